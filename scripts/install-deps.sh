@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the utility needs to build and run, and those
+# the tests need, when any is missing. Uses sudo when not run as root.
+set -euo pipefail
+
+packages=(build-essential cmake ninja-build ccache qt6-base-dev qt6-serialport-dev libgl-dev)
+if [[ "${1:-}" == "--tests" ]]; then
+    packages+=(xvfb xauth)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+        missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+sudo=""
+[[ $(id -u) -ne 0 ]] && sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QObject>
+#include <QProgressBar>
+#include <QPointer>
+#include <QTimer>
+
+class QProgressBar;
+class QWidget;
+
+// Shows that a long operation runs: a title that grows by one full stop a
+// second, a progress bar that climbs by 10 a second, the hourglass pointer,
+// and the tab strip disabled. None of it measures real progress.
+class BusyIndicators : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int tickMs = 1000;
+
+    BusyIndicators(QWidget *window, QWidget *tabStrip);
+
+    // The progress bar lives on the Binary Transfer tab.
+    void setProgressBar(QProgressBar *bar) { m_progressBar = bar; }
+
+    void TFrameOn();
+    void TFrameOff();
+    void TimerOn();
+    void timeroff();
+
+    void setHourglass(bool on);
+    void setTabStripEnabled(bool enabled);
+
+    QTimer &timer2() { return m_timer2; }
+    QTimer &uploadTimer() { return m_uploadTimer; }
+
+    // One frame of each animation; run by the timers.
+    void onTimer2Tick();
+    void onUploadTimerTick();
+
+private:
+    QPointer<QWidget> m_window;
+    QPointer<QWidget> m_tabStrip;
+    QPointer<QProgressBar> m_progressBar;
+    QTimer m_timer2;
+    QTimer m_uploadTimer;
+    int m_titleDotCount = 0;  // dots of the next title frame, less one: 0 to 10
+    int m_uploadProgress = 0; // value the bar shows at the next tick: 0 to 100
+};
+
+// Disables the tab strip for the life of a long operation and enables it
+// again on every way out.
+class TabStripLock {
+public:
+    explicit TabStripLock(BusyIndicators &busy) : m_busy(busy) { m_busy.setTabStripEnabled(false); }
+    ~TabStripLock() { m_busy.setTabStripEnabled(true); }
+    TabStripLock(const TabStripLock &) = delete;
+    TabStripLock &operator=(const TabStripLock &) = delete;
+
+private:
+    BusyIndicators &m_busy;
+};

@@ -1,0 +1,80 @@
+#include "app/CommonDialog.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStringList>
+
+CommonDialog::CommonDialog(QWidget *parent) : m_parent(parent) {}
+
+Failure CommonDialog::cancelled()
+{
+    return {FailureCode::DialogCancelled, QStringLiteral("Cancel was selected.")};
+}
+
+QString CommonDialog::toQtFilter(const QString &filter)
+{
+    static const QRegularExpression trailingPatterns(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList qtFilters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns;
+        for (const QString &pattern : parts[i + 1].split(QLatin1Char(';'))) {
+            const QString trimmed = pattern.trimmed();
+            if (trimmed.isEmpty())
+                continue;
+            // Qt matches "*.*" only against names with a dot.
+            patterns << (trimmed == QLatin1String("*.*") ? QStringLiteral("*") : trimmed);
+        }
+        if (patterns.isEmpty())
+            patterns << QStringLiteral("*");
+        QString description = parts[i];
+        description.remove(trailingPatterns);
+        description = description.trimmed();
+        // Brackets inside the description would confuse Qt's own reading.
+        description.remove(QLatin1Char('(')).remove(QLatin1Char(')'));
+        qtFilters << QStringLiteral("%1 (%2)").arg(description, patterns.join(QLatin1Char(' ')))
+                         .trimmed();
+    }
+    return qtFilters.join(QStringLiteral(";;"));
+}
+
+std::optional<Failure> CommonDialog::ShowOpen()
+{
+    return show(false);
+}
+
+std::optional<Failure> CommonDialog::ShowSave()
+{
+    return show(true);
+}
+
+std::optional<Failure> CommonDialog::show(bool forSaving)
+{
+    QFileDialog dialog(m_parent);
+    dialog.setObjectName(QStringLiteral("CommonDialog1"));
+    dialog.setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    const QString qtFilter = toQtFilter(Filter);
+    if (!qtFilter.isEmpty())
+        dialog.setNameFilter(qtFilter);
+    QString suffix = DefaultExt;
+    if (suffix.startsWith(QLatin1Char('.')))
+        suffix.remove(0, 1);
+    dialog.setDefaultSuffix(suffix);
+    if (!FileName.isEmpty()) {
+        const QFileInfo proposed(FileName);
+        if (proposed.isAbsolute())
+            dialog.setDirectory(proposed.absolutePath());
+        dialog.selectFile(proposed.fileName());
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        if (CancelError)
+            return cancelled();
+        FileName.clear();
+        return std::nullopt;
+    }
+    const QStringList chosen = dialog.selectedFiles();
+    FileName = chosen.isEmpty() ? QString() : chosen.first();
+    return std::nullopt;
+}

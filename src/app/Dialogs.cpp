@@ -1,0 +1,34 @@
+#include "app/Dialogs.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace Dialogs {
+
+void showMessage(QWidget *parent, const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.exec();
+}
+
+void showFailure(QWidget *parent, const Failure &failure)
+{
+    showMessage(parent, failure.description, failure.codeText());
+}
+
+QString inputBox(QWidget *parent, const QString &prompt, const QString &title,
+                 const QString &proposed)
+{
+    QInputDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("InputBox"));
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(proposed);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.textValue();
+}
+
+} // namespace Dialogs

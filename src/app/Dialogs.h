@@ -1,0 +1,26 @@
+#pragma once
+
+#include "common/Failure.h"
+
+#include <QString>
+
+class QWidget;
+
+// The program's modal boxes, so that their look is decided in one place.
+namespace Dialogs {
+
+// The title a box shows when its caller gives none.
+inline const QString applicationTitle = QStringLiteral("Labelsmithy");
+
+// A modal message with an OK button alone and no icon.
+void showMessage(QWidget *parent, const QString &text, const QString &title = applicationTitle);
+
+// A modal message reporting an unexpected failure: its description as text
+// and its number as title.
+void showFailure(QWidget *parent, const Failure &failure);
+
+// A modal input box; returns the typed text, or an empty text on Cancel.
+QString inputBox(QWidget *parent, const QString &prompt, const QString &title,
+                 const QString &proposed = QString());
+
+} // namespace Dialogs

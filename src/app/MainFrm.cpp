@@ -1,0 +1,95 @@
+#include "app/MainFrm.h"
+
+#include "app/AboutPage.h"
+#include "app/WindowTitle.h"
+#include "calibration/CalibrationPage.h"
+#include "config/ConfigPage.h"
+#include "firmware/BinaryPage.h"
+#include "link/CommPage.h"
+#include "storage/StoragePage.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// Keeps a page at its designed size in the middle of its tab.
+QWidget *centred(QWidget *page)
+{
+    auto *holder = new QWidget;
+    auto *rows = new QVBoxLayout(holder);
+    auto *columns = new QHBoxLayout;
+    columns->addStretch();
+    columns->addWidget(page);
+    columns->addStretch();
+    rows->addLayout(columns);
+    rows->addStretch();
+    return holder;
+}
+
+} // namespace
+
+MainFrm::MainFrm(QWidget *parent)
+    : QWidget(parent), m_link(this, &m_stop), m_tabs(new QTabWidget(this)),
+      m_exitCmd(new QPushButton(tr("&Exit"), this)),
+      m_busy(std::make_unique<BusyIndicators>(this, m_tabs)), m_commonDialog(this),
+      m_services{this, m_link, *m_busy, m_commonDialog, m_details, m_stop}
+{
+    setObjectName(QStringLiteral("MainFrm"));
+    setWindowTitle(WindowTitle::plain);
+    unsetCursor();
+
+    m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    m_exitCmd->setObjectName(QStringLiteral("ExitCMD"));
+    buildTabs();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_tabs);
+    layout->addWidget(m_exitCmd, 0, Qt::AlignHCenter);
+
+    connectControls();
+    m_tabs->setCurrentIndex(ConfigurationTab);
+}
+
+MainFrm::~MainFrm() = default;
+
+void MainFrm::buildTabs()
+{
+    // Every caption must stay readable: no eliding, no scroll buttons.
+    m_tabs->tabBar()->setElideMode(Qt::ElideNone);
+    m_tabs->tabBar()->setUsesScrollButtons(false);
+
+    m_commPage = new CommPage(m_services);
+    m_configPage = new ConfigPage(m_services);
+    m_calibrationPage = new CalibrationPage(m_services);
+    m_storagePage = new StoragePage(m_services);
+    m_binaryPage = new BinaryPage(m_services);
+    m_aboutPage = new AboutPage(m_services);
+
+    m_tabs->addTab(centred(m_commPage), tr("Communication Settings"));
+    m_tabs->addTab(centred(m_configPage), tr("Printer Configuration"));
+    m_tabs->addTab(centred(m_calibrationPage), tr("Calibration"));
+    m_tabs->addTab(centred(m_storagePage), tr("Data Storage"));
+    m_tabs->addTab(centred(m_binaryPage), tr("Binary Transfer"));
+    m_tabs->addTab(centred(m_aboutPage), tr("About"));
+}
+
+void MainFrm::connectControls()
+{
+    connect(m_exitCmd, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void MainFrm::closeEvent(QCloseEvent *event)
+{
+    // A transfer or file read may still be processing events further down
+    // the stack: tell it to stop; it closes its port or file on its way out.
+    m_stop.raise();
+    m_busy->timer2().stop();
+    m_busy->uploadTimer().stop();
+    m_details.closeWindow();
+    event->accept();
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+class BusyIndicators;
+class CommonDialog;
+class DetailsHost;
+class PrinterLink;
+class QWidget;
+class StopSignal;
+
+// What the main window lends its tab pages: the printer link, the busy
+// indicators, the shared file dialog, the Details window, and the signal
+// raised when the window closes. Pages get nothing else from the window.
+struct PageServices {
+    QWidget *window;
+    PrinterLink &link;
+    BusyIndicators &busy;
+    CommonDialog &fileDialog;
+    DetailsHost &details;
+    const StopSignal &stop;
+};

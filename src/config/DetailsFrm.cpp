@@ -1,0 +1,91 @@
+#include "config/DetailsFrm.h"
+
+#include <QPlainTextEdit>
+#include <QResizeEvent>
+
+#include <algorithm>
+
+namespace {
+
+// Sizes given in twips, 15 to a pixel.
+constexpr int twips(int value)
+{
+    return value / 15;
+}
+constexpr int clientWidth = twips(5535);
+constexpr int clientHeight = twips(5565);
+constexpr int textSide = twips(5535);
+constexpr int textWidthAllowance = twips(50);
+constexpr int textHeightAllowance = twips(375);
+
+} // namespace
+
+DetailsFrm::DetailsFrm() : m_text1(new QPlainTextEdit(this))
+{
+    setObjectName(QStringLiteral("DetailsFrm"));
+    setWindowTitle(QStringLiteral("Details"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text1->setGeometry(0, 0, textSide, textSide);
+    resize(clientWidth, clientHeight);
+}
+
+QString DetailsFrm::text() const
+{
+    QString text = m_text1->toPlainText();
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text;
+}
+
+void DetailsFrm::setText(const QString &text)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    m_text1->setPlainText(shown);
+}
+
+void DetailsFrm::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    fitTextBox();
+}
+
+void DetailsFrm::fitTextBox()
+{
+    // The text box follows the window's outer size, less the frame; a window
+    // too small for that gives an empty box rather than a negative one.
+    const QRect outer = frameGeometry();
+    m_text1->setGeometry(0, 0, std::max(0, outer.width() - textWidthAllowance),
+                         std::max(0, outer.height() - textHeightAllowance));
+}
+
+DetailsHost::~DetailsHost()
+{
+    closeWindow();
+}
+
+DetailsFrm &DetailsHost::window()
+{
+    if (!m_window)
+        m_window = new DetailsFrm;
+    return *m_window;
+}
+
+void DetailsHost::show()
+{
+    window().show();
+}
+
+void DetailsHost::hide()
+{
+    if (m_window)
+        m_window->hide();
+}
+
+void DetailsHost::closeWindow()
+{
+    delete m_window.data();
+}

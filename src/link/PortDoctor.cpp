@@ -1,0 +1,104 @@
+#include "link/PortDoctor.h"
+
+#include <QFileInfo>
+#include <QSerialPortInfo>
+#include <QStringList>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace PortDoctor {
+
+namespace {
+
+QString portLabel(int commPort, const QString &device)
+{
+    const QString logical = PortNames::serialLogicalName(commPort);
+    return logical == device ? logical : QStringLiteral("%1 (%2)").arg(logical, device);
+}
+
+bool lacksPermission(const QString &device)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray path = device.toLocal8Bit();
+    return ::access(path.constData(), F_OK) == 0 && ::access(path.constData(), R_OK | W_OK) != 0;
+#else
+    Q_UNUSED(device);
+    return false;
+#endif
+}
+
+Failure noSuchPort(int commPort, const QString &device, const PortNames &names)
+{
+    const QString available = availablePortsText(names);
+    QString text = QStringLiteral("%1 does not exist on this computer. ")
+                       .arg(portLabel(commPort, device));
+    if (available.isEmpty())
+        text += QStringLiteral("No serial ports were found: check that the printer's cable or "
+                               "USB adapter is plugged in.");
+    else
+        text += QStringLiteral("Serial ports found: %1. Choose one of them on the Communication "
+                               "Settings tab and press Apply.")
+                    .arg(available);
+    return {FailureCode::PortInvalid, text};
+}
+
+Failure noPermission(int commPort, const QString &device)
+{
+    const QString group = QFileInfo(device).group();
+    QString text = QStringLiteral("Permission denied on %1. ").arg(portLabel(commPort, device));
+    if (!group.isEmpty() && group != QLatin1String("root"))
+        text += QStringLiteral("Your user must be in the group '%1' that owns the port: run "
+                               "'sudo usermod -aG %1 $USER', then log out and in again.")
+                    .arg(group);
+    else
+        text += QStringLiteral("Ask your administrator for read and write access to it.");
+    return {FailureCode::PortUnavailable, text};
+}
+
+} // namespace
+
+Failure serialOpenFailure(QSerialPort::SerialPortError error, const QString &systemText,
+                          int commPort, const QString &device, const PortNames &names)
+{
+    switch (error) {
+    case QSerialPort::DeviceNotFoundError:
+        return noSuchPort(commPort, device, names);
+    case QSerialPort::PermissionError:
+        if (lacksPermission(device))
+            return noPermission(commPort, device);
+        return {FailureCode::PortUnavailable,
+                QStringLiteral("%1 is in use by another program. Close that program and try "
+                               "again.")
+                    .arg(portLabel(commPort, device))};
+    case QSerialPort::OpenError:
+        return {FailureCode::PortAlreadyOpen,
+                QStringLiteral("%1 is already open: another transfer is still running.")
+                    .arg(portLabel(commPort, device))};
+    case QSerialPort::UnsupportedOperationError:
+        return {FailureCode::PortSettingsFailed,
+                QStringLiteral("%1 does not accept the line settings: %2")
+                    .arg(portLabel(commPort, device), systemText)};
+    default:
+        if (!QFileInfo::exists(device) && device.startsWith(QLatin1Char('/')))
+            return noSuchPort(commPort, device, names);
+        return {FailureCode::PortUnavailable, QStringLiteral("%1 cannot be opened: %2")
+                                                  .arg(portLabel(commPort, device), systemText)};
+    }
+}
+
+QString availablePortsText(const PortNames &names)
+{
+    QStringList found;
+    const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo &port : ports) {
+        const QString device = port.systemLocation();
+        const int commPort = names.commPortOf(device);
+        found << (commPort > 0 ? portLabel(commPort, device)
+                               : QStringLiteral("%1 (no COM number reaches it)").arg(device));
+    }
+    return found.join(QStringLiteral(", "));
+}
+
+} // namespace PortDoctor

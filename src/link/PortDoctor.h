@@ -1,0 +1,19 @@
+#pragma once
+
+#include "common/Failure.h"
+#include "link/PortNames.h"
+
+#include <QSerialPort>
+
+// Turns a port's failure into a description that tells the user what went
+// wrong and what to do about it.
+namespace PortDoctor {
+
+Failure serialOpenFailure(QSerialPort::SerialPortError error, const QString &systemText,
+                          int commPort, const QString &device, const PortNames &names);
+
+// The serial ports that exist, each with the COM number that reaches it,
+// for example "COM1 (/dev/ttyS0), COM33 (/dev/ttyUSB0)"; empty when none.
+QString availablePortsText(const PortNames &names);
+
+} // namespace PortDoctor

@@ -1,0 +1,12 @@
+#include "app/MainFrm.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("varimonde-setup"));
+    MainFrm window;
+    window.show();
+    return app.exec();
+}

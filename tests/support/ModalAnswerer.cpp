@@ -1,0 +1,148 @@
+#include "support/ModalAnswerer.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QTest>
+
+ModalAnswerer::ModalAnswerer()
+{
+    m_timer.setInterval(5);
+    connect(&m_timer, &QTimer::timeout, this, &ModalAnswerer::poll);
+    m_timer.start();
+}
+
+ModalAnswerer::~ModalAnswerer() = default;
+
+ModalAnswerer &ModalAnswerer::pressOk()
+{
+    return then([](QWidget *box) {
+        if (auto *message = qobject_cast<QMessageBox *>(box)) {
+            if (QAbstractButton *ok = message->button(QMessageBox::Ok)) {
+                ok->click();
+                return;
+            }
+        }
+        if (auto *dialog = qobject_cast<QDialog *>(box))
+            dialog->accept();
+    });
+}
+
+ModalAnswerer &ModalAnswerer::answer(const QString &text)
+{
+    return then([text](QWidget *box) {
+        if (auto *input = qobject_cast<QInputDialog *>(box)) {
+            input->setTextValue(text);
+            input->accept();
+        } else if (auto *dialog = qobject_cast<QDialog *>(box)) {
+            dialog->reject();
+        }
+    });
+}
+
+ModalAnswerer &ModalAnswerer::cancel()
+{
+    return then([](QWidget *box) {
+        if (auto *dialog = qobject_cast<QDialog *>(box))
+            dialog->reject();
+    });
+}
+
+ModalAnswerer &ModalAnswerer::chooseFile(const QString &path)
+{
+    return then([path](QWidget *box) {
+        auto *dialog = qobject_cast<QFileDialog *>(box);
+        if (!dialog) {
+            if (auto *other = qobject_cast<QDialog *>(box))
+                other->reject();
+            return;
+        }
+        dialog->selectFile(path);
+        QMetaObject::invokeMethod(dialog, "accept"); // protected in QFileDialog
+    });
+}
+
+ModalAnswerer &ModalAnswerer::then(std::function<void(QWidget *)> action)
+{
+    m_answers.append(std::move(action));
+    return *this;
+}
+
+int ModalAnswerer::unexpectedCount() const
+{
+    int count = 0;
+    for (const Seen &box : m_seen)
+        count += box.expected ? 0 : 1;
+    return count;
+}
+
+bool ModalAnswerer::waitForBoxes(int count, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (m_seen.size() < count && timer.elapsed() < timeoutMs)
+        QTest::qWait(5);
+    return m_seen.size() >= count;
+}
+
+QString ModalAnswerer::describe() const
+{
+    QStringList lines;
+    for (const Seen &box : m_seen)
+        lines << QStringLiteral("[%1] %2").arg(box.title, box.text);
+    return lines.join(QLatin1Char('\n'));
+}
+
+ModalAnswerer::Seen ModalAnswerer::record(QWidget *box)
+{
+    Seen seen;
+    seen.title = box->windowTitle();
+    if (auto *message = qobject_cast<QMessageBox *>(box)) {
+        seen.kind = Kind::Message;
+        seen.text = message->text();
+        seen.icon = message->icon();
+        for (QAbstractButton *button : message->buttons())
+            seen.buttons << button->text();
+    } else if (auto *input = qobject_cast<QInputDialog *>(box)) {
+        seen.kind = Kind::Input;
+        seen.text = input->labelText();
+        seen.proposed = input->textValue();
+    } else if (auto *file = qobject_cast<QFileDialog *>(box)) {
+        seen.kind = Kind::File;
+        seen.nameFilters = file->nameFilters();
+        seen.defaultSuffix = file->defaultSuffix();
+        seen.saving = file->acceptMode() == QFileDialog::AcceptSave;
+        const QList<QLineEdit *> edits = file->findChildren<QLineEdit *>();
+        for (QLineEdit *edit : edits) {
+            if (edit->objectName() == QLatin1String("fileNameEdit"))
+                seen.proposed = edit->text();
+        }
+    }
+    return seen;
+}
+
+void ModalAnswerer::poll()
+{
+    QWidget *box = QApplication::activeModalWidget();
+    if (!box || !box->isVisible())
+        return;
+    for (const QPointer<QWidget> &handled : m_handled) {
+        if (handled == box)
+            return;
+    }
+    m_handled.append(box);
+    Seen seen = record(box);
+    if (m_answers.isEmpty()) {
+        seen.expected = false;
+        m_seen.append(seen);
+        if (auto *dialog = qobject_cast<QDialog *>(box))
+            dialog->reject();
+        return;
+    }
+    m_seen.append(seen);
+    const std::function<void(QWidget *)> action = m_answers.takeFirst();
+    action(box);
+}

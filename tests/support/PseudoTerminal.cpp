@@ -1,0 +1,119 @@
+#include "support/PseudoTerminal.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+PseudoTerminal::PseudoTerminal()
+{
+    char name[128] = {};
+    int masterFd = -1;
+    if (::openpty(&masterFd, &m_slave, name, nullptr, nullptr) != 0) {
+        m_slave = -1;
+        return;
+    }
+    m_master = masterFd;
+    // Raw, so that the terminal passes every byte unchanged.
+    termios raw{};
+    ::tcgetattr(m_slave, &raw);
+    ::cfmakeraw(&raw);
+    ::tcsetattr(m_slave, TCSANOW, &raw);
+    ::fcntl(m_master, F_SETFL, ::fcntl(m_master, F_GETFL) | O_NONBLOCK);
+    ::fcntl(m_master, F_SETFD, FD_CLOEXEC);
+    ::fcntl(m_slave, F_SETFD, FD_CLOEXEC);
+    m_slavePath = QString::fromLocal8Bit(name);
+    m_reader = std::thread([this] { readLoop(); });
+}
+
+PseudoTerminal::~PseudoTerminal()
+{
+    m_stop = true;
+    if (m_reader.joinable())
+        m_reader.join();
+    if (m_master >= 0)
+        ::close(m_master);
+    if (m_slave >= 0)
+        ::close(m_slave);
+}
+
+void PseudoTerminal::readLoop()
+{
+    char buffer[65536];
+    while (!m_stop) {
+        const int master = m_master;
+        if (master < 0 || m_paused) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            continue;
+        }
+        pollfd ready{master, POLLIN, 0};
+        if (::poll(&ready, 1, 20) <= 0)
+            continue;
+        const ssize_t count = ::read(master, buffer, sizeof buffer);
+        if (count > 0) {
+            std::lock_guard<std::mutex> guard(m_lock);
+            m_received.append(buffer, count);
+        } else if (count < 0 && errno != EAGAIN && errno != EINTR) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    }
+}
+
+qsizetype PseudoTerminal::receivedSize()
+{
+    std::lock_guard<std::mutex> guard(m_lock);
+    return m_received.size();
+}
+
+QByteArray PseudoTerminal::take()
+{
+    std::lock_guard<std::mutex> guard(m_lock);
+    QByteArray taken;
+    taken.swap(m_received);
+    return taken;
+}
+
+QByteArray PseudoTerminal::readAvailable(int quietMs)
+{
+    QElapsedTimer quiet;
+    quiet.start();
+    qsizetype seen = receivedSize();
+    while (quiet.elapsed() < quietMs) {
+        QCoreApplication::processEvents();
+        QThread::msleep(2);
+        const qsizetype now = receivedSize();
+        if (now != seen) {
+            seen = now;
+            quiet.restart();
+        }
+    }
+    return take();
+}
+
+QByteArray PseudoTerminal::readExactly(qsizetype count, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (receivedSize() < count && timer.elapsed() < timeoutMs) {
+        QCoreApplication::processEvents();
+        QThread::msleep(2);
+    }
+    return take();
+}
+
+void PseudoTerminal::unplug()
+{
+    // The reader thread reads m_master without a lock: pause it first.
+    m_paused = true;
+    QThread::msleep(30);
+    const int master = m_master;
+    m_master = -1;
+    if (master >= 0)
+        ::close(master);
+}

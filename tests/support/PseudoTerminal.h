@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <atomic>
+#include <mutex>
+#include <thread>
+
+// A pseudo-terminal standing in for a serial port: the program opens the
+// slave side by its path; a thread of the test reads everything that
+// arrives on the master side, so the program never waits on the test.
+class PseudoTerminal {
+public:
+    PseudoTerminal();
+    ~PseudoTerminal();
+    PseudoTerminal(const PseudoTerminal &) = delete;
+    PseudoTerminal &operator=(const PseudoTerminal &) = delete;
+
+    bool isValid() const { return m_master >= 0; }
+    QString slavePath() const { return m_slavePath; }
+
+    // Takes everything received once nothing more has come for `quietMs`.
+    QByteArray readAvailable(int quietMs = 100);
+    // Takes what was received once `count` bytes came or `timeoutMs` passed.
+    QByteArray readExactly(qsizetype count, int timeoutMs = 5000);
+
+    // The reader stops reading, as a printer that takes no more data.
+    void pauseReading(bool paused) { m_paused = paused; }
+    // The device goes away, as an adapter pulled out: writes to it fail.
+    void unplug();
+
+private:
+    void readLoop();
+    qsizetype receivedSize();
+    QByteArray take();
+
+    std::atomic<int> m_master{-1};
+    int m_slave = -1;
+    QString m_slavePath;
+    std::mutex m_lock;
+    QByteArray m_received;
+    std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_paused{false};
+    std::thread m_reader;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QApplication>
+#include <QTest>
+
+// Like QTEST_MAIN, with Qt's own file dialogs so that tests can answer them.
+#define VARIMONDE_TEST_MAIN(TestObject)                                                            \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
+        QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);                                   \
+        QApplication app(argc, argv);                                                              \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
+        TestObject test;                                                                           \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
