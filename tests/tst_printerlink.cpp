@@ -11,7 +11,8 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-class TestPrinterLink : public QObject {
+class TestPrinterLink : public QObject
+{
     Q_OBJECT
 
     struct Rig {
@@ -128,7 +129,8 @@ private slots:
         QCOMPARE(boxes.seen()[0].title, QStringLiteral("SComString"));
         QCOMPARE(boxes.seen()[0].icon, QMessageBox::NoIcon);
         QCOMPARE(boxes.seen()[0].buttons, QStringList{"OK"});
-        QVERIFY2(boxes.seen()[1].text.startsWith("Error: COM2 ("), qPrintable(boxes.seen()[1].text));
+        QVERIFY2(boxes.seen()[1].text.startsWith("Error: COM2 ("),
+                 qPrintable(boxes.seen()[1].text));
         QCOMPARE(boxes.seen()[1].title, QStringLiteral("8002"));
         QVERIFY(!rig.link.comm().isOpen());
         QCOMPARE(rig.window.cursor().shape(), Qt::ArrowCursor);

@@ -5,7 +5,8 @@
 #include <QWidget>
 
 // The About tab: name, version and the maker's links.
-class AboutPage : public QWidget {
+class AboutPage : public QWidget
+{
     Q_OBJECT
 public:
     explicit AboutPage(PageServices services, QWidget *parent = nullptr);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QObject>
-#include <QProgressBar>
 #include <QPointer>
+#include <QProgressBar>
 #include <QTimer>
 
 class QProgressBar;
@@ -11,7 +11,8 @@ class QWidget;
 // Shows that a long operation runs: a title that grows by one full stop a
 // second, a progress bar that climbs by 10 a second, the hourglass pointer,
 // and the tab strip disabled. None of it measures real progress.
-class BusyIndicators : public QObject {
+class BusyIndicators : public QObject
+{
     Q_OBJECT
 public:
     static constexpr int tickMs = 1000;
@@ -48,7 +49,8 @@ private:
 
 // Disables the tab strip for the life of a long operation and enables it
 // again on every way out.
-class TabStripLock {
+class TabStripLock
+{
 public:
     explicit TabStripLock(BusyIndicators &busy) : m_busy(busy) { m_busy.setTabStripEnabled(false); }
     ~TabStripLock() { m_busy.setTabStripEnabled(true); }

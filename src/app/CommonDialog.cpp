@@ -33,7 +33,8 @@ QString CommonDialog::toQtFilter(const QString &filter)
         description = description.trimmed();
         // Brackets inside the description would confuse Qt's own reading.
         description.remove(QLatin1Char('(')).remove(QLatin1Char(')'));
-        qtFilters << QStringLiteral("%1 (%2)").arg(description, patterns.join(QLatin1Char(' ')))
+        qtFilters << QStringLiteral("%1 (%2)")
+                         .arg(description, patterns.join(QLatin1Char(' ')))
                          .trimmed();
     }
     return qtFilters.join(QStringLiteral(";;"));

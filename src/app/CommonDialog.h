@@ -11,7 +11,8 @@ class QWidget;
 // The one file dialog of the main window, shared by every caller. What one
 // caller sets (filter, default extension, proposed name, cancel handling)
 // stays set for the next, as with any shared control.
-class CommonDialog {
+class CommonDialog
+{
 public:
     explicit CommonDialog(QWidget *parent);
 

@@ -3,7 +3,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
-namespace Dialogs {
+namespace Dialogs
+{
 
 void showMessage(QWidget *parent, const QString &text, const QString &title)
 {

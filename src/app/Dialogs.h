@@ -7,7 +7,8 @@
 class QWidget;
 
 // The program's modal boxes, so that their look is decided in one place.
-namespace Dialogs {
+namespace Dialogs
+{
 
 // The title a box shows when its caller gives none.
 inline const QString applicationTitle = QStringLiteral("Labelsmithy");

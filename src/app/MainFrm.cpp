@@ -15,7 +15,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 // Keeps a page at its designed size in the middle of its tab.
 QWidget *centred(QWidget *page)
@@ -36,8 +37,8 @@ QWidget *centred(QWidget *page)
 MainFrm::MainFrm(QWidget *parent)
     : QWidget(parent), m_link(this, &m_stop), m_tabs(new QTabWidget(this)),
       m_exitCmd(new QPushButton(tr("&Exit"), this)),
-      m_busy(std::make_unique<BusyIndicators>(this, m_tabs)), m_commonDialog(this),
-      m_services{this, m_link, *m_busy, m_commonDialog, m_details, m_stop}
+      m_busy(std::make_unique<BusyIndicators>(this, m_tabs)),
+      m_commonDialog(this), m_services{this, m_link, *m_busy, m_commonDialog, m_details, m_stop}
 {
     setObjectName(QStringLiteral("MainFrm"));
     setWindowTitle(WindowTitle::plain);

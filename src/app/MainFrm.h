@@ -23,10 +23,18 @@ class StoragePage;
 // The main window: six tabs, the Exit button, and the services the tabs
 // share. Closing it closes the Details window, stops any running transfer
 // and ends the program.
-class MainFrm : public QWidget {
+class MainFrm : public QWidget
+{
     Q_OBJECT
 public:
-    enum Tab { CommunicationTab, ConfigurationTab, CalibrationTab, StorageTab, BinaryTab, AboutTab };
+    enum Tab {
+        CommunicationTab,
+        ConfigurationTab,
+        CalibrationTab,
+        StorageTab,
+        BinaryTab,
+        AboutTab
+    };
 
     explicit MainFrm(QWidget *parent = nullptr);
     ~MainFrm() override;

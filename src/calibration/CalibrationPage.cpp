@@ -1,6 +1,7 @@
 #include "calibration/CalibrationPage.h"
 
-CalibrationPage::CalibrationPage(PageServices services, QWidget *parent) : QWidget(parent), m_services(services)
+CalibrationPage::CalibrationPage(PageServices services, QWidget *parent)
+    : QWidget(parent), m_services(services)
 {
     setObjectName(QStringLiteral("CalibrationPage"));
 }

@@ -5,7 +5,8 @@
 #include <QWidget>
 
 // The Calibration tab: media calibration and the two test labels.
-class CalibrationPage : public QWidget {
+class CalibrationPage : public QWidget
+{
     Q_OBJECT
 public:
     explicit CalibrationPage(PageServices services, QWidget *parent = nullptr);

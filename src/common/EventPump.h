@@ -5,7 +5,8 @@
 // Lets the window process its pending events during a long loop, once per
 // time slice rather than once per byte, so that the window repaints and its
 // timers tick while the loop itself runs at full speed.
-class EventPump {
+class EventPump
+{
 public:
     static constexpr int defaultSliceMs = 10;
 

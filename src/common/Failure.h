@@ -12,7 +12,8 @@ struct Failure {
     QString codeText() const { return QString::number(code); }
 };
 
-namespace FailureCode {
+namespace FailureCode
+{
 constexpr int Overflow = 6;              // a number beyond the range it must fit
 constexpr int SubscriptOutOfRange = 9;   // a byte buffer that was never filled
 constexpr int TypeMismatch = 13;         // a text that does not read as a number

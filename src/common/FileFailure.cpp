@@ -7,7 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
-namespace FileFailure {
+namespace FileFailure
+{
 
 Failure fromErrno(int error, const QString &path)
 {
@@ -25,8 +26,9 @@ Failure fromErrno(int error, const QString &path)
         return {FailureCode::DiskFull, QStringLiteral("Disk full: %1").arg(where)};
     case EIO:
     case EBUSY:
-        return {FailureCode::DeviceIoError, QStringLiteral("Device I/O error: %1 (%2)")
-                                                .arg(where, QString::fromLocal8Bit(std::strerror(error)))};
+        return {FailureCode::DeviceIoError,
+                QStringLiteral("Device I/O error: %1 (%2)")
+                    .arg(where, QString::fromLocal8Bit(std::strerror(error)))};
     case EISDIR:
     case ENAMETOOLONG:
         return {FailureCode::BadFileName, QStringLiteral("Bad file name: %1").arg(where)};

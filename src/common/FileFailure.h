@@ -5,7 +5,8 @@
 class QFileDevice;
 
 // Failures of files and devices, as the user reads them.
-namespace FileFailure {
+namespace FileFailure
+{
 
 // From an errno value of a failed open, read or write on `path`.
 Failure fromErrno(int error, const QString &path);

@@ -5,9 +5,11 @@
 #include <cmath>
 #include <limits>
 
-namespace NumberText {
+namespace NumberText
+{
 
-namespace {
+namespace
+{
 
 // Plain decimal notation with an optional exponent; no thousands separators,
 // no hexadecimal, no "inf" or "nan".
@@ -25,7 +27,8 @@ Converted<double> toDouble(const QString &text)
     if (!looksNumeric(text))
         return typeMismatch();
     QString digits = text.trimmed();
-    digits.replace(QLatin1String(".e"), QLatin1String("e")).replace(QLatin1String(".E"), QLatin1String("E"));
+    digits.replace(QLatin1String(".e"), QLatin1String("e"))
+        .replace(QLatin1String(".E"), QLatin1String("E"));
     if (digits.endsWith(QLatin1Char('.')))
         digits.chop(1);
     bool ok = false;
@@ -58,7 +61,8 @@ Failure overflow()
     return {FailureCode::Overflow, QStringLiteral("Overflow")};
 }
 
-namespace {
+namespace
+{
 
 template <typename T> Converted<T> fromDouble(double value)
 {

@@ -11,7 +11,8 @@
 // Reading user-typed numbers the way the whole program does: surrounding
 // blanks are allowed, a sign and a fraction are accepted, and conversions to
 // whole numbers round halves to the even neighbour.
-namespace NumberText {
+namespace NumberText
+{
 
 // The value of a text that reads as a number, or nothing. "3." and ".5"
 // read as numbers so that typing a value key by key passes its checks.

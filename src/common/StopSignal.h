@@ -5,7 +5,8 @@
 // Raised once when the main window closes. Long operations that let the
 // window process events watch it so that they can end, close their port or
 // file, and let the program finish.
-class StopSignal : public QObject {
+class StopSignal : public QObject
+{
     Q_OBJECT
 public:
     bool isRaised() const { return m_raised; }

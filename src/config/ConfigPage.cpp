@@ -1,6 +1,7 @@
 #include "config/ConfigPage.h"
 
-ConfigPage::ConfigPage(PageServices services, QWidget *parent) : QWidget(parent), m_services(services)
+ConfigPage::ConfigPage(PageServices services, QWidget *parent)
+    : QWidget(parent), m_services(services)
 {
     setObjectName(QStringLiteral("ConfigPage"));
 }

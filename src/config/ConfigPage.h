@@ -5,7 +5,8 @@
 #include <QWidget>
 
 // The Printer Configuration tab: six settings behind their switches, upload, profiles.
-class ConfigPage : public QWidget {
+class ConfigPage : public QWidget
+{
     Q_OBJECT
 public:
     explicit ConfigPage(PageServices services, QWidget *parent = nullptr);

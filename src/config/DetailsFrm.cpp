@@ -5,7 +5,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 // Sizes given in twips, 15 to a pixel.
 constexpr int twips(int value)

@@ -7,7 +7,8 @@ class QPlainTextEdit;
 
 // The Details window: the printer commands the program built last, in one
 // editable text box that fills the window.
-class DetailsFrm : public QWidget {
+class DetailsFrm : public QWidget
+{
     Q_OBJECT
 public:
     DetailsFrm();
@@ -29,7 +30,8 @@ private:
 
 // Owns the one Details window: created hidden on first use, discarded when
 // the user closes it, closed with the main window.
-class DetailsHost {
+class DetailsHost
+{
 public:
     DetailsHost() = default;
     ~DetailsHost();

@@ -1,6 +1,7 @@
 #include "firmware/BinaryPage.h"
 
-BinaryPage::BinaryPage(PageServices services, QWidget *parent) : QWidget(parent), m_services(services)
+BinaryPage::BinaryPage(PageServices services, QWidget *parent)
+    : QWidget(parent), m_services(services)
 {
     setObjectName(QStringLiteral("BinaryPage"));
 }

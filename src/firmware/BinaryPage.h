@@ -5,7 +5,8 @@
 #include <QWidget>
 
 // The Binary Transfer tab: a file read into memory and sent to the printer unchanged.
-class BinaryPage : public QWidget {
+class BinaryPage : public QWidget
+{
     Q_OBJECT
 public:
     explicit BinaryPage(PageServices services, QWidget *parent = nullptr);

@@ -1,8 +1,120 @@
 #include "link/CommPage.h"
 
-CommPage::CommPage(PageServices services, QWidget *parent) : QWidget(parent), m_services(services)
+#include "app/Dialogs.h"
+#include "common/NumberText.h"
+#include "link/PrinterLink.h"
+#include "ui_CommPage.h"
+
+namespace
 {
-    setObjectName(QStringLiteral("CommPage"));
+
+const QString settingsTitle = QStringLiteral("Utility Settings");
+
+// Fills an editable combo box's list and shows a starting text that is not
+// a selection from the list. Filling is not an edit: no check runs.
+void fill(QComboBox *combo, const QStringList &items, const QString &text)
+{
+    const QSignalBlocker quiet(combo);
+    combo->addItems(items);
+    combo->setCurrentIndex(-1);
+    combo->setEditText(text);
+}
+
+} // namespace
+
+CommPage::CommPage(PageServices services, QWidget *parent)
+    : QWidget(parent), ui(std::make_unique<Ui::CommPage>()), m_services(services)
+{
+    ui->setupUi(this);
+    connectControls();
+    onCommOpClicked(0);
+    ui->CommOp_0->setChecked(true);
+    m_services.link.setParallelPortName(QStringLiteral("LPT1"));
+    fillLists();
 }
 
 CommPage::~CommPage() = default;
+
+void CommPage::fillLists()
+{
+    fill(ui->ParallelCombo, {QStringLiteral("LPT1"), QStringLiteral("LPT2")},
+         QStringLiteral("LPT1"));
+    fill(ui->SPortCombo, {QStringLiteral("1"), QStringLiteral("2")}, QStringLiteral("1"));
+    fill(ui->SBaudCombo,
+         {QStringLiteral("300"), QStringLiteral("1200"), QStringLiteral("2400"),
+          QStringLiteral("9600")},
+         QStringLiteral("9600"));
+    fill(ui->SBitsCombo,
+         {QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"),
+          QStringLiteral("8")},
+         QStringLiteral("8"));
+    fill(ui->SParityCombo, {QStringLiteral("N"), QStringLiteral("O"), QStringLiteral("E")},
+         QStringLiteral("N"));
+    fill(ui->SSTOPBITCOMBO, {QStringLiteral("1"), QStringLiteral("2")}, QStringLiteral("1"));
+}
+
+void CommPage::connectControls()
+{
+    connect(ui->CommOp_0, &QRadioButton::clicked, this, [this] { onCommOpClicked(0); });
+    connect(ui->CommOp_1, &QRadioButton::clicked, this, [this] { onCommOpClicked(1); });
+    connect(ui->SApplyCmd_0, &QPushButton::clicked, this, [this] { onSApplyCmdClicked(0); });
+    connect(ui->SApplyCmd_1, &QPushButton::clicked, this, [this] { onSApplyCmdClicked(1); });
+    // Every keystroke and every choice from the list applies the device.
+    connect(ui->ParallelCombo, &QComboBox::editTextChanged, this,
+            [this] { onSApplyCmdClicked(1); });
+    connect(ui->ParallelCombo, &QComboBox::activated, this, [this] { onSApplyCmdClicked(1); });
+}
+
+void CommPage::onCommOpClicked(int index)
+{
+    const bool serial = index == 0;
+    m_services.link.setSerialMode(serial);
+    ui->SerialFrame->setVisible(serial);
+    ui->ParallelFrame->setVisible(!serial);
+}
+
+void CommPage::onSApplyCmdClicked(int index)
+{
+    if (index == 1)
+        applyParallelDevice();
+    else
+        applySerialSettings();
+}
+
+void CommPage::applySerialSettings()
+{
+    const QString settings = ui->SBaudCombo->currentText() + QLatin1Char(',') +
+                             ui->SParityCombo->currentText() + QLatin1Char(',') +
+                             ui->SBitsCombo->currentText() + QLatin1Char(',') +
+                             ui->SSTOPBITCOMBO->currentText();
+
+    const NumberText::Converted<std::int16_t> port =
+        NumberText::toInt16(ui->SPortCombo->currentText());
+    std::optional<Failure> failure;
+    if (const Failure *notAPort = std::get_if<Failure>(&port))
+        failure = *notAPort;
+    if (!failure)
+        failure = m_services.link.comm().setCommPort(std::get<std::int16_t>(port));
+    // A port number already accepted stays in force when the settings are not.
+    if (!failure)
+        failure = m_services.link.comm().setSettings(settings);
+    if (!failure)
+        return;
+
+    if (failure->code == FailureCode::TypeMismatch || failure->code == FailureCode::InvalidValue)
+        Dialogs::showMessage(m_services.window, QStringLiteral("Invalid Value in COMM Settings"),
+                             settingsTitle);
+    else
+        Dialogs::showFailure(m_services.window, *failure);
+}
+
+void CommPage::applyParallelDevice()
+{
+    const QString device = ui->ParallelCombo->currentText();
+    if (device != QLatin1String("LPT1") && device != QLatin1String("LPT2")) {
+        Dialogs::showMessage(m_services.window, QStringLiteral("Invalid Parallel Port"),
+                             settingsTitle);
+        return;
+    }
+    m_services.link.setParallelPortName(device);
+}

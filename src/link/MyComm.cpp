@@ -7,7 +7,8 @@
 #include <QEventLoop>
 #include <QTimer>
 
-namespace {
+namespace
+{
 
 constexpr int highestCommPort = 255;
 
@@ -55,8 +56,8 @@ std::optional<Failure> MyComm::open()
 {
     const QString device = deviceName();
     if (m_port.isOpen())
-        return PortDoctor::serialOpenFailure(QSerialPort::OpenError, QString(), m_commPort,
-                                             device, m_names);
+        return PortDoctor::serialOpenFailure(QSerialPort::OpenError, QString(), m_commPort, device,
+                                             m_names);
     const std::optional<QSerialPort::DataBits> dataBits = m_settings.qtDataBits();
     if (!dataBits)
         return Failure{FailureCode::PortSettingsFailed,

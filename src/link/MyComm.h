@@ -15,7 +15,8 @@ class StopSignal;
 // The serial port object of the main window: a port number and line
 // settings that the next open uses, an open state, an output queue and the
 // count of bytes still queued.
-class MyComm : public QObject {
+class MyComm : public QObject
+{
     Q_OBJECT
 public:
     // A transfer that makes no progress for this long has failed.

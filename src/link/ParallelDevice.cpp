@@ -5,9 +5,9 @@
 #include "common/StopSignal.h"
 
 #include <QDir>
-#include <QFile>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QTimer>
 
 #include <algorithm>
@@ -21,7 +21,8 @@
 #include <unistd.h>
 #endif
 
-namespace {
+namespace
+{
 
 constexpr qint64 blockSize = 64 * 1024;
 constexpr int longestPauseMs = 20;

@@ -14,7 +14,8 @@ class StopSignal;
 // blocking, so that a printer that is off or a device nobody reads cannot
 // freeze the window: while the device takes no data the write waits in the
 // event loop, and gives up after stallLimitMs without progress.
-class ParallelDevice {
+class ParallelDevice
+{
 public:
     static constexpr int stallLimitMs = 10000;
 

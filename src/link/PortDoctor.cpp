@@ -8,9 +8,11 @@
 #include <unistd.h>
 #endif
 
-namespace PortDoctor {
+namespace PortDoctor
+{
 
-namespace {
+namespace
+{
 
 QString portLabel(int commPort, const QString &device)
 {
@@ -32,8 +34,8 @@ bool lacksPermission(const QString &device)
 Failure noSuchPort(int commPort, const QString &device, const PortNames &names)
 {
     const QString available = availablePortsText(names);
-    QString text = QStringLiteral("%1 does not exist on this computer. ")
-                       .arg(portLabel(commPort, device));
+    QString text =
+        QStringLiteral("%1 does not exist on this computer. ").arg(portLabel(commPort, device));
     if (available.isEmpty())
         text += QStringLiteral("No serial ports were found: check that the printer's cable or "
                                "USB adapter is plugged in.");
@@ -83,8 +85,9 @@ Failure serialOpenFailure(QSerialPort::SerialPortError error, const QString &sys
     default:
         if (!QFileInfo::exists(device) && device.startsWith(QLatin1Char('/')))
             return noSuchPort(commPort, device, names);
-        return {FailureCode::PortUnavailable, QStringLiteral("%1 cannot be opened: %2")
-                                                  .arg(portLabel(commPort, device), systemText)};
+        return {
+            FailureCode::PortUnavailable,
+            QStringLiteral("%1 cannot be opened: %2").arg(portLabel(commPort, device), systemText)};
     }
 }
 

@@ -7,7 +7,8 @@
 
 // Turns a port's failure into a description that tells the user what went
 // wrong and what to do about it.
-namespace PortDoctor {
+namespace PortDoctor
+{
 
 Failure serialOpenFailure(QSerialPort::SerialPortError error, const QString &systemText,
                           int commPort, const QString &device, const PortNames &names);

@@ -9,7 +9,8 @@
 
 #include <QWidget>
 
-namespace {
+namespace
+{
 
 Failure neverFilled()
 {

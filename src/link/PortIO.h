@@ -13,7 +13,8 @@ class StopSignal;
 // the serial port object or to a parallel device, then closes the port.
 // Each sender reports its own failure in a message box and tells its caller
 // whether the data went out.
-class PortIO {
+class PortIO
+{
 public:
     PortIO(QWidget *window, const PortNames &names, const StopSignal *stop);
 

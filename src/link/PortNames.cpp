@@ -2,7 +2,8 @@
 
 #include <QtGlobal>
 
-namespace {
+namespace
+{
 
 struct SerialFamily {
     int firstComPort;

@@ -13,7 +13,8 @@
 //
 // A device can be redirected by its logical name ("COM1", "LPT2"), which is
 // how a pseudo-terminal or a plain file stands in for a port.
-class PortNames {
+class PortNames
+{
 public:
     static QString serialLogicalName(int commPort);
 

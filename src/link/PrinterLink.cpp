@@ -10,8 +10,7 @@ PrinterLink::PrinterLink(QWidget *window, const StopSignal *stop)
 bool PrinterLink::String_Print(const QString &text)
 {
     PortIO port(m_window, m_names, m_stop);
-    return m_serialMode ? port.SComString(text, m_comm)
-                        : port.SLptString(text, m_parallelPortName);
+    return m_serialMode ? port.SComString(text, m_comm) : port.SLptString(text, m_parallelPortName);
 }
 
 bool PrinterLink::Array_Print(const PrinterBytes &bytes)

@@ -13,7 +13,8 @@ class StopSignal;
 // link is chosen at the moment of each call; a port is open only while one
 // send runs. Both return whether the data went out; on failure the sender
 // has already shown its message.
-class PrinterLink {
+class PrinterLink
+{
 public:
     PrinterLink(QWidget *window, const StopSignal *stop);
 

@@ -2,7 +2,8 @@
 
 #include <QStringList>
 
-namespace {
+namespace
+{
 
 constexpr qint32 lowestBaud = 50;
 constexpr qint32 highestBaud = 4000000;

@@ -9,8 +9,8 @@
 // that the Communication Settings page builds ("9600,N,8,1").
 struct SerialSettings {
     qint32 baudRate = 9600;
-    QChar parity = QLatin1Char('N'); // N, O, E, M or S
-    int dataBits = 8;                // 4 to 8
+    QChar parity = QLatin1Char('N');        // N, O, E, M or S
+    int dataBits = 8;                       // 4 to 8
     QString stopBits = QStringLiteral("1"); // "1", "1.5" or "2"
 
     // Reads the text; nothing when a field is missing or out of range. Four

@@ -1,6 +1,7 @@
 #include "storage/StoragePage.h"
 
-StoragePage::StoragePage(PageServices services, QWidget *parent) : QWidget(parent), m_services(services)
+StoragePage::StoragePage(PageServices services, QWidget *parent)
+    : QWidget(parent), m_services(services)
 {
     setObjectName(QStringLiteral("StoragePage"));
 }

@@ -5,7 +5,8 @@
 #include <QWidget>
 
 // The Data Storage tab: graphics and label formats stored in the printer, recall, delete and list.
-class StoragePage : public QWidget {
+class StoragePage : public QWidget
+{
     Q_OBJECT
 public:
     explicit StoragePage(PageServices services, QWidget *parent = nullptr);

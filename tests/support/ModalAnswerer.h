@@ -19,7 +19,8 @@
 //     boxes.answer("logo").pressOk();
 //     QTest::mouseClick(recall, Qt::LeftButton);
 //     QCOMPARE(boxes.seen().at(0).prompt, "Enter Stored Graphic to Print");
-class ModalAnswerer : public QObject {
+class ModalAnswerer : public QObject
+{
     Q_OBJECT
 public:
     enum class Kind { Message, Input, File, Other };
@@ -40,10 +41,10 @@ public:
     ModalAnswerer();
     ~ModalAnswerer() override;
 
-    ModalAnswerer &pressOk();                        // message box: OK
-    ModalAnswerer &answer(const QString &text);      // input box: type, OK
-    ModalAnswerer &cancel();                         // input box or file dialog: Cancel
-    ModalAnswerer &chooseFile(const QString &path);  // file dialog: pick path, OK
+    ModalAnswerer &pressOk();                       // message box: OK
+    ModalAnswerer &answer(const QString &text);     // input box: type, OK
+    ModalAnswerer &cancel();                        // input box or file dialog: Cancel
+    ModalAnswerer &chooseFile(const QString &path); // file dialog: pick path, OK
     // Any box: run `action` on it, with the box still open.
     ModalAnswerer &then(std::function<void(QWidget *)> action);
 

@@ -10,7 +10,8 @@
 // A pseudo-terminal standing in for a serial port: the program opens the
 // slave side by its path; a thread of the test reads everything that
 // arrives on the master side, so the program never waits on the test.
-class PseudoTerminal {
+class PseudoTerminal
+{
 public:
     PseudoTerminal();
     ~PseudoTerminal();

@@ -8,7 +8,8 @@ WindowFixture::WindowFixture()
 {
     PortNames &names = window.link().portNames();
     names.redirect(QStringLiteral("COM1"), pty.slavePath());
-    names.redirect(PortNames::serialLogicalName(missingComPort), dir.filePath(QStringLiteral("no-such-tty")));
+    names.redirect(PortNames::serialLogicalName(missingComPort),
+                   dir.filePath(QStringLiteral("no-such-tty")));
     for (const QString &lpt : {QStringLiteral("LPT1"), QStringLiteral("LPT2")}) {
         QFile file(lptPath(lpt));
         file.open(QIODevice::WriteOnly);

@@ -8,7 +8,8 @@
 // The real main window with its ports led elsewhere: COM1 to a
 // pseudo-terminal, LPT1 and LPT2 to two empty files. What the printer would
 // receive is read back from there.
-class WindowFixture {
+class WindowFixture
+{
 public:
     WindowFixture();
 
@@ -22,10 +23,7 @@ public:
     // A serial port number that leads nowhere.
     static constexpr int missingComPort = 200;
 
-    template <typename T> T *find(const QString &name) const
-    {
-        return window.findChild<T *>(name);
-    }
+    template <typename T> T *find(const QString &name) const { return window.findChild<T *>(name); }
     // Finds, and fails the test if the control is missing.
     template <typename T> T *control(const QString &name) const
     {
