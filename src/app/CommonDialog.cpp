@@ -31,8 +31,11 @@ QString CommonDialog::toQtFilter(const QString &filter)
         QString description = parts[i];
         description.remove(trailingPatterns);
         description = description.trimmed();
-        // Brackets inside the description would confuse Qt's own reading.
+        // Brackets and ";;" inside the description would confuse Qt's own
+        // reading of the filter list.
         description.remove(QLatin1Char('(')).remove(QLatin1Char(')'));
+        while (description.contains(QLatin1String(";;")))
+            description.replace(QLatin1String(";;"), QLatin1String(";"));
         qtFilters << QStringLiteral("%1 (%2)")
                          .arg(description, patterns.join(QLatin1Char(' ')))
                          .trimmed();

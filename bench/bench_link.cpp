@@ -1,0 +1,247 @@
+// Throughput and responsiveness of the printer link: the serial byte path
+// to a pseudo-terminal at full speed and at 115200 baud, and the parallel
+// byte path to a file, each beside a baseline measured in the same run.
+#include "BenchSupport.h"
+
+#include "common/StopSignal.h"
+#include "link/PrinterLink.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <atomic>
+#include <chrono>
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
+
+namespace
+{
+
+// A pseudo-terminal whose master side a thread drains, as fast as it can
+// or at a given line rate.
+class DrainedTerminal
+{
+public:
+    explicit DrainedTerminal(double bytesPerSecond = 0) : m_rate(bytesPerSecond)
+    {
+        char name[128] = {};
+        openpty(&m_master, &m_slave, name, nullptr, nullptr);
+        termios raw{};
+        tcgetattr(m_slave, &raw);
+        cfmakeraw(&raw);
+        tcsetattr(m_slave, TCSANOW, &raw);
+        m_path = QString::fromLocal8Bit(name);
+        m_reader = std::thread([this] { drain(); });
+    }
+    ~DrainedTerminal()
+    {
+        m_stop = true;
+        m_reader.join();
+        close(m_master);
+        close(m_slave);
+    }
+    QString path() const { return m_path; }
+    int slaveFd() const { return m_slave; }
+    long long received() const { return m_received; }
+    // Seconds from the first byte received to the last.
+    double receivingSeconds() const { return (m_lastNs - m_firstNs) / 1e9; }
+    void reset()
+    {
+        m_received = 0;
+        m_firstNs = m_lastNs = 0;
+    }
+
+private:
+    void drain()
+    {
+        char buffer[65536];
+        const auto start = std::chrono::steady_clock::now();
+        long long allowance = 0;
+        while (!m_stop) {
+            pollfd ready{m_master, POLLIN, 0};
+            if (poll(&ready, 1, 5) <= 0)
+                continue;
+            size_t want = sizeof buffer;
+            if (m_rate > 0) {
+                // Take no more than the line could have carried by now.
+                const double seconds =
+                    std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+                allowance = (long long)(seconds * m_rate) - m_totalTaken;
+                if (allowance <= 0) {
+                    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+                    continue;
+                }
+                want = std::min<size_t>(want, size_t(allowance));
+            }
+            const ssize_t got = read(m_master, buffer, want);
+            if (got <= 0)
+                continue;
+            const long long now = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                      std::chrono::steady_clock::now().time_since_epoch())
+                                      .count();
+            if (m_received == 0)
+                m_firstNs = now;
+            m_lastNs = now;
+            m_received += got;
+            m_totalTaken += got;
+        }
+    }
+
+    int m_master = -1;
+    int m_slave = -1;
+    QString m_path;
+    double m_rate;
+    std::atomic<bool> m_stop{false};
+    std::atomic<long long> m_received{0};
+    long long m_totalTaken = 0;
+    std::atomic<long long> m_firstNs{0};
+    std::atomic<long long> m_lastNs{0};
+    std::thread m_reader;
+};
+
+QByteArray pattern(qsizetype size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (qsizetype i = 0; i < size; ++i)
+        bytes[i] = char((i * 131 + 7) & 0xFF);
+    return bytes;
+}
+
+void waitFor(const DrainedTerminal &terminal, long long bytes)
+{
+    while (terminal.received() < bytes)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+}
+
+void serialFullSpeed(PrinterLink &link, Bench::EventLoopGapMeter &gaps)
+{
+    const QByteArray data = pattern(1 << 20);
+    DrainedTerminal terminal;
+
+    // Baseline: the same bytes written straight to the same terminal, in
+    // the same 100-byte pieces.
+    QElapsedTimer clock;
+    clock.start();
+    for (qsizetype sent = 0; sent < data.size();) {
+        const ssize_t n = write(terminal.slaveFd(), data.constData() + sent,
+                                size_t(std::min<qsizetype>(100, data.size() - sent)));
+        if (n > 0)
+            sent += n;
+    }
+    waitFor(terminal, data.size());
+    const double rawSeconds = clock.nsecsElapsed() / 1e9;
+    terminal.reset();
+
+    link.portNames().redirect(QStringLiteral("COM1"), terminal.path());
+    link.setSerialMode(true);
+    gaps.start();
+    clock.restart();
+    const bool sent = link.Array_Print(data);
+    const double worstGap = gaps.stop();
+    waitFor(terminal, data.size());
+    const double seconds = clock.nsecsElapsed() / 1e9;
+    const double rate = data.size() / seconds / 1e6;
+    Bench::row("serial byte path, 1 MiB to a pseudo-terminal", rate, "MB/s",
+               data.size() / rawSeconds / 1e6, "raw 100-byte writes",
+               sent && rate >= 2 ? "ok (>= 2 MB/s)" : "MISSED (>= 2 MB/s)");
+    Bench::row("  worst event-loop gap", worstGap, "ms", 50, "target",
+               worstGap <= 50 ? "ok" : "MISSED");
+}
+
+void serialAtLineRate(PrinterLink &link, Bench::EventLoopGapMeter &gaps)
+{
+    constexpr double lineRate = 115200.0 / 10.0; // 8N1: ten bits a byte
+    const QByteArray data = pattern(64 * 1024);
+    DrainedTerminal terminal(lineRate);
+    link.portNames().redirect(QStringLiteral("COM1"), terminal.path());
+    link.setSerialMode(true);
+
+    gaps.start();
+    const double cpuBefore = Bench::threadCpuSeconds();
+    QElapsedTimer clock;
+    clock.start();
+    const bool sent = link.Array_Print(data);
+    // What the kernel still buffers drains after the sender is done.
+    const double worstGap = gaps.stop();
+    waitFor(terminal, data.size());
+    const double seconds = clock.nsecsElapsed() / 1e9;
+    const double cpu = Bench::threadCpuSeconds() - cpuBefore;
+
+    const double share = data.size() / seconds / lineRate * 100;
+    // The program's own thread; the stand-in reader runs on another.
+    const double core = cpu / seconds * 100;
+    Bench::row("serial at 115200 baud, 64 KiB: line kept busy", share, "%", 100, "line rate",
+               sent && share >= 95 ? "ok (>= 95 %)" : "MISSED (>= 95 %)");
+    Bench::row("  processor use of the sending thread", core, "% core", 5, "target",
+               core <= 5 ? "ok (<= 5 %)" : "MISSED (<= 5 %)");
+    Bench::row("  worst event-loop gap", worstGap, "ms", 50, "target",
+               worstGap <= 50 ? "ok" : "MISSED");
+}
+
+void parallelToFile(PrinterLink &link, Bench::EventLoopGapMeter &gaps, const QTemporaryDir &dir)
+{
+    const QByteArray data = pattern(16 << 20);
+    const QString baselinePath = dir.filePath(QStringLiteral("baseline"));
+    const QString devicePath = dir.filePath(QStringLiteral("lpt1"));
+
+    link.portNames().redirect(QStringLiteral("LPT1"), devicePath);
+    link.setParallelPortName(QStringLiteral("LPT1"));
+    link.setSerialMode(false);
+
+    // Best of several alternating runs, each into a new empty file, so that
+    // neither side profits from the other's warm-up.
+    double plainSeconds = 1e9;
+    double seconds = 1e9;
+    double worstGap = 0;
+    bool sent = true;
+    QElapsedTimer clock;
+    for (int round = 0; round < 5; ++round) {
+        QFile::remove(baselinePath);
+        clock.start();
+        {
+            QFile plain(baselinePath);
+            plain.open(QIODevice::WriteOnly);
+            plain.write(data);
+        }
+        plainSeconds = std::min(plainSeconds, clock.nsecsElapsed() / 1e9);
+
+        QFile::remove(devicePath);
+        QFile(devicePath).open(QIODevice::WriteOnly);
+        gaps.start();
+        clock.restart();
+        sent = link.Array_Print(data) && sent;
+        seconds = std::min(seconds, clock.nsecsElapsed() / 1e9);
+        worstGap = std::max(worstGap, gaps.stop());
+        sent = sent && QFile(devicePath).size() == data.size();
+    }
+    const double ratio = seconds / plainSeconds;
+    Bench::row("parallel byte path, 16 MiB to a file", seconds * 1000, "ms", plainSeconds * 1000,
+               "plain write of the file", sent && ratio <= 4 ? "ok (<= 4x)" : "MISSED (<= 4x)");
+    Bench::row("  worst event-loop gap", worstGap, "ms", 50, "target",
+               worstGap <= 50 ? "ok" : "MISSED");
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    StopSignal stop;
+    PrinterLink link(&window, &stop);
+    Bench::EventLoopGapMeter gaps;
+    QTemporaryDir dir;
+
+    std::printf("%-52s %17s | %-26s %17s | %s\n", "figure", "value", "baseline (same run)", "",
+                "verdict");
+    serialFullSpeed(link, gaps);
+    serialAtLineRate(link, gaps);
+    parallelToFile(link, gaps, dir);
+    return 0;
+}
