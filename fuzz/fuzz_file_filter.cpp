@@ -2,6 +2,8 @@
 // per description and pattern pair.
 #include "app/CommonDialog.h"
 
+#include <QStringList>
+
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)

@@ -4,9 +4,11 @@
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build ccache qt6-base-dev qt6-serialport-dev libgl-dev)
-if [[ "${1:-}" == "--tests" ]]; then
-    packages+=(xvfb xauth)
-fi
+case "${1:-}" in
+--tests) packages+=(desktop-file-utils appstream dpkg-dev) ;;
+--fuzz) packages+=(clang libclang-rt-14-dev) ;;
+--screenshot) packages+=(xvfb xauth x11-apps imagemagick) ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

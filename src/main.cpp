@@ -6,6 +6,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("varimonde-setup"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("varimonde-setup"));
     MainFrm window;
     window.show();
     return app.exec();

@@ -10,6 +10,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -32,6 +33,14 @@ QWidget *centred(QWidget *page)
     return holder;
 }
 
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/varimonde-setup-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 } // namespace
 
 MainFrm::MainFrm(QWidget *parent)
@@ -42,6 +51,7 @@ MainFrm::MainFrm(QWidget *parent)
 {
     setObjectName(QStringLiteral("MainFrm"));
     setWindowTitle(WindowTitle::plain);
+    setWindowIcon(applicationIcon());
     unsetCursor();
 
     m_tabs->setObjectName(QStringLiteral("SSTab1"));

@@ -1,0 +1,100 @@
+// Time from starting the program to its window shown, and the memory it
+// then holds, beside a bare Qt window started the same way in the same run.
+#include "BenchSupport.h"
+
+#include "app/MainFrm.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QProcess>
+#include <QWindow>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace {
+
+long residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return 0;
+}
+
+// Child: show one window, report its memory once it is on screen, quit.
+int showWindow(int argc, char *argv[], bool bare)
+{
+    QApplication app(argc, argv);
+    std::unique_ptr<QWidget> window;
+    if (bare)
+        window = std::make_unique<QWidget>();
+    else
+        window = std::make_unique<MainFrm>();
+    window->show();
+    while (!window->windowHandle() || !window->windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    QCoreApplication::processEvents();
+    std::printf("shown %ld\n", residentKiB());
+    std::fflush(stdout);
+    return 0;
+}
+
+struct Sample {
+    double ms;
+    double kib;
+};
+
+Sample runChild(const QString &program, const QString &mode)
+{
+    QProcess child;
+    QElapsedTimer clock;
+    clock.start();
+    child.start(program, {mode});
+    child.waitForStarted();
+    QByteArray output;
+    while (!output.contains('\n') && child.waitForReadyRead(10000))
+        output += child.readAllStandardOutput();
+    const double ms = clock.nsecsElapsed() / 1e6;
+    child.waitForFinished();
+    const QList<QByteArray> words = output.trimmed().split(' ');
+    return {ms, words.size() == 2 ? words[1].toDouble() : 0};
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc > 1 && (qstrcmp(argv[1], "--bare") == 0 || qstrcmp(argv[1], "--utility") == 0))
+        return showWindow(argc, argv, qstrcmp(argv[1], "--bare") == 0);
+
+    QCoreApplication app(argc, argv);
+    const QString self = QCoreApplication::applicationFilePath();
+    std::vector<double> bareMs, bareKiB, utilityMs, utilityKiB;
+    for (int round = 0; round < 7; ++round) {
+        const Sample bare = runChild(self, QStringLiteral("--bare"));
+        const Sample utility = runChild(self, QStringLiteral("--utility"));
+        bareMs.push_back(bare.ms);
+        bareKiB.push_back(bare.kib);
+        utilityMs.push_back(utility.ms);
+        utilityKiB.push_back(utility.kib);
+    }
+    const double timeRatio = median(utilityMs) / median(bareMs);
+    const double memoryRatio = median(utilityKiB) / median(bareKiB);
+    Bench::row("start to window shown (median of 7)", median(utilityMs), "ms", median(bareMs),
+               "bare Qt window", timeRatio <= 1.5 ? "ok (<= 1.5x)" : "MISSED (<= 1.5x)");
+    Bench::row("resident memory once shown", median(utilityKiB) / 1024, "MiB",
+               median(bareKiB) / 1024, "bare Qt window",
+               memoryRatio <= 1.5 ? "ok (<= 1.5x)" : "MISSED (<= 1.5x)");
+    return 0;
+}

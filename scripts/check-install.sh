@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Proves the installable application from a built tree (default build-tests):
+# the installed files, the desktop entry and AppStream validators, and a
+# Debian package whose dependencies resolve and whose program starts.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${1:-$root/build-tests}"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+echo "== installed tree"
+DESTDIR="$work/root" cmake --install "$build" --prefix /usr >/dev/null
+expected=(
+    usr/bin/varimonde-setup
+    usr/share/applications/varimonde-setup.desktop
+    usr/share/metainfo/com.varimonde.SetupUtility.metainfo.xml
+    usr/share/icons/hicolor/scalable/apps/varimonde-setup.svg
+)
+for size in 16 32 48 64 128 256; do
+    expected+=("usr/share/icons/hicolor/${size}x${size}/apps/varimonde-setup.png")
+done
+for file in "${expected[@]}"; do
+    [[ -s "$work/root/$file" ]] || { echo "missing: $file"; exit 1; }
+done
+echo "all ${#expected[@]} files installed"
+
+echo "== validators"
+desktop-file-validate "$work/root/usr/share/applications/varimonde-setup.desktop"
+appstreamcli validate --no-net "$work/root/usr/share/metainfo/com.varimonde.SetupUtility.metainfo.xml"
+
+echo "== Debian package"
+(cd "$build" && cpack -G DEB -B "$work/package" >/dev/null)
+deb="$(ls "$work"/package/*.deb)"
+depends="$(dpkg-deb -f "$deb" Depends)"
+echo "Depends: $depends"
+for library in libqt6widgets6 libqt6serialport6 libqt6gui6 libqt6core6; do
+    grep -q "$library" <<<"$depends" || { echo "package does not depend on $library"; exit 1; }
+done
+contents="$(dpkg-deb -c "$deb")"
+for file in "${expected[@]}"; do
+    grep -q "\./$file\$" <<<"$contents" || { echo "package lacks $file"; exit 1; }
+done
+# Every dependency is satisfiable from Debian's own archive.
+apt-get install --simulate --no-install-recommends "$deb" >"$work/simulate.log" 2>&1 ||
+    { cat "$work/simulate.log"; exit 1; }
+
+echo "== the packaged program starts"
+dpkg-deb -x "$deb" "$work/unpacked"
+QT_QPA_PLATFORM=offscreen "$work/unpacked/usr/bin/varimonde-setup" &
+program=$!
+sleep 2
+kill -0 "$program" 2>/dev/null || { echo "the program did not stay up"; exit 1; }
+kill "$program"
+wait "$program" 2>/dev/null || true
+echo "package $(basename "$deb") checked"
