@@ -4,13 +4,32 @@
 
 #include <QWidget>
 
+#include <memory>
+
+class QLabel;
+
+namespace Ui
+{
+class AboutPage;
+}
+
 // The About tab: name, version and the maker's links.
-class AboutPage : public QWidget {
+class AboutPage : public QWidget
+{
     Q_OBJECT
 public:
     explicit AboutPage(PageServices services, QWidget *parent = nullptr);
     ~AboutPage() override;
 
+protected:
+    // Labels have no click signal: their mouse releases are watched here.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void connectControls();
+    void onLabel29Click();
+    void onLabel30Click();
+
     PageServices m_services;
+    std::unique_ptr<Ui::AboutPage> ui;
 };
