@@ -1,8 +1,81 @@
 #include "app/AboutPage.h"
 
-AboutPage::AboutPage(PageServices services, QWidget *parent) : QWidget(parent), m_services(services)
+#include "app/MakerContact.h"
+
+#include <QDesktopServices>
+#include <QMouseEvent>
+#include <QUrl>
+
+#include "ui_AboutPage.h"
+
+namespace
 {
-    setObjectName(QStringLiteral("AboutPage"));
+
+// Blue, underlined, 9.75-point sans-serif. Designer keeps whole point sizes
+// only, so the link look is set here rather than in the form.
+void styleAsLink(QLabel *label)
+{
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(9.75);
+    font.setUnderline(true);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    label->setPalette(palette);
+}
+
+// Hands the link to the desktop's browser or mail program and returns at
+// once. Without such a program nothing happens, and nothing is reported.
+void openLink(const QString &link)
+{
+    QDesktopServices::openUrl(QUrl(link));
+}
+
+} // namespace
+
+AboutPage::AboutPage(PageServices services, QWidget *parent)
+    : QWidget(parent), m_services(services), ui(std::make_unique<Ui::AboutPage>())
+{
+    ui->setupUi(this);
+    ui->Label29->setText(QString::fromLatin1(MakerContact::hostName));
+    ui->Label30->setText(QString::fromLatin1(MakerContact::supportEmail));
+    styleAsLink(ui->Label29);
+    styleAsLink(ui->Label30);
+    connectControls();
 }
 
 AboutPage::~AboutPage() = default;
+
+void AboutPage::connectControls()
+{
+    ui->Label29->installEventFilter(this);
+    ui->Label30->installEventFilter(this);
+}
+
+bool AboutPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        auto *label = static_cast<QWidget *>(watched);
+        // A click: pressed and released on the label with the left button.
+        if (mouse->button() == Qt::LeftButton &&
+            label->rect().contains(mouse->position().toPoint())) {
+            if (watched == ui->Label29)
+                onLabel29Click();
+            else if (watched == ui->Label30)
+                onLabel30Click();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void AboutPage::onLabel29Click()
+{
+    openLink(MakerContact::webUrl());
+}
+
+void AboutPage::onLabel30Click()
+{
+    openLink(MakerContact::mailUrl());
+}

@@ -4,6 +4,15 @@
 
 #include <QWidget>
 
+#include <memory>
+
+class QLabel;
+
+namespace Ui
+{
+class AboutPage;
+}
+
 // The About tab: name, version and the maker's links.
 class AboutPage : public QWidget
 {
@@ -12,6 +21,15 @@ public:
     explicit AboutPage(PageServices services, QWidget *parent = nullptr);
     ~AboutPage() override;
 
+protected:
+    // Labels have no click signal: their mouse releases are watched here.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void connectControls();
+    void onLabel29Click();
+    void onLabel30Click();
+
     PageServices m_services;
+    std::unique_ptr<Ui::AboutPage> ui;
 };

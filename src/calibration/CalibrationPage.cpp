@@ -1,9 +1,85 @@
 #include "calibration/CalibrationPage.h"
 
+#include "app/Dialogs.h"
+#include "calibration/TestLabels.h"
+#include "link/PrinterLink.h"
+
+#include "ui_CalibrationPage.h"
+
+using namespace CalibrationBlocks;
+
 CalibrationPage::CalibrationPage(PageServices services, QWidget *parent)
-    : QWidget(parent), m_services(services)
+    : QWidget(parent), m_services(services), ui(std::make_unique<Ui::CalibrationPage>())
 {
-    setObjectName(QStringLiteral("CalibrationPage"));
+    ui->setupUi(this);
+    fillLists();
+    onCPrintModeCMBChange();
+    connectControls();
 }
 
 CalibrationPage::~CalibrationPage() = default;
+
+void CalibrationPage::fillLists()
+{
+    // The first entry of each list is also the start text.
+    ui->CIndexCmb->addItems(indexTypes().items);
+    ui->CPrintModeCMB->addItems(printTypes().items);
+    ui->RibbonCMB->addItems(ribbonTypes().items);
+}
+
+void CalibrationPage::connectControls()
+{
+    // editTextChanged covers typing, pasting, picking from the list and the
+    // program setting the text.
+    connect(ui->CIndexCmb, &QComboBox::editTextChanged, this, &CalibrationPage::onCIndexCmbChange);
+    connect(ui->CPrintModeCMB, &QComboBox::editTextChanged, this,
+            &CalibrationPage::onCPrintModeCMBChange);
+    // A pick of the entry already shown changes no text; it still settles
+    // the ribbon frame.
+    connect(ui->CPrintModeCMB, &QComboBox::activated, this,
+            &CalibrationPage::onCPrintModeCMBChange);
+    connect(ui->RibbonCMB, &QComboBox::editTextChanged, this, &CalibrationPage::onRibbonCMBChange);
+    connect(ui->CalCmd, &QPushButton::clicked, this, &CalibrationPage::onCalCmdClicked);
+    connect(ui->TestCMD, &QPushButton::clicked, this, &CalibrationPage::onTestCMDClicked);
+}
+
+void CalibrationPage::check(QComboBox *combo, const Choice &choice)
+{
+    if (choice.accepts(combo->currentText()))
+        return;
+    Dialogs::showMessage(m_services.window, choice.message, choice.title);
+    combo->setEditText(choice.fallback);
+}
+
+void CalibrationPage::onCIndexCmbChange()
+{
+    check(ui->CIndexCmb, indexTypes());
+}
+
+void CalibrationPage::onCPrintModeCMBChange()
+{
+    check(ui->CPrintModeCMB, printTypes());
+    // Read again: the check may have put the fallback back.
+    ui->RibbonFrm->setVisible(needsRibbon(ui->CPrintModeCMB->currentText()));
+}
+
+void CalibrationPage::onRibbonCMBChange()
+{
+    check(ui->RibbonCMB, ribbonTypes());
+}
+
+void CalibrationPage::onCalCmdClicked()
+{
+    // Two transmissions; the calibration request goes out even when the
+    // settings block failed, and each failure shows its own message.
+    m_services.link.String_Print(settingsBlock(ui->CIndexCmb->currentText(),
+                                               ui->CPrintModeCMB->currentText(),
+                                               ui->RibbonCMB->currentText()));
+    m_services.link.String_Print(calibrateBlock());
+}
+
+void CalibrationPage::onTestCMDClicked()
+{
+    m_services.link.String_Print(ui->TestOp1->isChecked() ? TestLabels::fourByThree()
+                                                          : TestLabels::twoPointFourByOne());
+}

@@ -1,8 +1,18 @@
 #pragma once
 
 #include "app/PageServices.h"
+#include "calibration/CalibrationBlocks.h"
 
 #include <QWidget>
+
+#include <memory>
+
+class QComboBox;
+
+namespace Ui
+{
+class CalibrationPage;
+}
 
 // The Calibration tab: media calibration and the two test labels.
 class CalibrationPage : public QWidget
@@ -13,5 +23,19 @@ public:
     ~CalibrationPage() override;
 
 private:
+    void fillLists();
+    void connectControls();
+
+    void onCIndexCmbChange();
+    void onCPrintModeCMBChange();
+    void onRibbonCMBChange();
+    void onCalCmdClicked();
+    void onTestCMDClicked();
+
+    // Refuses a text outside the choice: message, then the fallback text,
+    // whose own change notification passes the check.
+    void check(QComboBox *combo, const CalibrationBlocks::Choice &choice);
+
     PageServices m_services;
+    std::unique_ptr<Ui::CalibrationPage> ui;
 };

@@ -1,0 +1,70 @@
+#include "calibration/CalibrationBlocks.h"
+
+#include "calibration/CommandLines.h"
+
+namespace CalibrationBlocks
+{
+
+const Choice &indexTypes()
+{
+    static const Choice choice{{QStringLiteral("GAP"), QStringLiteral("BAR")},
+                               QStringLiteral("Index type must be BAR or GAP"),
+                               QStringLiteral("CALIBRATION"),
+                               QStringLiteral("GAP")};
+    return choice;
+}
+
+const Choice &printTypes()
+{
+    // Mixed-case title, unlike the other two checks: users know it this way.
+    static const Choice choice{{QStringLiteral("DT"), QStringLiteral("TT")},
+                               QStringLiteral("Print Type must be DT or TT"),
+                               QStringLiteral("Calibration"),
+                               QStringLiteral("DT")};
+    return choice;
+}
+
+const Choice &ribbonTypes()
+{
+    // "Preimum" is the message's established spelling; keep it.
+    static const Choice choice{
+        {QStringLiteral("WAX"), QStringLiteral("WAX/RESIN COMBO"), QStringLiteral("PREMIUM RESIN")},
+        QStringLiteral("Type must be Wax, Wax/Resin, or Preimum Resin"),
+        QStringLiteral("CALIBRATION"),
+        QStringLiteral("WAX")};
+    return choice;
+}
+
+bool needsRibbon(const QString &printType)
+{
+    return printType == QLatin1String("TT");
+}
+
+QString indexSettingLine(const QString &printType, const QString &ribbon)
+{
+    int setting = 0;
+    if (needsRibbon(printType)) {
+        if (ribbon == QLatin1String("WAX"))
+            setting = 2;
+        else if (ribbon == QLatin1String("WAX/RESIN COMBO") ||
+                 ribbon == QLatin1String("PREMIUM RESIN"))
+            setting = 3;
+    }
+    return QStringLiteral("V INDEX SETTING %1").arg(setting);
+}
+
+QString settingsBlock(const QString &indexType, const QString &printType, const QString &ribbon)
+{
+    return CommandLines::join({QStringLiteral("! 0 0 0 0"), indexSettingLine(printType, ribbon),
+                               QStringLiteral("V FEED_TYPE ") + indexType,
+                               QStringLiteral("V WRITE"), QStringLiteral("END")});
+}
+
+QString calibrateBlock()
+{
+    return CommandLines::join({QStringLiteral("! 0 0 0 0"),
+                               QStringLiteral("V INDEX SETTING CALIBRATE"),
+                               QStringLiteral("V WRITE"), QStringLiteral("END")});
+}
+
+} // namespace CalibrationBlocks
