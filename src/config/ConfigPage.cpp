@@ -344,8 +344,15 @@ void ConfigPage::enterScaler()
     applyEnteredValue(*ui->EmulationSlider, scaler);
 }
 
-std::optional<double> ConfigPage::readBufferAnswer(const QString &answer)
+std::optional<ConfigPage::BufferAnswer> ConfigPage::askBufferSize(QSlider &slider,
+                                                                  const QString &prompt,
+                                                                  const QString &title,
+                                                                  double emptyValue)
 {
+    const QString answer =
+        Dialogs::inputBox(m_services.window, prompt, title, QString::number(slider.value()));
+    if (answer.isEmpty())
+        return BufferAnswer{emptyValue, false};
     const NumberText::Converted<double> number = NumberText::toDouble(answer);
     if (const Failure *failure = std::get_if<Failure>(&number)) {
         if (failure->code == FailureCode::TypeMismatch)
@@ -355,44 +362,33 @@ std::optional<double> ConfigPage::readBufferAnswer(const QString &answer)
             Dialogs::showFailure(m_services.window, *failure);
         return std::nullopt;
     }
-    return std::get<double>(number);
+    return BufferAnswer{std::get<double>(number), true};
 }
 
 void ConfigPage::enterMainBuffer()
 {
-    const QString answer = Dialogs::inputBox(
-        m_services.window, QStringLiteral("Set Value for Main Text Buffer"),
-        QStringLiteral("Primary Text Buffer"), QString::number(ui->TextBufMain->value()));
-    double size = 4096;
-    if (!answer.isEmpty()) {
-        const std::optional<double> typed = readBufferAnswer(answer);
-        if (!typed)
-            return;
-        size = *typed;
-    }
-    applyEnteredValue(*ui->TextBufMain, size);
+    // No range check of its own: the slider refuses what it cannot hold.
+    if (const std::optional<BufferAnswer> answer =
+            askBufferSize(*ui->TextBufMain, QStringLiteral("Set Value for Main Text Buffer"),
+                          QStringLiteral("Primary Text Buffer"), 4096))
+        applyEnteredValue(*ui->TextBufMain, answer->size);
 }
 
 void ConfigPage::enterOverflowBuffer()
 {
-    const QString answer = Dialogs::inputBox(
-        m_services.window, QStringLiteral("Enter value for Overflow Buffer"),
-        QStringLiteral("Overflow Buffer"), QString::number(ui->TextBufOver->value()));
-    double size = 1024;
-    if (!answer.isEmpty()) {
-        const std::optional<double> typed = readBufferAnswer(answer);
-        if (!typed)
-            return;
-        if (*typed < 0 || *typed > double(ui->TextBufMain->value()) - 1024) {
-            Dialogs::showMessage(
-                m_services.window,
-                QStringLiteral("Overflow must fall between 0 and (Text Buffer-1024)"),
-                QStringLiteral("Overflow Buffer Warning"));
-            return;
-        }
-        size = *typed;
+    const std::optional<BufferAnswer> answer =
+        askBufferSize(*ui->TextBufOver, QStringLiteral("Enter value for Overflow Buffer"),
+                      QStringLiteral("Overflow Buffer"), 1024);
+    if (!answer)
+        return;
+    if (answer->typed &&
+        (answer->size < 0 || answer->size > double(ui->TextBufMain->value()) - 1024)) {
+        Dialogs::showMessage(m_services.window,
+                             QStringLiteral("Overflow must fall between 0 and (Text Buffer-1024)"),
+                             QStringLiteral("Overflow Buffer Warning"));
+        return;
     }
-    applyEnteredValue(*ui->TextBufOver, size);
+    applyEnteredValue(*ui->TextBufOver, answer->size);
 }
 
 void ConfigPage::applyEnteredValue(QAbstractSlider &slider, double value)

@@ -102,8 +102,15 @@ private:
     void enterScaler();
     void enterMainBuffer();
     void enterOverflowBuffer();
-    // A buffer answer as a number, or nothing after telling the user why not.
-    std::optional<double> readBufferAnswer(const QString &answer);
+    // A buffer size asked for over `slider`: `emptyValue` for an empty answer
+    // or Cancel, nothing (after telling the user why) for one that is not a
+    // usable number.
+    struct BufferAnswer {
+        double size;
+        bool typed;
+    };
+    std::optional<BufferAnswer> askBufferSize(QSlider &slider, const QString &prompt,
+                                              const QString &title, double emptyValue);
     void applyEnteredValue(QAbstractSlider &slider, double value);
 
     std::unique_ptr<Ui::ConfigPage> ui;
