@@ -1,9 +1,478 @@
 #include "config/ConfigPage.h"
 
-ConfigPage::ConfigPage(PageServices services, QWidget *parent)
-    : QWidget(parent), m_services(services)
+#include "app/Dialogs.h"
+#include "common/NumberText.h"
+#include "config/DetailsFrm.h"
+#include "link/PrinterLink.h"
+#include "ui_ConfigPage.h"
+
+#include <QMouseEvent>
+#include <QSignalBlocker>
+
+namespace
 {
-    setObjectName(QStringLiteral("ConfigPage"));
+
+const QString setupTitle = QStringLiteral("Printer Setup");
+const char groupProperty[] = "group";
+
+// The settings group a control belongs to, 0 for none.
+int groupOf(const QObject *control)
+{
+    return control->property(groupProperty).toInt();
+}
+
+// The kinds of control a group's switch enables; check boxes and buttons
+// keep their own state.
+bool followsGroup(const QWidget *control)
+{
+    return qobject_cast<const QLineEdit *>(control) || qobject_cast<const QLabel *>(control) ||
+           qobject_cast<const QComboBox *>(control) || qobject_cast<const QGroupBox *>(control) ||
+           qobject_cast<const QAbstractSlider *>(control);
+}
+
+// A grayed state, possible after a profile load, counts as on.
+bool isOn(const QCheckBox *box)
+{
+    return box->checkState() != Qt::Unchecked;
+}
+
+Failure invalidValue()
+{
+    return {FailureCode::InvalidValue, QStringLiteral("Invalid property value")};
+}
+
+// Fills an editable combo box's list and shows a starting text that is not
+// a selection from the list. Filling is not an edit: no check runs.
+void fill(QComboBox *combo, const QStringList &items, const QString &text)
+{
+    const QSignalBlocker quiet(combo);
+    combo->addItems(items);
+    combo->setCurrentIndex(-1);
+    combo->setEditText(text);
+}
+
+} // namespace
+
+ConfigPage::ConfigPage(PageServices services, QWidget *parent)
+    : QWidget(parent), ui(std::make_unique<Ui::ConfigPage>()), m_services(services)
+{
+    ui->setupUi(this);
+    // Every keystroke is checked as typed; completion would type for the user.
+    ui->PrintModeCMB->setCompleter(nullptr);
+    ui->PrintSpeedCMB->setCompleter(nullptr);
+    for (QSlider *slider : {ui->EmulationSlider, ui->TextBufMain, ui->TextBufOver})
+        slider->installEventFilter(this);
+
+    connectControls();
+    for (QCheckBox *settingSwitch : switches())
+        FrameDisable(groupOf(settingSwitch), !isOn(settingSwitch));
+    setStartValues();
+    fillLists();
 }
 
 ConfigPage::~ConfigPage() = default;
+
+QList<QCheckBox *> ConfigPage::switches() const
+{
+    return {ui->DarkChk,      ui->WidthChk,  ui->PrintSpeedChk,
+            ui->PrintModeChk, ui->KestraChk, ui->TextBufferChk};
+}
+
+void ConfigPage::connectControls()
+{
+    for (QCheckBox *settingSwitch : switches())
+        connect(settingSwitch, &QCheckBox::stateChanged, this,
+                [this, settingSwitch] { onSwitchStateChanged(settingSwitch); });
+    connect(ui->Check1, &QCheckBox::stateChanged, this, &ConfigPage::onCheck1StateChanged);
+
+    // actionTriggered comes when the user moves the thumb, before the new
+    // value is set: the "moved" handling runs ahead of the "changed" one.
+    connect(ui->Slider1, &QAbstractSlider::actionTriggered, this, &ConfigPage::onSlider1Moved);
+    connect(ui->Slider1, &QAbstractSlider::valueChanged, this, &ConfigPage::onSlider1Changed);
+    connect(ui->TextBufMain, &QAbstractSlider::actionTriggered, this,
+            &ConfigPage::onTextBufMainMoved);
+    connect(ui->TextBufMain, &QAbstractSlider::valueChanged, this,
+            &ConfigPage::onTextBufMainChanged);
+    connect(ui->TextBufOver, &QAbstractSlider::actionTriggered, this,
+            &ConfigPage::onTextBufOverMoved);
+    connect(ui->TextBufOver, &QAbstractSlider::valueChanged, this,
+            &ConfigPage::onTextBufOverChanged);
+
+    connect(ui->WidthTxt, &QLineEdit::textChanged, this, &ConfigPage::onWidthTxtChanged);
+    connect(ui->PrintModeCMB, &QComboBox::editTextChanged, this,
+            &ConfigPage::onPrintModeCmbChanged);
+    connect(ui->PrintModeCMB, &QComboBox::activated, this, &ConfigPage::PopulateDetails);
+    connect(ui->PrintSpeedCMB, &QComboBox::editTextChanged, this,
+            &ConfigPage::onPrintSpeedCmbChanged);
+    connect(ui->PrintSpeedCMB, &QComboBox::activated, this, &ConfigPage::PopulateDetails);
+
+    connect(ui->UploadCMD, &QPushButton::clicked, this, &ConfigPage::onUploadCmdClicked);
+    connect(ui->DetailsChk, &QCheckBox::toggled, this, &ConfigPage::onDetailsChkToggled);
+}
+
+void ConfigPage::setStartValues()
+{
+    // Set as changes, so that the buffer coupling bounds the overflow from
+    // the first start on.
+    ui->EmulationSlider->setValue(100);
+    ui->TextBufMain->setValue(4096);
+    ui->TextBufOver->setValue(0);
+    ui->OverflowLbl->setText(QString::number(ui->TextBufOver->value()));
+    ui->TextBufferLbl->setText(QString::number(ui->TextBufMain->value()));
+}
+
+void ConfigPage::fillLists()
+{
+    fill(ui->PrintModeCMB, {QStringLiteral("DT"), QStringLiteral("TT")}, QStringLiteral("DT"));
+    fill(ui->PrintSpeedCMB,
+         {QStringLiteral("NORMAL"), QStringLiteral("HIGHSPEED"), QStringLiteral("LOWSPEED")},
+         QStringLiteral("NORMAL"));
+}
+
+ConfigValues ConfigPage::values() const
+{
+    ConfigValues values;
+    values.darknessOn = isOn(ui->DarkChk);
+    values.darkness = ui->DarkLbl->text();
+    values.widthOn = isOn(ui->WidthChk);
+    values.width = ui->WidthTxt->text();
+    values.emulationOn = isOn(ui->KestraChk);
+    values.emulationOff = isOn(ui->Check1);
+    values.scaler = ui->EmulationSlider->value();
+    values.printModeOn = isOn(ui->PrintModeChk);
+    values.printMode = ui->PrintModeCMB->currentText();
+    values.printSpeedOn = isOn(ui->PrintSpeedChk);
+    values.printSpeed = ui->PrintSpeedCMB->currentText();
+    values.textBufferOn = isOn(ui->TextBufferChk);
+    values.mainBuffer = ui->TextBufMain->value();
+    values.overflowBuffer = ui->TextBufOver->value();
+    return values;
+}
+
+void ConfigPage::PopulateDetails()
+{
+    const ConfigValues current = values();
+    if (current.anySwitchOn())
+        m_services.details.setText(ConfigBlock::build(current));
+}
+
+std::optional<Failure> ConfigPage::setSliderValue(QAbstractSlider &slider, std::int32_t value)
+{
+    if (value < slider.minimum() || value > slider.maximum())
+        return invalidValue();
+    slider.setValue(value);
+    return std::nullopt;
+}
+
+void ConfigPage::FrameDisable(int group, bool disable)
+{
+    const QList<QWidget *> controls = findChildren<QWidget *>();
+    for (QWidget *control : controls) {
+        if (groupOf(control) == group && followsGroup(control))
+            control->setEnabled(!disable);
+    }
+}
+
+void ConfigPage::onSwitchStateChanged(QCheckBox *settingSwitch)
+{
+    FrameDisable(groupOf(settingSwitch), !isOn(settingSwitch));
+    PopulateDetails();
+}
+
+void ConfigPage::onCheck1StateChanged()
+{
+    // Emulation switched off in the printer leaves nothing to scale.
+    const bool scalerShown = !isOn(ui->Check1);
+    ui->Label15->setVisible(scalerShown);
+    ui->Label14->setVisible(scalerShown);
+    ui->EmulationSlider->setVisible(scalerShown);
+    PopulateDetails();
+}
+
+void ConfigPage::onSlider1Moved()
+{
+    // The label, not the slider, is the darkness of record: a profile load
+    // writes the label alone.
+    const int darkness = ui->Slider1->sliderPosition();
+    ui->DarkLbl->setText(QString::number(darkness));
+    ui->Label10->setVisible(darkness > 50);
+}
+
+void ConfigPage::onSlider1Changed()
+{
+    PopulateDetails();
+}
+
+void ConfigPage::onWidthTxtChanged()
+{
+    const QString fallback = QStringLiteral("416");
+    const NumberText::Converted<double> width = NumberText::toDouble(ui->WidthTxt->text());
+    if (const Failure *failure = std::get_if<Failure>(&width)) {
+        if (failure->code == FailureCode::TypeMismatch) {
+            ui->WidthTxt->setText(fallback);
+            Dialogs::showMessage(m_services.window, QStringLiteral("Invalid Width Argument."),
+                                 setupTitle);
+        } else {
+            // A number too large for any arithmetic is above the maximum
+            // too: it must not stay in the box to be uploaded.
+            Dialogs::showFailure(m_services.window, *failure);
+            ui->WidthTxt->setText(fallback);
+        }
+        return;
+    }
+    if (std::get<double>(width) > 416) {
+        Dialogs::showMessage(m_services.window, QStringLiteral("Maximum Width is 416"), setupTitle);
+        ui->WidthTxt->setText(fallback);
+    }
+    PopulateDetails();
+}
+
+void ConfigPage::checkComboText(QComboBox *combo, const QStringList &valid, const QString &message,
+                                const QString &fallback)
+{
+    if (!valid.contains(combo->currentText())) {
+        Dialogs::showMessage(m_services.window, message, setupTitle);
+        combo->setEditText(fallback);
+    }
+    PopulateDetails();
+}
+
+void ConfigPage::onPrintModeCmbChanged()
+{
+    checkComboText(ui->PrintModeCMB, {QStringLiteral("DT"), QStringLiteral("TT")},
+                   QStringLiteral("Invalid Print Mode. Valid Modes are DT and TT"),
+                   QStringLiteral("DT"));
+}
+
+void ConfigPage::onPrintSpeedCmbChanged()
+{
+    checkComboText(
+        ui->PrintSpeedCMB,
+        {QStringLiteral("NORMAL"), QStringLiteral("LOWSPEED"), QStringLiteral("HIGHSPEED")},
+        QStringLiteral("Invalid Print Speed"), QStringLiteral("NORMAL"));
+}
+
+void ConfigPage::coupleBuffers(int mainSize)
+{
+    if (mainSize > 1024) {
+        // The slider lowers an overflow above its new maximum by itself.
+        ui->TextBufOver->setMaximum(mainSize - 1024);
+        ui->OverflowLbl->setText(QString::number(ui->TextBufOver->value()));
+    } else {
+        ui->TextBufOver->setValue(0);
+        ui->OverflowLbl->setText(QStringLiteral("0"));
+    }
+    ui->TextBufferLbl->setText(QString::number(mainSize));
+}
+
+void ConfigPage::onTextBufMainMoved()
+{
+    coupleBuffers(ui->TextBufMain->sliderPosition());
+}
+
+void ConfigPage::onTextBufMainChanged()
+{
+    coupleBuffers(ui->TextBufMain->value());
+    PopulateDetails();
+}
+
+void ConfigPage::onTextBufOverMoved()
+{
+    ui->OverflowLbl->setText(QString::number(ui->TextBufOver->sliderPosition()));
+}
+
+void ConfigPage::onTextBufOverChanged()
+{
+    ui->OverflowLbl->setText(QString::number(ui->TextBufOver->value()));
+    PopulateDetails();
+}
+
+void ConfigPage::onEmulationSliderMouseUp(Qt::MouseButton button)
+{
+    // The scaler has no change handling: the Details block follows it when
+    // the user lets go of the thumb.
+    if (button == Qt::LeftButton)
+        PopulateDetails();
+}
+
+bool ConfigPage::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *slider = qobject_cast<QSlider *>(watched);
+    const bool mouseButton =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease;
+    // A disabled slider sees no mouse; filters would otherwise still hear it.
+    if (!slider || !mouseButton || !slider->isEnabled())
+        return QWidget::eventFilter(watched, event);
+
+    const Qt::MouseButton button = static_cast<QMouseEvent *>(event)->button();
+    if (event->type() == QEvent::MouseButtonRelease) {
+        if (slider == ui->EmulationSlider)
+            onEmulationSliderMouseUp(button);
+        return false;
+    }
+    if (button != Qt::RightButton)
+        return false;
+    if (slider == ui->EmulationSlider)
+        enterScaler();
+    else if (slider == ui->TextBufMain)
+        enterMainBuffer();
+    else if (slider == ui->TextBufOver)
+        enterOverflowBuffer();
+    return true;
+}
+
+void ConfigPage::enterScaler()
+{
+    const QString answer =
+        Dialogs::inputBox(m_services.window, QStringLiteral("Please Enter Desired Scaler"),
+                          QStringLiteral("Scaler Setting"), QStringLiteral("100"));
+    if (answer.isEmpty())
+        return;
+    const NumberText::Converted<double> number = NumberText::toDouble(answer);
+    if (const Failure *failure = std::get_if<Failure>(&number)) {
+        // Letters are ignored without a word; only a number out of all
+        // range is worth a message.
+        if (failure->code != FailureCode::TypeMismatch)
+            Dialogs::showFailure(m_services.window, *failure);
+        return;
+    }
+    double scaler = std::get<double>(number);
+    if (scaler > 250) {
+        Dialogs::showMessage(m_services.window, QStringLiteral("Maximum Value is 250"));
+        scaler = 250;
+    }
+    applyEnteredValue(*ui->EmulationSlider, scaler);
+}
+
+std::optional<ConfigPage::BufferAnswer> ConfigPage::askBufferSize(QSlider &slider,
+                                                                  const QString &prompt,
+                                                                  const QString &title,
+                                                                  double emptyValue)
+{
+    const QString answer =
+        Dialogs::inputBox(m_services.window, prompt, title, QString::number(slider.value()));
+    if (answer.isEmpty())
+        return BufferAnswer{emptyValue, false};
+    const NumberText::Converted<double> number = NumberText::toDouble(answer);
+    if (const Failure *failure = std::get_if<Failure>(&number)) {
+        if (failure->code == FailureCode::TypeMismatch)
+            Dialogs::showMessage(m_services.window, QStringLiteral("Invalid Data"),
+                                 QStringLiteral("Warning"));
+        else
+            Dialogs::showFailure(m_services.window, *failure);
+        return std::nullopt;
+    }
+    return BufferAnswer{std::get<double>(number), true};
+}
+
+void ConfigPage::enterMainBuffer()
+{
+    // No range check of its own: the slider refuses what it cannot hold.
+    if (const std::optional<BufferAnswer> answer =
+            askBufferSize(*ui->TextBufMain, QStringLiteral("Set Value for Main Text Buffer"),
+                          QStringLiteral("Primary Text Buffer"), 4096))
+        applyEnteredValue(*ui->TextBufMain, answer->size);
+}
+
+void ConfigPage::enterOverflowBuffer()
+{
+    const std::optional<BufferAnswer> answer =
+        askBufferSize(*ui->TextBufOver, QStringLiteral("Enter value for Overflow Buffer"),
+                      QStringLiteral("Overflow Buffer"), 1024);
+    if (!answer)
+        return;
+    if (answer->typed &&
+        (answer->size < 0 || answer->size > double(ui->TextBufMain->value()) - 1024)) {
+        Dialogs::showMessage(m_services.window,
+                             QStringLiteral("Overflow must fall between 0 and (Text Buffer-1024)"),
+                             QStringLiteral("Overflow Buffer Warning"));
+        return;
+    }
+    applyEnteredValue(*ui->TextBufOver, answer->size);
+}
+
+void ConfigPage::applyEnteredValue(QAbstractSlider &slider, double value)
+{
+    const NumberText::Converted<std::int32_t> whole = NumberText::toInt32(value);
+    std::optional<Failure> failure;
+    if (const Failure *tooLarge = std::get_if<Failure>(&whole))
+        failure = *tooLarge;
+    else
+        failure = setSliderValue(slider, std::get<std::int32_t>(whole));
+    if (failure)
+        Dialogs::showFailure(m_services.window, *failure);
+}
+
+void ConfigPage::onUploadCmdClicked()
+{
+    m_services.link.String_Print(ConfigBlock::build(values()));
+}
+
+void ConfigPage::onDetailsChkToggled(bool checked)
+{
+    if (checked)
+        m_services.details.show();
+    else
+        m_services.details.hide();
+}
+
+QCheckBox *ConfigPage::DarkChk() const
+{
+    return ui->DarkChk;
+}
+QLabel *ConfigPage::DarkLbl() const
+{
+    return ui->DarkLbl;
+}
+QSlider *ConfigPage::Slider1() const
+{
+    return ui->Slider1;
+}
+QCheckBox *ConfigPage::WidthChk() const
+{
+    return ui->WidthChk;
+}
+QLineEdit *ConfigPage::WidthTxt() const
+{
+    return ui->WidthTxt;
+}
+QCheckBox *ConfigPage::KestraChk() const
+{
+    return ui->KestraChk;
+}
+QCheckBox *ConfigPage::Check1() const
+{
+    return ui->Check1;
+}
+QSlider *ConfigPage::EmulationSlider() const
+{
+    return ui->EmulationSlider;
+}
+QCheckBox *ConfigPage::PrintModeChk() const
+{
+    return ui->PrintModeChk;
+}
+QComboBox *ConfigPage::PrintModeCMB() const
+{
+    return ui->PrintModeCMB;
+}
+QCheckBox *ConfigPage::PrintSpeedChk() const
+{
+    return ui->PrintSpeedChk;
+}
+QComboBox *ConfigPage::PrintSpeedCMB() const
+{
+    return ui->PrintSpeedCMB;
+}
+QCheckBox *ConfigPage::TextBufferChk() const
+{
+    return ui->TextBufferChk;
+}
+QSlider *ConfigPage::TextBufMain() const
+{
+    return ui->TextBufMain;
+}
+QSlider *ConfigPage::TextBufOver() const
+{
+    return ui->TextBufOver;
+}

@@ -1,10 +1,31 @@
 #pragma once
 
 #include "app/PageServices.h"
+#include "common/Failure.h"
+#include "config/ConfigBlock.h"
 
 #include <QWidget>
 
-// The Printer Configuration tab: six settings behind their switches, upload, profiles.
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+class QAbstractSlider;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QSlider;
+
+namespace Ui
+{
+class ConfigPage;
+}
+
+// The Printer Configuration tab: six settings, each in a frame behind its
+// switch, the upload of the configuration block, and the profile buttons.
+// The values live in the controls; every change, the program's included,
+// runs the same checks and keeps the Details window's block current.
 class ConfigPage : public QWidget
 {
     Q_OBJECT
@@ -12,6 +33,86 @@ public:
     explicit ConfigPage(PageServices services, QWidget *parent = nullptr);
     ~ConfigPage() override;
 
+    // The configuration as the controls hold it now.
+    ConfigValues values() const;
+
+    // Rebuilds the configuration block into the Details window, but only
+    // while at least one switch is on; otherwise the window keeps its text.
+    void PopulateDetails();
+
+    // Sets a slider's value, refusing (InvalidValue) one outside the
+    // slider's current range instead of clamping it silently.
+    static std::optional<Failure> setSliderValue(QAbstractSlider &slider, std::int32_t value);
+
+    // The controls that hold the configuration, for saving and loading
+    // profiles. Setting any of them runs the same handling as a user's change.
+    QCheckBox *DarkChk() const;
+    QLabel *DarkLbl() const;
+    QSlider *Slider1() const;
+    QCheckBox *WidthChk() const;
+    QLineEdit *WidthTxt() const;
+    QCheckBox *KestraChk() const;
+    QCheckBox *Check1() const;
+    QSlider *EmulationSlider() const;
+    QCheckBox *PrintModeChk() const;
+    QComboBox *PrintModeCMB() const;
+    QCheckBox *PrintSpeedChk() const;
+    QComboBox *PrintSpeedCMB() const;
+    QCheckBox *TextBufferChk() const;
+    QSlider *TextBufMain() const;
+    QSlider *TextBufOver() const;
+
+protected:
+    // Mouse buttons over the sliders that take a typed value.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    // The six check boxes that switch a setting on.
+    QList<QCheckBox *> switches() const;
+    void connectControls();
+    void setStartValues();
+    void fillLists();
+
+    // Enables or disables the frames, labels, text boxes, combo boxes and
+    // sliders of one settings group; never a check box or a button.
+    void FrameDisable(int group, bool disable);
+    void onSwitchStateChanged(QCheckBox *settingSwitch);
+    void onCheck1StateChanged();
+
+    void onSlider1Moved();
+    void onSlider1Changed();
+    void onWidthTxtChanged();
+    void onPrintModeCmbChanged();
+    void onPrintSpeedCmbChanged();
+    void onTextBufMainMoved();
+    void onTextBufMainChanged();
+    void onTextBufOverMoved();
+    void onTextBufOverChanged();
+    void onEmulationSliderMouseUp(Qt::MouseButton button);
+    void onUploadCmdClicked();
+    void onDetailsChkToggled(bool checked);
+
+    // Keeps the overflow buffer within the main buffer less 1024.
+    void coupleBuffers(int mainSize);
+    // Puts `fallback` in place of a text that is not one of `valid`.
+    void checkComboText(QComboBox *combo, const QStringList &valid, const QString &message,
+                        const QString &fallback);
+
+    // Right-button entry of a typed value.
+    void enterScaler();
+    void enterMainBuffer();
+    void enterOverflowBuffer();
+    // A buffer size asked for over `slider`: `emptyValue` for an empty answer
+    // or Cancel, nothing (after telling the user why) for one that is not a
+    // usable number.
+    struct BufferAnswer {
+        double size;
+        bool typed;
+    };
+    std::optional<BufferAnswer> askBufferSize(QSlider &slider, const QString &prompt,
+                                              const QString &title, double emptyValue);
+    void applyEnteredValue(QAbstractSlider &slider, double value);
+
+    std::unique_ptr<Ui::ConfigPage> ui;
     PageServices m_services;
 };
