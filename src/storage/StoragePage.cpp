@@ -1,9 +1,320 @@
 #include "storage/StoragePage.h"
 
-StoragePage::StoragePage(PageServices services, QWidget *parent)
-    : QWidget(parent), m_services(services)
+#include "app/BusyIndicators.h"
+#include "app/CommonDialog.h"
+#include "app/Dialogs.h"
+#include "common/NumberText.h"
+#include "common/StopSignal.h"
+#include "config/DetailsFrm.h"
+#include "link/PrinterLink.h"
+#include "storage/FileLoad.h"
+#include "storage/FormatLines.h"
+#include "storage/StorageCommands.h"
+
+#include "ui_StoragePage.h"
+
+#include <optional>
+
+namespace
 {
+
+const QString graphicTitle = QStringLiteral("Graphic Storage");
+const QString storageTitle = QStringLiteral("DATA STORAGE");
+
+// While a file is read or sent: the title animation runs, the pointer is an
+// hourglass and the tab strip is disabled. All of it is undone on every way
+// out, or earlier by end() when a message must follow on an idle window.
+class BusyState
+{
+public:
+    explicit BusyState(BusyIndicators &busy) : m_busy(busy)
+    {
+        m_busy.TFrameOn();
+        m_busy.setHourglass(true);
+        m_lock.emplace(busy);
+    }
+    ~BusyState() { end(); }
+    BusyState(const BusyState &) = delete;
+    BusyState &operator=(const BusyState &) = delete;
+
+    void end()
+    {
+        if (!m_lock)
+            return;
+        m_lock.reset();
+        m_busy.setHourglass(false);
+        m_busy.TFrameOff();
+    }
+
+private:
+    BusyIndicators &m_busy;
+    std::optional<TabStripLock> m_lock;
+};
+
+// A read-only path box in the grey of the window, as the user cannot type there.
+void greyOut(QLineEdit *box)
+{
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    box->setPalette(palette);
+}
+
+} // namespace
+
+StoragePage::StoragePage(PageServices services, QWidget *parent)
+    : QWidget(parent), ui(std::make_unique<Ui::StoragePage>()), m_services(services)
+{
+    ui->setupUi(this);
     setObjectName(QStringLiteral("StoragePage"));
+
+    QFont status = ui->StatLbl->font();
+    status.setPointSizeF(13.5);
+    status.setBold(true);
+    ui->StatLbl->setFont(status);
+    greyOut(ui->FilePathTxt);
+    greyOut(ui->FFnameTxt);
+    ui->Check2->hide();
+
+    ui->GSBMPop->setChecked(true);
+    ui->FPrintOp1->setChecked(true);
+    onFPrintOp1Clicked();
+    ui->Option1->setChecked(true);
+
+    connectControls();
 }
 
 StoragePage::~StoragePage() = default;
+
+void StoragePage::connectControls()
+{
+    connect(ui->BrowseCMD, &QPushButton::clicked, this, &StoragePage::onBrowseCmdClicked);
+    connect(ui->StoreCMD, &QPushButton::clicked, this, &StoragePage::onStoreCmdClicked);
+    connect(ui->FPrintOp1, &QRadioButton::clicked, this, &StoragePage::onFPrintOp1Clicked);
+    connect(ui->FSTandardOp1, &QRadioButton::clicked, this, &StoragePage::onFSTandardOp1Clicked);
+    connect(ui->FBrowseCMD, &QPushButton::clicked, this, &StoragePage::onFBrowseCmdClicked);
+    connect(ui->FStoreCMD, &QPushButton::clicked, this, &StoragePage::onFStoreCmdClicked);
+    connect(ui->Check2, &QCheckBox::clicked, this, &StoragePage::onCheck2Clicked);
+    connect(ui->RecallCMD, &QPushButton::clicked, this, &StoragePage::onRecallCmdClicked);
+    connect(ui->DeleteCMD, &QPushButton::clicked, this, &StoragePage::onDeleteCmdClicked);
+    connect(ui->ListCMD, &QPushButton::clicked, this, &StoragePage::onListCmdClicked);
+}
+
+// Reads the chosen picture whole into memory. Cancel and failures end
+// without a message; only a file too large to hold is explained.
+void StoragePage::onBrowseCmdClicked()
+{
+    CommonDialog &dialog = m_services.fileDialog;
+    dialog.Filter = QStringLiteral("Pictures (*.bmp;*.pcx)|*.bmp;*.pcx");
+    dialog.CancelError = true;
+    if (dialog.ShowOpen())
+        return;
+
+    FileLoad file(dialog.FileName);
+    const std::optional<Failure> opened = file.open();
+    if (opened && opened->code == FailureCode::FileTooLarge) {
+        Dialogs::showMessage(m_services.window, opened->description, graphicTitle);
+        return;
+    }
+    ui->FilePathTxt->setText(dialog.FileName);
+    if (opened)
+        return;
+    ui->ProgLbl->setText(QString::number(file.size()) + QStringLiteral(" Bytes"));
+
+    // A read that does not finish leaves no graphic at all rather than a
+    // partial one that a store would send as if it were whole.
+    m_graphicBytes.reset();
+    BusyState busy(m_services.busy);
+    ui->StatLbl->setText(QStringLiteral("READING INTO MEMORY"));
+    switch (file.readAll(m_services.stop)) {
+    case FileLoad::Status::Read:
+        m_graphicBytes = file.takeBytes();
+        ui->StatLbl->setText(QStringLiteral("READ INTO MEMORY"));
+        break;
+    case FileLoad::Status::Failed:
+        ui->StatLbl->setText(QStringLiteral("READING FAILED"));
+        break;
+    case FileLoad::Status::Stopped:
+        break;
+    }
+}
+
+// Sends the graphic in memory under an identifier: a header, the file's
+// bytes, a closing line end. A part that fails ends the store there, so the
+// printer never gets file bytes without their header.
+void StoragePage::onStoreCmdClicked()
+{
+    if (!m_graphicBytes) {
+        Dialogs::showMessage(m_services.window,
+                             QStringLiteral("No graphic has been read. Use Browse to choose one "
+                                            "first."),
+                             graphicTitle);
+        return;
+    }
+    const QString identifier = StorageCommands::upperIdentifier(
+        Dialogs::inputBox(m_services.window, QStringLiteral("Enter Identifier"), graphicTitle,
+                          QStringLiteral("Image_1")));
+    if (identifier.isEmpty())
+        return;
+    if (identifier.size() > StorageCommands::maxIdentifierLength) {
+        Dialogs::showMessage(m_services.window,
+                             QStringLiteral("Valid Identifier must be no more than 8 characters."),
+                             graphicTitle);
+        return;
+    }
+
+    BusyState busy(m_services.busy);
+    const QString typeWord =
+        ui->GSPCXOp->isChecked() ? QStringLiteral("PCX") : QStringLiteral("BMP");
+    PrinterLink &link = m_services.link;
+    bool stored = link.String_Print(StorageCommands::graphicStoreHeader(typeWord, identifier));
+    if (stored) {
+        ui->StatLbl->setText(QStringLiteral("SENDING FILE TO PRINTER"));
+        stored = link.Array_Print(m_graphicBytes) &&
+                 link.String_Print(StorageCommands::graphicStoreEnd());
+    }
+    ui->StatLbl->setText(stored ? QStringLiteral("FINISHED STORING ") + identifier
+                                : QStringLiteral("STORING FAILED"));
+}
+
+void StoragePage::onFPrintOp1Clicked()
+{
+    chooseFormatType(QStringLiteral("&Print Format"));
+}
+
+void StoragePage::onFSTandardOp1Clicked()
+{
+    chooseFormatType(QStringLiteral("Store Format to Prin&ter"));
+}
+
+// A new format type asks for a fresh browse before the next send.
+void StoragePage::chooseFormatType(const QString &storeCaption)
+{
+    ui->FStoreCMD->setEnabled(false);
+    ui->FStoreCMD->setText(storeCaption);
+}
+
+void StoragePage::onFBrowseCmdClicked()
+{
+    CommonDialog &dialog = m_services.fileDialog;
+    dialog.Filter = QStringLiteral("Text Files(*.txt)|*.txt|All Files(*.*)|*.*");
+    dialog.CancelError = true;
+    if (const std::optional<Failure> failure = dialog.ShowOpen()) {
+        if (failure->code != FailureCode::DialogCancelled)
+            Dialogs::showFailure(m_services.window, *failure);
+        return;
+    }
+    if (dialog.FileName.isEmpty()) {
+        Dialogs::showMessage(m_services.window,
+                             QStringLiteral("You must select a pre-created label format."));
+        return;
+    }
+    ui->FFnameTxt->setText(dialog.FileName);
+    ui->FStoreCMD->setEnabled(true);
+}
+
+// Prints the format file as it is, or stores it under an identifier in
+// place of its first line. The file is read afresh on every send.
+void StoragePage::onFStoreCmdClicked()
+{
+    const QString path = ui->FFnameTxt->text();
+    if (path.isEmpty()) {
+        Dialogs::showMessage(m_services.window,
+                             QStringLiteral("You must select a label file to send to the printer."),
+                             QStringLiteral("Label Format Printing"));
+        return;
+    }
+    const bool storing = !ui->FPrintOp1->isChecked();
+
+    BusyState busy(m_services.busy);
+    FileLoad file(path);
+    FileLoad::Status status = FileLoad::Status::Failed;
+    if (!file.open())
+        status = file.readAll(m_services.stop);
+    if (status == FileLoad::Status::Stopped)
+        return;
+    if (status == FileLoad::Status::Failed) {
+        busy.end();
+        Dialogs::showFailure(m_services.window, *file.failure());
+        return;
+    }
+    // One character per byte, so the text goes out as the file's own bytes.
+    const QStringList lines = FormatLines::split(QString::fromLatin1(file.takeBytes()));
+
+    if (!storing) {
+        m_services.link.String_Print(FormatLines::withCrLf(lines));
+        return;
+    }
+    const QString identifier =
+        Dialogs::inputBox(m_services.window, QStringLiteral("Enter Format Identifier"),
+                          QStringLiteral("8 Characters or less please"));
+    // A format stored without a name could never be recalled.
+    if (identifier.isEmpty())
+        return;
+    if (identifier.size() > StorageCommands::maxIdentifierLength) {
+        busy.end();
+        Dialogs::showMessage(m_services.window,
+                             QStringLiteral("Identifier must be 8 chars or less"),
+                             QStringLiteral("File Format Storage"));
+        return;
+    }
+    const QString text = StorageCommands::formatStore(identifier, lines);
+    m_services.link.String_Print(text);
+    m_services.details.setText(text);
+}
+
+void StoragePage::onCheck2Clicked(bool checked)
+{
+    if (checked)
+        m_services.details.show();
+    else
+        m_services.details.hide();
+}
+
+void StoragePage::onRecallCmdClicked()
+{
+    if (ui->Option2->isChecked())
+        recallFormat();
+    else
+        recallGraphic();
+}
+
+void StoragePage::recallGraphic()
+{
+    const QString identifier = Dialogs::inputBox(
+        m_services.window, QStringLiteral("Enter Stored Graphic to Print"), storageTitle);
+    if (identifier.isEmpty())
+        return;
+    m_services.link.String_Print(StorageCommands::graphicRecall(identifier));
+}
+
+void StoragePage::recallFormat()
+{
+    const QString identifier = Dialogs::inputBox(
+        m_services.window, QStringLiteral("Enter Label Format to Print"), storageTitle);
+    const QString quantityText = Dialogs::inputBox(
+        m_services.window, QStringLiteral("Enter Quantity"), storageTitle, QStringLiteral("1"));
+    if (identifier.isEmpty())
+        return;
+    const NumberText::Converted<std::int16_t> quantity = NumberText::toInt16(quantityText);
+    if (std::holds_alternative<Failure>(quantity)) {
+        Dialogs::showMessage(m_services.window, QStringLiteral("Invalid Quantity"), storageTitle);
+        return;
+    }
+    m_services.link.String_Print(
+        StorageCommands::formatRecall(identifier, std::get<std::int16_t>(quantity)));
+}
+
+void StoragePage::onDeleteCmdClicked()
+{
+    const QString identifier =
+        Dialogs::inputBox(m_services.window, QStringLiteral("Enter Identifier of Object to Delete"),
+                          QStringLiteral("Delete Stored Object"));
+    if (identifier.isEmpty())
+        return;
+    m_services.link.String_Print(StorageCommands::deleteObject(identifier));
+}
+
+void StoragePage::onListCmdClicked()
+{
+    m_services.link.String_Print(StorageCommands::listObjects());
+}
