@@ -14,6 +14,7 @@ struct Failure {
 
 namespace FailureCode {
 constexpr int Overflow = 6;              // a number beyond the range it must fit
+constexpr int OutOfMemory = 7;           // no room in memory for a file's bytes
 constexpr int SubscriptOutOfRange = 9;   // a byte buffer that was never filled
 constexpr int TypeMismatch = 13;         // a text that does not read as a number
 constexpr int BadFileName = 52;          // an empty or unusable file name
@@ -21,6 +22,7 @@ constexpr int FileNotFound = 53;         // no such file or device
 constexpr int FileTooLarge = 54;         // a file too large to hold in memory
 constexpr int DeviceIoError = 57;        // the device refused or stalled a write
 constexpr int DiskFull = 61;             // no room left to write
+constexpr int ReadPastEnd = 62;          // a file that ended before its size was read
 constexpr int PermissionDenied = 70;     // no access to the file or device
 constexpr int PathAccessError = 75;      // any other file or device failure
 constexpr int InvalidValue = 380;        // a value a control or port refuses
