@@ -82,6 +82,11 @@ class TestBinaryPage : public QObject
 
     QTemporaryDir m_files;
 
+    static QStringList initialLabels()
+    {
+        return {"None Loaded", "0 Bytes", "No file loaded in Memory", "No File Loaded to Printer"};
+    }
+
     QString writeFile(const QString &name, const QByteArray &content)
     {
         const QString path = m_files.filePath(name);
@@ -126,8 +131,7 @@ private slots:
                  "Use to upload new firmware to printer");
         QCOMPARE(tab.label("Label32"), "File Name:");
         QCOMPARE(tab.label("Label33"), "File Size:");
-        QCOMPARE(tab.labels(), QStringList({"None Loaded", "0 Bytes", "No file loaded in Memory",
-                                            "No File Loaded to Printer"}));
+        QCOMPARE(tab.labels(), initialLabels());
         QCOMPARE(tab.bar()->minimum(), 0);
         QCOMPARE(tab.bar()->maximum(), 100);
         QVERIFY(!tab.memory().has_value());
@@ -302,6 +306,23 @@ private slots:
                 QCOMPARE(tab.fx.serialBytes(), content);
             }
         }
+    }
+
+    void aDialogWithoutANameIsRefused()
+    {
+        Tab tab;
+        ModalAnswerer boxes;
+        boxes.then([](QWidget *box) { qobject_cast<QDialog *>(box)->done(QDialog::Accepted); })
+            .pressOk();
+        tab.click("BMemCMD");
+        QCOMPARE(boxes.seen().size(), 2);
+        QCOMPARE(boxes.seen()[1].text, "You must select a file to load into memory.");
+        QCOMPARE(boxes.seen()[1].title, "Binary File");
+        QCOMPARE(boxes.seen()[1].icon, QMessageBox::NoIcon);
+        QCOMPARE(boxes.seen()[1].buttons, QStringList{"OK"});
+        QCOMPARE(tab.labels(), initialLabels());
+        QVERIFY(!tab.memory().has_value());
+        tab.verifyAtRest();
     }
 
     void aFileGoneBeforeReadingIsReported()
