@@ -15,6 +15,7 @@ struct Failure {
 namespace FailureCode
 {
 constexpr int Overflow = 6;              // a number beyond the range it must fit
+constexpr int OutOfMemory = 7;           // no room in memory for a file's bytes
 constexpr int SubscriptOutOfRange = 9;   // a byte buffer that was never filled
 constexpr int TypeMismatch = 13;         // a text that does not read as a number
 constexpr int BadFileName = 52;          // an empty or unusable file name
@@ -24,6 +25,7 @@ constexpr int DeviceIoError = 57;
 constexpr int BadRecordLength = 59;      // a profile record that does not fit its slot
 constexpr int InputPastEndOfFile = 62;   // a file that ends before its record does        // the device refused or stalled a write
 constexpr int DiskFull = 61;             // no room left to write
+constexpr int ReadPastEnd = 62;          // a file that ended before its size was read
 constexpr int PermissionDenied = 70;     // no access to the file or device
 constexpr int PathAccessError = 75;      // any other file or device failure
 constexpr int InvalidValue = 380;        // a value a control or port refuses

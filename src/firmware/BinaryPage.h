@@ -1,8 +1,18 @@
 #pragma once
 
 #include "app/PageServices.h"
+#include "common/Failure.h"
+#include "link/PrinterBytes.h"
 
 #include <QWidget>
+
+#include <memory>
+#include <optional>
+
+namespace Ui
+{
+class BinaryPage;
+}
 
 // The Binary Transfer tab: a file read into memory and sent to the printer unchanged.
 class BinaryPage : public QWidget
@@ -12,6 +22,19 @@ public:
     explicit BinaryPage(PageServices services, QWidget *parent = nullptr);
     ~BinaryPage() override;
 
+    // The bytes of the last file loaded; empty before the first load.
+    const PrinterBytes &binaryBytes() const { return m_binaryBytes; }
+
 private:
+    void connectControls();
+    void onBMemCmdClicked();
+    void onBUpLoadCmdClicked();
+
+    // Reads `path` into memory; nothing to report when it went through or
+    // when the window is closing.
+    std::optional<Failure> loadFile(const QString &path);
+
+    std::unique_ptr<Ui::BinaryPage> ui;
     PageServices m_services;
+    PrinterBytes m_binaryBytes;
 };
