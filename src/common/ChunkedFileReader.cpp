@@ -34,7 +34,7 @@ std::optional<Failure> ChunkedFileReader::readNextChunk(QByteArray &buffer)
         return FileFailure::fromFile(m_file);
     if (got == 0) {
         // The file shrank after its size was taken.
-        return Failure{FailureCode::ReadPastEnd,
+        return Failure{FailureCode::InputPastEndOfFile,
                        QStringLiteral("Input past end of file: %1")
                            .arg(QDir::toNativeSeparators(m_file.fileName()))};
     }
