@@ -1,6 +1,6 @@
 // The Data Storage tab driven as a user would: what it shows, what it asks,
 // and the exact bytes that reach the printer.
-#include "storage/FileLoad.h"
+#include "common/ChunkedFileReader.h"
 #include "storage/WrappingButton.h"
 #include "support/ModalAnswerer.h"
 #include "support/TestMain.h"
@@ -193,7 +193,7 @@ private slots:
     {
         QTest::addColumn<bool>("serial");
         QTest::addColumn<int>("size");
-        for (int size : {0, 1, 100, 101, 250, 3 * int(FileLoad::pieceSize) + 1}) {
+        for (int size : {0, 1, 100, 101, 250, 3 * int(ChunkedFileReader::chunkSize) + 1}) {
             QTest::addRow("serial %d", size) << true << size;
             QTest::addRow("parallel %d", size) << false << size;
         }
@@ -324,7 +324,8 @@ private slots:
         const QString small = tab.file("small.bmp", "ok");
         tab.choose("BrowseCMD", small);
         QFile huge(tab.dir.filePath("huge.bmp"));
-        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(FileLoad::sizeLimit)); // sparse
+        QVERIFY(huge.open(QIODevice::WriteOnly) &&
+                huge.resize(ChunkedFileReader::sizeLimit)); // sparse
         {
             ModalAnswerer boxes;
             boxes.chooseFile(huge.fileName()).pressOk();
@@ -362,7 +363,7 @@ private slots:
     void closingTheWindowStopsAReadQuietly()
     {
         Tab tab;
-        const QString path = tab.file("big.bmp", patterned(4 * FileLoad::pieceSize));
+        const QString path = tab.file("big.bmp", patterned(4 * ChunkedFileReader::chunkSize));
         bool openWhileBusy = false;
         OnBusy spy(tab.window.SSTab1(), [&] {
             openWhileBusy = heldOpen(path);

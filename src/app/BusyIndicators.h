@@ -5,6 +5,8 @@
 #include <QProgressBar>
 #include <QTimer>
 
+#include <optional>
+
 class QProgressBar;
 class QWidget;
 
@@ -59,4 +61,42 @@ public:
 
 private:
     BusyIndicators &m_busy;
+};
+
+// The busy state of a long operation: the tab strip disabled and, as the
+// operation asks, the hourglass pointer and the title animation. All of it is
+// undone on every way out, or earlier by end() when a message must follow on
+// an idle window.
+class BusyScope
+{
+public:
+    enum Sign : unsigned { TabStripOnly = 0, Hourglass = 1, TitleAnimation = 2 };
+
+    BusyScope(BusyIndicators &busy, unsigned signs) : m_busy(busy), m_signs(signs)
+    {
+        if (m_signs & TitleAnimation)
+            m_busy.TFrameOn();
+        if (m_signs & Hourglass)
+            m_busy.setHourglass(true);
+        m_lock.emplace(busy);
+    }
+    ~BusyScope() { end(); }
+    BusyScope(const BusyScope &) = delete;
+    BusyScope &operator=(const BusyScope &) = delete;
+
+    void end()
+    {
+        if (!m_lock)
+            return;
+        m_lock.reset();
+        if (m_signs & Hourglass)
+            m_busy.setHourglass(false);
+        if (m_signs & TitleAnimation)
+            m_busy.TFrameOff();
+    }
+
+private:
+    BusyIndicators &m_busy;
+    unsigned m_signs;
+    std::optional<TabStripLock> m_lock;
 };

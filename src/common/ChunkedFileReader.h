@@ -8,32 +8,50 @@
 
 #include <optional>
 
-// Reads a whole file into memory a chunk at a time, so that a long read can
-// let the window process its events between chunks rather than between bytes.
+class StopSignal;
+
+// Reads a whole file into memory a chunk at a time, letting the window
+// process its events between chunks (not between bytes) so that it repaints
+// and its animations run, and giving up as soon as the window closes. The
+// file is closed on every way out.
 class ChunkedFileReader
 {
 public:
-    // Files of 2 GiB or more are refused: they cannot be held in memory.
-    static constexpr qint64 sizeLimit = (qint64(1) << 31) - 1;
+    // Files of 2 GiB or more are refused before anything is read: they
+    // cannot be held in memory.
+    static constexpr qint64 sizeLimit = qint64(1) << 31;
     static constexpr qint64 chunkSize = 64 * 1024;
+
+    enum class Status { Read, Failed, Stopped };
 
     explicit ChunkedFileReader(const QString &path);
 
-    // Opens the file and takes its size.
+    // Opens the file and takes its size; FileTooLarge when it is too large.
     std::optional<Failure> open();
     qint64 size() const { return m_size; }
-    // Bytes read so far.
-    qint64 position() const { return m_position; }
-    bool atEnd() const { return m_position >= m_size; }
 
-    // Reads the next chunk into `buffer`, which holds size() bytes, at the
-    // place where the previous chunk ended.
-    std::optional<Failure> readNextChunk(QByteArray &buffer);
+    // Takes memory for size() bytes; OutOfMemory when there is none.
+    // readAll() does it when it was not done before.
+    std::optional<Failure> allocate();
 
-    void close() { m_file.close(); }
+    // Reads the size() bytes that the file had when it was opened.
+    Status readAll(const StopSignal &stop);
+
+    // Why open(), allocate() or readAll() failed; nothing after a stop.
+    const std::optional<Failure> &failure() const { return m_failure; }
+    // All of the file after a read; otherwise the bytes read so far followed
+    // by zeros up to size().
+    QByteArray takeBytes() { return std::move(m_bytes); }
 
 private:
+    // Closes the file before its end; what was not read reads as zeros.
+    void closeEarly();
+    Status fail(Failure failure);
+
     QFile m_file;
     qint64 m_size = 0;
-    qint64 m_position = 0;
+    qint64 m_done = 0; // bytes read so far
+    bool m_allocated = false;
+    QByteArray m_bytes;
+    std::optional<Failure> m_failure;
 };

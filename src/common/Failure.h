@@ -35,3 +35,12 @@ constexpr int PortSettingsFailed = 8015; // the port refused the line settings
 constexpr int PortWriteFailed = 8020;    // the port failed while sending
 constexpr int DialogCancelled = 32755;   // the user cancelled a file dialog
 } // namespace FailureCode
+
+namespace Failures
+{
+// A value that a control or the port refuses.
+inline Failure invalidValue()
+{
+    return {FailureCode::InvalidValue, QStringLiteral("Invalid property value")};
+}
+} // namespace Failures

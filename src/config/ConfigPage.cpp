@@ -1,5 +1,6 @@
 #include "config/ConfigPage.h"
 
+#include "app/ComboLists.h"
 #include "app/Dialogs.h"
 #include "common/NumberText.h"
 #include "config/DetailsFrm.h"
@@ -7,7 +8,6 @@
 #include "ui_ConfigPage.h"
 
 #include <QMouseEvent>
-#include <QSignalBlocker>
 
 namespace
 {
@@ -34,21 +34,6 @@ bool followsGroup(const QWidget *control)
 bool isOn(const QCheckBox *box)
 {
     return box->checkState() != Qt::Unchecked;
-}
-
-Failure invalidValue()
-{
-    return {FailureCode::InvalidValue, QStringLiteral("Invalid property value")};
-}
-
-// Fills an editable combo box's list and shows a starting text that is not
-// a selection from the list. Filling is not an edit: no check runs.
-void fill(QComboBox *combo, const QStringList &items, const QString &text)
-{
-    const QSignalBlocker quiet(combo);
-    combo->addItems(items);
-    combo->setCurrentIndex(-1);
-    combo->setEditText(text);
 }
 
 } // namespace
@@ -123,10 +108,12 @@ void ConfigPage::setStartValues()
 
 void ConfigPage::fillLists()
 {
-    fill(ui->PrintModeCMB, {QStringLiteral("DT"), QStringLiteral("TT")}, QStringLiteral("DT"));
-    fill(ui->PrintSpeedCMB,
-         {QStringLiteral("NORMAL"), QStringLiteral("HIGHSPEED"), QStringLiteral("LOWSPEED")},
-         QStringLiteral("NORMAL"));
+    ComboLists::fill(ui->PrintModeCMB, {QStringLiteral("DT"), QStringLiteral("TT")},
+                     QStringLiteral("DT"));
+    ComboLists::fill(
+        ui->PrintSpeedCMB,
+        {QStringLiteral("NORMAL"), QStringLiteral("HIGHSPEED"), QStringLiteral("LOWSPEED")},
+        QStringLiteral("NORMAL"));
 }
 
 ConfigValues ConfigPage::values() const
@@ -159,7 +146,7 @@ void ConfigPage::PopulateDetails()
 std::optional<Failure> ConfigPage::setSliderValue(QAbstractSlider &slider, std::int32_t value)
 {
     if (value < slider.minimum() || value > slider.maximum())
-        return invalidValue();
+        return Failures::invalidValue();
     slider.setValue(value);
     return std::nullopt;
 }

@@ -4,32 +4,10 @@
 #include "app/CommonDialog.h"
 #include "app/Dialogs.h"
 #include "common/ChunkedFileReader.h"
-#include "common/EventPump.h"
 #include "common/StopSignal.h"
 #include "link/PrinterLink.h"
 
 #include "ui_BinaryPage.h"
-
-#include <algorithm>
-#include <new>
-
-namespace
-{
-
-// The hourglass for the life of a load, back to the default on every way out.
-class Hourglass
-{
-public:
-    explicit Hourglass(BusyIndicators &busy) : m_busy(busy) { m_busy.setHourglass(true); }
-    ~Hourglass() { m_busy.setHourglass(false); }
-    Hourglass(const Hourglass &) = delete;
-    Hourglass &operator=(const Hourglass &) = delete;
-
-private:
-    BusyIndicators &m_busy;
-};
-
-} // namespace
 
 BinaryPage::BinaryPage(PageServices services, QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::BinaryPage>()), m_services(services)
@@ -76,42 +54,26 @@ std::optional<Failure> BinaryPage::loadFile(const QString &path)
     ChunkedFileReader reader(path);
     if (std::optional<Failure> failure = reader.open())
         return failure;
-    try {
-        m_binaryBytes = QByteArray(reader.size(), Qt::Uninitialized);
-    } catch (const std::bad_alloc &) {
-        return Failure{FailureCode::OutOfMemory,
-                       tr("Out of memory: %1 bytes do not fit in memory.").arg(reader.size())};
-    }
+    if (std::optional<Failure> failure = reader.allocate())
+        return failure;
 
-    TabStripLock tabStripLock(m_services.busy);
-    Hourglass hourglass(m_services.busy);
+    BusyScope busy(m_services.busy, BusyScope::Hourglass);
     ui->FnameTxt->setText(path);
     ui->FSizeTxt->setText(tr("%1 Bytes").arg(reader.size()));
     ui->BinStatLbl->setText(tr("Loading file into Memory"));
-
-    QByteArray &buffer = *m_binaryBytes;
-    EventPump pump;
-    pump.pump();
-    std::optional<Failure> failure;
-    while (!reader.atEnd() && !m_services.stop.isRaised() &&
-           !(failure = reader.readNextChunk(buffer)))
-        pump.pumpIfDue();
-    if (!reader.atEnd()) {
-        // What was not read stays zero. Nothing to report when the window is closing.
-        std::fill(buffer.begin() + reader.position(), buffer.end(), '\0');
-        return failure;
-    }
-    reader.close();
+    const ChunkedFileReader::Status status = reader.readAll(m_services.stop);
+    // After a failure what was not read stays zero.
+    m_binaryBytes = reader.takeBytes();
+    if (status != ChunkedFileReader::Status::Read)
+        return reader.failure();
     ui->BinStatLbl->setText(tr("File Loaded into Memory"));
     return std::nullopt;
 }
 
 void BinaryPage::onBUpLoadCmdClicked()
 {
-    m_services.busy.TFrameOn();
-    TabStripLock tabStripLock(m_services.busy);
+    BusyScope busy(m_services.busy, BusyScope::TitleAnimation);
     ui->UStatLbl->setText(tr("Uploading File"));
     const bool sent = m_services.link.Array_Print(m_binaryBytes);
     ui->UStatLbl->setText(sent ? tr("File Uploaded") : tr("Upload Failed"));
-    m_services.busy.TFrameOff();
 }

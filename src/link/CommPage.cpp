@@ -1,5 +1,6 @@
 #include "link/CommPage.h"
 
+#include "app/ComboLists.h"
 #include "app/Dialogs.h"
 #include "common/NumberText.h"
 #include "link/PrinterLink.h"
@@ -9,16 +10,6 @@ namespace
 {
 
 const QString settingsTitle = QStringLiteral("Utility Settings");
-
-// Fills an editable combo box's list and shows a starting text that is not
-// a selection from the list. Filling is not an edit: no check runs.
-void fill(QComboBox *combo, const QStringList &items, const QString &text)
-{
-    const QSignalBlocker quiet(combo);
-    combo->addItems(items);
-    combo->setCurrentIndex(-1);
-    combo->setEditText(text);
-}
 
 } // namespace
 
@@ -37,20 +28,23 @@ CommPage::~CommPage() = default;
 
 void CommPage::fillLists()
 {
-    fill(ui->ParallelCombo, {QStringLiteral("LPT1"), QStringLiteral("LPT2")},
-         QStringLiteral("LPT1"));
-    fill(ui->SPortCombo, {QStringLiteral("1"), QStringLiteral("2")}, QStringLiteral("1"));
-    fill(ui->SBaudCombo,
-         {QStringLiteral("300"), QStringLiteral("1200"), QStringLiteral("2400"),
-          QStringLiteral("9600")},
-         QStringLiteral("9600"));
-    fill(ui->SBitsCombo,
-         {QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"),
-          QStringLiteral("8")},
-         QStringLiteral("8"));
-    fill(ui->SParityCombo, {QStringLiteral("N"), QStringLiteral("O"), QStringLiteral("E")},
-         QStringLiteral("N"));
-    fill(ui->SSTOPBITCOMBO, {QStringLiteral("1"), QStringLiteral("2")}, QStringLiteral("1"));
+    ComboLists::fill(ui->ParallelCombo, {QStringLiteral("LPT1"), QStringLiteral("LPT2")},
+                     QStringLiteral("LPT1"));
+    ComboLists::fill(ui->SPortCombo, {QStringLiteral("1"), QStringLiteral("2")},
+                     QStringLiteral("1"));
+    ComboLists::fill(ui->SBaudCombo,
+                     {QStringLiteral("300"), QStringLiteral("1200"), QStringLiteral("2400"),
+                      QStringLiteral("9600")},
+                     QStringLiteral("9600"));
+    ComboLists::fill(ui->SBitsCombo,
+                     {QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"),
+                      QStringLiteral("7"), QStringLiteral("8")},
+                     QStringLiteral("8"));
+    ComboLists::fill(ui->SParityCombo,
+                     {QStringLiteral("N"), QStringLiteral("O"), QStringLiteral("E")},
+                     QStringLiteral("N"));
+    ComboLists::fill(ui->SSTOPBITCOMBO, {QStringLiteral("1"), QStringLiteral("2")},
+                     QStringLiteral("1"));
 }
 
 void CommPage::connectControls()

@@ -12,11 +12,6 @@ namespace
 
 constexpr int highestCommPort = 255;
 
-Failure invalidValue()
-{
-    return {FailureCode::InvalidValue, QStringLiteral("Invalid property value")};
-}
-
 } // namespace
 
 MyComm::MyComm(const PortNames &names, QObject *parent) : QObject(parent), m_names(names)
@@ -33,7 +28,7 @@ MyComm::~MyComm()
 std::optional<Failure> MyComm::setCommPort(int port)
 {
     if (port < 1 || port > highestCommPort)
-        return invalidValue();
+        return Failures::invalidValue();
     m_commPort = port;
     return std::nullopt;
 }
@@ -42,7 +37,7 @@ std::optional<Failure> MyComm::setSettings(const QString &text)
 {
     const std::optional<SerialSettings> parsed = SerialSettings::parse(text);
     if (!parsed)
-        return invalidValue();
+        return Failures::invalidValue();
     m_settings = *parsed;
     return std::nullopt;
 }

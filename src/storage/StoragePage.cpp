@@ -3,11 +3,11 @@
 #include "app/BusyIndicators.h"
 #include "app/CommonDialog.h"
 #include "app/Dialogs.h"
+#include "common/ChunkedFileReader.h"
 #include "common/NumberText.h"
 #include "common/StopSignal.h"
 #include "config/DetailsFrm.h"
 #include "link/PrinterLink.h"
-#include "storage/FileLoad.h"
 #include "storage/FormatLines.h"
 #include "storage/StorageCommands.h"
 
@@ -21,35 +21,9 @@ namespace
 const QString graphicTitle = QStringLiteral("Graphic Storage");
 const QString storageTitle = QStringLiteral("DATA STORAGE");
 
-// While a file is read or sent: the title animation runs, the pointer is an
-// hourglass and the tab strip is disabled. All of it is undone on every way
-// out, or earlier by end() when a message must follow on an idle window.
-class BusyState
-{
-public:
-    explicit BusyState(BusyIndicators &busy) : m_busy(busy)
-    {
-        m_busy.TFrameOn();
-        m_busy.setHourglass(true);
-        m_lock.emplace(busy);
-    }
-    ~BusyState() { end(); }
-    BusyState(const BusyState &) = delete;
-    BusyState &operator=(const BusyState &) = delete;
-
-    void end()
-    {
-        if (!m_lock)
-            return;
-        m_lock.reset();
-        m_busy.setHourglass(false);
-        m_busy.TFrameOff();
-    }
-
-private:
-    BusyIndicators &m_busy;
-    std::optional<TabStripLock> m_lock;
-};
+// While a file is read or sent the title animation runs, the pointer is an
+// hourglass and the tab strip is disabled.
+constexpr unsigned busySigns = BusyScope::TitleAnimation | BusyScope::Hourglass;
 
 // A read-only path box in the grey of the window, as the user cannot type there.
 void greyOut(QLineEdit *box)
@@ -109,7 +83,7 @@ void StoragePage::onBrowseCmdClicked()
     if (dialog.ShowOpen())
         return;
 
-    FileLoad file(dialog.FileName);
+    ChunkedFileReader file(dialog.FileName);
     const std::optional<Failure> opened = file.open();
     if (opened && opened->code == FailureCode::FileTooLarge) {
         Dialogs::showMessage(m_services.window, opened->description, graphicTitle);
@@ -123,17 +97,17 @@ void StoragePage::onBrowseCmdClicked()
     // A read that does not finish leaves no graphic at all rather than a
     // partial one that a store would send as if it were whole.
     m_graphicBytes.reset();
-    BusyState busy(m_services.busy);
+    BusyScope busy(m_services.busy, busySigns);
     ui->StatLbl->setText(QStringLiteral("READING INTO MEMORY"));
     switch (file.readAll(m_services.stop)) {
-    case FileLoad::Status::Read:
+    case ChunkedFileReader::Status::Read:
         m_graphicBytes = file.takeBytes();
         ui->StatLbl->setText(QStringLiteral("READ INTO MEMORY"));
         break;
-    case FileLoad::Status::Failed:
+    case ChunkedFileReader::Status::Failed:
         ui->StatLbl->setText(QStringLiteral("READING FAILED"));
         break;
-    case FileLoad::Status::Stopped:
+    case ChunkedFileReader::Status::Stopped:
         break;
     }
 }
@@ -162,7 +136,7 @@ void StoragePage::onStoreCmdClicked()
         return;
     }
 
-    BusyState busy(m_services.busy);
+    BusyScope busy(m_services.busy, busySigns);
     const QString typeWord =
         ui->GSPCXOp->isChecked() ? QStringLiteral("PCX") : QStringLiteral("BMP");
     PrinterLink &link = m_services.link;
@@ -225,14 +199,14 @@ void StoragePage::onFStoreCmdClicked()
     }
     const bool storing = !ui->FPrintOp1->isChecked();
 
-    BusyState busy(m_services.busy);
-    FileLoad file(path);
-    FileLoad::Status status = FileLoad::Status::Failed;
+    BusyScope busy(m_services.busy, busySigns);
+    ChunkedFileReader file(path);
+    ChunkedFileReader::Status status = ChunkedFileReader::Status::Failed;
     if (!file.open())
         status = file.readAll(m_services.stop);
-    if (status == FileLoad::Status::Stopped)
+    if (status == ChunkedFileReader::Status::Stopped)
         return;
-    if (status == FileLoad::Status::Failed) {
+    if (status == ChunkedFileReader::Status::Failed) {
         busy.end();
         Dialogs::showFailure(m_services.window, *file.failure());
         return;
