@@ -1,5 +1,7 @@
 #include "app/CommonDialog.h"
 
+#include "app/Dialogs.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -51,6 +53,18 @@ std::optional<Failure> CommonDialog::ShowOpen()
 std::optional<Failure> CommonDialog::ShowSave()
 {
     return show(true);
+}
+
+bool CommonDialog::chooseFileToRead(const QString &filter)
+{
+    Filter = filter;
+    CancelError = true;
+    if (const std::optional<Failure> failure = ShowOpen()) {
+        if (failure->code != FailureCode::DialogCancelled)
+            Dialogs::showFailure(m_parent, *failure);
+        return false;
+    }
+    return true;
 }
 
 std::optional<Failure> CommonDialog::show(bool forSaving)

@@ -28,6 +28,11 @@ public:
     std::optional<Failure> ShowOpen();
     std::optional<Failure> ShowSave();
 
+    // The open dialog for `filter` with Cancel as a failure, as the pages
+    // that read a file show it. True when the dialog was accepted (FileName
+    // may still be empty); any failure but Cancel has been reported.
+    bool chooseFileToRead(const QString &filter);
+
     // The filter in Qt's form: "Pictures (*.bmp;*.pcx)|*.bmp;*.pcx" becomes
     // "Pictures (*.bmp *.pcx)", and "*.*" matches every file.
     static QString toQtFilter(const QString &filter);

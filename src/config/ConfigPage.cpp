@@ -397,10 +397,7 @@ void ConfigPage::onUploadCmdClicked()
 
 void ConfigPage::onDetailsChkToggled(bool checked)
 {
-    if (checked)
-        m_services.details.show();
-    else
-        m_services.details.hide();
+    m_services.details.setShown(checked);
 }
 
 QCheckBox *ConfigPage::DarkChk() const

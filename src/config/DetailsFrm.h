@@ -46,6 +46,7 @@ public:
     void setText(const QString &text) { window().setText(text); }
     void show();
     void hide();
+    void setShown(bool shown) { shown ? show() : hide(); }
     void closeWindow();
 
 private:

@@ -28,13 +28,8 @@ void BinaryPage::connectControls()
 void BinaryPage::onBMemCmdClicked()
 {
     CommonDialog &dialog = m_services.fileDialog;
-    dialog.Filter = QStringLiteral("All Files(*.*)|*.*");
-    dialog.CancelError = true;
-    if (const std::optional<Failure> failure = dialog.ShowOpen()) {
-        if (failure->code != FailureCode::DialogCancelled)
-            Dialogs::showFailure(m_services.window, *failure);
+    if (!dialog.chooseFileToRead(QStringLiteral("All Files(*.*)|*.*")))
         return;
-    }
     const QString path = dialog.FileName;
     if (path.isEmpty()) {
         Dialogs::showMessage(m_services.window, tr("You must select a file to load into memory."),

@@ -36,6 +36,17 @@ bool PortIO::stopping() const
     return m_stop && m_stop->isRaised();
 }
 
+void PortIO::report(const QString &text, const QString &title) const
+{
+    if (!stopping())
+        Dialogs::showMessage(m_window, text, title);
+}
+
+void PortIO::report(const Failure &failure) const
+{
+    report(QStringLiteral("Error: ") + failure.description, failure.codeText());
+}
+
 bool PortIO::SComString(const QString &text, MyComm &port)
 {
     std::optional<Failure> failure = port.open();
@@ -45,9 +56,8 @@ bool PortIO::SComString(const QString &text, MyComm &port)
         failure = port.drain(m_stop);
     }
     if (failure) {
-        if (!stopping())
-            Dialogs::showMessage(m_window, QStringLiteral("Error Opening CommPort for String Send"),
-                                 QStringLiteral("SComString"));
+        report(QStringLiteral("Error Opening CommPort for String Send"),
+               QStringLiteral("SComString"));
         port.abort();
         return false;
     }
@@ -77,9 +87,7 @@ bool PortIO::SComByte(const PrinterBytes &bytes, MyComm &port)
     if (m_window)
         m_window->unsetCursor();
     if (failure) {
-        if (!stopping())
-            Dialogs::showMessage(m_window, QStringLiteral("Error: ") + failure->description,
-                                 failure->codeText());
+        report(*failure);
         port.abort();
         return false;
     }
@@ -96,11 +104,8 @@ bool PortIO::SLptString(const QString &text, const QString &parallelName)
     if (!failure)
         failure = device.close();
     if (failure) {
-        if (!stopping())
-            Dialogs::showMessage(m_window,
-                                 QStringLiteral("Error Opening ") + parallelName +
-                                     QStringLiteral(" For String Send"),
-                                 QStringLiteral("SLptString"));
+        report(QStringLiteral("Error Opening ") + parallelName + QStringLiteral(" For String Send"),
+               QStringLiteral("SLptString"));
         device.close();
         return false;
     }
@@ -120,9 +125,7 @@ bool PortIO::SLptByte(const PrinterBytes &bytes, const QString &parallelName)
     if (!failure)
         failure = device.close();
     if (failure) {
-        if (!stopping())
-            Dialogs::showMessage(m_window, QStringLiteral("Error: ") + failure->description,
-                                 failure->codeText());
+        report(*failure);
         device.close();
         return false;
     }

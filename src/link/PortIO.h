@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Failure.h"
 #include "link/PrinterBytes.h"
 
 #include <QString>
@@ -29,6 +30,9 @@ public:
 
 private:
     bool stopping() const;
+    // Shows a sender's failure, unless the window is closing.
+    void report(const QString &text, const QString &title) const;
+    void report(const Failure &failure) const;
 
     QWidget *m_window;
     const PortNames &m_names;

@@ -170,13 +170,8 @@ void StoragePage::chooseFormatType(const QString &storeCaption)
 void StoragePage::onFBrowseCmdClicked()
 {
     CommonDialog &dialog = m_services.fileDialog;
-    dialog.Filter = QStringLiteral("Text Files(*.txt)|*.txt|All Files(*.*)|*.*");
-    dialog.CancelError = true;
-    if (const std::optional<Failure> failure = dialog.ShowOpen()) {
-        if (failure->code != FailureCode::DialogCancelled)
-            Dialogs::showFailure(m_services.window, *failure);
+    if (!dialog.chooseFileToRead(QStringLiteral("Text Files(*.txt)|*.txt|All Files(*.*)|*.*")))
         return;
-    }
     if (dialog.FileName.isEmpty()) {
         Dialogs::showMessage(m_services.window,
                              QStringLiteral("You must select a pre-created label format."));
@@ -238,10 +233,7 @@ void StoragePage::onFStoreCmdClicked()
 
 void StoragePage::onCheck2Clicked(bool checked)
 {
-    if (checked)
-        m_services.details.show();
-    else
-        m_services.details.hide();
+    m_services.details.setShown(checked);
 }
 
 void StoragePage::onRecallCmdClicked()
