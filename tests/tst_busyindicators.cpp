@@ -1,5 +1,5 @@
-// The two animations stepped tick by tick, their timers, the hourglass and
-// the tab strip lock.
+// The two animations stepped tick by tick, their timers, the hourglass, the
+// tab strip lock and the busy scope of long operations.
 #include "app/BusyIndicators.h"
 #include "app/MainFrm.h"
 #include "app/WindowTitle.h"
@@ -149,6 +149,52 @@ private slots:
         } catch (const std::runtime_error &) {
         }
         QVERIFY(rig.tabs->isEnabled());
+    }
+
+    void busyScopeShowsWhatItIsAskedFor_data()
+    {
+        QTest::addColumn<unsigned>("signs");
+        QTest::newRow("tab strip only") << unsigned(BusyScope::TabStripOnly);
+        QTest::newRow("hourglass") << unsigned(BusyScope::Hourglass);
+        QTest::newRow("title") << unsigned(BusyScope::TitleAnimation);
+        QTest::newRow("both") << unsigned(BusyScope::Hourglass | BusyScope::TitleAnimation);
+    }
+    void busyScopeShowsWhatItIsAskedFor()
+    {
+        QFETCH(unsigned, signs);
+        const bool hourglass = signs & BusyScope::Hourglass;
+        const bool title = signs & BusyScope::TitleAnimation;
+        Rig rig;
+        const auto idle = [&rig] {
+            return rig.tabs->isEnabled() && rig.window.cursor().shape() == Qt::ArrowCursor &&
+                   !rig.busy.timer2().isActive() && rig.window.windowTitle() == WindowTitle::plain;
+        };
+        {
+            BusyScope scope(rig.busy, signs);
+            QVERIFY(!rig.tabs->isEnabled());
+            QCOMPARE(rig.window.cursor().shape(), hourglass ? Qt::WaitCursor : Qt::ArrowCursor);
+            QCOMPARE(rig.busy.timer2().isActive(), title);
+            if (title)
+                rig.busy.onTimer2Tick();
+            scope.end();
+            QVERIFY(idle());
+            // Ended once: what the window does after end() is left alone.
+            rig.busy.setTabStripEnabled(false);
+            rig.busy.TFrameOn();
+        }
+        QVERIFY(!rig.tabs->isEnabled());
+        QVERIFY(rig.busy.timer2().isActive());
+        rig.busy.TFrameOff();
+        rig.busy.setTabStripEnabled(true);
+
+        try {
+            BusyScope scope(rig.busy, signs);
+            if (title)
+                rig.busy.onTimer2Tick();
+            throw std::runtime_error("failed half way");
+        } catch (const std::runtime_error &) {
+        }
+        QVERIFY(idle());
     }
 
     void outlivesItsWidgets()
