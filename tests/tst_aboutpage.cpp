@@ -7,6 +7,8 @@
 
 #include <QDesktopServices>
 #include <QLabel>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QUrl>
 
 class TestAboutPage : public QObject
@@ -80,6 +82,35 @@ private slots:
         QTest::mousePress(web, Qt::LeftButton, {}, web->rect().center());
         QTest::mouseRelease(web, Qt::LeftButton, {}, web->rect().bottomRight() + QPoint(5, 5));
         QCOMPARE(m_opened.size(), 3);
+        QCOMPARE(boxes.seen().size(), 0);
+    }
+
+    // Tab reaches both links; Enter or Space opens the one with the focus,
+    // which shows as selected until the focus leaves it.
+    void theKeyboardOpensTheLinks()
+    {
+        WindowFixture fx;
+        fx.showTab(MainFrm::AboutTab);
+        fx.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&fx.window));
+        auto *web = fx.control<QLabel>("Label29");
+        auto *mail = fx.control<QLabel>("Label30");
+        fx.window.SSTab1()->tabBar()->setFocus(Qt::TabFocusReason);
+        ModalAnswerer boxes;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), web);
+        QCOMPARE(web->palette().color(web->foregroundRole()),
+                 web->palette().color(QPalette::HighlightedText));
+        QVERIFY(web->autoFillBackground());
+        QTest::keyClick(web, Qt::Key_Return);
+        QTest::keyClick(web, Qt::Key_A);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), mail);
+        QCOMPARE(web->palette().color(web->foregroundRole()), QColor(0, 0, 255));
+        QVERIFY(!web->autoFillBackground());
+        QTest::keyClick(mail, Qt::Key_Space);
+        QCOMPARE(m_opened,
+                 (QList<QUrl>{QUrl(MakerContact::webUrl()), QUrl(MakerContact::mailUrl())}));
         QCOMPARE(boxes.seen().size(), 0);
     }
 

@@ -3,6 +3,7 @@
 #include "app/MakerContact.h"
 
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QUrl>
 
@@ -10,6 +11,8 @@
 
 namespace
 {
+
+const QColor linkColour(0, 0, 255);
 
 // Blue, underlined, 9.75-point sans-serif. Designer keeps whole point sizes
 // only, so the link look is set here rather than in the form.
@@ -21,8 +24,28 @@ void styleAsLink(QLabel *label)
     font.setUnderline(true);
     label->setFont(font);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    palette.setColor(QPalette::WindowText, linkColour);
     label->setPalette(palette);
+}
+
+// Tab reaches the links, and a label draws no focus mark of its own: the
+// link that has the focus shows as selected text does.
+void showFocus(QLabel *label, bool focused)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText,
+                     focused ? palette.color(QPalette::HighlightedText) : linkColour);
+    palette.setColor(QPalette::Window, palette.color(QPalette::Highlight));
+    label->setPalette(palette);
+    label->setAutoFillBackground(focused);
+}
+
+bool isActivationKey(const QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent *>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
 }
 
 // Hands the link to the desktop's browser or mail program and returns at
@@ -55,17 +78,24 @@ void AboutPage::connectControls()
 
 bool AboutPage::eventFilter(QObject *watched, QEvent *event)
 {
+    auto *label = static_cast<QLabel *>(watched);
+    bool clicked = false;
     if (event->type() == QEvent::MouseButtonRelease) {
         auto *mouse = static_cast<QMouseEvent *>(event);
-        auto *label = static_cast<QWidget *>(watched);
         // A click: pressed and released on the label with the left button.
-        if (mouse->button() == Qt::LeftButton &&
-            label->rect().contains(mouse->position().toPoint())) {
-            if (watched == ui->Label29)
-                onLabel29Click();
-            else if (watched == ui->Label30)
-                onLabel30Click();
-        }
+        clicked = mouse->button() == Qt::LeftButton &&
+                  label->rect().contains(mouse->position().toPoint());
+    } else if (isActivationKey(event)) {
+        clicked = true;
+    } else if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        showFocus(label, event->type() == QEvent::FocusIn);
+    }
+    if (clicked) {
+        if (watched == ui->Label29)
+            onLabel29Click();
+        else if (watched == ui->Label30)
+            onLabel30Click();
+        return event->type() == QEvent::KeyPress;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -22,7 +22,8 @@ public:
     ~AboutPage() override;
 
 protected:
-    // Labels have no click signal: their mouse releases are watched here.
+    // Labels have no click signal: their mouse releases, and the keys that
+    // open a link reached with Tab, are watched here.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -45,7 +45,6 @@ QIcon applicationIcon()
 
 MainFrm::MainFrm(QWidget *parent)
     : QWidget(parent), m_link(this, &m_stop), m_tabs(new QTabWidget(this)),
-      m_exitCmd(new QPushButton(tr("&Exit"), this)),
       m_busy(std::make_unique<BusyIndicators>(this, m_tabs)),
       m_commonDialog(this), m_services{this, m_link, *m_busy, m_commonDialog, m_details, m_stop}
 {
@@ -55,8 +54,10 @@ MainFrm::MainFrm(QWidget *parent)
     unsetCursor();
 
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
-    m_exitCmd->setObjectName(QStringLiteral("ExitCMD"));
     buildTabs();
+    // Made after the pages, so that Tab reaches it after the controls of the tab shown.
+    m_exitCmd = new QPushButton(tr("&Exit"), this);
+    m_exitCmd->setObjectName(QStringLiteral("ExitCMD"));
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);

@@ -66,7 +66,7 @@ private:
     StopSignal m_stop;
     PrinterLink m_link;
     QTabWidget *m_tabs;
-    QPushButton *m_exitCmd;
+    QPushButton *m_exitCmd = nullptr;
     std::unique_ptr<BusyIndicators> m_busy;
     CommonDialog m_commonDialog;
     DetailsHost m_details;

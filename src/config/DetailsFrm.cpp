@@ -27,6 +27,7 @@ DetailsFrm::DetailsFrm() : m_text1(new QPlainTextEdit(this))
     setWindowTitle(QStringLiteral("Details"));
     setAttribute(Qt::WA_DeleteOnClose);
     m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setAccessibleName(windowTitle());
     m_text1->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
