@@ -6,6 +6,7 @@
 #include "config/ConfigPage.h"
 #include "firmware/BinaryPage.h"
 #include "link/CommPage.h"
+#include "profile/ProfileActions.h"
 #include "storage/StoragePage.h"
 
 #include <QCloseEvent>
@@ -92,6 +93,8 @@ void MainFrm::buildTabs()
 void MainFrm::connectControls()
 {
     connect(m_exitCmd, &QPushButton::clicked, this, &QWidget::close);
+    // Owned by the configuration page, whose buttons it serves.
+    new ProfileActions(this, *m_configPage, m_commonDialog);
 }
 
 void MainFrm::closeEvent(QCloseEvent *event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
@@ -42,6 +43,7 @@ public:
     ~ModalAnswerer() override;
 
     ModalAnswerer &pressOk();                       // message box: OK
+    ModalAnswerer &pressYes();                      // question box: Yes
     ModalAnswerer &answer(const QString &text);     // input box: type, OK
     ModalAnswerer &cancel();                        // input box or file dialog: Cancel
     ModalAnswerer &chooseFile(const QString &path); // file dialog: pick path, OK
@@ -64,6 +66,11 @@ private:
 
     QTimer m_timer;
     QList<std::function<void(QWidget *)>> m_answers;
-    QList<QPointer<QWidget>> m_handled;
+    struct Handled {
+        QPointer<QWidget> box;
+        QElapsedTimer since;
+    };
+    static constexpr int stuckAfterMs = 3000;
+    QList<Handled> m_handled;
     QList<Seen> m_seen;
 };
