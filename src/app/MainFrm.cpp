@@ -34,10 +34,12 @@ QWidget *centred(QWidget *page)
     return holder;
 }
 
+// The sizes a title bar and a task bar ask for; the larger ones come from
+// the installed theme icon, and decoding them here would slow the start.
 QIcon applicationIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
+    for (int size : {16, 32, 48, 64})
         icon.addFile(QStringLiteral(":/icons/varimonde-setup-%1.png").arg(size), QSize(size, size));
     return icon;
 }
