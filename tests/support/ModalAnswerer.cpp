@@ -74,14 +74,18 @@ ModalAnswerer &ModalAnswerer::chooseFile(const QString &path)
                 other->reject();
             return;
         }
-        // Typed, as a user would: selectFile() leaves a focused name box alone.
-        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-        if (name)
-            name->setText(path);
-        else
-            dialog->selectFile(path);
+        typeFileName(dialog, path);
         QMetaObject::invokeMethod(dialog, "accept"); // protected in QFileDialog
     });
+}
+
+void ModalAnswerer::typeFileName(QFileDialog *dialog, const QString &path)
+{
+    // Typed, as a user would: selectFile() leaves a focused name box alone.
+    if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+        name->setText(path);
+    else
+        dialog->selectFile(path);
 }
 
 ModalAnswerer &ModalAnswerer::then(std::function<void(QWidget *)> action)

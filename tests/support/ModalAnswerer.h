@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QList>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QObject>
 #include <QPointer>
@@ -49,6 +50,9 @@ public:
     ModalAnswerer &chooseFile(const QString &path); // file dialog: pick path, OK
     // Any box: run `action` on it, with the box still open.
     ModalAnswerer &then(std::function<void(QWidget *)> action);
+
+    // Puts a path into an open file dialog's name box.
+    static void typeFileName(QFileDialog *dialog, const QString &path);
 
     const QList<Seen> &seen() const { return m_seen; }
     int pendingAnswers() const { return int(m_answers.size()); }
