@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QProcess>
 #include <QWindow>
 
@@ -26,15 +27,21 @@ long residentKiB()
     return 0;
 }
 
+enum class Kind { Bare, Labelled, Utility };
+
 // Child: show one window, report its memory once it is on screen, quit.
-int showWindow(int argc, char *argv[], bool bare)
+int showWindow(int argc, char *argv[], Kind kind)
 {
     QApplication app(argc, argv);
     std::unique_ptr<QWidget> window;
-    if (bare)
-        window = std::make_unique<QWidget>();
-    else
+    if (kind == Kind::Utility) {
         window = std::make_unique<MainFrm>();
+    } else {
+        window = std::make_unique<QWidget>();
+        // Any window that shows text pays for loading the font database.
+        if (kind == Kind::Labelled)
+            new QLabel(QStringLiteral("Varimonde Printer Setup Utility"), window.get());
+    }
     window->show();
     while (!window->windowHandle() || !window->windowHandle()->isExposed())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
@@ -75,26 +82,40 @@ double median(std::vector<double> values)
 
 int main(int argc, char *argv[])
 {
-    if (argc > 1 && (qstrcmp(argv[1], "--bare") == 0 || qstrcmp(argv[1], "--utility") == 0))
-        return showWindow(argc, argv, qstrcmp(argv[1], "--bare") == 0);
+    if (argc > 1 && qstrcmp(argv[1], "--bare") == 0)
+        return showWindow(argc, argv, Kind::Bare);
+    if (argc > 1 && qstrcmp(argv[1], "--labelled") == 0)
+        return showWindow(argc, argv, Kind::Labelled);
+    if (argc > 1 && qstrcmp(argv[1], "--utility") == 0)
+        return showWindow(argc, argv, Kind::Utility);
 
     QCoreApplication app(argc, argv);
     const QString self = QCoreApplication::applicationFilePath();
-    std::vector<double> bareMs, bareKiB, utilityMs, utilityKiB;
-    for (int round = 0; round < 7; ++round) {
+    std::vector<double> bareMs, bareKiB, labelledMs, labelledKiB, utilityMs, utilityKiB;
+    for (int round = 0; round < 9; ++round) {
         const Sample bare = runChild(self, QStringLiteral("--bare"));
+        const Sample labelled = runChild(self, QStringLiteral("--labelled"));
         const Sample utility = runChild(self, QStringLiteral("--utility"));
         bareMs.push_back(bare.ms);
         bareKiB.push_back(bare.kib);
+        labelledMs.push_back(labelled.ms);
+        labelledKiB.push_back(labelled.kib);
         utilityMs.push_back(utility.ms);
         utilityKiB.push_back(utility.kib);
     }
-    const double timeRatio = median(utilityMs) / median(bareMs);
-    const double memoryRatio = median(utilityKiB) / median(bareKiB);
-    Bench::row("start to window shown (median of 7)", median(utilityMs), "ms", median(bareMs),
-               "bare Qt window", timeRatio <= 1.5 ? "ok (<= 1.5x)" : "MISSED (<= 1.5x)");
+    const auto verdict = [](double value, double baseline) {
+        return value / baseline <= 1.5 ? "ok (<= 1.5x)" : "MISSED (<= 1.5x)";
+    };
+    Bench::row("start to window shown (median of 9)", median(utilityMs), "ms", median(bareMs),
+               "bare Qt window", verdict(median(utilityMs), median(bareMs)));
+    Bench::row("start to window shown (median of 9)", median(utilityMs), "ms",
+               median(labelledMs), "bare window with a label",
+               verdict(median(utilityMs), median(labelledMs)));
     Bench::row("resident memory once shown", median(utilityKiB) / 1024, "MiB",
                median(bareKiB) / 1024, "bare Qt window",
-               memoryRatio <= 1.5 ? "ok (<= 1.5x)" : "MISSED (<= 1.5x)");
+               verdict(median(utilityKiB), median(bareKiB)));
+    Bench::row("resident memory once shown", median(utilityKiB) / 1024, "MiB",
+               median(labelledKiB) / 1024, "bare window with a label",
+               verdict(median(utilityKiB), median(labelledKiB)));
     return 0;
 }

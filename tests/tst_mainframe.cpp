@@ -40,6 +40,9 @@ private slots:
         QCOMPARE(fx.window.busy().uploadTimer().interval(), 1000);
         QVERIFY(fx.window.details().existing() == nullptr);
         QCOMPARE(fx.window.cursor().shape(), Qt::ArrowCursor);
+        // The window carries the application icon.
+        QVERIFY(!fx.window.windowIcon().isNull());
+        QVERIFY(fx.window.windowIcon().availableSizes().contains(QSize(32, 32)));
     }
 
     void exitClosesBothWindows()

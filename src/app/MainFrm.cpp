@@ -6,6 +6,7 @@
 #include "config/ConfigPage.h"
 #include "firmware/BinaryPage.h"
 #include "link/CommPage.h"
+#include "profile/ProfileActions.h"
 #include "storage/StoragePage.h"
 
 #include <QCloseEvent>
@@ -33,10 +34,12 @@ QWidget *centred(QWidget *page)
     return holder;
 }
 
+// The sizes a title bar and a task bar ask for; the larger ones come from
+// the installed theme icon, and decoding them here would slow the start.
 QIcon applicationIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
+    for (int size : {16, 32, 48, 64})
         icon.addFile(QStringLiteral(":/icons/varimonde-setup-%1.png").arg(size), QSize(size, size));
     return icon;
 }
@@ -93,6 +96,8 @@ void MainFrm::buildTabs()
 void MainFrm::connectControls()
 {
     connect(m_exitCmd, &QPushButton::clicked, this, &QWidget::close);
+    // Owned by the configuration page, whose buttons it serves.
+    new ProfileActions(this, *m_configPage, m_commonDialog);
 }
 
 void MainFrm::closeEvent(QCloseEvent *event)

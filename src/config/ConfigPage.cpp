@@ -460,3 +460,13 @@ QSlider *ConfigPage::TextBufOver() const
 {
     return ui->TextBufOver;
 }
+
+QPushButton *ConfigPage::ExportCMD() const
+{
+    return ui->ExportCMD;
+}
+
+QPushButton *ConfigPage::LoadCMD() const
+{
+    return ui->LoadCMD;
+}

@@ -15,6 +15,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QSlider;
 
 namespace Ui
@@ -61,6 +62,9 @@ public:
     QCheckBox *TextBufferChk() const;
     QSlider *TextBufMain() const;
     QSlider *TextBufOver() const;
+    // The profile buttons; what they do is the profile code's.
+    QPushButton *ExportCMD() const;
+    QPushButton *LoadCMD() const;
 
 protected:
     // Mouse buttons over the sliders that take a typed value.

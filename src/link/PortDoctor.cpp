@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -24,7 +25,8 @@ bool lacksPermission(const QString &device)
 {
 #ifdef Q_OS_UNIX
     const QByteArray path = device.toLocal8Bit();
-    return ::access(path.constData(), F_OK) == 0 && ::access(path.constData(), R_OK | W_OK) != 0;
+    return ::access(path.constData(), F_OK) == 0 &&
+           ::faccessat(AT_FDCWD, path.constData(), R_OK | W_OK, AT_EACCESS) != 0;
 #else
     Q_UNUSED(device);
     return false;

@@ -13,11 +13,14 @@ bool ProfileRecord::operator==(const ProfileRecord &other) const
            PrintModeEnable == other.PrintModeEnable && PrintMode == other.PrintMode;
 }
 
-namespace ProfileCodec {
+namespace ProfileCodec
+{
 
-namespace {
+namespace
+{
 
-class Writer {
+class Writer
+{
 public:
     template <typename T> void integer(T value)
     {
@@ -39,7 +42,8 @@ private:
 
 // Reads fields in order; the first field that would end past the slot or
 // past the data marks the whole read as failed, and later reads do nothing.
-class Reader {
+class Reader
+{
 public:
     explicit Reader(const QByteArray &data) : m_data(data) {}
 

@@ -33,7 +33,8 @@ struct ProfileRecord {
 // The byte form of a record: little-endian integers, each text as a 16-bit
 // byte count and its bytes (one byte a character), no gaps, at offset 0 of
 // a 128-byte slot.
-namespace ProfileCodec {
+namespace ProfileCodec
+{
 
 constexpr int slotSize = 128;
 constexpr int fixedSize = 32; // the record with three empty texts

@@ -31,6 +31,20 @@ ModalAnswerer &ModalAnswerer::pressOk()
     });
 }
 
+ModalAnswerer &ModalAnswerer::pressYes()
+{
+    return then([](QWidget *box) {
+        if (auto *message = qobject_cast<QMessageBox *>(box)) {
+            if (QAbstractButton *yes = message->button(QMessageBox::Yes)) {
+                yes->click();
+                return;
+            }
+        }
+        if (auto *dialog = qobject_cast<QDialog *>(box))
+            dialog->accept();
+    });
+}
+
 ModalAnswerer &ModalAnswerer::answer(const QString &text)
 {
     return then([text](QWidget *box) {
@@ -60,9 +74,18 @@ ModalAnswerer &ModalAnswerer::chooseFile(const QString &path)
                 other->reject();
             return;
         }
-        dialog->selectFile(path);
+        typeFileName(dialog, path);
         QMetaObject::invokeMethod(dialog, "accept"); // protected in QFileDialog
     });
+}
+
+void ModalAnswerer::typeFileName(QFileDialog *dialog, const QString &path)
+{
+    // Typed, as a user would: selectFile() leaves a focused name box alone.
+    if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+        name->setText(path);
+    else
+        dialog->selectFile(path);
 }
 
 ModalAnswerer &ModalAnswerer::then(std::function<void(QWidget *)> action)
@@ -129,11 +152,27 @@ void ModalAnswerer::poll()
     QWidget *box = QApplication::activeModalWidget();
     if (!box || !box->isVisible())
         return;
-    for (const QPointer<QWidget> &handled : m_handled) {
-        if (handled == box)
-            return;
+    for (const Handled &handled : m_handled) {
+        if (handled.box != box)
+            continue;
+        // Answered, yet still open long after: the answer did not close it
+        // (a refused file name, say). Dismiss it so the test cannot hang.
+        if (handled.since.elapsed() > stuckAfterMs) {
+            Seen stuck = record(box);
+            stuck.expected = false;
+            stuck.text = QStringLiteral("(still open after its answer) ") + stuck.text;
+            m_seen.append(stuck);
+            if (auto *dialog = qobject_cast<QDialog *>(box))
+                dialog->reject();
+            else
+                box->close();
+        }
+        return;
     }
-    m_handled.append(box);
+    Handled handled;
+    handled.box = box;
+    handled.since.start();
+    m_handled.append(handled);
     Seen seen = record(box);
     if (m_answers.isEmpty()) {
         seen.expected = false;
@@ -143,6 +182,12 @@ void ModalAnswerer::poll()
         return;
     }
     m_seen.append(seen);
+    // Answer from the event loop, not from inside this timer's slot: an
+    // answer may open the next box (a confirmation), which must be seen too.
     const std::function<void(QWidget *)> action = m_answers.takeFirst();
-    action(box);
+    QPointer<QWidget> target = box;
+    QTimer::singleShot(0, this, [action, target] {
+        if (target)
+            action(target);
+    });
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QList>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QObject>
 #include <QPointer>
@@ -42,11 +44,15 @@ public:
     ~ModalAnswerer() override;
 
     ModalAnswerer &pressOk();                       // message box: OK
+    ModalAnswerer &pressYes();                      // question box: Yes
     ModalAnswerer &answer(const QString &text);     // input box: type, OK
     ModalAnswerer &cancel();                        // input box or file dialog: Cancel
     ModalAnswerer &chooseFile(const QString &path); // file dialog: pick path, OK
     // Any box: run `action` on it, with the box still open.
     ModalAnswerer &then(std::function<void(QWidget *)> action);
+
+    // Puts a path into an open file dialog's name box.
+    static void typeFileName(QFileDialog *dialog, const QString &path);
 
     const QList<Seen> &seen() const { return m_seen; }
     int pendingAnswers() const { return int(m_answers.size()); }
@@ -64,6 +70,11 @@ private:
 
     QTimer m_timer;
     QList<std::function<void(QWidget *)>> m_answers;
-    QList<QPointer<QWidget>> m_handled;
+    struct Handled {
+        QPointer<QWidget> box;
+        QElapsedTimer since;
+    };
+    static constexpr int stuckAfterMs = 3000;
+    QList<Handled> m_handled;
     QList<Seen> m_seen;
 };

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Starts the utility under a virtual X server and captures its main window
+# as docs/main-window.png (the picture in the README).
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/scripts/install-deps.sh" --screenshot
+build="$root/build-release"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DVARIMONDE_BUILD_TESTS=OFF -DVARIMONDE_BUILD_BENCH=OFF >/dev/null
+cmake --build "$build" --target varimonde-setup
+output="${1:-$root/docs/main-window.png}"
+
+xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+    "$1" &
+    program=$!
+    for _ in $(seq 100); do
+        xwininfo -name "Varimonde Printer Setup Utility" >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    sleep 1
+    geometry=$(xwininfo -name "Varimonde Printer Setup Utility" |
+        awk "/Absolute upper-left X/{x=\$4} /Absolute upper-left Y/{y=\$4}
+             /Width:/{w=\$2} /Height:/{h=\$2} END{print w \"x\" h \"+\" x \"+\" y}")
+    xwd -root -silent | convert xwd:- -crop "$geometry" +repage "$2"
+    kill "$program"
+' _ "$build/src/varimonde-setup" "$output"
+echo "wrote $output"

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "common/Failure.h"
+#include "profile/ProfileRecord.h"
+
+#include <QString>
+
+#include <optional>
+#include <variant>
+
+class CommonDialog;
+class ConfigPage;
+class QWidget;
+
+// Saves the configuration tab to a profile file and loads it back. Export
+// only writes a file; import only changes the tab's controls, one at a time
+// and each through its own change handling, exactly as a user's edits.
+class FileIO
+{
+public:
+    FileIO(QWidget *window, ConfigPage &page);
+
+    // True when the profile was written to the file chosen in the dialog.
+    bool FileSave(CommonDialog &dialog);
+    // True when every field of the chosen profile was put into the window.
+    bool FileLoad(CommonDialog &dialog);
+
+    static const QString filter;
+    static const QString defaultExtension;
+    static const QString proposedName;
+
+private:
+    std::optional<Failure> choosePath(CommonDialog &dialog, bool forSaving, QString &path);
+    std::variant<ProfileRecord, Failure> gather() const;
+    // Stops at the first control that refuses its value; the controls before
+    // it keep their loaded values, it and those after keep their own.
+    std::optional<Failure> putIntoWindow(const ProfileRecord &record);
+    // Reports a failure, except a cancelled dialog; always false.
+    bool fail(const Failure &failure);
+
+    QWidget *m_window;
+    ConfigPage &m_page;
+};
+
+// Writes a record at the start of a file without shortening it: bytes of a
+// longer file after the record stay. A record too long for its slot fails
+// before any file is created or opened.
+std::optional<Failure> writeProfile(const QString &path, const ProfileRecord &record);
+std::variant<ProfileRecord, Failure> readProfile(const QString &path);

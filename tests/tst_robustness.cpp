@@ -1,0 +1,231 @@
+// Hostile conditions: ports held, refused or gone quiet, and many runs of
+// every send and file path leaving nothing open behind them.
+#include "common/StopSignal.h"
+#include "link/PrinterLink.h"
+#include "support/ModalAnswerer.h"
+#include "support/PseudoTerminal.h"
+#include "support/TestMain.h"
+#include "support/WindowFixture.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSerialPort>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+
+int openDescriptors()
+{
+    return int(QDir(QStringLiteral("/proc/self/fd"))
+                   .entryList(QDir::NoDotAndDotDot | QDir::System)
+                   .size());
+}
+
+// Takes away the rights a device's owner has over it: as root by acting as
+// an unprivileged user for the scope, otherwise by clearing its mode.
+class WithoutAccess
+{
+public:
+    explicit WithoutAccess(const QString &path) : m_path(QFile::encodeName(path))
+    {
+        ::stat(m_path.constData(), &m_before);
+        ::chmod(m_path.constData(), 0600);
+        if (::geteuid() == 0)
+            m_asRoot = ::seteuid(65534) == 0;
+        else
+            ::chmod(m_path.constData(), 0);
+    }
+    ~WithoutAccess()
+    {
+        if (m_asRoot)
+            (void)::seteuid(0);
+        ::chmod(m_path.constData(), m_before.st_mode & 07777);
+    }
+
+private:
+    QByteArray m_path;
+    struct stat m_before {
+    };
+    bool m_asRoot = false;
+};
+
+} // namespace
+
+class TestRobustness : public QObject
+{
+    Q_OBJECT
+
+    // Every path through the link, good and bad, once.
+    static void runEverySendPath(WindowFixture &fx, const QString &dataFile)
+    {
+        PrinterLink &link = fx.window.link();
+        ModalAnswerer boxes;
+        boxes.pressOk().pressOk().pressOk().pressOk();
+        link.setSerialMode(true);
+        QVERIFY(link.String_Print("!L\r\n"));
+        QVERIFY(link.Array_Print(QByteArray(250, 'b')));
+        QVERIFY(!link.comm().setCommPort(WindowFixture::missingComPort));
+        QVERIFY(!link.String_Print("!L\r\n"));
+        QVERIFY(!link.Array_Print(QByteArray(10, 'b')));
+        QVERIFY(!link.comm().setCommPort(1));
+        link.setSerialMode(false);
+        QVERIFY(link.String_Print("!L\r\n"));
+        QVERIFY(link.Array_Print(QByteArray(250, 'b')));
+        link.portNames().redirect("LPT2", fx.dir.filePath("missing/lpt"));
+        link.setParallelPortName("LPT2");
+        QVERIFY(!link.String_Print("!L\r\n"));
+        QVERIFY(!link.Array_Print(QByteArray(10, 'b')));
+        link.setParallelPortName("LPT1");
+        link.setSerialMode(true);
+        QCOMPARE(boxes.seen().size(), 4);
+
+        // The pages' file paths: a load, a cancelled load, an upload.
+        fx.showTab(MainFrm::BinaryTab);
+        auto *load = fx.control<QPushButton>("BMemCMD");
+        boxes.chooseFile(dataFile);
+        QTest::mouseClick(load, Qt::LeftButton);
+        boxes.cancel();
+        QTest::mouseClick(load, Qt::LeftButton);
+        QTest::mouseClick(fx.control<QPushButton>("BUpLoadCMD"), Qt::LeftButton);
+
+        fx.showTab(MainFrm::StorageTab);
+        boxes.chooseFile(dataFile);
+        QTest::mouseClick(fx.control<QPushButton>("BrowseCMD"), Qt::LeftButton);
+        boxes.answer("logo");
+        QTest::mouseClick(fx.control<QPushButton>("StoreCMD"), Qt::LeftButton);
+        boxes.chooseFile(dataFile);
+        QTest::mouseClick(fx.control<QPushButton>("FBrowseCMD"), Qt::LeftButton);
+        QTest::mouseClick(fx.control<QPushButton>("FStoreCMD"), Qt::LeftButton);
+        fx.serialBytes(10);
+        QVERIFY2(boxes.unexpectedCount() == 0, qPrintable(boxes.describe()));
+    }
+
+private slots:
+    void nothingStaysOpen()
+    {
+        WindowFixture fx;
+        const QString dataFile = fx.dir.filePath("data.bin");
+        {
+            QFile file(dataFile);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray(5000, 'd'));
+        }
+        runEverySendPath(fx, dataFile); // first use opens what Qt keeps for good
+        const int before = openDescriptors();
+        for (int round = 0; round < 10; ++round)
+            runEverySendPath(fx, dataFile);
+        QCOMPARE(openDescriptors(), before);
+        QVERIFY(!fx.window.link().comm().isOpen());
+    }
+
+    void portHeldByAnotherProgram()
+    {
+        WindowFixture fx;
+        QSerialPort other;
+        other.setPortName(fx.pty.slavePath());
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        ModalAnswerer boxes;
+        boxes.pressOk().pressOk();
+        QVERIFY(!fx.window.String_Print("!L\r\n"));
+        QVERIFY(!fx.window.Array_Print(QByteArray("abc")));
+        QCOMPARE(boxes.seen()[0].text, QStringLiteral("Error Opening CommPort for String Send"));
+        QVERIFY2(boxes.seen()[1].text.contains("is in use by another program"),
+                 qPrintable(boxes.seen()[1].text));
+        QCOMPARE(boxes.seen()[1].title, QStringLiteral("8010"));
+        QVERIFY(fx.window.SSTab1()->isEnabled());
+        other.close();
+        QVERIFY(fx.window.String_Print("!L\r\n"));
+        QCOMPARE(fx.serialBytes(), QByteArray("!L\r\n"));
+    }
+
+    void deviceWithoutPermission()
+    {
+        WindowFixture fx;
+        ModalAnswerer boxes;
+        boxes.pressOk().pressOk();
+        {
+            WithoutAccess locked(fx.pty.slavePath());
+            QVERIFY(!fx.window.Array_Print(QByteArray("abc")));
+        }
+        fx.window.link().setSerialMode(false);
+        {
+            WithoutAccess locked(fx.lptPath("LPT1"));
+            QVERIFY(!fx.window.Array_Print(QByteArray("abc")));
+        }
+        QCOMPARE(boxes.seen().size(), 2);
+        const QString serial = boxes.seen()[0].text;
+        QVERIFY2(serial.startsWith("Error: Permission denied on COM1 (" + fx.pty.slavePath() + ")"),
+                 qPrintable(serial));
+        QVERIFY2(serial.contains("group") || serial.contains("administrator"), qPrintable(serial));
+        QCOMPARE(boxes.seen()[0].title, QStringLiteral("8010"));
+        QVERIFY(boxes.seen()[1].text.startsWith("Error: Permission denied"));
+        QCOMPARE(boxes.seen()[1].title, QStringLiteral("70"));
+        QVERIFY(fx.window.SSTab1()->isEnabled());
+    }
+
+    void missingPortNamesThePortsThatExist()
+    {
+        WindowFixture fx;
+        QVERIFY(!fx.window.link().comm().setCommPort(WindowFixture::missingComPort));
+        ModalAnswerer boxes;
+        boxes.pressOk();
+        QVERIFY(!fx.window.Array_Print(QByteArray("abc")));
+        const QString text = boxes.seen().value(0).text;
+        QVERIFY2(text.contains("does not exist on this computer"), qPrintable(text));
+        QVERIFY2(text.contains("Serial ports found: ") ||
+                     text.contains("No serial ports were found"),
+                 qPrintable(text));
+    }
+
+    void parallelDeviceThatTakesNoData()
+    {
+        QTemporaryDir dir;
+        const QByteArray fifo = QFile::encodeName(dir.filePath("stalled"));
+        QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+        // A reader that never reads: the pipe fills and stays full.
+        const int reader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK);
+        QVERIFY(reader >= 0);
+
+        QWidget window;
+        StopSignal stop;
+        PrinterLink link(&window, &stop);
+        link.portNames().redirect("LPT1", dir.filePath("stalled"));
+        link.setSerialMode(false);
+        int ticks = 0;
+        QTimer heartbeat;
+        connect(&heartbeat, &QTimer::timeout, [&] { ++ticks; });
+        heartbeat.start(100);
+
+        ModalAnswerer boxes;
+        boxes.pressOk().pressOk();
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(!link.Array_Print(QByteArray(1 << 20, 'x')));
+        const qint64 elapsed = clock.elapsed();
+        QVERIFY2(elapsed >= 9500 && elapsed < 13000, qPrintable(QString::number(elapsed)));
+        QVERIFY2(ticks >= 80, qPrintable(QString::number(ticks))); // the window kept running
+        QCOMPARE(boxes.seen().size(), 1);
+        QVERIFY2(boxes.seen()[0].text.contains("accepted no data for 10 seconds"),
+                 qPrintable(boxes.seen()[0].text));
+        QCOMPARE(boxes.seen()[0].title, QStringLiteral("57"));
+
+        // The text path gives up the same way, with its own message.
+        QVERIFY(!link.String_Print(QString(256 * 1024, 'y')));
+        QCOMPARE(boxes.seen().size(), 2);
+        QCOMPARE(boxes.seen()[1].text, QStringLiteral("Error Opening LPT1 For String Send"));
+        ::close(reader);
+    }
+};
+
+VARIMONDE_TEST_MAIN(TestRobustness)
+#include "tst_robustness.moc"
