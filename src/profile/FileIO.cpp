@@ -21,11 +21,6 @@ const QString FileIO::proposedName = QStringLiteral("profile.vsp");
 namespace
 {
 
-Failure refused()
-{
-    return {FailureCode::InvalidValue, QStringLiteral("Invalid property value")};
-}
-
 // A check box state in a profile: 0 unchecked, 1 checked, 2 grayed.
 enum ProfileState : std::int16_t { Unchecked = 0, Checked = 1, Grayed = 2 };
 
@@ -43,7 +38,7 @@ std::optional<Failure> setState(QCheckBox *box, std::int16_t state)
         box->setCheckState(Qt::PartiallyChecked);
         return std::nullopt;
     default:
-        return refused();
+        return Failures::invalidValue();
     }
 }
 
