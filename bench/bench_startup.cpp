@@ -14,7 +14,8 @@
 #include <memory>
 #include <vector>
 
-namespace {
+namespace
+{
 
 long residentKiB()
 {
@@ -108,9 +109,8 @@ int main(int argc, char *argv[])
     };
     Bench::row("start to window shown (median of 9)", median(utilityMs), "ms", median(bareMs),
                "bare Qt window", verdict(median(utilityMs), median(bareMs)));
-    Bench::row("start to window shown (median of 9)", median(utilityMs), "ms",
-               median(labelledMs), "bare window with a label",
-               verdict(median(utilityMs), median(labelledMs)));
+    Bench::row("start to window shown (median of 9)", median(utilityMs), "ms", median(labelledMs),
+               "bare window with a label", verdict(median(utilityMs), median(labelledMs)));
     Bench::row("resident memory once shown", median(utilityKiB) / 1024, "MiB",
                median(bareKiB) / 1024, "bare Qt window",
                verdict(median(utilityKiB), median(bareKiB)));

@@ -11,7 +11,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-class TestMainFrame : public QObject {
+class TestMainFrame : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -22,8 +23,9 @@ private slots:
         QCOMPARE(fx.window.windowTitle(), QStringLiteral("Varimonde Printer Setup Utility"));
         QTabWidget *tabs = fx.window.SSTab1();
         QCOMPARE(tabs->objectName(), QStringLiteral("SSTab1"));
-        const QStringList captions = {"Communication Settings", "Printer Configuration",
-                                      "Calibration", "Data Storage", "Binary Transfer", "About"};
+        const QStringList captions = {
+            "Communication Settings", "Printer Configuration", "Calibration",
+            "Data Storage",           "Binary Transfer",       "About"};
         QCOMPARE(tabs->count(), captions.size());
         for (int i = 0; i < captions.size(); ++i) {
             QCOMPARE(tabs->tabText(i), captions[i]);

@@ -13,7 +13,7 @@ ChunkedFileReader::ChunkedFileReader(const QString &path) : m_file(path) {}
 
 std::optional<Failure> ChunkedFileReader::open()
 {
-    if (!m_file.open(QIODevice::ReadOnly)) {
+    if (!m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         m_failure = FileFailure::fromFile(m_file);
         return m_failure;
     }
@@ -63,7 +63,8 @@ ChunkedFileReader::Status ChunkedFileReader::readAll(const StopSignal &stop)
     if (!m_allocated && allocate())
         return Status::Failed;
     EventPump pump;
-    // Let the window show what its caller has just set before the first chunk.
+    // Let the window show what its caller has just set before the first
+    // chunk: one repaint, whatever the file's size.
     pump.pump();
     for (;; pump.pumpIfDue()) {
         if (stop.isRaised()) {

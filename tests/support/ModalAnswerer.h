@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QElapsedTimer>
-#include <QList>
 #include <QFileDialog>
+#include <QList>
 #include <QMessageBox>
 #include <QObject>
 #include <QPointer>
