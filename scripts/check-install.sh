@@ -2,9 +2,19 @@
 # Proves the installable application from a built tree (default build-tests):
 # the installed files, the desktop entry and AppStream validators, and a
 # Debian package whose dependencies resolve and whose program starts.
+#   scripts/check-install.sh [BUILD] [--install]
+# With --install (as root) the package is really installed with apt-get,
+# started from the path, and removed again.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="${1:-$root/build-tests}"
+build="$root/build-tests"
+install=false
+for argument in "$@"; do
+    case "$argument" in
+    --install) install=true ;;
+    *) build="$argument" ;;
+    esac
+done
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
@@ -44,12 +54,24 @@ done
 apt-get install --simulate --no-install-recommends "$deb" >"$work/simulate.log" 2>&1 ||
     { cat "$work/simulate.log"; exit 1; }
 
+# Stays up for two seconds: the window is shown and nothing failed.
+starts() {
+    QT_QPA_PLATFORM=offscreen "$1" &
+    local program=$!
+    sleep 2
+    kill -0 "$program" 2>/dev/null || return 1
+    kill "$program"
+    wait "$program" 2>/dev/null || true
+}
+
 echo "== the packaged program starts"
 dpkg-deb -x "$deb" "$work/unpacked"
-QT_QPA_PLATFORM=offscreen "$work/unpacked/usr/bin/varimonde-setup" &
-program=$!
-sleep 2
-kill -0 "$program" 2>/dev/null || { echo "the program did not stay up"; exit 1; }
-kill "$program"
-wait "$program" 2>/dev/null || true
+starts "$work/unpacked/usr/bin/varimonde-setup" || { echo "the program did not stay up"; exit 1; }
+
+if $install; then
+    echo "== installed with apt-get"
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$deb" >/dev/null
+    starts "$(command -v varimonde-setup)" || { echo "the installed program did not stay up"; exit 1; }
+    DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq varimonde-setup >/dev/null
+fi
 echo "package $(basename "$deb") checked"

@@ -4,7 +4,8 @@
 
 #include <QRandomGenerator>
 
-class TestProfileRecord : public QObject {
+class TestProfileRecord : public QObject
+{
     Q_OBJECT
 
     static ProfileRecord example()
