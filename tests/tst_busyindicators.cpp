@@ -1,7 +1,6 @@
-// The two animations stepped tick by tick, their timers, the hourglass, the
-// tab strip lock and the busy scope of long operations.
+// The two animations stepped tick by tick, their timers, and the busy scope
+// of long operations.
 #include "app/BusyIndicators.h"
-#include "app/MainFrm.h"
 #include "app/WindowTitle.h"
 #include "support/TestMain.h"
 
@@ -27,128 +26,85 @@ class TestBusyIndicators : public QObject
             bar->setValue(0);
             busy.setProgressBar(bar);
         }
+        // The full stops the title shows; -1 for any other title.
+        int dots() const
+        {
+            for (int n = 1; n <= 11; ++n) {
+                if (window.windowTitle() == WindowTitle::plain + " [" + QString(n, '.') + "]")
+                    return n;
+            }
+            return window.windowTitle() == WindowTitle::plain ? 0 : -1;
+        }
+        bool idle()
+        {
+            return tabs->isEnabled() && window.cursor().shape() == Qt::ArrowCursor &&
+                   !busy.timer2().isActive() && dots() == 0;
+        }
     };
 
-    static QString titleWithDots(int dots)
-    {
-        return WindowTitle::plain + " [" + QString(dots, '.') + "]";
-    }
-
 private slots:
-    void timersStartIdle()
+    // Each animation stepped: on, 14 ticks, on again, 2 ticks, off, off once
+    // more (with the bar set to 70 meanwhile); what shows after each step.
+    void animationSteps_data()
     {
-        MainFrm window;
-        for (QTimer *timer : {&window.busy().timer2(), &window.busy().uploadTimer()}) {
-            QVERIFY(!timer->isActive());
-            QVERIFY(!timer->isSingleShot());
-            QCOMPARE(timer->interval(), 1000);
-        }
-        QCOMPARE(window.busy().timer2().objectName(), "Timer2");
-        QCOMPARE(window.busy().uploadTimer().objectName(), "UploadTimer");
-        QCOMPARE(window.windowTitle(), WindowTitle::plain);
+        QTest::addColumn<bool>("title");
+        QTest::addColumn<QList<int>>("shown"); // dots in the title, or the bar's value
+        QTest::newRow("title, up to eleven dots")
+            << true << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 1, 2, 3, 1, 2, 0, 0};
+        QTest::newRow("bar, by tens") << false << QList<int>{0,  0, 10, 20, 30, 40, 50, 60, 70, 80,
+                                                             90, 0, 0,  10, 20, 0,  10, 0,  0};
     }
-
-    void titleGrowsToElevenDotsAndStartsOver()
+    void animationSteps()
     {
+        QFETCH(bool, title);
+        QFETCH(QList<int>, shown);
         Rig rig;
-        rig.busy.TFrameOn();
-        QVERIFY(rig.busy.timer2().isActive());
-        QCOMPARE(rig.window.windowTitle(), WindowTitle::plain); // nothing before the first tick
-        for (int dots = 1; dots <= 11; ++dots) {
-            rig.busy.onTimer2Tick();
-            QCOMPARE(rig.window.windowTitle(), titleWithDots(dots));
-        }
-        rig.busy.onTimer2Tick();
-        QCOMPARE(rig.window.windowTitle(), titleWithDots(1));
-        rig.busy.onTimer2Tick();
-
-        // On while running starts the count over.
-        rig.busy.TFrameOn();
-        rig.busy.onTimer2Tick();
-        QCOMPARE(rig.window.windowTitle(), titleWithDots(1));
-        QVERIFY(!rig.busy.uploadTimer().isActive());
-
-        rig.busy.onTimer2Tick();
-        rig.busy.TFrameOff();
-        QCOMPARE(rig.window.windowTitle(), WindowTitle::plain);
-        QVERIFY(!rig.busy.timer2().isActive());
-        rig.busy.TFrameOff(); // harmless when idle
-        QCOMPARE(rig.window.windowTitle(), WindowTitle::plain);
-
-        rig.busy.TFrameOn();
-        rig.busy.onTimer2Tick();
-        QCOMPARE(rig.window.windowTitle(), titleWithDots(1));
-    }
-
-    void barClimbsByTensAndStartsOver()
-    {
-        Rig rig;
-        QSignalSpy shown(rig.bar, &QProgressBar::valueChanged);
-        rig.busy.TimerOn();
-        QVERIFY(rig.busy.uploadTimer().isActive());
-        const QList<int> afterTicks = {0, 10, 20, 30, 40, 50, 60, 70, 80, 90, 0, 0, 10, 20};
-        for (int expected : afterTicks) {
-            rig.busy.onUploadTimerTick();
-            QCOMPARE(rig.bar->value(), expected);
-        }
-        // The full bar shows for a moment before it starts over.
-        QList<int> values;
-        for (const QList<QVariant> &change : shown)
-            values << change.at(0).toInt();
-        QCOMPARE(values, QList<int>({10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 0, 10, 20}));
-
-        rig.busy.TimerOn(); // starts over at 0
-        rig.busy.onUploadTimerTick();
-        QCOMPARE(rig.bar->value(), 0);
-        rig.busy.onUploadTimerTick();
-        QCOMPARE(rig.bar->value(), 10);
-        QVERIFY(!rig.busy.timer2().isActive());
-
-        rig.busy.timeroff();
-        QCOMPARE(rig.bar->value(), 0);
-        QVERIFY(!rig.busy.uploadTimer().isActive());
-
-        // Off leaves the bar at 0 even when no tick ran.
+        BusyIndicators &busy = rig.busy;
+        QSignalSpy changes(rig.bar, &QProgressBar::valueChanged);
+        QList<int> seen;
+        const auto show = [&] { seen << (title ? rig.dots() : rig.bar->value()); };
+        const auto on = [&] { title ? busy.TFrameOn() : busy.TimerOn(); };
+        const auto off = [&] { title ? busy.TFrameOff() : busy.timeroff(); };
+        const auto ticks = [&](int count) {
+            for (int i = 0; i < count; ++i) {
+                title ? busy.onTimer2Tick() : busy.onUploadTimerTick();
+                show();
+            }
+        };
+        on();
+        QCOMPARE(busy.timer2().isActive(), title);
+        QCOMPARE(busy.uploadTimer().isActive(), !title);
+        show(); // nothing before the first tick
+        ticks(14);
+        on(); // starts over
+        ticks(2);
+        off();
+        show();
+        QVERIFY(!busy.timer2().isActive() && !busy.uploadTimer().isActive());
         rig.bar->setValue(70);
-        rig.busy.timeroff();
-        QCOMPARE(rig.bar->value(), 0);
-        rig.busy.TimerOn();
-        rig.busy.onUploadTimerTick();
-        rig.busy.onUploadTimerTick();
-        QCOMPARE(rig.bar->value(), 10);
+        off(); // harmless when idle; the bar goes back to 0 even when no tick ran
+        show();
+        QCOMPARE(seen, shown);
+        if (!title) { // the full bar shows for a moment before it starts over
+            QList<int> values;
+            for (const QList<QVariant> &change : changes.mid(0, 13))
+                values << change.at(0).toInt();
+            QCOMPARE(values, QList<int>({10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 0, 10, 20}));
+        }
     }
 
     void timersDriveTheAnimations()
     {
         Rig rig;
+        QCOMPARE(rig.busy.timer2().interval(), 1000);
+        QCOMPARE(rig.busy.uploadTimer().interval(), 1000);
         rig.busy.TFrameOn();
         rig.busy.TimerOn();
-        QTRY_COMPARE_WITH_TIMEOUT(rig.window.windowTitle(), titleWithDots(1), 2500);
-        QTRY_COMPARE_WITH_TIMEOUT(rig.window.windowTitle(), titleWithDots(2), 2500);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.dots(), 1, 2500);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.dots(), 2, 2500);
         QCOMPARE(rig.bar->value(), 10);
         rig.busy.TFrameOff();
         rig.busy.timeroff();
-    }
-
-    void hourglassAndTabStrip()
-    {
-        Rig rig;
-        rig.busy.setHourglass(true);
-        QCOMPARE(rig.window.cursor().shape(), Qt::WaitCursor);
-        rig.busy.setHourglass(false);
-        QCOMPARE(rig.window.cursor().shape(), Qt::ArrowCursor);
-
-        {
-            TabStripLock lock(rig.busy);
-            QVERIFY(!rig.tabs->isEnabled());
-        }
-        QVERIFY(rig.tabs->isEnabled());
-        try {
-            TabStripLock lock(rig.busy);
-            throw std::runtime_error("failed half way");
-        } catch (const std::runtime_error &) {
-        }
-        QVERIFY(rig.tabs->isEnabled());
     }
 
     void busyScopeShowsWhatItIsAskedFor_data()
@@ -162,28 +118,23 @@ private slots:
     void busyScopeShowsWhatItIsAskedFor()
     {
         QFETCH(unsigned, signs);
-        const bool hourglass = signs & BusyScope::Hourglass;
         const bool title = signs & BusyScope::TitleAnimation;
         Rig rig;
-        const auto idle = [&rig] {
-            return rig.tabs->isEnabled() && rig.window.cursor().shape() == Qt::ArrowCursor &&
-                   !rig.busy.timer2().isActive() && rig.window.windowTitle() == WindowTitle::plain;
-        };
         {
             BusyScope scope(rig.busy, signs);
             QVERIFY(!rig.tabs->isEnabled());
-            QCOMPARE(rig.window.cursor().shape(), hourglass ? Qt::WaitCursor : Qt::ArrowCursor);
+            QCOMPARE(rig.window.cursor().shape() == Qt::WaitCursor,
+                     bool(signs & BusyScope::Hourglass));
             QCOMPARE(rig.busy.timer2().isActive(), title);
             if (title)
                 rig.busy.onTimer2Tick();
             scope.end();
-            QVERIFY(idle());
+            QVERIFY(rig.idle());
             // Ended once: what the window does after end() is left alone.
             rig.busy.setTabStripEnabled(false);
             rig.busy.TFrameOn();
         }
-        QVERIFY(!rig.tabs->isEnabled());
-        QVERIFY(rig.busy.timer2().isActive());
+        QVERIFY(!rig.tabs->isEnabled() && rig.busy.timer2().isActive());
         rig.busy.TFrameOff();
         rig.busy.setTabStripEnabled(true);
 
@@ -194,7 +145,7 @@ private slots:
             throw std::runtime_error("failed half way");
         } catch (const std::runtime_error &) {
         }
-        QVERIFY(idle());
+        QVERIFY(rig.idle());
     }
 
     void outlivesItsWidgets()
@@ -215,8 +166,7 @@ private slots:
         busy.setTabStripEnabled(false);
         busy.TFrameOff();
         busy.timeroff();
-        QVERIFY(!busy.timer2().isActive());
-        QVERIFY(!busy.uploadTimer().isActive());
+        QVERIFY(!busy.timer2().isActive() && !busy.uploadTimer().isActive());
     }
 };
 

@@ -6,8 +6,8 @@
 #include "support/PseudoTerminal.h"
 #include "support/TestMain.h"
 
+#include <QElapsedTimer>
 #include <QFile>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -25,147 +25,112 @@ class TestPrinterLink : public QObject
         {
             link.portNames().redirect(QStringLiteral("COM1"), pty.slavePath());
             link.portNames().redirect(QStringLiteral("COM2"), dir.filePath("missing-tty"));
-            for (const char *lpt : {"LPT1", "LPT2"}) {
-                QFile file(lptPath(lpt));
-                file.open(QIODevice::WriteOnly);
-                link.portNames().redirect(lpt, lptPath(lpt));
-            }
+            link.portNames().redirect("LPT2", dir.filePath("no/such/device"));
+            QFile(dir.filePath("lpt1")).open(QIODevice::WriteOnly);
+            link.portNames().redirect("LPT1", dir.filePath("lpt1"));
         }
-        QString lptPath(const QString &name) const { return dir.filePath(name.toLower()); }
-        QByteArray lptBytes(const QString &name) const
+        QByteArray lptBytes()
         {
-            QFile file(lptPath(name));
+            QFile file(dir.filePath("lpt1"));
             file.open(QIODevice::ReadOnly);
             return file.readAll();
         }
     };
 
-    static QByteArray bytesUpTo(int n)
-    {
-        QByteArray bytes;
-        for (int i = 0; i < n; ++i)
-            bytes.append(char(i * 7 + 3));
-        return bytes;
-    }
-
 private slots:
-    void bothLinksDeliverTheSameTextUnchanged()
+    // The link is chosen at each call; text goes out unchanged.
+    void textGoesOutUnchangedOnTheLinkChosen()
     {
         Rig rig;
-        const QString block = QStringLiteral("! 0 0 0 0\r\nVARIABLE WRITE\r\nEND");
+        const QString block = QStringLiteral("! 0 0 0 0\r\nVARIABLE WRITE\r\nEND\xE9");
         QVERIFY(rig.link.String_Print(block));
-        QCOMPARE(rig.pty.readAvailable(), block.toLatin1());
-
         rig.link.setSerialMode(false);
-        QVERIFY(rig.link.String_Print(block));
-        QCOMPARE(rig.lptBytes("LPT1"), block.toLatin1());
-        QCOMPARE(rig.pty.readAvailable(20), QByteArray());
-    }
-
-    void linkIsChosenAtEachCall()
-    {
-        Rig rig;
-        rig.link.setSerialMode(false);
-        rig.link.setParallelPortName("LPT2");
         QVERIFY(rig.link.String_Print("!L\r\n"));
         rig.link.setSerialMode(true);
         QVERIFY(rig.link.String_Print("!D x\r\n"));
-        QCOMPARE(rig.lptBytes("LPT2"), QByteArray("!L\r\n"));
-        QCOMPARE(rig.lptBytes("LPT1"), QByteArray());
-        QCOMPARE(rig.pty.readAvailable(), QByteArray("!D x\r\n"));
+        QCOMPARE(rig.lptBytes(), QByteArray("!L\r\n"));
+        QCOMPARE(rig.pty.readAvailable(), block.toLatin1() + "!D x\r\n");
         QVERIFY(!rig.link.comm().isOpen());
     }
 
-    void serialBytesGoOutWholeAndClosed_data()
+    void bytesGoOutExactly_data()
     {
+        QTest::addColumn<bool>("serial");
         QTest::addColumn<int>("count");
-        QTest::newRow("nothing") << 0;
-        QTest::newRow("one chunk") << 100;
-        QTest::newRow("two and a bit") << 250;
-        QTest::newRow("control bytes") << 300; // includes 0x11, 0x13 and 0x1A
-        QTest::newRow("large") << 200000;
+        for (int count : {0, 100, 250, 300, 200000}) { // 300 holds 0x11, 0x13 and 0x1A
+            QTest::addRow("serial %d", count) << true << count;
+            QTest::addRow("parallel %d", count) << false << count;
+        }
     }
-    void serialBytesGoOutWholeAndClosed()
+    void bytesGoOutExactly()
     {
+        QFETCH(bool, serial);
         QFETCH(int, count);
         Rig rig;
-        const QByteArray data = bytesUpTo(count);
-        QVERIFY(rig.link.Array_Print(data));
-        QCOMPARE(rig.pty.readExactly(count, 5000).size(), qsizetype(count));
-        QVERIFY(!rig.link.comm().isOpen());
-        QCOMPARE(rig.link.comm().inputMode(), 1);
-    }
-
-    void serialBytesExactContent()
-    {
-        Rig rig;
+        rig.link.setSerialMode(serial);
         QByteArray data;
-        for (int i = 0; i < 256; ++i)
-            data.append(char(i));
+        for (int i = 0; i < count; ++i)
+            data.append(char(i * 7 + 3));
         QVERIFY(rig.link.Array_Print(data));
-        QCOMPARE(rig.pty.readExactly(data.size()), data);
+        QCOMPARE(serial ? rig.pty.readExactly(count) : rig.lptBytes(), data);
+        QCOMPARE(rig.pty.readAvailable(20), QByteArray());
+        QVERIFY(!rig.link.comm().isOpen());
+        if (serial)
+            QCOMPARE(rig.link.comm().inputMode(), 1);
     }
 
-    void parallelBytesExactContent()
+    // Each box as "text|title"; the byte sender's text is matched by its start.
+    void failuresShowTheirMessages_data()
     {
-        Rig rig;
-        rig.link.setSerialMode(false);
-        const QByteArray data = bytesUpTo(70000);
-        QVERIFY(rig.link.Array_Print(data));
-        QVERIFY(rig.link.Array_Print(QByteArray()));
-        QCOMPARE(rig.lptBytes("LPT1"), data);
+        QTest::addColumn<bool>("serial");
+        QTest::addColumn<bool>("portMissing");
+        QTest::addColumn<QString>("textBox");
+        QTest::addColumn<QString>("bytesBox");
+        QTest::newRow("serial port missing")
+            << true << true << "Error Opening CommPort for String Send|SComString"
+            << "Error: COM2 (%1/missing-tty) does not exist on this computer. |8002";
+        QTest::newRow("parallel port missing")
+            << false << true << "Error Opening LPT2 For String Send|SLptString"
+            << "Error: File not found: %1/no/such/device|53";
+        QTest::newRow("serial, buffer never filled") << true << false << ""
+                                                     << "Error: Subscript out of range|9";
+        QTest::newRow("parallel, buffer never filled") << false << false << ""
+                                                       << "Error: Subscript out of range|9";
     }
-
-    void serialFailuresShowTheirMessages()
+    void failuresShowTheirMessages()
     {
+        QFETCH(bool, serial);
+        QFETCH(bool, portMissing);
+        QFETCH(QString, textBox);
+        QFETCH(QString, bytesBox);
         Rig rig;
-        QVERIFY(!rig.link.comm().setCommPort(2));
+        rig.link.setSerialMode(serial);
+        if (portMissing) {
+            QVERIFY(!rig.link.comm().setCommPort(2));
+            rig.link.setParallelPortName("LPT2");
+        }
         ModalAnswerer boxes;
         boxes.pressOk().pressOk();
-        QVERIFY(!rig.link.String_Print("!L\r\n"));
-        QVERIFY(!rig.link.Array_Print(QByteArray("abc")));
-        QCOMPARE(boxes.seen().size(), 2);
-        QCOMPARE(boxes.seen()[0].text, QStringLiteral("Error Opening CommPort for String Send"));
-        QCOMPARE(boxes.seen()[0].title, QStringLiteral("SComString"));
-        QCOMPARE(boxes.seen()[0].icon, QMessageBox::NoIcon);
-        QCOMPARE(boxes.seen()[0].buttons, QStringList{"OK"});
-        QVERIFY2(boxes.seen()[1].text.startsWith("Error: COM2 ("),
-                 qPrintable(boxes.seen()[1].text));
-        QCOMPARE(boxes.seen()[1].title, QStringLiteral("8002"));
+        QCOMPARE(rig.link.String_Print("!L\r\n"), !portMissing);
+        QVERIFY(!rig.link.Array_Print(portMissing ? PrinterBytes("abc") : std::nullopt));
+        QStringList seen;
+        for (const ModalAnswerer::Seen &box : boxes.seen()) {
+            QCOMPARE(box.buttons, QStringList{"OK"});
+            QCOMPARE(box.icon, QMessageBox::NoIcon);
+            seen << box.text + '|' + box.title;
+        }
+        QCOMPARE(seen.size(), portMissing ? 2 : 1);
+        if (portMissing)
+            QCOMPARE(seen.takeFirst(), textBox);
+        const QString start = bytesBox.section('|', 0, 0).arg(rig.dir.path());
+        QVERIFY2(seen[0].startsWith(start) && seen[0].endsWith('|' + bytesBox.section('|', 1)),
+                 qPrintable(seen[0]));
+        if (serial && portMissing) // names the ports that exist
+            QVERIFY2(seen[0].contains("Serial ports found: ") ||
+                         seen[0].contains("No serial ports were found"),
+                     qPrintable(seen[0]));
         QVERIFY(!rig.link.comm().isOpen());
         QCOMPARE(rig.window.cursor().shape(), Qt::ArrowCursor);
-    }
-
-    void bufferNeverFilledFailsAfterOpening()
-    {
-        Rig rig;
-        ModalAnswerer boxes;
-        boxes.pressOk().pressOk();
-        QVERIFY(!rig.link.Array_Print(std::nullopt));
-        rig.link.setSerialMode(false);
-        QVERIFY(!rig.link.Array_Print(std::nullopt));
-        QCOMPARE(boxes.seen().size(), 2);
-        for (const auto &box : boxes.seen()) {
-            QVERIFY(box.text.startsWith("Error: Subscript out of range"));
-            QCOMPARE(box.title, QStringLiteral("9"));
-        }
-        QVERIFY(!rig.link.comm().isOpen());
-    }
-
-    void parallelFailuresShowTheirMessages()
-    {
-        Rig rig;
-        rig.link.setSerialMode(false);
-        rig.link.portNames().redirect("LPT2", rig.dir.filePath("no/such/device"));
-        rig.link.setParallelPortName("LPT2");
-        ModalAnswerer boxes;
-        boxes.pressOk().pressOk();
-        QVERIFY(!rig.link.String_Print("!L\r\n"));
-        QVERIFY(!rig.link.Array_Print(QByteArray("x")));
-        QCOMPARE(boxes.seen()[0].text, QStringLiteral("Error Opening LPT2 For String Send"));
-        QCOMPARE(boxes.seen()[0].title, QStringLiteral("SLptString"));
-        QVERIFY(boxes.seen()[1].text.startsWith("Error: File not found"));
-        QCOMPARE(boxes.seen()[1].title, QStringLiteral("53"));
     }
 
     void unpluggedDeviceEndsTheTransfer()

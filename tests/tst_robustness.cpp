@@ -3,16 +3,12 @@
 #include "common/StopSignal.h"
 #include "link/PrinterLink.h"
 #include "support/ModalAnswerer.h"
-#include "support/PseudoTerminal.h"
+#include "support/PageDriver.h"
 #include "support/TestMain.h"
-#include "support/WindowFixture.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSerialPort>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -23,13 +19,6 @@
 
 namespace
 {
-
-int openDescriptors()
-{
-    return int(QDir(QStringLiteral("/proc/self/fd"))
-                   .entryList(QDir::NoDotAndDotDot | QDir::System)
-                   .size());
-}
 
 // Takes away the rights a device's owner has over it: as root by acting as
 // an unprivileged user for the scope, otherwise by clearing its mode.
@@ -65,61 +54,45 @@ class TestRobustness : public QObject
 {
     Q_OBJECT
 
-    // Every path through the link, good and bad, once.
-    static void runEverySendPath(WindowFixture &fx, const QString &dataFile)
+    // Every path through the link, good and bad, and the pages' file paths, once.
+    static void runEverySendPath(PageDriver &fx, const QString &dataFile)
     {
         PrinterLink &link = fx.window.link();
-        ModalAnswerer boxes;
-        boxes.pressOk().pressOk().pressOk().pressOk();
-        link.setSerialMode(true);
-        QVERIFY(link.String_Print("!L\r\n"));
-        QVERIFY(link.Array_Print(QByteArray(250, 'b')));
-        QVERIFY(!link.comm().setCommPort(WindowFixture::missingComPort));
-        QVERIFY(!link.String_Print("!L\r\n"));
-        QVERIFY(!link.Array_Print(QByteArray(10, 'b')));
-        QVERIFY(!link.comm().setCommPort(1));
-        link.setSerialMode(false);
-        QVERIFY(link.String_Print("!L\r\n"));
-        QVERIFY(link.Array_Print(QByteArray(250, 'b')));
         link.portNames().redirect("LPT2", fx.dir.filePath("missing/lpt"));
-        link.setParallelPortName("LPT2");
-        QVERIFY(!link.String_Print("!L\r\n"));
-        QVERIFY(!link.Array_Print(QByteArray(10, 'b')));
-        link.setParallelPortName("LPT1");
-        link.setSerialMode(true);
-        QCOMPARE(boxes.seen().size(), 4);
-
-        // The pages' file paths: a load, a cancelled load, an upload.
+        {
+            ModalAnswerer boxes;
+            boxes.pressOk().pressOk().pressOk().pressOk();
+            for (bool serial : {true, false}) {
+                link.setSerialMode(serial);
+                QVERIFY(link.String_Print("!L\r\n") && link.Array_Print(QByteArray(250, 'b')));
+                if (serial)
+                    QVERIFY(!link.comm().setCommPort(WindowFixture::missingComPort));
+                else
+                    link.setParallelPortName("LPT2");
+                QVERIFY(!link.String_Print("!L\r\n") && !link.Array_Print(QByteArray(10, 'b')));
+                link.comm().setCommPort(1);
+                link.setParallelPortName("LPT1");
+            }
+            link.setSerialMode(true);
+            QVERIFY2(boxes.seen().size() == 4, qPrintable(boxes.describe()));
+        }
         fx.showTab(MainFrm::BinaryTab);
-        auto *load = fx.control<QPushButton>("BMemCMD");
-        boxes.chooseFile(dataFile);
-        QTest::mouseClick(load, Qt::LeftButton);
-        boxes.cancel();
-        QTest::mouseClick(load, Qt::LeftButton);
-        QTest::mouseClick(fx.control<QPushButton>("BUpLoadCMD"), Qt::LeftButton);
-
+        fx.choose("BMemCMD", dataFile);
+        QCOMPARE(fx.click("BMemCMD", {"<cancel>"}).size(), 1);
+        QCOMPARE(fx.click("BUpLoadCMD", {}).size(), 0);
         fx.showTab(MainFrm::StorageTab);
-        boxes.chooseFile(dataFile);
-        QTest::mouseClick(fx.control<QPushButton>("BrowseCMD"), Qt::LeftButton);
-        boxes.answer("logo");
-        QTest::mouseClick(fx.control<QPushButton>("StoreCMD"), Qt::LeftButton);
-        boxes.chooseFile(dataFile);
-        QTest::mouseClick(fx.control<QPushButton>("FBrowseCMD"), Qt::LeftButton);
-        QTest::mouseClick(fx.control<QPushButton>("FStoreCMD"), Qt::LeftButton);
+        fx.choose("BrowseCMD", dataFile);
+        QCOMPARE(fx.click("StoreCMD", {"logo"}).size(), 1);
+        fx.choose("FBrowseCMD", dataFile);
+        QCOMPARE(fx.click("FStoreCMD", {}).size(), 0);
         fx.serialBytes(10);
-        QVERIFY2(boxes.unexpectedCount() == 0, qPrintable(boxes.describe()));
     }
 
 private slots:
     void nothingStaysOpen()
     {
-        WindowFixture fx;
-        const QString dataFile = fx.dir.filePath("data.bin");
-        {
-            QFile file(dataFile);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(QByteArray(5000, 'd'));
-        }
+        PageDriver fx(MainFrm::BinaryTab);
+        const QString dataFile = fx.file("data.bin", QByteArray(5000, 'd'));
         runEverySendPath(fx, dataFile); // first use opens what Qt keeps for good
         const int before = openDescriptors();
         for (int round = 0; round < 10; ++round)
@@ -171,20 +144,6 @@ private slots:
         QVERIFY(boxes.seen()[1].text.startsWith("Error: Permission denied"));
         QCOMPARE(boxes.seen()[1].title, QStringLiteral("70"));
         QVERIFY(fx.window.SSTab1()->isEnabled());
-    }
-
-    void missingPortNamesThePortsThatExist()
-    {
-        WindowFixture fx;
-        QVERIFY(!fx.window.link().comm().setCommPort(WindowFixture::missingComPort));
-        ModalAnswerer boxes;
-        boxes.pressOk();
-        QVERIFY(!fx.window.Array_Print(QByteArray("abc")));
-        const QString text = boxes.seen().value(0).text;
-        QVERIFY2(text.contains("does not exist on this computer"), qPrintable(text));
-        QVERIFY2(text.contains("Serial ports found: ") ||
-                     text.contains("No serial ports were found"),
-                 qPrintable(text));
     }
 
     void parallelDeviceThatTakesNoData()
