@@ -1,152 +1,124 @@
 // What reaches the printer through each link, and what each sender shows
 // when its port fails.
-#include "common/StopSignal.h"
 #include "link/PrinterLink.h"
-#include "support/ModalAnswerer.h"
-#include "support/PseudoTerminal.h"
+#include "support/PageDriver.h"
 #include "support/TestMain.h"
 
 #include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QWidget>
 
 class TestPrinterLink : public QObject
 {
     Q_OBJECT
 
-    struct Rig {
-        QWidget window;
-        StopSignal stop;
-        PrinterLink link{&window, &stop};
-        PseudoTerminal pty;
-        QTemporaryDir dir;
-        Rig()
-        {
-            link.portNames().redirect(QStringLiteral("COM1"), pty.slavePath());
-            link.portNames().redirect(QStringLiteral("COM2"), dir.filePath("missing-tty"));
-            link.portNames().redirect("LPT2", dir.filePath("no/such/device"));
-            QFile(dir.filePath("lpt1")).open(QIODevice::WriteOnly);
-            link.portNames().redirect("LPT1", dir.filePath("lpt1"));
-        }
-        QByteArray lptBytes()
-        {
-            QFile file(dir.filePath("lpt1"));
-            file.open(QIODevice::ReadOnly);
-            return file.readAll();
-        }
-    };
-
 private slots:
     // The link is chosen at each call; text goes out unchanged.
     void textGoesOutUnchangedOnTheLinkChosen()
     {
-        Rig rig;
+        WindowFixture fx;
+        PrinterLink &link = fx.window.link();
         const QString block = QStringLiteral("! 0 0 0 0\r\nVARIABLE WRITE\r\nEND\xE9");
-        QVERIFY(rig.link.String_Print(block));
-        rig.link.setSerialMode(false);
-        QVERIFY(rig.link.String_Print("!L\r\n"));
-        rig.link.setSerialMode(true);
-        QVERIFY(rig.link.String_Print("!D x\r\n"));
-        QCOMPARE(rig.lptBytes(), QByteArray("!L\r\n"));
-        QCOMPARE(rig.pty.readAvailable(), block.toLatin1() + "!D x\r\n");
-        QVERIFY(!rig.link.comm().isOpen());
+        QVERIFY(link.String_Print(block));
+        link.setSerialMode(false);
+        link.setParallelPortName("LPT2");
+        QVERIFY(link.String_Print("!L\r\n"));
+        link.setSerialMode(true);
+        QVERIFY(link.String_Print("!D x\r\n"));
+        QCOMPARE(fx.parallelBytes("LPT2"), QByteArray("!L\r\n"));
+        QCOMPARE(fx.serialBytes(), block.toLatin1() + "!D x\r\n");
+        QVERIFY(!link.comm().isOpen());
     }
 
-    void bytesGoOutExactly_data()
-    {
-        QTest::addColumn<bool>("serial");
-        QTest::addColumn<int>("count");
-        for (int count : {0, 100, 250, 300, 200000}) { // 300 holds 0x11, 0x13 and 0x1A
-            QTest::addRow("serial %d", count) << true << count;
-            QTest::addRow("parallel %d", count) << false << count;
-        }
-    }
+    // Every byte value goes out unchanged (the pages' tests send files of
+    // many sizes); the serial port is closed again, in binary input mode.
     void bytesGoOutExactly()
     {
-        QFETCH(bool, serial);
-        QFETCH(int, count);
-        Rig rig;
-        rig.link.setSerialMode(serial);
+        WindowFixture fx;
+        PrinterLink &link = fx.window.link();
         QByteArray data;
-        for (int i = 0; i < count; ++i)
-            data.append(char(i * 7 + 3));
-        QVERIFY(rig.link.Array_Print(data));
-        QCOMPARE(serial ? rig.pty.readExactly(count) : rig.lptBytes(), data);
-        QCOMPARE(rig.pty.readAvailable(20), QByteArray());
-        QVERIFY(!rig.link.comm().isOpen());
-        if (serial)
-            QCOMPARE(rig.link.comm().inputMode(), 1);
+        for (int i = 0; i < 256; ++i)
+            data.append(char(i));
+        QVERIFY(link.Array_Print(data));
+        QCOMPARE(fx.pty.readExactly(data.size()), data);
+        QVERIFY(!link.comm().isOpen());
+        QCOMPARE(link.comm().inputMode(), 1);
+        link.setSerialMode(false);
+        QVERIFY(link.Array_Print(data) && link.Array_Print(QByteArray()));
+        QCOMPARE(fx.parallelBytes(), data);
+        QCOMPARE(fx.serialBytes(20), QByteArray());
     }
 
-    // Each box as "text|title"; the byte sender's text is matched by its start.
+    // Each box as "text|title", %1 standing for the test's folder. The
+    // missing serial port's text goes on to name the ports that exist.
     void failuresShowTheirMessages_data()
     {
         QTest::addColumn<bool>("serial");
         QTest::addColumn<bool>("portMissing");
-        QTest::addColumn<QString>("textBox");
-        QTest::addColumn<QString>("bytesBox");
+        QTest::addColumn<QStringList>("boxes");
+        const QString empty = "Error: Subscript out of range: there are no bytes in memory to "
+                              "send|9";
         QTest::newRow("serial port missing")
-            << true << true << "Error Opening CommPort for String Send|SComString"
-            << "Error: COM2 (%1/missing-tty) does not exist on this computer. |8002";
+            << true << true
+            << QStringList{"Error Opening CommPort for String Send|SComString",
+                           "Error: COM200 (%1/no-such-tty) does not exist on this computer. "};
         QTest::newRow("parallel port missing")
-            << false << true << "Error Opening LPT2 For String Send|SLptString"
-            << "Error: File not found: %1/no/such/device|53";
-        QTest::newRow("serial, buffer never filled") << true << false << ""
-                                                     << "Error: Subscript out of range|9";
-        QTest::newRow("parallel, buffer never filled") << false << false << ""
-                                                       << "Error: Subscript out of range|9";
+            << false << true
+            << QStringList{"Error Opening LPT2 For String Send|SLptString",
+                           "Error: File not found: %1/no/such/device|53"};
+        QTest::newRow("serial, buffer never filled") << true << false << QStringList{empty};
+        QTest::newRow("parallel, buffer never filled") << false << false << QStringList{empty};
     }
     void failuresShowTheirMessages()
     {
         QFETCH(bool, serial);
         QFETCH(bool, portMissing);
-        QFETCH(QString, textBox);
-        QFETCH(QString, bytesBox);
-        Rig rig;
-        rig.link.setSerialMode(serial);
+        QFETCH(QStringList, boxes);
+        WindowFixture fx;
+        PrinterLink &link = fx.window.link();
+        link.setSerialMode(serial);
         if (portMissing) {
-            QVERIFY(!rig.link.comm().setCommPort(2));
-            rig.link.setParallelPortName("LPT2");
+            QVERIFY(!link.comm().setCommPort(WindowFixture::missingComPort));
+            link.portNames().redirect("LPT2", fx.dir.filePath("no/such/device"));
+            link.setParallelPortName("LPT2");
         }
-        ModalAnswerer boxes;
-        boxes.pressOk().pressOk();
-        QCOMPARE(rig.link.String_Print("!L\r\n"), !portMissing);
-        QVERIFY(!rig.link.Array_Print(portMissing ? PrinterBytes("abc") : std::nullopt));
-        QStringList seen;
-        for (const ModalAnswerer::Seen &box : boxes.seen()) {
+        ModalAnswerer answers;
+        answers.pressOk().pressOk();
+        QCOMPARE(link.String_Print("!L\r\n"), !portMissing);
+        QVERIFY(!link.Array_Print(portMissing ? PrinterBytes("abc") : std::nullopt));
+        QStringList seen = shownBoxes(answers);
+        for (const ModalAnswerer::Seen &box : answers.seen()) {
             QCOMPARE(box.buttons, QStringList{"OK"});
             QCOMPARE(box.icon, QMessageBox::NoIcon);
-            seen << box.text + '|' + box.title;
         }
-        QCOMPARE(seen.size(), portMissing ? 2 : 1);
-        if (portMissing)
-            QCOMPARE(seen.takeFirst(), textBox);
-        const QString start = bytesBox.section('|', 0, 0).arg(rig.dir.path());
-        QVERIFY2(seen[0].startsWith(start) && seen[0].endsWith('|' + bytesBox.section('|', 1)),
-                 qPrintable(seen[0]));
-        if (serial && portMissing) // names the ports that exist
-            QVERIFY2(seen[0].contains("Serial ports found: ") ||
-                         seen[0].contains("No serial ports were found"),
-                     qPrintable(seen[0]));
-        QVERIFY(!rig.link.comm().isOpen());
-        QCOMPARE(rig.window.cursor().shape(), Qt::ArrowCursor);
+        const QString expected = boxes.join('\n').arg(fx.dir.path());
+        if (serial && portMissing) {
+            const QString &text = seen.last();
+            QVERIFY2((text.contains(". Serial ports found: ") ||
+                      text.contains(". No serial ports were found")) &&
+                         text.endsWith("|8002"),
+                     qPrintable(text));
+            seen.last().truncate(boxes.last().arg(fx.dir.path()).size());
+        }
+        QCOMPARE(seen.join('\n'), expected);
+        QVERIFY(!link.comm().isOpen());
+        QCOMPARE(fx.window.cursor().shape(), Qt::ArrowCursor);
     }
 
     void unpluggedDeviceEndsTheTransfer()
     {
-        Rig rig;
+        WindowFixture fx;
         ModalAnswerer boxes;
         boxes.pressOk();
-        QTimer::singleShot(50, [&] { rig.pty.unplug(); });
+        QTimer::singleShot(50, [&] { fx.pty.unplug(); });
         QElapsedTimer clock;
         clock.start();
-        QVERIFY(!rig.link.Array_Print(QByteArray(4 * 1024 * 1024, 'x')));
+        QVERIFY(!fx.window.link().Array_Print(QByteArray(4 * 1024 * 1024, 'x')));
         QVERIFY(clock.elapsed() < 2000);
         QCOMPARE(boxes.seen().size(), 1);
-        QVERIFY2(boxes.seen()[0].text.startsWith("Error: COM1 stopped working"),
+        QVERIFY2(boxes.seen()[0].text.startsWith("Error: COM1 stopped working during the "
+                                                 "transfer: the device or its USB adapter was "
+                                                 "removed or failed ("),
                  qPrintable(boxes.seen()[0].text));
-        QVERIFY(!rig.link.comm().isOpen());
+        QVERIFY(!fx.window.link().comm().isOpen());
     }
 };
 

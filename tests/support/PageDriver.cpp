@@ -2,7 +2,6 @@
 
 #include "app/BusyIndicators.h"
 #include "app/WindowTitle.h"
-#include "support/ModalAnswerer.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -39,6 +38,11 @@ QStringList PageDriver::click(const QString &button, const QStringList &answers)
             boxes.answer(answer);
     }
     click(button);
+    return shownBoxes(boxes);
+}
+
+QStringList shownBoxes(const ModalAnswerer &boxes)
+{
     QStringList shown;
     for (const ModalAnswerer::Seen &box : boxes.seen()) {
         if (box.kind == ModalAnswerer::Kind::File)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/ModalAnswerer.h"
 #include "support/WindowFixture.h"
 
 #include <QObject>
@@ -18,8 +19,7 @@ public:
     void click(const QString &button);
     // Clicks, answering the boxes that open in turn: "<ok>" accepts, "<cancel>"
     // cancels, "file:PATH" picks PATH in the file dialog, other text is typed.
-    // Returns every box seen: "text|title" for messages, "prompt|title|proposed"
-    // for input boxes, "file|filters|proposed name" for file dialogs.
+    // Returns shownBoxes().
     QStringList click(const QString &button, const QStringList &answers);
     // Picks `path` in the file dialog that `browse` opens; fails on any other box.
     void choose(const QString &browse, const QString &path);
@@ -31,6 +31,10 @@ public:
     // No busy sign, the plain title and the progress bar at 0.
     bool idle();
 };
+
+// Every box seen: "text|title" for messages, "prompt|title|proposed" for
+// input boxes, "file|filters|proposed name" for file dialogs.
+QStringList shownBoxes(const ModalAnswerer &boxes);
 
 // How many of this process's descriptors lead to `path`; all of them when empty.
 int openDescriptors(const QString &path = QString());
