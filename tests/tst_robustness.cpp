@@ -20,32 +20,27 @@
 namespace
 {
 
-// Takes away the rights a device's owner has over it: as root by acting as
-// an unprivileged user for the scope, otherwise by clearing its mode.
-class WithoutAccess
-{
-public:
-    explicit WithoutAccess(const QString &path) : m_path(QFile::encodeName(path))
+// Takes away the rights a device's owner has over it for the scope: as root
+// by acting as an unprivileged user, otherwise by clearing its mode.
+struct WithoutAccess {
+    QByteArray path;
+    struct stat before {
+    };
+    bool asRoot = false;
+    explicit WithoutAccess(const QString &device) : path(QFile::encodeName(device))
     {
-        ::stat(m_path.constData(), &m_before);
-        ::chmod(m_path.constData(), 0600);
-        if (::geteuid() == 0)
-            m_asRoot = ::seteuid(65534) == 0;
-        else
-            ::chmod(m_path.constData(), 0);
+        ::stat(path.constData(), &before);
+        ::chmod(path.constData(), 0600);
+        asRoot = ::geteuid() == 0 && ::seteuid(65534) == 0;
+        if (!asRoot)
+            ::chmod(path.constData(), 0);
     }
     ~WithoutAccess()
     {
-        if (m_asRoot)
+        if (asRoot)
             (void)::seteuid(0);
-        ::chmod(m_path.constData(), m_before.st_mode & 07777);
+        ::chmod(path.constData(), before.st_mode & 07777);
     }
-
-private:
-    QByteArray m_path;
-    struct stat m_before {
-    };
-    bool m_asRoot = false;
 };
 
 } // namespace
