@@ -92,6 +92,8 @@ bool PageDriver::idle()
 int openDescriptors(const QString &path)
 {
     const QString target = QFileInfo(path).canonicalFilePath();
+    if (!path.isEmpty() && target.isEmpty())
+        return 0; // a file that is gone: nothing can lead to it by that name
     const QDir fds(QStringLiteral("/proc/self/fd"));
     int count = 0;
     for (const QString &fd : fds.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
