@@ -54,7 +54,9 @@ private slots:
     }
     void cleanup() { handleUrls(false); }
 
-    void eachClickOpensItsLinkOnce()
+    // A click, or Enter or Space on the link that has the focus, opens the
+    // link once; the link with the focus shows as selected.
+    void clicksAndKeysOpenEachLinkOnce()
     {
         Tab fx;
         ModalAnswerer boxes;
@@ -62,27 +64,17 @@ private slots:
         QCOMPARE(fx.mail->text(), QLatin1String(MakerContact::supportEmail));
         QVERIFY(looksLikeALink(fx.web) && looksLikeALink(fx.mail));
         click(fx.web);
-        click(fx.web);
         click(fx.mail);
-        QCOMPARE(m_opened, (QList<QUrl>{site, site, mail}));
         // A right click or a release outside the label is no click.
         QTest::mouseClick(fx.web, Qt::RightButton, {}, fx.web->rect().center());
         QTest::mousePress(fx.web, Qt::LeftButton, {}, fx.web->rect().center());
         QTest::mouseRelease(fx.web, Qt::LeftButton, {},
                             fx.web->rect().bottomRight() + QPoint(5, 5));
-        QCOMPARE(m_opened.size(), 3);
-        QCOMPARE(boxes.summary(), QStringList());
-    }
+        QCOMPARE(m_opened, (QList<QUrl>{site, mail}));
 
-    // Tab reaches both links; Enter or Space opens the one with the focus,
-    // which shows as selected until the focus leaves it.
-    void theKeyboardOpensTheLinks()
-    {
-        Tab fx;
         fx.window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&fx.window));
         fx.window.SSTab1()->tabBar()->setFocus(Qt::TabFocusReason);
-        ModalAnswerer boxes;
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), fx.web);
         QCOMPARE(fx.web->palette().color(fx.web->foregroundRole()),
@@ -94,7 +86,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), fx.mail);
         QVERIFY(looksLikeALink(fx.web));
         QTest::keyClick(fx.mail, Qt::Key_Space);
-        QCOMPARE(m_opened, (QList<QUrl>{site, mail}));
+        QCOMPARE(m_opened, (QList<QUrl>{site, mail, site, mail}));
         QCOMPARE(boxes.summary(), QStringList());
     }
 

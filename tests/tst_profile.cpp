@@ -132,11 +132,9 @@ private slots:
         boxes.chooseFile(path).pressYes(); // replace the existing file
         fx.exportProfile();
         QCOMPARE(boxes.seen().size(), 2);
-        // Start values: DarkLbl "0", scaler 100, main 4096, overflow 0.
+        // The start values, in place of the file's first bytes.
         const QByteArray record =
-            QByteArray::fromHex("00000000000003003431360000060"
-                                "04E4F524D414C000000006400000000100000000000000000020044"
-                                "54");
+            encoded({0, 0, 0, "416", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"});
         QCOMPARE(fileBytes(path), record + QByteArray(300 - record.size(), 'z'));
     }
 

@@ -46,29 +46,21 @@ private slots:
         QCOMPARE(decoded(bytes), record);
     }
 
-    void recordMustFitItsSlot_data()
-    {
-        QTest::addColumn<int>("textBytes");
-        QTest::addColumn<bool>("fits");
-        QTest::newRow("empty texts") << 0 << true;
-        QTest::newRow("exactly 128") << 96 << true;
-        QTest::newRow("129") << 97 << false;
-        QTest::newRow("far too long") << 5000 << false;
-    }
     void recordMustFitItsSlot()
     {
-        QFETCH(int, textBytes);
-        QFETCH(bool, fits);
-        ProfileRecord record;
-        record.Width = QString(textBytes / 2, 'W');
-        record.PrintMode = QString(textBytes - textBytes / 2, 'M');
-        const auto bytes = ProfileCodec::encode(record);
-        QCOMPARE(std::holds_alternative<QByteArray>(bytes), fits);
-        if (fits) {
-            QCOMPARE(std::get<QByteArray>(bytes).size(), ProfileCodec::fixedSize + textBytes);
-            QCOMPARE(decoded(std::get<QByteArray>(bytes)), record);
-        } else {
-            QCOMPARE(std::get<Failure>(bytes).code, int(FailureCode::BadRecordLength));
+        for (const auto &[textBytes, fits] :
+             {std::pair(0, true), {96, true}, {97, false}, {5000, false}}) {
+            ProfileRecord record;
+            record.Width = QString(textBytes / 2, 'W');
+            record.PrintMode = QString(textBytes - textBytes / 2, 'M');
+            const auto bytes = ProfileCodec::encode(record);
+            QCOMPARE(std::holds_alternative<QByteArray>(bytes), fits);
+            if (fits) {
+                QCOMPARE(std::get<QByteArray>(bytes).size(), ProfileCodec::fixedSize + textBytes);
+                QCOMPARE(decoded(std::get<QByteArray>(bytes)), record);
+            } else {
+                QCOMPARE(std::get<Failure>(bytes).code, int(FailureCode::BadRecordLength));
+            }
         }
     }
 
