@@ -85,10 +85,6 @@ struct Window : WindowFixture {
         if (!QTest::qWaitForWindowActive(&window))
             qWarning("main window not active");
     }
-    void click(const QString &name)
-    {
-        QTest::mouseClick(control<QAbstractButton>(name), Qt::LeftButton);
-    }
     // The buttons of the tab shown and the Exit button below the tabs.
     QList<QAbstractButton *> shownButtons() const
     {
@@ -133,50 +129,43 @@ private slots:
             QVERIFY2(kinds.contains(kind), qPrintable(kind));
     }
 
-    void labelsLeadToTheControlsTheyName_data()
-    {
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("name"); // the control's own name; empty for a value label
-        const auto row = [](const char *label, const char *control, const char *name) {
-            QTest::newRow(control) << QString(label) << QString(name);
-        };
-        row("Label1", "SPortCombo", "COM:");
-        row("Label2", "SBaudCombo", "BAUD:");
-        row("Label3", "SParityCombo", "PARITY:");
-        row("Label4", "SBitsCombo", "DATABITS:");
-        row("Label5", "SSTOPBITCOMBO", "STOPBITS:");
-        row("Label8", "ParallelCombo", "Parallel Port");
-        row("Label9", "Slider1", "Darkness:");
-        row("Label11", "WidthTxt", "Printer Width:");
-        row("Label15", "EmulationSlider", "Scaler:");
-        row("Label18", "TextBufMain", "Text Buffer (Main)");
-        row("Label19", "TextBufOver", "Text Buffer (Overflow)");
-        row("Label22", "CIndexCmb", "Index Type:");
-        row("Label21", "CPrintModeCMB", "Printer Type:");
-        row("label23", "RibbonCMB", "Ribbon Material:");
-        row("Label34", "ProgLbl", "");
-        row("Label32", "FnameTxt", "");
-        row("Label33", "FSizeTxt", "");
-    }
+    // Each label is the buddy of the control it names and speaks for it.
     void labelsLeadToTheControlsTheyName()
     {
-        QFETCH(QString, label);
-        QFETCH(QString, name);
         Window fx;
-        auto *caption = fx.control<QLabel>(label);
-        auto *named = fx.control<QWidget>(QTest::currentDataTag());
-        QCOMPARE(caption->buddy(), named);
-        bool related = false;
-        for (const auto &[other, relation] :
-             QAccessible::queryAccessibleInterface(named)->relations(QAccessible::Label))
-            related = related || other->object() == caption;
-        QVERIFY(related);
-        if (name.isEmpty()) {
-            // A label that shows a value says the value.
-            QCOMPARE(spokenName(named), qobject_cast<QLabel *>(named)->text());
-        } else {
-            QCOMPARE(named->accessibleName(), name);
-            if (name.endsWith(':'))
+        // Label, control, the control's own name (none: a value label says its value).
+        const QList<std::array<const char *, 3>> table = {
+            {"Label1", "SPortCombo", "COM:"},
+            {"Label2", "SBaudCombo", "BAUD:"},
+            {"Label3", "SParityCombo", "PARITY:"},
+            {"Label4", "SBitsCombo", "DATABITS:"},
+            {"Label5", "SSTOPBITCOMBO", "STOPBITS:"},
+            {"Label8", "ParallelCombo", "Parallel Port"},
+            {"Label9", "Slider1", "Darkness:"},
+            {"Label11", "WidthTxt", "Printer Width:"},
+            {"Label15", "EmulationSlider", "Scaler:"},
+            {"Label18", "TextBufMain", "Text Buffer (Main)"},
+            {"Label19", "TextBufOver", "Text Buffer (Overflow)"},
+            {"Label22", "CIndexCmb", "Index Type:"},
+            {"Label21", "CPrintModeCMB", "Printer Type:"},
+            {"label23", "RibbonCMB", "Ribbon Material:"},
+            {"Label34", "ProgLbl", ""},
+            {"Label32", "FnameTxt", ""},
+            {"Label33", "FSizeTxt", ""}};
+        for (const auto &[label, control, name] : table) {
+            auto *caption = fx.control<QLabel>(label);
+            auto *named = fx.control<QWidget>(control);
+            QCOMPARE(caption->buddy(), named);
+            bool related = false;
+            for (const auto &[other, relation] :
+                 QAccessible::queryAccessibleInterface(named)->relations(QAccessible::Label))
+                related = related || other->object() == caption;
+            QVERIFY2(related, control);
+            if (!*name)
+                QCOMPARE(spokenName(named), qobject_cast<QLabel *>(named)->text());
+            else
+                QCOMPARE(named->accessibleName(), name);
+            if (QString(name).endsWith(':'))
                 QCOMPARE(caption->text().trimmed(), name);
         }
     }

@@ -12,7 +12,6 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 
 class TestCalibrationPage : public QObject
 {
@@ -22,10 +21,6 @@ class TestCalibrationPage : public QObject
         Page() { showTab(MainFrm::CalibrationTab); }
         QComboBox *combo(const QString &name) const { return control<QComboBox>(name); }
         bool ribbonShown() const { return control<QGroupBox>("RibbonFrm")->isVisible(); }
-        void click(const QString &button) const
-        {
-            QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
-        }
     };
 
     static const QByteArray calibrate;
@@ -155,7 +150,7 @@ private slots:
         page.click("TestCMD");
         QCOMPARE(page.serialBytes(), TestLabels::fourByThree().toLatin1());
 
-        QTest::mouseClick(page.control<QRadioButton>("TestOp2"), Qt::LeftButton);
+        page.click("TestOp2");
         page.window.link().setSerialMode(false);
         page.click("TestCMD");
         QCOMPARE(page.parallelBytes("LPT1"), TestLabels::twoPointFourByOne().toLatin1());

@@ -8,8 +8,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 
 namespace
 {
@@ -19,10 +17,6 @@ struct Tab : WindowFixture {
     void set(const char *combo, const QString &text)
     {
         control<QComboBox>(combo)->setEditText(text);
-    }
-    void click(const char *name)
-    {
-        QTest::mouseClick(control<QAbstractButton>(name), Qt::LeftButton);
     }
     // "COM<port> <settings>" of the serial link.
     QString serial()

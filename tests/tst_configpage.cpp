@@ -43,11 +43,6 @@ struct Tab : WindowFixture {
 
     Tab() { showTab(MainFrm::ConfigurationTab); }
     template <typename T = QWidget> T *get(const QString &name) const { return control<T>(name); }
-    void click(const QString &name) const
-    {
-        QWidget *button = get(name);
-        QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
-    }
     void rightPress(QSlider *slider) const
     {
         QTest::mousePress(slider, Qt::RightButton, {}, slider->rect().center());
@@ -108,35 +103,27 @@ private slots:
         QVERIFY(!tab.window.details().existing()->isVisible());
     }
 
-    void switchEnablesExactlyItsGroup_data()
-    {
-        QTest::addColumn<int>("group");
-        QTest::addColumn<QString>("line");
-        QTest::newRow("DarkChk") << 1 << "VARIABLE DARKNESS 0\r\n";
-        QTest::newRow("WidthChk") << 2 << "VARIABLE WIDTH 416\r\n";
-        QTest::newRow("PrintSpeedChk") << 3 << "VARIABLE NORMAL\r\n";
-        QTest::newRow("PrintModeChk") << 4 << "VARIABLE PRINT_MODE DT\r\n";
-        QTest::newRow("KestraChk") << 5 << "VARIABLE MODE 2 100\r\n";
-        QTest::newRow("TextBufferChk") << 6 << "VARIABLE TXTBFR 4096 0\r\n";
-    }
     void switchEnablesExactlyItsGroup()
     {
-        QFETCH(int, group);
-        QFETCH(QString, line);
         Tab tab;
-        const QString name = QTest::currentDataTag();
-        tab.click(name);
-        QCOMPARE(tab.wronglyEnabled(group), QStringList());
-        QCOMPARE(tab.details(), block(line.toLatin1()));
-        QVERIFY(!tab.window.details().existing()->isVisible());
-        // Off again: the group is disabled, the Details block stays as it was.
-        tab.click(name);
-        QCOMPARE(tab.wronglyEnabled(0), QStringList());
-        QCOMPARE(tab.details(), block(line.toLatin1()));
-        // A state set by the program, grayed included, counts as a click.
-        tab.get<QCheckBox>(name)->setCheckState(Qt::PartiallyChecked);
-        QCOMPARE(tab.wronglyEnabled(group), QStringList());
-        tab.get<QCheckBox>(name)->setCheckState(Qt::Unchecked);
+        const QStringList lines = {"DARKNESS 0",    "WIDTH 416",  "NORMAL",
+                                   "PRINT_MODE DT", "MODE 2 100", "TXTBFR 4096 0"};
+        for (int group = 1; group <= 6; ++group) {
+            const QString &name = switchNames[group - 1];
+            const QString shown = block("VARIABLE " + lines[group - 1].toLatin1() + "\r\n");
+            tab.click(name);
+            QCOMPARE(tab.wronglyEnabled(group), QStringList());
+            QCOMPARE(tab.details(), shown);
+            QVERIFY(!tab.window.details().existing()->isVisible());
+            // Off again: the group is disabled, the Details block stays as it was.
+            tab.click(name);
+            QCOMPARE(tab.wronglyEnabled(0), QStringList());
+            QCOMPARE(tab.details(), shown);
+            // A state set by the program, grayed included, counts as a click.
+            tab.get<QCheckBox>(name)->setCheckState(Qt::PartiallyChecked);
+            QCOMPARE(tab.wronglyEnabled(group), QStringList());
+            tab.get<QCheckBox>(name)->setCheckState(Qt::Unchecked);
+        }
         QCOMPARE(tab.wronglyEnabled(0), QStringList());
     }
 

@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSlider>
 
 namespace
@@ -19,8 +18,6 @@ namespace
 struct Tab : WindowFixture {
     ConfigPage &page = *window.configPage();
 
-    void exportProfile() { QTest::mouseClick(page.ExportCMD(), Qt::LeftButton); }
-    void importProfile() { QTest::mouseClick(page.LoadCMD(), Qt::LeftButton); }
     QString file(const QByteArray &bytes, const QString &name = "profile.vsp") const
     {
         const QString path = dir.filePath(name);
@@ -100,7 +97,7 @@ private slots:
 
         ModalAnswerer boxes;
         boxes.chooseFile(fx.dir.filePath("shop")); // ".vsp" is added
-        fx.exportProfile();
+        fx.click("ExportCMD");
         QCOMPARE(boxes.summary(), QStringList{"file|save"});
         QCOMPARE(boxes.seen()[0].proposed, "profile.vsp");
         QCOMPARE(boxes.seen()[0].defaultSuffix, "vsp");
@@ -113,7 +110,7 @@ private slots:
         Tab other;
         other.page.PrintSpeedChk()->setChecked(true);
         boxes.chooseFile(fx.dir.filePath("shop.vsp"));
-        other.importProfile();
+        other.click("LoadCMD");
         QCOMPARE(boxes.summary(), (QStringList{"file|save", "file|open"}));
         // The slider is not moved, the label is the darkness of record.
         QCOMPARE(other.state(), changed(saved, {"Slider1=0"}));
@@ -130,7 +127,7 @@ private slots:
         const QString path = fx.file(QByteArray(300, 'z'), "old.vsp");
         ModalAnswerer boxes;
         boxes.chooseFile(path).pressYes(); // replace the existing file
-        fx.exportProfile();
+        fx.click("ExportCMD");
         QCOMPARE(boxes.seen().size(), 2);
         // The start values, in place of the file's first bytes.
         const QByteArray record =
@@ -146,7 +143,7 @@ private slots:
         const QString path = fx.dir.filePath("long.vsp");
         ModalAnswerer boxes;
         boxes.chooseFile(path).pressOk();
-        fx.exportProfile();
+        fx.click("ExportCMD");
         QCOMPARE(boxes.summary(),
                  (QStringList{"file|save", "59|Bad record length: the texts of this profile are "
                                            "too long for its 128-byte record (width, print speed "
@@ -159,9 +156,9 @@ private slots:
         Tab fx;
         ModalAnswerer boxes;
         boxes.cancel();
-        fx.exportProfile();
+        fx.click("ExportCMD");
         boxes.cancel().pressOk();
-        fx.importProfile();
+        fx.click("LoadCMD");
         QCOMPARE(boxes.summary(),
                  (QStringList{"file|save", "file|open", "Load Configuration|Error Opening File"}));
     }
@@ -212,7 +209,7 @@ private slots:
         boxes.chooseFile(path);
         for (int i = 0; i < messages.size(); ++i)
             boxes.pressOk();
-        fx.importProfile();
+        fx.click("LoadCMD");
         QCOMPARE(boxes.summary(), QStringList{"file|open"} + messages);
         QCOMPARE(fx.state(), changed(before, changes));
         if (!messages.isEmpty())
@@ -220,7 +217,7 @@ private slots:
         // What was loaded is saved again as it was.
         const QString again = fx.dir.filePath("again.vsp");
         boxes.chooseFile(again);
-        fx.exportProfile();
+        fx.click("ExportCMD");
         QCOMPARE(fileBytes(again), bytes);
     }
 };
