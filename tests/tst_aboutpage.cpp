@@ -87,27 +87,21 @@ private slots:
         QVERIFY(looksLikeALink(fx.web));
         QTest::keyClick(fx.mail, Qt::Key_Space);
         QCOMPARE(m_opened, (QList<QUrl>{site, mail, site, mail}));
-        QCOMPARE(boxes.summary(), QStringList());
-    }
 
-    void withoutAHandlerAClickShowsNothing()
-    {
+        // Without a browser or mail program nothing happens, and nothing is said.
         handleUrls(false);
-        // No browser or mail program can be found.
         const QByteArray path = qgetenv("PATH");
         const QByteArray browser = qgetenv("BROWSER");
         qputenv("PATH", "");
         qunsetenv("BROWSER");
-        Tab fx;
-        ModalAnswerer boxes;
         click(fx.web);
         click(fx.mail);
         QTest::qWait(50);
         qputenv("PATH", path);
         if (!browser.isNull())
             qputenv("BROWSER", browser);
+        QCOMPARE(m_opened.size(), 4);
         QCOMPARE(boxes.summary(), QStringList());
-        QVERIFY(m_opened.isEmpty());
     }
 };
 

@@ -1,7 +1,6 @@
 // The window as assistive technology and the keyboard meet it: every control
 // has a name of its own, labels lead to the controls they name, each "&"
-// mnemonic reaches one button and does what a click does, and Tab follows the
-// layout of each tab.
+// mnemonic reaches one button, and Tab follows the layout of each tab.
 #include "config/DetailsFrm.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
@@ -17,8 +16,6 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -265,24 +262,6 @@ private slots:
         }
         QCOMPARE(back, stops);
         QCOMPARE(QApplication::focusWidget(), strip);
-    }
-
-    void mnemonicsDoWhatAClickDoes()
-    {
-        Window fx;
-        fx.showTab(MainFrm::ConfigurationTab);
-        QSignalSpy uploads(fx.control<QPushButton>("UploadCMD"), &QAbstractButton::clicked);
-        QTest::keySequence(&fx.window, QKeySequence("Alt+U"));
-        QTRY_COMPARE(uploads.size(), 1);
-        QCOMPARE(fx.serialBytes(), "! 0 0 0 0\r\nVARIABLE WRITE\r\nEND");
-        fx.showTab(MainFrm::CalibrationTab);
-        QTest::keySequence(&fx.window, QKeySequence("Alt+2"));
-        QTRY_VERIFY(fx.control<QRadioButton>("TestOp2")->isChecked());
-        fx.showTab(MainFrm::StorageTab);
-        QTest::keySequence(&fx.window, QKeySequence("Alt+F"));
-        QTRY_VERIFY(fx.control<QRadioButton>("Option2")->isChecked());
-        QTest::keySequence(&fx.window, QKeySequence("Alt+E"));
-        QTRY_VERIFY(!fx.window.isVisible());
     }
 };
 

@@ -6,7 +6,6 @@
 #include "support/WindowFixture.h"
 
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -35,43 +34,36 @@ private slots:
         QCOMPARE(tabs->currentIndex(), int(MainFrm::ConfigurationTab));
     }
 
-    void exitClosesBothWindows()
+    // The Details window is made on first use, follows its size, and goes
+    // with its text when closed; Exit closes it along with the main window.
+    void detailsWindowAndExit()
     {
         WindowFixture fx;
-        fx.window.details().show();
-        QPointer<DetailsFrm> details = &fx.window.details().window();
-        QVERIFY(details->isVisible());
-        QTest::mouseClick(fx.control<QPushButton>("ExitCMD"), Qt::LeftButton);
-        QVERIFY(!fx.window.isVisible());
-        QVERIFY(details.isNull());
-        QVERIFY(fx.window.stopSignal().isRaised());
-    }
-
-    void detailsWindowIsCreatedOnFirstUseAndFollowsItsSize()
-    {
-        DetailsHost host;
+        DetailsHost &host = fx.window.details();
         QVERIFY(!host.existing());
         host.setText("! 0 0 0 0\r\nEND");
         DetailsFrm &window = *host.existing();
         QVERIFY(!window.isVisible());
-        QCOMPARE(window.windowTitle(), QStringLiteral("Details"));
-        QCOMPARE(window.text(), QStringLiteral("! 0 0 0 0\r\nEND"));
+        QCOMPARE(window.windowTitle(), "Details");
+        QCOMPARE(window.text(), "! 0 0 0 0\r\nEND");
         QCOMPARE(window.Text1()->toPlainText(), "! 0 0 0 0\nEND");
-
         host.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QSize before = window.Text1()->size();
         window.resize(window.size() + QSize(20, 20)); // 300 twips each way
         QCoreApplication::processEvents();
         QCOMPARE(window.Text1()->size(), before + QSize(20, 20));
-        host.hide(); // hidden, not gone
-        QCOMPARE(host.existing()->text(), QStringLiteral("! 0 0 0 0\r\nEND"));
-
-        // Closed by its own close box: gone with its text, a fresh one next time.
-        host.existing()->close();
+        window.close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!host.existing());
         QCOMPARE(host.window().text(), QString());
+
+        host.show();
+        QPointer<DetailsFrm> details = host.existing();
+        fx.click("ExitCMD");
+        QVERIFY(!fx.window.isVisible());
+        QVERIFY(details.isNull());
+        QVERIFY(fx.window.stopSignal().isRaised());
     }
 
     void portNamesReachEveryFamily()

@@ -34,13 +34,9 @@ private slots:
 
     void negativeAndWideValuesRoundTrip()
     {
-        ProfileRecord record = example;
-        record.Darkness = -20;
-        record.DarkEnable = 2; // a grayed check box state is carried as it is
-        record.MainBuffer = 65536;
-        record.OverflowBuffer = -1;
-        record.Scaler = std::numeric_limits<std::int16_t>::min();
-        record.Width = " 3.5";
+        // A grayed check box state is carried as it is.
+        const ProfileRecord record{2, -20,       0, " 3.5", 1,  "NORMAL", 0,
+                                   0, INT16_MIN, 1, 65536,  -1, 1,        "DT"};
         const QByteArray bytes = encoded(record);
         QCOMPARE(bytes.mid(2, 2), QByteArray::fromHex("ECFF"));
         QCOMPARE(decoded(bytes), record);
