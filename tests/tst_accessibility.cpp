@@ -1,7 +1,6 @@
 // The window as assistive technology and the keyboard meet it: every control
 // has a name of its own, labels lead to the controls they name, each "&"
-// mnemonic reaches one button and does what a click does, and Tab follows the
-// layout of each tab.
+// mnemonic reaches one button, and Tab follows the layout of each tab.
 #include "config/DetailsFrm.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
@@ -17,52 +16,31 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
-
-#include <map>
 
 namespace
 {
 
-bool isControl(const QWidget *widget)
-{
-    return qobject_cast<const QAbstractButton *>(widget) ||
-           qobject_cast<const QComboBox *>(widget) || qobject_cast<const QLineEdit *>(widget) ||
-           qobject_cast<const QAbstractSlider *>(widget) ||
-           qobject_cast<const QProgressBar *>(widget) || qobject_cast<const QGroupBox *>(widget) ||
-           qobject_cast<const QPlainTextEdit *>(widget);
-}
-
-// Inner parts of a control, such as the line edit of a combo box or the
-// scroll bars of a text box, speak through the control.
-bool isInnerPart(const QWidget *widget)
-{
-    for (const QWidget *above = widget->parentWidget(); above; above = above->parentWidget()) {
-        if (qobject_cast<const QComboBox *>(above) ||
-            qobject_cast<const QAbstractScrollArea *>(above))
-            return true;
-    }
-    return false;
-}
-
-// The controls a user meets in `window`; popups such as a combo box's list
+// The controls a user meets in `window`. Inner parts, such as a combo box's
+// line edit or a text box's scroll bars, speak through their control; popups
 // are windows of their own.
 QList<QWidget *> controlsOf(QWidget *window)
 {
     QList<QWidget *> controls;
     for (QWidget *widget : window->findChildren<QWidget *>()) {
-        if (isControl(widget) && widget->window() == window && !isInnerPart(widget))
+        bool inner = false;
+        for (QWidget *above = widget->parentWidget(); above; above = above->parentWidget())
+            inner = inner || qobject_cast<QComboBox *>(above) ||
+                    qobject_cast<QAbstractScrollArea *>(above);
+        if (!inner && widget->window() == window &&
+            (qobject_cast<QAbstractButton *>(widget) || qobject_cast<QComboBox *>(widget) ||
+             qobject_cast<QLineEdit *>(widget) || qobject_cast<QAbstractSlider *>(widget) ||
+             qobject_cast<QProgressBar *>(widget) || qobject_cast<QGroupBox *>(widget) ||
+             qobject_cast<QPlainTextEdit *>(widget)))
             controls << widget;
     }
     return controls;
-}
-
-QString withoutMnemonic(QString caption)
-{
-    return caption.remove(QLatin1Char('&'));
 }
 
 // What the control should be called: the name given to it, else its caption.
@@ -71,9 +49,9 @@ QString ownName(const QWidget *control)
     if (!control->accessibleName().isEmpty())
         return control->accessibleName();
     if (auto *button = qobject_cast<const QAbstractButton *>(control))
-        return withoutMnemonic(button->text());
+        return button->text().remove('&');
     if (auto *frame = qobject_cast<const QGroupBox *>(control))
-        return withoutMnemonic(frame->title());
+        return frame->title().remove('&');
     return QString();
 }
 
@@ -83,27 +61,16 @@ QString spokenName(QWidget *control)
     return accessible ? accessible->text(QAccessible::Name) : QString();
 }
 
-QKeySequence mnemonicOf(const QAbstractButton *button)
-{
-    return QKeySequence::mnemonic(button->text());
-}
-
 // Takes the shortcut events meant for the buttons it watches, so that a
 // mnemonic can be traced to the one button it reaches without clicking it.
-class ShortcutSpy : public QObject
-{
-public:
-    struct Hit {
-        QString button;
-        bool ambiguous;
-    };
-    QList<Hit> hits;
-
+struct ShortcutSpy : QObject {
+    QStringList hits; // "name", or "name (ambiguous)"
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() != QEvent::Shortcut)
             return false;
-        hits.append({watched->objectName(), static_cast<QShortcutEvent *>(event)->isAmbiguous()});
+        hits << watched->objectName() +
+                    (static_cast<QShortcutEvent *>(event)->isAmbiguous() ? " (ambiguous)" : "");
         return true;
     }
 };
@@ -115,11 +82,6 @@ struct Window : WindowFixture {
         if (!QTest::qWaitForWindowActive(&window))
             qWarning("main window not active");
     }
-    void click(const QString &name)
-    {
-        QTest::mouseClick(control<QAbstractButton>(name), Qt::LeftButton);
-    }
-    QWidget *page() const { return window.SSTab1()->currentWidget(); }
     // The buttons of the tab shown and the Exit button below the tabs.
     QList<QAbstractButton *> shownButtons() const
     {
@@ -144,34 +106,32 @@ private slots:
     {
         Window fx;
         DetailsFrm &details = fx.window.details().window();
-        std::map<QByteArray, int> kinds;
+        QSet<QString> kinds;
         for (QWidget *window :
              {static_cast<QWidget *>(&fx.window), static_cast<QWidget *>(&details)}) {
             for (QWidget *control : controlsOf(window)) {
-                const QByteArray name = control->objectName().toLatin1();
                 const QString own = ownName(control);
-                QVERIFY2(!own.trimmed().isEmpty(), name);
-                const QString spoken = spokenName(control);
-                QVERIFY2(!spoken.trimmed().isEmpty(), name);
+                QVERIFY2(!own.trimmed().isEmpty(), qPrintable(control->objectName()));
                 // Combo boxes on Linux say their value as their name and
                 // their own name through a label relation (tested below).
-                if (!qobject_cast<QComboBox *>(control))
-                    QVERIFY2(spoken == own, name + ": " + spoken.toUtf8() + " / " + own.toUtf8());
-                ++kinds[control->metaObject()->className()];
+                if (qobject_cast<QComboBox *>(control))
+                    QVERIFY(!spokenName(control).trimmed().isEmpty());
+                else
+                    QCOMPARE(spokenName(control), own);
+                kinds << control->metaObject()->className();
             }
         }
-        for (const char *kind :
-             {"QPushButton", "QCheckBox", "QRadioButton", "QComboBox", "QLineEdit", "QSlider",
-              "QProgressBar", "QGroupBox", "QPlainTextEdit"})
-            QVERIFY2(kinds[kind] > 0, kind);
+        for (const QString &kind : words("QPushButton QCheckBox QRadioButton QComboBox QLineEdit "
+                                         "QSlider QProgressBar QGroupBox QPlainTextEdit"))
+            QVERIFY2(kinds.contains(kind), qPrintable(kind));
     }
 
-    void labelsLeadToTheControlsTheyName_data()
+    // Each label is the buddy of the control it names and speaks for it.
+    void labelsLeadToTheControlsTheyName()
     {
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("name"); // the control's own name; empty for a value label
-        const QList<std::array<const char *, 3>> pairs = {
+        Window fx;
+        // Label, control, the control's own name (none: a value label says its value).
+        const QList<std::array<const char *, 3>> table = {
             {"Label1", "SPortCombo", "COM:"},
             {"Label2", "SBaudCombo", "BAUD:"},
             {"Label3", "SParityCombo", "PARITY:"},
@@ -188,167 +148,72 @@ private slots:
             {"label23", "RibbonCMB", "Ribbon Material:"},
             {"Label34", "ProgLbl", ""},
             {"Label32", "FnameTxt", ""},
-            {"Label33", "FSizeTxt", ""},
-        };
-        for (const auto &[label, control, name] : pairs)
-            QTest::newRow(control) << label << control << name;
-    }
-    void labelsLeadToTheControlsTheyName()
-    {
-        QFETCH(QString, label);
-        QFETCH(QString, control);
-        QFETCH(QString, name);
-        Window fx;
-        auto *caption = fx.control<QLabel>(label);
-        auto *named = fx.control<QWidget>(control);
-        QCOMPARE(caption->buddy(), named);
-        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(named);
-        bool related = false;
-        for (const auto &[other, relation] : accessible->relations(QAccessible::Label))
-            related = related || other->object() == caption;
-        QVERIFY(related);
-        if (name.isEmpty()) {
-            // A label that shows a value says the value.
-            QCOMPARE(spokenName(named), qobject_cast<QLabel *>(named)->text());
-        } else {
-            QCOMPARE(named->accessibleName(), name);
-            if (name.endsWith(':'))
+            {"Label33", "FSizeTxt", ""}};
+        for (const auto &[label, control, name] : table) {
+            auto *caption = fx.control<QLabel>(label);
+            auto *named = fx.control<QWidget>(control);
+            QCOMPARE(caption->buddy(), named);
+            bool related = false;
+            for (const auto &[other, relation] :
+                 QAccessible::queryAccessibleInterface(named)->relations(QAccessible::Label))
+                related = related || other->object() == caption;
+            QVERIFY2(related, control);
+            if (!*name)
+                QCOMPARE(spokenName(named), qobject_cast<QLabel *>(named)->text());
+            else
+                QCOMPARE(named->accessibleName(), name);
+            if (QString(name).endsWith(':'))
                 QCOMPARE(caption->text().trimmed(), name);
         }
     }
 
-    // Each mnemonic of a tab reaches exactly one button; the Exit button
-    // counts on every tab. The hidden parallel "&Apply " button shares the
-    // caption of the serial one, but as it is never shown it takes no key.
-    void mnemonicsReachOneButtonEach_data()
+    // After `clicks` on tab `tab`: each mnemonic reaches exactly one button,
+    // the Exit button's on every tab (the hidden parallel "&Apply " button
+    // shares the serial one's caption, but takes no key). Tab from the tab
+    // strip visits the controls top to bottom, left to right, each switch
+    // before its frame's controls, then Exit, and back to the strip; disabled
+    // or hidden controls are passed over, a group of option buttons is one stop.
+    // "name=enabled" enables a control, "name=text" sets a combo box's text.
+    void keyboardFollowsTheLayout_data()
     {
         QTest::addColumn<int>("tab");
-        QTest::addColumn<QStringList>("clicks");
-        QTest::newRow("communication, serial") << int(MainFrm::CommunicationTab) << QStringList();
-        QTest::newRow("communication, parallel")
-            << int(MainFrm::CommunicationTab) << QStringList{"CommOp_1"};
-        QTest::newRow("configuration") << int(MainFrm::ConfigurationTab) << QStringList();
-        QTest::newRow("calibration") << int(MainFrm::CalibrationTab) << QStringList();
-        QTest::newRow("storage, print format") << int(MainFrm::StorageTab) << QStringList();
-        QTest::newRow("storage, store format")
-            << int(MainFrm::StorageTab) << QStringList{"FSTandardOp1"};
-        QTest::newRow("binary") << int(MainFrm::BinaryTab) << QStringList();
-        QTest::newRow("about") << int(MainFrm::AboutTab) << QStringList();
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QString>("order"); // empty: mnemonics only
+        const auto row = [](const char *tag, MainFrm::Tab tab, const char *clicks,
+                            const char *order) {
+            QTest::newRow(tag) << int(tab) << QString(clicks) << QString(order);
+        };
+        row("communication, serial", MainFrm::CommunicationTab, "",
+            "CommOp_0 SPortCombo SBaudCombo SParityCombo SBitsCombo SSTOPBITCOMBO SApplyCmd_0");
+        row("communication, parallel", MainFrm::CommunicationTab, "CommOp_1",
+            "CommOp_1 ParallelCombo");
+        row("configuration, switches off", MainFrm::ConfigurationTab, "",
+            "DarkChk KestraChk WidthChk TextBufferChk PrintSpeedChk PrintModeChk UploadCMD "
+            "LoadCMD ExportCMD");
+        row("configuration, switches on", MainFrm::ConfigurationTab,
+            "DarkChk KestraChk WidthChk TextBufferChk PrintSpeedChk PrintModeChk",
+            "DarkChk Slider1 KestraChk Check1 EmulationSlider WidthChk WidthTxt TextBufferChk "
+            "TextBufMain TextBufOver PrintSpeedChk PrintSpeedCMB PrintModeChk PrintModeCMB "
+            "UploadCMD LoadCMD ExportCMD");
+        row("calibration", MainFrm::CalibrationTab, "",
+            "CIndexCmb CPrintModeCMB CalCmd TestOp1 TestCMD");
+        row("calibration, thermal transfer", MainFrm::CalibrationTab, "CPrintModeCMB=TT",
+            "CIndexCmb CPrintModeCMB RibbonCMB CalCmd TestOp1 TestCMD");
+        row("storage, print format", MainFrm::StorageTab, "FStoreCMD=enabled",
+            "GSBMPop FilePathTxt BrowseCMD StoreCMD FPrintOp1 FFnameTxt FBrowseCMD FStoreCMD "
+            "ListCMD DeleteCMD RecallCMD Option1");
+        row("storage, store format", MainFrm::StorageTab, "FSTandardOp1", "");
+        row("binary", MainFrm::BinaryTab, "", "BMemCMD BUpLoadCMD");
+        row("about", MainFrm::AboutTab, "", "Label29 Label30");
     }
-    void mnemonicsReachOneButtonEach()
+    void keyboardFollowsTheLayout()
     {
         QFETCH(int, tab);
-        QFETCH(QStringList, clicks);
+        QFETCH(QString, clicks);
+        QFETCH(QString, order);
         Window fx;
         fx.showTab(MainFrm::Tab(tab));
-        for (const QString &name : clicks)
-            fx.click(name);
-
-        const QList<QAbstractButton *> buttons = fx.shownButtons();
-        QVERIFY(buttons.contains(fx.control<QAbstractButton>("ExitCMD")));
-        QMap<QKeySequence, QString> taken;
-        ShortcutSpy spy;
-        for (QAbstractButton *button : buttons) {
-            const QKeySequence key = mnemonicOf(button);
-            if (key.isEmpty())
-                continue;
-            QVERIFY2(!taken.contains(key), qPrintable(key.toString() + ": " + taken.value(key) +
-                                                      " and " + button->objectName()));
-            taken.insert(key, button->objectName());
-            button->installEventFilter(&spy);
-        }
-        for (auto it = taken.cbegin(); it != taken.cend(); ++it) {
-            auto *button = fx.control<QAbstractButton>(it.value());
-            if (!button->isEnabled())
-                continue;
-            spy.hits.clear();
-            QTest::keySequence(&fx.window, it.key());
-            QVERIFY2(spy.hits.size() == 1 && spy.hits[0].button == it.value() &&
-                         !spy.hits[0].ambiguous,
-                     qPrintable(it.key().toString() + " did not reach " + it.value() + " alone"));
-        }
-    }
-
-    void mnemonicsDoWhatAClickDoes()
-    {
-        Window fx;
-        fx.showTab(MainFrm::ConfigurationTab);
-        fx.click("UploadCMD");
-        const QByteArray block = fx.serialBytes();
-        QVERIFY(block.startsWith("! 0 0 0 0\r\n"));
-        QSignalSpy uploads(fx.control<QPushButton>("UploadCMD"), &QAbstractButton::clicked);
-        QTest::keySequence(&fx.window, QKeySequence(QStringLiteral("Alt+U")));
-        QTRY_COMPARE(uploads.size(), 1);
-        QCOMPARE(fx.serialBytes(), block);
-
-        fx.showTab(MainFrm::CalibrationTab);
-        QTest::keySequence(&fx.window, QKeySequence(QStringLiteral("Alt+2")));
-        QTRY_VERIFY(fx.control<QRadioButton>("TestOp2")->isChecked());
-        fx.showTab(MainFrm::StorageTab);
-        QTest::keySequence(&fx.window, QKeySequence(QStringLiteral("Alt+F")));
-        QTRY_VERIFY(fx.control<QRadioButton>("Option2")->isChecked());
-
-        QTest::keySequence(&fx.window, QKeySequence(QStringLiteral("Alt+E")));
-        QTRY_VERIFY(!fx.window.isVisible());
-    }
-
-    // Tab from the tab strip visits the controls of the tab shown top to
-    // bottom, left to right, each switch before the controls of its frame,
-    // then the Exit button, and comes back to the tab strip. Controls that
-    // are disabled or hidden are passed over; a group of option buttons is
-    // one stop.
-    void tabFollowsTheLayout_data()
-    {
-        QTest::addColumn<int>("tab");
-        QTest::addColumn<QStringList>("clicks");
-        QTest::addColumn<QStringList>("order");
-        QTest::newRow("communication, serial")
-            << int(MainFrm::CommunicationTab) << QStringList()
-            << QStringList{"CommOp_0",   "SPortCombo",    "SBaudCombo",  "SParityCombo",
-                           "SBitsCombo", "SSTOPBITCOMBO", "SApplyCmd_0", "ExitCMD"};
-        QTest::newRow("communication, parallel")
-            << int(MainFrm::CommunicationTab) << QStringList{"CommOp_1"}
-            << QStringList{"CommOp_1", "ParallelCombo", "ExitCMD"};
-        QTest::newRow("configuration, switches off")
-            << int(MainFrm::ConfigurationTab) << QStringList()
-            << QStringList{"DarkChk",       "KestraChk",    "WidthChk",  "TextBufferChk",
-                           "PrintSpeedChk", "PrintModeChk", "UploadCMD", "LoadCMD",
-                           "ExportCMD",     "ExitCMD"};
-        QTest::newRow("configuration, switches on")
-            << int(MainFrm::ConfigurationTab)
-            << QStringList{"DarkChk",       "KestraChk",     "WidthChk",
-                           "TextBufferChk", "PrintSpeedChk", "PrintModeChk"}
-            << QStringList{"DarkChk",         "Slider1",      "KestraChk",     "Check1",
-                           "EmulationSlider", "WidthChk",     "WidthTxt",      "TextBufferChk",
-                           "TextBufMain",     "TextBufOver",  "PrintSpeedChk", "PrintSpeedCMB",
-                           "PrintModeChk",    "PrintModeCMB", "UploadCMD",     "LoadCMD",
-                           "ExportCMD",       "ExitCMD"};
-        QTest::newRow("calibration")
-            << int(MainFrm::CalibrationTab) << QStringList()
-            << QStringList{"CIndexCmb", "CPrintModeCMB", "CalCmd", "TestOp1", "TestCMD", "ExitCMD"};
-        QTest::newRow("calibration, thermal transfer")
-            << int(MainFrm::CalibrationTab) << QStringList{"CPrintModeCMB=TT"}
-            << QStringList{"CIndexCmb", "CPrintModeCMB", "RibbonCMB", "CalCmd",
-                           "TestOp1",   "TestCMD",       "ExitCMD"};
-        QTest::newRow("storage") << int(MainFrm::StorageTab) << QStringList{"FStoreCMD=enabled"}
-                                 << QStringList{"GSBMPop",    "FilePathTxt", "BrowseCMD",
-                                                "StoreCMD",   "FPrintOp1",   "FFnameTxt",
-                                                "FBrowseCMD", "FStoreCMD",   "ListCMD",
-                                                "DeleteCMD",  "RecallCMD",   "Option1",
-                                                "ExitCMD"};
-        QTest::newRow("binary") << int(MainFrm::BinaryTab) << QStringList()
-                                << QStringList{"BMemCMD", "BUpLoadCMD", "ExitCMD"};
-        QTest::newRow("about") << int(MainFrm::AboutTab) << QStringList()
-                               << QStringList{"Label29", "Label30", "ExitCMD"};
-    }
-    void tabFollowsTheLayout()
-    {
-        QFETCH(int, tab);
-        QFETCH(QStringList, clicks);
-        QFETCH(QStringList, order);
-        Window fx;
-        fx.showTab(MainFrm::Tab(tab));
-        for (const QString &click : clicks) {
+        for (const QString &click : words(clicks)) {
             const QStringList parts = click.split('=');
             if (parts.size() == 1)
                 fx.click(click);
@@ -357,24 +222,46 @@ private slots:
             else
                 fx.control<QComboBox>(parts[0])->setEditText(parts[1]);
         }
-        QTabBar *strip = fx.window.SSTab1()->tabBar();
-        strip->setFocus(Qt::TabFocusReason);
-        QCOMPARE(QApplication::focusWidget(), strip);
 
+        const QList<QAbstractButton *> buttons = fx.shownButtons();
+        QVERIFY(buttons.contains(fx.control<QAbstractButton>("ExitCMD")));
+        ShortcutSpy spy;
+        QStringList keys;
+        for (QAbstractButton *button : buttons) {
+            button->installEventFilter(&spy);
+            if (const QKeySequence key = QKeySequence::mnemonic(button->text()); !key.isEmpty())
+                keys << key.toString();
+        }
+        QVERIFY2(QSet<QString>(keys.cbegin(), keys.cend()).size() == keys.size(),
+                 qPrintable(keys.join(' ')));
+        for (QAbstractButton *button : buttons) {
+            const QKeySequence key = QKeySequence::mnemonic(button->text());
+            if (key.isEmpty() || !button->isEnabled())
+                continue;
+            spy.hits.clear();
+            QTest::keySequence(&fx.window, key);
+            QCOMPARE(spy.hits, QStringList{button->objectName()});
+        }
+        if (order.isEmpty())
+            return;
+
+        QTabBar *strip = fx.window.SSTab1()->tabBar();
+        const QStringList stops = words(order) << "ExitCMD" << strip->objectName();
+        strip->setFocus(Qt::TabFocusReason);
         QStringList visited;
-        for (int stop = 0; stop <= order.size(); ++stop) {
+        for (int stop = 0; stop < stops.size(); ++stop) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << QApplication::focusWidget()->objectName();
         }
-        QCOMPARE(visited, order + QStringList{strip->objectName()});
-
+        QCOMPARE(visited, stops);
         // Shift+Tab goes the same way back.
         QStringList back;
-        for (int stop = 0; stop <= order.size(); ++stop) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        for (int stop = 0; stop < stops.size(); ++stop) {
             back.prepend(QApplication::focusWidget()->objectName());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
         }
-        QCOMPARE(back, QStringList{strip->objectName()} + order);
+        QCOMPARE(back, stops);
+        QCOMPARE(QApplication::focusWidget(), strip);
     }
 };
 

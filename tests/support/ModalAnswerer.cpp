@@ -119,6 +119,26 @@ QString ModalAnswerer::describe() const
     return lines.join(QLatin1Char('\n'));
 }
 
+QStringList ModalAnswerer::summary() const
+{
+    QStringList lines;
+    for (const Seen &box : m_seen) {
+        QString line;
+        if (box.kind == Kind::Input)
+            line = QStringLiteral("input|%1|%2|%3").arg(box.title, box.text, box.proposed);
+        else if (box.kind == Kind::File)
+            line = box.saving ? QStringLiteral("file|save") : QStringLiteral("file|open");
+        else
+            line = box.title + QLatin1Char('|') + box.text;
+        if (box.kind == Kind::Message && box.icon != QMessageBox::NoIcon)
+            line += QStringLiteral("|icon");
+        if (box.kind == Kind::Message && box.buttons != QStringList{QStringLiteral("OK")})
+            line += QStringLiteral("|buttons: ") + box.buttons.join(QLatin1Char(','));
+        lines << (box.expected ? line : QStringLiteral("unexpected: ") + line);
+    }
+    return lines;
+}
+
 ModalAnswerer::Seen ModalAnswerer::record(QWidget *box)
 {
     Seen seen;

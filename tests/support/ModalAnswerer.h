@@ -63,6 +63,11 @@ public:
 
     // "title: text" of every box seen, for failure messages.
     QString describe() const;
+    // One line per box seen, for comparing whole sequences: "title|text" for
+    // a message ("|icon" or "|buttons: ..." added unless a plain OK box),
+    // "input|title|prompt|proposed" for an input box, "file|save" or
+    // "file|open"; "unexpected: " before a box that had no answer.
+    QStringList summary() const;
 
 private:
     void poll();

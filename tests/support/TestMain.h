@@ -1,7 +1,14 @@
 #pragma once
 
 #include <QApplication>
+#include <QStringList>
 #include <QTest>
+
+// "a b c" as {"a", "b", "c"}: keeps lists of names to one line.
+inline QStringList words(const QString &list)
+{
+    return list.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
 
 // Like QTEST_MAIN, with Qt's own file dialogs so that tests can answer them.
 #define VARIMONDE_TEST_MAIN(TestObject)                                                            \

@@ -32,6 +32,12 @@ QByteArray WindowFixture::parallelBytes(const QString &name) const
     return file.readAll();
 }
 
+void WindowFixture::click(const QString &name) const
+{
+    QWidget *widget = control<QWidget>(name);
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
 void WindowFixture::showTab(MainFrm::Tab tab)
 {
     window.SSTab1()->setCurrentIndex(tab);

@@ -35,4 +35,6 @@ public:
 
     // Makes `tab` current, for clicking its controls.
     void showTab(MainFrm::Tab tab);
+    // Clicks the named control in its middle with the left button.
+    void click(const QString &name) const;
 };
