@@ -15,6 +15,11 @@ for argument in "$@"; do
     *) build="$argument" ;;
     esac
 done
+if [[ ! -f "$build/CMakeCache.txt" ]]; then
+    "$root/scripts/install-deps.sh" --tests
+    (cd "$root" && cmake --preset debug >/dev/null)
+fi
+cmake --build "$build" --target varimonde-setup >/dev/null
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 

@@ -45,15 +45,7 @@ class TestBinaryPage : public QObject
     Q_OBJECT
 
 private slots:
-    void loadedBytesGoOutUnchanged_data()
-    {
-        QTest::addColumn<int>("size");
-        QTest::addColumn<bool>("serial");
-        for (int size : {0, 1, 100, 101, 250, 3 * int(ChunkedFileReader::chunkSize) + 1}) {
-            QTest::addRow("%d bytes serial", size) << size << true;
-            QTest::addRow("%d bytes parallel", size) << size << false;
-        }
-    }
+    void loadedBytesGoOutUnchanged_data() { addSizeAndLinkRows(); }
     void loadedBytesGoOutUnchanged()
     {
         QFETCH(int, size);

@@ -39,15 +39,7 @@ class TestStoragePage : public QObject
     Q_OBJECT
 
 private slots:
-    void graphicStoredExactly_data()
-    {
-        QTest::addColumn<bool>("serial");
-        QTest::addColumn<int>("size");
-        for (int size : {0, 1, 100, 101, 250, 3 * int(ChunkedFileReader::chunkSize) + 1}) {
-            QTest::addRow("serial %d", size) << true << size;
-            QTest::addRow("parallel %d", size) << false << size;
-        }
-    }
+    void graphicStoredExactly_data() { addSizeAndLinkRows(); }
     void graphicStoredExactly()
     {
         QFETCH(bool, serial);

@@ -90,9 +90,9 @@ void MyComm::abort()
     m_port.close();
 }
 
-void MyComm::output(const QByteArray &bytes)
+void MyComm::output(QByteArrayView bytes)
 {
-    m_port.write(bytes);
+    m_port.write(bytes.data(), bytes.size());
 }
 
 std::optional<Failure> MyComm::portFailure() const

@@ -5,6 +5,7 @@
 #include "link/SerialSettings.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QObject>
 #include <QSerialPort>
 
@@ -47,7 +48,7 @@ public:
     void abort();
 
     // Output: queues bytes; returns before they have left.
-    void output(const QByteArray &bytes);
+    void output(QByteArrayView bytes);
     // OutBufferCount: bytes still queued.
     qint64 outBufferCount() const { return m_port.bytesToWrite(); }
 

@@ -9,6 +9,8 @@
 
 #include <QWidget>
 
+#include <algorithm>
+
 namespace
 {
 
@@ -77,7 +79,9 @@ bool PortIO::SComByte(const PrinterBytes &bytes, MyComm &port)
         EventPump pump;
         const QByteArray &data = *bytes;
         for (qsizetype sent = 0; sent < data.size() && !failure; sent += serialChunkSize) {
-            port.output(data.mid(sent, serialChunkSize));
+            // A view of the chunk: the port copies it into its own queue.
+            port.output(QByteArrayView(data).sliced(
+                sent, std::min<qsizetype>(serialChunkSize, data.size() - sent)));
             failure = port.drain(m_stop);
             pump.pumpIfDue();
             if (!failure && stopping())

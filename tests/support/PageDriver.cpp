@@ -2,6 +2,7 @@
 
 #include "app/BusyIndicators.h"
 #include "app/WindowTitle.h"
+#include "common/ChunkedFileReader.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -118,4 +119,14 @@ bool OnBusy::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::EnabledChange && !static_cast<QWidget *>(watched)->isEnabled())
         m_action();
     return false;
+}
+
+void addSizeAndLinkRows()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("serial");
+    for (int size : {0, 1, 100, 101, 250, 3 * int(ChunkedFileReader::chunkSize) + 1}) {
+        QTest::addRow("%d bytes serial", size) << size << true;
+        QTest::addRow("%d bytes parallel", size) << size << false;
+    }
 }

@@ -32,6 +32,10 @@ public:
     bool idle();
 };
 
+// Rows of a data-driven test over file sizes that cross chunk edges, each
+// on both links: columns "size" (int) and "serial" (bool).
+void addSizeAndLinkRows();
+
 // Every box seen: "text|title" for messages, "prompt|title|proposed" for
 // input boxes, "file|filters|proposed name" for file dialogs.
 QStringList shownBoxes(const ModalAnswerer &boxes);
