@@ -3,7 +3,7 @@
 // with the longest time the window went without handling its events.
 #include "BenchSupport.h"
 
-#include "app/MainFrm.h"
+#include "app/MainWindow.h"
 #include "common/ChunkedFileReader.h"
 #include "common/StopSignal.h"
 
@@ -116,7 +116,7 @@ int main(int argc, char *argv[])
         file.write(content);
     }
 
-    MainFrm window;
+    MainWindow window;
     window.show();
     Bench::EventLoopGapMeter gaps;
     auto *binary = window.findChild<QPushButton *>(QStringLiteral("BMemCMD"));
@@ -131,7 +131,7 @@ int main(int argc, char *argv[])
         plain = std::min(plain, plainReadMs(path));
         qtPlain = std::min(qtPlain, qtReadAllMs(path));
         reading = std::min(reading, chunkedReadMs(path, neverStopped));
-        window.SSTab1()->setCurrentIndex(MainFrm::BinaryTab);
+        window.SSTab1()->setCurrentIndex(MainWindow::BinaryTab);
         const Run b = loadThrough(binary, path, gaps);
         const auto *status = window.findChild<QLabel *>(QStringLiteral("BinStatLbl"));
         const auto *size = window.findChild<QLabel *>(QStringLiteral("FSizeTxt"));
@@ -142,7 +142,7 @@ int main(int argc, char *argv[])
         }
         binaryBest.ms = std::min(binaryBest.ms, b.ms);
         binaryBest.worstGapMs = std::max(binaryBest.worstGapMs, b.worstGapMs);
-        window.SSTab1()->setCurrentIndex(MainFrm::StorageTab);
+        window.SSTab1()->setCurrentIndex(MainWindow::StorageTab);
         const Run g = loadThrough(graphic, path, gaps);
         if (window.findChild<QLabel *>(QStringLiteral("StatLbl"))->text() !=
             QLatin1String("READ INTO MEMORY")) {

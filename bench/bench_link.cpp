@@ -142,7 +142,7 @@ void serialFullSpeed(PrinterLink &link, Bench::EventLoopGapMeter &gaps)
     link.setSerialMode(true);
     gaps.start();
     clock.restart();
-    const bool sent = link.Array_Print(data);
+    const bool sent = !link.sendBytes(data);
     const double worstGap = gaps.stop();
     waitFor(terminal, data.size());
     const double seconds = clock.nsecsElapsed() / 1e9;
@@ -166,7 +166,7 @@ void serialAtLineRate(PrinterLink &link, Bench::EventLoopGapMeter &gaps)
     const double cpuBefore = Bench::threadCpuSeconds();
     QElapsedTimer clock;
     clock.start();
-    const bool sent = link.Array_Print(data);
+    const bool sent = !link.sendBytes(data);
     // What the kernel still buffers drains after the sender is done.
     const double worstGap = gaps.stop();
     waitFor(terminal, data.size());
@@ -215,7 +215,7 @@ void parallelToFile(PrinterLink &link, Bench::EventLoopGapMeter &gaps, const QTe
         QFile(devicePath).open(QIODevice::WriteOnly);
         gaps.start();
         clock.restart();
-        sent = link.Array_Print(data) && sent;
+        sent = !link.sendBytes(data) && sent;
         seconds = std::min(seconds, clock.nsecsElapsed() / 1e9);
         worstGap = std::max(worstGap, gaps.stop());
         sent = sent && QFile(devicePath).size() == data.size();
@@ -234,7 +234,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QWidget window;
     StopSignal stop;
-    PrinterLink link(&window, &stop);
+    PrinterLink link(&stop);
     Bench::EventLoopGapMeter gaps;
     QTemporaryDir dir;
 

@@ -2,7 +2,7 @@
 // then holds, beside a bare Qt window started the same way in the same run.
 #include "BenchSupport.h"
 
-#include "app/MainFrm.h"
+#include "app/MainWindow.h"
 
 #include <QApplication>
 #include <QFile>
@@ -36,7 +36,7 @@ int showWindow(int argc, char *argv[], Kind kind)
     QApplication app(argc, argv);
     std::unique_ptr<QWidget> window;
     if (kind == Kind::Utility) {
-        window = std::make_unique<MainFrm>();
+        window = std::make_unique<MainWindow>();
     } else {
         window = std::make_unique<QWidget>();
         // Any window that shows text pays for loading the font database.

@@ -1,6 +1,6 @@
 // Any filter text converts to Qt's form without failing, with one Qt filter
 // per description and pattern pair.
-#include "app/CommonDialog.h"
+#include "ui/CommonDialog.h"
 
 #include <QStringList>
 

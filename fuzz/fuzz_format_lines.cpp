@@ -1,6 +1,6 @@
 // Any label format file splits into lines that hold no CR, and sending
 // them with CR LF gives back the file with every line end made CR LF.
-#include "storage/FormatLines.h"
+#include "printer/FormatLines.h"
 
 #include <QStringList>
 

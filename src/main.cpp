@@ -1,4 +1,4 @@
-#include "app/MainFrm.h"
+#include "app/MainWindow.h"
 
 #include <QApplication>
 
@@ -7,7 +7,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("varimonde-setup"));
     QGuiApplication::setDesktopFileName(QStringLiteral("varimonde-setup"));
-    MainFrm window;
+    MainWindow window;
     window.show();
     return app.exec();
 }

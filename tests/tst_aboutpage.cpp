@@ -1,6 +1,6 @@
 // The About tab's links: they reach the desktop's handlers unchanged, once
 // per click or key, and show which one has the focus.
-#include "app/MakerContact.h"
+#include "common/MakerContact.h"
 #include "support/ModalAnswerer.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
@@ -22,7 +22,7 @@ class TestAboutPage : public QObject
     struct Tab : WindowFixture {
         QLabel *web = control<QLabel>("Label29");
         QLabel *mail = control<QLabel>("Label30");
-        Tab() { showTab(MainFrm::AboutTab); }
+        Tab() { showTab(MainWindow::AboutTab); }
     };
     static void click(QLabel *label)
     {

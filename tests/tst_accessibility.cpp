@@ -1,9 +1,9 @@
 // The window as assistive technology and the keyboard meet it: every control
 // has a name of its own, labels lead to the controls they name, each "&"
 // mnemonic reaches one button, and Tab follows the layout of each tab.
-#include "config/DetailsFrm.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
+#include "ui/DetailsWindow.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -105,7 +105,7 @@ private slots:
     void everyControlHasANameOfItsOwn()
     {
         Window fx;
-        DetailsFrm &details = fx.window.details().window();
+        DetailsWindow &details = fx.window.details().window();
         QSet<QString> kinds;
         for (QWidget *window :
              {static_cast<QWidget *>(&fx.window), static_cast<QWidget *>(&details)}) {
@@ -179,32 +179,32 @@ private slots:
         QTest::addColumn<int>("tab");
         QTest::addColumn<QString>("clicks");
         QTest::addColumn<QString>("order"); // empty: mnemonics only
-        const auto row = [](const char *tag, MainFrm::Tab tab, const char *clicks,
+        const auto row = [](const char *tag, MainWindow::Tab tab, const char *clicks,
                             const char *order) {
             QTest::newRow(tag) << int(tab) << QString(clicks) << QString(order);
         };
-        row("communication, serial", MainFrm::CommunicationTab, "",
+        row("communication, serial", MainWindow::CommunicationTab, "",
             "CommOp_0 SPortCombo SBaudCombo SParityCombo SBitsCombo SSTOPBITCOMBO SApplyCmd_0");
-        row("communication, parallel", MainFrm::CommunicationTab, "CommOp_1",
+        row("communication, parallel", MainWindow::CommunicationTab, "CommOp_1",
             "CommOp_1 ParallelCombo");
-        row("configuration, switches off", MainFrm::ConfigurationTab, "",
+        row("configuration, switches off", MainWindow::ConfigurationTab, "",
             "DarkChk KestraChk WidthChk TextBufferChk PrintSpeedChk PrintModeChk UploadCMD "
             "LoadCMD ExportCMD");
-        row("configuration, switches on", MainFrm::ConfigurationTab,
+        row("configuration, switches on", MainWindow::ConfigurationTab,
             "DarkChk KestraChk WidthChk TextBufferChk PrintSpeedChk PrintModeChk",
             "DarkChk Slider1 KestraChk Check1 EmulationSlider WidthChk WidthTxt TextBufferChk "
             "TextBufMain TextBufOver PrintSpeedChk PrintSpeedCMB PrintModeChk PrintModeCMB "
             "UploadCMD LoadCMD ExportCMD");
-        row("calibration", MainFrm::CalibrationTab, "",
+        row("calibration", MainWindow::CalibrationTab, "",
             "CIndexCmb CPrintModeCMB CalCmd TestOp1 TestCMD");
-        row("calibration, thermal transfer", MainFrm::CalibrationTab, "CPrintModeCMB=TT",
+        row("calibration, thermal transfer", MainWindow::CalibrationTab, "CPrintModeCMB=TT",
             "CIndexCmb CPrintModeCMB RibbonCMB CalCmd TestOp1 TestCMD");
-        row("storage, print format", MainFrm::StorageTab, "FStoreCMD=enabled",
+        row("storage, print format", MainWindow::StorageTab, "FStoreCMD=enabled",
             "GSBMPop FilePathTxt BrowseCMD StoreCMD FPrintOp1 FFnameTxt FBrowseCMD FStoreCMD "
             "ListCMD DeleteCMD RecallCMD Option1");
-        row("storage, store format", MainFrm::StorageTab, "FSTandardOp1", "");
-        row("binary", MainFrm::BinaryTab, "", "BMemCMD BUpLoadCMD");
-        row("about", MainFrm::AboutTab, "", "Label29 Label30");
+        row("storage, store format", MainWindow::StorageTab, "FSTandardOp1", "");
+        row("binary", MainWindow::BinaryTab, "", "BMemCMD BUpLoadCMD");
+        row("about", MainWindow::AboutTab, "", "Label29 Label30");
     }
     void keyboardFollowsTheLayout()
     {
@@ -212,7 +212,7 @@ private slots:
         QFETCH(QString, clicks);
         QFETCH(QString, order);
         Window fx;
-        fx.showTab(MainFrm::Tab(tab));
+        fx.showTab(MainWindow::Tab(tab));
         for (const QString &click : words(clicks)) {
             const QStringList parts = click.split('=');
             if (parts.size() == 1)

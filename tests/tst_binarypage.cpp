@@ -1,12 +1,12 @@
 // The Binary Transfer tab: what a load shows and keeps in memory, the exact
 // bytes an upload sends, and the busy signs around both, on every way out.
-#include "app/BusyIndicators.h"
-#include "app/CommonDialog.h"
 #include "common/ChunkedFileReader.h"
 #include "firmware/BinaryPage.h"
 #include "support/ModalAnswerer.h"
 #include "support/PageDriver.h"
 #include "support/TestMain.h"
+#include "ui/BusyIndicators.h"
+#include "ui/CommonDialog.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -30,7 +30,7 @@ const QStringList initialLabels = {"None Loaded", "0 Bytes", "No file loaded in 
                                    "No File Loaded to Printer"};
 
 struct Tab : PageDriver {
-    Tab() : PageDriver(MainFrm::BinaryTab) {}
+    Tab() : PageDriver(MainWindow::BinaryTab) {}
     QStringList labels() const
     {
         return {text("FnameTxt"), text("FSizeTxt"), text("BinStatLbl"), text("UStatLbl")};
@@ -100,7 +100,7 @@ private slots:
         Tab tab;
         if (loadFirst) {
             tab.choose("BMemCMD", tab.file("upload.bin", firmware(10)));
-            QVERIFY(!tab.window.link().comm().setCommPort(WindowFixture::missingComPort));
+            QVERIFY(!tab.window.link().serialPort().setCommPort(WindowFixture::missingComPort));
         }
         QString meanwhile;
         ModalAnswerer boxes;
@@ -234,7 +234,7 @@ private slots:
         QCOMPARE(tab.click("BUpLoadCMD", {}), QStringList());
         QVERIFY(clock.elapsed() < 1500);
         QCOMPARE(tab.text("UStatLbl"), QStringLiteral("Upload Failed"));
-        QVERIFY(!tab.window.link().comm().isOpen());
+        QVERIFY(!tab.window.link().serialPort().isOpen());
         QVERIFY(tab.idle());
     }
 };

@@ -1,8 +1,8 @@
 // The two animations stepped tick by tick, their timers, and the busy scope
 // of long operations.
-#include "app/BusyIndicators.h"
-#include "app/WindowTitle.h"
 #include "support/TestMain.h"
+#include "ui/BusyIndicators.h"
+#include "ui/WindowTitle.h"
 
 #include <QProgressBar>
 #include <QSignalSpy>

@@ -1,7 +1,7 @@
 // The exact bytes of the calibration blocks and the test labels.
-#include "app/MakerContact.h"
-#include "calibration/CalibrationBlocks.h"
-#include "calibration/TestLabels.h"
+#include "common/MakerContact.h"
+#include "printer/CalibrationBlocks.h"
+#include "printer/TestLabels.h"
 #include "support/TestMain.h"
 
 using namespace CalibrationBlocks;

@@ -1,6 +1,6 @@
 // The Calibration tab as a user drives it: the checks of the three combo
 // boxes, the ribbon frame, and what the two buttons put on the wire.
-#include "calibration/TestLabels.h"
+#include "printer/TestLabels.h"
 #include "support/Keys.h"
 #include "support/ModalAnswerer.h"
 #include "support/TestMain.h"
@@ -17,7 +17,7 @@ class TestCalibrationPage : public QObject
     Q_OBJECT
 
     struct Page : WindowFixture {
-        Page() { showTab(MainFrm::CalibrationTab); }
+        Page() { showTab(MainWindow::CalibrationTab); }
         QComboBox *combo(const QString &name) const { return control<QComboBox>(name); }
         bool ribbonShown() const { return control<QGroupBox>("RibbonFrm")->isVisible(); }
     };
@@ -119,11 +119,11 @@ private slots:
     {
         Page page;
         PrinterLink &link = page.window.link();
-        QVERIFY(!link.comm().setCommPort(WindowFixture::missingComPort));
+        QVERIFY(!link.serialPort().setCommPort(WindowFixture::missingComPort));
         ModalAnswerer boxes;
         // The port comes back while the first failure is on screen.
         boxes.then([&](QWidget *box) {
-            QVERIFY(!link.comm().setCommPort(1));
+            QVERIFY(!link.serialPort().setCommPort(1));
             qobject_cast<QMessageBox *>(box)->button(QMessageBox::Ok)->click();
         });
         page.click("CalCmd");

@@ -1,8 +1,8 @@
 // The shared file dialog: filter conversion, the settings one caller leaves
 // for the next, Cancel as failure 32755, and the default extension.
-#include "app/CommonDialog.h"
 #include "support/ModalAnswerer.h"
 #include "support/TestMain.h"
+#include "ui/CommonDialog.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -94,7 +94,7 @@ private slots:
             });
             QCOMPARE(shown(dialog, false, boxes, failure), "open|Pictures (*.bmp *.pcx)|logo.bmp|");
         }
-        QCOMPARE(failure ? failure->code : 0, 32755);
+        QCOMPARE(failure ? int(failure->code) : 0, 32755);
         QCOMPARE(QFileInfo(folder).canonicalFilePath(), QFileInfo(dir.path()).canonicalFilePath());
         QCOMPARE(dialog.FileName, picture);
         QCOMPARE(dialog.Filter, "Pictures (*.bmp;*.pcx)|*.bmp;*.pcx");

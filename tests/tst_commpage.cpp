@@ -1,6 +1,6 @@
 // The Communication Settings tab: which link and port the next send uses,
 // and what it says about bad entries.
-#include "link/CommPage.h"
+#include "comm/CommPage.h"
 #include "support/ModalAnswerer.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
@@ -13,7 +13,7 @@ namespace
 {
 
 struct Tab : WindowFixture {
-    Tab() { showTab(MainFrm::CommunicationTab); }
+    Tab() { showTab(MainWindow::CommunicationTab); }
     void set(const char *combo, const QString &text)
     {
         control<QComboBox>(combo)->setEditText(text);
@@ -22,8 +22,8 @@ struct Tab : WindowFixture {
     QString serial()
     {
         return QStringLiteral("COM%1 %2")
-            .arg(window.link().comm().commPort())
-            .arg(window.link().comm().settings());
+            .arg(window.link().serialPort().commPort())
+            .arg(window.link().serialPort().settings());
     }
     QString framesShown() const
     {
@@ -52,7 +52,7 @@ private slots:
         fx.click("CommOp_1");
         QVERIFY(!fx.window.link().serialMode());
         QCOMPARE(fx.framesShown(), "parallel");
-        QVERIFY(fx.window.String_Print("!L\r\n"));
+        QVERIFY(fx.window.printer().printText("!L\r\n"));
         QCOMPARE(fx.parallelBytes("LPT1"), "!L\r\n");
         fx.click("CommOp_0");
         QVERIFY(fx.window.link().serialMode());
@@ -112,7 +112,7 @@ private slots:
         fx.click("SApplyCmd_0");
         ModalAnswerer boxes;
         boxes.pressOk();
-        QVERIFY(!fx.window.Array_Print(QByteArray("x")));
+        QVERIFY(!fx.window.printer().printBytes(QByteArray("x")));
         QCOMPARE(boxes.summary(), QStringList{"8015|Error: Could not set comm state: the serial "
                                               "port cannot send with 4 data bits. Choose 5 to 8 "
                                               "data bits."});

@@ -1,6 +1,6 @@
 // The configuration block's exact text for the switch combinations that
 // decide its lines.
-#include "config/ConfigBlock.h"
+#include "printer/ConfigBlock.h"
 #include "support/TestMain.h"
 
 Q_DECLARE_METATYPE(ConfigValues)

@@ -2,11 +2,11 @@
 // groups, the checks on every change, the buffer coupling, the right-button
 // entries, the Details block and the bytes an upload puts on the port.
 #include "config/ConfigPage.h"
-#include "config/DetailsFrm.h"
 #include "support/Keys.h"
 #include "support/ModalAnswerer.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
+#include "ui/DetailsWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -41,7 +41,7 @@ const QStringList switchNames =
 struct Tab : WindowFixture {
     ConfigPage &page = *window.configPage();
 
-    Tab() { showTab(MainFrm::ConfigurationTab); }
+    Tab() { showTab(MainWindow::ConfigurationTab); }
     template <typename T = QWidget> T *get(const QString &name) const { return control<T>(name); }
     void rightPress(QSlider *slider) const
     {
@@ -50,7 +50,7 @@ struct Tab : WindowFixture {
     }
     QString details()
     {
-        const DetailsFrm *details = window.details().existing();
+        const DetailsWindow *details = window.details().existing();
         return details ? details->text() : QString();
     }
     // The controls whose enabled state is wrong while group `on` alone is on.

@@ -1,9 +1,9 @@
 // Every tab, in its first state and with its longest texts shown: no control
 // leaves its frame, none lies over another, and no caption or text is cut
 // off. CTest runs this twice, the second time at a scale factor of 2.
-#include "storage/WrappingButton.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"
+#include "widgets/WrappingButton.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -103,7 +103,7 @@ private slots:
         QTest::addColumn<bool>("longest");
         const char *names[] = {"communication", "configuration", "calibration",
                                "storage",       "binary",        "about"};
-        for (int tab = MainFrm::CommunicationTab; tab <= MainFrm::AboutTab; ++tab) {
+        for (int tab = MainWindow::CommunicationTab; tab <= MainWindow::AboutTab; ++tab) {
             QTest::addRow("%s, at start", names[tab]) << tab << false;
             QTest::addRow("%s, longest texts", names[tab]) << tab << true;
         }
@@ -115,9 +115,9 @@ private slots:
         WindowFixture fx;
         if (longest)
             showLongestTexts(fx);
-        fx.showTab(MainFrm::Tab(tab));
+        fx.showTab(MainWindow::Tab(tab));
         verifyTab(fx);
-        if (tab == MainFrm::CommunicationTab) {
+        if (tab == MainWindow::CommunicationTab) {
             QTest::mouseClick(fx.control<QAbstractButton>("CommOp_1"), Qt::LeftButton);
             verifyTab(fx);
         }

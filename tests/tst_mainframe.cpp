@@ -31,7 +31,7 @@ private slots:
             QVERIFY2(tabs->tabBar()->rect().contains(tab), qPrintable(captions[i]));
             QVERIFY(tab.width() >= tabs->tabBar()->fontMetrics().horizontalAdvance(captions[i]));
         }
-        QCOMPARE(tabs->currentIndex(), int(MainFrm::ConfigurationTab));
+        QCOMPARE(tabs->currentIndex(), int(MainWindow::ConfigurationTab));
     }
 
     // The Details window is made on first use, follows its size, and goes
@@ -42,7 +42,7 @@ private slots:
         DetailsHost &host = fx.window.details();
         QVERIFY(!host.existing());
         host.setText("! 0 0 0 0\r\nEND");
-        DetailsFrm &window = *host.existing();
+        DetailsWindow &window = *host.existing();
         QVERIFY(!window.isVisible());
         QCOMPARE(window.windowTitle(), "Details");
         QCOMPARE(window.text(), "! 0 0 0 0\r\nEND");
@@ -59,7 +59,7 @@ private slots:
         QCOMPARE(host.window().text(), QString());
 
         host.show();
-        QPointer<DetailsFrm> details = host.existing();
+        QPointer<DetailsWindow> details = host.existing();
         fx.click("ExitCMD");
         QVERIFY(!fx.window.isVisible());
         QVERIFY(details.isNull());

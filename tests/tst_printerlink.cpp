@@ -17,15 +17,15 @@ private slots:
         WindowFixture fx;
         PrinterLink &link = fx.window.link();
         const QString block = QStringLiteral("! 0 0 0 0\r\nVARIABLE WRITE\r\nEND\xE9");
-        QVERIFY(link.String_Print(block));
+        QVERIFY(fx.window.printer().printText(block));
         link.setSerialMode(false);
         link.setParallelPortName("LPT2");
-        QVERIFY(link.String_Print("!L\r\n"));
+        QVERIFY(fx.window.printer().printText("!L\r\n"));
         link.setSerialMode(true);
-        QVERIFY(link.String_Print("!D x\r\n"));
+        QVERIFY(fx.window.printer().printText("!D x\r\n"));
         QCOMPARE(fx.parallelBytes("LPT2"), QByteArray("!L\r\n"));
         QCOMPARE(fx.serialBytes(), block.toLatin1() + "!D x\r\n");
-        QVERIFY(!link.comm().isOpen());
+        QVERIFY(!link.serialPort().isOpen());
     }
 
     // Every byte value goes out unchanged (the pages' tests send files of
@@ -37,12 +37,12 @@ private slots:
         QByteArray data;
         for (int i = 0; i < 256; ++i)
             data.append(char(i));
-        QVERIFY(link.Array_Print(data));
+        QVERIFY(fx.window.printer().printBytes(data));
         QCOMPARE(fx.pty.readExactly(data.size()), data);
-        QVERIFY(!link.comm().isOpen());
-        QCOMPARE(link.comm().inputMode(), 1);
+        QVERIFY(!link.serialPort().isOpen());
         link.setSerialMode(false);
-        QVERIFY(link.Array_Print(data) && link.Array_Print(QByteArray()));
+        QVERIFY(fx.window.printer().printBytes(data) &&
+                fx.window.printer().printBytes(QByteArray()));
         QCOMPARE(fx.parallelBytes(), data);
         QCOMPARE(fx.serialBytes(20), QByteArray());
     }
@@ -76,14 +76,14 @@ private slots:
         PrinterLink &link = fx.window.link();
         link.setSerialMode(serial);
         if (portMissing) {
-            QVERIFY(!link.comm().setCommPort(WindowFixture::missingComPort));
+            QVERIFY(!link.serialPort().setCommPort(WindowFixture::missingComPort));
             link.portNames().redirect("LPT2", fx.dir.filePath("no/such/device"));
             link.setParallelPortName("LPT2");
         }
         ModalAnswerer answers;
         answers.pressOk().pressOk();
-        QCOMPARE(link.String_Print("!L\r\n"), !portMissing);
-        QVERIFY(!link.Array_Print(portMissing ? PrinterBytes("abc") : std::nullopt));
+        QCOMPARE(fx.window.printer().printText("!L\r\n"), !portMissing);
+        QVERIFY(!fx.window.printer().printBytes(portMissing ? PrinterBytes("abc") : std::nullopt));
         QStringList seen = shownBoxes(answers);
         for (const ModalAnswerer::Seen &box : answers.seen()) {
             QCOMPARE(box.buttons, QStringList{"OK"});
@@ -99,7 +99,7 @@ private slots:
             seen.last().truncate(boxes.last().arg(fx.dir.path()).size());
         }
         QCOMPARE(seen.join('\n'), expected);
-        QVERIFY(!link.comm().isOpen());
+        QVERIFY(!link.serialPort().isOpen());
         QCOMPARE(fx.window.cursor().shape(), Qt::ArrowCursor);
     }
 
@@ -111,14 +111,14 @@ private slots:
         QTimer::singleShot(50, [&] { fx.pty.unplug(); });
         QElapsedTimer clock;
         clock.start();
-        QVERIFY(!fx.window.link().Array_Print(QByteArray(4 * 1024 * 1024, 'x')));
+        QVERIFY(!fx.window.printer().printBytes(QByteArray(4 * 1024 * 1024, 'x')));
         QVERIFY(clock.elapsed() < 2000);
         QCOMPARE(boxes.seen().size(), 1);
         QVERIFY2(boxes.seen()[0].text.startsWith("Error: COM1 stopped working during the "
                                                  "transfer: the device or its USB adapter was "
                                                  "removed or failed ("),
                  qPrintable(boxes.seen()[0].text));
-        QVERIFY(!fx.window.link().comm().isOpen());
+        QVERIFY(!fx.window.link().serialPort().isOpen());
     }
 };
 

@@ -55,7 +55,7 @@ private slots:
                 QCOMPARE(std::get<QByteArray>(bytes).size(), ProfileCodec::fixedSize + textBytes);
                 QCOMPARE(decoded(std::get<QByteArray>(bytes)), record);
             } else {
-                QCOMPARE(std::get<Failure>(bytes).code, int(FailureCode::BadRecordLength));
+                QCOMPARE(std::get<Failure>(bytes).code, FailureCode::BadRecordLength);
             }
         }
     }
@@ -66,19 +66,18 @@ private slots:
         for (int size = 0; size < whole.size(); ++size) {
             const auto cut = ProfileCodec::decode(whole.left(size));
             QVERIFY2(std::holds_alternative<Failure>(cut), qPrintable(QString::number(size)));
-            QCOMPARE(std::get<Failure>(cut).code, int(FailureCode::InputPastEndOfFile));
+            QCOMPARE(std::get<Failure>(cut).code, FailureCode::InputPastEndOfFile);
         }
         // The width's count, 0x7FFF bytes, reaches past the slot.
         QByteArray file = whole + QByteArray(300, 'x');
         file[6] = char(0xFF);
         file[7] = char(0x7F);
-        QCOMPARE(std::get<Failure>(ProfileCodec::decode(file)).code,
-                 int(FailureCode::BadRecordLength));
+        QCOMPARE(std::get<Failure>(ProfileCodec::decode(file)).code, FailureCode::BadRecordLength);
         // A text that fits the slot, but pushes the fields after it out.
         QByteArray swallowing(128, 0);
         swallowing[6] = char(120);
         QCOMPARE(std::get<Failure>(ProfileCodec::decode(swallowing)).code,
-                 int(FailureCode::BadRecordLength));
+                 FailureCode::BadRecordLength);
     }
 };
 

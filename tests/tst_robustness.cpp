@@ -5,6 +5,7 @@
 #include "support/ModalAnswerer.h"
 #include "support/PageDriver.h"
 #include "support/TestMain.h"
+#include "ui/SendPresenter.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -59,23 +60,25 @@ class TestRobustness : public QObject
             boxes.pressOk().pressOk().pressOk().pressOk();
             for (bool serial : {true, false}) {
                 link.setSerialMode(serial);
-                QVERIFY(link.String_Print("!L\r\n") && link.Array_Print(QByteArray(250, 'b')));
+                QVERIFY(fx.window.printer().printText("!L\r\n") &&
+                        fx.window.printer().printBytes(QByteArray(250, 'b')));
                 if (serial)
-                    QVERIFY(!link.comm().setCommPort(WindowFixture::missingComPort));
+                    QVERIFY(!link.serialPort().setCommPort(WindowFixture::missingComPort));
                 else
                     link.setParallelPortName("LPT2");
-                QVERIFY(!link.String_Print("!L\r\n") && !link.Array_Print(QByteArray(10, 'b')));
-                link.comm().setCommPort(1);
+                QVERIFY(!fx.window.printer().printText("!L\r\n") &&
+                        !fx.window.printer().printBytes(QByteArray(10, 'b')));
+                link.serialPort().setCommPort(1);
                 link.setParallelPortName("LPT1");
             }
             link.setSerialMode(true);
             QVERIFY2(boxes.seen().size() == 4, qPrintable(boxes.describe()));
         }
-        fx.showTab(MainFrm::BinaryTab);
+        fx.showTab(MainWindow::BinaryTab);
         fx.choose("BMemCMD", dataFile);
         QCOMPARE(fx.click("BMemCMD", {"<cancel>"}).size(), 1);
         QCOMPARE(fx.click("BUpLoadCMD", {}).size(), 0);
-        fx.showTab(MainFrm::StorageTab);
+        fx.showTab(MainWindow::StorageTab);
         fx.choose("BrowseCMD", dataFile);
         QCOMPARE(fx.click("StoreCMD", {"logo"}).size(), 1);
         fx.choose("FBrowseCMD", dataFile);
@@ -86,14 +89,14 @@ class TestRobustness : public QObject
 private slots:
     void nothingStaysOpen()
     {
-        PageDriver fx(MainFrm::BinaryTab);
+        PageDriver fx(MainWindow::BinaryTab);
         const QString dataFile = fx.file("data.bin", QByteArray(5000, 'd'));
         runEverySendPath(fx, dataFile); // first use opens what Qt keeps for good
         const int before = openDescriptors();
         for (int round = 0; round < 10; ++round)
             runEverySendPath(fx, dataFile);
         QCOMPARE(openDescriptors(), before);
-        QVERIFY(!fx.window.link().comm().isOpen());
+        QVERIFY(!fx.window.link().serialPort().isOpen());
     }
 
     void portHeldByAnotherProgram()
@@ -104,8 +107,8 @@ private slots:
         QVERIFY(other.open(QIODevice::WriteOnly));
         ModalAnswerer boxes;
         boxes.pressOk().pressOk();
-        QVERIFY(!fx.window.String_Print("!L\r\n"));
-        QVERIFY(!fx.window.Array_Print(QByteArray("abc")));
+        QVERIFY(!fx.window.printer().printText("!L\r\n"));
+        QVERIFY(!fx.window.printer().printBytes(QByteArray("abc")));
         QCOMPARE(shownBoxes(boxes),
                  (QStringList{"Error Opening CommPort for String Send|SComString",
                               "Error: COM1 (" + fx.pty.slavePath() +
@@ -113,7 +116,7 @@ private slots:
                                   "again.|8010"}));
         QVERIFY(fx.window.SSTab1()->isEnabled());
         other.close();
-        QVERIFY(fx.window.String_Print("!L\r\n"));
+        QVERIFY(fx.window.printer().printText("!L\r\n"));
         QCOMPARE(fx.serialBytes(), QByteArray("!L\r\n"));
     }
 
@@ -125,7 +128,7 @@ private slots:
         for (bool serial : {true, false}) {
             fx.window.link().setSerialMode(serial);
             WithoutAccess locked(serial ? fx.pty.slavePath() : fx.lptPath("LPT1"));
-            QVERIFY(!fx.window.Array_Print(QByteArray("abc")));
+            QVERIFY(!fx.window.printer().printBytes(QByteArray("abc")));
         }
         const QStringList seen = shownBoxes(boxes);
         QCOMPARE(seen.size(), 2);
@@ -149,7 +152,8 @@ private slots:
         QVERIFY(reader >= 0);
         QWidget window;
         StopSignal stop;
-        PrinterLink link(&window, &stop);
+        PrinterLink link(&stop);
+        SendPresenter printer(&window, link, stop);
         link.portNames().redirect("LPT1", fifo);
         link.setSerialMode(false);
         int ticks = 0;
@@ -161,12 +165,12 @@ private slots:
         boxes.pressOk().pressOk();
         QElapsedTimer clock;
         clock.start();
-        QVERIFY(!link.Array_Print(QByteArray(1 << 20, 'x')));
+        QVERIFY(!printer.printBytes(QByteArray(1 << 20, 'x')));
         const qint64 elapsed = clock.elapsed();
         QVERIFY2(elapsed >= 9500 && elapsed < 13000, qPrintable(QString::number(elapsed)));
         QVERIFY2(ticks >= 80, qPrintable(QString::number(ticks))); // the window kept running
         // The text path gives up the same way, with its own message.
-        QVERIFY(!link.String_Print(QString(256 * 1024, 'y')));
+        QVERIFY(!printer.printText(QString(256 * 1024, 'y')));
         QCOMPARE(shownBoxes(boxes),
                  (QStringList{"Error: Device I/O error: " + fifo +
                                   " accepted no data for 10 seconds. Check that the printer is "

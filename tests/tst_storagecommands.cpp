@@ -1,8 +1,8 @@
 // The texts the Data Storage tab sends, at their edges: how a format file is
 // cut into lines and passed on, identifiers in capitals, a format stored in
 // place of its first line. The page tests check common cases on both links.
-#include "storage/FormatLines.h"
-#include "storage/StorageCommands.h"
+#include "printer/FormatLines.h"
+#include "printer/StorageCommands.h"
 #include "support/TestMain.h"
 
 using namespace StorageCommands;

@@ -1,9 +1,9 @@
 // The Data Storage tab driven as a user would: what it shows, what it asks,
 // and the exact bytes that reach the printer.
 #include "common/ChunkedFileReader.h"
-#include "config/DetailsFrm.h"
 #include "support/PageDriver.h"
 #include "support/TestMain.h"
+#include "ui/DetailsWindow.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -29,7 +29,7 @@ const QString noGraphic =
     "No graphic has been read. Use Browse to choose one first.|Graphic Storage";
 
 struct Tab : PageDriver {
-    Tab() : PageDriver(MainFrm::StorageTab) {}
+    Tab() : PageDriver(MainWindow::StorageTab) {}
 };
 
 } // namespace
@@ -103,7 +103,7 @@ private slots:
         if (setup == "pcx")
             tab.click("GSPCXOp");
         if (setup == "no port")
-            tab.window.link().comm().setCommPort(WindowFixture::missingComPort);
+            tab.window.link().serialPort().setCommPort(WindowFixture::missingComPort);
         QCOMPARE(tab.click("StoreCMD", answers.split(';')), boxes.split(';'));
         QCOMPARE(tab.click("StoreCMD", answers.split(';')), boxes.split(';'));
         const QByteArray once = sent.isEmpty() ? "" : graphicHeader + sent.toLatin1() + "xyz\r\n";
@@ -233,7 +233,7 @@ private slots:
         QCOMPARE(tab.received(serial), sent);
         QVERIFY(tab.idle());
         // The details window holds what was stored, and is not shown.
-        DetailsFrm *details = tab.window.details().existing();
+        DetailsWindow *details = tab.window.details().existing();
         const bool stored = !answers.isEmpty() && !sent.isEmpty();
         QCOMPARE(bool(details), stored);
         if (stored) {

@@ -1,6 +1,6 @@
 #include "app/AboutPage.h"
 
-#include "app/MakerContact.h"
+#include "common/MakerContact.h"
 
 #include <QDesktopServices>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
 #include "calibration/CalibrationPage.h"
 
-#include "app/Dialogs.h"
-#include "calibration/TestLabels.h"
-#include "link/PrinterLink.h"
+#include "printer/TestLabels.h"
+#include "ui/Dialogs.h"
+#include "ui/SendPresenter.h"
 
 #include "ui_CalibrationPage.h"
 
@@ -72,14 +72,14 @@ void CalibrationPage::onCalCmdClicked()
 {
     // Two transmissions; the calibration request goes out even when the
     // settings block failed, and each failure shows its own message.
-    m_services.link.String_Print(settingsBlock(ui->CIndexCmb->currentText(),
+    m_services.printer.printText(settingsBlock(ui->CIndexCmb->currentText(),
                                                ui->CPrintModeCMB->currentText(),
                                                ui->RibbonCMB->currentText()));
-    m_services.link.String_Print(calibrateBlock());
+    m_services.printer.printText(calibrateBlock());
 }
 
 void CalibrationPage::onTestCMDClicked()
 {
-    m_services.link.String_Print(ui->TestOp1->isChecked() ? TestLabels::fourByThree()
+    m_services.printer.printText(ui->TestOp1->isChecked() ? TestLabels::fourByThree()
                                                           : TestLabels::twoPointFourByOne());
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/PageServices.h"
-#include "calibration/CalibrationBlocks.h"
+#include "printer/CalibrationBlocks.h"
+#include "ui/PageServices.h"
 
 #include <QWidget>
 

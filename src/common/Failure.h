@@ -2,45 +2,89 @@
 
 #include <QString>
 
-// A failure as the user sees it: a short description and a number. Message
-// boxes that report an unexpected failure show the description as text and
-// the number, in decimal, as title. The numbers are kept here, in one place.
-struct Failure {
-    int code = 0;
-    QString description;
-
-    QString codeText() const { return QString::number(code); }
+// The numbers a failure carries; message boxes that report an unexpected
+// failure show the number, in decimal, as title.
+enum class FailureCode {
+    Overflow = 6,              // a number beyond the range it must fit
+    OutOfMemory = 7,           // no room in memory for a file's bytes
+    SubscriptOutOfRange = 9,   // a byte buffer that was never filled
+    TypeMismatch = 13,         // a text that does not read as a number
+    BadFileName = 52,          // an empty or unusable file name
+    FileNotFound = 53,         // no such file or device
+    FileTooLarge = 54,         // a file too large to hold in memory
+    DeviceIoError = 57,        // the device refused or stalled a write
+    BadRecordLength = 59,      // a profile record that does not fit its slot
+    DiskFull = 61,             // no room left to write
+    InputPastEndOfFile = 62,   // a file that ends before all of it was read
+    PermissionDenied = 70,     // no access to the file or device
+    PathAccessError = 75,      // any other file or device failure
+    InvalidValue = 380,        // a value a control or port refuses
+    PortInvalid = 8002,        // no serial port by that number
+    PortAlreadyOpen = 8005,    // this program has the port open already
+    PortUnavailable = 8010,    // the port is held or not accessible
+    PortSettingsFailed = 8015, // the port refused the line settings
+    PortWriteFailed = 8020,    // the port failed while sending
+    DialogCancelled = 32755,   // the user cancelled a file dialog
 };
 
-namespace FailureCode
-{
-constexpr int Overflow = 6;              // a number beyond the range it must fit
-constexpr int OutOfMemory = 7;           // no room in memory for a file's bytes
-constexpr int SubscriptOutOfRange = 9;   // a byte buffer that was never filled
-constexpr int TypeMismatch = 13;         // a text that does not read as a number
-constexpr int BadFileName = 52;          // an empty or unusable file name
-constexpr int FileNotFound = 53;         // no such file or device
-constexpr int FileTooLarge = 54;         // a file too large to hold in memory
-constexpr int DeviceIoError = 57;        // the device refused or stalled a write
-constexpr int BadRecordLength = 59;      // a profile record that does not fit its slot
-constexpr int DiskFull = 61;             // no room left to write
-constexpr int InputPastEndOfFile = 62;   // a file that ends before all of it was read
-constexpr int PermissionDenied = 70;     // no access to the file or device
-constexpr int PathAccessError = 75;      // any other file or device failure
-constexpr int InvalidValue = 380;        // a value a control or port refuses
-constexpr int PortInvalid = 8002;        // no serial port by that number
-constexpr int PortAlreadyOpen = 8005;    // this program has the port open already
-constexpr int PortUnavailable = 8010;    // the port is held or not accessible
-constexpr int PortSettingsFailed = 8015; // the port refused the line settings
-constexpr int PortWriteFailed = 8020;    // the port failed while sending
-constexpr int DialogCancelled = 32755;   // the user cancelled a file dialog
-} // namespace FailureCode
+// A failure as the user sees it. The description says what went wrong (for
+// a port, the cause its doctor found). A box reporting it shows the
+// description as text and the number as title, unless the code that failed
+// gives a box of its own (a sender's fixed text and title).
+struct Failure {
+    Failure(FailureCode failureCode, QString what) : code(failureCode), description(std::move(what))
+    {
+    }
 
+    FailureCode code;
+    QString description;
+    QString text;
+    QString title;
+
+    QString codeText() const { return QString::number(int(code)); }
+    QString boxText() const { return text.isEmpty() ? description : text; }
+    QString boxTitle() const { return title.isEmpty() ? codeText() : title; }
+};
+
+// The failures whose wording is the same wherever they arise.
 namespace Failures
 {
+
 // A value that a control or the port refuses.
 inline Failure invalidValue()
 {
     return {FailureCode::InvalidValue, QStringLiteral("Invalid property value")};
 }
+
+// A text that does not read as a number.
+inline Failure typeMismatch()
+{
+    return {FailureCode::TypeMismatch, QStringLiteral("Type mismatch")};
+}
+
+// A number outside the range it must fit.
+inline Failure overflow()
+{
+    return {FailureCode::Overflow, QStringLiteral("Overflow")};
+}
+
+// The user pressed Cancel in a file dialog.
+inline Failure dialogCancelled()
+{
+    return {FailureCode::DialogCancelled, QStringLiteral("Cancel was selected.")};
+}
+
+// A byte buffer that no file has filled yet.
+inline Failure neverFilled()
+{
+    return {FailureCode::SubscriptOutOfRange,
+            QStringLiteral("Subscript out of range: there are no bytes in memory to send")};
+}
+
+// A transfer ended because the program is closing.
+inline Failure stopped(FailureCode code)
+{
+    return {code, QStringLiteral("The transfer was stopped.")};
+}
+
 } // namespace Failures

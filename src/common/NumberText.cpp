@@ -25,7 +25,7 @@ bool looksNumeric(const QString &text)
 Converted<double> toDouble(const QString &text)
 {
     if (!looksNumeric(text))
-        return typeMismatch();
+        return Failures::typeMismatch();
     QString digits = text.trimmed();
     digits.replace(QLatin1String(".e"), QLatin1String("e"))
         .replace(QLatin1String(".E"), QLatin1String("E"));
@@ -34,31 +34,13 @@ Converted<double> toDouble(const QString &text)
     bool ok = false;
     const double value = digits.toDouble(&ok);
     if (!ok || !std::isfinite(value))
-        return overflow();
+        return Failures::overflow();
     return value;
-}
-
-std::optional<double> parseDouble(const QString &text)
-{
-    const Converted<double> value = toDouble(text);
-    if (const double *number = std::get_if<double>(&value))
-        return *number;
-    return std::nullopt;
 }
 
 double roundHalfEven(double value)
 {
     return std::nearbyint(value); // the default rounding mode rounds halves to even
-}
-
-Failure typeMismatch()
-{
-    return {FailureCode::TypeMismatch, QStringLiteral("Type mismatch")};
-}
-
-Failure overflow()
-{
-    return {FailureCode::Overflow, QStringLiteral("Overflow")};
 }
 
 namespace
@@ -69,7 +51,7 @@ template <typename T> Converted<T> fromDouble(double value)
     const double rounded = roundHalfEven(value);
     if (!std::isfinite(rounded) || rounded < double(std::numeric_limits<T>::min()) ||
         rounded > double(std::numeric_limits<T>::max()))
-        return overflow();
+        return Failures::overflow();
     return static_cast<T>(rounded);
 }
 

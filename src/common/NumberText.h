@@ -14,10 +14,6 @@
 namespace NumberText
 {
 
-// The value of a text that reads as a number, or nothing. "3." and ".5"
-// read as numbers so that typing a value key by key passes its checks.
-std::optional<double> parseDouble(const QString &text);
-
 // Rounds to the nearest whole number, halves to the even neighbour.
 double roundHalfEven(double value);
 
@@ -32,8 +28,5 @@ Converted<double> toDouble(const QString &text);
 Converted<std::int16_t> toInt16(const QString &text);
 Converted<std::int32_t> toInt32(const QString &text);
 Converted<std::int32_t> toInt32(double value);
-
-Failure typeMismatch();
-Failure overflow();
 
 } // namespace NumberText

@@ -1,10 +1,10 @@
 #include "config/ConfigPage.h"
 
-#include "app/ComboLists.h"
-#include "app/Dialogs.h"
 #include "common/NumberText.h"
-#include "config/DetailsFrm.h"
-#include "link/PrinterLink.h"
+#include "ui/ComboLists.h"
+#include "ui/DetailsWindow.h"
+#include "ui/Dialogs.h"
+#include "ui/SendPresenter.h"
 #include "ui_ConfigPage.h"
 
 #include <QMouseEvent>
@@ -392,7 +392,7 @@ void ConfigPage::applyEnteredValue(QAbstractSlider &slider, double value)
 
 void ConfigPage::onUploadCmdClicked()
 {
-    m_services.link.String_Print(ConfigBlock::build(values()));
+    m_services.printer.printText(ConfigBlock::build(values()));
 }
 
 void ConfigPage::onDetailsChkToggled(bool checked)

@@ -1,11 +1,11 @@
 #include "firmware/BinaryPage.h"
 
-#include "app/BusyIndicators.h"
-#include "app/CommonDialog.h"
-#include "app/Dialogs.h"
 #include "common/ChunkedFileReader.h"
 #include "common/StopSignal.h"
-#include "link/PrinterLink.h"
+#include "ui/BusyIndicators.h"
+#include "ui/CommonDialog.h"
+#include "ui/Dialogs.h"
+#include "ui/SendPresenter.h"
 
 #include "ui_BinaryPage.h"
 
@@ -69,6 +69,6 @@ void BinaryPage::onBUpLoadCmdClicked()
 {
     BusyScope busy(m_services.busy, BusyScope::TitleAnimation);
     ui->UStatLbl->setText(tr("Uploading File"));
-    const bool sent = m_services.link.Array_Print(m_binaryBytes);
+    const bool sent = m_services.printer.printBytes(m_binaryBytes);
     ui->UStatLbl->setText(sent ? tr("File Uploaded") : tr("Upload Failed"));
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/PageServices.h"
 #include "common/Failure.h"
 #include "link/PrinterBytes.h"
+#include "ui/PageServices.h"
 
 #include <QWidget>
 

@@ -76,11 +76,6 @@ ParallelDevice::~ParallelDevice()
     close();
 }
 
-bool ParallelDevice::isOpen() const
-{
-    return m_fd >= 0;
-}
-
 std::optional<Failure> ParallelDevice::open()
 {
     if (m_path.isEmpty())
@@ -96,7 +91,7 @@ std::optional<Failure> ParallelDevice::open()
 }
 
 std::optional<Failure> ParallelDevice::write(const QByteArray &bytes, const StopSignal *stop,
-                                             EventPump *pump)
+                                             int stallLimitMs, EventPump *pump)
 {
     const char *next = bytes.constData();
     qint64 left = bytes.size();
@@ -105,7 +100,7 @@ std::optional<Failure> ParallelDevice::write(const QByteArray &bytes, const Stop
     int pauseMs = 1;
     while (left > 0) {
         if (stop && stop->isRaised())
-            return Failure{FailureCode::DeviceIoError, QStringLiteral("The transfer was stopped.")};
+            return Failures::stopped(FailureCode::DeviceIoError);
         const long long written = writeSome(m_fd, next, std::min(left, blockSize));
         if (written > 0) {
             next += written;
@@ -127,7 +122,7 @@ std::optional<Failure> ParallelDevice::write(const QByteArray &bytes, const Stop
                            QStringLiteral("Device I/O error: %1 accepted no data for %2 seconds. "
                                           "Check that the printer is on, online and has paper.")
                                .arg(QDir::toNativeSeparators(m_path))
-                               .arg(stallLimitMs / 1000)};
+                               .arg(stallLimitMs / 1000.0)};
         pauseInEventLoop(pauseMs, stop);
         pauseMs = std::min(pauseMs * 2, longestPauseMs);
     }

@@ -1,20 +1,19 @@
 #include "link/PrinterLink.h"
 
-#include "link/PortIO.h"
+#include "link/PortSenders.h"
 
-PrinterLink::PrinterLink(QWidget *window, const StopSignal *stop)
-    : m_window(window), m_stop(stop), m_comm(m_names)
+PrinterLink::PrinterLink(const StopSignal *stop) : m_stop(stop), m_serialPort(m_names) {}
+
+SendOutcome PrinterLink::sendText(const QString &text)
 {
+    const PortSenders senders(m_names, m_stop, m_stallLimitMs);
+    return m_serialMode ? senders.serialText(text, m_serialPort)
+                        : senders.parallelText(text, m_parallelPortName);
 }
 
-bool PrinterLink::String_Print(const QString &text)
+SendOutcome PrinterLink::sendBytes(const PrinterBytes &bytes)
 {
-    PortIO port(m_window, m_names, m_stop);
-    return m_serialMode ? port.SComString(text, m_comm) : port.SLptString(text, m_parallelPortName);
-}
-
-bool PrinterLink::Array_Print(const PrinterBytes &bytes)
-{
-    PortIO port(m_window, m_names, m_stop);
-    return m_serialMode ? port.SComByte(bytes, m_comm) : port.SLptByte(bytes, m_parallelPortName);
+    const PortSenders senders(m_names, m_stop, m_stallLimitMs);
+    return m_serialMode ? senders.serialBytes(bytes, m_serialPort)
+                        : senders.parallelBytes(bytes, m_parallelPortName);
 }

@@ -1,27 +1,26 @@
 #pragma once
 
-#include "link/MyComm.h"
 #include "link/PortNames.h"
 #include "link/PrinterBytes.h"
+#include "link/SendOutcome.h"
+#include "link/SerialPort.h"
 
 #include <QString>
 
-class QWidget;
 class StopSignal;
 
 // The link state and the two ways every feature reaches the printer. The
 // link is chosen at the moment of each call; a port is open only while one
-// send runs. Both return whether the data went out; on failure the sender
-// has already shown its message.
+// send runs. Both return their outcome; showing it is the caller's part.
 class PrinterLink
 {
 public:
-    PrinterLink(QWidget *window, const StopSignal *stop);
+    explicit PrinterLink(const StopSignal *stop);
 
-    bool String_Print(const QString &text);
-    bool Array_Print(const PrinterBytes &bytes);
+    SendOutcome sendText(const QString &text);
+    SendOutcome sendBytes(const PrinterBytes &bytes);
 
-    // True: send through the serial port object; false: to the parallel device.
+    // True: send through the serial port; false: to the parallel device.
     bool serialMode() const { return m_serialMode; }
     void setSerialMode(bool serial) { m_serialMode = serial; }
 
@@ -29,14 +28,16 @@ public:
     QString parallelPortName() const { return m_parallelPortName; }
     void setParallelPortName(const QString &name) { m_parallelPortName = name; }
 
-    MyComm &comm() { return m_comm; }
+    SerialPort &serialPort() { return m_serialPort; }
     PortNames &portNames() { return m_names; }
 
+    void setStallLimitMs(int limitMs) { m_stallLimitMs = limitMs; }
+
 private:
-    QWidget *m_window;
     const StopSignal *m_stop;
     PortNames m_names;
-    MyComm m_comm;
+    SerialPort m_serialPort;
     bool m_serialMode = true;
     QString m_parallelPortName = QStringLiteral("LPT1");
+    int m_stallLimitMs = defaultStallLimitMs;
 };

@@ -1,8 +1,8 @@
 #include "profile/ProfileActions.h"
 
-#include "app/Dialogs.h"
 #include "config/ConfigPage.h"
-#include "profile/FileIO.h"
+#include "profile/ProfileFile.h"
+#include "ui/Dialogs.h"
 
 #include <QPushButton>
 
@@ -15,12 +15,12 @@ ProfileActions::ProfileActions(QWidget *window, ConfigPage &page, CommonDialog &
 
 void ProfileActions::onExportCmdClicked()
 {
-    FileIO(m_window, m_page).FileSave(m_dialog);
+    ProfileFile(m_window, m_page).FileSave(m_dialog);
 }
 
 void ProfileActions::onLoadCmdClicked()
 {
-    if (!FileIO(m_window, m_page).FileLoad(m_dialog))
+    if (!ProfileFile(m_window, m_page).FileLoad(m_dialog))
         Dialogs::showMessage(m_window, QStringLiteral("Error Opening File"),
                              QStringLiteral("Load Configuration"));
 }

@@ -1,15 +1,15 @@
 #include "storage/StoragePage.h"
 
-#include "app/BusyIndicators.h"
-#include "app/CommonDialog.h"
-#include "app/Dialogs.h"
 #include "common/ChunkedFileReader.h"
 #include "common/NumberText.h"
 #include "common/StopSignal.h"
-#include "config/DetailsFrm.h"
-#include "link/PrinterLink.h"
-#include "storage/FormatLines.h"
-#include "storage/StorageCommands.h"
+#include "printer/FormatLines.h"
+#include "printer/StorageCommands.h"
+#include "ui/BusyIndicators.h"
+#include "ui/CommonDialog.h"
+#include "ui/DetailsWindow.h"
+#include "ui/Dialogs.h"
+#include "ui/SendPresenter.h"
 
 #include "ui_StoragePage.h"
 
@@ -139,12 +139,12 @@ void StoragePage::onStoreCmdClicked()
     BusyScope busy(m_services.busy, busySigns);
     const QString typeWord =
         ui->GSPCXOp->isChecked() ? QStringLiteral("PCX") : QStringLiteral("BMP");
-    PrinterLink &link = m_services.link;
-    bool stored = link.String_Print(StorageCommands::graphicStoreHeader(typeWord, identifier));
+    SendPresenter &printer = m_services.printer;
+    bool stored = printer.printText(StorageCommands::graphicStoreHeader(typeWord, identifier));
     if (stored) {
         ui->StatLbl->setText(QStringLiteral("SENDING FILE TO PRINTER"));
-        stored = link.Array_Print(m_graphicBytes) &&
-                 link.String_Print(StorageCommands::graphicStoreEnd());
+        stored = printer.printBytes(m_graphicBytes) &&
+                 printer.printText(StorageCommands::graphicStoreEnd());
     }
     ui->StatLbl->setText(stored ? QStringLiteral("FINISHED STORING ") + identifier
                                 : QStringLiteral("STORING FAILED"));
@@ -210,7 +210,7 @@ void StoragePage::onFStoreCmdClicked()
     const QStringList lines = FormatLines::split(QString::fromLatin1(file.takeBytes()));
 
     if (!storing) {
-        m_services.link.String_Print(FormatLines::withCrLf(lines));
+        m_services.printer.printText(FormatLines::withCrLf(lines));
         return;
     }
     const QString identifier =
@@ -227,7 +227,7 @@ void StoragePage::onFStoreCmdClicked()
         return;
     }
     const QString text = StorageCommands::formatStore(identifier, lines);
-    m_services.link.String_Print(text);
+    m_services.printer.printText(text);
     m_services.details.setText(text);
 }
 
@@ -250,7 +250,7 @@ void StoragePage::recallGraphic()
         m_services.window, QStringLiteral("Enter Stored Graphic to Print"), storageTitle);
     if (identifier.isEmpty())
         return;
-    m_services.link.String_Print(StorageCommands::graphicRecall(identifier));
+    m_services.printer.printText(StorageCommands::graphicRecall(identifier));
 }
 
 void StoragePage::recallFormat()
@@ -266,7 +266,7 @@ void StoragePage::recallFormat()
         Dialogs::showMessage(m_services.window, QStringLiteral("Invalid Quantity"), storageTitle);
         return;
     }
-    m_services.link.String_Print(
+    m_services.printer.printText(
         StorageCommands::formatRecall(identifier, std::get<std::int16_t>(quantity)));
 }
 
@@ -277,10 +277,10 @@ void StoragePage::onDeleteCmdClicked()
                           QStringLiteral("Delete Stored Object"));
     if (identifier.isEmpty())
         return;
-    m_services.link.String_Print(StorageCommands::deleteObject(identifier));
+    m_services.printer.printText(StorageCommands::deleteObject(identifier));
 }
 
 void StoragePage::onListCmdClicked()
 {
-    m_services.link.String_Print(StorageCommands::listObjects());
+    m_services.printer.printText(StorageCommands::listObjects());
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/PageServices.h"
 #include "link/PrinterBytes.h"
+#include "ui/PageServices.h"
 
 #include <QWidget>
 

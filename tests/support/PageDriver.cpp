@@ -1,8 +1,8 @@
 #include "support/PageDriver.h"
 
-#include "app/BusyIndicators.h"
-#include "app/WindowTitle.h"
 #include "common/ChunkedFileReader.h"
+#include "ui/BusyIndicators.h"
+#include "ui/WindowTitle.h"
 
 #include <QAbstractButton>
 #include <QDir>

@@ -12,7 +12,7 @@
 class PageDriver : public WindowFixture
 {
 public:
-    explicit PageDriver(MainFrm::Tab tab) { showTab(tab); }
+    explicit PageDriver(MainWindow::Tab tab) { showTab(tab); }
 
     // Writes a file into the fixture's folder; returns its path.
     QString file(const QString &name, const QByteArray &bytes);

@@ -38,7 +38,7 @@ void WindowFixture::click(const QString &name) const
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
 }
 
-void WindowFixture::showTab(MainFrm::Tab tab)
+void WindowFixture::showTab(MainWindow::Tab tab)
 {
     window.SSTab1()->setCurrentIndex(tab);
     QCoreApplication::processEvents();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MainFrm.h"
+#include "app/MainWindow.h"
 #include "support/PseudoTerminal.h"
 
 #include <QTemporaryDir>
@@ -13,7 +13,7 @@ class WindowFixture
 public:
     WindowFixture();
 
-    MainFrm window;
+    MainWindow window;
     PseudoTerminal pty;
     QTemporaryDir dir;
 
@@ -34,7 +34,7 @@ public:
     }
 
     // Makes `tab` current, for clicking its controls.
-    void showTab(MainFrm::Tab tab);
+    void showTab(MainWindow::Tab tab);
     // Clicks the named control in its middle with the left button.
     void click(const QString &name) const;
 };

@@ -37,8 +37,6 @@ public:
     // "Pictures (*.bmp *.pcx)", and "*.*" matches every file.
     static QString toQtFilter(const QString &filter);
 
-    static Failure cancelled();
-
 private:
     std::optional<Failure> show(bool forSaving);
 

@@ -1,6 +1,6 @@
-#include "storage/StorageCommands.h"
+#include "printer/StorageCommands.h"
 
-#include "storage/FormatLines.h"
+#include "printer/FormatLines.h"
 
 namespace StorageCommands
 {

@@ -1,4 +1,4 @@
-#include "storage/WrappingButton.h"
+#include "widgets/WrappingButton.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

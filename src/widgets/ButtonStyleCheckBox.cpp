@@ -1,4 +1,4 @@
-#include "config/ButtonStyleCheckBox.h"
+#include "widgets/ButtonStyleCheckBox.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PageServices.h"
+#include "ui/PageServices.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "calibration/CalibrationBlocks.h"
+#include "printer/CalibrationBlocks.h"
 
-#include "calibration/CommandLines.h"
+#include "printer/CommandLines.h"
 
 namespace CalibrationBlocks
 {

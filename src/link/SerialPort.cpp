@@ -1,4 +1,4 @@
-#include "link/MyComm.h"
+#include "link/SerialPort.h"
 
 #include "common/StopSignal.h"
 #include "link/PortDoctor.h"
@@ -14,18 +14,18 @@ constexpr int highestCommPort = 255;
 
 } // namespace
 
-MyComm::MyComm(const PortNames &names, QObject *parent) : QObject(parent), m_names(names)
+SerialPort::SerialPort(const PortNames &names, QObject *parent) : QObject(parent), m_names(names)
 {
     m_port.setObjectName(QStringLiteral("MyComm"));
 }
 
-MyComm::~MyComm()
+SerialPort::~SerialPort()
 {
     if (m_port.isOpen())
         m_port.close();
 }
 
-std::optional<Failure> MyComm::setCommPort(int port)
+std::optional<Failure> SerialPort::setCommPort(int port)
 {
     if (port < 1 || port > highestCommPort)
         return Failures::invalidValue();
@@ -33,7 +33,7 @@ std::optional<Failure> MyComm::setCommPort(int port)
     return std::nullopt;
 }
 
-std::optional<Failure> MyComm::setSettings(const QString &text)
+std::optional<Failure> SerialPort::setSettings(const QString &text)
 {
     const std::optional<SerialSettings> parsed = SerialSettings::parse(text);
     if (!parsed)
@@ -42,12 +42,12 @@ std::optional<Failure> MyComm::setSettings(const QString &text)
     return std::nullopt;
 }
 
-QString MyComm::deviceName() const
+QString SerialPort::deviceName() const
 {
     return m_names.serialDevice(m_commPort);
 }
 
-std::optional<Failure> MyComm::open()
+std::optional<Failure> SerialPort::open()
 {
     const QString device = deviceName();
     if (m_port.isOpen())
@@ -73,16 +73,13 @@ std::optional<Failure> MyComm::open()
     return std::nullopt;
 }
 
-void MyComm::close()
+void SerialPort::close()
 {
-    if (!m_port.isOpen())
-        return;
-    if (!portFailure() && m_port.bytesToWrite() > 0)
-        drain();
-    m_port.close();
+    if (m_port.isOpen())
+        m_port.close();
 }
 
-void MyComm::abort()
+void SerialPort::abort()
 {
     if (!m_port.isOpen())
         return;
@@ -90,12 +87,12 @@ void MyComm::abort()
     m_port.close();
 }
 
-void MyComm::output(QByteArrayView bytes)
+void SerialPort::output(QByteArrayView bytes)
 {
     m_port.write(bytes.data(), bytes.size());
 }
 
-std::optional<Failure> MyComm::portFailure() const
+std::optional<Failure> SerialPort::portFailure() const
 {
     switch (m_port.error()) {
     case QSerialPort::NoError:
@@ -113,7 +110,7 @@ std::optional<Failure> MyComm::portFailure() const
     }
 }
 
-std::optional<Failure> MyComm::drain(const StopSignal *stop)
+std::optional<Failure> SerialPort::drain(const StopSignal *stop, int stallLimitMs)
 {
     QElapsedTimer sinceProgress;
     sinceProgress.start();
@@ -122,8 +119,7 @@ std::optional<Failure> MyComm::drain(const StopSignal *stop)
         if (std::optional<Failure> failure = portFailure())
             return failure;
         if (stop && stop->isRaised())
-            return Failure{FailureCode::PortWriteFailed,
-                           QStringLiteral("The transfer was stopped.")};
+            return Failures::stopped(FailureCode::PortWriteFailed);
 
         // A port that takes the bytes at once needs no trip through the
         // event loop; this keeps fast links at full speed.
@@ -137,7 +133,7 @@ std::optional<Failure> MyComm::drain(const StopSignal *stop)
                            QStringLiteral("%1 accepted no data for %2 seconds: check that the "
                                           "printer is on, online and connected.")
                                .arg(PortNames::serialLogicalName(m_commPort))
-                               .arg(stallLimitMs / 1000)};
+                               .arg(stallLimitMs / 1000.0)};
 
         // Sleep in the event loop until the port can take more, fails, or the
         // program is closing; the window stays alive meanwhile.

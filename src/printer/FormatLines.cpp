@@ -1,4 +1,4 @@
-#include "storage/FormatLines.h"
+#include "printer/FormatLines.h"
 
 namespace FormatLines
 {

@@ -1,4 +1,4 @@
-#include "app/Dialogs.h"
+#include "ui/Dialogs.h"
 
 #include <QInputDialog>
 #include <QMessageBox>
@@ -15,7 +15,7 @@ void showMessage(QWidget *parent, const QString &text, const QString &title)
 
 void showFailure(QWidget *parent, const Failure &failure)
 {
-    showMessage(parent, failure.description, failure.codeText());
+    showMessage(parent, failure.boxText(), failure.boxTitle());
 }
 
 QString inputBox(QWidget *parent, const QString &prompt, const QString &title,

@@ -1,4 +1,4 @@
-#include "config/DetailsFrm.h"
+#include "ui/DetailsWindow.h"
 
 #include <QPlainTextEdit>
 #include <QResizeEvent>
@@ -21,7 +21,7 @@ constexpr int textHeightAllowance = twips(375);
 
 } // namespace
 
-DetailsFrm::DetailsFrm() : m_text1(new QPlainTextEdit(this))
+DetailsWindow::DetailsWindow() : m_text1(new QPlainTextEdit(this))
 {
     setObjectName(QStringLiteral("DetailsFrm"));
     setWindowTitle(QStringLiteral("Details"));
@@ -35,27 +35,27 @@ DetailsFrm::DetailsFrm() : m_text1(new QPlainTextEdit(this))
     resize(clientWidth, clientHeight);
 }
 
-QString DetailsFrm::text() const
+QString DetailsWindow::text() const
 {
     QString text = m_text1->toPlainText();
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     return text;
 }
 
-void DetailsFrm::setText(const QString &text)
+void DetailsWindow::setText(const QString &text)
 {
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     m_text1->setPlainText(shown);
 }
 
-void DetailsFrm::resizeEvent(QResizeEvent *event)
+void DetailsWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     fitTextBox();
 }
 
-void DetailsFrm::fitTextBox()
+void DetailsWindow::fitTextBox()
 {
     // The text box follows the window's outer size, less the frame; a window
     // too small for that gives an empty box rather than a negative one.
@@ -69,10 +69,10 @@ DetailsHost::~DetailsHost()
     closeWindow();
 }
 
-DetailsFrm &DetailsHost::window()
+DetailsWindow &DetailsHost::window()
 {
     if (!m_window)
-        m_window = new DetailsFrm;
+        m_window = new DetailsWindow;
     return *m_window;
 }
 

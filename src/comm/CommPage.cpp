@@ -1,9 +1,9 @@
-#include "link/CommPage.h"
+#include "comm/CommPage.h"
 
-#include "app/ComboLists.h"
-#include "app/Dialogs.h"
 #include "common/NumberText.h"
 #include "link/PrinterLink.h"
+#include "ui/ComboLists.h"
+#include "ui/Dialogs.h"
 #include "ui_CommPage.h"
 
 namespace
@@ -88,10 +88,10 @@ void CommPage::applySerialSettings()
     if (const Failure *notAPort = std::get_if<Failure>(&port))
         failure = *notAPort;
     if (!failure)
-        failure = m_services.link.comm().setCommPort(std::get<std::int16_t>(port));
+        failure = m_services.link.serialPort().setCommPort(std::get<std::int16_t>(port));
     // A port number already accepted stays in force when the settings are not.
     if (!failure)
-        failure = m_services.link.comm().setSettings(settings);
+        failure = m_services.link.serialPort().setSettings(settings);
     if (!failure)
         return;
 

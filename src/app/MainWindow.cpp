@@ -1,13 +1,13 @@
-#include "app/MainFrm.h"
+#include "app/MainWindow.h"
 
 #include "app/AboutPage.h"
-#include "app/WindowTitle.h"
 #include "calibration/CalibrationPage.h"
+#include "comm/CommPage.h"
 #include "config/ConfigPage.h"
 #include "firmware/BinaryPage.h"
-#include "link/CommPage.h"
 #include "profile/ProfileActions.h"
 #include "storage/StoragePage.h"
+#include "ui/WindowTitle.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -46,10 +46,11 @@ QIcon applicationIcon()
 
 } // namespace
 
-MainFrm::MainFrm(QWidget *parent)
-    : QWidget(parent), m_link(this, &m_stop), m_tabs(new QTabWidget(this)),
-      m_busy(std::make_unique<BusyIndicators>(this, m_tabs)),
-      m_commonDialog(this), m_services{this, m_link, *m_busy, m_commonDialog, m_details, m_stop}
+MainWindow::MainWindow(QWidget *parent)
+    : QWidget(parent), m_link(&m_stop), m_printer(this, m_link, m_stop),
+      m_tabs(new QTabWidget(this)), m_busy(std::make_unique<BusyIndicators>(this, m_tabs)),
+      m_commonDialog(this), m_services{this,           m_link,    m_printer, *m_busy,
+                                       m_commonDialog, m_details, m_stop}
 {
     setObjectName(QStringLiteral("MainFrm"));
     setWindowTitle(WindowTitle::plain);
@@ -70,9 +71,9 @@ MainFrm::MainFrm(QWidget *parent)
     m_tabs->setCurrentIndex(ConfigurationTab);
 }
 
-MainFrm::~MainFrm() = default;
+MainWindow::~MainWindow() = default;
 
-void MainFrm::buildTabs()
+void MainWindow::buildTabs()
 {
     // Every caption must stay readable: no eliding, no scroll buttons.
     m_tabs->tabBar()->setElideMode(Qt::ElideNone);
@@ -93,14 +94,14 @@ void MainFrm::buildTabs()
     m_tabs->addTab(centred(m_aboutPage), tr("About"));
 }
 
-void MainFrm::connectControls()
+void MainWindow::connectControls()
 {
     connect(m_exitCmd, &QPushButton::clicked, this, &QWidget::close);
     // Owned by the configuration page, whose buttons it serves.
     new ProfileActions(this, *m_configPage, m_commonDialog);
 }
 
-void MainFrm::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     // A transfer or file read may still be processing events further down
     // the stack: tell it to stop; it closes its port or file on its way out.

@@ -15,10 +15,10 @@ class QWidget;
 // Saves the configuration tab to a profile file and loads it back. Export
 // only writes a file; import only changes the tab's controls, one at a time
 // and each through its own change handling, exactly as a user's edits.
-class FileIO
+class ProfileFile
 {
 public:
-    FileIO(QWidget *window, ConfigPage &page);
+    ProfileFile(QWidget *window, ConfigPage &page);
 
     // True when the profile was written to the file chosen in the dialog.
     bool FileSave(CommonDialog &dialog);

@@ -1,7 +1,7 @@
-#include "calibration/TestLabels.h"
+#include "printer/TestLabels.h"
 
-#include "app/MakerContact.h"
-#include "calibration/CommandLines.h"
+#include "common/MakerContact.h"
+#include "printer/CommandLines.h"
 
 namespace TestLabels
 {

@@ -1,10 +1,10 @@
-#include "profile/FileIO.h"
+#include "profile/ProfileFile.h"
 
-#include "app/CommonDialog.h"
-#include "app/Dialogs.h"
 #include "common/FileFailure.h"
 #include "common/NumberText.h"
 #include "config/ConfigPage.h"
+#include "ui/CommonDialog.h"
+#include "ui/Dialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,10 +13,10 @@
 #include <QLineEdit>
 #include <QSlider>
 
-const QString FileIO::filter =
+const QString ProfileFile::filter =
     QStringLiteral("Varimonde Printer Profile (*.vsp)|*.vsp|All Files(*.*)|*.*");
-const QString FileIO::defaultExtension = QStringLiteral(".vsp");
-const QString FileIO::proposedName = QStringLiteral("profile.vsp");
+const QString ProfileFile::defaultExtension = QStringLiteral(".vsp");
+const QString ProfileFile::proposedName = QStringLiteral("profile.vsp");
 
 namespace
 {
@@ -56,9 +56,9 @@ std::int16_t stateOf(const QCheckBox *box)
 
 } // namespace
 
-FileIO::FileIO(QWidget *window, ConfigPage &page) : m_window(window), m_page(page) {}
+ProfileFile::ProfileFile(QWidget *window, ConfigPage &page) : m_window(window), m_page(page) {}
 
-std::optional<Failure> FileIO::choosePath(CommonDialog &dialog, bool forSaving, QString &path)
+std::optional<Failure> ProfileFile::choosePath(CommonDialog &dialog, bool forSaving, QString &path)
 {
     dialog.CancelError = true;
     dialog.Filter = filter;
@@ -70,7 +70,7 @@ std::optional<Failure> FileIO::choosePath(CommonDialog &dialog, bool forSaving, 
     return std::nullopt;
 }
 
-bool FileIO::FileSave(CommonDialog &dialog)
+bool ProfileFile::FileSave(CommonDialog &dialog)
 {
     QString path;
     if (std::optional<Failure> failure = choosePath(dialog, true, path))
@@ -83,7 +83,7 @@ bool FileIO::FileSave(CommonDialog &dialog)
     return true;
 }
 
-bool FileIO::FileLoad(CommonDialog &dialog)
+bool ProfileFile::FileLoad(CommonDialog &dialog)
 {
     QString path;
     if (std::optional<Failure> failure = choosePath(dialog, false, path))
@@ -96,14 +96,14 @@ bool FileIO::FileLoad(CommonDialog &dialog)
     return true;
 }
 
-bool FileIO::fail(const Failure &failure)
+bool ProfileFile::fail(const Failure &failure)
 {
     if (failure.code != FailureCode::DialogCancelled)
         Dialogs::showFailure(m_window, failure);
     return false;
 }
 
-std::variant<ProfileRecord, Failure> FileIO::gather() const
+std::variant<ProfileRecord, Failure> ProfileFile::gather() const
 {
     ProfileRecord record;
     record.DarkEnable = stateOf(m_page.DarkChk());
@@ -128,7 +128,7 @@ std::variant<ProfileRecord, Failure> FileIO::gather() const
     return record;
 }
 
-std::optional<Failure> FileIO::putIntoWindow(const ProfileRecord &record)
+std::optional<Failure> ProfileFile::putIntoWindow(const ProfileRecord &record)
 {
     if (auto failure = setState(m_page.DarkChk(), record.DarkEnable))
         return failure;

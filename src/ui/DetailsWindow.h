@@ -7,11 +7,11 @@ class QPlainTextEdit;
 
 // The Details window: the printer commands the program built last, in one
 // editable text box that fills the window.
-class DetailsFrm : public QWidget
+class DetailsWindow : public QWidget
 {
     Q_OBJECT
 public:
-    DetailsFrm();
+    DetailsWindow();
 
     // The text of Text1 with its lines separated by CR LF, as written.
     QString text() const;
@@ -39,9 +39,9 @@ public:
     DetailsHost &operator=(const DetailsHost &) = delete;
 
     // The window, created hidden if it does not exist.
-    DetailsFrm &window();
+    DetailsWindow &window();
     // The window if it exists, else null.
-    DetailsFrm *existing() const { return m_window; }
+    DetailsWindow *existing() const { return m_window; }
 
     void setText(const QString &text) { window().setText(text); }
     void show();
@@ -50,5 +50,5 @@ public:
     void closeWindow();
 
 private:
-    QPointer<DetailsFrm> m_window;
+    QPointer<DetailsWindow> m_window;
 };

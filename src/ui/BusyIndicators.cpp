@@ -1,6 +1,6 @@
-#include "app/BusyIndicators.h"
+#include "ui/BusyIndicators.h"
 
-#include "app/WindowTitle.h"
+#include "ui/WindowTitle.h"
 
 #include <QCoreApplication>
 #include <QProgressBar>

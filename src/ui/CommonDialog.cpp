@@ -1,6 +1,6 @@
-#include "app/CommonDialog.h"
+#include "ui/CommonDialog.h"
 
-#include "app/Dialogs.h"
+#include "ui/Dialogs.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -8,11 +8,6 @@
 #include <QStringList>
 
 CommonDialog::CommonDialog(QWidget *parent) : m_parent(parent) {}
-
-Failure CommonDialog::cancelled()
-{
-    return {FailureCode::DialogCancelled, QStringLiteral("Cancel was selected.")};
-}
 
 QString CommonDialog::toQtFilter(const QString &filter)
 {
@@ -88,7 +83,7 @@ std::optional<Failure> CommonDialog::show(bool forSaving)
     }
     if (dialog.exec() != QDialog::Accepted) {
         if (CancelError)
-            return cancelled();
+            return Failures::dialogCancelled();
         FileName.clear();
         return std::nullopt;
     }

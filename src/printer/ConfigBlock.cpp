@@ -1,4 +1,4 @@
-#include "config/ConfigBlock.h"
+#include "printer/ConfigBlock.h"
 
 bool ConfigValues::anySwitchOn() const
 {

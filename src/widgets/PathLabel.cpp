@@ -1,4 +1,4 @@
-#include "firmware/PathLabel.h"
+#include "widgets/PathLabel.h"
 
 #include <QPainter>
 #include <QTextLayout>

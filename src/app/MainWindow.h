@@ -1,11 +1,12 @@
 #pragma once
 
-#include "app/BusyIndicators.h"
-#include "app/CommonDialog.h"
-#include "app/PageServices.h"
 #include "common/StopSignal.h"
-#include "config/DetailsFrm.h"
 #include "link/PrinterLink.h"
+#include "ui/BusyIndicators.h"
+#include "ui/CommonDialog.h"
+#include "ui/DetailsWindow.h"
+#include "ui/PageServices.h"
+#include "ui/SendPresenter.h"
 
 #include <QWidget>
 
@@ -23,7 +24,7 @@ class StoragePage;
 // The main window: six tabs, the Exit button, and the services the tabs
 // share. Closing it closes the Details window, stops any running transfer
 // and ends the program.
-class MainFrm : public QWidget
+class MainWindow : public QWidget
 {
     Q_OBJECT
 public:
@@ -36,13 +37,11 @@ public:
         AboutTab
     };
 
-    explicit MainFrm(QWidget *parent = nullptr);
-    ~MainFrm() override;
-
-    bool String_Print(const QString &text) { return m_link.String_Print(text); }
-    bool Array_Print(const PrinterBytes &bytes) { return m_link.Array_Print(bytes); }
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     PrinterLink &link() { return m_link; }
+    SendPresenter &printer() { return m_printer; }
     BusyIndicators &busy() { return *m_busy; }
     CommonDialog &commonDialog() { return m_commonDialog; }
     DetailsHost &details() { return m_details; }
@@ -65,6 +64,7 @@ private:
 
     StopSignal m_stop;
     PrinterLink m_link;
+    SendPresenter m_printer;
     QTabWidget *m_tabs;
     QPushButton *m_exitCmd = nullptr;
     std::unique_ptr<BusyIndicators> m_busy;

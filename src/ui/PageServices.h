@@ -1,0 +1,22 @@
+#pragma once
+
+class BusyIndicators;
+class CommonDialog;
+class DetailsHost;
+class PrinterLink;
+class SendPresenter;
+class QWidget;
+class StopSignal;
+
+// What the main window lends its tab pages: the printer link and the
+// presenter that sends through it, the busy indicators, the shared file dialog, the Details window,
+// and the signal raised when the window closes. Pages get nothing else from the window.
+struct PageServices {
+    QWidget *window;
+    PrinterLink &link;
+    SendPresenter &printer;
+    BusyIndicators &busy;
+    CommonDialog &fileDialog;
+    DetailsHost &details;
+    const StopSignal &stop;
+};

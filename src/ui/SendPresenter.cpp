@@ -1,0 +1,35 @@
+#include "ui/SendPresenter.h"
+
+#include "common/StopSignal.h"
+#include "link/PrinterLink.h"
+#include "ui/Dialogs.h"
+
+#include <QWidget>
+
+SendPresenter::SendPresenter(QWidget *window, PrinterLink &link, const StopSignal &stop)
+    : m_window(window), m_link(link), m_stop(stop)
+{
+}
+
+bool SendPresenter::printText(const QString &text)
+{
+    return present(m_link.sendText(text));
+}
+
+bool SendPresenter::printBytes(const PrinterBytes &bytes)
+{
+    const bool hourglass = m_window && m_link.serialMode();
+    if (hourglass)
+        m_window->setCursor(Qt::WaitCursor);
+    const SendOutcome outcome = m_link.sendBytes(bytes);
+    if (hourglass)
+        m_window->unsetCursor();
+    return present(outcome);
+}
+
+bool SendPresenter::present(const SendOutcome &outcome) const
+{
+    if (outcome && !m_stop.isRaised())
+        Dialogs::showFailure(m_window, *outcome);
+    return !outcome;
+}
