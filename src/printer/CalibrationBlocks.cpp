@@ -55,14 +55,14 @@ QString indexSettingLine(const QString &printType, const QString &ribbon)
 
 QString settingsBlock(const QString &indexType, const QString &printType, const QString &ribbon)
 {
-    return CommandLines::join({QStringLiteral("! 0 0 0 0"), indexSettingLine(printType, ribbon),
+    return CommandLines::join({CommandLines::blockHeader, indexSettingLine(printType, ribbon),
                                QStringLiteral("V FEED_TYPE ") + indexType,
                                QStringLiteral("V WRITE"), QStringLiteral("END")});
 }
 
 QString calibrateBlock()
 {
-    return CommandLines::join({QStringLiteral("! 0 0 0 0"),
+    return CommandLines::join({CommandLines::blockHeader,
                                QStringLiteral("V INDEX SETTING CALIBRATE"),
                                QStringLiteral("V WRITE"), QStringLiteral("END")});
 }

@@ -3,15 +3,27 @@
 #include <QString>
 #include <QStringList>
 
+// How the printer reads its command texts: lines ended by CR LF.
 namespace CommandLines
 {
 
-// The lines of one command block as the printer reads them: CR LF between
-// lines and nothing after the last, so the block ends exactly at its final
-// command.
+inline const QString lineEnd = QStringLiteral("\r\n");
+
+// The first line of every configuration, calibration and graphic store
+// block: a command block with no label to print.
+inline const QString blockHeader = QStringLiteral("! 0 0 0 0");
+
+// CR LF between lines and nothing after the last, so a block ends exactly
+// at its final command.
 inline QString join(const QStringList &lines)
 {
-    return lines.join(QLatin1String("\r\n"));
+    return lines.join(lineEnd);
+}
+
+// Every line followed by CR LF; nothing for no lines.
+inline QString terminated(const QStringList &lines)
+{
+    return lines.isEmpty() ? QString() : join(lines) + lineEnd;
 }
 
 } // namespace CommandLines

@@ -1,5 +1,7 @@
 #include "printer/ConfigBlock.h"
 
+#include "printer/CommandLines.h"
+
 bool ConfigValues::anySwitchOn() const
 {
     return darknessOn || widthOn || emulationOn || printModeOn || printSpeedOn || textBufferOn;
@@ -10,28 +12,26 @@ namespace ConfigBlock
 
 QString build(const ConfigValues &values)
 {
-    const QString lineEnd = QStringLiteral("\r\n");
-    QString block = QStringLiteral("! 0 0 0 0") + lineEnd;
+    QStringList lines{CommandLines::blockHeader};
     if (values.darknessOn)
-        block += QStringLiteral("VARIABLE DARKNESS ") + values.darkness + lineEnd;
+        lines << QStringLiteral("VARIABLE DARKNESS ") + values.darkness;
     if (values.widthOn)
-        block += QStringLiteral("VARIABLE WIDTH ") + values.width + lineEnd;
+        lines << QStringLiteral("VARIABLE WIDTH ") + values.width;
     if (values.emulationOn) {
         if (values.emulationOff)
-            block += QStringLiteral("VARIABLE MODE 0") + lineEnd;
+            lines << QStringLiteral("VARIABLE MODE 0");
         else
-            block += QStringLiteral("VARIABLE MODE 2 ") + QString::number(values.scaler) + lineEnd;
+            lines << QStringLiteral("VARIABLE MODE 2 ") + QString::number(values.scaler);
     }
     if (values.printModeOn)
-        block += QStringLiteral("VARIABLE PRINT_MODE ") + values.printMode + lineEnd;
+        lines << QStringLiteral("VARIABLE PRINT_MODE ") + values.printMode;
     if (values.printSpeedOn)
-        block += QStringLiteral("VARIABLE ") + values.printSpeed + lineEnd;
+        lines << QStringLiteral("VARIABLE ") + values.printSpeed;
     if (values.textBufferOn)
-        block += QStringLiteral("VARIABLE TXTBFR ") + QString::number(values.mainBuffer) +
-                 QLatin1Char(' ') + QString::number(values.overflowBuffer) + lineEnd;
-    block += QStringLiteral("VARIABLE WRITE") + lineEnd;
-    block += QStringLiteral("END");
-    return block;
+        lines << QStringLiteral("VARIABLE TXTBFR ") + QString::number(values.mainBuffer) +
+                     QLatin1Char(' ') + QString::number(values.overflowBuffer);
+    lines << QStringLiteral("VARIABLE WRITE") << QStringLiteral("END");
+    return CommandLines::join(lines);
 }
 
 } // namespace ConfigBlock

@@ -1,5 +1,7 @@
 #include "printer/FormatLines.h"
 
+#include "printer/CommandLines.h"
+
 namespace FormatLines
 {
 
@@ -23,10 +25,7 @@ QStringList split(const QString &fileText)
 
 QString withCrLf(const QStringList &lines)
 {
-    QString text;
-    for (const QString &line : lines)
-        text += line + QStringLiteral("\r\n");
-    return text;
+    return CommandLines::terminated(lines);
 }
 
 } // namespace FormatLines

@@ -1,16 +1,12 @@
 #include "printer/StorageCommands.h"
 
+#include "printer/CommandLines.h"
 #include "printer/FormatLines.h"
 
 namespace StorageCommands
 {
 
-namespace
-{
-
-const QString crLf = QStringLiteral("\r\n");
-
-} // namespace
+using CommandLines::lineEnd;
 
 QString upperIdentifier(const QString &identifier)
 {
@@ -25,13 +21,14 @@ QString upperIdentifier(const QString &identifier)
 
 QString graphicStoreHeader(const QString &typeWord, const QString &identifier)
 {
-    return QStringLiteral("! 0 0 0 0") + crLf + QStringLiteral("GRAPHIC STORE ") + typeWord +
-           QStringLiteral(" 3 ") + upperIdentifier(identifier) + crLf;
+    return CommandLines::terminated(
+        {CommandLines::blockHeader, QStringLiteral("GRAPHIC STORE ") + typeWord +
+                                        QStringLiteral(" 3 ") + upperIdentifier(identifier)});
 }
 
 QString graphicStoreEnd()
 {
-    return crLf;
+    return lineEnd;
 }
 
 QString formatStore(const QString &identifier, const QStringList &formatLines)
@@ -40,30 +37,31 @@ QString formatStore(const QString &identifier, const QStringList &formatLines)
     // The first line of a standard format names it; the header replaces it.
     if (!lines.isEmpty())
         lines.first().clear();
-    return QStringLiteral("!S~ 3 F ") + identifier + crLf + FormatLines::withCrLf(lines);
+    return QStringLiteral("!S~ 3 F ") + identifier + lineEnd + FormatLines::withCrLf(lines);
 }
 
 QString graphicRecall(const QString &identifier)
 {
-    return QStringLiteral("! 0 100 500 1") + crLf + QStringLiteral("GRAPHIC RECALL ") +
-           upperIdentifier(identifier) + QStringLiteral(" 250 200 ") + crLf +
-           QStringLiteral("END") + crLf;
+    return CommandLines::terminated({QStringLiteral("! 0 100 500 1"),
+                                     QStringLiteral("GRAPHIC RECALL ") +
+                                         upperIdentifier(identifier) + QStringLiteral(" 250 200 "),
+                                     QStringLiteral("END")});
 }
 
 QString formatRecall(const QString &identifier, std::int16_t quantity)
 {
     return QStringLiteral("!R F ") + upperIdentifier(identifier) + QStringLiteral(" 0 100 A ") +
-           QString::number(quantity) + crLf;
+           QString::number(quantity) + lineEnd;
 }
 
 QString deleteObject(const QString &identifier)
 {
-    return QStringLiteral("!D ") + identifier + crLf;
+    return QStringLiteral("!D ") + identifier + lineEnd;
 }
 
 QString listObjects()
 {
-    return QStringLiteral("!L") + crLf;
+    return QStringLiteral("!L") + lineEnd;
 }
 
 } // namespace StorageCommands
