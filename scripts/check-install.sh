@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Proves the installable application from a built tree (default build-tests):
 # the installed files, the desktop entry and AppStream validators, and a
-# Debian package whose dependencies resolve and whose program starts.
+# Debian package that lintian passes without errors or warnings, whose
+# version is the same everywhere, whose dependencies resolve and whose
+# program starts.
 #   scripts/check-install.sh [BUILD] [--install]
 # With --install (as root) the package is really installed with apt-get,
 # started from the path, and removed again.
@@ -15,9 +17,10 @@ for argument in "$@"; do
     *) build="$argument" ;;
     esac
 done
+# Also when the tree exists: lintian and the validators may not be installed.
+"$root/scripts/install-deps.sh" --tests
 if [[ ! -f "$build/CMakeCache.txt" ]]; then
-    "$root/scripts/install-deps.sh" --tests
-    (cd "$root" && cmake --preset debug >/dev/null)
+    (cd "$root" && cmake --preset debug -B "$build" >/dev/null)
 fi
 cmake --build "$build" --target varimonde-setup >/dev/null
 work="$(mktemp -d)"
@@ -30,6 +33,9 @@ expected=(
     usr/share/applications/varimonde-setup.desktop
     usr/share/metainfo/com.varimonde.SetupUtility.metainfo.xml
     usr/share/icons/hicolor/scalable/apps/varimonde-setup.svg
+    usr/share/man/man1/varimonde-setup.1.gz
+    usr/share/doc/varimonde-setup/copyright
+    usr/share/doc/varimonde-setup/changelog.gz
 )
 for size in 16 32 48 64 128 256; do
     expected+=("usr/share/icons/hicolor/${size}x${size}/apps/varimonde-setup.png")
@@ -55,6 +61,28 @@ contents="$(dpkg-deb -c "$deb")"
 for file in "${expected[@]}"; do
     grep -q "\./$file\$" <<<"$contents" || { echo "package lacks $file"; exit 1; }
 done
+# One version everywhere: the package's, the change log's newest entry and
+# the newest AppStream release.
+version="$(dpkg-deb -f "$deb" Version)"
+dpkg-deb -x "$deb" "$work/unpacked"
+gunzip -c "$work/unpacked/usr/share/doc/varimonde-setup/changelog.gz" >"$work/changelog"
+changelog_version="$(dpkg-parsechangelog -l "$work/changelog" -S Version)"
+metainfo_version="$(grep -o -m1 '<release version="[^"]*"' \
+    "$work/unpacked/usr/share/metainfo/com.varimonde.SetupUtility.metainfo.xml" | cut -d'"' -f2)"
+echo "Version: $version (change log $changelog_version, AppStream $metainfo_version)"
+[[ "$changelog_version" == "$version" && "$metainfo_version" == "$version" ]] ||
+    { echo "the versions disagree"; exit 1; }
+# The package's program is stripped (lintian checks that); the build tree's
+# keeps its symbols for debugging.
+built="$(find "$build" -name CMakeFiles -prune -o -type f -name varimonde-setup -print -quit)"
+[[ -n "$built" ]] || { echo "no built program in $build"; exit 1; }
+grep -q '\.symtab' <<<"$(readelf -S "$built")" || { echo "$built has no symbols"; exit 1; }
+
+echo "== lintian"
+# Errors and warnings fail; informational tags are shown too.
+lintian --fail-on error,warning --display-info "$deb"
+echo "lintian: no errors or warnings"
+
 # Every dependency is satisfiable from Debian's own archive.
 apt-get install --simulate --no-install-recommends "$deb" >"$work/simulate.log" 2>&1 ||
     { cat "$work/simulate.log"; exit 1; }
@@ -70,7 +98,6 @@ starts() {
 }
 
 echo "== the packaged program starts"
-dpkg-deb -x "$deb" "$work/unpacked"
 starts "$work/unpacked/usr/bin/varimonde-setup" || { echo "the program did not stay up"; exit 1; }
 
 if $install; then

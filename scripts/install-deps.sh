@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(build-essential cmake ninja-build ccache qt6-base-dev qt6-serialport-dev libgl-dev)
 case "${1:-}" in
---tests) packages+=(desktop-file-utils appstream dpkg-dev) ;;
+--tests) packages+=(desktop-file-utils appstream dpkg-dev lintian) ;;
 --fuzz) packages+=(clang libclang-rt-14-dev) ;;
 --screenshot) packages+=(xvfb xauth x11-apps x11-utils imagemagick) ;;
 esac

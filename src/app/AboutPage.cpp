@@ -1,5 +1,6 @@
 #include "app/AboutPage.h"
 
+#include "Version.h"
 #include "common/MakerContact.h"
 
 #include <QDesktopServices>
@@ -61,6 +62,10 @@ AboutPage::AboutPage(PageServices services, QWidget *parent)
     : QWidget(parent), m_services(services), ui(std::make_unique<Ui::AboutPage>())
 {
     ui->setupUi(this);
+    // Shown as major, point, two-digit minor: "Utility Version 1.00" for 1.0.0.
+    ui->Label31->setText(QStringLiteral("Utility Version %1.%2")
+                             .arg(Version::majorNumber)
+                             .arg(Version::minorNumber, 2, 10, QLatin1Char('0')));
     ui->Label29->setText(QString::fromLatin1(MakerContact::hostName));
     ui->Label30->setText(QString::fromLatin1(MakerContact::supportEmail));
     styleAsLink(ui->Label29);
