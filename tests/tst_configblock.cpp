@@ -20,13 +20,13 @@ ConfigValues values(const QString &on)
     values.printMode = "DT";
     values.printSpeed = "NORMAL";
     values.mainBuffer = 4096;
-    values.darknessOn = on.contains('d');
-    values.widthOn = on.contains('w');
-    values.emulationOn = on.contains('e');
-    values.emulationOff = on.contains('o');
-    values.printModeOn = on.contains('m');
-    values.printSpeedOn = on.contains('s');
-    values.textBufferOn = on.contains('t');
+    values.darknessSwitch = on.contains('d') ? SwitchState::On : SwitchState::Off;
+    values.widthSwitch = on.contains('w') ? SwitchState::On : SwitchState::Off;
+    values.emulationSwitch = on.contains('e') ? SwitchState::On : SwitchState::Off;
+    values.emulationOff = on.contains('o') ? SwitchState::On : SwitchState::Off;
+    values.printModeSwitch = on.contains('m') ? SwitchState::On : SwitchState::Off;
+    values.printSpeedSwitch = on.contains('s') ? SwitchState::On : SwitchState::Off;
+    values.textBufferSwitch = on.contains('t') ? SwitchState::On : SwitchState::Off;
     return values;
 }
 

@@ -150,7 +150,7 @@ private slots:
         tab.click("Check1");
         QCOMPARE(scalerShown(), 3);
         QCOMPARE(tab.details(), block("VARIABLE MODE 2 " + value + "\r\n"));
-        tab.page.Check1()->setChecked(true); // as a profile load sets it
+        tab.page.findChild<QCheckBox *>("Check1")->setChecked(true); // as a profile load sets it
         QCOMPARE(scalerShown(), 0);
         QCOMPARE(tab.details(), block("VARIABLE MODE 0\r\n"));
     }
@@ -369,24 +369,24 @@ private slots:
         for (int i = 0; i < 3; ++i)
             QTest::keyClick(tab.get("Slider1"), Qt::Key_PageUp);
         ConfigPage &page = tab.page;
-        page.DarkLbl()->setText("40");
-        page.KestraChk()->setChecked(true);
-        page.EmulationSlider()->setValue(250);
+        page.findChild<QLabel *>("DarkLbl")->setText("40");
+        page.findChild<QCheckBox *>("KestraChk")->setChecked(true);
+        page.findChild<QSlider *>("EmulationSlider")->setValue(250);
         // Chosen from the lists by keyboard; no box.
-        page.PrintSpeedChk()->setChecked(true);
-        page.PrintModeChk()->setChecked(true);
+        page.findChild<QCheckBox *>("PrintSpeedChk")->setChecked(true);
+        page.findChild<QCheckBox *>("PrintModeChk")->setChecked(true);
         ModalAnswerer boxes;
         for (int i = 0; i < 2; ++i) {
-            QTest::keyClick(page.PrintSpeedCMB(), Qt::Key_Down);
-            QTest::keyClick(page.PrintModeCMB(), Qt::Key_Down);
+            QTest::keyClick(page.findChild<QComboBox *>("PrintSpeedCMB"), Qt::Key_Down);
+            QTest::keyClick(page.findChild<QComboBox *>("PrintModeCMB"), Qt::Key_Down);
         }
         QCOMPARE(boxes.summary(), QStringList());
-        page.TextBufferChk()->setChecked(true);
-        page.TextBufMain()->setValue(8192);
-        page.TextBufOver()->setValue(2048);
-        page.WidthTxt()->setText("224");
-        page.WidthChk()->setChecked(true);
-        QCOMPARE(page.Slider1()->value(), 30);
+        page.findChild<QCheckBox *>("TextBufferChk")->setChecked(true);
+        page.findChild<QSlider *>("TextBufMain")->setValue(8192);
+        page.findChild<QSlider *>("TextBufOver")->setValue(2048);
+        page.findChild<QLineEdit *>("WidthTxt")->setText("224");
+        page.findChild<QCheckBox *>("WidthChk")->setChecked(true);
+        QCOMPARE(page.findChild<QSlider *>("Slider1")->value(), 30);
         const QString all = block("VARIABLE DARKNESS 40\r\nVARIABLE WIDTH 224\r\n"
                                   "VARIABLE MODE 2 250\r\nVARIABLE PRINT_MODE TT\r\n"
                                   "VARIABLE HIGHSPEED\r\nVARIABLE TXTBFR 8192 2048\r\n");

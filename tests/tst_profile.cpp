@@ -30,16 +30,23 @@ struct Tab : WindowFixture {
     QStringList state() const
     {
         QStringList values;
-        for (QCheckBox *box : {page.DarkChk(), page.WidthChk(), page.KestraChk(), page.Check1(),
-                               page.PrintModeChk(), page.PrintSpeedChk(), page.TextBufferChk()})
+        for (QCheckBox *box :
+             {page.findChild<QCheckBox *>("DarkChk"), page.findChild<QCheckBox *>("WidthChk"),
+              page.findChild<QCheckBox *>("KestraChk"), page.findChild<QCheckBox *>("Check1"),
+              page.findChild<QCheckBox *>("PrintModeChk"),
+              page.findChild<QCheckBox *>("PrintSpeedChk"),
+              page.findChild<QCheckBox *>("TextBufferChk")})
             values << box->objectName() + '=' + QString::number(box->checkState());
         for (QSlider *slider :
-             {page.Slider1(), page.EmulationSlider(), page.TextBufMain(), page.TextBufOver()})
+             {page.findChild<QSlider *>("Slider1"), page.findChild<QSlider *>("EmulationSlider"),
+              page.findChild<QSlider *>("TextBufMain"), page.findChild<QSlider *>("TextBufOver")})
             values << slider->objectName() + '=' + QString::number(slider->value());
-        return values << "DarkLbl=" + page.DarkLbl()->text()
-                      << "WidthTxt=" + page.WidthTxt()->text()
-                      << "PrintSpeedCMB=" + page.PrintSpeedCMB()->currentText()
-                      << "PrintModeCMB=" + page.PrintModeCMB()->currentText();
+        return values << "DarkLbl=" + page.findChild<QLabel *>("DarkLbl")->text()
+                      << "WidthTxt=" + page.findChild<QLineEdit *>("WidthTxt")->text()
+                      << "PrintSpeedCMB=" +
+                             page.findChild<QComboBox *>("PrintSpeedCMB")->currentText()
+                      << "PrintModeCMB=" +
+                             page.findChild<QComboBox *>("PrintModeCMB")->currentText();
     }
 };
 
@@ -93,7 +100,7 @@ private slots:
     {
         Tab fx;
         // A width that still reads as a number, but does not fit the record.
-        fx.page.WidthTxt()->setText(QString(97, '0'));
+        fx.page.findChild<QLineEdit *>("WidthTxt")->setText(QString(97, '0'));
         const QString path = fx.dir.filePath("long.vsp");
         ModalAnswerer boxes;
         boxes.chooseFile(path).pressOk();
@@ -170,7 +177,8 @@ private slots:
         QFETCH(QStringList, changes);
         Tab fx;
         const QString path = fx.file(bytes);
-        fx.page.PrintSpeedChk()->setChecked(true); // a switch on, that the file may turn off
+        fx.page.findChild<QCheckBox *>("PrintSpeedChk")
+            ->setChecked(true); // a switch on, that the file may turn off
         const QStringList before = fx.state();
         ModalAnswerer boxes;
         boxes.chooseFile(path);

@@ -30,10 +30,40 @@ bool followsGroup(const QWidget *control)
            qobject_cast<const QAbstractSlider *>(control);
 }
 
+SwitchState switchState(const QCheckBox *box)
+{
+    switch (box->checkState()) {
+    case Qt::Checked:
+        return SwitchState::On;
+    case Qt::PartiallyChecked:
+        return SwitchState::Grayed;
+    default:
+        return SwitchState::Off;
+    }
+}
+
 // A grayed state, possible after a profile load, counts as on.
 bool isOn(const QCheckBox *box)
 {
-    return box->checkState() != Qt::Unchecked;
+    return ::isOn(switchState(box));
+}
+
+// A switch state as a profile stores it: 0 off, 1 on, 2 grayed.
+std::optional<Failure> setSwitchState(QCheckBox *box, std::int16_t state)
+{
+    switch (SwitchState(state)) {
+    case SwitchState::Off:
+        box->setCheckState(Qt::Unchecked);
+        return std::nullopt;
+    case SwitchState::On:
+        box->setCheckState(Qt::Checked);
+        return std::nullopt;
+    case SwitchState::Grayed:
+        box->setTristate(true);
+        box->setCheckState(Qt::PartiallyChecked);
+        return std::nullopt;
+    }
+    return Failures::invalidValue();
 }
 
 } // namespace
@@ -50,7 +80,7 @@ ConfigPage::ConfigPage(PageServices services, QWidget *parent)
 
     connectControls();
     for (QCheckBox *settingSwitch : switches())
-        FrameDisable(groupOf(settingSwitch), !isOn(settingSwitch));
+        setGroupEnabled(groupOf(settingSwitch), isOn(settingSwitch));
     setStartValues();
     fillLists();
 }
@@ -67,32 +97,35 @@ void ConfigPage::connectControls()
 {
     for (QCheckBox *settingSwitch : switches())
         connect(settingSwitch, &QCheckBox::stateChanged, this,
-                [this, settingSwitch] { onSwitchStateChanged(settingSwitch); });
-    connect(ui->Check1, &QCheckBox::stateChanged, this, &ConfigPage::onCheck1StateChanged);
+                [this, settingSwitch] { followSwitch(settingSwitch); });
+    connect(ui->Check1, &QCheckBox::stateChanged, this, &ConfigPage::showScalerUnlessEmulationOff);
 
     // actionTriggered comes when the user moves the thumb, before the new
     // value is set: the "moved" handling runs ahead of the "changed" one.
-    connect(ui->Slider1, &QAbstractSlider::actionTriggered, this, &ConfigPage::onSlider1Moved);
-    connect(ui->Slider1, &QAbstractSlider::valueChanged, this, &ConfigPage::onSlider1Changed);
+    connect(ui->Slider1, &QAbstractSlider::actionTriggered, this,
+            &ConfigPage::showDarknessBeingMoved);
+    connect(ui->Slider1, &QAbstractSlider::valueChanged, this, &ConfigPage::updateDetails);
     connect(ui->TextBufMain, &QAbstractSlider::actionTriggered, this,
-            &ConfigPage::onTextBufMainMoved);
-    connect(ui->TextBufMain, &QAbstractSlider::valueChanged, this,
-            &ConfigPage::onTextBufMainChanged);
+            [this] { coupleBuffers(ui->TextBufMain->sliderPosition()); });
+    connect(ui->TextBufMain, &QAbstractSlider::valueChanged, this, [this] {
+        coupleBuffers(ui->TextBufMain->value());
+        updateDetails();
+    });
     connect(ui->TextBufOver, &QAbstractSlider::actionTriggered, this,
-            &ConfigPage::onTextBufOverMoved);
-    connect(ui->TextBufOver, &QAbstractSlider::valueChanged, this,
-            &ConfigPage::onTextBufOverChanged);
+            &ConfigPage::showOverflowBeingMoved);
+    connect(ui->TextBufOver, &QAbstractSlider::valueChanged, this, &ConfigPage::showOverflow);
 
-    connect(ui->WidthTxt, &QLineEdit::textChanged, this, &ConfigPage::onWidthTxtChanged);
-    connect(ui->PrintModeCMB, &QComboBox::editTextChanged, this,
-            &ConfigPage::onPrintModeCmbChanged);
-    connect(ui->PrintModeCMB, &QComboBox::activated, this, &ConfigPage::PopulateDetails);
-    connect(ui->PrintSpeedCMB, &QComboBox::editTextChanged, this,
-            &ConfigPage::onPrintSpeedCmbChanged);
-    connect(ui->PrintSpeedCMB, &QComboBox::activated, this, &ConfigPage::PopulateDetails);
+    connect(ui->WidthTxt, &QLineEdit::textChanged, this, &ConfigPage::checkWidth);
+    connect(ui->PrintModeCMB, &QComboBox::editTextChanged, this, &ConfigPage::checkPrintMode);
+    connect(ui->PrintModeCMB, &QComboBox::activated, this, &ConfigPage::updateDetails);
+    connect(ui->PrintSpeedCMB, &QComboBox::editTextChanged, this, &ConfigPage::checkPrintSpeed);
+    connect(ui->PrintSpeedCMB, &QComboBox::activated, this, &ConfigPage::updateDetails);
 
-    connect(ui->UploadCMD, &QPushButton::clicked, this, &ConfigPage::onUploadCmdClicked);
-    connect(ui->DetailsChk, &QCheckBox::toggled, this, &ConfigPage::onDetailsChkToggled);
+    connect(ui->UploadCMD, &QPushButton::clicked, this, &ConfigPage::uploadSettings);
+    connect(ui->DetailsChk, &QCheckBox::toggled, this,
+            [this](bool checked) { m_services.details.setShown(checked); });
+    connect(ui->ExportCMD, &QPushButton::clicked, this, &ConfigPage::exportRequested);
+    connect(ui->LoadCMD, &QPushButton::clicked, this, &ConfigPage::importRequested);
 }
 
 void ConfigPage::setStartValues()
@@ -119,24 +152,54 @@ void ConfigPage::fillLists()
 ConfigValues ConfigPage::values() const
 {
     ConfigValues values;
-    values.darknessOn = isOn(ui->DarkChk);
+    values.darknessSwitch = switchState(ui->DarkChk);
     values.darkness = ui->DarkLbl->text();
-    values.widthOn = isOn(ui->WidthChk);
+    values.widthSwitch = switchState(ui->WidthChk);
     values.width = ui->WidthTxt->text();
-    values.emulationOn = isOn(ui->KestraChk);
-    values.emulationOff = isOn(ui->Check1);
+    values.emulationSwitch = switchState(ui->KestraChk);
+    values.emulationOff = switchState(ui->Check1);
     values.scaler = ui->EmulationSlider->value();
-    values.printModeOn = isOn(ui->PrintModeChk);
+    values.printModeSwitch = switchState(ui->PrintModeChk);
     values.printMode = ui->PrintModeCMB->currentText();
-    values.printSpeedOn = isOn(ui->PrintSpeedChk);
+    values.printSpeedSwitch = switchState(ui->PrintSpeedChk);
     values.printSpeed = ui->PrintSpeedCMB->currentText();
-    values.textBufferOn = isOn(ui->TextBufferChk);
+    values.textBufferSwitch = switchState(ui->TextBufferChk);
     values.mainBuffer = ui->TextBufMain->value();
     values.overflowBuffer = ui->TextBufOver->value();
     return values;
 }
 
-void ConfigPage::PopulateDetails()
+std::optional<Failure> ConfigPage::apply(const ProfileRecord &record)
+{
+    if (auto failure = setSwitchState(ui->DarkChk, record.DarkEnable))
+        return failure;
+    // The darkness of record is the label; the slider stays where it is.
+    ui->DarkLbl->setText(QString::number(record.Darkness));
+    if (auto failure = setSwitchState(ui->KestraChk, record.EmulationEnable))
+        return failure;
+    if (auto failure = setSwitchState(ui->Check1, record.EmulationOff))
+        return failure;
+    if (auto failure = setSliderValue(*ui->EmulationSlider, record.Scaler))
+        return failure;
+    if (auto failure = setSwitchState(ui->PrintSpeedChk, record.PrintSpeedEnable))
+        return failure;
+    ui->PrintSpeedCMB->setEditText(record.PrintSpeed);
+    if (auto failure = setSwitchState(ui->TextBufferChk, record.TextBufferEnable))
+        return failure;
+    if (auto failure = setSliderValue(*ui->TextBufMain, record.MainBuffer))
+        return failure;
+    if (auto failure = setSliderValue(*ui->TextBufOver, record.OverflowBuffer))
+        return failure;
+    ui->WidthTxt->setText(record.Width);
+    if (auto failure = setSwitchState(ui->WidthChk, record.WidthEnable))
+        return failure;
+    if (auto failure = setSwitchState(ui->PrintModeChk, record.PrintModeEnable))
+        return failure;
+    ui->PrintModeCMB->setEditText(record.PrintMode);
+    return std::nullopt;
+}
+
+void ConfigPage::updateDetails()
 {
     const ConfigValues current = values();
     if (current.anySwitchOn())
@@ -151,32 +214,32 @@ std::optional<Failure> ConfigPage::setSliderValue(QAbstractSlider &slider, std::
     return std::nullopt;
 }
 
-void ConfigPage::FrameDisable(int group, bool disable)
+void ConfigPage::setGroupEnabled(int group, bool enabled)
 {
     const QList<QWidget *> controls = findChildren<QWidget *>();
     for (QWidget *control : controls) {
         if (groupOf(control) == group && followsGroup(control))
-            control->setEnabled(!disable);
+            control->setEnabled(enabled);
     }
 }
 
-void ConfigPage::onSwitchStateChanged(QCheckBox *settingSwitch)
+void ConfigPage::followSwitch(QCheckBox *settingSwitch)
 {
-    FrameDisable(groupOf(settingSwitch), !isOn(settingSwitch));
-    PopulateDetails();
+    setGroupEnabled(groupOf(settingSwitch), isOn(settingSwitch));
+    updateDetails();
 }
 
-void ConfigPage::onCheck1StateChanged()
+void ConfigPage::showScalerUnlessEmulationOff()
 {
     // Emulation switched off in the printer leaves nothing to scale.
     const bool scalerShown = !isOn(ui->Check1);
     ui->Label15->setVisible(scalerShown);
     ui->Label14->setVisible(scalerShown);
     ui->EmulationSlider->setVisible(scalerShown);
-    PopulateDetails();
+    updateDetails();
 }
 
-void ConfigPage::onSlider1Moved()
+void ConfigPage::showDarknessBeingMoved()
 {
     // The label, not the slider, is the darkness of record: a profile load
     // writes the label alone.
@@ -185,12 +248,7 @@ void ConfigPage::onSlider1Moved()
     ui->Label10->setVisible(darkness > 50);
 }
 
-void ConfigPage::onSlider1Changed()
-{
-    PopulateDetails();
-}
-
-void ConfigPage::onWidthTxtChanged()
+void ConfigPage::checkWidth()
 {
     const QString fallback = QStringLiteral("416");
     const NumberText::Converted<double> width = NumberText::toDouble(ui->WidthTxt->text());
@@ -211,7 +269,7 @@ void ConfigPage::onWidthTxtChanged()
         Dialogs::showMessage(m_services.window, QStringLiteral("Maximum Width is 416"), setupTitle);
         ui->WidthTxt->setText(fallback);
     }
-    PopulateDetails();
+    updateDetails();
 }
 
 void ConfigPage::checkComboText(QComboBox *combo, const QStringList &valid, const QString &message,
@@ -221,17 +279,17 @@ void ConfigPage::checkComboText(QComboBox *combo, const QStringList &valid, cons
         Dialogs::showMessage(m_services.window, message, setupTitle);
         combo->setEditText(fallback);
     }
-    PopulateDetails();
+    updateDetails();
 }
 
-void ConfigPage::onPrintModeCmbChanged()
+void ConfigPage::checkPrintMode()
 {
     checkComboText(ui->PrintModeCMB, {QStringLiteral("DT"), QStringLiteral("TT")},
                    QStringLiteral("Invalid Print Mode. Valid Modes are DT and TT"),
                    QStringLiteral("DT"));
 }
 
-void ConfigPage::onPrintSpeedCmbChanged()
+void ConfigPage::checkPrintSpeed()
 {
     checkComboText(
         ui->PrintSpeedCMB,
@@ -252,34 +310,23 @@ void ConfigPage::coupleBuffers(int mainSize)
     ui->TextBufferLbl->setText(QString::number(mainSize));
 }
 
-void ConfigPage::onTextBufMainMoved()
-{
-    coupleBuffers(ui->TextBufMain->sliderPosition());
-}
-
-void ConfigPage::onTextBufMainChanged()
-{
-    coupleBuffers(ui->TextBufMain->value());
-    PopulateDetails();
-}
-
-void ConfigPage::onTextBufOverMoved()
+void ConfigPage::showOverflowBeingMoved()
 {
     ui->OverflowLbl->setText(QString::number(ui->TextBufOver->sliderPosition()));
 }
 
-void ConfigPage::onTextBufOverChanged()
+void ConfigPage::showOverflow()
 {
     ui->OverflowLbl->setText(QString::number(ui->TextBufOver->value()));
-    PopulateDetails();
+    updateDetails();
 }
 
-void ConfigPage::onEmulationSliderMouseUp(Qt::MouseButton button)
+void ConfigPage::updateDetailsOnScalerRelease(Qt::MouseButton button)
 {
     // The scaler has no change handling: the Details block follows it when
     // the user lets go of the thumb.
     if (button == Qt::LeftButton)
-        PopulateDetails();
+        updateDetails();
 }
 
 bool ConfigPage::eventFilter(QObject *watched, QEvent *event)
@@ -294,7 +341,7 @@ bool ConfigPage::eventFilter(QObject *watched, QEvent *event)
     const Qt::MouseButton button = static_cast<QMouseEvent *>(event)->button();
     if (event->type() == QEvent::MouseButtonRelease) {
         if (slider == ui->EmulationSlider)
-            onEmulationSliderMouseUp(button);
+            updateDetailsOnScalerRelease(button);
         return false;
     }
     if (button != Qt::RightButton)
@@ -390,83 +437,7 @@ void ConfigPage::applyEnteredValue(QAbstractSlider &slider, double value)
         Dialogs::showFailure(m_services.window, *failure);
 }
 
-void ConfigPage::onUploadCmdClicked()
+void ConfigPage::uploadSettings()
 {
     m_services.printer.printText(ConfigBlock::build(values()));
-}
-
-void ConfigPage::onDetailsChkToggled(bool checked)
-{
-    m_services.details.setShown(checked);
-}
-
-QCheckBox *ConfigPage::DarkChk() const
-{
-    return ui->DarkChk;
-}
-QLabel *ConfigPage::DarkLbl() const
-{
-    return ui->DarkLbl;
-}
-QSlider *ConfigPage::Slider1() const
-{
-    return ui->Slider1;
-}
-QCheckBox *ConfigPage::WidthChk() const
-{
-    return ui->WidthChk;
-}
-QLineEdit *ConfigPage::WidthTxt() const
-{
-    return ui->WidthTxt;
-}
-QCheckBox *ConfigPage::KestraChk() const
-{
-    return ui->KestraChk;
-}
-QCheckBox *ConfigPage::Check1() const
-{
-    return ui->Check1;
-}
-QSlider *ConfigPage::EmulationSlider() const
-{
-    return ui->EmulationSlider;
-}
-QCheckBox *ConfigPage::PrintModeChk() const
-{
-    return ui->PrintModeChk;
-}
-QComboBox *ConfigPage::PrintModeCMB() const
-{
-    return ui->PrintModeCMB;
-}
-QCheckBox *ConfigPage::PrintSpeedChk() const
-{
-    return ui->PrintSpeedChk;
-}
-QComboBox *ConfigPage::PrintSpeedCMB() const
-{
-    return ui->PrintSpeedCMB;
-}
-QCheckBox *ConfigPage::TextBufferChk() const
-{
-    return ui->TextBufferChk;
-}
-QSlider *ConfigPage::TextBufMain() const
-{
-    return ui->TextBufMain;
-}
-QSlider *ConfigPage::TextBufOver() const
-{
-    return ui->TextBufOver;
-}
-
-QPushButton *ConfigPage::ExportCMD() const
-{
-    return ui->ExportCMD;
-}
-
-QPushButton *ConfigPage::LoadCMD() const
-{
-    return ui->LoadCMD;
 }

@@ -2,6 +2,7 @@
 
 #include "common/Failure.h"
 #include "printer/ConfigBlock.h"
+#include "profile/ProfileRecord.h"
 #include "ui/PageServices.h"
 
 #include <QWidget>
@@ -13,9 +14,6 @@
 class QAbstractSlider;
 class QCheckBox;
 class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
 class QSlider;
 
 namespace Ui
@@ -37,34 +35,24 @@ public:
     // The configuration as the controls hold it now.
     ConfigValues values() const;
 
+    // Puts a profile into the controls one at a time, each through the same
+    // handling as a user's change. Stops at the first value a control
+    // refuses: the controls before it keep their new values, it and those
+    // after keep their own.
+    std::optional<Failure> apply(const ProfileRecord &record);
+
     // Rebuilds the configuration block into the Details window, but only
     // while at least one switch is on; otherwise the window keeps its text.
-    void PopulateDetails();
+    void updateDetails();
 
     // Sets a slider's value, refusing (InvalidValue) one outside the
     // slider's current range instead of clamping it silently.
     static std::optional<Failure> setSliderValue(QAbstractSlider &slider, std::int32_t value);
 
-    // The controls that hold the configuration, for saving and loading
-    // profiles. Setting any of them runs the same handling as a user's change.
-    QCheckBox *DarkChk() const;
-    QLabel *DarkLbl() const;
-    QSlider *Slider1() const;
-    QCheckBox *WidthChk() const;
-    QLineEdit *WidthTxt() const;
-    QCheckBox *KestraChk() const;
-    QCheckBox *Check1() const;
-    QSlider *EmulationSlider() const;
-    QCheckBox *PrintModeChk() const;
-    QComboBox *PrintModeCMB() const;
-    QCheckBox *PrintSpeedChk() const;
-    QComboBox *PrintSpeedCMB() const;
-    QCheckBox *TextBufferChk() const;
-    QSlider *TextBufMain() const;
-    QSlider *TextBufOver() const;
+signals:
     // The profile buttons; what they do is the profile code's.
-    QPushButton *ExportCMD() const;
-    QPushButton *LoadCMD() const;
+    void exportRequested();
+    void importRequested();
 
 protected:
     // Mouse buttons over the sliders that take a typed value.
@@ -79,22 +67,18 @@ private:
 
     // Enables or disables the frames, labels, text boxes, combo boxes and
     // sliders of one settings group; never a check box or a button.
-    void FrameDisable(int group, bool disable);
-    void onSwitchStateChanged(QCheckBox *settingSwitch);
-    void onCheck1StateChanged();
+    void setGroupEnabled(int group, bool enabled);
+    void followSwitch(QCheckBox *settingSwitch);
+    void showScalerUnlessEmulationOff();
 
-    void onSlider1Moved();
-    void onSlider1Changed();
-    void onWidthTxtChanged();
-    void onPrintModeCmbChanged();
-    void onPrintSpeedCmbChanged();
-    void onTextBufMainMoved();
-    void onTextBufMainChanged();
-    void onTextBufOverMoved();
-    void onTextBufOverChanged();
-    void onEmulationSliderMouseUp(Qt::MouseButton button);
-    void onUploadCmdClicked();
-    void onDetailsChkToggled(bool checked);
+    void showDarknessBeingMoved();
+    void checkWidth();
+    void checkPrintMode();
+    void checkPrintSpeed();
+    void showOverflowBeingMoved();
+    void showOverflow();
+    void updateDetailsOnScalerRelease(Qt::MouseButton button);
+    void uploadSettings();
 
     // Keeps the overflow buffer within the main buffer less 1024.
     void coupleBuffers(int mainSize);

@@ -4,7 +4,8 @@
 
 bool ConfigValues::anySwitchOn() const
 {
-    return darknessOn || widthOn || emulationOn || printModeOn || printSpeedOn || textBufferOn;
+    return isOn(darknessSwitch) || isOn(widthSwitch) || isOn(emulationSwitch) ||
+           isOn(printModeSwitch) || isOn(printSpeedSwitch) || isOn(textBufferSwitch);
 }
 
 namespace ConfigBlock
@@ -13,21 +14,21 @@ namespace ConfigBlock
 QString build(const ConfigValues &values)
 {
     QStringList lines{CommandLines::blockHeader};
-    if (values.darknessOn)
+    if (isOn(values.darknessSwitch))
         lines << QStringLiteral("VARIABLE DARKNESS ") + values.darkness;
-    if (values.widthOn)
+    if (isOn(values.widthSwitch))
         lines << QStringLiteral("VARIABLE WIDTH ") + values.width;
-    if (values.emulationOn) {
-        if (values.emulationOff)
+    if (isOn(values.emulationSwitch)) {
+        if (isOn(values.emulationOff))
             lines << QStringLiteral("VARIABLE MODE 0");
         else
             lines << QStringLiteral("VARIABLE MODE 2 ") + QString::number(values.scaler);
     }
-    if (values.printModeOn)
+    if (isOn(values.printModeSwitch))
         lines << QStringLiteral("VARIABLE PRINT_MODE ") + values.printMode;
-    if (values.printSpeedOn)
+    if (isOn(values.printSpeedSwitch))
         lines << QStringLiteral("VARIABLE ") + values.printSpeed;
-    if (values.textBufferOn)
+    if (isOn(values.textBufferSwitch))
         lines << QStringLiteral("VARIABLE TXTBFR ") + QString::number(values.mainBuffer) +
                      QLatin1Char(' ') + QString::number(values.overflowBuffer);
     lines << QStringLiteral("VARIABLE WRITE") << QStringLiteral("END");

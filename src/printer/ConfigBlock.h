@@ -4,21 +4,30 @@
 
 #include <cstdint>
 
+// A setting's switch. Grayed, which a profile can set, counts as on. The
+// numbers are those a profile file stores.
+enum class SwitchState : std::int16_t { Off = 0, On = 1, Grayed = 2 };
+
+inline bool isOn(SwitchState state)
+{
+    return state != SwitchState::Off;
+}
+
 // The printer configuration as the Printer Configuration tab holds it at one
 // moment: each setting's switch and its value, texts exactly as entered.
 struct ConfigValues {
-    bool darknessOn = false;
+    SwitchState darknessSwitch = SwitchState::Off;
     QString darkness; // the darkness label's text, not the slider
-    bool widthOn = false;
+    SwitchState widthSwitch = SwitchState::Off;
     QString width;
-    bool emulationOn = false;
-    bool emulationOff = false; // tells the printer to stop emulating altogether
+    SwitchState emulationSwitch = SwitchState::Off;
+    SwitchState emulationOff = SwitchState::Off; // stop emulating altogether
     std::int32_t scaler = 0;
-    bool printModeOn = false;
+    SwitchState printModeSwitch = SwitchState::Off;
     QString printMode;
-    bool printSpeedOn = false;
+    SwitchState printSpeedSwitch = SwitchState::Off;
     QString printSpeed;
-    bool textBufferOn = false;
+    SwitchState textBufferSwitch = SwitchState::Off;
     std::int32_t mainBuffer = 0;
     std::int32_t overflowBuffer = 0;
 

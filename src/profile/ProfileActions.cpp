@@ -4,23 +4,21 @@
 #include "profile/ProfileFile.h"
 #include "ui/Dialogs.h"
 
-#include <QPushButton>
-
 ProfileActions::ProfileActions(QWidget *window, ConfigPage &page, CommonDialog &dialog)
     : QObject(&page), m_window(window), m_page(page), m_dialog(dialog)
 {
-    connect(page.ExportCMD(), &QPushButton::clicked, this, &ProfileActions::onExportCmdClicked);
-    connect(page.LoadCMD(), &QPushButton::clicked, this, &ProfileActions::onLoadCmdClicked);
+    connect(&page, &ConfigPage::exportRequested, this, &ProfileActions::exportProfile);
+    connect(&page, &ConfigPage::importRequested, this, &ProfileActions::importProfile);
 }
 
-void ProfileActions::onExportCmdClicked()
+void ProfileActions::exportProfile()
 {
-    ProfileFile(m_window, m_page).FileSave(m_dialog);
+    ProfileFile(m_window, m_page).exportProfile(m_dialog);
 }
 
-void ProfileActions::onLoadCmdClicked()
+void ProfileActions::importProfile()
 {
-    if (!ProfileFile(m_window, m_page).FileLoad(m_dialog))
+    if (!ProfileFile(m_window, m_page).importProfile(m_dialog))
         Dialogs::showMessage(m_window, QStringLiteral("Error Opening File"),
                              QStringLiteral("Load Configuration"));
 }

@@ -14,8 +14,8 @@ class ProfileActions : public QObject
 public:
     ProfileActions(QWidget *window, ConfigPage &page, CommonDialog &dialog);
 
-    void onExportCmdClicked();
-    void onLoadCmdClicked();
+    void exportProfile();
+    void importProfile();
 
 private:
     QWidget *m_window;

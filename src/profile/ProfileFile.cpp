@@ -6,55 +6,12 @@
 #include "ui/CommonDialog.h"
 #include "ui/Dialogs.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QSlider>
 
 const QString ProfileFile::filter =
     QStringLiteral("Varimonde Printer Profile (*.vsp)|*.vsp|All Files(*.*)|*.*");
 const QString ProfileFile::defaultExtension = QStringLiteral(".vsp");
 const QString ProfileFile::proposedName = QStringLiteral("profile.vsp");
-
-namespace
-{
-
-// A check box state in a profile: 0 unchecked, 1 checked, 2 grayed.
-enum ProfileState : std::int16_t { Unchecked = 0, Checked = 1, Grayed = 2 };
-
-std::optional<Failure> setState(QCheckBox *box, std::int16_t state)
-{
-    switch (state) {
-    case Unchecked:
-        box->setCheckState(Qt::Unchecked);
-        return std::nullopt;
-    case Checked:
-        box->setCheckState(Qt::Checked);
-        return std::nullopt;
-    case Grayed:
-        box->setTristate(true);
-        box->setCheckState(Qt::PartiallyChecked);
-        return std::nullopt;
-    default:
-        return Failures::invalidValue();
-    }
-}
-
-std::int16_t stateOf(const QCheckBox *box)
-{
-    switch (box->checkState()) {
-    case Qt::Checked:
-        return Checked;
-    case Qt::PartiallyChecked:
-        return Grayed;
-    default:
-        return Unchecked;
-    }
-}
-
-} // namespace
 
 ProfileFile::ProfileFile(QWidget *window, ConfigPage &page) : m_window(window), m_page(page) {}
 
@@ -70,7 +27,7 @@ std::optional<Failure> ProfileFile::choosePath(CommonDialog &dialog, bool forSav
     return std::nullopt;
 }
 
-bool ProfileFile::FileSave(CommonDialog &dialog)
+bool ProfileFile::exportProfile(CommonDialog &dialog)
 {
     QString path;
     if (std::optional<Failure> failure = choosePath(dialog, true, path))
@@ -83,7 +40,7 @@ bool ProfileFile::FileSave(CommonDialog &dialog)
     return true;
 }
 
-bool ProfileFile::FileLoad(CommonDialog &dialog)
+bool ProfileFile::importProfile(CommonDialog &dialog)
 {
     QString path;
     if (std::optional<Failure> failure = choosePath(dialog, false, path))
@@ -91,7 +48,7 @@ bool ProfileFile::FileLoad(CommonDialog &dialog)
     const std::variant<ProfileRecord, Failure> record = readProfile(path);
     if (const Failure *failure = std::get_if<Failure>(&record))
         return fail(*failure);
-    if (std::optional<Failure> failure = putIntoWindow(std::get<ProfileRecord>(record)))
+    if (std::optional<Failure> failure = m_page.apply(std::get<ProfileRecord>(record)))
         return fail(*failure);
     return true;
 }
@@ -105,57 +62,27 @@ bool ProfileFile::fail(const Failure &failure)
 
 std::variant<ProfileRecord, Failure> ProfileFile::gather() const
 {
-    ProfileRecord record;
-    record.DarkEnable = stateOf(m_page.DarkChk());
-    const NumberText::Converted<std::int16_t> darkness =
-        NumberText::toInt16(m_page.DarkLbl()->text());
+    const ConfigValues values = m_page.values();
+    const NumberText::Converted<std::int16_t> darkness = NumberText::toInt16(values.darkness);
     if (const Failure *failure = std::get_if<Failure>(&darkness))
         return *failure;
+    ProfileRecord record;
+    record.DarkEnable = std::int16_t(values.darknessSwitch);
     record.Darkness = std::get<std::int16_t>(darkness);
-    record.EmulationEnable = stateOf(m_page.KestraChk());
-    record.EmulationOff = stateOf(m_page.Check1());
+    record.EmulationEnable = std::int16_t(values.emulationSwitch);
+    record.EmulationOff = std::int16_t(values.emulationOff);
     // The scaler's range, 1 to 250, always fits 16 bits.
-    record.Scaler = std::int16_t(m_page.EmulationSlider()->value());
-    record.PrintSpeedEnable = stateOf(m_page.PrintSpeedChk());
-    record.PrintSpeed = m_page.PrintSpeedCMB()->currentText();
-    record.TextBufferEnable = stateOf(m_page.TextBufferChk());
-    record.MainBuffer = m_page.TextBufMain()->value();
-    record.OverflowBuffer = m_page.TextBufOver()->value();
-    record.Width = m_page.WidthTxt()->text();
-    record.WidthEnable = stateOf(m_page.WidthChk());
-    record.PrintMode = m_page.PrintModeCMB()->currentText();
-    record.PrintModeEnable = stateOf(m_page.PrintModeChk());
+    record.Scaler = std::int16_t(values.scaler);
+    record.PrintSpeedEnable = std::int16_t(values.printSpeedSwitch);
+    record.PrintSpeed = values.printSpeed;
+    record.TextBufferEnable = std::int16_t(values.textBufferSwitch);
+    record.MainBuffer = values.mainBuffer;
+    record.OverflowBuffer = values.overflowBuffer;
+    record.Width = values.width;
+    record.WidthEnable = std::int16_t(values.widthSwitch);
+    record.PrintMode = values.printMode;
+    record.PrintModeEnable = std::int16_t(values.printModeSwitch);
     return record;
-}
-
-std::optional<Failure> ProfileFile::putIntoWindow(const ProfileRecord &record)
-{
-    if (auto failure = setState(m_page.DarkChk(), record.DarkEnable))
-        return failure;
-    // The darkness of record is the label; the slider stays where it is.
-    m_page.DarkLbl()->setText(QString::number(record.Darkness));
-    if (auto failure = setState(m_page.KestraChk(), record.EmulationEnable))
-        return failure;
-    if (auto failure = setState(m_page.Check1(), record.EmulationOff))
-        return failure;
-    if (auto failure = ConfigPage::setSliderValue(*m_page.EmulationSlider(), record.Scaler))
-        return failure;
-    if (auto failure = setState(m_page.PrintSpeedChk(), record.PrintSpeedEnable))
-        return failure;
-    m_page.PrintSpeedCMB()->setEditText(record.PrintSpeed);
-    if (auto failure = setState(m_page.TextBufferChk(), record.TextBufferEnable))
-        return failure;
-    if (auto failure = ConfigPage::setSliderValue(*m_page.TextBufMain(), record.MainBuffer))
-        return failure;
-    if (auto failure = ConfigPage::setSliderValue(*m_page.TextBufOver(), record.OverflowBuffer))
-        return failure;
-    m_page.WidthTxt()->setText(record.Width);
-    if (auto failure = setState(m_page.WidthChk(), record.WidthEnable))
-        return failure;
-    if (auto failure = setState(m_page.PrintModeChk(), record.PrintModeEnable))
-        return failure;
-    m_page.PrintModeCMB()->setEditText(record.PrintMode);
-    return std::nullopt;
 }
 
 std::optional<Failure> writeProfile(const QString &path, const ProfileRecord &record)

@@ -21,9 +21,9 @@ public:
     ProfileFile(QWidget *window, ConfigPage &page);
 
     // True when the profile was written to the file chosen in the dialog.
-    bool FileSave(CommonDialog &dialog);
+    bool exportProfile(CommonDialog &dialog);
     // True when every field of the chosen profile was put into the window.
-    bool FileLoad(CommonDialog &dialog);
+    bool importProfile(CommonDialog &dialog);
 
     static const QString filter;
     static const QString defaultExtension;
@@ -32,9 +32,6 @@ public:
 private:
     std::optional<Failure> choosePath(CommonDialog &dialog, bool forSaving, QString &path);
     std::variant<ProfileRecord, Failure> gather() const;
-    // Stops at the first control that refuses its value; the controls before
-    // it keep their loaded values, it and those after keep their own.
-    std::optional<Failure> putIntoWindow(const ProfileRecord &record);
     // Reports a failure, except a cancelled dialog; always false.
     bool fail(const Failure &failure);
 
