@@ -35,7 +35,7 @@ struct Tab : PageDriver {
     {
         return {text("FnameTxt"), text("FSizeTxt"), text("BinStatLbl"), text("UStatLbl")};
     }
-    const PrinterBytes &memory() const { return window.binaryPage()->binaryBytes(); }
+    const PrinterBytes &memory() const { return window.findChild<BinaryPage *>()->binaryBytes(); }
 };
 
 } // namespace
@@ -57,8 +57,8 @@ private slots:
             QTimer::singleShot(0, &tab.window, [&] {
                 if (!during.isEmpty())
                     return;
-                tab.window.busy().onUploadTimerTick();
-                tab.window.busy().onUploadTimerTick();
+                tab.window.busy().stepUploadAnimation();
+                tab.window.busy().stepUploadAnimation();
                 during =
                     QString("%1; %2; %3")
                         .arg(tab.busySigns(), tab.text("BinStatLbl"),
@@ -127,11 +127,11 @@ private slots:
         const QByteArray content = firmware(42);
         const QString path = tab.file("kept.bin", content);
         tab.choose("BMemCMD", path);
-        dialog.DefaultExt = ".vsp"; // as a profile dialog leaves it
+        dialog.setDefaultExt(".vsp"); // as a profile dialog leaves it
         const QStringList labels = tab.labels();
         QCOMPARE(tab.click("BMemCMD", {"<cancel>"}), QStringList{"file|All Files (*)|kept.bin"});
-        QCOMPARE(dialog.FileName, path);
-        QCOMPARE(dialog.DefaultExt, QStringLiteral(".vsp"));
+        QCOMPARE(dialog.fileName(), path);
+        QCOMPARE(dialog.defaultExt(), QStringLiteral(".vsp"));
         QCOMPARE(tab.labels(), labels);
         QCOMPARE(tab.memory(), PrinterBytes(content));
         QVERIFY(tab.idle());

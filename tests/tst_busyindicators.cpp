@@ -64,11 +64,11 @@ private slots:
         QSignalSpy changes(rig.bar, &QProgressBar::valueChanged);
         QList<int> seen;
         const auto show = [&] { seen << (title ? rig.dots() : rig.bar->value()); };
-        const auto on = [&] { title ? busy.TFrameOn() : busy.TimerOn(); };
-        const auto off = [&] { title ? busy.TFrameOff() : busy.timeroff(); };
+        const auto on = [&] { title ? busy.startTitleAnimation() : busy.startUploadAnimation(); };
+        const auto off = [&] { title ? busy.stopTitleAnimation() : busy.stopUploadAnimation(); };
         const auto ticks = [&](int count) {
             for (int i = 0; i < count; ++i) {
-                title ? busy.onTimer2Tick() : busy.onUploadTimerTick();
+                title ? busy.stepTitleAnimation() : busy.stepUploadAnimation();
                 show();
             }
         };
@@ -119,21 +119,21 @@ private slots:
                      bool(signs & BusyScope::Hourglass));
             QCOMPARE(rig.busy.timer2().isActive(), title);
             if (title)
-                rig.busy.onTimer2Tick();
+                rig.busy.stepTitleAnimation();
             scope.end();
             QVERIFY(rig.idle());
             // Ended once: what the window does after end() is left alone.
             rig.busy.setTabStripEnabled(false);
-            rig.busy.TFrameOn();
+            rig.busy.startTitleAnimation();
         }
         QVERIFY(!rig.tabs->isEnabled() && rig.busy.timer2().isActive());
-        rig.busy.TFrameOff();
+        rig.busy.stopTitleAnimation();
         rig.busy.setTabStripEnabled(true);
 
         try {
             BusyScope scope(rig.busy, signs);
             if (title)
-                rig.busy.onTimer2Tick();
+                rig.busy.stepTitleAnimation();
             throw std::runtime_error("failed half way");
         } catch (const std::runtime_error &) {
         }
@@ -146,18 +146,18 @@ private slots:
         auto bar = std::make_unique<QProgressBar>();
         BusyIndicators busy(window.get(), nullptr);
         busy.setProgressBar(bar.get());
-        busy.TFrameOn();
-        busy.TimerOn();
+        busy.startTitleAnimation();
+        busy.startUploadAnimation();
         bar.reset();
         window.reset();
         for (int tick = 0; tick < 12; ++tick) {
-            busy.onTimer2Tick();
-            busy.onUploadTimerTick();
+            busy.stepTitleAnimation();
+            busy.stepUploadAnimation();
         }
         busy.setHourglass(true);
         busy.setTabStripEnabled(false);
-        busy.TFrameOff();
-        busy.timeroff();
+        busy.stopTitleAnimation();
+        busy.stopUploadAnimation();
         QVERIFY(!busy.timer2().isActive() && !busy.uploadTimer().isActive());
     }
 };

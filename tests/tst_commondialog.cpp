@@ -17,7 +17,7 @@ class TestCommonDialog : public QObject
     static QString shown(CommonDialog &dialog, bool saving, const ModalAnswerer &answer,
                          std::optional<Failure> &failure)
     {
-        failure = saving ? dialog.ShowSave() : dialog.ShowOpen();
+        failure = saving ? dialog.showSave() : dialog.showOpen();
         if (answer.seen().size() != 1)
             return "boxes: " + answer.describe();
         const ModalAnswerer::Seen &box = answer.seen()[0];
@@ -73,8 +73,8 @@ private slots:
         QFile(picture).open(QIODevice::WriteOnly);
 
         // A graphic caller picks a file.
-        dialog.Filter = "Pictures (*.bmp;*.pcx)|*.bmp;*.pcx";
-        dialog.CancelError = true;
+        dialog.setFilter("Pictures (*.bmp;*.pcx)|*.bmp;*.pcx");
+        dialog.setCancelError(true);
         std::optional<Failure> failure;
         {
             ModalAnswerer boxes;
@@ -82,7 +82,7 @@ private slots:
             QCOMPARE(shown(dialog, false, boxes, failure), "open|Pictures (*.bmp *.pcx)||");
         }
         QVERIFY(!failure);
-        QCOMPARE(dialog.FileName, picture);
+        QCOMPARE(dialog.fileName(), picture);
 
         // The next show proposes that file, in its folder; Cancel changes nothing.
         QString folder;
@@ -96,13 +96,13 @@ private slots:
         }
         QCOMPARE(failure ? int(failure->code) : 0, 32755);
         QCOMPARE(QFileInfo(folder).canonicalFilePath(), QFileInfo(dir.path()).canonicalFilePath());
-        QCOMPARE(dialog.FileName, picture);
-        QCOMPARE(dialog.Filter, "Pictures (*.bmp;*.pcx)|*.bmp;*.pcx");
+        QCOMPARE(dialog.fileName(), picture);
+        QCOMPARE(dialog.filter(), "Pictures (*.bmp;*.pcx)|*.bmp;*.pcx");
 
         // A profile save: a typed name gets the default extension, unless it has one.
-        dialog.Filter = "Varimonde Printer Profile (*.vsp)|*.vsp|All Files(*.*)|*.*";
-        dialog.DefaultExt = ".vsp";
-        dialog.FileName = "profile.vsp";
+        dialog.setFilter("Varimonde Printer Profile (*.vsp)|*.vsp|All Files(*.*)|*.*");
+        dialog.setDefaultExt(".vsp");
+        dialog.setFileName("profile.vsp");
         for (const QString typed : {"office", "office.txt"}) {
             ModalAnswerer boxes;
             boxes.then([&](QWidget *box) {
@@ -115,7 +115,7 @@ private slots:
             QCOMPARE(shown(dialog, true, boxes, failure),
                      "save|Varimonde Printer Profile (*.vsp);;All Files (*)|" + proposed + "|vsp");
             QVERIFY(!failure);
-            QCOMPARE(dialog.FileName, dir.filePath(typed == "office" ? "office.vsp" : typed));
+            QCOMPARE(dialog.fileName(), dir.filePath(typed == "office" ? "office.vsp" : typed));
         }
     }
 };

@@ -39,7 +39,7 @@ const QStringList switchNames =
     words("DarkChk WidthChk PrintSpeedChk PrintModeChk KestraChk TextBufferChk");
 
 struct Tab : WindowFixture {
-    ConfigPage &page = *window.configPage();
+    ConfigPage &page = *window.findChild<ConfigPage *>();
 
     Tab() { showTab(MainWindow::ConfigurationTab); }
     template <typename T = QWidget> T *get(const QString &name) const { return control<T>(name); }

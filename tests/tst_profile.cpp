@@ -16,7 +16,7 @@ namespace
 {
 
 struct Tab : WindowFixture {
-    ConfigPage &page = *window.configPage();
+    ConfigPage &page = *window.findChild<ConfigPage *>();
 
     QString file(const QByteArray &bytes, const QString &name = "profile.vsp") const
     {

@@ -125,12 +125,12 @@ private slots:
         const QString small = tab.file("small.bmp", "ok"), big = tab.file("huge.bmp", {});
         QVERIFY(QFile::resize(big, ChunkedFileReader::sizeLimit)); // sparse
         tab.choose("BrowseCMD", small);
-        tab.window.commonDialog().DefaultExt = ".vsp"; // as a profile dialog leaves it
+        tab.window.commonDialog().setDefaultExt(".vsp"); // as a profile dialog leaves it
         QCOMPARE(tab.click("BrowseCMD",
                            huge ? QStringList{"file:" + big, "<ok>"} : QStringList{"<cancel>"}),
                  QStringList{"file|Pictures (*.bmp *.pcx)|small.bmp"} +
                      (huge ? QStringList{tooLargeText(big) + "|Graphic Storage"} : QStringList()));
-        QCOMPARE(tab.window.commonDialog().DefaultExt, QStringLiteral(".vsp"));
+        QCOMPARE(tab.window.commonDialog().defaultExt(), QStringLiteral(".vsp"));
         QCOMPARE(tab.text("FilePathTxt"), small);
         QCOMPARE(tab.text("ProgLbl"), QStringLiteral("2 Bytes"));
         QCOMPARE(tab.text("StatLbl"), QStringLiteral("READ INTO MEMORY"));

@@ -97,20 +97,20 @@ bool AboutPage::eventFilter(QObject *watched, QEvent *event)
     }
     if (clicked) {
         if (watched == ui->Label29)
-            onLabel29Click();
+            openWebSite();
         else if (watched == ui->Label30)
-            onLabel30Click();
+            writeToSupport();
         return event->type() == QEvent::KeyPress;
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void AboutPage::onLabel29Click()
+void AboutPage::openWebSite()
 {
     openLink(MakerContact::webUrl());
 }
 
-void AboutPage::onLabel30Click()
+void AboutPage::writeToSupport()
 {
     openLink(MakerContact::mailUrl());
 }

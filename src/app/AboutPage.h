@@ -28,8 +28,8 @@ protected:
 
 private:
     void connectControls();
-    void onLabel29Click();
-    void onLabel30Click();
+    void openWebSite();
+    void writeToSupport();
 
     PageServices m_services;
     std::unique_ptr<Ui::AboutPage> ui;

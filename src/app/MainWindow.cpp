@@ -79,26 +79,26 @@ void MainWindow::buildTabs()
     m_tabs->tabBar()->setElideMode(Qt::ElideNone);
     m_tabs->tabBar()->setUsesScrollButtons(false);
 
-    m_commPage = new CommPage(m_services);
-    m_configPage = new ConfigPage(m_services);
-    m_calibrationPage = new CalibrationPage(m_services);
-    m_storagePage = new StoragePage(m_services);
-    m_binaryPage = new BinaryPage(m_services);
-    m_aboutPage = new AboutPage(m_services);
+    auto *commPage = new CommPage(m_services);
+    auto *configPage = new ConfigPage(m_services);
+    auto *calibrationPage = new CalibrationPage(m_services);
+    auto *storagePage = new StoragePage(m_services);
+    auto *binaryPage = new BinaryPage(m_services);
+    auto *aboutPage = new AboutPage(m_services);
 
-    m_tabs->addTab(centred(m_commPage), tr("Communication Settings"));
-    m_tabs->addTab(centred(m_configPage), tr("Printer Configuration"));
-    m_tabs->addTab(centred(m_calibrationPage), tr("Calibration"));
-    m_tabs->addTab(centred(m_storagePage), tr("Data Storage"));
-    m_tabs->addTab(centred(m_binaryPage), tr("Binary Transfer"));
-    m_tabs->addTab(centred(m_aboutPage), tr("About"));
+    m_tabs->addTab(centred(commPage), tr("Communication Settings"));
+    m_tabs->addTab(centred(configPage), tr("Printer Configuration"));
+    m_tabs->addTab(centred(calibrationPage), tr("Calibration"));
+    m_tabs->addTab(centred(storagePage), tr("Data Storage"));
+    m_tabs->addTab(centred(binaryPage), tr("Binary Transfer"));
+    m_tabs->addTab(centred(aboutPage), tr("About"));
+    // Owned by the configuration page, whose buttons it serves.
+    new ProfileActions(this, *configPage, m_commonDialog);
 }
 
 void MainWindow::connectControls()
 {
     connect(m_exitCmd, &QPushButton::clicked, this, &QWidget::close);
-    // Owned by the configuration page, whose buttons it serves.
-    new ProfileActions(this, *m_configPage, m_commonDialog);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -12,14 +12,8 @@
 
 #include <memory>
 
-class AboutPage;
-class BinaryPage;
-class CalibrationPage;
-class CommPage;
-class ConfigPage;
 class QPushButton;
 class QTabWidget;
-class StoragePage;
 
 // The main window: six tabs, the Exit button, and the services the tabs
 // share. Closing it closes the Details window, stops any running transfer
@@ -48,12 +42,6 @@ public:
     const StopSignal &stopSignal() const { return m_stop; }
 
     QTabWidget *SSTab1() const { return m_tabs; }
-    CommPage *commPage() const { return m_commPage; }
-    ConfigPage *configPage() const { return m_configPage; }
-    CalibrationPage *calibrationPage() const { return m_calibrationPage; }
-    StoragePage *storagePage() const { return m_storagePage; }
-    BinaryPage *binaryPage() const { return m_binaryPage; }
-    AboutPage *aboutPage() const { return m_aboutPage; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -71,11 +59,4 @@ private:
     CommonDialog m_commonDialog;
     DetailsHost m_details;
     PageServices m_services;
-
-    CommPage *m_commPage = nullptr;
-    ConfigPage *m_configPage = nullptr;
-    CalibrationPage *m_calibrationPage = nullptr;
-    StoragePage *m_storagePage = nullptr;
-    BinaryPage *m_binaryPage = nullptr;
-    AboutPage *m_aboutPage = nullptr;
 };

@@ -13,7 +13,7 @@ CalibrationPage::CalibrationPage(PageServices services, QWidget *parent)
 {
     ui->setupUi(this);
     fillLists();
-    onCPrintModeCMBChange();
+    checkPrintType();
     connectControls();
 }
 
@@ -31,16 +31,16 @@ void CalibrationPage::connectControls()
 {
     // editTextChanged covers typing, pasting, picking from the list and the
     // program setting the text.
-    connect(ui->CIndexCmb, &QComboBox::editTextChanged, this, &CalibrationPage::onCIndexCmbChange);
+    connect(ui->CIndexCmb, &QComboBox::editTextChanged, this, &CalibrationPage::checkIndexType);
     connect(ui->CPrintModeCMB, &QComboBox::editTextChanged, this,
-            &CalibrationPage::onCPrintModeCMBChange);
+            &CalibrationPage::checkPrintType);
     // A pick of the entry already shown changes no text; it still settles
     // the ribbon frame.
     connect(ui->CPrintModeCMB, &QComboBox::activated, this,
-            &CalibrationPage::onCPrintModeCMBChange);
-    connect(ui->RibbonCMB, &QComboBox::editTextChanged, this, &CalibrationPage::onRibbonCMBChange);
-    connect(ui->CalCmd, &QPushButton::clicked, this, &CalibrationPage::onCalCmdClicked);
-    connect(ui->TestCMD, &QPushButton::clicked, this, &CalibrationPage::onTestCMDClicked);
+            &CalibrationPage::checkPrintType);
+    connect(ui->RibbonCMB, &QComboBox::editTextChanged, this, &CalibrationPage::checkRibbon);
+    connect(ui->CalCmd, &QPushButton::clicked, this, &CalibrationPage::calibrate);
+    connect(ui->TestCMD, &QPushButton::clicked, this, &CalibrationPage::printTestLabel);
 }
 
 void CalibrationPage::check(QComboBox *combo, const Choice &choice)
@@ -51,24 +51,24 @@ void CalibrationPage::check(QComboBox *combo, const Choice &choice)
     combo->setEditText(choice.fallback);
 }
 
-void CalibrationPage::onCIndexCmbChange()
+void CalibrationPage::checkIndexType()
 {
     check(ui->CIndexCmb, indexTypes());
 }
 
-void CalibrationPage::onCPrintModeCMBChange()
+void CalibrationPage::checkPrintType()
 {
     check(ui->CPrintModeCMB, printTypes());
     // Read again: the check may have put the fallback back.
     ui->RibbonFrm->setVisible(needsRibbon(ui->CPrintModeCMB->currentText()));
 }
 
-void CalibrationPage::onRibbonCMBChange()
+void CalibrationPage::checkRibbon()
 {
     check(ui->RibbonCMB, ribbonTypes());
 }
 
-void CalibrationPage::onCalCmdClicked()
+void CalibrationPage::calibrate()
 {
     // Two transmissions; the calibration request goes out even when the
     // settings block failed, and each failure shows its own message.
@@ -78,7 +78,7 @@ void CalibrationPage::onCalCmdClicked()
     m_services.printer.printText(calibrateBlock());
 }
 
-void CalibrationPage::onTestCMDClicked()
+void CalibrationPage::printTestLabel()
 {
     m_services.printer.printText(ui->TestOp1->isChecked() ? TestLabels::fourByThree()
                                                           : TestLabels::twoPointFourByOne());

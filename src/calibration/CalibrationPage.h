@@ -26,11 +26,11 @@ private:
     void fillLists();
     void connectControls();
 
-    void onCIndexCmbChange();
-    void onCPrintModeCMBChange();
-    void onRibbonCMBChange();
-    void onCalCmdClicked();
-    void onTestCMDClicked();
+    void checkIndexType();
+    void checkPrintType();
+    void checkRibbon();
+    void calibrate();
+    void printTestLabel();
 
     // Refuses a text outside the choice: message, then the fallback text,
     // whose own change notification passes the check.

@@ -18,7 +18,7 @@ CommPage::CommPage(PageServices services, QWidget *parent)
 {
     ui->setupUi(this);
     connectControls();
-    onCommOpClicked(0);
+    chooseLink(0);
     ui->CommOp_0->setChecked(true);
     m_services.link.setParallelPortName(QStringLiteral("LPT1"));
     fillLists();
@@ -49,17 +49,17 @@ void CommPage::fillLists()
 
 void CommPage::connectControls()
 {
-    connect(ui->CommOp_0, &QRadioButton::clicked, this, [this] { onCommOpClicked(0); });
-    connect(ui->CommOp_1, &QRadioButton::clicked, this, [this] { onCommOpClicked(1); });
-    connect(ui->SApplyCmd_0, &QPushButton::clicked, this, [this] { onSApplyCmdClicked(0); });
-    connect(ui->SApplyCmd_1, &QPushButton::clicked, this, [this] { onSApplyCmdClicked(1); });
+    connect(ui->CommOp_0, &QRadioButton::clicked, this, [this] { chooseLink(0); });
+    connect(ui->CommOp_1, &QRadioButton::clicked, this, [this] { chooseLink(1); });
+    connect(ui->SApplyCmd_0, &QPushButton::clicked, this, [this] { applySettings(0); });
+    connect(ui->SApplyCmd_1, &QPushButton::clicked, this, [this] { applySettings(1); });
     // Every keystroke and every choice from the list applies the device.
     connect(ui->ParallelCombo, &QComboBox::editTextChanged, this,
-            [this] { onSApplyCmdClicked(1); });
-    connect(ui->ParallelCombo, &QComboBox::activated, this, [this] { onSApplyCmdClicked(1); });
+            [this] { applySettings(1); });
+    connect(ui->ParallelCombo, &QComboBox::activated, this, [this] { applySettings(1); });
 }
 
-void CommPage::onCommOpClicked(int index)
+void CommPage::chooseLink(int index)
 {
     const bool serial = index == 0;
     m_services.link.setSerialMode(serial);
@@ -67,7 +67,7 @@ void CommPage::onCommOpClicked(int index)
     ui->ParallelFrame->setVisible(!serial);
 }
 
-void CommPage::onSApplyCmdClicked(int index)
+void CommPage::applySettings(int index)
 {
     if (index == 1)
         applyParallelDevice();

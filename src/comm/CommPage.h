@@ -22,9 +22,9 @@ public:
     ~CommPage() override;
 
     // Index 0 chooses the serial link, any other the parallel link.
-    void onCommOpClicked(int index);
+    void chooseLink(int index);
     // Index 1 applies the parallel device, any other the serial settings.
-    void onSApplyCmdClicked(int index);
+    void applySettings(int index);
 
 private:
     void fillLists();

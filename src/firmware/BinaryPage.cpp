@@ -21,25 +21,25 @@ BinaryPage::~BinaryPage() = default;
 
 void BinaryPage::connectControls()
 {
-    connect(ui->BMemCMD, &QPushButton::clicked, this, &BinaryPage::onBMemCmdClicked);
-    connect(ui->BUpLoadCMD, &QPushButton::clicked, this, &BinaryPage::onBUpLoadCmdClicked);
+    connect(ui->BMemCMD, &QPushButton::clicked, this, &BinaryPage::chooseAndLoadFile);
+    connect(ui->BUpLoadCMD, &QPushButton::clicked, this, &BinaryPage::uploadFile);
 }
 
-void BinaryPage::onBMemCmdClicked()
+void BinaryPage::chooseAndLoadFile()
 {
     CommonDialog &dialog = m_services.fileDialog;
     if (!dialog.chooseFileToRead(QStringLiteral("All Files(*.*)|*.*")))
         return;
-    const QString path = dialog.FileName;
+    const QString path = dialog.fileName();
     if (path.isEmpty()) {
         Dialogs::showMessage(m_services.window, tr("You must select a file to load into memory."),
                              tr("Binary File"));
         return;
     }
 
-    m_services.busy.TimerOn();
+    m_services.busy.startUploadAnimation();
     const std::optional<Failure> failure = loadFile(path);
-    m_services.busy.timeroff();
+    m_services.busy.stopUploadAnimation();
     if (failure && !m_services.stop.isRaised())
         Dialogs::showFailure(m_services.window, *failure);
 }
@@ -65,7 +65,7 @@ std::optional<Failure> BinaryPage::loadFile(const QString &path)
     return std::nullopt;
 }
 
-void BinaryPage::onBUpLoadCmdClicked()
+void BinaryPage::uploadFile()
 {
     BusyScope busy(m_services.busy, BusyScope::TitleAnimation);
     ui->UStatLbl->setText(tr("Uploading File"));

@@ -27,8 +27,8 @@ public:
 
 private:
     void connectControls();
-    void onBMemCmdClicked();
-    void onBUpLoadCmdClicked();
+    void chooseAndLoadFile();
+    void uploadFile();
 
     // Reads `path` into memory; nothing to report when it went through or
     // when the window is closing.

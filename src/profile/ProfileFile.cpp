@@ -17,13 +17,13 @@ ProfileFile::ProfileFile(QWidget *window, ConfigPage &page) : m_window(window), 
 
 std::optional<Failure> ProfileFile::choosePath(CommonDialog &dialog, bool forSaving, QString &path)
 {
-    dialog.CancelError = true;
-    dialog.Filter = filter;
-    dialog.DefaultExt = defaultExtension;
-    dialog.FileName = proposedName;
-    if (std::optional<Failure> failure = forSaving ? dialog.ShowSave() : dialog.ShowOpen())
+    dialog.setCancelError(true);
+    dialog.setFilter(filter);
+    dialog.setDefaultExt(defaultExtension);
+    dialog.setFileName(proposedName);
+    if (std::optional<Failure> failure = forSaving ? dialog.showSave() : dialog.showOpen())
         return failure;
-    path = dialog.FileName;
+    path = dialog.fileName();
     return std::nullopt;
 }
 

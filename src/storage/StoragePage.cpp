@@ -51,7 +51,7 @@ StoragePage::StoragePage(PageServices services, QWidget *parent)
 
     ui->GSBMPop->setChecked(true);
     ui->FPrintOp1->setChecked(true);
-    onFPrintOp1Clicked();
+    choosePrintFormat();
     ui->Option1->setChecked(true);
 
     connectControls();
@@ -61,35 +61,35 @@ StoragePage::~StoragePage() = default;
 
 void StoragePage::connectControls()
 {
-    connect(ui->BrowseCMD, &QPushButton::clicked, this, &StoragePage::onBrowseCmdClicked);
-    connect(ui->StoreCMD, &QPushButton::clicked, this, &StoragePage::onStoreCmdClicked);
-    connect(ui->FPrintOp1, &QRadioButton::clicked, this, &StoragePage::onFPrintOp1Clicked);
-    connect(ui->FSTandardOp1, &QRadioButton::clicked, this, &StoragePage::onFSTandardOp1Clicked);
-    connect(ui->FBrowseCMD, &QPushButton::clicked, this, &StoragePage::onFBrowseCmdClicked);
-    connect(ui->FStoreCMD, &QPushButton::clicked, this, &StoragePage::onFStoreCmdClicked);
-    connect(ui->Check2, &QCheckBox::clicked, this, &StoragePage::onCheck2Clicked);
-    connect(ui->RecallCMD, &QPushButton::clicked, this, &StoragePage::onRecallCmdClicked);
-    connect(ui->DeleteCMD, &QPushButton::clicked, this, &StoragePage::onDeleteCmdClicked);
-    connect(ui->ListCMD, &QPushButton::clicked, this, &StoragePage::onListCmdClicked);
+    connect(ui->BrowseCMD, &QPushButton::clicked, this, &StoragePage::readGraphic);
+    connect(ui->StoreCMD, &QPushButton::clicked, this, &StoragePage::storeGraphic);
+    connect(ui->FPrintOp1, &QRadioButton::clicked, this, &StoragePage::choosePrintFormat);
+    connect(ui->FSTandardOp1, &QRadioButton::clicked, this, &StoragePage::chooseStoreFormat);
+    connect(ui->FBrowseCMD, &QPushButton::clicked, this, &StoragePage::chooseFormatFile);
+    connect(ui->FStoreCMD, &QPushButton::clicked, this, &StoragePage::sendFormat);
+    connect(ui->Check2, &QCheckBox::clicked, this, &StoragePage::showFormatInDetails);
+    connect(ui->RecallCMD, &QPushButton::clicked, this, &StoragePage::recall);
+    connect(ui->DeleteCMD, &QPushButton::clicked, this, &StoragePage::deleteObject);
+    connect(ui->ListCMD, &QPushButton::clicked, this, &StoragePage::listObjects);
 }
 
 // Reads the chosen picture whole into memory. Cancel and failures end
 // without a message; only a file too large to hold is explained.
-void StoragePage::onBrowseCmdClicked()
+void StoragePage::readGraphic()
 {
     CommonDialog &dialog = m_services.fileDialog;
-    dialog.Filter = QStringLiteral("Pictures (*.bmp;*.pcx)|*.bmp;*.pcx");
-    dialog.CancelError = true;
-    if (dialog.ShowOpen())
+    dialog.setFilter(QStringLiteral("Pictures (*.bmp;*.pcx)|*.bmp;*.pcx"));
+    dialog.setCancelError(true);
+    if (dialog.showOpen())
         return;
 
-    ChunkedFileReader file(dialog.FileName);
+    ChunkedFileReader file(dialog.fileName());
     const std::optional<Failure> opened = file.open();
     if (opened && opened->code == FailureCode::FileTooLarge) {
         Dialogs::showMessage(m_services.window, opened->description, graphicTitle);
         return;
     }
-    ui->FilePathTxt->setText(dialog.FileName);
+    ui->FilePathTxt->setText(dialog.fileName());
     if (opened)
         return;
     ui->ProgLbl->setText(QString::number(file.size()) + QStringLiteral(" Bytes"));
@@ -115,7 +115,7 @@ void StoragePage::onBrowseCmdClicked()
 // Sends the graphic in memory under an identifier: a header, the file's
 // bytes, a closing line end. A part that fails ends the store there, so the
 // printer never gets file bytes without their header.
-void StoragePage::onStoreCmdClicked()
+void StoragePage::storeGraphic()
 {
     if (!m_graphicBytes) {
         Dialogs::showMessage(m_services.window,
@@ -150,12 +150,12 @@ void StoragePage::onStoreCmdClicked()
                                 : QStringLiteral("STORING FAILED"));
 }
 
-void StoragePage::onFPrintOp1Clicked()
+void StoragePage::choosePrintFormat()
 {
     chooseFormatType(QStringLiteral("&Print Format"));
 }
 
-void StoragePage::onFSTandardOp1Clicked()
+void StoragePage::chooseStoreFormat()
 {
     chooseFormatType(QStringLiteral("Store Format to Prin&ter"));
 }
@@ -167,23 +167,23 @@ void StoragePage::chooseFormatType(const QString &storeCaption)
     ui->FStoreCMD->setText(storeCaption);
 }
 
-void StoragePage::onFBrowseCmdClicked()
+void StoragePage::chooseFormatFile()
 {
     CommonDialog &dialog = m_services.fileDialog;
     if (!dialog.chooseFileToRead(QStringLiteral("Text Files(*.txt)|*.txt|All Files(*.*)|*.*")))
         return;
-    if (dialog.FileName.isEmpty()) {
+    if (dialog.fileName().isEmpty()) {
         Dialogs::showMessage(m_services.window,
                              QStringLiteral("You must select a pre-created label format."));
         return;
     }
-    ui->FFnameTxt->setText(dialog.FileName);
+    ui->FFnameTxt->setText(dialog.fileName());
     ui->FStoreCMD->setEnabled(true);
 }
 
 // Prints the format file as it is, or stores it under an identifier in
 // place of its first line. The file is read afresh on every send.
-void StoragePage::onFStoreCmdClicked()
+void StoragePage::sendFormat()
 {
     const QString path = ui->FFnameTxt->text();
     if (path.isEmpty()) {
@@ -231,12 +231,12 @@ void StoragePage::onFStoreCmdClicked()
     m_services.details.setText(text);
 }
 
-void StoragePage::onCheck2Clicked(bool checked)
+void StoragePage::showFormatInDetails(bool checked)
 {
     m_services.details.setShown(checked);
 }
 
-void StoragePage::onRecallCmdClicked()
+void StoragePage::recall()
 {
     if (ui->Option2->isChecked())
         recallFormat();
@@ -270,7 +270,7 @@ void StoragePage::recallFormat()
         StorageCommands::formatRecall(identifier, std::get<std::int16_t>(quantity)));
 }
 
-void StoragePage::onDeleteCmdClicked()
+void StoragePage::deleteObject()
 {
     const QString identifier =
         Dialogs::inputBox(m_services.window, QStringLiteral("Enter Identifier of Object to Delete"),
@@ -280,7 +280,7 @@ void StoragePage::onDeleteCmdClicked()
     m_services.printer.printText(StorageCommands::deleteObject(identifier));
 }
 
-void StoragePage::onListCmdClicked()
+void StoragePage::listObjects()
 {
     m_services.printer.printText(StorageCommands::listObjects());
 }

@@ -23,21 +23,21 @@ public:
 private:
     void connectControls();
 
-    void onBrowseCmdClicked();
-    void onStoreCmdClicked();
+    void readGraphic();
+    void storeGraphic();
 
-    void onFPrintOp1Clicked();
-    void onFSTandardOp1Clicked();
+    void choosePrintFormat();
+    void chooseStoreFormat();
     void chooseFormatType(const QString &storeCaption);
-    void onFBrowseCmdClicked();
-    void onFStoreCmdClicked();
-    void onCheck2Clicked(bool checked);
+    void chooseFormatFile();
+    void sendFormat();
+    void showFormatInDetails(bool checked);
 
-    void onRecallCmdClicked();
+    void recall();
     void recallGraphic();
     void recallFormat();
-    void onDeleteCmdClicked();
-    void onListCmdClicked();
+    void deleteObject();
+    void listObjects();
 
     std::unique_ptr<Ui::StoragePage> ui;
     PageServices m_services;

@@ -13,17 +13,17 @@ BusyIndicators::BusyIndicators(QWidget *window, QWidget *tabStrip)
     m_uploadTimer.setObjectName(QStringLiteral("UploadTimer"));
     m_timer2.setInterval(tickMs);
     m_uploadTimer.setInterval(tickMs);
-    connect(&m_timer2, &QTimer::timeout, this, &BusyIndicators::onTimer2Tick);
-    connect(&m_uploadTimer, &QTimer::timeout, this, &BusyIndicators::onUploadTimerTick);
+    connect(&m_timer2, &QTimer::timeout, this, &BusyIndicators::stepTitleAnimation);
+    connect(&m_uploadTimer, &QTimer::timeout, this, &BusyIndicators::stepUploadAnimation);
 }
 
-void BusyIndicators::TFrameOn()
+void BusyIndicators::startTitleAnimation()
 {
     m_titleDotCount = 0;
     m_timer2.start();
 }
 
-void BusyIndicators::TFrameOff()
+void BusyIndicators::stopTitleAnimation()
 {
     m_titleDotCount = 0;
     m_timer2.stop();
@@ -31,13 +31,13 @@ void BusyIndicators::TFrameOff()
         m_window->setWindowTitle(WindowTitle::plain);
 }
 
-void BusyIndicators::TimerOn()
+void BusyIndicators::startUploadAnimation()
 {
     m_uploadProgress = 0;
     m_uploadTimer.start();
 }
 
-void BusyIndicators::timeroff()
+void BusyIndicators::stopUploadAnimation()
 {
     m_uploadTimer.stop();
     m_uploadProgress = 0;
@@ -61,7 +61,7 @@ void BusyIndicators::setTabStripEnabled(bool enabled)
         m_tabStrip->setEnabled(enabled);
 }
 
-void BusyIndicators::onTimer2Tick()
+void BusyIndicators::stepTitleAnimation()
 {
     if (m_window)
         m_window->setWindowTitle(WindowTitle::plain + QStringLiteral(" [") +
@@ -71,7 +71,7 @@ void BusyIndicators::onTimer2Tick()
         m_titleDotCount = 0;
 }
 
-void BusyIndicators::onUploadTimerTick()
+void BusyIndicators::stepUploadAnimation()
 {
     if (m_progressBar)
         m_progressBar->setValue(m_uploadProgress);

@@ -24,10 +24,10 @@ public:
     // The progress bar lives on the Binary Transfer tab.
     void setProgressBar(QProgressBar *bar) { m_progressBar = bar; }
 
-    void TFrameOn();
-    void TFrameOff();
-    void TimerOn();
-    void timeroff();
+    void startTitleAnimation();
+    void stopTitleAnimation();
+    void startUploadAnimation();
+    void stopUploadAnimation();
 
     void setHourglass(bool on);
     void setTabStripEnabled(bool enabled);
@@ -36,8 +36,8 @@ public:
     QTimer &uploadTimer() { return m_uploadTimer; }
 
     // One frame of each animation; run by the timers.
-    void onTimer2Tick();
-    void onUploadTimerTick();
+    void stepTitleAnimation();
+    void stepUploadAnimation();
 
 private:
     QPointer<QWidget> m_window;
@@ -75,7 +75,7 @@ public:
     BusyScope(BusyIndicators &busy, unsigned signs) : m_busy(busy), m_signs(signs)
     {
         if (m_signs & TitleAnimation)
-            m_busy.TFrameOn();
+            m_busy.startTitleAnimation();
         if (m_signs & Hourglass)
             m_busy.setHourglass(true);
         m_lock.emplace(busy);
@@ -92,7 +92,7 @@ public:
         if (m_signs & Hourglass)
             m_busy.setHourglass(false);
         if (m_signs & TitleAnimation)
-            m_busy.TFrameOff();
+            m_busy.stopTitleAnimation();
     }
 
 private:

@@ -40,21 +40,21 @@ QString CommonDialog::toQtFilter(const QString &filter)
     return qtFilters.join(QStringLiteral(";;"));
 }
 
-std::optional<Failure> CommonDialog::ShowOpen()
+std::optional<Failure> CommonDialog::showOpen()
 {
     return show(false);
 }
 
-std::optional<Failure> CommonDialog::ShowSave()
+std::optional<Failure> CommonDialog::showSave()
 {
     return show(true);
 }
 
 bool CommonDialog::chooseFileToRead(const QString &filter)
 {
-    Filter = filter;
-    CancelError = true;
-    if (const std::optional<Failure> failure = ShowOpen()) {
+    m_filter = filter;
+    m_cancelError = true;
+    if (const std::optional<Failure> failure = showOpen()) {
         if (failure->code != FailureCode::DialogCancelled)
             Dialogs::showFailure(m_parent, *failure);
         return false;
@@ -68,26 +68,26 @@ std::optional<Failure> CommonDialog::show(bool forSaving)
     dialog.setObjectName(QStringLiteral("CommonDialog1"));
     dialog.setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    const QString qtFilter = toQtFilter(Filter);
+    const QString qtFilter = toQtFilter(m_filter);
     if (!qtFilter.isEmpty())
         dialog.setNameFilter(qtFilter);
-    QString suffix = DefaultExt;
+    QString suffix = m_defaultExt;
     if (suffix.startsWith(QLatin1Char('.')))
         suffix.remove(0, 1);
     dialog.setDefaultSuffix(suffix);
-    if (!FileName.isEmpty()) {
-        const QFileInfo proposed(FileName);
+    if (!m_fileName.isEmpty()) {
+        const QFileInfo proposed(m_fileName);
         if (proposed.isAbsolute())
             dialog.setDirectory(proposed.absolutePath());
         dialog.selectFile(proposed.fileName());
     }
     if (dialog.exec() != QDialog::Accepted) {
-        if (CancelError)
+        if (m_cancelError)
             return Failures::dialogCancelled();
-        FileName.clear();
+        m_fileName.clear();
         return std::nullopt;
     }
     const QStringList chosen = dialog.selectedFiles();
-    FileName = chosen.isEmpty() ? QString() : chosen.first();
+    m_fileName = chosen.isEmpty() ? QString() : chosen.first();
     return std::nullopt;
 }

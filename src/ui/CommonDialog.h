@@ -17,16 +17,20 @@ public:
     explicit CommonDialog(QWidget *parent);
 
     // "Description|pattern;pattern|Description|pattern".
-    QString Filter;
+    QString filter() const { return m_filter; }
+    void setFilter(const QString &filter) { m_filter = filter; }
     // Added to a typed name that has no extension, for example ".vsp".
-    QString DefaultExt;
+    QString defaultExt() const { return m_defaultExt; }
+    void setDefaultExt(const QString &extension) { m_defaultExt = extension; }
     // The proposed name when the dialog opens; after OK the chosen path.
-    QString FileName;
+    QString fileName() const { return m_fileName; }
+    void setFileName(const QString &name) { m_fileName = name; }
     // When true, Cancel ends the show with the failure DialogCancelled.
-    bool CancelError = false;
+    bool cancelError() const { return m_cancelError; }
+    void setCancelError(bool cancelError) { m_cancelError = cancelError; }
 
-    std::optional<Failure> ShowOpen();
-    std::optional<Failure> ShowSave();
+    std::optional<Failure> showOpen();
+    std::optional<Failure> showSave();
 
     // The open dialog for `filter` with Cancel as a failure, as the pages
     // that read a file show it. True when the dialog was accepted (FileName
@@ -41,4 +45,8 @@ private:
     std::optional<Failure> show(bool forSaving);
 
     QWidget *m_parent;
+    QString m_filter;
+    QString m_defaultExt;
+    QString m_fileName;
+    bool m_cancelError = false;
 };
