@@ -1,6 +1,6 @@
 // Saving the configuration tab to a profile file and loading it back.
 #include "config/ConfigPage.h"
-#include "profile/ProfileFile.h"
+#include "config/ProfileFile.h"
 #include "support/ModalAnswerer.h"
 #include "support/TestMain.h"
 #include "support/WindowFixture.h"

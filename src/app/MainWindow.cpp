@@ -4,8 +4,8 @@
 #include "calibration/CalibrationPage.h"
 #include "comm/CommPage.h"
 #include "config/ConfigPage.h"
+#include "config/ProfileActions.h"
 #include "firmware/BinaryPage.h"
-#include "profile/ProfileActions.h"
 #include "storage/StoragePage.h"
 #include "ui/WindowTitle.h"
 

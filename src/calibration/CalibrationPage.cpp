@@ -32,12 +32,10 @@ void CalibrationPage::connectControls()
     // editTextChanged covers typing, pasting, picking from the list and the
     // program setting the text.
     connect(ui->CIndexCmb, &QComboBox::editTextChanged, this, &CalibrationPage::checkIndexType);
-    connect(ui->CPrintModeCMB, &QComboBox::editTextChanged, this,
-            &CalibrationPage::checkPrintType);
+    connect(ui->CPrintModeCMB, &QComboBox::editTextChanged, this, &CalibrationPage::checkPrintType);
     // A pick of the entry already shown changes no text; it still settles
     // the ribbon frame.
-    connect(ui->CPrintModeCMB, &QComboBox::activated, this,
-            &CalibrationPage::checkPrintType);
+    connect(ui->CPrintModeCMB, &QComboBox::activated, this, &CalibrationPage::checkPrintType);
     connect(ui->RibbonCMB, &QComboBox::editTextChanged, this, &CalibrationPage::checkRibbon);
     connect(ui->CalCmd, &QPushButton::clicked, this, &CalibrationPage::calibrate);
     connect(ui->TestCMD, &QPushButton::clicked, this, &CalibrationPage::printTestLabel);

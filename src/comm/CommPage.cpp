@@ -54,8 +54,7 @@ void CommPage::connectControls()
     connect(ui->SApplyCmd_0, &QPushButton::clicked, this, [this] { applySettings(0); });
     connect(ui->SApplyCmd_1, &QPushButton::clicked, this, [this] { applySettings(1); });
     // Every keystroke and every choice from the list applies the device.
-    connect(ui->ParallelCombo, &QComboBox::editTextChanged, this,
-            [this] { applySettings(1); });
+    connect(ui->ParallelCombo, &QComboBox::editTextChanged, this, [this] { applySettings(1); });
     connect(ui->ParallelCombo, &QComboBox::activated, this, [this] { applySettings(1); });
 }
 

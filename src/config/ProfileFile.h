@@ -2,6 +2,7 @@
 
 #include "common/Failure.h"
 #include "profile/ProfileRecord.h"
+#include "profile/ProfileStore.h"
 
 #include <QString>
 
@@ -38,9 +39,3 @@ private:
     QWidget *m_window;
     ConfigPage &m_page;
 };
-
-// Writes a record at the start of a file without shortening it: bytes of a
-// longer file after the record stay. A record too long for its slot fails
-// before any file is created or opened.
-std::optional<Failure> writeProfile(const QString &path, const ProfileRecord &record);
-std::variant<ProfileRecord, Failure> readProfile(const QString &path);

@@ -1,12 +1,9 @@
-#include "profile/ProfileFile.h"
+#include "config/ProfileFile.h"
 
-#include "common/FileFailure.h"
 #include "common/NumberText.h"
 #include "config/ConfigPage.h"
 #include "ui/CommonDialog.h"
 #include "ui/Dialogs.h"
-
-#include <QFile>
 
 const QString ProfileFile::filter =
     QStringLiteral("Varimonde Printer Profile (*.vsp)|*.vsp|All Files(*.*)|*.*");
@@ -83,33 +80,4 @@ std::variant<ProfileRecord, Failure> ProfileFile::gather() const
     record.PrintMode = values.printMode;
     record.PrintModeEnable = std::int16_t(values.printModeSwitch);
     return record;
-}
-
-std::optional<Failure> writeProfile(const QString &path, const ProfileRecord &record)
-{
-    const std::variant<QByteArray, Failure> bytes = ProfileCodec::encode(record);
-    if (const Failure *failure = std::get_if<Failure>(&bytes))
-        return *failure;
-    QFile file(path);
-    // Read-write opens an existing file as it is and creates a missing one.
-    if (!file.open(QIODevice::ReadWrite))
-        return FileFailure::fromFile(file);
-    const QByteArray &record_bytes = std::get<QByteArray>(bytes);
-    if (file.write(record_bytes) != record_bytes.size() || !file.flush())
-        return FileFailure::fromFile(file);
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        return FileFailure::fromFile(file);
-    return std::nullopt;
-}
-
-std::variant<ProfileRecord, Failure> readProfile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return FileFailure::fromFile(file);
-    const QByteArray slot = file.read(ProfileCodec::slotSize);
-    if (file.error() != QFileDevice::NoError)
-        return FileFailure::fromFile(file);
-    return ProfileCodec::decode(slot);
 }

@@ -1,7 +1,7 @@
-#include "profile/ProfileActions.h"
+#include "config/ProfileActions.h"
 
 #include "config/ConfigPage.h"
-#include "profile/ProfileFile.h"
+#include "config/ProfileFile.h"
 #include "ui/Dialogs.h"
 
 ProfileActions::ProfileActions(QWidget *window, ConfigPage &page, CommonDialog &dialog)
