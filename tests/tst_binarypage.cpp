@@ -234,7 +234,7 @@ private slots:
         QCOMPARE(tab.click("BUpLoadCMD", {}), QStringList());
         QVERIFY(clock.elapsed() < 1500);
         QCOMPARE(tab.text("UStatLbl"), QStringLiteral("Upload Failed"));
-        QVERIFY(!tab.window.link().serialPort().isOpen());
+        QVERIFY(!tab.window.link().isBusy());
         QVERIFY(tab.idle());
     }
 };

@@ -23,7 +23,7 @@ struct Tab : WindowFixture {
     {
         return QStringLiteral("COM%1 %2")
             .arg(window.link().serialPort().commPort())
-            .arg(window.link().serialPort().settings());
+            .arg(window.link().serialPort().settingsText());
     }
     QString framesShown() const
     {

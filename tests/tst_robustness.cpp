@@ -96,7 +96,7 @@ private slots:
         for (int round = 0; round < 10; ++round)
             runEverySendPath(fx, dataFile);
         QCOMPARE(openDescriptors(), before);
-        QVERIFY(!fx.window.link().serialPort().isOpen());
+        QVERIFY(!fx.window.link().isBusy());
     }
 
     void portHeldByAnotherProgram()

@@ -16,6 +16,8 @@ public:
     void pumpIfDue();
     // Processes pending events now.
     void pump();
+    // Starts a new slice: events were just processed elsewhere.
+    void restart() { m_sinceLast.restart(); }
 
 private:
     QElapsedTimer m_sinceLast;

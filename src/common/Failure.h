@@ -8,6 +8,7 @@ enum class FailureCode {
     Overflow = 6,              // a number beyond the range it must fit
     OutOfMemory = 7,           // no room in memory for a file's bytes
     SubscriptOutOfRange = 9,   // a byte buffer that was never filled
+    Cancelled = 18,            // the user cancelled a running transfer
     TypeMismatch = 13,         // a text that does not read as a number
     BadFileName = 52,          // an empty or unusable file name
     FileNotFound = 53,         // no such file or device
@@ -20,7 +21,7 @@ enum class FailureCode {
     PathAccessError = 75,      // any other file or device failure
     InvalidValue = 380,        // a value a control or port refuses
     PortInvalid = 8002,        // no serial port by that number
-    PortAlreadyOpen = 8005,    // this program has the port open already
+    PortAlreadyOpen = 8005,    // a transfer is still running on the link
     PortUnavailable = 8010,    // the port is held or not accessible
     PortSettingsFailed = 8015, // the port refused the line settings
     PortWriteFailed = 8020,    // the port failed while sending
@@ -79,6 +80,12 @@ inline Failure neverFilled()
 {
     return {FailureCode::SubscriptOutOfRange,
             QStringLiteral("Subscript out of range: there are no bytes in memory to send")};
+}
+
+// A transfer the user cancelled.
+inline Failure cancelled()
+{
+    return {FailureCode::Cancelled, QStringLiteral("The transfer was cancelled.")};
 }
 
 // A transfer ended because the program is closing.

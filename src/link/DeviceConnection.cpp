@@ -1,0 +1,118 @@
+#include "link/DeviceConnection.h"
+
+#include "common/FileFailure.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cerrno>
+
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace
+{
+
+#ifdef Q_OS_WIN
+int openForWriting(const QByteArray &path)
+{
+    return ::_open(path.constData(), _O_WRONLY | _O_APPEND | _O_BINARY);
+}
+long long writeSome(int fd, const char *data, qint64 size)
+{
+    return ::_write(fd, data, unsigned(size));
+}
+int closeDevice(int fd)
+{
+    return ::_close(fd);
+}
+#else
+int openForWriting(const QByteArray &path)
+{
+    // Append, so that a plain file standing in for the port collects every
+    // transmission; never create, so that no file appears in /dev.
+    return ::open(path.constData(), O_WRONLY | O_APPEND | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+}
+long long writeSome(int fd, const char *data, qint64 size)
+{
+    return ::write(fd, data, size_t(size));
+}
+int closeDevice(int fd)
+{
+    return ::close(fd);
+}
+#endif
+
+} // namespace
+
+DeviceConnection::DeviceConnection(QString path, QString name, QString textFailureText,
+                                   QString textFailureTitle)
+    : m_path(std::move(path)), m_name(std::move(name)),
+      m_textFailureText(std::move(textFailureText)), m_textFailureTitle(std::move(textFailureTitle))
+{
+}
+
+DeviceConnection::~DeviceConnection()
+{
+    discard();
+}
+
+SendOutcome DeviceConnection::open()
+{
+    if (m_path.isEmpty())
+        return Failure{FailureCode::BadFileName, QStringLiteral("Bad file name or number")};
+    int fd;
+    do {
+        fd = openForWriting(QFile::encodeName(m_path));
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        return FileFailure::fromErrno(errno, m_path);
+    m_fd = fd;
+    return std::nullopt;
+}
+
+Connection::Written DeviceConnection::write(QByteArrayView bytes)
+{
+    for (;;) {
+        const long long written = writeSome(m_fd, bytes.data(), bytes.size());
+        if (written >= 0)
+            return qint64(written);
+        if (errno == EINTR)
+            continue;
+        // The device takes nothing just now: a printer that is busy, off or
+        // out of paper.
+        if (errno == EAGAIN || errno == EWOULDBLOCK)
+            return qint64(0);
+        return FileFailure::fromErrno(errno, m_path);
+    }
+}
+
+Failure DeviceConnection::stalled(int limitMs) const
+{
+    return {FailureCode::DeviceIoError,
+            QStringLiteral("Device I/O error: %1 accepted no data for %2 seconds. Check that the "
+                           "printer is on, online and has paper.")
+                .arg(QDir::toNativeSeparators(m_path), QString::number(limitMs / 1000.0))};
+}
+
+SendOutcome DeviceConnection::close()
+{
+    if (m_fd < 0)
+        return std::nullopt;
+    const int result = closeDevice(m_fd);
+    m_fd = -1;
+    if (result != 0 && errno != EINTR)
+        return FileFailure::fromErrno(errno, m_path);
+    return std::nullopt;
+}
+
+void DeviceConnection::discard()
+{
+    // What the device took is in its own hands; nothing waits here.
+    close();
+}

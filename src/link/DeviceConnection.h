@@ -1,0 +1,38 @@
+#pragma once
+
+#include "link/Connection.h"
+
+// A printer port opened as a device file: a parallel port (/dev/lp0) or a
+// USB printer (/dev/usb/lp0). It is opened without blocking, so that a
+// printer that is off or a device nobody reads cannot freeze the window;
+// what the device does not take now is offered again at the next poll.
+class DeviceConnection : public Connection
+{
+    Q_OBJECT
+public:
+    // `textFailureText` and `textFailureTitle` make the box of a failed
+    // text send on this kind of port.
+    DeviceConnection(QString path, QString name, QString textFailureText, QString textFailureTitle);
+    ~DeviceConnection() override;
+
+    QString name() const override { return m_name; }
+    SendOutcome open() override;
+    Written write(QByteArrayView bytes) override;
+    // Written straight to the device: nothing waits in this program, and
+    // the system does not tell what it still holds.
+    qint64 queued() const override { return 0; }
+    qint64 unsent() const override { return 0; }
+    SendOutcome linkFailure() const override { return std::nullopt; }
+    Failure stalled(int limitMs) const override;
+    SendOutcome close() override;
+    void discard() override;
+    QString textFailureText() const override { return m_textFailureText; }
+    QString textFailureTitle() const override { return m_textFailureTitle; }
+
+private:
+    QString m_path;
+    QString m_name;
+    QString m_textFailureText;
+    QString m_textFailureTitle;
+    int m_fd = -1;
+};

@@ -1,0 +1,126 @@
+#include "link/Transfer.h"
+
+#include "common/EventPump.h"
+#include "common/StopSignal.h"
+#include "link/Connection.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace
+{
+
+constexpr int fastestReportMs = 100;
+constexpr int slowestReportMs = 1000;
+
+qint64 nowMs()
+{
+    static QElapsedTimer clock;
+    if (!clock.isValid())
+        clock.start();
+    return clock.elapsed();
+}
+
+} // namespace
+
+Transfer::Transfer(Connection &connection, const StopSignal *stop, int stallLimitMs)
+    : m_connection(connection), m_stop(stop), m_stallLimitMs(stallLimitMs)
+{
+}
+
+void Transfer::cancel()
+{
+    m_cancelled = true;
+    emit cancelRequested();
+}
+
+SendOutcome Transfer::interruption() const
+{
+    if (m_stop && m_stop->isRaised())
+        return Failures::stopped(FailureCode::PortWriteFailed);
+    if (m_cancelled)
+        return Failures::cancelled();
+    return m_connection.linkFailure();
+}
+
+SendOutcome Transfer::run(QByteArrayView data)
+{
+    if (SendOutcome failure = m_connection.open())
+        return failure;
+    const qint64 total = data.size();
+    qint64 handed = 0;
+    qint64 sent = 0;
+    report(0, total, true);
+    QElapsedTimer sinceProgress;
+    sinceProgress.start();
+    EventPump pump;
+    for (;;) {
+        if (SendOutcome failure = interruption()) {
+            m_connection.discard();
+            return failure;
+        }
+        qint64 taken = 0;
+        if (handed < total && m_connection.queued() == 0) {
+            const qint64 piece = std::min(m_connection.largestWrite(), total - handed);
+            const Connection::Written written = m_connection.write(data.sliced(handed, piece));
+            if (const Failure *failure = std::get_if<Failure>(&written)) {
+                m_connection.discard();
+                return *failure;
+            }
+            taken = std::get<qint64>(written);
+            handed += taken;
+        }
+        const qint64 unsent = m_connection.unsent();
+        if (handed - unsent > sent) {
+            sent = handed - unsent;
+            sinceProgress.restart();
+        }
+        if (sent == total)
+            break;
+        report(sent, total, false);
+        const qint64 idleMs = sinceProgress.elapsed();
+        if (idleMs >= m_stallLimitMs) {
+            m_connection.discard();
+            return m_connection.stalled(m_stallLimitMs);
+        }
+        if (taken > 0 && handed < total && m_connection.queued() == 0) {
+            // The line keeps up: hand over the next piece at once, letting
+            // the window breathe once per time slice.
+            pump.pumpIfDue();
+            continue;
+        }
+        waitForChange(int(std::min<qint64>(pollMs, m_stallLimitMs - idleMs)));
+        pump.restart();
+    }
+    report(total, total, true);
+    return m_connection.close();
+}
+
+void Transfer::waitForChange(int ms)
+{
+    QEventLoop wait;
+    QTimer timer;
+    timer.setSingleShot(true);
+    connect(&timer, &QTimer::timeout, &wait, &QEventLoop::quit);
+    connect(&m_connection, &Connection::changed, &wait, &QEventLoop::quit);
+    connect(this, &Transfer::cancelRequested, &wait, &QEventLoop::quit);
+    if (m_stop)
+        connect(m_stop, &StopSignal::raised, &wait, &QEventLoop::quit);
+    timer.start(std::max(ms, 1));
+    wait.exec();
+}
+
+void Transfer::report(qint64 sent, qint64 total, bool force)
+{
+    const qint64 now = nowMs();
+    const qint64 since = now - m_lastReportMs;
+    const bool moved = sent != m_lastReportedSent;
+    if (!force && !(moved && since >= fastestReportMs) && since < slowestReportMs)
+        return;
+    m_lastReportMs = now;
+    m_lastReportedSent = sent;
+    emit progress(sent, total);
+}
