@@ -231,7 +231,9 @@ private slots:
         QTimer::singleShot(200, &tab.window, &QWidget::close);
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(tab.click("BUpLoadCMD", {}), QStringList());
+        QCOMPARE(
+            tab.click("BUpLoadCMD", {"<ok>"}),
+            QStringList{"A transfer to the printer is running. Stop it and quit?|Labelsmithy"});
         QVERIFY(clock.elapsed() < 1500);
         QCOMPARE(tab.text("UStatLbl"), QStringLiteral("Upload Failed"));
         QVERIFY(!tab.window.link().isBusy());

@@ -112,8 +112,9 @@ private slots:
         QCOMPARE(shownBoxes(boxes),
                  (QStringList{"Error Opening CommPort for String Send|SComString",
                               "Error: COM1 (" + fx.pty.slavePath() +
-                                  ") is in use by another program. Close that program and try "
-                                  "again.|8010"}));
+                                  ") is in use by another program (tst_robustness, process " +
+                                  QString::number(QCoreApplication::applicationPid()) +
+                                  "). Close that program and try again.|8010"}));
         QVERIFY(fx.window.SSTab1()->isEnabled());
         other.close();
         QVERIFY(fx.window.printer().printText("!L\r\n"));

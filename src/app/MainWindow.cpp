@@ -7,11 +7,13 @@
 #include "config/ProfileActions.h"
 #include "firmware/BinaryPage.h"
 #include "storage/StoragePage.h"
+#include "ui/Dialogs.h"
 #include "ui/WindowTitle.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -103,6 +105,11 @@ void MainWindow::connectControls()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (m_link.isBusy() && !m_stop.isRaised()) {
+        event->ignore();
+        askToStopTransfer();
+        return;
+    }
     // A transfer or file read may still be processing events further down
     // the stack: tell it to stop; it closes its port or file on its way out.
     m_stop.raise();
@@ -110,4 +117,28 @@ void MainWindow::closeEvent(QCloseEvent *event)
     m_busy->uploadTimer().stop();
     m_details.closeWindow();
     event->accept();
+}
+
+void MainWindow::askToStopTransfer()
+{
+    if (m_stopQuestion)
+        return;
+    // Not modal in the blocking sense: the transfer goes on while the user
+    // decides.
+    auto *question = new QMessageBox(QMessageBox::Question, Dialogs::applicationTitle,
+                                     tr("A transfer to the printer is running. Stop it and quit?"),
+                                     QMessageBox::NoButton, this);
+    question->setObjectName(QStringLiteral("StopQuestion"));
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    QPushButton *stop = question->addButton(tr("Stop and Quit"), QMessageBox::AcceptRole);
+    QPushButton *keep = question->addButton(tr("Keep Sending"), QMessageBox::RejectRole);
+    question->setDefaultButton(stop);
+    connect(question, &QMessageBox::finished, this, [this, question, keep] {
+        if (question->clickedButton() == keep)
+            return;
+        m_stop.raise();
+        close();
+    });
+    m_stopQuestion = question;
+    question->open();
 }

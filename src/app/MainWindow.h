@@ -8,10 +8,12 @@
 #include "ui/PageServices.h"
 #include "ui/SendPresenter.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
 
+class QMessageBox;
 class QPushButton;
 class QTabWidget;
 
@@ -49,6 +51,8 @@ protected:
 private:
     void buildTabs();
     void connectControls();
+    // Closing while a transfer runs asks first; the transfer goes on meanwhile.
+    void askToStopTransfer();
 
     StopSignal m_stop;
     PrinterLink m_link;
@@ -59,4 +63,5 @@ private:
     CommonDialog m_commonDialog;
     DetailsHost m_details;
     PageServices m_services;
+    QPointer<QMessageBox> m_stopQuestion;
 };

@@ -1,5 +1,7 @@
 #include "link/PortDoctor.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSerialPortInfo>
 #include <QStringList>
@@ -72,10 +74,14 @@ Failure serialOpenFailure(QSerialPort::SerialPortError error, const QString &sys
     case QSerialPort::PermissionError:
         if (lacksPermission(device))
             return noPermission(commPort, device);
-        return {FailureCode::PortUnavailable,
-                QStringLiteral("%1 is in use by another program. Close that program and try "
-                               "again.")
-                    .arg(portLabel(commPort, device))};
+        {
+            const QString holders = holdersOf(device);
+            return {FailureCode::PortUnavailable,
+                    QStringLiteral("%1 is in use by another program%2. Close that program and try "
+                                   "again.")
+                        .arg(portLabel(commPort, device),
+                             holders.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(holders))};
+        }
     case QSerialPort::OpenError:
         return {FailureCode::PortAlreadyOpen,
                 QStringLiteral("%1 is already open: another transfer is still running.")
@@ -91,6 +97,32 @@ Failure serialOpenFailure(QSerialPort::SerialPortError error, const QString &sys
             FailureCode::PortUnavailable,
             QStringLiteral("%1 cannot be opened: %2").arg(portLabel(commPort, device), systemText)};
     }
+}
+
+QString holdersOf(const QString &device)
+{
+    const QString target = QFileInfo(device).canonicalFilePath();
+    if (target.isEmpty())
+        return QString();
+    QStringList holders;
+    // Processes whose descriptors this user may not read are passed over.
+    const QStringList processes =
+        QDir(QStringLiteral("/proc")).entryList({QStringLiteral("[0-9]*")}, QDir::Dirs);
+    for (const QString &process : processes) {
+        const QDir descriptors(QStringLiteral("/proc/%1/fd").arg(process));
+        const QFileInfoList links = descriptors.entryInfoList(QDir::System | QDir::NoDotAndDotDot);
+        for (const QFileInfo &link : links) {
+            if (link.symLinkTarget() != target)
+                continue;
+            QFile comm(QStringLiteral("/proc/%1/comm").arg(process));
+            const QString program = comm.open(QIODevice::ReadOnly)
+                                        ? QString::fromLocal8Bit(comm.readAll()).trimmed()
+                                        : QStringLiteral("unknown");
+            holders << QStringLiteral("%1, process %2").arg(program, process);
+            break;
+        }
+    }
+    return holders.join(QStringLiteral("; "));
 }
 
 QString availablePortsText(const PortNames &names)

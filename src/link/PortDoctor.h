@@ -13,6 +13,11 @@ namespace PortDoctor
 Failure serialOpenFailure(QSerialPort::SerialPortError error, const QString &systemText,
                           int commPort, const QString &device, const PortNames &names);
 
+// The programs that have `device` open, for example
+// "brltty (process 812)", as far as the system lets this user see; empty
+// when none is seen.
+QString holdersOf(const QString &device);
+
 // The serial ports that exist, each with the COM number that reaches it,
 // for example "COM1 (/dev/ttyS0), COM33 (/dev/ttyUSB0)"; empty when none.
 QString availablePortsText(const PortNames &names);

@@ -15,6 +15,7 @@ namespace
 
 constexpr int fastestReportMs = 100;
 constexpr int slowestReportMs = 1000;
+constexpr int heldUpMs = 250;
 
 qint64 nowMs()
 {
@@ -92,7 +93,14 @@ SendOutcome Transfer::run(QByteArrayView data)
             pump.pumpIfDue();
             continue;
         }
-        waitForChange(int(std::min<qint64>(pollMs, m_stallLimitMs - idleMs)));
+        const int waitMs = int(std::min<qint64>(pollMs, m_stallLimitMs - idleMs));
+        QElapsedTimer waited;
+        waited.start();
+        waitForChange(waitMs);
+        // A box opened meanwhile holds this loop up: time the transfer
+        // itself could not use is no fault of the line.
+        if (waited.elapsed() > waitMs + heldUpMs)
+            sinceProgress.restart();
         pump.restart();
     }
     report(total, total, true);

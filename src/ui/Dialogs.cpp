@@ -15,7 +15,13 @@ void showMessage(QWidget *parent, const QString &text, const QString &title)
 
 void showFailure(QWidget *parent, const Failure &failure)
 {
-    showMessage(parent, failure.boxText(), failure.boxTitle());
+    QMessageBox box(QMessageBox::NoIcon, failure.boxTitle(), failure.boxText(), QMessageBox::Ok,
+                    parent);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    // A box with a fixed text of its own says why below it.
+    if (!failure.boxText().contains(failure.description))
+        box.setInformativeText(failure.description);
+    box.exec();
 }
 
 QString inputBox(QWidget *parent, const QString &prompt, const QString &title,

@@ -16,8 +16,8 @@ inline const QString applicationTitle = QStringLiteral("Labelsmithy");
 // A modal message with an OK button alone and no icon.
 void showMessage(QWidget *parent, const QString &text, const QString &title = applicationTitle);
 
-// A modal message reporting an unexpected failure: its description as text
-// and its number as title.
+// A modal message reporting a failure: its box text and title, and below a
+// fixed box text the description of what went wrong.
 void showFailure(QWidget *parent, const Failure &failure);
 
 // A modal input box; returns the typed text, or an empty text on Cancel.

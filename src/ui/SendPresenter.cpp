@@ -29,7 +29,8 @@ bool SendPresenter::printBytes(const PrinterBytes &bytes)
 
 bool SendPresenter::present(const SendOutcome &outcome) const
 {
-    if (outcome && !m_stop.isRaised())
+    // A cancel is the user's own doing, and a closing window shows nothing.
+    if (outcome && !m_stop.isRaised() && outcome->code != FailureCode::Cancelled)
         Dialogs::showFailure(m_window, *outcome);
     return !outcome;
 }
