@@ -25,7 +25,7 @@ class TestConversions : public QObject
     // DarkEnable, Darkness, WidthEnable, Width, PrintSpeedEnable, PrintSpeed,
     // EmulationEnable, EmulationOff, Scaler, TextBufferEnable, MainBuffer,
     // OverflowBuffer, PrintModeEnable, PrintMode.
-    const ProfileRecord example{2, -20, 0, "416", 1, "NORMAL", 0, 0, 100, 1, 65536, -1, 1, "DT"};
+    const ProfileRecord example{2, -20, 0, "416", 1, "NORMAL", 1, 3, 100, 1, 65536, -1, 1, "DT"};
 
     // What encoding `record`, cutting or patching its bytes, and decoding them gives.
     static QString outcome(const ProfileRecord &record, int cutTo, int widthCount)
@@ -131,7 +131,7 @@ private slots:
     void profileRecordBytes()
     {
         const QByteArray bytes = QByteArray::fromHex("0200ECFF0000030034313601000600"
-                                                     "4E4F524D414C0000000064000100000001"
+                                                     "4E4F524D414C0100030064000100000001"
                                                      "00FFFFFFFF01000200"
                                                      "4454");
         const auto encoded = ProfileCodec::encode(example);

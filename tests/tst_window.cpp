@@ -123,7 +123,7 @@ private slots:
         QTest::newRow("graphic") << QStringList{"GSPCXOp", "BrowseCMD=file:pic.bmp",
                                                 "StoreCMD=logo"}
                                  << QStringList{"Enter Identifier|Graphic Storage|Image_1"}
-                                 << graphicStoreHeader("PCX", "logo").toLatin1() + picture +
+                                 << graphicStoreHeader("PCX", "LOGO").toLatin1() + picture +
                                         graphicStoreEnd().toLatin1();
         QTest::newRow("print format")
             << QStringList{"FPrintOp1", "FBrowseCMD=file:fmt.txt", "FStoreCMD"} << QStringList()
@@ -135,10 +135,10 @@ private slots:
         QTest::newRow("recall image")
             << QStringList{"Option1", "RecallCMD=logo"} << QStringList{recallImage}
             << graphicRecall("logo").toLatin1();
-        QTest::newRow("recall format") << QStringList{"Option2", "RecallCMD=fmt; 2.5 "}
-                                       << recallFormat << formatRecall("fmt", 2).toLatin1();
-        QTest::newRow("recall format, quantity too large")
-            << QStringList{"Option2", "RecallCMD=fmt;32768;<ok>"}
+        QTest::newRow("recall format") << QStringList{"Option2", "RecallCMD=fmt;3"} << recallFormat
+                                       << formatRecall("fmt", 3).toLatin1();
+        QTest::newRow("recall format, no number")
+            << QStringList{"Option2", "RecallCMD=fmt;abc;<ok>"}
             << recallFormat + QStringList{"Invalid Quantity|DATA STORAGE"} << QByteArray();
         QTest::newRow("delete") << QStringList{"DeleteCMD=logo"}
                                 << QStringList{"Enter Identifier of Object to Delete|Delete "

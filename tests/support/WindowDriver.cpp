@@ -2,36 +2,15 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStackedWidget>
+#include <QFileInfo>
 #include <QTabWidget>
 
 WindowDriver::WindowDriver()
 {
-    PortNames &names = window.link().portNames();
-    names.redirect(QStringLiteral("COM1"), pty.slavePath());
-    for (const QString &lpt : {QStringLiteral("LPT1"), QStringLiteral("LPT2")}) {
-        file(lpt.toLower(), {});
-        names.redirect(lpt, lptPath(lpt));
-    }
+    window.link().portNames().redirect(QStringLiteral("COM1"), pty.slavePath());
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         qWarning("main window not exposed");
-}
-
-QString WindowDriver::lptPath(const QString &name) const
-{
-    return dir.filePath(name.toLower());
-}
-
-QByteArray WindowDriver::parallelBytes(const QString &name) const
-{
-    QFile file(lptPath(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return "(unreadable)";
-    const QByteArray bytes = file.readAll();
-    file.close();
-    file.resize(0); // each read takes what came since the last one
-    return bytes;
 }
 
 QString WindowDriver::file(const QString &name, const QByteArray &bytes) const

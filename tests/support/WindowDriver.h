@@ -7,9 +7,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// The real main window driven as a user would, with its ports led
-// elsewhere: COM1 to a pseudo-terminal, LPT1 and LPT2 to two empty files,
-// from which what the printer would receive is read back.
+// The real main window driven as a user would, with COM1 led to a
+// pseudo-terminal, from which what the printer would receive is read back.
+// The parallel link's bytes are the link test's part.
 class WindowDriver
 {
 public:
@@ -19,9 +19,6 @@ public:
     PseudoTerminal pty;
     QTemporaryDir dir;
 
-    QString lptPath(const QString &name) const; // "LPT1" or "LPT2"
-    QByteArray parallelBytes(const QString &name = QStringLiteral("LPT1")) const;
-    QByteArray received(bool serial) { return serial ? pty.readAvailable() : parallelBytes(); }
     // Writes a file into the driver's folder; returns its path.
     QString file(const QString &name, const QByteArray &bytes) const;
 
