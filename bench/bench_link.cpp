@@ -5,105 +5,18 @@
 
 #include "common/StopSignal.h"
 #include "link/PrinterLink.h"
+#include "support/PseudoTerminal.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include <atomic>
 #include <chrono>
-#include <fcntl.h>
-#include <poll.h>
-#include <pty.h>
-#include <termios.h>
-#include <thread>
 #include <unistd.h>
 
 namespace
 {
-
-// A pseudo-terminal whose master side a thread drains, as fast as it can
-// or at a given line rate.
-class DrainedTerminal
-{
-public:
-    explicit DrainedTerminal(double bytesPerSecond = 0) : m_rate(bytesPerSecond)
-    {
-        char name[128] = {};
-        openpty(&m_master, &m_slave, name, nullptr, nullptr);
-        termios raw{};
-        tcgetattr(m_slave, &raw);
-        cfmakeraw(&raw);
-        tcsetattr(m_slave, TCSANOW, &raw);
-        m_path = QString::fromLocal8Bit(name);
-        m_reader = std::thread([this] { drain(); });
-    }
-    ~DrainedTerminal()
-    {
-        m_stop = true;
-        m_reader.join();
-        close(m_master);
-        close(m_slave);
-    }
-    QString path() const { return m_path; }
-    int slaveFd() const { return m_slave; }
-    long long received() const { return m_received; }
-    // Seconds from the first byte received to the last.
-    double receivingSeconds() const { return (m_lastNs - m_firstNs) / 1e9; }
-    void reset()
-    {
-        m_received = 0;
-        m_firstNs = m_lastNs = 0;
-    }
-
-private:
-    void drain()
-    {
-        char buffer[65536];
-        const auto start = std::chrono::steady_clock::now();
-        long long allowance = 0;
-        while (!m_stop) {
-            pollfd ready{m_master, POLLIN, 0};
-            if (poll(&ready, 1, 5) <= 0)
-                continue;
-            size_t want = sizeof buffer;
-            if (m_rate > 0) {
-                // Take no more than the line could have carried by now.
-                const double seconds =
-                    std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-                allowance = (long long)(seconds * m_rate) - m_totalTaken;
-                if (allowance <= 0) {
-                    std::this_thread::sleep_for(std::chrono::milliseconds(2));
-                    continue;
-                }
-                want = std::min<size_t>(want, size_t(allowance));
-            }
-            const ssize_t got = read(m_master, buffer, want);
-            if (got <= 0)
-                continue;
-            const long long now = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                      std::chrono::steady_clock::now().time_since_epoch())
-                                      .count();
-            if (m_received == 0)
-                m_firstNs = now;
-            m_lastNs = now;
-            m_received += got;
-            m_totalTaken += got;
-        }
-    }
-
-    int m_master = -1;
-    int m_slave = -1;
-    QString m_path;
-    double m_rate;
-    std::atomic<bool> m_stop{false};
-    std::atomic<long long> m_received{0};
-    long long m_totalTaken = 0;
-    std::atomic<long long> m_firstNs{0};
-    std::atomic<long long> m_lastNs{0};
-    std::thread m_reader;
-};
 
 QByteArray pattern(qsizetype size)
 {
@@ -113,16 +26,16 @@ QByteArray pattern(qsizetype size)
     return bytes;
 }
 
-void waitFor(const DrainedTerminal &terminal, long long bytes)
+// Waits until the terminal has received `bytes`, and drops them.
+void waitFor(PseudoTerminal &terminal, qsizetype bytes)
 {
-    while (terminal.received() < bytes)
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    terminal.readExactly(bytes, 600000);
 }
 
 void serialFullSpeed(PrinterLink &link, Bench::EventLoopGapMeter &gaps)
 {
     const QByteArray data = pattern(1 << 20);
-    DrainedTerminal terminal;
+    PseudoTerminal terminal;
 
     // Baseline: the same bytes written straight to the same terminal, in
     // the same 100-byte pieces.
@@ -136,9 +49,8 @@ void serialFullSpeed(PrinterLink &link, Bench::EventLoopGapMeter &gaps)
     }
     waitFor(terminal, data.size());
     const double rawSeconds = clock.nsecsElapsed() / 1e9;
-    terminal.reset();
 
-    link.portNames().redirect(QStringLiteral("COM1"), terminal.path());
+    link.portNames().redirect(QStringLiteral("COM1"), terminal.slavePath());
     link.setSerialMode(true);
     gaps.start();
     clock.restart();
@@ -158,8 +70,8 @@ void serialAtLineRate(PrinterLink &link, Bench::EventLoopGapMeter &gaps)
 {
     constexpr double lineRate = 115200.0 / 10.0; // 8N1: ten bits a byte
     const QByteArray data = pattern(64 * 1024);
-    DrainedTerminal terminal(lineRate);
-    link.portNames().redirect(QStringLiteral("COM1"), terminal.path());
+    PseudoTerminal terminal(lineRate);
+    link.portNames().redirect(QStringLiteral("COM1"), terminal.slavePath());
     link.setSerialMode(true);
 
     gaps.start();

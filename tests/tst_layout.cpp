@@ -1,11 +1,13 @@
 // Every tab, in its first state and with its longest texts shown: no control
-// leaves its frame, none lies over another, and no caption or text is cut
-// off. CTest runs this twice, the second time at a scale factor of 2.
+// leaves its frame, none lies over another, no caption or text is cut off,
+// every control has a name, and each mnemonic reaches one control. CTest
+// runs this twice, the second time at a scale factor of 2.
 #include "support/TestMain.h"
-#include "support/WindowFixture.h"
+#include "support/WindowDriver.h"
 #include "widgets/WrappingButton.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -44,50 +46,28 @@ bool cutOff(const QWidget *widget)
            metrics.height() > room.height();
 }
 
-// Checks the visible widgets of the tab shown.
-void verifyTab(WindowFixture &fx)
+// Parts of a composite control (a combo box's line edit, a text box's
+// scroll bars) that are no controls of their own.
+bool innerPart(const QWidget *widget, const QWidget *page)
 {
-    int checked = 0;
-    for (QWidget *widget : fx.window.SSTab1()->currentWidget()->findChildren<QWidget *>()) {
-        QWidget *parent = widget->parentWidget();
-        if (widget->objectName().isEmpty() || !widget->isVisible() ||
-            qobject_cast<QComboBox *>(parent))
-            continue;
-        const QByteArray name = widget->objectName().toLatin1();
-        QVERIFY2(parent->rect().contains(widget->geometry()),
-                 name + " leaves " + parent->objectName().toLatin1());
-        for (QWidget *sibling : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-            QVERIFY2(sibling == widget || !sibling->isVisible() ||
-                         !sibling->geometry().intersects(widget->geometry()),
-                     name + " lies over " + sibling->objectName().toLatin1());
-        }
-        QVERIFY2(!cutOff(widget), name + " is cut off");
-        ++checked;
+    for (QWidget *above = widget->parentWidget(); above && above != page;
+         above = above->parentWidget()) {
+        if (qobject_cast<QComboBox *>(above) || qobject_cast<QAbstractScrollArea *>(above))
+            return true;
     }
-    QVERIFY(checked > 0);
+    return false;
 }
 
-// The longest texts each tab can show, and its hidden parts shown.
-void showLongestTexts(WindowFixture &fx)
+QString mnemonicOf(const QWidget *widget)
 {
-    for (const char *settingSwitch :
-         {"DarkChk", "KestraChk", "WidthChk", "TextBufferChk", "PrintSpeedChk", "PrintModeChk"})
-        fx.control<QCheckBox>(settingSwitch)->click();
-    fx.control<QLabel>("Label10")->show();
-    fx.control<QComboBox>("CPrintModeCMB")->setEditText("TT");
-    fx.control<QComboBox>("PrintSpeedCMB")->setEditText("HIGHSPEED");
-    fx.control<QAbstractButton>("FSTandardOp1")->click();
-    fx.control<QCheckBox>("Check2")->show();
-    const QList<std::pair<const char *, const char *>> texts = {
-        {"StatLbl", "FINISHED STORING WWWWWWWW"},
-        {"ProgLbl", "2147483647 Bytes"},
-        {"FnameTxt",
-         "/home/someone/firmware/releases/printer-firmware-image-1.23.456-final-build.bin"},
-        {"FSizeTxt", "2147483647 Bytes"},
-        {"BinStatLbl", "No file loaded in Memory"},
-        {"UStatLbl", "No File Loaded to Printer"}};
-    for (const auto &[label, text] : texts)
-        fx.control<QLabel>(label)->setText(text);
+    QString text;
+    if (auto *button = qobject_cast<const QAbstractButton *>(widget))
+        text = button->text();
+    else if (auto *label = qobject_cast<const QLabel *>(widget); label && label->buddy())
+        text = label->text();
+    else if (auto *frame = qobject_cast<const QGroupBox *>(widget))
+        text = frame->title();
+    return QKeySequence::mnemonic(text).toString().toUpper();
 }
 
 } // namespace
@@ -96,30 +76,134 @@ class TestLayout : public QObject
 {
     Q_OBJECT
 
+    std::unique_ptr<WindowDriver> ui;
+
+    // The longest texts each tab can show, and its hidden parts shown.
+    void showLongestTexts()
+    {
+        for (const char *settingSwitch :
+             {"DarkChk", "KestraChk", "WidthChk", "TextBufferChk", "PrintSpeedChk", "PrintModeChk"})
+            ui->control<QCheckBox>(settingSwitch)->setChecked(true);
+        ui->control("Label10")->show();
+        ui->control<QComboBox>("CPrintModeCMB")->setEditText("TT");
+        ui->control<QComboBox>("PrintSpeedCMB")->setEditText("HIGHSPEED");
+        ui->control<QAbstractButton>("FSTandardOp1")->click();
+        ui->control("Check2")->show();
+        const QList<std::pair<const char *, const char *>> texts = {
+            {"StatLbl", "FINISHED STORING WWWWWWWW"},
+            {"ProgLbl", "2147483647 Bytes"},
+            {"FnameTxt",
+             "/home/someone/firmware/releases/printer-firmware-image-1.23.456-final-build.bin"},
+            {"FSizeTxt", "2147483647 Bytes"},
+            {"BinStatLbl", "No file loaded in Memory"},
+            {"UStatLbl", "No File Loaded to Printer"}};
+        for (const auto &[label, text] : texts)
+            ui->control<QLabel>(label)->setText(text);
+    }
+
 private slots:
-    void nothingIsClipped_data()
+    void initTestCase() { ui = std::make_unique<WindowDriver>(); }
+
+    // Rows at start come first: the longest texts stay once shown.
+    void everyTabFollowsTheRules_data()
     {
         QTest::addColumn<int>("tab");
         QTest::addColumn<bool>("longest");
+        QTest::addColumn<bool>("parallel");
         const char *names[] = {"communication", "configuration", "calibration",
                                "storage",       "binary",        "about"};
-        for (int tab = MainWindow::CommunicationTab; tab <= MainWindow::AboutTab; ++tab) {
-            QTest::addRow("%s, at start", names[tab]) << tab << false;
-            QTest::addRow("%s, longest texts", names[tab]) << tab << true;
-        }
+        for (bool longest : {false, true})
+            for (int tab = MainWindow::CommunicationTab; tab <= MainWindow::AboutTab; ++tab)
+                QTest::addRow("%s, %s", names[tab], longest ? "longest texts" : "at start")
+                    << tab << longest << false;
+        QTest::newRow("communication, parallel") << 0 << true << true;
     }
-    void nothingIsClipped()
+    void everyTabFollowsTheRules()
     {
         QFETCH(int, tab);
         QFETCH(bool, longest);
-        WindowFixture fx;
+        QFETCH(bool, parallel);
         if (longest)
-            showLongestTexts(fx);
-        fx.showTab(MainWindow::Tab(tab));
-        verifyTab(fx);
-        if (tab == MainWindow::CommunicationTab) {
-            QTest::mouseClick(fx.control<QAbstractButton>("CommOp_1"), Qt::LeftButton);
-            verifyTab(fx);
+            showLongestTexts();
+        if (parallel)
+            ui->click("CommOp_1");
+        auto *tabs = ui->control<QTabWidget>("SSTab1");
+        tabs->setCurrentIndex(tab);
+        QWidget *page = tabs->currentWidget();
+        QMap<QString, QString> mnemonics; // key: the control it reaches
+        int checked = 0;
+        for (QWidget *widget : page->findChildren<QWidget *>()) {
+            if (innerPart(widget, page) || !widget->isVisible())
+                continue;
+            QWidget *parent = widget->parentWidget();
+            const QByteArray name = widget->objectName().toLatin1();
+            QVERIFY2(!name.isEmpty(), widget->metaObject()->className());
+            QVERIFY2(parent->rect().contains(widget->geometry()),
+                     name + " leaves " + parent->objectName().toLatin1());
+            for (QWidget *sibling : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+                QVERIFY2(sibling == widget || !sibling->isVisible() ||
+                             !sibling->geometry().intersects(widget->geometry()),
+                         name + " lies over " + sibling->objectName().toLatin1());
+            }
+            QVERIFY2(!cutOff(widget), name + " is cut off");
+            if (const QString key = mnemonicOf(widget); !key.isEmpty()) {
+                QVERIFY2(!mnemonics.contains(key),
+                         qPrintable(key + " reaches " + mnemonics[key] + " and " + name));
+                mnemonics[key] = name;
+            }
+            ++checked;
+        }
+        QVERIFY(checked > 0);
+    }
+
+    // A setting's switch enables its frame: every control inside a frame
+    // belongs to the frame's group, each group has one switch outside it.
+    // Buttons keep their own state and are left to their frame.
+    void frameMembersCarryTheirSwitchGroup()
+    {
+        QWidget *page = ui->control<QTabWidget>("SSTab1")->widget(MainWindow::ConfigurationTab);
+        QMap<int, QStringList> switches;
+        for (auto *frame : page->findChildren<QGroupBox *>()) {
+            const int group = frame->property("group").toInt();
+            if (group == 0)
+                continue;
+            for (QWidget *member : frame->findChildren<QWidget *>()) {
+                if (!innerPart(member, frame) && !qobject_cast<QAbstractButton *>(member))
+                    QVERIFY2(member->property("group").toInt() == group,
+                             qPrintable(member->objectName()));
+            }
+        }
+        for (auto *box : page->findChildren<QCheckBox *>()) {
+            const int group = box->property("group").toInt();
+            auto *frame = qobject_cast<QGroupBox *>(box->parentWidget());
+            if (group > 0 && !(frame && frame->property("group").toInt() == group))
+                switches[group] << box->objectName();
+        }
+        QCOMPARE(switches.keys(), (QList<int>{1, 2, 3, 4, 5, 6}));
+        for (const QStringList &names : switches)
+            QCOMPARE(names.size(), 1);
+    }
+
+    // Each switch enables exactly the controls of its group.
+    void switchesEnableTheirGroup()
+    {
+        QWidget *page = ui->control<QTabWidget>("SSTab1")->widget(MainWindow::ConfigurationTab);
+        const QStringList switches =
+            words("DarkChk WidthChk PrintSpeedChk PrintModeChk KestraChk TextBufferChk");
+        for (const QString &name : switches)
+            ui->control<QCheckBox>(name)->setChecked(false);
+        for (const QString &name : switches) {
+            auto *settingSwitch = ui->control<QCheckBox>(name);
+            const int group = settingSwitch->property("group").toInt();
+            settingSwitch->setChecked(true);
+            for (QWidget *control : page->findChildren<QWidget *>()) {
+                const int own = control->property("group").toInt();
+                if (own > 0 && control != settingSwitch &&
+                    !switches.contains(control->objectName()))
+                    QVERIFY2(control->isEnabled() == (own == group),
+                             qPrintable(name + ": " + control->objectName()));
+            }
+            settingSwitch->setChecked(false);
         }
     }
 };

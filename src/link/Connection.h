@@ -34,6 +34,8 @@ public:
     virtual qint64 unsent() const = 0;
     // What broke the link during the transfer, if anything did.
     virtual SendOutcome linkFailure() const = 0;
+    // The number a write failure on this kind of link carries.
+    virtual FailureCode writeFailureCode() const = 0;
     // The failure of a link on which nothing moved for `limitMs`.
     virtual Failure stalled(int limitMs) const = 0;
 

@@ -23,6 +23,7 @@ public:
     qint64 queued() const override { return 0; }
     qint64 unsent() const override { return 0; }
     SendOutcome linkFailure() const override { return std::nullopt; }
+    FailureCode writeFailureCode() const override { return FailureCode::DeviceIoError; }
     Failure stalled(int limitMs) const override;
     SendOutcome close() override;
     void discard() override;

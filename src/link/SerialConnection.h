@@ -24,6 +24,7 @@ public:
     qint64 queued() const override;
     qint64 unsent() const override;
     SendOutcome linkFailure() const override;
+    FailureCode writeFailureCode() const override { return FailureCode::PortWriteFailed; }
     Failure stalled(int limitMs) const override;
     SendOutcome close() override;
     void discard() override;

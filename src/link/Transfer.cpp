@@ -41,7 +41,7 @@ void Transfer::cancel()
 SendOutcome Transfer::interruption() const
 {
     if (m_stop && m_stop->isRaised())
-        return Failures::stopped(FailureCode::PortWriteFailed);
+        return Failures::stopped(m_connection.writeFailureCode());
     if (m_cancelled)
         return Failures::cancelled();
     return m_connection.linkFailure();

@@ -2,11 +2,39 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
-#include <QTest>
+#include <QMessageBox>
+
+namespace
+{
+
+QString describe(QWidget *box)
+{
+    const QString title = box->windowTitle();
+    if (auto *message = qobject_cast<QMessageBox *>(box))
+        return message->text() + '|' + title +
+               (message->icon() != QMessageBox::NoIcon ? "|icon" : "") +
+               (message->informativeText().isEmpty() ? "" : "|why: " + message->informativeText());
+    if (auto *input = qobject_cast<QInputDialog *>(box))
+        return input->labelText() + '|' + title + '|' + input->textValue();
+    if (auto *file = qobject_cast<QFileDialog *>(box)) {
+        auto *name = file->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        return "file|" + file->nameFilters().join(";;") + '|' + (name ? name->text() : QString());
+    }
+    return title;
+}
+
+void reject(QWidget *box)
+{
+    if (auto *dialog = qobject_cast<QDialog *>(box))
+        dialog->reject();
+    else
+        box->close();
+}
+
+} // namespace
 
 ModalAnswerer::ModalAnswerer()
 {
@@ -15,33 +43,14 @@ ModalAnswerer::ModalAnswerer()
     m_timer.start();
 }
 
-ModalAnswerer::~ModalAnswerer() = default;
-
 ModalAnswerer &ModalAnswerer::pressOk()
 {
     return then([](QWidget *box) {
-        if (auto *message = qobject_cast<QMessageBox *>(box)) {
-            if (QAbstractButton *ok = message->button(QMessageBox::Ok)) {
-                ok->click();
-                return;
-            }
-        }
-        if (auto *dialog = qobject_cast<QDialog *>(box))
-            dialog->accept();
-    });
-}
-
-ModalAnswerer &ModalAnswerer::pressYes()
-{
-    return then([](QWidget *box) {
-        if (auto *message = qobject_cast<QMessageBox *>(box)) {
-            if (QAbstractButton *yes = message->button(QMessageBox::Yes)) {
-                yes->click();
-                return;
-            }
-        }
-        if (auto *dialog = qobject_cast<QDialog *>(box))
-            dialog->accept();
+        auto *message = qobject_cast<QMessageBox *>(box);
+        if (QAbstractButton *ok = message ? message->button(QMessageBox::Ok) : nullptr)
+            ok->click();
+        else
+            reject(box); // not the box this answer was for: the summary shows it
     });
 }
 
@@ -51,29 +60,23 @@ ModalAnswerer &ModalAnswerer::answer(const QString &text)
         if (auto *input = qobject_cast<QInputDialog *>(box)) {
             input->setTextValue(text);
             input->accept();
-        } else if (auto *dialog = qobject_cast<QDialog *>(box)) {
-            dialog->reject();
+        } else {
+            reject(box);
         }
     });
 }
 
 ModalAnswerer &ModalAnswerer::cancel()
 {
-    return then([](QWidget *box) {
-        if (auto *dialog = qobject_cast<QDialog *>(box))
-            dialog->reject();
-    });
+    return then(reject);
 }
 
 ModalAnswerer &ModalAnswerer::chooseFile(const QString &path)
 {
     return then([path](QWidget *box) {
         auto *dialog = qobject_cast<QFileDialog *>(box);
-        if (!dialog) {
-            if (auto *other = qobject_cast<QDialog *>(box))
-                other->reject();
-            return;
-        }
+        if (!dialog)
+            return reject(box);
         typeFileName(dialog, path);
         QMetaObject::invokeMethod(dialog, "accept"); // protected in QFileDialog
     });
@@ -94,79 +97,6 @@ ModalAnswerer &ModalAnswerer::then(std::function<void(QWidget *)> action)
     return *this;
 }
 
-int ModalAnswerer::unexpectedCount() const
-{
-    int count = 0;
-    for (const Seen &box : m_seen)
-        count += box.expected ? 0 : 1;
-    return count;
-}
-
-bool ModalAnswerer::waitForBoxes(int count, int timeoutMs)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (m_seen.size() < count && timer.elapsed() < timeoutMs)
-        QTest::qWait(5);
-    return m_seen.size() >= count;
-}
-
-QString ModalAnswerer::describe() const
-{
-    QStringList lines;
-    for (const Seen &box : m_seen)
-        lines << QStringLiteral("[%1] %2").arg(box.title, box.text);
-    return lines.join(QLatin1Char('\n'));
-}
-
-QStringList ModalAnswerer::summary() const
-{
-    QStringList lines;
-    for (const Seen &box : m_seen) {
-        QString line;
-        if (box.kind == Kind::Input)
-            line = QStringLiteral("input|%1|%2|%3").arg(box.title, box.text, box.proposed);
-        else if (box.kind == Kind::File)
-            line = box.saving ? QStringLiteral("file|save") : QStringLiteral("file|open");
-        else
-            line = box.title + QLatin1Char('|') + box.text;
-        if (box.kind == Kind::Message && box.icon != QMessageBox::NoIcon)
-            line += QStringLiteral("|icon");
-        if (box.kind == Kind::Message && box.buttons != QStringList{QStringLiteral("OK")})
-            line += QStringLiteral("|buttons: ") + box.buttons.join(QLatin1Char(','));
-        lines << (box.expected ? line : QStringLiteral("unexpected: ") + line);
-    }
-    return lines;
-}
-
-ModalAnswerer::Seen ModalAnswerer::record(QWidget *box)
-{
-    Seen seen;
-    seen.title = box->windowTitle();
-    if (auto *message = qobject_cast<QMessageBox *>(box)) {
-        seen.kind = Kind::Message;
-        seen.text = message->text();
-        seen.icon = message->icon();
-        for (QAbstractButton *button : message->buttons())
-            seen.buttons << button->text();
-    } else if (auto *input = qobject_cast<QInputDialog *>(box)) {
-        seen.kind = Kind::Input;
-        seen.text = input->labelText();
-        seen.proposed = input->textValue();
-    } else if (auto *file = qobject_cast<QFileDialog *>(box)) {
-        seen.kind = Kind::File;
-        seen.nameFilters = file->nameFilters();
-        seen.defaultSuffix = file->defaultSuffix();
-        seen.saving = file->acceptMode() == QFileDialog::AcceptSave;
-        const QList<QLineEdit *> edits = file->findChildren<QLineEdit *>();
-        for (QLineEdit *edit : edits) {
-            if (edit->objectName() == QLatin1String("fileNameEdit"))
-                seen.proposed = edit->text();
-        }
-    }
-    return seen;
-}
-
 void ModalAnswerer::poll()
 {
     QWidget *box = QApplication::activeModalWidget();
@@ -177,33 +107,23 @@ void ModalAnswerer::poll()
             continue;
         // Answered, yet still open long after: the answer did not close it
         // (a refused file name, say). Dismiss it so the test cannot hang.
-        if (handled.since.elapsed() > stuckAfterMs) {
-            Seen stuck = record(box);
-            stuck.expected = false;
-            stuck.text = QStringLiteral("(still open after its answer) ") + stuck.text;
-            m_seen.append(stuck);
-            if (auto *dialog = qobject_cast<QDialog *>(box))
-                dialog->reject();
-            else
-                box->close();
+        if (handled.since.elapsed() > 3000) {
+            m_summary << "unexpected: still open: " + describe(box);
+            reject(box);
         }
         return;
     }
-    Handled handled;
-    handled.box = box;
+    Handled handled{box, {}};
     handled.since.start();
     m_handled.append(handled);
-    Seen seen = record(box);
     if (m_answers.isEmpty()) {
-        seen.expected = false;
-        m_seen.append(seen);
-        if (auto *dialog = qobject_cast<QDialog *>(box))
-            dialog->reject();
+        m_summary << "unexpected: " + describe(box);
+        reject(box);
         return;
     }
-    m_seen.append(seen);
+    m_summary << describe(box);
     // Answer from the event loop, not from inside this timer's slot: an
-    // answer may open the next box (a confirmation), which must be seen too.
+    // answer may open the next box, which must be seen too.
     const std::function<void(QWidget *)> action = m_answers.takeFirst();
     QPointer<QWidget> target = box;
     QTimer::singleShot(0, this, [action, target] {

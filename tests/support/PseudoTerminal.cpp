@@ -4,14 +4,16 @@
 #include <QElapsedTimer>
 #include <QThread>
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
 #include <termios.h>
 #include <unistd.h>
 
-PseudoTerminal::PseudoTerminal()
+PseudoTerminal::PseudoTerminal(double bytesPerSecond) : m_bytesPerSecond(bytesPerSecond)
 {
     char name[128] = {};
     int masterFd = -1;
@@ -46,6 +48,8 @@ PseudoTerminal::~PseudoTerminal()
 void PseudoTerminal::readLoop()
 {
     char buffer[65536];
+    const auto start = std::chrono::steady_clock::now();
+    qint64 taken = 0;
     while (!m_stop) {
         const int master = m_master;
         if (master < 0 || m_paused) {
@@ -55,8 +59,18 @@ void PseudoTerminal::readLoop()
         pollfd ready{master, POLLIN, 0};
         if (::poll(&ready, 1, 20) <= 0)
             continue;
-        const ssize_t count = ::read(master, buffer, sizeof buffer);
+        qint64 want = sizeof buffer;
+        if (m_bytesPerSecond > 0) {
+            const std::chrono::duration<double> since = std::chrono::steady_clock::now() - start;
+            want = std::min(want, qint64(since.count() * m_bytesPerSecond) - taken);
+            if (want <= 0) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+                continue;
+            }
+        }
+        const ssize_t count = ::read(master, buffer, size_t(want));
         if (count > 0) {
+            taken += count;
             std::lock_guard<std::mutex> guard(m_lock);
             m_received.append(buffer, count);
         } else if (count < 0 && errno != EAGAIN && errno != EINTR) {

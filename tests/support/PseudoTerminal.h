@@ -9,17 +9,19 @@
 
 // A pseudo-terminal standing in for a serial port: the program opens the
 // slave side by its path; a thread of the test reads everything that
-// arrives on the master side, so the program never waits on the test.
+// arrives on the master side, so the program never waits on the test. With
+// a line rate the thread takes no more than a real line would carry.
 class PseudoTerminal
 {
 public:
-    PseudoTerminal();
+    explicit PseudoTerminal(double bytesPerSecond = 0);
     ~PseudoTerminal();
     PseudoTerminal(const PseudoTerminal &) = delete;
     PseudoTerminal &operator=(const PseudoTerminal &) = delete;
 
     bool isValid() const { return m_master >= 0; }
     QString slavePath() const { return m_slavePath; }
+    int slaveFd() const { return m_slave; }
 
     // Takes everything received once nothing more has come for `quietMs`.
     QByteArray readAvailable(int quietMs = 100);
@@ -38,6 +40,7 @@ private:
 
     std::atomic<int> m_master{-1};
     int m_slave = -1;
+    double m_bytesPerSecond;
     QString m_slavePath;
     std::mutex m_lock;
     QByteArray m_received;

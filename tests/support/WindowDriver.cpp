@@ -1,0 +1,60 @@
+#include "support/WindowDriver.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTabWidget>
+
+WindowDriver::WindowDriver()
+{
+    window.link().portNames().redirect(QStringLiteral("COM1"), pty.slavePath());
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        qWarning("main window not exposed");
+}
+
+QString WindowDriver::file(const QString &name, const QByteArray &bytes) const
+{
+    QFile out(dir.filePath(name));
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(out.fileName()));
+    return out.fileName();
+}
+
+void WindowDriver::click(const QString &name)
+{
+    QWidget *widget = control(name);
+    auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("SSTab1"));
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        if (tabs->widget(tab)->isAncestorOf(widget))
+            tabs->setCurrentIndex(tab);
+    }
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+QStringList WindowDriver::click(const QString &name, const QStringList &answers)
+{
+    ModalAnswerer boxes;
+    for (const QString &answer : answers) {
+        if (answer == "<ok>")
+            boxes.pressOk();
+        else if (answer == "<cancel>")
+            boxes.cancel();
+        else if (answer.startsWith("file:"))
+            boxes.chooseFile(answer.mid(5));
+        else
+            boxes.answer(answer);
+    }
+    click(name);
+    return boxes.summary();
+}
+
+int openDescriptors(const QString &path)
+{
+    const QString target = QFileInfo(path).canonicalFilePath();
+    const QDir fds(QStringLiteral("/proc/self/fd"));
+    int count = 0;
+    for (const QString &fd : fds.entryList(QDir::System | QDir::NoDotAndDotDot))
+        count += QFile::symLinkTarget(fds.filePath(fd)) == target ? 1 : 0;
+    return count;
+}

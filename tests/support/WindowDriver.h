@@ -1,0 +1,42 @@
+#pragma once
+
+#include "app/MainWindow.h"
+#include "support/ModalAnswerer.h"
+#include "support/PseudoTerminal.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+// The real main window driven as a user would, with COM1 led to a
+// pseudo-terminal, from which what the printer would receive is read back.
+// The parallel link's bytes are the link test's part.
+class WindowDriver
+{
+public:
+    WindowDriver();
+
+    MainWindow window;
+    PseudoTerminal pty;
+    QTemporaryDir dir;
+
+    // Writes a file into the driver's folder; returns its path.
+    QString file(const QString &name, const QByteArray &bytes) const;
+
+    // Finds a control by its name; fails the whole program if it is missing.
+    template <typename T = QWidget> T *control(const QString &name) const
+    {
+        T *found = window.findChild<T *>(name);
+        if (!found)
+            qFatal("control %s not found", qPrintable(name));
+        return found;
+    }
+    // Shows the tab that holds the control, then clicks it in its middle.
+    void click(const QString &name);
+    // Clicks, answering the boxes that open in turn: "<ok>" presses OK,
+    // "<cancel>" cancels, "file:PATH" picks PATH, any other text is typed.
+    // Returns the summary of the boxes seen.
+    QStringList click(const QString &name, const QStringList &answers);
+};
+
+// How many of this process's descriptors lead to `path`.
+int openDescriptors(const QString &path);

@@ -1,0 +1,174 @@
+// The program's own readings of text: typed numbers, file-dialog filters and
+// the byte form of a profile record.
+#include "common/NumberText.h"
+#include "profile/ProfileRecord.h"
+#include "support/TestMain.h"
+#include "ui/CommonDialog.h"
+
+namespace
+{
+
+// A converted value as text, or the number of the failure that refused it.
+template <typename T> QString shown(const NumberText::Converted<T> &converted)
+{
+    if (const Failure *failure = std::get_if<Failure>(&converted))
+        return "error " + failure->codeText();
+    return QString::number(std::get<T>(converted), 'g', 12);
+}
+
+} // namespace
+
+class TestConversions : public QObject
+{
+    Q_OBJECT
+
+    // DarkEnable, Darkness, WidthEnable, Width, PrintSpeedEnable, PrintSpeed,
+    // EmulationEnable, EmulationOff, Scaler, TextBufferEnable, MainBuffer,
+    // OverflowBuffer, PrintModeEnable, PrintMode.
+    const ProfileRecord example{2, -20, 0, "416", 1, "NORMAL", 1, 3, 100, 1, 65536, -1, 1, "DT"};
+
+    // What encoding `record`, cutting or patching its bytes, and decoding them gives.
+    static QString outcome(const ProfileRecord &record, int cutTo, int widthCount)
+    {
+        const auto encoded = ProfileCodec::encode(record);
+        if (const Failure *failure = std::get_if<Failure>(&encoded))
+            return "encode " + failure->codeText();
+        QByteArray bytes = std::get<QByteArray>(encoded);
+        if (bytes.size() != ProfileCodec::fixedSize + record.Width.size() + record.PrintMode.size())
+            return "encoded size " + QString::number(bytes.size());
+        if (cutTo >= 0)
+            bytes.truncate(cutTo);
+        else
+            bytes.append(QByteArray(ProfileCodec::slotSize - bytes.size(), 'x'));
+        if (widthCount >= 0) {
+            bytes[6] = char(widthCount & 0xFF);
+            bytes[7] = char(widthCount >> 8);
+        }
+        const auto decoded = ProfileCodec::decode(bytes);
+        if (const Failure *failure = std::get_if<Failure>(&decoded))
+            return "decode " + failure->codeText();
+        if (!(std::get<ProfileRecord>(decoded) == record))
+            return "decoded another record";
+        return QString::number(bytes.size()) + " bytes";
+    }
+
+private slots:
+    void numbers_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("result");
+        const char *rows[][3] = {
+            {"double", " 3.5 ", "3.5"},
+            {"double", "-1.", "-1"},
+            {"double", ".5e1", "5"},
+            {"double", "+2E-1", "0.2"},
+            {"double", "1e999", "error 6"},
+            {"double", "", "error 13"},
+            {"double", "abc", "error 13"},
+            {"double", "0x10", "error 13"},
+            {"double", "1,000", "error 13"},
+            {"double", "inf", "error 13"},
+            {"double", "1 2", "error 13"},
+            {"int16", "2.5", "2"},
+            {"int16", "3.5", "4"},
+            {"int16", "-2.5", "-2"},
+            {"int16", "32767.4", "32767"},
+            {"int16", "32767.5", "error 6"},
+            {"int16", "-32768.5", "-32768"},
+            {"int16", "-32769", "error 6"},
+            {"int16", "x", "error 13"},
+            {"int32", "2147483647", "2147483647"},
+            {"int32", "2147483648", "error 6"},
+            {"int32", "-2147483648", "-2147483648"},
+            {"int32", "-2147483649", "error 6"},
+            {"int32", "0.5", "0"},
+            {"int32", "1.5", "2"},
+            {"int32", "1e999", "error 6"},
+        };
+        for (const auto &row : rows)
+            QTest::addRow("%s %s", row[0], row[1]) << row[0] << row[1] << row[2];
+    }
+    void numbers()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, text);
+        QFETCH(QString, result);
+        if (type == "double")
+            QCOMPARE(shown(NumberText::toDouble(text)), result);
+        else if (type == "int16")
+            QCOMPARE(shown(NumberText::toInt16(text)), result);
+        else
+            QCOMPARE(shown(NumberText::toInt32(text)), result);
+    }
+
+    void fileFilters_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("expected");
+        const char *rows[][3] = {
+            {"two patterns", "Pictures (*.bmp;*.pcx)|*.bmp;*.pcx", "Pictures (*.bmp *.pcx)"},
+            {"two entries", "Text Files(*.txt)|*.txt|All Files(*.*)|*.*",
+             "Text Files (*.txt);;All Files (*)"},
+            {"empty", "", ""},
+            {"trailing bar", "All Files(*.*)|*.*|", "All Files (*)"},
+            {"no pattern", "Text Files", ""},
+            {"empty pattern", "Text Files|", "Text Files (*)"},
+            {"stray separators", "Pictures|*.bmp; ;*.pcx;", "Pictures (*.bmp *.pcx)"},
+            {"brackets inside", "Labels (old) v2|*.lbl", "Labels old v2 (*.lbl)"},
+            {"double semicolon", "A;;B|*.a", "A;B (*.a)"},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]);
+    }
+    void fileFilters()
+    {
+        QFETCH(QString, filter);
+        QFETCH(QString, expected);
+        QCOMPARE(CommonDialog::toQtFilter(filter), expected);
+    }
+
+    void profileRecordBytes()
+    {
+        const QByteArray bytes = QByteArray::fromHex("0200ECFF0000030034313601000600"
+                                                     "4E4F524D414C0100030064000100000001"
+                                                     "00FFFFFFFF01000200"
+                                                     "4454");
+        const auto encoded = ProfileCodec::encode(example);
+        QCOMPARE(std::get<QByteArray>(encoded).toHex(), bytes.toHex());
+        // Bytes after the record, as in a whole 128-byte slot, are ignored.
+        QCOMPARE(std::get<ProfileRecord>(ProfileCodec::decode(bytes + QByteArray(100, 'x'))),
+                 example);
+    }
+
+    // Refused: texts too long for the slot (59), a file that ends inside the
+    // record (62), a text count that reaches past the slot (59).
+    void profileRecordLimits_data()
+    {
+        QTest::addColumn<int>("textBytes");  // width and print mode together
+        QTest::addColumn<int>("cutTo");      // bytes of the record kept, -1 all
+        QTest::addColumn<int>("widthCount"); // patched in, -1 as encoded
+        QTest::addColumn<QString>("result");
+        QTest::newRow("96 text bytes fit") << 96 << -1 << -1 << "128 bytes";
+        QTest::newRow("97 text bytes") << 97 << -1 << -1 << "encode 59";
+        QTest::newRow("empty file") << 0 << 0 << -1 << "decode 62";
+        QTest::newRow("one byte short") << 0 << 31 << -1 << "decode 62";
+        QTest::newRow("text short") << 10 << 41 << -1 << "decode 62";
+        QTest::newRow("count past the slot") << 0 << -1 << 0x7FFF << "decode 59";
+        QTest::newRow("count pushes fields out") << 0 << -1 << 120 << "decode 59";
+    }
+    void profileRecordLimits()
+    {
+        QFETCH(int, textBytes);
+        QFETCH(int, cutTo);
+        QFETCH(int, widthCount);
+        QFETCH(QString, result);
+        ProfileRecord record;
+        record.Width = QString(textBytes / 2, 'W');
+        record.PrintMode = QString(textBytes - textBytes / 2, 'M');
+        QCOMPARE(outcome(record, cutTo, widthCount), result);
+    }
+};
+
+VARIMONDE_TEST_MAIN(TestConversions)
+#include "tst_conversions.moc"
