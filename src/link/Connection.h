@@ -49,7 +49,12 @@ public:
     virtual QString textFailureText() const = 0;
     virtual QString textFailureTitle() const = 0;
 
+    // Ends any wait of the connection's own (an open that takes time) at
+    // once: the transfer is being cancelled or the program is closing.
+    void interrupt() { emit interrupted(); }
+
 signals:
     // Bytes moved or the link failed: worth a look before the next poll.
     void changed();
+    void interrupted();
 };

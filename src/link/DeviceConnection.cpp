@@ -14,6 +14,10 @@
 #include <fcntl.h>
 #include <unistd.h>
 #endif
+#ifdef Q_OS_LINUX
+#include <linux/lp.h>
+#include <sys/ioctl.h>
+#endif
 
 namespace
 {
@@ -73,6 +77,30 @@ SendOutcome DeviceConnection::open()
     if (fd < 0)
         return FileFailure::fromErrno(errno, m_path);
     m_fd = fd;
+    return printerStatus();
+}
+
+SendOutcome DeviceConnection::printerStatus() const
+{
+#ifdef Q_OS_LINUX
+    // Printer ports tell paper out, offline and error at once; a file or a
+    // pipe standing in for one does not, and is written to as it is.
+    int status = 0;
+    if (::ioctl(m_fd, LPGETSTATUS, &status) != 0)
+        return std::nullopt;
+    const QString where = m_name + QStringLiteral(" (") + m_path + QLatin1Char(')');
+    if (status & LP_POUTPA)
+        return Failure{FailureCode::DeviceIoError,
+                       where + QStringLiteral(" is out of paper: load labels and try again.")};
+    if (!(status & LP_PSELECD))
+        return Failure{FailureCode::DeviceIoError,
+                       where +
+                           QStringLiteral(" is offline: put the printer online and try again.")};
+    if (!(status & LP_PERRORP))
+        return Failure{FailureCode::DeviceIoError,
+                       where + QStringLiteral(" reports an error: check the printer's cover, "
+                                              "labels and ribbon, then try again.")};
+#endif
     return std::nullopt;
 }
 

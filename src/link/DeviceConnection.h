@@ -31,6 +31,9 @@ public:
     QString textFailureTitle() const override { return m_textFailureTitle; }
 
 private:
+    // What a printer port says of itself before anything is sent.
+    SendOutcome printerStatus() const;
+
     QString m_path;
     QString m_name;
     QString m_textFailureText;

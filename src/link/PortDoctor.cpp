@@ -19,6 +19,8 @@ namespace
 
 QString portLabel(int commPort, const QString &device)
 {
+    if (commPort <= 0)
+        return device;
     const QString logical = PortNames::serialLogicalName(commPort);
     return logical == device ? logical : QStringLiteral("%1 (%2)").arg(logical, device);
 }

@@ -1,6 +1,7 @@
 #include "link/PrinterLink.h"
 
 #include "link/DeviceConnection.h"
+#include "link/NetworkConnection.h"
 #include "link/SerialConnection.h"
 #include "link/Transfer.h"
 
@@ -20,15 +21,83 @@ PrinterLink::PrinterLink(const StopSignal *stop, QObject *parent) : QObject(pare
 
 PrinterLink::~PrinterLink() = default;
 
+void PrinterLink::setKind(Kind kind)
+{
+    m_kind = kind;
+    emit changed();
+}
+
+void PrinterLink::setParallelPortName(const QString &name)
+{
+    m_parallelPortName = name;
+    emit changed();
+}
+
+void PrinterLink::setUsbDevice(const QString &device)
+{
+    m_usbDevice = device;
+    emit changed();
+}
+
+void PrinterLink::setNetworkPrinter(const QString &host, quint16 port)
+{
+    m_networkHost = host.trimmed();
+    m_networkPort = port;
+    emit changed();
+}
+
+QString PrinterLink::serialDevice() const
+{
+    return m_serialPort.devicePath().isEmpty() ? m_names.serialDevice(m_serialPort.commPort())
+                                               : m_serialPort.devicePath();
+}
+
+QString PrinterLink::description() const
+{
+    switch (m_kind) {
+    case Kind::Serial: {
+        const QString device = serialDevice();
+        const QString port = m_serialPort.commPort() > 0
+                                 ? PortNames::serialLogicalName(m_serialPort.commPort()) +
+                                       QStringLiteral(" (") + device + QLatin1Char(')')
+                                 : device;
+        return QStringLiteral("Serial ") + port + QLatin1Char(' ') + m_serialPort.settingsText();
+    }
+    case Kind::Parallel:
+        return QStringLiteral("Parallel ") + m_parallelPortName + QStringLiteral(" (") +
+               m_names.parallelDevice(m_parallelPortName) + QLatin1Char(')');
+    case Kind::UsbPrinter:
+        return QStringLiteral("USB Printer ") +
+               (m_usbDevice.isEmpty() ? QStringLiteral("(none found)") : m_usbDevice);
+    case Kind::Network:
+        return QStringLiteral("Network ") +
+               NetworkConnection::displayName(m_networkHost, m_networkPort);
+    }
+    return QString();
+}
+
 std::unique_ptr<Connection> PrinterLink::openableConnection() const
 {
-    if (m_serialMode)
-        return std::make_unique<SerialConnection>(m_serialPort.commPort(), m_serialPort.settings(),
-                                                  m_names);
-    return std::make_unique<DeviceConnection>(
-        m_names.parallelDevice(m_parallelPortName), m_parallelPortName,
-        QStringLiteral("Error Opening ") + m_parallelPortName + QStringLiteral(" For String Send"),
-        QStringLiteral("SLptString"));
+    switch (m_kind) {
+    case Kind::Serial:
+        return std::make_unique<SerialConnection>(serialDevice(), m_serialPort.commPort(),
+                                                  m_serialPort.settings(), m_names);
+    case Kind::Parallel:
+        return std::make_unique<DeviceConnection>(
+            m_names.parallelDevice(m_parallelPortName), m_parallelPortName,
+            QStringLiteral("Error Opening ") + m_parallelPortName +
+                QStringLiteral(" For String Send"),
+            QStringLiteral("SLptString"));
+    case Kind::UsbPrinter:
+        return std::make_unique<DeviceConnection>(
+            m_usbDevice, QStringLiteral("USB Printer"),
+            QStringLiteral("Error Opening USB Printer For String Send"),
+            QStringLiteral("SUsbString"));
+    case Kind::Network:
+        return std::make_unique<NetworkConnection>(m_networkHost, m_networkPort,
+                                                   m_connectTimeoutMs);
+    }
+    return nullptr;
 }
 
 SendOutcome PrinterLink::send(Connection &connection, QByteArrayView data)
@@ -42,6 +111,7 @@ SendOutcome PrinterLink::send(Connection &connection, QByteArrayView data)
     const SendOutcome outcome = transfer.run(data);
     m_transfer = nullptr;
     emit busyChanged(false);
+    emit finished(data.size(), outcome ? outcome->description : QString());
     return outcome;
 }
 

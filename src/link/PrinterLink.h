@@ -36,33 +36,62 @@ public:
     // is queued is discarded.
     void cancel();
 
+    enum class Kind { Serial, Parallel, UsbPrinter, Network };
+    Kind kind() const { return m_kind; }
+    void setKind(Kind kind);
     // True: send through the serial port; false: to the parallel device.
-    bool serialMode() const { return m_serialMode; }
-    void setSerialMode(bool serial) { m_serialMode = serial; }
+    bool serialMode() const { return m_kind == Kind::Serial; }
+    void setSerialMode(bool serial) { setKind(serial ? Kind::Serial : Kind::Parallel); }
 
     // "LPT1" or "LPT2".
     QString parallelPortName() const { return m_parallelPortName; }
-    void setParallelPortName(const QString &name) { m_parallelPortName = name; }
+    void setParallelPortName(const QString &name);
 
+    // The USB printer device, such as /dev/usb/lp0; empty when none exists.
+    QString usbDevice() const { return m_usbDevice; }
+    void setUsbDevice(const QString &device);
+
+    QString networkHost() const { return m_networkHost; }
+    quint16 networkPort() const { return m_networkPort; }
+    void setNetworkPrinter(const QString &host, quint16 port);
+    static constexpr quint16 defaultNetworkPort = 9100;
+
+    // Changing the port or line settings: call linkChanged() after.
     SerialPort &serialPort() { return m_serialPort; }
     PortNames &portNames() { return m_names; }
+    void linkChanged() { emit changed(); }
+
+    // The link the next send uses: "Serial COM1 (/dev/ttyS0) 9600,N,8,1",
+    // "Parallel LPT1 (/dev/lp0)", "USB Printer /dev/usb/lp0",
+    // "Network 127.0.0.1:9100".
+    QString description() const;
 
     void setStallLimitMs(int limitMs) { m_stallLimitMs = limitMs; }
+    void setConnectTimeoutMs(int timeoutMs) { m_connectTimeoutMs = timeoutMs; }
 
 signals:
     void busyChanged(bool busy);
     // Bytes of the running transfer that have reached the line.
     void progress(qint64 sent, qint64 total);
+    // After each send: its size, and why it failed (empty when it did not).
+    void finished(qint64 bytes, const QString &failure);
+    // The link the next send uses has changed.
+    void changed();
 
 private:
     std::unique_ptr<Connection> openableConnection() const;
+    QString serialDevice() const;
     SendOutcome send(Connection &connection, QByteArrayView data);
 
     const StopSignal *m_stop;
     PortNames m_names;
     SerialPort m_serialPort;
-    bool m_serialMode = true;
+    Kind m_kind = Kind::Serial;
     QString m_parallelPortName = QStringLiteral("LPT1");
+    QString m_usbDevice;
+    QString m_networkHost;
+    quint16 m_networkPort = defaultNetworkPort;
     int m_stallLimitMs = defaultStallLimitMs;
+    int m_connectTimeoutMs = 5000;
     Transfer *m_transfer = nullptr;
 };

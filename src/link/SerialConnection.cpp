@@ -7,9 +7,9 @@
 #include <termios.h>
 #endif
 
-SerialConnection::SerialConnection(int commPort, const SerialSettings &settings,
+SerialConnection::SerialConnection(QString device, int commPort, const SerialSettings &settings,
                                    const PortNames &names)
-    : m_commPort(commPort), m_settings(settings), m_names(names)
+    : m_device(std::move(device)), m_commPort(commPort), m_settings(settings), m_names(names)
 {
     m_port.setObjectName(QStringLiteral("MyComm"));
     connect(&m_port, &QSerialPort::bytesWritten, this, &Connection::changed);
@@ -23,12 +23,12 @@ SerialConnection::~SerialConnection()
 
 QString SerialConnection::name() const
 {
-    return PortNames::serialLogicalName(m_commPort);
+    return m_commPort > 0 ? PortNames::serialLogicalName(m_commPort) : m_device;
 }
 
 SendOutcome SerialConnection::open()
 {
-    const QString device = m_names.serialDevice(m_commPort);
+    const QString &device = m_device;
     const std::optional<QSerialPort::DataBits> dataBits = m_settings.qtDataBits();
     if (!dataBits)
         return Failure{FailureCode::PortSettingsFailed,

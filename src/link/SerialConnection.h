@@ -12,7 +12,10 @@ class SerialConnection : public Connection
 {
     Q_OBJECT
 public:
-    SerialConnection(int commPort, const SerialSettings &settings, const PortNames &names);
+    // `commPort` names the port in messages; 0 when no COM number reaches
+    // `device`.
+    SerialConnection(QString device, int commPort, const SerialSettings &settings,
+                     const PortNames &names);
     ~SerialConnection() override;
 
     QString name() const override;
@@ -37,6 +40,7 @@ private:
     // Bytes the system has taken but not yet put on the line.
     qint64 systemQueue() const;
 
+    QString m_device;
     int m_commPort;
     SerialSettings m_settings;
     const PortNames &m_names;

@@ -12,7 +12,14 @@ std::optional<Failure> SerialPort::setCommPort(int port)
     if (port < 1 || port > highestCommPort)
         return Failures::invalidValue();
     m_commPort = port;
+    m_devicePath.clear();
     return std::nullopt;
+}
+
+void SerialPort::setDevicePath(const QString &path, int commPort)
+{
+    m_devicePath = path;
+    m_commPort = commPort;
 }
 
 std::optional<Failure> SerialPort::setSettings(const QString &text)

@@ -7,14 +7,19 @@
 
 #include <optional>
 
-// The serial port the link sends through: its COM number and the line
-// settings. Each send opens it afresh (see SerialConnection).
+// The serial port the link sends through: its COM number, or a device
+// path given instead, and the line settings. Each send opens it afresh
+// (see SerialConnection).
 class SerialPort
 {
 public:
+    // The COM number; 0 for a device path no COM number reaches.
     int commPort() const { return m_commPort; }
     // Refuses (InvalidValue) a number no port can have.
     std::optional<Failure> setCommPort(int port);
+    // A device path instead of a number, such as /dev/serial/by-id/...
+    QString devicePath() const { return m_devicePath; }
+    void setDevicePath(const QString &path, int commPort);
 
     QString settingsText() const { return m_settings.toText(); }
     const SerialSettings &settings() const { return m_settings; }
@@ -23,5 +28,6 @@ public:
 
 private:
     int m_commPort = 1;
+    QString m_devicePath;
     SerialSettings m_settings;
 };

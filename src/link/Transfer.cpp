@@ -30,27 +30,41 @@ qint64 nowMs()
 Transfer::Transfer(Connection &connection, const StopSignal *stop, int stallLimitMs)
     : m_connection(connection), m_stop(stop), m_stallLimitMs(stallLimitMs)
 {
+    if (m_stop)
+        connect(m_stop, &StopSignal::raised, &m_connection, &Connection::interrupt);
 }
 
 void Transfer::cancel()
 {
     m_cancelled = true;
     emit cancelRequested();
+    m_connection.interrupt();
 }
 
-SendOutcome Transfer::interruption() const
+SendOutcome Transfer::stopOrCancel() const
 {
     if (m_stop && m_stop->isRaised())
         return Failures::stopped(m_connection.writeFailureCode());
     if (m_cancelled)
         return Failures::cancelled();
+    return std::nullopt;
+}
+
+SendOutcome Transfer::interruption() const
+{
+    if (SendOutcome end = stopOrCancel())
+        return end;
     return m_connection.linkFailure();
 }
 
 SendOutcome Transfer::run(QByteArrayView data)
 {
-    if (SendOutcome failure = m_connection.open())
+    if (SendOutcome failure = m_connection.open()) {
+        // An open cut short by a cancel or a close reports that instead.
+        if (SendOutcome end = stopOrCancel())
+            return end;
         return failure;
+    }
     const qint64 total = data.size();
     qint64 handed = 0;
     qint64 sent = 0;

@@ -35,6 +35,8 @@ signals:
     void cancelRequested();
 
 private:
+    SendOutcome stopOrCancel() const;
+    // A stop, a cancel, or a failure of the link itself.
     SendOutcome interruption() const;
     void waitForChange(int ms);
     void report(qint64 sent, qint64 total, bool force);

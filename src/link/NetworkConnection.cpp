@@ -1,0 +1,167 @@
+#include "link/NetworkConnection.h"
+
+#include <QEventLoop>
+#include <QHostAddress>
+#include <QTimer>
+
+#ifdef Q_OS_LINUX
+#include <linux/sockios.h>
+#include <sys/ioctl.h>
+#endif
+
+NetworkConnection::NetworkConnection(QString host, quint16 port, int connectTimeoutMs)
+    : m_host(std::move(host)), m_port(port), m_connectTimeoutMs(connectTimeoutMs)
+{
+    m_socket.setObjectName(QStringLiteral("PrinterSocket"));
+    connect(&m_socket, &QTcpSocket::bytesWritten, this, &Connection::changed);
+    connect(&m_socket, &QTcpSocket::errorOccurred, this, &Connection::changed);
+    connect(&m_socket, &QTcpSocket::stateChanged, this, &Connection::changed);
+}
+
+NetworkConnection::~NetworkConnection()
+{
+    discard();
+}
+
+QString NetworkConnection::displayName(const QString &host, quint16 port)
+{
+    const bool ipv6 = host.contains(QLatin1Char(':'));
+    return (ipv6 ? QLatin1Char('[') + host + QLatin1Char(']') : host) + QLatin1Char(':') +
+           QString::number(port);
+}
+
+QString NetworkConnection::name() const
+{
+    return displayName(m_host, m_port);
+}
+
+SendOutcome NetworkConnection::open()
+{
+    if (m_host.trimmed().isEmpty())
+        return Failure{FailureCode::PortInvalid,
+                       QStringLiteral("No printer address is set: enter the printer's network "
+                                      "name or IP address on the Communication Settings tab.")};
+    QEventLoop wait;
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    connect(&timeout, &QTimer::timeout, &wait, [this, &wait] {
+        m_timedOut = true;
+        wait.quit();
+    });
+    connect(&m_socket, &QTcpSocket::connected, &wait, &QEventLoop::quit);
+    connect(&m_socket, &QTcpSocket::errorOccurred, &wait, &QEventLoop::quit);
+    connect(this, &Connection::interrupted, &wait, &QEventLoop::quit);
+    m_socket.connectToHost(m_host, m_port, QIODevice::WriteOnly);
+    timeout.start(m_connectTimeoutMs);
+    if (m_socket.state() != QAbstractSocket::ConnectedState &&
+        m_socket.error() == QAbstractSocket::UnknownSocketError)
+        wait.exec();
+    if (m_socket.state() == QAbstractSocket::ConnectedState)
+        return std::nullopt;
+    const Failure failure = openFailure();
+    m_socket.abort();
+    return failure;
+}
+
+Failure NetworkConnection::openFailure() const
+{
+    const QString where = name();
+    if (m_timedOut)
+        return {FailureCode::PortUnavailable,
+                QStringLiteral("%1 did not answer within %2 seconds: check the address, and that "
+                               "the printer is on and connected to the network.")
+                    .arg(where, QString::number(m_connectTimeoutMs / 1000.0))};
+    switch (m_socket.error()) {
+    case QAbstractSocket::HostNotFoundError:
+        return {FailureCode::PortInvalid,
+                QStringLiteral("The printer's network name \"%1\" could not be found (port %2): "
+                               "check the name, or enter the printer's IP address instead.")
+                    .arg(m_host, QString::number(m_port))};
+    case QAbstractSocket::ConnectionRefusedError:
+        return {FailureCode::PortUnavailable,
+                QStringLiteral("%1 refused the connection: check that this is the printer's "
+                               "address and that it takes print jobs on port %2 (9100 on most "
+                               "printers).")
+                    .arg(where, QString::number(m_port))};
+    default:
+        return {FailureCode::PortUnavailable,
+                QStringLiteral("%1 cannot be reached: %2").arg(where, m_socket.errorString())};
+    }
+}
+
+Connection::Written NetworkConnection::write(QByteArrayView bytes)
+{
+    const qint64 taken = m_socket.write(bytes.data(), bytes.size());
+    if (taken < 0)
+        return linkFailure().value_or(
+            Failure{FailureCode::PortWriteFailed, m_socket.errorString()});
+    // Hands what the system takes now, without waiting for the event loop.
+    m_socket.flush();
+    return taken;
+}
+
+qint64 NetworkConnection::queued() const
+{
+    return m_socket.bytesToWrite();
+}
+
+qint64 NetworkConnection::unsent() const
+{
+    qint64 inSystem = 0;
+#ifdef Q_OS_LINUX
+    // Bytes the printer has not yet acknowledged.
+    int count = 0;
+    if (m_socket.socketDescriptor() >= 0 &&
+        ::ioctl(int(m_socket.socketDescriptor()), SIOCOUTQ, &count) == 0)
+        inSystem = count;
+#endif
+    return queued() + inSystem;
+}
+
+SendOutcome NetworkConnection::linkFailure() const
+{
+    if (m_socket.state() == QAbstractSocket::ConnectedState &&
+        m_socket.error() == QAbstractSocket::UnknownSocketError)
+        return std::nullopt;
+    if (m_socket.error() == QAbstractSocket::RemoteHostClosedError ||
+        m_socket.state() == QAbstractSocket::UnconnectedState)
+        return Failure{FailureCode::PortWriteFailed,
+                       QStringLiteral("%1 closed the connection during the transfer: the printer "
+                                      "may have been switched off or restarted.")
+                           .arg(name())};
+    return Failure{FailureCode::PortWriteFailed,
+                   QStringLiteral("The connection to %1 failed during the transfer: %2")
+                       .arg(name(), m_socket.errorString())};
+}
+
+Failure NetworkConnection::stalled(int limitMs) const
+{
+    return {FailureCode::PortWriteFailed,
+            QStringLiteral("%1 accepted no data for %2 seconds: check that the printer is on, "
+                           "online and has paper.")
+                .arg(name(), QString::number(limitMs / 1000.0))};
+}
+
+SendOutcome NetworkConnection::close()
+{
+    // Everything is acknowledged by now: an orderly end of the connection.
+    m_socket.disconnectFromHost();
+    m_socket.close();
+    return std::nullopt;
+}
+
+void NetworkConnection::discard()
+{
+    // Resets the connection: what is still queued is thrown away.
+    m_socket.abort();
+}
+
+QString NetworkConnection::textFailureText() const
+{
+    return QStringLiteral("Error Opening ") + name() + QStringLiteral(" For String Send");
+}
+
+QString NetworkConnection::textFailureTitle() const
+{
+    return QStringLiteral("SNetString");
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "link/Connection.h"
+
+#include <QTcpSocket>
+
+// A raw TCP connection to a network printer's print port (9100 on most),
+// opened for one send and closed after it.
+class NetworkConnection : public Connection
+{
+    Q_OBJECT
+public:
+    NetworkConnection(QString host, quint16 port, int connectTimeoutMs = defaultConnectTimeoutMs);
+    ~NetworkConnection() override;
+
+    // "host:port", an IPv6 address in brackets.
+    QString name() const override;
+    SendOutcome open() override;
+    Written write(QByteArrayView bytes) override;
+    qint64 queued() const override;
+    qint64 unsent() const override;
+    SendOutcome linkFailure() const override;
+    FailureCode writeFailureCode() const override { return FailureCode::PortWriteFailed; }
+    Failure stalled(int limitMs) const override;
+    SendOutcome close() override;
+    void discard() override;
+    QString textFailureText() const override;
+    QString textFailureTitle() const override;
+
+    static constexpr int defaultConnectTimeoutMs = 5000;
+
+    static QString displayName(const QString &host, quint16 port);
+
+private:
+    Failure openFailure() const;
+
+    QString m_host;
+    quint16 m_port;
+    int m_connectTimeoutMs;
+    QTcpSocket m_socket;
+    bool m_timedOut = false;
+};
