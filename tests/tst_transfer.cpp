@@ -6,6 +6,7 @@
 #include "link/Transfer.h"
 #include "link/TransferProgress.h"
 #include "support/PseudoTerminal.h"
+#include "support/QueueingLine.h"
 #include "support/TestMain.h"
 
 #include <QElapsedTimer>
@@ -15,58 +16,6 @@
 
 namespace
 {
-
-// A line whose bytes go into the system's output queue of 256 bytes and
-// leave it at `bytesPerTick` every 50 ms. As a serial driver does, the
-// queue takes more only once most of it is free: on a slow line the
-// program's own queue then stands still for long while the line drains.
-class QueueingLine : public Connection
-{
-public:
-    explicit QueueingLine(qint64 bytesPerTick) : m_bytesPerTick(bytesPerTick)
-    {
-        m_clock.setInterval(50);
-        connect(&m_clock, &QTimer::timeout, this,
-                [this] { m_inQueue = std::max<qint64>(0, m_inQueue - m_bytesPerTick); });
-    }
-    QString name() const override { return QStringLiteral("TEST"); }
-    SendOutcome open() override
-    {
-        m_clock.start();
-        return std::nullopt;
-    }
-    Written write(QByteArrayView bytes) override
-    {
-        const qint64 room = 256 - m_inQueue;
-        const qint64 taken = room >= 200 ? std::min<qint64>(bytes.size(), room) : 0;
-        if (taken > 0)
-            ++writesAfterCancel;
-        m_inQueue += taken;
-        return taken;
-    }
-    qint64 queued() const override { return 0; }
-    qint64 unsent() const override { return m_inQueue; }
-    SendOutcome linkFailure() const override { return std::nullopt; }
-    FailureCode writeFailureCode() const override { return FailureCode::PortWriteFailed; }
-    Failure stalled(int) const override { return {FailureCode::PortWriteFailed, "stalled"}; }
-    SendOutcome close() override
-    {
-        closed = true;
-        return std::nullopt;
-    }
-    void discard() override { discarded = true; }
-    QString textFailureText() const override { return {}; }
-    QString textFailureTitle() const override { return {}; }
-
-    int writesAfterCancel = 0;
-    bool closed = false;
-    bool discarded = false;
-
-private:
-    qint64 m_bytesPerTick;
-    qint64 m_inQueue = 0;
-    QTimer m_clock;
-};
 
 QString shown(const SendOutcome &outcome)
 {
