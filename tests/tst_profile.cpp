@@ -137,26 +137,30 @@ private slots:
         QTest::addColumn<QStringList>("changes");
         const QString failed = "Load Configuration|Error Opening File";
 
-        // Every setting; the darkness slider is not moved, its label is the darkness.
-        QTest::newRow("all") << encoded({1, 10, 1, "300", 0, "HIGHSPEED", 1, 1, 180, 1, 8192, 2048,
-                                         1, "TT"})
-                             << QStringList()
-                             << words("DarkChk=2 DarkLbl=10 WidthChk=2 WidthTxt=300 KestraChk=2 "
-                                      "Check1=2 EmulationSlider=180 PrintSpeedChk=0 "
-                                      "PrintSpeedCMB=HIGHSPEED TextBufferChk=2 TextBufMain=8192 "
-                                      "TextBufOver=2048 PrintModeChk=2 PrintModeCMB=TT");
+        // Every setting; the darkness slider moves with its label.
+        QTest::newRow("all")
+            << encoded({1, 10, 1, "300", 0, "HIGHSPEED", 1, 1, 180, 1, 8192, 2048, 1, "TT"})
+            << QStringList()
+            << words("DarkChk=2 DarkLbl=10 Slider1=10 WidthChk=2 WidthTxt=300 KestraChk=2 "
+                     "Check1=2 EmulationSlider=180 PrintSpeedChk=0 "
+                     "PrintSpeedCMB=HIGHSPEED TextBufferChk=2 TextBufMain=8192 "
+                     "TextBufOver=2048 PrintModeChk=2 PrintModeCMB=TT");
         // The scaler is below its range.
         QTest::newRow("scaler 0") << encoded({1, 30, 0, "300", 1, "HIGHSPEED", 1, 1, 0, 1, 8192, 0,
                                               0, "TT"})
                                   << QStringList{"380|Invalid property value", failed}
-                                  << words("DarkChk=2 DarkLbl=30 KestraChk=2 Check1=2");
+                                  << words("DarkChk=2 DarkLbl=30 Slider1=30 KestraChk=2 Check1=2");
+        // A darkness beyond the slider is refused like any other value.
+        QTest::newRow("darkness 300")
+            << encoded({1, 300, 0, "300", 1, "HIGHSPEED", 0, 0, 100, 0, 4096, 0, 0, "TT"})
+            << QStringList{"380|Invalid property value", failed} << words("DarkChk=2");
         // The width's own message; the load goes on.
         QTest::newRow("width abc")
             << encoded({0, 0, 0, "abc", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"})
             << QStringList{"Printer Setup|Invalid Width Argument."} << words("PrintSpeedChk=0");
         QTest::newRow("grayed switch")
             << encoded({2, -20, 0, "416", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"})
-            << QStringList() << words("DarkChk=1 DarkLbl=-20 PrintSpeedChk=0");
+            << QStringList() << words("DarkChk=1 DarkLbl=-20 Slider1=-20 PrintSpeedChk=0");
 
         const QString cut = "62|Input past end of file: the profile is empty or cut off";
         QByteArray overlong(40, 0);
