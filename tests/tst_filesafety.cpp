@@ -26,11 +26,43 @@
 #include <thread>
 #include <unistd.h>
 
+namespace
+{
+
+constexpr qint64 MiB = 1024 * 1024;
+// Beyond the size from which the allocator always maps memory of its own
+// (32 MiB), so that what earlier tests left in the heap does not count.
+constexpr qint64 big = 48 * MiB;
+
+// A field of /proc/self/status in bytes, such as "VmHWM" (peak resident).
+} // namespace
+
 class TestFileSafety : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void aReaderThatGoesAwayFailsTheSend()
+    {
+        ignoreBrokenPipeSignal(); // as the program does at start
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath("lpt");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const int reader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+        QWidget window;
+        StopSignal stop;
+        PrinterLink link(&stop);
+        SendPresenter printer(&window, link, stop);
+        link.portNames().redirect("LPT1", fifo);
+        link.setSerialMode(false);
+        QTimer::singleShot(200, [reader] { ::close(reader); }); // while the pipe is full
+        ModalAnswerer boxes;
+        boxes.pressOk();
+        QVERIFY(!printer.printBytes(QByteArray(MiB, 'x')));
+        QCOMPARE(shownBoxes(boxes),
+                 QStringList{"Error: Path/File access error: " + fifo + " (Broken pipe)|75"});
+    }
+
     // After a long operation the keyboard focus is where the user left it,
     // not on Exit, where the next Space would quit.
     void focusReturnsAfterLongWork_data()
