@@ -35,6 +35,22 @@ constexpr qint64 MiB = 1024 * 1024;
 constexpr qint64 big = 48 * MiB;
 
 // A field of /proc/self/status in bytes, such as "VmHWM" (peak resident).
+struct FifoUnblocker {
+    QByteArray path;
+    std::atomic<bool> done{false};
+    std::thread thread{[this] {
+        for (; !done; std::this_thread::sleep_for(std::chrono::milliseconds(50)))
+            if (const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK); fd >= 0)
+                ::close(fd);
+    }};
+    explicit FifoUnblocker(const QString &fifo) : path(QFile::encodeName(fifo)) {}
+    ~FifoUnblocker()
+    {
+        done = true;
+        thread.join();
+    }
+};
+
 } // namespace
 
 class TestFileSafety : public QObject
@@ -42,6 +58,40 @@ class TestFileSafety : public QObject
     Q_OBJECT
 
 private slots:
+    // Every reader refuses a pipe, a device and a system file without waiting.
+    void specialFilesAreRefused_data()
+    {
+        QTest::addColumn<QString>("browse");
+        QTest::addColumn<QString>("special");
+        for (const char *browse : {"BMemCMD", "BrowseCMD", "FBrowseCMD", "LoadCMD"})
+            QTest::addRow("%s, pipe", browse) << browse << "pipe";
+        QTest::newRow("BMemCMD, device") << "BMemCMD"
+                                         << "/dev/zero";
+        QTest::newRow("BMemCMD, system file") << "BMemCMD"
+                                              << "/proc/self/status";
+    }
+    void specialFilesAreRefused()
+    {
+        QFETCH(QString, browse);
+        QFETCH(QString, special);
+        PageDriver fx(browse == "BMemCMD"   ? MainWindow::BinaryTab
+                      : browse == "LoadCMD" ? MainWindow::ConfigurationTab
+                                            : MainWindow::StorageTab);
+        QString path = special;
+        if (special == "pipe") {
+            path = fx.dir.filePath("pipe.vsp");
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        }
+        FifoUnblocker unblocker(path);
+        QStringList shown = fx.click(browse, {"file:" + path, "<ok>", "<ok>"});
+        if (browse == "FBrowseCMD")
+            shown = QStringList{""} + fx.click("FStoreCMD", {"<ok>"});
+        QVERIFY2(shown.value(1).startsWith(path + " is not a regular file: choose a file, not a "
+                                                  "device, pipe, folder or system file.|"),
+                 qPrintable(shown.join('\n')));
+        QVERIFY(fx.idle());
+    }
+
     void aReaderThatGoesAwayFailsTheSend()
     {
         ignoreBrokenPipeSignal(); // as the program does at start
@@ -89,6 +139,74 @@ private slots:
         QCOMPARE(fx.window.focusWidget(), start); // where the keys go, once the window is active
     }
 
+    // A file made for a profile that could not be written goes again; one
+    // that was there stays as it was.
+    void aFailedExportLeavesNoNewFile_data()
+    {
+        QTest::addColumn<bool>("existing");
+        QTest::newRow("new file") << false;
+        QTest::newRow("existing file") << true;
+    }
+    void aFailedExportLeavesNoNewFile()
+    {
+        QFETCH(bool, existing);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("profile.vsp");
+        const QByteArray old(300, 'z');
+        if (existing) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        }
+        // No file may grow by a byte: every write fails, as on a full disk.
+        rlimit before{};
+        ::getrlimit(RLIMIT_FSIZE, &before);
+        const rlimit none{0, before.rlim_max};
+        std::signal(SIGXFSZ, SIG_IGN);
+        ::setrlimit(RLIMIT_FSIZE, &none);
+        const std::optional<Failure> failure = writeProfile(path, ProfileRecord{});
+        ::setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, SIG_DFL);
+        QVERIFY(failure);
+        QCOMPARE(QFile::exists(path), existing);
+        if (existing) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), old);
+        }
+    }
+
+    // The hash shows for the image in memory, and for none other.
+    void theImageHashIsShown_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QByteArray>("hash");
+        QTest::newRow("abc")
+            << QByteArray("abc")
+            << QByteArray("ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+        const QByteArray chunks(3 * ChunkedFileReader::chunkSize + 1, '\x5A');
+        QTest::newRow("across chunks")
+            << chunks << QCryptographicHash::hash(chunks, QCryptographicHash::Sha256).toHex();
+    }
+    void theImageHashIsShown()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QByteArray, hash);
+        PageDriver fx(MainWindow::BinaryTab);
+        auto *label = fx.control<QLabel>("HashLbl");
+        QVERIFY(!label->isVisible());
+        fx.choose("BMemCMD", fx.file("fw.bin", content));
+        QVERIFY(label->isVisible());
+        QCOMPARE(label->text(), "SHA-256: " + QString::fromLatin1(hash));
+        // The digits fit on one line: the label wraps after "SHA-256:" alone.
+        QVERIFY(label->fontMetrics().horizontalAdvance(hash) <= label->contentsRect().width());
+        QCOMPARE(label->textInteractionFlags(),
+                 Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        const QString cut = fx.file("cut.bin", content);
+        OnBusy cutShort(fx.window.SSTab1(), [&] { QFile::resize(cut, 0); });
+        fx.click("BMemCMD", {"file:" + cut, "<ok>"});
+        QVERIFY(!label->isVisible());
+        QCOMPARE(label->text(), QString());
+    }
 };
 
 VARIMONDE_TEST_MAIN(TestFileSafety)

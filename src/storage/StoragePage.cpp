@@ -85,7 +85,8 @@ void StoragePage::readGraphic()
 
     ChunkedFileReader file(dialog.fileName());
     const std::optional<Failure> opened = file.open();
-    if (opened && opened->code == FailureCode::FileTooLarge) {
+    if (opened &&
+        (opened->code == FailureCode::FileTooLarge || opened->code == FailureCode::BadFileName)) {
         Dialogs::showMessage(m_services.window, opened->description, graphicTitle);
         return;
     }
