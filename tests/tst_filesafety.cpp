@@ -29,12 +29,31 @@
 namespace
 {
 
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool sanitized = true; // shadow memory makes process sizes meaningless
+#else
+constexpr bool sanitized = false;
+#endif
+
 constexpr qint64 MiB = 1024 * 1024;
 // Beyond the size from which the allocator always maps memory of its own
 // (32 MiB), so that what earlier tests left in the heap does not count.
 constexpr qint64 big = 48 * MiB;
 
 // A field of /proc/self/status in bytes, such as "VmHWM" (peak resident).
+qint64 memoryStatus(const QByteArray &field)
+{
+    QFile status("/proc/self/status");
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith(field + ':'))
+            return line.mid(field.size() + 1).trimmed().split(' ').value(0).toLongLong() * 1024;
+    return -1;
+}
+
+// Lets a blocked open() of `fifo` for reading return, as a writer would; a
+// program that never opens it is left alone. Keeps a faulty build from
+// hanging the test.
 struct FifoUnblocker {
     QByteArray path;
     std::atomic<bool> done{false};
@@ -92,6 +111,72 @@ private slots:
         QVERIFY(fx.idle());
     }
 
+    // Peak memory, as a multiple of the file's size, while a label format
+    // is printed or a firmware image loaded again; the bytes stay exact.
+    void largeFilesTakeLittleMemory_data()
+    {
+        QTest::addColumn<QByteArray>("unit"); // the file: this, repeated
+        QTest::addColumn<QByteArray>("sent"); // what each unit becomes
+        QTest::addColumn<double>("peak");
+        QTest::newRow("format of lone CRs") << QByteArray("\r") << QByteArray("\r\n") << 2.5;
+        QTest::newRow("format of lines")
+            << QByteArray("ab\r\ncd\ref\n") << QByteArray("ab\r\ncd\r\nef\n") << 2.5;
+        QTest::newRow("firmware loaded again") << QByteArray("\x01\xFE") << QByteArray() << 0.5;
+    }
+    void largeFilesTakeLittleMemory()
+    {
+        QFETCH(QByteArray, unit);
+        QFETCH(QByteArray, sent);
+        QFETCH(double, peak);
+        if (sanitized)
+            QSKIP("process sizes mean nothing under a sanitizer");
+        const bool format = !sent.isEmpty();
+        PageDriver fx(format ? MainWindow::StorageTab : MainWindow::BinaryTab);
+        fx.window.link().setSerialMode(false);
+        const qsizetype units = big / unit.size();
+        const QString path = fx.file("big", unit.repeated(units));
+        fx.choose(format ? "FBrowseCMD" : "BMemCMD", path);
+#ifdef __GLIBC__
+        malloc_trim(0); // what earlier tests freed must not be given back while measuring
+#endif
+        QFile clearRefs("/proc/self/clear_refs"); // starts the peak afresh
+        if (!clearRefs.open(QIODevice::WriteOnly) || clearRefs.write("5") != 1)
+            QSKIP("the peak memory of this process cannot be reset");
+        clearRefs.close();
+        const qint64 before = memoryStatus("VmRSS");
+        if (format)
+            QCOMPARE(fx.click("FStoreCMD", {}), QStringList());
+        else
+            fx.choose("BMemCMD", path);
+        const double growth = double(memoryStatus("VmHWM") - before) / double(big);
+        QVERIFY2(growth < peak, qPrintable(QString::number(growth)));
+        if (format)
+            QVERIFY(fx.parallelBytes() ==
+                    sent.repeated(units) + (unit.endsWith('\n') ? "\r\n" : ""));
+    }
+
+    // Short of memory, a label format is refused with a message, not a crash.
+    void aFormatBeyondMemoryIsRefused()
+    {
+        if (sanitized)
+            QSKIP("a sanitizer needs more address space than a limit leaves");
+        PageDriver fx(MainWindow::StorageTab);
+        fx.window.link().setSerialMode(false);
+        const QString path = fx.file("crs.txt", QByteArray(big, '\r'));
+        fx.choose("FBrowseCMD", path);
+        rlimit before{};
+        ::getrlimit(RLIMIT_AS, &before);
+        // Room to read the file, not for its text, twice its size.
+        const rlimit tight{rlim_t(memoryStatus("VmSize") + big * 7 / 4), before.rlim_max};
+        ::setrlimit(RLIMIT_AS, &tight);
+        const QStringList shown = fx.click("FStoreCMD", {"<ok>"});
+        ::setrlimit(RLIMIT_AS, &before);
+        QCOMPARE(shown, QStringList{"Out of memory: " + path +
+                                    " is too large to send as a label format.|7"});
+        QCOMPARE(fx.parallelBytes(), QByteArray());
+        QVERIFY(fx.idle());
+    }
+
     void aReaderThatGoesAwayFailsTheSend()
     {
         ignoreBrokenPipeSignal(); // as the program does at start
@@ -111,6 +196,44 @@ private slots:
         QVERIFY(!printer.printBytes(QByteArray(MiB, 'x')));
         QCOMPARE(shownBoxes(boxes),
                  QStringList{"Error: Path/File access error: " + fifo + " (Broken pipe)|75"});
+    }
+
+    // Answers are split at ';'. Nothing is sent, whatever the prompt.
+    void unsendableIdentifiersAreRefused_data()
+    {
+        for (const char *column : {"button", "answers", "character", "title"})
+            QTest::addColumn<QString>(column);
+        const QList<QStringList> rows = {{"StoreCMD", "ΩA", "Ω", "Graphic Storage"},
+                                         {"StoreCMD", "😀😀😀😀", "😀", "Graphic Storage"},
+                                         {"FStoreCMD", "ΣA", "Σ", "File Format Storage"},
+                                         {"RecallCMD", "ΩA", "Ω", "DATA STORAGE"},
+                                         {"Option2", "ΩA;1", "Ω", "DATA STORAGE"},
+                                         {"DeleteCMD", "ΩA", "Ω", "Delete Stored Object"}};
+        for (const QStringList &row : rows)
+            QTest::addRow("%s %s", qPrintable(row[0]), qPrintable(row[1]))
+                << row[0] << row[1] << row[2] << row[3];
+    }
+    void unsendableIdentifiersAreRefused()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, answers);
+        QFETCH(QString, character);
+        QFETCH(QString, title);
+        PageDriver fx(MainWindow::StorageTab);
+        fx.choose("BrowseCMD", fx.file("pic.bmp", "xyz"));
+        fx.click("FSTandardOp1");
+        fx.choose("FBrowseCMD", fx.file("label.txt", "L1\r\nL2"));
+        if (button == "Option2") {
+            fx.click("Option2");
+            button = "RecallCMD";
+        }
+        const QStringList shown = fx.click(button, answers.split(';') << "<ok>");
+        QCOMPARE(shown.last(), "The identifier contains “" + character +
+                                   "”, which the printer cannot receive. Use letters, digits "
+                                   "and symbols of Western European text.|" +
+                                   title);
+        QCOMPARE(fx.serialBytes(), QByteArray());
+        QVERIFY(fx.idle());
     }
 
     // After a long operation the keyboard focus is where the user left it,

@@ -14,35 +14,44 @@ class TestStorageCommands : public QObject
 private slots:
     void formatLines_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QString>("sent");
-        QTest::newRow("empty file") << "" << QStringList() << "";
-        QTest::newRow("no line end") << "abc" << QStringList{"abc"} << "abc\r\n";
-        QTest::newRow("CR LF") << "a\r\nb\r\n" << QStringList{"a", "b"} << "a\r\nb\r\n";
-        QTest::newRow("lone CR") << "a\rb\r" << QStringList{"a", "b"} << "a\r\nb\r\n";
-        QTest::newRow("lone LF stays") << "a\nb\n" << QStringList{"a\nb\n"} << "a\nb\n\r\n";
-        QTest::newRow("LF CR") << "a\n\rb" << QStringList{"a\n", "b"} << "a\n\r\nb\r\n";
-        QTest::newRow("CR CR LF") << "a\r\r\nb" << QStringList{"a", "", "b"} << "a\r\n\r\nb\r\n";
-        QTest::newRow("empty lines") << "\r\n\r\n" << QStringList{"", ""} << "\r\n\r\n";
-        QTest::newRow("mixed, last unended")
-            << "L1\r\nL2\rL3\nstill3\r\nlast" << QStringList{"L1", "L2", "L3\nstill3", "last"}
-            << "L1\r\nL2\r\nL3\nstill3\r\nlast\r\n";
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("sent");
+        QTest::newRow("empty file") << QByteArray() << QByteArray();
+        QTest::newRow("no line end") << QByteArray("abc") << QByteArray("abc\r\n");
+        QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QByteArray("a\r\nb\r\n");
+        QTest::newRow("lone CR") << QByteArray("a\rb\r") << QByteArray("a\r\nb\r\n");
+        QTest::newRow("lone LF stays") << QByteArray("a\nb\n") << QByteArray("a\nb\n\r\n");
+        QTest::newRow("LF CR") << QByteArray("a\n\rb") << QByteArray("a\n\r\nb\r\n");
+        QTest::newRow("CR CR LF") << QByteArray("a\r\r\nb") << QByteArray("a\r\n\r\nb\r\n");
+        QTest::newRow("empty lines") << QByteArray("\r\n\r\n") << QByteArray("\r\n\r\n");
+        QTest::newRow("only CRs") << QByteArray("\r\r") << QByteArray("\r\n\r\n");
+        QTest::newRow("mixed, last unended") << QByteArray("L1\r\nL2\rL3\nstill3\r\nlast")
+                                             << QByteArray("L1\r\nL2\r\nL3\nstill3\r\nlast\r\n");
     }
     void formatLines()
     {
-        QFETCH(QString, file);
-        QFETCH(QStringList, lines);
-        QFETCH(QString, sent);
-        QCOMPARE(FormatLines::split(file), lines);
-        QCOMPARE(FormatLines::withCrLf(lines), sent);
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, sent);
+        FormatLines::toPrinterText(file);
+        QCOMPARE(file, sent);
     }
 
+    void formatStoreEmptiesOnlyTheFirstLine_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::newRow("no lines") << QByteArray() << QByteArray("!S~ 3 F x\r\n");
+        QTest::newRow("one line") << QByteArray("only\r\n") << QByteArray("!S~ 3 F x\r\n\r\n");
+        QTest::newRow("first line longer than the header")
+            << QByteArray("a first line longer than the header\r\n\r\nc\r\n")
+            << QByteArray("!S~ 3 F x\r\n\r\n\r\nc\r\n");
+    }
     void formatStoreEmptiesOnlyTheFirstLine()
     {
-        QCOMPARE(formatStore("x", {}), QStringLiteral("!S~ 3 F x\r\n"));
-        QCOMPARE(formatStore("x", {"only"}), QStringLiteral("!S~ 3 F x\r\n\r\n"));
-        QCOMPARE(formatStore("Lo", {"a", "", "c"}), QStringLiteral("!S~ 3 F Lo\r\n\r\n\r\nc\r\n"));
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, stored);
+        formatStore("x", text);
+        QCOMPARE(text, stored);
     }
 
     void upperCaseKeepsLengthAndOneBytePerCharacter()
