@@ -236,6 +236,28 @@ private slots:
         QVERIFY(fx.idle());
     }
 
+    // A file name is shown as it is: no markup, and its "%1" left alone.
+    void boxesShowPlainText()
+    {
+        PageDriver fx(MainWindow::StorageTab);
+        const QString path = fx.file("fw<h1>UPLOAD OK<br>%1.bmp", {});
+        QVERIFY(QFile::resize(path, ChunkedFileReader::sizeLimit)); // sparse
+        QList<Qt::TextFormat> formats;
+        ModalAnswerer boxes;
+        const auto plain = [&](QWidget *box) {
+            if (auto *input = qobject_cast<QInputDialog *>(box))
+                formats << input->findChild<QLabel *>()->textFormat();
+            else
+                formats << qobject_cast<QMessageBox *>(box)->textFormat();
+            qobject_cast<QDialog *>(box)->reject();
+        };
+        boxes.chooseFile(path).then(plain).then(plain);
+        fx.click("BrowseCMD");
+        fx.click("RecallCMD");
+        QCOMPARE(shownBoxes(boxes).value(1), tooLargeText(path) + "|Graphic Storage");
+        QCOMPARE(formats, (QList<Qt::TextFormat>{Qt::PlainText, Qt::PlainText}));
+    }
+
     // After a long operation the keyboard focus is where the user left it,
     // not on Exit, where the next Space would quit.
     void focusReturnsAfterLongWork_data()
