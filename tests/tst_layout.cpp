@@ -89,14 +89,17 @@ class TestLayout : public QObject
         ui->control<QComboBox>("PrintSpeedCMB")->setEditText("HIGHSPEED");
         ui->control<QAbstractButton>("FSTandardOp1")->click();
         ui->control("Check2")->show();
+        ui->control("HashLbl")->show();
         const QList<std::pair<const char *, const char *>> texts = {
             {"StatLbl", "FINISHED STORING WWWWWWWW"},
             {"ProgLbl", "2147483647 Bytes"},
             {"FnameTxt",
              "/home/someone/firmware/releases/printer-firmware-image-1.23.456-final-build.bin"},
             {"FSizeTxt", "2147483647 Bytes"},
-            {"BinStatLbl", "No file loaded in Memory"},
-            {"UStatLbl", "No File Loaded to Printer"}};
+            {"BinStatLbl", "Loading Failed: no file in Memory"},
+            {"UStatLbl", "No File Loaded to Printer"},
+            {"HashLbl",
+             "SHA-256: 4f8b42c22dd3729b519ba6f68d2da7cc5b2d606d05daed5ad5128cc03e6c6358"}};
         for (const auto &[label, text] : texts)
             ui->control<QLabel>(label)->setText(text);
     }

@@ -64,8 +64,14 @@ private slots:
         QTest::newRow("graphic store, pcx, accents") << graphicStoreHeader("PCX", "l\u00FF\u00E9")
                                                      << head + "GRAPHIC STORE PCX 3 L\xFF\xC9\r\n";
         QTest::newRow("graphic store end") << graphicStoreEnd() << QByteArray("\r\n");
-        QTest::newRow("format store") << formatStore("Fmt", {"NAME", "A", "", "B"})
-                                      << QByteArray("!S~ 3 F Fmt\r\n\r\nA\r\n\r\nB\r\n");
+        const auto stored = [](const QString &identifier, QByteArray file) {
+            FormatLines::toPrinterText(file);
+            formatStore(identifier, file);
+            return QString::fromLatin1(file);
+        };
+        // The first line names the format; the header takes its place.
+        QTest::newRow("format store")
+            << stored("Fmt", "NAME\r\nA\r\n\rB") << QByteArray("!S~ 3 F Fmt\r\n\r\nA\r\n\r\nB\r\n");
         QTest::newRow("recall image") << graphicRecall("logo")
                                       << QByteArray("! 0 100 500 1\r\nGRAPHIC RECALL LOGO 250 "
                                                     "200 \r\nEND\r\n");
@@ -75,9 +81,6 @@ private slots:
             << formatRecall("f", -32768) << QByteArray("!R F F 0 100 A -32768\r\n");
         QTest::newRow("delete, as typed") << deleteObject("logo") << QByteArray("!D logo\r\n");
         QTest::newRow("list") << listObjects() << QByteArray("!L\r\n");
-        QTest::newRow("format lines")
-            << FormatLines::withCrLf({"A", "", "B"}) << QByteArray("A\r\n\r\nB\r\n");
-        QTest::newRow("no format lines") << FormatLines::withCrLf({}) << QByteArray();
     }
     void exactBytes()
     {
@@ -86,20 +89,24 @@ private slots:
         QCOMPARE(text.toLatin1(), bytes);
     }
 
-    // A line ends at CR LF or a lone CR; a lone LF stays in its line.
+    // A line ends at CR LF or a lone CR; a lone LF stays in its line; every
+    // line goes out with CR LF.
     void formatFileLines_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QStringList>("lines");
-        QTest::newRow("empty") << "" << QStringList();
-        QTest::newRow("crlf, cr, lf") << "a\r\nb\rc\nd" << QStringList{"a", "b", "c\nd"};
-        QTest::newRow("ends at crlf") << "a\r\n\r\n" << QStringList{"a", ""};
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("empty") << QByteArray() << QByteArray();
+        QTest::newRow("crlf, cr, lf")
+            << QByteArray("a\r\nb\rc\nd") << QByteArray("a\r\nb\r\nc\nd\r\n");
+        QTest::newRow("ends at crlf") << QByteArray("a\r\n\r\n") << QByteArray("a\r\n\r\n");
+        QTest::newRow("only CRs") << QByteArray("\r\r") << QByteArray("\r\n\r\n");
     }
     void formatFileLines()
     {
-        QFETCH(QString, file);
-        QFETCH(QStringList, lines);
-        QCOMPARE(FormatLines::split(file), lines);
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, text);
+        FormatLines::toPrinterText(file);
+        QCOMPARE(file, text);
     }
 
     // The programs are the printers' own; what this program adds is the

@@ -24,25 +24,6 @@
 namespace
 {
 
-// Calls `action` each time the tab strip is disabled: a long operation begins.
-class OnBusy : public QObject
-{
-public:
-    OnBusy(QWidget *tabStrip, std::function<void()> action) : m_action(std::move(action))
-    {
-        tabStrip->installEventFilter(this);
-    }
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::EnabledChange && !static_cast<QWidget *>(watched)->isEnabled())
-            m_action();
-        return false;
-    }
-
-private:
-    std::function<void()> m_action;
-};
-
 const QString formatFile = "NAME\r\nA 1\rB\n2\r\n";
 
 } // namespace
@@ -108,7 +89,10 @@ private slots:
         QTest::addColumn<QStringList>("boxes");
         QTest::addColumn<QByteArray>("sent");
         using namespace StorageCommands;
-        const auto lines = FormatLines::split(formatFile);
+        QByteArray printed = formatFile.toLatin1();
+        FormatLines::toPrinterText(printed);
+        QByteArray stored = printed;
+        formatStore("Fmt", stored);
         const QString recallImage = "Enter Stored Graphic to Print|DATA STORAGE|";
         const QStringList recallFormat = {"Enter Label Format to Print|DATA STORAGE|",
                                           "Enter Quantity|DATA STORAGE|1"};
@@ -129,11 +113,10 @@ private slots:
                                         graphicStoreEnd().toLatin1();
         QTest::newRow("print format")
             << QStringList{"FPrintOp1", "FBrowseCMD=file:fmt.txt", "FStoreCMD"} << QStringList()
-            << FormatLines::withCrLf(lines).toLatin1();
+            << printed;
         QTest::newRow("store format")
             << QStringList{"FSTandardOp1", "FBrowseCMD=file:fmt.txt", "FStoreCMD=Fmt"}
-            << QStringList{"Enter Format Identifier|8 Characters or less please|"}
-            << formatStore("Fmt", lines).toLatin1();
+            << QStringList{"Enter Format Identifier|8 Characters or less please|"} << stored;
         QTest::newRow("recall image")
             << QStringList{"Option1", "RecallCMD=logo"} << QStringList{recallImage}
             << graphicRecall("logo").toLatin1();

@@ -2,6 +2,7 @@
 
 #include "common/EventPump.h"
 #include "common/FileFailure.h"
+#include "common/RegularFile.h"
 #include "common/StopSignal.h"
 
 #include <QDir>
@@ -9,23 +10,22 @@
 #include <algorithm>
 #include <new>
 
-ChunkedFileReader::ChunkedFileReader(const QString &path) : m_file(path) {}
+ChunkedFileReader::ChunkedFileReader(const QString &path) : m_path(path), m_file(path) {}
 
 std::optional<Failure> ChunkedFileReader::open()
 {
-    if (!m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        m_failure = FileFailure::fromFile(m_file);
+    m_failure = RegularFile::openForReading(m_file, QIODevice::Unbuffered);
+    if (m_failure)
         return m_failure;
-    }
     m_size = m_file.size();
     if (m_size >= sizeLimit) {
         m_file.close();
+        // In one pass: a path may hold "%1" of its own.
         m_failure = Failure{FailureCode::FileTooLarge,
                             QStringLiteral("File too large: %1 has %2 bytes; a file must be "
                                            "smaller than 2 GiB (%3 bytes) to be held in memory.")
-                                .arg(QDir::toNativeSeparators(m_file.fileName()))
-                                .arg(m_size)
-                                .arg(sizeLimit)};
+                                .arg(QDir::toNativeSeparators(m_path), QString::number(m_size),
+                                     QString::number(sizeLimit))};
     }
     return m_failure;
 }
@@ -46,7 +46,17 @@ std::optional<Failure> ChunkedFileReader::allocate()
 void ChunkedFileReader::closeEarly()
 {
     m_file.close();
-    std::fill(m_bytes.begin() + m_done, m_bytes.end(), '\0');
+    m_bytes = QByteArray();
+}
+
+void ChunkedFileReader::computeHash(QCryptographicHash::Algorithm algorithm)
+{
+    m_hash = std::make_unique<QCryptographicHash>(algorithm);
+}
+
+QByteArray ChunkedFileReader::hash() const
+{
+    return m_hash && m_complete ? m_hash->result() : QByteArray();
 }
 
 ChunkedFileReader::Status ChunkedFileReader::fail(Failure failure)
@@ -59,7 +69,7 @@ ChunkedFileReader::Status ChunkedFileReader::fail(Failure failure)
 ChunkedFileReader::Status ChunkedFileReader::readAll(const StopSignal &stop)
 {
     if (!m_file.isOpen())
-        return fail(m_failure.value_or(FileFailure::fromFile(m_file)));
+        return fail(m_failure.value_or(FileFailure::fromFile(m_file, m_path)));
     if (!m_allocated && allocate())
         return Status::Failed;
     EventPump pump;
@@ -76,13 +86,16 @@ ChunkedFileReader::Status ChunkedFileReader::readAll(const StopSignal &stop)
         const qint64 got =
             m_file.read(m_bytes.data() + m_done, std::min(chunkSize, m_size - m_done));
         if (got < 0)
-            return fail(FileFailure::fromFile(m_file));
+            return fail(FileFailure::fromFile(m_file, m_path));
+        if (m_hash)
+            m_hash->addData(QByteArrayView(m_bytes.constData() + m_done, got));
         if (got == 0) // the file shrank after its size was taken
-            return fail({FailureCode::InputPastEndOfFile,
-                         QStringLiteral("Input past end of file: %1")
-                             .arg(QDir::toNativeSeparators(m_file.fileName()))});
+            return fail(
+                {FailureCode::InputPastEndOfFile, QStringLiteral("Input past end of file: %1")
+                                                      .arg(QDir::toNativeSeparators(m_path))});
         m_done += got;
     }
     m_file.close();
+    m_complete = true;
     return Status::Read;
 }

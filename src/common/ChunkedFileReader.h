@@ -3,9 +3,11 @@
 #include "common/Failure.h"
 
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 class StopSignal;
@@ -28,7 +30,8 @@ public:
 
     explicit ChunkedFileReader(const QString &path);
 
-    // Opens the file and takes its size; FileTooLarge when it is too large.
+    // Opens the file and takes its size; FileTooLarge when it is too large,
+    // BadFileName when it is not a regular file (never waiting on a pipe).
     std::optional<Failure> open();
     qint64 size() const { return m_size; }
 
@@ -39,21 +42,30 @@ public:
     // Reads the size() bytes that the file had when it was opened.
     Status readAll(const StopSignal &stop);
 
+    // Has readAll() also hash the bytes as they arrive, so that the hash
+    // takes no second pass over the file.
+    void computeHash(QCryptographicHash::Algorithm algorithm);
+    // The hash of all of the file after a read; empty otherwise.
+    QByteArray hash() const;
+
     // Why open(), allocate() or readAll() failed; nothing after a stop.
     const std::optional<Failure> &failure() const { return m_failure; }
-    // All of the file after a read; otherwise the bytes read so far followed
-    // by zeros up to size().
+    // All of the file after a read; nothing otherwise, so that no part of a
+    // file can pass for the whole of it.
     QByteArray takeBytes() { return std::move(m_bytes); }
 
 private:
-    // Closes the file before its end; what was not read reads as zeros.
+    // Closes the file before its end and lets go of what was read.
     void closeEarly();
     Status fail(Failure failure);
 
+    QString m_path;
     QFile m_file;
     qint64 m_size = 0;
     qint64 m_done = 0; // bytes read so far
     bool m_allocated = false;
+    bool m_complete = false;
     QByteArray m_bytes;
+    std::unique_ptr<QCryptographicHash> m_hash;
     std::optional<Failure> m_failure;
 };

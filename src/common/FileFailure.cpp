@@ -39,12 +39,13 @@ Failure fromErrno(int error, const QString &path)
     }
 }
 
-Failure fromFile(const QFileDevice &file)
+Failure fromFile(const QFileDevice &file, const QString &path)
 {
-    const QString where = QDir::toNativeSeparators(file.fileName());
+    const QString name = path.isEmpty() ? file.fileName() : path;
+    const QString where = QDir::toNativeSeparators(name);
     switch (file.error()) {
     case QFileDevice::OpenError:
-        if (!file.fileName().isEmpty() && !QFileInfo::exists(file.fileName()))
+        if (!name.isEmpty() && !QFileInfo::exists(name))
             return {FailureCode::FileNotFound, QStringLiteral("File not found: %1").arg(where)};
         return {FailureCode::PermissionDenied,
                 QStringLiteral("Permission denied: %1 (%2)").arg(where, file.errorString())};

@@ -173,8 +173,13 @@ std::optional<Failure> ConfigPage::apply(const ProfileRecord &record)
 {
     if (auto failure = setSwitchState(ui->DarkChk, record.DarkEnable))
         return failure;
-    // The darkness of record is the label; the slider stays where it is.
-    ui->DarkLbl->setText(QString::number(record.Darkness));
+    // The label is the darkness of record; the slider goes with it, so that
+    // the next move starts from there. The label first: the slider's change
+    // rebuilds the Details block from it.
+    if (record.Darkness < ui->Slider1->minimum() || record.Darkness > ui->Slider1->maximum())
+        return Failures::invalidValue();
+    showDarkness(record.Darkness);
+    ui->Slider1->setValue(record.Darkness);
     if (auto failure = setSwitchState(ui->KestraChk, record.EmulationEnable))
         return failure;
     if (auto failure = setSwitchState(ui->Check1, record.EmulationOff))
@@ -241,9 +246,13 @@ void ConfigPage::showScalerUnlessEmulationOff()
 
 void ConfigPage::showDarknessBeingMoved()
 {
-    // The label, not the slider, is the darkness of record: a profile load
-    // writes the label alone.
-    const int darkness = ui->Slider1->sliderPosition();
+    // The label, not the slider, is the darkness of record: it follows the
+    // thumb while the thumb moves.
+    showDarkness(ui->Slider1->sliderPosition());
+}
+
+void ConfigPage::showDarkness(int darkness)
+{
     ui->DarkLbl->setText(QString::number(darkness));
     ui->Label10->setVisible(darkness > 50);
 }

@@ -72,6 +72,8 @@ private:
     void showScalerUnlessEmulationOff();
 
     void showDarknessBeingMoved();
+    // The darkness label and, above 50, its warning.
+    void showDarkness(int darkness);
     void checkWidth();
     void checkPrintMode();
     void checkPrintSpeed();

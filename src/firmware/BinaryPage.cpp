@@ -9,10 +9,18 @@
 
 #include "ui_BinaryPage.h"
 
+#include <QFontDatabase>
+
 BinaryPage::BinaryPage(PageServices services, QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::BinaryPage>()), m_services(services)
 {
     ui->setupUi(this);
+    // Checksums are published in a fixed-pitch font; a size smaller than the
+    // other labels' keeps all 64 digits on one line of the frame.
+    QFont fixedPitch = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixedPitch.setPointSize(8);
+    ui->HashLbl->setFont(fixedPitch);
+    ui->HashLbl->hide();
     m_services.busy.setProgressBar(ui->ProgressBar1);
     connectControls();
 }
@@ -47,22 +55,41 @@ void BinaryPage::chooseAndLoadFile()
 std::optional<Failure> BinaryPage::loadFile(const QString &path)
 {
     ChunkedFileReader reader(path);
+    reader.computeHash(QCryptographicHash::Sha256);
     if (std::optional<Failure> failure = reader.open())
         return failure;
-    if (std::optional<Failure> failure = reader.allocate())
-        return failure;
 
-    BusyScope busy(m_services.busy, BusyScope::Hourglass);
+    // The old image goes before the new one takes its memory, so a reload
+    // never holds two. From here a load that does not finish leaves no
+    // image at all: an upload must never send part of a file, or zeros.
+    m_binaryBytes.reset();
+    showHash(QByteArray());
     ui->FnameTxt->setText(path);
     ui->FSizeTxt->setText(tr("%1 Bytes").arg(reader.size()));
     ui->BinStatLbl->setText(tr("Loading file into Memory"));
-    const ChunkedFileReader::Status status = reader.readAll(m_services.stop);
-    // After a failure what was not read stays zero.
-    m_binaryBytes = reader.takeBytes();
-    if (status != ChunkedFileReader::Status::Read)
+    ChunkedFileReader::Status status = ChunkedFileReader::Status::Failed;
+    if (!reader.allocate()) {
+        BusyScope busy(m_services.busy, BusyScope::Hourglass);
+        status = reader.readAll(m_services.stop);
+    }
+    if (status != ChunkedFileReader::Status::Read) {
+        ui->FnameTxt->setText(tr("None Loaded"));
+        ui->FSizeTxt->setText(tr("0 Bytes"));
+        ui->BinStatLbl->setText(tr("Loading Failed: no file in Memory"));
         return reader.failure();
+    }
+    m_binaryBytes = reader.takeBytes();
+    showHash(reader.hash());
     ui->BinStatLbl->setText(tr("File Loaded into Memory"));
     return std::nullopt;
+}
+
+// Users compare the image with the checksum its maker publishes.
+void BinaryPage::showHash(const QByteArray &sha256)
+{
+    ui->HashLbl->setText(sha256.isEmpty() ? QString()
+                                          : tr("SHA-256: ") + QString::fromLatin1(sha256.toHex()));
+    ui->HashLbl->setVisible(!sha256.isEmpty());
 }
 
 void BinaryPage::uploadFile()

@@ -22,7 +22,8 @@ public:
     explicit BinaryPage(PageServices services, QWidget *parent = nullptr);
     ~BinaryPage() override;
 
-    // The bytes of the last file loaded; empty before the first load.
+    // The bytes of the file loaded; empty before the first load and after
+    // one that failed or was stopped.
     const PrinterBytes &binaryBytes() const { return m_binaryBytes; }
 
 private:
@@ -33,6 +34,8 @@ private:
     // Reads `path` into memory; nothing to report when it went through or
     // when the window is closing.
     std::optional<Failure> loadFile(const QString &path);
+    // The hash of the file in memory, or none.
+    void showHash(const QByteArray &sha256);
 
     std::unique_ptr<Ui::BinaryPage> ui;
     PageServices m_services;

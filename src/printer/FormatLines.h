@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include <QByteArray>
 
 // A label format file is passed on line by line. A line ends at CR LF or at
 // a lone CR; a lone LF is part of its line; a last line without an end
@@ -9,10 +8,11 @@
 namespace FormatLines
 {
 
-QStringList split(const QString &fileText);
-
-// Each line followed by CR LF, so the text always ends with CR LF when
-// there is at least one line.
-QString withCrLf(const QStringList &lines);
+// Makes the bytes of a format file, in their own buffer, into the text the
+// printer gets: each line followed by CR LF, so the text ends with CR LF
+// unless it is empty. Working in place keeps a large file to little more
+// memory than that text. Throws std::bad_alloc, the bytes unchanged, when
+// there is no room for the longer text.
+void toPrinterText(QByteArray &bytes);
 
 } // namespace FormatLines

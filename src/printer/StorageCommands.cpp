@@ -1,12 +1,22 @@
 #include "printer/StorageCommands.h"
 
 #include "printer/CommandLines.h"
-#include "printer/FormatLines.h"
+
+#include <cstring>
 
 namespace StorageCommands
 {
 
 using CommandLines::lineEnd;
+
+std::optional<char32_t> unsendableCharacter(QStringView text)
+{
+    for (const char32_t character : text.toUcs4()) {
+        if (character > 0xFF)
+            return character;
+    }
+    return std::nullopt;
+}
 
 QString upperIdentifier(const QString &identifier)
 {
@@ -31,13 +41,22 @@ QString graphicStoreEnd()
     return lineEnd;
 }
 
-QString formatStore(const QString &identifier, const QStringList &formatLines)
+void formatStore(const QString &identifier, QByteArray &formatText)
 {
-    QStringList lines = formatLines;
-    // The first line of a standard format names it; the header replaces it.
-    if (!lines.isEmpty())
-        lines.first().clear();
-    return QStringLiteral("!S~ 3 F ") + identifier + lineEnd + FormatLines::withCrLf(lines);
+    const QByteArray header = QByteArrayLiteral("!S~ 3 F ") + identifier.toLatin1() + "\r\n";
+    // The first line of a standard format names it; the header takes its
+    // place, and its line end stays as an empty line.
+    const qsizetype firstLine = formatText.isEmpty() ? 0 : formatText.indexOf('\r');
+    const qsizetype rest = formatText.size() - firstLine;
+    const qsizetype size = header.size() + rest;
+    if (size > formatText.size()) {
+        formatText.reserve(size);
+        formatText.resize(size);
+    }
+    char *data = formatText.data();
+    std::memmove(data + header.size(), data + firstLine, size_t(rest));
+    std::memcpy(data, header.constData(), size_t(header.size()));
+    formatText.resize(size);
 }
 
 QString graphicRecall(const QString &identifier)

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
-#include <QStringList>
+#include <QStringView>
 
 #include <cstdint>
+#include <optional>
 
 // The command texts that store, recall, delete and list objects in the
 // printer's memory, built without widgets so that their bytes can be checked
@@ -14,6 +16,11 @@ namespace StorageCommands
 // Storing refuses identifiers longer than this; recall and delete take any.
 constexpr int maxIdentifierLength = 8;
 
+// The first character of `text` that the printer link cannot carry: it takes
+// one byte per character, U+0000 to U+00FF. Nothing when all of them fit.
+// Once a text passes, each of its UTF-16 units is one character.
+std::optional<char32_t> unsendableCharacter(QStringView text);
+
 // Upper case, character for character: the length stays, and a character
 // whose capital the printer link cannot carry as one byte stays as typed.
 QString upperIdentifier(const QString &identifier);
@@ -23,9 +30,11 @@ QString upperIdentifier(const QString &identifier);
 QString graphicStoreHeader(const QString &typeWord, const QString &identifier);
 QString graphicStoreEnd();
 
-// A stored format: the header with the identifier as typed, then the lines
-// of the format file, the first one emptied.
-QString formatStore(const QString &identifier, const QStringList &formatLines);
+// Makes a format's printer text (FormatLines::toPrinterText) into a stored
+// format, in place: the header with the identifier as typed, then the
+// lines, the first one emptied. The identifier must be sendable. Throws
+// std::bad_alloc when there is no room for a longer text.
+void formatStore(const QString &identifier, QByteArray &formatText);
 
 QString graphicRecall(const QString &identifier);
 QString formatRecall(const QString &identifier, std::int16_t quantity);

@@ -13,6 +13,9 @@
 
 #include "ui_StoragePage.h"
 
+#include <QDir>
+
+#include <new>
 #include <optional>
 
 namespace
@@ -24,6 +27,46 @@ const QString storageTitle = QStringLiteral("DATA STORAGE");
 // While a file is read or sent the title animation runs, the pointer is an
 // hourglass and the tab strip is disabled.
 constexpr unsigned busySigns = BusyScope::TitleAnimation | BusyScope::Hourglass;
+
+// Refuses, with a message titled `title` on an idle window, an identifier
+// with a character the printer cannot receive: sent, it would arrive as "?"
+// and name another object.
+bool refuseUnsendable(QWidget *window, const QString &identifier, const QString &title,
+                      BusyScope *busy = nullptr)
+{
+    const std::optional<char32_t> character = StorageCommands::unsendableCharacter(identifier);
+    if (!character)
+        return false;
+    if (busy)
+        busy->end();
+    Dialogs::showMessage(window,
+                         QStringLiteral("The identifier contains \u201C") +
+                             QString::fromUcs4(&*character, 1) +
+                             QStringLiteral("\u201D, which the printer cannot receive. Use "
+                                            "letters, digits and symbols of Western European "
+                                            "text."),
+                         title);
+    return true;
+}
+
+// Runs `step` on a format's text; false, once the user has been told, when
+// there was no memory for it.
+template <typename Step>
+bool withinMemory(BusyScope &busy, QWidget *window, const QString &path, Step step)
+{
+    try {
+        step();
+        return true;
+    } catch (const std::bad_alloc &) {
+        busy.end();
+        Dialogs::showFailure(window, Failure{FailureCode::OutOfMemory,
+                                             QStringLiteral("Out of memory: ") +
+                                                 QDir::toNativeSeparators(path) +
+                                                 QStringLiteral(" is too large to send as a "
+                                                                "label format.")});
+        return false;
+    }
+}
 
 // A read-only path box in the grey of the window, as the user cannot type there.
 void greyOut(QLineEdit *box)
@@ -85,7 +128,8 @@ void StoragePage::readGraphic()
 
     ChunkedFileReader file(dialog.fileName());
     const std::optional<Failure> opened = file.open();
-    if (opened && opened->code == FailureCode::FileTooLarge) {
+    if (opened &&
+        (opened->code == FailureCode::FileTooLarge || opened->code == FailureCode::BadFileName)) {
         Dialogs::showMessage(m_services.window, opened->description, graphicTitle);
         return;
     }
@@ -127,7 +171,7 @@ void StoragePage::storeGraphic()
     const QString identifier = StorageCommands::upperIdentifier(
         Dialogs::inputBox(m_services.window, QStringLiteral("Enter Identifier"), graphicTitle,
                           QStringLiteral("Image_1")));
-    if (identifier.isEmpty())
+    if (identifier.isEmpty() || refuseUnsendable(m_services.window, identifier, graphicTitle))
         return;
     if (identifier.size() > StorageCommands::maxIdentifierLength) {
         Dialogs::showMessage(m_services.window,
@@ -206,11 +250,14 @@ void StoragePage::sendFormat()
         Dialogs::showFailure(m_services.window, *file.failure());
         return;
     }
-    // One character per byte, so the text goes out as the file's own bytes.
-    const QStringList lines = FormatLines::split(QString::fromLatin1(file.takeBytes()));
+    // One character per byte: the text goes out as the file's own bytes,
+    // and as bytes, since a text send would take two more copies of it.
+    PrinterBytes text = file.takeBytes();
+    if (!withinMemory(busy, m_services.window, path, [&] { FormatLines::toPrinterText(*text); }))
+        return;
 
     if (!storing) {
-        m_services.printer.printText(FormatLines::withCrLf(lines));
+        m_services.printer.printBytes(text);
         return;
     }
     const QString identifier =
@@ -219,16 +266,21 @@ void StoragePage::sendFormat()
     // A format stored without a name could never be recalled.
     if (identifier.isEmpty())
         return;
+    const QString formatTitle = QStringLiteral("File Format Storage");
+    if (refuseUnsendable(m_services.window, identifier, formatTitle, &busy))
+        return;
     if (identifier.size() > StorageCommands::maxIdentifierLength) {
         busy.end();
         Dialogs::showMessage(m_services.window,
-                             QStringLiteral("Identifier must be 8 chars or less"),
-                             QStringLiteral("File Format Storage"));
+                             QStringLiteral("Identifier must be 8 chars or less"), formatTitle);
         return;
     }
-    const QString text = StorageCommands::formatStore(identifier, lines);
-    m_services.printer.printText(text);
-    m_services.details.setText(text);
+    if (!withinMemory(busy, m_services.window, path,
+                      [&] { StorageCommands::formatStore(identifier, *text); }))
+        return;
+    m_services.printer.printBytes(text);
+    withinMemory(busy, m_services.window, path,
+                 [&] { m_services.details.setText(QString::fromLatin1(*text)); });
 }
 
 void StoragePage::showFormatInDetails(bool checked)
@@ -248,7 +300,7 @@ void StoragePage::recallGraphic()
 {
     const QString identifier = Dialogs::inputBox(
         m_services.window, QStringLiteral("Enter Stored Graphic to Print"), storageTitle);
-    if (identifier.isEmpty())
+    if (identifier.isEmpty() || refuseUnsendable(m_services.window, identifier, storageTitle))
         return;
     m_services.printer.printText(StorageCommands::graphicRecall(identifier));
 }
@@ -259,7 +311,7 @@ void StoragePage::recallFormat()
         m_services.window, QStringLiteral("Enter Label Format to Print"), storageTitle);
     const QString quantityText = Dialogs::inputBox(
         m_services.window, QStringLiteral("Enter Quantity"), storageTitle, QStringLiteral("1"));
-    if (identifier.isEmpty())
+    if (identifier.isEmpty() || refuseUnsendable(m_services.window, identifier, storageTitle))
         return;
     const NumberText::Converted<std::int16_t> quantity = NumberText::toInt16(quantityText);
     if (std::holds_alternative<Failure>(quantity)) {
@@ -275,7 +327,8 @@ void StoragePage::deleteObject()
     const QString identifier =
         Dialogs::inputBox(m_services.window, QStringLiteral("Enter Identifier of Object to Delete"),
                           QStringLiteral("Delete Stored Object"));
-    if (identifier.isEmpty())
+    if (identifier.isEmpty() ||
+        refuseUnsendable(m_services.window, identifier, QStringLiteral("Delete Stored Object")))
         return;
     m_services.printer.printText(StorageCommands::deleteObject(identifier));
 }

@@ -31,6 +31,9 @@ public:
 
     void setHourglass(bool on);
     void setTabStripEnabled(bool enabled);
+    // The control of the window that has the keyboard focus, or will have it
+    // when the window is active again (as after a file dialog).
+    QWidget *focusedControl() const { return m_window ? m_window->focusWidget() : nullptr; }
 
     QTimer &timer2() { return m_timer2; }
     QTimer &uploadTimer() { return m_uploadTimer; }
@@ -50,17 +53,28 @@ private:
 };
 
 // Disables the tab strip for the life of a long operation and enables it
-// again on every way out.
+// again on every way out. Disabling it moves the keyboard focus out of the
+// strip, to Exit, where the next Space would quit: the focus goes back to
+// the control that had it, if it is still there and enabled.
 class TabStripLock
 {
 public:
-    explicit TabStripLock(BusyIndicators &busy) : m_busy(busy) { m_busy.setTabStripEnabled(false); }
-    ~TabStripLock() { m_busy.setTabStripEnabled(true); }
+    explicit TabStripLock(BusyIndicators &busy) : m_busy(busy), m_focus(busy.focusedControl())
+    {
+        m_busy.setTabStripEnabled(false);
+    }
+    ~TabStripLock()
+    {
+        m_busy.setTabStripEnabled(true);
+        if (m_focus && m_focus->isEnabled())
+            m_focus->setFocus(Qt::OtherFocusReason);
+    }
     TabStripLock(const TabStripLock &) = delete;
     TabStripLock &operator=(const TabStripLock &) = delete;
 
 private:
     BusyIndicators &m_busy;
+    QPointer<QWidget> m_focus;
 };
 
 // The busy state of a long operation: the tab strip disabled and, as the

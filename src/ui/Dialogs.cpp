@@ -1,6 +1,7 @@
 #include "ui/Dialogs.h"
 
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace Dialogs
@@ -10,6 +11,9 @@ void showMessage(QWidget *parent, const QString &text, const QString &title)
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("MessageBox"));
+    // Texts carry file names and typed answers, which must show as typed,
+    // never as markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
@@ -32,6 +36,8 @@ QString inputBox(QWidget *parent, const QString &prompt, const QString &title,
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
+    if (auto *label = dialog.findChild<QLabel *>())
+        label->setTextFormat(Qt::PlainText);
     dialog.setTextValue(proposed);
     if (dialog.exec() != QDialog::Accepted)
         return QString();

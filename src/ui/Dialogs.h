@@ -13,7 +13,8 @@ namespace Dialogs
 // The title a box shows when its caller gives none.
 inline const QString applicationTitle = QStringLiteral("Labelsmithy");
 
-// A modal message with an OK button alone and no icon.
+// A modal message with an OK button alone and no icon; the text is shown
+// as plain text.
 void showMessage(QWidget *parent, const QString &text, const QString &title = applicationTitle);
 
 // A modal message reporting a failure: its box text and title, and below a

@@ -8,6 +8,7 @@
 WindowDriver::WindowDriver()
 {
     window.link().portNames().redirect(QStringLiteral("COM1"), pty.slavePath());
+    window.link().portNames().redirect(QStringLiteral("LPT1"), file(QStringLiteral("lpt1"), {}));
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         qWarning("main window not exposed");
@@ -47,6 +48,30 @@ QStringList WindowDriver::click(const QString &name, const QStringList &answers)
     }
     click(name);
     return boxes.summary();
+}
+
+QByteArray WindowDriver::parallelBytes() const
+{
+    QFile device(dir.filePath(QStringLiteral("lpt1")));
+    return device.open(QIODevice::ReadOnly) ? device.readAll() : QByteArray("(unreadable)");
+}
+
+bool WindowDriver::idle() const
+{
+    return window.findChild<QTabWidget *>(QStringLiteral("SSTab1"))->isEnabled() &&
+           window.cursor().shape() == Qt::ArrowCursor;
+}
+
+OnBusy::OnBusy(QWidget *tabStrip, std::function<void()> action) : m_action(std::move(action))
+{
+    tabStrip->installEventFilter(this);
+}
+
+bool OnBusy::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::EnabledChange && !static_cast<QWidget *>(watched)->isEnabled())
+        m_action();
+    return false;
 }
 
 int openDescriptors(const QString &path)

@@ -36,6 +36,22 @@ public:
     // "<cancel>" cancels, "file:PATH" picks PATH, any other text is typed.
     // Returns the summary of the boxes seen.
     QStringList click(const QString &name, const QStringList &answers);
+
+    // What the parallel port (LPT1, a file in the driver's folder) received.
+    QByteArray parallelBytes() const;
+    // No busy sign: the tab strip enabled and the plain pointer.
+    bool idle() const;
+};
+
+// Calls `action` each time the tab strip is disabled: a long operation begins.
+class OnBusy : public QObject
+{
+public:
+    OnBusy(QWidget *tabStrip, std::function<void()> action);
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    std::function<void()> m_action;
 };
 
 // How many of this process's descriptors lead to `path`.
