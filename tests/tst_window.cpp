@@ -203,7 +203,8 @@ private slots:
     }
 
     // Values go in in file order, each through its control's own check; the
-    // scaler 0 is refused, and nothing after it changes.
+    // scaler 0 is refused, and nothing after it changes. The darkness slider
+    // follows its label, so the next arrow key starts from the imported value.
     void profileImportStopsAtTheFirstRefusedValue()
     {
         const QString later = "TextBufferChk TextBufMain PrintModeChk PrintModeCMB WidthTxt";
@@ -213,7 +214,7 @@ private slots:
         QCOMPARE(
             run({"LoadCMD=file:refused.vsp;<ok>;<ok>"}),
             (QStringList{"Invalid property value|380", "Error Opening File|Load Configuration"}));
-        QCOMPARE(state("DarkChk DarkLbl KestraChk"), "2 30 2");
+        QCOMPARE(state("DarkChk DarkLbl Slider1 KestraChk"), "2 30 30 2");
         QCOMPARE(state(later), before);
         for (const char *name : {"DarkChk", "KestraChk"})
             ui->click(name);

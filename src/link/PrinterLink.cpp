@@ -117,8 +117,13 @@ SendOutcome PrinterLink::send(Connection &connection, QByteArrayView data)
 
 SendOutcome PrinterLink::sendText(const QString &text)
 {
+    return sendLatin1Text(text.toLatin1());
+}
+
+SendOutcome PrinterLink::sendLatin1Text(const QByteArray &text)
+{
     const std::unique_ptr<Connection> connection = openableConnection();
-    SendOutcome outcome = send(*connection, text.toLatin1());
+    SendOutcome outcome = send(*connection, text);
     if (outcome) {
         outcome->text = connection->textFailureText();
         outcome->title = connection->textFailureTitle();

@@ -28,6 +28,9 @@ public:
     // A text goes out one byte a character; a failed text send carries the
     // fixed box of its kind of port, with the cause as its description.
     SendOutcome sendText(const QString &text);
+    // The same for a text already in its bytes, one a character: a large
+    // label format need not be held twice.
+    SendOutcome sendLatin1Text(const QByteArray &text);
     // A failed byte send shows its cause, titled with its number.
     SendOutcome sendBytes(const PrinterBytes &bytes);
 

@@ -251,13 +251,13 @@ void StoragePage::sendFormat()
         return;
     }
     // One character per byte: the text goes out as the file's own bytes,
-    // and as bytes, since a text send would take two more copies of it.
+    // never widened to a QString, which would take two more copies of it.
     PrinterBytes text = file.takeBytes();
     if (!withinMemory(busy, m_services.window, path, [&] { FormatLines::toPrinterText(*text); }))
         return;
 
     if (!storing) {
-        m_services.printer.printBytes(text);
+        m_services.printer.printLatin1Text(*text);
         return;
     }
     const QString identifier =
@@ -278,7 +278,7 @@ void StoragePage::sendFormat()
     if (!withinMemory(busy, m_services.window, path,
                       [&] { StorageCommands::formatStore(identifier, *text); }))
         return;
-    m_services.printer.printBytes(text);
+    m_services.printer.printLatin1Text(*text);
     withinMemory(busy, m_services.window, path,
                  [&] { m_services.details.setText(QString::fromLatin1(*text)); });
 }

@@ -16,6 +16,11 @@ bool SendPresenter::printText(const QString &text)
     return present(m_link.sendText(text));
 }
 
+bool SendPresenter::printLatin1Text(const QByteArray &text)
+{
+    return present(m_link.sendLatin1Text(text));
+}
+
 bool SendPresenter::printBytes(const PrinterBytes &bytes)
 {
     const bool hourglass = m_window && m_link.serialMode();

@@ -19,6 +19,7 @@ public:
 
     // Both return whether the data went out.
     bool printText(const QString &text);
+    bool printLatin1Text(const QByteArray &text);
     bool printBytes(const PrinterBytes &bytes);
 
 private:
