@@ -17,6 +17,8 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QSerialPort>
 #include <QSlider>
 #include <QTabWidget>
@@ -220,6 +222,74 @@ private slots:
             ui->click(name);
     }
 
+    // Cancel (the button or Esc) ends a byte transfer that waits on a full
+    // printer: no box, the port closed, the status says so; meanwhile the
+    // status tells how far it is.
+    void cancelEndsATransferQuietly_data()
+    {
+        QTest::addColumn<QString>("load");
+        QTest::addColumn<QString>("send");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<bool>("escape");
+        QTest::addColumn<QStringList>("asked");
+        QTest::newRow("upload, button") << "BMemCMD"
+                                        << "BUpLoadCMD"
+                                        << "UStatLbl" << false << QStringList();
+        QTest::newRow("graphic, Esc")
+            << "BrowseCMD"
+            << "StoreCMD=logo"
+            << "StatLbl" << true << QStringList{"Enter Identifier|Graphic Storage|Image_1"};
+    }
+    void cancelEndsATransferQuietly()
+    {
+        QFETCH(QString, load);
+        QFETCH(QString, send);
+        QFETCH(QString, status);
+        QFETCH(bool, escape);
+        QFETCH(QStringList, asked);
+        ui->window.link().setStallLimitMs(5000);
+        ui->file("big.bin", QByteArray(1 << 20, 'b'));
+        QCOMPARE(run({load + "=file:big.bin"}), QStringList());
+        QWidget *page = ui->control(status)->parentWidget();
+        while (!page->findChild<QPushButton *>("CancelCMD"))
+            page = page->parentWidget();
+        auto *cancel = page->findChild<QPushButton *>("CancelCMD");
+        QVERIFY(!cancel->isEnabled());
+        ui->pty.pauseReading(true);
+        QString during;
+        QObject scope; // no timer outlives the test
+        OnBusy cancelling(ui->control("SSTab1"), [&] {
+            if (!during.isNull())
+                return;
+            during = "";
+            QTimer::singleShot(300, &scope, [&] {
+                during = ui->control<QLabel>(status)->text();
+                QVERIFY(cancel->isEnabled());
+                if (escape) {
+                    // The identifier box just closed: the window is active again.
+                    ui->window.activateWindow();
+                    QVERIFY(QTest::qWaitForWindowActive(&ui->window));
+                    QTest::keyClick(&ui->window, Qt::Key_Escape);
+                } else
+                    cancel->click();
+            });
+        });
+        QElapsedTimer clock;
+        clock.start();
+        const QStringList boxes = run({send});
+        ui->pty.pauseReading(false);
+        QCOMPARE(boxes, asked);
+        QVERIFY(clock.elapsed() < 1500);
+        QVERIFY2(during.contains(
+                     QRegularExpression("^(Uploading|Sending) \\d+(\\.\\d)? kB of 1\\.0 MB")),
+                 qPrintable(during));
+        QCOMPARE(ui->control<QLabel>(status)->text(),
+                 escape ? "STORING CANCELLED" : "Upload Cancelled");
+        QVERIFY(!cancel->isEnabled());
+        QCOMPARE(openDescriptors(ui->pty.slavePath()), 1); // the terminal's own
+        ui->pty.readAvailable();
+    }
+
     // Closing during a transfer asks first; keeping on sends on, stopping
     // ends it at once with no failure box and the port closed.
     void closingDuringATransferAsksFirst()
@@ -237,7 +307,10 @@ private slots:
         };
         ModalAnswerer boxes;
         boxes.then(answer("Keep Sending")).then(answer("Stop and Quit"));
+        bool asked = false;
         OnBusy closing(ui->control("SSTab1"), [&] {
+            if (std::exchange(asked, true))
+                return;
             QTimer::singleShot(100, &ui->window, &QWidget::close);
             QTimer::singleShot(400, &ui->window, &QWidget::close);
         });

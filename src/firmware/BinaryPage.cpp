@@ -6,6 +6,7 @@
 #include "ui/CommonDialog.h"
 #include "ui/Dialogs.h"
 #include "ui/SendPresenter.h"
+#include "ui/TransferWatch.h"
 
 #include "ui_BinaryPage.h"
 
@@ -96,6 +97,13 @@ void BinaryPage::uploadFile()
 {
     BusyScope busy(m_services.busy, BusyScope::TitleAnimation);
     ui->UStatLbl->setText(tr("Uploading File"));
-    const bool sent = m_services.printer.printBytes(m_binaryBytes);
-    ui->UStatLbl->setText(sent ? tr("File Uploaded") : tr("Upload Failed"));
+    bool sent = false;
+    {
+        TransferWatch watch(m_services.link, ui->CancelCMD, ui->ProgressBar1, ui->UStatLbl,
+                            tr("Uploading"));
+        sent = m_services.printer.printBytes(m_binaryBytes);
+    }
+    ui->UStatLbl->setText(sent                                ? tr("File Uploaded")
+                          : m_services.printer.wasCancelled() ? tr("Upload Cancelled")
+                                                              : tr("Upload Failed"));
 }

@@ -10,6 +10,7 @@
 #include "ui/DetailsWindow.h"
 #include "ui/Dialogs.h"
 #include "ui/SendPresenter.h"
+#include "ui/TransferWatch.h"
 
 #include "ui_StoragePage.h"
 
@@ -187,11 +188,16 @@ void StoragePage::storeGraphic()
     bool stored = printer.printText(StorageCommands::graphicStoreHeader(typeWord, identifier));
     if (stored) {
         ui->StatLbl->setText(QStringLiteral("SENDING FILE TO PRINTER"));
-        stored = printer.printBytes(m_graphicBytes) &&
-                 printer.printText(StorageCommands::graphicStoreEnd());
+        {
+            TransferWatch watch(m_services.link, ui->CancelCMD, ui->GraphicProgress, ui->StatLbl,
+                                QStringLiteral("Sending"));
+            stored = printer.printBytes(m_graphicBytes);
+        }
+        stored = stored && printer.printText(StorageCommands::graphicStoreEnd());
     }
-    ui->StatLbl->setText(stored ? QStringLiteral("FINISHED STORING ") + identifier
-                                : QStringLiteral("STORING FAILED"));
+    ui->StatLbl->setText(stored                   ? QStringLiteral("FINISHED STORING ") + identifier
+                         : printer.wasCancelled() ? QStringLiteral("STORING CANCELLED")
+                                                  : QStringLiteral("STORING FAILED"));
 }
 
 void StoragePage::choosePrintFormat()

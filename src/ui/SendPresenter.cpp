@@ -32,10 +32,11 @@ bool SendPresenter::printBytes(const PrinterBytes &bytes)
     return present(outcome);
 }
 
-bool SendPresenter::present(const SendOutcome &outcome) const
+bool SendPresenter::present(const SendOutcome &outcome)
 {
+    m_cancelled = outcome && outcome->code == FailureCode::Cancelled;
     // A cancel is the user's own doing, and a closing window shows nothing.
-    if (outcome && !m_stop.isRaised() && outcome->code != FailureCode::Cancelled)
+    if (outcome && !m_stop.isRaised() && !m_cancelled)
         Dialogs::showFailure(m_window, *outcome);
     return !outcome;
 }

@@ -17,15 +17,19 @@ class SendPresenter
 public:
     SendPresenter(QWidget *window, PrinterLink &link, const StopSignal &stop);
 
-    // Both return whether the data went out.
+    // Each returns whether the data went out.
     bool printText(const QString &text);
     bool printLatin1Text(const QByteArray &text);
     bool printBytes(const PrinterBytes &bytes);
 
+    // Whether the last send ended by the user's Cancel.
+    bool wasCancelled() const { return m_cancelled; }
+
 private:
-    bool present(const SendOutcome &outcome) const;
+    bool present(const SendOutcome &outcome);
 
     QWidget *m_window;
     PrinterLink &m_link;
     const StopSignal &m_stop;
+    bool m_cancelled = false;
 };

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "link/TransferProgress.h"
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QMetaObject>
+#include <QPointer>
+#include <QString>
+
+#include <memory>
+
+class PrinterLink;
+class QAbstractButton;
+class QLabel;
+class QProgressBar;
+class QShortcut;
+class QTabWidget;
+class QWidget;
+
+// What a page shows while its bytes go out, for the length of one send: the
+// progress bar and a status line by the bytes the line has taken, and a
+// Cancel button (and Esc) that ends the transfer. A long operation locks the
+// whole tab strip, which would lock Cancel too: for the watch, the tabs and
+// every other control of the page are held off instead. All of it is undone
+// when the watch ends.
+class TransferWatch
+{
+public:
+    TransferWatch(PrinterLink &link, QAbstractButton *cancel, QProgressBar *bar, QLabel *status,
+                  QString verb);
+    ~TransferWatch();
+    TransferWatch(const TransferWatch &) = delete;
+    TransferWatch &operator=(const TransferWatch &) = delete;
+
+private:
+    void show(qint64 sent, qint64 total);
+    void holdOffAllButCancel();
+    void releaseHeldOff();
+
+    PrinterLink &m_link;
+    QPointer<QAbstractButton> m_cancel;
+    QPointer<QProgressBar> m_bar;
+    QPointer<QLabel> m_status;
+    QPointer<QTabWidget> m_lockedTabs;
+    QList<QPointer<QWidget>> m_heldOff;
+    QString m_verb;
+    std::unique_ptr<QShortcut> m_escape;
+    std::unique_ptr<TransferProgress> m_progress;
+    QElapsedTimer m_clock;
+    QMetaObject::Connection m_watching;
+    QMetaObject::Connection m_cancelling;
+};
