@@ -7,6 +7,7 @@
 #ifdef Q_OS_LINUX
 #include <linux/sockios.h>
 #include <sys/ioctl.h>
+#include <sys/socket.h>
 #endif
 
 NetworkConnection::NetworkConnection(QString host, quint16 port, int connectTimeoutMs)
@@ -152,7 +153,16 @@ SendOutcome NetworkConnection::close()
 
 void NetworkConnection::discard()
 {
-    // Resets the connection: what is still queued is thrown away.
+#ifdef Q_OS_LINUX
+    // A plain close would leave the system sending what it still holds,
+    // long after the send was given up: a cancelled job would print after
+    // all. Lingering for no time makes the close a reset that drops it.
+    if (m_socket.socketDescriptor() >= 0) {
+        const linger drop{1, 0};
+        ::setsockopt(int(m_socket.socketDescriptor()), SOL_SOCKET, SO_LINGER, &drop, sizeof drop);
+    }
+#endif
+    // What is still queued in this program is thrown away.
     m_socket.abort();
 }
 
