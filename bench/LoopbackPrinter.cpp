@@ -1,6 +1,4 @@
-#include "support/LoopbackPrinter.h"
-
-#include <QElapsedTimer>
+#include "LoopbackPrinter.h"
 
 #include <arpa/inet.h>
 #include <cerrno>
@@ -78,8 +76,6 @@ void LoopbackPrinter::serve()
                 continue;
             client = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC);
             fromClient = 0;
-            if (client >= 0)
-                ++m_accepted;
             continue;
         }
         if (m_paused) {
@@ -96,88 +92,13 @@ void LoopbackPrinter::serve()
         if (got > 0) {
             fromClient += got;
             m_total += got;
-            if (m_keep) {
-                const std::lock_guard<std::mutex> hold(m_lock);
-                m_received.append(buffer, got);
-            }
         }
         const bool hangUp = m_hangUpAfter >= 0 && fromClient >= m_hangUpAfter;
         if (got == 0 || hangUp || (got < 0 && errno != EINTR && errno != EAGAIN)) {
             ::close(client);
             client = -1;
-            ++m_ended;
         }
     }
     if (client >= 0)
         ::close(client);
-}
-
-QByteArray LoopbackPrinter::readExactly(qsizetype count, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    for (;;) {
-        {
-            const std::lock_guard<std::mutex> hold(m_lock);
-            if (m_received.size() >= count || clock.elapsed() >= timeoutMs) {
-                QByteArray taken = m_received.left(count);
-                m_received.remove(0, taken.size());
-                return taken;
-            }
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-}
-
-QByteArray LoopbackPrinter::readAvailable(int quietMs)
-{
-    qint64 seen = -1;
-    while (seen != m_total) {
-        seen = m_total;
-        std::this_thread::sleep_for(std::chrono::milliseconds(quietMs));
-    }
-    const std::lock_guard<std::mutex> hold(m_lock);
-    QByteArray taken;
-    taken.swap(m_received);
-    return taken;
-}
-
-FullListener::FullListener()
-{
-    // A backlog of 0 leaves room for one connection waiting to be accepted;
-    // the fillers take it, and nobody ever accepts.
-    m_listener = listenOn("127.0.0.1", 0, &m_port);
-    if (m_listener < 0) {
-        m_port = 0;
-        return;
-    }
-    sockaddr_in to{};
-    to.sin_family = AF_INET;
-    to.sin_port = htons(m_port);
-    to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    for (int &filler : m_fillers) {
-        filler = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-        (void)::connect(filler, reinterpret_cast<sockaddr *>(&to), sizeof to);
-    }
-    // Lets the fillers' handshakes settle before anyone else knocks.
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-}
-
-FullListener::~FullListener()
-{
-    for (int filler : m_fillers)
-        if (filler >= 0)
-            ::close(filler);
-    if (m_listener >= 0)
-        ::close(m_listener);
-}
-
-quint16 closedLoopbackPort()
-{
-    quint16 port = 0;
-    const int fd = listenOn("127.0.0.1", 1, &port);
-    if (fd < 0)
-        return 0;
-    ::close(fd);
-    return port;
 }
