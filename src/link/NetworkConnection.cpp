@@ -78,6 +78,8 @@ SendOutcome NetworkConnection::open()
     QEventLoop wait;
     QTimer timeout;
     timeout.setSingleShot(true);
+    // A coarse timer may fire up to 5 % early: a 5 s wait would end at 4.75 s.
+    timeout.setTimerType(Qt::PreciseTimer);
     connect(&timeout, &QTimer::timeout, &wait, [this, &wait] {
         m_timedOut = true;
         wait.quit();
