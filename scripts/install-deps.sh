@@ -7,7 +7,7 @@ packages=(build-essential cmake ninja-build ccache qt6-base-dev qt6-serialport-d
 case "${1:-}" in
 --tests) packages+=(desktop-file-utils appstream dpkg-dev lintian) ;;
 --fuzz) packages+=(clang libclang-rt-14-dev) ;;
---screenshot) packages+=(xvfb xauth x11-apps x11-utils imagemagick) ;;
+--screenshot) packages+=(xvfb xauth x11-apps x11-utils imagemagick xdotool) ;;
 esac
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the utility under a virtual X server and captures its main window
-# as docs/main-window.png (the picture in the README).
+# as docs/main-window.png, then its Communication Settings tab as
+# docs/comm-settings.png (the pictures in the README).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh" --screenshot
@@ -9,6 +10,7 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DVARIMONDE_BUILD_TESTS=OFF -DVARIMONDE_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" --target varimonde-setup
 output="${1:-$root/docs/main-window.png}"
+comm_output="${2:-$root/docs/comm-settings.png}"
 
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     "$1" &
@@ -22,6 +24,14 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
         awk "/Absolute upper-left X/{x=\$4} /Absolute upper-left Y/{y=\$4}
              /Width:/{w=\$2} /Height:/{h=\$2} END{print w \"x\" h \"+\" x \"+\" y}")
     xwd -root -silent | convert xwd:- -crop "$geometry" +repage "$2"
+    # The window opens on the configuration tab; the one before it is the
+    # Communication Settings tab.
+    window=$(xdotool search --name "Varimonde Printer Setup Utility" | head -1)
+    xdotool windowactivate --sync "$window" 2>/dev/null || true
+    xdotool windowfocus --sync "$window"
+    xdotool key --window "$window" ctrl+shift+Tab
+    sleep 0.5
+    xwd -root -silent | convert xwd:- -crop "$geometry" +repage "$3"
     kill "$program"
-' _ "$build/src/varimonde-setup" "$output"
-echo "wrote $output"
+' _ "$build/src/varimonde-setup" "$output" "$comm_output"
+echo "wrote $output and $comm_output"

@@ -87,6 +87,10 @@ class TestLayout : public QObject
         ui->control("Label10")->show();
         ui->control<QComboBox>("CPrintModeCMB")->setEditText("TT");
         ui->control<QComboBox>("PrintSpeedCMB")->setEditText("HIGHSPEED");
+        // A port from the list, and fields edited but not applied.
+        ui->control<QComboBox>("SPortCombo")
+            ->setEditText("96 \u2014 /dev/ttyACM31 \u2014 USB-Serial Controller D");
+        ui->control<QLineEdit>("NetHostTxt")->setText("fd00:1234:5678:9abc:def0:1234:5678:9abc");
         ui->control<QAbstractButton>("FSTandardOp1")->click();
         ui->control("Check2")->show();
         ui->control("HashLbl")->show();
@@ -112,24 +116,26 @@ private slots:
     {
         QTest::addColumn<int>("tab");
         QTest::addColumn<bool>("longest");
-        QTest::addColumn<bool>("parallel");
+        QTest::addColumn<QString>("link"); // an option of the communication tab
         const char *names[] = {"communication", "configuration", "calibration",
                                "storage",       "binary",        "about"};
         for (bool longest : {false, true})
             for (int tab = MainWindow::CommunicationTab; tab <= MainWindow::AboutTab; ++tab)
                 QTest::addRow("%s, %s", names[tab], longest ? "longest texts" : "at start")
-                    << tab << longest << false;
-        QTest::newRow("communication, parallel") << 0 << true << true;
+                    << tab << longest << QString();
+        QTest::newRow("communication, parallel") << 0 << true << "CommOp_1";
+        QTest::newRow("communication, USB printer") << 0 << true << "CommOp_2";
+        QTest::newRow("communication, network") << 0 << true << "CommOp_3";
     }
     void everyTabFollowsTheRules()
     {
         QFETCH(int, tab);
         QFETCH(bool, longest);
-        QFETCH(bool, parallel);
+        QFETCH(QString, link);
         if (longest)
             showLongestTexts();
-        if (parallel)
-            ui->click("CommOp_1");
+        if (!link.isEmpty())
+            ui->control<QAbstractButton>(link)->click();
         auto *tabs = ui->control<QTabWidget>("SSTab1");
         tabs->setCurrentIndex(tab);
         QWidget *page = tabs->currentWidget();

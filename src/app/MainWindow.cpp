@@ -11,10 +11,15 @@
 #include "ui/WindowTitle.h"
 
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -46,6 +51,26 @@ QIcon applicationIcon()
     return icon;
 }
 
+// A status text that gives way when the window is narrow, ending in "..."
+// rather than widening the window: a failure's cause can be long. The whole
+// text stays in its tool tip.
+class EllipsisLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const QRect room = contentsRect();
+        style()->drawItemText(&painter, room, int(alignment()), palette(), isEnabled(),
+                              fontMetrics().elidedText(text(), Qt::ElideRight, room.width()),
+                              foregroundRole());
+    }
+};
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -68,6 +93,8 @@ MainWindow::MainWindow(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
     layout->addWidget(m_exitCmd, 0, Qt::AlignHCenter);
+    buildStatusBar();
+    layout->addWidget(findChild<QStatusBar *>(QStringLiteral("StatusBar")));
 
     connectControls();
     m_tabs->setCurrentIndex(ConfigurationTab);
@@ -98,9 +125,42 @@ void MainWindow::buildTabs()
     new ProfileActions(this, *configPage, m_commonDialog);
 }
 
+void MainWindow::buildStatusBar()
+{
+    auto *bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    bar->setSizeGripEnabled(false);
+    m_linkLbl = new EllipsisLabel(bar);
+    m_linkLbl->setObjectName(QStringLiteral("LinkLbl"));
+    m_lastSendLbl = new EllipsisLabel(bar);
+    m_lastSendLbl->setObjectName(QStringLiteral("LastSendLbl"));
+    bar->addWidget(m_linkLbl, 1);
+    bar->addWidget(m_lastSendLbl, 2);
+    showLink();
+}
+
+void MainWindow::showLink()
+{
+    m_linkLbl->setText(m_link.description());
+    m_linkLbl->setToolTip(tr("The next send goes to: %1").arg(m_link.description()));
+}
+
+void MainWindow::showLastSend(qint64 bytes, const QString &failure)
+{
+    const QString time = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
+    const QString text = failure.isEmpty() ? tr("Sent %1 %2 at %3")
+                                                 .arg(QString::number(bytes),
+                                                      bytes == 1 ? tr("byte") : tr("bytes"), time)
+                                           : tr("Failed at %1: %2").arg(time, failure);
+    m_lastSendLbl->setText(text);
+    m_lastSendLbl->setToolTip(text);
+}
+
 void MainWindow::connectControls()
 {
     connect(m_exitCmd, &QPushButton::clicked, this, &QWidget::close);
+    connect(&m_link, &PrinterLink::changed, this, &MainWindow::showLink);
+    connect(&m_link, &PrinterLink::finished, this, &MainWindow::showLastSend);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

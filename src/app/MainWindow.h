@@ -13,12 +13,14 @@
 
 #include <memory>
 
+class QLabel;
 class QMessageBox;
 class QPushButton;
 class QTabWidget;
 
-// The main window: six tabs, the Exit button, and the services the tabs
-// share. Closing it closes the Details window, stops any running transfer
+// The main window: six tabs, the Exit button, a status bar that shows the
+// link the next send uses and how the last send ended, and the services the
+// tabs share. Closing it closes the Details window, stops any running transfer
 // and ends the program.
 class MainWindow : public QWidget
 {
@@ -53,12 +55,17 @@ private:
     void connectControls();
     // Closing while a transfer runs asks first; the transfer goes on meanwhile.
     void askToStopTransfer();
+    void buildStatusBar();
+    void showLink();
+    void showLastSend(qint64 bytes, const QString &failure);
 
     StopSignal m_stop;
     PrinterLink m_link;
     SendPresenter m_printer;
     QTabWidget *m_tabs;
     QPushButton *m_exitCmd = nullptr;
+    QLabel *m_linkLbl = nullptr;
+    QLabel *m_lastSendLbl = nullptr;
     std::unique_ptr<BusyIndicators> m_busy;
     CommonDialog m_commonDialog;
     DetailsHost m_details;

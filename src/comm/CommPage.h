@@ -1,9 +1,13 @@
 #pragma once
 
+#include "link/PortDiscovery.h"
 #include "ui/PageServices.h"
 
+#include <QFileSystemWatcher>
+#include <QStringList>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 namespace Ui
@@ -11,27 +15,50 @@ namespace Ui
 class CommPage;
 }
 
-// The Communication Settings tab: chooses the serial or the parallel link,
-// the serial port number and line settings, and the parallel device. It
-// changes only the link state; nothing is opened or sent here.
+// The Communication Settings tab: chooses the link (serial, parallel, USB
+// printer or network), the serial port and line settings, the parallel
+// device, the USB printer and the network printer's address. It changes
+// only the link state; nothing is opened or sent here.
 class CommPage : public QWidget
 {
     Q_OBJECT
 public:
+    using SerialPortLister = std::function<QList<PortDiscovery::SerialPortEntry>()>;
+
     explicit CommPage(PageServices services, QWidget *parent = nullptr);
     ~CommPage() override;
 
-    // Index 0 chooses the serial link, any other the parallel link.
+    // Index 0 chooses the serial link, 2 the USB printer, 3 the network
+    // printer, any other the parallel link.
     void chooseLink(int index);
     // Index 1 applies the parallel device, any other the serial settings.
     void applySettings(int index);
+
+    // Where USB printers appear as devices (/dev/usb) and where each tells
+    // its maker and model (/sys/class/usbmisc); both are watched.
+    void setUsbRoots(const QString &devRoot, const QString &sysRoot);
+    // Where the serial ports offered in the COM list come from.
+    void setSerialPortLister(SerialPortLister lister);
 
 private:
     void fillLists();
     void connectControls();
     void applySerialSettings();
     void applyParallelDevice();
+    void applyNetworkPrinter();
+    void refreshSerialPorts();
+    void refreshUsbPrinters();
+    void watchUsbRoots();
+    QStringList serialTexts() const;
+    void showWhatIsApplied();
 
     std::unique_ptr<Ui::CommPage> ui;
     PageServices m_services;
+    SerialPortLister m_serialPorts;
+    QString m_usbDevRoot = QStringLiteral("/dev/usb");
+    QString m_usbSysRoot = QStringLiteral("/sys/class/usbmisc");
+    QFileSystemWatcher m_usbWatcher;
+    // The texts of the serial fields and of the network fields last applied.
+    QStringList m_appliedSerial;
+    QStringList m_appliedNetwork;
 };

@@ -69,13 +69,19 @@ DeviceConnection::~DeviceConnection()
 SendOutcome DeviceConnection::open()
 {
     if (m_path.isEmpty())
-        return Failure{FailureCode::BadFileName, QStringLiteral("Bad file name or number")};
+        return m_missingDeviceHint.isEmpty()
+                   ? Failure{FailureCode::BadFileName, QStringLiteral("Bad file name or number")}
+                   : Failure{FailureCode::FileNotFound, m_missingDeviceHint};
     int fd;
     do {
         fd = openForWriting(QFile::encodeName(m_path));
     } while (fd < 0 && errno == EINTR);
-    if (fd < 0)
-        return FileFailure::fromErrno(errno, m_path);
+    if (fd < 0) {
+        Failure failure = FileFailure::fromErrno(errno, m_path);
+        if (failure.code == FailureCode::FileNotFound && !m_missingDeviceHint.isEmpty())
+            failure.description += QStringLiteral(". ") + m_missingDeviceHint;
+        return failure;
+    }
     m_fd = fd;
     return printerStatus();
 }

@@ -30,6 +30,10 @@ public:
     QString textFailureText() const override { return m_textFailureText; }
     QString textFailureTitle() const override { return m_textFailureTitle; }
 
+    // What to check when the device is missing, such as a cable or a driver;
+    // a send with no device at all says only this.
+    void setMissingDeviceHint(const QString &hint) { m_missingDeviceHint = hint; }
+
 private:
     // What a printer port says of itself before anything is sent.
     SendOutcome printerStatus() const;
@@ -38,5 +42,6 @@ private:
     QString m_name;
     QString m_textFailureText;
     QString m_textFailureTitle;
+    QString m_missingDeviceHint;
     int m_fd = -1;
 };

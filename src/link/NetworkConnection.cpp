@@ -4,9 +4,12 @@
 #include <QHostAddress>
 #include <QTimer>
 
+#include <algorithm>
+
 #ifdef Q_OS_LINUX
 #include <linux/sockios.h>
 #include <sys/ioctl.h>
+#include <sys/socket.h>
 #endif
 
 NetworkConnection::NetworkConnection(QString host, quint16 port, int connectTimeoutMs)
@@ -16,6 +19,37 @@ NetworkConnection::NetworkConnection(QString host, quint16 port, int connectTime
     connect(&m_socket, &QTcpSocket::bytesWritten, this, &Connection::changed);
     connect(&m_socket, &QTcpSocket::errorOccurred, this, &Connection::changed);
     connect(&m_socket, &QTcpSocket::stateChanged, this, &Connection::changed);
+    // The system says nothing when the printer acknowledges bytes it holds:
+    // once this program's queue is empty, the end of a send shows only in
+    // its output queue, looked at often while it moves and less often, up
+    // to the transfer's own poll, while it does not.
+    m_ackWatch.setTimerType(Qt::PreciseTimer);
+    m_ackWatch.setInterval(1);
+    connect(&m_ackWatch, &QTimer::timeout, this, &NetworkConnection::watchAcknowledgements);
+    connect(&m_socket, &QTcpSocket::bytesWritten, this, [this] {
+        if (m_socket.bytesToWrite() == 0)
+            watchAcknowledgementsSoon();
+    });
+}
+
+void NetworkConnection::watchAcknowledgementsSoon()
+{
+    m_ackWatch.setInterval(1);
+    m_ackWatch.start();
+}
+
+void NetworkConnection::watchAcknowledgements()
+{
+    const qint64 now = unsent();
+    if (now == m_lastUnsent || m_socket.bytesToWrite() > 0) {
+        m_ackWatch.setInterval(std::min(m_ackWatch.interval() * 2, 16));
+        return;
+    }
+    m_lastUnsent = now;
+    m_ackWatch.setInterval(1);
+    if (now == 0)
+        m_ackWatch.stop();
+    emit changed();
 }
 
 NetworkConnection::~NetworkConnection()
@@ -44,6 +78,8 @@ SendOutcome NetworkConnection::open()
     QEventLoop wait;
     QTimer timeout;
     timeout.setSingleShot(true);
+    // A coarse timer may fire up to 5 % early: a 5 s wait would end at 4.75 s.
+    timeout.setTimerType(Qt::PreciseTimer);
     connect(&timeout, &QTimer::timeout, &wait, [this, &wait] {
         m_timedOut = true;
         wait.quit();
@@ -97,6 +133,8 @@ Connection::Written NetworkConnection::write(QByteArrayView bytes)
             Failure{FailureCode::PortWriteFailed, m_socket.errorString()});
     // Hands what the system takes now, without waiting for the event loop.
     m_socket.flush();
+    if (taken > 0)
+        watchAcknowledgementsSoon();
     return taken;
 }
 
@@ -144,6 +182,7 @@ Failure NetworkConnection::stalled(int limitMs) const
 
 SendOutcome NetworkConnection::close()
 {
+    m_ackWatch.stop();
     // Everything is acknowledged by now: an orderly end of the connection.
     m_socket.disconnectFromHost();
     m_socket.close();
@@ -152,7 +191,17 @@ SendOutcome NetworkConnection::close()
 
 void NetworkConnection::discard()
 {
-    // Resets the connection: what is still queued is thrown away.
+    m_ackWatch.stop();
+#ifdef Q_OS_LINUX
+    // A plain close would leave the system sending what it still holds,
+    // long after the send was given up: a cancelled job would print after
+    // all. Lingering for no time makes the close a reset that drops it.
+    if (m_socket.socketDescriptor() >= 0) {
+        const linger drop{1, 0};
+        ::setsockopt(int(m_socket.socketDescriptor()), SOL_SOCKET, SO_LINGER, &drop, sizeof drop);
+    }
+#endif
+    // What is still queued in this program is thrown away.
     m_socket.abort();
 }
 

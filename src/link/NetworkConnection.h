@@ -3,6 +3,7 @@
 #include "link/Connection.h"
 
 #include <QTcpSocket>
+#include <QTimer>
 
 // A raw TCP connection to a network printer's print port (9100 on most),
 // opened for one send and closed after it.
@@ -33,10 +34,16 @@ public:
 
 private:
     Failure openFailure() const;
+    // Looks whether the printer has acknowledged more of what the system
+    // holds for it.
+    void watchAcknowledgements();
+    void watchAcknowledgementsSoon();
 
     QString m_host;
     quint16 m_port;
     int m_connectTimeoutMs;
     QTcpSocket m_socket;
     bool m_timedOut = false;
+    QTimer m_ackWatch;
+    qint64 m_lastUnsent = -1;
 };

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QSerialPortInfo>
 
+#include <algorithm>
+
 namespace PortDiscovery
 {
 
@@ -60,8 +62,11 @@ UsbPrinterEntry parseDeviceId(const QByteArray &deviceId)
 QList<UsbPrinterEntry> usbPrinters(const QString &devRoot, const QString &sysRoot)
 {
     QList<UsbPrinterEntry> printers;
-    const QStringList devices =
+    QStringList devices =
         QDir(devRoot).entryList({QStringLiteral("lp*")}, QDir::System | QDir::Files, QDir::Name);
+    // In the order of their numbers: lp2 before lp10.
+    std::stable_sort(devices.begin(), devices.end(),
+                     [](const QString &a, const QString &b) { return a.size() < b.size(); });
     for (const QString &device : devices) {
         QFile id(sysRoot + QLatin1Char('/') + device + QStringLiteral("/device/ieee1284_id"));
         // The ID can be long; the maker and model come first.

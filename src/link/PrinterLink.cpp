@@ -71,7 +71,9 @@ QString PrinterLink::description() const
                (m_usbDevice.isEmpty() ? QStringLiteral("(none found)") : m_usbDevice);
     case Kind::Network:
         return QStringLiteral("Network ") +
-               NetworkConnection::displayName(m_networkHost, m_networkPort);
+               (m_networkHost.isEmpty()
+                    ? QStringLiteral("(no address set)")
+                    : NetworkConnection::displayName(m_networkHost, m_networkPort));
     }
     return QString();
 }
@@ -88,11 +90,20 @@ std::unique_ptr<Connection> PrinterLink::openableConnection() const
             QStringLiteral("Error Opening ") + m_parallelPortName +
                 QStringLiteral(" For String Send"),
             QStringLiteral("SLptString"));
-    case Kind::UsbPrinter:
-        return std::make_unique<DeviceConnection>(
+    case Kind::UsbPrinter: {
+        auto connection = std::make_unique<DeviceConnection>(
             m_usbDevice, QStringLiteral("USB Printer"),
             QStringLiteral("Error Opening USB Printer For String Send"),
             QStringLiteral("SUsbString"));
+        // The device appears only while a printer is plugged in, switched on
+        // and claimed by the kernel's printer driver.
+        connection->setMissingDeviceHint(
+            (m_usbDevice.isEmpty() ? QStringLiteral("No USB printer is connected. ") : QString()) +
+            QStringLiteral("Check that the printer is switched on and its USB cable is plugged "
+                           "in at both ends, and that the usblp driver is loaded (lsmod | grep "
+                           "usblp; load it with: sudo modprobe usblp)."));
+        return connection;
+    }
     case Kind::Network:
         return std::make_unique<NetworkConnection>(m_networkHost, m_networkPort,
                                                    m_connectTimeoutMs);

@@ -1,0 +1,258 @@
+// The four links driven from the Communication Settings tab: the same block
+// reaches the printer over each and the status bar names the link and the
+// last send; each way a network printer fails has its message, and a failed
+// send leaves nothing to reach it later; USB printers are listed with maker
+// and model as they come and go; typed ports are checked on Apply.
+#include "comm/CommPage.h"
+#include "printer/StorageCommands.h"
+#include "support/FullListener.h"
+#include "support/TestMain.h"
+#include "support/WindowDriver.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+// A network printer on the loopback interface, served by the event loop the
+// transfer turns: it reads all, or holds off (its buffers fill), or hangs up.
+struct LoopbackPrinter : QTcpServer {
+    QByteArray received;
+    QTcpSocket *client = nullptr;
+    LoopbackPrinter(const QHostAddress &address, bool reading, qint64 hangUpAfter = 1 << 30)
+    {
+        listen(address);
+        connect(this, &QTcpServer::newConnection, this, [=] {
+            client = nextPendingConnection();
+            client->setReadBufferSize(reading ? 0 : 1); // a full buffer stops reading
+            connect(client, &QTcpSocket::readyRead, this, [=] {
+                received += client->readBufferSize() == 0 ? client->readAll() : "";
+                if (received.size() >= hangUpAfter)
+                    client->abort();
+            });
+        });
+    }
+};
+
+class TestLinks : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<WindowDriver> ui;
+    QString devRoot, sysRoot; // a USB device tree under the driver's folder
+
+    QString shown(const char *label) const { return ui->control<QLabel>(label)->text(); }
+    // Chooses the link `option`, types each "Field=text" and clicks `button`.
+    QStringList apply(const QString &option, const QStringList &fields, const QString &button)
+    {
+        ui->control<QRadioButton>(option)->click();
+        for (const QString &field : fields) {
+            auto *combo = ui->window.findChild<QComboBox *>(field.section('=', 0, 0));
+            QLineEdit *edit =
+                combo ? combo->lineEdit() : ui->control<QLineEdit>(field.section('=', 0, 0));
+            edit->selectAll();
+            edit->insert(field.section('=', 1));
+        }
+        return button.isEmpty() ? QStringList() : ui->click(button, {"<ok>"});
+    }
+
+private slots:
+    void initTestCase()
+    {
+        ui = std::make_unique<WindowDriver>();
+        ui->window.link().setStallLimitMs(300);
+        ui->window.link().setConnectTimeoutMs(300);
+        devRoot = ui->dir.filePath("dev/usb");
+        sysRoot = ui->dir.filePath("sys");
+        QDir().mkpath(ui->dir.filePath("dev"));
+        ui->window.findChild<CommPage *>()->setUsbRoots(devRoot, sysRoot);
+        ui->window.findChild<CommPage *>()->setSerialPortLister([] {
+            return QList<PortDiscovery::SerialPortEntry>{{33, "/dev/ttyUSB0", "USB-Serial"}};
+        });
+    }
+
+    void sameBlockOverEveryLink_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("link"); // %1: where the bytes go
+        QTest::newRow("serial") << "CommOp_0"
+                                << "Serial COM1 (%1) 9600,N,8,1";
+        QTest::newRow("parallel") << "CommOp_1"
+                                  << "Parallel LPT1 (%1)";
+        QTest::newRow("usb") << "CommOp_2"
+                             << "USB Printer %1";
+        QTest::newRow("network") << "CommOp_3"
+                                 << "Network 127.0.0.1:%1";
+        QTest::newRow("network, IPv6") << "CommOp_3"
+                                       << "Network [::1]:%1";
+    }
+    void sameBlockOverEveryLink()
+    {
+        QFETCH(QString, way);
+        QFETCH(QString, link);
+        const bool ipv6 = link.contains("::1");
+        LoopbackPrinter printer(ipv6 ? QHostAddress::LocalHostIPv6 : QHostAddress::LocalHost, true);
+        const QString port = QString::number(printer.serverPort());
+        QString file = way == "CommOp_1" ? ui->file("lp0", {}) : devRoot + "/lp0";
+        ui->window.link().portNames().redirect("LPT1", file);
+        QDir().mkpath(devRoot);
+        QFile(devRoot + "/lp0").open(QIODevice::WriteOnly);
+        apply(way, {QString("NetHostTxt=") + (ipv6 ? "[::1]" : "127.0.0.1"), "NetPortTxt=" + port},
+              way == "CommOp_3" ? "NetApplyCmd" : "");
+        file = way == "CommOp_0" ? ui->pty.slavePath() : way == "CommOp_3" ? port : file;
+        QTRY_COMPARE(shown("LinkLbl"), link.arg(file));
+        QCOMPARE(ui->click("ListCMD", {}), QStringList());
+        const QByteArray block = StorageCommands::listObjects().toLatin1();
+        QFile device(file);
+        if (way == "CommOp_0")
+            QCOMPARE(ui->pty.readAvailable(), block);
+        else if (way == "CommOp_3")
+            QTRY_COMPARE(printer.received, block);
+        else
+            QCOMPARE(device.open(QIODevice::ReadOnly) ? device.readAll() : "", block);
+        QVERIFY(
+            QRegularExpression(QString("^Sent %1 bytes at \\d\\d:\\d\\d:\\d\\d$").arg(block.size()))
+                .match(shown("LastSendLbl"))
+                .hasMatch());
+        QDir(devRoot).removeRecursively();
+    }
+
+    // %1: the printer's "address:port". A send given up leaves nothing
+    // behind: the printer gets what was reported sent, and nothing after.
+    void networkFailuresSayWhy_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("no address") << ""
+                                    << "No printer address is set: enter the printer's";
+        QTest::newRow("name not found") << "printer.invalid"
+                                        << "The printer's network name "
+                                           "\"printer.invalid\" could not be found (port 9100)";
+        QTest::newRow("refused") << "refused"
+                                 << "%1 refused the connection: check that this is";
+        QTest::newRow("no answer") << "full"
+                                   << "%1 did not answer within 0.3 seconds: check the";
+        QTest::newRow("stalls") << "stall"
+                                << "%1 accepted no data for 0.3 seconds: check that";
+        QTest::newRow("hangs up") << "hang up"
+                                  << "%1 closed the connection during the transfer:";
+    }
+    void networkFailuresSayWhy()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, why);
+        LoopbackPrinter printer(QHostAddress::LocalHost, fault != "stall",
+                                fault == "hang up" ? 65536 : 1 << 30);
+        FullListener full;
+        const QString host = fault.contains('.') || fault.isEmpty() ? fault : "127.0.0.1";
+        const quint16 port = host == fault     ? 9100
+                             : fault == "full" ? full.port()
+                                               : printer.serverPort();
+        if (fault == "refused")
+            printer.close(); // nobody listens there now
+        qint64 sent = 0;
+        connect(&ui->window.link(), &PrinterLink::progress, &printer,
+                [&sent](qint64 at) { sent = at; });
+        ui->window.link().setNetworkPrinter(host, port);
+        ui->window.link().setKind(PrinterLink::Kind::Network);
+        const SendOutcome outcome = ui->window.link().sendBytes(QByteArray(8 << 20, 'x'));
+        QVERIFY(outcome);
+        QVERIFY2(outcome->description.startsWith(why.arg(host + ':' + QString::number(port))),
+                 qPrintable(outcome->description));
+        if (fault == "stall") {
+            printer.client->setReadBufferSize(0);
+            QTRY_VERIFY(printer.client->state() == QAbstractSocket::UnconnectedState);
+            QCOMPARE(printer.received.size() + printer.client->readAll().size(), sent);
+        }
+    }
+
+    // Devices "name=IEEE 1284 ID" plugged in, then all taken out; %1: the device root.
+    void usbPrintersAreListedAsTheyCome_data()
+    {
+        QTest::addColumn<QStringList>("devices");
+        QTest::addColumn<QString>("listed");
+        QTest::newRow("ID fields in any order, blanks")
+            << QStringList{"lp0=CMD:V;MANUFACTURER: Acme ;MODEL:A 2;\n"} << "%1/lp0 (Acme A 2)";
+        QTest::newRow("no ID, model only")
+            << QStringList{"lp0=", "lp1=MDL:T4;"} << "%1/lp0|%1/lp1 (T4)";
+        QTest::newRow("in number order, others left out")
+            << QStringList{"lp10=MFG:C;", "hid0=MFG:M;", "lp2=MFG:B;MDL:2;"}
+            << "%1/lp2 (B 2)|%1/lp10 (C)";
+    }
+    void usbPrintersAreListedAsTheyCome()
+    {
+        QFETCH(QStringList, devices);
+        QFETCH(QString, listed);
+        apply("CommOp_2", {}, "");
+        auto *list = ui->control<QComboBox>("UsbCombo");
+        const auto items = [&] {
+            QStringList texts;
+            while (texts.size() < list->count())
+                texts << list->itemText(texts.size()).replace(devRoot, "%1");
+            return texts.join('|');
+        };
+        for (const QString &device : devices) {
+            const QString name = device.section('=', 0, 0);
+            QDir().mkpath(sysRoot + '/' + name + "/device");
+            QFile id(sysRoot + '/' + name + "/device/ieee1284_id");
+            QVERIFY(device.endsWith('=') ||
+                    (id.open(QIODevice::WriteOnly) && id.write(device.section('=', 1).toLatin1())));
+            QDir().mkpath(devRoot);
+            QFile(devRoot + '/' + name).open(QIODevice::WriteOnly);
+        }
+        QTRY_COMPARE(items(), listed);
+        QCOMPARE(shown("LinkLbl"),
+                 "USB Printer " + listed.section(' ', 0, 0).section('|', 0, 0).arg(devRoot));
+        QVERIFY(QDir(devRoot).removeRecursively() && QDir(sysRoot).removeRecursively());
+        QTRY_COMPARE(items(), "No USB printer found");
+        QCOMPARE(ui->click("ListCMD", {"<ok>"}).value(0).section("why: ", 1).left(60),
+                 "No USB printer is connected. Check that the printer is switc");
+    }
+
+    // "box" empty: accepted, the status bar shows "link" and "Not applied" goes.
+    void typedPortsAreCheckedOnApply_data()
+    {
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("link");
+        QTest::newRow("COM entry")
+            << QStringList{"SPortCombo=33 \u2014 /dev/ttyUSB0 \u2014 U"} << ""
+            << "Serial COM33 (/dev/ttyUSB0) 9600,N,8,1";
+        QTest::newRow("device path") << QStringList{"SPortCombo=/dev/ttyACM1"} << ""
+                                     << "Serial COM66 (/dev/ttyACM1) 9600,N,8,1";
+        QTest::newRow("stable name")
+            << QStringList{"SPortCombo=/dev/serial/by-id/usb-X", "SBaudCombo=300"} << ""
+            << "Serial /dev/serial/by-id/usb-X 300,N,8,1";
+        QTest::newRow("IPv6, port 65535")
+            << QStringList{"NetHostTxt=fd00::7", "NetPortTxt=65535"} << ""
+            << "Network [fd00::7]:65535";
+        for (const char *port : {"0", "65536", "91OO", ""})
+            QTest::addRow("port \"%s\"", port)
+                << QStringList{"NetHostTxt=h", QString("NetPortTxt=") + port}
+                << "Invalid Network Port: enter a number from 1 to 65535 (9100 on most "
+                   "printers).|Utility Settings"
+                << "";
+    }
+    void typedPortsAreCheckedOnApply()
+    {
+        QFETCH(QStringList, fields);
+        QFETCH(QString, box);
+        QFETCH(QString, link);
+        const bool serial = fields[0].startsWith("S");
+        apply(serial ? "CommOp_0" : "CommOp_3", {}, "");
+        const QString before = shown("LinkLbl");
+        QCOMPARE(
+            apply(serial ? "CommOp_0" : "CommOp_3", fields, serial ? "SApplyCmd_0" : "NetApplyCmd"),
+            box.isEmpty() ? QStringList() : QStringList{box});
+        QCOMPARE(shown("LinkLbl"), box.isEmpty() ? link : before);
+        QCOMPARE(ui->control(serial ? "NotAppliedLbl" : "NetNotAppliedLbl")->isVisible(),
+                 !box.isEmpty());
+        apply("CommOp_0", {"SPortCombo=1", "SBaudCombo=9600"}, "SApplyCmd_0");
+    }
+};
+
+VARIMONDE_TEST_MAIN(TestLinks)
+#include "tst_links.moc"
