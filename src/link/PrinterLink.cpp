@@ -118,7 +118,7 @@ SendOutcome PrinterLink::send(Connection &connection, QByteArrayView data)
 SendOutcome PrinterLink::sendText(const QString &text)
 {
     const std::unique_ptr<Connection> connection = openableConnection();
-    SendOutcome outcome = send(*connection, text.toLatin1());
+    SendOutcome outcome = send(*connection, textBytes(text));
     if (outcome) {
         outcome->text = connection->textFailureText();
         outcome->title = connection->textFailureTitle();

@@ -25,6 +25,9 @@ public:
     explicit PrinterLink(const StopSignal *stop, QObject *parent = nullptr);
     ~PrinterLink() override;
 
+    // The bytes a text goes out as: one byte a character.
+    static QByteArray textBytes(const QString &text) { return text.toLatin1(); }
+
     // A text goes out one byte a character; a failed text send carries the
     // fixed box of its kind of port, with the cause as its description.
     SendOutcome sendText(const QString &text);
