@@ -35,11 +35,13 @@ namespace
 constexpr double lineBytesPerSecond = 11520;
 
 std::atomic<long long> received{0};
+std::atomic<int> draining{0};
 
 // One simulated printer: reads at the line's rate until the sender closes.
 void *drain(void *argument)
 {
     const int fd = int(reinterpret_cast<intptr_t>(argument));
+    ++draining;
     constexpr int tickMs = 10;
     const int perTick = int(lineBytesPerSecond * tickMs / 1000);
     std::vector<char> buffer(perTick);
@@ -60,6 +62,7 @@ void *drain(void *argument)
         received += got;
     }
     close(fd);
+    --draining;
     return nullptr;
 }
 
@@ -181,7 +184,12 @@ Run sendToAll(const Printers &printers, int count, const std::string &action,
     }
     arguments.push_back(action);
     arguments.push_back(file);
-    return runProgram(arguments);
+    const Run run = runProgram(arguments);
+    // The program ends once its bytes are in the printers' hands; let them
+    // read the last of it before counting.
+    for (int i = 0; i < 1000 && draining > 0; ++i)
+        usleep(10000);
+    return run;
 }
 
 void show(const char *what, const Run &run)
@@ -226,7 +234,8 @@ int main(int argc, char **argv)
         Printers printers(1000);
         show("1000 printers, 4 KiB each", sendToAll(printers, 1000, "--send", configuration));
     }
-    std::printf("bytes received by the simulated printers: %lld\n", received.load());
+    const long long expected = (many + 1) * (long long)firmwareSize + 1000 * 4096LL;
+    std::printf("bytes the simulated printers received: %lld of %lld\n", received.load(), expected);
     unlink(firmware.c_str());
     unlink(configuration.c_str());
     return 0;

@@ -378,7 +378,7 @@ private slots:
     void targetsFileAndHexDump()
     {
         const QString targets = file("printers.txt", "# shop floor\n\n  tcp://[::1]:9100 \n"
-                                                     "LPT1\n# end\n");
+                                                     "LPT1 # by the door\n# end\n");
         const Ran cli = runCli({"--targets", targets, "--list", "--dry-run", "--hex"});
         QCOMPARE(cli.status, 0);
         QCOMPARE(cli.out, "# tcp://[::1]:9100: --list, transmission 1 of 1, 4 bytes\n"

@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QLocale>
+#include <QRegularExpression>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -202,8 +203,10 @@ public:
             return;
         const QStringList lines = QString::fromUtf8(*bytes).split(QLatin1Char('\n'));
         for (int i = 0; i < lines.size(); ++i) {
-            const QString line = lines[i].trimmed();
-            if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            // A comment starts the line or follows a blank.
+            static const QRegularExpression comment(QStringLiteral("(^|\\s)#.*$"));
+            const QString line = QString(lines[i]).remove(comment).trimmed();
+            if (line.isEmpty())
                 continue;
             const std::variant<Target, QString> target = Target::parse(line);
             if (const QString *why = std::get_if<QString>(&target))
@@ -374,8 +377,9 @@ ParsedArguments parseArguments(const QStringList &arguments)
                       QStringLiteral("A printer to send to; give it once for each printer."),
                       QStringLiteral("target")});
     parser.addOption({QStringLiteral("targets"),
-                      QStringLiteral("Read targets from a file, one a line; blank lines and lines "
-                                     "starting with # are skipped."),
+                      QStringLiteral("Read targets from a file, one a line; blank lines and "
+                                     "comments (from a # at the start or after a blank) are "
+                                     "skipped."),
                       QStringLiteral("file")});
     for (const ActionOption &option : actionOptions()) {
         if (option.valueName)

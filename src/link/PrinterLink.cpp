@@ -105,6 +105,7 @@ SendOutcome PrinterLink::send(Connection &connection, QByteArrayView data)
     if (isBusy())
         return anotherTransferRunning();
     Transfer transfer(connection, m_stop, m_stallLimitMs);
+    transfer.setPollMs(m_pollMs);
     connect(&transfer, &Transfer::progress, this, &PrinterLink::progress);
     m_transfer = &transfer;
     emit busyChanged(true);

@@ -4,6 +4,7 @@
 #include "link/PrinterBytes.h"
 #include "link/SendOutcome.h"
 #include "link/SerialPort.h"
+#include "link/Transfer.h"
 
 #include <QObject>
 #include <QString>
@@ -12,7 +13,6 @@
 
 class Connection;
 class StopSignal;
-class Transfer;
 
 // The link state and the two ways every feature reaches the printer. The
 // link is chosen at the moment of each call and opened only for that send;
@@ -71,6 +71,8 @@ public:
 
     void setStallLimitMs(int limitMs) { m_stallLimitMs = limitMs; }
     void setConnectTimeoutMs(int timeoutMs) { m_connectTimeoutMs = timeoutMs; }
+    // See Transfer::setPollMs.
+    void setPollMs(int ms) { m_pollMs = ms; }
 
 signals:
     void busyChanged(bool busy);
@@ -96,5 +98,6 @@ private:
     quint16 m_networkPort = defaultNetworkPort;
     int m_stallLimitMs = defaultStallLimitMs;
     int m_connectTimeoutMs = 5000;
+    int m_pollMs = Transfer::pollMs;
     Transfer *m_transfer = nullptr;
 };
