@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "cli/CommandLine.h"
 #include "common/ProcessSignals.h"
 
 #include <QApplication>
@@ -6,6 +7,10 @@
 int main(int argc, char *argv[])
 {
     ignoreBrokenPipeSignal();
+    // Options mean a run without a window, which needs no display at all:
+    // decided before any application object exists.
+    if (CommandLine::wanted(argc, argv))
+        return CommandLine::main(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("varimonde-setup"));
     QGuiApplication::setDesktopFileName(QStringLiteral("varimonde-setup"));

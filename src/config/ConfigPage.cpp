@@ -1,6 +1,7 @@
 #include "config/ConfigPage.h"
 
 #include "common/NumberText.h"
+#include "printer/ConfigRules.h"
 #include "ui/ComboLists.h"
 #include "ui/DetailsWindow.h"
 #include "ui/Dialogs.h"
@@ -12,7 +13,6 @@
 namespace
 {
 
-const QString setupTitle = QStringLiteral("Printer Setup");
 const char groupProperty[] = "group";
 
 // The settings group a control belongs to, 0 for none.
@@ -49,21 +49,29 @@ bool isOn(const QCheckBox *box)
 }
 
 // A switch state as a profile stores it: 0 off, 1 on, 2 grayed.
-std::optional<Failure> setSwitchState(QCheckBox *box, std::int16_t state)
+std::optional<Failure> setSwitchState(QCheckBox *box, std::int16_t stored)
 {
-    switch (SwitchState(state)) {
+    const std::optional<SwitchState> state = ConfigRules::switchState(stored);
+    if (!state)
+        return Failures::invalidValue();
+    switch (*state) {
     case SwitchState::Off:
         box->setCheckState(Qt::Unchecked);
-        return std::nullopt;
+        break;
     case SwitchState::On:
         box->setCheckState(Qt::Checked);
-        return std::nullopt;
+        break;
     case SwitchState::Grayed:
         box->setTristate(true);
         box->setCheckState(Qt::PartiallyChecked);
-        return std::nullopt;
+        break;
     }
-    return Failures::invalidValue();
+    return std::nullopt;
+}
+
+void setRange(QAbstractSlider *slider, ConfigRules::Range range)
+{
+    slider->setRange(range.minimum, range.maximum);
 }
 
 } // namespace
@@ -77,6 +85,10 @@ ConfigPage::ConfigPage(PageServices services, QWidget *parent)
     ui->PrintSpeedCMB->setCompleter(nullptr);
     for (QSlider *slider : {ui->EmulationSlider, ui->TextBufMain, ui->TextBufOver})
         slider->installEventFilter(this);
+    // The ranges a profile is checked against, wherever it is loaded.
+    setRange(ui->Slider1, ConfigRules::darknessRange);
+    setRange(ui->EmulationSlider, ConfigRules::scalerRange);
+    setRange(ui->TextBufMain, ConfigRules::mainBufferRange);
 
     connectControls();
     for (QCheckBox *settingSwitch : switches())
@@ -132,21 +144,20 @@ void ConfigPage::setStartValues()
 {
     // Set as changes, so that the buffer coupling bounds the overflow from
     // the first start on.
-    ui->EmulationSlider->setValue(100);
-    ui->TextBufMain->setValue(4096);
-    ui->TextBufOver->setValue(0);
+    const ConfigValues start = ConfigRules::startState().values;
+    ui->EmulationSlider->setValue(start.scaler);
+    ui->TextBufMain->setValue(start.mainBuffer);
+    ui->TextBufOver->setValue(start.overflowBuffer);
     ui->OverflowLbl->setText(QString::number(ui->TextBufOver->value()));
     ui->TextBufferLbl->setText(QString::number(ui->TextBufMain->value()));
 }
 
 void ConfigPage::fillLists()
 {
-    ComboLists::fill(ui->PrintModeCMB, {QStringLiteral("DT"), QStringLiteral("TT")},
-                     QStringLiteral("DT"));
-    ComboLists::fill(
-        ui->PrintSpeedCMB,
-        {QStringLiteral("NORMAL"), QStringLiteral("HIGHSPEED"), QStringLiteral("LOWSPEED")},
-        QStringLiteral("NORMAL"));
+    ComboLists::fill(ui->PrintModeCMB, ConfigRules::printModes(),
+                     ConfigRules::printModes().first());
+    ComboLists::fill(ui->PrintSpeedCMB, ConfigRules::printSpeeds(),
+                     ConfigRules::printSpeeds().first());
 }
 
 ConfigValues ConfigPage::values() const
@@ -259,58 +270,49 @@ void ConfigPage::showDarkness(int darkness)
 
 void ConfigPage::checkWidth()
 {
-    const QString fallback = QStringLiteral("416");
-    const NumberText::Converted<double> width = NumberText::toDouble(ui->WidthTxt->text());
-    if (const Failure *failure = std::get_if<Failure>(&width)) {
-        if (failure->code == FailureCode::TypeMismatch) {
-            ui->WidthTxt->setText(fallback);
-            Dialogs::showMessage(m_services.window, QStringLiteral("Invalid Width Argument."),
-                                 setupTitle);
+    if (const std::optional<ConfigRules::Refusal> refused =
+            ConfigRules::checkWidth(ui->WidthTxt->text())) {
+        // Letters are replaced before the box shows; a number out of range
+        // stays in sight until the box is dismissed.
+        if (refused->box.code == FailureCode::TypeMismatch) {
+            ui->WidthTxt->setText(refused->fallback);
+            Dialogs::showFailure(m_services.window, refused->box);
         } else {
-            // A number too large for any arithmetic is above the maximum
-            // too: it must not stay in the box to be uploaded.
-            Dialogs::showFailure(m_services.window, *failure);
-            ui->WidthTxt->setText(fallback);
+            Dialogs::showFailure(m_services.window, refused->box);
+            ui->WidthTxt->setText(refused->fallback);
         }
-        return;
-    }
-    if (std::get<double>(width) > 416) {
-        Dialogs::showMessage(m_services.window, QStringLiteral("Maximum Width is 416"), setupTitle);
-        ui->WidthTxt->setText(fallback);
+        // A width that is no number at all leaves the Details as they were.
+        if (refused->box.code != FailureCode::InvalidValue)
+            return;
     }
     updateDetails();
 }
 
-void ConfigPage::checkComboText(QComboBox *combo, const QStringList &valid, const QString &message,
-                                const QString &fallback)
+void ConfigPage::checkComboText(QComboBox *combo,
+                                std::optional<ConfigRules::Refusal> (*check)(const QString &))
 {
-    if (!valid.contains(combo->currentText())) {
-        Dialogs::showMessage(m_services.window, message, setupTitle);
-        combo->setEditText(fallback);
+    if (const std::optional<ConfigRules::Refusal> refused = check(combo->currentText())) {
+        Dialogs::showFailure(m_services.window, refused->box);
+        combo->setEditText(refused->fallback);
     }
     updateDetails();
 }
 
 void ConfigPage::checkPrintMode()
 {
-    checkComboText(ui->PrintModeCMB, {QStringLiteral("DT"), QStringLiteral("TT")},
-                   QStringLiteral("Invalid Print Mode. Valid Modes are DT and TT"),
-                   QStringLiteral("DT"));
+    checkComboText(ui->PrintModeCMB, &ConfigRules::checkPrintMode);
 }
 
 void ConfigPage::checkPrintSpeed()
 {
-    checkComboText(
-        ui->PrintSpeedCMB,
-        {QStringLiteral("NORMAL"), QStringLiteral("LOWSPEED"), QStringLiteral("HIGHSPEED")},
-        QStringLiteral("Invalid Print Speed"), QStringLiteral("NORMAL"));
+    checkComboText(ui->PrintSpeedCMB, &ConfigRules::checkPrintSpeed);
 }
 
 void ConfigPage::coupleBuffers(int mainSize)
 {
-    if (mainSize > 1024) {
+    if (ConfigRules::leavesOverflow(mainSize)) {
         // The slider lowers an overflow above its new maximum by itself.
-        ui->TextBufOver->setMaximum(mainSize - 1024);
+        ui->TextBufOver->setMaximum(mainSize - ConfigRules::overflowReserve);
         ui->OverflowLbl->setText(QString::number(ui->TextBufOver->value()));
     } else {
         ui->TextBufOver->setValue(0);

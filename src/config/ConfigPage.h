@@ -2,6 +2,7 @@
 
 #include "common/Failure.h"
 #include "printer/ConfigBlock.h"
+#include "printer/ConfigRules.h"
 #include "profile/ProfileRecord.h"
 #include "ui/PageServices.h"
 
@@ -84,9 +85,10 @@ private:
 
     // Keeps the overflow buffer within the main buffer less 1024.
     void coupleBuffers(int mainSize);
-    // Puts `fallback` in place of a text that is not one of `valid`.
-    void checkComboText(QComboBox *combo, const QStringList &valid, const QString &message,
-                        const QString &fallback);
+    // Shows the refusal of the combo's text, if `check` refuses it, and
+    // puts its fallback back.
+    void checkComboText(QComboBox *combo,
+                        std::optional<ConfigRules::Refusal> (*check)(const QString &));
 
     // Right-button entry of a typed value.
     void enterScaler();

@@ -116,6 +116,7 @@ SendOutcome PrinterLink::send(Connection &connection, QByteArrayView data)
     if (isBusy())
         return anotherTransferRunning();
     Transfer transfer(connection, m_stop, m_stallLimitMs);
+    transfer.setPollMs(m_pollMs);
     connect(&transfer, &Transfer::progress, this, &PrinterLink::progress);
     m_transfer = &transfer;
     emit busyChanged(true);
@@ -128,7 +129,7 @@ SendOutcome PrinterLink::send(Connection &connection, QByteArrayView data)
 
 SendOutcome PrinterLink::sendText(const QString &text)
 {
-    return sendLatin1Text(text.toLatin1());
+    return sendLatin1Text(textBytes(text));
 }
 
 SendOutcome PrinterLink::sendLatin1Text(const QByteArray &text)

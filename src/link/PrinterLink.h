@@ -4,6 +4,7 @@
 #include "link/PrinterBytes.h"
 #include "link/SendOutcome.h"
 #include "link/SerialPort.h"
+#include "link/Transfer.h"
 
 #include <QObject>
 #include <QString>
@@ -12,7 +13,6 @@
 
 class Connection;
 class StopSignal;
-class Transfer;
 
 // The link state and the two ways every feature reaches the printer. The
 // link is chosen at the moment of each call and opened only for that send;
@@ -24,6 +24,9 @@ class PrinterLink : public QObject
 public:
     explicit PrinterLink(const StopSignal *stop, QObject *parent = nullptr);
     ~PrinterLink() override;
+
+    // The bytes a text goes out as: one byte a character.
+    static QByteArray textBytes(const QString &text) { return text.toLatin1(); }
 
     // A text goes out one byte a character; a failed text send carries the
     // fixed box of its kind of port, with the cause as its description.
@@ -71,6 +74,8 @@ public:
 
     void setStallLimitMs(int limitMs) { m_stallLimitMs = limitMs; }
     void setConnectTimeoutMs(int timeoutMs) { m_connectTimeoutMs = timeoutMs; }
+    // See Transfer::setPollMs.
+    void setPollMs(int ms) { m_pollMs = ms; }
 
 signals:
     void busyChanged(bool busy);
@@ -96,5 +101,6 @@ private:
     quint16 m_networkPort = defaultNetworkPort;
     int m_stallLimitMs = defaultStallLimitMs;
     int m_connectTimeoutMs = 5000;
+    int m_pollMs = Transfer::pollMs;
     Transfer *m_transfer = nullptr;
 };

@@ -107,7 +107,7 @@ SendOutcome Transfer::run(QByteArrayView data)
             pump.pumpIfDue();
             continue;
         }
-        const int waitMs = int(std::min<qint64>(pollMs, m_stallLimitMs - idleMs));
+        const int waitMs = int(std::min<qint64>(m_pollMs, m_stallLimitMs - idleMs));
         QElapsedTimer waited;
         waited.start();
         waitForChange(waitMs);

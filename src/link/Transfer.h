@@ -27,6 +27,10 @@ public:
 
     // How often a waiting transfer looks at the line when nothing wakes it.
     static constexpr int pollMs = 20;
+    // A link that wakes the transfer whenever it takes more (a network
+    // connection) needs a look only for progress and the end: many such
+    // transfers at once then cost fewer wake-ups.
+    void setPollMs(int ms) { m_pollMs = ms; }
 
 signals:
     // At most ten times a second while bytes move, at least once a second,
@@ -44,6 +48,7 @@ private:
     Connection &m_connection;
     const StopSignal *m_stop;
     int m_stallLimitMs;
+    int m_pollMs = pollMs;
     bool m_cancelled = false;
     qint64 m_lastReportedSent = -1;
     qint64 m_lastReportMs = 0;

@@ -18,6 +18,13 @@ std::optional<char32_t> unsendableCharacter(QStringView text)
     return std::nullopt;
 }
 
+QString unsendableMessage(char32_t character)
+{
+    return QStringLiteral("The identifier contains \u201C") + QString::fromUcs4(&character, 1) +
+           QStringLiteral("\u201D, which the printer cannot receive. Use letters, digits and "
+                          "symbols of Western European text.");
+}
+
 QString upperIdentifier(const QString &identifier)
 {
     QString upper = identifier;

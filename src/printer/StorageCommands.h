@@ -20,6 +20,8 @@ constexpr int maxIdentifierLength = 8;
 // one byte per character, U+0000 to U+00FF. Nothing when all of them fit.
 // Once a text passes, each of its UTF-16 units is one character.
 std::optional<char32_t> unsendableCharacter(QStringView text);
+// What the user is told of such a character.
+QString unsendableMessage(char32_t character);
 
 // Upper case, character for character: the length stays, and a character
 // whose capital the printer link cannot carry as one byte stays as typed.

@@ -40,13 +40,7 @@ bool refuseUnsendable(QWidget *window, const QString &identifier, const QString 
         return false;
     if (busy)
         busy->end();
-    Dialogs::showMessage(window,
-                         QStringLiteral("The identifier contains \u201C") +
-                             QString::fromUcs4(&*character, 1) +
-                             QStringLiteral("\u201D, which the printer cannot receive. Use "
-                                            "letters, digits and symbols of Western European "
-                                            "text."),
-                         title);
+    Dialogs::showMessage(window, StorageCommands::unsendableMessage(*character), title);
     return true;
 }
 

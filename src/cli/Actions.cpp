@@ -1,0 +1,187 @@
+#include "cli/Actions.h"
+
+#include "common/NumberText.h"
+#include "link/PrinterLink.h"
+#include "printer/CalibrationBlocks.h"
+#include "printer/FormatLines.h"
+#include "printer/StorageCommands.h"
+#include "printer/TestLabels.h"
+
+Transmission Transmission::ofText(const QString &text)
+{
+    return {true, PrinterLink::textBytes(text)};
+}
+
+qint64 Action::size() const
+{
+    qint64 total = 0;
+    for (const Transmission &part : parts)
+        total += part.size();
+    return total;
+}
+
+namespace Actions
+{
+
+namespace
+{
+
+Built built(const QString &label, QList<Transmission> parts)
+{
+    return {Action{label, std::move(parts)}, {}};
+}
+
+Built text(const QString &label, const QString &block)
+{
+    return built(label, {Transmission::ofText(block)});
+}
+
+// The texts the calibration lists hold, whatever the case typed; a ribbon
+// also by its place in the list, counted from 0.
+std::optional<QString> listed(const CalibrationBlocks::Choice &choice, const QString &typed,
+                              bool byPosition = false)
+{
+    for (int i = 0; i < choice.items.size(); ++i) {
+        if (choice.items[i].compare(typed.trimmed(), Qt::CaseInsensitive) == 0 ||
+            (byPosition && QString::number(i) == typed.trimmed()))
+            return choice.items[i];
+    }
+    return std::nullopt;
+}
+
+// One character per byte, so the text goes out as the file's own bytes.
+QByteArray formatText(QByteArray file)
+{
+    FormatLines::toPrinterText(file);
+    return file;
+}
+
+} // namespace
+
+std::optional<QString> identifierRefusal(const QString &identifier, IdentifierUse use)
+{
+    if (identifier.isEmpty())
+        return QStringLiteral("an empty identifier: the printer could never be asked for it");
+    if (const std::optional<char32_t> character = StorageCommands::unsendableCharacter(identifier))
+        return StorageCommands::unsendableMessage(*character);
+    if (identifier.size() <= StorageCommands::maxIdentifierLength)
+        return std::nullopt;
+    switch (use) {
+    case IdentifierUse::StoreGraphic:
+        return QStringLiteral("Valid Identifier must be no more than 8 characters.");
+    case IdentifierUse::StoreFormat:
+        return QStringLiteral("Identifier must be 8 chars or less");
+    case IdentifierUse::Recall:
+    case IdentifierUse::Delete:
+        break;
+    }
+    return std::nullopt;
+}
+
+Built calibrate(const QString &label, const QString &indexType, const QString &printType,
+                const std::optional<QString> &ribbon)
+{
+    using namespace CalibrationBlocks;
+    QStringList refusals;
+    const std::optional<QString> index = listed(indexTypes(), indexType);
+    if (!index)
+        refusals << indexTypes().message;
+    const std::optional<QString> print = listed(printTypes(), printType);
+    if (!print)
+        refusals << printTypes().message;
+    // The window's start text; it hides the ribbon for direct thermal.
+    QString ribbonType = ribbonTypes().fallback;
+    if (ribbon) {
+        const std::optional<QString> chosen = listed(ribbonTypes(), *ribbon, true);
+        if (!chosen)
+            refusals << ribbonTypes().message;
+        else if (print && !needsRibbon(*print))
+            refusals << QStringLiteral("--ribbon is for thermal transfer (--print-type TT) only");
+        else
+            ribbonType = *chosen;
+    }
+    if (!refusals.isEmpty())
+        return {std::nullopt, refusals};
+    // Two transmissions, as the Calibrate button sends them.
+    return built(label, {Transmission::ofText(settingsBlock(*index, *print, ribbonType)),
+                         Transmission::ofText(calibrateBlock())});
+}
+
+Built testLabel(const QString &label, const QString &which)
+{
+    if (which == QLatin1String("1"))
+        return text(label, TestLabels::fourByThree());
+    if (which == QLatin1String("2"))
+        return text(label, TestLabels::twoPointFourByOne());
+    return Built::refused(QStringLiteral("--test-label takes 1 (the 4X3 label) or 2 (the 2.4X1 "
+                                         "label), not \"%1\"")
+                              .arg(which));
+}
+
+Built storeGraphic(const QString &label, const QByteArray &file, const QString &identifier,
+                   bool pcx)
+{
+    const QString upper = StorageCommands::upperIdentifier(identifier);
+    if (const std::optional<QString> refusal =
+            identifierRefusal(upper, IdentifierUse::StoreGraphic))
+        return Built::refused(*refusal);
+    // Header, the file's bytes unchanged, a closing line end: three sends.
+    const QString typeWord = pcx ? QStringLiteral("PCX") : QStringLiteral("BMP");
+    return built(label, {Transmission::ofText(StorageCommands::graphicStoreHeader(typeWord, upper)),
+                         Transmission::ofBytes(file),
+                         Transmission::ofText(StorageCommands::graphicStoreEnd())});
+}
+
+Built printFormat(const QString &label, const QByteArray &file)
+{
+    return built(label, {Transmission::ofLatin1Text(formatText(file))});
+}
+
+Built storeFormat(const QString &label, const QByteArray &file, const QString &identifier)
+{
+    if (const std::optional<QString> refusal =
+            identifierRefusal(identifier, IdentifierUse::StoreFormat))
+        return Built::refused(*refusal);
+    QByteArray stored = formatText(file);
+    StorageCommands::formatStore(identifier, stored);
+    return built(label, {Transmission::ofLatin1Text(stored)});
+}
+
+Built recallImage(const QString &label, const QString &identifier)
+{
+    if (const std::optional<QString> refusal = identifierRefusal(identifier, IdentifierUse::Recall))
+        return Built::refused(*refusal);
+    return text(label, StorageCommands::graphicRecall(identifier));
+}
+
+Built recallFormat(const QString &label, const QString &identifier, const QString &quantity)
+{
+    QStringList refusals;
+    if (const std::optional<QString> refusal = identifierRefusal(identifier, IdentifierUse::Recall))
+        refusals << *refusal;
+    const NumberText::Converted<std::int16_t> count = NumberText::toInt16(quantity);
+    if (std::holds_alternative<Failure>(count))
+        refusals << QStringLiteral("Invalid Quantity");
+    if (!refusals.isEmpty())
+        return {std::nullopt, refusals};
+    return text(label, StorageCommands::formatRecall(identifier, std::get<std::int16_t>(count)));
+}
+
+Built deleteObject(const QString &label, const QString &identifier)
+{
+    if (const std::optional<QString> refusal = identifierRefusal(identifier, IdentifierUse::Delete))
+        return Built::refused(*refusal);
+    return text(label, StorageCommands::deleteObject(identifier));
+}
+
+Built listObjects(const QString &label)
+{
+    return text(label, StorageCommands::listObjects());
+}
+
+Built fileBytes(const QString &label, const QByteArray &file)
+{
+    return built(label, {Transmission::ofBytes(file)});
+}
+
+} // namespace Actions

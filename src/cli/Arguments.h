@@ -1,0 +1,38 @@
+#pragma once
+
+#include "cli/Actions.h"
+#include "cli/Target.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Everything a run needs, read and checked from the command line before
+// anything is sent to any printer: the printers, the actions in the order
+// given (the same on each printer), their files read once, and how to run.
+struct Plan {
+    QList<Target> targets;
+    QList<Action> actions;
+    bool dryRun = false;
+    bool hex = false;
+    QString output; // dry run: a file instead of standard output
+    QString report; // JSON report
+    int jobs = 0;   // at most this many printers at once; 0: no limit of its own
+    int stallLimitMs = 10000;
+    int connectTimeoutMs = 5000;
+    // Worth saying before sending: each firmware's size and SHA-256.
+    QStringList notes;
+};
+
+struct ParsedArguments {
+    enum class Outcome { Run, Help, Version, Refused };
+    Outcome outcome = Outcome::Refused;
+    Plan plan;
+    QString text;       // help or version text
+    QStringList errors; // one line each
+    // The command line itself is wrong (an unknown option, a missing
+    // value): the user is pointed to --help.
+    bool usage = false;
+};
+
+ParsedArguments parseArguments(const QStringList &arguments);

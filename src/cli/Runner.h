@@ -1,0 +1,75 @@
+#pragma once
+
+#include "cli/Arguments.h"
+#include "cli/Console.h"
+#include "link/TransferProgress.h"
+
+#include <QElapsedTimer>
+
+#include <QList>
+#include <QObject>
+#include <QSet>
+#include <QTimer>
+
+#include <memory>
+#include <unordered_map>
+
+class PrinterJob;
+class QEventLoop;
+class QSocketNotifier;
+
+// Runs the plan on every printer: network and USB printers all at once,
+// one transfer at a time per serial or parallel port, at most `jobs` at
+// once; shows each printer's progress, and ends with a table and the
+// report. An interrupt (SIGINT, SIGTERM) cancels every transfer.
+class Runner : public QObject
+{
+    Q_OBJECT
+public:
+    enum ExitStatus { AllSent = 0, SomeFailed = 1, Interrupted = 130 };
+
+    Runner(const Plan &plan, const Console &console);
+    ~Runner() override;
+
+    // Interrupts cancel the run while it lasts (the program's own run, not
+    // a test's).
+    void catchInterrupts() { m_catchInterrupts = true; }
+    // Cancels every transfer and starts no more.
+    void interrupt();
+
+    int run();
+
+    // How many printers may run at once with this many file descriptors:
+    // each holds a socket or port and its thread's wake-up descriptor.
+    static int descriptorBudget();
+
+private:
+    void startMore();
+    void finished(PrinterJob *job);
+    void drawProgress();
+    QString progressLine(PrinterJob *job) const;
+    void printDone(PrinterJob *job);
+    int exitStatus() const;
+
+    const Plan &m_plan;
+    Console m_console;
+    bool m_catchInterrupts = false;
+    bool m_interrupted = false;
+    int m_limit = 0;
+    QList<PrinterJob *> m_jobs; // owned, in the order given
+    QList<PrinterJob *> m_waiting;
+    QList<PrinterJob *> m_running;
+    QSet<QString> m_busyPorts;
+    int m_done = 0;
+    QEventLoop *m_loop = nullptr;
+    QTimer m_ticker;
+    int m_drawnLines = 0;
+    QStringList m_doneLines;
+    // Per running printer: its progress as its line shows it.
+    struct Shown {
+        TransferProgress progress;
+        QElapsedTimer clock;
+    };
+    mutable std::unordered_map<const PrinterJob *, Shown> m_shown;
+    std::unique_ptr<QSocketNotifier> m_signals;
+};

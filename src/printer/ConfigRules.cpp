@@ -1,0 +1,105 @@
+#include "printer/ConfigRules.h"
+
+#include "common/NumberText.h"
+
+namespace ConfigRules
+{
+
+namespace
+{
+
+// A box of the tab's own: its message, titled "Printer Setup".
+Failure setupBox(FailureCode code, const QString &message)
+{
+    Failure box{code, message};
+    box.text = message;
+    box.title = setupTitle();
+    return box;
+}
+
+std::optional<Refusal> checkListed(const QString &text, const QStringList &valid,
+                                   const QString &message)
+{
+    if (valid.contains(text))
+        return std::nullopt;
+    return Refusal{setupBox(FailureCode::InvalidValue, message), valid.first()};
+}
+
+} // namespace
+
+const QString &setupTitle()
+{
+    static const QString title = QStringLiteral("Printer Setup");
+    return title;
+}
+
+std::optional<Refusal> checkWidth(const QString &width)
+{
+    const QString fallback = QStringLiteral("416");
+    const NumberText::Converted<double> number = NumberText::toDouble(width);
+    if (const Failure *failure = std::get_if<Failure>(&number)) {
+        if (failure->code != FailureCode::TypeMismatch)
+            // A number too large for any arithmetic is above the maximum
+            // too; its box is that of the failure itself.
+            return Refusal{*failure, fallback};
+        return Refusal{
+            setupBox(FailureCode::TypeMismatch, QStringLiteral("Invalid Width Argument.")),
+            fallback};
+    }
+    if (std::get<double>(number) > maxWidth) {
+        return Refusal{setupBox(FailureCode::InvalidValue, QStringLiteral("Maximum Width is 416")),
+                       fallback};
+    }
+    return std::nullopt;
+}
+
+const QStringList &printModes()
+{
+    static const QStringList modes{QStringLiteral("DT"), QStringLiteral("TT")};
+    return modes;
+}
+
+const QStringList &printSpeeds()
+{
+    static const QStringList speeds{QStringLiteral("NORMAL"), QStringLiteral("HIGHSPEED"),
+                                    QStringLiteral("LOWSPEED")};
+    return speeds;
+}
+
+std::optional<Refusal> checkPrintMode(const QString &mode)
+{
+    return checkListed(mode, printModes(),
+                       QStringLiteral("Invalid Print Mode. Valid Modes are DT and TT"));
+}
+
+std::optional<Refusal> checkPrintSpeed(const QString &speed)
+{
+    return checkListed(speed, printSpeeds(), QStringLiteral("Invalid Print Speed"));
+}
+
+std::optional<SwitchState> switchState(std::int16_t stored)
+{
+    switch (SwitchState(stored)) {
+    case SwitchState::Off:
+    case SwitchState::On:
+    case SwitchState::Grayed:
+        return SwitchState(stored);
+    }
+    return std::nullopt;
+}
+
+TabState startState()
+{
+    TabState state;
+    state.values.darkness = QStringLiteral("0");
+    state.values.width = QStringLiteral("416");
+    state.values.scaler = 100;
+    state.values.printMode = printModes().first();
+    state.values.printSpeed = printSpeeds().first();
+    state.values.mainBuffer = 4096;
+    state.values.overflowBuffer = 0;
+    state.overflowMaximum = state.values.mainBuffer - overflowReserve;
+    return state;
+}
+
+} // namespace ConfigRules

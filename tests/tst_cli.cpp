@@ -1,0 +1,486 @@
+// The command line sends what the window sends: each action's bytes are
+// compared with those the window puts on a pseudo-terminal for the same
+// clicks; a profile the window refuses is refused with the window's words;
+// several printers at once report each outcome; an interrupt cancels all.
+#include "cli/CommandLine.h"
+#include "cli/DryRun.h"
+#include "cli/Target.h"
+#include "profile/ProfileRecord.h"
+#include "support/TestMain.h"
+#include "support/WindowDriver.h"
+
+#include <QBuffer>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#include <csignal>
+#include <sys/socket.h>
+
+Q_DECLARE_METATYPE(ProfileRecord)
+
+namespace
+{
+
+struct Ran {
+    int status;
+    QByteArray out;
+    QString err;
+};
+
+// The command line in this process, as a script would run it.
+Ran runCli(const QStringList &arguments)
+{
+    QBuffer out, err;
+    out.open(QIODevice::WriteOnly);
+    err.open(QIODevice::WriteOnly);
+    const int status = CommandLine::run(QStringList{"varimonde-setup"} + arguments,
+                                        Console{out, err, false}, false);
+    return {status, out.data(), QString::fromUtf8(err.data())};
+}
+
+QByteArray profile(const ProfileRecord &record)
+{
+    return std::get<QByteArray>(ProfileCodec::encode(record));
+}
+
+// Clicks each step, "Button" or "Button=answer;answer"; "file:NAME" picks
+// NAME in the driver's folder. Returns the message boxes seen.
+QStringList click(WindowDriver &ui, const QStringList &steps)
+{
+    QStringList boxes;
+    for (const QString &step : steps) {
+        QStringList answers = step.section('=', 1).split(';', Qt::SkipEmptyParts);
+        for (QString &answer : answers)
+            answer.replace("file:", "file:" + ui.dir.path() + '/');
+        for (const QString &box : ui.click(step.section('=', 0, 0), answers))
+            // Input boxes are the arguments' part; messages are compared.
+            if (!box.startsWith("file|") && !box.startsWith("Enter "))
+                boxes << box;
+    }
+    return boxes;
+}
+
+const QByteArray formatFile = "NAME\r\nA 1\rB\n2\r\n";
+
+// A printer on loopback that takes everything and keeps it.
+class LoopbackPrinter : public QObject
+{
+public:
+    LoopbackPrinter()
+    {
+        server.listen(QHostAddress::LocalHost);
+        connect(&server, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket *socket = server.nextPendingConnection())
+                connect(socket, &QTcpSocket::readyRead, this,
+                        [this, socket] { received += socket->readAll(); });
+        });
+    }
+    QString target() const { return "tcp://127.0.0.1:" + QString::number(server.serverPort()); }
+    QTcpServer server;
+    QByteArray received;
+};
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QByteArray picture, firmware;
+
+    QString file(const QString &name, const QByteArray &bytes)
+    {
+        QFile out(dir.filePath(name));
+        out.open(QIODevice::WriteOnly);
+        out.write(bytes);
+        return out.fileName();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        for (int i = 0; i < 301; ++i)
+            picture.append(char(i * 7 + 0x11));
+        firmware = picture.repeated(3);
+    }
+
+    // The same action through the window's buttons and through the command
+    // line: byte for byte the same.
+    void actionsSendTheWindowsBytes_data()
+    {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QString>("arguments");
+        QTest::newRow("calibrate") << QStringList{"CalCmd"} << "--calibrate gap --print-type DT";
+        QTest::newRow("calibrate bar, premium resin")
+            << QStringList{"combo:CIndexCmb=BAR", "combo:CPrintModeCMB=TT",
+                           "combo:RibbonCMB=PREMIUM RESIN", "CalCmd"}
+            << "--calibrate BAR --print-type tt --ribbon 2";
+        QTest::newRow("4X3 label") << QStringList{"TestOp1", "TestCMD"} << "--test-label 1";
+        QTest::newRow("2.4X1 label") << QStringList{"TestOp2", "TestCMD"} << "--test-label 2";
+        QTest::newRow("graphic, PCX")
+            << QStringList{"GSPCXOp", "BrowseCMD=file:pic.bmp", "StoreCMD=logo"}
+            << "--store-graphic pic.bmp --id logo --pcx";
+        QTest::newRow("graphic, BMP")
+            << QStringList{"GSBMPop", "BrowseCMD=file:pic.bmp", "StoreCMD=Logo2"}
+            << "--store-graphic pic.bmp --id Logo2";
+        QTest::newRow("print format")
+            << QStringList{"FPrintOp1", "FBrowseCMD=file:fmt.txt", "FStoreCMD"}
+            << "--print-format fmt.txt";
+        QTest::newRow("store format")
+            << QStringList{"FSTandardOp1", "FBrowseCMD=file:fmt.txt", "FStoreCMD=Fmt"}
+            << "--store-format fmt.txt --id Fmt";
+        QTest::newRow("recall image")
+            << QStringList{"Option1", "RecallCMD=logo"} << "--recall-image logo";
+        QTest::newRow("recall format")
+            << QStringList{"Option2", "RecallCMD=fmt;3"} << "--recall-format fmt --quantity 3";
+        QTest::newRow("recall format, one")
+            << QStringList{"Option2", "RecallCMD=fmt;1"} << "--recall-format fmt";
+        QTest::newRow("delete") << QStringList{"DeleteCMD=logo"} << "--delete logo";
+        QTest::newRow("list") << QStringList{"ListCMD"} << "--list";
+        QTest::newRow("firmware") << QStringList{"BMemCMD=file:fw.bin", "BUpLoadCMD"}
+                                  << "--firmware fw.bin";
+        QTest::newRow("raw bytes")
+            << QStringList{"BMemCMD=file:fmt.txt", "BUpLoadCMD"} << "--send fmt.txt";
+        QTest::newRow("two actions in order")
+            << QStringList{"ListCMD", "DeleteCMD=a"} << "--list --delete a";
+    }
+    void actionsSendTheWindowsBytes()
+    {
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, arguments);
+        WindowDriver ui;
+        ui.file("pic.bmp", picture);
+        ui.file("fw.bin", firmware);
+        ui.file("fmt.txt", formatFile);
+        QStringList steps;
+        for (const QString &step : clicks) {
+            if (step.startsWith("combo:"))
+                ui.control<QComboBox>(step.section('=', 0, 0).mid(6))
+                    ->setCurrentText(step.section('=', 1));
+            else
+                steps << step;
+        }
+        QCOMPARE(click(ui, steps), QStringList());
+        const QByteArray window = ui.pty.readAvailable();
+        QVERIFY(!window.isEmpty());
+
+        QStringList words = arguments.split(' ');
+        for (QString &word : words)
+            if (word.contains('.'))
+                word = ui.dir.filePath(word);
+        const Ran cli = runCli(words + QStringList{"--dry-run"});
+        QCOMPARE(cli.status, 0);
+        QCOMPARE(cli.out, window);
+    }
+
+    // A profile goes in as the window's import puts it into a fresh tab;
+    // the upload after it is the command line's configuration block.
+    void profilesSendTheWindowsBlock_data()
+    {
+        QTest::addColumn<ProfileRecord>("record");
+        QTest::newRow("all off") << ProfileRecord{0, 0,   0, "416", 0, "NORMAL", 0,
+                                                  0, 100, 0, 4096,  0, 0,        "DT"};
+        QTest::newRow("all on") << ProfileRecord{1, 30,  1, "300", 1,    "HIGHSPEED", 1,
+                                                 0, 180, 1, 8192,  5000, 1,           "TT"};
+        QTest::newRow("grayed, emulation off")
+            << ProfileRecord{2, -20, 2, "-5", 2, "LOWSPEED", 2, 2, 1, 2, 1024, 0, 2, "DT"};
+        // The overflow keeps the maximum of the start, 3072, when the main
+        // buffer leaves no room for one.
+        QTest::newRow("small main buffer keeps the old maximum")
+            << ProfileRecord{0, 0, 0, "416", 0, "NORMAL", 0, 0, 100, 1, 1000, 3072, 0, "DT"};
+        QTest::newRow("width with blanks and exponent")
+            << ProfileRecord{0, 0, 1, " 4e2 ", 0, "NORMAL", 0, 0, 250, 0, 65536, 64512, 0, "DT"};
+    }
+    void profilesSendTheWindowsBlock()
+    {
+        QFETCH(ProfileRecord, record);
+        WindowDriver ui;
+        ui.file("p.vsp", profile(record));
+        QCOMPARE(click(ui, {"LoadCMD=file:p.vsp", "UploadCMD"}), QStringList());
+        const QByteArray window = ui.pty.readAvailable();
+        const Ran cli = runCli({"--profile", ui.dir.filePath("p.vsp"), "--dry-run"});
+        QCOMPARE(cli.err, QString());
+        QCOMPARE(cli.out, window);
+    }
+
+    // What the window's import shows in boxes, the command line prints as
+    // refusals, in the same order, and sends nothing.
+    void refusedProfilesSayWhatTheWindowSays_data()
+    {
+        QTest::addColumn<ProfileRecord>("record");
+        QTest::addColumn<int>("boxes");
+        QTest::newRow("print speed")
+            << ProfileRecord{0, 0, 0, "416", 0, "FAST", 0, 0, 100, 0, 4096, 0, 0, "DT"} << 1;
+        QTest::newRow("mode, width letters")
+            << ProfileRecord{0, 0, 0, "wide", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "dt"} << 2;
+        QTest::newRow("width too wide, empty speed")
+            << ProfileRecord{0, 0, 0, "417", 0, "", 0, 0, 100, 0, 4096, 0, 0, "DT"} << 2;
+        QTest::newRow("width beyond any number")
+            << ProfileRecord{0, 0, 0, "1e999", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"} << 1;
+        QTest::newRow("switch state 3 stops")
+            << ProfileRecord{3, 0, 0, "417", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"} << 1;
+        QTest::newRow("scaler 0 stops before the speed")
+            << ProfileRecord{0, 0, 0, "416", 0, "X", 0, 0, 0, 0, 4096, 0, 0, "Y"} << 1;
+        QTest::newRow("nothing set stops at the scaler") << ProfileRecord{} << 1;
+        QTest::newRow("overflow above main less 1024")
+            << ProfileRecord{0, 0, 0, "416", 0, "NORMAL", 0, 0, 100, 1, 2048, 1025, 0, "DT"} << 1;
+        QTest::newRow("main buffer above 65536")
+            << ProfileRecord{0, 0, 0, "416", 0, "NORMAL", 0, 0, 100, 1, 65537, 0, 0, "DT"} << 1;
+    }
+    void refusedProfilesSayWhatTheWindowSays()
+    {
+        QFETCH(ProfileRecord, record);
+        QFETCH(int, boxes);
+        WindowDriver ui;
+        ui.file("p.vsp", profile(record));
+        QStringList seen = click(ui, {"LoadCMD=file:p.vsp;<ok>;<ok>;<ok>;<ok>"});
+        seen.removeAll("Error Opening File|Load Configuration");
+        QCOMPARE(seen.size(), boxes);
+
+        const Ran cli = runCli({"--profile", ui.dir.filePath("p.vsp"), "--dry-run"});
+        QCOMPARE(cli.status, 2);
+        QCOMPARE(cli.out, QByteArray());
+        const QStringList lines = cli.err.trimmed().split('\n');
+        QCOMPARE(lines.size(), boxes);
+        for (int i = 0; i < boxes; ++i)
+            QVERIFY2(lines[i].contains(": " + seen[i].section('|', 0, 0)),
+                     qPrintable(lines[i] + " / " + seen[i]));
+    }
+
+    // Nothing is sent when any argument is wrong: one line each, status 2.
+    void badArgumentsEndWithStatus2_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("unknown option") << "--to COM1 --lisst"
+                                        << "Unknown option 'lisst'";
+        QTest::newRow("no target") << "--list"
+                                   << "no printer to send to";
+        QTest::newRow("no action") << "--to COM1"
+                                   << "nothing to send";
+        QTest::newRow("id without store") << "--to COM1 --list --id A"
+                                          << "--id belongs right after";
+        QTest::newRow("store without id") << "--to COM1 --store-format fmt.txt"
+                                          << "needs --id";
+        QTest::newRow("graphic id too long")
+            << "--to COM1 --store-graphic pic.bmp --id ABCDEFGHI"
+            << "Valid Identifier must be no more than 8 characters.";
+        QTest::newRow("format id too long") << "--to COM1 --store-format fmt.txt --id ABCDEFGHI"
+                                            << "Identifier must be 8 chars or less";
+        QTest::newRow("two-byte character")
+            << "--to COM1 --delete A\u20ACB"
+            << "contains \u201C\u20AC\u201D, which the printer cannot receive";
+        QTest::newRow("quantity") << "--to COM1 --recall-format F --quantity 40000"
+                                  << "Invalid Quantity";
+        QTest::newRow("index type") << "--to COM1 --calibrate notch --print-type DT"
+                                    << "Index type must be BAR or GAP";
+        QTest::newRow("print type") << "--to COM1 --calibrate gap --print-type XX"
+                                    << "Print Type must be DT or TT";
+        QTest::newRow("ribbon") << "--to COM1 --calibrate gap --print-type TT --ribbon 3"
+                                << "Type must be Wax, Wax/Resin, or Preimum Resin";
+        QTest::newRow("ribbon for DT") << "--to COM1 --calibrate gap --print-type DT --ribbon 0"
+                                       << "thermal transfer";
+        QTest::newRow("test label") << "--to COM1 --test-label 3"
+                                    << "--test-label takes 1";
+        QTest::newRow("folder") << "--to COM1 --firmware ."
+                                << "is not a regular file";
+        QTest::newRow("device") << "--to COM1 --send /dev/null"
+                                << "is not a regular file";
+        QTest::newRow("missing file") << "--to COM1 --firmware none.bin"
+                                      << "File not found";
+        QTest::newRow("target") << "--to LPT3 --list"
+                                << "target \"LPT3\"";
+        QTest::newRow("jobs") << "--to COM1 --list --jobs 0"
+                              << "--jobs takes a whole number";
+        QTest::newRow("hex without dry run") << "--to COM1 --list --hex"
+                                             << "--hex goes with";
+    }
+    void badArgumentsEndWithStatus2()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(QString, says);
+        file("pic.bmp", picture);
+        file("fmt.txt", formatFile);
+        QStringList words = arguments.split(' ');
+        for (QString &word : words)
+            if (word.endsWith(".bmp") || word.endsWith(".txt"))
+                word = dir.filePath(word);
+        const Ran cli = runCli(words);
+        QCOMPARE(cli.status, 2);
+        QVERIFY2(cli.err.contains(says), qPrintable(cli.err));
+        QCOMPARE(cli.out, QByteArray());
+    }
+
+    void targetsAreRead_data()
+    {
+        QTest::addColumn<QString>("spec");
+        QTest::addColumn<QString>("read"); // kind device/host port settings, or the refusal
+        QTest::newRow("COM") << "com3"
+                             << "serial /dev/ttyS2 0 ";
+        QTest::newRow("COM with settings") << "COM1:19200,E,7,2"
+                                           << "serial /dev/ttyS0 0 19200,E,7,2";
+        QTest::newRow("device path") << "/dev/ttyUSB0"
+                                     << "serial /dev/ttyUSB0 0 ";
+        QTest::newRow("device path, settings") << "/dev/ttyUSB0:9600,N,8,1"
+                                               << "serial /dev/ttyUSB0 0 9600,N,8,1";
+        QTest::newRow("LPT") << "lpt2"
+                             << "parallel /dev/lp1 0 ";
+        QTest::newRow("USB") << "usb:/dev/usb/lp0"
+                             << "usb /dev/usb/lp0 0 ";
+        QTest::newRow("network") << "tcp://printer-7"
+                                 << "network printer-7 9100 ";
+        QTest::newRow("network, port") << "tcp://10.1.2.3:6101"
+                                       << "network 10.1.2.3 6101 ";
+        QTest::newRow("IPv6") << "tcp://[::1]"
+                              << "network ::1 9100 ";
+        QTest::newRow("IPv6, port") << "tcp://[fe80::1%eth0]:9101"
+                                    << "network fe80::1%eth0 9101 ";
+        QTest::newRow("IPv6 bare") << "tcp://::1"
+                                   << "in brackets";
+        QTest::newRow("port 0") << "tcp://h:0"
+                                << "from 1 to 65535";
+        QTest::newRow("port text") << "tcp://h:x"
+                                   << "from 1 to 65535";
+        QTest::newRow("COM 0") << "COM0"
+                               << "numbered 1 to 255";
+        QTest::newRow("bad settings") << "COM1:9600,N,9,1"
+                                      << "must read baud";
+        QTest::newRow("unknown") << "printer1"
+                                 << "give COMn";
+    }
+    void targetsAreRead()
+    {
+        QFETCH(QString, spec);
+        QFETCH(QString, read);
+        const std::variant<Target, QString> parsed = Target::parse(spec);
+        if (const QString *why = std::get_if<QString>(&parsed)) {
+            QVERIFY2(why->contains(read), qPrintable(*why));
+            return;
+        }
+        const Target &target = std::get<Target>(parsed);
+        const char *kinds[] = {"serial", "parallel", "usb", "network"};
+        const QString where = target.kind == Target::Kind::Network ? target.host : target.portKey();
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4")
+                     .arg(kinds[int(target.kind)], where)
+                     .arg(target.port)
+                     .arg(target.settings),
+                 read);
+    }
+
+    // A targets file: one a line, comments and blank lines skipped; the dry
+    // run shows every printer's transmissions.
+    void targetsFileAndHexDump()
+    {
+        const QString targets = file("printers.txt", "# shop floor\n\n  tcp://[::1]:9100 \n"
+                                                     "LPT1 # by the door\n# end\n");
+        const Ran cli = runCli({"--targets", targets, "--list", "--dry-run", "--hex"});
+        QCOMPARE(cli.status, 0);
+        QCOMPARE(cli.out, "# tcp://[::1]:9100: --list, transmission 1 of 1, 4 bytes\n"
+                          "00000000  21 4c 0d 0a                                       |!L..|\n"
+                          "# LPT1: --list, transmission 1 of 1, 4 bytes\n"
+                          "00000000  21 4c 0d 0a                                       |!L..|\n");
+        QCOMPARE(DryRun::hexDump(QByteArray(17, '\xff')).split('\n').value(1),
+                 "00000010  ff                                                |.|");
+    }
+
+    // The firmware's digest comes first; a run through a real serial line
+    // gives the printer the dry run's bytes.
+    void firmwareThroughASerialLine()
+    {
+        PseudoTerminal pty;
+        const QString path = file("fw.bin", firmware);
+        const Ran dry = runCli({"--firmware", path, "--list", "--dry-run"});
+        const Ran cli =
+            runCli({"--to", pty.slavePath() + ":19200,N,8,1", "--firmware", path, "--list"});
+        QCOMPARE(cli.status, 0);
+        QCOMPARE(pty.readAvailable(), dry.out);
+        QVERIFY(cli.err.startsWith(
+            "Firmware " + path + ": 903 bytes, SHA-256 " +
+            QCryptographicHash::hash(firmware, QCryptographicHash::Sha256).toHex() + "\n"));
+        QVERIFY2(cli.out.contains(pty.slavePath().toUtf8() + ":19200,N,8,1  sent"), cli.out);
+    }
+
+    // Several printers at once, one of them not there: status 1, and the
+    // report says which failed and what the others got.
+    void oneFailingPrinterAmongSeveral()
+    {
+        LoopbackPrinter first, second;
+        QTcpServer gone;
+        gone.listen(QHostAddress::LocalHost);
+        const QString refused = "tcp://127.0.0.1:" + QString::number(gone.serverPort());
+        gone.close();
+        const QString report = dir.filePath("report.json");
+        const QString path = file("fw.bin", firmware);
+        const Ran cli = runCli({"--to", first.target(), "--to", refused, "--to", second.target(),
+                                "--firmware", path, "--list", "--report", report});
+        QCOMPARE(cli.status, 1);
+        QTRY_COMPARE(first.received, firmware + "!L\r\n");
+        QTRY_COMPARE(second.received, firmware + "!L\r\n");
+        QFile json(report);
+        QVERIFY(json.open(QIODevice::ReadOnly));
+        const QJsonObject root = QJsonDocument::fromJson(json.readAll()).object();
+        QCOMPARE(root["exitStatus"].toInt(), 1);
+        QStringList rows;
+        for (const QJsonValue printer : root["printers"].toArray()) {
+            const QJsonObject p = printer.toObject();
+            rows << QStringLiteral("%1 %2 %3 %4")
+                        .arg(p["target"].toString(), p["outcome"].toString())
+                        .arg(p["bytesSent"].toInt())
+                        .arg(p["actions"].toArray().size());
+        }
+        QCOMPARE(rows, (QStringList{first.target() + " sent 907 2", refused + " failed 0 2",
+                                    second.target() + " sent 907 2"}));
+        QVERIFY(root["printers"][1]["failure"].toString().contains("refused the connection"));
+    }
+
+    // Ctrl-C mid-transfer: every transfer ends within a second, the report
+    // still comes, each printer cancelled; status 130.
+    void interruptCancelsEveryTransfer()
+    {
+        QTcpServer stuck; // accepts, never reads: the transfer stalls
+        QList<QTcpSocket *> held;
+        QVERIFY(stuck.listen(QHostAddress::LocalHost));
+        const int small = 4096;
+        ::setsockopt(int(stuck.socketDescriptor()), SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
+        connect(&stuck, &QTcpServer::newConnection, this, [&] {
+            while (QTcpSocket *socket = stuck.nextPendingConnection()) {
+                socket->setReadBufferSize(1);
+                socket->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, small);
+                held << socket;
+            }
+        });
+        const QString big = file("big.bin", QByteArray(16 * 1024 * 1024, 'b'));
+        const QString target = "tcp://127.0.0.1:" + QString::number(stuck.serverPort());
+        const QString report = dir.filePath("interrupted.json");
+        QProcess cli;
+        cli.start(VARIMONDE_SETUP_BINARY, {"--to", target, "--to", target, "--firmware", big,
+                                           "--stall-limit", "30", "--report", report});
+        QTRY_VERIFY_WITH_TIMEOUT(!held.isEmpty(), 5000);
+        QTest::qWait(300);
+        ::kill(pid_t(cli.processId()), SIGINT);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(cli.waitForFinished(3000));
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(cli.exitCode(), 130);
+        QFile json(report);
+        QVERIFY(json.open(QIODevice::ReadOnly));
+        const QJsonObject root = QJsonDocument::fromJson(json.readAll()).object();
+        QCOMPARE(root["exitStatus"].toInt(), 130);
+        for (const QJsonValue printer : root["printers"].toArray()) {
+            QCOMPARE(printer["outcome"].toString(), "cancelled");
+            QVERIFY(printer["bytesSent"].toDouble() < 16 * 1024 * 1024);
+        }
+    }
+};
+
+VARIMONDE_TEST_MAIN(TestCli)
+#include "tst_cli.moc"
