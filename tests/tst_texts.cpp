@@ -34,9 +34,13 @@ class TestTexts : public QObject
     // OverflowBuffer, PrintModeEnable, PrintMode.
     const ProfileRecord example{2, -20, 0, "416", 1, "NORMAL", 1, 3, 100, 1, 65536, -1, 1, "DT"};
 
-    // What encoding `record`, cutting or patching its bytes, and decoding them gives.
-    static QString outcome(const ProfileRecord &record, int cutTo, int widthCount)
+    // What encoding a record with `textBytes` of width and print mode,
+    // cutting or patching its bytes, and decoding them gives.
+    static QString outcome(int textBytes, int cutTo, int widthCount)
     {
+        ProfileRecord record;
+        record.Width = QString(textBytes / 2, 'W');
+        record.PrintMode = QString(textBytes - textBytes / 2, 'M');
         const auto encoded = ProfileCodec::encode(record);
         if (const Failure *failure = std::get_if<Failure>(&encoded))
             return "encode " + failure->codeText();
@@ -172,11 +176,15 @@ private slots:
         QVERIFY(split[lines - 2].endsWith(' ' + QString(MakerContact::hostName).toUpper()));
     }
 
-    void numbers_data()
+    // What the program reads in typed numbers ("error N": refused with that
+    // code), in file-dialog filters, and in a profile record's bytes, cut or
+    // patched. Refused records: texts too long for the slot (59), a file that
+    // ends inside the record (62), a text count that pushes later fields past
+    // the slot (59).
+    void readings_data()
     {
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("read");
+        QTest::addColumn<QString>("expected");
         const char *rows[][3] = {
             {"double", " 3.5 ", "3.5"},
             {"double", "-1.", "-1"},
@@ -198,27 +206,15 @@ private slots:
             {"int32", "2147483647", "2147483647"},
             {"int32", "2147483648", "error 6"},
         };
-        for (const auto &row : rows)
-            QTest::addRow("%s %s", row[0], row[1]) << row[0] << row[1] << row[2];
-    }
-    void numbers()
-    {
-        QFETCH(QString, type);
-        QFETCH(QString, text);
-        QFETCH(QString, result);
-        if (type == "double")
-            QCOMPARE(shown(NumberText::toDouble(text)), result);
-        else if (type == "int16")
-            QCOMPARE(shown(NumberText::toInt16(text)), result);
-        else
-            QCOMPARE(shown(NumberText::toInt32(text)), result);
-    }
-
-    void fileFilters_data()
-    {
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<QString>("expected");
-        const char *rows[][3] = {
+        for (const auto &row : rows) {
+            const QString text = row[1];
+            QTest::addRow("%s %s", row[0], row[1])
+                << (row[0] == QLatin1String("double")  ? shown(NumberText::toDouble(text))
+                    : row[0] == QLatin1String("int16") ? shown(NumberText::toInt16(text))
+                                                       : shown(NumberText::toInt32(text)))
+                << row[2];
+        }
+        const char *filters[][3] = {
             {"two patterns", "Pictures (*.bmp;*.pcx)|*.bmp;*.pcx", "Pictures (*.bmp *.pcx)"},
             {"two entries", "Text Files(*.txt)|*.txt|All Files(*.*)|*.*",
              "Text Files (*.txt);;All Files (*)"},
@@ -230,14 +226,18 @@ private slots:
             {"brackets inside", "Labels (old) v2|*.lbl", "Labels old v2 (*.lbl)"},
             {"double semicolon", "A;;B|*.a", "A;B (*.a)"},
         };
-        for (const auto &row : rows)
-            QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]);
+        for (const auto &row : filters)
+            QTest::newRow(row[0]) << CommonDialog::toQtFilter(row[1]) << QString(row[2]);
+        QTest::newRow("96 text bytes fit") << outcome(96, -1, -1) << "128 bytes";
+        QTest::newRow("97 text bytes") << outcome(97, -1, -1) << "encode 59";
+        QTest::newRow("one byte short") << outcome(0, 31, -1) << "decode 62";
+        QTest::newRow("count pushes fields out") << outcome(0, -1, 120) << "decode 59";
     }
-    void fileFilters()
+    void readings()
     {
-        QFETCH(QString, filter);
+        QFETCH(QString, read);
         QFETCH(QString, expected);
-        QCOMPARE(CommonDialog::toQtFilter(filter), expected);
+        QCOMPARE(read, expected);
     }
 
     void profileRecordBytes()
@@ -251,31 +251,6 @@ private slots:
         // Bytes after the record, as in a whole 128-byte slot, are ignored.
         QCOMPARE(std::get<ProfileRecord>(ProfileCodec::decode(bytes + QByteArray(100, 'x'))),
                  example);
-    }
-
-    // Refused: texts too long for the slot (59), a file that ends inside the
-    // record (62), a text count that pushes later fields past the slot (59).
-    void profileRecordLimits_data()
-    {
-        QTest::addColumn<int>("textBytes");  // width and print mode together
-        QTest::addColumn<int>("cutTo");      // bytes of the record kept, -1 all
-        QTest::addColumn<int>("widthCount"); // patched in, -1 as encoded
-        QTest::addColumn<QString>("result");
-        QTest::newRow("96 text bytes fit") << 96 << -1 << -1 << "128 bytes";
-        QTest::newRow("97 text bytes") << 97 << -1 << -1 << "encode 59";
-        QTest::newRow("one byte short") << 0 << 31 << -1 << "decode 62";
-        QTest::newRow("count pushes fields out") << 0 << -1 << 120 << "decode 59";
-    }
-    void profileRecordLimits()
-    {
-        QFETCH(int, textBytes);
-        QFETCH(int, cutTo);
-        QFETCH(int, widthCount);
-        QFETCH(QString, result);
-        ProfileRecord record;
-        record.Width = QString(textBytes / 2, 'W');
-        record.PrintMode = QString(textBytes - textBytes / 2, 'M');
-        QCOMPARE(outcome(record, cutTo, widthCount), result);
     }
 };
 
