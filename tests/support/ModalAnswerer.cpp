@@ -77,18 +77,10 @@ ModalAnswerer &ModalAnswerer::chooseFile(const QString &path)
         auto *dialog = qobject_cast<QFileDialog *>(box);
         if (!dialog)
             return reject(box);
-        typeFileName(dialog, path);
+        // Typed, as a user would: selectFile() leaves a focused name box alone.
+        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
         QMetaObject::invokeMethod(dialog, "accept"); // protected in QFileDialog
     });
-}
-
-void ModalAnswerer::typeFileName(QFileDialog *dialog, const QString &path)
-{
-    // Typed, as a user would: selectFile() leaves a focused name box alone.
-    if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
-        name->setText(path);
-    else
-        dialog->selectFile(path);
 }
 
 ModalAnswerer &ModalAnswerer::then(std::function<void(QWidget *)> action)
@@ -103,30 +95,23 @@ void ModalAnswerer::poll()
     if (!box || !box->isVisible())
         return;
     for (const Handled &handled : m_handled) {
-        if (handled.box != box)
-            continue;
         // Answered, yet still open long after: the answer did not close it
         // (a refused file name, say). Dismiss it so the test cannot hang.
-        if (handled.since.elapsed() > 3000) {
+        if (handled.box == box && handled.since.elapsed() > 3000) {
             m_summary << "unexpected: still open: " + describe(box);
             reject(box);
         }
-        return;
+        if (handled.box == box)
+            return;
     }
-    Handled handled{box, {}};
-    handled.since.start();
-    m_handled.append(handled);
-    if (m_answers.isEmpty()) {
-        m_summary << "unexpected: " + describe(box);
-        reject(box);
-        return;
-    }
-    m_summary << describe(box);
+    m_handled.append({box, {}});
+    m_handled.last().since.start();
+    m_summary << (m_answers.isEmpty() ? "unexpected: " : "") + describe(box);
     // Answer from the event loop, not from inside this timer's slot: an
     // answer may open the next box, which must be seen too.
-    const std::function<void(QWidget *)> action = m_answers.takeFirst();
-    QPointer<QWidget> target = box;
-    QTimer::singleShot(0, this, [action, target] {
+    const std::function<void(QWidget *)> action =
+        m_answers.isEmpty() ? reject : m_answers.takeFirst();
+    QTimer::singleShot(0, this, [action, target = QPointer<QWidget>(box)] {
         if (target)
             action(target);
     });

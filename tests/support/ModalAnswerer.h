@@ -9,8 +9,6 @@
 
 #include <functional>
 
-class QFileDialog;
-
 // Answers the modal boxes that the code under test opens, one queued answer
 // per box, in order, and records each box in one line (see summary()). A box
 // that appears with no answer left is recorded as unexpected and dismissed,
@@ -27,8 +25,6 @@ public:
     ModalAnswerer &chooseFile(const QString &path); // file dialog: type path, OK
     // Any box: run `action` on it, with the box still open.
     ModalAnswerer &then(std::function<void(QWidget *)> action);
-
-    static void typeFileName(QFileDialog *dialog, const QString &path);
 
     // One line per box: "text|title" for a message ("|icon" added when it
     // shows one), "prompt|title|proposed" for an input box,

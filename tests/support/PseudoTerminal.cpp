@@ -85,40 +85,34 @@ qsizetype PseudoTerminal::receivedSize()
     return m_received.size();
 }
 
-QByteArray PseudoTerminal::take()
+QByteArray PseudoTerminal::takeWhen(const std::function<bool(qsizetype received)> &ready)
 {
+    while (!ready(receivedSize())) {
+        QCoreApplication::processEvents();
+        QThread::msleep(2);
+    }
     std::lock_guard<std::mutex> guard(m_lock);
-    QByteArray taken;
-    taken.swap(m_received);
-    return taken;
+    return std::exchange(m_received, {});
 }
 
 QByteArray PseudoTerminal::readAvailable(int quietMs)
 {
     QElapsedTimer quiet;
     quiet.start();
-    qsizetype seen = receivedSize();
-    while (quiet.elapsed() < quietMs) {
-        QCoreApplication::processEvents();
-        QThread::msleep(2);
-        const qsizetype now = receivedSize();
-        if (now != seen) {
-            seen = now;
+    qsizetype seen = -1;
+    return takeWhen([&](qsizetype received) {
+        if (std::exchange(seen, received) != received)
             quiet.restart();
-        }
-    }
-    return take();
+        return quiet.elapsed() >= quietMs;
+    });
 }
 
 QByteArray PseudoTerminal::readExactly(qsizetype count, int timeoutMs)
 {
     QElapsedTimer timer;
     timer.start();
-    while (receivedSize() < count && timer.elapsed() < timeoutMs) {
-        QCoreApplication::processEvents();
-        QThread::msleep(2);
-    }
-    return take();
+    return takeWhen(
+        [&](qsizetype received) { return received >= count || timer.elapsed() >= timeoutMs; });
 }
 
 void PseudoTerminal::unplug()

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <atomic>
+#include <functional>
 #include <mutex>
 #include <thread>
 
@@ -36,7 +37,8 @@ public:
 private:
     void readLoop();
     qsizetype receivedSize();
-    QByteArray take();
+    // Turns the event loop until `ready` holds, then takes what came.
+    QByteArray takeWhen(const std::function<bool(qsizetype received)> &ready);
 
     std::atomic<int> m_master{-1};
     int m_slave = -1;

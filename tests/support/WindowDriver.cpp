@@ -5,6 +5,10 @@
 #include <QFileInfo>
 #include <QTabWidget>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 WindowDriver::WindowDriver()
 {
     window.link().portNames().redirect(QStringLiteral("COM1"), pty.slavePath());
@@ -52,8 +56,7 @@ QStringList WindowDriver::click(const QString &name, const QStringList &answers)
 
 QByteArray WindowDriver::parallelBytes() const
 {
-    QFile device(dir.filePath(QStringLiteral("lpt1")));
-    return device.open(QIODevice::ReadOnly) ? device.readAll() : QByteArray("(unreadable)");
+    return fileBytes(dir.filePath(QStringLiteral("lpt1")));
 }
 
 bool WindowDriver::idle() const
@@ -82,4 +85,31 @@ int openDescriptors(const QString &path)
     for (const QString &fd : fds.entryList(QDir::System | QDir::NoDotAndDotDot))
         count += QFile::symLinkTarget(fds.filePath(fd)) == target ? 1 : 0;
     return count;
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+QString shown(const SendOutcome &outcome)
+{
+    return outcome ? outcome->boxText() + '|' + outcome->boxTitle() + '|' + outcome->description
+                   : QStringLiteral("sent");
+}
+
+Fifo::Fifo(const QString &path, bool reading)
+{
+    const QByteArray name = QFile::encodeName(path);
+    if (::mkfifo(name.constData(), 0600) != 0)
+        qFatal("cannot make the pipe %s", name.constData());
+    if (reading)
+        reader = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+}
+
+void Fifo::close()
+{
+    if (reader >= 0)
+        ::close(std::exchange(reader, -1));
 }

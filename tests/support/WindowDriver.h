@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainWindow.h"
+#include "link/SendOutcome.h"
 #include "support/ModalAnswerer.h"
 #include "support/PseudoTerminal.h"
 
@@ -56,3 +57,16 @@ private:
 
 // How many of this process's descriptors lead to `path`.
 int openDescriptors(const QString &path);
+// What the file at `path` holds, or "(unreadable)".
+QByteArray fileBytes(const QString &path);
+// A send's outcome as "box text|box title|description", or "sent".
+QString shown(const SendOutcome &outcome);
+
+// A named pipe, with this end reading it (without waiting) until close():
+// a printer that takes no more, or one that goes away.
+struct Fifo {
+    explicit Fifo(const QString &path, bool reading = true);
+    ~Fifo() { close(); }
+    void close();
+    int reader = -1;
+};

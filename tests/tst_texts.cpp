@@ -1,0 +1,258 @@
+// The program's texts: command blocks byte for byte as the printer reads
+// them, and its own readings of typed numbers, file-dialog filters and the
+// byte form of a profile record.
+#include "common/MakerContact.h"
+#include "common/NumberText.h"
+#include "printer/CalibrationBlocks.h"
+#include "printer/ConfigBlock.h"
+#include "printer/FormatLines.h"
+#include "printer/StorageCommands.h"
+#include "printer/TestLabels.h"
+#include "profile/ProfileRecord.h"
+#include "support/TestMain.h"
+#include "ui/CommonDialog.h"
+
+namespace
+{
+
+// A converted value as text, or the number of the failure that refused it.
+template <typename T> QString shown(const NumberText::Converted<T> &converted)
+{
+    if (const Failure *failure = std::get_if<Failure>(&converted))
+        return "error " + failure->codeText();
+    return QString::number(std::get<T>(converted), 'g', 12);
+}
+
+} // namespace
+
+class TestTexts : public QObject
+{
+    Q_OBJECT
+
+    // DarkEnable, Darkness, WidthEnable, Width, PrintSpeedEnable, PrintSpeed,
+    // EmulationEnable, EmulationOff, Scaler, TextBufferEnable, MainBuffer,
+    // OverflowBuffer, PrintModeEnable, PrintMode.
+    const ProfileRecord example{2, -20, 0, "416", 1, "NORMAL", 1, 3, 100, 1, 65536, -1, 1, "DT"};
+
+    // What encoding a record with `textBytes` of width and print mode,
+    // cutting or patching its bytes, and decoding them gives.
+    static QString outcome(int textBytes, int cutTo, int widthCount)
+    {
+        ProfileRecord record;
+        record.Width = QString(textBytes / 2, 'W');
+        record.PrintMode = QString(textBytes - textBytes / 2, 'M');
+        const auto encoded = ProfileCodec::encode(record);
+        if (const Failure *failure = std::get_if<Failure>(&encoded))
+            return "encode " + failure->codeText();
+        QByteArray bytes = std::get<QByteArray>(encoded);
+        if (bytes.size() != ProfileCodec::fixedSize + record.Width.size() + record.PrintMode.size())
+            return "encoded size " + QString::number(bytes.size());
+        if (cutTo >= 0)
+            bytes.truncate(cutTo);
+        else
+            bytes.append(QByteArray(ProfileCodec::slotSize - bytes.size(), 'x'));
+        if (widthCount >= 0) {
+            bytes[6] = char(widthCount & 0xFF);
+            bytes[7] = char(widthCount >> 8);
+        }
+        const auto decoded = ProfileCodec::decode(bytes);
+        if (const Failure *failure = std::get_if<Failure>(&decoded))
+            return "decode " + failure->codeText();
+        if (!(std::get<ProfileRecord>(decoded) == record))
+            return "decoded another record";
+        return QString::number(bytes.size()) + " bytes";
+    }
+
+private slots:
+    void exactBytes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray head = "! 0 0 0 0\r\n", tail = "VARIABLE WRITE\r\nEND";
+        ConfigValues all;
+        all.darknessSwitch = all.widthSwitch = all.emulationSwitch = all.printModeSwitch =
+            all.printSpeedSwitch = all.textBufferSwitch = SwitchState::On;
+        all.darkness = "-5";
+        all.width = " 3.5";
+        all.scaler = 250;
+        all.printMode = "TT";
+        all.printSpeed = "HIGHSPEED";
+        all.mainBuffer = 8192;
+        all.overflowBuffer = 2048;
+        ConfigValues emulationOff;
+        emulationOff.emulationSwitch = SwitchState::Grayed; // grayed counts as on
+        emulationOff.emulationOff = SwitchState::On;
+        emulationOff.scaler = 100;
+        QTest::newRow("config, every switch off") << ConfigBlock::build({}) << head + tail;
+        QTest::newRow("config, every switch on")
+            << ConfigBlock::build(all)
+            << head +
+                   "VARIABLE DARKNESS -5\r\nVARIABLE WIDTH  3.5\r\nVARIABLE MODE 2 250\r\n"
+                   "VARIABLE PRINT_MODE TT\r\nVARIABLE HIGHSPEED\r\nVARIABLE TXTBFR 8192 2048\r\n" +
+                   tail;
+        QTest::newRow("config, emulation off")
+            << ConfigBlock::build(emulationOff) << head + "VARIABLE MODE 0\r\n" + tail;
+
+        using namespace CalibrationBlocks;
+        QTest::newRow("calibration, gap, direct")
+            << settingsBlock("GAP", "DT", "WAX")
+            << head + "V INDEX SETTING 0\r\nV FEED_TYPE GAP\r\nV WRITE\r\nEND";
+        QTest::newRow("calibration, bar, wax")
+            << settingsBlock("BAR", "TT", "WAX")
+            << head + "V INDEX SETTING 2\r\nV FEED_TYPE BAR\r\nV WRITE\r\nEND";
+        QTest::newRow("calibration, combo")
+            << indexSettingLine("TT", "WAX/RESIN COMBO") << QByteArray("V INDEX SETTING 3");
+        QTest::newRow("calibration, premium")
+            << indexSettingLine("TT", "PREMIUM RESIN") << QByteArray("V INDEX SETTING 3");
+        QTest::newRow("calibration, unknown ribbon")
+            << indexSettingLine("TT", "wax") << QByteArray("V INDEX SETTING 0");
+        QTest::newRow("calibrate")
+            << calibrateBlock() << head + "V INDEX SETTING CALIBRATE\r\nV WRITE\r\nEND";
+
+        using namespace StorageCommands;
+        QTest::newRow("graphic store, bmp")
+            << graphicStoreHeader("BMP", "logo") << head + "GRAPHIC STORE BMP 3 LOGO\r\n";
+        // Capitals only where one byte holds them: y-diaeresis stays small.
+        QTest::newRow("graphic store, pcx, accents") << graphicStoreHeader("PCX", "l\u00FF\u00E9")
+                                                     << head + "GRAPHIC STORE PCX 3 L\xFF\xC9\r\n";
+        QTest::newRow("graphic store end") << graphicStoreEnd() << QByteArray("\r\n");
+        // A format file's line ends at CR LF or a lone CR; a lone LF stays in
+        // its line; every line goes out with CR LF. Stored, the first line
+        // names the format and the header takes its place.
+        const auto lines = [](QByteArray file, const QString &storedAs = {}) {
+            FormatLines::toPrinterText(file);
+            if (!storedAs.isEmpty())
+                formatStore(storedAs, file);
+            return QString::fromLatin1(file);
+        };
+        QTest::newRow("format, empty") << lines({}) << QByteArray();
+        QTest::newRow("format, crlf, cr, lf")
+            << lines("a\r\nb\rc\nd") << QByteArray("a\r\nb\r\nc\nd\r\n");
+        QTest::newRow("format, ends at crlf") << lines("a\r\n\r\n") << QByteArray("a\r\n\r\n");
+        QTest::newRow("format, only CRs") << lines("\r\r") << QByteArray("\r\n\r\n");
+        QTest::newRow("format store")
+            << lines("NAME\r\nA\r\n\rB", "Fmt") << QByteArray("!S~ 3 F Fmt\r\n\r\nA\r\n\r\nB\r\n");
+        QTest::newRow("recall image") << graphicRecall("logo")
+                                      << QByteArray("! 0 100 500 1\r\nGRAPHIC RECALL LOGO 250 "
+                                                    "200 \r\nEND\r\n");
+        QTest::newRow("recall format")
+            << formatRecall("fmt", 3) << QByteArray("!R F FMT 0 100 A 3\r\n");
+        QTest::newRow("recall format, least quantity")
+            << formatRecall("f", -32768) << QByteArray("!R F F 0 100 A -32768\r\n");
+        QTest::newRow("delete, as typed") << deleteObject("logo") << QByteArray("!D logo\r\n");
+    }
+    void exactBytes()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(text.toLatin1(), bytes);
+    }
+
+    // The programs are the printers' own; what this program adds is the
+    // header, the closing line and the maker's address.
+    void testLabels_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("4X3") << TestLabels::fourByThree() << "! 0 100 600 1"
+                             << "END" << 15;
+        QTest::newRow("2.4X1") << TestLabels::twoPointFourByOne() << "! 0 100 200 1"
+                               << "End" << 8;
+    }
+    void testLabels()
+    {
+        QFETCH(QString, program);
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        QFETCH(int, lines);
+        const QStringList split = program.split("\r\n");
+        QCOMPARE(split.size(), lines);
+        QCOMPARE(program.count('\n'), lines - 1); // no line ends but CR LF
+        QCOMPARE(split.first(), first);
+        QCOMPARE(split.last(), last);
+        // The barcode just before the end carries the address in capitals.
+        QVERIFY(split[lines - 2].endsWith(' ' + QString(MakerContact::hostName).toUpper()));
+    }
+
+    // What the program reads in typed numbers ("error N": refused with that
+    // code), in file-dialog filters, and in a profile record's bytes, cut or
+    // patched. Refused records: texts too long for the slot (59), a file that
+    // ends inside the record (62), a text count that pushes later fields past
+    // the slot (59).
+    void readings_data()
+    {
+        QTest::addColumn<QString>("read");
+        QTest::addColumn<QString>("expected");
+        const char *rows[][3] = {
+            {"double", " 3.5 ", "3.5"},
+            {"double", "-1.", "-1"},
+            {"double", ".5e1", "5"},
+            {"double", "+2E-1", "0.2"},
+            {"double", "1e999", "error 6"},
+            {"double", "", "error 13"},
+            {"double", "0x10", "error 13"},
+            {"double", "inf", "error 13"},
+            {"double", "1 2", "error 13"},
+            {"int16", "2.5", "2"},
+            {"int16", "3.5", "4"},
+            {"int16", "-2.5", "-2"},
+            {"int16", "32767.4", "32767"},
+            {"int16", "32767.5", "error 6"},
+            {"int16", "-32768.5", "-32768"},
+            {"int16", "-32769", "error 6"},
+            {"int16", "x", "error 13"},
+            {"int32", "2147483647", "2147483647"},
+            {"int32", "2147483648", "error 6"},
+        };
+        for (const auto &row : rows) {
+            const QString text = row[1];
+            QTest::addRow("%s %s", row[0], row[1])
+                << (row[0] == QLatin1String("double")  ? shown(NumberText::toDouble(text))
+                    : row[0] == QLatin1String("int16") ? shown(NumberText::toInt16(text))
+                                                       : shown(NumberText::toInt32(text)))
+                << row[2];
+        }
+        const char *filters[][3] = {
+            {"two patterns", "Pictures (*.bmp;*.pcx)|*.bmp;*.pcx", "Pictures (*.bmp *.pcx)"},
+            {"two entries", "Text Files(*.txt)|*.txt|All Files(*.*)|*.*",
+             "Text Files (*.txt);;All Files (*)"},
+            {"empty", "", ""},
+            {"trailing bar", "All Files(*.*)|*.*|", "All Files (*)"},
+            {"no pattern", "Text Files", ""},
+            {"empty pattern", "Text Files|", "Text Files (*)"},
+            {"stray separators", "Pictures|*.bmp; ;*.pcx;", "Pictures (*.bmp *.pcx)"},
+            {"brackets inside", "Labels (old) v2|*.lbl", "Labels old v2 (*.lbl)"},
+            {"double semicolon", "A;;B|*.a", "A;B (*.a)"},
+        };
+        for (const auto &row : filters)
+            QTest::newRow(row[0]) << CommonDialog::toQtFilter(row[1]) << QString(row[2]);
+        QTest::newRow("96 text bytes fit") << outcome(96, -1, -1) << "128 bytes";
+        QTest::newRow("97 text bytes") << outcome(97, -1, -1) << "encode 59";
+        QTest::newRow("one byte short") << outcome(0, 31, -1) << "decode 62";
+        QTest::newRow("count pushes fields out") << outcome(0, -1, 120) << "decode 59";
+    }
+    void readings()
+    {
+        QFETCH(QString, read);
+        QFETCH(QString, expected);
+        QCOMPARE(read, expected);
+    }
+
+    void profileRecordBytes()
+    {
+        const QByteArray bytes = QByteArray::fromHex("0200ECFF0000030034313601000600"
+                                                     "4E4F524D414C0100030064000100000001"
+                                                     "00FFFFFFFF01000200"
+                                                     "4454");
+        const auto encoded = ProfileCodec::encode(example);
+        QCOMPARE(std::get<QByteArray>(encoded).toHex(), bytes.toHex());
+        // Bytes after the record, as in a whole 128-byte slot, are ignored.
+        QCOMPARE(std::get<ProfileRecord>(ProfileCodec::decode(bytes + QByteArray(100, 'x'))),
+                 example);
+    }
+};
+
+VARIMONDE_TEST_MAIN(TestTexts)
+#include "tst_texts.moc"
