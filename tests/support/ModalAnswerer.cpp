@@ -104,7 +104,7 @@ void ModalAnswerer::poll()
         if (handled.box == box)
             return;
     }
-    m_handled.append({box, {}});
+    m_handled.append(Handled{box, {}});
     m_handled.last().since.start();
     m_summary << (m_answers.isEmpty() ? "unexpected: " : "") + describe(box);
     // Answer from the event loop, not from inside this timer's slot: an
