@@ -129,9 +129,10 @@ private slots:
         QTest::addColumn<QString>("why");
         QTest::newRow("no address") << ""
                                     << "No printer address is set: enter the printer's";
-        QTest::newRow("name not found") << "printer.invalid"
+        // A name refused before any lookup: no question leaves this machine.
+        QTest::newRow("name not found") << "printer..invalid"
                                         << "The printer's network name "
-                                           "\"printer.invalid\" could not be found (port 9100)";
+                                           "\"printer..invalid\" could not be found (port 9100)";
         QTest::newRow("refused") << "refused"
                                  << "%1 refused the connection: check that this is";
         QTest::newRow("no answer") << "full"
