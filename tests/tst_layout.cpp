@@ -187,6 +187,35 @@ private slots:
             QCOMPARE(names.size(), 1);
     }
 
+    // A frame's caption names its switch and works it, enabled or not, as
+    // a check box's label does; the rest of the frame does not.
+    void captionsWorkTheirSwitch()
+    {
+        ui->control<QTabWidget>("SSTab1")->setCurrentIndex(MainWindow::ConfigurationTab);
+        for (const QString &name :
+             words("DarkChk WidthChk PrintSpeedChk PrintModeChk KestraChk TextBufferChk")) {
+            auto *settingSwitch = ui->control<QCheckBox>(name);
+            QGroupBox *frame = nullptr;
+            for (auto *candidate : settingSwitch->parentWidget()->findChildren<QGroupBox *>(
+                     Qt::FindDirectChildrenOnly))
+                if (candidate->property("group") == settingSwitch->property("group"))
+                    frame = candidate;
+            QCOMPARE(settingSwitch->accessibleName(), frame->title().trimmed());
+            const QFontMetrics metrics = frame->fontMetrics();
+            const QPoint caption(12 + metrics.horizontalAdvance(frame->title()) / 2,
+                                 metrics.height() / 2);
+            QCOMPARE(frame->childAt(caption), nullptr);
+            settingSwitch->setChecked(false); // its frame disabled
+            for (bool checked : {true, false}) {
+                QTest::mouseClick(frame, Qt::LeftButton, {}, caption);
+                QVERIFY2(settingSwitch->isChecked() == checked, qPrintable(name));
+            }
+            QTest::mouseClick(frame, Qt::LeftButton, {},
+                              QPoint(frame->width() - 3, frame->height() - 3));
+            QVERIFY2(!settingSwitch->isChecked(), qPrintable(name));
+        }
+    }
+
     // Each switch enables exactly the controls of its group.
     void switchesEnableTheirGroup()
     {
