@@ -1,6 +1,7 @@
-// The program's own readings of text: typed numbers, file-dialog filters and
-// the byte form of a profile record.
+// The program's own readings of text: typed numbers, file-dialog filters,
+// the byte form of a profile record, and the send log's record of bytes.
 #include "common/NumberText.h"
+#include "common/SendLog.h"
 #include "profile/ProfileRecord.h"
 #include "support/TestMain.h"
 #include "ui/CommonDialog.h"
@@ -53,6 +54,66 @@ class TestConversions : public QObject
     }
 
 private slots:
+    // A send is kept whole up to its limit, else both its ends; parts of
+    // one send are kept as one stream.
+    void sendLogKeepsBothEnds_data()
+    {
+        QTest::addColumn<QList<int>>("parts");
+        QTest::addColumn<QString>("dump"); // first line ... last line
+        QTest::newRow("command block")
+            << QList<int>{4}
+            << "00000000  00 01 02 03                                      .... ... "
+               "00000000  00 01 02 03                                      ....";
+        QTest::newRow("at the limit") << QList<int>{1000, 24}
+                                      << "00000000  00 01 02 03 04 05 06 07 08 09 0a 0b 0c 0d 0e "
+                                         "0f  ................ ... 000003f0  f0 f1 f2 f3 f4 f5 "
+                                         "f6 f7 f8 f9 fa fb fc fd fe ff  ................";
+        QTest::newRow("header, file, end")
+            << QList<int>{20, 5000, 3}
+            << "00000000  00 01 02 03 04 05 06 07 08 09 0a 0b 0c 0d 0e 0f  ................ ... "
+               "0000138f  8f 90 91 92 93 94 95 96 97 98 99 9a 9b 9c 9d 9e  ................";
+    }
+    void sendLogKeepsBothEnds()
+    {
+        QFETCH(QList<int>, parts);
+        QFETCH(QString, dump);
+        SendLog::Entry entry;
+        QByteArray all;
+        for (int size : parts) {
+            QByteArray part;
+            for (int i = 0; i < size; ++i)
+                part += char(all.size() + i);
+            entry.append(part);
+            all += part;
+        }
+        SendLog log;
+        log.add(entry);
+        const QStringList lines = SendLog::dump(log.entry(0)).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.first() + " ... " + lines.last(), dump);
+        const bool whole = all.size() <= SendLog::wholeLimit;
+        QCOMPARE(lines.size(), whole ? (all.size() + 15) / 16 : 16 + 1 + 16);
+        if (!whole)
+            QCOMPARE(lines[16], "... 4,511 bytes not kept ...");
+        QCOMPARE(log.entry(0).head, all.left(whole ? all.size() : SendLog::edge));
+        QCOMPARE(log.entry(0).tail, whole ? QByteArray() : all.right(SendLog::edge));
+    }
+    // However many sends, the newest thousand stay, holding both ends of each.
+    void sendLogStaysBounded()
+    {
+        SendLog log;
+        const QByteArray payload(64 * 1024, 'p');
+        for (int send = 1; send <= 2000; ++send) {
+            SendLog::Entry entry;
+            entry.what = QString::number(send);
+            entry.append(payload);
+            log.add(entry);
+        }
+        QCOMPARE(log.rowCount(), 1000);
+        QCOMPARE(log.entry(0).what, "1001");
+        QVERIFY2(log.keptBytes() <= 1000 * 2 * (SendLog::edge + 64),
+                 qPrintable(QString::number(log.keptBytes())));
+    }
+
     void numbers_data()
     {
         QTest::addColumn<QString>("type");
