@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/SendLog.h"
 #include "common/StopSignal.h"
 #include "link/PrinterLink.h"
 #include "ui/BusyIndicators.h"
@@ -7,6 +8,7 @@
 #include "ui/DetailsWindow.h"
 #include "ui/PageServices.h"
 #include "ui/SendPresenter.h"
+#include "ui/Settings.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -16,10 +18,13 @@
 class QMessageBox;
 class QPushButton;
 class QTabWidget;
+class LogWindow;
 
 // The main window: six tabs, the Exit button, and the services the tabs
-// share. Closing it closes the Details window, stops any running transfer
-// and ends the program.
+// share. It opens where it was last closed, or else fitted to the screen;
+// each tab scrolls when the window is smaller than its page. Closing it
+// closes the Details and log windows, stops any running transfer and ends
+// the program.
 class MainWindow : public QWidget
 {
     Q_OBJECT
@@ -42,6 +47,8 @@ public:
     CommonDialog &commonDialog() { return m_commonDialog; }
     DetailsHost &details() { return m_details; }
     const StopSignal &stopSignal() const { return m_stop; }
+    SendLog &sendLog() { return m_sendLog; }
+    Settings &settings() { return m_settings; }
 
     QTabWidget *SSTab1() const { return m_tabs; }
 
@@ -50,15 +57,25 @@ protected:
 
 private:
     void buildTabs();
+    // The starting size and place: the pages' own size as far as the screen
+    // allows, in the middle of the screen.
+    void fitToScreen();
+    void showLog();
+    // After the user's confirmation, forgets everything remembered.
+    void resetSettings();
     void connectControls();
     // Closing while a transfer runs asks first; the transfer goes on meanwhile.
     void askToStopTransfer();
 
+    Settings m_settings;
+    SendLog m_sendLog;
     StopSignal m_stop;
     PrinterLink m_link;
     SendPresenter m_printer;
     QTabWidget *m_tabs;
     QPushButton *m_exitCmd = nullptr;
+    QPushButton *m_logCmd = nullptr;
+    QPointer<LogWindow> m_logWindow;
     std::unique_ptr<BusyIndicators> m_busy;
     CommonDialog m_commonDialog;
     DetailsHost m_details;

@@ -502,5 +502,6 @@ void ConfigPage::applyEnteredValue(QAbstractSlider &slider, double value)
 
 void ConfigPage::uploadSettings()
 {
+    m_services.printer.describeNext(QStringLiteral("Configuration block"));
     m_services.printer.printText(ConfigBlock::build(values()));
 }
