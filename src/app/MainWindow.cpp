@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -25,11 +26,23 @@
 namespace
 {
 
+// Asks for room for the whole page, where QScrollArea asks for a part of
+// it: a window with room to spare shows pages without scroll bars.
+class PageScroller : public QScrollArea
+{
+public:
+    QSize sizeHint() const override
+    {
+        const int frame = 2 * frameWidth();
+        return widget()->sizeHint() + QSize(frame, frame);
+    }
+};
+
 // Keeps a page at its designed size, centred across its tab and at its
 // top; a tab smaller than the page scrolls to every part of it.
 QWidget *centred(QWidget *page)
 {
-    auto *scroller = new QScrollArea;
+    auto *scroller = new PageScroller;
     scroller->setObjectName(page->objectName() + QStringLiteral("Scroller"));
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setWidgetResizable(true);
@@ -131,13 +144,25 @@ void MainWindow::connectControls()
 
 void MainWindow::fitToScreen()
 {
-    const QRect available = screen()->availableGeometry();
     // The frame is the window manager's and unknown until shown: room for
-    // a title bar and borders.
+    // borders of 8 pixels and a title bar of 40.
     const QSize frame(16, 48);
-    const QSize size = sizeHint().boundedTo(available.size() - frame).expandedTo(minimumSize());
+    const QRect available = screen()->availableGeometry();
+    const QSize room = available.size() - frame;
+    // The whole tab strip, which the tab widget itself leaves to its arrows.
+    const QMargins margins = layout()->contentsMargins();
+    QSize wanted = sizeHint().expandedTo(
+        QSize(m_tabs->tabBar()->sizeHint().width() + margins.left() + margins.right() + 4, 0));
+    // A page that must scroll one way takes a scroll bar's room the other.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (wanted.height() > room.height())
+        wanted.rwidth() += bar;
+    if (wanted.width() > room.width())
+        wanted.rheight() += bar;
+    const QSize size = wanted.boundedTo(room).expandedTo(minimumSize());
     resize(size);
-    move(available.center() - QPoint(size.width() / 2, (size.height() + frame.height()) / 2));
+    move(available.topLeft() + QPoint(frame.width() / 2, frame.height() - frame.width() / 2) +
+         QPoint((room.width() - size.width()) / 2, (room.height() - size.height()) / 2));
 }
 
 void MainWindow::showLog()
