@@ -29,8 +29,14 @@ LogWindow::LogWindow(SendLog &log, Settings &settings, QWidget *parent)
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    m_table->setWordWrap(false);
+    QHeaderView *columns = m_table->horizontalHeader();
+    columns->setStretchLastSection(true);
+    for (int column : {SendLog::Time, SendLog::Size, SendLog::Duration})
+        columns->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    columns->resizeSection(SendLog::Link, fontMetrics().horizontalAdvance(QLatin1Char('x')) * 36);
+    columns->resizeSection(SendLog::Sent, fontMetrics().horizontalAdvance(QLatin1Char('x')) * 30);
     m_bytes->setObjectName(QStringLiteral("BytesTxt"));
     m_bytes->setReadOnly(true);
     m_bytes->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -59,7 +65,7 @@ LogWindow::LogWindow(SendLog &log, Settings &settings, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(split);
     layout->addLayout(buttons);
-    resize(760, 480);
+    resize(900, 480);
 
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &LogWindow::showSelectedBytes);
