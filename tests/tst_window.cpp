@@ -517,6 +517,13 @@ private slots:
             QTimer::singleShot(300, &scope, [&] {
                 during = ui->control<QLabel>(status)->text();
                 QVERIFY(cancel->isEnabled());
+                // A file dropped now would be read over the bytes being sent.
+                QMimeData data;
+                data.setUrls({QUrl::fromLocalFile(ui->dir.filePath("fw.bin"))});
+                QDragEnterEvent enter({1, 1}, Qt::CopyAction, &data, Qt::LeftButton, {});
+                QCoreApplication::sendEvent(ui->control(escape ? "FilePathTxt" : "BinaryPage"),
+                                            &enter);
+                QVERIFY(!enter.isAccepted());
                 if (escape) {
                     // The identifier box just closed: the window is active again.
                     ui->window.activateWindow();

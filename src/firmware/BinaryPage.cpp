@@ -27,7 +27,8 @@ BinaryPage::BinaryPage(PageServices services, QWidget *parent)
     ui->HashLbl->hide();
     m_services.busy.setProgressBar(ui->ProgressBar1);
     connectControls();
-    new FileDrop(this, m_services.window, [this](const QString &path) { loadChosenFile(path); });
+    new FileDrop(this, ui->BMemCMD, m_services.window,
+                 [this](const QString &path) { loadChosenFile(path); });
 }
 
 BinaryPage::~BinaryPage() = default;

@@ -103,9 +103,9 @@ StoragePage::StoragePage(PageServices services, QWidget *parent)
 
     connectControls();
     // A file dropped on a path box is taken as its Browse would take it.
-    new FileDrop(ui->FilePathTxt, m_services.window,
+    new FileDrop(ui->FilePathTxt, ui->BrowseCMD, m_services.window,
                  [this](const QString &path) { readGraphicFile(path); });
-    new FileDrop(ui->FFnameTxt, m_services.window,
+    new FileDrop(ui->FFnameTxt, ui->FBrowseCMD, m_services.window,
                  [this](const QString &path) { useFormatFile(path); });
 }
 

@@ -9,8 +9,9 @@
 #include <QTimer>
 #include <QWidget>
 
-FileDrop::FileDrop(QWidget *target, QWidget *window, std::function<void(const QString &)> use)
-    : QObject(target), m_window(window), m_use(std::move(use))
+FileDrop::FileDrop(QWidget *target, QWidget *standsFor, QWidget *window,
+                   std::function<void(const QString &)> use)
+    : QObject(target), m_standsFor(standsFor), m_window(window), m_use(std::move(use))
 {
     target->setAcceptDrops(true);
     target->installEventFilter(this);
@@ -42,20 +43,22 @@ bool FileDrop::eventFilter(QObject *, QEvent *event)
     case QEvent::DragMove: {
         auto *drag = static_cast<QDropEvent *>(event);
         // Only what carries file names; the refusal of several comes on the drop.
-        if (!drag->mimeData()->hasUrls())
+        if (!drag->mimeData()->hasUrls() || !m_standsFor->isEnabled())
             return false;
         drag->acceptProposedAction();
         return true;
     }
     case QEvent::Drop: {
         auto *drop = static_cast<QDropEvent *>(event);
-        if (!drop->mimeData()->hasUrls())
+        if (!drop->mimeData()->hasUrls() || !m_standsFor->isEnabled())
             return false;
         drop->acceptProposedAction();
         // The mime data goes with the event: take the URLs now.
         auto copy = std::make_shared<QMimeData>();
         copy->setUrls(drop->mimeData()->urls());
         QTimer::singleShot(0, this, [this, copy] {
+            if (!m_standsFor->isEnabled())
+                return;
             const QString path = singleFile(m_window, copy.get());
             if (!path.isEmpty())
                 m_use(path);
