@@ -55,28 +55,19 @@ class TestConversions : public QObject
 
 private slots:
     // A send is kept whole up to its limit, else both its ends; parts of
-    // one send are kept as one stream.
+    // one send are kept as one stream, dumped with their offsets in it.
     void sendLogKeepsBothEnds_data()
     {
         QTest::addColumn<QList<int>>("parts");
-        QTest::addColumn<QString>("dump"); // first line ... last line
-        QTest::newRow("command block")
-            << QList<int>{4}
-            << "00000000  00 01 02 03                                      .... ... "
-               "00000000  00 01 02 03                                      ....";
-        QTest::newRow("at the limit") << QList<int>{1000, 24}
-                                      << "00000000  00 01 02 03 04 05 06 07 08 09 0a 0b 0c 0d 0e "
-                                         "0f  ................ ... 000003f0  f0 f1 f2 f3 f4 f5 "
-                                         "f6 f7 f8 f9 fa fb fc fd fe ff  ................";
-        QTest::newRow("header, file, end")
-            << QList<int>{20, 5000, 3}
-            << "00000000  00 01 02 03 04 05 06 07 08 09 0a 0b 0c 0d 0e 0f  ................ ... "
-               "0000138f  8f 90 91 92 93 94 95 96 97 98 99 9a 9b 9c 9d 9e  ................";
+        QTest::addColumn<QString>("lastLine"); // how the dump ends
+        QTest::newRow("command block") << QList<int>{4} << "00000000  00 01 02 03    ";
+        QTest::newRow("at the limit") << QList<int>{1000, 24} << "000003f0  f0 f1 f2";
+        QTest::newRow("header, file, end") << QList<int>{20, 5000, 3} << "0000138f  8f 90 91";
     }
     void sendLogKeepsBothEnds()
     {
         QFETCH(QList<int>, parts);
-        QFETCH(QString, dump);
+        QFETCH(QString, lastLine);
         SendLog::Entry entry;
         QByteArray all;
         for (int size : parts) {
@@ -89,7 +80,8 @@ private slots:
         SendLog log;
         log.add(entry);
         const QStringList lines = SendLog::dump(log.entry(0)).split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.first() + " ... " + lines.last(), dump);
+        QVERIFY(lines.first().startsWith("00000000  00 01 02 03 "));
+        QVERIFY2(lines.last().startsWith(lastLine), qPrintable(lines.last()));
         const bool whole = all.size() <= SendLog::wholeLimit;
         QCOMPARE(lines.size(), whole ? (all.size() + 15) / 16 : 16 + 1 + 16);
         if (!whole)

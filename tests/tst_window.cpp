@@ -75,7 +75,6 @@ class TestWindow : public QObject
             urls << QUrl::fromLocalFile(path);
         data.setUrls(urls);
         QWidget *widget = ui->control(target);
-        ui->click(target == "BinaryPage" ? "FnameTxt" : target); // its tab shown
         const QPoint at = widget->rect().center();
         QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
         QCoreApplication::sendEvent(widget, &enter);

@@ -1,5 +1,6 @@
-// Draws the send log window after a few sends, for the README: the sends go
-// to a pseudo-terminal, never to a printer port of the machine.
+// Draws the send log window after a few sends, for the README; built with
+// the tests, whose window driver it uses. The sends go to a pseudo-terminal,
+// never to a printer port of the machine.
 #include "support/TestMain.h"
 #include "support/WindowDriver.h"
 
