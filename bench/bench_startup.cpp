@@ -1,13 +1,19 @@
 // Time from starting the program to its window shown, and the memory it
-// then holds, beside a bare Qt window started the same way in the same run.
+// then holds, beside a bare Qt window started the same way in the same run;
+// then what remembered settings add to the start, and what a full send log
+// holds. Every run starts from settings of its own, empty at first.
 #include "BenchSupport.h"
 
 #include "app/MainWindow.h"
+#include "common/SendLog.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QWindow>
 
 #include <algorithm>
@@ -28,13 +34,24 @@ long residentKiB()
     return 0;
 }
 
-enum class Kind { Bare, Labelled, Utility };
+enum class Kind { Bare, Labelled, Utility, Remembered };
 
 // Child: show one window, report its memory once it is on screen, quit.
 int showWindow(int argc, char *argv[], Kind kind)
 {
+    QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     std::unique_ptr<QWidget> window;
+    if (kind == Kind::Remembered) {
+        // What a previous run left: another place, a folder for each kind.
+        MainWindow previous;
+        previous.setGeometry(60, 60, 640, 480);
+        for (auto folder : {Settings::Folder::Firmware, Settings::Folder::Graphic,
+                            Settings::Folder::Format, Settings::Folder::Profile})
+            previous.settings().setLastFolder(folder, QDir::tempPath());
+        previous.close();
+        return 0;
+    }
     if (kind == Kind::Utility) {
         window = std::make_unique<MainWindow>();
     } else {
@@ -57,9 +74,12 @@ struct Sample {
     double kib;
 };
 
-Sample runChild(const QString &program, const QString &mode)
+Sample runChild(const QString &program, const QString &mode, const QString &home)
 {
     QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home);
+    child.setProcessEnvironment(environment);
     QElapsedTimer clock;
     clock.start();
     child.start(program, {mode});
@@ -89,14 +109,22 @@ int main(int argc, char *argv[])
         return showWindow(argc, argv, Kind::Labelled);
     if (argc > 1 && qstrcmp(argv[1], "--utility") == 0)
         return showWindow(argc, argv, Kind::Utility);
+    if (argc > 1 && qstrcmp(argv[1], "--remember") == 0)
+        return showWindow(argc, argv, Kind::Remembered);
 
+    // The children's settings: homes of their own, one left empty, one
+    // holding what a previous run remembered.
+    QTemporaryDir empty, remembered;
     QCoreApplication app(argc, argv);
     const QString self = QCoreApplication::applicationFilePath();
-    std::vector<double> bareMs, bareKiB, labelledMs, labelledKiB, utilityMs, utilityKiB;
+    runChild(self, QStringLiteral("--remember"), remembered.path());
+    std::vector<double> bareMs, bareKiB, labelledMs, labelledKiB, utilityMs, utilityKiB,
+        rememberedMs;
     for (int round = 0; round < 9; ++round) {
-        const Sample bare = runChild(self, QStringLiteral("--bare"));
-        const Sample labelled = runChild(self, QStringLiteral("--labelled"));
-        const Sample utility = runChild(self, QStringLiteral("--utility"));
+        const Sample bare = runChild(self, QStringLiteral("--bare"), empty.path());
+        const Sample labelled = runChild(self, QStringLiteral("--labelled"), empty.path());
+        const Sample utility = runChild(self, QStringLiteral("--utility"), empty.path());
+        rememberedMs.push_back(runChild(self, QStringLiteral("--utility"), remembered.path()).ms);
         bareMs.push_back(bare.ms);
         bareKiB.push_back(bare.kib);
         labelledMs.push_back(labelled.ms);
@@ -117,5 +145,25 @@ int main(int argc, char *argv[])
     Bench::row("resident memory once shown", median(utilityKiB) / 1024, "MiB",
                median(labelledKiB) / 1024, "bare window with a label",
                verdict(median(utilityKiB), median(labelledKiB)));
+    Bench::row("start with remembered settings (median of 9)", median(rememberedMs), "ms",
+               median(utilityMs), "first start, empty settings", "");
+
+    // The log at its bound: 1,000 rows of sends far longer than what it keeps.
+    const long before = residentKiB();
+    {
+        SendLog log;
+        const QByteArray payload(1 << 20, 'x');
+        for (int send = 0; send < 2000; ++send) {
+            SendLog::Entry entry;
+            entry.time = QDateTime::currentDateTime();
+            entry.link = QStringLiteral("Serial COM1 (/dev/ttyS0) 9600,N,8,1");
+            entry.what = QStringLiteral("Firmware fw.bin, 1,048,576 bytes, SHA-256 9f86\u2026");
+            entry.outcome = QStringLiteral("Sent");
+            entry.append(payload);
+            log.add(std::move(entry));
+        }
+        Bench::row("send log full: 1,000 rows of 1 MiB sends", (residentKiB() - before) / 1024.0,
+                   "MiB", log.keptBytes() / 1024.0 / 1024, "bytes kept (MiB)", "");
+    }
     return 0;
 }

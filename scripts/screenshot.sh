@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Starts the utility under a virtual X server and captures its main window
-# as docs/main-window.png, then its Communication Settings tab as
-# docs/comm-settings.png (the pictures in the README).
+# as docs/main-window.png and its Communication Settings tab as
+# docs/comm-settings.png, then the send log window after a few sends to a
+# pseudo-terminal as docs/log-window.png (the pictures in the README). All
+# start from empty settings, as on a first start.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh" --screenshot
@@ -11,8 +13,11 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
 cmake --build "$build" --target varimonde-setup
 output="${1:-$root/docs/main-window.png}"
 comm_output="${2:-$root/docs/comm-settings.png}"
+logOutput="${3:-$root/docs/log-window.png}"
+settings="$(mktemp -d)"
+trap 'rm -rf "$settings"' EXIT
 
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+XDG_CONFIG_HOME="$settings" xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     "$1" &
     program=$!
     for _ in $(seq 100); do
@@ -35,3 +40,9 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     kill "$program"
 ' _ "$build/src/varimonde-setup" "$output" "$comm_output"
 echo "wrote $output and $comm_output"
+
+tests="$root/build-tests"
+(cd "$root" && cmake --preset debug >/dev/null)
+cmake --build "$tests" --target log_window_shot
+xvfb-run -a -s "-screen 0 1024x768x24" "$tests/tests/log_window_shot" "$logOutput"
+echo "wrote $logOutput"

@@ -1,7 +1,9 @@
 // Every tab, in its first state and with its longest texts shown: no control
 // leaves its frame, none lies over another, no caption or text is cut off,
-// every control has a name, and each mnemonic reaches one control. CTest
-// runs this twice, the second time at a scale factor of 2.
+// every control has a name, and each mnemonic reaches one control; in the
+// smallest window and in the one fitted to the screen every control scrolls
+// into sight. CTest runs this twice, the second time at a scale factor of 2
+// on a 1920 by 1080 screen.
 #include "support/TestMain.h"
 #include "support/WindowDriver.h"
 #include "widgets/WrappingButton.h"
@@ -13,6 +15,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace
@@ -78,6 +84,12 @@ class TestLayout : public QObject
 
     std::unique_ptr<WindowDriver> ui;
 
+    // What a tab scrolls, and the page in it.
+    QScrollArea *scroller(int tab) const
+    {
+        return qobject_cast<QScrollArea *>(ui->control<QTabWidget>("SSTab1")->widget(tab));
+    }
+
     // The longest texts each tab can show, and its hidden parts shown.
     void showLongestTexts()
     {
@@ -138,8 +150,11 @@ private slots:
             ui->control<QAbstractButton>(link)->click();
         auto *tabs = ui->control<QTabWidget>("SSTab1");
         tabs->setCurrentIndex(tab);
-        QWidget *page = tabs->currentWidget();
+        QWidget *page = scroller(tab)->widget();
+        // The window's own buttons answer their keys on every tab.
         QMap<QString, QString> mnemonics; // key: the control it reaches
+        for (const char *own : {"ExitCMD", "LogCMD"})
+            mnemonics[mnemonicOf(ui->control(own))] = own;
         int checked = 0;
         for (QWidget *widget : page->findChildren<QWidget *>()) {
             if (innerPart(widget, page) || !widget->isVisible())
@@ -163,6 +178,62 @@ private slots:
             ++checked;
         }
         QVERIFY(checked > 0);
+    }
+
+    // Shrunk to its smallest, or as fitted to the screen at start, the window
+    // shows every tab's caption and its buttons, and each control of each
+    // tab can be scrolled wholly into sight. Frames are seen part by part.
+    void everyControlScrollsIntoSight_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("smallest") << QSize(480, 360);
+        QTest::newRow("fitted to the screen") << ui->window.size();
+    }
+    void everyControlScrollsIntoSight()
+    {
+        QFETCH(QSize, size);
+        showLongestTexts();
+        ui->window.resize(size);
+        QCOMPARE(ui->window.size(), size);
+        QVERIFY(ui->window.screen()->availableGeometry().contains(ui->window.frameGeometry()));
+        QCoreApplication::processEvents();
+        auto *tabs = ui->control<QTabWidget>("SSTab1");
+        for (const char *button : {"ExitCMD", "LogCMD"}) {
+            QWidget *own = ui->control(button);
+            QVERIFY2(ui->window.rect().contains(own->geometry()) && !own->visibleRegion().isEmpty(),
+                     button);
+        }
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            tabs->setCurrentIndex(tab);
+            QVERIFY2(tabs->tabBar()->rect().contains(tabs->tabBar()->tabRect(tab)),
+                     qPrintable(tabs->tabText(tab)));
+            QCoreApplication::processEvents(); // the tab shown takes its size
+            QScrollArea *area = scroller(tab);
+            QWidget *page = area->widget();
+            for (QWidget *widget : page->findChildren<QWidget *>()) {
+                if (innerPart(widget, page) || !widget->isVisible() ||
+                    qobject_cast<QGroupBox *>(widget) || widget->parentWidget() == page)
+                    continue;
+                // Not ensureWidgetVisible: of a text box, that brings only the
+                // cursor into sight. A control larger than the view is seen
+                // corner by corner.
+                const QRect inPage(widget->mapTo(page, QPoint()), widget->size());
+                const QRect room = area->viewport()->rect();
+                QList<QRect> parts{inPage};
+                if (inPage.width() > room.width() || inPage.height() > room.height())
+                    parts = {QRect(inPage.topLeft(), QSize(1, 1)),
+                             QRect(inPage.topRight(), QSize(1, 1)),
+                             QRect(inPage.bottomLeft(), QSize(1, 1)),
+                             QRect(inPage.bottomRight(), QSize(1, 1))};
+                for (const QRect &part : parts) {
+                    area->ensureVisible(part.center().x(), part.center().y(), part.width() / 2 + 1,
+                                        part.height() / 2 + 1);
+                    const QRect shown(page->mapTo(area->viewport(), part.topLeft()), part.size());
+                    QVERIFY2(room.contains(shown),
+                             qPrintable(widget->objectName() + " stays out of sight"));
+                }
+            }
+        }
     }
 
     // A setting's switch enables its frame: every control inside a frame
@@ -191,6 +262,35 @@ private slots:
         QCOMPARE(switches.keys(), (QList<int>{1, 2, 3, 4, 5, 6}));
         for (const QStringList &names : switches)
             QCOMPARE(names.size(), 1);
+    }
+
+    // A frame's caption names its switch and works it, enabled or not, as
+    // a check box's label does; the rest of the frame does not.
+    void captionsWorkTheirSwitch()
+    {
+        ui->control<QTabWidget>("SSTab1")->setCurrentIndex(MainWindow::ConfigurationTab);
+        for (const QString &name :
+             words("DarkChk WidthChk PrintSpeedChk PrintModeChk KestraChk TextBufferChk")) {
+            auto *settingSwitch = ui->control<QCheckBox>(name);
+            QGroupBox *frame = nullptr;
+            for (auto *candidate : settingSwitch->parentWidget()->findChildren<QGroupBox *>(
+                     Qt::FindDirectChildrenOnly))
+                if (candidate->property("group") == settingSwitch->property("group"))
+                    frame = candidate;
+            QCOMPARE(settingSwitch->accessibleName(), frame->title().trimmed());
+            const QFontMetrics metrics = frame->fontMetrics();
+            const QPoint caption(12 + metrics.horizontalAdvance(frame->title()) / 2,
+                                 metrics.height() / 2);
+            QCOMPARE(frame->childAt(caption), nullptr);
+            settingSwitch->setChecked(false); // its frame disabled
+            for (bool checked : {true, false}) {
+                QTest::mouseClick(frame, Qt::LeftButton, {}, caption);
+                QVERIFY2(settingSwitch->isChecked() == checked, qPrintable(name));
+            }
+            QTest::mouseClick(frame, Qt::LeftButton, {},
+                              QPoint(frame->width() - 3, frame->height() - 3));
+            QVERIFY2(!settingSwitch->isChecked(), qPrintable(name));
+        }
     }
 
     // Each switch enables exactly the controls of its group.

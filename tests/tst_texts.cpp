@@ -3,6 +3,7 @@
 // byte form of a profile record.
 #include "common/MakerContact.h"
 #include "common/NumberText.h"
+#include "common/SendLog.h"
 #include "printer/CalibrationBlocks.h"
 #include "printer/ConfigBlock.h"
 #include "printer/FormatLines.h"
@@ -64,6 +65,58 @@ class TestTexts : public QObject
     }
 
 private slots:
+    // A send is kept whole up to its limit, else both its ends; parts of
+    // one send are kept as one stream, dumped with their offsets in it.
+    void sendLogKeepsBothEnds_data()
+    {
+        QTest::addColumn<QList<int>>("parts");
+        QTest::addColumn<QString>("lastLine"); // how the dump ends
+        QTest::newRow("command block") << QList<int>{4} << "00000000  00 01 02 03    ";
+        QTest::newRow("at the limit") << QList<int>{1000, 24} << "000003f0  f0 f1 f2";
+        QTest::newRow("header, file, end") << QList<int>{20, 5000, 3} << "0000138f  8f 90 91";
+    }
+    void sendLogKeepsBothEnds()
+    {
+        QFETCH(QList<int>, parts);
+        QFETCH(QString, lastLine);
+        SendLog::Entry entry;
+        QByteArray all;
+        for (int size : parts) {
+            QByteArray part;
+            for (int i = 0; i < size; ++i)
+                part += char(all.size() + i);
+            entry.append(part);
+            all += part;
+        }
+        SendLog log;
+        log.add(entry);
+        const QStringList lines = SendLog::dump(log.entry(0)).split('\n', Qt::SkipEmptyParts);
+        QVERIFY(lines.first().startsWith("00000000  00 01 02 03 "));
+        QVERIFY2(lines.last().startsWith(lastLine), qPrintable(lines.last()));
+        const bool whole = all.size() <= SendLog::wholeLimit;
+        QCOMPARE(lines.size(), whole ? (all.size() + 15) / 16 : 16 + 1 + 16);
+        if (!whole)
+            QCOMPARE(lines[16], "... 4,511 bytes not kept ...");
+        QCOMPARE(log.entry(0).head, all.left(whole ? all.size() : SendLog::edge));
+        QCOMPARE(log.entry(0).tail, whole ? QByteArray() : all.right(SendLog::edge));
+    }
+    // However many sends, the newest thousand stay, holding both ends of each.
+    void sendLogStaysBounded()
+    {
+        SendLog log;
+        const QByteArray payload(64 * 1024, 'p');
+        for (int send = 1; send <= 2000; ++send) {
+            SendLog::Entry entry;
+            entry.what = QString::number(send);
+            entry.append(payload);
+            log.add(entry);
+        }
+        QCOMPARE(log.rowCount(), 1000);
+        QCOMPARE(log.entry(0).what, "1001");
+        QVERIFY2(log.keptBytes() <= 1000 * 2 * (SendLog::edge + 64),
+                 qPrintable(QString::number(log.keptBytes())));
+    }
+
     void exactBytes_data()
     {
         QTest::addColumn<QString>("text");

@@ -1,7 +1,10 @@
 // The window driven as a user would: each feature's command reaches the
 // port, failures show one box and leave the port closed, the buffers of the
 // configuration tab stay coupled, a profile import stops at its first
-// refused value, and closing the window mid-transfer ends it quietly.
+// refused value, and closing the window mid-transfer ends it quietly. Each
+// send is logged with its bytes; dropped files are taken as chosen ones;
+// the window and the file dialogs remember where they were, also in a
+// fresh run, and forget it on Reset or when the record is damaged.
 #include "printer/CalibrationBlocks.h"
 #include "printer/ConfigBlock.h"
 #include "printer/FormatLines.h"
@@ -14,14 +17,20 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSerialPort>
 #include <QSlider>
 #include <QTabWidget>
+#include <QTableView>
 
 namespace
 {
@@ -36,6 +45,44 @@ class TestWindow : public QObject
 
     std::unique_ptr<WindowDriver> ui;
     QByteArray picture, firmware;
+    QRect startGeometry;
+
+    // The folder the file dialog opens in for each click, choosing `choose`
+    // (a name in the driver's folder) or cancelling when empty.
+    QString folderOf(const QString &button, const QString &choose = QString())
+    {
+        QString folder;
+        ModalAnswerer boxes;
+        boxes.then([&](QWidget *box) {
+            auto *dialog = qobject_cast<QFileDialog *>(box);
+            folder = dialog->directory().absolutePath();
+            if (choose.isEmpty())
+                return dialog->reject();
+            dialog->findChild<QLineEdit *>("fileNameEdit")->setText(ui->dir.filePath(choose));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        if (button == "LoadCMD" && !choose.isEmpty())
+            boxes.pressOk(); // the test files are no profiles
+        ui->click(button);
+        return folder;
+    }
+    // Drops `paths` on `target` as a file manager would.
+    void drop(const QString &target, const QStringList &paths)
+    {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString &path : paths)
+            urls << QUrl::fromLocalFile(path);
+        data.setUrls(urls);
+        QWidget *widget = ui->control(target);
+        const QPoint at = widget->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(widget, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(widget, &dropped);
+        QVERIFY(dropped.isAccepted());
+    }
 
     // Clicks each step, "Button" or "Button=answer;answer"; "file:NAME"
     // picks NAME in the driver's folder. Returns the boxes seen but file dialogs.
@@ -75,6 +122,9 @@ private slots:
     void initTestCase()
     {
         ui = std::make_unique<WindowDriver>();
+        startGeometry = ui->window.geometry();
+        // The first start fits the window to the screen.
+        QVERIFY(ui->window.screen()->availableGeometry().contains(ui->window.frameGeometry()));
         ui->window.link().setStallLimitMs(300);
         for (int i = 0; i < 301; ++i)
             picture.append(char(i * 7 + 0x11));
@@ -85,11 +135,177 @@ private slots:
     }
     void cleanup() { ui->pty.readAvailable(20); }
 
+    // On the first start each kind of file is looked for in the home folder,
+    // then where the last one of its kind came from; Reset forgets that and
+    // the window's place.
+    void dialogsStartWhereTheirKindWasFound_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("other"); // a kind not chosen yet
+        QTest::newRow("firmware") << "BMemCMD"
+                                  << "BrowseCMD";
+        QTest::newRow("graphic") << "BrowseCMD"
+                                 << "FBrowseCMD";
+        QTest::newRow("format") << "FBrowseCMD"
+                                << "LoadCMD";
+        QTest::newRow("profile") << "LoadCMD" << QString(); // the kinds before have been chosen
+    }
+    void dialogsStartWhereTheirKindWasFound()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, other);
+        const QString home = QDir::homePath();
+        QVERIFY(home != QDir::currentPath());
+        QDir(ui->dir.path()).mkdir(button);
+        ui->file(button + "/chosen.txt", "x");
+        QCOMPARE(folderOf(button, button + "/chosen.txt"), home);
+        QCOMPARE(folderOf(button), ui->dir.filePath(button));
+        if (!other.isEmpty())
+            QCOMPARE(folderOf(other), home);
+    }
+    void resetForgetsWhatWasRemembered()
+    {
+        ui->window.setGeometry(startGeometry.adjusted(10, 10, 30, 30));
+        ui->click("LogCMD");
+        auto *log = ui->control("LogFrm");
+        QVERIFY(log->isVisible());
+        QCOMPARE(ui->click("ResetCMD", {"<cancel>"}).size(), 1);
+        QCOMPARE(folderOf("BMemCMD"), ui->dir.filePath("BMemCMD"));
+        QCOMPARE(ui->click("ResetCMD", {"<ok>"}),
+                 QStringList{"Forget the window's size and place and the folders the file "
+                             "dialogs open in?|Reset Settings|icon"});
+        QCOMPARE(ui->window.geometry(), startGeometry);
+        for (const char *button : {"BMemCMD", "BrowseCMD", "FBrowseCMD", "LoadCMD"})
+            QCOMPARE(folderOf(button), QDir::homePath());
+        log->close();
+    }
+
+    // What one run remembers, the next finds; a record that cannot be read
+    // is passed over with a warning, and the starting values hold.
+    void settingsSurviveARestart()
+    {
+        const auto remembered = [](MainWindow &window) {
+            const QRect place = window.geometry();
+            return QStringLiteral("%1,%2 %3x%4 %5")
+                .arg(place.x())
+                .arg(place.y())
+                .arg(place.width())
+                .arg(place.height())
+                .arg(window.settings().lastFolder(Settings::Folder::Graphic));
+        };
+        if (qEnvironmentVariableIsSet("VARIMONDE_FRESH_RUN")) {
+            MainWindow again;
+            std::printf("remembered: %s\n", qPrintable(remembered(again)));
+            return;
+        }
+        QString before;
+        {
+            MainWindow first;
+            first.show();
+            first.setGeometry(40, 50, 600, 420);
+            ModalAnswerer boxes;
+            boxes.chooseFile(ui->file("pic.bmp", picture));
+            QVERIFY(first.commonDialog().chooseFileToRead("All|*.*", Settings::Folder::Graphic));
+            before = remembered(first);
+            first.close();
+        }
+        QProcess fresh;
+        fresh.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("VARIMONDE_FRESH_RUN", "1");
+        fresh.setProcessEnvironment(environment);
+        fresh.start(QCoreApplication::applicationFilePath(), {"settingsSurviveARestart"});
+        QVERIFY(fresh.waitForFinished(20000));
+        const QString output = QString::fromLocal8Bit(fresh.readAllStandardOutput());
+        QVERIFY2(output.contains("remembered: " + before + "\n"), qPrintable(output));
+        QVERIFY(before.endsWith(ui->dir.path()));
+    }
+    void damagedSettingsAreIgnored_data()
+    {
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("not understood") << false;
+        QTest::newRow("a folder in its place") << true;
+    }
+    void damagedSettingsAreIgnored()
+    {
+        QFETCH(bool, folder);
+        const QString path = Settings::filePath();
+        QFile::remove(path);
+        MainWindow reference;
+        {
+            MainWindow moved;
+            moved.setGeometry(30, 30, 500, 400);
+            moved.close();
+        }
+        QVERIFY(QFile::exists(path));
+        if (folder) {
+            QFile::remove(path);
+            QVERIFY(QDir().mkpath(path));
+        } else {
+            QFile damaged(path);
+            QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            damaged.write("[window]\ngeometry\n[folders\n");
+        }
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression("ignoring the settings in .*, which cannot be"));
+        {
+            MainWindow started;
+            QCOMPARE(started.geometry(), reference.geometry());
+            QCOMPARE(started.settings().lastFolder(Settings::Folder::Profile), QDir::homePath());
+        }
+        QDir(path).removeRecursively();
+        QFile::remove(path);
+    }
+
+    // A dropped file is taken as its Browse would take it; several files or
+    // a folder are refused.
+    void droppedFilesAreTakenAsChosen_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("shown"); // "control=text"
+        QTest::addColumn<QStringList>("boxes");
+        QTest::newRow("firmware") << "BinaryPage" << QStringList{"fw.bin"} << "FSizeTxt=903 Bytes"
+                                  << QStringList();
+        QTest::newRow("graphic") << "FilePathTxt" << QStringList{"pic.bmp"} << "ProgLbl=301 Bytes"
+                                 << QStringList();
+        QTest::newRow("format") << "FFnameTxt" << QStringList{"fmt.txt"} << "FFnameTxt=fmt.txt"
+                                << QStringList();
+        QTest::newRow("two files") << "BinaryPage" << QStringList{"fw.bin", "pic.bmp"} << QString()
+                                   << QStringList{"Drop one file at a time.|Labelsmithy"};
+        QTest::newRow("a folder") << "FilePathTxt" << QStringList{""} << QString()
+                                  << QStringList{"DIR is a folder: drop a file.|Labelsmithy"};
+    }
+    void droppedFilesAreTakenAsChosen()
+    {
+        QFETCH(QString, target);
+        QFETCH(QStringList, names);
+        QFETCH(QString, shown);
+        QFETCH(QStringList, boxes);
+        QStringList paths;
+        for (const QString &name : names)
+            paths << QDir(ui->dir.path()).filePath(name);
+        ModalAnswerer answers;
+        for (QString &box : boxes) {
+            box.replace("DIR", QDir(ui->dir.path()).path());
+            answers.pressOk();
+        }
+        const QString shownPaths = "FnameTxt FilePathTxt FFnameTxt";
+        const QString before = state(shownPaths);
+        drop(target, paths);
+        QTRY_COMPARE(answers.summary(), boxes);
+        if (shown.isEmpty())
+            QCOMPARE(state(shownPaths), before);
+        else
+            QTRY_VERIFY(state(shown.section('=', 0, 0)).endsWith(shown.section('=', 1)));
+    }
+
     void featuresSendTheirCommands_data()
     {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QStringList>("boxes");
         QTest::addColumn<QByteArray>("sent");
+        QTest::addColumn<QString>("logged"); // how the send log names it
         using namespace StorageCommands;
         QByteArray printed = formatFile.toLatin1();
         FormatLines::toPrinterText(printed);
@@ -99,50 +315,85 @@ private slots:
         const QStringList recallFormat = {"Enter Label Format to Print|DATA STORAGE|",
                                           "Enter Quantity|DATA STORAGE|1"};
         QTest::newRow("upload, nothing on")
-            << QStringList{"UploadCMD"} << QStringList() << ConfigBlock::build({}).toLatin1();
+            << QStringList{"UploadCMD"} << QStringList() << ConfigBlock::build({}).toLatin1()
+            << QString("Configuration block");
         QTest::newRow("calibrate") << QStringList{"CalCmd"} << QStringList()
                                    << (CalibrationBlocks::settingsBlock("GAP", "DT", "WAX") +
                                        CalibrationBlocks::calibrateBlock())
-                                          .toLatin1();
-        QTest::newRow("4X3 label") << QStringList{"TestOp1", "TestCMD"} << QStringList()
-                                   << TestLabels::fourByThree().toLatin1();
-        QTest::newRow("2.4X1 label") << QStringList{"TestOp2", "TestCMD"} << QStringList()
-                                     << TestLabels::twoPointFourByOne().toLatin1();
+                                          .toLatin1()
+                                   << QString("Calibration");
+        QTest::newRow("4X3 label")
+            << QStringList{"TestOp1", "TestCMD"} << QStringList()
+            << TestLabels::fourByThree().toLatin1() << QString("Test label 4X3");
+        QTest::newRow("2.4X1 label")
+            << QStringList{"TestOp2", "TestCMD"} << QStringList()
+            << TestLabels::twoPointFourByOne().toLatin1() << QString("Test label 2.4X1");
         QTest::newRow("graphic") << QStringList{"GSPCXOp", "BrowseCMD=file:pic.bmp",
                                                 "StoreCMD=logo"}
                                  << QStringList{"Enter Identifier|Graphic Storage|Image_1"}
                                  << graphicStoreHeader("PCX", "LOGO").toLatin1() + picture +
-                                        graphicStoreEnd().toLatin1();
+                                        graphicStoreEnd().toLatin1()
+                                 << QString("Graphic LOGO, 301 bytes");
         QTest::newRow("print format")
             << QStringList{"FPrintOp1", "FBrowseCMD=file:fmt.txt", "FStoreCMD"} << QStringList()
-            << printed;
+            << printed << QString("Label format fmt.txt");
         QTest::newRow("store format")
             << QStringList{"FSTandardOp1", "FBrowseCMD=file:fmt.txt", "FStoreCMD=Fmt"}
-            << QStringList{"Enter Format Identifier|8 Characters or less please|"} << stored;
+            << QStringList{"Enter Format Identifier|8 Characters or less please|"} << stored
+            << QString("Label format fmt.txt, stored as Fmt");
         QTest::newRow("recall image")
             << QStringList{"Option1", "RecallCMD=logo"} << QStringList{recallImage}
-            << graphicRecall("logo").toLatin1();
-        QTest::newRow("recall format") << QStringList{"Option2", "RecallCMD=fmt;3"} << recallFormat
-                                       << formatRecall("fmt", 3).toLatin1();
+            << graphicRecall("logo").toLatin1() << QString("Recall graphic LOGO");
+        QTest::newRow("recall format")
+            << QStringList{"Option2", "RecallCMD=fmt;3"} << recallFormat
+            << formatRecall("fmt", 3).toLatin1() << QString("Recall format FMT");
         QTest::newRow("recall format, no number")
             << QStringList{"Option2", "RecallCMD=fmt;abc;<ok>"}
-            << recallFormat + QStringList{"Invalid Quantity|DATA STORAGE"} << QByteArray();
+            << recallFormat + QStringList{"Invalid Quantity|DATA STORAGE"} << QByteArray()
+            << QString("");
         QTest::newRow("delete") << QStringList{"DeleteCMD=logo"}
                                 << QStringList{"Enter Identifier of Object to Delete|Delete "
                                                "Stored Object|"}
-                                << deleteObject("logo").toLatin1();
-        QTest::newRow("list") << QStringList{"ListCMD"} << QStringList()
-                              << listObjects().toLatin1();
+                                << deleteObject("logo").toLatin1() << QString("Delete logo");
+        QTest::newRow("list") << QStringList{"ListCMD"} << QStringList() << listObjects().toLatin1()
+                              << QString("List");
         QTest::newRow("firmware") << QStringList{"BMemCMD=file:fw.bin", "BUpLoadCMD"}
-                                  << QStringList() << firmware;
+                                  << QStringList() << firmware
+                                  << QString("Firmware fw.bin, 903 bytes, SHA-256 ");
     }
     void featuresSendTheirCommands()
     {
         QFETCH(QStringList, steps);
         QFETCH(QStringList, boxes);
         QFETCH(QByteArray, sent);
+        QFETCH(QString, logged);
+        const SendLog &log = ui->window.sendLog();
+        const int rows = log.rowCount();
         QCOMPARE(run(steps), boxes);
         QCOMPARE(ui->pty.readAvailable(), sent);
+        QCOMPARE(log.rowCount(), rows + (logged.isEmpty() ? 0 : 1 + logged.startsWith("Cal")));
+        if (logged.isEmpty())
+            return;
+        // The calibration is two sends: its row is the second.
+        const SendLog::Entry &entry = log.entry(log.rowCount() - 1);
+        QVERIFY2(entry.what.startsWith(logged), qPrintable(entry.what));
+        QCOMPARE(entry.head,
+                 logged == "Calibration" ? CalibrationBlocks::calibrateBlock().toLatin1() : sent);
+        QCOMPARE(entry.size, entry.head.size());
+        QCOMPARE(entry.outcome, "Sent");
+        QCOMPARE(entry.link, "Serial COM1 (" + ui->pty.slavePath() + ") 9600,N,8,1");
+    }
+
+    // The log window shows the bytes of the row chosen.
+    void logWindowShowsTheBytesOfARow()
+    {
+        ui->click("ListCMD");
+        ui->click("LogCMD");
+        auto *table = ui->control<QTableView>("LogTable");
+        table->selectRow(table->model()->rowCount() - 1);
+        QCOMPARE(ui->control<QPlainTextEdit>("BytesTxt")->toPlainText(),
+                 "00000000  21 4c 0d 0a                                      !L..\n");
+        ui->control("LogFrm")->close();
     }
 
     // A port another program holds: one box per send, the port closed after.
@@ -265,6 +516,13 @@ private slots:
             QTimer::singleShot(300, &scope, [&] {
                 during = ui->control<QLabel>(status)->text();
                 QVERIFY(cancel->isEnabled());
+                // A file dropped now would be read over the bytes being sent.
+                QMimeData data;
+                data.setUrls({QUrl::fromLocalFile(ui->dir.filePath("fw.bin"))});
+                QDragEnterEvent enter({1, 1}, Qt::CopyAction, &data, Qt::LeftButton, {});
+                QCoreApplication::sendEvent(ui->control(escape ? "FilePathTxt" : "BinaryPage"),
+                                            &enter);
+                QVERIFY(!enter.isAccepted());
                 if (escape) {
                     // The identifier box just closed: the window is active again.
                     ui->window.activateWindow();

@@ -8,6 +8,7 @@
 #include "firmware/BinaryPage.h"
 #include "storage/StoragePage.h"
 #include "ui/Dialogs.h"
+#include "ui/LogWindow.h"
 #include "ui/WindowTitle.h"
 
 #include <QCloseEvent>
@@ -18,6 +19,8 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabBar>
@@ -27,10 +30,28 @@
 namespace
 {
 
-// Keeps a page at its designed size in the middle of its tab.
+// Asks for room for the whole page, where QScrollArea asks for a part of
+// it: a window with room to spare shows pages without scroll bars.
+class PageScroller : public QScrollArea
+{
+public:
+    QSize sizeHint() const override
+    {
+        const int frame = 2 * frameWidth();
+        return widget()->sizeHint() + QSize(frame, frame);
+    }
+};
+
+// Keeps a page at its designed size, centred across its tab and at its
+// top; a tab smaller than the page scrolls to every part of it.
 QWidget *centred(QWidget *page)
 {
+    auto *scroller = new PageScroller;
+    scroller->setObjectName(page->objectName() + QStringLiteral("Scroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
     auto *holder = new QWidget;
+    holder->setObjectName(page->objectName() + QStringLiteral("Holder"));
     auto *rows = new QVBoxLayout(holder);
     auto *columns = new QHBoxLayout;
     columns->addStretch();
@@ -38,7 +59,8 @@ QWidget *centred(QWidget *page)
     columns->addStretch();
     rows->addLayout(columns);
     rows->addStretch();
-    return holder;
+    scroller->setWidget(holder);
+    return scroller;
 }
 
 // The sizes a title bar and a task bar ask for; the larger ones come from
@@ -74,10 +96,10 @@ protected:
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
-    : QWidget(parent), m_link(&m_stop), m_printer(this, m_link, m_stop),
+    : QWidget(parent), m_link(&m_stop), m_printer(this, m_link, m_stop, &m_sendLog),
       m_tabs(new QTabWidget(this)), m_busy(std::make_unique<BusyIndicators>(this, m_tabs)),
-      m_commonDialog(this), m_services{this,           m_link,    m_printer, *m_busy,
-                                       m_commonDialog, m_details, m_stop}
+      m_commonDialog(this, m_settings), m_services{this,           m_link,    m_printer, *m_busy,
+                                                   m_commonDialog, m_details, m_stop,    m_settings}
 {
     setObjectName(QStringLiteral("MainFrm"));
     setWindowTitle(WindowTitle::plain);
@@ -89,24 +111,39 @@ MainWindow::MainWindow(QWidget *parent)
     // Made after the pages, so that Tab reaches it after the controls of the tab shown.
     m_exitCmd = new QPushButton(tr("&Exit"), this);
     m_exitCmd->setObjectName(QStringLiteral("ExitCMD"));
+    // "L" is the Binary Transfer tab's load button.
+    m_logCmd = new QPushButton(tr("Lo&g"), this);
+    m_logCmd->setObjectName(QStringLiteral("LogCMD"));
 
+    // Exit stays outside the scrolled pages: always in sight.
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
-    layout->addWidget(m_exitCmd, 0, Qt::AlignHCenter);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_exitCmd);
+    buttons->addWidget(m_logCmd);
+    buttons->addStretch();
+    layout->addLayout(buttons);
     buildStatusBar();
     layout->addWidget(findChild<QStatusBar *>(QStringLiteral("StatusBar")));
 
     connectControls();
     m_tabs->setCurrentIndex(ConfigurationTab);
+
+    // Below this nothing of the tab strip and the buttons fits.
+    setMinimumSize(480, 360);
+    if (!restoreGeometry(m_settings.windowGeometry()))
+        fitToScreen();
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::buildTabs()
 {
-    // Every caption must stay readable: no eliding, no scroll buttons.
+    // Every caption stays readable, never elided; a window narrower than
+    // the strip reaches the other tabs through its arrows.
     m_tabs->tabBar()->setElideMode(Qt::ElideNone);
-    m_tabs->tabBar()->setUsesScrollButtons(false);
+    m_tabs->tabBar()->setUsesScrollButtons(true);
 
     auto *commPage = new CommPage(m_services);
     auto *configPage = new ConfigPage(m_services);
@@ -161,6 +198,54 @@ void MainWindow::connectControls()
     connect(m_exitCmd, &QPushButton::clicked, this, &QWidget::close);
     connect(&m_link, &PrinterLink::changed, this, &MainWindow::showLink);
     connect(&m_link, &PrinterLink::finished, this, &MainWindow::showLastSend);
+    connect(m_logCmd, &QPushButton::clicked, this, &MainWindow::showLog);
+}
+
+void MainWindow::fitToScreen()
+{
+    // The frame is the window manager's and unknown until shown: room for
+    // borders of 8 pixels and a title bar of 40.
+    const QSize frame(16, 48);
+    const QRect available = screen()->availableGeometry();
+    const QSize room = available.size() - frame;
+    // The whole tab strip, which the tab widget itself leaves to its arrows.
+    const QMargins margins = layout()->contentsMargins();
+    QSize wanted = sizeHint().expandedTo(
+        QSize(m_tabs->tabBar()->sizeHint().width() + margins.left() + margins.right() + 4, 0));
+    // A page that must scroll one way takes a scroll bar's room the other.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (wanted.height() > room.height())
+        wanted.rwidth() += bar;
+    if (wanted.width() > room.width())
+        wanted.rheight() += bar;
+    const QSize size = wanted.boundedTo(room).expandedTo(minimumSize());
+    resize(size);
+    move(available.topLeft() + QPoint(frame.width() / 2, frame.height() - frame.width() / 2) +
+         QPoint((room.width() - size.width()) / 2, (room.height() - size.height()) / 2));
+}
+
+void MainWindow::showLog()
+{
+    if (!m_logWindow) {
+        m_logWindow = new LogWindow(m_sendLog, m_settings, this);
+        m_logWindow->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_logWindow, &LogWindow::resetRequested, this, &MainWindow::resetSettings);
+    }
+    m_logWindow->show();
+    m_logWindow->raise();
+    m_logWindow->activateWindow();
+}
+
+void MainWindow::resetSettings()
+{
+    if (!Dialogs::confirm(m_logWindow ? static_cast<QWidget *>(m_logWindow) : this,
+                          tr("Forget the window's size and place and the folders the file "
+                             "dialogs open in?"),
+                          tr("Reset Settings")))
+        return;
+    m_settings.reset();
+    showNormal();
+    fitToScreen();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -176,6 +261,10 @@ void MainWindow::closeEvent(QCloseEvent *event)
     m_busy->timer2().stop();
     m_busy->uploadTimer().stop();
     m_details.closeWindow();
+    if (m_logWindow)
+        m_logWindow->close();
+    m_settings.setWindowGeometry(saveGeometry());
+    m_settings.sync();
     event->accept();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/SendLog.h"
 #include "common/StopSignal.h"
 #include "link/PrinterLink.h"
 #include "ui/BusyIndicators.h"
@@ -7,6 +8,7 @@
 #include "ui/DetailsWindow.h"
 #include "ui/PageServices.h"
 #include "ui/SendPresenter.h"
+#include "ui/Settings.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -17,10 +19,13 @@ class QLabel;
 class QMessageBox;
 class QPushButton;
 class QTabWidget;
+class LogWindow;
 
-// The main window: six tabs, the Exit button, a status bar that shows the
-// link the next send uses and how the last send ended, and the services the
-// tabs share. Closing it closes the Details window, stops any running transfer
+// The main window: six tabs, the Exit and Log buttons, a status bar that
+// shows the link the next send uses and how the last send ended, and the
+// services the tabs share. It opens where it was last closed, or else fitted
+// to the screen; each tab scrolls when the window is smaller than its page.
+// Closing it closes the Details and log windows, stops any running transfer
 // and ends the program.
 class MainWindow : public QWidget
 {
@@ -44,6 +49,8 @@ public:
     CommonDialog &commonDialog() { return m_commonDialog; }
     DetailsHost &details() { return m_details; }
     const StopSignal &stopSignal() const { return m_stop; }
+    SendLog &sendLog() { return m_sendLog; }
+    Settings &settings() { return m_settings; }
 
     QTabWidget *SSTab1() const { return m_tabs; }
 
@@ -52,6 +59,12 @@ protected:
 
 private:
     void buildTabs();
+    // The starting size and place: the pages' own size as far as the screen
+    // allows, in the middle of the screen.
+    void fitToScreen();
+    void showLog();
+    // After the user's confirmation, forgets everything remembered.
+    void resetSettings();
     void connectControls();
     // Closing while a transfer runs asks first; the transfer goes on meanwhile.
     void askToStopTransfer();
@@ -59,6 +72,8 @@ private:
     void showLink();
     void showLastSend(qint64 bytes, const QString &failure);
 
+    Settings m_settings;
+    SendLog m_sendLog;
     StopSignal m_stop;
     PrinterLink m_link;
     SendPresenter m_printer;
@@ -66,6 +81,8 @@ private:
     QPushButton *m_exitCmd = nullptr;
     QLabel *m_linkLbl = nullptr;
     QLabel *m_lastSendLbl = nullptr;
+    QPushButton *m_logCmd = nullptr;
+    QPointer<LogWindow> m_logWindow;
     std::unique_ptr<BusyIndicators> m_busy;
     CommonDialog m_commonDialog;
     DetailsHost m_details;

@@ -70,14 +70,19 @@ void CalibrationPage::calibrate()
 {
     // Two transmissions; the calibration request goes out even when the
     // settings block failed, and each failure shows its own message.
+    m_services.printer.describeNext(QStringLiteral("Calibration settings"));
     m_services.printer.printText(settingsBlock(ui->CIndexCmb->currentText(),
                                                ui->CPrintModeCMB->currentText(),
                                                ui->RibbonCMB->currentText()));
+    m_services.printer.describeNext(QStringLiteral("Calibration"));
     m_services.printer.printText(calibrateBlock());
 }
 
 void CalibrationPage::printTestLabel()
 {
+    m_services.printer.describeNext(
+        QStringLiteral("Test label ") +
+        (ui->TestOp1->isChecked() ? QStringLiteral("4X3") : QStringLiteral("2.4X1")));
     m_services.printer.printText(ui->TestOp1->isChecked() ? TestLabels::fourByThree()
                                                           : TestLabels::twoPointFourByOne());
 }

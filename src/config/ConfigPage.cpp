@@ -8,7 +8,9 @@
 #include "ui/SendPresenter.h"
 #include "ui_ConfigPage.h"
 
+#include <QGroupBox>
 #include <QMouseEvent>
+#include <QStyleOptionGroupBox>
 
 namespace
 {
@@ -90,6 +92,10 @@ ConfigPage::ConfigPage(PageServices services, QWidget *parent)
     setRange(ui->EmulationSlider, ConfigRules::scalerRange);
     setRange(ui->TextBufMain, ConfigRules::mainBufferRange);
 
+    // A switch is named by its frame's caption, as a check box by its label.
+    for (QCheckBox *settingSwitch : switches())
+        settingSwitch->setAccessibleName(frameOf(settingSwitch)->title().trimmed());
+
     connectControls();
     for (QCheckBox *settingSwitch : switches())
         setGroupEnabled(groupOf(settingSwitch), isOn(settingSwitch));
@@ -98,6 +104,54 @@ ConfigPage::ConfigPage(PageServices services, QWidget *parent)
 }
 
 ConfigPage::~ConfigPage() = default;
+
+// The caption of a frame acts as its switch's label: a click on it toggles
+// the switch. A frame, enabled or not, leaves the click to the page.
+QCheckBox *ConfigPage::switchCaptionAt(const QPoint &pos) const
+{
+    for (QCheckBox *settingSwitch : switches()) {
+        const QGroupBox *frame = frameOf(settingSwitch);
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.textAlignment = frame->alignment();
+        option.lineWidth = 1;
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QRect caption = frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                             QStyle::SC_GroupBoxLabel, frame);
+        if (caption.translated(frame->pos()).contains(pos))
+            return settingSwitch;
+    }
+    return nullptr;
+}
+
+void ConfigPage::mousePressEvent(QMouseEvent *event)
+{
+    // Taken, so that the release comes here too.
+    if (event->button() == Qt::LeftButton && switchCaptionAt(event->position().toPoint()))
+        event->accept();
+    else
+        QWidget::mousePressEvent(event);
+}
+
+void ConfigPage::mouseReleaseEvent(QMouseEvent *event)
+{
+    QCheckBox *settingSwitch =
+        event->button() == Qt::LeftButton ? switchCaptionAt(event->position().toPoint()) : nullptr;
+    if (settingSwitch && settingSwitch->isEnabled())
+        settingSwitch->click();
+    else
+        QWidget::mouseReleaseEvent(event);
+}
+
+QGroupBox *ConfigPage::frameOf(const QCheckBox *settingSwitch) const
+{
+    for (QGroupBox *frame : findChildren<QGroupBox *>(Qt::FindDirectChildrenOnly)) {
+        if (groupOf(frame) == groupOf(settingSwitch))
+            return frame;
+    }
+    qFatal("no frame for switch %s", qPrintable(settingSwitch->objectName()));
+}
 
 QList<QCheckBox *> ConfigPage::switches() const
 {
@@ -450,5 +504,6 @@ void ConfigPage::applyEnteredValue(QAbstractSlider &slider, double value)
 
 void ConfigPage::uploadSettings()
 {
+    m_services.printer.describeNext(QStringLiteral("Configuration block"));
     m_services.printer.printText(ConfigBlock::build(values()));
 }

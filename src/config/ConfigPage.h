@@ -14,6 +14,7 @@
 
 class QAbstractSlider;
 class QCheckBox;
+class QGroupBox;
 class QComboBox;
 class QSlider;
 
@@ -58,8 +59,14 @@ signals:
 protected:
     // Mouse buttons over the sliders that take a typed value.
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    // The switch whose frame's caption lies under `pos`, or none.
+    QCheckBox *switchCaptionAt(const QPoint &pos) const;
+    QGroupBox *frameOf(const QCheckBox *settingSwitch) const;
+
     // The six check boxes that switch a setting on.
     QList<QCheckBox *> switches() const;
     void connectControls();

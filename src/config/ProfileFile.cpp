@@ -15,6 +15,7 @@ ProfileFile::ProfileFile(QWidget *window, ConfigPage &page) : m_window(window), 
 std::optional<Failure> ProfileFile::choosePath(CommonDialog &dialog, bool forSaving, QString &path)
 {
     dialog.setCancelError(true);
+    dialog.setFolder(Settings::Folder::Profile);
     dialog.setFilter(filter);
     dialog.setDefaultExt(defaultExtension);
     dialog.setFileName(proposedName);

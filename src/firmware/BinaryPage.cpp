@@ -5,12 +5,15 @@
 #include "ui/BusyIndicators.h"
 #include "ui/CommonDialog.h"
 #include "ui/Dialogs.h"
+#include "ui/FileDrop.h"
 #include "ui/SendPresenter.h"
 #include "ui/TransferWatch.h"
 
 #include "ui_BinaryPage.h"
 
+#include <QFileInfo>
 #include <QFontDatabase>
+#include <QLocale>
 
 BinaryPage::BinaryPage(PageServices services, QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::BinaryPage>()), m_services(services)
@@ -24,6 +27,8 @@ BinaryPage::BinaryPage(PageServices services, QWidget *parent)
     ui->HashLbl->hide();
     m_services.busy.setProgressBar(ui->ProgressBar1);
     connectControls();
+    new FileDrop(this, ui->BMemCMD, m_services.window,
+                 [this](const QString &path) { loadChosenFile(path); });
 }
 
 BinaryPage::~BinaryPage() = default;
@@ -37,9 +42,13 @@ void BinaryPage::connectControls()
 void BinaryPage::chooseAndLoadFile()
 {
     CommonDialog &dialog = m_services.fileDialog;
-    if (!dialog.chooseFileToRead(QStringLiteral("All Files(*.*)|*.*")))
+    if (!dialog.chooseFileToRead(QStringLiteral("All Files(*.*)|*.*"), Settings::Folder::Firmware))
         return;
-    const QString path = dialog.fileName();
+    loadChosenFile(dialog.fileName());
+}
+
+void BinaryPage::loadChosenFile(const QString &path)
+{
     if (path.isEmpty()) {
         Dialogs::showMessage(m_services.window, tr("You must select a file to load into memory."),
                              tr("Binary File"));
@@ -81,6 +90,10 @@ std::optional<Failure> BinaryPage::loadFile(const QString &path)
     }
     m_binaryBytes = reader.takeBytes();
     showHash(reader.hash());
+    m_description =
+        tr("Firmware %1, %2 bytes, SHA-256 %3\u2026")
+            .arg(QFileInfo(path).fileName(), QLocale(QLocale::English).toString(reader.size()),
+                 QString::fromLatin1(reader.hash().left(2).toHex()));
     ui->BinStatLbl->setText(tr("File Loaded into Memory"));
     return std::nullopt;
 }
@@ -101,6 +114,8 @@ void BinaryPage::uploadFile()
     {
         TransferWatch watch(m_services.link, ui->CancelCMD, ui->ProgressBar1, ui->UStatLbl,
                             tr("Uploading"));
+        m_services.printer.describeNext(m_binaryBytes ? m_description
+                                                      : tr("Firmware, none loaded"));
         sent = m_services.printer.printBytes(m_binaryBytes);
     }
     ui->UStatLbl->setText(sent                                ? tr("File Uploaded")

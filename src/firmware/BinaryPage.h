@@ -29,6 +29,8 @@ public:
 private:
     void connectControls();
     void chooseAndLoadFile();
+    // As after the file dialog: reads `path`, telling what went wrong.
+    void loadChosenFile(const QString &path);
     void uploadFile();
 
     // Reads `path` into memory; nothing to report when it went through or
@@ -40,4 +42,6 @@ private:
     std::unique_ptr<Ui::BinaryPage> ui;
     PageServices m_services;
     PrinterBytes m_binaryBytes;
+    // How the send log names an upload of the file in memory.
+    QString m_description;
 };

@@ -120,6 +120,7 @@ SendOutcome PrinterLink::send(Connection &connection, QByteArrayView data)
     connect(&transfer, &Transfer::progress, this, &PrinterLink::progress);
     m_transfer = &transfer;
     emit busyChanged(true);
+    emit sending(data);
     const SendOutcome outcome = transfer.run(data);
     m_transfer = nullptr;
     emit busyChanged(false);

@@ -81,6 +81,9 @@ signals:
     void busyChanged(bool busy);
     // Bytes of the running transfer that have reached the line.
     void progress(qint64 sent, qint64 total);
+    // As a send begins: the exact bytes about to go out, valid only during
+    // the call.
+    void sending(QByteArrayView data);
     // After each send: its size, and why it failed (empty when it did not).
     void finished(qint64 bytes, const QString &failure);
     // The link the next send uses has changed.

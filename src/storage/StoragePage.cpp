@@ -9,12 +9,15 @@
 #include "ui/CommonDialog.h"
 #include "ui/DetailsWindow.h"
 #include "ui/Dialogs.h"
+#include "ui/FileDrop.h"
 #include "ui/SendPresenter.h"
 #include "ui/TransferWatch.h"
 
 #include "ui_StoragePage.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QLocale>
 
 #include <new>
 #include <optional>
@@ -93,6 +96,11 @@ StoragePage::StoragePage(PageServices services, QWidget *parent)
     ui->Option1->setChecked(true);
 
     connectControls();
+    // A file dropped on a path box is taken as its Browse would take it.
+    new FileDrop(ui->FilePathTxt, ui->BrowseCMD, m_services.window,
+                 [this](const QString &path) { readGraphicFile(path); });
+    new FileDrop(ui->FFnameTxt, ui->FBrowseCMD, m_services.window,
+                 [this](const QString &path) { useFormatFile(path); });
 }
 
 StoragePage::~StoragePage() = default;
@@ -118,17 +126,22 @@ void StoragePage::readGraphic()
     CommonDialog &dialog = m_services.fileDialog;
     dialog.setFilter(QStringLiteral("Pictures (*.bmp;*.pcx)|*.bmp;*.pcx"));
     dialog.setCancelError(true);
+    dialog.setFolder(Settings::Folder::Graphic);
     if (dialog.showOpen())
         return;
+    readGraphicFile(dialog.fileName());
+}
 
-    ChunkedFileReader file(dialog.fileName());
+void StoragePage::readGraphicFile(const QString &path)
+{
+    ChunkedFileReader file(path);
     const std::optional<Failure> opened = file.open();
     if (opened &&
         (opened->code == FailureCode::FileTooLarge || opened->code == FailureCode::BadFileName)) {
         Dialogs::showMessage(m_services.window, opened->description, graphicTitle);
         return;
     }
-    ui->FilePathTxt->setText(dialog.fileName());
+    ui->FilePathTxt->setText(path);
     if (opened)
         return;
     ui->ProgLbl->setText(QString::number(file.size()) + QStringLiteral(" Bytes"));
@@ -179,6 +192,11 @@ void StoragePage::storeGraphic()
     const QString typeWord =
         ui->GSPCXOp->isChecked() ? QStringLiteral("PCX") : QStringLiteral("BMP");
     SendPresenter &printer = m_services.printer;
+    // Header, file and closing line end are one store: one row of the log.
+    printer.describeNext(
+        QStringLiteral("Graphic %1, %2 bytes")
+            .arg(identifier, QLocale(QLocale::English).toString(qint64(m_graphicBytes->size()))),
+        3);
     bool stored = printer.printText(StorageCommands::graphicStoreHeader(typeWord, identifier));
     if (stored) {
         ui->StatLbl->setText(QStringLiteral("SENDING FILE TO PRINTER"));
@@ -214,14 +232,20 @@ void StoragePage::chooseFormatType(const QString &storeCaption)
 void StoragePage::chooseFormatFile()
 {
     CommonDialog &dialog = m_services.fileDialog;
-    if (!dialog.chooseFileToRead(QStringLiteral("Text Files(*.txt)|*.txt|All Files(*.*)|*.*")))
+    if (!dialog.chooseFileToRead(QStringLiteral("Text Files(*.txt)|*.txt|All Files(*.*)|*.*"),
+                                 Settings::Folder::Format))
         return;
-    if (dialog.fileName().isEmpty()) {
+    useFormatFile(dialog.fileName());
+}
+
+void StoragePage::useFormatFile(const QString &path)
+{
+    if (path.isEmpty()) {
         Dialogs::showMessage(m_services.window,
                              QStringLiteral("You must select a pre-created label format."));
         return;
     }
-    ui->FFnameTxt->setText(dialog.fileName());
+    ui->FFnameTxt->setText(path);
     ui->FStoreCMD->setEnabled(true);
 }
 
@@ -256,7 +280,9 @@ void StoragePage::sendFormat()
     if (!withinMemory(busy, m_services.window, path, [&] { FormatLines::toPrinterText(*text); }))
         return;
 
+    const QString fileName = QFileInfo(path).fileName();
     if (!storing) {
+        m_services.printer.describeNext(QStringLiteral("Label format ") + fileName);
         m_services.printer.printLatin1Text(*text);
         return;
     }
@@ -278,6 +304,8 @@ void StoragePage::sendFormat()
     if (!withinMemory(busy, m_services.window, path,
                       [&] { StorageCommands::formatStore(identifier, *text); }))
         return;
+    m_services.printer.describeNext(
+        QStringLiteral("Label format %1, stored as %2").arg(fileName, identifier));
     m_services.printer.printLatin1Text(*text);
     withinMemory(busy, m_services.window, path,
                  [&] { m_services.details.setText(QString::fromLatin1(*text)); });
@@ -302,6 +330,8 @@ void StoragePage::recallGraphic()
         m_services.window, QStringLiteral("Enter Stored Graphic to Print"), storageTitle);
     if (identifier.isEmpty() || refuseUnsendable(m_services.window, identifier, storageTitle))
         return;
+    m_services.printer.describeNext(QStringLiteral("Recall graphic ") +
+                                    StorageCommands::upperIdentifier(identifier));
     m_services.printer.printText(StorageCommands::graphicRecall(identifier));
 }
 
@@ -318,6 +348,8 @@ void StoragePage::recallFormat()
         Dialogs::showMessage(m_services.window, QStringLiteral("Invalid Quantity"), storageTitle);
         return;
     }
+    m_services.printer.describeNext(QStringLiteral("Recall format ") +
+                                    StorageCommands::upperIdentifier(identifier));
     m_services.printer.printText(
         StorageCommands::formatRecall(identifier, std::get<std::int16_t>(quantity)));
 }
@@ -330,10 +362,12 @@ void StoragePage::deleteObject()
     if (identifier.isEmpty() ||
         refuseUnsendable(m_services.window, identifier, QStringLiteral("Delete Stored Object")))
         return;
+    m_services.printer.describeNext(QStringLiteral("Delete ") + identifier);
     m_services.printer.printText(StorageCommands::deleteObject(identifier));
 }
 
 void StoragePage::listObjects()
 {
+    m_services.printer.describeNext(QStringLiteral("List"));
     m_services.printer.printText(StorageCommands::listObjects());
 }

@@ -24,12 +24,14 @@ private:
     void connectControls();
 
     void readGraphic();
+    void readGraphicFile(const QString &path);
     void storeGraphic();
 
     void choosePrintFormat();
     void chooseStoreFormat();
     void chooseFormatType(const QString &storeCaption);
     void chooseFormatFile();
+    void useFormatFile(const QString &path);
     void sendFormat();
     void showFormatInDetails(bool checked);
 

@@ -2,12 +2,16 @@
 
 #include "ui/Dialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
 
-CommonDialog::CommonDialog(QWidget *parent) : m_parent(parent) {}
+CommonDialog::CommonDialog(QWidget *parent, Settings &settings)
+    : m_parent(parent), m_settings(settings)
+{
+}
 
 QString CommonDialog::toQtFilter(const QString &filter)
 {
@@ -50,8 +54,9 @@ std::optional<Failure> CommonDialog::showSave()
     return show(true);
 }
 
-bool CommonDialog::chooseFileToRead(const QString &filter)
+bool CommonDialog::chooseFileToRead(const QString &filter, Settings::Folder kind)
 {
+    m_folder = kind;
     m_filter = filter;
     m_cancelError = true;
     if (const std::optional<Failure> failure = showOpen()) {
@@ -75,11 +80,15 @@ std::optional<Failure> CommonDialog::show(bool forSaving)
     if (suffix.startsWith(QLatin1Char('.')))
         suffix.remove(0, 1);
     dialog.setDefaultSuffix(suffix);
+    // Each kind of file opens where the last one of its kind came from:
+    // firmware images and profiles rarely share a folder. The name proposed
+    // is offered only where it lives, or, bare, wherever the dialog opens.
+    const QString folder = m_settings.lastFolder(m_folder);
+    dialog.setDirectory(folder);
     if (!m_fileName.isEmpty()) {
         const QFileInfo proposed(m_fileName);
-        if (proposed.isAbsolute())
-            dialog.setDirectory(proposed.absolutePath());
-        dialog.selectFile(proposed.fileName());
+        if (!proposed.isAbsolute() || proposed.absolutePath() == QDir(folder).absolutePath())
+            dialog.selectFile(proposed.fileName());
     }
     if (dialog.exec() != QDialog::Accepted) {
         if (m_cancelError)
@@ -89,5 +98,7 @@ std::optional<Failure> CommonDialog::show(bool forSaving)
     }
     const QStringList chosen = dialog.selectedFiles();
     m_fileName = chosen.isEmpty() ? QString() : chosen.first();
+    if (!m_fileName.isEmpty())
+        m_settings.setLastFolder(m_folder, QFileInfo(m_fileName).absolutePath());
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Failure.h"
+#include "ui/Settings.h"
 
 #include <QString>
 
@@ -14,7 +15,13 @@ class QWidget;
 class CommonDialog
 {
 public:
-    explicit CommonDialog(QWidget *parent);
+    CommonDialog(QWidget *parent, Settings &settings);
+
+    // The kind of file the next show is for: it opens in the folder last
+    // chosen from for that kind (else the user's home), and remembers the
+    // folder of the file chosen.
+    Settings::Folder folder() const { return m_folder; }
+    void setFolder(Settings::Folder kind) { m_folder = kind; }
 
     // "Description|pattern;pattern|Description|pattern".
     QString filter() const { return m_filter; }
@@ -35,7 +42,7 @@ public:
     // The open dialog for `filter` with Cancel as a failure, as the pages
     // that read a file show it. True when the dialog was accepted (FileName
     // may still be empty); any failure but Cancel has been reported.
-    bool chooseFileToRead(const QString &filter);
+    bool chooseFileToRead(const QString &filter, Settings::Folder kind);
 
     // The filter in Qt's form: "Pictures (*.bmp;*.pcx)|*.bmp;*.pcx" becomes
     // "Pictures (*.bmp *.pcx)", and "*.*" matches every file.
@@ -45,6 +52,8 @@ private:
     std::optional<Failure> show(bool forSaving);
 
     QWidget *m_parent;
+    Settings &m_settings;
+    Settings::Folder m_folder = Settings::Folder::Firmware;
     QString m_filter;
     QString m_defaultExt;
     QString m_fileName;

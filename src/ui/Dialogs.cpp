@@ -28,6 +28,16 @@ void showFailure(QWidget *parent, const Failure &failure)
     box.exec();
 }
 
+bool confirm(QWidget *parent, const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel,
+                    parent);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Ok;
+}
+
 QString inputBox(QWidget *parent, const QString &prompt, const QString &title,
                  const QString &proposed)
 {

@@ -21,6 +21,9 @@ void showMessage(QWidget *parent, const QString &text, const QString &title = ap
 // fixed box text the description of what went wrong.
 void showFailure(QWidget *parent, const Failure &failure);
 
+// A modal question with OK and Cancel, Cancel the default; true on OK.
+bool confirm(QWidget *parent, const QString &text, const QString &title = applicationTitle);
+
 // A modal input box; returns the typed text, or an empty text on Cancel.
 QString inputBox(QWidget *parent, const QString &prompt, const QString &title,
                  const QString &proposed = QString());

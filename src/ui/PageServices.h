@@ -5,12 +5,14 @@ class CommonDialog;
 class DetailsHost;
 class PrinterLink;
 class SendPresenter;
+class Settings;
 class QWidget;
 class StopSignal;
 
 // What the main window lends its tab pages: the printer link and the
 // presenter that sends through it, the busy indicators, the shared file dialog, the Details window,
-// and the signal raised when the window closes. Pages get nothing else from the window.
+// the signal raised when the window closes, and what is remembered between runs. Pages get
+// nothing else from the window.
 struct PageServices {
     QWidget *window;
     PrinterLink &link;
@@ -19,4 +21,5 @@ struct PageServices {
     CommonDialog &fileDialog;
     DetailsHost &details;
     const StopSignal &stop;
+    Settings &settings;
 };

@@ -1,9 +1,14 @@
 #pragma once
 
+#include "common/SendLog.h"
 #include "link/PrinterBytes.h"
 #include "link/SendOutcome.h"
 
+#include <QElapsedTimer>
 #include <QString>
+
+#include <functional>
+#include <optional>
 
 class PrinterLink;
 class QWidget;
@@ -11,11 +16,18 @@ class StopSignal;
 
 // The window's side of a send: runs it on the printer link and shows what
 // the link reports, a failure box (none once the window is closing) and the
-// hourglass while a serial byte buffer goes out.
+// hourglass while a serial byte buffer goes out. Each send becomes a row of
+// the send log, if there is one.
 class SendPresenter
 {
 public:
-    SendPresenter(QWidget *window, PrinterLink &link, const StopSignal &stop);
+    SendPresenter(QWidget *window, PrinterLink &link, const StopSignal &stop,
+                  SendLog *log = nullptr);
+
+    // Names the next send in the log, "Calibration", "Graphic LOGO, 301
+    // bytes". A feature that sends in `parts` pieces is one row; a part that
+    // fails ends the row. Unnamed sends are logged as "Text" or "Data".
+    void describeNext(const QString &what, int parts = 1);
 
     // Each returns whether the data went out.
     bool printText(const QString &text);
@@ -26,10 +38,20 @@ public:
     bool wasCancelled() const { return m_cancelled; }
 
 private:
+    SendOutcome logged(const QString &unnamed, const std::function<SendOutcome()> &send);
     bool present(const SendOutcome &outcome);
 
     QWidget *m_window;
     PrinterLink &m_link;
     const StopSignal &m_stop;
+    SendLog *m_log;
     bool m_cancelled = false;
+
+    QString m_nextWhat;
+    int m_nextParts = 1;
+    // The row being built, while parts of it are still to come.
+    std::optional<SendLog::Entry> m_open;
+    int m_partsLeft = 0;
+    QElapsedTimer m_clock;
+    bool m_inSend = false;
 };

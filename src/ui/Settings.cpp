@@ -1,0 +1,102 @@
+#include "ui/Settings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace
+{
+
+QString folderKey(Settings::Folder kind)
+{
+    switch (kind) {
+    case Settings::Folder::Firmware:
+        return QStringLiteral("firmware");
+    case Settings::Folder::Graphic:
+        return QStringLiteral("graphic");
+    case Settings::Folder::Format:
+        return QStringLiteral("format");
+    case Settings::Folder::Profile:
+        return QStringLiteral("profile");
+    case Settings::Folder::Log:
+        return QStringLiteral("log");
+    }
+    return QString();
+}
+
+const QString windowGroup = QStringLiteral("window");
+const QString foldersGroup = QStringLiteral("folders");
+
+} // namespace
+
+Settings::Settings() : m_store(std::make_unique<QSettings>(filePath(), QSettings::IniFormat))
+{
+    if (m_store->status() == QSettings::NoError)
+        return;
+    m_readable = false;
+    qWarning("varimonde-setup: ignoring the settings in %s, which cannot be %s; starting values "
+             "apply, and the file is written afresh",
+             qPrintable(QDir::toNativeSeparators(filePath())),
+             m_store->status() == QSettings::AccessError ? "read" : "understood");
+    // What could be parsed of a damaged file is no more trustworthy than
+    // the rest.
+    m_store->clear();
+}
+
+Settings::~Settings() = default;
+
+QString Settings::filePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/varimonde/varimonde-setup.conf");
+}
+
+QVariant Settings::value(const QString &group, const QString &key, const QVariant &fallback) const
+{
+    const QVariant stored = m_store->value(group + QLatin1Char('/') + key);
+    if (!stored.isValid() || !stored.canConvert(fallback.metaType()))
+        return fallback;
+    QVariant converted = stored;
+    return converted.convert(fallback.metaType()) ? converted : fallback;
+}
+
+void Settings::setValue(const QString &group, const QString &key, const QVariant &value)
+{
+    m_store->setValue(group + QLatin1Char('/') + key, value);
+}
+
+QByteArray Settings::windowGeometry() const
+{
+    return value(windowGroup, QStringLiteral("geometry"), QByteArray()).toByteArray();
+}
+
+void Settings::setWindowGeometry(const QByteArray &geometry)
+{
+    setValue(windowGroup, QStringLiteral("geometry"), geometry);
+}
+
+QString Settings::lastFolder(Folder kind) const
+{
+    const QString folder = value(foldersGroup, folderKey(kind), QString()).toString();
+    // Never the working directory: a relative or vanished folder gives home.
+    if (QFileInfo(folder).isAbsolute() && QFileInfo(folder).isDir())
+        return folder;
+    return QDir::homePath();
+}
+
+void Settings::setLastFolder(Folder kind, const QString &folder)
+{
+    setValue(foldersGroup, folderKey(kind), folder);
+}
+
+void Settings::reset()
+{
+    m_store->clear();
+    m_store->sync();
+}
+
+void Settings::sync()
+{
+    m_store->sync();
+}

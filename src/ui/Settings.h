@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+
+class QSettings;
+
+// What the program remembers between runs, kept in the user's configuration
+// folder, one group per subject. A file that cannot be read or parsed is
+// ignored with a warning: every value then has its starting value, and the
+// file is written afresh on the way out.
+class Settings
+{
+public:
+    Settings();
+    ~Settings();
+    Settings(const Settings &) = delete;
+    Settings &operator=(const Settings &) = delete;
+
+    // Where the values live: <configuration folder>/varimonde/varimonde-setup.conf.
+    static QString filePath();
+    // False when the file was there but could not be read or parsed.
+    bool wasReadable() const { return m_readable; }
+
+    // The main window's size and position, as QWidget::saveGeometry gives
+    // them; empty before the first close.
+    QByteArray windowGeometry() const;
+    void setWindowGeometry(const QByteArray &geometry);
+
+    // The kinds of file the file dialog is shown for, each with the folder
+    // it was last shown in.
+    enum class Folder { Firmware, Graphic, Format, Profile, Log };
+    // The folder last chosen from, if it still exists; else the user's home.
+    QString lastFolder(Folder kind) const;
+    void setLastFolder(Folder kind, const QString &folder);
+
+    // Every value back to its starting value, at once on disk too.
+    void reset();
+    // Writes pending changes now rather than on destruction.
+    void sync();
+
+protected:
+    // For subjects added later: a value in `group`, or `fallback` when it
+    // is missing or of another type than `fallback`.
+    QVariant value(const QString &group, const QString &key, const QVariant &fallback) const;
+    void setValue(const QString &group, const QString &key, const QVariant &value);
+
+private:
+    std::unique_ptr<QSettings> m_store;
+    bool m_readable = true;
+};
