@@ -12,6 +12,13 @@
 #include <sys/socket.h>
 #endif
 
+namespace
+{
+
+constexpr int longestAckWatchMs = 100;
+
+} // namespace
+
 NetworkConnection::NetworkConnection(QString host, quint16 port, int connectTimeoutMs)
     : m_host(std::move(host)), m_port(port), m_connectTimeoutMs(connectTimeoutMs)
 {
@@ -21,8 +28,7 @@ NetworkConnection::NetworkConnection(QString host, quint16 port, int connectTime
     connect(&m_socket, &QTcpSocket::stateChanged, this, &Connection::changed);
     // The system says nothing when the printer acknowledges bytes it holds:
     // once this program's queue is empty, the end of a send shows only in
-    // its output queue, looked at often while it moves and less often, up
-    // to the transfer's own poll, while it does not.
+    // its output queue, looked at as often as the pace there makes useful.
     m_ackWatch.setTimerType(Qt::PreciseTimer);
     m_ackWatch.setInterval(1);
     connect(&m_ackWatch, &QTimer::timeout, this, &NetworkConnection::watchAcknowledgements);
@@ -34,6 +40,7 @@ NetworkConnection::NetworkConnection(QString host, quint16 port, int connectTime
 
 void NetworkConnection::watchAcknowledgementsSoon()
 {
+    m_lastUnsent = unsent();
     m_ackWatch.setInterval(1);
     m_ackWatch.start();
 }
@@ -41,15 +48,19 @@ void NetworkConnection::watchAcknowledgementsSoon()
 void NetworkConnection::watchAcknowledgements()
 {
     const qint64 now = unsent();
-    if (now == m_lastUnsent || m_socket.bytesToWrite() > 0) {
-        m_ackWatch.setInterval(std::min(m_ackWatch.interval() * 2, 16));
+    const qint64 moved = m_lastUnsent - now;
+    m_lastUnsent = now;
+    if (now == 0) {
+        m_ackWatch.stop();
+        emit changed();
         return;
     }
-    m_lastUnsent = now;
-    m_ackWatch.setInterval(1);
-    if (now == 0)
-        m_ackWatch.stop();
-    emit changed();
+    // Look again about halfway to when the rest should have gone at the
+    // pace seen: often near the end of a fast send, seldom on a slow line,
+    // where the transfer's own poll follows the progress.
+    const int interval = m_ackWatch.interval();
+    const qint64 next = moved > 0 ? interval * now / moved / 2 : qint64(interval) * 2;
+    m_ackWatch.setInterval(int(std::clamp<qint64>(next, 1, longestAckWatchMs)));
 }
 
 NetworkConnection::~NetworkConnection()
