@@ -129,10 +129,10 @@ double fullSpeedSeconds(PrinterLink &link, bool withProgress)
 
 void progressCost(PrinterLink &link)
 {
-    // Alternating, best of three each, so that neither profits from warm-up.
+    // Alternating, best of five each, so that neither profits from warm-up.
     double without = 1e9;
     double with = 1e9;
-    for (int round = 0; round < 3; ++round) {
+    for (int round = 0; round < 5; ++round) {
         without = std::min(without, fullSpeedSeconds(link, false));
         with = std::min(with, fullSpeedSeconds(link, true));
     }
