@@ -27,6 +27,7 @@ QString folderKey(Settings::Folder kind)
 
 const QString windowGroup = QStringLiteral("window");
 const QString foldersGroup = QStringLiteral("folders");
+const QString linkGroup = QStringLiteral("link");
 
 } // namespace
 
@@ -88,6 +89,26 @@ QString Settings::lastFolder(Folder kind) const
 void Settings::setLastFolder(Folder kind, const QString &folder)
 {
     setValue(foldersGroup, folderKey(kind), folder);
+}
+
+Settings::Link Settings::link() const
+{
+    const auto text = [this](const char *key) {
+        return value(linkGroup, QLatin1String(key), QString()).toString();
+    };
+    return {text("kind"),      text("commPort"),    text("serialSettings"), text("parallelPort"),
+            text("usbDevice"), text("networkHost"), text("networkPort")};
+}
+
+void Settings::setLink(const Link &link)
+{
+    setValue(linkGroup, QStringLiteral("kind"), link.kind);
+    setValue(linkGroup, QStringLiteral("commPort"), link.commPort);
+    setValue(linkGroup, QStringLiteral("serialSettings"), link.serialSettings);
+    setValue(linkGroup, QStringLiteral("parallelPort"), link.parallelPort);
+    setValue(linkGroup, QStringLiteral("usbDevice"), link.usbDevice);
+    setValue(linkGroup, QStringLiteral("networkHost"), link.networkHost);
+    setValue(linkGroup, QStringLiteral("networkPort"), link.networkPort);
 }
 
 void Settings::reset()

@@ -37,6 +37,21 @@ public:
     QString lastFolder(Folder kind) const;
     void setLastFolder(Folder kind, const QString &folder);
 
+    // The printer link last applied or chosen on the Communication Settings
+    // tab, each value as text so that it goes through the page's own checks
+    // again on the next start; empty where nothing is remembered.
+    struct Link {
+        QString kind;           // "serial", "parallel", "usb" or "network"
+        QString commPort;       // "COM3", or a device path
+        QString serialSettings; // "9600,N,8,1"
+        QString parallelPort;   // "LPT1" or "LPT2"
+        QString usbDevice;      // "/dev/usb/lp0"
+        QString networkHost;
+        QString networkPort;
+    };
+    Link link() const;
+    void setLink(const Link &link);
+
     // Every value back to its starting value, at once on disk too.
     void reset();
     // Writes pending changes now rather than on destruction.
