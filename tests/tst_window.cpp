@@ -3,8 +3,8 @@
 // configuration tab stay coupled, a profile import stops at its first
 // refused value, and closing the window mid-transfer ends it quietly. Each
 // send is logged with its bytes; dropped files are taken as chosen ones;
-// the window and the file dialogs remember where they were, also in a
-// fresh run, and forget it on Reset or when the record is damaged.
+// the window, the file dialogs and the printer link remember where they
+// were, also in a fresh run, and forget it on Reset or when it is damaged.
 #include "printer/CalibrationBlocks.h"
 #include "printer/ConfigBlock.h"
 #include "printer/FormatLines.h"
@@ -99,11 +99,11 @@ class TestWindow : public QObject
         }
         return boxes;
     }
-    QString state(const QString &names) const
+    QString state(const QString &names, QWidget *window = nullptr) const
     {
         QStringList values;
         for (const QString &name : words(names)) {
-            QWidget *control = ui->control(name);
+            QWidget *control = window ? window->findChild<QWidget *>(name) : ui->control(name);
             if (auto *box = qobject_cast<QCheckBox *>(control))
                 values << QString::number(box->checkState());
             else if (auto *slider = qobject_cast<QSlider *>(control))
@@ -112,6 +112,8 @@ class TestWindow : public QObject
                 values << combo->currentText();
             else if (auto *edit = qobject_cast<QLineEdit *>(control))
                 values << edit->text();
+            else if (auto *option = qobject_cast<QAbstractButton *>(control))
+                values << QString::number(option->isChecked());
             else
                 values << qobject_cast<QLabel *>(control)->text();
         }
@@ -136,8 +138,9 @@ private slots:
     void cleanup() { ui->pty.readAvailable(20); }
 
     // On the first start each kind of file is looked for in the home folder,
-    // then where the last one of its kind came from; Reset forgets that and
-    // the window's place.
+    // then where the last one of its kind came from; Reset forgets that, the
+    // window's place and the printer link, which a new start takes up but
+    // for a value no longer taken.
     void dialogsStartWhereTheirKindWasFound_data()
     {
         QTest::addColumn<QString>("button");
@@ -171,9 +174,34 @@ private slots:
         QVERIFY(log->isVisible());
         QCOMPARE(ui->click("ResetCMD", {"<cancel>"}).size(), 1);
         QCOMPARE(folderOf("BMemCMD"), ui->dir.filePath("BMemCMD"));
+        const auto shown = [this](MainWindow &window) {
+            return window.link().description() + ' ' +
+                   state("SPortCombo SBaudCombo SParityCombo SBitsCombo NetHostTxt NetPortTxt "
+                         "CommOp_3",
+                         &window);
+        };
+        const QString starting = shown(ui->window);
+        for (const QString &field : words("SPortCombo=3 SBaudCombo=19200 SParityCombo=E "
+                                          "SBitsCombo=7 NetHostTxt=127.0.0.1 NetPortTxt=9101"))
+            ui->control(field.section('=', 0, 0))
+                ->setProperty(field.contains("Txt") ? "text" : "currentText",
+                              field.section('=', 1));
+        QCOMPARE(run({"SApplyCmd_0"}), QStringList());
+        ui->control<QAbstractButton>("CommOp_3")->click(); // its middle may be past its text
+        QCOMPARE(run({"NetApplyCmd"}), QStringList());
+        const QString network = "Network 127.0.0.1:9101 %1 127.0.0.1 9101 1";
+        QCOMPARE(shown(*std::make_unique<MainWindow>()), network.arg("3 19200 E 7"));
+        QFile file(Settings::filePath());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const QByteArray damaged = file.readAll().replace("COM3", "COM999").replace("E,7", "E,9");
+        QVERIFY(file.resize(0) && file.write(damaged) == damaged.size() && file.flush());
+        for (const QString value : {"COM999", "19200,E,9,1"})
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("remembered .*\"" + value + '"'));
+        QCOMPARE(shown(*std::make_unique<MainWindow>()), network.arg("1 9600 N 8"));
         QCOMPARE(ui->click("ResetCMD", {"<ok>"}),
-                 QStringList{"Forget the window's size and place and the folders the file "
-                             "dialogs open in?|Reset Settings|icon"});
+                 QStringList{"Forget the window's size and place, the folders the file "
+                             "dialogs open in and the printer link?|Reset Settings|icon"});
+        QCOMPARE(shown(ui->window), starting);
         QCOMPARE(ui->window.geometry(), startGeometry);
         for (const char *button : {"BMemCMD", "BrowseCMD", "FBrowseCMD", "LoadCMD"})
             QCOMPARE(folderOf(button), QDir::homePath());

@@ -145,7 +145,7 @@ void MainWindow::buildTabs()
     m_tabs->tabBar()->setElideMode(Qt::ElideNone);
     m_tabs->tabBar()->setUsesScrollButtons(true);
 
-    auto *commPage = new CommPage(m_services);
+    auto *commPage = m_commPage = new CommPage(m_services);
     auto *configPage = new ConfigPage(m_services);
     auto *calibrationPage = new CalibrationPage(m_services);
     auto *storagePage = new StoragePage(m_services);
@@ -239,11 +239,12 @@ void MainWindow::showLog()
 void MainWindow::resetSettings()
 {
     if (!Dialogs::confirm(m_logWindow ? static_cast<QWidget *>(m_logWindow) : this,
-                          tr("Forget the window's size and place and the folders the file "
-                             "dialogs open in?"),
+                          tr("Forget the window's size and place, the folders the file "
+                             "dialogs open in and the printer link?"),
                           tr("Reset Settings")))
         return;
     m_settings.reset();
+    m_commPage->resetLink();
     showNormal();
     fitToScreen();
 }

@@ -19,6 +19,7 @@ class QLabel;
 class QMessageBox;
 class QPushButton;
 class QTabWidget;
+class CommPage;
 class LogWindow;
 
 // The main window: six tabs, the Exit and Log buttons, a status bar that
@@ -63,7 +64,8 @@ private:
     // allows, in the middle of the screen.
     void fitToScreen();
     void showLog();
-    // After the user's confirmation, forgets everything remembered.
+    // After the user's confirmation, forgets everything remembered and
+    // takes the starting printer link again.
     void resetSettings();
     void connectControls();
     // Closing while a transfer runs asks first; the transfer goes on meanwhile.
@@ -78,6 +80,7 @@ private:
     PrinterLink m_link;
     SendPresenter m_printer;
     QTabWidget *m_tabs;
+    CommPage *m_commPage = nullptr;
     QPushButton *m_exitCmd = nullptr;
     QLabel *m_linkLbl = nullptr;
     QLabel *m_lastSendLbl = nullptr;

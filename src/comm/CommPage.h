@@ -33,6 +33,10 @@ public:
     void chooseLink(int index);
     // Index 1 applies the parallel device, any other the serial settings.
     void applySettings(int index);
+    // The starting link again, as on the first start: serial COM1
+    // 9600,N,8,1, LPT1, the first USB printer, no network printer on port
+    // 9100. Nothing is remembered by this.
+    void resetLink();
 
     // Where USB printers appear as devices (/dev/usb) and where each tells
     // its maker and model (/sys/class/usbmisc); both are watched.
@@ -43,9 +47,18 @@ public:
 private:
     void fillLists();
     void connectControls();
-    void applySerialSettings();
-    void applyParallelDevice();
-    void applyNetworkPrinter();
+    // Each apply checks the values shown and returns whether the link took
+    // them. `remembered` names a remembered value being restored: a refusal
+    // is then a note on stderr, not a box, and the start goes on.
+    bool applySerialSettings(const QString &remembered = QString());
+    bool applyParallelDevice(const QString &remembered = QString());
+    bool applyNetworkPrinter(const QString &remembered = QString());
+    void refuse(const QString &remembered, const QString &message);
+    // The link as the last run left it, through the applies above.
+    void restoreLink();
+    // Writes the link in force to the settings, after the user's choice.
+    void rememberLink();
+    void showSerialTexts(const QStringList &texts);
     void refreshSerialPorts();
     void refreshUsbPrinters();
     void watchUsbRoots();
