@@ -49,20 +49,13 @@ QByteArray profile(const ProfileRecord &record)
     return std::get<QByteArray>(ProfileCodec::encode(record));
 }
 
-// Clicks each step, "Button" or "Button=answer;answer"; "file:NAME" picks
-// NAME in the driver's folder. Returns the message boxes seen.
+// The window's message boxes for `steps`; input boxes are the arguments' part.
 QStringList click(WindowDriver &ui, const QStringList &steps)
 {
-    QStringList boxes;
-    for (const QString &step : steps) {
-        QStringList answers = step.section('=', 1).split(';', Qt::SkipEmptyParts);
-        for (QString &answer : answers)
-            answer.replace("file:", "file:" + ui.dir.path() + '/');
-        for (const QString &box : ui.click(step.section('=', 0, 0), answers))
-            // Input boxes are the arguments' part; messages are compared.
-            if (!box.startsWith("file|") && !box.startsWith("Enter "))
-                boxes << box;
-    }
+    QStringList boxes = ui.run(steps);
+    boxes.erase(std::remove_if(boxes.begin(), boxes.end(),
+                               [](const QString &box) { return box.startsWith("Enter "); }),
+                boxes.end());
     return boxes;
 }
 
@@ -123,6 +116,7 @@ private slots:
                            "combo:RibbonCMB=PREMIUM RESIN", "CalCmd"}
             << "--calibrate BAR --print-type tt --ribbon 2";
         QTest::newRow("4X3 label") << QStringList{"TestOp1", "TestCMD"} << "--test-label 1";
+        QTest::newRow("2.4X1 label") << QStringList{"TestOp2", "TestCMD"} << "--test-label 2";
         QTest::newRow("graphic, PCX")
             << QStringList{"GSPCXOp", "BrowseCMD=file:pic.bmp", "StoreCMD=logo"}
             << "--store-graphic pic.bmp --id logo --pcx";

@@ -84,21 +84,7 @@ class TestWindow : public QObject
         QVERIFY(dropped.isAccepted());
     }
 
-    // Clicks each step, "Button" or "Button=answer;answer"; "file:NAME"
-    // picks NAME in the driver's folder. Returns the boxes seen but file dialogs.
-    QStringList run(const QStringList &steps)
-    {
-        QStringList boxes;
-        for (const QString &step : steps) {
-            QStringList answers = step.section('=', 1).split(';', Qt::SkipEmptyParts);
-            for (QString &answer : answers)
-                answer.replace("file:", "file:" + ui->dir.path() + '/');
-            for (const QString &box : ui->click(step.section('=', 0, 0), answers))
-                if (!box.startsWith("file|"))
-                    boxes << box;
-        }
-        return boxes;
-    }
+    QStringList run(const QStringList &steps) { return ui->run(steps); }
     QString state(const QString &names, QWidget *window = nullptr) const
     {
         QStringList values;

@@ -54,6 +54,20 @@ QStringList WindowDriver::click(const QString &name, const QStringList &answers)
     return boxes.summary();
 }
 
+QStringList WindowDriver::run(const QStringList &steps)
+{
+    QStringList boxes;
+    for (const QString &step : steps) {
+        QStringList answers = step.section('=', 1).split(';', Qt::SkipEmptyParts);
+        for (QString &answer : answers)
+            answer.replace("file:", "file:" + dir.path() + '/');
+        for (const QString &box : click(step.section('=', 0, 0), answers))
+            if (!box.startsWith("file|"))
+                boxes << box;
+    }
+    return boxes;
+}
+
 QByteArray WindowDriver::parallelBytes() const
 {
     return fileBytes(dir.filePath(QStringLiteral("lpt1")));

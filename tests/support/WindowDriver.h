@@ -37,6 +37,10 @@ public:
     // "<cancel>" cancels, "file:PATH" picks PATH, any other text is typed.
     // Returns the summary of the boxes seen.
     QStringList click(const QString &name, const QStringList &answers);
+    // Clicks each step, "Button" or "Button=answer;answer"; "file:NAME"
+    // picks NAME in the driver's folder. Returns the boxes seen but file
+    // dialogs.
+    QStringList run(const QStringList &steps);
 
     // What the parallel port (LPT1, a file in the driver's folder) received.
     QByteArray parallelBytes() const;
