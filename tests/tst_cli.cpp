@@ -294,7 +294,7 @@ private slots:
 
     void targetsAreRead_data()
     {
-        QTest::addColumn<QString>("spec");
+        QTest::addColumn<QString>("written");
         QTest::addColumn<QString>("read"); // kind device/host port settings, or the refusal
         // Parsing only: nothing here is opened or looked up.
         const QList<QStringList> rows = {
@@ -316,9 +316,9 @@ private slots:
     }
     void targetsAreRead()
     {
-        QFETCH(QString, spec);
+        QFETCH(QString, written);
         QFETCH(QString, read);
-        const std::variant<Target, QString> parsed = Target::parse(spec);
+        const std::variant<Target, QString> parsed = Target::parse(written);
         if (const QString *why = std::get_if<QString>(&parsed)) {
             QVERIFY2(why->contains(read), qPrintable(*why));
             return;

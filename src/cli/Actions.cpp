@@ -58,24 +58,12 @@ QByteArray formatText(QByteArray file)
 
 } // namespace
 
-std::optional<QString> identifierRefusal(const QString &identifier, IdentifierUse use)
+std::optional<QString> identifierArgumentRefusal(const QString &identifier, IdentifierUse use)
 {
+    // The window asks again for an empty name; a script has to be told.
     if (identifier.isEmpty())
         return QStringLiteral("an empty identifier: the printer could never be asked for it");
-    if (const std::optional<char32_t> character = StorageCommands::unsendableCharacter(identifier))
-        return StorageCommands::unsendableMessage(*character);
-    if (identifier.size() <= StorageCommands::maxIdentifierLength)
-        return std::nullopt;
-    switch (use) {
-    case IdentifierUse::StoreGraphic:
-        return QStringLiteral("Valid Identifier must be no more than 8 characters.");
-    case IdentifierUse::StoreFormat:
-        return QStringLiteral("Identifier must be 8 chars or less");
-    case IdentifierUse::Recall:
-    case IdentifierUse::Delete:
-        break;
-    }
-    return std::nullopt;
+    return StorageCommands::identifierRefusal(identifier, use);
 }
 
 Built calibrate(const QString &label, const QString &indexType, const QString &printType,
@@ -123,7 +111,7 @@ Built storeGraphic(const QString &label, const QByteArray &file, const QString &
 {
     const QString upper = StorageCommands::upperIdentifier(identifier);
     if (const std::optional<QString> refusal =
-            identifierRefusal(upper, IdentifierUse::StoreGraphic))
+            identifierArgumentRefusal(upper, IdentifierUse::StoreGraphic))
         return Built::refused(*refusal);
     // Header, the file's bytes unchanged, a closing line end: three sends.
     const QString typeWord = pcx ? QStringLiteral("PCX") : QStringLiteral("BMP");
@@ -140,7 +128,7 @@ Built printFormat(const QString &label, const QByteArray &file)
 Built storeFormat(const QString &label, const QByteArray &file, const QString &identifier)
 {
     if (const std::optional<QString> refusal =
-            identifierRefusal(identifier, IdentifierUse::StoreFormat))
+            identifierArgumentRefusal(identifier, IdentifierUse::StoreFormat))
         return Built::refused(*refusal);
     QByteArray stored = formatText(file);
     StorageCommands::formatStore(identifier, stored);
@@ -149,7 +137,8 @@ Built storeFormat(const QString &label, const QByteArray &file, const QString &i
 
 Built recallImage(const QString &label, const QString &identifier)
 {
-    if (const std::optional<QString> refusal = identifierRefusal(identifier, IdentifierUse::Recall))
+    if (const std::optional<QString> refusal =
+            identifierArgumentRefusal(identifier, IdentifierUse::Recall))
         return Built::refused(*refusal);
     return text(label, StorageCommands::graphicRecall(identifier));
 }
@@ -157,11 +146,12 @@ Built recallImage(const QString &label, const QString &identifier)
 Built recallFormat(const QString &label, const QString &identifier, const QString &quantity)
 {
     QStringList refusals;
-    if (const std::optional<QString> refusal = identifierRefusal(identifier, IdentifierUse::Recall))
+    if (const std::optional<QString> refusal =
+            identifierArgumentRefusal(identifier, IdentifierUse::Recall))
         refusals << *refusal;
     const NumberText::Converted<std::int16_t> count = NumberText::toInt16(quantity);
     if (std::holds_alternative<Failure>(count))
-        refusals << QStringLiteral("Invalid Quantity");
+        refusals << StorageCommands::invalidQuantity;
     if (!refusals.isEmpty())
         return {std::nullopt, refusals};
     return text(label, StorageCommands::formatRecall(identifier, std::get<std::int16_t>(count)));
@@ -169,7 +159,8 @@ Built recallFormat(const QString &label, const QString &identifier, const QStrin
 
 Built deleteObject(const QString &label, const QString &identifier)
 {
-    if (const std::optional<QString> refusal = identifierRefusal(identifier, IdentifierUse::Delete))
+    if (const std::optional<QString> refusal =
+            identifierArgumentRefusal(identifier, IdentifierUse::Delete))
         return Built::refused(*refusal);
     return text(label, StorageCommands::deleteObject(identifier));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "printer/StorageCommands.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -44,8 +46,8 @@ struct Built {
 
 // Store: at most 8 characters; every use: one byte a character, so that
 // the printer receives the identifier it will be asked for later.
-enum class IdentifierUse { StoreGraphic, StoreFormat, Recall, Delete };
-std::optional<QString> identifierRefusal(const QString &identifier, IdentifierUse use);
+using StorageCommands::IdentifierUse;
+std::optional<QString> identifierArgumentRefusal(const QString &identifier, IdentifierUse use);
 
 Built calibrate(const QString &label, const QString &indexType, const QString &printType,
                 const std::optional<QString> &ribbon);

@@ -452,8 +452,8 @@ ParsedArguments parseArguments(const QStringList &arguments)
     if (parsed.usage)
         return parsed;
 
-    for (const QString &spec : parser.values(QStringLiteral("to"))) {
-        const std::variant<Target, QString> target = Target::parse(spec);
+    for (const QString &written : parser.values(QStringLiteral("to"))) {
+        const std::variant<Target, QString> target = Target::parse(written);
         if (const QString *why = std::get_if<QString>(&target))
             reader.error(*why);
         else

@@ -27,7 +27,7 @@ QByteArray render(const Plan &plan)
     // Without a target the bytes are those any printer would get.
     QStringList targets;
     for (const Target &target : plan.targets)
-        targets << target.spec;
+        targets << target.written;
     if (targets.isEmpty())
         targets << QString();
     QByteArray text;

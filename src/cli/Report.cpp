@@ -30,7 +30,7 @@ QString table(const QList<PrinterJob *> &jobs)
 {
     int targetWidth = 6;
     for (const PrinterJob *job : jobs)
-        targetWidth = std::max<int>(targetWidth, job->target().spec.size());
+        targetWidth = std::max<int>(targetWidth, job->target().written.size());
     const QString row = QStringLiteral("%1  %2  %3  %4  %5\n");
     QString text = row.arg(QStringLiteral("TARGET"), -targetWidth)
                        .arg(QStringLiteral("OUTCOME"), -9)
@@ -43,7 +43,7 @@ QString table(const QList<PrinterJob *> &jobs)
         sent += word == QLatin1String("sent");
         failed += word == QLatin1String("failed");
         cancelled += word == QLatin1String("cancelled");
-        text += row.arg(job->target().spec, -targetWidth)
+        text += row.arg(job->target().written, -targetWidth)
                     .arg(word, -9)
                     .arg(QLocale::c().toString(job->sent()), 13)
                     .arg(QString::number(job->seconds(), 'f', 1), 8)
@@ -65,7 +65,7 @@ QByteArray json(const QList<PrinterJob *> &jobs, int exitStatus)
         for (const Action &action : job->actions())
             actions.append(action.label);
         printers.append(QJsonObject{
-            {QStringLiteral("target"), job->target().spec},
+            {QStringLiteral("target"), job->target().written},
             {QStringLiteral("actions"), actions},
             {QStringLiteral("bytesSent"), double(job->sent())},
             {QStringLiteral("bytesTotal"), double(job->total())},

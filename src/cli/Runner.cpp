@@ -136,7 +136,7 @@ void Runner::finished(PrinterJob *job)
 void Runner::printDone(PrinterJob *job)
 {
     QString line =
-        QStringLiteral("[%1/%2] %3: ").arg(m_done).arg(m_jobs.size()).arg(job->target().spec);
+        QStringLiteral("[%1/%2] %3: ").arg(m_done).arg(m_jobs.size()).arg(job->target().written);
     switch (job->outcome()) {
     case PrinterJob::Outcome::Sent:
         line += QStringLiteral("sent %1 bytes in %2 s")
@@ -162,7 +162,7 @@ QString Runner::progressLine(PrinterJob *job) const
     line.progress.update(job->sent(), line.clock.elapsed());
     const int action = job->actionIndex();
     return QStringLiteral("  %1  [%2/%3] %4%  %5")
-        .arg(job->target().spec)
+        .arg(job->target().written)
         .arg(action + 1)
         .arg(job->actions().size())
         .arg(line.progress.percent(), 3)

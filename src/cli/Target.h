@@ -13,7 +13,7 @@ struct Target {
     enum class Kind { Serial, Parallel, UsbPrinter, Network };
 
     Kind kind = Kind::Serial;
-    QString spec;     // as given
+    QString written;  // as given
     int commPort = 0; // serial by number
     QString device;   // serial device path, USB device
     QString settings; // serial line settings, empty for the link's own
@@ -22,7 +22,7 @@ struct Target {
     quint16 port = 0;
 
     // The target, or why the text names none.
-    static std::variant<Target, QString> parse(const QString &spec);
+    static std::variant<Target, QString> parse(const QString &written);
 
     // Sets up a fresh link to send to this printer only.
     void configure(PrinterLink &link) const;

@@ -18,11 +18,25 @@ std::optional<char32_t> unsendableCharacter(QStringView text)
     return std::nullopt;
 }
 
-QString unsendableMessage(char32_t character)
+std::optional<QString> identifierRefusal(const QString &identifier, IdentifierUse use)
 {
-    return QStringLiteral("The identifier contains \u201C") + QString::fromUcs4(&character, 1) +
-           QStringLiteral("\u201D, which the printer cannot receive. Use letters, digits and "
-                          "symbols of Western European text.");
+    if (const std::optional<char32_t> character = unsendableCharacter(identifier))
+        return QStringLiteral("The identifier contains \u201C") +
+               QString::fromUcs4(&*character, 1) +
+               QStringLiteral("\u201D, which the printer cannot receive. Use letters, digits "
+                              "and symbols of Western European text.");
+    if (identifier.size() <= maxIdentifierLength)
+        return std::nullopt;
+    switch (use) {
+    case IdentifierUse::StoreGraphic:
+        return QStringLiteral("Valid Identifier must be no more than 8 characters.");
+    case IdentifierUse::StoreFormat:
+        return QStringLiteral("Identifier must be 8 chars or less");
+    case IdentifierUse::Recall:
+    case IdentifierUse::Delete:
+        break;
+    }
+    return std::nullopt;
 }
 
 QString upperIdentifier(const QString &identifier)

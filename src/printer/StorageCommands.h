@@ -20,8 +20,17 @@ constexpr int maxIdentifierLength = 8;
 // one byte per character, U+0000 to U+00FF. Nothing when all of them fit.
 // Once a text passes, each of its UTF-16 units is one character.
 std::optional<char32_t> unsendableCharacter(QStringView text);
-// What the user is told of such a character.
-QString unsendableMessage(char32_t character);
+
+// What an identifier is for: storing limits its length, and each store
+// says so in its own words.
+enum class IdentifierUse { StoreGraphic, StoreFormat, Recall, Delete };
+
+// Why the printer cannot take `identifier` for `use`: a character it cannot
+// receive, or a stored name longer than the limit. Nothing when it can.
+std::optional<QString> identifierRefusal(const QString &identifier, IdentifierUse use);
+
+// A recall quantity that is not a whole number the printer takes.
+inline const QString invalidQuantity = QStringLiteral("Invalid Quantity");
 
 // Upper case, character for character: the length stays, and a character
 // whose capital the printer link cannot carry as one byte stays as typed.

@@ -33,17 +33,18 @@ const QString storageTitle = QStringLiteral("DATA STORAGE");
 constexpr unsigned busySigns = BusyScope::TitleAnimation | BusyScope::Hourglass;
 
 // Refuses, with a message titled `title` on an idle window, an identifier
-// with a character the printer cannot receive: sent, it would arrive as "?"
-// and name another object.
-bool refuseUnsendable(QWidget *window, const QString &identifier, const QString &title,
+// the printer cannot take for `use`: a character it cannot receive would
+// arrive as "?" and name another object; a stored name has a length limit.
+bool refuseIdentifier(QWidget *window, const QString &identifier,
+                      StorageCommands::IdentifierUse use, const QString &title,
                       BusyScope *busy = nullptr)
 {
-    const std::optional<char32_t> character = StorageCommands::unsendableCharacter(identifier);
-    if (!character)
+    const std::optional<QString> refusal = StorageCommands::identifierRefusal(identifier, use);
+    if (!refusal)
         return false;
     if (busy)
         busy->end();
-    Dialogs::showMessage(window, StorageCommands::unsendableMessage(*character), title);
+    Dialogs::showMessage(window, *refusal, title);
     return true;
 }
 
@@ -179,14 +180,10 @@ void StoragePage::storeGraphic()
     const QString identifier = StorageCommands::upperIdentifier(
         Dialogs::inputBox(m_services.window, QStringLiteral("Enter Identifier"), graphicTitle,
                           QStringLiteral("Image_1")));
-    if (identifier.isEmpty() || refuseUnsendable(m_services.window, identifier, graphicTitle))
+    if (identifier.isEmpty() ||
+        refuseIdentifier(m_services.window, identifier,
+                         StorageCommands::IdentifierUse::StoreGraphic, graphicTitle))
         return;
-    if (identifier.size() > StorageCommands::maxIdentifierLength) {
-        Dialogs::showMessage(m_services.window,
-                             QStringLiteral("Valid Identifier must be no more than 8 characters."),
-                             graphicTitle);
-        return;
-    }
 
     BusyScope busy(m_services.busy, busySigns);
     const QString typeWord =
@@ -293,14 +290,9 @@ void StoragePage::sendFormat()
     if (identifier.isEmpty())
         return;
     const QString formatTitle = QStringLiteral("File Format Storage");
-    if (refuseUnsendable(m_services.window, identifier, formatTitle, &busy))
+    if (refuseIdentifier(m_services.window, identifier, StorageCommands::IdentifierUse::StoreFormat,
+                         formatTitle, &busy))
         return;
-    if (identifier.size() > StorageCommands::maxIdentifierLength) {
-        busy.end();
-        Dialogs::showMessage(m_services.window,
-                             QStringLiteral("Identifier must be 8 chars or less"), formatTitle);
-        return;
-    }
     if (!withinMemory(busy, m_services.window, path,
                       [&] { StorageCommands::formatStore(identifier, *text); }))
         return;
@@ -328,7 +320,9 @@ void StoragePage::recallGraphic()
 {
     const QString identifier = Dialogs::inputBox(
         m_services.window, QStringLiteral("Enter Stored Graphic to Print"), storageTitle);
-    if (identifier.isEmpty() || refuseUnsendable(m_services.window, identifier, storageTitle))
+    if (identifier.isEmpty() ||
+        refuseIdentifier(m_services.window, identifier, StorageCommands::IdentifierUse::Recall,
+                         storageTitle))
         return;
     m_services.printer.describeNext(QStringLiteral("Recall graphic ") +
                                     StorageCommands::upperIdentifier(identifier));
@@ -341,11 +335,13 @@ void StoragePage::recallFormat()
         m_services.window, QStringLiteral("Enter Label Format to Print"), storageTitle);
     const QString quantityText = Dialogs::inputBox(
         m_services.window, QStringLiteral("Enter Quantity"), storageTitle, QStringLiteral("1"));
-    if (identifier.isEmpty() || refuseUnsendable(m_services.window, identifier, storageTitle))
+    if (identifier.isEmpty() ||
+        refuseIdentifier(m_services.window, identifier, StorageCommands::IdentifierUse::Recall,
+                         storageTitle))
         return;
     const NumberText::Converted<std::int16_t> quantity = NumberText::toInt16(quantityText);
     if (std::holds_alternative<Failure>(quantity)) {
-        Dialogs::showMessage(m_services.window, QStringLiteral("Invalid Quantity"), storageTitle);
+        Dialogs::showMessage(m_services.window, StorageCommands::invalidQuantity, storageTitle);
         return;
     }
     m_services.printer.describeNext(QStringLiteral("Recall format ") +
@@ -360,7 +356,8 @@ void StoragePage::deleteObject()
         Dialogs::inputBox(m_services.window, QStringLiteral("Enter Identifier of Object to Delete"),
                           QStringLiteral("Delete Stored Object"));
     if (identifier.isEmpty() ||
-        refuseUnsendable(m_services.window, identifier, QStringLiteral("Delete Stored Object")))
+        refuseIdentifier(m_services.window, identifier, StorageCommands::IdentifierUse::Delete,
+                         QStringLiteral("Delete Stored Object")))
         return;
     m_services.printer.describeNext(QStringLiteral("Delete ") + identifier);
     m_services.printer.printText(StorageCommands::deleteObject(identifier));
