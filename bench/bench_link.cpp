@@ -51,7 +51,7 @@ void serialFullSpeed(PrinterLink &link, Bench::EventLoopGapMeter &gaps)
     const double rawSeconds = clock.nsecsElapsed() / 1e9;
 
     link.portNames().redirect(QStringLiteral("COM1"), terminal.slavePath());
-    link.setSerialMode(true);
+    link.setKind(PrinterLink::Kind::Serial);
     gaps.start();
     clock.restart();
     const bool sent = !link.sendBytes(data);
@@ -72,7 +72,7 @@ void serialAtLineRate(PrinterLink &link, Bench::EventLoopGapMeter &gaps)
     const QByteArray data = pattern(64 * 1024);
     PseudoTerminal terminal(lineRate);
     link.portNames().redirect(QStringLiteral("COM1"), terminal.slavePath());
-    link.setSerialMode(true);
+    link.setKind(PrinterLink::Kind::Serial);
 
     gaps.start();
     const double cpuBefore = Bench::threadCpuSeconds();
@@ -104,7 +104,7 @@ void parallelToFile(PrinterLink &link, Bench::EventLoopGapMeter &gaps, const QTe
 
     link.portNames().redirect(QStringLiteral("LPT1"), devicePath);
     link.setParallelPortName(QStringLiteral("LPT1"));
-    link.setSerialMode(false);
+    link.setKind(PrinterLink::Kind::Parallel);
 
     // Best of several alternating runs, each into a new empty file, so that
     // neither side profits from the other's warm-up.

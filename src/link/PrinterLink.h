@@ -45,9 +45,6 @@ public:
     enum class Kind { Serial, Parallel, UsbPrinter, Network };
     Kind kind() const { return m_kind; }
     void setKind(Kind kind);
-    // True: send through the serial port; false: to the parallel device.
-    bool serialMode() const { return m_kind == Kind::Serial; }
-    void setSerialMode(bool serial) { setKind(serial ? Kind::Serial : Kind::Parallel); }
 
     // "LPT1" or "LPT2".
     QString parallelPortName() const { return m_parallelPortName; }
