@@ -66,4 +66,19 @@ inline void row(const char *figure, double value, const char *unit, double basel
     std::fflush(stdout);
 }
 
+// The column heads of the rows above.
+inline void header()
+{
+    std::printf("%-52s %17s | %-26s %17s | %s\n", "figure", "value", "baseline (same run)", "",
+                "verdict");
+}
+
+// The longest the event loop went without a turn, against the 50 ms a
+// window may take before it feels stuck.
+inline void gapRow(double worstGapMs)
+{
+    row("  worst event-loop gap", worstGapMs, "ms", 50, "target",
+        worstGapMs <= 50 ? "ok" : "MISSED");
+}
+
 } // namespace Bench

@@ -164,8 +164,7 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     StopSignal stop;
     PrinterLink link(&stop);
-    std::printf("%-52s %17s | %-26s %17s | %s\n", "figure", "value", "baseline (same run)", "",
-                "verdict");
+    Bench::header();
     progressCost(link);
     cancelLatency(link);
     stoppedReader(link);
