@@ -67,8 +67,8 @@ void CommPage::fillLists()
 {
     ComboLists::fill(ui->ParallelCombo, {QStringLiteral("LPT1"), QStringLiteral("LPT2")},
                      startingParallel);
+    // The ports that exist are looked up when the list opens, not at start.
     ComboLists::fill(ui->SPortCombo, {}, startingSerial[0]);
-    refreshSerialPorts();
     ComboLists::fill(ui->SBaudCombo,
                      {QStringLiteral("300"), QStringLiteral("1200"), QStringLiteral("2400"),
                       QStringLiteral("9600")},
