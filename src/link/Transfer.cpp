@@ -17,14 +17,6 @@ constexpr int fastestReportMs = 100;
 constexpr int slowestReportMs = 1000;
 constexpr int heldUpMs = 250;
 
-qint64 nowMs()
-{
-    static QElapsedTimer clock;
-    if (!clock.isValid())
-        clock.start();
-    return clock.elapsed();
-}
-
 } // namespace
 
 Transfer::Transfer(Connection &connection, const StopSignal *stop, int stallLimitMs)
@@ -68,6 +60,7 @@ SendOutcome Transfer::run(QByteArrayView data)
     const qint64 total = data.size();
     qint64 handed = 0;
     qint64 sent = 0;
+    m_sinceStart.start();
     report(0, total, true);
     QElapsedTimer sinceProgress;
     sinceProgress.start();
@@ -137,7 +130,8 @@ void Transfer::waitForChange(int ms)
 
 void Transfer::report(qint64 sent, qint64 total, bool force)
 {
-    const qint64 now = nowMs();
+    // One clock per transfer: transfers in threads of their own share none.
+    const qint64 now = m_sinceStart.elapsed();
     const qint64 since = now - m_lastReportMs;
     const bool moved = sent != m_lastReportedSent;
     if (!force && !(moved && since >= fastestReportMs) && since < slowestReportMs)

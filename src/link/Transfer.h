@@ -3,6 +3,7 @@
 #include "link/SendOutcome.h"
 
 #include <QByteArrayView>
+#include <QElapsedTimer>
 #include <QObject>
 
 class Connection;
@@ -51,5 +52,6 @@ private:
     int m_pollMs = pollMs;
     bool m_cancelled = false;
     qint64 m_lastReportedSent = -1;
+    QElapsedTimer m_sinceStart;
     qint64 m_lastReportMs = 0;
 };
