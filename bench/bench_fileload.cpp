@@ -95,7 +95,7 @@ double chunkedReadMs(const QString &path, const StopSignal &stop)
     QElapsedTimer clock;
     clock.start();
     ChunkedFileReader reader(path);
-    if (reader.open() || reader.readAll(stop) != ChunkedFileReader::Status::Read)
+    if (reader.open() || reader.readAll() != ChunkedFileReader::Status::Read)
         return 0;
     const QByteArray bytes = reader.takeBytes();
     return bytes.size() > 0 ? clock.nsecsElapsed() / 1e6 : 0;

@@ -5,6 +5,7 @@
 
 #include "common/StopSignal.h"
 #include "link/PrinterLink.h"
+#include "support/LinkWait.h"
 #include "support/PseudoTerminal.h"
 
 #include <QApplication>
@@ -53,7 +54,7 @@ void serialFullSpeed(PrinterLink &link, Bench::EventLoopGapMeter &gaps)
     link.setKind(PrinterLink::Kind::Serial);
     gaps.start();
     clock.restart();
-    const bool sent = !link.sendBytes(data);
+    const bool sent = !sendBytesAndWait(link, data);
     const double worstGap = gaps.stop();
     waitFor(terminal, data.size());
     const double seconds = clock.nsecsElapsed() / 1e9;
@@ -76,7 +77,7 @@ void serialAtLineRate(PrinterLink &link, Bench::EventLoopGapMeter &gaps)
     const double cpuBefore = Bench::threadCpuSeconds();
     QElapsedTimer clock;
     clock.start();
-    const bool sent = !link.sendBytes(data);
+    const bool sent = !sendBytesAndWait(link, data);
     // What the kernel still buffers drains after the sender is done.
     const double worstGap = gaps.stop();
     waitFor(terminal, data.size());
@@ -124,7 +125,7 @@ void parallelToFile(PrinterLink &link, Bench::EventLoopGapMeter &gaps, const QTe
         QFile(devicePath).open(QIODevice::WriteOnly);
         gaps.start();
         clock.restart();
-        sent = !link.sendBytes(data) && sent;
+        sent = !sendBytesAndWait(link, data) && sent;
         seconds = std::min(seconds, clock.nsecsElapsed() / 1e9);
         worstGap = std::max(worstGap, gaps.stop());
         sent = sent && QFile(devicePath).size() == data.size();

@@ -10,6 +10,7 @@
 #include "common/StopSignal.h"
 #include "link/PrinterLink.h"
 #include "support/FullListener.h"
+#include "support/LinkWait.h"
 
 #include <QApplication>
 #include <QTcpSocket>
@@ -67,7 +68,7 @@ void throughput(PrinterLink &link, Bench::EventLoopGapMeter &gaps)
         QElapsedTimer clock;
         gaps.start();
         clock.start();
-        sent = !link.sendBytes(data) && sent;
+        sent = !sendBytesAndWait(link, data) && sent;
         sent = waitFor(printer, before + data.size()) && sent;
         seconds = std::min(seconds, clock.nsecsElapsed() / 1e9);
         worstGap = std::max(worstGap, gaps.stop());
@@ -94,7 +95,7 @@ void stalledPrinter(PrinterLink &link, Bench::EventLoopGapMeter &gaps)
     gaps.start();
     QElapsedTimer clock;
     clock.start();
-    const SendOutcome outcome = link.sendBytes(data);
+    const SendOutcome outcome = sendBytesAndWait(link, data);
     const double seconds = clock.nsecsElapsed() / 1e9;
     const double worstGap = gaps.stop();
     const double limit = defaultStallLimitMs / 1000.0;
@@ -115,7 +116,7 @@ void unansweredConnect(PrinterLink &link, Bench::EventLoopGapMeter &gaps)
     gaps.start();
     QElapsedTimer clock;
     clock.start();
-    const SendOutcome outcome = link.sendBytes(QByteArray(1024, 'x'));
+    const SendOutcome outcome = sendBytesAndWait(link, QByteArray(1024, 'x'));
     const double seconds = clock.nsecsElapsed() / 1e9;
     const double worstGap = gaps.stop();
     const bool timedOut =

@@ -6,6 +6,7 @@
 #include "link/PrinterLink.h"
 #include "link/Transfer.h"
 #include "link/TransferProgress.h"
+#include "support/LinkWait.h"
 #include "support/PseudoTerminal.h"
 #include "support/QueueingLine.h"
 
@@ -60,13 +61,14 @@ void slowLine()
 {
     // 300 baud, 30 bytes a second, behind a 4 KiB driver queue that takes
     // more only once 256 bytes are free: a minute of line time.
-    QueueingLine line(3, 4096, 256, 100);
-    Transfer transfer(line, nullptr, defaultStallLimitMs);
+    auto owned = std::make_unique<QueueingLine>(3, 4096, 256, 100);
+    QueueingLine &line = *owned;
     const QByteArray data = pattern(60 * 30);
+    Transfer transfer(std::move(owned), data, defaultStallLimitMs);
     const double cpuBefore = Bench::threadCpuSeconds();
     QElapsedTimer clock;
     clock.start();
-    const SendOutcome outcome = transfer.run(data);
+    const SendOutcome outcome = runTransfer(transfer);
     const double seconds = clock.nsecsElapsed() / 1e9;
     const double core = (Bench::threadCpuSeconds() - cpuBefore) / seconds * 100;
     const bool arrived = line.delivered == data.size();
@@ -86,7 +88,7 @@ void slowPseudoTerminal(PrinterLink &link)
     const QByteArray data = pattern(terminalCapacity() + 60 * 30);
     QElapsedTimer clock;
     clock.start();
-    const SendOutcome outcome = link.sendBytes(data);
+    const SendOutcome outcome = sendBytesAndWait(link, data);
     const double seconds = clock.nsecsElapsed() / 1e9;
     Bench::row("pseudo-terminal read at 30 bytes/s: seconds", seconds, "s", 60, "line time",
                !outcome ? "ok (no failure)" : "MISSED (a pty shows no line progress)");
@@ -99,7 +101,7 @@ void stoppedReader(PrinterLink &link)
     terminal.pauseReading(true);
     QElapsedTimer clock;
     clock.start();
-    const SendOutcome outcome = link.sendBytes(pattern(1 << 20));
+    const SendOutcome outcome = sendBytesAndWait(link, pattern(1 << 20));
     const double seconds = clock.nsecsElapsed() / 1e9;
     const double limit = defaultStallLimitMs / 1000.0;
     Bench::row("reader that stops: failure after", seconds, "s", limit, "stall limit",
@@ -121,7 +123,7 @@ double fullSpeedSeconds(PrinterLink &link, bool withProgress)
             shown = progress.describe(QStringLiteral("Uploading"));
         });
     clock.start();
-    const bool sent = !link.sendBytes(data);
+    const bool sent = !sendBytesAndWait(link, data);
     const double seconds = clock.nsecsElapsed() / 1e9;
     QObject::disconnect(watching);
     return sent && waitForBytes(terminal, data.size(), 10000) ? seconds : 1e9;
@@ -150,7 +152,7 @@ void cancelLatency(PrinterLink &link)
         clock.start();
         link.cancel();
     });
-    const SendOutcome outcome = link.sendBytes(pattern(1 << 20));
+    const SendOutcome outcome = sendBytesAndWait(link, pattern(1 << 20));
     const double ms = clock.nsecsElapsed() / 1e6;
     Bench::row("cancel to the transfer's end (nothing written after)", ms, "ms", 1000, "target",
                outcome && outcome->code == FailureCode::Cancelled && ms <= 1000 ? "ok (<= 1 s)"

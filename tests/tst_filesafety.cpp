@@ -204,6 +204,7 @@ private slots:
         ModalAnswerer boxes;
         boxes.chooseFile(path);
         QTest::keyClick(load, Qt::Key_Space); // a file dialog, then the load
+        fx.waitUntilIdle();
         QCOMPARE(fx.control<QLabel>("BinStatLbl")->text(),
                  QStringLiteral("File Loaded into Memory"));
         QCOMPARE(fx.window.focusWidget(), load);
@@ -240,7 +241,7 @@ private slots:
         // The digits fit on one line: the label wraps after "SHA-256:" alone.
         QVERIFY(label->fontMetrics().horizontalAdvance(hash) <= label->contentsRect().width());
         const QString cut = fx.file("cut.bin", "abc");
-        OnBusy cutShort(fx.control("SSTab1"), [&] { QFile::resize(cut, 0); });
+        OnBusy cutShort(fx.tabBar(), [&] { QFile::resize(cut, 0); });
         fx.click("BMemCMD", {"file:" + cut, "<ok>"});
         QVERIFY(!label->isVisible());
     }

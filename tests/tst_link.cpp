@@ -7,6 +7,7 @@
 #include "link/PrinterLink.h"
 #include "link/Transfer.h"
 #include "link/TransferProgress.h"
+#include "support/LinkWait.h"
 #include "support/QueueingLine.h"
 #include "support/TestMain.h"
 #include "support/WindowDriver.h"
@@ -140,8 +141,8 @@ private slots:
         writeLog.largest = writeLog.total = 0;
         writeLog.on = true;
         const QByteArray data = patterned(size);
-        QCOMPARE(shown(link->sendBytes(data)), "sent");
-        QCOMPARE(shown(link->sendText("!L\r\n\u00E9")), "sent");
+        QCOMPARE(shown(sendBytesAndWait(*link, data)), "sent");
+        QCOMPARE(shown(sendTextAndWait(*link, "!L\r\n\u00E9")), "sent");
         writeLog.on = false;
         const QByteArray expected = data + "!L\r\n\xE9";
         QCOMPARE(serial ? pty->readExactly(expected.size()) : fileBytes(lpt()), expected);
@@ -219,8 +220,8 @@ private slots:
             locked = std::make_unique<WithoutAccess>(device);
         const QByteArray data(fault == "never filled" ? 0 : 4 << 20, 'x');
         const SendOutcome outcome =
-            !bytes ? link->sendText(QString(256 * 1024, 'y'))
-                   : link->sendBytes(data.isEmpty() ? PrinterBytes() : PrinterBytes(data));
+            !bytes ? sendTextAndWait(*link, QString(256 * 1024, 'y'))
+                   : sendBytesAndWait(*link, data.isEmpty() ? PrinterBytes() : PrinterBytes(data));
         locked.reset();
         QVERIFY2(shown(outcome).startsWith(box.replace("%1", device)), qPrintable(shown(outcome)));
         QVERIFY(!link->isBusy());
@@ -236,10 +237,12 @@ private slots:
         pty->pauseReading(true);
         const QByteArray firmware(256 * 1024, 'f');
         SendOutcome second;
-        QTimer::singleShot(100, [&] { second = link->sendText("!L\r\n"); });
+        QTimer::singleShot(100, [&] {
+            link->sendText("!L\r\n", [&](const SendOutcome &outcome) { second = outcome; });
+        });
         QTimer::singleShot(300, [&] { pty->pauseReading(false); });
         link->setStallLimitMs(3000);
-        QCOMPARE(shown(link->sendBytes(firmware)), "sent");
+        QCOMPARE(shown(sendBytesAndWait(*link, firmware)), "sent");
         QCOMPARE(shown(second),
                  "Error Opening CommPort for String Send|SComString|Another transfer to the "
                  "printer is still running: wait for it to finish, or cancel it, then try again.");
@@ -255,10 +258,10 @@ private slots:
         link->portNames().redirect("COM1", port);
         pty->pauseReading(true);
         QTimer::singleShot(100, [&] { pty->unplug(); });
-        QVERIFY(link->sendBytes(QByteArray(256 * 1024, 's')));
+        QVERIFY(sendBytesAndWait(*link, QByteArray(256 * 1024, 's')));
         pty = std::make_unique<PseudoTerminal>();
         QVERIFY(QFile::remove(port) && QFile::link(pty->slavePath(), port));
-        QCOMPARE(shown(link->sendText("!L\r\n")), "sent");
+        QCOMPARE(shown(sendTextAndWait(*link, "!L\r\n")), "sent");
         QCOMPARE(pty->readAvailable(200), QByteArray("!L\r\n"));
     }
 
@@ -273,8 +276,9 @@ private slots:
     void progressIsJudgedAtTheLine()
     {
         QFETCH(qint64, bytesPerTick);
-        QueueingLine line(bytesPerTick);
-        Transfer transfer(line, nullptr, 300);
+        auto owned = std::make_unique<QueueingLine>(bytesPerTick);
+        QueueingLine &line = *owned;
+        Transfer transfer(std::move(owned), QByteArray(600, 'p'), 300);
         QList<qint64> reports;
         connect(&transfer, &Transfer::progress, [&](qint64 sent, qint64 total) {
             QCOMPARE(total, 600);
@@ -282,7 +286,7 @@ private slots:
         });
         QElapsedTimer clock;
         clock.start();
-        const SendOutcome outcome = transfer.run(QByteArray(600, 'p'));
+        const SendOutcome outcome = runTransfer(transfer);
         const qint64 elapsed = clock.elapsed();
         QVERIFY(std::is_sorted(reports.begin(), reports.end()));
         if (bytesPerTick > 0) {
@@ -303,15 +307,16 @@ private slots:
     // and the queue is thrown away.
     void cancelStopsWriting()
     {
-        QueueingLine line(50);
-        Transfer transfer(line, nullptr, 5000);
+        auto owned = std::make_unique<QueueingLine>(50);
+        QueueingLine &line = *owned;
+        Transfer transfer(std::move(owned), QByteArray(2000, 'c'), 5000);
         QTimer::singleShot(150, [&] {
             transfer.cancel();
             line.writesAfterCancel = 0;
         });
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(shown(transfer.run(QByteArray(2000, 'c'))),
+        QCOMPARE(shown(runTransfer(transfer)),
                  "The transfer was cancelled.|18|The transfer was cancelled.");
         QVERIFY(clock.elapsed() < 1000);
         QCOMPARE(line.writesAfterCancel, 0);

@@ -162,7 +162,7 @@ private slots:
         ui->window.link().setKind(PrinterLink::Kind::Network);
         QElapsedTimer clock;
         clock.start();
-        const SendOutcome outcome = ui->window.link().sendBytes(QByteArray(8 << 20, 'x'));
+        const SendOutcome outcome = sendBytesAndWait(ui->window.link(), QByteArray(8 << 20, 'x'));
         QVERIFY(outcome);
         // The wait for an answer is the one set, kept whole.
         QVERIFY(fault != "full" || (clock.elapsed() >= 300 && clock.elapsed() < 1000));

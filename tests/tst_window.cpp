@@ -428,14 +428,14 @@ private slots:
         other.close();
         QCOMPARE(openDescriptors(ui->pty.slavePath()), 1); // the terminal's own
         QCOMPARE(ui->window.cursor().shape(), Qt::ArrowCursor);
-        QVERIFY(ui->window.findChild<QTabWidget *>("SSTab1")->isEnabled());
+        QVERIFY(ui->tabBar()->isEnabled());
     }
 
     // A file cut short while it is read: the box names it; nothing stays open.
     void fileCutShortIsReported()
     {
         const QString path = ui->file("cut.bin", QByteArray(300000, 'c'));
-        OnBusy cut(ui->control("SSTab1"), [&] { QFile::resize(path, 0); });
+        OnBusy cut(ui->tabBar(), [&] { QFile::resize(path, 0); });
         QCOMPARE(run({"BMemCMD=file:cut.bin;<ok>"}),
                  QStringList{"Input past end of file: " + path + "|62"});
         QCOMPARE(openDescriptors(path), 0);
@@ -523,7 +523,7 @@ private slots:
         ui->pty.pauseReading(true);
         QString during;
         QObject scope; // no timer outlives the test
-        OnBusy cancelling(ui->control("SSTab1"), [&] {
+        OnBusy cancelling(ui->tabBar(), [&] {
             if (!during.isNull())
                 return;
             during = "";
@@ -580,7 +580,7 @@ private slots:
         ModalAnswerer boxes;
         boxes.then(answer("Keep Sending")).then(answer("Stop and Quit"));
         bool asked = false;
-        OnBusy closing(ui->control("SSTab1"), [&] {
+        OnBusy closing(ui->tabBar(), [&] {
             if (std::exchange(asked, true))
                 return;
             QTimer::singleShot(100, &ui->window, &QWidget::close);
@@ -590,7 +590,7 @@ private slots:
         clock.start();
         ui->click("BUpLoadCMD");
         QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
-        QVERIFY(!ui->window.isVisible());
+        QTRY_VERIFY(!ui->window.isVisible());
         QVERIFY(ui->window.stopSignal().isRaised());
         QCOMPARE(openDescriptors(ui->pty.slavePath()), 1); // the terminal's own
         QTest::qWait(50);

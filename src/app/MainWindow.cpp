@@ -182,8 +182,9 @@ void MainWindow::showLink()
     m_linkLbl->setToolTip(tr("The next send goes to: %1").arg(m_link.description()));
 }
 
-void MainWindow::showLastSend(qint64 bytes, const QString &failure)
+void MainWindow::showLastSend(qint64 bytes, qint64 total, const QString &failure)
 {
+    Q_UNUSED(total)
     const QString time = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
     const QString text = failure.isEmpty() ? tr("Sent %1 %2 at %3")
                                                  .arg(QString::number(bytes),
@@ -198,6 +199,18 @@ void MainWindow::connectControls()
     connect(m_exitCmd, &QPushButton::clicked, this, &QWidget::close);
     connect(&m_link, &PrinterLink::changed, this, &MainWindow::showLink);
     connect(&m_link, &PrinterLink::finished, this, &MainWindow::showLastSend);
+    // A send holds the window's busy state as a file read does.
+    connect(&m_link, &PrinterLink::busyChanged, this, [this](bool busy) {
+        if (busy)
+            m_busy->hold();
+        else
+            m_busy->release();
+    });
+    // A close asked for during an operation waits for its end.
+    connect(m_busy.get(), &BusyIndicators::busyChanged, this, [this](bool busy) {
+        if (!busy && m_stop.isRaised())
+            QTimer::singleShot(0, this, &QWidget::close);
+    });
     connect(m_logCmd, &QPushButton::clicked, this, &MainWindow::showLog);
 }
 
@@ -256,9 +269,13 @@ void MainWindow::closeEvent(QCloseEvent *event)
         askToStopTransfer();
         return;
     }
-    // A transfer or file read may still be processing events further down
-    // the stack: tell it to stop; it closes its port or file on its way out.
+    // A transfer or file read still running is told to stop; it closes its
+    // port or file, and the window closes once it has ended.
     m_stop.raise();
+    if (m_busy->isBusy()) {
+        event->ignore();
+        return;
+    }
     m_busy->timer2().stop();
     m_busy->uploadTimer().stop();
     m_details.closeWindow();

@@ -72,7 +72,7 @@ private:
     void askToStopTransfer();
     void buildStatusBar();
     void showLink();
-    void showLastSend(qint64 bytes, const QString &failure);
+    void showLastSend(qint64 bytes, qint64 total, const QString &failure);
 
     Settings m_settings;
     SendLog m_sendLog;

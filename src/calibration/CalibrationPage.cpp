@@ -73,9 +73,11 @@ void CalibrationPage::calibrate()
     m_services.printer.describeNext(QStringLiteral("Calibration settings"));
     m_services.printer.printText(settingsBlock(ui->CIndexCmb->currentText(),
                                                ui->CPrintModeCMB->currentText(),
-                                               ui->RibbonCMB->currentText()));
-    m_services.printer.describeNext(QStringLiteral("Calibration"));
-    m_services.printer.printText(calibrateBlock());
+                                               ui->RibbonCMB->currentText()),
+                                 [this](bool) {
+                                     m_services.printer.describeNext(QStringLiteral("Calibration"));
+                                     m_services.printer.printText(calibrateBlock());
+                                 });
 }
 
 void CalibrationPage::printTestLabel()

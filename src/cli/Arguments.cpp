@@ -2,7 +2,6 @@
 
 #include "cli/ProfileImport.h"
 #include "common/ChunkedFileReader.h"
-#include "common/StopSignal.h"
 #include "printer/ConfigBlock.h"
 #include "profile/ProfileStore.h"
 
@@ -129,8 +128,7 @@ public:
         if (const auto found = m_read.constFind(key); found != m_read.constEnd())
             return *found;
         ChunkedFileReader reader(path);
-        StopSignal never;
-        if (!reader.open() && reader.readAll(never) == ChunkedFileReader::Status::Read) {
+        if (!reader.open() && reader.readAll() == ChunkedFileReader::Status::Read) {
             const QByteArray bytes = reader.takeBytes();
             m_read.insert(key, bytes);
             return bytes;

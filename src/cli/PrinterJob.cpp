@@ -2,8 +2,6 @@
 
 #include "link/PrinterLink.h"
 
-#include <QMutexLocker>
-
 namespace
 {
 
@@ -16,87 +14,91 @@ PrinterJob::PrinterJob(Target target, const QList<Action> &actions, Limits limit
 {
     for (const Action &action : m_actions)
         m_total += action.size();
-    // A transfer needs little stack: many printers at once stay small.
-    setStackSize(512 * 1024);
 }
 
-PrinterJob::~PrinterJob()
+PrinterJob::~PrinterJob() = default;
+
+void PrinterJob::start()
 {
-    wait();
+    m_clock.start();
+    m_link = std::make_unique<PrinterLink>(nullptr);
+    m_target.configure(*m_link);
+    m_link->setStallLimitMs(m_limits.stallLimitMs);
+    m_link->setConnectTimeoutMs(m_limits.connectTimeoutMs);
+    // A network connection wakes its transfer whenever it takes more; the
+    // look at the line is for progress and the end, which a tenth of a
+    // second shows well enough, and many printers at once then cost a few
+    // percent of a core. Serial, parallel and USB ports take more only when
+    // looked at: they keep the quick look.
+    if (m_target.kind == Target::Kind::Network)
+        m_link->setPollMs(networkPollMs);
+    connect(m_link.get(), &PrinterLink::progress, this,
+            [this](qint64 sent, qint64) { m_sent = m_done + sent; });
+    // The end of each transfer gives its exact count, early end or not.
+    connect(m_link.get(), &PrinterLink::finished, this,
+            [this](qint64 sent, qint64, const QString &) { m_sent = m_done + sent; });
+    sendNext();
+}
+
+void PrinterJob::sendNext()
+{
+    while (m_actionIndex < m_actions.size() &&
+           m_partIndex >= m_actions[m_actionIndex].parts.size()) {
+        ++m_actionIndex;
+        m_partIndex = 0;
+    }
+    if (m_actionIndex >= m_actions.size()) {
+        m_actionIndex = std::max(0, int(m_actions.size()) - 1);
+        end(Outcome::Sent);
+        return;
+    }
+    if (m_cancelled) {
+        m_failure = QStringLiteral("Interrupted: nothing more was sent.");
+        end(Outcome::Cancelled);
+        return;
+    }
+    const Transmission &part = m_actions[m_actionIndex].parts[m_partIndex];
+    const qint64 size = part.size();
+    const auto ended = [this, size](const SendOutcome &outcome) { partEnded(size, outcome); };
+    if (part.isText)
+        m_link->sendLatin1Text(part.bytes, ended);
+    else
+        m_link->sendBytes(PrinterBytes(part.bytes), ended);
+}
+
+void PrinterJob::partEnded(qint64 size, const SendOutcome &outcome)
+{
+    if (outcome) {
+        m_failure = m_cancelled ? QStringLiteral("Interrupted: the transfer was stopped and "
+                                                 "what was queued discarded.")
+                                : m_actions[m_actionIndex].label + QStringLiteral(": ") +
+                                      outcome->description;
+        end(m_cancelled ? Outcome::Cancelled : Outcome::Failed);
+        return;
+    }
+    m_done += size;
+    ++m_partIndex;
+    sendNext();
+}
+
+void PrinterJob::end(Outcome outcome)
+{
+    m_outcome = outcome;
+    m_seconds = m_clock.nsecsElapsed() / 1e9;
+    // The link goes once its last transfer has been let go of.
+    m_link.release()->deleteLater();
+    emit finished();
 }
 
 void PrinterJob::cancel()
 {
     m_cancelled = true;
-    QMutexLocker locker(&m_linkLock);
-    // Runs in the job's thread, inside the transfer's wait.
     if (m_link)
-        QMetaObject::invokeMethod(m_link, &PrinterLink::cancel, Qt::QueuedConnection);
+        m_link->cancel();
 }
 
 void PrinterJob::cancelUnstarted()
 {
     m_outcome = Outcome::Cancelled;
     m_failure = QStringLiteral("Interrupted before this printer's turn: nothing was sent.");
-}
-
-void PrinterJob::run()
-{
-    QElapsedTimer clock;
-    clock.start();
-    {
-        PrinterLink link(nullptr);
-        m_target.configure(link);
-        link.setStallLimitMs(m_limits.stallLimitMs);
-        link.setConnectTimeoutMs(m_limits.connectTimeoutMs);
-        // A network connection wakes its transfer whenever it takes more;
-        // the look at the line is for progress and the end, which a tenth
-        // of a second shows well enough, and a hundred printers at once
-        // then cost a few percent of a core. Serial, parallel and USB
-        // ports take more only when looked at: they keep the quick look.
-        if (m_target.kind == Target::Kind::Network)
-            link.setPollMs(networkPollMs);
-        {
-            QMutexLocker locker(&m_linkLock);
-            m_link = &link;
-        }
-        const bool sent = sendAll(link);
-        {
-            QMutexLocker locker(&m_linkLock);
-            m_link = nullptr;
-        }
-        if (sent)
-            m_outcome = Outcome::Sent;
-    }
-    m_seconds = clock.nsecsElapsed() / 1e9;
-}
-
-bool PrinterJob::sendAll(PrinterLink &link)
-{
-    qint64 done = 0;
-    connect(&link, &PrinterLink::progress, &link,
-            [this, &done](qint64 sent, qint64) { m_sent = done + sent; });
-    for (int i = 0; i < m_actions.size(); ++i) {
-        m_actionIndex = i;
-        for (const Transmission &part : m_actions[i].parts) {
-            if (m_cancelled) {
-                cancelUnstarted();
-                m_failure = QStringLiteral("Interrupted: nothing more was sent.");
-                return false;
-            }
-            const SendOutcome outcome = part.isText ? link.sendLatin1Text(part.bytes)
-                                                    : link.sendBytes(PrinterBytes(part.bytes));
-            if (outcome) {
-                m_outcome = m_cancelled ? Outcome::Cancelled : Outcome::Failed;
-                m_failure = m_cancelled
-                                ? QStringLiteral("Interrupted: the transfer was stopped "
-                                                 "and what was queued discarded.")
-                                : m_actions[i].label + QStringLiteral(": ") + outcome->description;
-                return false;
-            }
-            done += part.size();
-            m_sent = done;
-        }
-    }
-    return true;
 }

@@ -2,21 +2,20 @@
 
 #include "cli/Actions.h"
 #include "cli/Target.h"
+#include "link/SendOutcome.h"
 
 #include <QElapsedTimer>
-#include <QMutex>
-#include <QThread>
+#include <QObject>
 
-#include <atomic>
+#include <memory>
 
 class PrinterLink;
 
 // One printer's run: every action in turn, each transmission over a port
-// opened for it alone, exactly as the window sends them. It runs in a
-// thread of its own, where its link, ports and sockets live: a transfer
-// waits for its line in an event loop of its own, and loops of different
-// printers must not wait on each other.
-class PrinterJob : public QThread
+// opened for it alone, exactly as the window sends them. It is a job of the
+// one event loop that drives every printer: start() returns at once, and
+// finished() follows when the last transmission has ended.
+class PrinterJob : public QObject
 {
     Q_OBJECT
 public:
@@ -34,35 +33,42 @@ public:
     const QList<Action> &actions() const { return m_actions; }
     qint64 total() const { return m_total; }
 
-    // Safe from any thread while the job runs.
-    qint64 sent() const { return m_sent.load(); }
-    int actionIndex() const { return m_actionIndex.load(); }
+    void start();
+    bool isRunning() const { return m_link != nullptr; }
+    // Bytes the printer has taken so far.
+    qint64 sent() const { return m_sent; }
+    int actionIndex() const { return m_actionIndex; }
     // Ends the running transfer at once (what is queued is discarded) and
-    // sends nothing more. A job that never started ends as cancelled.
+    // sends nothing more.
     void cancel();
+    // A job that never started ends as cancelled.
+    void cancelUnstarted();
 
     // Once the job has finished (or was cancelled before it started).
     Outcome outcome() const { return m_outcome; }
     QString failure() const { return m_failure; }
     double seconds() const { return m_seconds; }
-    void cancelUnstarted();
 
-protected:
-    void run() override;
+signals:
+    void finished();
 
 private:
-    bool sendAll(PrinterLink &link);
+    void sendNext();
+    void partEnded(qint64 size, const SendOutcome &outcome);
+    void end(Outcome outcome);
 
     const Target m_target;
     const QList<Action> m_actions; // shares the file bytes of every other job
     const Limits m_limits;
     qint64 m_total = 0;
 
-    std::atomic<qint64> m_sent{0};
-    std::atomic<int> m_actionIndex{0};
-    std::atomic<bool> m_cancelled{false};
-    QMutex m_linkLock;
-    PrinterLink *m_link = nullptr;
+    std::unique_ptr<PrinterLink> m_link;
+    int m_actionIndex = 0;
+    int m_partIndex = 0;
+    qint64 m_done = 0; // bytes of the parts already sent
+    qint64 m_sent = 0;
+    bool m_cancelled = false;
+    QElapsedTimer m_clock;
 
     Outcome m_outcome = Outcome::Waiting;
     QString m_failure;

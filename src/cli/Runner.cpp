@@ -4,8 +4,8 @@
 #include "cli/Report.h"
 #include "link/TransferProgress.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QHash>
 #include <QLocale>
 #include <QSaveFile>
@@ -79,8 +79,10 @@ int Runner::descriptorBudget()
             ::setrlimit(RLIMIT_NOFILE, &files);
             ::getrlimit(RLIMIT_NOFILE, &files);
         }
+        // One descriptor a printer, its port or socket, beside those the
+        // program itself holds.
         if (files.rlim_cur != RLIM_INFINITY)
-            return std::max<int>(1, int(std::min<rlim_t>(files.rlim_cur, 1 << 20) - 64) / 4);
+            return std::max<int>(1, int(std::min<rlim_t>(files.rlim_cur, 1 << 20)) - reserved);
     }
 #endif
     return 1 << 16;
@@ -98,8 +100,8 @@ void Runner::interrupt()
     m_waiting.clear();
     for (PrinterJob *job : std::as_const(m_running))
         job->cancel();
-    if (m_loop && m_running.isEmpty())
-        m_loop->quit();
+    if (m_running.isEmpty())
+        QCoreApplication::exit(0);
 }
 
 void Runner::startMore()
@@ -116,7 +118,7 @@ void Runner::startMore()
         m_running << job;
         m_shown.erase(job);
         m_shown.emplace(job, Shown{TransferProgress(job->total()), {}}).first->second.clock.start();
-        connect(job, &QThread::finished, this, [this, job] { finished(job); });
+        connect(job, &PrinterJob::finished, this, [this, job] { finished(job); });
         job->start();
     }
 }
@@ -129,8 +131,8 @@ void Runner::finished(PrinterJob *job)
     printDone(job);
     if (!m_interrupted)
         startMore();
-    if (m_running.isEmpty() && m_waiting.isEmpty() && m_loop)
-        m_loop->quit();
+    if (m_running.isEmpty() && m_waiting.isEmpty())
+        QCoreApplication::exit(0);
 }
 
 void Runner::printDone(PrinterJob *job)
@@ -229,14 +231,17 @@ int Runner::run()
         ::sigaction(SIGTERM, &action, &previous[1]);
     }
 #endif
-    QEventLoop loop;
-    m_loop = &loop;
-    startMore();
+    // Every printer runs in the program's one event loop: starting them
+    // waits for the loop, so that an end quits a loop that is running.
+    QTimer::singleShot(0, this, [this] {
+        startMore();
+        if (m_running.isEmpty())
+            QCoreApplication::exit(0);
+    });
     if (m_console.terminal)
         m_ticker.start();
-    if (!m_running.isEmpty())
-        loop.exec();
-    m_loop = nullptr;
+    if (!m_waiting.isEmpty())
+        QCoreApplication::exec();
     m_ticker.stop();
     if (m_console.terminal)
         drawProgress();

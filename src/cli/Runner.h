@@ -15,7 +15,6 @@
 #include <unordered_map>
 
 class PrinterJob;
-class QEventLoop;
 class QSocketNotifier;
 
 // Runs the plan on every printer: network and USB printers all at once,
@@ -39,9 +38,11 @@ public:
 
     int run();
 
-    // How many printers may run at once with this many file descriptors:
-    // each holds a socket or port and its thread's wake-up descriptor.
+    // How many printers may run at once with the file descriptors the
+    // system allows: each holds one socket or port.
     static int descriptorBudget();
+    // Descriptors the program keeps for its own use.
+    static constexpr int reserved = 64;
 
 private:
     void startMore();
@@ -61,7 +62,6 @@ private:
     QList<PrinterJob *> m_running;
     QSet<QString> m_busyPorts;
     int m_done = 0;
-    QEventLoop *m_loop = nullptr;
     QTimer m_ticker;
     int m_drawnLines = 0;
     QStringList m_doneLines;

@@ -1,9 +1,7 @@
 #include "common/ChunkedFileReader.h"
 
-#include "common/EventPump.h"
 #include "common/FileFailure.h"
 #include "common/RegularFile.h"
-#include "common/StopSignal.h"
 
 #include <QDir>
 
@@ -66,34 +64,43 @@ ChunkedFileReader::Status ChunkedFileReader::fail(Failure failure)
     return Status::Failed;
 }
 
-ChunkedFileReader::Status ChunkedFileReader::readAll(const StopSignal &stop)
+ChunkedFileReader::Status ChunkedFileReader::readAll()
 {
+    Status status;
+    do
+        status = readChunk();
+    while (status == Status::Reading);
+    return status;
+}
+
+ChunkedFileReader::Status ChunkedFileReader::stop()
+{
+    closeEarly();
+    return Status::Stopped;
+}
+
+ChunkedFileReader::Status ChunkedFileReader::readChunk()
+{
+    if (m_complete)
+        return Status::Read;
     if (!m_file.isOpen())
         return fail(m_failure.value_or(FileFailure::fromFile(m_file, m_path)));
     if (!m_allocated && allocate())
         return Status::Failed;
-    EventPump pump;
-    // Let the window show what its caller has just set before the first
-    // chunk: one repaint, whatever the file's size.
-    pump.pump();
-    for (;; pump.pumpIfDue()) {
-        if (stop.isRaised()) {
-            closeEarly();
-            return Status::Stopped;
-        }
-        if (m_done == m_size)
-            break;
+    if (m_done < m_size) {
         const qint64 got =
             m_file.read(m_bytes.data() + m_done, std::min(chunkSize, m_size - m_done));
         if (got < 0)
             return fail(FileFailure::fromFile(m_file, m_path));
-        if (m_hash)
-            m_hash->addData(QByteArrayView(m_bytes.constData() + m_done, got));
         if (got == 0) // the file shrank after its size was taken
             return fail(
                 {FailureCode::InputPastEndOfFile, QStringLiteral("Input past end of file: %1")
                                                       .arg(QDir::toNativeSeparators(m_path))});
+        if (m_hash)
+            m_hash->addData(QByteArrayView(m_bytes.constData() + m_done, got));
         m_done += got;
+        if (m_done < m_size)
+            return Status::Reading;
     }
     m_file.close();
     m_complete = true;

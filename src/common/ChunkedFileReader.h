@@ -10,12 +10,9 @@
 #include <memory>
 #include <optional>
 
-class StopSignal;
-
-// Reads a whole file into memory a chunk at a time, letting the window
-// process its events between chunks (not between bytes) so that it repaints
-// and its animations run, and giving up as soon as the window closes. The
-// file is closed on every way out.
+// Reads a whole file into memory a chunk at a time, either at once or a
+// chunk per call (see FileReadJob, which lets the event loop run between
+// them). The file is closed on every way out.
 class ChunkedFileReader
 {
 public:
@@ -26,7 +23,7 @@ public:
     // at 20 MB/s is 13 ms), and few enough calls from a fast one.
     static constexpr qint64 chunkSize = 256 * 1024;
 
-    enum class Status { Read, Failed, Stopped };
+    enum class Status { Read, Failed, Stopped, Reading };
 
     explicit ChunkedFileReader(const QString &path);
 
@@ -40,7 +37,11 @@ public:
     std::optional<Failure> allocate();
 
     // Reads the size() bytes that the file had when it was opened.
-    Status readAll(const StopSignal &stop);
+    Status readAll();
+    // Reads the next chunk: Reading while more is to come.
+    Status readChunk();
+    // Gives up the read: the file closes and what was read goes.
+    Status stop();
 
     // Has readAll() also hash the bytes as they arrive, so that the hash
     // takes no second pass over the file.

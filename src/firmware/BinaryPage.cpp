@@ -1,6 +1,7 @@
 #include "firmware/BinaryPage.h"
 
 #include "common/ChunkedFileReader.h"
+#include "common/FileReadJob.h"
 #include "common/StopSignal.h"
 #include "ui/BusyIndicators.h"
 #include "ui/CommonDialog.h"
@@ -26,6 +27,7 @@ BinaryPage::BinaryPage(PageServices services, QWidget *parent)
     ui->HashLbl->setFont(fixedPitch);
     ui->HashLbl->hide();
     m_services.busy.setProgressBar(ui->ProgressBar1);
+    m_services.busy.keepUsable(ui->CancelCMD);
     connectControls();
     new FileDrop(this, ui->BMemCMD, m_services.window,
                  [this](const QString &path) { loadChosenFile(path); });
@@ -56,38 +58,50 @@ void BinaryPage::loadChosenFile(const QString &path)
     }
 
     m_services.busy.startUploadAnimation();
-    const std::optional<Failure> failure = loadFile(path);
+    auto reader = std::make_shared<ChunkedFileReader>(path);
+    reader->computeHash(QCryptographicHash::Sha256);
+    std::optional<Failure> failure = reader->open();
+    const bool opened = !failure;
+    if (opened) {
+        // The old image goes before the new one takes its memory, so a
+        // reload never holds two. From here a load that does not finish
+        // leaves no image at all: an upload must never send part of a
+        // file, or zeros.
+        m_binaryBytes.reset();
+        showHash(QByteArray());
+        ui->FnameTxt->setText(path);
+        ui->FSizeTxt->setText(tr("%1 Bytes").arg(reader->size()));
+        ui->BinStatLbl->setText(tr("Loading file into Memory"));
+        failure = reader->allocate();
+    }
+    if (!failure) {
+        auto busy = std::make_shared<BusyScope>(m_services.busy, BusyScope::Hourglass);
+        FileReadJob::read(reader, &m_services.stop, this,
+                          [this, reader, path, busy](ChunkedFileReader::Status status) {
+                              busy->end();
+                              if (status == ChunkedFileReader::Status::Read)
+                                  keepLoadedFile(*reader, path);
+                              endLoad(true, reader->failure());
+                          });
+        return;
+    }
+    endLoad(opened, failure);
+}
+
+void BinaryPage::endLoad(bool begun, const std::optional<Failure> &failure)
+{
+    if (begun && !m_binaryBytes) {
+        ui->FnameTxt->setText(tr("None Loaded"));
+        ui->FSizeTxt->setText(tr("0 Bytes"));
+        ui->BinStatLbl->setText(tr("Loading Failed: no file in Memory"));
+    }
     m_services.busy.stopUploadAnimation();
     if (failure && !m_services.stop.isRaised())
         Dialogs::showFailure(m_services.window, *failure);
 }
 
-std::optional<Failure> BinaryPage::loadFile(const QString &path)
+void BinaryPage::keepLoadedFile(ChunkedFileReader &reader, const QString &path)
 {
-    ChunkedFileReader reader(path);
-    reader.computeHash(QCryptographicHash::Sha256);
-    if (std::optional<Failure> failure = reader.open())
-        return failure;
-
-    // The old image goes before the new one takes its memory, so a reload
-    // never holds two. From here a load that does not finish leaves no
-    // image at all: an upload must never send part of a file, or zeros.
-    m_binaryBytes.reset();
-    showHash(QByteArray());
-    ui->FnameTxt->setText(path);
-    ui->FSizeTxt->setText(tr("%1 Bytes").arg(reader.size()));
-    ui->BinStatLbl->setText(tr("Loading file into Memory"));
-    ChunkedFileReader::Status status = ChunkedFileReader::Status::Failed;
-    if (!reader.allocate()) {
-        BusyScope busy(m_services.busy, BusyScope::Hourglass);
-        status = reader.readAll(m_services.stop);
-    }
-    if (status != ChunkedFileReader::Status::Read) {
-        ui->FnameTxt->setText(tr("None Loaded"));
-        ui->FSizeTxt->setText(tr("0 Bytes"));
-        ui->BinStatLbl->setText(tr("Loading Failed: no file in Memory"));
-        return reader.failure();
-    }
     m_binaryBytes = reader.takeBytes();
     showHash(reader.hash());
     m_description =
@@ -95,7 +109,6 @@ std::optional<Failure> BinaryPage::loadFile(const QString &path)
             .arg(QFileInfo(path).fileName(), QLocale(QLocale::English).toString(reader.size()),
                  QString::fromLatin1(reader.hash().left(2).toHex()));
     ui->BinStatLbl->setText(tr("File Loaded into Memory"));
-    return std::nullopt;
 }
 
 // Users compare the image with the checksum its maker publishes.
@@ -108,17 +121,16 @@ void BinaryPage::showHash(const QByteArray &sha256)
 
 void BinaryPage::uploadFile()
 {
-    BusyScope busy(m_services.busy, BusyScope::TitleAnimation);
+    auto busy = std::make_shared<BusyScope>(m_services.busy, BusyScope::TitleAnimation);
     ui->UStatLbl->setText(tr("Uploading File"));
-    bool sent = false;
-    {
-        TransferWatch watch(m_services.link, ui->CancelCMD, ui->ProgressBar1, ui->UStatLbl,
-                            tr("Uploading"));
-        m_services.printer.describeNext(m_binaryBytes ? m_description
-                                                      : tr("Firmware, none loaded"));
-        sent = m_services.printer.printBytes(m_binaryBytes);
-    }
-    ui->UStatLbl->setText(sent                                ? tr("File Uploaded")
-                          : m_services.printer.wasCancelled() ? tr("Upload Cancelled")
-                                                              : tr("Upload Failed"));
+    auto watch = std::make_shared<TransferWatch>(m_services.link, ui->CancelCMD, ui->ProgressBar1,
+                                                 ui->UStatLbl, tr("Uploading"));
+    m_services.printer.describeNext(m_binaryBytes ? m_description : tr("Firmware, none loaded"));
+    m_services.printer.printBytes(m_binaryBytes, [this, busy, watch](bool sent) mutable {
+        watch.reset();
+        busy->end();
+        ui->UStatLbl->setText(sent                                ? tr("File Uploaded")
+                              : m_services.printer.wasCancelled() ? tr("Upload Cancelled")
+                                                                  : tr("Upload Failed"));
+    });
 }

@@ -9,6 +9,8 @@
 #include <memory>
 #include <optional>
 
+class ChunkedFileReader;
+
 namespace Ui
 {
 class BinaryPage;
@@ -33,9 +35,11 @@ private:
     void loadChosenFile(const QString &path);
     void uploadFile();
 
-    // Reads `path` into memory; nothing to report when it went through or
-    // when the window is closing.
-    std::optional<Failure> loadFile(const QString &path);
+    // Takes the file just read as the image in memory.
+    void keepLoadedFile(ChunkedFileReader &reader, const QString &path);
+    // Shows how a load ended and what went wrong, if anything did; a load
+    // `begun` had already let go of the image before.
+    void endLoad(bool begun, const std::optional<Failure> &failure);
     // The hash of the file in memory, or none.
     void showHash(const QByteArray &sha256);
 

@@ -21,7 +21,9 @@ public:
     // The link as the user knows it, for messages: "COM1 (/dev/ttyS0)".
     virtual QString name() const = 0;
 
-    virtual SendOutcome open() = 0;
+    // Opens the link; opened() follows with the outcome, at once or once a
+    // link that takes time to reach answers.
+    virtual void open() = 0;
     // Takes as much of `bytes` as the link accepts now, without blocking,
     // and returns how many that was.
     virtual Written write(QByteArrayView bytes) = 0;
@@ -49,11 +51,12 @@ public:
     virtual QString textFailureText() const = 0;
     virtual QString textFailureTitle() const = 0;
 
-    // Ends any wait of the connection's own (an open that takes time) at
-    // once: the transfer is being cancelled or the program is closing.
+    // Ends an open that takes time at once: the transfer is being cancelled
+    // or the program is closing.
     void interrupt() { emit interrupted(); }
 
 signals:
+    void opened(const SendOutcome &outcome);
     // Bytes moved or the link failed: worth a look before the next poll.
     void changed();
     void interrupted();

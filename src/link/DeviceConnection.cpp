@@ -66,7 +66,7 @@ DeviceConnection::~DeviceConnection()
     discard();
 }
 
-SendOutcome DeviceConnection::open()
+SendOutcome DeviceConnection::openNow()
 {
     if (m_path.isEmpty())
         return m_missingDeviceHint.isEmpty()

@@ -16,7 +16,7 @@ public:
     ~DeviceConnection() override;
 
     QString name() const override { return m_name; }
-    SendOutcome open() override;
+    void open() override { emit opened(openNow()); }
     Written write(QByteArrayView bytes) override;
     // Written straight to the device: nothing waits in this program, and
     // the system does not tell what it still holds.
@@ -35,6 +35,7 @@ public:
     void setMissingDeviceHint(const QString &hint) { m_missingDeviceHint = hint; }
 
 private:
+    SendOutcome openNow();
     // What a printer port says of itself before anything is sent.
     SendOutcome printerStatus() const;
 

@@ -1,10 +1,10 @@
 #include "link/NetworkConnection.h"
 
-#include <QEventLoop>
 #include <QHostAddress>
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 #ifdef Q_OS_LINUX
 #include <linux/sockios.h>
@@ -36,6 +36,16 @@ NetworkConnection::NetworkConnection(QString host, quint16 port, int connectTime
         if (m_socket.bytesToWrite() == 0)
             watchAcknowledgementsSoon();
     });
+    m_connectTimer.setSingleShot(true);
+    // A coarse timer may fire up to 5 % early: a 5 s wait would end at 4.75 s.
+    m_connectTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_connectTimer, &QTimer::timeout, this, [this] {
+        m_timedOut = true;
+        endOpening();
+    });
+    connect(&m_socket, &QTcpSocket::connected, this, &NetworkConnection::endOpening);
+    connect(&m_socket, &QTcpSocket::errorOccurred, this, &NetworkConnection::endOpening);
+    connect(this, &Connection::interrupted, this, &NetworkConnection::endOpening);
 }
 
 void NetworkConnection::watchAcknowledgementsSoon()
@@ -80,34 +90,35 @@ QString NetworkConnection::name() const
     return displayName(m_host, m_port);
 }
 
-SendOutcome NetworkConnection::open()
+void NetworkConnection::open()
 {
-    if (m_host.trimmed().isEmpty())
-        return Failure{FailureCode::PortInvalid,
-                       QStringLiteral("No printer address is set: enter the printer's network "
-                                      "name or IP address on the Communication Settings tab.")};
-    QEventLoop wait;
-    QTimer timeout;
-    timeout.setSingleShot(true);
-    // A coarse timer may fire up to 5 % early: a 5 s wait would end at 4.75 s.
-    timeout.setTimerType(Qt::PreciseTimer);
-    connect(&timeout, &QTimer::timeout, &wait, [this, &wait] {
-        m_timedOut = true;
-        wait.quit();
-    });
-    connect(&m_socket, &QTcpSocket::connected, &wait, &QEventLoop::quit);
-    connect(&m_socket, &QTcpSocket::errorOccurred, &wait, &QEventLoop::quit);
-    connect(this, &Connection::interrupted, &wait, &QEventLoop::quit);
+    if (m_host.trimmed().isEmpty()) {
+        emit opened(Failure{FailureCode::PortInvalid,
+                            QStringLiteral("No printer address is set: enter the printer's "
+                                           "network name or IP address on the Communication "
+                                           "Settings tab.")});
+        return;
+    }
+    m_opening = true;
     m_socket.connectToHost(m_host, m_port, QIODevice::WriteOnly);
-    timeout.start(m_connectTimeoutMs);
-    if (m_socket.state() != QAbstractSocket::ConnectedState &&
-        m_socket.error() == QAbstractSocket::UnknownSocketError)
-        wait.exec();
-    if (m_socket.state() == QAbstractSocket::ConnectedState)
-        return std::nullopt;
+    m_connectTimer.start(m_connectTimeoutMs);
+    if (m_socket.state() == QAbstractSocket::ConnectedState ||
+        m_socket.error() != QAbstractSocket::UnknownSocketError)
+        endOpening();
+}
+
+void NetworkConnection::endOpening()
+{
+    if (!std::exchange(m_opening, false))
+        return;
+    m_connectTimer.stop();
+    if (m_socket.state() == QAbstractSocket::ConnectedState) {
+        emit opened(std::nullopt);
+        return;
+    }
     const Failure failure = openFailure();
     m_socket.abort();
-    return failure;
+    emit opened(failure);
 }
 
 Failure NetworkConnection::openFailure() const

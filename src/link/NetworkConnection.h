@@ -16,7 +16,7 @@ public:
 
     // "host:port", an IPv6 address in brackets.
     QString name() const override;
-    SendOutcome open() override;
+    void open() override;
     Written write(QByteArrayView bytes) override;
     qint64 queued() const override;
     qint64 unsent() const override;
@@ -33,6 +33,8 @@ public:
     static QString displayName(const QString &host, quint16 port);
 
 private:
+    // Ends the open: connected, refused, timed out or interrupted.
+    void endOpening();
     Failure openFailure() const;
     // Looks whether the printer has acknowledged more of what the system
     // holds for it.
@@ -44,6 +46,8 @@ private:
     int m_connectTimeoutMs;
     QTcpSocket m_socket;
     bool m_timedOut = false;
+    bool m_opening = false;
+    QTimer m_connectTimer;
     QTimer m_ackWatch;
     qint64 m_lastUnsent = -1;
 };

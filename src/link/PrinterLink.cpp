@@ -5,6 +5,10 @@
 #include "link/SerialConnection.h"
 #include "link/Transfer.h"
 
+#include "common/StopSignal.h"
+
+#include <QTimer>
+
 namespace
 {
 
@@ -17,7 +21,11 @@ Failure anotherTransferRunning()
 
 } // namespace
 
-PrinterLink::PrinterLink(const StopSignal *stop, QObject *parent) : QObject(parent), m_stop(stop) {}
+PrinterLink::PrinterLink(const StopSignal *stop, QObject *parent) : QObject(parent), m_stop(stop)
+{
+    if (m_stop)
+        connect(m_stop, &StopSignal::raised, this, &PrinterLink::stopTransfer);
+}
 
 PrinterLink::~PrinterLink() = default;
 
@@ -111,50 +119,86 @@ std::unique_ptr<Connection> PrinterLink::openableConnection() const
     return nullptr;
 }
 
-SendOutcome PrinterLink::send(Connection &connection, QByteArrayView data)
+void PrinterLink::send(QByteArray data, Shape shape, Done done)
 {
-    if (isBusy())
-        return anotherTransferRunning();
-    Transfer transfer(connection, m_stop, m_stallLimitMs);
-    transfer.setPollMs(m_pollMs);
-    connect(&transfer, &Transfer::progress, this, &PrinterLink::progress);
-    m_transfer = &transfer;
+    // A refusal too is heard from the event loop, as every other end.
+    const auto refuse = [this, done, shape](Failure failure) {
+        QTimer::singleShot(0, this, [this, done, shape, failure]() mutable {
+            shape(failure, *openableConnection());
+            if (done)
+                done(failure);
+        });
+    };
+    if (isBusy()) {
+        refuse(anotherTransferRunning());
+        return;
+    }
+    if (m_stop && m_stop->isRaised()) {
+        refuse(Failures::stopped(FailureCode::PortWriteFailed));
+        return;
+    }
+    auto *transfer = new Transfer(openableConnection(), data, m_stallLimitMs, this);
+    transfer->setPollMs(m_pollMs);
+    connect(transfer, &Transfer::progress, this, &PrinterLink::progress);
+    connect(transfer, &Transfer::finished, this,
+            [this, transfer, shape, done](SendOutcome outcome) {
+                m_transfer = nullptr;
+                transfer->deleteLater();
+                if (outcome)
+                    shape(*outcome, transfer->connection());
+                emit busyChanged(false);
+                emit finished(transfer->sent(), transfer->total(),
+                              outcome ? outcome->description : QString());
+                if (done)
+                    done(outcome);
+            });
+    m_transfer = transfer;
     emit busyChanged(true);
     emit sending(data);
-    const SendOutcome outcome = transfer.run(data);
-    m_transfer = nullptr;
-    emit busyChanged(false);
-    emit finished(data.size(), outcome ? outcome->description : QString());
-    return outcome;
+    transfer->start();
 }
 
-SendOutcome PrinterLink::sendText(const QString &text)
+void PrinterLink::sendText(const QString &text, Done done)
 {
-    return sendLatin1Text(textBytes(text));
+    sendLatin1Text(textBytes(text), std::move(done));
 }
 
-SendOutcome PrinterLink::sendLatin1Text(const QByteArray &text)
+void PrinterLink::sendLatin1Text(const QByteArray &text, Done done)
 {
-    const std::unique_ptr<Connection> connection = openableConnection();
-    SendOutcome outcome = send(*connection, text);
-    if (outcome) {
-        outcome->text = connection->textFailureText();
-        outcome->title = connection->textFailureTitle();
+    send(
+        text,
+        [](Failure &failure, const Connection &connection) {
+            failure.text = connection.textFailureText();
+            failure.title = connection.textFailureTitle();
+        },
+        std::move(done));
+}
+
+void PrinterLink::sendBytes(const PrinterBytes &bytes, Done done)
+{
+    const Shape shape = [](Failure &failure, const Connection &) {
+        failure.text = QStringLiteral("Error: ") + failure.description;
+    };
+    if (!bytes) {
+        Failure failure = Failures::neverFilled();
+        shape(failure, *openableConnection());
+        QTimer::singleShot(0, this, [done, failure] {
+            if (done)
+                done(failure);
+        });
+        return;
     }
-    return outcome;
-}
-
-SendOutcome PrinterLink::sendBytes(const PrinterBytes &bytes)
-{
-    const std::unique_ptr<Connection> connection = openableConnection();
-    SendOutcome outcome = bytes ? send(*connection, *bytes) : Failures::neverFilled();
-    if (outcome)
-        outcome->text = QStringLiteral("Error: ") + outcome->description;
-    return outcome;
+    send(*bytes, shape, std::move(done));
 }
 
 void PrinterLink::cancel()
 {
     if (m_transfer)
         m_transfer->cancel();
+}
+
+void PrinterLink::stopTransfer()
+{
+    if (m_transfer)
+        m_transfer->stop();
 }

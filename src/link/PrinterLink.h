@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class Connection;
@@ -28,14 +29,18 @@ public:
     // The bytes a text goes out as: one byte a character.
     static QByteArray textBytes(const QString &text) { return text.toLatin1(); }
 
+    // What a send ends in, heard once it has ended (never from inside the
+    // call that started it).
+    using Done = std::function<void(const SendOutcome &)>;
+
     // A text goes out one byte a character; a failed text send carries the
     // fixed box of its kind of port, with the cause as its description.
-    SendOutcome sendText(const QString &text);
+    void sendText(const QString &text, Done done = {});
     // The same for a text already in its bytes, one a character: a large
     // label format need not be held twice.
-    SendOutcome sendLatin1Text(const QByteArray &text);
+    void sendLatin1Text(const QByteArray &text, Done done = {});
     // A failed byte send shows its cause, titled with its number.
-    SendOutcome sendBytes(const PrinterBytes &bytes);
+    void sendBytes(const PrinterBytes &bytes, Done done = {});
 
     bool isBusy() const { return m_transfer != nullptr; }
     // Ends the running transfer, if any: nothing more is written and what
@@ -78,18 +83,22 @@ signals:
     void busyChanged(bool busy);
     // Bytes of the running transfer that have reached the line.
     void progress(qint64 sent, qint64 total);
-    // As a send begins: the exact bytes about to go out, valid only during
-    // the call.
-    void sending(QByteArrayView data);
-    // After each send: its size, and why it failed (empty when it did not).
-    void finished(qint64 bytes, const QString &failure);
+    // As a send begins: the exact bytes about to go out.
+    void sending(const QByteArray &data);
+    // After each send: the bytes the printer took of how many, and why it
+    // failed (empty when it did not).
+    void finished(qint64 sent, qint64 total, const QString &failure);
     // The link the next send uses has changed.
     void changed();
 
 private:
     std::unique_ptr<Connection> openableConnection() const;
     QString serialDevice() const;
-    SendOutcome send(Connection &connection, QByteArrayView data);
+    // Starts one transfer of `data`; `shape` gives a failure the box of
+    // the kind of send, with the connection's own texts at hand.
+    using Shape = std::function<void(Failure &, const Connection &)>;
+    void send(QByteArray data, Shape shape, Done done);
+    void stopTransfer();
 
     const StopSignal *m_stop;
     PortNames m_names;

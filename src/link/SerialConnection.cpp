@@ -26,7 +26,7 @@ QString SerialConnection::name() const
     return m_commPort > 0 ? PortNames::serialLogicalName(m_commPort) : m_device;
 }
 
-SendOutcome SerialConnection::open()
+SendOutcome SerialConnection::openNow()
 {
     const QString &device = m_device;
     const std::optional<QSerialPort::DataBits> dataBits = m_settings.qtDataBits();

@@ -19,7 +19,7 @@ public:
     ~SerialConnection() override;
 
     QString name() const override;
-    SendOutcome open() override;
+    void open() override { emit opened(openNow()); }
     Written write(QByteArrayView bytes) override;
     // The serial chunk rule: a slow printer gets its data in small pieces,
     // each handed over once the one before has gone.
@@ -37,6 +37,7 @@ public:
     static constexpr qint64 chunkSize = 100;
 
 private:
+    SendOutcome openNow();
     // Bytes the system has taken but not yet put on the line.
     qint64 systemQueue() const;
 

@@ -1,12 +1,6 @@
 #include "link/Transfer.h"
 
-#include "common/EventPump.h"
-#include "common/StopSignal.h"
 #include "link/Connection.h"
-
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -15,128 +9,196 @@ namespace
 
 constexpr int fastestReportMs = 100;
 constexpr int slowestReportMs = 1000;
-constexpr int heldUpMs = 250;
+// How long one pass may hand bytes to a line that keeps up before the event
+// loop gets its turn: the window repaints, other printers' transfers run.
+constexpr int sliceMs = 10;
 
 } // namespace
 
-Transfer::Transfer(Connection &connection, const StopSignal *stop, int stallLimitMs)
-    : m_connection(connection), m_stop(stop), m_stallLimitMs(stallLimitMs)
+Transfer::Transfer(std::unique_ptr<Connection> connection, QByteArray data, int stallLimitMs,
+                   QObject *parent)
+    : QObject(parent), m_connection(std::move(connection)), m_data(std::move(data)),
+      m_stallLimitMs(stallLimitMs)
 {
-    if (m_stop)
-        connect(m_stop, &StopSignal::raised, &m_connection, &Connection::interrupt);
+    m_wake.setSingleShot(true);
+    connect(&m_wake, &QTimer::timeout, this, &Transfer::step);
+    connect(m_connection.get(), &Connection::opened, this, &Transfer::opened);
+    connect(m_connection.get(), &Connection::changed, this, &Transfer::step);
+}
+
+Transfer::~Transfer()
+{
+    m_connection->disconnect(this);
+    if (isRunning())
+        m_connection->discard();
+}
+
+void Transfer::start()
+{
+    if (m_state != State::Idle)
+        return;
+    m_state = State::Opening;
+    QTimer::singleShot(0, this, [this] {
+        if (SendOutcome end = interruption())
+            finish(end);
+        else
+            m_connection->open();
+    });
 }
 
 void Transfer::cancel()
 {
+    if (!isRunning())
+        return;
     m_cancelled = true;
-    emit cancelRequested();
-    m_connection.interrupt();
+    m_connection->interrupt();
+    stepSoon();
 }
 
-SendOutcome Transfer::stopOrCancel() const
+void Transfer::stop()
 {
-    if (m_stop && m_stop->isRaised())
-        return Failures::stopped(m_connection.writeFailureCode());
+    if (!isRunning())
+        return;
+    m_stopped = true;
+    m_connection->interrupt();
+    stepSoon();
+}
+
+void Transfer::stepSoon()
+{
+    m_wake.start(0);
+}
+
+SendOutcome Transfer::interruption() const
+{
+    if (m_stopped)
+        return Failures::stopped(m_connection->writeFailureCode());
     if (m_cancelled)
         return Failures::cancelled();
     return std::nullopt;
 }
 
-SendOutcome Transfer::interruption() const
+void Transfer::opened(const SendOutcome &outcome)
 {
-    if (SendOutcome end = stopOrCancel())
-        return end;
-    return m_connection.linkFailure();
+    if (m_state != State::Opening)
+        return;
+    // An open cut short by a cancel or a close reports that instead.
+    if (SendOutcome end = interruption()) {
+        m_connection->discard();
+        finish(end);
+        return;
+    }
+    if (outcome) {
+        finish(outcome);
+        return;
+    }
+    m_state = State::Sending;
+    m_sinceStart.start();
+    m_sinceProgress.start();
+    report(true);
+    stepSoon();
 }
 
-SendOutcome Transfer::run(QByteArrayView data)
+void Transfer::step()
 {
-    if (SendOutcome failure = m_connection.open()) {
-        // An open cut short by a cancel or a close reports that instead.
-        if (SendOutcome end = stopOrCancel())
-            return end;
+    if (m_state != State::Sending)
+        return;
+    // A write may report progress at once, from inside this very step.
+    if (m_inStep) {
+        m_stepAgain = true;
+        return;
+    }
+    m_inStep = true;
+    bool done = false;
+    SendOutcome end;
+    do {
+        m_stepAgain = false;
+        end = sendSome(done);
+    } while (!done && m_stepAgain);
+    m_inStep = false;
+    if (done)
+        finish(end);
+}
+
+SendOutcome Transfer::sendSome(bool &done)
+{
+    done = true;
+    if (SendOutcome failure = interruption()) {
+        measure();
+        m_connection->discard();
         return failure;
     }
-    const qint64 total = data.size();
-    qint64 handed = 0;
-    qint64 sent = 0;
-    m_sinceStart.start();
-    report(0, total, true);
-    QElapsedTimer sinceProgress;
-    sinceProgress.start();
-    EventPump pump;
+    if (SendOutcome failure = m_connection->linkFailure()) {
+        measure();
+        m_connection->discard();
+        return failure;
+    }
+    const qint64 total = m_data.size();
+    QElapsedTimer slice;
+    slice.start();
+    bool keepsUp = false;
     for (;;) {
-        if (SendOutcome failure = interruption()) {
-            m_connection.discard();
-            return failure;
-        }
         qint64 taken = 0;
-        if (handed < total && m_connection.queued() == 0) {
-            const qint64 piece = std::min(m_connection.largestWrite(), total - handed);
-            const Connection::Written written = m_connection.write(data.sliced(handed, piece));
+        if (m_handed < total && m_connection->queued() == 0) {
+            const qint64 piece = std::min(m_connection->largestWrite(), total - m_handed);
+            const Connection::Written written =
+                m_connection->write(QByteArrayView(m_data).sliced(m_handed, piece));
             if (const Failure *failure = std::get_if<Failure>(&written)) {
-                m_connection.discard();
+                measure();
+                m_connection->discard();
                 return *failure;
             }
             taken = std::get<qint64>(written);
-            handed += taken;
+            m_handed += taken;
         }
-        const qint64 unsent = m_connection.unsent();
-        if (handed - unsent > sent) {
-            sent = handed - unsent;
-            sinceProgress.restart();
+        measure();
+        if (m_sent == total) {
+            report(true);
+            m_state = State::Done;
+            return m_connection->close();
         }
-        if (sent == total)
+        keepsUp = taken > 0 && m_handed < total && m_connection->queued() == 0;
+        if (!keepsUp || slice.elapsed() >= sliceMs)
             break;
-        report(sent, total, false);
-        const qint64 idleMs = sinceProgress.elapsed();
-        if (idleMs >= m_stallLimitMs) {
-            m_connection.discard();
-            return m_connection.stalled(m_stallLimitMs);
-        }
-        if (taken > 0 && handed < total && m_connection.queued() == 0) {
-            // The line keeps up: hand over the next piece at once, letting
-            // the window breathe once per time slice.
-            pump.pumpIfDue();
-            continue;
-        }
-        const int waitMs = int(std::min<qint64>(m_pollMs, m_stallLimitMs - idleMs));
-        QElapsedTimer waited;
-        waited.start();
-        waitForChange(waitMs);
-        // A box opened meanwhile holds this loop up: time the transfer
-        // itself could not use is no fault of the line.
-        if (waited.elapsed() > waitMs + heldUpMs)
-            sinceProgress.restart();
-        pump.restart();
     }
-    report(total, total, true);
-    return m_connection.close();
+    report(false);
+    const qint64 idleMs = m_sinceProgress.elapsed();
+    if (idleMs >= m_stallLimitMs) {
+        m_connection->discard();
+        return m_connection->stalled(m_stallLimitMs);
+    }
+    done = false;
+    // A line that keeps up is fed again as soon as the event loop has had
+    // its turn; one that is busy wakes the transfer when it takes more, or
+    // the poll looks at it.
+    m_wake.start(keepsUp ? 0 : int(std::clamp<qint64>(m_stallLimitMs - idleMs, 1, m_pollMs)));
+    return std::nullopt;
 }
 
-void Transfer::waitForChange(int ms)
+void Transfer::measure()
 {
-    QEventLoop wait;
-    QTimer timer;
-    timer.setSingleShot(true);
-    connect(&timer, &QTimer::timeout, &wait, &QEventLoop::quit);
-    connect(&m_connection, &Connection::changed, &wait, &QEventLoop::quit);
-    connect(this, &Transfer::cancelRequested, &wait, &QEventLoop::quit);
-    if (m_stop)
-        connect(m_stop, &StopSignal::raised, &wait, &QEventLoop::quit);
-    timer.start(std::max(ms, 1));
-    wait.exec();
+    const qint64 taken = m_handed - m_connection->unsent();
+    if (taken > m_sent) {
+        m_sent = taken;
+        m_sinceProgress.restart();
+    }
 }
 
-void Transfer::report(qint64 sent, qint64 total, bool force)
+void Transfer::finish(const SendOutcome &outcome)
 {
-    // One clock per transfer: transfers in threads of their own share none.
+    m_state = State::Done;
+    m_wake.stop();
+    emit finished(outcome);
+}
+
+void Transfer::report(bool force)
+{
     const qint64 now = m_sinceStart.elapsed();
     const qint64 since = now - m_lastReportMs;
-    const bool moved = sent != m_lastReportedSent;
+    const bool moved = m_sent != m_lastReportedSent;
     if (!force && !(moved && since >= fastestReportMs) && since < slowestReportMs)
         return;
     m_lastReportMs = now;
-    m_lastReportedSent = sent;
-    emit progress(sent, total);
+    m_lastReportedSent = m_sent;
+    emit progress(m_sent, m_data.size());
 }

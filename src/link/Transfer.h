@@ -2,29 +2,42 @@
 
 #include "link/SendOutcome.h"
 
-#include <QByteArrayView>
+#include <QByteArray>
 #include <QElapsedTimer>
 #include <QObject>
+#include <QTimer>
+
+#include <memory>
 
 class Connection;
-class StopSignal;
 
-// Moves one buffer through an open-able connection: hands it over piece by
-// piece without blocking, sleeps in the event loop while the line is busy
-// (the window stays alive, the core idle), reports the bytes that reached
-// the line, and ends in one of four ways: everything sent and the
-// connection closed; the link failed; nothing moved for the stall limit;
-// or the transfer was cancelled or the program is closing. In every early
-// end the connection's queues are discarded.
+// One send as a job: opens its connection, hands the bytes over a bounded
+// piece at a time as the line takes them, and ends in one of four ways:
+// everything taken and the connection closed; the link failed; nothing moved
+// for the stall limit; or it was cancelled or stopped. Every early end
+// discards what is still queued. It is driven by its connection's
+// notifications and a timer, never by a loop of its own: whoever starts it
+// returns at once and hears the end from finished(), which always comes from
+// the event loop, never from inside start(), cancel() or stop().
 class Transfer : public QObject
 {
     Q_OBJECT
 public:
-    Transfer(Connection &connection, const StopSignal *stop, int stallLimitMs);
+    Transfer(std::unique_ptr<Connection> connection, QByteArray data, int stallLimitMs,
+             QObject *parent = nullptr);
+    ~Transfer() override;
 
-    SendOutcome run(QByteArrayView data);
-    // Ends a running transfer at its next step; nothing more is written.
+    void start();
+    // Ends the transfer at its next step: nothing more is written.
     void cancel();
+    // The same, for a program that is closing: ends as "stopped".
+    void stop();
+
+    bool isRunning() const { return m_state == State::Opening || m_state == State::Sending; }
+    // Bytes the line has taken so far, exact also after an early end.
+    qint64 sent() const { return m_sent; }
+    qint64 total() const { return m_data.size(); }
+    const Connection &connection() const { return *m_connection; }
 
     // How often a waiting transfer looks at the line when nothing wakes it.
     static constexpr int pollMs = 20;
@@ -37,21 +50,36 @@ signals:
     // At most ten times a second while bytes move, at least once a second,
     // and once at the end of a complete send.
     void progress(qint64 sent, qint64 total);
-    void cancelRequested();
+    void finished(const SendOutcome &outcome);
 
 private:
-    SendOutcome stopOrCancel() const;
-    // A stop, a cancel, or a failure of the link itself.
-    SendOutcome interruption() const;
-    void waitForChange(int ms);
-    void report(qint64 sent, qint64 total, bool force);
+    enum class State { Idle, Opening, Sending, Done };
 
-    Connection &m_connection;
-    const StopSignal *m_stop;
+    void opened(const SendOutcome &outcome);
+    void step();
+    void stepSoon();
+    // One pass over the line: hands over what it takes, for at most a time
+    // slice; returns the end of the transfer when it has come.
+    SendOutcome sendSome(bool &done);
+    SendOutcome interruption() const;
+    void measure();
+    void finish(const SendOutcome &outcome);
+    void report(bool force);
+
+    std::unique_ptr<Connection> m_connection;
+    const QByteArray m_data;
     int m_stallLimitMs;
     int m_pollMs = pollMs;
+    State m_state = State::Idle;
     bool m_cancelled = false;
-    qint64 m_lastReportedSent = -1;
+    bool m_stopped = false;
+    bool m_inStep = false;
+    bool m_stepAgain = false;
+    qint64 m_handed = 0;
+    qint64 m_sent = 0;
     QElapsedTimer m_sinceStart;
+    QElapsedTimer m_sinceProgress;
+    QTimer m_wake;
+    qint64 m_lastReportedSent = -1;
     qint64 m_lastReportMs = 0;
 };

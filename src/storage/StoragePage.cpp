@@ -1,6 +1,7 @@
 #include "storage/StoragePage.h"
 
 #include "common/ChunkedFileReader.h"
+#include "common/FileReadJob.h"
 #include "common/NumberText.h"
 #include "common/StopSignal.h"
 #include "printer/FormatLines.h"
@@ -90,6 +91,7 @@ StoragePage::StoragePage(PageServices services, QWidget *parent)
     greyOut(ui->FilePathTxt);
     greyOut(ui->FFnameTxt);
     ui->Check2->hide();
+    m_services.busy.keepUsable(ui->CancelCMD);
 
     ui->GSBMPop->setChecked(true);
     ui->FPrintOp1->setChecked(true);
@@ -135,8 +137,8 @@ void StoragePage::readGraphic()
 
 void StoragePage::readGraphicFile(const QString &path)
 {
-    ChunkedFileReader file(path);
-    const std::optional<Failure> opened = file.open();
+    auto file = std::make_shared<ChunkedFileReader>(path);
+    const std::optional<Failure> opened = file->open();
     if (opened &&
         (opened->code == FailureCode::FileTooLarge || opened->code == FailureCode::BadFileName)) {
         Dialogs::showMessage(m_services.window, opened->description, graphicTitle);
@@ -145,24 +147,23 @@ void StoragePage::readGraphicFile(const QString &path)
     ui->FilePathTxt->setText(path);
     if (opened)
         return;
-    ui->ProgLbl->setText(QString::number(file.size()) + QStringLiteral(" Bytes"));
+    ui->ProgLbl->setText(QString::number(file->size()) + QStringLiteral(" Bytes"));
 
     // A read that does not finish leaves no graphic at all rather than a
     // partial one that a store would send as if it were whole.
     m_graphicBytes.reset();
-    BusyScope busy(m_services.busy, busySigns);
+    auto busy = std::make_shared<BusyScope>(m_services.busy, busySigns);
     ui->StatLbl->setText(QStringLiteral("READING INTO MEMORY"));
-    switch (file.readAll(m_services.stop)) {
-    case ChunkedFileReader::Status::Read:
-        m_graphicBytes = file.takeBytes();
-        ui->StatLbl->setText(QStringLiteral("READ INTO MEMORY"));
-        break;
-    case ChunkedFileReader::Status::Failed:
-        ui->StatLbl->setText(QStringLiteral("READING FAILED"));
-        break;
-    case ChunkedFileReader::Status::Stopped:
-        break;
-    }
+    FileReadJob::read(file, &m_services.stop, this,
+                      [this, file, busy](ChunkedFileReader::Status status) {
+                          busy->end();
+                          if (status == ChunkedFileReader::Status::Read) {
+                              m_graphicBytes = file->takeBytes();
+                              ui->StatLbl->setText(QStringLiteral("READ INTO MEMORY"));
+                          } else if (status == ChunkedFileReader::Status::Failed) {
+                              ui->StatLbl->setText(QStringLiteral("READING FAILED"));
+                          }
+                      });
 }
 
 // Sends the graphic in memory under an identifier: a header, the file's
@@ -185,28 +186,37 @@ void StoragePage::storeGraphic()
                          StorageCommands::IdentifierUse::StoreGraphic, graphicTitle))
         return;
 
-    BusyScope busy(m_services.busy, busySigns);
+    auto busy = std::make_shared<BusyScope>(m_services.busy, busySigns);
     const QString typeWord =
         ui->GSPCXOp->isChecked() ? QStringLiteral("PCX") : QStringLiteral("BMP");
     SendPresenter &printer = m_services.printer;
+    const auto ended = [this, busy, identifier](bool stored) {
+        busy->end();
+        ui->StatLbl->setText(stored ? QStringLiteral("FINISHED STORING ") + identifier
+                             : m_services.printer.wasCancelled()
+                                 ? QStringLiteral("STORING CANCELLED")
+                                 : QStringLiteral("STORING FAILED"));
+    };
     // Header, file and closing line end are one store: one row of the log.
     printer.describeNext(
         QStringLiteral("Graphic %1, %2 bytes")
             .arg(identifier, QLocale(QLocale::English).toString(qint64(m_graphicBytes->size()))),
         3);
-    bool stored = printer.printText(StorageCommands::graphicStoreHeader(typeWord, identifier));
-    if (stored) {
-        ui->StatLbl->setText(QStringLiteral("SENDING FILE TO PRINTER"));
-        {
-            TransferWatch watch(m_services.link, ui->CancelCMD, ui->GraphicProgress, ui->StatLbl,
-                                QStringLiteral("Sending"));
-            stored = printer.printBytes(m_graphicBytes);
-        }
-        stored = stored && printer.printText(StorageCommands::graphicStoreEnd());
-    }
-    ui->StatLbl->setText(stored                   ? QStringLiteral("FINISHED STORING ") + identifier
-                         : printer.wasCancelled() ? QStringLiteral("STORING CANCELLED")
-                                                  : QStringLiteral("STORING FAILED"));
+    printer.printText(
+        StorageCommands::graphicStoreHeader(typeWord, identifier), [this, ended](bool sent) {
+            if (!sent)
+                return ended(false);
+            ui->StatLbl->setText(QStringLiteral("SENDING FILE TO PRINTER"));
+            auto watch =
+                std::make_shared<TransferWatch>(m_services.link, ui->CancelCMD, ui->GraphicProgress,
+                                                ui->StatLbl, QStringLiteral("Sending"));
+            m_services.printer.printBytes(m_graphicBytes, [this, ended, watch](bool sent) mutable {
+                watch.reset();
+                if (!sent)
+                    return ended(false);
+                m_services.printer.printText(StorageCommands::graphicStoreEnd(), ended);
+            });
+        });
 }
 
 void StoragePage::choosePrintFormat()
@@ -259,48 +269,63 @@ void StoragePage::sendFormat()
     }
     const bool storing = !ui->FPrintOp1->isChecked();
 
-    BusyScope busy(m_services.busy, busySigns);
-    ChunkedFileReader file(path);
-    ChunkedFileReader::Status status = ChunkedFileReader::Status::Failed;
-    if (!file.open())
-        status = file.readAll(m_services.stop);
-    if (status == ChunkedFileReader::Status::Stopped)
-        return;
-    if (status == ChunkedFileReader::Status::Failed) {
-        busy.end();
-        Dialogs::showFailure(m_services.window, *file.failure());
+    auto busy = std::make_shared<BusyScope>(m_services.busy, busySigns);
+    auto file = std::make_shared<ChunkedFileReader>(path);
+    if (std::optional<Failure> failure = file->open()) {
+        busy->end();
+        Dialogs::showFailure(m_services.window, *failure);
         return;
     }
+    FileReadJob::read(file, &m_services.stop, this,
+                      [this, file, busy, path, storing](ChunkedFileReader::Status status) {
+                          if (status != ChunkedFileReader::Status::Read) {
+                              busy->end();
+                              if (status == ChunkedFileReader::Status::Stopped)
+                                  return;
+                              Dialogs::showFailure(m_services.window, *file->failure());
+                              return;
+                          }
+                          sendFormatText(file->takeBytes(), path, storing, busy);
+                      });
+}
+
+void StoragePage::sendFormatText(QByteArray text, const QString &path, bool storing,
+                                 const std::shared_ptr<BusyScope> &busy)
+{
     // One character per byte: the text goes out as the file's own bytes,
     // never widened to a QString, which would take two more copies of it.
-    PrinterBytes text = file.takeBytes();
-    if (!withinMemory(busy, m_services.window, path, [&] { FormatLines::toPrinterText(*text); }))
+    if (!withinMemory(*busy, m_services.window, path, [&] { FormatLines::toPrinterText(text); }))
         return;
-
     const QString fileName = QFileInfo(path).fileName();
+    const auto sent = [busy](bool) { busy->end(); };
     if (!storing) {
         m_services.printer.describeNext(QStringLiteral("Label format ") + fileName);
-        m_services.printer.printLatin1Text(*text);
+        m_services.printer.printLatin1Text(text, sent);
         return;
     }
     const QString identifier =
         Dialogs::inputBox(m_services.window, QStringLiteral("Enter Format Identifier"),
                           QStringLiteral("8 Characters or less please"));
     // A format stored without a name could never be recalled.
-    if (identifier.isEmpty())
+    if (identifier.isEmpty()) {
+        busy->end();
         return;
+    }
     const QString formatTitle = QStringLiteral("File Format Storage");
     if (refuseIdentifier(m_services.window, identifier, StorageCommands::IdentifierUse::StoreFormat,
-                         formatTitle, &busy))
+                         formatTitle, busy.get()))
         return;
-    if (!withinMemory(busy, m_services.window, path,
-                      [&] { StorageCommands::formatStore(identifier, *text); }))
+    if (!withinMemory(*busy, m_services.window, path,
+                      [&] { StorageCommands::formatStore(identifier, text); }))
         return;
     m_services.printer.describeNext(
         QStringLiteral("Label format %1, stored as %2").arg(fileName, identifier));
-    m_services.printer.printLatin1Text(*text);
-    withinMemory(busy, m_services.window, path,
-                 [&] { m_services.details.setText(QString::fromLatin1(*text)); });
+    // The Details window shows the stored text once it has gone out.
+    m_services.printer.printLatin1Text(text, [this, busy, path, text](bool) {
+        withinMemory(*busy, m_services.window, path,
+                     [&] { m_services.details.setText(QString::fromLatin1(text)); });
+        busy->end();
+    });
 }
 
 void StoragePage::showFormatInDetails(bool checked)

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+class BusyScope;
+
 namespace Ui
 {
 class StoragePage;
@@ -33,6 +35,9 @@ private:
     void chooseFormatFile();
     void useFormatFile(const QString &path);
     void sendFormat();
+    // Sends a format file's text once it has been read.
+    void sendFormatText(QByteArray text, const QString &path, bool storing,
+                        const std::shared_ptr<BusyScope> &busy);
     void showFormatInDetails(bool checked);
 
     void recall();

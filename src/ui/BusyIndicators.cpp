@@ -2,12 +2,33 @@
 
 #include "ui/WindowTitle.h"
 
-#include <QCoreApplication>
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QProgressBar>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QWidget>
 
-BusyIndicators::BusyIndicators(QWidget *window, QWidget *tabStrip)
-    : m_window(window), m_tabStrip(tabStrip)
+namespace
+{
+
+// The controls the user works with; labels, frames and scroll bars stay as
+// they are, so a long page can still be scrolled to its Cancel.
+bool takesInput(const QWidget *widget)
+{
+    return (qobject_cast<const QAbstractButton *>(widget) ||
+            qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QComboBox *>(widget) ||
+            qobject_cast<const QAbstractSlider *>(widget) ||
+            qobject_cast<const QAbstractSpinBox *>(widget)) &&
+           !qobject_cast<const QScrollBar *>(widget);
+}
+
+} // namespace
+
+BusyIndicators::BusyIndicators(QWidget *window, QTabWidget *tabs) : m_window(window), m_tabs(tabs)
 {
     m_timer2.setObjectName(QStringLiteral("Timer2"));
     m_uploadTimer.setObjectName(QStringLiteral("UploadTimer"));
@@ -55,10 +76,52 @@ void BusyIndicators::setHourglass(bool on)
         m_window->unsetCursor();
 }
 
-void BusyIndicators::setTabStripEnabled(bool enabled)
+void BusyIndicators::hold()
 {
-    if (m_tabStrip)
-        m_tabStrip->setEnabled(enabled);
+    if (m_holds++ > 0)
+        return;
+    m_focusBefore = m_window ? m_window->focusWidget() : nullptr;
+    holdInputs();
+    emit busyChanged(true);
+}
+
+void BusyIndicators::release()
+{
+    if (m_holds == 0 || --m_holds > 0)
+        return;
+    releaseInputs();
+    // Disabling moved the focus away, perhaps to Exit, where the next Space
+    // would quit: it goes back to the control that had it.
+    if (m_focusBefore && m_focusBefore->isEnabled())
+        m_focusBefore->setFocus(Qt::OtherFocusReason);
+    emit busyChanged(false);
+}
+
+void BusyIndicators::holdInputs()
+{
+    if (!m_tabs)
+        return;
+    m_tabs->tabBar()->setEnabled(false);
+    for (int page = 0; page < m_tabs->count(); ++page) {
+        const QList<QWidget *> controls = m_tabs->widget(page)->findChildren<QWidget *>();
+        for (QWidget *control : controls) {
+            if (takesInput(control) && control->isEnabled() && !m_keptUsable.contains(control)) {
+                control->setEnabled(false);
+                m_heldInputs << control;
+            }
+        }
+    }
+}
+
+void BusyIndicators::releaseInputs()
+{
+    // Only what this state turned off comes back on.
+    for (const QPointer<QWidget> &control : std::as_const(m_heldInputs))
+        if (control)
+            control->setEnabled(true);
+    m_heldInputs.clear();
+    if (m_tabs)
+        m_tabs->tabBar()->setEnabled(true);
 }
 
 void BusyIndicators::stepTitleAnimation()
@@ -78,7 +141,8 @@ void BusyIndicators::stepUploadAnimation()
     m_uploadProgress += 10;
     if (m_uploadProgress > 100) {
         // Let the full bar show before it starts over.
-        QCoreApplication::processEvents();
+        if (m_progressBar)
+            m_progressBar->repaint();
         m_uploadProgress = 0;
         if (m_progressBar)
             m_progressBar->setValue(0);

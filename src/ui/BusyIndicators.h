@@ -1,28 +1,41 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QProgressBar>
 #include <QTimer>
 
-#include <optional>
+#include <utility>
 
-class QProgressBar;
+class QTabWidget;
 class QWidget;
 
-// Shows that a long operation runs: a title that grows by one full stop a
-// second, a progress bar that climbs by 10 a second, the hourglass pointer,
-// and the tab strip disabled. None of it measures real progress.
+// The window's one busy state and the signs of it. While a transfer or a
+// file read runs the tab bar and every input of the pages are off, except
+// the Cancel buttons, which stay usable; when the last operation ends they
+// come back as they were, and the keyboard focus returns to the control that
+// had it. Beside it, the signs a long operation asks for: a title that grows
+// by one full stop a second, a progress bar that climbs by 10 a second, and
+// the hourglass pointer. None of them measures real progress.
 class BusyIndicators : public QObject
 {
     Q_OBJECT
 public:
     static constexpr int tickMs = 1000;
 
-    BusyIndicators(QWidget *window, QWidget *tabStrip);
+    BusyIndicators(QWidget *window, QTabWidget *tabs);
 
     // The progress bar lives on the Binary Transfer tab.
     void setProgressBar(QProgressBar *bar) { m_progressBar = bar; }
+    // A control that stays usable while the window is busy: a Cancel.
+    void keepUsable(QWidget *control) { m_keptUsable << control; }
+
+    // Each operation holds the busy state while it runs; operations may
+    // overlap, as a file read followed by its send.
+    void hold();
+    void release();
+    bool isBusy() const { return m_holds > 0; }
 
     void startTitleAnimation();
     void stopTitleAnimation();
@@ -30,10 +43,6 @@ public:
     void stopUploadAnimation();
 
     void setHourglass(bool on);
-    void setTabStripEnabled(bool enabled);
-    // The control of the window that has the keyboard focus, or will have it
-    // when the window is active again (as after a file dialog).
-    QWidget *focusedControl() const { return m_window ? m_window->focusWidget() : nullptr; }
 
     QTimer &timer2() { return m_timer2; }
     QTimer &uploadTimer() { return m_uploadTimer; }
@@ -42,57 +51,43 @@ public:
     void stepTitleAnimation();
     void stepUploadAnimation();
 
+signals:
+    void busyChanged(bool busy);
+
 private:
+    void holdInputs();
+    void releaseInputs();
+
     QPointer<QWidget> m_window;
-    QPointer<QWidget> m_tabStrip;
+    QPointer<QTabWidget> m_tabs;
     QPointer<QProgressBar> m_progressBar;
     QTimer m_timer2;
     QTimer m_uploadTimer;
     int m_titleDotCount = 0;  // dots of the next title frame, less one: 0 to 10
     int m_uploadProgress = 0; // value the bar shows at the next tick: 0 to 100
+    int m_holds = 0;
+    QList<QPointer<QWidget>> m_keptUsable;
+    QList<QPointer<QWidget>> m_heldInputs;
+    QPointer<QWidget> m_focusBefore;
 };
 
-// Disables the tab strip for the life of a long operation and enables it
-// again on every way out. Disabling it moves the keyboard focus out of the
-// strip, to Exit, where the next Space would quit: the focus goes back to
-// the control that had it, if it is still there and enabled.
-class TabStripLock
-{
-public:
-    explicit TabStripLock(BusyIndicators &busy) : m_busy(busy), m_focus(busy.focusedControl())
-    {
-        m_busy.setTabStripEnabled(false);
-    }
-    ~TabStripLock()
-    {
-        m_busy.setTabStripEnabled(true);
-        if (m_focus && m_focus->isEnabled())
-            m_focus->setFocus(Qt::OtherFocusReason);
-    }
-    TabStripLock(const TabStripLock &) = delete;
-    TabStripLock &operator=(const TabStripLock &) = delete;
-
-private:
-    BusyIndicators &m_busy;
-    QPointer<QWidget> m_focus;
-};
-
-// The busy state of a long operation: the tab strip disabled and, as the
-// operation asks, the hourglass pointer and the title animation. All of it is
-// undone on every way out, or earlier by end() when a message must follow on
-// an idle window.
+// The busy state of one long operation, as it asks for the hourglass pointer
+// and the title animation. All of it is undone when the scope ends, or earlier
+// by end() when a message must follow on an idle window. An operation that
+// goes on in the event loop keeps its scope in a shared pointer held by its
+// continuations.
 class BusyScope
 {
 public:
     enum Sign : unsigned { TabStripOnly = 0, Hourglass = 1, TitleAnimation = 2 };
 
-    BusyScope(BusyIndicators &busy, unsigned signs) : m_busy(busy), m_signs(signs)
+    BusyScope(BusyIndicators &busy, unsigned signs) : m_busy(&busy), m_signs(signs)
     {
         if (m_signs & TitleAnimation)
-            m_busy.startTitleAnimation();
+            m_busy->startTitleAnimation();
         if (m_signs & Hourglass)
-            m_busy.setHourglass(true);
-        m_lock.emplace(busy);
+            m_busy->setHourglass(true);
+        m_busy->hold();
     }
     ~BusyScope() { end(); }
     BusyScope(const BusyScope &) = delete;
@@ -100,17 +95,18 @@ public:
 
     void end()
     {
-        if (!m_lock)
+        // An operation cut short by the window's end may outlive its signs.
+        if (std::exchange(m_ended, true) || !m_busy)
             return;
-        m_lock.reset();
+        m_busy->release();
         if (m_signs & Hourglass)
-            m_busy.setHourglass(false);
+            m_busy->setHourglass(false);
         if (m_signs & TitleAnimation)
-            m_busy.stopTitleAnimation();
+            m_busy->stopTitleAnimation();
     }
 
 private:
-    BusyIndicators &m_busy;
+    QPointer<BusyIndicators> m_busy;
     unsigned m_signs;
-    std::optional<TabStripLock> m_lock;
+    bool m_ended = false;
 };

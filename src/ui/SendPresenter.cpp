@@ -18,34 +18,43 @@ void SendPresenter::describeNext(const QString &what, int parts)
     m_nextParts = std::max(1, parts);
 }
 
-bool SendPresenter::printText(const QString &text)
+void SendPresenter::printText(const QString &text, Then then)
 {
-    return present(logged(QStringLiteral("Text"), [&] { return m_link.sendText(text); }));
+    logged(
+        QStringLiteral("Text"), [this, text](auto done) { m_link.sendText(text, done); },
+        std::move(then));
 }
 
-bool SendPresenter::printLatin1Text(const QByteArray &text)
+void SendPresenter::printLatin1Text(const QByteArray &text, Then then)
 {
-    return present(logged(QStringLiteral("Text"), [&] { return m_link.sendLatin1Text(text); }));
+    logged(
+        QStringLiteral("Text"), [this, text](auto done) { m_link.sendLatin1Text(text, done); },
+        std::move(then));
 }
 
-bool SendPresenter::printBytes(const PrinterBytes &bytes)
+void SendPresenter::printBytes(const PrinterBytes &bytes, Then then)
 {
     const bool hourglass = m_window && m_link.kind() == PrinterLink::Kind::Serial;
     if (hourglass)
         m_window->setCursor(Qt::WaitCursor);
-    const SendOutcome outcome =
-        logged(QStringLiteral("Data"), [&] { return m_link.sendBytes(bytes); });
-    if (hourglass)
-        m_window->unsetCursor();
-    return present(outcome);
+    logged(
+        QStringLiteral("Data"), [this, bytes](auto done) { m_link.sendBytes(bytes, done); },
+        [this, hourglass, then = std::move(then)](bool sent) {
+            if (hourglass && m_window)
+                m_window->unsetCursor();
+            if (then)
+                then(sent);
+        });
 }
 
-SendOutcome SendPresenter::logged(const QString &unnamed, const std::function<SendOutcome()> &send)
+void SendPresenter::logged(const QString &unnamed, const Start &start, Then then)
 {
-    // A send asked for while another runs (the window processes events
-    // meanwhile) is refused by the link and is no part of the running row.
-    if (!m_log || m_inSend)
-        return send();
+    // A send asked for while another runs is refused by the link and is no
+    // part of the running row.
+    if (!m_log || m_link.isBusy()) {
+        start([this, then](const SendOutcome &outcome) { present(outcome, then); });
+        return;
+    }
     if (!m_open) {
         m_open = SendLog::Entry{};
         m_open->time = QDateTime::currentDateTime();
@@ -57,32 +66,40 @@ SendOutcome SendPresenter::logged(const QString &unnamed, const std::function<Se
         m_clock.start();
     }
     // The link reports the very bytes it sends, after its own conversions.
-    const QMetaObject::Connection watching = QObject::connect(
-        &m_link, &PrinterLink::sending, [this](QByteArrayView data) { m_open->append(data); });
-    m_inSend = true;
-    const SendOutcome outcome = send();
-    m_inSend = false;
-    QObject::disconnect(watching);
-
-    --m_partsLeft;
-    if (outcome || m_partsLeft <= 0) {
-        m_open->outcome = !outcome ? QStringLiteral("Sent")
-                          : outcome->code == FailureCode::Cancelled
-                              ? QStringLiteral("Cancelled")
-                              : QStringLiteral("Failed: ") + outcome->description;
-        m_open->durationMs = m_clock.elapsed();
-        m_log->add(std::move(*m_open));
-        m_open.reset();
-        m_partsLeft = 0;
-    }
-    return outcome;
+    auto watching = std::make_shared<QMetaObject::Connection>(QObject::connect(
+        &m_link, &PrinterLink::sending, [this](const QByteArray &data) { m_open->append(data); }));
+    start([this, watching, then](const SendOutcome &outcome) {
+        QObject::disconnect(*watching);
+        endPart(outcome);
+        present(outcome, then);
+    });
+    // The link told its bytes as the send began; none come later.
+    QObject::disconnect(*watching);
 }
 
-bool SendPresenter::present(const SendOutcome &outcome)
+void SendPresenter::endPart(const SendOutcome &outcome)
+{
+    if (!m_open)
+        return;
+    --m_partsLeft;
+    if (!outcome && m_partsLeft > 0)
+        return;
+    m_open->outcome = !outcome ? QStringLiteral("Sent")
+                      : outcome->code == FailureCode::Cancelled
+                          ? QStringLiteral("Cancelled")
+                          : QStringLiteral("Failed: ") + outcome->description;
+    m_open->durationMs = m_clock.elapsed();
+    m_log->add(std::move(*m_open));
+    m_open.reset();
+    m_partsLeft = 0;
+}
+
+void SendPresenter::present(const SendOutcome &outcome, const Then &then)
 {
     m_cancelled = outcome && outcome->code == FailureCode::Cancelled;
     // A cancel is the user's own doing, and a closing window shows nothing.
     if (outcome && !m_stop.isRaised() && !m_cancelled)
         Dialogs::showFailure(m_window, *outcome);
-    return !outcome;
+    if (then)
+        then(!outcome);
 }

@@ -14,13 +14,17 @@ class PrinterLink;
 class QWidget;
 class StopSignal;
 
-// The window's side of a send: runs it on the printer link and shows what
-// the link reports, a failure box (none once the window is closing) and the
-// hourglass while a serial byte buffer goes out. Each send becomes a row of
-// the send log, if there is one.
+// The window's side of a send: starts it on the printer link and, when it
+// has ended, shows what the link reports: a failure box (none once the
+// window is closing) and the hourglass while a serial byte buffer goes out.
+// Each send becomes a row of the send log, if there is one.
 class SendPresenter
 {
 public:
+    // Heard once a send has ended and its box, if any, was closed: whether
+    // the data went out.
+    using Then = std::function<void(bool sent)>;
+
     SendPresenter(QWidget *window, PrinterLink &link, const StopSignal &stop,
                   SendLog *log = nullptr);
 
@@ -29,17 +33,18 @@ public:
     // fails ends the row. Unnamed sends are logged as "Text" or "Data".
     void describeNext(const QString &what, int parts = 1);
 
-    // Each returns whether the data went out.
-    bool printText(const QString &text);
-    bool printLatin1Text(const QByteArray &text);
-    bool printBytes(const PrinterBytes &bytes);
+    void printText(const QString &text, Then then = {});
+    void printLatin1Text(const QByteArray &text, Then then = {});
+    void printBytes(const PrinterBytes &bytes, Then then = {});
 
     // Whether the last send ended by the user's Cancel.
     bool wasCancelled() const { return m_cancelled; }
 
 private:
-    SendOutcome logged(const QString &unnamed, const std::function<SendOutcome()> &send);
-    bool present(const SendOutcome &outcome);
+    using Start = std::function<void(std::function<void(const SendOutcome &)>)>;
+    void logged(const QString &unnamed, const Start &start, Then then);
+    void endPart(const SendOutcome &outcome);
+    void present(const SendOutcome &outcome, const Then &then);
 
     QWidget *m_window;
     PrinterLink &m_link;
@@ -53,5 +58,4 @@ private:
     std::optional<SendLog::Entry> m_open;
     int m_partsLeft = 0;
     QElapsedTimer m_clock;
-    bool m_inSend = false;
 };

@@ -3,7 +3,6 @@
 #include "link/TransferProgress.h"
 
 #include <QElapsedTimer>
-#include <QList>
 #include <QMetaObject>
 #include <QPointer>
 #include <QString>
@@ -15,15 +14,12 @@ class QAbstractButton;
 class QLabel;
 class QProgressBar;
 class QShortcut;
-class QTabWidget;
 class QWidget;
 
 // What a page shows while its bytes go out, for the length of one send: the
 // progress bar and a status line by the bytes the line has taken, and a
-// Cancel button (and Esc) that ends the transfer. A long operation locks the
-// whole tab strip, which would lock Cancel too: for the watch, the tabs and
-// every other control of the page are held off instead. All of it is undone
-// when the watch ends.
+// Cancel button (and Esc) that ends the transfer. All of it is undone when
+// the watch ends.
 class TransferWatch
 {
 public:
@@ -35,15 +31,11 @@ public:
 
 private:
     void show(qint64 sent, qint64 total);
-    void holdOffAllButCancel();
-    void releaseHeldOff();
 
     PrinterLink &m_link;
     QPointer<QAbstractButton> m_cancel;
     QPointer<QProgressBar> m_bar;
     QPointer<QLabel> m_status;
-    QPointer<QTabWidget> m_lockedTabs;
-    QList<QPointer<QWidget>> m_heldOff;
     QString m_verb;
     std::unique_ptr<QShortcut> m_escape;
     std::unique_ptr<TransferProgress> m_progress;

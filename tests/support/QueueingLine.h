@@ -26,10 +26,10 @@ public:
         });
     }
     QString name() const override { return QStringLiteral("TEST"); }
-    SendOutcome open() override
+    void open() override
     {
         m_clock.start();
-        return std::nullopt;
+        emit opened(std::nullopt);
     }
     Written write(QByteArrayView bytes) override
     {

@@ -1,8 +1,10 @@
 #include "support/WindowDriver.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include <fcntl.h>
@@ -35,6 +37,18 @@ void WindowDriver::click(const QString &name)
             tabs->setCurrentIndex(tab);
     }
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    waitUntilIdle();
+}
+
+void WindowDriver::waitUntilIdle()
+{
+    // A send or read goes on in the event loop after the click; a refused
+    // one tells so from the event loop too.
+    QElapsedTimer waited;
+    waited.start();
+    do
+        QTest::qWait(5);
+    while ((window.busy().isBusy() || window.link().isBusy()) && waited.elapsed() < 60000);
 }
 
 QStringList WindowDriver::click(const QString &name, const QStringList &answers)
@@ -73,15 +87,19 @@ QByteArray WindowDriver::parallelBytes() const
     return fileBytes(dir.filePath(QStringLiteral("lpt1")));
 }
 
-bool WindowDriver::idle() const
+QTabBar *WindowDriver::tabBar() const
 {
-    return window.findChild<QTabWidget *>(QStringLiteral("SSTab1"))->isEnabled() &&
-           window.cursor().shape() == Qt::ArrowCursor;
+    return window.findChild<QTabWidget *>(QStringLiteral("SSTab1"))->tabBar();
 }
 
-OnBusy::OnBusy(QWidget *tabStrip, std::function<void()> action) : m_action(std::move(action))
+bool WindowDriver::idle() const
 {
-    tabStrip->installEventFilter(this);
+    return tabBar()->isEnabled() && window.cursor().shape() == Qt::ArrowCursor;
+}
+
+OnBusy::OnBusy(QTabBar *tabBar, std::function<void()> action) : m_action(std::move(action))
+{
+    tabBar->installEventFilter(this);
 }
 
 bool OnBusy::eventFilter(QObject *watched, QEvent *event)

@@ -2,9 +2,11 @@
 
 #include "app/MainWindow.h"
 #include "link/SendOutcome.h"
+#include "support/LinkWait.h"
 #include "support/ModalAnswerer.h"
 #include "support/PseudoTerminal.h"
 
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -31,8 +33,12 @@ public:
             qFatal("control %s not found", qPrintable(name));
         return found;
     }
-    // Shows the tab that holds the control, then clicks it in its middle.
+    // Shows the tab that holds the control, then clicks it in its middle
+    // and waits for what it started to end.
     void click(const QString &name);
+    void waitUntilIdle();
+    // The strip of tabs, off while the window is busy.
+    QTabBar *tabBar() const;
     // Clicks, answering the boxes that open in turn: "<ok>" presses OK,
     // "<cancel>" cancels, "file:PATH" picks PATH, any other text is typed.
     // Returns the summary of the boxes seen.
@@ -44,15 +50,15 @@ public:
 
     // What the parallel port (LPT1, a file in the driver's folder) received.
     QByteArray parallelBytes() const;
-    // No busy sign: the tab strip enabled and the plain pointer.
+    // No busy sign: the tab bar enabled and the plain pointer.
     bool idle() const;
 };
 
-// Calls `action` each time the tab strip is disabled: a long operation begins.
+// Calls `action` each time the tab bar is disabled: a long operation begins.
 class OnBusy : public QObject
 {
 public:
-    OnBusy(QWidget *tabStrip, std::function<void()> action);
+    OnBusy(QTabBar *tabBar, std::function<void()> action);
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
