@@ -109,6 +109,7 @@ class TestLayout : public QObject
         const QList<std::pair<const char *, const char *>> texts = {
             {"StatLbl", "FINISHED STORING WWWWWWWW"},
             {"ProgLbl", "2147483647 Bytes"},
+            {"GraphicSizeLbl", "4000 × 65535 dots, 500.5 × 8199.9 mm"},
             {"FnameTxt",
              "/home/someone/firmware/releases/printer-firmware-image-1.23.456-final-build.bin"},
             {"FSizeTxt", "2147483647 Bytes"},

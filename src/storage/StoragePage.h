@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/PrinterBytes.h"
+#include "printer/GraphicCheck.h"
 #include "ui/PageServices.h"
 
 #include <QWidget>
@@ -25,6 +26,10 @@ private:
 
     void readGraphic();
     void readGraphicFile(const QString &path);
+    void convertGraphic();
+    void showGraphic();
+    bool refuseGraphic();
+    GraphicCheck::Type graphicType() const;
     void storeGraphic();
 
     void choosePrintFormat();
