@@ -450,7 +450,7 @@ ParsedArguments parseArguments(const QStringList &arguments)
                       QStringLiteral("N")});
     parser.addOption({QStringLiteral("width"),
                       QStringLiteral("With --convert: scale to this many dots across, keeping "
-                                     "the aspect (the printer has 203 a inch)."),
+                                     "the aspect (the printer prints 203 dots an inch)."),
                       QStringLiteral("dots")});
     parser.addOption(
         {QStringLiteral("invert"), QStringLiteral("With --convert: swap black and white.")});
