@@ -26,22 +26,23 @@ QImage monoImage(int width, int height)
     return image;
 }
 
-// Greys 0 (black) to 255 (white) of the picture laid on white paper.
-std::vector<int> greys(const QImage &image)
+// Greys 0 (black) to 255 (white) of the picture laid on white paper; a
+// premultiplied grey never exceeds its alpha, so each fits a byte.
+std::vector<uchar> greys(const QImage &image)
 {
-    std::vector<int> values(size_t(image.width()) * size_t(image.height()));
+    std::vector<uchar> values(size_t(image.width()) * size_t(image.height()));
     for (int y = 0; y < image.height(); ++y) {
         const QRgb *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
         for (int x = 0; x < image.width(); ++x)
             values[size_t(y) * size_t(image.width()) + size_t(x)] =
-                qGray(line[x]) + 255 - qAlpha(line[x]);
+                uchar(qGray(line[x]) + 255 - qAlpha(line[x]));
     }
     return values;
 }
 
 // Floyd and Steinberg's error diffusion: what a dot's black or white misses
 // of its grey is passed on to the dots right of it and below, in sixteenths.
-std::vector<bool> diffuse(const std::vector<int> &grey, int width, int height, int threshold)
+std::vector<bool> diffuse(const std::vector<uchar> &grey, int width, int height, int threshold)
 {
     std::vector<bool> dark(grey.size());
     std::vector<int> here(size_t(width) + 2), below(size_t(width) + 2);
@@ -91,7 +92,7 @@ QImage convert(const QImage &source, const Options &options)
     }
     const int width = image.width();
     const int height = image.height();
-    const std::vector<int> grey = greys(image);
+    const std::vector<uchar> grey = greys(image);
     std::vector<bool> dark;
     if (options.dither) {
         dark = diffuse(grey, width, height, options.threshold);

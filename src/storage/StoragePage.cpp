@@ -277,7 +277,7 @@ void StoragePage::storeGraphic()
 
     BusyScope busy(m_services.busy, busySigns);
     const QString typeWord =
-        graphicType() == GraphicCheck::Type::Pcx ? QStringLiteral("PCX") : QStringLiteral("BMP");
+        ui->GSPCXOp->isChecked() ? QStringLiteral("PCX") : QStringLiteral("BMP");
     SendPresenter &printer = m_services.printer;
     // Header, file and closing line end are one store: one row of the log.
     printer.describeNext(
