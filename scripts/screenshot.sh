@@ -2,8 +2,10 @@
 # Starts the utility under a virtual X server and captures its main window
 # as docs/main-window.png and its Communication Settings tab as
 # docs/comm-settings.png, then the send log window after a few sends to a
-# pseudo-terminal as docs/log-window.png (the pictures in the README). All
-# start from empty settings, as on a first start.
+# pseudo-terminal as docs/log-window.png, and the Data Storage tab with a
+# converted logo and the Convert dialog as docs/storage-tab.png and
+# docs/convert-dialog.png (the pictures in the README). All start from empty
+# settings, as on a first start.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh" --screenshot
@@ -14,6 +16,8 @@ cmake --build "$build" --target varimonde-setup
 output="${1:-$root/docs/main-window.png}"
 comm_output="${2:-$root/docs/comm-settings.png}"
 logOutput="${3:-$root/docs/log-window.png}"
+storageOutput="${4:-$root/docs/storage-tab.png}"
+convertOutput="${5:-$root/docs/convert-dialog.png}"
 settings="$(mktemp -d)"
 trap 'rm -rf "$settings"' EXIT
 
@@ -43,6 +47,8 @@ echo "wrote $output and $comm_output"
 
 tests="$root/build-tests"
 (cd "$root" && cmake --preset debug >/dev/null)
-cmake --build "$tests" --target log_window_shot
+cmake --build "$tests" --target log_window_shot storage_shot
 xvfb-run -a -s "-screen 0 1024x768x24" "$tests/tests/log_window_shot" "$logOutput"
 echo "wrote $logOutput"
+xvfb-run -a -s "-screen 0 1024x768x24" "$tests/tests/storage_shot" "$storageOutput" "$convertOutput"
+echo "wrote $storageOutput and $convertOutput"

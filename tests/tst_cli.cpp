@@ -5,17 +5,22 @@
 #include "cli/CommandLine.h"
 #include "cli/DryRun.h"
 #include "cli/Target.h"
+#include "printer/StorageCommands.h"
 #include "profile/ProfileRecord.h"
+#include "support/Pictures.h"
 #include "support/TestMain.h"
 #include "support/WindowDriver.h"
 
+#include <QAbstractButton>
 #include <QBuffer>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QProcess>
+#include <QSpinBox>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -118,8 +123,8 @@ private slots:
         QTest::newRow("4X3 label") << QStringList{"TestOp1", "TestCMD"} << "--test-label 1";
         QTest::newRow("2.4X1 label") << QStringList{"TestOp2", "TestCMD"} << "--test-label 2";
         QTest::newRow("graphic, PCX")
-            << QStringList{"GSPCXOp", "BrowseCMD=file:pic.bmp", "StoreCMD=logo"}
-            << "--store-graphic pic.bmp --id logo --pcx";
+            << QStringList{"GSPCXOp", "BrowseCMD=file:pic.pcx", "StoreCMD=logo"}
+            << "--store-graphic pic.pcx --id logo --pcx";
         QTest::newRow("print format")
             << QStringList{"FPrintOp1", "FBrowseCMD=file:fmt.txt", "FStoreCMD"}
             << "--print-format fmt.txt";
@@ -146,7 +151,7 @@ private slots:
         QFETCH(QStringList, clicks);
         QFETCH(QString, arguments);
         WindowDriver ui;
-        ui.file("pic.bmp", picture);
+        ui.file("pic.pcx", Pictures::pcx(16, 60));
         ui.file("fw.bin", firmware);
         ui.file("fmt.txt", formatFile);
         QStringList steps;
@@ -168,6 +173,71 @@ private slots:
         const Ran cli = runCli(words + QStringList{"--dry-run"});
         QCOMPARE(cli.status, 0);
         QCOMPARE(cli.out, window);
+    }
+
+    // A picture converted in the window's dialog and on the command line
+    // with the same options: the same bytes stored, and the same image
+    // written by a dry run to a *.bmp file and by the dialog's Save.
+    void conversionsSendTheWindowsBytes_data()
+    {
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<QString>("size");
+        QTest::newRow("as it is") << ""
+                                  << "30 × 20 dots, 3.8 × 2.5 mm";
+        QTest::newRow("threshold, width") << "--threshold 90 --width 45"
+                                          << "45 × 30 dots, 5.6 × 3.8 mm";
+        QTest::newRow("dithered, inverted, narrower") << "--dither --invert --width 13"
+                                                      << "13 × 9 dots, 1.6 × 1.1 mm";
+    }
+    void conversionsSendTheWindowsBytes()
+    {
+        QFETCH(QString, options);
+        QFETCH(QString, size);
+        WindowDriver ui;
+        QImage drawn(30, 20, QImage::Format_ARGB32);
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 30; ++x)
+                drawn.setPixel(x, y, qRgba(x * 8, y * 12, 200 - x * 6, 255 - y * 5));
+        const QString png = ui.file("logo.png", Pictures::png(drawn));
+        const QStringList words = options.split(' ', Qt::SkipEmptyParts);
+
+        QString shownSize;
+        {
+            ModalAnswerer boxes;
+            boxes.chooseFile(png).then([&](QWidget *box) {
+                const auto set = [&](const char *name) { return box->findChild<QWidget *>(name); };
+                for (int i = 0; i < words.size(); ++i) {
+                    if (words[i] == "--dither")
+                        qobject_cast<QAbstractButton *>(set("DitherOp"))->click();
+                    else if (words[i] == "--invert")
+                        qobject_cast<QAbstractButton *>(set("InvertChk"))->click();
+                    else if (words[i] == "--threshold")
+                        qobject_cast<QSpinBox *>(set("ThresholdSpin"))
+                            ->setValue(words[++i].toInt());
+                    else if (words[i] == "--width") {
+                        qobject_cast<QAbstractButton *>(set("WidthChk"))->click();
+                        qobject_cast<QSpinBox *>(set("WidthSpin"))->setValue(words[++i].toInt());
+                    }
+                }
+                shownSize = qobject_cast<QLabel *>(set("ResultSizeLbl"))->text();
+                qobject_cast<QAbstractButton *>(set("UseCMD"))->click();
+            });
+            ui.click("ConvertCMD");
+            QCOMPARE(boxes.summary().size(), 2);
+        }
+        QCOMPARE(shownSize, size);
+        QCOMPARE(ui.control<QLabel>("GraphicSizeLbl")->text(), size);
+        QCOMPARE(click(ui, {"StoreCMD=logo"}), QStringList());
+        const QByteArray window = ui.pty.readAvailable();
+
+        const QStringList stored{"--store-graphic", png, "--id", "logo", "--convert"};
+        const Ran cli = runCli(stored + words + QStringList{"--dry-run"});
+        QCOMPARE(cli.status, 0);
+        QCOMPARE(cli.out, window);
+        const QString image = ui.dir.filePath("out.bmp");
+        QCOMPARE(runCli(stored + words + QStringList{"--dry-run", "--output", image}).status, 0);
+        const QByteArray header = StorageCommands::graphicStoreHeader("BMP", "LOGO").toLatin1();
+        QCOMPARE(fileBytes(image), window.mid(header.size(), window.size() - header.size() - 2));
     }
 
     // A profile goes in as the window's import puts it into a fresh tab;
@@ -272,7 +342,25 @@ private slots:
             {"--to COM1 --firmware none.bin", "File not found"},
             {"--to LPT3 --list", "target \"LPT3\""},
             {"--to COM1 --list --jobs 0", "--jobs takes a whole number"},
-            {"--to COM1 --list --hex", "--hex goes with"}};
+            {"--to COM1 --list --hex", "--hex goes with"},
+            {"--to COM1 --store-graphic colour.bmp --id A",
+             "colour.bmp is a 24-bit colour image: the printer stores black-and-white (1-bit) "
+             "images only. Use Convert… to make one."},
+            {"--to COM1 --store-graphic pic.bmp --id A --pcx",
+             "pic.bmp is a BMP image, but PCX is chosen as its type: store it as BMP."},
+            {"--to COM1 --store-graphic fmt.txt --id A --convert",
+             "fmt.txt cannot be read as a picture"},
+            {"--to COM1 --store-graphic pic.bmp --id A --dither", "--dither goes with --convert"},
+            {"--to COM1 --store-graphic pic.bmp --id A --convert --pcx", "leave out --pcx"},
+            {"--to COM1 --store-graphic pic.bmp --id A --convert --dither --threshold 9",
+             "--dither and --threshold exclude each other"},
+            {"--to COM1 --store-graphic pic.bmp --id A --convert --threshold 256",
+             "--threshold takes a grey from 1 to 255, not \"256\""},
+            {"--to COM1 --store-graphic pic.bmp --id A --convert --width 0",
+             "--width takes a number of dots from 1 to 4000, not \"0\""},
+            {"--store-graphic pic.bmp --id A --convert --store-graphic pic.bmp --id B --convert "
+             "--dry-run --output two.bmp",
+             "takes the image of one --convert, not 2"}};
         for (const QStringList &row : rows)
             QTest::newRow(qPrintable(row[0])) << row[0] << row[1];
     }
@@ -280,7 +368,8 @@ private slots:
     {
         QFETCH(QString, arguments);
         QFETCH(QString, says);
-        file("pic.bmp", picture);
+        file("pic.bmp", Pictures::bmp(8, 8));
+        file("colour.bmp", Pictures::bmp(8, 8, 24));
         file("fmt.txt", formatFile);
         QStringList words = arguments.split(' ');
         for (QString &word : words)

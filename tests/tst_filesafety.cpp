@@ -1,6 +1,7 @@
 // Files and names that once hung, crashed or misled the program.
 #include "common/ChunkedFileReader.h"
 #include "profile/ProfileStore.h"
+#include "support/Pictures.h"
 #include "support/TestMain.h"
 #include "support/WindowDriver.h"
 
@@ -152,7 +153,7 @@ private slots:
         QFETCH(QString, title);
         WindowDriver fx;
         fx.click("FSTandardOp1");
-        fx.click("BrowseCMD", {"file:" + fx.file("pic.bmp", "xyz")});
+        fx.click("BrowseCMD", {"file:" + fx.file("pic.bmp", Pictures::bmp(8, 2))});
         fx.click("FBrowseCMD", {"file:" + fx.file("label.txt", "L1\r\nL2")});
         if (button == "Option2") {
             fx.click("Option2");

@@ -4,6 +4,7 @@
 // smallest window and in the one fitted to the screen every control scrolls
 // into sight. CTest runs this twice, the second time at a scale factor of 2
 // on a 1920 by 1080 screen.
+#include "storage/GraphicConvertDialog.h"
 #include "support/TestMain.h"
 #include "support/WindowDriver.h"
 #include "widgets/WrappingButton.h"
@@ -109,6 +110,7 @@ class TestLayout : public QObject
         const QList<std::pair<const char *, const char *>> texts = {
             {"StatLbl", "FINISHED STORING WWWWWWWW"},
             {"ProgLbl", "2147483647 Bytes"},
+            {"GraphicSizeLbl", "4000 × 65535 dots, 500.5 × 8199.9 mm"},
             {"FnameTxt",
              "/home/someone/firmware/releases/printer-firmware-image-1.23.456-final-build.bin"},
             {"FSizeTxt", "2147483647 Bytes"},
@@ -178,6 +180,27 @@ private slots:
             ++checked;
         }
         QVERIFY(checked > 0);
+    }
+
+    // The Convert dialog, laid out by its form: every control named and
+    // nothing cut off.
+    void convertDialogShowsEveryCaption()
+    {
+        QImage picture(300, 100, QImage::Format_RGB32);
+        picture.fill(Qt::gray);
+        GraphicConvertDialog dialog(picture, ui->window.commonDialog(), &ui->window);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        int checked = 0;
+        for (QWidget *widget : dialog.findChildren<QWidget *>()) {
+            if (innerPart(widget, &dialog) || !widget->isVisible())
+                continue;
+            const QByteArray name = widget->objectName().toLatin1();
+            QVERIFY2(!name.isEmpty(), widget->metaObject()->className());
+            QVERIFY2(!cutOff(widget), name + " is cut off");
+            ++checked;
+        }
+        QVERIFY(checked > 10);
     }
 
     // Shrunk to its smallest, or as fitted to the screen at start, the window

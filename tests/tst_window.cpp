@@ -11,6 +11,8 @@
 #include "printer/StorageCommands.h"
 #include "printer/TestLabels.h"
 #include "profile/ProfileRecord.h"
+#include "storage/GraphicConvertDialog.h"
+#include "support/Pictures.h"
 #include "support/TestMain.h"
 #include "support/WindowDriver.h"
 
@@ -44,7 +46,7 @@ class TestWindow : public QObject
     Q_OBJECT
 
     std::unique_ptr<WindowDriver> ui;
-    QByteArray picture, firmware;
+    QByteArray picture, pcxPicture, firmware;
     QRect startGeometry;
 
     // The folder the file dialog opens in for each click, choosing `choose`
@@ -114,10 +116,12 @@ private slots:
         // The first start fits the window to the screen.
         QVERIFY(ui->window.screen()->availableGeometry().contains(ui->window.frameGeometry()));
         ui->window.link().setStallLimitMs(300);
-        for (int i = 0; i < 301; ++i)
-            picture.append(char(i * 7 + 0x11));
-        firmware = picture.repeated(3);
+        for (int i = 0; i < 903; ++i)
+            firmware.append(char(i * 7 + 0x11));
+        picture = Pictures::bmp(16, 60);
+        pcxPicture = Pictures::pcx(16, 60);
         ui->file("pic.bmp", picture);
+        ui->file("pic.pcx", pcxPicture);
         ui->file("fw.bin", firmware);
         ui->file("fmt.txt", formatFile.toLatin1());
     }
@@ -281,7 +285,7 @@ private slots:
         QTest::addColumn<QStringList>("boxes");
         QTest::newRow("firmware") << "BinaryPage" << QStringList{"fw.bin"} << "FSizeTxt=903 Bytes"
                                   << QStringList();
-        QTest::newRow("graphic") << "FilePathTxt" << QStringList{"pic.bmp"} << "ProgLbl=301 Bytes"
+        QTest::newRow("graphic") << "FilePathTxt" << QStringList{"pic.bmp"} << "ProgLbl=302 Bytes"
                                  << QStringList();
         QTest::newRow("format") << "FFnameTxt" << QStringList{"fmt.txt"} << "FFnameTxt=fmt.txt"
                                 << QStringList();
@@ -342,12 +346,12 @@ private slots:
         QTest::newRow("2.4X1 label")
             << QStringList{"TestOp2", "TestCMD"} << QStringList()
             << TestLabels::twoPointFourByOne().toLatin1() << QString("Test label 2.4X1");
-        QTest::newRow("graphic") << QStringList{"GSPCXOp", "BrowseCMD=file:pic.bmp",
-                                                "StoreCMD=logo"}
+        QTest::newRow("graphic") << QStringList{"GSPCXOp", "BrowseCMD=file:pic.pcx",
+                                                "StoreCMD=logo", "GSBMPop"}
                                  << QStringList{"Enter Identifier|Graphic Storage|Image_1"}
-                                 << graphicStoreHeader("PCX", "LOGO").toLatin1() + picture +
+                                 << graphicStoreHeader("PCX", "LOGO").toLatin1() + pcxPicture +
                                         graphicStoreEnd().toLatin1()
-                                 << QString("Graphic LOGO, 301 bytes");
+                                 << QString("Graphic LOGO, %1 bytes").arg(pcxPicture.size());
         QTest::newRow("print format")
             << QStringList{"FPrintOp1", "FBrowseCMD=file:fmt.txt", "FStoreCMD"} << QStringList()
             << printed << QString("Label format fmt.txt");
@@ -487,6 +491,78 @@ private slots:
             ui->click(name);
     }
 
+    // A graphic the printer cannot take as the type chosen is refused in
+    // words before an identifier is asked, and nothing is sent; the tab
+    // shows what is in memory and its size.
+    void graphicsAreCheckedBeforeTheyAreStored_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("pcx");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("size");
+        const QString asked = "Enter Identifier|Graphic Storage|Image_1";
+        const QString bmpSize = "16 × 60 dots, 2.0 × 7.5 mm";
+        QTest::newRow("1-bit BMP")
+            << "one.bmp" << Pictures::bmp(16, 60) << false << "<cancel>" << asked << bmpSize;
+        QTest::newRow("1-bit PCX")
+            << "one.pcx" << Pictures::pcx(16, 60) << true << "<cancel>" << asked << bmpSize;
+        QTest::newRow("colour BMP")
+            << "colour.bmp" << Pictures::bmp(4, 2, 24) << false << "<ok>"
+            << "colour.bmp is a 24-bit colour image: the printer stores black-and-white (1-bit) "
+               "images only. Use Convert… to make one.|Graphic Storage"
+            << "Not a 1-bit BMP the printer takes";
+        QTest::newRow("PCX as BMP")
+            << "pcx.bmp" << Pictures::pcx(16, 60) << false << "<ok>"
+            << "pcx.bmp is a PCX image, but BMP is chosen as its type: store it as PCX.|Graphic "
+               "Storage"
+            << "Not a 1-bit BMP the printer takes";
+    }
+    void graphicsAreCheckedBeforeTheyAreStored()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, pcx);
+        QFETCH(QString, answer);
+        QFETCH(QString, box);
+        QFETCH(QString, size);
+        ui->file(name, bytes);
+        QCOMPARE(run({pcx ? "GSPCXOp" : "GSBMPop", "BrowseCMD=file:" + name, "StoreCMD=" + answer}),
+                 QStringList{box});
+        QCOMPARE(ui->pty.readAvailable(50), QByteArray());
+        QCOMPARE(ui->control<QLabel>("GraphicSizeLbl")->text(), size);
+        const QPixmap preview = ui->control<QLabel>("GraphicPic")->pixmap();
+        QCOMPARE(preview.isNull(), !size.contains("dots"));
+        if (preview.isNull())
+            return;
+        // The dots of the first line: dark, light, light, dark.
+        const QImage shown = preview.toImage();
+        for (int x = 0; x < 4; ++x) {
+            const QPoint centre((x * 2 + 1) * shown.width() / 32, shown.height() / 120);
+            QCOMPARE(qGray(shown.pixel(centre)) < 128, x % 3 == 0);
+        }
+        // The other type: the same bytes are no graphic of it.
+        ui->control<QAbstractButton>(pcx ? "GSBMPop" : "GSPCXOp")->click();
+        QVERIFY(ui->control<QLabel>("GraphicSizeLbl")->text().startsWith("Not a 1-bit"));
+        ui->control<QAbstractButton>("GSBMPop")->click();
+    }
+
+    // The conversion shown can be kept as a BMP file: the bytes Use takes.
+    void conversionsCanBeSavedAsBmp()
+    {
+        const QImage picture = QImage(12, 5, QImage::Format_RGB32);
+        GraphicConvertDialog dialog(picture, ui->window.commonDialog(), &ui->window);
+        {
+            ModalAnswerer boxes;
+            boxes.chooseFile(ui->dir.filePath("saved"));
+            dialog.findChild<QPushButton *>("SaveCMD")->click();
+            QCOMPARE(boxes.summary().value(0).section('|', 1, 1), "Bitmaps (*.bmp)");
+        }
+        QCOMPARE(fileBytes(ui->dir.filePath("saved.bmp")), dialog.bmp());
+        QCOMPARE(dialog.bmp().size(), 62 + 5 * 4);
+    }
+
     // Cancel (the button or Esc) ends a byte transfer that waits on a full
     // printer: no box, the port closed, the status says so; meanwhile the
     // status tells how far it is.
@@ -513,7 +589,8 @@ private slots:
         QFETCH(bool, escape);
         QFETCH(QStringList, asked);
         ui->window.link().setStallLimitMs(5000);
-        ui->file("big.bin", QByteArray(1 << 20, 'b'));
+        // A graphic the printer takes, and firmware as good as any.
+        ui->file("big.bin", Pictures::bmp(4096, 2048));
         QCOMPARE(run({load + "=file:big.bin"}), QStringList());
         QWidget *page = ui->control(status)->parentWidget();
         while (!page->findChild<QPushButton *>("CancelCMD"))

@@ -7,6 +7,8 @@
 #include "printer/StorageCommands.h"
 #include "printer/TestLabels.h"
 
+#include <QFileInfo>
+
 Transmission Transmission::ofText(const QString &text)
 {
     return {true, PrinterLink::textBytes(text)};
@@ -106,18 +108,35 @@ Built testLabel(const QString &label, const QString &which)
                               .arg(which));
 }
 
-Built storeGraphic(const QString &label, const QByteArray &file, const QString &identifier,
-                   bool pcx)
+Built storeGraphic(const QString &label, const QString &path, const QByteArray &file,
+                   const QString &identifier, bool pcx,
+                   const std::optional<GraphicConvert::Options> &convert)
 {
     const QString upper = StorageCommands::upperIdentifier(identifier);
     if (const std::optional<QString> refusal =
             identifierArgumentRefusal(upper, IdentifierUse::StoreGraphic))
         return Built::refused(*refusal);
-    // Header, the file's bytes unchanged, a closing line end: three sends.
+    const QString fileName = QFileInfo(path).fileName();
+    QByteArray graphic = file;
+    if (convert) {
+        const std::variant<QImage, QString> picture = GraphicConvert::load(file, fileName);
+        if (const QString *why = std::get_if<QString>(&picture))
+            return Built::refused(*why);
+        graphic =
+            GraphicConvert::bmpBytes(GraphicConvert::convert(std::get<QImage>(picture), *convert));
+    } else if (const auto checked = GraphicCheck::check(
+                   file, pcx ? GraphicCheck::Type::Pcx : GraphicCheck::Type::Bmp, fileName);
+               std::holds_alternative<QString>(checked)) {
+        return Built::refused(std::get<QString>(checked));
+    }
+    // Header, the graphic's bytes, a closing line end: three sends.
     const QString typeWord = pcx ? QStringLiteral("PCX") : QStringLiteral("BMP");
-    return built(label, {Transmission::ofText(StorageCommands::graphicStoreHeader(typeWord, upper)),
-                         Transmission::ofBytes(file),
-                         Transmission::ofText(StorageCommands::graphicStoreEnd())});
+    Built store =
+        built(label, {Transmission::ofText(StorageCommands::graphicStoreHeader(typeWord, upper)),
+                      Transmission::ofBytes(graphic),
+                      Transmission::ofText(StorageCommands::graphicStoreEnd())});
+    store.action->converted = convert.has_value();
+    return store;
 }
 
 Built printFormat(const QString &label, const QByteArray &file)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "printer/GraphicConvert.h"
 #include "printer/StorageCommands.h"
 
 #include <QByteArray>
@@ -28,6 +29,8 @@ struct Transmission {
 struct Action {
     QString label; // as the user wrote it: "--calibrate gap --print-type DT"
     QList<Transmission> parts;
+    // A graphic made by --convert: its BMP is the second transmission.
+    bool converted = false;
 
     qint64 size() const;
 };
@@ -52,8 +55,11 @@ std::optional<QString> identifierArgumentRefusal(const QString &identifier, Iden
 Built calibrate(const QString &label, const QString &indexType, const QString &printType,
                 const std::optional<QString> &ribbon);
 Built testLabel(const QString &label, const QString &which);
-Built storeGraphic(const QString &label, const QByteArray &file, const QString &identifier,
-                   bool pcx);
+// A file stored as it is must be a graphic the printer takes, of the type
+// given; `convert`, when given, makes it one from any picture instead.
+Built storeGraphic(const QString &label, const QString &path, const QByteArray &file,
+                   const QString &identifier, bool pcx,
+                   const std::optional<GraphicConvert::Options> &convert);
 Built printFormat(const QString &label, const QByteArray &file);
 Built storeFormat(const QString &label, const QByteArray &file, const QString &identifier);
 Built recallImage(const QString &label, const QString &identifier);

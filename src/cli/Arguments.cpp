@@ -1,5 +1,6 @@
 #include "cli/Arguments.h"
 
+#include "cli/DryRun.h"
 #include "cli/ProfileImport.h"
 #include "common/ChunkedFileReader.h"
 #include "printer/ConfigBlock.h"
@@ -27,8 +28,16 @@ namespace
 
 // Options an action takes after it, before the next action.
 const QStringList modifiers{QStringLiteral("print-type"), QStringLiteral("ribbon"),
-                            QStringLiteral("id"), QStringLiteral("pcx"),
-                            QStringLiteral("quantity")};
+                            QStringLiteral("id"),         QStringLiteral("pcx"),
+                            QStringLiteral("convert"),    QStringLiteral("dither"),
+                            QStringLiteral("threshold"),  QStringLiteral("width"),
+                            QStringLiteral("invert"),     QStringLiteral("quantity")};
+// Modifiers without a value.
+const QStringList switches{QStringLiteral("pcx"), QStringLiteral("convert"),
+                           QStringLiteral("dither"), QStringLiteral("invert")};
+// Those that shape a conversion.
+const QStringList conversionModifiers{QStringLiteral("dither"), QStringLiteral("threshold"),
+                                      QStringLiteral("width"), QStringLiteral("invert")};
 
 struct ActionOption {
     const char *name;
@@ -56,8 +65,11 @@ const QList<ActionOption> &actionOptions()
         {"test-label", "1|2", "Print test label 1 (4X3) or 2 (2.4X1).", {}, {}},
         {"store-graphic",
          "file",
-         "Store a BMP graphic (PCX with --pcx) under the identifier given with --id.",
-         {QStringLiteral("id"), QStringLiteral("pcx")},
+         "Store a 1-bit BMP graphic (PCX with --pcx) under the identifier given with --id; "
+         "with --convert, any picture made into a 1-bit BMP.",
+         {QStringLiteral("id"), QStringLiteral("pcx"), QStringLiteral("convert"),
+          QStringLiteral("dither"), QStringLiteral("threshold"), QStringLiteral("width"),
+          QStringLiteral("invert")},
          {QStringLiteral("id")}},
         {"print-format", "file", "Print a label format file as it is.", {}, {}},
         {"store-format",
@@ -108,7 +120,7 @@ struct Written {
             if (!modifiers.contains(name))
                 continue;
             words << dashed(name);
-            if (name != QLatin1String("pcx"))
+            if (!switches.contains(name))
                 words << modifiers.value(name);
         }
         return words.join(QLatin1Char(' '));
@@ -272,6 +284,44 @@ public:
                             QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex()));
     }
 
+    // The conversion asked for after --store-graphic: none without --convert.
+    static std::variant<std::optional<GraphicConvert::Options>, QString>
+    conversion(const QHash<QString, QString> &modifiers)
+    {
+        if (!modifiers.contains(QStringLiteral("convert"))) {
+            for (const QString &name : conversionModifiers) {
+                if (modifiers.contains(name))
+                    return QStringLiteral("%1 goes with --convert").arg(dashed(name));
+            }
+            return std::nullopt;
+        }
+        if (modifiers.contains(QStringLiteral("pcx")))
+            return QStringLiteral("--convert makes a BMP: leave out --pcx");
+        GraphicConvert::Options options;
+        options.dither = modifiers.contains(QStringLiteral("dither"));
+        options.invert = modifiers.contains(QStringLiteral("invert"));
+        if (options.dither && modifiers.contains(QStringLiteral("threshold")))
+            return QStringLiteral("--dither and --threshold exclude each other");
+        const auto number = [&](const QString &name, int least, int most, int &into) {
+            if (!modifiers.contains(name))
+                return true;
+            bool ok = false;
+            into = modifiers.value(name).toInt(&ok);
+            return ok && into >= least && into <= most;
+        };
+        if (!number(QStringLiteral("threshold"), GraphicConvert::minThreshold,
+                    GraphicConvert::maxThreshold, options.threshold))
+            return QStringLiteral("--threshold takes a grey from %1 to %2, not \"%3\"")
+                .arg(QString::number(GraphicConvert::minThreshold),
+                     QString::number(GraphicConvert::maxThreshold),
+                     modifiers.value(QStringLiteral("threshold")));
+        if (!number(QStringLiteral("width"), 1, GraphicConvert::maxWidth, options.width))
+            return QStringLiteral("--width takes a number of dots from 1 to %1, not \"%2\"")
+                .arg(QString::number(GraphicConvert::maxWidth),
+                     modifiers.value(QStringLiteral("width")));
+        return options;
+    }
+
     Actions::Built build(const Written &action)
     {
         const QString name = QLatin1String(action.option->name);
@@ -295,11 +345,17 @@ public:
         }
         if (name == QLatin1String("test-label"))
             return testLabel(label, value);
-        if (name == QLatin1String("store-graphic"))
+        if (name == QLatin1String("store-graphic")) {
+            const auto convert = conversion(action.modifiers);
+            if (const QString *why = std::get_if<QString>(&convert))
+                return Actions::Built::refused(*why);
             return needsFile([&](const QByteArray &bytes) {
-                return storeGraphic(label, bytes, action.modifiers.value(QStringLiteral("id")),
-                                    action.modifiers.contains(QStringLiteral("pcx")));
+                return storeGraphic(label, value, bytes,
+                                    action.modifiers.value(QStringLiteral("id")),
+                                    action.modifiers.contains(QStringLiteral("pcx")),
+                                    std::get<std::optional<GraphicConvert::Options>>(convert));
             });
+        }
         if (name == QLatin1String("print-format"))
             return needsFile([&](const QByteArray &bytes) { return printFormat(label, bytes); });
         if (name == QLatin1String("store-format"))
@@ -381,6 +437,21 @@ ParsedArguments parseArguments(const QStringList &arguments)
                       QStringLiteral("id")});
     parser.addOption(
         {QStringLiteral("pcx"), QStringLiteral("After --store-graphic: the file is a PCX.")});
+    parser.addOption({QStringLiteral("convert"),
+                      QStringLiteral("After --store-graphic: make the picture (PNG, JPEG, GIF, "
+                                     "BMP) a 1-bit BMP, dots darker than the threshold black.")});
+    parser.addOption({QStringLiteral("dither"),
+                      QStringLiteral("With --convert: spread the greys by error diffusion.")});
+    parser.addOption({QStringLiteral("threshold"),
+                      QStringLiteral("With --convert: the grey (1-255, default 128) below which "
+                                     "a dot is black."),
+                      QStringLiteral("N")});
+    parser.addOption({QStringLiteral("width"),
+                      QStringLiteral("With --convert: scale to this many dots across, keeping "
+                                     "the aspect (the printer prints 203 dots an inch)."),
+                      QStringLiteral("dots")});
+    parser.addOption(
+        {QStringLiteral("invert"), QStringLiteral("With --convert: swap black and white.")});
     parser.addOption({QStringLiteral("quantity"),
                       QStringLiteral("After --recall-format: how many labels."),
                       QStringLiteral("n")});
@@ -388,7 +459,8 @@ ParsedArguments parseArguments(const QStringList &arguments)
                       QStringLiteral("Send nothing: write what would be sent to each printer to "
                                      "standard output.")});
     parser.addOption({QStringLiteral("output"),
-                      QStringLiteral("With --dry-run: write to a file instead."),
+                      QStringLiteral("With --dry-run: write to a file instead; a name ending in "
+                                     ".bmp gets the image of the one --convert alone."),
                       QStringLiteral("file")});
     parser.addOption({QStringLiteral("hex"),
                       QStringLiteral("With --dry-run: a hex dump, one block per transmission.")});
@@ -475,6 +547,9 @@ ParsedArguments parseArguments(const QStringList &arguments)
     }
     for (const QString &failure : reader.files.errors)
         reader.error(failure);
+    if (const int images = DryRun::convertedImages(plan).size(); images > 1)
+        reader.usage(QStringLiteral("--output %1 takes the image of one --convert, not %2")
+                         .arg(plan.output, QString::number(images)));
     if (parsed.errors.isEmpty())
         parsed.outcome = ParsedArguments::Outcome::Run;
     return parsed;

@@ -22,8 +22,23 @@ QByteArray hexDump(const QByteArray &bytes)
     return text;
 }
 
+QList<QByteArray> convertedImages(const Plan &plan)
+{
+    QList<QByteArray> images;
+    if (!plan.dryRun || plan.hex ||
+        !plan.output.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive))
+        return images;
+    for (const Action &action : plan.actions) {
+        if (action.converted)
+            images << action.parts[1].bytes;
+    }
+    return images;
+}
+
 QByteArray render(const Plan &plan)
 {
+    if (const QList<QByteArray> images = convertedImages(plan); images.size() == 1)
+        return images.first();
     // Without a target the bytes are those any printer would get.
     QStringList targets;
     for (const Target &target : plan.targets)

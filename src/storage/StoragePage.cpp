@@ -5,6 +5,8 @@
 #include "common/NumberText.h"
 #include "common/StopSignal.h"
 #include "printer/FormatLines.h"
+#include "printer/GraphicCheck.h"
+#include "printer/GraphicConvert.h"
 #include "printer/StorageCommands.h"
 #include "ui/BusyIndicators.h"
 #include "ui/CommonDialog.h"
@@ -13,6 +15,8 @@
 #include "ui/FileDrop.h"
 #include "ui/SendPresenter.h"
 #include "ui/TransferWatch.h"
+
+#include "storage/GraphicConvertDialog.h"
 
 #include "ui_StoragePage.h"
 
@@ -112,6 +116,8 @@ void StoragePage::connectControls()
 {
     connect(ui->BrowseCMD, &QPushButton::clicked, this, &StoragePage::readGraphic);
     connect(ui->StoreCMD, &QPushButton::clicked, this, &StoragePage::storeGraphic);
+    connect(ui->ConvertCMD, &QPushButton::clicked, this, &StoragePage::convertGraphic);
+    connect(ui->GSBMPop, &QRadioButton::toggled, this, &StoragePage::showGraphic);
     connect(ui->FPrintOp1, &QRadioButton::clicked, this, &StoragePage::choosePrintFormat);
     connect(ui->FSTandardOp1, &QRadioButton::clicked, this, &StoragePage::chooseStoreFormat);
     connect(ui->FBrowseCMD, &QPushButton::clicked, this, &StoragePage::chooseFormatFile);
@@ -152,6 +158,7 @@ void StoragePage::readGraphicFile(const QString &path)
     // A read that does not finish leaves no graphic at all rather than a
     // partial one that a store would send as if it were whole.
     m_graphicBytes.reset();
+    showGraphic();
     auto busy = std::make_shared<BusyScope>(m_services.busy, busySigns);
     ui->StatLbl->setText(QStringLiteral("READING INTO MEMORY"));
     FileReadJob::read(file, &m_services.stop, this,
@@ -160,10 +167,97 @@ void StoragePage::readGraphicFile(const QString &path)
                           if (status == ChunkedFileReader::Status::Read) {
                               m_graphicBytes = file->takeBytes();
                               ui->StatLbl->setText(QStringLiteral("READ INTO MEMORY"));
+                              showGraphic();
                           } else if (status == ChunkedFileReader::Status::Failed) {
                               ui->StatLbl->setText(QStringLiteral("READING FAILED"));
                           }
                       });
+}
+
+// Makes a picture of any kind the graphic to store, converted as the user
+// chooses in the dialog.
+void StoragePage::convertGraphic()
+{
+    CommonDialog &dialog = m_services.fileDialog;
+    if (!dialog.chooseFileToRead(
+            QStringLiteral("Pictures (*.png;*.jpg;*.jpeg;*.gif;*.bmp)|*.png;*.jpg;*.jpeg;*.gif;"
+                           "*.bmp|All Files(*.*)|*.*"),
+            Settings::Folder::Graphic))
+        return;
+    const QString path = dialog.fileName();
+    auto file = std::make_shared<ChunkedFileReader>(path);
+    if (std::optional<Failure> failure = file->open()) {
+        Dialogs::showFailure(m_services.window, *failure);
+        return;
+    }
+    auto busy = std::make_shared<BusyScope>(m_services.busy, BusyScope::Hourglass);
+    FileReadJob::read(file, &m_services.stop, this,
+                      [this, file, busy, path](ChunkedFileReader::Status status) {
+                          busy->end();
+                          if (status == ChunkedFileReader::Status::Failed)
+                              Dialogs::showFailure(m_services.window, *file->failure());
+                          if (status == ChunkedFileReader::Status::Read)
+                              convertPicture(file->takeBytes(), path);
+                      });
+}
+
+void StoragePage::convertPicture(const QByteArray &bytes, const QString &path)
+{
+    const std::variant<QImage, QString> picture =
+        GraphicConvert::load(bytes, QFileInfo(path).fileName());
+    if (const QString *why = std::get_if<QString>(&picture)) {
+        Dialogs::showMessage(m_services.window, *why, graphicTitle);
+        return;
+    }
+    GraphicConvertDialog convert(std::get<QImage>(picture), m_services.fileDialog,
+                                 m_services.window);
+    if (convert.exec() != QDialog::Accepted)
+        return;
+    m_graphicBytes = convert.bmp();
+    ui->GSBMPop->setChecked(true);
+    ui->FilePathTxt->setText(path);
+    ui->ProgLbl->setText(QString::number(m_graphicBytes->size()) + QStringLiteral(" Bytes"));
+    ui->StatLbl->setText(QStringLiteral("CONVERTED INTO MEMORY"));
+    showGraphic();
+}
+
+GraphicCheck::Type StoragePage::graphicType() const
+{
+    return ui->GSPCXOp->isChecked() ? GraphicCheck::Type::Pcx : GraphicCheck::Type::Bmp;
+}
+
+// The graphic in memory as the printer will take it, with its size; what
+// it cannot take shows no picture.
+void StoragePage::showGraphic()
+{
+    QImage picture;
+    QString size;
+    if (m_graphicBytes) {
+        const auto checked = GraphicCheck::check(*m_graphicBytes, graphicType(), QString());
+        if (const auto *dots = std::get_if<GraphicCheck::Dots>(&checked)) {
+            picture = GraphicConvert::picture(*m_graphicBytes, graphicType());
+            size = GraphicCheck::sizeText(*dots);
+        } else {
+            size = graphicType() == GraphicCheck::Type::Pcx
+                       ? QStringLiteral("Not a 1-bit PCX the printer takes")
+                       : QStringLiteral("Not a 1-bit BMP the printer takes");
+        }
+    }
+    showPicture(ui->GraphicPic, picture);
+    ui->GraphicSizeLbl->setText(size);
+}
+
+// Refuses, with what is wrong in words, a graphic the printer cannot take
+// as the type chosen: nothing of it is sent.
+bool StoragePage::refuseGraphic()
+{
+    const auto checked = GraphicCheck::check(*m_graphicBytes, graphicType(),
+                                             QFileInfo(ui->FilePathTxt->text()).fileName());
+    if (const QString *why = std::get_if<QString>(&checked)) {
+        Dialogs::showMessage(m_services.window, *why, graphicTitle);
+        return true;
+    }
+    return false;
 }
 
 // Sends the graphic in memory under an identifier: a header, the file's
@@ -178,6 +272,8 @@ void StoragePage::storeGraphic()
                              graphicTitle);
         return;
     }
+    if (refuseGraphic())
+        return;
     const QString identifier = StorageCommands::upperIdentifier(
         Dialogs::inputBox(m_services.window, QStringLiteral("Enter Identifier"), graphicTitle,
                           QStringLiteral("Image_1")));

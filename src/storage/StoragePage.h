@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/PrinterBytes.h"
+#include "printer/GraphicCheck.h"
 #include "ui/PageServices.h"
 
 #include <QWidget>
@@ -27,6 +28,12 @@ private:
 
     void readGraphic();
     void readGraphicFile(const QString &path);
+    void convertGraphic();
+    // Opens the Convert dialog on a picture file's bytes.
+    void convertPicture(const QByteArray &bytes, const QString &path);
+    void showGraphic();
+    bool refuseGraphic();
+    GraphicCheck::Type graphicType() const;
     void storeGraphic();
 
     void choosePrintFormat();

@@ -1,0 +1,111 @@
+#include "support/Pictures.h"
+
+#include <QBuffer>
+
+namespace Pictures
+{
+
+namespace
+{
+
+bool dark(int x, int y)
+{
+    return (x + y) % 3 == 0;
+}
+
+// One line, `bits` a dot, the first dot in the highest bits.
+QByteArray line(int width, int y, int bits, int padTo)
+{
+    QByteArray bytes;
+    int byte = 0, used = 0;
+    for (int x = 0; x < width; ++x) {
+        // In one-bit pictures the palette's colour 1 is white.
+        const int value = dark(x, y) ? 0 : (1 << bits) - 1;
+        for (int i = bits - 1; i >= 0; --i) {
+            byte = byte << 1 | ((value >> i) & 1);
+            if (++used == 8) {
+                bytes += char(byte);
+                byte = used = 0;
+            }
+        }
+    }
+    if (used)
+        bytes += char(byte << (8 - used));
+    while (bytes.size() % padTo)
+        bytes += '\0';
+    return bytes;
+}
+
+} // namespace
+
+void put(QByteArray &bytes, int at, int size, qint64 value)
+{
+    for (int i = 0; i < size; ++i)
+        bytes[at + i] = char(value >> (8 * i));
+}
+
+QByteArray bmp(int width, int height, int bits)
+{
+    const int colours = bits <= 8 ? 1 << bits : 0;
+    QByteArray pixels;
+    for (int y = height - 1; y >= 0; --y)
+        pixels += line(width, y, bits, 4);
+    QByteArray file(14 + 40 + 4 * colours, '\0');
+    file[0] = 'B';
+    file[1] = 'M';
+    put(file, 10, 4, file.size());
+    put(file, 14, 4, 40);
+    put(file, 18, 4, width);
+    put(file, 22, 4, height);
+    put(file, 26, 2, 1);
+    put(file, 28, 2, bits);
+    put(file, 34, 4, pixels.size());
+    for (int i = 0; i < colours; ++i) {
+        const int grey = 255 * i / (colours - 1);
+        put(file, 54 + 4 * i, 3, grey * 0x010101);
+    }
+    file += pixels;
+    put(file, 2, 4, file.size());
+    return file;
+}
+
+QByteArray pcx(int width, int height, int bits, int planes)
+{
+    QByteArray file(128, '\0');
+    file[0] = 0x0A;
+    file[1] = 5;
+    file[2] = 1;
+    file[3] = char(bits);
+    put(file, 8, 2, width - 1);
+    put(file, 10, 2, height - 1);
+    file[65] = char(planes);
+    const int lineBytes = (width * bits + 15) / 16 * 2;
+    put(file, 66, 2, lineBytes);
+    for (int y = 0; y < height; ++y) {
+        for (int plane = 0; plane < planes; ++plane) {
+            const QByteArray bytes = line(width, y, bits, 2);
+            // Runs of equal bytes, at most 63; a lone byte as itself unless
+            // it would read as a run.
+            for (int i = 0; i < bytes.size();) {
+                int run = 1;
+                while (i + run < bytes.size() && run < 63 && bytes[i + run] == bytes[i])
+                    ++run;
+                if (run > 1 || (uchar(bytes[i]) & 0xC0) == 0xC0)
+                    file += char(0xC0 | run);
+                file += bytes[i];
+                i += run;
+            }
+        }
+    }
+    return file;
+}
+
+QByteArray png(const QImage &image)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return buffer.data();
+}
+
+} // namespace Pictures

@@ -1,0 +1,302 @@
+// Graphics the printer stores: each malformed or unsuitable file refused in
+// words, good ones measured, and pictures converted to one bit dot by dot.
+#include "printer/GraphicCheck.h"
+#include "printer/GraphicConvert.h"
+#include "support/Pictures.h"
+#include "support/TestMain.h"
+
+#include <QBuffer>
+
+using GraphicCheck::Type;
+
+namespace
+{
+
+const QString name = QStringLiteral("logo.bmp");
+const QString convertHint = QStringLiteral(" Use Convert… to make one.");
+const QString colour = QStringLiteral(
+    "logo.bmp is a %1-bit colour image: the printer stores black-and-white (1-bit) images only.");
+
+QByteArray changed(QByteArray bytes, int at, int size, qint64 value)
+{
+    Pictures::put(bytes, at, size, value);
+    return bytes;
+}
+
+QByteArray chopped(QByteArray bytes, int count, bool fixSize = false)
+{
+    bytes.chop(count);
+    if (fixSize)
+        Pictures::put(bytes, 2, 4, bytes.size());
+    return bytes;
+}
+
+// Rows of "#" (black) and "." (white), top first.
+QStringList dots(const QImage &mono)
+{
+    QStringList rows;
+    for (int y = 0; y < mono.height(); ++y) {
+        QString row;
+        for (int x = 0; x < mono.width(); ++x)
+            row += qGray(mono.pixel(x, y)) < 128 ? '#' : '.';
+        rows << row;
+    }
+    return rows;
+}
+
+QImage greys(int width, int height, const std::function<int(int, int)> &grey)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(grey(x, y), grey(x, y), grey(x, y)));
+    return image;
+}
+
+} // namespace
+
+class TestGraphics : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void unsuitableFilesAreRefusedInWords_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("pcx");
+        QTest::addColumn<QString>("refusal");
+        const QByteArray bmp = Pictures::bmp(16, 4); // 62 bytes of header, 16 of dots
+        const QByteArray pcx = Pictures::pcx(8, 4);
+        QImage photo(3, 3, QImage::Format_RGB32);
+        photo.fill(Qt::red);
+        const QList<std::tuple<const char *, QByteArray, bool, QString>> rows = {
+            {"24-bit BMP", Pictures::bmp(4, 2, 24), false, colour.arg(24) + convertHint},
+            {"8-bit BMP", Pictures::bmp(4, 2, 8), false,
+             QString(colour.arg(8)).replace("a 8", "an 8") + convertHint},
+            {"compressed", changed(bmp, 30, 4, 1), false,
+             "logo.bmp is compressed (RLE8): the printer stores uncompressed bitmaps only." +
+                 convertHint},
+            {"truncated", chopped(bmp, 3), false,
+             "logo.bmp is cut short: its header gives 78 bytes, the file has 75."},
+            {"truncated, size patched", chopped(bmp, 3, true), false,
+             "logo.bmp is cut short: 16 × 4 dots need 16 bytes of pixel data, the file has 13 "
+             "after its header."},
+            {"header only", QByteArray("BM").leftJustified(12, '\0'), false,
+             "logo.bmp is cut short: it ends inside its header."},
+            {"file size lies", changed(bmp, 2, 4, 70), false,
+             "logo.bmp's header gives its size as 70 bytes, but the file has 78."},
+            {"data size lies", changed(bmp, 34, 4, 8), false,
+             "logo.bmp's header gives 8 bytes of pixel data, but 16 × 4 dots need 16."},
+            {"dots start in the palette", changed(bmp, 10, 4, 58), false,
+             "logo.bmp's pixel data would start at byte 58, inside its header and palette."},
+            {"unknown header", changed(bmp, 14, 4, 44), false,
+             "logo.bmp has a bitmap header of 44 bytes, which no Windows bitmap has."},
+            {"no width", changed(bmp, 18, 4, 0), false,
+             "logo.bmp has no pixels: its header gives 0 × 4 dots."},
+            {"two planes", changed(bmp, 26, 2, 2), false,
+             "logo.bmp gives 2 colour planes; a Windows bitmap has one."},
+            {"odd depth", changed(bmp, 28, 2, 3), false,
+             "logo.bmp gives a bit depth of 3, which no Windows bitmap has."},
+            {"large palette", changed(bmp, 46, 4, 3), false,
+             "logo.bmp has a palette of 3 colours; a 1-bit image has 2 at most."},
+            {"PCX as BMP", pcx, false,
+             "logo.bmp is a PCX image, but BMP is chosen as its type: store it as PCX."},
+            {"BMP as PCX", bmp, true,
+             "logo.bmp is a BMP image, but PCX is chosen as its type: store it as BMP."},
+            {"PNG", Pictures::png(photo), false,
+             "logo.bmp is a PNG image, not a BMP: the printer stores 1-bit BMP or PCX images "
+             "only." +
+                 convertHint},
+            {"empty", QByteArray(), false, "logo.bmp is empty."},
+            {"text", "hello", true, "logo.bmp is not a PCX image."},
+            {"24-bit PCX", Pictures::pcx(8, 2, 8, 3), true, colour.arg(24) + convertHint},
+            {"PCX cut short", chopped(pcx, 1), true,
+             "logo.bmp is cut short: its pixel data ends after 3 of 4 lines."},
+            {"PCX lines too short", changed(pcx, 66, 2, 0), true,
+             "logo.bmp's lines of 0 bytes cannot hold 8 dots."},
+            {"PCX not encoded", changed(pcx, 2, 1, 0), true,
+             "logo.bmp is not run-length encoded as a PCX image is."},
+            {"PCX header only", pcx.left(100), true,
+             "logo.bmp is cut short: it ends inside its header."},
+        };
+        for (const auto &[row, bytes, isPcx, refusal] : rows)
+            QTest::newRow(row) << bytes << isPcx << refusal;
+    }
+    void unsuitableFilesAreRefusedInWords()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, pcx);
+        QFETCH(QString, refusal);
+        const auto checked = GraphicCheck::check(bytes, pcx ? Type::Pcx : Type::Bmp, name);
+        QVERIFY(std::holds_alternative<QString>(checked));
+        QCOMPARE(std::get<QString>(checked), refusal);
+    }
+
+    void suitableFilesAreMeasured_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("pcx");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("BMP") << Pictures::bmp(33, 5) << false << QSize(33, 5);
+        QTest::newRow("BMP, top down")
+            << changed(Pictures::bmp(16, 4), 22, 4, -4) << false << QSize(16, 4);
+        QTest::newRow("PCX") << Pictures::pcx(70, 3) << true << QSize(70, 3);
+        QTest::newRow("converted") << GraphicConvert::bmpBytes(GraphicConvert::convert(
+                                          greys(9, 7, [](int x, int y) { return x * y; }), {}))
+                                   << false << QSize(9, 7);
+    }
+    void suitableFilesAreMeasured()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, pcx);
+        QFETCH(QSize, size);
+        const auto checked = GraphicCheck::check(bytes, pcx ? Type::Pcx : Type::Bmp, name);
+        if (const QString *why = std::get_if<QString>(&checked))
+            QFAIL(qPrintable(*why));
+        QCOMPARE(std::get<GraphicCheck::Dots>(checked).width, size.width());
+        QCOMPARE(std::get<GraphicCheck::Dots>(checked).height, size.height());
+        // The preview draws what the printer gets, dot for dot.
+        const QImage picture = GraphicConvert::picture(bytes, pcx ? Type::Pcx : Type::Bmp);
+        QCOMPARE(picture.size(), size);
+        const QLatin1String tag(QTest::currentDataTag());
+        if (tag == QLatin1String("converted"))
+            return;
+        // The same lines read top down come out upside down.
+        const bool flipped = tag == QLatin1String("BMP, top down");
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x)
+                QVERIFY2((qGray(picture.pixel(x, flipped ? size.height() - 1 - y : y)) < 128) ==
+                             ((x + y) % 3 == 0),
+                         qPrintable(QStringLiteral("dot %1, %2").arg(x).arg(y)));
+    }
+
+    void sizesAreShownInDotsAndMillimetres()
+    {
+        QCOMPARE(GraphicCheck::sizeText({406, 203}), "406 × 203 dots, 50.8 × 25.4 mm");
+    }
+
+    void thresholdMakesDotsDarkerThanItBlack_data()
+    {
+        QTest::addColumn<int>("threshold");
+        QTest::addColumn<bool>("invert");
+        QTest::addColumn<QStringList>("expected");
+        // Greys 0, 32, ... 224 in the first row, 16 more in the second.
+        QTest::newRow("128") << 128 << false << QStringList{"####....", "####...."};
+        QTest::newRow("100") << 100 << false << QStringList{"####....", "###....."};
+        QTest::newRow("100, inverted") << 100 << true << QStringList{"....####", "...#####"};
+        QTest::newRow("1") << 1 << false << QStringList{"#.......", "........"};
+        QTest::newRow("255") << 255 << false << QStringList{"########", "########"};
+    }
+    void thresholdMakesDotsDarkerThanItBlack()
+    {
+        QFETCH(int, threshold);
+        QFETCH(bool, invert);
+        QFETCH(QStringList, expected);
+        GraphicConvert::Options options;
+        options.threshold = threshold;
+        options.invert = invert;
+        const QImage mono = GraphicConvert::convert(
+            greys(8, 2, [](int x, int y) { return x * 32 + y * 16; }), options);
+        QCOMPARE(mono.format(), QImage::Format_Mono);
+        QCOMPARE(dots(mono), expected);
+    }
+
+    void coloursAndTransparencyBecomeGreysOnWhite()
+    {
+        QImage image(4, 1, QImage::Format_ARGB32);
+        image.setPixel(0, 0, qRgba(0, 0, 0, 0));       // clear: paper
+        image.setPixel(1, 0, qRgba(0, 0, 0, 255));     // black
+        image.setPixel(2, 0, qRgba(255, 0, 0, 255));   // red: dark
+        image.setPixel(3, 0, qRgba(255, 255, 0, 255)); // yellow: light
+        QCOMPARE(dots(GraphicConvert::convert(image, {})), QStringList{".##."});
+    }
+
+    void widthScalesKeepingTheAspect()
+    {
+        const QImage image = greys(40, 20, [](int x, int) { return x < 20 ? 0 : 255; });
+        GraphicConvert::Options options;
+        options.width = 10;
+        QCOMPARE(dots(GraphicConvert::convert(image, options)),
+                 QStringList(5, QStringLiteral("#####.....")));
+        options.width = 3;
+        QCOMPARE(GraphicConvert::convert(image, options).size(), QSize(3, 2));
+    }
+
+    void ditheringSpreadsTheError_data()
+    {
+        QTest::addColumn<QImage>("image");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("grey 100 in a row")
+            << greys(4, 1, [](int, int) { return 100; }) << QStringList{"#.##"};
+        QTest::newRow("mid grey") << greys(2, 2, [](int, int) { return 128; })
+                                  << QStringList{".#", "#."};
+        QTest::newRow("black and white stay")
+            << greys(3, 2, [](int x, int) { return x == 1 ? 255 : 0; })
+            << QStringList{"#.#", "#.#"};
+    }
+    void ditheringSpreadsTheError()
+    {
+        QFETCH(QImage, image);
+        QFETCH(QStringList, expected);
+        GraphicConvert::Options options;
+        options.dither = true;
+        QCOMPARE(dots(GraphicConvert::convert(image, options)), expected);
+    }
+
+    // Over a field of one grey, the share of black dots is the darkness.
+    void ditheringKeepsTheGrey()
+    {
+        GraphicConvert::Options options;
+        options.dither = true;
+        for (const int grey : {32, 64, 128, 192}) {
+            const QStringList rows = dots(
+                GraphicConvert::convert(greys(40, 40, [&](int, int) { return grey; }), options));
+            const double black = rows.join(QString()).count('#') / 1600.0;
+            QVERIFY2(qAbs(black - (1 - grey / 255.0)) < 0.02,
+                     qPrintable(QStringLiteral("grey %1: %2 black").arg(grey).arg(black)));
+        }
+    }
+
+    // A conversion is written as a one-bit BMP, palette black then white,
+    // each line padded with zeros.
+    void conversionsAreWrittenAsOneBitBmp()
+    {
+        const QImage mono = GraphicConvert::convert(
+            greys(10, 3, [](int x, int y) { return (x + y) % 3 ? 255 : 0; }), {});
+        const QByteArray file = GraphicConvert::bmpBytes(mono);
+        QVERIFY(file.startsWith("BM"));
+        QCOMPARE(int(uchar(file[28])), 1);                     // bits a dot
+        QCOMPARE(file.mid(30, 4), QByteArray(4, '\0'));        // no compression
+        QCOMPARE(file.mid(54, 8).toHex(), "00000000ffffff00"); // the palette
+        QCOMPARE(file.size(), 62 + 3 * 4);
+        for (int line = 0; line < 3; ++line)
+            QCOMPARE(file.mid(62 + 4 * line + 2, 2), QByteArray(2, '\0'));
+        const QImage read = QImage::fromData(file, "BMP");
+        QCOMPARE(dots(read), dots(mono));
+        QCOMPARE(read.dotsPerMeterX(), 7992); // 203 dots an inch
+    }
+
+    void picturesThatCannotBeReadAreRefused()
+    {
+        const auto loaded = GraphicConvert::load("not a picture", "logo.png");
+        QVERIFY(std::holds_alternative<QString>(loaded));
+        QVERIFY2(std::get<QString>(loaded).startsWith("logo.png cannot be read as a picture: "),
+                 qPrintable(std::get<QString>(loaded)));
+        QImage photo(5, 4, QImage::Format_RGB32);
+        photo.fill(Qt::blue);
+        QBuffer jpeg;
+        jpeg.open(QIODevice::WriteOnly);
+        QVERIFY(photo.save(&jpeg, "JPEG"));
+        // The smallest GIF: one white dot.
+        const QByteArray gif = QByteArray::fromHex("47494638396101000100800000ffffff00000021f904"
+                                                   "01000000002c00000000010001000002024401003b");
+        for (const QByteArray &bytes : {Pictures::png(photo), jpeg.data(), gif}) {
+            const auto loaded = GraphicConvert::load(bytes, "logo");
+            QVERIFY(std::holds_alternative<QImage>(loaded));
+            QCOMPARE(std::get<QImage>(loaded).size(), bytes == gif ? QSize(1, 1) : QSize(5, 4));
+        }
+    }
+};
+
+VARIMONDE_TEST_MAIN(TestGraphics)
+#include "tst_graphics.moc"
