@@ -465,8 +465,8 @@ ParsedArguments parseArguments(const QStringList &arguments)
     parser.addOption({QStringLiteral("hex"),
                       QStringLiteral("With --dry-run: a hex dump, one block per transmission.")});
     parser.addOption({QStringLiteral("jobs"),
-                      QStringLiteral("At most this many printers at once (default: every "
-                                     "network and USB printer, one transfer per serial or "
+                      QStringLiteral("At most this many printers at once (default: 1000 "
+                                     "network and USB printers, one transfer per serial or "
                                      "parallel port)."),
                       QStringLiteral("n")});
     parser.addOption({QStringLiteral("report"),

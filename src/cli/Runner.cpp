@@ -54,9 +54,7 @@ Runner::Runner(const Plan &plan, const Console &console) : m_plan(plan), m_conso
     for (const Target &target : plan.targets)
         m_jobs << new PrinterJob(target, plan.actions, limits);
     m_waiting = m_jobs;
-    m_limit = descriptorBudget();
-    if (plan.jobs > 0)
-        m_limit = std::min(m_limit, plan.jobs);
+    m_limit = std::min(descriptorBudget(), plan.jobs > 0 ? plan.jobs : defaultJobs);
     m_ticker.setInterval(100);
     connect(&m_ticker, &QTimer::timeout, this, &Runner::drawProgress);
 }

@@ -43,6 +43,9 @@ public:
     static int descriptorBudget();
     // Descriptors the program keeps for its own use.
     static constexpr int reserved = 64;
+    // Printers at once unless told: more would only lengthen every pass of
+    // the one event loop over its sockets and timers, not the run.
+    static constexpr int defaultJobs = 1000;
 
 private:
     void startMore();

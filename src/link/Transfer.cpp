@@ -66,7 +66,16 @@ void Transfer::stop()
 
 void Transfer::stepSoon()
 {
-    m_wake.start(0);
+    wakeWithin(0);
+}
+
+void Transfer::wakeWithin(int ms)
+{
+    // A wake-up already due as soon is left as it is: with thousands of
+    // transfers in one loop, moving timers costs more than the steps.
+    if (m_wake.isActive() && m_wake.remainingTime() <= ms)
+        return;
+    m_wake.start(ms);
 }
 
 SendOutcome Transfer::interruption() const
@@ -171,7 +180,7 @@ SendOutcome Transfer::sendSome(bool &done)
     // A line that keeps up is fed again as soon as the event loop has had
     // its turn; one that is busy wakes the transfer when it takes more, or
     // the poll looks at it.
-    m_wake.start(keepsUp ? 0 : int(std::clamp<qint64>(m_stallLimitMs - idleMs, 1, m_pollMs)));
+    wakeWithin(keepsUp ? 0 : int(std::clamp<qint64>(m_stallLimitMs - idleMs, 1, m_pollMs)));
     return std::nullopt;
 }
 

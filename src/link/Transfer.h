@@ -58,6 +58,7 @@ private:
     void opened(const SendOutcome &outcome);
     void step();
     void stepSoon();
+    void wakeWithin(int ms);
     // One pass over the line: hands over what it takes, for at most a time
     // slice; returns the end of the transfer when it has come.
     SendOutcome sendSome(bool &done);
