@@ -12,6 +12,7 @@
 #include <QBuffer>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -126,6 +127,14 @@ private slots:
         QTest::newRow("store format")
             << QStringList{"FSTandardOp1", "FBrowseCMD=file:fmt.txt", "FStoreCMD=Fmt"}
             << "--store-format fmt.txt --id Fmt";
+        // Eight characters is the longest identifier stored; nine are refused
+        // below, as in the window.
+        QTest::newRow("store format, 8 characters")
+            << QStringList{"FSTandardOp1", "FBrowseCMD=file:fmt.txt", "FStoreCMD=Fmt45678"}
+            << "--store-format fmt.txt --id Fmt45678";
+        QTest::newRow("graphic, 8 characters")
+            << QStringList{"GSPCXOp", "BrowseCMD=file:pic.bmp", "StoreCMD=abcdefgh"}
+            << "--store-graphic pic.bmp --id abcdefgh --pcx";
         QTest::newRow("recall image")
             << QStringList{"Option1", "RecallCMD=logo"} << "--recall-image logo";
         QTest::newRow("recall format")
@@ -179,8 +188,10 @@ private slots:
                                                   0, 100, 0, 4096,  0, 0,        "DT"};
         QTest::newRow("all on") << ProfileRecord{1, 30,  1, "300", 1,    "HIGHSPEED", 1,
                                                  0, 180, 1, 8192,  5000, 1,           "TT"};
-        QTest::newRow("grayed, emulation off")
+        QTest::newRow("grayed, emulation off, least darkness")
             << ProfileRecord{2, -20, 2, "-5", 2, "LOWSPEED", 2, 2, 1, 2, 1024, 0, 2, "DT"};
+        QTest::newRow("greatest darkness")
+            << ProfileRecord{1, 255, 0, "416", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"};
         // The overflow keeps the maximum of the start, 3072, when the main
         // buffer leaves no room for one.
         QTest::newRow("small main buffer keeps the old maximum")
@@ -219,6 +230,13 @@ private slots:
         QTest::newRow("scaler 0 stops before the speed")
             << ProfileRecord{0, 0, 0, "416", 0, "X", 0, 0, 0, 0, 4096, 0, 0, "Y"} << 1;
         QTest::newRow("nothing set stops at the scaler") << ProfileRecord{} << 1;
+        // The darkness slider's range holds whether or not its switch is on.
+        QTest::newRow("darkness 300, on")
+            << ProfileRecord{1, 300, 0, "416", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"} << 1;
+        QTest::newRow("darkness 256, off")
+            << ProfileRecord{0, 256, 0, "416", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"} << 1;
+        QTest::newRow("darkness -21, on")
+            << ProfileRecord{1, -21, 0, "416", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"} << 1;
         QTest::newRow("overflow above main less 1024")
             << ProfileRecord{0, 0, 0, "416", 0, "NORMAL", 0, 0, 100, 1, 2048, 1025, 0, "DT"} << 1;
         QTest::newRow("main buffer above 65536")
@@ -364,6 +382,26 @@ private slots:
             "Firmware " + path + ": 903 bytes, SHA-256 " +
             QCryptographicHash::hash(firmware, QCryptographicHash::Sha256).toHex() + "\n"));
         QVERIFY2(cli.out.contains(pty.slavePath().toUtf8() + ":19200,N,8,1  sent"), cli.out);
+    }
+
+    // A report that cannot be written fails the run, though the printer got
+    // every byte: a script must not take the missing report for success.
+    void anUnwritableReportFailsTheRun_data()
+    {
+        QTest::addColumn<QString>("report");
+        QTest::newRow("no such folder") << "missing/report.json";
+        QTest::newRow("a folder") << "";
+    }
+    void anUnwritableReportFailsTheRun()
+    {
+        QFETCH(QString, report);
+        LoopbackPrinter printer;
+        const QString path = report.isEmpty() ? dir.path() : dir.filePath(report);
+        const Ran cli = runCli({"--to", printer.target(), "--list", "--report", path});
+        QTRY_COMPARE(printer.received, QByteArray("!L\r\n"));
+        QCOMPARE(cli.status, 1);
+        QVERIFY2(cli.err.contains("cannot write the report " + path), qPrintable(cli.err));
+        QVERIFY(!QFileInfo(path).isFile());
     }
 
     // Several printers at once, one of them not there: status 1, and the
