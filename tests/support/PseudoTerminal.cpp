@@ -57,8 +57,7 @@ void PseudoTerminal::readLoop()
             continue;
         }
         pollfd ready{master, POLLIN, 0};
-        if (::poll(&ready, 1, 20) <= 0)
-            continue;
+        ::poll(&ready, 1, 20);
         qint64 want = sizeof buffer;
         if (m_bytesPerSecond > 0) {
             const std::chrono::duration<double> since = std::chrono::steady_clock::now() - start;
@@ -68,12 +67,17 @@ void PseudoTerminal::readLoop()
                 continue;
             }
         }
+        // Read and kept under one lock, so that a reader who sees an empty
+        // line never misses bytes on their way into m_received.
+        std::unique_lock<std::mutex> guard(m_lock);
         const ssize_t count = ::read(master, buffer, size_t(want));
         if (count > 0) {
             taken += count;
-            std::lock_guard<std::mutex> guard(m_lock);
             m_received.append(buffer, count);
-        } else if (count < 0 && errno != EAGAIN && errno != EINTR) {
+        } else if (count < 0 && errno == EAGAIN) {
+            ++m_emptyReads;
+        } else if (count < 0 && errno != EINTR) {
+            guard.unlock();
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
     }
@@ -95,16 +99,15 @@ QByteArray PseudoTerminal::takeWhen(const std::function<bool(qsizetype received)
     return std::exchange(m_received, {});
 }
 
-QByteArray PseudoTerminal::readAvailable(int quietMs)
+QByteArray PseudoTerminal::readAvailable(int timeoutMs)
 {
-    QElapsedTimer quiet;
-    quiet.start();
-    qsizetype seen = -1;
-    return takeWhen([&](qsizetype received) {
-        if (std::exchange(seen, received) != received)
-            quiet.restart();
-        return quiet.elapsed() >= quietMs;
-    });
+    // The second empty read from now began after this call: whatever the
+    // program wrote before it has been read.
+    const quint64 drained = m_emptyReads + 2;
+    QElapsedTimer timer;
+    timer.start();
+    return takeWhen(
+        [&](qsizetype) { return m_emptyReads >= drained || timer.elapsed() >= timeoutMs; });
 }
 
 QByteArray PseudoTerminal::readExactly(qsizetype count, int timeoutMs)
