@@ -217,35 +217,49 @@ private slots:
     {
         QTest::addColumn<ProfileRecord>("record");
         QTest::addColumn<int>("boxes");
+        QTest::addColumn<QString>("stop"); // what the command line adds to the stopping box
         QTest::newRow("print speed")
-            << ProfileRecord{0, 0, 0, "416", 0, "FAST", 0, 0, 100, 0, 4096, 0, 0, "DT"} << 1;
+            << ProfileRecord{0, 0, 0, "416", 0, "FAST", 0, 0, 100, 0, 4096, 0, 0, "DT"} << 1
+            << QString();
         QTest::newRow("mode, width letters")
-            << ProfileRecord{0, 0, 0, "wide", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "dt"} << 2;
+            << ProfileRecord{0, 0, 0, "wide", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "dt"} << 2
+            << QString();
         QTest::newRow("width too wide, empty speed")
-            << ProfileRecord{0, 0, 0, "417", 0, "", 0, 0, 100, 0, 4096, 0, 0, "DT"} << 2;
+            << ProfileRecord{0, 0, 0, "417", 0, "", 0, 0, 100, 0, 4096, 0, 0, "DT"} << 2
+            << QString();
         QTest::newRow("width beyond any number")
-            << ProfileRecord{0, 0, 0, "1e999", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"} << 1;
+            << ProfileRecord{0, 0, 0, "1e999", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"} << 1
+            << QString();
         QTest::newRow("switch state 3 stops")
-            << ProfileRecord{3, 0, 0, "417", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"} << 1;
+            << ProfileRecord{3, 0, 0, "417", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"} << 1
+            << QString("DarkEnable 3; a switch is 0 (off), 1 (on) or 2 (grayed)");
         QTest::newRow("scaler 0 stops before the speed")
-            << ProfileRecord{0, 0, 0, "416", 0, "X", 0, 0, 0, 0, 4096, 0, 0, "Y"} << 1;
-        QTest::newRow("nothing set stops at the scaler") << ProfileRecord{} << 1;
+            << ProfileRecord{0, 0, 0, "416", 0, "X", 0, 0, 0, 0, 4096, 0, 0, "Y"} << 1
+            << QString("Scaler 0; the slider takes 1 to 250");
+        QTest::newRow("nothing set stops at the scaler")
+            << ProfileRecord{} << 1 << QString("Scaler 0; the slider takes 1 to 250");
         // The darkness slider's range holds whether or not its switch is on.
         QTest::newRow("darkness 300, on")
-            << ProfileRecord{1, 300, 0, "416", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"} << 1;
+            << ProfileRecord{1, 300, 0, "416", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"} << 1
+            << QString("Darkness 300; the slider takes -20 to 255");
         QTest::newRow("darkness 256, off")
-            << ProfileRecord{0, 256, 0, "416", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"} << 1;
+            << ProfileRecord{0, 256, 0, "416", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"} << 1
+            << QString("Darkness 256; the slider takes -20 to 255");
         QTest::newRow("darkness -21, on")
-            << ProfileRecord{1, -21, 0, "416", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"} << 1;
+            << ProfileRecord{1, -21, 0, "416", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"} << 1
+            << QString("Darkness -21; the slider takes -20 to 255");
         QTest::newRow("overflow above main less 1024")
-            << ProfileRecord{0, 0, 0, "416", 0, "NORMAL", 0, 0, 100, 1, 2048, 1025, 0, "DT"} << 1;
+            << ProfileRecord{0, 0, 0, "416", 0, "NORMAL", 0, 0, 100, 1, 2048, 1025, 0, "DT"} << 1
+            << QString("OverflowBuffer 1025; the slider takes 0 to 1024");
         QTest::newRow("main buffer above 65536")
-            << ProfileRecord{0, 0, 0, "416", 0, "NORMAL", 0, 0, 100, 1, 65537, 0, 0, "DT"} << 1;
+            << ProfileRecord{0, 0, 0, "416", 0, "NORMAL", 0, 0, 100, 1, 65537, 0, 0, "DT"} << 1
+            << QString("MainBuffer 65537; the slider takes 0 to 65536");
     }
     void refusedProfilesSayWhatTheWindowSays()
     {
         QFETCH(ProfileRecord, record);
         QFETCH(int, boxes);
+        QFETCH(QString, stop);
         WindowDriver ui;
         ui.file("p.vsp", profile(record));
         QStringList seen = click(ui, {"LoadCMD=file:p.vsp;<ok>;<ok>;<ok>;<ok>"});
@@ -257,6 +271,8 @@ private slots:
         QCOMPARE(cli.out, QByteArray());
         const QStringList lines = cli.err.trimmed().split('\n');
         QCOMPARE(lines.size(), boxes);
+        if (!stop.isEmpty())
+            QVERIFY2(lines.last().endsWith(" (" + stop + ")"), qPrintable(lines.last()));
         for (int i = 0; i < boxes; ++i)
             QVERIFY2(lines[i].contains(": " + seen[i].section('|', 0, 0)),
                      qPrintable(lines[i] + " / " + seen[i]));

@@ -22,6 +22,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -535,6 +536,36 @@ private slots:
         QCOMPARE(state("DarkChk DarkLbl Slider1 KestraChk"), "2 30 30 2");
         QCOMPARE(state(later), before);
         for (const char *name : {"DarkChk", "KestraChk"})
+            ui->click(name);
+    }
+
+    // A refused text shows its box in its place in the import: the number
+    // out of range and the unknown mode stay in sight while their boxes are
+    // open, the fields after them not yet in; letters are replaced first.
+    void profileImportRefusesTextsInPlace()
+    {
+        const QString seen = "WidthTxt PrintModeChk PrintModeCMB";
+        const QString before = state(seen);
+        const ProfileRecord record{0, 0, 0, "417", 1, "fast", 0, 0, 100, 0, 4096, 0, 1, "dt"};
+        ui->file("texts.vsp", std::get<QByteArray>(ProfileCodec::encode(record)));
+        QStringList during;
+        ModalAnswerer boxes;
+        boxes.chooseFile(ui->dir.filePath("texts.vsp"));
+        for (int box = 0; box < 3; ++box) {
+            boxes.then([&](QWidget *message) {
+                during << state("PrintSpeedCMB " + seen);
+                qobject_cast<QMessageBox *>(message)->button(QMessageBox::Ok)->click();
+            });
+        }
+        ui->click("LoadCMD");
+        QCOMPARE(
+            boxes.summary().mid(1),
+            (QStringList{"Invalid Print Speed|Printer Setup", "Maximum Width is 416|Printer Setup",
+                         "Invalid Print Mode. Valid Modes are DT and TT|Printer Setup"}));
+        QCOMPARE(during, (QStringList{"fast " + before, "NORMAL 417 " + before.section(' ', 1),
+                                      "NORMAL 416 2 dt"}));
+        QCOMPARE(state("PrintSpeedCMB " + seen), "NORMAL 416 2 DT");
+        for (const char *name : {"PrintSpeedChk", "PrintModeChk"})
             ui->click(name);
     }
 
