@@ -422,7 +422,7 @@ private slots:
         const SendLog &log = ui->window.sendLog();
         const int rows = log.rowCount();
         QCOMPARE(run(steps), boxes);
-        QCOMPARE(ui->pty.readAvailable(), sent);
+        QCOMPARE(ui->pty.readAvailable(sent.size()), sent);
         QCOMPARE(log.rowCount(), rows + (logged.isEmpty() ? 0 : 1 + logged.startsWith("Cal")));
         if (logged.isEmpty())
             return;

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <chrono>
 #include <fcntl.h>
+#include <optional>
 #include <poll.h>
 #include <pty.h>
 #include <termios.h>
@@ -99,15 +100,22 @@ QByteArray PseudoTerminal::takeWhen(const std::function<bool(qsizetype received)
     return std::exchange(m_received, {});
 }
 
-QByteArray PseudoTerminal::readAvailable(int timeoutMs)
+QByteArray PseudoTerminal::readAvailable(qsizetype expected, int timeoutMs)
 {
-    // The second empty read from now began after this call: whatever the
-    // program wrote before it has been read.
-    const quint64 drained = m_emptyReads + 2;
     QElapsedTimer timer;
     timer.start();
-    return takeWhen(
-        [&](qsizetype) { return m_emptyReads >= drained || timer.elapsed() >= timeoutMs; });
+    std::optional<quint64> drained;
+    return takeWhen([&](qsizetype received) {
+        if (timer.elapsed() >= timeoutMs)
+            return true;
+        if (received < expected)
+            return false;
+        // The second empty read from here began after all that was expected
+        // had come: whatever the program wrote before it has been read.
+        if (!drained)
+            drained = m_emptyReads + 2;
+        return m_emptyReads >= *drained;
+    });
 }
 
 QByteArray PseudoTerminal::readExactly(qsizetype count, int timeoutMs)

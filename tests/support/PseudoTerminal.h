@@ -24,10 +24,10 @@ public:
     QString slavePath() const { return m_slavePath; }
     int slaveFd() const { return m_slave; }
 
-    // Takes everything the program has written so far: waits until the
-    // line holds no byte that has not been read (or `timeoutMs` passed).
-    // Call it once the program's send has ended.
-    QByteArray readAvailable(int timeoutMs = 10000);
+    // Takes everything the program has written: waits for `expected` bytes,
+    // then until the line holds no byte that has not been read (or until
+    // `timeoutMs` passed). Without a count, call it once the send has ended.
+    QByteArray readAvailable(qsizetype expected = 0, int timeoutMs = 10000);
     // Takes what was received once `count` bytes came or `timeoutMs` passed.
     QByteArray readExactly(qsizetype count, int timeoutMs = 10000);
 
