@@ -5,7 +5,7 @@
 cmake_minimum_required(VERSION 3.21)
 set(pages comm config calibration storage firmware)
 set(allowed_common common)
-set(allowed_printer printer common)
+set(allowed_printer printer profile common)
 set(allowed_profile profile common)
 set(allowed_link link common)
 set(allowed_cli cli printer profile link common)

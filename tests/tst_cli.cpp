@@ -15,6 +15,7 @@
 #include <QBuffer>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -131,6 +132,14 @@ private slots:
         QTest::newRow("store format")
             << QStringList{"FSTandardOp1", "FBrowseCMD=file:fmt.txt", "FStoreCMD=Fmt"}
             << "--store-format fmt.txt --id Fmt";
+        // Eight characters is the longest identifier stored; nine are refused
+        // below, as in the window.
+        QTest::newRow("store format, 8 characters")
+            << QStringList{"FSTandardOp1", "FBrowseCMD=file:fmt.txt", "FStoreCMD=Fmt45678"}
+            << "--store-format fmt.txt --id Fmt45678";
+        QTest::newRow("graphic, 8 characters")
+            << QStringList{"GSPCXOp", "BrowseCMD=file:pic.pcx", "StoreCMD=abcdefgh", "GSBMPop"}
+            << "--store-graphic pic.pcx --id abcdefgh --pcx";
         QTest::newRow("recall image")
             << QStringList{"Option1", "RecallCMD=logo"} << "--recall-image logo";
         QTest::newRow("recall format")
@@ -249,8 +258,10 @@ private slots:
                                                   0, 100, 0, 4096,  0, 0,        "DT"};
         QTest::newRow("all on") << ProfileRecord{1, 30,  1, "300", 1,    "HIGHSPEED", 1,
                                                  0, 180, 1, 8192,  5000, 1,           "TT"};
-        QTest::newRow("grayed, emulation off")
+        QTest::newRow("grayed, emulation off, least darkness")
             << ProfileRecord{2, -20, 2, "-5", 2, "LOWSPEED", 2, 2, 1, 2, 1024, 0, 2, "DT"};
+        QTest::newRow("greatest darkness")
+            << ProfileRecord{1, 255, 0, "416", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"};
         // The overflow keeps the maximum of the start, 3072, when the main
         // buffer leaves no room for one.
         QTest::newRow("small main buffer keeps the old maximum")
@@ -276,28 +287,49 @@ private slots:
     {
         QTest::addColumn<ProfileRecord>("record");
         QTest::addColumn<int>("boxes");
+        QTest::addColumn<QString>("stop"); // what the command line adds to the stopping box
         QTest::newRow("print speed")
-            << ProfileRecord{0, 0, 0, "416", 0, "FAST", 0, 0, 100, 0, 4096, 0, 0, "DT"} << 1;
+            << ProfileRecord{0, 0, 0, "416", 0, "FAST", 0, 0, 100, 0, 4096, 0, 0, "DT"} << 1
+            << QString();
         QTest::newRow("mode, width letters")
-            << ProfileRecord{0, 0, 0, "wide", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "dt"} << 2;
+            << ProfileRecord{0, 0, 0, "wide", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "dt"} << 2
+            << QString();
         QTest::newRow("width too wide, empty speed")
-            << ProfileRecord{0, 0, 0, "417", 0, "", 0, 0, 100, 0, 4096, 0, 0, "DT"} << 2;
+            << ProfileRecord{0, 0, 0, "417", 0, "", 0, 0, 100, 0, 4096, 0, 0, "DT"} << 2
+            << QString();
         QTest::newRow("width beyond any number")
-            << ProfileRecord{0, 0, 0, "1e999", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"} << 1;
+            << ProfileRecord{0, 0, 0, "1e999", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"} << 1
+            << QString();
         QTest::newRow("switch state 3 stops")
-            << ProfileRecord{3, 0, 0, "417", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"} << 1;
+            << ProfileRecord{3, 0, 0, "417", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"} << 1
+            << QString("DarkEnable 3; a switch is 0 (off), 1 (on) or 2 (grayed)");
         QTest::newRow("scaler 0 stops before the speed")
-            << ProfileRecord{0, 0, 0, "416", 0, "X", 0, 0, 0, 0, 4096, 0, 0, "Y"} << 1;
-        QTest::newRow("nothing set stops at the scaler") << ProfileRecord{} << 1;
+            << ProfileRecord{0, 0, 0, "416", 0, "X", 0, 0, 0, 0, 4096, 0, 0, "Y"} << 1
+            << QString("Scaler 0; the slider takes 1 to 250");
+        QTest::newRow("nothing set stops at the scaler")
+            << ProfileRecord{} << 1 << QString("Scaler 0; the slider takes 1 to 250");
+        // The darkness slider's range holds whether or not its switch is on.
+        QTest::newRow("darkness 300, on")
+            << ProfileRecord{1, 300, 0, "416", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"} << 1
+            << QString("Darkness 300; the slider takes -20 to 255");
+        QTest::newRow("darkness 256, off")
+            << ProfileRecord{0, 256, 0, "416", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"} << 1
+            << QString("Darkness 256; the slider takes -20 to 255");
+        QTest::newRow("darkness -21, on")
+            << ProfileRecord{1, -21, 0, "416", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"} << 1
+            << QString("Darkness -21; the slider takes -20 to 255");
         QTest::newRow("overflow above main less 1024")
-            << ProfileRecord{0, 0, 0, "416", 0, "NORMAL", 0, 0, 100, 1, 2048, 1025, 0, "DT"} << 1;
+            << ProfileRecord{0, 0, 0, "416", 0, "NORMAL", 0, 0, 100, 1, 2048, 1025, 0, "DT"} << 1
+            << QString("OverflowBuffer 1025; the slider takes 0 to 1024");
         QTest::newRow("main buffer above 65536")
-            << ProfileRecord{0, 0, 0, "416", 0, "NORMAL", 0, 0, 100, 1, 65537, 0, 0, "DT"} << 1;
+            << ProfileRecord{0, 0, 0, "416", 0, "NORMAL", 0, 0, 100, 1, 65537, 0, 0, "DT"} << 1
+            << QString("MainBuffer 65537; the slider takes 0 to 65536");
     }
     void refusedProfilesSayWhatTheWindowSays()
     {
         QFETCH(ProfileRecord, record);
         QFETCH(int, boxes);
+        QFETCH(QString, stop);
         WindowDriver ui;
         ui.file("p.vsp", profile(record));
         QStringList seen = click(ui, {"LoadCMD=file:p.vsp;<ok>;<ok>;<ok>;<ok>"});
@@ -309,6 +341,8 @@ private slots:
         QCOMPARE(cli.out, QByteArray());
         const QStringList lines = cli.err.trimmed().split('\n');
         QCOMPARE(lines.size(), boxes);
+        if (!stop.isEmpty())
+            QVERIFY2(lines.last().endsWith(" (" + stop + ")"), qPrintable(lines.last()));
         for (int i = 0; i < boxes; ++i)
             QVERIFY2(lines[i].contains(": " + seen[i].section('|', 0, 0)),
                      qPrintable(lines[i] + " / " + seen[i]));
@@ -448,11 +482,31 @@ private slots:
         const Ran cli =
             runCli({"--to", pty.slavePath() + ":19200,N,8,1", "--firmware", path, "--list"});
         QCOMPARE(cli.status, 0);
-        QCOMPARE(pty.readAvailable(), dry.out);
+        QCOMPARE(pty.readAvailable(dry.out.size()), dry.out);
         QVERIFY(cli.err.startsWith(
             "Firmware " + path + ": 903 bytes, SHA-256 " +
             QCryptographicHash::hash(firmware, QCryptographicHash::Sha256).toHex() + "\n"));
         QVERIFY2(cli.out.contains(pty.slavePath().toUtf8() + ":19200,N,8,1  sent"), cli.out);
+    }
+
+    // A report that cannot be written fails the run, though the printer got
+    // every byte: a script must not take the missing report for success.
+    void anUnwritableReportFailsTheRun_data()
+    {
+        QTest::addColumn<QString>("report");
+        QTest::newRow("no such folder") << "missing/report.json";
+        QTest::newRow("a folder") << "";
+    }
+    void anUnwritableReportFailsTheRun()
+    {
+        QFETCH(QString, report);
+        LoopbackPrinter printer;
+        const QString path = report.isEmpty() ? dir.path() : dir.filePath(report);
+        const Ran cli = runCli({"--to", printer.target(), "--list", "--report", path});
+        QTRY_COMPARE(printer.received, QByteArray("!L\r\n"));
+        QCOMPARE(cli.status, 1);
+        QVERIFY2(cli.err.contains("cannot write the report " + path), qPrintable(cli.err));
+        QVERIFY(!QFileInfo(path).isFile());
     }
 
     // Several printers at once, one of them not there: status 1, and the

@@ -1,7 +1,6 @@
 // The program's texts: command blocks byte for byte as the printer reads
 // them, and its own readings of typed numbers, file-dialog filters and the
 // byte form of a profile record.
-#include "common/MakerContact.h"
 #include "common/NumberText.h"
 #include "common/SendLog.h"
 #include "printer/CalibrationBlocks.h"
@@ -12,6 +11,8 @@
 #include "profile/ProfileRecord.h"
 #include "support/TestMain.h"
 #include "ui/CommonDialog.h"
+
+#include <functional>
 
 namespace
 {
@@ -24,7 +25,12 @@ template <typename T> QString shown(const NumberText::Converted<T> &converted)
     return QString::number(std::get<T>(converted), 'g', 12);
 }
 
+// A text the code under test makes when the row runs.
+using Text = std::function<QString()>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Text)
 
 class TestTexts : public QObject
 {
@@ -119,7 +125,7 @@ private slots:
 
     void exactBytes_data()
     {
-        QTest::addColumn<QString>("text");
+        QTest::addColumn<Text>("make");
         QTest::addColumn<QByteArray>("bytes");
         const QByteArray head = "! 0 0 0 0\r\n", tail = "VARIABLE WRITE\r\nEND";
         ConfigValues all;
@@ -136,47 +142,57 @@ private slots:
         emulationOff.emulationSwitch = SwitchState::Grayed; // grayed counts as on
         emulationOff.emulationOff = SwitchState::On;
         emulationOff.scaler = 100;
-        QTest::newRow("config, every switch off") << ConfigBlock::build({}) << head + tail;
+        QTest::newRow("config, every switch off")
+            << Text([] { return ConfigBlock::build({}); }) << head + tail;
         QTest::newRow("config, every switch on")
-            << ConfigBlock::build(all)
+            << Text([all] { return ConfigBlock::build(all); })
             << head +
                    "VARIABLE DARKNESS -5\r\nVARIABLE WIDTH  3.5\r\nVARIABLE MODE 2 250\r\n"
                    "VARIABLE PRINT_MODE TT\r\nVARIABLE HIGHSPEED\r\nVARIABLE TXTBFR 8192 2048\r\n" +
                    tail;
         QTest::newRow("config, emulation off")
-            << ConfigBlock::build(emulationOff) << head + "VARIABLE MODE 0\r\n" + tail;
+            << Text([emulationOff] { return ConfigBlock::build(emulationOff); })
+            << head + "VARIABLE MODE 0\r\n" + tail;
 
         using namespace CalibrationBlocks;
         QTest::newRow("calibration, gap, direct")
-            << settingsBlock("GAP", "DT", "WAX")
+            << Text([] { return settingsBlock("GAP", "DT", "WAX"); })
             << head + "V INDEX SETTING 0\r\nV FEED_TYPE GAP\r\nV WRITE\r\nEND";
         QTest::newRow("calibration, bar, wax")
-            << settingsBlock("BAR", "TT", "WAX")
+            << Text([] { return settingsBlock("BAR", "TT", "WAX"); })
             << head + "V INDEX SETTING 2\r\nV FEED_TYPE BAR\r\nV WRITE\r\nEND";
         QTest::newRow("calibration, combo")
-            << indexSettingLine("TT", "WAX/RESIN COMBO") << QByteArray("V INDEX SETTING 3");
+            << Text([] { return indexSettingLine("TT", "WAX/RESIN COMBO"); })
+            << QByteArray("V INDEX SETTING 3");
         QTest::newRow("calibration, premium")
-            << indexSettingLine("TT", "PREMIUM RESIN") << QByteArray("V INDEX SETTING 3");
+            << Text([] { return indexSettingLine("TT", "PREMIUM RESIN"); })
+            << QByteArray("V INDEX SETTING 3");
         QTest::newRow("calibration, unknown ribbon")
-            << indexSettingLine("TT", "wax") << QByteArray("V INDEX SETTING 0");
-        QTest::newRow("calibrate")
-            << calibrateBlock() << head + "V INDEX SETTING CALIBRATE\r\nV WRITE\r\nEND";
+            << Text([] { return indexSettingLine("TT", "wax"); })
+            << QByteArray("V INDEX SETTING 0");
+        QTest::newRow("calibrate") << Text([] { return calibrateBlock(); })
+                                   << head + "V INDEX SETTING CALIBRATE\r\nV WRITE\r\nEND";
 
         using namespace StorageCommands;
         QTest::newRow("graphic store, bmp")
-            << graphicStoreHeader("BMP", "logo") << head + "GRAPHIC STORE BMP 3 LOGO\r\n";
+            << Text([] { return graphicStoreHeader("BMP", "logo"); })
+            << head + "GRAPHIC STORE BMP 3 LOGO\r\n";
         // Capitals only where one byte holds them: y-diaeresis stays small.
-        QTest::newRow("graphic store, pcx, accents") << graphicStoreHeader("PCX", "l\u00FF\u00E9")
-                                                     << head + "GRAPHIC STORE PCX 3 L\xFF\xC9\r\n";
-        QTest::newRow("graphic store end") << graphicStoreEnd() << QByteArray("\r\n");
+        QTest::newRow("graphic store, pcx, accents")
+            << Text([] { return graphicStoreHeader("PCX", "l\u00FF\u00E9"); })
+            << head + "GRAPHIC STORE PCX 3 L\xFF\xC9\r\n";
+        QTest::newRow("graphic store end")
+            << Text([] { return graphicStoreEnd(); }) << QByteArray("\r\n");
         // A format file's line ends at CR LF or a lone CR; a lone LF stays in
         // its line; every line goes out with CR LF. Stored, the first line
         // names the format and the header takes its place.
         const auto lines = [](QByteArray file, const QString &storedAs = {}) {
-            FormatLines::toPrinterText(file);
-            if (!storedAs.isEmpty())
-                formatStore(storedAs, file);
-            return QString::fromLatin1(file);
+            return Text([file, storedAs]() mutable {
+                FormatLines::toPrinterText(file);
+                if (!storedAs.isEmpty())
+                    formatStore(storedAs, file);
+                return QString::fromLatin1(file);
+            });
         };
         QTest::newRow("format, empty") << lines({}) << QByteArray();
         QTest::newRow("format, crlf, cr, lf")
@@ -185,48 +201,38 @@ private slots:
         QTest::newRow("format, only CRs") << lines("\r\r") << QByteArray("\r\n\r\n");
         QTest::newRow("format store")
             << lines("NAME\r\nA\r\n\rB", "Fmt") << QByteArray("!S~ 3 F Fmt\r\n\r\nA\r\n\r\nB\r\n");
-        QTest::newRow("recall image") << graphicRecall("logo")
+        QTest::newRow("recall image") << Text([] { return graphicRecall("logo"); })
                                       << QByteArray("! 0 100 500 1\r\nGRAPHIC RECALL LOGO 250 "
                                                     "200 \r\nEND\r\n");
         QTest::newRow("recall format")
-            << formatRecall("fmt", 3) << QByteArray("!R F FMT 0 100 A 3\r\n");
+            << Text([] { return formatRecall("fmt", 3); }) << QByteArray("!R F FMT 0 100 A 3\r\n");
         QTest::newRow("recall format, least quantity")
-            << formatRecall("f", -32768) << QByteArray("!R F F 0 100 A -32768\r\n");
-        QTest::newRow("delete, as typed") << deleteObject("logo") << QByteArray("!D logo\r\n");
+            << Text([] { return formatRecall("f", -32768); })
+            << QByteArray("!R F F 0 100 A -32768\r\n");
+        // The test labels are the printers' own programs, to the byte.
+        QTest::newRow("test label 4X3")
+            << Text([] { return TestLabels::fourByThree(); })
+            << QByteArray("! 0 100 600 1\r\nW 416\r\nP 200\r\nT 3 200 60 4X3 TEST LABEL\r\n"
+                          "T 3 100 100 VARIMONDE PRINTER FAMILY\r\nF 0 10 1000 200\r\n"
+                          "T 2 20 270 -EASY TO USE\r\nT 2 20 300 -RELIABLE PRINTING\r\n"
+                          "T 2 20 330 -STURDY CONSTRUCTION\r\nT 2 20 360 -INNOVATIVE DESIGN\r\n"
+                          "D 10 250 400 160 3\r\nT 2 450 270 VISIT US ON THE WEB:\r\n"
+                          "U B40(4,0,0) 440 330 WWW.VARIMONDE.COM\r\n"
+                          "B 128(3:4) 60 575 75 WWW.VARIMONDE.COM\r\nEND");
+        QTest::newRow("test label 2.4X1")
+            << Text([] { return TestLabels::twoPointFourByOne(); })
+            << QByteArray("! 0 100 200 1\r\nW 224\r\nP 200\r\n"
+                          "U A30 (4,0,0) 100 40 VARIMONDE FAMILY\r\n"
+                          "U A30 (4,0,0) 140 80 OF PRINTERS\r\nF 10 10 1000 110\r\n"
+                          "B 128(2:3) 10 190 40 WWW.VARIMONDE.COM\r\nEnd");
+        QTest::newRow("delete, as typed")
+            << Text([] { return deleteObject("logo"); }) << QByteArray("!D logo\r\n");
     }
     void exactBytes()
     {
-        QFETCH(QString, text);
+        QFETCH(Text, make);
         QFETCH(QByteArray, bytes);
-        QCOMPARE(text.toLatin1(), bytes);
-    }
-
-    // The programs are the printers' own; what this program adds is the
-    // header, the closing line and the maker's address.
-    void testLabels_data()
-    {
-        QTest::addColumn<QString>("program");
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("last");
-        QTest::addColumn<int>("lines");
-        QTest::newRow("4X3") << TestLabels::fourByThree() << "! 0 100 600 1"
-                             << "END" << 15;
-        QTest::newRow("2.4X1") << TestLabels::twoPointFourByOne() << "! 0 100 200 1"
-                               << "End" << 8;
-    }
-    void testLabels()
-    {
-        QFETCH(QString, program);
-        QFETCH(QString, first);
-        QFETCH(QString, last);
-        QFETCH(int, lines);
-        const QStringList split = program.split("\r\n");
-        QCOMPARE(split.size(), lines);
-        QCOMPARE(program.count('\n'), lines - 1); // no line ends but CR LF
-        QCOMPARE(split.first(), first);
-        QCOMPARE(split.last(), last);
-        // The barcode just before the end carries the address in capitals.
-        QVERIFY(split[lines - 2].endsWith(' ' + QString(MakerContact::hostName).toUpper()));
+        QCOMPARE(make().toLatin1(), bytes);
     }
 
     // What the program reads in typed numbers ("error N": refused with that
@@ -236,7 +242,7 @@ private slots:
     // the slot (59).
     void readings_data()
     {
-        QTest::addColumn<QString>("read");
+        QTest::addColumn<Text>("read");
         QTest::addColumn<QString>("expected");
         const char *rows[][3] = {
             {"double", " 3.5 ", "3.5"},
@@ -260,12 +266,12 @@ private slots:
             {"int32", "2147483648", "error 6"},
         };
         for (const auto &row : rows) {
-            const QString text = row[1];
-            QTest::addRow("%s %s", row[0], row[1])
-                << (row[0] == QLatin1String("double")  ? shown(NumberText::toDouble(text))
-                    : row[0] == QLatin1String("int16") ? shown(NumberText::toInt16(text))
-                                                       : shown(NumberText::toInt32(text)))
-                << row[2];
+            const QString kind = row[0], text = row[1];
+            QTest::addRow("%s %s", row[0], row[1]) << Text([kind, text] {
+                return kind == "double"  ? shown(NumberText::toDouble(text))
+                       : kind == "int16" ? shown(NumberText::toInt16(text))
+                                         : shown(NumberText::toInt32(text));
+            }) << row[2];
         }
         const char *filters[][3] = {
             {"two patterns", "Pictures (*.bmp;*.pcx)|*.bmp;*.pcx", "Pictures (*.bmp *.pcx)"},
@@ -280,17 +286,21 @@ private slots:
             {"double semicolon", "A;;B|*.a", "A;B (*.a)"},
         };
         for (const auto &row : filters)
-            QTest::newRow(row[0]) << CommonDialog::toQtFilter(row[1]) << QString(row[2]);
-        QTest::newRow("96 text bytes fit") << outcome(96, -1, -1) << "128 bytes";
-        QTest::newRow("97 text bytes") << outcome(97, -1, -1) << "encode 59";
-        QTest::newRow("one byte short") << outcome(0, 31, -1) << "decode 62";
-        QTest::newRow("count pushes fields out") << outcome(0, -1, 120) << "decode 59";
+            QTest::newRow(row[0]) << Text([filter = QString(row[1])] {
+                return CommonDialog::toQtFilter(filter);
+            }) << QString(row[2]);
+        QTest::newRow("96 text bytes fit")
+            << Text([] { return outcome(96, -1, -1); }) << "128 bytes";
+        QTest::newRow("97 text bytes") << Text([] { return outcome(97, -1, -1); }) << "encode 59";
+        QTest::newRow("one byte short") << Text([] { return outcome(0, 31, -1); }) << "decode 62";
+        QTest::newRow("count pushes fields out")
+            << Text([] { return outcome(0, -1, 120); }) << "decode 59";
     }
     void readings()
     {
-        QFETCH(QString, read);
+        QFETCH(Text, read);
         QFETCH(QString, expected);
-        QCOMPARE(read, expected);
+        QCOMPARE(read(), expected);
     }
 
     void profileRecordBytes()

@@ -24,6 +24,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -34,12 +35,19 @@
 #include <QTabWidget>
 #include <QTableView>
 
+#include <functional>
+
 namespace
 {
 
 const QString formatFile = "NAME\r\nA 1\rB\n2\r\n";
 
+// Bytes a row expects, made when the row runs.
+using Bytes = std::function<QByteArray()>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Bytes)
 
 class TestWindow : public QObject
 {
@@ -125,7 +133,7 @@ private slots:
         ui->file("fw.bin", firmware);
         ui->file("fmt.txt", formatFile.toLatin1());
     }
-    void cleanup() { ui->pty.readAvailable(20); }
+    void cleanup() { ui->pty.readAvailable(); }
 
     // On the first start each kind of file is looked for in the home folder,
     // then where the last one of its kind came from; Reset forgets that, the
@@ -318,77 +326,108 @@ private slots:
             QTRY_VERIFY(state(shown.section('=', 0, 0)).endsWith(shown.section('=', 1)));
     }
 
+    // The bytes each row expects are built in the test itself, from the
+    // printer's commands whose exact bytes tst_texts holds.
     void featuresSendTheirCommands_data()
     {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QStringList>("boxes");
-        QTest::addColumn<QByteArray>("sent");
+        QTest::addColumn<Bytes>("expected");
         QTest::addColumn<QString>("logged"); // how the send log names it
-        using namespace StorageCommands;
-        QByteArray printed = formatFile.toLatin1();
-        FormatLines::toPrinterText(printed);
-        QByteArray stored = printed;
-        formatStore("Fmt", stored);
+        const Bytes nothing([] { return QByteArray(); });
+        const QString graphicAsked = "Enter Identifier|Graphic Storage|Image_1";
+        const QString formatAsked = "Enter Format Identifier|8 Characters or less please|";
         const QString recallImage = "Enter Stored Graphic to Print|DATA STORAGE|";
         const QStringList recallFormat = {"Enter Label Format to Print|DATA STORAGE|",
                                           "Enter Quantity|DATA STORAGE|1"};
         QTest::newRow("upload, nothing on")
-            << QStringList{"UploadCMD"} << QStringList() << ConfigBlock::build({}).toLatin1()
+            << QStringList{"UploadCMD"} << QStringList()
+            << Bytes([] { return ConfigBlock::build({}).toLatin1(); })
             << QString("Configuration block");
-        QTest::newRow("calibrate") << QStringList{"CalCmd"} << QStringList()
-                                   << (CalibrationBlocks::settingsBlock("GAP", "DT", "WAX") +
-                                       CalibrationBlocks::calibrateBlock())
-                                          .toLatin1()
-                                   << QString("Calibration");
-        QTest::newRow("4X3 label")
-            << QStringList{"TestOp1", "TestCMD"} << QStringList()
-            << TestLabels::fourByThree().toLatin1() << QString("Test label 4X3");
+        QTest::newRow("calibrate") << QStringList{"CalCmd"} << QStringList() << Bytes([] {
+            return (CalibrationBlocks::settingsBlock("GAP", "DT", "WAX") +
+                    CalibrationBlocks::calibrateBlock())
+                .toLatin1();
+        }) << QString("Calibration");
+        QTest::newRow("4X3 label") << QStringList{"TestOp1", "TestCMD"} << QStringList()
+                                   << Bytes([] { return TestLabels::fourByThree().toLatin1(); })
+                                   << QString("Test label 4X3");
         QTest::newRow("2.4X1 label")
             << QStringList{"TestOp2", "TestCMD"} << QStringList()
-            << TestLabels::twoPointFourByOne().toLatin1() << QString("Test label 2.4X1");
-        QTest::newRow("graphic") << QStringList{"GSPCXOp", "BrowseCMD=file:pic.pcx",
-                                                "StoreCMD=logo", "GSBMPop"}
-                                 << QStringList{"Enter Identifier|Graphic Storage|Image_1"}
-                                 << graphicStoreHeader("PCX", "LOGO").toLatin1() + pcxPicture +
-                                        graphicStoreEnd().toLatin1()
-                                 << QString("Graphic LOGO, %1 bytes").arg(pcxPicture.size());
+            << Bytes([] { return TestLabels::twoPointFourByOne().toLatin1(); })
+            << QString("Test label 2.4X1");
+        QTest::newRow("graphic")
+            << QStringList{"GSPCXOp", "BrowseCMD=file:pic.pcx", "StoreCMD=logo", "GSBMPop"}
+            << QStringList{graphicAsked} << Bytes([this] {
+                   return StorageCommands::graphicStoreHeader("PCX", "LOGO").toLatin1() +
+                          pcxPicture + StorageCommands::graphicStoreEnd().toLatin1();
+               })
+            << QString("Graphic LOGO, %1 bytes").arg(pcxPicture.size());
+        // Nine characters are one too many; eight go through (tst_cli).
+        QTest::newRow("graphic, 9 characters")
+            << QStringList{"GSPCXOp", "BrowseCMD=file:pic.pcx", "StoreCMD=abcdefghi;<ok>",
+                           "GSBMPop"}
+            << QStringList{graphicAsked, "Valid Identifier must be no more than 8 characters.|"
+                                         "Graphic Storage"}
+            << nothing << QString();
         QTest::newRow("print format")
             << QStringList{"FPrintOp1", "FBrowseCMD=file:fmt.txt", "FStoreCMD"} << QStringList()
-            << printed << QString("Label format fmt.txt");
+            << Bytes([] {
+                   QByteArray bytes = formatFile.toLatin1();
+                   FormatLines::toPrinterText(bytes);
+                   return bytes;
+               })
+            << QString("Label format fmt.txt");
         QTest::newRow("store format")
             << QStringList{"FSTandardOp1", "FBrowseCMD=file:fmt.txt", "FStoreCMD=Fmt"}
-            << QStringList{"Enter Format Identifier|8 Characters or less please|"} << stored
+            << QStringList{formatAsked} << Bytes([] {
+                   QByteArray bytes = formatFile.toLatin1();
+                   FormatLines::toPrinterText(bytes);
+                   StorageCommands::formatStore("Fmt", bytes);
+                   return bytes;
+               })
             << QString("Label format fmt.txt, stored as Fmt");
+        QTest::newRow("store format, 9 characters")
+            << QStringList{"FSTandardOp1", "FBrowseCMD=file:fmt.txt", "FStoreCMD=Fmt456789;<ok>"}
+            << QStringList{formatAsked, "Identifier must be 8 chars or less|File Format Storage"}
+            << nothing << QString();
         QTest::newRow("recall image")
             << QStringList{"Option1", "RecallCMD=logo"} << QStringList{recallImage}
-            << graphicRecall("logo").toLatin1() << QString("Recall graphic LOGO");
+            << Bytes([] { return StorageCommands::graphicRecall("logo").toLatin1(); })
+            << QString("Recall graphic LOGO");
         QTest::newRow("recall format")
             << QStringList{"Option2", "RecallCMD=fmt;3"} << recallFormat
-            << formatRecall("fmt", 3).toLatin1() << QString("Recall format FMT");
+            << Bytes([] { return StorageCommands::formatRecall("fmt", 3).toLatin1(); })
+            << QString("Recall format FMT");
         QTest::newRow("recall format, no number")
             << QStringList{"Option2", "RecallCMD=fmt;abc;<ok>"}
-            << recallFormat + QStringList{"Invalid Quantity|DATA STORAGE"} << QByteArray()
+            << recallFormat + QStringList{"Invalid Quantity|DATA STORAGE"} << nothing
             << QString("");
         QTest::newRow("delete") << QStringList{"DeleteCMD=logo"}
                                 << QStringList{"Enter Identifier of Object to Delete|Delete "
                                                "Stored Object|"}
-                                << deleteObject("logo").toLatin1() << QString("Delete logo");
-        QTest::newRow("list") << QStringList{"ListCMD"} << QStringList() << listObjects().toLatin1()
+                                << Bytes([] {
+                                       return StorageCommands::deleteObject("logo").toLatin1();
+                                   })
+                                << QString("Delete logo");
+        QTest::newRow("list") << QStringList{"ListCMD"} << QStringList()
+                              << Bytes([] { return StorageCommands::listObjects().toLatin1(); })
                               << QString("List");
         QTest::newRow("firmware") << QStringList{"BMemCMD=file:fw.bin", "BUpLoadCMD"}
-                                  << QStringList() << firmware
+                                  << QStringList() << Bytes([this] { return firmware; })
                                   << QString("Firmware fw.bin, 903 bytes, SHA-256 ");
     }
     void featuresSendTheirCommands()
     {
         QFETCH(QStringList, steps);
         QFETCH(QStringList, boxes);
-        QFETCH(QByteArray, sent);
+        QFETCH(Bytes, expected);
         QFETCH(QString, logged);
+        const QByteArray sent = expected();
         const SendLog &log = ui->window.sendLog();
         const int rows = log.rowCount();
         QCOMPARE(run(steps), boxes);
-        QCOMPARE(ui->pty.readAvailable(), sent);
+        QCOMPARE(ui->pty.readAvailable(sent.size()), sent);
         QCOMPARE(log.rowCount(), rows + (logged.isEmpty() ? 0 : 1 + logged.startsWith("Cal")));
         if (logged.isEmpty())
             return;
@@ -561,6 +600,36 @@ private slots:
         }
         QCOMPARE(fileBytes(ui->dir.filePath("saved.bmp")), dialog.bmp());
         QCOMPARE(dialog.bmp().size(), 62 + 5 * 4);
+    }
+
+    // A refused text shows its box in its place in the import: the number
+    // out of range and the unknown mode stay in sight while their boxes are
+    // open, the fields after them not yet in; letters are replaced first.
+    void profileImportRefusesTextsInPlace()
+    {
+        const QString seen = "WidthTxt PrintModeChk PrintModeCMB";
+        const QString before = state(seen);
+        const ProfileRecord record{0, 0, 0, "417", 1, "fast", 0, 0, 100, 0, 4096, 0, 1, "dt"};
+        ui->file("texts.vsp", std::get<QByteArray>(ProfileCodec::encode(record)));
+        QStringList during;
+        ModalAnswerer boxes;
+        boxes.chooseFile(ui->dir.filePath("texts.vsp"));
+        for (int box = 0; box < 3; ++box) {
+            boxes.then([&](QWidget *message) {
+                during << state("PrintSpeedCMB " + seen);
+                qobject_cast<QMessageBox *>(message)->button(QMessageBox::Ok)->click();
+            });
+        }
+        ui->click("LoadCMD");
+        QCOMPARE(
+            boxes.summary().mid(1),
+            (QStringList{"Invalid Print Speed|Printer Setup", "Maximum Width is 416|Printer Setup",
+                         "Invalid Print Mode. Valid Modes are DT and TT|Printer Setup"}));
+        QCOMPARE(during, (QStringList{"fast " + before, "NORMAL 417 " + before.section(' ', 1),
+                                      "NORMAL 416 2 dt"}));
+        QCOMPARE(state("PrintSpeedCMB " + seen), "NORMAL 416 2 DT");
+        for (const char *name : {"PrintSpeedChk", "PrintModeChk"})
+            ui->click(name);
     }
 
     // Cancel (the button or Esc) ends a byte transfer that waits on a full

@@ -2,6 +2,7 @@
 
 #include "common/NumberText.h"
 #include "printer/ConfigRules.h"
+#include "printer/ProfileApply.h"
 #include "ui/ComboLists.h"
 #include "ui/DetailsWindow.h"
 #include "ui/Dialogs.h"
@@ -50,13 +51,9 @@ bool isOn(const QCheckBox *box)
     return ::isOn(switchState(box));
 }
 
-// A switch state as a profile stores it: 0 off, 1 on, 2 grayed.
-std::optional<Failure> setSwitchState(QCheckBox *box, std::int16_t stored)
+void setSwitchState(QCheckBox *box, SwitchState state)
 {
-    const std::optional<SwitchState> state = ConfigRules::switchState(stored);
-    if (!state)
-        return Failures::invalidValue();
-    switch (*state) {
+    switch (state) {
     case SwitchState::Off:
         box->setCheckState(Qt::Unchecked);
         break;
@@ -68,7 +65,6 @@ std::optional<Failure> setSwitchState(QCheckBox *box, std::int16_t stored)
         box->setCheckState(Qt::PartiallyChecked);
         break;
     }
-    return std::nullopt;
 }
 
 void setRange(QAbstractSlider *slider, ConfigRules::Range range)
@@ -234,39 +230,95 @@ ConfigValues ConfigPage::values() const
     return values;
 }
 
+ConfigRules::TabState ConfigPage::tabState() const
+{
+    return {values(), ui->TextBufOver->maximum()};
+}
+
 std::optional<Failure> ConfigPage::apply(const ProfileRecord &record)
 {
-    if (auto failure = setSwitchState(ui->DarkChk, record.DarkEnable))
-        return failure;
-    // The label is the darkness of record; the slider goes with it, so that
-    // the next move starts from there. The label first: the slider's change
-    // rebuilds the Details block from it.
-    if (record.Darkness < ui->Slider1->minimum() || record.Darkness > ui->Slider1->maximum())
-        return Failures::invalidValue();
-    showDarkness(record.Darkness);
-    ui->Slider1->setValue(record.Darkness);
-    if (auto failure = setSwitchState(ui->KestraChk, record.EmulationEnable))
-        return failure;
-    if (auto failure = setSwitchState(ui->Check1, record.EmulationOff))
-        return failure;
-    if (auto failure = setSliderValue(*ui->EmulationSlider, record.Scaler))
-        return failure;
-    if (auto failure = setSwitchState(ui->PrintSpeedChk, record.PrintSpeedEnable))
-        return failure;
-    ui->PrintSpeedCMB->setEditText(record.PrintSpeed);
-    if (auto failure = setSwitchState(ui->TextBufferChk, record.TextBufferEnable))
-        return failure;
-    if (auto failure = setSliderValue(*ui->TextBufMain, record.MainBuffer))
-        return failure;
-    if (auto failure = setSliderValue(*ui->TextBufOver, record.OverflowBuffer))
-        return failure;
-    ui->WidthTxt->setText(record.Width);
-    if (auto failure = setSwitchState(ui->WidthChk, record.WidthEnable))
-        return failure;
-    if (auto failure = setSwitchState(ui->PrintModeChk, record.PrintModeEnable))
-        return failure;
-    ui->PrintModeCMB->setEditText(record.PrintMode);
+    const ProfileApply::Result result = ProfileApply::apply(tabState(), record);
+    for (const ProfileApply::Field field : ProfileApply::fields()) {
+        if (result.stop && result.stop->field == field)
+            return result.stop->box;
+        if (const ProfileApply::TextRefusal *refused = result.refusalOf(field))
+            showRefusal(*textBoxOf(field), refused->typed, refused->refusal);
+        else
+            show(field, result.state.values);
+    }
     return std::nullopt;
+}
+
+void ConfigPage::show(ProfileApply::Field field, const ConfigValues &values)
+{
+    using Field = ProfileApply::Field;
+    switch (field) {
+    case Field::DarkEnable:
+        return setSwitchState(ui->DarkChk, values.darknessSwitch);
+    case Field::Darkness: {
+        // The slider goes with the label, so that the next move starts from
+        // there. The label first: the slider's change rebuilds the Details
+        // block from it.
+        const int darkness = values.darkness.toInt();
+        showDarkness(darkness);
+        return ui->Slider1->setValue(darkness);
+    }
+    case Field::EmulationEnable:
+        return setSwitchState(ui->KestraChk, values.emulationSwitch);
+    case Field::EmulationOff:
+        return setSwitchState(ui->Check1, values.emulationOff);
+    case Field::Scaler:
+        return ui->EmulationSlider->setValue(values.scaler);
+    case Field::PrintSpeedEnable:
+        return setSwitchState(ui->PrintSpeedChk, values.printSpeedSwitch);
+    case Field::PrintSpeed:
+        return ui->PrintSpeedCMB->setEditText(values.printSpeed);
+    case Field::TextBufferEnable:
+        return setSwitchState(ui->TextBufferChk, values.textBufferSwitch);
+    case Field::MainBuffer:
+        return ui->TextBufMain->setValue(values.mainBuffer);
+    case Field::OverflowBuffer:
+        return ui->TextBufOver->setValue(values.overflowBuffer);
+    case Field::Width:
+        return ui->WidthTxt->setText(values.width);
+    case Field::WidthEnable:
+        return setSwitchState(ui->WidthChk, values.widthSwitch);
+    case Field::PrintModeEnable:
+        return setSwitchState(ui->PrintModeChk, values.printModeSwitch);
+    case Field::PrintMode:
+        return ui->PrintModeCMB->setEditText(values.printMode);
+    }
+}
+
+QLineEdit *ConfigPage::textBoxOf(ProfileApply::Field field) const
+{
+    switch (field) {
+    case ProfileApply::Field::PrintSpeed:
+        return ui->PrintSpeedCMB->lineEdit();
+    case ProfileApply::Field::PrintMode:
+        return ui->PrintModeCMB->lineEdit();
+    default:
+        return ui->WidthTxt;
+    }
+}
+
+void ConfigPage::showRefusal(QLineEdit &box, const QString &typed,
+                             const ConfigRules::Refusal &refused)
+{
+    if (box.text() != typed) {
+        // Already refused: its check must not show the box a second time.
+        const QSignalBlocker quiet(&box);
+        box.setText(typed);
+    }
+    // Letters are replaced before the box shows; any other refused text
+    // stays in sight until the box is dismissed.
+    if (refused.box.code == FailureCode::TypeMismatch) {
+        box.setText(refused.fallback);
+        Dialogs::showFailure(m_services.window, refused.box);
+    } else {
+        Dialogs::showFailure(m_services.window, refused.box);
+        box.setText(refused.fallback);
+    }
 }
 
 void ConfigPage::updateDetails()
@@ -324,17 +376,9 @@ void ConfigPage::showDarkness(int darkness)
 
 void ConfigPage::checkWidth()
 {
-    if (const std::optional<ConfigRules::Refusal> refused =
-            ConfigRules::checkWidth(ui->WidthTxt->text())) {
-        // Letters are replaced before the box shows; a number out of range
-        // stays in sight until the box is dismissed.
-        if (refused->box.code == FailureCode::TypeMismatch) {
-            ui->WidthTxt->setText(refused->fallback);
-            Dialogs::showFailure(m_services.window, refused->box);
-        } else {
-            Dialogs::showFailure(m_services.window, refused->box);
-            ui->WidthTxt->setText(refused->fallback);
-        }
+    const QString width = ui->WidthTxt->text();
+    if (const std::optional<ConfigRules::Refusal> refused = ConfigRules::checkWidth(width)) {
+        showRefusal(*ui->WidthTxt, width, *refused);
         // A width that is no number at all leaves the Details as they were.
         if (refused->box.code != FailureCode::InvalidValue)
             return;
@@ -345,10 +389,9 @@ void ConfigPage::checkWidth()
 void ConfigPage::checkComboText(QComboBox *combo,
                                 std::optional<ConfigRules::Refusal> (*check)(const QString &))
 {
-    if (const std::optional<ConfigRules::Refusal> refused = check(combo->currentText())) {
-        Dialogs::showFailure(m_services.window, refused->box);
-        combo->setEditText(refused->fallback);
-    }
+    const QString text = combo->currentText();
+    if (const std::optional<ConfigRules::Refusal> refused = check(text))
+        showRefusal(*combo->lineEdit(), text, *refused);
     updateDetails();
 }
 
@@ -364,14 +407,12 @@ void ConfigPage::checkPrintSpeed()
 
 void ConfigPage::coupleBuffers(int mainSize)
 {
-    if (ConfigRules::leavesOverflow(mainSize)) {
-        // The slider lowers an overflow above its new maximum by itself.
-        ui->TextBufOver->setMaximum(mainSize - ConfigRules::overflowReserve);
-        ui->OverflowLbl->setText(QString::number(ui->TextBufOver->value()));
-    } else {
-        ui->TextBufOver->setValue(0);
-        ui->OverflowLbl->setText(QStringLiteral("0"));
-    }
+    ConfigRules::TabState tab = tabState();
+    ConfigRules::setMainBuffer(tab, mainSize);
+    // The slider lowers an overflow above its new maximum by itself.
+    ui->TextBufOver->setMaximum(tab.overflowMaximum);
+    ui->TextBufOver->setValue(tab.values.overflowBuffer);
+    ui->OverflowLbl->setText(QString::number(ui->TextBufOver->value()));
     ui->TextBufferLbl->setText(QString::number(mainSize));
 }
 

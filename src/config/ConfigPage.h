@@ -3,6 +3,7 @@
 #include "common/Failure.h"
 #include "printer/ConfigBlock.h"
 #include "printer/ConfigRules.h"
+#include "printer/ProfileApply.h"
 #include "profile/ProfileRecord.h"
 #include "ui/PageServices.h"
 
@@ -16,6 +17,7 @@ class QAbstractSlider;
 class QCheckBox;
 class QGroupBox;
 class QComboBox;
+class QLineEdit;
 class QSlider;
 
 namespace Ui
@@ -37,10 +39,13 @@ public:
     // The configuration as the controls hold it now.
     ConfigValues values() const;
 
-    // Puts a profile into the controls one at a time, each through the same
-    // handling as a user's change. Stops at the first value a control
-    // refuses: the controls before it keep their new values, it and those
-    // after keep their own.
+    // The tab as the profile rules see it.
+    ConfigRules::TabState tabState() const;
+
+    // Puts a profile into the controls one at a time, in the order and with
+    // the boxes of ProfileApply; each change runs the control's own change
+    // handling. Returns the refusal that stopped the import: the controls
+    // before it keep their new values, it and those after keep their own.
     std::optional<Failure> apply(const ProfileRecord &record);
 
     // Rebuilds the configuration block into the Details window, but only
@@ -92,6 +97,11 @@ private:
 
     // Keeps the overflow buffer within the main buffer less 1024.
     void coupleBuffers(int mainSize);
+    // Shows a profile field's new value in its control.
+    void show(ProfileApply::Field field, const ConfigValues &values);
+    QLineEdit *textBoxOf(ProfileApply::Field field) const;
+    // Shows the box of a refused text and puts its fallback in its place.
+    void showRefusal(QLineEdit &box, const QString &typed, const ConfigRules::Refusal &refused);
     // Shows the refusal of the combo's text, if `check` refuses it, and
     // puts its fallback back.
     void checkComboText(QComboBox *combo,

@@ -2,6 +2,8 @@
 
 #include "common/NumberText.h"
 
+#include <algorithm>
+
 namespace ConfigRules
 {
 
@@ -100,6 +102,17 @@ TabState startState()
     state.values.overflowBuffer = 0;
     state.overflowMaximum = state.values.mainBuffer - overflowReserve;
     return state;
+}
+
+void setMainBuffer(TabState &tab, std::int32_t mainSize)
+{
+    tab.values.mainBuffer = mainSize;
+    if (mainSize > overflowReserve) {
+        tab.overflowMaximum = mainSize - overflowReserve;
+        tab.values.overflowBuffer = std::min(tab.values.overflowBuffer, tab.overflowMaximum);
+    } else {
+        tab.values.overflowBuffer = 0;
+    }
 }
 
 } // namespace ConfigRules

@@ -11,9 +11,8 @@
 
 // What the Printer Configuration tab accepts in each of its controls, and
 // what it says and puts back when it refuses a value. The tab checks every
-// change against these rules, a profile import included; the command line
-// checks a profile against the same rules before anything is sent, so a
-// profile the window would refuse is refused there too, in the same words.
+// change against these rules; a profile import goes through them too
+// (ProfileApply), for the window and the command line alike.
 namespace ConfigRules
 {
 
@@ -56,13 +55,6 @@ constexpr Range mainBufferRange{0, 65536};
 
 // The part of the main text buffer the overflow buffer may never take.
 constexpr std::int32_t overflowReserve = 1024;
-// True when a main buffer of `mainSize` leaves room for an overflow; the
-// overflow's maximum is then mainSize - overflowReserve. A main buffer too
-// small for one sets the overflow to 0 and leaves its maximum as it was.
-inline bool leavesOverflow(std::int32_t mainSize)
-{
-    return mainSize > overflowReserve;
-}
 
 // What the tab holds when the window opens: every switch off, darkness 0,
 // width 416, scaler 100, DT, NORMAL, text buffers 4096 and 0 (overflow
@@ -72,5 +64,11 @@ struct TabState {
     std::int32_t overflowMaximum;
 };
 TabState startState();
+
+// A new main buffer size, which the overflow buffer follows: a main buffer
+// above the reserve sets the overflow's maximum to mainSize - overflowReserve
+// and lowers an overflow above it; a smaller one sets the overflow to 0 and
+// leaves its maximum as it was.
+void setMainBuffer(TabState &tab, std::int32_t mainSize);
 
 } // namespace ConfigRules

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <chrono>
 #include <fcntl.h>
+#include <optional>
 #include <poll.h>
 #include <pty.h>
 #include <termios.h>
@@ -57,8 +58,7 @@ void PseudoTerminal::readLoop()
             continue;
         }
         pollfd ready{master, POLLIN, 0};
-        if (::poll(&ready, 1, 20) <= 0)
-            continue;
+        ::poll(&ready, 1, 20);
         qint64 want = sizeof buffer;
         if (m_bytesPerSecond > 0) {
             const std::chrono::duration<double> since = std::chrono::steady_clock::now() - start;
@@ -68,12 +68,17 @@ void PseudoTerminal::readLoop()
                 continue;
             }
         }
+        // Read and kept under one lock, so that a reader who sees an empty
+        // line never misses bytes on their way into m_received.
+        std::unique_lock<std::mutex> guard(m_lock);
         const ssize_t count = ::read(master, buffer, size_t(want));
         if (count > 0) {
             taken += count;
-            std::lock_guard<std::mutex> guard(m_lock);
             m_received.append(buffer, count);
-        } else if (count < 0 && errno != EAGAIN && errno != EINTR) {
+        } else if (count < 0 && errno == EAGAIN) {
+            ++m_emptyReads;
+        } else if (count < 0 && errno != EINTR) {
+            guard.unlock();
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
     }
@@ -95,15 +100,21 @@ QByteArray PseudoTerminal::takeWhen(const std::function<bool(qsizetype received)
     return std::exchange(m_received, {});
 }
 
-QByteArray PseudoTerminal::readAvailable(int quietMs)
+QByteArray PseudoTerminal::readAvailable(qsizetype expected, int timeoutMs)
 {
-    QElapsedTimer quiet;
-    quiet.start();
-    qsizetype seen = -1;
+    QElapsedTimer timer;
+    timer.start();
+    std::optional<quint64> drained;
     return takeWhen([&](qsizetype received) {
-        if (std::exchange(seen, received) != received)
-            quiet.restart();
-        return quiet.elapsed() >= quietMs;
+        if (timer.elapsed() >= timeoutMs)
+            return true;
+        if (received < expected)
+            return false;
+        // The second empty read from here began after all that was expected
+        // had come: whatever the program wrote before it has been read.
+        if (!drained)
+            drained = m_emptyReads + 2;
+        return m_emptyReads >= *drained;
     });
 }
 

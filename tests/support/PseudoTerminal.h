@@ -24,10 +24,12 @@ public:
     QString slavePath() const { return m_slavePath; }
     int slaveFd() const { return m_slave; }
 
-    // Takes everything received once nothing more has come for `quietMs`.
-    QByteArray readAvailable(int quietMs = 100);
+    // Takes everything the program has written: waits for `expected` bytes,
+    // then until the line holds no byte that has not been read (or until
+    // `timeoutMs` passed). Without a count, call it once the send has ended.
+    QByteArray readAvailable(qsizetype expected = 0, int timeoutMs = 10000);
     // Takes what was received once `count` bytes came or `timeoutMs` passed.
-    QByteArray readExactly(qsizetype count, int timeoutMs = 5000);
+    QByteArray readExactly(qsizetype count, int timeoutMs = 10000);
 
     // The reader stops reading, as a printer that takes no more data.
     void pauseReading(bool paused) { m_paused = paused; }
@@ -48,5 +50,8 @@ private:
     QByteArray m_received;
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_paused{false};
+    // Reads that found the line empty; a read that finds nothing also takes
+    // what the kernel still held on its way to the master side.
+    std::atomic<quint64> m_emptyReads{0};
     std::thread m_reader;
 };
