@@ -3,10 +3,10 @@
 #include "cli/Arguments.h"
 #include "cli/DryRun.h"
 #include "cli/Runner.h"
+#include "common/SafeWrite.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 
 #include <cstring>
 
@@ -43,10 +43,9 @@ int writeDryRun(const Plan &plan, const Console &console)
         console.out.write(bytes);
         return 0;
     }
-    QSaveFile file(plan.output);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        console.say(QStringLiteral("varimonde-setup: cannot write %1: %2")
-                        .arg(plan.output, file.errorString()));
+    if (const std::optional<Failure> failure = SafeWrite::write(plan.output, bytes)) {
+        console.say(QStringLiteral("varimonde-setup: cannot write the output: ") +
+                    failure->description);
         return 1;
     }
     return 0;

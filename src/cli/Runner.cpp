@@ -2,13 +2,13 @@
 
 #include "cli/PrinterJob.h"
 #include "cli/Report.h"
+#include "common/SafeWrite.h"
 #include "link/TransferProgress.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QHash>
 #include <QLocale>
-#include <QSaveFile>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -253,11 +253,10 @@ int Runner::run()
     const int status = exitStatus();
     m_console.out.write(Report::table(m_jobs).toUtf8());
     if (!m_plan.report.isEmpty()) {
-        QSaveFile file(m_plan.report);
-        if (!file.open(QIODevice::WriteOnly) || file.write(Report::json(m_jobs, status)) < 0 ||
-            !file.commit()) {
-            m_console.say(QStringLiteral("varimonde-setup: cannot write the report %1: %2")
-                              .arg(m_plan.report, file.errorString()));
+        if (const std::optional<Failure> failure =
+                SafeWrite::write(m_plan.report, Report::json(m_jobs, status))) {
+            m_console.say(QStringLiteral("varimonde-setup: cannot write the report: ") +
+                          failure->description);
             return status == AllSent ? SomeFailed : status;
         }
     }

@@ -1,0 +1,307 @@
+// What the program writes, and where: a file is replaced whole, a device or
+// pipe written into, a link or another user's file left alone; the settings
+// are read only from a sane file.
+#include "common/SafeWrite.h"
+#include "profile/ProfileStore.h"
+#include "support/CliRun.h"
+#include "support/TestMain.h"
+#include "ui/Settings.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly) ? file.readAll()
+                                                                      : QByteArray();
+}
+
+void put(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// What a path is now, as the tests compare it.
+QString kindOf(const QString &path)
+{
+    struct stat status {
+    };
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+        return "missing";
+    if (S_ISLNK(status.st_mode))
+        return "link";
+    if (S_ISFIFO(status.st_mode))
+        return "fifo";
+    if (S_ISDIR(status.st_mode))
+        return "folder";
+    return "file " + QString::number(status.st_mode & 0777, 8);
+}
+
+// The read end of a pipe made in the test's folder, open before the
+// program writes so that the program's open() does not wait.
+struct Fifo {
+    explicit Fifo(const QString &at) : path(at)
+    {
+        ::mkfifo(QFile::encodeName(path).constData(), 0600);
+        fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
+    }
+    ~Fifo() { ::close(fd); }
+    QByteArray read() const
+    {
+        QByteArray bytes(1 << 16, '\0');
+        const ssize_t got = ::read(fd, bytes.data(), size_t(bytes.size()));
+        return bytes.left(got < 0 ? 0 : got);
+    }
+    QString path;
+    int fd = -1;
+};
+
+const QByteArray list = "!L\r\n";
+constexpr SafeWrite::Targets anyTarget = SafeWrite::Targets::FilesOrStreams;
+
+} // namespace
+
+class TestOutputs : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+private slots:
+    // --output, and every writer with it: only a regular file is replaced;
+    // a pipe is written into; a link, a dangling one included, and a folder
+    // are refused and stay as they were.
+    void outputsLandOnlyWhereNamed_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QByteArray>("holds");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("new file") << "new" << 0 << "file 644" << list << "";
+        QTest::newRow("own file, its mode kept") << "file" << 0 << "file 640" << list << "";
+        QTest::newRow("pipe") << "fifo" << 0 << "fifo" << list << "";
+        QTest::newRow("link") << "link" << 1 << "link" << QByteArray("aim") << "is a symbolic link";
+        QTest::newRow("dangling link")
+            << "dangling" << 1 << "link" << QByteArray() << "is a symbolic link";
+        QTest::newRow("folder") << "folder" << 1 << "folder" << QByteArray() << "is a folder";
+    }
+    void outputsLandOnlyWhereNamed()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, status);
+        QTemporaryDir here;
+        const QString path = here.filePath("out");
+        const QString aim = here.filePath("aim");
+        std::unique_ptr<Fifo> fifo;
+        const mode_t mask = ::umask(022);
+        if (kind == "file") {
+            put(path, "old contents, longer than the new");
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+        } else if (kind == "fifo") {
+            fifo = std::make_unique<Fifo>(path);
+        } else if (kind == "link" || kind == "dangling") {
+            if (kind == "link")
+                put(aim, "aim");
+            QFile::link(aim, path);
+        } else if (kind == "folder") {
+            QDir().mkdir(path);
+        }
+        const Ran cli = runCli({"--list", "--dry-run", "--output", path});
+        ::umask(mask);
+        QCOMPARE(cli.status, status);
+        QTEST(kindOf(path), "after");
+        QTEST(fifo ? fifo->read()
+                   : contents(kind.contains("link") || kind == "dangling" ? aim : path),
+              "holds");
+        QFETCH(QString, says);
+        QVERIFY2(cli.err.contains(says) && (says.isEmpty() == cli.err.isEmpty()),
+                 qPrintable(cli.err));
+        // Nothing is left beside it: no temporary file.
+        const QStringList left =
+            QDir(here.path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        QCOMPARE(left, kind == "link" ? QStringList({"aim", "out"}) : QStringList({"out"}));
+    }
+
+    // Standard output by its name, into a pipe: once "No such file".
+    void standardOutputByName()
+    {
+        QProcess cli;
+        cli.start(VARIMONDE_SETUP_BINARY, {"--list", "--dry-run", "--output", "/dev/stdout"});
+        QVERIFY(cli.waitForFinished(10000));
+        QCOMPARE(cli.readAllStandardError(), QByteArray());
+        QCOMPARE(cli.readAllStandardOutput(), list);
+        QCOMPARE(cli.exitCode(), 0);
+    }
+
+    // The JSON report into a pipe another program reads.
+    void reportIntoAPipe()
+    {
+        QTcpServer printer;
+        QVERIFY(printer.listen(QHostAddress::LocalHost));
+        QByteArray received;
+        connect(&printer, &QTcpServer::newConnection, this, [&] {
+            while (QTcpSocket *socket = printer.nextPendingConnection())
+                connect(socket, &QTcpSocket::readyRead, this,
+                        [&received, socket] { received += socket->readAll(); });
+        });
+        const Fifo fifo(dir.filePath("report.pipe"));
+        const QString target = "tcp://127.0.0.1:" + QString::number(printer.serverPort());
+        const Ran cli = runCli({"--to", target, "--list", "--report", fifo.path});
+        QCOMPARE(cli.status, 0);
+        QCOMPARE(kindOf(fifo.path), "fifo");
+        QVERIFY2(fifo.read().contains("\"outcome\": \"sent\""), qPrintable(cli.err));
+    }
+
+    // Running as root, the program writes only what the user it acts for
+    // owns; a device anyone may write is no one's; a file it makes for
+    // that user is that user's.
+    void rootWritesOnlyTheRealUsersFiles_data()
+    {
+        QTest::addColumn<bool>("root");
+        QTest::addColumn<int>("user"); // the real user, relative to the file's owner
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("not root") << false << 1 << "file" << true;
+        QTest::newRow("root for the owner") << true << 0 << "file" << true;
+        QTest::newRow("root for another user") << true << 1 << "file" << false;
+        QTest::newRow("root for another user, own pipe") << true << 1 << "fifo" << false;
+        QTest::newRow("root for another user, anyone's pipe") << true << 1 << "fifo 666" << true;
+    }
+    void rootWritesOnlyTheRealUsersFiles()
+    {
+        QFETCH(bool, root);
+        QFETCH(int, user);
+        QFETCH(QString, kind);
+        const QString path = dir.filePath("owned");
+        QFile::remove(path);
+        std::unique_ptr<Fifo> fifo;
+        if (kind == "file")
+            put(path, "before");
+        else
+            fifo = std::make_unique<Fifo>(path);
+        if (kind == "fifo 666")
+            ::chmod(QFile::encodeName(path).constData(), 0666);
+        const SafeWrite::Caller caller{root, unsigned(::getuid() + user), 0};
+        const std::optional<Failure> failure = SafeWrite::write(path, "after", anyTarget, caller);
+        QFETCH(bool, written);
+        QCOMPARE(!failure, written);
+        QCOMPARE(fifo ? fifo->read() : contents(path), written          ? "after"
+                                                       : kind == "file" ? "before"
+                                                                        : "");
+        if (failure)
+            QVERIFY2(failure->description.contains("for whom the program runs as root"),
+                     qPrintable(failure->description));
+    }
+    void rootUnderSudo()
+    {
+        if (::geteuid() != 0)
+            QSKIP("needs root");
+        const QString mine = dir.filePath("root-owned");
+        put(mine, "before");
+        QProcess cli;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("SUDO_UID", "65534");
+        environment.insert("SUDO_GID", "65534");
+        cli.setProcessEnvironment(environment);
+        cli.start(VARIMONDE_SETUP_BINARY, {"--list", "--dry-run", "--output", mine});
+        QVERIFY(cli.waitForFinished(10000));
+        QCOMPARE(cli.exitCode(), 1);
+        QCOMPARE(contents(mine), "before");
+        // A new file is made for the user sudo names.
+        const QString made = dir.filePath("made-for-user");
+        QVERIFY(!SafeWrite::write(made, list, anyTarget, {true, 65534, 65534}));
+        QCOMPARE(QFileInfo(made).ownerId(), 65534u);
+        QVERIFY(!SafeWrite::write(made, list + list, anyTarget, {true, 65534, 65534}));
+        QCOMPARE(contents(made), list + list);
+    }
+
+    // A profile export through a link leaves the linked file alone; one over
+    // a longer file keeps what follows the record.
+    void profilesAreWrittenSafely()
+    {
+        const QString aim = dir.filePath("elsewhere.vsp");
+        const QString link = dir.filePath("link.vsp");
+        put(aim, "untouched");
+        QFile::link(aim, link);
+        QVERIFY(writeProfile(link, ProfileRecord{}));
+        QCOMPARE(contents(aim), "untouched");
+        const QString longer = dir.filePath("longer.vsp");
+        put(longer, QByteArray(ProfileCodec::slotSize, 'x') + "tail");
+        QVERIFY(!writeProfile(longer, ProfileRecord{}));
+        QCOMPARE(contents(longer).size(), qsizetype(ProfileCodec::slotSize) + 4);
+        QVERIFY(contents(longer).endsWith("tail"));
+    }
+
+    // The settings are read only from a regular file of sane size: a pipe
+    // once kept the window from starting, a huge file took seconds. A file
+    // refused, or a link, is left as it is on the way out.
+    void settingsFromASaneFileOnly_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("readable");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("regular") << "file" << true << true;
+        QTest::newRow("pipe") << "fifo" << false << false;
+        QTest::newRow("2 MiB") << "big" << false << false;
+        QTest::newRow("link") << "link" << true << false;
+        QTest::newRow("folder") << "folder" << false << false;
+    }
+    void settingsFromASaneFileOnly()
+    {
+        QFETCH(QString, kind);
+        const QString path = Settings::filePath();
+        const QString aim = dir.filePath("settings-aim.conf");
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        const QByteArray old = "[folders]\nlog=" + dir.path().toUtf8() + "\n";
+        if (kind == "file")
+            put(path, old);
+        else if (kind == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == "big")
+            put(path, old + QByteArray(2 * 1024 * 1024, '#'));
+        else if (kind == "link") {
+            put(aim, old);
+            QFile::link(aim, path);
+        } else
+            QDir().mkdir(path);
+        const QString before = kindOf(path);
+        // A pipe is never read here: that would wait for a writer.
+        const QString kept = kind == "link" ? aim : kind == "fifo" ? QString() : path;
+        const QByteArray held = contents(kept);
+        QElapsedTimer clock;
+        clock.start();
+        {
+            Settings settings;
+            QVERIFY(clock.elapsed() < 500);
+            QTEST(settings.wasReadable(), "readable");
+            QCOMPARE(settings.lastFolder(Settings::Folder::Log),
+                     kind == "file" || kind == "link" ? dir.path() : QDir::homePath());
+            settings.setLastFolder(Settings::Folder::Firmware, dir.path());
+        }
+        QFETCH(bool, saved);
+        QCOMPARE(kindOf(path), before);
+        QCOMPARE(contents(kept) != held, saved);
+        if (saved)
+            QCOMPARE(Settings().lastFolder(Settings::Folder::Firmware), dir.path());
+        QFile::remove(path);
+        QDir().rmdir(path);
+    }
+};
+
+VARIMONDE_TEST_MAIN(TestOutputs)
+#include "tst_outputs.moc"
