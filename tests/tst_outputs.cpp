@@ -301,6 +301,58 @@ private slots:
         QFile::remove(path);
         QDir().rmdir(path);
     }
+    // A stall limit or connect timeout beyond a day once overflowed the
+    // milliseconds: the limit struck at once, the timeout was off.
+    void timesWithinADay_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("seconds");
+        QTest::addColumn<int>("status");
+        for (const char *option : {"--stall-limit", "--connect-timeout"}) {
+            QTest::addRow("%s 2147484", option) << option << "2147484" << 2;
+            QTest::addRow("%s 86401", option) << option << "86401" << 2;
+            QTest::addRow("%s 0", option) << option << "0" << 2;
+            QTest::addRow("%s 86400", option) << option << "86400" << 0;
+        }
+    }
+    void timesWithinADay()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, seconds);
+        QFETCH(int, status);
+        const Ran cli = runCli({"--list", "--dry-run", option, seconds});
+        QCOMPARE(cli.status, status);
+        if (status)
+            QCOMPARE(cli.err.section('\n', 0, 0),
+                     "varimonde-setup: " + option +
+                         " takes a whole number of seconds from 1 to 86400, not \"" + seconds +
+                         "\"");
+    }
+
+    // A recall prints a number of labels: none or fewer is refused, saying
+    // what is valid.
+    void quantityIsANumberOfLabels_data()
+    {
+        QTest::addColumn<QString>("quantity");
+        QTest::addColumn<QByteArray>("sent");
+        QTest::newRow("-5") << "-5" << QByteArray();
+        QTest::newRow("0") << "0" << QByteArray();
+        QTest::newRow("32768") << "32768" << QByteArray();
+        QTest::newRow("1") << "1" << QByteArray("!R F F 0 100 A 1\r\n");
+        QTest::newRow("32767") << "32767" << QByteArray("!R F F 0 100 A 32767\r\n");
+    }
+    void quantityIsANumberOfLabels()
+    {
+        QFETCH(QString, quantity);
+        QFETCH(QByteArray, sent);
+        const Ran cli = runCli({"--recall-format", "F", "--quantity", quantity, "--dry-run"});
+        QCOMPARE(cli.out, sent);
+        QCOMPARE(cli.status, sent.isEmpty() ? 2 : 0);
+        if (sent.isEmpty())
+            QVERIFY2(cli.err.contains("Invalid Quantity: enter a whole number of labels from 1 "
+                                      "to 32767"),
+                     qPrintable(cli.err));
+    }
 };
 
 VARIMONDE_TEST_MAIN(TestOutputs)

@@ -361,10 +361,13 @@ private slots:
         QTest::newRow("recall format")
             << QStringList{"Option2", "RecallCMD=fmt;3"} << recallFormat
             << formatRecall("fmt", 3).toLatin1() << QString("Recall format FMT");
+        const QString invalidQuantity = StorageCommands::invalidQuantity + "|DATA STORAGE";
         QTest::newRow("recall format, no number")
             << QStringList{"Option2", "RecallCMD=fmt;abc;<ok>"}
-            << recallFormat + QStringList{"Invalid Quantity|DATA STORAGE"} << QByteArray()
-            << QString("");
+            << recallFormat + QStringList{invalidQuantity} << QByteArray() << QString("");
+        QTest::newRow("recall format, no labels")
+            << QStringList{"Option2", "RecallCMD=fmt;-5;<ok>"}
+            << recallFormat + QStringList{invalidQuantity} << QByteArray() << QString("");
         QTest::newRow("delete") << QStringList{"DeleteCMD=logo"}
                                 << QStringList{"Enter Identifier of Object to Delete|Delete "
                                                "Stored Object|"}

@@ -144,6 +144,8 @@ private:
     QHash<QString, QByteArray> m_read;
 };
 
+constexpr int maxSeconds = 86400;
+
 QString sizeText(qint64 bytes)
 {
     return QLocale::c().toString(bytes) + QStringLiteral(" bytes");
@@ -176,6 +178,22 @@ public:
             return std::nullopt;
         }
         return value;
+    }
+
+    // Milliseconds of a time given in seconds, within a day: beyond that no
+    // printer is worth waiting for, and the milliseconds still fit an int.
+    std::optional<int> milliseconds(const QCommandLineParser &parser, const QString &name)
+    {
+        if (!parser.isSet(name))
+            return std::nullopt;
+        bool ok = false;
+        const int value = parser.value(name).toInt(&ok);
+        if (!ok || value < 1 || value > maxSeconds) {
+            usage(QStringLiteral("%1 takes a whole number of seconds from 1 to %2, not \"%3\"")
+                      .arg(dashed(name), QString::number(maxSeconds), parser.value(name)));
+            return std::nullopt;
+        }
+        return value * 1000;
     }
 
     void readTargets(const QString &path)
@@ -404,11 +422,11 @@ ParsedArguments parseArguments(const QStringList &arguments)
                       QStringLiteral("file")});
     parser.addOption({QStringLiteral("stall-limit"),
                       QStringLiteral("Seconds a printer may take no data before it has failed "
-                                     "(default 10)."),
+                                     "(default 10, at most 86400)."),
                       QStringLiteral("seconds")});
     parser.addOption({QStringLiteral("connect-timeout"),
                       QStringLiteral("Seconds to wait for a network printer to answer (default "
-                                     "5)."),
+                                     "5, at most 86400)."),
                       QStringLiteral("seconds")});
 
     Reader reader{parsed, {}, {}};
@@ -443,11 +461,11 @@ ParsedArguments parseArguments(const QStringList &arguments)
     }
     if (const std::optional<int> jobs = reader.positive(parser, QStringLiteral("jobs")))
         plan.jobs = *jobs;
-    if (const std::optional<int> seconds = reader.positive(parser, QStringLiteral("stall-limit")))
-        plan.stallLimitMs = *seconds * 1000;
-    if (const std::optional<int> seconds =
-            reader.positive(parser, QStringLiteral("connect-timeout")))
-        plan.connectTimeoutMs = *seconds * 1000;
+    if (const std::optional<int> ms = reader.milliseconds(parser, QStringLiteral("stall-limit")))
+        plan.stallLimitMs = *ms;
+    if (const std::optional<int> ms =
+            reader.milliseconds(parser, QStringLiteral("connect-timeout")))
+        plan.connectTimeoutMs = *ms;
     const QList<Written> written = reader.walk(parser);
     if (parsed.usage)
         return parsed;
