@@ -1,9 +1,12 @@
 // What the program writes, and where: a file is replaced whole, a device or
 // pipe written into, a link or another user's file left alone; the settings
-// are read only from a sane file.
+// are read only from a sane file; each printer is sent to once whatever it
+// is called.
 #include "common/SafeWrite.h"
+#include "link/DeviceIdentity.h"
 #include "profile/ProfileStore.h"
 #include "support/CliRun.h"
+#include "support/PseudoTerminal.h"
 #include "support/TestMain.h"
 #include "ui/Settings.h"
 
@@ -352,6 +355,116 @@ private slots:
             QVERIFY2(cli.err.contains("Invalid Quantity: enter a whole number of labels from 1 "
                                       "to 32767"),
                      qPrintable(cli.err));
+    }
+    // A printer named twice, or by two names, is sent to once, with a word
+    // for each repetition; two line settings for one port are refused.
+    void eachPrinterOnce_data()
+    {
+        QTest::addColumn<QStringList>("targets");
+        QTest::addColumn<QString>("file"); // a targets file's lines
+        QTest::addColumn<int>("sends");
+        QTest::addColumn<QStringList>("says");
+        QTest::newRow("twice the same")
+            << QStringList{"COM1", "COM1"} << "" << 1
+            << QStringList{"--to: \"COM1\" is the same printer as \"COM1\" (--to): it is sent "
+                           "to once"};
+        QTest::newRow("COM1 and its device") << QStringList{"COM1", "/dev/ttyS0"} << "" << 1
+                                             << QStringList{"is the same printer as \"COM1\""};
+        QTest::newRow("a device and a link to it")
+            << QStringList{"PTY", "LINK"} << "" << 1
+            << QStringList{"--to: \"LINK\" is the same printer as \"PTY\""};
+        QTest::newRow("host spellings, a file's lines")
+            << QStringList{"tcp://printer.example"}
+            << "tcp://Printer.Example.:9100\n#\ntcp://printer.example\ntcp://h\n"
+            << 2
+            << QStringList{"targets.txt:1: \"tcp://Printer.Example.:9100\" is the same printer "
+                           "as \"tcp://printer.example\" (--to): it is sent to once",
+                           "targets.txt:3: \"tcp://printer.example\" is the same"};
+        QTest::newRow("IPv4 as IPv6") << QStringList{"tcp://[::ffff:127.0.0.1]", "tcp://127.0.0.1"}
+                                      << "" << 1 << QStringList{"is the same printer"};
+        QTest::newRow("other ports")
+            << QStringList{"tcp://h:9100", "tcp://h:9101"} << "" << 2 << QStringList();
+        QTest::newRow("other line settings")
+            << QStringList{"COM1:9600,N,8,1", "COM1:19200,N,8,1"} << "" << 0
+            << QStringList{"\"COM1:19200,N,8,1\" is the same printer as \"COM1:9600,N,8,1\" "
+                           "(--to) with other line settings: give it once"};
+    }
+    void eachPrinterOnce()
+    {
+        QFETCH(QStringList, targets);
+        QFETCH(QString, file);
+        QFETCH(QStringList, says);
+        PseudoTerminal pty;
+        const QString link = dir.filePath("by-id-link");
+        QFile::remove(link);
+        QFile::link(pty.slavePath(), link);
+        QStringList arguments{"--list", "--dry-run"};
+        for (QString target : targets)
+            arguments << "--to" << target.replace("PTY", pty.slavePath()).replace("LINK", link);
+        if (!file.isEmpty()) {
+            put(dir.filePath("targets.txt"), file.toUtf8());
+            arguments << "--targets" << dir.filePath("targets.txt");
+        }
+        const Ran cli = runCli(arguments);
+        QFETCH(int, sends);
+        QCOMPARE(cli.status, sends ? 0 : 2);
+        QCOMPARE(cli.out, list.repeated(sends));
+        QString err = cli.err;
+        err.replace(pty.slavePath(), "PTY").replace(link, "LINK").replace(dir.path() + "/", "");
+        QCOMPARE(err.count('\n'), says.size());
+        for (const QString &line : says)
+            QVERIFY2(err.contains(line), qPrintable(err));
+    }
+
+    // Names in messages as they are: a %1 in a file's name once took the
+    // line number's place.
+    void messagesInOnePass()
+    {
+        const QString path = dir.filePath("shop%1%2.txt");
+        put(path, "COM1\nCOM0\n");
+        const Ran cli = runCli({"--targets", path, "--list", "--dry-run"});
+        QCOMPARE(cli.status, 2);
+        QCOMPARE(cli.err, "varimonde-setup: " + path +
+                              ":2: target \"COM0\": COM ports are numbered 1 to 255\n");
+    }
+
+    void deviceIdentity_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("case, final dot") << "tcp Printer.Example. 9100"
+                                         << "tcp printer.example 9100" << true;
+        QTest::newRow("IPv6 spellings") << "tcp 0:0::1 9100"
+                                        << "tcp ::1 9100" << true;
+        QTest::newRow("IPv4 in IPv6") << "tcp ::ffff:10.0.0.5 9100"
+                                      << "tcp 10.0.0.5 9100" << true;
+        QTest::newRow("ports") << "tcp h 9100"
+                               << "tcp h 9101" << false;
+        QTest::newRow("hosts") << "tcp h1 9100"
+                               << "tcp h2 9100" << false;
+        QTest::newRow("device by link") << "dev PTY"
+                                        << "dev LINK" << true;
+        QTest::newRow("missing, by path") << "dev DIR/x/../y"
+                                          << "dev DIR/y" << true;
+        QTest::newRow("missing, other") << "dev DIR/x"
+                                        << "dev DIR/y" << false;
+    }
+    void deviceIdentity()
+    {
+        PseudoTerminal pty;
+        const QString link = dir.filePath("identity-link");
+        QFile::remove(link);
+        QFile::link(pty.slavePath(), link);
+        const auto identity = [&](QString spec) {
+            spec.replace("PTY", pty.slavePath()).replace("LINK", link).replace("DIR", dir.path());
+            const QStringList parts = spec.split(' ');
+            return parts[0] == "tcp" ? DeviceIdentity::ofNetwork(parts[1], parts[2].toUShort())
+                                     : DeviceIdentity::ofDevice(parts[1]);
+        };
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QTEST(identity(a) == identity(b), "same");
     }
 };
 

@@ -1,6 +1,7 @@
 #include "cli/Arguments.h"
 
 #include "cli/ProfileImport.h"
+#include "cli/TargetList.h"
 #include "common/ChunkedFileReader.h"
 #include "common/StopSignal.h"
 #include "printer/ConfigBlock.h"
@@ -157,6 +158,7 @@ public:
     ParsedArguments &parsed;
     Files files;
     QHash<QString, bool> firmwareNoted;
+    TargetList targets;
 
     void error(const QString &line) { parsed.errors << line; }
 
@@ -198,22 +200,8 @@ public:
 
     void readTargets(const QString &path)
     {
-        const std::optional<QByteArray> bytes = files.read(path);
-        if (!bytes)
-            return;
-        const QStringList lines = QString::fromUtf8(*bytes).split(QLatin1Char('\n'));
-        for (int i = 0; i < lines.size(); ++i) {
-            // A comment starts the line or follows a blank.
-            static const QRegularExpression comment(QStringLiteral("(^|\\s)#.*$"));
-            const QString line = QString(lines[i]).remove(comment).trimmed();
-            if (line.isEmpty())
-                continue;
-            const std::variant<Target, QString> target = Target::parse(line);
-            if (const QString *why = std::get_if<QString>(&target))
-                error(QStringLiteral("%1:%2: %3").arg(path).arg(i + 1).arg(*why));
-            else
-                parsed.plan.targets << std::get<Target>(target);
-        }
+        if (const std::optional<QByteArray> bytes = files.read(path))
+            targets.addFile(*bytes, path);
     }
 
     // The actions in the order written, each with the modifiers after it.
@@ -429,7 +417,7 @@ ParsedArguments parseArguments(const QStringList &arguments)
                                      "5, at most 86400)."),
                       QStringLiteral("seconds")});
 
-    Reader reader{parsed, {}, {}};
+    Reader reader{parsed, {}, {}, {}};
     if (!parser.parse(arguments)) {
         reader.usage(parser.errorText());
         return parsed;
@@ -470,15 +458,13 @@ ParsedArguments parseArguments(const QStringList &arguments)
     if (parsed.usage)
         return parsed;
 
-    for (const QString &written : parser.values(QStringLiteral("to"))) {
-        const std::variant<Target, QString> target = Target::parse(written);
-        if (const QString *why = std::get_if<QString>(&target))
-            reader.error(*why);
-        else
-            plan.targets << std::get<Target>(target);
-    }
+    for (const QString &written : parser.values(QStringLiteral("to")))
+        reader.targets.add(written, QStringLiteral("--to"));
     for (const QString &path : parser.values(QStringLiteral("targets")))
         reader.readTargets(path);
+    plan.targets = reader.targets.targets;
+    plan.notes << reader.targets.warnings;
+    parsed.errors << reader.targets.errors;
     if (plan.targets.isEmpty() && !plan.dryRun && reader.files.errors.isEmpty() &&
         parsed.errors.isEmpty())
         reader.usage(QStringLiteral("no printer to send to: give --to or --targets"));
