@@ -1,8 +1,9 @@
-// What the program writes, and where: a file is replaced whole, a device or
-// pipe written into, a link or another user's file left alone; the settings
-// are read only from a sane file; each printer is sent to once whatever it
-// is called.
+// What the program writes and shows, and where: a file is replaced whole, a
+// device or pipe written into, a link or another user's file left alone;
+// the settings are read only from a sane file; each printer is sent to once
+// whatever it is called; what reaches a terminal cannot drive it.
 #include "common/SafeWrite.h"
+#include "common/TerminalText.h"
 #include "link/DeviceIdentity.h"
 #include "profile/ProfileStore.h"
 #include "support/CliRun.h"
@@ -304,6 +305,7 @@ private slots:
         QFile::remove(path);
         QDir().rmdir(path);
     }
+
     // A stall limit or connect timeout beyond a day once overflowed the
     // milliseconds: the limit struck at once, the timeout was off.
     void timesWithinADay_data()
@@ -356,6 +358,7 @@ private slots:
                                       "to 32767"),
                      qPrintable(cli.err));
     }
+
     // A printer named twice, or by two names, is sent to once, with a word
     // for each repetition; two line settings for one port are refused.
     void eachPrinterOnce_data()
@@ -426,6 +429,40 @@ private slots:
         QCOMPARE(cli.status, 2);
         QCOMPARE(cli.err, "varimonde-setup: " + path +
                               ":2: target \"COM0\": COM ports are numbered 1 to 255\n");
+        // A %2 in a target (an IPv6 scope) in the closing table.
+        const QString scoped = "tcp://[::1%2]:1";
+        const Ran table = runCli({"--to", scoped, "--list", "--connect-timeout", "1"});
+        QCOMPARE(table.status, 1);
+        QVERIFY2(table.out.split('\n').value(1).startsWith(scoped.toUtf8() + "  failed  "),
+                 table.out);
+    }
+
+    // On a terminal, control characters and bidirectional marks from files
+    // and names are shown written out; into a pipe they pass as they are.
+    void terminalsSeeEscapes()
+    {
+        const QString path = dir.filePath("evil\u202Etxt.targets");
+        put(path, "\x1b]0;owned\x07\n\x1b[2J\u2067x\n\u009b31m\tcaf\u00e9\n");
+        PseudoTerminal terminal;
+        QProcess cli;
+        const int fd = terminal.slaveFd();
+        cli.setChildProcessModifier([fd] {
+            ::dup2(fd, STDOUT_FILENO);
+            ::dup2(fd, STDERR_FILENO);
+        });
+        cli.start(VARIMONDE_SETUP_BINARY, {"--targets", path, "--list"});
+        QVERIFY(cli.waitForFinished(10000));
+        QCOMPARE(cli.exitCode(), 2);
+        const QString shown = QString::fromUtf8(terminal.readAvailable());
+        const QString escapedPath = dir.filePath("evil\\u202etxt.targets");
+        QVERIFY2(shown.contains(escapedPath + ":1: target \"\\x1b]0;owned\\x07\"") &&
+                     shown.contains(escapedPath + ":2: target \"\\x1b[2J\\u2067x\"") &&
+                     shown.contains(escapedPath + ":3: target \"\\u009b31m\\x09caf\u00e9\""),
+                 qPrintable(shown));
+        QVERIFY(!shown.contains(QChar(0x1b)) && !shown.contains(QChar(0x202e)) &&
+                !shown.contains(QChar(0x2067)) && !shown.contains(QChar(0x07)));
+        const Ran piped = runCli({"--targets", path, "--list"});
+        QVERIFY(piped.err.contains(path + ":1: target \"\x1b]0;owned\x07\""));
     }
 
     void deviceIdentity_data()

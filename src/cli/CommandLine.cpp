@@ -89,12 +89,13 @@ int main(int argc, char **argv)
     if (!out.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered) ||
         !err.open(STDERR_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered))
         return 2;
-    bool terminal = false;
+    Console console{out, err};
 #ifdef Q_OS_UNIX
-    const QByteArray term = qgetenv("TERM");
-    terminal = ::isatty(STDERR_FILENO) && term != "dumb";
+    console.errIsTerminal = ::isatty(STDERR_FILENO);
+    console.outIsTerminal = ::isatty(STDOUT_FILENO);
+    console.terminal = console.errIsTerminal && qgetenv("TERM") != "dumb";
 #endif
-    return run(QCoreApplication::arguments(), Console{out, err, terminal}, true);
+    return run(QCoreApplication::arguments(), console, true);
 }
 
 } // namespace CommandLine
