@@ -252,6 +252,7 @@ struct ForkedPrinters {
             close(toChild[1]);
             close(fromChild[0]);
             long long total = 0;
+            received = 0; // what the parent's printers took is not ours
             {
                 Printers printers(count, true);
                 (void)!write(fromChild[1], printers.ports.data(),

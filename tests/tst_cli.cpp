@@ -8,6 +8,7 @@
 #include "printer/StorageCommands.h"
 #include "profile/ProfileRecord.h"
 #include "support/Pictures.h"
+#include "support/CliRun.h"
 #include "support/TestMain.h"
 #include "support/WindowDriver.h"
 
@@ -32,23 +33,6 @@ Q_DECLARE_METATYPE(ProfileRecord)
 
 namespace
 {
-
-struct Ran {
-    int status;
-    QByteArray out;
-    QString err;
-};
-
-// The command line in this process, as a script would run it.
-Ran runCli(const QStringList &arguments)
-{
-    QBuffer out, err;
-    out.open(QIODevice::WriteOnly);
-    err.open(QIODevice::WriteOnly);
-    const int status = CommandLine::run(QStringList{"varimonde-setup"} + arguments,
-                                        Console{out, err, false}, false);
-    return {status, out.data(), QString::fromUtf8(err.data())};
-}
 
 QByteArray profile(const ProfileRecord &record)
 {
@@ -505,7 +489,8 @@ private slots:
         const Ran cli = runCli({"--to", printer.target(), "--list", "--report", path});
         QTRY_COMPARE(printer.received, QByteArray("!L\r\n"));
         QCOMPARE(cli.status, 1);
-        QVERIFY2(cli.err.contains("cannot write the report " + path), qPrintable(cli.err));
+        QVERIFY2(cli.err.contains("cannot write the report: ") && cli.err.contains(path),
+                 qPrintable(cli.err));
         QVERIFY(!QFileInfo(path).isFile());
     }
 

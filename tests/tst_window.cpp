@@ -399,10 +399,13 @@ private slots:
             << QStringList{"Option2", "RecallCMD=fmt;3"} << recallFormat
             << Bytes([] { return StorageCommands::formatRecall("fmt", 3).toLatin1(); })
             << QString("Recall format FMT");
+        const QString invalidQuantity = StorageCommands::invalidQuantity + "|DATA STORAGE";
         QTest::newRow("recall format, no number")
             << QStringList{"Option2", "RecallCMD=fmt;abc;<ok>"}
-            << recallFormat + QStringList{"Invalid Quantity|DATA STORAGE"} << nothing
-            << QString("");
+            << recallFormat + QStringList{invalidQuantity} << nothing << QString("");
+        QTest::newRow("recall format, no labels")
+            << QStringList{"Option2", "RecallCMD=fmt;-5;<ok>"}
+            << recallFormat + QStringList{invalidQuantity} << nothing << QString("");
         QTest::newRow("delete") << QStringList{"DeleteCMD=logo"}
                                 << QStringList{"Enter Identifier of Object to Delete|Delete "
                                                "Stored Object|"}

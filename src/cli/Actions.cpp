@@ -1,6 +1,5 @@
 #include "cli/Actions.h"
 
-#include "common/NumberText.h"
 #include "link/PrinterLink.h"
 #include "printer/CalibrationBlocks.h"
 #include "printer/FormatLines.h"
@@ -168,12 +167,12 @@ Built recallFormat(const QString &label, const QString &identifier, const QStrin
     if (const std::optional<QString> refusal =
             identifierArgumentRefusal(identifier, IdentifierUse::Recall))
         refusals << *refusal;
-    const NumberText::Converted<std::int16_t> count = NumberText::toInt16(quantity);
-    if (std::holds_alternative<Failure>(count))
+    const std::optional<std::int16_t> count = StorageCommands::recallQuantity(quantity);
+    if (!count)
         refusals << StorageCommands::invalidQuantity;
     if (!refusals.isEmpty())
         return {std::nullopt, refusals};
-    return text(label, StorageCommands::formatRecall(identifier, std::get<std::int16_t>(count)));
+    return text(label, StorageCommands::formatRecall(identifier, *count));
 }
 
 Built deleteObject(const QString &label, const QString &identifier)

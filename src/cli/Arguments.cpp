@@ -2,6 +2,7 @@
 
 #include "cli/DryRun.h"
 #include "cli/ProfileImport.h"
+#include "cli/TargetList.h"
 #include "common/ChunkedFileReader.h"
 #include "printer/ConfigBlock.h"
 #include "profile/ProfileStore.h"
@@ -154,6 +155,8 @@ private:
     QHash<QString, QByteArray> m_read;
 };
 
+constexpr int maxSeconds = 86400;
+
 QString sizeText(qint64 bytes)
 {
     return QLocale::c().toString(bytes) + QStringLiteral(" bytes");
@@ -165,6 +168,7 @@ public:
     ParsedArguments &parsed;
     Files files;
     QHash<QString, bool> firmwareNoted;
+    TargetList targets;
 
     void error(const QString &line) { parsed.errors << line; }
 
@@ -188,24 +192,26 @@ public:
         return value;
     }
 
+    // Milliseconds of a time given in seconds, within a day: beyond that no
+    // printer is worth waiting for, and the milliseconds still fit an int.
+    std::optional<int> milliseconds(const QCommandLineParser &parser, const QString &name)
+    {
+        if (!parser.isSet(name))
+            return std::nullopt;
+        bool ok = false;
+        const int value = parser.value(name).toInt(&ok);
+        if (!ok || value < 1 || value > maxSeconds) {
+            usage(QStringLiteral("%1 takes a whole number of seconds from 1 to %2, not \"%3\"")
+                      .arg(dashed(name), QString::number(maxSeconds), parser.value(name)));
+            return std::nullopt;
+        }
+        return value * 1000;
+    }
+
     void readTargets(const QString &path)
     {
-        const std::optional<QByteArray> bytes = files.read(path);
-        if (!bytes)
-            return;
-        const QStringList lines = QString::fromUtf8(*bytes).split(QLatin1Char('\n'));
-        for (int i = 0; i < lines.size(); ++i) {
-            // A comment starts the line or follows a blank.
-            static const QRegularExpression comment(QStringLiteral("(^|\\s)#.*$"));
-            const QString line = QString(lines[i]).remove(comment).trimmed();
-            if (line.isEmpty())
-                continue;
-            const std::variant<Target, QString> target = Target::parse(line);
-            if (const QString *why = std::get_if<QString>(&target))
-                error(QStringLiteral("%1:%2: %3").arg(path).arg(i + 1).arg(*why));
-            else
-                parsed.plan.targets << std::get<Target>(target);
-        }
+        if (const std::optional<QByteArray> bytes = files.read(path))
+            targets.addFile(*bytes, path);
     }
 
     // The actions in the order written, each with the modifiers after it.
@@ -474,14 +480,14 @@ ParsedArguments parseArguments(const QStringList &arguments)
                       QStringLiteral("file")});
     parser.addOption({QStringLiteral("stall-limit"),
                       QStringLiteral("Seconds a printer may take no data before it has failed "
-                                     "(default 10)."),
+                                     "(default 10, at most 86400)."),
                       QStringLiteral("seconds")});
     parser.addOption({QStringLiteral("connect-timeout"),
                       QStringLiteral("Seconds to wait for a network printer to answer (default "
-                                     "5)."),
+                                     "5, at most 86400)."),
                       QStringLiteral("seconds")});
 
-    Reader reader{parsed, {}, {}};
+    Reader reader{parsed, {}, {}, {}};
     if (!parser.parse(arguments)) {
         reader.usage(parser.errorText());
         return parsed;
@@ -513,24 +519,22 @@ ParsedArguments parseArguments(const QStringList &arguments)
     }
     if (const std::optional<int> jobs = reader.positive(parser, QStringLiteral("jobs")))
         plan.jobs = *jobs;
-    if (const std::optional<int> seconds = reader.positive(parser, QStringLiteral("stall-limit")))
-        plan.stallLimitMs = *seconds * 1000;
-    if (const std::optional<int> seconds =
-            reader.positive(parser, QStringLiteral("connect-timeout")))
-        plan.connectTimeoutMs = *seconds * 1000;
+    if (const std::optional<int> ms = reader.milliseconds(parser, QStringLiteral("stall-limit")))
+        plan.stallLimitMs = *ms;
+    if (const std::optional<int> ms =
+            reader.milliseconds(parser, QStringLiteral("connect-timeout")))
+        plan.connectTimeoutMs = *ms;
     const QList<Written> written = reader.walk(parser);
     if (parsed.usage)
         return parsed;
 
-    for (const QString &written : parser.values(QStringLiteral("to"))) {
-        const std::variant<Target, QString> target = Target::parse(written);
-        if (const QString *why = std::get_if<QString>(&target))
-            reader.error(*why);
-        else
-            plan.targets << std::get<Target>(target);
-    }
+    for (const QString &written : parser.values(QStringLiteral("to")))
+        reader.targets.add(written, QStringLiteral("--to"));
     for (const QString &path : parser.values(QStringLiteral("targets")))
         reader.readTargets(path);
+    plan.targets = reader.targets.targets;
+    plan.notes << reader.targets.warnings;
+    parsed.errors << reader.targets.errors;
     if (plan.targets.isEmpty() && !plan.dryRun && reader.files.errors.isEmpty() &&
         parsed.errors.isEmpty())
         reader.usage(QStringLiteral("no printer to send to: give --to or --targets"));

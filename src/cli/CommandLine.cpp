@@ -3,10 +3,10 @@
 #include "cli/Arguments.h"
 #include "cli/DryRun.h"
 #include "cli/Runner.h"
+#include "common/SafeWrite.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 
 #include <cstring>
 
@@ -43,10 +43,9 @@ int writeDryRun(const Plan &plan, const Console &console)
         console.out.write(bytes);
         return 0;
     }
-    QSaveFile file(plan.output);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        console.say(QStringLiteral("varimonde-setup: cannot write %1: %2")
-                        .arg(plan.output, file.errorString()));
+    if (const std::optional<Failure> failure = SafeWrite::write(plan.output, bytes)) {
+        console.say(QStringLiteral("varimonde-setup: cannot write the output: ") +
+                    failure->description);
         return 1;
     }
     return 0;
@@ -90,12 +89,13 @@ int main(int argc, char **argv)
     if (!out.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered) ||
         !err.open(STDERR_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered))
         return 2;
-    bool terminal = false;
+    Console console{out, err};
 #ifdef Q_OS_UNIX
-    const QByteArray term = qgetenv("TERM");
-    terminal = ::isatty(STDERR_FILENO) && term != "dumb";
+    console.errIsTerminal = ::isatty(STDERR_FILENO);
+    console.outIsTerminal = ::isatty(STDOUT_FILENO);
+    console.terminal = console.errIsTerminal && qgetenv("TERM") != "dumb";
 #endif
-    return run(QCoreApplication::arguments(), Console{out, err, terminal}, true);
+    return run(QCoreApplication::arguments(), console, true);
 }
 
 } // namespace CommandLine

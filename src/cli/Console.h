@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/TerminalText.h"
+
 #include <QIODevice>
 #include <QString>
 
@@ -10,6 +12,18 @@ struct Console {
     QIODevice &out;
     QIODevice &err;
     bool terminal = false;
+    // Whether each stream is a terminal: what came from files and names is
+    // then shown with its control characters escaped (TerminalText).
+    bool errIsTerminal = false;
+    bool outIsTerminal = false;
 
-    void say(const QString &line) const { err.write((line + QLatin1Char('\n')).toUtf8()); }
+    void say(const QString &line) const
+    {
+        err.write(
+            ((errIsTerminal ? TerminalText::escaped(line) : line) + QLatin1Char('\n')).toUtf8());
+    }
+    void print(const QString &text) const
+    {
+        out.write((outIsTerminal ? TerminalText::escapedLines(text) : text).toUtf8());
+    }
 };

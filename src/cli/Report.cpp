@@ -31,23 +31,25 @@ QString table(const QList<PrinterJob *> &jobs)
     int targetWidth = 6;
     for (const PrinterJob *job : jobs)
         targetWidth = std::max<int>(targetWidth, job->target().written.size());
-    const QString row = QStringLiteral("%1  %2  %3  %4  %5\n");
-    QString text = row.arg(QStringLiteral("TARGET"), -targetWidth)
-                       .arg(QStringLiteral("OUTCOME"), -9)
-                       .arg(QStringLiteral("BYTES"), 13)
-                       .arg(QStringLiteral("SECONDS"), 8)
-                       .arg(QStringLiteral("FAILURE"));
+    // Padded by hand rather than with chained arg(): a %2 in a target or a
+    // failure would be taken for a place to fill.
+    const auto row = [targetWidth](const QString &target, const QString &outcome,
+                                   const QString &bytes, const QString &seconds,
+                                   const QString &failure) {
+        return target.leftJustified(targetWidth) + QStringLiteral("  ") + outcome.leftJustified(9) +
+               QStringLiteral("  ") + bytes.rightJustified(13) + QStringLiteral("  ") +
+               seconds.rightJustified(8) + QStringLiteral("  ") + failure + QLatin1Char('\n');
+    };
+    QString text = row(QStringLiteral("TARGET"), QStringLiteral("OUTCOME"), QStringLiteral("BYTES"),
+                       QStringLiteral("SECONDS"), QStringLiteral("FAILURE"));
     int sent = 0, failed = 0, cancelled = 0;
     for (const PrinterJob *job : jobs) {
         const QString word = outcomeWord(*job);
         sent += word == QLatin1String("sent");
         failed += word == QLatin1String("failed");
         cancelled += word == QLatin1String("cancelled");
-        text += row.arg(job->target().written, -targetWidth)
-                    .arg(word, -9)
-                    .arg(QLocale::c().toString(job->sent()), 13)
-                    .arg(QString::number(job->seconds(), 'f', 1), 8)
-                    .arg(job->failure());
+        text += row(job->target().written, word, QLocale::c().toString(job->sent()),
+                    QString::number(job->seconds(), 'f', 1), job->failure());
     }
     return text + QStringLiteral("%1 printer%2: %3 sent, %4 failed, %5 cancelled\n")
                       .arg(jobs.size())

@@ -2,13 +2,13 @@
 
 #include "cli/PrinterJob.h"
 #include "cli/Report.h"
+#include "common/SafeWrite.h"
 #include "link/TransferProgress.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QHash>
 #include <QLocale>
-#include <QSaveFile>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -161,12 +161,12 @@ QString Runner::progressLine(PrinterJob *job) const
     Shown &line = m_shown.at(job);
     line.progress.update(job->sent(), line.clock.elapsed());
     const int action = job->actionIndex();
+    // One pass: a %2 in a target's name stays as it is.
     return QStringLiteral("  %1  [%2/%3] %4%  %5")
-        .arg(job->target().written)
-        .arg(action + 1)
-        .arg(job->actions().size())
-        .arg(line.progress.percent(), 3)
-        .arg(line.progress.describe(QStringLiteral("sent")));
+        .arg(job->target().written, QString::number(action + 1),
+             QString::number(job->actions().size()),
+             QString::number(line.progress.percent()).rightJustified(3),
+             line.progress.describe(QStringLiteral("sent")));
 }
 
 void Runner::drawProgress()
@@ -177,7 +177,7 @@ void Runner::drawProgress()
         text += QStringLiteral("\r\x1b[%1A").arg(m_drawnLines);
     text += QStringLiteral("\r\x1b[J");
     for (const QString &line : std::as_const(m_doneLines))
-        text += line + QLatin1Char('\n');
+        text += TerminalText::escaped(line) + QLatin1Char('\n');
     m_doneLines.clear();
     const int room = terminalRows() - 2;
     int lines = 0;
@@ -187,7 +187,7 @@ void Runner::drawProgress()
             ++lines;
             break;
         }
-        text += progressLine(job) + QLatin1Char('\n');
+        text += TerminalText::escaped(progressLine(job)) + QLatin1Char('\n');
         ++lines;
     }
     m_drawnLines = lines;
@@ -254,13 +254,12 @@ int Runner::run()
 #endif
 
     const int status = exitStatus();
-    m_console.out.write(Report::table(m_jobs).toUtf8());
+    m_console.print(Report::table(m_jobs));
     if (!m_plan.report.isEmpty()) {
-        QSaveFile file(m_plan.report);
-        if (!file.open(QIODevice::WriteOnly) || file.write(Report::json(m_jobs, status)) < 0 ||
-            !file.commit()) {
-            m_console.say(QStringLiteral("varimonde-setup: cannot write the report %1: %2")
-                              .arg(m_plan.report, file.errorString()));
+        if (const std::optional<Failure> failure =
+                SafeWrite::write(m_plan.report, Report::json(m_jobs, status))) {
+            m_console.say(QStringLiteral("varimonde-setup: cannot write the report: ") +
+                          failure->description);
             return status == AllSent ? SomeFailed : status;
         }
     }

@@ -1,5 +1,6 @@
 #include "cli/Target.h"
 
+#include "link/DeviceIdentity.h"
 #include "link/PortNames.h"
 #include "link/PrinterLink.h"
 #include "link/SerialSettings.h"
@@ -151,7 +152,19 @@ void Target::configure(PrinterLink &link) const
     }
 }
 
+QString Target::identify() const
+{
+    if (kind == Kind::Network)
+        return DeviceIdentity::ofNetwork(host, port);
+    return DeviceIdentity::ofDevice(portName());
+}
+
 QString Target::portKey() const
+{
+    return identity.isEmpty() ? portName() : identity;
+}
+
+QString Target::portName() const
 {
     const PortNames names;
     switch (kind) {

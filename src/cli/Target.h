@@ -20,6 +20,8 @@ struct Target {
     QString parallelName;
     QString host;
     quint16 port = 0;
+    // What the printer is (identify()), fixed when the targets are gathered.
+    QString identity;
 
     // The target, or why the text names none.
     static std::variant<Target, QString> parse(const QString &written);
@@ -27,8 +29,14 @@ struct Target {
     // Sets up a fresh link to send to this printer only.
     void configure(PrinterLink &link) const;
 
-    // Targets that share a key share a port: one transfer at a time.
+    // Targets that share a key share a port: one transfer at a time. The
+    // identity, once set; until then the port's name.
     QString portKey() const;
+    // The device or network printer this target leads to now, whatever it
+    // is called (DeviceIdentity).
+    QString identify() const;
+    // The device the target names, or "tcp:host:port".
+    QString portName() const;
     // Network and USB printers can all be sent to at once; serial and
     // parallel ports are usually a handful on one computer.
     bool isPort() const { return kind == Kind::Serial || kind == Kind::Parallel; }

@@ -1,5 +1,6 @@
 #include "printer/StorageCommands.h"
 
+#include "common/NumberText.h"
 #include "printer/CommandLines.h"
 
 #include <cstring>
@@ -86,6 +87,15 @@ QString graphicRecall(const QString &identifier)
                                      QStringLiteral("GRAPHIC RECALL ") +
                                          upperIdentifier(identifier) + QStringLiteral(" 250 200 "),
                                      QStringLiteral("END")});
+}
+
+std::optional<std::int16_t> recallQuantity(const QString &text)
+{
+    const NumberText::Converted<std::int16_t> quantity = NumberText::toInt16(text);
+    const std::int16_t *count = std::get_if<std::int16_t>(&quantity);
+    if (!count || *count < 1)
+        return std::nullopt;
+    return *count;
 }
 
 QString formatRecall(const QString &identifier, std::int16_t quantity)

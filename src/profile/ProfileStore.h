@@ -10,7 +10,7 @@
 
 // Writes a record at the start of a file without shortening it: bytes of a
 // longer file after the record stay. A record too long for its slot fails
-// before any file is created or opened; a file created for a record that
-// could not be written is removed.
+// before any file is created or opened; one that cannot be written leaves
+// the file as it was (SafeWrite).
 std::optional<Failure> writeProfile(const QString &path, const ProfileRecord &record);
 std::variant<ProfileRecord, Failure> readProfile(const QString &path);

@@ -2,7 +2,6 @@
 
 #include "common/ChunkedFileReader.h"
 #include "common/FileReadJob.h"
-#include "common/NumberText.h"
 #include "common/StopSignal.h"
 #include "printer/FormatLines.h"
 #include "printer/GraphicCheck.h"
@@ -460,15 +459,14 @@ void StoragePage::recallFormat()
         refuseIdentifier(m_services.window, identifier, StorageCommands::IdentifierUse::Recall,
                          storageTitle))
         return;
-    const NumberText::Converted<std::int16_t> quantity = NumberText::toInt16(quantityText);
-    if (std::holds_alternative<Failure>(quantity)) {
+    const std::optional<std::int16_t> quantity = StorageCommands::recallQuantity(quantityText);
+    if (!quantity) {
         Dialogs::showMessage(m_services.window, StorageCommands::invalidQuantity, storageTitle);
         return;
     }
     m_services.printer.describeNext(QStringLiteral("Recall format ") +
                                     StorageCommands::upperIdentifier(identifier));
-    m_services.printer.printText(
-        StorageCommands::formatRecall(identifier, std::get<std::int16_t>(quantity)));
+    m_services.printer.printText(StorageCommands::formatRecall(identifier, *quantity));
 }
 
 void StoragePage::deleteObject()

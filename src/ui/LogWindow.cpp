@@ -1,5 +1,6 @@
 #include "ui/LogWindow.h"
 
+#include "common/SafeWrite.h"
 #include "common/SendLog.h"
 #include "ui/Dialogs.h"
 
@@ -11,7 +12,6 @@
 #include <QItemSelectionModel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -102,11 +102,8 @@ void LogWindow::saveAs()
     m_saveDialog.setCancelError(true);
     if (m_saveDialog.showSave())
         return;
-    QSaveFile file(m_saveDialog.fileName());
-    const QByteArray text = m_log.toText().toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        Dialogs::showMessage(this,
-                             tr("The log could not be saved to %1: %2")
-                                 .arg(m_saveDialog.fileName(), file.errorString()),
+    if (const std::optional<Failure> failure =
+            SafeWrite::write(m_saveDialog.fileName(), m_log.toText().toUtf8()))
+        Dialogs::showMessage(this, tr("The log could not be saved: %1").arg(failure->description),
                              windowTitle());
 }

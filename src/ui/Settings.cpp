@@ -1,5 +1,7 @@
 #include "ui/Settings.h"
 
+#include "common/SettingsFile.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -31,18 +33,12 @@ const QString linkGroup = QStringLiteral("link");
 
 } // namespace
 
-Settings::Settings() : m_store(std::make_unique<QSettings>(filePath(), QSettings::IniFormat))
+Settings::Settings()
+    : m_file(std::make_unique<SettingsFile>(filePath())), m_store(&m_file->store()),
+      m_readable(m_file->wasRead())
 {
-    if (m_store->status() == QSettings::NoError)
-        return;
-    m_readable = false;
-    qWarning("varimonde-setup: ignoring the settings in %s, which cannot be %s; starting values "
-             "apply, and the file is written afresh",
-             qPrintable(QDir::toNativeSeparators(filePath())),
-             m_store->status() == QSettings::AccessError ? "read" : "understood");
-    // What could be parsed of a damaged file is no more trustworthy than
-    // the rest.
-    m_store->clear();
+    for (const QString &warning : m_file->warnings())
+        qWarning("varimonde-setup: %s", qPrintable(warning));
 }
 
 Settings::~Settings() = default;
@@ -114,10 +110,10 @@ void Settings::setLink(const Link &link)
 void Settings::reset()
 {
     m_store->clear();
-    m_store->sync();
+    m_file->sync();
 }
 
 void Settings::sync()
 {
-    m_store->sync();
+    m_file->sync();
 }

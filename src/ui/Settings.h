@@ -7,11 +7,13 @@
 #include <memory>
 
 class QSettings;
+class SettingsFile;
 
 // What the program remembers between runs, kept in the user's configuration
 // folder, one group per subject. A file that cannot be read or parsed is
 // ignored with a warning: every value then has its starting value, and the
-// file is written afresh on the way out.
+// file is written afresh on the way out. One that is not a regular file of
+// sane size, or may not be written (SettingsFile), is left as it is.
 class Settings
 {
 public:
@@ -64,6 +66,7 @@ protected:
     void setValue(const QString &group, const QString &key, const QVariant &value);
 
 private:
-    std::unique_ptr<QSettings> m_store;
+    std::unique_ptr<SettingsFile> m_file;
+    QSettings *m_store;
     bool m_readable = true;
 };

@@ -1,0 +1,248 @@
+#include "common/SafeWrite.h"
+
+#include "common/FileFailure.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QSaveFile>
+
+#include <cerrno>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace SafeWrite
+{
+
+namespace
+{
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+Failure refused(const QString &path, const QString &why)
+{
+    return {FailureCode::BadFileName, shown(path) + QStringLiteral(" was not written: ") + why};
+}
+
+#ifdef Q_OS_UNIX
+
+// Standard output and error by the names a shell user gives them; they are
+// the caller's own streams, whatever they lead to.
+int standardStream(const QString &path)
+{
+    if (path == QLatin1String("/dev/stdout") || path == QLatin1String("/dev/fd/1"))
+        return STDOUT_FILENO;
+    if (path == QLatin1String("/dev/stderr") || path == QLatin1String("/dev/fd/2"))
+        return STDERR_FILENO;
+    return -1;
+}
+
+// 0, or the errno of the failed write.
+int writeAll(int fd, QByteArrayView bytes)
+{
+    const char *data = bytes.data();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, size_t(left));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        data += written;
+        left -= written;
+    }
+    return 0;
+}
+
+std::optional<Failure> refusalOf(const QString &path, const struct stat &status, Targets targets,
+                                 const Caller &caller)
+{
+    if (S_ISLNK(status.st_mode))
+        return refused(path, QStringLiteral("it is a symbolic link, and nothing is written "
+                                            "through one; name the file itself."));
+    if (S_ISDIR(status.st_mode))
+        return refused(path, QStringLiteral("it is a folder; name a file in it."));
+    const bool stream = S_ISCHR(status.st_mode) || S_ISFIFO(status.st_mode);
+    if (!S_ISREG(status.st_mode) && !(stream && targets == Targets::FilesOrStreams))
+        return refused(path, targets == Targets::FilesOnly
+                                 ? QStringLiteral("only a regular file is written here.")
+                                 : QStringLiteral("it is neither a file, a character device "
+                                                  "nor a pipe."));
+    // A device everyone may write to (a terminal, the null device) is no
+    // one's property.
+    const bool everyones = stream && (status.st_mode & S_IWOTH);
+    if (caller.root && status.st_uid != caller.realUser && !everyones)
+        return refused(path,
+                       QStringLiteral("it belongs to user %1, not to user %2 for whom "
+                                      "the program runs as root.")
+                           .arg(QString::number(status.st_uid), QString::number(caller.realUser)));
+    return std::nullopt;
+}
+
+std::optional<Failure> writeStream(const QString &path, QByteArrayView bytes, Targets targets,
+                                   const Caller &caller)
+{
+    int fd;
+    do {
+        fd = ::open(QFile::encodeName(path).constData(),
+                    O_WRONLY | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        return FileFailure::fromErrno(errno, path);
+    // What was opened is checked again: the name may have been swapped.
+    struct stat status {
+    };
+    std::optional<Failure> failure;
+    if (::fstat(fd, &status) != 0)
+        failure = FileFailure::fromErrno(errno, path);
+    else if (S_ISREG(status.st_mode))
+        failure = refused(path, QStringLiteral("it changed while it was being written."));
+    else
+        failure = refusalOf(path, status, targets, caller);
+    if (!failure) {
+        if (const int error = writeAll(fd, bytes))
+            failure = FileFailure::fromErrno(error, path);
+    }
+    ::close(fd);
+    return failure;
+}
+
+// A new file beside the old one, filled, then renamed over it: rename()
+// replaces the name itself and never follows a link put there meanwhile.
+std::optional<Failure> replaceFile(const QString &path, QByteArrayView bytes, Kind kind,
+                                   const struct stat &old, const Caller &caller)
+{
+    const QFileInfo info(path);
+    const QString folder = info.absolutePath();
+    QString temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary = folder + QStringLiteral("/.") + info.fileName() + QLatin1Char('.') +
+                    QString::number(QRandomGenerator::global()->generate(), 36);
+        fd = ::open(QFile::encodeName(temporary).constData(),
+                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST && errno != EINTR)
+            break;
+    }
+    if (fd < 0)
+        return FileFailure::fromErrno(errno, path);
+    int error = 0;
+    if (kind == Kind::ReplaceFile)
+        ::fchmod(fd, old.st_mode & 07777);
+    // Root writes the file for the user it acts for, who may write it next time.
+    if (caller.root && ::geteuid() == 0) {
+        const bool replaced = kind == Kind::ReplaceFile;
+        if (::fchown(fd, caller.realUser, replaced ? old.st_gid : caller.realGroup) != 0)
+            error = errno;
+    }
+    if (!error)
+        error = writeAll(fd, bytes);
+    if (!error && ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && !error)
+        error = errno;
+    if (!error && ::rename(QFile::encodeName(temporary).constData(),
+                           QFile::encodeName(path).constData()) != 0)
+        error = errno;
+    if (error) {
+        ::unlink(QFile::encodeName(temporary).constData());
+        return FileFailure::fromErrno(error, path);
+    }
+    return std::nullopt;
+}
+
+#endif
+
+} // namespace
+
+Caller Caller::current()
+{
+    Caller caller;
+#ifdef Q_OS_UNIX
+    caller.root = ::getuid() == 0;
+    if (caller.root) {
+        bool userOk = false, groupOk = false;
+        const uint user = qEnvironmentVariable("SUDO_UID").toUInt(&userOk);
+        const uint group = qEnvironmentVariable("SUDO_GID").toUInt(&groupOk);
+        caller.realUser = userOk ? user : 0;
+        caller.realGroup = userOk && groupOk ? group : 0;
+    }
+#endif
+    return caller;
+}
+
+Checked check(const QString &path, Targets targets, const Caller &caller)
+{
+    if (path.isEmpty())
+        return {std::nullopt, refused(path, QStringLiteral("no file name was given."))};
+#ifdef Q_OS_UNIX
+    if (standardStream(path) >= 0)
+        return {targets == Targets::FilesOrStreams ? std::optional<Kind>(Kind::Stream)
+                                                   : std::nullopt,
+                targets == Targets::FilesOrStreams
+                    ? std::nullopt
+                    : std::optional<Failure>(
+                          refused(path, QStringLiteral("only a regular file is written here.")))};
+    struct stat status {
+    };
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0) {
+        if (errno == ENOENT)
+            return {Kind::NewFile, std::nullopt};
+        return {std::nullopt, FileFailure::fromErrno(errno, path)};
+    }
+    if (std::optional<Failure> refusal = refusalOf(path, status, targets, caller))
+        return {std::nullopt, refusal};
+    return {S_ISREG(status.st_mode) ? Kind::ReplaceFile : Kind::Stream, std::nullopt};
+#else
+    Q_UNUSED(caller);
+    const QFileInfo info(path);
+    if (info.isSymLink() || info.isDir() || (info.exists() && !info.isFile()))
+        return {std::nullopt, refused(path, QStringLiteral("only a regular file is written."))};
+    Q_UNUSED(targets);
+    return {info.exists() ? Kind::ReplaceFile : Kind::NewFile, std::nullopt};
+#endif
+}
+
+std::optional<Failure> write(const QString &path, QByteArrayView bytes, Targets targets,
+                             const Caller &caller)
+{
+    const Checked checked = check(path, targets, caller);
+    if (checked.refusal)
+        return checked.refusal;
+#ifdef Q_OS_UNIX
+    if (const int fd = standardStream(path); fd >= 0) {
+        if (const int error = writeAll(fd, bytes))
+            return FileFailure::fromErrno(error, path);
+        return std::nullopt;
+    }
+    if (*checked.kind == Kind::Stream)
+        return writeStream(path, bytes, targets, caller);
+    struct stat old {
+    };
+    if (*checked.kind == Kind::ReplaceFile &&
+        ::lstat(QFile::encodeName(path).constData(), &old) != 0)
+        return FileFailure::fromErrno(errno, path);
+    if (*checked.kind == Kind::ReplaceFile) {
+        if (std::optional<Failure> refusal = refusalOf(path, old, targets, caller))
+            return refusal;
+    }
+    return replaceFile(path, bytes, *checked.kind, old, caller);
+#else
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(bytes.data(), bytes.size()) != bytes.size() || !file.commit())
+        return FileFailure::fromFile(file, path);
+    return std::nullopt;
+#endif
+}
+
+} // namespace SafeWrite

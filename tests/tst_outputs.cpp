@@ -1,0 +1,509 @@
+// What the program writes and shows, and where: a file is replaced whole, a
+// device or pipe written into, a link or another user's file left alone;
+// the settings are read only from a sane file; each printer is sent to once
+// whatever it is called; what reaches a terminal cannot drive it.
+#include "common/SafeWrite.h"
+#include "common/TerminalText.h"
+#include "link/DeviceIdentity.h"
+#include "profile/ProfileStore.h"
+#include "support/CliRun.h"
+#include "support/PseudoTerminal.h"
+#include "support/TestMain.h"
+#include "ui/Settings.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly) ? file.readAll()
+                                                                      : QByteArray();
+}
+
+void put(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// What a path is now, as the tests compare it.
+QString kindOf(const QString &path)
+{
+    struct stat status {
+    };
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+        return "missing";
+    if (S_ISLNK(status.st_mode))
+        return "link";
+    if (S_ISFIFO(status.st_mode))
+        return "fifo";
+    if (S_ISDIR(status.st_mode))
+        return "folder";
+    return "file " + QString::number(status.st_mode & 0777, 8);
+}
+
+// The read end of a pipe made in the test's folder, open before the
+// program writes so that the program's open() does not wait.
+struct Fifo {
+    explicit Fifo(const QString &at) : path(at)
+    {
+        ::mkfifo(QFile::encodeName(path).constData(), 0600);
+        fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
+    }
+    ~Fifo() { ::close(fd); }
+    QByteArray read() const
+    {
+        QByteArray bytes(1 << 16, '\0');
+        const ssize_t got = ::read(fd, bytes.data(), size_t(bytes.size()));
+        return bytes.left(got < 0 ? 0 : got);
+    }
+    QString path;
+    int fd = -1;
+};
+
+const QByteArray list = "!L\r\n";
+constexpr SafeWrite::Targets anyTarget = SafeWrite::Targets::FilesOrStreams;
+
+} // namespace
+
+class TestOutputs : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+private slots:
+    // --output, and every writer with it: only a regular file is replaced;
+    // a pipe is written into; a link, a dangling one included, and a folder
+    // are refused and stay as they were.
+    void outputsLandOnlyWhereNamed_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QByteArray>("holds");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("new file") << "new" << 0 << "file 644" << list << "";
+        QTest::newRow("own file, its mode kept") << "file" << 0 << "file 640" << list << "";
+        QTest::newRow("pipe") << "fifo" << 0 << "fifo" << list << "";
+        QTest::newRow("link") << "link" << 1 << "link" << QByteArray("aim") << "is a symbolic link";
+        QTest::newRow("dangling link")
+            << "dangling" << 1 << "link" << QByteArray() << "is a symbolic link";
+        QTest::newRow("folder") << "folder" << 1 << "folder" << QByteArray() << "is a folder";
+    }
+    void outputsLandOnlyWhereNamed()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, status);
+        QTemporaryDir here;
+        const QString path = here.filePath("out");
+        const QString aim = here.filePath("aim");
+        std::unique_ptr<Fifo> fifo;
+        const mode_t mask = ::umask(022);
+        if (kind == "file") {
+            put(path, "old contents, longer than the new");
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+        } else if (kind == "fifo") {
+            fifo = std::make_unique<Fifo>(path);
+        } else if (kind == "link" || kind == "dangling") {
+            if (kind == "link")
+                put(aim, "aim");
+            QFile::link(aim, path);
+        } else if (kind == "folder") {
+            QDir().mkdir(path);
+        }
+        const Ran cli = runCli({"--list", "--dry-run", "--output", path});
+        ::umask(mask);
+        QCOMPARE(cli.status, status);
+        QTEST(kindOf(path), "after");
+        QTEST(fifo ? fifo->read()
+                   : contents(kind.contains("link") || kind == "dangling" ? aim : path),
+              "holds");
+        QFETCH(QString, says);
+        QVERIFY2(cli.err.contains(says) && (says.isEmpty() == cli.err.isEmpty()),
+                 qPrintable(cli.err));
+        // Nothing is left beside it: no temporary file.
+        const QStringList left =
+            QDir(here.path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        QCOMPARE(left, kind == "link" ? QStringList({"aim", "out"}) : QStringList({"out"}));
+    }
+
+    // Standard output by its name, into a pipe: once "No such file".
+    void standardOutputByName()
+    {
+        QProcess cli;
+        cli.start(VARIMONDE_SETUP_BINARY, {"--list", "--dry-run", "--output", "/dev/stdout"});
+        QVERIFY(cli.waitForFinished(10000));
+        QCOMPARE(cli.readAllStandardError(), QByteArray());
+        QCOMPARE(cli.readAllStandardOutput(), list);
+        QCOMPARE(cli.exitCode(), 0);
+    }
+
+    // The JSON report into a pipe another program reads.
+    void reportIntoAPipe()
+    {
+        QTcpServer printer;
+        QVERIFY(printer.listen(QHostAddress::LocalHost));
+        QByteArray received;
+        connect(&printer, &QTcpServer::newConnection, this, [&] {
+            while (QTcpSocket *socket = printer.nextPendingConnection())
+                connect(socket, &QTcpSocket::readyRead, this,
+                        [&received, socket] { received += socket->readAll(); });
+        });
+        const Fifo fifo(dir.filePath("report.pipe"));
+        const QString target = "tcp://127.0.0.1:" + QString::number(printer.serverPort());
+        const Ran cli = runCli({"--to", target, "--list", "--report", fifo.path});
+        QCOMPARE(cli.status, 0);
+        QCOMPARE(kindOf(fifo.path), "fifo");
+        QVERIFY2(fifo.read().contains("\"outcome\": \"sent\""), qPrintable(cli.err));
+    }
+
+    // Running as root, the program writes only what the user it acts for
+    // owns; a device anyone may write is no one's; a file it makes for
+    // that user is that user's.
+    void rootWritesOnlyTheRealUsersFiles_data()
+    {
+        QTest::addColumn<bool>("root");
+        QTest::addColumn<int>("user"); // the real user, relative to the file's owner
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("not root") << false << 1 << "file" << true;
+        QTest::newRow("root for the owner") << true << 0 << "file" << true;
+        QTest::newRow("root for another user") << true << 1 << "file" << false;
+        QTest::newRow("root for another user, own pipe") << true << 1 << "fifo" << false;
+        QTest::newRow("root for another user, anyone's pipe") << true << 1 << "fifo 666" << true;
+    }
+    void rootWritesOnlyTheRealUsersFiles()
+    {
+        QFETCH(bool, root);
+        QFETCH(int, user);
+        QFETCH(QString, kind);
+        const QString path = dir.filePath("owned");
+        QFile::remove(path);
+        std::unique_ptr<Fifo> fifo;
+        if (kind == "file")
+            put(path, "before");
+        else
+            fifo = std::make_unique<Fifo>(path);
+        if (kind == "fifo 666")
+            ::chmod(QFile::encodeName(path).constData(), 0666);
+        const SafeWrite::Caller caller{root, unsigned(::getuid() + user), 0};
+        const std::optional<Failure> failure = SafeWrite::write(path, "after", anyTarget, caller);
+        QFETCH(bool, written);
+        QCOMPARE(!failure, written);
+        QCOMPARE(fifo ? fifo->read() : contents(path), written          ? "after"
+                                                       : kind == "file" ? "before"
+                                                                        : "");
+        if (failure)
+            QVERIFY2(failure->description.contains("for whom the program runs as root"),
+                     qPrintable(failure->description));
+    }
+    void rootUnderSudo()
+    {
+        if (::geteuid() != 0)
+            QSKIP("needs root");
+        const QString mine = dir.filePath("root-owned");
+        put(mine, "before");
+        QProcess cli;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("SUDO_UID", "65534");
+        environment.insert("SUDO_GID", "65534");
+        cli.setProcessEnvironment(environment);
+        cli.start(VARIMONDE_SETUP_BINARY, {"--list", "--dry-run", "--output", mine});
+        QVERIFY(cli.waitForFinished(10000));
+        QCOMPARE(cli.exitCode(), 1);
+        QCOMPARE(contents(mine), "before");
+        // A new file is made for the user sudo names.
+        const QString made = dir.filePath("made-for-user");
+        QVERIFY(!SafeWrite::write(made, list, anyTarget, {true, 65534, 65534}));
+        QCOMPARE(QFileInfo(made).ownerId(), 65534u);
+        QVERIFY(!SafeWrite::write(made, list + list, anyTarget, {true, 65534, 65534}));
+        QCOMPARE(contents(made), list + list);
+    }
+
+    // A profile export through a link leaves the linked file alone; one over
+    // a longer file keeps what follows the record.
+    void profilesAreWrittenSafely()
+    {
+        const QString aim = dir.filePath("elsewhere.vsp");
+        const QString link = dir.filePath("link.vsp");
+        put(aim, "untouched");
+        QFile::link(aim, link);
+        QVERIFY(writeProfile(link, ProfileRecord{}));
+        QCOMPARE(contents(aim), "untouched");
+        const QString longer = dir.filePath("longer.vsp");
+        put(longer, QByteArray(ProfileCodec::slotSize, 'x') + "tail");
+        QVERIFY(!writeProfile(longer, ProfileRecord{}));
+        QCOMPARE(contents(longer).size(), qsizetype(ProfileCodec::slotSize) + 4);
+        QVERIFY(contents(longer).endsWith("tail"));
+    }
+
+    // The settings are read only from a regular file of sane size: a pipe
+    // once kept the window from starting, a huge file took seconds. A file
+    // refused, or a link, is left as it is on the way out.
+    void settingsFromASaneFileOnly_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("readable");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("regular") << "file" << true << true;
+        QTest::newRow("pipe") << "fifo" << false << false;
+        QTest::newRow("2 MiB") << "big" << false << false;
+        QTest::newRow("link") << "link" << true << false;
+        QTest::newRow("folder") << "folder" << false << false;
+    }
+    void settingsFromASaneFileOnly()
+    {
+        QFETCH(QString, kind);
+        const QString path = Settings::filePath();
+        const QString aim = dir.filePath("settings-aim.conf");
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        const QByteArray old = "[folders]\nlog=" + dir.path().toUtf8() + "\n";
+        if (kind == "file")
+            put(path, old);
+        else if (kind == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == "big")
+            put(path, old + QByteArray(2 * 1024 * 1024, '#'));
+        else if (kind == "link") {
+            put(aim, old);
+            QFile::link(aim, path);
+        } else
+            QDir().mkdir(path);
+        const QString before = kindOf(path);
+        // A pipe is never read here: that would wait for a writer.
+        const QString kept = kind == "link" ? aim : kind == "fifo" ? QString() : path;
+        const QByteArray held = contents(kept);
+        QElapsedTimer clock;
+        clock.start();
+        {
+            Settings settings;
+            QVERIFY(clock.elapsed() < 500);
+            QTEST(settings.wasReadable(), "readable");
+            QCOMPARE(settings.lastFolder(Settings::Folder::Log),
+                     kind == "file" || kind == "link" ? dir.path() : QDir::homePath());
+            settings.setLastFolder(Settings::Folder::Firmware, dir.path());
+        }
+        QFETCH(bool, saved);
+        QCOMPARE(kindOf(path), before);
+        QCOMPARE(contents(kept) != held, saved);
+        if (saved)
+            QCOMPARE(Settings().lastFolder(Settings::Folder::Firmware), dir.path());
+        QFile::remove(path);
+        QDir().rmdir(path);
+    }
+
+    // A stall limit or connect timeout beyond a day once overflowed the
+    // milliseconds: the limit struck at once, the timeout was off.
+    void timesWithinADay_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("seconds");
+        QTest::addColumn<int>("status");
+        for (const char *option : {"--stall-limit", "--connect-timeout"}) {
+            QTest::addRow("%s 2147484", option) << option << "2147484" << 2;
+            QTest::addRow("%s 86401", option) << option << "86401" << 2;
+            QTest::addRow("%s 0", option) << option << "0" << 2;
+            QTest::addRow("%s 86400", option) << option << "86400" << 0;
+        }
+    }
+    void timesWithinADay()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, seconds);
+        QFETCH(int, status);
+        const Ran cli = runCli({"--list", "--dry-run", option, seconds});
+        QCOMPARE(cli.status, status);
+        if (status)
+            QCOMPARE(cli.err.section('\n', 0, 0),
+                     "varimonde-setup: " + option +
+                         " takes a whole number of seconds from 1 to 86400, not \"" + seconds +
+                         "\"");
+    }
+
+    // A recall prints a number of labels: none or fewer is refused, saying
+    // what is valid.
+    void quantityIsANumberOfLabels_data()
+    {
+        QTest::addColumn<QString>("quantity");
+        QTest::addColumn<QByteArray>("sent");
+        QTest::newRow("-5") << "-5" << QByteArray();
+        QTest::newRow("0") << "0" << QByteArray();
+        QTest::newRow("32768") << "32768" << QByteArray();
+        QTest::newRow("1") << "1" << QByteArray("!R F F 0 100 A 1\r\n");
+        QTest::newRow("32767") << "32767" << QByteArray("!R F F 0 100 A 32767\r\n");
+    }
+    void quantityIsANumberOfLabels()
+    {
+        QFETCH(QString, quantity);
+        QFETCH(QByteArray, sent);
+        const Ran cli = runCli({"--recall-format", "F", "--quantity", quantity, "--dry-run"});
+        QCOMPARE(cli.out, sent);
+        QCOMPARE(cli.status, sent.isEmpty() ? 2 : 0);
+        if (sent.isEmpty())
+            QVERIFY2(cli.err.contains("Invalid Quantity: enter a whole number of labels from 1 "
+                                      "to 32767"),
+                     qPrintable(cli.err));
+    }
+
+    // A printer named twice, or by two names, is sent to once, with a word
+    // for each repetition; two line settings for one port are refused.
+    void eachPrinterOnce_data()
+    {
+        QTest::addColumn<QStringList>("targets");
+        QTest::addColumn<QString>("file"); // a targets file's lines
+        QTest::addColumn<int>("sends");
+        QTest::addColumn<QStringList>("says");
+        QTest::newRow("twice the same")
+            << QStringList{"COM1", "COM1"} << "" << 1
+            << QStringList{"--to: \"COM1\" is the same printer as \"COM1\" (--to): it is sent "
+                           "to once"};
+        QTest::newRow("COM1 and its device") << QStringList{"COM1", "/dev/ttyS0"} << "" << 1
+                                             << QStringList{"is the same printer as \"COM1\""};
+        QTest::newRow("a device and a link to it")
+            << QStringList{"PTY", "LINK"} << "" << 1
+            << QStringList{"--to: \"LINK\" is the same printer as \"PTY\""};
+        QTest::newRow("host spellings, a file's lines")
+            << QStringList{"tcp://printer.example"}
+            << "tcp://Printer.Example.:9100\n#\ntcp://printer.example\ntcp://h\n"
+            << 2
+            << QStringList{"targets.txt:1: \"tcp://Printer.Example.:9100\" is the same printer "
+                           "as \"tcp://printer.example\" (--to): it is sent to once",
+                           "targets.txt:3: \"tcp://printer.example\" is the same"};
+        QTest::newRow("IPv4 as IPv6") << QStringList{"tcp://[::ffff:127.0.0.1]", "tcp://127.0.0.1"}
+                                      << "" << 1 << QStringList{"is the same printer"};
+        QTest::newRow("other ports")
+            << QStringList{"tcp://h:9100", "tcp://h:9101"} << "" << 2 << QStringList();
+        QTest::newRow("other line settings")
+            << QStringList{"COM1:9600,N,8,1", "COM1:19200,N,8,1"} << "" << 0
+            << QStringList{"\"COM1:19200,N,8,1\" is the same printer as \"COM1:9600,N,8,1\" "
+                           "(--to) with other line settings: give it once"};
+    }
+    void eachPrinterOnce()
+    {
+        QFETCH(QStringList, targets);
+        QFETCH(QString, file);
+        QFETCH(QStringList, says);
+        PseudoTerminal pty;
+        const QString link = dir.filePath("by-id-link");
+        QFile::remove(link);
+        QFile::link(pty.slavePath(), link);
+        QStringList arguments{"--list", "--dry-run"};
+        for (QString target : targets)
+            arguments << "--to" << target.replace("PTY", pty.slavePath()).replace("LINK", link);
+        if (!file.isEmpty()) {
+            put(dir.filePath("targets.txt"), file.toUtf8());
+            arguments << "--targets" << dir.filePath("targets.txt");
+        }
+        const Ran cli = runCli(arguments);
+        QFETCH(int, sends);
+        QCOMPARE(cli.status, sends ? 0 : 2);
+        QCOMPARE(cli.out, list.repeated(sends));
+        QString err = cli.err;
+        err.replace(pty.slavePath(), "PTY").replace(link, "LINK").replace(dir.path() + "/", "");
+        QCOMPARE(err.count('\n'), says.size());
+        for (const QString &line : says)
+            QVERIFY2(err.contains(line), qPrintable(err));
+    }
+
+    // Names in messages as they are: a %1 in a file's name once took the
+    // line number's place.
+    void messagesInOnePass()
+    {
+        const QString path = dir.filePath("shop%1%2.txt");
+        put(path, "COM1\nCOM0\n");
+        const Ran cli = runCli({"--targets", path, "--list", "--dry-run"});
+        QCOMPARE(cli.status, 2);
+        QCOMPARE(cli.err, "varimonde-setup: " + path +
+                              ":2: target \"COM0\": COM ports are numbered 1 to 255\n");
+        // A %2 in a target (an IPv6 scope) in the closing table.
+        const QString scoped = "tcp://[::1%2]:1";
+        const Ran table = runCli({"--to", scoped, "--list", "--connect-timeout", "1"});
+        QCOMPARE(table.status, 1);
+        QVERIFY2(table.out.split('\n').value(1).startsWith(scoped.toUtf8() + "  failed  "),
+                 table.out);
+    }
+
+    // On a terminal, control characters and bidirectional marks from files
+    // and names are shown written out; into a pipe they pass as they are.
+    void terminalsSeeEscapes()
+    {
+        const QString path = dir.filePath("evil\u202Etxt.targets");
+        put(path, "\x1b]0;owned\x07\n\x1b[2J\u2067x\n\u009b31m\tcaf\u00e9\n");
+        PseudoTerminal terminal;
+        QProcess cli;
+        const int fd = terminal.slaveFd();
+        cli.setChildProcessModifier([fd] {
+            ::dup2(fd, STDOUT_FILENO);
+            ::dup2(fd, STDERR_FILENO);
+        });
+        cli.start(VARIMONDE_SETUP_BINARY, {"--targets", path, "--list"});
+        QVERIFY(cli.waitForFinished(10000));
+        QCOMPARE(cli.exitCode(), 2);
+        const QString shown = QString::fromUtf8(terminal.readAvailable());
+        const QString escapedPath = dir.filePath("evil\\u202etxt.targets");
+        QVERIFY2(shown.contains(escapedPath + ":1: target \"\\x1b]0;owned\\x07\"") &&
+                     shown.contains(escapedPath + ":2: target \"\\x1b[2J\\u2067x\"") &&
+                     shown.contains(escapedPath + ":3: target \"\\u009b31m\\x09caf\u00e9\""),
+                 qPrintable(shown));
+        QVERIFY(!shown.contains(QChar(0x1b)) && !shown.contains(QChar(0x202e)) &&
+                !shown.contains(QChar(0x2067)) && !shown.contains(QChar(0x07)));
+        const Ran piped = runCli({"--targets", path, "--list"});
+        QVERIFY(piped.err.contains(path + ":1: target \"\x1b]0;owned\x07\""));
+    }
+
+    void deviceIdentity_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("case, final dot") << "tcp Printer.Example. 9100"
+                                         << "tcp printer.example 9100" << true;
+        QTest::newRow("IPv6 spellings") << "tcp 0:0::1 9100"
+                                        << "tcp ::1 9100" << true;
+        QTest::newRow("IPv4 in IPv6") << "tcp ::ffff:10.0.0.5 9100"
+                                      << "tcp 10.0.0.5 9100" << true;
+        QTest::newRow("ports") << "tcp h 9100"
+                               << "tcp h 9101" << false;
+        QTest::newRow("hosts") << "tcp h1 9100"
+                               << "tcp h2 9100" << false;
+        QTest::newRow("device by link") << "dev PTY"
+                                        << "dev LINK" << true;
+        QTest::newRow("missing, by path") << "dev DIR/x/../y"
+                                          << "dev DIR/y" << true;
+        QTest::newRow("missing, other") << "dev DIR/x"
+                                        << "dev DIR/y" << false;
+    }
+    void deviceIdentity()
+    {
+        PseudoTerminal pty;
+        const QString link = dir.filePath("identity-link");
+        QFile::remove(link);
+        QFile::link(pty.slavePath(), link);
+        const auto identity = [&](QString spec) {
+            spec.replace("PTY", pty.slavePath()).replace("LINK", link).replace("DIR", dir.path());
+            const QStringList parts = spec.split(' ');
+            return parts[0] == "tcp" ? DeviceIdentity::ofNetwork(parts[1], parts[2].toUShort())
+                                     : DeviceIdentity::ofDevice(parts[1]);
+        };
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QTEST(identity(a) == identity(b), "same");
+    }
+};
+
+VARIMONDE_TEST_MAIN(TestOutputs)
+#include "tst_outputs.moc"
