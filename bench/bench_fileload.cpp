@@ -141,7 +141,7 @@ void memoryFigures(MainWindow &window, const QTemporaryDir &dir, Bench::EventLoo
         writtenFile(dir.filePath(QStringLiteral("format.txt")), "TEXT 4 0 30 40 HELLO\r\n", format);
     window.link().portNames().redirect(QStringLiteral("LPT1"), dir.filePath(QStringLiteral("lpt")));
     QFile(dir.filePath(QStringLiteral("lpt"))).open(QIODevice::WriteOnly);
-    window.link().setKind(PrinterLink::Kind::Parallel);
+    window.link().setAddress(std::get<LinkAddress>(LinkAddress::parse(QStringLiteral("LPT1"))));
 
     window.SSTab1()->setCurrentIndex(MainWindow::BinaryTab);
     auto *binary = window.findChild<QPushButton *>(QStringLiteral("BMemCMD"));

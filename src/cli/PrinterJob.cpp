@@ -46,7 +46,7 @@ void PrinterJob::run()
     clock.start();
     {
         PrinterLink link(nullptr);
-        m_target.configure(link);
+        link.setAddress(m_target.address);
         link.setStallLimitMs(m_limits.stallLimitMs);
         link.setConnectTimeoutMs(m_limits.connectTimeoutMs);
         // A network connection wakes its transfer whenever it takes more;
@@ -54,7 +54,7 @@ void PrinterJob::run()
         // of a second shows well enough, and a hundred printers at once
         // then cost a few percent of a core. Serial, parallel and USB
         // ports take more only when looked at: they keep the quick look.
-        if (m_target.kind == Target::Kind::Network)
+        if (m_target.address.kind() == LinkAddress::Kind::Network)
             link.setPollMs(networkPollMs);
         {
             QMutexLocker locker(&m_linkLock);

@@ -30,7 +30,7 @@ bool SendPresenter::printLatin1Text(const QByteArray &text)
 
 bool SendPresenter::printBytes(const PrinterBytes &bytes)
 {
-    const bool hourglass = m_window && m_link.kind() == PrinterLink::Kind::Serial;
+    const bool hourglass = m_window && m_link.kind() == LinkAddress::Kind::Serial;
     if (hourglass)
         m_window->setCursor(Qt::WaitCursor);
     const SendOutcome outcome =

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class LinkAddress;
 class QSettings;
 
 // What the program remembers between runs, kept in the user's configuration
@@ -50,7 +51,8 @@ public:
         QString networkPort;
     };
     Link link() const;
-    void setLink(const Link &link);
+    // Remembers the link in force, every kind's values with it.
+    void setLink(const LinkAddress &link);
 
     // Every value back to its starting value, at once on disk too.
     void reset();
