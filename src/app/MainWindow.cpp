@@ -259,7 +259,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // A transfer or file read may still be processing events further down
     // the stack: tell it to stop; it closes its port or file on its way out.
     m_stop.raise();
-    m_busy->timer2().stop();
+    m_busy->titleTimer().stop();
     m_busy->uploadTimer().stop();
     m_details.closeWindow();
     if (m_logWindow)

@@ -7,6 +7,9 @@
 
 #include <memory>
 
+class QCheckBox;
+class QRadioButton;
+
 namespace Ui
 {
 class StoragePage;
@@ -45,4 +48,9 @@ private:
     PageServices m_services;
     // The last graphic read, kept until the next read; nothing before the first.
     PrinterBytes m_graphicBytes;
+    // Controls the form names by number (Option1, Option2, Check2), here
+    // by their part.
+    QRadioButton *m_recallImageOption = nullptr;
+    QRadioButton *m_recallFormatOption = nullptr;
+    QCheckBox *m_viewFormatSwitch = nullptr;
 };

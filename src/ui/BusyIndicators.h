@@ -35,7 +35,7 @@ public:
     // when the window is active again (as after a file dialog).
     QWidget *focusedControl() const { return m_window ? m_window->focusWidget() : nullptr; }
 
-    QTimer &timer2() { return m_timer2; }
+    QTimer &titleTimer() { return m_timer2; }
     QTimer &uploadTimer() { return m_uploadTimer; }
 
     // One frame of each animation; run by the timers.
