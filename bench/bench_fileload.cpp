@@ -141,9 +141,9 @@ void memoryFigures(MainWindow &window, const QTemporaryDir &dir, Bench::EventLoo
         writtenFile(dir.filePath(QStringLiteral("format.txt")), "TEXT 4 0 30 40 HELLO\r\n", format);
     window.link().portNames().redirect(QStringLiteral("LPT1"), dir.filePath(QStringLiteral("lpt")));
     QFile(dir.filePath(QStringLiteral("lpt"))).open(QIODevice::WriteOnly);
-    window.link().setKind(PrinterLink::Kind::Parallel);
+    window.link().setAddress(std::get<LinkAddress>(LinkAddress::parse(QStringLiteral("LPT1"))));
 
-    window.SSTab1()->setCurrentIndex(MainWindow::BinaryTab);
+    window.tabs()->setCurrentIndex(MainWindow::BinaryTab);
     auto *binary = window.findChild<QPushButton *>(QStringLiteral("BMemCMD"));
     const qint64 before = memoryStatus("VmRSS");
     loadThrough(binary, imagePath, gaps);
@@ -157,7 +157,7 @@ void memoryFigures(MainWindow &window, const QTemporaryDir &dir, Bench::EventLoo
                reload <= 1.1 ? "ok (<= 1.1x)" : "MISSED (<= 1.1x)");
 
     window.findChild<QAbstractButton *>(QStringLiteral("FPrintOp1"))->click();
-    window.SSTab1()->setCurrentIndex(MainWindow::StorageTab);
+    window.tabs()->setCurrentIndex(MainWindow::StorageTab);
     loadThrough(window.findChild<QPushButton *>(QStringLiteral("FBrowseCMD")), formatPath, gaps);
     // The image goes, so that only the format counts.
     loadThrough(binary, dir.filePath(QStringLiteral("lpt")), gaps);
@@ -203,7 +203,7 @@ int main(int argc, char *argv[])
         plain = std::min(plain, plainReadMs(path));
         qtPlain = std::min(qtPlain, qtReadAllMs(path));
         reading = std::min(reading, chunkedReadMs(path, neverStopped));
-        window.SSTab1()->setCurrentIndex(MainWindow::BinaryTab);
+        window.tabs()->setCurrentIndex(MainWindow::BinaryTab);
         const Run b = loadThrough(binary, path, gaps);
         const auto *status = window.findChild<QLabel *>(QStringLiteral("BinStatLbl"));
         const auto *size = window.findChild<QLabel *>(QStringLiteral("FSizeTxt"));
@@ -214,7 +214,7 @@ int main(int argc, char *argv[])
         }
         binaryBest.ms = std::min(binaryBest.ms, b.ms);
         binaryBest.worstGapMs = std::max(binaryBest.worstGapMs, b.worstGapMs);
-        window.SSTab1()->setCurrentIndex(MainWindow::StorageTab);
+        window.tabs()->setCurrentIndex(MainWindow::StorageTab);
         const Run g = loadThrough(graphic, path, gaps);
         if (window.findChild<QLabel *>(QStringLiteral("StatLbl"))->text() !=
             QLatin1String("READ INTO MEMORY")) {

@@ -51,7 +51,6 @@ void serialFullSpeed(PrinterLink &link, Bench::EventLoopGapMeter &gaps)
     const double rawSeconds = clock.nsecsElapsed() / 1e9;
 
     link.portNames().redirect(QStringLiteral("COM1"), terminal.slavePath());
-    link.setKind(PrinterLink::Kind::Serial);
     gaps.start();
     clock.restart();
     const bool sent = !sendBytesAndWait(link, data);
@@ -71,7 +70,6 @@ void serialAtLineRate(PrinterLink &link, Bench::EventLoopGapMeter &gaps)
     const QByteArray data = pattern(64 * 1024);
     PseudoTerminal terminal(lineRate);
     link.portNames().redirect(QStringLiteral("COM1"), terminal.slavePath());
-    link.setKind(PrinterLink::Kind::Serial);
 
     gaps.start();
     const double cpuBefore = Bench::threadCpuSeconds();
@@ -101,8 +99,7 @@ void parallelToFile(PrinterLink &link, Bench::EventLoopGapMeter &gaps, const QTe
     const QString devicePath = dir.filePath(QStringLiteral("lpt1"));
 
     link.portNames().redirect(QStringLiteral("LPT1"), devicePath);
-    link.setParallelPortName(QStringLiteral("LPT1"));
-    link.setKind(PrinterLink::Kind::Parallel);
+    link.setAddress(std::get<LinkAddress>(LinkAddress::parse(QStringLiteral("LPT1"))));
 
     // Best of several alternating runs, each into a new empty file, so that
     // neither side profits from the other's warm-up.

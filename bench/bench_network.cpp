@@ -54,8 +54,8 @@ void throughput(PrinterLink &link, Bench::EventLoopGapMeter &gaps)
 {
     const QByteArray data(16 * mebibyte, 'x');
     LoopbackPrinter printer;
-    link.setNetworkPrinter(QStringLiteral("127.0.0.1"), printer.port());
-    link.setKind(PrinterLink::Kind::Network);
+    link.setAddress(std::get<LinkAddress>(
+        LinkAddress::parse(QStringLiteral("tcp://127.0.0.1:%1").arg(printer.port()))));
     // Best of alternating runs, so that neither side profits from the
     // other's warm-up.
     double plain = 1e9;
@@ -87,8 +87,8 @@ void stalledPrinter(PrinterLink &link, Bench::EventLoopGapMeter &gaps)
 {
     LoopbackPrinter printer;
     printer.pauseReading(true);
-    link.setNetworkPrinter(QStringLiteral("127.0.0.1"), printer.port());
-    link.setKind(PrinterLink::Kind::Network);
+    link.setAddress(std::get<LinkAddress>(
+        LinkAddress::parse(QStringLiteral("tcp://127.0.0.1:%1").arg(printer.port()))));
     link.setStallLimitMs(defaultStallLimitMs);
     // The buffers of both ends fill within milliseconds; then nothing moves.
     const QByteArray data(32 * mebibyte, 'x');
@@ -110,8 +110,8 @@ void stalledPrinter(PrinterLink &link, Bench::EventLoopGapMeter &gaps)
 void unansweredConnect(PrinterLink &link, Bench::EventLoopGapMeter &gaps)
 {
     FullListener listener;
-    link.setNetworkPrinter(QStringLiteral("127.0.0.1"), listener.port());
-    link.setKind(PrinterLink::Kind::Network);
+    link.setAddress(std::get<LinkAddress>(
+        LinkAddress::parse(QStringLiteral("tcp://127.0.0.1:%1").arg(listener.port()))));
     link.setConnectTimeoutMs(5000);
     gaps.start();
     QElapsedTimer clock;

@@ -1,20 +1,9 @@
 # Fails when a source under SOURCE_DIR includes a header of a folder its
-# layer may not use: dependencies point down only, and no folder includes
-# one that includes it back.
-#   cmake -DSOURCE_DIR=src -P CheckLayers.cmake
+# layer may not use. LAYERS is the file src/CMakeLists.txt writes from the
+# links of the layers: allowed_<folder> lists the folders it may include.
+#   cmake -DSOURCE_DIR=src -DLAYERS=build/src/Layers.cmake -P CheckLayers.cmake
 cmake_minimum_required(VERSION 3.21)
-set(pages comm config calibration storage firmware)
-set(allowed_common common)
-set(allowed_printer printer profile common)
-set(allowed_profile profile common)
-set(allowed_link link common)
-set(allowed_cli cli printer profile link common)
-set(allowed_widgets widgets)
-set(allowed_ui ui widgets printer profile link common)
-foreach(page IN LISTS pages)
-  set(allowed_${page} ${page} ui widgets printer profile link common)
-endforeach()
-set(allowed_app app ${pages} ui widgets printer profile link common)
+include(${LAYERS})
 
 get_filename_component(SOURCE_DIR ${SOURCE_DIR} ABSOLUTE)
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*/*.h ${SOURCE_DIR}/*/*.cpp)

@@ -5,10 +5,11 @@
 #include "cli/CommandLine.h"
 #include "cli/DryRun.h"
 #include "cli/Target.h"
+#include "link/PortNames.h"
 #include "printer/StorageCommands.h"
 #include "profile/ProfileRecord.h"
-#include "support/Pictures.h"
 #include "support/CliRun.h"
+#include "support/Pictures.h"
 #include "support/TestMain.h"
 #include "support/WindowDriver.h"
 
@@ -21,7 +22,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -74,6 +77,8 @@ public:
 class TestCli : public QObject
 {
     Q_OBJECT
+
+    std::unique_ptr<WindowDriver> linkWindow; // one for every row
 
     QTemporaryDir dir;
     QByteArray picture, firmware;
@@ -402,21 +407,27 @@ private slots:
     void targetsAreRead_data()
     {
         QTest::addColumn<QString>("written");
-        QTest::addColumn<QString>("read"); // kind device/host port settings, or the refusal
+        QTest::addColumn<QString>(
+            "read"); // kind, device or host, port, serial settings; or the refusal
         // Parsing only: nothing here is opened or looked up.
         const QList<QStringList> rows = {
-            {"com3", "serial /dev/ttyS2 0 "},
+            {"com3", "serial /dev/ttyS2 0 9600,N,8,1"},
             {"COM1:19200,E,7,2", "serial /dev/ttyS0 0 19200,E,7,2"},
             {"/dev/ttyUSB0:9600,N,8,1", "serial /dev/ttyUSB0 0 9600,N,8,1"},
+            {"/dev/serial/by-id/a:b", "serial /dev/serial/by-id/a:b 0 9600,N,8,1"},
             {"lpt2", "parallel /dev/lp1 0 "},
             {"usb:/dev/usb/lp0", "usb /dev/usb/lp0 0 "},
             {"tcp://printer-7", "network printer-7 9100 "},
             {"tcp://127.0.0.2:6101", "network 127.0.0.2 6101 "},
             {"tcp://[::1]:9101", "network ::1 9101 "},
             {"tcp://::1", "in brackets"},
+            {"tcp://[::1", "closing ]"},
             {"tcp://h:0", "from 1 to 65535"},
+            {"tcp://", "Invalid Network Printer"},
             {"COM0", "numbered 1 to 255"},
+            {"COM99999999999", "numbered 1 to 255"},
             {"COM1:9600,N,9,1", "must read baud"},
+            {"usb:", "name the USB printer device"},
             {"printer1", "give COMn"}};
         for (const QStringList &row : rows)
             QTest::newRow(qPrintable(row[0])) << row[0] << row[1];
@@ -427,17 +438,88 @@ private slots:
         QFETCH(QString, read);
         const std::variant<Target, QString> parsed = Target::parse(written);
         if (const QString *why = std::get_if<QString>(&parsed)) {
-            QVERIFY2(why->contains(read), qPrintable(*why));
+            QVERIFY2(why->startsWith("target \"" + written + "\": ") && why->contains(read),
+                     qPrintable(*why));
             return;
         }
         const Target &target = std::get<Target>(parsed);
+        const LinkAddress &address = target.address;
         const char *kinds[] = {"serial", "parallel", "usb", "network"};
-        const QString where = target.kind == Target::Kind::Network ? target.host : target.portKey();
+        const bool network = address.kind() == LinkAddress::Kind::Network;
         QCOMPARE(QStringLiteral("%1 %2 %3 %4")
-                     .arg(kinds[int(target.kind)], where)
-                     .arg(target.port)
-                     .arg(target.settings),
+                     .arg(kinds[int(address.kind())], network ? address.host() : target.portKey())
+                     .arg(network ? address.port() : 0)
+                     .arg(address.kind() == LinkAddress::Kind::Serial
+                              ? address.serialSettings().toText()
+                              : QString()),
                  read);
+    }
+
+    // A link is taken or refused alike on the command line and on the
+    // Communication Settings tab, in the window's words; one taken is the
+    // same link in both.
+    void linksAreCheckedAlike_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("fields");  // typed on the tab, then applied
+        QTest::addColumn<QString>("refusal"); // empty: taken
+        const QString host = "Invalid Network Printer: enter the printer's network name or its "
+                             "IPv4 or IPv6 address.";
+        const QString port =
+            "Invalid Network Port: enter a number from 1 to 65535 (9100 on most printers).";
+        QTest::newRow("name with a blank") << "tcp://my printer"
+                                           << "NetHostTxt=my printer|NetPortTxt=9100" << host;
+        QTest::newRow("slash") << "tcp://printer/1"
+                               << "NetHostTxt=printer/1|NetPortTxt=9100" << host;
+        QTest::newRow("port 0") << "tcp://printer:0"
+                                << "NetHostTxt=printer|NetPortTxt=0" << port;
+        QTest::newRow("port 65536") << "tcp://printer:65536"
+                                    << "NetHostTxt=printer|NetPortTxt=65536" << port;
+        QTest::newRow("name") << "tcp://printer-7"
+                              << "NetHostTxt=printer-7|NetPortTxt=9100"
+                              << "";
+        QTest::newRow("IPv6, port 65535") << "tcp://[fd00::7]:65535"
+                                          << "NetHostTxt=[fd00::7]|NetPortTxt=65535"
+                                          << "";
+        QTest::newRow("LPT3") << "LPT3"
+                              << "ParallelCombo=LPT3"
+                              << "Invalid Parallel Port";
+        QTest::newRow("LPT2") << "LPT2"
+                              << "ParallelCombo=LPT2"
+                              << "";
+    }
+    void linksAreCheckedAlike()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, fields);
+        QFETCH(QString, refusal);
+        if (!linkWindow)
+            linkWindow = std::make_unique<WindowDriver>();
+        WindowDriver &ui = *linkWindow;
+        const bool network = fields.startsWith("Net");
+        ui.control<QRadioButton>(network ? "CommOp_3" : "CommOp_1")->click();
+        for (const QString &field : fields.split('|')) {
+            QWidget *control = ui.control(field.section('=', 0, 0));
+            auto *edit = qobject_cast<QComboBox *>(control)
+                             ? qobject_cast<QComboBox *>(control)->lineEdit()
+                             : qobject_cast<QLineEdit *>(control);
+            const QSignalBlocker typedOnly(control); // checked on Apply
+            edit->setText(field.section('=', 1));
+        }
+        const QStringList boxes = ui.click(network ? "NetApplyCmd" : "SApplyCmd_1",
+                                           refusal.isEmpty() ? QStringList{} : QStringList{"<ok>"});
+        QCOMPARE(boxes,
+                 refusal.isEmpty() ? QStringList{} : QStringList{refusal + "|Utility Settings"});
+
+        const Ran cli = runCli({"--to", target, "--list", "--dry-run"});
+        QCOMPARE(cli.status, refusal.isEmpty() ? 0 : 2);
+        if (!refusal.isEmpty()) {
+            QCOMPARE(cli.err, "varimonde-setup: target \"" + target + "\": " + refusal + "\n");
+            return;
+        }
+        const PortNames names; // the command line's own: nothing redirected
+        QCOMPARE(ui.window.link().description(),
+                 std::get<Target>(Target::parse(target)).address.description(names));
     }
 
     // A targets file: one a line, comments and blank lines skipped; the dry

@@ -89,7 +89,7 @@ private slots:
         QFETCH(double, peak);
         SKIP_UNDER_SANITIZER();
         WindowDriver fx;
-        fx.window.link().setKind(PrinterLink::Kind::Parallel);
+        fx.window.link().setAddress(std::get<LinkAddress>(LinkAddress::parse("LPT1")));
         const QString path = fx.file("big", QByteArray(big, format ? '\r' : '\xFE'));
         QCOMPARE(fx.click(format ? "FBrowseCMD" : "BMemCMD", {"file:" + path}).size(),
                  1); // the file dialog alone
@@ -116,7 +116,7 @@ private slots:
     {
         SKIP_UNDER_SANITIZER();
         WindowDriver fx;
-        fx.window.link().setKind(PrinterLink::Kind::Parallel);
+        fx.window.link().setAddress(std::get<LinkAddress>(LinkAddress::parse("LPT1")));
         const QString path = fx.file("crs.txt", QByteArray(big, '\r'));
         QCOMPARE(fx.click("FBrowseCMD", {"file:" + path}).size(), 1); // the file dialog alone
         rlimit before{};

@@ -134,7 +134,7 @@ private slots:
     {
         QFETCH(int, size);
         QFETCH(bool, serial);
-        link->setKind(serial ? PrinterLink::Kind::Serial : PrinterLink::Kind::Parallel);
+        link->setAddress(std::get<LinkAddress>(LinkAddress::parse(serial ? "COM1" : "LPT1")));
         const QByteArray device = QFile::encodeName(serial ? pty->slavePath() : lpt());
         QVERIFY(size_t(device.size()) < sizeof writeLog.device);
         std::strcpy(writeLog.device, device.constData());
@@ -194,7 +194,7 @@ private slots:
         QFETCH(bool, serial);
         QFETCH(bool, bytes);
         QFETCH(QString, box);
-        link->setKind(serial ? PrinterLink::Kind::Serial : PrinterLink::Kind::Parallel);
+        link->setAddress(std::get<LinkAddress>(LinkAddress::parse(serial ? "COM1" : "LPT1")));
         QString device = serial ? pty->slavePath() : dir->filePath("fifo");
         std::optional<Fifo> fifo; // a printer that takes no more, or goes away
         std::unique_ptr<WithoutAccess> locked;

@@ -46,12 +46,19 @@ class TestLinks : public QObject
     QString devRoot, sysRoot; // a USB device tree under the driver's folder
 
     QString shown(const char *label) const { return ui->control<QLabel>(label)->text(); }
-    // Chooses the link `option`, types each "Field=text" and clicks `button`.
+    // Chooses the link `option`, types each "Field=text" ("Field=#n" picks
+    // entry n of the list from the keyboard) and clicks `button`.
     QStringList apply(const QString &option, const QStringList &fields, const QString &button)
     {
         ui->control<QRadioButton>(option)->click();
         for (const QString &field : fields) {
             auto *combo = ui->window.findChild<QComboBox *>(field.section('=', 0, 0));
+            if (field.section('=', 1).startsWith('#')) {
+                combo->setCurrentIndex(-1);
+                for (int row = 0; row <= field.section('#', 1).toInt(); ++row)
+                    QTest::keyClick(combo, Qt::Key_Down);
+                continue;
+            }
             QLineEdit *edit =
                 combo ? combo->lineEdit() : ui->control<QLineEdit>(field.section('=', 0, 0));
             edit->selectAll();
@@ -71,7 +78,8 @@ private slots:
         QDir().mkpath(ui->dir.filePath("dev"));
         ui->window.findChild<CommPage *>()->setUsbRoots(devRoot, sysRoot);
         ui->window.findChild<CommPage *>()->setSerialPortLister([] {
-            return QList<PortDiscovery::SerialPortEntry>{{33, "/dev/ttyUSB0", "USB-Serial"}};
+            return QList<PortDiscovery::SerialPortEntry>{{33, "/dev/ttyUSB0", "USB-Serial"},
+                                                         {0, "/dev/serial/by-id/usb-Y", ""}};
         });
     }
 
@@ -158,8 +166,11 @@ private slots:
         qint64 sent = 0;
         connect(&ui->window.link(), &PrinterLink::progress, &printer,
                 [&sent](qint64 at) { sent = at; });
-        ui->window.link().setNetworkPrinter(host, port);
-        ui->window.link().setKind(PrinterLink::Kind::Network);
+        LinkAddress address;
+        address.setKind(LinkAddress::Kind::Network);
+        if (!host.isEmpty()) // no printer address is what Apply never takes
+            QVERIFY(!address.setNetworkPrinter(host, QString::number(port)));
+        ui->window.link().setAddress(address);
         QElapsedTimer clock;
         clock.start();
         const SendOutcome outcome = sendBytesAndWait(ui->window.link(), QByteArray(8 << 20, 'x'));
@@ -224,9 +235,14 @@ private slots:
         QTest::addColumn<QStringList>("fields");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("link");
-        QTest::newRow("COM entry")
-            << QStringList{"SPortCombo=33 \u2014 /dev/ttyUSB0 \u2014 U"} << ""
-            << "Serial COM33 (/dev/ttyUSB0) 9600,N,8,1";
+        QTest::newRow("COM entry picked") << QStringList{"SPortCombo=#0"} << ""
+                                          << "Serial COM33 (/dev/ttyUSB0) 9600,N,8,1";
+        QTest::newRow("device entry picked") << QStringList{"SPortCombo=#1"} << ""
+                                             << "Serial /dev/serial/by-id/usb-Y 9600,N,8,1";
+        QTest::newRow("entry's text typed")
+            << QStringList{"SPortCombo=33 \u2014 /dev/ttyUSB0 \u2014 U"}
+            << "Invalid Value in COMM Settings|Utility Settings"
+            << "";
         QTest::newRow("device path") << QStringList{"SPortCombo=/dev/ttyACM1"} << ""
                                      << "Serial COM66 (/dev/ttyACM1) 9600,N,8,1";
         QTest::newRow("stable name")

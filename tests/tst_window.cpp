@@ -206,6 +206,14 @@ private slots:
         log->close();
     }
 
+    // A link remembered without a network printer comes back without a word.
+    void aLinkWithoutNetworkPrinterComesBackQuietly()
+    {
+        QCOMPARE(run({"SApplyCmd_0"}), QStringList());
+        QTest::failOnWarning(QRegularExpression("remembered"));
+        QVERIFY(MainWindow().link().address().host().isEmpty());
+    }
+
     // What one run remembers, the next finds; a record that cannot be read
     // is passed over with a warning, and the starting values hold.
     void settingsSurviveARestart()

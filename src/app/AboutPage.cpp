@@ -62,14 +62,17 @@ AboutPage::AboutPage(PageServices services, QWidget *parent)
     : QWidget(parent), m_services(services), ui(std::make_unique<Ui::AboutPage>())
 {
     ui->setupUi(this);
+    m_versionLabel = ui->Label31;
+    m_webSiteLink = ui->Label29;
+    m_supportEmailLink = ui->Label30;
     // Shown as major, point, two-digit minor: "Utility Version 1.00" for 1.0.0.
-    ui->Label31->setText(QStringLiteral("Utility Version %1.%2")
-                             .arg(Version::majorNumber)
-                             .arg(Version::minorNumber, 2, 10, QLatin1Char('0')));
-    ui->Label29->setText(QString::fromLatin1(MakerContact::hostName));
-    ui->Label30->setText(QString::fromLatin1(MakerContact::supportEmail));
-    styleAsLink(ui->Label29);
-    styleAsLink(ui->Label30);
+    m_versionLabel->setText(QStringLiteral("Utility Version %1.%2")
+                                .arg(Version::majorNumber)
+                                .arg(Version::minorNumber, 2, 10, QLatin1Char('0')));
+    m_webSiteLink->setText(QString::fromLatin1(MakerContact::hostName));
+    m_supportEmailLink->setText(QString::fromLatin1(MakerContact::supportEmail));
+    styleAsLink(m_webSiteLink);
+    styleAsLink(m_supportEmailLink);
     connectControls();
 }
 
@@ -77,8 +80,8 @@ AboutPage::~AboutPage() = default;
 
 void AboutPage::connectControls()
 {
-    ui->Label29->installEventFilter(this);
-    ui->Label30->installEventFilter(this);
+    m_webSiteLink->installEventFilter(this);
+    m_supportEmailLink->installEventFilter(this);
 }
 
 bool AboutPage::eventFilter(QObject *watched, QEvent *event)
@@ -96,9 +99,9 @@ bool AboutPage::eventFilter(QObject *watched, QEvent *event)
         showFocus(label, event->type() == QEvent::FocusIn);
     }
     if (clicked) {
-        if (watched == ui->Label29)
+        if (watched == m_webSiteLink)
             openWebSite();
-        else if (watched == ui->Label30)
+        else if (watched == m_supportEmailLink)
             writeToSupport();
         return event->type() == QEvent::KeyPress;
     }

@@ -33,4 +33,9 @@ private:
 
     PageServices m_services;
     std::unique_ptr<Ui::AboutPage> ui;
+    // Labels the form names by number (Label31, Label29, Label30), here by
+    // their part.
+    QLabel *m_versionLabel = nullptr;
+    QLabel *m_webSiteLink = nullptr;
+    QLabel *m_supportEmailLink = nullptr;
 };

@@ -276,7 +276,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    m_busy->timer2().stop();
+    m_busy->titleTimer().stop();
     m_busy->uploadTimer().stop();
     m_details.closeWindow();
     if (m_logWindow)

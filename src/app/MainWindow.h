@@ -53,7 +53,7 @@ public:
     SendLog &sendLog() { return m_sendLog; }
     Settings &settings() { return m_settings; }
 
-    QTabWidget *SSTab1() const { return m_tabs; }
+    QTabWidget *tabs() const { return m_tabs; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -16,7 +16,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QLocale>
-#include <QRegularExpression>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -27,78 +26,107 @@
 namespace
 {
 
-// Options an action takes after it, before the next action.
-const QStringList modifiers{QStringLiteral("print-type"), QStringLiteral("ribbon"),
-                            QStringLiteral("id"),         QStringLiteral("pcx"),
-                            QStringLiteral("convert"),    QStringLiteral("dither"),
-                            QStringLiteral("threshold"),  QStringLiteral("width"),
-                            QStringLiteral("invert"),     QStringLiteral("quantity")};
-// Modifiers without a value.
-const QStringList switches{QStringLiteral("pcx"), QStringLiteral("convert"),
-                           QStringLiteral("dither"), QStringLiteral("invert")};
-// Those that shape a conversion.
-const QStringList conversionModifiers{QStringLiteral("dither"), QStringLiteral("threshold"),
-                                      QStringLiteral("width"), QStringLiteral("invert")};
+class Reader;
+struct Written;
 
+// An option with no part in the actions: its name, the name of its value
+// (nullptr: a switch) and its help.
+struct PlainOption {
+    const char *name;
+    const char *valueName;
+    const char *help;
+};
+
+// An action option builds its action from what was written, reading the
+// files it names through the reader.
 struct ActionOption {
     const char *name;
     const char *valueName; // nullptr: a switch
     const char *help;
     QStringList takes; // modifiers it accepts
     QStringList needs; // modifiers it must have
+    Actions::Built (*build)(Reader &reader, const Written &action);
 };
 
-const QList<ActionOption> &actionOptions()
+// Options an action takes after it, before the next action.
+const QList<PlainOption> &modifierOptions()
 {
-    static const QList<ActionOption> options{
-        {"profile",
-         "file.vsp",
-         "Send the configuration of a profile, as Upload Settings to Printer does after "
-         "Import Profile.",
-         {},
-         {}},
-        {"calibrate",
-         "gap|bar",
-         "Calibrate media sensing for the index type; needs --print-type, and takes --ribbon "
-         "for thermal transfer.",
-         {QStringLiteral("print-type"), QStringLiteral("ribbon")},
-         {QStringLiteral("print-type")}},
-        {"test-label", "1|2", "Print test label 1 (4X3) or 2 (2.4X1).", {}, {}},
-        {"store-graphic",
-         "file",
-         "Store a 1-bit BMP graphic (PCX with --pcx) under the identifier given with --id; "
-         "with --convert, any picture made into a 1-bit BMP.",
-         {QStringLiteral("id"), QStringLiteral("pcx"), QStringLiteral("convert"),
-          QStringLiteral("dither"), QStringLiteral("threshold"), QStringLiteral("width"),
-          QStringLiteral("invert")},
-         {QStringLiteral("id")}},
-        {"print-format", "file", "Print a label format file as it is.", {}, {}},
-        {"store-format",
-         "file",
-         "Store a label format file under the identifier of --id.",
-         {QStringLiteral("id")},
-         {QStringLiteral("id")}},
-        {"recall-image", "id", "Print a stored graphic.", {}, {}},
-        {"recall-format",
-         "id",
-         "Print a stored format, --quantity labels (1 unless given).",
-         {QStringLiteral("quantity")},
-         {}},
-        {"delete", "id", "Delete a stored graphic or format.", {}, {}},
-        {"list", nullptr, "Have the printer print the list of stored objects.", {}, {}},
-        {"firmware", "file", "Upload a firmware image; its SHA-256 is shown first.", {}, {}},
-        {"send", "file", "Send a file's bytes unchanged.", {}, {}},
+    static const QList<PlainOption> options{
+        {"print-type", "DT|TT", "After --calibrate: DT (direct thermal) or TT (thermal transfer)."},
+        {"ribbon", "ribbon",
+         "After --calibrate with TT: WAX (0, the default), \"WAX/RESIN COMBO\" (1) or \"PREMIUM "
+         "RESIN\" (2)."},
+        {"id", "id",
+         "After --store-graphic or --store-format: the identifier, at most 8 characters."},
+        {"pcx", nullptr, "After --store-graphic: the file is a PCX."},
+        {"convert", nullptr,
+         "After --store-graphic: make the picture (PNG, JPEG, GIF, BMP) a 1-bit BMP, dots darker "
+         "than the threshold black."},
+        {"dither", nullptr, "With --convert: spread the greys by error diffusion."},
+        {"threshold", "N",
+         "With --convert: the grey (1-255, default 128) below which a dot is black."},
+        {"width", "dots",
+         "With --convert: scale to this many dots across, keeping the aspect (the printer prints "
+         "203 dots an inch)."},
+        {"invert", nullptr, "With --convert: swap black and white."},
+        {"quantity", "n", "After --recall-format: how many labels."},
     };
     return options;
 }
 
-const ActionOption *actionOption(const QString &name)
+// The option of that name in a table, or nullptr.
+template <typename Option> const Option *find(const QList<Option> &options, const QString &name)
 {
-    for (const ActionOption &option : actionOptions()) {
+    for (const Option &option : options) {
         if (name == QLatin1String(option.name))
             return &option;
     }
     return nullptr;
+}
+
+const QList<PlainOption> &targetOptions()
+{
+    static const QList<PlainOption> options{
+        {"to", "target", "A printer to send to; give it once for each printer."},
+        {"targets", "file",
+         "Read targets from a file, one a line; blank lines and comments (from a # at the start "
+         "or after a blank) are skipped."},
+    };
+    return options;
+}
+
+const QList<PlainOption> &runOptions()
+{
+    static const QList<PlainOption> options{
+        {"dry-run", nullptr,
+         "Send nothing: write what would be sent to each printer to standard output."},
+        {"output", "file",
+         "With --dry-run: write to a file instead; a name ending in .bmp gets the image of the one "
+         "--convert alone."},
+        {"hex", nullptr, "With --dry-run: a hex dump, one block per transmission."},
+        {"jobs", "n",
+         "At most this many printers at once (default: 1000 network and USB printers, one "
+         "transfer per serial or parallel port)."},
+        {"report", "file", "Write a JSON report of every printer's outcome."},
+        {"stall-limit", "seconds",
+         "Seconds a printer may take no data before it has failed (default 10, at most 86400)."},
+        {"connect-timeout", "seconds",
+         "Seconds to wait for a network printer to answer (default 5, at most 86400)."},
+    };
+    return options;
+}
+
+const QList<ActionOption> &actionOptions();
+
+template <typename Option> void addOptions(QCommandLineParser &parser, const QList<Option> &options)
+{
+    for (const Option &option : options) {
+        if (option.valueName)
+            parser.addOption({QLatin1String(option.name), QLatin1String(option.help),
+                              QLatin1String(option.valueName)});
+        else
+            parser.addOption({QLatin1String(option.name), QLatin1String(option.help)});
+    }
 }
 
 QString dashed(const QString &name)
@@ -112,16 +140,24 @@ struct Written {
     QString value;
     QHash<QString, QString> modifiers;
 
+    QString modifier(const char *name) const { return modifiers.value(QLatin1String(name)); }
+    std::optional<QString> givenModifier(const char *name) const
+    {
+        const auto found = modifiers.constFind(QLatin1String(name));
+        return found == modifiers.constEnd() ? std::nullopt : std::optional<QString>(*found);
+    }
+
     QString label() const
     {
         QStringList words{dashed(QLatin1String(option->name))};
         if (option->valueName)
             words << value;
-        for (const QString &name : ::modifiers) {
+        for (const PlainOption &modifier : modifierOptions()) {
+            const QString name = QLatin1String(modifier.name);
             if (!modifiers.contains(name))
                 continue;
             words << dashed(name);
-            if (!switches.contains(name))
+            if (modifier.valueName)
                 words << modifiers.value(name);
         }
         return words.join(QLatin1Char(' '));
@@ -156,6 +192,48 @@ private:
 };
 
 constexpr int maxSeconds = 86400;
+
+// Those that shape a conversion.
+const QStringList conversionModifiers{QStringLiteral("dither"), QStringLiteral("threshold"),
+                                      QStringLiteral("width"), QStringLiteral("invert")};
+
+// The conversion asked for after --store-graphic: none without --convert.
+std::variant<std::optional<GraphicConvert::Options>, QString>
+conversion(const QHash<QString, QString> &modifiers)
+{
+    if (!modifiers.contains(QStringLiteral("convert"))) {
+        for (const QString &name : conversionModifiers) {
+            if (modifiers.contains(name))
+                return QStringLiteral("%1 goes with --convert").arg(dashed(name));
+        }
+        return std::nullopt;
+    }
+    if (modifiers.contains(QStringLiteral("pcx")))
+        return QStringLiteral("--convert makes a BMP: leave out --pcx");
+    GraphicConvert::Options options;
+    options.dither = modifiers.contains(QStringLiteral("dither"));
+    options.invert = modifiers.contains(QStringLiteral("invert"));
+    if (options.dither && modifiers.contains(QStringLiteral("threshold")))
+        return QStringLiteral("--dither and --threshold exclude each other");
+    const auto number = [&](const QString &name, int least, int most, int &into) {
+        if (!modifiers.contains(name))
+            return true;
+        bool ok = false;
+        into = modifiers.value(name).toInt(&ok);
+        return ok && into >= least && into <= most;
+    };
+    if (!number(QStringLiteral("threshold"), GraphicConvert::minThreshold,
+                GraphicConvert::maxThreshold, options.threshold))
+        return QStringLiteral("--threshold takes a grey from %1 to %2, not \"%3\"")
+            .arg(QString::number(GraphicConvert::minThreshold),
+                 QString::number(GraphicConvert::maxThreshold),
+                 modifiers.value(QStringLiteral("threshold")));
+    if (!number(QStringLiteral("width"), 1, GraphicConvert::maxWidth, options.width))
+        return QStringLiteral("--width takes a number of dots from 1 to %1, not \"%2\"")
+            .arg(QString::number(GraphicConvert::maxWidth),
+                 modifiers.value(QStringLiteral("width")));
+    return options;
+}
 
 QString sizeText(qint64 bytes)
 {
@@ -208,12 +286,6 @@ public:
         return value * 1000;
     }
 
-    void readTargets(const QString &path)
-    {
-        if (const std::optional<QByteArray> bytes = files.read(path))
-            targets.addFile(*bytes, path);
-    }
-
     // The actions in the order written, each with the modifiers after it.
     QList<Written> walk(const QCommandLineParser &parser)
     {
@@ -223,11 +295,11 @@ public:
             const int occurrence = seen[name]++;
             const QStringList values = parser.values(name);
             const QString value = occurrence < values.size() ? values[occurrence] : QString();
-            if (const ActionOption *option = actionOption(name)) {
+            if (const ActionOption *option = find(actionOptions(), name)) {
                 written << Written{option, value, {}};
                 continue;
             }
-            if (!modifiers.contains(name))
+            if (!find(modifierOptions(), name))
                 continue;
             if (written.isEmpty() || !written.last().option->takes.contains(name)) {
                 usage(QStringLiteral("%1 belongs right after an action that takes it (%2)")
@@ -290,101 +362,190 @@ public:
                             QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex()));
     }
 
-    // The conversion asked for after --store-graphic: none without --convert.
-    static std::variant<std::optional<GraphicConvert::Options>, QString>
-    conversion(const QHash<QString, QString> &modifiers)
+    // The action of a file's bytes, or the file's refusal.
+    template <typename Make> Actions::Built withFile(const Written &action, Make make)
     {
-        if (!modifiers.contains(QStringLiteral("convert"))) {
-            for (const QString &name : conversionModifiers) {
-                if (modifiers.contains(name))
-                    return QStringLiteral("%1 goes with --convert").arg(dashed(name));
-            }
-            return std::nullopt;
-        }
-        if (modifiers.contains(QStringLiteral("pcx")))
-            return QStringLiteral("--convert makes a BMP: leave out --pcx");
-        GraphicConvert::Options options;
-        options.dither = modifiers.contains(QStringLiteral("dither"));
-        options.invert = modifiers.contains(QStringLiteral("invert"));
-        if (options.dither && modifiers.contains(QStringLiteral("threshold")))
-            return QStringLiteral("--dither and --threshold exclude each other");
-        const auto number = [&](const QString &name, int least, int most, int &into) {
-            if (!modifiers.contains(name))
-                return true;
-            bool ok = false;
-            into = modifiers.value(name).toInt(&ok);
-            return ok && into >= least && into <= most;
-        };
-        if (!number(QStringLiteral("threshold"), GraphicConvert::minThreshold,
-                    GraphicConvert::maxThreshold, options.threshold))
-            return QStringLiteral("--threshold takes a grey from %1 to %2, not \"%3\"")
-                .arg(QString::number(GraphicConvert::minThreshold),
-                     QString::number(GraphicConvert::maxThreshold),
-                     modifiers.value(QStringLiteral("threshold")));
-        if (!number(QStringLiteral("width"), 1, GraphicConvert::maxWidth, options.width))
-            return QStringLiteral("--width takes a number of dots from 1 to %1, not \"%2\"")
-                .arg(QString::number(GraphicConvert::maxWidth),
-                     modifiers.value(QStringLiteral("width")));
-        return options;
+        const std::optional<QByteArray> bytes = files.read(action.value);
+        if (!bytes)
+            return Actions::Built::refused(files.errors.takeLast());
+        return make(*bytes);
     }
 
-    Actions::Built build(const Written &action)
+    void readRunOptions(const QCommandLineParser &parser)
     {
-        const QString name = QLatin1String(action.option->name);
-        const QString label = action.label();
-        const QString &value = action.value;
-        const auto file = [&]() { return files.read(value); };
-        const auto needsFile = [&](auto make) -> Actions::Built {
-            const std::optional<QByteArray> bytes = file();
-            if (!bytes)
-                return Actions::Built::refused(files.errors.takeLast());
-            return make(*bytes);
-        };
-        using namespace Actions;
-        if (name == QLatin1String("profile"))
-            return profile(label, value);
-        if (name == QLatin1String("calibrate")) {
-            const auto ribbon = action.modifiers.constFind(QStringLiteral("ribbon"));
-            return calibrate(label, value, action.modifiers.value(QStringLiteral("print-type")),
-                             ribbon == action.modifiers.constEnd() ? std::optional<QString>()
-                                                                   : *ribbon);
+        Plan &plan = parsed.plan;
+        plan.dryRun = parser.isSet(QStringLiteral("dry-run"));
+        plan.hex = parser.isSet(QStringLiteral("hex"));
+        plan.output = parser.value(QStringLiteral("output"));
+        plan.report = parser.value(QStringLiteral("report"));
+        for (const char *name : {"output", "hex"}) {
+            if (parser.isSet(QLatin1String(name)) && !plan.dryRun)
+                usage(QStringLiteral("--%1 goes with --dry-run").arg(QLatin1String(name)));
         }
-        if (name == QLatin1String("test-label"))
-            return testLabel(label, value);
-        if (name == QLatin1String("store-graphic")) {
-            const auto convert = conversion(action.modifiers);
-            if (const QString *why = std::get_if<QString>(&convert))
-                return Actions::Built::refused(*why);
-            return needsFile([&](const QByteArray &bytes) {
-                return storeGraphic(label, value, bytes,
-                                    action.modifiers.value(QStringLiteral("id")),
-                                    action.modifiers.contains(QStringLiteral("pcx")),
-                                    std::get<std::optional<GraphicConvert::Options>>(convert));
-            });
+        if (const std::optional<int> jobs = positive(parser, QStringLiteral("jobs")))
+            plan.jobs = *jobs;
+        if (const std::optional<int> ms = milliseconds(parser, QStringLiteral("stall-limit")))
+            plan.stallLimitMs = *ms;
+        if (const std::optional<int> ms = milliseconds(parser, QStringLiteral("connect-timeout")))
+            plan.connectTimeoutMs = *ms;
+    }
+
+    void readTargets(const QCommandLineParser &parser)
+    {
+        for (const QString &written : parser.values(QStringLiteral("to")))
+            targets.add(written, QStringLiteral("--to"));
+        for (const QString &path : parser.values(QStringLiteral("targets"))) {
+            if (const std::optional<QByteArray> bytes = files.read(path))
+                targets.addFile(*bytes, path);
         }
-        if (name == QLatin1String("print-format"))
-            return needsFile([&](const QByteArray &bytes) { return printFormat(label, bytes); });
-        if (name == QLatin1String("store-format"))
-            return needsFile([&](const QByteArray &bytes) {
-                return storeFormat(label, bytes, action.modifiers.value(QStringLiteral("id")));
-            });
-        if (name == QLatin1String("recall-image"))
-            return recallImage(label, value);
-        if (name == QLatin1String("recall-format"))
-            return recallFormat(
-                label, value,
-                action.modifiers.value(QStringLiteral("quantity"), QStringLiteral("1")));
-        if (name == QLatin1String("delete"))
-            return deleteObject(label, value);
-        if (name == QLatin1String("list"))
-            return listObjects(label);
-        return needsFile([&](const QByteArray &bytes) {
-            if (name == QLatin1String("firmware"))
-                noteFirmware(value, bytes);
-            return fileBytes(label, bytes);
-        });
+        parsed.plan.targets = targets.targets;
+        parsed.plan.notes << targets.warnings;
+        parsed.errors << targets.errors;
+        if (parsed.plan.targets.isEmpty() && !parsed.plan.dryRun && files.errors.isEmpty() &&
+            parsed.errors.isEmpty())
+            usage(QStringLiteral("no printer to send to: give --to or --targets"));
+    }
+
+    void buildActions(const QList<Written> &written)
+    {
+        if (written.isEmpty())
+            usage(QStringLiteral("nothing to send: give at least one action, such as --profile "
+                                 "or --firmware"));
+        for (const Written &action : written) {
+            const Actions::Built built = action.option->build(*this, action);
+            for (const QString &refusal : built.refusals)
+                error(action.label() + QStringLiteral(": ") + refusal);
+            if (built.action)
+                parsed.plan.actions << *built.action;
+        }
+        for (const QString &failure : files.errors)
+            error(failure);
+        const Plan &plan = parsed.plan;
+        if (const int images = DryRun::convertedImages(plan).size(); images > 1)
+            usage(QStringLiteral("--output %1 takes the image of one --convert, not %2")
+                      .arg(plan.output, QString::number(images)));
     }
 };
+
+const QList<ActionOption> &actionOptions()
+{
+    using namespace Actions;
+    static const QList<ActionOption> options{
+        {"profile",
+         "file.vsp",
+         "Send the configuration of a profile, as Upload Settings to Printer does after Import "
+         "Profile.",
+         {},
+         {},
+         [](Reader &reader, const Written &action) {
+             return reader.profile(action.label(), action.value);
+         }},
+        {"calibrate",
+         "gap|bar",
+         "Calibrate media sensing for the index type; needs --print-type, and takes --ribbon for "
+         "thermal transfer.",
+         {QStringLiteral("print-type"), QStringLiteral("ribbon")},
+         {QStringLiteral("print-type")},
+         [](Reader &, const Written &action) {
+             return calibrate(action.label(), action.value, action.modifier("print-type"),
+                              action.givenModifier("ribbon"));
+         }},
+        {"test-label",
+         "1|2",
+         "Print test label 1 (4X3) or 2 (2.4X1).",
+         {},
+         {},
+         [](Reader &, const Written &action) { return testLabel(action.label(), action.value); }},
+        {"store-graphic",
+         "file",
+         "Store a 1-bit BMP graphic (PCX with --pcx) under the identifier given with --id; with "
+         "--convert, any picture made into a 1-bit BMP.",
+         {QStringLiteral("id"), QStringLiteral("pcx"), QStringLiteral("convert"),
+          QStringLiteral("dither"), QStringLiteral("threshold"), QStringLiteral("width"),
+          QStringLiteral("invert")},
+         {QStringLiteral("id")},
+         [](Reader &reader, const Written &action) {
+             const auto convert = conversion(action.modifiers);
+             if (const QString *why = std::get_if<QString>(&convert))
+                 return Actions::Built::refused(*why);
+             return reader.withFile(action, [&](const QByteArray &bytes) {
+                 return storeGraphic(action.label(), action.value, bytes, action.modifier("id"),
+                                     action.givenModifier("pcx").has_value(),
+                                     std::get<std::optional<GraphicConvert::Options>>(convert));
+             });
+         }},
+        {"print-format",
+         "file",
+         "Print a label format file as it is.",
+         {},
+         {},
+         [](Reader &reader, const Written &action) {
+             return reader.withFile(action, [&](const QByteArray &bytes) {
+                 return printFormat(action.label(), bytes);
+             });
+         }},
+        {"store-format",
+         "file",
+         "Store a label format file under the identifier of --id.",
+         {QStringLiteral("id")},
+         {QStringLiteral("id")},
+         [](Reader &reader, const Written &action) {
+             return reader.withFile(action, [&](const QByteArray &bytes) {
+                 return storeFormat(action.label(), bytes, action.modifier("id"));
+             });
+         }},
+        {"recall-image",
+         "id",
+         "Print a stored graphic.",
+         {},
+         {},
+         [](Reader &, const Written &action) { return recallImage(action.label(), action.value); }},
+        {"recall-format",
+         "id",
+         "Print a stored format, --quantity labels (1 unless given).",
+         {QStringLiteral("quantity")},
+         {},
+         [](Reader &, const Written &action) {
+             return recallFormat(action.label(), action.value,
+                                 action.givenModifier("quantity").value_or(QStringLiteral("1")));
+         }},
+        {"delete",
+         "id",
+         "Delete a stored graphic or format.",
+         {},
+         {},
+         [](Reader &, const Written &action) {
+             return deleteObject(action.label(), action.value);
+         }},
+        {"list",
+         nullptr,
+         "Have the printer print the list of stored objects.",
+         {},
+         {},
+         [](Reader &, const Written &action) { return listObjects(action.label()); }},
+        {"firmware",
+         "file",
+         "Upload a firmware image; its SHA-256 is shown first.",
+         {},
+         {},
+         [](Reader &reader, const Written &action) {
+             return reader.withFile(action, [&](const QByteArray &bytes) {
+                 reader.noteFirmware(action.value, bytes);
+                 return fileBytes(action.label(), bytes);
+             });
+         }},
+        {"send",
+         "file",
+         "Send a file's bytes unchanged.",
+         {},
+         {},
+         [](Reader &reader, const Written &action) {
+             return reader.withFile(
+                 action, [&](const QByteArray &bytes) { return fileBytes(action.label(), bytes); });
+         }},
+    };
+    return options;
+}
 
 QString description()
 {
@@ -414,78 +575,10 @@ ParsedArguments parseArguments(const QStringList &arguments)
                                      QStringLiteral("Show the version and end."));
     parser.addOption(help);
     parser.addOption(version);
-    parser.addOption({QStringLiteral("to"),
-                      QStringLiteral("A printer to send to; give it once for each printer."),
-                      QStringLiteral("target")});
-    parser.addOption({QStringLiteral("targets"),
-                      QStringLiteral("Read targets from a file, one a line; blank lines and "
-                                     "comments (from a # at the start or after a blank) are "
-                                     "skipped."),
-                      QStringLiteral("file")});
-    for (const ActionOption &option : actionOptions()) {
-        if (option.valueName)
-            parser.addOption({QLatin1String(option.name), QLatin1String(option.help),
-                              QLatin1String(option.valueName)});
-        else
-            parser.addOption({QLatin1String(option.name), QLatin1String(option.help)});
-    }
-    parser.addOption({QStringLiteral("print-type"),
-                      QStringLiteral("After --calibrate: DT (direct thermal) or TT (thermal "
-                                     "transfer)."),
-                      QStringLiteral("DT|TT")});
-    parser.addOption({QStringLiteral("ribbon"),
-                      QStringLiteral("After --calibrate with TT: WAX (0, the default), "
-                                     "\"WAX/RESIN COMBO\" (1) or \"PREMIUM RESIN\" (2)."),
-                      QStringLiteral("ribbon")});
-    parser.addOption({QStringLiteral("id"),
-                      QStringLiteral("After --store-graphic or --store-format: the identifier, "
-                                     "at most 8 characters."),
-                      QStringLiteral("id")});
-    parser.addOption(
-        {QStringLiteral("pcx"), QStringLiteral("After --store-graphic: the file is a PCX.")});
-    parser.addOption({QStringLiteral("convert"),
-                      QStringLiteral("After --store-graphic: make the picture (PNG, JPEG, GIF, "
-                                     "BMP) a 1-bit BMP, dots darker than the threshold black.")});
-    parser.addOption({QStringLiteral("dither"),
-                      QStringLiteral("With --convert: spread the greys by error diffusion.")});
-    parser.addOption({QStringLiteral("threshold"),
-                      QStringLiteral("With --convert: the grey (1-255, default 128) below which "
-                                     "a dot is black."),
-                      QStringLiteral("N")});
-    parser.addOption({QStringLiteral("width"),
-                      QStringLiteral("With --convert: scale to this many dots across, keeping "
-                                     "the aspect (the printer prints 203 dots an inch)."),
-                      QStringLiteral("dots")});
-    parser.addOption(
-        {QStringLiteral("invert"), QStringLiteral("With --convert: swap black and white.")});
-    parser.addOption({QStringLiteral("quantity"),
-                      QStringLiteral("After --recall-format: how many labels."),
-                      QStringLiteral("n")});
-    parser.addOption({QStringLiteral("dry-run"),
-                      QStringLiteral("Send nothing: write what would be sent to each printer to "
-                                     "standard output.")});
-    parser.addOption({QStringLiteral("output"),
-                      QStringLiteral("With --dry-run: write to a file instead; a name ending in "
-                                     ".bmp gets the image of the one --convert alone."),
-                      QStringLiteral("file")});
-    parser.addOption({QStringLiteral("hex"),
-                      QStringLiteral("With --dry-run: a hex dump, one block per transmission.")});
-    parser.addOption({QStringLiteral("jobs"),
-                      QStringLiteral("At most this many printers at once (default: 1000 "
-                                     "network and USB printers, one transfer per serial or "
-                                     "parallel port)."),
-                      QStringLiteral("n")});
-    parser.addOption({QStringLiteral("report"),
-                      QStringLiteral("Write a JSON report of every printer's outcome."),
-                      QStringLiteral("file")});
-    parser.addOption({QStringLiteral("stall-limit"),
-                      QStringLiteral("Seconds a printer may take no data before it has failed "
-                                     "(default 10, at most 86400)."),
-                      QStringLiteral("seconds")});
-    parser.addOption({QStringLiteral("connect-timeout"),
-                      QStringLiteral("Seconds to wait for a network printer to answer (default "
-                                     "5, at most 86400)."),
-                      QStringLiteral("seconds")});
+    addOptions(parser, targetOptions());
+    addOptions(parser, actionOptions());
+    addOptions(parser, modifierOptions());
+    addOptions(parser, runOptions());
 
     Reader reader{parsed, {}, {}, {}};
     if (!parser.parse(arguments)) {
@@ -508,52 +601,12 @@ ParsedArguments parseArguments(const QStringList &arguments)
         return parsed;
     }
 
-    Plan &plan = parsed.plan;
-    plan.dryRun = parser.isSet(QStringLiteral("dry-run"));
-    plan.hex = parser.isSet(QStringLiteral("hex"));
-    plan.output = parser.value(QStringLiteral("output"));
-    plan.report = parser.value(QStringLiteral("report"));
-    for (const char *name : {"output", "hex"}) {
-        if (parser.isSet(QLatin1String(name)) && !plan.dryRun)
-            reader.usage(QStringLiteral("--%1 goes with --dry-run").arg(QLatin1String(name)));
-    }
-    if (const std::optional<int> jobs = reader.positive(parser, QStringLiteral("jobs")))
-        plan.jobs = *jobs;
-    if (const std::optional<int> ms = reader.milliseconds(parser, QStringLiteral("stall-limit")))
-        plan.stallLimitMs = *ms;
-    if (const std::optional<int> ms =
-            reader.milliseconds(parser, QStringLiteral("connect-timeout")))
-        plan.connectTimeoutMs = *ms;
+    reader.readRunOptions(parser);
     const QList<Written> written = reader.walk(parser);
     if (parsed.usage)
         return parsed;
-
-    for (const QString &written : parser.values(QStringLiteral("to")))
-        reader.targets.add(written, QStringLiteral("--to"));
-    for (const QString &path : parser.values(QStringLiteral("targets")))
-        reader.readTargets(path);
-    plan.targets = reader.targets.targets;
-    plan.notes << reader.targets.warnings;
-    parsed.errors << reader.targets.errors;
-    if (plan.targets.isEmpty() && !plan.dryRun && reader.files.errors.isEmpty() &&
-        parsed.errors.isEmpty())
-        reader.usage(QStringLiteral("no printer to send to: give --to or --targets"));
-    if (written.isEmpty())
-        reader.usage(QStringLiteral("nothing to send: give at least one action, such as "
-                                    "--profile or --firmware"));
-
-    for (const Written &action : written) {
-        const Actions::Built built = reader.build(action);
-        for (const QString &refusal : built.refusals)
-            reader.error(action.label() + QStringLiteral(": ") + refusal);
-        if (built.action)
-            plan.actions << *built.action;
-    }
-    for (const QString &failure : reader.files.errors)
-        reader.error(failure);
-    if (const int images = DryRun::convertedImages(plan).size(); images > 1)
-        reader.usage(QStringLiteral("--output %1 takes the image of one --convert, not %2")
-                         .arg(plan.output, QString::number(images)));
+    reader.readTargets(parser);
+    reader.buildActions(written);
     if (parsed.errors.isEmpty())
         parsed.outcome = ParsedArguments::Outcome::Run;
     return parsed;

@@ -22,7 +22,7 @@ void PrinterJob::start()
 {
     m_clock.start();
     m_link = std::make_unique<PrinterLink>(nullptr);
-    m_target.configure(*m_link);
+    m_link->setAddress(m_target.address);
     m_link->setStallLimitMs(m_limits.stallLimitMs);
     m_link->setConnectTimeoutMs(m_limits.connectTimeoutMs);
     // A network connection wakes its transfer whenever it takes more; the
@@ -30,7 +30,7 @@ void PrinterJob::start()
     // second shows well enough, and many printers at once then cost a few
     // percent of a core. Serial, parallel and USB ports take more only when
     // looked at: they keep the quick look.
-    if (m_target.kind == Target::Kind::Network)
+    if (m_target.address.kind() == LinkAddress::Kind::Network)
         m_link->setPollMs(networkPollMs);
     connect(m_link.get(), &PrinterLink::progress, this,
             [this](qint64 sent, qint64) { m_sent = m_done + sent; });

@@ -16,7 +16,7 @@ void TargetList::add(Target target, const QString &origin)
     const QString same = QStringLiteral("%1: \"%2\" is the same printer as \"%3\" (%4)")
                              .arg(origin, target.written, kept.written, first->second);
     // Which line settings were meant cannot be guessed.
-    if (kept.settings != target.settings)
+    if (kept.address.serialSettings().toText() != target.address.serialSettings().toText())
         errors << same + QStringLiteral(" with other line settings: give it once");
     else
         warnings << same + QStringLiteral(": it is sent to once");

@@ -13,32 +13,27 @@
 namespace
 {
 
-const QString settingsTitle = QStringLiteral("Utility Settings");
-const QString entrySeparator = QStringLiteral(" \u2014 ");
+using Kind = LinkAddress::Kind;
 
-enum LinkIndex { SerialLink, ParallelLink, UsbLink, NetworkLink };
-// How the settings name each link, in LinkIndex order.
-const QStringList linkNames = {QStringLiteral("serial"), QStringLiteral("parallel"),
-                               QStringLiteral("usb"), QStringLiteral("network")};
+const QString settingsTitle = QStringLiteral("Utility Settings");
 
 // The serial fields on the first start: port, baud, parity, data and stop bits.
 const QStringList startingSerial = {QStringLiteral("1"), QStringLiteral("9600"),
                                     QStringLiteral("N"), QStringLiteral("8"), QStringLiteral("1")};
 const QString startingParallel = QStringLiteral("LPT1");
 
-int linkIndex(PrinterLink::Kind kind)
+// Changes the link's address as `change` does, unless it refuses.
+template <typename Change> std::optional<Failure> changeAddress(PrinterLink &link, Change change)
 {
-    switch (kind) {
-    case PrinterLink::Kind::Serial:
-        return SerialLink;
-    case PrinterLink::Kind::Parallel:
-        return ParallelLink;
-    case PrinterLink::Kind::UsbPrinter:
-        return UsbLink;
-    case PrinterLink::Kind::Network:
-        return NetworkLink;
-    }
-    return SerialLink;
+    LinkAddress address = link.address();
+    std::optional<Failure> failure;
+    if constexpr (std::is_void_v<decltype(change(address))>)
+        change(address);
+    else
+        failure = change(address);
+    if (!failure)
+        link.setAddress(address);
+    return failure;
 }
 
 } // namespace
@@ -49,9 +44,8 @@ CommPage::CommPage(PageServices services, QWidget *parent)
 {
     ui->setupUi(this);
     connectControls();
-    chooseLink(SerialLink);
-    ui->CommOp_0->setChecked(true);
-    m_services.link.setParallelPortName(startingParallel);
+    chooseLink(Kind::Serial);
+    linkOption(Kind::Serial)->setChecked(true);
     fillLists();
     m_appliedSerial = serialTexts();
     m_appliedNetwork = {QString(), ui->NetPortTxt->text()};
@@ -88,18 +82,26 @@ void CommPage::connectControls()
 {
     // What the user chooses or applies is remembered for the next run; a
     // refused value is not.
-    const QRadioButton *options[] = {ui->CommOp_0, ui->CommOp_1, ui->CommOp_2, ui->CommOp_3};
-    for (int index = SerialLink; index <= NetworkLink; ++index)
-        connect(options[index], &QRadioButton::clicked, this, [this, index] {
-            chooseLink(index);
+    for (const Kind kind : {Kind::Serial, Kind::Parallel, Kind::UsbPrinter, Kind::Network})
+        connect(linkOption(kind), &QRadioButton::clicked, this, [this, kind] {
+            chooseLink(kind);
             rememberLink();
         });
-    connect(ui->SApplyCmd_0, &QPushButton::clicked, this, [this] { applySettings(0); });
-    connect(ui->SApplyCmd_1, &QPushButton::clicked, this, [this] { applySettings(1); });
+    const auto remembering = [this](bool (CommPage::*apply)(const QString &)) {
+        return [this, apply] {
+            if ((this->*apply)(QString()))
+                rememberLink();
+        };
+    };
+    const auto applySerial = remembering(&CommPage::applySerialSettings);
+    const auto applyParallel = remembering(&CommPage::applyParallelDevice);
+    const auto applyNetwork = remembering(&CommPage::applyNetworkPrinter);
+    connect(ui->SApplyCmd_0, &QPushButton::clicked, this, applySerial);
+    connect(ui->SApplyCmd_1, &QPushButton::clicked, this, applyParallel);
     // Every keystroke and every choice from the list applies the device;
     // only a device taken is remembered.
-    connect(ui->ParallelCombo, &QComboBox::editTextChanged, this, [this] { applySettings(1); });
-    connect(ui->ParallelCombo, &QComboBox::activated, this, [this] { applySettings(1); });
+    connect(ui->ParallelCombo, &QComboBox::editTextChanged, this, applyParallel);
+    connect(ui->ParallelCombo, &QComboBox::activated, this, applyParallel);
 
     connect(ui->SPortCombo, &PortCombo::aboutToShowPopup, this, &CommPage::refreshSerialPorts);
     for (QComboBox *field : {static_cast<QComboBox *>(ui->SPortCombo), ui->SBaudCombo,
@@ -108,7 +110,8 @@ void CommPage::connectControls()
 
     connect(ui->UsbCombo, &PortCombo::aboutToShowPopup, this, &CommPage::refreshUsbPrinters);
     connect(ui->UsbCombo, &QComboBox::currentIndexChanged, this, [this] {
-        m_services.link.setUsbDevice(ui->UsbCombo->currentData().toString());
+        const QString device = ui->UsbCombo->currentData().toString();
+        changeAddress(m_services.link, [&](LinkAddress &address) { address.setUsbDevice(device); });
         rememberLink();
     });
     // A printer plugged in or out adds or removes its device; /dev/usb itself
@@ -118,10 +121,6 @@ void CommPage::connectControls()
         refreshUsbPrinters();
     });
 
-    const auto applyNetwork = [this] {
-        if (applyNetworkPrinter())
-            rememberLink();
-    };
     connect(ui->NetApplyCmd, &QPushButton::clicked, this, applyNetwork);
     connect(ui->NetHostTxt, &QLineEdit::returnPressed, this, applyNetwork);
     connect(ui->NetPortTxt, &QLineEdit::returnPressed, this, applyNetwork);
@@ -129,33 +128,19 @@ void CommPage::connectControls()
     connect(ui->NetPortTxt, &QLineEdit::textChanged, this, &CommPage::showWhatIsApplied);
 }
 
-void CommPage::chooseLink(int index)
+QRadioButton *CommPage::linkOption(LinkAddress::Kind kind) const
 {
-    switch (index) {
-    case SerialLink:
-        m_services.link.setKind(PrinterLink::Kind::Serial);
-        break;
-    case UsbLink:
-        m_services.link.setKind(PrinterLink::Kind::UsbPrinter);
-        break;
-    case NetworkLink:
-        m_services.link.setKind(PrinterLink::Kind::Network);
-        break;
-    default:
-        index = ParallelLink;
-        m_services.link.setKind(PrinterLink::Kind::Parallel);
-        break;
-    }
-    ui->SerialFrame->setVisible(index == SerialLink);
-    ui->ParallelFrame->setVisible(index == ParallelLink);
-    ui->UsbFrame->setVisible(index == UsbLink);
-    ui->NetworkFrame->setVisible(index == NetworkLink);
+    QRadioButton *options[] = {ui->CommOp_0, ui->CommOp_1, ui->CommOp_2, ui->CommOp_3};
+    return options[int(kind)];
 }
 
-void CommPage::applySettings(int index)
+void CommPage::chooseLink(LinkAddress::Kind kind)
 {
-    if (index == 1 ? applyParallelDevice() : applySerialSettings())
-        rememberLink();
+    changeAddress(m_services.link, [kind](LinkAddress &address) { address.setKind(kind); });
+    ui->SerialFrame->setVisible(kind == Kind::Serial);
+    ui->ParallelFrame->setVisible(kind == Kind::Parallel);
+    ui->UsbFrame->setVisible(kind == Kind::UsbPrinter);
+    ui->NetworkFrame->setVisible(kind == Kind::Network);
 }
 
 void CommPage::refuse(const QString &remembered, const QString &message)
@@ -174,29 +159,29 @@ bool CommPage::applySerialSettings(const QString &remembered)
                              ui->SBitsCombo->currentText() + QLatin1Char(',') +
                              ui->SSTOPBITCOMBO->currentText();
 
-    // An entry of the list reads "33 — /dev/ttyUSB0 — description", or
-    // "- — device — description" for a device no COM number reaches; a
-    // device path may also be typed in.
-    const QStringList entry = ui->SPortCombo->currentText().split(entrySeparator);
-    QString device = entry.value(0).trimmed().startsWith(QLatin1Char('/'))
-                         ? entry.value(0).trimmed()
-                     : entry.value(0) == QLatin1String("-") && entry.size() > 1 ? entry.value(1)
-                                                                                : QString();
-    SerialPort &port = m_services.link.serialPort();
+    // An entry picked from the list holds its COM number, or its device
+    // when no COM number reaches it; a number or a device path may also be
+    // typed.
+    const QString port = ComboLists::value(ui->SPortCombo);
     std::optional<Failure> failure;
-    if (!device.isEmpty()) {
-        port.setDevicePath(device, m_services.link.portNames().commPortOf(device));
+    if (port.trimmed().startsWith(QLatin1Char('/'))) {
+        const QString device = port.trimmed();
+        changeAddress(m_services.link,
+                      [&](LinkAddress &address) { address.setSerialPath(device); });
     } else {
-        const NumberText::Converted<std::int16_t> number = NumberText::toInt16(entry.value(0));
+        const NumberText::Converted<std::int16_t> number = NumberText::toInt16(port);
         if (const Failure *notAPort = std::get_if<Failure>(&number))
             failure = *notAPort;
-        if (!failure)
-            failure = port.setCommPort(std::get<std::int16_t>(number));
+        else
+            failure = changeAddress(m_services.link, [&](LinkAddress &address) {
+                return address.setCommPort(std::get<std::int16_t>(number));
+            });
     }
     // A port number already accepted stays in force when the settings are not.
     if (!failure)
-        failure = port.setSettings(settings);
-    m_services.link.linkChanged();
+        failure = changeAddress(m_services.link, [&](LinkAddress &address) {
+            return address.setSerialSettings(settings);
+        });
     if (!failure) {
         m_appliedSerial = serialTexts();
         showWhatIsApplied();
@@ -215,35 +200,26 @@ bool CommPage::applySerialSettings(const QString &remembered)
 
 bool CommPage::applyParallelDevice(const QString &remembered)
 {
-    const QString device = ui->ParallelCombo->currentText();
-    if (device != QLatin1String("LPT1") && device != QLatin1String("LPT2")) {
-        refuse(remembered, QStringLiteral("Invalid Parallel Port"));
-        return false;
-    }
-    m_services.link.setParallelPortName(device);
-    return true;
+    const QString name = ui->ParallelCombo->currentText();
+    const std::optional<Failure> failure = changeAddress(
+        m_services.link, [&](LinkAddress &address) { return address.setParallelName(name); });
+    if (failure)
+        refuse(remembered, failure->description);
+    return !failure;
 }
 
 bool CommPage::applyNetworkPrinter(const QString &remembered)
 {
-    QString host = ui->NetHostTxt->text().trimmed();
-    // An IPv6 address is often written in brackets, as in a web address.
-    if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']')))
-        host = host.mid(1, host.size() - 2);
-    bool number = false;
-    const uint port = ui->NetPortTxt->text().trimmed().toUInt(&number);
-    if (host.isEmpty() || host.contains(QLatin1Char(' '))) {
-        refuse(remembered, QStringLiteral("Invalid Network Printer: enter the printer's network "
-                                          "name or its IPv4 or IPv6 address."));
+    const QString host = ui->NetHostTxt->text();
+    const QString port = ui->NetPortTxt->text();
+    const std::optional<Failure> failure =
+        changeAddress(m_services.link,
+                      [&](LinkAddress &address) { return address.setNetworkPrinter(host, port); });
+    if (failure) {
+        refuse(remembered, failure->description);
         return false;
     }
-    if (!number || port < 1 || port > 65535) {
-        refuse(remembered, QStringLiteral("Invalid Network Port: enter a number from 1 to 65535 "
-                                          "(9100 on most printers)."));
-        return false;
-    }
-    m_services.link.setNetworkPrinter(host, quint16(port));
-    m_appliedNetwork = {ui->NetHostTxt->text(), ui->NetPortTxt->text()};
+    m_appliedNetwork = {host, port};
     showWhatIsApplied();
     return true;
 }
@@ -277,7 +253,7 @@ void CommPage::restoreLink()
         const QSignalBlocker quiet(ui->ParallelCombo);
         ui->ParallelCombo->setEditText(remembered.parallelPort);
         if (!applyParallelDevice(remembered.parallelPort))
-            ui->ParallelCombo->setEditText(m_services.link.parallelPortName());
+            ui->ParallelCombo->setEditText(m_services.link.address().parallelName());
     }
     if (!remembered.usbDevice.isEmpty()) {
         // A printer not plugged in now leaves the first one found chosen.
@@ -287,10 +263,13 @@ void CommPage::restoreLink()
         } else {
             const QSignalBlocker quiet(ui->UsbCombo);
             ui->UsbCombo->setCurrentIndex(row);
-            m_services.link.setUsbDevice(remembered.usbDevice);
+            changeAddress(m_services.link, [&](LinkAddress &address) {
+                address.setUsbDevice(remembered.usbDevice);
+            });
         }
     }
-    if (!remembered.networkHost.isEmpty() || !remembered.networkPort.isEmpty()) {
+    // No host is no network printer, as on the first start: nothing to take.
+    if (!remembered.networkHost.isEmpty()) {
         ui->NetHostTxt->setText(remembered.networkHost);
         ui->NetPortTxt->setText(remembered.networkPort);
         if (!applyNetworkPrinter(remembered.networkHost + QLatin1Char(':') +
@@ -300,32 +279,19 @@ void CommPage::restoreLink()
         }
     }
     if (!remembered.kind.isEmpty()) {
-        const int index = linkNames.indexOf(remembered.kind);
-        if (index < 0) {
+        const std::optional<Kind> kind = LinkAddress::kindNamed(remembered.kind);
+        if (!kind) {
             refuse(remembered.kind, QStringLiteral("No such link"));
         } else {
-            chooseLink(index);
-            QRadioButton *options[] = {ui->CommOp_0, ui->CommOp_1, ui->CommOp_2, ui->CommOp_3};
-            options[index]->setChecked(true);
+            chooseLink(*kind);
+            linkOption(*kind)->setChecked(true);
         }
     }
 }
 
 void CommPage::rememberLink()
 {
-    PrinterLink &link = m_services.link;
-    const SerialPort &port = link.serialPort();
-    Settings::Link remembered;
-    remembered.kind = linkNames.value(linkIndex(link.kind()));
-    remembered.commPort = port.devicePath().isEmpty()
-                              ? PortNames::serialLogicalName(port.commPort())
-                              : port.devicePath();
-    remembered.serialSettings = port.settingsText();
-    remembered.parallelPort = link.parallelPortName();
-    remembered.usbDevice = link.usbDevice();
-    remembered.networkHost = link.networkHost();
-    remembered.networkPort = QString::number(link.networkPort());
-    m_services.settings.setLink(remembered);
+    m_services.settings.setLink(m_services.link.address());
     m_services.settings.sync();
 }
 
@@ -342,14 +308,17 @@ void CommPage::resetLink()
         const QSignalBlocker quiet(ui->UsbCombo);
         ui->UsbCombo->setCurrentIndex(0);
     }
-    m_services.link.setUsbDevice(ui->UsbCombo->currentData().toString());
+    const QString device = ui->UsbCombo->currentData().toString();
     // No network printer is not a value Apply takes: set as on the first start.
+    changeAddress(m_services.link, [&](LinkAddress &address) {
+        address.setUsbDevice(device);
+        address.clearNetworkPrinter();
+    });
     ui->NetHostTxt->clear();
-    ui->NetPortTxt->setText(QString::number(PrinterLink::defaultNetworkPort));
-    m_services.link.setNetworkPrinter(QString(), PrinterLink::defaultNetworkPort);
+    ui->NetPortTxt->setText(QString::number(LinkAddress::defaultNetworkPort));
     m_appliedNetwork = {QString(), ui->NetPortTxt->text()};
-    chooseLink(SerialLink);
-    ui->CommOp_0->setChecked(true);
+    chooseLink(Kind::Serial);
+    linkOption(Kind::Serial)->setChecked(true);
     showWhatIsApplied();
 }
 
@@ -369,14 +338,16 @@ void CommPage::setSerialPortLister(SerialPortLister lister)
 
 void CommPage::refreshSerialPorts()
 {
-    QStringList labels;
-    for (const PortDiscovery::SerialPortEntry &port : m_serialPorts())
-        labels << port.label();
+    const QList<PortDiscovery::SerialPortEntry> ports = m_serialPorts();
     // The text in the box is the user's: a new list leaves it as it is.
     const QString text = ui->SPortCombo->currentText();
     const QSignalBlocker quiet(ui->SPortCombo);
     ui->SPortCombo->clear();
-    ui->SPortCombo->addItems(labels);
+    // Each entry holds what Apply takes: its COM number, or its device when
+    // no COM number reaches it.
+    for (const PortDiscovery::SerialPortEntry &port : ports)
+        ui->SPortCombo->addItem(port.label(),
+                                port.commPort > 0 ? QString::number(port.commPort) : port.device);
     ui->SPortCombo->setCurrentIndex(ui->SPortCombo->findText(text));
     ui->SPortCombo->setEditText(text);
 }
@@ -417,8 +388,8 @@ void CommPage::refreshUsbPrinters()
         ui->UsbCombo->setCurrentIndex(std::max(0, ui->UsbCombo->findData(chosen)));
     }
     const QString device = ui->UsbCombo->currentData().toString();
-    if (device != m_services.link.usbDevice())
-        m_services.link.setUsbDevice(device);
+    if (device != m_services.link.address().usbDevice())
+        changeAddress(m_services.link, [&](LinkAddress &address) { address.setUsbDevice(device); });
 }
 
 QStringList CommPage::serialTexts() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/LinkAddress.h"
 #include "link/PortDiscovery.h"
 #include "ui/PageServices.h"
 
@@ -9,6 +10,8 @@
 
 #include <functional>
 #include <memory>
+
+class QRadioButton;
 
 namespace Ui
 {
@@ -28,11 +31,6 @@ public:
     explicit CommPage(PageServices services, QWidget *parent = nullptr);
     ~CommPage() override;
 
-    // Index 0 chooses the serial link, 2 the USB printer, 3 the network
-    // printer, any other the parallel link.
-    void chooseLink(int index);
-    // Index 1 applies the parallel device, any other the serial settings.
-    void applySettings(int index);
     // The starting link again, as on the first start: serial COM1
     // 9600,N,8,1, LPT1, the first USB printer, no network printer on port
     // 9100. Nothing is remembered by this.
@@ -45,6 +43,9 @@ public:
     void setSerialPortLister(SerialPortLister lister);
 
 private:
+    // The option that chooses a kind of link, and the choice itself.
+    QRadioButton *linkOption(LinkAddress::Kind kind) const;
+    void chooseLink(LinkAddress::Kind kind);
     void fillLists();
     void connectControls();
     // Each apply checks the values shown and returns whether the link took

@@ -78,13 +78,18 @@ ConfigPage::ConfigPage(PageServices services, QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::ConfigPage>()), m_services(services)
 {
     ui->setupUi(this);
+    m_darknessSlider = ui->Slider1;
+    m_darknessWarning = ui->Label10;
+    m_emulationOffSwitch = ui->Check1;
+    m_scalerNote = ui->Label14;
+    m_scalerCaption = ui->Label15;
     // Every keystroke is checked as typed; completion would type for the user.
     ui->PrintModeCMB->setCompleter(nullptr);
     ui->PrintSpeedCMB->setCompleter(nullptr);
     for (QSlider *slider : {ui->EmulationSlider, ui->TextBufMain, ui->TextBufOver})
         slider->installEventFilter(this);
     // The ranges a profile is checked against, wherever it is loaded.
-    setRange(ui->Slider1, ConfigRules::darknessRange);
+    setRange(m_darknessSlider, ConfigRules::darknessRange);
     setRange(ui->EmulationSlider, ConfigRules::scalerRange);
     setRange(ui->TextBufMain, ConfigRules::mainBufferRange);
 
@@ -160,13 +165,14 @@ void ConfigPage::connectControls()
     for (QCheckBox *settingSwitch : switches())
         connect(settingSwitch, &QCheckBox::stateChanged, this,
                 [this, settingSwitch] { followSwitch(settingSwitch); });
-    connect(ui->Check1, &QCheckBox::stateChanged, this, &ConfigPage::showScalerUnlessEmulationOff);
+    connect(m_emulationOffSwitch, &QCheckBox::stateChanged, this,
+            &ConfigPage::showScalerUnlessEmulationOff);
 
     // actionTriggered comes when the user moves the thumb, before the new
     // value is set: the "moved" handling runs ahead of the "changed" one.
-    connect(ui->Slider1, &QAbstractSlider::actionTriggered, this,
+    connect(m_darknessSlider, &QAbstractSlider::actionTriggered, this,
             &ConfigPage::showDarknessBeingMoved);
-    connect(ui->Slider1, &QAbstractSlider::valueChanged, this, &ConfigPage::updateDetails);
+    connect(m_darknessSlider, &QAbstractSlider::valueChanged, this, &ConfigPage::updateDetails);
     connect(ui->TextBufMain, &QAbstractSlider::actionTriggered, this,
             [this] { coupleBuffers(ui->TextBufMain->sliderPosition()); });
     connect(ui->TextBufMain, &QAbstractSlider::valueChanged, this, [this] {
@@ -218,7 +224,7 @@ ConfigValues ConfigPage::values() const
     values.widthSwitch = switchState(ui->WidthChk);
     values.width = ui->WidthTxt->text();
     values.emulationSwitch = switchState(ui->KestraChk);
-    values.emulationOff = switchState(ui->Check1);
+    values.emulationOff = switchState(m_emulationOffSwitch);
     values.scaler = ui->EmulationSlider->value();
     values.printModeSwitch = switchState(ui->PrintModeChk);
     values.printMode = ui->PrintModeCMB->currentText();
@@ -261,12 +267,12 @@ void ConfigPage::show(ProfileApply::Field field, const ConfigValues &values)
         // block from it.
         const int darkness = values.darkness.toInt();
         showDarkness(darkness);
-        return ui->Slider1->setValue(darkness);
+        return m_darknessSlider->setValue(darkness);
     }
     case Field::EmulationEnable:
         return setSwitchState(ui->KestraChk, values.emulationSwitch);
     case Field::EmulationOff:
-        return setSwitchState(ui->Check1, values.emulationOff);
+        return setSwitchState(m_emulationOffSwitch, values.emulationOff);
     case Field::Scaler:
         return ui->EmulationSlider->setValue(values.scaler);
     case Field::PrintSpeedEnable:
@@ -354,9 +360,9 @@ void ConfigPage::followSwitch(QCheckBox *settingSwitch)
 void ConfigPage::showScalerUnlessEmulationOff()
 {
     // Emulation switched off in the printer leaves nothing to scale.
-    const bool scalerShown = !isOn(ui->Check1);
-    ui->Label15->setVisible(scalerShown);
-    ui->Label14->setVisible(scalerShown);
+    const bool scalerShown = !isOn(m_emulationOffSwitch);
+    m_scalerCaption->setVisible(scalerShown);
+    m_scalerNote->setVisible(scalerShown);
     ui->EmulationSlider->setVisible(scalerShown);
     updateDetails();
 }
@@ -365,13 +371,13 @@ void ConfigPage::showDarknessBeingMoved()
 {
     // The label, not the slider, is the darkness of record: it follows the
     // thumb while the thumb moves.
-    showDarkness(ui->Slider1->sliderPosition());
+    showDarkness(m_darknessSlider->sliderPosition());
 }
 
 void ConfigPage::showDarkness(int darkness)
 {
     ui->DarkLbl->setText(QString::number(darkness));
-    ui->Label10->setVisible(darkness > 50);
+    m_darknessWarning->setVisible(darkness > 50);
 }
 
 void ConfigPage::checkWidth()

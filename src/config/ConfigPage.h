@@ -18,6 +18,7 @@ class QCheckBox;
 class QGroupBox;
 class QComboBox;
 class QLineEdit;
+class QLabel;
 class QSlider;
 
 namespace Ui
@@ -124,4 +125,11 @@ private:
 
     std::unique_ptr<Ui::ConfigPage> ui;
     PageServices m_services;
+    // Controls the form names by number (Slider1, Label10, Check1, Label14,
+    // Label15), here by their part.
+    QSlider *m_darknessSlider = nullptr;
+    QLabel *m_darknessWarning = nullptr;
+    QCheckBox *m_emulationOffSwitch = nullptr;
+    QLabel *m_scalerNote = nullptr;
+    QLabel *m_scalerCaption = nullptr;
 };

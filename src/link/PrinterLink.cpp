@@ -29,92 +29,44 @@ PrinterLink::PrinterLink(const StopSignal *stop, QObject *parent) : QObject(pare
 
 PrinterLink::~PrinterLink() = default;
 
-void PrinterLink::setKind(Kind kind)
+void PrinterLink::setAddress(const LinkAddress &address)
 {
-    m_kind = kind;
+    m_address = address;
     emit changed();
-}
-
-void PrinterLink::setParallelPortName(const QString &name)
-{
-    m_parallelPortName = name;
-    emit changed();
-}
-
-void PrinterLink::setUsbDevice(const QString &device)
-{
-    m_usbDevice = device;
-    emit changed();
-}
-
-void PrinterLink::setNetworkPrinter(const QString &host, quint16 port)
-{
-    m_networkHost = host.trimmed();
-    m_networkPort = port;
-    emit changed();
-}
-
-QString PrinterLink::serialDevice() const
-{
-    return m_serialPort.devicePath().isEmpty() ? m_names.serialDevice(m_serialPort.commPort())
-                                               : m_serialPort.devicePath();
-}
-
-QString PrinterLink::description() const
-{
-    switch (m_kind) {
-    case Kind::Serial: {
-        const QString device = serialDevice();
-        const QString port = m_serialPort.commPort() > 0
-                                 ? PortNames::serialLogicalName(m_serialPort.commPort()) +
-                                       QStringLiteral(" (") + device + QLatin1Char(')')
-                                 : device;
-        return QStringLiteral("Serial ") + port + QLatin1Char(' ') + m_serialPort.settingsText();
-    }
-    case Kind::Parallel:
-        return QStringLiteral("Parallel ") + m_parallelPortName + QStringLiteral(" (") +
-               m_names.parallelDevice(m_parallelPortName) + QLatin1Char(')');
-    case Kind::UsbPrinter:
-        return QStringLiteral("USB Printer ") +
-               (m_usbDevice.isEmpty() ? QStringLiteral("(none found)") : m_usbDevice);
-    case Kind::Network:
-        return QStringLiteral("Network ") +
-               (m_networkHost.isEmpty()
-                    ? QStringLiteral("(no address set)")
-                    : NetworkConnection::displayName(m_networkHost, m_networkPort));
-    }
-    return QString();
 }
 
 std::unique_ptr<Connection> PrinterLink::openableConnection() const
 {
-    switch (m_kind) {
+    using Kind = LinkAddress::Kind;
+    const LinkAddress &link = m_address;
+    switch (link.kind()) {
     case Kind::Serial:
-        return std::make_unique<SerialConnection>(serialDevice(), m_serialPort.commPort(),
-                                                  m_serialPort.settings(), m_names);
+        return std::make_unique<SerialConnection>(link.serialDevice(m_names),
+                                                  link.serialCommPort(m_names),
+                                                  link.serialSettings(), m_names);
     case Kind::Parallel:
         return std::make_unique<DeviceConnection>(
-            m_names.parallelDevice(m_parallelPortName), m_parallelPortName,
-            QStringLiteral("Error Opening ") + m_parallelPortName +
+            m_names.parallelDevice(link.parallelName()), link.parallelName(),
+            QStringLiteral("Error Opening ") + link.parallelName() +
                 QStringLiteral(" For String Send"),
             QStringLiteral("SLptString"));
     case Kind::UsbPrinter: {
         auto connection = std::make_unique<DeviceConnection>(
-            m_usbDevice, QStringLiteral("USB Printer"),
+            link.usbDevice(), QStringLiteral("USB Printer"),
             QStringLiteral("Error Opening USB Printer For String Send"),
             QStringLiteral("SUsbString"));
         // The device appears only while a printer is plugged in, switched on
         // and claimed by the kernel's printer driver.
         connection->setMissingDeviceHint(
-            (m_usbDevice.isEmpty() ? QStringLiteral("No USB printer is connected. ") : QString()) +
+            (link.usbDevice().isEmpty() ? QStringLiteral("No USB printer is connected. ")
+                                        : QString()) +
             QStringLiteral("Check that the printer is switched on and its USB cable is plugged "
                            "in at both ends, and that the usblp driver is loaded (lsmod | grep "
                            "usblp; load it with: sudo modprobe usblp)."));
         return connection;
     }
     case Kind::Network:
-        return std::make_unique<NetworkConnection>(m_networkHost, m_networkPort,
-                                                   m_connectTimeoutMs);
+        return std::make_unique<NetworkConnection>(link.host(), link.port(), m_connectTimeoutMs);
     }
     return nullptr;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "link/LinkAddress.h"
 #include "link/PortNames.h"
 #include "link/PrinterBytes.h"
 #include "link/SendOutcome.h"
-#include "link/SerialPort.h"
 #include "link/Transfer.h"
 
 #include <QObject>
@@ -47,32 +47,16 @@ public:
     // is queued is discarded.
     void cancel();
 
-    enum class Kind { Serial, Parallel, UsbPrinter, Network };
-    Kind kind() const { return m_kind; }
-    void setKind(Kind kind);
+    // Where the next send goes; each send opens it afresh.
+    const LinkAddress &address() const { return m_address; }
+    void setAddress(const LinkAddress &address);
+    LinkAddress::Kind kind() const { return m_address.kind(); }
 
-    // "LPT1" or "LPT2".
-    QString parallelPortName() const { return m_parallelPortName; }
-    void setParallelPortName(const QString &name);
-
-    // The USB printer device, such as /dev/usb/lp0; empty when none exists.
-    QString usbDevice() const { return m_usbDevice; }
-    void setUsbDevice(const QString &device);
-
-    QString networkHost() const { return m_networkHost; }
-    quint16 networkPort() const { return m_networkPort; }
-    void setNetworkPrinter(const QString &host, quint16 port);
-    static constexpr quint16 defaultNetworkPort = 9100;
-
-    // Changing the port or line settings: call linkChanged() after.
-    SerialPort &serialPort() { return m_serialPort; }
+    // Where the names of the ports lead; tests redirect them.
     PortNames &portNames() { return m_names; }
-    void linkChanged() { emit changed(); }
 
-    // The link the next send uses: "Serial COM1 (/dev/ttyS0) 9600,N,8,1",
-    // "Parallel LPT1 (/dev/lp0)", "USB Printer /dev/usb/lp0",
-    // "Network 127.0.0.1:9100".
-    QString description() const;
+    // The link the next send uses, as LinkAddress::description says it.
+    QString description() const { return m_address.description(m_names); }
 
     void setStallLimitMs(int limitMs) { m_stallLimitMs = limitMs; }
     void setConnectTimeoutMs(int timeoutMs) { m_connectTimeoutMs = timeoutMs; }
@@ -93,7 +77,6 @@ signals:
 
 private:
     std::unique_ptr<Connection> openableConnection() const;
-    QString serialDevice() const;
     // Starts one transfer of `data`; `shape` gives a failure the box of
     // the kind of send, with the connection's own texts at hand.
     using Shape = std::function<void(Failure &, const Connection &)>;
@@ -102,12 +85,7 @@ private:
 
     const StopSignal *m_stop;
     PortNames m_names;
-    SerialPort m_serialPort;
-    Kind m_kind = Kind::Serial;
-    QString m_parallelPortName = QStringLiteral("LPT1");
-    QString m_usbDevice;
-    QString m_networkHost;
-    quint16 m_networkPort = defaultNetworkPort;
+    LinkAddress m_address;
     int m_stallLimitMs = defaultStallLimitMs;
     int m_connectTimeoutMs = 5000;
     int m_pollMs = Transfer::pollMs;

@@ -86,6 +86,9 @@ StoragePage::StoragePage(PageServices services, QWidget *parent)
 {
     ui->setupUi(this);
     setObjectName(QStringLiteral("StoragePage"));
+    m_recallImageOption = ui->Option1;
+    m_recallFormatOption = ui->Option2;
+    m_viewFormatSwitch = ui->Check2;
 
     QFont status = ui->StatLbl->font();
     status.setPointSizeF(13.5);
@@ -93,13 +96,13 @@ StoragePage::StoragePage(PageServices services, QWidget *parent)
     ui->StatLbl->setFont(status);
     greyOut(ui->FilePathTxt);
     greyOut(ui->FFnameTxt);
-    ui->Check2->hide();
+    m_viewFormatSwitch->hide();
     m_services.busy.keepUsable(ui->CancelCMD);
 
     ui->GSBMPop->setChecked(true);
     ui->FPrintOp1->setChecked(true);
     choosePrintFormat();
-    ui->Option1->setChecked(true);
+    m_recallImageOption->setChecked(true);
 
     connectControls();
     // A file dropped on a path box is taken as its Browse would take it.
@@ -121,7 +124,7 @@ void StoragePage::connectControls()
     connect(ui->FSTandardOp1, &QRadioButton::clicked, this, &StoragePage::chooseStoreFormat);
     connect(ui->FBrowseCMD, &QPushButton::clicked, this, &StoragePage::chooseFormatFile);
     connect(ui->FStoreCMD, &QPushButton::clicked, this, &StoragePage::sendFormat);
-    connect(ui->Check2, &QCheckBox::clicked, this, &StoragePage::showFormatInDetails);
+    connect(m_viewFormatSwitch, &QCheckBox::clicked, this, &StoragePage::showFormatInDetails);
     connect(ui->RecallCMD, &QPushButton::clicked, this, &StoragePage::recall);
     connect(ui->DeleteCMD, &QPushButton::clicked, this, &StoragePage::deleteObject);
     connect(ui->ListCMD, &QPushButton::clicked, this, &StoragePage::listObjects);
@@ -430,7 +433,7 @@ void StoragePage::showFormatInDetails(bool checked)
 
 void StoragePage::recall()
 {
-    if (ui->Option2->isChecked())
+    if (m_recallFormatOption->isChecked())
         recallFormat();
     else
         recallGraphic();

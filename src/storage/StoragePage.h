@@ -9,6 +9,8 @@
 #include <memory>
 
 class BusyScope;
+class QCheckBox;
+class QRadioButton;
 
 namespace Ui
 {
@@ -57,4 +59,9 @@ private:
     PageServices m_services;
     // The last graphic read, kept until the next read; nothing before the first.
     PrinterBytes m_graphicBytes;
+    // Controls the form names by number (Option1, Option2, Check2), here
+    // by their part.
+    QRadioButton *m_recallImageOption = nullptr;
+    QRadioButton *m_recallFormatOption = nullptr;
+    QCheckBox *m_viewFormatSwitch = nullptr;
 };

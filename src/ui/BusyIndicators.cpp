@@ -30,24 +30,24 @@ bool takesInput(const QWidget *widget)
 
 BusyIndicators::BusyIndicators(QWidget *window, QTabWidget *tabs) : m_window(window), m_tabs(tabs)
 {
-    m_timer2.setObjectName(QStringLiteral("Timer2"));
+    m_titleTimer.setObjectName(QStringLiteral("Timer2"));
     m_uploadTimer.setObjectName(QStringLiteral("UploadTimer"));
-    m_timer2.setInterval(tickMs);
+    m_titleTimer.setInterval(tickMs);
     m_uploadTimer.setInterval(tickMs);
-    connect(&m_timer2, &QTimer::timeout, this, &BusyIndicators::stepTitleAnimation);
+    connect(&m_titleTimer, &QTimer::timeout, this, &BusyIndicators::stepTitleAnimation);
     connect(&m_uploadTimer, &QTimer::timeout, this, &BusyIndicators::stepUploadAnimation);
 }
 
 void BusyIndicators::startTitleAnimation()
 {
     m_titleDotCount = 0;
-    m_timer2.start();
+    m_titleTimer.start();
 }
 
 void BusyIndicators::stopTitleAnimation()
 {
     m_titleDotCount = 0;
-    m_timer2.stop();
+    m_titleTimer.stop();
     if (m_window)
         m_window->setWindowTitle(WindowTitle::plain);
 }

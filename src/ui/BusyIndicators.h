@@ -44,7 +44,7 @@ public:
 
     void setHourglass(bool on);
 
-    QTimer &timer2() { return m_timer2; }
+    QTimer &titleTimer() { return m_titleTimer; }
     QTimer &uploadTimer() { return m_uploadTimer; }
 
     // One frame of each animation; run by the timers.
@@ -61,7 +61,7 @@ private:
     QPointer<QWidget> m_window;
     QPointer<QTabWidget> m_tabs;
     QPointer<QProgressBar> m_progressBar;
-    QTimer m_timer2;
+    QTimer m_titleTimer;
     QTimer m_uploadTimer;
     int m_titleDotCount = 0;  // dots of the next title frame, less one: 0 to 10
     int m_uploadProgress = 0; // value the bar shows at the next tick: 0 to 100

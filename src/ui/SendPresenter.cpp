@@ -34,7 +34,7 @@ void SendPresenter::printLatin1Text(const QByteArray &text, Then then)
 
 void SendPresenter::printBytes(const PrinterBytes &bytes, Then then)
 {
-    const bool hourglass = m_window && m_link.kind() == PrinterLink::Kind::Serial;
+    const bool hourglass = m_window && m_link.kind() == LinkAddress::Kind::Serial;
     if (hourglass)
         m_window->setCursor(Qt::WaitCursor);
     logged(

@@ -1,6 +1,7 @@
 #include "ui/Settings.h"
 
 #include "common/SettingsFile.h"
+#include "link/LinkAddress.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -96,15 +97,15 @@ Settings::Link Settings::link() const
             text("usbDevice"), text("networkHost"), text("networkPort")};
 }
 
-void Settings::setLink(const Link &link)
+void Settings::setLink(const LinkAddress &link)
 {
-    setValue(linkGroup, QStringLiteral("kind"), link.kind);
-    setValue(linkGroup, QStringLiteral("commPort"), link.commPort);
-    setValue(linkGroup, QStringLiteral("serialSettings"), link.serialSettings);
-    setValue(linkGroup, QStringLiteral("parallelPort"), link.parallelPort);
-    setValue(linkGroup, QStringLiteral("usbDevice"), link.usbDevice);
-    setValue(linkGroup, QStringLiteral("networkHost"), link.networkHost);
-    setValue(linkGroup, QStringLiteral("networkPort"), link.networkPort);
+    setValue(linkGroup, QStringLiteral("kind"), LinkAddress::kindName(link.kind()));
+    setValue(linkGroup, QStringLiteral("commPort"), link.serialPortName());
+    setValue(linkGroup, QStringLiteral("serialSettings"), link.serialSettings().toText());
+    setValue(linkGroup, QStringLiteral("parallelPort"), link.parallelName());
+    setValue(linkGroup, QStringLiteral("usbDevice"), link.usbDevice());
+    setValue(linkGroup, QStringLiteral("networkHost"), link.host());
+    setValue(linkGroup, QStringLiteral("networkPort"), QString::number(link.port()));
 }
 
 void Settings::reset()

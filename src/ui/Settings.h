@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class LinkAddress;
 class QSettings;
 class SettingsFile;
 
@@ -52,7 +53,8 @@ public:
         QString networkPort;
     };
     Link link() const;
-    void setLink(const Link &link);
+    // Remembers the link in force, every kind's values with it.
+    void setLink(const LinkAddress &link);
 
     // Every value back to its starting value, at once on disk too.
     void reset();
