@@ -580,7 +580,7 @@ private slots:
         ui->file(name, bytes);
         QCOMPARE(run({pcx ? "GSPCXOp" : "GSBMPop", "BrowseCMD=file:" + name, "StoreCMD=" + answer}),
                  QStringList{box});
-        QCOMPARE(ui->pty.readAvailable(50), QByteArray());
+        QCOMPARE(ui->pty.readAvailable(), QByteArray());
         QCOMPARE(ui->control<QLabel>("GraphicSizeLbl")->text(), size);
         const QPixmap preview = ui->control<QLabel>("GraphicPic")->pixmap();
         QCOMPARE(preview.isNull(), !size.contains("dots"));
