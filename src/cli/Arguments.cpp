@@ -470,7 +470,8 @@ ParsedArguments parseArguments(const QStringList &arguments)
                                      "parallel port)."),
                       QStringLiteral("n")});
     parser.addOption({QStringLiteral("report"),
-                      QStringLiteral("Write a JSON report of every printer's outcome."),
+                      QStringLiteral("Write a JSON report of every printer's outcome; with "
+                                     "--dry-run, of what each would be sent."),
                       QStringLiteral("file")});
     parser.addOption({QStringLiteral("stall-limit"),
                       QStringLiteral("Seconds a printer may take no data before it has failed "

@@ -2,6 +2,7 @@
 
 #include "cli/Arguments.h"
 #include "cli/DryRun.h"
+#include "cli/Report.h"
 #include "cli/Runner.h"
 
 #include <QCoreApplication>
@@ -36,20 +37,27 @@ bool wanted(int argc, char **argv)
 namespace
 {
 
+bool save(const QString &path, const QByteArray &bytes, const Console &console)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        console.say(
+            QStringLiteral("varimonde-setup: cannot write %1: %2").arg(path, file.errorString()));
+        return false;
+    }
+    return true;
+}
+
 int writeDryRun(const Plan &plan, const Console &console)
 {
+    if (!plan.report.isEmpty() && !save(plan.report, Report::dryRunJson(plan), console))
+        return 1;
     const QByteArray bytes = DryRun::render(plan);
     if (plan.output.isEmpty()) {
         console.out.write(bytes);
         return 0;
     }
-    QSaveFile file(plan.output);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        console.say(QStringLiteral("varimonde-setup: cannot write %1: %2")
-                        .arg(plan.output, file.errorString()));
-        return 1;
-    }
-    return 0;
+    return save(plan.output, bytes, console) ? 0 : 1;
 }
 
 } // namespace
