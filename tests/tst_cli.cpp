@@ -7,6 +7,7 @@
 #include "cli/Target.h"
 #include "printer/StorageCommands.h"
 #include "profile/ProfileRecord.h"
+#include "support/CliRun.h"
 #include "support/Pictures.h"
 #include "support/TestMain.h"
 #include "support/WindowDriver.h"
@@ -31,23 +32,6 @@ Q_DECLARE_METATYPE(ProfileRecord)
 
 namespace
 {
-
-struct Ran {
-    int status;
-    QByteArray out;
-    QString err;
-};
-
-// The command line in this process, as a script would run it.
-Ran runCli(const QStringList &arguments)
-{
-    QBuffer out, err;
-    out.open(QIODevice::WriteOnly);
-    err.open(QIODevice::WriteOnly);
-    const int status = CommandLine::run(QStringList{"varimonde-setup"} + arguments,
-                                        Console{out, err, false}, false);
-    return {status, out.data(), QString::fromUtf8(err.data())};
-}
 
 QByteArray profile(const ProfileRecord &record)
 {

@@ -482,6 +482,8 @@ ParsedArguments parseArguments(const QStringList &arguments)
                                      "5)."),
                       QStringLiteral("seconds")});
 
+    Discover::addOptions(parser);
+
     Reader reader{parsed, {}, {}};
     if (!parser.parse(arguments)) {
         reader.usage(parser.errorText());
@@ -520,8 +522,18 @@ ParsedArguments parseArguments(const QStringList &arguments)
             reader.positive(parser, QStringLiteral("connect-timeout")))
         plan.connectTimeoutMs = *seconds * 1000;
     const QList<Written> written = reader.walk(parser);
+    QStringList misused;
+    Discover::read(parser, plan.discover, misused);
+    for (const QString &line : std::as_const(misused))
+        reader.usage(line);
     if (parsed.usage)
         return parsed;
+    const bool sending = plan.discover.mode == Discover::Options::Mode::Send;
+    if (!sending && (!written.isEmpty() || plan.dryRun)) {
+        reader.usage(QStringLiteral("--discover and --status send nothing: leave out the "
+                                    "actions and --dry-run"));
+        return parsed;
+    }
 
     for (const QString &written : parser.values(QStringLiteral("to"))) {
         const std::variant<Target, QString> target = Target::parse(written);
@@ -532,10 +544,15 @@ ParsedArguments parseArguments(const QStringList &arguments)
     }
     for (const QString &path : parser.values(QStringLiteral("targets")))
         reader.readTargets(path);
-    if (plan.targets.isEmpty() && !plan.dryRun && reader.files.errors.isEmpty() &&
-        parsed.errors.isEmpty())
+    if (plan.discover.mode == Discover::Options::Mode::Discover) {
+        if (!plan.targets.isEmpty())
+            reader.usage(QStringLiteral("--discover finds printers: leave out --to and "
+                                        "--targets"));
+    } else if (plan.targets.isEmpty() && !plan.dryRun && reader.files.errors.isEmpty() &&
+               parsed.errors.isEmpty()) {
         reader.usage(QStringLiteral("no printer to send to: give --to or --targets"));
-    if (written.isEmpty())
+    }
+    if (written.isEmpty() && sending)
         reader.usage(QStringLiteral("nothing to send: give at least one action, such as "
                                     "--profile or --firmware"));
 

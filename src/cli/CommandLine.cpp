@@ -84,6 +84,10 @@ int run(const QStringList &arguments, const Console &console, bool catchInterrup
         console.say(note);
     if (plan.dryRun)
         return writeDryRun(plan, console);
+    if (plan.discover.mode == Discover::Options::Mode::Discover)
+        return Discover::discover(plan, console);
+    if (plan.discover.mode == Discover::Options::Mode::Status)
+        return Discover::status(plan, console);
     Runner runner(plan, console);
     if (catchInterrupts)
         runner.catchInterrupts();
