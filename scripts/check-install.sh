@@ -39,7 +39,8 @@ expected=(
 )
 collection=usr/share/ansible/collections/ansible_collections/varimonde/printers
 for file in galaxy.yml README.md meta/runtime.yml plugins/modules/printer_setup.py \
-    plugins/module_utils/setup_program.py; do
+    plugins/modules/printer_facts.py plugins/module_utils/setup_program.py \
+    plugins/doc_fragments/setup_program.py; do
     expected+=("$collection/$file")
 done
 for size in 16 32 48 64 128 256; do
@@ -105,12 +106,15 @@ starts() {
 # Ansible finds the collection where the package puts it; the tool's own
 # files go to a temporary home.
 documented() {
-    HOME="$work/home" ansible-doc varimonde.printers.printer_setup >"$work/doc.txt" &&
-        grep -q '^> VARIMONDE.PRINTERS.PRINTER_SETUP' "$work/doc.txt"
+    local module
+    for module in printer_setup printer_facts; do
+        HOME="$work/home" ansible-doc "varimonde.printers.$module" >"$work/doc.txt" &&
+            grep -q "^> VARIMONDE.PRINTERS.${module^^}" "$work/doc.txt" || return 1
+    done
 }
 echo "== ansible-doc from the package"
 ANSIBLE_COLLECTIONS_PATH="$work/unpacked/usr/share/ansible/collections" documented ||
-    { echo "ansible-doc does not show printer_setup from the package"; exit 1; }
+    { echo "ansible-doc does not show the modules from the package"; exit 1; }
 
 echo "== the packaged program starts"
 starts "$work/unpacked/usr/bin/varimonde-setup" || { echo "the program did not stay up"; exit 1; }

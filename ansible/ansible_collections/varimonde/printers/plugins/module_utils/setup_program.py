@@ -18,6 +18,12 @@ def program(module):
     return module.get_bin_path(executable, required=True)
 
 
+def run(module, line):
+    """Runs the program; the task's result so far."""
+    rc, out, err = module.run_command(line)
+    return dict(cmd=line, rc=rc, stdout=out, stderr=err, changed=False)
+
+
 def read_json(module, path, result):
     """The JSON the program wrote, or the task fails with what it said instead."""
     try:

@@ -123,15 +123,17 @@ options:
       - At most this many printers at once. By default every network and USB printer at once and
         one transfer per serial or parallel port.
     type: int
+  ignore_status:
+    description:
+      - Send even to a network printer whose SNMP status reports an error (no paper, door open,
+        jammed, offline).
+    type: bool
+    default: false
   report:
     description:
       - Also keep the program's JSON report at this path on the managed host. Not written in check
         mode.
     type: path
-  executable:
-    description: The setup program, a name looked up in C(PATH) or a path.
-    type: str
-    default: varimonde-setup
 attributes:
   check_mode:
     description: Runs the program's dry run, which opens no port and sends nothing.
@@ -139,8 +141,8 @@ attributes:
   diff_mode:
     description: Shows what each printer would be sent, text blocks as text and files as their size and SHA-256.
     support: full
-notes:
-  - Needs C(varimonde-setup) on the managed host.
+extends_documentation_fragment:
+  - varimonde.printers.setup_program
 seealso:
   - module: varimonde.printers.printer_facts
 '''
@@ -260,7 +262,7 @@ import os
 
 from ansible.module_utils.basic import AnsibleModule
 from ansible_collections.varimonde.printers.plugins.module_utils.setup_program import (
-    EXECUTABLE_OPTION, program, read_json)
+    EXECUTABLE_OPTION, program, read_json, run)
 
 # The actions in the command line's order of help; each is --NAME with dashes.
 ACTIONS = ['profile', 'calibrate', 'test_label', 'store_graphic', 'print_format', 'store_format',
@@ -325,6 +327,8 @@ def command(module, executable):
     for name in ('stall_limit', 'connect_timeout', 'jobs'):
         if params[name] is not None:
             line += [flag(name), str(params[name])]
+    if params['ignore_status']:
+        line.append('--ignore-status')
     return line
 
 
@@ -363,6 +367,7 @@ def main():
             stall_limit=dict(type='int'),
             connect_timeout=dict(type='int'),
             jobs=dict(type='int'),
+            ignore_status=dict(type='bool', default=False),
             report=dict(type='path'),
             executable=EXECUTABLE_OPTION,
         ),
@@ -377,8 +382,8 @@ def main():
         report = module.params['report']
     line += ['--report', report]
 
-    rc, out, err = module.run_command(line)
-    result = dict(cmd=line, rc=rc, stdout=out, stderr=err, changed=False)
+    result = run(module, line)
+    rc, err = result['rc'], result['stderr']
     if rc == 2:
         module.fail_json(msg=err.strip(), **result)
     outcome = read_json(module, report, result)

@@ -1,10 +1,11 @@
-"""The collection's printer_setup module driven by ansible-playbook on this
-machine: loopback network printers and a pseudo-terminal get the bytes the
-command line sends for the same options; check mode sends nothing and shows
-the diff; a refused printer fails its host, which the next play leaves out;
-a bad combination fails before anything is sent.
+"""The collection's modules driven by ansible-playbook on this machine.
+printer_setup: loopback network printers and a pseudo-terminal get the bytes
+the command line sends for the same options; check mode sends nothing and
+shows the diff; a refused printer fails its host, which the next play leaves
+out; a bad combination fails before anything is sent. printer_facts: the
+status and the printers found, read from real SNMP agents on loopback.
 
-    test_printer_setup.py PROGRAM COLLECTIONS
+    test_collection.py PROGRAM COLLECTIONS
 """
 
 import hashlib
@@ -46,9 +47,9 @@ class NetworkPrinter:
     """A printer on a free loopback port that writes what it receives to a file;
     like a printer, it takes one connection at a time, to its end."""
 
-    def __init__(self, folder):
-        self.server = socket.create_server(('127.0.0.1', 0))
-        self.target = 'tcp://127.0.0.1:%d' % self.server.getsockname()[1]
+    def __init__(self, folder, address='127.0.0.1'):
+        self.server = socket.create_server((address, 0))
+        self.target = 'tcp://%s:%d' % (address, self.server.getsockname()[1])
         self.path = tempfile.mkstemp(dir=folder, suffix='.received')[1]
         self.connections = 0
         self.open = 0
@@ -125,7 +126,53 @@ def one_bit_bmp(width=16, height=2):
     return b'BM' + struct.pack('<IHHI', offset + len(pixels), 0, 0, offset) + header + palette + pixels
 
 
-class PrinterSetupTest(unittest.TestCase):
+class Agent:
+    """A real SNMP agent answering as a printer on loopback addresses, on one
+    UDP port for all; stopped with the test."""
+
+    def __init__(self, folder, addresses, port, name, bits):
+        config = os.path.join(folder, name + '.conf')
+        with open(config, 'w') as out:
+            out.write('rocommunity tested 127.0.0.0/8\n'
+                      'override 1.3.6.1.2.1.1.5.0 octet_str "%s"\n'
+                      'override 1.3.6.1.2.1.25.3.2.1.3.1 octet_str "Varimonde LX-4"\n'
+                      'override 1.3.6.1.2.1.43.5.1.1.17.1 octet_str "SN-%s"\n'
+                      'override 1.3.6.1.2.1.25.3.5.1.1.1 integer 3\n'
+                      'override 1.3.6.1.2.1.25.3.5.1.2.1 octet_str %s\n' % (name, name, bits))
+        env = dict(os.environ, MIBS='', SNMPCONFPATH=folder,
+                   SNMP_PERSISTENT_DIR=os.path.join(folder, name + '.state'))
+        endpoints = ','.join('udp:%s:%d' % (address, port) for address in addresses)
+        self.process = subprocess.Popen(
+            ['/usr/sbin/snmpd', '-f', '-Lo', '-C', '-c', config, '-M', os.path.join(folder, 'none'),
+             endpoints], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # Ready once the program reads it.
+        for _ in range(50):
+            if subprocess.run([PROGRAM, '--status', '--to', 'tcp://' + addresses[0], '--community',
+                               'tested', '--snmp-port', str(port)], capture_output=True).returncode != 2:
+                return
+            time.sleep(0.1)
+
+    def close(self):
+        self.process.terminate()
+        self.process.wait(5)
+
+
+def free_udp_port(addresses):
+    """A UDP port free on every one of `addresses`."""
+    while True:
+        with socket.socket(socket.AF_INET, socket.SOCK_DGRAM) as probe:
+            probe.bind((addresses[0], 0))
+            port = probe.getsockname()[1]
+        try:
+            for address in addresses:
+                with socket.socket(socket.AF_INET, socket.SOCK_DGRAM) as probe:
+                    probe.bind((address, port))
+            return port
+        except OSError:
+            continue
+
+
+class CollectionTest(unittest.TestCase):
 
     def setUp(self):
         self.folder = tempfile.TemporaryDirectory()
@@ -151,8 +198,8 @@ class PrinterSetupTest(unittest.TestCase):
             out.write(data)
         return path
 
-    def network(self):
-        self.printers.append(NetworkPrinter(self.dir))
+    def network(self, address='127.0.0.1'):
+        self.printers.append(NetworkPrinter(self.dir, address))
         return self.printers[-1]
 
     def serial(self):
@@ -253,7 +300,7 @@ class PrinterSetupTest(unittest.TestCase):
         self.assertIn('refused', failed['msg'])
         self.assertEqual([p['result'] for p in failed['printers']], ['sent', 'failed'])
         second_play = ran.stdout.split('PLAY [List the stored objects]')[1].split('PLAY RECAP')[0]
-        self.assertEqual(re.findall(r'changed: \[(\w+)\]', second_play), ['site1', 'site3'])
+        self.assertEqual(sorted(re.findall(r'changed: \[(\w+)\]', second_play)), ['site1', 'site3'])
         test_label = self.command_line(['--test-label', '1', '--dry-run']).stdout
         listing = self.command_line(['--list', '--dry-run']).stdout
         self.assertEqual(first.received(), test_label + listing)
@@ -289,7 +336,8 @@ class PrinterSetupTest(unittest.TestCase):
     def test_the_readmes_rollout_stops_at_the_first_failed_site(self):
         with open(os.path.join(HERE, '..', '..', 'README.md')) as readme:
             section = readme.read().split('## Many sites with Ansible\n', 1)[1]
-        playbook = self.file('rollout.yml', section.split('```yaml\n', 1)[1].split('```', 1)[0].encode())
+        rollout = section.split('A firmware roll-out', 1)[1]
+        playbook = self.file('rollout.yml', rollout.split('```yaml\n', 1)[1].split('```', 1)[0].encode())
         image = bytes(range(256)) * 8
         sites = {'site1': [self.network()], 'site2': [self.network(), None], 'site3': [self.network()]}
         refused = closed_port()
@@ -314,6 +362,42 @@ class PrinterSetupTest(unittest.TestCase):
                 outcomes += [(p['target'], p['result']) for p in json.load(report)['printers']]
         self.assertEqual(outcomes, [(sites['site1'][0].target, 'sent'),
                                     (sites['site2'][0].target, 'sent'), (refused, 'failed')])
+
+    def facts(self, hosts, variables):
+        """The ready.yml play: each host's printers as facts, and the assert on them."""
+        port = free_udp_port(['127.0.0.2', '127.0.0.3'])
+        self.printers += [Agent(self.dir, ['127.0.0.2'], port, 'label1', '0x00'),
+                          Agent(self.dir, ['127.0.0.3'], port, 'label2', '0x4000')]
+        ran = self.playbook('ready.yml', hosts, dict(variables, snmp_port=port, out=self.dir))
+        read = {}
+        for host in hosts:
+            with open(os.path.join(self.dir, host + '.json')) as facts:
+                read[host] = [(p['target'], p['status'], p['snmp'], p['error'], p['name'], p['serial'],
+                               p['make_model'], p['found_by']) for p in json.load(facts)]
+        return ran, read
+
+    def test_printer_facts_read_the_status_for_the_assert_before_a_send(self):
+        ran, read = self.facts({'site1': {'printers': ['tcp://127.0.0.2']},
+                                'site2': {'printers': ['tcp://127.0.0.3:6101', 'tcp://127.0.0.4']}}, {})
+        self.assertEqual(ran.returncode, 2, ran.stdout + ran.stderr)
+        ready = ('ready', True, False, 'label1', 'SN-label1', 'Varimonde LX-4', ['snmp'])
+        self.assertEqual(read, {
+            'site1': [('tcp://127.0.0.2:9100',) + ready],
+            'site2': [('tcp://127.0.0.3:6101', 'no paper', True, True, 'label2', 'SN-label2',
+                       'Varimonde LX-4', ['snmp']),
+                      ('tcp://127.0.0.4:9100', 'unknown', False, False, '', '', '', [])]})
+        self.assertIn('Not ready: tcp://127.0.0.3:6101, tcp://127.0.0.4:9100', ran.stdout)
+        self.assertRegex(ran.stdout, r'site1 +: ok=3 +changed=1 +unreachable=0 +failed=0')
+
+    def test_printer_facts_find_the_printers_of_a_range(self):
+        printer = self.network('127.0.0.2')
+        port = int(printer.target.rsplit(':', 1)[1])
+        ran, read = self.facts({'shop': {}}, {'ranges': ['127.0.0.2', '127.0.0.3'], 'scan_ports': [port]})
+        self.assertEqual(ran.returncode, 0, ran.stdout + ran.stderr)
+        self.assertEqual(read['shop'], [(printer.target, 'ready', True, False, 'label1', 'SN-label1',
+                                         'Varimonde LX-4', ['sweep', 'snmp'])])
+        self.assertEqual(printer.connections, 1)
+        self.assertEqual(printer.received(), b'')
 
 
 if __name__ == '__main__':
