@@ -37,6 +37,12 @@ expected=(
     usr/share/doc/varimonde-setup/copyright
     usr/share/doc/varimonde-setup/changelog.gz
 )
+collection=usr/share/ansible/collections/ansible_collections/varimonde/printers
+for file in galaxy.yml README.md meta/runtime.yml plugins/modules/printer_setup.py \
+    plugins/modules/printer_facts.py plugins/module_utils/setup_program.py \
+    plugins/doc_fragments/setup_program.py; do
+    expected+=("$collection/$file")
+done
 for size in 16 32 48 64 128 256; do
     expected+=("usr/share/icons/hicolor/${size}x${size}/apps/varimonde-setup.png")
 done
@@ -97,6 +103,19 @@ starts() {
     wait "$program" 2>/dev/null || true
 }
 
+# Ansible finds the collection where the package puts it; the tool's own
+# files go to a temporary home.
+documented() {
+    local module
+    for module in printer_setup printer_facts; do
+        HOME="$work/home" ansible-doc "varimonde.printers.$module" >"$work/doc.txt" &&
+            grep -q "^> VARIMONDE.PRINTERS.${module^^}" "$work/doc.txt" || return 1
+    done
+}
+echo "== ansible-doc from the package"
+ANSIBLE_COLLECTIONS_PATH="$work/unpacked/usr/share/ansible/collections" documented ||
+    { echo "ansible-doc does not show the modules from the package"; exit 1; }
+
 echo "== the packaged program starts"
 starts "$work/unpacked/usr/bin/varimonde-setup" || { echo "the program did not stay up"; exit 1; }
 
@@ -104,6 +123,7 @@ if $install; then
     echo "== installed with apt-get"
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$deb" >/dev/null
     starts "$(command -v varimonde-setup)" || { echo "the installed program did not stay up"; exit 1; }
+    documented || { echo "ansible-doc does not find the installed collection"; exit 1; }
     DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq varimonde-setup >/dev/null
 fi
 echo "package $(basename "$deb") checked"

@@ -538,6 +538,50 @@ private slots:
                  "00000010  ff                                                |.|");
     }
 
+    // A dry run's report: every printer "not sent", and what each would get
+    // in order, a text block as its text and a file as its size and digest.
+    void dryRunReport()
+    {
+        const QString path = file("fw.bin", firmware);
+        const QString report = dir.filePath("dry.json");
+        const QStringList words{"--calibrate", "bar", "--print-type", "TT",
+                                "--firmware",  path,  "--list",       "--dry-run"};
+        const Ran dry = runCli(words);
+        const Ran cli =
+            runCli(words + QStringList{"--to", "LPT1", "--to", "tcp://[::1]", "--output",
+                                       dir.filePath("dry.bin"), "--report", report});
+        QCOMPARE(cli.status, 0);
+        QFile json(report);
+        QVERIFY(json.open(QIODevice::ReadOnly));
+        const QJsonObject root = QJsonDocument::fromJson(json.readAll()).object();
+        QVERIFY(root["dryRun"].toBool());
+        QByteArray rebuilt;
+        QStringList sends;
+        const QByteArray digest = QCryptographicHash::hash(firmware, QCryptographicHash::Sha256);
+        for (const QJsonValue send : root["sends"].toArray()) {
+            const bool text = send.toObject().contains("text");
+            const QByteArray bytes = text ? send["text"].toString().toLatin1()
+                                     : send["sha256"].toString() == digest.toHex() ? firmware
+                                                                                   : "?";
+            QCOMPARE(send["bytes"].toInt(), bytes.size());
+            sends << send["action"].toString() + (text ? " text" : " file");
+            rebuilt += bytes;
+        }
+        QCOMPARE(rebuilt, dry.out);
+        const QString calibrate = "--calibrate bar --print-type TT";
+        QCOMPARE(sends, (QStringList{calibrate + " text", calibrate + " text",
+                                     "--firmware " + path + " file", "--list text"}));
+        QStringList printers;
+        for (const QJsonValue printer : root["printers"].toArray())
+            printers << QStringLiteral("%1 %2 %3/%4")
+                            .arg(printer["target"].toString(), printer["outcome"].toString())
+                            .arg(printer["bytesSent"].toInt())
+                            .arg(printer["bytesTotal"].toInt());
+        const QString sizes = "0/" + QString::number(dry.out.size());
+        QCOMPARE(printers,
+                 (QStringList{"LPT1 not sent " + sizes, "tcp://[::1] not sent " + sizes}));
+    }
+
     // The firmware's digest comes first; a run through a real serial line
     // gives the printer the dry run's bytes.
     void firmwareThroughASerialLine()

@@ -107,7 +107,9 @@ const QList<PlainOption> &runOptions()
         {"jobs", "n",
          "At most this many printers at once (default: 1000 network and USB printers, one "
          "transfer per serial or parallel port)."},
-        {"report", "file", "Write a JSON report of every printer's outcome."},
+        {"report", "file",
+         "Write a JSON report of every printer's outcome; with --dry-run, of what each would be "
+         "sent."},
         {"stall-limit", "seconds",
          "Seconds a printer may take no data before it has failed (default 10, at most 86400)."},
         {"connect-timeout", "seconds",
@@ -401,9 +403,13 @@ public:
         parsed.plan.targets = targets.targets;
         parsed.plan.notes << targets.warnings;
         parsed.errors << targets.errors;
-        if (parsed.plan.targets.isEmpty() && !parsed.plan.dryRun && files.errors.isEmpty() &&
-            parsed.errors.isEmpty())
+        if (parsed.plan.discover.mode == Discover::Options::Mode::Discover) {
+            if (!parsed.plan.targets.isEmpty())
+                usage(QStringLiteral("--discover finds printers: leave out --to and --targets"));
+        } else if (parsed.plan.targets.isEmpty() && !parsed.plan.dryRun && files.errors.isEmpty() &&
+                   parsed.errors.isEmpty()) {
             usage(QStringLiteral("no printer to send to: give --to or --targets"));
+        }
     }
 
     void buildActions(const QList<Written> &written)
@@ -580,6 +586,8 @@ ParsedArguments parseArguments(const QStringList &arguments)
     addOptions(parser, modifierOptions());
     addOptions(parser, runOptions());
 
+    Discover::addOptions(parser);
+
     Reader reader{parsed, {}, {}, {}};
     if (!parser.parse(arguments)) {
         reader.usage(parser.errorText());
@@ -603,10 +611,21 @@ ParsedArguments parseArguments(const QStringList &arguments)
 
     reader.readRunOptions(parser);
     const QList<Written> written = reader.walk(parser);
+    QStringList misused;
+    Discover::read(parser, parsed.plan.discover, misused);
+    for (const QString &line : std::as_const(misused))
+        reader.usage(line);
     if (parsed.usage)
         return parsed;
+    const bool sending = parsed.plan.discover.mode == Discover::Options::Mode::Send;
+    if (!sending && (!written.isEmpty() || parsed.plan.dryRun)) {
+        reader.usage(QStringLiteral("--discover and --status send nothing: leave out the "
+                                    "actions and --dry-run"));
+        return parsed;
+    }
     reader.readTargets(parser);
-    reader.buildActions(written);
+    if (sending)
+        reader.buildActions(written);
     if (parsed.errors.isEmpty())
         parsed.outcome = ParsedArguments::Outcome::Run;
     return parsed;

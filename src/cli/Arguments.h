@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/Actions.h"
+#include "cli/Discover.h"
 #include "cli/Target.h"
 
 #include <QList>
@@ -20,6 +21,8 @@ struct Plan {
     int jobs = 0;   // at most this many printers at once; 0: no limit of its own
     int stallLimitMs = 10000;
     int connectTimeoutMs = 5000;
+    // --discover, --status and the SNMP options; --ignore-status.
+    Discover::Options discover;
     // Worth saying before sending: each firmware's size and SHA-256.
     QStringList notes;
 };

@@ -2,6 +2,7 @@
 
 #include "cli/Arguments.h"
 #include "cli/DryRun.h"
+#include "cli/Report.h"
 #include "cli/Runner.h"
 #include "common/SafeWrite.h"
 
@@ -38,6 +39,9 @@ namespace
 
 int writeDryRun(const Plan &plan, const Console &console)
 {
+    if (!plan.report.isEmpty() &&
+        !Report::save(plan.report, Report::dryRunJson(plan), console, QStringLiteral("the report")))
+        return 1;
     const QByteArray bytes = DryRun::render(plan);
     if (plan.output.isEmpty()) {
         console.out.write(bytes);
@@ -75,6 +79,10 @@ int run(const QStringList &arguments, const Console &console, bool catchInterrup
         console.say(note);
     if (plan.dryRun)
         return writeDryRun(plan, console);
+    if (plan.discover.mode == Discover::Options::Mode::Discover)
+        return Discover::discover(plan, console);
+    if (plan.discover.mode == Discover::Options::Mode::Status)
+        return Discover::status(plan, console);
     Runner runner(plan, console);
     if (catchInterrupts)
         runner.catchInterrupts();

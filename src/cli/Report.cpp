@@ -1,9 +1,14 @@
 #include "cli/Report.h"
 
+#include "cli/Console.h"
+#include "common/SafeWrite.h"
+
+#include "cli/Arguments.h"
 #include "cli/PrinterJob.h"
 
 #include "Version.h"
 
+#include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -59,30 +64,93 @@ QString table(const QList<PrinterJob *> &jobs)
                       .arg(cancelled);
 }
 
-QByteArray json(const QList<PrinterJob *> &jobs, int exitStatus)
+namespace
 {
-    QJsonArray printers;
-    for (const PrinterJob *job : jobs) {
-        QJsonArray actions;
-        for (const Action &action : job->actions())
-            actions.append(action.label);
-        printers.append(QJsonObject{
-            {QStringLiteral("target"), job->target().written},
-            {QStringLiteral("actions"), actions},
-            {QStringLiteral("bytesSent"), double(job->sent())},
-            {QStringLiteral("bytesTotal"), double(job->total())},
-            {QStringLiteral("seconds"), std::round(job->seconds() * 1000) / 1000},
-            {QStringLiteral("outcome"), outcomeWord(*job)},
-            {QStringLiteral("failure"), job->failure()},
-        });
-    }
-    const QJsonObject report{
+
+struct Row {
+    QString target;
+    const QList<Action> &actions;
+    qint64 sent = 0;
+    qint64 total = 0;
+    double seconds = 0;
+    QString outcome;
+    QString failure;
+};
+
+QJsonObject printer(const Row &row)
+{
+    QJsonArray actions;
+    for (const Action &action : row.actions)
+        actions.append(action.label);
+    return QJsonObject{
+        {QStringLiteral("target"), row.target},
+        {QStringLiteral("actions"), actions},
+        {QStringLiteral("bytesSent"), double(row.sent)},
+        {QStringLiteral("bytesTotal"), double(row.total)},
+        {QStringLiteral("seconds"), std::round(row.seconds * 1000) / 1000},
+        {QStringLiteral("outcome"), row.outcome},
+        {QStringLiteral("failure"), row.failure},
+    };
+}
+
+QJsonObject document(const QJsonArray &printers, int exitStatus)
+{
+    return QJsonObject{
         {QStringLiteral("program"), QStringLiteral("varimonde-setup")},
         {QStringLiteral("version"), QLatin1String(Version::text)},
         {QStringLiteral("exitStatus"), exitStatus},
         {QStringLiteral("printers"), printers},
     };
+}
+
+} // namespace
+
+QByteArray json(const QList<PrinterJob *> &jobs, int exitStatus)
+{
+    QJsonArray printers;
+    for (const PrinterJob *job : jobs)
+        printers.append(printer({job->target().written, job->actions(), job->sent(), job->total(),
+                                 job->seconds(), outcomeWord(*job), job->failure()}));
+    return QJsonDocument(document(printers, exitStatus)).toJson(QJsonDocument::Indented);
+}
+
+QByteArray dryRunJson(const Plan &plan)
+{
+    qint64 total = 0;
+    QJsonArray sends;
+    for (const Action &action : plan.actions) {
+        total += action.size();
+        for (const Transmission &part : action.parts) {
+            QJsonObject send{{QStringLiteral("action"), action.label},
+                             {QStringLiteral("bytes"), double(part.size())}};
+            if (part.isText)
+                send.insert(QStringLiteral("text"), QString::fromLatin1(part.bytes));
+            else
+                send.insert(
+                    QStringLiteral("sha256"),
+                    QString::fromLatin1(
+                        QCryptographicHash::hash(part.bytes, QCryptographicHash::Sha256).toHex()));
+            sends.append(send);
+        }
+    }
+    QJsonArray printers;
+    for (const Target &target : plan.targets)
+        printers.append(
+            printer({target.written, plan.actions, 0, total, 0, QStringLiteral("not sent"), {}}));
+    QJsonObject report = document(printers, 0);
+    report.insert(QStringLiteral("dryRun"), true);
+    report.insert(QStringLiteral("sends"), sends);
     return QJsonDocument(report).toJson(QJsonDocument::Indented);
 }
 
 } // namespace Report
+
+bool Report::save(const QString &path, const QByteArray &bytes, const Console &console,
+                  const QString &what)
+{
+    const std::optional<Failure> failure = SafeWrite::write(path, bytes);
+    if (failure)
+        console.say(QStringLiteral("varimonde-setup: cannot write ") + what + QStringLiteral(": ") +
+                    failure->description);
+    return !failure;
+}

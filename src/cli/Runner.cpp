@@ -256,12 +256,9 @@ int Runner::run()
     const int status = exitStatus();
     m_console.print(Report::table(m_jobs));
     if (!m_plan.report.isEmpty()) {
-        if (const std::optional<Failure> failure =
-                SafeWrite::write(m_plan.report, Report::json(m_jobs, status))) {
-            m_console.say(QStringLiteral("varimonde-setup: cannot write the report: ") +
-                          failure->description);
+        if (!Report::save(m_plan.report, Report::json(m_jobs, status), m_console,
+                          QStringLiteral("the report")))
             return status == AllSent ? SomeFailed : status;
-        }
     }
     return status;
 }

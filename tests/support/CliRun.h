@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/CommandLine.h"
+#include "cli/Console.h"
 
 #include <QBuffer>
 #include <QStringList>

@@ -7,11 +7,12 @@
 #include <thread>
 #include <unistd.h>
 
-FullListener::FullListener()
+FullListener::FullListener(quint32 loopbackAddress, quint16 port)
 {
     sockaddr_in address{};
     address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_addr.s_addr = htonl(loopbackAddress);
+    address.sin_port = htons(port);
     socklen_t length = sizeof address;
     auto *any = reinterpret_cast<sockaddr *>(&address);
     m_fds[0] = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);

@@ -8,7 +8,8 @@
 class FullListener
 {
 public:
-    FullListener();
+    // On 127.0.0.1 and a free port, or on the loopback address and port given.
+    explicit FullListener(quint32 loopbackAddress = 0x7f000001, quint16 port = 0);
     ~FullListener();
     FullListener(const FullListener &) = delete;
     FullListener &operator=(const FullListener &) = delete;

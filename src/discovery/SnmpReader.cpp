@@ -1,0 +1,265 @@
+#include "discovery/SnmpReader.h"
+
+#include <QCoreApplication>
+#include <QHostAddress>
+#include <QMetaObject>
+#include <QRunnable>
+#include <QThreadPool>
+
+#include <mutex>
+
+#include <net-snmp/net-snmp-config.h>
+#include <net-snmp/net-snmp-includes.h>
+
+namespace
+{
+
+// By number, so that no MIB file need be installed.
+struct Wanted {
+    const char *oid;
+    QString SnmpAnswer::*text; // nullptr: read apart
+};
+
+const Wanted wanted[] = {
+    {"1.3.6.1.2.1.1.5.0", &SnmpAnswer::sysName},
+    {"1.3.6.1.2.1.1.1.0", &SnmpAnswer::sysDescr},
+    {"1.3.6.1.2.1.1.2.0", &SnmpAnswer::sysObjectId},
+    {"1.3.6.1.2.1.25.3.2.1.3.1", &SnmpAnswer::deviceDescr},
+    {"1.3.6.1.2.1.43.5.1.1.17.1", &SnmpAnswer::serial},
+    {"1.3.6.1.2.1.25.3.5.1.1.1", nullptr}, // hrPrinterStatus
+    {"1.3.6.1.2.1.25.3.5.1.2.1", nullptr}, // hrPrinterDetectedErrorState
+};
+constexpr int printerStatusIndex = 5;
+constexpr int errorStateIndex = 6;
+
+std::once_flag initialised;
+// The library's user table for v3 is shared by every session.
+std::mutex sessionOpening;
+
+void initialise()
+{
+    std::call_once(initialised, [] {
+        // Nothing from the user's or the system's configuration files, and
+        // no MIB files: numbers only.
+        netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_READ_CONFIGS, 1);
+        netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_LOAD, 1);
+        netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_SAVE, 1);
+        netsnmp_ds_set_int(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_OID_OUTPUT_FORMAT,
+                           NETSNMP_OID_OUTPUT_NUMERIC);
+        qputenv("MIBS", "");
+        netsnmp_set_mib_directory("");
+        snmp_disable_log();
+        init_snmp("varimonde-setup");
+        snmp_disable_log();
+    });
+}
+
+QString valueText(const netsnmp_variable_list *value)
+{
+    switch (value->type) {
+    case ASN_OCTET_STR:
+        return QString::fromUtf8(reinterpret_cast<const char *>(value->val.string),
+                                 int(value->val_len))
+            .trimmed();
+    case ASN_OBJECT_ID: {
+        QStringList parts;
+        const size_t count = value->val_len / sizeof(oid);
+        for (size_t i = 0; i < count; ++i)
+            parts << QString::number(value->val.objid[i]);
+        return parts.join(QLatin1Char('.'));
+    }
+    case ASN_INTEGER:
+        return QString::number(*value->val.integer);
+    default:
+        return {};
+    }
+}
+
+QString peerName(const QString &host, quint16 port)
+{
+    QHostAddress address;
+    const QString written =
+        address.setAddress(host) && address.protocol() == QAbstractSocket::IPv6Protocol
+            ? QStringLiteral("udp6:[%1]").arg(host)
+            : QStringLiteral("udp:%1").arg(host);
+    return written + QStringLiteral(":%1").arg(port);
+}
+
+bool setKey(const QString &pass, const oid *protocol, size_t protocolLength, u_char *key,
+            size_t *keyLength)
+{
+    *keyLength = USM_AUTH_KU_LEN;
+    QByteArray bytes = pass.toUtf8();
+    return generate_Ku(protocol, protocolLength, reinterpret_cast<u_char *>(bytes.data()),
+                       size_t(bytes.size()), key, keyLength) == SNMPERR_SUCCESS;
+}
+
+} // namespace
+
+QString SnmpOptions::problem() const
+{
+    if (isV3()) {
+        if (!privPass.isEmpty() && authPass.isEmpty())
+            return QStringLiteral("SNMP privacy needs authentication: give --snmp-auth too");
+        for (const QString *pass : {&authPass, &privPass}) {
+            if (!pass->isEmpty() && pass->size() < 8)
+                return QStringLiteral("SNMP v3 pass phrases have at least 8 characters");
+        }
+    } else if (community.isEmpty()) {
+        return QStringLiteral("the SNMP community is empty");
+    }
+    return {};
+}
+
+SnmpAnswer SnmpReader::readNow(const QString &host, const SnmpOptions &options)
+{
+    initialise();
+    SnmpAnswer answer;
+    netsnmp_session settings;
+    snmp_sess_init(&settings);
+    QByteArray peer = peerName(host, options.port).toUtf8();
+    QByteArray community = options.community.toUtf8();
+    QByteArray user = options.user.toUtf8();
+    settings.peername = peer.data();
+    settings.timeout = long(options.timeoutMs) * 1000;
+    settings.retries = options.retries;
+    if (options.isV3()) {
+        settings.version = SNMP_VERSION_3;
+        settings.securityName = user.data();
+        settings.securityNameLen = size_t(user.size());
+        settings.securityLevel = SNMP_SEC_LEVEL_NOAUTH;
+        // The session keeps copies of the protocols' numbers.
+        settings.securityAuthProto = usmHMACSHA1AuthProtocol;
+        settings.securityAuthProtoLen = USM_AUTH_PROTO_SHA_LEN;
+        settings.securityPrivProto = usmAESPrivProtocol;
+        settings.securityPrivProtoLen = USM_PRIV_PROTO_AES_LEN;
+        const struct {
+            const QString &pass;
+            int level;
+            u_char *key;
+            size_t *length;
+        } keys[] = {
+            {options.authPass, SNMP_SEC_LEVEL_AUTHNOPRIV, settings.securityAuthKey,
+             &settings.securityAuthKeyLen},
+            {options.privPass, SNMP_SEC_LEVEL_AUTHPRIV, settings.securityPrivKey,
+             &settings.securityPrivKeyLen},
+        };
+        for (const auto &key : keys) {
+            if (key.pass.isEmpty())
+                continue;
+            settings.securityLevel = key.level;
+            if (!setKey(key.pass, settings.securityAuthProto, settings.securityAuthProtoLen,
+                        key.key, key.length)) {
+                answer.failure = QStringLiteral("an SNMP v3 pass phrase is unusable");
+                return answer;
+            }
+        }
+    } else {
+        settings.version = SNMP_VERSION_2c;
+        settings.community = reinterpret_cast<u_char *>(community.data());
+        settings.community_len = size_t(community.size());
+    }
+
+    void *session = nullptr;
+    {
+        // Opening a v3 session finds the agent's engine and adds the user
+        // to the library's shared table.
+        std::lock_guard<std::mutex> lock(sessionOpening);
+        session = snmp_sess_open(&settings);
+    }
+    if (!session) {
+        answer.failure = options.isV3() ? QStringLiteral("no SNMP v3 answer")
+                                        : QStringLiteral("cannot open an SNMP session");
+        return answer;
+    }
+
+    netsnmp_pdu *request = snmp_pdu_create(SNMP_MSG_GET);
+    for (const Wanted &item : wanted) {
+        oid name[MAX_OID_LEN];
+        size_t length = MAX_OID_LEN;
+        if (read_objid(item.oid, name, &length))
+            snmp_add_null_var(request, name, length);
+    }
+    netsnmp_pdu *response = nullptr;
+    const int status = snmp_sess_synch_response(session, request, &response);
+    if (status == STAT_SUCCESS && response && response->errstat == SNMP_ERR_NOERROR) {
+        answer.answered = true;
+        int index = 0;
+        for (netsnmp_variable_list *value = response->variables; value;
+             value = value->next_variable, ++index) {
+            if (index >= int(std::size(wanted)))
+                break;
+            if (value->type == SNMP_NOSUCHOBJECT || value->type == SNMP_NOSUCHINSTANCE ||
+                value->type == SNMP_ENDOFMIBVIEW)
+                continue;
+            if (wanted[index].text)
+                answer.*(wanted[index].text) = valueText(value);
+            else if (index == printerStatusIndex && value->type == ASN_INTEGER)
+                answer.state.printerStatus = int(*value->val.integer);
+            else if (index == errorStateIndex && value->type == ASN_OCTET_STR)
+                answer.state.errorBits = QByteArray(
+                    reinterpret_cast<const char *>(value->val.string), int(value->val_len));
+        }
+    } else if (status == STAT_TIMEOUT) {
+        answer.failure = QStringLiteral("no SNMP answer");
+    } else if (status == STAT_SUCCESS && response) {
+        answer.failure = QStringLiteral("SNMP error: %1")
+                             .arg(QString::fromUtf8(snmp_errstring(int(response->errstat))));
+    } else {
+        char *text = nullptr;
+        snmp_sess_error(session, nullptr, nullptr, &text);
+        answer.failure = QStringLiteral("SNMP failed: %1").arg(QString::fromUtf8(text));
+        SNMP_FREE(text);
+    }
+    if (response)
+        snmp_free_pdu(response);
+    snmp_sess_close(session);
+    return answer;
+}
+
+struct SnmpReader::Alive {
+};
+
+SnmpReader::SnmpReader(SnmpOptions options, QObject *parent)
+    : QObject(parent), m_options(std::move(options)), m_alive(std::make_shared<Alive>())
+{
+    initialise();
+}
+
+SnmpReader::~SnmpReader() = default;
+
+namespace
+{
+
+// Each query waits at most a second or two on the network: a pool of its
+// own keeps many of them from holding up the program's other workers.
+QThreadPool &queries()
+{
+    static QThreadPool *pool = [] {
+        auto *threads = new QThreadPool(QCoreApplication::instance());
+        threads->setMaxThreadCount(32);
+        return threads;
+    }();
+    return *pool;
+}
+
+} // namespace
+
+void SnmpReader::read(const QString &host, Done done)
+{
+    ++m_pending;
+    std::weak_ptr<Alive> alive = m_alive;
+    QObject *home = QCoreApplication::instance();
+    const SnmpOptions options = m_options;
+    queries().start([alive, home, host, options, done = std::move(done), this]() {
+        const SnmpAnswer answer = readNow(host, options);
+        // Whether the reader still lives is asked on its own thread, where
+        // it would be destroyed.
+        QMetaObject::invokeMethod(home, [alive, host, answer, done, this] {
+            if (alive.expired())
+                return;
+            --m_pending;
+            done(host, answer);
+        });
+    });
+}

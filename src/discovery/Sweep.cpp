@@ -1,0 +1,121 @@
+#include "discovery/Sweep.h"
+
+#include <QHostAddress>
+#include <QPointer>
+#include <QTcpSocket>
+#include <QTimer>
+
+namespace
+{
+
+void close(QTcpSocket *socket)
+{
+    // Its timer goes with it.
+    socket->disconnect();
+    for (QObject *child : socket->children())
+        child->disconnect();
+    socket->abort();
+    socket->deleteLater();
+}
+
+} // namespace
+
+Sweep::Sweep(QObject *parent) : QObject(parent) {}
+
+Sweep::~Sweep()
+{
+    // The sockets are children: they go with the sweep, unheard.
+    blockSignals(true);
+}
+
+std::variant<QStringList, QString> Sweep::hostsOf(const QString &written)
+{
+    const QString text = written.trimmed();
+    if (text.isEmpty())
+        return QStringLiteral("an empty range");
+    if (!text.contains(QLatin1Char('/'))) {
+        if (text.contains(QLatin1Char(' ')))
+            return QStringLiteral("\"%1\" is not a host name or address").arg(text);
+        return QStringList{text};
+    }
+    const QPair<QHostAddress, int> subnet = QHostAddress::parseSubnet(text);
+    if (subnet.second < 0 || subnet.first.protocol() != QAbstractSocket::IPv4Protocol)
+        return QStringLiteral("\"%1\" is not an IPv4 range such as 192.168.1.0/24").arg(text);
+    if (subnet.second < widestPrefix)
+        return QStringLiteral("the range %1 is wider than /%2 (%3 addresses): give smaller ranges")
+            .arg(text)
+            .arg(widestPrefix)
+            .arg(1 << (32 - widestPrefix));
+    const quint32 base = subnet.first.toIPv4Address();
+    const quint32 count = quint32(1) << (32 - subnet.second);
+    QStringList hosts;
+    for (quint32 i = 0; i < count; ++i) {
+        // The network and broadcast addresses name no host, but in a /31
+        // or /32.
+        if (count > 2 && (i == 0 || i == count - 1))
+            continue;
+        hosts << QHostAddress(base + i).toString();
+    }
+    return hosts;
+}
+
+void Sweep::start(const QStringList &hosts)
+{
+    m_hosts = hosts;
+    m_next = 0;
+    m_done = 0;
+    m_live.clear();
+    m_running = true;
+    emit progress(0, total());
+    // From the event loop, like every other signal of the sweep.
+    QTimer::singleShot(0, this, &Sweep::startMore);
+}
+
+void Sweep::stop()
+{
+    if (!m_running)
+        return;
+    m_next = total();
+    for (QTcpSocket *socket : std::as_const(m_live))
+        close(socket);
+    m_live.clear();
+    m_running = false;
+    emit finished();
+}
+
+void Sweep::startMore()
+{
+    while (m_running && m_live.size() < m_inFlight && m_next < total()) {
+        const QString host = m_hosts[m_next / m_ports.size()];
+        const quint16 port = m_ports[m_next % m_ports.size()];
+        ++m_next;
+        auto *socket = new QTcpSocket(this);
+        m_live.insert(socket);
+        auto *timer = new QTimer(socket);
+        timer->setSingleShot(true);
+        connect(timer, &QTimer::timeout, this, [this, socket] { ended(socket); });
+        connect(socket, &QTcpSocket::connected, this, [this, socket, host, port] {
+            ended(socket);
+            emit found(host, port);
+        });
+        connect(socket, &QTcpSocket::errorOccurred, this, [this, socket] { ended(socket); });
+        timer->start(m_timeoutMs);
+        socket->connectToHost(host, port);
+    }
+    if (m_running && m_live.isEmpty() && m_next >= total()) {
+        m_running = false;
+        emit finished();
+    }
+}
+
+void Sweep::ended(QTcpSocket *socket)
+{
+    if (!m_live.remove(socket))
+        return;
+    close(socket);
+    ++m_done;
+    emit progress(m_done, total());
+    // The next connects start from the event loop: a receiver of found or
+    // progress may stop the sweep first.
+    QTimer::singleShot(0, this, &Sweep::startMore);
+}

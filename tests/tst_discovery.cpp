@@ -1,0 +1,469 @@
+#include "cli/CommandLine.h"
+#include "cli/Console.h"
+#include "discovery/Discovery.h"
+#include "discovery/PrinterState.h"
+#include "discovery/SnmpReader.h"
+#include "discovery/Sweep.h"
+#include "support/CliRun.h"
+#include "support/FullListener.h"
+#include "support/TestMain.h"
+
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHostAddress>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QUdpSocket>
+
+#include <memory>
+
+namespace
+{
+
+// A real SNMP agent on loopback addresses and a free port, with a
+// configuration of the test's own that answers the printer tables with
+// the values given; stopped with the test.
+class Agent
+{
+public:
+    // `printers`: the address each printer answers on, with its override
+    // lines (OID, type, value).
+    bool start(const QStringList &addresses, const QStringList &overrides)
+    {
+        const QString program = QStandardPaths::findExecutable(
+            QStringLiteral("snmpd"), {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin")});
+        if (program.isEmpty())
+            return false;
+        QUdpSocket probe;
+        probe.bind(QHostAddress::LocalHost, 0);
+        port = probe.localPort();
+        probe.close();
+        QFile config(dir.filePath(QStringLiteral("snmpd.conf")));
+        config.open(QIODevice::WriteOnly);
+        config.write("rocommunity tested 127.0.0.0/8\n"
+                     "createUser printeruser SHA \"authpass123\" AES \"privpass123\"\n"
+                     "rouser printeruser priv\n");
+        for (const QString &line : overrides)
+            config.write(("override " + line + "\n").toUtf8());
+        config.close();
+        QStringList endpoints;
+        for (const QString &address : addresses)
+            endpoints << QStringLiteral("udp:%1:%2").arg(address).arg(port);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("MIBS"), QString());
+        environment.insert(QStringLiteral("SNMP_PERSISTENT_DIR"),
+                           dir.filePath(QStringLiteral("p")));
+        environment.insert(QStringLiteral("SNMPCONFPATH"), dir.path());
+        agent.setProcessEnvironment(environment);
+        agent.setProcessChannelMode(QProcess::MergedChannels);
+        agent.start(program, {QStringLiteral("-f"), QStringLiteral("-Lo"), QStringLiteral("-C"),
+                              QStringLiteral("-c"), config.fileName(), QStringLiteral("-M"),
+                              dir.filePath(QStringLiteral("none")), endpoints.join(',')});
+        if (!agent.waitForStarted())
+            return false;
+        // Ready once it answers.
+        SnmpOptions options;
+        options.community = QStringLiteral("tested");
+        options.port = port;
+        options.timeoutMs = 200;
+        for (int tries = 0; tries < 25; ++tries) {
+            if (SnmpReader::readNow(addresses.first(), options).answered)
+                return true;
+        }
+        return false;
+    }
+
+    ~Agent()
+    {
+        agent.terminate();
+        agent.waitForFinished(3000);
+    }
+
+    QTemporaryDir dir;
+    QProcess agent;
+    quint16 port = 0;
+};
+
+const QString errorStateOid = QStringLiteral("1.3.6.1.2.1.25.3.5.1.2.1");
+const QString printerStatusOid = QStringLiteral("1.3.6.1.2.1.25.3.5.1.1.1");
+
+QStringList printerOverrides(const QString &name, const QString &serial, const QString &bits)
+{
+    return {QStringLiteral("1.3.6.1.2.1.1.5.0 octet_str \"%1\"").arg(name),
+            QStringLiteral("1.3.6.1.2.1.25.3.2.1.3.1 octet_str \"Varimonde LX-4\""),
+            QStringLiteral("1.3.6.1.2.1.43.5.1.1.17.1 octet_str \"%1\"").arg(serial),
+            printerStatusOid + QStringLiteral(" integer 3"),
+            errorStateOid + QStringLiteral(" octet_str ") + bits};
+}
+
+SnmpOptions testedCommunity(quint16 port)
+{
+    SnmpOptions options;
+    options.community = QStringLiteral("tested");
+    options.port = port;
+    return options;
+}
+
+} // namespace
+
+class DiscoveryTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void stateWords_data();
+    void stateWords();
+    void ranges_data();
+    void ranges();
+    void sweepFindsListenersOnly();
+    void snmpReadsThePrinter();
+    void snmpFailures();
+    void discoveryMergesBySerial();
+    void commandLineStatusAndDiscover();
+    void commandLineRefusals_data();
+    void commandLineRefusals();
+};
+
+void DiscoveryTest::stateWords_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("bits");
+    QTest::addColumn<QString>("words");
+    QTest::addColumn<bool>("error");
+    QTest::newRow("idle") << 3 << QByteArray("\x00\x00", 2) << "ready" << false;
+    QTest::newRow("printing") << 4 << QByteArray() << "printing" << false;
+    QTest::newRow("warming up") << 5 << QByteArray("\x00", 1) << "warming up" << false;
+    QTest::newRow("low paper is no error") << 3 << QByteArray("\x80") << "low paper" << false;
+    QTest::newRow("no paper") << 3 << QByteArray("\x40") << "no paper" << true;
+    QTest::newRow("low ribbon") << 3 << QByteArray("\x20") << "low ribbon or toner" << false;
+    QTest::newRow("no ribbon") << 3 << QByteArray("\x10") << "no ribbon or toner" << true;
+    QTest::newRow("door open") << 3 << QByteArray("\x08") << "door open" << true;
+    QTest::newRow("jammed") << 3 << QByteArray("\x04") << "jammed" << true;
+    QTest::newRow("offline") << 1 << QByteArray("\x02") << "offline" << true;
+    QTest::newRow("service requested") << 3 << QByteArray("\x01") << "service requested" << false;
+    QTest::newRow("second byte: input tray empty")
+        << 3 << QByteArray("\x00\x04", 2) << "input tray empty" << true;
+    QTest::newRow("second byte: output full")
+        << 3 << QByteArray("\x00\x08", 2) << "output full" << true;
+    QTest::newRow("worst first") << 3 << QByteArray("\xCA")
+                                 << "offline, door open, no paper, low paper" << true;
+    QTest::newRow("no answer to the status") << 2 << QByteArray() << "unknown" << false;
+}
+
+void DiscoveryTest::stateWords()
+{
+    QFETCH(int, status);
+    QFETCH(QByteArray, bits);
+    QFETCH(QString, words);
+    QFETCH(bool, error);
+    const PrinterState state{status, bits};
+    QCOMPARE(state.words(), words);
+    QCOMPARE(state.isError(), error);
+    QCOMPARE(state.refusal().isEmpty(), !error);
+    if (error)
+        QVERIFY(state.refusal().startsWith(QStringLiteral("The printer reports ") + words +
+                                           QStringLiteral(": nothing was sent. ")));
+}
+
+void DiscoveryTest::ranges_data()
+{
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+    QTest::newRow("/24") << "127.0.3.0/24" << 254 << "127.0.3.1"
+                         << "127.0.3.254";
+    QTest::newRow("/22, written off its start") << "127.0.5.9/22" << 1022 << "127.0.4.1"
+                                                << "127.0.7.254";
+    QTest::newRow("/31 has both") << "127.0.0.8/31" << 2 << "127.0.0.8"
+                                  << "127.0.0.9";
+    QTest::newRow("/32") << "127.0.0.8/32" << 1 << "127.0.0.8"
+                         << "127.0.0.8";
+    QTest::newRow("a host") << "printer.example" << 1 << "printer.example"
+                            << "printer.example";
+    QTest::newRow("/21 is too wide") << "127.0.0.0/21" << -1 << "wider than /22"
+                                     << "";
+    QTest::newRow("IPv6") << "::1/128" << -1 << "is not an IPv4 range"
+                          << "";
+    QTest::newRow("bad prefix") << "127.0.0.0/33" << -1 << "is not an IPv4 range"
+                                << "";
+    QTest::newRow("empty") << " " << -1 << "an empty range"
+                           << "";
+}
+
+void DiscoveryTest::ranges()
+{
+    QFETCH(QString, written);
+    QFETCH(int, count);
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+    const auto hosts = Sweep::hostsOf(written);
+    if (count < 0) {
+        QVERIFY(std::holds_alternative<QString>(hosts));
+        QVERIFY2(std::get<QString>(hosts).contains(first), qPrintable(std::get<QString>(hosts)));
+        return;
+    }
+    const QStringList list = std::get<QStringList>(hosts);
+    QCOMPARE(list.size(), count);
+    QCOMPARE(list.first(), first);
+    QCOMPARE(list.last(), last);
+}
+
+void DiscoveryTest::sweepFindsListenersOnly()
+{
+    // 127.0.0.2 ... 127.0.0.40: every fourth listens on 9100, every fourth
+    // listens on a second port, every fourth never completes a handshake,
+    // the rest refuse.
+    std::vector<std::unique_ptr<QTcpServer>> servers;
+    std::vector<std::unique_ptr<FullListener>> silent;
+    QSet<QString> expected;
+    const quint16 second = 19100;
+    for (int host = 2; host <= 40; ++host) {
+        const QString address = QStringLiteral("127.0.0.%1").arg(host);
+        if (host % 4 == 0 || host % 4 == 1) {
+            const quint16 port = host % 4 == 0 ? 9100 : second;
+            auto server = std::make_unique<QTcpServer>();
+            QVERIFY2(server->listen(QHostAddress(address), port),
+                     qPrintable(server->errorString()));
+            servers.push_back(std::move(server));
+            expected.insert(QStringLiteral("%1:%2").arg(address).arg(port));
+        } else if (host % 4 == 2) {
+            silent.push_back(std::make_unique<FullListener>(0x7f000000 + quint32(host), 9100));
+            QVERIFY(silent.back()->port() == 9100);
+        }
+    }
+    Sweep sweep;
+    sweep.setPorts({9100, second});
+    sweep.setTimeoutMs(300);
+    sweep.setInFlight(8);
+    QSet<QString> found;
+    connect(&sweep, &Sweep::found, this, [&](const QString &host, quint16 port) {
+        found.insert(QStringLiteral("%1:%2").arg(host).arg(port));
+    });
+    QSignalSpy finished(&sweep, &Sweep::finished);
+    QSignalSpy progress(&sweep, &Sweep::progress);
+    QStringList hosts;
+    for (int host = 2; host <= 40; ++host)
+        hosts << QStringLiteral("127.0.0.%1").arg(host);
+    QElapsedTimer clock;
+    clock.start();
+    sweep.start(hosts);
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(found, expected);
+    QCOMPARE(progress.last().at(0).toInt(), 78);
+    QCOMPARE(progress.last().at(1).toInt(), 78);
+    // Ten silent hosts at eight at a time and 0.3 s each: a few rounds of
+    // the timeout, not one after the other.
+    QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
+    // A listener that accepts sees the connection closed without a byte.
+    QTcpServer *first = servers.front().get();
+    if (QTcpSocket *peer = first->nextPendingConnection()) {
+        peer->waitForReadyRead(100);
+        QCOMPARE(peer->bytesAvailable(), 0);
+    }
+}
+
+void DiscoveryTest::snmpReadsThePrinter()
+{
+    Agent agent;
+    if (!agent.start({QStringLiteral("127.0.0.1")},
+                     printerOverrides(QStringLiteral("label-7"), QStringLiteral("SN0042"),
+                                      QStringLiteral("0x4000"))))
+        QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
+    const SnmpAnswer v2c =
+        SnmpReader::readNow(QStringLiteral("127.0.0.1"), testedCommunity(agent.port));
+    QVERIFY2(v2c.answered, qPrintable(v2c.failure));
+    QCOMPARE(v2c.sysName, QStringLiteral("label-7"));
+    QCOMPARE(v2c.deviceDescr, QStringLiteral("Varimonde LX-4"));
+    QCOMPARE(v2c.serial, QStringLiteral("SN0042"));
+    QVERIFY(v2c.sysObjectId.startsWith(QStringLiteral("1.3.6.1.4.1.")));
+    QVERIFY(!v2c.sysDescr.isEmpty());
+    QCOMPARE(v2c.state.printerStatus, std::optional<int>(3));
+    QCOMPARE(v2c.state.words(), QStringLiteral("no paper"));
+    QVERIFY(v2c.state.isError());
+
+    SnmpOptions v3 = testedCommunity(agent.port);
+    v3.community.clear();
+    v3.user = QStringLiteral("printeruser");
+    v3.authPass = QStringLiteral("authpass123");
+    v3.privPass = QStringLiteral("privpass123");
+    const SnmpAnswer secure = SnmpReader::readNow(QStringLiteral("127.0.0.1"), v3);
+    QVERIFY2(secure.answered, qPrintable(secure.failure));
+    QCOMPARE(secure.serial, QStringLiteral("SN0042"));
+    QCOMPARE(secure.state.words(), QStringLiteral("no paper"));
+
+    // From the event loop, through the reader.
+    SnmpReader reader(testedCommunity(agent.port));
+    QString heard;
+    reader.read(QStringLiteral("127.0.0.1"), [&](const QString &host, const SnmpAnswer &answer) {
+        heard = host + QLatin1Char(' ') + answer.state.words();
+    });
+    QCOMPARE(reader.pending(), 1);
+    QTRY_COMPARE(heard, QStringLiteral("127.0.0.1 no paper"));
+    QCOMPARE(reader.pending(), 0);
+}
+
+void DiscoveryTest::snmpFailures()
+{
+    Agent agent;
+    if (!agent.start(
+            {QStringLiteral("127.0.0.1")},
+            printerOverrides(QStringLiteral("p"), QStringLiteral("S"), QStringLiteral("0x00"))))
+        QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
+    struct Case {
+        const char *name;
+        SnmpOptions options;
+    };
+    SnmpOptions wrongCommunity = testedCommunity(agent.port);
+    wrongCommunity.community = QStringLiteral("public");
+    SnmpOptions wrongPass = testedCommunity(agent.port);
+    wrongPass.user = QStringLiteral("printeruser");
+    wrongPass.authPass = QStringLiteral("wrongpass123");
+    // A port that takes datagrams and never answers.
+    QUdpSocket mute;
+    QVERIFY(mute.bind(QHostAddress::LocalHost, 0));
+    SnmpOptions silent = testedCommunity(mute.localPort());
+    for (const Case &each :
+         {Case{"wrong community", wrongCommunity}, Case{"wrong v3 pass phrase", wrongPass},
+          Case{"never answers", silent}}) {
+        SnmpOptions options = each.options;
+        options.timeoutMs = 300;
+        QElapsedTimer clock;
+        clock.start();
+        const SnmpAnswer answer = SnmpReader::readNow(QStringLiteral("127.0.0.1"), options);
+        QVERIFY2(!answer.answered, each.name);
+        QVERIFY2(!answer.failure.isEmpty(), each.name);
+        // One retry: twice the timeout, and not much more.
+        QVERIFY2(clock.elapsed() < 1500, each.name);
+    }
+    // The timeout itself, at its default of a second and one retry.
+    QElapsedTimer clock;
+    clock.start();
+    const SnmpAnswer answer = SnmpReader::readNow(QStringLiteral("127.0.0.1"), silent);
+    QCOMPARE(answer.failure, QStringLiteral("no SNMP answer"));
+    QVERIFY(clock.elapsed() >= 1900 && clock.elapsed() < 3000);
+}
+
+void DiscoveryTest::discoveryMergesBySerial()
+{
+    // Two addresses of one printer (same serial) and a second printer, all
+    // listening on 9100 and answering SNMP; one more listens without SNMP.
+    const QStringList addresses{QStringLiteral("127.0.0.51"), QStringLiteral("127.0.0.52")};
+    Agent agent;
+    if (!agent.start(addresses, printerOverrides(QStringLiteral("label-9"), QStringLiteral("SN9"),
+                                                 QStringLiteral("0x0800"))))
+        QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
+    std::vector<std::unique_ptr<QTcpServer>> servers;
+    for (const QString &address : addresses + QStringList{QStringLiteral("127.0.0.53")}) {
+        servers.push_back(std::make_unique<QTcpServer>());
+        QVERIFY(servers.back()->listen(QHostAddress(address), 9100));
+    }
+    Discovery discovery;
+    QSignalSpy finished(&discovery, &Discovery::finished);
+    DiscoveryOptions options;
+    options.ranges = QStringList{QStringLiteral("127.0.0.48/29")};
+    options.snmp = testedCommunity(agent.port);
+    options.snmp.timeoutMs = 300;
+    QCOMPARE(discovery.start(options), QString());
+    QVERIFY(finished.wait(10000));
+    const QList<FoundPrinter> &found = discovery.printers();
+    QCOMPARE(found.size(), 2);
+    QCOMPARE(found[0].address, QStringLiteral("127.0.0.51"));
+    QCOMPARE(found[0].name, QStringLiteral("label-9"));
+    QCOMPARE(found[0].serial, QStringLiteral("SN9"));
+    QCOMPARE(found[0].makeModel, QStringLiteral("Varimonde LX-4"));
+    QCOMPARE(found[0].status(), QStringLiteral("door open"));
+    QVERIFY(found[0].isError());
+    QCOMPARE(found[0].foundBy, QStringList({QStringLiteral("sweep"), QStringLiteral("snmp")}));
+    QCOMPARE(found[1].address, QStringLiteral("127.0.0.53"));
+    QCOMPARE(found[1].status(), QStringLiteral("unknown"));
+    QCOMPARE(found[1].target(), QStringLiteral("tcp://127.0.0.53:9100"));
+}
+
+void DiscoveryTest::commandLineStatusAndDiscover()
+{
+    Agent agent;
+    if (!agent.start({QStringLiteral("127.0.0.61"), QStringLiteral("127.0.0.62")},
+                     printerOverrides(QStringLiteral("label-1"), QStringLiteral("SN1"),
+                                      QStringLiteral("0x0000"))))
+        QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
+    QTcpServer printer;
+    QVERIFY(printer.listen(QHostAddress(QStringLiteral("127.0.0.61")), 9100));
+    QTemporaryDir dir;
+    const QString port = QString::number(agent.port);
+    const QString report = dir.filePath(QStringLiteral("found.json"));
+    const QString targets = dir.filePath(QStringLiteral("targets"));
+    const Ran found = runCli(
+        {QStringLiteral("--discover"), QStringLiteral("--range"), QStringLiteral("127.0.0.60/30"),
+         QStringLiteral("--community"), QStringLiteral("tested"), QStringLiteral("--snmp-port"),
+         port, QStringLiteral("--report"), report, QStringLiteral("--write-targets"), targets});
+    QCOMPARE(found.status, 0);
+    QVERIFY2(found.out.contains("tcp://127.0.0.61:9100"), found.out.constData());
+    QVERIFY(found.out.contains("1 printer found"));
+    QFile json(report);
+    QVERIFY(json.open(QIODevice::ReadOnly));
+    const QJsonObject root = QJsonDocument::fromJson(json.readAll()).object();
+    const QJsonObject row = root.value(QStringLiteral("printers")).toArray().first().toObject();
+    QCOMPARE(
+        row.keys(),
+        words("address conditions error foundBy makeModel name port serial snmp status target"));
+    QCOMPARE(row.value(QStringLiteral("status")).toString(), QStringLiteral("ready"));
+    QCOMPARE(row.value(QStringLiteral("serial")).toString(), QStringLiteral("SN1"));
+    QFile written(targets);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QVERIFY(
+        written.readAll().contains("\ntcp://127.0.0.61:9100  # label-1, Varimonde LX-4, SN1\n"));
+
+    // --status reads the targets file back: every printer ready is 0.
+    const Ran ready = runCli({QStringLiteral("--status"), QStringLiteral("--targets"), targets,
+                              QStringLiteral("--community"), QStringLiteral("tested"),
+                              QStringLiteral("--snmp-port"), port});
+    QCOMPARE(ready.status, 0);
+    QVERIFY(ready.out.contains("ready"));
+    // A printer that does not answer SNMP makes it 1.
+    const Ran silent = runCli({QStringLiteral("--status"), QStringLiteral("--to"),
+                               QStringLiteral("tcp://127.0.0.63"), QStringLiteral("--community"),
+                               QStringLiteral("tested"), QStringLiteral("--snmp-port"), port});
+    QCOMPARE(silent.status, 1);
+    QVERIFY(silent.err.contains("tcp://127.0.0.63:9100: no SNMP answer"));
+}
+
+void DiscoveryTest::commandLineRefusals_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("nothing to sweep")
+        << words("--discover") << "--discover needs --range or --dns-sd";
+    QTest::newRow("too wide") << words("--discover --range 127.0.0.0/16") << "wider than /22";
+    QTest::newRow("range alone") << words("--range 127.0.0.0/24 --to tcp://127.0.0.1 --list")
+                                 << "--range goes with --discover";
+    QTest::newRow("both") << words("--discover --status --range 127.0.0.1") << "exclude each other";
+    QTest::newRow("actions") << words("--status --to tcp://127.0.0.1 --list") << "send nothing";
+    QTest::newRow("auth without user")
+        << words("--status --to tcp://127.0.0.1 --snmp-auth abcdefgh") << "go with --snmp-user";
+    QTest::newRow("short phrase")
+        << words("--status --to tcp://127.0.0.1 --snmp-user u --snmp-auth abc")
+        << "at least 8 characters";
+    QTest::newRow("priv without auth")
+        << words("--status --to tcp://127.0.0.1 --snmp-user u --snmp-priv abcdefgh")
+        << "needs authentication";
+    QTest::newRow("status without targets") << words("--status") << "no printer to send to";
+}
+
+void DiscoveryTest::commandLineRefusals()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, error);
+    const Ran run = runCli(arguments);
+    QCOMPARE(run.status, 2);
+    QVERIFY2(run.err.contains(error), qPrintable(run.err));
+}
+
+VARIMONDE_TEST_MAIN(DiscoveryTest)
+#include "tst_discovery.moc"
