@@ -182,14 +182,22 @@ void MainWindow::showLink()
     m_linkLbl->setToolTip(tr("The next send goes to: %1").arg(m_link.description()));
 }
 
-void MainWindow::showLastSend(qint64 bytes, qint64 total, const QString &failure)
+void MainWindow::showLastSend(const SendLog::Entry &send)
 {
-    Q_UNUSED(total)
-    const QString time = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
-    const QString text = failure.isEmpty() ? tr("Sent %1 %2 at %3")
-                                                 .arg(QString::number(bytes),
-                                                      bytes == 1 ? tr("byte") : tr("bytes"), time)
-                                           : tr("Failed at %1: %2").arg(time, failure);
+    // The whole operation, all its parts: a graphic's header, file and end.
+    const QString time = send.time.addMSecs(send.durationMs).toString(QStringLiteral("HH:mm:ss"));
+    const QString delivered = tr("%1 of %2 bytes delivered")
+                                  .arg(QString::number(send.delivered), QString::number(send.size));
+    QString text;
+    if (send.outcome == QLatin1String("Sent"))
+        text =
+            tr("Sent %1 %2 at %3")
+                .arg(QString::number(send.size), send.size == 1 ? tr("byte") : tr("bytes"), time);
+    else if (send.outcome == QLatin1String("Cancelled"))
+        text = tr("Cancelled at %1 (%2)").arg(time, delivered);
+    else
+        text = tr("Failed at %1: %2 (%3)")
+                   .arg(time, send.outcome.section(QStringLiteral(": "), 1), delivered);
     m_lastSendLbl->setText(text);
     m_lastSendLbl->setToolTip(text);
 }
@@ -198,7 +206,8 @@ void MainWindow::connectControls()
 {
     connect(m_exitCmd, &QPushButton::clicked, this, &QWidget::close);
     connect(&m_link, &PrinterLink::changed, this, &MainWindow::showLink);
-    connect(&m_link, &PrinterLink::finished, this, &MainWindow::showLastSend);
+    connect(&m_sendLog, &SendLog::rowsInserted, this,
+            [this](const QModelIndex &, int, int last) { showLastSend(m_sendLog.entry(last)); });
     // A send holds the window's busy state as a file read does.
     connect(&m_link, &PrinterLink::busyChanged, this, [this](bool busy) {
         if (busy)

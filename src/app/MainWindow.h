@@ -72,7 +72,8 @@ private:
     void askToStopTransfer();
     void buildStatusBar();
     void showLink();
-    void showLastSend(qint64 bytes, qint64 total, const QString &failure);
+    // How the last send ended, in the status bar.
+    void showLastSend(const SendLog::Entry &send);
 
     Settings m_settings;
     SendLog m_sendLog;

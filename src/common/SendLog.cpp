@@ -99,7 +99,10 @@ QString SendLog::field(const Entry &entry, int column) const
     case Sent:
         return entry.what;
     case Size:
-        return grouped(entry.size) + QStringLiteral(" bytes");
+        // A send that ended early says how much of it the printer took.
+        return entry.complete() ? grouped(entry.size) + QStringLiteral(" bytes")
+                                : grouped(entry.delivered) + QStringLiteral(" of ") +
+                                      grouped(entry.size) + QStringLiteral(" bytes");
     case Outcome:
         return entry.outcome;
     case Duration:

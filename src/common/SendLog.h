@@ -26,8 +26,9 @@ public:
         QString link; // the link as it was described when the send began
         QString what;
         qint64 size = 0;
-        QByteArray head; // the first bytes: all of them when whole()
-        QByteArray tail; // the last bytes, when not whole()
+        qint64 delivered = 0; // bytes the printer took: all of size once sent
+        QByteArray head;      // the first bytes: all of them when whole()
+        QByteArray tail;      // the last bytes, when not whole()
         QString outcome;
         qint64 durationMs = 0;
 
@@ -35,6 +36,7 @@ public:
         // wholeLimit + edge while the send runs.
         void append(QByteArrayView data);
         bool whole() const { return head.size() == size; }
+        bool complete() const { return delivered == size; }
     };
 
     enum Column { Time, Link, Sent, Size, Outcome, Duration, ColumnCount };
