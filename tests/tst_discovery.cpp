@@ -126,6 +126,7 @@ private slots:
     void snmpFailures();
     void discoveryMergesBySerial();
     void commandLineStatusAndDiscover();
+    void commandLineSendChecksStatus();
     void commandLineRefusals_data();
     void commandLineRefusals();
 };
@@ -432,6 +433,63 @@ void DiscoveryTest::commandLineStatusAndDiscover()
                                QStringLiteral("tested"), QStringLiteral("--snmp-port"), port});
     QCOMPARE(silent.status, 1);
     QVERIFY(silent.err.contains("tcp://127.0.0.63:9100: no SNMP answer"));
+}
+
+void DiscoveryTest::commandLineSendChecksStatus()
+{
+    // A printer reporting no paper, and one without SNMP.
+    Agent agent;
+    if (!agent.start({QStringLiteral("127.0.0.71")},
+                     printerOverrides(QStringLiteral("label-2"), QStringLiteral("SN2"),
+                                      QStringLiteral("0x4000"))))
+        QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
+    QTemporaryDir dir;
+    QFile firmware(dir.filePath(QStringLiteral("fw.bin")));
+    QVERIFY(firmware.open(QIODevice::WriteOnly));
+    firmware.write(QByteArray(1000, 'F'));
+    firmware.close();
+    const QString port = QString::number(agent.port);
+    struct Case {
+        const char *name;
+        QString address;
+        QStringList extra;
+        int status;
+        QString says;
+        qint64 received;
+    };
+    const QString refusal = QStringLiteral("--firmware %1: The printer reports no paper: nothing "
+                                           "was sent. Load labels, close the printer and try "
+                                           "again.")
+                                .arg(firmware.fileName());
+    const Case cases[] = {
+        {"no paper refuses", QStringLiteral("127.0.0.71"), {}, 1, refusal, 0},
+        {"--ignore-status sends",
+         QStringLiteral("127.0.0.71"),
+         {QStringLiteral("--ignore-status")},
+         0,
+         QString(),
+         1000},
+        {"no SNMP sends", QStringLiteral("127.0.0.72"), {}, 0, QString(), 1000},
+    };
+    for (const Case &each : cases) {
+        QTcpServer printer;
+        QVERIFY(printer.listen(QHostAddress(each.address), 9100));
+        QByteArray received;
+        connect(&printer, &QTcpServer::newConnection, &printer, [&] {
+            QTcpSocket *peer = printer.nextPendingConnection();
+            connect(peer, &QTcpSocket::readyRead, peer, [&, peer] { received += peer->readAll(); });
+        });
+        const Ran run =
+            runCli(QStringList{QStringLiteral("--to"), QStringLiteral("tcp://%1").arg(each.address),
+                               QStringLiteral("--firmware"), firmware.fileName(),
+                               QStringLiteral("--community"), QStringLiteral("tested"),
+                               QStringLiteral("--snmp-port"), port} +
+                   each.extra);
+        QVERIFY2(run.status == each.status, each.name);
+        QVERIFY2(run.out.contains(each.says.toUtf8()), qPrintable(run.out));
+        QTest::qWait(50);
+        QVERIFY2(received.size() == each.received, each.name);
+    }
 }
 
 void DiscoveryTest::commandLineRefusals_data()

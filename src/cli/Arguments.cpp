@@ -556,11 +556,16 @@ ParsedArguments parseArguments(const QStringList &arguments)
                                     "--profile or --firmware"));
 
     for (const Written &action : written) {
-        const Actions::Built built = reader.build(action);
+        Actions::Built built = reader.build(action);
         for (const QString &refusal : built.refusals)
             reader.error(action.label() + QStringLiteral(": ") + refusal);
-        if (built.action)
-            plan.actions << *built.action;
+        if (!built.action)
+            continue;
+        static const QStringList checked{QStringLiteral("profile"), QStringLiteral("store-graphic"),
+                                         QStringLiteral("store-format"),
+                                         QStringLiteral("firmware")};
+        built.action->checksStatus = checked.contains(QLatin1String(action.option->name));
+        plan.actions << *built.action;
     }
     for (const QString &failure : reader.files.errors)
         reader.error(failure);
