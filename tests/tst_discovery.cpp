@@ -7,7 +7,9 @@
 #include "support/CliRun.h"
 #include "support/FullListener.h"
 #include "support/TestMain.h"
+#include "support/WindowDriver.h"
 
+#include <QAbstractButton>
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QFile>
@@ -15,6 +17,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -91,6 +94,22 @@ public:
     quint16 port = 0;
 };
 
+// A printer's raw port on a loopback address that keeps what it receives.
+struct RawPort {
+    explicit RawPort(const QString &address)
+    {
+        listening = server.listen(QHostAddress(address), 9100);
+        QObject::connect(&server, &QTcpServer::newConnection, &server, [this] {
+            QTcpSocket *peer = server.nextPendingConnection();
+            QObject::connect(peer, &QTcpSocket::readyRead, peer,
+                             [this, peer] { received += peer->readAll(); });
+        });
+    }
+    QTcpServer server;
+    bool listening = false;
+    QByteArray received;
+};
+
 const QString errorStateOid = QStringLiteral("1.3.6.1.2.1.25.3.5.1.2.1");
 const QString printerStatusOid = QStringLiteral("1.3.6.1.2.1.25.3.5.1.1.1");
 
@@ -127,6 +146,7 @@ private slots:
     void discoveryMergesBySerial();
     void commandLineStatusAndDiscover();
     void commandLineSendChecksStatus();
+    void windowAsksBeforeSendingToANotReadyPrinter();
     void commandLineRefusals_data();
     void commandLineRefusals();
 };
@@ -472,13 +492,8 @@ void DiscoveryTest::commandLineSendChecksStatus()
         {"no SNMP sends", QStringLiteral("127.0.0.72"), {}, 0, QString(), 1000},
     };
     for (const Case &each : cases) {
-        QTcpServer printer;
-        QVERIFY(printer.listen(QHostAddress(each.address), 9100));
-        QByteArray received;
-        connect(&printer, &QTcpServer::newConnection, &printer, [&] {
-            QTcpSocket *peer = printer.nextPendingConnection();
-            connect(peer, &QTcpSocket::readyRead, peer, [&, peer] { received += peer->readAll(); });
-        });
+        RawPort printer(each.address);
+        QVERIFY(printer.listening);
         const Ran run =
             runCli(QStringList{QStringLiteral("--to"), QStringLiteral("tcp://%1").arg(each.address),
                                QStringLiteral("--firmware"), firmware.fileName(),
@@ -488,7 +503,51 @@ void DiscoveryTest::commandLineSendChecksStatus()
         QVERIFY2(run.status == each.status, each.name);
         QVERIFY2(run.out.contains(each.says.toUtf8()), qPrintable(run.out));
         QTest::qWait(50);
-        QVERIFY2(received.size() == each.received, each.name);
+        QVERIFY2(printer.received.size() == each.received, each.name);
+    }
+}
+
+void DiscoveryTest::windowAsksBeforeSendingToANotReadyPrinter()
+{
+    Agent agent;
+    if (!agent.start({QStringLiteral("127.0.0.81")},
+                     printerOverrides(QStringLiteral("label-3"), QStringLiteral("SN3"),
+                                      QStringLiteral("0x4000"))))
+        QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
+    RawPort printer(QStringLiteral("127.0.0.81"));
+    QVERIFY(printer.listening);
+    WindowDriver ui;
+    ui.window.link().setKind(PrinterLink::Kind::Network);
+    ui.window.link().setNetworkPrinter(QStringLiteral("127.0.0.81"), 9100);
+    ui.window.printer().setStatusOptions(testedCommunity(agent.port));
+    ui.file(QStringLiteral("fw.bin"), QByteArray(1000, 'F'));
+    QCOMPARE(ui.run({QStringLiteral("BMemCMD=file:fw.bin")}), QStringList());
+    const auto press = [](const QString &button) {
+        return [button](QWidget *box) {
+            for (QAbstractButton *each : box->findChildren<QAbstractButton *>())
+                if (each->text() == button)
+                    return each->click();
+        };
+    };
+    const QString box = QStringLiteral("The printer reports no paper: nothing was sent. Load "
+                                       "labels, close the printer and try again.|Printer Not "
+                                       "Ready|icon");
+    for (const QString &button : {QStringLiteral("Cancel"), QStringLiteral("Send Anyway")}) {
+        ModalAnswerer boxes;
+        boxes.then(press(button));
+        ui.click(QStringLiteral("BUpLoadCMD"));
+        QTRY_COMPARE(boxes.summary(), QStringList{box});
+        ui.waitUntilIdle();
+        if (button == QLatin1String("Cancel")) {
+            QCOMPARE(ui.control<QLabel>(QStringLiteral("UStatLbl"))->text(),
+                     QStringLiteral("Upload Cancelled"));
+            QTest::qWait(50);
+            QCOMPARE(printer.received.size(), 0);
+        } else {
+            QTRY_COMPARE(printer.received.size(), 1000);
+            QCOMPARE(ui.control<QLabel>(QStringLiteral("UStatLbl"))->text(),
+                     QStringLiteral("File Uploaded"));
+        }
     }
 }
 

@@ -102,6 +102,10 @@ MainWindow::MainWindow(QWidget *parent)
                                                    m_commonDialog, m_details, m_stop,    m_settings}
 {
     setObjectName(QStringLiteral("MainFrm"));
+    SnmpOptions snmp;
+    snmp.community = m_settings.snmpCommunity();
+    snmp.port = m_settings.snmpPort();
+    m_printer.setStatusOptions(snmp);
     setWindowTitle(WindowTitle::plain);
     setWindowIcon(applicationIcon());
     unsetCursor();

@@ -50,6 +50,10 @@ public:
         QString networkPort;
     };
     Link link() const;
+    // How network printers are asked for their status over SNMP, from
+    // [link] snmpCommunity and snmpPort; "public" and 161 unless set.
+    QString snmpCommunity() const;
+    quint16 snmpPort() const;
     void setLink(const Link &link);
 
     // Every value back to its starting value, at once on disk too.
