@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 #include "cli/Console.h"
+#include "comm/FindPrintersDialog.h"
 #include "discovery/Discovery.h"
 #include "discovery/PrinterState.h"
 #include "discovery/SnmpReader.h"
@@ -18,9 +19,13 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
+#include <QProgressBar>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTableView>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QUdpSocket>
@@ -110,6 +115,14 @@ struct RawPort {
     QByteArray received;
 };
 
+// The window asks printers over SNMP as its settings file says.
+void askWindowWith(quint16 port)
+{
+    QSettings settings(Settings::filePath(), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("link/snmpCommunity"), QStringLiteral("tested"));
+    settings.setValue(QStringLiteral("link/snmpPort"), port);
+}
+
 const QString errorStateOid = QStringLiteral("1.3.6.1.2.1.25.3.5.1.2.1");
 const QString printerStatusOid = QStringLiteral("1.3.6.1.2.1.25.3.5.1.1.1");
 
@@ -147,6 +160,7 @@ private slots:
     void commandLineStatusAndDiscover();
     void commandLineSendChecksStatus();
     void windowAsksBeforeSendingToANotReadyPrinter();
+    void windowFindsAndUsesAPrinter();
     void commandLineRefusals_data();
     void commandLineRefusals();
 };
@@ -516,10 +530,10 @@ void DiscoveryTest::windowAsksBeforeSendingToANotReadyPrinter()
         QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
     RawPort printer(QStringLiteral("127.0.0.81"));
     QVERIFY(printer.listening);
+    askWindowWith(agent.port);
     WindowDriver ui;
     ui.window.link().setKind(PrinterLink::Kind::Network);
     ui.window.link().setNetworkPrinter(QStringLiteral("127.0.0.81"), 9100);
-    ui.window.printer().setStatusOptions(testedCommunity(agent.port));
     ui.file(QStringLiteral("fw.bin"), QByteArray(1000, 'F'));
     QCOMPARE(ui.run({QStringLiteral("BMemCMD=file:fw.bin")}), QStringList());
     const auto press = [](const QString &button) {
@@ -549,6 +563,68 @@ void DiscoveryTest::windowAsksBeforeSendingToANotReadyPrinter()
                      QStringLiteral("File Uploaded"));
         }
     }
+}
+
+void DiscoveryTest::windowFindsAndUsesAPrinter()
+{
+    Agent agent;
+    if (!agent.start({QStringLiteral("127.0.0.91")},
+                     printerOverrides(QStringLiteral("label-4"), QStringLiteral("SN4"),
+                                      QStringLiteral("0x0000"))))
+        QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
+    RawPort ready(QStringLiteral("127.0.0.91"));
+    RawPort quiet(QStringLiteral("127.0.0.92"));
+    QVERIFY(ready.listening && quiet.listening);
+    askWindowWith(agent.port);
+    WindowDriver ui;
+    ui.control<QAbstractButton>(QStringLiteral("CommOp_3"))->click();
+    ui.control<QAbstractButton>(QStringLiteral("FindPrintersCmd"))->click();
+    FindPrintersDialog *dialog = nullptr;
+    QTRY_VERIFY((dialog = ui.window.findChild<FindPrintersDialog *>()) && dialog->isVisible());
+    const auto control = [dialog](const char *name) {
+        return dialog->findChild<QWidget *>(QLatin1String(name));
+    };
+    auto *range = static_cast<QLineEdit *>(control("RangeTxt"));
+    auto *grid = static_cast<QTableView *>(control("PrintersGrid"));
+    // The computer's own /24 is proposed, and nothing scanned yet.
+    QCOMPARE(range->text(), FindPrintersDialog::ownRange());
+    QCOMPARE(grid->model()->rowCount(), 0);
+    QVERIFY(control("StartCmd")->isEnabled() && !control("StopCmd")->isEnabled());
+    QVERIFY(!control("UseCmd")->isEnabled());
+
+    range->setText(QStringLiteral("127.0.0.88/29"));
+    QTest::mouseClick(control("StartCmd"), Qt::LeftButton);
+    QVERIFY(control("StopCmd")->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(control("StartCmd")->isEnabled(), 10000);
+    const auto progress = static_cast<QProgressBar *>(control("FindProgress"));
+    QCOMPARE(progress->value(), progress->maximum());
+    QAbstractItemModel *rows = grid->model();
+    QCOMPARE(rows->rowCount(), 2);
+    // Sorted by address, as numbers.
+    grid->sortByColumn(0, Qt::DescendingOrder);
+    QCOMPARE(rows->index(0, 0).data().toString(), QStringLiteral("127.0.0.92"));
+    grid->sortByColumn(0, Qt::AscendingOrder);
+    QStringList first;
+    for (int column = 0; column < rows->columnCount(); ++column)
+        first << rows->index(0, column).data().toString();
+    QCOMPARE(first, (QStringList{"127.0.0.91", "9100", "label-4", "Varimonde LX-4", "SN4", "ready",
+                                 "sweep, snmp"}));
+    QCOMPARE(rows->index(0, 5).data(Qt::ForegroundRole).value<QBrush>().color(),
+             QColor(0x00, 0x80, 0x30));
+    QCOMPARE(rows->index(1, 5).data().toString(), QStringLiteral("unknown"));
+    // The filter keeps the rows that hold its text anywhere.
+    static_cast<QLineEdit *>(control("FilterTxt"))->setText(QStringLiteral("LABEL-4"));
+    QCOMPARE(rows->rowCount(), 1);
+
+    grid->selectRow(0);
+    QVERIFY(control("UseCmd")->isEnabled());
+    QTest::mouseClick(control("UseCmd"), Qt::LeftButton);
+    QTRY_VERIFY(!ui.window.findChild<FindPrintersDialog *>());
+    QCOMPARE(ui.control<QLineEdit>(QStringLiteral("NetHostTxt"))->text(),
+             QStringLiteral("127.0.0.91"));
+    QCOMPARE(ui.window.link().description(), QStringLiteral("Network 127.0.0.91:9100"));
+    QTRY_COMPARE(ui.control<QLabel>(QStringLiteral("LinkLbl"))->text(),
+                 QStringLiteral("Network 127.0.0.91:9100 — ready"));
 }
 
 void DiscoveryTest::commandLineRefusals_data()

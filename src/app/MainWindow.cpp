@@ -106,6 +106,7 @@ MainWindow::MainWindow(QWidget *parent)
     snmp.community = m_settings.snmpCommunity();
     snmp.port = m_settings.snmpPort();
     m_printer.setStatusOptions(snmp);
+    m_linkStatus = std::make_unique<SnmpReader>(snmp.beforeSend());
     setWindowTitle(WindowTitle::plain);
     setWindowIcon(applicationIcon());
     unsetCursor();
@@ -182,8 +183,17 @@ void MainWindow::buildStatusBar()
 
 void MainWindow::showLink()
 {
-    m_linkLbl->setText(m_link.description());
-    m_linkLbl->setToolTip(tr("The next send goes to: %1").arg(m_link.description()));
+    const QString link = m_link.description();
+    m_linkLbl->setText(link);
+    m_linkLbl->setToolTip(tr("The next send goes to: %1").arg(link));
+    if (m_link.kind() != PrinterLink::Kind::Network || !m_linkStatus)
+        return;
+    // A network printer that answers SNMP tells whether it is ready.
+    m_linkStatus->read(
+        m_link.networkHost(), [this, link](const QString &, const SnmpAnswer &answer) {
+            if (answer.answered && m_link.description() == link)
+                m_linkLbl->setText(link + QStringLiteral(" — ") + answer.state.words());
+        });
 }
 
 void MainWindow::showLastSend(qint64 bytes, qint64 total, const QString &failure)
@@ -203,6 +213,8 @@ void MainWindow::connectControls()
     connect(m_exitCmd, &QPushButton::clicked, this, &QWidget::close);
     connect(&m_link, &PrinterLink::changed, this, &MainWindow::showLink);
     connect(&m_link, &PrinterLink::finished, this, &MainWindow::showLastSend);
+    // The printer's status after each send.
+    connect(&m_link, &PrinterLink::finished, this, &MainWindow::showLink);
     // A send holds the window's busy state as a file read does.
     connect(&m_link, &PrinterLink::busyChanged, this, [this](bool busy) {
         if (busy)
