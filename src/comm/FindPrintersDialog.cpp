@@ -91,8 +91,13 @@ void FindPrintersDialog::connectControls()
     connect(&m_discovery, &Discovery::note, ui->FindStatusLbl, &QLabel::setText);
     connect(&m_discovery, &Discovery::finished, this, [this] {
         ui->FindProgress->setValue(ui->FindProgress->maximum());
-        if (m_discovery.notes().isEmpty())
-            ui->FindStatusLbl->setText(tr("%n printer(s) found.", nullptr, m_model->rowCount()));
+        ui->FindStatusLbl->setText(
+            (QStringList{m_model->rowCount() == 1
+                             ? tr("1 printer found.")
+                             : tr("%1 printers found.").arg(m_model->rowCount())} +
+             m_discovery.notes())
+                .join(QLatin1Char(' ')));
+        ui->PrintersGrid->resizeColumnsToContents();
         updateButtons();
     });
 }
@@ -105,11 +110,12 @@ void FindPrintersDialog::start()
     options.dnsSd = true;
     options.snmp = m_snmp;
     m_model->removeRows(0, m_model->rowCount());
+    ui->FindStatusLbl->setText(tr("Looking..."));
     if (const QString problem = m_discovery.start(options); !problem.isEmpty()) {
+        ui->FindStatusLbl->clear();
         Dialogs::showMessage(this, problem, tr("Find Printers"));
         return;
     }
-    ui->FindStatusLbl->setText(tr("Looking..."));
     updateButtons();
 }
 
