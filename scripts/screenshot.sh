@@ -4,7 +4,8 @@
 # docs/comm-settings.png, then the send log window after a few sends to a
 # pseudo-terminal as docs/log-window.png, and the Data Storage tab with a
 # converted logo and the Convert dialog as docs/storage-tab.png and
-# docs/convert-dialog.png (the pictures in the README). All start from empty
+# docs/convert-dialog.png, and the Find Printers dialog after a sweep of two
+# printers on loopback as docs/find-printers.png (the pictures in the README). All start from empty
 # settings, as on a first start.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -18,6 +19,7 @@ comm_output="${2:-$root/docs/comm-settings.png}"
 logOutput="${3:-$root/docs/log-window.png}"
 storageOutput="${4:-$root/docs/storage-tab.png}"
 convertOutput="${5:-$root/docs/convert-dialog.png}"
+findOutput="${6:-$root/docs/find-printers.png}"
 settings="$(mktemp -d)"
 trap 'rm -rf "$settings"' EXIT
 
@@ -47,8 +49,10 @@ echo "wrote $output and $comm_output"
 
 tests="$root/build-tests"
 (cd "$root" && cmake --preset debug >/dev/null)
-cmake --build "$tests" --target log_window_shot storage_shot
+cmake --build "$tests" --target log_window_shot storage_shot find_printers_shot
 xvfb-run -a -s "-screen 0 1024x768x24" "$tests/tests/log_window_shot" "$logOutput"
 echo "wrote $logOutput"
 xvfb-run -a -s "-screen 0 1024x768x24" "$tests/tests/storage_shot" "$storageOutput" "$convertOutput"
 echo "wrote $storageOutput and $convertOutput"
+xvfb-run -a -s "-screen 0 1024x768x24" "$tests/tests/find_printers_shot" "$findOutput"
+echo "wrote $findOutput"

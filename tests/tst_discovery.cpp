@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 #include "cli/Console.h"
+#include "comm/FindPrintersDialog.h"
 #include "discovery/Discovery.h"
 #include "discovery/PrinterState.h"
 #include "discovery/SnmpReader.h"
@@ -7,7 +8,9 @@
 #include "support/CliRun.h"
 #include "support/FullListener.h"
 #include "support/TestMain.h"
+#include "support/WindowDriver.h"
 
+#include <QAbstractButton>
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QFile>
@@ -15,9 +18,14 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
+#include <QProgressBar>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTableView>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QUdpSocket>
@@ -91,6 +99,30 @@ public:
     quint16 port = 0;
 };
 
+// A printer's raw port on a loopback address that keeps what it receives.
+struct RawPort {
+    explicit RawPort(const QString &address)
+    {
+        listening = server.listen(QHostAddress(address), 9100);
+        QObject::connect(&server, &QTcpServer::newConnection, &server, [this] {
+            QTcpSocket *peer = server.nextPendingConnection();
+            QObject::connect(peer, &QTcpSocket::readyRead, peer,
+                             [this, peer] { received += peer->readAll(); });
+        });
+    }
+    QTcpServer server;
+    bool listening = false;
+    QByteArray received;
+};
+
+// The window asks printers over SNMP as its settings file says.
+void askWindowWith(quint16 port)
+{
+    QSettings settings(Settings::filePath(), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("link/snmpCommunity"), QStringLiteral("tested"));
+    settings.setValue(QStringLiteral("link/snmpPort"), port);
+}
+
 const QString errorStateOid = QStringLiteral("1.3.6.1.2.1.25.3.5.1.2.1");
 const QString printerStatusOid = QStringLiteral("1.3.6.1.2.1.25.3.5.1.1.1");
 
@@ -126,6 +158,9 @@ private slots:
     void snmpFailures();
     void discoveryMergesBySerial();
     void commandLineStatusAndDiscover();
+    void commandLineSendChecksStatus();
+    void windowAsksBeforeSendingToANotReadyPrinter();
+    void windowFindsAndUsesAPrinter();
     void commandLineRefusals_data();
     void commandLineRefusals();
 };
@@ -432,6 +467,164 @@ void DiscoveryTest::commandLineStatusAndDiscover()
                                QStringLiteral("tested"), QStringLiteral("--snmp-port"), port});
     QCOMPARE(silent.status, 1);
     QVERIFY(silent.err.contains("tcp://127.0.0.63:9100: no SNMP answer"));
+}
+
+void DiscoveryTest::commandLineSendChecksStatus()
+{
+    // A printer reporting no paper, and one without SNMP.
+    Agent agent;
+    if (!agent.start({QStringLiteral("127.0.0.71")},
+                     printerOverrides(QStringLiteral("label-2"), QStringLiteral("SN2"),
+                                      QStringLiteral("0x4000"))))
+        QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
+    QTemporaryDir dir;
+    QFile firmware(dir.filePath(QStringLiteral("fw.bin")));
+    QVERIFY(firmware.open(QIODevice::WriteOnly));
+    firmware.write(QByteArray(1000, 'F'));
+    firmware.close();
+    const QString port = QString::number(agent.port);
+    struct Case {
+        const char *name;
+        QString address;
+        QStringList extra;
+        int status;
+        QString says;
+        qint64 received;
+    };
+    const QString refusal = QStringLiteral("--firmware %1: The printer reports no paper: nothing "
+                                           "was sent. Load labels, close the printer and try "
+                                           "again.")
+                                .arg(firmware.fileName());
+    const Case cases[] = {
+        {"no paper refuses", QStringLiteral("127.0.0.71"), {}, 1, refusal, 0},
+        {"--ignore-status sends",
+         QStringLiteral("127.0.0.71"),
+         {QStringLiteral("--ignore-status")},
+         0,
+         QString(),
+         1000},
+        {"no SNMP sends", QStringLiteral("127.0.0.72"), {}, 0, QString(), 1000},
+    };
+    for (const Case &each : cases) {
+        RawPort printer(each.address);
+        QVERIFY(printer.listening);
+        const Ran run =
+            runCli(QStringList{QStringLiteral("--to"), QStringLiteral("tcp://%1").arg(each.address),
+                               QStringLiteral("--firmware"), firmware.fileName(),
+                               QStringLiteral("--community"), QStringLiteral("tested"),
+                               QStringLiteral("--snmp-port"), port} +
+                   each.extra);
+        QVERIFY2(run.status == each.status, each.name);
+        QVERIFY2(run.out.contains(each.says.toUtf8()), qPrintable(run.out));
+        QTest::qWait(50);
+        QVERIFY2(printer.received.size() == each.received, each.name);
+    }
+}
+
+void DiscoveryTest::windowAsksBeforeSendingToANotReadyPrinter()
+{
+    Agent agent;
+    if (!agent.start({QStringLiteral("127.0.0.81")},
+                     printerOverrides(QStringLiteral("label-3"), QStringLiteral("SN3"),
+                                      QStringLiteral("0x4000"))))
+        QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
+    RawPort printer(QStringLiteral("127.0.0.81"));
+    QVERIFY(printer.listening);
+    askWindowWith(agent.port);
+    WindowDriver ui;
+    ui.window.link().setAddress(
+        std::get<LinkAddress>(LinkAddress::parse(QStringLiteral("tcp://127.0.0.81:9100"))));
+    ui.file(QStringLiteral("fw.bin"), QByteArray(1000, 'F'));
+    QCOMPARE(ui.run({QStringLiteral("BMemCMD=file:fw.bin")}), QStringList());
+    const auto press = [](const QString &button) {
+        return [button](QWidget *box) {
+            for (QAbstractButton *each : box->findChildren<QAbstractButton *>())
+                if (each->text() == button)
+                    return each->click();
+        };
+    };
+    const QString box = QStringLiteral("The printer reports no paper: nothing was sent. Load "
+                                       "labels, close the printer and try again.|Printer Not "
+                                       "Ready|icon");
+    for (const QString &button : {QStringLiteral("Cancel"), QStringLiteral("Send Anyway")}) {
+        ModalAnswerer boxes;
+        boxes.then(press(button));
+        ui.click(QStringLiteral("BUpLoadCMD"));
+        QTRY_COMPARE(boxes.summary(), QStringList{box});
+        ui.waitUntilIdle();
+        if (button == QLatin1String("Cancel")) {
+            QCOMPARE(ui.control<QLabel>(QStringLiteral("UStatLbl"))->text(),
+                     QStringLiteral("Upload Cancelled"));
+            QTest::qWait(50);
+            QCOMPARE(printer.received.size(), 0);
+        } else {
+            QTRY_COMPARE(printer.received.size(), 1000);
+            QCOMPARE(ui.control<QLabel>(QStringLiteral("UStatLbl"))->text(),
+                     QStringLiteral("File Uploaded"));
+        }
+    }
+}
+
+void DiscoveryTest::windowFindsAndUsesAPrinter()
+{
+    Agent agent;
+    if (!agent.start({QStringLiteral("127.0.0.91")},
+                     printerOverrides(QStringLiteral("label-4"), QStringLiteral("SN4"),
+                                      QStringLiteral("0x0000"))))
+        QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
+    RawPort ready(QStringLiteral("127.0.0.91"));
+    RawPort quiet(QStringLiteral("127.0.0.92"));
+    QVERIFY(ready.listening && quiet.listening);
+    askWindowWith(agent.port);
+    WindowDriver ui;
+    ui.control<QAbstractButton>(QStringLiteral("CommOp_3"))->click();
+    ui.control<QAbstractButton>(QStringLiteral("FindPrintersCmd"))->click();
+    FindPrintersDialog *dialog = nullptr;
+    QTRY_VERIFY((dialog = ui.window.findChild<FindPrintersDialog *>()) && dialog->isVisible());
+    const auto control = [dialog](const char *name) {
+        return dialog->findChild<QWidget *>(QLatin1String(name));
+    };
+    auto *range = static_cast<QLineEdit *>(control("RangeTxt"));
+    auto *grid = static_cast<QTableView *>(control("PrintersGrid"));
+    // The computer's own /24 is proposed, and nothing scanned yet.
+    QCOMPARE(range->text(), FindPrintersDialog::ownRange());
+    QCOMPARE(grid->model()->rowCount(), 0);
+    QVERIFY(control("StartCmd")->isEnabled() && !control("StopCmd")->isEnabled());
+    QVERIFY(!control("UseCmd")->isEnabled());
+
+    range->setText(QStringLiteral("127.0.0.88/29"));
+    QTest::mouseClick(control("StartCmd"), Qt::LeftButton);
+    QVERIFY(control("StopCmd")->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(control("StartCmd")->isEnabled(), 10000);
+    const auto progress = static_cast<QProgressBar *>(control("FindProgress"));
+    QCOMPARE(progress->value(), progress->maximum());
+    QAbstractItemModel *rows = grid->model();
+    QCOMPARE(rows->rowCount(), 2);
+    // Sorted by address, as numbers.
+    grid->sortByColumn(0, Qt::DescendingOrder);
+    QCOMPARE(rows->index(0, 0).data().toString(), QStringLiteral("127.0.0.92"));
+    grid->sortByColumn(0, Qt::AscendingOrder);
+    QStringList first;
+    for (int column = 0; column < rows->columnCount(); ++column)
+        first << rows->index(0, column).data().toString();
+    QCOMPARE(first, (QStringList{"127.0.0.91", "9100", "label-4", "Varimonde LX-4", "SN4", "ready",
+                                 "sweep, snmp"}));
+    QCOMPARE(rows->index(0, 5).data(Qt::ForegroundRole).value<QBrush>().color(),
+             QColor(0x00, 0x80, 0x30));
+    QCOMPARE(rows->index(1, 5).data().toString(), QStringLiteral("unknown"));
+    // The filter keeps the rows that hold its text anywhere.
+    static_cast<QLineEdit *>(control("FilterTxt"))->setText(QStringLiteral("LABEL-4"));
+    QCOMPARE(rows->rowCount(), 1);
+
+    grid->selectRow(0);
+    QVERIFY(control("UseCmd")->isEnabled());
+    QTest::mouseClick(control("UseCmd"), Qt::LeftButton);
+    QTRY_VERIFY(!ui.window.findChild<FindPrintersDialog *>());
+    QCOMPARE(ui.control<QLineEdit>(QStringLiteral("NetHostTxt"))->text(),
+             QStringLiteral("127.0.0.91"));
+    QCOMPARE(ui.window.link().description(), QStringLiteral("Network 127.0.0.91:9100"));
+    QTRY_COMPARE(ui.control<QLabel>(QStringLiteral("LinkLbl"))->text(),
+                 QStringLiteral("Network 127.0.0.91:9100 — ready"));
 }
 
 void DiscoveryTest::commandLineRefusals_data()

@@ -102,6 +102,11 @@ MainWindow::MainWindow(QWidget *parent)
                                                    m_commonDialog, m_details, m_stop,    m_settings}
 {
     setObjectName(QStringLiteral("MainFrm"));
+    SnmpOptions snmp;
+    snmp.community = m_settings.snmpCommunity();
+    snmp.port = m_settings.snmpPort();
+    m_printer.setStatusOptions(snmp);
+    m_linkStatus = std::make_unique<SnmpReader>(snmp.beforeSend());
     setWindowTitle(WindowTitle::plain);
     setWindowIcon(applicationIcon());
     unsetCursor();
@@ -178,8 +183,17 @@ void MainWindow::buildStatusBar()
 
 void MainWindow::showLink()
 {
-    m_linkLbl->setText(m_link.description());
-    m_linkLbl->setToolTip(tr("The next send goes to: %1").arg(m_link.description()));
+    const QString link = m_link.description();
+    m_linkLbl->setText(link);
+    m_linkLbl->setToolTip(tr("The next send goes to: %1").arg(link));
+    if (m_link.kind() != LinkAddress::Kind::Network || !m_linkStatus)
+        return;
+    // A network printer that answers SNMP tells whether it is ready.
+    m_linkStatus->read(
+        m_link.address().host(), [this, link](const QString &, const SnmpAnswer &answer) {
+            if (answer.answered && m_link.description() == link)
+                m_linkLbl->setText(link + QStringLiteral(" — ") + answer.state.words());
+        });
 }
 
 void MainWindow::showLastSend(const SendLog::Entry &send)
@@ -208,6 +222,8 @@ void MainWindow::connectControls()
     connect(&m_link, &PrinterLink::changed, this, &MainWindow::showLink);
     connect(&m_sendLog, &SendLog::rowsInserted, this,
             [this](const QModelIndex &, int, int last) { showLastSend(m_sendLog.entry(last)); });
+    // The printer's status after each send.
+    connect(&m_link, &PrinterLink::finished, this, &MainWindow::showLink);
     // A send holds the window's busy state as a file read does.
     connect(&m_link, &PrinterLink::busyChanged, this, [this](bool busy) {
         if (busy)

@@ -84,6 +84,8 @@ private:
     CommPage *m_commPage = nullptr;
     QPushButton *m_exitCmd = nullptr;
     QLabel *m_linkLbl = nullptr;
+    // Reads a network printer's status for the link's text.
+    std::unique_ptr<SnmpReader> m_linkStatus;
     QLabel *m_lastSendLbl = nullptr;
     QPushButton *m_logCmd = nullptr;
     QPointer<LogWindow> m_logWindow;

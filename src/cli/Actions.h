@@ -31,6 +31,10 @@ struct Action {
     QList<Transmission> parts;
     // A graphic made by --convert: its BMP is the second transmission.
     bool converted = false;
+    // Worth sending only to a printer ready to take it (a configuration,
+    // a stored graphic or format, firmware): a network printer's SNMP
+    // status is read first.
+    bool checksStatus = false;
 
     qint64 size() const;
 };

@@ -418,11 +418,17 @@ public:
             usage(QStringLiteral("nothing to send: give at least one action, such as --profile "
                                  "or --firmware"));
         for (const Written &action : written) {
-            const Actions::Built built = action.option->build(*this, action);
+            Actions::Built built = action.option->build(*this, action);
             for (const QString &refusal : built.refusals)
                 error(action.label() + QStringLiteral(": ") + refusal);
-            if (built.action)
-                parsed.plan.actions << *built.action;
+            if (!built.action)
+                continue;
+            // What could spoil a printer's setup waits for its status first.
+            static const QStringList checked{
+                QStringLiteral("profile"), QStringLiteral("store-graphic"),
+                QStringLiteral("store-format"), QStringLiteral("firmware")};
+            built.action->checksStatus = checked.contains(QLatin1String(action.option->name));
+            parsed.plan.actions << *built.action;
         }
         for (const QString &failure : files.errors)
             error(failure);

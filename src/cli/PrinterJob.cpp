@@ -57,6 +57,8 @@ void PrinterJob::sendNext()
         end(Outcome::Cancelled);
         return;
     }
+    if (checkingStatus())
+        return;
     const Transmission &part = m_actions[m_actionIndex].parts[m_partIndex];
     const qint64 size = part.size();
     const auto ended = [this, size](const SendOutcome &outcome) { partEnded(size, outcome); };
@@ -64,6 +66,26 @@ void PrinterJob::sendNext()
         m_link->sendLatin1Text(part.bytes, ended);
     else
         m_link->sendBytes(PrinterBytes(part.bytes), ended);
+}
+
+bool PrinterJob::checkingStatus()
+{
+    if (m_statusRead || !m_limits.statusCheck ||
+        m_target.address.kind() != LinkAddress::Kind::Network ||
+        !m_actions[m_actionIndex].checksStatus)
+        return false;
+    m_statusRead = true;
+    m_status = std::make_unique<SnmpReader>(m_limits.statusCheck->beforeSend());
+    m_status->read(m_target.address.host(), [this](const QString &, const SnmpAnswer &answer) {
+        m_status.release()->deleteLater();
+        if (const QString refusal = answer.refusal(); !refusal.isEmpty() && !m_cancelled) {
+            m_failure = m_actions[m_actionIndex].label + QStringLiteral(": ") + refusal;
+            end(Outcome::Failed);
+            return;
+        }
+        sendNext();
+    });
+    return true;
 }
 
 void PrinterJob::partEnded(qint64 size, const SendOutcome &outcome)

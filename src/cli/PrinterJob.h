@@ -2,6 +2,7 @@
 
 #include "cli/Actions.h"
 #include "cli/Target.h"
+#include "discovery/SnmpReader.h"
 #include "link/SendOutcome.h"
 
 #include <QElapsedTimer>
@@ -24,6 +25,9 @@ public:
     struct Limits {
         int stallLimitMs;
         int connectTimeoutMs;
+        // How to read a network printer's status before an action that
+        // checks it; none: send without looking.
+        std::optional<SnmpOptions> statusCheck;
     };
 
     PrinterJob(Target target, const QList<Action> &actions, Limits limits);
@@ -54,6 +58,9 @@ signals:
 
 private:
     void sendNext();
+    // Reads the status once before the first action that checks it; true
+    // while the answer is awaited.
+    bool checkingStatus();
     void partEnded(qint64 size, const SendOutcome &outcome);
     void end(Outcome outcome);
 
@@ -63,6 +70,8 @@ private:
     qint64 m_total = 0;
 
     std::unique_ptr<PrinterLink> m_link;
+    std::unique_ptr<SnmpReader> m_status;
+    bool m_statusRead = false;
     int m_actionIndex = 0;
     int m_partIndex = 0;
     qint64 m_done = 0; // bytes of the parts already sent

@@ -1,5 +1,6 @@
 #include "comm/CommPage.h"
 
+#include "comm/FindPrintersDialog.h"
 #include "common/NumberText.h"
 #include "link/PrinterLink.h"
 #include "ui/ComboLists.h"
@@ -122,6 +123,21 @@ void CommPage::connectControls()
     });
 
     connect(ui->NetApplyCmd, &QPushButton::clicked, this, applyNetwork);
+    connect(ui->FindPrintersCmd, &QPushButton::clicked, this, [this, applyNetwork] {
+        auto *dialog = new FindPrintersDialog(m_services.window);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        SnmpOptions snmp;
+        snmp.community = m_services.settings.snmpCommunity();
+        snmp.port = m_services.settings.snmpPort();
+        dialog->setSnmpOptions(snmp);
+        connect(dialog, &FindPrintersDialog::chosen, this,
+                [this, applyNetwork](const QString &address, quint16 port) {
+                    ui->NetHostTxt->setText(address);
+                    ui->NetPortTxt->setText(QString::number(port));
+                    applyNetwork();
+                });
+        dialog->open();
+    });
     connect(ui->NetHostTxt, &QLineEdit::returnPressed, this, applyNetwork);
     connect(ui->NetPortTxt, &QLineEdit::returnPressed, this, applyNetwork);
     connect(ui->NetHostTxt, &QLineEdit::textChanged, this, &CommPage::showWhatIsApplied);

@@ -551,6 +551,10 @@ void ConfigPage::applyEnteredValue(QAbstractSlider &slider, double value)
 
 void ConfigPage::uploadSettings()
 {
-    m_services.printer.describeNext(QStringLiteral("Configuration block"));
-    m_services.printer.printText(ConfigBlock::build(values()));
+    m_services.printer.whenReady([this](bool ready) {
+        if (!ready)
+            return;
+        m_services.printer.describeNext(QStringLiteral("Configuration block"));
+        m_services.printer.printText(ConfigBlock::build(values()));
+    });
 }

@@ -32,6 +32,13 @@ const Wanted wanted[] = {
 constexpr int printerStatusIndex = 5;
 constexpr int errorStateIndex = 6;
 
+struct Parsed {
+    oid name[MAX_OID_LEN];
+    size_t length = 0;
+};
+// The names read once, before any thread asks.
+Parsed parsed[std::size(wanted)];
+
 std::once_flag initialised;
 // The library's user table for v3 is shared by every session.
 std::mutex sessionOpening;
@@ -51,6 +58,11 @@ void initialise()
         snmp_disable_log();
         init_snmp("varimonde-setup");
         snmp_disable_log();
+        for (size_t i = 0; i < std::size(wanted); ++i) {
+            parsed[i].length = MAX_OID_LEN;
+            if (!read_objid(wanted[i].oid, parsed[i].name, &parsed[i].length))
+                parsed[i].length = 0;
+        }
     });
 }
 
@@ -174,12 +186,8 @@ SnmpAnswer SnmpReader::readNow(const QString &host, const SnmpOptions &options)
     }
 
     netsnmp_pdu *request = snmp_pdu_create(SNMP_MSG_GET);
-    for (const Wanted &item : wanted) {
-        oid name[MAX_OID_LEN];
-        size_t length = MAX_OID_LEN;
-        if (read_objid(item.oid, name, &length))
-            snmp_add_null_var(request, name, length);
-    }
+    for (const Parsed &item : parsed)
+        snmp_add_null_var(request, item.name, item.length);
     netsnmp_pdu *response = nullptr;
     const int status = snmp_sess_synch_response(session, request, &response);
     if (status == STAT_SUCCESS && response && response->errstat == SNMP_ERR_NOERROR) {

@@ -20,6 +20,15 @@ struct SnmpOptions {
     quint16 port = 161;
 
     bool isV3() const { return !user.isEmpty(); }
+    // Before a send: a printer that has not answered within a second in
+    // all is sent to as if it had no SNMP.
+    SnmpOptions beforeSend() const
+    {
+        SnmpOptions quick = *this;
+        quick.timeoutMs = 500;
+        quick.retries = 1;
+        return quick;
+    }
     // Why these options cannot work, or empty.
     QString problem() const;
 };
@@ -34,6 +43,10 @@ struct SnmpAnswer {
     QString deviceDescr;
     QString serial;
     PrinterState state;
+
+    // Why a send to this printer is refused, or empty when it may go (no
+    // answer refuses nothing).
+    QString refusal() const { return answered ? state.refusal() : QString(); }
 };
 
 // Reads the system group and the printer's status from one host. The

@@ -125,12 +125,21 @@ void BinaryPage::uploadFile()
     ui->UStatLbl->setText(tr("Uploading File"));
     auto watch = std::make_shared<TransferWatch>(m_services.link, ui->CancelCMD, ui->ProgressBar1,
                                                  ui->UStatLbl, tr("Uploading"));
-    m_services.printer.describeNext(m_binaryBytes ? m_description : tr("Firmware, none loaded"));
-    m_services.printer.printBytes(m_binaryBytes, [this, busy, watch](bool sent) mutable {
-        watch.reset();
-        busy->end();
-        ui->UStatLbl->setText(sent                                ? tr("File Uploaded")
-                              : m_services.printer.wasCancelled() ? tr("Upload Cancelled")
-                                                                  : tr("Upload Failed"));
+    m_services.printer.whenReady([this, busy, watch](bool ready) mutable {
+        if (!ready) {
+            watch.reset();
+            busy->end();
+            ui->UStatLbl->setText(tr("Upload Cancelled"));
+            return;
+        }
+        m_services.printer.describeNext(m_binaryBytes ? m_description
+                                                      : tr("Firmware, none loaded"));
+        m_services.printer.printBytes(m_binaryBytes, [this, busy, watch](bool sent) mutable {
+            watch.reset();
+            busy->end();
+            ui->UStatLbl->setText(sent                                ? tr("File Uploaded")
+                                  : m_services.printer.wasCancelled() ? tr("Upload Cancelled")
+                                                                      : tr("Upload Failed"));
+        });
     });
 }

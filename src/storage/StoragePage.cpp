@@ -300,21 +300,25 @@ void StoragePage::storeGraphic()
         QStringLiteral("Graphic %1, %2 bytes")
             .arg(identifier, QLocale(QLocale::English).toString(qint64(m_graphicBytes->size()))),
         3);
-    printer.printText(
-        StorageCommands::graphicStoreHeader(typeWord, identifier), [this, ended](bool sent) {
-            if (!sent)
-                return ended(false);
-            ui->StatLbl->setText(QStringLiteral("SENDING FILE TO PRINTER"));
-            auto watch =
-                std::make_shared<TransferWatch>(m_services.link, ui->CancelCMD, ui->GraphicProgress,
-                                                ui->StatLbl, QStringLiteral("Sending"));
-            m_services.printer.printBytes(m_graphicBytes, [this, ended, watch](bool sent) mutable {
-                watch.reset();
+    const auto store = [this, ended, typeWord, identifier] {
+        m_services.printer.printText(
+            StorageCommands::graphicStoreHeader(typeWord, identifier), [this, ended](bool sent) {
                 if (!sent)
                     return ended(false);
-                m_services.printer.printText(StorageCommands::graphicStoreEnd(), ended);
+                ui->StatLbl->setText(QStringLiteral("SENDING FILE TO PRINTER"));
+                auto watch = std::make_shared<TransferWatch>(m_services.link, ui->CancelCMD,
+                                                             ui->GraphicProgress, ui->StatLbl,
+                                                             QStringLiteral("Sending"));
+                m_services.printer.printBytes(
+                    m_graphicBytes, [this, ended, watch](bool sent) mutable {
+                        watch.reset();
+                        if (!sent)
+                            return ended(false);
+                        m_services.printer.printText(StorageCommands::graphicStoreEnd(), ended);
+                    });
             });
-        });
+    };
+    printer.whenReady([store, ended](bool ready) { ready ? store() : ended(false); });
 }
 
 void StoragePage::choosePrintFormat()
@@ -416,13 +420,17 @@ void StoragePage::sendFormatText(QByteArray text, const QString &path, bool stor
     if (!withinMemory(*busy, m_services.window, path,
                       [&] { StorageCommands::formatStore(identifier, text); }))
         return;
-    m_services.printer.describeNext(
-        QStringLiteral("Label format %1, stored as %2").arg(fileName, identifier));
-    // The Details window shows the stored text once it has gone out.
-    m_services.printer.printLatin1Text(text, [this, busy, path, text](bool) {
-        withinMemory(*busy, m_services.window, path,
-                     [&] { m_services.details.setText(QString::fromLatin1(text)); });
-        busy->end();
+    m_services.printer.whenReady([this, busy, path, text, fileName, identifier](bool ready) {
+        if (!ready)
+            return busy->end();
+        m_services.printer.describeNext(
+            QStringLiteral("Label format %1, stored as %2").arg(fileName, identifier));
+        // The Details window shows the stored text once it has gone out.
+        m_services.printer.printLatin1Text(text, [this, busy, path, text](bool) {
+            withinMemory(*busy, m_services.window, path,
+                         [&] { m_services.details.setText(QString::fromLatin1(text)); });
+            busy->end();
+        });
     });
 }
 

@@ -3,6 +3,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace Dialogs
 {
@@ -36,6 +37,18 @@ bool confirm(QWidget *parent, const QString &text, const QString &title)
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok;
+}
+
+bool sendAnyway(QWidget *parent, const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Cancel, parent);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.setTextFormat(Qt::PlainText);
+    QPushButton *send = box.addButton(QStringLiteral("Send Anyway"), QMessageBox::AcceptRole);
+    send->setObjectName(QStringLiteral("SendAnywayButton"));
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.exec();
+    return box.clickedButton() == send;
 }
 
 QString inputBox(QWidget *parent, const QString &prompt, const QString &title,

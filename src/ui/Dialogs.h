@@ -24,6 +24,10 @@ void showFailure(QWidget *parent, const Failure &failure);
 // A modal question with OK and Cancel, Cancel the default; true on OK.
 bool confirm(QWidget *parent, const QString &text, const QString &title = applicationTitle);
 
+// A modal warning with "Send Anyway" and Cancel, Cancel the default; true
+// on "Send Anyway".
+bool sendAnyway(QWidget *parent, const QString &text, const QString &title);
+
 // A modal input box; returns the typed text, or an empty text on Cancel.
 QString inputBox(QWidget *parent, const QString &prompt, const QString &title,
                  const QString &proposed = QString());

@@ -12,6 +12,24 @@ SendPresenter::SendPresenter(QWidget *window, PrinterLink &link, const StopSigna
 {
 }
 
+void SendPresenter::whenReady(Then then)
+{
+    if (m_link.kind() != LinkAddress::Kind::Network) {
+        then(true);
+        return;
+    }
+    if (!m_status)
+        m_status = std::make_unique<SnmpReader>(m_statusOptions);
+    m_status->read(
+        m_link.address().host(), [this, then](const QString &, const SnmpAnswer &answer) {
+            const QString refusal = answer.refusal();
+            // Nothing more goes out once the window is closing.
+            then(!m_stop.isRaised() &&
+                 (refusal.isEmpty() ||
+                  Dialogs::sendAnyway(m_window, refusal, QStringLiteral("Printer Not Ready"))));
+        });
+}
+
 void SendPresenter::describeNext(const QString &what, int parts)
 {
     m_nextWhat = what;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/SendLog.h"
+#include "discovery/SnmpReader.h"
 #include "link/PrinterBytes.h"
 #include "link/SendOutcome.h"
 
@@ -37,6 +38,14 @@ public:
     void printLatin1Text(const QByteArray &text, Then then = {});
     void printBytes(const PrinterBytes &bytes, Then then = {});
 
+    // Before a send worth making only to a printer ready for it (a
+    // configuration, a stored graphic or format, firmware): a network
+    // printer whose SNMP status reports an error gets a box with the reason
+    // and "Send Anyway"; `then(true)` when the send may go. A printer that
+    // does not answer within a second goes as before.
+    void whenReady(Then then);
+    void setStatusOptions(const SnmpOptions &options) { m_statusOptions = options.beforeSend(); }
+
     // Whether the last send ended by the user's Cancel.
     bool wasCancelled() const { return m_cancelled; }
 
@@ -58,4 +67,7 @@ private:
     std::optional<SendLog::Entry> m_open;
     int m_partsLeft = 0;
     QElapsedTimer m_clock;
+
+    SnmpOptions m_statusOptions = SnmpOptions().beforeSend();
+    std::unique_ptr<SnmpReader> m_status;
 };

@@ -97,6 +97,20 @@ Settings::Link Settings::link() const
             text("usbDevice"), text("networkHost"), text("networkPort")};
 }
 
+QString Settings::snmpCommunity() const
+{
+    const QString community =
+        value(linkGroup, QStringLiteral("snmpCommunity"), QString()).toString();
+    return community.isEmpty() ? QStringLiteral("public") : community;
+}
+
+quint16 Settings::snmpPort() const
+{
+    bool ok = false;
+    const uint port = value(linkGroup, QStringLiteral("snmpPort"), 161).toUInt(&ok);
+    return ok && port >= 1 && port <= 65535 ? quint16(port) : quint16(161);
+}
+
 void Settings::setLink(const LinkAddress &link)
 {
     setValue(linkGroup, QStringLiteral("kind"), LinkAddress::kindName(link.kind()));

@@ -53,6 +53,10 @@ public:
         QString networkPort;
     };
     Link link() const;
+    // How network printers are asked for their status over SNMP, from
+    // [link] snmpCommunity and snmpPort; "public" and 161 unless set.
+    QString snmpCommunity() const;
+    quint16 snmpPort() const;
     // Remembers the link in force, every kind's values with it.
     void setLink(const LinkAddress &link);
 

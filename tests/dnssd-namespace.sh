@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# DNS-SD end to end: a real avahi-daemon with a D-Bus of its own, inside a
+# network and mount namespace made here (a veth pair with multicast, its
+# addresses inside the namespace only), printers announced with
+# avahi-publish, found by the program's --discover --dns-sd.
+#   dnssd-namespace.sh PROGRAM
+# Exits 77 (skipped) where the tools are missing or namespaces forbidden.
+set -euo pipefail
+program=$1
+
+if [[ -z "${VARIMONDE_IN_NAMESPACE:-}" ]]; then
+    for tool in unshare ip avahi-daemon avahi-publish dbus-daemon dbus-send python3; do
+        if ! command -v "$tool" >/dev/null; then
+            echo "SKIP: $tool is not installed (scripts/install-deps.sh --tests)"
+            exit 77
+        fi
+    done
+    # Not root: a user namespace of its own gives the rights inside it.
+    as_root=()
+    [[ $(id -u) -ne 0 ]] && as_root=(--map-root-user)
+    if ! why=$(unshare "${as_root[@]}" --net --mount true 2>&1); then
+        echo "SKIP: this machine forbids network namespaces: $why"
+        exit 77
+    fi
+    # Without a daemon, --dns-sd says so once and the run goes on.
+    no_bus=$(mktemp -d)
+    DBUS_SYSTEM_BUS_ADDRESS="unix:path=$no_bus/none" "$program" --discover --dns-sd \
+        --report "$no_bus/report.json" >/dev/null 2>"$no_bus/said"
+    python3 - "$no_bus/report.json" "$no_bus/said" <<'PY'
+import json, sys
+report = json.load(open(sys.argv[1]))
+said = open(sys.argv[2]).read()
+notes = [n for n in report["notes"] if n.startswith("DNS-SD is not available")]
+assert len(notes) == 1 and said.count("DNS-SD is not available") == 1, (report, said)
+assert report["printers"] == [] and report["exitStatus"] == 0, report
+PY
+    rm -rf "$no_bus"
+    exec env VARIMONDE_IN_NAMESPACE=1 unshare "${as_root[@]}" --net --mount --propagation private "$0" "$@"
+fi
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+ip link set lo up
+ip link add vdisc0 type veth peer name vdisc1
+ip addr add 10.231.7.1/24 dev vdisc0
+ip link set vdisc0 up multicast on
+ip link set vdisc1 up multicast on
+# The daemon's runtime folder, in this mount namespace only.
+mount -t tmpfs tmpfs /run
+mkdir -p /run/avahi-daemon
+
+cat >"$work/bus.conf" <<CONF
+<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>system</type>
+  <listen>unix:path=$work/bus</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow user="*"/>
+    <allow own="*"/>
+    <allow send_destination="*"/>
+    <allow receive_sender="*"/>
+  </policy>
+</busconfig>
+CONF
+dbus-daemon --config-file="$work/bus.conf" --nofork --nopidfile >"$work/bus.log" 2>&1 &
+pids+=($!)
+export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$work/bus"
+
+cat >"$work/avahi.conf" <<CONF
+[server]
+host-name=varimonde-test
+use-ipv4=yes
+use-ipv6=no
+allow-interfaces=vdisc0
+enable-dbus=yes
+[wide-area]
+enable-wide-area=no
+[publish]
+publish-workstation=no
+CONF
+for _ in $(seq 50); do [[ -S "$work/bus" ]] && break; sleep 0.1; done
+avahi-daemon -f "$work/avahi.conf" --no-drop-root --no-chroot --no-rlimits --no-proc-title \
+    >"$work/avahi.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do
+    if dbus-send --system --print-reply --dest=org.freedesktop.Avahi / \
+        org.freedesktop.Avahi.Server.GetState 2>/dev/null | grep -q "int32 2"; then
+        break
+    fi
+    sleep 0.1
+done
+
+# A label printer's raw port, and the same printer over IPP, which only
+# names it.
+avahi-publish -s "Label Printer 1" _pdl-datastream._tcp 9101 "ty=Varimonde LX-4" \
+    >>"$work/publish.log" 2>&1 &
+pids+=($!)
+avahi-publish -s "Label Printer 1" _ipp._tcp 631 "usb_MFG=Varimonde" "usb_MDL=LX-4" \
+    >>"$work/publish.log" 2>&1 &
+pids+=($!)
+sleep 1
+
+"$program" --discover --dns-sd --report "$work/report.json" >"$work/table" 2>"$work/said" || {
+    cat "$work/said" "$work/avahi.log"
+    exit 1
+}
+python3 - "$work/report.json" <<'PY'
+import json, sys
+report = json.load(open(sys.argv[1]))
+printers = report["printers"]
+assert len(printers) == 1, printers
+printer = printers[0]
+assert printer["address"] == "10.231.7.1", printer
+# The raw port is the SRV port of _pdl-datastream; the IPP port is never a target.
+assert printer["port"] == 9101 and printer["target"] == "tcp://10.231.7.1:9101", printer
+assert printer["name"] == "Label Printer 1", printer
+assert printer["makeModel"] == "Varimonde LX-4", printer
+assert printer["foundBy"] == ["dns-sd"], printer
+assert printer["snmp"] is False and printer["status"] == "unknown", printer
+assert report["notes"] == [], report
+PY
+echo "DNS-SD: found $(tail -n1 "$work/table")"
