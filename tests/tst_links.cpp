@@ -18,6 +18,15 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <thread>
+
 // A network printer on the loopback interface, served by the event loop the
 // transfer turns: it reads all, or holds off (its buffers fill), or hangs up.
 struct LoopbackPrinter : QTcpServer {
@@ -187,6 +196,52 @@ private slots:
     }
 
     // Devices "name=IEEE 1284 ID" plugged in, then all taken out; %1: the device root.
+    // A printer that hangs up its own side but goes on reading: the send
+    // fails, and the connection ends in a reset, never in a clean end that
+    // would make the part it got look like a whole job.
+    void aPrinterThatHangsUpIsReset()
+    {
+        const int listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        const int small = 4096;
+        ::setsockopt(listener, SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        QVERIFY(::bind(listener, reinterpret_cast<sockaddr *>(&address), length) == 0);
+        QVERIFY(::listen(listener, 1) == 0);
+        ::getsockname(listener, reinterpret_cast<sockaddr *>(&address), &length);
+        std::atomic<qint64> received{0};
+        std::atomic<int> ending{0}; // 1 a clean end, 2 a reset
+        std::thread printer([&] {
+            const int connection = ::accept(listener, nullptr, nullptr);
+            ::shutdown(connection, SHUT_WR);
+            char buffer[2048];
+            for (;;) {
+                const ssize_t got = ::read(connection, buffer, sizeof buffer);
+                if (got > 0) {
+                    received += got;
+                    ::usleep(2000); // a slow reader: the sender's queue stays full
+                    continue;
+                }
+                ending = got == 0 ? 1 : errno == ECONNRESET ? 2 : 3;
+                break;
+            }
+            ::close(connection);
+        });
+        PrinterLink link(nullptr);
+        link.setAddress(std::get<LinkAddress>(
+            LinkAddress::parse("tcp://127.0.0.1:" + QString::number(ntohs(address.sin_port)))));
+        const SendOutcome outcome = sendBytesAndWait(link, QByteArray(5 << 20, 'h'));
+        QVERIFY(outcome);
+        QVERIFY2(outcome->description.contains("closed the connection"),
+                 qPrintable(outcome->description));
+        printer.join();
+        ::close(listener);
+        QCOMPARE(ending.load(), 2);
+        QVERIFY(received < (5 << 20));
+    }
+
     void usbPrintersAreListedAsTheyCome_data()
     {
         QTest::addColumn<QStringList>("devices");

@@ -113,6 +113,10 @@ void NetworkConnection::endOpening()
         return;
     m_connectTimer.stop();
     if (m_socket.state() == QAbstractSocket::ConnectedState) {
+        // Until the last byte is acknowledged, any end of the connection is
+        // a reset, also one Qt makes itself when the printer hangs up its
+        // side: what the system still holds must never go out later.
+        lingerOnClose(false);
         emit opened(std::nullopt);
         return;
     }
@@ -202,10 +206,25 @@ Failure NetworkConnection::stalled(int limitMs) const
                 .arg(name(), QString::number(limitMs / 1000.0))};
 }
 
+void NetworkConnection::lingerOnClose(bool orderly)
+{
+#ifdef Q_OS_LINUX
+    // Lingering for no time makes a close a reset that drops what is queued.
+    if (m_socket.socketDescriptor() >= 0) {
+        const linger choice{orderly ? 0 : 1, 0};
+        ::setsockopt(int(m_socket.socketDescriptor()), SOL_SOCKET, SO_LINGER, &choice,
+                     sizeof choice);
+    }
+#else
+    Q_UNUSED(orderly)
+#endif
+}
+
 SendOutcome NetworkConnection::close()
 {
     m_ackWatch.stop();
     // Everything is acknowledged by now: an orderly end of the connection.
+    lingerOnClose(true);
     m_socket.disconnectFromHost();
     m_socket.close();
     return std::nullopt;
@@ -214,15 +233,10 @@ SendOutcome NetworkConnection::close()
 void NetworkConnection::discard()
 {
     m_ackWatch.stop();
-#ifdef Q_OS_LINUX
     // A plain close would leave the system sending what it still holds,
     // long after the send was given up: a cancelled job would print after
-    // all. Lingering for no time makes the close a reset that drops it.
-    if (m_socket.socketDescriptor() >= 0) {
-        const linger drop{1, 0};
-        ::setsockopt(int(m_socket.socketDescriptor()), SOL_SOCKET, SO_LINGER, &drop, sizeof drop);
-    }
-#endif
+    // all. The close is a reset that drops it.
+    lingerOnClose(false);
     // What is still queued in this program is thrown away.
     m_socket.abort();
 }

@@ -33,6 +33,9 @@ public:
     static QString displayName(const QString &host, quint16 port);
 
 private:
+    // An orderly close sends what is queued and ends with a FIN; otherwise
+    // the close is a reset that drops it.
+    void lingerOnClose(bool orderly);
     // Ends the open: connected, refused, timed out or interrupted.
     void endOpening();
     Failure openFailure() const;
