@@ -483,6 +483,10 @@ private slots:
         QCOMPARE(openDescriptors(ui->pty.slavePath()), 1); // the terminal's own
         QCOMPARE(ui->window.cursor().shape(), Qt::ArrowCursor);
         QVERIFY(ui->tabBar()->isEnabled());
+        // A new image clears the outcome of the last one's upload.
+        QCOMPARE(ui->control<QLabel>("UStatLbl")->text(), "Upload Failed");
+        QCOMPARE(run({"BMemCMD=file:fw.bin"}), QStringList());
+        QCOMPARE(ui->control<QLabel>("UStatLbl")->text(), "No File Loaded to Printer");
     }
 
     // A file cut short while it is read: the box names it; nothing stays open.

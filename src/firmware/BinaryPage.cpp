@@ -72,6 +72,8 @@ void BinaryPage::loadChosenFile(const QString &path)
         ui->FnameTxt->setText(path);
         ui->FSizeTxt->setText(tr("%1 Bytes").arg(reader->size()));
         ui->BinStatLbl->setText(tr("Loading file into Memory"));
+        // The outcome of an upload belongs to the image that was sent.
+        ui->UStatLbl->setText(tr("No File Loaded to Printer"));
         failure = reader->allocate();
     }
     if (!failure) {
