@@ -681,6 +681,8 @@ private slots:
             page = page->parentWidget();
         auto *cancel = page->findChild<QPushButton *>("CancelCMD");
         QVERIFY(!cancel->isEnabled());
+        ui->click("LogCMD"); // its Reset Settings is off while the transfer runs
+        auto *reset = ui->control("ResetCMD");
         ui->pty.pauseReading(true);
         QString during;
         QObject scope; // no timer outlives the test
@@ -691,6 +693,7 @@ private slots:
             QTimer::singleShot(300, &scope, [&] {
                 during = ui->control<QLabel>(status)->text();
                 QVERIFY(cancel->isEnabled());
+                QVERIFY(!reset->isEnabled());
                 // A file dropped now would be read over the bytes being sent.
                 QMimeData data;
                 data.setUrls({QUrl::fromLocalFile(ui->dir.filePath("fw.bin"))});
@@ -719,6 +722,8 @@ private slots:
         QCOMPARE(ui->control<QLabel>(status)->text(),
                  escape ? "STORING CANCELLED" : "Upload Cancelled");
         QVERIFY(!cancel->isEnabled());
+        QVERIFY(reset->isEnabled());
+        ui->control("LogFrm")->close();
         QCOMPARE(openDescriptors(ui->pty.slavePath()), 1); // the terminal's own
         ui->pty.readAvailable();
     }

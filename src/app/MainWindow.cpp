@@ -268,6 +268,11 @@ void MainWindow::showLog()
         m_logWindow = new LogWindow(m_sendLog, m_settings, this);
         m_logWindow->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_logWindow, &LogWindow::resetRequested, this, &MainWindow::resetSettings);
+        // Settings are not reset under a running transfer: it keeps its link.
+        auto *reset = m_logWindow->findChild<QWidget *>(QStringLiteral("ResetCMD"));
+        reset->setEnabled(!m_busy->isBusy());
+        connect(m_busy.get(), &BusyIndicators::busyChanged, reset,
+                [reset](bool busy) { reset->setEnabled(!busy); });
     }
     m_logWindow->show();
     m_logWindow->raise();
