@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             std::abort();
         identities.insert(target.identity);
         const std::variant<Target, QString> again = Target::parse(target.written);
-        if (!std::holds_alternative<Target>(again) || std::get<Target>(again).kind != target.kind)
+        if (!std::holds_alternative<Target>(again) ||
+            std::get<Target>(again).address.kind() != target.address.kind())
             std::abort();
     }
     return 0;
