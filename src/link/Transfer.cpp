@@ -48,18 +48,19 @@ void Transfer::start()
 
 void Transfer::cancel()
 {
-    if (!isRunning())
-        return;
-    m_cancelled = true;
-    m_connection->interrupt();
-    stepSoon();
+    endEarly(m_cancelled);
 }
 
 void Transfer::stop()
 {
+    endEarly(m_stopped);
+}
+
+void Transfer::endEarly(bool &why)
+{
     if (!isRunning())
         return;
-    m_stopped = true;
+    why = true;
     m_connection->interrupt();
     stepSoon();
 }

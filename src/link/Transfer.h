@@ -57,6 +57,8 @@ private:
 
     void opened(const SendOutcome &outcome);
     void step();
+    // Ends the transfer at its next step, for the reason `why` names.
+    void endEarly(bool &why);
     void stepSoon();
     void wakeWithin(int ms);
     // One pass over the line: hands over what it takes, for at most a time
