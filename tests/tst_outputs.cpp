@@ -474,8 +474,8 @@ private slots:
                                          << "tcp printer.example 9100" << true;
         QTest::newRow("IPv6 spellings") << "tcp 0:0::1 9100"
                                         << "tcp ::1 9100" << true;
-        QTest::newRow("IPv4 in IPv6") << "tcp ::ffff:10.0.0.5 9100"
-                                      << "tcp 10.0.0.5 9100" << true;
+        QTest::newRow("IPv4 in IPv6") << "tcp ::ffff:127.0.0.5 9100"
+                                      << "tcp 127.0.0.5 9100" << true;
         QTest::newRow("ports") << "tcp h 9100"
                                << "tcp h 9101" << false;
         QTest::newRow("hosts") << "tcp h1 9100"
@@ -493,9 +493,9 @@ private slots:
         const QString link = dir.filePath("identity-link");
         QFile::remove(link);
         QFile::link(pty.slavePath(), link);
-        const auto identity = [&](QString spec) {
-            spec.replace("PTY", pty.slavePath()).replace("LINK", link).replace("DIR", dir.path());
-            const QStringList parts = spec.split(' ');
+        const auto identity = [&](QString row) {
+            row.replace("PTY", pty.slavePath()).replace("LINK", link).replace("DIR", dir.path());
+            const QStringList parts = row.split(' ');
             return parts[0] == "tcp" ? DeviceIdentity::ofNetwork(parts[1], parts[2].toUShort())
                                      : DeviceIdentity::ofDevice(parts[1]);
         };

@@ -38,7 +38,6 @@ public:
     qint64 total() const { return m_total; }
 
     void start();
-    bool isRunning() const { return m_link != nullptr; }
     // Bytes the printer has taken so far.
     qint64 sent() const { return m_sent; }
     int actionIndex() const { return m_actionIndex; }

@@ -79,7 +79,7 @@ private:
 class BusyScope
 {
 public:
-    enum Sign : unsigned { TabStripOnly = 0, Hourglass = 1, TitleAnimation = 2 };
+    enum Sign : unsigned { Hourglass = 1, TitleAnimation = 2 };
 
     BusyScope(BusyIndicators &busy, unsigned signs) : m_busy(&busy), m_signs(signs)
     {

@@ -9,7 +9,7 @@
 
 TransferWatch::TransferWatch(PrinterLink &link, QAbstractButton *cancel, QProgressBar *bar,
                              QLabel *status, QString verb)
-    : m_link(link), m_cancel(cancel), m_bar(bar), m_status(status), m_verb(std::move(verb))
+    : m_cancel(cancel), m_bar(bar), m_status(status), m_verb(std::move(verb))
 {
     m_clock.start();
     m_watching = QObject::connect(&link, &PrinterLink::progress,

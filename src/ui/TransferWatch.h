@@ -32,7 +32,6 @@ public:
 private:
     void show(qint64 sent, qint64 total);
 
-    PrinterLink &m_link;
     QPointer<QAbstractButton> m_cancel;
     QPointer<QProgressBar> m_bar;
     QPointer<QLabel> m_status;
