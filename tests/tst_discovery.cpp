@@ -45,15 +45,14 @@ public:
     // lines (OID, type, value).
     bool start(const QStringList &addresses, const QStringList &overrides)
     {
-        const QString program = QStandardPaths::findExecutable(
-            QStringLiteral("snmpd"), {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin")});
+        const QString program = QStandardPaths::findExecutable("snmpd", {"/usr/sbin", "/usr/bin"});
         if (program.isEmpty())
             return false;
         QUdpSocket probe;
         probe.bind(QHostAddress::LocalHost, 0);
         port = probe.localPort();
         probe.close();
-        QFile config(dir.filePath(QStringLiteral("snmpd.conf")));
+        QFile config(dir.filePath("snmpd.conf"));
         config.open(QIODevice::WriteOnly);
         config.write("rocommunity tested 127.0.0.0/8\n"
                      "createUser printeruser SHA \"authpass123\" AES \"privpass123\"\n"
@@ -65,20 +64,18 @@ public:
         for (const QString &address : addresses)
             endpoints << QStringLiteral("udp:%1:%2").arg(address).arg(port);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("MIBS"), QString());
-        environment.insert(QStringLiteral("SNMP_PERSISTENT_DIR"),
-                           dir.filePath(QStringLiteral("p")));
-        environment.insert(QStringLiteral("SNMPCONFPATH"), dir.path());
+        environment.insert("MIBS", QString());
+        environment.insert("SNMP_PERSISTENT_DIR", dir.filePath("p"));
+        environment.insert("SNMPCONFPATH", dir.path());
         agent.setProcessEnvironment(environment);
         agent.setProcessChannelMode(QProcess::MergedChannels);
-        agent.start(program, {QStringLiteral("-f"), QStringLiteral("-Lo"), QStringLiteral("-C"),
-                              QStringLiteral("-c"), config.fileName(), QStringLiteral("-M"),
-                              dir.filePath(QStringLiteral("none")), endpoints.join(',')});
+        agent.start(program, {"-f", "-Lo", "-C", "-c", config.fileName(), "-M",
+                              dir.filePath("none"), endpoints.join(',')});
         if (!agent.waitForStarted())
             return false;
         // Ready once it answers.
         SnmpOptions options;
-        options.community = QStringLiteral("tested");
+        options.community = "tested";
         options.port = port;
         options.timeoutMs = 200;
         for (int tries = 0; tries < 25; ++tries) {
@@ -119,26 +116,25 @@ struct RawPort {
 void askWindowWith(quint16 port)
 {
     QSettings settings(Settings::filePath(), QSettings::IniFormat);
-    settings.setValue(QStringLiteral("link/snmpCommunity"), QStringLiteral("tested"));
-    settings.setValue(QStringLiteral("link/snmpPort"), port);
+    settings.setValue("link/snmpCommunity", "tested");
+    settings.setValue("link/snmpPort", port);
 }
 
-const QString errorStateOid = QStringLiteral("1.3.6.1.2.1.25.3.5.1.2.1");
-const QString printerStatusOid = QStringLiteral("1.3.6.1.2.1.25.3.5.1.1.1");
+const QString errorStateOid = "1.3.6.1.2.1.25.3.5.1.2.1";
+const QString printerStatusOid = "1.3.6.1.2.1.25.3.5.1.1.1";
 
 QStringList printerOverrides(const QString &name, const QString &serial, const QString &bits)
 {
     return {QStringLiteral("1.3.6.1.2.1.1.5.0 octet_str \"%1\"").arg(name),
-            QStringLiteral("1.3.6.1.2.1.25.3.2.1.3.1 octet_str \"Varimonde LX-4\""),
+            "1.3.6.1.2.1.25.3.2.1.3.1 octet_str \"Varimonde LX-4\"",
             QStringLiteral("1.3.6.1.2.1.43.5.1.1.17.1 octet_str \"%1\"").arg(serial),
-            printerStatusOid + QStringLiteral(" integer 3"),
-            errorStateOid + QStringLiteral(" octet_str ") + bits};
+            printerStatusOid + " integer 3", errorStateOid + " octet_str " + bits};
 }
 
 SnmpOptions testedCommunity(quint16 port)
 {
     SnmpOptions options;
-    options.community = QStringLiteral("tested");
+    options.community = "tested";
     options.port = port;
     return options;
 }
@@ -202,8 +198,8 @@ void DiscoveryTest::stateWords()
     QCOMPARE(state.isError(), error);
     QCOMPARE(state.refusal().isEmpty(), !error);
     if (error)
-        QVERIFY(state.refusal().startsWith(QStringLiteral("The printer reports ") + words +
-                                           QStringLiteral(": nothing was sent. ")));
+        QVERIFY(
+            state.refusal().startsWith("The printer reports " + words + ": nothing was sent. "));
 }
 
 void DiscoveryTest::ranges_data()
@@ -307,59 +303,54 @@ void DiscoveryTest::sweepFindsListenersOnly()
 void DiscoveryTest::snmpReadsThePrinter()
 {
     Agent agent;
-    if (!agent.start({QStringLiteral("127.0.0.1")},
-                     printerOverrides(QStringLiteral("label-7"), QStringLiteral("SN0042"),
-                                      QStringLiteral("0x4000"))))
+    if (!agent.start({"127.0.0.1"}, printerOverrides("label-7", "SN0042", "0x4000")))
         QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
-    const SnmpAnswer v2c =
-        SnmpReader::readNow(QStringLiteral("127.0.0.1"), testedCommunity(agent.port));
+    const SnmpAnswer v2c = SnmpReader::readNow("127.0.0.1", testedCommunity(agent.port));
     QVERIFY2(v2c.answered, qPrintable(v2c.failure));
-    QCOMPARE(v2c.sysName, QStringLiteral("label-7"));
-    QCOMPARE(v2c.deviceDescr, QStringLiteral("Varimonde LX-4"));
-    QCOMPARE(v2c.serial, QStringLiteral("SN0042"));
-    QVERIFY(v2c.sysObjectId.startsWith(QStringLiteral("1.3.6.1.4.1.")));
+    QCOMPARE(v2c.sysName, "label-7");
+    QCOMPARE(v2c.deviceDescr, "Varimonde LX-4");
+    QCOMPARE(v2c.serial, "SN0042");
+    QVERIFY(v2c.sysObjectId.startsWith("1.3.6.1.4.1."));
     QVERIFY(!v2c.sysDescr.isEmpty());
     QCOMPARE(v2c.state.printerStatus, std::optional<int>(3));
-    QCOMPARE(v2c.state.words(), QStringLiteral("no paper"));
+    QCOMPARE(v2c.state.words(), "no paper");
     QVERIFY(v2c.state.isError());
 
     SnmpOptions v3 = testedCommunity(agent.port);
     v3.community.clear();
-    v3.user = QStringLiteral("printeruser");
-    v3.authPass = QStringLiteral("authpass123");
-    v3.privPass = QStringLiteral("privpass123");
-    const SnmpAnswer secure = SnmpReader::readNow(QStringLiteral("127.0.0.1"), v3);
+    v3.user = "printeruser";
+    v3.authPass = "authpass123";
+    v3.privPass = "privpass123";
+    const SnmpAnswer secure = SnmpReader::readNow("127.0.0.1", v3);
     QVERIFY2(secure.answered, qPrintable(secure.failure));
-    QCOMPARE(secure.serial, QStringLiteral("SN0042"));
-    QCOMPARE(secure.state.words(), QStringLiteral("no paper"));
+    QCOMPARE(secure.serial, "SN0042");
+    QCOMPARE(secure.state.words(), "no paper");
 
     // From the event loop, through the reader.
     SnmpReader reader(testedCommunity(agent.port));
     QString heard;
-    reader.read(QStringLiteral("127.0.0.1"), [&](const QString &host, const SnmpAnswer &answer) {
-        heard = host + QLatin1Char(' ') + answer.state.words();
+    reader.read("127.0.0.1", [&](const QString &host, const SnmpAnswer &answer) {
+        heard = host + ' ' + answer.state.words();
     });
     QCOMPARE(reader.pending(), 1);
-    QTRY_COMPARE(heard, QStringLiteral("127.0.0.1 no paper"));
+    QTRY_COMPARE(heard, "127.0.0.1 no paper");
     QCOMPARE(reader.pending(), 0);
 }
 
 void DiscoveryTest::snmpFailures()
 {
     Agent agent;
-    if (!agent.start(
-            {QStringLiteral("127.0.0.1")},
-            printerOverrides(QStringLiteral("p"), QStringLiteral("S"), QStringLiteral("0x00"))))
+    if (!agent.start({"127.0.0.1"}, printerOverrides("p", "S", "0x00")))
         QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
     struct Case {
         const char *name;
         SnmpOptions options;
     };
     SnmpOptions wrongCommunity = testedCommunity(agent.port);
-    wrongCommunity.community = QStringLiteral("public");
+    wrongCommunity.community = "public";
     SnmpOptions wrongPass = testedCommunity(agent.port);
-    wrongPass.user = QStringLiteral("printeruser");
-    wrongPass.authPass = QStringLiteral("wrongpass123");
+    wrongPass.user = "printeruser";
+    wrongPass.authPass = "wrongpass123";
     // A port that takes datagrams and never answers.
     QUdpSocket mute;
     QVERIFY(mute.bind(QHostAddress::LocalHost, 0));
@@ -371,7 +362,7 @@ void DiscoveryTest::snmpFailures()
         options.timeoutMs = 300;
         QElapsedTimer clock;
         clock.start();
-        const SnmpAnswer answer = SnmpReader::readNow(QStringLiteral("127.0.0.1"), options);
+        const SnmpAnswer answer = SnmpReader::readNow("127.0.0.1", options);
         QVERIFY2(!answer.answered, each.name);
         QVERIFY2(!answer.failure.isEmpty(), each.name);
         // One retry: twice the timeout, and not much more.
@@ -380,8 +371,8 @@ void DiscoveryTest::snmpFailures()
     // The timeout itself, at its default of a second and one retry.
     QElapsedTimer clock;
     clock.start();
-    const SnmpAnswer answer = SnmpReader::readNow(QStringLiteral("127.0.0.1"), silent);
-    QCOMPARE(answer.failure, QStringLiteral("no SNMP answer"));
+    const SnmpAnswer answer = SnmpReader::readNow("127.0.0.1", silent);
+    QCOMPARE(answer.failure, "no SNMP answer");
     QVERIFY(clock.elapsed() >= 1900 && clock.elapsed() < 3000);
 }
 
@@ -389,82 +380,75 @@ void DiscoveryTest::discoveryMergesBySerial()
 {
     // Two addresses of one printer (same serial) and a second printer, all
     // listening on 9100 and answering SNMP; one more listens without SNMP.
-    const QStringList addresses{QStringLiteral("127.0.0.51"), QStringLiteral("127.0.0.52")};
+    const QStringList addresses{"127.0.0.51", "127.0.0.52"};
     Agent agent;
-    if (!agent.start(addresses, printerOverrides(QStringLiteral("label-9"), QStringLiteral("SN9"),
-                                                 QStringLiteral("0x0800"))))
+    if (!agent.start(addresses, printerOverrides("label-9", "SN9", "0x0800")))
         QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
     std::vector<std::unique_ptr<QTcpServer>> servers;
-    for (const QString &address : addresses + QStringList{QStringLiteral("127.0.0.53")}) {
+    for (const QString &address : addresses + QStringList{"127.0.0.53"}) {
         servers.push_back(std::make_unique<QTcpServer>());
         QVERIFY(servers.back()->listen(QHostAddress(address), 9100));
     }
     Discovery discovery;
     QSignalSpy finished(&discovery, &Discovery::finished);
     DiscoveryOptions options;
-    options.ranges = QStringList{QStringLiteral("127.0.0.48/29")};
+    options.ranges = QStringList{"127.0.0.48/29"};
     options.snmp = testedCommunity(agent.port);
     options.snmp.timeoutMs = 300;
     QCOMPARE(discovery.start(options), QString());
     QVERIFY(finished.wait(10000));
     const QList<FoundPrinter> &found = discovery.printers();
     QCOMPARE(found.size(), 2);
-    QCOMPARE(found[0].address, QStringLiteral("127.0.0.51"));
-    QCOMPARE(found[0].name, QStringLiteral("label-9"));
-    QCOMPARE(found[0].serial, QStringLiteral("SN9"));
-    QCOMPARE(found[0].makeModel, QStringLiteral("Varimonde LX-4"));
-    QCOMPARE(found[0].status(), QStringLiteral("door open"));
+    QCOMPARE(found[0].address, "127.0.0.51");
+    QCOMPARE(found[0].name, "label-9");
+    QCOMPARE(found[0].serial, "SN9");
+    QCOMPARE(found[0].makeModel, "Varimonde LX-4");
+    QCOMPARE(found[0].status(), "door open");
     QVERIFY(found[0].isError());
-    QCOMPARE(found[0].foundBy, QStringList({QStringLiteral("sweep"), QStringLiteral("snmp")}));
-    QCOMPARE(found[1].address, QStringLiteral("127.0.0.53"));
-    QCOMPARE(found[1].status(), QStringLiteral("unknown"));
-    QCOMPARE(found[1].target(), QStringLiteral("tcp://127.0.0.53:9100"));
+    QCOMPARE(found[0].foundBy, QStringList({"sweep", "snmp"}));
+    QCOMPARE(found[1].address, "127.0.0.53");
+    QCOMPARE(found[1].status(), "unknown");
+    QCOMPARE(found[1].target(), "tcp://127.0.0.53:9100");
 }
 
 void DiscoveryTest::commandLineStatusAndDiscover()
 {
     Agent agent;
-    if (!agent.start({QStringLiteral("127.0.0.61"), QStringLiteral("127.0.0.62")},
-                     printerOverrides(QStringLiteral("label-1"), QStringLiteral("SN1"),
-                                      QStringLiteral("0x0000"))))
+    if (!agent.start({"127.0.0.61", "127.0.0.62"}, printerOverrides("label-1", "SN1", "0x0000")))
         QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
     QTcpServer printer;
-    QVERIFY(printer.listen(QHostAddress(QStringLiteral("127.0.0.61")), 9100));
+    QVERIFY(printer.listen(QHostAddress("127.0.0.61"), 9100));
     QTemporaryDir dir;
     const QString port = QString::number(agent.port);
-    const QString report = dir.filePath(QStringLiteral("found.json"));
-    const QString targets = dir.filePath(QStringLiteral("targets"));
-    const Ran found = runCli(
-        {QStringLiteral("--discover"), QStringLiteral("--range"), QStringLiteral("127.0.0.60/30"),
-         QStringLiteral("--community"), QStringLiteral("tested"), QStringLiteral("--snmp-port"),
-         port, QStringLiteral("--report"), report, QStringLiteral("--write-targets"), targets});
+    const QString report = dir.filePath("found.json");
+    const QString targets = dir.filePath("targets");
+    const Ran found = runCli({"--discover", "--range", "127.0.0.60/30", "--community", "tested",
+                              "--snmp-port", port, "--report", report, "--write-targets", targets});
     QCOMPARE(found.status, 0);
     QVERIFY2(found.out.contains("tcp://127.0.0.61:9100"), found.out.constData());
     QVERIFY(found.out.contains("1 printer found"));
     QFile json(report);
     QVERIFY(json.open(QIODevice::ReadOnly));
     const QJsonObject root = QJsonDocument::fromJson(json.readAll()).object();
-    const QJsonObject row = root.value(QStringLiteral("printers")).toArray().first().toObject();
+    const QJsonObject row = root.value("printers").toArray().first().toObject();
     QCOMPARE(
         row.keys(),
         words("address conditions error foundBy makeModel name port serial snmp status target"));
-    QCOMPARE(row.value(QStringLiteral("status")).toString(), QStringLiteral("ready"));
-    QCOMPARE(row.value(QStringLiteral("serial")).toString(), QStringLiteral("SN1"));
+    QCOMPARE(row.value("status").toString(), "ready");
+    QCOMPARE(row.value("serial").toString(), "SN1");
     QFile written(targets);
     QVERIFY(written.open(QIODevice::ReadOnly));
     QVERIFY(
         written.readAll().contains("\ntcp://127.0.0.61:9100  # label-1, Varimonde LX-4, SN1\n"));
 
     // --status reads the targets file back: every printer ready is 0.
-    const Ran ready = runCli({QStringLiteral("--status"), QStringLiteral("--targets"), targets,
-                              QStringLiteral("--community"), QStringLiteral("tested"),
-                              QStringLiteral("--snmp-port"), port});
+    const Ran ready =
+        runCli({"--status", "--targets", targets, "--community", "tested", "--snmp-port", port});
     QCOMPARE(ready.status, 0);
     QVERIFY(ready.out.contains("ready"));
     // A printer that does not answer SNMP makes it 1.
-    const Ran silent = runCli({QStringLiteral("--status"), QStringLiteral("--to"),
-                               QStringLiteral("tcp://127.0.0.63"), QStringLiteral("--community"),
-                               QStringLiteral("tested"), QStringLiteral("--snmp-port"), port});
+    const Ran silent = runCli(
+        {"--status", "--to", "tcp://127.0.0.63", "--community", "tested", "--snmp-port", port});
     QCOMPARE(silent.status, 1);
     QVERIFY(silent.err.contains("tcp://127.0.0.63:9100: no SNMP answer"));
 }
@@ -473,12 +457,10 @@ void DiscoveryTest::commandLineSendChecksStatus()
 {
     // A printer reporting no paper, and one without SNMP.
     Agent agent;
-    if (!agent.start({QStringLiteral("127.0.0.71")},
-                     printerOverrides(QStringLiteral("label-2"), QStringLiteral("SN2"),
-                                      QStringLiteral("0x4000"))))
+    if (!agent.start({"127.0.0.71"}, printerOverrides("label-2", "SN2", "0x4000")))
         QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
     QTemporaryDir dir;
-    QFile firmware(dir.filePath(QStringLiteral("fw.bin")));
+    QFile firmware(dir.filePath("fw.bin"));
     QVERIFY(firmware.open(QIODevice::WriteOnly));
     firmware.write(QByteArray(1000, 'F'));
     firmware.close();
@@ -496,23 +478,16 @@ void DiscoveryTest::commandLineSendChecksStatus()
                                            "again.")
                                 .arg(firmware.fileName());
     const Case cases[] = {
-        {"no paper refuses", QStringLiteral("127.0.0.71"), {}, 1, refusal, 0},
-        {"--ignore-status sends",
-         QStringLiteral("127.0.0.71"),
-         {QStringLiteral("--ignore-status")},
-         0,
-         QString(),
-         1000},
-        {"no SNMP sends", QStringLiteral("127.0.0.72"), {}, 0, QString(), 1000},
+        {"no paper refuses", "127.0.0.71", {}, 1, refusal, 0},
+        {"--ignore-status sends", "127.0.0.71", {"--ignore-status"}, 0, QString(), 1000},
+        {"no SNMP sends", "127.0.0.72", {}, 0, QString(), 1000},
     };
     for (const Case &each : cases) {
         RawPort printer(each.address);
         QVERIFY(printer.listening);
         const Ran run =
-            runCli(QStringList{QStringLiteral("--to"), QStringLiteral("tcp://%1").arg(each.address),
-                               QStringLiteral("--firmware"), firmware.fileName(),
-                               QStringLiteral("--community"), QStringLiteral("tested"),
-                               QStringLiteral("--snmp-port"), port} +
+            runCli(QStringList{"--to", QStringLiteral("tcp://%1").arg(each.address), "--firmware",
+                               firmware.fileName(), "--community", "tested", "--snmp-port", port} +
                    each.extra);
         QVERIFY2(run.status == each.status, each.name);
         QVERIFY2(run.out.contains(each.says.toUtf8()), qPrintable(run.out));
@@ -524,18 +499,15 @@ void DiscoveryTest::commandLineSendChecksStatus()
 void DiscoveryTest::windowAsksBeforeSendingToANotReadyPrinter()
 {
     Agent agent;
-    if (!agent.start({QStringLiteral("127.0.0.81")},
-                     printerOverrides(QStringLiteral("label-3"), QStringLiteral("SN3"),
-                                      QStringLiteral("0x4000"))))
+    if (!agent.start({"127.0.0.81"}, printerOverrides("label-3", "SN3", "0x4000")))
         QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
-    RawPort printer(QStringLiteral("127.0.0.81"));
+    RawPort printer("127.0.0.81");
     QVERIFY(printer.listening);
     askWindowWith(agent.port);
     WindowDriver ui;
-    ui.window.link().setAddress(
-        std::get<LinkAddress>(LinkAddress::parse(QStringLiteral("tcp://127.0.0.81:9100"))));
-    ui.file(QStringLiteral("fw.bin"), QByteArray(1000, 'F'));
-    QCOMPARE(ui.run({QStringLiteral("BMemCMD=file:fw.bin")}), QStringList());
+    ui.window.link().setAddress(std::get<LinkAddress>(LinkAddress::parse("tcp://127.0.0.81:9100")));
+    ui.file("fw.bin", QByteArray(1000, 'F'));
+    QCOMPARE(ui.run({"BMemCMD=file:fw.bin"}), QStringList());
     const auto press = [](const QString &button) {
         return [button](QWidget *box) {
             for (QAbstractButton *each : box->findChildren<QAbstractButton *>())
@@ -546,21 +518,19 @@ void DiscoveryTest::windowAsksBeforeSendingToANotReadyPrinter()
     const QString box = QStringLiteral("The printer reports no paper: nothing was sent. Load "
                                        "labels, close the printer and try again.|Printer Not "
                                        "Ready|icon");
-    for (const QString &button : {QStringLiteral("Cancel"), QStringLiteral("Send Anyway")}) {
+    for (const QString &button : {"Cancel", "Send Anyway"}) {
         ModalAnswerer boxes;
         boxes.then(press(button));
-        ui.click(QStringLiteral("BUpLoadCMD"));
+        ui.click("BUpLoadCMD");
         QTRY_COMPARE(boxes.summary(), QStringList{box});
         ui.waitUntilIdle();
         if (button == QLatin1String("Cancel")) {
-            QCOMPARE(ui.control<QLabel>(QStringLiteral("UStatLbl"))->text(),
-                     QStringLiteral("Upload Cancelled"));
+            QCOMPARE(ui.control<QLabel>("UStatLbl")->text(), "Upload Cancelled");
             QTest::qWait(50);
             QCOMPARE(printer.received.size(), 0);
         } else {
             QTRY_COMPARE(printer.received.size(), 1000);
-            QCOMPARE(ui.control<QLabel>(QStringLiteral("UStatLbl"))->text(),
-                     QStringLiteral("File Uploaded"));
+            QCOMPARE(ui.control<QLabel>("UStatLbl")->text(), "File Uploaded");
         }
     }
 }
@@ -568,22 +538,18 @@ void DiscoveryTest::windowAsksBeforeSendingToANotReadyPrinter()
 void DiscoveryTest::windowFindsAndUsesAPrinter()
 {
     Agent agent;
-    if (!agent.start({QStringLiteral("127.0.0.91")},
-                     printerOverrides(QStringLiteral("label-4"), QStringLiteral("SN4"),
-                                      QStringLiteral("0x0000"))))
+    if (!agent.start({"127.0.0.91"}, printerOverrides("label-4", "SN4", "0x0000")))
         QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
-    RawPort ready(QStringLiteral("127.0.0.91"));
-    RawPort quiet(QStringLiteral("127.0.0.92"));
+    RawPort ready("127.0.0.91");
+    RawPort quiet("127.0.0.92");
     QVERIFY(ready.listening && quiet.listening);
     askWindowWith(agent.port);
     WindowDriver ui;
-    ui.control<QAbstractButton>(QStringLiteral("CommOp_3"))->click();
-    ui.control<QAbstractButton>(QStringLiteral("FindPrintersCmd"))->click();
+    ui.control<QAbstractButton>("CommOp_3")->click();
+    ui.control<QAbstractButton>("FindPrintersCmd")->click();
     FindPrintersDialog *dialog = nullptr;
     QTRY_VERIFY((dialog = ui.window.findChild<FindPrintersDialog *>()) && dialog->isVisible());
-    const auto control = [dialog](const char *name) {
-        return dialog->findChild<QWidget *>(QLatin1String(name));
-    };
+    const auto control = [dialog](const char *name) { return dialog->findChild<QWidget *>(name); };
     auto *range = static_cast<QLineEdit *>(control("RangeTxt"));
     auto *grid = static_cast<QTableView *>(control("PrintersGrid"));
     // The computer's own /24 is proposed, and nothing scanned yet.
@@ -592,7 +558,7 @@ void DiscoveryTest::windowFindsAndUsesAPrinter()
     QVERIFY(control("StartCmd")->isEnabled() && !control("StopCmd")->isEnabled());
     QVERIFY(!control("UseCmd")->isEnabled());
 
-    range->setText(QStringLiteral("127.0.0.88/29"));
+    range->setText("127.0.0.88/29");
     QTest::mouseClick(control("StartCmd"), Qt::LeftButton);
     QVERIFY(control("StopCmd")->isEnabled());
     QTRY_VERIFY_WITH_TIMEOUT(control("StartCmd")->isEnabled(), 10000);
@@ -602,7 +568,7 @@ void DiscoveryTest::windowFindsAndUsesAPrinter()
     QCOMPARE(rows->rowCount(), 2);
     // Sorted by address, as numbers.
     grid->sortByColumn(0, Qt::DescendingOrder);
-    QCOMPARE(rows->index(0, 0).data().toString(), QStringLiteral("127.0.0.92"));
+    QCOMPARE(rows->index(0, 0).data().toString(), "127.0.0.92");
     grid->sortByColumn(0, Qt::AscendingOrder);
     QStringList first;
     for (int column = 0; column < rows->columnCount(); ++column)
@@ -611,20 +577,18 @@ void DiscoveryTest::windowFindsAndUsesAPrinter()
                                  "sweep, snmp"}));
     QCOMPARE(rows->index(0, 5).data(Qt::ForegroundRole).value<QBrush>().color(),
              QColor(0x00, 0x80, 0x30));
-    QCOMPARE(rows->index(1, 5).data().toString(), QStringLiteral("unknown"));
+    QCOMPARE(rows->index(1, 5).data().toString(), "unknown");
     // The filter keeps the rows that hold its text anywhere.
-    static_cast<QLineEdit *>(control("FilterTxt"))->setText(QStringLiteral("LABEL-4"));
+    static_cast<QLineEdit *>(control("FilterTxt"))->setText("LABEL-4");
     QCOMPARE(rows->rowCount(), 1);
 
     grid->selectRow(0);
     QVERIFY(control("UseCmd")->isEnabled());
     QTest::mouseClick(control("UseCmd"), Qt::LeftButton);
     QTRY_VERIFY(!ui.window.findChild<FindPrintersDialog *>());
-    QCOMPARE(ui.control<QLineEdit>(QStringLiteral("NetHostTxt"))->text(),
-             QStringLiteral("127.0.0.91"));
-    QCOMPARE(ui.window.link().description(), QStringLiteral("Network 127.0.0.91:9100"));
-    QTRY_COMPARE(ui.control<QLabel>(QStringLiteral("LinkLbl"))->text(),
-                 QStringLiteral("Network 127.0.0.91:9100 — ready"));
+    QCOMPARE(ui.control<QLineEdit>("NetHostTxt")->text(), "127.0.0.91");
+    QCOMPARE(ui.window.link().description(), "Network 127.0.0.91:9100");
+    QTRY_COMPARE(ui.control<QLabel>("LinkLbl")->text(), "Network 127.0.0.91:9100 — ready");
 }
 
 void DiscoveryTest::commandLineRefusals_data()
