@@ -620,7 +620,7 @@ private slots:
         QVERIFY(!QFileInfo(path).isFile());
     }
 
-    // Several printers at once, one of them not there: status 1, and the
+    // Several printers at once, two of them not there: status 1, and the
     // report says which failed and what the others got.
     void oneFailingPrinterAmongSeveral()
     {
@@ -631,8 +631,9 @@ private slots:
         gone.close();
         const QString report = dir.filePath("report.json");
         const QString path = file("fw.bin", firmware);
-        const Ran cli = runCli({"--to", first.target(), "--to", refused, "--to", second.target(),
-                                "--firmware", path, "--list", "--report", report});
+        const QString unplugged = "usb:" + dir.filePath("lp9");
+        const Ran cli = runCli({"--to", first.target(), "--to", refused, "--to", unplugged, "--to",
+                                second.target(), "--firmware", path, "--list", "--report", report});
         QCOMPARE(cli.status, 1);
         QTRY_COMPARE(first.received, firmware + "!L\r\n");
         QTRY_COMPARE(second.received, firmware + "!L\r\n");
@@ -649,8 +650,12 @@ private slots:
                         .arg(p["actions"].toArray().size());
         }
         QCOMPARE(rows, (QStringList{first.target() + " sent 907 2", refused + " failed 0 2",
-                                    second.target() + " sent 907 2"}));
+                                    unplugged + " failed 0 2", second.target() + " sent 907 2"}));
         QVERIFY(root["printers"][1]["failure"].toString().contains("refused the connection"));
+        const QString unpluggedFailure = root["printers"][2]["failure"].toString();
+        QVERIFY2(
+            unpluggedFailure.contains(": USB Printer " + unplugged.mid(4) + " is not connected. "),
+            qPrintable(unpluggedFailure));
     }
 
     // Ctrl-C mid-transfer: every transfer ends within a second, the report

@@ -15,10 +15,12 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <dlfcn.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,24 +37,76 @@ struct WriteLog {
     std::atomic<qint64> total{0};
 } writeLog;
 
+// A USB printer's driver as the program sees it: a write takes at most one
+// block into the driver's buffer, and the device is writable again only
+// once the block has gone out, `looks` polls later; the blocks after the
+// first `drained` never go. Each write ("w"), look ("-" not writable, "+"
+// writable) and close ("c") of the device is logged in order.
+struct UsbDriver {
+    bool on = false;
+    char device[256] = {};
+    int looks = 2;
+    int drained = 1 << 30;
+    int looked = 0;
+    bool inFlight = false;
+    std::string calls;
+} usbDriver;
+
+bool isDevice(int fd, const char *device)
+{
+    char link[32], target[256] = {};
+    std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+    return ::readlink(link, target, sizeof target - 1) > 0 && std::strcmp(target, device) == 0;
+}
+
 } // namespace
 
 extern "C" ssize_t write(int fd, const void *data, size_t size)
 {
     using Write = ssize_t (*)(int, const void *, size_t);
     static const auto systemWrite = reinterpret_cast<Write>(::dlsym(RTLD_NEXT, "write"));
-    const ssize_t written = systemWrite(fd, data, size);
-    if (writeLog.on && written > 0) {
-        char link[32], target[64] = {};
-        std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
-        if (::readlink(link, target, sizeof target - 1) > 0 &&
-            std::strcmp(target, writeLog.device) == 0) {
-            writeLog.total += written;
-            if (qint64(size) > writeLog.largest)
-                writeLog.largest = qint64(size);
+    const bool usb = usbDriver.on && isDevice(fd, usbDriver.device);
+    if (usb) {
+        usbDriver.calls += 'w';
+        if (usbDriver.inFlight) {
+            errno = EAGAIN;
+            return -1;
         }
+        size = std::min<size_t>(size, 8192);
+        usbDriver.inFlight = true;
+        usbDriver.looked = 0;
+    }
+    const ssize_t written = systemWrite(fd, data, size);
+    if (writeLog.on && written > 0 && isDevice(fd, writeLog.device)) {
+        writeLog.total += written;
+        if (qint64(size) > writeLog.largest)
+            writeLog.largest = qint64(size);
     }
     return written;
+}
+
+extern "C" int poll(pollfd *fds, nfds_t count, int timeout)
+{
+    using Poll = int (*)(pollfd *, nfds_t, int);
+    static const auto systemPoll = reinterpret_cast<Poll>(::dlsym(RTLD_NEXT, "poll"));
+    if (!usbDriver.on || count != 1 || !isDevice(fds->fd, usbDriver.device))
+        return systemPoll(fds, count, timeout);
+    if (usbDriver.inFlight && usbDriver.drained > 0 && ++usbDriver.looked > usbDriver.looks) {
+        usbDriver.inFlight = false;
+        --usbDriver.drained;
+    }
+    usbDriver.calls += usbDriver.inFlight ? '-' : '+';
+    fds->revents = usbDriver.inFlight ? 0 : POLLOUT;
+    return usbDriver.inFlight ? 0 : 1;
+}
+
+extern "C" int close(int fd)
+{
+    using Close = int (*)(int);
+    static const auto systemClose = reinterpret_cast<Close>(::dlsym(RTLD_NEXT, "close"));
+    if (usbDriver.on && isDevice(fd, usbDriver.device))
+        usbDriver.calls += 'c';
+    return systemClose(fd);
 }
 
 namespace
@@ -116,6 +170,8 @@ private slots:
         QFile(lpt()).open(QIODevice::WriteOnly);
         link->portNames().redirect("COM1", pty->slavePath());
         link->portNames().redirect("LPT1", lpt());
+        link->portNames().redirect("LPT2", dir->filePath("lpt2"));
+        link->portNames().setUsbRoots(dir->filePath("usb"), dir->filePath("sys"));
         link->setStallLimitMs(300);
     }
 
@@ -167,7 +223,10 @@ private slots:
         QTest::newRow("parallel missing, text")
             << "missing" << false << false << "Error Opening LPT1 For String Send|SLptString";
         QTest::newRow("parallel missing, bytes")
-            << "missing" << false << true << "Error: File not found: %1|53";
+            << "missing" << false << true
+            << "Error: File not found: %1. Parallel and USB printer ports found: LPT2 "
+               "(%2/lpt2), %2/usb/lp0 (Acme T4). Choose one of them on the Communication "
+               "Settings tab.|53";
         QTest::newRow("never filled")
             << "never filled" << true << true
             << "Error: Subscript out of range: there are no bytes in memory to send|9";
@@ -199,9 +258,15 @@ private slots:
         std::optional<Fifo> fifo; // a printer that takes no more, or goes away
         std::unique_ptr<WithoutAccess> locked;
         pty->pauseReading(true);
-        if (fault == "missing")
+        if (fault == "missing") {
             device = dir->filePath("no/such/device");
-        else if (!serial && fault != "locked")
+            QFile(dir->filePath("lpt2")).open(QIODevice::WriteOnly);
+            QDir().mkpath(dir->filePath("usb"));
+            QFile(dir->filePath("usb/lp0")).open(QIODevice::WriteOnly);
+            QDir().mkpath(dir->filePath("sys/lp0/device"));
+            QFile id(dir->filePath("sys/lp0/device/ieee1284_id"));
+            QVERIFY(id.open(QIODevice::WriteOnly) && id.write("MFG:Acme;MDL:T4;"));
+        } else if (!serial && fault != "locked")
             fifo.emplace(device);
         else if (!serial)
             device = lpt();
@@ -223,11 +288,50 @@ private slots:
             !bytes ? sendTextAndWait(*link, QString(256 * 1024, 'y'))
                    : sendBytesAndWait(*link, data.isEmpty() ? PrinterBytes() : PrinterBytes(data));
         locked.reset();
-        QVERIFY2(shown(outcome).startsWith(box.replace("%1", device)), qPrintable(shown(outcome)));
+        box.replace("%1", device).replace("%2", dir->path());
+        QVERIFY2(shown(outcome).startsWith(box), qPrintable(shown(outcome)));
         QVERIFY(!link->isBusy());
         // An unplugged terminal is gone, and with it every way to its name.
         if (fault != "unplug")
             QCOMPARE(others(), before);
+    }
+
+    // A USB printer's block is sent after its write has returned: the next
+    // block and the close wait until the device is writable again, and a
+    // block that never goes is not counted as sent.
+    void usbBlocksDrainBeforeTheClose_data()
+    {
+        QTest::addColumn<int>("drained");
+        QTest::addColumn<QString>("calls");
+        QTest::addColumn<QString>("end");
+        QTest::newRow("every block goes") << 1000 << "^(w-+\\+){3}c$"
+                                          << "sent, 20480 bytes";
+        QTest::newRow("the last block stays")
+            << 2 << "^(w-+\\+){2}w-+c$"
+            << "Error: Device I/O error: %1 accepted no data for 0.3 seconds. Check that the "
+               "printer is on, online and has paper.|57, 16384 bytes";
+    }
+    void usbBlocksDrainBeforeTheClose()
+    {
+        QFETCH(int, drained);
+        QFETCH(QString, calls);
+        QFETCH(QString, end);
+        const QString device = dir->filePath("lp0");
+        QFile(device).open(QIODevice::WriteOnly);
+        link->setAddress(std::get<LinkAddress>(LinkAddress::parse("usb:" + device)));
+        qint64 sent = -1;
+        connect(link.get(), &PrinterLink::finished, this, [&](qint64 taken) { sent = taken; });
+        std::strcpy(usbDriver.device, QFile::encodeName(device).constData());
+        usbDriver.drained = drained;
+        usbDriver.inFlight = false;
+        usbDriver.calls.clear();
+        usbDriver.on = true;
+        const SendOutcome outcome = sendBytesAndWait(*link, patterned(20480));
+        usbDriver.on = false;
+        QCOMPARE(shown(outcome).section('|', 0, 1) + ", " + QString::number(sent) + " bytes",
+                 end.replace("%1", device));
+        const QString made = QString::fromStdString(usbDriver.calls);
+        QVERIFY2(QRegularExpression(calls).match(made).hasMatch(), qPrintable(made));
     }
 
     // A second send while the first waits on a full printer is refused and

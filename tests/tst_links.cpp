@@ -242,22 +242,32 @@ private slots:
         QVERIFY(received < (5 << 20));
     }
 
+    // Devices "name=IEEE 1284 ID" are plugged in, the entry `chosen` is
+    // picked, unplugged and plugged in again; %1: the device root. The
+    // printer chosen stays chosen while it is away: nothing goes to another.
     void usbPrintersAreListedAsTheyCome_data()
     {
         QTest::addColumn<QStringList>("devices");
         QTest::addColumn<QString>("listed");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<QString>("unplugged");
         QTest::newRow("ID fields in any order, blanks")
-            << QStringList{"lp0=CMD:V;MANUFACTURER: Acme ;MODEL:A 2;\n"} << "%1/lp0 (Acme A 2)";
+            << QStringList{"lp0=CMD:V;MANUFACTURER: Acme ;MODEL:A 2;\n"} << "%1/lp0 (Acme A 2)" << 0
+            << "%1/lp0 (not connected)";
         QTest::newRow("no ID, model only")
-            << QStringList{"lp0=", "lp1=MDL:T4;"} << "%1/lp0|%1/lp1 (T4)";
+            << QStringList{"lp0=", "lp1=MDL:T4;"} << "%1/lp0|%1/lp1 (T4)" << 1
+            << "%1/lp0|%1/lp1 (not connected)";
         QTest::newRow("in number order, others left out")
             << QStringList{"lp10=MFG:C;", "hid0=MFG:M;", "lp2=MFG:B;MDL:2;"}
-            << "%1/lp2 (B 2)|%1/lp10 (C)";
+            << "%1/lp2 (B 2)|%1/lp10 (C)" << 0 << "%1/lp10 (C)|%1/lp2 (not connected)";
     }
     void usbPrintersAreListedAsTheyCome()
     {
         QFETCH(QStringList, devices);
         QFETCH(QString, listed);
+        QFETCH(int, chosen);
+        QFETCH(QString, unplugged);
+        ui->window.findChild<CommPage *>()->resetLink(); // no USB printer yet
         apply("CommOp_2", {}, "");
         auto *list = ui->control<QComboBox>("UsbCombo");
         const auto items = [&] {
@@ -278,8 +288,27 @@ private slots:
         QTRY_COMPARE(items(), listed);
         QCOMPARE(shown("LinkLbl"),
                  "USB Printer " + listed.section(' ', 0, 0).section('|', 0, 0).arg(devRoot));
+        apply("CommOp_2", {"UsbCombo=#" + QString::number(chosen)}, "");
+        const QString device = list->currentData().toString();
+        QCOMPARE(shown("LinkLbl"), "USB Printer " + device);
+
+        QVERIFY(QFile::remove(device));
+        QTRY_COMPARE(items(), unplugged);
+        QCOMPARE(shown("LinkLbl"), "USB Printer " + device + " (not connected)");
+        QCOMPARE(ui->click("ListCMD", {"<ok>"}).value(0).section("why: ", 1).section(". ", 0, 0),
+                 "USB Printer " + device + " is not connected");
+        QFile(device).open(QIODevice::WriteOnly);
+        QTRY_COMPARE(items(), listed);
+        QCOMPARE(shown("LinkLbl"), "USB Printer " + device);
+        QCOMPARE(ui->click("ListCMD", {}), QStringList());
+        for (const QFileInfo &file : QDir(devRoot).entryInfoList(QDir::Files))
+            QCOMPARE(file.size(),
+                     file.filePath() == device ? StorageCommands::listObjects().size() : 0);
+
         QVERIFY(QDir(devRoot).removeRecursively() && QDir(sysRoot).removeRecursively());
+        ui->window.findChild<CommPage *>()->resetLink();
         QTRY_COMPARE(items(), "No USB printer found");
+        apply("CommOp_2", {}, "");
         QCOMPARE(ui->click("ListCMD", {"<ok>"}).value(0).section("why: ", 1).left(60),
                  "No USB printer is connected. Check that the printer is switc");
     }

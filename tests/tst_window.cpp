@@ -214,6 +214,35 @@ private slots:
         QVERIFY(MainWindow().link().address().host().isEmpty());
     }
 
+    // A USB printer remembered stays the link while it is unplugged; no
+    // other file is ever taken for one.
+    void onlyUsbPrintersAreRememberedAsSuch_data()
+    {
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("unplugged") << "/dev/usb/lp7" << true;
+        QTest::newRow("another device") << "/dev/sda" << false;
+        QTest::newRow("climbing out") << "/dev/usb/../../etc/lp0" << false;
+    }
+    void onlyUsbPrintersAreRememberedAsSuch()
+    {
+        QFETCH(QString, device);
+        QFETCH(bool, taken);
+        LinkAddress address = ui->window.link().address();
+        address.setKind(LinkAddress::Kind::UsbPrinter);
+        address.setUsbDevice(device);
+        ui->window.settings().setLink(address);
+        ui->window.settings().sync();
+        if (!taken)
+            QTest::ignoreMessage(
+                QtWarningMsg, QRegularExpression("remembered .*\"" + device + "\": No such USB"));
+        MainWindow again;
+        QCOMPARE(again.link().description() == "USB Printer " + device + " (not connected)", taken);
+        QCOMPARE(again.link().address().usbDevice() == device, taken);
+        ui->window.settings().setLink(ui->window.link().address());
+        ui->window.settings().sync();
+    }
+
     // What one run remembers, the next finds; a record that cannot be read
     // is passed over with a warning, and the starting values hold.
     void settingsSurviveARestart()

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace
 {
@@ -272,16 +273,18 @@ void CommPage::restoreLink()
             ui->ParallelCombo->setEditText(m_services.link.address().parallelName());
     }
     if (!remembered.usbDevice.isEmpty()) {
-        // A printer not plugged in now leaves the first one found chosen.
-        const int row = ui->UsbCombo->findData(remembered.usbDevice);
-        if (row < 0) {
-            refuse(remembered.usbDevice, QStringLiteral("No such USB printer is connected"));
+        // A printer not plugged in now stays chosen, as not connected; only
+        // a USB printer device is ever taken from the settings.
+        const QFileInfo device(remembered.usbDevice);
+        static const QRegularExpression printerName(QStringLiteral("^lp[0-9]+$"));
+        if (device.path() != m_services.link.portNames().usbDeviceRoot() ||
+            !printerName.match(device.fileName()).hasMatch()) {
+            refuse(remembered.usbDevice, QStringLiteral("No such USB printer"));
         } else {
-            const QSignalBlocker quiet(ui->UsbCombo);
-            ui->UsbCombo->setCurrentIndex(row);
             changeAddress(m_services.link, [&](LinkAddress &address) {
                 address.setUsbDevice(remembered.usbDevice);
             });
+            refreshUsbPrinters();
         }
     }
     // No host is no network printer, as on the first start: nothing to take.
@@ -320,16 +323,14 @@ void CommPage::resetLink()
         ui->ParallelCombo->setEditText(startingParallel);
     }
     applyParallelDevice();
-    {
-        const QSignalBlocker quiet(ui->UsbCombo);
-        ui->UsbCombo->setCurrentIndex(0);
-    }
-    const QString device = ui->UsbCombo->currentData().toString();
+    const QList<PortDiscovery::UsbPrinterEntry> printers =
+        PortDiscovery::usbPrinters(m_services.link.portNames());
     // No network printer is not a value Apply takes: set as on the first start.
     changeAddress(m_services.link, [&](LinkAddress &address) {
-        address.setUsbDevice(device);
+        address.setUsbDevice(printers.isEmpty() ? QString() : printers.first().device);
         address.clearNetworkPrinter();
     });
+    refreshUsbPrinters();
     ui->NetHostTxt->clear();
     ui->NetPortTxt->setText(QString::number(LinkAddress::defaultNetworkPort));
     m_appliedNetwork = {QString(), ui->NetPortTxt->text()};
@@ -370,8 +371,7 @@ void CommPage::refreshSerialPorts()
 
 void CommPage::setUsbRoots(const QString &devRoot, const QString &sysRoot)
 {
-    m_usbDevRoot = devRoot;
-    m_usbSysRoot = sysRoot;
+    m_services.link.portNames().setUsbRoots(devRoot, sysRoot);
     if (!m_usbWatcher.directories().isEmpty())
         m_usbWatcher.removePaths(m_usbWatcher.directories());
     watchUsbRoots();
@@ -380,8 +380,8 @@ void CommPage::setUsbRoots(const QString &devRoot, const QString &sysRoot)
 
 void CommPage::watchUsbRoots()
 {
-    const QString parent = QFileInfo(m_usbDevRoot).path();
-    for (const QString &directory : {m_usbDevRoot, parent}) {
+    const QString root = m_services.link.portNames().usbDeviceRoot();
+    for (const QString &directory : {root, QFileInfo(root).path()}) {
         if (QFileInfo(directory).isDir() && !m_usbWatcher.directories().contains(directory))
             m_usbWatcher.addPath(directory);
     }
@@ -390,22 +390,29 @@ void CommPage::watchUsbRoots()
 void CommPage::refreshUsbPrinters()
 {
     const QList<PortDiscovery::UsbPrinterEntry> printers =
-        PortDiscovery::usbPrinters(m_usbDevRoot, m_usbSysRoot);
-    const QString chosen = ui->UsbCombo->currentData().toString();
+        PortDiscovery::usbPrinters(m_services.link.portNames());
+    // Another printer in its place would print what was meant for this one.
+    QString chosen = m_services.link.address().usbDevice();
+    if (chosen.isEmpty() && !printers.isEmpty())
+        chosen = printers.first().device;
+    bool there = false;
     {
         const QSignalBlocker quiet(ui->UsbCombo);
         ui->UsbCombo->clear();
-        for (const PortDiscovery::UsbPrinterEntry &printer : printers)
+        for (const PortDiscovery::UsbPrinterEntry &printer : printers) {
             ui->UsbCombo->addItem(printer.label(), printer.device);
-        if (printers.isEmpty())
+            there = there || printer.device == chosen;
+        }
+        if (!chosen.isEmpty() && !there)
+            ui->UsbCombo->addItem(PortDiscovery::usbPrinterShown(chosen), chosen);
+        if (ui->UsbCombo->count() == 0)
             ui->UsbCombo->addItem(QStringLiteral("No USB printer found"), QString());
-        // The printer chosen stays chosen while it is there; when it goes,
-        // the first one left takes its place.
         ui->UsbCombo->setCurrentIndex(std::max(0, ui->UsbCombo->findData(chosen)));
     }
-    const QString device = ui->UsbCombo->currentData().toString();
-    if (device != m_services.link.address().usbDevice())
-        changeAddress(m_services.link, [&](LinkAddress &address) { address.setUsbDevice(device); });
+    // Setting the link again tells the status bar that its printer came or went.
+    if (chosen != m_services.link.address().usbDevice() || there != m_usbPrinterThere)
+        changeAddress(m_services.link, [&](LinkAddress &address) { address.setUsbDevice(chosen); });
+    m_usbPrinterThere = there;
 }
 
 QStringList CommPage::serialTexts() const

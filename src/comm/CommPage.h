@@ -37,7 +37,8 @@ public:
     void resetLink();
 
     // Where USB printers appear as devices (/dev/usb) and where each tells
-    // its maker and model (/sys/class/usbmisc); both are watched.
+    // its maker and model (/sys/class/usbmisc), for this page and the
+    // link's messages; the devices are watched.
     void setUsbRoots(const QString &devRoot, const QString &sysRoot);
     // Where the serial ports offered in the COM list come from.
     void setSerialPortLister(SerialPortLister lister);
@@ -61,6 +62,9 @@ private:
     void rememberLink();
     void showSerialTexts(const QStringList &texts);
     void refreshSerialPorts();
+    // Lists the USB printers there are. The one the link holds stays chosen
+    // while it is unplugged, shown as not connected, and is taken back when
+    // it returns; a link with none takes the first that appears.
     void refreshUsbPrinters();
     void watchUsbRoots();
     QStringList serialTexts() const;
@@ -69,9 +73,9 @@ private:
     std::unique_ptr<Ui::CommPage> ui;
     PageServices m_services;
     SerialPortLister m_serialPorts;
-    QString m_usbDevRoot = QStringLiteral("/dev/usb");
-    QString m_usbSysRoot = QStringLiteral("/sys/class/usbmisc");
     QFileSystemWatcher m_usbWatcher;
+    // Whether the USB printer the link holds was there at the last look.
+    bool m_usbPrinterThere = false;
     // The texts of the serial fields and of the network fields last applied.
     QStringList m_appliedSerial;
     QStringList m_appliedNetwork;

@@ -1,6 +1,7 @@
 #include "link/DeviceConnection.h"
 
 #include "common/FileFailure.h"
+#include "link/PortDoctor.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <io.h>
 #else
 #include <fcntl.h>
+#include <poll.h>
 #include <unistd.h>
 #endif
 #ifdef Q_OS_LINUX
@@ -35,6 +37,10 @@ int closeDevice(int fd)
 {
     return ::_close(fd);
 }
+bool writable(int)
+{
+    return true;
+}
 #else
 int openForWriting(const QByteArray &path)
 {
@@ -50,14 +56,26 @@ int closeDevice(int fd)
 {
     return ::close(fd);
 }
+bool writable(int fd)
+{
+    // A look, never a wait. An error or a hang-up ends the block too: the
+    // next write or the close tells what became of it.
+    pollfd device{fd, POLLOUT, 0};
+    int ready;
+    do {
+        ready = ::poll(&device, 1, 0);
+    } while (ready < 0 && errno == EINTR);
+    return ready != 0;
+}
 #endif
 
 } // namespace
 
 DeviceConnection::DeviceConnection(QString path, QString name, QString textFailureText,
-                                   QString textFailureTitle)
+                                   QString textFailureTitle, const PortNames &names)
     : m_path(std::move(path)), m_name(std::move(name)),
-      m_textFailureText(std::move(textFailureText)), m_textFailureTitle(std::move(textFailureTitle))
+      m_textFailureText(std::move(textFailureText)),
+      m_textFailureTitle(std::move(textFailureTitle)), m_names(names)
 {
 }
 
@@ -68,21 +86,29 @@ DeviceConnection::~DeviceConnection()
 
 SendOutcome DeviceConnection::openNow()
 {
+    const auto withHint = [this](QString text) {
+        return m_missingDeviceHint.isEmpty() ? text : text + QLatin1Char(' ') + m_missingDeviceHint;
+    };
     if (m_path.isEmpty())
-        return m_missingDeviceHint.isEmpty()
+        return m_missingDeviceText.isEmpty()
                    ? Failure{FailureCode::BadFileName, QStringLiteral("Bad file name or number")}
-                   : Failure{FailureCode::FileNotFound, m_missingDeviceHint};
+                   : Failure{FailureCode::FileNotFound, withHint(m_missingDeviceText)};
     int fd;
     do {
         fd = openForWriting(QFile::encodeName(m_path));
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
         Failure failure = FileFailure::fromErrno(errno, m_path);
-        if (failure.code == FailureCode::FileNotFound && !m_missingDeviceHint.isEmpty())
-            failure.description += QStringLiteral(". ") + m_missingDeviceHint;
+        // Which ports there are instead, as a missing serial port says.
+        if (failure.code == FailureCode::FileNotFound)
+            failure.description =
+                withHint((m_missingDeviceText.isEmpty() ? failure.description + QLatin1Char('.')
+                                                        : m_missingDeviceText) +
+                         QLatin1Char(' ') + PortDoctor::printerPortsAdvice(m_names));
         return failure;
     }
     m_fd = fd;
+    m_inFlight = 0;
     return printerStatus();
 }
 
@@ -110,12 +136,23 @@ SendOutcome DeviceConnection::printerStatus() const
     return std::nullopt;
 }
 
+bool DeviceConnection::drained() const
+{
+    if (m_inFlight > 0 && writable(m_fd))
+        m_inFlight = 0;
+    return m_inFlight == 0;
+}
+
 Connection::Written DeviceConnection::write(QByteArrayView bytes)
 {
+    if (!drained())
+        return qint64(0);
     for (;;) {
         const long long written = writeSome(m_fd, bytes.data(), bytes.size());
-        if (written >= 0)
+        if (written >= 0) {
+            m_inFlight = written;
             return qint64(written);
+        }
         if (errno == EINTR)
             continue;
         // The device takes nothing just now: a printer that is busy, off or
@@ -140,6 +177,7 @@ SendOutcome DeviceConnection::close()
         return std::nullopt;
     const int result = closeDevice(m_fd);
     m_fd = -1;
+    m_inFlight = 0;
     if (result != 0 && errno != EINTR)
         return FileFailure::fromErrno(errno, m_path);
     return std::nullopt;

@@ -1,6 +1,7 @@
 #include "link/LinkAddress.h"
 
 #include "link/NetworkConnection.h"
+#include "link/PortDiscovery.h"
 #include "link/PortNames.h"
 
 #include <QRegularExpression>
@@ -194,8 +195,9 @@ QString LinkAddress::description(const PortNames &names) const
         return QStringLiteral("Parallel ") + m_parallelName + QStringLiteral(" (") +
                names.parallelDevice(m_parallelName) + QLatin1Char(')');
     case Kind::UsbPrinter:
-        return QStringLiteral("USB Printer ") +
-               (m_usbDevice.isEmpty() ? QStringLiteral("(none found)") : m_usbDevice);
+        return QStringLiteral("USB Printer ") + (m_usbDevice.isEmpty()
+                                                     ? QStringLiteral("(none found)")
+                                                     : PortDiscovery::usbPrinterShown(m_usbDevice));
     case Kind::Network:
         return QStringLiteral("Network ") + (m_host.isEmpty()
                                                  ? QStringLiteral("(no address set)")

@@ -80,7 +80,8 @@ public:
 
     // The link a send uses, as the status bar shows it: "Serial COM1
     // (/dev/ttyS0) 9600,N,8,1", "Parallel LPT1 (/dev/lp0)", "USB Printer
-    // /dev/usb/lp0", "Network 127.0.0.1:9100".
+    // /dev/usb/lp0" (or "USB Printer /dev/usb/lp0 (not connected)"),
+    // "Network 127.0.0.1:9100".
     QString description(const PortNames &names) const;
     // Links with the same key share a port: one transfer at a time.
     QString portKey(const PortNames &names) const;

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSerialPortInfo>
 
 #include <algorithm>
@@ -59,8 +60,10 @@ UsbPrinterEntry parseDeviceId(const QByteArray &deviceId)
     return entry;
 }
 
-QList<UsbPrinterEntry> usbPrinters(const QString &devRoot, const QString &sysRoot)
+QList<UsbPrinterEntry> usbPrinters(const PortNames &names)
 {
+    const QString devRoot = names.usbDeviceRoot();
+    const QString sysRoot = names.usbIdentityRoot();
     QList<UsbPrinterEntry> printers;
     QStringList devices =
         QDir(devRoot).entryList({QStringLiteral("lp*")}, QDir::System | QDir::Files, QDir::Name);
@@ -76,6 +79,11 @@ QList<UsbPrinterEntry> usbPrinters(const QString &devRoot, const QString &sysRoo
         printers.append(entry);
     }
     return printers;
+}
+
+QString usbPrinterShown(const QString &device)
+{
+    return QFileInfo::exists(device) ? device : device + QStringLiteral(" (not connected)");
 }
 
 } // namespace PortDiscovery

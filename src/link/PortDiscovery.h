@@ -27,10 +27,13 @@ struct UsbPrinterEntry {
 
 QList<SerialPortEntry> serialPorts(const PortNames &names);
 
-// USB printer-class devices (lp0, lp1, ...) under `devRoot`, with the maker
-// and model each reports in its IEEE 1284 device ID under `sysRoot`.
-QList<UsbPrinterEntry> usbPrinters(const QString &devRoot = QStringLiteral("/dev/usb"),
-                                   const QString &sysRoot = QStringLiteral("/sys/class/usbmisc"));
+// USB printer-class devices (lp0, lp1, ...) under the names' USB device
+// root, with the maker and model each reports in its IEEE 1284 device ID.
+QList<UsbPrinterEntry> usbPrinters(const PortNames &names);
+
+// A USB printer chosen stays chosen while it is unplugged, shown so:
+// "/dev/usb/lp1 (not connected)"; the device alone while it is there.
+QString usbPrinterShown(const QString &device);
 
 // The maker and model fields of an IEEE 1284 device ID
 // ("MFG:Maker;MDL:Model;CMD:...;").

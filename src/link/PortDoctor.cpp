@@ -1,5 +1,7 @@
 #include "link/PortDoctor.h"
 
+#include "link/PortDiscovery.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -138,6 +140,25 @@ QString availablePortsText(const PortNames &names)
                                : QStringLiteral("%1 (no COM number reaches it)").arg(device));
     }
     return found.join(QStringLiteral(", "));
+}
+
+QString printerPortsAdvice(const PortNames &names)
+{
+    QStringList found;
+    for (const QString &parallel : {QStringLiteral("LPT1"), QStringLiteral("LPT2")}) {
+        const QString device = names.parallelDevice(parallel);
+        if (QFileInfo::exists(device))
+            found << (device == parallel ? parallel
+                                         : QStringLiteral("%1 (%2)").arg(parallel, device));
+    }
+    const QList<PortDiscovery::UsbPrinterEntry> usb = PortDiscovery::usbPrinters(names);
+    for (const PortDiscovery::UsbPrinterEntry &printer : usb)
+        found << printer.label();
+    if (found.isEmpty())
+        return QStringLiteral("No parallel or USB printer ports were found.");
+    return QStringLiteral("Parallel and USB printer ports found: %1. Choose one of them on the "
+                          "Communication Settings tab.")
+        .arg(found.join(QStringLiteral(", ")));
 }
 
 } // namespace PortDoctor

@@ -22,4 +22,9 @@ QString holdersOf(const QString &device);
 // for example "COM1 (/dev/ttyS0), COM33 (/dev/ttyUSB0)"; empty when none.
 QString availablePortsText(const PortNames &names);
 
+// What to do when a parallel or USB printer device is missing: which of
+// them exist, for example "Parallel and USB printer ports found: LPT2
+// (/dev/lp1), /dev/usb/lp0 (Acme T4). Choose ...", or that none does.
+QString printerPortsAdvice(const PortNames &names);
+
 } // namespace PortDoctor

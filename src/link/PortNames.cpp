@@ -88,3 +88,9 @@ void PortNames::redirect(const QString &logicalName, const QString &devicePath)
 {
     m_redirects.insert(logicalName, devicePath);
 }
+
+void PortNames::setUsbRoots(const QString &deviceRoot, const QString &identityRoot)
+{
+    m_usbDeviceRoot = deviceRoot;
+    m_usbIdentityRoot = identityRoot;
+}

@@ -26,6 +26,14 @@ public:
 
     void redirect(const QString &logicalName, const QString &devicePath);
 
+    // Where USB printers appear as devices (lp0, lp1, ...) and where each
+    // tells its maker and model; a stand-in folder can take their place.
+    QString usbDeviceRoot() const { return m_usbDeviceRoot; }
+    QString usbIdentityRoot() const { return m_usbIdentityRoot; }
+    void setUsbRoots(const QString &deviceRoot, const QString &identityRoot);
+
 private:
     QHash<QString, QString> m_redirects;
+    QString m_usbDeviceRoot = QStringLiteral("/dev/usb");
+    QString m_usbIdentityRoot = QStringLiteral("/sys/class/usbmisc");
 };

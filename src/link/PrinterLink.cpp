@@ -49,17 +49,19 @@ std::unique_ptr<Connection> PrinterLink::openableConnection() const
             m_names.parallelDevice(link.parallelName()), link.parallelName(),
             QStringLiteral("Error Opening ") + link.parallelName() +
                 QStringLiteral(" For String Send"),
-            QStringLiteral("SLptString"));
+            QStringLiteral("SLptString"), m_names);
     case Kind::UsbPrinter: {
         auto connection = std::make_unique<DeviceConnection>(
             link.usbDevice(), QStringLiteral("USB Printer"),
             QStringLiteral("Error Opening USB Printer For String Send"),
-            QStringLiteral("SUsbString"));
+            QStringLiteral("SUsbString"), m_names);
         // The device appears only while a printer is plugged in, switched on
-        // and claimed by the kernel's printer driver.
-        connection->setMissingDeviceHint(
-            (link.usbDevice().isEmpty() ? QStringLiteral("No USB printer is connected. ")
-                                        : QString()) +
+        // and claimed by the kernel's printer driver; the one chosen stays
+        // chosen while it is away, and nothing goes to another instead.
+        connection->setMissingDevice(
+            link.usbDevice().isEmpty()
+                ? QStringLiteral("No USB printer is connected.")
+                : QStringLiteral("USB Printer %1 is not connected.").arg(link.usbDevice()),
             QStringLiteral("Check that the printer is switched on and its USB cable is plugged "
                            "in at both ends, and that the usblp driver is loaded (lsmod | grep "
                            "usblp; load it with: sudo modprobe usblp)."));
