@@ -49,6 +49,9 @@ QWidget *centred(QWidget *page)
     auto *scroller = new PageScroller;
     scroller->setObjectName(page->objectName() + QStringLiteral("Scroller"));
     scroller->setFrameShape(QFrame::NoFrame);
+    // Tab goes from the tab strip to the page's first control, not to a
+    // scroller that shows no sign of having the focus.
+    scroller->setFocusPolicy(Qt::NoFocus);
     scroller->setWidgetResizable(true);
     auto *holder = new QWidget;
     holder->setObjectName(page->objectName() + QStringLiteral("Holder"));
@@ -116,8 +119,8 @@ MainWindow::MainWindow(QWidget *parent)
     // Made after the pages, so that Tab reaches it after the controls of the tab shown.
     m_exitCmd = new QPushButton(tr("&Exit"), this);
     m_exitCmd->setObjectName(QStringLiteral("ExitCMD"));
-    // "L" is the Binary Transfer tab's load button.
-    m_logCmd = new QPushButton(tr("Lo&g"), this);
+    // "L", not the "g" whose underline its descender hides.
+    m_logCmd = new QPushButton(tr("&Log"), this);
     m_logCmd->setObjectName(QStringLiteral("LogCMD"));
 
     // Exit stays outside the scrolled pages: always in sight.
