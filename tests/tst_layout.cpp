@@ -7,6 +7,7 @@
 #include "storage/GraphicConvertDialog.h"
 #include "support/TestMain.h"
 #include "support/WindowDriver.h"
+#include "ui/ScreenPlace.h"
 #include "widgets/WrappingButton.h"
 
 #include <QAbstractButton>
@@ -322,6 +323,51 @@ private slots:
                 }
             }
         }
+    }
+
+    // The send log goes beside the window where there is room, else to the
+    // roomier side over it; always wholly within the screen's free area,
+    // here below a panel of 30 pixels.
+    void logGoesBesideTheWindow_data()
+    {
+        QTest::addColumn<QRect>("window");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRect>("log");
+        const QSize log(900, 480);
+        QTest::newRow("right") << QRect(100, 100, 800, 600) << log << QRect(900, 100, 900, 480);
+        QTest::newRow("left, no room right")
+            << QRect(1000, 200, 800, 600) << log << QRect(100, 200, 900, 480);
+        QTest::newRow("over it, at the right edge")
+            << QRect(300, 100, 1200, 600) << log << QRect(1020, 100, 900, 480);
+        QTest::newRow("over it, at the left edge")
+            << QRect(500, 100, 1300, 600) << log << QRect(0, 100, 900, 480);
+        QTest::newRow("raised from the bottom")
+            << QRect(100, 900, 800, 600) << log << QRect(900, 600, 900, 480);
+        QTest::newRow("lowered below the panel")
+            << QRect(100, 0, 800, 600) << log << QRect(900, 30, 900, 480);
+        QTest::newRow("window off the screen")
+            << QRect(2500, -400, 800, 600) << log << QRect(1020, 30, 900, 480);
+        QTest::newRow("larger than the screen")
+            << QRect(100, 100, 800, 600) << QSize(2500, 1200) << QRect(0, 30, 1920, 1050);
+    }
+    void logGoesBesideTheWindow()
+    {
+        QFETCH(QRect, window);
+        QFETCH(QSize, size);
+        QFETCH(QRect, log);
+        QCOMPARE(ScreenPlace::beside(window, size, QRect(0, 30, 1920, 1050)), log);
+    }
+
+    // On this screen the log finds no room beside the window fitted to it,
+    // and stays on the screen; Esc closes it.
+    void logWindowStaysOnTheScreen()
+    {
+        ui->click("LogCMD");
+        auto *log = ui->window.findChild<QWidget *>("LogFrm");
+        QVERIFY(log && QTest::qWaitForWindowActive(log));
+        QVERIFY(log->screen()->availableGeometry().contains(log->frameGeometry()));
+        QTest::keyClick(log, Qt::Key_Escape);
+        QTRY_VERIFY(!ui->window.findChild<QWidget *>("LogFrm"));
     }
 
     // A frame's caption names its switch and works it, enabled or not, as

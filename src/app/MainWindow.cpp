@@ -9,6 +9,7 @@
 #include "storage/StoragePage.h"
 #include "ui/Dialogs.h"
 #include "ui/LogWindow.h"
+#include "ui/ScreenPlace.h"
 #include "ui/WindowTitle.h"
 
 #include <QCloseEvent>
@@ -276,6 +277,13 @@ void MainWindow::showLog()
         reset->setEnabled(!m_busy->isBusy());
         connect(m_busy.get(), &BusyIndicators::busyChanged, reset,
                 [reset](bool busy) { reset->setEnabled(!busy); });
+        // Beside this window and wholly on its screen; its frame taken as
+        // large as this window's.
+        const QSize frame = frameGeometry().size() - size();
+        const QRect place = ScreenPlace::beside(frameGeometry(), m_logWindow->size() + frame,
+                                                screen()->availableGeometry());
+        m_logWindow->resize(place.size() - frame);
+        m_logWindow->move(place.topLeft());
     }
     m_logWindow->show();
     m_logWindow->raise();
