@@ -97,6 +97,27 @@ protected:
     }
 };
 
+// The size the window manager's frame adds to a shown window, or none while
+// unknown: before the window manager has framed it, the window has no frame,
+// and while it is being put into its frame, the window system can report one
+// smaller than the window. With no window manager, the guess stays.
+QSize frameAround(const QWidget *window)
+{
+    if (!window->isVisible())
+        return {};
+    const QSize frame = window->frameGeometry().size() - window->size();
+    const bool framed = frame.width() >= 0 && frame.height() >= 0 && !frame.isNull();
+    return framed ? frame : QSize();
+}
+
+// The frame when known; until then, room for borders of 8 pixels and a
+// title bar of 40.
+QSize frameOrGuess(const QWidget *window)
+{
+    const QSize known = frameAround(window);
+    return known.isValid() ? known : QSize(16, 48);
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -245,9 +266,7 @@ void MainWindow::connectControls()
 
 void MainWindow::fitToScreen()
 {
-    // The frame is the window manager's and unknown until shown: room for
-    // borders of 8 pixels and a title bar of 40.
-    const QSize frame(16, 48);
+    const QSize frame = frameOrGuess(this);
     const QRect available = screen()->availableGeometry();
     const QSize room = available.size() - frame;
     // The whole tab strip, which the tab widget itself leaves to its arrows.
@@ -261,9 +280,34 @@ void MainWindow::fitToScreen()
     if (wanted.width() > room.width())
         wanted.rheight() += bar;
     const QSize size = wanted.boundedTo(room).expandedTo(minimumSize());
+    m_fitFrame = frame;
+    m_fitSize = size;
     resize(size);
-    move(available.topLeft() + QPoint(frame.width() / 2, frame.height() - frame.width() / 2) +
-         QPoint((room.width() - size.width()) / 2, (room.height() - size.height()) / 2));
+    // A window's position is that of its frame.
+    const QSize outer = size + frame;
+    move(available.topLeft() + QPoint((available.width() - outer.width()) / 2,
+                                      (available.height() - outer.height()) / 2));
+}
+
+void MainWindow::refitToFrame()
+{
+    if (!m_fitFrame.isValid() || !isVisible() || windowState() != Qt::WindowNoState)
+        return;
+    if (size() != m_fitSize) {
+        m_fitFrame = QSize(); // the user's size from now on
+        return;
+    }
+    if (const QSize frame = frameAround(this); frame.isValid() && frame != m_fitFrame)
+        fitToScreen();
+}
+
+bool MainWindow::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize)
+        refitToFrame();
+    return handled;
 }
 
 void MainWindow::showLog()
@@ -279,7 +323,7 @@ void MainWindow::showLog()
                 [reset](bool busy) { reset->setEnabled(!busy); });
         // Beside this window and wholly on its screen; its frame taken as
         // large as this window's.
-        const QSize frame = frameGeometry().size() - size();
+        const QSize frame = frameOrGuess(this);
         const QRect place = ScreenPlace::beside(frameGeometry(), m_logWindow->size() + frame,
                                                 screen()->availableGeometry());
         m_logWindow->resize(place.size() - frame);
