@@ -14,7 +14,8 @@ case "${1:-}" in
     packages+=(ansible-core python3-venv python3-voluptuous pylint pycodestyle yamllint)
     ;;
 --fuzz) packages+=(clang libclang-rt-14-dev) ;;
---screenshot) packages+=(xvfb xauth x11-apps x11-utils imagemagick xdotool) ;;
+# openbox: a window manager, to see the window's frame fit the screen under Xvfb.
+--screenshot) packages+=(xvfb xauth x11-apps x11-utils imagemagick xdotool openbox) ;;
 esac
 
 missing=()

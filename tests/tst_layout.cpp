@@ -7,6 +7,7 @@
 #include "storage/GraphicConvertDialog.h"
 #include "support/TestMain.h"
 #include "support/WindowDriver.h"
+#include "ui/ScreenPlace.h"
 #include "widgets/WrappingButton.h"
 
 #include <QAbstractButton>
@@ -65,16 +66,35 @@ bool innerPart(const QWidget *widget, const QWidget *page)
     return false;
 }
 
+QString captionOf(const QWidget *widget)
+{
+    if (auto *button = qobject_cast<const QAbstractButton *>(widget))
+        return button->text();
+    if (auto *label = qobject_cast<const QLabel *>(widget))
+        return label->text();
+    if (auto *frame = qobject_cast<const QGroupBox *>(widget))
+        return frame->title();
+    return {};
+}
+
+// The letter a caption underlines, as written, or none.
+QChar underlined(const QString &caption)
+{
+    for (qsizetype at = caption.indexOf('&'); at >= 0 && at + 1 < caption.size();
+         at = caption.indexOf('&', at + 2)) {
+        if (caption[at + 1] != '&')
+            return caption[at + 1];
+    }
+    return {};
+}
+
+// The key of a control's mnemonic; a label's only if it has a control to reach.
 QString mnemonicOf(const QWidget *widget)
 {
-    QString text;
-    if (auto *button = qobject_cast<const QAbstractButton *>(widget))
-        text = button->text();
-    else if (auto *label = qobject_cast<const QLabel *>(widget); label && label->buddy())
-        text = label->text();
-    else if (auto *frame = qobject_cast<const QGroupBox *>(widget))
-        text = frame->title();
-    return QKeySequence::mnemonic(text).toString().toUpper();
+    auto *label = qobject_cast<const QLabel *>(widget);
+    if (label && !label->buddy())
+        return {};
+    return QKeySequence::mnemonic(captionOf(widget)).toString().toUpper();
 }
 
 } // namespace
@@ -157,6 +177,7 @@ private slots:
         QMap<QString, QString> mnemonics; // key: the control it reaches
         for (const char *own : {"ExitCMD", "LogCMD"})
             mnemonics[mnemonicOf(ui->control(own))] = own;
+        QList<QLabel *> labels; // the labels that lead to a control
         int checked = 0;
         for (QWidget *widget : page->findChildren<QWidget *>()) {
             if (innerPart(widget, page) || !widget->isVisible())
@@ -172,6 +193,19 @@ private slots:
                          name + " lies over " + sibling->objectName().toLatin1());
             }
             QVERIFY2(!cutOff(widget), name + " is cut off");
+            // The underline shows: no letter whose descender hides it.
+            const QChar letter = underlined(captionOf(widget));
+            QVERIFY2(!QStringLiteral("gjpqy").contains(letter), name + " hides its underline");
+            auto *label = qobject_cast<QLabel *>(widget);
+            if (label && !letter.isNull()) {
+                QVERIFY2(label->buddy(), name + " underlines a letter that reaches nothing");
+                labels << label;
+            }
+            // In the window as the user gets it (Check2, shown here only,
+            // has no letter left), every captioned button has its key.
+            if (qobject_cast<QAbstractButton *>(widget) && !longest)
+                QVERIFY2(captionOf(widget).trimmed().isEmpty() || !letter.isNull(),
+                         name + " has no mnemonic");
             if (const QString key = mnemonicOf(widget); !key.isEmpty()) {
                 QVERIFY2(!mnemonics.contains(key),
                          qPrintable(key + " reaches " + mnemonics[key] + " and " + name));
@@ -180,6 +214,38 @@ private slots:
             ++checked;
         }
         QVERIFY(checked > 0);
+
+        ui->window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&ui->window));
+        // A label's key takes the focus to its control.
+        for (QLabel *label : labels) {
+            if (!label->buddy()->isEnabled())
+                continue;
+            QTest::keySequence(&ui->window, QKeySequence::mnemonic(label->text()));
+            QWidget *control = QApplication::focusWidget();
+            QVERIFY2(control &&
+                         (control == label->buddy() || label->buddy()->isAncestorOf(control)),
+                     qPrintable(label->objectName()));
+        }
+        // Tab goes round the strip, the page's controls and the window's
+        // buttons; never to a widget that shows nothing of having the focus.
+        tabs->tabBar()->setFocus();
+        QWidget *focus = tabs->tabBar();
+        for (int step = 0; step < 100; ++step) {
+            QTest::keyClick(focus, Qt::Key_Tab);
+            QWidget *next = QApplication::focusWidget();
+            QVERIFY2(next && next != focus, "Tab stays");
+            focus = next;
+            if (focus == tabs->tabBar())
+                break;
+            const QByteArray name =
+                focus->metaObject()->className() + (' ' + focus->objectName().toLatin1());
+            QVERIFY2(focus->isVisible() &&
+                         (page->isAncestorOf(focus) || focus == ui->control("ExitCMD") ||
+                          focus == ui->control("LogCMD")),
+                     name + " takes the focus");
+        }
+        QCOMPARE(focus, tabs->tabBar());
     }
 
     // The Convert dialog, laid out by its form: every control named and
@@ -218,7 +284,17 @@ private slots:
         showLongestTexts();
         ui->window.resize(size);
         QCOMPARE(ui->window.size(), size);
-        QVERIFY(ui->window.screen()->availableGeometry().contains(ui->window.frameGeometry()));
+        // The frame, title bar included, wholly on the screen and, as
+        // fitted, in its middle.
+        const QRect available = ui->window.screen()->availableGeometry();
+        const QRect frame = ui->window.frameGeometry();
+        QVERIFY(available.contains(frame));
+        if (size != QSize(480, 360)) {
+            QVERIFY(qAbs((frame.top() - available.top()) - (available.bottom() - frame.bottom())) <=
+                    1);
+            QVERIFY(qAbs((frame.left() - available.left()) - (available.right() - frame.right())) <=
+                    1);
+        }
         QCoreApplication::processEvents();
         auto *tabs = ui->control<QTabWidget>("SSTab1");
         for (const char *button : {"ExitCMD", "LogCMD"}) {
@@ -259,32 +335,87 @@ private slots:
         }
     }
 
+    // The send log goes beside the window where there is room, else to the
+    // roomier side over it; always wholly within the screen's free area,
+    // here below a panel of 30 pixels.
+    void logGoesBesideTheWindow_data()
+    {
+        QTest::addColumn<QRect>("window");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRect>("log");
+        const QSize log(900, 480);
+        QTest::newRow("right") << QRect(100, 100, 800, 600) << log << QRect(900, 100, 900, 480);
+        QTest::newRow("left, no room right")
+            << QRect(1000, 200, 800, 600) << log << QRect(100, 200, 900, 480);
+        QTest::newRow("over it, at the right edge")
+            << QRect(300, 100, 1200, 600) << log << QRect(1020, 100, 900, 480);
+        QTest::newRow("over it, at the left edge")
+            << QRect(500, 100, 1300, 600) << log << QRect(0, 100, 900, 480);
+        QTest::newRow("raised from the bottom")
+            << QRect(100, 900, 800, 600) << log << QRect(900, 600, 900, 480);
+        QTest::newRow("lowered below the panel")
+            << QRect(100, 0, 800, 600) << log << QRect(900, 30, 900, 480);
+        QTest::newRow("window off the screen")
+            << QRect(2500, -400, 800, 600) << log << QRect(1020, 30, 900, 480);
+        QTest::newRow("larger than the screen")
+            << QRect(100, 100, 800, 600) << QSize(2500, 1200) << QRect(0, 30, 1920, 1050);
+    }
+    void logGoesBesideTheWindow()
+    {
+        QFETCH(QRect, window);
+        QFETCH(QSize, size);
+        QFETCH(QRect, log);
+        QCOMPARE(ScreenPlace::beside(window, size, QRect(0, 30, 1920, 1050)), log);
+    }
+
+    // On this screen the log finds no room beside the window fitted to it,
+    // and stays on the screen; Esc closes it.
+    void logWindowStaysOnTheScreen()
+    {
+        ui->click("LogCMD");
+        auto *log = ui->window.findChild<QWidget *>("LogFrm");
+        QVERIFY(log && QTest::qWaitForWindowActive(log));
+        QVERIFY(log->screen()->availableGeometry().contains(log->frameGeometry()));
+        QTest::keyClick(log, Qt::Key_Escape);
+        QTRY_VERIFY(!ui->window.findChild<QWidget *>("LogFrm"));
+    }
+
     // A frame's caption names its switch and works it, enabled or not, as
-    // a check box's label does; the rest of the frame does not.
+    // a check box's label does, by a click or by its underlined key; the
+    // rest of the frame does not.
     void captionsWorkTheirSwitch()
     {
         ui->control<QTabWidget>("SSTab1")->setCurrentIndex(MainWindow::ConfigurationTab);
-        for (const QString &name :
-             words("DarkChk WidthChk PrintSpeedChk PrintModeChk KestraChk TextBufferChk")) {
+        ui->window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&ui->window));
+        const QList<std::array<const char *, 3>> switches = {
+            {"DarkChk", "DarkFrame", "Darkness"},
+            {"WidthChk", "Frame1", "Width"},
+            {"PrintSpeedChk", "PrintSpeedFrm", "PrintSpeed"},
+            {"PrintModeChk", "Frame3", "Print Mode"},
+            {"KestraChk", "Frame2", "Kestra Emulation"},
+            {"TextBufferChk", "Frame4", "Text Buffer"}};
+        for (const auto &[name, frameName, caption] : switches) {
             auto *settingSwitch = ui->control<QCheckBox>(name);
-            QGroupBox *frame = nullptr;
-            for (auto *candidate : settingSwitch->parentWidget()->findChildren<QGroupBox *>(
-                     Qt::FindDirectChildrenOnly))
-                if (candidate->property("group") == settingSwitch->property("group"))
-                    frame = candidate;
-            QCOMPARE(settingSwitch->accessibleName(), frame->title().trimmed());
+            auto *frame = ui->control<QGroupBox>(frameName);
+            QCOMPARE(settingSwitch->accessibleName(), caption);
             const QFontMetrics metrics = frame->fontMetrics();
-            const QPoint caption(12 + metrics.horizontalAdvance(frame->title()) / 2,
-                                 metrics.height() / 2);
-            QCOMPARE(frame->childAt(caption), nullptr);
+            const QPoint middle(12 + metrics.horizontalAdvance(frame->title()) / 2,
+                                metrics.height() / 2);
+            QCOMPARE(frame->childAt(middle), nullptr);
             settingSwitch->setChecked(false); // its frame disabled
             for (bool checked : {true, false}) {
-                QTest::mouseClick(frame, Qt::LeftButton, {}, caption);
-                QVERIFY2(settingSwitch->isChecked() == checked, qPrintable(name));
+                QTest::mouseClick(frame, Qt::LeftButton, {}, middle);
+                QVERIFY2(settingSwitch->isChecked() == checked, name);
+            }
+            for (bool checked : {true, false}) {
+                QTest::keySequence(&ui->window, QKeySequence::mnemonic(frame->title()));
+                QVERIFY2(settingSwitch->isChecked() == checked, name);
+                QCOMPARE(QApplication::focusWidget(), settingSwitch);
             }
             QTest::mouseClick(frame, Qt::LeftButton, {},
                               QPoint(frame->width() - 3, frame->height() - 3));
-            QVERIFY2(!settingSwitch->isChecked(), qPrintable(name));
+            QVERIFY2(!settingSwitch->isChecked(), name);
         }
     }
 

@@ -9,6 +9,7 @@
 #include "storage/StoragePage.h"
 #include "ui/Dialogs.h"
 #include "ui/LogWindow.h"
+#include "ui/ScreenPlace.h"
 #include "ui/WindowTitle.h"
 
 #include <QCloseEvent>
@@ -49,6 +50,9 @@ QWidget *centred(QWidget *page)
     auto *scroller = new PageScroller;
     scroller->setObjectName(page->objectName() + QStringLiteral("Scroller"));
     scroller->setFrameShape(QFrame::NoFrame);
+    // Tab goes from the tab strip to the page's first control, not to a
+    // scroller that shows no sign of having the focus.
+    scroller->setFocusPolicy(Qt::NoFocus);
     scroller->setWidgetResizable(true);
     auto *holder = new QWidget;
     holder->setObjectName(page->objectName() + QStringLiteral("Holder"));
@@ -93,6 +97,27 @@ protected:
     }
 };
 
+// The size the window manager's frame adds to a shown window, or none while
+// unknown: before the window manager has framed it, the window has no frame,
+// and while it is being put into its frame, the window system can report one
+// smaller than the window. With no window manager, the guess stays.
+QSize frameAround(const QWidget *window)
+{
+    if (!window->isVisible())
+        return {};
+    const QSize frame = window->frameGeometry().size() - window->size();
+    const bool framed = frame.width() >= 0 && frame.height() >= 0 && !frame.isNull();
+    return framed ? frame : QSize();
+}
+
+// The frame when known; until then, room for borders of 8 pixels and a
+// title bar of 40.
+QSize frameOrGuess(const QWidget *window)
+{
+    const QSize known = frameAround(window);
+    return known.isValid() ? known : QSize(16, 48);
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -116,8 +141,8 @@ MainWindow::MainWindow(QWidget *parent)
     // Made after the pages, so that Tab reaches it after the controls of the tab shown.
     m_exitCmd = new QPushButton(tr("&Exit"), this);
     m_exitCmd->setObjectName(QStringLiteral("ExitCMD"));
-    // "L" is the Binary Transfer tab's load button.
-    m_logCmd = new QPushButton(tr("Lo&g"), this);
+    // "L", not the "g" whose underline its descender hides.
+    m_logCmd = new QPushButton(tr("&Log"), this);
     m_logCmd->setObjectName(QStringLiteral("LogCMD"));
 
     // Exit stays outside the scrolled pages: always in sight.
@@ -241,9 +266,7 @@ void MainWindow::connectControls()
 
 void MainWindow::fitToScreen()
 {
-    // The frame is the window manager's and unknown until shown: room for
-    // borders of 8 pixels and a title bar of 40.
-    const QSize frame(16, 48);
+    const QSize frame = frameOrGuess(this);
     const QRect available = screen()->availableGeometry();
     const QSize room = available.size() - frame;
     // The whole tab strip, which the tab widget itself leaves to its arrows.
@@ -257,9 +280,34 @@ void MainWindow::fitToScreen()
     if (wanted.width() > room.width())
         wanted.rheight() += bar;
     const QSize size = wanted.boundedTo(room).expandedTo(minimumSize());
+    m_fitFrame = frame;
+    m_fitSize = size;
     resize(size);
-    move(available.topLeft() + QPoint(frame.width() / 2, frame.height() - frame.width() / 2) +
-         QPoint((room.width() - size.width()) / 2, (room.height() - size.height()) / 2));
+    // A window's position is that of its frame.
+    const QSize outer = size + frame;
+    move(available.topLeft() + QPoint((available.width() - outer.width()) / 2,
+                                      (available.height() - outer.height()) / 2));
+}
+
+void MainWindow::refitToFrame()
+{
+    if (!m_fitFrame.isValid() || !isVisible() || windowState() != Qt::WindowNoState)
+        return;
+    if (size() != m_fitSize) {
+        m_fitFrame = QSize(); // the user's size from now on
+        return;
+    }
+    if (const QSize frame = frameAround(this); frame.isValid() && frame != m_fitFrame)
+        fitToScreen();
+}
+
+bool MainWindow::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize)
+        refitToFrame();
+    return handled;
 }
 
 void MainWindow::showLog()
@@ -273,6 +321,13 @@ void MainWindow::showLog()
         reset->setEnabled(!m_busy->isBusy());
         connect(m_busy.get(), &BusyIndicators::busyChanged, reset,
                 [reset](bool busy) { reset->setEnabled(!busy); });
+        // Beside this window and wholly on its screen; its frame taken as
+        // large as this window's.
+        const QSize frame = frameOrGuess(this);
+        const QRect place = ScreenPlace::beside(frameGeometry(), m_logWindow->size() + frame,
+                                                screen()->availableGeometry());
+        m_logWindow->resize(place.size() - frame);
+        m_logWindow->move(place.topLeft());
     }
     m_logWindow->show();
     m_logWindow->raise();

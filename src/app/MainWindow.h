@@ -57,12 +57,17 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Shown, moved or resized: the window manager's frame may now be known.
+    bool event(QEvent *event) override;
 
 private:
     void buildTabs();
     // The starting size and place: the pages' own size as far as the screen
     // allows, in the middle of the screen.
     void fitToScreen();
+    // Fits again once the window manager's frame is known, as long as the
+    // window keeps the size fitToScreen gave it.
+    void refitToFrame();
     void showLog();
     // After the user's confirmation, forgets everything remembered and
     // takes the starting printer link again.
@@ -94,4 +99,8 @@ private:
     DetailsHost m_details;
     PageServices m_services;
     QPointer<QMessageBox> m_stopQuestion;
+    // The frame fitToScreen counted with and the size it gave; no frame
+    // once the user has resized the window.
+    QSize m_fitFrame;
+    QSize m_fitSize;
 };

@@ -72,6 +72,44 @@ void setRange(QAbstractSlider *slider, ConfigRules::Range range)
     slider->setRange(range.minimum, range.maximum);
 }
 
+// The underlined letter of a frame's caption works its switch, as a check
+// box's own mnemonic would. A disabled frame hears no keys, so the switch
+// holds the key while its frame is off; only one of them holds it at a time,
+// or the key would be ambiguous.
+class CaptionKey : public QObject
+{
+public:
+    CaptionKey(QCheckBox *settingSwitch, QGroupBox *frame)
+        : QObject(frame), m_switch(settingSwitch), m_frame(frame)
+    {
+        frame->installEventFilter(this);
+        settingSwitch->installEventFilter(this);
+        followFrame();
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_frame && event->type() == QEvent::EnabledChange)
+            followFrame();
+        if (event->type() != QEvent::Shortcut)
+            return false;
+        // At once, and the same from either holder.
+        m_switch->setFocus(Qt::ShortcutFocusReason);
+        m_switch->click();
+        return true;
+    }
+
+private:
+    void followFrame()
+    {
+        m_switch->setShortcut(m_frame->isEnabled() ? QKeySequence()
+                                                   : QKeySequence::mnemonic(m_frame->title()));
+    }
+
+    QCheckBox *m_switch;
+    QGroupBox *m_frame;
+};
+
 } // namespace
 
 ConfigPage::ConfigPage(PageServices services, QWidget *parent)
@@ -94,8 +132,11 @@ ConfigPage::ConfigPage(PageServices services, QWidget *parent)
     setRange(ui->TextBufMain, ConfigRules::mainBufferRange);
 
     // A switch is named by its frame's caption, as a check box by its label.
-    for (QCheckBox *settingSwitch : switches())
-        settingSwitch->setAccessibleName(frameOf(settingSwitch)->title().trimmed());
+    for (QCheckBox *settingSwitch : switches()) {
+        settingSwitch->setAccessibleName(
+            QString(frameOf(settingSwitch)->title()).remove(QLatin1Char('&')).trimmed());
+        new CaptionKey(settingSwitch, frameOf(settingSwitch));
+    }
 
     connectControls();
     for (QCheckBox *settingSwitch : switches())

@@ -12,6 +12,7 @@
 #include <QItemSelectionModel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -75,6 +76,9 @@ LogWindow::LogWindow(SendLog &log, Settings &settings, QWidget *parent)
     connect(save, &QPushButton::clicked, this, &LogWindow::saveAs);
     connect(reset, &QPushButton::clicked, this, &LogWindow::resetRequested);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    // Esc closes it as it closes a dialog.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
 }
 
 void LogWindow::showSelectedBytes()

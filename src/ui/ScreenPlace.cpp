@@ -1,0 +1,19 @@
+#include "ui/ScreenPlace.h"
+
+#include <algorithm>
+
+QRect ScreenPlace::beside(const QRect &anchor, const QSize &size, const QRect &available)
+{
+    const QSize fitted = size.boundedTo(available.size());
+    const int rightRoom = available.right() - anchor.right();
+    const int leftRoom = anchor.left() - available.left();
+    int x = anchor.right() + 1; // pushed back from the edge by the clamp below
+    if (rightRoom < fitted.width() && leftRoom >= fitted.width())
+        x = anchor.left() - fitted.width();
+    else if (rightRoom < fitted.width() && leftRoom > rightRoom)
+        x = available.left();
+    x = std::clamp(x, available.left(), available.right() + 1 - fitted.width());
+    const int y =
+        std::clamp(anchor.top(), available.top(), available.bottom() + 1 - fitted.height());
+    return {QPoint(x, y), fitted};
+}
