@@ -26,8 +26,10 @@
 #include <QProcess>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QUdpSocket>
 
 #include <csignal>
 #include <sys/socket.h>
@@ -70,6 +72,13 @@ public:
     QString target() const { return "tcp://127.0.0.1:" + QString::number(server.serverPort()); }
     QTcpServer server;
     QByteArray received;
+};
+
+// The silent name server of a test: it takes queries on a loopback address
+// and never answers, as a name server gone quiet does.
+struct SilentNameServer {
+    QUdpSocket socket;
+    bool listening = socket.bind(QHostAddress("127.0.0.153"), 53);
 };
 
 } // namespace
@@ -692,6 +701,59 @@ private slots:
             QCOMPARE(printer["outcome"].toString(), "cancelled");
             QVERIFY(printer["bytesSent"].toDouble() < 16 * 1024 * 1024);
         }
+    }
+
+    // A name the name server never answers for fails within the connect
+    // timeout, named as a lookup; the program waits for the lookup neither
+    // then nor after an interrupt. The silent server is reached through a
+    // resolver configuration that only the program's own mount namespace
+    // sees.
+    void aNameThatNeverResolves_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<int>("boundMs");
+        // The firmware's status read looks the name up first, for a second.
+        QTest::newRow("timed out") << "--firmware" << 0 << 4500;
+        QTest::newRow("interrupted") << "--test-label" << int(SIGINT) << 1000;
+    }
+    void aNameThatNeverResolves()
+    {
+        QFETCH(QString, action);
+        QFETCH(int, signal);
+        QFETCH(int, boundMs);
+        SilentNameServer silent;
+        if (!silent.listening || QStandardPaths::findExecutable("unshare").isEmpty())
+            QSKIP("needs root for a name server on port 53 and a mount namespace");
+        const QString resolv = file("resolv.conf", "nameserver 127.0.0.153\n");
+        const QString hosts = file("nsswitch.conf", "hosts: files dns\n");
+        const QString value = action == "--firmware" ? file("fw.bin", firmware) : "1";
+        const QString report = dir.filePath("lookup.json");
+        QProcess cli;
+        cli.start("unshare", {"--mount", "sh", "-c",
+                              "mount --bind \"$0\" /etc/resolv.conf && mount --bind \"$1\" "
+                              "/etc/nsswitch.conf && exec \"$2\" --to tcp://printer.silent.test "
+                              "\"$3\" \"$4\" --connect-timeout 2 --report \"$5\"",
+                              resolv, hosts, VARIMONDE_SETUP_BINARY, action, value, report});
+        QElapsedTimer clock;
+        clock.start();
+        QTRY_VERIFY_WITH_TIMEOUT(silent.socket.hasPendingDatagrams(), 5000);
+        if (signal) {
+            ::kill(pid_t(cli.processId()), signal);
+            clock.restart();
+        }
+        QVERIFY(cli.waitForFinished(20000));
+        QVERIFY2(clock.elapsed() < boundMs, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(cli.exitCode(), signal ? 130 : 1);
+        QFile json(report);
+        QVERIFY(json.open(QIODevice::ReadOnly));
+        const QJsonObject row =
+            QJsonDocument::fromJson(json.readAll()).object()["printers"][0].toObject();
+        if (!signal)
+            QCOMPARE(row["failure"].toString(),
+                     action + " " + value +
+                         ": could not look printer.silent.test up within 2 s: check the name "
+                         "and the DNS server");
     }
 };
 
