@@ -16,6 +16,7 @@
 #include <QAbstractButton>
 #include <QBuffer>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -80,6 +81,22 @@ struct SilentNameServer {
     QUdpSocket socket;
     bool listening = socket.bind(QHostAddress("127.0.0.153"), 53);
 };
+
+// The printers of the report of a run that an interrupt ended: status 130,
+// in the report too; `why` says what else it was.
+QJsonArray interruptedPrinters(const QProcess &cli, const QString &report, QString &why)
+{
+    QFile json(report);
+    json.open(QIODevice::ReadOnly);
+    const QJsonObject root = QJsonDocument::fromJson(json.readAll()).object();
+    if (cli.exitStatus() != QProcess::NormalExit || cli.exitCode() != 130 ||
+        root["exitStatus"].toInt() != 130)
+        why = QStringLiteral("ended with %1 (%2), report %3")
+                  .arg(cli.exitCode())
+                  .arg(cli.exitStatus())
+                  .arg(QString::fromUtf8(QJsonDocument(root).toJson()));
+    return root["printers"].toArray();
+}
 
 } // namespace
 
@@ -691,16 +708,47 @@ private slots:
         clock.start();
         QVERIFY(cli.waitForFinished(3000));
         QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
-        QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(cli.exitCode(), 130);
-        QFile json(report);
-        QVERIFY(json.open(QIODevice::ReadOnly));
-        const QJsonObject root = QJsonDocument::fromJson(json.readAll()).object();
-        QCOMPARE(root["exitStatus"].toInt(), 130);
-        for (const QJsonValue printer : root["printers"].toArray()) {
+        QString why;
+        for (const QJsonValue printer : interruptedPrinters(cli, report, why)) {
             QCOMPARE(printer["outcome"].toString(), "cancelled");
             QVERIFY(printer["bytesSent"].toDouble() < 16 * 1024 * 1024);
         }
+        QVERIFY2(why.isEmpty(), qPrintable(why));
+    }
+    // An interrupt while a large firmware image is read ends the run as any
+    // interrupt does: status 130, the report written, no printer sent to.
+    void interruptWhileAFileIsRead()
+    {
+        LoopbackPrinter printer;
+        const QString big = dir.filePath("huge.bin");
+        {
+            QFile sparse(big);
+            QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(qint64(1) << 30));
+        }
+        const QString report = dir.filePath("read-interrupted.json");
+        QProcess cli;
+        cli.start(VARIMONDE_SETUP_BINARY, {"--to", printer.target(), "--to", "LPT2", "--firmware",
+                                           big, "--report", report});
+        QVERIFY(cli.waitForStarted());
+        const QString fds = "/proc/" + QString::number(cli.processId()) + "/fd";
+        const auto reading = [&] {
+            for (const QFileInfo &fd : QDir(fds).entryInfoList(QDir::AllEntries | QDir::System))
+                if (fd.symLinkTarget() == big)
+                    return true;
+            return false;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(reading(), 5000);
+        ::kill(pid_t(cli.processId()), SIGTERM);
+        QVERIFY(cli.waitForFinished(5000));
+        QString why;
+        const QJsonArray printers = interruptedPrinters(cli, report, why);
+        QVERIFY2(why.isEmpty(), qPrintable(why));
+        QCOMPARE(printers.size(), 2);
+        for (const QJsonValue row : printers) {
+            QCOMPARE(row["outcome"].toString(), "cancelled");
+            QVERIFY(row["failure"].toString().contains("cancelled before sending"));
+        }
+        QVERIFY(printer.received.isEmpty());
     }
 
     // A name the name server never answers for fails within the connect

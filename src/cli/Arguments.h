@@ -23,6 +23,9 @@ struct Plan {
     int connectTimeoutMs = 5000;
     // --discover, --status and the SNMP options; --ignore-status.
     Discover::Options discover;
+    // An interrupt came while the files were read: the run ends at once,
+    // each printer cancelled before sending.
+    bool interrupted = false;
     // Worth saying before sending: each firmware's size and SHA-256.
     QStringList notes;
 };

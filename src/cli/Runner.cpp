@@ -2,6 +2,7 @@
 
 #include "cli/PrinterJob.h"
 #include "cli/Report.h"
+#include "common/ProcessSignals.h"
 #include "common/SafeWrite.h"
 #include "link/TransferProgress.h"
 
@@ -23,18 +24,6 @@
 
 namespace
 {
-
-#ifdef Q_OS_UNIX
-// The self-pipe: a signal handler may only write; the event loop reads.
-int signalPipe[2] = {-1, -1};
-
-void onSignal(int)
-{
-    const char byte = 1;
-    const ssize_t written = ::write(signalPipe[1], &byte, 1);
-    (void)written;
-}
-#endif
 
 int terminalRows()
 {
@@ -89,13 +78,13 @@ int Runner::descriptorBudget()
     return 1 << 16;
 }
 
-void Runner::interrupt()
+void Runner::interrupt(const QString &unstarted)
 {
     if (m_interrupted)
         return;
     m_interrupted = true;
     for (PrinterJob *job : std::as_const(m_waiting)) {
-        job->cancelUnstarted();
+        job->cancelUnstarted(unstarted);
         ++m_done;
     }
     m_waiting.clear();
@@ -210,28 +199,24 @@ int Runner::exitStatus() const
 
 int Runner::run()
 {
-#ifdef Q_OS_UNIX
-    struct sigaction previous[2]{};
-    if (m_catchInterrupts && ::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) == 0) {
-        m_signals = std::make_unique<QSocketNotifier>(signalPipe[0], QSocketNotifier::Read);
+    // Interrupted while the files were read: no printer gets anything, and
+    // that interrupt has been heard.
+    if (m_plan.interrupted) {
+        Interrupts::drain();
+        interrupt(QStringLiteral("Interrupted while the files were read: cancelled before "
+                                 "sending."));
+    }
+    if (Interrupts::descriptor() >= 0) {
+        m_signals =
+            std::make_unique<QSocketNotifier>(Interrupts::descriptor(), QSocketNotifier::Read);
         connect(m_signals.get(), &QSocketNotifier::activated, this, [this] {
-            char bytes[16];
-            while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {
-            }
+            Interrupts::drain();
             // A second interrupt: the user will not wait any longer.
             if (m_interrupted)
                 std::_Exit(Interrupted);
             interrupt();
         });
-        struct sigaction action {
-        };
-        action.sa_handler = onSignal;
-        sigemptyset(&action.sa_mask);
-        action.sa_flags = SA_RESTART;
-        ::sigaction(SIGINT, &action, &previous[0]);
-        ::sigaction(SIGTERM, &action, &previous[1]);
     }
-#endif
     // Every printer runs in the program's one event loop: starting them
     // waits for the loop, so that an end quits a loop that is running.
     QTimer::singleShot(0, this, [this] {
@@ -246,15 +231,7 @@ int Runner::run()
     m_ticker.stop();
     if (m_console.terminal)
         drawProgress();
-#ifdef Q_OS_UNIX
-    if (m_signals) {
-        ::sigaction(SIGINT, &previous[0], nullptr);
-        ::sigaction(SIGTERM, &previous[1], nullptr);
-        m_signals.reset();
-        ::close(signalPipe[0]);
-        ::close(signalPipe[1]);
-    }
-#endif
+    m_signals.reset();
 
     const int status = exitStatus();
     m_console.print(Report::table(m_jobs));

@@ -30,11 +30,11 @@ public:
     Runner(const Plan &plan, const Console &console);
     ~Runner() override;
 
-    // Interrupts cancel the run while it lasts (the program's own run, not
-    // a test's).
-    void catchInterrupts() { m_catchInterrupts = true; }
-    // Cancels every transfer and starts no more.
-    void interrupt();
+    // Cancels every transfer and starts no more; those not yet started end
+    // with `unstarted`. The program's own run is interrupted by the signals
+    // Interrupts catches.
+    void interrupt(const QString &unstarted =
+                       QStringLiteral("Interrupted before this printer's turn: nothing was sent."));
 
     int run();
 
@@ -57,7 +57,6 @@ private:
 
     const Plan &m_plan;
     Console m_console;
-    bool m_catchInterrupts = false;
     bool m_interrupted = false;
     int m_limit = 0;
     QList<PrinterJob *> m_jobs; // owned, in the order given
