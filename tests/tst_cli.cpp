@@ -26,10 +26,12 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QUdpSocket>
 
 #include <csignal>
@@ -73,6 +75,28 @@ public:
     QString target() const { return "tcp://127.0.0.1:" + QString::number(server.serverPort()); }
     QTcpServer server;
     QByteArray received;
+};
+
+// A printer that reads `perTick` bytes every 100 ms behind a small receive
+// buffer: a send to it lasts, and its progress moves.
+class SlowPrinter : public LoopbackPrinter
+{
+public:
+    explicit SlowPrinter(int perTick)
+    {
+        const int small = 4096;
+        ::setsockopt(int(server.socketDescriptor()), SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
+        disconnect(&server, nullptr, this, nullptr);
+        connect(&server, &QTcpServer::newConnection, this, [this, perTick] {
+            while (QTcpSocket *socket = server.nextPendingConnection()) {
+                socket->setReadBufferSize(perTick);
+                auto *tick = new QTimer(socket);
+                connect(tick, &QTimer::timeout, socket,
+                        [this, socket, perTick] { received += socket->read(perTick); });
+                tick->start(100);
+            }
+        });
+    }
 };
 
 // The silent name server of a test: it takes queries on a loopback address
@@ -392,6 +416,9 @@ private slots:
             {"--to LPT3 --list", "target \"LPT3\""},
             {"--to COM1 --list --jobs 0", "--jobs takes a whole number"},
             {"--to COM1 --list --hex", "--hex goes with"},
+            {"--to COM1 --list --progress xml", "--progress takes json, not \"xml\""},
+            {"--list --dry-run --progress json", "leave out --dry-run"},
+            {"--to COM1 --list --progress-interval 0", "--progress-interval takes a whole"},
             {"--to COM1 --store-graphic colour.bmp --id A",
              "colour.bmp is a 24-bit colour image: the printer stores black-and-white (1-bit) "
              "images only. Use Convert… to make one."},
@@ -715,6 +742,78 @@ private slots:
         }
         QVERIFY2(why.isEmpty(), qPrintable(why));
     }
+    // Where nobody watches a terminal: progress lines on standard error
+    // every interval and at each tenth, JSON Lines events on standard output
+    // for a script, or with --quiet the failures and the summary alone.
+    void progressWhereNoTerminalShowsIt_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("lines") << QStringList{};
+        QTest::newRow("json") << QStringList{"--progress", "json"};
+        QTest::newRow("quiet") << QStringList{"--quiet"};
+    }
+    void progressWhereNoTerminalShowsIt()
+    {
+        QFETCH(QStringList, options);
+        SlowPrinter slow(4096);
+        QTcpServer gone;
+        gone.listen(QHostAddress::LocalHost);
+        const QString refused = "tcp://127.0.0.1:" + QString::number(gone.serverPort());
+        gone.close();
+        const QByteArray image = firmware.repeated(150); // 135,450 bytes: about 3 s
+        const QString path = file("slow.bin", image);
+        const Ran cli = runCli(QStringList{"--to", slow.target(), "--to", refused, "--firmware",
+                                           path, "--progress-interval", "1", "--ignore-status"} +
+                               options);
+        QCOMPARE(cli.status, 1);
+        QTRY_COMPARE(slow.received, image);
+        const QString table = "2 printers: 1 sent, 1 failed, 0 cancelled\n";
+        const QString failure = "[1/2] " + refused + ": failed: --firmware " + path;
+        if (options.isEmpty()) {
+            QVERIFY(cli.out.endsWith(table.toUtf8()));
+            QVERIFY(cli.err.contains("SHA-256") && cli.err.contains(failure));
+            const QRegularExpression line("^" + QRegularExpression::escape(slow.target()) +
+                                              R"(: \[1/1\] (\d+)% \d+ of 135450 bytes delivered, )"
+                                              R"((rate not known yet|[\d.]+ \S+/s, ))",
+                                          QRegularExpression::MultilineOption);
+            QList<int> percents;
+            for (auto match = line.globalMatch(cli.err); match.hasNext();)
+                percents << match.next().captured(1).toInt();
+            QVERIFY2(percents.size() >= 4 && percents.last() >= 70, qPrintable(cli.err));
+            QVERIFY(std::is_sorted(percents.begin(), percents.end()));
+        } else if (options.first() == "--quiet") {
+            QVERIFY(cli.out.endsWith(table.toUtf8()));
+            QCOMPARE(cli.err.count('\n'), 1);
+            QVERIFY2(cli.err.startsWith(failure), qPrintable(cli.err));
+        } else {
+            QVERIFY(cli.err.endsWith(table));
+            QHash<QString, QStringList> events;
+            qint64 delivered = 0;
+            for (const QByteArray &text : cli.out.split('\n')) {
+                if (text.isEmpty())
+                    continue;
+                QJsonParseError error;
+                const QJsonObject event = QJsonDocument::fromJson(text, &error).object();
+                QVERIFY2(error.error == QJsonParseError::NoError, text);
+                QCOMPARE(event["bytesTotal"].toInteger(), image.size());
+                events[event["target"].toString()] << event["event"].toString();
+                if (event["target"] == slow.target()) {
+                    QVERIFY(event["bytesDelivered"].toInteger() >= delivered);
+                    delivered = event["bytesDelivered"].toInteger();
+                    QVERIFY(event["seconds"].toDouble() < 30);
+                } else if (event["event"] == "failed") {
+                    QVERIFY(event["reason"].toString().contains("refused the connection"));
+                }
+            }
+            QCOMPARE(events[refused], (QStringList{"start", "failed"}));
+            const QStringList sent = events[slow.target()];
+            QVERIFY2(sent.size() >= 6 && sent.first() == "start" && sent.last() == "done" &&
+                         sent.count("progress") == sent.size() - 2,
+                     qPrintable(sent.join(' ')));
+            QCOMPARE(delivered, image.size());
+        }
+    }
+
     // An interrupt while a large firmware image is read ends the run as any
     // interrupt does: status 130, the report written, no printer sent to.
     void interruptWhileAFileIsRead()

@@ -115,6 +115,13 @@ const QList<PlainOption> &runOptions()
          "Seconds a printer may take no data before it has failed (default 10, at most 86400)."},
         {"connect-timeout", "seconds",
          "Seconds to wait for a network printer to answer (default 5, at most 86400)."},
+        {"progress", "json",
+         "Write progress as JSON Lines events on standard output (start, progress, done, "
+         "failed, cancelled); the summary then goes to standard error."},
+        {"progress-interval", "seconds",
+         "Seconds between progress lines or events of each printer when standard error is not "
+         "a terminal (default 10, at most 86400); one also comes at each tenth of the way."},
+        {"quiet", nullptr, "Write only failures and the summary."},
     };
     return options;
 }
@@ -415,6 +422,17 @@ public:
             plan.stallLimitMs = *ms;
         if (const std::optional<int> ms = milliseconds(parser, QStringLiteral("connect-timeout")))
             plan.connectTimeoutMs = *ms;
+        if (const std::optional<int> ms = milliseconds(parser, QStringLiteral("progress-interval")))
+            plan.progressIntervalMs = *ms;
+        plan.quiet = parser.isSet(QStringLiteral("quiet"));
+        if (parser.isSet(QStringLiteral("progress"))) {
+            if (parser.value(QStringLiteral("progress")) != QLatin1String("json"))
+                usage(QStringLiteral("--progress takes json, not \"%1\"")
+                          .arg(parser.value(QStringLiteral("progress"))));
+            else if (plan.dryRun)
+                usage(QStringLiteral("--progress goes with a run that sends: leave out --dry-run"));
+            plan.progress = Plan::Progress::Json;
+        }
     }
 
     void readTargets(const QCommandLineParser &parser)

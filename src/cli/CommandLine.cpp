@@ -74,8 +74,10 @@ int runParsed(const QStringList &arguments, const Console &console)
         break;
     }
     const Plan &plan = parsed.plan;
-    for (const QString &note : plan.notes)
-        console.say(note);
+    for (const QString &note : plan.notes) {
+        if (!plan.quiet)
+            console.say(note);
+    }
     if (plan.dryRun)
         return writeDryRun(plan, console);
     if (plan.discover.mode == Discover::Options::Mode::Discover)

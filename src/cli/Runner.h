@@ -2,6 +2,7 @@
 
 #include "cli/Arguments.h"
 #include "cli/Console.h"
+#include "cli/ProgressLog.h"
 #include "link/TransferProgress.h"
 
 #include <QElapsedTimer>
@@ -50,6 +51,8 @@ public:
 private:
     void startMore();
     void finished(PrinterJob *job);
+    // Follows every running printer's progress, and shows it.
+    void tick();
     void drawProgress();
     QString progressLine(PrinterJob *job) const;
     void printDone(PrinterJob *job);
@@ -57,6 +60,9 @@ private:
 
     const Plan &m_plan;
     Console m_console;
+    // The live block on a terminal, redrawn in place.
+    bool m_live = false;
+    ProgressLog m_log;
     bool m_interrupted = false;
     int m_limit = 0;
     QList<PrinterJob *> m_jobs; // owned, in the order given
@@ -71,6 +77,8 @@ private:
     struct Shown {
         TransferProgress progress;
         QElapsedTimer clock;
+        qint64 loggedMs = 0;
+        int loggedTenth = 0;
     };
     mutable std::unordered_map<const PrinterJob *, Shown> m_shown;
     std::unique_ptr<QSocketNotifier> m_signals;

@@ -99,6 +99,8 @@ void HostLookup::collect()
         const std::lock_guard<std::mutex> lock(m_pending->mutex);
         addresses = m_pending->addresses;
     }
+    // Off before the descriptor may close; gone once its signal has returned.
+    m_notifier->setEnabled(false);
     m_notifier.release()->deleteLater();
     m_pending.reset();
     emit found(addresses);
