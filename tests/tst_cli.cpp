@@ -861,8 +861,8 @@ private slots:
         QTest::addColumn<int>("signal");
         QTest::addColumn<int>("boundMs");
         // The firmware's status read looks the name up first, for a second.
-        QTest::newRow("timed out") << "--firmware" << 0 << 4500;
-        QTest::newRow("interrupted") << "--test-label" << int(SIGINT) << 1000;
+        QTest::newRow("timed out") << "--firmware" << 0 << 6000;
+        QTest::newRow("interrupted") << "--test-label" << int(SIGINT) << 2000;
     }
     void aNameThatNeverResolves()
     {
