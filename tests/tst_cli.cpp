@@ -16,6 +16,7 @@
 #include <QAbstractButton>
 #include <QBuffer>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -25,9 +26,13 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
+#include <QUdpSocket>
 
 #include <csignal>
 #include <sys/socket.h>
@@ -71,6 +76,51 @@ public:
     QTcpServer server;
     QByteArray received;
 };
+
+// A printer that reads `perTick` bytes every 100 ms behind a small receive
+// buffer: a send to it lasts, and its progress moves.
+class SlowPrinter : public LoopbackPrinter
+{
+public:
+    explicit SlowPrinter(int perTick)
+    {
+        const int small = 4096;
+        ::setsockopt(int(server.socketDescriptor()), SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
+        disconnect(&server, nullptr, this, nullptr);
+        connect(&server, &QTcpServer::newConnection, this, [this, perTick] {
+            while (QTcpSocket *socket = server.nextPendingConnection()) {
+                socket->setReadBufferSize(perTick);
+                auto *tick = new QTimer(socket);
+                connect(tick, &QTimer::timeout, socket,
+                        [this, socket, perTick] { received += socket->read(perTick); });
+                tick->start(100);
+            }
+        });
+    }
+};
+
+// The silent name server of a test: it takes queries on a loopback address
+// and never answers, as a name server gone quiet does.
+struct SilentNameServer {
+    QUdpSocket socket;
+    bool listening = socket.bind(QHostAddress("127.0.0.153"), 53);
+};
+
+// The printers of the report of a run that an interrupt ended: status 130,
+// in the report too; `why` says what else it was.
+QJsonArray interruptedPrinters(const QProcess &cli, const QString &report, QString &why)
+{
+    QFile json(report);
+    json.open(QIODevice::ReadOnly);
+    const QJsonObject root = QJsonDocument::fromJson(json.readAll()).object();
+    if (cli.exitStatus() != QProcess::NormalExit || cli.exitCode() != 130 ||
+        root["exitStatus"].toInt() != 130)
+        why = QStringLiteral("ended with %1 (%2), report %3")
+                  .arg(cli.exitCode())
+                  .arg(cli.exitStatus())
+                  .arg(QString::fromUtf8(QJsonDocument(root).toJson()));
+    return root["printers"].toArray();
+}
 
 } // namespace
 
@@ -366,6 +416,9 @@ private slots:
             {"--to LPT3 --list", "target \"LPT3\""},
             {"--to COM1 --list --jobs 0", "--jobs takes a whole number"},
             {"--to COM1 --list --hex", "--hex goes with"},
+            {"--to COM1 --list --progress xml", "--progress takes json, not \"xml\""},
+            {"--list --dry-run --progress json", "leave out --dry-run"},
+            {"--to COM1 --list --progress-interval 0", "--progress-interval takes a whole"},
             {"--to COM1 --store-graphic colour.bmp --id A",
              "colour.bmp is a 24-bit colour image: the printer stores black-and-white (1-bit) "
              "images only. Use Convert… to make one."},
@@ -687,16 +740,172 @@ private slots:
         clock.start();
         QVERIFY(cli.waitForFinished(3000));
         QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
-        QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(cli.exitCode(), 130);
-        QFile json(report);
-        QVERIFY(json.open(QIODevice::ReadOnly));
-        const QJsonObject root = QJsonDocument::fromJson(json.readAll()).object();
-        QCOMPARE(root["exitStatus"].toInt(), 130);
-        for (const QJsonValue printer : root["printers"].toArray()) {
+        QString why;
+        for (const QJsonValue printer : interruptedPrinters(cli, report, why)) {
             QCOMPARE(printer["outcome"].toString(), "cancelled");
             QVERIFY(printer["bytesSent"].toDouble() < 16 * 1024 * 1024);
         }
+        QVERIFY2(why.isEmpty(), qPrintable(why));
+    }
+    // Where nobody watches a terminal: progress lines on standard error
+    // every interval and at each tenth, JSON Lines events on standard output
+    // for a script, or with --quiet the failures and the summary alone.
+    void progressWhereNoTerminalShowsIt_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("lines") << QStringList{};
+        QTest::newRow("json") << QStringList{"--progress", "json"};
+        QTest::newRow("quiet") << QStringList{"--quiet"};
+    }
+    void progressWhereNoTerminalShowsIt()
+    {
+        QFETCH(QStringList, options);
+        SlowPrinter slow(4096);
+        QTcpServer gone;
+        gone.listen(QHostAddress::LocalHost);
+        const QString refused = "tcp://127.0.0.1:" + QString::number(gone.serverPort());
+        gone.close();
+        const QByteArray image = firmware.repeated(150); // 135,450 bytes: about 3 s
+        const QString path = file("slow.bin", image);
+        const Ran cli = runCli(QStringList{"--to", slow.target(), "--to", refused, "--firmware",
+                                           path, "--progress-interval", "1", "--ignore-status"} +
+                               options);
+        QCOMPARE(cli.status, 1);
+        QTRY_COMPARE(slow.received, image);
+        const QString table = "2 printers: 1 sent, 1 failed, 0 cancelled\n";
+        const QString failure = "[1/2] " + refused + ": failed: --firmware " + path;
+        if (options.isEmpty()) {
+            QVERIFY(cli.out.endsWith(table.toUtf8()));
+            QVERIFY(cli.err.contains("SHA-256") && cli.err.contains(failure));
+            const QRegularExpression line("^" + QRegularExpression::escape(slow.target()) +
+                                              R"(: \[1/1\] (\d+)% \d+ of 135450 bytes delivered, )"
+                                              R"((rate not known yet|[\d.]+ \S+/s, ))",
+                                          QRegularExpression::MultilineOption);
+            QList<int> percents;
+            for (auto match = line.globalMatch(cli.err); match.hasNext();)
+                percents << match.next().captured(1).toInt();
+            QVERIFY2(percents.size() >= 4 && percents.last() >= 70, qPrintable(cli.err));
+            QVERIFY(std::is_sorted(percents.begin(), percents.end()));
+        } else if (options.first() == "--quiet") {
+            QVERIFY(cli.out.endsWith(table.toUtf8()));
+            QCOMPARE(cli.err.count('\n'), 1);
+            QVERIFY2(cli.err.startsWith(failure), qPrintable(cli.err));
+        } else {
+            QVERIFY(cli.err.endsWith(table));
+            QHash<QString, QStringList> events;
+            qint64 delivered = 0;
+            for (const QByteArray &text : cli.out.split('\n')) {
+                if (text.isEmpty())
+                    continue;
+                QJsonParseError error;
+                const QJsonObject event = QJsonDocument::fromJson(text, &error).object();
+                QVERIFY2(error.error == QJsonParseError::NoError, text);
+                QCOMPARE(event["bytesTotal"].toInteger(), image.size());
+                events[event["target"].toString()] << event["event"].toString();
+                if (event["target"] == slow.target()) {
+                    QVERIFY(event["bytesDelivered"].toInteger() >= delivered);
+                    delivered = event["bytesDelivered"].toInteger();
+                    QVERIFY(event["seconds"].toDouble() < 30);
+                } else if (event["event"] == "failed") {
+                    QVERIFY(event["reason"].toString().contains("refused the connection"));
+                }
+            }
+            QCOMPARE(events[refused], (QStringList{"start", "failed"}));
+            const QStringList sent = events[slow.target()];
+            QVERIFY2(sent.size() >= 6 && sent.first() == "start" && sent.last() == "done" &&
+                         sent.count("progress") == sent.size() - 2,
+                     qPrintable(sent.join(' ')));
+            QCOMPARE(delivered, image.size());
+        }
+    }
+
+    // An interrupt while a large firmware image is read ends the run as any
+    // interrupt does: status 130, the report written, no printer sent to.
+    void interruptWhileAFileIsRead()
+    {
+        LoopbackPrinter printer;
+        const QString big = dir.filePath("huge.bin");
+        {
+            QFile sparse(big);
+            QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(qint64(1) << 30));
+        }
+        const QString report = dir.filePath("read-interrupted.json");
+        QProcess cli;
+        cli.start(VARIMONDE_SETUP_BINARY, {"--to", printer.target(), "--to", "LPT2", "--firmware",
+                                           big, "--report", report});
+        QVERIFY(cli.waitForStarted());
+        const QString fds = "/proc/" + QString::number(cli.processId()) + "/fd";
+        const auto reading = [&] {
+            for (const QFileInfo &fd : QDir(fds).entryInfoList(QDir::AllEntries | QDir::System))
+                if (fd.symLinkTarget() == big)
+                    return true;
+            return false;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(reading(), 5000);
+        ::kill(pid_t(cli.processId()), SIGTERM);
+        QVERIFY(cli.waitForFinished(5000));
+        QString why;
+        const QJsonArray printers = interruptedPrinters(cli, report, why);
+        QVERIFY2(why.isEmpty(), qPrintable(why));
+        QCOMPARE(printers.size(), 2);
+        for (const QJsonValue row : printers) {
+            QCOMPARE(row["outcome"].toString(), "cancelled");
+            QVERIFY(row["failure"].toString().contains("cancelled before sending"));
+        }
+        QVERIFY(printer.received.isEmpty());
+    }
+
+    // A name the name server never answers for fails within the connect
+    // timeout, named as a lookup; the program waits for the lookup neither
+    // then nor after an interrupt. The silent server is reached through a
+    // resolver configuration that only the program's own mount namespace
+    // sees.
+    void aNameThatNeverResolves_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<int>("boundMs");
+        // The firmware's status read looks the name up first, for a second.
+        QTest::newRow("timed out") << "--firmware" << 0 << 6000;
+        QTest::newRow("interrupted") << "--test-label" << int(SIGINT) << 2000;
+    }
+    void aNameThatNeverResolves()
+    {
+        QFETCH(QString, action);
+        QFETCH(int, signal);
+        QFETCH(int, boundMs);
+        SilentNameServer silent;
+        if (!silent.listening || QStandardPaths::findExecutable("unshare").isEmpty())
+            QSKIP("needs root for a name server on port 53 and a mount namespace");
+        const QString resolv = file("resolv.conf", "nameserver 127.0.0.153\n");
+        const QString hosts = file("nsswitch.conf", "hosts: files dns\n");
+        const QString value = action == "--firmware" ? file("fw.bin", firmware) : "1";
+        const QString report = dir.filePath("lookup.json");
+        QProcess cli;
+        cli.start("unshare", {"--mount", "sh", "-c",
+                              "mount --bind \"$0\" /etc/resolv.conf && mount --bind \"$1\" "
+                              "/etc/nsswitch.conf && exec \"$2\" --to tcp://printer.silent.test "
+                              "\"$3\" \"$4\" --connect-timeout 2 --report \"$5\"",
+                              resolv, hosts, VARIMONDE_SETUP_BINARY, action, value, report});
+        QElapsedTimer clock;
+        clock.start();
+        QTRY_VERIFY_WITH_TIMEOUT(silent.socket.hasPendingDatagrams(), 5000);
+        if (signal) {
+            ::kill(pid_t(cli.processId()), signal);
+            clock.restart();
+        }
+        QVERIFY(cli.waitForFinished(20000));
+        QVERIFY2(clock.elapsed() < boundMs, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(cli.exitCode(), signal ? 130 : 1);
+        QFile json(report);
+        QVERIFY(json.open(QIODevice::ReadOnly));
+        const QJsonObject row =
+            QJsonDocument::fromJson(json.readAll()).object()["printers"][0].toObject();
+        if (!signal)
+            QCOMPARE(row["failure"].toString(),
+                     action + " " + value +
+                         ": could not look printer.silent.test up within 2 s: check the name "
+                         "and the DNS server");
     }
 };
 

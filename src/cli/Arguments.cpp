@@ -4,6 +4,7 @@
 #include "cli/ProfileImport.h"
 #include "cli/TargetList.h"
 #include "common/ChunkedFileReader.h"
+#include "common/ProcessSignals.h"
 #include "printer/ConfigBlock.h"
 #include "profile/ProfileStore.h"
 
@@ -114,6 +115,13 @@ const QList<PlainOption> &runOptions()
          "Seconds a printer may take no data before it has failed (default 10, at most 86400)."},
         {"connect-timeout", "seconds",
          "Seconds to wait for a network printer to answer (default 5, at most 86400)."},
+        {"progress", "json",
+         "Write progress as JSON Lines events on standard output (start, progress, done, "
+         "failed, cancelled); the summary then goes to standard error."},
+        {"progress-interval", "seconds",
+         "Seconds between progress lines or events of each printer when standard error is not "
+         "a terminal (default 10, at most 86400); one also comes at each tenth of the way."},
+        {"quiet", nullptr, "Write only failures and the summary."},
     };
     return options;
 }
@@ -167,22 +175,44 @@ struct Written {
 };
 
 // Files read whole into memory once, however many actions and printers use
-// them: every printer reads the same bytes.
+// them: every printer reads the same bytes. An interrupt ends every read
+// (a firmware image may take seconds), and no file is read after it.
 class Files
 {
 public:
     QStringList errors;
+    bool interrupted = false;
 
-    std::optional<QByteArray> read(const QString &path)
+    struct File {
+        QByteArray bytes;
+        QByteArray sha256; // when asked for
+    };
+
+    // `hashed`: the SHA-256 is taken as the bytes arrive, with no second
+    // pass over a large file.
+    std::optional<File> read(const QString &path, bool hashed = false)
     {
         const QString key = QFileInfo(path).absoluteFilePath();
-        if (const auto found = m_read.constFind(key); found != m_read.constEnd())
+        if (const auto found = m_read.find(key); found != m_read.end()) {
+            if (hashed && found->sha256.isEmpty())
+                found->sha256 = QCryptographicHash::hash(found->bytes, QCryptographicHash::Sha256);
             return *found;
+        }
+        if (interrupted)
+            return std::nullopt;
         ChunkedFileReader reader(path);
-        if (!reader.open() && reader.readAll() == ChunkedFileReader::Status::Read) {
-            const QByteArray bytes = reader.takeBytes();
-            m_read.insert(key, bytes);
-            return bytes;
+        if (hashed)
+            reader.computeHash(QCryptographicHash::Sha256);
+        if (!reader.open()) {
+            switch (reader.readAll([] { return Interrupts::count() > 0; })) {
+            case ChunkedFileReader::Status::Read:
+                return *m_read.insert(key, {reader.takeBytes(), reader.hash()});
+            case ChunkedFileReader::Status::Stopped:
+                interrupted = true;
+                return std::nullopt;
+            default:
+                break;
+            }
         }
         errors
             << reader.failure().value_or(Failure{FailureCode::PathAccessError, path}).description;
@@ -190,7 +220,7 @@ public:
     }
 
 private:
-    QHash<QString, QByteArray> m_read;
+    QHash<QString, File> m_read;
 };
 
 constexpr int maxSeconds = 86400;
@@ -351,26 +381,28 @@ public:
         return {Action{label, {Transmission::ofText(ConfigBlock::build(*loaded.values))}}, {}};
     }
 
-    void noteFirmware(const QString &path, const QByteArray &bytes)
+    void noteFirmware(const QString &path, const Files::File &file)
     {
         const QString key = QFileInfo(path).absoluteFilePath();
         if (firmwareNoted.contains(key))
             return;
         firmwareNoted.insert(key, true);
-        parsed.plan.notes
-            << QStringLiteral("Firmware %1: %2, SHA-256 %3")
-                   .arg(QDir::toNativeSeparators(path), sizeText(bytes.size()),
-                        QString::fromLatin1(
-                            QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex()));
+        parsed.plan.notes << QStringLiteral("Firmware %1: %2, SHA-256 %3")
+                                 .arg(QDir::toNativeSeparators(path), sizeText(file.bytes.size()),
+                                      QString::fromLatin1(file.sha256.toHex()));
     }
 
-    // The action of a file's bytes, or the file's refusal.
-    template <typename Make> Actions::Built withFile(const Written &action, Make make)
+    // The action of a file's bytes, or the file's refusal; none at all once
+    // an interrupt has come.
+    template <typename Make>
+    Actions::Built withFile(const Written &action, Make make, bool hashed = false)
     {
-        const std::optional<QByteArray> bytes = files.read(action.value);
-        if (!bytes)
+        const std::optional<Files::File> file = files.read(action.value, hashed);
+        if (files.interrupted)
+            return {};
+        if (!file)
             return Actions::Built::refused(files.errors.takeLast());
-        return make(*bytes);
+        return make(*file);
     }
 
     void readRunOptions(const QCommandLineParser &parser)
@@ -390,6 +422,17 @@ public:
             plan.stallLimitMs = *ms;
         if (const std::optional<int> ms = milliseconds(parser, QStringLiteral("connect-timeout")))
             plan.connectTimeoutMs = *ms;
+        if (const std::optional<int> ms = milliseconds(parser, QStringLiteral("progress-interval")))
+            plan.progressIntervalMs = *ms;
+        plan.quiet = parser.isSet(QStringLiteral("quiet"));
+        if (parser.isSet(QStringLiteral("progress"))) {
+            if (parser.value(QStringLiteral("progress")) != QLatin1String("json"))
+                usage(QStringLiteral("--progress takes json, not \"%1\"")
+                          .arg(parser.value(QStringLiteral("progress"))));
+            else if (plan.dryRun)
+                usage(QStringLiteral("--progress goes with a run that sends: leave out --dry-run"));
+            plan.progress = Plan::Progress::Json;
+        }
     }
 
     void readTargets(const QCommandLineParser &parser)
@@ -397,8 +440,8 @@ public:
         for (const QString &written : parser.values(QStringLiteral("to")))
             targets.add(written, QStringLiteral("--to"));
         for (const QString &path : parser.values(QStringLiteral("targets"))) {
-            if (const std::optional<QByteArray> bytes = files.read(path))
-                targets.addFile(*bytes, path);
+            if (const std::optional<Files::File> file = files.read(path))
+                targets.addFile(file->bytes, path);
         }
         parsed.plan.targets = targets.targets;
         parsed.plan.notes << targets.warnings;
@@ -480,7 +523,8 @@ const QList<ActionOption> &actionOptions()
              const auto convert = conversion(action.modifiers);
              if (const QString *why = std::get_if<QString>(&convert))
                  return Actions::Built::refused(*why);
-             return reader.withFile(action, [&](const QByteArray &bytes) {
+             return reader.withFile(action, [&](const Files::File &file) {
+                 const QByteArray &bytes = file.bytes;
                  return storeGraphic(action.label(), action.value, bytes, action.modifier("id"),
                                      action.givenModifier("pcx").has_value(),
                                      std::get<std::optional<GraphicConvert::Options>>(convert));
@@ -492,7 +536,8 @@ const QList<ActionOption> &actionOptions()
          {},
          {},
          [](Reader &reader, const Written &action) {
-             return reader.withFile(action, [&](const QByteArray &bytes) {
+             return reader.withFile(action, [&](const Files::File &file) {
+                 const QByteArray &bytes = file.bytes;
                  return printFormat(action.label(), bytes);
              });
          }},
@@ -502,7 +547,8 @@ const QList<ActionOption> &actionOptions()
          {QStringLiteral("id")},
          {QStringLiteral("id")},
          [](Reader &reader, const Written &action) {
-             return reader.withFile(action, [&](const QByteArray &bytes) {
+             return reader.withFile(action, [&](const Files::File &file) {
+                 const QByteArray &bytes = file.bytes;
                  return storeFormat(action.label(), bytes, action.modifier("id"));
              });
          }},
@@ -541,10 +587,13 @@ const QList<ActionOption> &actionOptions()
          {},
          {},
          [](Reader &reader, const Written &action) {
-             return reader.withFile(action, [&](const QByteArray &bytes) {
-                 reader.noteFirmware(action.value, bytes);
-                 return fileBytes(action.label(), bytes);
-             });
+             return reader.withFile(
+                 action,
+                 [&](const Files::File &file) {
+                     reader.noteFirmware(action.value, file);
+                     return fileBytes(action.label(), file.bytes);
+                 },
+                 true);
          }},
         {"send",
          "file",
@@ -552,8 +601,10 @@ const QList<ActionOption> &actionOptions()
          {},
          {},
          [](Reader &reader, const Written &action) {
-             return reader.withFile(
-                 action, [&](const QByteArray &bytes) { return fileBytes(action.label(), bytes); });
+             return reader.withFile(action, [&](const Files::File &file) {
+                 const QByteArray &bytes = file.bytes;
+                 return fileBytes(action.label(), bytes);
+             });
          }},
     };
     return options;
@@ -632,7 +683,9 @@ ParsedArguments parseArguments(const QStringList &arguments)
     reader.readTargets(parser);
     if (sending)
         reader.buildActions(written);
-    if (parsed.errors.isEmpty())
+    // What was refused meanwhile no longer matters: the user wants out.
+    parsed.plan.interrupted = reader.files.interrupted;
+    if (parsed.errors.isEmpty() || parsed.plan.interrupted)
         parsed.outcome = ParsedArguments::Outcome::Run;
     return parsed;
 }

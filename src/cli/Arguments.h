@@ -23,6 +23,16 @@ struct Plan {
     int connectTimeoutMs = 5000;
     // --discover, --status and the SNMP options; --ignore-status.
     Discover::Options discover;
+    // Progress where no terminal shows it live: lines on standard error,
+    // or JSON Lines events on standard output.
+    enum class Progress { Lines, Json };
+    Progress progress = Progress::Lines;
+    int progressIntervalMs = 10000;
+    // Only failures and the summary.
+    bool quiet = false;
+    // An interrupt came while the files were read: the run ends at once,
+    // each printer cancelled before sending.
+    bool interrupted = false;
     // Worth saying before sending: each firmware's size and SHA-256.
     QStringList notes;
 };

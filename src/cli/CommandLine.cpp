@@ -4,6 +4,7 @@
 #include "cli/DryRun.h"
 #include "cli/Report.h"
 #include "cli/Runner.h"
+#include "common/ProcessSignals.h"
 #include "common/SafeWrite.h"
 
 #include <QCoreApplication>
@@ -55,9 +56,7 @@ int writeDryRun(const Plan &plan, const Console &console)
     return 0;
 }
 
-} // namespace
-
-int run(const QStringList &arguments, const Console &console, bool catchInterrupts)
+int runParsed(const QStringList &arguments, const Console &console)
 {
     const ParsedArguments parsed = parseArguments(arguments);
     switch (parsed.outcome) {
@@ -75,18 +74,36 @@ int run(const QStringList &arguments, const Console &console, bool catchInterrup
         break;
     }
     const Plan &plan = parsed.plan;
-    for (const QString &note : plan.notes)
-        console.say(note);
+    for (const QString &note : plan.notes) {
+        if (!plan.quiet)
+            console.say(note);
+    }
     if (plan.dryRun)
         return writeDryRun(plan, console);
     if (plan.discover.mode == Discover::Options::Mode::Discover)
         return Discover::discover(plan, console);
     if (plan.discover.mode == Discover::Options::Mode::Status)
         return Discover::status(plan, console);
+    if (plan.interrupted && plan.dryRun) {
+        console.say(QStringLiteral("varimonde-setup: interrupted while the files were read"));
+        return Runner::Interrupted;
+    }
     Runner runner(plan, console);
-    if (catchInterrupts)
-        runner.catchInterrupts();
     return runner.run();
+}
+
+} // namespace
+
+int run(const QStringList &arguments, const Console &console, bool catchInterrupts)
+{
+    // From the start: a file read may take seconds, and an interrupt then
+    // must end the run as any other does.
+    if (catchInterrupts)
+        Interrupts::catchThem();
+    const int status = runParsed(arguments, console);
+    if (catchInterrupts)
+        Interrupts::release();
+    return status;
 }
 
 int main(int argc, char **argv)

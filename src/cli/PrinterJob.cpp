@@ -119,8 +119,8 @@ void PrinterJob::cancel()
         m_link->cancel();
 }
 
-void PrinterJob::cancelUnstarted()
+void PrinterJob::cancelUnstarted(const QString &why)
 {
     m_outcome = Outcome::Cancelled;
-    m_failure = QStringLiteral("Interrupted before this printer's turn: nothing was sent.");
+    m_failure = why;
 }

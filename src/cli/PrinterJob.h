@@ -44,8 +44,8 @@ public:
     // Ends the running transfer at once (what is queued is discarded) and
     // sends nothing more.
     void cancel();
-    // A job that never started ends as cancelled.
-    void cancelUnstarted();
+    // A job that never started ends as cancelled, for the reason given.
+    void cancelUnstarted(const QString &why);
 
     // Once the job has finished (or was cancelled before it started).
     Outcome outcome() const { return m_outcome; }

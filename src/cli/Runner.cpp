@@ -2,6 +2,7 @@
 
 #include "cli/PrinterJob.h"
 #include "cli/Report.h"
+#include "common/ProcessSignals.h"
 #include "common/SafeWrite.h"
 #include "link/TransferProgress.h"
 
@@ -24,18 +25,6 @@
 namespace
 {
 
-#ifdef Q_OS_UNIX
-// The self-pipe: a signal handler may only write; the event loop reads.
-int signalPipe[2] = {-1, -1};
-
-void onSignal(int)
-{
-    const char byte = 1;
-    const ssize_t written = ::write(signalPipe[1], &byte, 1);
-    (void)written;
-}
-#endif
-
 int terminalRows()
 {
 #ifdef Q_OS_UNIX
@@ -48,7 +37,21 @@ int terminalRows()
 
 } // namespace
 
-Runner::Runner(const Plan &plan, const Console &console) : m_plan(plan), m_console(console)
+namespace
+{
+
+ProgressLog::Form logForm(const Plan &plan, const Console &console)
+{
+    if (plan.progress == Plan::Progress::Json)
+        return ProgressLog::Form::Json;
+    return console.terminal || plan.quiet ? ProgressLog::Form::None : ProgressLog::Form::Lines;
+}
+
+} // namespace
+
+Runner::Runner(const Plan &plan, const Console &console)
+    : m_plan(plan), m_console(console), m_live(console.terminal && !plan.quiet),
+      m_log(logForm(plan, console), console, plan.progressIntervalMs)
 {
     const PrinterJob::Limits limits{plan.stallLimitMs, plan.connectTimeoutMs,
                                     plan.discover.ignoreStatus
@@ -59,7 +62,7 @@ Runner::Runner(const Plan &plan, const Console &console) : m_plan(plan), m_conso
     m_waiting = m_jobs;
     m_limit = std::min(descriptorBudget(), plan.jobs > 0 ? plan.jobs : defaultJobs);
     m_ticker.setInterval(100);
-    connect(&m_ticker, &QTimer::timeout, this, &Runner::drawProgress);
+    connect(&m_ticker, &QTimer::timeout, this, &Runner::tick);
 }
 
 Runner::~Runner()
@@ -89,13 +92,14 @@ int Runner::descriptorBudget()
     return 1 << 16;
 }
 
-void Runner::interrupt()
+void Runner::interrupt(const QString &unstarted)
 {
     if (m_interrupted)
         return;
     m_interrupted = true;
     for (PrinterJob *job : std::as_const(m_waiting)) {
-        job->cancelUnstarted();
+        job->cancelUnstarted(unstarted);
+        m_log.ended(*job);
         ++m_done;
     }
     m_waiting.clear();
@@ -120,6 +124,7 @@ void Runner::startMore()
         m_shown.erase(job);
         m_shown.emplace(job, Shown{TransferProgress(job->total()), {}}).first->second.clock.start();
         connect(job, &PrinterJob::finished, this, [this, job] { finished(job); });
+        m_log.started(*job);
         job->start();
     }
 }
@@ -129,6 +134,7 @@ void Runner::finished(PrinterJob *job)
     m_running.removeOne(job);
     m_busyPorts.remove(job->target().portKey());
     ++m_done;
+    m_log.ended(*job);
     printDone(job);
     if (!m_interrupted)
         startMore();
@@ -153,16 +159,29 @@ void Runner::printDone(PrinterJob *job)
         line += QStringLiteral("cancelled after %1 bytes").arg(QLocale::c().toString(job->sent()));
         break;
     }
-    if (m_console.terminal)
+    if (m_plan.quiet && job->outcome() != PrinterJob::Outcome::Failed)
+        return;
+    if (m_live)
         m_doneLines << line;
     else
         m_console.say(line);
 }
 
+void Runner::tick()
+{
+    for (PrinterJob *job : std::as_const(m_running)) {
+        Shown &shown = m_shown.at(job);
+        const qint64 elapsed = shown.clock.elapsed();
+        shown.progress.update(job->sent(), elapsed);
+        m_log.look(*job, shown.progress, elapsed, shown.loggedMs, shown.loggedTenth);
+    }
+    if (m_live)
+        drawProgress();
+}
+
 QString Runner::progressLine(PrinterJob *job) const
 {
-    Shown &line = m_shown.at(job);
-    line.progress.update(job->sent(), line.clock.elapsed());
+    const Shown &line = m_shown.at(job);
     const int action = job->actionIndex();
     // One pass: a %2 in a target's name stays as it is.
     return QStringLiteral("  %1  [%2/%3] %4%  %5")
@@ -210,28 +229,24 @@ int Runner::exitStatus() const
 
 int Runner::run()
 {
-#ifdef Q_OS_UNIX
-    struct sigaction previous[2]{};
-    if (m_catchInterrupts && ::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) == 0) {
-        m_signals = std::make_unique<QSocketNotifier>(signalPipe[0], QSocketNotifier::Read);
+    // Interrupted while the files were read: no printer gets anything, and
+    // that interrupt has been heard.
+    if (m_plan.interrupted) {
+        Interrupts::drain();
+        interrupt(QStringLiteral("Interrupted while the files were read: cancelled before "
+                                 "sending."));
+    }
+    if (Interrupts::descriptor() >= 0) {
+        m_signals =
+            std::make_unique<QSocketNotifier>(Interrupts::descriptor(), QSocketNotifier::Read);
         connect(m_signals.get(), &QSocketNotifier::activated, this, [this] {
-            char bytes[16];
-            while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {
-            }
+            Interrupts::drain();
             // A second interrupt: the user will not wait any longer.
             if (m_interrupted)
                 std::_Exit(Interrupted);
             interrupt();
         });
-        struct sigaction action {
-        };
-        action.sa_handler = onSignal;
-        sigemptyset(&action.sa_mask);
-        action.sa_flags = SA_RESTART;
-        ::sigaction(SIGINT, &action, &previous[0]);
-        ::sigaction(SIGTERM, &action, &previous[1]);
     }
-#endif
     // Every printer runs in the program's one event loop: starting them
     // waits for the loop, so that an end quits a loop that is running.
     QTimer::singleShot(0, this, [this] {
@@ -239,25 +254,24 @@ int Runner::run()
         if (m_running.isEmpty())
             QCoreApplication::exit(0);
     });
-    if (m_console.terminal)
+    if (m_live || m_log.form() != ProgressLog::Form::None)
         m_ticker.start();
     if (!m_waiting.isEmpty())
         QCoreApplication::exec();
     m_ticker.stop();
-    if (m_console.terminal)
+    if (m_live)
         drawProgress();
-#ifdef Q_OS_UNIX
-    if (m_signals) {
-        ::sigaction(SIGINT, &previous[0], nullptr);
-        ::sigaction(SIGTERM, &previous[1], nullptr);
-        m_signals.reset();
-        ::close(signalPipe[0]);
-        ::close(signalPipe[1]);
-    }
-#endif
+    m_signals.reset();
 
     const int status = exitStatus();
-    m_console.print(Report::table(m_jobs));
+    // The summary is for people; standard output is the events' alone when
+    // a script reads them there.
+    const QString table = Report::table(m_jobs);
+    if (m_log.form() == ProgressLog::Form::Json)
+        m_console.err.write(
+            (m_console.errIsTerminal ? TerminalText::escapedLines(table) : table).toUtf8());
+    else
+        m_console.print(table);
     if (!m_plan.report.isEmpty()) {
         if (!Report::save(m_plan.report, Report::json(m_jobs, status), m_console,
                           QStringLiteral("the report")))

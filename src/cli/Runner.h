@@ -2,6 +2,7 @@
 
 #include "cli/Arguments.h"
 #include "cli/Console.h"
+#include "cli/ProgressLog.h"
 #include "link/TransferProgress.h"
 
 #include <QElapsedTimer>
@@ -30,11 +31,11 @@ public:
     Runner(const Plan &plan, const Console &console);
     ~Runner() override;
 
-    // Interrupts cancel the run while it lasts (the program's own run, not
-    // a test's).
-    void catchInterrupts() { m_catchInterrupts = true; }
-    // Cancels every transfer and starts no more.
-    void interrupt();
+    // Cancels every transfer and starts no more; those not yet started end
+    // with `unstarted`. The program's own run is interrupted by the signals
+    // Interrupts catches.
+    void interrupt(const QString &unstarted =
+                       QStringLiteral("Interrupted before this printer's turn: nothing was sent."));
 
     int run();
 
@@ -50,6 +51,8 @@ public:
 private:
     void startMore();
     void finished(PrinterJob *job);
+    // Follows every running printer's progress, and shows it.
+    void tick();
     void drawProgress();
     QString progressLine(PrinterJob *job) const;
     void printDone(PrinterJob *job);
@@ -57,7 +60,9 @@ private:
 
     const Plan &m_plan;
     Console m_console;
-    bool m_catchInterrupts = false;
+    // The live block on a terminal, redrawn in place.
+    bool m_live = false;
+    ProgressLog m_log;
     bool m_interrupted = false;
     int m_limit = 0;
     QList<PrinterJob *> m_jobs; // owned, in the order given
@@ -72,6 +77,8 @@ private:
     struct Shown {
         TransferProgress progress;
         QElapsedTimer clock;
+        qint64 loggedMs = 0;
+        int loggedTenth = 0;
     };
     mutable std::unordered_map<const PrinterJob *, Shown> m_shown;
     std::unique_ptr<QSocketNotifier> m_signals;

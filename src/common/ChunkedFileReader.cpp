@@ -64,12 +64,14 @@ ChunkedFileReader::Status ChunkedFileReader::fail(Failure failure)
     return Status::Failed;
 }
 
-ChunkedFileReader::Status ChunkedFileReader::readAll()
+ChunkedFileReader::Status ChunkedFileReader::readAll(const std::function<bool()> &stop)
 {
     Status status;
-    do
+    do {
+        if (stop && stop())
+            return this->stop();
         status = readChunk();
-    while (status == Status::Reading);
+    } while (status == Status::Reading);
     return status;
 }
 

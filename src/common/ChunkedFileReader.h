@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -36,8 +37,9 @@ public:
     // readAll() does it when it was not done before.
     std::optional<Failure> allocate();
 
-    // Reads the size() bytes that the file had when it was opened.
-    Status readAll();
+    // Reads the size() bytes that the file had when it was opened; gives up
+    // (Stopped) when `stop` says so between chunks.
+    Status readAll(const std::function<bool()> &stop = {});
     // Reads the next chunk: Reading while more is to come.
     Status readChunk();
     // Gives up the read: the file closes and what was read goes.

@@ -1,10 +1,13 @@
 #include "discovery/SnmpReader.h"
 
+#include "link/HostLookup.h"
+
 #include <QCoreApplication>
 #include <QHostAddress>
 #include <QMetaObject>
 #include <QRunnable>
 #include <QThreadPool>
+#include <QTimer>
 
 #include <mutex>
 
@@ -255,12 +258,52 @@ QThreadPool &queries()
 
 void SnmpReader::read(const QString &host, Done done)
 {
+    if (!QHostAddress(host).isNull()) {
+        query(host, host, std::move(done));
+        return;
+    }
+    // The library would look a name up on its worker, for as long as a
+    // silent name server keeps it, and the program would wait for that
+    // worker at its end: the name is looked up here, for no longer than the
+    // query itself may take.
+    ++m_pending;
+    auto *lookup = new HostLookup(this);
+    auto *limit = new QTimer(lookup);
+    limit->setSingleShot(true);
+    const auto end = [this, lookup, limit, host, done](const QString &why) {
+        limit->stop();
+        lookup->abandon();
+        lookup->deleteLater();
+        --m_pending;
+        SnmpAnswer answer;
+        answer.failure = why;
+        done(host, answer);
+    };
+    connect(limit, &QTimer::timeout, this,
+            [end] { end(QStringLiteral("the name was not looked up in time")); });
+    connect(lookup, &HostLookup::found, this,
+            [this, lookup, limit, host, done, end](const QList<QHostAddress> &addresses) {
+                if (addresses.isEmpty()) {
+                    end(QStringLiteral("the name could not be found"));
+                    return;
+                }
+                limit->stop();
+                lookup->deleteLater();
+                --m_pending;
+                query(host, addresses.first().toString(), done);
+            });
+    limit->start(m_options.timeoutMs * (m_options.retries + 1));
+    lookup->lookUp(host);
+}
+
+void SnmpReader::query(const QString &host, const QString &address, Done done)
+{
     ++m_pending;
     std::weak_ptr<Alive> alive = m_alive;
     QObject *home = QCoreApplication::instance();
     const SnmpOptions options = m_options;
-    queries().start([alive, home, host, options, done = std::move(done), this]() {
-        const SnmpAnswer answer = readNow(host, options);
+    queries().start([alive, home, host, address, options, done = std::move(done), this]() {
+        const SnmpAnswer answer = readNow(address, options);
         // Whether the reader still lives is asked on its own thread, where
         // it would be destroyed.
         QMetaObject::invokeMethod(home, [alive, host, answer, done, this] {

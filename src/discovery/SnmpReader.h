@@ -71,6 +71,9 @@ public:
     static SnmpAnswer readNow(const QString &host, const SnmpOptions &options);
 
 private:
+    // Asks `address` on a worker; the answer is `host`'s.
+    void query(const QString &host, const QString &address, Done done);
+
     struct Alive;
     SnmpOptions m_options;
     std::shared_ptr<Alive> m_alive;

@@ -45,7 +45,18 @@ NetworkConnection::NetworkConnection(QString host, quint16 port, int connectTime
     });
     connect(&m_socket, &QTcpSocket::connected, this, &NetworkConnection::endOpening);
     connect(&m_socket, &QTcpSocket::errorOccurred, this, &NetworkConnection::endOpening);
-    connect(this, &Connection::interrupted, this, &NetworkConnection::endOpening);
+    connect(this, &Connection::interrupted, this, [this] {
+        m_addresses.clear();
+        endOpening();
+    });
+    connect(&m_lookup, &HostLookup::found, this, [this](const QList<QHostAddress> &addresses) {
+        if (!m_opening)
+            return;
+        m_addresses = addresses;
+        m_notFound = addresses.isEmpty();
+        if (!connectToNext())
+            endOpening();
+    });
 }
 
 void NetworkConnection::watchAcknowledgementsSoon()
@@ -100,17 +111,38 @@ void NetworkConnection::open()
         return;
     }
     m_opening = true;
-    m_socket.connectToHost(m_host, m_port, QIODevice::WriteOnly);
+    // The one time limit covers the lookup of a name and the connection.
     m_connectTimer.start(m_connectTimeoutMs);
+    if (const QHostAddress address(m_host); !address.isNull()) {
+        m_addresses = {address};
+        connectToNext();
+        return;
+    }
+    m_lookup.lookUp(m_host);
+}
+
+bool NetworkConnection::connectToNext()
+{
+    if (m_addresses.isEmpty())
+        return false;
+    m_socket.abort();
+    m_socket.connectToHost(m_addresses.takeFirst(), m_port, QIODevice::WriteOnly);
     if (m_socket.state() == QAbstractSocket::ConnectedState ||
         m_socket.error() != QAbstractSocket::UnknownSocketError)
         endOpening();
+    return true;
 }
 
 void NetworkConnection::endOpening()
 {
-    if (!std::exchange(m_opening, false))
+    if (!m_opening)
         return;
+    // A name with several addresses: one that cannot be reached is not yet
+    // the end while time is left.
+    if (!m_timedOut && m_socket.state() != QAbstractSocket::ConnectedState &&
+        m_socket.error() != QAbstractSocket::UnknownSocketError && connectToNext())
+        return;
+    m_opening = false;
     m_connectTimer.stop();
     if (m_socket.state() == QAbstractSocket::ConnectedState) {
         // Until the last byte is acknowledged, any end of the connection is
@@ -121,6 +153,7 @@ void NetworkConnection::endOpening()
         return;
     }
     const Failure failure = openFailure();
+    m_lookup.abandon();
     m_socket.abort();
     emit opened(failure);
 }
@@ -128,17 +161,22 @@ void NetworkConnection::endOpening()
 Failure NetworkConnection::openFailure() const
 {
     const QString where = name();
+    if (m_timedOut && m_lookup.isRunning())
+        return {
+            FailureCode::PortUnavailable,
+            QStringLiteral("could not look %1 up within %2 s: check the name and the DNS server")
+                .arg(m_host, QString::number(m_connectTimeoutMs / 1000.0))};
     if (m_timedOut)
         return {FailureCode::PortUnavailable,
                 QStringLiteral("%1 did not answer within %2 seconds: check the address, and that "
                                "the printer is on and connected to the network.")
                     .arg(where, QString::number(m_connectTimeoutMs / 1000.0))};
-    switch (m_socket.error()) {
-    case QAbstractSocket::HostNotFoundError:
+    if (m_notFound)
         return {FailureCode::PortInvalid,
                 QStringLiteral("The printer's network name \"%1\" could not be found (port %2): "
                                "check the name, or enter the printer's IP address instead.")
                     .arg(m_host, QString::number(m_port))};
+    switch (m_socket.error()) {
     case QAbstractSocket::ConnectionRefusedError:
         return {FailureCode::PortUnavailable,
                 QStringLiteral("%1 refused the connection: check that this is the printer's "

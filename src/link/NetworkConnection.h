@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/Connection.h"
+#include "link/HostLookup.h"
 
 #include <QTcpSocket>
 #include <QTimer>
@@ -39,6 +40,8 @@ private:
     // Ends the open: connected, refused, timed out or interrupted.
     void endOpening();
     Failure openFailure() const;
+    // Connects to the next address the name gave; false when none is left.
+    bool connectToNext();
     // Looks whether the printer has acknowledged more of what the system
     // holds for it.
     void watchAcknowledgements();
@@ -48,7 +51,10 @@ private:
     quint16 m_port;
     int m_connectTimeoutMs;
     QTcpSocket m_socket;
+    HostLookup m_lookup;
+    QList<QHostAddress> m_addresses; // still to try
     bool m_timedOut = false;
+    bool m_notFound = false;
     bool m_opening = false;
     QTimer m_connectTimer;
     QTimer m_ackWatch;
