@@ -54,7 +54,11 @@ bool SendPresenter::linkChosen()
     const QString pending = m_unapplied.pending ? m_unapplied.pending() : QString();
     if (pending.isEmpty() || pending == m_passedOver)
         return true;
-    const QString current = QStringLiteral("Send to ") + m_link.description();
+    // A long device path would make the box wider than a small screen.
+    const QString link = m_link.description();
+    const QString current =
+        QStringLiteral("Send to ") +
+        (m_window ? m_window->fontMetrics().elidedText(link, Qt::ElideMiddle, 360) : link);
     switch (Dialogs::choose(m_window, QStringLiteral("Apply the change first?"),
                             Dialogs::applicationTitle,
                             {QStringLiteral("Apply"), current, QStringLiteral("Cancel")})) {
