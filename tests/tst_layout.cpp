@@ -434,7 +434,7 @@ private slots:
         QTest::newRow("print mode") << "PrintModeChk"
                                     << "Frame3 Label16 PrintModeCMB";
         QTest::newRow("emulation") << "KestraChk"
-                                   << "Check1 EmulationSlider Frame2 Label14 Label15";
+                                   << "Check1 EmulationSlider Frame2 Label14 Label15 ScalerLbl";
         QTest::newRow("text buffer") << "TextBufferChk"
                                      << "Frame4 Label18 Label19 Label20 OverflowLbl TextBufMain "
                                         "TextBufOver TextBufferLbl";

@@ -122,7 +122,20 @@ private slots:
               way == "CommOp_3" ? "NetApplyCmd" : "");
         file = way == "CommOp_0" ? ui->pty.slavePath() : way == "CommOp_3" ? port : file;
         QTRY_COMPARE(shown("LinkLbl"), link.arg(file));
+        // A network printer is waited for with the busy signs on and the
+        // status saying so, from the first moment.
+        QString waiting;
+        OnBusy busy(ui->tabBar(), [&] {
+            if (waiting.isNull())
+                waiting = shown("LastSendLbl") +
+                          (ui->window.cursor().shape() == Qt::WaitCursor ? ", hourglass" : "");
+        });
         QCOMPARE(ui->click("ListCMD", {}), QStringList());
+        if (way == "CommOp_3")
+            QCOMPARE(waiting,
+                     "Connecting to " + link.arg(file).section(' ', 1) + "\u2026, hourglass");
+        else
+            QVERIFY2(!waiting.startsWith("Connecting"), qPrintable(waiting));
         const QByteArray block = StorageCommands::listObjects().toLatin1();
         QFile device(file);
         if (way == "CommOp_0")

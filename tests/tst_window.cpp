@@ -5,6 +5,7 @@
 // send is logged with its bytes; dropped files are taken as chosen ones;
 // the window, the file dialogs and the printer link remember where they
 // were, also in a fresh run, and forget it on Reset or when it is damaged.
+#include "config/ConfigPage.h"
 #include "printer/CalibrationBlocks.h"
 #include "printer/ConfigBlock.h"
 #include "printer/FormatLines.h"
@@ -19,6 +20,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
@@ -30,6 +32,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSerialPort>
 #include <QSlider>
 #include <QTabWidget>
@@ -453,9 +456,11 @@ private slots:
         QTest::newRow("list") << QStringList{"ListCMD"} << QStringList()
                               << Bytes([] { return StorageCommands::listObjects().toLatin1(); })
                               << QString("List");
-        QTest::newRow("firmware") << QStringList{"BMemCMD=file:fw.bin", "BUpLoadCMD"}
-                                  << QStringList() << Bytes([this] { return firmware; })
-                                  << QString("Firmware fw.bin, 903 bytes, SHA-256 ");
+        QTest::newRow("firmware")
+            << QStringList{"BMemCMD=file:fw.bin", "BUpLoadCMD"} << QStringList()
+            << Bytes([this] { return firmware; })
+            << "Firmware fw.bin, 903 bytes, SHA-256 " +
+                   QString(QCryptographicHash::hash(firmware, QCryptographicHash::Sha256).toHex());
     }
     void featuresSendTheirCommands()
     {
@@ -479,6 +484,72 @@ private slots:
         QCOMPARE(entry.size, entry.head.size());
         QCOMPARE(entry.outcome, "Sent");
         QCOMPARE(entry.link, "Serial COM1 (" + ui->pty.slavePath() + ") 9600,N,8,1");
+    }
+
+    // A send while Communication Settings shows a change not applied asks
+    // first, once: apply it, send to the link in force, or send nothing.
+    // Enter applies in the COM box as on the network panel; choosing the
+    // network link is a change like any other.
+    void sendsAskAboutAnUnappliedLink_data()
+    {
+        QTest::addColumn<QString>("change"); // a field=text, or a link option
+        QTest::addColumn<QString>("send");   // LINK: the link in force
+        QTest::addColumn<int>("boxes");
+        QTest::addColumn<QString>("settings"); // of the link in force after the send
+        QTest::addColumn<bool>("sent");
+        const QString current = "=press:Send to LINK";
+        QTest::newRow("Enter") << "SBaudCombo=2400+Enter"
+                               << "ListCMD" << 0 << "2400,N,8,1" << true;
+        QTest::newRow("Apply") << "SBaudCombo=2400"
+                               << "ListCMD=press:Apply" << 1 << "2400,N,8,1" << true;
+        QTest::newRow("Send to the link in force")
+            << "SBaudCombo=2400"
+            << "UploadCMD" + current << 1 << "9600,N,8,1" << true;
+        QTest::newRow("Cancel") << "SBaudCombo=2400"
+                                << "ListCMD=press:Cancel" << 1 << "9600,N,8,1" << false;
+        // The calibration's two sends are one operation: asked once.
+        QTest::newRow("network chosen") << "CommOp_3"
+                                        << "CalCmd" + current << 1 << "9600,N,8,1" << true;
+        QTest::newRow("network chosen, refused on Apply")
+            << "CommOp_3"
+            << "ListCMD=press:Apply;<ok>" << 2 << "9600,N,8,1" << false;
+    }
+    void sendsAskAboutAnUnappliedLink()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, send);
+        QFETCH(int, boxes);
+        QFETCH(QString, settings);
+        QFETCH(bool, sent);
+        const QString before = ui->window.link().description();
+        // The serial link as it was, whatever the row found.
+        const auto restore = qScopeGuard([this, before] {
+            ui->control<QAbstractButton>("CommOp_0")->click();
+            ui->control<QComboBox>("SBaudCombo")->setEditText("9600");
+            QCOMPARE(run({"SApplyCmd_0"}), QStringList());
+            QCOMPARE(ui->window.link().description(), before);
+        });
+        ui->window.tabs()->setCurrentIndex(MainWindow::CommunicationTab);
+        if (change.startsWith("CommOp")) {
+            ui->control<QAbstractButton>(change)->click();
+        } else {
+            auto *field = ui->control<QComboBox>(change.section('=', 0, 0));
+            field->setEditText(change.section('=', 1).section('+', 0, 0));
+            if (change.endsWith("+Enter"))
+                QTest::keyClick(field->lineEdit(), Qt::Key_Return);
+        }
+        QCOMPARE(ui->window.link().description() == before, boxes > 0);
+        QCOMPARE(ui->control(change.startsWith("CommOp") ? "NetNotAppliedLbl" : "NotAppliedLbl")
+                     ->isVisible(),
+                 boxes > 0);
+        const int rows = ui->window.sendLog().rowCount();
+        const QStringList shown = run({send.replace("LINK", before)});
+        QCOMPARE(shown.size(), boxes);
+        if (boxes > 0)
+            QCOMPARE(shown[0], "Apply the change first?|Labelsmithy|icon");
+        QVERIFY(ui->window.link().description().endsWith(settings));
+        QCOMPARE(ui->pty.readAvailable(sent ? 1 : 0, 500).isEmpty(), !sent);
+        QCOMPARE(ui->window.sendLog().rowCount() > rows, sent);
     }
 
     // The log window shows the bytes of the row chosen.
@@ -509,6 +580,10 @@ private slots:
                  (QStringList{"Error Opening CommPort for String Send|SComString|why: " + cause,
                               "Error: " + cause + "|8010"}));
         other.close();
+        // A cell too narrow for the cause shows it whole as a tool tip.
+        const SendLog &log = ui->window.sendLog();
+        QCOMPARE(log.index(log.rowCount() - 1, SendLog::Outcome).data(Qt::ToolTipRole),
+                 "Failed: " + cause);
         QCOMPARE(openDescriptors(ui->pty.slavePath()), 1); // the terminal's own
         QCOMPARE(ui->window.cursor().shape(), Qt::ArrowCursor);
         QVERIFY(ui->tabBar()->isEnabled());
@@ -750,11 +825,94 @@ private slots:
                  qPrintable(during));
         QCOMPARE(ui->control<QLabel>(status)->text(),
                  escape ? "STORING CANCELLED" : "Upload Cancelled");
+        // The log row tells how much of it the printer took.
+        const SendLog &log = ui->window.sendLog();
+        const SendLog::Entry &row = log.entry(log.rowCount() - 1);
+        QVERIFY(row.delivered > 0 && row.delivered < row.size);
+        QVERIFY(log.index(log.rowCount() - 1, SendLog::Size)
+                    .data()
+                    .toString()
+                    .startsWith(QLocale(QLocale::English).toString(row.delivered) + " of "));
         QVERIFY(!cancel->isEnabled());
         QVERIFY(reset->isEnabled());
         ui->control("LogFrm")->close();
         QCOMPARE(openDescriptors(ui->pty.slavePath()), 1); // the terminal's own
         ui->pty.readAvailable();
+    }
+
+    // The sliders that take a typed value open its box on the right button,
+    // the Menu key and Shift+F10 alike; each value is shown beside its
+    // slider and follows the arrow keys.
+    void slidersTakeATypedValueFromTheKeyboard_data()
+    {
+        QTest::addColumn<QString>("slider");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("box"); // its prompt and title
+        QTest::addColumn<QString>("label");
+        QTest::newRow("scaler, Menu") << "EmulationSlider" << int(Qt::Key_Menu)
+                                      << "Please Enter Desired Scaler|Scaler Setting"
+                                      << "ScalerLbl";
+        QTest::newRow("main buffer, Shift+F10")
+            << "TextBufMain" << int(Qt::Key_F10)
+            << "Set Value for Main Text Buffer|Primary Text Buffer"
+            << "TextBufferLbl";
+        QTest::newRow("overflow, Menu") << "TextBufOver" << int(Qt::Key_Menu)
+                                        << "Enter value for Overflow Buffer|Overflow Buffer"
+                                        << "OverflowLbl";
+    }
+    void slidersTakeATypedValueFromTheKeyboard()
+    {
+        QFETCH(QString, slider);
+        QFETCH(int, key);
+        QFETCH(QString, box);
+        QFETCH(QString, label);
+        for (const char *name : {"KestraChk", "TextBufferChk"})
+            ui->control<QCheckBox>(name)->setChecked(true);
+        auto *control = ui->control<QSlider>(slider);
+        const int start = control->value();
+        ModalAnswerer boxes;
+        boxes.answer("120");
+        QTest::keyClick(control, Qt::Key(key),
+                        key == Qt::Key_F10 ? Qt::ShiftModifier : Qt::NoModifier);
+        QTRY_COMPARE(boxes.summary().size(), 1);
+        QVERIFY2(boxes.summary()[0].startsWith(box + '|'), qPrintable(boxes.summary()[0]));
+        for (int press = 0; press < 3; ++press)
+            QTest::keyClick(control, Qt::Key_Right);
+        QCOMPARE(state(label), "123");
+        control->setValue(start);
+        for (const char *name : {"KestraChk", "TextBufferChk"})
+            ui->control<QCheckBox>(name)->setChecked(false);
+    }
+
+    // Quitting with configuration settings changed since they were last
+    // uploaded, exported or imported asks first; otherwise it quits at once.
+    void quittingAsksAboutUnsentSettings_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("nothing changed") << QStringList() << false;
+        QTest::newRow("changed") << QStringList{"DarkChk"} << true;
+        QTest::newRow("changed back") << QStringList{"DarkChk", "DarkChk"} << false;
+        QTest::newRow("uploaded") << QStringList{"DarkChk", "UploadCMD"} << false;
+        QTest::newRow("exported") << QStringList{"DarkChk", "ExportCMD=file:q.vsp"} << false;
+        QTest::newRow("imported") << QStringList{"DarkChk", "ExportCMD=file:q.vsp", "DarkChk",
+                                                 "UploadCMD", "LoadCMD=file:q.vsp"}
+                                  << false;
+    }
+    void quittingAsksAboutUnsentSettings()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(bool, asked);
+        WindowDriver other;
+        QCOMPARE(other.run(steps), QStringList());
+        const QString question = "Quit without sending the changed settings?|Labelsmithy|icon";
+        ModalAnswerer boxes;
+        boxes.press("Cancel").press("Quit");
+        for (bool kept : {true, false}) {
+            other.window.close();
+            QCOMPARE(other.window.isVisible(), kept && asked);
+        }
+        QCOMPARE(boxes.summary(), asked ? QStringList({question, question}) : QStringList());
     }
 
     // Closing during a transfer asks first; keeping on sends on, stopping
@@ -765,15 +923,9 @@ private slots:
         ui->file("fw.bin", QByteArray(512 * 1024, 'f'));
         QCOMPARE(run({"BMemCMD=file:fw.bin"}), QStringList());
         ui->pty.pauseReading(true);
-        const auto answer = [](const char *button) {
-            return [button](QWidget *box) {
-                for (QAbstractButton *b : box->findChildren<QAbstractButton *>())
-                    if (b->text() == button)
-                        b->click();
-            };
-        };
+        ui->window.findChild<ConfigPage *>()->settle(); // no settings left to send
         ModalAnswerer boxes;
-        boxes.then(answer("Keep Sending")).then(answer("Stop and Quit"));
+        boxes.press("Keep Sending").press("Stop and Quit");
         bool asked = false;
         OnBusy closing(ui->tabBar(), [&] {
             if (std::exchange(asked, true))

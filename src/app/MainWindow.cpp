@@ -77,13 +77,13 @@ QIcon applicationIcon()
     return icon;
 }
 
-// A status text that gives way when the window is narrow, ending in "..."
+// A status text that gives way when the window is narrow, cut with "..."
 // rather than widening the window: a failure's cause can be long. The whole
 // text stays in its tool tip.
 class EllipsisLabel : public QLabel
 {
 public:
-    using QLabel::QLabel;
+    EllipsisLabel(Qt::TextElideMode mode, QWidget *parent) : QLabel(parent), m_mode(mode) {}
     QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
 
 protected:
@@ -92,9 +92,12 @@ protected:
         QPainter painter(this);
         const QRect room = contentsRect();
         style()->drawItemText(&painter, room, int(alignment()), palette(), isEnabled(),
-                              fontMetrics().elidedText(text(), Qt::ElideRight, room.width()),
+                              fontMetrics().elidedText(text(), m_mode, room.width()),
                               foregroundRole());
     }
+
+private:
+    Qt::TextElideMode m_mode;
 };
 
 // The size the window manager's frame adds to a shown window, or none while
@@ -176,7 +179,7 @@ void MainWindow::buildTabs()
     m_tabs->tabBar()->setUsesScrollButtons(true);
 
     auto *commPage = m_commPage = new CommPage(m_services);
-    auto *configPage = new ConfigPage(m_services);
+    auto *configPage = m_configPage = new ConfigPage(m_services);
     auto *calibrationPage = new CalibrationPage(m_services);
     auto *storagePage = new StoragePage(m_services);
     auto *binaryPage = new BinaryPage(m_services);
@@ -197,9 +200,11 @@ void MainWindow::buildStatusBar()
     auto *bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("StatusBar"));
     bar->setSizeGripEnabled(false);
-    m_linkLbl = new EllipsisLabel(bar);
+    // Two adapters differ at the end of their long device paths, and the
+    // line settings come last: the middle gives way.
+    m_linkLbl = new EllipsisLabel(Qt::ElideMiddle, bar);
     m_linkLbl->setObjectName(QStringLiteral("LinkLbl"));
-    m_lastSendLbl = new EllipsisLabel(bar);
+    m_lastSendLbl = new EllipsisLabel(Qt::ElideRight, bar);
     m_lastSendLbl->setObjectName(QStringLiteral("LastSendLbl"));
     bar->addWidget(m_linkLbl, 1);
     bar->addWidget(m_lastSendLbl, 2);
@@ -216,8 +221,10 @@ void MainWindow::showLink()
     // A network printer that answers SNMP tells whether it is ready.
     m_linkStatus->read(
         m_link.address().host(), [this, link](const QString &, const SnmpAnswer &answer) {
-            if (answer.answered && m_link.description() == link)
-                m_linkLbl->setText(link + QStringLiteral(" — ") + answer.state.words());
+            if (!answer.answered || m_link.description() != link)
+                return;
+            m_linkLbl->setText(link + QStringLiteral(" — ") + answer.state.words());
+            m_linkLbl->setToolTip(tr("The next send goes to: %1").arg(m_linkLbl->text()));
         });
 }
 
@@ -262,6 +269,22 @@ void MainWindow::connectControls()
             QTimer::singleShot(0, this, &QWidget::close);
     });
     connect(m_logCmd, &QPushButton::clicked, this, &MainWindow::showLog);
+    // A network printer that does not answer keeps a send waiting for
+    // seconds: say so, with the busy signs, from the first moment.
+    m_printer.setWaitShown([this, before = QString()](const QString &waiting) mutable {
+        if (waiting.isEmpty()) {
+            m_waitSigns.reset();
+            // Nothing sent after all leaves the last send's outcome.
+            m_lastSendLbl->setText(
+                m_link.isBusy() ? tr("Sending to %1\u2026").arg(m_link.description()) : before);
+        } else {
+            before = m_lastSendLbl->text();
+            m_lastSendLbl->setText(waiting);
+            m_waitSigns = std::make_unique<BusyScope>(*m_busy, BusyScope::Hourglass |
+                                                                   BusyScope::TitleAnimation);
+        }
+        m_lastSendLbl->setToolTip(m_lastSendLbl->text());
+    });
 }
 
 void MainWindow::fitToScreen()
@@ -349,6 +372,12 @@ void MainWindow::resetSettings()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (!m_stop.isRaised() && m_configPage->hasUnsentChanges() &&
+        Dialogs::choose(this, tr("Quit without sending the changed settings?"),
+                        Dialogs::applicationTitle, {tr("Quit"), tr("Cancel")}) != 0) {
+        event->ignore();
+        return;
+    }
     if (m_link.isBusy() && !m_stop.isRaised()) {
         event->ignore();
         askToStopTransfer();

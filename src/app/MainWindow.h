@@ -20,14 +20,16 @@ class QMessageBox;
 class QPushButton;
 class QTabWidget;
 class CommPage;
+class ConfigPage;
 class LogWindow;
 
 // The main window: six tabs, the Exit and Log buttons, a status bar that
 // shows the link the next send uses and how the last send ended, and the
 // services the tabs share. It opens where it was last closed, or else fitted
 // to the screen; each tab scrolls when the window is smaller than its page.
-// Closing it closes the Details and log windows, stops any running transfer
-// and ends the program.
+// Closing it asks first while Printer Configuration holds settings not sent,
+// closes the Details and log windows, stops any running transfer and ends
+// the program.
 class MainWindow : public QWidget
 {
     Q_OBJECT
@@ -87,6 +89,7 @@ private:
     SendPresenter m_printer;
     QTabWidget *m_tabs;
     CommPage *m_commPage = nullptr;
+    ConfigPage *m_configPage = nullptr;
     QPushButton *m_exitCmd = nullptr;
     QLabel *m_linkLbl = nullptr;
     // Reads a network printer's status for the link's text.
@@ -103,4 +106,6 @@ private:
     // once the user has resized the window.
     QSize m_fitFrame;
     QSize m_fitSize;
+    // The busy signs while a send waits for a network printer to answer.
+    std::unique_ptr<BusyScope> m_waitSigns;
 };

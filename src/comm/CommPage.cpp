@@ -5,6 +5,7 @@
 #include "link/PrinterLink.h"
 #include "ui/ComboLists.h"
 #include "ui/Dialogs.h"
+#include "ui/SendPresenter.h"
 #include "ui/Settings.h"
 #include "ui_CommPage.h"
 
@@ -55,6 +56,9 @@ CommPage::CommPage(PageServices services, QWidget *parent)
     watchUsbRoots();
     restoreLink();
     showWhatIsApplied();
+    // Every page's send asks about a change shown here but not applied.
+    m_services.printer.setUnappliedLink(
+        {[this] { return unappliedChange(); }, [this] { return applyShownChange(); }});
 }
 
 CommPage::~CommPage() = default;
@@ -84,11 +88,17 @@ void CommPage::connectControls()
 {
     // What the user chooses or applies is remembered for the next run; a
     // refused value is not.
-    for (const Kind kind : {Kind::Serial, Kind::Parallel, Kind::UsbPrinter, Kind::Network})
+    // A network printer has no address in force until Apply: its choice
+    // only shows its panel, as an edit of the others does.
+    for (const Kind kind : {Kind::Serial, Kind::Parallel, Kind::UsbPrinter})
         connect(linkOption(kind), &QRadioButton::clicked, this, [this, kind] {
             chooseLink(kind);
             rememberLink();
         });
+    connect(linkOption(Kind::Network), &QRadioButton::clicked, this, [this] {
+        showPanel(Kind::Network);
+        showWhatIsApplied();
+    });
     const auto remembering = [this](bool (CommPage::*apply)(const QString &)) {
         return [this, apply] {
             if ((this->*apply)(QString()))
@@ -107,8 +117,12 @@ void CommPage::connectControls()
 
     connect(ui->SPortCombo, &PortCombo::aboutToShowPopup, this, &CommPage::refreshSerialPorts);
     for (QComboBox *field : {static_cast<QComboBox *>(ui->SPortCombo), ui->SBaudCombo,
-                             ui->SParityCombo, ui->SBitsCombo, ui->SSTOPBITCOMBO})
+                             ui->SParityCombo, ui->SBitsCombo, ui->SSTOPBITCOMBO}) {
         connect(field, &QComboBox::editTextChanged, this, &CommPage::showWhatIsApplied);
+        // Enter applies, as on the network panel.
+        if (field->lineEdit())
+            connect(field->lineEdit(), &QLineEdit::returnPressed, this, applySerial);
+    }
 
     connect(ui->UsbCombo, &PortCombo::aboutToShowPopup, this, &CommPage::refreshUsbPrinters);
     connect(ui->UsbCombo, &QComboBox::currentIndexChanged, this, [this] {
@@ -154,6 +168,12 @@ QRadioButton *CommPage::linkOption(LinkAddress::Kind kind) const
 void CommPage::chooseLink(LinkAddress::Kind kind)
 {
     changeAddress(m_services.link, [kind](LinkAddress &address) { address.setKind(kind); });
+    showPanel(kind);
+    showWhatIsApplied();
+}
+
+void CommPage::showPanel(LinkAddress::Kind kind)
+{
     ui->SerialFrame->setVisible(kind == Kind::Serial);
     ui->ParallelFrame->setVisible(kind == Kind::Parallel);
     ui->UsbFrame->setVisible(kind == Kind::UsbPrinter);
@@ -229,9 +249,15 @@ bool CommPage::applyNetworkPrinter(const QString &remembered)
 {
     const QString host = ui->NetHostTxt->text();
     const QString port = ui->NetPortTxt->text();
+    // Applied with its panel shown, the address is also the link chosen.
+    const bool chosen = linkOption(Kind::Network)->isChecked();
     const std::optional<Failure> failure =
-        changeAddress(m_services.link,
-                      [&](LinkAddress &address) { return address.setNetworkPrinter(host, port); });
+        changeAddress(m_services.link, [&](LinkAddress &address) {
+            const std::optional<Failure> refused = address.setNetworkPrinter(host, port);
+            if (!refused && chosen)
+                address.setKind(Kind::Network);
+            return refused;
+        });
     if (failure) {
         refuse(remembered, failure->description);
         return false;
@@ -422,9 +448,34 @@ QStringList CommPage::serialTexts() const
             ui->SSTOPBITCOMBO->currentText()};
 }
 
+bool CommPage::networkApplied() const
+{
+    const QStringList network = {ui->NetHostTxt->text(), ui->NetPortTxt->text()};
+    return network == m_appliedNetwork &&
+           (m_services.link.kind() == Kind::Network || !linkOption(Kind::Network)->isChecked());
+}
+
 void CommPage::showWhatIsApplied()
 {
     ui->NotAppliedLbl->setVisible(serialTexts() != m_appliedSerial);
-    const QStringList network = {ui->NetHostTxt->text(), ui->NetPortTxt->text()};
-    ui->NetNotAppliedLbl->setVisible(network != m_appliedNetwork);
+    ui->NetNotAppliedLbl->setVisible(!networkApplied());
+}
+
+QString CommPage::unappliedChange() const
+{
+    if (linkOption(Kind::Serial)->isChecked() && serialTexts() != m_appliedSerial)
+        return QStringLiteral("serial ") + serialTexts().join(QLatin1Char(','));
+    if (linkOption(Kind::Network)->isChecked() && !networkApplied())
+        return QStringLiteral("network ") + ui->NetHostTxt->text() + QLatin1Char(' ') +
+               ui->NetPortTxt->text();
+    return QString();
+}
+
+bool CommPage::applyShownChange()
+{
+    const bool applied =
+        linkOption(Kind::Network)->isChecked() ? applyNetworkPrinter() : applySerialSettings();
+    if (applied)
+        rememberLink();
+    return applied;
 }

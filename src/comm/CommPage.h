@@ -47,6 +47,8 @@ private:
     // The option that chooses a kind of link, and the choice itself.
     QRadioButton *linkOption(LinkAddress::Kind kind) const;
     void chooseLink(LinkAddress::Kind kind);
+    // Shows the panel of a kind of link, without choosing it.
+    void showPanel(LinkAddress::Kind kind);
     void fillLists();
     void connectControls();
     // Each apply checks the values shown and returns whether the link took
@@ -68,7 +70,14 @@ private:
     void refreshUsbPrinters();
     void watchUsbRoots();
     QStringList serialTexts() const;
+    // Whether the network address shown is in force, and is the link when
+    // its panel is shown.
+    bool networkApplied() const;
     void showWhatIsApplied();
+    // The change the panel shown holds and the link does not, named; empty
+    // when there is none. The next send asks about it.
+    QString unappliedChange() const;
+    bool applyShownChange();
 
     std::unique_ptr<Ui::CommPage> ui;
     PageServices m_services;

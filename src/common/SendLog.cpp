@@ -139,7 +139,9 @@ int SendLog::columnCount(const QModelIndex &parent) const
 
 QVariant SendLog::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount())
+    // A column too narrow for its text shows the whole of it as a tool tip.
+    if ((role != Qt::DisplayRole && role != Qt::ToolTipRole) || !index.isValid() ||
+        index.row() >= rowCount())
         return QVariant();
     return field(entry(index.row()), index.column());
 }

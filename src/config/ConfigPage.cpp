@@ -143,6 +143,7 @@ ConfigPage::ConfigPage(PageServices services, QWidget *parent)
         setGroupEnabled(groupOf(settingSwitch), isOn(settingSwitch));
     setStartValues();
     fillLists();
+    settle();
 }
 
 ConfigPage::~ConfigPage() = default;
@@ -223,6 +224,10 @@ void ConfigPage::connectControls()
     connect(ui->TextBufOver, &QAbstractSlider::actionTriggered, this,
             &ConfigPage::showOverflowBeingMoved);
     connect(ui->TextBufOver, &QAbstractSlider::valueChanged, this, &ConfigPage::showOverflow);
+    // The scaler's value beside it, following the thumb as it moves.
+    for (auto moved : {&QAbstractSlider::valueChanged, &QAbstractSlider::sliderMoved})
+        connect(ui->EmulationSlider, moved, ui->ScalerLbl,
+                [this](int scaler) { ui->ScalerLbl->setText(QString::number(scaler)); });
 
     connect(ui->WidthTxt, &QLineEdit::textChanged, this, &ConfigPage::checkWidth);
     connect(ui->PrintModeCMB, &QComboBox::editTextChanged, this, &ConfigPage::checkPrintMode);
@@ -368,6 +373,16 @@ void ConfigPage::showRefusal(QLineEdit &box, const QString &typed,
     }
 }
 
+bool ConfigPage::hasUnsentChanges() const
+{
+    return ConfigBlock::build(values()) != m_settled;
+}
+
+void ConfigPage::settle()
+{
+    m_settled = ConfigBlock::build(values());
+}
+
 void ConfigPage::updateDetails()
 {
     const ConfigValues current = values();
@@ -405,6 +420,7 @@ void ConfigPage::showScalerUnlessEmulationOff()
     m_scalerCaption->setVisible(scalerShown);
     m_scalerNote->setVisible(scalerShown);
     ui->EmulationSlider->setVisible(scalerShown);
+    ui->ScalerLbl->setVisible(scalerShown);
     updateDetails();
 }
 
@@ -485,6 +501,18 @@ void ConfigPage::updateDetailsOnScalerRelease(Qt::MouseButton button)
 bool ConfigPage::eventFilter(QObject *watched, QEvent *event)
 {
     auto *slider = qobject_cast<QSlider *>(watched);
+    if (slider && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_Menu &&
+            !(key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier))
+            return false;
+        enterValue(slider);
+        return true;
+    }
+    // Some platforms send the Menu key as a context menu event as well: the
+    // key alone opens the box, once.
+    if (slider && event->type() == QEvent::ContextMenu)
+        return static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Keyboard;
     const bool mouseButton =
         event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease;
     // A disabled slider sees no mouse; filters would otherwise still hear it.
@@ -499,13 +527,18 @@ bool ConfigPage::eventFilter(QObject *watched, QEvent *event)
     }
     if (button != Qt::RightButton)
         return false;
+    enterValue(slider);
+    return true;
+}
+
+void ConfigPage::enterValue(QSlider *slider)
+{
     if (slider == ui->EmulationSlider)
         enterScaler();
     else if (slider == ui->TextBufMain)
         enterMainBuffer();
     else if (slider == ui->TextBufOver)
         enterOverflowBuffer();
-    return true;
 }
 
 void ConfigPage::enterScaler()
@@ -595,7 +628,11 @@ void ConfigPage::uploadSettings()
     m_services.printer.whenReady([this](bool ready) {
         if (!ready)
             return;
+        const QString block = ConfigBlock::build(values());
         m_services.printer.describeNext(QStringLiteral("Configuration block"));
-        m_services.printer.printText(ConfigBlock::build(values()));
+        m_services.printer.printText(block, [this, block](bool sent) {
+            if (sent)
+                m_settled = block;
+        });
     });
 }

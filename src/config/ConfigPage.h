@@ -53,6 +53,12 @@ public:
     // while at least one switch is on; otherwise the window keeps its text.
     void updateDetails();
 
+    // Whether the settings differ from those last uploaded, exported or
+    // imported (at start, from the starting ones).
+    bool hasUnsentChanges() const;
+    // The settings shown now count as sent, exported or imported.
+    void settle();
+
     // Sets a slider's value, refusing (InvalidValue) one outside the
     // slider's current range instead of clamping it silently.
     static std::optional<Failure> setSliderValue(QAbstractSlider &slider, std::int32_t value);
@@ -63,7 +69,8 @@ signals:
     void importRequested();
 
 protected:
-    // Mouse buttons over the sliders that take a typed value.
+    // Mouse buttons over the sliders that take a typed value, and the keys
+    // that stand for the right button.
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -108,7 +115,8 @@ private:
     void checkComboText(QComboBox *combo,
                         std::optional<ConfigRules::Refusal> (*check)(const QString &));
 
-    // Right-button entry of a typed value.
+    // Typed entry of a value, for the right button or its keys.
+    void enterValue(QSlider *slider);
     void enterScaler();
     void enterMainBuffer();
     void enterOverflowBuffer();
@@ -132,4 +140,6 @@ private:
     QCheckBox *m_emulationOffSwitch = nullptr;
     QLabel *m_scalerNote = nullptr;
     QLabel *m_scalerCaption = nullptr;
+    // The configuration block last uploaded, exported or imported.
+    QString m_settled;
 };

@@ -11,14 +11,19 @@ ProfileActions::ProfileActions(QWidget *window, ConfigPage &page, CommonDialog &
     connect(&page, &ConfigPage::importRequested, this, &ProfileActions::importProfile);
 }
 
+// A profile saved or loaded whole is the settings' record: quitting then
+// loses nothing.
 void ProfileActions::exportProfile()
 {
-    ProfileFile(m_window, m_page).exportProfile(m_dialog);
+    if (ProfileFile(m_window, m_page).exportProfile(m_dialog))
+        m_page.settle();
 }
 
 void ProfileActions::importProfile()
 {
-    if (!ProfileFile(m_window, m_page).importProfile(m_dialog))
+    if (ProfileFile(m_window, m_page).importProfile(m_dialog))
+        m_page.settle();
+    else
         Dialogs::showMessage(m_window, QStringLiteral("Error Opening File"),
                              QStringLiteral("Load Configuration"));
 }

@@ -107,9 +107,9 @@ void BinaryPage::keepLoadedFile(ChunkedFileReader &reader, const QString &path)
     m_binaryBytes = reader.takeBytes();
     showHash(reader.hash());
     m_description =
-        tr("Firmware %1, %2 bytes, SHA-256 %3\u2026")
+        tr("Firmware %1, %2 bytes, SHA-256 %3")
             .arg(QFileInfo(path).fileName(), QLocale(QLocale::English).toString(reader.size()),
-                 QString::fromLatin1(reader.hash().left(2).toHex()));
+                 QString::fromLatin1(reader.hash().toHex()));
     ui->BinStatLbl->setText(tr("File Loaded into Memory"));
 }
 

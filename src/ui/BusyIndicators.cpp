@@ -40,12 +40,16 @@ BusyIndicators::BusyIndicators(QWidget *window, QTabWidget *tabs) : m_window(win
 
 void BusyIndicators::startTitleAnimation()
 {
+    if (m_titleHolds++ > 0)
+        return;
     m_titleDotCount = 0;
     m_titleTimer.start();
 }
 
 void BusyIndicators::stopTitleAnimation()
 {
+    if (m_titleHolds == 0 || --m_titleHolds > 0)
+        return;
     m_titleDotCount = 0;
     m_titleTimer.stop();
     if (m_window)
@@ -68,6 +72,9 @@ void BusyIndicators::stopUploadAnimation()
 
 void BusyIndicators::setHourglass(bool on)
 {
+    // Overlapping operations each ask for it; the last one done takes it away.
+    if (on ? m_hourglassHolds++ > 0 : (m_hourglassHolds == 0 || --m_hourglassHolds > 0))
+        return;
     if (!m_window)
         return;
     if (on)

@@ -37,6 +37,8 @@ public:
     void release();
     bool isBusy() const { return m_holds > 0; }
 
+    // The title animation and the hourglass, like the busy state, last
+    // until the last operation that asked for them is done.
     void startTitleAnimation();
     void stopTitleAnimation();
     void startUploadAnimation();
@@ -66,6 +68,8 @@ private:
     int m_titleDotCount = 0;  // dots of the next title frame, less one: 0 to 10
     int m_uploadProgress = 0; // value the bar shows at the next tick: 0 to 100
     int m_holds = 0;
+    int m_titleHolds = 0;
+    int m_hourglassHolds = 0;
     QList<QPointer<QWidget>> m_keptUsable;
     QList<QPointer<QWidget>> m_heldInputs;
     QPointer<QWidget> m_focusBefore;

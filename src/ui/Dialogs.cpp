@@ -51,6 +51,22 @@ bool sendAnyway(QWidget *parent, const QString &text, const QString &title)
     return box.clickedButton() == send;
 }
 
+int choose(QWidget *parent, const QString &text, const QString &title, const QStringList &buttons)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.setTextFormat(Qt::PlainText);
+    QList<QPushButton *> pressed;
+    for (int i = 0; i < buttons.size(); ++i)
+        pressed << box.addButton(buttons[i], i + 1 < buttons.size() ? QMessageBox::AcceptRole
+                                                                    : QMessageBox::RejectRole);
+    box.setDefaultButton(pressed.value(0));
+    box.setEscapeButton(pressed.value(buttons.size() - 1));
+    box.exec();
+    const int chosen = int(pressed.indexOf(qobject_cast<QPushButton *>(box.clickedButton())));
+    return chosen < 0 ? int(buttons.size()) - 1 : chosen;
+}
+
 QString inputBox(QWidget *parent, const QString &prompt, const QString &title,
                  const QString &proposed)
 {

@@ -3,6 +3,7 @@
 #include "common/Failure.h"
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -27,6 +28,11 @@ bool confirm(QWidget *parent, const QString &text, const QString &title = applic
 // A modal warning with "Send Anyway" and Cancel, Cancel the default; true
 // on "Send Anyway".
 bool sendAnyway(QWidget *parent, const QString &text, const QString &title);
+
+// A modal question with a button for each of `buttons`, the last one
+// Cancel (also Esc); returns the index of the button pressed, the last
+// one's on Esc. The first button is the default.
+int choose(QWidget *parent, const QString &text, const QString &title, const QStringList &buttons);
 
 // A modal input box; returns the typed text, or an empty text on Cancel.
 QString inputBox(QWidget *parent, const QString &prompt, const QString &title,

@@ -28,6 +28,9 @@ public:
 
     SendPresenter(QWidget *window, PrinterLink &link, const StopSignal &stop,
                   SendLog *log = nullptr);
+    ~SendPresenter();
+    SendPresenter(const SendPresenter &) = delete;
+    SendPresenter &operator=(const SendPresenter &) = delete;
 
     // Names the next send in the log, "Calibration", "Graphic LOGO, 301
     // bytes". A feature that sends in `parts` pieces is one row; a part that
@@ -46,6 +49,22 @@ public:
     void whenReady(Then then);
     void setStatusOptions(const SnmpOptions &options) { m_statusOptions = options.beforeSend(); }
 
+    // A change of the link shown but not applied yet: `pending` names it (an
+    // empty text when there is none), `apply` takes it and says whether the
+    // link took it. Before an operation's first send the user chooses to
+    // apply it, to send to the link in force, or to send nothing.
+    struct UnappliedLink {
+        std::function<QString()> pending;
+        std::function<bool()> apply;
+    };
+    void setUnappliedLink(UnappliedLink unapplied) { m_unapplied = std::move(unapplied); }
+
+    // Heard while an operation waits for a network printer to answer, with
+    // a text for the status bar ("Connecting to host:port…"), and with an
+    // empty text once it answered or the operation ended.
+    using WaitShown = std::function<void(const QString &waiting)>;
+    void setWaitShown(WaitShown shown);
+
     // Whether the last send ended by the user's Cancel.
     bool wasCancelled() const { return m_cancelled; }
 
@@ -54,6 +73,9 @@ private:
     void logged(const QString &unnamed, const Start &start, Then then);
     void endPart(const SendOutcome &outcome);
     void present(const SendOutcome &outcome, const Then &then);
+    // Asks about an unapplied link change; false when nothing is to be sent.
+    bool linkChosen();
+    void showWaiting(bool waiting);
 
     QWidget *m_window;
     PrinterLink &m_link;
@@ -67,6 +89,15 @@ private:
     std::optional<SendLog::Entry> m_open;
     int m_partsLeft = 0;
     QElapsedTimer m_clock;
+
+    UnappliedLink m_unapplied;
+    // The unapplied change the user chose to send past, not asked about
+    // again in the same operation.
+    QString m_passedOver;
+    WaitShown m_waitShown;
+    bool m_waiting = false;
+    QMetaObject::Connection m_progressWatch;
+    QMetaObject::Connection m_idleWatch;
 
     SnmpOptions m_statusOptions = SnmpOptions().beforeSend();
     std::unique_ptr<SnmpReader> m_status;

@@ -83,6 +83,16 @@ ModalAnswerer &ModalAnswerer::chooseFile(const QString &path)
     });
 }
 
+ModalAnswerer &ModalAnswerer::press(const QString &button)
+{
+    return then([button](QWidget *box) {
+        for (QAbstractButton *candidate : box->findChildren<QAbstractButton *>())
+            if (candidate->text().remove('&') == button)
+                return candidate->click();
+        reject(box);
+    });
+}
+
 ModalAnswerer &ModalAnswerer::then(std::function<void(QWidget *)> action)
 {
     m_answers.append(std::move(action));

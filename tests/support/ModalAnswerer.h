@@ -23,6 +23,7 @@ public:
     ModalAnswerer &answer(const QString &text);     // input box: type, OK
     ModalAnswerer &cancel();                        // input box or file dialog: Cancel
     ModalAnswerer &chooseFile(const QString &path); // file dialog: type path, OK
+    ModalAnswerer &press(const QString &button);    // any box: the button with this text
     // Any box: run `action` on it, with the box still open.
     ModalAnswerer &then(std::function<void(QWidget *)> action);
 

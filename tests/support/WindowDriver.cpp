@@ -61,6 +61,8 @@ QStringList WindowDriver::click(const QString &name, const QStringList &answers)
             boxes.cancel();
         else if (answer.startsWith("file:"))
             boxes.chooseFile(answer.mid(5));
+        else if (answer.startsWith("press:"))
+            boxes.press(answer.mid(6));
         else
             boxes.answer(answer);
     }

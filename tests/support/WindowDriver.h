@@ -40,7 +40,8 @@ public:
     // The strip of tabs, off while the window is busy.
     QTabBar *tabBar() const;
     // Clicks, answering the boxes that open in turn: "<ok>" presses OK,
-    // "<cancel>" cancels, "file:PATH" picks PATH, any other text is typed.
+    // "<cancel>" cancels, "file:PATH" picks PATH, "press:TEXT" presses the
+    // button TEXT, any other text is typed.
     // Returns the summary of the boxes seen.
     QStringList click(const QString &name, const QStringList &answers);
     // Clicks each step, "Button" or "Button=answer;answer"; "file:NAME"
