@@ -7,6 +7,7 @@
 #include "discovery/Sweep.h"
 #include "support/CliRun.h"
 #include "support/FullListener.h"
+#include "support/LoopbackPrinter.h"
 #include "support/TestMain.h"
 #include "support/WindowDriver.h"
 
@@ -34,6 +35,14 @@
 
 namespace
 {
+
+SnmpOptions testedCommunity(quint16 port)
+{
+    SnmpOptions options;
+    options.community = "tested";
+    options.port = port;
+    return options;
+}
 
 // A real SNMP agent on loopback addresses and a free port, with a
 // configuration of the test's own that answers the printer tables with
@@ -74,9 +83,7 @@ public:
         if (!agent.waitForStarted())
             return false;
         // Ready once it answers.
-        SnmpOptions options;
-        options.community = "tested";
-        options.port = port;
+        SnmpOptions options = testedCommunity(port);
         options.timeoutMs = 200;
         for (int tries = 0; tries < 25; ++tries) {
             if (SnmpReader::readNow(addresses.first(), options).answered)
@@ -96,22 +103,6 @@ public:
     quint16 port = 0;
 };
 
-// A printer's raw port on a loopback address that keeps what it receives.
-struct RawPort {
-    explicit RawPort(const QString &address)
-    {
-        listening = server.listen(QHostAddress(address), 9100);
-        QObject::connect(&server, &QTcpServer::newConnection, &server, [this] {
-            QTcpSocket *peer = server.nextPendingConnection();
-            QObject::connect(peer, &QTcpSocket::readyRead, peer,
-                             [this, peer] { received += peer->readAll(); });
-        });
-    }
-    QTcpServer server;
-    bool listening = false;
-    QByteArray received;
-};
-
 // The window asks printers over SNMP as its settings file says.
 void askWindowWith(quint16 port)
 {
@@ -129,14 +120,6 @@ QStringList printerOverrides(const QString &name, const QString &serial, const Q
             "1.3.6.1.2.1.25.3.2.1.3.1 octet_str \"Varimonde LX-4\"",
             QStringLiteral("1.3.6.1.2.1.43.5.1.1.17.1 octet_str \"%1\"").arg(serial),
             printerStatusOid + " integer 3", errorStateOid + " octet_str " + bits};
-}
-
-SnmpOptions testedCommunity(quint16 port)
-{
-    SnmpOptions options;
-    options.community = "tested";
-    options.port = port;
-    return options;
 }
 
 } // namespace
@@ -206,44 +189,33 @@ void DiscoveryTest::ranges_data()
 {
     QTest::addColumn<QString>("written");
     QTest::addColumn<int>("count");
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QString>("last");
-    QTest::newRow("/24") << "127.0.3.0/24" << 254 << "127.0.3.1"
-                         << "127.0.3.254";
-    QTest::newRow("/22, written off its start") << "127.0.5.9/22" << 1022 << "127.0.4.1"
-                                                << "127.0.7.254";
-    QTest::newRow("/31 has both") << "127.0.0.8/31" << 2 << "127.0.0.8"
-                                  << "127.0.0.9";
-    QTest::newRow("/32") << "127.0.0.8/32" << 1 << "127.0.0.8"
-                         << "127.0.0.8";
-    QTest::newRow("a host") << "printer.example" << 1 << "printer.example"
-                            << "printer.example";
-    QTest::newRow("/21 is too wide") << "127.0.0.0/21" << -1 << "wider than /22"
-                                     << "";
-    QTest::newRow("IPv6") << "::1/128" << -1 << "is not an IPv4 range"
-                          << "";
-    QTest::newRow("bad prefix") << "127.0.0.0/33" << -1 << "is not an IPv4 range"
-                                << "";
-    QTest::newRow("empty") << " " << -1 << "an empty range"
-                           << "";
+    QTest::addColumn<QString>("ends"); // "first .. last", or what the refusal says
+    QTest::newRow("/24") << "127.0.3.0/24" << 254 << "127.0.3.1 .. 127.0.3.254";
+    QTest::newRow("/22, written off its start")
+        << "127.0.5.9/22" << 1022 << "127.0.4.1 .. 127.0.7.254";
+    QTest::newRow("/31 has both") << "127.0.0.8/31" << 2 << "127.0.0.8 .. 127.0.0.9";
+    QTest::newRow("/32") << "127.0.0.8/32" << 1 << "127.0.0.8 .. 127.0.0.8";
+    QTest::newRow("a host") << "printer.example" << 1 << "printer.example .. printer.example";
+    QTest::newRow("/21 is too wide") << "127.0.0.0/21" << -1 << "wider than /22";
+    QTest::newRow("IPv6") << "::1/128" << -1 << "is not an IPv4 range";
+    QTest::newRow("bad prefix") << "127.0.0.0/33" << -1 << "is not an IPv4 range";
+    QTest::newRow("empty") << " " << -1 << "an empty range";
 }
 
 void DiscoveryTest::ranges()
 {
     QFETCH(QString, written);
     QFETCH(int, count);
-    QFETCH(QString, first);
-    QFETCH(QString, last);
+    QFETCH(QString, ends);
     const auto hosts = Sweep::hostsOf(written);
     if (count < 0) {
         QVERIFY(std::holds_alternative<QString>(hosts));
-        QVERIFY2(std::get<QString>(hosts).contains(first), qPrintable(std::get<QString>(hosts)));
+        QVERIFY2(std::get<QString>(hosts).contains(ends), qPrintable(std::get<QString>(hosts)));
         return;
     }
     const QStringList list = std::get<QStringList>(hosts);
     QCOMPARE(list.size(), count);
-    QCOMPARE(list.first(), first);
-    QCOMPARE(list.last(), last);
+    QCOMPARE(list.first() + " .. " + list.last(), ends);
 }
 
 void DiscoveryTest::sweepFindsListenersOnly()
@@ -254,9 +226,11 @@ void DiscoveryTest::sweepFindsListenersOnly()
     std::vector<std::unique_ptr<QTcpServer>> servers;
     std::vector<std::unique_ptr<FullListener>> silent;
     QSet<QString> expected;
+    QStringList hosts;
     const quint16 second = 19100;
     for (int host = 2; host <= 40; ++host) {
         const QString address = QStringLiteral("127.0.0.%1").arg(host);
+        hosts << address;
         if (host % 4 == 0 || host % 4 == 1) {
             const quint16 port = host % 4 == 0 ? 9100 : second;
             auto server = std::make_unique<QTcpServer>();
@@ -279,9 +253,6 @@ void DiscoveryTest::sweepFindsListenersOnly()
     });
     QSignalSpy finished(&sweep, &Sweep::finished);
     QSignalSpy progress(&sweep, &Sweep::progress);
-    QStringList hosts;
-    for (int host = 2; host <= 40; ++host)
-        hosts << QStringLiteral("127.0.0.%1").arg(host);
     QElapsedTimer clock;
     clock.start();
     sweep.start(hosts);
@@ -483,7 +454,7 @@ void DiscoveryTest::commandLineSendChecksStatus()
         {"no SNMP sends", "127.0.0.72", {}, 0, QString(), 1000},
     };
     for (const Case &each : cases) {
-        RawPort printer(each.address);
+        LoopbackPrinter printer(each.address, 9100);
         QVERIFY(printer.listening);
         const Ran run =
             runCli(QStringList{"--to", QStringLiteral("tcp://%1").arg(each.address), "--firmware",
@@ -501,7 +472,7 @@ void DiscoveryTest::windowAsksBeforeSendingToANotReadyPrinter()
     Agent agent;
     if (!agent.start({"127.0.0.81"}, printerOverrides("label-3", "SN3", "0x4000")))
         QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
-    RawPort printer("127.0.0.81");
+    LoopbackPrinter printer("127.0.0.81", 9100);
     QVERIFY(printer.listening);
     askWindowWith(agent.port);
     WindowDriver ui;
@@ -540,8 +511,8 @@ void DiscoveryTest::windowFindsAndUsesAPrinter()
     Agent agent;
     if (!agent.start({"127.0.0.91"}, printerOverrides("label-4", "SN4", "0x0000")))
         QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
-    RawPort ready("127.0.0.91");
-    RawPort quiet("127.0.0.92");
+    LoopbackPrinter ready("127.0.0.91", 9100);
+    LoopbackPrinter quiet("127.0.0.92", 9100);
     QVERIFY(ready.listening && quiet.listening);
     askWindowWith(agent.port);
     WindowDriver ui;
@@ -595,22 +566,20 @@ void DiscoveryTest::commandLineRefusals_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("error");
-    QTest::newRow("nothing to sweep")
-        << words("--discover") << "--discover needs --range or --dns-sd";
-    QTest::newRow("too wide") << words("--discover --range 127.0.0.0/16") << "wider than /22";
-    QTest::newRow("range alone") << words("--range 127.0.0.0/24 --to tcp://127.0.0.1 --list")
-                                 << "--range goes with --discover";
-    QTest::newRow("both") << words("--discover --status --range 127.0.0.1") << "exclude each other";
-    QTest::newRow("actions") << words("--status --to tcp://127.0.0.1 --list") << "send nothing";
-    QTest::newRow("auth without user")
-        << words("--status --to tcp://127.0.0.1 --snmp-auth abcdefgh") << "go with --snmp-user";
-    QTest::newRow("short phrase")
-        << words("--status --to tcp://127.0.0.1 --snmp-user u --snmp-auth abc")
-        << "at least 8 characters";
-    QTest::newRow("priv without auth")
-        << words("--status --to tcp://127.0.0.1 --snmp-user u --snmp-priv abcdefgh")
-        << "needs authentication";
-    QTest::newRow("status without targets") << words("--status") << "no printer to send to";
+    const char *rows[][2] = {
+        {"--discover", "--discover needs --range or --dns-sd"},
+        {"--discover --range 127.0.0.0/16", "wider than /22"},
+        {"--range 127.0.0.0/24 --to tcp://127.0.0.1 --list", "--range goes with --discover"},
+        {"--discover --status --range 127.0.0.1", "exclude each other"},
+        {"--status --to tcp://127.0.0.1 --list", "send nothing"},
+        {"--status --to tcp://127.0.0.1 --snmp-auth abcdefgh", "go with --snmp-user"},
+        {"--status --to tcp://127.0.0.1 --snmp-user u --snmp-auth abc", "at least 8 characters"},
+        {"--status --to tcp://127.0.0.1 --snmp-user u --snmp-priv abcdefgh",
+         "needs authentication"},
+        {"--status", "no printer to send to"},
+    };
+    for (const auto &[arguments, error] : rows)
+        QTest::newRow(arguments) << words(arguments) << QString(error);
 }
 
 void DiscoveryTest::commandLineRefusals()

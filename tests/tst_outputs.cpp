@@ -7,15 +7,15 @@
 #include "link/DeviceIdentity.h"
 #include "profile/ProfileStore.h"
 #include "support/CliRun.h"
+#include "support/LoopbackPrinter.h"
 #include "support/PseudoTerminal.h"
 #include "support/TestMain.h"
+#include "support/WindowDriver.h"
 #include "ui/Settings.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QTcpServer>
-#include <QTcpSocket>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -53,25 +53,6 @@ QString kindOf(const QString &path)
         return "folder";
     return "file " + QString::number(status.st_mode & 0777, 8);
 }
-
-// The read end of a pipe made in the test's folder, open before the
-// program writes so that the program's open() does not wait.
-struct Fifo {
-    explicit Fifo(const QString &at) : path(at)
-    {
-        ::mkfifo(QFile::encodeName(path).constData(), 0600);
-        fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
-    }
-    ~Fifo() { ::close(fd); }
-    QByteArray read() const
-    {
-        QByteArray bytes(1 << 16, '\0');
-        const ssize_t got = ::read(fd, bytes.data(), size_t(bytes.size()));
-        return bytes.left(got < 0 ? 0 : got);
-    }
-    QString path;
-    int fd = -1;
-};
 
 const QByteArray list = "!L\r\n";
 constexpr SafeWrite::Targets anyTarget = SafeWrite::Targets::FilesOrStreams;
@@ -155,17 +136,9 @@ private slots:
     // The JSON report into a pipe another program reads.
     void reportIntoAPipe()
     {
-        QTcpServer printer;
-        QVERIFY(printer.listen(QHostAddress::LocalHost));
-        QByteArray received;
-        connect(&printer, &QTcpServer::newConnection, this, [&] {
-            while (QTcpSocket *socket = printer.nextPendingConnection())
-                connect(socket, &QTcpSocket::readyRead, this,
-                        [&received, socket] { received += socket->readAll(); });
-        });
+        LoopbackPrinter printer;
         const Fifo fifo(dir.filePath("report.pipe"));
-        const QString target = "tcp://127.0.0.1:" + QString::number(printer.serverPort());
-        const Ran cli = runCli({"--to", target, "--list", "--report", fifo.path});
+        const Ran cli = runCli({"--to", printer.target(), "--list", "--report", fifo.path});
         QCOMPARE(cli.status, 0);
         QCOMPARE(kindOf(fifo.path), "fifo");
         QVERIFY2(fifo.read().contains("\"outcome\": \"sent\""), qPrintable(cli.err));
@@ -465,27 +438,24 @@ private slots:
         QVERIFY(piped.err.contains(path + ":1: target \"\x1b]0;owned\x07\""));
     }
 
+    // Which names lead to one printer.
     void deviceIdentity_data()
     {
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
         QTest::addColumn<bool>("same");
-        QTest::newRow("case, final dot") << "tcp Printer.Example. 9100"
-                                         << "tcp printer.example 9100" << true;
-        QTest::newRow("IPv6 spellings") << "tcp 0:0::1 9100"
-                                        << "tcp ::1 9100" << true;
-        QTest::newRow("IPv4 in IPv6") << "tcp ::ffff:127.0.0.5 9100"
-                                      << "tcp 127.0.0.5 9100" << true;
-        QTest::newRow("ports") << "tcp h 9100"
-                               << "tcp h 9101" << false;
-        QTest::newRow("hosts") << "tcp h1 9100"
-                               << "tcp h2 9100" << false;
-        QTest::newRow("device by link") << "dev PTY"
-                                        << "dev LINK" << true;
-        QTest::newRow("missing, by path") << "dev DIR/x/../y"
-                                          << "dev DIR/y" << true;
-        QTest::newRow("missing, other") << "dev DIR/x"
-                                        << "dev DIR/y" << false;
+        const std::tuple<const char *, const char *, const char *, bool> rows[] = {
+            {"case, final dot", "tcp Printer.Example. 9100", "tcp printer.example 9100", true},
+            {"IPv6 spellings", "tcp 0:0::1 9100", "tcp ::1 9100", true},
+            {"IPv4 in IPv6", "tcp ::ffff:127.0.0.5 9100", "tcp 127.0.0.5 9100", true},
+            {"ports", "tcp h 9100", "tcp h 9101", false},
+            {"hosts", "tcp h1 9100", "tcp h2 9100", false},
+            {"device by link", "dev PTY", "dev LINK", true},
+            {"missing, by path", "dev DIR/x/../y", "dev DIR/y", true},
+            {"missing, other", "dev DIR/x", "dev DIR/y", false},
+        };
+        for (const auto &[row, a, b, same] : rows)
+            QTest::newRow(row) << QString(a) << QString(b) << same;
     }
     void deviceIdentity()
     {
