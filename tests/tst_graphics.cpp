@@ -123,10 +123,9 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(bool, pcx);
-        QFETCH(QString, refusal);
         const auto checked = GraphicCheck::check(bytes, pcx ? Type::Pcx : Type::Bmp, name);
         QVERIFY(std::holds_alternative<QString>(checked));
-        QCOMPARE(std::get<QString>(checked), refusal);
+        QTEST(std::get<QString>(checked), "refusal");
     }
 
     void suitableFilesAreMeasured_data()

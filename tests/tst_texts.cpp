@@ -217,8 +217,7 @@ private slots:
     void exactBytes()
     {
         QFETCH(Text, make);
-        QFETCH(QByteArray, bytes);
-        QCOMPARE(make().toLatin1(), bytes);
+        QTEST(make().toLatin1(), "bytes");
     }
 
     // What the program reads in typed numbers ("error N": refused with that
@@ -283,8 +282,7 @@ private slots:
     void readings()
     {
         QFETCH(Text, read);
-        QFETCH(QString, expected);
-        QCOMPARE(read(), expected);
+        QTEST(read(), "expected");
     }
 
     void profileRecordBytes()
