@@ -91,8 +91,8 @@ private slots:
         WindowDriver fx;
         fx.window.link().setAddress(std::get<LinkAddress>(LinkAddress::parse("LPT1")));
         const QString path = fx.file("big", QByteArray(big, format ? '\r' : '\xFE'));
-        QCOMPARE(fx.click(format ? "FBrowseCMD" : "BMemCMD", {"file:" + path}).size(),
-                 1); // the file dialog alone
+        // The file dialog alone, here and below.
+        QCOMPARE(fx.click(format ? "FBrowseCMD" : "BMemCMD", {"file:" + path}).size(), 1);
 #ifdef __GLIBC__
         malloc_trim(0); // what earlier tests freed must not be given back while measuring
 #endif
@@ -104,7 +104,7 @@ private slots:
         if (format)
             QCOMPARE(fx.click("FStoreCMD", {}), QStringList());
         else
-            QCOMPARE(fx.click("BMemCMD", {"file:" + path}).size(), 1); // the file dialog alone
+            QCOMPARE(fx.click("BMemCMD", {"file:" + path}).size(), 1);
         const double growth = double(memoryStatus("VmHWM") - before) / double(big);
         QVERIFY2(growth < peak, qPrintable(QString::number(growth)));
         if (format)
@@ -234,8 +234,8 @@ private slots:
         WindowDriver fx;
         auto *label = fx.control<QLabel>("HashLbl");
         QVERIFY(!label->isVisible());
-        QCOMPARE(fx.click("BMemCMD", {"file:" + fx.file("fw.bin", "abc")}).size(),
-                 1); // the file dialog alone
+        // The file dialog alone.
+        QCOMPARE(fx.click("BMemCMD", {"file:" + fx.file("fw.bin", "abc")}).size(), 1);
         const QString hash = "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad";
         QCOMPARE(label->text(), "SHA-256: " + hash);
         QVERIFY(label->isVisible());

@@ -31,15 +31,14 @@ QByteArray chopped(QByteArray bytes, int count, bool fixSize = false)
     return bytes;
 }
 
-// Rows of "#" (black) and "." (white), top first.
-QStringList dots(const QImage &mono)
+// Rows of "#" (black) and "." (white), top first, each ended by "/".
+QString dots(const QImage &mono)
 {
-    QStringList rows;
+    QString rows;
     for (int y = 0; y < mono.height(); ++y) {
-        QString row;
         for (int x = 0; x < mono.width(); ++x)
-            row += qGray(mono.pixel(x, y)) < 128 ? '#' : '.';
-        rows << row;
+            rows += qGray(mono.pixel(x, y)) < 128 ? '#' : '.';
+        rows += '/';
     }
     return rows;
 }
@@ -69,8 +68,8 @@ private slots:
         const QByteArray pcx = Pictures::pcx(8, 4);
         QImage photo(3, 3, QImage::Format_RGB32);
         photo.fill(Qt::red);
+        // A 24-bit BMP, and a BMP stored as PCX, are the command line's test.
         const QList<std::tuple<const char *, QByteArray, bool, QString>> rows = {
-            {"24-bit BMP", Pictures::bmp(4, 2, 24), false, colour.arg(24) + convertHint},
             {"8-bit BMP", Pictures::bmp(4, 2, 8), false,
              QString(colour.arg(8)).replace("a 8", "an 8") + convertHint},
             {"compressed", changed(bmp, 30, 4, 1), false,
@@ -101,8 +100,6 @@ private slots:
              "logo.bmp has a palette of 3 colours; a 1-bit image has 2 at most."},
             {"PCX as BMP", pcx, false,
              "logo.bmp is a PCX image, but BMP is chosen as its type: store it as PCX."},
-            {"BMP as PCX", bmp, true,
-             "logo.bmp is a BMP image, but PCX is chosen as its type: store it as BMP."},
             {"PNG", Pictures::png(photo), false,
              "logo.bmp is a PNG image, not a BMP: the printer stores 1-bit BMP or PCX images "
              "only." +
@@ -126,10 +123,9 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(bool, pcx);
-        QFETCH(QString, refusal);
         const auto checked = GraphicCheck::check(bytes, pcx ? Type::Pcx : Type::Bmp, name);
         QVERIFY(std::holds_alternative<QString>(checked));
-        QCOMPARE(std::get<QString>(checked), refusal);
+        QTEST(std::get<QString>(checked), "refusal");
     }
 
     void suitableFilesAreMeasured_data()
@@ -170,77 +166,45 @@ private slots:
                          qPrintable(QStringLiteral("dot %1, %2").arg(x).arg(y)));
     }
 
-    void sizesAreShownInDotsAndMillimetres()
+    // A dot is black when its grey is below the threshold (white, inverted);
+    // colours count by their brightness and clear parts as paper; a width
+    // scales keeping the aspect; dithering passes each dot's error on.
+    void picturesBecomeDots()
     {
-        QCOMPARE(GraphicCheck::sizeText({406, 203}), "406 × 203 dots, 50.8 × 25.4 mm");
-    }
-
-    void thresholdMakesDotsDarkerThanItBlack_data()
-    {
-        QTest::addColumn<int>("threshold");
-        QTest::addColumn<bool>("invert");
-        QTest::addColumn<QStringList>("expected");
         // Greys 0, 32, ... 224 in the first row, 16 more in the second.
-        QTest::newRow("128") << 128 << false << QStringList{"####....", "####...."};
-        QTest::newRow("100") << 100 << false << QStringList{"####....", "###....."};
-        QTest::newRow("100, inverted") << 100 << true << QStringList{"....####", "...#####"};
-        QTest::newRow("1") << 1 << false << QStringList{"#.......", "........"};
-        QTest::newRow("255") << 255 << false << QStringList{"########", "########"};
-    }
-    void thresholdMakesDotsDarkerThanItBlack()
-    {
-        QFETCH(int, threshold);
-        QFETCH(bool, invert);
-        QFETCH(QStringList, expected);
-        GraphicConvert::Options options;
-        options.threshold = threshold;
-        options.invert = invert;
-        const QImage mono = GraphicConvert::convert(
-            greys(8, 2, [](int x, int y) { return x * 32 + y * 16; }), options);
-        QCOMPARE(mono.format(), QImage::Format_Mono);
-        QCOMPARE(dots(mono), expected);
-    }
-
-    void coloursAndTransparencyBecomeGreysOnWhite()
-    {
-        QImage image(4, 1, QImage::Format_ARGB32);
-        image.setPixel(0, 0, qRgba(0, 0, 0, 0));       // clear: paper
-        image.setPixel(1, 0, qRgba(0, 0, 0, 255));     // black
-        image.setPixel(2, 0, qRgba(255, 0, 0, 255));   // red: dark
-        image.setPixel(3, 0, qRgba(255, 255, 0, 255)); // yellow: light
-        QCOMPARE(dots(GraphicConvert::convert(image, {})), QStringList{".##."});
-    }
-
-    void widthScalesKeepingTheAspect()
-    {
-        const QImage image = greys(40, 20, [](int x, int) { return x < 20 ? 0 : 255; });
-        GraphicConvert::Options options;
-        options.width = 10;
-        QCOMPARE(dots(GraphicConvert::convert(image, options)),
-                 QStringList(5, QStringLiteral("#####.....")));
-        options.width = 3;
-        QCOMPARE(GraphicConvert::convert(image, options).size(), QSize(3, 2));
-    }
-
-    void ditheringSpreadsTheError_data()
-    {
-        QTest::addColumn<QImage>("image");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("grey 100 in a row")
-            << greys(4, 1, [](int, int) { return 100; }) << QStringList{"#.##"};
-        QTest::newRow("mid grey") << greys(2, 2, [](int, int) { return 128; })
-                                  << QStringList{".#", "#."};
-        QTest::newRow("black and white stay")
-            << greys(3, 2, [](int x, int) { return x == 1 ? 255 : 0; })
-            << QStringList{"#.#", "#.#"};
-    }
-    void ditheringSpreadsTheError()
-    {
-        QFETCH(QImage, image);
-        QFETCH(QStringList, expected);
-        GraphicConvert::Options options;
-        options.dither = true;
-        QCOMPARE(dots(GraphicConvert::convert(image, options)), expected);
+        const QImage ramp = greys(8, 2, [](int x, int y) { return x * 32 + y * 16; });
+        QImage colours(4, 1, QImage::Format_ARGB32);
+        colours.setPixel(0, 0, qRgba(0, 0, 0, 0));       // clear: paper
+        colours.setPixel(1, 0, qRgba(0, 0, 0, 255));     // black
+        colours.setPixel(2, 0, qRgba(255, 0, 0, 255));   // red: dark
+        colours.setPixel(3, 0, qRgba(255, 255, 0, 255)); // yellow: light
+        const QImage halves = greys(40, 20, [](int x, int) { return x < 20 ? 0 : 255; });
+        const auto grey = [](int width, int height, int value) {
+            return greys(width, height, [value](int, int) { return value; });
+        };
+        // width, dither, threshold, invert
+        using Options = GraphicConvert::Options;
+        const std::tuple<const char *, QImage, Options, QString> rows[] = {
+            {"threshold 128", ramp, {}, "####..../####..../"},
+            {"threshold 100", ramp, {0, false, 100}, "####..../###...../"},
+            {"threshold 100, inverted", ramp, {0, false, 100, true}, "....####/...#####/"},
+            {"threshold 1", ramp, {0, false, 1}, "#......./......../"},
+            {"threshold 255", ramp, {0, false, 255}, "########/########/"},
+            {"colours", colours, {}, ".##./"},
+            {"width 10 of 40", halves, {10}, QString("#####...../").repeated(5)},
+            {"dithered grey 100 in a row", grey(4, 1, 100), {0, true}, "#.##/"},
+            {"dithered mid grey", grey(2, 2, 128), {0, true}, ".#/#./"},
+            {"dithered black and white stay",
+             greys(3, 2, [](int x, int) { return x == 1 ? 255 : 0; }),
+             {0, true},
+             "#.#/#.#/"},
+        };
+        for (const auto &[row, image, options, expected] : rows) {
+            const QImage mono = GraphicConvert::convert(image, options);
+            QCOMPARE(mono.format(), QImage::Format_Mono);
+            QCOMPARE(row + (": " + dots(mono)), row + (": " + expected));
+        }
+        QCOMPARE(GraphicConvert::convert(halves, {3}).size(), QSize(3, 2));
     }
 
     // Over a field of one grey, the share of black dots is the darkness.
@@ -249,9 +213,9 @@ private slots:
         GraphicConvert::Options options;
         options.dither = true;
         for (const int grey : {32, 64, 128, 192}) {
-            const QStringList rows = dots(
+            const QString rows = dots(
                 GraphicConvert::convert(greys(40, 40, [&](int, int) { return grey; }), options));
-            const double black = rows.join(QString()).count('#') / 1600.0;
+            const double black = rows.count('#') / 1600.0;
             QVERIFY2(qAbs(black - (1 - grey / 255.0)) < 0.02,
                      qPrintable(QStringLiteral("grey %1: %2 black").arg(grey).arg(black)));
         }
@@ -276,12 +240,10 @@ private slots:
         QCOMPARE(read.dotsPerMeterX(), 7992); // 203 dots an inch
     }
 
-    void picturesThatCannotBeReadAreRefused()
+    // PNG, JPEG and GIF pictures are read for conversion (what is none is
+    // refused, as the command line's test shows).
+    void picturesOfEachKindAreRead()
     {
-        const auto loaded = GraphicConvert::load("not a picture", "logo.png");
-        QVERIFY(std::holds_alternative<QString>(loaded));
-        QVERIFY2(std::get<QString>(loaded).startsWith("logo.png cannot be read as a picture: "),
-                 qPrintable(std::get<QString>(loaded)));
         QImage photo(5, 4, QImage::Format_RGB32);
         photo.fill(Qt::blue);
         QBuffer jpeg;

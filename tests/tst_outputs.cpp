@@ -4,18 +4,17 @@
 // whatever it is called; what reaches a terminal cannot drive it.
 #include "common/SafeWrite.h"
 #include "common/TerminalText.h"
-#include "link/DeviceIdentity.h"
 #include "profile/ProfileStore.h"
 #include "support/CliRun.h"
+#include "support/LoopbackPrinter.h"
 #include "support/PseudoTerminal.h"
 #include "support/TestMain.h"
+#include "support/WindowDriver.h"
 #include "ui/Settings.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QTcpServer>
-#include <QTcpSocket>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -54,25 +53,6 @@ QString kindOf(const QString &path)
     return "file " + QString::number(status.st_mode & 0777, 8);
 }
 
-// The read end of a pipe made in the test's folder, open before the
-// program writes so that the program's open() does not wait.
-struct Fifo {
-    explicit Fifo(const QString &at) : path(at)
-    {
-        ::mkfifo(QFile::encodeName(path).constData(), 0600);
-        fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
-    }
-    ~Fifo() { ::close(fd); }
-    QByteArray read() const
-    {
-        QByteArray bytes(1 << 16, '\0');
-        const ssize_t got = ::read(fd, bytes.data(), size_t(bytes.size()));
-        return bytes.left(got < 0 ? 0 : got);
-    }
-    QString path;
-    int fd = -1;
-};
-
 const QByteArray list = "!L\r\n";
 constexpr SafeWrite::Targets anyTarget = SafeWrite::Targets::FilesOrStreams;
 
@@ -106,7 +86,6 @@ private slots:
     void outputsLandOnlyWhereNamed()
     {
         QFETCH(QString, kind);
-        QFETCH(int, status);
         QTemporaryDir here;
         const QString path = here.filePath("out");
         const QString aim = here.filePath("aim");
@@ -126,7 +105,7 @@ private slots:
         }
         const Ran cli = runCli({"--list", "--dry-run", "--output", path});
         ::umask(mask);
-        QCOMPARE(cli.status, status);
+        QTEST(cli.status, "status");
         QTEST(kindOf(path), "after");
         QTEST(fifo ? fifo->read()
                    : contents(kind.contains("link") || kind == "dangling" ? aim : path),
@@ -155,17 +134,9 @@ private slots:
     // The JSON report into a pipe another program reads.
     void reportIntoAPipe()
     {
-        QTcpServer printer;
-        QVERIFY(printer.listen(QHostAddress::LocalHost));
-        QByteArray received;
-        connect(&printer, &QTcpServer::newConnection, this, [&] {
-            while (QTcpSocket *socket = printer.nextPendingConnection())
-                connect(socket, &QTcpSocket::readyRead, this,
-                        [&received, socket] { received += socket->readAll(); });
-        });
+        LoopbackPrinter printer;
         const Fifo fifo(dir.filePath("report.pipe"));
-        const QString target = "tcp://127.0.0.1:" + QString::number(printer.serverPort());
-        const Ran cli = runCli({"--to", target, "--list", "--report", fifo.path});
+        const Ran cli = runCli({"--to", printer.target(), "--list", "--report", fifo.path});
         QCOMPARE(cli.status, 0);
         QCOMPARE(kindOf(fifo.path), "fifo");
         QVERIFY2(fifo.read().contains("\"outcome\": \"sent\""), qPrintable(cli.err));
@@ -360,50 +331,50 @@ private slots:
     }
 
     // A printer named twice, or by two names, is sent to once, with a word
-    // for each repetition; two line settings for one port are refused.
+    // for each repetition; two line settings for one port are refused. PTY
+    // is a pseudo-terminal, LINK a link to it, DIR the test's folder.
     void eachPrinterOnce_data()
     {
-        QTest::addColumn<QStringList>("targets");
+        QTest::addColumn<QString>("targets");
         QTest::addColumn<QString>("file"); // a targets file's lines
         QTest::addColumn<int>("sends");
-        QTest::addColumn<QStringList>("says");
-        QTest::newRow("twice the same")
-            << QStringList{"COM1", "COM1"} << "" << 1
-            << QStringList{"--to: \"COM1\" is the same printer as \"COM1\" (--to): it is sent "
-                           "to once"};
-        QTest::newRow("COM1 and its device") << QStringList{"COM1", "/dev/ttyS0"} << "" << 1
-                                             << QStringList{"is the same printer as \"COM1\""};
-        QTest::newRow("a device and a link to it")
-            << QStringList{"PTY", "LINK"} << "" << 1
-            << QStringList{"--to: \"LINK\" is the same printer as \"PTY\""};
-        QTest::newRow("host spellings, a file's lines")
-            << QStringList{"tcp://printer.example"}
-            << "tcp://Printer.Example.:9100\n#\ntcp://printer.example\ntcp://h\n"
-            << 2
-            << QStringList{"targets.txt:1: \"tcp://Printer.Example.:9100\" is the same printer "
-                           "as \"tcp://printer.example\" (--to): it is sent to once",
-                           "targets.txt:3: \"tcp://printer.example\" is the same"};
-        QTest::newRow("IPv4 as IPv6") << QStringList{"tcp://[::ffff:127.0.0.1]", "tcp://127.0.0.1"}
-                                      << "" << 1 << QStringList{"is the same printer"};
-        QTest::newRow("other ports")
-            << QStringList{"tcp://h:9100", "tcp://h:9101"} << "" << 2 << QStringList();
-        QTest::newRow("other line settings")
-            << QStringList{"COM1:9600,N,8,1", "COM1:19200,N,8,1"} << "" << 0
-            << QStringList{"\"COM1:19200,N,8,1\" is the same printer as \"COM1:9600,N,8,1\" "
-                           "(--to) with other line settings: give it once"};
+        QTest::addColumn<QString>("says"); // its lines, split at '|'
+        const std::tuple<const char *, const char *, const char *, int, const char *> rows[] = {
+            {"twice the same", "COM1 COM1", "", 1,
+             "--to: \"COM1\" is the same printer as \"COM1\" (--to): it is sent to once"},
+            {"COM1 and its device", "COM1 /dev/ttyS0", "", 1, "is the same printer as \"COM1\""},
+            {"a device and a link to it", "PTY LINK", "", 1,
+             "--to: \"LINK\" is the same printer as \"PTY\""},
+            {"host spellings, a file's lines", "tcp://printer.example",
+             "tcp://Printer.Example.:9100\n#\ntcp://printer.example\ntcp://h\n", 2,
+             "targets.txt:1: \"tcp://Printer.Example.:9100\" is the same printer as "
+             "\"tcp://printer.example\" (--to): it is sent to once|"
+             "targets.txt:3: \"tcp://printer.example\" is the same"},
+            {"IPv6 spellings", "tcp://[0:0::1] tcp://[::1]", "", 1, "is the same printer"},
+            {"IPv4 as IPv6", "tcp://[::ffff:127.0.0.1] tcp://127.0.0.1", "", 1, "is the same"},
+            {"other ports", "tcp://h:9100 tcp://h:9101", "", 2, ""},
+            {"missing devices, one path", "DIR/x/../y DIR/y", "", 1, "is the same printer"},
+            {"missing devices, two paths", "DIR/x DIR/y", "", 2, ""},
+            {"other line settings", "COM1:9600,N,8,1 COM1:19200,N,8,1", "", 0,
+             "\"COM1:19200,N,8,1\" is the same printer as \"COM1:9600,N,8,1\" (--to) with "
+             "other line settings: give it once"},
+        };
+        for (const auto &[row, targets, file, sends, says] : rows)
+            QTest::newRow(row) << QString(targets) << QString(file) << sends << QString(says);
     }
     void eachPrinterOnce()
     {
-        QFETCH(QStringList, targets);
+        QFETCH(QString, targets);
         QFETCH(QString, file);
-        QFETCH(QStringList, says);
+        QFETCH(QString, says);
         PseudoTerminal pty;
         const QString link = dir.filePath("by-id-link");
         QFile::remove(link);
         QFile::link(pty.slavePath(), link);
         QStringList arguments{"--list", "--dry-run"};
-        for (QString target : targets)
-            arguments << "--to" << target.replace("PTY", pty.slavePath()).replace("LINK", link);
+        for (const QString &target :
+             targets.replace("PTY", pty.slavePath()).replace("LINK", link).split(' '))
+            arguments << "--to" << QString(target).replace("DIR", dir.path());
         if (!file.isEmpty()) {
             put(dir.filePath("targets.txt"), file.toUtf8());
             arguments << "--targets" << dir.filePath("targets.txt");
@@ -414,8 +385,9 @@ private slots:
         QCOMPARE(cli.out, list.repeated(sends));
         QString err = cli.err;
         err.replace(pty.slavePath(), "PTY").replace(link, "LINK").replace(dir.path() + "/", "");
-        QCOMPARE(err.count('\n'), says.size());
-        for (const QString &line : says)
+        const QStringList lines = says.split('|', Qt::SkipEmptyParts);
+        QCOMPARE(err.count('\n'), lines.size());
+        for (const QString &line : lines)
             QVERIFY2(err.contains(line), qPrintable(err));
     }
 
@@ -463,45 +435,6 @@ private slots:
                 !shown.contains(QChar(0x2067)) && !shown.contains(QChar(0x07)));
         const Ran piped = runCli({"--targets", path, "--list"});
         QVERIFY(piped.err.contains(path + ":1: target \"\x1b]0;owned\x07\""));
-    }
-
-    void deviceIdentity_data()
-    {
-        QTest::addColumn<QString>("a");
-        QTest::addColumn<QString>("b");
-        QTest::addColumn<bool>("same");
-        QTest::newRow("case, final dot") << "tcp Printer.Example. 9100"
-                                         << "tcp printer.example 9100" << true;
-        QTest::newRow("IPv6 spellings") << "tcp 0:0::1 9100"
-                                        << "tcp ::1 9100" << true;
-        QTest::newRow("IPv4 in IPv6") << "tcp ::ffff:127.0.0.5 9100"
-                                      << "tcp 127.0.0.5 9100" << true;
-        QTest::newRow("ports") << "tcp h 9100"
-                               << "tcp h 9101" << false;
-        QTest::newRow("hosts") << "tcp h1 9100"
-                               << "tcp h2 9100" << false;
-        QTest::newRow("device by link") << "dev PTY"
-                                        << "dev LINK" << true;
-        QTest::newRow("missing, by path") << "dev DIR/x/../y"
-                                          << "dev DIR/y" << true;
-        QTest::newRow("missing, other") << "dev DIR/x"
-                                        << "dev DIR/y" << false;
-    }
-    void deviceIdentity()
-    {
-        PseudoTerminal pty;
-        const QString link = dir.filePath("identity-link");
-        QFile::remove(link);
-        QFile::link(pty.slavePath(), link);
-        const auto identity = [&](QString row) {
-            row.replace("PTY", pty.slavePath()).replace("LINK", link).replace("DIR", dir.path());
-            const QStringList parts = row.split(' ');
-            return parts[0] == "tcp" ? DeviceIdentity::ofNetwork(parts[1], parts[2].toUShort())
-                                     : DeviceIdentity::ofDevice(parts[1]);
-        };
-        QFETCH(QString, a);
-        QFETCH(QString, b);
-        QTEST(identity(a) == identity(b), "same");
     }
 };
 

@@ -133,7 +133,7 @@ QString shown(const SendOutcome &outcome)
                    : QStringLiteral("sent");
 }
 
-Fifo::Fifo(const QString &path, bool reading)
+Fifo::Fifo(const QString &path, bool reading) : path(path)
 {
     const QByteArray name = QFile::encodeName(path);
     if (::mkfifo(name.constData(), 0600) != 0)
@@ -146,4 +146,10 @@ void Fifo::close()
 {
     if (reader >= 0)
         ::close(std::exchange(reader, -1));
+}
+QByteArray Fifo::read() const
+{
+    QByteArray bytes(1 << 16, '\0');
+    const ssize_t got = ::read(reader, bytes.data(), size_t(bytes.size()));
+    return bytes.left(got < 0 ? 0 : got);
 }

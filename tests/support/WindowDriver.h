@@ -79,5 +79,8 @@ struct Fifo {
     explicit Fifo(const QString &path, bool reading = true);
     ~Fifo() { close(); }
     void close();
+    // What has come through so far (up to 64 KiB), without waiting.
+    QByteArray read() const;
+    QString path;
     int reader = -1;
 };
