@@ -4,13 +4,13 @@
 #include "cli/ProfileImport.h"
 #include "cli/TargetList.h"
 #include "common/ChunkedFileReader.h"
+#include "common/Sha256.h"
 #include "printer/ConfigBlock.h"
 #include "profile/ProfileStore.h"
 
 #include "Version.h"
 
 #include <QCommandLineParser>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -357,11 +357,9 @@ public:
         if (firmwareNoted.contains(key))
             return;
         firmwareNoted.insert(key, true);
-        parsed.plan.notes
-            << QStringLiteral("Firmware %1: %2, SHA-256 %3")
-                   .arg(QDir::toNativeSeparators(path), sizeText(bytes.size()),
-                        QString::fromLatin1(
-                            QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex()));
+        parsed.plan.notes << QStringLiteral("Firmware %1: %2, SHA-256 %3")
+                                 .arg(QDir::toNativeSeparators(path), sizeText(bytes.size()),
+                                      QString::fromLatin1(Sha256::of(bytes).toHex()));
     }
 
     // The action of a file's bytes, or the file's refusal.
