@@ -284,6 +284,8 @@ public:
 
     ~Query() override
     {
+        // No watch on a socket about to close.
+        delete m_socket;
         if (m_session)
             snmp_sess_close(m_session);
     }
