@@ -8,6 +8,7 @@
 #include <QThreadPool>
 
 #include <algorithm>
+#include <chrono>
 #include <new>
 
 namespace
@@ -137,6 +138,11 @@ ChunkedFileReader::Status ChunkedFileReader::readChunk()
         if (m_done < m_size)
             return Status::Reading;
     }
+    // The worker may still be on the last chunks: a caller that reads a
+    // chunk per call (the window's job) gets its turn between short waits.
+    if (m_hashing.valid() &&
+        m_hashing.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
+        return Status::Reading;
     m_file.close();
     if (m_hash) {
         hashed();

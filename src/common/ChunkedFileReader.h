@@ -41,7 +41,8 @@ public:
 
     // Reads the size() bytes that the file had when it was opened.
     Status readAll();
-    // Reads the next chunk: Reading while more is to come.
+    // Reads the next chunk: Reading while more is to come (or, at the end,
+    // while the hash is being finished).
     Status readChunk();
     // Gives up the read: the file closes and what was read goes.
     Status stop();
