@@ -13,6 +13,7 @@
 
 #include <QAbstractButton>
 #include <QBuffer>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHostAddress>
@@ -306,24 +307,57 @@ void DiscoveryTest::snmpReadsThePrinter()
     QUdpSocket mute;
     QVERIFY(mute.bind(QHostAddress::LocalHost, 0));
     SnmpOptions silent = testedCommunity(mute.localPort());
+    // Through the reader, from the event loop.
+    const auto readThrough = [](const SnmpOptions &options, const QString &host) {
+        SnmpReader reader(options);
+        std::optional<SnmpAnswer> heard;
+        reader.read(host, [&](const QString &, const SnmpAnswer &answer) { heard = answer; });
+        if (!QTest::qWaitFor([&] { return heard.has_value(); }, 5000))
+            return SnmpAnswer{};
+        return *heard;
+    };
     for (const Case &each :
          {Case{"wrong v3 pass phrase", wrongPass}, Case{"never answers", silent}}) {
         SnmpOptions options = each.options;
         options.timeoutMs = 300;
         QElapsedTimer clock;
         clock.start();
-        const SnmpAnswer answer = SnmpReader::readNow("127.0.0.1", options);
+        const SnmpAnswer answer = readThrough(options, "127.0.0.1");
         QVERIFY2(!answer.answered, each.name);
         QVERIFY2(!answer.failure.isEmpty(), each.name);
         // One retry: twice the timeout, and not much more.
         QVERIFY2(clock.elapsed() < 1500, each.name);
     }
-    // The timeout itself, at its default of a second and one retry.
+    // The timeout itself, at its default of a second and one retry, both
+    // through the reader and on the calling thread.
+    for (const bool now : {false, true}) {
+        QElapsedTimer clock;
+        clock.start();
+        const SnmpAnswer answer =
+            now ? SnmpReader::readNow("127.0.0.1", silent) : readThrough(silent, "127.0.0.1");
+        QCOMPARE(answer.failure, "no SNMP answer");
+        QVERIFY(clock.elapsed() >= 1900 && clock.elapsed() < 3000);
+    }
+
+    // Many silent printers at once wait their timeout together, without a
+    // thread each.
+    const auto threads = [] {
+        return QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+    };
+    const int before = threads();
+    SnmpOptions quick = silent;
+    quick.timeoutMs = 300;
+    SnmpReader crowd(quick);
+    int unanswered = 0;
     QElapsedTimer clock;
     clock.start();
-    const SnmpAnswer answer = SnmpReader::readNow("127.0.0.1", silent);
-    QCOMPARE(answer.failure, "no SNMP answer");
-    QVERIFY(clock.elapsed() >= 1900 && clock.elapsed() < 3000);
+    for (int i = 0; i < 100; ++i)
+        crowd.read("127.0.0.1", [&](const QString &, const SnmpAnswer &answer) {
+            unanswered += answer.failure == "no SNMP answer";
+        });
+    QVERIFY(threads() <= before + 1);
+    QTRY_COMPARE_WITH_TIMEOUT(unanswered, 100, 5000);
+    QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
 }
 
 void DiscoveryTest::discoveryMergesBySerial()

@@ -5,13 +5,13 @@
 #include "cli/TargetList.h"
 #include "common/ChunkedFileReader.h"
 #include "common/ProcessSignals.h"
+#include "common/Sha256.h"
 #include "printer/ConfigBlock.h"
 #include "profile/ProfileStore.h"
 
 #include "Version.h"
 
 #include <QCommandLineParser>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -195,14 +195,14 @@ public:
         const QString key = QFileInfo(path).absoluteFilePath();
         if (const auto found = m_read.find(key); found != m_read.end()) {
             if (hashed && found->sha256.isEmpty())
-                found->sha256 = QCryptographicHash::hash(found->bytes, QCryptographicHash::Sha256);
+                found->sha256 = Sha256::of(found->bytes);
             return *found;
         }
         if (interrupted)
             return std::nullopt;
         ChunkedFileReader reader(path);
         if (hashed)
-            reader.computeHash(QCryptographicHash::Sha256);
+            reader.computeSha256();
         if (!reader.open()) {
             switch (reader.readAll([] { return Interrupts::count() > 0; })) {
             case ChunkedFileReader::Status::Read:

@@ -2,13 +2,13 @@
 
 #include "cli/Console.h"
 #include "common/SafeWrite.h"
+#include "common/Sha256.h"
 
 #include "cli/Arguments.h"
 #include "cli/PrinterJob.h"
 
 #include "Version.h"
 
-#include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -126,10 +126,8 @@ QByteArray dryRunJson(const Plan &plan)
             if (part.isText)
                 send.insert(QStringLiteral("text"), QString::fromLatin1(part.bytes));
             else
-                send.insert(
-                    QStringLiteral("sha256"),
-                    QString::fromLatin1(
-                        QCryptographicHash::hash(part.bytes, QCryptographicHash::Sha256).toHex()));
+                send.insert(QStringLiteral("sha256"),
+                            QString::fromLatin1(Sha256::of(part.bytes).toHex()));
             sends.append(send);
         }
     }

@@ -2,13 +2,39 @@
 
 #include "common/FileFailure.h"
 #include "common/RegularFile.h"
+#include "common/Sha256.h"
 
 #include <QDir>
+#include <QThreadPool>
 
 #include <algorithm>
+#include <chrono>
 #include <new>
 
+namespace
+{
+
+// One worker hashes for every reader: it takes its chunks first in, first
+// out, so each reader's are hashed in order.
+QThreadPool &hashers()
+{
+    static QThreadPool pool;
+    static const bool once = [] {
+        pool.setMaxThreadCount(1);
+        return true;
+    }();
+    (void)once;
+    return pool;
+}
+
+} // namespace
+
 ChunkedFileReader::ChunkedFileReader(const QString &path) : m_path(path), m_file(path) {}
+
+ChunkedFileReader::~ChunkedFileReader()
+{
+    hashed();
+}
 
 std::optional<Failure> ChunkedFileReader::open()
 {
@@ -43,18 +69,20 @@ std::optional<Failure> ChunkedFileReader::allocate()
 
 void ChunkedFileReader::closeEarly()
 {
+    hashed();
     m_file.close();
     m_bytes = QByteArray();
 }
 
-void ChunkedFileReader::computeHash(QCryptographicHash::Algorithm algorithm)
+void ChunkedFileReader::computeSha256()
 {
-    m_hash = std::make_unique<QCryptographicHash>(algorithm);
+    m_hash = std::make_unique<Sha256>();
 }
 
-QByteArray ChunkedFileReader::hash() const
+void ChunkedFileReader::hashed()
 {
-    return m_hash && m_complete ? m_hash->result() : QByteArray();
+    if (m_hashing.valid())
+        m_hashing.get();
 }
 
 ChunkedFileReader::Status ChunkedFileReader::fail(Failure failure)
@@ -98,13 +126,30 @@ ChunkedFileReader::Status ChunkedFileReader::readChunk()
             return fail(
                 {FailureCode::InputPastEndOfFile, QStringLiteral("Input past end of file: %1")
                                                       .arg(QDir::toNativeSeparators(m_path))});
-        if (m_hash)
-            m_hash->addData(QByteArrayView(m_bytes.constData() + m_done, got));
+        if (m_hash) {
+            // The one worker hashes the chunks in the order they were read,
+            // while the next ones are read; only the end waits for it.
+            auto task = std::make_shared<std::packaged_task<void()>>(
+                [hash = m_hash.get(), chunk = QByteArrayView(m_bytes.constData() + m_done, got)] {
+                    hash->add(chunk);
+                });
+            m_hashing = task->get_future();
+            hashers().start([task] { (*task)(); });
+        }
         m_done += got;
         if (m_done < m_size)
             return Status::Reading;
     }
+    // The worker may still be on the last chunks: a caller that reads a
+    // chunk per call (the window's job) gets its turn between short waits.
+    if (m_hashing.valid() &&
+        m_hashing.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
+        return Status::Reading;
     m_file.close();
+    if (m_hash) {
+        hashed();
+        m_digest = m_hash->result();
+    }
     m_complete = true;
     return Status::Read;
 }

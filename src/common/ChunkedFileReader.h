@@ -3,17 +3,19 @@
 #include "common/Failure.h"
 
 #include <QByteArray>
-#include <QCryptographicHash>
 #include <QFile>
 #include <QString>
 
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 
 // Reads a whole file into memory a chunk at a time, either at once or a
 // chunk per call (see FileReadJob, which lets the event loop run between
 // them). The file is closed on every way out.
+class Sha256;
+
 class ChunkedFileReader
 {
 public:
@@ -27,6 +29,7 @@ public:
     enum class Status { Read, Failed, Stopped, Reading };
 
     explicit ChunkedFileReader(const QString &path);
+    ~ChunkedFileReader();
 
     // Opens the file and takes its size; FileTooLarge when it is too large,
     // BadFileName when it is not a regular file (never waiting on a pipe).
@@ -40,16 +43,18 @@ public:
     // Reads the size() bytes that the file had when it was opened; gives up
     // (Stopped) when `stop` says so between chunks.
     Status readAll(const std::function<bool()> &stop = {});
-    // Reads the next chunk: Reading while more is to come.
+    // Reads the next chunk: Reading while more is to come (or, at the end,
+    // while the hash is being finished).
     Status readChunk();
     // Gives up the read: the file closes and what was read goes.
     Status stop();
 
-    // Has readAll() also hash the bytes as they arrive, so that the hash
-    // takes no second pass over the file.
-    void computeHash(QCryptographicHash::Algorithm algorithm);
-    // The hash of all of the file after a read; empty otherwise.
-    QByteArray hash() const;
+    // Has the read also take the SHA-256 of the bytes as they arrive: each
+    // chunk is hashed on a worker while the next one is read, so the hash
+    // costs neither a second pass over the file nor time of its own.
+    void computeSha256();
+    // The SHA-256 of all of the file after a read; empty otherwise.
+    QByteArray hash() const { return m_digest; }
 
     // Why open(), allocate() or readAll() failed; nothing after a stop.
     const std::optional<Failure> &failure() const { return m_failure; }
@@ -61,6 +66,8 @@ private:
     // Closes the file before its end and lets go of what was read.
     void closeEarly();
     Status fail(Failure failure);
+    // Waits until every chunk read has been hashed.
+    void hashed();
 
     QString m_path;
     QFile m_file;
@@ -69,6 +76,8 @@ private:
     bool m_allocated = false;
     bool m_complete = false;
     QByteArray m_bytes;
-    std::unique_ptr<QCryptographicHash> m_hash;
+    std::unique_ptr<Sha256> m_hash;
+    std::future<void> m_hashing; // of the last chunk read
+    QByteArray m_digest;
     std::optional<Failure> m_failure;
 };

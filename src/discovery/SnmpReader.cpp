@@ -5,12 +5,13 @@
 #include <QCoreApplication>
 #include <QHostAddress>
 #include <QMetaObject>
-#include <QRunnable>
+#include <QSocketNotifier>
 #include <QThreadPool>
 #include <QTimer>
 
 #include <mutex>
 
+#include <net-snmp/library/large_fd_set.h>
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
 
@@ -126,10 +127,13 @@ QString SnmpOptions::problem() const
     return {};
 }
 
-SnmpAnswer SnmpReader::readNow(const QString &host, const SnmpOptions &options)
+namespace
 {
-    initialise();
-    SnmpAnswer answer;
+
+// Opens a session to the host, or says why not. The settings' strings are
+// copied by the library.
+void *openSession(const QString &host, const SnmpOptions &options, QString *failure)
+{
     netsnmp_session settings;
     snmp_sess_init(&settings);
     QByteArray peer = peerName(host, options.port).toUtf8();
@@ -165,8 +169,8 @@ SnmpAnswer SnmpReader::readNow(const QString &host, const SnmpOptions &options)
             settings.securityLevel = key.level;
             if (!setKey(key.pass, settings.securityAuthProto, settings.securityAuthProtoLen,
                         key.key, key.length)) {
-                answer.failure = QStringLiteral("an SNMP v3 pass phrase is unusable");
-                return answer;
+                *failure = QStringLiteral("an SNMP v3 pass phrase is unusable");
+                return nullptr;
             }
         }
     } else {
@@ -182,21 +186,29 @@ SnmpAnswer SnmpReader::readNow(const QString &host, const SnmpOptions &options)
         std::lock_guard<std::mutex> lock(sessionOpening);
         session = snmp_sess_open(&settings);
     }
-    if (!session) {
-        answer.failure = options.isV3() ? QStringLiteral("no SNMP v3 answer")
-                                        : QStringLiteral("cannot open an SNMP session");
-        return answer;
-    }
+    if (!session)
+        *failure = options.isV3() ? QStringLiteral("no SNMP v3 answer")
+                                  : QStringLiteral("cannot open an SNMP session");
+    return session;
+}
 
-    netsnmp_pdu *request = snmp_pdu_create(SNMP_MSG_GET);
+netsnmp_pdu *request()
+{
+    netsnmp_pdu *pdu = snmp_pdu_create(SNMP_MSG_GET);
     for (const Parsed &item : parsed)
-        snmp_add_null_var(request, item.name, item.length);
-    netsnmp_pdu *response = nullptr;
-    const int status = snmp_sess_synch_response(session, request, &response);
+        snmp_add_null_var(pdu, item.name, item.length);
+    return pdu;
+}
+
+// The answer from how the request ended: `status` is one of the library's
+// STAT_ values, `response` what came back if anything.
+SnmpAnswer answerFrom(void *session, int status, const netsnmp_pdu *response)
+{
+    SnmpAnswer answer;
     if (status == STAT_SUCCESS && response && response->errstat == SNMP_ERR_NOERROR) {
         answer.answered = true;
         int index = 0;
-        for (netsnmp_variable_list *value = response->variables; value;
+        for (const netsnmp_variable_list *value = response->variables; value;
              value = value->next_variable, ++index) {
             if (index >= int(std::size(wanted)))
                 break;
@@ -222,11 +234,151 @@ SnmpAnswer SnmpReader::readNow(const QString &host, const SnmpOptions &options)
         answer.failure = QStringLiteral("SNMP failed: %1").arg(QString::fromUtf8(text));
         SNMP_FREE(text);
     }
+    return answer;
+}
+
+// Opening a v3 session asks the agent for its engine and blocks until it
+// answers or times out, so v3 reads run on a few workers of their own; v1
+// and v2c need no opening exchange and run in the event loop.
+QThreadPool &v3Queries()
+{
+    static QThreadPool *pool = [] {
+        auto *threads = new QThreadPool(QCoreApplication::instance());
+        threads->setMaxThreadCount(4);
+        return threads;
+    }();
+    return *pool;
+}
+
+} // namespace
+
+SnmpAnswer SnmpReader::readNow(const QString &host, const SnmpOptions &options)
+{
+    initialise();
+    SnmpAnswer answer;
+    void *session = openSession(host, options, &answer.failure);
+    if (!session)
+        return answer;
+    netsnmp_pdu *response = nullptr;
+    const int status = snmp_sess_synch_response(session, request(), &response);
+    answer = answerFrom(session, status, response);
     if (response)
         snmp_free_pdu(response);
     snmp_sess_close(session);
     return answer;
 }
+
+// One request in flight on the event loop: its session's socket wakes it
+// when a datagram arrives, a timer when the library's next timeout (a
+// resend or the end) is due.
+class SnmpReader::Query : public QObject
+{
+public:
+    Query(SnmpReader *reader, QString host, QString address, Done done)
+        : m_reader(reader), m_host(std::move(host)), m_address(std::move(address)),
+          m_done(std::move(done))
+    {
+        m_timer.setSingleShot(true);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            snmp_sess_timeout(m_session);
+            step();
+        });
+    }
+
+    ~Query() override
+    {
+        // No watch on a socket about to close.
+        delete m_socket;
+        if (m_session)
+            snmp_sess_close(m_session);
+    }
+
+    void start(const SnmpOptions &options)
+    {
+        m_session = openSession(m_address, options, &m_answer.failure);
+        if (m_session) {
+            netsnmp_pdu *pdu = request();
+            // A request the library did not take is still ours to free.
+            m_asked = snmp_sess_async_send(m_session, pdu, &Query::received, this) != 0;
+            if (!m_asked) {
+                snmp_free_pdu(pdu);
+                m_answer = answerFrom(m_session, STAT_ERROR, nullptr);
+            }
+        }
+        if (!m_asked) {
+            // The answer still follows from the event loop.
+            QTimer::singleShot(0, this, [this] { finish(); });
+            return;
+        }
+        m_socket =
+            new QSocketNotifier(snmp_sess_transport(m_session)->sock, QSocketNotifier::Read, this);
+        connect(m_socket, &QSocketNotifier::activated, this, [this] {
+            netsnmp_large_fd_set ready;
+            netsnmp_large_fd_set_init(&ready, FD_SETSIZE);
+            netsnmp_large_fd_setfd(int(m_socket->socket()), &ready);
+            snmp_sess_read2(m_session, &ready);
+            netsnmp_large_fd_set_cleanup(&ready);
+            step();
+        });
+        step();
+    }
+
+private:
+    static int received(int operation, netsnmp_session *, int, netsnmp_pdu *response, void *magic)
+    {
+        // A resend is told too: the request is still under way.
+        if (operation == NETSNMP_CALLBACK_OP_RESEND)
+            return 1;
+        auto *query = static_cast<Query *>(magic);
+        const int status = operation == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE ? STAT_SUCCESS
+                           : operation == NETSNMP_CALLBACK_OP_TIMED_OUT      ? STAT_TIMEOUT
+                                                                             : STAT_ERROR;
+        query->m_answer = answerFrom(query->m_session, status, response);
+        query->m_asked = false;
+        return 1;
+    }
+
+    void step()
+    {
+        if (!m_asked) {
+            finish();
+            return;
+        }
+        int descriptors = 0;
+        int block = 1;
+        timeval due{};
+        netsnmp_large_fd_set unused;
+        netsnmp_large_fd_set_init(&unused, FD_SETSIZE);
+        snmp_sess_select_info2(m_session, &descriptors, &unused, &due, &block);
+        netsnmp_large_fd_set_cleanup(&unused);
+        if (!block)
+            m_timer.start(int(due.tv_sec * 1000 + (due.tv_usec + 999) / 1000));
+    }
+
+    // The reader may go in `done`: this query is out of its hands by then
+    // and touches nothing afterwards.
+    void finish()
+    {
+        m_timer.stop();
+        if (m_socket)
+            m_socket->setEnabled(false);
+        m_reader->m_queries.removeOne(this);
+        --m_reader->m_pending;
+        deleteLater();
+        const Done done = std::move(m_done);
+        done(m_host, m_answer);
+    }
+
+    SnmpReader *m_reader;
+    QString m_host;
+    QString m_address;
+    Done m_done;
+    void *m_session = nullptr;
+    bool m_asked = false;
+    SnmpAnswer m_answer;
+    QSocketNotifier *m_socket = nullptr;
+    QTimer m_timer;
+};
 
 struct SnmpReader::Alive {
 };
@@ -234,27 +386,12 @@ struct SnmpReader::Alive {
 SnmpReader::SnmpReader(SnmpOptions options, QObject *parent)
     : QObject(parent), m_options(std::move(options)), m_alive(std::make_shared<Alive>())
 {
-    initialise();
 }
 
-SnmpReader::~SnmpReader() = default;
-
-namespace
+SnmpReader::~SnmpReader()
 {
-
-// Each query waits at most a second or two on the network: a pool of its
-// own keeps many of them from holding up the program's other workers.
-QThreadPool &queries()
-{
-    static QThreadPool *pool = [] {
-        auto *threads = new QThreadPool(QCoreApplication::instance());
-        threads->setMaxThreadCount(32);
-        return threads;
-    }();
-    return *pool;
+    qDeleteAll(m_queries);
 }
-
-} // namespace
 
 void SnmpReader::read(const QString &host, Done done)
 {
@@ -298,11 +435,19 @@ void SnmpReader::read(const QString &host, Done done)
 
 void SnmpReader::query(const QString &host, const QString &address, Done done)
 {
+    // The library starts at the first query, not with the window.
+    initialise();
     ++m_pending;
+    if (!m_options.isV3()) {
+        auto *asking = new Query(this, host, address, std::move(done));
+        m_queries << asking;
+        asking->start(m_options);
+        return;
+    }
     std::weak_ptr<Alive> alive = m_alive;
     QObject *home = QCoreApplication::instance();
     const SnmpOptions options = m_options;
-    queries().start([alive, home, host, address, options, done = std::move(done), this]() {
+    v3Queries().start([alive, home, host, address, options, done = std::move(done), this]() {
         const SnmpAnswer answer = readNow(address, options);
         // Whether the reader still lives is asked on its own thread, where
         // it would be destroyed.

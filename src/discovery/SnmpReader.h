@@ -2,6 +2,7 @@
 
 #include "discovery/PrinterState.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -49,10 +50,10 @@ struct SnmpAnswer {
     QString refusal() const { return answered ? state.refusal() : QString(); }
 };
 
-// Reads the system group and the printer's status from one host. The
-// library's calls block, so each query runs on a worker thread and its
-// answer comes back to the thread of this object through its event loop;
-// once this object is gone, answers still under way are dropped.
+// Reads the system group and the printer's status from one host. A v1 or
+// v2c query runs in the event loop of this object's thread, however many
+// are under way; a v3 one on one of a few workers (opening its session
+// blocks). Once this object is gone, answers still under way are dropped.
 class SnmpReader : public QObject
 {
     Q_OBJECT
@@ -74,7 +75,9 @@ private:
     // Asks `address` on a worker; the answer is `host`'s.
     void query(const QString &host, const QString &address, Done done);
 
+    class Query;
     struct Alive;
+    QList<Query *> m_queries;
     SnmpOptions m_options;
     std::shared_ptr<Alive> m_alive;
     int m_pending = 0;

@@ -59,7 +59,7 @@ void BinaryPage::loadChosenFile(const QString &path)
 
     m_services.busy.startUploadAnimation();
     auto reader = std::make_shared<ChunkedFileReader>(path);
-    reader->computeHash(QCryptographicHash::Sha256);
+    reader->computeSha256();
     std::optional<Failure> failure = reader->open();
     const bool opened = !failure;
     if (opened) {
