@@ -16,6 +16,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTabWidget>
@@ -398,13 +399,11 @@ private slots:
         QWidget *page = tabs()->currentWidget();
         for (const Switch &other : switches)
             ui->control<QCheckBox>(other.name)->setChecked(false);
-        const auto usable = [page] {
+        const auto usable = [page] { // the named controls that are on, Qt's inner parts left out
             QStringList names;
-            for (QWidget *control : page->findChildren<QWidget *>()) {
-                if (!control->objectName().isEmpty() && !control->objectName().startsWith("qt_") &&
-                    control->isEnabled())
+            for (QWidget *control : page->findChildren<QWidget *>(QRegularExpression("^(?!qt_).")))
+                if (control->isEnabled())
                     names << control->objectName();
-            }
             names.sort();
             return names;
         };
