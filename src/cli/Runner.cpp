@@ -50,7 +50,8 @@ int terminalRows()
 
 Runner::Runner(const Plan &plan, const Console &console) : m_plan(plan), m_console(console)
 {
-    const PrinterJob::Limits limits{plan.stallLimitMs, plan.connectTimeoutMs,
+    const PrinterJob::Limits limits{{plan.stallLimitMs, plan.busyLimitMs},
+                                    plan.connectTimeoutMs,
                                     plan.discover.ignoreStatus
                                         ? std::nullopt
                                         : std::optional<SnmpOptions>(plan.discover.discovery.snmp)};

@@ -2,6 +2,7 @@
 
 #include "link/LinkAddress.h"
 #include "link/PortDiscovery.h"
+#include "link/Transfer.h"
 #include "ui/PageServices.h"
 
 #include <QFileSystemWatcher>
@@ -60,6 +61,8 @@ private:
     // Writes the link in force to the settings, after the user's choice.
     void rememberLink();
     void showSerialTexts(const QStringList &texts);
+    // The limits shown and in force on the link, without remembering them.
+    void showLimits(const Transfer::Limits &limits);
     void refreshSerialPorts();
     void refreshUsbPrinters();
     void watchUsbRoots();

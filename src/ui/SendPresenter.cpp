@@ -86,8 +86,17 @@ void SendPresenter::logged(const QString &unnamed, const Start &start, Then then
     // The link reports the very bytes it sends, after its own conversions.
     auto watching = std::make_shared<QMetaObject::Connection>(QObject::connect(
         &m_link, &PrinterLink::sending, [this](const QByteArray &data) { m_open->append(data); }));
-    start([this, watching, then](const SendOutcome &outcome) {
+    // Each part's end tells the bytes the printer took, exact after an
+    // early end too.
+    auto delivered = std::make_shared<qint64>(0);
+    auto counting = std::make_shared<QMetaObject::Connection>(
+        QObject::connect(&m_link, &PrinterLink::finished,
+                         [delivered](qint64 sent, qint64, const QString &) { *delivered = sent; }));
+    start([this, watching, counting, delivered, then](const SendOutcome &outcome) {
         QObject::disconnect(*watching);
+        QObject::disconnect(*counting);
+        if (m_open)
+            m_open->delivered += *delivered;
         endPart(outcome);
         present(outcome, then);
     });
