@@ -63,8 +63,6 @@ public:
     const Transfer::Limits &limits() const { return m_limits; }
     // Both limits at once, for the next send; told as a change of the link.
     void setLimits(const Transfer::Limits &limits);
-    // How long the running transfer's printer has taken nothing.
-    qint64 idleMs() const { return m_transfer ? m_transfer->idleMs() : 0; }
     void setConnectTimeoutMs(int timeoutMs) { m_connectTimeoutMs = timeoutMs; }
     // See Transfer::setPollMs.
     void setPollMs(int ms) { m_pollMs = ms; }
