@@ -13,11 +13,11 @@ constexpr int slowestReportMs = 1000;
 // loop gets its turn: the window repaints, other printers' transfers run.
 constexpr int sliceMs = 10;
 // A link that wakes its transfer itself and has taken nothing for a while
-// is looked at this often: the limits and the progress keep within half a
-// second, and the steps of a printer that acknowledges every few seconds
+// is looked at this often: the limits and the progress keep within a quarter
+// of a second, and the steps of a printer that acknowledges every few seconds
 // are still timed closely enough for its rate.
 constexpr int idleAfterMs = 5000;
-constexpr int idlePollMs = 500;
+constexpr int idlePollMs = 250;
 
 } // namespace
 
