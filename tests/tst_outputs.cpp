@@ -284,7 +284,7 @@ private slots:
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("seconds");
         QTest::addColumn<int>("status");
-        for (const char *option : {"--stall-limit", "--connect-timeout"}) {
+        for (const char *option : {"--stall-limit", "--busy-limit", "--connect-timeout"}) {
             QTest::addRow("%s 2147484", option) << option << "2147484" << 2;
             QTest::addRow("%s 86401", option) << option << "86401" << 2;
             QTest::addRow("%s 0", option) << option << "0" << 2;

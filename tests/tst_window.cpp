@@ -833,6 +833,14 @@ private slots:
                     .data()
                     .toString()
                     .startsWith(QLocale(QLocale::English).toString(row.delivered) + " of "));
+        // The status bar counts what the line took before the cancel.
+        const QString ended = ui->control<QLabel>("LastSendLbl")->text();
+        const QRegularExpressionMatch counts =
+            QRegularExpression("^Cancelled at \\S+ \\((\\d+) of (\\d+) bytes delivered\\)$")
+                .match(ended);
+        QVERIFY2(counts.hasMatch() && counts.captured(1).toLongLong() > 0 &&
+                     counts.captured(1).toLongLong() < counts.captured(2).toLongLong(),
+                 qPrintable(ended));
         QVERIFY(!cancel->isEnabled());
         QVERIFY(reset->isEnabled());
         ui->control("LogFrm")->close();

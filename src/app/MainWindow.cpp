@@ -215,7 +215,12 @@ void MainWindow::showLink()
 {
     const QString link = m_link.description();
     m_linkLbl->setText(link);
-    m_linkLbl->setToolTip(tr("The next send goes to: %1").arg(link));
+    const Transfer::Limits &limits = m_link.limits();
+    m_linkLbl->setToolTip(
+        tr("The next send goes to: %1\nGives up after %2 s without an answer and %3 s without "
+           "progress")
+            .arg(link, QString::number(limits.stallLimitMs / 1000),
+                 QString::number(limits.busyLimitMs / 1000)));
     if (m_link.kind() != LinkAddress::Kind::Network || !m_linkStatus)
         return;
     // A network printer that answers SNMP tells whether it is ready.
@@ -236,9 +241,7 @@ void MainWindow::showLastSend(const SendLog::Entry &send)
                                   .arg(QString::number(send.delivered), QString::number(send.size));
     QString text;
     if (send.outcome == QLatin1String("Sent"))
-        text =
-            tr("Sent %1 %2 at %3")
-                .arg(QString::number(send.size), send.size == 1 ? tr("byte") : tr("bytes"), time);
+        text = tr("Sent at %1 (%2)").arg(time, delivered);
     else if (send.outcome == QLatin1String("Cancelled"))
         text = tr("Cancelled at %1 (%2)").arg(time, delivered);
     else

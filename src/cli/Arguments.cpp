@@ -112,7 +112,11 @@ const QList<PlainOption> &runOptions()
          "Write a JSON report of every printer's outcome; with --dry-run, of what each would be "
          "sent."},
         {"stall-limit", "seconds",
-         "Seconds a printer may take no data before it has failed (default 10, at most 86400)."},
+         "Seconds a printer may take no data before it has failed (default 10, at most 86400); "
+         "a network printer: seconds it may leave us without any answer."},
+        {"busy-limit", "seconds",
+         "Seconds a network printer that still answers may take no data before it has failed "
+         "(default 60, at most 86400)."},
         {"connect-timeout", "seconds",
          "Seconds to wait for a network printer to answer (default 5, at most 86400)."},
         {"progress", "json",
@@ -420,6 +424,8 @@ public:
             plan.jobs = *jobs;
         if (const std::optional<int> ms = milliseconds(parser, QStringLiteral("stall-limit")))
             plan.stallLimitMs = *ms;
+        if (const std::optional<int> ms = milliseconds(parser, QStringLiteral("busy-limit")))
+            plan.busyLimitMs = *ms;
         if (const std::optional<int> ms = milliseconds(parser, QStringLiteral("connect-timeout")))
             plan.connectTimeoutMs = *ms;
         if (const std::optional<int> ms = milliseconds(parser, QStringLiteral("progress-interval")))

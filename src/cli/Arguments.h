@@ -3,6 +3,7 @@
 #include "cli/Actions.h"
 #include "cli/Discover.h"
 #include "cli/Target.h"
+#include "link/SendOutcome.h"
 
 #include <QList>
 #include <QString>
@@ -19,7 +20,8 @@ struct Plan {
     QString output; // dry run: a file instead of standard output
     QString report; // JSON report
     int jobs = 0;   // at most this many printers at once; 0: no limit of its own
-    int stallLimitMs = 10000;
+    int stallLimitMs = defaultStallLimitMs;
+    int busyLimitMs = defaultBusyLimitMs;
     int connectTimeoutMs = 5000;
     // --discover, --status and the SNMP options; --ignore-status.
     Discover::Options discover;

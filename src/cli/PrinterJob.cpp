@@ -23,7 +23,8 @@ void PrinterJob::start()
     m_clock.start();
     m_link = std::make_unique<PrinterLink>(nullptr);
     m_link->setAddress(m_target.address);
-    m_link->setStallLimitMs(m_limits.stallLimitMs);
+    m_link->setStallLimitMs(m_limits.transfer.stallLimitMs);
+    m_link->setBusyLimitMs(m_limits.transfer.busyLimitMs);
     m_link->setConnectTimeoutMs(m_limits.connectTimeoutMs);
     // A network connection wakes its transfer whenever it takes more; the
     // look at the line is for progress and the end, which a tenth of a
@@ -92,7 +93,8 @@ void PrinterJob::partEnded(qint64 size, const SendOutcome &outcome)
 {
     if (outcome) {
         m_failure = m_cancelled ? QStringLiteral("Interrupted: the transfer was stopped and "
-                                                 "what was queued discarded.")
+                                                 "what was queued discarded; %1 bytes delivered.")
+                                      .arg(m_sent)
                                 : m_actions[m_actionIndex].label + QStringLiteral(": ") +
                                       outcome->description;
         end(m_cancelled ? Outcome::Cancelled : Outcome::Failed);

@@ -4,6 +4,7 @@
 #include "cli/Target.h"
 #include "discovery/SnmpReader.h"
 #include "link/SendOutcome.h"
+#include "link/Transfer.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -23,7 +24,7 @@ public:
     enum class Outcome { Waiting, Sent, Failed, Cancelled };
 
     struct Limits {
-        int stallLimitMs;
+        Transfer::Limits transfer;
         int connectTimeoutMs;
         // How to read a network printer's status before an action that
         // checks it; none: send without looking.

@@ -45,8 +45,9 @@ QString table(const QList<PrinterJob *> &jobs)
                QStringLiteral("  ") + bytes.rightJustified(13) + QStringLiteral("  ") +
                seconds.rightJustified(8) + QStringLiteral("  ") + failure + QLatin1Char('\n');
     };
-    QString text = row(QStringLiteral("TARGET"), QStringLiteral("OUTCOME"), QStringLiteral("BYTES"),
-                       QStringLiteral("SECONDS"), QStringLiteral("FAILURE"));
+    QString text =
+        row(QStringLiteral("TARGET"), QStringLiteral("OUTCOME"), QStringLiteral("DELIVERED"),
+            QStringLiteral("SECONDS"), QStringLiteral("FAILURE"));
     int sent = 0, failed = 0, cancelled = 0;
     for (const PrinterJob *job : jobs) {
         const QString word = outcomeWord(*job);
@@ -86,6 +87,7 @@ QJsonObject printer(const Row &row)
         {QStringLiteral("target"), row.target},
         {QStringLiteral("actions"), actions},
         {QStringLiteral("bytesSent"), double(row.sent)},
+        {QStringLiteral("bytesDelivered"), double(row.sent)},
         {QStringLiteral("bytesTotal"), double(row.total)},
         {QStringLiteral("seconds"), std::round(row.seconds * 1000) / 1000},
         {QStringLiteral("outcome"), row.outcome},

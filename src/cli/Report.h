@@ -19,7 +19,8 @@ QString outcomeWord(const PrinterJob &job);
 QString table(const QList<PrinterJob *> &jobs);
 
 // {"program", "version", "exitStatus", "printers": [{"target", "actions",
-// "bytesSent", "bytesTotal", "seconds", "outcome", "failure"}]}
+// "bytesSent" and "bytesDelivered" (the same: bytes the printer took), "bytesTotal", "seconds",
+// "outcome", "failure"}]}
 QByteArray json(const QList<PrinterJob *> &jobs, int exitStatus);
 
 // A dry run's report: the same printers, each "not sent", and "sends": what

@@ -53,7 +53,8 @@ Runner::Runner(const Plan &plan, const Console &console)
     : m_plan(plan), m_console(console), m_live(console.terminal && !plan.quiet),
       m_log(logForm(plan, console), console, plan.progressIntervalMs)
 {
-    const PrinterJob::Limits limits{plan.stallLimitMs, plan.connectTimeoutMs,
+    const PrinterJob::Limits limits{{plan.stallLimitMs, plan.busyLimitMs},
+                                    plan.connectTimeoutMs,
                                     plan.discover.ignoreStatus
                                         ? std::nullopt
                                         : std::optional<SnmpOptions>(plan.discover.discovery.snmp)};

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSpinBox>
 
 namespace
 {
@@ -46,6 +47,14 @@ CommPage::CommPage(PageServices services, QWidget *parent)
       m_serialPorts([this] { return PortDiscovery::serialPorts(m_services.link.portNames()); })
 {
     ui->setupUi(this);
+    for (QSpinBox *limit : {ui->StallLimitSpin, ui->BusyLimitSpin})
+        limit->setRange(shortestChosenLimitSeconds, longestChosenLimitSeconds);
+    ui->StallLimitSpin->setToolTip(
+        tr("A send fails when the printer gives no answer at all for this long: it is off, "
+           "or the line is cut."));
+    ui->BusyLimitSpin->setToolTip(
+        tr("A send fails when the printer still answers but takes no data for this long: "
+           "check paper, ribbon and the printer's display."));
     connectControls();
     chooseLink(Kind::Serial);
     linkOption(Kind::Serial)->setChecked(true);
@@ -136,6 +145,17 @@ void CommPage::connectControls()
         watchUsbRoots();
         refreshUsbPrinters();
     });
+
+    // The limits take effect for the next send as they are changed, and
+    // are remembered with the link.
+    for (QSpinBox *limit : {ui->StallLimitSpin, ui->BusyLimitSpin})
+        connect(limit, &QSpinBox::valueChanged, this, [this] {
+            const Transfer::Limits limits{ui->StallLimitSpin->value() * 1000,
+                                          ui->BusyLimitSpin->value() * 1000};
+            m_services.link.setLimits(limits);
+            m_services.settings.setTransferLimits(limits);
+            m_services.settings.sync();
+        });
 
     connect(ui->NetApplyCmd, &QPushButton::clicked, this, applyNetwork);
     connect(ui->FindPrintersCmd, &QPushButton::clicked, this, [this, applyNetwork] {
@@ -267,9 +287,19 @@ bool CommPage::applyNetworkPrinter(const QString &remembered)
     return true;
 }
 
+void CommPage::showLimits(const Transfer::Limits &limits)
+{
+    const QSignalBlocker quietStall(ui->StallLimitSpin);
+    const QSignalBlocker quietBusy(ui->BusyLimitSpin);
+    ui->StallLimitSpin->setValue(limits.stallLimitMs / 1000);
+    ui->BusyLimitSpin->setValue(limits.busyLimitMs / 1000);
+    m_services.link.setLimits(limits);
+}
+
 void CommPage::restoreLink()
 {
     const Settings::Link remembered = m_services.settings.link();
+    showLimits(m_services.settings.transferLimits());
 
     // The port first, with the starting line settings, then the line
     // settings: each refused on its own leaves its starting value.
@@ -342,6 +372,7 @@ void CommPage::rememberLink()
 
 void CommPage::resetLink()
 {
+    showLimits({});
     showSerialTexts(startingSerial);
     applySerialSettings();
     {

@@ -2,6 +2,7 @@
 
 #include "link/LinkAddress.h"
 #include "link/PortDiscovery.h"
+#include "link/Transfer.h"
 #include "ui/PageServices.h"
 
 #include <QFileSystemWatcher>
@@ -63,6 +64,8 @@ private:
     // Writes the link in force to the settings, after the user's choice.
     void rememberLink();
     void showSerialTexts(const QStringList &texts);
+    // The limits shown and in force on the link, without remembering them.
+    void showLimits(const Transfer::Limits &limits);
     void refreshSerialPorts();
     // Lists the USB printers there are. The one the link holds stays chosen
     // while it is unplugged, shown as not connected, and is taken back when

@@ -102,7 +102,7 @@ QString SendLog::field(const Entry &entry, int column) const
         // A send that ended early says how much of it the printer took.
         return entry.complete() ? grouped(entry.size) + QStringLiteral(" bytes")
                                 : grouped(entry.delivered) + QStringLiteral(" of ") +
-                                      grouped(entry.size) + QStringLiteral(" bytes");
+                                      grouped(entry.size) + QStringLiteral(" bytes delivered");
     case Outcome:
         return entry.outcome;
     case Duration:

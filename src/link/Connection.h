@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 #include <variant>
 
 // One open path to the printer for the length of one send: a serial port, a
@@ -40,6 +42,24 @@ public:
     virtual FailureCode writeFailureCode() const = 0;
     // The failure of a link on which nothing moved for `limitMs`.
     virtual Failure stalled(int limitMs) const = 0;
+
+    // A link whose printer answers apart from taking data (a network
+    // printer acknowledges, window probes too, while its buffer is full)
+    // says how long a question to it has gone unanswered; nothing where
+    // taking data is the only sign of life. Such a link fails at the
+    // transfer's stall limit only without an answer, and at its busy limit
+    // when it answers but takes nothing.
+    virtual std::optional<qint64> silentMs() { return std::nullopt; }
+    virtual Failure unanswered(int limitMs, qint64 delivered) const
+    {
+        Q_UNUSED(delivered)
+        return stalled(limitMs);
+    }
+    virtual Failure tookNoData(int limitMs, qint64 delivered) const
+    {
+        Q_UNUSED(delivered)
+        return stalled(limitMs);
+    }
 
     // Closes once everything has left.
     virtual SendOutcome close() = 0;

@@ -3,6 +3,7 @@
 #include "link/Connection.h"
 #include "link/HostLookup.h"
 
+#include <QElapsedTimer>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -24,6 +25,9 @@ public:
     SendOutcome linkFailure() const override;
     FailureCode writeFailureCode() const override { return FailureCode::PortWriteFailed; }
     Failure stalled(int limitMs) const override;
+    std::optional<qint64> silentMs() override;
+    Failure unanswered(int limitMs, qint64 delivered) const override;
+    Failure tookNoData(int limitMs, qint64 delivered) const override;
     SendOutcome close() override;
     void discard() override;
     QString textFailureText() const override;
@@ -37,6 +41,8 @@ private:
     // An orderly close sends what is queued and ends with a FIN; otherwise
     // the close is a reset that drops it.
     void lingerOnClose(bool orderly);
+    // Keeps what the system holds beyond the printer's window small.
+    void boundUnsent();
     // Ends the open: connected, refused, timed out or interrupted.
     void endOpening();
     Failure openFailure() const;
@@ -59,4 +65,7 @@ private:
     QTimer m_connectTimer;
     QTimer m_ackWatch;
     qint64 m_lastUnsent = -1;
+    // Since when a question to the printer (bytes in flight, a window
+    // probe) has been seen waiting for its answer.
+    QElapsedTimer m_asking;
 };

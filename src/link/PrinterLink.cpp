@@ -29,6 +29,12 @@ PrinterLink::PrinterLink(const StopSignal *stop, QObject *parent) : QObject(pare
 
 PrinterLink::~PrinterLink() = default;
 
+void PrinterLink::setLimits(const Transfer::Limits &limits)
+{
+    m_limits = limits;
+    emit changed();
+}
+
 void PrinterLink::setAddress(const LinkAddress &address)
 {
     m_address = address;
@@ -91,7 +97,7 @@ void PrinterLink::send(QByteArray data, Shape shape, Done done)
         refuse(Failures::stopped(FailureCode::PortWriteFailed));
         return;
     }
-    auto *transfer = new Transfer(openableConnection(), data, m_stallLimitMs, this);
+    auto *transfer = new Transfer(openableConnection(), data, m_limits, this);
     transfer->setPollMs(m_pollMs);
     connect(transfer, &Transfer::progress, this, &PrinterLink::progress);
     connect(transfer, &Transfer::finished, this,

@@ -58,7 +58,11 @@ public:
     // The link the next send uses, as LinkAddress::description says it.
     QString description() const { return m_address.description(m_names); }
 
-    void setStallLimitMs(int limitMs) { m_stallLimitMs = limitMs; }
+    void setStallLimitMs(int limitMs) { m_limits.stallLimitMs = limitMs; }
+    void setBusyLimitMs(int limitMs) { m_limits.busyLimitMs = limitMs; }
+    const Transfer::Limits &limits() const { return m_limits; }
+    // Both limits at once, for the next send; told as a change of the link.
+    void setLimits(const Transfer::Limits &limits);
     void setConnectTimeoutMs(int timeoutMs) { m_connectTimeoutMs = timeoutMs; }
     // See Transfer::setPollMs.
     void setPollMs(int ms) { m_pollMs = ms; }
@@ -86,7 +90,7 @@ private:
     const StopSignal *m_stop;
     PortNames m_names;
     LinkAddress m_address;
-    int m_stallLimitMs = defaultStallLimitMs;
+    Transfer::Limits m_limits;
     int m_connectTimeoutMs = 5000;
     int m_pollMs = Transfer::pollMs;
     Transfer *m_transfer = nullptr;

@@ -12,13 +12,19 @@ constexpr int slowestReportMs = 1000;
 // How long one pass may hand bytes to a line that keeps up before the event
 // loop gets its turn: the window repaints, other printers' transfers run.
 constexpr int sliceMs = 10;
+// A link that wakes its transfer itself and has taken nothing for a while
+// is looked at this often: the limits and the progress keep within a quarter
+// of a second, and the steps of a printer that acknowledges every few seconds
+// are still timed closely enough for its rate.
+constexpr int idleAfterMs = 5000;
+constexpr int idlePollMs = 250;
 
 } // namespace
 
-Transfer::Transfer(std::unique_ptr<Connection> connection, QByteArray data, int stallLimitMs,
+Transfer::Transfer(std::unique_ptr<Connection> connection, QByteArray data, Limits limits,
                    QObject *parent)
     : QObject(parent), m_connection(std::move(connection)), m_data(std::move(data)),
-      m_stallLimitMs(stallLimitMs)
+      m_limits(limits)
 {
     m_wake.setSingleShot(true);
     connect(&m_wake, &QTimer::timeout, this, &Transfer::step);
@@ -172,17 +178,46 @@ SendOutcome Transfer::sendSome(bool &done)
             break;
     }
     report(false);
-    const qint64 idleMs = m_sinceProgress.elapsed();
-    if (idleMs >= m_stallLimitMs) {
+    qint64 toLimitMs = 0;
+    int pollMs = m_pollMs;
+    if (SendOutcome failure = overLimit(toLimitMs, pollMs)) {
         m_connection->discard();
-        return m_connection->stalled(m_stallLimitMs);
+        return failure;
     }
     done = false;
     // A line that keeps up is fed again as soon as the event loop has had
     // its turn; one that is busy wakes the transfer when it takes more, or
     // the poll looks at it.
-    wakeWithin(keepsUp ? 0 : int(std::clamp<qint64>(m_stallLimitMs - idleMs, 1, m_pollMs)));
+    wakeWithin(keepsUp ? 0 : int(std::clamp<qint64>(toLimitMs, 1, pollMs)));
     return std::nullopt;
+}
+
+SendOutcome Transfer::overLimit(qint64 &toLimitMs, int &pollMs)
+{
+    const qint64 idle = idleMs();
+    const std::optional<qint64> silent = m_connection->silentMs();
+    if (!silent) {
+        toLimitMs = m_limits.stallLimitMs - idle;
+        return toLimitMs <= 0 ? SendOutcome(m_connection->stalled(m_limits.stallLimitMs))
+                              : std::nullopt;
+    }
+    // A printer that answers is given the busy limit, however slowly it
+    // takes data: one writing its flash or out of paper comes back.
+    if (*silent >= m_limits.stallLimitMs)
+        return m_connection->unanswered(m_limits.stallLimitMs, m_sent);
+    if (idle >= m_limits.busyLimitMs)
+        return m_connection->tookNoData(m_limits.busyLimitMs, m_sent);
+    toLimitMs = std::min(m_limits.stallLimitMs - *silent, m_limits.busyLimitMs - idle);
+    // Such a link wakes the transfer when it takes more: while it takes
+    // nothing, fewer looks make a hundred slow printers cost little.
+    if (idle >= idleAfterMs)
+        pollMs = std::max(pollMs, idlePollMs);
+    return std::nullopt;
+}
+
+qint64 Transfer::idleMs() const
+{
+    return m_state == State::Sending ? m_sinceProgress.elapsed() : 0;
 }
 
 void Transfer::measure()

@@ -14,7 +14,9 @@ class Connection;
 // One send as a job: opens its connection, hands the bytes over a bounded
 // piece at a time as the line takes them, and ends in one of four ways:
 // everything taken and the connection closed; the link failed; nothing moved
-// for the stall limit; or it was cancelled or stopped. Every early end
+// for the stall limit (a printer that answers apart from taking data: no
+// answer for the stall limit, or answers but no data for the busy limit);
+// or it was cancelled or stopped. Every early end
 // discards what is still queued. It is driven by its connection's
 // notifications and a timer, never by a loop of its own: whoever starts it
 // returns at once and hears the end from finished(), which always comes from
@@ -23,7 +25,12 @@ class Transfer : public QObject
 {
     Q_OBJECT
 public:
-    Transfer(std::unique_ptr<Connection> connection, QByteArray data, int stallLimitMs,
+    struct Limits {
+        int stallLimitMs = defaultStallLimitMs;
+        int busyLimitMs = defaultBusyLimitMs;
+    };
+
+    Transfer(std::unique_ptr<Connection> connection, QByteArray data, Limits limits,
              QObject *parent = nullptr);
     ~Transfer() override;
 
@@ -37,6 +44,8 @@ public:
     // Bytes the line has taken so far, exact also after an early end.
     qint64 sent() const { return m_sent; }
     qint64 total() const { return m_data.size(); }
+    // How long the printer has taken nothing, while the transfer runs.
+    qint64 idleMs() const;
     const Connection &connection() const { return *m_connection; }
 
     // How often a waiting transfer looks at the line when nothing wakes it.
@@ -65,13 +74,16 @@ private:
     // slice; returns the end of the transfer when it has come.
     SendOutcome sendSome(bool &done);
     SendOutcome interruption() const;
+    // The failure of a printer past one of the limits, if it is; else how
+    // long until the nearest, and how often to look meanwhile.
+    SendOutcome overLimit(qint64 &toLimitMs, int &pollMs);
     void measure();
     void finish(const SendOutcome &outcome);
     void report(bool force);
 
     std::unique_ptr<Connection> m_connection;
     const QByteArray m_data;
-    int m_stallLimitMs;
+    const Limits m_limits;
     int m_pollMs = pollMs;
     State m_state = State::Idle;
     bool m_cancelled = false;

@@ -1,12 +1,18 @@
 #include "link/TransferProgress.h"
 
+#include "link/SendOutcome.h"
+
 #include <QLocale>
+
+#include <algorithm>
 
 namespace
 {
 
-constexpr qint64 rateWindowMs = 5000;
+constexpr qint64 rateWindowMs = 10000;
 constexpr qint64 shortestRateSpanMs = 500;
+// Shorter pauses are a printer's own rhythm (acknowledgements in steps).
+constexpr qint64 busyShownAfterMs = defaultStallLimitMs;
 
 } // namespace
 
@@ -14,9 +20,14 @@ TransferProgress::TransferProgress(qint64 total) : m_total(total) {}
 
 void TransferProgress::update(qint64 sent, qint64 elapsedMs)
 {
+    // A new transfer (the next part of a send) counts afresh.
+    if (sent < m_sent)
+        m_samples.clear();
     m_sent = sent;
-    m_samples.push_back({sent, elapsedMs});
-    // Keep one sample older than the window, so the span covers all of it.
+    m_nowMs = elapsedMs;
+    if (sent > 0 && (m_samples.empty() || m_samples.back().sent != sent))
+        m_samples.push_back({sent, elapsedMs});
+    // Keep one step older than the window, so the span covers all of it.
     while (m_samples.size() > 2 && elapsedMs - m_samples[1].ms >= rateWindowMs)
         m_samples.pop_front();
 }
@@ -35,9 +46,23 @@ std::optional<double> TransferProgress::bytesPerSecond() const
     const Sample &first = m_samples.front();
     const Sample &last = m_samples.back();
     const qint64 spanMs = last.ms - first.ms;
-    if (spanMs < shortestRateSpanMs)
+    if (m_nowMs - first.ms < shortestRateSpanMs)
         return std::nullopt;
-    return double(last.sent - first.sent) * 1000.0 / double(spanMs);
+    // Up to the last step, unless the next one is later than the steps
+    // have ever been apart here: then up to now, less that longest gap.
+    qint64 gapMs = 0;
+    for (std::size_t i = 1; i < m_samples.size(); ++i)
+        gapMs = std::max(gapMs, m_samples[i].ms - m_samples[i - 1].ms);
+    const qint64 overMs = std::max(spanMs, m_nowMs - first.ms - gapMs);
+    return double(last.sent - first.sent) * 1000.0 / double(std::max<qint64>(overMs, 1));
+}
+
+std::optional<qint64> TransferProgress::busySeconds() const
+{
+    const qint64 since = m_samples.empty() ? 0 : m_samples.back().ms;
+    if (m_sent >= m_total || m_nowMs - since < busyShownAfterMs)
+        return std::nullopt;
+    return (m_nowMs - since) / 1000;
 }
 
 std::optional<qint64> TransferProgress::secondsLeft() const
@@ -68,7 +93,9 @@ QString TransferProgress::describe(const QString &verb) const
 {
     QString text =
         verb + QLatin1Char(' ') + sizeText(m_sent) + QStringLiteral(" of ") + sizeText(m_total);
-    if (const std::optional<double> rate = bytesPerSecond()) {
+    if (const std::optional<qint64> busy = busySeconds()) {
+        text += QStringLiteral(", the printer has taken no data for %1 s").arg(*busy);
+    } else if (const std::optional<double> rate = bytesPerSecond()) {
         text += QStringLiteral(", ") + sizeText(qint64(*rate + 0.5)) + QStringLiteral("/s");
         if (const std::optional<qint64> left = secondsLeft(); left && m_sent < m_total)
             text += QStringLiteral(", about ") + durationText(*left) + QStringLiteral(" left");

@@ -122,6 +122,25 @@ void Settings::setLink(const LinkAddress &link)
     setValue(linkGroup, QStringLiteral("networkPort"), QString::number(link.port()));
 }
 
+Transfer::Limits Settings::transferLimits() const
+{
+    const auto limitMs = [this](const QString &key, int fallbackMs) {
+        bool ok = false;
+        const int seconds = value(linkGroup, key, fallbackMs / 1000).toInt(&ok);
+        return ok && seconds >= shortestChosenLimitSeconds && seconds <= longestChosenLimitSeconds
+                   ? seconds * 1000
+                   : fallbackMs;
+    };
+    return {limitMs(QStringLiteral("stallLimit"), defaultStallLimitMs),
+            limitMs(QStringLiteral("busyLimit"), defaultBusyLimitMs)};
+}
+
+void Settings::setTransferLimits(const Transfer::Limits &limits)
+{
+    setValue(linkGroup, QStringLiteral("stallLimit"), limits.stallLimitMs / 1000);
+    setValue(linkGroup, QStringLiteral("busyLimit"), limits.busyLimitMs / 1000);
+}
+
 void Settings::reset()
 {
     m_store->clear();

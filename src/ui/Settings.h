@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/Transfer.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QVariant>
@@ -59,6 +61,11 @@ public:
     quint16 snmpPort() const;
     // Remembers the link in force, every kind's values with it.
     void setLink(const LinkAddress &link);
+    // How long a send waits for an answer and for progress, from [link]
+    // stallLimit and busyLimit in seconds; a value missing or outside what
+    // the window offers gives the default.
+    Transfer::Limits transferLimits() const;
+    void setTransferLimits(const Transfer::Limits &limits);
 
     // Every value back to its starting value, at once on disk too.
     void reset();
