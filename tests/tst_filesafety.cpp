@@ -1,5 +1,7 @@
 // Files and names that once hung, crashed or misled the program.
 #include "common/ChunkedFileReader.h"
+#include "common/FileReadJob.h"
+#include "common/StopSignal.h"
 #include "profile/ProfileStore.h"
 #include "support/Pictures.h"
 #include "support/TestMain.h"
@@ -253,6 +255,40 @@ private slots:
         OnBusy cutShort(fx.tabBar(), [&] { QFile::resize(cut, 0); });
         fx.click("BMemCMD", {"file:" + cut, "<ok>"});
         QVERIFY(!label->isVisible());
+    }
+    // A read runs beside the window: a closing window stops it, and a page
+    // gone before its end waits for the reading to stop and hears nothing.
+    void readsStopWithTheWindow()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("big.bin");
+        QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+        QVERIFY(QFile::resize(path, big)); // sparse
+        StopSignal stop;
+        std::weak_ptr<ChunkedFileReader> left;
+        int calls = 0;
+        {
+            QObject page;
+            auto reader = std::make_shared<ChunkedFileReader>(path);
+            QVERIFY(!reader->open());
+            left = reader;
+            FileReadJob::read(reader, nullptr, &page, [&](ChunkedFileReader::Status) { ++calls; });
+        }
+        QVERIFY(left.expired());
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(calls, 0);
+        QObject page;
+        auto reader = std::make_shared<ChunkedFileReader>(path);
+        QVERIFY(!reader->open());
+        ChunkedFileReader::Status status = ChunkedFileReader::Status::Reading;
+        FileReadJob::read(reader, &stop, &page, [&](ChunkedFileReader::Status end) {
+            ++calls;
+            status = end;
+        });
+        stop.raise();
+        QTRY_COMPARE(calls, 1);
+        QCOMPARE(status, ChunkedFileReader::Status::Stopped);
+        QVERIFY(reader->takeBytes().isEmpty());
     }
 };
 

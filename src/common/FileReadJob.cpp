@@ -2,58 +2,49 @@
 
 #include "common/StopSignal.h"
 
-#include <QElapsedTimer>
+#include <QMetaObject>
 
-namespace
+FileReadJob::FileReadJob(std::shared_ptr<ChunkedFileReader> reader, const StopSignal *stop,
+                         QObject *parent)
+    : QObject(parent), m_reader(std::move(reader))
 {
+    if (stop) {
+        m_stopping = stop->isRaised();
+        connect(stop, &StopSignal::raised, this, [this] { m_stopping = true; });
+    }
+}
 
-// Reading goes on for this long before the event loop gets its turn.
-constexpr int sliceMs = 10;
-
-} // namespace
-
-FileReadJob::FileReadJob(ChunkedFileReader &reader, const StopSignal *stop, QObject *parent)
-    : QObject(parent), m_reader(reader), m_stop(stop)
+FileReadJob::~FileReadJob()
 {
-    m_next.setSingleShot(true);
-    connect(&m_next, &QTimer::timeout, this, &FileReadJob::step);
-    if (m_stop)
-        connect(m_stop, &StopSignal::raised, this, [this] {
-            if (m_running)
-                m_next.start(0);
-        });
+    m_stopping = true;
+    if (m_worker.joinable())
+        m_worker.join();
 }
 
 void FileReadJob::start()
 {
-    m_running = true;
-    // The first chunk waits one turn: the window shows what its caller has
-    // just set before the reading begins.
-    m_next.start(0);
-}
-
-void FileReadJob::step()
-{
-    QElapsedTimer slice;
-    slice.start();
-    ChunkedFileReader::Status status;
-    do {
-        status = m_stop && m_stop->isRaised() ? m_reader.stop() : m_reader.readChunk();
-    } while (status == ChunkedFileReader::Status::Reading && slice.elapsed() < sliceMs);
-    if (status == ChunkedFileReader::Status::Reading) {
-        m_next.start(0);
-        return;
-    }
-    m_running = false;
-    emit finished(status);
+    m_worker = std::thread([this] {
+        const ChunkedFileReader::Status status =
+            m_reader->readAll([this] { return m_stopping.load(); });
+        // Posted to this job: a job gone by then takes the call with it.
+        QMetaObject::invokeMethod(
+            this,
+            [this, status] {
+                // The worker has nothing left to do but end; once joined,
+                // all it wrote to the reader is seen here.
+                m_worker.join();
+                emit finished(status);
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void FileReadJob::read(std::shared_ptr<ChunkedFileReader> reader, const StopSignal *stop,
                        QObject *context, std::function<void(ChunkedFileReader::Status)> done)
 {
-    auto *job = new FileReadJob(*reader, stop, context);
+    auto *job = new FileReadJob(std::move(reader), stop, context);
     connect(job, &FileReadJob::finished, context,
-            [job, reader, done = std::move(done)](ChunkedFileReader::Status status) {
+            [job, done = std::move(done)](ChunkedFileReader::Status status) {
                 job->deleteLater();
                 done(status);
             });

@@ -3,23 +3,27 @@
 #include "common/ChunkedFileReader.h"
 
 #include <QObject>
-#include <QTimer>
 
+#include <atomic>
 #include <functional>
 #include <memory>
+#include <thread>
 
 class StopSignal;
 
-// Reads a file as a job of the event loop: a time slice of chunks per turn,
-// so the window repaints and its animations run meanwhile, and an end as soon
-// as the window closes. finished() always comes from the event loop, never
-// from inside start().
+// Reads a file on a thread of its own, so the window stays free to repaint
+// and run its animations without taking turns with the reading, and ends as
+// soon as the window closes. finished() always comes from the event loop,
+// never from inside start().
 class FileReadJob : public QObject
 {
     Q_OBJECT
 public:
     // `reader` has been opened; `stop` may be null.
-    FileReadJob(ChunkedFileReader &reader, const StopSignal *stop, QObject *parent = nullptr);
+    FileReadJob(std::shared_ptr<ChunkedFileReader> reader, const StopSignal *stop,
+                QObject *parent = nullptr);
+    // A read still going is stopped and waited for: it ends within a chunk.
+    ~FileReadJob() override;
 
     void start();
 
@@ -32,10 +36,7 @@ signals:
     void finished(ChunkedFileReader::Status status);
 
 private:
-    void step();
-
-    ChunkedFileReader &m_reader;
-    const StopSignal *m_stop;
-    QTimer m_next;
-    bool m_running = false;
+    std::shared_ptr<ChunkedFileReader> m_reader;
+    std::atomic<bool> m_stopping{false};
+    std::thread m_worker;
 };

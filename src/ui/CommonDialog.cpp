@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <memory>
+
 CommonDialog::CommonDialog(QWidget *parent, Settings &settings)
     : m_parent(parent), m_settings(settings)
 {
@@ -69,7 +71,12 @@ bool CommonDialog::chooseFileToRead(const QString &filter, Settings::Folder kind
 
 std::optional<Failure> CommonDialog::show(bool forSaving)
 {
-    QFileDialog dialog(m_parent);
+    // The dialog writes its own settings to disk as it goes, which takes
+    // tens of milliseconds: it goes on the next turn of the event loop, so
+    // that what was chosen is already under way.
+    const std::unique_ptr<QFileDialog, void (*)(QFileDialog *)> owned(
+        new QFileDialog(m_parent), [](QFileDialog *gone) { gone->deleteLater(); });
+    QFileDialog &dialog = *owned;
     dialog.setObjectName(QStringLiteral("CommonDialog1"));
     dialog.setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
