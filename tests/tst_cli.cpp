@@ -3,6 +3,8 @@
 // clicks; a profile the window refuses is refused with the window's words;
 // several printers at once report each outcome; an interrupt cancels all.
 #include "cli/DryRun.h"
+#include "cli/PrinterJob.h"
+#include "cli/ProgressLog.h"
 #include "cli/Target.h"
 #include "link/PortNames.h"
 #include "printer/StorageCommands.h"
@@ -659,6 +661,22 @@ private slots:
         }
         if (reading)
             QVERIFY(printer.received.isEmpty());
+    }
+
+    // A printer that takes nothing is said to be busy in the log, in the
+    // window's words, instead of by a rate that no longer moves.
+    void aBusyPrinterIsToldInTheLog()
+    {
+        const PrinterJob job(std::get<Target>(Target::parse("tcp://127.0.0.1")),
+                             {Action{"--send f", {Transmission::ofBytes(QByteArray(4000, 'x'))}}},
+                             {{}, 5000, std::nullopt});
+        TransferProgress shown(4000);
+        shown.update(1000, 1000);
+        shown.update(2000, 2000);
+        const QString head = "tcp://127.0.0.1: [1/1] 50% 2000 of 4000 bytes delivered, ";
+        QCOMPARE(ProgressLog::line(job, shown), head + "1.0 kB/s, about 2 s left");
+        shown.update(2000, 27000);
+        QCOMPARE(ProgressLog::line(job, shown), head + "the printer has taken no data for 25 s");
     }
 
     // Where nobody watches a terminal: progress lines on standard error

@@ -59,6 +59,9 @@ QString ProgressLog::line(const PrinterJob &job, const TransferProgress &shown)
         QLatin1Char('/') + QString::number(job.actions().size()) + QStringLiteral("] ") +
         QString::number(shown.percent()) + QStringLiteral("% ") + c.toString(shown.sent()) +
         QStringLiteral(" of ") + c.toString(job.total()) + QStringLiteral(" bytes delivered, ");
+    // A busy printer is told as the window tells it, not by a falling rate.
+    if (const std::optional<qint64> busy = shown.busySeconds())
+        return text + TransferProgress::busyText(*busy);
     const std::optional<double> rate = shown.bytesPerSecond();
     if (!rate)
         return text + QStringLiteral("rate not known yet");

@@ -32,7 +32,8 @@ public:
     void ended(const PrinterJob &job);
 
     // "tcp://10.0.4.7: [1/2] 24% 1,234,567 of 5,000,000 bytes delivered,
-    // 9.6 kB/s, about 7 min left".
+    // 9.6 kB/s, about 7 min left", or "…, the printer has taken no data for
+    // 25 s" while it takes nothing.
     static QString line(const PrinterJob &job, const TransferProgress &shown);
 
 private:

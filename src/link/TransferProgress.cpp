@@ -89,12 +89,17 @@ QString TransferProgress::durationText(qint64 seconds)
         .arg(QString::number(minutes / 60), QString::number(minutes % 60));
 }
 
+QString TransferProgress::busyText(qint64 seconds)
+{
+    return QStringLiteral("the printer has taken no data for %1 s").arg(seconds);
+}
+
 QString TransferProgress::describe(const QString &verb) const
 {
     QString text =
         verb + QLatin1Char(' ') + sizeText(m_sent) + QStringLiteral(" of ") + sizeText(m_total);
     if (const std::optional<qint64> busy = busySeconds()) {
-        text += QStringLiteral(", the printer has taken no data for %1 s").arg(*busy);
+        text += QStringLiteral(", ") + busyText(*busy);
     } else if (const std::optional<double> rate = bytesPerSecond()) {
         text += QStringLiteral(", ") + sizeText(qint64(*rate + 0.5)) + QStringLiteral("/s");
         if (const std::optional<qint64> left = secondsLeft(); left && m_sent < m_total)

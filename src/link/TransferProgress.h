@@ -34,6 +34,8 @@ public:
     // 25 s".
     QString describe(const QString &verb) const;
 
+    // "the printer has taken no data for 25 s".
+    static QString busyText(qint64 seconds);
     static QString sizeText(qint64 bytes);
     static QString durationText(qint64 seconds);
 
