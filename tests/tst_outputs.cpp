@@ -277,6 +277,23 @@ private slots:
         QDir().rmdir(path);
     }
 
+    // A change made here reaches the file though another run saved since,
+    // also after the event loop has turned.
+    void settingsKeepTheChangesOfTwoRuns()
+    {
+        const QString path = Settings::filePath();
+        {
+            Settings mine;
+            mine.setLastFolder(Settings::Folder::Firmware, dir.path());
+            QTest::qWait(20);
+            Settings().setLastFolder(Settings::Folder::Log, QDir::tempPath());
+        }
+        const Settings after;
+        QCOMPARE(after.lastFolder(Settings::Folder::Firmware), dir.path());
+        QCOMPARE(after.lastFolder(Settings::Folder::Log), QDir::tempPath());
+        QFile::remove(path);
+    }
+
     // A stall limit or connect timeout beyond a day once overflowed the
     // milliseconds: the limit struck at once, the timeout was off.
     void timesWithinADay_data()

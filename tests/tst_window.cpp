@@ -62,6 +62,7 @@ class TestWindow : public QObject
 
     // The folder the file dialog opens in for each click, choosing `choose`
     // (a name in the driver's folder) or cancelling when empty.
+    QString lastOffered; // the name the last dialog opened with
     QString folderOf(const QString &button, const QString &choose = QString())
     {
         QString folder;
@@ -69,6 +70,7 @@ class TestWindow : public QObject
         boxes.then([&](QWidget *box) {
             auto *dialog = qobject_cast<QFileDialog *>(box);
             folder = dialog->directory().absolutePath();
+            lastOffered = dialog->findChild<QLineEdit *>("fileNameEdit")->text();
             if (choose.isEmpty())
                 return dialog->reject();
             dialog->findChild<QLineEdit *>("fileNameEdit")->setText(ui->dir.filePath(choose));
@@ -164,8 +166,11 @@ private slots:
         ui->file(button + "/chosen.txt", "x");
         QCOMPARE(folderOf(button, button + "/chosen.txt"), home);
         QCOMPARE(folderOf(button), ui->dir.filePath(button));
-        if (!other.isEmpty())
+        if (!other.isEmpty()) {
             QCOMPARE(folderOf(other), home);
+            QVERIFY2(!lastOffered.contains("chosen"),
+                     qPrintable(lastOffered)); // not another kind's
+        }
     }
     void resetForgetsWhatWasRemembered()
     {

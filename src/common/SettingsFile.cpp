@@ -4,6 +4,7 @@
 #include "common/SafeWrite.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -31,6 +32,22 @@ std::variant<QByteArray, QString> readSane(const QString &path)
     return bytes;
 }
 
+// Changes are held in memory until sync(). Left to itself, QSettings writes
+// its file, synced to disk, on the event loop's next turn after every change:
+// tens of milliseconds of a stalled window each time, and a change written
+// that early was lost when sync() refreshed the copy with another run's save.
+class HeldSettings : public QSettings
+{
+public:
+    using QSettings::QSettings;
+
+protected:
+    bool event(QEvent *event) override
+    {
+        return event->type() == QEvent::UpdateRequest || QSettings::event(event);
+    }
+};
+
 bool replace(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -54,7 +71,7 @@ SettingsFile::SettingsFile(const QString &path) : m_path(path)
         m_written = std::get<QByteArray>(read);
         replace(copy, m_written);
     }
-    m_store = std::make_unique<QSettings>(copy, QSettings::IniFormat);
+    m_store = std::make_unique<HeldSettings>(copy, QSettings::IniFormat);
     if (m_read && m_store->status() != QSettings::NoError) {
         m_read = false;
         m_warnings << QStringLiteral("ignoring the settings in %1, which cannot be %2; starting "

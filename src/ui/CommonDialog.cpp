@@ -2,13 +2,13 @@
 
 #include "ui/Dialogs.h"
 
+#include <QAbstractItemView>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QStringList>
-
-#include <memory>
 
 CommonDialog::CommonDialog(QWidget *parent, Settings &settings)
     : m_parent(parent), m_settings(settings)
@@ -69,15 +69,32 @@ bool CommonDialog::chooseFileToRead(const QString &filter, Settings::Folder kind
     return true;
 }
 
+QFileDialog &CommonDialog::dialog()
+{
+    // One dialog serves every show: a dialog destroyed writes its own
+    // settings file to disk, synced, which would hold the window for tens of
+    // milliseconds just as the chosen file is being read.
+    if (!m_dialog) {
+        m_dialog = new QFileDialog(m_parent);
+        m_dialog->setObjectName(QStringLiteral("CommonDialog1"));
+    }
+    return *m_dialog;
+}
+
+// No name typed or picked in the last show carries over to another kind of
+// file. The dialog offers no call for this; its name box and file list are
+// found by the names they have had in every Qt release.
+static void forgetLastChoice(QFileDialog &dialog)
+{
+    if (auto *typed = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+        typed->clear();
+    if (auto *files = dialog.findChild<QAbstractItemView *>(QStringLiteral("listView")))
+        files->clearSelection();
+}
+
 std::optional<Failure> CommonDialog::show(bool forSaving)
 {
-    // The dialog writes its own settings to disk as it goes, which takes
-    // tens of milliseconds: it goes on the next turn of the event loop, so
-    // that what was chosen is already under way.
-    const std::unique_ptr<QFileDialog, void (*)(QFileDialog *)> owned(
-        new QFileDialog(m_parent), [](QFileDialog *gone) { gone->deleteLater(); });
-    QFileDialog &dialog = *owned;
-    dialog.setObjectName(QStringLiteral("CommonDialog1"));
+    QFileDialog &dialog = this->dialog();
     dialog.setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     const QString qtFilter = toQtFilter(m_filter);
@@ -92,10 +109,12 @@ std::optional<Failure> CommonDialog::show(bool forSaving)
     // is offered only where it lives, or, bare, wherever the dialog opens.
     const QString folder = m_settings.lastFolder(m_folder);
     dialog.setDirectory(folder);
-    if (!m_fileName.isEmpty()) {
-        const QFileInfo proposed(m_fileName);
-        if (!proposed.isAbsolute() || proposed.absolutePath() == QDir(folder).absolutePath())
-            dialog.selectFile(proposed.fileName());
+    const QFileInfo proposed(m_fileName);
+    if (!m_fileName.isEmpty() &&
+        (!proposed.isAbsolute() || proposed.absolutePath() == QDir(folder).absolutePath())) {
+        dialog.selectFile(proposed.fileName());
+    } else {
+        forgetLastChoice(dialog);
     }
     if (dialog.exec() != QDialog::Accepted) {
         if (m_cancelError)

@@ -3,10 +3,12 @@
 #include "common/Failure.h"
 #include "ui/Settings.h"
 
+#include <QPointer>
 #include <QString>
 
 #include <optional>
 
+class QFileDialog;
 class QWidget;
 
 // The one file dialog of the main window, shared by every caller. What one
@@ -50,8 +52,10 @@ public:
 
 private:
     std::optional<Failure> show(bool forSaving);
+    QFileDialog &dialog();
 
     QWidget *m_parent;
+    QPointer<QFileDialog> m_dialog; // a child of m_parent, made at the first show
     Settings &m_settings;
     Settings::Folder m_folder = Settings::Folder::Firmware;
     QString m_filter;
