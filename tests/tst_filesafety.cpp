@@ -2,6 +2,7 @@
 #include "common/ChunkedFileReader.h"
 #include "common/FileReadJob.h"
 #include "common/StopSignal.h"
+#include "printer/FormatLines.h"
 #include "profile/ProfileStore.h"
 #include "support/Pictures.h"
 #include "support/TestMain.h"
@@ -289,6 +290,27 @@ private slots:
         QTRY_COMPARE(calls, 1);
         QCOMPARE(status, ChunkedFileReader::Status::Stopped);
         QVERIFY(reader->takeBytes().isEmpty());
+    }
+    // A format read with room kept has its line ends made whole in place,
+    // with no second copy of it, whatever the allocator holds.
+    void formatLineEndsAreMadeInPlace()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("cr-only.txt");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("TEXT 4 0 30 40 HELLO\r").repeated(50000));
+        file.close();
+        ChunkedFileReader reader(path);
+        QVERIFY(!reader.open());
+        reader.keepRoom(FormatLines::roomToGrow(reader.size()));
+        QCOMPARE(reader.readAll(), ChunkedFileReader::Status::Read);
+        QByteArray text = reader.takeBytes();
+        QVERIFY(text.capacity() >= text.size() + 50000); // one LF a line
+        const char *const read = text.constData();
+        FormatLines::toPrinterText(text);
+        QCOMPARE(text, QByteArray("TEXT 4 0 30 40 HELLO\r\n").repeated(50000));
+        QCOMPARE(text.constData(), read);
     }
 };
 

@@ -57,7 +57,8 @@ std::optional<Failure> ChunkedFileReader::open()
 std::optional<Failure> ChunkedFileReader::allocate()
 {
     try {
-        m_bytes = QByteArray(m_size, Qt::Uninitialized);
+        m_bytes.reserve(m_size + m_room);
+        m_bytes.resize(m_size);
     } catch (const std::bad_alloc &) {
         fail({FailureCode::OutOfMemory,
               QStringLiteral("Out of memory: %1 bytes do not fit in memory.").arg(m_size)});

@@ -39,6 +39,10 @@ public:
     // Takes memory for size() bytes; OutOfMemory when there is none.
     // readAll() does it when it was not done before.
     std::optional<Failure> allocate();
+    // Has allocate() keep room for `bytes` more after the file's, so that
+    // what was read can grow in place: growing a buffer that has no room
+    // may copy it whole. Room that is never written takes no memory.
+    void keepRoom(qint64 bytes) { m_room = bytes; }
 
     // Reads the size() bytes that the file had when it was opened; gives up
     // (Stopped) when `stop` says so between chunks.
@@ -72,6 +76,7 @@ private:
     QString m_path;
     QFile m_file;
     qint64 m_size = 0;
+    qint64 m_room = 0;
     qint64 m_done = 0; // bytes read so far
     bool m_allocated = false;
     bool m_complete = false;

@@ -15,4 +15,11 @@ namespace FormatLines
 // there is no room for the longer text.
 void toPrinterText(QByteArray &bytes);
 
+// Room to keep after a format file's bytes, so that toPrinterText() can
+// work within it: enough when its lines average 16 bytes or more.
+constexpr qsizetype roomToGrow(qsizetype size)
+{
+    return size / 16 + 2;
+}
+
 } // namespace FormatLines

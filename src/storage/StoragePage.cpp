@@ -378,6 +378,7 @@ void StoragePage::sendFormat()
         Dialogs::showFailure(m_services.window, *failure);
         return;
     }
+    file->keepRoom(FormatLines::roomToGrow(file->size()));
     FileReadJob::read(file, &m_services.stop, this,
                       [this, file, busy, path, storing](ChunkedFileReader::Status status) {
                           if (status != ChunkedFileReader::Status::Read) {
