@@ -412,8 +412,8 @@ private slots:
         QFETCH(QString, fields);
         const std::variant<Target, QString> parsed = Target::parse(written);
         const QString *why = std::get_if<QString>(&parsed);
-        if (!why)
-            QCOMPARE(std::get<Target>(parsed).address.description(PortNames()), read);
+        QCOMPARE(why ? *why : std::get<Target>(parsed).address.description(PortNames()),
+                 why ? "target \"" + written + "\": " + read : read);
         if (fields.isEmpty())
             return;
 
