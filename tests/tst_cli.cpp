@@ -10,6 +10,7 @@
 #include "printer/StorageCommands.h"
 #include "profile/ProfileRecord.h"
 #include "support/CliRun.h"
+#include "support/LoopbackPrinter.h"
 #include "support/Pictures.h"
 #include "support/TestMain.h"
 #include "support/WindowDriver.h"
@@ -17,27 +18,18 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSpinBox>
-#include <QStandardPaths>
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <QTimer>
 #include <QUdpSocket>
 
 #include <csignal>
 #include <sys/socket.h>
-
-Q_DECLARE_METATYPE(ProfileRecord)
 
 namespace
 {
@@ -64,17 +56,55 @@ void textTable(const QList<const char *> &columns, const QList<QStringList> &row
     }
 }
 
+// The words of `arguments`, each file name (a word with a dot) as its path in `dir`.
+QStringList withPaths(const QString &arguments, const QTemporaryDir &dir)
+{
+    QStringList words = arguments.split(' ');
+    for (QString &word : words)
+        if (word.contains('.'))
+            word = dir.filePath(word);
+    return words;
+}
+
+// A profile record from its fields in file order, split at '|'.
+ProfileRecord profile(const QString &fields)
+{
+    const QStringList f = fields.split('|');
+    const auto n = [&](int i) { return std::int16_t(f[i].toInt()); };
+    return {n(0), n(1), n(2), f[3],          n(4),          f[5],  n(6),
+            n(7), n(8), n(9), f[10].toInt(), f[11].toInt(), n(12), f[13]};
+}
+
+// Converts logo.png in the window's Convert dialog, its controls set as
+// `controls` says ("Spin=value" or a button to press), and takes the result:
+// its size is `size` in the dialog and then on the tab.
+void convert(WindowDriver &ui, const QString &controls, const QString &size)
+{
+    QString shownSize;
+    ModalAnswerer boxes;
+    boxes.chooseFile(ui.dir.filePath("logo.png")).then([&](QWidget *box) {
+        for (const QString &control : words(controls)) {
+            const QString name = control.section('=', 0, 0);
+            if (control.contains('='))
+                box->findChild<QSpinBox *>(name)->setValue(control.section('=', 1).toInt());
+            else
+                box->findChild<QAbstractButton *>(name)->click();
+        }
+        shownSize = box->findChild<QLabel *>("ResultSizeLbl")->text();
+        box->findChild<QAbstractButton *>("UseCMD")->click();
+    });
+    ui.click("ConvertCMD");
+    QCOMPARE(boxes.summary().size(), 2);
+    QCOMPARE(shownSize, size);
+    QCOMPARE(ui.control<QLabel>("GraphicSizeLbl")->text(), size);
+}
+
 // A loopback port where nothing listens: a connection to it is refused.
 QString refusedTarget()
 {
     QTcpServer gone;
     gone.listen(QHostAddress::LocalHost);
     return "tcp://127.0.0.1:" + QString::number(gone.serverPort());
-}
-
-QJsonObject jsonFile(const QString &path)
-{
-    return QJsonDocument::fromJson(fileBytes(path)).object();
 }
 
 // A report's printers, one a line: target, outcome, bytes sent of the total,
@@ -84,33 +114,23 @@ QStringList printerRows(const QJsonObject &report)
     QStringList rows;
     for (const QJsonValue p : report["printers"].toArray())
         rows << QStringLiteral("%1 %2 %3/%4 %5")
-                    .arg(p["target"].toString(), p["outcome"].toString())
-                    .arg(p["bytesSent"].toInt())
-                    .arg(p["bytesTotal"].toInt())
-                    .arg(p["actions"].toArray().size());
+                    .arg(p["target"].toString(), p["outcome"].toString(),
+                         QString::number(p["bytesSent"].toInt()),
+                         QString::number(p["bytesTotal"].toInt()),
+                         QString::number(p["actions"].toArray().size()));
     return rows;
 }
 
-// A printer on loopback that keeps what it gets: everything at once, or,
-// behind a small receive buffer, `perTick` bytes every 100 ms, so that a send
-// to it lasts and its progress moves.
-class LoopbackPrinter : public QObject
-{
-public:
-    explicit LoopbackPrinter(int perTick = 0)
+// A printer on loopback that takes `perTick` bytes every 100 ms behind a
+// small receive buffer, so that a send to it lasts and its progress moves.
+struct SlowPrinter : LoopbackPrinter {
+    explicit SlowPrinter(int perTick)
     {
-        server.listen(QHostAddress::LocalHost);
         const int small = 4096;
-        if (perTick)
-            ::setsockopt(int(server.socketDescriptor()), SOL_SOCKET, SO_RCVBUF, &small,
-                         sizeof small);
-        connect(&server, &QTcpServer::newConnection, this, [this, perTick] {
-            while (QTcpSocket *socket = server.nextPendingConnection()) {
-                if (!perTick) {
-                    connect(socket, &QTcpSocket::readyRead, this,
-                            [this, socket] { received += socket->readAll(); });
-                    continue;
-                }
+        ::setsockopt(int(socketDescriptor()), SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
+        disconnect(this, &QTcpServer::newConnection, this, nullptr);
+        connect(this, &QTcpServer::newConnection, this, [this, perTick] {
+            while (QTcpSocket *socket = nextPendingConnection()) {
                 socket->setReadBufferSize(perTick);
                 auto *tick = new QTimer(socket);
                 connect(tick, &QTimer::timeout, socket,
@@ -119,9 +139,6 @@ public:
             }
         });
     }
-    QString target() const { return "tcp://127.0.0.1:" + QString::number(server.serverPort()); }
-    QTcpServer server;
-    QByteArray received;
 };
 
 } // namespace
@@ -130,10 +147,9 @@ class TestCli : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<WindowDriver> linkWindow; // one for every row
-
     QTemporaryDir dir;
     QByteArray firmware;
+    QByteArray logo; // a picture in colour, in parts transparent
 
     QString file(const QString &name, const QByteArray &bytes)
     {
@@ -148,24 +164,28 @@ private slots:
     {
         for (int i = 0; i < 903; ++i)
             firmware.append(char(i % 301 * 7 + 0x11));
+        QImage drawn(30, 20, QImage::Format_ARGB32);
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 30; ++x)
+                drawn.setPixel(x, y, qRgba(x * 8, y * 12, 200 - x * 6, 255 - y * 5));
+        logo = Pictures::png(drawn);
     }
 
-    // The same action through the window's buttons (a "combo:" step picks a
-    // combo box's text) and through the command line: byte for byte the same.
+    // The same action through the window's buttons and through the command
+    // line: byte for byte the same. A "combo:" step picks a combo box's text;
+    // "convert:" converts logo.png in the Convert dialog, its controls set as
+    // the step says, to a picture of `size`; a dry run then writes the same
+    // image to a *.bmp file.
     void actionsSendTheWindowsBytes_data()
     {
         textTable(
-            {"arguments", "clicks"},
+            {"arguments", "clicks", "size"},
             {{"--calibrate gap --print-type DT", "CalCmd"},
              {"--calibrate BAR --print-type tt --ribbon 2",
               "combo:CIndexCmb=BAR|combo:CPrintModeCMB=TT|combo:RibbonCMB=PREMIUM RESIN|CalCmd"},
              {"--test-label 1", "TestOp1|TestCMD"},
              {"--test-label 2", "TestOp2|TestCMD"},
-             {"--store-graphic pic.pcx --id logo --pcx",
-              "GSPCXOp|BrowseCMD=file:pic.pcx|StoreCMD=logo"},
              {"--print-format fmt.txt", "FPrintOp1|FBrowseCMD=file:fmt.txt|FStoreCMD"},
-             {"--store-format fmt.txt --id Fmt",
-              "FSTandardOp1|FBrowseCMD=file:fmt.txt|FStoreCMD=Fmt"},
              // Eight characters is the longest identifier stored; nine
              // are refused below, as in the window.
              {"--store-format fmt.txt --id Fmt45678",
@@ -179,175 +199,112 @@ private slots:
              {"--list", "ListCMD"},
              {"--firmware fw.bin", "BMemCMD=file:fw.bin|BUpLoadCMD"},
              {"--send fmt.txt", "BMemCMD=file:fmt.txt|BUpLoadCMD"},
-             {"--list --delete a", "ListCMD|DeleteCMD=a"}});
+             {"--list --delete a", "ListCMD|DeleteCMD=a"},
+             {"--store-graphic logo.png --id logo --convert", "convert:|StoreCMD=logo",
+              "30 × 20 dots, 3.8 × 2.5 mm"},
+             {"--store-graphic logo.png --id logo --convert --threshold 90 --width 45",
+              "convert:ThresholdSpin=90 WidthChk WidthSpin=45|StoreCMD=logo",
+              "45 × 30 dots, 5.6 × 3.8 mm"},
+             {"--store-graphic logo.png --id logo --convert --dither --invert --width 13",
+              "convert:DitherOp InvertChk WidthChk WidthSpin=13|StoreCMD=logo",
+              "13 × 9 dots, 1.6 × 1.1 mm"}});
     }
     void actionsSendTheWindowsBytes()
     {
-        QFETCH(QString, clicks);
         QFETCH(QString, arguments);
+        QFETCH(QString, clicks);
+        QFETCH(QString, size);
         WindowDriver ui;
         ui.file("pic.pcx", Pictures::pcx(16, 60));
         ui.file("fw.bin", firmware);
         ui.file("fmt.txt", formatFile);
+        ui.file("logo.png", logo);
         QStringList steps;
         for (const QString &step : clicks.split('|')) {
             if (step.startsWith("combo:"))
                 ui.control<QComboBox>(step.section('=', 0, 0).mid(6))
                     ->setCurrentText(step.section('=', 1));
+            else if (step.startsWith("convert:"))
+                convert(ui, step.mid(8), size);
             else
                 steps << step;
         }
         QCOMPARE(click(ui, steps), QStringList());
         const QByteArray window = ui.pty.readAvailable();
         QVERIFY(!window.isEmpty());
-
-        QStringList words = arguments.split(' ');
-        for (QString &word : words)
-            if (word.contains('.'))
-                word = ui.dir.filePath(word);
-        const Ran cli = runCli(words + QStringList{"--dry-run"});
+        const QStringList words = withPaths(arguments + " --dry-run", ui.dir);
+        const Ran cli = runCli(words);
         QCOMPARE(cli.status, 0);
         QCOMPARE(cli.out, window);
-    }
-
-    // A picture converted in the window's dialog and on the command line
-    // with the same options: the same bytes stored, and the same image
-    // written by a dry run to a *.bmp file and by the dialog's Save.
-    void conversionsSendTheWindowsBytes_data()
-    {
-        textTable({"size", "options"},
-                  {{"30 × 20 dots, 3.8 × 2.5 mm", ""},
-                   {"45 × 30 dots, 5.6 × 3.8 mm", "--threshold 90 --width 45"},
-                   {"13 × 9 dots, 1.6 × 1.1 mm", "--dither --invert --width 13"}});
-    }
-    void conversionsSendTheWindowsBytes()
-    {
-        QFETCH(QString, options);
-        QFETCH(QString, size);
-        WindowDriver ui;
-        QImage drawn(30, 20, QImage::Format_ARGB32);
-        for (int y = 0; y < 20; ++y)
-            for (int x = 0; x < 30; ++x)
-                drawn.setPixel(x, y, qRgba(x * 8, y * 12, 200 - x * 6, 255 - y * 5));
-        const QString png = ui.file("logo.png", Pictures::png(drawn));
-        const QStringList words = options.split(' ', Qt::SkipEmptyParts);
-
-        QString shownSize;
-        {
-            ModalAnswerer boxes;
-            boxes.chooseFile(png).then([&](QWidget *box) {
-                const auto press = [&](const char *name) {
-                    box->findChild<QAbstractButton *>(name)->click();
-                };
-                for (int i = 0; i < words.size(); ++i) {
-                    if (words[i] == "--dither" || words[i] == "--invert")
-                        press(words[i] == "--dither" ? "DitherOp" : "InvertChk");
-                    else if (words[i] == "--width")
-                        press("WidthChk");
-                    if (words[i] == "--threshold" || words[i] == "--width")
-                        box->findChild<QSpinBox *>(words[i] == "--width" ? "WidthSpin"
-                                                                         : "ThresholdSpin")
-                            ->setValue(words[++i].toInt());
-                }
-                shownSize = box->findChild<QLabel *>("ResultSizeLbl")->text();
-                press("UseCMD");
-            });
-            ui.click("ConvertCMD");
-            QCOMPARE(boxes.summary().size(), 2);
-        }
-        QCOMPARE(shownSize, size);
-        QCOMPARE(ui.control<QLabel>("GraphicSizeLbl")->text(), size);
-        QCOMPARE(click(ui, {"StoreCMD=logo"}), QStringList());
-        const QByteArray window = ui.pty.readAvailable();
-
-        const QStringList stored{"--store-graphic", png, "--id", "logo", "--convert"};
-        const Ran cli = runCli(stored + words + QStringList{"--dry-run"});
-        QCOMPARE(cli.status, 0);
-        QCOMPARE(cli.out, window);
+        if (size.isEmpty())
+            return;
         const QString image = ui.dir.filePath("out.bmp");
-        QCOMPARE(runCli(stored + words + QStringList{"--dry-run", "--output", image}).status, 0);
+        QCOMPARE(runCli(words + QStringList{"--output", image}).status, 0);
         const QByteArray header = StorageCommands::graphicStoreHeader("BMP", "LOGO").toLatin1();
         QCOMPARE(fileBytes(image), window.mid(header.size(), window.size() - header.size() - 2));
     }
 
-    // A profile is taken or refused alike by the window's import into a
-    // fresh tab and by the command line. Taken: the window's upload after it
-    // is the command line's configuration block. Refused: the window's boxes
-    // are the command line's refusals, in the same order, and nothing is sent.
+    // A profile (its fields in file order) is taken or refused alike by the
+    // window's import into a fresh tab and by the command line. Taken: the
+    // window's upload after it is the command line's configuration block.
+    // Refused: the window's boxes are the command line's refusals, in the
+    // same order, and nothing is sent; `stop` is what the command line adds
+    // to the box that stops the import.
     void profilesAreTakenOrRefusedAlike_data()
     {
-        QTest::addColumn<ProfileRecord>("record");
-        QTest::addColumn<int>("boxes");
-        QTest::addColumn<QString>("stop"); // what the command line adds to the stopping box
-        const auto row = [](const char *name, const ProfileRecord &record, int boxes = 0,
-                            const QString &stop = {}) {
-            QTest::newRow(name) << record << boxes << stop;
-        };
-        row("all off", {0, 0, 0, "416", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"});
-        row("all on", {1, 30, 1, "300", 1, "HIGHSPEED", 1, 0, 180, 1, 8192, 5000, 1, "TT"});
-        row("grayed, emulation off, least darkness",
-            {2, -20, 2, "-5", 2, "LOWSPEED", 2, 2, 1, 2, 1024, 0, 2, "DT"});
-        row("greatest darkness", {1, 255, 0, "416", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"});
-        // The overflow keeps the maximum of the start, 3072, when the main
-        // buffer leaves no room for one.
-        row("small main buffer keeps the old maximum",
-            {0, 0, 0, "416", 0, "NORMAL", 0, 0, 100, 1, 1000, 3072, 0, "DT"});
-        row("width with blanks and exponent",
-            {0, 0, 1, " 4e2 ", 0, "NORMAL", 0, 0, 250, 0, 65536, 64512, 0, "DT"});
-
-        row("print speed", {0, 0, 0, "416", 0, "FAST", 0, 0, 100, 0, 4096, 0, 0, "DT"}, 1);
-        row("mode, width letters", {0, 0, 0, "wide", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "dt"},
-            2);
-        row("width too wide, empty speed", {0, 0, 0, "417", 0, "", 0, 0, 100, 0, 4096, 0, 0, "DT"},
-            2);
-        row("width beyond any number",
-            {0, 0, 0, "1e999", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"}, 1);
-        row("switch state 3 stops", {3, 0, 0, "417", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"},
-            1, "DarkEnable 3; a switch is 0 (off), 1 (on) or 2 (grayed)");
-        row("scaler 0 stops before the speed",
-            {0, 0, 0, "416", 0, "X", 0, 0, 0, 0, 4096, 0, 0, "Y"}, 1,
-            "Scaler 0; the slider takes 1 to 250");
-        row("nothing set stops at the scaler", {}, 1, "Scaler 0; the slider takes 1 to 250");
-        // The darkness slider's range holds whether or not its switch is on.
-        row("darkness 256, off", {0, 256, 0, "416", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"}, 1,
-            "Darkness 256; the slider takes -20 to 255");
-        row("darkness -21, on", {1, -21, 0, "416", 0, "NORMAL", 0, 0, 100, 0, 4096, 0, 0, "DT"}, 1,
-            "Darkness -21; the slider takes -20 to 255");
-        row("overflow above main less 1024",
-            {0, 0, 0, "416", 0, "NORMAL", 0, 0, 100, 1, 2048, 1025, 0, "DT"}, 1,
-            "OverflowBuffer 1025; the slider takes 0 to 1024");
-        row("main buffer above 65536",
-            {0, 0, 0, "416", 0, "NORMAL", 0, 0, 100, 1, 65537, 0, 0, "DT"}, 1,
-            "MainBuffer 65537; the slider takes 0 to 65536");
+        textTable({"name", "fields", "boxes", "stop"},
+                  {{"all off", "0|0|0|416|0|NORMAL|0|0|100|0|4096|0|0|DT", "0"},
+                   {"all on", "1|30|1|300|1|HIGHSPEED|1|0|180|1|8192|5000|1|TT", "0"},
+                   {"grayed, emulation off, least darkness",
+                    "2|-20|2|-5|2|LOWSPEED|2|2|1|2|1024|0|2|DT", "0"},
+                   {"greatest darkness", "1|255|0|416|0|NORMAL|0|0|100|0|4096|0|0|DT", "0"},
+                   // The overflow keeps the maximum of the start, 3072, when the
+                   // main buffer leaves no room for one.
+                   {"small main buffer keeps the old maximum",
+                    "0|0|0|416|0|NORMAL|0|0|100|1|1000|3072|0|DT", "0"},
+                   {"width with blanks and exponent",
+                    "0|0|1| 4e2 |0|NORMAL|0|0|250|0|65536|64512|0|DT", "0"},
+                   {"print speed", "0|0|0|416|0|FAST|0|0|100|0|4096|0|0|DT", "1"},
+                   {"mode, width letters", "0|0|0|wide|0|NORMAL|0|0|100|0|4096|0|0|dt", "2"},
+                   {"width too wide, empty speed", "0|0|0|417|0||0|0|100|0|4096|0|0|DT", "2"},
+                   {"width beyond any number", "0|0|0|1e999|0|NORMAL|0|0|100|0|4096|0|0|DT", "1"},
+                   {"switch state 3 stops", "3|0|0|417|0|NORMAL|0|0|100|0|4096|0|0|DT", "1",
+                    "DarkEnable 3; a switch is 0 (off), 1 (on) or 2 (grayed)"},
+                   {"scaler 0 stops before the speed", "0|0|0|416|0|X|0|0|0|0|4096|0|0|Y", "1",
+                    "Scaler 0; the slider takes 1 to 250"},
+                   // The darkness slider's range holds whether or not its switch is on.
+                   {"darkness 256, off", "0|256|0|416|0|NORMAL|0|0|100|0|4096|0|0|DT", "1",
+                    "Darkness 256; the slider takes -20 to 255"},
+                   {"darkness -21, on", "1|-21|0|416|0|NORMAL|0|0|100|0|4096|0|0|DT", "1",
+                    "Darkness -21; the slider takes -20 to 255"},
+                   {"overflow above main less 1024", "0|0|0|416|0|NORMAL|0|0|100|1|2048|1025|0|DT",
+                    "1", "OverflowBuffer 1025; the slider takes 0 to 1024"},
+                   {"main buffer above 65536", "0|0|0|416|0|NORMAL|0|0|100|1|65537|0|0|DT", "1",
+                    "MainBuffer 65537; the slider takes 0 to 65536"}});
     }
     void profilesAreTakenOrRefusedAlike()
     {
-        QFETCH(ProfileRecord, record);
-        QFETCH(int, boxes);
+        QFETCH(QString, fields);
+        QFETCH(QString, boxes);
         QFETCH(QString, stop);
         WindowDriver ui;
-        ui.file("p.vsp", std::get<QByteArray>(ProfileCodec::encode(record)));
-        QStringList seen =
-            click(ui, {boxes ? "LoadCMD=file:p.vsp;<ok>;<ok>;<ok>;<ok>" : "LoadCMD=file:p.vsp"});
+        const QString path =
+            ui.file("p.vsp", std::get<QByteArray>(ProfileCodec::encode(profile(fields))));
+        QStringList seen = click(ui, {"LoadCMD=file:p.vsp;<ok>;<ok>;<ok>;<ok>"});
         seen.removeAll("Error Opening File|Load Configuration");
-        QCOMPARE(seen.size(), boxes);
-
-        const Ran cli = runCli({"--profile", ui.dir.filePath("p.vsp"), "--dry-run"});
-        if (!boxes) {
+        QCOMPARE(seen.size(), boxes.toInt());
+        if (seen.isEmpty())
             QCOMPARE(click(ui, {"UploadCMD"}), QStringList());
-            QCOMPARE(cli.err, QString());
-            QCOMPARE(cli.out, ui.pty.readAvailable());
-            return;
-        }
-        QCOMPARE(cli.status, 2);
-        QCOMPARE(cli.out, QByteArray());
-        const QStringList lines = cli.err.trimmed().split('\n');
-        QCOMPARE(lines.size(), boxes);
+
+        const Ran cli = runCli({"--profile", path, "--dry-run"});
+        QCOMPARE(cli.status, seen.isEmpty() ? 0 : 2);
+        QCOMPARE(cli.out, ui.pty.readAvailable()); // nothing where refused
+        QString said;
+        for (const QString &box : seen)
+            said += "varimonde-setup: --profile " + path + ": " + box.section('|', 0, 0) + "\n";
         if (!stop.isEmpty())
-            QVERIFY2(lines.last().endsWith(" (" + stop + ")"), qPrintable(lines.last()));
-        for (int i = 0; i < boxes; ++i)
-            QVERIFY2(lines[i].contains(": " + seen[i].section('|', 0, 0)),
-                     qPrintable(lines[i] + " / " + seen[i]));
+            said.insert(said.size() - 1, " (" + stop + ")");
+        QCOMPARE(cli.err, said);
     }
 
     // Nothing is sent when any argument is wrong: one line each, status 2.
@@ -359,6 +316,15 @@ private slots:
              {"--list", "no printer to send to"},
              {"--to COM1", "nothing to send"},
              {"--to COM1 --list --id A", "--id belongs right after"},
+             // Targets read wrong: nothing is opened or looked up.
+             {"--to tcp://::1 --list", "target \"tcp://::1\": write an IPv6 address in brackets"},
+             {"--to tcp://[::1 --list",
+              "target \"tcp://[::1\": an IPv6 address needs its closing ]"},
+             {"--to tcp:// --list", "target \"tcp://\": Invalid Network Printer"},
+             {"--to COM99999999999 --list", "COM ports are numbered 1 to 255"},
+             {"--to COM1:9600,N,9,1 --list", "must read baud"},
+             {"--to usb: --list", "name the USB printer device"},
+             {"--to printer1 --list", "target \"printer1\": give COMn"},
              {"--to COM1 --store-format fmt.txt", "needs --id"},
              {"--to COM1 --store-graphic pic.bmp --id ABCDEFGHI",
               "Valid Identifier must be no more than 8 characters."},
@@ -366,7 +332,6 @@ private slots:
               "Identifier must be 8 chars or less"},
              {"--to COM1 --delete A\u20ACB",
               "contains \u201C\u20AC\u201D, which the printer cannot receive"},
-             {"--to COM1 --recall-format F --quantity 40000", "Invalid Quantity"},
              {"--to COM1 --calibrate notch --print-type DT", "Index type must be BAR or GAP"},
              {"--to COM1 --calibrate gap --print-type XX", "Print Type must be DT or TT"},
              {"--to COM1 --calibrate gap --print-type TT --ribbon 3",
@@ -406,21 +371,17 @@ private slots:
         file("pic.bmp", Pictures::bmp(8, 8));
         file("colour.bmp", Pictures::bmp(8, 8, 24));
         file("fmt.txt", formatFile);
-        QStringList words = arguments.split(' ');
-        for (QString &word : words)
-            if (word.endsWith(".bmp") || word.endsWith(".txt"))
-                word = dir.filePath(word);
-        const Ran cli = runCli(words);
+        const Ran cli = runCli(withPaths(arguments, dir));
         QCOMPARE(cli.status, 2);
         QVERIFY2(cli.err.contains(says), qPrintable(cli.err));
         QCOMPARE(cli.out, QByteArray());
     }
 
-    // A target as the command line reads it: kind, device or host, port and
-    // serial settings, or the refusal; parsing only, nothing is opened or
-    // looked up. Where tab fields are given they are typed on the
-    // Communication Settings tab and applied: the window takes or refuses the
-    // link alike, in the same words, and one taken is the same link in both.
+    // A target as the command line reads it: the link it describes; parsing
+    // only, nothing is opened or looked up. Where tab fields are given they
+    // are typed on the Communication Settings tab and applied: the window
+    // takes or refuses the link alike, in the same words, and one taken is
+    // the same link in both.
     void targetsAreRead_data()
     {
         const QString host = "Invalid Network Printer: enter the printer's network name or its "
@@ -429,29 +390,20 @@ private slots:
             "Invalid Network Port: enter a number from 1 to 65535 (9100 on most printers).";
         textTable(
             {"written", "read", "fields"},
-            {{"com3", "serial /dev/ttyS2 0 9600,N,8,1"},
-             {"COM1:19200,E,7,2", "serial /dev/ttyS0 0 19200,E,7,2"},
-             {"/dev/ttyUSB0:9600,N,8,1", "serial /dev/ttyUSB0 0 9600,N,8,1"},
-             {"/dev/serial/by-id/a:b", "serial /dev/serial/by-id/a:b 0 9600,N,8,1"},
-             {"lpt2", "parallel /dev/lp1 0 ", "ParallelCombo=LPT2"},
+            {{"com3", "Serial COM3 (/dev/ttyS2) 9600,N,8,1"},
+             {"COM1:19200,E,7,2", "Serial COM1 (/dev/ttyS0) 19200,E,7,2"},
+             {"/dev/ttyUSB0:9600,N,8,1", "Serial COM33 (/dev/ttyUSB0) 9600,N,8,1"},
+             {"/dev/serial/by-id/a:b", "Serial /dev/serial/by-id/a:b 9600,N,8,1"},
+             {"lpt2", "Parallel LPT2 (/dev/lp1)", "ParallelCombo=LPT2"},
              {"LPT3", "Invalid Parallel Port", "ParallelCombo=LPT3"},
-             {"usb:/dev/usb/lp0", "usb /dev/usb/lp0 0 "},
-             {"tcp://printer-7", "network printer-7 9100 ", "NetHostTxt=printer-7|NetPortTxt=9100"},
-             {"tcp://127.0.0.2:6101", "network 127.0.0.2 6101 "},
-             {"tcp://[fd00::7]:65535", "network fd00::7 65535 ",
+             {"usb:/dev/usb/lp15", "USB Printer /dev/usb/lp15 (not connected)"},
+             {"tcp://printer-7", "Network printer-7:9100", "NetHostTxt=printer-7|NetPortTxt=9100"},
+             {"tcp://[fd00::7]:65535", "Network [fd00::7]:65535",
               "NetHostTxt=[fd00::7]|NetPortTxt=65535"},
              {"tcp://my printer", host, "NetHostTxt=my printer|NetPortTxt=9100"},
              {"tcp://printer/1", host, "NetHostTxt=printer/1|NetPortTxt=9100"},
              {"tcp://printer:0", port, "NetHostTxt=printer|NetPortTxt=0"},
-             {"tcp://printer:65536", port, "NetHostTxt=printer|NetPortTxt=65536"},
-             {"tcp://::1", "in brackets"},
-             {"tcp://[::1", "closing ]"},
-             {"tcp://", "Invalid Network Printer"},
-             {"COM0", "numbered 1 to 255"},
-             {"COM99999999999", "numbered 1 to 255"},
-             {"COM1:9600,N,9,1", "must read baud"},
-             {"usb:", "name the USB printer device"},
-             {"printer1", "give COMn"}});
+             {"tcp://printer:65536", port, "NetHostTxt=printer|NetPortTxt=65536"}});
     }
     void targetsAreRead()
     {
@@ -460,51 +412,29 @@ private slots:
         QFETCH(QString, fields);
         const std::variant<Target, QString> parsed = Target::parse(written);
         const QString *why = std::get_if<QString>(&parsed);
-        if (why) {
-            QVERIFY2(why->startsWith("target \"" + written + "\": ") && why->contains(read),
-                     qPrintable(*why));
-        } else {
-            const Target &target = std::get<Target>(parsed);
-            const LinkAddress &address = target.address;
-            const bool network = address.kind() == LinkAddress::Kind::Network;
-            QCOMPARE(QStringLiteral("%1 %2 %3 %4")
-                         .arg(LinkAddress::kindName(address.kind()),
-                              network ? address.host() : target.portKey())
-                         .arg(network ? address.port() : 0)
-                         .arg(address.kind() == LinkAddress::Kind::Serial
-                                  ? address.serialSettings().toText()
-                                  : QString()),
-                     read);
-        }
+        QCOMPARE(why ? *why : std::get<Target>(parsed).address.description(PortNames()),
+                 why ? "target \"" + written + "\": " + read : read);
         if (fields.isEmpty())
             return;
 
-        if (!linkWindow)
-            linkWindow = std::make_unique<WindowDriver>();
-        WindowDriver &ui = *linkWindow;
+        WindowDriver ui;
         const bool network = fields.startsWith("Net");
-        ui.control<QRadioButton>(network ? "CommOp_3" : "CommOp_1")->click();
+        ui.control<QAbstractButton>(network ? "CommOp_3" : "CommOp_1")->click();
         for (const QString &field : fields.split('|')) {
             QWidget *control = ui.control(field.section('=', 0, 0));
-            auto *edit = qobject_cast<QComboBox *>(control)
-                             ? qobject_cast<QComboBox *>(control)->lineEdit()
-                             : qobject_cast<QLineEdit *>(control);
+            auto *combo = qobject_cast<QComboBox *>(control);
             const QSignalBlocker typedOnly(control); // checked on Apply
-            edit->setText(field.section('=', 1));
+            (combo ? combo->lineEdit() : qobject_cast<QLineEdit *>(control))
+                ->setText(field.section('=', 1));
         }
         const QStringList boxes = ui.click(network ? "NetApplyCmd" : "SApplyCmd_1",
                                            why ? QStringList{"<ok>"} : QStringList{});
         QCOMPARE(boxes, why ? QStringList{read + "|Utility Settings"} : QStringList{});
-
         const Ran cli = runCli({"--to", written, "--list", "--dry-run"});
         QCOMPARE(cli.status, why ? 2 : 0);
-        if (why) {
-            QCOMPARE(cli.err, "varimonde-setup: target \"" + written + "\": " + read + "\n");
-            return;
-        }
-        const PortNames names; // the command line's own: nothing redirected
-        QCOMPARE(ui.window.link().description(),
-                 std::get<Target>(parsed).address.description(names));
+        QCOMPARE(cli.err, why ? "varimonde-setup: target \"" + written + "\": " + read + "\n" : "");
+        if (!why)
+            QCOMPARE(ui.window.link().description(), read);
     }
 
     // A targets file: one a line, comments and blank lines skipped. A dry
@@ -526,45 +456,35 @@ private slots:
 
         const QString path = file("fw.bin", firmware);
         const QString report = dir.filePath("dry.json");
-        const QStringList words{"--calibrate", "bar", "--print-type", "TT",
-                                "--firmware",  path,  "--list",       "--dry-run"};
-        const Ran dry = runCli(words);
-        const Ran cli = runCli(words + QStringList{"--targets", targets, "--output",
-                                                   dir.filePath("dry.bin"), "--report", report});
+        const Ran cli = runCli({"--calibrate", "bar", "--print-type", "TT", "--firmware", path,
+                                "--list", "--dry-run", "--targets", targets, "--report", report});
         QCOMPARE(cli.status, 0);
-        const QJsonObject root = jsonFile(report);
+        const QJsonObject root = QJsonDocument::fromJson(fileBytes(report)).object();
         QVERIFY(root["dryRun"].toBool());
         QByteArray rebuilt;
         QStringList sends;
-        const QByteArray digest = QCryptographicHash::hash(firmware, QCryptographicHash::Sha256);
+        const QString digest =
+            QCryptographicHash::hash(firmware, QCryptographicHash::Sha256).toHex();
         for (const QJsonValue send : root["sends"].toArray()) {
-            const bool text = send.toObject().contains("text");
-            const QByteArray bytes = text ? send["text"].toString().toLatin1()
-                                     : send["sha256"].toString() == digest.toHex() ? firmware
-                                                                                   : "?";
-            QCOMPARE(send["bytes"].toInt(), bytes.size());
-            sends << send["action"].toString() + (text ? " text" : " file");
-            rebuilt += bytes;
+            rebuilt += send["sha256"] == digest ? firmware : send["text"].toString().toLatin1();
+            sends << send["action"].toString() +
+                         (send.toObject().contains("text") ? " text " : " file ") +
+                         QString::number(send["bytes"].toInt());
         }
-        QCOMPARE(rebuilt, dry.out);
-        const QString calibrate = "--calibrate bar --print-type TT";
-        QCOMPARE(sends, (QStringList{calibrate + " text", calibrate + " text",
-                                     "--firmware " + path + " file", "--list text"}));
-        const QString sizes = " not sent 0/" + QString::number(dry.out.size()) + " 3";
-        QCOMPARE(printerRows(root), (QStringList{"tcp://[::1]:9100" + sizes, "LPT1" + sizes}));
+        QCOMPARE(cli.out, rebuilt.repeated(2)); // once for each printer
+        const QString calibrate = "--calibrate bar --print-type TT text ";
+        QCOMPARE(sends, (QStringList{calibrate + "59", calibrate + "50",
+                                     "--firmware " + path + " file 903", "--list text 4"}));
+        QCOMPARE(printerRows(root),
+                 (QStringList{"tcp://[::1]:9100 not sent 0/1016 3", "LPT1 not sent 0/1016 3"}));
     }
 
     // A report that cannot be written fails the run, though the printer got
     // every byte: a script must not take the missing report for success.
-    void anUnwritableReportFailsTheRun_data()
-    {
-        textTable({"report"}, {{"missing/report.json"}, {"."}}); // "." is a folder
-    }
     void anUnwritableReportFailsTheRun()
     {
-        QFETCH(QString, report);
         LoopbackPrinter printer;
-        const QString path = dir.filePath(report);
+        const QString path = dir.filePath("missing/report.json");
         const Ran cli = runCli({"--to", printer.target(), "--list", "--report", path});
         QTRY_COMPARE(printer.received, QByteArray("!L\r\n"));
         QCOMPARE(cli.status, 1);
@@ -577,38 +497,28 @@ private slots:
     // and what the others got.
     void oneFailingPrinterAmongSeveral()
     {
-        LoopbackPrinter first, second;
+        LoopbackPrinter network;
         PseudoTerminal pty;
         const QString serial = pty.slavePath() + ":19200,N,8,1";
         const QString refused = refusedTarget();
         const QString report = dir.filePath("report.json");
         const QString path = file("fw.bin", firmware);
         const QString unplugged = "usb:" + dir.filePath("lp9");
-        const Ran cli = runCli({"--to", first.target(), "--to", refused, "--to", unplugged, "--to",
-                                second.target(), "--to", serial, "--firmware", path, "--list",
-                                "--report", report});
+        const Ran cli = runCli({"--to", network.target(), "--to", refused, "--to", unplugged,
+                                "--to", serial, "--firmware", path, "--list", "--report", report});
         QCOMPARE(cli.status, 1);
         const QByteArray sent = firmware + "!L\r\n";
-        QTRY_COMPARE(first.received, sent);
-        QTRY_COMPARE(second.received, sent);
+        QTRY_COMPARE(network.received, sent);
         QCOMPARE(pty.readAvailable(sent.size()), sent);
         QVERIFY(cli.err.startsWith(
             "Firmware " + path + ": 903 bytes, SHA-256 " +
             QCryptographicHash::hash(firmware, QCryptographicHash::Sha256).toHex() + "\n"));
-        QVERIFY2(QString(cli.out).contains(
-                     QRegularExpression("\n" + QRegularExpression::escape(serial) + " +sent ")),
-                 cli.out);
-        const QJsonObject root = jsonFile(report);
+        const QJsonObject root = QJsonDocument::fromJson(fileBytes(report)).object();
         QCOMPARE(root["exitStatus"].toInt(), 1);
         QCOMPARE(printerRows(root),
-                 (QStringList{first.target() + " sent 907/907 2", refused + " failed 0/907 2",
-                              unplugged + " failed 0/907 2", second.target() + " sent 907/907 2",
-                              serial + " sent 907/907 2"}));
+                 (QStringList{network.target() + " sent 907/907 2", refused + " failed 0/907 2",
+                              unplugged + " failed 0/907 2", serial + " sent 907/907 2"}));
         QVERIFY(root["printers"][1]["failure"].toString().contains("refused the connection"));
-        const QString unpluggedFailure = root["printers"][2]["failure"].toString();
-        QVERIFY2(
-            unpluggedFailure.contains(": USB Printer " + unplugged.mid(4) + " is not connected. "),
-            qPrintable(unpluggedFailure));
     }
 
     // SIGINT mid-transfer or SIGTERM while a large firmware image is still
@@ -624,7 +534,7 @@ private slots:
     void aSignalCancelsEveryPrinter()
     {
         QFETCH(bool, reading);
-        LoopbackPrinter printer(1), other(1);       // a byte every 100 ms: a transfer lasts
+        SlowPrinter printer(1), other(1);           // a byte every 100 ms: a transfer lasts
         const QString image = file("huge.bin", {}); // then sparse:
         QVERIFY(QFile::resize(image, reading ? qint64(1) << 30 : 16 << 20));
         const QString report = dir.filePath("interrupted.json");
@@ -648,7 +558,7 @@ private slots:
         clock.start();
         QVERIFY(cli.waitForFinished(5000));
         QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
-        const QJsonObject root = jsonFile(report);
+        const QJsonObject root = QJsonDocument::fromJson(fileBytes(report)).object();
         QVERIFY2(cli.exitStatus() == QProcess::NormalExit && cli.exitCode() == 130 &&
                      root["exitStatus"].toInt() == 130,
                  fileBytes(report));
@@ -684,21 +594,18 @@ private slots:
     // for a script, or with --quiet the failures and the summary alone.
     void progressWhereNoTerminalShowsIt_data()
     {
-        QTest::addColumn<QStringList>("options");
-        QTest::newRow("lines") << QStringList{};
-        QTest::newRow("json") << QStringList{"--progress", "json"};
-        QTest::newRow("quiet") << QStringList{"--quiet"};
+        textTable({"options"}, {{""}, {"--progress json"}, {"--quiet"}});
     }
     void progressWhereNoTerminalShowsIt()
     {
-        QFETCH(QStringList, options);
-        LoopbackPrinter slow(4096);
+        QFETCH(QString, options);
+        SlowPrinter slow(4096);
         const QString refused = refusedTarget();
         const QByteArray image = firmware.repeated(150); // 135,450 bytes: about 3 s
         const QString path = file("slow.bin", image);
         const Ran cli = runCli(QStringList{"--to", slow.target(), "--to", refused, "--firmware",
                                            path, "--progress-interval", "1", "--ignore-status"} +
-                               options);
+                               words(options));
         QCOMPARE(cli.status, 1);
         QTRY_COMPARE(slow.received, image);
         const QString table = "2 printers: 1 sent, 1 failed, 0 cancelled\n";
@@ -716,7 +623,7 @@ private slots:
                 percents << match.next().captured(1).toInt();
             QVERIFY2(percents.size() >= 4 && percents.last() >= 70, qPrintable(cli.err));
             QVERIFY(std::is_sorted(percents.begin(), percents.end()));
-        } else if (options.first() == "--quiet") {
+        } else if (options == "--quiet") {
             QCOMPARE(cli.err.count('\n'), 1);
             QVERIFY2(cli.err.startsWith(failure), qPrintable(cli.err));
         } else {
@@ -724,21 +631,21 @@ private slots:
             qint64 delivered = 0;
             for (const QByteArray &text : cli.out.trimmed().split('\n')) {
                 const QJsonObject event = QJsonDocument::fromJson(text).object(); // {} if not JSON
-                QVERIFY2(event["bytesTotal"].toInteger() == image.size(), text);
+                QVERIFY2(event["bytesTotal"].toInteger() == image.size() &&
+                             event["seconds"].toDouble() < 30,
+                         text);
                 events[event["target"].toString()] << event["event"].toString();
                 if (event["target"] == slow.target()) {
                     QVERIFY(event["bytesDelivered"].toInteger() >= delivered);
                     delivered = event["bytesDelivered"].toInteger();
-                    QVERIFY(event["seconds"].toDouble() < 30);
                 } else if (event["event"] == "failed") {
                     QVERIFY(event["reason"].toString().contains("refused the connection"));
                 }
             }
-            QCOMPARE(events[refused], (QStringList{"start", "failed"}));
-            const QStringList sent = events[slow.target()];
-            QVERIFY2(sent.size() >= 6 && sent.first() == "start" && sent.last() == "done" &&
-                         sent.count("progress") == sent.size() - 2,
-                     qPrintable(sent.join(' ')));
+            QCOMPARE(events[refused].join(' '), "start failed");
+            const QString sent = events[slow.target()].join(' ');
+            QVERIFY2(sent.contains(QRegularExpression("^start( progress){4,} done$")),
+                     qPrintable(sent));
             QCOMPARE(delivered, image.size());
         }
     }
@@ -786,10 +693,11 @@ private slots:
                  qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(cli.exitCode(), interrupted ? 130 : 1);
         if (!interrupted)
-            QCOMPARE(jsonFile(report)["printers"][0]["failure"].toString(),
-                     action + " " + value +
-                         ": could not look printer.silent.test up within 2 s: check the name "
-                         "and the DNS server");
+            QCOMPARE(
+                QJsonDocument::fromJson(fileBytes(report))["printers"][0]["failure"].toString(),
+                action + " " + value +
+                    ": could not look printer.silent.test up within 2 s: check the name "
+                    "and the DNS server");
     }
 };
 

@@ -1,10 +1,8 @@
 #pragma once
 
 #include "cli/CommandLine.h"
-#include "cli/Console.h"
 
 #include <QBuffer>
-#include <QStringList>
 
 // The command line run in the test's own process, as a script would run it,
 // its output and messages kept.
