@@ -524,24 +524,28 @@ private slots:
     // SIGINT mid-transfer or SIGTERM while a large firmware image is still
     // read: the run ends within a second, status 130, the report still
     // written, every printer cancelled (before sending, if the file was
-    // still being read).
+    // still being read); a dry run says so rather than print a part.
     void aSignalCancelsEveryPrinter_data()
     {
         QTest::addColumn<bool>("reading");
-        QTest::newRow("mid-transfer") << false;
-        QTest::newRow("while the file is read") << true;
+        QTest::addColumn<bool>("dryRun");
+        QTest::newRow("mid-transfer") << false << false;
+        QTest::newRow("while the file is read") << true << false;
+        QTest::newRow("dry run, while the file is read") << true << true;
     }
     void aSignalCancelsEveryPrinter()
     {
         QFETCH(bool, reading);
+        QFETCH(bool, dryRun);
         SlowPrinter printer(1), other(1);           // a byte every 100 ms: a transfer lasts
         const QString image = file("huge.bin", {}); // then sparse:
         QVERIFY(QFile::resize(image, reading ? qint64(1) << 30 : 16 << 20));
         const QString report = dir.filePath("interrupted.json");
         QProcess cli;
         cli.start(VARIMONDE_SETUP_BINARY,
-                  {"--to", printer.target(), "--to", reading ? "LPT2" : other.target(),
-                   "--firmware", image, "--stall-limit", "30", "--report", report});
+                  QStringList{"--to", printer.target(), "--to", reading ? "LPT2" : other.target(),
+                              "--firmware", image, "--stall-limit", "30"} +
+                      (dryRun ? QStringList{"--dry-run"} : QStringList{"--report", report}));
         QVERIFY(cli.waitForStarted());
         const auto started = [&] {
             if (!reading)
@@ -558,6 +562,13 @@ private slots:
         clock.start();
         QVERIFY(cli.waitForFinished(5000));
         QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+        if (dryRun) {
+            QCOMPARE(cli.exitCode(), 130);
+            QCOMPARE(cli.readAllStandardOutput(), QByteArray());
+            QCOMPARE(cli.readAllStandardError(),
+                     "varimonde-setup: interrupted while the files were read\n");
+            return;
+        }
         const QJsonObject root = QJsonDocument::fromJson(fileBytes(report)).object();
         QVERIFY2(cli.exitStatus() == QProcess::NormalExit && cli.exitCode() == 130 &&
                      root["exitStatus"].toInt() == 130,

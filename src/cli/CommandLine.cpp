@@ -78,16 +78,16 @@ int runParsed(const QStringList &arguments, const Console &console)
         if (!plan.quiet)
             console.say(note);
     }
+    if (plan.interrupted && plan.dryRun) {
+        console.say(QStringLiteral("varimonde-setup: interrupted while the files were read"));
+        return Runner::Interrupted;
+    }
     if (plan.dryRun)
         return writeDryRun(plan, console);
     if (plan.discover.mode == Discover::Options::Mode::Discover)
         return Discover::discover(plan, console);
     if (plan.discover.mode == Discover::Options::Mode::Status)
         return Discover::status(plan, console);
-    if (plan.interrupted && plan.dryRun) {
-        console.say(QStringLiteral("varimonde-setup: interrupted while the files were read"));
-        return Runner::Interrupted;
-    }
     Runner runner(plan, console);
     return runner.run();
 }
