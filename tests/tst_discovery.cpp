@@ -28,7 +28,7 @@
 #include <QTcpServer>
 #include <QUdpSocket>
 
-#include <memory>
+#include <list>
 
 namespace
 {
@@ -206,8 +206,8 @@ private slots:
         // 127.0.0.2 ... 127.0.0.40: every fourth listens on 9100, every fourth
         // listens on a second port, every fourth never completes a handshake,
         // the rest refuse.
-        std::vector<std::unique_ptr<QTcpServer>> servers;
-        std::vector<std::unique_ptr<FullListener>> silent;
+        std::list<QTcpServer> servers;
+        std::list<FullListener> silent;
         QSet<QString> expected;
         QStringList hosts;
         const quint16 second = 19100;
@@ -216,14 +216,12 @@ private slots:
             hosts << address;
             if (host % 4 == 0 || host % 4 == 1) {
                 const quint16 port = host % 4 == 0 ? 9100 : second;
-                auto server = std::make_unique<QTcpServer>();
-                QVERIFY2(server->listen(QHostAddress(address), port),
-                         qPrintable(server->errorString()));
-                servers.push_back(std::move(server));
+                QTcpServer &server = servers.emplace_back();
+                QVERIFY2(server.listen(QHostAddress(address), port),
+                         qPrintable(server.errorString()));
                 expected.insert(QStringLiteral("%1:%2").arg(address).arg(port));
             } else if (host % 4 == 2) {
-                silent.push_back(std::make_unique<FullListener>(0x7f000000 + quint32(host), 9100));
-                QVERIFY(silent.back()->port() == 9100);
+                QCOMPARE(silent.emplace_back(0x7f000000 + quint32(host), 9100).port(), 9100);
             }
         }
         Sweep sweep;
@@ -337,11 +335,9 @@ private slots:
             QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
         // Two addresses of one printer (the same serial), and one more
         // listening without SNMP.
-        std::vector<std::unique_ptr<QTcpServer>> printers;
-        for (const char *address : {"127.0.0.60", "127.0.0.61", "127.0.0.62"}) {
-            printers.push_back(std::make_unique<QTcpServer>());
-            QVERIFY(printers.back()->listen(QHostAddress(address), 9100));
-        }
+        std::list<QTcpServer> printers;
+        for (const char *address : {"127.0.0.60", "127.0.0.61", "127.0.0.62"})
+            QVERIFY(printers.emplace_back().listen(QHostAddress(address), 9100));
         QTemporaryDir dir;
         const QStringList snmp{"--community", "tested", "--snmp-port", QString::number(agent.port)};
         const QString report = dir.filePath("found.json");
@@ -357,19 +353,16 @@ private slots:
             words(
                 "address conditions error foundBy makeModel name port serial snmp status target"));
         QStringList printed;
-        for (const QJsonValue row : json)
-            printed << QStringList{row["address"].toString(),
-                                   row["name"].toString(),
-                                   row["serial"].toString(),
-                                   row["makeModel"].toString(),
-                                   row["status"].toString(),
-                                   row["foundBy"].toVariant().toStringList().join(", "),
-                                   row["target"].toString()}
-                           .join(" | ");
+        for (const QJsonValue row : json) {
+            QStringList cells{row["foundBy"].toVariant().toStringList().join(", ")};
+            for (const char *key : {"address", "name", "serial", "makeModel", "status", "target"})
+                cells << row[key].toString();
+            printed << cells.join(" | ");
+        }
         QCOMPARE(printed,
-                 QStringList({"127.0.0.60 |  |  |  | unknown | sweep | tcp://127.0.0.60:9100",
-                              "127.0.0.61 | label-1 | SN1 | Varimonde LX-4 | ready | sweep, snmp | "
-                              "tcp://127.0.0.61:9100"}));
+                 QStringList({"sweep | 127.0.0.60 |  |  |  | unknown | tcp://127.0.0.60:9100",
+                              "sweep, snmp | 127.0.0.61 | label-1 | SN1 | Varimonde LX-4 | "
+                              "ready | tcp://127.0.0.61:9100"}));
         QCOMPARE(fileBytes(targets), "# Printers found by varimonde-setup --discover\n"
                                      "tcp://127.0.0.60:9100\n"
                                      "tcp://127.0.0.61:9100  # label-1, Varimonde LX-4, SN1\n");

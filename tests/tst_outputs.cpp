@@ -53,6 +53,26 @@ QString kindOf(const QString &path)
 }
 
 const QByteArray list = "!L\r\n";
+const QByteArray older = "old contents, longer than the new";
+
+// Puts a path of the kind named, holding `bytes` where it holds any: "new"
+// (nothing), "file", "big" (2 MiB more), "fifo" (read from here), "link" to
+// `aim`, "dangling" (a link to nothing), "folder".
+std::unique_ptr<Fifo> make(const QString &kind, const QString &path, const QByteArray &bytes,
+                           const QString &aim)
+{
+    if (kind == "fifo")
+        return std::make_unique<Fifo>(path);
+    if (kind == "file" || kind == "big")
+        put(path, kind == "big" ? bytes + QByteArray(2 * 1024 * 1024, '#') : bytes);
+    else if (kind == "folder")
+        QDir().mkdir(path);
+    else if (kind != "new")
+        QFile::link(aim, path);
+    if (kind == "link")
+        put(aim, bytes);
+    return nullptr;
+}
 constexpr SafeWrite::Targets anyTarget = SafeWrite::Targets::FilesOrStreams;
 const char *quantity = "Invalid Quantity: enter a whole number of labels from 1 to 32767";
 
@@ -65,25 +85,33 @@ class TestOutputs : public QObject
     QTemporaryDir dir;
 
 private slots:
-    // --output, and every writer with it: only a regular file is replaced;
-    // a pipe is written into; a link, a dangling one included, and a folder
-    // are refused and stay as they were.
+    // --output, and every writer with it: only a regular file is replaced,
+    // its mode kept; a pipe is written into; a link, a dangling one
+    // included, and a folder are refused and stay as they were. The settings
+    // are read only from a regular file of sane size: a pipe once kept the
+    // window from starting, a huge file took seconds. A settings file
+    // refused, or a link, is left as it is on the way out.
     void outputsLandOnlyWhereNamed_data()
     {
         QTest::addColumn<QString>("kind"); // the row's name
         QTest::addColumn<QString>("after");
         QTest::addColumn<QByteArray>("holds");
-        QTest::addColumn<QString>("says"); // the refusal; none: written, status 0
-        const std::tuple<const char *, const char *, QByteArray, const char *> rows[] = {
-            {"new", "file 644", list, ""},
-            {"file", "file 640", list, ""}, // its mode kept
-            {"fifo", "fifo", list, ""},
-            {"link", "link", "aim", "is a symbolic link"},
-            {"dangling", "link", "", "is a symbolic link"},
-            {"folder", "folder", "", "is a folder"},
-        };
-        for (const auto &[kind, after, holds, says] : rows)
-            QTest::newRow(kind) << QString(kind) << QString(after) << holds << QString(says);
+        QTest::addColumn<QString>("says");  // the refusal; none: written, status 0
+        QTest::addColumn<bool>("readable"); // as the settings
+        QTest::addColumn<bool>("saved");
+        const std::tuple<const char *, const char *, QByteArray, const char *, bool, bool> rows[] =
+            {
+                {"new", "file 644", list, "", true, true},
+                {"file", "file 640", list, "", true, true},
+                {"big", "file 644", list, "", false, false},
+                {"fifo", "fifo", list, "", false, false},
+                {"link", "link", older, "is a symbolic link", true, false},
+                {"dangling", "link", "", "is a symbolic link", false, false},
+                {"folder", "folder", "", "is a folder", false, false},
+            };
+        for (const auto &[kind, after, holds, says, readable, saved] : rows)
+            QTest::newRow(kind) << QString(kind) << QString(after) << holds << QString(says)
+                                << readable << saved;
     }
     void outputsLandOnlyWhereNamed()
     {
@@ -91,27 +119,16 @@ private slots:
         QTemporaryDir here;
         const QString path = here.filePath("out");
         const QString aim = here.filePath("aim");
-        std::unique_ptr<Fifo> fifo;
         const mode_t mask = ::umask(022);
-        if (kind == "file") {
-            put(path, "old contents, longer than the new");
+        const std::unique_ptr<Fifo> fifo = make(kind, path, older, aim);
+        if (kind == "file")
             QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
-        } else if (kind == "fifo") {
-            fifo = std::make_unique<Fifo>(path);
-        } else if (kind == "link" || kind == "dangling") {
-            if (kind == "link")
-                put(aim, "aim");
-            QFile::link(aim, path);
-        } else if (kind == "folder") {
-            QDir().mkdir(path);
-        }
         const Ran cli = runCli({"--list", "--dry-run", "--output", path});
         ::umask(mask);
         QFETCH(QString, says);
         QCOMPARE(cli.status, says.isEmpty() ? 0 : 1);
         QTEST(kindOf(path), "after");
-        QTEST(fifo ? fifo->read()
-                   : contents(kind.contains("link") || kind == "dangling" ? aim : path),
+        QTEST(fifo ? fifo->read() : contents(kind == "link" || kind == "dangling" ? aim : path),
               "holds");
         QVERIFY2(cli.err.contains(says) && (says.isEmpty() == cli.err.isEmpty()),
                  qPrintable(cli.err));
@@ -120,6 +137,34 @@ private slots:
             QDir(here.path())
                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
         QCOMPARE(left, kind == "link" ? QStringList({"aim", "out"}) : QStringList({"out"}));
+
+        // The settings in a file of the same kind.
+        const QString settingsPath = Settings::filePath();
+        const QString settingsAim = dir.filePath("settings-aim.conf");
+        QDir().mkpath(QFileInfo(settingsPath).absolutePath());
+        const QByteArray folders = "[folders]\nlog=" + dir.path().toUtf8() + "\n";
+        const std::unique_ptr<Fifo> pipe = make(kind, settingsPath, folders, settingsAim);
+        const QString before = kindOf(settingsPath);
+        const QString kept = kind == "link" ? settingsAim : settingsPath;
+        const QByteArray held = contents(kept);
+        QElapsedTimer clock;
+        clock.start();
+        {
+            Settings settings;
+            QVERIFY(clock.elapsed() < 500);
+            QTEST(settings.wasReadable(), "readable");
+            QCOMPARE(settings.lastFolder(Settings::Folder::Log),
+                     kind == "file" || kind == "link" ? dir.path() : QDir::homePath());
+            settings.setLastFolder(Settings::Folder::Firmware, dir.path());
+        }
+        QFETCH(bool, saved);
+        QCOMPARE(kindOf(settingsPath), kind == "new" ? "file 644" : before);
+        QCOMPARE(contents(kept) != held, saved);
+        if (saved)
+            QCOMPARE(Settings().lastFolder(Settings::Folder::Firmware), dir.path());
+        QFile::remove(settingsPath);
+        QDir().rmdir(settingsPath);
+        QFile::remove(settingsAim);
     }
 
     // Standard output by its name, into a pipe: once "No such file"; the
@@ -164,11 +209,7 @@ private slots:
         QFETCH(QString, kind);
         const QString path = dir.filePath("owned");
         QFile::remove(path);
-        std::unique_ptr<Fifo> fifo;
-        if (kind == "file")
-            put(path, "before");
-        else
-            fifo = std::make_unique<Fifo>(path);
+        const std::unique_ptr<Fifo> fifo = make(kind.left(4), path, "before", {});
         if (kind == "fifo 666")
             ::chmod(QFile::encodeName(path).constData(), 0666);
         const SafeWrite::Caller caller{root, unsigned(::getuid() + user), 0};
@@ -217,62 +258,6 @@ private slots:
         put(longer, QByteArray(ProfileCodec::slotSize, 'x') + "tail");
         QVERIFY(!writeProfile(longer, ProfileRecord{}));
         QCOMPARE(contents(longer).mid(ProfileCodec::slotSize), "tail");
-    }
-
-    // The settings are read only from a regular file of sane size: a pipe
-    // once kept the window from starting, a huge file took seconds. A file
-    // refused, or a link, is left as it is on the way out.
-    void settingsFromASaneFileOnly_data()
-    {
-        QTest::addColumn<QString>("kind"); // "big": 2 MiB
-        QTest::addColumn<bool>("readable");
-        QTest::addColumn<bool>("saved");
-        for (const auto &[kind, readable, saved] : {std::tuple{"file", true, true},
-                                                    {"fifo", false, false},
-                                                    {"big", false, false},
-                                                    {"link", true, false},
-                                                    {"folder", false, false}})
-            QTest::newRow(kind) << QString(kind) << readable << saved;
-    }
-    void settingsFromASaneFileOnly()
-    {
-        QFETCH(QString, kind);
-        const QString path = Settings::filePath();
-        const QString aim = dir.filePath("settings-aim.conf");
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        const QByteArray old = "[folders]\nlog=" + dir.path().toUtf8() + "\n";
-        if (kind == "file")
-            put(path, old);
-        else if (kind == "fifo")
-            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        else if (kind == "big")
-            put(path, old + QByteArray(2 * 1024 * 1024, '#'));
-        else if (kind == "link") {
-            put(aim, old);
-            QFile::link(aim, path);
-        } else
-            QDir().mkdir(path);
-        const QString before = kindOf(path);
-        // A pipe is never read here: that would wait for a writer.
-        const QString kept = kind == "link" ? aim : kind == "fifo" ? QString() : path;
-        const QByteArray held = contents(kept);
-        QElapsedTimer clock;
-        clock.start();
-        {
-            Settings settings;
-            QVERIFY(clock.elapsed() < 500);
-            QTEST(settings.wasReadable(), "readable");
-            QCOMPARE(settings.lastFolder(Settings::Folder::Log),
-                     kind == "file" || kind == "link" ? dir.path() : QDir::homePath());
-            settings.setLastFolder(Settings::Folder::Firmware, dir.path());
-        }
-        QFETCH(bool, saved);
-        QCOMPARE(kindOf(path), before);
-        QCOMPARE(contents(kept) != held, saved);
-        if (saved)
-            QCOMPARE(Settings().lastFolder(Settings::Folder::Firmware), dir.path());
-        QFile::remove(path);
-        QDir().rmdir(path);
     }
 
     // Numbers the command line refuses, each in its own words. A stall
