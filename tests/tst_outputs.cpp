@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QScopeGuard>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -143,6 +144,11 @@ private slots:
         const QString settingsAim = dir.filePath("settings-aim.conf");
         QDir().mkpath(QFileInfo(settingsPath).absolutePath());
         const QByteArray folders = "[folders]\nlog=" + dir.path().toUtf8() + "\n";
+        const auto cleared = qScopeGuard([&] {
+            QFile::remove(settingsPath);
+            QDir().rmdir(settingsPath);
+            QFile::remove(settingsAim);
+        });
         const std::unique_ptr<Fifo> pipe = make(kind, settingsPath, folders, settingsAim);
         const QString before = kindOf(settingsPath);
         const QString kept = kind == "link" ? settingsAim : settingsPath;
@@ -162,9 +168,6 @@ private slots:
         QCOMPARE(contents(kept) != held, saved);
         if (saved)
             QCOMPARE(Settings().lastFolder(Settings::Folder::Firmware), dir.path());
-        QFile::remove(settingsPath);
-        QDir().rmdir(settingsPath);
-        QFile::remove(settingsAim);
     }
 
     // Standard output by its name, into a pipe: once "No such file"; the
