@@ -330,7 +330,7 @@ private slots:
     void printersAreFoundAndAsked()
     {
         Agent agent;
-        if (!agent.start({"127.0.0.61", "127.0.0.62", "127.0.0.91"},
+        if (!agent.start({"127.0.0.61", "127.0.0.62", "127.0.0.9"},
                          printerOverrides("label-1", "SN1", "0x0000")))
             QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
         // Two addresses of one printer (the same serial), and one more
@@ -376,8 +376,8 @@ private slots:
         QCOMPARE(runCli(QStringList{"--status", "--to", "tcp://127.0.0.62"} + snmp).status, 0);
 
         // The window finds printers too, and takes one for its link.
-        LoopbackPrinter answering("127.0.0.91", 9100);
-        LoopbackPrinter quiet("127.0.0.92", 9100);
+        LoopbackPrinter answering("127.0.0.9", 9100);
+        LoopbackPrinter quiet("127.0.0.11", 9100);
         QVERIFY(answering.listening && quiet.listening);
         askWindowWith(agent.port);
         WindowDriver ui;
@@ -403,7 +403,7 @@ private slots:
         QCOMPARE(grid->model()->rowCount(), 0);
         QCOMPARE(enabled(), "StartCmd");
 
-        range->setText("127.0.0.88/29");
+        range->setText("127.0.0.8/29");
         QTest::mouseClick(control("StartCmd"), Qt::LeftButton);
         QCOMPARE(enabled(), "StopCmd");
         QTRY_COMPARE_WITH_TIMEOUT(enabled(), "StartCmd", 10000);
@@ -414,8 +414,8 @@ private slots:
         // Sorted by address, as numbers.
         grid->sortByColumn(0, Qt::DescendingOrder);
         QCOMPARE(QStringList({cells(rows, 0), cells(rows, 1)}),
-                 QStringList({"127.0.0.92 | 9100 |  |  |  | unknown | sweep",
-                              "127.0.0.91 | 9100 | label-1 | Varimonde LX-4 | SN1 | ready | "
+                 QStringList({"127.0.0.11 | 9100 |  |  |  | unknown | sweep",
+                              "127.0.0.9 | 9100 | label-1 | Varimonde LX-4 | SN1 | ready | "
                               "sweep, snmp"}));
         QCOMPARE(rows->index(1, 5).data(Qt::ForegroundRole).value<QBrush>().color(),
                  QColor(0x00, 0x80, 0x30));
@@ -427,9 +427,9 @@ private slots:
         QCOMPARE(enabled(), "StartCmd UseCmd");
         QTest::mouseClick(control("UseCmd"), Qt::LeftButton);
         QTRY_VERIFY(!ui.window.findChild<FindPrintersDialog *>());
-        QCOMPARE(ui.control<QLineEdit>("NetHostTxt")->text(), "127.0.0.91");
-        QCOMPARE(ui.window.link().description(), "Network 127.0.0.91:9100");
-        QTRY_COMPARE(ui.control<QLabel>("LinkLbl")->text(), "Network 127.0.0.91:9100 — ready");
+        QCOMPARE(ui.control<QLineEdit>("NetHostTxt")->text(), "127.0.0.9");
+        QCOMPARE(ui.window.link().description(), "Network 127.0.0.9:9100");
+        QTRY_COMPARE(ui.control<QLabel>("LinkLbl")->text(), "Network 127.0.0.9:9100 — ready");
     }
 
     // A printer reporting no paper: the command line sends to it only when told
