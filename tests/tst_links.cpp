@@ -171,7 +171,6 @@ private slots:
                         .arg(block.size()))
                     .match(shown("LastSendLbl"))
                     .hasMatch());
-        QDir(devRoot).removeRecursively();
     }
 
     // %1: the printer's "address:port". A send given up is reset: the
@@ -329,7 +328,9 @@ private slots:
         QFETCH(QString, listed);
         QFETCH(int, chosen);
         QFETCH(QString, unplugged);
-        ui->window.findChild<CommPage *>()->resetLink(); // no USB printer yet
+        // Nothing plugged in and no USB printer chosen yet.
+        QVERIFY(QDir(devRoot).removeRecursively() && QDir(sysRoot).removeRecursively());
+        ui->window.findChild<CommPage *>()->resetLink();
         apply("CommOp_2", {}, "");
         auto *list = ui->control<QComboBox>("UsbCombo");
         const auto items = [&] {
@@ -367,8 +368,6 @@ private slots:
         for (const QFileInfo &file : QDir(devRoot).entryInfoList(QDir::Files))
             QCOMPARE(file.size(),
                      file.filePath() == device ? StorageCommands::listObjects().size() : 0);
-
-        QVERIFY(QDir(devRoot).removeRecursively() && QDir(sysRoot).removeRecursively());
     }
 
     // Either the box that refuses the port, or the link the status bar
