@@ -25,12 +25,12 @@ namespace
 {
 
 // Every write ("w"), look ("-" not writable, "+" writable) and close ("c")
-// this process makes on one device, and the most and all it writes there:
-// the serial port's chunks show only where they are handed to the system,
-// since a pseudo-terminal takes any amount at once. As a USB printer's
-// driver, a write takes at most one block into the driver's buffer, and the
-// device is writable again only once the block has gone out, two looks
-// later; the blocks after the first `drained` never go.
+// this process makes on one device, with the largest write and the total:
+// the serial port's chunk size shows only where bytes are handed to the
+// system, since a pseudo-terminal takes any amount at once. As a USB
+// printer's driver (`usb`), a write takes at most one block into the
+// driver's buffer, and the device is writable again only once the block has
+// gone out, two looks later; the blocks after the first `drained` never go.
 struct DeviceLog {
     char device[256] = {};
     bool usb = false;
