@@ -4,45 +4,36 @@
 #include "link/Transfer.h"
 
 #include <QEventLoop>
-#include <QTimer>
 
-// Sends on `link` and waits in an event loop of the caller's for the end:
-// tests and benchmarks read an asynchronous send as one call.
-template <typename Send> SendOutcome waitForSend(PrinterLink &link, Send send)
+// Waits in an event loop of the caller's until what `start` began has
+// ended: tests and benchmarks read an asynchronous send as one call.
+template <typename Start> SendOutcome waitForEnd(Start start)
 {
     QEventLoop loop;
-    SendOutcome outcome;
-    bool ended = false;
-    send(link, [&](const SendOutcome &end) {
+    std::optional<SendOutcome> outcome;
+    start([&](const SendOutcome &end) {
         outcome = end;
-        ended = true;
         loop.quit();
     });
-    if (!ended)
+    if (!outcome)
         loop.exec();
-    return outcome;
+    return *outcome;
 }
 
 inline SendOutcome sendBytesAndWait(PrinterLink &link, const PrinterBytes &bytes)
 {
-    return waitForSend(link, [&](PrinterLink &l, auto done) { l.sendBytes(bytes, done); });
+    return waitForEnd([&](auto done) { link.sendBytes(bytes, done); });
 }
 
 inline SendOutcome sendTextAndWait(PrinterLink &link, const QString &text)
 {
-    return waitForSend(link, [&](PrinterLink &l, auto done) { l.sendText(text, done); });
+    return waitForEnd([&](auto done) { link.sendText(text, done); });
 }
 
-// Runs a transfer to its end.
 inline SendOutcome runTransfer(Transfer &transfer)
 {
-    QEventLoop loop;
-    SendOutcome outcome;
-    QObject::connect(&transfer, &Transfer::finished, &loop, [&](const SendOutcome &end) {
-        outcome = end;
-        loop.quit();
+    return waitForEnd([&](auto done) {
+        QObject::connect(&transfer, &Transfer::finished, &transfer, done, Qt::SingleShotConnection);
+        transfer.start();
     });
-    transfer.start();
-    loop.exec();
-    return outcome;
 }

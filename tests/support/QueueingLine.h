@@ -56,13 +56,10 @@ public:
 
     int writesAfterCancel = 0;
     qint64 delivered = 0;
-    bool closed = false;
-    bool discarded = false;
+    bool closed = false, discarded = false;
 
 private:
-    qint64 m_bytesPerTick;
-    qint64 m_capacity;
-    qint64 m_wakeUp;
+    const qint64 m_bytesPerTick, m_capacity, m_wakeUp;
     qint64 m_inQueue = 0;
     QTimer m_clock;
 };
