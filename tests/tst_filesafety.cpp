@@ -11,19 +11,13 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
-#include <QTabWidget>
+#include <QTemporaryFile>
 
 #include <csignal>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
 #include <sys/resource.h>
-
-#ifdef __SANITIZE_ADDRESS__
-#define SKIP_UNDER_SANITIZER() QSKIP("shadow memory makes the process's sizes meaningless")
-#else
-#define SKIP_UNDER_SANITIZER()
-#endif
 
 namespace
 {
@@ -35,9 +29,7 @@ constexpr qint64 big = 48 * 1024 * 1024;
 // A field of /proc/self/status in bytes, such as "VmHWM" (peak resident).
 qint64 memoryStatus(const QByteArray &field)
 {
-    QFile status("/proc/self/status");
-    status.open(QIODevice::ReadOnly);
-    for (const QByteArray &line : status.readAll().split('\n'))
+    for (const QByteArray &line : fileBytes("/proc/self/status").split('\n'))
         if (line.startsWith(field + ':'))
             return line.mid(field.size() + 1).trimmed().split(' ').value(0).toLongLong() * 1024;
     return -1;
@@ -52,76 +44,61 @@ class TestFileSafety : public QObject
 private slots:
     // Every reader refuses a pipe (once a wait for a writer, forever), and
     // a system file, regular in name only.
-    void specialFilesAreRefused_data()
-    {
-        QTest::addColumn<QString>("browse");
-        QTest::addColumn<QString>("path"); // empty: a pipe
-        for (const char *browse : {"BMemCMD", "BrowseCMD", "FBrowseCMD", "LoadCMD"})
-            QTest::addRow("%s, pipe", browse) << browse << QString();
-        QTest::newRow("system file") << "BMemCMD"
-                                     << "/proc/self/status";
-    }
     void specialFilesAreRefused()
     {
-        QFETCH(QString, browse);
-        QFETCH(QString, path);
-        WindowDriver fx;
-        std::optional<Fifo> pipe;
-        if (path.isEmpty())
-            pipe.emplace(path = fx.dir.filePath("pipe.vsp"), false);
-        QStringList shown = fx.click(browse, {"file:" + path, "<ok>", "<ok>"});
-        if (browse == "FBrowseCMD")
-            shown = QStringList{""} + fx.click("FStoreCMD", {"<ok>"});
-        QVERIFY2(shown.value(1).startsWith(path + " is not a regular file: choose a file, not a "
-                                                  "device, pipe, folder or system file.|"),
-                 qPrintable(shown.join('\n')));
+        // The reader's button, and the file (none: a pipe).
+        QList<std::pair<QString, QString>> rows{{"BMemCMD", "/proc/self/status"}};
+        for (const char *browse : {"BMemCMD", "BrowseCMD", "FBrowseCMD", "LoadCMD"})
+            rows.prepend({browse, {}});
+        for (auto [browse, path] : rows) {
+            WindowDriver fx;
+            std::optional<Fifo> pipe;
+            if (path.isEmpty())
+                pipe.emplace(path = fx.dir.filePath("pipe.vsp"), false);
+            QStringList shown = fx.click(browse, {"file:" + path, "<ok>", "<ok>"});
+            if (browse == "FBrowseCMD")
+                shown = QStringList{""} + fx.click("FStoreCMD", {"<ok>"});
+            QVERIFY2(shown.value(1).startsWith(path + " is not a regular file: choose a file, not "
+                                                      "a device, pipe, folder or system file.|"),
+                     qPrintable(shown.join('\n')));
+        }
     }
 
     // Peak memory, as a multiple of the file's size, while a label format
     // is printed or a firmware image loaded again; the bytes stay exact.
-    void largeFilesTakeLittleMemory_data()
-    {
-        QTest::addColumn<bool>("format"); // else a firmware image
-        QTest::addColumn<double>("peak");
-        QTest::newRow("format of lone CRs") << true << 2.5;
-        QTest::newRow("firmware loaded again") << false << 0.5;
-    }
+    // Short of memory, the format is refused with a message, not a crash.
     void largeFilesTakeLittleMemory()
     {
-        QFETCH(bool, format);
-        QFETCH(double, peak);
-        SKIP_UNDER_SANITIZER();
-        WindowDriver fx;
-        fx.window.link().setAddress(std::get<LinkAddress>(LinkAddress::parse("LPT1")));
-        const QString path = fx.file("big", QByteArray(big, format ? '\r' : '\xFE'));
-        // The file dialog alone, here and below.
-        QCOMPARE(fx.click(format ? "FBrowseCMD" : "BMemCMD", {"file:" + path}).size(), 1);
-#ifdef __GLIBC__
-        malloc_trim(0); // what earlier tests freed must not be given back while measuring
+#ifdef __SANITIZE_ADDRESS__
+        QSKIP("shadow memory makes the process's sizes meaningless");
 #endif
-        QFile clearRefs("/proc/self/clear_refs"); // starts the peak afresh
-        if (!clearRefs.open(QIODevice::WriteOnly) || clearRefs.write("5") != 1)
+        QFile clearRefs("/proc/self/clear_refs"); // "5" starts the peak afresh
+        if (!clearRefs.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+            clearRefs.write("5") != 1)
             QSKIP("the peak memory of this process cannot be reset");
-        clearRefs.close();
-        const qint64 before = memoryStatus("VmRSS");
-        if (format)
-            QCOMPARE(fx.click("FStoreCMD", {}), QStringList());
-        else
-            QCOMPARE(fx.click("BMemCMD", {"file:" + path}).size(), 1);
-        const double growth = double(memoryStatus("VmHWM") - before) / double(big);
-        QVERIFY2(growth < peak, qPrintable(QString::number(growth)));
-        if (format)
-            QVERIFY(fx.parallelBytes() == QByteArray("\r\n").repeated(big));
-    }
-
-    // Short of memory, a label format is refused with a message, not a crash.
-    void aFormatBeyondMemoryIsRefused()
-    {
-        SKIP_UNDER_SANITIZER();
         WindowDriver fx;
         fx.window.link().setAddress(std::get<LinkAddress>(LinkAddress::parse("LPT1")));
-        const QString path = fx.file("crs.txt", QByteArray(big, '\r'));
-        QCOMPARE(fx.click("FBrowseCMD", {"file:" + path}).size(), 1); // the file dialog alone
+        const QString format = fx.file("crs.txt", QByteArray(big, '\r'));
+        const QString firmware = fx.file("fw.bin", QByteArray(big, '\xFE'));
+        // The file dialogs alone, here and below.
+        QCOMPARE(fx.click("FBrowseCMD", {"file:" + format}).size(), 1);
+        QCOMPARE(fx.click("BMemCMD", {"file:" + firmware}).size(), 1);
+        double growth = 0;
+        const auto measured = [&](const QString &button, const QStringList &answers) {
+#ifdef __GLIBC__
+            malloc_trim(0); // what was freed before must not be given back while measuring
+#endif
+            clearRefs.write("5");
+            const qint64 before = memoryStatus("VmRSS");
+            const QStringList shown = fx.click(button, answers);
+            growth = double(memoryStatus("VmHWM") - before) / double(big);
+            return shown;
+        };
+        QCOMPARE(measured("FStoreCMD", {}), QStringList());
+        QVERIFY2(growth < 2.5, qPrintable(QString::number(growth)));
+        QVERIFY(fx.parallelBytes() == QByteArray("\r\n").repeated(big));
+        QCOMPARE(measured("BMemCMD", {"file:" + firmware}).size(), 1);
+        QVERIFY2(growth < 0.5, qPrintable(QString::number(growth)));
         rlimit before{};
         ::getrlimit(RLIMIT_AS, &before);
         // Room to read the file, not for its text, twice its size.
@@ -129,46 +106,33 @@ private slots:
         ::setrlimit(RLIMIT_AS, &tight);
         const QStringList shown = fx.click("FStoreCMD", {"<ok>"});
         ::setrlimit(RLIMIT_AS, &before);
-        QCOMPARE(shown, QStringList{"Out of memory: " + path +
+        QCOMPARE(shown, QStringList{"Out of memory: " + format +
                                     " is too large to send as a label format.|7"});
-        QCOMPARE(fx.parallelBytes(), QByteArray());
+        QCOMPARE(fx.parallelBytes().size(), 2 * big); // only what the first send sent
     }
 
     // Answers are split at ';'. Nothing is sent, whatever the prompt.
-    void unsendableIdentifiersAreRefused_data()
-    {
-        for (const char *column : {"button", "answers", "character", "title"})
-            QTest::addColumn<QString>(column);
-        const QList<QStringList> rows = {{"StoreCMD", "😀😀😀😀", "😀", "Graphic Storage"},
-                                         {"FStoreCMD", "ΣA", "Σ", "File Format Storage"},
-                                         {"RecallCMD", "ΩA", "Ω", "DATA STORAGE"},
-                                         {"Option2", "ΩA;1", "Ω", "DATA STORAGE"},
-                                         {"DeleteCMD", "ΩA", "Ω", "Delete Stored Object"}};
-        for (const QStringList &row : rows)
-            QTest::addRow("%s %s", qPrintable(row[0]), qPrintable(row[1]))
-                << row[0] << row[1] << row[2] << row[3];
-    }
     void unsendableIdentifiersAreRefused()
     {
-        QFETCH(QString, button);
-        QFETCH(QString, answers);
-        QFETCH(QString, character);
-        QFETCH(QString, title);
-        WindowDriver fx;
-        fx.click("FSTandardOp1");
-        fx.click("BrowseCMD", {"file:" + fx.file("pic.bmp", Pictures::bmp(8, 2))});
-        fx.click("FBrowseCMD", {"file:" + fx.file("label.txt", "L1\r\nL2")});
-        if (button == "Option2") {
-            fx.click("Option2");
-            button = "RecallCMD";
+        // The steps, the character refused, the box's title.
+        const QList<QStringList> rows = {{"StoreCMD=😀😀😀😀;<ok>", "😀", "Graphic Storage"},
+                                         {"FStoreCMD=ΣA;<ok>", "Σ", "File Format Storage"},
+                                         {"RecallCMD=ΩA;<ok>", "Ω", "DATA STORAGE"},
+                                         {"Option2 RecallCMD=ΩA;1;<ok>", "Ω", "DATA STORAGE"},
+                                         {"DeleteCMD=ΩA;<ok>", "Ω", "Delete Stored Object"}};
+        for (const QStringList &row : rows) {
+            WindowDriver fx;
+            fx.file("pic.bmp", Pictures::bmp(8, 2));
+            fx.file("label.txt", "L1\r\nL2");
+            fx.run({"FSTandardOp1", "BrowseCMD=file:pic.bmp", "FBrowseCMD=file:label.txt"});
+            QCOMPARE(fx.run(words(row[0])).last(),
+                     "The identifier contains “" + row[1] +
+                         "”, which the printer cannot receive. Use letters, digits and symbols "
+                         "of Western European text.|" +
+                         row[2]);
+            QCOMPARE(fx.pty.readAvailable(), QByteArray());
+            QVERIFY(fx.idle());
         }
-        QCOMPARE(fx.click(button, answers.split(';') << "<ok>").last(),
-                 "The identifier contains “" + character +
-                     "”, which the printer cannot receive. Use letters, digits and symbols of "
-                     "Western European text.|" +
-                     title);
-        QCOMPARE(fx.pty.readAvailable(), QByteArray());
-        QVERIFY(fx.idle());
     }
 
     // A file name is shown as it is: no markup, and its "%1" left alone.
@@ -195,25 +159,6 @@ private slots:
         QCOMPARE(formats, (QList<Qt::TextFormat>{Qt::PlainText, Qt::PlainText}));
     }
 
-    // After a long operation the keys go where they went before it, not to
-    // Exit, where the next Space would quit.
-    void focusReturnsAfterLongWork()
-    {
-        WindowDriver fx;
-        const QString path = fx.file("fw.bin", QByteArray(1000, 'f'));
-        fx.window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&fx.window));
-        auto *load = fx.control<QWidget>("BMemCMD");
-        load->setFocus();
-        ModalAnswerer boxes;
-        boxes.chooseFile(path);
-        QTest::keyClick(load, Qt::Key_Space); // a file dialog, then the load
-        fx.waitUntilIdle();
-        QCOMPARE(fx.control<QLabel>("BinStatLbl")->text(),
-                 QStringLiteral("File Loaded into Memory"));
-        QCOMPARE(fx.window.focusWidget(), load);
-    }
-
     // The file an export made goes again when the record cannot be written.
     void aFailedExportLeavesNoNewFile()
     {
@@ -231,64 +176,69 @@ private slots:
         QVERIFY(!QFile::exists(path));
     }
 
-    // The hash shows for the image in memory, and for none other.
+    // The hash shows for the image in memory, and for none other. After the
+    // load the keys go where they went before it, not to Exit, where the
+    // next Space would quit.
     void theImageHashIsShown()
     {
         WindowDriver fx;
         auto *label = fx.control<QLabel>("HashLbl");
-        QVERIFY(!label->isVisible());
-        // The file dialog alone.
-        QCOMPARE(fx.click("BMemCMD", {"file:" + fx.file("fw.bin", "abc")}).size(), 1);
-        const QString hash = "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad";
-        QCOMPARE(label->text(), "SHA-256: " + hash);
-        QVERIFY(label->isVisible());
-        // The digits fit on one line: the label wraps after "SHA-256:" alone.
-        QVERIFY(label->fontMetrics().horizontalAdvance(hash) <= label->contentsRect().width());
         // Several read chunks, each unlike the others, and a part of one: the
         // digest is that of sha256sum on the same bytes.
         QByteArray several(5 * 1024 * 1024 + 7, Qt::Uninitialized);
         for (int i = 0; i < several.size(); ++i)
             several[i] = char((i * 31) ^ (i >> 18));
-        QCOMPARE(fx.click("BMemCMD", {"file:" + fx.file("several.bin", several)}).size(), 1);
-        QCOMPARE(label->text(),
-                 "SHA-256: ad60e570a6b783049383ecc1255253a1016b645046721fa73c14828ceb0596f9");
-        const QString cut = fx.file("cut.bin", "abc");
-        OnBusy cutShort(fx.tabBar(), [&] { QFile::resize(cut, 0); });
-        fx.click("BMemCMD", {"file:" + cut, "<ok>"});
+        fx.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&fx.window));
+        fx.tabBar()->setCurrentIndex(MainWindow::BinaryTab);
+        auto *load = fx.control<QWidget>("BMemCMD");
+        load->setFocus();
+        ModalAnswerer boxes;
+        const QString path = fx.file("several.bin", several);
+        boxes.chooseFile(path);
+        QTest::keyClick(load, Qt::Key_Space); // a file dialog, then the load
+        fx.waitUntilIdle();
+        QCOMPARE(boxes.summary().size(), 1); // the file dialog alone
+        QCOMPARE(fx.window.focusWidget(), load);
+        const QString hash = "ad60e570a6b783049383ecc1255253a1016b645046721fa73c14828ceb0596f9";
+        QCOMPARE(label->text(), "SHA-256: " + hash);
+        QVERIFY(label->isVisible());
+        // The digits fit on one line: the label wraps after "SHA-256:" alone.
+        QVERIFY(label->fontMetrics().horizontalAdvance(hash) <= label->contentsRect().width());
+        // The same file, cut short while it is read.
+        OnBusy cutShort(fx.tabBar(), [&] { QFile::resize(path, 0); });
+        fx.click("BMemCMD", {"file:" + path, "<ok>"});
         QVERIFY(!label->isVisible());
     }
     // A read runs beside the window: a closing window stops it, and a page
     // gone before its end waits for the reading to stop and hears nothing.
     void readsStopWithTheWindow()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("big.bin");
-        QVERIFY(QFile(path).open(QIODevice::WriteOnly));
-        QVERIFY(QFile::resize(path, big)); // sparse
-        StopSignal stop;
+        QTemporaryFile file;
+        QVERIFY(file.open() && file.resize(big)); // sparse
+        const QString path = file.fileName();
+        QList<ChunkedFileReader::Status> ends; // as each read tells them
+        const auto read = [&](QObject &page, const StopSignal *stop) {
+            auto reader = std::make_shared<ChunkedFileReader>(path);
+            if (!reader->open())
+                FileReadJob::read(reader, stop, &page,
+                                  [&](ChunkedFileReader::Status end) { ends << end; });
+            return reader;
+        };
         std::weak_ptr<ChunkedFileReader> left;
-        int calls = 0;
         {
             QObject page;
-            auto reader = std::make_shared<ChunkedFileReader>(path);
-            QVERIFY(!reader->open());
-            left = reader;
-            FileReadJob::read(reader, nullptr, &page, [&](ChunkedFileReader::Status) { ++calls; });
+            left = read(page, nullptr);
         }
         QVERIFY(left.expired());
         QCoreApplication::sendPostedEvents();
-        QCOMPARE(calls, 0);
+        QCOMPARE(ends.size(), 0);
         QObject page;
-        auto reader = std::make_shared<ChunkedFileReader>(path);
-        QVERIFY(!reader->open());
-        ChunkedFileReader::Status status = ChunkedFileReader::Status::Reading;
-        FileReadJob::read(reader, &stop, &page, [&](ChunkedFileReader::Status end) {
-            ++calls;
-            status = end;
-        });
+        StopSignal stop;
+        const auto reader = read(page, &stop);
         stop.raise();
-        QTRY_COMPARE(calls, 1);
-        QCOMPARE(status, ChunkedFileReader::Status::Stopped);
+        QTRY_COMPARE(ends.size(), 1);
+        QCOMPARE(ends[0], ChunkedFileReader::Status::Stopped);
         QVERIFY(reader->takeBytes().isEmpty());
     }
     // A format read with room kept has its line ends made whole in place,

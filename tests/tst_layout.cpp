@@ -71,32 +71,18 @@ QList<QWidget *> shownControls(QWidget *root)
 
 QString captionOf(const QWidget *widget)
 {
-    if (auto *button = qobject_cast<const QAbstractButton *>(widget))
-        return button->text();
-    if (auto *label = qobject_cast<const QLabel *>(widget))
-        return label->text();
-    if (auto *frame = qobject_cast<const QGroupBox *>(widget))
-        return frame->title();
-    return {};
+    if (qobject_cast<const QAbstractButton *>(widget) || qobject_cast<const QLabel *>(widget))
+        return widget->property("text").toString();
+    return widget->property("title").toString(); // a frame's; nothing elsewhere
 }
 
-// The letter a caption underlines, as written, or none.
+// The letter a caption underlines, as written, or none; its key is the
+// letter's capital.
 QChar underlined(const QString &caption)
 {
-    for (qsizetype at = caption.indexOf('&'); at >= 0 && at + 1 < caption.size();
-         at = caption.indexOf('&', at + 2)) {
-        if (caption[at + 1] != '&')
-            return caption[at + 1];
-    }
-    return {};
-}
-
-// The key of a control's mnemonic; a label's only if it has a control to reach.
-QString mnemonicOf(const QWidget *widget)
-{
-    auto *label = qobject_cast<const QLabel *>(widget);
-    return label && !label->buddy() ? QString()
-                                    : QKeySequence::mnemonic(captionOf(widget)).toString();
+    // "&&" stands for "&" itself.
+    const auto match = QRegularExpression("^(?:[^&]|&&)*&([^&])").match(caption);
+    return match.hasMatch() ? match.captured(1).front() : QChar();
 }
 
 // Each switch of the configuration tab, its frame and caption, and the
@@ -123,11 +109,6 @@ class TestLayout : public QObject
     std::unique_ptr<WindowDriver> ui;
 
     QTabWidget *tabs() const { return ui->control<QTabWidget>("SSTab1"); }
-    // What a tab scrolls, and the page in it.
-    QScrollArea *scroller(int tab) const
-    {
-        return qobject_cast<QScrollArea *>(tabs()->widget(tab));
-    }
 
     // The longest texts each tab can show, and its hidden parts shown.
     void showLongestTexts()
@@ -158,12 +139,6 @@ class TestLayout : public QObject
             ui->control<QLabel>(label)->setText(text);
     }
 
-    bool activate()
-    {
-        ui->window.activateWindow();
-        return QTest::qWaitForWindowActive(&ui->window);
-    }
-
 private slots:
     void initTestCase() { ui = std::make_unique<WindowDriver>(); }
 
@@ -173,15 +148,14 @@ private slots:
         QTest::addColumn<int>("tab");
         QTest::addColumn<bool>("longest");
         QTest::addColumn<QString>("link"); // an option of the communication tab
-        const char *names[] = {"communication", "configuration", "calibration",
-                               "storage",       "binary",        "about"};
         for (bool longest : {false, true})
-            for (int tab = MainWindow::CommunicationTab; tab <= MainWindow::AboutTab; ++tab)
-                QTest::addRow("%s, %s", names[tab], longest ? "longest texts" : "at start")
+            for (int tab = 0; tab < tabs()->count(); ++tab)
+                QTest::addRow("%s, %s", qPrintable(tabs()->tabText(tab)),
+                              longest ? "longest texts" : "at start")
                     << tab << longest << QString();
-        QTest::newRow("communication, parallel") << 0 << true << "CommOp_1";
-        QTest::newRow("communication, USB printer") << 0 << true << "CommOp_2";
-        QTest::newRow("communication, network") << 0 << true << "CommOp_3";
+        // Parallel, USB printer, network.
+        for (const char *link : {"CommOp_1", "CommOp_2", "CommOp_3"})
+            QTest::addRow("communication, %s", link) << 0 << true << QString(link);
     }
     void everyTabFollowsTheRules()
     {
@@ -193,12 +167,12 @@ private slots:
         if (!link.isEmpty())
             ui->control<QAbstractButton>(link)->click();
         tabs()->setCurrentIndex(tab);
-        QWidget *page = scroller(tab)->widget();
+        QWidget *page = qobject_cast<QScrollArea *>(tabs()->widget(tab))->widget();
         QWidget *const own[] = {ui->control("ExitCMD"), ui->control("LogCMD")};
         // The window's own buttons answer their keys on every tab.
-        QMap<QString, QString> mnemonics; // key: the control it reaches
+        QMap<QChar, QString> mnemonics; // key: the control it reaches
         for (QWidget *button : own)
-            mnemonics[mnemonicOf(button)] = button->objectName();
+            mnemonics[underlined(captionOf(button)).toUpper()] = button->objectName();
         QList<QLabel *> labels; // the labels that lead to a control
         const QList<QWidget *> controls = shownControls(page);
         QVERIFY(!controls.isEmpty());
@@ -227,14 +201,15 @@ private slots:
             if (qobject_cast<QAbstractButton *>(widget) && !longest)
                 QVERIFY2(captionOf(widget).trimmed().isEmpty() || !letter.isNull(),
                          name + " has no mnemonic");
-            if (const QString key = mnemonicOf(widget); !key.isEmpty()) {
+            if (const QChar key = letter.toUpper(); !key.isNull()) {
                 QVERIFY2(!mnemonics.contains(key),
-                         qPrintable(key + " reaches " + mnemonics[key] + " and " + name));
+                         qPrintable(QString(key) + " reaches " + mnemonics[key] + " and " + name));
                 mnemonics[key] = name;
             }
         }
 
-        QVERIFY(activate());
+        ui->window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&ui->window));
         // A label's key takes the focus to its control.
         for (QLabel *label : labels) {
             if (!label->buddy()->isEnabled())
@@ -283,59 +258,48 @@ private slots:
     // Shrunk to its smallest, or as fitted to the screen at start, the window
     // shows every tab's caption and its buttons, and each control of each
     // tab can be scrolled wholly into sight. Frames are seen part by part.
-    void everyControlScrollsIntoSight_data()
-    {
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("smallest") << QSize(480, 360);
-        QTest::newRow("fitted to the screen") << ui->window.size();
-    }
     void everyControlScrollsIntoSight()
     {
-        QFETCH(QSize, size);
         showLongestTexts();
-        ui->window.resize(size);
-        QCOMPARE(ui->window.size(), size);
-        // The frame, title bar included, wholly on the screen and, as
-        // fitted, in its middle.
-        const QRect available = ui->window.screen()->availableGeometry();
-        const QRect frame = ui->window.frameGeometry();
-        QVERIFY(available.contains(frame));
-        const QPointF offCentre = QRectF(frame).center() - QRectF(available).center();
-        QVERIFY(size == QSize(480, 360) ||
-                (qAbs(offCentre.x()) <= 0.5 && qAbs(offCentre.y()) <= 0.5));
-        QCoreApplication::processEvents();
-        for (const char *button : {"ExitCMD", "LogCMD"}) {
-            QWidget *own = ui->control(button);
-            QVERIFY2(ui->window.rect().contains(own->geometry()) && !own->visibleRegion().isEmpty(),
-                     button);
-        }
-        for (int tab = 0; tab < tabs()->count(); ++tab) {
-            tabs()->setCurrentIndex(tab);
-            QVERIFY2(tabs()->tabBar()->rect().contains(tabs()->tabBar()->tabRect(tab)),
-                     qPrintable(tabs()->tabText(tab)));
-            QCoreApplication::processEvents(); // the tab shown takes its size
-            QScrollArea *area = scroller(tab);
-            QWidget *page = area->widget();
-            const QRect room = area->viewport()->rect();
-            for (QWidget *widget : shownControls(page)) {
-                if (qobject_cast<QGroupBox *>(widget) || widget->parentWidget() == page)
-                    continue;
-                // Not ensureWidgetVisible: of a text box, that brings only the
-                // cursor into sight. A control larger than the view is seen
-                // corner by corner.
-                const QRect inPage(widget->mapTo(page, QPoint()), widget->size());
-                QList<QRect> parts{inPage};
-                if (inPage.width() > room.width() || inPage.height() > room.height())
-                    parts = {QRect(inPage.topLeft(), QSize(1, 1)),
-                             QRect(inPage.topRight(), QSize(1, 1)),
-                             QRect(inPage.bottomLeft(), QSize(1, 1)),
-                             QRect(inPage.bottomRight(), QSize(1, 1))};
-                for (const QRect &part : parts) {
-                    area->ensureVisible(part.center().x(), part.center().y(), part.width() / 2 + 1,
-                                        part.height() / 2 + 1);
-                    const QRect shown(page->mapTo(area->viewport(), part.topLeft()), part.size());
-                    QVERIFY2(room.contains(shown),
-                             qPrintable(widget->objectName() + " stays out of sight"));
+        for (const QSize size : {QSize(480, 360), ui->window.size()}) {
+            ui->window.resize(size);
+            QCOMPARE(ui->window.size(), size);
+            // The frame, title bar included, wholly on the screen and, as
+            // fitted, in its middle.
+            const QRect available = ui->window.screen()->availableGeometry();
+            const QRect frame = ui->window.frameGeometry();
+            QVERIFY(available.contains(frame));
+            const QPointF offCentre = QRectF(frame).center() - QRectF(available).center();
+            QVERIFY(size == QSize(480, 360) ||
+                    (qAbs(offCentre.x()) <= 0.5 && qAbs(offCentre.y()) <= 0.5));
+            QCoreApplication::processEvents();
+            for (const char *button : {"ExitCMD", "LogCMD"}) {
+                QWidget *own = ui->control(button);
+                QVERIFY2(ui->window.rect().contains(own->geometry()) &&
+                             !own->visibleRegion().isEmpty(),
+                         button);
+            }
+            for (int tab = 0; tab < tabs()->count(); ++tab) {
+                tabs()->setCurrentIndex(tab);
+                QVERIFY2(tabs()->tabBar()->rect().contains(tabs()->tabBar()->tabRect(tab)),
+                         qPrintable(tabs()->tabText(tab)));
+                QCoreApplication::processEvents(); // the tab shown takes its size
+                auto *area = qobject_cast<QScrollArea *>(tabs()->widget(tab));
+                QWidget *page = area->widget();
+                for (QWidget *widget : shownControls(page)) {
+                    if (qobject_cast<QGroupBox *>(widget) || widget->parentWidget() == page)
+                        continue;
+                    // Not ensureWidgetVisible: of a text box, that brings only
+                    // the cursor into sight. Each corner comes into sight,
+                    // which for a control smaller than the view is the whole.
+                    const QRect inPage(widget->mapTo(page, QPoint()), widget->size());
+                    for (const QPoint corner : {inPage.topLeft(), inPage.topRight(),
+                                                inPage.bottomLeft(), inPage.bottomRight()}) {
+                        area->ensureVisible(corner.x(), corner.y(), 1, 1);
+                        QVERIFY2(area->viewport()->rect().contains(
+                                     page->mapTo(area->viewport(), corner)),
+                                 qPrintable(widget->objectName() + " stays out of sight"));
+                    }
                 }
             }
         }
@@ -344,35 +308,25 @@ private slots:
     // The send log goes beside the window where there is room, else to the
     // roomier side over it; always wholly within the screen's free area,
     // here below a panel of 30 pixels.
-    void logGoesBesideTheWindow_data()
-    {
-        QTest::addColumn<QRect>("window");
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<QRect>("log");
-        const auto row = [](const char *name, QRect window, QRect log, QSize size = {900, 480}) {
-            QTest::newRow(name) << window << size << log;
-        };
-        row("right", {100, 100, 800, 600}, {900, 100, 900, 480});
-        row("left, no room right", {1000, 200, 800, 600}, {100, 200, 900, 480});
-        row("over it, at the right edge", {300, 100, 1200, 600}, {1020, 100, 900, 480});
-        row("over it, at the left edge", {500, 100, 1300, 600}, {0, 100, 900, 480});
-        row("raised from the bottom", {100, 900, 800, 600}, {900, 600, 900, 480});
-        row("lowered below the panel", {100, 0, 800, 600}, {900, 30, 900, 480});
-        row("window off the screen", {2500, -400, 800, 600}, {1020, 30, 900, 480});
-        row("larger than the screen", {100, 100, 800, 600}, {0, 30, 1920, 1050}, {2500, 1200});
-    }
     void logGoesBesideTheWindow()
     {
-        QFETCH(QRect, window);
-        QFETCH(QSize, size);
-        QFETCH(QRect, log);
-        QCOMPARE(ScreenPlace::beside(window, size, QRect(0, 30, 1920, 1050)), log);
-    }
-
-    // On this screen the log finds no room beside the window fitted to it,
-    // and stays on the screen; Esc closes it.
-    void logWindowStaysOnTheScreen()
-    {
+        // The window, the log's size, and where the log goes: right; left,
+        // with no room right; over it at the right edge, and at the left;
+        // raised from the bottom; lowered below the panel; for a window off
+        // the screen; and larger than the screen.
+        const std::tuple<QRect, QSize, QRect> rows[] = {
+            {{100, 100, 800, 600}, {900, 480}, {900, 100, 900, 480}},
+            {{1000, 200, 800, 600}, {900, 480}, {100, 200, 900, 480}},
+            {{300, 100, 1200, 600}, {900, 480}, {1020, 100, 900, 480}},
+            {{500, 100, 1300, 600}, {900, 480}, {0, 100, 900, 480}},
+            {{100, 900, 800, 600}, {900, 480}, {900, 600, 900, 480}},
+            {{100, 0, 800, 600}, {900, 480}, {900, 30, 900, 480}},
+            {{2500, -400, 800, 600}, {900, 480}, {1020, 30, 900, 480}},
+            {{100, 100, 800, 600}, {2500, 1200}, {0, 30, 1920, 1050}}};
+        for (const auto &[window, size, log] : rows)
+            QCOMPARE(ScreenPlace::beside(window, size, QRect(0, 30, 1920, 1050)), log);
+        // On this screen the log finds no room beside the window fitted to
+        // it, and stays on the screen; Esc closes it.
         ui->click("LogCMD");
         auto *log = ui->window.findChild<QWidget *>("LogFrm");
         QVERIFY(log && QTest::qWaitForWindowActive(log));
@@ -386,16 +340,8 @@ private slots:
     // caption names it and works it, enabled or not, as a check box's label
     // does, by a click or by its underlined key; the rest of the frame does
     // not.
-    void switchesWorkTheirSetting_data()
-    {
-        QTest::addColumn<int>("row");
-        for (int row = 0; row < int(std::size(switches)); ++row)
-            QTest::newRow(switches[row].caption) << row;
-    }
     void switchesWorkTheirSetting()
     {
-        QFETCH(int, row);
-        const Switch &tested = switches[row];
         tabs()->setCurrentIndex(MainWindow::ConfigurationTab);
         QWidget *page = tabs()->currentWidget();
         for (const Switch &other : switches)
@@ -409,34 +355,37 @@ private slots:
             return names;
         };
         const QStringList before = usable();
-        QVERIFY(before.contains(tested.name));
-        auto *settingSwitch = ui->control<QCheckBox>(tested.name);
-        settingSwitch->setChecked(true);
-        QStringList expected = before + words(tested.controls);
-        expected.sort();
-        QCOMPARE(usable(), expected);
-        settingSwitch->setChecked(false);
-        QCOMPARE(usable(), before);
+        ui->window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&ui->window));
+        for (const Switch &tested : switches) {
+            QVERIFY(before.contains(tested.name));
+            auto *settingSwitch = ui->control<QCheckBox>(tested.name);
+            settingSwitch->setChecked(true);
+            QStringList expected = before + words(tested.controls);
+            expected.sort();
+            QCOMPARE(usable(), expected);
+            settingSwitch->setChecked(false);
+            QCOMPARE(usable(), before);
 
-        auto *frame = ui->control<QGroupBox>(tested.frame);
-        QCOMPARE(settingSwitch->accessibleName(), QString(tested.caption));
-        QVERIFY(activate());
-        const QFontMetrics metrics = frame->fontMetrics();
-        const QPoint middle(12 + metrics.horizontalAdvance(frame->title()) / 2,
-                            metrics.height() / 2);
-        QCOMPARE(frame->childAt(middle), nullptr);
-        for (bool checked : {true, false}) {
-            QTest::mouseClick(frame, Qt::LeftButton, {}, middle);
-            QCOMPARE(settingSwitch->isChecked(), checked);
+            auto *frame = ui->control<QGroupBox>(tested.frame);
+            QCOMPARE(settingSwitch->accessibleName(), QString(tested.caption));
+            const QFontMetrics metrics = frame->fontMetrics();
+            const QPoint middle(12 + metrics.horizontalAdvance(frame->title()) / 2,
+                                metrics.height() / 2);
+            QCOMPARE(frame->childAt(middle), nullptr);
+            for (bool checked : {true, false}) {
+                QTest::mouseClick(frame, Qt::LeftButton, {}, middle);
+                QCOMPARE(settingSwitch->isChecked(), checked);
+            }
+            for (bool checked : {true, false}) {
+                QTest::keySequence(&ui->window, QKeySequence::mnemonic(frame->title()));
+                QCOMPARE(settingSwitch->isChecked(), checked);
+                QCOMPARE(QApplication::focusWidget(), settingSwitch);
+            }
+            QTest::mouseClick(frame, Qt::LeftButton, {},
+                              QPoint(frame->width() - 3, frame->height() - 3));
+            QVERIFY(!settingSwitch->isChecked());
         }
-        for (bool checked : {true, false}) {
-            QTest::keySequence(&ui->window, QKeySequence::mnemonic(frame->title()));
-            QCOMPARE(settingSwitch->isChecked(), checked);
-            QCOMPARE(QApplication::focusWidget(), settingSwitch);
-        }
-        QTest::mouseClick(frame, Qt::LeftButton, {},
-                          QPoint(frame->width() - 3, frame->height() - 3));
-        QVERIFY(!settingSwitch->isChecked());
     }
 };
 

@@ -9,6 +9,7 @@
 #include "printer/StorageCommands.h"
 #include "printer/TestLabels.h"
 #include "profile/ProfileRecord.h"
+#include "support/Pictures.h"
 #include "support/TestMain.h"
 #include "ui/CommonDialog.h"
 
@@ -17,12 +18,15 @@
 namespace
 {
 
-// A converted value as text, or the number of the failure that refused it.
-template <typename T> QString shown(const NumberText::Converted<T> &converted)
+// A result as text: "error N" when a failure refused it, else the number,
+// or "taken".
+template <typename T> QString shown(const std::variant<T, Failure> &result)
 {
-    if (const Failure *failure = std::get_if<Failure>(&converted))
+    if (const Failure *failure = std::get_if<Failure>(&result))
         return "error " + failure->codeText();
-    return QString::number(std::get<T>(converted), 'g', 12);
+    if constexpr (std::is_arithmetic_v<T>)
+        return QString::number(std::get<T>(result), 'g', 12);
+    return QStringLiteral("taken");
 }
 
 // A text the code under test makes when the row runs.
@@ -44,74 +48,37 @@ class TestTexts : public QObject
     // OverflowBuffer, PrintModeEnable, PrintMode.
     const ProfileRecord example{2, -20, 0, "416", 1, "NORMAL", 1, 3, 100, 1, 65536, -1, 1, "DT"};
 
-    // What encoding a record with `textBytes` of width and print mode,
-    // cutting or patching its bytes, and decoding them gives.
-    static QString outcome(int textBytes, int cutTo, int widthCount)
-    {
-        ProfileRecord record;
-        record.Width = QString(textBytes / 2, 'W');
-        record.PrintMode = QString(textBytes - textBytes / 2, 'M');
-        const auto encoded = ProfileCodec::encode(record);
-        if (const Failure *failure = std::get_if<Failure>(&encoded))
-            return "encode " + failure->codeText();
-        QByteArray bytes = std::get<QByteArray>(encoded);
-        if (bytes.size() != 32 + textBytes) // 32 with three empty texts
-            return "encoded size " + QString::number(bytes.size());
-        if (cutTo >= 0)
-            bytes.truncate(cutTo);
-        else
-            bytes.append(QByteArray(ProfileCodec::slotSize - bytes.size(), 'x'));
-        if (widthCount >= 0) {
-            bytes[6] = char(widthCount & 0xFF);
-            bytes[7] = char(widthCount >> 8);
-        }
-        const auto decoded = ProfileCodec::decode(bytes);
-        if (const Failure *failure = std::get_if<Failure>(&decoded))
-            return "decode " + failure->codeText();
-        if (!(std::get<ProfileRecord>(decoded) == record))
-            return "decoded another record";
-        return QString::number(bytes.size()) + " bytes";
-    }
-
 private slots:
     // A send is kept whole up to its limit, else both its ends; parts of
     // one send are kept as one stream, dumped with their offsets in it.
-    void sendLogKeepsBothEnds_data()
-    {
-        QTest::addColumn<QList<int>>("parts");
-        QTest::addColumn<QString>("lastLine"); // how the dump ends
-        QTest::newRow("command block") << QList<int>{4} << "00000000  00 01 02 03    ";
-        QTest::newRow("at the limit") << QList<int>{1000, 24} << "000003f0  f0 f1 f2";
-        QTest::newRow("header, file, end") << QList<int>{20, 5000, 3} << "0000138f  8f 90 91";
-    }
     void sendLogKeepsBothEnds()
     {
-        QFETCH(QList<int>, parts);
-        QFETCH(QString, lastLine);
-        SendLog::Entry entry;
-        QByteArray all;
-        for (int size : parts) {
-            QByteArray part;
-            for (int i = 0; i < size; ++i)
-                part += char(all.size() + i);
-            entry.append(part);
-            all += part;
+        // The parts of a send, and how its dump ends.
+        const std::pair<QList<int>, QString> rows[] = {{{4}, "00000000  00 01 02 03    "},
+                                                       {{1000, 24}, "000003f0  f0 f1 f2"},
+                                                       {{20, 5000, 3}, "0000138f  8f 90 91"}};
+        for (const auto &[parts, lastLine] : rows) {
+            SendLog::Entry entry;
+            QByteArray all;
+            for (int size : parts) {
+                const qsizetype start = all.size();
+                while (all.size() < start + size)
+                    all += char(all.size());
+                entry.append(all.sliced(start));
+            }
+            SendLog log;
+            log.add(entry);
+            const QStringList lines = SendLog::dump(log.entry(0)).split('\n', Qt::SkipEmptyParts);
+            QVERIFY2(lines.last().startsWith(lastLine), qPrintable(lines.last()));
+            const bool whole = all.size() <= 1024; // else the first and last 256 bytes
+            QCOMPARE(lines.size(), whole ? (all.size() + 15) / 16 : 16 + 1 + 16);
+            if (!whole)
+                QCOMPARE(lines[16], "... 4,511 bytes not kept ...");
+            QCOMPARE(log.entry(0).head, all.left(whole ? all.size() : 256));
+            QCOMPARE(log.entry(0).tail, whole ? QByteArray() : all.right(256));
         }
-        SendLog log;
-        log.add(entry);
-        const QStringList lines = SendLog::dump(log.entry(0)).split('\n', Qt::SkipEmptyParts);
-        QVERIFY(lines.first().startsWith("00000000  00 01 02 03 "));
-        QVERIFY2(lines.last().startsWith(lastLine), qPrintable(lines.last()));
-        const bool whole = all.size() <= 1024; // else the first and last 256 bytes
-        QCOMPARE(lines.size(), whole ? (all.size() + 15) / 16 : 16 + 1 + 16);
-        if (!whole)
-            QCOMPARE(lines[16], "... 4,511 bytes not kept ...");
-        QCOMPARE(log.entry(0).head, all.left(whole ? all.size() : 256));
-        QCOMPARE(log.entry(0).tail, whole ? QByteArray() : all.right(256));
-    }
-    // However many sends, the newest thousand stay, holding both ends of each.
-    void sendLogStaysBounded()
-    {
+        // However many sends, the newest thousand stay, holding both ends
+        // of each.
         SendLog log;
         const QByteArray payload(64 * 1024, 'p');
         for (int send = 1; send <= 2000; ++send) {
@@ -131,20 +98,12 @@ private slots:
         QTest::addColumn<Text>("make");
         QTest::addColumn<QByteArray>("bytes");
         const QByteArray head = "! 0 0 0 0\r\n", tail = "VARIABLE WRITE\r\nEND";
-        ConfigValues all;
-        all.darknessSwitch = all.widthSwitch = all.emulationSwitch = all.printModeSwitch =
-            all.printSpeedSwitch = all.textBufferSwitch = SwitchState::On;
-        all.darkness = "-5";
-        all.width = " 3.5";
-        all.scaler = 250;
-        all.printMode = "TT";
-        all.printSpeed = "HIGHSPEED";
-        all.mainBuffer = 8192;
-        all.overflowBuffer = 2048;
-        ConfigValues emulationOff;
-        emulationOff.emulationSwitch = SwitchState::Grayed; // grayed counts as on
-        emulationOff.emulationOff = SwitchState::On;
-        emulationOff.scaler = 100;
+        // Each switch and its values, as ConfigValues lists them; grayed
+        // counts as on.
+        constexpr SwitchState on = SwitchState::On, off = SwitchState::Off;
+        const ConfigValues all{on, "-5", on, " 3.5",      on, off,  250,
+                               on, "TT", on, "HIGHSPEED", on, 8192, 2048};
+        const ConfigValues emulationOff{off, {}, off, {}, SwitchState::Grayed, on, 100};
         MADE("config, every switch off", ConfigBlock::build({})) << head + tail;
         MADE("config, every switch on", ConfigBlock::build(all))
             << head +
@@ -210,22 +169,9 @@ private slots:
                           "U A30 (4,0,0) 140 80 OF PRINTERS\r\nF 10 10 1000 110\r\n"
                           "B 128(2:3) 10 190 40 WWW.VARIMONDE.COM\r\nEnd");
         MADE("delete, as typed", deleteObject("logo")) << QByteArray("!D logo\r\n");
-    }
-    void exactBytes()
-    {
-        QFETCH(Text, make);
-        QTEST(make().toLatin1(), "bytes");
-    }
 
-    // What the program reads in typed numbers ("error N": refused with that
-    // code), in file-dialog filters, and in a profile record's bytes, cut or
-    // patched. Refused records: texts too long for the slot (59), a file that
-    // ends inside the record (62), a text count that pushes later fields past
-    // the slot (59).
-    void readings_data()
-    {
-        QTest::addColumn<Text>("read");
-        QTest::addColumn<QString>("expected");
+        // What the program reads in typed numbers ("error N": refused with that
+        // code), and in file-dialog filters.
         const char *rows[][3] = {
             {"double", " 3.5 ", "3.5"},
             {"double", "-1.", "-1"},
@@ -253,7 +199,7 @@ private slots:
                 return kind == "double"  ? shown(NumberText::toDouble(text))
                        : kind == "int16" ? shown(NumberText::toInt16(text))
                                          : shown(NumberText::toInt32(text));
-            }) << row[2];
+            }) << QByteArray(row[2]);
         }
         const char *filters[][3] = {
             {"two patterns", "Pictures (*.bmp;*.pcx)|*.bmp;*.pcx", "Pictures (*.bmp *.pcx)"},
@@ -270,16 +216,12 @@ private slots:
         for (const auto &row : filters)
             QTest::newRow(row[0]) << Text([filter = QString(row[1])] {
                 return CommonDialog::toQtFilter(filter);
-            }) << QString(row[2]);
-        MADE("96 text bytes fit", outcome(96, -1, -1)) << "128 bytes";
-        MADE("97 text bytes", outcome(97, -1, -1)) << "encode 59";
-        MADE("one byte short", outcome(0, 31, -1)) << "decode 62";
-        MADE("count pushes fields out", outcome(0, -1, 120)) << "decode 59";
+            }) << QByteArray(row[2]);
     }
-    void readings()
+    void exactBytes()
     {
-        QFETCH(Text, read);
-        QTEST(read(), "expected");
+        QFETCH(Text, make);
+        QTEST(make().toLatin1(), "bytes");
     }
 
     void profileRecordBytes()
@@ -291,8 +233,25 @@ private slots:
         const auto encoded = ProfileCodec::encode(example);
         QCOMPARE(std::get<QByteArray>(encoded).toHex(), bytes.toHex());
         // Bytes after the record, as in a whole 128-byte slot, are ignored.
-        QCOMPARE(std::get<ProfileRecord>(ProfileCodec::decode(bytes + QByteArray(100, 'x'))),
-                 example);
+        const QByteArray slot = bytes.leftJustified(ProfileCodec::slotSize, 'x');
+        QCOMPARE(std::get<ProfileRecord>(ProfileCodec::decode(slot)), example);
+        // Refused: a file that ends inside the last text or inside its count
+        // (62), a text count that pushes later fields past the slot (59).
+        QCOMPARE(shown(ProfileCodec::decode(bytes.chopped(1))), "error 62");
+        QCOMPARE(shown(ProfileCodec::decode(bytes.chopped(3))), "error 62");
+        QByteArray pushed = slot;
+        Pictures::put(pushed, 6, 2, 120); // the width's length
+        QCOMPARE(shown(ProfileCodec::decode(pushed)), "error 59");
+        // Texts fill the slot to its last byte, and no further.
+        ProfileRecord longest = example;
+        longest.Width = QString(ProfileCodec::slotSize - bytes.size() + 3, 'W');
+        const auto full = ProfileCodec::encode(longest);
+        QCOMPARE(shown(full), "taken");
+        QCOMPARE(std::get<QByteArray>(full).size(), ProfileCodec::slotSize);
+        QCOMPARE(std::get<ProfileRecord>(ProfileCodec::decode(std::get<QByteArray>(full))),
+                 longest);
+        longest.Width += 'W';
+        QCOMPARE(shown(ProfileCodec::encode(longest)), "error 59");
     }
 };
 

@@ -38,9 +38,8 @@ void reject(QWidget *box)
 
 ModalAnswerer::ModalAnswerer()
 {
-    m_timer.setInterval(5);
     connect(&m_timer, &QTimer::timeout, this, &ModalAnswerer::poll);
-    m_timer.start();
+    m_timer.start(5);
 }
 
 ModalAnswerer &ModalAnswerer::pressOk()
@@ -57,12 +56,11 @@ ModalAnswerer &ModalAnswerer::pressOk()
 ModalAnswerer &ModalAnswerer::answer(const QString &text)
 {
     return then([text](QWidget *box) {
-        if (auto *input = qobject_cast<QInputDialog *>(box)) {
-            input->setTextValue(text);
-            input->accept();
-        } else {
-            reject(box);
-        }
+        auto *input = qobject_cast<QInputDialog *>(box);
+        if (!input)
+            return reject(box);
+        input->setTextValue(text);
+        input->accept();
     });
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QElapsedTimer>
-#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>

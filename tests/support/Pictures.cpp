@@ -8,11 +8,6 @@ namespace Pictures
 namespace
 {
 
-bool dark(int x, int y)
-{
-    return (x + y) % 3 == 0;
-}
-
 // One line, `bits` a dot, the first dot in the highest bits.
 QByteArray line(int width, int y, int bits, int padTo)
 {
@@ -20,7 +15,7 @@ QByteArray line(int width, int y, int bits, int padTo)
     int byte = 0, used = 0;
     for (int x = 0; x < width; ++x) {
         // In one-bit pictures the palette's colour 1 is white.
-        const int value = dark(x, y) ? 0 : (1 << bits) - 1;
+        const int value = (x + y) % 3 == 0 ? 0 : (1 << bits) - 1;
         for (int i = bits - 1; i >= 0; --i) {
             byte = byte << 1 | ((value >> i) & 1);
             if (++used == 8) {
@@ -51,8 +46,7 @@ QByteArray bmp(int width, int height, int bits)
     for (int y = height - 1; y >= 0; --y)
         pixels += line(width, y, bits, 4);
     QByteArray file(14 + 40 + 4 * colours, '\0');
-    file[0] = 'B';
-    file[1] = 'M';
+    file.replace(0, 2, "BM");
     put(file, 10, 4, file.size());
     put(file, 14, 4, 40);
     put(file, 18, 4, width);
@@ -60,10 +54,8 @@ QByteArray bmp(int width, int height, int bits)
     put(file, 26, 2, 1);
     put(file, 28, 2, bits);
     put(file, 34, 4, pixels.size());
-    for (int i = 0; i < colours; ++i) {
-        const int grey = 255 * i / (colours - 1);
-        put(file, 54 + 4 * i, 3, grey * 0x010101);
-    }
+    for (int i = 0; i < colours; ++i)
+        put(file, 54 + 4 * i, 3, 255 * i / (colours - 1) * 0x010101); // greys, black first
     file += pixels;
     put(file, 2, 4, file.size());
     return file;
@@ -79,8 +71,7 @@ QByteArray pcx(int width, int height, int bits, int planes)
     put(file, 8, 2, width - 1);
     put(file, 10, 2, height - 1);
     file[65] = char(planes);
-    const int lineBytes = (width * bits + 15) / 16 * 2;
-    put(file, 66, 2, lineBytes);
+    put(file, 66, 2, (width * bits + 15) / 16 * 2); // bytes a line
     for (int y = 0; y < height; ++y) {
         for (int plane = 0; plane < planes; ++plane) {
             const QByteArray bytes = line(width, y, bits, 2);

@@ -90,9 +90,12 @@ qsizetype PseudoTerminal::receivedSize()
     return m_received.size();
 }
 
-QByteArray PseudoTerminal::takeWhen(const std::function<bool(qsizetype received)> &ready)
+QByteArray PseudoTerminal::takeWhen(int timeoutMs,
+                                    const std::function<bool(qsizetype received)> &ready)
 {
-    while (!ready(receivedSize())) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!timer.hasExpired(timeoutMs) && !ready(receivedSize())) {
         QCoreApplication::processEvents();
         QThread::msleep(2);
     }
@@ -102,12 +105,8 @@ QByteArray PseudoTerminal::takeWhen(const std::function<bool(qsizetype received)
 
 QByteArray PseudoTerminal::readAvailable(qsizetype expected, int timeoutMs)
 {
-    QElapsedTimer timer;
-    timer.start();
     std::optional<quint64> drained;
-    return takeWhen([&](qsizetype received) {
-        if (timer.elapsed() >= timeoutMs)
-            return true;
+    return takeWhen(timeoutMs, [&](qsizetype received) {
         if (received < expected)
             return false;
         // The second empty read from here began after all that was expected
@@ -120,10 +119,7 @@ QByteArray PseudoTerminal::readAvailable(qsizetype expected, int timeoutMs)
 
 QByteArray PseudoTerminal::readExactly(qsizetype count, int timeoutMs)
 {
-    QElapsedTimer timer;
-    timer.start();
-    return takeWhen(
-        [&](qsizetype received) { return received >= count || timer.elapsed() >= timeoutMs; });
+    return takeWhen(timeoutMs, [count](qsizetype received) { return received >= count; });
 }
 
 void PseudoTerminal::unplug()
@@ -131,8 +127,6 @@ void PseudoTerminal::unplug()
     // The reader thread reads m_master without a lock: pause it first.
     m_paused = true;
     QThread::msleep(30);
-    const int master = m_master;
-    m_master = -1;
-    if (master >= 0)
+    if (const int master = m_master.exchange(-1); master >= 0)
         ::close(master);
 }

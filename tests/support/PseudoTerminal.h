@@ -17,8 +17,6 @@ class PseudoTerminal
 public:
     explicit PseudoTerminal(double bytesPerSecond = 0);
     ~PseudoTerminal();
-    PseudoTerminal(const PseudoTerminal &) = delete;
-    PseudoTerminal &operator=(const PseudoTerminal &) = delete;
 
     bool isValid() const { return m_master >= 0; }
     QString slavePath() const { return m_slavePath; }
@@ -39,8 +37,9 @@ public:
 private:
     void readLoop();
     qsizetype receivedSize();
-    // Turns the event loop until `ready` holds, then takes what came.
-    QByteArray takeWhen(const std::function<bool(qsizetype received)> &ready);
+    // Turns the event loop until `ready` holds or `timeoutMs` passed, then
+    // takes what came.
+    QByteArray takeWhen(int timeoutMs, const std::function<bool(qsizetype received)> &ready);
 
     std::atomic<int> m_master{-1};
     int m_slave = -1;

@@ -1,11 +1,8 @@
 #include "support/WindowDriver.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QTabBar>
-#include <QTabWidget>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -31,11 +28,10 @@ QString WindowDriver::file(const QString &name, const QByteArray &bytes) const
 void WindowDriver::click(const QString &name)
 {
     QWidget *widget = control(name);
-    auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("SSTab1"));
-    for (int tab = 0; tab < tabs->count(); ++tab) {
+    auto *tabs = control<QTabWidget>(QStringLiteral("SSTab1"));
+    for (int tab = 0; tab < tabs->count(); ++tab)
         if (tabs->widget(tab)->isAncestorOf(widget))
             tabs->setCurrentIndex(tab);
-    }
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
     waitUntilIdle();
 }
@@ -44,11 +40,9 @@ void WindowDriver::waitUntilIdle()
 {
     // A send or read goes on in the event loop after the click; a refused
     // one tells so from the event loop too.
-    QElapsedTimer waited;
-    waited.start();
-    do
-        QTest::qWait(5);
-    while ((window.busy().isBusy() || window.link().isBusy()) && waited.elapsed() < 60000);
+    QTest::qWait(5);
+    (void)QTest::qWaitFor([this] { return !window.busy().isBusy() && !window.link().isBusy(); },
+                          60000);
 }
 
 QStringList WindowDriver::click(const QString &name, const QStringList &answers)
@@ -75,28 +69,12 @@ QStringList WindowDriver::run(const QStringList &steps)
     QStringList boxes;
     for (const QString &step : steps) {
         QStringList answers = step.section('=', 1).split(';', Qt::SkipEmptyParts);
-        for (QString &answer : answers)
-            answer.replace("file:", "file:" + dir.path() + '/');
+        answers.replaceInStrings("file:", "file:" + dir.path() + '/');
         for (const QString &box : click(step.section('=', 0, 0), answers))
             if (!box.startsWith("file|"))
                 boxes << box;
     }
     return boxes;
-}
-
-QByteArray WindowDriver::parallelBytes() const
-{
-    return fileBytes(dir.filePath(QStringLiteral("lpt1")));
-}
-
-QTabBar *WindowDriver::tabBar() const
-{
-    return window.findChild<QTabWidget *>(QStringLiteral("SSTab1"))->tabBar();
-}
-
-bool WindowDriver::idle() const
-{
-    return tabBar()->isEnabled() && window.cursor().shape() == Qt::ArrowCursor;
 }
 
 OnBusy::OnBusy(QTabBar *tabBar, std::function<void()> action) : m_action(std::move(action))

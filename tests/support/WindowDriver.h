@@ -7,8 +7,12 @@
 #include "support/PseudoTerminal.h"
 
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+
+// What the file at `path` holds, or "(unreadable)".
+QByteArray fileBytes(const QString &path);
 
 // The real main window driven as a user would, with COM1 led to a
 // pseudo-terminal, from which what the printer would receive is read back.
@@ -38,7 +42,7 @@ public:
     void click(const QString &name);
     void waitUntilIdle();
     // The strip of tabs, off while the window is busy.
-    QTabBar *tabBar() const;
+    QTabBar *tabBar() const { return control<QTabWidget>(QStringLiteral("SSTab1"))->tabBar(); }
     // Clicks, answering the boxes that open in turn: "<ok>" presses OK,
     // "<cancel>" cancels, "file:PATH" picks PATH, "press:TEXT" presses the
     // button TEXT, any other text is typed.
@@ -50,9 +54,12 @@ public:
     QStringList run(const QStringList &steps);
 
     // What the parallel port (LPT1, a file in the driver's folder) received.
-    QByteArray parallelBytes() const;
+    QByteArray parallelBytes() const { return fileBytes(dir.filePath(QStringLiteral("lpt1"))); }
     // No busy sign: the tab bar enabled and the plain pointer.
-    bool idle() const;
+    bool idle() const
+    {
+        return tabBar()->isEnabled() && window.cursor().shape() == Qt::ArrowCursor;
+    }
 };
 
 // Calls `action` each time the tab bar is disabled: a long operation begins.
@@ -68,8 +75,6 @@ private:
 
 // How many of this process's descriptors lead to `path`.
 int openDescriptors(const QString &path);
-// What the file at `path` holds, or "(unreadable)".
-QByteArray fileBytes(const QString &path);
 // A send's outcome as "box text|box title|description", or "sent".
 QString shown(const SendOutcome &outcome);
 
