@@ -93,8 +93,9 @@ class TestWindow : public QObject
         return folder;
     }
     // Drags files of the driver's folder onto `target` as a file manager
-    // would, and drops them if it takes them on entering; says if it did.
-    bool drop(const QString &target, const QStringList &names)
+    // would, and drops them if it takes them on entering; says how far it
+    // got: "refused", "entered" or "dropped".
+    QString drop(const QString &target, const QStringList &names)
     {
         QMimeData data;
         QList<QUrl> urls;
@@ -105,10 +106,11 @@ class TestWindow : public QObject
         const QPoint at = widget->rect().center();
         QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
         QCoreApplication::sendEvent(widget, &enter);
+        if (!enter.isAccepted())
+            return "refused";
         QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-        if (enter.isAccepted())
-            QCoreApplication::sendEvent(widget, &dropped);
-        return enter.isAccepted() && dropped.isAccepted();
+        QCoreApplication::sendEvent(widget, &dropped);
+        return dropped.isAccepted() ? "dropped" : "entered";
     }
 
     QStringList run(const QStringList &steps) { return ui->run(steps); }
@@ -316,7 +318,7 @@ private slots:
             answers.pressOk();
         const QString shownPaths = "FnameTxt FilePathTxt FFnameTxt";
         const QString before = state(shownPaths);
-        QVERIFY(drop(target, names.split(' ')));
+        QCOMPARE(drop(target, names.split(' ')), "dropped");
         QTRY_COMPARE(answers.summary().join('\n'), box.replace("DIR", ui->dir.path()));
         if (shown.isEmpty())
             QCOMPARE(state(shownPaths), before);
@@ -695,7 +697,7 @@ private slots:
                 QVERIFY(cancel->isEnabled());
                 QVERIFY(!reset->isEnabled());
                 // A file dropped now would be read over the bytes being sent.
-                QVERIFY(!drop(escape ? "FilePathTxt" : "BinaryPage", {"fw.bin"}));
+                QCOMPARE(drop(escape ? "FilePathTxt" : "BinaryPage", {"fw.bin"}), "refused");
                 if (escape) {
                     // The identifier box just closed: the window is active again.
                     ui->window.activateWindow();
