@@ -113,7 +113,6 @@ class TestWindow : public QObject
         return dropped.isAccepted() ? "dropped" : "entered";
     }
 
-    QStringList run(const QStringList &steps) { return ui->run(steps); }
     QString state(const QString &names, QWidget *window = nullptr) const
     {
         QStringList values;
@@ -189,9 +188,9 @@ private slots:
             ui->control(field.section('=', 0, 0))
                 ->setProperty(field.contains("Txt") ? "text" : "currentText",
                               field.section('=', 1));
-        QCOMPARE(run({"SApplyCmd_0"}), QStringList());
+        QCOMPARE(ui->run({"SApplyCmd_0"}), QStringList());
         ui->control<QAbstractButton>("CommOp_3")->click(); // its middle may be past its text
-        QCOMPARE(run({"NetApplyCmd"}), QStringList());
+        QCOMPARE(ui->run({"NetApplyCmd"}), QStringList());
         QCOMPARE(linkShown(*std::make_unique<MainWindow>()),
                  "Network 127.0.0.1:9101 3 19200 E 7 127.0.0.1 9101 1");
         QCOMPARE(ui->click("ResetCMD", {"<ok>"}),
@@ -397,7 +396,7 @@ private slots:
         const QByteArray sent = expected();
         const SendLog &log = ui->window.sendLog();
         const int rows = log.rowCount();
-        QCOMPARE(run(steps), boxes);
+        QCOMPARE(ui->run(steps), boxes);
         QCOMPARE(ui->pty.readAvailable(sent.size()), sent);
         QCOMPARE(log.rowCount(), rows + (logged.isEmpty() ? 0 : 1 + logged.startsWith("Cal")));
         if (logged.isEmpty())
@@ -445,7 +444,7 @@ private slots:
         const auto restore = qScopeGuard([this, before] {
             ui->control<QAbstractButton>("CommOp_0")->click();
             ui->control<QComboBox>("SBaudCombo")->setEditText("9600");
-            QCOMPARE(run({"SApplyCmd_0"}), QStringList());
+            QCOMPARE(ui->run({"SApplyCmd_0"}), QStringList());
             QCOMPARE(ui->window.link().description(), before);
         });
         ui->window.tabs()->setCurrentIndex(MainWindow::CommunicationTab);
@@ -462,7 +461,7 @@ private slots:
                      ->isVisible(),
                  boxes > 0);
         const int rows = ui->window.sendLog().rowCount();
-        const QStringList shown = run({send.replace("LINK", before)});
+        const QStringList shown = ui->run({send.replace("LINK", before)});
         QCOMPARE(shown.size(), boxes);
         if (boxes > 0)
             QCOMPARE(shown[0], "Apply the change first?|Labelsmithy|icon");
@@ -495,7 +494,7 @@ private slots:
                               ") is in use by another program (tst_window, process " +
                               QString::number(QCoreApplication::applicationPid()) +
                               "). Close that program and try again.";
-        QCOMPARE(run({"ListCMD=<ok>", "BMemCMD=file:fw.bin", "BUpLoadCMD=<ok>"}),
+        QCOMPARE(ui->run({"ListCMD=<ok>", "BMemCMD=file:fw.bin", "BUpLoadCMD=<ok>"}),
                  (QStringList{"Error Opening CommPort for String Send|SComString|why: " + cause,
                               "Error: " + cause + "|8010"}));
         other.close();
@@ -507,7 +506,7 @@ private slots:
         QVERIFY(ui->idle());
         // A new image clears the outcome of the last one's upload.
         QCOMPARE(ui->control<QLabel>("UStatLbl")->text(), "Upload Failed");
-        QCOMPARE(run({"BMemCMD=file:fw.bin"}), QStringList());
+        QCOMPARE(ui->run({"BMemCMD=file:fw.bin"}), QStringList());
         QCOMPARE(ui->control<QLabel>("UStatLbl")->text(), "No File Loaded to Printer");
     }
 
@@ -516,7 +515,7 @@ private slots:
     {
         const QString path = ui->file("cut.bin", QByteArray(300000, 'c'));
         OnBusy cut(ui->tabBar(), [&] { QFile::resize(path, 0); });
-        QCOMPARE(run({"BMemCMD=file:cut.bin;<ok>"}),
+        QCOMPARE(ui->run({"BMemCMD=file:cut.bin;<ok>"}),
                  QStringList{"Input past end of file: " + path + "|62"});
         QCOMPARE(openDescriptors(path), 0);
     }
@@ -556,7 +555,7 @@ private slots:
         const ProfileRecord record{1, 30, 0, "300", 0, "NORMAL", 1, 0, 0, 1, 8192, 0, 1, "TT"};
         ui->file("refused.vsp", std::get<QByteArray>(ProfileCodec::encode(record)));
         QCOMPARE(
-            run({"LoadCMD=file:refused.vsp;<ok>;<ok>"}),
+            ui->run({"LoadCMD=file:refused.vsp;<ok>;<ok>"}),
             (QStringList{"Invalid property value|380", "Error Opening File|Load Configuration"}));
         QCOMPARE(state("DarkChk DarkLbl Slider1 KestraChk"), "2 30 30 2");
         QCOMPARE(state(later), before);
@@ -588,8 +587,8 @@ private slots:
         const bool pcx = name.endsWith(".pcx"); // the type chosen
         const bool taken = size.contains("dots");
         ui->file(name, bytes);
-        QCOMPARE(run({pcx ? "GSPCXOp" : "GSBMPop", "BrowseCMD=file:" + name,
-                      taken ? "StoreCMD=<cancel>" : "StoreCMD=<ok>"}),
+        QCOMPARE(ui->run({pcx ? "GSPCXOp" : "GSBMPop", "BrowseCMD=file:" + name,
+                          taken ? "StoreCMD=<cancel>" : "StoreCMD=<ok>"}),
                  QStringList{box});
         QCOMPARE(ui->pty.readAvailable(), QByteArray());
         QCOMPARE(ui->control<QLabel>("GraphicSizeLbl")->text(), size);
@@ -668,7 +667,7 @@ private slots:
         QFETCH(bool, escape);
         const QString status = escape ? "StatLbl" : "UStatLbl";
         ui->window.link().setStallLimitMs(5000);
-        QCOMPARE(run({load + "=file:big.bin"}), QStringList());
+        QCOMPARE(ui->run({load + "=file:big.bin"}), QStringList());
         auto *cancel = ui->window.tabs()->currentWidget()->findChild<QPushButton *>("CancelCMD");
         QVERIFY(!cancel->isEnabled());
         ui->click("LogCMD"); // its Reset Settings is off while the transfer runs
@@ -697,7 +696,7 @@ private slots:
         });
         QElapsedTimer clock;
         clock.start();
-        const QStringList boxes = run({send});
+        const QStringList boxes = ui->run({send});
         ui->pty.pauseReading(false);
         QCOMPARE(boxes.join('\n'), escape ? "Enter Identifier|Graphic Storage|Image_1" : "");
         QVERIFY(clock.elapsed() < 1500);
@@ -797,7 +796,7 @@ private slots:
     void closingDuringATransferAsksFirst()
     {
         ui->window.link().setStallLimitMs(5000);
-        QCOMPARE(run({"BMemCMD=file:big.bin"}), QStringList());
+        QCOMPARE(ui->run({"BMemCMD=file:big.bin"}), QStringList());
         ui->pty.pauseReading(true);
         ui->window.findChild<ConfigPage *>()->settle(); // no settings left to send
         bool asked = false;
@@ -809,7 +808,7 @@ private slots:
         });
         QElapsedTimer clock;
         clock.start();
-        const QStringList boxes = run({"BUpLoadCMD=press:Keep Sending;press:Stop and Quit"});
+        const QStringList boxes = ui->run({"BUpLoadCMD=press:Keep Sending;press:Stop and Quit"});
         QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
         QTRY_VERIFY(!ui->window.isVisible());
         QVERIFY(ui->window.stopSignal().isRaised());
