@@ -94,7 +94,7 @@ int openDescriptors(const QString &path)
     const QString target = QFileInfo(path).canonicalFilePath();
     const QDir fds(QStringLiteral("/proc/self/fd"));
     int count = 0;
-    for (const QString &fd : fds.entryList(QDir::System | QDir::NoDotAndDotDot))
+    for (const QString &fd : fds.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
         count += QFile::symLinkTarget(fds.filePath(fd)) == target ? 1 : 0;
     return count;
 }
