@@ -508,6 +508,7 @@ private slots:
         overflow->setValue(5000);
         QCOMPARE(state(labels), "8192 5000");
         main->setSliderPosition(2048); // dragged down: the overflow follows its maximum
+        QCOMPARE(overflow->maximum(), 1024);
         QCOMPARE(state(labels), "2048 1024");
         main->setSliderPosition(1000);
         QCOMPARE(state(labels), "1000 0");
