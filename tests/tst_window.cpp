@@ -321,10 +321,10 @@ private slots:
     void featuresSendTheirCommands_data()
     {
         columns<QStringList, QStringList, QString, QByteArray>(
-            {"steps", "boxes", "logged", "expected"});
+            {"steps", "boxes", "logged", "sent"});
         const auto send = [](const char *name, const QString &steps, const QStringList &boxes,
-                             const QString &logged, const QByteArray &expected) {
-            QTest::newRow(name) << words(steps) << boxes << logged << expected;
+                             const QString &logged, const QByteArray &sent) {
+            QTest::newRow(name) << words(steps) << boxes << logged << sent;
         };
         QByteArray format = formatFile.toLatin1();
         FormatLines::toPrinterText(format);
@@ -382,20 +382,19 @@ private slots:
         QFETCH(QStringList, steps);
         QFETCH(QStringList, boxes);
         QFETCH(QString, logged);
-        QFETCH(QByteArray, expected);
+        QFETCH(QByteArray, sent);
         const SendLog &log = ui->window.sendLog();
         const int rows = log.rowCount();
         QCOMPARE(ui->run(steps), boxes);
-        QCOMPARE(ui->pty.readAvailable(expected.size()), expected);
+        QCOMPARE(ui->pty.readAvailable(sent.size()), sent);
         QCOMPARE(log.rowCount(), rows + (logged.isEmpty() ? 0 : 1 + logged.startsWith("Cal")));
         if (logged.isEmpty())
             return;
         // The calibration is two sends: its row is the second.
         const SendLog::Entry &entry = log.entry(log.rowCount() - 1);
         QVERIFY2(entry.what.startsWith(logged), qPrintable(entry.what));
-        QCOMPARE(entry.head, logged == "Calibration"
-                                 ? CalibrationBlocks::calibrateBlock().toLatin1()
-                                 : expected);
+        QCOMPARE(entry.head,
+                 logged == "Calibration" ? CalibrationBlocks::calibrateBlock().toLatin1() : sent);
         QCOMPARE(entry.outcome, "Sent");
         QCOMPARE(entry.link, "Serial COM1 (" + ui->pty.slavePath() + ") 9600,N,8,1");
     }
