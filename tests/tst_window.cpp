@@ -39,15 +39,11 @@
 #include <QTableView>
 
 #include <array>
-#include <functional>
 
 namespace
 {
 
 const QString formatFile = "NAME\r\nA 1\rB\n2\r\n";
-
-// Bytes a row expects, made when the row runs.
-using Bytes = std::function<QByteArray()>;
 
 // The columns of a data table, one of each type given, in order.
 template <typename... T> void columns(const std::array<const char *, sizeof...(T)> &names)
@@ -62,8 +58,6 @@ template <typename... T> void row(const char *name, const T &...values)
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Bytes)
 
 class TestWindow : public QObject
 {
@@ -145,8 +139,6 @@ private slots:
     {
         ui = std::make_unique<WindowDriver>();
         startGeometry = ui->window.geometry();
-        // The first start fits the window to the screen.
-        QVERIFY(ui->window.screen()->availableGeometry().contains(ui->window.frameGeometry()));
         ui->window.link().setStallLimitMs(300);
         for (int i = 0; i < 903; ++i)
             firmware.append(char(i * 7 + 0x11));
@@ -167,23 +159,26 @@ private slots:
     {
         const QString home = QDir::homePath();
         QVERIFY(home != QDir::currentPath());
-        const QStringList buttons = words("BMemCMD BrowseCMD FBrowseCMD LoadCMD");
-        for (const QString &button : buttons) {
+        for (const QString &button : words("BMemCMD BrowseCMD FBrowseCMD LoadCMD")) {
             QDir(ui->dir.path()).mkdir(button);
             ui->file(button + "/chosen.txt", "x");
+            // Nothing of this kind is chosen yet, whatever the kinds before
+            // it chose; it is offered no name of theirs.
             QCOMPARE(folderOf(button, button + "/chosen.txt"), home);
+            QVERIFY2(!lastOffered.contains("chosen"), qPrintable(lastOffered));
             QCOMPARE(folderOf(button), ui->dir.filePath(button));
-            // The next kind is not chosen yet, and is offered no name of this one.
-            if (button != buttons.last()) {
-                QCOMPARE(folderOf(buttons[buttons.indexOf(button) + 1]), home);
-                QVERIFY2(!lastOffered.contains("chosen"), qPrintable(lastOffered));
-            }
         }
     }
+    // The log window, which holds Reset, shows the bytes of the row chosen.
     void resetForgetsWhatWasRemembered()
     {
         ui->window.setGeometry(startGeometry.adjusted(10, 10, 30, 30));
+        ui->click("ListCMD");
         ui->click("LogCMD");
+        auto *table = ui->control<QTableView>("LogTable");
+        table->selectRow(table->model()->rowCount() - 1);
+        QCOMPARE(ui->control<QPlainTextEdit>("BytesTxt")->toPlainText(),
+                 "00000000  21 4c 0d 0a                                      !L..\n");
         QCOMPARE(ui->click("ResetCMD", {"<cancel>"}).size(), 1);
         QCOMPARE(folderOf("BMemCMD"), ui->dir.filePath("BMemCMD"));
         const QString starting = linkShown(ui->window);
@@ -310,8 +305,7 @@ private slots:
         QFETCH(QString, shown); // "control=text"
         QFETCH(QString, box);
         ModalAnswerer answers;
-        if (!box.isEmpty())
-            answers.pressOk();
+        answers.pressOk(); // a refusal's
         const QString shownPaths = "FnameTxt FilePathTxt FFnameTxt";
         const QString before = state(shownPaths);
         QCOMPARE(drop(target, names.split(' ')), "dropped");
@@ -326,78 +320,69 @@ private slots:
     // printer's commands whose exact bytes tst_texts holds.
     void featuresSendTheirCommands_data()
     {
-        columns<QStringList, QStringList, QString, Bytes>({"steps", "boxes", "logged", "expected"});
+        columns<QStringList, QStringList, QString, QByteArray>(
+            {"steps", "boxes", "logged", "sent"});
         const auto send = [](const char *name, const QString &steps, const QStringList &boxes,
-                             const QString &logged, const Bytes &expected) {
-            QTest::newRow(name) << words(steps) << boxes << logged << expected;
+                             const QString &logged, const QByteArray &sent) {
+            QTest::newRow(name) << words(steps) << boxes << logged << sent;
         };
-        const Bytes nothing([] { return QByteArray(); });
-        const Bytes format([] {
-            QByteArray bytes = formatFile.toLatin1();
-            FormatLines::toPrinterText(bytes);
-            return bytes;
-        });
+        QByteArray format = formatFile.toLatin1();
+        FormatLines::toPrinterText(format);
+        QByteArray stored = format;
+        StorageCommands::formatStore("Fmt", stored);
         const QString graphicAsked = "Enter Identifier|Graphic Storage|Image_1";
         const QString formatAsked = "Enter Format Identifier|8 Characters or less please|";
         const QStringList recallFormat = {"Enter Label Format to Print|DATA STORAGE|",
                                           "Enter Quantity|DATA STORAGE|1"};
         send("upload, nothing on", "UploadCMD", {}, "Configuration block",
-             [] { return ConfigBlock::build({}).toLatin1(); });
-        send("calibrate", "CalCmd", {}, "Calibration", [] {
-            return (CalibrationBlocks::settingsBlock("GAP", "DT", "WAX") +
-                    CalibrationBlocks::calibrateBlock())
-                .toLatin1();
-        });
+             ConfigBlock::build({}).toLatin1());
+        send("calibrate", "CalCmd", {}, "Calibration",
+             (CalibrationBlocks::settingsBlock("GAP", "DT", "WAX") +
+              CalibrationBlocks::calibrateBlock())
+                 .toLatin1());
         send("4X3 label", "TestOp1 TestCMD", {}, "Test label 4X3",
-             [] { return TestLabels::fourByThree().toLatin1(); });
+             TestLabels::fourByThree().toLatin1());
         send("2.4X1 label", "TestOp2 TestCMD", {}, "Test label 2.4X1",
-             [] { return TestLabels::twoPointFourByOne().toLatin1(); });
+             TestLabels::twoPointFourByOne().toLatin1());
         send("graphic", "GSPCXOp BrowseCMD=file:pic.pcx StoreCMD=logo GSBMPop", {graphicAsked},
-             QString("Graphic LOGO, %1 bytes").arg(pcxPicture.size()), [this] {
-                 return StorageCommands::graphicStoreHeader("PCX", "LOGO").toLatin1() + pcxPicture +
-                        StorageCommands::graphicStoreEnd().toLatin1();
-             });
+             QString("Graphic LOGO, %1 bytes").arg(pcxPicture.size()),
+             StorageCommands::graphicStoreHeader("PCX", "LOGO").toLatin1() + pcxPicture +
+                 StorageCommands::graphicStoreEnd().toLatin1());
         // Nine characters are one too many; eight go through (tst_cli).
         send("graphic, 9 characters",
              "GSPCXOp BrowseCMD=file:pic.pcx StoreCMD=abcdefghi;<ok> GSBMPop",
              {graphicAsked, "Valid Identifier must be no more than 8 characters.|Graphic Storage"},
-             "", nothing);
+             "", {});
         send("print format", "FPrintOp1 FBrowseCMD=file:fmt.txt FStoreCMD", {},
              "Label format fmt.txt", format);
         send("store format", "FSTandardOp1 FBrowseCMD=file:fmt.txt FStoreCMD=Fmt", {formatAsked},
-             "Label format fmt.txt, stored as Fmt", [format] {
-                 QByteArray bytes = format();
-                 StorageCommands::formatStore("Fmt", bytes);
-                 return bytes;
-             });
+             "Label format fmt.txt, stored as Fmt", stored);
         send("store format, 9 characters",
              "FSTandardOp1 FBrowseCMD=file:fmt.txt FStoreCMD=Fmt456789;<ok>",
-             {formatAsked, "Identifier must be 8 chars or less|File Format Storage"}, "", nothing);
+             {formatAsked, "Identifier must be 8 chars or less|File Format Storage"}, "", {});
         send("recall image", "Option1 RecallCMD=logo",
              {"Enter Stored Graphic to Print|DATA STORAGE|"}, "Recall graphic LOGO",
-             [] { return StorageCommands::graphicRecall("logo").toLatin1(); });
+             StorageCommands::graphicRecall("logo").toLatin1());
         send("recall format", "Option2 RecallCMD=fmt;3", recallFormat, "Recall format FMT",
-             [] { return StorageCommands::formatRecall("fmt", 3).toLatin1(); });
+             StorageCommands::formatRecall("fmt", 3).toLatin1());
         send("recall format, no number", "Option2 RecallCMD=fmt;abc;<ok>",
              recallFormat + QStringList{StorageCommands::invalidQuantity + "|DATA STORAGE"}, "",
-             nothing);
+             {});
         send("delete", "DeleteCMD=logo",
              {"Enter Identifier of Object to Delete|Delete Stored Object|"}, "Delete logo",
-             [] { return StorageCommands::deleteObject("logo").toLatin1(); });
-        send("list", "ListCMD", {}, "List",
-             [] { return StorageCommands::listObjects().toLatin1(); });
+             StorageCommands::deleteObject("logo").toLatin1());
+        send("list", "ListCMD", {}, "List", StorageCommands::listObjects().toLatin1());
         send("firmware", "BMemCMD=file:fw.bin BUpLoadCMD", {},
              "Firmware fw.bin, 903 bytes, SHA-256 " +
                  QCryptographicHash::hash(firmware, QCryptographicHash::Sha256).toHex(),
-             [this] { return firmware; });
+             firmware);
     }
     void featuresSendTheirCommands()
     {
         QFETCH(QStringList, steps);
         QFETCH(QStringList, boxes);
         QFETCH(QString, logged);
-        QFETCH(Bytes, expected);
-        const QByteArray sent = expected();
+        QFETCH(QByteArray, sent);
         const SendLog &log = ui->window.sendLog();
         const int rows = log.rowCount();
         QCOMPARE(ui->run(steps), boxes);
@@ -410,7 +395,6 @@ private slots:
         QVERIFY2(entry.what.startsWith(logged), qPrintable(entry.what));
         QCOMPARE(entry.head,
                  logged == "Calibration" ? CalibrationBlocks::calibrateBlock().toLatin1() : sent);
-        QCOMPARE(entry.size, entry.head.size());
         QCOMPARE(entry.outcome, "Sent");
         QCOMPARE(entry.link, "Serial COM1 (" + ui->pty.slavePath() + ") 9600,N,8,1");
     }
@@ -467,23 +451,10 @@ private slots:
         const int rows = ui->window.sendLog().rowCount();
         const QStringList shown = ui->run({send.replace("LINK", before)});
         QCOMPARE(shown.size(), boxes);
-        if (boxes > 0)
-            QCOMPARE(shown[0], "Apply the change first?|Labelsmithy|icon");
+        QCOMPARE(shown.value(0), boxes ? "Apply the change first?|Labelsmithy|icon" : "");
         QVERIFY(ui->window.link().description().endsWith(settings));
         QCOMPARE(ui->pty.readAvailable(sent ? 1 : 0, 500).isEmpty(), !sent);
         QCOMPARE(ui->window.sendLog().rowCount() > rows, sent);
-    }
-
-    // The log window shows the bytes of the row chosen.
-    void logWindowShowsTheBytesOfARow()
-    {
-        ui->click("ListCMD");
-        ui->click("LogCMD");
-        auto *table = ui->control<QTableView>("LogTable");
-        table->selectRow(table->model()->rowCount() - 1);
-        QCOMPARE(ui->control<QPlainTextEdit>("BytesTxt")->toPlainText(),
-                 "00000000  21 4c 0d 0a                                      !L..\n");
-        ui->control("LogFrm")->close();
     }
 
     // A port another program holds: one box per send, the port closed after.
@@ -533,7 +504,6 @@ private slots:
         auto *overflow = ui->control<QSlider>("TextBufOver");
         const QString labels = "TextBufferLbl OverflowLbl";
         main->setValue(8192);
-        QCOMPARE(overflow->maximum(), 7168);
         overflow->setValue(5000);
         QCOMPARE(state(labels), "8192 5000");
         main->setSliderPosition(2048); // dragged down: the overflow follows its maximum
@@ -569,46 +539,24 @@ private slots:
 
     // A graphic the printer cannot take as the type chosen is refused in
     // words before an identifier is asked, and nothing is sent; the tab
-    // shows what is in memory and its size.
-    void graphicsAreCheckedBeforeTheyAreStored_data()
-    {
-        columns<QString, QByteArray, QString, QString>({"name", "bytes", "box", "size"});
-        const QString asked = "Enter Identifier|Graphic Storage|Image_1";
-        const QString bmpSize = "16 × 60 dots, 2.0 × 7.5 mm";
-        row("1-bit BMP", "one.bmp", Pictures::bmp(16, 60), asked, bmpSize);
-        row("1-bit PCX", "one.pcx", Pictures::pcx(16, 60), asked, bmpSize);
-        row("PCX as BMP", "pcx.bmp", Pictures::pcx(16, 60),
-            "pcx.bmp is a PCX image, but BMP is chosen as its type: store it as PCX.|Graphic "
-            "Storage",
-            "Not a 1-bit BMP the printer takes");
-    }
+    // shows what is in memory as the type chosen, and its size.
     void graphicsAreCheckedBeforeTheyAreStored()
     {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, box);
-        QFETCH(QString, size);
-        const bool pcx = name.endsWith(".pcx"); // the type chosen
-        const bool taken = size.contains("dots");
-        ui->file(name, bytes);
-        QCOMPARE(ui->run({pcx ? "GSPCXOp" : "GSBMPop", "BrowseCMD=file:" + name,
-                          taken ? "StoreCMD=<cancel>" : "StoreCMD=<ok>"}),
-                 QStringList{box});
+        ui->file("pcx.bmp", pcxPicture);
+        QCOMPARE(ui->run({"GSBMPop", "BrowseCMD=file:pcx.bmp", "StoreCMD=<ok>"}),
+                 QStringList{"pcx.bmp is a PCX image, but BMP is chosen as its type: store it as "
+                             "PCX.|Graphic Storage"});
         QCOMPARE(ui->pty.readAvailable(), QByteArray());
-        QCOMPARE(ui->control<QLabel>("GraphicSizeLbl")->text(), size);
-        const QPixmap preview = ui->control<QLabel>("GraphicPic")->pixmap();
-        QCOMPARE(preview.isNull(), !taken);
-        if (!taken)
-            return;
+        QCOMPARE(state("GraphicSizeLbl"), "Not a 1-bit BMP the printer takes");
+        QVERIFY(ui->control<QLabel>("GraphicPic")->pixmap().isNull());
+        ui->control<QAbstractButton>("GSPCXOp")->click();
+        QCOMPARE(state("GraphicSizeLbl"), "16 × 60 dots, 2.0 × 7.5 mm");
         // The dots of the first line: dark, light, light, dark.
-        const QImage shown = preview.toImage();
+        const QImage shown = ui->control<QLabel>("GraphicPic")->pixmap().toImage();
         for (int x = 0; x < 4; ++x) {
             const QPoint centre((x * 2 + 1) * shown.width() / 32, shown.height() / 120);
             QCOMPARE(qGray(shown.pixel(centre)) < 128, x % 3 == 0);
         }
-        // The other type: the same bytes are no graphic of it.
-        ui->control<QAbstractButton>(pcx ? "GSBMPop" : "GSPCXOp")->click();
-        QVERIFY(ui->control<QLabel>("GraphicSizeLbl")->text().startsWith("Not a 1-bit"));
         ui->control<QAbstractButton>("GSBMPop")->click();
     }
 
@@ -717,12 +665,10 @@ private slots:
         QCOMPARE(log.index(log.rowCount() - 1, SendLog::Size).data().toString(),
                  english.toString(row.delivered) + " of " + english.toString(row.size) +
                      " bytes delivered");
-        const QString ended = ui->control<QLabel>("LastSendLbl")->text();
-        QVERIFY2(ended.contains(QRegularExpression(
-                     QString("^Cancelled at \\d\\d:\\d\\d:\\d\\d \\(%1 of %2 bytes delivered\\)$")
-                         .arg(row.delivered)
-                         .arg(row.size))),
-                 qPrintable(ended));
+        QCOMPARE(state("LastSendLbl").replace(QRegularExpression("\\d\\d:\\d\\d:\\d\\d"), "TIME"),
+                 QString("Cancelled at TIME (%1 of %2 bytes delivered)")
+                     .arg(row.delivered)
+                     .arg(row.size));
         QVERIFY(!cancel->isEnabled());
         QVERIFY(reset->isEnabled());
         ui->control("LogFrm")->close();
@@ -734,8 +680,8 @@ private slots:
     // slider and follows the arrow keys.
     void slidersTakeATypedValueFromTheKeyboard_data()
     {
-        columns<QString, int, QString, QString>(
-            {"slider", "key", "box", "label"}); // box: prompt|title
+        // box: prompt|title
+        columns<QString, int, QString, QString>({"slider", "key", "box", "label"});
         row("scaler, Menu", "EmulationSlider", int(Qt::Key_Menu),
             "Please Enter Desired Scaler|Scaler Setting", "ScalerLbl");
         row("main buffer, Shift+F10", "TextBufMain", int(Qt::Key_F10),
@@ -757,8 +703,7 @@ private slots:
         boxes.answer("120");
         QTest::keyClick(control, Qt::Key(key),
                         key == Qt::Key_F10 ? Qt::ShiftModifier : Qt::NoModifier);
-        QTRY_COMPARE(boxes.summary().size(), 1);
-        QVERIFY2(boxes.summary()[0].startsWith(box + '|'), qPrintable(boxes.summary()[0]));
+        QTRY_COMPARE(boxes.summary().value(0).section('|', 0, 1), box);
         for (int press = 0; press < 3; ++press)
             QTest::keyClick(control, Qt::Key_Right);
         QCOMPARE(state(label), "123");
