@@ -18,10 +18,8 @@ PseudoTerminal::PseudoTerminal(double bytesPerSecond) : m_bytesPerSecond(bytesPe
 {
     char name[128] = {};
     int masterFd = -1;
-    if (::openpty(&masterFd, &m_slave, name, nullptr, nullptr) != 0) {
-        m_slave = -1;
-        return;
-    }
+    if (::openpty(&masterFd, &m_slave, name, nullptr, nullptr) != 0)
+        return; // both left at -1
     m_master = masterFd;
     // Raw, so that the terminal passes every byte unchanged.
     termios raw{};
