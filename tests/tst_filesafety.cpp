@@ -171,7 +171,6 @@ private slots:
         ::setrlimit(RLIMIT_FSIZE, &none);
         const std::optional<Failure> failure = writeProfile(path, ProfileRecord{});
         ::setrlimit(RLIMIT_FSIZE, &before);
-        std::signal(SIGXFSZ, SIG_DFL);
         QVERIFY(failure);
         QVERIFY(!QFile::exists(path));
     }
@@ -198,7 +197,6 @@ private slots:
         boxes.chooseFile(path);
         QTest::keyClick(load, Qt::Key_Space); // a file dialog, then the load
         fx.waitUntilIdle();
-        QCOMPARE(boxes.summary().size(), 1); // the file dialog alone
         QCOMPARE(fx.window.focusWidget(), load);
         const QString hash = "ad60e570a6b783049383ecc1255253a1016b645046721fa73c14828ceb0596f9";
         QCOMPARE(label->text(), "SHA-256: " + hash);
@@ -216,10 +214,9 @@ private slots:
     {
         QTemporaryFile file;
         QVERIFY(file.open() && file.resize(big)); // sparse
-        const QString path = file.fileName();
-        QList<ChunkedFileReader::Status> ends; // as each read tells them
+        QList<ChunkedFileReader::Status> ends;    // as each read tells them
         const auto read = [&](QObject &page, const StopSignal *stop) {
-            auto reader = std::make_shared<ChunkedFileReader>(path);
+            auto reader = std::make_shared<ChunkedFileReader>(file.fileName());
             if (!reader->open())
                 FileReadJob::read(reader, stop, &page,
                                   [&](ChunkedFileReader::Status end) { ends << end; });

@@ -29,6 +29,15 @@ template <typename T> QString shown(const std::variant<T, Failure> &result)
     return QStringLiteral("taken");
 }
 
+// A format file as the printer gets it: stored as `storedAs`, if given.
+QString printerText(QByteArray file, const QString &storedAs = {})
+{
+    FormatLines::toPrinterText(file);
+    if (!storedAs.isEmpty())
+        StorageCommands::formatStore(storedAs, file);
+    return QString::fromLatin1(file);
+}
+
 // A text the code under test makes when the row runs.
 using Text = std::function<QString()>;
 
@@ -134,21 +143,13 @@ private slots:
         // A format file's line ends at CR LF or a lone CR; a lone LF stays in
         // its line; every line goes out with CR LF. Stored, the first line
         // names the format and the header takes its place.
-        const auto lines = [](QByteArray file, const QString &storedAs = {}) {
-            return Text([file, storedAs]() mutable {
-                FormatLines::toPrinterText(file);
-                if (!storedAs.isEmpty())
-                    formatStore(storedAs, file);
-                return QString::fromLatin1(file);
-            });
-        };
-        QTest::newRow("format, empty") << lines({}) << QByteArray();
-        QTest::newRow("format, crlf, cr, lf")
-            << lines("a\r\nb\rc\nd") << QByteArray("a\r\nb\r\nc\nd\r\n");
-        QTest::newRow("format, ends at crlf") << lines("a\r\n\r\n") << QByteArray("a\r\n\r\n");
-        QTest::newRow("format, only CRs") << lines("\r\r") << QByteArray("\r\n\r\n");
-        QTest::newRow("format store")
-            << lines("NAME\r\nA\r\n\rB", "Fmt") << QByteArray("!S~ 3 F Fmt\r\n\r\nA\r\n\r\nB\r\n");
+        MADE("format, empty", printerText({})) << QByteArray();
+        MADE("format, crlf, cr, lf", printerText("a\r\nb\rc\nd"))
+            << QByteArray("a\r\nb\r\nc\nd\r\n");
+        MADE("format, ends at crlf", printerText("a\r\n\r\n")) << QByteArray("a\r\n\r\n");
+        MADE("format, only CRs", printerText("\r\r")) << QByteArray("\r\n\r\n");
+        MADE("format store", printerText("NAME\r\nA\r\n\rB", "Fmt"))
+            << QByteArray("!S~ 3 F Fmt\r\n\r\nA\r\n\r\nB\r\n");
         MADE("recall image", graphicRecall("logo"))
             << QByteArray("! 0 100 500 1\r\nGRAPHIC RECALL LOGO 250 200 \r\nEND\r\n");
         MADE("recall format", formatRecall("fmt", 3)) << QByteArray("!R F FMT 0 100 A 3\r\n");
@@ -221,8 +222,7 @@ private slots:
     {
         const QByteArray bytes = QByteArray::fromHex("0200ECFF00000300343136010006004E4F524D414C010"
                                                      "003006400010000000100FFFFFFFF010002004454");
-        const auto encoded = ProfileCodec::encode(example);
-        QCOMPARE(std::get<QByteArray>(encoded).toHex(), bytes.toHex());
+        QCOMPARE(std::get<QByteArray>(ProfileCodec::encode(example)).toHex(), bytes.toHex());
         // Bytes after the record, as in a whole 128-byte slot, are ignored.
         const QByteArray slot = bytes.leftJustified(ProfileCodec::slotSize, 'x');
         QCOMPARE(std::get<ProfileRecord>(ProfileCodec::decode(slot)), example);
@@ -236,8 +236,7 @@ private slots:
         // Texts fill the slot to its last byte, and no further.
         ProfileRecord longest = example;
         longest.Width = QString(ProfileCodec::slotSize - bytes.size() + 3, 'W');
-        const auto full = ProfileCodec::encode(longest);
-        QCOMPARE(shown(full), "taken");
+        const auto full = ProfileCodec::encode(longest); // a refusal throws below
         QCOMPARE(std::get<QByteArray>(full).size(), ProfileCodec::slotSize);
         QCOMPARE(std::get<ProfileRecord>(ProfileCodec::decode(std::get<QByteArray>(full))),
                  longest);
