@@ -236,7 +236,8 @@ private slots:
         // Texts fill the slot to its last byte, and no further.
         ProfileRecord longest = example;
         longest.Width = QString(ProfileCodec::slotSize - bytes.size() + 3, 'W');
-        const auto full = ProfileCodec::encode(longest); // a refusal throws below
+        const auto full = ProfileCodec::encode(longest);
+        QCOMPARE(shown(full), "taken");
         QCOMPARE(std::get<QByteArray>(full).size(), ProfileCodec::slotSize);
         QCOMPARE(std::get<ProfileRecord>(ProfileCodec::decode(std::get<QByteArray>(full))),
                  longest);
