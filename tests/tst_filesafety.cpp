@@ -95,10 +95,10 @@ private slots:
             return shown;
         };
         QCOMPARE(measured("FStoreCMD", {}), QStringList());
-        QVERIFY2(growth < 2.5, qPrintable(QString::number(growth)));
+        QCOMPARE_LT(growth, 2.5);
         QVERIFY(fx.parallelBytes() == QByteArray("\r\n").repeated(big));
         QCOMPARE(measured("BMemCMD", {"file:" + firmware}).size(), 1);
-        QVERIFY2(growth < 0.5, qPrintable(QString::number(growth)));
+        QCOMPARE_LT(growth, 0.5);
         rlimit before{};
         ::getrlimit(RLIMIT_AS, &before);
         // Room to read the file, not for its text, twice its size.
@@ -171,7 +171,6 @@ private slots:
         ::setrlimit(RLIMIT_FSIZE, &none);
         const std::optional<Failure> failure = writeProfile(path, ProfileRecord{});
         ::setrlimit(RLIMIT_FSIZE, &before);
-        std::signal(SIGXFSZ, SIG_DFL);
         QVERIFY(failure);
         QVERIFY(!QFile::exists(path));
     }
@@ -198,7 +197,6 @@ private slots:
         boxes.chooseFile(path);
         QTest::keyClick(load, Qt::Key_Space); // a file dialog, then the load
         fx.waitUntilIdle();
-        QCOMPARE(boxes.summary().size(), 1); // the file dialog alone
         QCOMPARE(fx.window.focusWidget(), load);
         const QString hash = "ad60e570a6b783049383ecc1255253a1016b645046721fa73c14828ceb0596f9";
         QCOMPARE(label->text(), "SHA-256: " + hash);
@@ -216,20 +214,16 @@ private slots:
     {
         QTemporaryFile file;
         QVERIFY(file.open() && file.resize(big)); // sparse
-        const QString path = file.fileName();
-        QList<ChunkedFileReader::Status> ends; // as each read tells them
+        QList<ChunkedFileReader::Status> ends;    // as each read tells them
         const auto read = [&](QObject &page, const StopSignal *stop) {
-            auto reader = std::make_shared<ChunkedFileReader>(path);
+            auto reader = std::make_shared<ChunkedFileReader>(file.fileName());
             if (!reader->open())
                 FileReadJob::read(reader, stop, &page,
                                   [&](ChunkedFileReader::Status end) { ends << end; });
             return reader;
         };
-        std::weak_ptr<ChunkedFileReader> left;
-        {
-            QObject page;
-            left = read(page, nullptr);
-        }
+        // The page goes at the end of this statement, long before the read ends.
+        const std::weak_ptr<ChunkedFileReader> left = read(*std::make_unique<QObject>(), nullptr);
         QVERIFY(left.expired());
         QCoreApplication::sendPostedEvents();
         QCOMPARE(ends.size(), 0);
@@ -245,13 +239,11 @@ private slots:
     // with no second copy of it, whatever the allocator holds.
     void formatLineEndsAreMadeInPlace()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("cr-only.txt");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
+        QTemporaryFile file;
+        QVERIFY(file.open());
         file.write(QByteArray("TEXT 4 0 30 40 HELLO\r").repeated(50000));
         file.close();
-        ChunkedFileReader reader(path);
+        ChunkedFileReader reader(file.fileName());
         QVERIFY(!reader.open());
         reader.keepRoom(FormatLines::roomToGrow(reader.size()));
         QCOMPARE(reader.readAll(), ChunkedFileReader::Status::Read);

@@ -29,6 +29,15 @@ template <typename T> QString shown(const std::variant<T, Failure> &result)
     return QStringLiteral("taken");
 }
 
+// A format file as the printer gets it: stored as `storedAs`, if given.
+QString printerText(QByteArray file, const QString &storedAs = {})
+{
+    FormatLines::toPrinterText(file);
+    if (!storedAs.isEmpty())
+        StorageCommands::formatStore(storedAs, file);
+    return QString::fromLatin1(file);
+}
+
 // A text the code under test makes when the row runs.
 using Text = std::function<QString()>;
 
@@ -61,10 +70,9 @@ private slots:
             SendLog::Entry entry;
             QByteArray all;
             for (int size : parts) {
-                const qsizetype start = all.size();
-                while (all.size() < start + size)
+                for (int i = 0; i < size; ++i)
                     all += char(all.size());
-                entry.append(all.sliced(start));
+                entry.append(all.right(size));
             }
             SendLog log;
             log.add(entry);
@@ -89,8 +97,7 @@ private slots:
         }
         QCOMPARE(log.rowCount(), 1000);
         QCOMPARE(log.entry(0).what, "1001");
-        QVERIFY2(log.keptBytes() <= 1000 * 2 * (256 + 64),
-                 qPrintable(QString::number(log.keptBytes())));
+        QCOMPARE_LE(log.keptBytes(), 1000 * 2 * (256 + 64));
     }
 
     void exactBytes_data()
@@ -136,21 +143,13 @@ private slots:
         // A format file's line ends at CR LF or a lone CR; a lone LF stays in
         // its line; every line goes out with CR LF. Stored, the first line
         // names the format and the header takes its place.
-        const auto lines = [](QByteArray file, const QString &storedAs = {}) {
-            return Text([file, storedAs]() mutable {
-                FormatLines::toPrinterText(file);
-                if (!storedAs.isEmpty())
-                    formatStore(storedAs, file);
-                return QString::fromLatin1(file);
-            });
-        };
-        QTest::newRow("format, empty") << lines({}) << QByteArray();
-        QTest::newRow("format, crlf, cr, lf")
-            << lines("a\r\nb\rc\nd") << QByteArray("a\r\nb\r\nc\nd\r\n");
-        QTest::newRow("format, ends at crlf") << lines("a\r\n\r\n") << QByteArray("a\r\n\r\n");
-        QTest::newRow("format, only CRs") << lines("\r\r") << QByteArray("\r\n\r\n");
-        QTest::newRow("format store")
-            << lines("NAME\r\nA\r\n\rB", "Fmt") << QByteArray("!S~ 3 F Fmt\r\n\r\nA\r\n\r\nB\r\n");
+        MADE("format, empty", printerText({})) << QByteArray();
+        MADE("format, crlf, cr, lf", printerText("a\r\nb\rc\nd"))
+            << QByteArray("a\r\nb\r\nc\nd\r\n");
+        MADE("format, ends at crlf", printerText("a\r\n\r\n")) << QByteArray("a\r\n\r\n");
+        MADE("format, only CRs", printerText("\r\r")) << QByteArray("\r\n\r\n");
+        MADE("format store", printerText("NAME\r\nA\r\n\rB", "Fmt"))
+            << QByteArray("!S~ 3 F Fmt\r\n\r\nA\r\n\r\nB\r\n");
         MADE("recall image", graphicRecall("logo"))
             << QByteArray("! 0 100 500 1\r\nGRAPHIC RECALL LOGO 250 200 \r\nEND\r\n");
         MADE("recall format", formatRecall("fmt", 3)) << QByteArray("!R F FMT 0 100 A 3\r\n");
@@ -192,31 +191,26 @@ private slots:
             {"int16", "x", "error 13"},
             {"int32", "2147483647", "2147483647"},
             {"int32", "2147483648", "error 6"},
+            {"filter", "Pictures (*.bmp;*.pcx)|*.bmp;*.pcx", "Pictures (*.bmp *.pcx)"},
+            {"filter", "Text Files(*.txt)|*.txt|All Files(*.*)|*.*",
+             "Text Files (*.txt);;All Files (*)"},
+            {"filter", "", ""},
+            {"filter", "All Files(*.*)|*.*|", "All Files (*)"},
+            {"filter", "Text Files", ""},
+            {"filter", "Text Files|", "Text Files (*)"},
+            {"filter", "Pictures|*.bmp; ;*.pcx;", "Pictures (*.bmp *.pcx)"},
+            {"filter", "Labels (old) v2|*.lbl", "Labels old v2 (*.lbl)"},
+            {"filter", "A;;B|*.a", "A;B (*.a)"},
         };
         for (const auto &row : rows) {
             const QString kind = row[0], text = row[1];
             QTest::addRow("%s %s", row[0], row[1]) << Text([kind, text] {
                 return kind == "double"  ? shown(NumberText::toDouble(text))
                        : kind == "int16" ? shown(NumberText::toInt16(text))
-                                         : shown(NumberText::toInt32(text));
+                       : kind == "int32" ? shown(NumberText::toInt32(text))
+                                         : CommonDialog::toQtFilter(text);
             }) << QByteArray(row[2]);
         }
-        const char *filters[][3] = {
-            {"two patterns", "Pictures (*.bmp;*.pcx)|*.bmp;*.pcx", "Pictures (*.bmp *.pcx)"},
-            {"two entries", "Text Files(*.txt)|*.txt|All Files(*.*)|*.*",
-             "Text Files (*.txt);;All Files (*)"},
-            {"empty", "", ""},
-            {"trailing bar", "All Files(*.*)|*.*|", "All Files (*)"},
-            {"no pattern", "Text Files", ""},
-            {"empty pattern", "Text Files|", "Text Files (*)"},
-            {"stray separators", "Pictures|*.bmp; ;*.pcx;", "Pictures (*.bmp *.pcx)"},
-            {"brackets inside", "Labels (old) v2|*.lbl", "Labels old v2 (*.lbl)"},
-            {"double semicolon", "A;;B|*.a", "A;B (*.a)"},
-        };
-        for (const auto &row : filters)
-            QTest::newRow(row[0]) << Text([filter = QString(row[1])] {
-                return CommonDialog::toQtFilter(filter);
-            }) << QByteArray(row[2]);
     }
     void exactBytes()
     {
@@ -226,12 +220,9 @@ private slots:
 
     void profileRecordBytes()
     {
-        const QByteArray bytes = QByteArray::fromHex("0200ECFF0000030034313601000600"
-                                                     "4E4F524D414C0100030064000100000001"
-                                                     "00FFFFFFFF01000200"
-                                                     "4454");
-        const auto encoded = ProfileCodec::encode(example);
-        QCOMPARE(std::get<QByteArray>(encoded).toHex(), bytes.toHex());
+        const QByteArray bytes = QByteArray::fromHex("0200ECFF00000300343136010006004E4F524D414C010"
+                                                     "003006400010000000100FFFFFFFF010002004454");
+        QCOMPARE(std::get<QByteArray>(ProfileCodec::encode(example)).toHex(), bytes.toHex());
         // Bytes after the record, as in a whole 128-byte slot, are ignored.
         const QByteArray slot = bytes.leftJustified(ProfileCodec::slotSize, 'x');
         QCOMPARE(std::get<ProfileRecord>(ProfileCodec::decode(slot)), example);

@@ -13,18 +13,17 @@ namespace
 
 QString describe(QWidget *box)
 {
-    const QString title = box->windowTitle();
     if (auto *message = qobject_cast<QMessageBox *>(box))
-        return message->text() + '|' + title +
+        return message->text() + '|' + box->windowTitle() +
                (message->icon() != QMessageBox::NoIcon ? "|icon" : "") +
                (message->informativeText().isEmpty() ? "" : "|why: " + message->informativeText());
     if (auto *input = qobject_cast<QInputDialog *>(box))
-        return input->labelText() + '|' + title + '|' + input->textValue();
+        return input->labelText() + '|' + box->windowTitle() + '|' + input->textValue();
     if (auto *file = qobject_cast<QFileDialog *>(box)) {
         auto *name = file->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
         return "file|" + file->nameFilters().join(";;") + '|' + (name ? name->text() : QString());
     }
-    return title;
+    return box->windowTitle();
 }
 
 void reject(QWidget *box)

@@ -11,23 +11,12 @@ namespace
 // One line, `bits` a dot, the first dot in the highest bits.
 QByteArray line(int width, int y, int bits, int padTo)
 {
-    QByteArray bytes;
-    int byte = 0, used = 0;
-    for (int x = 0; x < width; ++x) {
-        // In one-bit pictures the palette's colour 1 is white.
-        const int value = (x + y) % 3 == 0 ? 0 : (1 << bits) - 1;
-        for (int i = bits - 1; i >= 0; --i) {
-            byte = byte << 1 | ((value >> i) & 1);
-            if (++used == 8) {
-                bytes += char(byte);
-                byte = used = 0;
-            }
-        }
-    }
-    if (used)
-        bytes += char(byte << (8 - used));
-    while (bytes.size() % padTo)
-        bytes += '\0';
+    QByteArray bytes((width * bits + 8 * padTo - 1) / (8 * padTo) * padTo, '\0');
+    // A dark dot has every bit clear: in one-bit pictures the palette's
+    // colour 1 is white.
+    for (int bit = 0; bit < width * bits; ++bit)
+        if ((bit / bits + y) % 3 != 0)
+            bytes[bit / 8] = char(bytes[bit / 8] | 0x80 >> bit % 8);
     return bytes;
 }
 
@@ -64,28 +53,24 @@ QByteArray bmp(int width, int height, int bits)
 QByteArray pcx(int width, int height, int bits, int planes)
 {
     QByteArray file(128, '\0');
-    file[0] = 0x0A;
-    file[1] = 5;
-    file[2] = 1;
+    file.replace(0, 3, "\x0A\x05\x01"); // the maker's mark, version 5, run-length coded
     file[3] = char(bits);
     put(file, 8, 2, width - 1);
     put(file, 10, 2, height - 1);
     file[65] = char(planes);
-    put(file, 66, 2, (width * bits + 15) / 16 * 2); // bytes a line
-    for (int y = 0; y < height; ++y) {
-        for (int plane = 0; plane < planes; ++plane) {
-            const QByteArray bytes = line(width, y, bits, 2);
-            // Runs of equal bytes, at most 63; a lone byte as itself unless
-            // it would read as a run.
-            for (int i = 0; i < bytes.size();) {
-                int run = 1;
-                while (i + run < bytes.size() && run < 63 && bytes[i + run] == bytes[i])
-                    ++run;
-                if (run > 1 || (uchar(bytes[i]) & 0xC0) == 0xC0)
-                    file += char(0xC0 | run);
-                file += bytes[i];
-                i += run;
-            }
+    put(file, 66, 2, (width * bits + 15) / 16 * 2);   // bytes a line
+    for (int row = 0; row < height * planes; ++row) { // each plane of a line alike
+        const QByteArray bytes = line(width, row / planes, bits, 2);
+        // Runs of equal bytes, at most 63; a lone byte as itself unless it
+        // would read as a run.
+        for (int i = 0; i < bytes.size();) {
+            int run = 1;
+            while (i + run < bytes.size() && run < 63 && bytes[i + run] == bytes[i])
+                ++run;
+            if (run > 1 || (uchar(bytes[i]) & 0xC0) == 0xC0)
+                file += char(0xC0 | run);
+            file += bytes[i];
+            i += run;
         }
     }
     return file;

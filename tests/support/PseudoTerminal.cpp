@@ -18,10 +18,8 @@ PseudoTerminal::PseudoTerminal(double bytesPerSecond) : m_bytesPerSecond(bytesPe
 {
     char name[128] = {};
     int masterFd = -1;
-    if (::openpty(&masterFd, &m_slave, name, nullptr, nullptr) != 0) {
-        m_slave = -1;
-        return;
-    }
+    if (::openpty(&masterFd, &m_slave, name, nullptr, nullptr) != 0)
+        return; // both left at -1
     m_master = masterFd;
     // Raw, so that the terminal passes every byte unchanged.
     termios raw{};
@@ -84,23 +82,19 @@ void PseudoTerminal::readLoop()
     }
 }
 
-qsizetype PseudoTerminal::receivedSize()
-{
-    std::lock_guard<std::mutex> guard(m_lock);
-    return m_received.size();
-}
-
 QByteArray PseudoTerminal::takeWhen(int timeoutMs,
                                     const std::function<bool(qsizetype received)> &ready)
 {
     QElapsedTimer timer;
     timer.start();
-    while (!timer.hasExpired(timeoutMs) && !ready(receivedSize())) {
+    for (;;) {
+        std::unique_lock<std::mutex> guard(m_lock);
+        if (timer.hasExpired(timeoutMs) || ready(m_received.size()))
+            return std::exchange(m_received, {});
+        guard.unlock();
         QCoreApplication::processEvents();
         QThread::msleep(2);
     }
-    std::lock_guard<std::mutex> guard(m_lock);
-    return std::exchange(m_received, {});
 }
 
 QByteArray PseudoTerminal::readAvailable(qsizetype expected, int timeoutMs)

@@ -36,7 +36,6 @@ public:
 
 private:
     void readLoop();
-    qsizetype receivedSize();
     // Turns the event loop until `ready` holds or `timeoutMs` passed, then
     // takes what came.
     QByteArray takeWhen(int timeoutMs, const std::function<bool(qsizetype received)> &ready);
