@@ -24,13 +24,10 @@ public:
             m_inQueue -= leaving;
             delivered += leaving;
         });
+        m_clock.start();
     }
     QString name() const override { return QStringLiteral("TEST"); }
-    void open() override
-    {
-        m_clock.start();
-        emit opened(std::nullopt);
-    }
+    void open() override { emit opened(std::nullopt); }
     Written write(QByteArrayView bytes) override
     {
         const qint64 room = m_capacity - m_inQueue;
