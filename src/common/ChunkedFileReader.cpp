@@ -95,6 +95,7 @@ ChunkedFileReader::Status ChunkedFileReader::fail(Failure failure)
 
 ChunkedFileReader::Status ChunkedFileReader::readAll(const std::function<bool()> &stop)
 {
+    m_letGo = QByteArray();
     Status status;
     do {
         if (stop && stop())

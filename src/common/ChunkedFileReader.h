@@ -43,6 +43,10 @@ public:
     // what was read can grow in place: growing a buffer that has no room
     // may copy it whole. Room that is never written takes no memory.
     void keepRoom(qint64 bytes) { m_room = bytes; }
+    // Bytes that readAll() lets go of before it takes memory for the file's:
+    // a large buffer takes milliseconds to give back, which the reading
+    // thread spends rather than the caller's.
+    void letGoFirst(QByteArray bytes) { m_letGo = std::move(bytes); }
 
     // Reads the size() bytes that the file had when it was opened; gives up
     // (Stopped) when `stop` says so between chunks.
@@ -77,6 +81,7 @@ private:
     QFile m_file;
     qint64 m_size = 0;
     qint64 m_room = 0;
+    QByteArray m_letGo;
     qint64 m_done = 0; // bytes read so far
     bool m_allocated = false;
     bool m_complete = false;

@@ -64,9 +64,11 @@ void BinaryPage::loadChosenFile(const QString &path)
     const bool opened = !failure;
     if (opened) {
         // The old image goes before the new one takes its memory, so a
-        // reload never holds two. From here a load that does not finish
-        // leaves no image at all: an upload must never send part of a
-        // file, or zeros.
+        // reload never holds two; the reading thread lets it go. From here
+        // a load that does not finish leaves no image at all: an upload
+        // must never send part of a file, or zeros.
+        if (m_binaryBytes)
+            reader->letGoFirst(std::move(*m_binaryBytes));
         m_binaryBytes.reset();
         showHash(QByteArray());
         ui->FnameTxt->setText(path);
@@ -74,7 +76,6 @@ void BinaryPage::loadChosenFile(const QString &path)
         ui->BinStatLbl->setText(tr("Loading file into Memory"));
         // The outcome of an upload belongs to the image that was sent.
         ui->UStatLbl->setText(tr("No File Loaded to Printer"));
-        failure = reader->allocate();
     }
     if (!failure) {
         auto busy = std::make_shared<BusyScope>(m_services.busy, BusyScope::Hourglass);
