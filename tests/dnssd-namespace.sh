@@ -9,19 +9,8 @@ set -euo pipefail
 program=$1
 
 if [[ -z "${VARIMONDE_IN_NAMESPACE:-}" ]]; then
-    for tool in unshare ip avahi-daemon avahi-publish dbus-daemon dbus-send python3; do
-        if ! command -v "$tool" >/dev/null; then
-            echo "SKIP: $tool is not installed (scripts/install-deps.sh --tests)"
-            exit 77
-        fi
-    done
-    # Not root: a user namespace of its own gives the rights inside it.
-    as_root=()
-    [[ $(id -u) -ne 0 ]] && as_root=(--map-root-user)
-    if ! why=$(unshare "${as_root[@]}" --net --mount true 2>&1); then
-        echo "SKIP: this machine forbids network namespaces: $why"
-        exit 77
-    fi
+    source "$(dirname "$0")/namespace-entry.sh"
+    check_namespace "--net --mount" avahi-daemon avahi-publish dbus-daemon dbus-send python3
     # Without a daemon, --dns-sd says so once and the run goes on.
     no_bus=$(mktemp -d)
     DBUS_SYSTEM_BUS_ADDRESS="unix:path=$no_bus/none" "$program" --discover --dns-sd \
@@ -35,7 +24,7 @@ assert len(notes) == 1 and said.count("DNS-SD is not available") == 1, (report, 
 assert report["printers"] == [] and report["exitStatus"] == 0, report
 PY
     rm -rf "$no_bus"
-    exec env VARIMONDE_IN_NAMESPACE=1 unshare "${as_root[@]}" --net --mount --propagation private "$0" "$@"
+    re_enter "--net --mount --propagation private" "$0" "$@"
 fi
 
 work=$(mktemp -d)

@@ -9,19 +9,9 @@ set -euo pipefail
 program=$1
 
 if [[ -z "${VARIMONDE_IN_NAMESPACE:-}" ]]; then
-    for tool in unshare ip python3; do
-        if ! command -v "$tool" >/dev/null; then
-            echo "SKIP: $tool is not installed (scripts/install-deps.sh --tests)"
-            exit 77
-        fi
-    done
-    as_root=()
-    [[ $(id -u) -ne 0 ]] && as_root=(--map-root-user)
-    if ! why=$(unshare "${as_root[@]}" --net true 2>&1); then
-        echo "SKIP: this machine forbids network namespaces: $why"
-        exit 77
-    fi
-    exec env VARIMONDE_IN_NAMESPACE=1 unshare "${as_root[@]}" --net "$0" "$@"
+    source "$(dirname "$0")/namespace-entry.sh"
+    check_namespace --net python3
+    re_enter --net "$0" "$@"
 fi
 
 work=$(mktemp -d)
