@@ -248,7 +248,7 @@ private slots:
     // also after the event loop has turned.
     void settingsKeepTheChangesOfTwoRuns()
     {
-        const QString path = Settings::filePath();
+        const auto cleared = qScopeGuard([] { QFile::remove(Settings::filePath()); });
         {
             Settings mine;
             mine.setLastFolder(Settings::Folder::Firmware, dir.path());
@@ -258,7 +258,6 @@ private slots:
         const Settings after;
         QCOMPARE(after.lastFolder(Settings::Folder::Firmware), dir.path());
         QCOMPARE(after.lastFolder(Settings::Folder::Log), QDir::tempPath());
-        QFile::remove(path);
     }
 
     // Numbers the command line refuses, each in its own words. A stall
