@@ -20,6 +20,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
@@ -29,6 +30,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -69,7 +71,8 @@ class TestWindow : public QObject
 
     // The folder the file dialog opens in for each click, choosing `choose`
     // (a name in the driver's folder) or cancelling when empty.
-    QString lastOffered; // the name the last dialog opened with
+    QString lastOffered;           // the name the last dialog opened with
+    QPointer<QWidget> completions; // the file name box's popup
     QString folderOf(const QString &button, const QString &choose = QString())
     {
         QString folder;
@@ -80,13 +83,17 @@ class TestWindow : public QObject
             lastOffered = dialog->findChild<QLineEdit *>("fileNameEdit")->text();
             if (choose.isEmpty())
                 return dialog->reject();
-            dialog->findChild<QLineEdit *>("fileNameEdit")->setText(ui->dir.filePath(choose));
+            auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
+            name->setText(ui->dir.filePath(choose));
+            completions = name->completer()->popup();
+            completions->show(); // as typing a name shows it
             QMetaObject::invokeMethod(dialog, "accept");
         });
         if (button == "LoadCMD" && !choose.isEmpty())
             boxes.pressOk(); // the test files are no profiles
         ui->click(button);
-        return folder;
+        // A popup left open would take the next click anywhere.
+        return completions && completions->isVisible() ? "completions left open" : folder;
     }
     // Drags files of the driver's folder onto `target` as a file manager
     // would, and drops them if it takes them on entering; says how far it

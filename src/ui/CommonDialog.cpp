@@ -3,6 +3,7 @@
 #include "ui/Dialogs.h"
 
 #include <QAbstractItemView>
+#include <QCompleter>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -116,7 +117,14 @@ std::optional<Failure> CommonDialog::show(bool forSaving)
     } else {
         forgetLastChoice(dialog);
     }
-    if (dialog.exec() != QDialog::Accepted) {
+    const int answer = dialog.exec();
+    // The name box's list of completions is a window of its own, left open
+    // by Enter: it would outlive the kept dialog and take the next click.
+    if (auto *typed = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))) {
+        if (QCompleter *completer = typed->completer())
+            completer->popup()->hide();
+    }
+    if (answer != QDialog::Accepted) {
         if (m_cancelError)
             return Failures::dialogCancelled();
         m_fileName.clear();
