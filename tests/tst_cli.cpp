@@ -3,9 +3,9 @@
 // clicks; a profile the window refuses is refused with the window's words;
 // several printers at once report each outcome; an interrupt cancels all.
 #include "cli/DryRun.h"
-#include "cli/PrinterJob.h"
 #include "cli/ProgressLog.h"
 #include "cli/Target.h"
+#include "cli/TargetJob.h"
 #include "link/PortNames.h"
 #include "printer/StorageCommands.h"
 #include "profile/ProfileRecord.h"
@@ -364,6 +364,87 @@ private slots:
         QCOMPARE(cli.out, QByteArray());
     }
 
+    // An identifier is one name: a control character in it is refused,
+    // named, before anything is built, as the window refuses it.
+    void identifiersWithControlCharactersAreRefused_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("says");
+        const QString fmt = dir.filePath("fmt.txt");
+        QTest::newRow("recall format")
+            << QStringList{"--recall-format", "F\r\n!D ALL", "--dry-run", "--hex"}
+            << "control character (CR)";
+        QTest::newRow("store format")
+            << QStringList{"--store-format", fmt, "--id", "A\r\nB", "--dry-run"}
+            << "control character (CR)";
+        QTest::newRow("delete") << QStringList{"--delete", "X\n!D ALL", "--dry-run"}
+                                << "control character (LF)";
+        QTest::newRow("recall image")
+            << QStringList{"--recall-image", "L\x1b", "--dry-run"} << "control character (ESC)";
+    }
+    void identifiersWithControlCharactersAreRefused()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, says);
+        file("fmt.txt", formatFile);
+        const Ran cli = runCli(arguments);
+        QCOMPARE(cli.status, 2);
+        QVERIFY2(cli.err.contains(says), qPrintable(cli.err));
+        QCOMPARE(cli.out, QByteArray());
+    }
+
+    // A USB printer is lp<n> in the USB device folder, as the window takes
+    // it from its settings: any other device named is refused before a run.
+    void usbPrintersAreNamedAsTheWindowNamesThem_data()
+    {
+        textTable({"target", "says"}, {{"usb:/dev/sda", "No such USB printer"},
+                                       {"usb:/dev/usb/../../etc/lp0", "No such USB printer"},
+                                       {"usb:/dev/usb/printer", "No such USB printer"},
+                                       {"usb:/dev/usb/lp3", ""}});
+    }
+    void usbPrintersAreNamedAsTheWindowNamesThem()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, says);
+        const Ran cli = runCli({"--to", target, "--list", "--dry-run"});
+        QCOMPARE(cli.status, says.isEmpty() ? 0 : 2);
+        QVERIFY2(cli.err.contains(says), qPrintable(cli.err));
+    }
+
+    // Which operations look at a network printer's status first is the
+    // operation's own: the same from the options as from the builders the
+    // window calls.
+    void statusPoliciesAreTheOperations_data()
+    {
+        textTable({"arguments", "reads"}, {{"--profile p.vsp", "1"},
+                                           {"--store-graphic pic.bmp --id A", "1"},
+                                           {"--store-format fmt.txt --id A", "1"},
+                                           {"--firmware fw.bin", "1"},
+                                           {"--send fw.bin", "0"},
+                                           {"--print-format fmt.txt", "0"},
+                                           {"--calibrate gap --print-type DT", "0"},
+                                           {"--test-label 1", "0"},
+                                           {"--recall-image A", "0"},
+                                           {"--recall-format A", "0"},
+                                           {"--delete A", "0"},
+                                           {"--list", "0"}});
+    }
+    void statusPoliciesAreTheOperations()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(QString, reads);
+        file("pic.bmp", Pictures::bmp(8, 8));
+        file("fmt.txt", formatFile);
+        file("fw.bin", firmware);
+        file("p.vsp", std::get<QByteArray>(ProfileCodec::encode(
+                          profile("1|30|1|300|1|HIGHSPEED|1|0|180|1|8192|5000|1|TT"))));
+        const ParsedArguments parsed = parseArguments(
+            QStringList{"varimonde-setup", "--to", "COM1"} + withPaths(arguments, dir));
+        QVERIFY2(parsed.errors.isEmpty(), qPrintable(parsed.errors.join('\n')));
+        QCOMPARE(parsed.plan.actions.size(), 1);
+        QCOMPARE(parsed.plan.actions[0].status == StatusPolicy::ReadFirst, reads == "1");
+    }
+
     // A target as the command line reads it: the link it describes; parsing
     // only, nothing is opened or looked up. Where tab fields are given they
     // are typed on the Communication Settings tab and applied: the window
@@ -484,7 +565,8 @@ private slots:
         const QString refused = refusedTarget();
         const QString report = dir.filePath("report.json");
         const QString path = file("fw.bin", firmware);
-        const QString unplugged = "usb:" + dir.filePath("lp9");
+        // A USB printer name the device folder does not hold now.
+        const QString unplugged = "usb:/dev/usb/lp99";
         const Ran cli = runCli({"--to", network.target(), "--to", refused, "--to", unplugged,
                                 "--to", serial, "--firmware", path, "--list", "--report", report});
         const QByteArray sent = firmware + "!L\r\n";
@@ -565,9 +647,10 @@ private slots:
     // window's words, instead of by a rate that no longer moves.
     void aBusyPrinterIsToldInTheLog()
     {
-        const PrinterJob job(std::get<Target>(Target::parse("tcp://127.0.0.1")),
-                             {Action{"--send f", {Transmission::ofBytes(QByteArray(4000, 'x'))}}},
-                             {{}, 5000, std::nullopt});
+        const TargetJob job(
+            std::get<Target>(Target::parse("tcp://127.0.0.1")),
+            {Operation{"--send f", {OperationPart::ofBytes(QByteArray(4000, 'x'))}}},
+            {{}, 5000, std::nullopt});
         TransferProgress shown(4000);
         shown.update(1000, 1000);
         shown.update(2000, 2000);

@@ -394,16 +394,94 @@ private slots:
         const int rows = log.rowCount();
         QCOMPARE(ui->run(steps), boxes);
         QCOMPARE(ui->pty.readAvailable(sent.size()), sent);
-        QCOMPARE(log.rowCount(), rows + (logged.isEmpty() ? 0 : 1 + logged.startsWith("Cal")));
+        QCOMPARE(log.rowCount(), rows + (logged.isEmpty() ? 0 : 1));
         if (logged.isEmpty())
             return;
-        // The calibration is two sends: its row is the second.
+        // An operation of several parts, the calibration's two, is one row.
         const SendLog::Entry &entry = log.entry(log.rowCount() - 1);
         QVERIFY2(entry.what.startsWith(logged), qPrintable(entry.what));
-        QCOMPARE(entry.head,
-                 logged == "Calibration" ? CalibrationBlocks::calibrateBlock().toLatin1() : sent);
+        QCOMPARE(entry.head, sent);
         QCOMPARE(entry.outcome, "Sent");
         QCOMPARE(entry.link, "Serial COM1 (" + ui->pty.slavePath() + ") 9600,N,8,1");
+    }
+
+    // Choices other than the start values, against the printer's bytes as
+    // written out: two lists or two values taken for each other show here.
+    void otherChoicesSendTheirBytes_data()
+    {
+        columns<QStringList, QByteArray>({"steps", "sent"});
+        const QByteArray head = "! 0 0 0 0\r\n";
+        row("bar, thermal transfer, wax/resin",
+            QStringList{"CIndexCmb=BAR", "CPrintModeCMB=TT", "RibbonCMB=WAX/RESIN COMBO", "CalCmd"},
+            head + "V INDEX SETTING 3\r\nV FEED_TYPE BAR\r\nV WRITE\r\nEND" + head +
+                "V INDEX SETTING CALIBRATE\r\nV WRITE\r\nEND");
+        row("gap, thermal transfer, wax",
+            QStringList{"CIndexCmb=GAP", "CPrintModeCMB=TT", "RibbonCMB=WAX", "CalCmd"},
+            head + "V INDEX SETTING 2\r\nV FEED_TYPE GAP\r\nV WRITE\r\nEND" + head +
+                "V INDEX SETTING CALIBRATE\r\nV WRITE\r\nEND");
+        row("darkness -7", QStringList{"DarkChk", "Slider1=-7", "UploadCMD"},
+            head + "VARIABLE DARKNESS -7\r\nVARIABLE WRITE\r\nEND");
+        row("twelve of a format", QStringList{"Option2", "RecallCMD=fmt;12"},
+            QByteArray("!R F FMT 0 100 A 12\r\n"));
+    }
+    void otherChoicesSendTheirBytes()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QByteArray, sent);
+        const auto restore = qScopeGuard([this] {
+            for (const char *name : {"CIndexCmb", "CPrintModeCMB", "RibbonCMB"})
+                ui->control<QComboBox>(name)->setCurrentIndex(0);
+            if (ui->control<QCheckBox>("DarkChk")->isChecked())
+                ui->click("DarkChk");
+            auto *darkness = ui->control<QSlider>("Slider1");
+            darkness->setSliderPosition(0);
+            darkness->triggerAction(QAbstractSlider::SliderMove);
+            ui->control<QAbstractButton>("Option1")->click();
+        });
+        for (const QString &step : steps) {
+            const QString name = step.section('=', 0, 0), value = step.section('=', 1);
+            if (auto *combo = qobject_cast<QComboBox *>(ui->control(name)))
+                combo->setEditText(value);
+            else if (auto *slider = qobject_cast<QSlider *>(ui->control(name))) {
+                // As dragged: the label follows the thumb.
+                slider->setSliderPosition(value.toInt());
+                slider->triggerAction(QAbstractSlider::SliderMove);
+            } else
+                QCOMPARE(ui->run({step}).size(), step.count(';') + step.contains('='));
+        }
+        QCOMPARE(ui->pty.readAvailable(sent.size()), sent);
+        QVERIFY(ui->pty.readAvailable(1, 100).isEmpty());
+    }
+
+    // An identifier is one name: a line end in it would end the printer's
+    // command there and make the rest a command of its own.
+    void identifiersWithLineEndsAreRefused_data()
+    {
+        columns<QStringList, QString>({"steps", "box"});
+        const QString refusal = "The identifier contains a control character (%1), which the "
+                                "printer would take as part of a command. Use letters, digits "
+                                "and symbols.|";
+        row("recall format", QStringList{"Option2", "RecallCMD=F\r\n!D ALL;1;<ok>"},
+            refusal.arg("CR") + "DATA STORAGE");
+        row("recall graphic", QStringList{"Option1", "RecallCMD=L\n!D ALL;<ok>"},
+            refusal.arg("LF") + "DATA STORAGE");
+        row("delete", QStringList{"DeleteCMD=A\r!D ALL;<ok>"},
+            refusal.arg("CR") + "Delete Stored Object");
+        row("store graphic", QStringList{"GSPCXOp", "BrowseCMD=file:pic.pcx", "StoreCMD=A\tB;<ok>"},
+            refusal.arg("TAB") + "Graphic Storage");
+    }
+    void identifiersWithLineEndsAreRefused()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, box);
+        const int rows = ui->window.sendLog().rowCount();
+        const auto restore = qScopeGuard([this] {
+            ui->control<QAbstractButton>("GSBMPop")->click();
+            ui->control<QAbstractButton>("Option1")->click();
+        });
+        QCOMPARE(ui->run(steps).constLast(), box);
+        QVERIFY(ui->pty.readAvailable(1, 200).isEmpty());
+        QCOMPARE(ui->window.sendLog().rowCount(), rows);
     }
 
     // A send while Communication Settings shows a change not applied asks
@@ -479,13 +557,28 @@ private slots:
         QCOMPARE(ui->run({"ListCMD=<ok>", "BMemCMD=file:fw.bin", "BUpLoadCMD=<ok>"}),
                  (QStringList{"Error Opening CommPort for String Send|SComString|why: " + cause,
                               "Error: " + cause + "|8010"}));
-        other.close();
         // A cell too narrow for the cause shows it whole as a tool tip.
         const SendLog &log = ui->window.sendLog();
         QCOMPARE(log.index(log.rowCount() - 1, SendLog::Outcome).data(Qt::ToolTipRole),
                  "Failed: " + cause);
+        // The calibration stops at its failed settings block: one box, one
+        // row closed as failed, and the next operation a row of its own.
+        const int rows = log.rowCount();
+        QCOMPARE(ui->run({"CalCmd=<ok>", "ListCMD=<ok>"}),
+                 QStringList(2, "Error Opening CommPort for String Send|SComString|why: " + cause));
+        QCOMPARE(log.rowCount(), rows + 2);
+        QCOMPARE(log.entry(rows).what, "Calibration");
+        QCOMPARE(log.entry(rows).outcome, "Failed: " + cause);
+        QCOMPARE(log.entry(rows + 1).what, "List");
+        QVERIFY(state("LastSendLbl").startsWith("Failed at "));
+        other.close();
         QCOMPARE(openDescriptors(ui->pty.slavePath()), 1); // the terminal's own
         QVERIFY(ui->idle());
+        // Another printer: the failure of the last one is no news of it.
+        const LinkAddress before = ui->window.link().address();
+        ui->window.link().setAddress(std::get<LinkAddress>(LinkAddress::parse("LPT2")));
+        QCOMPARE(state("LastSendLbl"), "");
+        ui->window.link().setAddress(before);
         // A new image clears the outcome of the last one's upload.
         QCOMPARE(ui->control<QLabel>("UStatLbl")->text(), "Upload Failed");
         QCOMPARE(ui->run({"BMemCMD=file:fw.bin"}), QStringList());
@@ -632,7 +725,7 @@ private slots:
         ui->click("LogCMD"); // its Reset Settings is off while the transfer runs
         auto *reset = ui->control("ResetCMD");
         ui->pty.pauseReading(true);
-        QString during;
+        QString during, bar;
         bool started = false;
         QObject scope; // no timer outlives the test
         OnBusy cancelling(ui->tabBar(), [&] {
@@ -640,6 +733,8 @@ private slots:
                 return;
             QTimer::singleShot(300, &scope, [&] {
                 during = ui->control<QLabel>(status)->text();
+                // The status bar tells of this transfer, not the last one.
+                bar = state("LastSendLbl");
                 QVERIFY(cancel->isEnabled());
                 QVERIFY(!reset->isEnabled());
                 // A file dropped now would be read over the bytes being sent.
@@ -659,6 +754,7 @@ private slots:
         ui->pty.pauseReading(false);
         QCOMPARE(boxes.join('\n'), escape ? "Enter Identifier|Graphic Storage|Image_1" : "");
         QVERIFY(clock.elapsed() < 1500);
+        QVERIFY2(bar.startsWith("Sending to Serial COM1 (" + ui->pty.slavePath()), qPrintable(bar));
         QVERIFY2(during.contains(
                      QRegularExpression("^(Uploading|Sending) \\d+(\\.\\d)? kB of 1\\.0 MB")),
                  qPrintable(during));

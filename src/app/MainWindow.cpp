@@ -134,6 +134,7 @@ MainWindow::MainWindow(QWidget *parent)
     snmp.community = m_settings.snmpCommunity();
     snmp.port = m_settings.snmpPort();
     m_printer.setStatusOptions(snmp);
+    m_printer.setBusyIndicators(m_busy.get());
     m_linkStatus = std::make_unique<SnmpReader>(snmp.beforeSend());
     setWindowTitle(WindowTitle::plain);
     setWindowIcon(applicationIcon());
@@ -214,6 +215,12 @@ void MainWindow::buildStatusBar()
 void MainWindow::showLink()
 {
     const QString link = m_link.description();
+    // Another printer: what the last one did is no news of this one.
+    const QString printer = m_link.address().portKey(m_link.portNames());
+    if (printer != std::exchange(m_shownPrinter, printer) && m_activityText.isEmpty()) {
+        m_lastSendLbl->clear();
+        m_lastSendLbl->setToolTip(QString());
+    }
     m_linkLbl->setText(link);
     const Transfer::Limits &limits = m_link.limits();
     m_linkLbl->setToolTip(
@@ -247,6 +254,7 @@ void MainWindow::showLastSend(const SendLog::Entry &send)
     else
         text = tr("Failed at %1: %2 (%3)")
                    .arg(time, send.outcome.section(QStringLiteral(": "), 1), delivered);
+    m_activityText.clear();
     m_lastSendLbl->setText(text);
     m_lastSendLbl->setToolTip(text);
 }
@@ -259,32 +267,31 @@ void MainWindow::connectControls()
             [this](const QModelIndex &, int, int last) { showLastSend(m_sendLog.entry(last)); });
     // The printer's status after each send.
     connect(&m_link, &PrinterLink::finished, this, &MainWindow::showLink);
-    // A send holds the window's busy state as a file read does.
-    connect(&m_link, &PrinterLink::busyChanged, this, [this](bool busy) {
-        if (busy)
-            m_busy->hold();
-        else
-            m_busy->release();
-    });
     // A close asked for during an operation waits for its end.
     connect(m_busy.get(), &BusyIndicators::busyChanged, this, [this](bool busy) {
         if (!busy && m_stop.isRaised())
             QTimer::singleShot(0, this, &QWidget::close);
     });
     connect(m_logCmd, &QPushButton::clicked, this, &MainWindow::showLog);
-    // A network printer that does not answer keeps a send waiting for
-    // seconds: say so, with the busy signs, from the first moment.
-    m_printer.setWaitShown([this, before = QString()](const QString &waiting) mutable {
-        if (waiting.isEmpty()) {
-            m_waitSigns.reset();
-            // Nothing sent after all leaves the last send's outcome.
-            m_lastSendLbl->setText(
-                m_link.isBusy() ? tr("Sending to %1\u2026").arg(m_link.description()) : before);
-        } else {
-            before = m_lastSendLbl->text();
-            m_lastSendLbl->setText(waiting);
+    // What the running operation does, in the status bar. A network
+    // printer that does not answer keeps a send waiting for seconds: say
+    // so, with the busy signs, from the first moment.
+    m_printer.setActivityShown([this](SendPresenter::Activity activity, const QString &text) {
+        using Activity = SendPresenter::Activity;
+        if (activity == Activity::Connecting)
             m_waitSigns = std::make_unique<BusyScope>(*m_busy, BusyScope::Hourglass |
                                                                    BusyScope::TitleAnimation);
+        else
+            m_waitSigns.reset();
+        if (activity != Activity::Idle) {
+            if (m_activityText.isEmpty())
+                m_beforeActivity = m_lastSendLbl->text();
+            m_activityText = text;
+            m_lastSendLbl->setText(text);
+        } else if (!m_activityText.isEmpty()) {
+            // Nothing sent after all leaves the last send's outcome.
+            m_lastSendLbl->setText(m_beforeActivity);
+            m_activityText.clear();
         }
         m_lastSendLbl->setToolTip(m_lastSendLbl->text());
     });

@@ -108,4 +108,10 @@ private:
     QSize m_fitSize;
     // The busy signs while a send waits for a network printer to answer.
     std::unique_ptr<BusyScope> m_waitSigns;
+    // What the status bar shows of the running operation, and what it
+    // showed before it.
+    QString m_activityText;
+    QString m_beforeActivity;
+    // The printer the link leads to, as last shown.
+    QString m_shownPrinter;
 };

@@ -1,6 +1,6 @@
 #include "calibration/CalibrationPage.h"
 
-#include "printer/TestLabels.h"
+#include "operation/OperationBuilders.h"
 #include "ui/Dialogs.h"
 #include "ui/SendPresenter.h"
 
@@ -68,23 +68,30 @@ void CalibrationPage::checkRibbon()
 
 void CalibrationPage::calibrate()
 {
-    // Two transmissions; the calibration request goes out even when the
-    // settings block failed, and each failure shows its own message.
-    m_services.printer.describeNext(QStringLiteral("Calibration settings"));
-    m_services.printer.printText(settingsBlock(ui->CIndexCmb->currentText(),
-                                               ui->CPrintModeCMB->currentText(),
-                                               ui->RibbonCMB->currentText()),
-                                 [this](bool) {
-                                     m_services.printer.describeNext(QStringLiteral("Calibration"));
-                                     m_services.printer.printText(calibrateBlock());
-                                 });
+    // Two parts; the calibration request is not sent once the settings
+    // block has failed.
+    const QString printType = ui->CPrintModeCMB->currentText();
+    run(OperationBuilders::calibrate(
+        QStringLiteral("Calibration"), ui->CIndexCmb->currentText(), printType,
+        needsRibbon(printType) ? std::optional<QString>(ui->RibbonCMB->currentText())
+                               : std::nullopt));
 }
 
 void CalibrationPage::printTestLabel()
 {
-    m_services.printer.describeNext(
+    const bool fourByThree = ui->TestOp1->isChecked();
+    run(OperationBuilders::testLabel(
         QStringLiteral("Test label ") +
-        (ui->TestOp1->isChecked() ? QStringLiteral("4X3") : QStringLiteral("2.4X1")));
-    m_services.printer.printText(ui->TestOp1->isChecked() ? TestLabels::fourByThree()
-                                                          : TestLabels::twoPointFourByOne());
+            (fourByThree ? QStringLiteral("4X3") : QStringLiteral("2.4X1")),
+        fourByThree ? QStringLiteral("1") : QStringLiteral("2")));
+}
+
+void CalibrationPage::run(const OperationBuilders::Built &built)
+{
+    if (!built.operation) {
+        Dialogs::showMessage(m_services.window, built.refusals.join(QLatin1Char('\n')),
+                             indexTypes().title);
+        return;
+    }
+    m_services.printer.run(*built.operation);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "operation/OperationBuilders.h"
 #include "printer/CalibrationBlocks.h"
 #include "ui/PageServices.h"
 
@@ -31,6 +32,8 @@ private:
     void checkRibbon();
     void calibrate();
     void printTestLabel();
+    // Runs what was built, or shows why it was refused.
+    void run(const OperationBuilders::Built &built);
 
     // Refuses a text outside the choice: message, then the fallback text,
     // whose own change notification passes the check.

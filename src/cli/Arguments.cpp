@@ -46,7 +46,7 @@ struct ActionOption {
     const char *help;
     QStringList takes; // modifiers it accepts
     QStringList needs; // modifiers it must have
-    Actions::Built (*build)(Reader &reader, const Written &action);
+    OperationBuilders::Built (*build)(Reader &reader, const Written &action);
 };
 
 // Options an action takes after it, before the next action.
@@ -369,12 +369,12 @@ public:
         return takers.join(QStringLiteral(", "));
     }
 
-    Actions::Built profile(const QString &label, const QString &path)
+    OperationBuilders::Built profile(const QString &label, const QString &path)
     {
         // The profile reader refuses a pipe or a device itself.
         const std::variant<ProfileRecord, Failure> record = readProfile(path);
         if (const Failure *failure = std::get_if<Failure>(&record))
-            return Actions::Built::refused(failure->boxText());
+            return OperationBuilders::Built::refused(failure->boxText());
         const ProfileImport loaded = ProfileImport::load(std::get<ProfileRecord>(record));
         if (!loaded.values) {
             QStringList refusals;
@@ -382,7 +382,7 @@ public:
                 refusals << box.boxText();
             return {std::nullopt, refusals};
         }
-        return {Action{label, {Transmission::ofText(ConfigBlock::build(*loaded.values))}}, {}};
+        return OperationBuilders::configuration(label, *loaded.values);
     }
 
     void noteFirmware(const QString &path, const Files::File &file)
@@ -399,13 +399,13 @@ public:
     // The action of a file's bytes, or the file's refusal; none at all once
     // an interrupt has come.
     template <typename Make>
-    Actions::Built withFile(const Written &action, Make make, bool hashed = false)
+    OperationBuilders::Built withFile(const Written &action, Make make, bool hashed = false)
     {
         const std::optional<Files::File> file = files.read(action.value, hashed);
         if (files.interrupted)
             return {};
         if (!file)
-            return Actions::Built::refused(files.errors.takeLast());
+            return OperationBuilders::Built::refused(files.errors.takeLast());
         return make(*file);
     }
 
@@ -467,17 +467,12 @@ public:
             usage(QStringLiteral("nothing to send: give at least one action, such as --profile "
                                  "or --firmware"));
         for (const Written &action : written) {
-            Actions::Built built = action.option->build(*this, action);
+            OperationBuilders::Built built = action.option->build(*this, action);
             for (const QString &refusal : built.refusals)
                 error(action.label() + QStringLiteral(": ") + refusal);
-            if (!built.action)
+            if (!built.operation)
                 continue;
-            // What could spoil a printer's setup waits for its status first.
-            static const QStringList checked{
-                QStringLiteral("profile"), QStringLiteral("store-graphic"),
-                QStringLiteral("store-format"), QStringLiteral("firmware")};
-            built.action->checksStatus = checked.contains(QLatin1String(action.option->name));
-            parsed.plan.actions << *built.action;
+            parsed.plan.actions << *built.operation;
         }
         for (const QString &failure : files.errors)
             error(failure);
@@ -490,7 +485,7 @@ public:
 
 const QList<ActionOption> &actionOptions()
 {
-    using namespace Actions;
+    using namespace OperationBuilders;
     static const QList<ActionOption> options{
         {"profile",
          "file.vsp",
@@ -528,7 +523,7 @@ const QList<ActionOption> &actionOptions()
          [](Reader &reader, const Written &action) {
              const auto convert = conversion(action.modifiers);
              if (const QString *why = std::get_if<QString>(&convert))
-                 return Actions::Built::refused(*why);
+                 return OperationBuilders::Built::refused(*why);
              return reader.withFile(action, [&](const Files::File &file) {
                  const QByteArray &bytes = file.bytes;
                  return storeGraphic(action.label(), action.value, bytes, action.modifier("id"),
@@ -597,7 +592,7 @@ const QList<ActionOption> &actionOptions()
                  action,
                  [&](const Files::File &file) {
                      reader.noteFirmware(action.value, file);
-                     return fileBytes(action.label(), file.bytes);
+                     return firmware(action.label(), file.bytes);
                  },
                  true);
          }},

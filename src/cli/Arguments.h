@@ -1,9 +1,9 @@
 #pragma once
 
-#include "cli/Actions.h"
 #include "cli/Discover.h"
 #include "cli/Target.h"
 #include "link/SendOutcome.h"
+#include "operation/OperationBuilders.h"
 
 #include <QList>
 #include <QString>
@@ -14,7 +14,7 @@
 // given (the same on each printer), their files read once, and how to run.
 struct Plan {
     QList<Target> targets;
-    QList<Action> actions;
+    QList<Operation> actions;
     bool dryRun = false;
     bool hex = false;
     QString output; // dry run: a file instead of standard output

@@ -28,7 +28,7 @@ QList<QByteArray> convertedImages(const Plan &plan)
     if (!plan.dryRun || plan.hex ||
         !plan.output.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive))
         return images;
-    for (const Action &action : plan.actions) {
+    for (const Operation &action : plan.actions) {
         if (action.converted)
             images << action.parts[1].bytes;
     }
@@ -47,7 +47,7 @@ QByteArray render(const Plan &plan)
         targets << QString();
     QByteArray text;
     for (const QString &target : std::as_const(targets)) {
-        for (const Action &action : plan.actions) {
+        for (const Operation &action : plan.actions) {
             for (int part = 0; part < action.parts.size(); ++part) {
                 const QByteArray bytes = action.parts[part].bytes;
                 if (!plan.hex) {

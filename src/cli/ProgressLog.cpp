@@ -1,6 +1,6 @@
 #include "cli/ProgressLog.h"
 
-#include "cli/PrinterJob.h"
+#include "cli/TargetJob.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -13,13 +13,13 @@ ProgressLog::ProgressLog(Form form, const Console &console, int intervalMs)
 {
 }
 
-void ProgressLog::started(const PrinterJob &job)
+void ProgressLog::started(const TargetJob &job)
 {
     if (m_form == Form::Json)
         event(QStringLiteral("start"), job, 0, 0);
 }
 
-void ProgressLog::look(const PrinterJob &job, const TransferProgress &shown, qint64 elapsedMs,
+void ProgressLog::look(const TargetJob &job, const TransferProgress &shown, qint64 elapsedMs,
                        qint64 &lastMs, int &lastTenth)
 {
     const int tenth = shown.percent() / 10;
@@ -33,15 +33,15 @@ void ProgressLog::look(const PrinterJob &job, const TransferProgress &shown, qin
         m_console.say(line(job, shown));
 }
 
-void ProgressLog::ended(const PrinterJob &job)
+void ProgressLog::ended(const TargetJob &job)
 {
     if (m_form != Form::Json)
         return;
     switch (job.outcome()) {
-    case PrinterJob::Outcome::Sent:
+    case TargetJob::Outcome::Sent:
         event(QStringLiteral("done"), job, job.sent(), job.seconds());
         break;
-    case PrinterJob::Outcome::Failed:
+    case TargetJob::Outcome::Failed:
         event(QStringLiteral("failed"), job, job.sent(), job.seconds());
         break;
     default:
@@ -50,13 +50,13 @@ void ProgressLog::ended(const PrinterJob &job)
     }
 }
 
-QString ProgressLog::line(const PrinterJob &job, const TransferProgress &shown)
+QString ProgressLog::line(const TargetJob &job, const TransferProgress &shown)
 {
     const QLocale c = QLocale::c();
     // Built in one pass: a %1 in a target's name stays as it is.
     QString text =
-        job.target().written + QStringLiteral(": [") + QString::number(job.actionIndex() + 1) +
-        QLatin1Char('/') + QString::number(job.actions().size()) + QStringLiteral("] ") +
+        job.target().written + QStringLiteral(": [") + QString::number(job.operationIndex() + 1) +
+        QLatin1Char('/') + QString::number(job.operations().size()) + QStringLiteral("] ") +
         QString::number(shown.percent()) + QStringLiteral("% ") + c.toString(shown.sent()) +
         QStringLiteral(" of ") + c.toString(job.total()) + QStringLiteral(" bytes delivered, ");
     // A busy printer is told as the window tells it, not by a falling rate.
@@ -72,8 +72,8 @@ QString ProgressLog::line(const PrinterJob &job, const TransferProgress &shown)
                         : QStringLiteral("time left not known"));
 }
 
-void ProgressLog::event(const QString &name, const PrinterJob &job, qint64 delivered,
-                        double seconds, const TransferProgress *shown)
+void ProgressLog::event(const QString &name, const TargetJob &job, qint64 delivered, double seconds,
+                        const TransferProgress *shown)
 {
     QJsonObject object{
         {QStringLiteral("event"), name},
@@ -83,7 +83,7 @@ void ProgressLog::event(const QString &name, const PrinterJob &job, qint64 deliv
         {QStringLiteral("seconds"), std::round(seconds * 1000) / 1000},
     };
     if (shown) {
-        object.insert(QStringLiteral("action"), job.actionIndex() + 1);
+        object.insert(QStringLiteral("action"), job.operationIndex() + 1);
         if (const std::optional<double> rate = shown->bytesPerSecond())
             object.insert(QStringLiteral("bytesPerSecond"), std::round(*rate));
         if (const std::optional<qint64> left = shown->secondsLeft())

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-class PrinterJob;
+class TargetJob;
 
 // Progress where nobody watches a terminal: a configuration-management log
 // that would take a long silent upload for a hung one. Either a line on
@@ -21,23 +21,23 @@ public:
 
     Form form() const { return m_form; }
 
-    void started(const PrinterJob &job);
+    void started(const TargetJob &job);
     // A look at a running job whose progress `shown` follows, `elapsedMs`
     // after it started; writes when the interval has passed since its last
     // line or a new tenth is reached. `lastMs` and `lastTenth` are the
     // job's own, kept by the caller.
-    void look(const PrinterJob &job, const TransferProgress &shown, qint64 elapsedMs,
-              qint64 &lastMs, int &lastTenth);
+    void look(const TargetJob &job, const TransferProgress &shown, qint64 elapsedMs, qint64 &lastMs,
+              int &lastTenth);
     // The end: done, failed or cancelled (also before it started).
-    void ended(const PrinterJob &job);
+    void ended(const TargetJob &job);
 
     // "tcp://10.0.4.7: [1/2] 24% 1,234,567 of 5,000,000 bytes delivered,
     // 9.6 kB/s, about 7 min left", or "…, the printer has taken no data for
     // 25 s" while it takes nothing.
-    static QString line(const PrinterJob &job, const TransferProgress &shown);
+    static QString line(const TargetJob &job, const TransferProgress &shown);
 
 private:
-    void event(const QString &name, const PrinterJob &job, qint64 delivered, double seconds,
+    void event(const QString &name, const TargetJob &job, qint64 delivered, double seconds,
                const TransferProgress *shown = nullptr);
 
     Form m_form;

@@ -5,7 +5,7 @@
 #include "common/Sha256.h"
 
 #include "cli/Arguments.h"
-#include "cli/PrinterJob.h"
+#include "cli/TargetJob.h"
 
 #include "Version.h"
 
@@ -17,24 +17,24 @@
 namespace Report
 {
 
-QString outcomeWord(const PrinterJob &job)
+QString outcomeWord(const TargetJob &job)
 {
     switch (job.outcome()) {
-    case PrinterJob::Outcome::Sent:
+    case TargetJob::Outcome::Sent:
         return QStringLiteral("sent");
-    case PrinterJob::Outcome::Failed:
+    case TargetJob::Outcome::Failed:
         return QStringLiteral("failed");
-    case PrinterJob::Outcome::Cancelled:
-    case PrinterJob::Outcome::Waiting:
+    case TargetJob::Outcome::Cancelled:
+    case TargetJob::Outcome::Waiting:
         break;
     }
     return QStringLiteral("cancelled");
 }
 
-QString table(const QList<PrinterJob *> &jobs)
+QString table(const QList<TargetJob *> &jobs)
 {
     int targetWidth = 6;
-    for (const PrinterJob *job : jobs)
+    for (const TargetJob *job : jobs)
         targetWidth = std::max<int>(targetWidth, job->target().written.size());
     // Padded by hand rather than with chained arg(): a %2 in a target or a
     // failure would be taken for a place to fill.
@@ -49,7 +49,7 @@ QString table(const QList<PrinterJob *> &jobs)
         row(QStringLiteral("TARGET"), QStringLiteral("OUTCOME"), QStringLiteral("DELIVERED"),
             QStringLiteral("SECONDS"), QStringLiteral("FAILURE"));
     int sent = 0, failed = 0, cancelled = 0;
-    for (const PrinterJob *job : jobs) {
+    for (const TargetJob *job : jobs) {
         const QString word = outcomeWord(*job);
         sent += word == QLatin1String("sent");
         failed += word == QLatin1String("failed");
@@ -70,7 +70,7 @@ namespace
 
 struct Row {
     QString target;
-    const QList<Action> &actions;
+    const QList<Operation> &actions;
     qint64 sent = 0;
     qint64 total = 0;
     double seconds = 0;
@@ -81,7 +81,7 @@ struct Row {
 QJsonObject printer(const Row &row)
 {
     QJsonArray actions;
-    for (const Action &action : row.actions)
+    for (const Operation &action : row.actions)
         actions.append(action.label);
     return QJsonObject{
         {QStringLiteral("target"), row.target},
@@ -107,12 +107,12 @@ QJsonObject document(const QJsonArray &printers, int exitStatus)
 
 } // namespace
 
-QByteArray json(const QList<PrinterJob *> &jobs, int exitStatus)
+QByteArray json(const QList<TargetJob *> &jobs, int exitStatus)
 {
     QJsonArray printers;
-    for (const PrinterJob *job : jobs)
-        printers.append(printer({job->target().written, job->actions(), job->sent(), job->total(),
-                                 job->seconds(), outcomeWord(*job), job->failure()}));
+    for (const TargetJob *job : jobs)
+        printers.append(printer({job->target().written, job->operations(), job->sent(),
+                                 job->total(), job->seconds(), outcomeWord(*job), job->failure()}));
     return QJsonDocument(document(printers, exitStatus)).toJson(QJsonDocument::Indented);
 }
 
@@ -120,9 +120,9 @@ QByteArray dryRunJson(const Plan &plan)
 {
     qint64 total = 0;
     QJsonArray sends;
-    for (const Action &action : plan.actions) {
+    for (const Operation &action : plan.actions) {
         total += action.size();
-        for (const Transmission &part : action.parts) {
+        for (const OperationPart &part : action.parts) {
             QJsonObject send{{QStringLiteral("action"), action.label},
                              {QStringLiteral("bytes"), double(part.size())}};
             if (part.isText)

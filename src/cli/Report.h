@@ -6,22 +6,22 @@
 
 struct Console;
 
-class PrinterJob;
+class TargetJob;
 struct Plan;
 
 // What became of each printer, for people (a table) and for programs (JSON).
 namespace Report
 {
 
-QString outcomeWord(const PrinterJob &job);
+QString outcomeWord(const TargetJob &job);
 
 // One row per printer and a count of each outcome.
-QString table(const QList<PrinterJob *> &jobs);
+QString table(const QList<TargetJob *> &jobs);
 
 // {"program", "version", "exitStatus", "printers": [{"target", "actions",
 // "bytesSent" and "bytesDelivered" (the same: bytes the printer took), "bytesTotal", "seconds",
 // "outcome", "failure"}]}
-QByteArray json(const QList<PrinterJob *> &jobs, int exitStatus);
+QByteArray json(const QList<TargetJob *> &jobs, int exitStatus);
 
 // A dry run's report: the same printers, each "not sent", and "sends": what
 // every one of them would get, transmission by transmission, a text block as

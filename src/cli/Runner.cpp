@@ -1,7 +1,7 @@
 #include "cli/Runner.h"
 
-#include "cli/PrinterJob.h"
 #include "cli/Report.h"
+#include "cli/TargetJob.h"
 #include "common/ProcessSignals.h"
 #include "common/SafeWrite.h"
 #include "link/TransferProgress.h"
@@ -53,13 +53,13 @@ Runner::Runner(const Plan &plan, const Console &console)
     : m_plan(plan), m_console(console), m_live(console.terminal && !plan.quiet),
       m_log(logForm(plan, console), console, plan.progressIntervalMs)
 {
-    const PrinterJob::Limits limits{{plan.stallLimitMs, plan.busyLimitMs},
-                                    plan.connectTimeoutMs,
-                                    plan.discover.ignoreStatus
-                                        ? std::nullopt
-                                        : std::optional<SnmpOptions>(plan.discover.discovery.snmp)};
+    const TargetJob::Limits limits{{plan.stallLimitMs, plan.busyLimitMs},
+                                   plan.connectTimeoutMs,
+                                   plan.discover.ignoreStatus
+                                       ? std::nullopt
+                                       : std::optional<SnmpOptions>(plan.discover.discovery.snmp)};
     for (const Target &target : plan.targets)
-        m_jobs << new PrinterJob(target, plan.actions, limits);
+        m_jobs << new TargetJob(target, plan.actions, limits);
     m_waiting = m_jobs;
     m_limit = std::min(descriptorBudget(), plan.jobs > 0 ? plan.jobs : defaultJobs);
     m_ticker.setInterval(100);
@@ -68,7 +68,7 @@ Runner::Runner(const Plan &plan, const Console &console)
 
 Runner::~Runner()
 {
-    for (PrinterJob *job : m_jobs)
+    for (TargetJob *job : m_jobs)
         job->cancel();
     qDeleteAll(m_jobs);
 }
@@ -98,13 +98,13 @@ void Runner::interrupt(const QString &unstarted)
     if (m_interrupted)
         return;
     m_interrupted = true;
-    for (PrinterJob *job : std::as_const(m_waiting)) {
+    for (TargetJob *job : std::as_const(m_waiting)) {
         job->cancelUnstarted(unstarted);
         m_log.ended(*job);
         ++m_done;
     }
     m_waiting.clear();
-    for (PrinterJob *job : std::as_const(m_running))
+    for (TargetJob *job : std::as_const(m_running))
         job->cancel();
     if (m_running.isEmpty())
         QCoreApplication::exit(0);
@@ -113,7 +113,7 @@ void Runner::interrupt(const QString &unstarted)
 void Runner::startMore()
 {
     for (int i = 0; i < m_waiting.size() && m_running.size() < m_limit;) {
-        PrinterJob *job = m_waiting[i];
+        TargetJob *job = m_waiting[i];
         const QString port = job->target().portKey();
         if (m_busyPorts.contains(port)) {
             ++i;
@@ -124,13 +124,13 @@ void Runner::startMore()
         m_running << job;
         m_shown.erase(job);
         m_shown.emplace(job, Shown{TransferProgress(job->total()), {}}).first->second.clock.start();
-        connect(job, &PrinterJob::finished, this, [this, job] { finished(job); });
+        connect(job, &TargetJob::finished, this, [this, job] { finished(job); });
         m_log.started(*job);
         job->start();
     }
 }
 
-void Runner::finished(PrinterJob *job)
+void Runner::finished(TargetJob *job)
 {
     m_running.removeOne(job);
     m_busyPorts.remove(job->target().portKey());
@@ -143,24 +143,24 @@ void Runner::finished(PrinterJob *job)
         QCoreApplication::exit(0);
 }
 
-void Runner::printDone(PrinterJob *job)
+void Runner::printDone(TargetJob *job)
 {
     QString line =
         QStringLiteral("[%1/%2] %3: ").arg(m_done).arg(m_jobs.size()).arg(job->target().written);
     switch (job->outcome()) {
-    case PrinterJob::Outcome::Sent:
+    case TargetJob::Outcome::Sent:
         line += QStringLiteral("sent %1 bytes in %2 s")
                     .arg(QLocale::c().toString(job->sent()))
                     .arg(job->seconds(), 0, 'f', 1);
         break;
-    case PrinterJob::Outcome::Failed:
+    case TargetJob::Outcome::Failed:
         line += QStringLiteral("failed: ") + job->failure();
         break;
     default:
         line += QStringLiteral("cancelled after %1 bytes").arg(QLocale::c().toString(job->sent()));
         break;
     }
-    if (m_plan.quiet && job->outcome() != PrinterJob::Outcome::Failed)
+    if (m_plan.quiet && job->outcome() != TargetJob::Outcome::Failed)
         return;
     if (m_live)
         m_doneLines << line;
@@ -170,7 +170,7 @@ void Runner::printDone(PrinterJob *job)
 
 void Runner::tick()
 {
-    for (PrinterJob *job : std::as_const(m_running)) {
+    for (TargetJob *job : std::as_const(m_running)) {
         Shown &shown = m_shown.at(job);
         const qint64 elapsed = shown.clock.elapsed();
         shown.progress.update(job->sent(), elapsed);
@@ -180,14 +180,14 @@ void Runner::tick()
         drawProgress();
 }
 
-QString Runner::progressLine(PrinterJob *job) const
+QString Runner::progressLine(TargetJob *job) const
 {
     const Shown &line = m_shown.at(job);
-    const int action = job->actionIndex();
+    const int action = job->operationIndex();
     // One pass: a %2 in a target's name stays as it is.
     return QStringLiteral("  %1  [%2/%3] %4%  %5")
         .arg(job->target().written, QString::number(action + 1),
-             QString::number(job->actions().size()),
+             QString::number(job->operations().size()),
              QString::number(line.progress.percent()).rightJustified(3),
              line.progress.describe(QStringLiteral("sent")));
 }
@@ -204,7 +204,7 @@ void Runner::drawProgress()
     m_doneLines.clear();
     const int room = terminalRows() - 2;
     int lines = 0;
-    for (PrinterJob *job : std::as_const(m_running)) {
+    for (TargetJob *job : std::as_const(m_running)) {
         if (lines == room - 1 && m_running.size() > room) {
             text += QStringLiteral("  ... and %1 more sending\n").arg(m_running.size() - lines);
             ++lines;
@@ -221,8 +221,8 @@ int Runner::exitStatus() const
 {
     if (m_interrupted)
         return Interrupted;
-    for (const PrinterJob *job : m_jobs) {
-        if (job->outcome() != PrinterJob::Outcome::Sent)
+    for (const TargetJob *job : m_jobs) {
+        if (job->outcome() != TargetJob::Outcome::Sent)
             return SomeFailed;
     }
     return AllSent;

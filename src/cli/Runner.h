@@ -15,7 +15,7 @@
 #include <memory>
 #include <unordered_map>
 
-class PrinterJob;
+class TargetJob;
 class QSocketNotifier;
 
 // Runs the plan on every printer: network and USB printers all at once,
@@ -50,12 +50,12 @@ public:
 
 private:
     void startMore();
-    void finished(PrinterJob *job);
+    void finished(TargetJob *job);
     // Follows every running printer's progress, and shows it.
     void tick();
     void drawProgress();
-    QString progressLine(PrinterJob *job) const;
-    void printDone(PrinterJob *job);
+    QString progressLine(TargetJob *job) const;
+    void printDone(TargetJob *job);
     int exitStatus() const;
 
     const Plan &m_plan;
@@ -65,9 +65,9 @@ private:
     ProgressLog m_log;
     bool m_interrupted = false;
     int m_limit = 0;
-    QList<PrinterJob *> m_jobs; // owned, in the order given
-    QList<PrinterJob *> m_waiting;
-    QList<PrinterJob *> m_running;
+    QList<TargetJob *> m_jobs; // owned, in the order given
+    QList<TargetJob *> m_waiting;
+    QList<TargetJob *> m_running;
     QSet<QString> m_busyPorts;
     int m_done = 0;
     QTimer m_ticker;
@@ -80,6 +80,6 @@ private:
         qint64 loggedMs = 0;
         int loggedTenth = 0;
     };
-    mutable std::unordered_map<const PrinterJob *, Shown> m_shown;
+    mutable std::unordered_map<const TargetJob *, Shown> m_shown;
     std::unique_ptr<QSocketNotifier> m_signals;
 };

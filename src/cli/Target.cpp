@@ -2,11 +2,15 @@
 
 #include "link/DeviceIdentity.h"
 #include "link/PortNames.h"
+#include "operation/OperationBuilders.h"
 
 std::variant<Target, QString> Target::parse(const QString &text)
 {
     const QString written = text.trimmed();
-    std::variant<LinkAddress, QString> address = LinkAddress::parse(written);
+    // The same addresses as the window takes: a USB printer only as lp<n>
+    // in the USB device folder.
+    std::variant<LinkAddress, QString> address =
+        OperationBuilders::linkAddress(written, PortNames());
     if (const QString *why = std::get_if<QString>(&address))
         return written.isEmpty() ? QStringLiteral("an empty target: ") + *why
                                  : QStringLiteral("target \"%1\": %2").arg(written, *why);

@@ -1,6 +1,7 @@
 #include "config/ConfigPage.h"
 
 #include "common/NumberText.h"
+#include "operation/OperationBuilders.h"
 #include "printer/ConfigRules.h"
 #include "printer/ProfileApply.h"
 #include "ui/ComboLists.h"
@@ -625,14 +626,16 @@ void ConfigPage::applyEnteredValue(QAbstractSlider &slider, double value)
 
 void ConfigPage::uploadSettings()
 {
-    m_services.printer.whenReady([this](bool ready) {
-        if (!ready)
-            return;
-        const QString block = ConfigBlock::build(values());
-        m_services.printer.describeNext(QStringLiteral("Configuration block"));
-        m_services.printer.printText(block, [this, block](bool sent) {
-            if (sent)
-                m_settled = block;
-        });
+    const ConfigValues shown = values();
+    const OperationBuilders::Built built =
+        OperationBuilders::configuration(QStringLiteral("Configuration block"), shown);
+    if (!built.operation) {
+        Dialogs::showMessage(m_services.window, built.refusals.join(QLatin1Char('\n')));
+        return;
+    }
+    m_services.printer.run(*built.operation, [this, block = ConfigBlock::build(shown)](
+                                                 SendPresenter::Outcome outcome) {
+        if (outcome == SendPresenter::Outcome::Sent)
+            m_settled = block;
     });
 }

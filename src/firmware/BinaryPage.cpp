@@ -3,6 +3,7 @@
 #include "common/ChunkedFileReader.h"
 #include "common/FileReadJob.h"
 #include "common/StopSignal.h"
+#include "operation/OperationBuilders.h"
 #include "ui/BusyIndicators.h"
 #include "ui/CommonDialog.h"
 #include "ui/Dialogs.h"
@@ -124,25 +125,18 @@ void BinaryPage::showHash(const QByteArray &sha256)
 
 void BinaryPage::uploadFile()
 {
+    using Outcome = SendPresenter::Outcome;
     auto busy = std::make_shared<BusyScope>(m_services.busy, BusyScope::TitleAnimation);
     ui->UStatLbl->setText(tr("Uploading File"));
     auto watch = std::make_shared<TransferWatch>(m_services.link, ui->CancelCMD, ui->ProgressBar1,
                                                  ui->UStatLbl, tr("Uploading"));
-    m_services.printer.whenReady([this, busy, watch](bool ready) mutable {
-        if (!ready) {
-            watch.reset();
-            busy->end();
-            ui->UStatLbl->setText(tr("Upload Cancelled"));
-            return;
-        }
-        m_services.printer.describeNext(m_binaryBytes ? m_description
-                                                      : tr("Firmware, none loaded"));
-        m_services.printer.printBytes(m_binaryBytes, [this, busy, watch](bool sent) mutable {
-            watch.reset();
-            busy->end();
-            ui->UStatLbl->setText(sent                                ? tr("File Uploaded")
-                                  : m_services.printer.wasCancelled() ? tr("Upload Cancelled")
-                                                                      : tr("Upload Failed"));
-        });
+    const OperationBuilders::Built built = OperationBuilders::firmware(
+        m_binaryBytes ? m_description : tr("Firmware, none loaded"), m_binaryBytes);
+    m_services.printer.run(*built.operation, [this, busy, watch](Outcome outcome) mutable {
+        watch.reset();
+        busy->end();
+        ui->UStatLbl->setText(outcome == Outcome::Sent        ? tr("File Uploaded")
+                              : outcome == Outcome::Cancelled ? tr("Upload Cancelled")
+                                                              : tr("Upload Failed"));
     });
 }

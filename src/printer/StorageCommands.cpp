@@ -19,8 +19,35 @@ std::optional<char32_t> unsendableCharacter(QStringView text)
     return std::nullopt;
 }
 
+QString controlCharacterName(char16_t character)
+{
+    switch (character) {
+    case u'\0':
+        return QStringLiteral("NUL");
+    case u'\t':
+        return QStringLiteral("TAB");
+    case u'\n':
+        return QStringLiteral("LF");
+    case u'\r':
+        return QStringLiteral("CR");
+    case 0x1B:
+        return QStringLiteral("ESC");
+    default:
+        return QStringLiteral("U+%1").arg(int(character), 4, 16, QLatin1Char('0')).toUpper();
+    }
+}
+
 std::optional<QString> identifierRefusal(const QString &identifier, IdentifierUse use)
 {
+    // A line end would close the command early and start another from the
+    // rest of the name; no control character belongs in a name.
+    for (const QChar character : identifier) {
+        if (character.category() == QChar::Other_Control)
+            return QStringLiteral("The identifier contains a control character (%1), which "
+                                  "the printer would take as part of a command. Use letters, "
+                                  "digits and symbols.")
+                .arg(controlCharacterName(character.unicode()));
+    }
     if (const std::optional<char32_t> character = unsendableCharacter(identifier))
         return QStringLiteral("The identifier contains \u201C") +
                QString::fromUcs4(&*character, 1) +

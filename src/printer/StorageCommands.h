@@ -25,8 +25,11 @@ std::optional<char32_t> unsendableCharacter(QStringView text);
 // says so in its own words.
 enum class IdentifierUse { StoreGraphic, StoreFormat, Recall, Delete };
 
-// Why the printer cannot take `identifier` for `use`: a character it cannot
-// receive, or a stored name longer than the limit. Nothing when it can.
+// The name a refusal gives a control character: "CR", "LF", or "U+0001".
+QString controlCharacterName(char16_t character);
+
+// Why the printer cannot take `identifier` for `use`: a control character, a
+// character it cannot receive, or a stored name longer than the limit. Nothing when it can.
 std::optional<QString> identifierRefusal(const QString &identifier, IdentifierUse use);
 
 // A recall quantity that is not a number of labels the printer takes,

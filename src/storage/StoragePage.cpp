@@ -3,6 +3,7 @@
 #include "common/ChunkedFileReader.h"
 #include "common/FileReadJob.h"
 #include "common/StopSignal.h"
+#include "operation/OperationBuilders.h"
 #include "printer/FormatLines.h"
 #include "printer/GraphicCheck.h"
 #include "printer/GraphicConvert.h"
@@ -36,20 +37,18 @@ const QString storageTitle = QStringLiteral("DATA STORAGE");
 // hourglass and the tab strip is disabled.
 constexpr unsigned busySigns = BusyScope::TitleAnimation | BusyScope::Hourglass;
 
-// Refuses, with a message titled `title` on an idle window, an identifier
-// the printer cannot take for `use`: a character it cannot receive would
-// arrive as "?" and name another object; a stored name has a length limit.
-bool refuseIdentifier(QWidget *window, const QString &identifier,
-                      StorageCommands::IdentifierUse use, const QString &title,
-                      BusyScope *busy = nullptr)
+// Shows, titled `title` on an idle window, why an operation was refused;
+// false then. A character the printer cannot receive would arrive as "?"
+// and name another object; a line end would add a command of its own.
+bool accepted(QWidget *window, const OperationBuilders::Built &built, const QString &title,
+              BusyScope *busy = nullptr)
 {
-    const std::optional<QString> refusal = StorageCommands::identifierRefusal(identifier, use);
-    if (!refusal)
-        return false;
+    if (built.operation)
+        return true;
     if (busy)
         busy->end();
-    Dialogs::showMessage(window, *refusal, title);
-    return true;
+    Dialogs::showMessage(window, built.refusals.value(0), title);
+    return false;
 }
 
 // Runs `step` on a format's text; false, once the user has been told, when
@@ -253,13 +252,12 @@ void StoragePage::showGraphic()
 // as the type chosen: nothing of it is sent.
 bool StoragePage::refuseGraphic()
 {
-    const auto checked = GraphicCheck::check(*m_graphicBytes, graphicType(),
-                                             QFileInfo(ui->FilePathTxt->text()).fileName());
-    if (const QString *why = std::get_if<QString>(&checked)) {
+    const std::optional<QString> why =
+        OperationBuilders::graphicRefusal(*m_graphicBytes, graphicType() == GraphicCheck::Type::Pcx,
+                                          QFileInfo(ui->FilePathTxt->text()).fileName());
+    if (why)
         Dialogs::showMessage(m_services.window, *why, graphicTitle);
-        return true;
-    }
-    return false;
+    return why.has_value();
 }
 
 // Sends the graphic in memory under an identifier: a header, the file's
@@ -279,46 +277,38 @@ void StoragePage::storeGraphic()
     const QString identifier = StorageCommands::upperIdentifier(
         Dialogs::inputBox(m_services.window, QStringLiteral("Enter Identifier"), graphicTitle,
                           QStringLiteral("Image_1")));
-    if (identifier.isEmpty() ||
-        refuseIdentifier(m_services.window, identifier,
-                         StorageCommands::IdentifierUse::StoreGraphic, graphicTitle))
+    if (identifier.isEmpty())
         return;
-
-    auto busy = std::make_shared<BusyScope>(m_services.busy, busySigns);
-    const QString typeWord =
-        ui->GSPCXOp->isChecked() ? QStringLiteral("PCX") : QStringLiteral("BMP");
-    SendPresenter &printer = m_services.printer;
-    const auto ended = [this, busy, identifier](bool stored) {
-        busy->end();
-        ui->StatLbl->setText(stored ? QStringLiteral("FINISHED STORING ") + identifier
-                             : m_services.printer.wasCancelled()
-                                 ? QStringLiteral("STORING CANCELLED")
-                                 : QStringLiteral("STORING FAILED"));
-    };
     // Header, file and closing line end are one store: one row of the log.
-    printer.describeNext(
+    const OperationBuilders::Built built = OperationBuilders::storeGraphic(
         QStringLiteral("Graphic %1, %2 bytes")
             .arg(identifier, QLocale(QLocale::English).toString(qint64(m_graphicBytes->size()))),
-        3);
-    const auto store = [this, ended, typeWord, identifier] {
-        m_services.printer.printText(
-            StorageCommands::graphicStoreHeader(typeWord, identifier), [this, ended](bool sent) {
-                if (!sent)
-                    return ended(false);
-                ui->StatLbl->setText(QStringLiteral("SENDING FILE TO PRINTER"));
-                auto watch = std::make_shared<TransferWatch>(m_services.link, ui->CancelCMD,
-                                                             ui->GraphicProgress, ui->StatLbl,
-                                                             QStringLiteral("Sending"));
-                m_services.printer.printBytes(
-                    m_graphicBytes, [this, ended, watch](bool sent) mutable {
-                        watch.reset();
-                        if (!sent)
-                            return ended(false);
-                        m_services.printer.printText(StorageCommands::graphicStoreEnd(), ended);
-                    });
-            });
+        ui->FilePathTxt->text(), *m_graphicBytes, identifier, ui->GSPCXOp->isChecked(),
+        std::nullopt);
+    if (!accepted(m_services.window, built, graphicTitle))
+        return;
+
+    using Outcome = SendPresenter::Outcome;
+    auto busy = std::make_shared<BusyScope>(m_services.busy, busySigns);
+    auto watch = std::make_shared<std::unique_ptr<TransferWatch>>();
+    const auto partStarted = [this, watch](int part) {
+        watch->reset();
+        if (part != 1)
+            return;
+        ui->StatLbl->setText(QStringLiteral("SENDING FILE TO PRINTER"));
+        *watch =
+            std::make_unique<TransferWatch>(m_services.link, ui->CancelCMD, ui->GraphicProgress,
+                                            ui->StatLbl, QStringLiteral("Sending"));
     };
-    printer.whenReady([store, ended](bool ready) { ready ? store() : ended(false); });
+    const auto ended = [this, busy, watch, identifier](Outcome outcome) {
+        watch->reset();
+        busy->end();
+        ui->StatLbl->setText(outcome == Outcome::Sent
+                                 ? QStringLiteral("FINISHED STORING ") + identifier
+                             : outcome == Outcome::Cancelled ? QStringLiteral("STORING CANCELLED")
+                                                             : QStringLiteral("STORING FAILED"));
+    };
+    m_services.printer.run(*built.operation, ended, partStarted);
 }
 
 void StoragePage::choosePrintFormat()
@@ -395,15 +385,17 @@ void StoragePage::sendFormat()
 void StoragePage::sendFormatText(QByteArray text, const QString &path, bool storing,
                                  const std::shared_ptr<BusyScope> &busy)
 {
+    const QString fileName = QFileInfo(path).fileName();
+    const auto sent = [busy](SendPresenter::Outcome) { busy->end(); };
     // One character per byte: the text goes out as the file's own bytes,
     // never widened to a QString, which would take two more copies of it.
-    if (!withinMemory(*busy, m_services.window, path, [&] { FormatLines::toPrinterText(text); }))
-        return;
-    const QString fileName = QFileInfo(path).fileName();
-    const auto sent = [busy](bool) { busy->end(); };
+    OperationBuilders::Built built;
     if (!storing) {
-        m_services.printer.describeNext(QStringLiteral("Label format ") + fileName);
-        m_services.printer.printLatin1Text(text, sent);
+        if (withinMemory(*busy, m_services.window, path, [&] {
+                built = OperationBuilders::printFormat(QStringLiteral("Label format ") + fileName,
+                                                       std::move(text));
+            }))
+            m_services.printer.run(*built.operation, sent);
         return;
     }
     const QString identifier =
@@ -414,24 +406,21 @@ void StoragePage::sendFormatText(QByteArray text, const QString &path, bool stor
         busy->end();
         return;
     }
-    const QString formatTitle = QStringLiteral("File Format Storage");
-    if (refuseIdentifier(m_services.window, identifier, StorageCommands::IdentifierUse::StoreFormat,
-                         formatTitle, busy.get()))
+    if (!withinMemory(
+            *busy, m_services.window, path,
+            [&] {
+                built = OperationBuilders::storeFormat(
+                    QStringLiteral("Label format %1, stored as %2").arg(fileName, identifier),
+                    std::move(text), identifier);
+            }) ||
+        !accepted(m_services.window, built, QStringLiteral("File Format Storage"), busy.get()))
         return;
-    if (!withinMemory(*busy, m_services.window, path,
-                      [&] { StorageCommands::formatStore(identifier, text); }))
-        return;
-    m_services.printer.whenReady([this, busy, path, text, fileName, identifier](bool ready) {
-        if (!ready)
-            return busy->end();
-        m_services.printer.describeNext(
-            QStringLiteral("Label format %1, stored as %2").arg(fileName, identifier));
-        // The Details window shows the stored text once it has gone out.
-        m_services.printer.printLatin1Text(text, [this, busy, path, text](bool) {
-            withinMemory(*busy, m_services.window, path,
-                         [&] { m_services.details.setText(QString::fromLatin1(text)); });
-            busy->end();
-        });
+    // The Details window shows the stored text once it has gone out.
+    const QByteArray stored = built.operation->parts.constFirst().bytes;
+    m_services.printer.run(*built.operation, [this, busy, path, stored](SendPresenter::Outcome) {
+        withinMemory(*busy, m_services.window, path,
+                     [&] { m_services.details.setText(QString::fromLatin1(stored)); });
+        busy->end();
     });
 }
 
@@ -452,50 +441,45 @@ void StoragePage::recallGraphic()
 {
     const QString identifier = Dialogs::inputBox(
         m_services.window, QStringLiteral("Enter Stored Graphic to Print"), storageTitle);
-    if (identifier.isEmpty() ||
-        refuseIdentifier(m_services.window, identifier, StorageCommands::IdentifierUse::Recall,
-                         storageTitle))
+    if (identifier.isEmpty())
         return;
-    m_services.printer.describeNext(QStringLiteral("Recall graphic ") +
-                                    StorageCommands::upperIdentifier(identifier));
-    m_services.printer.printText(StorageCommands::graphicRecall(identifier));
+    run(OperationBuilders::recallImage(QStringLiteral("Recall graphic ") +
+                                           StorageCommands::upperIdentifier(identifier),
+                                       identifier),
+        storageTitle);
 }
 
 void StoragePage::recallFormat()
 {
     const QString identifier = Dialogs::inputBox(
         m_services.window, QStringLiteral("Enter Label Format to Print"), storageTitle);
-    const QString quantityText = Dialogs::inputBox(
-        m_services.window, QStringLiteral("Enter Quantity"), storageTitle, QStringLiteral("1"));
-    if (identifier.isEmpty() ||
-        refuseIdentifier(m_services.window, identifier, StorageCommands::IdentifierUse::Recall,
-                         storageTitle))
+    const QString quantity = Dialogs::inputBox(m_services.window, QStringLiteral("Enter Quantity"),
+                                               storageTitle, QStringLiteral("1"));
+    if (identifier.isEmpty())
         return;
-    const std::optional<std::int16_t> quantity = StorageCommands::recallQuantity(quantityText);
-    if (!quantity) {
-        Dialogs::showMessage(m_services.window, StorageCommands::invalidQuantity, storageTitle);
-        return;
-    }
-    m_services.printer.describeNext(QStringLiteral("Recall format ") +
-                                    StorageCommands::upperIdentifier(identifier));
-    m_services.printer.printText(StorageCommands::formatRecall(identifier, *quantity));
+    run(OperationBuilders::recallFormat(QStringLiteral("Recall format ") +
+                                            StorageCommands::upperIdentifier(identifier),
+                                        identifier, quantity),
+        storageTitle);
 }
 
 void StoragePage::deleteObject()
 {
-    const QString identifier =
-        Dialogs::inputBox(m_services.window, QStringLiteral("Enter Identifier of Object to Delete"),
-                          QStringLiteral("Delete Stored Object"));
-    if (identifier.isEmpty() ||
-        refuseIdentifier(m_services.window, identifier, StorageCommands::IdentifierUse::Delete,
-                         QStringLiteral("Delete Stored Object")))
+    const QString title = QStringLiteral("Delete Stored Object");
+    const QString identifier = Dialogs::inputBox(
+        m_services.window, QStringLiteral("Enter Identifier of Object to Delete"), title);
+    if (identifier.isEmpty())
         return;
-    m_services.printer.describeNext(QStringLiteral("Delete ") + identifier);
-    m_services.printer.printText(StorageCommands::deleteObject(identifier));
+    run(OperationBuilders::deleteObject(QStringLiteral("Delete ") + identifier, identifier), title);
 }
 
 void StoragePage::listObjects()
 {
-    m_services.printer.describeNext(QStringLiteral("List"));
-    m_services.printer.printText(StorageCommands::listObjects());
+    run(OperationBuilders::listObjects(QStringLiteral("List")), storageTitle);
+}
+
+void StoragePage::run(const OperationBuilders::Built &built, const QString &title)
+{
+    if (accepted(m_services.window, built, title))
+        m_services.printer.run(*built.operation);
 }

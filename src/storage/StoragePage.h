@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/PrinterBytes.h"
+#include "operation/OperationBuilders.h"
 #include "printer/GraphicCheck.h"
 #include "ui/PageServices.h"
 
@@ -54,6 +55,8 @@ private:
     void recallFormat();
     void deleteObject();
     void listObjects();
+    // Runs what was built, or shows why it was refused, titled `title`.
+    void run(const OperationBuilders::Built &built, const QString &title);
 
     std::unique_ptr<Ui::StoragePage> ui;
     PageServices m_services;

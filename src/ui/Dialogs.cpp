@@ -18,15 +18,75 @@ void showMessage(QWidget *parent, const QString &text, const QString &title)
     box.exec();
 }
 
-void showFailure(QWidget *parent, const Failure &failure)
+namespace
 {
-    QMessageBox box(QMessageBox::NoIcon, failure.boxTitle(), failure.boxText(), QMessageBox::Ok,
-                    parent);
+
+void fillFailure(QMessageBox &box, const Failure &failure)
+{
     box.setObjectName(QStringLiteral("MessageBox"));
     // A box with a fixed text of its own says why below it.
     if (!failure.boxText().contains(failure.description))
         box.setInformativeText(failure.description);
+}
+
+QPushButton *fillSendAnyway(QMessageBox &box)
+{
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.setTextFormat(Qt::PlainText);
+    QPushButton *send = box.addButton(QStringLiteral("Send Anyway"), QMessageBox::AcceptRole);
+    send->setObjectName(QStringLiteral("SendAnywayButton"));
+    box.setDefaultButton(QMessageBox::Cancel);
+    return send;
+}
+
+QList<QPushButton *> fillChoice(QMessageBox &box, const QStringList &buttons)
+{
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.setTextFormat(Qt::PlainText);
+    QList<QPushButton *> pressed;
+    for (int i = 0; i < buttons.size(); ++i)
+        pressed << box.addButton(buttons[i], i + 1 < buttons.size() ? QMessageBox::AcceptRole
+                                                                    : QMessageBox::RejectRole);
+    box.setDefaultButton(pressed.value(0));
+    box.setEscapeButton(pressed.value(buttons.size() - 1));
+    return pressed;
+}
+
+int chosenIndex(const QMessageBox &box, const QList<QPushButton *> &pressed)
+{
+    const int chosen = int(pressed.indexOf(qobject_cast<QPushButton *>(box.clickedButton())));
+    return chosen < 0 ? int(pressed.size()) - 1 : chosen;
+}
+
+// A box opened from the event loop: it lives until it is answered, and
+// `answered` runs then, with the box still there to be read.
+void openLater(QMessageBox *box, std::function<void(QMessageBox &)> answered)
+{
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(box, &QDialog::finished, box,
+                     [box, answered = std::move(answered)](int) { answered(*box); });
+    box->open();
+}
+
+} // namespace
+
+void showFailure(QWidget *parent, const Failure &failure)
+{
+    QMessageBox box(QMessageBox::NoIcon, failure.boxTitle(), failure.boxText(), QMessageBox::Ok,
+                    parent);
+    fillFailure(box, failure);
     box.exec();
+}
+
+void openFailure(QWidget *parent, const Failure &failure, std::function<void()> closed)
+{
+    auto *box = new QMessageBox(QMessageBox::NoIcon, failure.boxTitle(), failure.boxText(),
+                                QMessageBox::Ok, parent);
+    fillFailure(*box, failure);
+    openLater(box, [closed = std::move(closed)](QMessageBox &) {
+        if (closed)
+            closed();
+    });
 }
 
 bool confirm(QWidget *parent, const QString &text, const QString &title)
@@ -39,32 +99,32 @@ bool confirm(QWidget *parent, const QString &text, const QString &title)
     return box.exec() == QMessageBox::Ok;
 }
 
-bool sendAnyway(QWidget *parent, const QString &text, const QString &title)
+void openSendAnyway(QWidget *parent, const QString &text, const QString &title,
+                    std::function<void(bool)> answered)
 {
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Cancel, parent);
-    box.setObjectName(QStringLiteral("MessageBox"));
-    box.setTextFormat(Qt::PlainText);
-    QPushButton *send = box.addButton(QStringLiteral("Send Anyway"), QMessageBox::AcceptRole);
-    send->setObjectName(QStringLiteral("SendAnywayButton"));
-    box.setDefaultButton(QMessageBox::Cancel);
-    box.exec();
-    return box.clickedButton() == send;
+    auto *box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Cancel, parent);
+    QPushButton *send = fillSendAnyway(*box);
+    openLater(box, [send, answered = std::move(answered)](QMessageBox &box) {
+        answered(box.clickedButton() == send);
+    });
 }
 
 int choose(QWidget *parent, const QString &text, const QString &title, const QStringList &buttons)
 {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
-    box.setObjectName(QStringLiteral("MessageBox"));
-    box.setTextFormat(Qt::PlainText);
-    QList<QPushButton *> pressed;
-    for (int i = 0; i < buttons.size(); ++i)
-        pressed << box.addButton(buttons[i], i + 1 < buttons.size() ? QMessageBox::AcceptRole
-                                                                    : QMessageBox::RejectRole);
-    box.setDefaultButton(pressed.value(0));
-    box.setEscapeButton(pressed.value(buttons.size() - 1));
+    const QList<QPushButton *> pressed = fillChoice(box, buttons);
     box.exec();
-    const int chosen = int(pressed.indexOf(qobject_cast<QPushButton *>(box.clickedButton())));
-    return chosen < 0 ? int(buttons.size()) - 1 : chosen;
+    return chosenIndex(box, pressed);
+}
+
+void openChoice(QWidget *parent, const QString &text, const QString &title,
+                const QStringList &buttons, std::function<void(int)> answered)
+{
+    auto *box = new QMessageBox(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+    const QList<QPushButton *> pressed = fillChoice(*box, buttons);
+    openLater(box, [pressed, answered = std::move(answered)](QMessageBox &box) {
+        answered(chosenIndex(box, pressed));
+    });
 }
 
 QString inputBox(QWidget *parent, const QString &prompt, const QString &title,

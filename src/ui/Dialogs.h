@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QWidget;
 
 // The program's modal boxes, so that their look is decided in one place.
@@ -25,10 +27,6 @@ void showFailure(QWidget *parent, const Failure &failure);
 // A modal question with OK and Cancel, Cancel the default; true on OK.
 bool confirm(QWidget *parent, const QString &text, const QString &title = applicationTitle);
 
-// A modal warning with "Send Anyway" and Cancel, Cancel the default; true
-// on "Send Anyway".
-bool sendAnyway(QWidget *parent, const QString &text, const QString &title);
-
 // A modal question with a button for each of `buttons`, the last one
 // Cancel (also Esc); returns the index of the button pressed, the last
 // one's on Esc. The first button is the default.
@@ -37,5 +35,16 @@ int choose(QWidget *parent, const QString &text, const QString &title, const QSt
 // A modal input box; returns the typed text, or an empty text on Cancel.
 QString inputBox(QWidget *parent, const QString &prompt, const QString &title,
                  const QString &proposed = QString());
+
+// The same boxes opened from the event loop rather than run in a loop of
+// their own, for what an operation asks or reports while it runs: each
+// returns at once, and its function runs once the box is answered.
+void openFailure(QWidget *parent, const Failure &failure, std::function<void()> closed);
+// A warning with "Send Anyway" and Cancel, Cancel the default; true on
+// "Send Anyway".
+void openSendAnyway(QWidget *parent, const QString &text, const QString &title,
+                    std::function<void(bool)> answered);
+void openChoice(QWidget *parent, const QString &text, const QString &title,
+                const QStringList &buttons, std::function<void(int)> answered);
 
 } // namespace Dialogs

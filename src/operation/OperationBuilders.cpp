@@ -1,40 +1,36 @@
-#include "cli/Actions.h"
+#include "operation/OperationBuilders.h"
 
+#include "link/PortNames.h"
 #include "link/PrinterLink.h"
 #include "printer/CalibrationBlocks.h"
+#include "printer/ConfigRules.h"
 #include "printer/FormatLines.h"
 #include "printer/StorageCommands.h"
 #include "printer/TestLabels.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
-Transmission Transmission::ofText(const QString &text)
+OperationPart OperationPart::ofText(const QString &text)
 {
-    return {true, PrinterLink::textBytes(text)};
+    return {true, PrinterLink::textBytes(text), false};
 }
 
-qint64 Action::size() const
-{
-    qint64 total = 0;
-    for (const Transmission &part : parts)
-        total += part.size();
-    return total;
-}
-
-namespace Actions
+namespace OperationBuilders
 {
 
 namespace
 {
 
-Built built(const QString &label, QList<Transmission> parts)
+Built built(const QString &label, QList<OperationPart> parts,
+            StatusPolicy status = StatusPolicy::SendAtOnce)
 {
-    return {Action{label, std::move(parts)}, {}};
+    return {Operation{label, std::move(parts), status}, {}};
 }
 
 Built text(const QString &label, const QString &block)
 {
-    return built(label, {Transmission::ofText(block)});
+    return built(label, {OperationPart::ofText(block)});
 }
 
 // The texts the calibration lists hold, whatever the case typed; a ribbon
@@ -59,12 +55,57 @@ QByteArray formatText(QByteArray file)
 
 } // namespace
 
-std::optional<QString> identifierArgumentRefusal(const QString &identifier, IdentifierUse use)
+std::optional<QString> identifierRefusal(const QString &identifier, IdentifierUse use)
 {
-    // The window asks again for an empty name; a script has to be told.
     if (identifier.isEmpty())
         return QStringLiteral("an empty identifier: the printer could never be asked for it");
     return StorageCommands::identifierRefusal(identifier, use);
+}
+
+std::optional<QString> graphicRefusal(const QByteArray &file, bool pcx, const QString &fileName)
+{
+    const auto checked = GraphicCheck::check(
+        file, pcx ? GraphicCheck::Type::Pcx : GraphicCheck::Type::Bmp, fileName);
+    if (const QString *why = std::get_if<QString>(&checked))
+        return *why;
+    return std::nullopt;
+}
+
+std::optional<QString> usbDeviceRefusal(const QString &device, const PortNames &names)
+{
+    static const QRegularExpression printerName(QStringLiteral("^lp[0-9]+$"));
+    const QFileInfo path(device);
+    if (path.path() == names.usbDeviceRoot() && printerName.match(path.fileName()).hasMatch())
+        return std::nullopt;
+    return QStringLiteral("No such USB printer: a USB printer is lp<n> in %1, such as %1/lp0")
+        .arg(names.usbDeviceRoot());
+}
+
+std::variant<LinkAddress, QString> linkAddress(const QString &written, const PortNames &names)
+{
+    std::variant<LinkAddress, QString> address = LinkAddress::parse(written);
+    if (const LinkAddress *link = std::get_if<LinkAddress>(&address);
+        link && link->kind() == LinkAddress::Kind::UsbPrinter) {
+        if (const std::optional<QString> refusal = usbDeviceRefusal(link->usbDevice(), names))
+            return *refusal;
+    }
+    return address;
+}
+
+Built configuration(const QString &label, const ConfigValues &values)
+{
+    // The darkness travels as its label's text: a whole number in range or
+    // nothing at all reaches the printer.
+    if (values.darknessSwitch == SwitchState::On) {
+        bool whole = false;
+        const int darkness = values.darkness.toInt(&whole);
+        if (!whole || !ConfigRules::darknessRange.contains(darkness))
+            return Built::refused(QStringLiteral("Darkness must be a whole number from %1 to %2")
+                                      .arg(ConfigRules::darknessRange.minimum)
+                                      .arg(ConfigRules::darknessRange.maximum));
+    }
+    return built(label, {OperationPart::ofText(ConfigBlock::build(values))},
+                 StatusPolicy::ReadFirst);
 }
 
 Built calibrate(const QString &label, const QString &indexType, const QString &printType,
@@ -91,9 +132,10 @@ Built calibrate(const QString &label, const QString &indexType, const QString &p
     }
     if (!refusals.isEmpty())
         return {std::nullopt, refusals};
-    // Two transmissions, as the Calibrate button sends them.
-    return built(label, {Transmission::ofText(settingsBlock(*index, *print, ribbonType)),
-                         Transmission::ofText(calibrateBlock())});
+    // Two parts: the settings, then the calibration, which is not asked
+    // for once the settings failed.
+    return built(label, {OperationPart::ofText(settingsBlock(*index, *print, ribbonType)),
+                         OperationPart::ofText(calibrateBlock())});
 }
 
 Built testLabel(const QString &label, const QString &which)
@@ -113,7 +155,7 @@ Built storeGraphic(const QString &label, const QString &path, const QByteArray &
 {
     const QString upper = StorageCommands::upperIdentifier(identifier);
     if (const std::optional<QString> refusal =
-            identifierArgumentRefusal(upper, IdentifierUse::StoreGraphic))
+            OperationBuilders::identifierRefusal(upper, IdentifierUse::StoreGraphic))
         return Built::refused(*refusal);
     const QString fileName = QFileInfo(path).fileName();
     QByteArray graphic = file;
@@ -123,40 +165,40 @@ Built storeGraphic(const QString &label, const QString &path, const QByteArray &
             return Built::refused(*why);
         graphic =
             GraphicConvert::bmpBytes(GraphicConvert::convert(std::get<QImage>(picture), *convert));
-    } else if (const auto checked = GraphicCheck::check(
-                   file, pcx ? GraphicCheck::Type::Pcx : GraphicCheck::Type::Bmp, fileName);
-               std::holds_alternative<QString>(checked)) {
-        return Built::refused(std::get<QString>(checked));
+    } else if (const std::optional<QString> why = graphicRefusal(file, pcx, fileName)) {
+        return Built::refused(*why);
     }
     // Header, the graphic's bytes, a closing line end: three sends.
     const QString typeWord = pcx ? QStringLiteral("PCX") : QStringLiteral("BMP");
     Built store =
-        built(label, {Transmission::ofText(StorageCommands::graphicStoreHeader(typeWord, upper)),
-                      Transmission::ofBytes(graphic),
-                      Transmission::ofText(StorageCommands::graphicStoreEnd())});
-    store.action->converted = convert.has_value();
+        built(label,
+              {OperationPart::ofText(StorageCommands::graphicStoreHeader(typeWord, upper)),
+               OperationPart::ofBytes(graphic),
+               OperationPart::ofText(StorageCommands::graphicStoreEnd())},
+              StatusPolicy::ReadFirst);
+    store.operation->converted = convert.has_value();
     return store;
 }
 
-Built printFormat(const QString &label, const QByteArray &file)
+Built printFormat(const QString &label, QByteArray file)
 {
-    return built(label, {Transmission::ofLatin1Text(formatText(file))});
+    return built(label, {OperationPart::ofLatin1Text(formatText(std::move(file)))});
 }
 
-Built storeFormat(const QString &label, const QByteArray &file, const QString &identifier)
+Built storeFormat(const QString &label, QByteArray file, const QString &identifier)
 {
     if (const std::optional<QString> refusal =
-            identifierArgumentRefusal(identifier, IdentifierUse::StoreFormat))
+            OperationBuilders::identifierRefusal(identifier, IdentifierUse::StoreFormat))
         return Built::refused(*refusal);
-    QByteArray stored = formatText(file);
+    QByteArray stored = formatText(std::move(file));
     StorageCommands::formatStore(identifier, stored);
-    return built(label, {Transmission::ofLatin1Text(stored)});
+    return built(label, {OperationPart::ofLatin1Text(stored)}, StatusPolicy::ReadFirst);
 }
 
 Built recallImage(const QString &label, const QString &identifier)
 {
     if (const std::optional<QString> refusal =
-            identifierArgumentRefusal(identifier, IdentifierUse::Recall))
+            OperationBuilders::identifierRefusal(identifier, IdentifierUse::Recall))
         return Built::refused(*refusal);
     return text(label, StorageCommands::graphicRecall(identifier));
 }
@@ -165,7 +207,7 @@ Built recallFormat(const QString &label, const QString &identifier, const QStrin
 {
     QStringList refusals;
     if (const std::optional<QString> refusal =
-            identifierArgumentRefusal(identifier, IdentifierUse::Recall))
+            OperationBuilders::identifierRefusal(identifier, IdentifierUse::Recall))
         refusals << *refusal;
     const std::optional<std::int16_t> count = StorageCommands::recallQuantity(quantity);
     if (!count)
@@ -178,7 +220,7 @@ Built recallFormat(const QString &label, const QString &identifier, const QStrin
 Built deleteObject(const QString &label, const QString &identifier)
 {
     if (const std::optional<QString> refusal =
-            identifierArgumentRefusal(identifier, IdentifierUse::Delete))
+            OperationBuilders::identifierRefusal(identifier, IdentifierUse::Delete))
         return Built::refused(*refusal);
     return text(label, StorageCommands::deleteObject(identifier));
 }
@@ -188,9 +230,14 @@ Built listObjects(const QString &label)
     return text(label, StorageCommands::listObjects());
 }
 
-Built fileBytes(const QString &label, const QByteArray &file)
+Built firmware(const QString &label, const PrinterBytes &file)
 {
-    return built(label, {Transmission::ofBytes(file)});
+    return built(label, {OperationPart::ofBytes(file)}, StatusPolicy::ReadFirst);
 }
 
-} // namespace Actions
+Built fileBytes(const QString &label, const QByteArray &file)
+{
+    return built(label, {OperationPart::ofBytes(file)});
+}
+
+} // namespace OperationBuilders
