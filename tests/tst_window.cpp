@@ -561,24 +561,36 @@ private slots:
         const SendLog &log = ui->window.sendLog();
         QCOMPARE(log.index(log.rowCount() - 1, SendLog::Outcome).data(Qt::ToolTipRole),
                  "Failed: " + cause);
-        // The calibration stops at its failed settings block: one box, one
-        // row closed as failed, and the next operation a row of its own.
+        other.close();
+        QCOMPARE(openDescriptors(ui->pty.slavePath()), 1); // the terminal's own
+        QVERIFY(ui->idle());
+
+        // The calibration stops at its failed settings block, even when the
+        // port is free again by then: one box, nothing sent, one row closed
+        // as failed, and the next operation a row of its own.
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        const QMetaObject::Connection letGo = connect(&ui->window.link(), &PrinterLink::finished,
+                                                      &other, [&other] { other.close(); });
         const int rows = log.rowCount();
-        QCOMPARE(ui->run({"CalCmd=<ok>", "ListCMD=<ok>"}),
-                 QStringList(2, "Error Opening CommPort for String Send|SComString|why: " + cause));
+        QCOMPARE(ui->run({"CalCmd=<ok>"}),
+                 QStringList{"Error Opening CommPort for String Send|SComString|why: " + cause});
+        disconnect(letGo);
+        QVERIFY(state("LastSendLbl").startsWith("Failed at "));
+        QVERIFY(ui->pty.readAvailable(1, 300).isEmpty());
+        QCOMPARE(ui->run({"ListCMD"}), QStringList());
+        QCOMPARE(ui->pty.readAvailable(4), StorageCommands::listObjects().toLatin1());
         QCOMPARE(log.rowCount(), rows + 2);
         QCOMPARE(log.entry(rows).what, "Calibration");
         QCOMPARE(log.entry(rows).outcome, "Failed: " + cause);
         QCOMPARE(log.entry(rows + 1).what, "List");
-        QVERIFY(state("LastSendLbl").startsWith("Failed at "));
-        other.close();
-        QCOMPARE(openDescriptors(ui->pty.slavePath()), 1); // the terminal's own
-        QVERIFY(ui->idle());
-        // Another printer: the failure of the last one is no news of it.
+        QCOMPARE(log.entry(rows + 1).outcome, "Sent");
+
+        // Another printer: the outcome of the last one is no news of it.
         const LinkAddress before = ui->window.link().address();
+        const auto restore = qScopeGuard([&] { ui->window.link().setAddress(before); });
+        QVERIFY(state("LastSendLbl").startsWith("Sent at "));
         ui->window.link().setAddress(std::get<LinkAddress>(LinkAddress::parse("LPT2")));
         QCOMPARE(state("LastSendLbl"), "");
-        ui->window.link().setAddress(before);
         // A new image clears the outcome of the last one's upload.
         QCOMPARE(ui->control<QLabel>("UStatLbl")->text(), "Upload Failed");
         QCOMPARE(ui->run({"BMemCMD=file:fw.bin"}), QStringList());

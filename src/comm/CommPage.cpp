@@ -3,6 +3,7 @@
 #include "comm/FindPrintersDialog.h"
 #include "common/NumberText.h"
 #include "link/PrinterLink.h"
+#include "operation/OperationBuilders.h"
 #include "ui/ComboLists.h"
 #include "ui/Dialogs.h"
 #include "ui/SendPresenter.h"
@@ -11,7 +12,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSpinBox>
 
 namespace
@@ -331,10 +331,8 @@ void CommPage::restoreLink()
     if (!remembered.usbDevice.isEmpty()) {
         // A printer not plugged in now stays chosen, as not connected; only
         // a USB printer device is ever taken from the settings.
-        const QFileInfo device(remembered.usbDevice);
-        static const QRegularExpression printerName(QStringLiteral("^lp[0-9]+$"));
-        if (device.path() != m_services.link.portNames().usbDeviceRoot() ||
-            !printerName.match(device.fileName()).hasMatch()) {
+        if (OperationBuilders::usbDeviceRefusal(remembered.usbDevice,
+                                                m_services.link.portNames())) {
             refuse(remembered.usbDevice, QStringLiteral("No such USB printer"));
         } else {
             changeAddress(m_services.link, [&](LinkAddress &address) {
