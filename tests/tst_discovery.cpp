@@ -28,6 +28,9 @@
 
 #include <list>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 namespace
 {
 
@@ -238,6 +241,48 @@ private slots:
         // Ten silent hosts at eight at a time and 0.3 s each: a few rounds of
         // the timeout, not one after the other.
         QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    // With few descriptors left, a sweep waits for its own to be freed
+    // rather than counting connects it could not make as done; with none
+    // at all it says how many it could not try.
+    void sweepWaitsForDescriptors()
+    {
+        QTcpServer printer;
+        QVERIFY(printer.listen(QHostAddress("127.0.0.150"), 0));
+        QStringList hosts;
+        for (int host = 101; host <= 150; ++host)
+            hosts << QStringLiteral("127.0.0.%1").arg(host);
+        // The sweep raises the soft limit to the hard one: those are what
+        // another part of the program can take.
+        rlimit files{};
+        QCOMPARE(::getrlimit(RLIMIT_NOFILE, &files), 0);
+        if (files.rlim_max > 1 << 17)
+            QSKIP("the descriptor limit is too high to use up in a test");
+        const auto sweepWith = [&](int spare) {
+            Sweep sweep;
+            sweep.setPorts({printer.serverPort()});
+            sweep.setTimeoutMs(3000);
+            QStringList found;
+            connect(&sweep, &Sweep::found, this,
+                    [&](const QString &host, quint16) { found << host; });
+            QSignalSpy finished(&sweep, &Sweep::finished);
+            sweep.start(hosts);
+            // Another part of the program takes all but `spare` of them.
+            std::vector<int> taken;
+            for (int fd; (fd = ::dup(0)) >= 0;)
+                taken.push_back(fd);
+            for (int i = 0; i < spare && !taken.empty(); ++i, taken.pop_back())
+                ::close(taken.back());
+            const bool ended = finished.wait(20000);
+            for (const int fd : taken)
+                ::close(fd);
+            return std::tuple{ended, found, sweep.untried()};
+        };
+        const auto few = sweepWith(4);
+        const auto none = sweepWith(0);
+        QCOMPARE(few, std::tuple(true, QStringList{"127.0.0.150"}, 0));
+        QCOMPARE(none, std::tuple(true, QStringList{}, 50));
     }
 
     void snmpReadsThePrinter()
