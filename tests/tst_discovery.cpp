@@ -330,9 +330,15 @@ private slots:
             QString failure; // how it begins
             int fromMs, toMs;
         };
+        // Silence is worded alike in v2c and v3.
+        SnmpOptions silentV3 = v3;
+        silentV3.port = mute.localPort();
+        silentV3.timeoutMs = 300;
         for (const Case &each : {Case{wrongPass, false, "SNMP ", 0, 1500},
                                  Case{silent, false, "no SNMP answer", 1900, 3000},
-                                 Case{silent, true, "no SNMP answer", 1900, 3000}}) {
+                                 Case{silent, true, "no SNMP answer", 1900, 3000},
+                                 Case{silentV3, false, "no SNMP answer", 0, 3000},
+                                 Case{silentV3, true, "no SNMP answer", 0, 3000}}) {
             QElapsedTimer clock;
             clock.start();
             const SnmpAnswer answer = each.now ? SnmpReader::readNow("127.0.0.1", each.options)
