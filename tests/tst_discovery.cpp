@@ -649,7 +649,11 @@ private slots:
         // A send refused; sent when told to ignore the status, or to a printer
         // without SNMP.
         const std::tuple<const char *, const char *, QString> cases[] = {
-            {"127.0.0.71", "", "--firmware " + firmware + ": " + refusal},
+            // The command line names its own way to send anyway.
+            {"127.0.0.71", "",
+             "--firmware " + firmware + ": " +
+                 QString(refusal).replace("try again.",
+                                          "try again, or give --ignore-status to send anyway.")},
             {"127.0.0.71", "--ignore-status", ""},
             {"127.0.0.72", "", ""},
         };

@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QLocale>
+#include <QRegularExpression>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -141,6 +142,49 @@ template <typename Option> void addOptions(QCommandLineParser &parser, const QLi
         else
             parser.addOption({QLatin1String(option.name), QLatin1String(option.help)});
     }
+}
+
+// Edits (insert, delete, change, swap two neighbours) from one word to
+// the other.
+int editsBetween(const QString &a, const QString &b)
+{
+    const qsizetype n = a.size(), m = b.size();
+    QList<QList<int>> d(n + 1, QList<int>(m + 1));
+    for (qsizetype i = 0; i <= n; ++i)
+        d[i][0] = int(i);
+    for (qsizetype j = 0; j <= m; ++j)
+        d[0][j] = int(j);
+    for (qsizetype i = 1; i <= n; ++i) {
+        for (qsizetype j = 1; j <= m; ++j) {
+            const int change = a[i - 1] == b[j - 1] ? 0 : 1;
+            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + change});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+        }
+    }
+    return d[n][m];
+}
+
+// The option most like a mistyped one, when one is close enough to be
+// what was meant: "Did you mean --targets?".
+QString suggestion(const QCommandLineParser &parser, const QString &unknown)
+{
+    // The help lists every option: the names are taken from it, not kept
+    // twice.
+    static const QRegularExpression named(QStringLiteral("--([a-z][a-z0-9-]+)"));
+    QString best;
+    int fewest = std::max<int>(1, std::min<int>(2, int(unknown.size()) / 3));
+    auto matches = named.globalMatch(parser.helpText());
+    while (matches.hasNext()) {
+        const QString name = matches.next().captured(1);
+        const int edits = editsBetween(unknown.toLower(), name);
+        if (edits <= fewest && name != best) {
+            if (edits < fewest || best.isEmpty())
+                best = name;
+            fewest = edits;
+        }
+    }
+    return best.isEmpty() ? QString() : QStringLiteral(" Did you mean --%1?").arg(best);
 }
 
 QString dashed(const QString &name)
@@ -653,7 +697,9 @@ ParsedArguments parseArguments(const QStringList &arguments)
 
     Reader reader{parsed, {}, {}, {}};
     if (!parser.parse(arguments)) {
-        reader.usage(parser.errorText());
+        const QStringList unknown = parser.unknownOptionNames();
+        reader.usage(parser.errorText() +
+                     (unknown.isEmpty() ? QString() : suggestion(parser, unknown.first())));
         return parsed;
     }
     if (parser.isSet(help)) {
