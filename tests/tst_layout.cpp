@@ -211,14 +211,24 @@ private slots:
             }
         }
         // Tab goes round the strip, the page's controls and the window's
-        // buttons; never to a widget that shows nothing of having the focus.
+        // buttons; never to a widget that shows nothing of having the focus,
+        // nor back into a frame it has left.
         QWidget *const strip = tabs()->tabBar();
         strip->setFocus();
         QWidget *focus = strip;
+        QList<QWidget *> framesLeft;
         for (int step = 0; step < 100 && (step == 0 || focus != strip); ++step) {
             QTest::keyClick(focus, Qt::Key_Tab);
             QWidget *next = QApplication::focusWidget();
             QVERIFY2(next && next != focus, "Tab stays");
+            for (QWidget *frame = focus->parentWidget(); page->isAncestorOf(frame);
+                 frame = frame->parentWidget())
+                if (!frame->isAncestorOf(next))
+                    framesLeft << frame;
+            for (QWidget *frame = next->parentWidget(); frame; frame = frame->parentWidget())
+                QVERIFY2(!framesLeft.contains(frame),
+                         qPrintable(next->objectName() + " comes after " + frame->objectName() +
+                                    " was left"));
             focus = next;
             QVERIFY2(focus == strip || (focus->isVisible() && (page->isAncestorOf(focus) ||
                                                                focus == own[0] || focus == own[1])),
@@ -234,7 +244,8 @@ private slots:
     {
         QImage picture(300, 100, QImage::Format_RGB32);
         picture.fill(Qt::gray);
-        GraphicConvertDialog dialog(picture, ui->window.commonDialog(), &ui->window);
+        GraphicConvertDialog dialog(picture, "picture.png", 200, ui->window.commonDialog(),
+                                    &ui->window);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         const QList<QWidget *> controls = shownControls(&dialog);
@@ -243,6 +254,11 @@ private slots:
             QVERIFY2(!widget->objectName().isEmpty(), widget->metaObject()->className());
             QVERIFY2(!cutOff(widget), qPrintable(widget->objectName() + " is cut off"));
         }
+        // Each conversion is drawn at the size the first one was shown.
+        const auto drawn = [&] { return dialog.findChild<QLabel *>("ResultPic")->pixmap().size(); };
+        const QSize threshold = drawn();
+        dialog.findChild<QAbstractButton *>("DitherOp")->click();
+        QCOMPARE(drawn(), threshold);
     }
 
     // Shrunk to its smallest, or as fitted to the screen at start, the window

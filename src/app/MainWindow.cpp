@@ -182,6 +182,10 @@ void MainWindow::buildTabs()
     auto *configPage = m_configPage = new ConfigPage(m_services);
     auto *calibrationPage = new CalibrationPage(m_services);
     auto *storagePage = new StoragePage(m_services);
+    storagePage->setPrintableWidth([configPage] {
+        const ConfigValues values = configPage->values();
+        return values.widthSwitch == SwitchState::On ? qMax(0, values.width.toInt()) : 0;
+    });
     auto *binaryPage = new BinaryPage(m_services);
     auto *aboutPage = new AboutPage(m_services);
 
