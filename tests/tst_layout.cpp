@@ -311,25 +311,30 @@ private slots:
     }
 
     // The send log goes beside the window where there is room, else to the
-    // roomier side over it; always wholly within the screen's free area,
-    // here below a panel of 30 pixels.
+    // roomier side, narrowed down to its least width, and only then over
+    // it; always wholly within the screen's free area, here below a panel
+    // of 30 pixels.
     void logGoesBesideTheWindow()
     {
         // The window, the log's size, and where the log goes: right; left,
-        // with no room right; over it at the right edge, and at the left;
-        // raised from the bottom; lowered below the panel; for a window off
-        // the screen; and larger than the screen.
+        // with no room right; narrowed at the right, and at the left; over
+        // it at the right edge, and at the left; raised from the bottom;
+        // lowered below the panel; for a window off the screen; and larger
+        // than the screen, narrowed to the room beside the window. The log
+        // is at least 400 wide.
         const std::tuple<QRect, QSize, QRect> rows[] = {
             {{100, 100, 800, 600}, {900, 480}, {900, 100, 900, 480}},
             {{1000, 200, 800, 600}, {900, 480}, {100, 200, 900, 480}},
-            {{300, 100, 1200, 600}, {900, 480}, {1020, 100, 900, 480}},
-            {{500, 100, 1300, 600}, {900, 480}, {0, 100, 900, 480}},
+            {{300, 100, 1200, 600}, {900, 480}, {1500, 100, 420, 480}},
+            {{520, 100, 1200, 600}, {900, 480}, {0, 100, 520, 480}},
+            {{300, 100, 1300, 600}, {900, 480}, {1520, 100, 400, 480}},
+            {{350, 100, 1560, 600}, {900, 480}, {0, 100, 400, 480}},
             {{100, 900, 800, 600}, {900, 480}, {900, 600, 900, 480}},
             {{100, 0, 800, 600}, {900, 480}, {900, 30, 900, 480}},
             {{2500, -400, 800, 600}, {900, 480}, {1020, 30, 900, 480}},
-            {{100, 100, 800, 600}, {2500, 1200}, {0, 30, 1920, 1050}}};
+            {{100, 100, 800, 600}, {2500, 1200}, {900, 30, 1020, 1050}}};
         for (const auto &[window, size, log] : rows)
-            QCOMPARE(ScreenPlace::beside(window, size, QRect(0, 30, 1920, 1050)), log);
+            QCOMPARE(ScreenPlace::beside(window, size, {400, 300}, QRect(0, 30, 1920, 1050)), log);
         // On this screen the log finds no room beside the window fitted to
         // it, and stays on the screen; Esc closes it.
         ui->click("LogCMD");
