@@ -9,6 +9,8 @@ case "${1:-}" in
 --tests)
     packages+=(desktop-file-utils appstream dpkg-dev lintian snmpd avahi-daemon avahi-utils
         dbus-daemon iproute2 util-linux)
+    # The screen-reader test: the window read through AT-SPI under Xvfb.
+    packages+=(python3-pyatspi at-spi2-core xvfb xauth)
     # The Ansible collection's tests: the engine, and what ansible-test's sanity
     # checks run, from Debian rather than from the network.
     packages+=(ansible-core python3-venv python3-voluptuous pylint pycodestyle yamllint)
