@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de">
 <context>
     <name>AboutPage</name>
@@ -9,14 +8,14 @@
     </message>
     <message>
         <source>Utility Version 1.00</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Language: English</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Provides direct link to Varimonde&apos;s web page</source>
+        <source>Provides direct link to Varimonde's web page</source>
         <translation>Öffnet die Webseite von Varimonde</translation>
     </message>
     <message>
@@ -92,7 +91,7 @@
     </message>
     <message>
         <source>You must select a file to load into memory.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 Bytes</source>
@@ -104,11 +103,11 @@
     </message>
     <message>
         <source>Loading Failed: no file in Memory</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Firmware %1, %2 bytes, SHA-256 %3</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>File Loaded into Memory</source>
@@ -116,7 +115,7 @@
     </message>
     <message>
         <source>SHA-256: </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Uploading File</source>
@@ -132,7 +131,7 @@
     </message>
     <message>
         <source>Firmware, none loaded</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>File Uploaded</source>
@@ -175,7 +174,7 @@
     </message>
     <message>
         <source>To determine ribbon material, look at the foil lead of your Varimonde-brand ribbon:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Blue = WAX</source>
@@ -191,7 +190,7 @@
     </message>
     <message>
         <source>Before Calibrating your printer, make sure your labels and ribbon (if applicable) are properly loaded.  The labels should be print-side up, aligned against the left hand side of the printer so that they pass over the appropriate sensor.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Calibrate Printer</source>
@@ -290,7 +289,7 @@
     </message>
     <message>
         <source>9600,N,8,1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Apply </source>
@@ -330,7 +329,7 @@
     </message>
     <message>
         <source>The USB printers connected now, with maker and model. The list follows printers as they are plugged in or out.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Network Printer</source>
@@ -354,15 +353,15 @@
     </message>
     <message>
         <source>9100</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Port:</source>
         <translation>Port:</translation>
     </message>
     <message>
-        <source>The printer&apos;s network name or IPv4 or IPv6 address, and its raw print port: 9100 on most printers.</source>
-        <translation type="unfinished"></translation>
+        <source>The printer's network name or IPv4 or IPv6 address, and its raw print port: 9100 on most printers.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Give up after</source>
@@ -398,11 +397,11 @@
     </message>
     <message>
         <source>A send fails when the printer gives no answer at all for this long: it is off, or the line is cut.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>A send fails when the printer still answers but takes no data for this long: check paper, ribbon and the printer&apos;s display.</source>
-        <translation type="unfinished"></translation>
+        <source>A send fails when the printer still answers but takes no data for this long: check paper, ribbon and the printer's display.</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -417,7 +416,7 @@
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Warning: Darkness Greater than 50 May Decrease the Life of the Printhead.</source>
@@ -433,11 +432,11 @@
     </message>
     <message>
         <source>416 represents 4.16 inches wide.  For 3.00 inch media use 300.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>416</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Default for a 2 inch: 224</source>
@@ -461,7 +460,7 @@
     </message>
     <message>
         <source>Configure the speed at which your printer prints.  This may affect print quality.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Print &amp;Mode</source>
@@ -469,7 +468,7 @@
     </message>
     <message>
         <source>Configure your printer for Direct Thermal or Thermal Transfer mode</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Print Mode</source>
@@ -477,11 +476,11 @@
     </message>
     <message>
         <source>Configure your printer to Direct Thermal (DT) or Thermal Transfer (TT) mode.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Kestra emulation reduces printer performance and lowers print resolution.  Kestra emulation should only be used to make your Tornelo backwards compatible.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Kestra Emulation</source>
@@ -493,7 +492,7 @@
     </message>
     <message>
         <source>Kestra emulation allows your old labels to print properly in the Tornelo.  Use the Scaler to change label size (default 100}</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Scaler:</source>
@@ -501,15 +500,15 @@
     </message>
     <message>
         <source>Right-Click to Set Value Manually</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>100</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Varimonde recommends setting your text buffer to no more than 32K.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Text Buffer</source>
@@ -521,11 +520,11 @@
     </message>
     <message>
         <source>4096</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Right-Click to set buffer manually.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Text Buffer (Overflow)</source>
@@ -533,11 +532,11 @@
     </message>
     <message>
         <source>Right-Click to set buffer manually</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Note: Changing these settings will delete any stored graphics, and will reduce the amount of memory reserved for graphics.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Uploads current settings to printer</source>
@@ -549,7 +548,7 @@
     </message>
     <message>
         <source>Imports saved profile for easy duplication of printer configurations</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Import Profile</source>
@@ -557,7 +556,7 @@
     </message>
     <message>
         <source>Saves and exports profile for future printer setup</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>E&amp;xport Profile</source>
@@ -565,7 +564,7 @@
     </message>
     <message>
         <source>Opens seperate window with Varimonde commands for printer setup.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Show Details</source>
@@ -576,15 +575,15 @@
     <name>FileDrop</name>
     <message>
         <source>Drop one file at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 is not a file on this computer: drop a file.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 is a folder: drop a file.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -599,11 +598,11 @@
     </message>
     <message>
         <source>192.168.1.0/24, or hosts</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>CIDR ranges of at most /22 or host names, separated by spaces or commas. Port 9100 of each address is tried; DNS-SD and SNMP are asked too.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Range:</source>
@@ -781,11 +780,11 @@
     <name>Language</name>
     <message>
         <source>varimonde-setup: --lang takes a language code such as de or pt_BR; the texts stay in English.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>varimonde-setup: no translation into %1; the texts stay in English.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -820,7 +819,7 @@
     </message>
     <message>
         <source>The log could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -868,7 +867,7 @@
     <message>
         <source>The next send goes to: %1
 Gives up after %2 s without an answer and %3 s without progress</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The next send goes to: %1</source>
@@ -895,8 +894,8 @@ Gives up after %2 s without an answer and %3 s without progress</source>
         <translation>Senden an %1…</translation>
     </message>
     <message>
-        <source>Forget the window&apos;s size and place, the folders the file dialogs open in and the printer link?</source>
-        <translation type="unfinished"></translation>
+        <source>Forget the window's size and place, the folders the file dialogs open in and the printer link?</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Reset Settings</source>
@@ -928,11 +927,11 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished">Status</translation>
+        <translation>Status</translation>
     </message>
 </context>
 <context>
@@ -978,7 +977,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>&amp;BMP</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Select PCX</source>
@@ -986,7 +985,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>PC&amp;X</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Graphic File</source>
@@ -1030,7 +1029,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>Make a black-and-white (1-bit) BMP from a picture of any kind</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Con&amp;vert…</source>
@@ -1058,7 +1057,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>Converts standard formats to stored formats.  The user will be prompted for the stored formats name</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Store Form&amp;at</source>
@@ -1090,7 +1089,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source> Note: Removing stored objects from the printer increases available memory.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Delete Stored Object</source>

@@ -1,22 +1,21 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="fr">
 <context>
     <name>AboutPage</name>
     <message>
         <source>Varimonde Printer Setup Utility</source>
-        <translation>Utilitaire de configuration des imprimantes Varimonde</translation>
+        <translation>Configuration Varimonde</translation>
     </message>
     <message>
         <source>Utility Version 1.00</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Language: English</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Provides direct link to Varimonde&apos;s web page</source>
+        <source>Provides direct link to Varimonde's web page</source>
         <translation>Ouvre le site web de Varimonde</translation>
     </message>
     <message>
@@ -25,7 +24,7 @@
     </message>
     <message>
         <source>Utility Version %1.%2</source>
-        <translation>Version de l&apos;utilitaire %1.%2</translation>
+        <translation>Version de l'utilitaire %1.%2</translation>
     </message>
     <message>
         <source>Language: %1</source>
@@ -40,19 +39,19 @@
     </message>
     <message>
         <source>Load &amp;Binary File To Memory.</source>
-        <translation>Charger le fichier &amp;binaire en mémoire</translation>
+        <translation>Charger le fichier &amp;binaire</translation>
     </message>
     <message>
         <source>Use to upload new firmware to printer</source>
-        <translation>Envoyer un nouveau micrologiciel à l&apos;imprimante</translation>
+        <translation>Envoyer un nouveau micrologiciel à l'imprimante</translation>
     </message>
     <message>
         <source>Upload to Pri&amp;nter</source>
-        <translation>Envoyer à l&apos;&amp;imprimante</translation>
+        <translation>Envoyer à l'&amp;imprimante</translation>
     </message>
     <message>
         <source>Stop the transfer to the printer (Esc)</source>
-        <translation>Arrêter l&apos;envoi à l&apos;imprimante (Échap)</translation>
+        <translation>Arrêter l'envoi à l'imprimante (Échap)</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
@@ -72,7 +71,7 @@
     </message>
     <message>
         <source>File Size:</source>
-        <translation>Taille du fichier :</translation>
+        <translation>Taille :</translation>
     </message>
     <message>
         <source>0 Bytes</source>
@@ -84,7 +83,7 @@
     </message>
     <message>
         <source>No File Loaded to Printer</source>
-        <translation>Aucun fichier envoyé à l&apos;imprimante</translation>
+        <translation>Aucun fichier envoyé à l'imprimante</translation>
     </message>
     <message>
         <source>Progress</source>
@@ -92,7 +91,7 @@
     </message>
     <message>
         <source>You must select a file to load into memory.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 Bytes</source>
@@ -104,11 +103,11 @@
     </message>
     <message>
         <source>Loading Failed: no file in Memory</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Firmware %1, %2 bytes, SHA-256 %3</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>File Loaded into Memory</source>
@@ -116,7 +115,7 @@
     </message>
     <message>
         <source>SHA-256: </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Uploading File</source>
@@ -132,7 +131,7 @@
     </message>
     <message>
         <source>Firmware, none loaded</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>File Uploaded</source>
@@ -140,18 +139,18 @@
     </message>
     <message>
         <source>Upload Failed</source>
-        <translation>Échec de l&apos;envoi</translation>
+        <translation>Échec de l'envoi</translation>
     </message>
 </context>
 <context>
     <name>CalibrationPage</name>
     <message>
         <source>Calibration Information</source>
-        <translation>Informations d&apos;étalonnage</translation>
+        <translation>Informations d'étalonnage</translation>
     </message>
     <message>
         <source>&amp;Index Type:</source>
-        <translation>Type de &amp;repère :</translation>
+        <translation>&amp;Repère :</translation>
     </message>
     <message>
         <source>Index Type:</source>
@@ -159,11 +158,11 @@
     </message>
     <message>
         <source>Printer &amp;Type:</source>
-        <translation>&amp;Type d&apos;impression :</translation>
+        <translation>&amp;Mode :</translation>
     </message>
     <message>
         <source>Printer Type:</source>
-        <translation>Type d&apos;impression :</translation>
+        <translation>Type d'impression :</translation>
     </message>
     <message>
         <source>Ribbon Information</source>
@@ -171,11 +170,11 @@
     </message>
     <message>
         <source>Ribbon Material:</source>
-        <translation>Type de ruban :</translation>
+        <translation>Ruban :</translation>
     </message>
     <message>
         <source>To determine ribbon material, look at the foil lead of your Varimonde-brand ribbon:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Blue = WAX</source>
@@ -191,11 +190,11 @@
     </message>
     <message>
         <source>Before Calibrating your printer, make sure your labels and ribbon (if applicable) are properly loaded.  The labels should be print-side up, aligned against the left hand side of the printer so that they pass over the appropriate sensor.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Calibrate Printer</source>
-        <translation>É&amp;talonner l&apos;imprimante</translation>
+        <translation>É&amp;talonner</translation>
     </message>
     <message>
         <source>Printer Test Label</source>
@@ -203,19 +202,19 @@
     </message>
     <message>
         <source>Test Label Type</source>
-        <translation>Type d&apos;étiquette de test</translation>
+        <translation>Type d'étiquette de test</translation>
     </message>
     <message>
         <source>&amp;4X3 Label</source>
-        <translation>Étiquette &amp;4X3</translation>
+        <translation>&amp;4X3</translation>
     </message>
     <message>
         <source>&amp;2.4X1 Label</source>
-        <translation>Étiquette &amp;2.4X1</translation>
+        <translation>&amp;2.4X1</translation>
     </message>
     <message>
         <source>&amp;Print Label</source>
-        <translation>Im&amp;primer l&apos;étiquette</translation>
+        <translation>&amp;Imprimer</translation>
     </message>
 </context>
 <context>
@@ -230,7 +229,7 @@
     </message>
     <message>
         <source>&amp;ParallelCommunications</source>
-        <translation>Liaison &amp;parallèle</translation>
+        <translation>Liaison paral&amp;lèle</translation>
     </message>
     <message>
         <source>&amp;USB Printer</source>
@@ -238,7 +237,7 @@
     </message>
     <message>
         <source>&amp;Network</source>
-        <translation>Rése&amp;au</translation>
+        <translation>Rés&amp;eau</translation>
     </message>
     <message>
         <source>Serial Comm</source>
@@ -270,7 +269,7 @@
     </message>
     <message>
         <source>&amp;DATABITS:</source>
-        <translation>Bits de &amp;données :</translation>
+        <translation>&amp;Données :</translation>
     </message>
     <message>
         <source>DATABITS:</source>
@@ -278,11 +277,11 @@
     </message>
     <message>
         <source>S&amp;TOPBITS:</source>
-        <translation>Bits d&apos;a&amp;rrêt :</translation>
+        <translation>Arrê&amp;t :</translation>
     </message>
     <message>
         <source>STOPBITS:</source>
-        <translation>Bits d&apos;arrêt :</translation>
+        <translation>Bits d'arrêt :</translation>
     </message>
     <message>
         <source>Default Varimonde Settings:</source>
@@ -290,19 +289,19 @@
     </message>
     <message>
         <source>9600,N,8,1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Apply </source>
-        <translation>A&amp;ppliquer</translation>
+        <translation>&amp;Appliquer</translation>
     </message>
     <message>
         <source>Not applied</source>
-        <translation>Non appliqué</translation>
+        <translation>Inactif</translation>
     </message>
     <message>
         <source>The port or line settings shown are not in force until Apply is pressed.</source>
-        <translation>Les réglages affichés ne s&apos;appliquent qu&apos;après « Appliquer ».</translation>
+        <translation>Les réglages affichés ne s'appliquent qu'après « Appliquer ».</translation>
     </message>
     <message>
         <source>Parallel Comm</source>
@@ -318,7 +317,7 @@
     </message>
     <message>
         <source>Select Parallel Port the Printer is connected to on the PC.</source>
-        <translation>Choisissez le port parallèle du PC relié à l&apos;imprimante.</translation>
+        <translation>Choisissez le port parallèle du PC relié à l'imprimante.</translation>
     </message>
     <message>
         <source>USB Printer</source>
@@ -326,11 +325,11 @@
     </message>
     <message>
         <source>Select the USB printer</source>
-        <translation>Choisir l&apos;imprimante USB</translation>
+        <translation>Choisir l'imprimante USB</translation>
     </message>
     <message>
         <source>The USB printers connected now, with maker and model. The list follows printers as they are plugged in or out.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Network Printer</source>
@@ -354,19 +353,19 @@
     </message>
     <message>
         <source>9100</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Port:</source>
         <translation>Port :</translation>
     </message>
     <message>
-        <source>The printer&apos;s network name or IPv4 or IPv6 address, and its raw print port: 9100 on most printers.</source>
-        <translation type="unfinished"></translation>
+        <source>The printer's network name or IPv4 or IPv6 address, and its raw print port: 9100 on most printers.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Give up after</source>
-        <translation>A&amp;bandonner après</translation>
+        <translation>A&amp;bandon</translation>
     </message>
     <message>
         <source>Seconds without an answer</source>
@@ -386,7 +385,7 @@
     </message>
     <message>
         <source>F&amp;ind Printers…</source>
-        <translation>&amp;Rechercher des imprimantes…</translation>
+        <translation>&amp;Rechercher…</translation>
     </message>
     <message>
         <source>Look for printers on the network and pick one.</source>
@@ -394,15 +393,15 @@
     </message>
     <message>
         <source>The address shown is not in force until Apply is pressed.</source>
-        <translation>L&apos;adresse affichée ne s&apos;applique qu&apos;après « Appliquer ».</translation>
+        <translation>L'adresse affichée ne s'applique qu'après « Appliquer ».</translation>
     </message>
     <message>
         <source>A send fails when the printer gives no answer at all for this long: it is off, or the line is cut.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>A send fails when the printer still answers but takes no data for this long: check paper, ribbon and the printer&apos;s display.</source>
-        <translation type="unfinished"></translation>
+        <source>A send fails when the printer still answers but takes no data for this long: check paper, ribbon and the printer's display.</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -413,15 +412,15 @@
     </message>
     <message>
         <source>Darkness:</source>
-        <translation>Densité :</translation>
+        <translation>Valeur :</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Warning: Darkness Greater than 50 May Decrease the Life of the Printhead.</source>
-        <translation>Attention : une densité supérieure à 50 peut réduire la durée de vie de la tête d&apos;impression.</translation>
+        <translation>Attention : une densité supérieure à 50 peut réduire la durée de vie de la tête d'impression.</translation>
     </message>
     <message>
         <source>&amp;Width</source>
@@ -429,15 +428,15 @@
     </message>
     <message>
         <source>Printer Width:</source>
-        <translation>Largeur d&apos;impression :</translation>
+        <translation>Largeur :</translation>
     </message>
     <message>
         <source>416 represents 4.16 inches wide.  For 3.00 inch media use 300.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>416</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Default for a 2 inch: 224</source>
@@ -449,39 +448,39 @@
     </message>
     <message>
         <source>&amp;PrintSpeed</source>
-        <translation>&amp;Vitesse d&apos;impression</translation>
+        <translation>&amp;Vitesse</translation>
     </message>
     <message>
         <source>Select PrintSpeed</source>
-        <translation>Choisir la vitesse d&apos;impression</translation>
+        <translation>Choisir la vitesse d'impression</translation>
     </message>
     <message>
         <source>PrintSpeed</source>
-        <translation>Vitesse d&apos;impression</translation>
+        <translation>Vitesse d'impression</translation>
     </message>
     <message>
         <source>Configure the speed at which your printer prints.  This may affect print quality.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Print &amp;Mode</source>
-        <translation>&amp;Mode d&apos;impression</translation>
+        <translation>&amp;Mode</translation>
     </message>
     <message>
         <source>Configure your printer for Direct Thermal or Thermal Transfer mode</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Print Mode</source>
-        <translation>Mode d&apos;impression</translation>
+        <translation>Mode d'impression</translation>
     </message>
     <message>
         <source>Configure your printer to Direct Thermal (DT) or Thermal Transfer (TT) mode.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Kestra emulation reduces printer performance and lowers print resolution.  Kestra emulation should only be used to make your Tornelo backwards compatible.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Kestra Emulation</source>
@@ -489,27 +488,27 @@
     </message>
     <message>
         <source>Dis&amp;able Emulation in Printer</source>
-        <translation>Désactiver l&apos;ém&amp;ulation</translation>
+        <translation>Désactiver l'ém&amp;ulation</translation>
     </message>
     <message>
         <source>Kestra emulation allows your old labels to print properly in the Tornelo.  Use the Scaler to change label size (default 100}</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Scaler:</source>
-        <translation>Échelle :</translation>
+        <translation>Zoom :</translation>
     </message>
     <message>
         <source>Right-Click to Set Value Manually</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>100</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Varimonde recommends setting your text buffer to no more than 32K.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Text Buffer</source>
@@ -517,55 +516,55 @@
     </message>
     <message>
         <source>Text Buffer (Main)</source>
-        <translation>Tampon de texte (principal)</translation>
+        <translation>Tampon (principal)</translation>
     </message>
     <message>
         <source>4096</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Right-Click to set buffer manually.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Text Buffer (Overflow)</source>
-        <translation>Tampon de texte (débordement)</translation>
+        <translation>Tampon (débordement)</translation>
     </message>
     <message>
         <source>Right-Click to set buffer manually</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Note: Changing these settings will delete any stored graphics, and will reduce the amount of memory reserved for graphics.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Uploads current settings to printer</source>
-        <translation>Envoie les réglages actuels à l&apos;imprimante</translation>
+        <translation>Envoie les réglages actuels à l'imprimante</translation>
     </message>
     <message>
         <source>&amp;Upload Settings to Printer</source>
-        <translation>Envoyer les réglages à l&apos;imprimant&amp;e</translation>
+        <translation>En&amp;voyer à l'imprimante</translation>
     </message>
     <message>
         <source>Imports saved profile for easy duplication of printer configurations</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Import Profile</source>
-        <translation>&amp;Importer un profil</translation>
+        <translation>&amp;Importer</translation>
     </message>
     <message>
         <source>Saves and exports profile for future printer setup</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>E&amp;xport Profile</source>
-        <translation>E&amp;xporter le profil</translation>
+        <translation>E&amp;xporter</translation>
     </message>
     <message>
         <source>Opens seperate window with Varimonde commands for printer setup.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Show Details</source>
@@ -576,15 +575,15 @@
     <name>FileDrop</name>
     <message>
         <source>Drop one file at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 is not a file on this computer: drop a file.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 is a folder: drop a file.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -599,11 +598,11 @@
     </message>
     <message>
         <source>192.168.1.0/24, or hosts</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>CIDR ranges of at most /22 or host names, separated by spaces or commas. Port 9100 of each address is tried; DNS-SD and SNMP are asked too.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Range:</source>
@@ -623,7 +622,7 @@
     </message>
     <message>
         <source>any text of a row</source>
-        <translation>tout texte d&apos;une ligne</translation>
+        <translation>tout texte d'une ligne</translation>
     </message>
     <message>
         <source>Filter:</source>
@@ -639,7 +638,7 @@
     </message>
     <message>
         <source>Nothing is scanned until Start is pressed.</source>
-        <translation>Rien n&apos;est recherché avant « Démarrer ».</translation>
+        <translation>Rien n'est recherché avant « Démarrer ».</translation>
     </message>
     <message>
         <source>&amp;Use This Printer</source>
@@ -702,11 +701,11 @@
     </message>
     <message>
         <source>For the printer (1-bit)</source>
-        <translation>Pour l&apos;imprimante (1 bit)</translation>
+        <translation>Pour l'imprimante (1 bit)</translation>
     </message>
     <message>
         <source>Original Picture</source>
-        <translation>Image d&apos;origine</translation>
+        <translation>Image d'origine</translation>
     </message>
     <message>
         <source>Converted Picture</source>
@@ -718,7 +717,7 @@
     </message>
     <message>
         <source>Scale the picture, keeping its aspect</source>
-        <translation>Mettre l&apos;image à l&apos;échelle en gardant ses proportions</translation>
+        <translation>Mettre l'image à l'échelle en gardant ses proportions</translation>
     </message>
     <message>
         <source>&amp;Width in dots:</source>
@@ -754,11 +753,11 @@
     </message>
     <message>
         <source>&amp;Dither (error diffusion)</source>
-        <translation>&amp;Tramage (diffusion d&apos;erreur)</translation>
+        <translation>&amp;Tramage (diffusion d'erreur)</translation>
     </message>
     <message>
         <source>Save the converted picture as a BMP file</source>
-        <translation>Enregistrer l&apos;image convertie en fichier BMP</translation>
+        <translation>Enregistrer l'image convertie en fichier BMP</translation>
     </message>
     <message>
         <source>&amp;Save as BMP…</source>
@@ -766,7 +765,7 @@
     </message>
     <message>
         <source>Make the converted picture the graphic to store</source>
-        <translation>Utiliser l&apos;image convertie comme graphique à stocker</translation>
+        <translation>Utiliser l'image convertie comme graphique à stocker</translation>
     </message>
     <message>
         <source>&amp;Use</source>
@@ -781,11 +780,11 @@
     <name>Language</name>
     <message>
         <source>varimonde-setup: --lang takes a language code such as de or pt_BR; the texts stay in English.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>varimonde-setup: no translation into %1; the texts stay in English.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -800,7 +799,7 @@
     </message>
     <message>
         <source>Bytes of the selected send</source>
-        <translation>Octets de l&apos;envoi choisi</translation>
+        <translation>Octets de l'envoi choisi</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
@@ -820,7 +819,7 @@
     </message>
     <message>
         <source>The log could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -859,7 +858,7 @@
     </message>
     <message>
         <source>Printer link</source>
-        <translation>Liaison de l&apos;imprimante</translation>
+        <translation>Liaison de l'imprimante</translation>
     </message>
     <message>
         <source>Last send</source>
@@ -868,7 +867,7 @@
     <message>
         <source>The next send goes to: %1
 Gives up after %2 s without an answer and %3 s without progress</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The next send goes to: %1</source>
@@ -895,8 +894,8 @@ Gives up after %2 s without an answer and %3 s without progress</source>
         <translation>Envoi à %1…</translation>
     </message>
     <message>
-        <source>Forget the window&apos;s size and place, the folders the file dialogs open in and the printer link?</source>
-        <translation type="unfinished"></translation>
+        <source>Forget the window's size and place, the folders the file dialogs open in and the printer link?</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Reset Settings</source>
@@ -916,7 +915,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>A transfer to the printer is running. Stop it and quit?</source>
-        <translation>Un envoi à l&apos;imprimante est en cours. L&apos;arrêter et quitter ?</translation>
+        <translation>Un envoi à l'imprimante est en cours. L'arrêter et quitter ?</translation>
     </message>
     <message>
         <source>Stop and Quit</source>
@@ -924,15 +923,15 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>Keep Sending</source>
-        <translation>Continuer l&apos;envoi</translation>
+        <translation>Continuer l'envoi</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished">État</translation>
+        <translation>État</translation>
     </message>
 </context>
 <context>
@@ -970,7 +969,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>Graphic Type</source>
-        <translation>Type de graphique</translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Select Bitmap</source>
@@ -978,7 +977,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>&amp;BMP</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Select PCX</source>
@@ -986,7 +985,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>PC&amp;X</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Graphic File</source>
@@ -998,15 +997,15 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>Send stored graphics / programs to printer</source>
-        <translation>Stocker un graphique ou un programme dans l&apos;imprimante</translation>
+        <translation>Stocker un graphique ou un programme dans l'imprimante</translation>
     </message>
     <message>
         <source>&amp;Store Graphic to Printer</source>
-        <translation>&amp;Stocker le graphique dans l&apos;imprimante</translation>
+        <translation>&amp;Stocker le graphique</translation>
     </message>
     <message>
         <source>File Size:</source>
-        <translation>Taille du fichier :</translation>
+        <translation>Taille :</translation>
     </message>
     <message>
         <source>0 Bytes</source>
@@ -1018,7 +1017,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>Stop the transfer to the printer (Esc)</source>
-        <translation>Arrêter l&apos;envoi à l&apos;imprimante (Échap)</translation>
+        <translation>Arrêter l'envoi à l'imprimante (Échap)</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
@@ -1030,7 +1029,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>Make a black-and-white (1-bit) BMP from a picture of any kind</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Con&amp;vert…</source>
@@ -1038,7 +1037,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>Note: You may only store BLACK AND WHITE Images</source>
-        <translation>Remarque : seules les images NOIR ET BLANC peuvent être stockées</translation>
+        <translation>Images NOIR ET BLANC seulement</translation>
     </message>
     <message>
         <source>Stored Formats</source>
@@ -1054,15 +1053,15 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>Pri&amp;nt Format</source>
-        <translation>&amp;Imprimer le format</translation>
+        <translation>&amp;Imprimer</translation>
     </message>
     <message>
         <source>Converts standard formats to stored formats.  The user will be prompted for the stored formats name</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Store Form&amp;at</source>
-        <translation>S&amp;tocker le format</translation>
+        <translation>S&amp;tocker</translation>
     </message>
     <message>
         <source>Format File</source>
@@ -1078,7 +1077,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>View File</source>
-        <translation>Voir le fichier</translation>
+        <translation>Voir</translation>
     </message>
     <message>
         <source>Prints list of all stored formats / graphics</source>
@@ -1086,23 +1085,23 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>L&amp;ist Stored Objects</source>
-        <translation>&amp;Lister les objets stockés</translation>
+        <translation>&amp;Lister</translation>
     </message>
     <message>
         <source> Note: Removing stored objects from the printer increases available memory.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Delete Stored Object</source>
-        <translation>&amp;Supprimer un objet stocké</translation>
+        <translation>S&amp;upprimer</translation>
     </message>
     <message>
         <source>Prints sample of stored object</source>
-        <translation>Imprime un échantillon de l&apos;objet stocké</translation>
+        <translation>Imprime un échantillon de l'objet stocké</translation>
     </message>
     <message>
         <source>Recall Stored &amp;Object</source>
-        <translation>Rappeler un &amp;objet stocké</translation>
+        <translation>Rappeler un &amp;objet</translation>
     </message>
     <message>
         <source>Recall Type</source>
@@ -1110,11 +1109,11 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>Recall I&amp;mage</source>
-        <translation>Rappeler une i&amp;mage</translation>
+        <translation>I&amp;mage</translation>
     </message>
     <message>
         <source>Recall &amp;Format</source>
-        <translation>Rappeler un &amp;format</translation>
+        <translation>&amp;Format</translation>
     </message>
 </context>
 </TS>

@@ -1,31 +1,30 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="it">
 <context>
     <name>AboutPage</name>
     <message>
         <source>Varimonde Printer Setup Utility</source>
-        <translation>Utilità di configurazione stampanti Varimonde</translation>
+        <translation>Configurazione Varimonde</translation>
     </message>
     <message>
         <source>Utility Version 1.00</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Language: English</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Provides direct link to Varimonde&apos;s web page</source>
+        <source>Provides direct link to Varimonde's web page</source>
         <translation>Apre il sito web di Varimonde</translation>
     </message>
     <message>
         <source>Contact Varimonde Technical Support via e-mail</source>
-        <translation>Scrivi all&apos;assistenza tecnica Varimonde</translation>
+        <translation>Scrivi all'assistenza tecnica Varimonde</translation>
     </message>
     <message>
         <source>Utility Version %1.%2</source>
-        <translation>Versione dell&apos;utilità %1.%2</translation>
+        <translation>Versione dell'utilità %1.%2</translation>
     </message>
     <message>
         <source>Language: %1</source>
@@ -52,7 +51,7 @@
     </message>
     <message>
         <source>Stop the transfer to the printer (Esc)</source>
-        <translation>Interrompi l&apos;invio alla stampante (Esc)</translation>
+        <translation>Interrompi l'invio alla stampante (Esc)</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
@@ -72,7 +71,7 @@
     </message>
     <message>
         <source>File Size:</source>
-        <translation>Dimensione file:</translation>
+        <translation>Dimens.:</translation>
     </message>
     <message>
         <source>0 Bytes</source>
@@ -92,7 +91,7 @@
     </message>
     <message>
         <source>You must select a file to load into memory.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 Bytes</source>
@@ -104,11 +103,11 @@
     </message>
     <message>
         <source>Loading Failed: no file in Memory</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Firmware %1, %2 bytes, SHA-256 %3</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>File Loaded into Memory</source>
@@ -116,7 +115,7 @@
     </message>
     <message>
         <source>SHA-256: </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Uploading File</source>
@@ -132,7 +131,7 @@
     </message>
     <message>
         <source>Firmware, none loaded</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>File Uploaded</source>
@@ -151,7 +150,7 @@
     </message>
     <message>
         <source>&amp;Index Type:</source>
-        <translation>Tipo di &amp;tacca:</translation>
+        <translation>&amp;Tacca:</translation>
     </message>
     <message>
         <source>Index Type:</source>
@@ -159,7 +158,7 @@
     </message>
     <message>
         <source>Printer &amp;Type:</source>
-        <translation>Tipo di s&amp;tampa:</translation>
+        <translation>&amp;Modo:</translation>
     </message>
     <message>
         <source>Printer Type:</source>
@@ -171,11 +170,11 @@
     </message>
     <message>
         <source>Ribbon Material:</source>
-        <translation>Tipo di nastro:</translation>
+        <translation>Nastro:</translation>
     </message>
     <message>
         <source>To determine ribbon material, look at the foil lead of your Varimonde-brand ribbon:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Blue = WAX</source>
@@ -191,11 +190,11 @@
     </message>
     <message>
         <source>Before Calibrating your printer, make sure your labels and ribbon (if applicable) are properly loaded.  The labels should be print-side up, aligned against the left hand side of the printer so that they pass over the appropriate sensor.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Calibrate Printer</source>
-        <translation>&amp;Calibra stampante</translation>
+        <translation>&amp;Calibra</translation>
     </message>
     <message>
         <source>Printer Test Label</source>
@@ -207,15 +206,15 @@
     </message>
     <message>
         <source>&amp;4X3 Label</source>
-        <translation>Etichetta &amp;4X3</translation>
+        <translation>&amp;4X3</translation>
     </message>
     <message>
         <source>&amp;2.4X1 Label</source>
-        <translation>Etichetta &amp;2.4X1</translation>
+        <translation>&amp;2.4X1</translation>
     </message>
     <message>
         <source>&amp;Print Label</source>
-        <translation>Stam&amp;pa etichetta</translation>
+        <translation>&amp;Stampa</translation>
     </message>
 </context>
 <context>
@@ -230,7 +229,7 @@
     </message>
     <message>
         <source>&amp;ParallelCommunications</source>
-        <translation>Comunicazione &amp;parallela</translation>
+        <translation>Comunicazione para&amp;llela</translation>
     </message>
     <message>
         <source>&amp;USB Printer</source>
@@ -270,7 +269,7 @@
     </message>
     <message>
         <source>&amp;DATABITS:</source>
-        <translation>Bit di &amp;dati:</translation>
+        <translation>&amp;Dati:</translation>
     </message>
     <message>
         <source>DATABITS:</source>
@@ -278,7 +277,7 @@
     </message>
     <message>
         <source>S&amp;TOPBITS:</source>
-        <translation>Bit di s&amp;top:</translation>
+        <translation>S&amp;top:</translation>
     </message>
     <message>
         <source>STOPBITS:</source>
@@ -290,15 +289,15 @@
     </message>
     <message>
         <source>9600,N,8,1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Apply </source>
-        <translation>A&amp;pplica</translation>
+        <translation>&amp;Applica</translation>
     </message>
     <message>
         <source>Not applied</source>
-        <translation>Non applicato</translation>
+        <translation>Inattivo</translation>
     </message>
     <message>
         <source>The port or line settings shown are not in force until Apply is pressed.</source>
@@ -330,7 +329,7 @@
     </message>
     <message>
         <source>The USB printers connected now, with maker and model. The list follows printers as they are plugged in or out.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Network Printer</source>
@@ -350,23 +349,23 @@
     </message>
     <message>
         <source>P&amp;ort:</source>
-        <translation>P&amp;orta:</translation>
+        <translation>Po&amp;rta:</translation>
     </message>
     <message>
         <source>9100</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Port:</source>
         <translation>Porta:</translation>
     </message>
     <message>
-        <source>The printer&apos;s network name or IPv4 or IPv6 address, and its raw print port: 9100 on most printers.</source>
-        <translation type="unfinished"></translation>
+        <source>The printer's network name or IPv4 or IPv6 address, and its raw print port: 9100 on most printers.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Give up after</source>
-        <translation>A&amp;bbandona dopo</translation>
+        <translation>A&amp;bbandona</translation>
     </message>
     <message>
         <source>Seconds without an answer</source>
@@ -386,7 +385,7 @@
     </message>
     <message>
         <source>F&amp;ind Printers…</source>
-        <translation>&amp;Cerca stampanti…</translation>
+        <translation>&amp;Cerca…</translation>
     </message>
     <message>
         <source>Look for printers on the network and pick one.</source>
@@ -394,15 +393,15 @@
     </message>
     <message>
         <source>The address shown is not in force until Apply is pressed.</source>
-        <translation>L&apos;indirizzo mostrato vale solo dopo «Applica».</translation>
+        <translation>L'indirizzo mostrato vale solo dopo «Applica».</translation>
     </message>
     <message>
         <source>A send fails when the printer gives no answer at all for this long: it is off, or the line is cut.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>A send fails when the printer still answers but takes no data for this long: check paper, ribbon and the printer&apos;s display.</source>
-        <translation type="unfinished"></translation>
+        <source>A send fails when the printer still answers but takes no data for this long: check paper, ribbon and the printer's display.</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -413,11 +412,11 @@
     </message>
     <message>
         <source>Darkness:</source>
-        <translation>Densità:</translation>
+        <translation>Valore:</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Warning: Darkness Greater than 50 May Decrease the Life of the Printhead.</source>
@@ -429,15 +428,15 @@
     </message>
     <message>
         <source>Printer Width:</source>
-        <translation>Larghezza di stampa:</translation>
+        <translation>Larghezza:</translation>
     </message>
     <message>
         <source>416 represents 4.16 inches wide.  For 3.00 inch media use 300.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>416</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Default for a 2 inch: 224</source>
@@ -449,7 +448,7 @@
     </message>
     <message>
         <source>&amp;PrintSpeed</source>
-        <translation>&amp;Velocità di stampa</translation>
+        <translation>&amp;Velocità</translation>
     </message>
     <message>
         <source>Select PrintSpeed</source>
@@ -461,15 +460,15 @@
     </message>
     <message>
         <source>Configure the speed at which your printer prints.  This may affect print quality.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Print &amp;Mode</source>
-        <translation>&amp;Modalità di stampa</translation>
+        <translation>&amp;Modalità</translation>
     </message>
     <message>
         <source>Configure your printer for Direct Thermal or Thermal Transfer mode</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Print Mode</source>
@@ -477,11 +476,11 @@
     </message>
     <message>
         <source>Configure your printer to Direct Thermal (DT) or Thermal Transfer (TT) mode.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Kestra emulation reduces printer performance and lowers print resolution.  Kestra emulation should only be used to make your Tornelo backwards compatible.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Kestra Emulation</source>
@@ -489,11 +488,11 @@
     </message>
     <message>
         <source>Dis&amp;able Emulation in Printer</source>
-        <translation>Disattiva l&apos;em&amp;ulazione</translation>
+        <translation>Disattiva l'em&amp;ulazione</translation>
     </message>
     <message>
         <source>Kestra emulation allows your old labels to print properly in the Tornelo.  Use the Scaler to change label size (default 100}</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Scaler:</source>
@@ -501,15 +500,15 @@
     </message>
     <message>
         <source>Right-Click to Set Value Manually</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>100</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Varimonde recommends setting your text buffer to no more than 32K.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Text Buffer</source>
@@ -517,27 +516,27 @@
     </message>
     <message>
         <source>Text Buffer (Main)</source>
-        <translation>Buffer di testo (principale)</translation>
+        <translation>Buffer (principale)</translation>
     </message>
     <message>
         <source>4096</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Right-Click to set buffer manually.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Text Buffer (Overflow)</source>
-        <translation>Buffer di testo (overflow)</translation>
+        <translation>Buffer (overflow)</translation>
     </message>
     <message>
         <source>Right-Click to set buffer manually</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Note: Changing these settings will delete any stored graphics, and will reduce the amount of memory reserved for graphics.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Uploads current settings to printer</source>
@@ -545,27 +544,27 @@
     </message>
     <message>
         <source>&amp;Upload Settings to Printer</source>
-        <translation>Invia impostazioni alla s&amp;tampante</translation>
+        <translation>Invia alla s&amp;tampante</translation>
     </message>
     <message>
         <source>Imports saved profile for easy duplication of printer configurations</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Import Profile</source>
-        <translation>&amp;Importa profilo</translation>
+        <translation>&amp;Importa</translation>
     </message>
     <message>
         <source>Saves and exports profile for future printer setup</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>E&amp;xport Profile</source>
-        <translation>E&amp;sporta profilo</translation>
+        <translation>E&amp;sporta</translation>
     </message>
     <message>
         <source>Opens seperate window with Varimonde commands for printer setup.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Show Details</source>
@@ -576,15 +575,15 @@
     <name>FileDrop</name>
     <message>
         <source>Drop one file at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 is not a file on this computer: drop a file.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 is a folder: drop a file.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -599,11 +598,11 @@
     </message>
     <message>
         <source>192.168.1.0/24, or hosts</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>CIDR ranges of at most /22 or host names, separated by spaces or commas. Port 9100 of each address is tried; DNS-SD and SNMP are asked too.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Range:</source>
@@ -718,7 +717,7 @@
     </message>
     <message>
         <source>Scale the picture, keeping its aspect</source>
-        <translation>Ridimensiona l&apos;immagine mantenendo le proporzioni</translation>
+        <translation>Ridimensiona l'immagine mantenendo le proporzioni</translation>
     </message>
     <message>
         <source>&amp;Width in dots:</source>
@@ -754,11 +753,11 @@
     </message>
     <message>
         <source>&amp;Dither (error diffusion)</source>
-        <translation>&amp;Dithering (diffusione dell&apos;errore)</translation>
+        <translation>&amp;Dithering (diffusione dell'errore)</translation>
     </message>
     <message>
         <source>Save the converted picture as a BMP file</source>
-        <translation>Salva l&apos;immagine convertita come file BMP</translation>
+        <translation>Salva l'immagine convertita come file BMP</translation>
     </message>
     <message>
         <source>&amp;Save as BMP…</source>
@@ -766,7 +765,7 @@
     </message>
     <message>
         <source>Make the converted picture the graphic to store</source>
-        <translation>Usa l&apos;immagine convertita come grafica da memorizzare</translation>
+        <translation>Usa l'immagine convertita come grafica da memorizzare</translation>
     </message>
     <message>
         <source>&amp;Use</source>
@@ -781,11 +780,11 @@
     <name>Language</name>
     <message>
         <source>varimonde-setup: --lang takes a language code such as de or pt_BR; the texts stay in English.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>varimonde-setup: no translation into %1; the texts stay in English.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -800,7 +799,7 @@
     </message>
     <message>
         <source>Bytes of the selected send</source>
-        <translation>Byte dell&apos;invio scelto</translation>
+        <translation>Byte dell'invio scelto</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
@@ -820,7 +819,7 @@
     </message>
     <message>
         <source>The log could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -831,7 +830,7 @@
     </message>
     <message>
         <source>&amp;Log</source>
-        <translation>Re&amp;gistro</translation>
+        <translation>Registr&amp;o</translation>
     </message>
     <message>
         <source>Communication Settings</source>
@@ -868,7 +867,7 @@
     <message>
         <source>The next send goes to: %1
 Gives up after %2 s without an answer and %3 s without progress</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The next send goes to: %1</source>
@@ -895,8 +894,8 @@ Gives up after %2 s without an answer and %3 s without progress</source>
         <translation>Invio a %1…</translation>
     </message>
     <message>
-        <source>Forget the window&apos;s size and place, the folders the file dialogs open in and the printer link?</source>
-        <translation type="unfinished"></translation>
+        <source>Forget the window's size and place, the folders the file dialogs open in and the printer link?</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Reset Settings</source>
@@ -924,15 +923,15 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>Keep Sending</source>
-        <translation>Continua l&apos;invio</translation>
+        <translation>Continua l'invio</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished">Stato</translation>
+        <translation>Stato</translation>
     </message>
 </context>
 <context>
@@ -978,7 +977,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>&amp;BMP</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Select PCX</source>
@@ -986,7 +985,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>PC&amp;X</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Graphic File</source>
@@ -1002,11 +1001,11 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>&amp;Store Graphic to Printer</source>
-        <translation>&amp;Memorizza grafica nella stampante</translation>
+        <translation>&amp;Memorizza grafica</translation>
     </message>
     <message>
         <source>File Size:</source>
-        <translation>Dimensione file:</translation>
+        <translation>Dimens.:</translation>
     </message>
     <message>
         <source>0 Bytes</source>
@@ -1018,7 +1017,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>Stop the transfer to the printer (Esc)</source>
-        <translation>Interrompi l&apos;invio alla stampante (Esc)</translation>
+        <translation>Interrompi l'invio alla stampante (Esc)</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
@@ -1030,7 +1029,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>Make a black-and-white (1-bit) BMP from a picture of any kind</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Con&amp;vert…</source>
@@ -1038,7 +1037,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>Note: You may only store BLACK AND WHITE Images</source>
-        <translation>Nota: si possono memorizzare solo immagini in BIANCO E NERO</translation>
+        <translation>Nota: solo immagini in BIANCO E NERO</translation>
     </message>
     <message>
         <source>Stored Formats</source>
@@ -1054,15 +1053,15 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>Pri&amp;nt Format</source>
-        <translation>S&amp;tampa formato</translation>
+        <translation>S&amp;tampa</translation>
     </message>
     <message>
         <source>Converts standard formats to stored formats.  The user will be prompted for the stored formats name</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Store Form&amp;at</source>
-        <translation>&amp;Memorizza formato</translation>
+        <translation>Memori&amp;zza</translation>
     </message>
     <message>
         <source>Format File</source>
@@ -1078,31 +1077,31 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>View File</source>
-        <translation>Visualizza file</translation>
+        <translation>Vedi</translation>
     </message>
     <message>
         <source>Prints list of all stored formats / graphics</source>
-        <translation>Stampa l&apos;elenco di formati e grafiche memorizzati</translation>
+        <translation>Stampa l'elenco di formati e grafiche memorizzati</translation>
     </message>
     <message>
         <source>L&amp;ist Stored Objects</source>
-        <translation>&amp;Elenca oggetti memorizzati</translation>
+        <translation>Elen&amp;ca</translation>
     </message>
     <message>
         <source> Note: Removing stored objects from the printer increases available memory.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Delete Stored Object</source>
-        <translation>&amp;Elimina oggetto memorizzato</translation>
+        <translation>E&amp;limina</translation>
     </message>
     <message>
         <source>Prints sample of stored object</source>
-        <translation>Stampa un campione dell&apos;oggetto memorizzato</translation>
+        <translation>Stampa un campione dell'oggetto memorizzato</translation>
     </message>
     <message>
         <source>Recall Stored &amp;Object</source>
-        <translation>Richiama &amp;oggetto memorizzato</translation>
+        <translation>Richiama &amp;oggetto</translation>
     </message>
     <message>
         <source>Recall Type</source>
@@ -1110,11 +1109,11 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>Recall I&amp;mage</source>
-        <translation>Richiama i&amp;mmagine</translation>
+        <translation>I&amp;mmagine</translation>
     </message>
     <message>
         <source>Recall &amp;Format</source>
-        <translation>Richiama &amp;formato</translation>
+        <translation>&amp;Formato</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="pl">
 <context>
     <name>AboutPage</name>
@@ -9,14 +8,14 @@
     </message>
     <message>
         <source>Utility Version 1.00</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Language: English</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Provides direct link to Varimonde&apos;s web page</source>
+        <source>Provides direct link to Varimonde's web page</source>
         <translation>Otwiera stronę internetową Varimonde</translation>
     </message>
     <message>
@@ -72,7 +71,7 @@
     </message>
     <message>
         <source>File Size:</source>
-        <translation>Rozmiar pliku:</translation>
+        <translation>Rozmiar:</translation>
     </message>
     <message>
         <source>0 Bytes</source>
@@ -92,7 +91,7 @@
     </message>
     <message>
         <source>You must select a file to load into memory.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 Bytes</source>
@@ -104,11 +103,11 @@
     </message>
     <message>
         <source>Loading Failed: no file in Memory</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Firmware %1, %2 bytes, SHA-256 %3</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>File Loaded into Memory</source>
@@ -116,7 +115,7 @@
     </message>
     <message>
         <source>SHA-256: </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Uploading File</source>
@@ -132,7 +131,7 @@
     </message>
     <message>
         <source>Firmware, none loaded</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>File Uploaded</source>
@@ -151,7 +150,7 @@
     </message>
     <message>
         <source>&amp;Index Type:</source>
-        <translation>Typ &amp;znacznika:</translation>
+        <translation>Z&amp;nacznik:</translation>
     </message>
     <message>
         <source>Index Type:</source>
@@ -159,7 +158,7 @@
     </message>
     <message>
         <source>Printer &amp;Type:</source>
-        <translation>&amp;Tryb druku:</translation>
+        <translation>&amp;Tryb:</translation>
     </message>
     <message>
         <source>Printer Type:</source>
@@ -171,15 +170,15 @@
     </message>
     <message>
         <source>Ribbon Material:</source>
-        <translation>Rodzaj taśmy:</translation>
+        <translation>Taśma:</translation>
     </message>
     <message>
         <source>To determine ribbon material, look at the foil lead of your Varimonde-brand ribbon:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Blue = WAX</source>
-        <translation>Niebieska = WOSK</translation>
+        <translation>Niebieska = wosk</translation>
     </message>
     <message>
         <source>Silver = WAX/RESIN Combo</source>
@@ -191,11 +190,11 @@
     </message>
     <message>
         <source>Before Calibrating your printer, make sure your labels and ribbon (if applicable) are properly loaded.  The labels should be print-side up, aligned against the left hand side of the printer so that they pass over the appropriate sensor.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Calibrate Printer</source>
-        <translation>&amp;Kalibruj drukarkę</translation>
+        <translation>&amp;Kalibruj</translation>
     </message>
     <message>
         <source>Printer Test Label</source>
@@ -207,11 +206,11 @@
     </message>
     <message>
         <source>&amp;4X3 Label</source>
-        <translation>Etykieta &amp;4X3</translation>
+        <translation>&amp;4X3</translation>
     </message>
     <message>
         <source>&amp;2.4X1 Label</source>
-        <translation>Etykieta &amp;2.4X1</translation>
+        <translation>&amp;2.4X1</translation>
     </message>
     <message>
         <source>&amp;Print Label</source>
@@ -262,7 +261,7 @@
     </message>
     <message>
         <source>PA&amp;RITY:</source>
-        <translation>Pa&amp;rzystość:</translation>
+        <translation>Parzys&amp;tość:</translation>
     </message>
     <message>
         <source>PARITY:</source>
@@ -270,7 +269,7 @@
     </message>
     <message>
         <source>&amp;DATABITS:</source>
-        <translation>Bity &amp;danych:</translation>
+        <translation>&amp;Dane:</translation>
     </message>
     <message>
         <source>DATABITS:</source>
@@ -278,7 +277,7 @@
     </message>
     <message>
         <source>S&amp;TOPBITS:</source>
-        <translation>Bity s&amp;topu:</translation>
+        <translation>St&amp;op:</translation>
     </message>
     <message>
         <source>STOPBITS:</source>
@@ -290,15 +289,15 @@
     </message>
     <message>
         <source>9600,N,8,1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Apply </source>
-        <translation>Za&amp;stosuj</translation>
+        <translation>Zastos&amp;uj</translation>
     </message>
     <message>
         <source>Not applied</source>
-        <translation>Nie zastosowano</translation>
+        <translation>Nieaktywne</translation>
     </message>
     <message>
         <source>The port or line settings shown are not in force until Apply is pressed.</source>
@@ -330,7 +329,7 @@
     </message>
     <message>
         <source>The USB printers connected now, with maker and model. The list follows printers as they are plugged in or out.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Network Printer</source>
@@ -354,15 +353,15 @@
     </message>
     <message>
         <source>9100</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Port:</source>
         <translation>Port:</translation>
     </message>
     <message>
-        <source>The printer&apos;s network name or IPv4 or IPv6 address, and its raw print port: 9100 on most printers.</source>
-        <translation type="unfinished"></translation>
+        <source>The printer's network name or IPv4 or IPv6 address, and its raw print port: 9100 on most printers.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Give up after</source>
@@ -386,7 +385,7 @@
     </message>
     <message>
         <source>F&amp;ind Printers…</source>
-        <translation>&amp;Znajdź drukarki…</translation>
+        <translation>&amp;Wyszukaj…</translation>
     </message>
     <message>
         <source>Look for printers on the network and pick one.</source>
@@ -398,26 +397,26 @@
     </message>
     <message>
         <source>A send fails when the printer gives no answer at all for this long: it is off, or the line is cut.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>A send fails when the printer still answers but takes no data for this long: check paper, ribbon and the printer&apos;s display.</source>
-        <translation type="unfinished"></translation>
+        <source>A send fails when the printer still answers but takes no data for this long: check paper, ribbon and the printer's display.</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>ConfigPage</name>
     <message>
         <source>&amp;Darkness </source>
-        <translation>&amp;Zaczernienie</translation>
+        <translation>Za&amp;czernienie</translation>
     </message>
     <message>
         <source>Darkness:</source>
-        <translation>Zaczernienie:</translation>
+        <translation>Wartość:</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Warning: Darkness Greater than 50 May Decrease the Life of the Printhead.</source>
@@ -429,15 +428,15 @@
     </message>
     <message>
         <source>Printer Width:</source>
-        <translation>Szerokość druku:</translation>
+        <translation>Szerokość:</translation>
     </message>
     <message>
         <source>416 represents 4.16 inches wide.  For 3.00 inch media use 300.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>416</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Default for a 2 inch: 224</source>
@@ -449,7 +448,7 @@
     </message>
     <message>
         <source>&amp;PrintSpeed</source>
-        <translation>Prędkość &amp;druku</translation>
+        <translation>Pręd&amp;kość</translation>
     </message>
     <message>
         <source>Select PrintSpeed</source>
@@ -461,15 +460,15 @@
     </message>
     <message>
         <source>Configure the speed at which your printer prints.  This may affect print quality.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Print &amp;Mode</source>
-        <translation>T&amp;ryb druku</translation>
+        <translation>T&amp;ryb</translation>
     </message>
     <message>
         <source>Configure your printer for Direct Thermal or Thermal Transfer mode</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Print Mode</source>
@@ -477,15 +476,15 @@
     </message>
     <message>
         <source>Configure your printer to Direct Thermal (DT) or Thermal Transfer (TT) mode.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Kestra emulation reduces printer performance and lowers print resolution.  Kestra emulation should only be used to make your Tornelo backwards compatible.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Kestra Emulation</source>
-        <translation>Emulacja &amp;Kestra</translation>
+        <translation>Emulacja Kest&amp;ra</translation>
     </message>
     <message>
         <source>Dis&amp;able Emulation in Printer</source>
@@ -493,7 +492,7 @@
     </message>
     <message>
         <source>Kestra emulation allows your old labels to print properly in the Tornelo.  Use the Scaler to change label size (default 100}</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Scaler:</source>
@@ -501,15 +500,15 @@
     </message>
     <message>
         <source>Right-Click to Set Value Manually</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>100</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Varimonde recommends setting your text buffer to no more than 32K.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Text Buffer</source>
@@ -517,27 +516,27 @@
     </message>
     <message>
         <source>Text Buffer (Main)</source>
-        <translation>Bufor tekstu (główny)</translation>
+        <translation>Bufor (główny)</translation>
     </message>
     <message>
         <source>4096</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Right-Click to set buffer manually.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Text Buffer (Overflow)</source>
-        <translation>Bufor tekstu (przepełnienie)</translation>
+        <translation>Bufor (nadmiar)</translation>
     </message>
     <message>
         <source>Right-Click to set buffer manually</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Note: Changing these settings will delete any stored graphics, and will reduce the amount of memory reserved for graphics.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Uploads current settings to printer</source>
@@ -545,27 +544,27 @@
     </message>
     <message>
         <source>&amp;Upload Settings to Printer</source>
-        <translation>Wyślij ustawienia do d&amp;rukarki</translation>
+        <translation>Wyślij do d&amp;rukarki</translation>
     </message>
     <message>
         <source>Imports saved profile for easy duplication of printer configurations</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Import Profile</source>
-        <translation>&amp;Importuj profil</translation>
+        <translation>&amp;Importuj</translation>
     </message>
     <message>
         <source>Saves and exports profile for future printer setup</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>E&amp;xport Profile</source>
-        <translation>E&amp;ksportuj profil</translation>
+        <translation>E&amp;ksportuj</translation>
     </message>
     <message>
         <source>Opens seperate window with Varimonde commands for printer setup.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Show Details</source>
@@ -576,15 +575,15 @@
     <name>FileDrop</name>
     <message>
         <source>Drop one file at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 is not a file on this computer: drop a file.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 is a folder: drop a file.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -599,11 +598,11 @@
     </message>
     <message>
         <source>192.168.1.0/24, or hosts</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>CIDR ranges of at most /22 or host names, separated by spaces or commas. Port 9100 of each address is tried; DNS-SD and SNMP are asked too.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Range:</source>
@@ -781,11 +780,11 @@
     <name>Language</name>
     <message>
         <source>varimonde-setup: --lang takes a language code such as de or pt_BR; the texts stay in English.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>varimonde-setup: no translation into %1; the texts stay in English.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -820,18 +819,18 @@
     </message>
     <message>
         <source>The log could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>&amp;Exit</source>
-        <translation>&amp;Zakończ</translation>
+        <translation>Zak&amp;ończ</translation>
     </message>
     <message>
         <source>&amp;Log</source>
-        <translation>&amp;Dziennik</translation>
+        <translation>D&amp;ziennik</translation>
     </message>
     <message>
         <source>Communication Settings</source>
@@ -868,7 +867,7 @@
     <message>
         <source>The next send goes to: %1
 Gives up after %2 s without an answer and %3 s without progress</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The next send goes to: %1</source>
@@ -895,8 +894,8 @@ Gives up after %2 s without an answer and %3 s without progress</source>
         <translation>Wysyłanie do %1…</translation>
     </message>
     <message>
-        <source>Forget the window&apos;s size and place, the folders the file dialogs open in and the printer link?</source>
-        <translation type="unfinished"></translation>
+        <source>Forget the window's size and place, the folders the file dialogs open in and the printer link?</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Reset Settings</source>
@@ -928,11 +927,11 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished">Stan</translation>
+        <translation>Stan</translation>
     </message>
 </context>
 <context>
@@ -978,7 +977,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>&amp;BMP</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Select PCX</source>
@@ -986,7 +985,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>PC&amp;X</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Graphic File</source>
@@ -994,7 +993,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>Bro&amp;wse</source>
-        <translation>Prze&amp;glądaj</translation>
+        <translation>&amp;Przeglądaj</translation>
     </message>
     <message>
         <source>Send stored graphics / programs to printer</source>
@@ -1002,11 +1001,11 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>&amp;Store Graphic to Printer</source>
-        <translation>&amp;Zapisz grafikę w drukarce</translation>
+        <translation>&amp;Zapisz grafikę</translation>
     </message>
     <message>
         <source>File Size:</source>
-        <translation>Rozmiar pliku:</translation>
+        <translation>Rozmiar:</translation>
     </message>
     <message>
         <source>0 Bytes</source>
@@ -1030,7 +1029,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>Make a black-and-white (1-bit) BMP from a picture of any kind</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Con&amp;vert…</source>
@@ -1054,15 +1053,15 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>Pri&amp;nt Format</source>
-        <translation>&amp;Drukuj format</translation>
+        <translation>&amp;Drukuj</translation>
     </message>
     <message>
         <source>Converts standard formats to stored formats.  The user will be prompted for the stored formats name</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Store Form&amp;at</source>
-        <translation>&amp;Zapisz format</translation>
+        <translation>&amp;Zapisz</translation>
     </message>
     <message>
         <source>Format File</source>
@@ -1070,7 +1069,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>B&amp;rowse</source>
-        <translation>P&amp;rzeglądaj</translation>
+        <translation>Prz&amp;eglądaj</translation>
     </message>
     <message>
         <source>Prin&amp;t Format</source>
@@ -1078,7 +1077,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>View File</source>
-        <translation>Pokaż plik</translation>
+        <translation>Pokaż</translation>
     </message>
     <message>
         <source>Prints list of all stored formats / graphics</source>
@@ -1086,15 +1085,15 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>L&amp;ist Stored Objects</source>
-        <translation>&amp;Lista zapisanych obiektów</translation>
+        <translation>&amp;Lista</translation>
     </message>
     <message>
         <source> Note: Removing stored objects from the printer increases available memory.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Delete Stored Object</source>
-        <translation>&amp;Usuń zapisany obiekt</translation>
+        <translation>&amp;Usuń</translation>
     </message>
     <message>
         <source>Prints sample of stored object</source>
@@ -1102,7 +1101,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>Recall Stored &amp;Object</source>
-        <translation>Przywołaj zapisany &amp;obiekt</translation>
+        <translation>Przywołaj &amp;obiekt</translation>
     </message>
     <message>
         <source>Recall Type</source>
@@ -1110,11 +1109,11 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>Recall I&amp;mage</source>
-        <translation>Przywołaj o&amp;braz</translation>
+        <translation>O&amp;braz</translation>
     </message>
     <message>
         <source>Recall &amp;Format</source>
-        <translation>Przywołaj &amp;format</translation>
+        <translation>&amp;Format</translation>
     </message>
 </context>
 </TS>
