@@ -128,6 +128,10 @@ const QList<PlainOption> &runOptions()
          "Seconds between progress lines or events of each printer when standard error is not "
          "a terminal (default 10, at most 86400); one also comes at each tenth of the way."},
         {"quiet", nullptr, "Write only failures and the summary."},
+        {"lang", "language",
+         "The language of the texts (de, es, fr, it, ja, pl, pt_BR, zh_CN; en for English); "
+         "without it the LANGUAGE variable and the locale decide. Reports, events and exit codes "
+         "are the same in every language."},
     };
     return options;
 }
