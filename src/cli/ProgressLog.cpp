@@ -1,5 +1,6 @@
 #include "cli/ProgressLog.h"
 
+#include "cli/CommandLineWords.h"
 #include "cli/TargetJob.h"
 
 #include <QJsonDocument>
@@ -90,6 +91,6 @@ void ProgressLog::event(const QString &name, const TargetJob &job, qint64 delive
             object.insert(QStringLiteral("secondsLeft"), double(*left));
     }
     if (name == QLatin1String("failed") || name == QLatin1String("cancelled"))
-        object.insert(QStringLiteral("reason"), job.failure());
+        object.insert(QStringLiteral("reason"), CommandLineWords::of(job.failure()));
     m_console.out.write(QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n');
 }

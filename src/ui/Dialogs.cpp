@@ -39,7 +39,7 @@ QPushButton *fillSendAnyway(QMessageBox &box)
     return send;
 }
 
-QList<QPushButton *> fillChoice(QMessageBox &box, const QStringList &buttons)
+QList<QPushButton *> fillChoice(QMessageBox &box, const QStringList &buttons, int defaultIndex = 0)
 {
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setTextFormat(Qt::PlainText);
@@ -47,7 +47,7 @@ QList<QPushButton *> fillChoice(QMessageBox &box, const QStringList &buttons)
     for (int i = 0; i < buttons.size(); ++i)
         pressed << box.addButton(buttons[i], i + 1 < buttons.size() ? QMessageBox::AcceptRole
                                                                     : QMessageBox::RejectRole);
-    box.setDefaultButton(pressed.value(0));
+    box.setDefaultButton(pressed.value(defaultIndex));
     box.setEscapeButton(pressed.value(buttons.size() - 1));
     return pressed;
 }
@@ -109,10 +109,11 @@ void openSendAnyway(QWidget *parent, const QString &text, const QString &title,
     });
 }
 
-int choose(QWidget *parent, const QString &text, const QString &title, const QStringList &buttons)
+int choose(QWidget *parent, const QString &text, const QString &title, const QStringList &buttons,
+           int defaultIndex)
 {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
-    const QList<QPushButton *> pressed = fillChoice(box, buttons);
+    const QList<QPushButton *> pressed = fillChoice(box, buttons, defaultIndex);
     box.exec();
     return chosenIndex(box, pressed);
 }
