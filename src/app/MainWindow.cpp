@@ -210,8 +210,10 @@ void MainWindow::buildStatusBar()
     m_linkLbl->setObjectName(QStringLiteral("LinkLbl"));
     m_lastSendLbl = new EllipsisLabel(Qt::ElideRight, bar);
     m_lastSendLbl->setObjectName(QStringLiteral("LastSendLbl"));
-    bar->addWidget(m_linkLbl, 1);
-    bar->addWidget(m_lastSendLbl, 2);
+    // The link keeps all its text while there is room; the last send takes
+    // the rest and gives way first.
+    bar->addWidget(m_linkLbl);
+    bar->addWidget(m_lastSendLbl, 1);
     showLink();
 }
 
