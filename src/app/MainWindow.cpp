@@ -7,6 +7,7 @@
 #include "config/ProfileActions.h"
 #include "firmware/BinaryPage.h"
 #include "storage/StoragePage.h"
+#include "ui/Accessible.h"
 #include "ui/Dialogs.h"
 #include "ui/LogWindow.h"
 #include "ui/ScreenPlace.h"
@@ -160,6 +161,7 @@ MainWindow::MainWindow(QWidget *parent)
     buildStatusBar();
     layout->addWidget(findChild<QStatusBar *>(QStringLiteral("StatusBar")));
 
+    Accessible::nameParts(this);
     connectControls();
     m_tabs->setCurrentIndex(ConfigurationTab);
 
@@ -177,6 +179,8 @@ void MainWindow::buildTabs()
     // the strip reaches the other tabs through its arrows.
     m_tabs->tabBar()->setElideMode(Qt::ElideNone);
     m_tabs->tabBar()->setUsesScrollButtons(true);
+    Accessible::reportSelectedTab(m_tabs->tabBar());
+    m_tabs->tabBar()->setAccessibleName(tr("Pages"));
 
     auto *commPage = m_commPage = new CommPage(m_services);
     auto *configPage = m_configPage = new ConfigPage(m_services);
@@ -204,12 +208,16 @@ void MainWindow::buildStatusBar()
     auto *bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("StatusBar"));
     bar->setSizeGripEnabled(false);
+    bar->setAccessibleName(tr("Status"));
     // Two adapters differ at the end of their long device paths, and the
     // line settings come last: the middle gives way.
     m_linkLbl = new EllipsisLabel(Qt::ElideMiddle, bar);
     m_linkLbl->setObjectName(QStringLiteral("LinkLbl"));
     m_lastSendLbl = new EllipsisLabel(Qt::ElideRight, bar);
     m_lastSendLbl->setObjectName(QStringLiteral("LastSendLbl"));
+    // Said before the texts, which change with every send.
+    m_linkLbl->setAccessibleName(tr("Printer link"));
+    m_lastSendLbl->setAccessibleName(tr("Last send"));
     // The link keeps all its text while there is room; the last send takes
     // the rest and gives way first.
     bar->addWidget(m_linkLbl);
