@@ -218,8 +218,10 @@ void MainWindow::buildStatusBar()
     // Said before the texts, which change with every send.
     m_linkLbl->setAccessibleName(tr("Printer link"));
     m_lastSendLbl->setAccessibleName(tr("Last send"));
-    bar->addWidget(m_linkLbl, 1);
-    bar->addWidget(m_lastSendLbl, 2);
+    // The link keeps all its text while there is room; the last send takes
+    // the rest and gives way first.
+    bar->addWidget(m_linkLbl);
+    bar->addWidget(m_lastSendLbl, 1);
     showLink();
 }
 
