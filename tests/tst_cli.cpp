@@ -351,7 +351,13 @@ private slots:
               "--width takes a number of dots from 1 to 4000, not \"0\""},
              {"--store-graphic pic.bmp --id A --convert --store-graphic pic.bmp --id B --convert "
               "--dry-run --output two.bmp",
-              "takes the image of one --convert, not 2"}});
+              "takes the image of one --convert, not 2"},
+             // Thin pictures made wide: bounded before any memory is taken.
+             {"--store-graphic tall.png --id L --convert --width 400 --dry-run --output x.bin",
+              "tall.png would convert to 400 × 12,000,000 dots: the printer stores graphics of "
+              "at most 4,000 × 16,000 dots and 2,097,152 bytes."},
+             {"--store-graphic taller.png --id L --convert --width 4000 --dry-run --output x.bin",
+              "taller.png would convert to 4,000 × 2,400,000,000 dots"}});
     }
     void badArgumentsEndWithStatus2()
     {
@@ -360,6 +366,11 @@ private slots:
         file("pic.bmp", Pictures::bmp(8, 8));
         file("colour.bmp", Pictures::bmp(8, 8, 24));
         file("fmt.txt", formatFile);
+        for (const auto &[name, height] : {std::pair{"tall.png", 30000}, {"taller.png", 600000}}) {
+            QImage thin(1, height, QImage::Format_RGB32);
+            thin.fill(Qt::black);
+            file(name, Pictures::png(thin));
+        }
         const Ran cli = runCli(withPaths(arguments, dir));
         QCOMPARE(cli.status, 2);
         QVERIFY2(cli.err.contains(says), qPrintable(cli.err));

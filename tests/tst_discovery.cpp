@@ -33,6 +33,7 @@
 
 #include <sys/resource.h>
 #include <unistd.h>
+#include <sys/stat.h>
 
 namespace
 {
@@ -738,6 +739,91 @@ private slots:
         file.close();
         QCOMPARE(runCli(discover).status, 0);
         QCOMPARE(fileBytes(targets), written);
+    // The secrets reach the agent from a file only its owner may read, or
+    // from standard input; anything else is refused without showing them.
+    void snmpSecrets_data()
+    {
+        QTest::addColumn<QByteArray>("secrets");
+        QTest::addColumn<int>("mode"); // of the file; 0: standard input; -1: none
+        QTest::addColumn<QString>("extra");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says");
+        const QString v3 = "--snmp-user printeruser";
+        const struct {
+            const char *name, *secrets;
+            int mode;
+            QString extra;
+            int status;
+            const char *says;
+        } rows[] = {
+            {"community from a file", "community=tested\n", 0600, "", 0, "ready"},
+            {"community from standard input", "community=tested\n", 0, "", 0, "ready"},
+            {"v3 phrases, comments and CR LF",
+             "# site 2\r\nauth=authpass123\r\n\r\n"
+             "priv=privpass123\r\n",
+             0600, v3, 0, "ready"},
+            {"v3 phrases from standard input", "auth=authpass123\npriv=privpass123", 0, v3, 0,
+             "ready"},
+            {"a wrong phrase gets no answer", "auth=authpass123\npriv=s3cr3t-x9\n", 0600, v3, 1,
+             "no SNMP"},
+            {"the old option still works, warned", "", -1, "--community tested", 0,
+             "--community shows its secret to every user"},
+            {"readable by the group", "community=s3cr3t-x9\n", 0640, "", 2,
+             "may be read or changed by other users (mode 0640)"},
+            {"writable by others", "community=s3cr3t-x9\n", 0602, "", 2, "(mode 0602)"},
+            {"a key twice", "community=s3cr3t-x9\ncommunity=s3cr3t-x9\n", 0600, "", 2,
+             "line 2 gives community again"},
+            {"an unknown key", "\npassword=s3cr3t-x9\n", 0600, "", 2,
+             "line 2 is not community=, auth= or priv="},
+            {"an empty value", "community=\n", 0600, "", 2, "line 1: community is empty"},
+            {"a control character", "community=s3cr3t\x1bx9\n", 0600, "", 2,
+             "line 1: community holds a control character"},
+            {"a phrase without a user", "auth=s3cr3t-x9\n", 0600, "", 2, "go with --snmp-user"},
+            {"both the file and the option", "community=s3cr3t-x9\n", 0600, "--community other", 2,
+             "--community gives what the file gives"},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row.name) << QByteArray(row.secrets) << row.mode << row.extra
+                                    << row.status << QString(row.says);
+    }
+
+    void snmpSecrets()
+    {
+        QFETCH(QByteArray, secrets);
+        QFETCH(int, mode);
+        QFETCH(QString, extra);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        Agent agent;
+        if (!agent.start({"127.0.0.81"}, printerOverrides("label-81", "SN81", "0x0000")))
+            QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
+        QTemporaryDir dir;
+        const QString path = dir.filePath("secrets");
+        QStringList arguments{"--status", "--to", "tcp://127.0.0.81", "--snmp-port",
+                              QString::number(agent.port)};
+        arguments += words(extra);
+        if (mode > 0) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(secrets);
+            file.close();
+            QVERIFY(::chmod(QFile::encodeName(path).constData(), mode_t(mode)) == 0);
+        }
+        if (mode >= 0)
+            arguments << "--snmp-secrets" << (mode ? path : "-");
+        QProcess cli;
+        cli.start(VARIMONDE_SETUP_BINARY, arguments);
+        QVERIFY(cli.waitForStarted());
+        cli.write(mode == 0 ? secrets : QByteArray());
+        cli.closeWriteChannel();
+        QVERIFY(cli.waitForFinished(10000));
+        const QString out =
+            QString::fromUtf8(cli.readAllStandardOutput() + cli.readAllStandardError());
+        QCOMPARE(cli.exitCode(), status);
+        QVERIFY2(out.contains(says), qPrintable(out));
+        QVERIFY2(!out.contains("s3cr3t"), qPrintable(out));
+        if (status != 2)
+            QCOMPARE(out.contains("shows its secret"), extra.contains("--community"));
     }
 
     void commandLineRefusals_data()

@@ -2,6 +2,7 @@
 
 #include "cli/DryRun.h"
 #include "cli/ProfileImport.h"
+#include "cli/SnmpSecrets.h"
 #include "cli/TargetList.h"
 #include "common/ChunkedFileReader.h"
 #include "common/ProcessSignals.h"
@@ -127,6 +128,10 @@ const QList<PlainOption> &runOptions()
          "Seconds between progress lines or events of each printer when standard error is not "
          "a terminal (default 10, at most 86400); one also comes at each tenth of the way."},
         {"quiet", nullptr, "Write only failures and the summary."},
+        {"lang", "language",
+         "The language of the texts (de, es, fr, it, ja, pl, pt_BR, zh_CN; en for English); "
+         "without it the LANGUAGE variable and the locale decide. Reports, events and exit codes "
+         "are the same in every language."},
     };
     return options;
 }
@@ -505,6 +510,49 @@ public:
         }
     }
 
+    // The secrets of --snmp-secrets; each of them may be given there or as
+    // its option, not both. Those given as options still count, with a
+    // warning: scripts written before keep working.
+    void readSecrets(const QCommandLineParser &parser)
+    {
+        SnmpOptions &snmp = parsed.plan.discover.discovery.snmp;
+        const std::pair<const char *, QString SnmpOptions::*> secrets[]{
+            {"community", &SnmpOptions::community},
+            {"snmp-auth", &SnmpOptions::authPass},
+            {"snmp-priv", &SnmpOptions::privPass}};
+        QStringList onLine;
+        for (const auto &[name, value] : secrets) {
+            if (parser.isSet(QLatin1String(name)))
+                onLine << QLatin1String(name);
+        }
+        parsed.plan.notes << SnmpSecrets::exposed(onLine);
+        if (!parser.isSet(QStringLiteral("snmp-secrets")))
+            return;
+        const QString label = QStringLiteral("--snmp-secrets: ");
+        const auto loaded =
+            SnmpSecrets::load(parser.value(QStringLiteral("snmp-secrets")), files.interrupted);
+        if (files.interrupted)
+            return;
+        if (const QString *why = std::get_if<QString>(&loaded)) {
+            error(label + *why);
+            return;
+        }
+        SnmpOptions given;
+        given.community.clear();
+        if (const auto why = SnmpSecrets::parse(std::get<QByteArray>(loaded), given)) {
+            error(label + *why);
+            return;
+        }
+        for (const auto &[name, value] : secrets) {
+            if ((given.*value).isEmpty())
+                continue;
+            if (onLine.contains(QLatin1String(name)))
+                usage(label + QStringLiteral("%1 gives what the file gives: leave out one")
+                                  .arg(dashed(QLatin1String(name))));
+            snmp.*value = given.*value;
+        }
+    }
+
     void buildActions(const QList<Written> &written)
     {
         if (written.isEmpty())
@@ -725,6 +773,13 @@ ParsedArguments parseArguments(const QStringList &arguments)
     for (const QString &line : std::as_const(misused))
         reader.usage(line);
     if (parsed.usage)
+        return parsed;
+    reader.readSecrets(parser);
+    misused.clear();
+    Discover::checkSnmp(parsed.plan.discover.discovery.snmp, misused);
+    for (const QString &line : std::as_const(misused))
+        reader.usage(line);
+    if (parsed.usage || (!parsed.errors.isEmpty() && !reader.files.interrupted))
         return parsed;
     const bool sending = parsed.plan.discover.mode == Discover::Options::Mode::Send;
     if (!sending && (!written.isEmpty() || parsed.plan.dryRun)) {

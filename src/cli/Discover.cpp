@@ -45,7 +45,13 @@ void addOptions(QCommandLineParser &parser)
                         "is 1 when any reports an error or does not answer. A printer on a "
                         "serial, parallel or USB line cannot be asked: it is listed and "
                         "counted apart.")},
-        {QStringLiteral("community"), QStringLiteral("The SNMP v2c community (default public)."),
+        {QStringLiteral("snmp-secrets"),
+         QStringLiteral("Read the SNMP secrets from a file only its owner may read, or from "
+                        "standard input (-): lines community=NAME, auth=PHRASE, priv=PHRASE."),
+         QStringLiteral("file")},
+        {QStringLiteral("community"),
+         QStringLiteral("The SNMP v2c community (default public); other users see it: prefer "
+                        "--snmp-secrets."),
          QStringLiteral("name")},
         {QStringLiteral("snmp-port"),
          QStringLiteral("The UDP port printers answer SNMP on (default 161)."),
@@ -53,10 +59,12 @@ void addOptions(QCommandLineParser &parser)
         {QStringLiteral("snmp-user"), QStringLiteral("Ask over SNMP v3 as this user."),
          QStringLiteral("user")},
         {QStringLiteral("snmp-auth"),
-         QStringLiteral("With --snmp-user: the SHA authentication pass phrase."),
+         QStringLiteral("With --snmp-user: the SHA authentication pass phrase; other users "
+                        "see it: prefer --snmp-secrets."),
          QStringLiteral("phrase")},
         {QStringLiteral("snmp-priv"),
-         QStringLiteral("With --snmp-user: the AES privacy pass phrase."),
+         QStringLiteral("With --snmp-user: the AES privacy pass phrase; other users see it: "
+                        "prefer --snmp-secrets."),
          QStringLiteral("phrase")},
         {QStringLiteral("ignore-status"),
          QStringLiteral("Send even to a network printer whose SNMP status reports an error "
@@ -108,10 +116,6 @@ void read(const QCommandLineParser &parser, Options &options, QStringList &usage
     snmp.user = parser.value(QStringLiteral("snmp-user"));
     snmp.authPass = parser.value(QStringLiteral("snmp-auth"));
     snmp.privPass = parser.value(QStringLiteral("snmp-priv"));
-    if (snmp.user.isEmpty() && (!snmp.authPass.isEmpty() || !snmp.privPass.isEmpty()))
-        usage << QStringLiteral("--snmp-auth and --snmp-priv go with --snmp-user");
-    else if (const QString problem = snmp.problem(); !problem.isEmpty())
-        usage << problem;
     for (const QString &range : std::as_const(found.ranges)) {
         const auto hosts = Sweep::hostsOf(range);
         if (const QString *why = std::get_if<QString>(&hosts))
@@ -119,6 +123,15 @@ void read(const QCommandLineParser &parser, Options &options, QStringList &usage
     }
     options.writeTargets = parser.value(QStringLiteral("write-targets"));
     options.ignoreStatus = parser.isSet(QStringLiteral("ignore-status"));
+}
+
+void checkSnmp(const SnmpOptions &snmp, QStringList &usage)
+{
+    if (snmp.user.isEmpty() && (!snmp.authPass.isEmpty() || !snmp.privPass.isEmpty()))
+        usage << QStringLiteral("pass phrases (--snmp-auth, --snmp-priv, auth=, priv=) go with "
+                                "--snmp-user");
+    else if (const QString problem = snmp.problem(); !problem.isEmpty())
+        usage << problem;
 }
 
 namespace

@@ -27,6 +27,8 @@ struct Options {
 void addOptions(QCommandLineParser &parser);
 // Reads the options into `options`; usage errors go to `usage`.
 void read(const QCommandLineParser &parser, Options &options, QStringList &usage);
+// The SNMP options once the secrets are read: v3 pass phrases need a user.
+void checkSnmp(const SnmpOptions &snmp, QStringList &usage);
 
 // Sweeps, browses and asks; prints a table, writes the report and the
 // targets file. 0 when it ran, 1 when a file could not be written.
