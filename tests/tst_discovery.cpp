@@ -32,8 +32,8 @@
 #include <list>
 
 #include <sys/resource.h>
-#include <unistd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -739,6 +739,8 @@ private slots:
         file.close();
         QCOMPARE(runCli(discover).status, 0);
         QCOMPARE(fileBytes(targets), written);
+    }
+
     // The secrets reach the agent from a file only its owner may read, or
     // from standard input; anything else is refused without showing them.
     void snmpSecrets_data()
