@@ -747,6 +747,8 @@ private slots:
         file.close();
         QCOMPARE(runCli(discover).status, 0);
         QCOMPARE(fileBytes(targets), written);
+    }
+
     // The secrets reach the agent from a file only its owner may read, or
     // from standard input; anything else is refused without showing them.
     void snmpSecrets_data()
