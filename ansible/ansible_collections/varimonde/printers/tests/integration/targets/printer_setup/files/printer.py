@@ -26,7 +26,7 @@ def main():
     with open(received, 'ab') as out:
         while time.monotonic() < end and os.path.exists(port_file):
             try:
-                connection, _ = server.accept()
+                connection = server.accept()[0]
             except socket.timeout:
                 continue
             with connection:
