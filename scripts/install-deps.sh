@@ -13,9 +13,12 @@ case "${1:-}" in
     packages+=(python3-pyatspi at-spi2-core xvfb xauth)
     # The layout tests in Japanese: a font with its characters.
     packages+=(fonts-ipafont-gothic)
-    # The Ansible collection's tests: the engine, and what ansible-test's sanity
-    # checks run, from Debian rather than from the network.
-    packages+=(ansible-core python3-venv python3-voluptuous pylint pycodestyle yamllint)
+    # The Ansible collection's tests: the engine, what ansible-test's sanity
+    # checks and unit tests run, and ansible-lint, from Debian rather than
+    # from the network.
+    packages+=(ansible-core python3-venv python3-voluptuous pylint pycodestyle yamllint
+        python3-pytest python3-pytest-xdist python3-pytest-mock python3-pytest-forked python3-mock
+        ansible-lint)
     ;;
 --fuzz) packages+=(clang libclang-rt-14-dev) ;;
 # openbox: a window manager, to see the window's frame fit the screen under Xvfb.
