@@ -7,7 +7,7 @@ packages=(build-essential cmake ninja-build ccache pkg-config qt6-base-dev qt6-s
     libsnmp-dev libavahi-client-dev libssl-dev)
 case "${1:-}" in
 --tests)
-    packages+=(desktop-file-utils appstream dpkg-dev lintian snmpd avahi-daemon avahi-utils
+    packages+=(desktop-file-utils appstream dpkg-dev lintian snmpd snmp avahi-daemon avahi-utils
         dbus-daemon iproute2 util-linux)
     # The Ansible collection's tests: the engine, and what ansible-test's sanity
     # checks run, from Debian rather than from the network.

@@ -15,6 +15,7 @@
 #include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QProcess>
 #include <QSerialPort>
 #include <QSignalSpy>
 #include <QTcpSocket>
@@ -136,6 +137,7 @@ private slots:
     void networkFaults();
     void firmwareRestartsThePrinter();
     void snmpAgreesWithTheCondition();
+    void debianClientsWalkTheAgent();
     void serialLineAtItsPace();
     void stateFileAndPictures();
 };
@@ -444,6 +446,40 @@ void VirtualTest::snmpAgreesWithTheCondition()
     QVERIFY(!ask(wrong).answered);
     QVERIFY(fleet.control(QJsonObject{{"printer", "*"}, {"fault", "snmp-silent"}})["ok"].toBool());
     QVERIFY(!ask(options).answered);
+}
+
+void VirtualTest::debianClientsWalkTheAgent()
+{
+    const QString walk = QStandardPaths::findExecutable("snmpwalk");
+    if (walk.isEmpty())
+        QSKIP("snmpwalk is not installed: scripts/install-deps.sh --tests");
+    Fleet fleet;
+    QString failure;
+    VirtualPrinter *printer =
+        fleet.addNetworkPrinter(QHostAddress::LocalHost, 0, quint16(0), &failure);
+    QVERIFY2(printer, qPrintable(failure));
+    printer->receive(latin1(TestLabels::fourByThree() + TestLabels::fourByThree()));
+    QVERIFY(fleet.control(QJsonObject{{"printer", "*"}, {"set", "head-open"}})["ok"].toBool());
+    // The client runs while this event loop answers it.
+    QProcess client;
+    client.start(walk, {"-v2c", "-c", "public", "-On", "-t", "2", "-r", "1",
+                        QStringLiteral("127.0.0.1:%1").arg(printer->snmpPort()), "1.3.6.1.2.1"});
+    QTRY_COMPARE_WITH_TIMEOUT(client.state(), QProcess::NotRunning, 10000);
+    const QString walked = QString::fromUtf8(client.readAllStandardOutput());
+    QCOMPARE(client.exitCode(), 0);
+    const QStringList expected{
+        ".1.3.6.1.2.1.25.3.2.1.2.1 = OID: .1.3.6.1.2.1.25.3.1.5",
+        ".1.3.6.1.2.1.25.3.5.1.1.1 = INTEGER: 1",
+        ".1.3.6.1.2.1.25.3.5.1.2.1 = Hex-STRING: 08 00 ", // snmpwalk ends hex with a blank
+        ".1.3.6.1.2.1.43.5.1.1.17.1 = STRING: \"" + printer->model().serialNumber + "\"",
+        ".1.3.6.1.2.1.43.10.2.1.4.1.1 = Counter32: 2",
+        ".1.3.6.1.2.1.43.16.5.1.2.1.1 = STRING: \"HEAD OPEN\"",
+        ".1.3.6.1.2.1.43.18.1.1.2.1.1 = INTEGER: 3",
+        ".1.3.6.1.2.1.43.18.1.1.7.1.1 = INTEGER: 3",
+        ".1.3.6.1.2.1.43.18.1.1.8.1.1 = STRING: \"Head open\"",
+    };
+    for (const QString &line : expected)
+        QVERIFY2(walked.contains(line + "\n"), qPrintable(line + " not in:\n" + walked));
 }
 
 void VirtualTest::serialLineAtItsPace()
