@@ -138,6 +138,8 @@ private slots:
     void firmwareRestartsThePrinter();
     void snmpAgreesWithTheCondition();
     void debianClientsWalkTheAgent();
+    void utilityMeetsTheFaults_data();
+    void utilityMeetsTheFaults();
     void serialLineAtItsPace();
     void stateFileAndPictures();
 };
@@ -480,6 +482,61 @@ void VirtualTest::debianClientsWalkTheAgent()
     };
     for (const QString &line : expected)
         QVERIFY2(walked.contains(line + "\n"), qPrintable(line + " not in:\n" + walked));
+}
+
+void VirtualTest::utilityMeetsTheFaults_data()
+{
+    QTest::addColumn<QJsonObject>("request");
+    QTest::addColumn<QString>("said");    // in the utility's report of the printer
+    QTest::addColumn<qint64>("received"); // by the printer; -1: some, not all
+
+    QTest::newRow("refused before a send")
+        << QJsonObject{{"set", "no-paper"}} << "no paper" << qint64(0);
+    QTest::newRow("stalled") << QJsonObject{{"fault", "stall"}} << "took no data" << qint64(0);
+    QTest::newRow("reset") << QJsonObject{{"fault", "reset"}, {"after-bytes", 3000}}
+                           << "closed the connection during the transfer" << qint64(3000);
+    QTest::newRow("slow, within the limits")
+        << QJsonObject{{"fault", "slow"}, {"rate", 400000}} << "" << qint64(-1);
+}
+
+void VirtualTest::utilityMeetsTheFaults()
+{
+    QFETCH(QJsonObject, request);
+    QFETCH(QString, said);
+    QFETCH(qint64, received);
+    Fleet fleet;
+    QString failure;
+    VirtualPrinter *printer =
+        fleet.addNetworkPrinter(QHostAddress::LocalHost, 0, quint16(0), &failure);
+    QVERIFY2(printer, qPrintable(failure));
+    request.insert("printer", "*");
+    QVERIFY(fleet.control(request)["ok"].toBool());
+    QTemporaryDir dir;
+    QFile image(dir.filePath("fw.bin"));
+    QVERIFY(image.open(QIODevice::WriteOnly));
+    image.write(QByteArray(300000, '\x5a'));
+    image.close();
+    QProcess utility;
+    utility.start(VARIMONDE_SETUP_BINARY,
+                  {"--to", QStringLiteral("tcp://127.0.0.1:%1").arg(printer->port()), "--snmp-port",
+                   QString::number(printer->snmpPort()), "--firmware", image.fileName(),
+                   "--stall-limit", "1", "--busy-limit", "1", "--report",
+                   dir.filePath("report.json"), "--quiet"});
+    QTRY_COMPARE_WITH_TIMEOUT(utility.state(), QProcess::NotRunning, 20000);
+    QFile reportFile(dir.filePath("report.json"));
+    QVERIFY(reportFile.open(QIODevice::ReadOnly));
+    const QJsonObject report = QJsonDocument::fromJson(reportFile.readAll()).object();
+    const QString outcome = QJsonDocument(report["printers"][0].toObject()).toJson();
+    const bool whole = received < 0;
+    QCOMPARE(report["exitStatus"].toInt(), whole ? 0 : 1);
+    QVERIFY2(outcome.contains(said), qPrintable(outcome));
+    if (whole) {
+        QTRY_VERIFY(printer->model().firmware().has_value());
+        QCOMPARE(printer->model().firmware()->size, 300000);
+    } else {
+        QCOMPARE(printer->model().bytesReceived(), received);
+        QVERIFY(!printer->model().firmware().has_value());
+    }
 }
 
 void VirtualTest::serialLineAtItsPace()
