@@ -7,7 +7,7 @@ packages=(build-essential cmake ninja-build ccache pkg-config qt6-base-dev qt6-s
     libsnmp-dev libavahi-client-dev libssl-dev qt6-l10n-tools qt6-translations-l10n)
 case "${1:-}" in
 --tests)
-    packages+=(desktop-file-utils appstream dpkg-dev lintian snmpd avahi-daemon avahi-utils
+    packages+=(desktop-file-utils appstream dpkg-dev lintian snmpd snmp avahi-daemon avahi-utils
         dbus-daemon iproute2 util-linux)
     # The screen-reader test: the window read through AT-SPI under Xvfb.
     packages+=(python3-pyatspi at-spi2-core xvfb xauth)
