@@ -12,6 +12,7 @@
 #include "ui/Settings.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QScopeGuard>
 
@@ -156,6 +157,23 @@ private slots:
         QFETCH(bool, saved);
         QCOMPARE(kindOf(settingsPath), kind == "new" ? "file 644" : before);
         QCOMPARE(contents(kept) != held, saved);
+    }
+
+    // A pipe nobody opens to read is given up after a while, not waited for
+    // for ever.
+    void aPipeNobodyReadsIsGivenUp()
+    {
+        QFile::remove(dir.filePath("unread.pipe"));
+        const Fifo unread(dir.filePath("unread.pipe"), false);
+        QElapsedTimer clock;
+        clock.start();
+        const std::optional<Failure> failure =
+            SafeWrite::write(unread.path, list, anyTarget, SafeWrite::Caller::current(), 300);
+        QVERIFY(failure);
+        QVERIFY2(failure->description.endsWith("nothing opened the pipe to read it within 0.3 s."),
+                 qPrintable(failure->description));
+        QVERIFY2(clock.elapsed() >= 300 && clock.elapsed() < 1000,
+                 qPrintable(QString::number(clock.elapsed())));
     }
 
     // Standard output by its name, into a pipe: once "No such file"; the

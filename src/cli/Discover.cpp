@@ -2,12 +2,13 @@
 #include "cli/Report.h"
 
 #include "cli/Arguments.h"
+#include "cli/RunShell.h"
 #include "cli/Target.h"
+#include "common/ProcessSignals.h"
 
 #include "Version.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRegularExpression>
@@ -168,18 +169,21 @@ int finish(const Plan &plan, const QList<FoundPrinter> &printers, const QStringL
 
 int discover(const Plan &plan, const Console &console)
 {
+    RunShell shell;
     Discovery discovery;
     QObject::connect(&discovery, &Discovery::note, &discovery,
                      [&console](const QString &text) { console.say(text); });
-    QObject::connect(&discovery, &Discovery::finished, &discovery,
-                     [] { QCoreApplication::exit(0); });
+    QObject::connect(&discovery, &Discovery::finished, &shell, &RunShell::finish);
+    // What was found until then is reported.
+    QObject::connect(&shell, &RunShell::interrupted, &discovery, &Discovery::stop);
     const QString problem = discovery.start(plan.discover.discovery);
     if (!problem.isEmpty()) {
         console.say(QStringLiteral("varimonde-setup: ") + problem);
         return 2;
     }
-    QCoreApplication::exec();
-    int status = 0;
+    shell.run();
+    discovery.stop();
+    int status = shell.wasInterrupted() ? Interrupts::exitStatus : 0;
     if (!plan.discover.writeTargets.isEmpty()) {
         QString text = QStringLiteral("# Printers found by varimonde-setup --discover\n");
         for (const FoundPrinter &printer : discovery.printers()) {
@@ -195,14 +199,15 @@ int discover(const Plan &plan, const Console &console)
         }
         if (!Report::save(plan.discover.writeTargets, text.toUtf8(), console,
                           QStringLiteral("the targets file")))
-            status = 1;
+            status = std::max(status, 1);
     }
     return finish(plan, discovery.printers(), discovery.notes(), status, console);
 }
 
 int status(const Plan &plan, const Console &console)
 {
-    SnmpReader reader(plan.discover.discovery.snmp);
+    RunShell shell;
+    auto reader = std::make_unique<SnmpReader>(plan.discover.discovery.snmp);
     QList<FoundPrinter> printers;
     QStringList notes;
     int waiting = 0;
@@ -219,21 +224,29 @@ int status(const Plan &plan, const Console &console)
         printers << printer;
         ++waiting;
         const int row = int(printers.size()) - 1;
-        reader.read(target.address.host(), [&, row](const QString &, const SnmpAnswer &answer) {
+        reader->read(target.address.host(), [&, row](const QString &, const SnmpAnswer &answer) {
             printers[row].takeSnmp(answer);
             if (!answer.answered)
                 notes << QStringLiteral("%1: %2").arg(printers[row].target(), answer.failure);
             if (--waiting == 0)
-                QCoreApplication::exit(0);
+                shell.finish();
         });
     }
+    // The questions still out are dropped, their printers left unanswered.
+    QObject::connect(&shell, &RunShell::interrupted, &shell, [&] {
+        reader.reset();
+        shell.finish();
+    });
     if (waiting > 0)
-        QCoreApplication::exec();
+        shell.run();
+    reader.reset();
     int exit = 0;
     for (const FoundPrinter &printer : std::as_const(printers)) {
         if (!printer.snmpAnswered || printer.isError())
             exit = 1;
     }
+    if (shell.wasInterrupted())
+        exit = Interrupts::exitStatus;
     for (const QString &note : std::as_const(notes))
         console.say(note);
     return finish(plan, printers, notes, exit, console);
