@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build ccache pkg-config qt6-base-dev qt6-serialport-dev libgl-dev
-    libsnmp-dev libavahi-client-dev libssl-dev)
+    libsnmp-dev libavahi-client-dev libc-ares-dev libssl-dev)
 case "${1:-}" in
 --tests)
     packages+=(desktop-file-utils appstream dpkg-dev lintian snmpd avahi-daemon avahi-utils

@@ -1,5 +1,7 @@
 #include "discovery/Sweep.h"
 
+#include "link/HostLookup.h"
+
 #include <QHostAddress>
 #include <QPointer>
 #include <QTcpSocket>
@@ -10,10 +12,12 @@ namespace
 
 void close(QTcpSocket *socket)
 {
-    // Its timer goes with it.
+    // Its timer and name lookup go with it; the lookup ends now.
     socket->disconnect();
     for (QObject *child : socket->children())
         child->disconnect();
+    if (auto *lookup = socket->findChild<HostLookup *>())
+        lookup->abandon();
     socket->abort();
     socket->deleteLater();
 }
@@ -100,7 +104,21 @@ void Sweep::startMore()
         });
         connect(socket, &QTcpSocket::errorOccurred, this, [this, socket] { ended(socket); });
         timer->start(m_timeoutMs);
-        socket->connectToHost(host, port);
+        if (const QHostAddress address(host); !address.isNull()) {
+            socket->connectToHost(address, port);
+            continue;
+        }
+        // A name is looked up first, within the same time; the lookup goes
+        // with its socket.
+        auto *lookup = new HostLookup(socket);
+        connect(lookup, &HostLookup::found, this,
+                [this, socket, port](const QList<QHostAddress> &addresses) {
+                    if (addresses.isEmpty())
+                        ended(socket);
+                    else
+                        socket->connectToHost(addresses.first(), port);
+                });
+        lookup->lookUp(host);
     }
     if (m_running && m_live.isEmpty() && m_next >= total()) {
         m_running = false;
