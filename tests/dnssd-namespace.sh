@@ -96,6 +96,17 @@ pids+=($!)
 avahi-publish -s "Label Printer 1" _ipp._tcp 631 "usb_MFG=Varimonde" "usb_MDL=LX-4" \
     >>"$work/publish.log" 2>&1 &
 pids+=($!)
+# Two more at addresses of their own, their make and model told only by the
+# TXT record: "ty" before "product", whose parentheses are no part of it.
+publish_host() { # NAME ADDRESS INSTANCE PORT TXT...
+    avahi-publish -a -R "$1.local" "$2" >>"$work/publish.log" 2>&1 &
+    pids+=($!)
+    avahi-publish -s -H "$1.local" "$3" _pdl-datastream._tcp "$4" "${@:5}" \
+        >>"$work/publish.log" 2>&1 &
+    pids+=($!)
+}
+publish_host printer2 10.231.7.2 "Label Printer 2" 9102 "product=(LX-6 Raw)" "ty=Varimonde LX-6"
+publish_host printer3 10.231.7.3 "Label Printer 3" 9103 "product=(Varimonde LX-8)"
 sleep 1
 
 "$program" --discover --dns-sd --report "$work/report.json" >"$work/table" 2>"$work/said" || {
@@ -105,16 +116,18 @@ sleep 1
 python3 - "$work/report.json" <<'PY'
 import json, sys
 report = json.load(open(sys.argv[1]))
-printers = report["printers"]
-assert len(printers) == 1, printers
-printer = printers[0]
-assert printer["address"] == "10.231.7.1", printer
+printers = {p["address"]: p for p in report["printers"]}
+assert sorted(printers) == ["10.231.7.1", "10.231.7.2", "10.231.7.3"], report["printers"]
+printer = printers["10.231.7.1"]
 # The raw port is the SRV port of _pdl-datastream; the IPP port is never a target.
 assert printer["port"] == 9101 and printer["target"] == "tcp://10.231.7.1:9101", printer
 assert printer["name"] == "Label Printer 1", printer
 assert printer["makeModel"] == "Varimonde LX-4", printer
 assert printer["foundBy"] == ["dns-sd"], printer
 assert printer["snmp"] is False and printer["status"] == "unknown", printer
+told = [(p["name"], p["port"], p["makeModel"]) for p in (printers["10.231.7.2"], printers["10.231.7.3"])]
+assert told == [("Label Printer 2", 9102, "Varimonde LX-6"),
+                ("Label Printer 3", 9103, "Varimonde LX-8")], told
 assert report["notes"] == [], report
 PY
 echo "DNS-SD: found $(tail -n1 "$work/table")"
