@@ -96,6 +96,14 @@ pids+=($!)
 avahi-publish -s "Label Printer 1" _ipp._tcp 631 "usb_MFG=Varimonde" "usb_MDL=LX-4" \
     >>"$work/publish.log" 2>&1 &
 pids+=($!)
+# Two more raw ports of the same host (a print server's, each a printer of
+# its own), and raw services claimed on a shell's and IPP's ports, which
+# are not raw ports whatever the announcement says.
+for service in "Server Port 2:9102" "Server Port 3:9103" "Shell Box:22" "IPP Box:631"; do
+    avahi-publish -s "${service%:*}" _pdl-datastream._tcp "${service##*:}" \
+        >>"$work/publish.log" 2>&1 &
+    pids+=($!)
+done
 # Two more at addresses of their own, their make and model told only by the
 # TXT record: "ty" before "product", whose parentheses are no part of it.
 publish_host() { # NAME ADDRESS INSTANCE PORT TXT...
@@ -105,29 +113,37 @@ publish_host() { # NAME ADDRESS INSTANCE PORT TXT...
         >>"$work/publish.log" 2>&1 &
     pids+=($!)
 }
-publish_host printer2 10.231.7.2 "Label Printer 2" 9102 "product=(LX-6 Raw)" "ty=Varimonde LX-6"
-publish_host printer3 10.231.7.3 "Label Printer 3" 9103 "product=(Varimonde LX-8)"
+publish_host printer4 10.231.7.4 "Label Printer 4" 9104 "product=(LX-6 Raw)" "ty=Varimonde LX-6"
+publish_host printer5 10.231.7.5 "Label Printer 5" 9105 "product=(Varimonde LX-8)"
 sleep 1
 
-"$program" --discover --dns-sd --report "$work/report.json" >"$work/table" 2>"$work/said" || {
+"$program" --discover --dns-sd --report "$work/report.json" --write-targets "$work/targets" \
+    >"$work/table" 2>"$work/said" || {
     cat "$work/said" "$work/avahi.log"
     exit 1
 }
-python3 - "$work/report.json" <<'PY'
+python3 - "$work/report.json" "$work/targets" <<'PY'
 import json, sys
 report = json.load(open(sys.argv[1]))
-printers = {p["address"]: p for p in report["printers"]}
-assert sorted(printers) == ["10.231.7.1", "10.231.7.2", "10.231.7.3"], report["printers"]
-printer = printers["10.231.7.1"]
+everyone = sorted(report["printers"], key=lambda p: p["port"])
+printers = [p for p in everyone if p["address"] == "10.231.7.1"]
+assert [(p["port"], p["name"]) for p in printers] == [
+    (9101, "Label Printer 1"), (9102, "Server Port 2"), (9103, "Server Port 3")], printers
+told = [(p["address"], p["name"], p["makeModel"]) for p in everyone if p not in printers]
+assert told == [("10.231.7.4", "Label Printer 4", "Varimonde LX-6"),
+                ("10.231.7.5", "Label Printer 5", "Varimonde LX-8")], told
+targets = open(sys.argv[2]).read().splitlines()[1:]
+assert sorted(t.split()[0] for t in targets) == [
+    "tcp://10.231.7.1:%d" % port for port in (9101, 9102, 9103)] + [
+    "tcp://10.231.7.4:9104", "tcp://10.231.7.5:9105"], targets
+printer = printers[0]
+assert printer["address"] == "10.231.7.1", printer
 # The raw port is the SRV port of _pdl-datastream; the IPP port is never a target.
 assert printer["port"] == 9101 and printer["target"] == "tcp://10.231.7.1:9101", printer
 assert printer["name"] == "Label Printer 1", printer
 assert printer["makeModel"] == "Varimonde LX-4", printer
 assert printer["foundBy"] == ["dns-sd"], printer
 assert printer["snmp"] is False and printer["status"] == "unknown", printer
-told = [(p["name"], p["port"], p["makeModel"]) for p in (printers["10.231.7.2"], printers["10.231.7.3"])]
-assert told == [("Label Printer 2", 9102, "Varimonde LX-6"),
-                ("Label Printer 3", 9103, "Varimonde LX-8")], told
 assert report["notes"] == [], report
 PY
 echo "DNS-SD: found $(tail -n1 "$work/table")"

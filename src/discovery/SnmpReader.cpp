@@ -18,6 +18,13 @@
 namespace
 {
 
+// A printer that does not answer, in v2c or v3, on the event loop or the
+// calling thread: one wording, as a script matches it.
+QString silence()
+{
+    return QStringLiteral("no SNMP answer");
+}
+
 // By number, so that no MIB file need be installed.
 struct Wanted {
     const char *oid;
@@ -186,9 +193,10 @@ void *openSession(const QString &host, const SnmpOptions &options, QString *fail
         std::lock_guard<std::mutex> lock(sessionOpening);
         session = snmp_sess_open(&settings);
     }
+    // A v3 session opens by asking the agent for its engine: when that
+    // fails the agent was silent.
     if (!session)
-        *failure = options.isV3() ? QStringLiteral("no SNMP v3 answer")
-                                  : QStringLiteral("cannot open an SNMP session");
+        *failure = options.isV3() ? silence() : QStringLiteral("cannot open an SNMP session");
     return session;
 }
 
@@ -224,14 +232,17 @@ SnmpAnswer answerFrom(void *session, int status, const netsnmp_pdu *response)
                     reinterpret_cast<const char *>(value->val.string), int(value->val_len));
         }
     } else if (status == STAT_TIMEOUT) {
-        answer.failure = QStringLiteral("no SNMP answer");
+        answer.failure = silence();
     } else if (status == STAT_SUCCESS && response) {
         answer.failure = QStringLiteral("SNMP error: %1")
                              .arg(QString::fromUtf8(snmp_errstring(int(response->errstat))));
     } else {
         char *text = nullptr;
-        snmp_sess_error(session, nullptr, nullptr, &text);
-        answer.failure = QStringLiteral("SNMP failed: %1").arg(QString::fromUtf8(text));
+        int systemError = 0, libraryError = 0;
+        snmp_sess_error(session, &systemError, &libraryError, &text);
+        answer.failure = libraryError == SNMPERR_TIMEOUT
+                             ? silence()
+                             : QStringLiteral("SNMP failed: %1").arg(QString::fromUtf8(text));
         SNMP_FREE(text);
     }
     return answer;
