@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build ccache pkg-config qt6-base-dev qt6-serialport-dev libgl-dev
-    libsnmp-dev libavahi-client-dev libssl-dev qt6-l10n-tools qt6-translations-l10n)
+    libsnmp-dev libavahi-client-dev libc-ares-dev libssl-dev qt6-l10n-tools qt6-translations-l10n)
 case "${1:-}" in
 --tests)
     packages+=(desktop-file-utils appstream dpkg-dev lintian snmpd snmp avahi-daemon avahi-utils

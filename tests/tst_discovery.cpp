@@ -8,6 +8,7 @@
 #include "support/CliRun.h"
 #include "support/FullListener.h"
 #include "support/LoopbackPrinter.h"
+#include "support/PrivateNetwork.h"
 #include "support/TestMain.h"
 #include "support/WindowDriver.h"
 
@@ -22,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -353,6 +355,7 @@ private slots:
 
     void sweepFindsListenersOnly()
     {
+        REQUIRE_PRIVATE_NETWORK();
         // 127.0.0.2 ... 127.0.0.40: every fourth listens on 9100, every fourth
         // listens on a second port, every fourth never completes a handshake,
         // the rest refuse.
@@ -524,6 +527,7 @@ private slots:
 
     void printersAreFoundAndAsked()
     {
+        REQUIRE_PRIVATE_NETWORK();
         Agent agent;
         if (!agent.start({"127.0.0.61", "127.0.0.62", "127.0.0.9"},
                          printerOverrides("label-1", "SN1", "0x0000")))
@@ -631,6 +635,7 @@ private slots:
     // to ignore its status, the window asks first; one without SNMP is sent to.
     void aPrinterNotReadyIsSentToOnlyWhenAsked()
     {
+        REQUIRE_PRIVATE_NETWORK();
         Agent agent;
         if (!agent.start({"127.0.0.71"}, printerOverrides("label-2", "SN2", "0x4000")))
             QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
@@ -681,6 +686,36 @@ private slots:
         QCOMPARE(ui.click("BUpLoadCMD", {"press:Send Anyway"}), asked);
         QTRY_COMPARE(printer.received.size(), 1000);
         QCOMPARE(ui.control<QLabel>("UStatLbl")->text(), "File Uploaded");
+    }
+
+    // A name whose name server keeps silent: the sweep gives it up with its
+    // connect's timeout, and the program ends then, waiting for nothing.
+    void aNameNobodyAnswersEndsWithTheSweep()
+    {
+        REQUIRE_PRIVATE_NETWORK();
+        QUdpSocket nameServer;
+        QVERIFY(nameServer.bind(QHostAddress::LocalHost, 53));
+        const QString configured = PrivateNetwork::useResolverConfiguration(
+            "nameserver 127.0.0.1\noptions timeout:5 attempts:2\n");
+        QVERIFY2(configured.isEmpty(), qPrintable(configured));
+        const auto restore = qScopeGuard([] { PrivateNetwork::restoreResolverConfiguration(); });
+        QTemporaryDir dir;
+        QProcess cli;
+        cli.start(VARIMONDE_SETUP_BINARY, {"--discover", "--range", "printer.invalid", "--report",
+                                           dir.filePath("found.json")});
+        QVERIFY(cli.waitForStarted());
+        // The name server is asked, from no thread of the program's own.
+        QTRY_VERIFY_WITH_TIMEOUT(nameServer.hasPendingDatagrams(), 3000);
+        const QDir tasks("/proc/" + QString::number(cli.processId()) + "/task");
+        const int threads = tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(cli.waitForFinished(5000));
+        QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(cli.exitCode(), 0);
+        QVERIFY(threads <= 2);
+        QCOMPARE(QJsonDocument::fromJson(fileBytes(dir.filePath("found.json")))["printers"],
+                 QJsonArray());
     }
 
     // --status lists a printer on a line it cannot ask, and counts it apart:
@@ -859,5 +894,7 @@ private slots:
     }
 };
 
-VARIMONDE_TEST_MAIN(DiscoveryTest)
+// Its printers listen on fixed ports (9100) of many loopback addresses: in a
+// network of its own, where nothing else holds them.
+VARIMONDE_TEST_MAIN_AFTER(DiscoveryTest, PrivateNetwork::enter())
 #include "tst_discovery.moc"
