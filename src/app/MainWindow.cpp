@@ -131,6 +131,7 @@ MainWindow::MainWindow(QWidget *parent)
                                                    m_commonDialog, m_details, m_stop,    m_settings}
 {
     setObjectName(QStringLiteral("MainFrm"));
+    Accessible::install();
     SnmpOptions snmp;
     snmp.community = m_settings.snmpCommunity();
     snmp.port = m_settings.snmpPort();
@@ -219,8 +220,10 @@ void MainWindow::buildStatusBar()
     // Said before the texts, which change with every send.
     m_linkLbl->setAccessibleName(tr("Printer link"));
     m_lastSendLbl->setAccessibleName(tr("Last send"));
-    bar->addWidget(m_linkLbl, 1);
-    bar->addWidget(m_lastSendLbl, 2);
+    // The link keeps all its text while there is room; the last send takes
+    // the rest and gives way first.
+    bar->addWidget(m_linkLbl);
+    bar->addWidget(m_lastSendLbl, 1);
     showLink();
 }
 
@@ -295,10 +298,7 @@ void MainWindow::connectControls()
     // so, with the busy signs, from the first moment.
     m_printer.setActivityShown([this](SendPresenter::Activity activity, const QString &text) {
         using Activity = SendPresenter::Activity;
-        if (activity == Activity::Connecting)
-            m_waitSigns = std::make_unique<BusyScope>(*m_busy, BusyScope::Hourglass |
-                                                                   BusyScope::TitleAnimation);
-        else
+        if (activity != Activity::Connecting)
             m_waitSigns.reset();
         if (activity != Activity::Idle) {
             if (m_activityText.isEmpty())
@@ -311,6 +311,10 @@ void MainWindow::connectControls()
             m_activityText.clear();
         }
         m_lastSendLbl->setToolTip(m_lastSendLbl->text());
+        // The signs come once the status says why.
+        if (activity == Activity::Connecting)
+            m_waitSigns = std::make_unique<BusyScope>(*m_busy, BusyScope::Hourglass |
+                                                                   BusyScope::TitleAnimation);
     });
 }
 

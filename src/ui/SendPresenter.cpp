@@ -44,13 +44,17 @@ void SendPresenter::run(const Operation &operation, Done done, PartStarted start
     options.unappliedChange = m_unapplied.pending ? m_unapplied.pending() : QString();
     options.log = m_log;
     auto *job = new OperationJob({operation}, options, &m_link);
+    // A network printer that does not answer keeps the operation waiting:
+    // the status says so from the first moment the window is busy.
+    const bool network = m_link.kind() == LinkAddress::Kind::Network;
+    if (network)
+        show(Activity::Connecting);
     // The busy state lasts from the first question to the end, parts and
     // the moments between them included; then the page hears the outcome.
     std::shared_ptr<BusyScope> busy;
     if (m_busy)
         busy = std::make_shared<BusyScope>(*m_busy, 0);
     auto hourglass = std::make_shared<std::unique_ptr<BusyScope>>();
-    const bool network = m_link.kind() == LinkAddress::Kind::Network;
     QObject::connect(job, &OperationJob::question, job,
                      [this, job](OperationJob::Question question, const QString &text) {
                          ask(*job, question, text);
@@ -82,8 +86,6 @@ void SendPresenter::run(const Operation &operation, Done done, PartStarted start
         });
         job->deleteLater();
     });
-    if (network)
-        show(Activity::Connecting);
     job->start(m_link);
 }
 
