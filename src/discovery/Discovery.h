@@ -4,6 +4,7 @@
 #include "discovery/SnmpReader.h"
 #include "discovery/Sweep.h"
 
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
 #include <QObject>
@@ -20,6 +21,7 @@ struct FoundPrinter {
     bool snmpAnswered = false;
     PrinterState state;
     QStringList foundBy; // "sweep", "dns-sd", "snmp"
+    SnmpAnswer details;  // the last answer: location, uptime, panel, alerts, odometer, media
 
     // "ready", "no paper"...; "unknown" while SNMP has not answered.
     QString status() const { return snmpAnswered ? state.words() : QStringLiteral("unknown"); }
@@ -27,10 +29,16 @@ struct FoundPrinter {
     // tcp://address:port, for a targets file.
     QString target() const;
     // {"target", "address", "port", "name", "makeModel", "serial",
-    //  "snmp", "status", "conditions", "error", "foundBy"}
+    //  "snmp", "status", "conditions", "error", "foundBy", "location",
+    //  "uptimeSeconds", "console", "alerts", "odometer", "odometerUnit",
+    //  "media", "readAt"}
     QJsonObject json() const;
     void takeSnmp(const SnmpAnswer &answer);
 };
+
+// {"index", "severity" ("critical", "warning", "other"), "group", "code",
+//  "description", "uptimeSeconds" (the printer's uptime when raised)}
+QJsonArray alertsJson(const QList<PrinterAlert> &alerts);
 
 // What to look through and how.
 struct DiscoveryOptions {
