@@ -3,12 +3,12 @@
 # the tests need, when any is missing. Uses sudo when not run as root.
 set -euo pipefail
 
-packages=(build-essential cmake ninja-build ccache pkg-config qt6-base-dev qt6-serialport-dev libgl-dev
+packages=(build-essential cmake ninja-build ccache pkg-config qt6-base-dev qt6-serialport-dev qt6-httpserver-dev qt6-websockets-dev libgl-dev
     libsnmp-dev libavahi-client-dev libssl-dev)
 case "${1:-}" in
 --tests)
     packages+=(desktop-file-utils appstream dpkg-dev lintian snmpd avahi-daemon avahi-utils
-        dbus-daemon iproute2 util-linux)
+        dbus-daemon iproute2 util-linux prometheus)
     # The Ansible collection's tests: the engine, and what ansible-test's sanity
     # checks run, from Debian rather than from the network.
     packages+=(ansible-core python3-venv python3-voluptuous pylint pycodestyle yamllint)

@@ -574,6 +574,14 @@ private slots:
             {"--status --to tcp://127.0.0.1 --snmp-user u --snmp-priv abcdefgh",
              "needs authentication"},
             {"--status", "no printer to send to"},
+            {"--watch 0 --to tcp://127.0.0.1", "--watch takes seconds from 1 to 86400, not \"0\""},
+            {"--watch 5 --status --to tcp://127.0.0.1", "exclude each other"},
+            {"--watch 5 --to tcp://127.0.0.1 --list", "send nothing"},
+            {"--status --metrics 127.0.0.1:9464 --to tcp://127.0.0.1",
+             "--metrics goes with --watch"},
+            {"--watch 5 --metrics 127.0.0.1 --to tcp://127.0.0.1", "--metrics takes ADDRESS:PORT"},
+            {"--watch 5 --metrics 127.0.0.1:65536 --to tcp://127.0.0.1", "--metrics takes"},
+            {"--watch 5 --metrics [::1:9464 --to tcp://127.0.0.1", "--metrics takes"},
         };
         for (const auto &[arguments, error] : rows)
             QTest::newRow(arguments) << words(arguments) << QString(error);

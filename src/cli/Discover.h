@@ -15,11 +15,14 @@ namespace Discover
 
 // What --discover and --status take.
 struct Options {
-    enum class Mode { Send, Discover, Status };
+    enum class Mode { Send, Discover, Status, Watch };
     Mode mode = Mode::Send;
     DiscoveryOptions discovery;
     QString writeTargets;
     bool ignoreStatus = false;
+    QString inventory;    // with --status: a CSV file, or JSON by its extension
+    int watchSeconds = 0; // --watch: how often each printer is read
+    QString metrics;      // with --watch: ADDRESS:PORT to serve /metrics on
 };
 
 void addOptions(QCommandLineParser &parser);
