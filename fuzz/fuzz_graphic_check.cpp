@@ -1,5 +1,6 @@
 // Any file is either refused in words or measured as a graphic the printer
-// takes; a measured one draws at its size, and none reads past its end.
+// takes; a measured one draws within the preview's bounds, and none reads
+// past its end.
 #include "printer/GraphicCheck.h"
 #include "printer/GraphicConvert.h"
 
@@ -18,11 +19,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const GraphicCheck::Dots dots = std::get<GraphicCheck::Dots>(checked);
         if (dots.width < 1 || dots.height < 1)
             std::abort();
-        // Drawing allocates the whole picture: only small ones are drawn.
-        if (qint64(dots.width) * dots.height > 1 << 20)
-            continue;
+        // A preview is bounded whatever the file claims, and keeps its shape.
         const QImage picture = GraphicConvert::picture(bytes, type);
-        if (type == GraphicCheck::Type::Pcx && picture.size() != QSize(dots.width, dots.height))
+        const int step = qMax(1, (qMax(dots.width, dots.height) + GraphicConvert::previewSide - 1) /
+                                     GraphicConvert::previewSide);
+        if (type == GraphicCheck::Type::Pcx &&
+            picture.size() !=
+                QSize((dots.width + step - 1) / step, (dots.height + step - 1) / step))
+            std::abort();
+        if (picture.width() > GraphicConvert::previewSide ||
+            picture.height() > GraphicConvert::previewSide)
             std::abort();
     }
     return 0;

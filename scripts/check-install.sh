@@ -43,6 +43,9 @@ for file in galaxy.yml README.md meta/runtime.yml plugins/modules/printer_setup.
     plugins/doc_fragments/setup_program.py; do
     expected+=("$collection/$file")
 done
+for language in de es fr it ja pl pt_BR zh_CN; do
+    expected+=("usr/share/varimonde-setup/translations/varimonde-setup_$language.qm")
+done
 for size in 16 32 48 64 128 256; do
     expected+=("usr/share/icons/hicolor/${size}x${size}/apps/varimonde-setup.png")
 done

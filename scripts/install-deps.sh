@@ -4,11 +4,15 @@
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build ccache pkg-config qt6-base-dev qt6-serialport-dev qt6-httpserver-dev qt6-websockets-dev libgl-dev
-    libsnmp-dev libavahi-client-dev libssl-dev)
+    libsnmp-dev libavahi-client-dev libssl-dev qt6-l10n-tools qt6-translations-l10n)
 case "${1:-}" in
 --tests)
     packages+=(desktop-file-utils appstream dpkg-dev lintian snmpd avahi-daemon avahi-utils
         dbus-daemon iproute2 util-linux prometheus)
+    # The screen-reader test: the window read through AT-SPI under Xvfb.
+    packages+=(python3-pyatspi at-spi2-core xvfb xauth)
+    # The layout tests in Japanese: a font with its characters.
+    packages+=(fonts-ipafont-gothic)
     # The Ansible collection's tests: the engine, and what ansible-test's sanity
     # checks run, from Debian rather than from the network.
     packages+=(ansible-core python3-venv python3-voluptuous pylint pycodestyle yamllint)

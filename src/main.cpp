@@ -1,8 +1,11 @@
 #include "app/MainWindow.h"
 #include "cli/CommandLine.h"
+#include "common/Language.h"
 #include "common/ProcessSignals.h"
 
 #include <QApplication>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -14,6 +17,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("varimonde-setup"));
     QGuiApplication::setDesktopFileName(QStringLiteral("varimonde-setup"));
+    if (const QString warning = Language::install(app); !warning.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(warning));
     MainWindow window;
     window.show();
     return app.exec();

@@ -96,17 +96,30 @@ pids+=($!)
 avahi-publish -s "Label Printer 1" _ipp._tcp 631 "usb_MFG=Varimonde" "usb_MDL=LX-4" \
     >>"$work/publish.log" 2>&1 &
 pids+=($!)
+# Two more raw ports of the same host (a print server's, each a printer of
+# its own), and raw services claimed on a shell's and IPP's ports, which
+# are not raw ports whatever the announcement says.
+for service in "Server Port 2:9102" "Server Port 3:9103" "Shell Box:22" "IPP Box:631"; do
+    avahi-publish -s "${service%:*}" _pdl-datastream._tcp "${service##*:}" \
+        >>"$work/publish.log" 2>&1 &
+    pids+=($!)
+done
 sleep 1
 
-"$program" --discover --dns-sd --report "$work/report.json" >"$work/table" 2>"$work/said" || {
+"$program" --discover --dns-sd --report "$work/report.json" --write-targets "$work/targets" \
+    >"$work/table" 2>"$work/said" || {
     cat "$work/said" "$work/avahi.log"
     exit 1
 }
-python3 - "$work/report.json" <<'PY'
+python3 - "$work/report.json" "$work/targets" <<'PY'
 import json, sys
 report = json.load(open(sys.argv[1]))
-printers = report["printers"]
-assert len(printers) == 1, printers
+printers = sorted(report["printers"], key=lambda p: p["port"])
+assert [(p["port"], p["name"]) for p in printers] == [
+    (9101, "Label Printer 1"), (9102, "Server Port 2"), (9103, "Server Port 3")], printers
+targets = open(sys.argv[2]).read().splitlines()[1:]
+assert sorted(t.split()[0] for t in targets) == [
+    "tcp://10.231.7.1:%d" % port for port in (9101, 9102, 9103)], targets
 printer = printers[0]
 assert printer["address"] == "10.231.7.1", printer
 # The raw port is the SRV port of _pdl-datastream; the IPP port is never a target.

@@ -303,6 +303,8 @@ private slots:
         textTable(
             {"arguments", "says"},
             {{"--lisst", "Unknown option 'lisst'"},
+             {"--tagrets t --list", "Unknown option 'tagrets'. Did you mean --targets?"},
+             {"--list --dry-rnu", "Unknown option 'dry-rnu'. Did you mean --dry-run?"},
              {"--list", "no printer to send to"},
              {"--to COM1", "nothing to send"},
              {"--list --id A", "--id belongs right after"},
@@ -335,7 +337,7 @@ private slots:
              {"--list --progress-interval 0", "--progress-interval takes a whole"},
              {"--store-graphic colour.bmp --id A",
               "colour.bmp is a 24-bit colour image: the printer stores black-and-white (1-bit) "
-              "images only. Use Convert… to make one."},
+              "images only. Add --convert to make one."},
              {"--store-graphic pic.bmp --id A --pcx",
               "pic.bmp is a BMP image, but PCX is chosen as its type: store it as BMP."},
              {"--store-graphic fmt.txt --id A --convert", "fmt.txt cannot be read as a picture"},
@@ -349,7 +351,13 @@ private slots:
               "--width takes a number of dots from 1 to 4000, not \"0\""},
              {"--store-graphic pic.bmp --id A --convert --store-graphic pic.bmp --id B --convert "
               "--dry-run --output two.bmp",
-              "takes the image of one --convert, not 2"}});
+              "takes the image of one --convert, not 2"},
+             // Thin pictures made wide: bounded before any memory is taken.
+             {"--store-graphic tall.png --id L --convert --width 400 --dry-run --output x.bin",
+              "tall.png would convert to 400 × 12,000,000 dots: the printer stores graphics of "
+              "at most 4,000 × 16,000 dots and 2,097,152 bytes."},
+             {"--store-graphic taller.png --id L --convert --width 4000 --dry-run --output x.bin",
+              "taller.png would convert to 4,000 × 2,400,000,000 dots"}});
     }
     void badArgumentsEndWithStatus2()
     {
@@ -358,6 +366,11 @@ private slots:
         file("pic.bmp", Pictures::bmp(8, 8));
         file("colour.bmp", Pictures::bmp(8, 8, 24));
         file("fmt.txt", formatFile);
+        for (const auto &[name, height] : {std::pair{"tall.png", 30000}, {"taller.png", 600000}}) {
+            QImage thin(1, height, QImage::Format_RGB32);
+            thin.fill(Qt::black);
+            file(name, Pictures::png(thin));
+        }
         const Ran cli = runCli(withPaths(arguments, dir));
         QCOMPARE(cli.status, 2);
         QVERIFY2(cli.err.contains(says), qPrintable(cli.err));
@@ -436,6 +449,12 @@ private slots:
                           "00000000  21 4c 0d 0a                                       |!L..|\n");
         QCOMPARE(DryRun::hexDump(QByteArray(17, '\xff')).split('\n').value(1),
                  "00000010  ff                                                |.|");
+        // A file name is one line of the dump, its controls written out.
+        const QString odd = file("fw\x1b]0;x\x07\n.bin", "AB");
+        const Ran named = runCli({"--to", "LPT1", "--send", odd, "--dry-run", "--hex"});
+        QVERIFY2(named.out.startsWith("# LPT1: ") && named.out.count('\n') == 2 &&
+                     named.out.contains("fw\\x1b]0;x\\x07\\x0a.bin"),
+                 named.out.constData());
 
         const QString path = file("fw.bin", firmware);
         const QString report = dir.filePath("dry.json");

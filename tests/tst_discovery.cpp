@@ -1,3 +1,5 @@
+#include "cli/Discover.h"
+#include "cli/TargetList.h"
 #include "comm/FindPrintersDialog.h"
 #include "discovery/Discovery.h"
 #include "discovery/PrinterState.h"
@@ -18,6 +20,7 @@
 #include <QHostAddress>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -29,6 +32,10 @@
 #include <QUdpSocket>
 
 #include <list>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -113,6 +120,59 @@ QString cells(const QAbstractItemModel *model, int row)
     return texts.join(" | ");
 }
 
+// Feeds rows the events written one a line: "sweep ADDRESS:PORT",
+// "service TYPE NAME ADDRESS:PORT" (the type without "._tcp"), "snmp
+// ADDRESS SERIAL NAME"; returns each row as "target|shown|name|serial|ways".
+QStringList rowsAfter(const QStringList &events)
+{
+    FoundRows rows;
+    // Kept by the changes alone, as the window keeps its model.
+    QList<FoundPrinter> mirror;
+    rows.onChange = [&](const FoundRows::Change &change) {
+        if (change.kind == FoundRows::Change::Kind::Added)
+            mirror.insert(change.row, rows.printers().at(change.row));
+        else if (change.kind == FoundRows::Change::Kind::Removed)
+            mirror.removeAt(change.row);
+        else
+            mirror[change.row] = rows.printers().at(change.row);
+    };
+    for (const QString &event : events) {
+        const QStringList w = words(event);
+        const auto at = [](const QString &written) {
+            return std::pair{written.section(':', 0, 0), quint16(written.section(':', 1).toUInt())};
+        };
+        if (w[0] == "sweep") {
+            rows.sweepFound(at(w[1]).first, at(w[1]).second);
+        } else if (w[0] == "service") {
+            DnsSdService service;
+            service.type = "_" + w[1] + "._tcp";
+            service.name = w[2];
+            std::tie(service.address, service.port) = at(w[3]);
+            rows.serviceFound(service);
+        } else {
+            SnmpAnswer answer;
+            answer.answered = true;
+            answer.serial = w[2];
+            answer.sysName = w[3];
+            rows.snmpAnswered(w[1], answer);
+        }
+    }
+    QStringList seen;
+    for (const FoundPrinter &printer : rows.printers())
+        seen << QStringList{printer.target(), printer.shownTarget(), printer.name, printer.serial,
+                            printer.foundBy.join(',')}
+                    .join('|');
+    QStringList mirrored;
+    for (const FoundPrinter &printer : mirror)
+        mirrored << printer.shownTarget() + " " + printer.foundBy.join(',');
+    QStringList kept;
+    for (const FoundPrinter &printer : rows.printers())
+        kept << printer.shownTarget() + " " + printer.foundBy.join(',');
+    if (mirrored != kept)
+        seen << "changes told: " + mirrored.join(", ");
+    return seen;
+}
+
 } // namespace
 
 class DiscoveryTest : public QObject
@@ -190,6 +250,103 @@ private slots:
         }
     }
 
+    // How the ways of finding join into rows: one row per raw port that
+    // answers, whatever serial number they share; a service heard twice is
+    // one printer; a service that only names a printer gives no target.
+    void rowsJoinAsFound_data()
+    {
+        QTest::addColumn<QStringList>("events");
+        QTest::addColumn<QStringList>("rows");
+        const QString a = "127.0.0.5", b = "127.0.0.6";
+        QTest::newRow("two raw ports of one address, SNMP between")
+            << QStringList{"sweep " + a + ":9100", "snmp " + a + " SN1 lab", "sweep " + a + ":9101"}
+            << QStringList{"tcp://127.0.0.5:9100|tcp://127.0.0.5:9100|lab|SN1|sweep,snmp",
+                           "tcp://127.0.0.5:9101|tcp://127.0.0.5:9101|lab|SN1|sweep,snmp"};
+        QStringList six, sixRows;
+        for (int port = 9100; port < 9106; ++port) {
+            six << QStringLiteral("service pdl-datastream queue%1 %2:%3")
+                       .arg(port)
+                       .arg(a)
+                       .arg(port);
+            sixRows << QStringLiteral("tcp://%1:%2|tcp://%1:%2|queue%2|SN2|dns-sd,snmp")
+                           .arg(a)
+                           .arg(port);
+        }
+        QTest::newRow("six raw services of one print server")
+            << QStringList(six + QStringList{"snmp " + a + " SN2 server"}) << sixRows;
+        QTest::newRow("one printer at two addresses")
+            << QStringList{"sweep " + a + ":9100", "sweep " + b + ":9100", "snmp " + b + " SN3 x",
+                           "snmp " + a + " SN3 x"}
+            << QStringList{"tcp://127.0.0.5:9100|tcp://127.0.0.5:9100|x|SN3|sweep,snmp"};
+        QTest::newRow("IPP only names the printer")
+            << QStringList{"service ipp Office " + a + ":631"}
+            << QStringList{"|127.0.0.5 (no raw port)|Office||dns-sd"};
+        QTest::newRow("raw services on system ports are not raw")
+            << QStringList{"service pdl-datastream shell " + a + ":22",
+                           "service pdl-datastream ipp " + b + ":631"}
+            << QStringList{"|127.0.0.5 (no raw port)|shell||dns-sd",
+                           "|127.0.0.6 (no raw port)|ipp||dns-sd"};
+        QTest::newRow("one service on two interfaces")
+            << QStringList{"service pdl-datastream Dock " + a + ":9100",
+                           "service pdl-datastream Dock " + b + ":9100"}
+            << QStringList{"tcp://127.0.0.5:9100|tcp://127.0.0.5:9100|Dock||dns-sd"};
+        QTest::newRow("named first, raw port later")
+            << QStringList{"service ipp Front " + a + ":631", "sweep " + a + ":9100",
+                           "sweep " + a + ":9101"}
+            << QStringList{"tcp://127.0.0.5:9100|tcp://127.0.0.5:9100|Front||dns-sd,sweep",
+                           "tcp://127.0.0.5:9101|tcp://127.0.0.5:9101|||sweep"};
+        QTest::newRow("named at a second address of a printer")
+            << QStringList{"sweep " + a + ":9100", "snmp " + a + " SN4 y",
+                           "service ipp Back " + b + ":631", "snmp " + b + " SN4 y"}
+            << QStringList{"tcp://127.0.0.5:9100|tcp://127.0.0.5:9100|y|SN4|sweep,snmp,dns-sd"};
+    }
+
+    void rowsJoinAsFound()
+    {
+        QFETCH(QStringList, events);
+        QFETCH(QStringList, rows);
+        QCOMPARE(rowsAfter(events), rows);
+    }
+
+    // What printers announce stays inside its cell of the table and behind
+    // the # of its targets line: a name carrying a line feed and a target
+    // does not become a target, nor a terminal escape reach the terminal.
+    void announcedNamesStayOnTheirLine()
+    {
+        const QString hostile = "lab\ntcp://127.0.0.66:9100 #";
+        QList<FoundPrinter> printers(3);
+        printers[0].address = "127.0.0.5";
+        printers[0].port = 9100;
+        printers[0].name = hostile;
+        printers[0].makeModel = "\r\x1b]0;owned\x07\u202eLX";
+        printers[0].serial = QString::fromLatin1("SN\0", 3) + "\u2028x";
+        printers[1].address = "127.0.0.5";
+        printers[1].port = 9100; // the same target again
+        printers[2].address = "127.0.0.7";
+        printers[2].name = "a very long name that is cut with an escape \x1b[31m at its end";
+        const QString text = Discover::targetsText(printers);
+        TargetList read;
+        read.addFile(text.toUtf8(), "t");
+        QCOMPARE(read.targets.size(), 1);
+        QCOMPARE(read.targets[0].written, "tcp://127.0.0.5:9100");
+        QCOMPARE(text.count('\n'), 2);
+        QVERIFY2(text.contains("# lab\\x0atcp://127.0.0.66:9100 #, \\x0d\\x1b]0;owned\\x07"
+                               "\\u202eLX, SN\\x00\\u2028x"),
+                 qPrintable(text));
+
+        const QString table = Discover::table(printers);
+        const QStringList lines = table.split('\n');
+        QCOMPARE(lines.size(), 6); // heading, three rows, the count, and after the last \n
+        for (const QString &line : lines)
+            for (const QChar c : line)
+                QVERIFY2(c >= ' ' && c != QChar(0x7f) && c != QChar(0x202e) && c != QChar(0x2028),
+                         qPrintable(line));
+        // Cut to the column with an ellipsis; the IPP-only row has no target.
+        QVERIFY2(lines[3].startsWith("127.0.0.7 (no raw port)   a very long nam…  "),
+                 qPrintable(lines[3]));
+        QCOMPARE(lines[4], "3 printers found");
+    }
+
     void sweepFindsListenersOnly()
     {
         // 127.0.0.2 ... 127.0.0.40: every fourth listens on 9100, every fourth
@@ -232,6 +389,48 @@ private slots:
         // Ten silent hosts at eight at a time and 0.3 s each: a few rounds of
         // the timeout, not one after the other.
         QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    // With few descriptors left, a sweep waits for its own to be freed
+    // rather than counting connects it could not make as done; with none
+    // at all it says how many it could not try.
+    void sweepWaitsForDescriptors()
+    {
+        QTcpServer printer;
+        QVERIFY(printer.listen(QHostAddress("127.0.0.150"), 0));
+        QStringList hosts;
+        for (int host = 101; host <= 150; ++host)
+            hosts << QStringLiteral("127.0.0.%1").arg(host);
+        // The sweep raises the soft limit to the hard one: those are what
+        // another part of the program can take.
+        rlimit files{};
+        QCOMPARE(::getrlimit(RLIMIT_NOFILE, &files), 0);
+        if (files.rlim_max > 1 << 17)
+            QSKIP("the descriptor limit is too high to use up in a test");
+        const auto sweepWith = [&](int spare) {
+            Sweep sweep;
+            sweep.setPorts({printer.serverPort()});
+            sweep.setTimeoutMs(3000);
+            QStringList found;
+            connect(&sweep, &Sweep::found, this,
+                    [&](const QString &host, quint16) { found << host; });
+            QSignalSpy finished(&sweep, &Sweep::finished);
+            sweep.start(hosts);
+            // Another part of the program takes all but `spare` of them.
+            std::vector<int> taken;
+            for (int fd; (fd = ::dup(0)) >= 0;)
+                taken.push_back(fd);
+            for (int i = 0; i < spare && !taken.empty(); ++i, taken.pop_back())
+                ::close(taken.back());
+            const bool ended = finished.wait(20000);
+            for (const int fd : taken)
+                ::close(fd);
+            return std::tuple{ended, found, sweep.untried()};
+        };
+        const auto few = sweepWith(4);
+        const auto none = sweepWith(0);
+        QCOMPARE(few, std::tuple(true, QStringList{"127.0.0.150"}, 0));
+        QCOMPARE(none, std::tuple(true, QStringList{}, 50));
     }
 
     void snmpReadsThePrinter()
@@ -283,9 +482,15 @@ private slots:
             QString failure; // how it begins
             int fromMs, toMs;
         };
+        // Silence is worded alike in v2c and v3.
+        SnmpOptions silentV3 = v3;
+        silentV3.port = mute.localPort();
+        silentV3.timeoutMs = 300;
         for (const Case &each : {Case{wrongPass, false, "SNMP ", 0, 1500},
                                  Case{silent, false, "no SNMP answer", 1900, 3000},
-                                 Case{silent, true, "no SNMP answer", 1900, 3000}}) {
+                                 Case{silent, true, "no SNMP answer", 1900, 3000},
+                                 Case{silentV3, false, "no SNMP answer", 0, 3000},
+                                 Case{silentV3, true, "no SNMP answer", 0, 3000}}) {
             QElapsedTimer clock;
             clock.start();
             const SnmpAnswer answer = each.now ? SnmpReader::readNow("127.0.0.1", each.options)
@@ -410,20 +615,24 @@ private slots:
         if (!agent.start({"127.0.0.61", "127.0.0.62", "127.0.0.9"},
                          printerOverrides("label-1", "SN1", "0x0000")))
             QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
-        // Two addresses of one printer (the same serial), and one more
+        // Two addresses of one printer (the same serial), a second raw port
+        // of it at one address (a printer of its own), and one more
         // listening without SNMP.
         std::list<QTcpServer> printers;
         for (const char *address : {"127.0.0.60", "127.0.0.61", "127.0.0.62"})
             QVERIFY(printers.emplace_back().listen(QHostAddress(address), 9100));
+        QVERIFY(printers.emplace_back().listen(QHostAddress("127.0.0.61"), 0));
+        const QString second = QString::number(printers.back().serverPort());
         QTemporaryDir dir;
         const QStringList snmp{"--community", "tested", "--snmp-port", QString::number(agent.port)};
         const QString report = dir.filePath("found.json");
         const QString targets = dir.filePath("targets");
-        const Ran found = runCli(QStringList{"--discover", "--range", "127.0.0.56/29", "--report",
-                                             report, "--write-targets", targets} +
-                                 snmp);
+        const Ran found =
+            runCli(QStringList{"--discover", "--range", "127.0.0.56/29", "--scan-port", second,
+                               "--report", report, "--write-targets", targets} +
+                   snmp);
         QCOMPARE(found.status, 0);
-        QVERIFY2(found.out.contains("2 printers found"), found.out.constData());
+        QVERIFY2(found.out.contains("3 printers found"), found.out.constData());
         QJsonArray json = QJsonDocument::fromJson(fileBytes(report))["printers"].toArray();
         // When it was read and what the agent says of its own host vary.
         QStringList readAt;
@@ -436,20 +645,24 @@ private slots:
         }
         QCOMPARE(readAt.first(), "");
         QVERIFY(QDateTime::fromString(readAt.last(), Qt::ISODateWithMs).isValid());
-        const char *expected =
-            R"([{"address":"127.0.0.60","alerts":[],"conditions":[],"console":[],"error":false,)"
-            R"("foundBy":["sweep"],"makeModel":"","media":[],"name":"","odometer":null,)"
-            R"("odometerUnit":"","port":9100,"serial":"","snmp":false,)"
-            R"("status":"unknown","target":"tcp://127.0.0.60:9100"},)"
+        const QString label1 =
             R"({"address":"127.0.0.61","alerts":[],"conditions":[],"console":[],"error":false,)"
             R"("foundBy":["sweep","snmp"],"makeModel":"Varimonde LX-4","media":[],)"
             R"("name":"label-1","odometer":null,"odometerUnit":"",)"
-            R"("port":9100,"serial":"SN1","snmp":true,"status":"ready",)"
-            R"("target":"tcp://127.0.0.61:9100"}])";
-        QCOMPARE(QJsonDocument(json).toJson(QJsonDocument::Compact), expected);
+            R"("port":%1,"serial":"SN1","snmp":true,"status":"ready",)"
+            R"("target":"tcp://127.0.0.61:%1"})";
+        const QString expected =
+            R"([{"address":"127.0.0.60","alerts":[],"conditions":[],"console":[],"error":false,)"
+            R"("foundBy":["sweep"],"makeModel":"","media":[],"name":"","odometer":null,)"
+            R"("odometerUnit":"","port":9100,"serial":"","snmp":false,)"
+            R"("status":"unknown","target":"tcp://127.0.0.60:9100"},)" +
+            label1.arg("9100") + "," + label1.arg(second) + "]";
+        QCOMPARE(QJsonDocument(json).toJson(QJsonDocument::Compact), expected.toUtf8());
         QCOMPARE(fileBytes(targets), "# Printers found by varimonde-setup --discover\n"
                                      "tcp://127.0.0.60:9100\n"
-                                     "tcp://127.0.0.61:9100  # label-1, Varimonde LX-4, SN1\n");
+                                     "tcp://127.0.0.61:9100  # label-1, Varimonde LX-4, SN1\n"
+                                     "tcp://127.0.0.61:" +
+                                         second.toUtf8() + "  # label-1, Varimonde LX-4, SN1\n");
 
         // --status reads the targets file back: a printer that does not
         // answer SNMP makes it 1; every printer ready, 0.
@@ -457,7 +670,14 @@ private slots:
         QCOMPARE(status.status, 1);
         QVERIFY2(status.out.contains("ready"), status.out.constData());
         QVERIFY(status.err.contains("tcp://127.0.0.60:9100: no SNMP answer"));
-        QCOMPARE(runCli(QStringList{"--status", "--to", "tcp://127.0.0.62"} + snmp).status, 0);
+        // Every printer that could be asked is ready: 0, with the one on a
+        // line counted apart.
+        const Ran ready =
+            runCli(QStringList{"--status", "--to", "tcp://127.0.0.62", "--to", "LPT1"} + snmp);
+        QCOMPARE(ready.status, 0);
+        QVERIFY2(ready.out.endsWith("2 printers: 1 ready, 0 not ready, 0 not answering, 1 not "
+                                    "asked (serial, parallel or USB)\n"),
+                 ready.out.constData());
 
         // The window finds printers too, and takes one for its link.
         LoopbackPrinter answering("127.0.0.9", 9100);
@@ -528,7 +748,11 @@ private slots:
         // A send refused; sent when told to ignore the status, or to a printer
         // without SNMP.
         const std::tuple<const char *, const char *, QString> cases[] = {
-            {"127.0.0.71", "", "--firmware " + firmware + ": " + refusal},
+            // The command line names its own way to send anyway.
+            {"127.0.0.71", "",
+             "--firmware " + firmware + ": " +
+                 QString(refusal).replace("try again.",
+                                          "try again, or give --ignore-status to send anyway.")},
             {"127.0.0.71", "--ignore-status", ""},
             {"127.0.0.72", "", ""},
         };
@@ -559,6 +783,157 @@ private slots:
         QCOMPARE(ui.control<QLabel>("UStatLbl")->text(), "File Uploaded");
     }
 
+    // --status lists a printer on a line it cannot ask, and counts it apart:
+    // a script tells "all ready" from "all that could be asked are ready".
+    void statusCountsLinesApart()
+    {
+        QTemporaryDir dir;
+        const QString report = dir.filePath("status.json");
+        const Ran run = runCli({"--status", "--to", "COM1", "--report", report});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err, "COM1: not a network printer: its status cannot be read\n");
+        QVERIFY2(run.out.contains("\nCOM1                      "), run.out.constData());
+        QVERIFY2(run.out.contains("cannot be read"), run.out.constData());
+        QVERIFY2(run.out.endsWith("\n1 printer: 0 ready, 0 not ready, 0 not answering, 1 not "
+                                  "asked (serial, parallel or USB)\n"),
+                 run.out.constData());
+        const QJsonObject summary =
+            QJsonDocument::fromJson(fileBytes(report))["summary"].toObject();
+        QCOMPARE(QJsonDocument(summary).toJson(QJsonDocument::Compact),
+                 R"({"allAskedReady":true,"allReady":false,"cannotBeRead":1,"noAnswer":0,)"
+                 R"("notReady":0,"printers":1,"ready":0})");
+    }
+
+    // A targets file made by hand is not replaced unless asked; one that
+    // --discover wrote is.
+    void writeTargetsLeavesHandMadeFiles()
+    {
+        QTcpServer printer;
+        QVERIFY(printer.listen(QHostAddress("127.0.0.87"), 0));
+        QUdpSocket mute;
+        QVERIFY(mute.bind(QHostAddress::LocalHost, 0));
+        QTemporaryDir dir;
+        const QString targets = dir.filePath("targets");
+        const QByteArray handMade = "# the lab's printers\nCOM3:19200,N,8,1  # bench\n";
+        QFile file(targets);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(handMade) == handMade.size());
+        file.close();
+        const QString port = QString::number(printer.serverPort());
+        const QStringList discover{"--discover",
+                                   "--range",
+                                   "127.0.0.87",
+                                   "--scan-port",
+                                   port,
+                                   "--snmp-port",
+                                   QString::number(mute.localPort()),
+                                   "--write-targets",
+                                   targets};
+        const Ran refused = runCli(discover);
+        QCOMPARE(refused.status, 2);
+        QCOMPARE(fileBytes(targets), handMade);
+        QCOMPARE(refused.err, "varimonde-setup: --write-targets " + targets +
+                                  ": the file was not written by --discover (a targets file "
+                                  "made by hand?) and is left as it is; give --force to "
+                                  "replace it\n");
+        const QByteArray written =
+            "# Printers found by varimonde-setup --discover\ntcp://127.0.0.87:" + port.toUtf8() +
+            "\n";
+        QCOMPARE(runCli(discover + QStringList{"--force"}).status, 0);
+        QCOMPARE(fileBytes(targets), written);
+        // Written by --discover: replaced without asking.
+        QVERIFY(file.open(QIODevice::Append) && file.write("tcp://127.0.0.88\n") > 0);
+        file.close();
+        QCOMPARE(runCli(discover).status, 0);
+        QCOMPARE(fileBytes(targets), written);
+    }
+
+    // The secrets reach the agent from a file only its owner may read, or
+    // from standard input; anything else is refused without showing them.
+    void snmpSecrets_data()
+    {
+        QTest::addColumn<QByteArray>("secrets");
+        QTest::addColumn<int>("mode"); // of the file; 0: standard input; -1: none
+        QTest::addColumn<QString>("extra");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says");
+        const QString v3 = "--snmp-user printeruser";
+        const struct {
+            const char *name, *secrets;
+            int mode;
+            QString extra;
+            int status;
+            const char *says;
+        } rows[] = {
+            {"community from a file", "community=tested\n", 0600, "", 0, "ready"},
+            {"community from standard input", "community=tested\n", 0, "", 0, "ready"},
+            {"v3 phrases, comments and CR LF",
+             "# site 2\r\nauth=authpass123\r\n\r\n"
+             "priv=privpass123\r\n",
+             0600, v3, 0, "ready"},
+            {"v3 phrases from standard input", "auth=authpass123\npriv=privpass123", 0, v3, 0,
+             "ready"},
+            {"a wrong phrase gets no answer", "auth=authpass123\npriv=s3cr3t-x9\n", 0600, v3, 1,
+             "no SNMP"},
+            {"the old option still works, warned", "", -1, "--community tested", 0,
+             "--community shows its secret to every user"},
+            {"readable by the group", "community=s3cr3t-x9\n", 0640, "", 2,
+             "may be read or changed by other users (mode 0640)"},
+            {"writable by others", "community=s3cr3t-x9\n", 0602, "", 2, "(mode 0602)"},
+            {"a key twice", "community=s3cr3t-x9\ncommunity=s3cr3t-x9\n", 0600, "", 2,
+             "line 2 gives community again"},
+            {"an unknown key", "\npassword=s3cr3t-x9\n", 0600, "", 2,
+             "line 2 is not community=, auth= or priv="},
+            {"an empty value", "community=\n", 0600, "", 2, "line 1: community is empty"},
+            {"a control character", "community=s3cr3t\x1bx9\n", 0600, "", 2,
+             "line 1: community holds a control character"},
+            {"a phrase without a user", "auth=s3cr3t-x9\n", 0600, "", 2, "go with --snmp-user"},
+            {"both the file and the option", "community=s3cr3t-x9\n", 0600, "--community other", 2,
+             "--community gives what the file gives"},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row.name) << QByteArray(row.secrets) << row.mode << row.extra
+                                    << row.status << QString(row.says);
+    }
+
+    void snmpSecrets()
+    {
+        QFETCH(QByteArray, secrets);
+        QFETCH(int, mode);
+        QFETCH(QString, extra);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        Agent agent;
+        if (!agent.start({"127.0.0.81"}, printerOverrides("label-81", "SN81", "0x0000")))
+            QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
+        QTemporaryDir dir;
+        const QString path = dir.filePath("secrets");
+        QStringList arguments{"--status", "--to", "tcp://127.0.0.81", "--snmp-port",
+                              QString::number(agent.port)};
+        arguments += words(extra);
+        if (mode > 0) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(secrets);
+            file.close();
+            QVERIFY(::chmod(QFile::encodeName(path).constData(), mode_t(mode)) == 0);
+        }
+        if (mode >= 0)
+            arguments << "--snmp-secrets" << (mode ? path : "-");
+        QProcess cli;
+        cli.start(VARIMONDE_SETUP_BINARY, arguments);
+        QVERIFY(cli.waitForStarted());
+        cli.write(mode == 0 ? secrets : QByteArray());
+        cli.closeWriteChannel();
+        QVERIFY(cli.waitForFinished(10000));
+        const QString out =
+            QString::fromUtf8(cli.readAllStandardOutput() + cli.readAllStandardError());
+        QCOMPARE(cli.exitCode(), status);
+        QVERIFY2(out.contains(says), qPrintable(out));
+        QVERIFY2(!out.contains("s3cr3t"), qPrintable(out));
+        if (status != 2)
+            QCOMPARE(out.contains("shows its secret"), extra.contains("--community"));
+    }
+
     void commandLineRefusals_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -582,6 +957,7 @@ private slots:
             {"--watch 5 --metrics 127.0.0.1 --to tcp://127.0.0.1", "--metrics takes ADDRESS:PORT"},
             {"--watch 5 --metrics 127.0.0.1:65536 --to tcp://127.0.0.1", "--metrics takes"},
             {"--watch 5 --metrics [::1:9464 --to tcp://127.0.0.1", "--metrics takes"},
+            {"--status --to tcp://127.0.0.1 --force", "--force goes with --write-targets"},
         };
         for (const auto &[arguments, error] : rows)
             QTest::newRow(arguments) << words(arguments) << QString(error);

@@ -89,7 +89,7 @@ private slots:
             },
             5000));
         QCOMPARE(ran.status, 1);
-        QString details = QString::fromUtf8(ran.out).section("printer found\n", 1);
+        QString details = QString::fromUtf8(ran.out).section("TARGET ", 0, 0);
         details.replace(QRegularExpression("uptime: \\d+ d \\d\\d:\\d\\d:\\d\\d"), "uptime: U");
         QCOMPARE(details, "tcp://127.0.0.1:9100\n"
                           "  location: Dock 3\n"

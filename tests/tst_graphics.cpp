@@ -6,6 +6,7 @@
 #include "support/TestMain.h"
 
 #include <QBuffer>
+#include <QElapsedTimer>
 
 using GraphicCheck::Type;
 
@@ -60,6 +61,15 @@ QString verdict(const QByteArray &bytes, bool pcx)
     const auto measured = std::get<GraphicCheck::Dots>(checked);
     return QStringLiteral("%1 × %2 dots ").arg(measured.width).arg(measured.height) +
            dots(GraphicConvert::picture(bytes, type));
+}
+
+// The one-bit picture of a conversion that must succeed.
+QImage converted(const QImage &image, const GraphicConvert::Options &options)
+{
+    const auto result = GraphicConvert::convert(image, options, name);
+    if (const QString *why = std::get_if<QString>(&result))
+        qFatal("refused: %s", qPrintable(*why));
+    return std::get<GraphicConvert::Converted>(result).mono;
 }
 
 QImage greys(int width, int height, const std::function<int(int, int)> &grey)
@@ -175,15 +185,15 @@ private slots:
              "#.#/#.#/"},
         };
         for (const auto &[row, image, options, expected] : rows) {
-            const QImage mono = GraphicConvert::convert(image, options);
+            const QImage mono = converted(image, options);
             QCOMPARE(mono.format(), QImage::Format_Mono);
             QCOMPARE(row + (": " + dots(mono)), row + (": " + expected));
         }
-        QCOMPARE(GraphicConvert::convert(halves, {3}).size(), QSize(3, 2));
+        QCOMPARE(converted(halves, {3}).size(), QSize(3, 2));
         // Over a field of one grey, the share of black dots is the darkness.
         for (const int grey : {32, 64, 128, 192}) {
             const QImage field = greys(40, 40, [&](int, int) { return grey; });
-            const QString rows = dots(GraphicConvert::convert(field, {0, true}));
+            const QString rows = dots(converted(field, {0, true}));
             const double black = rows.count('#') / 1600.0;
             QVERIFY2(qAbs(black - (1 - grey / 255.0)) < 0.02,
                      qPrintable(QStringLiteral("grey %1: %2 black").arg(grey).arg(black)));
@@ -194,9 +204,9 @@ private slots:
     // each line padded with zeros.
     void conversionsAreWrittenAsOneBitBmp()
     {
-        const QImage mono = GraphicConvert::convert(
-            greys(10, 3, [](int x, int y) { return (x + y) % 3 ? 255 : 0; }), {});
-        const QByteArray file = GraphicConvert::bmpBytes(mono);
+        const auto result = GraphicConvert::convert(
+            greys(10, 3, [](int x, int y) { return (x + y) % 3 ? 255 : 0; }), {}, name);
+        const auto &[mono, file] = std::get<GraphicConvert::Converted>(result);
         // Taken as it is: a one-bit BMP, uncompressed.
         QCOMPARE(verdict(file, false), "10 × 3 dots " + dots(mono));
         // The palette, then the lines from the bottom up.
@@ -204,6 +214,69 @@ private slots:
                                        "b6c00000db4000006d800000");
         const QImage read = QImage::fromData(file, "BMP");
         QCOMPARE(read.dotsPerMeterX(), 7992); // 203 dots an inch
+    }
+
+    // A conversion is bounded in dots and bytes before it takes memory: a
+    // thin picture made wide would need gigabytes, or overflow its height.
+    // Within the bounds, the thinnest and longest still convert.
+    void conversionsAreBounded()
+    {
+        const auto thin = [](int height) { return greys(1, height, [](int, int) { return 0; }); };
+        const QString bounds = ": the printer stores graphics of at most 4,000 × 16,000 dots and "
+                               "2,097,152 bytes.";
+        const std::tuple<const char *, QImage, int, QString> rows[] = {
+            {"1 × 30000 made 400 wide", thin(30000), 400,
+             "logo.bmp would convert to 400 × 12,000,000 dots" + bounds},
+            {"1 × 600000 made 4000 wide", thin(600000), 4000,
+             "logo.bmp would convert to 4,000 × 2,400,000,000 dots" + bounds},
+            {"too wide as it is", greys(4001, 1, [](int, int) { return 0; }), 0,
+             "logo.bmp would convert to 4,001 × 1 dots" + bounds},
+            {"null picture", QImage(), 10, "logo.bmp has no dots to convert."},
+            {"as long as may be", thin(16000), 0, "1 × 16000"},
+            {"made 1 wide", greys(3, 48000, [](int, int) { return 0; }), 1, "1 × 16000"},
+        };
+        for (const auto &[row, image, width, expected] : rows) {
+            const auto result = GraphicConvert::convert(image, {width}, name);
+            QString verdict;
+            if (const auto *made = std::get_if<GraphicConvert::Converted>(&result))
+                verdict =
+                    QStringLiteral("%1 × %2").arg(made->mono.width()).arg(made->mono.height());
+            else
+                verdict = std::get<QString>(result);
+            QCOMPARE(row + (": " + verdict), row + (": " + expected));
+        }
+        // The byte bound holds where neither side does: 4000 × 4195 dots
+        // take 2,097,562 bytes as a BMP, 4194 lines 2,097,062.
+        const auto size = [](int height) {
+            return GraphicConvert::resultSize({4000, height}, {}, name).index();
+        };
+        QCOMPARE(size(4194), 0u);
+        QCOMPARE(size(4195), 1u);
+    }
+
+    // A preview draws at most 2048 dots on either side, every n-th dot of
+    // every n-th line, so a PCX claiming many dots in a small file draws at
+    // once; its dots are those of the file.
+    void largePcxPreviewsAreBounded()
+    {
+        // 16384 × 16384 white dots in 1 MiB: runs of 63 bytes of 0xFF.
+        QByteArray large = Pictures::pcx(8, 1).left(128);
+        Pictures::put(large, 8, 2, 16383);
+        Pictures::put(large, 10, 2, 16383);
+        Pictures::put(large, 66, 2, 2048);
+        const QByteArray run("\xFF\xFF", 2);
+        large += run.repeated(16384 * 2048 / 63 + 1);
+        QElapsedTimer clock;
+        clock.start();
+        const QImage shown = GraphicConvert::picture(large, Type::Pcx);
+        QCOMPARE(shown.size(), QSize(2048, 2048));
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(shown.pixelIndex(2047, 2047), 1);
+        // Every second dot of every second line of the usual pattern.
+        const QImage half = GraphicConvert::picture(Pictures::pcx(4096, 3), Type::Pcx);
+        QCOMPARE(half.size(), QSize(2048, 2));
+        QCOMPARE(dots(half.copy(0, 0, 9, 2)),
+                 rowsOf(9, 2, [](int x, int y) { return (2 * x + 2 * y) % 3 == 0; }));
     }
 
     // PNG, JPEG and GIF pictures are read for conversion (what is none is

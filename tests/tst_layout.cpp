@@ -3,10 +3,13 @@
 // every control has a name, and each mnemonic reaches one control; in the
 // smallest window and in the one fitted to the screen every control scrolls
 // into sight. CTest runs this twice, the second time at a scale factor of 2
-// on a 1920 by 1080 screen.
+// on a 1920 by 1080 screen, and in German and in Japanese, as the LANGUAGE
+// variable asks.
+#include "common/Language.h"
 #include "storage/GraphicConvertDialog.h"
 #include "support/TestMain.h"
 #include "support/WindowDriver.h"
+#include "ui/Accessible.h"
 #include "ui/ScreenPlace.h"
 #include "widgets/WrappingButton.h"
 
@@ -46,10 +49,11 @@ bool cutOff(const QWidget *widget)
         return false;
     if (label->hasHeightForWidth())
         return label->heightForWidth(label->width()) > label->height();
-    const QFontMetrics metrics = label->fontMetrics();
+    // The size of the text as drawn: characters the label's font lacks (a
+    // Japanese text's) come from another font, with heights of its own.
+    const QSize needed = label->fontMetrics().size(0, QString(label->text()).remove('&'));
     const QRect room = label->contentsRect();
-    return metrics.horizontalAdvance(QString(label->text()).remove('&')) > room.width() ||
-           metrics.height() > room.height();
+    return needed.width() > room.width() || needed.height() > room.height();
 }
 
 // The controls under `root` that show, without the parts of a composite
@@ -140,7 +144,18 @@ class TestLayout : public QObject
     }
 
 private slots:
-    void initTestCase() { ui = std::make_unique<WindowDriver>(); }
+    void initTestCase()
+    {
+        // Translated, the window must still be so, and not English for want
+        // of its translation.
+        if (qEnvironmentVariableIsSet("LANGUAGE")) {
+            QVERIFY(Language::install(*QCoreApplication::instance()).isEmpty());
+            QCOMPARE(Language::currentCode(), qEnvironmentVariable("LANGUAGE"));
+        }
+        ui = std::make_unique<WindowDriver>();
+        if (Language::currentCode() != "en")
+            QVERIFY(tabs()->tabText(MainWindow::ConfigurationTab) != "Printer Configuration");
+    }
 
     // Rows at start come first: the longest texts stay once shown.
     void everyTabFollowsTheRules_data()
@@ -211,14 +226,24 @@ private slots:
             }
         }
         // Tab goes round the strip, the page's controls and the window's
-        // buttons; never to a widget that shows nothing of having the focus.
+        // buttons; never to a widget that shows nothing of having the focus,
+        // nor back into a frame it has left.
         QWidget *const strip = tabs()->tabBar();
         strip->setFocus();
         QWidget *focus = strip;
+        QList<QWidget *> framesLeft;
         for (int step = 0; step < 100 && (step == 0 || focus != strip); ++step) {
             QTest::keyClick(focus, Qt::Key_Tab);
             QWidget *next = QApplication::focusWidget();
             QVERIFY2(next && next != focus, "Tab stays");
+            for (QWidget *frame = focus->parentWidget(); page->isAncestorOf(frame);
+                 frame = frame->parentWidget())
+                if (!frame->isAncestorOf(next))
+                    framesLeft << frame;
+            for (QWidget *frame = next->parentWidget(); frame; frame = frame->parentWidget())
+                QVERIFY2(!framesLeft.contains(frame),
+                         qPrintable(next->objectName() + " comes after " + frame->objectName() +
+                                    " was left"));
             focus = next;
             QVERIFY2(focus == strip || (focus->isVisible() && (page->isAncestorOf(focus) ||
                                                                focus == own[0] || focus == own[1])),
@@ -234,7 +259,8 @@ private slots:
     {
         QImage picture(300, 100, QImage::Format_RGB32);
         picture.fill(Qt::gray);
-        GraphicConvertDialog dialog(picture, ui->window.commonDialog(), &ui->window);
+        GraphicConvertDialog dialog(picture, "picture.png", 200, ui->window.commonDialog(),
+                                    &ui->window);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         const QList<QWidget *> controls = shownControls(&dialog);
@@ -243,6 +269,11 @@ private slots:
             QVERIFY2(!widget->objectName().isEmpty(), widget->metaObject()->className());
             QVERIFY2(!cutOff(widget), qPrintable(widget->objectName() + " is cut off"));
         }
+        // Each conversion is drawn at the size the first one was shown.
+        const auto drawn = [&] { return dialog.findChild<QLabel *>("ResultPic")->pixmap().size(); };
+        const QSize threshold = drawn();
+        dialog.findChild<QAbstractButton *>("DitherOp")->click();
+        QCOMPARE(drawn(), threshold);
     }
 
     // Shrunk to its smallest, or as fitted to the screen at start, the window
@@ -295,25 +326,30 @@ private slots:
     }
 
     // The send log goes beside the window where there is room, else to the
-    // roomier side over it; always wholly within the screen's free area,
-    // here below a panel of 30 pixels.
+    // roomier side, narrowed down to its least width, and only then over
+    // it; always wholly within the screen's free area, here below a panel
+    // of 30 pixels.
     void logGoesBesideTheWindow()
     {
         // The window, the log's size, and where the log goes: right; left,
-        // with no room right; over it at the right edge, and at the left;
-        // raised from the bottom; lowered below the panel; for a window off
-        // the screen; and larger than the screen.
+        // with no room right; narrowed at the right, and at the left; over
+        // it at the right edge, and at the left; raised from the bottom;
+        // lowered below the panel; for a window off the screen; and larger
+        // than the screen, narrowed to the room beside the window. The log
+        // is at least 400 wide.
         const std::tuple<QRect, QSize, QRect> rows[] = {
             {{100, 100, 800, 600}, {900, 480}, {900, 100, 900, 480}},
             {{1000, 200, 800, 600}, {900, 480}, {100, 200, 900, 480}},
-            {{300, 100, 1200, 600}, {900, 480}, {1020, 100, 900, 480}},
-            {{500, 100, 1300, 600}, {900, 480}, {0, 100, 900, 480}},
+            {{300, 100, 1200, 600}, {900, 480}, {1500, 100, 420, 480}},
+            {{520, 100, 1200, 600}, {900, 480}, {0, 100, 520, 480}},
+            {{300, 100, 1300, 600}, {900, 480}, {1520, 100, 400, 480}},
+            {{350, 100, 1560, 600}, {900, 480}, {0, 100, 400, 480}},
             {{100, 900, 800, 600}, {900, 480}, {900, 600, 900, 480}},
             {{100, 0, 800, 600}, {900, 480}, {900, 30, 900, 480}},
             {{2500, -400, 800, 600}, {900, 480}, {1020, 30, 900, 480}},
-            {{100, 100, 800, 600}, {2500, 1200}, {0, 30, 1920, 1050}}};
+            {{100, 100, 800, 600}, {2500, 1200}, {900, 30, 1020, 1050}}};
         for (const auto &[window, size, log] : rows)
-            QCOMPARE(ScreenPlace::beside(window, size, QRect(0, 30, 1920, 1050)), log);
+            QCOMPARE(ScreenPlace::beside(window, size, {400, 300}, QRect(0, 30, 1920, 1050)), log);
         // On this screen the log finds no room beside the window fitted to
         // it, and stays on the screen; Esc closes it.
         ui->click("LogCMD");
@@ -357,7 +393,9 @@ private slots:
             QCOMPARE(usable(), before);
 
             auto *frame = ui->control<QGroupBox>(tested.frame);
-            QCOMPARE(settingSwitch->accessibleName(), QString(tested.caption));
+            QCOMPARE(settingSwitch->accessibleName(), Language::currentCode() == "en"
+                                                          ? QString(tested.caption)
+                                                          : Accessible::spokenText(frame->title()));
             const QFontMetrics metrics = frame->fontMetrics();
             const QPoint middle(12 + metrics.horizontalAdvance(frame->title()) / 2,
                                 metrics.height() / 2);

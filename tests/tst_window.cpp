@@ -37,6 +37,7 @@
 #include <QScopeGuard>
 #include <QSerialPort>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
 
@@ -554,10 +555,13 @@ private slots:
                  QStringList{"pcx.bmp is a PCX image, but BMP is chosen as its type: store it as "
                              "PCX.|Graphic Storage"});
         QCOMPARE(ui->pty.readAvailable(), QByteArray());
-        QCOMPARE(state("GraphicSizeLbl"), "Not a 1-bit BMP the printer takes");
+        // Drawn on the reading thread; the status says what the read gave.
+        QTRY_COMPARE(state("GraphicSizeLbl StatLbl"),
+                     "Not a 1-bit BMP the printer takes Cannot be stored as BMP");
         QVERIFY(ui->control<QLabel>("GraphicPic")->pixmap().isNull());
         ui->control<QAbstractButton>("GSPCXOp")->click();
-        QCOMPARE(state("GraphicSizeLbl"), "16 × 60 dots, 2.0 × 7.5 mm");
+        QTRY_COMPARE(state("GraphicSizeLbl StatLbl"),
+                     "16 × 60 dots, 2.0 × 7.5 mm READ INTO MEMORY");
         // The dots of the first line: dark, light, light, dark.
         const QImage shown = ui->control<QLabel>("GraphicPic")->pixmap().toImage();
         for (int x = 0; x < 4; ++x) {
@@ -568,16 +572,51 @@ private slots:
     }
 
     // The conversion shown can be kept as a BMP file: the bytes Use takes.
+    // One wider than the printable width set is shown with a warning; one
+    // beyond what the printer stores is refused in words and cannot be
+    // taken or saved.
     void conversionsCanBeSavedAsBmp()
     {
-        GraphicConvertDialog dialog(QImage(12, 5, QImage::Format_RGB32), ui->window.commonDialog(),
-                                    &ui->window);
+        GraphicConvertDialog dialog(QImage(12, 5, QImage::Format_RGB32), "logo.png", 10,
+                                    ui->window.commonDialog(), &ui->window);
         ModalAnswerer boxes;
         boxes.chooseFile(ui->dir.filePath("saved"));
         dialog.findChild<QPushButton *>("SaveCMD")->click();
         QCOMPARE(boxes.summary().value(0).section('|', 1, 1), "Bitmaps (*.bmp)");
         QCOMPARE(fileBytes(ui->dir.filePath("saved.bmp")), dialog.bmp());
         QCOMPARE(dialog.bmp().size(), 62 + 5 * 4);
+        // The labels, then whether Use and Save can be pressed.
+        const auto shown = [this](QDialog &box) {
+            return state("WidthWarningLbl ResultSizeLbl", &box) +
+                   QStringLiteral(" %1 %2")
+                       .arg(box.findChild<QPushButton *>("UseCMD")->isEnabled())
+                       .arg(box.findChild<QPushButton *>("SaveCMD")->isEnabled());
+        };
+        QCOMPARE(shown(dialog),
+                 "Wider than the printable width of 10 dots set on Printer "
+                 "Configuration: the printer cuts off the rest. 12 × 5 dots, 1.5 × 0.6 "
+                 "mm 1 1");
+        dialog.findChild<QCheckBox *>("WidthChk")->click();
+        dialog.findChild<QSpinBox *>("WidthSpin")->setValue(10);
+        QCOMPARE(shown(dialog), " 10 × 4 dots, 1.3 × 0.5 mm 1 1");
+        GraphicConvertDialog thin(QImage(1, 30, QImage::Format_RGB32), "thin.png", 0,
+                                  ui->window.commonDialog(), &ui->window);
+        thin.findChild<QCheckBox *>("WidthChk")->click();
+        thin.findChild<QSpinBox *>("WidthSpin")->setValue(4000);
+        QCOMPARE(shown(thin),
+                 " thin.png would convert to 4,000 × 120,000 dots: the printer stores graphics of "
+                 "at most 4,000 × 16,000 dots and 2,097,152 bytes. 0 0");
+        QVERIFY(thin.bmp().isEmpty());
+    }
+
+    // Convert… offers the picture chosen with Browse, though another file
+    // was chosen since.
+    void convertOffersTheChosenPicture()
+    {
+        ui->file("pick.bmp", Pictures::bmp(8, 8, 24));
+        ui->file("pick.txt", "! 0 100 200 1\r\nEND\r\n");
+        QCOMPARE(ui->run({"BrowseCMD=file:pick.bmp", "FBrowseCMD=file:pick.txt"}), QStringList());
+        QCOMPARE(ui->click("ConvertCMD", {"<cancel>"}).value(0).section('|', 2), "pick.bmp");
     }
 
     // A refused text shows its box in its place in the import: the number
@@ -738,13 +777,17 @@ private slots:
         WindowDriver other;
         QCOMPARE(other.run(words(steps)), QStringList());
         const QString question = "Quit without sending the changed settings?|Labelsmithy|icon";
+        // Enter keeps the window, as Cancel does.
         ModalAnswerer boxes;
-        boxes.press("Cancel").press("Quit");
-        for (bool kept : {true, false}) {
+        boxes.then([](QWidget *box) { QTest::keyClick(box, Qt::Key_Return); })
+            .press("Cancel")
+            .press("Quit");
+        for (bool kept : {true, true, false}) {
             other.window.close();
             QCOMPARE(other.window.isVisible(), kept && asked);
         }
-        QCOMPARE(boxes.summary(), asked ? QStringList({question, question}) : QStringList());
+        QCOMPARE(boxes.summary(),
+                 asked ? QStringList({question, question, question}) : QStringList());
     }
 
     // Closing during a transfer asks first; keeping on sends on, stopping
@@ -764,7 +807,8 @@ private slots:
         });
         QElapsedTimer clock;
         clock.start();
-        const QStringList boxes = ui->run({"BUpLoadCMD=press:Keep Sending;press:Stop and Quit"});
+        // Enter keeps sending, as Keep Sending does.
+        const QStringList boxes = ui->run({"BUpLoadCMD=<enter>;press:Stop and Quit"});
         QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
         QTRY_VERIFY(!ui->window.isVisible());
         QVERIFY(ui->window.stopSignal().isRaised());

@@ -1,6 +1,7 @@
 #include "app/AboutPage.h"
 
 #include "Version.h"
+#include "common/Language.h"
 #include "common/MakerContact.h"
 
 #include <QDesktopServices>
@@ -66,9 +67,12 @@ AboutPage::AboutPage(PageServices services, QWidget *parent)
     m_webSiteLink = ui->Label29;
     m_supportEmailLink = ui->Label30;
     // Shown as major, point, two-digit minor: "Utility Version 1.00" for 1.0.0.
-    m_versionLabel->setText(QStringLiteral("Utility Version %1.%2")
+    m_versionLabel->setText(tr("Utility Version %1.%2")
                                 .arg(Version::majorNumber)
                                 .arg(Version::minorNumber, 2, 10, QLatin1Char('0')));
+    // Which translation is in force, in its own words: someone who cannot
+    // read it still recognises the name of their language.
+    ui->LanguageLbl->setText(tr("Language: %1").arg(Language::currentName()));
     m_webSiteLink->setText(QString::fromLatin1(MakerContact::hostName));
     m_supportEmailLink->setText(QString::fromLatin1(MakerContact::supportEmail));
     styleAsLink(m_webSiteLink);

@@ -7,6 +7,7 @@
 #include "config/ProfileActions.h"
 #include "firmware/BinaryPage.h"
 #include "storage/StoragePage.h"
+#include "ui/Accessible.h"
 #include "ui/Dialogs.h"
 #include "ui/LogWindow.h"
 #include "ui/ScreenPlace.h"
@@ -160,6 +161,7 @@ MainWindow::MainWindow(QWidget *parent)
     buildStatusBar();
     layout->addWidget(findChild<QStatusBar *>(QStringLiteral("StatusBar")));
 
+    Accessible::nameParts(this);
     connectControls();
     m_tabs->setCurrentIndex(ConfigurationTab);
 
@@ -177,11 +179,17 @@ void MainWindow::buildTabs()
     // the strip reaches the other tabs through its arrows.
     m_tabs->tabBar()->setElideMode(Qt::ElideNone);
     m_tabs->tabBar()->setUsesScrollButtons(true);
+    Accessible::reportSelectedTab(m_tabs->tabBar());
+    m_tabs->tabBar()->setAccessibleName(tr("Pages"));
 
     auto *commPage = m_commPage = new CommPage(m_services);
     auto *configPage = m_configPage = new ConfigPage(m_services);
     auto *calibrationPage = new CalibrationPage(m_services);
     auto *storagePage = new StoragePage(m_services);
+    storagePage->setPrintableWidth([configPage] {
+        const ConfigValues values = configPage->values();
+        return values.widthSwitch == SwitchState::On ? qMax(0, values.width.toInt()) : 0;
+    });
     auto *binaryPage = new BinaryPage(m_services);
     auto *aboutPage = new AboutPage(m_services);
 
@@ -200,12 +208,16 @@ void MainWindow::buildStatusBar()
     auto *bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("StatusBar"));
     bar->setSizeGripEnabled(false);
+    bar->setAccessibleName(tr("Status"));
     // Two adapters differ at the end of their long device paths, and the
     // line settings come last: the middle gives way.
     m_linkLbl = new EllipsisLabel(Qt::ElideMiddle, bar);
     m_linkLbl->setObjectName(QStringLiteral("LinkLbl"));
     m_lastSendLbl = new EllipsisLabel(Qt::ElideRight, bar);
     m_lastSendLbl->setObjectName(QStringLiteral("LastSendLbl"));
+    // Said before the texts, which change with every send.
+    m_linkLbl->setAccessibleName(tr("Printer link"));
+    m_lastSendLbl->setAccessibleName(tr("Last send"));
     bar->addWidget(m_linkLbl, 1);
     bar->addWidget(m_lastSendLbl, 2);
     showLink();
@@ -216,12 +228,17 @@ void MainWindow::showLink()
     const QString link = m_link.description();
     m_linkLbl->setText(link);
     const Transfer::Limits &limits = m_link.limits();
+    const bool network = m_link.kind() == LinkAddress::Kind::Network;
+    // Only a network printer answers: the other links have the one limit
+    // of a line that takes nothing.
     m_linkLbl->setToolTip(
-        tr("The next send goes to: %1\nGives up after %2 s without an answer and %3 s without "
-           "progress")
-            .arg(link, QString::number(limits.stallLimitMs / 1000),
-                 QString::number(limits.busyLimitMs / 1000)));
-    if (m_link.kind() != LinkAddress::Kind::Network || !m_linkStatus)
+        network ? tr("The next send goes to: %1\nGives up after %2 s without an answer and %3 s "
+                     "without progress")
+                      .arg(link, QString::number(limits.stallLimitMs / 1000),
+                           QString::number(limits.busyLimitMs / 1000))
+                : tr("The next send goes to: %1\nGives up after %2 s without progress")
+                      .arg(link, QString::number(limits.stallLimitMs / 1000)));
+    if (!network || !m_linkStatus)
         return;
     // A network printer that answers SNMP tells whether it is ready.
     m_linkStatus->read(
@@ -350,8 +367,10 @@ void MainWindow::showLog()
         // Beside this window and wholly on its screen; its frame taken as
         // large as this window's.
         const QSize frame = frameOrGuess(this);
-        const QRect place = ScreenPlace::beside(frameGeometry(), m_logWindow->size() + frame,
-                                                screen()->availableGeometry());
+        const QRect place = ScreenPlace::beside(
+            frameGeometry(), m_logWindow->size() + frame,
+            m_logWindow->minimumSizeHint().expandedTo(m_logWindow->minimumSize()) + frame,
+            screen()->availableGeometry());
         m_logWindow->resize(place.size() - frame);
         m_logWindow->move(place.topLeft());
     }
@@ -375,9 +394,10 @@ void MainWindow::resetSettings()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // Enter, pressed by habit, keeps what a quit would lose.
     if (!m_stop.isRaised() && m_configPage->hasUnsentChanges() &&
         Dialogs::choose(this, tr("Quit without sending the changed settings?"),
-                        Dialogs::applicationTitle, {tr("Quit"), tr("Cancel")}) != 0) {
+                        Dialogs::applicationTitle, {tr("Quit"), tr("Cancel")}, 1) != 0) {
         event->ignore();
         return;
     }
@@ -414,9 +434,11 @@ void MainWindow::askToStopTransfer()
                                      QMessageBox::NoButton, this);
     question->setObjectName(QStringLiteral("StopQuestion"));
     question->setAttribute(Qt::WA_DeleteOnClose);
-    QPushButton *stop = question->addButton(tr("Stop and Quit"), QMessageBox::AcceptRole);
+    question->addButton(tr("Stop and Quit"), QMessageBox::AcceptRole);
     QPushButton *keep = question->addButton(tr("Keep Sending"), QMessageBox::RejectRole);
-    question->setDefaultButton(stop);
+    // Enter keeps sending: stopping halfway may leave a printer without
+    // its firmware.
+    question->setDefaultButton(keep);
     connect(question, &QMessageBox::finished, this, [this, question, keep] {
         if (question->clickedButton() == keep)
             return;

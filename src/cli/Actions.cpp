@@ -121,8 +121,11 @@ Built storeGraphic(const QString &label, const QString &path, const QByteArray &
         const std::variant<QImage, QString> picture = GraphicConvert::load(file, fileName);
         if (const QString *why = std::get_if<QString>(&picture))
             return Built::refused(*why);
-        graphic =
-            GraphicConvert::bmpBytes(GraphicConvert::convert(std::get<QImage>(picture), *convert));
+        const auto converted =
+            GraphicConvert::convert(std::get<QImage>(picture), *convert, fileName);
+        if (const QString *why = std::get_if<QString>(&converted))
+            return Built::refused(*why);
+        graphic = std::get<GraphicConvert::Converted>(converted).bmp;
     } else if (const auto checked = GraphicCheck::check(
                    file, pcx ? GraphicCheck::Type::Pcx : GraphicCheck::Type::Bmp, fileName);
                std::holds_alternative<QString>(checked)) {

@@ -2,6 +2,7 @@
 
 #include "cli/DryRun.h"
 #include "cli/ProfileImport.h"
+#include "cli/SnmpSecrets.h"
 #include "cli/TargetList.h"
 #include "common/ChunkedFileReader.h"
 #include "common/ProcessSignals.h"
@@ -17,6 +18,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QLocale>
+#include <QRegularExpression>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -126,6 +128,10 @@ const QList<PlainOption> &runOptions()
          "Seconds between progress lines or events of each printer when standard error is not "
          "a terminal (default 10, at most 86400); one also comes at each tenth of the way."},
         {"quiet", nullptr, "Write only failures and the summary."},
+        {"lang", "language",
+         "The language of the texts (de, es, fr, it, ja, pl, pt_BR, zh_CN; en for English); "
+         "without it the LANGUAGE variable and the locale decide. Reports, events and exit codes "
+         "are the same in every language."},
     };
     return options;
 }
@@ -141,6 +147,49 @@ template <typename Option> void addOptions(QCommandLineParser &parser, const QLi
         else
             parser.addOption({QLatin1String(option.name), QLatin1String(option.help)});
     }
+}
+
+// Edits (insert, delete, change, swap two neighbours) from one word to
+// the other.
+int editsBetween(const QString &a, const QString &b)
+{
+    const qsizetype n = a.size(), m = b.size();
+    QList<QList<int>> d(n + 1, QList<int>(m + 1));
+    for (qsizetype i = 0; i <= n; ++i)
+        d[i][0] = int(i);
+    for (qsizetype j = 0; j <= m; ++j)
+        d[0][j] = int(j);
+    for (qsizetype i = 1; i <= n; ++i) {
+        for (qsizetype j = 1; j <= m; ++j) {
+            const int change = a[i - 1] == b[j - 1] ? 0 : 1;
+            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + change});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+        }
+    }
+    return d[n][m];
+}
+
+// The option most like a mistyped one, when one is close enough to be
+// what was meant: "Did you mean --targets?".
+QString suggestion(const QCommandLineParser &parser, const QString &unknown)
+{
+    // The help lists every option: the names are taken from it, not kept
+    // twice.
+    static const QRegularExpression named(QStringLiteral("--([a-z][a-z0-9-]+)"));
+    QString best;
+    int fewest = std::max<int>(1, std::min<int>(2, int(unknown.size()) / 3));
+    auto matches = named.globalMatch(parser.helpText());
+    while (matches.hasNext()) {
+        const QString name = matches.next().captured(1);
+        const int edits = editsBetween(unknown.toLower(), name);
+        if (edits <= fewest && name != best) {
+            if (edits < fewest || best.isEmpty())
+                best = name;
+            fewest = edits;
+        }
+    }
+    return best.isEmpty() ? QString() : QStringLiteral(" Did you mean --%1?").arg(best);
 }
 
 QString dashed(const QString &name)
@@ -461,6 +510,49 @@ public:
         }
     }
 
+    // The secrets of --snmp-secrets; each of them may be given there or as
+    // its option, not both. Those given as options still count, with a
+    // warning: scripts written before keep working.
+    void readSecrets(const QCommandLineParser &parser)
+    {
+        SnmpOptions &snmp = parsed.plan.discover.discovery.snmp;
+        const std::pair<const char *, QString SnmpOptions::*> secrets[]{
+            {"community", &SnmpOptions::community},
+            {"snmp-auth", &SnmpOptions::authPass},
+            {"snmp-priv", &SnmpOptions::privPass}};
+        QStringList onLine;
+        for (const auto &[name, value] : secrets) {
+            if (parser.isSet(QLatin1String(name)))
+                onLine << QLatin1String(name);
+        }
+        parsed.plan.notes << SnmpSecrets::exposed(onLine);
+        if (!parser.isSet(QStringLiteral("snmp-secrets")))
+            return;
+        const QString label = QStringLiteral("--snmp-secrets: ");
+        const auto loaded =
+            SnmpSecrets::load(parser.value(QStringLiteral("snmp-secrets")), files.interrupted);
+        if (files.interrupted)
+            return;
+        if (const QString *why = std::get_if<QString>(&loaded)) {
+            error(label + *why);
+            return;
+        }
+        SnmpOptions given;
+        given.community.clear();
+        if (const auto why = SnmpSecrets::parse(std::get<QByteArray>(loaded), given)) {
+            error(label + *why);
+            return;
+        }
+        for (const auto &[name, value] : secrets) {
+            if ((given.*value).isEmpty())
+                continue;
+            if (onLine.contains(QLatin1String(name)))
+                usage(label + QStringLiteral("%1 gives what the file gives: leave out one")
+                                  .arg(dashed(QLatin1String(name))));
+            snmp.*value = given.*value;
+        }
+    }
+
     void buildActions(const QList<Written> &written)
     {
         if (written.isEmpty())
@@ -653,7 +745,9 @@ ParsedArguments parseArguments(const QStringList &arguments)
 
     Reader reader{parsed, {}, {}, {}};
     if (!parser.parse(arguments)) {
-        reader.usage(parser.errorText());
+        const QStringList unknown = parser.unknownOptionNames();
+        reader.usage(parser.errorText() +
+                     (unknown.isEmpty() ? QString() : suggestion(parser, unknown.first())));
         return parsed;
     }
     if (parser.isSet(help)) {
@@ -679,6 +773,13 @@ ParsedArguments parseArguments(const QStringList &arguments)
     for (const QString &line : std::as_const(misused))
         reader.usage(line);
     if (parsed.usage)
+        return parsed;
+    reader.readSecrets(parser);
+    misused.clear();
+    Discover::checkSnmp(parsed.plan.discover.discovery.snmp, misused);
+    for (const QString &line : std::as_const(misused))
+        reader.usage(line);
+    if (parsed.usage || (!parsed.errors.isEmpty() && !reader.files.interrupted))
         return parsed;
     const bool sending = parsed.plan.discover.mode == Discover::Options::Mode::Send;
     if (!sending && (!written.isEmpty() || parsed.plan.dryRun)) {

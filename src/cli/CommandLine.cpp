@@ -5,6 +5,7 @@
 #include "cli/Fleet.h"
 #include "cli/Report.h"
 #include "cli/Runner.h"
+#include "common/Language.h"
 #include "common/ProcessSignals.h"
 #include "common/SafeWrite.h"
 
@@ -29,6 +30,13 @@ namespace CommandLine
 bool wanted(int argc, char **argv)
 {
     for (int i = 1; i < argc; ++i) {
+        // The language alone is the window's too.
+        if (std::strcmp(argv[i], "--lang") == 0 && i + 1 < argc) {
+            ++i;
+            continue;
+        }
+        if (std::strncmp(argv[i], "--lang=", 7) == 0)
+            continue;
         if (std::strncmp(argv[i], "--", 2) == 0 || std::strcmp(argv[i], "-h") == 0 ||
             std::strcmp(argv[i], "-v") == 0)
             return true;
@@ -123,6 +131,8 @@ int main(int argc, char **argv)
     console.outIsTerminal = ::isatty(STDOUT_FILENO);
     console.terminal = console.errIsTerminal && qgetenv("TERM") != "dumb";
 #endif
+    if (const QString warning = Language::install(application); !warning.isEmpty())
+        console.say(warning);
     return run(QCoreApplication::arguments(), console, true);
 }
 

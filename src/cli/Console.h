@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/CommandLineWords.h"
 #include "common/TerminalText.h"
 
 #include <QIODevice>
@@ -17,10 +18,12 @@ struct Console {
     bool errIsTerminal = false;
     bool outIsTerminal = false;
 
+    // A line for people, in the command line's own words (CommandLineWords).
     void say(const QString &line) const
     {
+        const QString words = CommandLineWords::of(line);
         err.write(
-            ((errIsTerminal ? TerminalText::escaped(line) : line) + QLatin1Char('\n')).toUtf8());
+            ((errIsTerminal ? TerminalText::escaped(words) : words) + QLatin1Char('\n')).toUtf8());
     }
     void print(const QString &text) const
     {

@@ -9,9 +9,11 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QRegularExpression>
+#include <QSet>
 
 namespace Discover
 {
@@ -33,12 +35,24 @@ void addOptions(QCommandLineParser &parser)
          QStringLiteral("With --discover: also browse DNS-SD (_pdl-datastream, _printer, "
                         "_ipp) through the Avahi daemon.")},
         {QStringLiteral("write-targets"),
-         QStringLiteral("With --discover: write a targets file of the printers found."),
+         QStringLiteral("With --discover: write a targets file of the printers found. A file "
+                        "that --discover did not write is not replaced without --force."),
          QStringLiteral("file")},
+        {QStringLiteral("force"),
+         QStringLiteral("With --write-targets: replace the file even when it was not written "
+                        "by --discover (a targets file made by hand).")},
         {QStringLiteral("status"),
          QStringLiteral("Read the status of every network target over SNMP; the exit status "
-                        "is 1 when any reports an error or does not answer.")},
-        {QStringLiteral("community"), QStringLiteral("The SNMP v2c community (default public)."),
+                        "is 1 when any reports an error or does not answer. A printer on a "
+                        "serial, parallel or USB line cannot be asked: it is listed and "
+                        "counted apart.")},
+        {QStringLiteral("snmp-secrets"),
+         QStringLiteral("Read the SNMP secrets from a file only its owner may read, or from "
+                        "standard input (-): lines community=NAME, auth=PHRASE, priv=PHRASE."),
+         QStringLiteral("file")},
+        {QStringLiteral("community"),
+         QStringLiteral("The SNMP v2c community (default public); other users see it: prefer "
+                        "--snmp-secrets."),
          QStringLiteral("name")},
         {QStringLiteral("snmp-port"),
          QStringLiteral("The UDP port printers answer SNMP on (default 161)."),
@@ -46,10 +60,12 @@ void addOptions(QCommandLineParser &parser)
         {QStringLiteral("snmp-user"), QStringLiteral("Ask over SNMP v3 as this user."),
          QStringLiteral("user")},
         {QStringLiteral("snmp-auth"),
-         QStringLiteral("With --snmp-user: the SHA authentication pass phrase."),
+         QStringLiteral("With --snmp-user: the SHA authentication pass phrase; other users "
+                        "see it: prefer --snmp-secrets."),
          QStringLiteral("phrase")},
         {QStringLiteral("snmp-priv"),
-         QStringLiteral("With --snmp-user: the AES privacy pass phrase."),
+         QStringLiteral("With --snmp-user: the AES privacy pass phrase; other users see it: "
+                        "prefer --snmp-secrets."),
          QStringLiteral("phrase")},
         {QStringLiteral("inventory"),
          QStringLiteral("With --status: also write one row per printer (name, location, "
@@ -107,6 +123,9 @@ void read(const QCommandLineParser &parser, Options &options, QStringList &usage
         if (parser.isSet(QLatin1String(name)) && !discover)
             usage << QStringLiteral("--%1 goes with --discover").arg(QLatin1String(name));
     }
+    options.force = parser.isSet(QStringLiteral("force"));
+    if (options.force && !parser.isSet(QStringLiteral("write-targets")))
+        usage << QStringLiteral("--force goes with --write-targets");
     DiscoveryOptions &found = options.discovery;
     found.ranges = parser.values(QStringLiteral("range"));
     const auto port = [&usage](const QString &option, const QString &written) {
@@ -135,10 +154,6 @@ void read(const QCommandLineParser &parser, Options &options, QStringList &usage
     snmp.user = parser.value(QStringLiteral("snmp-user"));
     snmp.authPass = parser.value(QStringLiteral("snmp-auth"));
     snmp.privPass = parser.value(QStringLiteral("snmp-priv"));
-    if (snmp.user.isEmpty() && (!snmp.authPass.isEmpty() || !snmp.privPass.isEmpty()))
-        usage << QStringLiteral("--snmp-auth and --snmp-priv go with --snmp-user");
-    else if (const QString problem = snmp.problem(); !problem.isEmpty())
-        usage << problem;
     for (const QString &range : std::as_const(found.ranges)) {
         const auto hosts = Sweep::hostsOf(range);
         if (const QString *why = std::get_if<QString>(&hosts))
@@ -148,17 +163,59 @@ void read(const QCommandLineParser &parser, Options &options, QStringList &usage
     options.ignoreStatus = parser.isSet(QStringLiteral("ignore-status"));
 }
 
+void checkSnmp(const SnmpOptions &snmp, QStringList &usage)
+{
+    if (snmp.user.isEmpty() && (!snmp.authPass.isEmpty() || !snmp.privPass.isEmpty()))
+        usage << QStringLiteral("pass phrases (--snmp-auth, --snmp-priv, auth=, priv=) go with "
+                                "--snmp-user");
+    else if (const QString problem = snmp.problem(); !problem.isEmpty())
+        usage << problem;
+}
+
 namespace
 {
 
+// One line, cut to `width` with an ellipsis: escaped first, so that a cut
+// never leaves an escape sequence half open.
 QString column(const QString &text, int width)
 {
-    return text.leftJustified(width, QLatin1Char(' '), true);
+    QString shown = TerminalText::escaped(text);
+    if (shown.size() <= width)
+        return shown.leftJustified(width);
+    qsizetype keep = width - 1;
+    if (keep > 0 && shown.at(keep - 1).isHighSurrogate())
+        --keep;
+    return (shown.left(keep) + QStringLiteral("…")).leftJustified(width);
+}
+
+struct Counts {
+    int ready = 0, notReady = 0, noAnswer = 0, cannotBeRead = 0;
+};
+
+Counts countOf(const QList<FoundPrinter> &printers)
+{
+    Counts counts;
+    for (const FoundPrinter &printer : printers) {
+        if (!printer.line.isEmpty())
+            ++counts.cannotBeRead;
+        else if (!printer.snmpAnswered)
+            ++counts.noAnswer;
+        else if (printer.isError())
+            ++counts.notReady;
+        else
+            ++counts.ready;
+    }
+    return counts;
+}
+
+QString printersWord(qsizetype count)
+{
+    return QStringLiteral("%1 printer%2").arg(count).arg(count == 1 ? "" : "s");
 }
 
 } // namespace
 
-QString table(const QList<FoundPrinter> &printers)
+QString table(const QList<FoundPrinter> &printers, Options::Mode mode)
 {
     const QString row = QStringLiteral("%1  %2  %3  %4  %5  %6\n");
     QString text =
@@ -166,27 +223,90 @@ QString table(const QList<FoundPrinter> &printers)
                 column(QStringLiteral("MAKE AND MODEL"), 24), column(QStringLiteral("SERIAL"), 12),
                 column(QStringLiteral("STATUS"), 16), QStringLiteral("FOUND BY"));
     for (const FoundPrinter &printer : printers)
-        text += row.arg(column(printer.target(), 24), column(printer.name, 16),
+        text += row.arg(column(printer.shownTarget(), 24), column(printer.name, 16),
                         column(printer.makeModel, 24), column(printer.serial, 12),
-                        column(printer.status(), 16), printer.foundBy.join(QLatin1Char(',')));
-    return text + QStringLiteral("%1 printer%2 found\n")
-                      .arg(printers.size())
-                      .arg(printers.size() == 1 ? QString() : QStringLiteral("s"));
+                        column(printer.status(), 16),
+                        TerminalText::escaped(printer.foundBy.join(QLatin1Char(','))));
+    if (mode != Options::Mode::Status)
+        return text + printersWord(printers.size()) + QStringLiteral(" found\n");
+    const Counts counts = countOf(printers);
+    return text + QStringLiteral("%1: %2 ready, %3 not ready, %4 not answering, %5 not asked "
+                                 "(serial, parallel or USB)\n")
+                      .arg(printersWord(printers.size()))
+                      .arg(counts.ready)
+                      .arg(counts.notReady)
+                      .arg(counts.noAnswer)
+                      .arg(counts.cannotBeRead);
 }
 
-QByteArray json(const QList<FoundPrinter> &printers, const QStringList &notes, int exitStatus)
+QByteArray json(const QList<FoundPrinter> &printers, const QStringList &notes, int exitStatus,
+                Options::Mode mode)
 {
     QJsonArray rows;
     for (const FoundPrinter &printer : printers)
         rows.append(printer.json());
-    const QJsonObject report{
+    QJsonObject report{
         {QStringLiteral("program"), QStringLiteral("varimonde-setup")},
         {QStringLiteral("version"), QLatin1String(Version::text)},
         {QStringLiteral("exitStatus"), exitStatus},
         {QStringLiteral("notes"), QJsonArray::fromStringList(notes)},
         {QStringLiteral("printers"), rows},
     };
+    if (mode == Options::Mode::Status) {
+        const Counts counts = countOf(printers);
+        const bool askedReady = counts.notReady == 0 && counts.noAnswer == 0;
+        report.insert(QStringLiteral("summary"),
+                      QJsonObject{
+                          {QStringLiteral("printers"), int(printers.size())},
+                          {QStringLiteral("ready"), counts.ready},
+                          {QStringLiteral("notReady"), counts.notReady},
+                          {QStringLiteral("noAnswer"), counts.noAnswer},
+                          {QStringLiteral("cannotBeRead"), counts.cannotBeRead},
+                          {QStringLiteral("allReady"), askedReady && counts.cannotBeRead == 0},
+                          {QStringLiteral("allAskedReady"), askedReady},
+                      });
+    }
     return QJsonDocument(report).toJson(QJsonDocument::Indented);
+}
+
+QString targetsText(const QList<FoundPrinter> &printers)
+{
+    QString text = QLatin1String(targetsHeader) + QLatin1Char('\n');
+    QSet<QString> written;
+    for (const FoundPrinter &printer : printers) {
+        // Only a raw port takes the printer's bytes.
+        const QString target = printer.target();
+        if (target.isEmpty() || !printer.line.isEmpty() || written.contains(target))
+            continue;
+        written.insert(target);
+        QStringList about;
+        for (const QString &said : {printer.name, printer.makeModel, printer.serial}) {
+            const QString shown = TerminalText::escaped(said).trimmed();
+            if (!shown.isEmpty())
+                about << shown;
+        }
+        text += TerminalText::escaped(target) +
+                (about.isEmpty() ? QString() : QStringLiteral("  # ") + about.join(", ")) +
+                QLatin1Char('\n');
+    }
+    return text;
+}
+
+QString targetsRefusal(const QString &path, bool force)
+{
+    QFile file(path);
+    if (force || !QFileInfo(path).isFile() || QFileInfo(path).size() == 0)
+        return {};
+    // Unreadable: the write that follows says why.
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray first = file.readLine(sizeof(targetsHeader) + 1);
+    if (first.startsWith(targetsHeader) && first.mid(sizeof(targetsHeader) - 1).trimmed().isEmpty())
+        return {};
+    return QStringLiteral("--write-targets %1: the file was not written by --discover (a "
+                          "targets file made by hand?) and is left as it is; give --force to "
+                          "replace it")
+        .arg(path);
 }
 
 namespace
@@ -195,9 +315,10 @@ namespace
 int finish(const Plan &plan, const QList<FoundPrinter> &printers, const QStringList &notes,
            int status, const Console &console)
 {
-    console.out.write(table(printers).toUtf8());
-    if (!plan.report.isEmpty() && !Report::save(plan.report, json(printers, notes, status), console,
-                                                QStringLiteral("the report")))
+    const Options::Mode mode = plan.discover.mode;
+    console.print(table(printers, mode));
+    if (!plan.report.isEmpty() && !Report::save(plan.report, json(printers, notes, status, mode),
+                                                console, QStringLiteral("the report")))
         return std::max(status, 1);
     return status;
 }
@@ -206,6 +327,14 @@ int finish(const Plan &plan, const QList<FoundPrinter> &printers, const QStringL
 
 int discover(const Plan &plan, const Console &console)
 {
+    // Said before the sweep, not after it has taken its seconds.
+    if (!plan.discover.writeTargets.isEmpty()) {
+        if (const QString refusal = targetsRefusal(plan.discover.writeTargets, plan.discover.force);
+            !refusal.isEmpty()) {
+            console.say(QStringLiteral("varimonde-setup: ") + refusal);
+            return 2;
+        }
+    }
     Discovery discovery;
     QObject::connect(&discovery, &Discovery::note, &discovery,
                      [&console](const QString &text) { console.say(text); });
@@ -218,23 +347,14 @@ int discover(const Plan &plan, const Console &console)
     }
     QCoreApplication::exec();
     int status = 0;
-    if (!plan.discover.writeTargets.isEmpty()) {
-        QString text = QStringLiteral("# Printers found by varimonde-setup --discover\n");
-        for (const FoundPrinter &printer : discovery.printers()) {
-            // Only a raw port takes the printer's bytes.
-            if (!printer.port)
-                continue;
-            QString comment = QStringList{printer.name, printer.makeModel, printer.serial}
-                                  .filter(QRegularExpression(QStringLiteral("\\S")))
-                                  .join(QStringLiteral(", "));
-            text += printer.target() +
-                    (comment.isEmpty() ? QString() : QStringLiteral("  # ") + comment) +
-                    QLatin1Char('\n');
-        }
-        if (!Report::save(plan.discover.writeTargets, text.toUtf8(), console,
-                          QStringLiteral("the targets file")))
-            status = 1;
-    }
+    // A sweep that could not try every address has said so: it did not
+    // do what was asked.
+    if (!discovery.isComplete())
+        status = 1;
+    if (!plan.discover.writeTargets.isEmpty() &&
+        !Report::save(plan.discover.writeTargets, targetsText(discovery.printers()).toUtf8(),
+                      console, QStringLiteral("the targets file")))
+        status = 1;
     return finish(plan, discovery.printers(), discovery.notes(), status, console);
 }
 
@@ -246,8 +366,10 @@ int status(const Plan &plan, const Console &console)
     int waiting = 0;
     for (const Target &target : plan.targets) {
         if (target.address.kind() != LinkAddress::Kind::Network) {
-            notes << QStringLiteral("%1: not a network printer; its status is read when "
-                                    "sending")
+            FoundPrinter line;
+            line.line = target.written;
+            printers << line;
+            notes << QStringLiteral("%1: not a network printer: its status cannot be read")
                          .arg(target.written);
             continue;
         }
@@ -268,14 +390,17 @@ int status(const Plan &plan, const Console &console)
     if (waiting > 0)
         QCoreApplication::exec();
     int exit = 0;
+    // A printer that cannot be asked does not fail the run: the summary and
+    // the report's "allReady" tell it apart from one that is ready.
     for (const FoundPrinter &printer : std::as_const(printers)) {
-        if (!printer.snmpAnswered || printer.isError())
+        if (printer.line.isEmpty() && (!printer.snmpAnswered || printer.isError()))
             exit = 1;
     }
     for (const QString &note : std::as_const(notes))
         console.say(note);
-    const int status = finish(plan, printers, notes, exit, console);
+    // The details first: the summary stays the last line, as scripts read it.
     console.print(Fleet::details(printers));
+    const int status = finish(plan, printers, notes, exit, console);
     if (!plan.discover.inventory.isEmpty() &&
         !Report::save(plan.discover.inventory, Fleet::inventory(printers, plan.discover.inventory),
                       console, QStringLiteral("the inventory")))

@@ -1,5 +1,7 @@
 #include "cli/DryRun.h"
 
+#include "common/TerminalText.h"
+
 namespace DryRun
 {
 
@@ -54,9 +56,13 @@ QByteArray render(const Plan &plan)
                     text += bytes;
                     continue;
                 }
+                // A file name or target is one line of the dump, whatever
+                // it holds.
                 text += QStringLiteral("# %1%2, transmission %3 of %4, %5 bytes\n")
-                            .arg(target.isEmpty() ? QString() : target + QStringLiteral(": "),
-                                 action.label)
+                            .arg(target.isEmpty()
+                                     ? QString()
+                                     : TerminalText::escaped(target) + QStringLiteral(": "),
+                                 TerminalText::escaped(action.label))
                             .arg(part + 1)
                             .arg(action.parts.size())
                             .arg(bytes.size())

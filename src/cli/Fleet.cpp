@@ -77,7 +77,7 @@ QString details(const QList<FoundPrinter> &printers)
             add("media", media);
         add("odometer", odometerWords(told));
         if (!lines.isEmpty())
-            text += printer.target() + QLatin1Char('\n') + lines.join(QLatin1Char('\n')) +
+            text += printer.shownTarget() + QLatin1Char('\n') + lines.join(QLatin1Char('\n')) +
                     QLatin1Char('\n');
     }
     return text;

@@ -16,7 +16,7 @@ class PrinterWatch;
 namespace Fleet
 {
 
-// Lines under the --status table: each printer's location, uptime, front
+// Lines above the --status table: each printer's location, uptime, front
 // panel, alerts, media and odometer, as far as it told them.
 QString details(const QList<FoundPrinter> &printers);
 

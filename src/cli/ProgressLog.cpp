@@ -1,5 +1,7 @@
 #include "cli/ProgressLog.h"
 
+#include "cli/CommandLineWords.h"
+
 #include "cli/PrinterJob.h"
 
 #include <QJsonDocument>
@@ -90,6 +92,6 @@ void ProgressLog::event(const QString &name, const PrinterJob &job, qint64 deliv
             object.insert(QStringLiteral("secondsLeft"), double(*left));
     }
     if (name == QLatin1String("failed") || name == QLatin1String("cancelled"))
-        object.insert(QStringLiteral("reason"), job.failure());
+        object.insert(QStringLiteral("reason"), CommandLineWords::of(job.failure()));
     m_console.out.write(QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n');
 }

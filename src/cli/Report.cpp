@@ -1,8 +1,10 @@
 #include "cli/Report.h"
 
+#include "cli/CommandLineWords.h"
 #include "cli/Console.h"
 #include "common/SafeWrite.h"
 #include "common/Sha256.h"
+#include "common/TerminalText.h"
 
 #include "cli/Arguments.h"
 #include "cli/PrinterJob.h"
@@ -55,7 +57,8 @@ QString table(const QList<PrinterJob *> &jobs)
         failed += word == QLatin1String("failed");
         cancelled += word == QLatin1String("cancelled");
         text += row(job->target().written, word, QLocale::c().toString(job->sent()),
-                    QString::number(job->seconds(), 'f', 1), job->failure());
+                    QString::number(job->seconds(), 'f', 1),
+                    TerminalText::escaped(CommandLineWords::of(job->failure())));
     }
     return text + QStringLiteral("%1 printer%2: %3 sent, %4 failed, %5 cancelled\n")
                       .arg(jobs.size())
@@ -111,8 +114,9 @@ QByteArray json(const QList<PrinterJob *> &jobs, int exitStatus)
 {
     QJsonArray printers;
     for (const PrinterJob *job : jobs)
-        printers.append(printer({job->target().written, job->actions(), job->sent(), job->total(),
-                                 job->seconds(), outcomeWord(*job), job->failure()}));
+        printers.append(
+            printer({job->target().written, job->actions(), job->sent(), job->total(),
+                     job->seconds(), outcomeWord(*job), CommandLineWords::of(job->failure())}));
     return QJsonDocument(document(printers, exitStatus)).toJson(QJsonDocument::Indented);
 }
 

@@ -2,6 +2,7 @@
 
 #include "cli/PrinterJob.h"
 #include "cli/Report.h"
+#include "common/FileLimit.h"
 #include "common/ProcessSignals.h"
 #include "common/SafeWrite.h"
 #include "link/TransferProgress.h"
@@ -18,7 +19,6 @@
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/ioctl.h>
-#include <sys/resource.h>
 #include <unistd.h>
 #endif
 
@@ -75,22 +75,9 @@ Runner::~Runner()
 
 int Runner::descriptorBudget()
 {
-#ifdef Q_OS_UNIX
-    rlimit files{};
-    if (::getrlimit(RLIMIT_NOFILE, &files) == 0) {
-        // Many printers need many descriptors: take what the system allows.
-        if (files.rlim_cur < files.rlim_max) {
-            files.rlim_cur = files.rlim_max;
-            ::setrlimit(RLIMIT_NOFILE, &files);
-            ::getrlimit(RLIMIT_NOFILE, &files);
-        }
-        // One descriptor a printer, its port or socket, beside those the
-        // program itself holds.
-        if (files.rlim_cur != RLIM_INFINITY)
-            return std::max<int>(1, int(std::min<rlim_t>(files.rlim_cur, 1 << 20)) - reserved);
-    }
-#endif
-    return 1 << 16;
+    // One descriptor a printer, its port or socket, beside those the
+    // program itself holds.
+    return std::max(1, FileLimit::raise() - reserved);
 }
 
 void Runner::interrupt(const QString &unstarted)

@@ -32,11 +32,20 @@ public:
     static void read(std::shared_ptr<ChunkedFileReader> reader, const StopSignal *stop,
                      QObject *context, std::function<void(ChunkedFileReader::Status)> done);
 
+    // Runs `work` on the reading thread, for what takes as long as reading
+    // (decoding a file's bytes), then `done` from the event loop. When
+    // `context` goes first, it waits for `work` and `done` is not called.
+    static void run(QObject *context, std::function<void()> work, std::function<void()> done);
+
 signals:
     void finished(ChunkedFileReader::Status status);
 
 private:
-    std::shared_ptr<ChunkedFileReader> m_reader;
+    FileReadJob(std::function<ChunkedFileReader::Status()> work, QObject *parent);
+    static void whenFinished(FileReadJob *job, QObject *context,
+                             std::function<void(ChunkedFileReader::Status)> done);
+
+    std::function<ChunkedFileReader::Status()> m_work;
     std::atomic<bool> m_stopping{false};
     std::thread m_worker;
 };

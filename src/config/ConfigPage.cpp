@@ -3,6 +3,7 @@
 #include "common/NumberText.h"
 #include "printer/ConfigRules.h"
 #include "printer/ProfileApply.h"
+#include "ui/Accessible.h"
 #include "ui/ComboLists.h"
 #include "ui/DetailsWindow.h"
 #include "ui/Dialogs.h"
@@ -133,8 +134,7 @@ ConfigPage::ConfigPage(PageServices services, QWidget *parent)
 
     // A switch is named by its frame's caption, as a check box by its label.
     for (QCheckBox *settingSwitch : switches()) {
-        settingSwitch->setAccessibleName(
-            QString(frameOf(settingSwitch)->title()).remove(QLatin1Char('&')).trimmed());
+        settingSwitch->setAccessibleName(Accessible::spokenText(frameOf(settingSwitch)->title()));
         new CaptionKey(settingSwitch, frameOf(settingSwitch));
     }
 
@@ -214,6 +214,10 @@ void ConfigPage::connectControls()
     // value is set: the "moved" handling runs ahead of the "changed" one.
     connect(m_darknessSlider, &QAbstractSlider::actionTriggered, this,
             &ConfigPage::showDarknessBeingMoved);
+    // A value set without a move of the thumb (a screen reader sets it
+    // through its value) is the user's too: the label follows, before the
+    // Details block is rebuilt from it.
+    connect(m_darknessSlider, &QAbstractSlider::valueChanged, this, &ConfigPage::showDarkness);
     connect(m_darknessSlider, &QAbstractSlider::valueChanged, this, &ConfigPage::updateDetails);
     connect(ui->TextBufMain, &QAbstractSlider::actionTriggered, this,
             [this] { coupleBuffers(ui->TextBufMain->sliderPosition()); });

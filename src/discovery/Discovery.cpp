@@ -18,12 +18,29 @@ void addWay(QStringList &ways, const QString &how)
 
 } // namespace
 
+QString FoundPrinter::status() const
+{
+    if (!line.isEmpty())
+        return QStringLiteral("cannot be read");
+    return snmpAnswered ? state.words() : QStringLiteral("unknown");
+}
+
 QString FoundPrinter::target() const
 {
+    if (!line.isEmpty())
+        return line;
+    if (!port)
+        return {};
     const bool v6 = QHostAddress(address).protocol() == QAbstractSocket::IPv6Protocol;
     return QStringLiteral("tcp://%1:%2")
         .arg(v6 ? QStringLiteral("[%1]").arg(address) : address)
-        .arg(port ? port : 9100);
+        .arg(port);
+}
+
+QString FoundPrinter::shownTarget() const
+{
+    const QString written = target();
+    return written.isEmpty() ? address + QStringLiteral(" (no raw port)") : written;
 }
 
 QJsonObject FoundPrinter::json() const
@@ -87,14 +104,190 @@ void FoundPrinter::takeSnmp(const SnmpAnswer &answer)
     addWay(foundBy, QStringLiteral("snmp"));
 }
 
+void FoundRows::clear()
+{
+    m_printers.clear();
+    m_answers.clear();
+}
+
+int FoundRows::rowOf(const QString &address, quint16 port) const
+{
+    for (int row = 0; row < m_printers.size(); ++row) {
+        const FoundPrinter &printer = m_printers[row];
+        if (printer.address == address && printer.port == port)
+            return row;
+    }
+    return -1;
+}
+
+int FoundRows::addOrFind(const QString &address, quint16 port)
+{
+    int row = rowOf(address, port);
+    if (row >= 0)
+        return row;
+    // A row that only named the printer takes the first raw port found.
+    if (port && (row = rowOf(address, 0)) >= 0) {
+        m_printers[row].port = port;
+        return row;
+    }
+    FoundPrinter printer;
+    printer.address = address;
+    printer.port = port;
+    m_printers << printer;
+    row = int(m_printers.size()) - 1;
+    tell({Change::Kind::Added, row});
+    return row;
+}
+
+void FoundRows::tell(const Change &change) const
+{
+    if (onChange)
+        onChange(change);
+}
+
+void FoundRows::takeKnownAnswer(int row)
+{
+    // SNMP answered at this address before this port was found: the answer
+    // is this port's too.
+    FoundPrinter &printer = m_printers[row];
+    if (const auto answer = m_answers.constFind(printer.address);
+        answer != m_answers.constEnd() && !printer.snmpAnswered)
+        printer.takeSnmp(*answer);
+}
+
+void FoundRows::sweepFound(const QString &address, quint16 port)
+{
+    const int row = addOrFind(address, port);
+    addWay(m_printers[row].foundBy, QStringLiteral("sweep"));
+    takeKnownAnswer(row);
+    tell({Change::Kind::Changed, row});
+    if (!m_printers[row].serial.isEmpty())
+        mergeSerial(m_printers[row].serial);
+}
+
+void FoundRows::serviceFound(const DnsSdService &service)
+{
+    const QString key = service.type + QLatin1Char('/') + service.name;
+    for (int row = 0; row < m_printers.size(); ++row) {
+        // Heard again, on another interface or in another protocol.
+        if (m_printers[row].services.contains(key))
+            return;
+    }
+    // Only a raw port takes a label printer's bytes; an IPP or LPD service
+    // only names the printer.
+    const bool raw = service.isRawPort() && service.port >= lowestRawPort;
+    int row = raw ? addOrFind(service.address, service.port) : -1;
+    // A printer announces its services under one name: the row of that
+    // name at the address, else the first at it.
+    for (int each = 0; row < 0 && each < m_printers.size(); ++each) {
+        if (m_printers[each].address == service.address && m_printers[each].name == service.name)
+            row = each;
+    }
+    for (int each = 0; row < 0 && each < m_printers.size(); ++each) {
+        if (m_printers[each].address == service.address)
+            row = each;
+    }
+    if (row < 0)
+        row = addOrFind(service.address, 0);
+    FoundPrinter &printer = m_printers[row];
+    printer.services << key;
+    addWay(printer.foundBy, QStringLiteral("dns-sd"));
+    if (printer.name.isEmpty() || raw)
+        printer.name = service.name;
+    if (!service.makeModel.isEmpty())
+        printer.makeModel = service.makeModel;
+    takeKnownAnswer(row);
+    tell({Change::Kind::Changed, row});
+    if (!printer.serial.isEmpty())
+        mergeSerial(printer.serial);
+}
+
+void FoundRows::snmpAnswered(const QString &address, const SnmpAnswer &answer)
+{
+    if (!answer.answered)
+        return;
+    m_answers.insert(address, answer);
+    for (int row = 0; row < m_printers.size(); ++row) {
+        if (m_printers[row].address == address) {
+            m_printers[row].takeSnmp(answer);
+            tell({Change::Kind::Changed, row});
+        }
+    }
+    if (!answer.serial.isEmpty())
+        mergeSerial(answer.serial);
+}
+
+void FoundRows::merge(int from, int into)
+{
+    FoundPrinter &kept = m_printers[into];
+    const FoundPrinter &gone = m_printers[from];
+    for (const QString &way : gone.foundBy)
+        addWay(kept.foundBy, way);
+    for (const QString &service : gone.services)
+        addWay(kept.services, service);
+    if (kept.name.isEmpty())
+        kept.name = gone.name;
+    if (kept.makeModel.isEmpty())
+        kept.makeModel = gone.makeModel;
+    tell({Change::Kind::Changed, into});
+    m_printers.removeAt(from);
+    tell({Change::Kind::Removed, from});
+}
+
+void FoundRows::mergeSerial(const QString &serial)
+{
+    // The same serial number at another address on the same port is the
+    // same printer reached twice; the row found first stays. Another port
+    // of it is another printer (a print server's second port). A row that
+    // only named it joins the first row with a raw port.
+    for (int row = 0; row < m_printers.size(); ++row) {
+        const FoundPrinter &printer = m_printers[row];
+        if (printer.serial != serial)
+            continue;
+        int into = -1;
+        for (int earlier = 0; earlier < m_printers.size() && into < 0; ++earlier) {
+            const FoundPrinter &other = m_printers[earlier];
+            if (earlier == row || other.serial != serial)
+                continue;
+            if (printer.port ? other.port == printer.port && earlier < row : other.port != 0)
+                into = earlier;
+            else if (!printer.port && !other.port && earlier < row)
+                into = earlier;
+        }
+        if (into < 0)
+            continue;
+        merge(row, into);
+        row = -1; // the rows moved: look again from the start
+    }
+}
+
 Discovery::Discovery(QObject *parent) : QObject(parent)
 {
+    m_rows.onChange = [this](const FoundRows::Change &change) {
+        switch (change.kind) {
+        case FoundRows::Change::Kind::Added:
+            emit printerAdded(change.row);
+            break;
+        case FoundRows::Change::Kind::Changed:
+            emit printerChanged(change.row);
+            break;
+        case FoundRows::Change::Kind::Removed:
+            emit printerRemoved(change.row);
+            break;
+        }
+    };
     connect(&m_sweep, &Sweep::found, this, [this](const QString &host, quint16 port) {
-        found(host, port, QStringLiteral("sweep"));
+        m_rows.sweepFound(host, port);
+        askSnmp(host);
     });
     connect(&m_sweep, &Sweep::progress, this, &Discovery::progress);
     connect(&m_sweep, &Sweep::finished, this, &Discovery::checkEnd);
-    connect(&m_dnsSd, &DnsSdBrowser::found, this, &Discovery::dnsSdFound);
+    connect(&m_dnsSd, &DnsSdBrowser::found, this, [this](const DnsSdService &service) {
+        if (!m_running)
+            return;
+        m_rows.serviceFound(service);
+        askSnmp(service.address);
+    });
     connect(&m_dnsSd, &DnsSdBrowser::failed, this, [this](const QString &reason) {
         m_dnsSdSettling = false;
         if (!m_notes.contains(reason)) {
@@ -122,7 +315,7 @@ QString Discovery::start(const DiscoveryOptions &options)
     }
     if (const QString problem = options.snmp.problem(); !problem.isEmpty())
         return problem;
-    m_printers.clear();
+    m_rows.clear();
     m_asked.clear();
     m_notes.clear();
     m_snmp = std::make_unique<SnmpReader>(options.snmp);
@@ -153,100 +346,15 @@ void Discovery::stop()
     emit finished();
 }
 
-int Discovery::rowOf(const QString &address, quint16 port) const
-{
-    for (int row = 0; row < m_printers.size(); ++row) {
-        const FoundPrinter &printer = m_printers[row];
-        if (printer.address == address && (printer.port == port || !printer.port || !port))
-            return row;
-    }
-    return -1;
-}
-
-int Discovery::addOrFind(const QString &address, quint16 port)
-{
-    int row = rowOf(address, port);
-    if (row < 0) {
-        FoundPrinter printer;
-        printer.address = address;
-        m_printers << printer;
-        row = int(m_printers.size()) - 1;
-        m_printers[row].port = port;
-        emit printerAdded(row);
-    } else if (!m_printers[row].port && port) {
-        m_printers[row].port = port;
-    }
-    return row;
-}
-
-void Discovery::found(const QString &address, quint16 port, const QString &how)
-{
-    const int row = addOrFind(address, port);
-    addWay(m_printers[row].foundBy, how);
-    emit printerChanged(row);
-    askSnmp(address);
-}
-
-void Discovery::dnsSdFound(const DnsSdService &service)
-{
-    if (!m_running)
-        return;
-    // An IPP port only names the printer: nothing is ever sent to it.
-    const int row = addOrFind(service.address, service.isRawPort() ? service.port : 0);
-    FoundPrinter &printer = m_printers[row];
-    addWay(printer.foundBy, QStringLiteral("dns-sd"));
-    if (printer.name.isEmpty() || service.isRawPort())
-        printer.name = service.name;
-    if (!service.makeModel.isEmpty())
-        printer.makeModel = service.makeModel;
-    emit printerChanged(row);
-    askSnmp(service.address);
-}
-
 void Discovery::askSnmp(const QString &address)
 {
     if (!m_snmp || m_asked.contains(address))
         return;
     m_asked.insert(address);
     m_snmp->read(address, [this](const QString &host, const SnmpAnswer &answer) {
-        snmpAnswered(host, answer);
+        m_rows.snmpAnswered(host, answer);
+        checkEnd();
     });
-}
-
-void Discovery::snmpAnswered(const QString &address, const SnmpAnswer &answer)
-{
-    if (answer.answered) {
-        for (int row = 0; row < m_printers.size(); ++row) {
-            if (m_printers[row].address == address) {
-                m_printers[row].takeSnmp(answer);
-                emit printerChanged(row);
-            }
-        }
-        // The same serial number at another address is the same printer.
-        if (!answer.serial.isEmpty())
-            mergeSerial(answer.serial);
-    }
-    checkEnd();
-}
-
-void Discovery::mergeSerial(const QString &serial)
-{
-    // The row found first stays, whichever address answered first.
-    int keep = -1;
-    for (int row = 0; row < m_printers.size(); ++row) {
-        if (m_printers[row].serial != serial)
-            continue;
-        if (keep < 0) {
-            keep = row;
-            continue;
-        }
-        for (const QString &way : std::as_const(m_printers[row].foundBy))
-            addWay(m_printers[keep].foundBy, way);
-        m_printers.removeAt(row);
-        emit printerRemoved(row);
-        emit printerChanged(keep);
-        --row;
-    }
 }
 
 void Discovery::checkEnd()
@@ -255,5 +363,16 @@ void Discovery::checkEnd()
         return;
     m_running = false;
     m_dnsSd.stop();
+    if (!isComplete()) {
+        // A printer may be among the connects not made: an incomplete sweep
+        // is not reported as done.
+        const QString incomplete =
+            QStringLiteral("the sweep could not try %1 of %2 addresses and ports (too many open "
+                           "files): printers may be missing")
+                .arg(m_sweep.untried())
+                .arg(m_sweep.total());
+        m_notes << incomplete;
+        emit note(incomplete);
+    }
     emit finished();
 }

@@ -337,8 +337,11 @@ QString failureOf(void *session, int status, const netsnmp_pdu *response)
         return QStringLiteral("SNMP error: %1")
             .arg(QString::fromUtf8(snmp_errstring(int(response->errstat))));
     char *text = nullptr;
-    snmp_sess_error(session, nullptr, nullptr, &text);
-    const QString failure = QStringLiteral("SNMP failed: %1").arg(QString::fromUtf8(text));
+    int systemError = 0, libraryError = 0;
+    snmp_sess_error(session, &systemError, &libraryError, &text);
+    const QString failure = libraryError == SNMPERR_TIMEOUT
+                                ? QStringLiteral("no SNMP answer")
+                                : QStringLiteral("SNMP failed: %1").arg(QString::fromUtf8(text));
     SNMP_FREE(text);
     return failure;
 }

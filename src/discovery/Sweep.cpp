@@ -1,7 +1,8 @@
 #include "discovery/Sweep.h"
 
+#include "common/FileLimit.h"
+
 #include <QHostAddress>
-#include <QPointer>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -10,8 +11,9 @@ namespace
 
 void close(QTcpSocket *socket)
 {
-    // Its timer goes with it.
-    socket->disconnect();
+    // Its timer goes with it; only its destruction is still heard.
+    QObject::disconnect(socket, &QTcpSocket::connected, nullptr, nullptr);
+    QObject::disconnect(socket, &QTcpSocket::errorOccurred, nullptr, nullptr);
     for (QObject *child : socket->children())
         child->disconnect();
     socket->abort();
@@ -26,6 +28,8 @@ Sweep::~Sweep()
 {
     // The sockets are children: they go with the sweep, unheard.
     blockSignals(true);
+    for (QTcpSocket *socket : findChildren<QTcpSocket *>(Qt::FindDirectChildrenOnly))
+        socket->disconnect(this);
 }
 
 std::variant<QStringList, QString> Sweep::hostsOf(const QString &written)
@@ -64,11 +68,15 @@ void Sweep::start(const QStringList &hosts)
     m_hosts = hosts;
     m_next = 0;
     m_done = 0;
+    m_untried = 0;
+    m_again.clear();
     m_live.clear();
+    // Room for the program's own descriptors beside the sweep's.
+    m_room = std::min(m_inFlight, std::max(1, FileLimit::raise() - reservedDescriptors));
     m_running = true;
     emit progress(0, total());
     // From the event loop, like every other signal of the sweep.
-    QTimer::singleShot(0, this, &Sweep::startMore);
+    scheduleMore();
 }
 
 void Sweep::stop()
@@ -76,6 +84,7 @@ void Sweep::stop()
     if (!m_running)
         return;
     m_next = total();
+    m_again.clear();
     for (QTcpSocket *socket : std::as_const(m_live))
         close(socket);
     m_live.clear();
@@ -83,29 +92,72 @@ void Sweep::stop()
     emit finished();
 }
 
+void Sweep::scheduleMore()
+{
+    // The next connects start from the event loop: a receiver of found or
+    // progress may stop the sweep first.
+    if (m_scheduled)
+        return;
+    m_scheduled = true;
+    QTimer::singleShot(0, this, [this] {
+        m_scheduled = false;
+        startMore();
+    });
+}
+
 void Sweep::startMore()
 {
-    while (m_running && m_live.size() < m_inFlight && m_next < total()) {
-        const QString host = m_hosts[m_next / m_ports.size()];
-        const quint16 port = m_ports[m_next % m_ports.size()];
-        ++m_next;
-        auto *socket = new QTcpSocket(this);
-        m_live.insert(socket);
-        auto *timer = new QTimer(socket);
-        timer->setSingleShot(true);
-        connect(timer, &QTimer::timeout, this, [this, socket] { ended(socket); });
-        connect(socket, &QTcpSocket::connected, this, [this, socket, host, port] {
-            ended(socket);
-            emit found(host, port);
-        });
-        connect(socket, &QTcpSocket::errorOccurred, this, [this, socket] { ended(socket); });
-        timer->start(m_timeoutMs);
-        socket->connectToHost(host, port);
-    }
-    if (m_running && m_live.isEmpty() && m_next >= total()) {
+    while (m_running && m_open < m_room && (!m_again.isEmpty() || m_next < total()))
+        connectNext(!m_again.isEmpty() ? m_again.takeFirst() : m_next++);
+    if (m_running && m_live.isEmpty() && m_again.isEmpty() && m_next >= total()) {
         m_running = false;
         emit finished();
     }
+}
+
+void Sweep::connectNext(int index)
+{
+    const QString host = m_hosts[index / m_ports.size()];
+    const quint16 port = m_ports[index % m_ports.size()];
+    auto *socket = new QTcpSocket(this);
+    m_live.insert(socket);
+    // Its descriptor counts until the socket is gone, not when its connect
+    // ends: closed sockets waiting to be deleted would otherwise pile up
+    // past the bound.
+    ++m_open;
+    connect(socket, &QObject::destroyed, this, [this] {
+        --m_open;
+        scheduleMore();
+    });
+    auto *timer = new QTimer(socket);
+    timer->setSingleShot(true);
+    connect(timer, &QTimer::timeout, this, [this, socket] { ended(socket); });
+    connect(socket, &QTcpSocket::connected, this, [this, socket, host, port] {
+        ended(socket);
+        emit found(host, port);
+    });
+    connect(socket, &QTcpSocket::errorOccurred, this,
+            [this, socket, index](QAbstractSocket::SocketError error) {
+                if (error != QAbstractSocket::SocketResourceError || !m_live.contains(socket))
+                    return ended(socket);
+                // No descriptor for it: tried again once another is freed,
+                // with no more open at once than now. With none of ours to
+                // free, it cannot be tried.
+                m_live.remove(socket);
+                close(socket);
+                const int others = m_open - 1;
+                if (others > 0) {
+                    m_room = others;
+                    m_again << index;
+                    return;
+                }
+                ++m_untried;
+                ++m_done;
+                emit progress(m_done, total());
+                scheduleMore();
+            });
+    timer->start(m_timeoutMs);
+    socket->connectToHost(host, port);
 }
 
 void Sweep::ended(QTcpSocket *socket)
@@ -115,7 +167,5 @@ void Sweep::ended(QTcpSocket *socket)
     close(socket);
     ++m_done;
     emit progress(m_done, total());
-    // The next connects start from the event loop: a receiver of found or
-    // progress may stop the sweep first.
-    QTimer::singleShot(0, this, &Sweep::startMore);
+    scheduleMore();
 }

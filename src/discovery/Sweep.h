@@ -11,9 +11,11 @@
 class QTcpSocket;
 
 // Looks for printers' raw ports by connecting to each address and port the
-// user gave: at most `inFlight` connects at once, each given up after its
-// timeout. Nothing is written on a connection; it is closed as soon as it
-// is made.
+// user gave: at most `inFlight` sockets at once, a connect's counted until
+// its socket is gone, each given up after its timeout. Nothing is written
+// on a connection; it is closed as soon as it is made. A connect that
+// cannot even begin for want of descriptors waits for one to be freed; only
+// when none is open to free is it counted as untried.
 class Sweep : public QObject
 {
     Q_OBJECT
@@ -22,6 +24,9 @@ public:
     static constexpr int defaultTimeoutMs = 1000;
     // A /22: a thousand addresses take about ten seconds.
     static constexpr int widestPrefix = 22;
+    // Descriptors left for the rest of the program (SNMP, files, the
+    // display) while the sweep runs.
+    static constexpr int reservedDescriptors = 64;
 
     explicit Sweep(QObject *parent = nullptr);
     ~Sweep() override;
@@ -41,6 +46,8 @@ public:
     bool isRunning() const { return m_running; }
     int total() const { return int(m_hosts.size() * m_ports.size()); }
     int done() const { return m_done; }
+    // Connects that could not be made at all: the sweep is incomplete.
+    int untried() const { return m_untried; }
 
 signals:
     void found(const QString &host, quint16 port);
@@ -50,6 +57,8 @@ signals:
 private:
     void startMore();
     void ended(QTcpSocket *socket);
+    void connectNext(int index);
+    void scheduleMore();
 
     QList<quint16> m_ports{9100};
     int m_inFlight = defaultInFlight;
@@ -57,6 +66,11 @@ private:
     QStringList m_hosts;
     int m_next = 0; // host * ports + port index of the next connect
     int m_done = 0;
-    QSet<QTcpSocket *> m_live;
+    int m_untried = 0;
+    QList<int> m_again; // connects put back for want of a descriptor
+    int m_open = 0;     // sockets not yet destroyed
+    int m_room = 0;     // how many may be open now
+    bool m_scheduled = false;
+    QSet<QTcpSocket *> m_live; // connects under way
     bool m_running = false;
 };

@@ -2,7 +2,9 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <QLocale>
 
+#include <algorithm>
 #include <vector>
 
 namespace GraphicConvert
@@ -13,6 +15,18 @@ namespace
 
 constexpr QRgb black = 0xff000000;
 constexpr QRgb white = 0xffffffff;
+// File header, bitmap header and the two colours of the palette.
+constexpr int bmpDataStart = 14 + 40 + 2 * 4;
+
+qint64 bmpSize(qint64 width, qint64 height)
+{
+    return bmpDataStart + (width + 31) / 32 * 4 * height;
+}
+
+QString number(qint64 value)
+{
+    return QLocale(QLocale::English).toString(value);
+}
 
 QImage monoImage(int width, int height)
 {
@@ -81,18 +95,44 @@ std::variant<QImage, QString> load(const QByteArray &bytes, const QString &fileN
     return image;
 }
 
-QImage convert(const QImage &source, const Options &options)
+std::variant<QSize, QString> resultSize(QSize source, const Options &options,
+                                        const QString &fileName)
 {
-    QImage image = source.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    if (options.width > 0 && options.width != image.width()) {
-        const int height =
-            qMax(1, qRound(double(options.width) * image.height() / qMax(1, image.width())));
-        image =
-            image.scaled(options.width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (source.isEmpty())
+        return QStringLiteral("%1 has no dots to convert.").arg(fileName);
+    qint64 width = source.width();
+    qint64 height = source.height();
+    if (options.width > 0 && options.width != width) {
+        // In floating point: a thin picture made wide would overflow an int.
+        height = qMax<qint64>(1, qRound64(double(options.width) * double(height) / double(width)));
+        width = options.width;
     }
-    const int width = image.width();
-    const int height = image.height();
+    if (width > maxWidth || height > maxHeight || bmpSize(width, height) > maxBmpBytes)
+        return QStringLiteral("%1 would convert to %2 × %3 dots: the printer stores graphics of "
+                              "at most %4 × %5 dots and %6 bytes.")
+            .arg(fileName, number(width), number(height), number(maxWidth), number(maxHeight),
+                 number(maxBmpBytes));
+    return QSize(int(width), int(height));
+}
+
+std::variant<Converted, QString> convert(const QImage &source, const Options &options,
+                                         const QString &fileName)
+{
+    const std::variant<QSize, QString> size = resultSize(source.size(), options, fileName);
+    if (const QString *why = std::get_if<QString>(&size))
+        return *why;
+    const QSize dots = std::get<QSize>(size);
+    QImage image = source.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (dots != image.size())
+        image = image.scaled(dots, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage mono = monoImage(dots.width(), dots.height());
+    // Qt gives a null image where it found no memory.
+    if (image.isNull() || mono.isNull())
+        return QStringLiteral("There is not enough memory to convert %1.").arg(fileName);
+    const int width = dots.width();
+    const int height = dots.height();
     const std::vector<uchar> grey = greys(image);
+    image = QImage();
     std::vector<bool> dark;
     if (options.dither) {
         dark = diffuse(grey, width, height, options.threshold);
@@ -101,14 +141,18 @@ QImage convert(const QImage &source, const Options &options)
         for (size_t i = 0; i < grey.size(); ++i)
             dark[i] = grey[i] < options.threshold;
     }
-    QImage mono = monoImage(width, height);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             if (dark[size_t(y) * size_t(width) + size_t(x)] != options.invert)
                 mono.setPixel(x, y, 0);
         }
     }
-    return mono;
+    Converted converted{mono, bmpBytes(mono)};
+    // What is stored passes the check a file read passes.
+    const auto checked = GraphicCheck::check(converted.bmp, GraphicCheck::Type::Bmp, fileName);
+    if (const QString *why = std::get_if<QString>(&checked))
+        return *why;
+    return converted;
 }
 
 // Written here rather than by Qt's BMP writer, which leaves the padding at
@@ -119,16 +163,15 @@ QByteArray bmpBytes(const QImage &mono)
     const int width = mono.width();
     const int height = mono.height();
     const int lineBytes = (width + 31) / 32 * 4;
-    constexpr int dataStart = 14 + 40 + 2 * 4;
-    QByteArray file(dataStart, '\0');
+    QByteArray file(bmpDataStart, '\0');
     const auto put = [&file](int at, int size, qint64 value) {
         for (int i = 0; i < size; ++i)
             file[at + i] = char(value >> (8 * i));
     };
     file[0] = 'B';
     file[1] = 'M';
-    put(2, 4, dataStart + qint64(lineBytes) * height);
-    put(10, 4, dataStart);
+    put(2, 4, bmpSize(width, height));
+    put(10, 4, bmpDataStart);
     put(14, 4, 40); // header size
     put(18, 4, width);
     put(22, 4, height); // bottom line first
@@ -139,7 +182,7 @@ QByteArray bmpBytes(const QImage &mono)
     put(42, 4, mono.dotsPerMeterY());
     put(46, 4, 2); // colours: black, then white
     put(58, 3, 0xffffff);
-    file.reserve(dataStart + lineBytes * height);
+    file.reserve(bmpSize(width, height));
     for (int y = height - 1; y >= 0; --y) {
         QByteArray line(lineBytes, '\0');
         for (int x = 0; x < width; ++x) {
@@ -153,16 +196,24 @@ QByteArray bmpBytes(const QImage &mono)
 
 QImage picture(const QByteArray &bytes, GraphicCheck::Type type)
 {
-    if (type == GraphicCheck::Type::Bmp)
-        return QImage::fromData(bytes, "BMP");
+    if (type == GraphicCheck::Type::Bmp) {
+        const QImage image = QImage::fromData(bytes, "BMP");
+        if (image.width() <= previewSide && image.height() <= previewSide)
+            return image;
+        return image.scaled(previewSide, previewSide, Qt::KeepAspectRatio, Qt::FastTransformation);
+    }
     const auto checked = GraphicCheck::check(bytes, type, QString());
     if (!std::holds_alternative<GraphicCheck::Dots>(checked))
         return QImage();
     const GraphicCheck::Dots size = std::get<GraphicCheck::Dots>(checked);
+    // Every step-th dot of every step-th line: runs of lines not shown are
+    // only counted, so a large picture costs its file's length, not its dots.
+    const int step = qMax(1, (qMax(size.width, size.height) + previewSide - 1) / previewSide);
+    QImage image = monoImage((size.width + step - 1) / step, (size.height + step - 1) / step);
     // A one-bit PCX line is the dots left to right, a set bit white.
     const int lineBytes = int(uchar(bytes[66]) | uchar(bytes[67]) << 8);
-    QImage image = monoImage(size.width, size.height);
-    QByteArray line;
+    QByteArray line(lineBytes, '\0');
+    int column = 0;
     int y = 0;
     for (qsizetype at = 128; at < bytes.size() && y < size.height; ++at) {
         uchar byte = uchar(bytes[at]);
@@ -171,13 +222,20 @@ QImage picture(const QByteArray &bytes, GraphicCheck::Type type)
             count = byte & 0x3F;
             byte = uchar(bytes[++at]);
         }
-        for (; count > 0 && y < size.height; --count) {
-            line += char(byte);
-            if (line.size() < lineBytes)
+        while (count > 0 && y < size.height) {
+            const int run = qMin(count, lineBytes - column);
+            const bool shown = y % step == 0;
+            if (shown)
+                std::fill_n(line.data() + column, run, char(byte));
+            column += run;
+            count -= run;
+            if (column < lineBytes)
                 continue;
-            for (int x = 0; x < size.width; ++x)
-                image.setPixel(x, y, (uchar(line[x / 8]) >> (7 - x % 8)) & 1);
-            line.clear();
+            for (int x = 0; shown && x < image.width(); ++x) {
+                const int dot = x * step;
+                image.setPixel(x, y / step, (uchar(line[dot / 8]) >> (7 - dot % 8)) & 1);
+            }
+            column = 0;
             ++y;
         }
     }

@@ -9,10 +9,10 @@
 #include <QPixmap>
 #include <QSaveFile>
 
-GraphicConvertDialog::GraphicConvertDialog(const QImage &original, CommonDialog &files,
-                                           QWidget *parent)
+GraphicConvertDialog::GraphicConvertDialog(const QImage &original, const QString &fileName,
+                                           int printableWidth, CommonDialog &files, QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::GraphicConvertDialog>()), m_files(files),
-      m_original(original)
+      m_original(original), m_fileName(fileName), m_printableWidth(printableWidth)
 {
     ui->setupUi(this);
     ui->WidthSpin->setRange(1, GraphicConvert::maxWidth);
@@ -20,7 +20,7 @@ GraphicConvertDialog::GraphicConvertDialog(const QImage &original, CommonDialog 
     ui->WidthSpin->setSuffix(QStringLiteral(" dots"));
     ui->ThresholdSpin->setRange(GraphicConvert::minThreshold, GraphicConvert::maxThreshold);
     ui->ThresholdSpin->setValue(GraphicConvert::defaultThreshold);
-    showPicture(ui->OriginalPic, original);
+    ui->WidthWarningLbl->hide();
     ui->OriginalSizeLbl->setText(GraphicCheck::sizeText({original.width(), original.height()}));
     connectControls();
     convert();
@@ -55,10 +55,44 @@ GraphicConvert::Options GraphicConvertDialog::options() const
 
 void GraphicConvertDialog::convert()
 {
-    const QImage result = GraphicConvert::convert(m_original, options());
-    m_bmp = GraphicConvert::bmpBytes(result);
-    showPicture(ui->ResultPic, result);
-    ui->ResultSizeLbl->setText(GraphicCheck::sizeText({result.width(), result.height()}));
+    const auto converted = GraphicConvert::convert(m_original, options(), m_fileName);
+    const auto *result = std::get_if<GraphicConvert::Converted>(&converted);
+    m_result = result ? result->mono : QImage();
+    m_bmp = result ? result->bmp : QByteArray();
+    showPictures();
+    ui->ResultSizeLbl->setText(result
+                                   ? GraphicCheck::sizeText({m_result.width(), m_result.height()})
+                                   : std::get<QString>(converted));
+    const bool tooWide = result && m_printableWidth > 0 && m_result.width() > m_printableWidth;
+    ui->WidthWarningLbl->setText(tooWide ? tr("Wider than the printable width of %1 dots set on "
+                                              "Printer Configuration: the printer cuts off the "
+                                              "rest.")
+                                               .arg(m_printableWidth)
+                                         : QString());
+    ui->WidthWarningLbl->setVisible(tooWide);
+    // Nothing to take or save while the options give no graphic.
+    ui->UseCMD->setEnabled(result);
+    ui->SaveCMD->setEnabled(result);
+}
+
+void GraphicConvertDialog::showPictures()
+{
+    showPicture(ui->OriginalPic, m_original);
+    showPicture(ui->ResultPic, m_result);
+}
+
+// The labels take their size only once laid out, and change it with the
+// dialog: each conversion is drawn to the room it has now, all alike.
+void GraphicConvertDialog::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    showPictures();
+}
+
+void GraphicConvertDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    showPictures();
 }
 
 void GraphicConvertDialog::save()

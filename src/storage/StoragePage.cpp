@@ -31,6 +31,7 @@ namespace
 
 const QString graphicTitle = QStringLiteral("Graphic Storage");
 const QString storageTitle = QStringLiteral("DATA STORAGE");
+const QString readStatus = QStringLiteral("READ INTO MEMORY");
 
 // While a file is read or sent the title animation runs, the pointer is an
 // hourglass and the tab strip is disabled.
@@ -98,6 +99,11 @@ StoragePage::StoragePage(PageServices services, QWidget *parent)
     greyOut(ui->FFnameTxt);
     m_viewFormatSwitch->hide();
     m_services.busy.keepUsable(ui->CancelCMD);
+    // An empty bar looks like a field to type in: it shows while a store
+    // makes progress only.
+    ui->GraphicProgress->hide();
+    connect(ui->GraphicProgress, &QProgressBar::valueChanged, ui->GraphicProgress,
+            [bar = ui->GraphicProgress](int value) { bar->setVisible(value > 0); });
 
     ui->GSBMPop->setChecked(true);
     ui->FPrintOp1->setChecked(true);
@@ -168,7 +174,7 @@ void StoragePage::readGraphicFile(const QString &path)
                           busy->end();
                           if (status == ChunkedFileReader::Status::Read) {
                               m_graphicBytes = file->takeBytes();
-                              ui->StatLbl->setText(QStringLiteral("READ INTO MEMORY"));
+                              ui->StatLbl->setText(readStatus);
                               showGraphic();
                           } else if (status == ChunkedFileReader::Status::Failed) {
                               ui->StatLbl->setText(QStringLiteral("READING FAILED"));
@@ -181,6 +187,8 @@ void StoragePage::readGraphicFile(const QString &path)
 void StoragePage::convertGraphic()
 {
     CommonDialog &dialog = m_services.fileDialog;
+    // The picture chosen with Browse is the one most likely to need it.
+    dialog.setFileName(ui->FilePathTxt->text());
     if (!dialog.chooseFileToRead(
             QStringLiteral("Pictures (*.png;*.jpg;*.jpeg;*.gif;*.bmp)|*.png;*.jpg;*.jpeg;*.gif;"
                            "*.bmp|All Files(*.*)|*.*"),
@@ -211,7 +219,8 @@ void StoragePage::convertPicture(const QByteArray &bytes, const QString &path)
         Dialogs::showMessage(m_services.window, *why, graphicTitle);
         return;
     }
-    GraphicConvertDialog convert(std::get<QImage>(picture), m_services.fileDialog,
+    GraphicConvertDialog convert(std::get<QImage>(picture), QFileInfo(path).fileName(),
+                                 m_printableWidth ? m_printableWidth() : 0, m_services.fileDialog,
                                  m_services.window);
     if (convert.exec() != QDialog::Accepted)
         return;
@@ -229,24 +238,50 @@ GraphicCheck::Type StoragePage::graphicType() const
 }
 
 // The graphic in memory as the printer will take it, with its size; what
-// it cannot take shows no picture.
+// it cannot take shows no picture and says so where the read was reported.
+// A large picture takes a while to draw: it is drawn on the reading thread,
+// and only the last one asked for is shown.
 void StoragePage::showGraphic()
 {
-    QImage picture;
-    QString size;
-    if (m_graphicBytes) {
-        const auto checked = GraphicCheck::check(*m_graphicBytes, graphicType(), QString());
-        if (const auto *dots = std::get_if<GraphicCheck::Dots>(&checked)) {
-            picture = GraphicConvert::picture(*m_graphicBytes, graphicType());
-            size = GraphicCheck::sizeText(*dots);
-        } else {
-            size = graphicType() == GraphicCheck::Type::Pcx
-                       ? QStringLiteral("Not a 1-bit PCX the printer takes")
-                       : QStringLiteral("Not a 1-bit BMP the printer takes");
-        }
+    const quint64 asked = ++m_previewsAsked;
+    showPicture(ui->GraphicPic, QImage());
+    if (!m_graphicBytes) {
+        ui->GraphicSizeLbl->clear();
+        return;
     }
-    showPicture(ui->GraphicPic, picture);
-    ui->GraphicSizeLbl->setText(size);
+    ui->GraphicSizeLbl->setText(tr("Drawing…"));
+    struct Preview {
+        QImage picture;
+        std::optional<GraphicCheck::Dots> dots;
+    };
+    auto preview = std::make_shared<Preview>();
+    const QByteArray bytes = *m_graphicBytes;
+    const GraphicCheck::Type type = graphicType();
+    FileReadJob::run(
+        this,
+        [preview, bytes, type] {
+            const auto checked = GraphicCheck::check(bytes, type, QString());
+            if (const auto *dots = std::get_if<GraphicCheck::Dots>(&checked)) {
+                preview->dots = *dots;
+                preview->picture = GraphicConvert::picture(bytes, type);
+            }
+        },
+        [this, preview, asked, type] {
+            if (asked != m_previewsAsked)
+                return;
+            showPicture(ui->GraphicPic, preview->picture);
+            const QString typeWord =
+                type == GraphicCheck::Type::Pcx ? QStringLiteral("PCX") : QStringLiteral("BMP");
+            ui->GraphicSizeLbl->setText(preview->dots
+                                            ? GraphicCheck::sizeText(*preview->dots)
+                                            : tr("Not a 1-bit %1 the printer takes").arg(typeWord));
+            // What the read said is corrected once the graphic is known.
+            const QString refused = tr("Cannot be stored as %1");
+            const QString status = ui->StatLbl->text();
+            if (status == readStatus || status == refused.arg(QStringLiteral("BMP")) ||
+                status == refused.arg(QStringLiteral("PCX")))
+                ui->StatLbl->setText(preview->dots ? readStatus : refused.arg(typeWord));
+        });
 }
 
 // Refuses, with what is wrong in words, a graphic the printer cannot take

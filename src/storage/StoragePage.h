@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class BusyScope;
@@ -24,6 +25,10 @@ class StoragePage : public QWidget
 public:
     explicit StoragePage(PageServices services, QWidget *parent = nullptr);
     ~StoragePage() override;
+
+    // Where the Convert dialog learns the printable width set for the
+    // printer, in dots; 0 when none is set.
+    void setPrintableWidth(std::function<int()> width) { m_printableWidth = std::move(width); }
 
 private:
     void connectControls();
@@ -59,6 +64,8 @@ private:
     PageServices m_services;
     // The last graphic read, kept until the next read; nothing before the first.
     PrinterBytes m_graphicBytes;
+    std::function<int()> m_printableWidth;
+    quint64 m_previewsAsked = 0;
     // Controls the form names by number (Option1, Option2, Check2), here
     // by their part.
     QRadioButton *m_recallImageOption = nullptr;

@@ -51,7 +51,8 @@ bool sendAnyway(QWidget *parent, const QString &text, const QString &title)
     return box.clickedButton() == send;
 }
 
-int choose(QWidget *parent, const QString &text, const QString &title, const QStringList &buttons)
+int choose(QWidget *parent, const QString &text, const QString &title, const QStringList &buttons,
+           int defaultIndex)
 {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("MessageBox"));
@@ -60,7 +61,7 @@ int choose(QWidget *parent, const QString &text, const QString &title, const QSt
     for (int i = 0; i < buttons.size(); ++i)
         pressed << box.addButton(buttons[i], i + 1 < buttons.size() ? QMessageBox::AcceptRole
                                                                     : QMessageBox::RejectRole);
-    box.setDefaultButton(pressed.value(0));
+    box.setDefaultButton(pressed.value(defaultIndex));
     box.setEscapeButton(pressed.value(buttons.size() - 1));
     box.exec();
     const int chosen = int(pressed.indexOf(qobject_cast<QPushButton *>(box.clickedButton())));

@@ -31,8 +31,9 @@ bool sendAnyway(QWidget *parent, const QString &text, const QString &title);
 
 // A modal question with a button for each of `buttons`, the last one
 // Cancel (also Esc); returns the index of the button pressed, the last
-// one's on Esc. The first button is the default.
-int choose(QWidget *parent, const QString &text, const QString &title, const QStringList &buttons);
+// one's on Esc. The button at `defaultIndex` is the default (Enter).
+int choose(QWidget *parent, const QString &text, const QString &title, const QStringList &buttons,
+           int defaultIndex = 0);
 
 // A modal input box; returns the typed text, or an empty text on Cancel.
 QString inputBox(QWidget *parent, const QString &prompt, const QString &title,

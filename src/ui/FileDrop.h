@@ -17,6 +17,7 @@ class QWidget;
 // being sent would pull them away from under the transfer.
 class FileDrop : public QObject
 {
+    Q_OBJECT
 public:
     FileDrop(QWidget *target, QWidget *standsFor, QWidget *window,
              std::function<void(const QString &)> use);

@@ -25,6 +25,7 @@ LogWindow::LogWindow(SendLog &log, Settings &settings, QWidget *parent)
     setWindowTitle(tr("Send Log"));
 
     m_table->setObjectName(QStringLiteral("LogTable"));
+    m_table->setAccessibleName(tr("Sends"));
     m_table->setModel(&m_log);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -39,6 +40,7 @@ LogWindow::LogWindow(SendLog &log, Settings &settings, QWidget *parent)
     columns->resizeSection(SendLog::Link, fontMetrics().horizontalAdvance(QLatin1Char('x')) * 36);
     columns->resizeSection(SendLog::Sent, fontMetrics().horizontalAdvance(QLatin1Char('x')) * 30);
     m_bytes->setObjectName(QStringLiteral("BytesTxt"));
+    m_bytes->setAccessibleName(tr("Bytes of the selected send"));
     m_bytes->setReadOnly(true);
     m_bytes->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_bytes->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));

@@ -2,11 +2,15 @@
 
 #include <algorithm>
 
-QRect ScreenPlace::beside(const QRect &anchor, const QSize &size, const QRect &available)
+QRect ScreenPlace::beside(const QRect &anchor, const QSize &size, const QSize &minimum,
+                          const QRect &available)
 {
-    const QSize fitted = size.boundedTo(available.size());
+    QSize fitted = size.boundedTo(available.size());
     const int rightRoom = available.right() - anchor.right();
     const int leftRoom = anchor.left() - available.left();
+    const int room = std::max(rightRoom, leftRoom);
+    if (room < fitted.width())
+        fitted.setWidth(std::max(room, std::min(minimum.width(), fitted.width())));
     int x = anchor.right() + 1; // pushed back from the edge by the clamp below
     if (rightRoom < fitted.width() && leftRoom >= fitted.width())
         x = anchor.left() - fitted.width();

@@ -52,6 +52,8 @@ QStringList WindowDriver::click(const QString &name, const QStringList &answers)
             boxes.pressOk();
         else if (answer == "<cancel>")
             boxes.cancel();
+        else if (answer == "<enter>") // the default button, as a hurried user takes it
+            boxes.then([](QWidget *box) { QTest::keyClick(box, Qt::Key_Return); });
         else if (answer.startsWith("file:"))
             boxes.chooseFile(answer.mid(5));
         else if (answer.startsWith("press:"))

@@ -1,0 +1,1119 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="es">
+<context>
+    <name>AboutPage</name>
+    <message>
+        <source>Varimonde Printer Setup Utility</source>
+        <translation>Configuración Varimonde</translation>
+    </message>
+    <message>
+        <source>Utility Version 1.00</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Language: English</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Provides direct link to Varimonde's web page</source>
+        <translation>Abre la página web de Varimonde</translation>
+    </message>
+    <message>
+        <source>Contact Varimonde Technical Support via e-mail</source>
+        <translation>Escribir al soporte técnico de Varimonde</translation>
+    </message>
+    <message>
+        <source>Utility Version %1.%2</source>
+        <translation>Versión de la utilidad %1.%2</translation>
+    </message>
+    <message>
+        <source>Language: %1</source>
+        <translation>Idioma: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BinaryPage</name>
+    <message>
+        <source>Binary File</source>
+        <translation>Archivo binario</translation>
+    </message>
+    <message>
+        <source>Load &amp;Binary File To Memory.</source>
+        <translation>Cargar archivo &amp;binario en memoria</translation>
+    </message>
+    <message>
+        <source>Use to upload new firmware to printer</source>
+        <translation>Enviar un nuevo firmware a la impresora</translation>
+    </message>
+    <message>
+        <source>Upload to Pri&amp;nter</source>
+        <translation>Enviar a la &amp;impresora</translation>
+    </message>
+    <message>
+        <source>Stop the transfer to the printer (Esc)</source>
+        <translation>Detener el envío a la impresora (Esc)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Binary File Information/Status</source>
+        <translation>Archivo binario: información/estado</translation>
+    </message>
+    <message>
+        <source>File Name:</source>
+        <translation>Nombre del archivo:</translation>
+    </message>
+    <message>
+        <source>None Loaded</source>
+        <translation>Ninguno cargado</translation>
+    </message>
+    <message>
+        <source>File Size:</source>
+        <translation>Tamaño:</translation>
+    </message>
+    <message>
+        <source>0 Bytes</source>
+        <translation>0 bytes</translation>
+    </message>
+    <message>
+        <source>No file loaded in Memory</source>
+        <translation>Ningún archivo en memoria</translation>
+    </message>
+    <message>
+        <source>No File Loaded to Printer</source>
+        <translation>Ningún archivo enviado a la impresora</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>You must select a file to load into memory.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>Loading file into Memory</source>
+        <translation>Cargando el archivo en memoria</translation>
+    </message>
+    <message>
+        <source>Loading Failed: no file in Memory</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Firmware %1, %2 bytes, SHA-256 %3</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>File Loaded into Memory</source>
+        <translation>Archivo cargado en memoria</translation>
+    </message>
+    <message>
+        <source>SHA-256: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Uploading File</source>
+        <translation>Enviando el archivo</translation>
+    </message>
+    <message>
+        <source>Uploading</source>
+        <translation>Enviando</translation>
+    </message>
+    <message>
+        <source>Upload Cancelled</source>
+        <translation>Envío cancelado</translation>
+    </message>
+    <message>
+        <source>Firmware, none loaded</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>File Uploaded</source>
+        <translation>Archivo enviado</translation>
+    </message>
+    <message>
+        <source>Upload Failed</source>
+        <translation>Error en el envío</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationPage</name>
+    <message>
+        <source>Calibration Information</source>
+        <translation>Datos de calibración</translation>
+    </message>
+    <message>
+        <source>&amp;Index Type:</source>
+        <translation>&amp;Marca:</translation>
+    </message>
+    <message>
+        <source>Index Type:</source>
+        <translation>Tipo de marca:</translation>
+    </message>
+    <message>
+        <source>Printer &amp;Type:</source>
+        <translation>&amp;Tipo:</translation>
+    </message>
+    <message>
+        <source>Printer Type:</source>
+        <translation>Tipo de impresión:</translation>
+    </message>
+    <message>
+        <source>Ribbon Information</source>
+        <translation>Cinta</translation>
+    </message>
+    <message>
+        <source>Ribbon Material:</source>
+        <translation>Cinta:</translation>
+    </message>
+    <message>
+        <source>To determine ribbon material, look at the foil lead of your Varimonde-brand ribbon:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Blue = WAX</source>
+        <translation>Azul = CERA</translation>
+    </message>
+    <message>
+        <source>Silver = WAX/RESIN Combo</source>
+        <translation>Plata = CERA/RESINA</translation>
+    </message>
+    <message>
+        <source>Gold = PREMIUM RESIN</source>
+        <translation>Oro = RESINA PREMIUM</translation>
+    </message>
+    <message>
+        <source>Before Calibrating your printer, make sure your labels and ribbon (if applicable) are properly loaded.  The labels should be print-side up, aligned against the left hand side of the printer so that they pass over the appropriate sensor.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Calibrate Printer</source>
+        <translation>&amp;Calibrar</translation>
+    </message>
+    <message>
+        <source>Printer Test Label</source>
+        <translation>Etiqueta de prueba</translation>
+    </message>
+    <message>
+        <source>Test Label Type</source>
+        <translation>Tipo de etiqueta de prueba</translation>
+    </message>
+    <message>
+        <source>&amp;4X3 Label</source>
+        <translation>&amp;4X3</translation>
+    </message>
+    <message>
+        <source>&amp;2.4X1 Label</source>
+        <translation>&amp;2.4X1</translation>
+    </message>
+    <message>
+        <source>&amp;Print Label</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+</context>
+<context>
+    <name>CommPage</name>
+    <message>
+        <source>Communications</source>
+        <translation>Comunicación</translation>
+    </message>
+    <message>
+        <source>&amp;Serial Communications</source>
+        <translation>Comunicación &amp;serie</translation>
+    </message>
+    <message>
+        <source>&amp;ParallelCommunications</source>
+        <translation>Comunicación paralel&amp;o</translation>
+    </message>
+    <message>
+        <source>&amp;USB Printer</source>
+        <translation>Impresora &amp;USB</translation>
+    </message>
+    <message>
+        <source>&amp;Network</source>
+        <translation>&amp;Red</translation>
+    </message>
+    <message>
+        <source>Serial Comm</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>&amp;COM: </source>
+        <translation>&amp;COM:</translation>
+    </message>
+    <message>
+        <source>COM:</source>
+        <translation>COM:</translation>
+    </message>
+    <message>
+        <source>&amp;BAUD:</source>
+        <translation>&amp;Baudios:</translation>
+    </message>
+    <message>
+        <source>BAUD:</source>
+        <translation>Baudios:</translation>
+    </message>
+    <message>
+        <source>PA&amp;RITY:</source>
+        <translation>Pa&amp;ridad:</translation>
+    </message>
+    <message>
+        <source>PARITY:</source>
+        <translation>Paridad:</translation>
+    </message>
+    <message>
+        <source>&amp;DATABITS:</source>
+        <translation>&amp;Datos:</translation>
+    </message>
+    <message>
+        <source>DATABITS:</source>
+        <translation>Bits de datos:</translation>
+    </message>
+    <message>
+        <source>S&amp;TOPBITS:</source>
+        <translation>P&amp;arada:</translation>
+    </message>
+    <message>
+        <source>STOPBITS:</source>
+        <translation>Bits de parada:</translation>
+    </message>
+    <message>
+        <source>Default Varimonde Settings:</source>
+        <translation>Valores Varimonde por defecto:</translation>
+    </message>
+    <message>
+        <source>9600,N,8,1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Apply </source>
+        <translation>&amp;Aplicar</translation>
+    </message>
+    <message>
+        <source>Not applied</source>
+        <translation>Inactivo</translation>
+    </message>
+    <message>
+        <source>The port or line settings shown are not in force until Apply is pressed.</source>
+        <translation>Los ajustes mostrados no rigen hasta pulsar «Aplicar».</translation>
+    </message>
+    <message>
+        <source>Parallel Comm</source>
+        <translation>Paralelo</translation>
+    </message>
+    <message>
+        <source>Select Parallel Port</source>
+        <translation>Elegir el puerto paralelo</translation>
+    </message>
+    <message>
+        <source>Parallel Port</source>
+        <translation>Puerto paralelo</translation>
+    </message>
+    <message>
+        <source>Select Parallel Port the Printer is connected to on the PC.</source>
+        <translation>Elija el puerto paralelo del PC al que está conectada la impresora.</translation>
+    </message>
+    <message>
+        <source>USB Printer</source>
+        <translation>Impresora USB</translation>
+    </message>
+    <message>
+        <source>Select the USB printer</source>
+        <translation>Elegir la impresora USB</translation>
+    </message>
+    <message>
+        <source>The USB printers connected now, with maker and model. The list follows printers as they are plugged in or out.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Network Printer</source>
+        <translation>Impresora de red</translation>
+    </message>
+    <message>
+        <source>&amp;Host:</source>
+        <translation>&amp;Host:</translation>
+    </message>
+    <message>
+        <source>name or IP address</source>
+        <translation>nombre o dirección IP</translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation>Host:</translation>
+    </message>
+    <message>
+        <source>P&amp;ort:</source>
+        <translation>P&amp;uerto:</translation>
+    </message>
+    <message>
+        <source>9100</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Puerto:</translation>
+    </message>
+    <message>
+        <source>The printer's network name or IPv4 or IPv6 address, and its raw print port: 9100 on most printers.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Give up after</source>
+        <translation>&amp;Abandonar</translation>
+    </message>
+    <message>
+        <source>Seconds without an answer</source>
+        <translation>Segundos sin respuesta</translation>
+    </message>
+    <message>
+        <source>s without an answer and</source>
+        <translation>s sin respuesta y</translation>
+    </message>
+    <message>
+        <source>Seconds without progress</source>
+        <translation>Segundos sin progreso</translation>
+    </message>
+    <message>
+        <source>s without progress</source>
+        <translation>s sin progreso</translation>
+    </message>
+    <message>
+        <source>F&amp;ind Printers…</source>
+        <translation>&amp;Buscar…</translation>
+    </message>
+    <message>
+        <source>Look for printers on the network and pick one.</source>
+        <translation>Buscar impresoras en la red y elegir una.</translation>
+    </message>
+    <message>
+        <source>The address shown is not in force until Apply is pressed.</source>
+        <translation>La dirección mostrada no rige hasta pulsar «Aplicar».</translation>
+    </message>
+    <message>
+        <source>A send fails when the printer gives no answer at all for this long: it is off, or the line is cut.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>A send fails when the printer still answers but takes no data for this long: check paper, ribbon and the printer's display.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>ConfigPage</name>
+    <message>
+        <source>&amp;Darkness </source>
+        <translation>&amp;Oscuridad</translation>
+    </message>
+    <message>
+        <source>Darkness:</source>
+        <translation>Valor:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Warning: Darkness Greater than 50 May Decrease the Life of the Printhead.</source>
+        <translation>Atención: una oscuridad mayor que 50 puede acortar la vida del cabezal.</translation>
+    </message>
+    <message>
+        <source>&amp;Width</source>
+        <translation>&amp;Ancho</translation>
+    </message>
+    <message>
+        <source>Printer Width:</source>
+        <translation>Ancho:</translation>
+    </message>
+    <message>
+        <source>416 represents 4.16 inches wide.  For 3.00 inch media use 300.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>416</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Default for a 2 inch: 224</source>
+        <translation>Por defecto para 2 pulgadas: 224</translation>
+    </message>
+    <message>
+        <source>Default for a 4 inch: 416</source>
+        <translation>Por defecto para 4 pulgadas: 416</translation>
+    </message>
+    <message>
+        <source>&amp;PrintSpeed</source>
+        <translation>&amp;Velocidad</translation>
+    </message>
+    <message>
+        <source>Select PrintSpeed</source>
+        <translation>Elegir la velocidad de impresión</translation>
+    </message>
+    <message>
+        <source>PrintSpeed</source>
+        <translation>Velocidad de impresión</translation>
+    </message>
+    <message>
+        <source>Configure the speed at which your printer prints.  This may affect print quality.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Print &amp;Mode</source>
+        <translation>&amp;Modo</translation>
+    </message>
+    <message>
+        <source>Configure your printer for Direct Thermal or Thermal Transfer mode</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Print Mode</source>
+        <translation>Modo de impresión</translation>
+    </message>
+    <message>
+        <source>Configure your printer to Direct Thermal (DT) or Thermal Transfer (TT) mode.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Kestra emulation reduces printer performance and lowers print resolution.  Kestra emulation should only be used to make your Tornelo backwards compatible.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Kestra Emulation</source>
+        <translation>Emulación &amp;Kestra</translation>
+    </message>
+    <message>
+        <source>Dis&amp;able Emulation in Printer</source>
+        <translation>Desactivar la em&amp;ulación</translation>
+    </message>
+    <message>
+        <source>Kestra emulation allows your old labels to print properly in the Tornelo.  Use the Scaler to change label size (default 100}</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Scaler:</source>
+        <translation>Escala:</translation>
+    </message>
+    <message>
+        <source>Right-Click to Set Value Manually</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>100</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Varimonde recommends setting your text buffer to no more than 32K.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Text Buffer</source>
+        <translation>&amp;Búfer de texto</translation>
+    </message>
+    <message>
+        <source>Text Buffer (Main)</source>
+        <translation>Búfer (principal)</translation>
+    </message>
+    <message>
+        <source>4096</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Right-Click to set buffer manually.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Text Buffer (Overflow)</source>
+        <translation>Búfer (desborde)</translation>
+    </message>
+    <message>
+        <source>Right-Click to set buffer manually</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Note: Changing these settings will delete any stored graphics, and will reduce the amount of memory reserved for graphics.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Uploads current settings to printer</source>
+        <translation>Envía los ajustes actuales a la impresora</translation>
+    </message>
+    <message>
+        <source>&amp;Upload Settings to Printer</source>
+        <translation>Enviar a la imp&amp;resora</translation>
+    </message>
+    <message>
+        <source>Imports saved profile for easy duplication of printer configurations</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Import Profile</source>
+        <translation>&amp;Importar</translation>
+    </message>
+    <message>
+        <source>Saves and exports profile for future printer setup</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>E&amp;xport Profile</source>
+        <translation>E&amp;xportar</translation>
+    </message>
+    <message>
+        <source>Opens seperate window with Varimonde commands for printer setup.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Show Details</source>
+        <translation>Mostrar &amp;detalles</translation>
+    </message>
+</context>
+<context>
+    <name>FileDrop</name>
+    <message>
+        <source>Drop one file at a time.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is not a file on this computer: drop a file.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is a folder: drop a file.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>FindPrintersDialog</name>
+    <message>
+        <source>Find Printers</source>
+        <translation>Buscar impresoras</translation>
+    </message>
+    <message>
+        <source>&amp;Range:</source>
+        <translation>&amp;Rango:</translation>
+    </message>
+    <message>
+        <source>192.168.1.0/24, or hosts</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>CIDR ranges of at most /22 or host names, separated by spaces or commas. Port 9100 of each address is tried; DNS-SD and SNMP are asked too.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Range:</source>
+        <translation>Rango:</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Iniciar</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filtro:</translation>
+    </message>
+    <message>
+        <source>any text of a row</source>
+        <translation>cualquier texto de una fila</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>Filtro:</translation>
+    </message>
+    <message>
+        <source>Search Progress</source>
+        <translation>Progreso de la búsqueda</translation>
+    </message>
+    <message>
+        <source>Printers Found</source>
+        <translation>Impresoras encontradas</translation>
+    </message>
+    <message>
+        <source>Nothing is scanned until Start is pressed.</source>
+        <translation>No se busca nada hasta pulsar «Iniciar».</translation>
+    </message>
+    <message>
+        <source>&amp;Use This Printer</source>
+        <translation>&amp;Usar esta impresora</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>C&amp;errar</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Make and Model</source>
+        <translation>Marca y modelo</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>N.º de serie</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Found By</source>
+        <translation>Encontrada por</translation>
+    </message>
+    <message>
+        <source>1 printer found.</source>
+        <translation>1 impresora encontrada.</translation>
+    </message>
+    <message>
+        <source>%1 printers found.</source>
+        <translation>%1 impresoras encontradas.</translation>
+    </message>
+    <message>
+        <source>Looking...</source>
+        <translation>Buscando...</translation>
+    </message>
+</context>
+<context>
+    <name>GraphicConvertDialog</name>
+    <message>
+        <source>Convert Graphic</source>
+        <translation>Convertir gráfico</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>For the printer (1-bit)</source>
+        <translation>Para la impresora (1 bit)</translation>
+    </message>
+    <message>
+        <source>Original Picture</source>
+        <translation>Imagen original</translation>
+    </message>
+    <message>
+        <source>Converted Picture</source>
+        <translation>Imagen convertida</translation>
+    </message>
+    <message>
+        <source>Conversion</source>
+        <translation>Conversión</translation>
+    </message>
+    <message>
+        <source>Scale the picture, keeping its aspect</source>
+        <translation>Escalar la imagen conservando su proporción</translation>
+    </message>
+    <message>
+        <source>&amp;Width in dots:</source>
+        <translation>&amp;Ancho en puntos:</translation>
+    </message>
+    <message>
+        <source>Width in Dots</source>
+        <translation>Ancho en puntos</translation>
+    </message>
+    <message>
+        <source>Swap black and white</source>
+        <translation>Intercambiar blanco y negro</translation>
+    </message>
+    <message>
+        <source>&amp;Invert</source>
+        <translation>&amp;Invertir</translation>
+    </message>
+    <message>
+        <source>Dots darker than this grey print black</source>
+        <translation>Los puntos más oscuros que este gris se imprimen en negro</translation>
+    </message>
+    <message>
+        <source>&amp;Threshold:</source>
+        <translation>&amp;Umbral:</translation>
+    </message>
+    <message>
+        <source>Threshold</source>
+        <translation>Umbral</translation>
+    </message>
+    <message>
+        <source>Spread the greys as patterns of dots</source>
+        <translation>Repartir los grises como patrones de puntos</translation>
+    </message>
+    <message>
+        <source>&amp;Dither (error diffusion)</source>
+        <translation>&amp;Tramado (difusión de error)</translation>
+    </message>
+    <message>
+        <source>Save the converted picture as a BMP file</source>
+        <translation>Guardar la imagen convertida como archivo BMP</translation>
+    </message>
+    <message>
+        <source>&amp;Save as BMP…</source>
+        <translation>&amp;Guardar como BMP…</translation>
+    </message>
+    <message>
+        <source>Make the converted picture the graphic to store</source>
+        <translation>Usar la imagen convertida como gráfico a almacenar</translation>
+    </message>
+    <message>
+        <source>&amp;Use</source>
+        <translation>&amp;Usar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>varimonde-setup: --lang takes a language code such as de or pt_BR; the texts stay in English.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>varimonde-setup: no translation into %1; the texts stay in English.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>LogWindow</name>
+    <message>
+        <source>Send Log</source>
+        <translation>Registro de envíos</translation>
+    </message>
+    <message>
+        <source>Sends</source>
+        <translation>Envíos</translation>
+    </message>
+    <message>
+        <source>Bytes of the selected send</source>
+        <translation>Bytes del envío elegido</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Guardar como...</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Settings...</source>
+        <translation>&amp;Restablecer ajustes...</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>Ce&amp;rrar</translation>
+    </message>
+    <message>
+        <source>The log could not be saved: %1</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>Sa&amp;lir</translation>
+    </message>
+    <message>
+        <source>&amp;Log</source>
+        <translation>&amp;Registro</translation>
+    </message>
+    <message>
+        <source>Communication Settings</source>
+        <translation>Comunicación</translation>
+    </message>
+    <message>
+        <source>Printer Configuration</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibración</translation>
+    </message>
+    <message>
+        <source>Data Storage</source>
+        <translation>Almacenamiento</translation>
+    </message>
+    <message>
+        <source>Binary Transfer</source>
+        <translation>Transferencia binaria</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Printer link</source>
+        <translation>Conexión de la impresora</translation>
+    </message>
+    <message>
+        <source>Last send</source>
+        <translation>Último envío</translation>
+    </message>
+    <message>
+        <source>The next send goes to: %1
+Gives up after %2 s without an answer and %3 s without progress</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The next send goes to: %1</source>
+        <translation>El próximo envío va a: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>%1 de %2 bytes entregados</translation>
+    </message>
+    <message>
+        <source>Sent at %1 (%2)</source>
+        <translation>Enviado a las %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cancelled at %1 (%2)</source>
+        <translation>Cancelado a las %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Failed at %1: %2 (%3)</source>
+        <translation>Falló a las %1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Sending to %1…</source>
+        <translation>Enviando a %1…</translation>
+    </message>
+    <message>
+        <source>Forget the window's size and place, the folders the file dialogs open in and the printer link?</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Reset Settings</source>
+        <translation>Restablecer ajustes</translation>
+    </message>
+    <message>
+        <source>Quit without sending the changed settings?</source>
+        <translation>¿Salir sin enviar los ajustes modificados?</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>A transfer to the printer is running. Stop it and quit?</source>
+        <translation>Hay un envío a la impresora en curso. ¿Detenerlo y salir?</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Detener y salir</translation>
+    </message>
+    <message>
+        <source>Keep Sending</source>
+        <translation>Seguir enviando</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+</context>
+<context>
+    <name>SendLog</name>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Conexión</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Enviado</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duración</translation>
+    </message>
+</context>
+<context>
+    <name>StoragePage</name>
+    <message>
+        <source>Graphic Storage</source>
+        <translation>Almacenamiento de gráficos</translation>
+    </message>
+    <message>
+        <source>Graphic Type</source>
+        <translation>Tipo de gráfico</translation>
+    </message>
+    <message>
+        <source>Select Bitmap</source>
+        <translation>Elegir BMP</translation>
+    </message>
+    <message>
+        <source>&amp;BMP</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Select PCX</source>
+        <translation>Elegir PCX</translation>
+    </message>
+    <message>
+        <source>PC&amp;X</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Graphic File</source>
+        <translation>Archivo gráfico</translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse</source>
+        <translation>Exami&amp;nar</translation>
+    </message>
+    <message>
+        <source>Send stored graphics / programs to printer</source>
+        <translation>Almacenar gráficos o programas en la impresora</translation>
+    </message>
+    <message>
+        <source>&amp;Store Graphic to Printer</source>
+        <translation>&amp;Almacenar gráfico</translation>
+    </message>
+    <message>
+        <source>File Size:</source>
+        <translation>Tamaño:</translation>
+    </message>
+    <message>
+        <source>0 Bytes</source>
+        <translation>0 bytes</translation>
+    </message>
+    <message>
+        <source>Storing Progress</source>
+        <translation>Progreso del almacenamiento</translation>
+    </message>
+    <message>
+        <source>Stop the transfer to the printer (Esc)</source>
+        <translation>Detener el envío a la impresora (Esc)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Graphic Preview</source>
+        <translation>Vista previa del gráfico</translation>
+    </message>
+    <message>
+        <source>Make a black-and-white (1-bit) BMP from a picture of any kind</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Con&amp;vert…</source>
+        <translation>Con&amp;vertir…</translation>
+    </message>
+    <message>
+        <source>Note: You may only store BLACK AND WHITE Images</source>
+        <translation>Nota: solo imágenes en BLANCO Y NEGRO</translation>
+    </message>
+    <message>
+        <source>Stored Formats</source>
+        <translation>Formatos almacenados</translation>
+    </message>
+    <message>
+        <source>Format Type</source>
+        <translation>Tipo de formato</translation>
+    </message>
+    <message>
+        <source>Program is already named.  User will not be prompted.</source>
+        <translation>El programa ya tiene nombre: no se preguntará.</translation>
+    </message>
+    <message>
+        <source>Pri&amp;nt Format</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>Converts standard formats to stored formats.  The user will be prompted for the stored formats name</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Store Form&amp;at</source>
+        <translation>Al&amp;macenar</translation>
+    </message>
+    <message>
+        <source>Format File</source>
+        <translation>Archivo de formato</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse</source>
+        <translation>&amp;Examinar</translation>
+    </message>
+    <message>
+        <source>Prin&amp;t Format</source>
+        <translation>Imprimir forma&amp;to</translation>
+    </message>
+    <message>
+        <source>View File</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Prints list of all stored formats / graphics</source>
+        <translation>Imprime la lista de formatos y gráficos almacenados</translation>
+    </message>
+    <message>
+        <source>L&amp;ist Stored Objects</source>
+        <translation>Lis&amp;tar</translation>
+    </message>
+    <message>
+        <source> Note: Removing stored objects from the printer increases available memory.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Delete Stored Object</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>Prints sample of stored object</source>
+        <translation>Imprime una muestra del objeto almacenado</translation>
+    </message>
+    <message>
+        <source>Recall Stored &amp;Object</source>
+        <translation>Recuperar &amp;objeto</translation>
+    </message>
+    <message>
+        <source>Recall Type</source>
+        <translation>Tipo de recuperación</translation>
+    </message>
+    <message>
+        <source>Recall I&amp;mage</source>
+        <translation>I&amp;magen</translation>
+    </message>
+    <message>
+        <source>Recall &amp;Format</source>
+        <translation>&amp;Formato</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1119 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="fr">
+<context>
+    <name>AboutPage</name>
+    <message>
+        <source>Varimonde Printer Setup Utility</source>
+        <translation>Configuration Varimonde</translation>
+    </message>
+    <message>
+        <source>Utility Version 1.00</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Language: English</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Provides direct link to Varimonde's web page</source>
+        <translation>Ouvre le site web de Varimonde</translation>
+    </message>
+    <message>
+        <source>Contact Varimonde Technical Support via e-mail</source>
+        <translation>Écrire au support technique Varimonde</translation>
+    </message>
+    <message>
+        <source>Utility Version %1.%2</source>
+        <translation>Version de l'utilitaire %1.%2</translation>
+    </message>
+    <message>
+        <source>Language: %1</source>
+        <translation>Langue : %1</translation>
+    </message>
+</context>
+<context>
+    <name>BinaryPage</name>
+    <message>
+        <source>Binary File</source>
+        <translation>Fichier binaire</translation>
+    </message>
+    <message>
+        <source>Load &amp;Binary File To Memory.</source>
+        <translation>Charger le fichier &amp;binaire</translation>
+    </message>
+    <message>
+        <source>Use to upload new firmware to printer</source>
+        <translation>Envoyer un nouveau micrologiciel à l'imprimante</translation>
+    </message>
+    <message>
+        <source>Upload to Pri&amp;nter</source>
+        <translation>Envoyer à l'&amp;imprimante</translation>
+    </message>
+    <message>
+        <source>Stop the transfer to the printer (Esc)</source>
+        <translation>Arrêter l'envoi à l'imprimante (Échap)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Binary File Information/Status</source>
+        <translation>Fichier binaire : informations/état</translation>
+    </message>
+    <message>
+        <source>File Name:</source>
+        <translation>Nom du fichier :</translation>
+    </message>
+    <message>
+        <source>None Loaded</source>
+        <translation>Aucun chargé</translation>
+    </message>
+    <message>
+        <source>File Size:</source>
+        <translation>Taille :</translation>
+    </message>
+    <message>
+        <source>0 Bytes</source>
+        <translation>0 octet</translation>
+    </message>
+    <message>
+        <source>No file loaded in Memory</source>
+        <translation>Aucun fichier en mémoire</translation>
+    </message>
+    <message>
+        <source>No File Loaded to Printer</source>
+        <translation>Aucun fichier envoyé à l'imprimante</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>You must select a file to load into memory.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1 octets</translation>
+    </message>
+    <message>
+        <source>Loading file into Memory</source>
+        <translation>Chargement du fichier en mémoire</translation>
+    </message>
+    <message>
+        <source>Loading Failed: no file in Memory</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Firmware %1, %2 bytes, SHA-256 %3</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>File Loaded into Memory</source>
+        <translation>Fichier chargé en mémoire</translation>
+    </message>
+    <message>
+        <source>SHA-256: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Uploading File</source>
+        <translation>Envoi du fichier</translation>
+    </message>
+    <message>
+        <source>Uploading</source>
+        <translation>Envoi en cours</translation>
+    </message>
+    <message>
+        <source>Upload Cancelled</source>
+        <translation>Envoi annulé</translation>
+    </message>
+    <message>
+        <source>Firmware, none loaded</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>File Uploaded</source>
+        <translation>Fichier envoyé</translation>
+    </message>
+    <message>
+        <source>Upload Failed</source>
+        <translation>Échec de l'envoi</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationPage</name>
+    <message>
+        <source>Calibration Information</source>
+        <translation>Informations d'étalonnage</translation>
+    </message>
+    <message>
+        <source>&amp;Index Type:</source>
+        <translation>&amp;Repère :</translation>
+    </message>
+    <message>
+        <source>Index Type:</source>
+        <translation>Type de repère :</translation>
+    </message>
+    <message>
+        <source>Printer &amp;Type:</source>
+        <translation>&amp;Mode :</translation>
+    </message>
+    <message>
+        <source>Printer Type:</source>
+        <translation>Type d'impression :</translation>
+    </message>
+    <message>
+        <source>Ribbon Information</source>
+        <translation>Ruban</translation>
+    </message>
+    <message>
+        <source>Ribbon Material:</source>
+        <translation>Ruban :</translation>
+    </message>
+    <message>
+        <source>To determine ribbon material, look at the foil lead of your Varimonde-brand ribbon:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Blue = WAX</source>
+        <translation>Bleu = CIRE</translation>
+    </message>
+    <message>
+        <source>Silver = WAX/RESIN Combo</source>
+        <translation>Argent = CIRE/RÉSINE</translation>
+    </message>
+    <message>
+        <source>Gold = PREMIUM RESIN</source>
+        <translation>Or = RÉSINE PREMIUM</translation>
+    </message>
+    <message>
+        <source>Before Calibrating your printer, make sure your labels and ribbon (if applicable) are properly loaded.  The labels should be print-side up, aligned against the left hand side of the printer so that they pass over the appropriate sensor.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Calibrate Printer</source>
+        <translation>É&amp;talonner</translation>
+    </message>
+    <message>
+        <source>Printer Test Label</source>
+        <translation>Étiquette de test</translation>
+    </message>
+    <message>
+        <source>Test Label Type</source>
+        <translation>Type d'étiquette de test</translation>
+    </message>
+    <message>
+        <source>&amp;4X3 Label</source>
+        <translation>&amp;4X3</translation>
+    </message>
+    <message>
+        <source>&amp;2.4X1 Label</source>
+        <translation>&amp;2.4X1</translation>
+    </message>
+    <message>
+        <source>&amp;Print Label</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+</context>
+<context>
+    <name>CommPage</name>
+    <message>
+        <source>Communications</source>
+        <translation>Communication</translation>
+    </message>
+    <message>
+        <source>&amp;Serial Communications</source>
+        <translation>Liaison &amp;série</translation>
+    </message>
+    <message>
+        <source>&amp;ParallelCommunications</source>
+        <translation>Liaison paral&amp;lèle</translation>
+    </message>
+    <message>
+        <source>&amp;USB Printer</source>
+        <translation>Imprimante &amp;USB</translation>
+    </message>
+    <message>
+        <source>&amp;Network</source>
+        <translation>Rés&amp;eau</translation>
+    </message>
+    <message>
+        <source>Serial Comm</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>&amp;COM: </source>
+        <translation>&amp;COM :</translation>
+    </message>
+    <message>
+        <source>COM:</source>
+        <translation>COM :</translation>
+    </message>
+    <message>
+        <source>&amp;BAUD:</source>
+        <translation>&amp;Bauds :</translation>
+    </message>
+    <message>
+        <source>BAUD:</source>
+        <translation>Bauds :</translation>
+    </message>
+    <message>
+        <source>PA&amp;RITY:</source>
+        <translation>Pa&amp;rité :</translation>
+    </message>
+    <message>
+        <source>PARITY:</source>
+        <translation>Parité :</translation>
+    </message>
+    <message>
+        <source>&amp;DATABITS:</source>
+        <translation>&amp;Données :</translation>
+    </message>
+    <message>
+        <source>DATABITS:</source>
+        <translation>Bits de données :</translation>
+    </message>
+    <message>
+        <source>S&amp;TOPBITS:</source>
+        <translation>Arrê&amp;t :</translation>
+    </message>
+    <message>
+        <source>STOPBITS:</source>
+        <translation>Bits d'arrêt :</translation>
+    </message>
+    <message>
+        <source>Default Varimonde Settings:</source>
+        <translation>Réglages Varimonde par défaut :</translation>
+    </message>
+    <message>
+        <source>9600,N,8,1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Apply </source>
+        <translation>&amp;Appliquer</translation>
+    </message>
+    <message>
+        <source>Not applied</source>
+        <translation>Inactif</translation>
+    </message>
+    <message>
+        <source>The port or line settings shown are not in force until Apply is pressed.</source>
+        <translation>Les réglages affichés ne s'appliquent qu'après « Appliquer ».</translation>
+    </message>
+    <message>
+        <source>Parallel Comm</source>
+        <translation>Parallèle</translation>
+    </message>
+    <message>
+        <source>Select Parallel Port</source>
+        <translation>Choisir le port parallèle</translation>
+    </message>
+    <message>
+        <source>Parallel Port</source>
+        <translation>Port parallèle</translation>
+    </message>
+    <message>
+        <source>Select Parallel Port the Printer is connected to on the PC.</source>
+        <translation>Choisissez le port parallèle du PC relié à l'imprimante.</translation>
+    </message>
+    <message>
+        <source>USB Printer</source>
+        <translation>Imprimante USB</translation>
+    </message>
+    <message>
+        <source>Select the USB printer</source>
+        <translation>Choisir l'imprimante USB</translation>
+    </message>
+    <message>
+        <source>The USB printers connected now, with maker and model. The list follows printers as they are plugged in or out.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Network Printer</source>
+        <translation>Imprimante réseau</translation>
+    </message>
+    <message>
+        <source>&amp;Host:</source>
+        <translation>&amp;Hôte :</translation>
+    </message>
+    <message>
+        <source>name or IP address</source>
+        <translation>nom ou adresse IP</translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation>Hôte :</translation>
+    </message>
+    <message>
+        <source>P&amp;ort:</source>
+        <translation>P&amp;ort :</translation>
+    </message>
+    <message>
+        <source>9100</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port :</translation>
+    </message>
+    <message>
+        <source>The printer's network name or IPv4 or IPv6 address, and its raw print port: 9100 on most printers.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Give up after</source>
+        <translation>A&amp;bandon</translation>
+    </message>
+    <message>
+        <source>Seconds without an answer</source>
+        <translation>Secondes sans réponse</translation>
+    </message>
+    <message>
+        <source>s without an answer and</source>
+        <translation>s sans réponse et</translation>
+    </message>
+    <message>
+        <source>Seconds without progress</source>
+        <translation>Secondes sans progression</translation>
+    </message>
+    <message>
+        <source>s without progress</source>
+        <translation>s sans progression</translation>
+    </message>
+    <message>
+        <source>F&amp;ind Printers…</source>
+        <translation>&amp;Rechercher…</translation>
+    </message>
+    <message>
+        <source>Look for printers on the network and pick one.</source>
+        <translation>Rechercher des imprimantes sur le réseau et en choisir une.</translation>
+    </message>
+    <message>
+        <source>The address shown is not in force until Apply is pressed.</source>
+        <translation>L'adresse affichée ne s'applique qu'après « Appliquer ».</translation>
+    </message>
+    <message>
+        <source>A send fails when the printer gives no answer at all for this long: it is off, or the line is cut.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>A send fails when the printer still answers but takes no data for this long: check paper, ribbon and the printer's display.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>ConfigPage</name>
+    <message>
+        <source>&amp;Darkness </source>
+        <translation>&amp;Densité</translation>
+    </message>
+    <message>
+        <source>Darkness:</source>
+        <translation>Valeur :</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Warning: Darkness Greater than 50 May Decrease the Life of the Printhead.</source>
+        <translation>Attention : une densité supérieure à 50 peut réduire la durée de vie de la tête d'impression.</translation>
+    </message>
+    <message>
+        <source>&amp;Width</source>
+        <translation>&amp;Largeur</translation>
+    </message>
+    <message>
+        <source>Printer Width:</source>
+        <translation>Largeur :</translation>
+    </message>
+    <message>
+        <source>416 represents 4.16 inches wide.  For 3.00 inch media use 300.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>416</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Default for a 2 inch: 224</source>
+        <translation>Défaut pour 2 pouces : 224</translation>
+    </message>
+    <message>
+        <source>Default for a 4 inch: 416</source>
+        <translation>Défaut pour 4 pouces : 416</translation>
+    </message>
+    <message>
+        <source>&amp;PrintSpeed</source>
+        <translation>&amp;Vitesse</translation>
+    </message>
+    <message>
+        <source>Select PrintSpeed</source>
+        <translation>Choisir la vitesse d'impression</translation>
+    </message>
+    <message>
+        <source>PrintSpeed</source>
+        <translation>Vitesse d'impression</translation>
+    </message>
+    <message>
+        <source>Configure the speed at which your printer prints.  This may affect print quality.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Print &amp;Mode</source>
+        <translation>&amp;Mode</translation>
+    </message>
+    <message>
+        <source>Configure your printer for Direct Thermal or Thermal Transfer mode</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Print Mode</source>
+        <translation>Mode d'impression</translation>
+    </message>
+    <message>
+        <source>Configure your printer to Direct Thermal (DT) or Thermal Transfer (TT) mode.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Kestra emulation reduces printer performance and lowers print resolution.  Kestra emulation should only be used to make your Tornelo backwards compatible.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Kestra Emulation</source>
+        <translation>Émulation &amp;Kestra</translation>
+    </message>
+    <message>
+        <source>Dis&amp;able Emulation in Printer</source>
+        <translation>Désactiver l'ém&amp;ulation</translation>
+    </message>
+    <message>
+        <source>Kestra emulation allows your old labels to print properly in the Tornelo.  Use the Scaler to change label size (default 100}</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Scaler:</source>
+        <translation>Zoom :</translation>
+    </message>
+    <message>
+        <source>Right-Click to Set Value Manually</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>100</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Varimonde recommends setting your text buffer to no more than 32K.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Text Buffer</source>
+        <translation>&amp;Tampon de texte</translation>
+    </message>
+    <message>
+        <source>Text Buffer (Main)</source>
+        <translation>Tampon (principal)</translation>
+    </message>
+    <message>
+        <source>4096</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Right-Click to set buffer manually.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Text Buffer (Overflow)</source>
+        <translation>Tampon (débordement)</translation>
+    </message>
+    <message>
+        <source>Right-Click to set buffer manually</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Note: Changing these settings will delete any stored graphics, and will reduce the amount of memory reserved for graphics.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Uploads current settings to printer</source>
+        <translation>Envoie les réglages actuels à l'imprimante</translation>
+    </message>
+    <message>
+        <source>&amp;Upload Settings to Printer</source>
+        <translation>En&amp;voyer à l'imprimante</translation>
+    </message>
+    <message>
+        <source>Imports saved profile for easy duplication of printer configurations</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Import Profile</source>
+        <translation>&amp;Importer</translation>
+    </message>
+    <message>
+        <source>Saves and exports profile for future printer setup</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>E&amp;xport Profile</source>
+        <translation>E&amp;xporter</translation>
+    </message>
+    <message>
+        <source>Opens seperate window with Varimonde commands for printer setup.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Show Details</source>
+        <translation>Afficher les &amp;détails</translation>
+    </message>
+</context>
+<context>
+    <name>FileDrop</name>
+    <message>
+        <source>Drop one file at a time.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is not a file on this computer: drop a file.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is a folder: drop a file.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>FindPrintersDialog</name>
+    <message>
+        <source>Find Printers</source>
+        <translation>Rechercher des imprimantes</translation>
+    </message>
+    <message>
+        <source>&amp;Range:</source>
+        <translation>&amp;Plage :</translation>
+    </message>
+    <message>
+        <source>192.168.1.0/24, or hosts</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>CIDR ranges of at most /22 or host names, separated by spaces or commas. Port 9100 of each address is tried; DNS-SD and SNMP are asked too.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Range:</source>
+        <translation>Plage :</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Démarrer</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>A&amp;rrêter</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filtre :</translation>
+    </message>
+    <message>
+        <source>any text of a row</source>
+        <translation>tout texte d'une ligne</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>Filtre :</translation>
+    </message>
+    <message>
+        <source>Search Progress</source>
+        <translation>Progression de la recherche</translation>
+    </message>
+    <message>
+        <source>Printers Found</source>
+        <translation>Imprimantes trouvées</translation>
+    </message>
+    <message>
+        <source>Nothing is scanned until Start is pressed.</source>
+        <translation>Rien n'est recherché avant « Démarrer ».</translation>
+    </message>
+    <message>
+        <source>&amp;Use This Printer</source>
+        <translation>&amp;Utiliser cette imprimante</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Make and Model</source>
+        <translation>Marque et modèle</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>N° de série</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Found By</source>
+        <translation>Trouvée par</translation>
+    </message>
+    <message>
+        <source>1 printer found.</source>
+        <translation>1 imprimante trouvée.</translation>
+    </message>
+    <message>
+        <source>%1 printers found.</source>
+        <translation>%1 imprimantes trouvées.</translation>
+    </message>
+    <message>
+        <source>Looking...</source>
+        <translation>Recherche...</translation>
+    </message>
+</context>
+<context>
+    <name>GraphicConvertDialog</name>
+    <message>
+        <source>Convert Graphic</source>
+        <translation>Convertir le graphique</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>For the printer (1-bit)</source>
+        <translation>Pour l'imprimante (1 bit)</translation>
+    </message>
+    <message>
+        <source>Original Picture</source>
+        <translation>Image d'origine</translation>
+    </message>
+    <message>
+        <source>Converted Picture</source>
+        <translation>Image convertie</translation>
+    </message>
+    <message>
+        <source>Conversion</source>
+        <translation>Conversion</translation>
+    </message>
+    <message>
+        <source>Scale the picture, keeping its aspect</source>
+        <translation>Mettre l'image à l'échelle en gardant ses proportions</translation>
+    </message>
+    <message>
+        <source>&amp;Width in dots:</source>
+        <translation>&amp;Largeur en points :</translation>
+    </message>
+    <message>
+        <source>Width in Dots</source>
+        <translation>Largeur en points</translation>
+    </message>
+    <message>
+        <source>Swap black and white</source>
+        <translation>Inverser le noir et le blanc</translation>
+    </message>
+    <message>
+        <source>&amp;Invert</source>
+        <translation>&amp;Inverser</translation>
+    </message>
+    <message>
+        <source>Dots darker than this grey print black</source>
+        <translation>Les points plus sombres que ce gris sont imprimés en noir</translation>
+    </message>
+    <message>
+        <source>&amp;Threshold:</source>
+        <translation>&amp;Seuil :</translation>
+    </message>
+    <message>
+        <source>Threshold</source>
+        <translation>Seuil</translation>
+    </message>
+    <message>
+        <source>Spread the greys as patterns of dots</source>
+        <translation>Rendre les gris par des motifs de points</translation>
+    </message>
+    <message>
+        <source>&amp;Dither (error diffusion)</source>
+        <translation>&amp;Tramage (diffusion d'erreur)</translation>
+    </message>
+    <message>
+        <source>Save the converted picture as a BMP file</source>
+        <translation>Enregistrer l'image convertie en fichier BMP</translation>
+    </message>
+    <message>
+        <source>&amp;Save as BMP…</source>
+        <translation>&amp;Enregistrer en BMP…</translation>
+    </message>
+    <message>
+        <source>Make the converted picture the graphic to store</source>
+        <translation>Utiliser l'image convertie comme graphique à stocker</translation>
+    </message>
+    <message>
+        <source>&amp;Use</source>
+        <translation>&amp;Utiliser</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>varimonde-setup: --lang takes a language code such as de or pt_BR; the texts stay in English.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>varimonde-setup: no translation into %1; the texts stay in English.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>LogWindow</name>
+    <message>
+        <source>Send Log</source>
+        <translation>Journal des envois</translation>
+    </message>
+    <message>
+        <source>Sends</source>
+        <translation>Envois</translation>
+    </message>
+    <message>
+        <source>Bytes of the selected send</source>
+        <translation>Octets de l'envoi choisi</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Settings...</source>
+        <translation>&amp;Réinitialiser les réglages...</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>The log could not be saved: %1</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Log</source>
+        <translation>&amp;Journal</translation>
+    </message>
+    <message>
+        <source>Communication Settings</source>
+        <translation>Communication</translation>
+    </message>
+    <message>
+        <source>Printer Configuration</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Étalonnage</translation>
+    </message>
+    <message>
+        <source>Data Storage</source>
+        <translation>Stockage</translation>
+    </message>
+    <message>
+        <source>Binary Transfer</source>
+        <translation>Transfert binaire</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Printer link</source>
+        <translation>Liaison de l'imprimante</translation>
+    </message>
+    <message>
+        <source>Last send</source>
+        <translation>Dernier envoi</translation>
+    </message>
+    <message>
+        <source>The next send goes to: %1
+Gives up after %2 s without an answer and %3 s without progress</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The next send goes to: %1</source>
+        <translation>Le prochain envoi va à : %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>%1 octets sur %2 remis</translation>
+    </message>
+    <message>
+        <source>Sent at %1 (%2)</source>
+        <translation>Envoyé à %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cancelled at %1 (%2)</source>
+        <translation>Annulé à %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Failed at %1: %2 (%3)</source>
+        <translation>Échec à %1 : %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Sending to %1…</source>
+        <translation>Envoi à %1…</translation>
+    </message>
+    <message>
+        <source>Forget the window's size and place, the folders the file dialogs open in and the printer link?</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Reset Settings</source>
+        <translation>Réinitialiser les réglages</translation>
+    </message>
+    <message>
+        <source>Quit without sending the changed settings?</source>
+        <translation>Quitter sans envoyer les réglages modifiés ?</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>A transfer to the printer is running. Stop it and quit?</source>
+        <translation>Un envoi à l'imprimante est en cours. L'arrêter et quitter ?</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Arrêter et quitter</translation>
+    </message>
+    <message>
+        <source>Keep Sending</source>
+        <translation>Continuer l'envoi</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+</context>
+<context>
+    <name>SendLog</name>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Liaison</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Envoyé</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+</context>
+<context>
+    <name>StoragePage</name>
+    <message>
+        <source>Graphic Storage</source>
+        <translation>Stockage de graphiques</translation>
+    </message>
+    <message>
+        <source>Graphic Type</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Select Bitmap</source>
+        <translation>Choisir BMP</translation>
+    </message>
+    <message>
+        <source>&amp;BMP</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Select PCX</source>
+        <translation>Choisir PCX</translation>
+    </message>
+    <message>
+        <source>PC&amp;X</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Graphic File</source>
+        <translation>Fichier graphique</translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse</source>
+        <translation>&amp;Parcourir</translation>
+    </message>
+    <message>
+        <source>Send stored graphics / programs to printer</source>
+        <translation>Stocker un graphique ou un programme dans l'imprimante</translation>
+    </message>
+    <message>
+        <source>&amp;Store Graphic to Printer</source>
+        <translation>&amp;Stocker le graphique</translation>
+    </message>
+    <message>
+        <source>File Size:</source>
+        <translation>Taille :</translation>
+    </message>
+    <message>
+        <source>0 Bytes</source>
+        <translation>0 octet</translation>
+    </message>
+    <message>
+        <source>Storing Progress</source>
+        <translation>Progression du stockage</translation>
+    </message>
+    <message>
+        <source>Stop the transfer to the printer (Esc)</source>
+        <translation>Arrêter l'envoi à l'imprimante (Échap)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Graphic Preview</source>
+        <translation>Aperçu du graphique</translation>
+    </message>
+    <message>
+        <source>Make a black-and-white (1-bit) BMP from a picture of any kind</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Con&amp;vert…</source>
+        <translation>Con&amp;vertir…</translation>
+    </message>
+    <message>
+        <source>Note: You may only store BLACK AND WHITE Images</source>
+        <translation>Images NOIR ET BLANC seulement</translation>
+    </message>
+    <message>
+        <source>Stored Formats</source>
+        <translation>Formats stockés</translation>
+    </message>
+    <message>
+        <source>Format Type</source>
+        <translation>Type de format</translation>
+    </message>
+    <message>
+        <source>Program is already named.  User will not be prompted.</source>
+        <translation>Le programme est déjà nommé : aucune question ne sera posée.</translation>
+    </message>
+    <message>
+        <source>Pri&amp;nt Format</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Converts standard formats to stored formats.  The user will be prompted for the stored formats name</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Store Form&amp;at</source>
+        <translation>S&amp;tocker</translation>
+    </message>
+    <message>
+        <source>Format File</source>
+        <translation>Fichier de format</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse</source>
+        <translation>Pa&amp;rcourir</translation>
+    </message>
+    <message>
+        <source>Prin&amp;t Format</source>
+        <translation>Imprimer le forma&amp;t</translation>
+    </message>
+    <message>
+        <source>View File</source>
+        <translation>Voir</translation>
+    </message>
+    <message>
+        <source>Prints list of all stored formats / graphics</source>
+        <translation>Imprime la liste des formats et graphiques stockés</translation>
+    </message>
+    <message>
+        <source>L&amp;ist Stored Objects</source>
+        <translation>&amp;Lister</translation>
+    </message>
+    <message>
+        <source> Note: Removing stored objects from the printer increases available memory.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Delete Stored Object</source>
+        <translation>S&amp;upprimer</translation>
+    </message>
+    <message>
+        <source>Prints sample of stored object</source>
+        <translation>Imprime un échantillon de l'objet stocké</translation>
+    </message>
+    <message>
+        <source>Recall Stored &amp;Object</source>
+        <translation>Rappeler un &amp;objet</translation>
+    </message>
+    <message>
+        <source>Recall Type</source>
+        <translation>Type de rappel</translation>
+    </message>
+    <message>
+        <source>Recall I&amp;mage</source>
+        <translation>I&amp;mage</translation>
+    </message>
+    <message>
+        <source>Recall &amp;Format</source>
+        <translation>&amp;Format</translation>
+    </message>
+</context>
+</TS>

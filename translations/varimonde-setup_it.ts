@@ -1,0 +1,1119 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="it">
+<context>
+    <name>AboutPage</name>
+    <message>
+        <source>Varimonde Printer Setup Utility</source>
+        <translation>Configurazione Varimonde</translation>
+    </message>
+    <message>
+        <source>Utility Version 1.00</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Language: English</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Provides direct link to Varimonde's web page</source>
+        <translation>Apre il sito web di Varimonde</translation>
+    </message>
+    <message>
+        <source>Contact Varimonde Technical Support via e-mail</source>
+        <translation>Scrivi all'assistenza tecnica Varimonde</translation>
+    </message>
+    <message>
+        <source>Utility Version %1.%2</source>
+        <translation>Versione dell'utilità %1.%2</translation>
+    </message>
+    <message>
+        <source>Language: %1</source>
+        <translation>Lingua: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BinaryPage</name>
+    <message>
+        <source>Binary File</source>
+        <translation>File binario</translation>
+    </message>
+    <message>
+        <source>Load &amp;Binary File To Memory.</source>
+        <translation>Carica file &amp;binario in memoria</translation>
+    </message>
+    <message>
+        <source>Use to upload new firmware to printer</source>
+        <translation>Invia un nuovo firmware alla stampante</translation>
+    </message>
+    <message>
+        <source>Upload to Pri&amp;nter</source>
+        <translation>Invia alla s&amp;tampante</translation>
+    </message>
+    <message>
+        <source>Stop the transfer to the printer (Esc)</source>
+        <translation>Interrompi l'invio alla stampante (Esc)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>Binary File Information/Status</source>
+        <translation>File binario: informazioni/stato</translation>
+    </message>
+    <message>
+        <source>File Name:</source>
+        <translation>Nome file:</translation>
+    </message>
+    <message>
+        <source>None Loaded</source>
+        <translation>Nessuno caricato</translation>
+    </message>
+    <message>
+        <source>File Size:</source>
+        <translation>Dimens.:</translation>
+    </message>
+    <message>
+        <source>0 Bytes</source>
+        <translation>0 byte</translation>
+    </message>
+    <message>
+        <source>No file loaded in Memory</source>
+        <translation>Nessun file in memoria</translation>
+    </message>
+    <message>
+        <source>No File Loaded to Printer</source>
+        <translation>Nessun file inviato alla stampante</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Avanzamento</translation>
+    </message>
+    <message>
+        <source>You must select a file to load into memory.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1 byte</translation>
+    </message>
+    <message>
+        <source>Loading file into Memory</source>
+        <translation>Caricamento del file in memoria</translation>
+    </message>
+    <message>
+        <source>Loading Failed: no file in Memory</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Firmware %1, %2 bytes, SHA-256 %3</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>File Loaded into Memory</source>
+        <translation>File caricato in memoria</translation>
+    </message>
+    <message>
+        <source>SHA-256: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Uploading File</source>
+        <translation>Invio del file</translation>
+    </message>
+    <message>
+        <source>Uploading</source>
+        <translation>Invio in corso</translation>
+    </message>
+    <message>
+        <source>Upload Cancelled</source>
+        <translation>Invio annullato</translation>
+    </message>
+    <message>
+        <source>Firmware, none loaded</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>File Uploaded</source>
+        <translation>File inviato</translation>
+    </message>
+    <message>
+        <source>Upload Failed</source>
+        <translation>Invio non riuscito</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationPage</name>
+    <message>
+        <source>Calibration Information</source>
+        <translation>Dati di calibrazione</translation>
+    </message>
+    <message>
+        <source>&amp;Index Type:</source>
+        <translation>&amp;Tacca:</translation>
+    </message>
+    <message>
+        <source>Index Type:</source>
+        <translation>Tipo di tacca:</translation>
+    </message>
+    <message>
+        <source>Printer &amp;Type:</source>
+        <translation>&amp;Modo:</translation>
+    </message>
+    <message>
+        <source>Printer Type:</source>
+        <translation>Tipo di stampa:</translation>
+    </message>
+    <message>
+        <source>Ribbon Information</source>
+        <translation>Nastro</translation>
+    </message>
+    <message>
+        <source>Ribbon Material:</source>
+        <translation>Nastro:</translation>
+    </message>
+    <message>
+        <source>To determine ribbon material, look at the foil lead of your Varimonde-brand ribbon:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Blue = WAX</source>
+        <translation>Blu = CERA</translation>
+    </message>
+    <message>
+        <source>Silver = WAX/RESIN Combo</source>
+        <translation>Argento = CERA/RESINA</translation>
+    </message>
+    <message>
+        <source>Gold = PREMIUM RESIN</source>
+        <translation>Oro = RESINA PREMIUM</translation>
+    </message>
+    <message>
+        <source>Before Calibrating your printer, make sure your labels and ribbon (if applicable) are properly loaded.  The labels should be print-side up, aligned against the left hand side of the printer so that they pass over the appropriate sensor.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Calibrate Printer</source>
+        <translation>&amp;Calibra</translation>
+    </message>
+    <message>
+        <source>Printer Test Label</source>
+        <translation>Etichetta di prova</translation>
+    </message>
+    <message>
+        <source>Test Label Type</source>
+        <translation>Tipo di etichetta di prova</translation>
+    </message>
+    <message>
+        <source>&amp;4X3 Label</source>
+        <translation>&amp;4X3</translation>
+    </message>
+    <message>
+        <source>&amp;2.4X1 Label</source>
+        <translation>&amp;2.4X1</translation>
+    </message>
+    <message>
+        <source>&amp;Print Label</source>
+        <translation>&amp;Stampa</translation>
+    </message>
+</context>
+<context>
+    <name>CommPage</name>
+    <message>
+        <source>Communications</source>
+        <translation>Comunicazione</translation>
+    </message>
+    <message>
+        <source>&amp;Serial Communications</source>
+        <translation>Comunicazione &amp;seriale</translation>
+    </message>
+    <message>
+        <source>&amp;ParallelCommunications</source>
+        <translation>Comunicazione para&amp;llela</translation>
+    </message>
+    <message>
+        <source>&amp;USB Printer</source>
+        <translation>Stampante &amp;USB</translation>
+    </message>
+    <message>
+        <source>&amp;Network</source>
+        <translation>Re&amp;te</translation>
+    </message>
+    <message>
+        <source>Serial Comm</source>
+        <translation>Seriale</translation>
+    </message>
+    <message>
+        <source>&amp;COM: </source>
+        <translation>&amp;COM:</translation>
+    </message>
+    <message>
+        <source>COM:</source>
+        <translation>COM:</translation>
+    </message>
+    <message>
+        <source>&amp;BAUD:</source>
+        <translation>&amp;Baud:</translation>
+    </message>
+    <message>
+        <source>BAUD:</source>
+        <translation>Baud:</translation>
+    </message>
+    <message>
+        <source>PA&amp;RITY:</source>
+        <translation>Pa&amp;rità:</translation>
+    </message>
+    <message>
+        <source>PARITY:</source>
+        <translation>Parità:</translation>
+    </message>
+    <message>
+        <source>&amp;DATABITS:</source>
+        <translation>&amp;Dati:</translation>
+    </message>
+    <message>
+        <source>DATABITS:</source>
+        <translation>Bit di dati:</translation>
+    </message>
+    <message>
+        <source>S&amp;TOPBITS:</source>
+        <translation>S&amp;top:</translation>
+    </message>
+    <message>
+        <source>STOPBITS:</source>
+        <translation>Bit di stop:</translation>
+    </message>
+    <message>
+        <source>Default Varimonde Settings:</source>
+        <translation>Impostazioni Varimonde predefinite:</translation>
+    </message>
+    <message>
+        <source>9600,N,8,1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Apply </source>
+        <translation>&amp;Applica</translation>
+    </message>
+    <message>
+        <source>Not applied</source>
+        <translation>Inattivo</translation>
+    </message>
+    <message>
+        <source>The port or line settings shown are not in force until Apply is pressed.</source>
+        <translation>Le impostazioni mostrate valgono solo dopo «Applica».</translation>
+    </message>
+    <message>
+        <source>Parallel Comm</source>
+        <translation>Parallela</translation>
+    </message>
+    <message>
+        <source>Select Parallel Port</source>
+        <translation>Scegli la porta parallela</translation>
+    </message>
+    <message>
+        <source>Parallel Port</source>
+        <translation>Porta parallela</translation>
+    </message>
+    <message>
+        <source>Select Parallel Port the Printer is connected to on the PC.</source>
+        <translation>Scegli la porta parallela del PC a cui è collegata la stampante.</translation>
+    </message>
+    <message>
+        <source>USB Printer</source>
+        <translation>Stampante USB</translation>
+    </message>
+    <message>
+        <source>Select the USB printer</source>
+        <translation>Scegli la stampante USB</translation>
+    </message>
+    <message>
+        <source>The USB printers connected now, with maker and model. The list follows printers as they are plugged in or out.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Network Printer</source>
+        <translation>Stampante di rete</translation>
+    </message>
+    <message>
+        <source>&amp;Host:</source>
+        <translation>&amp;Host:</translation>
+    </message>
+    <message>
+        <source>name or IP address</source>
+        <translation>nome o indirizzo IP</translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation>Host:</translation>
+    </message>
+    <message>
+        <source>P&amp;ort:</source>
+        <translation>Po&amp;rta:</translation>
+    </message>
+    <message>
+        <source>9100</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Porta:</translation>
+    </message>
+    <message>
+        <source>The printer's network name or IPv4 or IPv6 address, and its raw print port: 9100 on most printers.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Give up after</source>
+        <translation>A&amp;bbandona</translation>
+    </message>
+    <message>
+        <source>Seconds without an answer</source>
+        <translation>Secondi senza risposta</translation>
+    </message>
+    <message>
+        <source>s without an answer and</source>
+        <translation>s senza risposta e</translation>
+    </message>
+    <message>
+        <source>Seconds without progress</source>
+        <translation>Secondi senza avanzamento</translation>
+    </message>
+    <message>
+        <source>s without progress</source>
+        <translation>s senza avanzamento</translation>
+    </message>
+    <message>
+        <source>F&amp;ind Printers…</source>
+        <translation>&amp;Cerca…</translation>
+    </message>
+    <message>
+        <source>Look for printers on the network and pick one.</source>
+        <translation>Cerca stampanti in rete e scegline una.</translation>
+    </message>
+    <message>
+        <source>The address shown is not in force until Apply is pressed.</source>
+        <translation>L'indirizzo mostrato vale solo dopo «Applica».</translation>
+    </message>
+    <message>
+        <source>A send fails when the printer gives no answer at all for this long: it is off, or the line is cut.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>A send fails when the printer still answers but takes no data for this long: check paper, ribbon and the printer's display.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>ConfigPage</name>
+    <message>
+        <source>&amp;Darkness </source>
+        <translation>&amp;Densità</translation>
+    </message>
+    <message>
+        <source>Darkness:</source>
+        <translation>Valore:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Warning: Darkness Greater than 50 May Decrease the Life of the Printhead.</source>
+        <translation>Attenzione: una densità oltre 50 può ridurre la durata della testina.</translation>
+    </message>
+    <message>
+        <source>&amp;Width</source>
+        <translation>&amp;Larghezza</translation>
+    </message>
+    <message>
+        <source>Printer Width:</source>
+        <translation>Larghezza:</translation>
+    </message>
+    <message>
+        <source>416 represents 4.16 inches wide.  For 3.00 inch media use 300.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>416</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Default for a 2 inch: 224</source>
+        <translation>Predefinito per 2 pollici: 224</translation>
+    </message>
+    <message>
+        <source>Default for a 4 inch: 416</source>
+        <translation>Predefinito per 4 pollici: 416</translation>
+    </message>
+    <message>
+        <source>&amp;PrintSpeed</source>
+        <translation>&amp;Velocità</translation>
+    </message>
+    <message>
+        <source>Select PrintSpeed</source>
+        <translation>Scegli la velocità di stampa</translation>
+    </message>
+    <message>
+        <source>PrintSpeed</source>
+        <translation>Velocità di stampa</translation>
+    </message>
+    <message>
+        <source>Configure the speed at which your printer prints.  This may affect print quality.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Print &amp;Mode</source>
+        <translation>&amp;Modalità</translation>
+    </message>
+    <message>
+        <source>Configure your printer for Direct Thermal or Thermal Transfer mode</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Print Mode</source>
+        <translation>Modalità di stampa</translation>
+    </message>
+    <message>
+        <source>Configure your printer to Direct Thermal (DT) or Thermal Transfer (TT) mode.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Kestra emulation reduces printer performance and lowers print resolution.  Kestra emulation should only be used to make your Tornelo backwards compatible.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Kestra Emulation</source>
+        <translation>Emulazione &amp;Kestra</translation>
+    </message>
+    <message>
+        <source>Dis&amp;able Emulation in Printer</source>
+        <translation>Disattiva l'em&amp;ulazione</translation>
+    </message>
+    <message>
+        <source>Kestra emulation allows your old labels to print properly in the Tornelo.  Use the Scaler to change label size (default 100}</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Scaler:</source>
+        <translation>Scala:</translation>
+    </message>
+    <message>
+        <source>Right-Click to Set Value Manually</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>100</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Varimonde recommends setting your text buffer to no more than 32K.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Text Buffer</source>
+        <translation>&amp;Buffer di testo</translation>
+    </message>
+    <message>
+        <source>Text Buffer (Main)</source>
+        <translation>Buffer (principale)</translation>
+    </message>
+    <message>
+        <source>4096</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Right-Click to set buffer manually.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Text Buffer (Overflow)</source>
+        <translation>Buffer (overflow)</translation>
+    </message>
+    <message>
+        <source>Right-Click to set buffer manually</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Note: Changing these settings will delete any stored graphics, and will reduce the amount of memory reserved for graphics.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Uploads current settings to printer</source>
+        <translation>Invia le impostazioni attuali alla stampante</translation>
+    </message>
+    <message>
+        <source>&amp;Upload Settings to Printer</source>
+        <translation>Invia alla s&amp;tampante</translation>
+    </message>
+    <message>
+        <source>Imports saved profile for easy duplication of printer configurations</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Import Profile</source>
+        <translation>&amp;Importa</translation>
+    </message>
+    <message>
+        <source>Saves and exports profile for future printer setup</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>E&amp;xport Profile</source>
+        <translation>E&amp;sporta</translation>
+    </message>
+    <message>
+        <source>Opens seperate window with Varimonde commands for printer setup.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Show Details</source>
+        <translation>Mostra &amp;dettagli</translation>
+    </message>
+</context>
+<context>
+    <name>FileDrop</name>
+    <message>
+        <source>Drop one file at a time.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is not a file on this computer: drop a file.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is a folder: drop a file.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>FindPrintersDialog</name>
+    <message>
+        <source>Find Printers</source>
+        <translation>Cerca stampanti</translation>
+    </message>
+    <message>
+        <source>&amp;Range:</source>
+        <translation>&amp;Intervallo:</translation>
+    </message>
+    <message>
+        <source>192.168.1.0/24, or hosts</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>CIDR ranges of at most /22 or host names, separated by spaces or commas. Port 9100 of each address is tried; DNS-SD and SNMP are asked too.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Range:</source>
+        <translation>Intervallo:</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Avvia</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Ferma</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filtro:</translation>
+    </message>
+    <message>
+        <source>any text of a row</source>
+        <translation>qualsiasi testo di una riga</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>Filtro:</translation>
+    </message>
+    <message>
+        <source>Search Progress</source>
+        <translation>Avanzamento della ricerca</translation>
+    </message>
+    <message>
+        <source>Printers Found</source>
+        <translation>Stampanti trovate</translation>
+    </message>
+    <message>
+        <source>Nothing is scanned until Start is pressed.</source>
+        <translation>Non si cerca nulla finché non si preme «Avvia».</translation>
+    </message>
+    <message>
+        <source>&amp;Use This Printer</source>
+        <translation>&amp;Usa questa stampante</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Indirizzo</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Make and Model</source>
+        <translation>Marca e modello</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>N. di serie</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Found By</source>
+        <translation>Trovata con</translation>
+    </message>
+    <message>
+        <source>1 printer found.</source>
+        <translation>1 stampante trovata.</translation>
+    </message>
+    <message>
+        <source>%1 printers found.</source>
+        <translation>%1 stampanti trovate.</translation>
+    </message>
+    <message>
+        <source>Looking...</source>
+        <translation>Ricerca in corso...</translation>
+    </message>
+</context>
+<context>
+    <name>GraphicConvertDialog</name>
+    <message>
+        <source>Convert Graphic</source>
+        <translation>Converti grafica</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Originale</translation>
+    </message>
+    <message>
+        <source>For the printer (1-bit)</source>
+        <translation>Per la stampante (1 bit)</translation>
+    </message>
+    <message>
+        <source>Original Picture</source>
+        <translation>Immagine originale</translation>
+    </message>
+    <message>
+        <source>Converted Picture</source>
+        <translation>Immagine convertita</translation>
+    </message>
+    <message>
+        <source>Conversion</source>
+        <translation>Conversione</translation>
+    </message>
+    <message>
+        <source>Scale the picture, keeping its aspect</source>
+        <translation>Ridimensiona l'immagine mantenendo le proporzioni</translation>
+    </message>
+    <message>
+        <source>&amp;Width in dots:</source>
+        <translation>&amp;Larghezza in punti:</translation>
+    </message>
+    <message>
+        <source>Width in Dots</source>
+        <translation>Larghezza in punti</translation>
+    </message>
+    <message>
+        <source>Swap black and white</source>
+        <translation>Scambia bianco e nero</translation>
+    </message>
+    <message>
+        <source>&amp;Invert</source>
+        <translation>&amp;Inverti</translation>
+    </message>
+    <message>
+        <source>Dots darker than this grey print black</source>
+        <translation>I punti più scuri di questo grigio sono stampati in nero</translation>
+    </message>
+    <message>
+        <source>&amp;Threshold:</source>
+        <translation>&amp;Soglia:</translation>
+    </message>
+    <message>
+        <source>Threshold</source>
+        <translation>Soglia</translation>
+    </message>
+    <message>
+        <source>Spread the greys as patterns of dots</source>
+        <translation>Rendi i grigi come motivi di punti</translation>
+    </message>
+    <message>
+        <source>&amp;Dither (error diffusion)</source>
+        <translation>&amp;Dithering (diffusione dell'errore)</translation>
+    </message>
+    <message>
+        <source>Save the converted picture as a BMP file</source>
+        <translation>Salva l'immagine convertita come file BMP</translation>
+    </message>
+    <message>
+        <source>&amp;Save as BMP…</source>
+        <translation>&amp;Salva come BMP…</translation>
+    </message>
+    <message>
+        <source>Make the converted picture the graphic to store</source>
+        <translation>Usa l'immagine convertita come grafica da memorizzare</translation>
+    </message>
+    <message>
+        <source>&amp;Use</source>
+        <translation>&amp;Usa</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>varimonde-setup: --lang takes a language code such as de or pt_BR; the texts stay in English.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>varimonde-setup: no translation into %1; the texts stay in English.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>LogWindow</name>
+    <message>
+        <source>Send Log</source>
+        <translation>Registro degli invii</translation>
+    </message>
+    <message>
+        <source>Sends</source>
+        <translation>Invii</translation>
+    </message>
+    <message>
+        <source>Bytes of the selected send</source>
+        <translation>Byte dell'invio scelto</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Salva con nome...</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Settings...</source>
+        <translation>&amp;Ripristina impostazioni...</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>C&amp;hiudi</translation>
+    </message>
+    <message>
+        <source>The log could not be saved: %1</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Log</source>
+        <translation>Registr&amp;o</translation>
+    </message>
+    <message>
+        <source>Communication Settings</source>
+        <translation>Comunicazione</translation>
+    </message>
+    <message>
+        <source>Printer Configuration</source>
+        <translation>Configurazione</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibrazione</translation>
+    </message>
+    <message>
+        <source>Data Storage</source>
+        <translation>Memorizzazione</translation>
+    </message>
+    <message>
+        <source>Binary Transfer</source>
+        <translation>Trasferimento binario</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Printer link</source>
+        <translation>Collegamento stampante</translation>
+    </message>
+    <message>
+        <source>Last send</source>
+        <translation>Ultimo invio</translation>
+    </message>
+    <message>
+        <source>The next send goes to: %1
+Gives up after %2 s without an answer and %3 s without progress</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The next send goes to: %1</source>
+        <translation>Il prossimo invio va a: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>%1 di %2 byte consegnati</translation>
+    </message>
+    <message>
+        <source>Sent at %1 (%2)</source>
+        <translation>Inviato alle %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cancelled at %1 (%2)</source>
+        <translation>Annullato alle %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Failed at %1: %2 (%3)</source>
+        <translation>Non riuscito alle %1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Sending to %1…</source>
+        <translation>Invio a %1…</translation>
+    </message>
+    <message>
+        <source>Forget the window's size and place, the folders the file dialogs open in and the printer link?</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Reset Settings</source>
+        <translation>Ripristina impostazioni</translation>
+    </message>
+    <message>
+        <source>Quit without sending the changed settings?</source>
+        <translation>Uscire senza inviare le impostazioni modificate?</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>A transfer to the printer is running. Stop it and quit?</source>
+        <translation>È in corso un invio alla stampante. Interromperlo e uscire?</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Interrompi ed esci</translation>
+    </message>
+    <message>
+        <source>Keep Sending</source>
+        <translation>Continua l'invio</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+</context>
+<context>
+    <name>SendLog</name>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Collegamento</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Inviato</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Esito</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durata</translation>
+    </message>
+</context>
+<context>
+    <name>StoragePage</name>
+    <message>
+        <source>Graphic Storage</source>
+        <translation>Memorizzazione grafica</translation>
+    </message>
+    <message>
+        <source>Graphic Type</source>
+        <translation>Tipo di grafica</translation>
+    </message>
+    <message>
+        <source>Select Bitmap</source>
+        <translation>Scegli BMP</translation>
+    </message>
+    <message>
+        <source>&amp;BMP</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Select PCX</source>
+        <translation>Scegli PCX</translation>
+    </message>
+    <message>
+        <source>PC&amp;X</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Graphic File</source>
+        <translation>File grafico</translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse</source>
+        <translation>S&amp;foglia</translation>
+    </message>
+    <message>
+        <source>Send stored graphics / programs to printer</source>
+        <translation>Memorizza grafica o programmi nella stampante</translation>
+    </message>
+    <message>
+        <source>&amp;Store Graphic to Printer</source>
+        <translation>&amp;Memorizza grafica</translation>
+    </message>
+    <message>
+        <source>File Size:</source>
+        <translation>Dimens.:</translation>
+    </message>
+    <message>
+        <source>0 Bytes</source>
+        <translation>0 byte</translation>
+    </message>
+    <message>
+        <source>Storing Progress</source>
+        <translation>Avanzamento memorizzazione</translation>
+    </message>
+    <message>
+        <source>Stop the transfer to the printer (Esc)</source>
+        <translation>Interrompi l'invio alla stampante (Esc)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>Graphic Preview</source>
+        <translation>Anteprima grafica</translation>
+    </message>
+    <message>
+        <source>Make a black-and-white (1-bit) BMP from a picture of any kind</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Con&amp;vert…</source>
+        <translation>Con&amp;verti…</translation>
+    </message>
+    <message>
+        <source>Note: You may only store BLACK AND WHITE Images</source>
+        <translation>Nota: solo immagini in BIANCO E NERO</translation>
+    </message>
+    <message>
+        <source>Stored Formats</source>
+        <translation>Formati memorizzati</translation>
+    </message>
+    <message>
+        <source>Format Type</source>
+        <translation>Tipo di formato</translation>
+    </message>
+    <message>
+        <source>Program is already named.  User will not be prompted.</source>
+        <translation>Il programma ha già un nome: non verrà chiesto.</translation>
+    </message>
+    <message>
+        <source>Pri&amp;nt Format</source>
+        <translation>S&amp;tampa</translation>
+    </message>
+    <message>
+        <source>Converts standard formats to stored formats.  The user will be prompted for the stored formats name</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Store Form&amp;at</source>
+        <translation>Memori&amp;zza</translation>
+    </message>
+    <message>
+        <source>Format File</source>
+        <translation>File di formato</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse</source>
+        <translation>Sfogl&amp;ia</translation>
+    </message>
+    <message>
+        <source>Prin&amp;t Format</source>
+        <translation>Stampa forma&amp;to</translation>
+    </message>
+    <message>
+        <source>View File</source>
+        <translation>Vedi</translation>
+    </message>
+    <message>
+        <source>Prints list of all stored formats / graphics</source>
+        <translation>Stampa l'elenco di formati e grafiche memorizzati</translation>
+    </message>
+    <message>
+        <source>L&amp;ist Stored Objects</source>
+        <translation>Elen&amp;ca</translation>
+    </message>
+    <message>
+        <source> Note: Removing stored objects from the printer increases available memory.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Delete Stored Object</source>
+        <translation>E&amp;limina</translation>
+    </message>
+    <message>
+        <source>Prints sample of stored object</source>
+        <translation>Stampa un campione dell'oggetto memorizzato</translation>
+    </message>
+    <message>
+        <source>Recall Stored &amp;Object</source>
+        <translation>Richiama &amp;oggetto</translation>
+    </message>
+    <message>
+        <source>Recall Type</source>
+        <translation>Tipo di richiamo</translation>
+    </message>
+    <message>
+        <source>Recall I&amp;mage</source>
+        <translation>I&amp;mmagine</translation>
+    </message>
+    <message>
+        <source>Recall &amp;Format</source>
+        <translation>&amp;Formato</translation>
+    </message>
+</context>
+</TS>

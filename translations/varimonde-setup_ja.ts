@@ -1,0 +1,1119 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="ja">
+<context>
+    <name>AboutPage</name>
+    <message>
+        <source>Varimonde Printer Setup Utility</source>
+        <translation>Varimonde プリンター設定ユーティリティ</translation>
+    </message>
+    <message>
+        <source>Utility Version 1.00</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Language: English</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Provides direct link to Varimonde's web page</source>
+        <translation>Varimonde の Web ページを開きます</translation>
+    </message>
+    <message>
+        <source>Contact Varimonde Technical Support via e-mail</source>
+        <translation>Varimonde テクニカルサポートにメールする</translation>
+    </message>
+    <message>
+        <source>Utility Version %1.%2</source>
+        <translation>ユーティリティ バージョン %1.%2</translation>
+    </message>
+    <message>
+        <source>Language: %1</source>
+        <translation>言語: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BinaryPage</name>
+    <message>
+        <source>Binary File</source>
+        <translation>バイナリファイル</translation>
+    </message>
+    <message>
+        <source>Load &amp;Binary File To Memory.</source>
+        <translation>バイナリファイルをメモリに読み込む(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Use to upload new firmware to printer</source>
+        <translation>新しいファームウェアをプリンターに転送します</translation>
+    </message>
+    <message>
+        <source>Upload to Pri&amp;nter</source>
+        <translation>プリンターへ転送(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Stop the transfer to the printer (Esc)</source>
+        <translation>プリンターへの転送を中止します (Esc)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>キャンセル(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Binary File Information/Status</source>
+        <translation>バイナリファイルの情報/状態</translation>
+    </message>
+    <message>
+        <source>File Name:</source>
+        <translation>ファイル名:</translation>
+    </message>
+    <message>
+        <source>None Loaded</source>
+        <translation>未読み込み</translation>
+    </message>
+    <message>
+        <source>File Size:</source>
+        <translation>サイズ:</translation>
+    </message>
+    <message>
+        <source>0 Bytes</source>
+        <translation>0 バイト</translation>
+    </message>
+    <message>
+        <source>No file loaded in Memory</source>
+        <translation>メモリにファイルがありません</translation>
+    </message>
+    <message>
+        <source>No File Loaded to Printer</source>
+        <translation>プリンターに転送したファイルはありません</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>進行状況</translation>
+    </message>
+    <message>
+        <source>You must select a file to load into memory.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1 バイト</translation>
+    </message>
+    <message>
+        <source>Loading file into Memory</source>
+        <translation>ファイルをメモリに読み込み中</translation>
+    </message>
+    <message>
+        <source>Loading Failed: no file in Memory</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Firmware %1, %2 bytes, SHA-256 %3</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>File Loaded into Memory</source>
+        <translation>ファイルをメモリに読み込みました</translation>
+    </message>
+    <message>
+        <source>SHA-256: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Uploading File</source>
+        <translation>ファイルを転送中</translation>
+    </message>
+    <message>
+        <source>Uploading</source>
+        <translation>転送中</translation>
+    </message>
+    <message>
+        <source>Upload Cancelled</source>
+        <translation>転送を中止しました</translation>
+    </message>
+    <message>
+        <source>Firmware, none loaded</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>File Uploaded</source>
+        <translation>ファイルを転送しました</translation>
+    </message>
+    <message>
+        <source>Upload Failed</source>
+        <translation>転送に失敗しました</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationPage</name>
+    <message>
+        <source>Calibration Information</source>
+        <translation>キャリブレーション情報</translation>
+    </message>
+    <message>
+        <source>&amp;Index Type:</source>
+        <translation>検出方式(&amp;I):</translation>
+    </message>
+    <message>
+        <source>Index Type:</source>
+        <translation>検出方式:</translation>
+    </message>
+    <message>
+        <source>Printer &amp;Type:</source>
+        <translation>印字方式(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Printer Type:</source>
+        <translation>印字方式:</translation>
+    </message>
+    <message>
+        <source>Ribbon Information</source>
+        <translation>リボン情報</translation>
+    </message>
+    <message>
+        <source>Ribbon Material:</source>
+        <translation>リボンの種類:</translation>
+    </message>
+    <message>
+        <source>To determine ribbon material, look at the foil lead of your Varimonde-brand ribbon:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Blue = WAX</source>
+        <translation>青 = ワックス</translation>
+    </message>
+    <message>
+        <source>Silver = WAX/RESIN Combo</source>
+        <translation>銀 = ワックス/レジン</translation>
+    </message>
+    <message>
+        <source>Gold = PREMIUM RESIN</source>
+        <translation>金 = プレミアムレジン</translation>
+    </message>
+    <message>
+        <source>Before Calibrating your printer, make sure your labels and ribbon (if applicable) are properly loaded.  The labels should be print-side up, aligned against the left hand side of the printer so that they pass over the appropriate sensor.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Calibrate Printer</source>
+        <translation>較正(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Printer Test Label</source>
+        <translation>テストラベル</translation>
+    </message>
+    <message>
+        <source>Test Label Type</source>
+        <translation>テストラベルの種類</translation>
+    </message>
+    <message>
+        <source>&amp;4X3 Label</source>
+        <translation>4X3(&amp;4)</translation>
+    </message>
+    <message>
+        <source>&amp;2.4X1 Label</source>
+        <translation>2.4X1(&amp;2)</translation>
+    </message>
+    <message>
+        <source>&amp;Print Label</source>
+        <translation>ラベルを印刷(&amp;P)</translation>
+    </message>
+</context>
+<context>
+    <name>CommPage</name>
+    <message>
+        <source>Communications</source>
+        <translation>通信</translation>
+    </message>
+    <message>
+        <source>&amp;Serial Communications</source>
+        <translation>シリアル通信(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;ParallelCommunications</source>
+        <translation>パラレル通信(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;USB Printer</source>
+        <translation>USB プリンター(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Network</source>
+        <translation>ネットワーク(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Serial Comm</source>
+        <translation>シリアル</translation>
+    </message>
+    <message>
+        <source>&amp;COM: </source>
+        <translation>COM(&amp;C):</translation>
+    </message>
+    <message>
+        <source>COM:</source>
+        <translation>COM:</translation>
+    </message>
+    <message>
+        <source>&amp;BAUD:</source>
+        <translation>ボーレート(&amp;B):</translation>
+    </message>
+    <message>
+        <source>BAUD:</source>
+        <translation>ボーレート:</translation>
+    </message>
+    <message>
+        <source>PA&amp;RITY:</source>
+        <translation>パリティ(&amp;R):</translation>
+    </message>
+    <message>
+        <source>PARITY:</source>
+        <translation>パリティ:</translation>
+    </message>
+    <message>
+        <source>&amp;DATABITS:</source>
+        <translation>データ長(&amp;D):</translation>
+    </message>
+    <message>
+        <source>DATABITS:</source>
+        <translation>データ長:</translation>
+    </message>
+    <message>
+        <source>S&amp;TOPBITS:</source>
+        <translation>ストップ(&amp;T):</translation>
+    </message>
+    <message>
+        <source>STOPBITS:</source>
+        <translation>ストップビット:</translation>
+    </message>
+    <message>
+        <source>Default Varimonde Settings:</source>
+        <translation>Varimonde の既定値:</translation>
+    </message>
+    <message>
+        <source>9600,N,8,1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Apply </source>
+        <translation>適用(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Not applied</source>
+        <translation>未適用</translation>
+    </message>
+    <message>
+        <source>The port or line settings shown are not in force until Apply is pressed.</source>
+        <translation>表示中の設定は「適用」を押すまで有効になりません。</translation>
+    </message>
+    <message>
+        <source>Parallel Comm</source>
+        <translation>パラレル</translation>
+    </message>
+    <message>
+        <source>Select Parallel Port</source>
+        <translation>パラレルポートを選択</translation>
+    </message>
+    <message>
+        <source>Parallel Port</source>
+        <translation>パラレルポート</translation>
+    </message>
+    <message>
+        <source>Select Parallel Port the Printer is connected to on the PC.</source>
+        <translation>プリンターを接続した PC のパラレルポートを選択してください。</translation>
+    </message>
+    <message>
+        <source>USB Printer</source>
+        <translation>USB プリンター</translation>
+    </message>
+    <message>
+        <source>Select the USB printer</source>
+        <translation>USB プリンターを選択</translation>
+    </message>
+    <message>
+        <source>The USB printers connected now, with maker and model. The list follows printers as they are plugged in or out.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Network Printer</source>
+        <translation>ネットワークプリンター</translation>
+    </message>
+    <message>
+        <source>&amp;Host:</source>
+        <translation>ホスト(&amp;H):</translation>
+    </message>
+    <message>
+        <source>name or IP address</source>
+        <translation>名前または IP アドレス</translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation>ホスト:</translation>
+    </message>
+    <message>
+        <source>P&amp;ort:</source>
+        <translation>ポート(&amp;O):</translation>
+    </message>
+    <message>
+        <source>9100</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>ポート:</translation>
+    </message>
+    <message>
+        <source>The printer's network name or IPv4 or IPv6 address, and its raw print port: 9100 on most printers.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Give up after</source>
+        <translation>中止(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Seconds without an answer</source>
+        <translation>応答のない秒数</translation>
+    </message>
+    <message>
+        <source>s without an answer and</source>
+        <translation>秒 応答なし、</translation>
+    </message>
+    <message>
+        <source>Seconds without progress</source>
+        <translation>進行のない秒数</translation>
+    </message>
+    <message>
+        <source>s without progress</source>
+        <translation>秒 進行なし</translation>
+    </message>
+    <message>
+        <source>F&amp;ind Printers…</source>
+        <translation>プリンターを検索(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>Look for printers on the network and pick one.</source>
+        <translation>ネットワーク上のプリンターを探して選びます。</translation>
+    </message>
+    <message>
+        <source>The address shown is not in force until Apply is pressed.</source>
+        <translation>表示中のアドレスは「適用」を押すまで有効になりません。</translation>
+    </message>
+    <message>
+        <source>A send fails when the printer gives no answer at all for this long: it is off, or the line is cut.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>A send fails when the printer still answers but takes no data for this long: check paper, ribbon and the printer's display.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>ConfigPage</name>
+    <message>
+        <source>&amp;Darkness </source>
+        <translation>印字濃度(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Darkness:</source>
+        <translation>印字濃度:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Warning: Darkness Greater than 50 May Decrease the Life of the Printhead.</source>
+        <translation>注意: 印字濃度が 50 を超えると印字ヘッドの寿命が短くなることがあります。</translation>
+    </message>
+    <message>
+        <source>&amp;Width</source>
+        <translation>印字幅(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Printer Width:</source>
+        <translation>印字幅:</translation>
+    </message>
+    <message>
+        <source>416 represents 4.16 inches wide.  For 3.00 inch media use 300.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>416</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Default for a 2 inch: 224</source>
+        <translation>2 インチの既定値: 224</translation>
+    </message>
+    <message>
+        <source>Default for a 4 inch: 416</source>
+        <translation>4 インチの既定値: 416</translation>
+    </message>
+    <message>
+        <source>&amp;PrintSpeed</source>
+        <translation>印字速度(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Select PrintSpeed</source>
+        <translation>印字速度を選択</translation>
+    </message>
+    <message>
+        <source>PrintSpeed</source>
+        <translation>印字速度</translation>
+    </message>
+    <message>
+        <source>Configure the speed at which your printer prints.  This may affect print quality.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Print &amp;Mode</source>
+        <translation>印字モード(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Configure your printer for Direct Thermal or Thermal Transfer mode</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Print Mode</source>
+        <translation>印字モード</translation>
+    </message>
+    <message>
+        <source>Configure your printer to Direct Thermal (DT) or Thermal Transfer (TT) mode.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Kestra emulation reduces printer performance and lowers print resolution.  Kestra emulation should only be used to make your Tornelo backwards compatible.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Kestra Emulation</source>
+        <translation>Kestra エミュレーション(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Dis&amp;able Emulation in Printer</source>
+        <translation>エミュレーション無効(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Kestra emulation allows your old labels to print properly in the Tornelo.  Use the Scaler to change label size (default 100}</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Scaler:</source>
+        <translation>倍率:</translation>
+    </message>
+    <message>
+        <source>Right-Click to Set Value Manually</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>100</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Varimonde recommends setting your text buffer to no more than 32K.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Text Buffer</source>
+        <translation>テキストバッファー(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Text Buffer (Main)</source>
+        <translation>バッファー (メイン)</translation>
+    </message>
+    <message>
+        <source>4096</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Right-Click to set buffer manually.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Text Buffer (Overflow)</source>
+        <translation>バッファー (予備)</translation>
+    </message>
+    <message>
+        <source>Right-Click to set buffer manually</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Note: Changing these settings will delete any stored graphics, and will reduce the amount of memory reserved for graphics.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Uploads current settings to printer</source>
+        <translation>現在の設定をプリンターに送信します</translation>
+    </message>
+    <message>
+        <source>&amp;Upload Settings to Printer</source>
+        <translation>プリンターへ送信(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Imports saved profile for easy duplication of printer configurations</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Import Profile</source>
+        <translation>読み込み(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Saves and exports profile for future printer setup</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>E&amp;xport Profile</source>
+        <translation>書き出し(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Opens seperate window with Varimonde commands for printer setup.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Show Details</source>
+        <translation>詳細を表示(&amp;S)</translation>
+    </message>
+</context>
+<context>
+    <name>FileDrop</name>
+    <message>
+        <source>Drop one file at a time.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is not a file on this computer: drop a file.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is a folder: drop a file.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>FindPrintersDialog</name>
+    <message>
+        <source>Find Printers</source>
+        <translation>プリンターの検索</translation>
+    </message>
+    <message>
+        <source>&amp;Range:</source>
+        <translation>範囲(&amp;R):</translation>
+    </message>
+    <message>
+        <source>192.168.1.0/24, or hosts</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>CIDR ranges of at most /22 or host names, separated by spaces or commas. Port 9100 of each address is tried; DNS-SD and SNMP are asked too.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Range:</source>
+        <translation>範囲:</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>開始(&amp;S)</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>停止(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>フィルター(&amp;F):</translation>
+    </message>
+    <message>
+        <source>any text of a row</source>
+        <translation>行の任意の文字列</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>フィルター:</translation>
+    </message>
+    <message>
+        <source>Search Progress</source>
+        <translation>検索の進行状況</translation>
+    </message>
+    <message>
+        <source>Printers Found</source>
+        <translation>見つかったプリンター</translation>
+    </message>
+    <message>
+        <source>Nothing is scanned until Start is pressed.</source>
+        <translation>「開始」を押すまで検索しません。</translation>
+    </message>
+    <message>
+        <source>&amp;Use This Printer</source>
+        <translation>このプリンターを使用(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>閉じる(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>アドレス</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>ポート</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Make and Model</source>
+        <translation>メーカーとモデル</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>シリアル番号</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>Found By</source>
+        <translation>検出方法</translation>
+    </message>
+    <message>
+        <source>1 printer found.</source>
+        <translation>1 台のプリンターが見つかりました。</translation>
+    </message>
+    <message>
+        <source>%1 printers found.</source>
+        <translation>%1 台のプリンターが見つかりました。</translation>
+    </message>
+    <message>
+        <source>Looking...</source>
+        <translation>検索中...</translation>
+    </message>
+</context>
+<context>
+    <name>GraphicConvertDialog</name>
+    <message>
+        <source>Convert Graphic</source>
+        <translation>グラフィックの変換</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>元の画像</translation>
+    </message>
+    <message>
+        <source>For the printer (1-bit)</source>
+        <translation>プリンター用 (1 ビット)</translation>
+    </message>
+    <message>
+        <source>Original Picture</source>
+        <translation>元の画像</translation>
+    </message>
+    <message>
+        <source>Converted Picture</source>
+        <translation>変換後の画像</translation>
+    </message>
+    <message>
+        <source>Conversion</source>
+        <translation>変換</translation>
+    </message>
+    <message>
+        <source>Scale the picture, keeping its aspect</source>
+        <translation>縦横比を保って拡大縮小します</translation>
+    </message>
+    <message>
+        <source>&amp;Width in dots:</source>
+        <translation>ドット単位の幅(&amp;W):</translation>
+    </message>
+    <message>
+        <source>Width in Dots</source>
+        <translation>ドット単位の幅</translation>
+    </message>
+    <message>
+        <source>Swap black and white</source>
+        <translation>白黒を反転します</translation>
+    </message>
+    <message>
+        <source>&amp;Invert</source>
+        <translation>反転(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Dots darker than this grey print black</source>
+        <translation>この灰色より濃い点を黒で印字します</translation>
+    </message>
+    <message>
+        <source>&amp;Threshold:</source>
+        <translation>しきい値(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Threshold</source>
+        <translation>しきい値</translation>
+    </message>
+    <message>
+        <source>Spread the greys as patterns of dots</source>
+        <translation>灰色を点のパターンで表現します</translation>
+    </message>
+    <message>
+        <source>&amp;Dither (error diffusion)</source>
+        <translation>ディザ (誤差拡散)(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Save the converted picture as a BMP file</source>
+        <translation>変換後の画像を BMP ファイルに保存します</translation>
+    </message>
+    <message>
+        <source>&amp;Save as BMP…</source>
+        <translation>BMP で保存(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>Make the converted picture the graphic to store</source>
+        <translation>変換後の画像を保存するグラフィックにします</translation>
+    </message>
+    <message>
+        <source>&amp;Use</source>
+        <translation>使用(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>varimonde-setup: --lang takes a language code such as de or pt_BR; the texts stay in English.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>varimonde-setup: no translation into %1; the texts stay in English.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>LogWindow</name>
+    <message>
+        <source>Send Log</source>
+        <translation>送信ログ</translation>
+    </message>
+    <message>
+        <source>Sends</source>
+        <translation>送信</translation>
+    </message>
+    <message>
+        <source>Bytes of the selected send</source>
+        <translation>選択した送信のバイト</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>名前を付けて保存(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Settings...</source>
+        <translation>設定をリセット(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>閉じる(&amp;L)</translation>
+    </message>
+    <message>
+        <source>The log could not be saved: %1</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>終了(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Log</source>
+        <translation>ログ(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Communication Settings</source>
+        <translation>通信設定</translation>
+    </message>
+    <message>
+        <source>Printer Configuration</source>
+        <translation>プリンター構成</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>キャリブレーション</translation>
+    </message>
+    <message>
+        <source>Data Storage</source>
+        <translation>データ保存</translation>
+    </message>
+    <message>
+        <source>Binary Transfer</source>
+        <translation>バイナリ転送</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Printer link</source>
+        <translation>プリンター接続</translation>
+    </message>
+    <message>
+        <source>Last send</source>
+        <translation>最後の送信</translation>
+    </message>
+    <message>
+        <source>The next send goes to: %1
+Gives up after %2 s without an answer and %3 s without progress</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The next send goes to: %1</source>
+        <translation>次の送信先: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>%2 バイト中 %1 バイトを送信済み</translation>
+    </message>
+    <message>
+        <source>Sent at %1 (%2)</source>
+        <translation>%1 に送信 (%2)</translation>
+    </message>
+    <message>
+        <source>Cancelled at %1 (%2)</source>
+        <translation>%1 に中止 (%2)</translation>
+    </message>
+    <message>
+        <source>Failed at %1: %2 (%3)</source>
+        <translation>%1 に失敗: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Sending to %1…</source>
+        <translation>%1 へ送信中…</translation>
+    </message>
+    <message>
+        <source>Forget the window's size and place, the folders the file dialogs open in and the printer link?</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Reset Settings</source>
+        <translation>設定のリセット</translation>
+    </message>
+    <message>
+        <source>Quit without sending the changed settings?</source>
+        <translation>変更した設定を送信せずに終了しますか?</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>A transfer to the printer is running. Stop it and quit?</source>
+        <translation>プリンターへの転送中です。中止して終了しますか?</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>中止して終了</translation>
+    </message>
+    <message>
+        <source>Keep Sending</source>
+        <translation>送信を続ける</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
+</context>
+<context>
+    <name>SendLog</name>
+    <message>
+        <source>Time</source>
+        <translation>時刻</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>接続</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>送信内容</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>所要時間</translation>
+    </message>
+</context>
+<context>
+    <name>StoragePage</name>
+    <message>
+        <source>Graphic Storage</source>
+        <translation>グラフィックの保存</translation>
+    </message>
+    <message>
+        <source>Graphic Type</source>
+        <translation>グラフィックの種類</translation>
+    </message>
+    <message>
+        <source>Select Bitmap</source>
+        <translation>BMP を選択</translation>
+    </message>
+    <message>
+        <source>&amp;BMP</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Select PCX</source>
+        <translation>PCX を選択</translation>
+    </message>
+    <message>
+        <source>PC&amp;X</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Graphic File</source>
+        <translation>グラフィックファイル</translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse</source>
+        <translation>参照(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Send stored graphics / programs to printer</source>
+        <translation>グラフィックやプログラムをプリンターに保存します</translation>
+    </message>
+    <message>
+        <source>&amp;Store Graphic to Printer</source>
+        <translation>グラフィック保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>File Size:</source>
+        <translation>サイズ:</translation>
+    </message>
+    <message>
+        <source>0 Bytes</source>
+        <translation>0 バイト</translation>
+    </message>
+    <message>
+        <source>Storing Progress</source>
+        <translation>保存の進行状況</translation>
+    </message>
+    <message>
+        <source>Stop the transfer to the printer (Esc)</source>
+        <translation>プリンターへの転送を中止します (Esc)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>キャンセル(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Graphic Preview</source>
+        <translation>グラフィックのプレビュー</translation>
+    </message>
+    <message>
+        <source>Make a black-and-white (1-bit) BMP from a picture of any kind</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Con&amp;vert…</source>
+        <translation>変換(&amp;V)…</translation>
+    </message>
+    <message>
+        <source>Note: You may only store BLACK AND WHITE Images</source>
+        <translation>注意: 保存できるのは白黒画像だけです</translation>
+    </message>
+    <message>
+        <source>Stored Formats</source>
+        <translation>保存済みフォーマット</translation>
+    </message>
+    <message>
+        <source>Format Type</source>
+        <translation>フォーマットの種類</translation>
+    </message>
+    <message>
+        <source>Program is already named.  User will not be prompted.</source>
+        <translation>プログラムには名前があるため、入力を求めません。</translation>
+    </message>
+    <message>
+        <source>Pri&amp;nt Format</source>
+        <translation>印刷(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Converts standard formats to stored formats.  The user will be prompted for the stored formats name</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Store Form&amp;at</source>
+        <translation>保存(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Format File</source>
+        <translation>フォーマットファイル</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse</source>
+        <translation>参照(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Prin&amp;t Format</source>
+        <translation>フォーマットを印刷(&amp;T)</translation>
+    </message>
+    <message>
+        <source>View File</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Prints list of all stored formats / graphics</source>
+        <translation>保存済みのフォーマットとグラフィックの一覧を印刷します</translation>
+    </message>
+    <message>
+        <source>L&amp;ist Stored Objects</source>
+        <translation>一覧(&amp;I)</translation>
+    </message>
+    <message>
+        <source> Note: Removing stored objects from the printer increases available memory.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Delete Stored Object</source>
+        <translation>削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Prints sample of stored object</source>
+        <translation>保存済みオブジェクトの見本を印刷します</translation>
+    </message>
+    <message>
+        <source>Recall Stored &amp;Object</source>
+        <translation>呼び出し(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Recall Type</source>
+        <translation>呼び出しの種類</translation>
+    </message>
+    <message>
+        <source>Recall I&amp;mage</source>
+        <translation>画像(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Recall &amp;Format</source>
+        <translation>書式(&amp;F)</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1119 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="pl">
+<context>
+    <name>AboutPage</name>
+    <message>
+        <source>Varimonde Printer Setup Utility</source>
+        <translation>Narzędzie konfiguracji drukarek Varimonde</translation>
+    </message>
+    <message>
+        <source>Utility Version 1.00</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Language: English</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Provides direct link to Varimonde's web page</source>
+        <translation>Otwiera stronę internetową Varimonde</translation>
+    </message>
+    <message>
+        <source>Contact Varimonde Technical Support via e-mail</source>
+        <translation>Napisz do pomocy technicznej Varimonde</translation>
+    </message>
+    <message>
+        <source>Utility Version %1.%2</source>
+        <translation>Wersja narzędzia %1.%2</translation>
+    </message>
+    <message>
+        <source>Language: %1</source>
+        <translation>Język: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BinaryPage</name>
+    <message>
+        <source>Binary File</source>
+        <translation>Plik binarny</translation>
+    </message>
+    <message>
+        <source>Load &amp;Binary File To Memory.</source>
+        <translation>Wczytaj plik &amp;binarny do pamięci</translation>
+    </message>
+    <message>
+        <source>Use to upload new firmware to printer</source>
+        <translation>Wyślij nowe oprogramowanie do drukarki</translation>
+    </message>
+    <message>
+        <source>Upload to Pri&amp;nter</source>
+        <translation>Wyślij do d&amp;rukarki</translation>
+    </message>
+    <message>
+        <source>Stop the transfer to the printer (Esc)</source>
+        <translation>Przerwij wysyłanie do drukarki (Esc)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Anuluj</translation>
+    </message>
+    <message>
+        <source>Binary File Information/Status</source>
+        <translation>Plik binarny: informacje/stan</translation>
+    </message>
+    <message>
+        <source>File Name:</source>
+        <translation>Nazwa pliku:</translation>
+    </message>
+    <message>
+        <source>None Loaded</source>
+        <translation>Nie wczytano</translation>
+    </message>
+    <message>
+        <source>File Size:</source>
+        <translation>Rozmiar:</translation>
+    </message>
+    <message>
+        <source>0 Bytes</source>
+        <translation>0 bajtów</translation>
+    </message>
+    <message>
+        <source>No file loaded in Memory</source>
+        <translation>Brak pliku w pamięci</translation>
+    </message>
+    <message>
+        <source>No File Loaded to Printer</source>
+        <translation>Nie wysłano pliku do drukarki</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Postęp</translation>
+    </message>
+    <message>
+        <source>You must select a file to load into memory.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1 bajtów</translation>
+    </message>
+    <message>
+        <source>Loading file into Memory</source>
+        <translation>Wczytywanie pliku do pamięci</translation>
+    </message>
+    <message>
+        <source>Loading Failed: no file in Memory</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Firmware %1, %2 bytes, SHA-256 %3</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>File Loaded into Memory</source>
+        <translation>Plik wczytany do pamięci</translation>
+    </message>
+    <message>
+        <source>SHA-256: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Uploading File</source>
+        <translation>Wysyłanie pliku</translation>
+    </message>
+    <message>
+        <source>Uploading</source>
+        <translation>Wysyłanie</translation>
+    </message>
+    <message>
+        <source>Upload Cancelled</source>
+        <translation>Wysyłanie anulowane</translation>
+    </message>
+    <message>
+        <source>Firmware, none loaded</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>File Uploaded</source>
+        <translation>Plik wysłany</translation>
+    </message>
+    <message>
+        <source>Upload Failed</source>
+        <translation>Wysyłanie nie powiodło się</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationPage</name>
+    <message>
+        <source>Calibration Information</source>
+        <translation>Dane kalibracji</translation>
+    </message>
+    <message>
+        <source>&amp;Index Type:</source>
+        <translation>Z&amp;nacznik:</translation>
+    </message>
+    <message>
+        <source>Index Type:</source>
+        <translation>Typ znacznika:</translation>
+    </message>
+    <message>
+        <source>Printer &amp;Type:</source>
+        <translation>&amp;Tryb:</translation>
+    </message>
+    <message>
+        <source>Printer Type:</source>
+        <translation>Tryb druku:</translation>
+    </message>
+    <message>
+        <source>Ribbon Information</source>
+        <translation>Taśma barwiąca</translation>
+    </message>
+    <message>
+        <source>Ribbon Material:</source>
+        <translation>Taśma:</translation>
+    </message>
+    <message>
+        <source>To determine ribbon material, look at the foil lead of your Varimonde-brand ribbon:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Blue = WAX</source>
+        <translation>Niebieska = wosk</translation>
+    </message>
+    <message>
+        <source>Silver = WAX/RESIN Combo</source>
+        <translation>Srebrna = WOSK/ŻYWICA</translation>
+    </message>
+    <message>
+        <source>Gold = PREMIUM RESIN</source>
+        <translation>Złota = ŻYWICA PREMIUM</translation>
+    </message>
+    <message>
+        <source>Before Calibrating your printer, make sure your labels and ribbon (if applicable) are properly loaded.  The labels should be print-side up, aligned against the left hand side of the printer so that they pass over the appropriate sensor.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Calibrate Printer</source>
+        <translation>&amp;Kalibruj</translation>
+    </message>
+    <message>
+        <source>Printer Test Label</source>
+        <translation>Etykieta testowa</translation>
+    </message>
+    <message>
+        <source>Test Label Type</source>
+        <translation>Rodzaj etykiety testowej</translation>
+    </message>
+    <message>
+        <source>&amp;4X3 Label</source>
+        <translation>&amp;4X3</translation>
+    </message>
+    <message>
+        <source>&amp;2.4X1 Label</source>
+        <translation>&amp;2.4X1</translation>
+    </message>
+    <message>
+        <source>&amp;Print Label</source>
+        <translation>&amp;Drukuj etykietę</translation>
+    </message>
+</context>
+<context>
+    <name>CommPage</name>
+    <message>
+        <source>Communications</source>
+        <translation>Połączenie</translation>
+    </message>
+    <message>
+        <source>&amp;Serial Communications</source>
+        <translation>Port &amp;szeregowy</translation>
+    </message>
+    <message>
+        <source>&amp;ParallelCommunications</source>
+        <translation>Port &amp;równoległy</translation>
+    </message>
+    <message>
+        <source>&amp;USB Printer</source>
+        <translation>Drukarka &amp;USB</translation>
+    </message>
+    <message>
+        <source>&amp;Network</source>
+        <translation>Sie&amp;ć</translation>
+    </message>
+    <message>
+        <source>Serial Comm</source>
+        <translation>Szeregowy</translation>
+    </message>
+    <message>
+        <source>&amp;COM: </source>
+        <translation>&amp;COM:</translation>
+    </message>
+    <message>
+        <source>COM:</source>
+        <translation>COM:</translation>
+    </message>
+    <message>
+        <source>&amp;BAUD:</source>
+        <translation>&amp;Bodów:</translation>
+    </message>
+    <message>
+        <source>BAUD:</source>
+        <translation>Bodów:</translation>
+    </message>
+    <message>
+        <source>PA&amp;RITY:</source>
+        <translation>Parzys&amp;tość:</translation>
+    </message>
+    <message>
+        <source>PARITY:</source>
+        <translation>Parzystość:</translation>
+    </message>
+    <message>
+        <source>&amp;DATABITS:</source>
+        <translation>&amp;Dane:</translation>
+    </message>
+    <message>
+        <source>DATABITS:</source>
+        <translation>Bity danych:</translation>
+    </message>
+    <message>
+        <source>S&amp;TOPBITS:</source>
+        <translation>St&amp;op:</translation>
+    </message>
+    <message>
+        <source>STOPBITS:</source>
+        <translation>Bity stopu:</translation>
+    </message>
+    <message>
+        <source>Default Varimonde Settings:</source>
+        <translation>Domyślne ustawienia Varimonde:</translation>
+    </message>
+    <message>
+        <source>9600,N,8,1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Apply </source>
+        <translation>Zastos&amp;uj</translation>
+    </message>
+    <message>
+        <source>Not applied</source>
+        <translation>Nieaktywne</translation>
+    </message>
+    <message>
+        <source>The port or line settings shown are not in force until Apply is pressed.</source>
+        <translation>Pokazane ustawienia obowiązują dopiero po „Zastosuj”.</translation>
+    </message>
+    <message>
+        <source>Parallel Comm</source>
+        <translation>Równoległy</translation>
+    </message>
+    <message>
+        <source>Select Parallel Port</source>
+        <translation>Wybierz port równoległy</translation>
+    </message>
+    <message>
+        <source>Parallel Port</source>
+        <translation>Port równoległy</translation>
+    </message>
+    <message>
+        <source>Select Parallel Port the Printer is connected to on the PC.</source>
+        <translation>Wybierz port równoległy komputera, do którego podłączona jest drukarka.</translation>
+    </message>
+    <message>
+        <source>USB Printer</source>
+        <translation>Drukarka USB</translation>
+    </message>
+    <message>
+        <source>Select the USB printer</source>
+        <translation>Wybierz drukarkę USB</translation>
+    </message>
+    <message>
+        <source>The USB printers connected now, with maker and model. The list follows printers as they are plugged in or out.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Network Printer</source>
+        <translation>Drukarka sieciowa</translation>
+    </message>
+    <message>
+        <source>&amp;Host:</source>
+        <translation>&amp;Host:</translation>
+    </message>
+    <message>
+        <source>name or IP address</source>
+        <translation>nazwa lub adres IP</translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation>Host:</translation>
+    </message>
+    <message>
+        <source>P&amp;ort:</source>
+        <translation>P&amp;ort:</translation>
+    </message>
+    <message>
+        <source>9100</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>The printer's network name or IPv4 or IPv6 address, and its raw print port: 9100 on most printers.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Give up after</source>
+        <translation>&amp;Przerwij po</translation>
+    </message>
+    <message>
+        <source>Seconds without an answer</source>
+        <translation>Sekundy bez odpowiedzi</translation>
+    </message>
+    <message>
+        <source>s without an answer and</source>
+        <translation>s bez odpowiedzi i</translation>
+    </message>
+    <message>
+        <source>Seconds without progress</source>
+        <translation>Sekundy bez postępu</translation>
+    </message>
+    <message>
+        <source>s without progress</source>
+        <translation>s bez postępu</translation>
+    </message>
+    <message>
+        <source>F&amp;ind Printers…</source>
+        <translation>&amp;Wyszukaj…</translation>
+    </message>
+    <message>
+        <source>Look for printers on the network and pick one.</source>
+        <translation>Wyszukaj drukarki w sieci i wybierz jedną.</translation>
+    </message>
+    <message>
+        <source>The address shown is not in force until Apply is pressed.</source>
+        <translation>Pokazany adres obowiązuje dopiero po „Zastosuj”.</translation>
+    </message>
+    <message>
+        <source>A send fails when the printer gives no answer at all for this long: it is off, or the line is cut.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>A send fails when the printer still answers but takes no data for this long: check paper, ribbon and the printer's display.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>ConfigPage</name>
+    <message>
+        <source>&amp;Darkness </source>
+        <translation>Za&amp;czernienie</translation>
+    </message>
+    <message>
+        <source>Darkness:</source>
+        <translation>Wartość:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Warning: Darkness Greater than 50 May Decrease the Life of the Printhead.</source>
+        <translation>Uwaga: zaczernienie powyżej 50 może skrócić żywotność głowicy.</translation>
+    </message>
+    <message>
+        <source>&amp;Width</source>
+        <translation>&amp;Szerokość</translation>
+    </message>
+    <message>
+        <source>Printer Width:</source>
+        <translation>Szerokość:</translation>
+    </message>
+    <message>
+        <source>416 represents 4.16 inches wide.  For 3.00 inch media use 300.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>416</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Default for a 2 inch: 224</source>
+        <translation>Domyślnie dla 2 cali: 224</translation>
+    </message>
+    <message>
+        <source>Default for a 4 inch: 416</source>
+        <translation>Domyślnie dla 4 cali: 416</translation>
+    </message>
+    <message>
+        <source>&amp;PrintSpeed</source>
+        <translation>Pręd&amp;kość</translation>
+    </message>
+    <message>
+        <source>Select PrintSpeed</source>
+        <translation>Wybierz prędkość druku</translation>
+    </message>
+    <message>
+        <source>PrintSpeed</source>
+        <translation>Prędkość druku</translation>
+    </message>
+    <message>
+        <source>Configure the speed at which your printer prints.  This may affect print quality.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Print &amp;Mode</source>
+        <translation>T&amp;ryb</translation>
+    </message>
+    <message>
+        <source>Configure your printer for Direct Thermal or Thermal Transfer mode</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Print Mode</source>
+        <translation>Tryb druku</translation>
+    </message>
+    <message>
+        <source>Configure your printer to Direct Thermal (DT) or Thermal Transfer (TT) mode.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Kestra emulation reduces printer performance and lowers print resolution.  Kestra emulation should only be used to make your Tornelo backwards compatible.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Kestra Emulation</source>
+        <translation>Emulacja Kest&amp;ra</translation>
+    </message>
+    <message>
+        <source>Dis&amp;able Emulation in Printer</source>
+        <translation>Wyłącz em&amp;ulację</translation>
+    </message>
+    <message>
+        <source>Kestra emulation allows your old labels to print properly in the Tornelo.  Use the Scaler to change label size (default 100}</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Scaler:</source>
+        <translation>Skala:</translation>
+    </message>
+    <message>
+        <source>Right-Click to Set Value Manually</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>100</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Varimonde recommends setting your text buffer to no more than 32K.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Text Buffer</source>
+        <translation>&amp;Bufor tekstu</translation>
+    </message>
+    <message>
+        <source>Text Buffer (Main)</source>
+        <translation>Bufor (główny)</translation>
+    </message>
+    <message>
+        <source>4096</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Right-Click to set buffer manually.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Text Buffer (Overflow)</source>
+        <translation>Bufor (nadmiar)</translation>
+    </message>
+    <message>
+        <source>Right-Click to set buffer manually</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Note: Changing these settings will delete any stored graphics, and will reduce the amount of memory reserved for graphics.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Uploads current settings to printer</source>
+        <translation>Wysyła bieżące ustawienia do drukarki</translation>
+    </message>
+    <message>
+        <source>&amp;Upload Settings to Printer</source>
+        <translation>Wyślij do d&amp;rukarki</translation>
+    </message>
+    <message>
+        <source>Imports saved profile for easy duplication of printer configurations</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Import Profile</source>
+        <translation>&amp;Importuj</translation>
+    </message>
+    <message>
+        <source>Saves and exports profile for future printer setup</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>E&amp;xport Profile</source>
+        <translation>E&amp;ksportuj</translation>
+    </message>
+    <message>
+        <source>Opens seperate window with Varimonde commands for printer setup.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Show Details</source>
+        <translation>Pokaż &amp;szczegóły</translation>
+    </message>
+</context>
+<context>
+    <name>FileDrop</name>
+    <message>
+        <source>Drop one file at a time.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is not a file on this computer: drop a file.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is a folder: drop a file.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>FindPrintersDialog</name>
+    <message>
+        <source>Find Printers</source>
+        <translation>Znajdź drukarki</translation>
+    </message>
+    <message>
+        <source>&amp;Range:</source>
+        <translation>&amp;Zakres:</translation>
+    </message>
+    <message>
+        <source>192.168.1.0/24, or hosts</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>CIDR ranges of at most /22 or host names, separated by spaces or commas. Port 9100 of each address is tried; DNS-SD and SNMP are asked too.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Range:</source>
+        <translation>Zakres:</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>Za&amp;trzymaj</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filtr:</translation>
+    </message>
+    <message>
+        <source>any text of a row</source>
+        <translation>dowolny tekst wiersza</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>Filtr:</translation>
+    </message>
+    <message>
+        <source>Search Progress</source>
+        <translation>Postęp wyszukiwania</translation>
+    </message>
+    <message>
+        <source>Printers Found</source>
+        <translation>Znalezione drukarki</translation>
+    </message>
+    <message>
+        <source>Nothing is scanned until Start is pressed.</source>
+        <translation>Nic nie jest wyszukiwane przed „Start”.</translation>
+    </message>
+    <message>
+        <source>&amp;Use This Printer</source>
+        <translation>&amp;Użyj tej drukarki</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Za&amp;mknij</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Make and Model</source>
+        <translation>Producent i model</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Nr seryjny</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>Found By</source>
+        <translation>Znaleziona przez</translation>
+    </message>
+    <message>
+        <source>1 printer found.</source>
+        <translation>Znaleziono 1 drukarkę.</translation>
+    </message>
+    <message>
+        <source>%1 printers found.</source>
+        <translation>Znalezione drukarki: %1.</translation>
+    </message>
+    <message>
+        <source>Looking...</source>
+        <translation>Wyszukiwanie...</translation>
+    </message>
+</context>
+<context>
+    <name>GraphicConvertDialog</name>
+    <message>
+        <source>Convert Graphic</source>
+        <translation>Konwertuj grafikę</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Oryginał</translation>
+    </message>
+    <message>
+        <source>For the printer (1-bit)</source>
+        <translation>Dla drukarki (1 bit)</translation>
+    </message>
+    <message>
+        <source>Original Picture</source>
+        <translation>Obraz oryginalny</translation>
+    </message>
+    <message>
+        <source>Converted Picture</source>
+        <translation>Obraz przekonwertowany</translation>
+    </message>
+    <message>
+        <source>Conversion</source>
+        <translation>Konwersja</translation>
+    </message>
+    <message>
+        <source>Scale the picture, keeping its aspect</source>
+        <translation>Skaluj obraz z zachowaniem proporcji</translation>
+    </message>
+    <message>
+        <source>&amp;Width in dots:</source>
+        <translation>&amp;Szerokość w punktach:</translation>
+    </message>
+    <message>
+        <source>Width in Dots</source>
+        <translation>Szerokość w punktach</translation>
+    </message>
+    <message>
+        <source>Swap black and white</source>
+        <translation>Zamień czerń i biel</translation>
+    </message>
+    <message>
+        <source>&amp;Invert</source>
+        <translation>&amp;Odwróć</translation>
+    </message>
+    <message>
+        <source>Dots darker than this grey print black</source>
+        <translation>Punkty ciemniejsze niż ta szarość drukują się na czarno</translation>
+    </message>
+    <message>
+        <source>&amp;Threshold:</source>
+        <translation>&amp;Próg:</translation>
+    </message>
+    <message>
+        <source>Threshold</source>
+        <translation>Próg</translation>
+    </message>
+    <message>
+        <source>Spread the greys as patterns of dots</source>
+        <translation>Rozprosz szarości jako wzory punktów</translation>
+    </message>
+    <message>
+        <source>&amp;Dither (error diffusion)</source>
+        <translation>&amp;Rozpraszanie (dyfuzja błędu)</translation>
+    </message>
+    <message>
+        <source>Save the converted picture as a BMP file</source>
+        <translation>Zapisz przekonwertowany obraz jako plik BMP</translation>
+    </message>
+    <message>
+        <source>&amp;Save as BMP…</source>
+        <translation>&amp;Zapisz jako BMP…</translation>
+    </message>
+    <message>
+        <source>Make the converted picture the graphic to store</source>
+        <translation>Użyj przekonwertowanego obrazu jako grafiki do zapisania</translation>
+    </message>
+    <message>
+        <source>&amp;Use</source>
+        <translation>&amp;Użyj</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>varimonde-setup: --lang takes a language code such as de or pt_BR; the texts stay in English.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>varimonde-setup: no translation into %1; the texts stay in English.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>LogWindow</name>
+    <message>
+        <source>Send Log</source>
+        <translation>Dziennik wysyłek</translation>
+    </message>
+    <message>
+        <source>Sends</source>
+        <translation>Wysyłki</translation>
+    </message>
+    <message>
+        <source>Bytes of the selected send</source>
+        <translation>Bajty wybranej wysyłki</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiuj</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>Zapisz &amp;jako...</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Settings...</source>
+        <translation>&amp;Resetuj ustawienia...</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>Zam&amp;knij</translation>
+    </message>
+    <message>
+        <source>The log could not be saved: %1</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>Zak&amp;ończ</translation>
+    </message>
+    <message>
+        <source>&amp;Log</source>
+        <translation>D&amp;ziennik</translation>
+    </message>
+    <message>
+        <source>Communication Settings</source>
+        <translation>Połączenie</translation>
+    </message>
+    <message>
+        <source>Printer Configuration</source>
+        <translation>Konfiguracja</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Kalibracja</translation>
+    </message>
+    <message>
+        <source>Data Storage</source>
+        <translation>Pamięć danych</translation>
+    </message>
+    <message>
+        <source>Binary Transfer</source>
+        <translation>Transfer binarny</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O programie</translation>
+    </message>
+    <message>
+        <source>Printer link</source>
+        <translation>Połączenie z drukarką</translation>
+    </message>
+    <message>
+        <source>Last send</source>
+        <translation>Ostatnia wysyłka</translation>
+    </message>
+    <message>
+        <source>The next send goes to: %1
+Gives up after %2 s without an answer and %3 s without progress</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The next send goes to: %1</source>
+        <translation>Następna wysyłka trafi do: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>Dostarczono %1 z %2 bajtów</translation>
+    </message>
+    <message>
+        <source>Sent at %1 (%2)</source>
+        <translation>Wysłano o %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cancelled at %1 (%2)</source>
+        <translation>Anulowano o %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Failed at %1: %2 (%3)</source>
+        <translation>Niepowodzenie o %1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Sending to %1…</source>
+        <translation>Wysyłanie do %1…</translation>
+    </message>
+    <message>
+        <source>Forget the window's size and place, the folders the file dialogs open in and the printer link?</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Reset Settings</source>
+        <translation>Resetuj ustawienia</translation>
+    </message>
+    <message>
+        <source>Quit without sending the changed settings?</source>
+        <translation>Zakończyć bez wysyłania zmienionych ustawień?</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>A transfer to the printer is running. Stop it and quit?</source>
+        <translation>Trwa wysyłanie do drukarki. Przerwać i zakończyć?</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Przerwij i zakończ</translation>
+    </message>
+    <message>
+        <source>Keep Sending</source>
+        <translation>Wysyłaj dalej</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stan</translation>
+    </message>
+</context>
+<context>
+    <name>SendLog</name>
+    <message>
+        <source>Time</source>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Połączenie</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Wysłano</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Rozmiar</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Czas trwania</translation>
+    </message>
+</context>
+<context>
+    <name>StoragePage</name>
+    <message>
+        <source>Graphic Storage</source>
+        <translation>Zapis grafiki</translation>
+    </message>
+    <message>
+        <source>Graphic Type</source>
+        <translation>Format grafiki</translation>
+    </message>
+    <message>
+        <source>Select Bitmap</source>
+        <translation>Wybierz BMP</translation>
+    </message>
+    <message>
+        <source>&amp;BMP</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Select PCX</source>
+        <translation>Wybierz PCX</translation>
+    </message>
+    <message>
+        <source>PC&amp;X</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Graphic File</source>
+        <translation>Plik grafiki</translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse</source>
+        <translation>&amp;Przeglądaj</translation>
+    </message>
+    <message>
+        <source>Send stored graphics / programs to printer</source>
+        <translation>Zapisz grafikę lub program w drukarce</translation>
+    </message>
+    <message>
+        <source>&amp;Store Graphic to Printer</source>
+        <translation>&amp;Zapisz grafikę</translation>
+    </message>
+    <message>
+        <source>File Size:</source>
+        <translation>Rozmiar:</translation>
+    </message>
+    <message>
+        <source>0 Bytes</source>
+        <translation>0 bajtów</translation>
+    </message>
+    <message>
+        <source>Storing Progress</source>
+        <translation>Postęp zapisu</translation>
+    </message>
+    <message>
+        <source>Stop the transfer to the printer (Esc)</source>
+        <translation>Przerwij wysyłanie do drukarki (Esc)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Anuluj</translation>
+    </message>
+    <message>
+        <source>Graphic Preview</source>
+        <translation>Podgląd grafiki</translation>
+    </message>
+    <message>
+        <source>Make a black-and-white (1-bit) BMP from a picture of any kind</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Con&amp;vert…</source>
+        <translation>Kon&amp;wertuj…</translation>
+    </message>
+    <message>
+        <source>Note: You may only store BLACK AND WHITE Images</source>
+        <translation>Uwaga: można zapisywać tylko obrazy CZARNO-BIAŁE</translation>
+    </message>
+    <message>
+        <source>Stored Formats</source>
+        <translation>Zapisane formaty</translation>
+    </message>
+    <message>
+        <source>Format Type</source>
+        <translation>Rodzaj formatu</translation>
+    </message>
+    <message>
+        <source>Program is already named.  User will not be prompted.</source>
+        <translation>Program ma już nazwę: pytanie nie padnie.</translation>
+    </message>
+    <message>
+        <source>Pri&amp;nt Format</source>
+        <translation>&amp;Drukuj</translation>
+    </message>
+    <message>
+        <source>Converts standard formats to stored formats.  The user will be prompted for the stored formats name</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Store Form&amp;at</source>
+        <translation>&amp;Zapisz</translation>
+    </message>
+    <message>
+        <source>Format File</source>
+        <translation>Plik formatu</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse</source>
+        <translation>Prz&amp;eglądaj</translation>
+    </message>
+    <message>
+        <source>Prin&amp;t Format</source>
+        <translation>Drukuj forma&amp;t</translation>
+    </message>
+    <message>
+        <source>View File</source>
+        <translation>Pokaż</translation>
+    </message>
+    <message>
+        <source>Prints list of all stored formats / graphics</source>
+        <translation>Drukuje listę zapisanych formatów i grafik</translation>
+    </message>
+    <message>
+        <source>L&amp;ist Stored Objects</source>
+        <translation>&amp;Lista</translation>
+    </message>
+    <message>
+        <source> Note: Removing stored objects from the printer increases available memory.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Delete Stored Object</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>Prints sample of stored object</source>
+        <translation>Drukuje próbkę zapisanego obiektu</translation>
+    </message>
+    <message>
+        <source>Recall Stored &amp;Object</source>
+        <translation>Przywołaj &amp;obiekt</translation>
+    </message>
+    <message>
+        <source>Recall Type</source>
+        <translation>Rodzaj przywołania</translation>
+    </message>
+    <message>
+        <source>Recall I&amp;mage</source>
+        <translation>O&amp;braz</translation>
+    </message>
+    <message>
+        <source>Recall &amp;Format</source>
+        <translation>&amp;Format</translation>
+    </message>
+</context>
+</TS>

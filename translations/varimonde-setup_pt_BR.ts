@@ -1,0 +1,1119 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>AboutPage</name>
+    <message>
+        <source>Varimonde Printer Setup Utility</source>
+        <translation>Configuração Varimonde</translation>
+    </message>
+    <message>
+        <source>Utility Version 1.00</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Language: English</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Provides direct link to Varimonde's web page</source>
+        <translation>Abre o site da Varimonde</translation>
+    </message>
+    <message>
+        <source>Contact Varimonde Technical Support via e-mail</source>
+        <translation>Escrever para o suporte técnico da Varimonde</translation>
+    </message>
+    <message>
+        <source>Utility Version %1.%2</source>
+        <translation>Versão do utilitário %1.%2</translation>
+    </message>
+    <message>
+        <source>Language: %1</source>
+        <translation>Idioma: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BinaryPage</name>
+    <message>
+        <source>Binary File</source>
+        <translation>Arquivo binário</translation>
+    </message>
+    <message>
+        <source>Load &amp;Binary File To Memory.</source>
+        <translation>Carregar arquivo &amp;binário</translation>
+    </message>
+    <message>
+        <source>Use to upload new firmware to printer</source>
+        <translation>Enviar novo firmware para a impressora</translation>
+    </message>
+    <message>
+        <source>Upload to Pri&amp;nter</source>
+        <translation>Enviar para a i&amp;mpressora</translation>
+    </message>
+    <message>
+        <source>Stop the transfer to the printer (Esc)</source>
+        <translation>Parar o envio para a impressora (Esc)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Binary File Information/Status</source>
+        <translation>Arquivo binário: informações/status</translation>
+    </message>
+    <message>
+        <source>File Name:</source>
+        <translation>Nome do arquivo:</translation>
+    </message>
+    <message>
+        <source>None Loaded</source>
+        <translation>Nenhum carregado</translation>
+    </message>
+    <message>
+        <source>File Size:</source>
+        <translation>Tamanho:</translation>
+    </message>
+    <message>
+        <source>0 Bytes</source>
+        <translation>0 bytes</translation>
+    </message>
+    <message>
+        <source>No file loaded in Memory</source>
+        <translation>Nenhum arquivo na memória</translation>
+    </message>
+    <message>
+        <source>No File Loaded to Printer</source>
+        <translation>Nenhum arquivo enviado à impressora</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progresso</translation>
+    </message>
+    <message>
+        <source>You must select a file to load into memory.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>Loading file into Memory</source>
+        <translation>Carregando o arquivo na memória</translation>
+    </message>
+    <message>
+        <source>Loading Failed: no file in Memory</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Firmware %1, %2 bytes, SHA-256 %3</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>File Loaded into Memory</source>
+        <translation>Arquivo carregado na memória</translation>
+    </message>
+    <message>
+        <source>SHA-256: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Uploading File</source>
+        <translation>Enviando o arquivo</translation>
+    </message>
+    <message>
+        <source>Uploading</source>
+        <translation>Enviando</translation>
+    </message>
+    <message>
+        <source>Upload Cancelled</source>
+        <translation>Envio cancelado</translation>
+    </message>
+    <message>
+        <source>Firmware, none loaded</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>File Uploaded</source>
+        <translation>Arquivo enviado</translation>
+    </message>
+    <message>
+        <source>Upload Failed</source>
+        <translation>Falha no envio</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationPage</name>
+    <message>
+        <source>Calibration Information</source>
+        <translation>Dados de calibração</translation>
+    </message>
+    <message>
+        <source>&amp;Index Type:</source>
+        <translation>&amp;Marca:</translation>
+    </message>
+    <message>
+        <source>Index Type:</source>
+        <translation>Tipo de marca:</translation>
+    </message>
+    <message>
+        <source>Printer &amp;Type:</source>
+        <translation>&amp;Tipo:</translation>
+    </message>
+    <message>
+        <source>Printer Type:</source>
+        <translation>Tipo de impressão:</translation>
+    </message>
+    <message>
+        <source>Ribbon Information</source>
+        <translation>Ribbon</translation>
+    </message>
+    <message>
+        <source>Ribbon Material:</source>
+        <translation>Ribbon:</translation>
+    </message>
+    <message>
+        <source>To determine ribbon material, look at the foil lead of your Varimonde-brand ribbon:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Blue = WAX</source>
+        <translation>Azul = CERA</translation>
+    </message>
+    <message>
+        <source>Silver = WAX/RESIN Combo</source>
+        <translation>Prata = CERA/RESINA</translation>
+    </message>
+    <message>
+        <source>Gold = PREMIUM RESIN</source>
+        <translation>Ouro = Resina premium</translation>
+    </message>
+    <message>
+        <source>Before Calibrating your printer, make sure your labels and ribbon (if applicable) are properly loaded.  The labels should be print-side up, aligned against the left hand side of the printer so that they pass over the appropriate sensor.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Calibrate Printer</source>
+        <translation>&amp;Calibrar</translation>
+    </message>
+    <message>
+        <source>Printer Test Label</source>
+        <translation>Etiqueta de teste</translation>
+    </message>
+    <message>
+        <source>Test Label Type</source>
+        <translation>Tipo de etiqueta de teste</translation>
+    </message>
+    <message>
+        <source>&amp;4X3 Label</source>
+        <translation>&amp;4X3</translation>
+    </message>
+    <message>
+        <source>&amp;2.4X1 Label</source>
+        <translation>&amp;2.4X1</translation>
+    </message>
+    <message>
+        <source>&amp;Print Label</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+</context>
+<context>
+    <name>CommPage</name>
+    <message>
+        <source>Communications</source>
+        <translation>Comunicação</translation>
+    </message>
+    <message>
+        <source>&amp;Serial Communications</source>
+        <translation>Comunicação &amp;serial</translation>
+    </message>
+    <message>
+        <source>&amp;ParallelCommunications</source>
+        <translation>Comunicação para&amp;lela</translation>
+    </message>
+    <message>
+        <source>&amp;USB Printer</source>
+        <translation>Impressora &amp;USB</translation>
+    </message>
+    <message>
+        <source>&amp;Network</source>
+        <translation>Re&amp;de</translation>
+    </message>
+    <message>
+        <source>Serial Comm</source>
+        <translation>Serial</translation>
+    </message>
+    <message>
+        <source>&amp;COM: </source>
+        <translation>&amp;COM:</translation>
+    </message>
+    <message>
+        <source>COM:</source>
+        <translation>COM:</translation>
+    </message>
+    <message>
+        <source>&amp;BAUD:</source>
+        <translation>&amp;Baud:</translation>
+    </message>
+    <message>
+        <source>BAUD:</source>
+        <translation>Baud:</translation>
+    </message>
+    <message>
+        <source>PA&amp;RITY:</source>
+        <translation>Pa&amp;ridade:</translation>
+    </message>
+    <message>
+        <source>PARITY:</source>
+        <translation>Paridade:</translation>
+    </message>
+    <message>
+        <source>&amp;DATABITS:</source>
+        <translation>&amp;Dados:</translation>
+    </message>
+    <message>
+        <source>DATABITS:</source>
+        <translation>Bits de dados:</translation>
+    </message>
+    <message>
+        <source>S&amp;TOPBITS:</source>
+        <translation>P&amp;arada:</translation>
+    </message>
+    <message>
+        <source>STOPBITS:</source>
+        <translation>Bits de parada:</translation>
+    </message>
+    <message>
+        <source>Default Varimonde Settings:</source>
+        <translation>Padrão Varimonde:</translation>
+    </message>
+    <message>
+        <source>9600,N,8,1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Apply </source>
+        <translation>&amp;Aplicar</translation>
+    </message>
+    <message>
+        <source>Not applied</source>
+        <translation>Inativo</translation>
+    </message>
+    <message>
+        <source>The port or line settings shown are not in force until Apply is pressed.</source>
+        <translation>As configurações mostradas só valem depois de “Aplicar”.</translation>
+    </message>
+    <message>
+        <source>Parallel Comm</source>
+        <translation>Paralela</translation>
+    </message>
+    <message>
+        <source>Select Parallel Port</source>
+        <translation>Escolher a porta paralela</translation>
+    </message>
+    <message>
+        <source>Parallel Port</source>
+        <translation>Porta paralela</translation>
+    </message>
+    <message>
+        <source>Select Parallel Port the Printer is connected to on the PC.</source>
+        <translation>Escolha a porta paralela do PC à qual a impressora está ligada.</translation>
+    </message>
+    <message>
+        <source>USB Printer</source>
+        <translation>Impressora USB</translation>
+    </message>
+    <message>
+        <source>Select the USB printer</source>
+        <translation>Escolher a impressora USB</translation>
+    </message>
+    <message>
+        <source>The USB printers connected now, with maker and model. The list follows printers as they are plugged in or out.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Network Printer</source>
+        <translation>Impressora de rede</translation>
+    </message>
+    <message>
+        <source>&amp;Host:</source>
+        <translation>&amp;Host:</translation>
+    </message>
+    <message>
+        <source>name or IP address</source>
+        <translation>nome ou endereço IP</translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation>Host:</translation>
+    </message>
+    <message>
+        <source>P&amp;ort:</source>
+        <translation>P&amp;orta:</translation>
+    </message>
+    <message>
+        <source>9100</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Porta:</translation>
+    </message>
+    <message>
+        <source>The printer's network name or IPv4 or IPv6 address, and its raw print port: 9100 on most printers.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Give up after</source>
+        <translation>&amp;Desistir após</translation>
+    </message>
+    <message>
+        <source>Seconds without an answer</source>
+        <translation>Segundos sem resposta</translation>
+    </message>
+    <message>
+        <source>s without an answer and</source>
+        <translation>s sem resposta e</translation>
+    </message>
+    <message>
+        <source>Seconds without progress</source>
+        <translation>Segundos sem progresso</translation>
+    </message>
+    <message>
+        <source>s without progress</source>
+        <translation>s sem progresso</translation>
+    </message>
+    <message>
+        <source>F&amp;ind Printers…</source>
+        <translation>&amp;Procurar…</translation>
+    </message>
+    <message>
+        <source>Look for printers on the network and pick one.</source>
+        <translation>Procurar impressoras na rede e escolher uma.</translation>
+    </message>
+    <message>
+        <source>The address shown is not in force until Apply is pressed.</source>
+        <translation>O endereço mostrado só vale depois de “Aplicar”.</translation>
+    </message>
+    <message>
+        <source>A send fails when the printer gives no answer at all for this long: it is off, or the line is cut.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>A send fails when the printer still answers but takes no data for this long: check paper, ribbon and the printer's display.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>ConfigPage</name>
+    <message>
+        <source>&amp;Darkness </source>
+        <translation>&amp;Densidade</translation>
+    </message>
+    <message>
+        <source>Darkness:</source>
+        <translation>Valor:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Warning: Darkness Greater than 50 May Decrease the Life of the Printhead.</source>
+        <translation>Atenção: densidade acima de 50 pode reduzir a vida útil da cabeça de impressão.</translation>
+    </message>
+    <message>
+        <source>&amp;Width</source>
+        <translation>&amp;Largura</translation>
+    </message>
+    <message>
+        <source>Printer Width:</source>
+        <translation>Largura:</translation>
+    </message>
+    <message>
+        <source>416 represents 4.16 inches wide.  For 3.00 inch media use 300.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>416</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Default for a 2 inch: 224</source>
+        <translation>Padrão para 2 polegadas: 224</translation>
+    </message>
+    <message>
+        <source>Default for a 4 inch: 416</source>
+        <translation>Padrão para 4 polegadas: 416</translation>
+    </message>
+    <message>
+        <source>&amp;PrintSpeed</source>
+        <translation>&amp;Velocidade</translation>
+    </message>
+    <message>
+        <source>Select PrintSpeed</source>
+        <translation>Escolher a velocidade de impressão</translation>
+    </message>
+    <message>
+        <source>PrintSpeed</source>
+        <translation>Velocidade de impressão</translation>
+    </message>
+    <message>
+        <source>Configure the speed at which your printer prints.  This may affect print quality.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Print &amp;Mode</source>
+        <translation>&amp;Modo</translation>
+    </message>
+    <message>
+        <source>Configure your printer for Direct Thermal or Thermal Transfer mode</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Print Mode</source>
+        <translation>Modo de impressão</translation>
+    </message>
+    <message>
+        <source>Configure your printer to Direct Thermal (DT) or Thermal Transfer (TT) mode.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Kestra emulation reduces printer performance and lowers print resolution.  Kestra emulation should only be used to make your Tornelo backwards compatible.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Kestra Emulation</source>
+        <translation>Emulação &amp;Kestra</translation>
+    </message>
+    <message>
+        <source>Dis&amp;able Emulation in Printer</source>
+        <translation>Desativar a em&amp;ulação</translation>
+    </message>
+    <message>
+        <source>Kestra emulation allows your old labels to print properly in the Tornelo.  Use the Scaler to change label size (default 100}</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Scaler:</source>
+        <translation>Escala:</translation>
+    </message>
+    <message>
+        <source>Right-Click to Set Value Manually</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>100</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Varimonde recommends setting your text buffer to no more than 32K.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Text Buffer</source>
+        <translation>&amp;Buffer de texto</translation>
+    </message>
+    <message>
+        <source>Text Buffer (Main)</source>
+        <translation>Buffer (principal)</translation>
+    </message>
+    <message>
+        <source>4096</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Right-Click to set buffer manually.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Text Buffer (Overflow)</source>
+        <translation>Buffer (excedente)</translation>
+    </message>
+    <message>
+        <source>Right-Click to set buffer manually</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Note: Changing these settings will delete any stored graphics, and will reduce the amount of memory reserved for graphics.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Uploads current settings to printer</source>
+        <translation>Envia as configurações atuais para a impressora</translation>
+    </message>
+    <message>
+        <source>&amp;Upload Settings to Printer</source>
+        <translation>Enviar à i&amp;mpressora</translation>
+    </message>
+    <message>
+        <source>Imports saved profile for easy duplication of printer configurations</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Import Profile</source>
+        <translation>&amp;Importar</translation>
+    </message>
+    <message>
+        <source>Saves and exports profile for future printer setup</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>E&amp;xport Profile</source>
+        <translation>E&amp;xportar</translation>
+    </message>
+    <message>
+        <source>Opens seperate window with Varimonde commands for printer setup.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Show Details</source>
+        <translation>Mostrar &amp;detalhes</translation>
+    </message>
+</context>
+<context>
+    <name>FileDrop</name>
+    <message>
+        <source>Drop one file at a time.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is not a file on this computer: drop a file.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is a folder: drop a file.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>FindPrintersDialog</name>
+    <message>
+        <source>Find Printers</source>
+        <translation>Procurar impressoras</translation>
+    </message>
+    <message>
+        <source>&amp;Range:</source>
+        <translation>&amp;Faixa:</translation>
+    </message>
+    <message>
+        <source>192.168.1.0/24, or hosts</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>CIDR ranges of at most /22 or host names, separated by spaces or commas. Port 9100 of each address is tried; DNS-SD and SNMP are asked too.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Range:</source>
+        <translation>Faixa:</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Iniciar</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Parar</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>F&amp;iltro:</translation>
+    </message>
+    <message>
+        <source>any text of a row</source>
+        <translation>qualquer texto de uma linha</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>Filtro:</translation>
+    </message>
+    <message>
+        <source>Search Progress</source>
+        <translation>Progresso da busca</translation>
+    </message>
+    <message>
+        <source>Printers Found</source>
+        <translation>Impressoras encontradas</translation>
+    </message>
+    <message>
+        <source>Nothing is scanned until Start is pressed.</source>
+        <translation>Nada é procurado antes de “Iniciar”.</translation>
+    </message>
+    <message>
+        <source>&amp;Use This Printer</source>
+        <translation>&amp;Usar esta impressora</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>F&amp;echar</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Endereço</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Make and Model</source>
+        <translation>Marca e modelo</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>N.º de série</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Found By</source>
+        <translation>Encontrada por</translation>
+    </message>
+    <message>
+        <source>1 printer found.</source>
+        <translation>1 impressora encontrada.</translation>
+    </message>
+    <message>
+        <source>%1 printers found.</source>
+        <translation>%1 impressoras encontradas.</translation>
+    </message>
+    <message>
+        <source>Looking...</source>
+        <translation>Procurando...</translation>
+    </message>
+</context>
+<context>
+    <name>GraphicConvertDialog</name>
+    <message>
+        <source>Convert Graphic</source>
+        <translation>Converter gráfico</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>For the printer (1-bit)</source>
+        <translation>Para a impressora (1 bit)</translation>
+    </message>
+    <message>
+        <source>Original Picture</source>
+        <translation>Imagem original</translation>
+    </message>
+    <message>
+        <source>Converted Picture</source>
+        <translation>Imagem convertida</translation>
+    </message>
+    <message>
+        <source>Conversion</source>
+        <translation>Conversão</translation>
+    </message>
+    <message>
+        <source>Scale the picture, keeping its aspect</source>
+        <translation>Redimensionar a imagem mantendo a proporção</translation>
+    </message>
+    <message>
+        <source>&amp;Width in dots:</source>
+        <translation>&amp;Largura em pontos:</translation>
+    </message>
+    <message>
+        <source>Width in Dots</source>
+        <translation>Largura em pontos</translation>
+    </message>
+    <message>
+        <source>Swap black and white</source>
+        <translation>Trocar preto e branco</translation>
+    </message>
+    <message>
+        <source>&amp;Invert</source>
+        <translation>&amp;Inverter</translation>
+    </message>
+    <message>
+        <source>Dots darker than this grey print black</source>
+        <translation>Pontos mais escuros que este cinza saem pretos</translation>
+    </message>
+    <message>
+        <source>&amp;Threshold:</source>
+        <translation>&amp;Limiar:</translation>
+    </message>
+    <message>
+        <source>Threshold</source>
+        <translation>Limiar</translation>
+    </message>
+    <message>
+        <source>Spread the greys as patterns of dots</source>
+        <translation>Espalhar os cinzas em padrões de pontos</translation>
+    </message>
+    <message>
+        <source>&amp;Dither (error diffusion)</source>
+        <translation>&amp;Pontilhado (difusão de erro)</translation>
+    </message>
+    <message>
+        <source>Save the converted picture as a BMP file</source>
+        <translation>Salvar a imagem convertida como arquivo BMP</translation>
+    </message>
+    <message>
+        <source>&amp;Save as BMP…</source>
+        <translation>&amp;Salvar como BMP…</translation>
+    </message>
+    <message>
+        <source>Make the converted picture the graphic to store</source>
+        <translation>Usar a imagem convertida como gráfico a armazenar</translation>
+    </message>
+    <message>
+        <source>&amp;Use</source>
+        <translation>&amp;Usar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>varimonde-setup: --lang takes a language code such as de or pt_BR; the texts stay in English.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>varimonde-setup: no translation into %1; the texts stay in English.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>LogWindow</name>
+    <message>
+        <source>Send Log</source>
+        <translation>Registro de envios</translation>
+    </message>
+    <message>
+        <source>Sends</source>
+        <translation>Envios</translation>
+    </message>
+    <message>
+        <source>Bytes of the selected send</source>
+        <translation>Bytes do envio escolhido</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Salvar como...</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Settings...</source>
+        <translation>&amp;Redefinir configurações...</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>The log could not be saved: %1</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>Sa&amp;ir</translation>
+    </message>
+    <message>
+        <source>&amp;Log</source>
+        <translation>Regis&amp;tro</translation>
+    </message>
+    <message>
+        <source>Communication Settings</source>
+        <translation>Comunicação</translation>
+    </message>
+    <message>
+        <source>Printer Configuration</source>
+        <translation>Configuração</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibração</translation>
+    </message>
+    <message>
+        <source>Data Storage</source>
+        <translation>Armazenamento</translation>
+    </message>
+    <message>
+        <source>Binary Transfer</source>
+        <translation>Transferência binária</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Printer link</source>
+        <translation>Conexão da impressora</translation>
+    </message>
+    <message>
+        <source>Last send</source>
+        <translation>Último envio</translation>
+    </message>
+    <message>
+        <source>The next send goes to: %1
+Gives up after %2 s without an answer and %3 s without progress</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The next send goes to: %1</source>
+        <translation>O próximo envio vai para: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>%1 de %2 bytes entregues</translation>
+    </message>
+    <message>
+        <source>Sent at %1 (%2)</source>
+        <translation>Enviado às %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cancelled at %1 (%2)</source>
+        <translation>Cancelado às %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Failed at %1: %2 (%3)</source>
+        <translation>Falhou às %1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Sending to %1…</source>
+        <translation>Enviando para %1…</translation>
+    </message>
+    <message>
+        <source>Forget the window's size and place, the folders the file dialogs open in and the printer link?</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Reset Settings</source>
+        <translation>Redefinir configurações</translation>
+    </message>
+    <message>
+        <source>Quit without sending the changed settings?</source>
+        <translation>Sair sem enviar as configurações alteradas?</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>A transfer to the printer is running. Stop it and quit?</source>
+        <translation>Há um envio para a impressora em andamento. Parar e sair?</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Parar e sair</translation>
+    </message>
+    <message>
+        <source>Keep Sending</source>
+        <translation>Continuar enviando</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>SendLog</name>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Conexão</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Enviado</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duração</translation>
+    </message>
+</context>
+<context>
+    <name>StoragePage</name>
+    <message>
+        <source>Graphic Storage</source>
+        <translation>Armazenamento de gráficos</translation>
+    </message>
+    <message>
+        <source>Graphic Type</source>
+        <translation>Tipo de gráfico</translation>
+    </message>
+    <message>
+        <source>Select Bitmap</source>
+        <translation>Escolher BMP</translation>
+    </message>
+    <message>
+        <source>&amp;BMP</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Select PCX</source>
+        <translation>Escolher PCX</translation>
+    </message>
+    <message>
+        <source>PC&amp;X</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Graphic File</source>
+        <translation>Arquivo gráfico</translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse</source>
+        <translation>Proc&amp;urar</translation>
+    </message>
+    <message>
+        <source>Send stored graphics / programs to printer</source>
+        <translation>Armazenar gráficos ou programas na impressora</translation>
+    </message>
+    <message>
+        <source>&amp;Store Graphic to Printer</source>
+        <translation>&amp;Armazenar gráfico</translation>
+    </message>
+    <message>
+        <source>File Size:</source>
+        <translation>Tamanho:</translation>
+    </message>
+    <message>
+        <source>0 Bytes</source>
+        <translation>0 bytes</translation>
+    </message>
+    <message>
+        <source>Storing Progress</source>
+        <translation>Progresso do armazenamento</translation>
+    </message>
+    <message>
+        <source>Stop the transfer to the printer (Esc)</source>
+        <translation>Parar o envio para a impressora (Esc)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Graphic Preview</source>
+        <translation>Prévia do gráfico</translation>
+    </message>
+    <message>
+        <source>Make a black-and-white (1-bit) BMP from a picture of any kind</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Con&amp;vert…</source>
+        <translation>Con&amp;verter…</translation>
+    </message>
+    <message>
+        <source>Note: You may only store BLACK AND WHITE Images</source>
+        <translation>Obs.: só imagens em PRETO E BRANCO</translation>
+    </message>
+    <message>
+        <source>Stored Formats</source>
+        <translation>Formatos armazenados</translation>
+    </message>
+    <message>
+        <source>Format Type</source>
+        <translation>Tipo de formato</translation>
+    </message>
+    <message>
+        <source>Program is already named.  User will not be prompted.</source>
+        <translation>O programa já tem nome: nada será perguntado.</translation>
+    </message>
+    <message>
+        <source>Pri&amp;nt Format</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>Converts standard formats to stored formats.  The user will be prompted for the stored formats name</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Store Form&amp;at</source>
+        <translation>Arma&amp;zenar</translation>
+    </message>
+    <message>
+        <source>Format File</source>
+        <translation>Arquivo de formato</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse</source>
+        <translation>Procu&amp;rar</translation>
+    </message>
+    <message>
+        <source>Prin&amp;t Format</source>
+        <translation>Imprimir forma&amp;to</translation>
+    </message>
+    <message>
+        <source>View File</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Prints list of all stored formats / graphics</source>
+        <translation>Imprime a lista de formatos e gráficos armazenados</translation>
+    </message>
+    <message>
+        <source>L&amp;ist Stored Objects</source>
+        <translation>&amp;Listar</translation>
+    </message>
+    <message>
+        <source> Note: Removing stored objects from the printer increases available memory.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Delete Stored Object</source>
+        <translation>E&amp;xcluir</translation>
+    </message>
+    <message>
+        <source>Prints sample of stored object</source>
+        <translation>Imprime uma amostra do objeto armazenado</translation>
+    </message>
+    <message>
+        <source>Recall Stored &amp;Object</source>
+        <translation>Recuperar &amp;objeto</translation>
+    </message>
+    <message>
+        <source>Recall Type</source>
+        <translation>Tipo de recuperação</translation>
+    </message>
+    <message>
+        <source>Recall I&amp;mage</source>
+        <translation>I&amp;magem</translation>
+    </message>
+    <message>
+        <source>Recall &amp;Format</source>
+        <translation>&amp;Formato</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1119 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>AboutPage</name>
+    <message>
+        <source>Varimonde Printer Setup Utility</source>
+        <translation>Varimonde 打印机设置实用程序</translation>
+    </message>
+    <message>
+        <source>Utility Version 1.00</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Language: English</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Provides direct link to Varimonde's web page</source>
+        <translation>打开 Varimonde 网站</translation>
+    </message>
+    <message>
+        <source>Contact Varimonde Technical Support via e-mail</source>
+        <translation>发送电子邮件给 Varimonde 技术支持</translation>
+    </message>
+    <message>
+        <source>Utility Version %1.%2</source>
+        <translation>实用程序版本 %1.%2</translation>
+    </message>
+    <message>
+        <source>Language: %1</source>
+        <translation>语言：%1</translation>
+    </message>
+</context>
+<context>
+    <name>BinaryPage</name>
+    <message>
+        <source>Binary File</source>
+        <translation>二进制文件</translation>
+    </message>
+    <message>
+        <source>Load &amp;Binary File To Memory.</source>
+        <translation>将二进制文件载入内存(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Use to upload new firmware to printer</source>
+        <translation>向打印机上传新固件</translation>
+    </message>
+    <message>
+        <source>Upload to Pri&amp;nter</source>
+        <translation>上传到打印机(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Stop the transfer to the printer (Esc)</source>
+        <translation>停止向打印机传输 (Esc)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Binary File Information/Status</source>
+        <translation>二进制文件信息/状态</translation>
+    </message>
+    <message>
+        <source>File Name:</source>
+        <translation>文件名：</translation>
+    </message>
+    <message>
+        <source>None Loaded</source>
+        <translation>未载入</translation>
+    </message>
+    <message>
+        <source>File Size:</source>
+        <translation>文件大小：</translation>
+    </message>
+    <message>
+        <source>0 Bytes</source>
+        <translation>0 字节</translation>
+    </message>
+    <message>
+        <source>No file loaded in Memory</source>
+        <translation>内存中没有文件</translation>
+    </message>
+    <message>
+        <source>No File Loaded to Printer</source>
+        <translation>未向打印机上传文件</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>进度</translation>
+    </message>
+    <message>
+        <source>You must select a file to load into memory.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1 字节</translation>
+    </message>
+    <message>
+        <source>Loading file into Memory</source>
+        <translation>正在将文件载入内存</translation>
+    </message>
+    <message>
+        <source>Loading Failed: no file in Memory</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Firmware %1, %2 bytes, SHA-256 %3</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>File Loaded into Memory</source>
+        <translation>文件已载入内存</translation>
+    </message>
+    <message>
+        <source>SHA-256: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Uploading File</source>
+        <translation>正在上传文件</translation>
+    </message>
+    <message>
+        <source>Uploading</source>
+        <translation>正在上传</translation>
+    </message>
+    <message>
+        <source>Upload Cancelled</source>
+        <translation>上传已取消</translation>
+    </message>
+    <message>
+        <source>Firmware, none loaded</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>File Uploaded</source>
+        <translation>文件已上传</translation>
+    </message>
+    <message>
+        <source>Upload Failed</source>
+        <translation>上传失败</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationPage</name>
+    <message>
+        <source>Calibration Information</source>
+        <translation>校准信息</translation>
+    </message>
+    <message>
+        <source>&amp;Index Type:</source>
+        <translation>索引类型(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>Index Type:</source>
+        <translation>索引类型：</translation>
+    </message>
+    <message>
+        <source>Printer &amp;Type:</source>
+        <translation>打印方式(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>Printer Type:</source>
+        <translation>打印方式：</translation>
+    </message>
+    <message>
+        <source>Ribbon Information</source>
+        <translation>碳带信息</translation>
+    </message>
+    <message>
+        <source>Ribbon Material:</source>
+        <translation>碳带材质：</translation>
+    </message>
+    <message>
+        <source>To determine ribbon material, look at the foil lead of your Varimonde-brand ribbon:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Blue = WAX</source>
+        <translation>蓝 = 蜡基</translation>
+    </message>
+    <message>
+        <source>Silver = WAX/RESIN Combo</source>
+        <translation>银 = 混合基</translation>
+    </message>
+    <message>
+        <source>Gold = PREMIUM RESIN</source>
+        <translation>金 = 高级树脂基</translation>
+    </message>
+    <message>
+        <source>Before Calibrating your printer, make sure your labels and ribbon (if applicable) are properly loaded.  The labels should be print-side up, aligned against the left hand side of the printer so that they pass over the appropriate sensor.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Calibrate Printer</source>
+        <translation>校准打印机(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Printer Test Label</source>
+        <translation>测试标签</translation>
+    </message>
+    <message>
+        <source>Test Label Type</source>
+        <translation>测试标签类型</translation>
+    </message>
+    <message>
+        <source>&amp;4X3 Label</source>
+        <translation>4X3 标签(&amp;4)</translation>
+    </message>
+    <message>
+        <source>&amp;2.4X1 Label</source>
+        <translation>2.4X1 标签(&amp;2)</translation>
+    </message>
+    <message>
+        <source>&amp;Print Label</source>
+        <translation>打印标签(&amp;P)</translation>
+    </message>
+</context>
+<context>
+    <name>CommPage</name>
+    <message>
+        <source>Communications</source>
+        <translation>通信</translation>
+    </message>
+    <message>
+        <source>&amp;Serial Communications</source>
+        <translation>串口通信(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;ParallelCommunications</source>
+        <translation>并口通信(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;USB Printer</source>
+        <translation>USB 打印机(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Network</source>
+        <translation>网络(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Serial Comm</source>
+        <translation>串口</translation>
+    </message>
+    <message>
+        <source>&amp;COM: </source>
+        <translation>COM(&amp;C)：</translation>
+    </message>
+    <message>
+        <source>COM:</source>
+        <translation>COM：</translation>
+    </message>
+    <message>
+        <source>&amp;BAUD:</source>
+        <translation>波特率(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>BAUD:</source>
+        <translation>波特率：</translation>
+    </message>
+    <message>
+        <source>PA&amp;RITY:</source>
+        <translation>校验位(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>PARITY:</source>
+        <translation>校验位：</translation>
+    </message>
+    <message>
+        <source>&amp;DATABITS:</source>
+        <translation>数据位(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>DATABITS:</source>
+        <translation>数据位：</translation>
+    </message>
+    <message>
+        <source>S&amp;TOPBITS:</source>
+        <translation>停止位(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>STOPBITS:</source>
+        <translation>停止位：</translation>
+    </message>
+    <message>
+        <source>Default Varimonde Settings:</source>
+        <translation>Varimonde 默认设置：</translation>
+    </message>
+    <message>
+        <source>9600,N,8,1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Apply </source>
+        <translation>应用(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Not applied</source>
+        <translation>未应用</translation>
+    </message>
+    <message>
+        <source>The port or line settings shown are not in force until Apply is pressed.</source>
+        <translation>显示的设置在按“应用”后才生效。</translation>
+    </message>
+    <message>
+        <source>Parallel Comm</source>
+        <translation>并口</translation>
+    </message>
+    <message>
+        <source>Select Parallel Port</source>
+        <translation>选择并口</translation>
+    </message>
+    <message>
+        <source>Parallel Port</source>
+        <translation>并口</translation>
+    </message>
+    <message>
+        <source>Select Parallel Port the Printer is connected to on the PC.</source>
+        <translation>请选择打印机所连接的电脑并口。</translation>
+    </message>
+    <message>
+        <source>USB Printer</source>
+        <translation>USB 打印机</translation>
+    </message>
+    <message>
+        <source>Select the USB printer</source>
+        <translation>选择 USB 打印机</translation>
+    </message>
+    <message>
+        <source>The USB printers connected now, with maker and model. The list follows printers as they are plugged in or out.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Network Printer</source>
+        <translation>网络打印机</translation>
+    </message>
+    <message>
+        <source>&amp;Host:</source>
+        <translation>主机(&amp;H)：</translation>
+    </message>
+    <message>
+        <source>name or IP address</source>
+        <translation>名称或 IP 地址</translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation>主机：</translation>
+    </message>
+    <message>
+        <source>P&amp;ort:</source>
+        <translation>端口(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>9100</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>端口：</translation>
+    </message>
+    <message>
+        <source>The printer's network name or IPv4 or IPv6 address, and its raw print port: 9100 on most printers.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Give up after</source>
+        <translation>放弃等待(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Seconds without an answer</source>
+        <translation>无应答秒数</translation>
+    </message>
+    <message>
+        <source>s without an answer and</source>
+        <translation>秒无应答，</translation>
+    </message>
+    <message>
+        <source>Seconds without progress</source>
+        <translation>无进展秒数</translation>
+    </message>
+    <message>
+        <source>s without progress</source>
+        <translation>秒无进展</translation>
+    </message>
+    <message>
+        <source>F&amp;ind Printers…</source>
+        <translation>查找打印机(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>Look for printers on the network and pick one.</source>
+        <translation>在网络上查找打印机并选择一台。</translation>
+    </message>
+    <message>
+        <source>The address shown is not in force until Apply is pressed.</source>
+        <translation>显示的地址在按“应用”后才生效。</translation>
+    </message>
+    <message>
+        <source>A send fails when the printer gives no answer at all for this long: it is off, or the line is cut.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>A send fails when the printer still answers but takes no data for this long: check paper, ribbon and the printer's display.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>ConfigPage</name>
+    <message>
+        <source>&amp;Darkness </source>
+        <translation>打印浓度(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Darkness:</source>
+        <translation>打印浓度：</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Warning: Darkness Greater than 50 May Decrease the Life of the Printhead.</source>
+        <translation>警告：打印浓度大于 50 可能缩短打印头寿命。</translation>
+    </message>
+    <message>
+        <source>&amp;Width</source>
+        <translation>打印宽度(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Printer Width:</source>
+        <translation>打印宽度：</translation>
+    </message>
+    <message>
+        <source>416 represents 4.16 inches wide.  For 3.00 inch media use 300.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>416</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Default for a 2 inch: 224</source>
+        <translation>2 英寸默认值：224</translation>
+    </message>
+    <message>
+        <source>Default for a 4 inch: 416</source>
+        <translation>4 英寸默认值：416</translation>
+    </message>
+    <message>
+        <source>&amp;PrintSpeed</source>
+        <translation>打印速度(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Select PrintSpeed</source>
+        <translation>选择打印速度</translation>
+    </message>
+    <message>
+        <source>PrintSpeed</source>
+        <translation>打印速度</translation>
+    </message>
+    <message>
+        <source>Configure the speed at which your printer prints.  This may affect print quality.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Print &amp;Mode</source>
+        <translation>打印模式(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Configure your printer for Direct Thermal or Thermal Transfer mode</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Print Mode</source>
+        <translation>打印模式</translation>
+    </message>
+    <message>
+        <source>Configure your printer to Direct Thermal (DT) or Thermal Transfer (TT) mode.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Kestra emulation reduces printer performance and lowers print resolution.  Kestra emulation should only be used to make your Tornelo backwards compatible.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Kestra Emulation</source>
+        <translation>Kestra 仿真(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Dis&amp;able Emulation in Printer</source>
+        <translation>禁用打印机仿真(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Kestra emulation allows your old labels to print properly in the Tornelo.  Use the Scaler to change label size (default 100}</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Scaler:</source>
+        <translation>缩放：</translation>
+    </message>
+    <message>
+        <source>Right-Click to Set Value Manually</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>100</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Varimonde recommends setting your text buffer to no more than 32K.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Text Buffer</source>
+        <translation>文本缓冲区(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Text Buffer (Main)</source>
+        <translation>文本缓冲区（主）</translation>
+    </message>
+    <message>
+        <source>4096</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Right-Click to set buffer manually.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Text Buffer (Overflow)</source>
+        <translation>文本缓冲区（溢出）</translation>
+    </message>
+    <message>
+        <source>Right-Click to set buffer manually</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Note: Changing these settings will delete any stored graphics, and will reduce the amount of memory reserved for graphics.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Uploads current settings to printer</source>
+        <translation>将当前设置上传到打印机</translation>
+    </message>
+    <message>
+        <source>&amp;Upload Settings to Printer</source>
+        <translation>将设置上传到打印机(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Imports saved profile for easy duplication of printer configurations</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Import Profile</source>
+        <translation>导入配置文件(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Saves and exports profile for future printer setup</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>E&amp;xport Profile</source>
+        <translation>导出配置文件(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Opens seperate window with Varimonde commands for printer setup.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Show Details</source>
+        <translation>显示详细信息(&amp;S)</translation>
+    </message>
+</context>
+<context>
+    <name>FileDrop</name>
+    <message>
+        <source>Drop one file at a time.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is not a file on this computer: drop a file.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is a folder: drop a file.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>FindPrintersDialog</name>
+    <message>
+        <source>Find Printers</source>
+        <translation>查找打印机</translation>
+    </message>
+    <message>
+        <source>&amp;Range:</source>
+        <translation>范围(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>192.168.1.0/24, or hosts</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>CIDR ranges of at most /22 or host names, separated by spaces or commas. Port 9100 of each address is tried; DNS-SD and SNMP are asked too.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Range:</source>
+        <translation>范围：</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>开始(&amp;S)</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>停止(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>筛选(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>any text of a row</source>
+        <translation>行中的任意文本</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>筛选：</translation>
+    </message>
+    <message>
+        <source>Search Progress</source>
+        <translation>搜索进度</translation>
+    </message>
+    <message>
+        <source>Printers Found</source>
+        <translation>找到的打印机</translation>
+    </message>
+    <message>
+        <source>Nothing is scanned until Start is pressed.</source>
+        <translation>按“开始”之前不会扫描。</translation>
+    </message>
+    <message>
+        <source>&amp;Use This Printer</source>
+        <translation>使用此打印机(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>地址</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Make and Model</source>
+        <translation>制造商和型号</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Found By</source>
+        <translation>发现方式</translation>
+    </message>
+    <message>
+        <source>1 printer found.</source>
+        <translation>找到 1 台打印机。</translation>
+    </message>
+    <message>
+        <source>%1 printers found.</source>
+        <translation>找到 %1 台打印机。</translation>
+    </message>
+    <message>
+        <source>Looking...</source>
+        <translation>正在查找...</translation>
+    </message>
+</context>
+<context>
+    <name>GraphicConvertDialog</name>
+    <message>
+        <source>Convert Graphic</source>
+        <translation>转换图形</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>原图</translation>
+    </message>
+    <message>
+        <source>For the printer (1-bit)</source>
+        <translation>用于打印机（1 位）</translation>
+    </message>
+    <message>
+        <source>Original Picture</source>
+        <translation>原始图像</translation>
+    </message>
+    <message>
+        <source>Converted Picture</source>
+        <translation>转换后的图像</translation>
+    </message>
+    <message>
+        <source>Conversion</source>
+        <translation>转换</translation>
+    </message>
+    <message>
+        <source>Scale the picture, keeping its aspect</source>
+        <translation>按比例缩放图像</translation>
+    </message>
+    <message>
+        <source>&amp;Width in dots:</source>
+        <translation>宽度（点）(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>Width in Dots</source>
+        <translation>宽度（点）</translation>
+    </message>
+    <message>
+        <source>Swap black and white</source>
+        <translation>黑白互换</translation>
+    </message>
+    <message>
+        <source>&amp;Invert</source>
+        <translation>反转(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Dots darker than this grey print black</source>
+        <translation>比此灰度深的点打印为黑色</translation>
+    </message>
+    <message>
+        <source>&amp;Threshold:</source>
+        <translation>阈值(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>Threshold</source>
+        <translation>阈值</translation>
+    </message>
+    <message>
+        <source>Spread the greys as patterns of dots</source>
+        <translation>以点阵图案表现灰度</translation>
+    </message>
+    <message>
+        <source>&amp;Dither (error diffusion)</source>
+        <translation>抖动（误差扩散）(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Save the converted picture as a BMP file</source>
+        <translation>将转换后的图像另存为 BMP 文件</translation>
+    </message>
+    <message>
+        <source>&amp;Save as BMP…</source>
+        <translation>另存为 BMP(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>Make the converted picture the graphic to store</source>
+        <translation>将转换后的图像作为要存储的图形</translation>
+    </message>
+    <message>
+        <source>&amp;Use</source>
+        <translation>使用(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>varimonde-setup: --lang takes a language code such as de or pt_BR; the texts stay in English.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>varimonde-setup: no translation into %1; the texts stay in English.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>LogWindow</name>
+    <message>
+        <source>Send Log</source>
+        <translation>发送日志</translation>
+    </message>
+    <message>
+        <source>Sends</source>
+        <translation>发送记录</translation>
+    </message>
+    <message>
+        <source>Bytes of the selected send</source>
+        <translation>所选发送的字节</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>另存为(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Settings...</source>
+        <translation>重置设置(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>关闭(&amp;L)</translation>
+    </message>
+    <message>
+        <source>The log could not be saved: %1</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>退出(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Log</source>
+        <translation>日志(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Communication Settings</source>
+        <translation>通信设置</translation>
+    </message>
+    <message>
+        <source>Printer Configuration</source>
+        <translation>打印机配置</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>校准</translation>
+    </message>
+    <message>
+        <source>Data Storage</source>
+        <translation>数据存储</translation>
+    </message>
+    <message>
+        <source>Binary Transfer</source>
+        <translation>二进制传输</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Printer link</source>
+        <translation>打印机连接</translation>
+    </message>
+    <message>
+        <source>Last send</source>
+        <translation>上次发送</translation>
+    </message>
+    <message>
+        <source>The next send goes to: %1
+Gives up after %2 s without an answer and %3 s without progress</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The next send goes to: %1</source>
+        <translation>下次发送到：%1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>已送达 %1/%2 字节</translation>
+    </message>
+    <message>
+        <source>Sent at %1 (%2)</source>
+        <translation>%1 已发送（%2）</translation>
+    </message>
+    <message>
+        <source>Cancelled at %1 (%2)</source>
+        <translation>%1 已取消（%2）</translation>
+    </message>
+    <message>
+        <source>Failed at %1: %2 (%3)</source>
+        <translation>%1 失败：%2（%3）</translation>
+    </message>
+    <message>
+        <source>Sending to %1…</source>
+        <translation>正在发送到 %1…</translation>
+    </message>
+    <message>
+        <source>Forget the window's size and place, the folders the file dialogs open in and the printer link?</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Reset Settings</source>
+        <translation>重置设置</translation>
+    </message>
+    <message>
+        <source>Quit without sending the changed settings?</source>
+        <translation>不发送已更改的设置就退出吗？</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>A transfer to the printer is running. Stop it and quit?</source>
+        <translation>正在向打印机传输。停止并退出吗？</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>停止并退出</translation>
+    </message>
+    <message>
+        <source>Keep Sending</source>
+        <translation>继续发送</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+</context>
+<context>
+    <name>SendLog</name>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>连接</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>已发送</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>持续时间</translation>
+    </message>
+</context>
+<context>
+    <name>StoragePage</name>
+    <message>
+        <source>Graphic Storage</source>
+        <translation>图形存储</translation>
+    </message>
+    <message>
+        <source>Graphic Type</source>
+        <translation>图形类型</translation>
+    </message>
+    <message>
+        <source>Select Bitmap</source>
+        <translation>选择 BMP</translation>
+    </message>
+    <message>
+        <source>&amp;BMP</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Select PCX</source>
+        <translation>选择 PCX</translation>
+    </message>
+    <message>
+        <source>PC&amp;X</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Graphic File</source>
+        <translation>图形文件</translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse</source>
+        <translation>浏览(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Send stored graphics / programs to printer</source>
+        <translation>将图形或程序存入打印机</translation>
+    </message>
+    <message>
+        <source>&amp;Store Graphic to Printer</source>
+        <translation>将图形存入打印机(&amp;S)</translation>
+    </message>
+    <message>
+        <source>File Size:</source>
+        <translation>文件大小：</translation>
+    </message>
+    <message>
+        <source>0 Bytes</source>
+        <translation>0 字节</translation>
+    </message>
+    <message>
+        <source>Storing Progress</source>
+        <translation>存储进度</translation>
+    </message>
+    <message>
+        <source>Stop the transfer to the printer (Esc)</source>
+        <translation>停止向打印机传输 (Esc)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Graphic Preview</source>
+        <translation>图形预览</translation>
+    </message>
+    <message>
+        <source>Make a black-and-white (1-bit) BMP from a picture of any kind</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Con&amp;vert…</source>
+        <translation>转换(&amp;V)…</translation>
+    </message>
+    <message>
+        <source>Note: You may only store BLACK AND WHITE Images</source>
+        <translation>注意：只能存储黑白图像</translation>
+    </message>
+    <message>
+        <source>Stored Formats</source>
+        <translation>已存储格式</translation>
+    </message>
+    <message>
+        <source>Format Type</source>
+        <translation>格式类型</translation>
+    </message>
+    <message>
+        <source>Program is already named.  User will not be prompted.</source>
+        <translation>程序已命名，不会提示输入。</translation>
+    </message>
+    <message>
+        <source>Pri&amp;nt Format</source>
+        <translation>打印格式(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Converts standard formats to stored formats.  The user will be prompted for the stored formats name</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Store Form&amp;at</source>
+        <translation>存储格式(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Format File</source>
+        <translation>格式文件</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse</source>
+        <translation>浏览(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Prin&amp;t Format</source>
+        <translation>打印格式(&amp;T)</translation>
+    </message>
+    <message>
+        <source>View File</source>
+        <translation>查看文件</translation>
+    </message>
+    <message>
+        <source>Prints list of all stored formats / graphics</source>
+        <translation>打印所有已存储格式和图形的列表</translation>
+    </message>
+    <message>
+        <source>L&amp;ist Stored Objects</source>
+        <translation>列出已存储对象(&amp;I)</translation>
+    </message>
+    <message>
+        <source> Note: Removing stored objects from the printer increases available memory.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Delete Stored Object</source>
+        <translation>删除已存储对象(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Prints sample of stored object</source>
+        <translation>打印已存储对象的样张</translation>
+    </message>
+    <message>
+        <source>Recall Stored &amp;Object</source>
+        <translation>调用已存储对象(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Recall Type</source>
+        <translation>调用类型</translation>
+    </message>
+    <message>
+        <source>Recall I&amp;mage</source>
+        <translation>调用图像(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Recall &amp;Format</source>
+        <translation>调用格式(&amp;F)</translation>
+    </message>
+</context>
+</TS>
