@@ -144,7 +144,16 @@ int watchMany(int printers, int intervalS, int durationS)
     config.write("rocommunity bench 127.0.0.0/8\n"
                  "override 1.3.6.1.2.1.25.3.5.1.1.1 integer 3\n"
                  "override 1.3.6.1.2.1.25.3.5.1.2.1 octet_str 0x0000\n"
-                 "override 1.3.6.1.2.1.43.10.2.1.4.1.1 counter 4711\n");
+                 "override 1.3.6.1.2.1.43.10.2.1.4.1.1 counter 4711\n"
+                 "override 1.3.6.1.2.1.43.10.2.1.3.1.1 integer 7\n"
+                 "override 1.3.6.1.2.1.43.16.5.1.2.1.1 octet_str \"READY\"\n"
+                 "override 1.3.6.1.2.1.43.16.5.1.2.1.2 octet_str \"LX-4 V2.1\"\n"
+                 "override 1.3.6.1.2.1.43.8.2.1.12.1.1 octet_str \"4x6 direct thermal\"\n"
+                 "override 1.3.6.1.2.1.43.18.1.1.2.1.1 integer 4\n"
+                 "override 1.3.6.1.2.1.43.18.1.1.4.1.1 integer 8\n"
+                 "override 1.3.6.1.2.1.43.18.1.1.7.1.1 integer 807\n"
+                 "override 1.3.6.1.2.1.43.18.1.1.8.1.1 octet_str \"Labels low\"\n"
+                 "override 1.3.6.1.2.1.43.18.1.1.9.1.1 timeticks 100\n");
     config.close();
     // The printers' addresses, 127.0.8.1 on, answered by one agent.
     QStringList endpoints;

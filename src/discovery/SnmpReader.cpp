@@ -103,7 +103,7 @@ constexpr int columnCount = int(std::size(columnSpecs));
 // Rows per column and requests per table walk: what a printer's panel,
 // alerts and inputs hold, with room; an agent that never ends a column
 // costs no more than this.
-constexpr int rowsPerRequest = 16;
+constexpr int rowsPerRequest = 8;
 constexpr int maxRows = 64;
 constexpr int maxWalkRequests = 6;
 
