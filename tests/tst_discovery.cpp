@@ -35,6 +35,7 @@
 
 #include <list>
 
+#include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -959,6 +960,21 @@ private slots:
         QVERIFY2(!out.contains("s3cr3t"), qPrintable(out));
         if (status != 2)
             QCOMPARE(out.contains("shows its secret"), extra.contains("--community"));
+    }
+
+    // Secrets awaited on a standard input that never ends (a terminal no
+    // one types into): an interrupt still ends the run, as any other wait.
+    void anInterruptEndsTheWaitForSecrets()
+    {
+        QProcess cli;
+        cli.start(VARIMONDE_SETUP_BINARY,
+                  {"--status", "--to", "tcp://127.0.0.1", "--snmp-secrets", "-"});
+        QVERIFY(cli.waitForStarted());
+        QTest::qWait(300);
+        QCOMPARE(cli.state(), QProcess::Running);
+        ::kill(pid_t(cli.processId()), SIGINT);
+        QVERIFY(cli.waitForFinished(2000));
+        QCOMPARE(cli.exitCode(), 130);
     }
 
     void commandLineRefusals_data()
