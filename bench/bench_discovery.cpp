@@ -1,10 +1,17 @@
 // A /22 swept for printers: 40 raw ports answering on loopback addresses
 // (127.0.4.0/22 only), each also answering SNMP when snmpd is installed;
 // the rest of the range refuses. Baseline: the same range with nobody there.
+// Then the same printers silent over SNMP, with a name whose name server
+// keeps silent: the threads the program runs meanwhile, and its longest
+// event-loop turn. In a network namespace of its own where it may make one
+// (its name server is a silent socket there), else on the machine's
+// loopback without the name.
 
 #include "discovery/Discovery.h"
+#include "support/PrivateNetwork.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHostAddress>
@@ -12,6 +19,7 @@
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUdpSocket>
 
 #include <sys/resource.h>
@@ -36,14 +44,34 @@ struct Swept {
     int answeredSnmp;
 };
 
-Swept sweep(const QString &range, quint16 snmpPort)
+struct Watched {
+    int threads = 0;
+    qint64 longestTurnMs = 0;
+};
+
+Swept sweep(const QStringList &ranges, quint16 snmpPort, Watched *watched = nullptr)
 {
     Discovery discovery;
     DiscoveryOptions options;
-    options.ranges = QStringList{range};
+    options.ranges = ranges;
     options.snmp.community = QStringLiteral("bench");
     options.snmp.port = snmpPort;
     QObject::connect(&discovery, &Discovery::finished, [] { QCoreApplication::exit(0); });
+    // A tick every 10 ms: how late it comes is how long a turn took.
+    QTimer tick;
+    tick.setTimerType(Qt::PreciseTimer);
+    QElapsedTimer sinceTick;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        const int threads = QDir(QStringLiteral("/proc/self/task"))
+                                .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
+                                .size();
+        watched->threads = std::max(watched->threads, threads);
+        watched->longestTurnMs = std::max(watched->longestTurnMs, sinceTick.restart() - 10);
+    });
+    if (watched) {
+        sinceTick.start();
+        tick.start(10);
+    }
     QElapsedTimer clock;
     clock.start();
     discovery.start(options);
@@ -58,6 +86,7 @@ Swept sweep(const QString &range, quint16 snmpPort)
 
 int main(int argc, char **argv)
 {
+    PrivateNetwork::enter();
     QCoreApplication application(argc, argv);
     const QString range = QStringLiteral("127.0.4.0/22");
     QStringList addresses;
@@ -70,7 +99,7 @@ int main(int argc, char **argv)
     probe.close();
 
     const double before = peakMiB();
-    const Swept empty = sweep(range, snmpPort);
+    const Swept empty = sweep({range}, snmpPort);
     const double afterEmpty = peakMiB();
 
     std::vector<std::unique_ptr<QTcpServer>> printers;
@@ -118,15 +147,34 @@ int main(int argc, char **argv)
                                               .answered) {
         }
     }
-    const Swept full = sweep(range, snmpPort);
+    const Swept full = sweep({range}, snmpPort);
     const double afterFull = peakMiB();
     agent.terminate();
     agent.waitForFinished();
+
+    // Silent over SNMP: a socket on every address takes the questions.
+    QUdpSocket mute;
+    mute.bind(QHostAddress::AnyIPv4, snmpPort);
+    QStringList ranges{range};
+    QUdpSocket nameServer;
+    const bool named = PrivateNetwork::refusal().isEmpty() &&
+                       nameServer.bind(QHostAddress::LocalHost, 53) &&
+                       PrivateNetwork::useResolverConfiguration("nameserver 127.0.0.1\n").isEmpty();
+    if (named)
+        ranges << QStringLiteral("printer.invalid");
+    Watched watched;
+    const Swept silent = sweep(ranges, snmpPort, &watched);
+    if (named)
+        PrivateNetwork::restoreResolverConfiguration();
 
     std::printf("/22 sweep (1022 addresses, 128 connects at once), loopback:\n");
     std::printf("  nobody there:         %.2f s, %d printers\n", empty.seconds, empty.printers);
     std::printf("  40 printers answering: %.2f s, %d printers, %d answered SNMP\n", full.seconds,
                 full.printers, full.answeredSnmp);
+    std::printf("  40 printers silent over SNMP%s: %.2f s, %d printers; at most %d threads, "
+                "longest event-loop turn %lld ms\n",
+                named ? ", and a name no server answers" : " (no namespace: without the name)",
+                silent.seconds, silent.printers, watched.threads, watched.longestTurnMs);
     std::printf("  peak memory: %.1f MiB at start, %.1f MiB after the empty sweep, %.1f MiB after "
                 "the full one\n",
                 before, afterEmpty, afterFull);

@@ -104,6 +104,17 @@ for service in "Server Port 2:9102" "Server Port 3:9103" "Shell Box:22" "IPP Box
         >>"$work/publish.log" 2>&1 &
     pids+=($!)
 done
+# Two more at addresses of their own, their make and model told only by the
+# TXT record: "ty" before "product", whose parentheses are no part of it.
+publish_host() { # NAME ADDRESS INSTANCE PORT TXT...
+    avahi-publish -a -R "$1.local" "$2" >>"$work/publish.log" 2>&1 &
+    pids+=($!)
+    avahi-publish -s -H "$1.local" "$3" _pdl-datastream._tcp "$4" "${@:5}" \
+        >>"$work/publish.log" 2>&1 &
+    pids+=($!)
+}
+publish_host printer4 10.231.7.4 "Label Printer 4" 9104 "product=(LX-6 Raw)" "ty=Varimonde LX-6"
+publish_host printer5 10.231.7.5 "Label Printer 5" 9105 "product=(Varimonde LX-8)"
 sleep 1
 
 "$program" --discover --dns-sd --report "$work/report.json" --write-targets "$work/targets" \
@@ -114,12 +125,17 @@ sleep 1
 python3 - "$work/report.json" "$work/targets" <<'PY'
 import json, sys
 report = json.load(open(sys.argv[1]))
-printers = sorted(report["printers"], key=lambda p: p["port"])
+everyone = sorted(report["printers"], key=lambda p: p["port"])
+printers = [p for p in everyone if p["address"] == "10.231.7.1"]
 assert [(p["port"], p["name"]) for p in printers] == [
     (9101, "Label Printer 1"), (9102, "Server Port 2"), (9103, "Server Port 3")], printers
+told = [(p["address"], p["name"], p["makeModel"]) for p in everyone if p not in printers]
+assert told == [("10.231.7.4", "Label Printer 4", "Varimonde LX-6"),
+                ("10.231.7.5", "Label Printer 5", "Varimonde LX-8")], told
 targets = open(sys.argv[2]).read().splitlines()[1:]
 assert sorted(t.split()[0] for t in targets) == [
-    "tcp://10.231.7.1:%d" % port for port in (9101, 9102, 9103)], targets
+    "tcp://10.231.7.1:%d" % port for port in (9101, 9102, 9103)] + [
+    "tcp://10.231.7.4:9104", "tcp://10.231.7.5:9105"], targets
 printer = printers[0]
 assert printer["address"] == "10.231.7.1", printer
 # The raw port is the SRV port of _pdl-datastream; the IPP port is never a target.

@@ -580,6 +580,82 @@ private slots:
             QVERIFY(printer.received.isEmpty());
     }
 
+    // Every other mode ends on an interrupt within a second too, status 130,
+    // its report written with what it had: --discover and --status while
+    // SNMP is asked of a printer that keeps silent, a dry run while nothing
+    // reads the pipe its output goes to.
+    void everyModeEndsOnAnInterrupt_data()
+    {
+        // {P}: the printer's port, {S}: SNMP's, {R}: the report.
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("reported"); // a line of the report
+        const QString discover = "--discover --range 127.0.0.1 --scan-port {P} --snmp-port {S}";
+        const QString status = "--status --to tcp://127.0.0.1:{P} --snmp-port {S}";
+        QTest::newRow("discover") << discover + " --report {R}"
+                                  << "target\": \"tcp://127.0.0.1:{P}";
+        QTest::newRow("status") << status + " --report {R}"
+                                << "status\": \"unknown";
+        QTest::newRow("dry run") << "--list --dry-run --output {pipe} --report {R}"
+                                 << "dryRun\": true";
+    }
+    void everyModeEndsOnAnInterrupt()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(QString, reported);
+        LoopbackPrinter printer;
+        QUdpSocket silent;
+        QVERIFY(printer.listening && silent.bind(QHostAddress::LocalHost, 0));
+        const QString report = dir.filePath("modes.json");
+        QFile::remove(report);
+        QFile::remove(dir.filePath("unread.pipe"));
+        const Fifo unread(dir.filePath("unread.pipe"), false);
+        const auto filled = [&](QString text) {
+            return text.replace("{P}", QString::number(printer.serverPort()))
+                .replace("{S}", QString::number(silent.localPort()))
+                .replace("{R}", report)
+                .replace("{pipe}", unread.path);
+        };
+        QProcess cli;
+        cli.start(VARIMONDE_SETUP_BINARY, words(filled(arguments)));
+        QVERIFY(cli.waitForStarted());
+        // Under way: SNMP asked, or the report written before the output.
+        QTRY_VERIFY_WITH_TIMEOUT(silent.hasPendingDatagrams() || QFile::exists(report), 5000);
+        ::kill(pid_t(cli.processId()), SIGINT);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(cli.waitForFinished(5000));
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(cli.exitCode(), 130);
+        const QByteArray written = fileBytes(report);
+        QVERIFY2(written.contains(filled(reported).toUtf8()), written.constData());
+        QVERIFY2(written.contains("\"exitStatus\": 130") == !arguments.contains("dry-run"),
+                 written.constData());
+    }
+
+    // A second interrupt ends the program at once, whatever holds it: here
+    // a dry run's bytes written to standard output, a pipe nobody reads.
+    void aSecondInterruptEndsAtOnce()
+    {
+        const QString image = file("second.bin", QByteArray(1 << 20, 'F'));
+        QFile::remove(dir.filePath("stuck.pipe"));
+        const Fifo stuck(dir.filePath("stuck.pipe"));
+        QProcess cli;
+        cli.setStandardOutputFile(stuck.path);
+        cli.start(VARIMONDE_SETUP_BINARY, {"--firmware", image, "--dry-run"});
+        QVERIFY(cli.waitForStarted());
+        QVERIFY(!cli.waitForFinished(500));
+        ::kill(pid_t(cli.processId()), SIGINT);
+        QVERIFY(!cli.waitForFinished(300));
+        ::kill(pid_t(cli.processId()), SIGINT);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(cli.waitForFinished(5000));
+        QVERIFY2(clock.elapsed() < 200, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(cli.exitCode(), 130);
+    }
+
     // A printer that takes nothing is said to be busy in the log, in the
     // window's words, instead of by a rate that no longer moves.
     void aBusyPrinterIsToldInTheLog()

@@ -8,6 +8,7 @@
 #include "support/CliRun.h"
 #include "support/FullListener.h"
 #include "support/LoopbackPrinter.h"
+#include "support/PrivateNetwork.h"
 #include "support/TestMain.h"
 #include "support/WindowDriver.h"
 
@@ -22,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -32,8 +34,8 @@
 #include <list>
 
 #include <sys/resource.h>
-#include <unistd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -163,19 +165,17 @@ QStringList rowsAfter(const QStringList &events)
             rows.snmpAnswered(w[1], answer);
         }
     }
-    QStringList seen;
-    for (const FoundPrinter &printer : rows.printers())
-        seen << QStringList{printer.target(), printer.shownTarget(), printer.name, printer.serial,
-                            printer.foundBy.join(',')}
-                    .join('|');
-    QStringList mirrored;
-    for (const FoundPrinter &printer : mirror)
-        mirrored << printer.shownTarget() + " " + printer.foundBy.join(',');
-    QStringList kept;
-    for (const FoundPrinter &printer : rows.printers())
-        kept << printer.shownTarget() + " " + printer.foundBy.join(',');
-    if (mirrored != kept)
-        seen << "changes told: " + mirrored.join(", ");
+    const auto described = [](const QList<FoundPrinter> &printers) {
+        QStringList lines;
+        for (const FoundPrinter &printer : printers)
+            lines << QStringList{printer.target(), printer.shownTarget(), printer.name,
+                                 printer.serial, printer.foundBy.join(',')}
+                         .join('|');
+        return lines;
+    };
+    QStringList seen = described(rows.printers());
+    if (described(mirror) != seen)
+        seen << "changes told: " + described(mirror).join(", ");
     return seen;
 }
 
@@ -355,6 +355,7 @@ private slots:
 
     void sweepFindsListenersOnly()
     {
+        REQUIRE_PRIVATE_NETWORK();
         // 127.0.0.2 ... 127.0.0.40: every fourth listens on 9100, every fourth
         // listens on a second port, every fourth never completes a handshake,
         // the rest refuse.
@@ -526,6 +527,7 @@ private slots:
 
     void printersAreFoundAndAsked()
     {
+        REQUIRE_PRIVATE_NETWORK();
         Agent agent;
         if (!agent.start({"127.0.0.61", "127.0.0.62", "127.0.0.9"},
                          printerOverrides("label-1", "SN1", "0x0000")))
@@ -633,6 +635,7 @@ private slots:
     // to ignore its status, the window asks first; one without SNMP is sent to.
     void aPrinterNotReadyIsSentToOnlyWhenAsked()
     {
+        REQUIRE_PRIVATE_NETWORK();
         Agent agent;
         if (!agent.start({"127.0.0.71"}, printerOverrides("label-2", "SN2", "0x4000")))
             QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
@@ -685,6 +688,36 @@ private slots:
         QCOMPARE(ui.control<QLabel>("UStatLbl")->text(), "File Uploaded");
     }
 
+    // A name whose name server keeps silent: the sweep gives it up with its
+    // connect's timeout, and the program ends then, waiting for nothing.
+    void aNameNobodyAnswersEndsWithTheSweep()
+    {
+        REQUIRE_PRIVATE_NETWORK();
+        QUdpSocket nameServer;
+        QVERIFY(nameServer.bind(QHostAddress::LocalHost, 53));
+        const QString configured = PrivateNetwork::useResolverConfiguration(
+            "nameserver 127.0.0.1\noptions timeout:5 attempts:2\n");
+        QVERIFY2(configured.isEmpty(), qPrintable(configured));
+        const auto restore = qScopeGuard([] { PrivateNetwork::restoreResolverConfiguration(); });
+        QTemporaryDir dir;
+        QProcess cli;
+        cli.start(VARIMONDE_SETUP_BINARY, {"--discover", "--range", "printer.invalid", "--report",
+                                           dir.filePath("found.json")});
+        QVERIFY(cli.waitForStarted());
+        // The name server is asked, from no thread of the program's own.
+        QTRY_VERIFY_WITH_TIMEOUT(nameServer.hasPendingDatagrams(), 3000);
+        const QDir tasks("/proc/" + QString::number(cli.processId()) + "/task");
+        const int threads = tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(cli.waitForFinished(5000));
+        QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(cli.exitCode(), 0);
+        QVERIFY(threads <= 2);
+        QCOMPARE(QJsonDocument::fromJson(fileBytes(dir.filePath("found.json")))["printers"],
+                 QJsonArray());
+    }
+
     // --status lists a printer on a line it cannot ask, and counts it apart:
     // a script tells "all ready" from "all that could be asked are ready".
     void statusCountsLinesApart()
@@ -721,15 +754,9 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(handMade) == handMade.size());
         file.close();
         const QString port = QString::number(printer.serverPort());
-        const QStringList discover{"--discover",
-                                   "--range",
-                                   "127.0.0.87",
-                                   "--scan-port",
-                                   port,
-                                   "--snmp-port",
-                                   QString::number(mute.localPort()),
-                                   "--write-targets",
-                                   targets};
+        const QStringList discover = words("--discover --range 127.0.0.87 --scan-port " + port +
+                                           " --snmp-port " + QString::number(mute.localPort())) +
+                                     QStringList{"--write-targets", targets};
         const Ran refused = runCli(discover);
         QCOMPARE(refused.status, 2);
         QCOMPARE(fileBytes(targets), handMade);
@@ -867,5 +894,7 @@ private slots:
     }
 };
 
-VARIMONDE_TEST_MAIN(DiscoveryTest)
+// Its printers listen on fixed ports (9100) of many loopback addresses: in a
+// network of its own, where nothing else holds them.
+VARIMONDE_TEST_MAIN_AFTER(DiscoveryTest, PrivateNetwork::enter())
 #include "tst_discovery.moc"

@@ -12,11 +12,38 @@
 #include "ui/Settings.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QScopeGuard>
 
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
+
+#include <vector>
+
+// Every file the program makes durable while a test watches: which file, and
+// what it and the file watched held at that moment.
+struct Synced {
+    QString path;
+    QByteArray held;
+    QByteArray watchedHeld;
+};
+static QString watched;
+static std::vector<Synced> synced;
+
+// Takes the place of the C library's, for the program's code linked here.
+extern "C" int fsync(int fd)
+{
+    if (!watched.isEmpty()) {
+        const QString open = QStringLiteral("/proc/self/fd/%1").arg(fd);
+        QFile now(open), target(watched);
+        now.open(QIODevice::ReadOnly);
+        target.open(QIODevice::ReadOnly);
+        synced.push_back({QFileInfo(open).symLinkTarget(), now.readAll(), target.readAll()});
+    }
+    return int(::syscall(SYS_fsync, fd));
+}
 
 namespace
 {
@@ -156,6 +183,46 @@ private slots:
         QFETCH(bool, saved);
         QCOMPARE(kindOf(settingsPath), kind == "new" ? "file 644" : before);
         QCOMPARE(contents(kept) != held, saved);
+    }
+
+    // A file is replaced by a new one beside it, its bytes made durable
+    // before it takes the name: who reads the old file meanwhile reads all
+    // of it, and a crash leaves the old file or the new, never half of one.
+    void aFileIsReplacedByADurableNewOne()
+    {
+        const QString path = dir.filePath("replaced.json");
+        put(path, older);
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        watched = path;
+        synced.clear();
+        const std::optional<Failure> failure = SafeWrite::write(path, list);
+        watched.clear();
+        QVERIFY(!failure);
+        QCOMPARE(contents(path), list);
+        QCOMPARE(old.readAll(), older);
+        QCOMPARE(synced.size(), size_t(1));
+        QCOMPARE(QFileInfo(synced[0].path).absolutePath(), QFileInfo(path).absolutePath());
+        QVERIFY(synced[0].path != path);
+        QCOMPARE(synced[0].held, list);
+        QCOMPARE(synced[0].watchedHeld, older);
+    }
+
+    // A pipe nobody opens to read is given up after a while, not waited for
+    // for ever.
+    void aPipeNobodyReadsIsGivenUp()
+    {
+        QFile::remove(dir.filePath("unread.pipe"));
+        const Fifo unread(dir.filePath("unread.pipe"), false);
+        QElapsedTimer clock;
+        clock.start();
+        const std::optional<Failure> failure =
+            SafeWrite::write(unread.path, list, anyTarget, SafeWrite::Caller::current(), 300);
+        QVERIFY(failure);
+        QVERIFY2(failure->description.endsWith("nothing opened the pipe to read it within 0.3 s."),
+                 qPrintable(failure->description));
+        QVERIFY2(clock.elapsed() >= 300 && clock.elapsed() < 1000,
+                 qPrintable(QString::number(clock.elapsed())));
     }
 
     // Standard output by its name, into a pipe: once "No such file"; the

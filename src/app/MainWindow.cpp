@@ -131,6 +131,7 @@ MainWindow::MainWindow(QWidget *parent)
                                                    m_commonDialog, m_details, m_stop,    m_settings}
 {
     setObjectName(QStringLiteral("MainFrm"));
+    Accessible::install();
     SnmpOptions snmp;
     snmp.community = m_settings.snmpCommunity();
     snmp.port = m_settings.snmpPort();

@@ -46,22 +46,32 @@ bool wanted(int argc, char **argv)
 namespace
 {
 
+// A dry run has nothing to wait for but its outputs: an interrupt while
+// one waits for its reader ends it.
 int writeDryRun(const Plan &plan, const Console &console)
 {
+    const auto status = [](int otherwise) {
+        return Interrupts::count() > 0 ? int(Interrupts::exitStatus) : otherwise;
+    };
     if (!plan.report.isEmpty() &&
         !Report::save(plan.report, Report::dryRunJson(plan), console, QStringLiteral("the report")))
-        return 1;
+        return status(1);
+    // Interrupted while the report was written: the output is not begun.
+    if (Interrupts::count() > 0) {
+        console.say(QStringLiteral("varimonde-setup: interrupted before the output was written"));
+        return Interrupts::exitStatus;
+    }
     const QByteArray bytes = DryRun::render(plan);
     if (plan.output.isEmpty()) {
         console.out.write(bytes);
-        return 0;
+        return status(0);
     }
     if (const std::optional<Failure> failure = SafeWrite::write(plan.output, bytes)) {
         console.say(QStringLiteral("varimonde-setup: cannot write the output: ") +
                     failure->description);
-        return 1;
+        return status(1);
     }
-    return 0;
+    return status(0);
 }
 
 int runParsed(const QStringList &arguments, const Console &console)
@@ -88,7 +98,13 @@ int runParsed(const QStringList &arguments, const Console &console)
     }
     if (plan.interrupted && plan.dryRun) {
         console.say(QStringLiteral("varimonde-setup: interrupted while the files were read"));
-        return Runner::Interrupted;
+        return Interrupts::exitStatus;
+    }
+    // Pictures are converted once the files are read: an interrupt meanwhile
+    // leaves nothing to show.
+    if (plan.dryRun && Interrupts::count() > 0) {
+        console.say(QStringLiteral("varimonde-setup: interrupted before the bytes were shown"));
+        return Interrupts::exitStatus;
     }
     if (plan.dryRun)
         return writeDryRun(plan, console);

@@ -2,12 +2,13 @@
 #include "cli/Report.h"
 
 #include "cli/Arguments.h"
+#include "cli/RunShell.h"
 #include "cli/Target.h"
+#include "common/ProcessSignals.h"
 
 #include "Version.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -297,17 +298,20 @@ int discover(const Plan &plan, const Console &console)
             return 2;
         }
     }
+    RunShell shell;
     Discovery discovery;
     QObject::connect(&discovery, &Discovery::note, &discovery,
                      [&console](const QString &text) { console.say(text); });
-    QObject::connect(&discovery, &Discovery::finished, &discovery,
-                     [] { QCoreApplication::exit(0); });
+    QObject::connect(&discovery, &Discovery::finished, &shell, &RunShell::finish);
+    // What was found until then is reported.
+    QObject::connect(&shell, &RunShell::interrupted, &discovery, &Discovery::stop);
     const QString problem = discovery.start(plan.discover.discovery);
     if (!problem.isEmpty()) {
         console.say(QStringLiteral("varimonde-setup: ") + problem);
         return 2;
     }
-    QCoreApplication::exec();
+    shell.run();
+    discovery.stop();
     int status = 0;
     // A sweep that could not try every address has said so: it did not
     // do what was asked.
@@ -317,12 +321,15 @@ int discover(const Plan &plan, const Console &console)
         !Report::save(plan.discover.writeTargets, targetsText(discovery.printers()).toUtf8(),
                       console, QStringLiteral("the targets file")))
         status = 1;
+    if (shell.wasInterrupted())
+        status = Interrupts::exitStatus;
     return finish(plan, discovery.printers(), discovery.notes(), status, console);
 }
 
 int status(const Plan &plan, const Console &console)
 {
-    SnmpReader reader(plan.discover.discovery.snmp);
+    RunShell shell;
+    auto reader = std::make_unique<SnmpReader>(plan.discover.discovery.snmp);
     QList<FoundPrinter> printers;
     QStringList notes;
     int waiting = 0;
@@ -341,16 +348,22 @@ int status(const Plan &plan, const Console &console)
         printers << printer;
         ++waiting;
         const int row = int(printers.size()) - 1;
-        reader.read(target.address.host(), [&, row](const QString &, const SnmpAnswer &answer) {
+        reader->read(target.address.host(), [&, row](const QString &, const SnmpAnswer &answer) {
             printers[row].takeSnmp(answer);
             if (!answer.answered)
                 notes << QStringLiteral("%1: %2").arg(printers[row].target(), answer.failure);
             if (--waiting == 0)
-                QCoreApplication::exit(0);
+                shell.finish();
         });
     }
+    // The questions still out are dropped, their printers left unanswered.
+    QObject::connect(&shell, &RunShell::interrupted, &shell, [&] {
+        reader.reset();
+        shell.finish();
+    });
     if (waiting > 0)
-        QCoreApplication::exec();
+        shell.run();
+    reader.reset();
     int exit = 0;
     // A printer that cannot be asked does not fail the run: the summary and
     // the report's "allReady" tell it apart from one that is ready.
@@ -358,6 +371,8 @@ int status(const Plan &plan, const Console &console)
         if (printer.line.isEmpty() && (!printer.snmpAnswered || printer.isError()))
             exit = 1;
     }
+    if (shell.wasInterrupted())
+        exit = Interrupts::exitStatus;
     for (const QString &note : std::as_const(notes))
         console.say(note);
     return finish(plan, printers, notes, exit, console);

@@ -11,10 +11,6 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QLocale>
-#include <QSocketNotifier>
-
-#include <csignal>
-#include <cstdlib>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -64,6 +60,7 @@ Runner::Runner(const Plan &plan, const Console &console)
     m_limit = std::min(descriptorBudget(), plan.jobs > 0 ? plan.jobs : defaultJobs);
     m_ticker.setInterval(100);
     connect(&m_ticker, &QTimer::timeout, this, &Runner::tick);
+    connect(&m_shell, &RunShell::interrupted, this, [this] { interrupt(); });
 }
 
 Runner::~Runner()
@@ -94,7 +91,7 @@ void Runner::interrupt(const QString &unstarted)
     for (PrinterJob *job : std::as_const(m_running))
         job->cancel();
     if (m_running.isEmpty())
-        QCoreApplication::exit(0);
+        m_shell.finish();
 }
 
 void Runner::startMore()
@@ -127,7 +124,7 @@ void Runner::finished(PrinterJob *job)
     if (!m_interrupted)
         startMore();
     if (m_running.isEmpty() && m_waiting.isEmpty())
-        QCoreApplication::exit(0);
+        m_shell.finish();
 }
 
 void Runner::printDone(PrinterJob *job)
@@ -224,32 +221,27 @@ int Runner::run()
         interrupt(QStringLiteral("Interrupted while the files were read: cancelled before "
                                  "sending."));
     }
-    if (Interrupts::descriptor() >= 0) {
-        m_signals =
-            std::make_unique<QSocketNotifier>(Interrupts::descriptor(), QSocketNotifier::Read);
-        connect(m_signals.get(), &QSocketNotifier::activated, this, [this] {
-            Interrupts::drain();
-            // A second interrupt: the user will not wait any longer.
-            if (m_interrupted)
-                std::_Exit(Interrupted);
-            interrupt();
-        });
-    }
     // Every printer runs in the program's one event loop: starting them
     // waits for the loop, so that an end quits a loop that is running.
     QTimer::singleShot(0, this, [this] {
         startMore();
         if (m_running.isEmpty())
-            QCoreApplication::exit(0);
+            m_shell.finish();
     });
     if (m_live || m_log.form() != ProgressLog::Form::None)
         m_ticker.start();
     if (!m_waiting.isEmpty())
-        QCoreApplication::exec();
+        m_shell.run();
+    // A printer that did not let go in the grace after an interrupt ends
+    // the run all the same.
+    for (PrinterJob *job : std::as_const(m_running)) {
+        if (job->outcome() == PrinterJob::Outcome::Waiting)
+            job->cancelUnstarted(QStringLiteral("Interrupted: the transfer was stopped and "
+                                                "its end not waited for."));
+    }
     m_ticker.stop();
     if (m_live)
         drawProgress();
-    m_signals.reset();
 
     const int status = exitStatus();
     // The summary is for people; standard output is the events' alone when

@@ -3,6 +3,8 @@
 #include "cli/Arguments.h"
 #include "cli/Console.h"
 #include "cli/ProgressLog.h"
+#include "cli/RunShell.h"
+#include "common/ProcessSignals.h"
 #include "link/TransferProgress.h"
 
 #include <QElapsedTimer>
@@ -16,7 +18,6 @@
 #include <unordered_map>
 
 class PrinterJob;
-class QSocketNotifier;
 
 // Runs the plan on every printer: network and USB printers all at once,
 // one transfer at a time per serial or parallel port, at most `jobs` at
@@ -26,7 +27,7 @@ class Runner : public QObject
 {
     Q_OBJECT
 public:
-    enum ExitStatus { AllSent = 0, SomeFailed = 1, Interrupted = 130 };
+    enum ExitStatus { AllSent = 0, SomeFailed = 1, Interrupted = Interrupts::exitStatus };
 
     Runner(const Plan &plan, const Console &console);
     ~Runner() override;
@@ -81,5 +82,5 @@ private:
         int loggedTenth = 0;
     };
     mutable std::unordered_map<const PrinterJob *, Shown> m_shown;
-    std::unique_ptr<QSocketNotifier> m_signals;
+    RunShell m_shell;
 };

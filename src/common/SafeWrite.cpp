@@ -1,17 +1,21 @@
 #include "common/SafeWrite.h"
 
 #include "common/FileFailure.h"
+#include "common/ProcessSignals.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSaveFile>
 
 #include <cerrno>
+#include <variant>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -45,16 +49,35 @@ int standardStream(const QString &path)
     return -1;
 }
 
-// 0, or the errno of the failed write.
+// A write to a stream waits for its reader, and stops on an interrupt that
+// comes meanwhile: the errno it ends with then.
+constexpr int interruptedError = EINTR;
+
+bool interruptedSince(int heard)
+{
+    return Interrupts::count() > heard;
+}
+
+// 0, or the errno of the failed write. A stream opened without blocking is
+// waited on while its reader is slow (a pipe whose reader does not read).
 int writeAll(int fd, QByteArrayView bytes)
 {
+    const int heard = Interrupts::count();
     const char *data = bytes.data();
     qsizetype left = bytes.size();
     while (left > 0) {
         const ssize_t written = ::write(fd, data, size_t(left));
         if (written < 0) {
+            if (interruptedSince(heard))
+                return interruptedError;
             if (errno == EINTR)
                 continue;
+            if (errno == EAGAIN) {
+                // A signal ends the wait early.
+                pollfd ready{fd, POLLOUT, 0};
+                ::poll(&ready, 1, 200);
+                continue;
+            }
             return errno;
         }
         data += written;
@@ -88,16 +111,55 @@ std::optional<Failure> refusalOf(const QString &path, const struct stat &status,
     return std::nullopt;
 }
 
-std::optional<Failure> writeStream(const QString &path, QByteArrayView bytes, Targets targets,
-                                   const Caller &caller)
+Failure notRead(const QString &path, int readerWaitMs)
 {
-    int fd;
-    do {
-        fd = ::open(QFile::encodeName(path).constData(),
-                    O_WRONLY | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0)
-        return FileFailure::fromErrno(errno, path);
+    return {FailureCode::DeviceIoError,
+            shown(path) + QStringLiteral(" was not written: nothing opened the pipe to read it "
+                                         "within %1 s.")
+                              .arg(readerWaitMs / 1000.0)};
+}
+
+Failure interrupted(const QString &path)
+{
+    return {FailureCode::Cancelled, shown(path) + QStringLiteral(" was not written: interrupted.")};
+}
+
+// Opens a device or pipe to write into. Opening a pipe for writing waits for
+// a reader, for ever: here for `readerWaitMs` at most, and no longer than
+// until an interrupt.
+std::variant<int, Failure> openStream(const QString &path, bool pipe, int readerWaitMs)
+{
+    const QByteArray name = QFile::encodeName(path);
+    const int heard = Interrupts::count();
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        const int fd =
+            ::open(name.constData(), O_WRONLY | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+        if (fd >= 0)
+            return fd;
+        const int error = errno;
+        if (interruptedSince(heard))
+            return interrupted(path);
+        if (error == EINTR)
+            continue;
+        // No reader yet.
+        if (error != ENXIO || !pipe)
+            return FileFailure::fromErrno(error, path);
+        if (waited.elapsed() >= readerWaitMs)
+            return notRead(path, readerWaitMs);
+        // A signal ends the sleep early.
+        ::poll(nullptr, 0, 20);
+    }
+}
+
+std::optional<Failure> writeStream(const QString &path, QByteArrayView bytes, Targets targets,
+                                   const Caller &caller, bool pipe, int readerWaitMs)
+{
+    const std::variant<int, Failure> opened = openStream(path, pipe, readerWaitMs);
+    if (const Failure *failure = std::get_if<Failure>(&opened))
+        return *failure;
+    const int fd = std::get<int>(opened);
     // What was opened is checked again: the name may have been swapped.
     struct stat status {
     };
@@ -110,7 +172,8 @@ std::optional<Failure> writeStream(const QString &path, QByteArrayView bytes, Ta
         failure = refusalOf(path, status, targets, caller);
     if (!failure) {
         if (const int error = writeAll(fd, bytes))
-            failure = FileFailure::fromErrno(error, path);
+            failure =
+                error == interruptedError ? interrupted(path) : FileFailure::fromErrno(error, path);
     }
     ::close(fd);
     return failure;
@@ -213,7 +276,7 @@ Checked check(const QString &path, Targets targets, const Caller &caller)
 }
 
 std::optional<Failure> write(const QString &path, QByteArrayView bytes, Targets targets,
-                             const Caller &caller)
+                             const Caller &caller, int readerWaitMs)
 {
     const Checked checked = check(path, targets, caller);
     if (checked.refusal)
@@ -224,10 +287,13 @@ std::optional<Failure> write(const QString &path, QByteArrayView bytes, Targets 
             return FileFailure::fromErrno(error, path);
         return std::nullopt;
     }
-    if (*checked.kind == Kind::Stream)
-        return writeStream(path, bytes, targets, caller);
     struct stat old {
     };
+    if (*checked.kind == Kind::Stream) {
+        const bool pipe =
+            ::lstat(QFile::encodeName(path).constData(), &old) == 0 && S_ISFIFO(old.st_mode);
+        return writeStream(path, bytes, targets, caller, pipe, readerWaitMs);
+    }
     if (*checked.kind == Kind::ReplaceFile &&
         ::lstat(QFile::encodeName(path).constData(), &old) != 0)
         return FileFailure::fromErrno(errno, path);
@@ -237,6 +303,7 @@ std::optional<Failure> write(const QString &path, QByteArrayView bytes, Targets 
     }
     return replaceFile(path, bytes, *checked.kind, old, caller);
 #else
+    Q_UNUSED(readerWaitMs);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(bytes.data(), bytes.size()) != bytes.size() || !file.commit())

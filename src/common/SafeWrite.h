@@ -42,10 +42,16 @@ struct Checked {
 Checked check(const QString &path, Targets targets = Targets::FilesOrStreams,
               const Caller &caller = Caller::current());
 
+// How long a pipe is waited for before anything opens it to read.
+constexpr int defaultReaderWaitMs = 10000;
+
 // Writes all of `bytes` to `path`, or says why not; nothing is left half
-// written in place of a regular file.
+// written in place of a regular file. A pipe nobody reads is given up after
+// `readerWaitMs`, and a write into a stream on an interrupt (Interrupts)
+// that comes while it waits.
 std::optional<Failure> write(const QString &path, QByteArrayView bytes,
                              Targets targets = Targets::FilesOrStreams,
-                             const Caller &caller = Caller::current());
+                             const Caller &caller = Caller::current(),
+                             int readerWaitMs = defaultReaderWaitMs);
 
 } // namespace SafeWrite

@@ -1,6 +1,7 @@
 #include "discovery/DnsSdBrowser.h"
 
-#include <QCoreApplication>
+#include "discovery/AvahiEventLoop.h"
+
 #include <QMetaObject>
 #include <QPointer>
 
@@ -8,7 +9,6 @@
 #include <avahi-client/lookup.h>
 #include <avahi-common/error.h>
 #include <avahi-common/malloc.h>
-#include <avahi-common/thread-watch.h>
 
 namespace
 {
@@ -50,18 +50,22 @@ QString makeModelOf(AvahiStringList *txt)
 
 struct DnsSdBrowser::Impl {
     QPointer<DnsSdBrowser> owner;
-    AvahiThreadedPoll *poll = nullptr;
+    AvahiEventLoop loop;
     AvahiClient *client = nullptr;
     int pendingBrowsers = 0;
 
-    // Runs on the library's thread: hands over to the owner's.
+    // Told from the event loop, not from within the library's callback: a
+    // receiver may stop browsing, which frees the client.
     template <typename F> void post(F call)
     {
         QPointer<DnsSdBrowser> to = owner;
-        QMetaObject::invokeMethod(QCoreApplication::instance(), [to, call] {
-            if (to)
-                call(to.data());
-        });
+        QMetaObject::invokeMethod(
+            owner.data(),
+            [to, call] {
+                if (to)
+                    call(to.data());
+            },
+            Qt::QueuedConnection);
     }
 
     static void resolved(AvahiServiceResolver *resolver, AvahiIfIndex, AvahiProtocol,
@@ -126,13 +130,10 @@ struct DnsSdBrowser::Impl {
 
     ~Impl()
     {
-        if (poll)
-            avahi_threaded_poll_stop(poll);
-        // Freeing the client frees its browsers and resolvers.
+        // Freeing the client frees its browsers and resolvers, and all it
+        // watched through the loop.
         if (client)
             avahi_client_free(client);
-        if (poll)
-            avahi_threaded_poll_free(poll);
     }
 };
 
@@ -145,11 +146,9 @@ bool DnsSdBrowser::start()
     stop();
     auto impl = std::make_unique<Impl>();
     impl->owner = this;
-    impl->poll = avahi_threaded_poll_new();
     int error = 0;
-    if (impl->poll)
-        impl->client = avahi_client_new(avahi_threaded_poll_get(impl->poll), AvahiClientFlags(0),
-                                        Impl::clientChanged, impl.get(), &error);
+    impl->client = avahi_client_new(impl->loop.poll(), AvahiClientFlags(0), Impl::clientChanged,
+                                    impl.get(), &error);
     if (!impl->client) {
         const QString reason = error == AVAHI_ERR_NO_DAEMON
                                    ? QStringLiteral("no Avahi daemon runs")
@@ -158,15 +157,10 @@ bool DnsSdBrowser::start()
             QStringLiteral("DNS-SD is not available: %1; looking the other ways.").arg(reason));
         return false;
     }
-    // Made before the library's thread starts: nothing runs there yet.
     for (const char *type : types) {
         if (avahi_service_browser_new(impl->client, AVAHI_IF_UNSPEC, AVAHI_PROTO_INET, type,
                                       nullptr, AvahiLookupFlags(0), Impl::browsed, impl.get()))
             ++impl->pendingBrowsers;
-    }
-    if (avahi_threaded_poll_start(impl->poll) < 0) {
-        emit failed(QStringLiteral("DNS-SD is not available: its thread did not start."));
-        return false;
     }
     m_impl = std::move(impl);
     return true;

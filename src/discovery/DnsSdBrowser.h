@@ -21,8 +21,8 @@ struct DnsSdService {
 };
 
 // Browses the local network's DNS-SD announcements of printers through the
-// system's Avahi daemon. The library runs its own thread; what it finds
-// comes back to this object's thread through the event loop.
+// system's Avahi daemon, in the program's event loop; what it finds is told
+// from the event loop.
 class DnsSdBrowser : public QObject
 {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "discovery/Sweep.h"
 
 #include "common/FileLimit.h"
+#include "link/HostLookup.h"
 
 #include <QHostAddress>
 #include <QTcpSocket>
@@ -11,11 +12,14 @@ namespace
 
 void close(QTcpSocket *socket)
 {
-    // Its timer goes with it; only its destruction is still heard.
+    // Its timer and name lookup go with it, the lookup ended now; only its
+    // destruction is still heard.
     QObject::disconnect(socket, &QTcpSocket::connected, nullptr, nullptr);
     QObject::disconnect(socket, &QTcpSocket::errorOccurred, nullptr, nullptr);
     for (QObject *child : socket->children())
         child->disconnect();
+    if (auto *lookup = socket->findChild<HostLookup *>())
+        lookup->abandon();
     socket->abort();
     socket->deleteLater();
 }
@@ -157,7 +161,21 @@ void Sweep::connectNext(int index)
                 scheduleMore();
             });
     timer->start(m_timeoutMs);
-    socket->connectToHost(host, port);
+    if (const QHostAddress address(host); !address.isNull()) {
+        socket->connectToHost(address, port);
+        return;
+    }
+    // A name is looked up first, within the same time; the lookup goes with
+    // its socket.
+    auto *lookup = new HostLookup(socket);
+    connect(lookup, &HostLookup::found, this,
+            [this, socket, port](const QList<QHostAddress> &addresses) {
+                if (addresses.isEmpty())
+                    ended(socket);
+                else
+                    socket->connectToHost(addresses.first(), port);
+            });
+    lookup->lookUp(host);
 }
 
 void Sweep::ended(QTcpSocket *socket)

@@ -7,14 +7,12 @@
 
 #include <memory>
 
-class QSocketNotifier;
-
 // Looks a printer's name up without ever holding up the program: the
 // system's resolver blocks for as long as its name server keeps silent
-// (ten seconds and more), and no lookup can be stopped once it has begun.
-// So it runs on a thread of its own that nothing waits for; a lookup let go
-// of before it ends (destroying this object) is left to finish, and its
-// result is dropped.
+// (ten seconds and more), and cannot be stopped once it has begun. Here the
+// questions go out on sockets the event loop watches, with timers for the
+// name servers' silence; a lookup let go of is cancelled at once, and
+// nothing is left to wait for at the program's end.
 class HostLookup : public QObject
 {
     Q_OBJECT
@@ -24,20 +22,19 @@ public:
 
     // Starts looking `host` up; found() follows from the event loop.
     void lookUp(const QString &host);
-    bool isRunning() const { return m_pending != nullptr; }
-    // Lets go of the lookup under way: found() will not follow.
+    bool isRunning() const { return m_resolver != nullptr; }
+    // Cancels the lookup under way: found() will not follow.
     void abandon();
 
-    struct Pending;
+    struct Resolver;
 
 signals:
     // The addresses in the order the system prefers; none when the name
-    // does not exist.
+    // does not exist or cannot be looked up.
     void found(const QList<QHostAddress> &addresses);
 
 private:
-    void collect();
+    void deliver(quint64 serial);
 
-    std::shared_ptr<Pending> m_pending;
-    std::unique_ptr<QSocketNotifier> m_notifier;
+    std::unique_ptr<Resolver> m_resolver;
 };

@@ -26,9 +26,13 @@ inline void useOwnSettings()
 }
 
 // Like QTEST_MAIN, with Qt's own file dialogs so that tests can answer them.
-#define VARIMONDE_TEST_MAIN(TestObject)                                                            \
+#define VARIMONDE_TEST_MAIN(TestObject) VARIMONDE_TEST_MAIN_AFTER(TestObject, )
+
+// The same, `first` run before anything else (before any thread starts).
+#define VARIMONDE_TEST_MAIN_AFTER(TestObject, first)                                               \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
+        first;                                                                                     \
         useOwnSettings();                                                                          \
         QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);                                   \
         QApplication app(argc, argv);                                                              \
