@@ -7,15 +7,18 @@ packages=(build-essential cmake ninja-build ccache pkg-config qt6-base-dev qt6-s
     libsnmp-dev libavahi-client-dev libc-ares-dev libssl-dev qt6-l10n-tools qt6-translations-l10n)
 case "${1:-}" in
 --tests)
-    packages+=(desktop-file-utils appstream dpkg-dev lintian snmpd avahi-daemon avahi-utils
+    packages+=(desktop-file-utils appstream dpkg-dev lintian snmpd snmp avahi-daemon avahi-utils
         dbus-daemon iproute2 util-linux)
     # The screen-reader test: the window read through AT-SPI under Xvfb.
     packages+=(python3-pyatspi at-spi2-core xvfb xauth)
     # The layout tests in Japanese: a font with its characters.
     packages+=(fonts-ipafont-gothic)
-    # The Ansible collection's tests: the engine, and what ansible-test's sanity
-    # checks run, from Debian rather than from the network.
-    packages+=(ansible-core python3-venv python3-voluptuous pylint pycodestyle yamllint)
+    # The Ansible collection's tests: the engine, what ansible-test's sanity
+    # checks and unit tests run, and ansible-lint, from Debian rather than
+    # from the network.
+    packages+=(ansible-core python3-venv python3-voluptuous pylint pycodestyle yamllint
+        python3-pytest python3-pytest-xdist python3-pytest-mock python3-pytest-forked python3-mock
+        ansible-lint)
     ;;
 --fuzz) packages+=(clang libclang-rt-14-dev) ;;
 # openbox: a window manager, to see the window's frame fit the screen under Xvfb.

@@ -87,7 +87,7 @@ void convert(WindowDriver &ui, const QString &controls, const QString &size)
     });
     ui.click("ConvertCMD");
     QCOMPARE(shownSize, size);
-    QCOMPARE(ui.control<QLabel>("GraphicSizeLbl")->text(), size);
+    QTRY_COMPARE(ui.control<QLabel>("GraphicSizeLbl")->text(), size);
 }
 
 // A loopback port where nothing listens: a connection to it is refused.

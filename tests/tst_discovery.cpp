@@ -34,8 +34,8 @@
 #include <list>
 
 #include <sys/resource.h>
-#include <unistd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -165,19 +165,17 @@ QStringList rowsAfter(const QStringList &events)
             rows.snmpAnswered(w[1], answer);
         }
     }
-    QStringList seen;
-    for (const FoundPrinter &printer : rows.printers())
-        seen << QStringList{printer.target(), printer.shownTarget(), printer.name, printer.serial,
-                            printer.foundBy.join(',')}
-                    .join('|');
-    QStringList mirrored;
-    for (const FoundPrinter &printer : mirror)
-        mirrored << printer.shownTarget() + " " + printer.foundBy.join(',');
-    QStringList kept;
-    for (const FoundPrinter &printer : rows.printers())
-        kept << printer.shownTarget() + " " + printer.foundBy.join(',');
-    if (mirrored != kept)
-        seen << "changes told: " + mirrored.join(", ");
+    const auto described = [](const QList<FoundPrinter> &printers) {
+        QStringList lines;
+        for (const FoundPrinter &printer : printers)
+            lines << QStringList{printer.target(), printer.shownTarget(), printer.name,
+                                 printer.serial, printer.foundBy.join(',')}
+                         .join('|');
+        return lines;
+    };
+    QStringList seen = described(rows.printers());
+    if (described(mirror) != seen)
+        seen << "changes told: " + described(mirror).join(", ");
     return seen;
 }
 
@@ -756,15 +754,9 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(handMade) == handMade.size());
         file.close();
         const QString port = QString::number(printer.serverPort());
-        const QStringList discover{"--discover",
-                                   "--range",
-                                   "127.0.0.87",
-                                   "--scan-port",
-                                   port,
-                                   "--snmp-port",
-                                   QString::number(mute.localPort()),
-                                   "--write-targets",
-                                   targets};
+        const QStringList discover = words("--discover --range 127.0.0.87 --scan-port " + port +
+                                           " --snmp-port " + QString::number(mute.localPort())) +
+                                     QStringList{"--write-targets", targets};
         const Ran refused = runCli(discover);
         QCOMPARE(refused.status, 2);
         QCOMPARE(fileBytes(targets), handMade);

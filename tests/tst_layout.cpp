@@ -253,6 +253,29 @@ private slots:
         QCOMPARE(focus, strip);
     }
 
+    // The status bar shows the whole link while the window has room for
+    // it; the last send takes the rest, cut where it does not fit.
+    void statusBarKeepsTheLinkWhole()
+    {
+        auto *link = ui->control<QLabel>("LinkLbl");
+        auto *lastSend = ui->control<QLabel>("LastSendLbl");
+        const QString before = link->text();
+        const QRect place = ui->window.geometry();
+        link->setText("Network printer 192.168.100.200:9100 \u2014 ready, 4 labels printed");
+        lastSend->setText("Sent at 11:25:47 (195072 of 195072 bytes delivered)");
+        const int needed = link->sizeHint().width() + lastSend->sizeHint().width();
+        for (const int width : {needed + 200, needed - 100}) {
+            ui->window.resize(width, ui->window.height());
+            QTRY_COMPARE(ui->window.width(), width);
+            QVERIFY(link->width() >= link->sizeHint().width());
+            QCOMPARE(lastSend->width() >= lastSend->sizeHint().width(), width > needed);
+            QVERIFY(link->geometry().right() < lastSend->geometry().left());
+        }
+        ui->window.setGeometry(place);
+        link->setText(before);
+        lastSend->clear();
+    }
+
     // The Convert dialog, laid out by its form: every control named and
     // nothing cut off.
     void convertDialogShowsEveryCaption()

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
     <name>AboutPage</name>
@@ -8,14 +9,14 @@
     </message>
     <message>
         <source>Utility Version 1.00</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Language: English</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Provides direct link to Varimonde's web page</source>
+        <source>Provides direct link to Varimonde&apos;s web page</source>
         <translation>Ouvre le site web de Varimonde</translation>
     </message>
     <message>
@@ -24,7 +25,7 @@
     </message>
     <message>
         <source>Utility Version %1.%2</source>
-        <translation>Version de l'utilitaire %1.%2</translation>
+        <translation>Version de l&apos;utilitaire %1.%2</translation>
     </message>
     <message>
         <source>Language: %1</source>
@@ -43,15 +44,15 @@
     </message>
     <message>
         <source>Use to upload new firmware to printer</source>
-        <translation>Envoyer un nouveau micrologiciel à l'imprimante</translation>
+        <translation>Envoyer un nouveau micrologiciel à l&apos;imprimante</translation>
     </message>
     <message>
         <source>Upload to Pri&amp;nter</source>
-        <translation>Envoyer à l'&amp;imprimante</translation>
+        <translation>Envoyer à l&apos;&amp;imprimante</translation>
     </message>
     <message>
         <source>Stop the transfer to the printer (Esc)</source>
-        <translation>Arrêter l'envoi à l'imprimante (Échap)</translation>
+        <translation>Arrêter l&apos;envoi à l&apos;imprimante (Échap)</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
@@ -83,7 +84,7 @@
     </message>
     <message>
         <source>No File Loaded to Printer</source>
-        <translation>Aucun fichier envoyé à l'imprimante</translation>
+        <translation>Aucun fichier envoyé à l&apos;imprimante</translation>
     </message>
     <message>
         <source>Progress</source>
@@ -91,7 +92,7 @@
     </message>
     <message>
         <source>You must select a file to load into memory.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 Bytes</source>
@@ -103,11 +104,11 @@
     </message>
     <message>
         <source>Loading Failed: no file in Memory</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Firmware %1, %2 bytes, SHA-256 %3</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>File Loaded into Memory</source>
@@ -115,7 +116,7 @@
     </message>
     <message>
         <source>SHA-256: </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Uploading File</source>
@@ -131,7 +132,7 @@
     </message>
     <message>
         <source>Firmware, none loaded</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>File Uploaded</source>
@@ -139,14 +140,14 @@
     </message>
     <message>
         <source>Upload Failed</source>
-        <translation>Échec de l'envoi</translation>
+        <translation>Échec de l&apos;envoi</translation>
     </message>
 </context>
 <context>
     <name>CalibrationPage</name>
     <message>
         <source>Calibration Information</source>
-        <translation>Informations d'étalonnage</translation>
+        <translation>Informations d&apos;étalonnage</translation>
     </message>
     <message>
         <source>&amp;Index Type:</source>
@@ -162,7 +163,7 @@
     </message>
     <message>
         <source>Printer Type:</source>
-        <translation>Type d'impression :</translation>
+        <translation>Type d&apos;impression :</translation>
     </message>
     <message>
         <source>Ribbon Information</source>
@@ -174,7 +175,7 @@
     </message>
     <message>
         <source>To determine ribbon material, look at the foil lead of your Varimonde-brand ribbon:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Blue = WAX</source>
@@ -190,7 +191,7 @@
     </message>
     <message>
         <source>Before Calibrating your printer, make sure your labels and ribbon (if applicable) are properly loaded.  The labels should be print-side up, aligned against the left hand side of the printer so that they pass over the appropriate sensor.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Calibrate Printer</source>
@@ -202,7 +203,7 @@
     </message>
     <message>
         <source>Test Label Type</source>
-        <translation>Type d'étiquette de test</translation>
+        <translation>Type d&apos;étiquette de test</translation>
     </message>
     <message>
         <source>&amp;4X3 Label</source>
@@ -215,6 +216,10 @@
     <message>
         <source>&amp;Print Label</source>
         <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Ribbon Material:</source>
+        <translation>R&amp;uban :</translation>
     </message>
 </context>
 <context>
@@ -281,7 +286,7 @@
     </message>
     <message>
         <source>STOPBITS:</source>
-        <translation>Bits d'arrêt :</translation>
+        <translation>Bits d&apos;arrêt :</translation>
     </message>
     <message>
         <source>Default Varimonde Settings:</source>
@@ -289,7 +294,7 @@
     </message>
     <message>
         <source>9600,N,8,1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Apply </source>
@@ -301,7 +306,7 @@
     </message>
     <message>
         <source>The port or line settings shown are not in force until Apply is pressed.</source>
-        <translation>Les réglages affichés ne s'appliquent qu'après « Appliquer ».</translation>
+        <translation>Les réglages affichés ne s&apos;appliquent qu&apos;après « Appliquer ».</translation>
     </message>
     <message>
         <source>Parallel Comm</source>
@@ -317,7 +322,7 @@
     </message>
     <message>
         <source>Select Parallel Port the Printer is connected to on the PC.</source>
-        <translation>Choisissez le port parallèle du PC relié à l'imprimante.</translation>
+        <translation>Choisissez le port parallèle du PC relié à l&apos;imprimante.</translation>
     </message>
     <message>
         <source>USB Printer</source>
@@ -325,11 +330,11 @@
     </message>
     <message>
         <source>Select the USB printer</source>
-        <translation>Choisir l'imprimante USB</translation>
+        <translation>Choisir l&apos;imprimante USB</translation>
     </message>
     <message>
         <source>The USB printers connected now, with maker and model. The list follows printers as they are plugged in or out.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Network Printer</source>
@@ -353,15 +358,15 @@
     </message>
     <message>
         <source>9100</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Port:</source>
         <translation>Port :</translation>
     </message>
     <message>
-        <source>The printer's network name or IPv4 or IPv6 address, and its raw print port: 9100 on most printers.</source>
-        <translation type="unfinished" />
+        <source>The printer&apos;s network name or IPv4 or IPv6 address, and its raw print port: 9100 on most printers.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Give up after</source>
@@ -393,15 +398,15 @@
     </message>
     <message>
         <source>The address shown is not in force until Apply is pressed.</source>
-        <translation>L'adresse affichée ne s'applique qu'après « Appliquer ».</translation>
+        <translation>L&apos;adresse affichée ne s&apos;applique qu&apos;après « Appliquer ».</translation>
     </message>
     <message>
         <source>A send fails when the printer gives no answer at all for this long: it is off, or the line is cut.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A send fails when the printer still answers but takes no data for this long: check paper, ribbon and the printer's display.</source>
-        <translation type="unfinished" />
+        <source>A send fails when the printer still answers but takes no data for this long: check paper, ribbon and the printer&apos;s display.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -416,11 +421,11 @@
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Warning: Darkness Greater than 50 May Decrease the Life of the Printhead.</source>
-        <translation>Attention : une densité supérieure à 50 peut réduire la durée de vie de la tête d'impression.</translation>
+        <translation>Attention : une densité supérieure à 50 peut réduire la durée de vie de la tête d&apos;impression.</translation>
     </message>
     <message>
         <source>&amp;Width</source>
@@ -432,11 +437,11 @@
     </message>
     <message>
         <source>416 represents 4.16 inches wide.  For 3.00 inch media use 300.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>416</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Default for a 2 inch: 224</source>
@@ -452,15 +457,15 @@
     </message>
     <message>
         <source>Select PrintSpeed</source>
-        <translation>Choisir la vitesse d'impression</translation>
+        <translation>Choisir la vitesse d&apos;impression</translation>
     </message>
     <message>
         <source>PrintSpeed</source>
-        <translation>Vitesse d'impression</translation>
+        <translation>Vitesse d&apos;impression</translation>
     </message>
     <message>
         <source>Configure the speed at which your printer prints.  This may affect print quality.</source>
-        <translation type="unfinished" />
+        <translation>Règle la vitesse d&apos;impression. Elle peut influer sur la qualité.</translation>
     </message>
     <message>
         <source>Print &amp;Mode</source>
@@ -468,19 +473,19 @@
     </message>
     <message>
         <source>Configure your printer for Direct Thermal or Thermal Transfer mode</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Print Mode</source>
-        <translation>Mode d'impression</translation>
+        <translation>Mode d&apos;impression</translation>
     </message>
     <message>
         <source>Configure your printer to Direct Thermal (DT) or Thermal Transfer (TT) mode.</source>
-        <translation type="unfinished" />
+        <translation>Règle l&apos;imprimante en thermique direct (DT) ou transfert thermique (TT).</translation>
     </message>
     <message>
         <source>Kestra emulation reduces printer performance and lowers print resolution.  Kestra emulation should only be used to make your Tornelo backwards compatible.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Kestra Emulation</source>
@@ -488,11 +493,11 @@
     </message>
     <message>
         <source>Dis&amp;able Emulation in Printer</source>
-        <translation>Désactiver l'ém&amp;ulation</translation>
+        <translation>Désactiver l&apos;ém&amp;ulation</translation>
     </message>
     <message>
         <source>Kestra emulation allows your old labels to print properly in the Tornelo.  Use the Scaler to change label size (default 100}</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Scaler:</source>
@@ -500,15 +505,15 @@
     </message>
     <message>
         <source>Right-Click to Set Value Manually</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>100</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Varimonde recommends setting your text buffer to no more than 32K.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Text Buffer</source>
@@ -520,11 +525,11 @@
     </message>
     <message>
         <source>4096</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Right-Click to set buffer manually.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Text Buffer (Overflow)</source>
@@ -532,23 +537,23 @@
     </message>
     <message>
         <source>Right-Click to set buffer manually</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Note: Changing these settings will delete any stored graphics, and will reduce the amount of memory reserved for graphics.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Uploads current settings to printer</source>
-        <translation>Envoie les réglages actuels à l'imprimante</translation>
+        <translation>Envoie les réglages actuels à l&apos;imprimante</translation>
     </message>
     <message>
         <source>&amp;Upload Settings to Printer</source>
-        <translation>En&amp;voyer à l'imprimante</translation>
+        <translation>En&amp;voyer à l&apos;imprimante</translation>
     </message>
     <message>
         <source>Imports saved profile for easy duplication of printer configurations</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Import Profile</source>
@@ -556,7 +561,7 @@
     </message>
     <message>
         <source>Saves and exports profile for future printer setup</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>E&amp;xport Profile</source>
@@ -564,7 +569,7 @@
     </message>
     <message>
         <source>Opens seperate window with Varimonde commands for printer setup.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Show Details</source>
@@ -575,15 +580,15 @@
     <name>FileDrop</name>
     <message>
         <source>Drop one file at a time.</source>
-        <translation type="unfinished" />
+        <translation>Déposez un seul fichier à la fois.</translation>
     </message>
     <message>
         <source>%1 is not a file on this computer: drop a file.</source>
-        <translation type="unfinished" />
+        <translation>%1 n&apos;est pas un fichier de cet ordinateur : déposez un fichier.</translation>
     </message>
     <message>
         <source>%1 is a folder: drop a file.</source>
-        <translation type="unfinished" />
+        <translation>%1 est un dossier : déposez un fichier.</translation>
     </message>
 </context>
 <context>
@@ -598,11 +603,11 @@
     </message>
     <message>
         <source>192.168.1.0/24, or hosts</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>CIDR ranges of at most /22 or host names, separated by spaces or commas. Port 9100 of each address is tried; DNS-SD and SNMP are asked too.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Range:</source>
@@ -622,7 +627,7 @@
     </message>
     <message>
         <source>any text of a row</source>
-        <translation>tout texte d'une ligne</translation>
+        <translation>tout texte d&apos;une ligne</translation>
     </message>
     <message>
         <source>Filter:</source>
@@ -638,7 +643,7 @@
     </message>
     <message>
         <source>Nothing is scanned until Start is pressed.</source>
-        <translation>Rien n'est recherché avant « Démarrer ».</translation>
+        <translation>Rien n&apos;est recherché avant « Démarrer ».</translation>
     </message>
     <message>
         <source>&amp;Use This Printer</source>
@@ -701,11 +706,11 @@
     </message>
     <message>
         <source>For the printer (1-bit)</source>
-        <translation>Pour l'imprimante (1 bit)</translation>
+        <translation>Pour l&apos;imprimante (1 bit)</translation>
     </message>
     <message>
         <source>Original Picture</source>
-        <translation>Image d'origine</translation>
+        <translation>Image d&apos;origine</translation>
     </message>
     <message>
         <source>Converted Picture</source>
@@ -717,7 +722,7 @@
     </message>
     <message>
         <source>Scale the picture, keeping its aspect</source>
-        <translation>Mettre l'image à l'échelle en gardant ses proportions</translation>
+        <translation>Mettre l&apos;image à l&apos;échelle en gardant ses proportions</translation>
     </message>
     <message>
         <source>&amp;Width in dots:</source>
@@ -753,11 +758,11 @@
     </message>
     <message>
         <source>&amp;Dither (error diffusion)</source>
-        <translation>&amp;Tramage (diffusion d'erreur)</translation>
+        <translation>&amp;Tramage (diffusion d&apos;erreur)</translation>
     </message>
     <message>
         <source>Save the converted picture as a BMP file</source>
-        <translation>Enregistrer l'image convertie en fichier BMP</translation>
+        <translation>Enregistrer l&apos;image convertie en fichier BMP</translation>
     </message>
     <message>
         <source>&amp;Save as BMP…</source>
@@ -765,7 +770,7 @@
     </message>
     <message>
         <source>Make the converted picture the graphic to store</source>
-        <translation>Utiliser l'image convertie comme graphique à stocker</translation>
+        <translation>Utiliser l&apos;image convertie comme graphique à stocker</translation>
     </message>
     <message>
         <source>&amp;Use</source>
@@ -775,16 +780,20 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Wider than the printable width of %1 dots set on Printer Configuration: the printer cuts off the rest.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>varimonde-setup: --lang takes a language code such as de or pt_BR; the texts stay in English.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>varimonde-setup: no translation into %1; the texts stay in English.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -799,7 +808,7 @@
     </message>
     <message>
         <source>Bytes of the selected send</source>
-        <translation>Octets de l'envoi choisi</translation>
+        <translation>Octets de l&apos;envoi choisi</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
@@ -819,7 +828,7 @@
     </message>
     <message>
         <source>The log could not be saved: %1</source>
-        <translation type="unfinished" />
+        <translation>Le journal n&apos;a pas pu être enregistré : %1</translation>
     </message>
 </context>
 <context>
@@ -858,7 +867,7 @@
     </message>
     <message>
         <source>Printer link</source>
-        <translation>Liaison de l'imprimante</translation>
+        <translation>Liaison de l&apos;imprimante</translation>
     </message>
     <message>
         <source>Last send</source>
@@ -867,7 +876,7 @@
     <message>
         <source>The next send goes to: %1
 Gives up after %2 s without an answer and %3 s without progress</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The next send goes to: %1</source>
@@ -894,8 +903,8 @@ Gives up after %2 s without an answer and %3 s without progress</source>
         <translation>Envoi à %1…</translation>
     </message>
     <message>
-        <source>Forget the window's size and place, the folders the file dialogs open in and the printer link?</source>
-        <translation type="unfinished" />
+        <source>Forget the window&apos;s size and place, the folders the file dialogs open in and the printer link?</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Reset Settings</source>
@@ -915,7 +924,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>A transfer to the printer is running. Stop it and quit?</source>
-        <translation>Un envoi à l'imprimante est en cours. L'arrêter et quitter ?</translation>
+        <translation>Un envoi à l&apos;imprimante est en cours. L&apos;arrêter et quitter ?</translation>
     </message>
     <message>
         <source>Stop and Quit</source>
@@ -923,15 +932,20 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>Keep Sending</source>
-        <translation>Continuer l'envoi</translation>
+        <translation>Continuer l&apos;envoi</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished" />
+        <translation>Pages</translation>
     </message>
     <message>
         <source>Status</source>
         <translation>État</translation>
+    </message>
+    <message>
+        <source>The next send goes to: %1
+Gives up after %2 s without progress</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -977,7 +991,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>&amp;BMP</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Select PCX</source>
@@ -985,7 +999,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>PC&amp;X</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Graphic File</source>
@@ -997,7 +1011,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>Send stored graphics / programs to printer</source>
-        <translation>Stocker un graphique ou un programme dans l'imprimante</translation>
+        <translation>Stocker un graphique ou un programme dans l&apos;imprimante</translation>
     </message>
     <message>
         <source>&amp;Store Graphic to Printer</source>
@@ -1017,7 +1031,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>Stop the transfer to the printer (Esc)</source>
-        <translation>Arrêter l'envoi à l'imprimante (Échap)</translation>
+        <translation>Arrêter l&apos;envoi à l&apos;imprimante (Échap)</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
@@ -1029,7 +1043,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>Make a black-and-white (1-bit) BMP from a picture of any kind</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Con&amp;vert…</source>
@@ -1057,7 +1071,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>Converts standard formats to stored formats.  The user will be prompted for the stored formats name</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Store Form&amp;at</source>
@@ -1089,7 +1103,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source> Note: Removing stored objects from the printer increases available memory.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Delete Stored Object</source>
@@ -1097,7 +1111,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>Prints sample of stored object</source>
-        <translation>Imprime un échantillon de l'objet stocké</translation>
+        <translation>Imprime un échantillon de l&apos;objet stocké</translation>
     </message>
     <message>
         <source>Recall Stored &amp;Object</source>
@@ -1114,6 +1128,18 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     <message>
         <source>Recall &amp;Format</source>
         <translation>&amp;Format</translation>
+    </message>
+    <message>
+        <source>Drawing…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a 1-bit %1 the printer takes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be stored as %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
     <name>AboutPage</name>
@@ -8,14 +9,14 @@
     </message>
     <message>
         <source>Utility Version 1.00</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Language: English</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Provides direct link to Varimonde's web page</source>
+        <source>Provides direct link to Varimonde&apos;s web page</source>
         <translation>Varimonde の Web ページを開きます</translation>
     </message>
     <message>
@@ -91,7 +92,7 @@
     </message>
     <message>
         <source>You must select a file to load into memory.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 Bytes</source>
@@ -103,11 +104,11 @@
     </message>
     <message>
         <source>Loading Failed: no file in Memory</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Firmware %1, %2 bytes, SHA-256 %3</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>File Loaded into Memory</source>
@@ -115,7 +116,7 @@
     </message>
     <message>
         <source>SHA-256: </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Uploading File</source>
@@ -131,7 +132,7 @@
     </message>
     <message>
         <source>Firmware, none loaded</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>File Uploaded</source>
@@ -174,7 +175,7 @@
     </message>
     <message>
         <source>To determine ribbon material, look at the foil lead of your Varimonde-brand ribbon:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Blue = WAX</source>
@@ -190,7 +191,7 @@
     </message>
     <message>
         <source>Before Calibrating your printer, make sure your labels and ribbon (if applicable) are properly loaded.  The labels should be print-side up, aligned against the left hand side of the printer so that they pass over the appropriate sensor.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Calibrate Printer</source>
@@ -215,6 +216,10 @@
     <message>
         <source>&amp;Print Label</source>
         <translation>ラベルを印刷(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Ribbon Material:</source>
+        <translation>リボン(&amp;R):</translation>
     </message>
 </context>
 <context>
@@ -289,7 +294,7 @@
     </message>
     <message>
         <source>9600,N,8,1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Apply </source>
@@ -329,7 +334,7 @@
     </message>
     <message>
         <source>The USB printers connected now, with maker and model. The list follows printers as they are plugged in or out.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Network Printer</source>
@@ -353,15 +358,15 @@
     </message>
     <message>
         <source>9100</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Port:</source>
         <translation>ポート:</translation>
     </message>
     <message>
-        <source>The printer's network name or IPv4 or IPv6 address, and its raw print port: 9100 on most printers.</source>
-        <translation type="unfinished" />
+        <source>The printer&apos;s network name or IPv4 or IPv6 address, and its raw print port: 9100 on most printers.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Give up after</source>
@@ -397,11 +402,11 @@
     </message>
     <message>
         <source>A send fails when the printer gives no answer at all for this long: it is off, or the line is cut.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A send fails when the printer still answers but takes no data for this long: check paper, ribbon and the printer's display.</source>
-        <translation type="unfinished" />
+        <source>A send fails when the printer still answers but takes no data for this long: check paper, ribbon and the printer&apos;s display.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -416,7 +421,7 @@
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Warning: Darkness Greater than 50 May Decrease the Life of the Printhead.</source>
@@ -432,11 +437,11 @@
     </message>
     <message>
         <source>416 represents 4.16 inches wide.  For 3.00 inch media use 300.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>416</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Default for a 2 inch: 224</source>
@@ -460,7 +465,7 @@
     </message>
     <message>
         <source>Configure the speed at which your printer prints.  This may affect print quality.</source>
-        <translation type="unfinished" />
+        <translation>印字速度を設定します。印字品質に影響することがあります。</translation>
     </message>
     <message>
         <source>Print &amp;Mode</source>
@@ -468,7 +473,7 @@
     </message>
     <message>
         <source>Configure your printer for Direct Thermal or Thermal Transfer mode</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Print Mode</source>
@@ -476,11 +481,11 @@
     </message>
     <message>
         <source>Configure your printer to Direct Thermal (DT) or Thermal Transfer (TT) mode.</source>
-        <translation type="unfinished" />
+        <translation>ダイレクトサーマル (DT) か熱転写 (TT) かを設定します。</translation>
     </message>
     <message>
         <source>Kestra emulation reduces printer performance and lowers print resolution.  Kestra emulation should only be used to make your Tornelo backwards compatible.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Kestra Emulation</source>
@@ -492,7 +497,7 @@
     </message>
     <message>
         <source>Kestra emulation allows your old labels to print properly in the Tornelo.  Use the Scaler to change label size (default 100}</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Scaler:</source>
@@ -500,15 +505,15 @@
     </message>
     <message>
         <source>Right-Click to Set Value Manually</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>100</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Varimonde recommends setting your text buffer to no more than 32K.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Text Buffer</source>
@@ -520,11 +525,11 @@
     </message>
     <message>
         <source>4096</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Right-Click to set buffer manually.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Text Buffer (Overflow)</source>
@@ -532,11 +537,11 @@
     </message>
     <message>
         <source>Right-Click to set buffer manually</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Note: Changing these settings will delete any stored graphics, and will reduce the amount of memory reserved for graphics.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Uploads current settings to printer</source>
@@ -548,7 +553,7 @@
     </message>
     <message>
         <source>Imports saved profile for easy duplication of printer configurations</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Import Profile</source>
@@ -556,7 +561,7 @@
     </message>
     <message>
         <source>Saves and exports profile for future printer setup</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>E&amp;xport Profile</source>
@@ -564,7 +569,7 @@
     </message>
     <message>
         <source>Opens seperate window with Varimonde commands for printer setup.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Show Details</source>
@@ -575,15 +580,15 @@
     <name>FileDrop</name>
     <message>
         <source>Drop one file at a time.</source>
-        <translation type="unfinished" />
+        <translation>ファイルは 1 つずつドロップしてください。</translation>
     </message>
     <message>
         <source>%1 is not a file on this computer: drop a file.</source>
-        <translation type="unfinished" />
+        <translation>%1 はこのコンピューター上のファイルではありません。ファイルをドロップしてください。</translation>
     </message>
     <message>
         <source>%1 is a folder: drop a file.</source>
-        <translation type="unfinished" />
+        <translation>%1 はフォルダーです。ファイルをドロップしてください。</translation>
     </message>
 </context>
 <context>
@@ -598,11 +603,11 @@
     </message>
     <message>
         <source>192.168.1.0/24, or hosts</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>CIDR ranges of at most /22 or host names, separated by spaces or commas. Port 9100 of each address is tried; DNS-SD and SNMP are asked too.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Range:</source>
@@ -775,16 +780,20 @@
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
+    <message>
+        <source>Wider than the printable width of %1 dots set on Printer Configuration: the printer cuts off the rest.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>varimonde-setup: --lang takes a language code such as de or pt_BR; the texts stay in English.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>varimonde-setup: no translation into %1; the texts stay in English.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -819,7 +828,7 @@
     </message>
     <message>
         <source>The log could not be saved: %1</source>
-        <translation type="unfinished" />
+        <translation>ログを保存できませんでした: %1</translation>
     </message>
 </context>
 <context>
@@ -867,7 +876,7 @@
     <message>
         <source>The next send goes to: %1
 Gives up after %2 s without an answer and %3 s without progress</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The next send goes to: %1</source>
@@ -894,8 +903,8 @@ Gives up after %2 s without an answer and %3 s without progress</source>
         <translation>%1 へ送信中…</translation>
     </message>
     <message>
-        <source>Forget the window's size and place, the folders the file dialogs open in and the printer link?</source>
-        <translation type="unfinished" />
+        <source>Forget the window&apos;s size and place, the folders the file dialogs open in and the printer link?</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Reset Settings</source>
@@ -927,11 +936,16 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished" />
+        <translation>ページ</translation>
     </message>
     <message>
         <source>Status</source>
         <translation>状態</translation>
+    </message>
+    <message>
+        <source>The next send goes to: %1
+Gives up after %2 s without progress</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -977,7 +991,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>&amp;BMP</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Select PCX</source>
@@ -985,7 +999,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>PC&amp;X</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Graphic File</source>
@@ -1029,7 +1043,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>Make a black-and-white (1-bit) BMP from a picture of any kind</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Con&amp;vert…</source>
@@ -1057,7 +1071,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source>Converts standard formats to stored formats.  The user will be prompted for the stored formats name</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Store Form&amp;at</source>
@@ -1089,7 +1103,7 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     </message>
     <message>
         <source> Note: Removing stored objects from the printer increases available memory.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Delete Stored Object</source>
@@ -1114,6 +1128,18 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     <message>
         <source>Recall &amp;Format</source>
         <translation>書式(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Drawing…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a 1-bit %1 the printer takes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be stored as %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -131,6 +131,7 @@ MainWindow::MainWindow(QWidget *parent)
                                                    m_commonDialog, m_details, m_stop,    m_settings}
 {
     setObjectName(QStringLiteral("MainFrm"));
+    Accessible::install();
     SnmpOptions snmp;
     snmp.community = m_settings.snmpCommunity();
     snmp.port = m_settings.snmpPort();
@@ -218,8 +219,10 @@ void MainWindow::buildStatusBar()
     // Said before the texts, which change with every send.
     m_linkLbl->setAccessibleName(tr("Printer link"));
     m_lastSendLbl->setAccessibleName(tr("Last send"));
-    bar->addWidget(m_linkLbl, 1);
-    bar->addWidget(m_lastSendLbl, 2);
+    // The link keeps all its text while there is room; the last send takes
+    // the rest and gives way first.
+    bar->addWidget(m_linkLbl);
+    bar->addWidget(m_lastSendLbl, 1);
     showLink();
 }
 

@@ -1,5 +1,6 @@
 #include "discovery/SnmpReader.h"
 
+#include "discovery/SnmpLibrary.h"
 #include "link/HostLookup.h"
 
 #include <QCoreApplication>
@@ -57,18 +58,7 @@ std::mutex sessionOpening;
 void initialise()
 {
     std::call_once(initialised, [] {
-        // Nothing from the user's or the system's configuration files, and
-        // no MIB files: numbers only.
-        netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_READ_CONFIGS, 1);
-        netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_LOAD, 1);
-        netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_SAVE, 1);
-        netsnmp_ds_set_int(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_OID_OUTPUT_FORMAT,
-                           NETSNMP_OID_OUTPUT_NUMERIC);
-        qputenv("MIBS", "");
-        netsnmp_set_mib_directory("");
-        snmp_disable_log();
-        init_snmp("varimonde-setup");
-        snmp_disable_log();
+        SnmpLibrary::initialise();
         for (size_t i = 0; i < std::size(wanted); ++i) {
             parsed[i].length = MAX_OID_LEN;
             if (!read_objid(wanted[i].oid, parsed[i].name, &parsed[i].length))

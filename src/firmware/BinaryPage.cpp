@@ -120,6 +120,9 @@ void BinaryPage::showHash(const QByteArray &sha256)
     ui->HashLbl->setText(sha256.isEmpty() ? QString()
                                           : tr("SHA-256: ") + QString::fromLatin1(sha256.toHex()));
     ui->HashLbl->setVisible(!sha256.isEmpty());
+    // The checksum ends the wait for a load: painted now, not a frame later.
+    if (!sha256.isEmpty())
+        ui->HashLbl->repaint();
 }
 
 void BinaryPage::uploadFile()

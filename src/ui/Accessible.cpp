@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QToolButton>
 
@@ -198,13 +199,62 @@ private:
     mutable QHash<int, QAccessible::Id> m_tabs;
 };
 
-QAccessibleInterface *tabBarFactory(const QString &className, QObject *object)
+// An option button whose Toggle is a click: Qt's only flips its state, so a
+// screen reader's choice reached none of the handlers a click reaches.
+class OptionInterface : public QAccessibleWidget
+{
+public:
+    explicit OptionInterface(QRadioButton *option)
+        : QAccessibleWidget(option, QAccessible::RadioButton)
+    {
+    }
+
+    // Its own caption, not the frame's title that Qt gives a control
+    // without a label.
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && option()->accessibleName().isEmpty())
+            return spokenText(option()->text());
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = option()->isChecked();
+        return state;
+    }
+    QStringList actionNames() const override
+    {
+        QStringList names{toggleAction()};
+        if (option()->focusPolicy() != Qt::NoFocus)
+            names << setFocusAction();
+        return names;
+    }
+    void doAction(const QString &action) override
+    {
+        if (!option()->isEnabled())
+            return;
+        if (action == toggleAction() || action == pressAction())
+            option()->click();
+        else if (action == setFocusAction())
+            option()->setFocus();
+    }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+
+private:
+    QRadioButton *option() const { return static_cast<QRadioButton *>(object()); }
+};
+
+QAccessibleInterface *factory(const QString &className, QObject *object)
 {
     // Only the strips asked for; the others keep Qt's own interface. Asked
     // for before the strip's first tab, which is when Qt first looks.
     if (className == QLatin1String("QTabBar") && object &&
         object->property("reportsSelection").toBool())
         return new TabBarInterface(static_cast<QTabBar *>(object));
+    if (className == QLatin1String("QRadioButton") && object)
+        return new OptionInterface(static_cast<QRadioButton *>(object));
     return nullptr;
 }
 
@@ -222,10 +272,15 @@ void announceSelectionChange(QTabBar *bar, int index)
 
 } // namespace
 
+void install()
+{
+    static const bool installed = (QAccessible::installFactory(factory), true);
+    Q_UNUSED(installed)
+}
+
 void reportSelectedTab(QTabBar *bar)
 {
-    static const bool installed = (QAccessible::installFactory(tabBarFactory), true);
-    Q_UNUSED(installed)
+    install();
     bar->setProperty("reportsSelection", true);
     QObject::connect(bar, &QTabBar::currentChanged, bar,
                      [bar, previous = bar->currentIndex()](int index) mutable {

@@ -20,6 +20,11 @@ QString spokenText(const QString &label);
 // in the window's language.
 void nameParts(QWidget *root);
 
+// Interfaces of our own where Qt's fall short: option buttons whose Toggle
+// action clicks them, as a click is what the pages answer. Before the
+// first window is made.
+void install();
+
 // Page tabs that say which of them is selected, and tell when that changes:
 // Qt reports them as focused at most.
 void reportSelectedTab(QTabBar *bar);

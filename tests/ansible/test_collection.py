@@ -3,7 +3,10 @@ printer_setup: loopback network printers and a pseudo-terminal get the bytes
 the command line sends for the same options; check mode sends nothing and
 shows the diff; a refused printer fails its host, which the next play leaves
 out; a bad combination fails before anything is sent. printer_facts: the
-status and the printers found, read from real SNMP agents on loopback.
+status and the printers found, read from real SNMP agents on loopback. The
+README's roll-out and inventory file, read from the README as written, run
+against loopback printers and agents; ansible-lint finds nothing in them nor
+in the modules' examples.
 
     test_collection.py PROGRAM COLLECTIONS
 """
@@ -14,6 +17,7 @@ import os
 import pty
 import re
 import select
+import shutil
 import socket
 import struct
 import subprocess
@@ -24,8 +28,27 @@ import time
 import tty
 import unittest
 
-PROGRAM, COLLECTIONS = sys.argv[1], sys.argv[2]
+import yaml
+
+PROGRAM, COLLECTIONS = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
 HERE = os.path.dirname(os.path.abspath(__file__))
+README = os.path.join(HERE, '..', '..', 'README.md')
+MODULES = os.path.join(COLLECTIONS, 'ansible_collections', 'varimonde', 'printers', 'plugins',
+                       'modules')
+
+
+class Indented(yaml.SafeDumper):
+    """YAML with the items of a list indented under their key, as yamllint expects."""
+
+    def increase_indent(self, flow=False, indentless=False):
+        return super().increase_indent(flow, False)
+
+
+def readme_block(marker):
+    """The first YAML block after `marker` in the README's Ansible section, as it is written."""
+    with open(README) as readme:
+        section = readme.read().split('## Many sites with Ansible\n', 1)[1].split('\n## ', 1)[0]
+    return section.split(marker, 1)[1].split('```yaml\n', 1)[1].split('```', 1)[0]
 
 
 def settle(active, seconds=10.0):
@@ -77,6 +100,11 @@ class NetworkPrinter:
             return stream.read()
 
     def close(self):
+        # Stops listening at once: closed alone, it would go on while accept() waits on it.
+        try:
+            self.server.shutdown(socket.SHUT_RDWR)
+        except OSError:
+            pass
         self.server.close()
 
 
@@ -147,8 +175,9 @@ class Agent:
              endpoints], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         # Ready once the program reads it.
         for _ in range(50):
-            if subprocess.run([PROGRAM, '--status', '--to', 'tcp://' + addresses[0], '--community',
-                               'tested', '--snmp-port', str(port)], capture_output=True).returncode != 2:
+            if subprocess.run([PROGRAM, '--status', '--to', 'tcp://' + addresses[0], '--snmp-secrets',
+                               '-', '--snmp-port', str(port)], input=b'community=tested\n',
+                              capture_output=True).returncode != 2:
                 return
             time.sleep(0.1)
 
@@ -212,10 +241,13 @@ class CollectionTest(unittest.TestCase):
         return self.file('inventory.json', json.dumps({'all': {'children': {'shops': shops}}}).encode())
 
     def playbook(self, playbook, hosts, variables, *options):
-        variables = self.file('vars.json', json.dumps(dict(variables, program=PROGRAM)).encode())
-        return subprocess.run(['ansible-playbook', '-i', self.inventory(hosts), '-e', '@' + variables,
-                               os.path.join(HERE, playbook)] + list(options),
-                              env=self.env, capture_output=True, text=True, timeout=120)
+        """Runs a playbook; `variables` None: only the inventory's."""
+        extra = []
+        if variables is not None:
+            extra = ['-e', '@' + self.file('vars.json', json.dumps(dict(variables, program=PROGRAM)).encode())]
+        return subprocess.run(['ansible-playbook', '-i', self.inventory(hosts)] + extra +
+                              [os.path.join(HERE, playbook)] + list(options),
+                              env=self.env, capture_output=True, text=True, timeout=180, cwd=self.dir)
 
     def result(self, host):
         """The host's last task result."""
@@ -318,9 +350,9 @@ class CollectionTest(unittest.TestCase):
             ({'quantity': 2, 'recall_image': 'A'}, 'missing parameter(s) required by \'quantity\''),
             # the program's
             ({'store_graphic': firmware, 'id': 'A', 'convert': True, 'threshold': 300},
-             '--threshold takes a grey from 1 to 255, not "300"'),
+             'threshold takes a grey from 1 to 255, not "300"'),
             ({'calibrate': 'gap', 'print_type': 'DT', 'ribbon': 'WAX'},
-             '--ribbon is for thermal transfer (--print-type TT) only'),
+             'ribbon is for thermal transfer (print_type TT) only'),
             ({'firmware': os.path.join(self.dir, 'missing.bin')}, 'missing.bin'),
         ]
         for bad, message in table:
@@ -333,28 +365,69 @@ class CollectionTest(unittest.TestCase):
                 self.assertFalse(result['changed'])
         self.assertEqual(network.connections, 0)
 
-    def test_the_readmes_rollout_stops_at_the_first_failed_site(self):
-        with open(os.path.join(HERE, '..', '..', 'README.md')) as readme:
-            section = readme.read().split('## Many sites with Ansible\n', 1)[1]
-        rollout = section.split('A firmware roll-out', 1)[1]
-        playbook = self.file('rollout.yml', rollout.split('```yaml\n', 1)[1].split('```', 1)[0].encode())
-        image = bytes(range(256)) * 8
-        sites = {'site1': [self.network()], 'site2': [self.network(), None], 'site3': [self.network()]}
+    def tasks(self):
+        """Each task's result per host from the last playbook run."""
+        results = {}
+        with open(self.env['TASK_RESULTS']) as lines:
+            for line in lines:
+                kept = json.loads(line)
+                results.setdefault(kept['host'], {})[kept['task']] = kept['result']
+        os.remove(self.env['TASK_RESULTS'])
+        return results
+
+    def test_the_readmes_rollout_checks_then_sends_and_stops_at_the_first_failed_site(self):
+        playbook = self.file('rollout.yml', readme_block('A firmware roll-out').encode())
+        image = self.file('fw-2.3.bin', bytes(range(256)) * 8)  # next to the playbook
+        port = free_udp_port(['127.0.0.2', '127.0.0.3'])
+        self.printers.append(Agent(self.dir, ['127.0.0.2', '127.0.0.3'], port, 'label1', '0x00'))
+        sites = {'site1': [self.network('127.0.0.2')],
+                 'site2': [self.network('127.0.0.3'), None],  # no SNMP, refuses the connection
+                 'site3': [self.network('127.0.0.2')]}
         refused = closed_port()
+        hosts = {}
         for site, printers in sites.items():
-            self.file(site + '.txt', '\n'.join(p.target if p else refused for p in printers).encode())
-        reports = os.path.join(self.dir, 'reports')
-        # The playbook runs the program from the PATH, as it would be installed.
-        self.env['PATH'] = os.path.dirname(PROGRAM) + os.pathsep + self.env['PATH']
-        ran = self.playbook(playbook, {site: {} for site in sites}, {
-            'firmware': self.file('fw-2.3.bin', image),
-            'firmware_copy': os.path.join(self.dir, '{{ inventory_hostname }}-fw.bin'),
-            'printers_file': os.path.join(self.dir, '{{ inventory_hostname }}.txt'),
-            'reports': reports})
+            # Only what the README says a reader sets, as the inventory's host variables.
+            hosts[site] = dict(
+                printers_file=self.file(site + '.txt', '\n'.join(p.target if p else refused
+                                                                 for p in printers).encode()),
+                firmware_copy=os.path.join(self.dir, site, 'cache', 'fw-2.3.bin'),
+                printer_community='tested', printer_snmp_port=port)
+        # The program from the PATH, as installed; each task's result kept.
+        self.env.update(PATH=os.path.dirname(PROGRAM) + os.pathsep + self.env['PATH'],
+                        ANSIBLE_CALLBACKS_ENABLED='tree,task_results',
+                        ANSIBLE_CALLBACK_PLUGINS=os.path.join(HERE, 'callback_plugins'),
+                        TASK_RESULTS=os.path.join(self.dir, 'tasks.json'))
+
+        checked = self.playbook(playbook, hosts, None, '--check', '--diff')
+        self.assertEqual(checked.returncode, 0, checked.stdout + checked.stderr)
+        results = self.tasks()
+        for site in sites:
+            upload = results[site]['Upload']
+            self.assertTrue(upload['changed'])
+            self.assertEqual(upload['missing'], [hosts[site]['firmware_copy']])
+            self.assertIn('a real run sends firmware: %s to the printers of %s'
+                          % (hosts[site]['firmware_copy'], hosts[site]['printers_file']),
+                          upload['msg'])
+            self.assertEqual([p['status'] for p in results[site]["Read the site's printers"]
+                              ['ansible_facts']['varimonde_printers']],
+                             ['ready'] if site != 'site2' else ['ready', 'unknown'])
+            self.assertFalse(os.path.exists(os.path.join(self.dir, site)))
+            # The community went to the program's standard input, not its command line.
+            for task in ("Read the site's printers", 'Upload'):
+                self.assertNotIn('--community', results[site][task]['cmd'])
+            self.assertIn('--snmp-secrets', results[site]["Read the site's printers"]['cmd'])
+        self.assertEqual([p.connections for ps in sites.values() for p in ps if p], [0, 0, 0])
+        self.assertFalse(os.path.exists(os.path.join(self.dir, 'reports')))
+
+        ran = self.playbook(playbook, hosts, None)
         self.assertEqual(ran.returncode, 2, ran.stdout + ran.stderr)
-        self.assertEqual(sites['site1'][0].received(), image)
-        self.assertEqual(sites['site2'][0].received(), image)
+        self.assertEqual(sites['site1'][0].received(), bytes(range(256)) * 8)
+        self.assertEqual(sites['site2'][0].received(), bytes(range(256)) * 8)
         self.assertEqual(sites['site3'][0].connections, 0)
+        with open(os.path.join(self.dir, 'site1', 'cache', 'fw-2.3.bin'), 'rb') as copied, \
+                open(image, 'rb') as original:
+            self.assertEqual(copied.read(), original.read())
+        reports = os.path.join(self.dir, 'reports')
         self.assertEqual(sorted(os.listdir(reports)), ['site1.json', 'site2.json'])
         outcomes = []
         for site in ('site1', 'site2'):
@@ -362,6 +435,88 @@ class CollectionTest(unittest.TestCase):
                 outcomes += [(p['target'], p['result']) for p in json.load(report)['printers']]
         self.assertEqual(outcomes, [(sites['site1'][0].target, 'sent'),
                                     (sites['site2'][0].target, 'sent'), (refused, 'failed')])
+
+    def test_a_printer_that_reports_an_error_stops_the_readmes_rollout_before_it_sends(self):
+        playbook = self.file('rollout.yml', readme_block('A firmware roll-out').encode())
+        self.file('fw-2.3.bin', b'image')
+        port = free_udp_port(['127.0.0.2'])
+        self.printers.append(Agent(self.dir, ['127.0.0.2'], port, 'label1', '0x4000'))  # no paper
+        printer = self.network('127.0.0.2')
+        self.env['PATH'] = os.path.dirname(PROGRAM) + os.pathsep + self.env['PATH']
+        ran = self.playbook(playbook, {'site1': dict(
+            printers_file=self.file('site1.txt', printer.target.encode()),
+            firmware_copy=os.path.join(self.dir, 'fw.bin'),
+            printer_community='tested', printer_snmp_port=port)}, None)
+        self.assertEqual(ran.returncode, 2, ran.stdout + ran.stderr)
+        self.assertIn('Needs someone: %s' % printer.target, ran.stdout)
+        self.assertEqual(printer.connections, 0)
+
+    def inventory_file(self, ranges, scan_ports, port, **more):
+        """The README's printers.varimonde.yml with the test's own ranges and SNMP options."""
+        config = yaml.safe_load(readme_block('A file `printers.varimonde.yml`'))
+        config.update(ranges=ranges, scan_ports=scan_ports, community='tested', snmp_port=port, **more)
+        return self.file('printers.varimonde.yml', yaml.safe_dump(config).encode())
+
+    def inventory_of(self, path, *options):
+        self.env['PATH'] = os.path.dirname(PROGRAM) + os.pathsep + self.env['PATH']
+        ran = subprocess.run(['ansible-inventory', '-i', path, '--list'] + list(options),
+                             env=self.env, capture_output=True, text=True, timeout=60)
+        self.assertEqual(ran.returncode, 0, ran.stdout + ran.stderr)
+        self.assertNotIn('[WARNING]', ran.stderr)
+        listed = json.loads(ran.stdout)
+        groups = dict((name, sorted(group.get('hosts', [])))
+                      for name, group in listed.items() if name not in ('_meta', 'all'))
+        return groups, listed['_meta']['hostvars']
+
+    def test_the_readmes_inventory_file_makes_a_host_of_each_printer(self):
+        port = free_udp_port(['127.0.0.2', '127.0.0.3'])
+        self.printers += [Agent(self.dir, ['127.0.0.2'], port, 'label1', '0x00'),
+                          Agent(self.dir, ['127.0.0.3'], port, 'label2', '0x4000')]
+        ready, empty = self.network('127.0.0.2'), self.network('127.0.0.3')
+        ports = [int(p.target.rsplit(':', 1)[1]) for p in (ready, empty)]
+        groups, hostvars = self.inventory_of(self.inventory_file(['127.0.0.2', '127.0.0.3'], ports, port))
+        first, second = '127.0.0.2_%d' % ports[0], '127.0.0.3_%d' % ports[1]
+        self.assertEqual(groups, {'varimonde_printers': [first, second], 'status_ready': [first],
+                                  'status_no_paper': [second], 'needs_someone': [second],
+                                  'model_Varimonde_LX_4': [first, second]})
+        self.assertEqual(dict((name, hostvars[second][name]) for name in (
+            'ansible_host', 'ansible_connection', 'varimonde_target', 'varimonde_serial',
+            'varimonde_status', 'varimonde_error', 'varimonde_found_by')),
+            dict(ansible_host='127.0.0.3', ansible_connection='local', varimonde_target=empty.target,
+                 varimonde_serial='SN-label2', varimonde_status='no paper', varimonde_error=True,
+                 varimonde_found_by=['sweep', 'snmp']))
+        self.assertEqual(ready.received() + empty.received(), b'')
+        # As the README shows it.
+        graph = subprocess.run(['ansible-inventory', '-i', 'printers.varimonde.yml', '--graph'],
+                               cwd=self.dir, env=self.env, capture_output=True, text=True, timeout=60)
+        self.assertIn('--@varimonde_printers:\n  |  |--%s\n  |  |--%s\n' % (first, second), graph.stdout)
+
+    def test_the_inventory_comes_from_the_cache_until_it_is_flushed(self):
+        printer = self.network('127.0.0.2')
+        path = self.inventory_file(['127.0.0.2'], [int(printer.target.rsplit(':', 1)[1])],
+                                   free_udp_port(['127.0.0.2']), cache=True, cache_plugin='jsonfile',
+                                   cache_connection=os.path.join(self.dir, 'cache'))
+        host = printer.target[len('tcp://'):].replace(':', '_')
+        self.assertEqual(self.inventory_of(path)[0]['varimonde_printers'], [host])
+        printer.close()
+        self.assertEqual(self.inventory_of(path)[0]['varimonde_printers'], [host])
+        shutil.rmtree(os.path.join(self.dir, 'cache'))
+        self.assertEqual(self.inventory_of(path)[0].get('varimonde_printers', []), [])
+
+    def test_ansible_lint_finds_nothing_in_the_readme_nor_the_examples(self):
+        files = [self.file('rollout.yml', readme_block('A firmware roll-out').encode())]
+        for module in sorted(os.listdir(MODULES)):
+            if module.endswith('.py'):
+                with open(os.path.join(MODULES, module)) as source:
+                    examples = source.read().split("EXAMPLES = r'''\n", 1)[1].split("'''", 1)[0]
+                play = [{'name': 'The examples of ' + module, 'hosts': 'all', 'gather_facts': False,
+                         'tasks': yaml.safe_load(examples)}]
+                text = yaml.dump(play, Dumper=Indented, sort_keys=False, width=1000)
+                files.append(self.file(module.replace('.py', '.yml'), ('---\n' + text).encode()))
+        ran = subprocess.run(['ansible-lint', '--offline', '--nocolor', '-q'] + files, cwd=self.dir,
+                             env=dict(self.env, ANSIBLE_COLLECTIONS_PATHS=COLLECTIONS),
+                             capture_output=True, text=True, timeout=300)
+        self.assertEqual(ran.returncode, 0, ran.stdout + ran.stderr)
 
     def facts(self, hosts, variables):
         """The ready.yml play: each host's printers as facts, and the assert on them."""

@@ -62,12 +62,14 @@ def spoken(name):
 
 
 def find(root, role, name, showing=True):
-    """The one object of `role` and `name`, shown on screen when `showing`."""
-    found = [node for node, _ in walk(root) if node.getRole() == role and spoken(node.name) == name
-             and (not showing or state(node, pyatspi.STATE_SHOWING))]
-    if len(found) != 1:
-        sys.exit(f"FAIL: {len(found)} objects {pyatspi.Role(role)} named {name!r}")
-    return found[0]
+    """The one object of `role` and `name`, shown on screen when `showing`; a
+    control the last action brought up may take a moment to appear."""
+    def matches():
+        return [node for node, _ in walk(root) if node.getRole() == role
+                and spoken(node.name) == name
+                and (not showing or state(node, pyatspi.STATE_SHOWING))]
+    return wait_for(f"one {pyatspi.Role(role)} named {name!r}",
+                    lambda: len(matches()) == 1 and matches()[0], seconds=10)
 
 
 def act(node, *actions):
@@ -112,14 +114,30 @@ def application(pid):
     return None
 
 
-def check_names(app):
+def check_names(root):
     unnamed = [f"{pyatspi.Role(node.getRole())} under {node.parent.name!r}"
-               for node, _ in walk(app) if node.getRole() in INTERACTIVE and not node.name.strip()]
-    count = sum(1 for _ in walk(app))
+               for node, _ in walk(root) if node.getRole() in INTERACTIVE and not node.name.strip()]
+    count = sum(1 for _ in walk(root))
     print(f"{count} objects, {len(unnamed)} interactive without a name")
     for line in unnamed:
         print("  unnamed:", line)
     return not unnamed
+
+
+def check_windows(app):
+    """The Find Printers dialog and the send log, opened and closed as a user would."""
+    sound = True
+    act(find(app, pyatspi.ROLE_PAGE_TAB, "Communication Settings", showing=False), "Press")
+    act(find(app, pyatspi.ROLE_RADIO_BUTTON, "Network"), "Press", "Toggle")
+    for opener, title in (("Find Printers…", "Find Printers"), ("Log", "Send Log")):
+        act(find(app, pyatspi.ROLE_PUSH_BUTTON, opener), "Press")
+        window = wait_for(title, lambda: [app.getChildAtIndex(i) for i in range(app.childCount)
+                                          if app.getChildAtIndex(i).name == title])[0]
+        print(f"{title}:", end=" ")
+        sound = check_names(window) and sound
+        act(find(window, pyatspi.ROLE_PUSH_BUTTON, "Close"), "Press")
+        wait_for(f"{title} closed", lambda: not state(window, pyatspi.STATE_SHOWING))
+    return sound
 
 
 def check_pages(app):
@@ -179,6 +197,7 @@ def main():
             node.getRole() == pyatspi.ROLE_PAGE_TAB for node, _ in walk(app)))
         named = check_names(app)
         pages = check_pages(app)
+        named = check_windows(app) and named
         set_up_printer(app, printer, setup_program)
     finally:
         window.terminate()

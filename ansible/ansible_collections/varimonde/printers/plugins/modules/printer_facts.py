@@ -41,22 +41,11 @@ options:
   targets_file:
     description: Read the status of the printers of this targets file on the managed host.
     type: path
-  community:
-    description: The SNMP v2c community (the program's default is C(public)).
-    type: str
-  snmp_port:
-    description: The UDP port the printers answer SNMP on (the program's default is 161).
-    type: int
-  snmp_user:
-    description: Ask over SNMP v3 as this user.
-    type: str
-  snmp_auth:
-    description: With I(snmp_user), the SHA authentication pass phrase.
-    type: str
-  snmp_priv:
-    description: With I(snmp_user), the AES privacy pass phrase.
-    type: str
 attributes:
+  action_group:
+    description: Use C(group/varimonde.printers.printers) in C(module_defaults) to set its options.
+    support: full
+    membership: [varimonde.printers.printers]
   check_mode:
     description: Only reads; runs the same in check mode.
     support: full
@@ -66,8 +55,12 @@ attributes:
   facts:
     description: Returns the printers as C(varimonde_printers).
     support: full
+notes:
+  - The SNMP options and the limits can be set once for both modules of the collection with
+    C(module_defaults) and the group C(group/varimonde.printers.printers).
 extends_documentation_fragment:
   - varimonde.printers.setup_program
+  - varimonde.printers.setup_program.snmp
 seealso:
   - module: varimonde.printers.printer_setup
 '''
@@ -156,65 +149,41 @@ import os
 
 from ansible.module_utils.basic import AnsibleModule
 from ansible_collections.varimonde.printers.plugins.module_utils.setup_program import (
-    EXECUTABLE_OPTION, program, read_json, run)
-
-# The report's names as facts are named.
-FIELDS = dict(target='target', address='address', port='port', name='name',
-              makeModel='make_model', serial='serial', snmp='snmp', status='status',
-              conditions='conditions', error='error', foundBy='found_by')
-
-
-def command(module, executable):
-    params = module.params
-    finding = bool(params['ranges'] or params['dns_sd'])
-    line = [executable, '--discover' if finding else '--status']
-    for option, values in (('--range', params['ranges']), ('--scan-port', params['scan_ports']),
-                           ('--to', params['targets'])):
-        for value in values or []:
-            line += [option, str(value)]
-    if params['dns_sd']:
-        line.append('--dns-sd')
-    for option, name in (('--targets', 'targets_file'), ('--community', 'community'),
-                         ('--snmp-port', 'snmp_port'), ('--snmp-user', 'snmp_user'),
-                         ('--snmp-auth', 'snmp_auth'), ('--snmp-priv', 'snmp_priv')):
-        if params[name] is not None:
-            line += [option, str(params[name])]
-    return line
+    EXECUTABLE_OPTION, SNMP_OPTIONS, SNMP_REQUIRED_BY, facts, finding_words, in_module_words, program,
+    read_json, run)
 
 
 def main():
     finding, asking = ['ranges', 'scan_ports', 'dns_sd'], ['targets', 'targets_file']
+    spec = dict(
+        ranges=dict(type='list', elements='str'),
+        scan_ports=dict(type='list', elements='int'),
+        dns_sd=dict(type='bool', default=False),
+        targets=dict(type='list', elements='str'),
+        targets_file=dict(type='path'),
+        executable=EXECUTABLE_OPTION,
+    )
+    spec.update(SNMP_OPTIONS)
     module = AnsibleModule(
-        argument_spec=dict(
-            ranges=dict(type='list', elements='str'),
-            scan_ports=dict(type='list', elements='int'),
-            dns_sd=dict(type='bool', default=False),
-            targets=dict(type='list', elements='str'),
-            targets_file=dict(type='path'),
-            community=dict(type='str', no_log=True),
-            snmp_port=dict(type='int'),
-            snmp_user=dict(type='str'),
-            snmp_auth=dict(type='str', no_log=True),
-            snmp_priv=dict(type='str', no_log=True),
-            executable=EXECUTABLE_OPTION,
-        ),
+        argument_spec=spec,
         mutually_exclusive=[(found, asked) for found in finding for asked in asking],
         required_one_of=[['ranges', 'dns_sd', 'targets', 'targets_file']],
-        required_by=dict(scan_ports='ranges', snmp_auth='snmp_user', snmp_priv='snmp_user'),
+        required_by=dict(SNMP_REQUIRED_BY, scan_ports='ranges'),
         supports_check_mode=True,
     )
-    line = command(module, program(module))
+    try:
+        words, secrets = finding_words(module.params)
+        line = [program(module)] + words
+    except ValueError as error:
+        module.fail_json(msg=str(error))
     report = os.path.join(module.tmpdir, 'report.json')
     line += ['--report', report]
-    result = run(module, line)
-    rc, err = result['rc'], result['stderr']
-    if rc not in (0, 1):
-        module.fail_json(msg=err.strip(), **result)
-    found = read_json(module, report, result)
-    printers = [dict((FIELDS[key], value) for key, value in entry.items() if key in FIELDS)
-                for entry in found['printers']]
+    result = run(module, line, secrets)
+    if result['rc'] not in (0, 1):
+        module.fail_json(msg=in_module_words(result['stderr'], spec).strip(), **result)
+    found = read_json(module, report, result, spec)
     # Exit 1 says a printer is not ready: that is a fact to assert on, not a failed task.
-    module.exit_json(ansible_facts=dict(varimonde_printers=printers,
+    module.exit_json(ansible_facts=dict(varimonde_printers=facts(found),
                                         varimonde_printer_notes=found['notes']),
                      failed=False, **result)
 

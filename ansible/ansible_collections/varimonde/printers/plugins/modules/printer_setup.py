@@ -113,7 +113,14 @@ options:
         description: Send a file's bytes unchanged.
         type: path
   stall_limit:
-    description: Seconds a printer may take no data before it has failed (the program's default is 10).
+    description:
+      - Seconds a printer may take no data before it has failed (the program's default is 10); a
+        network printer, seconds it may leave the program without any answer.
+    type: int
+  busy_limit:
+    description:
+      - Seconds a network printer that still answers may take no data before it has failed (the
+        program's default is 60), such as one out of paper.
     type: int
   connect_timeout:
     description: Seconds to wait for a network printer to answer (the program's default is 5).
@@ -126,7 +133,8 @@ options:
   ignore_status:
     description:
       - Send even to a network printer whose SNMP status reports an error (no paper, door open,
-        jammed, offline).
+        jammed, offline). Before a profile, a stored graphic or format, or a firmware image, the
+        status is read with the SNMP options.
     type: bool
     default: false
   report:
@@ -135,14 +143,26 @@ options:
         mode.
     type: path
 attributes:
+  action_group:
+    description: Use C(group/varimonde.printers.printers) in C(module_defaults) to set its options.
+    support: full
+    membership: [varimonde.printers.printers]
   check_mode:
-    description: Runs the program's dry run, which opens no port and sends nothing.
+    description:
+      - Runs the program's dry run, which opens no port and sends nothing.
+      - A file the actions or I(targets_file) name that is not on the host yet, such as an image an
+        earlier task copies there in a real run, does not fail the task; it says what a real run
+        would send instead (C(missing), C(msg)), and has changed.
     support: full
   diff_mode:
     description: Shows what each printer would be sent, text blocks as text and files as their size and SHA-256.
     support: full
+notes:
+  - The SNMP options and the limits can be set once for both modules of the collection with
+    C(module_defaults) and the group C(group/varimonde.printers.printers).
 extends_documentation_fragment:
   - varimonde.printers.setup_program
+  - varimonde.printers.setup_program.snmp
 seealso:
   - module: varimonde.printers.printer_facts
 '''
@@ -179,6 +199,8 @@ EXAMPLES = r'''
     actions:
       - firmware: /srv/firmware/fw-2.3.bin
     stall_limit: 30
+    busy_limit: 300
+    community: "{{ vault_printer_community }}"
     report: /var/log/varimonde/firmware.json
   register: upload
 '''
@@ -239,6 +261,16 @@ sends:
       description: The SHA-256 of a file's bytes.
       type: str
       returned: for a file's bytes
+missing:
+  description: In check mode, the files not on the host yet; the program did not run.
+  returned: in check mode, when a file is missing
+  type: list
+  elements: str
+  sample: [/var/cache/varimonde/fw-2.3.bin]
+msg:
+  description: Why the task failed; in check mode with files missing, what a real run would send.
+  returned: when failed, or in check mode with files missing
+  type: str
 cmd:
   description: The command that ran.
   returned: always
@@ -262,7 +294,8 @@ import os
 
 from ansible.module_utils.basic import AnsibleModule
 from ansible_collections.varimonde.printers.plugins.module_utils.setup_program import (
-    EXECUTABLE_OPTION, program, read_json, run)
+    EXECUTABLE_OPTION, SNMP_OPTIONS, SNMP_REQUIRED_BY, in_module_words, program, read_json, run,
+    snmp_words)
 
 # The actions in the command line's order of help; each is --NAME with dashes.
 ACTIONS = ['profile', 'calibrate', 'test_label', 'store_graphic', 'print_format', 'store_format',
@@ -271,6 +304,8 @@ ACTIONS = ['profile', 'calibrate', 'test_label', 'store_graphic', 'print_format'
 MODIFIERS = ['print_type', 'ribbon', 'id', 'pcx', 'convert', 'dither', 'threshold', 'width',
              'invert', 'quantity']
 SWITCHES = ['list', 'pcx', 'convert', 'dither', 'invert']
+# The actions that read a file on the managed host.
+SOURCES = ['profile', 'store_graphic', 'print_format', 'store_format', 'firmware', 'send']
 
 ACTION_OPTIONS = dict(
     profile=dict(type='path'),
@@ -315,8 +350,8 @@ def words(item, names):
     return line
 
 
-def command(module, executable):
-    params = module.params
+def command(params, executable):
+    """The command line, and the secrets for its standard input."""
     line = [executable]
     for target in params['targets'] or []:
         line += ['--to', target]
@@ -324,12 +359,34 @@ def command(module, executable):
         line += ['--targets', params['targets_file']]
     for item in params['actions']:
         line += words(item, ACTIONS) + words(item, MODIFIERS)
-    for name in ('stall_limit', 'connect_timeout', 'jobs'):
+    for name in ('stall_limit', 'busy_limit', 'connect_timeout', 'jobs'):
         if params[name] is not None:
             line += [flag(name), str(params[name])]
     if params['ignore_status']:
         line.append('--ignore-status')
-    return line
+    snmp, secrets = snmp_words(params)
+    return line + snmp, secrets
+
+
+def missing(params):
+    """The files the task names that are not on the host."""
+    named = [item[name] for item in params['actions'] for name in SOURCES if item.get(name)]
+    if params['targets_file']:
+        named.append(params['targets_file'])
+    return [path for path in named if not os.path.exists(path)]
+
+
+def would_send(params, absent):
+    """What a real run would do, said in check mode when files are not there to read yet."""
+    actions = ', '.join(' '.join('%s: %s' % (name, item[name]) for name in ACTIONS + MODIFIERS
+                                 if item.get(name) not in (None, False))
+                        for item in params['actions'])
+    printers = ', '.join(params['targets'] or [])
+    if params['targets_file']:
+        printers = ' and '.join(p for p in (printers, 'the printers of ' + params['targets_file']) if p)
+    return ('Check mode: %s not on this host yet (an earlier task puts it there in a real run), '
+            'so nothing was checked; a real run sends %s to %s.'
+            % (', '.join(absent), actions, printers))
 
 
 def printer(entry):
@@ -352,42 +409,58 @@ def shown(sends):
 
 
 def main():
+    spec = dict(
+        targets=dict(type='list', elements='str'),
+        targets_file=dict(type='path'),
+        actions=dict(type='list', elements='dict', required=True, options=ACTION_OPTIONS,
+                     mutually_exclusive=[ACTIONS], required_one_of=[ACTIONS],
+                     required_together=[['calibrate', 'print_type']],
+                     required_by=dict(ribbon='calibrate', store_graphic='id',
+                                      store_format='id', pcx='store_graphic',
+                                      convert='store_graphic', dither='convert',
+                                      threshold='convert', width='convert',
+                                      invert='convert', quantity='recall_format')),
+        stall_limit=dict(type='int'),
+        busy_limit=dict(type='int'),
+        connect_timeout=dict(type='int'),
+        jobs=dict(type='int'),
+        ignore_status=dict(type='bool', default=False),
+        report=dict(type='path'),
+        executable=EXECUTABLE_OPTION,
+    )
+    spec.update(SNMP_OPTIONS)
     module = AnsibleModule(
-        argument_spec=dict(
-            targets=dict(type='list', elements='str'),
-            targets_file=dict(type='path'),
-            actions=dict(type='list', elements='dict', required=True, options=ACTION_OPTIONS,
-                         mutually_exclusive=[ACTIONS], required_one_of=[ACTIONS],
-                         required_together=[['calibrate', 'print_type']],
-                         required_by=dict(ribbon='calibrate', store_graphic='id',
-                                          store_format='id', pcx='store_graphic',
-                                          convert='store_graphic', dither='convert',
-                                          threshold='convert', width='convert',
-                                          invert='convert', quantity='recall_format')),
-            stall_limit=dict(type='int'),
-            connect_timeout=dict(type='int'),
-            jobs=dict(type='int'),
-            ignore_status=dict(type='bool', default=False),
-            report=dict(type='path'),
-            executable=EXECUTABLE_OPTION,
-        ),
+        argument_spec=spec,
         required_one_of=[['targets', 'targets_file']],
+        required_by=SNMP_REQUIRED_BY,
         supports_check_mode=True,
     )
-    line = command(module, program(module))
+    options = set(spec) | set(ACTION_OPTIONS)
+    params = module.params
+    if module.check_mode:
+        absent = missing(params)
+        if absent:
+            module.exit_json(changed=True, missing=absent, msg=would_send(params, absent), cmd=[],
+                             rc=0, stdout='', stderr='', printers=[], sends=[])
+    try:
+        line, secrets = command(params, program(module))
+    except ValueError as error:
+        module.fail_json(msg=str(error))
     report = os.path.join(module.tmpdir, 'report.json')
     if module.check_mode:
         line += ['--dry-run', '--output', os.path.join(module.tmpdir, 'dry-run.bin')]
-    elif module.params['report']:
-        report = module.params['report']
+    elif params['report']:
+        report = params['report']
     line += ['--report', report]
 
-    result = run(module, line)
+    result = run(module, line, secrets)
     rc, err = result['rc'], result['stderr']
     if rc == 2:
-        module.fail_json(msg=err.strip(), **result)
-    outcome = read_json(module, report, result)
+        module.fail_json(msg=in_module_words(err, options).strip(), **result)
+    outcome = read_json(module, report, result, options)
     result['printers'] = [printer(entry) for entry in outcome['printers']]
+    for entry in result['printers']:
+        entry['reason'] = in_module_words(entry['reason'], options)
     if module.check_mode:
         result['sends'] = outcome['sends']
         after = shown(outcome['sends'])
@@ -400,7 +473,7 @@ def main():
               for entry in result['printers'] if entry['result'] != 'sent' and
               not module.check_mode]
     if rc != 0 or failed:
-        module.fail_json(msg='; '.join(failed) or err.strip(), **result)
+        module.fail_json(msg='; '.join(failed) or in_module_words(err, options).strip(), **result)
     module.exit_json(**result)
 
 

@@ -1,0 +1,602 @@
+#include "discovery/SnmpReader.h"
+#include "printer/CalibrationBlocks.h"
+#include "printer/ConfigBlock.h"
+#include "printer/FormatLines.h"
+#include "printer/StorageCommands.h"
+#include "printer/TestLabels.h"
+#include "support/Pictures.h"
+#include "support/TestMain.h"
+#include "virtual/CommandStream.h"
+#include "virtual/Fleet.h"
+#include "virtual/SerialLine.h"
+#include "virtual/SnmpAgent.h"
+#include "virtual/VirtualPrinter.h"
+
+#include <QCryptographicHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QSerialPort>
+#include <QSignalSpy>
+#include <QTcpSocket>
+
+namespace
+{
+
+using Kind = PrinterCommand::Kind;
+
+// What a stream read, one line a command: "Setting DARKNESS=30".
+QString described(const PrinterCommand &command)
+{
+    static const char *const names[] = {"Setting",         "SettingsWritten", "Calibrate",
+                                        "Labels",          "GraphicStored",   "FormatStored",
+                                        "FormatRecalled",  "Deleted",         "ListObjects",
+                                        "FirmwareStarted", "Firmware",        "Unknown"};
+    QString line = QLatin1String(names[int(command.kind)]);
+    switch (command.kind) {
+    case Kind::Setting:
+        return line + QLatin1Char(' ') + command.name + QLatin1Char('=') + command.value;
+    case Kind::Labels:
+    case Kind::FormatRecalled:
+        return line + QStringLiteral(" %1 x%2").arg(command.name).arg(command.count);
+    case Kind::GraphicStored:
+    case Kind::FormatStored:
+        return line + QStringLiteral(" %1 %2").arg(command.name).arg(command.size);
+    case Kind::Deleted:
+        return line + QLatin1Char(' ') + command.name;
+    case Kind::Firmware:
+        return line + QStringLiteral(" %1 %2")
+                          .arg(command.size)
+                          .arg(QString::fromLatin1(command.bytes.toHex().left(8)));
+    case Kind::Unknown:
+        return line +
+               QStringLiteral(" %1: %2").arg(command.name, QString::fromLatin1(command.bytes));
+    default:
+        return line;
+    }
+}
+
+// Feeds each connection's bytes in pieces of `piece` bytes.
+QStringList read(const QList<QByteArray> &connections, int piece)
+{
+    QStringList seen;
+    CommandStream stream([&seen](const PrinterCommand &command) { seen << described(command); });
+    for (const QByteArray &bytes : connections) {
+        stream.beginConnection();
+        for (qsizetype at = 0; at < bytes.size(); at += piece)
+            stream.feed(bytes.mid(at, piece));
+        stream.endConnection();
+    }
+    return seen;
+}
+
+QByteArray latin1(const QString &text)
+{
+    return text.toLatin1();
+}
+
+ConfigValues everySetting()
+{
+    ConfigValues values;
+    values.darknessSwitch = values.widthSwitch = values.emulationSwitch = SwitchState::On;
+    values.printModeSwitch = values.printSpeedSwitch = values.textBufferSwitch = SwitchState::On;
+    values.darkness = QStringLiteral("30");
+    values.width = QStringLiteral("416");
+    values.scaler = 5;
+    values.printMode = QStringLiteral("TT");
+    values.printSpeed = QStringLiteral("HIGHSPEED");
+    values.mainBuffer = 1024;
+    values.overflowBuffer = 512;
+    return values;
+}
+
+QByteArray storedFormat(const QString &identifier, QByteArray text)
+{
+    FormatLines::toPrinterText(text);
+    StorageCommands::formatStore(identifier, text);
+    return text;
+}
+
+QString hex(const QByteArray &bytes)
+{
+    return QString::fromLatin1(
+        QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().left(8));
+}
+
+QJsonObject stateOf(Fleet &fleet, const QString &printer)
+{
+    return fleet.control(QJsonObject{{"printer", printer}, {"get", "state"}})["printers"]
+        .toArray()[0]
+        .toObject();
+}
+
+// A raw client that sends `bytes` and closes, as the utility's network link does.
+void sendTo(VirtualPrinter &printer, const QByteArray &bytes)
+{
+    QTcpSocket socket;
+    socket.connectToHost(printer.address(), printer.port());
+    QTRY_COMPARE(socket.state(), QAbstractSocket::ConnectedState);
+    socket.write(bytes);
+    QTRY_COMPARE(socket.bytesToWrite(), 0);
+    socket.disconnectFromHost();
+    QTRY_VERIFY(socket.state() == QAbstractSocket::UnconnectedState);
+}
+
+} // namespace
+
+class VirtualTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readsWhatTheUtilitySends_data();
+    void readsWhatTheUtilitySends();
+    void countsLabelsUntilTheScheduledCondition();
+    void controlRequests_data();
+    void controlRequests();
+    void networkFaults();
+    void firmwareRestartsThePrinter();
+    void snmpAgreesWithTheCondition();
+    void debianClientsWalkTheAgent();
+    void utilityMeetsTheFaults_data();
+    void utilityMeetsTheFaults();
+    void serialLineAtItsPace();
+    void stateFileAndPictures();
+};
+
+void VirtualTest::readsWhatTheUtilitySends_data()
+{
+    QTest::addColumn<QList<QByteArray>>("connections");
+    QTest::addColumn<QStringList>("expected");
+
+    const QByteArray bmp = Pictures::bmp(20, 10);
+    const QByteArray pcx = Pictures::pcx(33, 7);
+    const QByteArray firmware = QByteArray("\x7f"
+                                           "ELF",
+                                           4) +
+                                QByteArray(70000, '\xA5') + "!END\r\n";
+    QTest::newRow("configuration")
+        << QList<QByteArray>{latin1(ConfigBlock::build(everySetting()))}
+        << QStringList{"Setting DARKNESS=30",     "Setting WIDTH=416",
+                       "Setting MODE=2 5",        "Setting PRINT_MODE=TT",
+                       "Setting SPEED=HIGHSPEED", "Setting TXTBFR=1024 512",
+                       "SettingsWritten"};
+    QTest::newRow("calibration") << QList<QByteArray>{latin1(CalibrationBlocks::settingsBlock(
+                                                          "BAR", "TT", "WAX")),
+                                                      latin1(CalibrationBlocks::calibrateBlock())}
+                                 << QStringList{"Setting INDEX SETTING=2", "Setting FEED_TYPE=BAR",
+                                                "SettingsWritten", "Calibrate", "SettingsWritten"};
+    QTest::newRow("test labels back to back")
+        << QList<QByteArray>{latin1(TestLabels::fourByThree() + TestLabels::twoPointFourByOne())}
+        << QStringList{"Labels 4X3 test label x1", "Labels 2.4X1 test label x1"};
+    QTest::newRow("BMP graphic on three connections")
+        << QList<QByteArray>{latin1(StorageCommands::graphicStoreHeader("BMP", "logo")), bmp,
+                             latin1(StorageCommands::graphicStoreEnd())}
+        << QStringList{QStringLiteral("GraphicStored LOGO %1").arg(bmp.size())};
+    QTest::newRow("PCX graphic, its first byte a line feed")
+        << QList<QByteArray>{latin1(StorageCommands::graphicStoreHeader("PCX", "p1")) + pcx +
+                             latin1(StorageCommands::graphicStoreEnd())}
+        << QStringList{QStringLiteral("GraphicStored P1 %1").arg(pcx.size())};
+    const QByteArray format = storedFormat("Ship", "! 0 100 200 1\r\nT 3 10 10 HELLO\r\nEND\r\n");
+    QTest::newRow("format stored, recalled, deleted, listed")
+        << QList<QByteArray>{format, latin1(StorageCommands::formatRecall("Ship", 3)),
+                             latin1(StorageCommands::deleteObject("Ship")),
+                             latin1(StorageCommands::listObjects())}
+        << QStringList{
+               QStringLiteral("FormatStored Ship %1").arg(format.size() - format.indexOf('\n') - 1),
+               "FormatRecalled SHIP x3", "Deleted Ship", "ListObjects"};
+    QTest::newRow("graphic printed")
+        << QList<QByteArray>{latin1(StorageCommands::graphicRecall("logo"))}
+        << QStringList{"Labels graphic LOGO x1"};
+    QTest::newRow("firmware image, whatever it holds")
+        << QList<QByteArray>{firmware, latin1(StorageCommands::listObjects())}
+        << QStringList{"FirmwareStarted",
+                       QStringLiteral("Firmware %1 %2").arg(firmware.size()).arg(hex(firmware)),
+                       "ListObjects"};
+    QTest::newRow("a few bytes that are no command")
+        << QList<QByteArray>{"#%&*"} << QStringList{"Unknown not a command: #%&*"};
+    QTest::newRow("unknown bytes between commands are kept")
+        << QList<QByteArray>{latin1(StorageCommands::listObjects()) + "\x1b[2Jnoise\r\n!L\r\n"}
+        << QStringList{"ListObjects", "Unknown not a command: \x1b[2Jnoise\r\n", "ListObjects"};
+    QTest::newRow("unknown command and line in a block")
+        << QList<QByteArray>{"!Q 1\r\n! 0 0 0 0\r\nVARIABLE\r\nVARIABLE DARKNESS 5\r\nVARIABLE "
+                             "WRITE\r\nEND"}
+        << QStringList{"Unknown unknown command: !Q 1", "Unknown unknown command: VARIABLE",
+                       "Setting DARKNESS=5", "SettingsWritten"};
+    QTest::newRow("settings never written")
+        << QList<QByteArray>{"! 0 0 0 0\r\nVARIABLE DARKNESS 5\r\nEND"}
+        << QStringList{"Unknown settings not written: ! 0 0 0 0\r\nVARIABLE DARKNESS 5\r\nEND"};
+    QTest::newRow("a BMP store given something else")
+        << QList<QByteArray>{latin1(StorageCommands::graphicStoreHeader("BMP", "x")) +
+                             "GIF89a!L\r\n"}
+        << QStringList{"Unknown not a graphic of its type: GIF89a", "ListObjects"};
+}
+
+void VirtualTest::readsWhatTheUtilitySends()
+{
+    QFETCH(QList<QByteArray>, connections);
+    QFETCH(QStringList, expected);
+    // The same whole or a byte at a time: a command never depends on how
+    // the network cut it.
+    QCOMPARE(read(connections, 1 << 20), expected);
+    QCOMPARE(read(connections, 1), expected);
+    QCOMPARE(read(connections, 7), expected);
+}
+
+void VirtualTest::countsLabelsUntilTheScheduledCondition()
+{
+    Fleet fleet;
+    VirtualPrinter printer(QStringLiteral("p"));
+    PrinterModel &model = printer.model();
+    model.schedule(PrinterModel::Condition::NoPaper, 30);
+    const QByteArray format = storedFormat("f", "! 0 100 200 1\r\nT 3 10 10 A\r\nEND\r\n");
+    printer.receive(format + latin1(StorageCommands::formatRecall("f", 25) +
+                                    StorageCommands::formatRecall("f", 25)));
+    QCOMPARE(model.odometer(), 30);
+    QCOMPARE(model.condition(), PrinterModel::Condition::NoPaper);
+    const QJsonObject json = model.toJson();
+    QCOMPARE(json["odometer"]["recalled"].toInt(), 30);
+    QCOMPARE(json["odometer"]["not printed"].toInt(), 20);
+    printer.receive(latin1(TestLabels::fourByThree()));
+    QCOMPARE(model.odometer(), 30);
+    model.setCondition(PrinterModel::Condition::PaperLow);
+    printer.receive(latin1(TestLabels::fourByThree()));
+    QCOMPARE(model.toJson().value("odometer")["test"].toInt(), 1);
+}
+
+void VirtualTest::controlRequests_data()
+{
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<QString>("error"); // empty when it is carried out
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QString>("faults");
+
+    QTest::newRow("set") << QByteArray(R"({"printer":"127.0.0.1","set":"jammed"})") << ""
+                         << "jammed"
+                         << "{}";
+    QTest::newRow("all, scheduled")
+        << QByteArray(R"({"printer":"*","set":"no-paper","after-labels":30})") << ""
+        << "ready"
+        << "{}";
+    QTest::newRow("fault") << QByteArray(R"({"printer":"*","fault":"reset","after-bytes":100})")
+                           << ""
+                           << "ready"
+                           << R"({"reset":100})";
+    QTest::newRow("no such printer")
+        << QByteArray(R"({"printer":"10.1.1.1","set":"ready"})") << "no printer 10.1.1.1"
+        << "ready"
+        << "{}";
+    QTest::newRow("no printer") << QByteArray(R"({"set":"ready"})")
+                                << "name a printer, or \"*\" for all"
+                                << "ready"
+                                << "{}";
+    QTest::newRow("unknown state")
+        << QByteArray(R"({"printer":"*","set":"on-fire"})") << "no state \"on-fire\""
+        << "ready"
+        << "{}";
+    QTest::newRow("fault without its number")
+        << QByteArray(R"({"printer":"*","fault":"slow"})") << "fault slow needs a number above 0"
+        << "ready"
+        << "{}";
+    QTest::newRow("bad count changes nothing")
+        << QByteArray(R"({"printer":"*","set":"jammed","after-labels":-1})")
+        << "after-labels is a number of labels"
+        << "ready"
+        << "{}";
+    QTest::newRow("unknown field")
+        << QByteArray(R"({"printer":"*","colour":"red"})") << "unknown field \"colour\""
+        << "ready"
+        << "{}";
+    QTest::newRow("not JSON") << QByteArray("set jammed") << "not a JSON object"
+                              << "ready"
+                              << "{}";
+    QTest::newRow("nothing asked") << QByteArray(R"({"printer":"*"})") << "nothing to do"
+                                   << "ready"
+                                   << "{}";
+}
+
+void VirtualTest::controlRequests()
+{
+    QFETCH(QByteArray, request);
+    QFETCH(QString, error);
+    QFETCH(QString, state);
+    QFETCH(QString, faults);
+    Fleet fleet;
+    QString failure;
+    QVERIFY2(fleet.addNetworkPrinter(QHostAddress::LocalHost, 0, std::nullopt, &failure),
+             qPrintable(failure));
+    const QJsonObject answer = fleet.control(request);
+    QCOMPARE(answer["ok"].toBool(), error.isEmpty());
+    QVERIFY2(error.isEmpty() ? !answer.contains("error")
+                             : answer["error"].toString().startsWith(error),
+             qPrintable(answer["error"].toString()));
+    const QJsonObject printer = stateOf(fleet, "127.0.0.1");
+    QCOMPARE(printer["state"].toString(), state);
+    QCOMPARE(QJsonDocument(printer["faults"].toObject()).toJson(QJsonDocument::Compact),
+             faults.toLatin1());
+}
+
+void VirtualTest::networkFaults()
+{
+    Fleet fleet;
+    QString failure;
+    VirtualPrinter *printer =
+        fleet.addNetworkPrinter(QHostAddress::LocalHost, 0, std::nullopt, &failure);
+    QVERIFY2(printer, qPrintable(failure));
+    const QByteArray block = latin1(TestLabels::fourByThree());
+
+    // Reset after exactly N bytes: the sender sees the connection go.
+    QVERIFY(
+        fleet.control(QJsonObject{{"printer", "*"}, {"fault", "reset"}, {"after-bytes", 100}})["ok"]
+            .toBool());
+    {
+        QTcpSocket socket;
+        socket.connectToHost(printer->address(), printer->port());
+        QTRY_COMPARE(socket.state(), QAbstractSocket::ConnectedState);
+        socket.write(QByteArray(5000, '!'));
+        QTRY_COMPARE(socket.state(), QAbstractSocket::UnconnectedState);
+    }
+    QCOMPARE(printer->model().bytesReceived(), 100);
+
+    // Slow: at 2000 bytes a second, half a second takes about a thousand.
+    QVERIFY(fleet.control(QJsonObject{{"printer", "*"}, {"fault", "slow"}, {"rate", 2000}})["ok"]
+                .toBool());
+    {
+        QTcpSocket socket;
+        socket.connectToHost(printer->address(), printer->port());
+        QTRY_COMPARE(socket.state(), QAbstractSocket::ConnectedState);
+        socket.write(QByteArray(20000, '\r'));
+        QTest::qWait(500);
+        const qint64 taken = printer->model().bytesReceived() - 100;
+        QVERIFY2(taken >= 600 && taken <= 1600, qPrintable(QString::number(taken)));
+    }
+
+    // Stalled: nothing is taken, yet SNMP would still answer.
+    QVERIFY(fleet.control(QJsonObject{{"printer", "*"}, {"fault", "stall"}})["ok"].toBool());
+    const qint64 before = printer->model().bytesReceived();
+    {
+        QTcpSocket socket;
+        socket.connectToHost(printer->address(), printer->port());
+        QTRY_COMPARE(socket.state(), QAbstractSocket::ConnectedState);
+        socket.write(block);
+        QTest::qWait(200);
+        QCOMPARE(printer->model().bytesReceived(), before);
+    }
+
+    // Vanished: the port is gone; back, it takes a label whole.
+    QVERIFY(fleet.control(QJsonObject{{"printer", "*"}, {"fault", "vanish"}})["ok"].toBool());
+    {
+        QTcpSocket socket;
+        socket.connectToHost(printer->address(), printer->port());
+        QTRY_COMPARE(socket.state(), QAbstractSocket::UnconnectedState);
+        QCOMPARE(socket.error(), QAbstractSocket::ConnectionRefusedError);
+    }
+    QVERIFY(fleet.control(QJsonObject{{"printer", "*"}, {"fault", "none"}})["ok"].toBool());
+    const qint64 odometer = printer->model().odometer();
+    sendTo(*printer, block);
+    QTRY_COMPARE(printer->model().odometer(), odometer + 1);
+}
+
+void VirtualTest::firmwareRestartsThePrinter()
+{
+    Fleet fleet;
+    fleet.setRestartMs(300);
+    QString failure;
+    VirtualPrinter *printer =
+        fleet.addNetworkPrinter(QHostAddress::LocalHost, 0, std::nullopt, &failure);
+    QVERIFY2(printer, qPrintable(failure));
+    QByteArray image(1 << 20, Qt::Uninitialized);
+    for (int i = 0; i < image.size(); ++i)
+        image[i] = char((i * 7919) >> 3);
+    sendTo(*printer, image);
+    QTRY_VERIFY(printer->model().firmware().has_value());
+    QCOMPARE(printer->model().firmware()->size, image.size());
+    QCOMPARE(printer->model().firmware()->sha256,
+             QCryptographicHash::hash(image, QCryptographicHash::Sha256));
+    QVERIFY(printer->model().restarting);
+    {
+        QTcpSocket socket;
+        socket.connectToHost(printer->address(), printer->port());
+        QTRY_COMPARE(socket.state(), QAbstractSocket::UnconnectedState);
+    }
+    QTRY_VERIFY(!printer->model().restarting);
+    sendTo(*printer, latin1(StorageCommands::listObjects()));
+    QTRY_COMPARE(printer->model().odometer(), 1);
+}
+
+void VirtualTest::snmpAgreesWithTheCondition()
+{
+    Fleet fleet;
+    QString failure;
+    VirtualPrinter *printer =
+        fleet.addNetworkPrinter(QHostAddress::LocalHost, 0, quint16(0), &failure);
+    QVERIFY2(printer, qPrintable(failure));
+    printer->model().community = QStringLiteral("label-room");
+    SnmpOptions options;
+    options.community = QStringLiteral("label-room");
+    options.port = printer->snmpPort();
+    options.timeoutMs = 300;
+    const auto ask = [&](const SnmpOptions &asked) {
+        SnmpReader reader(asked);
+        std::optional<SnmpAnswer> got;
+        reader.read("127.0.0.1",
+                    [&got](const QString &, const SnmpAnswer &answer) { got = answer; });
+        [&] { QTRY_VERIFY_WITH_TIMEOUT(got.has_value(), 5000); }();
+        return got.value_or(SnmpAnswer{});
+    };
+    const struct {
+        const char *set;
+        const char *words;
+        bool refused;
+    } rows[] = {
+        {"ready", "ready", false},        {"paper-low", "low paper", false},
+        {"no-paper", "no paper", true},   {"ribbon-out", "no ribbon or toner", true},
+        {"head-open", "door open", true}, {"jammed", "jammed", true},
+        {"paused", "offline", true},
+    };
+    for (const auto &row : rows) {
+        QVERIFY(fleet.control(QJsonObject{{"printer", "*"}, {"set", row.set}})["ok"].toBool());
+        const SnmpAnswer answer = ask(options);
+        QVERIFY2(answer.answered, qPrintable(answer.failure));
+        QCOMPARE(answer.state.words(), QString::fromLatin1(row.words));
+        QCOMPARE(!answer.refusal().isEmpty(), row.refused);
+        QCOMPARE(answer.serial, printer->model().serialNumber);
+    }
+    // Another community, or a silent printer, gets no answer.
+    SnmpOptions wrong = options;
+    wrong.community = QStringLiteral("public");
+    QVERIFY(!ask(wrong).answered);
+    QVERIFY(fleet.control(QJsonObject{{"printer", "*"}, {"fault", "snmp-silent"}})["ok"].toBool());
+    QVERIFY(!ask(options).answered);
+}
+
+void VirtualTest::debianClientsWalkTheAgent()
+{
+    const QString walk = QStandardPaths::findExecutable("snmpwalk");
+    if (walk.isEmpty())
+        QSKIP("snmpwalk is not installed: scripts/install-deps.sh --tests");
+    Fleet fleet;
+    QString failure;
+    VirtualPrinter *printer =
+        fleet.addNetworkPrinter(QHostAddress::LocalHost, 0, quint16(0), &failure);
+    QVERIFY2(printer, qPrintable(failure));
+    printer->receive(latin1(TestLabels::fourByThree() + TestLabels::fourByThree()));
+    QVERIFY(fleet.control(QJsonObject{{"printer", "*"}, {"set", "head-open"}})["ok"].toBool());
+    // The client runs while this event loop answers it.
+    QProcess client;
+    client.start(walk, {"-v2c", "-c", "public", "-On", "-t", "2", "-r", "1",
+                        QStringLiteral("127.0.0.1:%1").arg(printer->snmpPort()), "1.3.6.1.2.1"});
+    QTRY_COMPARE_WITH_TIMEOUT(client.state(), QProcess::NotRunning, 10000);
+    const QString walked = QString::fromUtf8(client.readAllStandardOutput());
+    QCOMPARE(client.exitCode(), 0);
+    const QStringList expected{
+        ".1.3.6.1.2.1.25.3.2.1.2.1 = OID: .1.3.6.1.2.1.25.3.1.5",
+        ".1.3.6.1.2.1.25.3.5.1.1.1 = INTEGER: 1",
+        ".1.3.6.1.2.1.25.3.5.1.2.1 = Hex-STRING: 08 00 ", // snmpwalk ends hex with a blank
+        ".1.3.6.1.2.1.43.5.1.1.17.1 = STRING: \"" + printer->model().serialNumber + "\"",
+        ".1.3.6.1.2.1.43.10.2.1.4.1.1 = Counter32: 2",
+        ".1.3.6.1.2.1.43.16.5.1.2.1.1 = STRING: \"HEAD OPEN\"",
+        ".1.3.6.1.2.1.43.18.1.1.2.1.1 = INTEGER: 3",
+        ".1.3.6.1.2.1.43.18.1.1.7.1.1 = INTEGER: 3",
+        ".1.3.6.1.2.1.43.18.1.1.8.1.1 = STRING: \"Head open\"",
+    };
+    for (const QString &line : expected)
+        QVERIFY2(walked.contains(line + "\n"), qPrintable(line + " not in:\n" + walked));
+}
+
+void VirtualTest::utilityMeetsTheFaults_data()
+{
+    QTest::addColumn<QJsonObject>("request");
+    QTest::addColumn<QString>("said");    // in the utility's report of the printer
+    QTest::addColumn<qint64>("received"); // by the printer; -1: some, not all
+
+    QTest::newRow("refused before a send")
+        << QJsonObject{{"set", "no-paper"}} << "no paper" << qint64(0);
+    QTest::newRow("stalled") << QJsonObject{{"fault", "stall"}} << "took no data" << qint64(0);
+    QTest::newRow("reset") << QJsonObject{{"fault", "reset"}, {"after-bytes", 3000}}
+                           << "closed the connection during the transfer" << qint64(3000);
+    QTest::newRow("slow, within the limits")
+        << QJsonObject{{"fault", "slow"}, {"rate", 400000}} << "" << qint64(-1);
+}
+
+void VirtualTest::utilityMeetsTheFaults()
+{
+    QFETCH(QJsonObject, request);
+    QFETCH(QString, said);
+    QFETCH(qint64, received);
+    Fleet fleet;
+    QString failure;
+    VirtualPrinter *printer =
+        fleet.addNetworkPrinter(QHostAddress::LocalHost, 0, quint16(0), &failure);
+    QVERIFY2(printer, qPrintable(failure));
+    request.insert("printer", "*");
+    QVERIFY(fleet.control(request)["ok"].toBool());
+    QTemporaryDir dir;
+    QFile image(dir.filePath("fw.bin"));
+    QVERIFY(image.open(QIODevice::WriteOnly));
+    image.write(QByteArray(300000, '\x5a'));
+    image.close();
+    QProcess utility;
+    utility.start(VARIMONDE_SETUP_BINARY,
+                  {"--to", QStringLiteral("tcp://127.0.0.1:%1").arg(printer->port()), "--snmp-port",
+                   QString::number(printer->snmpPort()), "--firmware", image.fileName(),
+                   "--stall-limit", "1", "--busy-limit", "1", "--report",
+                   dir.filePath("report.json"), "--quiet"});
+    QTRY_COMPARE_WITH_TIMEOUT(utility.state(), QProcess::NotRunning, 20000);
+    QFile reportFile(dir.filePath("report.json"));
+    QVERIFY(reportFile.open(QIODevice::ReadOnly));
+    const QJsonObject report = QJsonDocument::fromJson(reportFile.readAll()).object();
+    const QString outcome = QJsonDocument(report["printers"][0].toObject()).toJson();
+    const bool whole = received < 0;
+    QCOMPARE(report["exitStatus"].toInt(), whole ? 0 : 1);
+    QVERIFY2(outcome.contains(said), qPrintable(outcome));
+    if (whole) {
+        QTRY_VERIFY(printer->model().firmware().has_value());
+        QCOMPARE(printer->model().firmware()->size, 300000);
+    } else {
+        QCOMPARE(printer->model().bytesReceived(), received);
+        QVERIFY(!printer->model().firmware().has_value());
+    }
+}
+
+void VirtualTest::serialLineAtItsPace()
+{
+    VirtualPrinter printer(QStringLiteral("serial1"));
+    SerialLine line(printer, *SerialSettings::parse("19200,N,8,1"));
+    QVERIFY2(line.isOpen(), qPrintable(line.failure()));
+    QSerialPort port(line.path());
+    QVERIFY(port.open(QIODevice::WriteOnly));
+    port.setBaudRate(19200);
+    const QByteArray configuration = latin1(ConfigBlock::build(everySetting()));
+    QByteArray graphic = latin1(StorageCommands::graphicStoreHeader("BMP", "big")) +
+                         Pictures::bmp(400, 80) + latin1(StorageCommands::graphicStoreEnd());
+    QElapsedTimer clock;
+    clock.start();
+    port.write(configuration + graphic);
+    QTRY_VERIFY_WITH_TIMEOUT(printer.model().objects().contains("BIG"), 10000);
+    // 1920 bytes a second: the bytes cannot arrive sooner.
+    const qint64 expectedMs = (configuration.size() + graphic.size() - 2) * 1000 / 1920;
+    QVERIFY2(clock.elapsed() >= expectedMs * 9 / 10, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(printer.model().settings().value("DARKNESS"), "30");
+    QCOMPARE(printer.model().objects()["BIG"].sha256,
+             QCryptographicHash::hash(Pictures::bmp(400, 80), QCryptographicHash::Sha256));
+
+    // At the wrong rate, a command is garbage to the printer.
+    port.setBaudRate(9600);
+    port.write(latin1(StorageCommands::listObjects()));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        printer.model().transcript().last().startsWith("not a command (4 bytes)"), 3000);
+    QCOMPARE(printer.model().odometer(), 0);
+}
+
+void VirtualTest::stateFileAndPictures()
+{
+    QTemporaryDir dir;
+    Fleet fleet;
+    fleet.setStatePath(dir.filePath("state.json"));
+    fleet.setPicturesFolder(dir.path());
+    QString failure;
+    VirtualPrinter *printer =
+        fleet.addNetworkPrinter(QHostAddress::LocalHost, 0, std::nullopt, &failure);
+    QVERIFY2(printer, qPrintable(failure));
+    // A name that would leave the folder, were it used as it is.
+    sendTo(*printer, latin1(StorageCommands::graphicStoreHeader("PCX", "../x")) +
+                         Pictures::pcx(16, 4) + latin1(StorageCommands::graphicStoreEnd()));
+    QSignalSpy written(&fleet, &Fleet::stateWritten);
+    QTRY_VERIFY(written.count() > 0);
+    QFile file(dir.filePath("state.json"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QJsonObject state = QJsonDocument::fromJson(file.readAll())["printers"][0].toObject();
+    const QJsonObject object = state["objects"][0].toObject();
+    QCOMPARE(object["name"].toString(), "../X");
+    QCOMPARE(object["kind"].toString(), "PCX");
+    const QString picture = object["picture"].toString();
+    QCOMPARE(QFileInfo(picture).dir().absolutePath(), QDir(dir.path()).absolutePath());
+    const QImage image(picture);
+    QCOMPARE(image.size(), QSize(16, 4));
+    for (int x = 0; x < 16; ++x)
+        QCOMPARE(qGray(image.pixel(x, 1)) < 128, (x + 1) % 3 == 0);
+}
+
+VARIMONDE_TEST_MAIN(VirtualTest)
+#include "tst_virtual.moc"
