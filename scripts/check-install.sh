@@ -22,7 +22,7 @@ done
 if [[ ! -f "$build/CMakeCache.txt" ]]; then
     (cd "$root" && cmake --preset debug -B "$build" >/dev/null)
 fi
-cmake --build "$build" --target varimonde-setup >/dev/null
+cmake --build "$build" --target varimonde-setup varimonde-virtual-printer >/dev/null
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
@@ -30,10 +30,12 @@ echo "== installed tree"
 DESTDIR="$work/root" cmake --install "$build" --prefix /usr >/dev/null
 expected=(
     usr/bin/varimonde-setup
+    usr/bin/varimonde-virtual-printer
     usr/share/applications/varimonde-setup.desktop
     usr/share/metainfo/com.varimonde.SetupUtility.metainfo.xml
     usr/share/icons/hicolor/scalable/apps/varimonde-setup.svg
     usr/share/man/man1/varimonde-setup.1.gz
+    usr/share/man/man1/varimonde-virtual-printer.1.gz
     usr/share/doc/varimonde-setup/copyright
     usr/share/doc/varimonde-setup/changelog.gz
 )

@@ -3,12 +3,13 @@
 # the tests need, when any is missing. Uses sudo when not run as root.
 set -euo pipefail
 
-packages=(build-essential cmake ninja-build ccache pkg-config qt6-base-dev qt6-serialport-dev libgl-dev
-    libsnmp-dev libavahi-client-dev libc-ares-dev libssl-dev qt6-l10n-tools qt6-translations-l10n)
+packages=(build-essential cmake ninja-build ccache pkg-config qt6-base-dev qt6-serialport-dev
+    qt6-httpserver-dev qt6-websockets-dev libgl-dev libsnmp-dev libavahi-client-dev libc-ares-dev libssl-dev
+    qt6-l10n-tools qt6-translations-l10n)
 case "${1:-}" in
 --tests)
     packages+=(desktop-file-utils appstream dpkg-dev lintian snmpd snmp avahi-daemon avahi-utils
-        dbus-daemon iproute2 util-linux)
+        dbus-daemon iproute2 util-linux prometheus)
     # The screen-reader test: the window read through AT-SPI under Xvfb.
     packages+=(python3-pyatspi at-spi2-core xvfb xauth)
     # The layout tests in Japanese: a font with its characters.

@@ -147,3 +147,25 @@ assert printer["snmp"] is False and printer["status"] == "unknown", printer
 assert report["notes"] == [], report
 PY
 echo "DNS-SD: found $(tail -n1 "$work/table")"
+
+# A virtual printer announces itself under a host name of its own that
+# points at its address, and is found the same way.
+ip addr add 10.231.7.6/32 dev lo
+"$(dirname "$program")/varimonde-virtual-printer" --listen 10.231.7.6:9106 --no-snmp \
+    --control "$work/printers.sock" >"$work/virtual.log" 2>&1 &
+pids+=($!)
+"$(dirname "$program")/varimonde-virtual-printer" --control "$work/printers.sock" \
+    --tell '{"printer":"*","get":"state"}' >/dev/null
+sleep 1
+"$program" --discover --dns-sd --report "$work/virtual.json" >/dev/null 2>&1 || {
+    cat "$work/virtual.log" "$work/avahi.log"
+    exit 1
+}
+python3 - "$work/virtual.json" "$work/virtual.log" <<'PY' || { cat "$work/virtual.log"; exit 1; }
+import json, sys
+found = [p for p in json.load(open(sys.argv[1]))["printers"] if p["address"] == "10.231.7.6"]
+assert [(p["port"], p["name"], p["makeModel"]) for p in found] == [
+    (9106, "Varimonde virtual printer 10.231.7.6", "Varimonde virtual printer")], found
+assert "DNS-SD" not in open(sys.argv[2]).read()
+PY
+echo "DNS-SD: the virtual printer found"

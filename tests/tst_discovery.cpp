@@ -9,6 +9,8 @@
 #include "support/FullListener.h"
 #include "support/LoopbackPrinter.h"
 #include "support/PrivateNetwork.h"
+#include "support/PrinterAgent.h"
+#include "support/SnmpRelay.h"
 #include "support/TestMain.h"
 #include "support/WindowDriver.h"
 
@@ -33,6 +35,7 @@
 
 #include <list>
 
+#include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -58,7 +61,6 @@ public:
     // lines (OID, type, value).
     bool start(const QStringList &addresses, const QStringList &overrides)
     {
-        const QString program = QStandardPaths::findExecutable("snmpd", {"/usr/sbin", "/usr/bin"});
         QUdpSocket probe;
         probe.bind(QHostAddress::LocalHost, 0);
         port = probe.localPort();
@@ -74,14 +76,7 @@ public:
         QStringList endpoints;
         for (const QString &address : addresses)
             endpoints << QStringLiteral("udp:%1:%2").arg(address).arg(port);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("MIBS", QString());
-        environment.insert("SNMP_PERSISTENT_DIR", dir.filePath("p"));
-        environment.insert("SNMPCONFPATH", dir.path());
-        agent.setProcessEnvironment(environment);
-        agent.start(program, {"-f", "-Lo", "-C", "-c", config.fileName(), "-M",
-                              dir.filePath("none"), endpoints.join(',')});
-        if (!agent.waitForStarted())
+        if (!startSnmpd(agent, dir, config.fileName(), endpoints.join(',')))
             return false;
         // Ready once it answers.
         SnmpOptions options = testedCommunity(port);
@@ -468,6 +463,10 @@ private slots:
                         [&](const QString &, const SnmpAnswer &answer) { heard = answer; });
             return QTest::qWaitFor([&] { return heard.has_value(); }, 5000) ? *heard : SnmpAnswer{};
         };
+        // v3 from the event loop: the engine learnt first, then the objects.
+        const SnmpAnswer secureThrough = readThrough(v3);
+        QVERIFY2(secureThrough.answered, qPrintable(secureThrough.failure));
+        QCOMPARE(secureThrough.serial + ", " + secureThrough.state.words(), "SN0042, no paper");
         // Failures: a refused pass phrase at once; a port that takes
         // datagrams and never answers (as the agent does to a wrong
         // community) after the timeout, a second by default, and one retry,
@@ -523,6 +522,93 @@ private slots:
         QVERIFY(threads() <= before + 1);
         QTRY_COMPARE_WITH_TIMEOUT(unanswered, 100, 5000);
         QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
+
+        // So do v3 ones: learning the agent's engine is a request like any
+        // other, on the event loop; nothing waits for it.
+        SnmpOptions quickV3 = quick;
+        quickV3.user = "printeruser";
+        quickV3.authPass = "authpass123";
+        SnmpReader v3Crowd(quickV3);
+        unanswered = 0;
+        clock.restart();
+        for (int i = 0; i < 100; ++i)
+            v3Crowd.read("127.0.0.1", [&](const QString &, const SnmpAnswer &answer) {
+                unanswered += answer.failure == "no SNMP answer";
+            });
+        QVERIFY2(clock.elapsed() < 250, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(threads() <= before + 1);
+        QTRY_COMPARE_WITH_TIMEOUT(unanswered, 100, 5000);
+        QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    // Each value is taken by the name it came back with: an agent that
+    // answers in another order, or leaves an object out, gives the same
+    // printer, never one value in another's field.
+    void snmpValuesAreTakenByTheirNames()
+    {
+        Agent agent;
+        QStringList answers = printerOverrides("lab-printer", "SN9", "0x4000");
+        answers << "1.3.6.1.2.1.1.6.0 octet_str \"Dock 3\""
+                << "1.3.6.1.2.1.43.16.5.1.2.1.1 octet_str \"PAPER OUT\""
+                << "1.3.6.1.2.1.43.16.5.1.2.1.2 octet_str \"LX-4 V2.1\""
+                << "1.3.6.1.2.1.43.18.1.1.2.1.7 integer 3"
+                << "1.3.6.1.2.1.43.18.1.1.4.1.7 integer 8"
+                << "1.3.6.1.2.1.43.18.1.1.7.1.7 integer 808"
+                << "1.3.6.1.2.1.43.18.1.1.8.1.7 octet_str \"Load labels\""
+                << "1.3.6.1.2.1.43.8.2.1.12.1.1 octet_str \"4x6 direct thermal\""
+                << "1.3.6.1.2.1.43.10.2.1.4.1.1 counter 4711"
+                << "1.3.6.1.2.1.43.10.2.1.3.1.1 integer 7";
+        if (!agent.start({"127.0.0.1"}, answers))
+            QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
+        const auto seen = [](const SnmpAnswer &answer) {
+            QStringList alerts;
+            for (const PrinterAlert &alert : answer.alerts)
+                alerts << QStringLiteral("%1 %2/%3 %4 #%5")
+                              .arg(alert.severityWord())
+                              .arg(alert.group)
+                              .arg(alert.code)
+                              .arg(alert.description)
+                              .arg(alert.index);
+            return QStringList{answer.failure,
+                               answer.sysName,
+                               answer.sysLocation,
+                               answer.serial,
+                               answer.state.words(),
+                               answer.consoleLines.join(" / "),
+                               alerts.join("; "),
+                               answer.media.join("; "),
+                               QString::number(answer.lifeCount) + " " + answer.counterUnitWord()}
+                .join(" | ");
+        };
+        const QString whole = " | lab-printer | Dock 3 | SN9 | no paper | PAPER OUT / LX-4 V2.1 | "
+                              "critical 8/808 Load labels #7 | 4x6 direct thermal | 4711 "
+                              "impressions";
+        const std::tuple<const char *, SnmpRelay::Change, QString> cases[] = {
+            {"as asked", [](QList<QByteArray> objects) { return objects; }, whole},
+            {"reversed",
+             [](QList<QByteArray> objects) {
+                 std::reverse(objects.begin(), objects.end());
+                 return objects;
+             },
+             whole},
+            // The first object asked is the printer's name.
+            {"name left out",
+             [](QList<QByteArray> objects) {
+                 objects.removeFirst();
+                 return objects;
+             },
+             QString(whole).replace(" lab-printer ", "  ")},
+        };
+        for (const auto &[name, change, expected] : cases) {
+            SnmpRelay relay(agent.port, change);
+            SnmpReader reader(testedCommunity(relay.port()));
+            std::optional<SnmpAnswer> heard;
+            reader.read("127.0.0.1",
+                        [&](const QString &, const SnmpAnswer &answer) { heard = answer; });
+            QVERIFY2(QTest::qWaitFor([&] { return heard.has_value(); }, 5000), name);
+            QVERIFY2(heard->readAt.isValid(), name);
+            QCOMPARE(seen(*heard), expected);
+        }
     }
 
     void printersAreFoundAndAsked()
@@ -550,15 +636,28 @@ private slots:
                    snmp);
         QCOMPARE(found.status, 0);
         QVERIFY2(found.out.contains("3 printers found"), found.out.constData());
-        const QJsonArray json = QJsonDocument::fromJson(fileBytes(report))["printers"].toArray();
+        QJsonArray json = QJsonDocument::fromJson(fileBytes(report))["printers"].toArray();
+        // When it was read and what the agent says of its own host vary.
+        QStringList readAt;
+        for (QJsonValueRef row : json) {
+            QJsonObject fields = row.toObject();
+            readAt << fields.take("readAt").toString();
+            fields.remove("uptimeSeconds");
+            fields.remove("location");
+            row = fields;
+        }
+        QCOMPARE(readAt.first(), "");
+        QVERIFY(QDateTime::fromString(readAt.last(), Qt::ISODateWithMs).isValid());
         const QString label1 =
-            R"({"address":"127.0.0.61","conditions":[],"error":false,)"
-            R"("foundBy":["sweep","snmp"],"makeModel":"Varimonde LX-4","name":"label-1",)"
+            R"({"address":"127.0.0.61","alerts":[],"conditions":[],"console":[],"error":false,)"
+            R"("foundBy":["sweep","snmp"],"makeModel":"Varimonde LX-4","media":[],)"
+            R"("name":"label-1","odometer":null,"odometerUnit":"",)"
             R"("port":%1,"serial":"SN1","snmp":true,"status":"ready",)"
             R"("target":"tcp://127.0.0.61:%1"})";
         const QString expected =
-            R"([{"address":"127.0.0.60","conditions":[],"error":false,"foundBy":["sweep"],)"
-            R"("makeModel":"","name":"","port":9100,"serial":"","snmp":false,)"
+            R"([{"address":"127.0.0.60","alerts":[],"conditions":[],"console":[],"error":false,)"
+            R"("foundBy":["sweep"],"makeModel":"","media":[],"name":"","odometer":null,)"
+            R"("odometerUnit":"","port":9100,"serial":"","snmp":false,)"
             R"("status":"unknown","target":"tcp://127.0.0.60:9100"},)" +
             label1.arg("9100") + "," + label1.arg(second) + "]";
         QCOMPARE(QJsonDocument(json).toJson(QJsonDocument::Compact), expected.toUtf8());
@@ -863,6 +962,21 @@ private slots:
             QCOMPARE(out.contains("shows its secret"), extra.contains("--community"));
     }
 
+    // Secrets awaited on a standard input that never ends (a terminal no
+    // one types into): an interrupt still ends the run, as any other wait.
+    void anInterruptEndsTheWaitForSecrets()
+    {
+        QProcess cli;
+        cli.start(VARIMONDE_SETUP_BINARY,
+                  {"--status", "--to", "tcp://127.0.0.1", "--snmp-secrets", "-"});
+        QVERIFY(cli.waitForStarted());
+        QTest::qWait(300);
+        QCOMPARE(cli.state(), QProcess::Running);
+        ::kill(pid_t(cli.processId()), SIGINT);
+        QVERIFY(cli.waitForFinished(2000));
+        QCOMPARE(cli.exitCode(), 130);
+    }
+
     void commandLineRefusals_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -878,6 +992,14 @@ private slots:
             {"--status --to tcp://127.0.0.1 --snmp-user u --snmp-priv abcdefgh",
              "needs authentication"},
             {"--status", "no printer to send to"},
+            {"--watch 0 --to tcp://127.0.0.1", "--watch takes seconds from 1 to 86400, not \"0\""},
+            {"--watch 5 --status --to tcp://127.0.0.1", "exclude each other"},
+            {"--watch 5 --to tcp://127.0.0.1 --list", "send nothing"},
+            {"--status --metrics 127.0.0.1:9464 --to tcp://127.0.0.1",
+             "--metrics goes with --watch"},
+            {"--watch 5 --metrics 127.0.0.1 --to tcp://127.0.0.1", "--metrics takes ADDRESS:PORT"},
+            {"--watch 5 --metrics 127.0.0.1:65536 --to tcp://127.0.0.1", "--metrics takes"},
+            {"--watch 5 --metrics [::1:9464 --to tcp://127.0.0.1", "--metrics takes"},
             {"--status --to tcp://127.0.0.1 --force", "--force goes with --write-targets"},
         };
         for (const auto &[arguments, error] : rows)

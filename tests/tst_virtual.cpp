@@ -387,7 +387,7 @@ void VirtualTest::firmwareRestartsThePrinter()
     QVERIFY2(printer, qPrintable(failure));
     QByteArray image(1 << 20, Qt::Uninitialized);
     for (int i = 0; i < image.size(); ++i)
-        image[i] = char((i * 7919) >> 3);
+        image[i] = char((quint32(i) * 7919u) >> 3);
     sendTo(*printer, image);
     QTRY_VERIFY(printer->model().firmware().has_value());
     QCOMPARE(printer->model().firmware()->size, image.size());

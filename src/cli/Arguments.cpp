@@ -778,7 +778,7 @@ ParsedArguments parseArguments(const QStringList &arguments)
         return parsed;
     const bool sending = parsed.plan.discover.mode == Discover::Options::Mode::Send;
     if (!sending && (!written.isEmpty() || parsed.plan.dryRun)) {
-        reader.usage(QStringLiteral("--discover and --status send nothing: leave out the "
+        reader.usage(QStringLiteral("--discover, --status and --watch send nothing: leave out the "
                                     "actions and --dry-run"));
         return parsed;
     }

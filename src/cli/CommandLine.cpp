@@ -2,6 +2,7 @@
 
 #include "cli/Arguments.h"
 #include "cli/DryRun.h"
+#include "cli/Fleet.h"
 #include "cli/Report.h"
 #include "cli/Runner.h"
 #include "common/Language.h"
@@ -112,6 +113,8 @@ int runParsed(const QStringList &arguments, const Console &console)
         return Discover::discover(plan, console);
     if (plan.discover.mode == Discover::Options::Mode::Status)
         return Discover::status(plan, console);
+    if (plan.discover.mode == Discover::Options::Mode::Watch)
+        return Fleet::watch(plan, console);
     Runner runner(plan, console);
     return runner.run();
 }

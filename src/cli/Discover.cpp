@@ -3,6 +3,7 @@
 
 #include "cli/Arguments.h"
 #include "cli/RunShell.h"
+#include "cli/Fleet.h"
 #include "cli/Target.h"
 #include "common/ProcessSignals.h"
 
@@ -67,6 +68,22 @@ void addOptions(QCommandLineParser &parser)
          QStringLiteral("With --snmp-user: the AES privacy pass phrase; other users see it: "
                         "prefer --snmp-secrets."),
          QStringLiteral("phrase")},
+        {QStringLiteral("inventory"),
+         QStringLiteral("With --status: also write one row per printer (name, location, "
+                        "model, serial, status, alerts, odometer, media, when read) to this "
+                        "file: CSV, or JSON when its name ends in .json."),
+         QStringLiteral("file")},
+        {QStringLiteral("watch"),
+         QStringLiteral("Read every network target over SNMP again and again, each at most "
+                        "once in this many seconds, and write a JSON line on standard output "
+                        "for each change (online, offline, status, alert-raised, "
+                        "alert-cleared) and each odometer read; Ctrl-C ends it (exit 130)."),
+         QStringLiteral("seconds")},
+        {QStringLiteral("metrics"),
+         QStringLiteral("With --watch: serve the printers' state for Prometheus at "
+                        "http://ADDRESS:PORT/metrics (port 0: any free port, said on "
+                        "standard error)."),
+         QStringLiteral("address:port")},
         {QStringLiteral("ignore-status"),
          QStringLiteral("Send even to a network printer whose SNMP status reports an error "
                         "(no paper, door open, jammed, offline).")},
@@ -77,11 +94,32 @@ void read(const QCommandLineParser &parser, Options &options, QStringList &usage
 {
     const bool discover = parser.isSet(QStringLiteral("discover"));
     const bool status = parser.isSet(QStringLiteral("status"));
-    if (discover && status)
-        usage << QStringLiteral("--discover and --status exclude each other");
+    const bool watch = parser.isSet(QStringLiteral("watch"));
+    if (int(discover) + int(status) + int(watch) > 1)
+        usage << QStringLiteral("--discover, --status and --watch exclude each other");
     options.mode = discover ? Options::Mode::Discover
                    : status ? Options::Mode::Status
+                   : watch  ? Options::Mode::Watch
                             : Options::Mode::Send;
+    options.inventory = parser.value(QStringLiteral("inventory"));
+    if (!options.inventory.isEmpty() && !status)
+        usage << QStringLiteral("--inventory goes with --status");
+    if (watch) {
+        bool ok = false;
+        const QString written = parser.value(QStringLiteral("watch"));
+        options.watchSeconds = written.toInt(&ok);
+        if (!ok || options.watchSeconds < 1 || options.watchSeconds > 86400)
+            usage
+                << QStringLiteral("--watch takes seconds from 1 to 86400, not \"%1\"").arg(written);
+    }
+    options.metrics = parser.value(QStringLiteral("metrics"));
+    if (parser.isSet(QStringLiteral("metrics")) && !watch)
+        usage << QStringLiteral("--metrics goes with --watch");
+    else if (watch && parser.isSet(QStringLiteral("metrics")) &&
+             !Fleet::metricsEndpoint(options.metrics))
+        usage << QStringLiteral("--metrics takes ADDRESS:PORT, such as 127.0.0.1:9464 or "
+                                "[::1]:9464, not \"%1\"")
+                     .arg(options.metrics);
     for (const char *name : {"range", "scan-port", "dns-sd", "write-targets"}) {
         if (parser.isSet(QLatin1String(name)) && !discover)
             usage << QStringLiteral("--%1 goes with --discover").arg(QLatin1String(name));
@@ -375,7 +413,14 @@ int status(const Plan &plan, const Console &console)
         exit = Interrupts::exitStatus;
     for (const QString &note : std::as_const(notes))
         console.say(note);
-    return finish(plan, printers, notes, exit, console);
+    // The details first: the summary stays the last line, as scripts read it.
+    console.print(Fleet::details(printers));
+    const int status = finish(plan, printers, notes, exit, console);
+    if (!plan.discover.inventory.isEmpty() &&
+        !Report::save(plan.discover.inventory, Fleet::inventory(printers, plan.discover.inventory),
+                      console, QStringLiteral("the inventory")))
+        return std::max(status, 1);
+    return status;
 }
 
 } // namespace Discover

@@ -15,13 +15,16 @@ namespace Discover
 
 // What --discover and --status take.
 struct Options {
-    enum class Mode { Send, Discover, Status };
+    enum class Mode { Send, Discover, Status, Watch };
     Mode mode = Mode::Send;
     DiscoveryOptions discovery;
     QString writeTargets;
     // Replace a --write-targets file that this program did not write.
     bool force = false;
     bool ignoreStatus = false;
+    QString inventory;    // with --status: a CSV file, or JSON by its extension
+    int watchSeconds = 0; // --watch: how often each printer is read
+    QString metrics;      // with --watch: ADDRESS:PORT to serve /metrics on
 };
 
 void addOptions(QCommandLineParser &parser);

@@ -2,6 +2,7 @@
 
 #include "common/ProcessSignals.h"
 
+#include <QCoreApplication>
 #include <QSocketNotifier>
 
 RunShell::RunShell()
@@ -26,7 +27,7 @@ void RunShell::run()
     if (Interrupts::count() > 0)
         QTimer::singleShot(0, this, &RunShell::hear);
     if (!m_finished)
-        m_loop.exec();
+        QCoreApplication::exec();
     m_grace.stop();
     m_signals.reset();
 }
@@ -34,7 +35,7 @@ void RunShell::run()
 void RunShell::finish()
 {
     m_finished = true;
-    m_loop.quit();
+    QCoreApplication::exit(0);
 }
 
 void RunShell::hear()

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QEventLoop>
 #include <QObject>
 #include <QTimer>
 
@@ -37,7 +36,6 @@ signals:
 private:
     void hear();
 
-    QEventLoop m_loop;
     QTimer m_grace;
     std::unique_ptr<QSocketNotifier> m_signals;
     bool m_finished = false;

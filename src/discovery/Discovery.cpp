@@ -57,7 +57,35 @@ QJsonObject FoundPrinter::json() const
         {QStringLiteral("conditions"), QJsonArray::fromStringList(state.conditions())},
         {QStringLiteral("error"), isError()},
         {QStringLiteral("foundBy"), QJsonArray::fromStringList(foundBy)},
+        {QStringLiteral("location"), details.sysLocation},
+        {QStringLiteral("uptimeSeconds"),
+         details.upTime < 0 ? QJsonValue() : QJsonValue(double(details.upTime / 100))},
+        {QStringLiteral("console"), QJsonArray::fromStringList(details.consoleLines)},
+        {QStringLiteral("alerts"), alertsJson(details.alerts)},
+        {QStringLiteral("odometer"),
+         details.lifeCount < 0 ? QJsonValue() : QJsonValue(double(details.lifeCount))},
+        {QStringLiteral("odometerUnit"), details.counterUnitWord()},
+        {QStringLiteral("media"), QJsonArray::fromStringList(details.media)},
+        {QStringLiteral("readAt"), details.readAt.isValid()
+                                       ? QJsonValue(details.readAt.toString(Qt::ISODateWithMs))
+                                       : QJsonValue()},
     };
+}
+
+QJsonArray alertsJson(const QList<PrinterAlert> &alerts)
+{
+    QJsonArray rows;
+    for (const PrinterAlert &alert : alerts)
+        rows.append(QJsonObject{
+            {QStringLiteral("index"), alert.index},
+            {QStringLiteral("severity"), alert.severityWord()},
+            {QStringLiteral("group"), alert.group},
+            {QStringLiteral("code"), alert.code},
+            {QStringLiteral("description"), alert.description},
+            {QStringLiteral("uptimeSeconds"),
+             alert.time < 0 ? QJsonValue() : QJsonValue(double(alert.time / 100))},
+        });
+    return rows;
 }
 
 void FoundPrinter::takeSnmp(const SnmpAnswer &answer)
@@ -66,6 +94,7 @@ void FoundPrinter::takeSnmp(const SnmpAnswer &answer)
     if (!answer.answered)
         return;
     state = answer.state;
+    details = answer;
     if (name.isEmpty())
         name = answer.sysName;
     if (makeModel.isEmpty())

@@ -5,6 +5,7 @@
 #include "discovery/Sweep.h"
 
 #include <QHash>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
 #include <QObject>
@@ -27,6 +28,7 @@ struct FoundPrinter {
     bool snmpAnswered = false;
     PrinterState state;
     QStringList foundBy; // "sweep", "dns-sd", "snmp"
+    SnmpAnswer details;  // the last answer: location, uptime, panel, alerts, odometer, media
     // The DNS-SD services that named this row, by type and instance name: one
     // service heard on several interfaces stays one printer.
     QStringList services;
@@ -41,11 +43,16 @@ struct FoundPrinter {
     // The target, or the address and why there is none: for people.
     QString shownTarget() const;
     // {"target", "address", "port", "name", "makeModel", "serial",
-    //  "snmp", "status", "conditions", "error", "foundBy"}
+    //  "snmp", "status", "conditions", "error", "foundBy", "location",
+    //  "uptimeSeconds", "console", "alerts", "odometer", "odometerUnit",
+    //  "media", "readAt"}
     QJsonObject json() const;
     void takeSnmp(const SnmpAnswer &answer);
 };
 
+// {"index", "severity" ("critical", "warning", "other"), "group", "code",
+//  "description", "uptimeSeconds" (the printer's uptime when raised)}
+QJsonArray alertsJson(const QList<PrinterAlert> &alerts);
 // The rows of what was found, and how the ways of finding join: one row per
 // raw port that answers (a print server's ports are printers of their
 // own); a service that only names a printer, or SNMP, joins a row of its

@@ -2,12 +2,12 @@
 
 #include "discovery/PrinterState.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QObject>
 #include <QString>
 
 #include <functional>
-#include <memory>
 
 // How to ask a printer over SNMP: v2c with a community, or v3 with a user
 // (authentication SHA and privacy AES when their pass phrases are given).
@@ -34,6 +34,20 @@ struct SnmpOptions {
     QString problem() const;
 };
 
+// One standing alert of a printer's alert table.
+struct PrinterAlert {
+    int index = 0;    // the row's index, stable while the alert stands
+    int severity = 0; // other(1), critical(3), warning(4), warningBinaryChangeEvent(5)
+    int group = 0;    // the kind of part the alert is about (cover, input, marker...)
+    int code = 0;     // what happened (jam, subunitEmpty, doorOpen...)
+    QString description;
+    qint64 time = -1; // the printer's uptime when raised, in hundredths of a second
+
+    // "critical", "warning", "other".
+    QString severityWord() const;
+    bool operator==(const PrinterAlert &other) const;
+};
+
 // What one printer answered.
 struct SnmpAnswer {
     bool answered = false;
@@ -41,19 +55,31 @@ struct SnmpAnswer {
     QString sysName;
     QString sysDescr;
     QString sysObjectId;
+    QString sysLocation;
+    qint64 upTime = -1; // hundredths of a second, -1 when not told
     QString deviceDescr;
     QString serial;
     PrinterState state;
+    QStringList consoleLines; // the front panel's lines, top first
+    QList<PrinterAlert> alerts;
+    qint64 lifeCount = -1; // the odometer, in counterUnit
+    int counterUnit = 0;
+    QStringList media; // the media name of each input
+    QDateTime readAt;  // when the answer came, UTC
+
+    // "impressions", "feet", "meters"... of the odometer's unit.
+    QString counterUnitWord() const;
 
     // Why a send to this printer is refused, or empty when it may go (no
     // answer refuses nothing).
     QString refusal() const { return answered ? state.refusal() : QString(); }
 };
 
-// Reads the system group and the printer's status from one host. A v1 or
-// v2c query runs in the event loop of this object's thread, however many
-// are under way; a v3 one on one of a few workers (opening its session
-// blocks). Once this object is gone, answers still under way are dropped.
+// Reads the system group, the printer's status, front panel, alerts,
+// odometer and media from one host. Every query runs in the event loop of
+// this object's thread, however many are under way (a v3 one first learns
+// the agent's engine, also without blocking). Once this object is gone,
+// answers still under way are dropped.
 class SnmpReader : public QObject
 {
     Q_OBJECT
@@ -72,13 +98,12 @@ public:
     static SnmpAnswer readNow(const QString &host, const SnmpOptions &options);
 
 private:
-    // Asks `address` on a worker; the answer is `host`'s.
+    // Asks `address`; the answer is `host`'s.
     void query(const QString &host, const QString &address, Done done);
 
+    class Reading;
     class Query;
-    struct Alive;
     QList<Query *> m_queries;
     SnmpOptions m_options;
-    std::shared_ptr<Alive> m_alive;
     int m_pending = 0;
 };

@@ -1,25 +1,16 @@
 #include "virtual/DnsSdAnnouncer.h"
 
+#include <QTimer>
 #include <avahi-client/client.h>
 #include <avahi-client/publish.h>
 #include <avahi-common/error.h>
-#include <avahi-common/simple-watch.h>
 
-namespace
+DnsSdAnnouncer::DnsSdAnnouncer(Say say, QObject *parent)
+    : QObject(parent), m_say(std::move(say)), m_loop(std::make_unique<AvahiEventLoop>())
 {
-
-// How often the daemon's messages are looked at: announcing is no hurry,
-// and the wake-ups cost nothing when there is nothing to read.
-constexpr int tickMs = 100;
-
-} // namespace
-
-DnsSdAnnouncer::DnsSdAnnouncer(Say say, QObject *parent) : QObject(parent), m_say(std::move(say))
-{
-    m_poll = avahi_simple_poll_new();
     int error = 0;
     m_client = avahi_client_new(
-        avahi_simple_poll_get(m_poll), AvahiClientFlags(0),
+        m_loop->poll(), AvahiClientFlags(0),
         reinterpret_cast<AvahiClientCallback>(&DnsSdAnnouncer::clientChanged), this, &error);
     if (!m_client) {
         m_say(QStringLiteral("DNS-SD: no Avahi daemon (%1); the printers are not announced")
@@ -29,16 +20,12 @@ DnsSdAnnouncer::DnsSdAnnouncer(Say say, QObject *parent) : QObject(parent), m_sa
     }
     m_group = avahi_entry_group_new(
         m_client, reinterpret_cast<AvahiEntryGroupCallback>(&DnsSdAnnouncer::groupChanged), this);
-    connect(&m_tick, &QTimer::timeout, this, [this] { avahi_simple_poll_iterate(m_poll, 0); });
-    m_tick.start(tickMs);
 }
 
 DnsSdAnnouncer::~DnsSdAnnouncer()
 {
     if (m_client)
-        avahi_client_free(m_client); // frees its groups too
-    if (m_poll)
-        avahi_simple_poll_free(m_poll);
+        avahi_client_free(m_client); // frees its groups too, before the loop goes
 }
 
 QString DnsSdAnnouncer::hostNameFor(const QHostAddress &address)

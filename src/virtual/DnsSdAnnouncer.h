@@ -5,7 +5,10 @@
 #include <QString>
 #include <QTimer>
 
+#include "discovery/AvahiEventLoop.h"
+
 #include <functional>
+#include <memory>
 
 // Announces printers' raw ports as _pdl-datastream._tcp through the Avahi
 // daemon, each under a host name of its own that points at its address.
@@ -31,10 +34,9 @@ private:
     static void groupChanged(struct AvahiEntryGroup *group, int state, void *self);
 
     Say m_say;
-    struct AvahiSimplePoll *m_poll = nullptr;
+    std::unique_ptr<AvahiEventLoop> m_loop;
     struct AvahiClient *m_client = nullptr;
     struct AvahiEntryGroup *m_group = nullptr;
-    QTimer m_tick;
     bool m_saidFailure = false;
     int m_pending = 0;
     int m_announced = 0;

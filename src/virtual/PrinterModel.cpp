@@ -106,6 +106,8 @@ void PrinterModel::printLabels(const QString &what, qint64 count)
     while (printed < count && prints(m_condition)) {
         const qint64 stop = m_scheduled ? m_scheduled->second : m_odometer + count;
         const qint64 run = std::min(count - printed, std::max<qint64>(0, stop - m_odometer));
+        if (run == 0)
+            break;
         printed += run;
         m_odometer += run;
         if (m_scheduled && m_odometer >= m_scheduled->second) {

@@ -74,7 +74,9 @@ def finding_words(params):
 # The report's names as facts are named.
 FIELDS = dict(target='target', address='address', port='port', name='name',
               makeModel='make_model', serial='serial', snmp='snmp', status='status',
-              conditions='conditions', error='error', foundBy='found_by')
+              conditions='conditions', error='error', foundBy='found_by', location='location',
+              uptimeSeconds='uptime_seconds', console='console', alerts='alerts',
+              odometer='odometer', odometerUnit='odometer_unit', media='media', readAt='read_at')
 
 
 def facts(report):

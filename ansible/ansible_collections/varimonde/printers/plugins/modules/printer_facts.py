@@ -130,6 +130,34 @@ ansible_facts:
           description: How it was found (C(sweep), C(dns-sd), C(snmp)).
           type: list
           elements: str
+        location:
+          description: Its SNMP location.
+          type: str
+        uptime_seconds:
+          description: How long it has been up; null when it did not say.
+          type: int
+        console:
+          description: The lines of its front panel, top first.
+          type: list
+          elements: str
+        alerts:
+          description: Its standing alerts, each with C(index), C(severity) (C(critical), C(warning),
+            C(other)), C(group), C(code), C(description) and C(uptimeSeconds) (its uptime when raised).
+          type: list
+          elements: dict
+        odometer:
+          description: Its life count; null when it did not say.
+          type: int
+        odometer_unit:
+          description: The odometer's unit (C(impressions), C(feet), C(meters)...).
+          type: str
+        media:
+          description: The media loaded, one name an input.
+          type: list
+          elements: str
+        read_at:
+          description: When it answered, in UTC; null when it did not.
+          type: str
     varimonde_printer_notes:
       description: What the program noted, such as a printer that did not answer SNMP.
       type: list

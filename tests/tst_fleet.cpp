@@ -1,0 +1,289 @@
+// What the command line tells of a fleet between sends, against Debian's
+// snmpd answering a printer's tables from a state the test changes: the
+// details under --status, the inventory file, the watch's events in order,
+// its metrics as Prometheus reads them.
+#include "support/CliRun.h"
+#include "support/PrinterAgent.h"
+#include "support/TestMain.h"
+#include "support/WindowDriver.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QRegularExpression>
+#include <QTcpServer>
+
+#include <csignal>
+
+namespace
+{
+
+const QStringList systemGroup{
+    "1.3.6.1.2.1.1.5.0 octet_str \"=lab,\\\"7\\\"\"", "1.3.6.1.2.1.1.6.0 octet_str \"Dock 3\"",
+    "1.3.6.1.2.1.25.3.2.1.3.1 octet_str \"Varimonde LX-4\"", "1.3.6.1.2.1.25.3.5.1.1.1 integer 3"};
+
+// The printer's tables: error bits (hex), odometer, and what else is given.
+QStringList printer(const char *bits, int odometer, const QStringList &more = {})
+{
+    return QStringList{QStringLiteral(".1.3.6.1.2.1.25.3.5.1.2.1 octet %1").arg(bits),
+                       ".1.3.6.1.2.1.43.5.1.1.17.1 string SN77",
+                       ".1.3.6.1.2.1.43.8.2.1.12.1.1 string 4x6 direct thermal",
+                       ".1.3.6.1.2.1.43.10.2.1.3.1.1 integer 7",
+                       QStringLiteral(".1.3.6.1.2.1.43.10.2.1.4.1.1 counter %1").arg(odometer)} +
+           more;
+}
+
+// A standing alert: critical, input group, "media empty".
+const QStringList paperOut{
+    ".1.3.6.1.2.1.43.18.1.1.2.1.7 integer 3", ".1.3.6.1.2.1.43.18.1.1.4.1.7 integer 8",
+    ".1.3.6.1.2.1.43.18.1.1.7.1.7 integer 808", ".1.3.6.1.2.1.43.18.1.1.8.1.7 string Load labels",
+    ".1.3.6.1.2.1.43.18.1.1.9.1.7 timeticks 12345"};
+
+QStringList snmp(quint16 port)
+{
+    return {"--community", "tested", "--snmp-port", QString::number(port)};
+}
+
+QByteArray httpGet(const QString &url)
+{
+    QNetworkAccessManager network;
+    QNetworkReply *reply = network.get(QNetworkRequest(QUrl(url)));
+    if (!QTest::qWaitFor([reply] { return reply->isFinished(); }, 5000))
+        return {};
+    reply->deleteLater();
+    return reply->error() == QNetworkReply::NoError ? reply->readAll() : QByteArray();
+}
+
+quint16 freeTcpPort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+} // namespace
+
+class FleetTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void statusTellsDetailsAndWritesTheInventory()
+    {
+        PrinterAgent agent;
+        if (!agent.start(systemGroup))
+            QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
+        agent.set(printer("40 00", 4711,
+                          paperOut + QStringList{".1.3.6.1.2.1.43.16.5.1.2.1.1 string PAPER "
+                                                 "\x1b]0;owned\x07OUT",
+                                                 ".1.3.6.1.2.1.43.16.5.1.2.1.2 string LX-4 V2.1"}));
+        QTemporaryDir dir;
+        const QStringList status =
+            QStringList{"--status", "--to", "tcp://127.0.0.1"} + snmp(agent.port);
+        Ran ran;
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                ran = runCli(status + QStringList{"--inventory", dir.filePath("fleet.csv")});
+                return ran.out.contains("panel:");
+            },
+            5000));
+        QCOMPARE(ran.status, 1);
+        QString details = QString::fromUtf8(ran.out).section("TARGET ", 0, 0);
+        details.replace(QRegularExpression("uptime: \\d+ d \\d\\d:\\d\\d:\\d\\d"), "uptime: U");
+        QCOMPARE(details, "tcp://127.0.0.1:9100\n"
+                          "  location: Dock 3\n"
+                          "  uptime: U\n"
+                          "  panel: PAPER \x1b]0;owned\x07OUT\n"
+                          "  panel: LX-4 V2.1\n"
+                          "  alert: critical (group 8, code 808): Load labels, at uptime 0 d "
+                          "00:02:03\n"
+                          "  media: 4x6 direct thermal\n"
+                          "  odometer: 4711 impressions\n");
+
+        // A spreadsheet gets the name from the network as text, not a
+        // formula, and no control character.
+        QString csv = QString::fromUtf8(fileBytes(dir.filePath("fleet.csv")));
+        csv.replace(QRegularExpression(",\\d+,\\d{4}-\\d\\d-\\d\\dT[\\d:.]+Z\r\n"), ",UP,READ\r\n");
+        QCOMPARE(csv, "target,name,location,makeModel,serial,snmp,status,alerts,console,media,"
+                      "odometer,odometerUnit,uptimeSeconds,readAt\r\n"
+                      "tcp://127.0.0.1:9100,\"'=lab,\"\"7\"\"\",Dock 3,Varimonde LX-4,SN77,yes,"
+                      "no paper,\"critical (group 8, code 808): Load labels, at uptime 0 d "
+                      "00:02:03\",PAPER \uFFFD]0;owned\uFFFDOUT / LX-4 V2.1,4x6 direct thermal,"
+                      "4711,impressions,UP,READ\r\n");
+
+        // JSON by the file's name: the --status report's fields.
+        const QString json = dir.filePath("fleet.json");
+        QCOMPARE(runCli(status + QStringList{"--inventory", json}).status, 1);
+        const QJsonObject row =
+            QJsonDocument::fromJson(fileBytes(json))["printers"].toArray().first().toObject();
+        QCOMPARE(row["alerts"].toArray().first().toObject(),
+                 QJsonObject({{"index", 7},
+                              {"severity", "critical"},
+                              {"group", 8},
+                              {"code", 808},
+                              {"description", "Load labels"},
+                              {"uptimeSeconds", 123}}));
+        QCOMPARE(QJsonDocument(QJsonArray{row["name"], row["location"], row["odometer"],
+                                          row["odometerUnit"], row["media"], row["conditions"]})
+                     .toJson(QJsonDocument::Compact),
+                 "[\"=lab,\\\"7\\\"\",\"Dock 3\",4711,\"impressions\",[\"4x6 direct thermal\"],"
+                 "[\"no paper\"]]");
+        QVERIFY(QDateTime::fromString(row["readAt"].toString(), Qt::ISODateWithMs).isValid());
+
+        QCOMPARE(runCli(QStringList{"--inventory", json, "--to", "tcp://127.0.0.1"}).err,
+                 "varimonde-setup: --inventory goes with --status\n"
+                 "Try 'varimonde-setup --help' for more information.\n");
+    }
+
+    // Each change is one event, in the order it happened; the metrics
+    // follow, and Prometheus scrapes them.
+    void watchTellsEachChange()
+    {
+        PrinterAgent agent;
+        if (!agent.start(systemGroup))
+            QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
+        agent.set(printer("00 00", 100));
+        QProcess watch;
+        watch.start(VARIMONDE_SETUP_BINARY, QStringList{"--watch", "1", "--to", "tcp://127.0.0.1",
+                                                        "--metrics", "127.0.0.1:0"} +
+                                                snmp(agent.port));
+        QVERIFY(watch.waitForStarted());
+        QList<QJsonObject> events;
+        QString err;
+        const auto collect = [&] {
+            while (watch.canReadLine())
+                events << QJsonDocument::fromJson(watch.readLine()).object();
+            err += QString::fromUtf8(watch.readAllStandardError());
+        };
+        connect(&watch, &QProcess::readyReadStandardOutput, this, collect);
+        connect(&watch, &QProcess::readyReadStandardError, this, collect);
+        const auto told = [&events] {
+            QStringList kinds;
+            for (const QJsonObject &event : std::as_const(events)) {
+                const QString kind = event["event"].toString();
+                if (kind == "status")
+                    kinds << kind + ":" + event["status"].toString();
+                else if (kind.startsWith("alert"))
+                    kinds << kind + ":" + QString::number(event["alert"]["code"].toInt());
+                else if (kind != "odometer")
+                    kinds << kind;
+            }
+            return kinds.join(' ');
+        };
+        const auto lastOdometer = [&events] {
+            for (auto event = events.crbegin(); event != events.crend(); ++event)
+                if ((*event)["event"] == "odometer")
+                    return (*event)["count"].toInt();
+            return -1;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(err.contains("/metrics\n"), 5000);
+        const QString metricsUrl = QRegularExpression("http://\\S+/metrics").match(err).captured(0);
+        QTRY_COMPARE_WITH_TIMEOUT(told(), "online", 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(lastOdometer(), 100, 3000);
+        QCOMPARE(events.first()["target"], "tcp://127.0.0.1");
+
+        agent.set(printer("40 00", 105, paperOut));
+        QTRY_COMPARE_WITH_TIMEOUT(told(), "online status:no paper alert-raised:808", 4000);
+        QTRY_COMPARE_WITH_TIMEOUT(lastOdometer(), 105, 3000);
+        const QByteArray metrics = httpGet(metricsUrl);
+        for (const char *line :
+             {"varimonde_printer_up{target=\"tcp://127.0.0.1\"} 1\n",
+              "varimonde_printer_condition{target=\"tcp://127.0.0.1\",condition=\"no_paper\"} 1\n",
+              "varimonde_printer_condition{target=\"tcp://127.0.0.1\",condition=\"jammed\"} 0\n",
+              "varimonde_printer_alerts{target=\"tcp://127.0.0.1\",severity=\"critical\"} 1\n",
+              "varimonde_printer_alerts{target=\"tcp://127.0.0.1\",severity=\"warning\"} 0\n",
+              "# TYPE varimonde_printer_odometer_total counter\n",
+              "varimonde_printer_odometer_total{target=\"tcp://127.0.0.1\",unit=\"impressions\"} "
+              "105\n"})
+            QVERIFY2(metrics.contains(line), metrics.constData());
+        checkWithPromtool(metrics);
+        scrapeWithPrometheus(QUrl(metricsUrl));
+
+        agent.set(printer("00 00", 110));
+        QTRY_COMPARE_WITH_TIMEOUT(
+            told(), "online status:no paper alert-raised:808 status:ready alert-cleared:808", 4000);
+        agent.stop();
+        QTRY_VERIFY_WITH_TIMEOUT(told().endsWith("alert-cleared:808 offline"), 4000);
+        QVERIFY(agent.start(systemGroup));
+        QTRY_VERIFY_WITH_TIMEOUT(told().endsWith("alert-cleared:808 offline online"), 5000);
+
+        ::kill(pid_t(watch.processId()), SIGINT);
+        QVERIFY(watch.waitForFinished(3000));
+        collect();
+        QCOMPARE(watch.exitCode(), 130);
+        QVERIFY2(err.contains(QRegularExpression("watched 1 printer for \\d+ s: \\d+ reads, \\d+ "
+                                                 "events; 1 online, 0 not\n")),
+                 qPrintable(err));
+    }
+
+private:
+    void checkWithPromtool(const QByteArray &metrics)
+    {
+        const QString promtool = QStandardPaths::findExecutable("promtool");
+        if (promtool.isEmpty())
+            return;
+        QProcess check;
+        check.start(promtool, {"check", "metrics"});
+        check.write(metrics);
+        check.closeWriteChannel();
+        QVERIFY(check.waitForFinished(10000));
+        QVERIFY2(check.exitCode() == 0, check.readAllStandardError().constData());
+    }
+
+    // The README's scrape configuration and rule, on the test's own ports:
+    // the printer's "no paper" reaches Prometheus within two scrapes.
+    void scrapeWithPrometheus(const QUrl &metrics)
+    {
+        const QString server = QStandardPaths::findExecutable("prometheus");
+        if (server.isEmpty())
+            return;
+        QFile readme(QStringLiteral(VARIMONDE_SOURCE_DIR "/README.md"));
+        QVERIFY(readme.open(QIODevice::ReadOnly));
+        const QString section = QString::fromUtf8(readme.readAll())
+                                    .section("## Watching a fleet\n", 1)
+                                    .section("\n## ", 0, 0);
+        const auto block = [&section](int index) {
+            return section.section("```yaml\n", index, index).section("```", 0, 0);
+        };
+        QTemporaryDir dir;
+        const quint16 port = freeTcpPort();
+        QString scrape = block(1);
+        scrape.replace("127.0.0.1:9464", QStringLiteral("127.0.0.1:%1").arg(metrics.port()));
+        // Once a second, not the README's fifteen: the test waits for two.
+        scrape.replace("scrape_interval: 15s", "scrape_interval: 1s");
+        QFile config(dir.filePath("prometheus.yml"));
+        // Beside the configuration, where its relative name finds it.
+        QFile rules(dir.filePath("varimonde-rules.yml"));
+        QVERIFY(config.open(QIODevice::WriteOnly) && rules.open(QIODevice::WriteOnly));
+        config.write(scrape.toUtf8());
+        rules.write(block(2).toUtf8());
+        config.close();
+        rules.close();
+        QProcess prometheus;
+        prometheus.start(server, {"--config.file=" + config.fileName(),
+                                  "--storage.tsdb.path=" + dir.filePath("data"),
+                                  QStringLiteral("--web.listen-address=127.0.0.1:%1").arg(port)});
+        QVERIFY(prometheus.waitForStarted());
+        const QString query =
+            QStringLiteral("http://127.0.0.1:%1/api/v1/query?query=varimonde_printer_condition"
+                           "%7Bcondition%3D%22no_paper%22%7D")
+                .arg(port);
+        const bool seen = QTest::qWaitFor(
+            [&] {
+                const QJsonArray result =
+                    QJsonDocument::fromJson(httpGet(query))["data"]["result"].toArray();
+                return !result.isEmpty() && result.first()["value"][1].toString() == "1";
+            },
+            15000);
+        const QString alerts = QString::fromUtf8(
+            httpGet(QStringLiteral("http://127.0.0.1:%1/api/v1/rules").arg(port)));
+        prometheus.terminate();
+        prometheus.waitForFinished(5000);
+        QVERIFY2(seen, qPrintable(prometheus.readAllStandardError().right(2000)));
+        QVERIFY2(alerts.contains("\"name\":\"PrinterOutOfPaper\""), qPrintable(alerts));
+    }
+};
+
+VARIMONDE_TEST_MAIN(FleetTest)
+#include "tst_fleet.moc"
