@@ -6,6 +6,7 @@
 #include "ui/BusyIndicators.h"
 #include "ui/Dialogs.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include <memory>
@@ -27,13 +28,15 @@ void SendPresenter::show(Activity activity)
 {
     if (std::exchange(m_activity, activity) == activity || !m_activityShown)
         return;
-    const QString text = activity == Activity::Connecting
-                             ? QStringLiteral("Connecting to %1\u2026")
-                                   .arg(NetworkConnection::displayName(m_link.address().host(),
-                                                                       m_link.address().port()))
-                         : activity == Activity::Sending
-                             ? QStringLiteral("Sending to %1\u2026").arg(m_link.description())
-                             : QString();
+    const QString text =
+        activity == Activity::Connecting
+            ? QCoreApplication::translate("SendPresenter", "Connecting to %1\u2026")
+                  .arg(NetworkConnection::displayName(m_link.address().host(),
+                                                      m_link.address().port()))
+        : activity == Activity::Sending
+            ? QCoreApplication::translate("SendPresenter", "Sending to %1\u2026")
+                  .arg(m_link.description())
+            : QString();
     m_activityShown(activity, text);
 }
 
