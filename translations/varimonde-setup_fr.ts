@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>Utility Version 1.00</source>
-        <translation type="unfinished"></translation>
+        <translation>Version de l&apos;utilitaire 1.00</translation>
     </message>
     <message>
         <source>Language: English</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue : anglais</translation>
     </message>
     <message>
         <source>Provides direct link to Varimonde&apos;s web page</source>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>You must select a file to load into memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un fichier à charger en mémoire.</translation>
     </message>
     <message>
         <source>%1 Bytes</source>
@@ -104,11 +104,11 @@
     </message>
     <message>
         <source>Loading Failed: no file in Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du chargement : aucun fichier en mémoire</translation>
     </message>
     <message>
         <source>Firmware %1, %2 bytes, SHA-256 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware %1, %2 octets, SHA-256 %3</translation>
     </message>
     <message>
         <source>File Loaded into Memory</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>SHA-256: </source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256 : </translation>
     </message>
     <message>
         <source>Uploading File</source>
@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>Firmware, none loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware, aucun chargé</translation>
     </message>
     <message>
         <source>File Uploaded</source>
@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>To determine ribbon material, look at the foil lead of your Varimonde-brand ribbon:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le type de ruban est indiqué sur l&apos;amorce de votre ruban Varimonde :</translation>
     </message>
     <message>
         <source>Blue = WAX</source>
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Before Calibrating your printer, make sure your labels and ribbon (if applicable) are properly loaded.  The labels should be print-side up, aligned against the left hand side of the printer so that they pass over the appropriate sensor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant d&apos;étalonner l&apos;imprimante, vérifiez que les étiquettes et le ruban (s&apos;il y en a un) sont bien chargés. Les étiquettes, face imprimable vers le haut, s&apos;appuient contre le côté gauche de l&apos;imprimante pour passer sur le bon capteur.</translation>
     </message>
     <message>
         <source>&amp;Calibrate Printer</source>
@@ -294,7 +294,7 @@
     </message>
     <message>
         <source>9600,N,8,1</source>
-        <translation type="unfinished"></translation>
+        <translation>9600,N,8,1</translation>
     </message>
     <message>
         <source>&amp;Apply </source>
@@ -334,7 +334,7 @@
     </message>
     <message>
         <source>The USB printers connected now, with maker and model. The list follows printers as they are plugged in or out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les imprimantes USB branchées en ce moment, avec fabricant et modèle. La liste suit les branchements et débranchements.</translation>
     </message>
     <message>
         <source>Network Printer</source>
@@ -358,7 +358,7 @@
     </message>
     <message>
         <source>9100</source>
-        <translation type="unfinished"></translation>
+        <translation>9100</translation>
     </message>
     <message>
         <source>Port:</source>
@@ -366,7 +366,7 @@
     </message>
     <message>
         <source>The printer&apos;s network name or IPv4 or IPv6 address, and its raw print port: 9100 on most printers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom réseau ou l&apos;adresse IPv4 ou IPv6 de l&apos;imprimante, et son port d&apos;impression brut : 9100 sur la plupart des imprimantes.</translation>
     </message>
     <message>
         <source>&amp;Give up after</source>
@@ -402,11 +402,11 @@
     </message>
     <message>
         <source>A send fails when the printer gives no answer at all for this long: it is off, or the line is cut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un envoi échoue si l&apos;imprimante ne répond plus du tout pendant ce temps : elle est éteinte ou la liaison est coupée.</translation>
     </message>
     <message>
         <source>A send fails when the printer still answers but takes no data for this long: check paper, ribbon and the printer&apos;s display.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un envoi échoue si l&apos;imprimante répond encore mais n&apos;accepte aucune donnée pendant ce temps : vérifiez le papier, le ruban et l&apos;afficheur de l&apos;imprimante.</translation>
     </message>
 </context>
 <context>
@@ -421,7 +421,7 @@
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>Warning: Darkness Greater than 50 May Decrease the Life of the Printhead.</source>
@@ -437,11 +437,11 @@
     </message>
     <message>
         <source>416 represents 4.16 inches wide.  For 3.00 inch media use 300.</source>
-        <translation type="unfinished"></translation>
+        <translation>416 représente 4,16 pouces de large. Pour un support de 3,00 pouces, entrez 300.</translation>
     </message>
     <message>
         <source>416</source>
-        <translation type="unfinished"></translation>
+        <translation>416</translation>
     </message>
     <message>
         <source>Default for a 2 inch: 224</source>
@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>Configure your printer for Direct Thermal or Thermal Transfer mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Règle l&apos;imprimante en thermique direct ou en transfert thermique</translation>
     </message>
     <message>
         <source>Print Mode</source>
@@ -485,7 +485,7 @@
     </message>
     <message>
         <source>Kestra emulation reduces printer performance and lowers print resolution.  Kestra emulation should only be used to make your Tornelo backwards compatible.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;émulation Kestra réduit les performances et la résolution d&apos;impression. Ne l&apos;utilisez que pour rendre votre Tornelo rétrocompatible.</translation>
     </message>
     <message>
         <source>&amp;Kestra Emulation</source>
@@ -497,7 +497,7 @@
     </message>
     <message>
         <source>Kestra emulation allows your old labels to print properly in the Tornelo.  Use the Scaler to change label size (default 100}</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;émulation Kestra permet d&apos;imprimer correctement vos anciennes étiquettes sur votre Tornelo. Le zoom change la taille de l&apos;étiquette (100 par défaut)</translation>
     </message>
     <message>
         <source>Scaler:</source>
@@ -505,15 +505,15 @@
     </message>
     <message>
         <source>Right-Click to Set Value Manually</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic droit pour saisir la valeur à la main</translation>
     </message>
     <message>
         <source>100</source>
-        <translation type="unfinished"></translation>
+        <translation>100</translation>
     </message>
     <message>
         <source>Varimonde recommends setting your text buffer to no more than 32K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varimonde recommande un tampon de texte de 32K au plus.</translation>
     </message>
     <message>
         <source>&amp;Text Buffer</source>
@@ -525,11 +525,11 @@
     </message>
     <message>
         <source>4096</source>
-        <translation type="unfinished"></translation>
+        <translation>4096</translation>
     </message>
     <message>
         <source>Right-Click to set buffer manually.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic droit pour régler le tampon à la main.</translation>
     </message>
     <message>
         <source>Text Buffer (Overflow)</source>
@@ -537,11 +537,11 @@
     </message>
     <message>
         <source>Right-Click to set buffer manually</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic droit pour régler le tampon à la main</translation>
     </message>
     <message>
         <source>Note: Changing these settings will delete any stored graphics, and will reduce the amount of memory reserved for graphics.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque : modifier ces réglages efface tous les graphiques stockés et réduit la mémoire réservée aux graphiques.</translation>
     </message>
     <message>
         <source>Uploads current settings to printer</source>
@@ -553,7 +553,7 @@
     </message>
     <message>
         <source>Imports saved profile for easy duplication of printer configurations</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe un profil enregistré pour reproduire facilement la configuration d&apos;une imprimante</translation>
     </message>
     <message>
         <source>&amp;Import Profile</source>
@@ -561,7 +561,7 @@
     </message>
     <message>
         <source>Saves and exports profile for future printer setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre et exporte le profil pour configurer d&apos;autres imprimantes plus tard</translation>
     </message>
     <message>
         <source>E&amp;xport Profile</source>
@@ -569,7 +569,7 @@
     </message>
     <message>
         <source>Opens seperate window with Varimonde commands for printer setup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre une fenêtre à part avec les commandes Varimonde de configuration.</translation>
     </message>
     <message>
         <source>&amp;Show Details</source>
@@ -603,11 +603,11 @@
     </message>
     <message>
         <source>192.168.1.0/24, or hosts</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.0/24, ou des hôtes</translation>
     </message>
     <message>
         <source>CIDR ranges of at most /22 or host names, separated by spaces or commas. Port 9100 of each address is tried; DNS-SD and SNMP are asked too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plages CIDR de /22 au plus ou noms d&apos;hôtes, séparés par des espaces ou des virgules. Le port 9100 de chaque adresse est essayé ; DNS-SD et SNMP sont aussi interrogés.</translation>
     </message>
     <message>
         <source>Range:</source>
@@ -782,18 +782,18 @@
     </message>
     <message>
         <source>Wider than the printable width of %1 dots set on Printer Configuration: the printer cuts off the rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus large que la largeur imprimable de %1 points réglée dans Configuration : l&apos;imprimante coupe le reste.</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>varimonde-setup: --lang takes a language code such as de or pt_BR; the texts stay in English.</source>
-        <translation type="unfinished"></translation>
+        <translation>varimonde-setup : --lang attend un code de langue comme de ou pt_BR ; les textes restent en anglais.</translation>
     </message>
     <message>
         <source>varimonde-setup: no translation into %1; the texts stay in English.</source>
-        <translation type="unfinished"></translation>
+        <translation>varimonde-setup : pas de traduction pour %1 ; les textes restent en anglais.</translation>
     </message>
 </context>
 <context>
@@ -876,7 +876,8 @@
     <message>
         <source>The next send goes to: %1
 Gives up after %2 s without an answer and %3 s without progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prochain envoi va à : %1
+Abandonne après %2 s sans réponse et %3 s sans progression</translation>
     </message>
     <message>
         <source>The next send goes to: %1</source>
@@ -899,12 +900,8 @@ Gives up after %2 s without an answer and %3 s without progress</source>
         <translation>Échec à %1 : %2 (%3)</translation>
     </message>
     <message>
-        <source>Sending to %1…</source>
-        <translation>Envoi à %1…</translation>
-    </message>
-    <message>
         <source>Forget the window&apos;s size and place, the folders the file dialogs open in and the printer link?</source>
-        <translation type="unfinished"></translation>
+        <translation>Oublier la taille et la position de la fenêtre, les dossiers des boîtes de dialogue de fichiers et la liaison avec l&apos;imprimante ?</translation>
     </message>
     <message>
         <source>Reset Settings</source>
@@ -945,7 +942,8 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     <message>
         <source>The next send goes to: %1
 Gives up after %2 s without progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prochain envoi va à : %1
+Abandonne après %2 s sans progression</translation>
     </message>
 </context>
 <context>
@@ -976,6 +974,17 @@ Gives up after %2 s without progress</source>
     </message>
 </context>
 <context>
+    <name>SendPresenter</name>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>Connexion à %1…</translation>
+    </message>
+    <message>
+        <source>Sending to %1…</source>
+        <translation>Envoi à %1…</translation>
+    </message>
+</context>
+<context>
     <name>StoragePage</name>
     <message>
         <source>Graphic Storage</source>
@@ -991,7 +1000,7 @@ Gives up after %2 s without progress</source>
     </message>
     <message>
         <source>&amp;BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;BMP</translation>
     </message>
     <message>
         <source>Select PCX</source>
@@ -999,7 +1008,7 @@ Gives up after %2 s without progress</source>
     </message>
     <message>
         <source>PC&amp;X</source>
-        <translation type="unfinished"></translation>
+        <translation>PC&amp;X</translation>
     </message>
     <message>
         <source>Graphic File</source>
@@ -1043,7 +1052,7 @@ Gives up after %2 s without progress</source>
     </message>
     <message>
         <source>Make a black-and-white (1-bit) BMP from a picture of any kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Crée un BMP noir et blanc (1 bit) à partir d&apos;une image de tout type</translation>
     </message>
     <message>
         <source>Con&amp;vert…</source>
@@ -1071,7 +1080,7 @@ Gives up after %2 s without progress</source>
     </message>
     <message>
         <source>Converts standard formats to stored formats.  The user will be prompted for the stored formats name</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertit les formats courants en formats stockés. Le nom de l&apos;objet stocké vous sera demandé</translation>
     </message>
     <message>
         <source>Store Form&amp;at</source>
@@ -1103,7 +1112,7 @@ Gives up after %2 s without progress</source>
     </message>
     <message>
         <source> Note: Removing stored objects from the printer increases available memory.</source>
-        <translation type="unfinished"></translation>
+        <translation> Remarque : retirer des objets stockés de l&apos;imprimante libère de la mémoire.</translation>
     </message>
     <message>
         <source>&amp;Delete Stored Object</source>
@@ -1131,15 +1140,15 @@ Gives up after %2 s without progress</source>
     </message>
     <message>
         <source>Drawing…</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessin…</translation>
     </message>
     <message>
         <source>Not a 1-bit %1 the printer takes</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un %1 à 1 bit tel que l&apos;imprimante l&apos;accepte</translation>
     </message>
     <message>
         <source>Cannot be stored as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne peut pas être stocké en %1</translation>
     </message>
 </context>
 </TS>

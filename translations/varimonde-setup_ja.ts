@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>Utility Version 1.00</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーティリティ バージョン 1.00</translation>
     </message>
     <message>
         <source>Language: English</source>
-        <translation type="unfinished"></translation>
+        <translation>言語: 英語</translation>
     </message>
     <message>
         <source>Provides direct link to Varimonde&apos;s web page</source>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>You must select a file to load into memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリに読み込むファイルを選択してください。</translation>
     </message>
     <message>
         <source>%1 Bytes</source>
@@ -104,11 +104,11 @@
     </message>
     <message>
         <source>Loading Failed: no file in Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込み失敗: メモリにファイルがありません</translation>
     </message>
     <message>
         <source>Firmware %1, %2 bytes, SHA-256 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェア %1、%2 バイト、SHA-256 %3</translation>
     </message>
     <message>
         <source>File Loaded into Memory</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>SHA-256: </source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256: </translation>
     </message>
     <message>
         <source>Uploading File</source>
@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>Firmware, none loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェア、未読み込み</translation>
     </message>
     <message>
         <source>File Uploaded</source>
@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>To determine ribbon material, look at the foil lead of your Varimonde-brand ribbon:</source>
-        <translation type="unfinished"></translation>
+        <translation>リボンの種類は、Varimonde 純正リボンのリーダー部分で確認できます:</translation>
     </message>
     <message>
         <source>Blue = WAX</source>
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Before Calibrating your printer, make sure your labels and ribbon (if applicable) are properly loaded.  The labels should be print-side up, aligned against the left hand side of the printer so that they pass over the appropriate sensor.</source>
-        <translation type="unfinished"></translation>
+        <translation>キャリブレーションの前に、ラベルとリボン (使用する場合) が正しくセットされていることを確認してください。ラベルは印字面を上にして、適切なセンサーの上を通るようプリンターの左側に揃えます。</translation>
     </message>
     <message>
         <source>&amp;Calibrate Printer</source>
@@ -294,7 +294,7 @@
     </message>
     <message>
         <source>9600,N,8,1</source>
-        <translation type="unfinished"></translation>
+        <translation>9600,N,8,1</translation>
     </message>
     <message>
         <source>&amp;Apply </source>
@@ -334,7 +334,7 @@
     </message>
     <message>
         <source>The USB printers connected now, with maker and model. The list follows printers as they are plugged in or out.</source>
-        <translation type="unfinished"></translation>
+        <translation>現在接続されている USB プリンター (メーカーとモデル)。抜き差しに合わせて一覧が更新されます。</translation>
     </message>
     <message>
         <source>Network Printer</source>
@@ -358,7 +358,7 @@
     </message>
     <message>
         <source>9100</source>
-        <translation type="unfinished"></translation>
+        <translation>9100</translation>
     </message>
     <message>
         <source>Port:</source>
@@ -366,7 +366,7 @@
     </message>
     <message>
         <source>The printer&apos;s network name or IPv4 or IPv6 address, and its raw print port: 9100 on most printers.</source>
-        <translation type="unfinished"></translation>
+        <translation>プリンターのネットワーク名または IPv4/IPv6 アドレスと、RAW 印刷ポート (ほとんどのプリンターは 9100)。</translation>
     </message>
     <message>
         <source>&amp;Give up after</source>
@@ -402,11 +402,11 @@
     </message>
     <message>
         <source>A send fails when the printer gives no answer at all for this long: it is off, or the line is cut.</source>
-        <translation type="unfinished"></translation>
+        <translation>この時間プリンターがまったく応答しないと送信は失敗します: 電源が切れているか、回線が切れています。</translation>
     </message>
     <message>
         <source>A send fails when the printer still answers but takes no data for this long: check paper, ribbon and the printer&apos;s display.</source>
-        <translation type="unfinished"></translation>
+        <translation>プリンターは応答するがこの時間データを受け付けないと送信は失敗します: 用紙、リボン、プリンターの表示を確認してください。</translation>
     </message>
 </context>
 <context>
@@ -421,7 +421,7 @@
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>Warning: Darkness Greater than 50 May Decrease the Life of the Printhead.</source>
@@ -437,11 +437,11 @@
     </message>
     <message>
         <source>416 represents 4.16 inches wide.  For 3.00 inch media use 300.</source>
-        <translation type="unfinished"></translation>
+        <translation>416 は幅 4.16 インチを表します。3.00 インチの用紙には 300 を指定します。</translation>
     </message>
     <message>
         <source>416</source>
-        <translation type="unfinished"></translation>
+        <translation>416</translation>
     </message>
     <message>
         <source>Default for a 2 inch: 224</source>
@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>Configure your printer for Direct Thermal or Thermal Transfer mode</source>
-        <translation type="unfinished"></translation>
+        <translation>プリンターをダイレクトサーマルまたは熱転写モードに設定します</translation>
     </message>
     <message>
         <source>Print Mode</source>
@@ -485,7 +485,7 @@
     </message>
     <message>
         <source>Kestra emulation reduces printer performance and lowers print resolution.  Kestra emulation should only be used to make your Tornelo backwards compatible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestra エミュレーションは印刷性能と解像度を下げます。Tornelo に下位互換性を持たせる場合にのみ使用してください。</translation>
     </message>
     <message>
         <source>&amp;Kestra Emulation</source>
@@ -497,7 +497,7 @@
     </message>
     <message>
         <source>Kestra emulation allows your old labels to print properly in the Tornelo.  Use the Scaler to change label size (default 100}</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestra エミュレーションを使うと、古いラベルを Tornelo で正しく印刷できます。ラベルの大きさは倍率で変更します (既定値 100)</translation>
     </message>
     <message>
         <source>Scaler:</source>
@@ -505,15 +505,15 @@
     </message>
     <message>
         <source>Right-Click to Set Value Manually</source>
-        <translation type="unfinished"></translation>
+        <translation>右クリックで値を直接入力</translation>
     </message>
     <message>
         <source>100</source>
-        <translation type="unfinished"></translation>
+        <translation>100</translation>
     </message>
     <message>
         <source>Varimonde recommends setting your text buffer to no more than 32K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varimonde はテキストバッファーを 32K 以下にすることを推奨します。</translation>
     </message>
     <message>
         <source>&amp;Text Buffer</source>
@@ -525,11 +525,11 @@
     </message>
     <message>
         <source>4096</source>
-        <translation type="unfinished"></translation>
+        <translation>4096</translation>
     </message>
     <message>
         <source>Right-Click to set buffer manually.</source>
-        <translation type="unfinished"></translation>
+        <translation>右クリックでバッファーを直接設定します。</translation>
     </message>
     <message>
         <source>Text Buffer (Overflow)</source>
@@ -537,11 +537,11 @@
     </message>
     <message>
         <source>Right-Click to set buffer manually</source>
-        <translation type="unfinished"></translation>
+        <translation>右クリックでバッファーを直接設定</translation>
     </message>
     <message>
         <source>Note: Changing these settings will delete any stored graphics, and will reduce the amount of memory reserved for graphics.</source>
-        <translation type="unfinished"></translation>
+        <translation>注意: この設定を変更すると保存済みのグラフィックがすべて削除され、グラフィック用のメモリが減ります。</translation>
     </message>
     <message>
         <source>Uploads current settings to printer</source>
@@ -553,7 +553,7 @@
     </message>
     <message>
         <source>Imports saved profile for easy duplication of printer configurations</source>
-        <translation type="unfinished"></translation>
+        <translation>保存したプロファイルを読み込み、プリンター構成を簡単に複製します</translation>
     </message>
     <message>
         <source>&amp;Import Profile</source>
@@ -561,7 +561,7 @@
     </message>
     <message>
         <source>Saves and exports profile for future printer setup</source>
-        <translation type="unfinished"></translation>
+        <translation>今後のプリンター設定のためにプロファイルを保存して書き出します</translation>
     </message>
     <message>
         <source>E&amp;xport Profile</source>
@@ -569,7 +569,7 @@
     </message>
     <message>
         <source>Opens seperate window with Varimonde commands for printer setup.</source>
-        <translation type="unfinished"></translation>
+        <translation>プリンター設定用の Varimonde コマンドを別ウィンドウで開きます。</translation>
     </message>
     <message>
         <source>&amp;Show Details</source>
@@ -603,11 +603,11 @@
     </message>
     <message>
         <source>192.168.1.0/24, or hosts</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.0/24 またはホスト</translation>
     </message>
     <message>
         <source>CIDR ranges of at most /22 or host names, separated by spaces or commas. Port 9100 of each address is tried; DNS-SD and SNMP are asked too.</source>
-        <translation type="unfinished"></translation>
+        <translation>/22 までの CIDR 範囲またはホスト名を、空白かカンマで区切って指定します。各アドレスのポート 9100 を試し、DNS-SD と SNMP にも問い合わせます。</translation>
     </message>
     <message>
         <source>Range:</source>
@@ -782,18 +782,18 @@
     </message>
     <message>
         <source>Wider than the printable width of %1 dots set on Printer Configuration: the printer cuts off the rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>プリンター構成で設定した印字幅 %1 ドットより広いため、プリンターは残りを切り捨てます。</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>varimonde-setup: --lang takes a language code such as de or pt_BR; the texts stay in English.</source>
-        <translation type="unfinished"></translation>
+        <translation>varimonde-setup: --lang には de や pt_BR などの言語コードを指定します。表示は英語のままです。</translation>
     </message>
     <message>
         <source>varimonde-setup: no translation into %1; the texts stay in English.</source>
-        <translation type="unfinished"></translation>
+        <translation>varimonde-setup: %1 の翻訳はありません。表示は英語のままです。</translation>
     </message>
 </context>
 <context>
@@ -876,7 +876,8 @@
     <message>
         <source>The next send goes to: %1
 Gives up after %2 s without an answer and %3 s without progress</source>
-        <translation type="unfinished"></translation>
+        <translation>次の送信先: %1
+応答なし %2 秒、進行なし %3 秒で中止します</translation>
     </message>
     <message>
         <source>The next send goes to: %1</source>
@@ -899,12 +900,8 @@ Gives up after %2 s without an answer and %3 s without progress</source>
         <translation>%1 に失敗: %2 (%3)</translation>
     </message>
     <message>
-        <source>Sending to %1…</source>
-        <translation>%1 へ送信中…</translation>
-    </message>
-    <message>
         <source>Forget the window&apos;s size and place, the folders the file dialogs open in and the printer link?</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウの大きさと位置、ファイルダイアログのフォルダー、プリンターの接続先を消去しますか?</translation>
     </message>
     <message>
         <source>Reset Settings</source>
@@ -945,7 +942,8 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     <message>
         <source>The next send goes to: %1
 Gives up after %2 s without progress</source>
-        <translation type="unfinished"></translation>
+        <translation>次の送信先: %1
+進行なし %2 秒で中止します</translation>
     </message>
 </context>
 <context>
@@ -976,6 +974,17 @@ Gives up after %2 s without progress</source>
     </message>
 </context>
 <context>
+    <name>SendPresenter</name>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>%1 に接続中…</translation>
+    </message>
+    <message>
+        <source>Sending to %1…</source>
+        <translation>%1 に送信中…</translation>
+    </message>
+</context>
+<context>
     <name>StoragePage</name>
     <message>
         <source>Graphic Storage</source>
@@ -991,7 +1000,7 @@ Gives up after %2 s without progress</source>
     </message>
     <message>
         <source>&amp;BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;BMP</translation>
     </message>
     <message>
         <source>Select PCX</source>
@@ -999,7 +1008,7 @@ Gives up after %2 s without progress</source>
     </message>
     <message>
         <source>PC&amp;X</source>
-        <translation type="unfinished"></translation>
+        <translation>PC&amp;X</translation>
     </message>
     <message>
         <source>Graphic File</source>
@@ -1043,7 +1052,7 @@ Gives up after %2 s without progress</source>
     </message>
     <message>
         <source>Make a black-and-white (1-bit) BMP from a picture of any kind</source>
-        <translation type="unfinished"></translation>
+        <translation>任意の画像から白黒 (1 ビット) の BMP を作成します</translation>
     </message>
     <message>
         <source>Con&amp;vert…</source>
@@ -1071,7 +1080,7 @@ Gives up after %2 s without progress</source>
     </message>
     <message>
         <source>Converts standard formats to stored formats.  The user will be prompted for the stored formats name</source>
-        <translation type="unfinished"></translation>
+        <translation>一般的な形式を保存用の形式に変換します。保存する名前の入力を求められます</translation>
     </message>
     <message>
         <source>Store Form&amp;at</source>
@@ -1103,7 +1112,7 @@ Gives up after %2 s without progress</source>
     </message>
     <message>
         <source> Note: Removing stored objects from the printer increases available memory.</source>
-        <translation type="unfinished"></translation>
+        <translation> 注意: プリンターから保存済みオブジェクトを削除すると空きメモリが増えます。</translation>
     </message>
     <message>
         <source>&amp;Delete Stored Object</source>
@@ -1131,15 +1140,15 @@ Gives up after %2 s without progress</source>
     </message>
     <message>
         <source>Drawing…</source>
-        <translation type="unfinished"></translation>
+        <translation>描画中…</translation>
     </message>
     <message>
         <source>Not a 1-bit %1 the printer takes</source>
-        <translation type="unfinished"></translation>
+        <translation>プリンターが受け付ける 1 ビットの %1 ではありません</translation>
     </message>
     <message>
         <source>Cannot be stored as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 として保存できません</translation>
     </message>
 </context>
 </TS>

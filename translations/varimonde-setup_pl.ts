@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>Utility Version 1.00</source>
-        <translation type="unfinished"></translation>
+        <translation>Wersja narzędzia 1.00</translation>
     </message>
     <message>
         <source>Language: English</source>
-        <translation type="unfinished"></translation>
+        <translation>Język: angielski</translation>
     </message>
     <message>
         <source>Provides direct link to Varimonde&apos;s web page</source>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>You must select a file to load into memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz plik do wczytania do pamięci.</translation>
     </message>
     <message>
         <source>%1 Bytes</source>
@@ -104,11 +104,11 @@
     </message>
     <message>
         <source>Loading Failed: no file in Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytanie nieudane: brak pliku w pamięci</translation>
     </message>
     <message>
         <source>Firmware %1, %2 bytes, SHA-256 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware %1, %2 bajtów, SHA-256 %3</translation>
     </message>
     <message>
         <source>File Loaded into Memory</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>SHA-256: </source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256: </translation>
     </message>
     <message>
         <source>Uploading File</source>
@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>Firmware, none loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware, nie wczytano</translation>
     </message>
     <message>
         <source>File Uploaded</source>
@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>To determine ribbon material, look at the foil lead of your Varimonde-brand ribbon:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rodzaj taśmy barwiącej podany jest na rozbiegu taśmy Varimonde:</translation>
     </message>
     <message>
         <source>Blue = WAX</source>
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Before Calibrating your printer, make sure your labels and ribbon (if applicable) are properly loaded.  The labels should be print-side up, aligned against the left hand side of the printer so that they pass over the appropriate sensor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przed kalibracją drukarki sprawdź, czy etykiety i taśma barwiąca (jeśli jest używana) są prawidłowo założone. Etykiety leżą stroną do druku do góry i przylegają do lewej strony drukarki, tak aby przechodziły nad właściwym czujnikiem.</translation>
     </message>
     <message>
         <source>&amp;Calibrate Printer</source>
@@ -294,7 +294,7 @@
     </message>
     <message>
         <source>9600,N,8,1</source>
-        <translation type="unfinished"></translation>
+        <translation>9600,N,8,1</translation>
     </message>
     <message>
         <source>&amp;Apply </source>
@@ -334,7 +334,7 @@
     </message>
     <message>
         <source>The USB printers connected now, with maker and model. The list follows printers as they are plugged in or out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukarki USB podłączone teraz, z producentem i modelem. Lista nadąża za podłączaniem i odłączaniem drukarek.</translation>
     </message>
     <message>
         <source>Network Printer</source>
@@ -358,7 +358,7 @@
     </message>
     <message>
         <source>9100</source>
-        <translation type="unfinished"></translation>
+        <translation>9100</translation>
     </message>
     <message>
         <source>Port:</source>
@@ -366,7 +366,7 @@
     </message>
     <message>
         <source>The printer&apos;s network name or IPv4 or IPv6 address, and its raw print port: 9100 on most printers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa sieciowa lub adres IPv4 albo IPv6 drukarki oraz jej port druku bezpośredniego: 9100 w większości drukarek.</translation>
     </message>
     <message>
         <source>&amp;Give up after</source>
@@ -402,11 +402,11 @@
     </message>
     <message>
         <source>A send fails when the printer gives no answer at all for this long: it is off, or the line is cut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wysyłka kończy się błędem, gdy drukarka przez ten czas w ogóle nie odpowiada: jest wyłączona albo linia jest przerwana.</translation>
     </message>
     <message>
         <source>A send fails when the printer still answers but takes no data for this long: check paper, ribbon and the printer&apos;s display.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wysyłka kończy się błędem, gdy drukarka wciąż odpowiada, ale przez ten czas nie przyjmuje danych: sprawdź papier, taśmę i wyświetlacz drukarki.</translation>
     </message>
 </context>
 <context>
@@ -421,7 +421,7 @@
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>Warning: Darkness Greater than 50 May Decrease the Life of the Printhead.</source>
@@ -437,11 +437,11 @@
     </message>
     <message>
         <source>416 represents 4.16 inches wide.  For 3.00 inch media use 300.</source>
-        <translation type="unfinished"></translation>
+        <translation>416 oznacza 4,16 cala szerokości. Dla materiału 3,00 cala wpisz 300.</translation>
     </message>
     <message>
         <source>416</source>
-        <translation type="unfinished"></translation>
+        <translation>416</translation>
     </message>
     <message>
         <source>Default for a 2 inch: 224</source>
@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>Configure your printer for Direct Thermal or Thermal Transfer mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawia drukarkę na druk termiczny bezpośredni lub termotransferowy</translation>
     </message>
     <message>
         <source>Print Mode</source>
@@ -485,7 +485,7 @@
     </message>
     <message>
         <source>Kestra emulation reduces printer performance and lowers print resolution.  Kestra emulation should only be used to make your Tornelo backwards compatible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Emulacja Kestra obniża wydajność i rozdzielczość druku. Używaj jej tylko, aby Tornelo zachowała zgodność wsteczną.</translation>
     </message>
     <message>
         <source>&amp;Kestra Emulation</source>
@@ -497,7 +497,7 @@
     </message>
     <message>
         <source>Kestra emulation allows your old labels to print properly in the Tornelo.  Use the Scaler to change label size (default 100}</source>
-        <translation type="unfinished"></translation>
+        <translation>Emulacja Kestra pozwala poprawnie drukować stare etykiety na Tornelo. Skalą zmienia się rozmiar etykiety (domyślnie 100)</translation>
     </message>
     <message>
         <source>Scaler:</source>
@@ -505,15 +505,15 @@
     </message>
     <message>
         <source>Right-Click to Set Value Manually</source>
-        <translation type="unfinished"></translation>
+        <translation>Prawy klik, aby wpisać wartość ręcznie</translation>
     </message>
     <message>
         <source>100</source>
-        <translation type="unfinished"></translation>
+        <translation>100</translation>
     </message>
     <message>
         <source>Varimonde recommends setting your text buffer to no more than 32K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varimonde zaleca bufor tekstu nie większy niż 32K.</translation>
     </message>
     <message>
         <source>&amp;Text Buffer</source>
@@ -525,11 +525,11 @@
     </message>
     <message>
         <source>4096</source>
-        <translation type="unfinished"></translation>
+        <translation>4096</translation>
     </message>
     <message>
         <source>Right-Click to set buffer manually.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prawy klik, aby ustawić bufor ręcznie.</translation>
     </message>
     <message>
         <source>Text Buffer (Overflow)</source>
@@ -537,11 +537,11 @@
     </message>
     <message>
         <source>Right-Click to set buffer manually</source>
-        <translation type="unfinished"></translation>
+        <translation>Prawy klik, aby ustawić bufor ręcznie</translation>
     </message>
     <message>
         <source>Note: Changing these settings will delete any stored graphics, and will reduce the amount of memory reserved for graphics.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwaga: zmiana tych ustawień usuwa wszystkie zapisane grafiki i zmniejsza pamięć zarezerwowaną na grafiki.</translation>
     </message>
     <message>
         <source>Uploads current settings to printer</source>
@@ -553,7 +553,7 @@
     </message>
     <message>
         <source>Imports saved profile for easy duplication of printer configurations</source>
-        <translation type="unfinished"></translation>
+        <translation>Importuje zapisany profil, aby łatwo powielić konfigurację drukarki</translation>
     </message>
     <message>
         <source>&amp;Import Profile</source>
@@ -561,7 +561,7 @@
     </message>
     <message>
         <source>Saves and exports profile for future printer setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuje i eksportuje profil do przyszłej konfiguracji drukarek</translation>
     </message>
     <message>
         <source>E&amp;xport Profile</source>
@@ -569,7 +569,7 @@
     </message>
     <message>
         <source>Opens seperate window with Varimonde commands for printer setup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera osobne okno z poleceniami Varimonde do konfiguracji drukarki.</translation>
     </message>
     <message>
         <source>&amp;Show Details</source>
@@ -603,11 +603,11 @@
     </message>
     <message>
         <source>192.168.1.0/24, or hosts</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.0/24 lub hosty</translation>
     </message>
     <message>
         <source>CIDR ranges of at most /22 or host names, separated by spaces or commas. Port 9100 of each address is tried; DNS-SD and SNMP are asked too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakresy CIDR najwyżej /22 lub nazwy hostów, oddzielone spacjami lub przecinkami. Sprawdzany jest port 9100 każdego adresu; pytane są też DNS-SD i SNMP.</translation>
     </message>
     <message>
         <source>Range:</source>
@@ -782,18 +782,18 @@
     </message>
     <message>
         <source>Wider than the printable width of %1 dots set on Printer Configuration: the printer cuts off the rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Szerszy niż szerokość druku %1 punktów ustawiona w Konfiguracji: drukarka obetnie resztę.</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>varimonde-setup: --lang takes a language code such as de or pt_BR; the texts stay in English.</source>
-        <translation type="unfinished"></translation>
+        <translation>varimonde-setup: --lang przyjmuje kod języka, np. de lub pt_BR; teksty pozostają po angielsku.</translation>
     </message>
     <message>
         <source>varimonde-setup: no translation into %1; the texts stay in English.</source>
-        <translation type="unfinished"></translation>
+        <translation>varimonde-setup: brak tłumaczenia dla %1; teksty pozostają po angielsku.</translation>
     </message>
 </context>
 <context>
@@ -876,7 +876,8 @@
     <message>
         <source>The next send goes to: %1
 Gives up after %2 s without an answer and %3 s without progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Następna wysyłka trafi do: %1
+Rezygnuje po %2 s bez odpowiedzi i %3 s bez postępu</translation>
     </message>
     <message>
         <source>The next send goes to: %1</source>
@@ -899,12 +900,8 @@ Gives up after %2 s without an answer and %3 s without progress</source>
         <translation>Niepowodzenie o %1: %2 (%3)</translation>
     </message>
     <message>
-        <source>Sending to %1…</source>
-        <translation>Wysyłanie do %1…</translation>
-    </message>
-    <message>
         <source>Forget the window&apos;s size and place, the folders the file dialogs open in and the printer link?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapomnieć rozmiar i położenie okna, foldery okien plików i połączenie z drukarką?</translation>
     </message>
     <message>
         <source>Reset Settings</source>
@@ -945,7 +942,8 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     <message>
         <source>The next send goes to: %1
 Gives up after %2 s without progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Następna wysyłka trafi do: %1
+Rezygnuje po %2 s bez postępu</translation>
     </message>
 </context>
 <context>
@@ -976,6 +974,17 @@ Gives up after %2 s without progress</source>
     </message>
 </context>
 <context>
+    <name>SendPresenter</name>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>Łączenie z %1…</translation>
+    </message>
+    <message>
+        <source>Sending to %1…</source>
+        <translation>Wysyłanie do %1…</translation>
+    </message>
+</context>
+<context>
     <name>StoragePage</name>
     <message>
         <source>Graphic Storage</source>
@@ -991,7 +1000,7 @@ Gives up after %2 s without progress</source>
     </message>
     <message>
         <source>&amp;BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;BMP</translation>
     </message>
     <message>
         <source>Select PCX</source>
@@ -999,7 +1008,7 @@ Gives up after %2 s without progress</source>
     </message>
     <message>
         <source>PC&amp;X</source>
-        <translation type="unfinished"></translation>
+        <translation>PC&amp;X</translation>
     </message>
     <message>
         <source>Graphic File</source>
@@ -1043,7 +1052,7 @@ Gives up after %2 s without progress</source>
     </message>
     <message>
         <source>Make a black-and-white (1-bit) BMP from a picture of any kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Tworzy czarno-biały BMP (1 bit) z dowolnego obrazu</translation>
     </message>
     <message>
         <source>Con&amp;vert…</source>
@@ -1071,7 +1080,7 @@ Gives up after %2 s without progress</source>
     </message>
     <message>
         <source>Converts standard formats to stored formats.  The user will be prompted for the stored formats name</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamienia popularne formaty na formaty zapisywane w drukarce. Program zapyta o nazwę zapisywanego obiektu</translation>
     </message>
     <message>
         <source>Store Form&amp;at</source>
@@ -1103,7 +1112,7 @@ Gives up after %2 s without progress</source>
     </message>
     <message>
         <source> Note: Removing stored objects from the printer increases available memory.</source>
-        <translation type="unfinished"></translation>
+        <translation> Uwaga: usunięcie zapisanych obiektów z drukarki zwalnia pamięć.</translation>
     </message>
     <message>
         <source>&amp;Delete Stored Object</source>
@@ -1131,15 +1140,15 @@ Gives up after %2 s without progress</source>
     </message>
     <message>
         <source>Drawing…</source>
-        <translation type="unfinished"></translation>
+        <translation>Rysowanie…</translation>
     </message>
     <message>
         <source>Not a 1-bit %1 the printer takes</source>
-        <translation type="unfinished"></translation>
+        <translation>To nie jest 1-bitowy %1, jaki przyjmuje drukarka</translation>
     </message>
     <message>
         <source>Cannot be stored as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać jako %1</translation>
     </message>
 </context>
 </TS>

@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>Utility Version 1.00</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão do utilitário 1.00</translation>
     </message>
     <message>
         <source>Language: English</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma: inglês</translation>
     </message>
     <message>
         <source>Provides direct link to Varimonde&apos;s web page</source>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>You must select a file to load into memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha um arquivo para carregar na memória.</translation>
     </message>
     <message>
         <source>%1 Bytes</source>
@@ -104,11 +104,11 @@
     </message>
     <message>
         <source>Loading Failed: no file in Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao carregar: nenhum arquivo na memória</translation>
     </message>
     <message>
         <source>Firmware %1, %2 bytes, SHA-256 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware %1, %2 bytes, SHA-256 %3</translation>
     </message>
     <message>
         <source>File Loaded into Memory</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>SHA-256: </source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256: </translation>
     </message>
     <message>
         <source>Uploading File</source>
@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>Firmware, none loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware, nenhum carregado</translation>
     </message>
     <message>
         <source>File Uploaded</source>
@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>To determine ribbon material, look at the foil lead of your Varimonde-brand ribbon:</source>
-        <translation type="unfinished"></translation>
+        <translation>O tipo de ribbon está indicado na ponta inicial do seu ribbon Varimonde:</translation>
     </message>
     <message>
         <source>Blue = WAX</source>
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Before Calibrating your printer, make sure your labels and ribbon (if applicable) are properly loaded.  The labels should be print-side up, aligned against the left hand side of the printer so that they pass over the appropriate sensor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes de calibrar a impressora, verifique se as etiquetas e o ribbon (se houver) estão bem carregados. As etiquetas ficam com o lado de impressão para cima, encostadas no lado esquerdo da impressora, para passarem sobre o sensor certo.</translation>
     </message>
     <message>
         <source>&amp;Calibrate Printer</source>
@@ -294,7 +294,7 @@
     </message>
     <message>
         <source>9600,N,8,1</source>
-        <translation type="unfinished"></translation>
+        <translation>9600,N,8,1</translation>
     </message>
     <message>
         <source>&amp;Apply </source>
@@ -334,7 +334,7 @@
     </message>
     <message>
         <source>The USB printers connected now, with maker and model. The list follows printers as they are plugged in or out.</source>
-        <translation type="unfinished"></translation>
+        <translation>As impressoras USB conectadas agora, com fabricante e modelo. A lista acompanha as impressoras conectadas ou desconectadas.</translation>
     </message>
     <message>
         <source>Network Printer</source>
@@ -358,7 +358,7 @@
     </message>
     <message>
         <source>9100</source>
-        <translation type="unfinished"></translation>
+        <translation>9100</translation>
     </message>
     <message>
         <source>Port:</source>
@@ -366,7 +366,7 @@
     </message>
     <message>
         <source>The printer&apos;s network name or IPv4 or IPv6 address, and its raw print port: 9100 on most printers.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome de rede ou o endereço IPv4 ou IPv6 da impressora e sua porta de impressão direta: 9100 na maioria das impressoras.</translation>
     </message>
     <message>
         <source>&amp;Give up after</source>
@@ -402,11 +402,11 @@
     </message>
     <message>
         <source>A send fails when the printer gives no answer at all for this long: it is off, or the line is cut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um envio falha se a impressora não responde nada por este tempo: está desligada ou a linha está cortada.</translation>
     </message>
     <message>
         <source>A send fails when the printer still answers but takes no data for this long: check paper, ribbon and the printer&apos;s display.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um envio falha se a impressora ainda responde mas não aceita dados por este tempo: verifique papel, ribbon e o visor da impressora.</translation>
     </message>
 </context>
 <context>
@@ -421,7 +421,7 @@
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>Warning: Darkness Greater than 50 May Decrease the Life of the Printhead.</source>
@@ -437,11 +437,11 @@
     </message>
     <message>
         <source>416 represents 4.16 inches wide.  For 3.00 inch media use 300.</source>
-        <translation type="unfinished"></translation>
+        <translation>416 representa 4,16 polegadas de largura. Para mídia de 3,00 polegadas use 300.</translation>
     </message>
     <message>
         <source>416</source>
-        <translation type="unfinished"></translation>
+        <translation>416</translation>
     </message>
     <message>
         <source>Default for a 2 inch: 224</source>
@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>Configure your printer for Direct Thermal or Thermal Transfer mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Configura a impressora para térmica direta ou transferência térmica</translation>
     </message>
     <message>
         <source>Print Mode</source>
@@ -485,7 +485,7 @@
     </message>
     <message>
         <source>Kestra emulation reduces printer performance and lowers print resolution.  Kestra emulation should only be used to make your Tornelo backwards compatible.</source>
-        <translation type="unfinished"></translation>
+        <translation>A emulação Kestra reduz o desempenho e a resolução de impressão. Use-a apenas para tornar sua Tornelo compatível com modelos anteriores.</translation>
     </message>
     <message>
         <source>&amp;Kestra Emulation</source>
@@ -497,7 +497,7 @@
     </message>
     <message>
         <source>Kestra emulation allows your old labels to print properly in the Tornelo.  Use the Scaler to change label size (default 100}</source>
-        <translation type="unfinished"></translation>
+        <translation>A emulação Kestra faz suas etiquetas antigas imprimirem corretamente na Tornelo. Use a escala para mudar o tamanho da etiqueta (padrão 100)</translation>
     </message>
     <message>
         <source>Scaler:</source>
@@ -505,15 +505,15 @@
     </message>
     <message>
         <source>Right-Click to Set Value Manually</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique com o botão direito para digitar o valor</translation>
     </message>
     <message>
         <source>100</source>
-        <translation type="unfinished"></translation>
+        <translation>100</translation>
     </message>
     <message>
         <source>Varimonde recommends setting your text buffer to no more than 32K.</source>
-        <translation type="unfinished"></translation>
+        <translation>A Varimonde recomenda um buffer de texto de no máximo 32K.</translation>
     </message>
     <message>
         <source>&amp;Text Buffer</source>
@@ -525,11 +525,11 @@
     </message>
     <message>
         <source>4096</source>
-        <translation type="unfinished"></translation>
+        <translation>4096</translation>
     </message>
     <message>
         <source>Right-Click to set buffer manually.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique com o botão direito para ajustar o buffer manualmente.</translation>
     </message>
     <message>
         <source>Text Buffer (Overflow)</source>
@@ -537,11 +537,11 @@
     </message>
     <message>
         <source>Right-Click to set buffer manually</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique com o botão direito para ajustar o buffer manualmente</translation>
     </message>
     <message>
         <source>Note: Changing these settings will delete any stored graphics, and will reduce the amount of memory reserved for graphics.</source>
-        <translation type="unfinished"></translation>
+        <translation>Observação: mudar estas configurações apaga todos os gráficos armazenados e reduz a memória reservada para gráficos.</translation>
     </message>
     <message>
         <source>Uploads current settings to printer</source>
@@ -553,7 +553,7 @@
     </message>
     <message>
         <source>Imports saved profile for easy duplication of printer configurations</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa um perfil salvo para duplicar facilmente a configuração de uma impressora</translation>
     </message>
     <message>
         <source>&amp;Import Profile</source>
@@ -561,7 +561,7 @@
     </message>
     <message>
         <source>Saves and exports profile for future printer setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva e exporta o perfil para configurar impressoras no futuro</translation>
     </message>
     <message>
         <source>E&amp;xport Profile</source>
@@ -569,7 +569,7 @@
     </message>
     <message>
         <source>Opens seperate window with Varimonde commands for printer setup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre uma janela separada com os comandos Varimonde para configurar a impressora.</translation>
     </message>
     <message>
         <source>&amp;Show Details</source>
@@ -603,11 +603,11 @@
     </message>
     <message>
         <source>192.168.1.0/24, or hosts</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.0/24, ou hosts</translation>
     </message>
     <message>
         <source>CIDR ranges of at most /22 or host names, separated by spaces or commas. Port 9100 of each address is tried; DNS-SD and SNMP are asked too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faixas CIDR de no máximo /22 ou nomes de host, separados por espaços ou vírgulas. A porta 9100 de cada endereço é testada; DNS-SD e SNMP também são consultados.</translation>
     </message>
     <message>
         <source>Range:</source>
@@ -782,18 +782,18 @@
     </message>
     <message>
         <source>Wider than the printable width of %1 dots set on Printer Configuration: the printer cuts off the rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais larga que a largura de impressão de %1 pontos definida em Configuração: a impressora corta o resto.</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>varimonde-setup: --lang takes a language code such as de or pt_BR; the texts stay in English.</source>
-        <translation type="unfinished"></translation>
+        <translation>varimonde-setup: --lang espera um código de idioma como de ou pt_BR; os textos continuam em inglês.</translation>
     </message>
     <message>
         <source>varimonde-setup: no translation into %1; the texts stay in English.</source>
-        <translation type="unfinished"></translation>
+        <translation>varimonde-setup: sem tradução para %1; os textos continuam em inglês.</translation>
     </message>
 </context>
 <context>
@@ -876,7 +876,8 @@
     <message>
         <source>The next send goes to: %1
 Gives up after %2 s without an answer and %3 s without progress</source>
-        <translation type="unfinished"></translation>
+        <translation>O próximo envio vai para: %1
+Desiste após %2 s sem resposta e %3 s sem progresso</translation>
     </message>
     <message>
         <source>The next send goes to: %1</source>
@@ -899,12 +900,8 @@ Gives up after %2 s without an answer and %3 s without progress</source>
         <translation>Falhou às %1: %2 (%3)</translation>
     </message>
     <message>
-        <source>Sending to %1…</source>
-        <translation>Enviando para %1…</translation>
-    </message>
-    <message>
         <source>Forget the window&apos;s size and place, the folders the file dialogs open in and the printer link?</source>
-        <translation type="unfinished"></translation>
+        <translation>Esquecer o tamanho e a posição da janela, as pastas dos diálogos de arquivo e a conexão com a impressora?</translation>
     </message>
     <message>
         <source>Reset Settings</source>
@@ -945,7 +942,8 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     <message>
         <source>The next send goes to: %1
 Gives up after %2 s without progress</source>
-        <translation type="unfinished"></translation>
+        <translation>O próximo envio vai para: %1
+Desiste após %2 s sem progresso</translation>
     </message>
 </context>
 <context>
@@ -976,6 +974,17 @@ Gives up after %2 s without progress</source>
     </message>
 </context>
 <context>
+    <name>SendPresenter</name>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>Conectando a %1…</translation>
+    </message>
+    <message>
+        <source>Sending to %1…</source>
+        <translation>Enviando para %1…</translation>
+    </message>
+</context>
+<context>
     <name>StoragePage</name>
     <message>
         <source>Graphic Storage</source>
@@ -991,7 +1000,7 @@ Gives up after %2 s without progress</source>
     </message>
     <message>
         <source>&amp;BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;BMP</translation>
     </message>
     <message>
         <source>Select PCX</source>
@@ -999,7 +1008,7 @@ Gives up after %2 s without progress</source>
     </message>
     <message>
         <source>PC&amp;X</source>
-        <translation type="unfinished"></translation>
+        <translation>PC&amp;X</translation>
     </message>
     <message>
         <source>Graphic File</source>
@@ -1043,7 +1052,7 @@ Gives up after %2 s without progress</source>
     </message>
     <message>
         <source>Make a black-and-white (1-bit) BMP from a picture of any kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Cria um BMP preto e branco (1 bit) a partir de qualquer imagem</translation>
     </message>
     <message>
         <source>Con&amp;vert…</source>
@@ -1071,7 +1080,7 @@ Gives up after %2 s without progress</source>
     </message>
     <message>
         <source>Converts standard formats to stored formats.  The user will be prompted for the stored formats name</source>
-        <translation type="unfinished"></translation>
+        <translation>Converte formatos comuns em formatos armazenados. O nome do objeto armazenado será solicitado</translation>
     </message>
     <message>
         <source>Store Form&amp;at</source>
@@ -1103,7 +1112,7 @@ Gives up after %2 s without progress</source>
     </message>
     <message>
         <source> Note: Removing stored objects from the printer increases available memory.</source>
-        <translation type="unfinished"></translation>
+        <translation> Observação: remover objetos armazenados da impressora libera memória.</translation>
     </message>
     <message>
         <source>&amp;Delete Stored Object</source>
@@ -1131,15 +1140,15 @@ Gives up after %2 s without progress</source>
     </message>
     <message>
         <source>Drawing…</source>
-        <translation type="unfinished"></translation>
+        <translation>Desenhando…</translation>
     </message>
     <message>
         <source>Not a 1-bit %1 the printer takes</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é um %1 de 1 bit como a impressora aceita</translation>
     </message>
     <message>
         <source>Cannot be stored as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não pode ser armazenado como %1</translation>
     </message>
 </context>
 </TS>

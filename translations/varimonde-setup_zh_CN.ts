@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>Utility Version 1.00</source>
-        <translation type="unfinished"></translation>
+        <translation>实用程序版本 1.00</translation>
     </message>
     <message>
         <source>Language: English</source>
-        <translation type="unfinished"></translation>
+        <translation>语言：英语</translation>
     </message>
     <message>
         <source>Provides direct link to Varimonde&apos;s web page</source>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>You must select a file to load into memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>请选择要载入内存的文件。</translation>
     </message>
     <message>
         <source>%1 Bytes</source>
@@ -104,11 +104,11 @@
     </message>
     <message>
         <source>Loading Failed: no file in Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>载入失败：内存中没有文件</translation>
     </message>
     <message>
         <source>Firmware %1, %2 bytes, SHA-256 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>固件 %1，%2 字节，SHA-256 %3</translation>
     </message>
     <message>
         <source>File Loaded into Memory</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>SHA-256: </source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256：</translation>
     </message>
     <message>
         <source>Uploading File</source>
@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>Firmware, none loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>固件，未载入</translation>
     </message>
     <message>
         <source>File Uploaded</source>
@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>To determine ribbon material, look at the foil lead of your Varimonde-brand ribbon:</source>
-        <translation type="unfinished"></translation>
+        <translation>碳带材质印在 Varimonde 原装碳带的引带上：</translation>
     </message>
     <message>
         <source>Blue = WAX</source>
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Before Calibrating your printer, make sure your labels and ribbon (if applicable) are properly loaded.  The labels should be print-side up, aligned against the left hand side of the printer so that they pass over the appropriate sensor.</source>
-        <translation type="unfinished"></translation>
+        <translation>校准打印机之前，请确认标签和碳带（如使用）已正确装好。标签打印面朝上，靠紧打印机左侧，以便从相应的传感器上方经过。</translation>
     </message>
     <message>
         <source>&amp;Calibrate Printer</source>
@@ -294,7 +294,7 @@
     </message>
     <message>
         <source>9600,N,8,1</source>
-        <translation type="unfinished"></translation>
+        <translation>9600,N,8,1</translation>
     </message>
     <message>
         <source>&amp;Apply </source>
@@ -334,7 +334,7 @@
     </message>
     <message>
         <source>The USB printers connected now, with maker and model. The list follows printers as they are plugged in or out.</source>
-        <translation type="unfinished"></translation>
+        <translation>当前连接的 USB 打印机及其厂商和型号。插入或拔出打印机时列表随之更新。</translation>
     </message>
     <message>
         <source>Network Printer</source>
@@ -358,7 +358,7 @@
     </message>
     <message>
         <source>9100</source>
-        <translation type="unfinished"></translation>
+        <translation>9100</translation>
     </message>
     <message>
         <source>Port:</source>
@@ -366,7 +366,7 @@
     </message>
     <message>
         <source>The printer&apos;s network name or IPv4 or IPv6 address, and its raw print port: 9100 on most printers.</source>
-        <translation type="unfinished"></translation>
+        <translation>打印机的网络名称或 IPv4、IPv6 地址，以及其原始打印端口：大多数打印机为 9100。</translation>
     </message>
     <message>
         <source>&amp;Give up after</source>
@@ -402,11 +402,11 @@
     </message>
     <message>
         <source>A send fails when the printer gives no answer at all for this long: it is off, or the line is cut.</source>
-        <translation type="unfinished"></translation>
+        <translation>打印机在这段时间内完全没有应答时，发送失败：打印机已关机或线路已断开。</translation>
     </message>
     <message>
         <source>A send fails when the printer still answers but takes no data for this long: check paper, ribbon and the printer&apos;s display.</source>
-        <translation type="unfinished"></translation>
+        <translation>打印机仍有应答但在这段时间内不接收数据时，发送失败：请检查纸张、碳带和打印机显示屏。</translation>
     </message>
 </context>
 <context>
@@ -421,7 +421,7 @@
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>Warning: Darkness Greater than 50 May Decrease the Life of the Printhead.</source>
@@ -437,11 +437,11 @@
     </message>
     <message>
         <source>416 represents 4.16 inches wide.  For 3.00 inch media use 300.</source>
-        <translation type="unfinished"></translation>
+        <translation>416 表示宽 4.16 英寸。3.00 英寸的介质请填 300。</translation>
     </message>
     <message>
         <source>416</source>
-        <translation type="unfinished"></translation>
+        <translation>416</translation>
     </message>
     <message>
         <source>Default for a 2 inch: 224</source>
@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>Configure your printer for Direct Thermal or Thermal Transfer mode</source>
-        <translation type="unfinished"></translation>
+        <translation>将打印机设为热敏或热转印模式</translation>
     </message>
     <message>
         <source>Print Mode</source>
@@ -485,7 +485,7 @@
     </message>
     <message>
         <source>Kestra emulation reduces printer performance and lowers print resolution.  Kestra emulation should only be used to make your Tornelo backwards compatible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestra 仿真会降低打印性能和分辨率。仅在需要让 Tornelo 向下兼容时使用。</translation>
     </message>
     <message>
         <source>&amp;Kestra Emulation</source>
@@ -497,7 +497,7 @@
     </message>
     <message>
         <source>Kestra emulation allows your old labels to print properly in the Tornelo.  Use the Scaler to change label size (default 100}</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestra 仿真可让旧标签在 Tornelo 上正确打印。用缩放更改标签尺寸（默认 100）</translation>
     </message>
     <message>
         <source>Scaler:</source>
@@ -505,15 +505,15 @@
     </message>
     <message>
         <source>Right-Click to Set Value Manually</source>
-        <translation type="unfinished"></translation>
+        <translation>右键单击可手动输入数值</translation>
     </message>
     <message>
         <source>100</source>
-        <translation type="unfinished"></translation>
+        <translation>100</translation>
     </message>
     <message>
         <source>Varimonde recommends setting your text buffer to no more than 32K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varimonde 建议文本缓冲区不超过 32K。</translation>
     </message>
     <message>
         <source>&amp;Text Buffer</source>
@@ -525,11 +525,11 @@
     </message>
     <message>
         <source>4096</source>
-        <translation type="unfinished"></translation>
+        <translation>4096</translation>
     </message>
     <message>
         <source>Right-Click to set buffer manually.</source>
-        <translation type="unfinished"></translation>
+        <translation>右键单击可手动设置缓冲区。</translation>
     </message>
     <message>
         <source>Text Buffer (Overflow)</source>
@@ -537,11 +537,11 @@
     </message>
     <message>
         <source>Right-Click to set buffer manually</source>
-        <translation type="unfinished"></translation>
+        <translation>右键单击可手动设置缓冲区</translation>
     </message>
     <message>
         <source>Note: Changing these settings will delete any stored graphics, and will reduce the amount of memory reserved for graphics.</source>
-        <translation type="unfinished"></translation>
+        <translation>注意：更改这些设置会删除所有已存储的图形，并减少为图形保留的内存。</translation>
     </message>
     <message>
         <source>Uploads current settings to printer</source>
@@ -553,7 +553,7 @@
     </message>
     <message>
         <source>Imports saved profile for easy duplication of printer configurations</source>
-        <translation type="unfinished"></translation>
+        <translation>导入已保存的配置文件，便于复制打印机配置</translation>
     </message>
     <message>
         <source>&amp;Import Profile</source>
@@ -561,7 +561,7 @@
     </message>
     <message>
         <source>Saves and exports profile for future printer setup</source>
-        <translation type="unfinished"></translation>
+        <translation>保存并导出配置文件，供以后设置打印机使用</translation>
     </message>
     <message>
         <source>E&amp;xport Profile</source>
@@ -569,7 +569,7 @@
     </message>
     <message>
         <source>Opens seperate window with Varimonde commands for printer setup.</source>
-        <translation type="unfinished"></translation>
+        <translation>在单独的窗口中打开用于设置打印机的 Varimonde 命令。</translation>
     </message>
     <message>
         <source>&amp;Show Details</source>
@@ -603,11 +603,11 @@
     </message>
     <message>
         <source>192.168.1.0/24, or hosts</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.0/24 或主机</translation>
     </message>
     <message>
         <source>CIDR ranges of at most /22 or host names, separated by spaces or commas. Port 9100 of each address is tried; DNS-SD and SNMP are asked too.</source>
-        <translation type="unfinished"></translation>
+        <translation>最大 /22 的 CIDR 范围或主机名，以空格或逗号分隔。会尝试每个地址的 9100 端口，并查询 DNS-SD 和 SNMP。</translation>
     </message>
     <message>
         <source>Range:</source>
@@ -782,18 +782,18 @@
     </message>
     <message>
         <source>Wider than the printable width of %1 dots set on Printer Configuration: the printer cuts off the rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>宽于打印机配置中设定的 %1 点可打印宽度：超出部分将被打印机截掉。</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>varimonde-setup: --lang takes a language code such as de or pt_BR; the texts stay in English.</source>
-        <translation type="unfinished"></translation>
+        <translation>varimonde-setup：--lang 需要语言代码，例如 de 或 pt_BR；文本保持英文。</translation>
     </message>
     <message>
         <source>varimonde-setup: no translation into %1; the texts stay in English.</source>
-        <translation type="unfinished"></translation>
+        <translation>varimonde-setup：没有 %1 的翻译；文本保持英文。</translation>
     </message>
 </context>
 <context>
@@ -876,7 +876,8 @@
     <message>
         <source>The next send goes to: %1
 Gives up after %2 s without an answer and %3 s without progress</source>
-        <translation type="unfinished"></translation>
+        <translation>下次发送到：%1
+无应答 %2 秒、无进展 %3 秒后放弃</translation>
     </message>
     <message>
         <source>The next send goes to: %1</source>
@@ -899,12 +900,8 @@ Gives up after %2 s without an answer and %3 s without progress</source>
         <translation>%1 失败：%2（%3）</translation>
     </message>
     <message>
-        <source>Sending to %1…</source>
-        <translation>正在发送到 %1…</translation>
-    </message>
-    <message>
         <source>Forget the window&apos;s size and place, the folders the file dialogs open in and the printer link?</source>
-        <translation type="unfinished"></translation>
+        <translation>要清除窗口的大小和位置、文件对话框的文件夹以及打印机连接吗？</translation>
     </message>
     <message>
         <source>Reset Settings</source>
@@ -945,7 +942,8 @@ Gives up after %2 s without an answer and %3 s without progress</source>
     <message>
         <source>The next send goes to: %1
 Gives up after %2 s without progress</source>
-        <translation type="unfinished"></translation>
+        <translation>下次发送到：%1
+无进展 %2 秒后放弃</translation>
     </message>
 </context>
 <context>
@@ -976,6 +974,17 @@ Gives up after %2 s without progress</source>
     </message>
 </context>
 <context>
+    <name>SendPresenter</name>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>正在连接 %1…</translation>
+    </message>
+    <message>
+        <source>Sending to %1…</source>
+        <translation>正在发送到 %1…</translation>
+    </message>
+</context>
+<context>
     <name>StoragePage</name>
     <message>
         <source>Graphic Storage</source>
@@ -991,7 +1000,7 @@ Gives up after %2 s without progress</source>
     </message>
     <message>
         <source>&amp;BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;BMP</translation>
     </message>
     <message>
         <source>Select PCX</source>
@@ -999,7 +1008,7 @@ Gives up after %2 s without progress</source>
     </message>
     <message>
         <source>PC&amp;X</source>
-        <translation type="unfinished"></translation>
+        <translation>PC&amp;X</translation>
     </message>
     <message>
         <source>Graphic File</source>
@@ -1043,7 +1052,7 @@ Gives up after %2 s without progress</source>
     </message>
     <message>
         <source>Make a black-and-white (1-bit) BMP from a picture of any kind</source>
-        <translation type="unfinished"></translation>
+        <translation>从任意图片生成黑白（1 位）BMP</translation>
     </message>
     <message>
         <source>Con&amp;vert…</source>
@@ -1071,7 +1080,7 @@ Gives up after %2 s without progress</source>
     </message>
     <message>
         <source>Converts standard formats to stored formats.  The user will be prompted for the stored formats name</source>
-        <translation type="unfinished"></translation>
+        <translation>将常见格式转换为存储格式。会提示输入存储对象的名称</translation>
     </message>
     <message>
         <source>Store Form&amp;at</source>
@@ -1103,7 +1112,7 @@ Gives up after %2 s without progress</source>
     </message>
     <message>
         <source> Note: Removing stored objects from the printer increases available memory.</source>
-        <translation type="unfinished"></translation>
+        <translation> 注意：从打印机删除已存储的对象可增加可用内存。</translation>
     </message>
     <message>
         <source>&amp;Delete Stored Object</source>
@@ -1131,15 +1140,15 @@ Gives up after %2 s without progress</source>
     </message>
     <message>
         <source>Drawing…</source>
-        <translation type="unfinished"></translation>
+        <translation>正在绘制…</translation>
     </message>
     <message>
         <source>Not a 1-bit %1 the printer takes</source>
-        <translation type="unfinished"></translation>
+        <translation>不是打印机接受的 1 位 %1</translation>
     </message>
     <message>
         <source>Cannot be stored as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法存储为 %1</translation>
     </message>
 </context>
 </TS>
