@@ -3,8 +3,8 @@
 // every control has a name, and each mnemonic reaches one control; in the
 // smallest window and in the one fitted to the screen every control scrolls
 // into sight. CTest runs this twice, the second time at a scale factor of 2
-// on a 1920 by 1080 screen, and in German and in Japanese, as the LANGUAGE
-// variable asks.
+// on a 1920 by 1080 screen, and in each language tests/CMakeLists.txt names,
+// as the LANGUAGE variable asks.
 #include "common/Language.h"
 #include "storage/GraphicConvertDialog.h"
 #include "support/TestMain.h"

@@ -1150,5 +1150,13 @@ Gibt nach %2 s ohne Fortschritt auf</translation>
         <source>Cannot be stored as %1</source>
         <translation>Kann nicht als %1 gespeichert werden</translation>
     </message>
+    <message>
+        <source>&amp;Print Format</source>
+        <translation>Forma&amp;t drucken</translation>
+    </message>
+    <message>
+        <source>Store Format to Prin&amp;ter</source>
+        <translation>Forma&amp;t speichern</translation>
+    </message>
 </context>
 </TS>

@@ -159,7 +159,7 @@
     </message>
     <message>
         <source>Printer &amp;Type:</source>
-        <translation>&amp;Tipo:</translation>
+        <translation>Tip&amp;o:</translation>
     </message>
     <message>
         <source>Printer Type:</source>
@@ -266,7 +266,7 @@
     </message>
     <message>
         <source>PA&amp;RITY:</source>
-        <translation>Pa&amp;ridad:</translation>
+        <translation>&amp;Paridad:</translation>
     </message>
     <message>
         <source>PARITY:</source>
@@ -298,7 +298,7 @@
     </message>
     <message>
         <source>&amp;Apply </source>
-        <translation>&amp;Aplicar</translation>
+        <translation>Apl&amp;icar</translation>
     </message>
     <message>
         <source>Not applied</source>
@@ -354,7 +354,7 @@
     </message>
     <message>
         <source>P&amp;ort:</source>
-        <translation>P&amp;uerto:</translation>
+        <translation>&amp;Puerto:</translation>
     </message>
     <message>
         <source>9100</source>
@@ -839,7 +839,7 @@
     </message>
     <message>
         <source>&amp;Log</source>
-        <translation>&amp;Registro</translation>
+        <translation>Regis&amp;tro</translation>
     </message>
     <message>
         <source>Communication Settings</source>
@@ -1000,7 +1000,7 @@ Se abandona tras %2 s sin progreso</translation>
     </message>
     <message>
         <source>&amp;BMP</source>
-        <translation>&amp;BMP</translation>
+        <translation>BM&amp;P</translation>
     </message>
     <message>
         <source>Select PCX</source>
@@ -1084,7 +1084,7 @@ Se abandona tras %2 s sin progreso</translation>
     </message>
     <message>
         <source>Store Form&amp;at</source>
-        <translation>Al&amp;macenar</translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Format File</source>
@@ -1108,7 +1108,7 @@ Se abandona tras %2 s sin progreso</translation>
     </message>
     <message>
         <source>L&amp;ist Stored Objects</source>
-        <translation>Lis&amp;tar</translation>
+        <translation>Li&amp;star</translation>
     </message>
     <message>
         <source> Note: Removing stored objects from the printer increases available memory.</source>
@@ -1149,6 +1149,14 @@ Se abandona tras %2 s sin progreso</translation>
     <message>
         <source>Cannot be stored as %1</source>
         <translation>No se puede almacenar como %1</translation>
+    </message>
+    <message>
+        <source>&amp;Print Format</source>
+        <translation>Imprimi&amp;r formato</translation>
+    </message>
+    <message>
+        <source>Store Format to Prin&amp;ter</source>
+        <translation>Almacena&amp;r formato</translation>
     </message>
 </context>
 </TS>

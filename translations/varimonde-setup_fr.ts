@@ -533,7 +533,7 @@
     </message>
     <message>
         <source>Text Buffer (Overflow)</source>
-        <translation>Tampon (débordement)</translation>
+        <translation>Débordement</translation>
     </message>
     <message>
         <source>Right-Click to set buffer manually</source>
@@ -549,7 +549,7 @@
     </message>
     <message>
         <source>&amp;Upload Settings to Printer</source>
-        <translation>En&amp;voyer à l&apos;imprimante</translation>
+        <translation>&amp;Envoyer à l&apos;imprimante</translation>
     </message>
     <message>
         <source>Imports saved profile for easy duplication of printer configurations</source>
@@ -573,7 +573,7 @@
     </message>
     <message>
         <source>&amp;Show Details</source>
-        <translation>Afficher les &amp;détails</translation>
+        <translation>&amp;Afficher les détails</translation>
     </message>
 </context>
 <context>
@@ -1149,6 +1149,14 @@ Abandonne après %2 s sans progression</translation>
     <message>
         <source>Cannot be stored as %1</source>
         <translation>Ne peut pas être stocké en %1</translation>
+    </message>
+    <message>
+        <source>&amp;Print Format</source>
+        <translation>Imprim&amp;er le format</translation>
+    </message>
+    <message>
+        <source>Store Format to Prin&amp;ter</source>
+        <translation>Stock&amp;er le format</translation>
     </message>
 </context>
 </TS>

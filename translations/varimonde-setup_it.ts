@@ -242,7 +242,7 @@
     </message>
     <message>
         <source>&amp;Network</source>
-        <translation>Re&amp;te</translation>
+        <translation>&amp;Rete</translation>
     </message>
     <message>
         <source>Serial Comm</source>
@@ -266,7 +266,7 @@
     </message>
     <message>
         <source>PA&amp;RITY:</source>
-        <translation>Pa&amp;rità:</translation>
+        <translation>Par&amp;ità:</translation>
     </message>
     <message>
         <source>PARITY:</source>
@@ -290,7 +290,7 @@
     </message>
     <message>
         <source>Default Varimonde Settings:</source>
-        <translation>Impostazioni Varimonde predefinite:</translation>
+        <translation>Predefiniti Varimonde:</translation>
     </message>
     <message>
         <source>9600,N,8,1</source>
@@ -354,7 +354,7 @@
     </message>
     <message>
         <source>P&amp;ort:</source>
-        <translation>Po&amp;rta:</translation>
+        <translation>&amp;Porta:</translation>
     </message>
     <message>
         <source>9100</source>
@@ -497,7 +497,7 @@
     </message>
     <message>
         <source>Kestra emulation allows your old labels to print properly in the Tornelo.  Use the Scaler to change label size (default 100}</source>
-        <translation>L&apos;emulazione Kestra fa stampare correttamente le vecchie etichette sulla Tornelo. Usare la scala per cambiare la dimensione dell&apos;etichetta (predefinita 100)</translation>
+        <translation>Con l&apos;emulazione Kestra le vecchie etichette stampano bene sulla Tornelo. Scala: misura dell&apos;etichetta (predefinita 100)</translation>
     </message>
     <message>
         <source>Scaler:</source>
@@ -573,7 +573,7 @@
     </message>
     <message>
         <source>&amp;Show Details</source>
-        <translation>Mostra &amp;dettagli</translation>
+        <translation>Most&amp;ra dettagli</translation>
     </message>
 </context>
 <context>
@@ -1016,7 +1016,7 @@ Rinuncia dopo %2 s senza avanzamento</translation>
     </message>
     <message>
         <source>Bro&amp;wse</source>
-        <translation>S&amp;foglia</translation>
+        <translation>&amp;Sfoglia</translation>
     </message>
     <message>
         <source>Send stored graphics / programs to printer</source>
@@ -1124,7 +1124,7 @@ Rinuncia dopo %2 s senza avanzamento</translation>
     </message>
     <message>
         <source>Recall Stored &amp;Object</source>
-        <translation>Richiama &amp;oggetto</translation>
+        <translation>Ric&amp;hiama oggetto</translation>
     </message>
     <message>
         <source>Recall Type</source>
@@ -1132,7 +1132,7 @@ Rinuncia dopo %2 s senza avanzamento</translation>
     </message>
     <message>
         <source>Recall I&amp;mage</source>
-        <translation>I&amp;mmagine</translation>
+        <translation>Immagi&amp;ne</translation>
     </message>
     <message>
         <source>Recall &amp;Format</source>
@@ -1149,6 +1149,14 @@ Rinuncia dopo %2 s senza avanzamento</translation>
     <message>
         <source>Cannot be stored as %1</source>
         <translation>Non memorizzabile come %1</translation>
+    </message>
+    <message>
+        <source>&amp;Print Format</source>
+        <translation>Stampa fo&amp;rmato</translation>
+    </message>
+    <message>
+        <source>Store Format to Prin&amp;ter</source>
+        <translation>Memorizza fo&amp;rmato</translation>
     </message>
 </context>
 </TS>

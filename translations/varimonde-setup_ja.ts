@@ -1150,5 +1150,13 @@ Gives up after %2 s without progress</source>
         <source>Cannot be stored as %1</source>
         <translation>%1 として保存できません</translation>
     </message>
+    <message>
+        <source>&amp;Print Format</source>
+        <translation>フォーマットを印刷(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Store Format to Prin&amp;ter</source>
+        <translation>フォーマットを保存(&amp;T)</translation>
+    </message>
 </context>
 </TS>

@@ -151,7 +151,7 @@
     </message>
     <message>
         <source>&amp;Index Type:</source>
-        <translation>Z&amp;nacznik:</translation>
+        <translation>Zn&amp;acznik:</translation>
     </message>
     <message>
         <source>Index Type:</source>
@@ -175,19 +175,19 @@
     </message>
     <message>
         <source>To determine ribbon material, look at the foil lead of your Varimonde-brand ribbon:</source>
-        <translation>Rodzaj taśmy barwiącej podany jest na rozbiegu taśmy Varimonde:</translation>
+        <translation>Rodzaj taśmy barwiącej poznasz po kolorze rozbiegu taśmy Varimonde:</translation>
     </message>
     <message>
         <source>Blue = WAX</source>
-        <translation>Niebieska = wosk</translation>
+        <translation>Nieb. = wosk</translation>
     </message>
     <message>
         <source>Silver = WAX/RESIN Combo</source>
-        <translation>Srebrna = WOSK/ŻYWICA</translation>
+        <translation>Srebrna = wosk/żywica</translation>
     </message>
     <message>
         <source>Gold = PREMIUM RESIN</source>
-        <translation>Złota = ŻYWICA PREMIUM</translation>
+        <translation>Złota = żywica premium</translation>
     </message>
     <message>
         <source>Before Calibrating your printer, make sure your labels and ribbon (if applicable) are properly loaded.  The labels should be print-side up, aligned against the left hand side of the printer so that they pass over the appropriate sensor.</source>
@@ -298,7 +298,7 @@
     </message>
     <message>
         <source>&amp;Apply </source>
-        <translation>Zastos&amp;uj</translation>
+        <translation>Z&amp;astosuj</translation>
     </message>
     <message>
         <source>Not applied</source>
@@ -489,7 +489,7 @@
     </message>
     <message>
         <source>&amp;Kestra Emulation</source>
-        <translation>Emulacja Kest&amp;ra</translation>
+        <translation>&amp;Emulacja Kestra</translation>
     </message>
     <message>
         <source>Dis&amp;able Emulation in Printer</source>
@@ -549,7 +549,7 @@
     </message>
     <message>
         <source>&amp;Upload Settings to Printer</source>
-        <translation>Wyślij do d&amp;rukarki</translation>
+        <translation>&amp;Wyślij do drukarki</translation>
     </message>
     <message>
         <source>Imports saved profile for easy duplication of printer configurations</source>
@@ -565,7 +565,7 @@
     </message>
     <message>
         <source>E&amp;xport Profile</source>
-        <translation>E&amp;ksportuj</translation>
+        <translation>Eksp&amp;ortuj</translation>
     </message>
     <message>
         <source>Opens seperate window with Varimonde commands for printer setup.</source>
@@ -573,7 +573,7 @@
     </message>
     <message>
         <source>&amp;Show Details</source>
-        <translation>Pokaż &amp;szczegóły</translation>
+        <translation>&amp;Pokaż szczegóły</translation>
     </message>
 </context>
 <context>
@@ -835,11 +835,11 @@
     <name>MainWindow</name>
     <message>
         <source>&amp;Exit</source>
-        <translation>Zak&amp;ończ</translation>
+        <translation>&amp;Zakończ</translation>
     </message>
     <message>
         <source>&amp;Log</source>
-        <translation>D&amp;ziennik</translation>
+        <translation>Dzie&amp;nnik</translation>
     </message>
     <message>
         <source>Communication Settings</source>
@@ -1024,7 +1024,7 @@ Rezygnuje po %2 s bez postępu</translation>
     </message>
     <message>
         <source>&amp;Store Graphic to Printer</source>
-        <translation>&amp;Zapisz grafikę</translation>
+        <translation>Zap&amp;isz grafikę</translation>
     </message>
     <message>
         <source>File Size:</source>
@@ -1060,7 +1060,7 @@ Rezygnuje po %2 s bez postępu</translation>
     </message>
     <message>
         <source>Note: You may only store BLACK AND WHITE Images</source>
-        <translation>Uwaga: można zapisywać tylko obrazy CZARNO-BIAŁE</translation>
+        <translation>Uwaga: tylko obrazy CZARNO-BIAŁE</translation>
     </message>
     <message>
         <source>Stored Formats</source>
@@ -1084,7 +1084,7 @@ Rezygnuje po %2 s bez postępu</translation>
     </message>
     <message>
         <source>Store Form&amp;at</source>
-        <translation>&amp;Zapisz</translation>
+        <translation>Zapi&amp;sz</translation>
     </message>
     <message>
         <source>Format File</source>
@@ -1132,7 +1132,7 @@ Rezygnuje po %2 s bez postępu</translation>
     </message>
     <message>
         <source>Recall I&amp;mage</source>
-        <translation>O&amp;braz</translation>
+        <translation>Ob&amp;raz</translation>
     </message>
     <message>
         <source>Recall &amp;Format</source>
@@ -1149,6 +1149,14 @@ Rezygnuje po %2 s bez postępu</translation>
     <message>
         <source>Cannot be stored as %1</source>
         <translation>Nie można zapisać jako %1</translation>
+    </message>
+    <message>
+        <source>&amp;Print Format</source>
+        <translation>Drukuj forma&amp;t</translation>
+    </message>
+    <message>
+        <source>Store Format to Prin&amp;ter</source>
+        <translation>Zapisz forma&amp;t</translation>
     </message>
 </context>
 </TS>

@@ -159,7 +159,7 @@
     </message>
     <message>
         <source>Printer &amp;Type:</source>
-        <translation>&amp;Tipo:</translation>
+        <translation>Tip&amp;o:</translation>
     </message>
     <message>
         <source>Printer Type:</source>
@@ -230,7 +230,7 @@
     </message>
     <message>
         <source>&amp;Serial Communications</source>
-        <translation>Comunicação &amp;serial</translation>
+        <translation>Comunicação s&amp;erial</translation>
     </message>
     <message>
         <source>&amp;ParallelCommunications</source>
@@ -274,7 +274,7 @@
     </message>
     <message>
         <source>&amp;DATABITS:</source>
-        <translation>&amp;Dados:</translation>
+        <translation>Dad&amp;os:</translation>
     </message>
     <message>
         <source>DATABITS:</source>
@@ -298,7 +298,7 @@
     </message>
     <message>
         <source>&amp;Apply </source>
-        <translation>&amp;Aplicar</translation>
+        <translation>Apl&amp;icar</translation>
     </message>
     <message>
         <source>Not applied</source>
@@ -370,7 +370,7 @@
     </message>
     <message>
         <source>&amp;Give up after</source>
-        <translation>&amp;Desistir após</translation>
+        <translation>Desistir &amp;após</translation>
     </message>
     <message>
         <source>Seconds without an answer</source>
@@ -549,7 +549,7 @@
     </message>
     <message>
         <source>&amp;Upload Settings to Printer</source>
-        <translation>Enviar à i&amp;mpressora</translation>
+        <translation>&amp;Enviar à impressora</translation>
     </message>
     <message>
         <source>Imports saved profile for easy duplication of printer configurations</source>
@@ -573,7 +573,7 @@
     </message>
     <message>
         <source>&amp;Show Details</source>
-        <translation>Mostrar &amp;detalhes</translation>
+        <translation>M&amp;ostrar detalhes</translation>
     </message>
 </context>
 <context>
@@ -835,7 +835,7 @@
     <name>MainWindow</name>
     <message>
         <source>&amp;Exit</source>
-        <translation>Sa&amp;ir</translation>
+        <translation>&amp;Sair</translation>
     </message>
     <message>
         <source>&amp;Log</source>
@@ -1092,7 +1092,7 @@ Desiste após %2 s sem progresso</translation>
     </message>
     <message>
         <source>B&amp;rowse</source>
-        <translation>Procu&amp;rar</translation>
+        <translation>&amp;Procurar</translation>
     </message>
     <message>
         <source>Prin&amp;t Format</source>
@@ -1116,7 +1116,7 @@ Desiste após %2 s sem progresso</translation>
     </message>
     <message>
         <source>&amp;Delete Stored Object</source>
-        <translation>E&amp;xcluir</translation>
+        <translation>&amp;Excluir</translation>
     </message>
     <message>
         <source>Prints sample of stored object</source>
@@ -1149,6 +1149,14 @@ Desiste após %2 s sem progresso</translation>
     <message>
         <source>Cannot be stored as %1</source>
         <translation>Não pode ser armazenado como %1</translation>
+    </message>
+    <message>
+        <source>&amp;Print Format</source>
+        <translation>Imprimi&amp;r formato</translation>
+    </message>
+    <message>
+        <source>Store Format to Prin&amp;ter</source>
+        <translation>Armazena&amp;r formato</translation>
     </message>
 </context>
 </TS>

@@ -207,11 +207,11 @@
     </message>
     <message>
         <source>&amp;4X3 Label</source>
-        <translation>4X3 标签(&amp;4)</translation>
+        <translation>4X3(&amp;4)</translation>
     </message>
     <message>
         <source>&amp;2.4X1 Label</source>
-        <translation>2.4X1 标签(&amp;2)</translation>
+        <translation>2.4X1(&amp;2)</translation>
     </message>
     <message>
         <source>&amp;Print Label</source>
@@ -557,7 +557,7 @@
     </message>
     <message>
         <source>&amp;Import Profile</source>
-        <translation>导入配置文件(&amp;I)</translation>
+        <translation>导入(&amp;I)</translation>
     </message>
     <message>
         <source>Saves and exports profile for future printer setup</source>
@@ -565,7 +565,7 @@
     </message>
     <message>
         <source>E&amp;xport Profile</source>
-        <translation>导出配置文件(&amp;X)</translation>
+        <translation>导出(&amp;X)</translation>
     </message>
     <message>
         <source>Opens seperate window with Varimonde commands for printer setup.</source>
@@ -1076,7 +1076,7 @@ Gives up after %2 s without progress</source>
     </message>
     <message>
         <source>Pri&amp;nt Format</source>
-        <translation>打印格式(&amp;N)</translation>
+        <translation>打印(&amp;N)</translation>
     </message>
     <message>
         <source>Converts standard formats to stored formats.  The user will be prompted for the stored formats name</source>
@@ -1084,7 +1084,7 @@ Gives up after %2 s without progress</source>
     </message>
     <message>
         <source>Store Form&amp;at</source>
-        <translation>存储格式(&amp;A)</translation>
+        <translation>存储(&amp;A)</translation>
     </message>
     <message>
         <source>Format File</source>
@@ -1149,6 +1149,14 @@ Gives up after %2 s without progress</source>
     <message>
         <source>Cannot be stored as %1</source>
         <translation>无法存储为 %1</translation>
+    </message>
+    <message>
+        <source>&amp;Print Format</source>
+        <translation>打印格式(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Store Format to Prin&amp;ter</source>
+        <translation>将格式存入打印机(&amp;T)</translation>
     </message>
 </context>
 </TS>

@@ -348,12 +348,12 @@ void StoragePage::storeGraphic()
 
 void StoragePage::choosePrintFormat()
 {
-    chooseFormatType(QStringLiteral("&Print Format"));
+    chooseFormatType(tr("&Print Format"));
 }
 
 void StoragePage::chooseStoreFormat()
 {
-    chooseFormatType(QStringLiteral("Store Format to Prin&ter"));
+    chooseFormatType(tr("Store Format to Prin&ter"));
 }
 
 // A new format type asks for a fresh browse before the next send.
