@@ -4,7 +4,8 @@
 # on the README's own addresses: these are real inside the network and mount
 # namespace made here (its own loopback, /tmp and port 161). The manual
 # page's lines for the same commands are run too. The watch, which runs until
-# stopped, is interrupted as Ctrl-C would.
+# stopped, is interrupted as Ctrl-C would. Then the dry runs of "Setting up
+# many printers" and the manual that need no profile.
 #   fleet-readme.sh SOURCE_DIR BUILD_SRC_DIR
 # Exits 77 (skipped) where the tools are missing or namespaces forbidden.
 set -euo pipefail
@@ -114,6 +115,39 @@ for printer in printers:
 assert ('varimonde_printer_condition{target="tcp://10.0.4.9:9100",condition="door_open"} 1'
         in metrics), metrics
 PY
+# The dry runs of "Setting up many printers" that need only a firmware image
+# and a picture, the files a reader brings, and the manual's dry run.
+mkdir /tmp/files && cd /tmp/files
+head -c 4096 /dev/urandom >fw-2.3.bin
+python3 - <<'PY'
+import struct, zlib
+def chunk(kind, data):
+    return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+rows = (b"\0" + b"".join(bytes((x * 255 // 799,) * 3) for x in range(800))) * 200
+open("logo.png", "wb").write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", 800, 200, 8, 2, 0, 0, 0))
+                             + chunk(b"IDAT", zlib.compress(rows)) + chunk(b"IEND", b""))
+PY
+python3 - "$source_dir/README.md" "$source_dir/docs/varimonde-setup.1.in" >/tmp/dry-runs <<'PY'
+import sys
+texts = [open(name).read().replace("\\-", "-") for name in sys.argv[1:]]
+for line in "\n".join(texts).splitlines():
+    if line.startswith("varimonde-setup --dry-run") and ".vsp" not in line:
+        print(line)
+PY
+mapfile -t lines </tmp/dry-runs
+[[ ${#lines[@]} -eq 3 ]] || { echo "FAIL: dry runs not found"; cat /tmp/dry-runs; exit 1; }
+for line in "${lines[@]}"; do
+    eval "$line" >>dry-run.txt 2>&1 || { echo "FAIL: $line"; cat dry-run.txt; exit 1; }
+done
+python3 - <<'PY'
+import struct
+firmware, upload = open("fw-2.3.bin", "rb").read(), open("upload.bin", "rb").read()
+assert firmware in upload, "the firmware image is not what a dry run sends"
+bmp = open("logo-1bit.bmp", "rb").read()
+width, height, planes, bits = struct.unpack("<iiHH", bmp[18:30])
+assert bmp[:2] == b"BM" and (width, abs(height), bits) == (400, 100, 1), (width, height, bits)
+PY
+
 targets=$(grep -c '^tcp://10.0.4.[789]:9100 ' /tmp/manual/hall2.txt)
 [[ $targets -eq 3 && -s /tmp/manual/status.json ]] || { echo "FAIL: manual's run"; exit 1; }
 echo "README examples ran as written"
