@@ -30,3 +30,18 @@ re_enter() {
     # shellcheck disable=SC2086
     exec env VARIMONDE_IN_NAMESPACE=1 unshare "${as_root[@]}" $flags "$@"
 }
+
+# readme_namespace SCRIPT SOURCE_DIR PROGRAMS_DIR: runs a script that plays
+# the README's examples again inside a network and mount namespace, then
+# there brings loopback up, gives it a /tmp of its own and puts the built
+# programs first on PATH. Nothing there reaches a system bus.
+readme_namespace() {
+    if [[ -z "${VARIMONDE_IN_NAMESPACE:-}" ]]; then
+        check_namespace "--net --mount" python3
+        re_enter "--net --mount --propagation private" "$@"
+    fi
+    ip link set lo up
+    mount -t tmpfs tmpfs /tmp
+    export PATH="$3:$PATH" QT_QPA_PLATFORM=offscreen
+    export DBUS_SYSTEM_BUS_ADDRESS="unix:path=/tmp/no-bus"
+}

@@ -7,19 +7,8 @@
 # Exits 77 (skipped) where the tools are missing or namespaces forbidden.
 set -euo pipefail
 source_dir=$1
-programs=$2
-
-if [[ -z "${VARIMONDE_IN_NAMESPACE:-}" ]]; then
-    source "$(dirname "$0")/namespace-entry.sh"
-    check_namespace "--net --mount" python3
-    re_enter "--net --mount --propagation private" "$0" "$@"
-fi
-
-ip link set lo up
-mount -t tmpfs tmpfs /tmp
-export PATH="$programs:$PATH" QT_QPA_PLATFORM=offscreen
-# No system bus here: the printers say once that nothing is announced.
-export DBUS_SYSTEM_BUS_ADDRESS="unix:path=/tmp/no-bus"
+source "$(dirname "$0")/namespace-entry.sh"
+readme_namespace "$0" "$@"
 
 mapfile -t lines < <(python3 - "$source_dir/README.md" "$source_dir/docs/varimonde-virtual-printer.1.in" <<'PY'
 import re, sys
