@@ -2,8 +2,8 @@
 #include "cli/Report.h"
 
 #include "cli/Arguments.h"
-#include "cli/RunShell.h"
 #include "cli/Fleet.h"
+#include "cli/RunShell.h"
 #include "cli/Target.h"
 #include "common/ProcessSignals.h"
 
