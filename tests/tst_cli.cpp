@@ -560,6 +560,28 @@ private slots:
                  (QStringList{"tcp://[::1]:9100 not sent 0/1016 3", "LPT1 not sent 0/1016 3"}));
     }
 
+    // One printer named by its name and by its address gets its bytes once,
+    // in the order given, and the second naming is told; another printer on
+    // the same host is a printer of its own.
+    void aNameAndItsAddressAreOnePrinter()
+    {
+        LoopbackPrinter printer, other;
+        const QString byName = "tcp://localhost:" + QString::number(printer.serverPort());
+        const QString report = dir.filePath("report.json");
+        const Ran cli = runCli({"--to", byName, "--to", other.target(), "--to", printer.target(),
+                                "--list", "--report", report});
+        QCOMPARE(cli.status, 0);
+        QTRY_COMPARE(other.received, QByteArray("!L\r\n"));
+        QTest::qWait(100);
+        QCOMPARE(printer.received, QByteArray("!L\r\n"));
+        QVERIFY2(cli.err.contains(QStringLiteral("--to: \"%1\" is the same printer as \"%2\" "
+                                                 "(--to): it is sent to once\n")
+                                      .arg(printer.target(), byName)),
+                 qPrintable(cli.err));
+        QCOMPARE(printerRows(QJsonDocument::fromJson(fileBytes(report)).object()),
+                 (QStringList{byName + " sent 4/4 1", other.target() + " sent 4/4 1"}));
+    }
+
     // A report that cannot be written fails the run, though the printer got
     // every byte: a script must not take the missing report for success.
     void anUnwritableReportFailsTheRun()

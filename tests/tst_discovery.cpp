@@ -25,7 +25,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
-#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -96,6 +95,21 @@ public:
     QTemporaryDir dir;
     QProcess agent;
     quint16 port = 0;
+};
+
+// The program's only name server, on loopback: it hears every question and
+// answers none, for as long as it lives.
+struct SilentNameServer {
+    SilentNameServer()
+    {
+        refusal = socket.bind(QHostAddress::LocalHost, 53)
+                      ? PrivateNetwork::useResolverConfiguration(
+                            "nameserver 127.0.0.1\noptions timeout:5 attempts:2\n")
+                      : QStringLiteral("port 53 is taken");
+    }
+    ~SilentNameServer() { PrivateNetwork::restoreResolverConfiguration(); }
+    QUdpSocket socket;
+    QString refusal; // why it is not the program's name server; empty once it is
 };
 
 // The window asks printers over SNMP as its settings file says.
@@ -792,19 +806,15 @@ private slots:
     void aNameNobodyAnswersEndsWithTheSweep()
     {
         REQUIRE_PRIVATE_NETWORK();
-        QUdpSocket nameServer;
-        QVERIFY(nameServer.bind(QHostAddress::LocalHost, 53));
-        const QString configured = PrivateNetwork::useResolverConfiguration(
-            "nameserver 127.0.0.1\noptions timeout:5 attempts:2\n");
-        QVERIFY2(configured.isEmpty(), qPrintable(configured));
-        const auto restore = qScopeGuard([] { PrivateNetwork::restoreResolverConfiguration(); });
+        SilentNameServer nameServer;
+        QVERIFY2(nameServer.refusal.isEmpty(), qPrintable(nameServer.refusal));
         QTemporaryDir dir;
         QProcess cli;
         cli.start(VARIMONDE_SETUP_BINARY, {"--discover", "--range", "printer.invalid", "--report",
                                            dir.filePath("found.json")});
         QVERIFY(cli.waitForStarted());
         // The name server is asked, from no thread of the program's own.
-        QTRY_VERIFY_WITH_TIMEOUT(nameServer.hasPendingDatagrams(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(nameServer.socket.hasPendingDatagrams(), 3000);
         const QDir tasks("/proc/" + QString::number(cli.processId()) + "/task");
         const int threads = tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
         QElapsedTimer clock;
@@ -815,6 +825,31 @@ private slots:
         QVERIFY(threads <= 2);
         QCOMPARE(QJsonDocument::fromJson(fileBytes(dir.filePath("found.json")))["printers"],
                  QJsonArray());
+    }
+
+    // A printer's name nobody answers for: its status read and its connect
+    // share the one connect limit, and the run ends when that has passed.
+    void aSilentNameFailsWithinTheConnectLimit()
+    {
+        REQUIRE_PRIVATE_NETWORK();
+        SilentNameServer nameServer;
+        QVERIFY2(nameServer.refusal.isEmpty(), qPrintable(nameServer.refusal));
+        QTemporaryDir dir;
+        QFile firmware(dir.filePath("fw.bin"));
+        QVERIFY(firmware.open(QIODevice::WriteOnly) && firmware.write(QByteArray(900, 'x')) == 900);
+        firmware.close();
+        QProcess cli;
+        QElapsedTimer clock;
+        clock.start();
+        cli.start(VARIMONDE_SETUP_BINARY, {"--to", "tcp://printer.invalid", "--firmware",
+                                           firmware.fileName(), "--connect-timeout", "2"});
+        cli.closeWriteChannel();
+        QVERIFY(cli.waitForFinished(10000));
+        const qint64 took = clock.elapsed();
+        const QByteArray err = cli.readAllStandardError();
+        QVERIFY2(took < 3000, qPrintable(QString::number(took)));
+        QCOMPARE(cli.exitCode(), 1);
+        QVERIFY2(err.contains("could not look printer.invalid up within 2 s"), err.constData());
     }
 
     // --status lists a printer on a line it cannot ask, and counts it apart:

@@ -2,9 +2,11 @@
 
 #include "cli/Report.h"
 #include "cli/TargetJob.h"
+#include "cli/TargetList.h"
 #include "common/FileLimit.h"
 #include "common/ProcessSignals.h"
 #include "common/SafeWrite.h"
+#include "link/NetworkConnection.h"
 #include "link/TransferProgress.h"
 
 #include <QCoreApplication>
@@ -92,6 +94,44 @@ void Runner::interrupt(const QString &unstarted)
         job->cancel();
     if (m_running.isEmpty())
         m_shell.finish();
+}
+
+void Runner::settle()
+{
+    if (m_interrupted)
+        return;
+    QHash<QString, const TargetJob *> named;
+    for (int i = 0; i < m_jobs.size();) {
+        TargetJob *job = m_jobs[i];
+        const QStringList keys = m_lookup.keys(job->target());
+        const TargetJob *kept = nullptr;
+        for (const QString &key : keys)
+            kept = kept ? kept : named.value(key);
+        if (!kept) {
+            for (const QString &key : keys)
+                named.insert(key, job);
+            ++i;
+            continue;
+        }
+        if (!m_plan.quiet)
+            m_console.say(TargetList::sameAs(job->target(), kept->target()));
+        m_waiting.removeOne(job);
+        m_jobs.removeAt(i);
+        delete job;
+    }
+    for (TargetJob *job : std::as_const(m_jobs)) {
+        const LinkAddress &address = job->target().address;
+        const auto found = m_lookup.found().constFind(address.host().toLower());
+        if (address.kind() != LinkAddress::Kind::Network || found == m_lookup.found().constEnd() ||
+            !found->addresses.isEmpty())
+            continue;
+        job->failUnstarted(NetworkConnection::nameFailure(
+            address.host(), address.port(), !found->answered, m_plan.connectTimeoutMs));
+        m_waiting.removeOne(job);
+        ++m_done;
+        m_log.ended(*job);
+        printDone(job);
+    }
 }
 
 void Runner::startMore()
@@ -223,11 +263,14 @@ int Runner::run()
     }
     // Every printer runs in the program's one event loop: starting them
     // waits for the loop, so that an end quits a loop that is running.
-    QTimer::singleShot(0, this, [this] {
+    connect(&m_lookup, &TargetLookup::finished, this, [this] {
+        settle();
         startMore();
         if (m_running.isEmpty())
             m_shell.finish();
     });
+    if (!m_interrupted)
+        m_lookup.start(m_plan.targets, m_plan.connectTimeoutMs, m_limit);
     if (m_live || m_log.form() != ProgressLog::Form::None)
         m_ticker.start();
     if (!m_waiting.isEmpty())

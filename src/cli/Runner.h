@@ -4,6 +4,7 @@
 #include "cli/Console.h"
 #include "cli/ProgressLog.h"
 #include "cli/RunShell.h"
+#include "cli/TargetLookup.h"
 #include "common/ProcessSignals.h"
 #include "link/TransferProgress.h"
 
@@ -50,6 +51,9 @@ public:
     static constexpr int defaultJobs = 1000;
 
 private:
+    // Once the names are looked up: a printer named before under another
+    // name or address is left out, one whose name was not found fails.
+    void settle();
     void startMore();
     void finished(TargetJob *job);
     // Follows every running printer's progress, and shows it.
@@ -83,4 +87,5 @@ private:
     };
     mutable std::unordered_map<const TargetJob *, Shown> m_shown;
     RunShell m_shell;
+    TargetLookup m_lookup;
 };

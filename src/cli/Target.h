@@ -13,6 +13,7 @@ struct Target {
     LinkAddress address;
     // What the printer is (identify()), fixed when the targets are gathered.
     QString identity;
+    QString origin; // where it was named: "--to", or "FILE:LINE"
 
     // The target, or why the text names none.
     static std::variant<Target, QString> parse(const QString &written);

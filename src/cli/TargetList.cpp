@@ -5,21 +5,28 @@
 void TargetList::add(Target target, const QString &origin)
 {
     target.identity = target.identify();
+    target.origin = origin;
     const auto first = m_first.constFind(target.identity);
     if (first == m_first.constEnd()) {
-        m_first.insert(target.identity, {int(targets.size()), origin});
+        m_first.insert(target.identity, int(targets.size()));
         targets << target;
         return;
     }
-    const Target &kept = targets[first->first];
-    // One pass: a %1 in a name or origin stays as it is.
-    const QString same = QStringLiteral("%1: \"%2\" is the same printer as \"%3\" (%4)")
-                             .arg(origin, target.written, kept.written, first->second);
+    const Target &kept = targets[*first];
     // Which line settings were meant cannot be guessed.
     if (kept.address.serialSettings().toText() != target.address.serialSettings().toText())
-        errors << same + QStringLiteral(" with other line settings: give it once");
+        errors << QStringLiteral("%1: \"%2\" is the same printer as \"%3\" (%4) with other line "
+                                 "settings: give it once")
+                      .arg(origin, target.written, kept.written, kept.origin);
     else
-        warnings << same + QStringLiteral(": it is sent to once");
+        warnings << sameAs(target, kept);
+}
+
+QString TargetList::sameAs(const Target &repeat, const Target &kept)
+{
+    // One pass: a %1 in a name or origin stays as it is.
+    return QStringLiteral("%1: \"%2\" is the same printer as \"%3\" (%4): it is sent to once")
+        .arg(repeat.origin, repeat.written, kept.written, kept.origin);
 }
 
 void TargetList::add(const QString &written, const QString &origin)

@@ -7,8 +7,6 @@
 #include <QList>
 #include <QStringList>
 
-#include <utility>
-
 // The printers of a run, each once: a printer named twice, or under two
 // names (COM33 and a /dev/serial/by-id link to it, a host in two spellings),
 // is sent to once, with a warning for each repetition.
@@ -27,7 +25,10 @@ public:
     // comments (from a # at the start or after a blank) are skipped.
     void addFile(const QByteArray &bytes, const QString &path);
 
+    // The line that tells `repeat` is left out: it names `kept`'s printer.
+    static QString sameAs(const Target &repeat, const Target &kept);
+
 private:
-    // Each identity with the index and origin of its first target.
-    QHash<QString, std::pair<int, QString>> m_first;
+    // Each identity with the index of its first target.
+    QHash<QString, int> m_first;
 };

@@ -174,24 +174,32 @@ void NetworkConnection::endOpening()
     emit opened(failure);
 }
 
+Failure NetworkConnection::nameFailure(const QString &host, quint16 port, bool timedOut,
+                                       int connectTimeoutMs)
+{
+    if (timedOut)
+        return {
+            FailureCode::PortUnavailable,
+            QStringLiteral("could not look %1 up within %2 s: check the name and the DNS server")
+                .arg(host, QString::number(connectTimeoutMs / 1000.0))};
+    return {FailureCode::PortInvalid,
+            QStringLiteral("The printer's network name \"%1\" could not be found (port %2): "
+                           "check the name, or enter the printer's IP address instead.")
+                .arg(host, QString::number(port))};
+}
+
 Failure NetworkConnection::openFailure() const
 {
     const QString where = name();
     if (m_timedOut && m_lookup.isRunning())
-        return {
-            FailureCode::PortUnavailable,
-            QStringLiteral("could not look %1 up within %2 s: check the name and the DNS server")
-                .arg(m_host, QString::number(m_connectTimeoutMs / 1000.0))};
+        return nameFailure(m_host, m_port, true, m_connectTimeoutMs);
     if (m_timedOut)
         return {FailureCode::PortUnavailable,
                 QStringLiteral("%1 did not answer within %2 seconds: check the address, and that "
                                "the printer is on and connected to the network.")
                     .arg(where, QString::number(m_connectTimeoutMs / 1000.0))};
     if (m_notFound)
-        return {FailureCode::PortInvalid,
-                QStringLiteral("The printer's network name \"%1\" could not be found (port %2): "
-                               "check the name, or enter the printer's IP address instead.")
-                    .arg(m_host, QString::number(m_port))};
+        return nameFailure(m_host, m_port, false, m_connectTimeoutMs);
     switch (m_socket.error()) {
     case QAbstractSocket::ConnectionRefusedError:
         return {FailureCode::PortUnavailable,

@@ -36,6 +36,10 @@ public:
     static constexpr int defaultConnectTimeoutMs = 5000;
 
     static QString displayName(const QString &host, quint16 port);
+    // Why the printer named `host` cannot be reached: the name is not
+    // known, or was not found within the connect limit.
+    static Failure nameFailure(const QString &host, quint16 port, bool timedOut,
+                               int connectTimeoutMs);
 
 private:
     // An orderly close sends what is queued and ends with a FIN; otherwise

@@ -193,6 +193,15 @@ void OperationJob::cancel()
     m_link->cancel();
 }
 
+void OperationJob::failUnstarted(const Failure &failure)
+{
+    m_outcome = Outcome::Failed;
+    m_partFailure = failure;
+    m_failure =
+        (m_operations.isEmpty() ? QString() : m_operations.first().label + QStringLiteral(": ")) +
+        failure.description;
+}
+
 void OperationJob::cancelUnstarted(const QString &why)
 {
     m_outcome = Outcome::Cancelled;

@@ -60,6 +60,8 @@ public:
     void cancel();
     // A job that never started ends as cancelled, for the reason given.
     void cancelUnstarted(const QString &why);
+    // A job that cannot start ends as failed, as its first part would have.
+    void failUnstarted(const Failure &failure);
 
     // Bytes the printer has taken so far, of every operation.
     qint64 sent() const { return m_sent; }
