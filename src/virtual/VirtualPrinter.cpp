@@ -11,6 +11,10 @@ namespace
 
 // What a connection may hold unread before its sender has to wait.
 constexpr qint64 readBuffer = 64 * 1024;
+// A printer's own receive window is small. Left to the kernel, a loopback
+// connection would take hundreds of kilobytes the printer never reads (after
+// a reset, say), and a sender would count them as delivered.
+constexpr int kernelReceiveBuffer = 16 * 1024;
 // A slow printer takes its bytes in ticks of this length.
 constexpr int paceMs = 100;
 
@@ -58,6 +62,9 @@ bool VirtualPrinter::listen(QString *failure)
         return false;
     }
     m_port = m_server.serverPort();
+    // Accepted connections inherit the listener's buffer, window scale included.
+    ::setsockopt(int(m_server.socketDescriptor()), SOL_SOCKET, SO_RCVBUF, &kernelReceiveBuffer,
+                 sizeof kernelReceiveBuffer);
     return true;
 }
 
