@@ -183,7 +183,7 @@ from ansible_collections.varimonde.printers.plugins.module_utils.setup_program i
 
 def main():
     finding, asking = ['ranges', 'scan_ports', 'dns_sd'], ['targets', 'targets_file']
-    spec = dict(
+    arguments = dict(
         ranges=dict(type='list', elements='str'),
         scan_ports=dict(type='list', elements='int'),
         dns_sd=dict(type='bool', default=False),
@@ -191,9 +191,9 @@ def main():
         targets_file=dict(type='path'),
         executable=EXECUTABLE_OPTION,
     )
-    spec.update(SNMP_OPTIONS)
+    arguments.update(SNMP_OPTIONS)
     module = AnsibleModule(
-        argument_spec=spec,
+        argument_spec=arguments,
         mutually_exclusive=[(found, asked) for found in finding for asked in asking],
         required_one_of=[['ranges', 'dns_sd', 'targets', 'targets_file']],
         required_by=dict(SNMP_REQUIRED_BY, scan_ports='ranges'),
@@ -208,8 +208,8 @@ def main():
     line += ['--report', report]
     result = run(module, line, secrets)
     if result['rc'] not in (0, 1):
-        module.fail_json(msg=in_module_words(result['stderr'], spec).strip(), **result)
-    found = read_json(module, report, result, spec)
+        module.fail_json(msg=in_module_words(result['stderr'], arguments).strip(), **result)
+    found = read_json(module, report, result, arguments)
     # Exit 1 says a printer is not ready: that is a fact to assert on, not a failed task.
     module.exit_json(ansible_facts=dict(varimonde_printers=facts(found),
                                         varimonde_printer_notes=found['notes']),

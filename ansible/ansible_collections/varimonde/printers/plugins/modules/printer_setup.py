@@ -409,7 +409,7 @@ def shown(sends):
 
 
 def main():
-    spec = dict(
+    arguments = dict(
         targets=dict(type='list', elements='str'),
         targets_file=dict(type='path'),
         actions=dict(type='list', elements='dict', required=True, options=ACTION_OPTIONS,
@@ -428,14 +428,14 @@ def main():
         report=dict(type='path'),
         executable=EXECUTABLE_OPTION,
     )
-    spec.update(SNMP_OPTIONS)
+    arguments.update(SNMP_OPTIONS)
     module = AnsibleModule(
-        argument_spec=spec,
+        argument_spec=arguments,
         required_one_of=[['targets', 'targets_file']],
         required_by=SNMP_REQUIRED_BY,
         supports_check_mode=True,
     )
-    options = set(spec) | set(ACTION_OPTIONS)
+    options = set(arguments) | set(ACTION_OPTIONS)
     params = module.params
     if module.check_mode:
         absent = missing(params)
