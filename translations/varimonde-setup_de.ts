@@ -465,7 +465,7 @@
     </message>
     <message>
         <source>Configure the speed at which your printer prints.  This may affect print quality.</source>
-        <translation>Druckgeschwindigkeit einstellen. Sie kann die Druckqualität beeinflussen.</translation>
+        <translation>Das Drucktempo einstellen. Es kann die Druckqualität beeinflussen.</translation>
     </message>
     <message>
         <source>Print &amp;Mode</source>
