@@ -5,6 +5,7 @@
 #include "printer/StorageCommands.h"
 #include "printer/TestLabels.h"
 #include "support/Pictures.h"
+#include "support/RawSend.h"
 #include "support/TestMain.h"
 #include "virtual/CommandStream.h"
 #include "virtual/Fleet.h"
@@ -108,18 +109,6 @@ QJsonObject stateOf(Fleet &fleet, const QString &printer)
     return fleet.control(QJsonObject{{"printer", printer}, {"get", "state"}})["printers"]
         .toArray()[0]
         .toObject();
-}
-
-// A raw client that sends `bytes` and closes, as the utility's network link does.
-void sendTo(VirtualPrinter &printer, const QByteArray &bytes)
-{
-    QTcpSocket socket;
-    socket.connectToHost(printer.address(), printer.port());
-    QTRY_COMPARE(socket.state(), QAbstractSocket::ConnectedState);
-    socket.write(bytes);
-    QTRY_COMPARE(socket.bytesToWrite(), 0);
-    socket.disconnectFromHost();
-    QTRY_VERIFY(socket.state() == QAbstractSocket::UnconnectedState);
 }
 
 } // namespace

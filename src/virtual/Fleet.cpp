@@ -93,7 +93,10 @@ VirtualPrinter *Fleet::addNetworkPrinter(const QHostAddress &address, quint16 po
 void Fleet::adopt(VirtualPrinter *printer)
 {
     m_printers << printer;
-    connect(printer, &VirtualPrinter::changed, this, &Fleet::changed);
+    connect(printer, &VirtualPrinter::changed, this, [this, printer] {
+        changed();
+        emit printerChanged(printer);
+    });
     connect(printer, &VirtualPrinter::graphicStored, this,
             [this, printer](const QString &graphic) { savePicture(printer, graphic); });
     changed();
@@ -103,6 +106,11 @@ VirtualPrinter *Fleet::printer(const QString &name) const
 {
     for (VirtualPrinter *printer : m_printers) {
         if (printer->model().name() == name)
+            return printer;
+    }
+    // Printers that share an address go by address and port.
+    for (VirtualPrinter *printer : m_printers) {
+        if (printer->link() == name)
             return printer;
     }
     return nullptr;
@@ -229,9 +237,9 @@ QJsonObject Fleet::control(const QJsonObject &request)
         const QString word = request.value(QStringLiteral("set")).toString();
         condition = PrinterModel::conditionOf(word);
         if (!condition)
-            return refused(QStringLiteral("no state \"%1\"; states: ready, paper-low, no-paper, "
-                                          "ribbon-out, head-open, jammed, paused")
-                               .arg(word));
+            return refused(
+                QStringLiteral("no state \"%1\"; states: %2")
+                    .arg(word, PrinterModel::conditionWords().join(QStringLiteral(", "))));
         if (request.contains(QStringLiteral("after-labels"))) {
             afterLabels = count(request, QStringLiteral("after-labels"));
             if (!afterLabels)
@@ -296,6 +304,8 @@ QJsonObject Fleet::control(const QJsonObject &request)
         }
         if (community)
             model.community = *community;
+        if (condition || faults || community)
+            emit printerChanged(printer);
     }
     if (condition || faults || community)
         changed();

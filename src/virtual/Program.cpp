@@ -126,10 +126,33 @@ int tell(const QString &path, const QString &request)
 
 } // namespace
 
-int VirtualProgram::main(int argc, char *argv[])
+bool VirtualProgram::wantsWindow(int argc, char *argv[])
+{
+    // Options end at "--"; an option's value is never "--window" in
+    // practice, and would only cost an application object with a display.
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--") == 0)
+            return false;
+        if (qstrcmp(argv[i], "--window") == 0)
+            return true;
+    }
+    return false;
+}
+
+int VirtualProgram::main(int argc, char *argv[], const Window &window)
 {
     ignoreBrokenPipeSignal();
-    QCoreApplication app(argc, argv);
+    const bool windowed = wantsWindow(argc, argv);
+    if (windowed && (!window.application || !window.open))
+        return fail(QStringLiteral("--window: this program was built without windows"));
+    if (windowed && window.missingDisplay) {
+        // Without a display Qt would end the process with a core dump.
+        if (const std::optional<QString> why = window.missingDisplay(argc, argv))
+            return fail(QStringLiteral("--window: ") + *why);
+    }
+    const std::unique_ptr<QCoreApplication> application =
+        windowed ? window.application(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication &app = *application;
     QCoreApplication::setApplicationName(QStringLiteral("varimonde-virtual-printer"));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -175,6 +198,10 @@ int VirtualProgram::main(int argc, char *argv[])
         {QStringLiteral("pictures"),
          QStringLiteral("Save each stored graphic as a PNG picture in FOLDER."),
          QStringLiteral("folder")},
+        {QStringLiteral("window"),
+         QStringLiteral("Show the printers in a window, with buttons that open the door, run "
+                        "out of paper, jam or make a printer ready. Needs a display; closing "
+                        "the window ends the program.")},
         {QStringLiteral("restart-seconds"),
          QStringLiteral("How long a printer restarts after a firmware image (default 3)."),
          QStringLiteral("seconds")},
@@ -306,6 +333,11 @@ int VirtualProgram::main(int argc, char *argv[])
         if (const std::optional<QString> failure = fleet.writeState())
             return fail(*failure);
     }
+
+    // Made after the state file's first writing, deleted before the fleet.
+    std::unique_ptr<QObject> shown;
+    if (windowed)
+        shown = window.open(fleet);
 
     Interrupts::catchThem();
     QSocketNotifier interrupted(Interrupts::descriptor(), QSocketNotifier::Read);
