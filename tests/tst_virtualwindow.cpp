@@ -6,6 +6,7 @@
 #include "support/RawSend.h"
 #include "support/TestMain.h"
 #include "virtual/Fleet.h"
+#include "virtual/SerialLine.h"
 #include "virtualwindow/VirtualWindow.h"
 
 #include <QAccessible>
@@ -130,6 +131,14 @@ void VirtualWindowTest::listFollowsSendsOncePerTurn()
     }
     QTRY_COMPARE(rowOf(window, 0)->text(1), QStringLiteral("paused"));
     QCOMPARE(shown.count(), 1);
+
+    // A printer added later, a serial one, shows where to find it.
+    auto *serial = new VirtualPrinter(QStringLiteral("serial1"));
+    auto *line = new SerialLine(*serial, *SerialSettings::parse("9600,N,8,1"), serial);
+    QVERIFY2(line->isOpen(), qPrintable(line->failure()));
+    printers.fleet.adopt(serial);
+    QTRY_COMPARE(window.findChild<QTreeWidget *>("PrintersLst")->topLevelItemCount(), 3);
+    QCOMPARE(rowOf(window, 2)->text(0), line->path() + " at 9600,N,8,1");
 
     // The longest state a printer takes is not cut.
     model.restarting = true;

@@ -100,6 +100,7 @@ void Fleet::adopt(VirtualPrinter *printer)
     connect(printer, &VirtualPrinter::graphicStored, this,
             [this, printer](const QString &graphic) { savePicture(printer, graphic); });
     changed();
+    emit printerChanged(printer);
 }
 
 VirtualPrinter *Fleet::printer(const QString &name) const
