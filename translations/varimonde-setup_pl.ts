@@ -736,7 +736,7 @@
     </message>
     <message>
         <source>Configure your printer to Direct Thermal (DT) or Thermal Transfer (TT) mode.</source>
-        <translation>Ustawia druk termiczny bezpośredni (DT) lub termotransferowy (TT).</translation>
+        <translation>Ustawia druk termiczny bezpośredni (DT) lub termotransfer (TT).</translation>
     </message>
     <message>
         <source>Kestra emulation reduces printer performance and lowers print resolution.  Kestra emulation should only be used to make your Tornelo backwards compatible.</source>
