@@ -663,6 +663,22 @@
         <source>target &quot;%1&quot;: %2</source>
         <translation>Ziel „%1“: %2</translation>
     </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>%1 von %2 Byte zugestellt</translation>
+    </message>
+    <message>
+        <source>rate not known yet</source>
+        <translation>Rate noch unbekannt</translation>
+    </message>
+    <message>
+        <source>time left not known</source>
+        <translation>Restzeit unbekannt</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>gesendet</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPage</name>
@@ -1001,6 +1017,13 @@
     <message>
         <source>Looking...</source>
         <translation>Suche läuft...</translation>
+    </message>
+</context>
+<context>
+    <name>GraphicCheck</name>
+    <message>
+        <source>%1 × %2 dots, %3 × %4 mm</source>
+        <translation>%1 × %2 Punkte, %3 × %4 mm</translation>
     </message>
 </context>
 <context>
@@ -1624,6 +1647,37 @@ Gibt nach %2 s ohne Fortschritt auf</translation>
     <message>
         <source>Enter Identifier of Object to Delete</source>
         <translation>Kennung des zu löschenden Objekts eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>TransferProgress</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>the printer has taken no data for %1 s</source>
+        <translation>der Drucker hat seit %1 s keine Daten angenommen</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>noch etwa %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <translation>%1: %2 von %3</translation>
     </message>
 </context>
 </TS>

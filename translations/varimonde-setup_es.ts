@@ -663,6 +663,22 @@
         <source>target &quot;%1&quot;: %2</source>
         <translation>destino «%1»: %2</translation>
     </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>%1 de %2 bytes entregados</translation>
+    </message>
+    <message>
+        <source>rate not known yet</source>
+        <translation>velocidad aún desconocida</translation>
+    </message>
+    <message>
+        <source>time left not known</source>
+        <translation>tiempo restante desconocido</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>enviados</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPage</name>
@@ -1001,6 +1017,13 @@
     <message>
         <source>Looking...</source>
         <translation>Buscando...</translation>
+    </message>
+</context>
+<context>
+    <name>GraphicCheck</name>
+    <message>
+        <source>%1 × %2 dots, %3 × %4 mm</source>
+        <translation>%1 × %2 puntos, %3 × %4 mm</translation>
     </message>
 </context>
 <context>
@@ -1624,6 +1647,37 @@ Se abandona tras %2 s sin progreso</translation>
     <message>
         <source>Enter Identifier of Object to Delete</source>
         <translation>Introduzca el identificador del objeto que borrar</translation>
+    </message>
+</context>
+<context>
+    <name>TransferProgress</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>the printer has taken no data for %1 s</source>
+        <translation>la impresora no ha tomado datos desde hace %1 s</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>quedan unos %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <translation>%1 %2 de %3</translation>
     </message>
 </context>
 </TS>

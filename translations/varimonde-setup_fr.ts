@@ -663,6 +663,22 @@
         <source>target &quot;%1&quot;: %2</source>
         <translation>cible « %1 » : %2</translation>
     </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>%1 octets sur %2 remis</translation>
+    </message>
+    <message>
+        <source>rate not known yet</source>
+        <translation>débit pas encore connu</translation>
+    </message>
+    <message>
+        <source>time left not known</source>
+        <translation>temps restant inconnu</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>envoyé</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPage</name>
@@ -1001,6 +1017,13 @@
     <message>
         <source>Looking...</source>
         <translation>Recherche...</translation>
+    </message>
+</context>
+<context>
+    <name>GraphicCheck</name>
+    <message>
+        <source>%1 × %2 dots, %3 × %4 mm</source>
+        <translation>%1 × %2 points, %3 × %4 mm</translation>
     </message>
 </context>
 <context>
@@ -1624,6 +1647,37 @@ Abandonne après %2 s sans progression</translation>
     <message>
         <source>Enter Identifier of Object to Delete</source>
         <translation>Entrez l&apos;identifiant de l&apos;objet à supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>TransferProgress</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>the printer has taken no data for %1 s</source>
+        <translation>l&apos;imprimante n&apos;a pris aucune donnée depuis %1 s</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>environ %1 restant</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <translation>%1 : %2 sur %3</translation>
     </message>
 </context>
 </TS>

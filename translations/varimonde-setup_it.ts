@@ -663,6 +663,22 @@
         <source>target &quot;%1&quot;: %2</source>
         <translation>destinazione «%1»: %2</translation>
     </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>%1 di %2 byte consegnati</translation>
+    </message>
+    <message>
+        <source>rate not known yet</source>
+        <translation>velocità non ancora nota</translation>
+    </message>
+    <message>
+        <source>time left not known</source>
+        <translation>tempo rimanente sconosciuto</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>inviati</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPage</name>
@@ -1001,6 +1017,13 @@
     <message>
         <source>Looking...</source>
         <translation>Ricerca in corso...</translation>
+    </message>
+</context>
+<context>
+    <name>GraphicCheck</name>
+    <message>
+        <source>%1 × %2 dots, %3 × %4 mm</source>
+        <translation>%1 × %2 punti, %3 × %4 mm</translation>
     </message>
 </context>
 <context>
@@ -1624,6 +1647,37 @@ Rinuncia dopo %2 s senza avanzamento</translation>
     <message>
         <source>Enter Identifier of Object to Delete</source>
         <translation>Inserisci l&apos;identificatore dell&apos;oggetto da eliminare</translation>
+    </message>
+</context>
+<context>
+    <name>TransferProgress</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>the printer has taken no data for %1 s</source>
+        <translation>la stampante non accetta dati da %1 s</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>circa %1 rimanenti</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <translation>%1: %2 di %3</translation>
     </message>
 </context>
 </TS>

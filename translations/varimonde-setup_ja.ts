@@ -663,6 +663,22 @@
         <source>target &quot;%1&quot;: %2</source>
         <translation>送信先「%1」: %2</translation>
     </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>%2 バイト中 %1 バイトを送信済み</translation>
+    </message>
+    <message>
+        <source>rate not known yet</source>
+        <translation>速度はまだ不明</translation>
+    </message>
+    <message>
+        <source>time left not known</source>
+        <translation>残り時間は不明</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>送信済み</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPage</name>
@@ -1001,6 +1017,13 @@
     <message>
         <source>Looking...</source>
         <translation>検索中...</translation>
+    </message>
+</context>
+<context>
+    <name>GraphicCheck</name>
+    <message>
+        <source>%1 × %2 dots, %3 × %4 mm</source>
+        <translation>%1 × %2 ドット、%3 × %4 mm</translation>
     </message>
 </context>
 <context>
@@ -1624,6 +1647,37 @@ Gives up after %2 s without progress</source>
     <message>
         <source>Enter Identifier of Object to Delete</source>
         <translation>削除するオブジェクトの識別子を入力してください</translation>
+    </message>
+</context>
+<context>
+    <name>TransferProgress</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 分</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 時間 %2 分</translation>
+    </message>
+    <message>
+        <source>the printer has taken no data for %1 s</source>
+        <translation>プリンターが %1 秒間データを受け取っていません</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/秒</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>残り約 %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <translation>%1: %2 / %3</translation>
     </message>
 </context>
 </TS>

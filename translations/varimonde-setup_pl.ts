@@ -663,6 +663,22 @@
         <source>target &quot;%1&quot;: %2</source>
         <translation>cel „%1”: %2</translation>
     </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>Dostarczono %1 z %2 bajtów</translation>
+    </message>
+    <message>
+        <source>rate not known yet</source>
+        <translation>szybkość jeszcze nieznana</translation>
+    </message>
+    <message>
+        <source>time left not known</source>
+        <translation>pozostały czas nieznany</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>wysłano</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPage</name>
@@ -1001,6 +1017,13 @@
     <message>
         <source>Looking...</source>
         <translation>Wyszukiwanie...</translation>
+    </message>
+</context>
+<context>
+    <name>GraphicCheck</name>
+    <message>
+        <source>%1 × %2 dots, %3 × %4 mm</source>
+        <translation>%1 × %2 punktów, %3 × %4 mm</translation>
     </message>
 </context>
 <context>
@@ -1624,6 +1647,37 @@ Rezygnuje po %2 s bez postępu</translation>
     <message>
         <source>Enter Identifier of Object to Delete</source>
         <translation>Podaj identyfikator obiektu do usunięcia</translation>
+    </message>
+</context>
+<context>
+    <name>TransferProgress</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>the printer has taken no data for %1 s</source>
+        <translation>drukarka nie przyjmuje danych od %1 s</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>zostało około %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <translation>%1: %2 z %3</translation>
     </message>
 </context>
 </TS>

@@ -663,6 +663,22 @@
         <source>target &quot;%1&quot;: %2</source>
         <translation>目标“%1”：%2</translation>
     </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>已送达 %1/%2 字节</translation>
+    </message>
+    <message>
+        <source>rate not known yet</source>
+        <translation>速率尚未知</translation>
+    </message>
+    <message>
+        <source>time left not known</source>
+        <translation>剩余时间未知</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>已发送</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPage</name>
@@ -1001,6 +1017,13 @@
     <message>
         <source>Looking...</source>
         <translation>正在查找...</translation>
+    </message>
+</context>
+<context>
+    <name>GraphicCheck</name>
+    <message>
+        <source>%1 × %2 dots, %3 × %4 mm</source>
+        <translation>%1 × %2 点，%3 × %4 毫米</translation>
     </message>
 </context>
 <context>
@@ -1624,6 +1647,37 @@ Gives up after %2 s without progress</source>
     <message>
         <source>Enter Identifier of Object to Delete</source>
         <translation>请输入要删除对象的标识符</translation>
+    </message>
+</context>
+<context>
+    <name>TransferProgress</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 分钟</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 小时 %2 分钟</translation>
+    </message>
+    <message>
+        <source>the printer has taken no data for %1 s</source>
+        <translation>打印机已 %1 秒未接收数据</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/秒</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>约剩 %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <translation>%1：%2 / %3</translation>
     </message>
 </context>
 </TS>

@@ -214,7 +214,7 @@ QString Runner::progressLine(TargetJob *job) const
         .arg(job->target().written, QString::number(action + 1),
              QString::number(job->operations().size()),
              QString::number(line.progress.percent()).rightJustified(3),
-             line.progress.describe(QStringLiteral("sent")));
+             line.progress.describe(CommandLineText::tr("sent")));
 }
 
 void Runner::drawProgress()
