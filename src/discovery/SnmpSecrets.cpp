@@ -1,4 +1,4 @@
-#include "cli/SnmpSecrets.h"
+#include "discovery/SnmpSecrets.h"
 
 #include "common/ProcessSignals.h"
 #include "discovery/SnmpReader.h"
