@@ -31,6 +31,8 @@ public:
     QHostAddress address() const { return m_address; }
     quint16 port() const { return m_port; }
     quint16 snmpPort() const;
+    // The SNMP agent, while it runs.
+    SnmpAgent *snmpAgent() const { return m_agent.get(); }
 
     // Opens the raw port; false with why when it cannot.
     bool listen(QString *failure);
