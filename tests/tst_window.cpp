@@ -958,8 +958,7 @@ private slots:
         window.control<QAbstractButton>("CommOp_0")->click();
         window.control<QComboBox>("SBaudCombo")->setEditText("115200");
         QCOMPARE(window.run({"SApplyCmd_0"}), QStringList());
-        QVERIFY2(window.window.link().description().endsWith("115200,N,8,1"),
-                 qPrintable(window.window.link().description()));
+        QVERIFY(window.window.link().description().endsWith("115200,N,8,1"));
         // The link stays remembered: the next window starts at 9600 again.
         const auto restore = qScopeGuard([&window] {
             window.control<QComboBox>("SBaudCombo")->setEditText("9600");
@@ -971,47 +970,37 @@ private slots:
         darkness->setSliderPosition(-7);
         darkness->triggerAction(QAbstractSlider::SliderMove);
         window.click("UploadCMD");
-        const QByteArray graphic = Pictures::bmp(800, 655);
-        QVERIFY(graphic.size() >= 64 * 1024);
+        const QByteArray graphic = Pictures::bmp(800, 655); // 64 KiB and a header
         window.file("big.bmp", graphic);
         QElapsedTimer clock;
         clock.start();
         QCOMPARE(window.run({"GSBMPop", "BrowseCMD=file:big.bmp", "StoreCMD=big"}).size(), 1);
         const qint64 sending = clock.elapsed();
-        QCOMPARE(window.window.sendLog().entry(window.window.sendLog().rowCount() - 1).outcome,
-                 "Sent");
-
-        const QByteArray sent = ConfigBlock::build([] {
-                                    ConfigValues values;
-                                    values.darknessSwitch = SwitchState::On;
-                                    values.darkness = "-7";
-                                    return values;
-                                }())
-                                    .toLatin1() +
-                                StorageCommands::graphicStoreHeader("BMP", "BIG").toLatin1() +
-                                graphic + StorageCommands::graphicStoreEnd().toLatin1();
         QJsonObject state;
-        const auto read = [&] {
-            QFile file(dir.filePath("state.json"));
-            if (file.open(QIODevice::ReadOnly))
-                state = QJsonDocument::fromJson(file.readAll())["printers"][0].toObject();
-            return state["bytes"].toInteger() == sent.size() &&
-                   !state["objects"].toArray().isEmpty();
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(read(), 10000);
-        // The printer took it at its pace (the send ended when the last byte
-        // was in the terminal's buffer, a little earlier).
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                QFile file(dir.filePath("state.json"));
+                if (file.open(QIODevice::ReadOnly))
+                    state = QJsonDocument::fromJson(file.readAll())["printers"][0].toObject();
+                return !state["objects"].toArray().isEmpty();
+            }(),
+            10000);
+        // Taken at the printer's pace; the send ended a little earlier, when
+        // the last byte was in the terminal's buffer.
         const qint64 taken = clock.elapsed();
         QVERIFY2(taken >= graphic.size() * 1000 / 11520 * 9 / 10,
                  qPrintable(QString::number(taken)));
         QCOMPARE(state["unknown bytes"].toInteger(), 0);
         QCOMPARE(state["settings"].toObject()["DARKNESS"].toString(), "-7");
-        const QJsonObject stored = state["objects"].toArray()[0].toObject();
-        QCOMPARE(stored["name"].toString(), "BIG");
-        QCOMPARE(stored["kind"].toString(), "BMP");
-        QCOMPARE(stored["size"].toInteger(), graphic.size());
-        QCOMPARE(stored["sha256"].toString(),
-                 QCryptographicHash::hash(graphic, QCryptographicHash::Sha256).toHex());
+        QCOMPARE(
+            state["objects"].toArray()[0].toObject(),
+            (QJsonObject{
+                {"name", "BIG"},
+                {"kind", "BMP"},
+                {"size", graphic.size()},
+                {"sha256",
+                 QString::fromLatin1(
+                     QCryptographicHash::hash(graphic, QCryptographicHash::Sha256).toHex())}}));
         qInfo("64 KiB graphic at 115200 baud: sent in %lld ms, all taken in %lld ms", sending,
               taken);
     }
