@@ -1,10 +1,13 @@
 #include "virtual/Program.h"
 
 #include "common/ProcessSignals.h"
+#include "discovery/SnmpReader.h"
+#include "discovery/SnmpSecrets.h"
 #include "link/SerialSettings.h"
 #include "virtual/DnsSdAnnouncer.h"
 #include "virtual/Fleet.h"
 #include "virtual/SerialLine.h"
+#include "virtual/SnmpAgent.h"
 #include "virtual/VirtualPrinter.h"
 
 #include <QCommandLineParser>
@@ -178,6 +181,14 @@ int VirtualProgram::main(int argc, char *argv[], const Window &window)
          QStringLiteral("The SNMP community of every printer, the first line of FILE (default "
                         "public)."),
          QStringLiteral("file")},
+        {QStringLiteral("snmp-user"),
+         QStringLiteral("Each printer's agent answers SNMP v3 as this user too, with the pass "
+                        "phrases of --snmp-secrets."),
+         QStringLiteral("name")},
+        {QStringLiteral("snmp-secrets"),
+         QStringLiteral("The SNMP secrets, lines community=, auth= and priv=, from FILE (only its "
+                        "owner may read it) or - for standard input."),
+         QStringLiteral("file")},
         {QStringLiteral("serial"),
          QStringLiteral("A serial printer on a pseudo-terminal with these line settings "
                         "(9600,N,8,1). Repeatable."),
@@ -247,6 +258,32 @@ int VirtualProgram::main(int argc, char *argv[], const Window &window)
             return fail(
                 QStringLiteral("%1 holds no community on its first line").arg(file.fileName()));
     }
+    SnmpOptions secrets;
+    secrets.community.clear();
+    if (parser.isSet(QStringLiteral("snmp-secrets"))) {
+        const QString label = QStringLiteral("--snmp-secrets: ");
+        bool interrupted = false;
+        auto loaded = SnmpSecrets::load(parser.value(QStringLiteral("snmp-secrets")), interrupted);
+        if (interrupted)
+            return 130;
+        if (const QString *why = std::get_if<QString>(&loaded))
+            return fail(label + *why);
+        if (const std::optional<QString> why =
+                SnmpSecrets::parse(std::get<QByteArray>(loaded), secrets))
+            return fail(label + *why);
+        if (!secrets.community.isEmpty()) {
+            if (parser.isSet(QStringLiteral("community-file")))
+                return fail(QStringLiteral("give the community with --community-file or in "
+                                           "--snmp-secrets, not both"));
+            community = secrets.community;
+        }
+    }
+    const QString user = parser.value(QStringLiteral("snmp-user"));
+    if (const QString problem = SnmpAgent::userProblem(user, secrets.authPass, secrets.privPass);
+        !problem.isEmpty())
+        return fail(problem);
+    if (!user.isEmpty() && !snmpPort)
+        return fail(QStringLiteral("--snmp-user needs SNMP agents: drop --no-snmp"));
     int restartMs = 3000;
     if (parser.isSet(QStringLiteral("restart-seconds"))) {
         bool number = false;
@@ -293,6 +330,12 @@ int VirtualProgram::main(int argc, char *argv[], const Window &window)
             if (!printer)
                 return fail(failure);
             printer->model().community = community;
+            if (!user.isEmpty()) {
+                if (const QString failure =
+                        printer->snmpAgent()->setUser(user, secrets.authPass, secrets.privPass);
+                    !failure.isEmpty())
+                    return fail(failure);
+            }
             say(QStringLiteral("printer %1 port %2")
                     .arg(printer->model().name())
                     .arg(printer->port()) +
@@ -318,6 +361,14 @@ int VirtualProgram::main(int argc, char *argv[], const Window &window)
                 .arg(printer->model().name(), line->path(), serials[i].toText()));
     }
     for (const QString &request : parser.values(QStringLiteral("apply"))) {
+        // A command line is seen by every user of the computer.
+        const QJsonObject asked = QJsonDocument::fromJson(request.toUtf8()).object();
+        for (const char *secret : {"community", "auth", "priv"}) {
+            if (asked.contains(QLatin1String(secret)))
+                return fail(QStringLiteral("--apply takes no %1: secrets go in --snmp-secrets or "
+                                           "to the control socket")
+                                .arg(QLatin1String(secret)));
+        }
         const QJsonObject answer = fleet.control(request.toUtf8());
         if (!answer[QStringLiteral("ok")].toBool())
             return fail(QStringLiteral("--apply %1: %2")

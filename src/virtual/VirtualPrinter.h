@@ -35,6 +35,8 @@ public:
     // and settings.
     QString link() const { return m_link; }
     void setLink(const QString &link) { m_link = link; }
+    // The SNMP agent, while it runs.
+    SnmpAgent *snmpAgent() const { return m_agent.get(); }
 
     // Opens the raw port; false with why when it cannot.
     bool listen(QString *failure);
