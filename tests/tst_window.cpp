@@ -13,9 +13,11 @@
 #include "printer/TestLabels.h"
 #include "profile/ProfileRecord.h"
 #include "storage/GraphicConvertDialog.h"
+#include "support/LoopbackPrinter.h"
 #include "support/Pictures.h"
 #include "support/TestMain.h"
 #include "support/WindowDriver.h"
+#include "ui/Settings.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -36,10 +38,13 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSerialPort>
+#include <QSet>
+#include <QSettings>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
+#include <QUdpSocket>
 
 #include <array>
 
@@ -58,6 +63,22 @@ template <typename... T> void columns(const std::array<const char *, sizeof...(T
 template <typename... T> void row(const char *name, const T &...values)
 {
     (QTest::newRow(name) << ... << values);
+}
+
+// Whether a UDP socket of this machine is bound to `port` (IPv4).
+bool udpPortBound(quint16 port)
+{
+    QFile table("/proc/net/udp");
+    if (!table.open(QIODevice::ReadOnly))
+        return true;
+    const QString local = QStringLiteral(":%1").arg(port, 4, 16, QLatin1Char('0')).toUpper();
+    const QList<QByteArray> lines = table.readAll().split('\n');
+    for (const QByteArray &line : lines.mid(1)) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() > 1 && QString::fromLatin1(fields[1]).endsWith(local))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -827,6 +848,74 @@ private slots:
         QVERIFY(reset->isEnabled());
         ui->control("LogFrm")->close();
         QCOMPARE(openDescriptors(ui->pty.slavePath()), 1); // the terminal's own
+    }
+
+    // A network printer's status is read before an upload; its SNMP agent
+    // keeps silent. Cancel, or closing the window, ends the upload at once,
+    // not when the read gives up, and leaves no socket open.
+    void cancelDuringAStatusReadEndsAtOnce_data()
+    {
+        columns<bool>({"closing"});
+        row("Cancel", false);
+        row("closing the window", true);
+    }
+    void cancelDuringAStatusReadEndsAtOnce()
+    {
+        QFETCH(bool, closing);
+        QUdpSocket silent;
+        LoopbackPrinter printer;
+        QVERIFY(silent.bind(QHostAddress::LocalHost, 0) && printer.listening);
+        QSettings settings(Settings::filePath(), QSettings::IniFormat);
+        settings.setValue("link/snmpPort", silent.localPort());
+        settings.sync();
+        const auto forget = qScopeGuard([&] {
+            settings.remove("link/snmpPort");
+            settings.sync();
+        });
+        WindowDriver other;
+        other.file("fw.bin", firmware);
+        QCOMPARE(other.run({"BMemCMD=file:fw.bin"}), QStringList());
+        // The link applied on its tab, so that no change waits to be asked
+        // about. The window reads the status of the link it shows, from a
+        // socket of its own; the upload's read comes from another.
+        other.control<QAbstractButton>("CommOp_3")->click();
+        other.control<QLineEdit>("NetHostTxt")->setText("127.0.0.1");
+        other.control<QLineEdit>("NetPortTxt")->setText(QString::number(printer.serverPort()));
+        other.click("NetApplyCmd");
+        QCOMPARE(other.window.link().description(), "Network " + printer.target().mid(6));
+        const auto askers = [&silent] {
+            QSet<quint16> ports;
+            char datagram[1500];
+            quint16 port = 0;
+            while (silent.hasPendingDatagrams())
+                if (silent.readDatagram(datagram, sizeof datagram, nullptr, &port) >= 0)
+                    ports << port;
+            return ports;
+        };
+        QTest::qWait(50);
+        const QSet<quint16> shown = askers();
+        other.control<QPushButton>("BUpLoadCMD")->click();
+        quint16 uploading = 0;
+        QVERIFY(QTest::qWaitFor([&] {
+            const QSet<quint16> now = askers() - shown;
+            uploading = now.isEmpty() ? 0 : *now.begin();
+            return uploading != 0;
+        }));
+        QElapsedTimer clock;
+        clock.start();
+        if (closing)
+            other.window.close();
+        else
+            other.window.tabs()
+                ->widget(MainWindow::BinaryTab)
+                ->findChild<QPushButton *>("CancelCMD")
+                ->click();
+        QTRY_VERIFY_WITH_TIMEOUT(other.idle(), 100);
+        QVERIFY2(clock.elapsed() < 100, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(other.control<QLabel>("UStatLbl")->text(), "Upload Cancelled");
+        QTRY_COMPARE_WITH_TIMEOUT(other.window.isVisible(), !closing, 100);
+        QVERIFY(!udpPortBound(uploading));
+        QCOMPARE(printer.received, QByteArray());
     }
 
     // The sliders that take a typed value open its box on the right button,

@@ -131,8 +131,8 @@ void BinaryPage::uploadFile()
     using Outcome = SendPresenter::Outcome;
     auto busy = std::make_shared<BusyScope>(m_services.busy, BusyScope::TitleAnimation);
     ui->UStatLbl->setText(tr("Uploading File"));
-    auto watch = std::make_shared<TransferWatch>(m_services.link, ui->CancelCMD, ui->ProgressBar1,
-                                                 ui->UStatLbl, tr("Uploading"));
+    auto watch = std::make_shared<TransferWatch>(m_services.link, m_services.printer, ui->CancelCMD,
+                                                 ui->ProgressBar1, ui->UStatLbl, tr("Uploading"));
     const OperationBuilders::Built built = OperationBuilders::firmware(
         m_binaryBytes ? m_description : tr("Firmware, none loaded"), m_binaryBytes);
     m_services.printer.run(*built.operation, [this, busy, watch](Outcome outcome) mutable {

@@ -331,9 +331,9 @@ void StoragePage::storeGraphic()
         if (part != 1)
             return;
         ui->StatLbl->setText(QStringLiteral("SENDING FILE TO PRINTER"));
-        *watch =
-            std::make_unique<TransferWatch>(m_services.link, ui->CancelCMD, ui->GraphicProgress,
-                                            ui->StatLbl, QStringLiteral("Sending"));
+        *watch = std::make_unique<TransferWatch>(m_services.link, m_services.printer, ui->CancelCMD,
+                                                 ui->GraphicProgress, ui->StatLbl,
+                                                 QStringLiteral("Sending"));
     };
     const auto ended = [this, busy, watch, identifier](Outcome outcome) {
         watch->reset();
