@@ -865,13 +865,10 @@ private slots:
         QUdpSocket silent;
         LoopbackPrinter printer;
         QVERIFY(silent.bind(QHostAddress::LocalHost, 0) && printer.listening);
-        QSettings settings(Settings::filePath(), QSettings::IniFormat);
-        settings.setValue("link/snmpPort", silent.localPort());
-        settings.sync();
-        const auto forget = qScopeGuard([&] {
-            settings.remove("link/snmpPort");
-            settings.sync();
-        });
+        // The link applied below is remembered too.
+        const SettingsKept kept;
+        QSettings(Settings::filePath(), QSettings::IniFormat)
+            .setValue("link/snmpPort", silent.localPort());
         WindowDriver other;
         other.file("fw.bin", firmware);
         QCOMPARE(other.run({"BMemCMD=file:fw.bin"}), QStringList());
