@@ -20,6 +20,7 @@
 #include "ui/Settings.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
@@ -37,6 +38,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QScrollBar>
 #include <QSerialPort>
 #include <QSet>
 #include <QSettings>
@@ -848,6 +850,78 @@ private slots:
         QVERIFY(reset->isEnabled());
         ui->control("LogFrm")->close();
         QCOMPARE(openDescriptors(ui->pty.slavePath()), 1); // the terminal's own
+    }
+
+    // The window's one busy state: while an upload runs the tab bar and
+    // every input of every page are off but the upload's Cancel; once it has
+    // been sent, has failed (its box closed) or was cancelled, every control
+    // is as it was, a settings group off with its switch and a format's
+    // send, off until the next browse, included.
+    void aSendLeavesEveryControlAsItWas_data()
+    {
+        columns<QString>({"outcome"});
+        row("sent", QString("sent"));
+        row("failed", QString("failed"));
+        row("cancelled", QString("cancelled"));
+    }
+    void aSendLeavesEveryControlAsItWas()
+    {
+        QFETCH(QString, outcome);
+        WindowDriver other;
+        const auto controls = [&other](bool inputsOnly) {
+            QStringList shown;
+            if (!inputsOnly || other.tabBar()->isEnabled())
+                shown << QString("tabs=%1").arg(other.tabBar()->isEnabled());
+            for (QWidget *control : other.window.tabs()->findChildren<QWidget *>()) {
+                const bool input =
+                    (qobject_cast<QAbstractButton *>(control) ||
+                     qobject_cast<QLineEdit *>(control) || qobject_cast<QComboBox *>(control) ||
+                     qobject_cast<QAbstractSlider *>(control) ||
+                     qobject_cast<QAbstractSpinBox *>(control)) &&
+                    !qobject_cast<QScrollBar *>(control);
+                if (!control->objectName().isEmpty() && (!inputsOnly || input) &&
+                    (!inputsOnly || control->isEnabled()))
+                    shown << QString("%1=%2").arg(control->objectName()).arg(control->isEnabled());
+            }
+            return shown.join(' ');
+        };
+        other.file("fw.bin", outcome == "cancelled" ? QByteArray(1 << 20, 'F') : firmware);
+        other.file("fmt.txt", formatFile.toLatin1());
+        QCOMPARE(other.run(
+                     {"DarkChk", "FBrowseCMD=file:fmt.txt", "FSTandardOp1", "BMemCMD=file:fw.bin"}),
+                 QStringList());
+        const QString before = controls(false);
+        QVERIFY(before.contains("Slider1=1") && before.contains("WidthTxt=0") &&
+                before.contains("FStoreCMD=0") && before.contains("FBrowseCMD=1") &&
+                before.contains("CancelCMD=0"));
+        QSerialPort holder;
+        holder.setPortName(other.pty.slavePath());
+        if (outcome == "failed")
+            QVERIFY(holder.open(QIODevice::WriteOnly));
+        other.window.link().setStallLimitMs(5000);
+        other.pty.pauseReading(outcome == "cancelled");
+        QString during;
+        QObject scope; // no timer outlives the test
+        OnBusy busy(other.tabBar(), [&] {
+            if (during.isEmpty())
+                QTimer::singleShot(outcome == "cancelled" ? 200 : 0, &scope, [&] {
+                    during = controls(true);
+                    if (outcome == "cancelled")
+                        other.window.tabs()
+                            ->currentWidget()
+                            ->findChild<QPushButton *>("CancelCMD")
+                            ->click();
+                });
+        });
+        const QStringList boxes = other.run({"BUpLoadCMD=<ok>"});
+        other.pty.pauseReading(false);
+        QCOMPARE(boxes.size(), outcome == "failed" ? 1 : 0);
+        QCOMPARE(other.control<QLabel>("UStatLbl")->text(), outcome == "sent" ? "File Uploaded"
+                                                            : outcome == "failed"
+                                                                ? "Upload Failed"
+                                                                : "Upload Cancelled");
+        QCOMPARE(during, "CancelCMD=1");
+        QCOMPARE(controls(false), before);
     }
 
     // A network printer's status is read before an upload; its SNMP agent

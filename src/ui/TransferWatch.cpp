@@ -16,7 +16,6 @@ TransferWatch::TransferWatch(PrinterLink &link, SendPresenter &printer, QAbstrac
     m_watching = QObject::connect(&link, &PrinterLink::progress,
                                   [this](qint64 sent, qint64 total) { show(sent, total); });
     if (m_cancel) {
-        m_cancel->setEnabled(true);
         const auto cancelled = [&printer] { printer.cancel(); };
         m_cancelling = QObject::connect(m_cancel, &QAbstractButton::clicked, m_cancel, cancelled);
         m_escape = std::make_unique<QShortcut>(QKeySequence(Qt::Key_Escape), m_cancel->window());
@@ -28,8 +27,6 @@ TransferWatch::~TransferWatch()
 {
     QObject::disconnect(m_watching);
     QObject::disconnect(m_cancelling);
-    if (m_cancel)
-        m_cancel->setEnabled(false);
     if (m_bar)
         m_bar->setValue(0);
 }

@@ -21,7 +21,8 @@ class QWidget;
 // progress bar and a status line by the bytes the line has taken, and a
 // Cancel button (and Esc) that ends the operation at whatever step it is,
 // the status read before the bytes included. All of it is undone when the
-// watch ends.
+// watch ends. Whether the Cancel can be pressed is the page's to say, from
+// whether it has a watch.
 class TransferWatch
 {
 public:
