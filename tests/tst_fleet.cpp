@@ -309,6 +309,11 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(row(), "no SNMP answer | ", 6000);
         QCOMPARE(link->text(), "Network 127.0.5.17:9100 — no SNMP answer");
         QVERIFY(details().contains("\nStatus: no SNMP answer\n"));
+
+        // A new search goes on watching what it finds.
+        QVERIFY(agent.start(systemGroup));
+        dialog->findChild<QAbstractButton *>("StartCmd")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(link->text(), "Network 127.0.5.17:9100 — no paper", 8000);
     }
 
 private:

@@ -111,8 +111,8 @@ void FindPrintersDialog::connectControls()
         ui->PrintersGrid->resizeColumnsToContents();
         updateButtons();
         // Every printer found is watched from now on, not only those found
-        // before Watch was ticked.
-        if (m_watch)
+        // before Watch was ticked or by an earlier search.
+        if (ui->WatchChk->isChecked())
             rewatch();
     });
 }
