@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include <memory>
+#include <optional>
 
 class QSortFilterProxyModel;
 class QStandardItemModel;
@@ -40,6 +41,9 @@ private:
     void start();
     void showRow(int row);
     void useSelected();
+    // The raw port of the row selected: 0 for a printer only named (IPP),
+    // which has none; nothing while no row is.
+    std::optional<quint16> selectedPort() const;
     void updateButtons();
 
     std::unique_ptr<Ui::FindPrintersDialog> ui;
