@@ -693,6 +693,10 @@
         <source>Looking...</source>
         <translation>Recherche...</translation>
     </message>
+    <message>
+        <source>This printer has no raw port: it was only named (over IPP), and nothing is sent to an IPP port.</source>
+        <translation>Cette imprimante n&apos;a pas de port brut : elle a seulement été nommée (par IPP), et rien n&apos;est envoyé à un port IPP.</translation>
+    </message>
 </context>
 <context>
     <name>GraphicConvertDialog</name>

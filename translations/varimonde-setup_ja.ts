@@ -693,6 +693,10 @@
         <source>Looking...</source>
         <translation>検索中...</translation>
     </message>
+    <message>
+        <source>This printer has no raw port: it was only named (over IPP), and nothing is sent to an IPP port.</source>
+        <translation>このプリンターには RAW ポートがありません。IPP で名前が示されただけで、IPP ポートには何も送信しません。</translation>
+    </message>
 </context>
 <context>
     <name>GraphicConvertDialog</name>

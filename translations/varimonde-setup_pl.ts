@@ -693,6 +693,10 @@
         <source>Looking...</source>
         <translation>Wyszukiwanie...</translation>
     </message>
+    <message>
+        <source>This printer has no raw port: it was only named (over IPP), and nothing is sent to an IPP port.</source>
+        <translation>Ta drukarka nie ma portu raw: została tylko wymieniona (przez IPP), a do portu IPP nic nie jest wysyłane.</translation>
+    </message>
 </context>
 <context>
     <name>GraphicConvertDialog</name>

@@ -693,6 +693,10 @@
         <source>Looking...</source>
         <translation>正在查找...</translation>
     </message>
+    <message>
+        <source>This printer has no raw port: it was only named (over IPP), and nothing is sent to an IPP port.</source>
+        <translation>此打印机没有原始端口：它只是（通过 IPP）被列出，不会向 IPP 端口发送任何内容。</translation>
+    </message>
 </context>
 <context>
     <name>GraphicConvertDialog</name>
