@@ -12,8 +12,9 @@ case "${1:-}" in
         dbus-daemon iproute2 util-linux prometheus jq)
     # The screen-reader test: the window read through AT-SPI under Xvfb.
     packages+=(python3-pyatspi at-spi2-core xvfb xauth)
-    # The layout tests in Japanese: a font with its characters.
-    packages+=(fonts-ipafont-gothic)
+    # The layout tests in Japanese and Simplified Chinese: fonts with their
+    # characters, drawn no taller than the fixed rows of the forms.
+    packages+=(fonts-ipafont-gothic fonts-arphic-gbsn00lp)
     # The Ansible collection's tests: the engine, what ansible-test's sanity
     # checks and unit tests run, and ansible-lint, from Debian rather than
     # from the network.

@@ -623,6 +623,68 @@ private slots:
         QVERIFY(root["printers"][1]["failure"].toString().contains("refused the connection"));
     }
 
+    // In German the command line tells people in German, and a script gets
+    // what it gets in English: the exit status, the bytes on standard
+    // output and the report (but for how long the send took).
+    void germanChangesOnlyWhatPeopleRead_data()
+    {
+        QTest::addColumn<QString>("arguments"); // REPORT: the report's path
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("german");
+        QTest::newRow("no action") << "--to LPT1" << 2 << "nothing to send: give at least one"
+                                   << "nichts zu senden: mindestens eine Aktion";
+        QTest::newRow("no printer") << "--list" << 2 << "no printer to send to"
+                                    << "kein Drucker zum Senden";
+        QTest::newRow("refused") << "--to " + refusedTarget() + " --list --report REPORT" << 1
+                                 << ": failed: "
+                                 << ": fehlgeschlagen: ";
+        QTest::newRow("dry run") << "--dry-run --to LPT1 --list --report REPORT" << 0 << ""
+                                 << "";
+    }
+    void germanChangesOnlyWhatPeopleRead()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, english);
+        QFETCH(QString, german);
+        struct Said {
+            QByteArray out, report;
+            QString err;
+        };
+        const auto run = [&](const QString &language) {
+            const QString report = dir.filePath("report-" + language + ".json");
+            QProcess cli;
+            cli.start(VARIMONDE_SETUP_BINARY,
+                      QStringList{"--lang", language} +
+                          QString(arguments).replace("REPORT", report).split(' '));
+            const bool ended = cli.waitForFinished(10000);
+            [&] {
+                QVERIFY(ended);
+                QCOMPARE(cli.exitCode(), status);
+            }();
+            // How long the send took is the one field that may differ.
+            QJsonObject written = QJsonDocument::fromJson(fileBytes(report)).object();
+            QJsonArray printers;
+            for (const QJsonValue printer : written["printers"].toArray()) {
+                QJsonObject row = printer.toObject();
+                row.remove("seconds");
+                printers << row;
+            }
+            written["printers"] = printers;
+            return Said{cli.readAllStandardOutput(), QJsonDocument(written).toJson(),
+                        QString::fromUtf8(cli.readAllStandardError())};
+        };
+        const Said en = run("en"), de = run("de");
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY2(en.err.contains(english), qPrintable(en.err));
+        QVERIFY2(de.err.contains(german), qPrintable(de.err));
+        QVERIFY2(de.err != en.err || english.isEmpty(), qPrintable(de.err));
+        QCOMPARE(de.out, en.out);
+        QCOMPARE(de.report, en.report);
+    }
+
     // SIGINT mid-transfer or SIGTERM while a large firmware image is still
     // read: the run ends within a second, status 130, the report still
     // written, every printer cancelled (before sending, if the file was

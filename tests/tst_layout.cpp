@@ -1,5 +1,6 @@
 // Every tab, in its first state and with its longest texts shown: no control
-// leaves its frame, none lies over another, no caption or text is cut off,
+// leaves its frame, none lies over another, no caption or text is cut off
+// nor has a word broken in its middle,
 // every control has a name, and each mnemonic reaches one control; in the
 // smallest window and in the one fitted to the screen every control scrolls
 // into sight. CTest runs this twice, the second time at a scale factor of 2
@@ -23,6 +24,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QTabWidget>
+#include <QTextBoundaryFinder>
 
 namespace
 {
@@ -54,6 +56,36 @@ bool cutOff(const QWidget *widget)
     const QSize needed = label->fontMetrics().size(0, QString(label->text()).remove('&'));
     const QRect room = label->contentsRect();
     return needed.width() > room.width() || needed.height() > room.height();
+}
+
+// The first word of a wrapping caption too wide for its line, which the
+// caption would have to break in its middle, or an empty text. A word is
+// what lies between two places a line may break (a space, or between two
+// Chinese or Japanese characters), its trailing spaces left out. A run with
+// a digit in it (a checksum, a size) is no word and may break where it must.
+QString brokenWord(const QWidget *widget)
+{
+    QString text;
+    int room = 0;
+    QFontMetrics metrics = widget->fontMetrics();
+    if (auto *wrapping = qobject_cast<const WrappingButton *>(widget)) {
+        text = wrapping->text();
+        room = wrapping->contentsArea().width();
+    } else if (auto *label = qobject_cast<const QLabel *>(widget); label && label->wordWrap()) {
+        text = label->text();
+        room = label->contentsRect().width() - 2 * label->margin();
+    } else {
+        return {};
+    }
+    text.replace(QRegularExpression("&(.)"), "\\1");
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    for (int start = 0, end; (end = breaks.toNextBoundary()) != -1; start = end) {
+        const QString word = text.mid(start, end - start).trimmed();
+        static const QRegularExpression digit("\\d");
+        if (metrics.horizontalAdvance(word) > room && !word.contains(digit))
+            return word;
+    }
+    return {};
 }
 
 // The controls under `root` that show, without the parts of a composite
@@ -201,6 +233,8 @@ private slots:
                              !sibling->geometry().intersects(widget->geometry()),
                          name + " lies over " + sibling->objectName().toLatin1());
             QVERIFY2(!cutOff(widget), name + " is cut off");
+            const QString broken = brokenWord(widget);
+            QVERIFY2(broken.isEmpty(), qPrintable(name + " breaks \"" + broken + "\""));
             // The underline shows: no letter whose descender hides it.
             const QChar letter = underlined(captionOf(widget));
             QVERIFY2(!QStringLiteral("gjpqy").contains(letter), name + " hides its underline");
@@ -291,6 +325,8 @@ private slots:
         for (QWidget *widget : controls) {
             QVERIFY2(!widget->objectName().isEmpty(), widget->metaObject()->className());
             QVERIFY2(!cutOff(widget), qPrintable(widget->objectName() + " is cut off"));
+            QVERIFY2(brokenWord(widget).isEmpty(),
+                     qPrintable(widget->objectName() + " breaks " + brokenWord(widget)));
         }
         // Each conversion is drawn at the size the first one was shown.
         const auto drawn = [&] { return dialog.findChild<QLabel *>("ResultPic")->pixmap().size(); };

@@ -142,6 +142,10 @@
         <source>Upload Failed</source>
         <translation>Übertragung fehlgeschlagen</translation>
     </message>
+    <message>
+        <source>All Files(*.*)|*.*</source>
+        <translation>Alle Dateien(*.*)|*.*</translation>
+    </message>
 </context>
 <context>
     <name>CalibrationPage</name>
@@ -408,6 +412,273 @@
         <source>A send fails when the printer still answers but takes no data for this long: check paper, ribbon and the printer&apos;s display.</source>
         <translation>Ein Senden schlägt fehl, wenn der Drucker noch antwortet, aber so lange keine Daten annimmt: Papier, Farbband und Druckeranzeige prüfen.</translation>
     </message>
+    <message>
+        <source>Utility Settings</source>
+        <translation>Programmeinstellungen</translation>
+    </message>
+    <message>
+        <source>Invalid Value in COMM Settings</source>
+        <translation>Ungültiger Wert in den Verbindungseinstellungen</translation>
+    </message>
+    <message>
+        <source>No such USB printer</source>
+        <translation>Diesen USB-Drucker gibt es nicht</translation>
+    </message>
+    <message>
+        <source>No such link</source>
+        <translation>Diese Verbindungsart gibt es nicht</translation>
+    </message>
+    <message>
+        <source>No USB printer found</source>
+        <translation>Kein USB-Drucker gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineText</name>
+    <message>
+        <source> Did you mean --%1?</source>
+        <translation> Meinten Sie --%1?</translation>
+    </message>
+    <message>
+        <source>%1 goes with --convert</source>
+        <translation>%1 gehört zu --convert</translation>
+    </message>
+    <message>
+        <source>--convert makes a BMP: leave out --pcx</source>
+        <translation>--convert erzeugt ein BMP: --pcx weglassen</translation>
+    </message>
+    <message>
+        <source>--dither and --threshold exclude each other</source>
+        <translation>--dither und --threshold schließen einander aus</translation>
+    </message>
+    <message>
+        <source>--threshold takes a grey from %1 to %2, not &quot;%3&quot;</source>
+        <translation>--threshold nimmt einen Grauwert von %1 bis %2, nicht „%3“</translation>
+    </message>
+    <message>
+        <source>--width takes a number of dots from 1 to %1, not &quot;%2&quot;</source>
+        <translation>--width nimmt eine Zahl von Punkten von 1 bis %1, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 Byte</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number of at least 1, not &quot;%2&quot;</source>
+        <translation>%1 nimmt eine ganze Zahl ab 1, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number of seconds from 1 to %2, not &quot;%3&quot;</source>
+        <translation>%1 nimmt eine ganze Zahl von Sekunden von 1 bis %2, nicht „%3“</translation>
+    </message>
+    <message>
+        <source>%1 belongs right after an action that takes it (%2)</source>
+        <translation>%1 gehört direkt hinter eine Aktion, die es annimmt (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is given twice for %2</source>
+        <translation>%1 ist für %2 zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 braucht %2</translation>
+    </message>
+    <message>
+        <source>Firmware %1: %2, SHA-256 %3</source>
+        <translation>Firmware %1: %2, SHA-256 %3</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --dry-run</source>
+        <translation>--%1 gehört zu --dry-run</translation>
+    </message>
+    <message>
+        <source>--progress takes json, not &quot;%1&quot;</source>
+        <translation>--progress nimmt json, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--progress goes with a run that sends: leave out --dry-run</source>
+        <translation>--progress gehört zu einem Lauf, der sendet: --dry-run weglassen</translation>
+    </message>
+    <message>
+        <source>--discover finds printers: leave out --to and --targets</source>
+        <translation>--discover sucht Drucker: --to und --targets weglassen</translation>
+    </message>
+    <message>
+        <source>no printer to send to: give --to or --targets</source>
+        <translation>kein Drucker zum Senden: --to oder --targets angeben</translation>
+    </message>
+    <message>
+        <source>%1 gives what the file gives: leave out one</source>
+        <translation>%1 gibt an, was die Datei angibt: eines weglassen</translation>
+    </message>
+    <message>
+        <source>nothing to send: give at least one action, such as --profile or --firmware</source>
+        <translation>nichts zu senden: mindestens eine Aktion angeben, etwa --profile oder --firmware</translation>
+    </message>
+    <message>
+        <source>--output %1 takes the image of one --convert, not %2</source>
+        <translation>--output %1 nimmt das Bild eines einzigen --convert, nicht von %2</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;: targets go after --to</source>
+        <translation>unerwartetes Argument „%1“: Ziele gehören hinter --to</translation>
+    </message>
+    <message>
+        <source>--discover, --status and --watch send nothing: leave out the actions and --dry-run</source>
+        <translation>--discover, --status und --watch senden nichts: Aktionen und --dry-run weglassen</translation>
+    </message>
+    <message>
+        <source>the report</source>
+        <translation>den Bericht</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: interrupted before the output was written</source>
+        <translation>varimonde-setup: unterbrochen, bevor die Ausgabe geschrieben war</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: cannot write the output: %1</source>
+        <translation>varimonde-setup: die Ausgabe kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;varimonde-setup --help&apos; for more information.</source>
+        <translation>Mehr dazu mit &apos;varimonde-setup --help&apos;.</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: interrupted while the files were read</source>
+        <translation>varimonde-setup: unterbrochen, während die Dateien gelesen wurden</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: interrupted before the bytes were shown</source>
+        <translation>varimonde-setup: unterbrochen, bevor die Bytes gezeigt wurden</translation>
+    </message>
+    <message>
+        <source>--discover, --status and --watch exclude each other</source>
+        <translation>--discover, --status und --watch schließen einander aus</translation>
+    </message>
+    <message>
+        <source>--inventory goes with --status</source>
+        <translation>--inventory gehört zu --status</translation>
+    </message>
+    <message>
+        <source>--metrics goes with --watch</source>
+        <translation>--metrics gehört zu --watch</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --discover</source>
+        <translation>--%1 gehört zu --discover</translation>
+    </message>
+    <message>
+        <source>--force goes with --write-targets</source>
+        <translation>--force gehört zu --write-targets</translation>
+    </message>
+    <message>
+        <source>the targets file</source>
+        <translation>die Zieldatei</translation>
+    </message>
+    <message>
+        <source>%1: not a network printer: its status cannot be read</source>
+        <translation>%1: kein Netzwerkdrucker: sein Status kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the inventory</source>
+        <translation>das Inventar</translation>
+    </message>
+    <message>
+        <source>%1: not a network printer; its status cannot be read, it is not watched</source>
+        <translation>%1: kein Netzwerkdrucker; sein Status kann nicht gelesen werden, er wird nicht beobachtet</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: no network printer to watch</source>
+        <translation>varimonde-setup: kein Netzwerkdrucker zu beobachten</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: cannot serve metrics on %1</source>
+        <translation>varimonde-setup: Metriken können nicht auf %1 angeboten werden</translation>
+    </message>
+    <message>
+        <source>serving metrics on http://%1:%2/metrics</source>
+        <translation>Metriken unter http://%1:%2/metrics</translation>
+    </message>
+    <message>
+        <source>watched %1 printer for %2 s: %3 reads, %4 events; %5 online, %6 not</source>
+        <translation>%1 Drucker %2 s lang beobachtet: %3 Abfragen, %4 Ereignisse; %5 erreichbar, %6 nicht</translation>
+    </message>
+    <message>
+        <source>watched %1 printers for %2 s: %3 reads, %4 events; %5 online, %6 not</source>
+        <translation>%1 Drucker %2 s lang beobachtet: %3 Abfragen, %4 Ereignisse; %5 erreichbar, %6 nicht</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: cannot write %1: %2</source>
+        <translation>varimonde-setup: %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>sent %1 bytes in %2 s</source>
+        <translation>%1 Byte in %2 s gesendet</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>cancelled after %1 bytes</source>
+        <translation>nach %1 Byte abgebrochen</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 bytes: not a secrets file</source>
+        <translation>%1 enthält mehr als %2 Byte: keine Geheimnisdatei</translation>
+    </message>
+    <message>
+        <source>%1 is not community=, auth= or priv=</source>
+        <translation>%1 ist weder community= noch auth= noch priv=</translation>
+    </message>
+    <message>
+        <source>%1: %2 is empty</source>
+        <translation>%1: %2 ist leer</translation>
+    </message>
+    <message>
+        <source>%1: %2 holds a control character</source>
+        <translation>%1: %2 enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>die Standardeingabe</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2</source>
+        <translation>%1 konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>an empty target: %1</source>
+        <translation>ein leeres Ziel: %1</translation>
+    </message>
+    <message>
+        <source>target &quot;%1&quot;: %2</source>
+        <translation>Ziel „%1“: %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>%1 von %2 Byte zugestellt</translation>
+    </message>
+    <message>
+        <source>rate not known yet</source>
+        <translation>Rate noch unbekannt</translation>
+    </message>
+    <message>
+        <source>time left not known</source>
+        <translation>Restzeit unbekannt</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>gesendet</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPage</name>
@@ -575,6 +846,60 @@
         <source>&amp;Show Details</source>
         <translation>Details an&amp;zeigen</translation>
     </message>
+    <message>
+        <source>Please Enter Desired Scaler</source>
+        <translation>Bitte den gewünschten Skalenwert eingeben</translation>
+    </message>
+    <message>
+        <source>Scaler Setting</source>
+        <translation>Skaleneinstellung</translation>
+    </message>
+    <message>
+        <source>Maximum Value is 250</source>
+        <translation>Der höchste Wert ist 250</translation>
+    </message>
+    <message>
+        <source>Invalid Data</source>
+        <translation>Ungültige Angabe</translation>
+    </message>
+    <message>
+        <source>Set Value for Main Text Buffer</source>
+        <translation>Wert für den Haupt-Textpuffer</translation>
+    </message>
+    <message>
+        <source>Primary Text Buffer</source>
+        <translation>Haupt-Textpuffer</translation>
+    </message>
+    <message>
+        <source>Enter value for Overflow Buffer</source>
+        <translation>Wert für den Überlaufpuffer eingeben</translation>
+    </message>
+    <message>
+        <source>Overflow Buffer</source>
+        <translation>Überlaufpuffer</translation>
+    </message>
+    <message>
+        <source>Overflow must fall between 0 and (Text Buffer-1024)</source>
+        <translation>Der Überlauf muss zwischen 0 und (Textpuffer-1024) liegen</translation>
+    </message>
+    <message>
+        <source>Overflow Buffer Warning</source>
+        <translation>Warnung zum Überlaufpuffer</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsWindow</name>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>Send Anyway</source>
+        <translation>Trotzdem senden</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -699,6 +1024,13 @@
     </message>
 </context>
 <context>
+    <name>GraphicCheck</name>
+    <message>
+        <source>%1 × %2 dots, %3 × %4 mm</source>
+        <translation>%1 × %2 Punkte, %3 × %4 mm</translation>
+    </message>
+</context>
+<context>
     <name>GraphicConvertDialog</name>
     <message>
         <source>Convert Graphic</source>
@@ -788,6 +1120,14 @@
         <source>Wider than the printable width of %1 dots set on Printer Configuration: the printer cuts off the rest.</source>
         <translation>Breiter als die unter Druckerkonfiguration eingestellte Druckbreite von %1 Punkten: Der Drucker schneidet den Rest ab.</translation>
     </message>
+    <message>
+        <source>Bitmaps (*.bmp)|*.bmp</source>
+        <translation>Bitmaps (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1: %2</source>
+        <translation>Das Bild konnte nicht in %1 gespeichert werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -833,6 +1173,10 @@
     <message>
         <source>The log could not be saved: %1</source>
         <translation>Das Protokoll konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Text Files(*.txt)|*.txt|All Files(*.*)|*.*</source>
+        <translation>Textdateien(*.txt)|*.txt|Alle Dateien(*.*)|*.*</translation>
     </message>
 </context>
 <context>
@@ -951,6 +1295,24 @@ Gibt nach %2 s ohne Fortschritt auf</translation>
     </message>
 </context>
 <context>
+    <name>ProfileActions</name>
+    <message>
+        <source>Error Opening File</source>
+        <translation>Fehler beim Öffnen der Datei</translation>
+    </message>
+    <message>
+        <source>Load Configuration</source>
+        <translation>Konfiguration laden</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFile</name>
+    <message>
+        <source>Varimonde Printer Profile (*.vsp)|*.vsp|All Files(*.*)|*.*</source>
+        <translation>Varimonde-Druckerprofil (*.vsp)|*.vsp|Alle Dateien(*.*)|*.*</translation>
+    </message>
+</context>
+<context>
     <name>SendLog</name>
     <message>
         <source>Time</source>
@@ -986,6 +1348,26 @@ Gibt nach %2 s ohne Fortschritt auf</translation>
     <message>
         <source>Sending to %1…</source>
         <translation>Sende an %1…</translation>
+    </message>
+    <message>
+        <source>Printer Not Ready</source>
+        <translation>Drucker nicht bereit</translation>
+    </message>
+    <message>
+        <source>Send to %1</source>
+        <translation>An %1 senden</translation>
+    </message>
+    <message>
+        <source>Apply the change first?</source>
+        <translation>Die Änderung zuerst übernehmen?</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1161,6 +1543,145 @@ Gibt nach %2 s ohne Fortschritt auf</translation>
     <message>
         <source>Store Format to Prin&amp;ter</source>
         <translation>Forma&amp;t speichern</translation>
+    </message>
+    <message>
+        <source>DATA STORAGE</source>
+        <translation>DATENSPEICHER</translation>
+    </message>
+    <message>
+        <source>READ INTO MEMORY</source>
+        <translation>IN DEN SPEICHER GELESEN</translation>
+    </message>
+    <message>
+        <source>Out of memory: %1 is too large to send as a label format.</source>
+        <translation>Zu wenig Speicher: %1 ist zu groß, um als Etikettenformat gesendet zu werden.</translation>
+    </message>
+    <message>
+        <source>Pictures (*.bmp;*.pcx)|*.bmp;*.pcx</source>
+        <translation>Bilder (*.bmp;*.pcx)|*.bmp;*.pcx</translation>
+    </message>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1 Byte</translation>
+    </message>
+    <message>
+        <source>READING INTO MEMORY</source>
+        <translation>WIRD IN DEN SPEICHER GELESEN</translation>
+    </message>
+    <message>
+        <source>READING FAILED</source>
+        <translation>LESEN FEHLGESCHLAGEN</translation>
+    </message>
+    <message>
+        <source>CONVERTED INTO MEMORY</source>
+        <translation>UMGEWANDELT IM SPEICHER</translation>
+    </message>
+    <message>
+        <source>No graphic has been read. Use Browse to choose one first.</source>
+        <translation>Es wurde keine Grafik gelesen. Zuerst mit Durchsuchen eine wählen.</translation>
+    </message>
+    <message>
+        <source>Enter Identifier</source>
+        <translation>Kennung eingeben</translation>
+    </message>
+    <message>
+        <source>SENDING FILE TO PRINTER</source>
+        <translation>DATEI WIRD AN DEN DRUCKER GESENDET</translation>
+    </message>
+    <message>
+        <source>Sending</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>FINISHED STORING %1</source>
+        <translation>%1 GESPEICHERT</translation>
+    </message>
+    <message>
+        <source>STORING CANCELLED</source>
+        <translation>SPEICHERN ABGEBROCHEN</translation>
+    </message>
+    <message>
+        <source>STORING FAILED</source>
+        <translation>SPEICHERN FEHLGESCHLAGEN</translation>
+    </message>
+    <message>
+        <source>Text Files(*.txt)|*.txt|All Files(*.*)|*.*</source>
+        <translation>Textdateien(*.txt)|*.txt|Alle Dateien(*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>You must select a pre-created label format.</source>
+        <translation>Sie müssen ein vorbereitetes Etikettenformat wählen.</translation>
+    </message>
+    <message>
+        <source>You must select a label file to send to the printer.</source>
+        <translation>Sie müssen eine Etikettendatei wählen, die an den Drucker gesendet wird.</translation>
+    </message>
+    <message>
+        <source>Label Format Printing</source>
+        <translation>Etikettenformat drucken</translation>
+    </message>
+    <message>
+        <source>Enter Format Identifier</source>
+        <translation>Kennung des Formats eingeben</translation>
+    </message>
+    <message>
+        <source>8 Characters or less please</source>
+        <translation>Bitte höchstens 8 Zeichen</translation>
+    </message>
+    <message>
+        <source>File Format Storage</source>
+        <translation>Format speichern</translation>
+    </message>
+    <message>
+        <source>Enter Stored Graphic to Print</source>
+        <translation>Zu druckende gespeicherte Grafik eingeben</translation>
+    </message>
+    <message>
+        <source>Enter Label Format to Print</source>
+        <translation>Zu druckendes Etikettenformat eingeben</translation>
+    </message>
+    <message>
+        <source>Enter Quantity</source>
+        <translation>Anzahl eingeben</translation>
+    </message>
+    <message>
+        <source>Delete Stored Object</source>
+        <translation>Gespeichertes Objekt löschen</translation>
+    </message>
+    <message>
+        <source>Enter Identifier of Object to Delete</source>
+        <translation>Kennung des zu löschenden Objekts eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>TransferProgress</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>the printer has taken no data for %1 s</source>
+        <translation>der Drucker hat seit %1 s keine Daten angenommen</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>noch etwa %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <translation>%1: %2 von %3</translation>
     </message>
 </context>
 </TS>

@@ -142,6 +142,10 @@
         <source>Upload Failed</source>
         <translation>Error en el envío</translation>
     </message>
+    <message>
+        <source>All Files(*.*)|*.*</source>
+        <translation>Todos los archivos(*.*)|*.*</translation>
+    </message>
 </context>
 <context>
     <name>CalibrationPage</name>
@@ -408,6 +412,273 @@
         <source>A send fails when the printer still answers but takes no data for this long: check paper, ribbon and the printer&apos;s display.</source>
         <translation>Un envío falla si la impresora aún responde pero no acepta datos durante este tiempo: revise papel, cinta y la pantalla de la impresora.</translation>
     </message>
+    <message>
+        <source>Utility Settings</source>
+        <translation>Ajustes del programa</translation>
+    </message>
+    <message>
+        <source>Invalid Value in COMM Settings</source>
+        <translation>Valor no válido en los ajustes de comunicación</translation>
+    </message>
+    <message>
+        <source>No such USB printer</source>
+        <translation>No existe esa impresora USB</translation>
+    </message>
+    <message>
+        <source>No such link</source>
+        <translation>No existe esa conexión</translation>
+    </message>
+    <message>
+        <source>No USB printer found</source>
+        <translation>No se encontró ninguna impresora USB</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineText</name>
+    <message>
+        <source> Did you mean --%1?</source>
+        <translation> ¿Quería decir --%1?</translation>
+    </message>
+    <message>
+        <source>%1 goes with --convert</source>
+        <translation>%1 va con --convert</translation>
+    </message>
+    <message>
+        <source>--convert makes a BMP: leave out --pcx</source>
+        <translation>--convert genera un BMP: quite --pcx</translation>
+    </message>
+    <message>
+        <source>--dither and --threshold exclude each other</source>
+        <translation>--dither y --threshold se excluyen</translation>
+    </message>
+    <message>
+        <source>--threshold takes a grey from %1 to %2, not &quot;%3&quot;</source>
+        <translation>--threshold admite un gris de %1 a %2, no «%3»</translation>
+    </message>
+    <message>
+        <source>--width takes a number of dots from 1 to %1, not &quot;%2&quot;</source>
+        <translation>--width admite un número de puntos de 1 a %1, no «%2»</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number of at least 1, not &quot;%2&quot;</source>
+        <translation>%1 admite un número entero de al menos 1, no «%2»</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number of seconds from 1 to %2, not &quot;%3&quot;</source>
+        <translation>%1 admite un número entero de segundos de 1 a %2, no «%3»</translation>
+    </message>
+    <message>
+        <source>%1 belongs right after an action that takes it (%2)</source>
+        <translation>%1 va justo después de una acción que lo admita (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is given twice for %2</source>
+        <translation>%1 se da dos veces para %2</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 necesita %2</translation>
+    </message>
+    <message>
+        <source>Firmware %1: %2, SHA-256 %3</source>
+        <translation>Firmware %1: %2, SHA-256 %3</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --dry-run</source>
+        <translation>--%1 va con --dry-run</translation>
+    </message>
+    <message>
+        <source>--progress takes json, not &quot;%1&quot;</source>
+        <translation>--progress admite json, no «%1»</translation>
+    </message>
+    <message>
+        <source>--progress goes with a run that sends: leave out --dry-run</source>
+        <translation>--progress va con una ejecución que envía: quite --dry-run</translation>
+    </message>
+    <message>
+        <source>--discover finds printers: leave out --to and --targets</source>
+        <translation>--discover busca impresoras: quite --to y --targets</translation>
+    </message>
+    <message>
+        <source>no printer to send to: give --to or --targets</source>
+        <translation>ninguna impresora a la que enviar: indique --to o --targets</translation>
+    </message>
+    <message>
+        <source>%1 gives what the file gives: leave out one</source>
+        <translation>%1 da lo mismo que el archivo: quite uno de los dos</translation>
+    </message>
+    <message>
+        <source>nothing to send: give at least one action, such as --profile or --firmware</source>
+        <translation>nada que enviar: indique al menos una acción, como --profile o --firmware</translation>
+    </message>
+    <message>
+        <source>--output %1 takes the image of one --convert, not %2</source>
+        <translation>--output %1 admite la imagen de un solo --convert, no de %2</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;: targets go after --to</source>
+        <translation>argumento inesperado «%1»: los destinos van después de --to</translation>
+    </message>
+    <message>
+        <source>--discover, --status and --watch send nothing: leave out the actions and --dry-run</source>
+        <translation>--discover, --status y --watch no envían nada: quite las acciones y --dry-run</translation>
+    </message>
+    <message>
+        <source>the report</source>
+        <translation>el informe</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: interrupted before the output was written</source>
+        <translation>varimonde-setup: interrumpido antes de escribir la salida</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: cannot write the output: %1</source>
+        <translation>varimonde-setup: no se puede escribir la salida: %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;varimonde-setup --help&apos; for more information.</source>
+        <translation>Pruebe &apos;varimonde-setup --help&apos; para más información.</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: interrupted while the files were read</source>
+        <translation>varimonde-setup: interrumpido mientras se leían los archivos</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: interrupted before the bytes were shown</source>
+        <translation>varimonde-setup: interrumpido antes de mostrar los bytes</translation>
+    </message>
+    <message>
+        <source>--discover, --status and --watch exclude each other</source>
+        <translation>--discover, --status y --watch se excluyen</translation>
+    </message>
+    <message>
+        <source>--inventory goes with --status</source>
+        <translation>--inventory va con --status</translation>
+    </message>
+    <message>
+        <source>--metrics goes with --watch</source>
+        <translation>--metrics va con --watch</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --discover</source>
+        <translation>--%1 va con --discover</translation>
+    </message>
+    <message>
+        <source>--force goes with --write-targets</source>
+        <translation>--force va con --write-targets</translation>
+    </message>
+    <message>
+        <source>the targets file</source>
+        <translation>el archivo de destinos</translation>
+    </message>
+    <message>
+        <source>%1: not a network printer: its status cannot be read</source>
+        <translation>%1: no es una impresora de red: no se puede leer su estado</translation>
+    </message>
+    <message>
+        <source>the inventory</source>
+        <translation>el inventario</translation>
+    </message>
+    <message>
+        <source>%1: not a network printer; its status cannot be read, it is not watched</source>
+        <translation>%1: no es una impresora de red; no se puede leer su estado, no se vigila</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: no network printer to watch</source>
+        <translation>varimonde-setup: ninguna impresora de red que vigilar</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: cannot serve metrics on %1</source>
+        <translation>varimonde-setup: no se pueden servir las métricas en %1</translation>
+    </message>
+    <message>
+        <source>serving metrics on http://%1:%2/metrics</source>
+        <translation>métricas servidas en http://%1:%2/metrics</translation>
+    </message>
+    <message>
+        <source>watched %1 printer for %2 s: %3 reads, %4 events; %5 online, %6 not</source>
+        <translation>%1 impresora vigilada durante %2 s: %3 lecturas, %4 eventos; %5 en línea, %6 no</translation>
+    </message>
+    <message>
+        <source>watched %1 printers for %2 s: %3 reads, %4 events; %5 online, %6 not</source>
+        <translation>%1 impresoras vigiladas durante %2 s: %3 lecturas, %4 eventos; %5 en línea, %6 no</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: cannot write %1: %2</source>
+        <translation>varimonde-setup: no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>sent %1 bytes in %2 s</source>
+        <translation>%1 bytes enviados en %2 s</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>falló: %1</translation>
+    </message>
+    <message>
+        <source>cancelled after %1 bytes</source>
+        <translation>cancelado tras %1 bytes</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>no se pudo leer %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 bytes: not a secrets file</source>
+        <translation>%1 contiene más de %2 bytes: no es un archivo de secretos</translation>
+    </message>
+    <message>
+        <source>%1 is not community=, auth= or priv=</source>
+        <translation>%1 no es community=, auth= ni priv=</translation>
+    </message>
+    <message>
+        <source>%1: %2 is empty</source>
+        <translation>%1: %2 está vacío</translation>
+    </message>
+    <message>
+        <source>%1: %2 holds a control character</source>
+        <translation>%1: %2 contiene un carácter de control</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>la entrada estándar</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2</source>
+        <translation>no se pudo abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>an empty target: %1</source>
+        <translation>un destino vacío: %1</translation>
+    </message>
+    <message>
+        <source>target &quot;%1&quot;: %2</source>
+        <translation>destino «%1»: %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>%1 de %2 bytes entregados</translation>
+    </message>
+    <message>
+        <source>rate not known yet</source>
+        <translation>velocidad aún desconocida</translation>
+    </message>
+    <message>
+        <source>time left not known</source>
+        <translation>tiempo restante desconocido</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>enviados</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPage</name>
@@ -575,6 +846,60 @@
         <source>&amp;Show Details</source>
         <translation>Mostrar &amp;detalles</translation>
     </message>
+    <message>
+        <source>Please Enter Desired Scaler</source>
+        <translation>Introduzca la escala deseada</translation>
+    </message>
+    <message>
+        <source>Scaler Setting</source>
+        <translation>Ajuste de escala</translation>
+    </message>
+    <message>
+        <source>Maximum Value is 250</source>
+        <translation>El valor máximo es 250</translation>
+    </message>
+    <message>
+        <source>Invalid Data</source>
+        <translation>Dato no válido</translation>
+    </message>
+    <message>
+        <source>Set Value for Main Text Buffer</source>
+        <translation>Valor del búfer de texto principal</translation>
+    </message>
+    <message>
+        <source>Primary Text Buffer</source>
+        <translation>Búfer de texto principal</translation>
+    </message>
+    <message>
+        <source>Enter value for Overflow Buffer</source>
+        <translation>Introduzca el valor del búfer de desborde</translation>
+    </message>
+    <message>
+        <source>Overflow Buffer</source>
+        <translation>Búfer de desborde</translation>
+    </message>
+    <message>
+        <source>Overflow must fall between 0 and (Text Buffer-1024)</source>
+        <translation>El desborde debe estar entre 0 y (búfer de texto-1024)</translation>
+    </message>
+    <message>
+        <source>Overflow Buffer Warning</source>
+        <translation>Aviso del búfer de desborde</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsWindow</name>
+    <message>
+        <source>Details</source>
+        <translation>Detalles</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>Send Anyway</source>
+        <translation>Enviar de todos modos</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -699,6 +1024,13 @@
     </message>
 </context>
 <context>
+    <name>GraphicCheck</name>
+    <message>
+        <source>%1 × %2 dots, %3 × %4 mm</source>
+        <translation>%1 × %2 puntos, %3 × %4 mm</translation>
+    </message>
+</context>
+<context>
     <name>GraphicConvertDialog</name>
     <message>
         <source>Convert Graphic</source>
@@ -788,6 +1120,14 @@
         <source>Wider than the printable width of %1 dots set on Printer Configuration: the printer cuts off the rest.</source>
         <translation>Más ancho que el ancho imprimible de %1 puntos fijado en Configuración: la impresora corta el resto.</translation>
     </message>
+    <message>
+        <source>Bitmaps (*.bmp)|*.bmp</source>
+        <translation>Mapas de bits (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1: %2</source>
+        <translation>No se pudo guardar la imagen en %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -833,6 +1173,10 @@
     <message>
         <source>The log could not be saved: %1</source>
         <translation>No se pudo guardar el registro: %1</translation>
+    </message>
+    <message>
+        <source>Text Files(*.txt)|*.txt|All Files(*.*)|*.*</source>
+        <translation>Archivos de texto(*.txt)|*.txt|Todos los archivos(*.*)|*.*</translation>
     </message>
 </context>
 <context>
@@ -951,6 +1295,24 @@ Se abandona tras %2 s sin progreso</translation>
     </message>
 </context>
 <context>
+    <name>ProfileActions</name>
+    <message>
+        <source>Error Opening File</source>
+        <translation>Error al abrir el archivo</translation>
+    </message>
+    <message>
+        <source>Load Configuration</source>
+        <translation>Cargar configuración</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFile</name>
+    <message>
+        <source>Varimonde Printer Profile (*.vsp)|*.vsp|All Files(*.*)|*.*</source>
+        <translation>Perfil de impresora Varimonde (*.vsp)|*.vsp|Todos los archivos(*.*)|*.*</translation>
+    </message>
+</context>
+<context>
     <name>SendLog</name>
     <message>
         <source>Time</source>
@@ -986,6 +1348,26 @@ Se abandona tras %2 s sin progreso</translation>
     <message>
         <source>Sending to %1…</source>
         <translation>Enviando a %1…</translation>
+    </message>
+    <message>
+        <source>Printer Not Ready</source>
+        <translation>Impresora no preparada</translation>
+    </message>
+    <message>
+        <source>Send to %1</source>
+        <translation>Enviar a %1</translation>
+    </message>
+    <message>
+        <source>Apply the change first?</source>
+        <translation>¿Aplicar primero el cambio?</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1161,6 +1543,145 @@ Se abandona tras %2 s sin progreso</translation>
     <message>
         <source>Store Format to Prin&amp;ter</source>
         <translation>Almacena&amp;r formato</translation>
+    </message>
+    <message>
+        <source>DATA STORAGE</source>
+        <translation>ALMACENAMIENTO</translation>
+    </message>
+    <message>
+        <source>READ INTO MEMORY</source>
+        <translation>LEÍDO EN MEMORIA</translation>
+    </message>
+    <message>
+        <source>Out of memory: %1 is too large to send as a label format.</source>
+        <translation>Memoria insuficiente: %1 es demasiado grande para enviarlo como formato de etiqueta.</translation>
+    </message>
+    <message>
+        <source>Pictures (*.bmp;*.pcx)|*.bmp;*.pcx</source>
+        <translation>Imágenes (*.bmp;*.pcx)|*.bmp;*.pcx</translation>
+    </message>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>READING INTO MEMORY</source>
+        <translation>LEYENDO EN MEMORIA</translation>
+    </message>
+    <message>
+        <source>READING FAILED</source>
+        <translation>ERROR DE LECTURA</translation>
+    </message>
+    <message>
+        <source>CONVERTED INTO MEMORY</source>
+        <translation>CONVERTIDO EN MEMORIA</translation>
+    </message>
+    <message>
+        <source>No graphic has been read. Use Browse to choose one first.</source>
+        <translation>No se ha leído ningún gráfico. Elija primero uno con Examinar.</translation>
+    </message>
+    <message>
+        <source>Enter Identifier</source>
+        <translation>Introduzca el identificador</translation>
+    </message>
+    <message>
+        <source>SENDING FILE TO PRINTER</source>
+        <translation>ENVIANDO EL ARCHIVO A LA IMPRESORA</translation>
+    </message>
+    <message>
+        <source>Sending</source>
+        <translation>Enviando</translation>
+    </message>
+    <message>
+        <source>FINISHED STORING %1</source>
+        <translation>%1 ALMACENADO</translation>
+    </message>
+    <message>
+        <source>STORING CANCELLED</source>
+        <translation>ALMACENAMIENTO CANCELADO</translation>
+    </message>
+    <message>
+        <source>STORING FAILED</source>
+        <translation>ERROR AL ALMACENAR</translation>
+    </message>
+    <message>
+        <source>Text Files(*.txt)|*.txt|All Files(*.*)|*.*</source>
+        <translation>Archivos de texto(*.txt)|*.txt|Todos los archivos(*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>You must select a pre-created label format.</source>
+        <translation>Debe elegir un formato de etiqueta ya preparado.</translation>
+    </message>
+    <message>
+        <source>You must select a label file to send to the printer.</source>
+        <translation>Debe elegir un archivo de etiqueta para enviar a la impresora.</translation>
+    </message>
+    <message>
+        <source>Label Format Printing</source>
+        <translation>Impresión de formato de etiqueta</translation>
+    </message>
+    <message>
+        <source>Enter Format Identifier</source>
+        <translation>Introduzca el identificador del formato</translation>
+    </message>
+    <message>
+        <source>8 Characters or less please</source>
+        <translation>8 caracteres como máximo</translation>
+    </message>
+    <message>
+        <source>File Format Storage</source>
+        <translation>Almacenamiento de formato</translation>
+    </message>
+    <message>
+        <source>Enter Stored Graphic to Print</source>
+        <translation>Introduzca el gráfico almacenado que imprimir</translation>
+    </message>
+    <message>
+        <source>Enter Label Format to Print</source>
+        <translation>Introduzca el formato de etiqueta que imprimir</translation>
+    </message>
+    <message>
+        <source>Enter Quantity</source>
+        <translation>Introduzca la cantidad</translation>
+    </message>
+    <message>
+        <source>Delete Stored Object</source>
+        <translation>Borrar objeto almacenado</translation>
+    </message>
+    <message>
+        <source>Enter Identifier of Object to Delete</source>
+        <translation>Introduzca el identificador del objeto que borrar</translation>
+    </message>
+</context>
+<context>
+    <name>TransferProgress</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>the printer has taken no data for %1 s</source>
+        <translation>la impresora no ha tomado datos desde hace %1 s</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>quedan unos %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <translation>%1 %2 de %3</translation>
     </message>
 </context>
 </TS>

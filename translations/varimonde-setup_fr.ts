@@ -142,6 +142,10 @@
         <source>Upload Failed</source>
         <translation>Échec de l&apos;envoi</translation>
     </message>
+    <message>
+        <source>All Files(*.*)|*.*</source>
+        <translation>Tous les fichiers(*.*)|*.*</translation>
+    </message>
 </context>
 <context>
     <name>CalibrationPage</name>
@@ -408,6 +412,273 @@
         <source>A send fails when the printer still answers but takes no data for this long: check paper, ribbon and the printer&apos;s display.</source>
         <translation>Un envoi échoue si l&apos;imprimante répond encore mais n&apos;accepte aucune donnée pendant ce temps : vérifiez le papier, le ruban et l&apos;afficheur de l&apos;imprimante.</translation>
     </message>
+    <message>
+        <source>Utility Settings</source>
+        <translation>Réglages du programme</translation>
+    </message>
+    <message>
+        <source>Invalid Value in COMM Settings</source>
+        <translation>Valeur non valide dans les réglages de communication</translation>
+    </message>
+    <message>
+        <source>No such USB printer</source>
+        <translation>Imprimante USB introuvable</translation>
+    </message>
+    <message>
+        <source>No such link</source>
+        <translation>Liaison inconnue</translation>
+    </message>
+    <message>
+        <source>No USB printer found</source>
+        <translation>Aucune imprimante USB trouvée</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineText</name>
+    <message>
+        <source> Did you mean --%1?</source>
+        <translation> Vouliez-vous dire --%1 ?</translation>
+    </message>
+    <message>
+        <source>%1 goes with --convert</source>
+        <translation>%1 va avec --convert</translation>
+    </message>
+    <message>
+        <source>--convert makes a BMP: leave out --pcx</source>
+        <translation>--convert produit un BMP : retirez --pcx</translation>
+    </message>
+    <message>
+        <source>--dither and --threshold exclude each other</source>
+        <translation>--dither et --threshold s&apos;excluent</translation>
+    </message>
+    <message>
+        <source>--threshold takes a grey from %1 to %2, not &quot;%3&quot;</source>
+        <translation>--threshold prend un gris de %1 à %2, pas « %3 »</translation>
+    </message>
+    <message>
+        <source>--width takes a number of dots from 1 to %1, not &quot;%2&quot;</source>
+        <translation>--width prend un nombre de points de 1 à %1, pas « %2 »</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 octets</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number of at least 1, not &quot;%2&quot;</source>
+        <translation>%1 prend un nombre entier d&apos;au moins 1, pas « %2 »</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number of seconds from 1 to %2, not &quot;%3&quot;</source>
+        <translation>%1 prend un nombre entier de secondes de 1 à %2, pas « %3 »</translation>
+    </message>
+    <message>
+        <source>%1 belongs right after an action that takes it (%2)</source>
+        <translation>%1 se place juste après une action qui le prend (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is given twice for %2</source>
+        <translation>%1 est donné deux fois pour %2</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 demande %2</translation>
+    </message>
+    <message>
+        <source>Firmware %1: %2, SHA-256 %3</source>
+        <translation>Firmware %1 : %2, SHA-256 %3</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --dry-run</source>
+        <translation>--%1 va avec --dry-run</translation>
+    </message>
+    <message>
+        <source>--progress takes json, not &quot;%1&quot;</source>
+        <translation>--progress prend json, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--progress goes with a run that sends: leave out --dry-run</source>
+        <translation>--progress va avec une exécution qui envoie : retirez --dry-run</translation>
+    </message>
+    <message>
+        <source>--discover finds printers: leave out --to and --targets</source>
+        <translation>--discover cherche des imprimantes : retirez --to et --targets</translation>
+    </message>
+    <message>
+        <source>no printer to send to: give --to or --targets</source>
+        <translation>aucune imprimante à qui envoyer : donnez --to ou --targets</translation>
+    </message>
+    <message>
+        <source>%1 gives what the file gives: leave out one</source>
+        <translation>%1 donne ce que donne le fichier : retirez l&apos;un des deux</translation>
+    </message>
+    <message>
+        <source>nothing to send: give at least one action, such as --profile or --firmware</source>
+        <translation>rien à envoyer : donnez au moins une action, comme --profile ou --firmware</translation>
+    </message>
+    <message>
+        <source>--output %1 takes the image of one --convert, not %2</source>
+        <translation>--output %1 prend l&apos;image d&apos;un seul --convert, pas de %2</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;: targets go after --to</source>
+        <translation>argument inattendu « %1 » : les cibles se placent après --to</translation>
+    </message>
+    <message>
+        <source>--discover, --status and --watch send nothing: leave out the actions and --dry-run</source>
+        <translation>--discover, --status et --watch n&apos;envoient rien : retirez les actions et --dry-run</translation>
+    </message>
+    <message>
+        <source>the report</source>
+        <translation>le rapport</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: interrupted before the output was written</source>
+        <translation>varimonde-setup : interrompu avant l&apos;écriture de la sortie</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: cannot write the output: %1</source>
+        <translation>varimonde-setup : impossible d&apos;écrire la sortie : %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;varimonde-setup --help&apos; for more information.</source>
+        <translation>Essayez &apos;varimonde-setup --help&apos; pour plus d&apos;informations.</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: interrupted while the files were read</source>
+        <translation>varimonde-setup : interrompu pendant la lecture des fichiers</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: interrupted before the bytes were shown</source>
+        <translation>varimonde-setup : interrompu avant l&apos;affichage des octets</translation>
+    </message>
+    <message>
+        <source>--discover, --status and --watch exclude each other</source>
+        <translation>--discover, --status et --watch s&apos;excluent</translation>
+    </message>
+    <message>
+        <source>--inventory goes with --status</source>
+        <translation>--inventory va avec --status</translation>
+    </message>
+    <message>
+        <source>--metrics goes with --watch</source>
+        <translation>--metrics va avec --watch</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --discover</source>
+        <translation>--%1 va avec --discover</translation>
+    </message>
+    <message>
+        <source>--force goes with --write-targets</source>
+        <translation>--force va avec --write-targets</translation>
+    </message>
+    <message>
+        <source>the targets file</source>
+        <translation>le fichier des cibles</translation>
+    </message>
+    <message>
+        <source>%1: not a network printer: its status cannot be read</source>
+        <translation>%1 : pas une imprimante réseau : son état ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>the inventory</source>
+        <translation>l&apos;inventaire</translation>
+    </message>
+    <message>
+        <source>%1: not a network printer; its status cannot be read, it is not watched</source>
+        <translation>%1 : pas une imprimante réseau ; son état ne peut pas être lu, elle n&apos;est pas surveillée</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: no network printer to watch</source>
+        <translation>varimonde-setup : aucune imprimante réseau à surveiller</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: cannot serve metrics on %1</source>
+        <translation>varimonde-setup : impossible de servir les métriques sur %1</translation>
+    </message>
+    <message>
+        <source>serving metrics on http://%1:%2/metrics</source>
+        <translation>métriques servies sur http://%1:%2/metrics</translation>
+    </message>
+    <message>
+        <source>watched %1 printer for %2 s: %3 reads, %4 events; %5 online, %6 not</source>
+        <translation>%1 imprimante surveillée pendant %2 s : %3 lectures, %4 événements ; %5 en ligne, %6 non</translation>
+    </message>
+    <message>
+        <source>watched %1 printers for %2 s: %3 reads, %4 events; %5 online, %6 not</source>
+        <translation>%1 imprimantes surveillées pendant %2 s : %3 lectures, %4 événements ; %5 en ligne, %6 non</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: cannot write %1: %2</source>
+        <translation>varimonde-setup : impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>sent %1 bytes in %2 s</source>
+        <translation>%1 octets envoyés en %2 s</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>échec : %1</translation>
+    </message>
+    <message>
+        <source>cancelled after %1 bytes</source>
+        <translation>annulé après %1 octets</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 n&apos;a pas pu être lu : %2</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 bytes: not a secrets file</source>
+        <translation>%1 contient plus de %2 octets : ce n&apos;est pas un fichier de secrets</translation>
+    </message>
+    <message>
+        <source>%1 is not community=, auth= or priv=</source>
+        <translation>%1 n&apos;est ni community=, ni auth=, ni priv=</translation>
+    </message>
+    <message>
+        <source>%1: %2 is empty</source>
+        <translation>%1 : %2 est vide</translation>
+    </message>
+    <message>
+        <source>%1: %2 holds a control character</source>
+        <translation>%1 : %2 contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>l&apos;entrée standard</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2</source>
+        <translation>%1 n&apos;a pas pu être ouvert : %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>an empty target: %1</source>
+        <translation>une cible vide : %1</translation>
+    </message>
+    <message>
+        <source>target &quot;%1&quot;: %2</source>
+        <translation>cible « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>%1 octets sur %2 remis</translation>
+    </message>
+    <message>
+        <source>rate not known yet</source>
+        <translation>débit pas encore connu</translation>
+    </message>
+    <message>
+        <source>time left not known</source>
+        <translation>temps restant inconnu</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>envoyé</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPage</name>
@@ -575,6 +846,60 @@
         <source>&amp;Show Details</source>
         <translation>&amp;Afficher les détails</translation>
     </message>
+    <message>
+        <source>Please Enter Desired Scaler</source>
+        <translation>Entrez le zoom souhaité</translation>
+    </message>
+    <message>
+        <source>Scaler Setting</source>
+        <translation>Réglage du zoom</translation>
+    </message>
+    <message>
+        <source>Maximum Value is 250</source>
+        <translation>La valeur maximale est 250</translation>
+    </message>
+    <message>
+        <source>Invalid Data</source>
+        <translation>Donnée non valide</translation>
+    </message>
+    <message>
+        <source>Set Value for Main Text Buffer</source>
+        <translation>Valeur du tampon de texte principal</translation>
+    </message>
+    <message>
+        <source>Primary Text Buffer</source>
+        <translation>Tampon de texte principal</translation>
+    </message>
+    <message>
+        <source>Enter value for Overflow Buffer</source>
+        <translation>Entrez la valeur du tampon de débordement</translation>
+    </message>
+    <message>
+        <source>Overflow Buffer</source>
+        <translation>Tampon de débordement</translation>
+    </message>
+    <message>
+        <source>Overflow must fall between 0 and (Text Buffer-1024)</source>
+        <translation>Le débordement doit être compris entre 0 et (tampon de texte-1024)</translation>
+    </message>
+    <message>
+        <source>Overflow Buffer Warning</source>
+        <translation>Avertissement sur le tampon de débordement</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsWindow</name>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>Send Anyway</source>
+        <translation>Envoyer quand même</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -699,6 +1024,13 @@
     </message>
 </context>
 <context>
+    <name>GraphicCheck</name>
+    <message>
+        <source>%1 × %2 dots, %3 × %4 mm</source>
+        <translation>%1 × %2 points, %3 × %4 mm</translation>
+    </message>
+</context>
+<context>
     <name>GraphicConvertDialog</name>
     <message>
         <source>Convert Graphic</source>
@@ -788,6 +1120,14 @@
         <source>Wider than the printable width of %1 dots set on Printer Configuration: the printer cuts off the rest.</source>
         <translation>Plus large que la largeur imprimable de %1 points réglée dans Configuration : l&apos;imprimante coupe le reste.</translation>
     </message>
+    <message>
+        <source>Bitmaps (*.bmp)|*.bmp</source>
+        <translation>Images bitmap (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1: %2</source>
+        <translation>L&apos;image n&apos;a pas pu être enregistrée dans %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -833,6 +1173,10 @@
     <message>
         <source>The log could not be saved: %1</source>
         <translation>Le journal n&apos;a pas pu être enregistré : %1</translation>
+    </message>
+    <message>
+        <source>Text Files(*.txt)|*.txt|All Files(*.*)|*.*</source>
+        <translation>Fichiers texte(*.txt)|*.txt|Tous les fichiers(*.*)|*.*</translation>
     </message>
 </context>
 <context>
@@ -951,6 +1295,24 @@ Abandonne après %2 s sans progression</translation>
     </message>
 </context>
 <context>
+    <name>ProfileActions</name>
+    <message>
+        <source>Error Opening File</source>
+        <translation>Erreur à l&apos;ouverture du fichier</translation>
+    </message>
+    <message>
+        <source>Load Configuration</source>
+        <translation>Charger la configuration</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFile</name>
+    <message>
+        <source>Varimonde Printer Profile (*.vsp)|*.vsp|All Files(*.*)|*.*</source>
+        <translation>Profil d&apos;imprimante Varimonde (*.vsp)|*.vsp|Tous les fichiers(*.*)|*.*</translation>
+    </message>
+</context>
+<context>
     <name>SendLog</name>
     <message>
         <source>Time</source>
@@ -986,6 +1348,26 @@ Abandonne après %2 s sans progression</translation>
     <message>
         <source>Sending to %1…</source>
         <translation>Envoi à %1…</translation>
+    </message>
+    <message>
+        <source>Printer Not Ready</source>
+        <translation>Imprimante pas prête</translation>
+    </message>
+    <message>
+        <source>Send to %1</source>
+        <translation>Envoyer à %1</translation>
+    </message>
+    <message>
+        <source>Apply the change first?</source>
+        <translation>Appliquer d&apos;abord la modification ?</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1161,6 +1543,145 @@ Abandonne après %2 s sans progression</translation>
     <message>
         <source>Store Format to Prin&amp;ter</source>
         <translation>Stock&amp;er le format</translation>
+    </message>
+    <message>
+        <source>DATA STORAGE</source>
+        <translation>STOCKAGE</translation>
+    </message>
+    <message>
+        <source>READ INTO MEMORY</source>
+        <translation>LU EN MÉMOIRE</translation>
+    </message>
+    <message>
+        <source>Out of memory: %1 is too large to send as a label format.</source>
+        <translation>Mémoire insuffisante : %1 est trop grand pour être envoyé comme format d&apos;étiquette.</translation>
+    </message>
+    <message>
+        <source>Pictures (*.bmp;*.pcx)|*.bmp;*.pcx</source>
+        <translation>Images (*.bmp;*.pcx)|*.bmp;*.pcx</translation>
+    </message>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1 octets</translation>
+    </message>
+    <message>
+        <source>READING INTO MEMORY</source>
+        <translation>LECTURE EN MÉMOIRE</translation>
+    </message>
+    <message>
+        <source>READING FAILED</source>
+        <translation>ÉCHEC DE LA LECTURE</translation>
+    </message>
+    <message>
+        <source>CONVERTED INTO MEMORY</source>
+        <translation>CONVERTI EN MÉMOIRE</translation>
+    </message>
+    <message>
+        <source>No graphic has been read. Use Browse to choose one first.</source>
+        <translation>Aucun graphique n&apos;a été lu. Choisissez-en d&apos;abord un avec Parcourir.</translation>
+    </message>
+    <message>
+        <source>Enter Identifier</source>
+        <translation>Entrez l&apos;identifiant</translation>
+    </message>
+    <message>
+        <source>SENDING FILE TO PRINTER</source>
+        <translation>ENVOI DU FICHIER À L&apos;IMPRIMANTE</translation>
+    </message>
+    <message>
+        <source>Sending</source>
+        <translation>Envoi</translation>
+    </message>
+    <message>
+        <source>FINISHED STORING %1</source>
+        <translation>%1 STOCKÉ</translation>
+    </message>
+    <message>
+        <source>STORING CANCELLED</source>
+        <translation>STOCKAGE ANNULÉ</translation>
+    </message>
+    <message>
+        <source>STORING FAILED</source>
+        <translation>ÉCHEC DU STOCKAGE</translation>
+    </message>
+    <message>
+        <source>Text Files(*.txt)|*.txt|All Files(*.*)|*.*</source>
+        <translation>Fichiers texte(*.txt)|*.txt|Tous les fichiers(*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>You must select a pre-created label format.</source>
+        <translation>Vous devez choisir un format d&apos;étiquette déjà préparé.</translation>
+    </message>
+    <message>
+        <source>You must select a label file to send to the printer.</source>
+        <translation>Vous devez choisir un fichier d&apos;étiquette à envoyer à l&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>Label Format Printing</source>
+        <translation>Impression du format d&apos;étiquette</translation>
+    </message>
+    <message>
+        <source>Enter Format Identifier</source>
+        <translation>Entrez l&apos;identifiant du format</translation>
+    </message>
+    <message>
+        <source>8 Characters or less please</source>
+        <translation>8 caractères au plus</translation>
+    </message>
+    <message>
+        <source>File Format Storage</source>
+        <translation>Stockage du format</translation>
+    </message>
+    <message>
+        <source>Enter Stored Graphic to Print</source>
+        <translation>Entrez le graphique stocké à imprimer</translation>
+    </message>
+    <message>
+        <source>Enter Label Format to Print</source>
+        <translation>Entrez le format d&apos;étiquette à imprimer</translation>
+    </message>
+    <message>
+        <source>Enter Quantity</source>
+        <translation>Entrez la quantité</translation>
+    </message>
+    <message>
+        <source>Delete Stored Object</source>
+        <translation>Supprimer un objet stocké</translation>
+    </message>
+    <message>
+        <source>Enter Identifier of Object to Delete</source>
+        <translation>Entrez l&apos;identifiant de l&apos;objet à supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>TransferProgress</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>the printer has taken no data for %1 s</source>
+        <translation>l&apos;imprimante n&apos;a pris aucune donnée depuis %1 s</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>environ %1 restant</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <translation>%1 : %2 sur %3</translation>
     </message>
 </context>
 </TS>

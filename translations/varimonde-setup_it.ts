@@ -142,6 +142,10 @@
         <source>Upload Failed</source>
         <translation>Invio non riuscito</translation>
     </message>
+    <message>
+        <source>All Files(*.*)|*.*</source>
+        <translation>Tutti i file(*.*)|*.*</translation>
+    </message>
 </context>
 <context>
     <name>CalibrationPage</name>
@@ -408,6 +412,273 @@
         <source>A send fails when the printer still answers but takes no data for this long: check paper, ribbon and the printer&apos;s display.</source>
         <translation>Un invio non riesce se la stampante risponde ancora ma non accetta dati per questo tempo: controllare carta, nastro e display della stampante.</translation>
     </message>
+    <message>
+        <source>Utility Settings</source>
+        <translation>Impostazioni del programma</translation>
+    </message>
+    <message>
+        <source>Invalid Value in COMM Settings</source>
+        <translation>Valore non valido nelle impostazioni di comunicazione</translation>
+    </message>
+    <message>
+        <source>No such USB printer</source>
+        <translation>Stampante USB inesistente</translation>
+    </message>
+    <message>
+        <source>No such link</source>
+        <translation>Collegamento inesistente</translation>
+    </message>
+    <message>
+        <source>No USB printer found</source>
+        <translation>Nessuna stampante USB trovata</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineText</name>
+    <message>
+        <source> Did you mean --%1?</source>
+        <translation> Forse intendevi --%1?</translation>
+    </message>
+    <message>
+        <source>%1 goes with --convert</source>
+        <translation>%1 va con --convert</translation>
+    </message>
+    <message>
+        <source>--convert makes a BMP: leave out --pcx</source>
+        <translation>--convert produce un BMP: togli --pcx</translation>
+    </message>
+    <message>
+        <source>--dither and --threshold exclude each other</source>
+        <translation>--dither e --threshold si escludono a vicenda</translation>
+    </message>
+    <message>
+        <source>--threshold takes a grey from %1 to %2, not &quot;%3&quot;</source>
+        <translation>--threshold accetta un grigio da %1 a %2, non «%3»</translation>
+    </message>
+    <message>
+        <source>--width takes a number of dots from 1 to %1, not &quot;%2&quot;</source>
+        <translation>--width accetta un numero di punti da 1 a %1, non «%2»</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 byte</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number of at least 1, not &quot;%2&quot;</source>
+        <translation>%1 accetta un numero intero di almeno 1, non «%2»</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number of seconds from 1 to %2, not &quot;%3&quot;</source>
+        <translation>%1 accetta un numero intero di secondi da 1 a %2, non «%3»</translation>
+    </message>
+    <message>
+        <source>%1 belongs right after an action that takes it (%2)</source>
+        <translation>%1 va subito dopo un&apos;azione che lo accetta (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is given twice for %2</source>
+        <translation>%1 è indicato due volte per %2</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 richiede %2</translation>
+    </message>
+    <message>
+        <source>Firmware %1: %2, SHA-256 %3</source>
+        <translation>Firmware %1: %2, SHA-256 %3</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --dry-run</source>
+        <translation>--%1 va con --dry-run</translation>
+    </message>
+    <message>
+        <source>--progress takes json, not &quot;%1&quot;</source>
+        <translation>--progress accetta json, non «%1»</translation>
+    </message>
+    <message>
+        <source>--progress goes with a run that sends: leave out --dry-run</source>
+        <translation>--progress va con un&apos;esecuzione che invia: togli --dry-run</translation>
+    </message>
+    <message>
+        <source>--discover finds printers: leave out --to and --targets</source>
+        <translation>--discover cerca stampanti: togli --to e --targets</translation>
+    </message>
+    <message>
+        <source>no printer to send to: give --to or --targets</source>
+        <translation>nessuna stampante a cui inviare: indica --to o --targets</translation>
+    </message>
+    <message>
+        <source>%1 gives what the file gives: leave out one</source>
+        <translation>%1 indica ciò che indica il file: togline uno</translation>
+    </message>
+    <message>
+        <source>nothing to send: give at least one action, such as --profile or --firmware</source>
+        <translation>niente da inviare: indica almeno un&apos;azione, come --profile o --firmware</translation>
+    </message>
+    <message>
+        <source>--output %1 takes the image of one --convert, not %2</source>
+        <translation>--output %1 accetta l&apos;immagine di un solo --convert, non di %2</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;: targets go after --to</source>
+        <translation>argomento inatteso «%1»: le destinazioni vanno dopo --to</translation>
+    </message>
+    <message>
+        <source>--discover, --status and --watch send nothing: leave out the actions and --dry-run</source>
+        <translation>--discover, --status e --watch non inviano nulla: togli le azioni e --dry-run</translation>
+    </message>
+    <message>
+        <source>the report</source>
+        <translation>il rapporto</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: interrupted before the output was written</source>
+        <translation>varimonde-setup: interrotto prima che l&apos;output fosse scritto</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: cannot write the output: %1</source>
+        <translation>varimonde-setup: impossibile scrivere l&apos;output: %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;varimonde-setup --help&apos; for more information.</source>
+        <translation>Prova &apos;varimonde-setup --help&apos; per maggiori informazioni.</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: interrupted while the files were read</source>
+        <translation>varimonde-setup: interrotto durante la lettura dei file</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: interrupted before the bytes were shown</source>
+        <translation>varimonde-setup: interrotto prima di mostrare i byte</translation>
+    </message>
+    <message>
+        <source>--discover, --status and --watch exclude each other</source>
+        <translation>--discover, --status e --watch si escludono a vicenda</translation>
+    </message>
+    <message>
+        <source>--inventory goes with --status</source>
+        <translation>--inventory va con --status</translation>
+    </message>
+    <message>
+        <source>--metrics goes with --watch</source>
+        <translation>--metrics va con --watch</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --discover</source>
+        <translation>--%1 va con --discover</translation>
+    </message>
+    <message>
+        <source>--force goes with --write-targets</source>
+        <translation>--force va con --write-targets</translation>
+    </message>
+    <message>
+        <source>the targets file</source>
+        <translation>il file delle destinazioni</translation>
+    </message>
+    <message>
+        <source>%1: not a network printer: its status cannot be read</source>
+        <translation>%1: non è una stampante di rete: il suo stato non si può leggere</translation>
+    </message>
+    <message>
+        <source>the inventory</source>
+        <translation>l&apos;inventario</translation>
+    </message>
+    <message>
+        <source>%1: not a network printer; its status cannot be read, it is not watched</source>
+        <translation>%1: non è una stampante di rete; il suo stato non si può leggere, non viene sorvegliata</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: no network printer to watch</source>
+        <translation>varimonde-setup: nessuna stampante di rete da sorvegliare</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: cannot serve metrics on %1</source>
+        <translation>varimonde-setup: impossibile servire le metriche su %1</translation>
+    </message>
+    <message>
+        <source>serving metrics on http://%1:%2/metrics</source>
+        <translation>metriche servite su http://%1:%2/metrics</translation>
+    </message>
+    <message>
+        <source>watched %1 printer for %2 s: %3 reads, %4 events; %5 online, %6 not</source>
+        <translation>%1 stampante sorvegliata per %2 s: %3 letture, %4 eventi; %5 in linea, %6 no</translation>
+    </message>
+    <message>
+        <source>watched %1 printers for %2 s: %3 reads, %4 events; %5 online, %6 not</source>
+        <translation>%1 stampanti sorvegliate per %2 s: %3 letture, %4 eventi; %5 in linea, %6 no</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: cannot write %1: %2</source>
+        <translation>varimonde-setup: impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>sent %1 bytes in %2 s</source>
+        <translation>%1 byte inviati in %2 s</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>non riuscito: %1</translation>
+    </message>
+    <message>
+        <source>cancelled after %1 bytes</source>
+        <translation>annullato dopo %1 byte</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>impossibile leggere %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 bytes: not a secrets file</source>
+        <translation>%1 contiene più di %2 byte: non è un file di segreti</translation>
+    </message>
+    <message>
+        <source>%1 is not community=, auth= or priv=</source>
+        <translation>%1 non è community=, auth= né priv=</translation>
+    </message>
+    <message>
+        <source>%1: %2 is empty</source>
+        <translation>%1: %2 è vuoto</translation>
+    </message>
+    <message>
+        <source>%1: %2 holds a control character</source>
+        <translation>%1: %2 contiene un carattere di controllo</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>lo standard input</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2</source>
+        <translation>impossibile aprire %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 non è un file normale</translation>
+    </message>
+    <message>
+        <source>an empty target: %1</source>
+        <translation>una destinazione vuota: %1</translation>
+    </message>
+    <message>
+        <source>target &quot;%1&quot;: %2</source>
+        <translation>destinazione «%1»: %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>%1 di %2 byte consegnati</translation>
+    </message>
+    <message>
+        <source>rate not known yet</source>
+        <translation>velocità non ancora nota</translation>
+    </message>
+    <message>
+        <source>time left not known</source>
+        <translation>tempo rimanente sconosciuto</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>inviati</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPage</name>
@@ -575,6 +846,60 @@
         <source>&amp;Show Details</source>
         <translation>Most&amp;ra dettagli</translation>
     </message>
+    <message>
+        <source>Please Enter Desired Scaler</source>
+        <translation>Inserisci la scala desiderata</translation>
+    </message>
+    <message>
+        <source>Scaler Setting</source>
+        <translation>Impostazione della scala</translation>
+    </message>
+    <message>
+        <source>Maximum Value is 250</source>
+        <translation>Il valore massimo è 250</translation>
+    </message>
+    <message>
+        <source>Invalid Data</source>
+        <translation>Dato non valido</translation>
+    </message>
+    <message>
+        <source>Set Value for Main Text Buffer</source>
+        <translation>Valore del buffer di testo principale</translation>
+    </message>
+    <message>
+        <source>Primary Text Buffer</source>
+        <translation>Buffer di testo principale</translation>
+    </message>
+    <message>
+        <source>Enter value for Overflow Buffer</source>
+        <translation>Inserisci il valore del buffer di overflow</translation>
+    </message>
+    <message>
+        <source>Overflow Buffer</source>
+        <translation>Buffer di overflow</translation>
+    </message>
+    <message>
+        <source>Overflow must fall between 0 and (Text Buffer-1024)</source>
+        <translation>L&apos;overflow deve essere tra 0 e (buffer di testo-1024)</translation>
+    </message>
+    <message>
+        <source>Overflow Buffer Warning</source>
+        <translation>Avviso sul buffer di overflow</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsWindow</name>
+    <message>
+        <source>Details</source>
+        <translation>Dettagli</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>Send Anyway</source>
+        <translation>Invia comunque</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -699,6 +1024,13 @@
     </message>
 </context>
 <context>
+    <name>GraphicCheck</name>
+    <message>
+        <source>%1 × %2 dots, %3 × %4 mm</source>
+        <translation>%1 × %2 punti, %3 × %4 mm</translation>
+    </message>
+</context>
+<context>
     <name>GraphicConvertDialog</name>
     <message>
         <source>Convert Graphic</source>
@@ -788,6 +1120,14 @@
         <source>Wider than the printable width of %1 dots set on Printer Configuration: the printer cuts off the rest.</source>
         <translation>Più largo della larghezza stampabile di %1 punti impostata in Configurazione: la stampante taglia il resto.</translation>
     </message>
+    <message>
+        <source>Bitmaps (*.bmp)|*.bmp</source>
+        <translation>Bitmap (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1: %2</source>
+        <translation>Impossibile salvare l&apos;immagine in %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -833,6 +1173,10 @@
     <message>
         <source>The log could not be saved: %1</source>
         <translation>Impossibile salvare il registro: %1</translation>
+    </message>
+    <message>
+        <source>Text Files(*.txt)|*.txt|All Files(*.*)|*.*</source>
+        <translation>File di testo(*.txt)|*.txt|Tutti i file(*.*)|*.*</translation>
     </message>
 </context>
 <context>
@@ -951,6 +1295,24 @@ Rinuncia dopo %2 s senza avanzamento</translation>
     </message>
 </context>
 <context>
+    <name>ProfileActions</name>
+    <message>
+        <source>Error Opening File</source>
+        <translation>Errore nell&apos;apertura del file</translation>
+    </message>
+    <message>
+        <source>Load Configuration</source>
+        <translation>Carica configurazione</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFile</name>
+    <message>
+        <source>Varimonde Printer Profile (*.vsp)|*.vsp|All Files(*.*)|*.*</source>
+        <translation>Profilo stampante Varimonde (*.vsp)|*.vsp|Tutti i file(*.*)|*.*</translation>
+    </message>
+</context>
+<context>
     <name>SendLog</name>
     <message>
         <source>Time</source>
@@ -986,6 +1348,26 @@ Rinuncia dopo %2 s senza avanzamento</translation>
     <message>
         <source>Sending to %1…</source>
         <translation>Invio a %1…</translation>
+    </message>
+    <message>
+        <source>Printer Not Ready</source>
+        <translation>Stampante non pronta</translation>
+    </message>
+    <message>
+        <source>Send to %1</source>
+        <translation>Invia a %1</translation>
+    </message>
+    <message>
+        <source>Apply the change first?</source>
+        <translation>Applicare prima la modifica?</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -1161,6 +1543,145 @@ Rinuncia dopo %2 s senza avanzamento</translation>
     <message>
         <source>Store Format to Prin&amp;ter</source>
         <translation>Memorizza fo&amp;rmato</translation>
+    </message>
+    <message>
+        <source>DATA STORAGE</source>
+        <translation>MEMORIZZAZIONE</translation>
+    </message>
+    <message>
+        <source>READ INTO MEMORY</source>
+        <translation>LETTO IN MEMORIA</translation>
+    </message>
+    <message>
+        <source>Out of memory: %1 is too large to send as a label format.</source>
+        <translation>Memoria insufficiente: %1 è troppo grande per essere inviato come formato etichetta.</translation>
+    </message>
+    <message>
+        <source>Pictures (*.bmp;*.pcx)|*.bmp;*.pcx</source>
+        <translation>Immagini (*.bmp;*.pcx)|*.bmp;*.pcx</translation>
+    </message>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1 byte</translation>
+    </message>
+    <message>
+        <source>READING INTO MEMORY</source>
+        <translation>LETTURA IN MEMORIA</translation>
+    </message>
+    <message>
+        <source>READING FAILED</source>
+        <translation>LETTURA NON RIUSCITA</translation>
+    </message>
+    <message>
+        <source>CONVERTED INTO MEMORY</source>
+        <translation>CONVERTITO IN MEMORIA</translation>
+    </message>
+    <message>
+        <source>No graphic has been read. Use Browse to choose one first.</source>
+        <translation>Nessuna grafica è stata letta. Scegline prima una con Sfoglia.</translation>
+    </message>
+    <message>
+        <source>Enter Identifier</source>
+        <translation>Inserisci l&apos;identificatore</translation>
+    </message>
+    <message>
+        <source>SENDING FILE TO PRINTER</source>
+        <translation>INVIO DEL FILE ALLA STAMPANTE</translation>
+    </message>
+    <message>
+        <source>Sending</source>
+        <translation>Invio</translation>
+    </message>
+    <message>
+        <source>FINISHED STORING %1</source>
+        <translation>%1 MEMORIZZATO</translation>
+    </message>
+    <message>
+        <source>STORING CANCELLED</source>
+        <translation>MEMORIZZAZIONE ANNULLATA</translation>
+    </message>
+    <message>
+        <source>STORING FAILED</source>
+        <translation>MEMORIZZAZIONE NON RIUSCITA</translation>
+    </message>
+    <message>
+        <source>Text Files(*.txt)|*.txt|All Files(*.*)|*.*</source>
+        <translation>File di testo(*.txt)|*.txt|Tutti i file(*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>You must select a pre-created label format.</source>
+        <translation>Devi scegliere un formato etichetta già preparato.</translation>
+    </message>
+    <message>
+        <source>You must select a label file to send to the printer.</source>
+        <translation>Devi scegliere un file etichetta da inviare alla stampante.</translation>
+    </message>
+    <message>
+        <source>Label Format Printing</source>
+        <translation>Stampa formato etichetta</translation>
+    </message>
+    <message>
+        <source>Enter Format Identifier</source>
+        <translation>Inserisci l&apos;identificatore del formato</translation>
+    </message>
+    <message>
+        <source>8 Characters or less please</source>
+        <translation>Al massimo 8 caratteri</translation>
+    </message>
+    <message>
+        <source>File Format Storage</source>
+        <translation>Memorizzazione formato</translation>
+    </message>
+    <message>
+        <source>Enter Stored Graphic to Print</source>
+        <translation>Inserisci la grafica memorizzata da stampare</translation>
+    </message>
+    <message>
+        <source>Enter Label Format to Print</source>
+        <translation>Inserisci il formato etichetta da stampare</translation>
+    </message>
+    <message>
+        <source>Enter Quantity</source>
+        <translation>Inserisci la quantità</translation>
+    </message>
+    <message>
+        <source>Delete Stored Object</source>
+        <translation>Elimina oggetto memorizzato</translation>
+    </message>
+    <message>
+        <source>Enter Identifier of Object to Delete</source>
+        <translation>Inserisci l&apos;identificatore dell&apos;oggetto da eliminare</translation>
+    </message>
+</context>
+<context>
+    <name>TransferProgress</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>the printer has taken no data for %1 s</source>
+        <translation>la stampante non accetta dati da %1 s</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>circa %1 rimanenti</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <translation>%1: %2 di %3</translation>
     </message>
 </context>
 </TS>

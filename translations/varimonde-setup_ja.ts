@@ -142,6 +142,10 @@
         <source>Upload Failed</source>
         <translation>転送に失敗しました</translation>
     </message>
+    <message>
+        <source>All Files(*.*)|*.*</source>
+        <translation>すべてのファイル(*.*)|*.*</translation>
+    </message>
 </context>
 <context>
     <name>CalibrationPage</name>
@@ -408,6 +412,273 @@
         <source>A send fails when the printer still answers but takes no data for this long: check paper, ribbon and the printer&apos;s display.</source>
         <translation>プリンターは応答するがこの時間データを受け付けないと送信は失敗します: 用紙、リボン、プリンターの表示を確認してください。</translation>
     </message>
+    <message>
+        <source>Utility Settings</source>
+        <translation>ユーティリティの設定</translation>
+    </message>
+    <message>
+        <source>Invalid Value in COMM Settings</source>
+        <translation>通信設定の値が正しくありません</translation>
+    </message>
+    <message>
+        <source>No such USB printer</source>
+        <translation>その USB プリンターはありません</translation>
+    </message>
+    <message>
+        <source>No such link</source>
+        <translation>その接続はありません</translation>
+    </message>
+    <message>
+        <source>No USB printer found</source>
+        <translation>USB プリンターが見つかりません</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineText</name>
+    <message>
+        <source> Did you mean --%1?</source>
+        <translation> --%1 のことですか?</translation>
+    </message>
+    <message>
+        <source>%1 goes with --convert</source>
+        <translation>%1 は --convert と一緒に使います</translation>
+    </message>
+    <message>
+        <source>--convert makes a BMP: leave out --pcx</source>
+        <translation>--convert は BMP を作ります: --pcx を外してください</translation>
+    </message>
+    <message>
+        <source>--dither and --threshold exclude each other</source>
+        <translation>--dither と --threshold は同時に使えません</translation>
+    </message>
+    <message>
+        <source>--threshold takes a grey from %1 to %2, not &quot;%3&quot;</source>
+        <translation>--threshold には %1 から %2 までの灰色を指定します。「%3」は使えません</translation>
+    </message>
+    <message>
+        <source>--width takes a number of dots from 1 to %1, not &quot;%2&quot;</source>
+        <translation>--width には 1 から %1 までのドット数を指定します。「%2」は使えません</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 バイト</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number of at least 1, not &quot;%2&quot;</source>
+        <translation>%1 には 1 以上の整数を指定します。「%2」は使えません</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number of seconds from 1 to %2, not &quot;%3&quot;</source>
+        <translation>%1 には 1 から %2 までの整数の秒数を指定します。「%3」は使えません</translation>
+    </message>
+    <message>
+        <source>%1 belongs right after an action that takes it (%2)</source>
+        <translation>%1 はそれを取るアクションの直後に置きます (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is given twice for %2</source>
+        <translation>%1 が %2 に二度指定されています</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 には %2 が必要です</translation>
+    </message>
+    <message>
+        <source>Firmware %1: %2, SHA-256 %3</source>
+        <translation>ファームウェア %1: %2、SHA-256 %3</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --dry-run</source>
+        <translation>--%1 は --dry-run と一緒に使います</translation>
+    </message>
+    <message>
+        <source>--progress takes json, not &quot;%1&quot;</source>
+        <translation>--progress には json を指定します。「%1」は使えません</translation>
+    </message>
+    <message>
+        <source>--progress goes with a run that sends: leave out --dry-run</source>
+        <translation>--progress は送信する実行で使います: --dry-run を外してください</translation>
+    </message>
+    <message>
+        <source>--discover finds printers: leave out --to and --targets</source>
+        <translation>--discover はプリンターを探します: --to と --targets を外してください</translation>
+    </message>
+    <message>
+        <source>no printer to send to: give --to or --targets</source>
+        <translation>送信先のプリンターがありません: --to か --targets を指定してください</translation>
+    </message>
+    <message>
+        <source>%1 gives what the file gives: leave out one</source>
+        <translation>%1 はファイルと同じものを指定しています: どちらかを外してください</translation>
+    </message>
+    <message>
+        <source>nothing to send: give at least one action, such as --profile or --firmware</source>
+        <translation>送信するものがありません: --profile や --firmware などのアクションを一つ以上指定してください</translation>
+    </message>
+    <message>
+        <source>--output %1 takes the image of one --convert, not %2</source>
+        <translation>--output %1 には --convert 一つの画像を出力します。%2 個は出力できません</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;: targets go after --to</source>
+        <translation>予期しない引数「%1」: 送信先は --to の後に指定します</translation>
+    </message>
+    <message>
+        <source>--discover, --status and --watch send nothing: leave out the actions and --dry-run</source>
+        <translation>--discover、--status、--watch は何も送信しません: アクションと --dry-run を外してください</translation>
+    </message>
+    <message>
+        <source>the report</source>
+        <translation>レポート</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: interrupted before the output was written</source>
+        <translation>varimonde-setup: 出力を書き込む前に中断されました</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: cannot write the output: %1</source>
+        <translation>varimonde-setup: 出力を書き込めません: %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;varimonde-setup --help&apos; for more information.</source>
+        <translation>詳しくは &apos;varimonde-setup --help&apos; を実行してください。</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: interrupted while the files were read</source>
+        <translation>varimonde-setup: ファイルの読み込み中に中断されました</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: interrupted before the bytes were shown</source>
+        <translation>varimonde-setup: バイトを表示する前に中断されました</translation>
+    </message>
+    <message>
+        <source>--discover, --status and --watch exclude each other</source>
+        <translation>--discover、--status、--watch は同時に使えません</translation>
+    </message>
+    <message>
+        <source>--inventory goes with --status</source>
+        <translation>--inventory は --status と一緒に使います</translation>
+    </message>
+    <message>
+        <source>--metrics goes with --watch</source>
+        <translation>--metrics は --watch と一緒に使います</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --discover</source>
+        <translation>--%1 は --discover と一緒に使います</translation>
+    </message>
+    <message>
+        <source>--force goes with --write-targets</source>
+        <translation>--force は --write-targets と一緒に使います</translation>
+    </message>
+    <message>
+        <source>the targets file</source>
+        <translation>送信先ファイル</translation>
+    </message>
+    <message>
+        <source>%1: not a network printer: its status cannot be read</source>
+        <translation>%1: ネットワークプリンターではありません: 状態を読み取れません</translation>
+    </message>
+    <message>
+        <source>the inventory</source>
+        <translation>インベントリ</translation>
+    </message>
+    <message>
+        <source>%1: not a network printer; its status cannot be read, it is not watched</source>
+        <translation>%1: ネットワークプリンターではありません。状態を読み取れないので監視しません</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: no network printer to watch</source>
+        <translation>varimonde-setup: 監視するネットワークプリンターがありません</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: cannot serve metrics on %1</source>
+        <translation>varimonde-setup: %1 でメトリクスを提供できません</translation>
+    </message>
+    <message>
+        <source>serving metrics on http://%1:%2/metrics</source>
+        <translation>http://%1:%2/metrics でメトリクスを提供しています</translation>
+    </message>
+    <message>
+        <source>watched %1 printer for %2 s: %3 reads, %4 events; %5 online, %6 not</source>
+        <translation>%1 台のプリンターを %2 秒監視しました: 読み取り %3 回、イベント %4 件。オンライン %5 台、オフライン %6 台</translation>
+    </message>
+    <message>
+        <source>watched %1 printers for %2 s: %3 reads, %4 events; %5 online, %6 not</source>
+        <translation>%1 台のプリンターを %2 秒監視しました: 読み取り %3 回、イベント %4 件。オンライン %5 台、オフライン %6 台</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: cannot write %1: %2</source>
+        <translation>varimonde-setup: %1を書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>sent %1 bytes in %2 s</source>
+        <translation>%1 バイトを %2 秒で送信しました</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>失敗: %1</translation>
+    </message>
+    <message>
+        <source>cancelled after %1 bytes</source>
+        <translation>%1 バイト送信後に中止しました</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 を読み取れませんでした: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 bytes: not a secrets file</source>
+        <translation>%1 は %2 バイトを超えています: 秘密情報ファイルではありません</translation>
+    </message>
+    <message>
+        <source>%1 is not community=, auth= or priv=</source>
+        <translation>%1 は community=、auth=、priv= のどれでもありません</translation>
+    </message>
+    <message>
+        <source>%1: %2 is empty</source>
+        <translation>%1: %2 が空です</translation>
+    </message>
+    <message>
+        <source>%1: %2 holds a control character</source>
+        <translation>%1: %2 に制御文字が含まれています</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>標準入力</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2</source>
+        <translation>%1 を開けませんでした: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 は通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>an empty target: %1</source>
+        <translation>空の送信先: %1</translation>
+    </message>
+    <message>
+        <source>target &quot;%1&quot;: %2</source>
+        <translation>送信先「%1」: %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>%2 バイト中 %1 バイトを送信済み</translation>
+    </message>
+    <message>
+        <source>rate not known yet</source>
+        <translation>速度はまだ不明</translation>
+    </message>
+    <message>
+        <source>time left not known</source>
+        <translation>残り時間は不明</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>送信済み</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPage</name>
@@ -575,6 +846,60 @@
         <source>&amp;Show Details</source>
         <translation>詳細を表示(&amp;S)</translation>
     </message>
+    <message>
+        <source>Please Enter Desired Scaler</source>
+        <translation>倍率を入力してください</translation>
+    </message>
+    <message>
+        <source>Scaler Setting</source>
+        <translation>倍率の設定</translation>
+    </message>
+    <message>
+        <source>Maximum Value is 250</source>
+        <translation>最大値は 250 です</translation>
+    </message>
+    <message>
+        <source>Invalid Data</source>
+        <translation>無効なデータです</translation>
+    </message>
+    <message>
+        <source>Set Value for Main Text Buffer</source>
+        <translation>メインのテキストバッファーの値</translation>
+    </message>
+    <message>
+        <source>Primary Text Buffer</source>
+        <translation>メインのテキストバッファー</translation>
+    </message>
+    <message>
+        <source>Enter value for Overflow Buffer</source>
+        <translation>予備バッファーの値を入力してください</translation>
+    </message>
+    <message>
+        <source>Overflow Buffer</source>
+        <translation>予備バッファー</translation>
+    </message>
+    <message>
+        <source>Overflow must fall between 0 and (Text Buffer-1024)</source>
+        <translation>予備バッファーは 0 から (テキストバッファー-1024) の間にしてください</translation>
+    </message>
+    <message>
+        <source>Overflow Buffer Warning</source>
+        <translation>予備バッファーの警告</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsWindow</name>
+    <message>
+        <source>Details</source>
+        <translation>詳細</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>Send Anyway</source>
+        <translation>それでも送信</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -699,6 +1024,13 @@
     </message>
 </context>
 <context>
+    <name>GraphicCheck</name>
+    <message>
+        <source>%1 × %2 dots, %3 × %4 mm</source>
+        <translation>%1 × %2 ドット、%3 × %4 mm</translation>
+    </message>
+</context>
+<context>
     <name>GraphicConvertDialog</name>
     <message>
         <source>Convert Graphic</source>
@@ -788,6 +1120,14 @@
         <source>Wider than the printable width of %1 dots set on Printer Configuration: the printer cuts off the rest.</source>
         <translation>プリンター構成で設定した印字幅 %1 ドットより広いため、プリンターは残りを切り捨てます。</translation>
     </message>
+    <message>
+        <source>Bitmaps (*.bmp)|*.bmp</source>
+        <translation>ビットマップ (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1: %2</source>
+        <translation>画像を %1 に保存できませんでした: %2</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -833,6 +1173,10 @@
     <message>
         <source>The log could not be saved: %1</source>
         <translation>ログを保存できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Text Files(*.txt)|*.txt|All Files(*.*)|*.*</source>
+        <translation>テキストファイル(*.txt)|*.txt|すべてのファイル(*.*)|*.*</translation>
     </message>
 </context>
 <context>
@@ -951,6 +1295,24 @@ Gives up after %2 s without progress</source>
     </message>
 </context>
 <context>
+    <name>ProfileActions</name>
+    <message>
+        <source>Error Opening File</source>
+        <translation>ファイルを開けません</translation>
+    </message>
+    <message>
+        <source>Load Configuration</source>
+        <translation>構成の読み込み</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFile</name>
+    <message>
+        <source>Varimonde Printer Profile (*.vsp)|*.vsp|All Files(*.*)|*.*</source>
+        <translation>Varimonde プリンタープロファイル (*.vsp)|*.vsp|すべてのファイル(*.*)|*.*</translation>
+    </message>
+</context>
+<context>
     <name>SendLog</name>
     <message>
         <source>Time</source>
@@ -986,6 +1348,26 @@ Gives up after %2 s without progress</source>
     <message>
         <source>Sending to %1…</source>
         <translation>%1 に送信中…</translation>
+    </message>
+    <message>
+        <source>Printer Not Ready</source>
+        <translation>プリンターの準備ができていません</translation>
+    </message>
+    <message>
+        <source>Send to %1</source>
+        <translation>%1 に送信</translation>
+    </message>
+    <message>
+        <source>Apply the change first?</source>
+        <translation>先に変更を適用しますか?</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -1161,6 +1543,145 @@ Gives up after %2 s without progress</source>
     <message>
         <source>Store Format to Prin&amp;ter</source>
         <translation>フォーマットを保存(&amp;T)</translation>
+    </message>
+    <message>
+        <source>DATA STORAGE</source>
+        <translation>データ保存</translation>
+    </message>
+    <message>
+        <source>READ INTO MEMORY</source>
+        <translation>メモリに読み込みました</translation>
+    </message>
+    <message>
+        <source>Out of memory: %1 is too large to send as a label format.</source>
+        <translation>メモリ不足: %1 はラベルフォーマットとして送信するには大きすぎます。</translation>
+    </message>
+    <message>
+        <source>Pictures (*.bmp;*.pcx)|*.bmp;*.pcx</source>
+        <translation>画像 (*.bmp;*.pcx)|*.bmp;*.pcx</translation>
+    </message>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1 バイト</translation>
+    </message>
+    <message>
+        <source>READING INTO MEMORY</source>
+        <translation>メモリに読み込み中</translation>
+    </message>
+    <message>
+        <source>READING FAILED</source>
+        <translation>読み込みに失敗しました</translation>
+    </message>
+    <message>
+        <source>CONVERTED INTO MEMORY</source>
+        <translation>変換してメモリに置きました</translation>
+    </message>
+    <message>
+        <source>No graphic has been read. Use Browse to choose one first.</source>
+        <translation>グラフィックが読み込まれていません。先に参照で選んでください。</translation>
+    </message>
+    <message>
+        <source>Enter Identifier</source>
+        <translation>識別子を入力してください</translation>
+    </message>
+    <message>
+        <source>SENDING FILE TO PRINTER</source>
+        <translation>ファイルをプリンターに送信中</translation>
+    </message>
+    <message>
+        <source>Sending</source>
+        <translation>送信中</translation>
+    </message>
+    <message>
+        <source>FINISHED STORING %1</source>
+        <translation>%1 を保存しました</translation>
+    </message>
+    <message>
+        <source>STORING CANCELLED</source>
+        <translation>保存を中止しました</translation>
+    </message>
+    <message>
+        <source>STORING FAILED</source>
+        <translation>保存に失敗しました</translation>
+    </message>
+    <message>
+        <source>Text Files(*.txt)|*.txt|All Files(*.*)|*.*</source>
+        <translation>テキストファイル(*.txt)|*.txt|すべてのファイル(*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>You must select a pre-created label format.</source>
+        <translation>作成済みのラベルフォーマットを選んでください。</translation>
+    </message>
+    <message>
+        <source>You must select a label file to send to the printer.</source>
+        <translation>プリンターに送るラベルファイルを選んでください。</translation>
+    </message>
+    <message>
+        <source>Label Format Printing</source>
+        <translation>ラベルフォーマットの印刷</translation>
+    </message>
+    <message>
+        <source>Enter Format Identifier</source>
+        <translation>フォーマットの識別子を入力してください</translation>
+    </message>
+    <message>
+        <source>8 Characters or less please</source>
+        <translation>8 文字以内で入力してください</translation>
+    </message>
+    <message>
+        <source>File Format Storage</source>
+        <translation>フォーマットの保存</translation>
+    </message>
+    <message>
+        <source>Enter Stored Graphic to Print</source>
+        <translation>印刷する保存済みグラフィックを入力してください</translation>
+    </message>
+    <message>
+        <source>Enter Label Format to Print</source>
+        <translation>印刷するラベルフォーマットを入力してください</translation>
+    </message>
+    <message>
+        <source>Enter Quantity</source>
+        <translation>枚数を入力してください</translation>
+    </message>
+    <message>
+        <source>Delete Stored Object</source>
+        <translation>保存済みオブジェクトの削除</translation>
+    </message>
+    <message>
+        <source>Enter Identifier of Object to Delete</source>
+        <translation>削除するオブジェクトの識別子を入力してください</translation>
+    </message>
+</context>
+<context>
+    <name>TransferProgress</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 分</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 時間 %2 分</translation>
+    </message>
+    <message>
+        <source>the printer has taken no data for %1 s</source>
+        <translation>プリンターが %1 秒間データを受け取っていません</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/秒</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>残り約 %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <translation>%1: %2 / %3</translation>
     </message>
 </context>
 </TS>

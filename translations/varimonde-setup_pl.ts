@@ -142,6 +142,10 @@
         <source>Upload Failed</source>
         <translation>Wysyłanie nie powiodło się</translation>
     </message>
+    <message>
+        <source>All Files(*.*)|*.*</source>
+        <translation>Wszystkie pliki(*.*)|*.*</translation>
+    </message>
 </context>
 <context>
     <name>CalibrationPage</name>
@@ -408,6 +412,273 @@
         <source>A send fails when the printer still answers but takes no data for this long: check paper, ribbon and the printer&apos;s display.</source>
         <translation>Wysyłka kończy się błędem, gdy drukarka wciąż odpowiada, ale przez ten czas nie przyjmuje danych: sprawdź papier, taśmę i wyświetlacz drukarki.</translation>
     </message>
+    <message>
+        <source>Utility Settings</source>
+        <translation>Ustawienia programu</translation>
+    </message>
+    <message>
+        <source>Invalid Value in COMM Settings</source>
+        <translation>Nieprawidłowa wartość w ustawieniach połączenia</translation>
+    </message>
+    <message>
+        <source>No such USB printer</source>
+        <translation>Nie ma takiej drukarki USB</translation>
+    </message>
+    <message>
+        <source>No such link</source>
+        <translation>Nie ma takiego połączenia</translation>
+    </message>
+    <message>
+        <source>No USB printer found</source>
+        <translation>Nie znaleziono drukarki USB</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineText</name>
+    <message>
+        <source> Did you mean --%1?</source>
+        <translation> Czy chodziło o --%1?</translation>
+    </message>
+    <message>
+        <source>%1 goes with --convert</source>
+        <translation>%1 idzie w parze z --convert</translation>
+    </message>
+    <message>
+        <source>--convert makes a BMP: leave out --pcx</source>
+        <translation>--convert tworzy BMP: pomiń --pcx</translation>
+    </message>
+    <message>
+        <source>--dither and --threshold exclude each other</source>
+        <translation>--dither i --threshold wykluczają się</translation>
+    </message>
+    <message>
+        <source>--threshold takes a grey from %1 to %2, not &quot;%3&quot;</source>
+        <translation>--threshold przyjmuje szarość od %1 do %2, nie „%3”</translation>
+    </message>
+    <message>
+        <source>--width takes a number of dots from 1 to %1, not &quot;%2&quot;</source>
+        <translation>--width przyjmuje liczbę punktów od 1 do %1, nie „%2”</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bajtów</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number of at least 1, not &quot;%2&quot;</source>
+        <translation>%1 przyjmuje liczbę całkowitą co najmniej 1, nie „%2”</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number of seconds from 1 to %2, not &quot;%3&quot;</source>
+        <translation>%1 przyjmuje całkowitą liczbę sekund od 1 do %2, nie „%3”</translation>
+    </message>
+    <message>
+        <source>%1 belongs right after an action that takes it (%2)</source>
+        <translation>%1 należy podać zaraz po akcji, która go przyjmuje (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is given twice for %2</source>
+        <translation>%1 podano dwa razy dla %2</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 wymaga %2</translation>
+    </message>
+    <message>
+        <source>Firmware %1: %2, SHA-256 %3</source>
+        <translation>Firmware %1: %2, SHA-256 %3</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --dry-run</source>
+        <translation>--%1 idzie w parze z --dry-run</translation>
+    </message>
+    <message>
+        <source>--progress takes json, not &quot;%1&quot;</source>
+        <translation>--progress przyjmuje json, nie „%1”</translation>
+    </message>
+    <message>
+        <source>--progress goes with a run that sends: leave out --dry-run</source>
+        <translation>--progress dotyczy uruchomienia, które wysyła: pomiń --dry-run</translation>
+    </message>
+    <message>
+        <source>--discover finds printers: leave out --to and --targets</source>
+        <translation>--discover wyszukuje drukarki: pomiń --to i --targets</translation>
+    </message>
+    <message>
+        <source>no printer to send to: give --to or --targets</source>
+        <translation>brak drukarki, do której można wysłać: podaj --to lub --targets</translation>
+    </message>
+    <message>
+        <source>%1 gives what the file gives: leave out one</source>
+        <translation>%1 podaje to samo co plik: pomiń jedno z nich</translation>
+    </message>
+    <message>
+        <source>nothing to send: give at least one action, such as --profile or --firmware</source>
+        <translation>nic do wysłania: podaj co najmniej jedną akcję, np. --profile lub --firmware</translation>
+    </message>
+    <message>
+        <source>--output %1 takes the image of one --convert, not %2</source>
+        <translation>--output %1 przyjmuje obraz jednego --convert, nie %2</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;: targets go after --to</source>
+        <translation>nieoczekiwany argument „%1”: cele podaje się po --to</translation>
+    </message>
+    <message>
+        <source>--discover, --status and --watch send nothing: leave out the actions and --dry-run</source>
+        <translation>--discover, --status i --watch niczego nie wysyłają: pomiń akcje i --dry-run</translation>
+    </message>
+    <message>
+        <source>the report</source>
+        <translation>raportu</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: interrupted before the output was written</source>
+        <translation>varimonde-setup: przerwano przed zapisaniem wyjścia</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: cannot write the output: %1</source>
+        <translation>varimonde-setup: nie można zapisać wyjścia: %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;varimonde-setup --help&apos; for more information.</source>
+        <translation>Więcej informacji: &apos;varimonde-setup --help&apos;.</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: interrupted while the files were read</source>
+        <translation>varimonde-setup: przerwano podczas czytania plików</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: interrupted before the bytes were shown</source>
+        <translation>varimonde-setup: przerwano przed pokazaniem bajtów</translation>
+    </message>
+    <message>
+        <source>--discover, --status and --watch exclude each other</source>
+        <translation>--discover, --status i --watch wykluczają się</translation>
+    </message>
+    <message>
+        <source>--inventory goes with --status</source>
+        <translation>--inventory idzie w parze z --status</translation>
+    </message>
+    <message>
+        <source>--metrics goes with --watch</source>
+        <translation>--metrics idzie w parze z --watch</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --discover</source>
+        <translation>--%1 idzie w parze z --discover</translation>
+    </message>
+    <message>
+        <source>--force goes with --write-targets</source>
+        <translation>--force idzie w parze z --write-targets</translation>
+    </message>
+    <message>
+        <source>the targets file</source>
+        <translation>pliku celów</translation>
+    </message>
+    <message>
+        <source>%1: not a network printer: its status cannot be read</source>
+        <translation>%1: to nie drukarka sieciowa: nie można odczytać jej stanu</translation>
+    </message>
+    <message>
+        <source>the inventory</source>
+        <translation>inwentarza</translation>
+    </message>
+    <message>
+        <source>%1: not a network printer; its status cannot be read, it is not watched</source>
+        <translation>%1: to nie drukarka sieciowa; nie można odczytać jej stanu, nie jest obserwowana</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: no network printer to watch</source>
+        <translation>varimonde-setup: brak drukarki sieciowej do obserwowania</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: cannot serve metrics on %1</source>
+        <translation>varimonde-setup: nie można udostępnić metryk na %1</translation>
+    </message>
+    <message>
+        <source>serving metrics on http://%1:%2/metrics</source>
+        <translation>metryki udostępniane na http://%1:%2/metrics</translation>
+    </message>
+    <message>
+        <source>watched %1 printer for %2 s: %3 reads, %4 events; %5 online, %6 not</source>
+        <translation>obserwowano %1 drukarkę przez %2 s: %3 odczytów, %4 zdarzeń; %5 dostępnych, %6 nie</translation>
+    </message>
+    <message>
+        <source>watched %1 printers for %2 s: %3 reads, %4 events; %5 online, %6 not</source>
+        <translation>obserwowano drukarki (%1) przez %2 s: %3 odczytów, %4 zdarzeń; %5 dostępnych, %6 nie</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: cannot write %1: %2</source>
+        <translation>varimonde-setup: nie można zapisać %1: %2</translation>
+    </message>
+    <message>
+        <source>sent %1 bytes in %2 s</source>
+        <translation>wysłano %1 bajtów w %2 s</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>niepowodzenie: %1</translation>
+    </message>
+    <message>
+        <source>cancelled after %1 bytes</source>
+        <translation>anulowano po %1 bajtach</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>nie można odczytać %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 bytes: not a secrets file</source>
+        <translation>%1 zawiera ponad %2 bajtów: to nie plik z sekretami</translation>
+    </message>
+    <message>
+        <source>%1 is not community=, auth= or priv=</source>
+        <translation>%1 to nie community=, auth= ani priv=</translation>
+    </message>
+    <message>
+        <source>%1: %2 is empty</source>
+        <translation>%1: %2 jest puste</translation>
+    </message>
+    <message>
+        <source>%1: %2 holds a control character</source>
+        <translation>%1: %2 zawiera znak sterujący</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>standardowe wejście</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2</source>
+        <translation>nie można otworzyć %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 nie jest zwykłym plikiem</translation>
+    </message>
+    <message>
+        <source>an empty target: %1</source>
+        <translation>pusty cel: %1</translation>
+    </message>
+    <message>
+        <source>target &quot;%1&quot;: %2</source>
+        <translation>cel „%1”: %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>Dostarczono %1 z %2 bajtów</translation>
+    </message>
+    <message>
+        <source>rate not known yet</source>
+        <translation>szybkość jeszcze nieznana</translation>
+    </message>
+    <message>
+        <source>time left not known</source>
+        <translation>pozostały czas nieznany</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>wysłano</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPage</name>
@@ -481,7 +752,7 @@
     </message>
     <message>
         <source>Configure your printer to Direct Thermal (DT) or Thermal Transfer (TT) mode.</source>
-        <translation>Ustawia druk termiczny bezpośredni (DT) lub termotransferowy (TT).</translation>
+        <translation>Ustawia druk termiczny bezpośredni (DT) lub termotransfer (TT).</translation>
     </message>
     <message>
         <source>Kestra emulation reduces printer performance and lowers print resolution.  Kestra emulation should only be used to make your Tornelo backwards compatible.</source>
@@ -574,6 +845,60 @@
     <message>
         <source>&amp;Show Details</source>
         <translation>&amp;Pokaż szczegóły</translation>
+    </message>
+    <message>
+        <source>Please Enter Desired Scaler</source>
+        <translation>Podaj żądaną skalę</translation>
+    </message>
+    <message>
+        <source>Scaler Setting</source>
+        <translation>Ustawienie skali</translation>
+    </message>
+    <message>
+        <source>Maximum Value is 250</source>
+        <translation>Największa wartość to 250</translation>
+    </message>
+    <message>
+        <source>Invalid Data</source>
+        <translation>Nieprawidłowe dane</translation>
+    </message>
+    <message>
+        <source>Set Value for Main Text Buffer</source>
+        <translation>Wartość głównego bufora tekstu</translation>
+    </message>
+    <message>
+        <source>Primary Text Buffer</source>
+        <translation>Główny bufor tekstu</translation>
+    </message>
+    <message>
+        <source>Enter value for Overflow Buffer</source>
+        <translation>Podaj wartość bufora nadmiaru</translation>
+    </message>
+    <message>
+        <source>Overflow Buffer</source>
+        <translation>Bufor nadmiaru</translation>
+    </message>
+    <message>
+        <source>Overflow must fall between 0 and (Text Buffer-1024)</source>
+        <translation>Nadmiar musi mieścić się między 0 a (bufor tekstu-1024)</translation>
+    </message>
+    <message>
+        <source>Overflow Buffer Warning</source>
+        <translation>Ostrzeżenie o buforze nadmiaru</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsWindow</name>
+    <message>
+        <source>Details</source>
+        <translation>Szczegóły</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>Send Anyway</source>
+        <translation>Wyślij mimo to</translation>
     </message>
 </context>
 <context>
@@ -699,6 +1024,13 @@
     </message>
 </context>
 <context>
+    <name>GraphicCheck</name>
+    <message>
+        <source>%1 × %2 dots, %3 × %4 mm</source>
+        <translation>%1 × %2 punktów, %3 × %4 mm</translation>
+    </message>
+</context>
+<context>
     <name>GraphicConvertDialog</name>
     <message>
         <source>Convert Graphic</source>
@@ -788,6 +1120,14 @@
         <source>Wider than the printable width of %1 dots set on Printer Configuration: the printer cuts off the rest.</source>
         <translation>Szerszy niż szerokość druku %1 punktów ustawiona w Konfiguracji: drukarka obetnie resztę.</translation>
     </message>
+    <message>
+        <source>Bitmaps (*.bmp)|*.bmp</source>
+        <translation>Mapy bitowe (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1: %2</source>
+        <translation>Nie można zapisać obrazu w %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -833,6 +1173,10 @@
     <message>
         <source>The log could not be saved: %1</source>
         <translation>Nie udało się zapisać dziennika: %1</translation>
+    </message>
+    <message>
+        <source>Text Files(*.txt)|*.txt|All Files(*.*)|*.*</source>
+        <translation>Pliki tekstowe(*.txt)|*.txt|Wszystkie pliki(*.*)|*.*</translation>
     </message>
 </context>
 <context>
@@ -951,6 +1295,24 @@ Rezygnuje po %2 s bez postępu</translation>
     </message>
 </context>
 <context>
+    <name>ProfileActions</name>
+    <message>
+        <source>Error Opening File</source>
+        <translation>Błąd otwierania pliku</translation>
+    </message>
+    <message>
+        <source>Load Configuration</source>
+        <translation>Wczytaj konfigurację</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFile</name>
+    <message>
+        <source>Varimonde Printer Profile (*.vsp)|*.vsp|All Files(*.*)|*.*</source>
+        <translation>Profil drukarki Varimonde (*.vsp)|*.vsp|Wszystkie pliki(*.*)|*.*</translation>
+    </message>
+</context>
+<context>
     <name>SendLog</name>
     <message>
         <source>Time</source>
@@ -986,6 +1348,26 @@ Rezygnuje po %2 s bez postępu</translation>
     <message>
         <source>Sending to %1…</source>
         <translation>Wysyłanie do %1…</translation>
+    </message>
+    <message>
+        <source>Printer Not Ready</source>
+        <translation>Drukarka nie jest gotowa</translation>
+    </message>
+    <message>
+        <source>Send to %1</source>
+        <translation>Wyślij do %1</translation>
+    </message>
+    <message>
+        <source>Apply the change first?</source>
+        <translation>Najpierw zastosować zmianę?</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Zastosuj</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
@@ -1161,6 +1543,145 @@ Rezygnuje po %2 s bez postępu</translation>
     <message>
         <source>Store Format to Prin&amp;ter</source>
         <translation>Zapisz forma&amp;t</translation>
+    </message>
+    <message>
+        <source>DATA STORAGE</source>
+        <translation>PAMIĘĆ DANYCH</translation>
+    </message>
+    <message>
+        <source>READ INTO MEMORY</source>
+        <translation>WCZYTANO DO PAMIĘCI</translation>
+    </message>
+    <message>
+        <source>Out of memory: %1 is too large to send as a label format.</source>
+        <translation>Za mało pamięci: %1 jest zbyt duży, by wysłać go jako format etykiety.</translation>
+    </message>
+    <message>
+        <source>Pictures (*.bmp;*.pcx)|*.bmp;*.pcx</source>
+        <translation>Obrazy (*.bmp;*.pcx)|*.bmp;*.pcx</translation>
+    </message>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1 bajtów</translation>
+    </message>
+    <message>
+        <source>READING INTO MEMORY</source>
+        <translation>WCZYTYWANIE DO PAMIĘCI</translation>
+    </message>
+    <message>
+        <source>READING FAILED</source>
+        <translation>BŁĄD ODCZYTU</translation>
+    </message>
+    <message>
+        <source>CONVERTED INTO MEMORY</source>
+        <translation>PRZEKONWERTOWANO DO PAMIĘCI</translation>
+    </message>
+    <message>
+        <source>No graphic has been read. Use Browse to choose one first.</source>
+        <translation>Nie wczytano grafiki. Najpierw wybierz ją przyciskiem Przeglądaj.</translation>
+    </message>
+    <message>
+        <source>Enter Identifier</source>
+        <translation>Podaj identyfikator</translation>
+    </message>
+    <message>
+        <source>SENDING FILE TO PRINTER</source>
+        <translation>WYSYŁANIE PLIKU DO DRUKARKI</translation>
+    </message>
+    <message>
+        <source>Sending</source>
+        <translation>Wysyłanie</translation>
+    </message>
+    <message>
+        <source>FINISHED STORING %1</source>
+        <translation>ZAPISANO %1</translation>
+    </message>
+    <message>
+        <source>STORING CANCELLED</source>
+        <translation>ZAPIS ANULOWANY</translation>
+    </message>
+    <message>
+        <source>STORING FAILED</source>
+        <translation>BŁĄD ZAPISU</translation>
+    </message>
+    <message>
+        <source>Text Files(*.txt)|*.txt|All Files(*.*)|*.*</source>
+        <translation>Pliki tekstowe(*.txt)|*.txt|Wszystkie pliki(*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>You must select a pre-created label format.</source>
+        <translation>Musisz wybrać przygotowany wcześniej format etykiety.</translation>
+    </message>
+    <message>
+        <source>You must select a label file to send to the printer.</source>
+        <translation>Musisz wybrać plik etykiety do wysłania do drukarki.</translation>
+    </message>
+    <message>
+        <source>Label Format Printing</source>
+        <translation>Drukowanie formatu etykiety</translation>
+    </message>
+    <message>
+        <source>Enter Format Identifier</source>
+        <translation>Podaj identyfikator formatu</translation>
+    </message>
+    <message>
+        <source>8 Characters or less please</source>
+        <translation>Najwyżej 8 znaków</translation>
+    </message>
+    <message>
+        <source>File Format Storage</source>
+        <translation>Zapis formatu</translation>
+    </message>
+    <message>
+        <source>Enter Stored Graphic to Print</source>
+        <translation>Podaj zapisaną grafikę do wydrukowania</translation>
+    </message>
+    <message>
+        <source>Enter Label Format to Print</source>
+        <translation>Podaj format etykiety do wydrukowania</translation>
+    </message>
+    <message>
+        <source>Enter Quantity</source>
+        <translation>Podaj liczbę</translation>
+    </message>
+    <message>
+        <source>Delete Stored Object</source>
+        <translation>Usuń zapisany obiekt</translation>
+    </message>
+    <message>
+        <source>Enter Identifier of Object to Delete</source>
+        <translation>Podaj identyfikator obiektu do usunięcia</translation>
+    </message>
+</context>
+<context>
+    <name>TransferProgress</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>the printer has taken no data for %1 s</source>
+        <translation>drukarka nie przyjmuje danych od %1 s</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>zostało około %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <translation>%1: %2 z %3</translation>
     </message>
 </context>
 </TS>

@@ -142,6 +142,10 @@
         <source>Upload Failed</source>
         <translation>Falha no envio</translation>
     </message>
+    <message>
+        <source>All Files(*.*)|*.*</source>
+        <translation>Todos os arquivos(*.*)|*.*</translation>
+    </message>
 </context>
 <context>
     <name>CalibrationPage</name>
@@ -408,6 +412,273 @@
         <source>A send fails when the printer still answers but takes no data for this long: check paper, ribbon and the printer&apos;s display.</source>
         <translation>Um envio falha se a impressora ainda responde mas não aceita dados por este tempo: verifique papel, ribbon e o visor da impressora.</translation>
     </message>
+    <message>
+        <source>Utility Settings</source>
+        <translation>Configurações do programa</translation>
+    </message>
+    <message>
+        <source>Invalid Value in COMM Settings</source>
+        <translation>Valor inválido nas configurações de comunicação</translation>
+    </message>
+    <message>
+        <source>No such USB printer</source>
+        <translation>Impressora USB inexistente</translation>
+    </message>
+    <message>
+        <source>No such link</source>
+        <translation>Conexão inexistente</translation>
+    </message>
+    <message>
+        <source>No USB printer found</source>
+        <translation>Nenhuma impressora USB encontrada</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineText</name>
+    <message>
+        <source> Did you mean --%1?</source>
+        <translation> Você quis dizer --%1?</translation>
+    </message>
+    <message>
+        <source>%1 goes with --convert</source>
+        <translation>%1 acompanha --convert</translation>
+    </message>
+    <message>
+        <source>--convert makes a BMP: leave out --pcx</source>
+        <translation>--convert gera um BMP: retire --pcx</translation>
+    </message>
+    <message>
+        <source>--dither and --threshold exclude each other</source>
+        <translation>--dither e --threshold se excluem</translation>
+    </message>
+    <message>
+        <source>--threshold takes a grey from %1 to %2, not &quot;%3&quot;</source>
+        <translation>--threshold aceita um cinza de %1 a %2, não &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>--width takes a number of dots from 1 to %1, not &quot;%2&quot;</source>
+        <translation>--width aceita um número de pontos de 1 a %1, não &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number of at least 1, not &quot;%2&quot;</source>
+        <translation>%1 aceita um número inteiro de pelo menos 1, não &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number of seconds from 1 to %2, not &quot;%3&quot;</source>
+        <translation>%1 aceita um número inteiro de segundos de 1 a %2, não &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>%1 belongs right after an action that takes it (%2)</source>
+        <translation>%1 vem logo após uma ação que o aceite (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is given twice for %2</source>
+        <translation>%1 foi dado duas vezes para %2</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 precisa de %2</translation>
+    </message>
+    <message>
+        <source>Firmware %1: %2, SHA-256 %3</source>
+        <translation>Firmware %1: %2, SHA-256 %3</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --dry-run</source>
+        <translation>--%1 acompanha --dry-run</translation>
+    </message>
+    <message>
+        <source>--progress takes json, not &quot;%1&quot;</source>
+        <translation>--progress aceita json, não &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--progress goes with a run that sends: leave out --dry-run</source>
+        <translation>--progress acompanha uma execução que envia: retire --dry-run</translation>
+    </message>
+    <message>
+        <source>--discover finds printers: leave out --to and --targets</source>
+        <translation>--discover procura impressoras: retire --to e --targets</translation>
+    </message>
+    <message>
+        <source>no printer to send to: give --to or --targets</source>
+        <translation>nenhuma impressora para enviar: informe --to ou --targets</translation>
+    </message>
+    <message>
+        <source>%1 gives what the file gives: leave out one</source>
+        <translation>%1 informa o mesmo que o arquivo: retire um dos dois</translation>
+    </message>
+    <message>
+        <source>nothing to send: give at least one action, such as --profile or --firmware</source>
+        <translation>nada a enviar: informe pelo menos uma ação, como --profile ou --firmware</translation>
+    </message>
+    <message>
+        <source>--output %1 takes the image of one --convert, not %2</source>
+        <translation>--output %1 aceita a imagem de um único --convert, não de %2</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;: targets go after --to</source>
+        <translation>argumento inesperado &quot;%1&quot;: os destinos vêm depois de --to</translation>
+    </message>
+    <message>
+        <source>--discover, --status and --watch send nothing: leave out the actions and --dry-run</source>
+        <translation>--discover, --status e --watch não enviam nada: retire as ações e --dry-run</translation>
+    </message>
+    <message>
+        <source>the report</source>
+        <translation>o relatório</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: interrupted before the output was written</source>
+        <translation>varimonde-setup: interrompido antes de a saída ser escrita</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: cannot write the output: %1</source>
+        <translation>varimonde-setup: não é possível escrever a saída: %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;varimonde-setup --help&apos; for more information.</source>
+        <translation>Tente &apos;varimonde-setup --help&apos; para mais informações.</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: interrupted while the files were read</source>
+        <translation>varimonde-setup: interrompido durante a leitura dos arquivos</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: interrupted before the bytes were shown</source>
+        <translation>varimonde-setup: interrompido antes de os bytes serem mostrados</translation>
+    </message>
+    <message>
+        <source>--discover, --status and --watch exclude each other</source>
+        <translation>--discover, --status e --watch se excluem</translation>
+    </message>
+    <message>
+        <source>--inventory goes with --status</source>
+        <translation>--inventory acompanha --status</translation>
+    </message>
+    <message>
+        <source>--metrics goes with --watch</source>
+        <translation>--metrics acompanha --watch</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --discover</source>
+        <translation>--%1 acompanha --discover</translation>
+    </message>
+    <message>
+        <source>--force goes with --write-targets</source>
+        <translation>--force acompanha --write-targets</translation>
+    </message>
+    <message>
+        <source>the targets file</source>
+        <translation>o arquivo de destinos</translation>
+    </message>
+    <message>
+        <source>%1: not a network printer: its status cannot be read</source>
+        <translation>%1: não é uma impressora de rede: seu status não pode ser lido</translation>
+    </message>
+    <message>
+        <source>the inventory</source>
+        <translation>o inventário</translation>
+    </message>
+    <message>
+        <source>%1: not a network printer; its status cannot be read, it is not watched</source>
+        <translation>%1: não é uma impressora de rede; seu status não pode ser lido, ela não é vigiada</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: no network printer to watch</source>
+        <translation>varimonde-setup: nenhuma impressora de rede para vigiar</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: cannot serve metrics on %1</source>
+        <translation>varimonde-setup: não é possível servir as métricas em %1</translation>
+    </message>
+    <message>
+        <source>serving metrics on http://%1:%2/metrics</source>
+        <translation>métricas servidas em http://%1:%2/metrics</translation>
+    </message>
+    <message>
+        <source>watched %1 printer for %2 s: %3 reads, %4 events; %5 online, %6 not</source>
+        <translation>%1 impressora vigiada por %2 s: %3 leituras, %4 eventos; %5 on-line, %6 não</translation>
+    </message>
+    <message>
+        <source>watched %1 printers for %2 s: %3 reads, %4 events; %5 online, %6 not</source>
+        <translation>%1 impressoras vigiadas por %2 s: %3 leituras, %4 eventos; %5 on-line, %6 não</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: cannot write %1: %2</source>
+        <translation>varimonde-setup: não é possível escrever %1: %2</translation>
+    </message>
+    <message>
+        <source>sent %1 bytes in %2 s</source>
+        <translation>%1 bytes enviados em %2 s</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>falhou: %1</translation>
+    </message>
+    <message>
+        <source>cancelled after %1 bytes</source>
+        <translation>cancelado após %1 bytes</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>não foi possível ler %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 bytes: not a secrets file</source>
+        <translation>%1 contém mais de %2 bytes: não é um arquivo de segredos</translation>
+    </message>
+    <message>
+        <source>%1 is not community=, auth= or priv=</source>
+        <translation>%1 não é community=, auth= nem priv=</translation>
+    </message>
+    <message>
+        <source>%1: %2 is empty</source>
+        <translation>%1: %2 está vazio</translation>
+    </message>
+    <message>
+        <source>%1: %2 holds a control character</source>
+        <translation>%1: %2 contém um caractere de controle</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>a entrada padrão</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2</source>
+        <translation>não foi possível abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>an empty target: %1</source>
+        <translation>um destino vazio: %1</translation>
+    </message>
+    <message>
+        <source>target &quot;%1&quot;: %2</source>
+        <translation>destino &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>%1 de %2 bytes entregues</translation>
+    </message>
+    <message>
+        <source>rate not known yet</source>
+        <translation>taxa ainda desconhecida</translation>
+    </message>
+    <message>
+        <source>time left not known</source>
+        <translation>tempo restante desconhecido</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>enviados</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPage</name>
@@ -575,6 +846,60 @@
         <source>&amp;Show Details</source>
         <translation>M&amp;ostrar detalhes</translation>
     </message>
+    <message>
+        <source>Please Enter Desired Scaler</source>
+        <translation>Digite a escala desejada</translation>
+    </message>
+    <message>
+        <source>Scaler Setting</source>
+        <translation>Ajuste da escala</translation>
+    </message>
+    <message>
+        <source>Maximum Value is 250</source>
+        <translation>O valor máximo é 250</translation>
+    </message>
+    <message>
+        <source>Invalid Data</source>
+        <translation>Dado inválido</translation>
+    </message>
+    <message>
+        <source>Set Value for Main Text Buffer</source>
+        <translation>Valor do buffer de texto principal</translation>
+    </message>
+    <message>
+        <source>Primary Text Buffer</source>
+        <translation>Buffer de texto principal</translation>
+    </message>
+    <message>
+        <source>Enter value for Overflow Buffer</source>
+        <translation>Digite o valor do buffer excedente</translation>
+    </message>
+    <message>
+        <source>Overflow Buffer</source>
+        <translation>Buffer excedente</translation>
+    </message>
+    <message>
+        <source>Overflow must fall between 0 and (Text Buffer-1024)</source>
+        <translation>O excedente deve ficar entre 0 e (buffer de texto-1024)</translation>
+    </message>
+    <message>
+        <source>Overflow Buffer Warning</source>
+        <translation>Aviso do buffer excedente</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsWindow</name>
+    <message>
+        <source>Details</source>
+        <translation>Detalhes</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>Send Anyway</source>
+        <translation>Enviar mesmo assim</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -699,6 +1024,13 @@
     </message>
 </context>
 <context>
+    <name>GraphicCheck</name>
+    <message>
+        <source>%1 × %2 dots, %3 × %4 mm</source>
+        <translation>%1 × %2 pontos, %3 × %4 mm</translation>
+    </message>
+</context>
+<context>
     <name>GraphicConvertDialog</name>
     <message>
         <source>Convert Graphic</source>
@@ -788,6 +1120,14 @@
         <source>Wider than the printable width of %1 dots set on Printer Configuration: the printer cuts off the rest.</source>
         <translation>Mais larga que a largura de impressão de %1 pontos definida em Configuração: a impressora corta o resto.</translation>
     </message>
+    <message>
+        <source>Bitmaps (*.bmp)|*.bmp</source>
+        <translation>Bitmaps (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1: %2</source>
+        <translation>Não foi possível salvar a imagem em %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -833,6 +1173,10 @@
     <message>
         <source>The log could not be saved: %1</source>
         <translation>Não foi possível salvar o registro: %1</translation>
+    </message>
+    <message>
+        <source>Text Files(*.txt)|*.txt|All Files(*.*)|*.*</source>
+        <translation>Arquivos de texto(*.txt)|*.txt|Todos os arquivos(*.*)|*.*</translation>
     </message>
 </context>
 <context>
@@ -951,6 +1295,24 @@ Desiste após %2 s sem progresso</translation>
     </message>
 </context>
 <context>
+    <name>ProfileActions</name>
+    <message>
+        <source>Error Opening File</source>
+        <translation>Erro ao abrir o arquivo</translation>
+    </message>
+    <message>
+        <source>Load Configuration</source>
+        <translation>Carregar configuração</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFile</name>
+    <message>
+        <source>Varimonde Printer Profile (*.vsp)|*.vsp|All Files(*.*)|*.*</source>
+        <translation>Perfil de impressora Varimonde (*.vsp)|*.vsp|Todos os arquivos(*.*)|*.*</translation>
+    </message>
+</context>
+<context>
     <name>SendLog</name>
     <message>
         <source>Time</source>
@@ -986,6 +1348,26 @@ Desiste após %2 s sem progresso</translation>
     <message>
         <source>Sending to %1…</source>
         <translation>Enviando para %1…</translation>
+    </message>
+    <message>
+        <source>Printer Not Ready</source>
+        <translation>Impressora não pronta</translation>
+    </message>
+    <message>
+        <source>Send to %1</source>
+        <translation>Enviar para %1</translation>
+    </message>
+    <message>
+        <source>Apply the change first?</source>
+        <translation>Aplicar a alteração primeiro?</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1161,6 +1543,145 @@ Desiste após %2 s sem progresso</translation>
     <message>
         <source>Store Format to Prin&amp;ter</source>
         <translation>Armazena&amp;r formato</translation>
+    </message>
+    <message>
+        <source>DATA STORAGE</source>
+        <translation>ARMAZENAMENTO</translation>
+    </message>
+    <message>
+        <source>READ INTO MEMORY</source>
+        <translation>LIDO NA MEMÓRIA</translation>
+    </message>
+    <message>
+        <source>Out of memory: %1 is too large to send as a label format.</source>
+        <translation>Memória insuficiente: %1 é grande demais para ser enviado como formato de etiqueta.</translation>
+    </message>
+    <message>
+        <source>Pictures (*.bmp;*.pcx)|*.bmp;*.pcx</source>
+        <translation>Imagens (*.bmp;*.pcx)|*.bmp;*.pcx</translation>
+    </message>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>READING INTO MEMORY</source>
+        <translation>LENDO NA MEMÓRIA</translation>
+    </message>
+    <message>
+        <source>READING FAILED</source>
+        <translation>FALHA NA LEITURA</translation>
+    </message>
+    <message>
+        <source>CONVERTED INTO MEMORY</source>
+        <translation>CONVERTIDO NA MEMÓRIA</translation>
+    </message>
+    <message>
+        <source>No graphic has been read. Use Browse to choose one first.</source>
+        <translation>Nenhum gráfico foi lido. Escolha um primeiro com Procurar.</translation>
+    </message>
+    <message>
+        <source>Enter Identifier</source>
+        <translation>Digite o identificador</translation>
+    </message>
+    <message>
+        <source>SENDING FILE TO PRINTER</source>
+        <translation>ENVIANDO O ARQUIVO À IMPRESSORA</translation>
+    </message>
+    <message>
+        <source>Sending</source>
+        <translation>Enviando</translation>
+    </message>
+    <message>
+        <source>FINISHED STORING %1</source>
+        <translation>%1 ARMAZENADO</translation>
+    </message>
+    <message>
+        <source>STORING CANCELLED</source>
+        <translation>ARMAZENAMENTO CANCELADO</translation>
+    </message>
+    <message>
+        <source>STORING FAILED</source>
+        <translation>FALHA NO ARMAZENAMENTO</translation>
+    </message>
+    <message>
+        <source>Text Files(*.txt)|*.txt|All Files(*.*)|*.*</source>
+        <translation>Arquivos de texto(*.txt)|*.txt|Todos os arquivos(*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>You must select a pre-created label format.</source>
+        <translation>Você deve escolher um formato de etiqueta já preparado.</translation>
+    </message>
+    <message>
+        <source>You must select a label file to send to the printer.</source>
+        <translation>Você deve escolher um arquivo de etiqueta para enviar à impressora.</translation>
+    </message>
+    <message>
+        <source>Label Format Printing</source>
+        <translation>Impressão de formato de etiqueta</translation>
+    </message>
+    <message>
+        <source>Enter Format Identifier</source>
+        <translation>Digite o identificador do formato</translation>
+    </message>
+    <message>
+        <source>8 Characters or less please</source>
+        <translation>No máximo 8 caracteres</translation>
+    </message>
+    <message>
+        <source>File Format Storage</source>
+        <translation>Armazenamento de formato</translation>
+    </message>
+    <message>
+        <source>Enter Stored Graphic to Print</source>
+        <translation>Digite o gráfico armazenado a imprimir</translation>
+    </message>
+    <message>
+        <source>Enter Label Format to Print</source>
+        <translation>Digite o formato de etiqueta a imprimir</translation>
+    </message>
+    <message>
+        <source>Enter Quantity</source>
+        <translation>Digite a quantidade</translation>
+    </message>
+    <message>
+        <source>Delete Stored Object</source>
+        <translation>Excluir objeto armazenado</translation>
+    </message>
+    <message>
+        <source>Enter Identifier of Object to Delete</source>
+        <translation>Digite o identificador do objeto a excluir</translation>
+    </message>
+</context>
+<context>
+    <name>TransferProgress</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>the printer has taken no data for %1 s</source>
+        <translation>a impressora não recebe dados há %1 s</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>faltam cerca de %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <translation>%1 %2 de %3</translation>
     </message>
 </context>
 </TS>

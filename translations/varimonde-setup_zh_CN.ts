@@ -142,6 +142,10 @@
         <source>Upload Failed</source>
         <translation>上传失败</translation>
     </message>
+    <message>
+        <source>All Files(*.*)|*.*</source>
+        <translation>所有文件(*.*)|*.*</translation>
+    </message>
 </context>
 <context>
     <name>CalibrationPage</name>
@@ -408,6 +412,273 @@
         <source>A send fails when the printer still answers but takes no data for this long: check paper, ribbon and the printer&apos;s display.</source>
         <translation>打印机仍有应答但在这段时间内不接收数据时，发送失败：请检查纸张、碳带和打印机显示屏。</translation>
     </message>
+    <message>
+        <source>Utility Settings</source>
+        <translation>程序设置</translation>
+    </message>
+    <message>
+        <source>Invalid Value in COMM Settings</source>
+        <translation>通信设置中的值无效</translation>
+    </message>
+    <message>
+        <source>No such USB printer</source>
+        <translation>没有此 USB 打印机</translation>
+    </message>
+    <message>
+        <source>No such link</source>
+        <translation>没有此连接</translation>
+    </message>
+    <message>
+        <source>No USB printer found</source>
+        <translation>未找到 USB 打印机</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineText</name>
+    <message>
+        <source> Did you mean --%1?</source>
+        <translation> 您是想用 --%1 吗？</translation>
+    </message>
+    <message>
+        <source>%1 goes with --convert</source>
+        <translation>%1 需与 --convert 一起使用</translation>
+    </message>
+    <message>
+        <source>--convert makes a BMP: leave out --pcx</source>
+        <translation>--convert 生成 BMP：请去掉 --pcx</translation>
+    </message>
+    <message>
+        <source>--dither and --threshold exclude each other</source>
+        <translation>--dither 与 --threshold 不能同时使用</translation>
+    </message>
+    <message>
+        <source>--threshold takes a grey from %1 to %2, not &quot;%3&quot;</source>
+        <translation>--threshold 取 %1 到 %2 的灰度值，而不是“%3”</translation>
+    </message>
+    <message>
+        <source>--width takes a number of dots from 1 to %1, not &quot;%2&quot;</source>
+        <translation>--width 取 1 到 %1 的点数，而不是“%2”</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 字节</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number of at least 1, not &quot;%2&quot;</source>
+        <translation>%1 取不小于 1 的整数，而不是“%2”</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number of seconds from 1 to %2, not &quot;%3&quot;</source>
+        <translation>%1 取 1 到 %2 的整数秒数，而不是“%3”</translation>
+    </message>
+    <message>
+        <source>%1 belongs right after an action that takes it (%2)</source>
+        <translation>%1 应紧跟在接受它的操作之后（%2）</translation>
+    </message>
+    <message>
+        <source>%1 is given twice for %2</source>
+        <translation>%1 为 %2 指定了两次</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 需要 %2</translation>
+    </message>
+    <message>
+        <source>Firmware %1: %2, SHA-256 %3</source>
+        <translation>固件 %1：%2，SHA-256 %3</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --dry-run</source>
+        <translation>--%1 需与 --dry-run 一起使用</translation>
+    </message>
+    <message>
+        <source>--progress takes json, not &quot;%1&quot;</source>
+        <translation>--progress 取 json，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>--progress goes with a run that sends: leave out --dry-run</source>
+        <translation>--progress 用于实际发送的运行：请去掉 --dry-run</translation>
+    </message>
+    <message>
+        <source>--discover finds printers: leave out --to and --targets</source>
+        <translation>--discover 用于查找打印机：请去掉 --to 和 --targets</translation>
+    </message>
+    <message>
+        <source>no printer to send to: give --to or --targets</source>
+        <translation>没有要发送的打印机：请指定 --to 或 --targets</translation>
+    </message>
+    <message>
+        <source>%1 gives what the file gives: leave out one</source>
+        <translation>%1 与文件给出的内容相同：请去掉其中之一</translation>
+    </message>
+    <message>
+        <source>nothing to send: give at least one action, such as --profile or --firmware</source>
+        <translation>没有要发送的内容：请至少指定一个操作，例如 --profile 或 --firmware</translation>
+    </message>
+    <message>
+        <source>--output %1 takes the image of one --convert, not %2</source>
+        <translation>--output %1 只接受一个 --convert 的图像，而不是 %2 个</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;: targets go after --to</source>
+        <translation>意外的参数“%1”：目标应写在 --to 之后</translation>
+    </message>
+    <message>
+        <source>--discover, --status and --watch send nothing: leave out the actions and --dry-run</source>
+        <translation>--discover、--status 和 --watch 不发送任何内容：请去掉操作和 --dry-run</translation>
+    </message>
+    <message>
+        <source>the report</source>
+        <translation>报告</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: interrupted before the output was written</source>
+        <translation>varimonde-setup：在写入输出之前被中断</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: cannot write the output: %1</source>
+        <translation>varimonde-setup：无法写入输出：%1</translation>
+    </message>
+    <message>
+        <source>Try &apos;varimonde-setup --help&apos; for more information.</source>
+        <translation>更多信息请运行 &apos;varimonde-setup --help&apos;。</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: interrupted while the files were read</source>
+        <translation>varimonde-setup：读取文件时被中断</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: interrupted before the bytes were shown</source>
+        <translation>varimonde-setup：在显示字节之前被中断</translation>
+    </message>
+    <message>
+        <source>--discover, --status and --watch exclude each other</source>
+        <translation>--discover、--status 和 --watch 不能同时使用</translation>
+    </message>
+    <message>
+        <source>--inventory goes with --status</source>
+        <translation>--inventory 需与 --status 一起使用</translation>
+    </message>
+    <message>
+        <source>--metrics goes with --watch</source>
+        <translation>--metrics 需与 --watch 一起使用</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --discover</source>
+        <translation>--%1 需与 --discover 一起使用</translation>
+    </message>
+    <message>
+        <source>--force goes with --write-targets</source>
+        <translation>--force 需与 --write-targets 一起使用</translation>
+    </message>
+    <message>
+        <source>the targets file</source>
+        <translation>目标文件</translation>
+    </message>
+    <message>
+        <source>%1: not a network printer: its status cannot be read</source>
+        <translation>%1：不是网络打印机：无法读取其状态</translation>
+    </message>
+    <message>
+        <source>the inventory</source>
+        <translation>清单</translation>
+    </message>
+    <message>
+        <source>%1: not a network printer; its status cannot be read, it is not watched</source>
+        <translation>%1：不是网络打印机；无法读取其状态，不予监视</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: no network printer to watch</source>
+        <translation>varimonde-setup：没有可监视的网络打印机</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: cannot serve metrics on %1</source>
+        <translation>varimonde-setup：无法在 %1 上提供指标</translation>
+    </message>
+    <message>
+        <source>serving metrics on http://%1:%2/metrics</source>
+        <translation>正在 http://%1:%2/metrics 提供指标</translation>
+    </message>
+    <message>
+        <source>watched %1 printer for %2 s: %3 reads, %4 events; %5 online, %6 not</source>
+        <translation>已监视 %1 台打印机 %2 秒：读取 %3 次，事件 %4 个；在线 %5 台，离线 %6 台</translation>
+    </message>
+    <message>
+        <source>watched %1 printers for %2 s: %3 reads, %4 events; %5 online, %6 not</source>
+        <translation>已监视 %1 台打印机 %2 秒：读取 %3 次，事件 %4 个；在线 %5 台，离线 %6 台</translation>
+    </message>
+    <message>
+        <source>varimonde-setup: cannot write %1: %2</source>
+        <translation>varimonde-setup：无法写入%1：%2</translation>
+    </message>
+    <message>
+        <source>sent %1 bytes in %2 s</source>
+        <translation>已在 %2 秒内发送 %1 字节</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>失败：%1</translation>
+    </message>
+    <message>
+        <source>cancelled after %1 bytes</source>
+        <translation>发送 %1 字节后已取消</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 bytes: not a secrets file</source>
+        <translation>%1 超过 %2 字节：不是密钥文件</translation>
+    </message>
+    <message>
+        <source>%1 is not community=, auth= or priv=</source>
+        <translation>%1 不是 community=、auth= 或 priv=</translation>
+    </message>
+    <message>
+        <source>%1: %2 is empty</source>
+        <translation>%1：%2 为空</translation>
+    </message>
+    <message>
+        <source>%1: %2 holds a control character</source>
+        <translation>%1：%2 含有控制字符</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>标准输入</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2</source>
+        <translation>无法打开 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 不是普通文件</translation>
+    </message>
+    <message>
+        <source>an empty target: %1</source>
+        <translation>空目标：%1</translation>
+    </message>
+    <message>
+        <source>target &quot;%1&quot;: %2</source>
+        <translation>目标“%1”：%2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>已送达 %1/%2 字节</translation>
+    </message>
+    <message>
+        <source>rate not known yet</source>
+        <translation>速率尚未知</translation>
+    </message>
+    <message>
+        <source>time left not known</source>
+        <translation>剩余时间未知</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>已发送</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPage</name>
@@ -575,6 +846,60 @@
         <source>&amp;Show Details</source>
         <translation>显示详细信息(&amp;S)</translation>
     </message>
+    <message>
+        <source>Please Enter Desired Scaler</source>
+        <translation>请输入所需的缩放值</translation>
+    </message>
+    <message>
+        <source>Scaler Setting</source>
+        <translation>缩放设置</translation>
+    </message>
+    <message>
+        <source>Maximum Value is 250</source>
+        <translation>最大值为 250</translation>
+    </message>
+    <message>
+        <source>Invalid Data</source>
+        <translation>数据无效</translation>
+    </message>
+    <message>
+        <source>Set Value for Main Text Buffer</source>
+        <translation>设置主文本缓冲区的值</translation>
+    </message>
+    <message>
+        <source>Primary Text Buffer</source>
+        <translation>主文本缓冲区</translation>
+    </message>
+    <message>
+        <source>Enter value for Overflow Buffer</source>
+        <translation>请输入溢出缓冲区的值</translation>
+    </message>
+    <message>
+        <source>Overflow Buffer</source>
+        <translation>溢出缓冲区</translation>
+    </message>
+    <message>
+        <source>Overflow must fall between 0 and (Text Buffer-1024)</source>
+        <translation>溢出值必须在 0 到（文本缓冲区-1024）之间</translation>
+    </message>
+    <message>
+        <source>Overflow Buffer Warning</source>
+        <translation>溢出缓冲区警告</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsWindow</name>
+    <message>
+        <source>Details</source>
+        <translation>详细信息</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>Send Anyway</source>
+        <translation>仍然发送</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -699,6 +1024,13 @@
     </message>
 </context>
 <context>
+    <name>GraphicCheck</name>
+    <message>
+        <source>%1 × %2 dots, %3 × %4 mm</source>
+        <translation>%1 × %2 点，%3 × %4 毫米</translation>
+    </message>
+</context>
+<context>
     <name>GraphicConvertDialog</name>
     <message>
         <source>Convert Graphic</source>
@@ -788,6 +1120,14 @@
         <source>Wider than the printable width of %1 dots set on Printer Configuration: the printer cuts off the rest.</source>
         <translation>宽于打印机配置中设定的 %1 点可打印宽度：超出部分将被打印机截掉。</translation>
     </message>
+    <message>
+        <source>Bitmaps (*.bmp)|*.bmp</source>
+        <translation>位图 (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1: %2</source>
+        <translation>无法将图像保存到 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -833,6 +1173,10 @@
     <message>
         <source>The log could not be saved: %1</source>
         <translation>无法保存日志：%1</translation>
+    </message>
+    <message>
+        <source>Text Files(*.txt)|*.txt|All Files(*.*)|*.*</source>
+        <translation>文本文件(*.txt)|*.txt|所有文件(*.*)|*.*</translation>
     </message>
 </context>
 <context>
@@ -951,6 +1295,24 @@ Gives up after %2 s without progress</source>
     </message>
 </context>
 <context>
+    <name>ProfileActions</name>
+    <message>
+        <source>Error Opening File</source>
+        <translation>打开文件时出错</translation>
+    </message>
+    <message>
+        <source>Load Configuration</source>
+        <translation>载入配置</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFile</name>
+    <message>
+        <source>Varimonde Printer Profile (*.vsp)|*.vsp|All Files(*.*)|*.*</source>
+        <translation>Varimonde 打印机配置文件 (*.vsp)|*.vsp|所有文件(*.*)|*.*</translation>
+    </message>
+</context>
+<context>
     <name>SendLog</name>
     <message>
         <source>Time</source>
@@ -986,6 +1348,26 @@ Gives up after %2 s without progress</source>
     <message>
         <source>Sending to %1…</source>
         <translation>正在发送到 %1…</translation>
+    </message>
+    <message>
+        <source>Printer Not Ready</source>
+        <translation>打印机未就绪</translation>
+    </message>
+    <message>
+        <source>Send to %1</source>
+        <translation>发送到 %1</translation>
+    </message>
+    <message>
+        <source>Apply the change first?</source>
+        <translation>先应用更改吗？</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -1161,6 +1543,145 @@ Gives up after %2 s without progress</source>
     <message>
         <source>Store Format to Prin&amp;ter</source>
         <translation>将格式存入打印机(&amp;T)</translation>
+    </message>
+    <message>
+        <source>DATA STORAGE</source>
+        <translation>数据存储</translation>
+    </message>
+    <message>
+        <source>READ INTO MEMORY</source>
+        <translation>已读入内存</translation>
+    </message>
+    <message>
+        <source>Out of memory: %1 is too large to send as a label format.</source>
+        <translation>内存不足：%1 太大，无法作为标签格式发送。</translation>
+    </message>
+    <message>
+        <source>Pictures (*.bmp;*.pcx)|*.bmp;*.pcx</source>
+        <translation>图像 (*.bmp;*.pcx)|*.bmp;*.pcx</translation>
+    </message>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1 字节</translation>
+    </message>
+    <message>
+        <source>READING INTO MEMORY</source>
+        <translation>正在读入内存</translation>
+    </message>
+    <message>
+        <source>READING FAILED</source>
+        <translation>读取失败</translation>
+    </message>
+    <message>
+        <source>CONVERTED INTO MEMORY</source>
+        <translation>已转换到内存</translation>
+    </message>
+    <message>
+        <source>No graphic has been read. Use Browse to choose one first.</source>
+        <translation>尚未读取图形。请先用“浏览”选择一个。</translation>
+    </message>
+    <message>
+        <source>Enter Identifier</source>
+        <translation>请输入标识符</translation>
+    </message>
+    <message>
+        <source>SENDING FILE TO PRINTER</source>
+        <translation>正在向打印机发送文件</translation>
+    </message>
+    <message>
+        <source>Sending</source>
+        <translation>正在发送</translation>
+    </message>
+    <message>
+        <source>FINISHED STORING %1</source>
+        <translation>%1 已存储</translation>
+    </message>
+    <message>
+        <source>STORING CANCELLED</source>
+        <translation>存储已取消</translation>
+    </message>
+    <message>
+        <source>STORING FAILED</source>
+        <translation>存储失败</translation>
+    </message>
+    <message>
+        <source>Text Files(*.txt)|*.txt|All Files(*.*)|*.*</source>
+        <translation>文本文件(*.txt)|*.txt|所有文件(*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>You must select a pre-created label format.</source>
+        <translation>您必须选择一个预先创建的标签格式。</translation>
+    </message>
+    <message>
+        <source>You must select a label file to send to the printer.</source>
+        <translation>您必须选择要发送到打印机的标签文件。</translation>
+    </message>
+    <message>
+        <source>Label Format Printing</source>
+        <translation>打印标签格式</translation>
+    </message>
+    <message>
+        <source>Enter Format Identifier</source>
+        <translation>请输入格式标识符</translation>
+    </message>
+    <message>
+        <source>8 Characters or less please</source>
+        <translation>请不超过 8 个字符</translation>
+    </message>
+    <message>
+        <source>File Format Storage</source>
+        <translation>格式存储</translation>
+    </message>
+    <message>
+        <source>Enter Stored Graphic to Print</source>
+        <translation>请输入要打印的已存储图形</translation>
+    </message>
+    <message>
+        <source>Enter Label Format to Print</source>
+        <translation>请输入要打印的标签格式</translation>
+    </message>
+    <message>
+        <source>Enter Quantity</source>
+        <translation>请输入数量</translation>
+    </message>
+    <message>
+        <source>Delete Stored Object</source>
+        <translation>删除已存储对象</translation>
+    </message>
+    <message>
+        <source>Enter Identifier of Object to Delete</source>
+        <translation>请输入要删除对象的标识符</translation>
+    </message>
+</context>
+<context>
+    <name>TransferProgress</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 分钟</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 小时 %2 分钟</translation>
+    </message>
+    <message>
+        <source>the printer has taken no data for %1 s</source>
+        <translation>打印机已 %1 秒未接收数据</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/秒</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>约剩 %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <translation>%1：%2 / %3</translation>
     </message>
 </context>
 </TS>

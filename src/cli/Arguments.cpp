@@ -1,5 +1,6 @@
 #include "cli/Arguments.h"
 
+#include "cli/CommandLineWords.h"
 #include "cli/DryRun.h"
 #include "cli/ProfileImport.h"
 #include "cli/SnmpSecrets.h"
@@ -189,7 +190,7 @@ QString suggestion(const QCommandLineParser &parser, const QString &unknown)
             fewest = edits;
         }
     }
-    return best.isEmpty() ? QString() : QStringLiteral(" Did you mean --%1?").arg(best);
+    return best.isEmpty() ? QString() : CommandLineText::tr(" Did you mean --%1?").arg(best);
 }
 
 QString dashed(const QString &name)
@@ -289,17 +290,17 @@ conversion(const QHash<QString, QString> &modifiers)
     if (!modifiers.contains(QStringLiteral("convert"))) {
         for (const QString &name : conversionModifiers) {
             if (modifiers.contains(name))
-                return QStringLiteral("%1 goes with --convert").arg(dashed(name));
+                return CommandLineText::tr("%1 goes with --convert").arg(dashed(name));
         }
         return std::nullopt;
     }
     if (modifiers.contains(QStringLiteral("pcx")))
-        return QStringLiteral("--convert makes a BMP: leave out --pcx");
+        return CommandLineText::tr("--convert makes a BMP: leave out --pcx");
     GraphicConvert::Options options;
     options.dither = modifiers.contains(QStringLiteral("dither"));
     options.invert = modifiers.contains(QStringLiteral("invert"));
     if (options.dither && modifiers.contains(QStringLiteral("threshold")))
-        return QStringLiteral("--dither and --threshold exclude each other");
+        return CommandLineText::tr("--dither and --threshold exclude each other");
     const auto number = [&](const QString &name, int least, int most, int &into) {
         if (!modifiers.contains(name))
             return true;
@@ -309,12 +310,12 @@ conversion(const QHash<QString, QString> &modifiers)
     };
     if (!number(QStringLiteral("threshold"), GraphicConvert::minThreshold,
                 GraphicConvert::maxThreshold, options.threshold))
-        return QStringLiteral("--threshold takes a grey from %1 to %2, not \"%3\"")
+        return CommandLineText::tr("--threshold takes a grey from %1 to %2, not \"%3\"")
             .arg(QString::number(GraphicConvert::minThreshold),
                  QString::number(GraphicConvert::maxThreshold),
                  modifiers.value(QStringLiteral("threshold")));
     if (!number(QStringLiteral("width"), 1, GraphicConvert::maxWidth, options.width))
-        return QStringLiteral("--width takes a number of dots from 1 to %1, not \"%2\"")
+        return CommandLineText::tr("--width takes a number of dots from 1 to %1, not \"%2\"")
             .arg(QString::number(GraphicConvert::maxWidth),
                  modifiers.value(QStringLiteral("width")));
     return options;
@@ -322,7 +323,7 @@ conversion(const QHash<QString, QString> &modifiers)
 
 QString sizeText(qint64 bytes)
 {
-    return QLocale::c().toString(bytes) + QStringLiteral(" bytes");
+    return CommandLineText::tr("%1 bytes").arg(QLocale::c().toString(bytes));
 }
 
 class Reader
@@ -348,7 +349,7 @@ public:
         bool ok = false;
         const int value = parser.value(name).toInt(&ok);
         if (!ok || value < 1) {
-            usage(QStringLiteral("%1 takes a whole number of at least 1, not \"%2\"")
+            usage(CommandLineText::tr("%1 takes a whole number of at least 1, not \"%2\"")
                       .arg(dashed(name), parser.value(name)));
             return std::nullopt;
         }
@@ -364,7 +365,7 @@ public:
         bool ok = false;
         const int value = parser.value(name).toInt(&ok);
         if (!ok || value < 1 || value > maxSeconds) {
-            usage(QStringLiteral("%1 takes a whole number of seconds from 1 to %2, not \"%3\"")
+            usage(CommandLineText::tr("%1 takes a whole number of seconds from 1 to %2, not \"%3\"")
                       .arg(dashed(name), QString::number(maxSeconds), parser.value(name)));
             return std::nullopt;
         }
@@ -387,12 +388,12 @@ public:
             if (!find(modifierOptions(), name))
                 continue;
             if (written.isEmpty() || !written.last().option->takes.contains(name)) {
-                usage(QStringLiteral("%1 belongs right after an action that takes it (%2)")
+                usage(CommandLineText::tr("%1 belongs right after an action that takes it (%2)")
                           .arg(dashed(name), takersOf(name)));
                 continue;
             }
             if (written.last().modifiers.contains(name)) {
-                usage(QStringLiteral("%1 is given twice for %2")
+                usage(CommandLineText::tr("%1 is given twice for %2")
                           .arg(dashed(name), dashed(QLatin1String(written.last().option->name))));
                 continue;
             }
@@ -401,7 +402,7 @@ public:
         for (const Written &action : written) {
             for (const QString &needed : action.option->needs) {
                 if (!action.modifiers.contains(needed))
-                    usage(QStringLiteral("%1 needs %2")
+                    usage(CommandLineText::tr("%1 needs %2")
                               .arg(dashed(QLatin1String(action.option->name)), dashed(needed)));
             }
         }
@@ -440,7 +441,7 @@ public:
         if (firmwareNoted.contains(key))
             return;
         firmwareNoted.insert(key, true);
-        parsed.plan.notes << QStringLiteral("Firmware %1: %2, SHA-256 %3")
+        parsed.plan.notes << CommandLineText::tr("Firmware %1: %2, SHA-256 %3")
                                  .arg(QDir::toNativeSeparators(path), sizeText(file.bytes.size()),
                                       QString::fromLatin1(file.sha256.toHex()));
     }
@@ -467,7 +468,7 @@ public:
         plan.report = parser.value(QStringLiteral("report"));
         for (const char *name : {"output", "hex"}) {
             if (parser.isSet(QLatin1String(name)) && !plan.dryRun)
-                usage(QStringLiteral("--%1 goes with --dry-run").arg(QLatin1String(name)));
+                usage(CommandLineText::tr("--%1 goes with --dry-run").arg(QLatin1String(name)));
         }
         if (const std::optional<int> jobs = positive(parser, QStringLiteral("jobs")))
             plan.jobs = *jobs;
@@ -482,10 +483,11 @@ public:
         plan.quiet = parser.isSet(QStringLiteral("quiet"));
         if (parser.isSet(QStringLiteral("progress"))) {
             if (parser.value(QStringLiteral("progress")) != QLatin1String("json"))
-                usage(QStringLiteral("--progress takes json, not \"%1\"")
+                usage(CommandLineText::tr("--progress takes json, not \"%1\"")
                           .arg(parser.value(QStringLiteral("progress"))));
             else if (plan.dryRun)
-                usage(QStringLiteral("--progress goes with a run that sends: leave out --dry-run"));
+                usage(CommandLineText::tr(
+                    "--progress goes with a run that sends: leave out --dry-run"));
             plan.progress = Plan::Progress::Json;
         }
     }
@@ -503,10 +505,11 @@ public:
         parsed.errors << targets.errors;
         if (parsed.plan.discover.mode == Discover::Options::Mode::Discover) {
             if (!parsed.plan.targets.isEmpty())
-                usage(QStringLiteral("--discover finds printers: leave out --to and --targets"));
+                usage(
+                    CommandLineText::tr("--discover finds printers: leave out --to and --targets"));
         } else if (parsed.plan.targets.isEmpty() && !parsed.plan.dryRun && files.errors.isEmpty() &&
                    parsed.errors.isEmpty()) {
-            usage(QStringLiteral("no printer to send to: give --to or --targets"));
+            usage(CommandLineText::tr("no printer to send to: give --to or --targets"));
         }
     }
 
@@ -547,7 +550,7 @@ public:
             if ((given.*value).isEmpty())
                 continue;
             if (onLine.contains(QLatin1String(name)))
-                usage(label + QStringLiteral("%1 gives what the file gives: leave out one")
+                usage(label + CommandLineText::tr("%1 gives what the file gives: leave out one")
                                   .arg(dashed(QLatin1String(name))));
             snmp.*value = given.*value;
         }
@@ -556,8 +559,9 @@ public:
     void buildActions(const QList<Written> &written)
     {
         if (written.isEmpty())
-            usage(QStringLiteral("nothing to send: give at least one action, such as --profile "
-                                 "or --firmware"));
+            usage(
+                CommandLineText::tr("nothing to send: give at least one action, such as --profile "
+                                    "or --firmware"));
         for (const Written &action : written) {
             OperationBuilders::Built built = action.option->build(*this, action);
             for (const QString &refusal : built.refusals)
@@ -570,7 +574,7 @@ public:
             error(failure);
         const Plan &plan = parsed.plan;
         if (const int images = DryRun::convertedImages(plan).size(); images > 1)
-            usage(QStringLiteral("--output %1 takes the image of one --convert, not %2")
+            usage(CommandLineText::tr("--output %1 takes the image of one --convert, not %2")
                       .arg(plan.output, QString::number(images)));
     }
 };
@@ -756,7 +760,7 @@ ParsedArguments parseArguments(const QStringList &arguments)
         return parsed;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        reader.usage(QStringLiteral("unexpected argument \"%1\": targets go after --to")
+        reader.usage(CommandLineText::tr("unexpected argument \"%1\": targets go after --to")
                          .arg(parser.positionalArguments().first()));
         return parsed;
     }
@@ -778,8 +782,9 @@ ParsedArguments parseArguments(const QStringList &arguments)
         return parsed;
     const bool sending = parsed.plan.discover.mode == Discover::Options::Mode::Send;
     if (!sending && (!written.isEmpty() || parsed.plan.dryRun)) {
-        reader.usage(QStringLiteral("--discover, --status and --watch send nothing: leave out the "
-                                    "actions and --dry-run"));
+        reader.usage(
+            CommandLineText::tr("--discover, --status and --watch send nothing: leave out the "
+                                "actions and --dry-run"));
         return parsed;
     }
     reader.readTargets(parser);

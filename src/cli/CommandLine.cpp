@@ -54,12 +54,13 @@ int writeDryRun(const Plan &plan, const Console &console)
     const auto status = [](int otherwise) {
         return Interrupts::count() > 0 ? int(Interrupts::exitStatus) : otherwise;
     };
-    if (!plan.report.isEmpty() &&
-        !Report::save(plan.report, Report::dryRunJson(plan), console, QStringLiteral("the report")))
+    if (!plan.report.isEmpty() && !Report::save(plan.report, Report::dryRunJson(plan), console,
+                                                CommandLineText::tr("the report")))
         return status(1);
     // Interrupted while the report was written: the output is not begun.
     if (Interrupts::count() > 0) {
-        console.say(QStringLiteral("varimonde-setup: interrupted before the output was written"));
+        console.say(
+            CommandLineText::tr("varimonde-setup: interrupted before the output was written"));
         return Interrupts::exitStatus;
     }
     const QByteArray bytes = DryRun::render(plan);
@@ -68,8 +69,8 @@ int writeDryRun(const Plan &plan, const Console &console)
         return status(0);
     }
     if (const std::optional<Failure> failure = SafeWrite::write(plan.output, bytes)) {
-        console.say(QStringLiteral("varimonde-setup: cannot write the output: ") +
-                    failure->description);
+        console.say(CommandLineText::tr("varimonde-setup: cannot write the output: %1")
+                        .arg(failure->description));
         return status(1);
     }
     return status(0);
@@ -87,7 +88,7 @@ int runParsed(const QStringList &arguments, const Console &console)
         for (const QString &error : parsed.errors)
             console.say(QStringLiteral("varimonde-setup: ") + error);
         if (parsed.usage)
-            console.say(QStringLiteral("Try 'varimonde-setup --help' for more information."));
+            console.say(CommandLineText::tr("Try 'varimonde-setup --help' for more information."));
         return 2;
     case ParsedArguments::Outcome::Run:
         break;
@@ -98,13 +99,14 @@ int runParsed(const QStringList &arguments, const Console &console)
             console.say(note);
     }
     if (plan.interrupted && plan.dryRun) {
-        console.say(QStringLiteral("varimonde-setup: interrupted while the files were read"));
+        console.say(CommandLineText::tr("varimonde-setup: interrupted while the files were read"));
         return Interrupts::exitStatus;
     }
     // Pictures are converted once the files are read: an interrupt meanwhile
     // leaves nothing to show.
     if (plan.dryRun && Interrupts::count() > 0) {
-        console.say(QStringLiteral("varimonde-setup: interrupted before the bytes were shown"));
+        console.say(
+            CommandLineText::tr("varimonde-setup: interrupted before the bytes were shown"));
         return Interrupts::exitStatus;
     }
     if (plan.dryRun)

@@ -96,14 +96,14 @@ void read(const QCommandLineParser &parser, Options &options, QStringList &usage
     const bool status = parser.isSet(QStringLiteral("status"));
     const bool watch = parser.isSet(QStringLiteral("watch"));
     if (int(discover) + int(status) + int(watch) > 1)
-        usage << QStringLiteral("--discover, --status and --watch exclude each other");
+        usage << CommandLineText::tr("--discover, --status and --watch exclude each other");
     options.mode = discover ? Options::Mode::Discover
                    : status ? Options::Mode::Status
                    : watch  ? Options::Mode::Watch
                             : Options::Mode::Send;
     options.inventory = parser.value(QStringLiteral("inventory"));
     if (!options.inventory.isEmpty() && !status)
-        usage << QStringLiteral("--inventory goes with --status");
+        usage << CommandLineText::tr("--inventory goes with --status");
     if (watch) {
         bool ok = false;
         const QString written = parser.value(QStringLiteral("watch"));
@@ -114,7 +114,7 @@ void read(const QCommandLineParser &parser, Options &options, QStringList &usage
     }
     options.metrics = parser.value(QStringLiteral("metrics"));
     if (parser.isSet(QStringLiteral("metrics")) && !watch)
-        usage << QStringLiteral("--metrics goes with --watch");
+        usage << CommandLineText::tr("--metrics goes with --watch");
     else if (watch && parser.isSet(QStringLiteral("metrics")) &&
              !Fleet::metricsEndpoint(options.metrics))
         usage << QStringLiteral("--metrics takes ADDRESS:PORT, such as 127.0.0.1:9464 or "
@@ -122,11 +122,11 @@ void read(const QCommandLineParser &parser, Options &options, QStringList &usage
                      .arg(options.metrics);
     for (const char *name : {"range", "scan-port", "dns-sd", "write-targets"}) {
         if (parser.isSet(QLatin1String(name)) && !discover)
-            usage << QStringLiteral("--%1 goes with --discover").arg(QLatin1String(name));
+            usage << CommandLineText::tr("--%1 goes with --discover").arg(QLatin1String(name));
     }
     options.force = parser.isSet(QStringLiteral("force"));
     if (options.force && !parser.isSet(QStringLiteral("write-targets")))
-        usage << QStringLiteral("--force goes with --write-targets");
+        usage << CommandLineText::tr("--force goes with --write-targets");
     DiscoveryOptions &found = options.discovery;
     found.ranges = parser.values(QStringLiteral("range"));
     const auto port = [&usage](const QString &option, const QString &written) {
@@ -319,7 +319,7 @@ int finish(const Plan &plan, const QList<FoundPrinter> &printers, const QStringL
     const Options::Mode mode = plan.discover.mode;
     console.print(table(printers, mode));
     if (!plan.report.isEmpty() && !Report::save(plan.report, json(printers, notes, status, mode),
-                                                console, QStringLiteral("the report")))
+                                                console, CommandLineText::tr("the report")))
         return std::max(status, 1);
     return status;
 }
@@ -357,7 +357,7 @@ int discover(const Plan &plan, const Console &console)
         status = 1;
     if (!plan.discover.writeTargets.isEmpty() &&
         !Report::save(plan.discover.writeTargets, targetsText(discovery.printers()).toUtf8(),
-                      console, QStringLiteral("the targets file")))
+                      console, CommandLineText::tr("the targets file")))
         status = 1;
     if (shell.wasInterrupted())
         status = Interrupts::exitStatus;
@@ -376,7 +376,7 @@ int status(const Plan &plan, const Console &console)
             FoundPrinter line;
             line.line = target.written;
             printers << line;
-            notes << QStringLiteral("%1: not a network printer: its status cannot be read")
+            notes << CommandLineText::tr("%1: not a network printer: its status cannot be read")
                          .arg(target.written);
             continue;
         }
@@ -418,7 +418,7 @@ int status(const Plan &plan, const Console &console)
     const int status = finish(plan, printers, notes, exit, console);
     if (!plan.discover.inventory.isEmpty() &&
         !Report::save(plan.discover.inventory, Fleet::inventory(printers, plan.discover.inventory),
-                      console, QStringLiteral("the inventory")))
+                      console, CommandLineText::tr("the inventory")))
         return std::max(status, 1);
     return status;
 }

@@ -287,15 +287,15 @@ int watch(const Plan &plan, const Console &console)
     PrinterWatch watch(options.discovery.snmp, options.watchSeconds * 1000);
     for (const Target &target : plan.targets) {
         if (target.address.kind() != LinkAddress::Kind::Network) {
-            console.say(QStringLiteral("%1: not a network printer; its status cannot be read, "
-                                       "it is not watched")
+            console.say(CommandLineText::tr("%1: not a network printer; its status cannot be read, "
+                                            "it is not watched")
                             .arg(target.written));
             continue;
         }
         watch.add(target.written, target.address.host());
     }
     if (watch.printers().isEmpty()) {
-        console.say(QStringLiteral("varimonde-setup: no network printer to watch"));
+        console.say(CommandLineText::tr("varimonde-setup: no network printer to watch"));
         return 1;
     }
     QObject::connect(&watch, &PrinterWatch::event, &watch, [&console](const QJsonObject &event) {
@@ -312,12 +312,12 @@ int watch(const Plan &plan, const Console &console)
         });
         const quint16 port = endpoint ? server->listen(endpoint->address, endpoint->port) : 0;
         if (!port) {
-            console.say(
-                QStringLiteral("varimonde-setup: cannot serve metrics on %1").arg(options.metrics));
+            console.say(CommandLineText::tr("varimonde-setup: cannot serve metrics on %1")
+                            .arg(options.metrics));
             return 1;
         }
         const bool v6 = endpoint->address.protocol() == QAbstractSocket::IPv6Protocol;
-        console.say(QStringLiteral("serving metrics on http://%1:%2/metrics")
+        console.say(CommandLineText::tr("serving metrics on http://%1:%2/metrics")
                         .arg(v6 ? QStringLiteral("[%1]").arg(endpoint->address.toString())
                                 : endpoint->address.toString())
                         .arg(port));
@@ -341,10 +341,14 @@ int watch(const Plan &plan, const Console &console)
     int online = 0;
     for (const WatchedPrinter &printer : watch.printers())
         online += printer.online;
-    console.say(QStringLiteral("watched %1 printer%2 for %3 s: %4 reads, %5 events; %6 online, "
-                               "%7 not")
-                    .arg(watch.printers().size())
-                    .arg(watch.printers().size() == 1 ? QString() : QStringLiteral("s"))
+    // Whole sentences for one printer and for more: languages make plurals
+    // in their own ways.
+    const int watched = int(watch.printers().size());
+    console.say((watched == 1 ? CommandLineText::tr("watched %1 printer for %2 s: %3 reads, %4 "
+                                                    "events; %5 online, %6 not")
+                              : CommandLineText::tr("watched %1 printers for %2 s: %3 reads, %4 "
+                                                    "events; %5 online, %6 not"))
+                    .arg(watched)
                     .arg(running.elapsed() / 1000)
                     .arg(watch.reads())
                     .arg(watch.events())

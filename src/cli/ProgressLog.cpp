@@ -55,22 +55,23 @@ QString ProgressLog::line(const TargetJob &job, const TransferProgress &shown)
 {
     const QLocale c = QLocale::c();
     // Built in one pass: a %1 in a target's name stays as it is.
-    QString text =
-        job.target().written + QStringLiteral(": [") + QString::number(job.operationIndex() + 1) +
-        QLatin1Char('/') + QString::number(job.operations().size()) + QStringLiteral("] ") +
-        QString::number(shown.percent()) + QStringLiteral("% ") + c.toString(shown.sent()) +
-        QStringLiteral(" of ") + c.toString(job.total()) + QStringLiteral(" bytes delivered, ");
+    QString text = job.target().written + QStringLiteral(": [") +
+                   QString::number(job.operationIndex() + 1) + QLatin1Char('/') +
+                   QString::number(job.operations().size()) + QStringLiteral("] ") +
+                   QString::number(shown.percent()) + QStringLiteral("% ") +
+                   CommandLineText::tr("%1 of %2 bytes delivered")
+                       .arg(c.toString(shown.sent()), c.toString(job.total())) +
+                   QStringLiteral(", ");
     // A busy printer is told as the window tells it, not by a falling rate.
     if (const std::optional<qint64> busy = shown.busySeconds())
         return text + TransferProgress::busyText(*busy);
     const std::optional<double> rate = shown.bytesPerSecond();
     if (!rate)
-        return text + QStringLiteral("rate not known yet");
-    text += TransferProgress::sizeText(qint64(*rate + 0.5)) + QStringLiteral("/s, ");
+        return text + CommandLineText::tr("rate not known yet");
+    text += TransferProgress::rateText(*rate) + QStringLiteral(", ");
     const std::optional<qint64> left = shown.secondsLeft();
-    return text + (left ? QStringLiteral("about ") + TransferProgress::durationText(*left) +
-                              QStringLiteral(" left")
-                        : QStringLiteral("time left not known"));
+    return text +
+           (left ? TransferProgress::leftText(*left) : CommandLineText::tr("time left not known"));
 }
 
 void ProgressLog::event(const QString &name, const TargetJob &job, qint64 delivered, double seconds,

@@ -154,7 +154,7 @@ bool Report::save(const QString &path, const QByteArray &bytes, const Console &c
 {
     const std::optional<Failure> failure = SafeWrite::write(path, bytes);
     if (failure)
-        console.say(QStringLiteral("varimonde-setup: cannot write ") + what + QStringLiteral(": ") +
-                    failure->description);
+        console.say(CommandLineText::tr("varimonde-setup: cannot write %1: %2")
+                        .arg(what, failure->description));
     return !failure;
 }

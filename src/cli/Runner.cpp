@@ -173,15 +173,16 @@ void Runner::printDone(TargetJob *job)
         QStringLiteral("[%1/%2] %3: ").arg(m_done).arg(m_jobs.size()).arg(job->target().written);
     switch (job->outcome()) {
     case TargetJob::Outcome::Sent:
-        line += QStringLiteral("sent %1 bytes in %2 s")
+        line += CommandLineText::tr("sent %1 bytes in %2 s")
                     .arg(QLocale::c().toString(job->sent()))
                     .arg(job->seconds(), 0, 'f', 1);
         break;
     case TargetJob::Outcome::Failed:
-        line += QStringLiteral("failed: ") + job->failure();
+        line += CommandLineText::tr("failed: %1").arg(job->failure());
         break;
     default:
-        line += QStringLiteral("cancelled after %1 bytes").arg(QLocale::c().toString(job->sent()));
+        line +=
+            CommandLineText::tr("cancelled after %1 bytes").arg(QLocale::c().toString(job->sent()));
         break;
     }
     if (m_plan.quiet && job->outcome() != TargetJob::Outcome::Failed)
@@ -213,7 +214,7 @@ QString Runner::progressLine(TargetJob *job) const
         .arg(job->target().written, QString::number(action + 1),
              QString::number(job->operations().size()),
              QString::number(line.progress.percent()).rightJustified(3),
-             line.progress.describe(QStringLiteral("sent")));
+             line.progress.describe(CommandLineText::tr("sent")));
 }
 
 void Runner::drawProgress()
@@ -297,7 +298,7 @@ int Runner::run()
         m_console.print(table);
     if (!m_plan.report.isEmpty()) {
         if (!Report::save(m_plan.report, Report::json(m_jobs, status), m_console,
-                          QStringLiteral("the report")))
+                          CommandLineText::tr("the report")))
             return status == AllSent ? SomeFailed : status;
     }
     return status;

@@ -1,5 +1,7 @@
 #include "cli/SnmpSecrets.h"
 
+#include "cli/CommandLineWords.h"
+
 #include "common/ProcessSignals.h"
 #include "discovery/SnmpReader.h"
 
@@ -52,13 +54,13 @@ std::variant<QByteArray, QString> readAll(int fd, const QString &what, bool &int
         if (got < 0 && (errno == EINTR || errno == EAGAIN))
             continue;
         if (got < 0)
-            return QStringLiteral("%1 could not be read: %2")
+            return CommandLineText::tr("%1 could not be read: %2")
                 .arg(what, QString::fromLocal8Bit(strerror(errno)));
         if (got == 0)
             return bytes;
         bytes.append(chunk, got);
         if (bytes.size() > maxBytes)
-            return QStringLiteral("%1 holds more than %2 bytes: not a secrets file")
+            return CommandLineText::tr("%1 holds more than %2 bytes: not a secrets file")
                 .arg(what, QString::number(maxBytes));
     }
 }
@@ -92,14 +94,14 @@ std::optional<QString> parse(const QByteArray &text, SnmpOptions &snmp)
                 field = &candidate;
         }
         if (!field)
-            return QStringLiteral("%1 is not community=, auth= or priv=").arg(where);
+            return CommandLineText::tr("%1 is not community=, auth= or priv=").arg(where);
         if (field->seen)
             return QStringLiteral("%1 gives %2 again").arg(where, QLatin1String(field->key));
         const QString value = QString::fromUtf8(line.mid(equals + 1));
         if (value.isEmpty())
-            return QStringLiteral("%1: %2 is empty").arg(where, QLatin1String(field->key));
+            return CommandLineText::tr("%1: %2 is empty").arg(where, QLatin1String(field->key));
         if (!printable(value))
-            return QStringLiteral("%1: %2 holds a control character")
+            return CommandLineText::tr("%1: %2 holds a control character")
                 .arg(where, QLatin1String(field->key));
         field->seen = true;
         snmp.*(field->value) = value;
@@ -111,23 +113,23 @@ std::variant<QByteArray, QString> load(const QString &path, bool &interrupted)
 {
 #ifdef Q_OS_UNIX
     if (path == QLatin1String("-"))
-        return readAll(STDIN_FILENO, QStringLiteral("standard input"), interrupted);
+        return readAll(STDIN_FILENO, CommandLineText::tr("standard input"), interrupted);
     // Without waiting: a pipe in its place must not hang the run.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return QStringLiteral("%1 could not be opened: %2")
+        return CommandLineText::tr("%1 could not be opened: %2")
             .arg(path, QString::fromLocal8Bit(strerror(errno)));
     struct stat status {
     };
     QString refusal;
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
-        refusal = QStringLiteral("%1 is not a regular file").arg(path);
+        refusal = CommandLineText::tr("%1 is not a regular file").arg(path);
     else if (status.st_mode & (S_IRGRP | S_IWGRP | S_IROTH | S_IWOTH))
         refusal = QStringLiteral("%1 may be read or changed by other users (mode %2): let only its "
                                  "owner have it (chmod 600 %1)")
                       .arg(path, QString::number(status.st_mode & 07777, 8).rightJustified(4, '0'));
     else if (status.st_size > maxBytes)
-        refusal = QStringLiteral("%1 holds more than %2 bytes: not a secrets file")
+        refusal = CommandLineText::tr("%1 holds more than %2 bytes: not a secrets file")
                       .arg(path, QString::number(maxBytes));
     if (!refusal.isEmpty()) {
         ::close(fd);
@@ -140,7 +142,7 @@ std::variant<QByteArray, QString> load(const QString &path, bool &interrupted)
     Q_UNUSED(interrupted);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("%1 could not be opened: %2").arg(path, file.errorString());
+        return CommandLineText::tr("%1 could not be opened: %2").arg(path, file.errorString());
     return file.read(maxBytes + 1);
 #endif
 }

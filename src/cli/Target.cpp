@@ -1,5 +1,7 @@
 #include "cli/Target.h"
 
+#include "cli/CommandLineWords.h"
+
 #include "link/DeviceIdentity.h"
 #include "link/PortNames.h"
 #include "operation/OperationBuilders.h"
@@ -12,8 +14,8 @@ std::variant<Target, QString> Target::parse(const QString &text)
     std::variant<LinkAddress, QString> address =
         OperationBuilders::linkAddress(written, PortNames());
     if (const QString *why = std::get_if<QString>(&address))
-        return written.isEmpty() ? QStringLiteral("an empty target: ") + *why
-                                 : QStringLiteral("target \"%1\": %2").arg(written, *why);
+        return written.isEmpty() ? CommandLineText::tr("an empty target: %1").arg(*why)
+                                 : CommandLineText::tr("target \"%1\": %2").arg(written, *why);
     return Target{written, std::get<LinkAddress>(address)};
 }
 

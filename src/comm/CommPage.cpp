@@ -19,8 +19,6 @@ namespace
 
 using Kind = LinkAddress::Kind;
 
-const QString settingsTitle = QStringLiteral("Utility Settings");
-
 // The serial fields on the first start: port, baud, parity, data and stop bits.
 const QStringList startingSerial = {QStringLiteral("1"), QStringLiteral("9600"),
                                     QStringLiteral("N"), QStringLiteral("8"), QStringLiteral("1")};
@@ -203,7 +201,7 @@ void CommPage::showPanel(LinkAddress::Kind kind)
 void CommPage::refuse(const QString &remembered, const QString &message)
 {
     if (remembered.isEmpty())
-        Dialogs::showMessage(m_services.window, message, settingsTitle);
+        Dialogs::showMessage(m_services.window, message, tr("Utility Settings"));
     else
         qWarning("varimonde-setup: ignoring the remembered link setting \"%s\": %s",
                  qPrintable(remembered), qPrintable(message));
@@ -248,8 +246,7 @@ bool CommPage::applySerialSettings(const QString &remembered)
     const bool badValue =
         failure->code == FailureCode::TypeMismatch || failure->code == FailureCode::InvalidValue;
     if (badValue || !remembered.isEmpty())
-        refuse(remembered,
-               badValue ? QStringLiteral("Invalid Value in COMM Settings") : failure->description);
+        refuse(remembered, badValue ? tr("Invalid Value in COMM Settings") : failure->description);
     else
         Dialogs::showFailure(m_services.window, *failure);
     return false;
@@ -333,7 +330,7 @@ void CommPage::restoreLink()
         // a USB printer device is ever taken from the settings.
         if (OperationBuilders::usbDeviceRefusal(remembered.usbDevice,
                                                 m_services.link.portNames())) {
-            refuse(remembered.usbDevice, QStringLiteral("No such USB printer"));
+            refuse(remembered.usbDevice, tr("No such USB printer"));
         } else {
             changeAddress(m_services.link, [&](LinkAddress &address) {
                 address.setUsbDevice(remembered.usbDevice);
@@ -354,7 +351,7 @@ void CommPage::restoreLink()
     if (!remembered.kind.isEmpty()) {
         const std::optional<Kind> kind = LinkAddress::kindNamed(remembered.kind);
         if (!kind) {
-            refuse(remembered.kind, QStringLiteral("No such link"));
+            refuse(remembered.kind, tr("No such link"));
         } else {
             chooseLink(*kind);
             linkOption(*kind)->setChecked(true);
@@ -461,7 +458,7 @@ void CommPage::refreshUsbPrinters()
         if (!chosen.isEmpty() && !there)
             ui->UsbCombo->addItem(PortDiscovery::usbPrinterShown(chosen), chosen);
         if (ui->UsbCombo->count() == 0)
-            ui->UsbCombo->addItem(QStringLiteral("No USB printer found"), QString());
+            ui->UsbCombo->addItem(tr("No USB printer found"), QString());
         ui->UsbCombo->setCurrentIndex(std::max(0, ui->UsbCombo->findData(chosen)));
     }
     // Setting the link again tells the status bar that its printer came or went.

@@ -548,9 +548,8 @@ void ConfigPage::enterValue(QSlider *slider)
 
 void ConfigPage::enterScaler()
 {
-    const QString answer =
-        Dialogs::inputBox(m_services.window, QStringLiteral("Please Enter Desired Scaler"),
-                          QStringLiteral("Scaler Setting"), QStringLiteral("100"));
+    const QString answer = Dialogs::inputBox(m_services.window, tr("Please Enter Desired Scaler"),
+                                             tr("Scaler Setting"), QStringLiteral("100"));
     if (answer.isEmpty())
         return;
     const NumberText::Converted<double> number = NumberText::toDouble(answer);
@@ -563,7 +562,7 @@ void ConfigPage::enterScaler()
     }
     double scaler = std::get<double>(number);
     if (scaler > 250) {
-        Dialogs::showMessage(m_services.window, QStringLiteral("Maximum Value is 250"));
+        Dialogs::showMessage(m_services.window, tr("Maximum Value is 250"));
         scaler = 250;
     }
     applyEnteredValue(*ui->EmulationSlider, scaler);
@@ -581,8 +580,7 @@ std::optional<ConfigPage::BufferAnswer> ConfigPage::askBufferSize(QSlider &slide
     const NumberText::Converted<double> number = NumberText::toDouble(answer);
     if (const Failure *failure = std::get_if<Failure>(&number)) {
         if (failure->code == FailureCode::TypeMismatch)
-            Dialogs::showMessage(m_services.window, QStringLiteral("Invalid Data"),
-                                 QStringLiteral("Warning"));
+            Dialogs::showMessage(m_services.window, tr("Invalid Data"), QStringLiteral("Warning"));
         else
             Dialogs::showFailure(m_services.window, *failure);
         return std::nullopt;
@@ -594,23 +592,22 @@ void ConfigPage::enterMainBuffer()
 {
     // No range check of its own: the slider refuses what it cannot hold.
     if (const std::optional<BufferAnswer> answer =
-            askBufferSize(*ui->TextBufMain, QStringLiteral("Set Value for Main Text Buffer"),
-                          QStringLiteral("Primary Text Buffer"), 4096))
+            askBufferSize(*ui->TextBufMain, tr("Set Value for Main Text Buffer"),
+                          tr("Primary Text Buffer"), 4096))
         applyEnteredValue(*ui->TextBufMain, answer->size);
 }
 
 void ConfigPage::enterOverflowBuffer()
 {
-    const std::optional<BufferAnswer> answer =
-        askBufferSize(*ui->TextBufOver, QStringLiteral("Enter value for Overflow Buffer"),
-                      QStringLiteral("Overflow Buffer"), 1024);
+    const std::optional<BufferAnswer> answer = askBufferSize(
+        *ui->TextBufOver, tr("Enter value for Overflow Buffer"), tr("Overflow Buffer"), 1024);
     if (!answer)
         return;
     if (answer->typed &&
         (answer->size < 0 || answer->size > double(ui->TextBufMain->value()) - 1024)) {
         Dialogs::showMessage(m_services.window,
-                             QStringLiteral("Overflow must fall between 0 and (Text Buffer-1024)"),
-                             QStringLiteral("Overflow Buffer Warning"));
+                             tr("Overflow must fall between 0 and (Text Buffer-1024)"),
+                             tr("Overflow Buffer Warning"));
         return;
     }
     applyEnteredValue(*ui->TextBufOver, answer->size);

@@ -24,6 +24,5 @@ void ProfileActions::importProfile()
     if (ProfileFile(m_window, m_page).importProfile(m_dialog))
         m_page.settle();
     else
-        Dialogs::showMessage(m_window, QStringLiteral("Error Opening File"),
-                             QStringLiteral("Load Configuration"));
+        Dialogs::showMessage(m_window, tr("Error Opening File"), tr("Load Configuration"));
 }

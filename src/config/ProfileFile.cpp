@@ -5,8 +5,8 @@
 #include "ui/CommonDialog.h"
 #include "ui/Dialogs.h"
 
-const QString ProfileFile::filter =
-    QStringLiteral("Varimonde Printer Profile (*.vsp)|*.vsp|All Files(*.*)|*.*");
+#include <QCoreApplication>
+
 const QString ProfileFile::defaultExtension = QStringLiteral(".vsp");
 const QString ProfileFile::proposedName = QStringLiteral("profile.vsp");
 
@@ -16,7 +16,8 @@ std::optional<Failure> ProfileFile::choosePath(CommonDialog &dialog, bool forSav
 {
     dialog.setCancelError(true);
     dialog.setFolder(Settings::Folder::Profile);
-    dialog.setFilter(filter);
+    dialog.setFilter(QCoreApplication::translate(
+        "ProfileFile", "Varimonde Printer Profile (*.vsp)|*.vsp|All Files(*.*)|*.*"));
     dialog.setDefaultExt(defaultExtension);
     dialog.setFileName(proposedName);
     if (std::optional<Failure> failure = forSaving ? dialog.showSave() : dialog.showOpen())

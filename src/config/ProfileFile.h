@@ -26,7 +26,6 @@ public:
     // True when every field of the chosen profile was put into the window.
     bool importProfile(CommonDialog &dialog);
 
-    static const QString filter;
     static const QString defaultExtension;
     static const QString proposedName;
 

@@ -45,7 +45,7 @@ void BinaryPage::connectControls()
 void BinaryPage::chooseAndLoadFile()
 {
     CommonDialog &dialog = m_services.fileDialog;
-    if (!dialog.chooseFileToRead(QStringLiteral("All Files(*.*)|*.*"), Settings::Folder::Firmware))
+    if (!dialog.chooseFileToRead(tr("All Files(*.*)|*.*"), Settings::Folder::Firmware))
         return;
     loadChosenFile(dialog.fileName());
 }

@@ -2,6 +2,7 @@
 
 #include "link/SendOutcome.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -81,29 +82,43 @@ QString TransferProgress::sizeText(qint64 bytes)
 QString TransferProgress::durationText(qint64 seconds)
 {
     if (seconds < 60)
-        return QStringLiteral("%1 s").arg(seconds);
+        return QCoreApplication::translate("TransferProgress", "%1 s").arg(seconds);
     const qint64 minutes = (seconds + 30) / 60;
     if (minutes < 60)
-        return QStringLiteral("%1 min").arg(minutes);
-    return QStringLiteral("%1 h %2 min")
+        return QCoreApplication::translate("TransferProgress", "%1 min").arg(minutes);
+    return QCoreApplication::translate("TransferProgress", "%1 h %2 min")
         .arg(QString::number(minutes / 60), QString::number(minutes % 60));
 }
 
 QString TransferProgress::busyText(qint64 seconds)
 {
-    return QStringLiteral("the printer has taken no data for %1 s").arg(seconds);
+    return QCoreApplication::translate("TransferProgress", "the printer has taken no data for %1 s")
+        .arg(seconds);
+}
+
+QString TransferProgress::rateText(double bytesPerSecond)
+{
+    return QCoreApplication::translate("TransferProgress", "%1/s")
+        .arg(sizeText(qint64(bytesPerSecond + 0.5)));
+}
+
+QString TransferProgress::leftText(qint64 seconds)
+{
+    return QCoreApplication::translate("TransferProgress", "about %1 left")
+        .arg(durationText(seconds));
 }
 
 QString TransferProgress::describe(const QString &verb) const
 {
-    QString text =
-        verb + QLatin1Char(' ') + sizeText(m_sent) + QStringLiteral(" of ") + sizeText(m_total);
+    // "%1 %2 of %3" in one pass: the verb is the caller's translated word.
+    QString text = QCoreApplication::translate("TransferProgress", "%1 %2 of %3")
+                       .arg(verb, sizeText(m_sent), sizeText(m_total));
     if (const std::optional<qint64> busy = busySeconds()) {
         text += QStringLiteral(", ") + busyText(*busy);
     } else if (const std::optional<double> rate = bytesPerSecond()) {
-        text += QStringLiteral(", ") + sizeText(qint64(*rate + 0.5)) + QStringLiteral("/s");
+        text += QStringLiteral(", ") + rateText(*rate);
         if (const std::optional<qint64> left = secondsLeft(); left && m_sent < m_total)
-            text += QStringLiteral(", about ") + durationText(*left) + QStringLiteral(" left");
+            text += QStringLiteral(", ") + leftText(*left);
     }
     return text;
 }

@@ -38,6 +38,9 @@ public:
     static QString busyText(qint64 seconds);
     static QString sizeText(qint64 bytes);
     static QString durationText(qint64 seconds);
+    // "12.3 kB/s" and "about 2 min left", as people read them.
+    static QString rateText(double bytesPerSecond);
+    static QString leftText(qint64 seconds);
 
 private:
     struct Sample {

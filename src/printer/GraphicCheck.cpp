@@ -1,5 +1,6 @@
 #include "printer/GraphicCheck.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <optional>
@@ -211,10 +212,9 @@ std::variant<Dots, QString> check(const QByteArray &bytes, Type type, const QStr
 QString sizeText(Dots size)
 {
     const auto mm = [](int dots) { return QString::number(dots * 25.4 / dotsPerInch, 'f', 1); };
-    return QStringLiteral("%1 × %2 dots, %3 × %4 mm")
-        .arg(size.width)
-        .arg(size.height)
-        .arg(mm(size.width), mm(size.height));
+    return QCoreApplication::translate("GraphicCheck", "%1 × %2 dots, %3 × %4 mm")
+        .arg(QString::number(size.width), QString::number(size.height), mm(size.width),
+             mm(size.height));
 }
 
 } // namespace GraphicCheck

@@ -98,7 +98,7 @@ void GraphicConvertDialog::showEvent(QShowEvent *event)
 void GraphicConvertDialog::save()
 {
     m_files.setFolder(Settings::Folder::Graphic);
-    m_files.setFilter(QStringLiteral("Bitmaps (*.bmp)|*.bmp"));
+    m_files.setFilter(tr("Bitmaps (*.bmp)|*.bmp"));
     m_files.setDefaultExt(QStringLiteral(".bmp"));
     m_files.setCancelError(true);
     if (m_files.showSave())
@@ -106,7 +106,7 @@ void GraphicConvertDialog::save()
     QSaveFile file(m_files.fileName());
     if (!file.open(QIODevice::WriteOnly) || file.write(m_bmp) != m_bmp.size() || !file.commit())
         Dialogs::showMessage(this,
-                             QStringLiteral("The picture could not be saved to %1: %2")
+                             tr("The picture could not be saved to %1: %2")
                                  .arg(m_files.fileName(), file.errorString()),
                              windowTitle());
 }

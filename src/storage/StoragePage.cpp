@@ -30,9 +30,18 @@
 namespace
 {
 
-const QString graphicTitle = QStringLiteral("Graphic Storage");
-const QString storageTitle = QStringLiteral("DATA STORAGE");
-const QString readStatus = QStringLiteral("READ INTO MEMORY");
+QString graphicTitle()
+{
+    return StoragePage::tr("Graphic Storage");
+}
+QString storageTitle()
+{
+    return StoragePage::tr("DATA STORAGE");
+}
+QString readStatus()
+{
+    return StoragePage::tr("READ INTO MEMORY");
+}
 
 // While a file is read or sent the title animation runs, the pointer is an
 // hourglass and the tab strip is disabled.
@@ -62,11 +71,11 @@ bool withinMemory(BusyScope &busy, QWidget *window, const QString &path, Step st
         return true;
     } catch (const std::bad_alloc &) {
         busy.end();
-        Dialogs::showFailure(window, Failure{FailureCode::OutOfMemory,
-                                             QStringLiteral("Out of memory: ") +
-                                                 QDir::toNativeSeparators(path) +
-                                                 QStringLiteral(" is too large to send as a "
-                                                                "label format.")});
+        Dialogs::showFailure(window,
+                             Failure{FailureCode::OutOfMemory,
+                                     StoragePage::tr("Out of memory: %1 is too large to send as "
+                                                     "a label format.")
+                                         .arg(QDir::toNativeSeparators(path))});
         return false;
     }
 }
@@ -140,7 +149,7 @@ void StoragePage::connectControls()
 void StoragePage::readGraphic()
 {
     CommonDialog &dialog = m_services.fileDialog;
-    dialog.setFilter(QStringLiteral("Pictures (*.bmp;*.pcx)|*.bmp;*.pcx"));
+    dialog.setFilter(tr("Pictures (*.bmp;*.pcx)|*.bmp;*.pcx"));
     dialog.setCancelError(true);
     dialog.setFolder(Settings::Folder::Graphic);
     if (dialog.showOpen())
@@ -154,29 +163,29 @@ void StoragePage::readGraphicFile(const QString &path)
     const std::optional<Failure> opened = file->open();
     if (opened &&
         (opened->code == FailureCode::FileTooLarge || opened->code == FailureCode::BadFileName)) {
-        Dialogs::showMessage(m_services.window, opened->description, graphicTitle);
+        Dialogs::showMessage(m_services.window, opened->description, graphicTitle());
         return;
     }
     ui->FilePathTxt->setText(path);
     if (opened)
         return;
-    ui->ProgLbl->setText(QString::number(file->size()) + QStringLiteral(" Bytes"));
+    ui->ProgLbl->setText(tr("%1 Bytes").arg(file->size()));
 
     // A read that does not finish leaves no graphic at all rather than a
     // partial one that a store would send as if it were whole.
     m_graphicBytes.reset();
     showGraphic();
     auto busy = std::make_shared<BusyScope>(m_services.busy, busySigns);
-    ui->StatLbl->setText(QStringLiteral("READING INTO MEMORY"));
+    ui->StatLbl->setText(tr("READING INTO MEMORY"));
     FileReadJob::read(file, &m_services.stop, this,
                       [this, file, busy](ChunkedFileReader::Status status) {
                           busy->end();
                           if (status == ChunkedFileReader::Status::Read) {
                               m_graphicBytes = file->takeBytes();
-                              ui->StatLbl->setText(readStatus);
+                              ui->StatLbl->setText(readStatus());
                               showGraphic();
                           } else if (status == ChunkedFileReader::Status::Failed) {
-                              ui->StatLbl->setText(QStringLiteral("READING FAILED"));
+                              ui->StatLbl->setText(tr("READING FAILED"));
                           }
                       });
 }
@@ -215,7 +224,7 @@ void StoragePage::convertPicture(const QByteArray &bytes, const QString &path)
     const std::variant<QImage, QString> picture =
         GraphicConvert::load(bytes, QFileInfo(path).fileName());
     if (const QString *why = std::get_if<QString>(&picture)) {
-        Dialogs::showMessage(m_services.window, *why, graphicTitle);
+        Dialogs::showMessage(m_services.window, *why, graphicTitle());
         return;
     }
     GraphicConvertDialog convert(std::get<QImage>(picture), QFileInfo(path).fileName(),
@@ -226,8 +235,8 @@ void StoragePage::convertPicture(const QByteArray &bytes, const QString &path)
     m_graphicBytes = convert.bmp();
     ui->GSBMPop->setChecked(true);
     ui->FilePathTxt->setText(path);
-    ui->ProgLbl->setText(QString::number(m_graphicBytes->size()) + QStringLiteral(" Bytes"));
-    ui->StatLbl->setText(QStringLiteral("CONVERTED INTO MEMORY"));
+    ui->ProgLbl->setText(tr("%1 Bytes").arg(m_graphicBytes->size()));
+    ui->StatLbl->setText(tr("CONVERTED INTO MEMORY"));
     showGraphic();
 }
 
@@ -277,9 +286,9 @@ void StoragePage::showGraphic()
             // What the read said is corrected once the graphic is known.
             const QString refused = tr("Cannot be stored as %1");
             const QString status = ui->StatLbl->text();
-            if (status == readStatus || status == refused.arg(QStringLiteral("BMP")) ||
+            if (status == readStatus() || status == refused.arg(QStringLiteral("BMP")) ||
                 status == refused.arg(QStringLiteral("PCX")))
-                ui->StatLbl->setText(preview->dots ? readStatus : refused.arg(typeWord));
+                ui->StatLbl->setText(preview->dots ? readStatus() : refused.arg(typeWord));
         });
 }
 
@@ -291,7 +300,7 @@ bool StoragePage::refuseGraphic()
         OperationBuilders::graphicRefusal(*m_graphicBytes, graphicType() == GraphicCheck::Type::Pcx,
                                           QFileInfo(ui->FilePathTxt->text()).fileName());
     if (why)
-        Dialogs::showMessage(m_services.window, *why, graphicTitle);
+        Dialogs::showMessage(m_services.window, *why, graphicTitle());
     return why.has_value();
 }
 
@@ -302,16 +311,14 @@ void StoragePage::storeGraphic()
 {
     if (!m_graphicBytes) {
         Dialogs::showMessage(m_services.window,
-                             QStringLiteral("No graphic has been read. Use Browse to choose one "
-                                            "first."),
-                             graphicTitle);
+                             tr("No graphic has been read. Use Browse to choose one first."),
+                             graphicTitle());
         return;
     }
     if (refuseGraphic())
         return;
-    const QString identifier = StorageCommands::upperIdentifier(
-        Dialogs::inputBox(m_services.window, QStringLiteral("Enter Identifier"), graphicTitle,
-                          QStringLiteral("Image_1")));
+    const QString identifier = StorageCommands::upperIdentifier(Dialogs::inputBox(
+        m_services.window, tr("Enter Identifier"), graphicTitle(), QStringLiteral("Image_1")));
     if (identifier.isEmpty())
         return;
     // Header, file and closing line end are one store: one row of the log.
@@ -320,7 +327,7 @@ void StoragePage::storeGraphic()
             .arg(identifier, QLocale(QLocale::English).toString(qint64(m_graphicBytes->size()))),
         ui->FilePathTxt->text(), *m_graphicBytes, identifier, ui->GSPCXOp->isChecked(),
         std::nullopt);
-    if (!accepted(m_services.window, built, graphicTitle))
+    if (!accepted(m_services.window, built, graphicTitle()))
         return;
 
     using Outcome = SendPresenter::Outcome;
@@ -330,18 +337,16 @@ void StoragePage::storeGraphic()
         watch->reset();
         if (part != 1)
             return;
-        ui->StatLbl->setText(QStringLiteral("SENDING FILE TO PRINTER"));
-        *watch =
-            std::make_unique<TransferWatch>(m_services.link, ui->CancelCMD, ui->GraphicProgress,
-                                            ui->StatLbl, QStringLiteral("Sending"));
+        ui->StatLbl->setText(tr("SENDING FILE TO PRINTER"));
+        *watch = std::make_unique<TransferWatch>(m_services.link, ui->CancelCMD,
+                                                 ui->GraphicProgress, ui->StatLbl, tr("Sending"));
     };
     const auto ended = [this, busy, watch, identifier](Outcome outcome) {
         watch->reset();
         busy->end();
-        ui->StatLbl->setText(outcome == Outcome::Sent
-                                 ? QStringLiteral("FINISHED STORING ") + identifier
-                             : outcome == Outcome::Cancelled ? QStringLiteral("STORING CANCELLED")
-                                                             : QStringLiteral("STORING FAILED"));
+        ui->StatLbl->setText(outcome == Outcome::Sent ? tr("FINISHED STORING %1").arg(identifier)
+                             : outcome == Outcome::Cancelled ? tr("STORING CANCELLED")
+                                                             : tr("STORING FAILED"));
     };
     m_services.printer.run(*built.operation, ended, partStarted);
 }
@@ -366,7 +371,7 @@ void StoragePage::chooseFormatType(const QString &storeCaption)
 void StoragePage::chooseFormatFile()
 {
     CommonDialog &dialog = m_services.fileDialog;
-    if (!dialog.chooseFileToRead(QStringLiteral("Text Files(*.txt)|*.txt|All Files(*.*)|*.*"),
+    if (!dialog.chooseFileToRead(tr("Text Files(*.txt)|*.txt|All Files(*.*)|*.*"),
                                  Settings::Folder::Format))
         return;
     useFormatFile(dialog.fileName());
@@ -375,8 +380,7 @@ void StoragePage::chooseFormatFile()
 void StoragePage::useFormatFile(const QString &path)
 {
     if (path.isEmpty()) {
-        Dialogs::showMessage(m_services.window,
-                             QStringLiteral("You must select a pre-created label format."));
+        Dialogs::showMessage(m_services.window, tr("You must select a pre-created label format."));
         return;
     }
     ui->FFnameTxt->setText(path);
@@ -390,8 +394,8 @@ void StoragePage::sendFormat()
     const QString path = ui->FFnameTxt->text();
     if (path.isEmpty()) {
         Dialogs::showMessage(m_services.window,
-                             QStringLiteral("You must select a label file to send to the printer."),
-                             QStringLiteral("Label Format Printing"));
+                             tr("You must select a label file to send to the printer."),
+                             tr("Label Format Printing"));
         return;
     }
     const bool storing = !ui->FPrintOp1->isChecked();
@@ -433,9 +437,8 @@ void StoragePage::sendFormatText(QByteArray text, const QString &path, bool stor
             m_services.printer.run(*built.operation, sent);
         return;
     }
-    const QString identifier =
-        Dialogs::inputBox(m_services.window, QStringLiteral("Enter Format Identifier"),
-                          QStringLiteral("8 Characters or less please"));
+    const QString identifier = Dialogs::inputBox(m_services.window, tr("Enter Format Identifier"),
+                                                 tr("8 Characters or less please"));
     // A format stored without a name could never be recalled.
     if (identifier.isEmpty()) {
         busy->end();
@@ -448,7 +451,7 @@ void StoragePage::sendFormatText(QByteArray text, const QString &path, bool stor
                     QStringLiteral("Label format %1, stored as %2").arg(fileName, identifier),
                     std::move(text), identifier);
             }) ||
-        !accepted(m_services.window, built, QStringLiteral("File Format Storage"), busy.get()))
+        !accepted(m_services.window, built, tr("File Format Storage"), busy.get()))
         return;
     // The Details window shows the stored text once it has gone out.
     const QByteArray stored = built.operation->parts.constFirst().bytes;
@@ -474,35 +477,35 @@ void StoragePage::recall()
 
 void StoragePage::recallGraphic()
 {
-    const QString identifier = Dialogs::inputBox(
-        m_services.window, QStringLiteral("Enter Stored Graphic to Print"), storageTitle);
+    const QString identifier =
+        Dialogs::inputBox(m_services.window, tr("Enter Stored Graphic to Print"), storageTitle());
     if (identifier.isEmpty())
         return;
     run(OperationBuilders::recallImage(QStringLiteral("Recall graphic ") +
                                            StorageCommands::upperIdentifier(identifier),
                                        identifier),
-        storageTitle);
+        storageTitle());
 }
 
 void StoragePage::recallFormat()
 {
-    const QString identifier = Dialogs::inputBox(
-        m_services.window, QStringLiteral("Enter Label Format to Print"), storageTitle);
-    const QString quantity = Dialogs::inputBox(m_services.window, QStringLiteral("Enter Quantity"),
-                                               storageTitle, QStringLiteral("1"));
+    const QString identifier =
+        Dialogs::inputBox(m_services.window, tr("Enter Label Format to Print"), storageTitle());
+    const QString quantity = Dialogs::inputBox(m_services.window, tr("Enter Quantity"),
+                                               storageTitle(), QStringLiteral("1"));
     if (identifier.isEmpty())
         return;
     run(OperationBuilders::recallFormat(QStringLiteral("Recall format ") +
                                             StorageCommands::upperIdentifier(identifier),
                                         identifier, quantity),
-        storageTitle);
+        storageTitle());
 }
 
 void StoragePage::deleteObject()
 {
-    const QString title = QStringLiteral("Delete Stored Object");
-    const QString identifier = Dialogs::inputBox(
-        m_services.window, QStringLiteral("Enter Identifier of Object to Delete"), title);
+    const QString title = tr("Delete Stored Object");
+    const QString identifier =
+        Dialogs::inputBox(m_services.window, tr("Enter Identifier of Object to Delete"), title);
     if (identifier.isEmpty())
         return;
     run(OperationBuilders::deleteObject(QStringLiteral("Delete ") + identifier, identifier), title);
@@ -510,7 +513,7 @@ void StoragePage::deleteObject()
 
 void StoragePage::listObjects()
 {
-    run(OperationBuilders::listObjects(QStringLiteral("List")), storageTitle);
+    run(OperationBuilders::listObjects(QStringLiteral("List")), storageTitle());
 }
 
 void StoragePage::run(const OperationBuilders::Built &built, const QString &title)

@@ -24,7 +24,7 @@ constexpr int textHeightAllowance = twips(375);
 DetailsWindow::DetailsWindow() : m_text1(new QPlainTextEdit(this))
 {
     setObjectName(QStringLiteral("DetailsFrm"));
-    setWindowTitle(QStringLiteral("Details"));
+    setWindowTitle(tr("Details"));
     setAttribute(Qt::WA_DeleteOnClose);
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setAccessibleName(windowTitle());

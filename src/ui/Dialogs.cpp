@@ -1,5 +1,6 @@
 #include "ui/Dialogs.h"
 
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -33,7 +34,8 @@ QPushButton *fillSendAnyway(QMessageBox &box)
 {
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setTextFormat(Qt::PlainText);
-    QPushButton *send = box.addButton(QStringLiteral("Send Anyway"), QMessageBox::AcceptRole);
+    QPushButton *send = box.addButton(QCoreApplication::translate("Dialogs", "Send Anyway"),
+                                      QMessageBox::AcceptRole);
     send->setObjectName(QStringLiteral("SendAnywayButton"));
     box.setDefaultButton(QMessageBox::Cancel);
     return send;

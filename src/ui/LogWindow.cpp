@@ -102,7 +102,7 @@ void LogWindow::copySelected()
 void LogWindow::saveAs()
 {
     m_saveDialog.setFolder(Settings::Folder::Log);
-    m_saveDialog.setFilter(QStringLiteral("Text Files(*.txt)|*.txt|All Files(*.*)|*.*"));
+    m_saveDialog.setFilter(tr("Text Files(*.txt)|*.txt|All Files(*.*)|*.*"));
     m_saveDialog.setDefaultExt(QStringLiteral(".txt"));
     m_saveDialog.setFileName(QStringLiteral("send-log.txt"));
     m_saveDialog.setCancelError(true);

@@ -106,23 +106,26 @@ void SendPresenter::ask(OperationJob &job, OperationJob::Question question, cons
         return answer(Answer::Cancel);
     if (question == OperationJob::Question::PrinterNotReady) {
         Dialogs::openSendAnyway(
-            m_window, text, QStringLiteral("Printer Not Ready"),
+            m_window, text, QCoreApplication::translate("SendPresenter", "Printer Not Ready"),
             [answer](bool send) { answer(send ? Answer::Go : Answer::Cancel); });
         return;
     }
     // A long device path would make the box wider than a small screen.
     const QString link = m_link.description();
     const QString current =
-        QStringLiteral("Send to ") +
-        (m_window ? m_window->fontMetrics().elidedText(link, Qt::ElideMiddle, 360) : link);
-    Dialogs::openChoice(
-        m_window, QStringLiteral("Apply the change first?"), Dialogs::applicationTitle,
-        {QStringLiteral("Apply"), current, QStringLiteral("Cancel")}, [this, answer](int chosen) {
-            if (chosen == 0)
-                answer(m_unapplied.apply() ? Answer::Go : Answer::Cancel);
-            else
-                answer(chosen == 1 ? Answer::Go : Answer::Cancel);
-        });
+        QCoreApplication::translate("SendPresenter", "Send to %1")
+            .arg(m_window ? m_window->fontMetrics().elidedText(link, Qt::ElideMiddle, 360) : link);
+    Dialogs::openChoice(m_window,
+                        QCoreApplication::translate("SendPresenter", "Apply the change first?"),
+                        Dialogs::applicationTitle,
+                        {QCoreApplication::translate("SendPresenter", "Apply"), current,
+                         QCoreApplication::translate("SendPresenter", "Cancel")},
+                        [this, answer](int chosen) {
+                            if (chosen == 0)
+                                answer(m_unapplied.apply() ? Answer::Go : Answer::Cancel);
+                            else
+                                answer(chosen == 1 ? Answer::Go : Answer::Cancel);
+                        });
 }
 
 void SendPresenter::ended(OperationJob &job, const Done &done)

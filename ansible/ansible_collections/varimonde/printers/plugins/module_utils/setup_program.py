@@ -102,7 +102,7 @@ def in_module_words(text, options):
         return name if name in options else match.group(0)
     text = WINDOW.sub('', text)
     text = FLAG.sub(option, text)
-    return '\n'.join(line for line in text.splitlines() if "--help' for more" not in line)
+    return '\n'.join(line for line in text.splitlines() if "varimonde-setup --help'" not in line)
 
 
 def run(module, line, data=None):
