@@ -9,7 +9,7 @@ packages=(build-essential cmake ninja-build ccache pkg-config qt6-base-dev qt6-s
 case "${1:-}" in
 --tests)
     packages+=(desktop-file-utils appstream dpkg-dev lintian snmpd snmp avahi-daemon avahi-utils
-        dbus-daemon iproute2 util-linux prometheus)
+        dbus-daemon iproute2 util-linux prometheus jq)
     # The screen-reader test: the window read through AT-SPI under Xvfb.
     packages+=(python3-pyatspi at-spi2-core xvfb xauth)
     # The layout tests in Japanese and Simplified Chinese: fonts with their

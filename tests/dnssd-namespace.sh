@@ -3,10 +3,11 @@
 # network and mount namespace made here (a veth pair with multicast, its
 # addresses inside the namespace only), printers announced with
 # avahi-publish, found by the program's --discover --dns-sd.
-#   dnssd-namespace.sh PROGRAM
+#   dnssd-namespace.sh PROGRAM WINDOW_TESTS (tst_discovery)
 # Exits 77 (skipped) where the tools are missing or namespaces forbidden.
 set -euo pipefail
 program=$1
+window_tests=$2
 
 if [[ -z "${VARIMONDE_IN_NAMESPACE:-}" ]]; then
     source "$(dirname "$0")/namespace-entry.sh"
@@ -147,6 +148,23 @@ assert printer["snmp"] is False and printer["status"] == "unknown", printer
 assert report["notes"] == [], report
 PY
 echo "DNS-SD: found $(tail -n1 "$work/table")"
+
+# Find Printers in the window, where a printer only named over IPP, at an
+# address of its own, cannot be taken for the link.
+avahi-publish -a -R printer7.local 10.231.7.7 >>"$work/publish.log" 2>&1 &
+pids+=($!)
+avahi-publish -s -H printer7.local Office _ipp._tcp 631 >>"$work/publish.log" 2>&1 &
+pids+=($!)
+sleep 1
+VARIMONDE_ANNOUNCED_IN_NAMESPACE=1 QT_QPA_PLATFORM=offscreen \
+    "$window_tests" useThisPrinterNeedsARawPort >"$work/window.log" 2>&1 || {
+    cat "$work/window.log"
+    exit 1
+}
+grep -q "^PASS   : .*useThisPrinterNeedsARawPort" "$work/window.log" || {
+    cat "$work/window.log"
+    exit 1
+}
 
 # A virtual printer announces itself under a host name of its own that
 # points at its address, and is found the same way.

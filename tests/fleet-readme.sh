@@ -118,15 +118,7 @@ PY
 # The dry runs of "Setting up many printers" that need only a firmware image
 # and a picture, the files a reader brings, and the manual's dry run.
 mkdir /tmp/files && cd /tmp/files
-head -c 4096 /dev/urandom >fw-2.3.bin
-python3 - <<'PY'
-import struct, zlib
-def chunk(kind, data):
-    return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
-rows = (b"\0" + b"".join(bytes((x * 255 // 799,) * 3) for x in range(800))) * 200
-open("logo.png", "wb").write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", 800, 200, 8, 2, 0, 0, 0))
-                             + chunk(b"IDAT", zlib.compress(rows)) + chunk(b"IEND", b""))
-PY
+reader_files
 python3 - "$source_dir/README.md" "$source_dir/docs/varimonde-setup.1.in" >/tmp/dry-runs <<'PY'
 import sys
 texts = [open(name).read().replace("\\-", "-") for name in sys.argv[1:]]

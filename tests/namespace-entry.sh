@@ -45,3 +45,18 @@ readme_namespace() {
     export PATH="$3:$PATH" QT_QPA_PLATFORM=offscreen
     export DBUS_SYSTEM_BUS_ADDRESS="unix:path=/tmp/no-bus"
 }
+
+# reader_files: the files a reader brings to the README's examples, made in
+# the current folder: a firmware image fw-2.3.bin and an 800 by 200 picture
+# logo.png (a grey ramp, so that dithering has work to do).
+reader_files() {
+    head -c 4096 /dev/urandom >fw-2.3.bin
+    python3 - <<'PY'
+import struct, zlib
+def chunk(kind, data):
+    return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+rows = (b"\0" + b"".join(bytes((x * 255 // 799,) * 3) for x in range(800))) * 200
+open("logo.png", "wb").write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", 800, 200, 8, 2, 0, 0, 0))
+                             + chunk(b"IDAT", zlib.compress(rows)) + chunk(b"IEND", b""))
+PY
+}

@@ -746,6 +746,52 @@ private slots:
         QTRY_COMPARE(ui.control<QLabel>("LinkLbl")->text(), "Network 127.0.0.9:9100 — ready");
     }
 
+    // A printer only named over IPP has no port to send to: "Use This
+    // Printer" stays off for its row, saying why, and a double click on it
+    // makes no link; a raw port's row is taken. The printers are those a
+    // real Avahi daemon announces in dnssd-namespace.sh, which runs this.
+    void useThisPrinterNeedsARawPort()
+    {
+        if (qEnvironmentVariableIsEmpty("VARIMONDE_ANNOUNCED_IN_NAMESPACE"))
+            QSKIP("run by dnssd-namespace.sh, where an Avahi daemon announces printers");
+        WindowDriver ui;
+        ui.control<QAbstractButton>("CommOp_3")->click();
+        ui.control<QAbstractButton>("FindPrintersCmd")->click();
+        FindPrintersDialog *dialog = nullptr;
+        QTRY_VERIFY((dialog = ui.window.findChild<FindPrintersDialog *>()) && dialog->isVisible());
+        auto *use = dialog->findChild<QAbstractButton *>("UseCmd");
+        auto *grid = dialog->findChild<QTableView *>("PrintersGrid");
+        dialog->findChild<QLineEdit *>("RangeTxt")->clear(); // DNS-SD alone
+        dialog->findChild<QAbstractButton *>("StartCmd")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(dialog->findChild<QWidget *>("StartCmd")->isEnabled(), 15000);
+        const auto rowOf = [grid](const QString &address) {
+            for (int row = 0; row < grid->model()->rowCount(); ++row)
+                if (grid->model()->index(row, 0).data().toString() == address)
+                    return row;
+            return -1;
+        };
+        const int named = rowOf("10.231.7.7"), raw = rowOf("10.231.7.4");
+        QVERIFY2(named >= 0 && raw >= 0, qPrintable(cells(grid->model(), 0)));
+        QCOMPARE(cells(grid->model(), named), "10.231.7.7 |  | Office |  |  | unknown |  | dns-sd");
+        const QString link = ui.control<QLabel>("LinkLbl")->text();
+        grid->selectRow(named);
+        QVERIFY(!use->isEnabled());
+        QVERIFY2(use->toolTip().contains("no raw port"), qPrintable(use->toolTip()));
+        QSignalSpy chosen(dialog, &FindPrintersDialog::chosen);
+        const QPoint cell = grid->visualRect(grid->model()->index(named, 0)).center();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(chosen.count(), 0);
+        QCOMPARE(ui.control<QLabel>("LinkLbl")->text(), link);
+        grid->selectRow(raw);
+        QVERIFY(use->isEnabled() && use->toolTip().isEmpty());
+        use->click();
+        QTRY_VERIFY(!ui.window.findChild<FindPrintersDialog *>());
+        QTRY_VERIFY2(ui.control<QLabel>("LinkLbl")->text().startsWith("Network 10.231.7.4:9104"),
+                     qPrintable(ui.control<QLabel>("LinkLbl")->text()));
+    }
+
     // A printer reporting no paper: the command line sends to it only when told
     // to ignore its status, the window asks first; one without SNMP is sent to.
     void aPrinterNotReadyIsSentToOnlyWhenAsked()

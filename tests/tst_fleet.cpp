@@ -65,6 +65,21 @@ QByteArray httpGet(const QString &url)
     return reply->error() == QNetworkReply::NoError ? reply->readAll() : QByteArray();
 }
 
+// The README's YAML block of "Watching a fleet" of that number (1: the
+// scrape configuration, 2: the alerting rule), as written.
+QByteArray readmeYaml(int index)
+{
+    QFile readme(QStringLiteral(VARIMONDE_SOURCE_DIR "/README.md"));
+    if (!readme.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(readme.readAll())
+        .section("## Watching a fleet\n", 1)
+        .section("\n## ", 0, 0)
+        .section("```yaml\n", index, index)
+        .section("```", 0, 0)
+        .toUtf8();
+}
+
 quint16 freeTcpPort()
 {
     QTcpServer probe;
@@ -316,6 +331,34 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(link->text(), "Network 127.0.5.17:9100 — no paper", 8000);
     }
 
+    // The README's scrape configuration and alerting rule, as written, are
+    // what Prometheus takes: its checker passes the configuration with the
+    // rule file it names beside it, and the rule file alone.
+    void readmePrometheusBlocksPassPromtool()
+    {
+        const QString promtool = QStandardPaths::findExecutable("promtool");
+        if (promtool.isEmpty())
+            QSKIP("promtool is not installed: scripts/install-deps.sh --tests");
+        QTemporaryDir dir;
+        const QByteArray scrape = readmeYaml(1), rules = readmeYaml(2);
+        QVERIFY(scrape.contains("scrape_configs:") && rules.contains("groups:"));
+        QFile config(dir.filePath("prometheus.yml")), ruleFile(dir.filePath("varimonde-rules.yml"));
+        QVERIFY(config.open(QIODevice::WriteOnly) && ruleFile.open(QIODevice::WriteOnly));
+        config.write(scrape);
+        ruleFile.write(rules);
+        config.close();
+        ruleFile.close();
+        for (const QStringList &check : {QStringList{"check", "config", config.fileName()},
+                                         QStringList{"check", "rules", ruleFile.fileName()}}) {
+            QProcess run;
+            run.setProcessChannelMode(QProcess::MergedChannels);
+            run.start(promtool, check);
+            QVERIFY(run.waitForFinished(20000));
+            const QByteArray said = run.readAll();
+            QVERIFY2(run.exitCode() == 0 && said.contains("SUCCESS"), said.constData());
+        }
+    }
+
 private:
     void checkWithPromtool(const QByteArray &metrics)
     {
@@ -337,17 +380,9 @@ private:
         const QString server = QStandardPaths::findExecutable("prometheus");
         if (server.isEmpty())
             return;
-        QFile readme(QStringLiteral(VARIMONDE_SOURCE_DIR "/README.md"));
-        QVERIFY(readme.open(QIODevice::ReadOnly));
-        const QString section = QString::fromUtf8(readme.readAll())
-                                    .section("## Watching a fleet\n", 1)
-                                    .section("\n## ", 0, 0);
-        const auto block = [&section](int index) {
-            return section.section("```yaml\n", index, index).section("```", 0, 0);
-        };
         QTemporaryDir dir;
         const quint16 port = freeTcpPort();
-        QString scrape = block(1);
+        QString scrape = QString::fromUtf8(readmeYaml(1));
         scrape.replace("127.0.0.1:9464", QStringLiteral("127.0.0.1:%1").arg(metrics.port()));
         // Once a second, not the README's fifteen: the test waits for two.
         scrape.replace("scrape_interval: 15s", "scrape_interval: 1s");
@@ -356,7 +391,7 @@ private:
         QFile rules(dir.filePath("varimonde-rules.yml"));
         QVERIFY(config.open(QIODevice::WriteOnly) && rules.open(QIODevice::WriteOnly));
         config.write(scrape.toUtf8());
-        rules.write(block(2).toUtf8());
+        rules.write(readmeYaml(2));
         config.close();
         rules.close();
         QProcess prometheus;

@@ -409,12 +409,34 @@ private slots:
             {{100, 100, 800, 600}, {2500, 1200}, {900, 30, 1020, 1050}}};
         for (const auto &[window, size, log] : rows)
             QCOMPARE(ScreenPlace::beside(window, size, {400, 300}, QRect(0, 30, 1920, 1050)), log);
-        // On this screen the log finds no room beside the window fitted to
-        // it, and stays on the screen; Esc closes it.
+        // Where even its least width would lie over the window, the window
+        // moves aside just enough on a 1280 by 800 screen: centred, off
+        // centre, too wide for both (to the edge: the least overlap), with
+        // room already, and partly off the screen (left alone).
+        const std::tuple<QRect, QRect, QRect> moves[] = {
+            {{220, 100, 840, 600}, {40, 100, 840, 600}, {880, 100, 400, 480}},
+            {{300, 100, 840, 600}, {400, 100, 840, 600}, {0, 100, 400, 480}},
+            {{100, 100, 1000, 600}, {0, 100, 1000, 600}, {880, 100, 400, 480}},
+            {{50, 100, 800, 600}, {50, 100, 800, 600}, {850, 100, 430, 480}},
+            {{-100, 100, 1000, 600}, {-100, 100, 1000, 600}, {880, 100, 400, 480}}};
+        for (const auto &[window, moved, log] : moves) {
+            const ScreenPlace::Places places =
+                ScreenPlace::apart(window, {900, 480}, {400, 300}, QRect(0, 0, 1280, 800));
+            QCOMPARE(places.anchor, moved);
+            QCOMPARE(places.beside, log);
+        }
+        // On this screen the log stays on it and lies over the window only
+        // as far as the screen is too narrow for both; Esc closes it.
         ui->click("LogCMD");
         auto *log = ui->window.findChild<QWidget *>("LogFrm");
         QVERIFY(log && QTest::qWaitForWindowActive(log));
-        QVERIFY(log->screen()->availableGeometry().contains(log->frameGeometry()));
+        const QRect screen = log->screen()->availableGeometry();
+        QVERIFY(screen.contains(log->frameGeometry()));
+        const QRect window = ui->window.frameGeometry();
+        const int least = log->minimumSizeHint().expandedTo(log->minimumSize()).width() +
+                          log->frameGeometry().width() - log->width();
+        QCOMPARE(window.intersected(log->frameGeometry()).width(),
+                 std::max(0, window.width() + least - screen.width()));
         QTest::keyClick(log, Qt::Key_Escape);
         QTRY_VERIFY(!ui->window.findChild<QWidget *>("LogFrm"));
     }

@@ -573,6 +573,24 @@ private slots:
         QSerialPort other;
         other.setPortName(ui->pty.slavePath());
         QVERIFY(other.open(QIODevice::WriteOnly));
+        // A terminal of the same name in a mount namespace of its own is
+        // another terminal: whoever holds it is not named. (Where the
+        // machine forbids namespaces, there is none.)
+        QProcess elsewhere;
+        elsewhere.start("unshare", {"--user", "--map-root-user", "--mount", "--propagation",
+                                    "private", "python3", "-c", R"(
+import os, subprocess, sys
+subprocess.run(["mount", "-t", "devpts", "-o", "newinstance,ptmxmode=0666", "devpts",
+                "/dev/pts"], check=True)
+held = [os.openpty()]
+while os.ttyname(held[-1][1]) != sys.argv[1] and len(held) < 1000:
+    held.append(os.openpty())
+print("holding", os.ttyname(held[-1][1]), flush=True)
+sys.stdin.read()
+)",
+                                    ui->pty.slavePath()});
+        elsewhere.waitForReadyRead(5000);
+        const bool heldElsewhere = elsewhere.readAll() == "holding " + ui->pty.slavePath() + "\n";
         // The cause names the holder, here this test itself; the text send
         // keeps its fixed box and gives the cause below it.
         const QString cause = "COM1 (" + ui->pty.slavePath() +
@@ -587,6 +605,8 @@ private slots:
         QCOMPARE(log.index(log.rowCount() - 1, SendLog::Outcome).data(Qt::ToolTipRole),
                  "Failed: " + cause);
         other.close();
+        elsewhere.closeWriteChannel();
+        QVERIFY(elsewhere.waitForFinished(5000) || !heldElsewhere);
         QCOMPARE(openDescriptors(ui->pty.slavePath()), 1); // the terminal's own
         QVERIFY(ui->idle());
 

@@ -8,6 +8,7 @@
 set -euo pipefail
 source_dir=$1
 source "$(dirname "$0")/namespace-entry.sh"
+[[ -n "${VARIMONDE_IN_NAMESPACE:-}" ]] || check_namespace "--net --mount" python3 snmpwalk
 readme_namespace "$0" "$@"
 
 mapfile -t lines < <(python3 - "$source_dir/README.md" "$source_dir/docs/varimonde-virtual-printer.1.in" <<'PY'
@@ -16,6 +17,9 @@ readme = open(sys.argv[1]).read()
 section = readme.split("## Trying it without a printer\n", 1)[1]
 block = section.split("```\n", 2)[1]
 lines = block.splitlines()
+# The SNMP walk the notes below show, while the printers still run.
+walk = re.search(r"`(snmpwalk [^`]*)`", section).group(1)
+lines.insert(lines.index("kill %1"), walk)
 manual = open(sys.argv[2]).read()
 examples = manual.split(".SH EXAMPLES\n.nf\n", 1)[1].split("\n.fi", 1)[0]
 for example in examples.splitlines():
@@ -42,7 +46,7 @@ done
 wait
 
 python3 - /tmp/said /tmp/virtual.txt <<'PY'
-import json, sys
+import json, re, sys
 said = open(sys.argv[1]).read()
 targets = [l for l in open(sys.argv[2]).read().splitlines() if l and not l.startswith("#")]
 assert len(targets) == 4, targets
@@ -53,5 +57,7 @@ assert printer["printer"] == "127.0.1.2" and printer["state"] == "no-paper", pri
 assert printer["odometer"]["labels"] == 1 and printer["odometer"]["test"] == 1, printer
 assert printer["calibrations"] == 1 and printer["settings"]["FEED_TYPE"] == "GAP", printer
 assert said.count("the printers are not announced") == 1, said
+# The walk read the printer's own table: its serial number.
+assert re.search(r'43\.5\.1\.1\.17\.1 = STRING: "%s"' % printer["serial"], said), said
 PY
 echo "README example ran as written"

@@ -1111,6 +1111,10 @@
         <translation>Zähler:</translation>
     </message>
     <message>
+        <source>This printer has no raw port: it was only named (over IPP), and nothing is sent to an IPP port.</source>
+        <translation>Dieser Drucker hat keinen Raw-Port: Er wurde nur genannt (über IPP), und an einen IPP-Port wird nichts gesendet.</translation>
+    </message>
+    <message>
         <source>Last answer:</source>
         <translation>Letzte Antwort:</translation>
     </message>

@@ -1111,6 +1111,10 @@
         <translation>Contador:</translation>
     </message>
     <message>
+        <source>This printer has no raw port: it was only named (over IPP), and nothing is sent to an IPP port.</source>
+        <translation>Esta impresora no tiene puerto raw: solo se la nombró (por IPP), y a un puerto IPP no se envía nada.</translation>
+    </message>
+    <message>
         <source>Last answer:</source>
         <translation>Última respuesta:</translation>
     </message>

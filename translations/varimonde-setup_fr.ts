@@ -1111,6 +1111,10 @@
         <translation>Compteur :</translation>
     </message>
     <message>
+        <source>This printer has no raw port: it was only named (over IPP), and nothing is sent to an IPP port.</source>
+        <translation>Cette imprimante n&apos;a pas de port brut : elle a seulement été nommée (par IPP), et rien n&apos;est envoyé à un port IPP.</translation>
+    </message>
+    <message>
         <source>Last answer:</source>
         <translation>Dernière réponse :</translation>
     </message>

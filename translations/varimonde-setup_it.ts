@@ -1111,6 +1111,10 @@
         <translation>Contatore:</translation>
     </message>
     <message>
+        <source>This printer has no raw port: it was only named (over IPP), and nothing is sent to an IPP port.</source>
+        <translation>Questa stampante non ha una porta raw: è stata solo nominata (tramite IPP), e a una porta IPP non si invia nulla.</translation>
+    </message>
+    <message>
         <source>Last answer:</source>
         <translation>Ultima risposta:</translation>
     </message>

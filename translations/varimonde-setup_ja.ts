@@ -1111,6 +1111,10 @@
         <translation>積算カウンター:</translation>
     </message>
     <message>
+        <source>This printer has no raw port: it was only named (over IPP), and nothing is sent to an IPP port.</source>
+        <translation>このプリンターには RAW ポートがありません。IPP で名前が示されただけで、IPP ポートには何も送信しません。</translation>
+    </message>
+    <message>
         <source>Last answer:</source>
         <translation>最終応答:</translation>
     </message>

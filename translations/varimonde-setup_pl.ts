@@ -1111,6 +1111,10 @@
         <translation>Licznik:</translation>
     </message>
     <message>
+        <source>This printer has no raw port: it was only named (over IPP), and nothing is sent to an IPP port.</source>
+        <translation>Ta drukarka nie ma portu raw: została tylko wymieniona (przez IPP), a do portu IPP nic nie jest wysyłane.</translation>
+    </message>
+    <message>
         <source>Last answer:</source>
         <translation>Ostatnia odpowiedź:</translation>
     </message>

@@ -1111,6 +1111,10 @@
         <translation>Contador:</translation>
     </message>
     <message>
+        <source>This printer has no raw port: it was only named (over IPP), and nothing is sent to an IPP port.</source>
+        <translation>Esta impressora não tem porta raw: ela foi apenas nomeada (via IPP), e nada é enviado a uma porta IPP.</translation>
+    </message>
+    <message>
         <source>Last answer:</source>
         <translation>Última resposta:</translation>
     </message>

@@ -1111,6 +1111,10 @@
         <translation>计数器：</translation>
     </message>
     <message>
+        <source>This printer has no raw port: it was only named (over IPP), and nothing is sent to an IPP port.</source>
+        <translation>此打印机没有原始端口：它只是（通过 IPP）被列出，不会向 IPP 端口发送任何内容。</translation>
+    </message>
+    <message>
         <source>Last answer:</source>
         <translation>最后应答：</translation>
     </message>

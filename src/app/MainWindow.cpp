@@ -384,15 +384,18 @@ void MainWindow::showLog()
         m_logWindow->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_logWindow, &LogWindow::resetRequested, this, &MainWindow::resetSettings);
         updateEnabled();
-        // Beside this window and wholly on its screen; its frame taken as
-        // large as this window's.
+        // Beside this window and wholly on its screen, this window moved
+        // aside where that is what keeps the log off it; the log's frame
+        // taken as large as this window's.
         const QSize frame = frameOrGuess(this);
-        const QRect place = ScreenPlace::beside(
+        const ScreenPlace::Places places = ScreenPlace::apart(
             frameGeometry(), m_logWindow->size() + frame,
             m_logWindow->minimumSizeHint().expandedTo(m_logWindow->minimumSize()) + frame,
             screen()->availableGeometry());
-        m_logWindow->resize(place.size() - frame);
-        m_logWindow->move(place.topLeft());
+        if (places.anchor != frameGeometry())
+            move(places.anchor.topLeft());
+        m_logWindow->resize(places.beside.size() - frame);
+        m_logWindow->move(places.beside.topLeft());
     }
     m_logWindow->show();
     m_logWindow->raise();

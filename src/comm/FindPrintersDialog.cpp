@@ -93,8 +93,10 @@ void FindPrintersDialog::connectControls()
         showRow(row);
     });
     connect(&m_discovery, &Discovery::printerChanged, this, &FindPrintersDialog::showRow);
-    connect(&m_discovery, &Discovery::printerRemoved, this,
-            [this](int row) { m_model->removeRow(row); });
+    connect(&m_discovery, &Discovery::printerRemoved, this, [this](int row) {
+        m_model->removeRow(row);
+        updateButtons();
+    });
     connect(&m_discovery, &Discovery::progress, this, [this](int done, int total) {
         ui->FindProgress->setMaximum(std::max(total, 1));
         ui->FindProgress->setValue(done);
@@ -185,6 +187,7 @@ void FindPrintersDialog::showRow(int row)
         m_model->setItem(row, column, item);
     }
     showDetails();
+    updateButtons();
 }
 
 namespace
@@ -305,15 +308,25 @@ void FindPrintersDialog::watchRead(int index)
 
 void FindPrintersDialog::useSelected()
 {
+    const std::optional<quint16> port = selectedPort();
+    // Nothing is sent to a printer's IPP port: one without a raw port gets
+    // no link (its button is off, but a double click on its row comes here).
+    if (!port || !*port)
+        return;
+    const QModelIndex source =
+        m_filter->mapToSource(ui->PrintersGrid->selectionModel()->selectedRows().first());
+    m_discovery.stop();
+    emit chosen(m_model->item(source.row(), AddressColumn)->text(), *port);
+    accept();
+}
+
+std::optional<quint16> FindPrintersDialog::selectedPort() const
+{
     const QModelIndexList rows = ui->PrintersGrid->selectionModel()->selectedRows();
     if (rows.isEmpty())
-        return;
+        return std::nullopt;
     const QModelIndex source = m_filter->mapToSource(rows.first());
-    const QString address = m_model->item(source.row(), AddressColumn)->text();
-    const int port = m_model->item(source.row(), AddressColumn)->data(Qt::UserRole + 1).toInt();
-    m_discovery.stop();
-    emit chosen(address, quint16(port ? port : 9100));
-    accept();
+    return quint16(m_model->item(source.row(), AddressColumn)->data(Qt::UserRole + 1).toInt());
 }
 
 void FindPrintersDialog::updateButtons()
@@ -321,5 +334,10 @@ void FindPrintersDialog::updateButtons()
     const bool running = m_discovery.isRunning();
     ui->StartCmd->setEnabled(!running);
     ui->StopCmd->setEnabled(running);
-    ui->UseCmd->setEnabled(ui->PrintersGrid->selectionModel()->hasSelection());
+    const std::optional<quint16> port = selectedPort();
+    ui->UseCmd->setEnabled(port && *port);
+    ui->UseCmd->setToolTip(port && !*port ? tr("This printer has no raw port: it was only "
+                                               "named (over IPP), and nothing is sent to an "
+                                               "IPP port.")
+                                          : QString());
 }

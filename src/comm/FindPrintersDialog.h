@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include <memory>
+#include <optional>
 
 class QSortFilterProxyModel;
 class QStandardItemModel;
@@ -53,6 +54,9 @@ private:
     void start();
     void showRow(int row);
     void useSelected();
+    // The raw port of the row selected: 0 for a printer only named (IPP),
+    // which has none; nothing while no row is.
+    std::optional<quint16> selectedPort() const;
     void updateButtons();
     void showDetails();
     // Starts the watch again over the printers found now, or ends it.

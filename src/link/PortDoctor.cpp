@@ -10,6 +10,7 @@
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -103,6 +104,22 @@ Failure serialOpenFailure(QSerialPort::SerialPortError error, const QString &sys
     }
 }
 
+// Whether two paths are one file. A descriptor's name alone is not enough:
+// /dev/pts/0 of another mount namespace can be another terminal.
+bool sameFile(const QString &path, const QString &other)
+{
+#ifdef Q_OS_UNIX
+    struct stat one = {}, two = {};
+    return ::stat(QFile::encodeName(path).constData(), &one) == 0 &&
+           ::stat(QFile::encodeName(other).constData(), &two) == 0 && one.st_dev == two.st_dev &&
+           one.st_ino == two.st_ino;
+#else
+    Q_UNUSED(path)
+    Q_UNUSED(other)
+    return true;
+#endif
+}
+
 QString holdersOf(const QString &device)
 {
     const QString target = QFileInfo(device).canonicalFilePath();
@@ -116,7 +133,7 @@ QString holdersOf(const QString &device)
         const QDir descriptors(QStringLiteral("/proc/%1/fd").arg(process));
         const QFileInfoList links = descriptors.entryInfoList(QDir::System | QDir::NoDotAndDotDot);
         for (const QFileInfo &link : links) {
-            if (link.symLinkTarget() != target)
+            if (link.symLinkTarget() != target || !sameFile(target, link.filePath()))
                 continue;
             QFile comm(QStringLiteral("/proc/%1/comm").arg(process));
             const QString program = comm.open(QIODevice::ReadOnly)

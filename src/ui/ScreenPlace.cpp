@@ -21,3 +21,21 @@ QRect ScreenPlace::beside(const QRect &anchor, const QSize &size, const QSize &m
         std::clamp(anchor.top(), available.top(), available.bottom() + 1 - fitted.height());
     return {QPoint(x, y), fitted};
 }
+
+ScreenPlace::Places ScreenPlace::apart(const QRect &anchor, const QSize &size, const QSize &minimum,
+                                       const QRect &available)
+{
+    QRect moved = anchor;
+    const int rightRoom = available.right() - anchor.right();
+    const int leftRoom = anchor.left() - available.left();
+    const int spare = available.width() - anchor.width();
+    const int needed = std::min({minimum.width(), size.width(), spare});
+    // A window partly off the screen is where its user put it: left alone.
+    if (leftRoom >= 0 && rightRoom >= 0 && std::max(leftRoom, rightRoom) < needed) {
+        if (rightRoom >= leftRoom)
+            moved.moveRight(available.right() - needed);
+        else
+            moved.moveLeft(available.left() + needed);
+    }
+    return {moved, beside(moved, size, minimum, available)};
+}

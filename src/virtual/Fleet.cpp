@@ -80,7 +80,6 @@ VirtualPrinter *Fleet::addNetworkPrinter(const QHostAddress &address, quint16 po
                                          std::optional<quint16> snmpPort, QString *failure)
 {
     auto printer = std::make_unique<VirtualPrinter>(address, port);
-    printer->setRestartMs(m_restartMs);
     if (!printer->listen(failure) || (snmpPort && !printer->startSnmp(*snmpPort, failure)))
         return nullptr;
     // A serial number of its own, from its address.
@@ -93,6 +92,8 @@ VirtualPrinter *Fleet::addNetworkPrinter(const QHostAddress &address, quint16 po
 
 void Fleet::adopt(VirtualPrinter *printer)
 {
+    // Serial printers too restart for as long as the fleet's printers do.
+    printer->setRestartMs(m_restartMs);
     m_printers << printer;
     connect(printer, &VirtualPrinter::changed, this, [this, printer] {
         changed();

@@ -157,13 +157,12 @@ SnmpAgent::SnmpAgent(PrinterModel &model, const QHostAddress &address, quint16 p
     : QObject(parent), m_model(model), m_started(QDateTime::currentMSecsSinceEpoch())
 {
     SnmpLibrary::initialise();
-    const QByteArray endpoint =
-        QStringLiteral("udp:%1:%2")
-            .arg(address.protocol() == QAbstractSocket::IPv6Protocol
-                     ? QLatin1Char('[') + address.toString() + QLatin1Char(']')
-                     : address.toString())
-            .arg(port)
-            .toLatin1();
+    // net-snmp's "udp" transport is IPv4 only.
+    const QByteArray endpoint = (address.protocol() == QAbstractSocket::IPv6Protocol
+                                     ? QStringLiteral("udp6:[%1]:%2").arg(address.toString())
+                                     : QStringLiteral("udp:%1:%2").arg(address.toString()))
+                                    .arg(port)
+                                    .toLatin1();
     netsnmp_transport *transport = netsnmp_transport_open_server("snmp", endpoint.constData());
     if (!transport) {
         m_failure = QStringLiteral("cannot open SNMP port %1").arg(QString::fromLatin1(endpoint));
