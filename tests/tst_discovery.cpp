@@ -730,8 +730,8 @@ private slots:
         // Sorted by address, as numbers.
         grid->sortByColumn(0, Qt::DescendingOrder);
         QCOMPARE(QStringList({cells(rows, 0), cells(rows, 1)}),
-                 QStringList({"127.0.0.11 | 9100 |  |  |  | unknown | sweep",
-                              "127.0.0.9 | 9100 | label-1 | Varimonde LX-4 | SN1 | ready | "
+                 QStringList({"127.0.0.11 | 9100 |  |  |  | unknown |  | sweep",
+                              "127.0.0.9 | 9100 | label-1 | Varimonde LX-4 | SN1 | ready |  | "
                               "sweep, snmp"}));
         QCOMPARE(rows->index(1, 5).data(Qt::ForegroundRole).value<QBrush>().color(),
                  QColor(0x00, 0x80, 0x30));

@@ -1,18 +1,27 @@
 // What the command line tells of a fleet between sends, against Debian's
 // snmpd answering a printer's tables from a state the test changes: the
 // details under --status, the inventory file, the watch's events in order,
-// its metrics as Prometheus reads them.
+// its metrics as Prometheus reads them; and Find Printers' watch in the
+// window.
+#include "comm/FindPrintersDialog.h"
 #include "support/CliRun.h"
+#include "support/LoopbackPrinter.h"
 #include "support/PrinterAgent.h"
 #include "support/TestMain.h"
 #include "support/WindowDriver.h"
 
+#include <QAbstractButton>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QSettings>
+#include <QTableView>
 #include <QTcpServer>
 
 #include <csignal>
@@ -215,6 +224,96 @@ private slots:
         QVERIFY2(err.contains(QRegularExpression("watched 1 printer for \\d+ s: \\d+ reads, \\d+ "
                                                  "events; 1 online, 0 not\n")),
                  qPrintable(err));
+    }
+
+    // The details pane: an alert's time by this computer's clock (or the
+    // printer's uptime when that cannot be), the odometer's unit, and text
+    // from the network written out rather than acted on.
+    void detailsTellWhenAlertsWereRaised()
+    {
+        SnmpAnswer told;
+        told.answered = true;
+        told.readAt = QDateTime(QDate(2026, 3, 1), QTime(12, 0), Qt::UTC);
+        told.upTime = 100000;
+        told.consoleLines = QStringList{"PAPER \x1b]0;owned\x07OUT"};
+        told.alerts = {{7, 3, 8, 808, "Load labels", 40000}, {8, 4, 5, 1, QString(), 200000}};
+        told.lifeCount = 33;
+        told.counterUnit = 16;
+        FoundPrinter found;
+        found.address = "127.0.0.1";
+        found.takeSnmp(told);
+        const auto local = [](const QDateTime &time) {
+            return time.toLocalTime().toString("yyyy-MM-dd HH:mm:ss");
+        };
+        QCOMPARE(FindPrintersDialog::detailsText(found, "no SNMP answer"),
+                 "Printer: 127.0.0.1 (no raw port)\nStatus: no SNMP answer\nUptime: 0 d 00:16:40\n"
+                 "Front panel: PAPER \\x1b]0;owned\\x07OUT\n"
+                 "Alert: critical: Load labels, raised " +
+                     local(told.readAt.addSecs(-600)) +
+                     "\nAlert: warning: group 5, code 1, raised at uptime 0 d 00:33:20\n"
+                     "Odometer: 33 feet\nLast answer: " +
+                     local(told.readAt));
+    }
+
+    // Watch in Find Printers reads the printer again and again: its row, its
+    // details and the status bar follow what it says, and one that stops
+    // answering is no longer "ready".
+    void findPrintersWatchFollowsThePrinter()
+    {
+        PrinterAgent agent;
+        agent.address = "127.0.5.17";
+        if (!agent.start(systemGroup))
+            QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
+        const QString panel = ".1.3.6.1.2.1.43.16.5.1.2.1.1 string ";
+        agent.set(printer("00 00", 100, {panel + "READY"}));
+        LoopbackPrinter raw("127.0.5.17", 9100);
+        QVERIFY(raw.listening);
+        QSettings(Settings::filePath(), QSettings::IniFormat).setValue("link/snmpPort", agent.port);
+        QSettings(Settings::filePath(), QSettings::IniFormat)
+            .setValue("link/snmpCommunity", "tested");
+        WindowDriver ui;
+        ui.control<QAbstractButton>("CommOp_3")->click();
+        ui.control<QLineEdit>("NetHostTxt")->setText("127.0.5.17");
+        ui.control<QAbstractButton>("NetApplyCmd")->click();
+        ui.control<QAbstractButton>("FindPrintersCmd")->click();
+        FindPrintersDialog *dialog = nullptr;
+        QTRY_VERIFY((dialog = ui.window.findChild<FindPrintersDialog *>()) && dialog->isVisible());
+        dialog->setWatchInterval(300);
+        dialog->findChild<QLineEdit *>("RangeTxt")->setText("127.0.5.17");
+        dialog->findChild<QAbstractButton *>("StartCmd")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(dialog->findChild<QWidget *>("StartCmd")->isEnabled(), 10000);
+        auto *grid = dialog->findChild<QTableView *>("PrintersGrid");
+        grid->selectRow(0);
+        dialog->findChild<QAbstractButton *>("WatchChk")->click();
+        const auto row = [grid] {
+            return grid->model()->index(0, 5).data().toString() + " | " +
+                   grid->model()->index(0, 6).data().toString();
+        };
+        const auto details = [dialog] {
+            return dialog->findChild<QPlainTextEdit *>("PrinterDetailsTxt")->toPlainText();
+        };
+        auto *link = ui.control<QLabel>("LinkLbl");
+        QTRY_COMPARE_WITH_TIMEOUT(link->text(), "Network 127.0.5.17:9100 — ready", 5000);
+        QVERIFY2(details().contains("Model: Varimonde LX-4\nSerial: SN77\nLocation: Dock 3\n"),
+                 qPrintable(details()));
+
+        agent.set(printer("40 00", 105, paperOut + QStringList{panel + "PAPER OUT"}));
+        QTRY_COMPARE_WITH_TIMEOUT(row(), "no paper | Load labels", 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(link->text(), "Network 127.0.5.17:9100 — no paper", 3000);
+        QTRY_VERIFY2(details().contains("Front panel: PAPER OUT\nAlert: critical: Load labels, "
+                                        "raised at uptime 0 d 00:02:03\nMedia: 4x6 direct "
+                                        "thermal\nOdometer: 105 impressions\n"),
+                     qPrintable(details()));
+
+        agent.stop();
+        QTRY_COMPARE_WITH_TIMEOUT(row(), "no SNMP answer | ", 6000);
+        QCOMPARE(link->text(), "Network 127.0.5.17:9100 — no SNMP answer");
+        QVERIFY(details().contains("\nStatus: no SNMP answer\n"));
+
+        // A new search goes on watching what it finds.
+        QVERIFY(agent.start(systemGroup));
+        dialog->findChild<QAbstractButton *>("StartCmd")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(link->text(), "Network 127.0.5.17:9100 — no paper", 8000);
     }
 
 private:

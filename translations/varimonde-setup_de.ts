@@ -1018,6 +1018,102 @@
         <source>Looking...</source>
         <translation>Suche läuft...</translation>
     </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Überwachen</translation>
+    </message>
+    <message>
+        <source>Reads the printers found again every few seconds over SNMP and shows their status and alerts as they change.</source>
+        <translation>Fragt die gefundenen Drucker alle paar Sekunden erneut per SNMP ab und zeigt Status und Alarme, sobald sie sich ändern.</translation>
+    </message>
+    <message>
+        <source>Printer Details</source>
+        <translation>Druckerdetails</translation>
+    </message>
+    <message>
+        <source>Select a printer to see what it reports.</source>
+        <translation>Drucker auswählen, um seine Meldungen zu sehen.</translation>
+    </message>
+    <message>
+        <source>Alerts</source>
+        <translation>Alarme</translation>
+    </message>
+    <message>
+        <source>critical</source>
+        <translation>kritisch</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>sonstige</translation>
+    </message>
+    <message>
+        <source>at uptime %1</source>
+        <translation>bei Betriebszeit %1</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>Drucker:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Status:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modell:</translation>
+    </message>
+    <message>
+        <source>Serial:</source>
+        <translation>Seriennummer:</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Standort:</translation>
+    </message>
+    <message>
+        <source>Uptime:</source>
+        <translation>Betriebszeit:</translation>
+    </message>
+    <message>
+        <source>Front panel:</source>
+        <translation>Bedienfeld:</translation>
+    </message>
+    <message>
+        <source>group %1, code %2</source>
+        <translation>Gruppe %1, Code %2</translation>
+    </message>
+    <message>
+        <source>Alert:</source>
+        <translation>Alarm:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, raised %3</source>
+        <translation>%1: %2, ausgelöst %3</translation>
+    </message>
+    <message>
+        <source>Media:</source>
+        <translation>Material:</translation>
+    </message>
+    <message>
+        <source>Odometer:</source>
+        <translation>Zähler:</translation>
+    </message>
+    <message>
+        <source>Last answer:</source>
+        <translation>Letzte Antwort:</translation>
+    </message>
 </context>
 <context>
     <name>GraphicCheck</name>
@@ -1364,6 +1460,53 @@ Gibt nach %2 s ohne Fortschritt auf</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>SnmpAnswer</name>
+    <message>
+        <source>ten-thousandths of an inch</source>
+        <translation>Zehntausendstel Zoll</translation>
+    </message>
+    <message>
+        <source>micrometers</source>
+        <translation>Mikrometer</translation>
+    </message>
+    <message>
+        <source>characters</source>
+        <translation>Zeichen</translation>
+    </message>
+    <message>
+        <source>lines</source>
+        <translation>Zeilen</translation>
+    </message>
+    <message>
+        <source>impressions</source>
+        <translation>Drucke</translation>
+    </message>
+    <message>
+        <source>sheets</source>
+        <translation>Blatt</translation>
+    </message>
+    <message>
+        <source>dot rows</source>
+        <translation>Punktzeilen</translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>feet</source>
+        <translation>Fuß</translation>
+    </message>
+    <message>
+        <source>meters</source>
+        <translation>Meter</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>sonstige Einheit</translation>
     </message>
 </context>
 <context>

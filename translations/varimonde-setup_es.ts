@@ -1018,6 +1018,102 @@
         <source>Looking...</source>
         <translation>Buscando...</translation>
     </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Vigilar</translation>
+    </message>
+    <message>
+        <source>Reads the printers found again every few seconds over SNMP and shows their status and alerts as they change.</source>
+        <translation>Vuelve a leer por SNMP las impresoras encontradas cada pocos segundos y muestra su estado y sus alertas cuando cambian.</translation>
+    </message>
+    <message>
+        <source>Printer Details</source>
+        <translation>Detalles de la impresora</translation>
+    </message>
+    <message>
+        <source>Select a printer to see what it reports.</source>
+        <translation>Seleccione una impresora para ver lo que informa.</translation>
+    </message>
+    <message>
+        <source>Alerts</source>
+        <translation>Alertas</translation>
+    </message>
+    <message>
+        <source>critical</source>
+        <translation>crítica</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>advertencia</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>otra</translation>
+    </message>
+    <message>
+        <source>at uptime %1</source>
+        <translation>con tiempo de actividad %1</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>Impresora:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Estado:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modelo:</translation>
+    </message>
+    <message>
+        <source>Serial:</source>
+        <translation>N.º de serie:</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Ubicación:</translation>
+    </message>
+    <message>
+        <source>Uptime:</source>
+        <translation>Tiempo de actividad:</translation>
+    </message>
+    <message>
+        <source>Front panel:</source>
+        <translation>Panel frontal:</translation>
+    </message>
+    <message>
+        <source>group %1, code %2</source>
+        <translation>grupo %1, código %2</translation>
+    </message>
+    <message>
+        <source>Alert:</source>
+        <translation>Alerta:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, raised %3</source>
+        <translation>%1: %2, activada %3</translation>
+    </message>
+    <message>
+        <source>Media:</source>
+        <translation>Soporte:</translation>
+    </message>
+    <message>
+        <source>Odometer:</source>
+        <translation>Contador:</translation>
+    </message>
+    <message>
+        <source>Last answer:</source>
+        <translation>Última respuesta:</translation>
+    </message>
 </context>
 <context>
     <name>GraphicCheck</name>
@@ -1364,6 +1460,53 @@ Se abandona tras %2 s sin progreso</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>SnmpAnswer</name>
+    <message>
+        <source>ten-thousandths of an inch</source>
+        <translation>diezmilésimas de pulgada</translation>
+    </message>
+    <message>
+        <source>micrometers</source>
+        <translation>micrómetros</translation>
+    </message>
+    <message>
+        <source>characters</source>
+        <translation>caracteres</translation>
+    </message>
+    <message>
+        <source>lines</source>
+        <translation>líneas</translation>
+    </message>
+    <message>
+        <source>impressions</source>
+        <translation>impresiones</translation>
+    </message>
+    <message>
+        <source>sheets</source>
+        <translation>hojas</translation>
+    </message>
+    <message>
+        <source>dot rows</source>
+        <translation>filas de puntos</translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation>horas</translation>
+    </message>
+    <message>
+        <source>feet</source>
+        <translation>pies</translation>
+    </message>
+    <message>
+        <source>meters</source>
+        <translation>metros</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>otra unidad</translation>
     </message>
 </context>
 <context>

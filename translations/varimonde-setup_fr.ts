@@ -1018,6 +1018,102 @@
         <source>Looking...</source>
         <translation>Recherche...</translation>
     </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Surveiller</translation>
+    </message>
+    <message>
+        <source>Reads the printers found again every few seconds over SNMP and shows their status and alerts as they change.</source>
+        <translation>Relit les imprimantes trouvées en SNMP toutes les quelques secondes et affiche leur état et leurs alertes dès qu’ils changent.</translation>
+    </message>
+    <message>
+        <source>Printer Details</source>
+        <translation>Détails de l’imprimante</translation>
+    </message>
+    <message>
+        <source>Select a printer to see what it reports.</source>
+        <translation>Sélectionnez une imprimante pour voir ce qu’elle signale.</translation>
+    </message>
+    <message>
+        <source>Alerts</source>
+        <translation>Alertes</translation>
+    </message>
+    <message>
+        <source>critical</source>
+        <translation>critique</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>avertissement</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>autre</translation>
+    </message>
+    <message>
+        <source>at uptime %1</source>
+        <translation>à la durée de fonctionnement %1</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>Imprimante :</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>État :</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modèle :</translation>
+    </message>
+    <message>
+        <source>Serial:</source>
+        <translation>N° de série :</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Emplacement :</translation>
+    </message>
+    <message>
+        <source>Uptime:</source>
+        <translation>Durée de fonctionnement :</translation>
+    </message>
+    <message>
+        <source>Front panel:</source>
+        <translation>Panneau avant :</translation>
+    </message>
+    <message>
+        <source>group %1, code %2</source>
+        <translation>groupe %1, code %2</translation>
+    </message>
+    <message>
+        <source>Alert:</source>
+        <translation>Alerte :</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, raised %3</source>
+        <translation>%1 : %2, déclenchée %3</translation>
+    </message>
+    <message>
+        <source>Media:</source>
+        <translation>Support :</translation>
+    </message>
+    <message>
+        <source>Odometer:</source>
+        <translation>Compteur :</translation>
+    </message>
+    <message>
+        <source>Last answer:</source>
+        <translation>Dernière réponse :</translation>
+    </message>
 </context>
 <context>
     <name>GraphicCheck</name>
@@ -1364,6 +1460,53 @@ Abandonne après %2 s sans progression</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>SnmpAnswer</name>
+    <message>
+        <source>ten-thousandths of an inch</source>
+        <translation>dix-millièmes de pouce</translation>
+    </message>
+    <message>
+        <source>micrometers</source>
+        <translation>micromètres</translation>
+    </message>
+    <message>
+        <source>characters</source>
+        <translation>caractères</translation>
+    </message>
+    <message>
+        <source>lines</source>
+        <translation>lignes</translation>
+    </message>
+    <message>
+        <source>impressions</source>
+        <translation>impressions</translation>
+    </message>
+    <message>
+        <source>sheets</source>
+        <translation>feuilles</translation>
+    </message>
+    <message>
+        <source>dot rows</source>
+        <translation>lignes de points</translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation>heures</translation>
+    </message>
+    <message>
+        <source>feet</source>
+        <translation>pieds</translation>
+    </message>
+    <message>
+        <source>meters</source>
+        <translation>mètres</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>autre unité</translation>
     </message>
 </context>
 <context>

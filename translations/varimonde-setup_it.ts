@@ -1018,6 +1018,102 @@
         <source>Looking...</source>
         <translation>Ricerca in corso...</translation>
     </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Monitora</translation>
+    </message>
+    <message>
+        <source>Reads the printers found again every few seconds over SNMP and shows their status and alerts as they change.</source>
+        <translation>Rilegge via SNMP le stampanti trovate ogni pochi secondi e mostra stato e allarmi appena cambiano.</translation>
+    </message>
+    <message>
+        <source>Printer Details</source>
+        <translation>Dettagli stampante</translation>
+    </message>
+    <message>
+        <source>Select a printer to see what it reports.</source>
+        <translation>Selezionare una stampante per vedere cosa segnala.</translation>
+    </message>
+    <message>
+        <source>Alerts</source>
+        <translation>Allarmi</translation>
+    </message>
+    <message>
+        <source>critical</source>
+        <translation>critico</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>avviso</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>altro</translation>
+    </message>
+    <message>
+        <source>at uptime %1</source>
+        <translation>al tempo di attività %1</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>Stampante:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Stato:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modello:</translation>
+    </message>
+    <message>
+        <source>Serial:</source>
+        <translation>N. di serie:</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Posizione:</translation>
+    </message>
+    <message>
+        <source>Uptime:</source>
+        <translation>Tempo di attività:</translation>
+    </message>
+    <message>
+        <source>Front panel:</source>
+        <translation>Pannello frontale:</translation>
+    </message>
+    <message>
+        <source>group %1, code %2</source>
+        <translation>gruppo %1, codice %2</translation>
+    </message>
+    <message>
+        <source>Alert:</source>
+        <translation>Allarme:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, raised %3</source>
+        <translation>%1: %2, generato %3</translation>
+    </message>
+    <message>
+        <source>Media:</source>
+        <translation>Supporto:</translation>
+    </message>
+    <message>
+        <source>Odometer:</source>
+        <translation>Contatore:</translation>
+    </message>
+    <message>
+        <source>Last answer:</source>
+        <translation>Ultima risposta:</translation>
+    </message>
 </context>
 <context>
     <name>GraphicCheck</name>
@@ -1364,6 +1460,53 @@ Rinuncia dopo %2 s senza avanzamento</translation>
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>SnmpAnswer</name>
+    <message>
+        <source>ten-thousandths of an inch</source>
+        <translation>decimillesimi di pollice</translation>
+    </message>
+    <message>
+        <source>micrometers</source>
+        <translation>micrometri</translation>
+    </message>
+    <message>
+        <source>characters</source>
+        <translation>caratteri</translation>
+    </message>
+    <message>
+        <source>lines</source>
+        <translation>righe</translation>
+    </message>
+    <message>
+        <source>impressions</source>
+        <translation>stampe</translation>
+    </message>
+    <message>
+        <source>sheets</source>
+        <translation>fogli</translation>
+    </message>
+    <message>
+        <source>dot rows</source>
+        <translation>righe di punti</translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation>ore</translation>
+    </message>
+    <message>
+        <source>feet</source>
+        <translation>piedi</translation>
+    </message>
+    <message>
+        <source>meters</source>
+        <translation>metri</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>altra unità</translation>
     </message>
 </context>
 <context>

@@ -1018,6 +1018,102 @@
         <source>Looking...</source>
         <translation>検索中...</translation>
     </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>監視(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Reads the printers found again every few seconds over SNMP and shows their status and alerts as they change.</source>
+        <translation>見つかったプリンターを数秒ごとに SNMP で読み直し、状態とアラートの変化を表示します。</translation>
+    </message>
+    <message>
+        <source>Printer Details</source>
+        <translation>プリンターの詳細</translation>
+    </message>
+    <message>
+        <source>Select a printer to see what it reports.</source>
+        <translation>プリンターを選択すると、その報告内容が表示されます。</translation>
+    </message>
+    <message>
+        <source>Alerts</source>
+        <translation>アラート</translation>
+    </message>
+    <message>
+        <source>critical</source>
+        <translation>重大</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>その他</translation>
+    </message>
+    <message>
+        <source>at uptime %1</source>
+        <translation>稼働時間 %1 の時点</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>プリンター:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>状態:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>名前:</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>モデル:</translation>
+    </message>
+    <message>
+        <source>Serial:</source>
+        <translation>シリアル番号:</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>設置場所:</translation>
+    </message>
+    <message>
+        <source>Uptime:</source>
+        <translation>稼働時間:</translation>
+    </message>
+    <message>
+        <source>Front panel:</source>
+        <translation>操作パネル:</translation>
+    </message>
+    <message>
+        <source>group %1, code %2</source>
+        <translation>グループ %1、コード %2</translation>
+    </message>
+    <message>
+        <source>Alert:</source>
+        <translation>アラート:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, raised %3</source>
+        <translation>%1: %2、発生 %3</translation>
+    </message>
+    <message>
+        <source>Media:</source>
+        <translation>用紙:</translation>
+    </message>
+    <message>
+        <source>Odometer:</source>
+        <translation>積算カウンター:</translation>
+    </message>
+    <message>
+        <source>Last answer:</source>
+        <translation>最終応答:</translation>
+    </message>
 </context>
 <context>
     <name>GraphicCheck</name>
@@ -1364,6 +1460,53 @@ Gives up after %2 s without progress</source>
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>SnmpAnswer</name>
+    <message>
+        <source>ten-thousandths of an inch</source>
+        <translation>1/10000 インチ</translation>
+    </message>
+    <message>
+        <source>micrometers</source>
+        <translation>マイクロメートル</translation>
+    </message>
+    <message>
+        <source>characters</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>lines</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>impressions</source>
+        <translation>印刷数</translation>
+    </message>
+    <message>
+        <source>sheets</source>
+        <translation>枚</translation>
+    </message>
+    <message>
+        <source>dot rows</source>
+        <translation>ドット行</translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>feet</source>
+        <translation>フィート</translation>
+    </message>
+    <message>
+        <source>meters</source>
+        <translation>メートル</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>その他の単位</translation>
     </message>
 </context>
 <context>

@@ -1018,6 +1018,102 @@
         <source>Looking...</source>
         <translation>Wyszukiwanie...</translation>
     </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Monitoruj</translation>
+    </message>
+    <message>
+        <source>Reads the printers found again every few seconds over SNMP and shows their status and alerts as they change.</source>
+        <translation>Co kilka sekund ponownie odczytuje znalezione drukarki przez SNMP i pokazuje zmiany ich stanu i alarmów.</translation>
+    </message>
+    <message>
+        <source>Printer Details</source>
+        <translation>Szczegóły drukarki</translation>
+    </message>
+    <message>
+        <source>Select a printer to see what it reports.</source>
+        <translation>Wybierz drukarkę, aby zobaczyć, co zgłasza.</translation>
+    </message>
+    <message>
+        <source>Alerts</source>
+        <translation>Alarmy</translation>
+    </message>
+    <message>
+        <source>critical</source>
+        <translation>krytyczny</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>ostrzeżenie</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>inny</translation>
+    </message>
+    <message>
+        <source>at uptime %1</source>
+        <translation>przy czasie pracy %1</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>Drukarka:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Stan:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nazwa:</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Serial:</source>
+        <translation>Nr seryjny:</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Lokalizacja:</translation>
+    </message>
+    <message>
+        <source>Uptime:</source>
+        <translation>Czas pracy:</translation>
+    </message>
+    <message>
+        <source>Front panel:</source>
+        <translation>Panel przedni:</translation>
+    </message>
+    <message>
+        <source>group %1, code %2</source>
+        <translation>grupa %1, kod %2</translation>
+    </message>
+    <message>
+        <source>Alert:</source>
+        <translation>Alarm:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, raised %3</source>
+        <translation>%1: %2, zgłoszony %3</translation>
+    </message>
+    <message>
+        <source>Media:</source>
+        <translation>Nośnik:</translation>
+    </message>
+    <message>
+        <source>Odometer:</source>
+        <translation>Licznik:</translation>
+    </message>
+    <message>
+        <source>Last answer:</source>
+        <translation>Ostatnia odpowiedź:</translation>
+    </message>
 </context>
 <context>
     <name>GraphicCheck</name>
@@ -1364,6 +1460,53 @@ Rezygnuje po %2 s bez postępu</translation>
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>SnmpAnswer</name>
+    <message>
+        <source>ten-thousandths of an inch</source>
+        <translation>dziesięciotysięczne cala</translation>
+    </message>
+    <message>
+        <source>micrometers</source>
+        <translation>mikrometry</translation>
+    </message>
+    <message>
+        <source>characters</source>
+        <translation>znaki</translation>
+    </message>
+    <message>
+        <source>lines</source>
+        <translation>wiersze</translation>
+    </message>
+    <message>
+        <source>impressions</source>
+        <translation>wydruki</translation>
+    </message>
+    <message>
+        <source>sheets</source>
+        <translation>arkusze</translation>
+    </message>
+    <message>
+        <source>dot rows</source>
+        <translation>wiersze punktów</translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation>godziny</translation>
+    </message>
+    <message>
+        <source>feet</source>
+        <translation>stopy</translation>
+    </message>
+    <message>
+        <source>meters</source>
+        <translation>metry</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>inna jednostka</translation>
     </message>
 </context>
 <context>

@@ -1018,6 +1018,102 @@
         <source>Looking...</source>
         <translation>Procurando...</translation>
     </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Monitorar</translation>
+    </message>
+    <message>
+        <source>Reads the printers found again every few seconds over SNMP and shows their status and alerts as they change.</source>
+        <translation>Lê novamente as impressoras encontradas a cada poucos segundos via SNMP e mostra o status e os alertas quando mudam.</translation>
+    </message>
+    <message>
+        <source>Printer Details</source>
+        <translation>Detalhes da impressora</translation>
+    </message>
+    <message>
+        <source>Select a printer to see what it reports.</source>
+        <translation>Selecione uma impressora para ver o que ela informa.</translation>
+    </message>
+    <message>
+        <source>Alerts</source>
+        <translation>Alertas</translation>
+    </message>
+    <message>
+        <source>critical</source>
+        <translation>crítico</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>aviso</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>outro</translation>
+    </message>
+    <message>
+        <source>at uptime %1</source>
+        <translation>com tempo ligado %1</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>Impressora:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Status:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modelo:</translation>
+    </message>
+    <message>
+        <source>Serial:</source>
+        <translation>Nº de série:</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Local:</translation>
+    </message>
+    <message>
+        <source>Uptime:</source>
+        <translation>Tempo ligado:</translation>
+    </message>
+    <message>
+        <source>Front panel:</source>
+        <translation>Painel frontal:</translation>
+    </message>
+    <message>
+        <source>group %1, code %2</source>
+        <translation>grupo %1, código %2</translation>
+    </message>
+    <message>
+        <source>Alert:</source>
+        <translation>Alerta:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, raised %3</source>
+        <translation>%1: %2, disparado %3</translation>
+    </message>
+    <message>
+        <source>Media:</source>
+        <translation>Mídia:</translation>
+    </message>
+    <message>
+        <source>Odometer:</source>
+        <translation>Contador:</translation>
+    </message>
+    <message>
+        <source>Last answer:</source>
+        <translation>Última resposta:</translation>
+    </message>
 </context>
 <context>
     <name>GraphicCheck</name>
@@ -1364,6 +1460,53 @@ Desiste após %2 s sem progresso</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>SnmpAnswer</name>
+    <message>
+        <source>ten-thousandths of an inch</source>
+        <translation>décimos de milésimo de polegada</translation>
+    </message>
+    <message>
+        <source>micrometers</source>
+        <translation>micrômetros</translation>
+    </message>
+    <message>
+        <source>characters</source>
+        <translation>caracteres</translation>
+    </message>
+    <message>
+        <source>lines</source>
+        <translation>linhas</translation>
+    </message>
+    <message>
+        <source>impressions</source>
+        <translation>impressões</translation>
+    </message>
+    <message>
+        <source>sheets</source>
+        <translation>folhas</translation>
+    </message>
+    <message>
+        <source>dot rows</source>
+        <translation>linhas de pontos</translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation>horas</translation>
+    </message>
+    <message>
+        <source>feet</source>
+        <translation>pés</translation>
+    </message>
+    <message>
+        <source>meters</source>
+        <translation>metros</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>outra unidade</translation>
     </message>
 </context>
 <context>

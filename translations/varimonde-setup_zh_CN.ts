@@ -1018,6 +1018,102 @@
         <source>Looking...</source>
         <translation>正在查找...</translation>
     </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>监视(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Reads the printers found again every few seconds over SNMP and shows their status and alerts as they change.</source>
+        <translation>每隔几秒通过 SNMP 重新读取找到的打印机，并在状态和警报变化时显示。</translation>
+    </message>
+    <message>
+        <source>Printer Details</source>
+        <translation>打印机详细信息</translation>
+    </message>
+    <message>
+        <source>Select a printer to see what it reports.</source>
+        <translation>选择一台打印机以查看其报告的信息。</translation>
+    </message>
+    <message>
+        <source>Alerts</source>
+        <translation>警报</translation>
+    </message>
+    <message>
+        <source>critical</source>
+        <translation>严重</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>其他</translation>
+    </message>
+    <message>
+        <source>at uptime %1</source>
+        <translation>运行时间 %1 时</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>打印机：</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>状态：</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>名称：</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>型号：</translation>
+    </message>
+    <message>
+        <source>Serial:</source>
+        <translation>序列号：</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>位置：</translation>
+    </message>
+    <message>
+        <source>Uptime:</source>
+        <translation>运行时间：</translation>
+    </message>
+    <message>
+        <source>Front panel:</source>
+        <translation>前面板：</translation>
+    </message>
+    <message>
+        <source>group %1, code %2</source>
+        <translation>组 %1，代码 %2</translation>
+    </message>
+    <message>
+        <source>Alert:</source>
+        <translation>警报：</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>%1: %2, raised %3</source>
+        <translation>%1：%2，发生于 %3</translation>
+    </message>
+    <message>
+        <source>Media:</source>
+        <translation>介质：</translation>
+    </message>
+    <message>
+        <source>Odometer:</source>
+        <translation>计数器：</translation>
+    </message>
+    <message>
+        <source>Last answer:</source>
+        <translation>最后应答：</translation>
+    </message>
 </context>
 <context>
     <name>GraphicCheck</name>
@@ -1364,6 +1460,53 @@ Gives up after %2 s without progress</source>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>SnmpAnswer</name>
+    <message>
+        <source>ten-thousandths of an inch</source>
+        <translation>万分之一英寸</translation>
+    </message>
+    <message>
+        <source>micrometers</source>
+        <translation>微米</translation>
+    </message>
+    <message>
+        <source>characters</source>
+        <translation>字符</translation>
+    </message>
+    <message>
+        <source>lines</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>impressions</source>
+        <translation>次打印</translation>
+    </message>
+    <message>
+        <source>sheets</source>
+        <translation>张</translation>
+    </message>
+    <message>
+        <source>dot rows</source>
+        <translation>点行</translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation>小时</translation>
+    </message>
+    <message>
+        <source>feet</source>
+        <translation>英尺</translation>
+    </message>
+    <message>
+        <source>meters</source>
+        <translation>米</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>其他单位</translation>
     </message>
 </context>
 <context>

@@ -250,13 +250,24 @@ void MainWindow::showLink()
     if (!network || !m_linkStatus)
         return;
     // A network printer that answers SNMP tells whether it is ready.
-    m_linkStatus->read(
-        m_link.address().host(), [this, link](const QString &, const SnmpAnswer &answer) {
-            if (!answer.answered || m_link.description() != link)
-                return;
-            m_linkLbl->setText(link + QStringLiteral(" — ") + answer.state.words());
-            m_linkLbl->setToolTip(tr("The next send goes to: %1").arg(m_linkLbl->text()));
-        });
+    m_linkStatus->read(m_link.address().host(),
+                       [this, link](const QString &host, const SnmpAnswer &answer) {
+                           if (answer.answered && m_link.description() == link)
+                               showPrinterStatus(host, answer);
+                       });
+}
+
+void MainWindow::showPrinterStatus(const QString &host, const SnmpAnswer &answer)
+{
+    // A printer on a serial, parallel or USB line tells nothing of itself:
+    // its link keeps its own words.
+    if (m_link.kind() != LinkAddress::Kind::Network || m_link.address().host() != host)
+        return;
+    const QString link = m_link.description();
+    // One that stopped answering is no longer "ready".
+    m_linkLbl->setText(link + QStringLiteral(" — ") +
+                       (answer.answered ? answer.state.words() : answer.failure));
+    m_linkLbl->setToolTip(tr("The next send goes to: %1").arg(m_linkLbl->text()));
 }
 
 void MainWindow::showLastSend(const SendLog::Entry &send)
@@ -282,6 +293,8 @@ void MainWindow::connectControls()
 {
     connect(m_exitCmd, &QPushButton::clicked, this, &QWidget::close);
     connect(&m_link, &PrinterLink::changed, this, &MainWindow::showLink);
+    // The printer's status as Find Printers' watch reads it.
+    connect(m_commPage, &CommPage::printerRead, this, &MainWindow::showPrinterStatus);
     connect(&m_sendLog, &SendLog::rowsInserted, this,
             [this](const QModelIndex &, int, int last) { showLastSend(m_sendLog.entry(last)); });
     // The printer's status after each send.

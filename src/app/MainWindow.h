@@ -81,6 +81,9 @@ private:
     void askToStopTransfer();
     void buildStatusBar();
     void showLink();
+    // What a network printer said of itself, after the link's text, when it
+    // is the printer of the link.
+    void showPrinterStatus(const QString &host, const SnmpAnswer &answer);
     // How the last send ended, in the status bar.
     void showLastSend(const SendLog::Entry &send);
 

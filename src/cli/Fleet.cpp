@@ -21,16 +21,6 @@ namespace Fleet
 namespace
 {
 
-QString uptimeWords(qint64 hundredths)
-{
-    const qint64 seconds = hundredths / 100;
-    return QStringLiteral("%1 d %2:%3:%4")
-        .arg(seconds / 86400)
-        .arg(seconds / 3600 % 24, 2, 10, QLatin1Char('0'))
-        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
-        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
-
 QString alertWords(const PrinterAlert &alert)
 {
     QString line = QStringLiteral("%1 (group %2, code %3)")

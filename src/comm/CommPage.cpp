@@ -164,6 +164,7 @@ void CommPage::connectControls()
         snmp.community = m_services.settings.snmpCommunity();
         snmp.port = m_services.settings.snmpPort();
         dialog->setSnmpOptions(snmp);
+        connect(dialog, &FindPrintersDialog::printerRead, this, &CommPage::printerRead);
         connect(dialog, &FindPrintersDialog::chosen, this,
                 [this, applyNetwork](const QString &address, quint16 port) {
                     ui->NetHostTxt->setText(address);

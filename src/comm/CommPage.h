@@ -1,5 +1,6 @@
 #pragma once
 
+#include "discovery/SnmpReader.h"
 #include "link/LinkAddress.h"
 #include "link/PortDiscovery.h"
 #include "link/Transfer.h"
@@ -43,6 +44,11 @@ public:
     void setUsbRoots(const QString &devRoot, const QString &sysRoot);
     // Where the serial ports offered in the COM list come from.
     void setSerialPortLister(SerialPortLister lister);
+
+signals:
+    // Find Printers' watch read a network printer: what it answered, or why
+    // it did not.
+    void printerRead(const QString &host, const SnmpAnswer &answer);
 
 private:
     // The option that chooses a kind of link, and the choice itself.

@@ -1,9 +1,11 @@
 #include "comm/FindPrintersDialog.h"
 
+#include "common/TerminalText.h"
 #include "ui/Dialogs.h"
 
 #include "ui_FindPrintersDialog.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QNetworkInterface>
 #include <QRegularExpression>
@@ -20,6 +22,7 @@ enum Column {
     ModelColumn,
     SerialColumn,
     StatusColumn,
+    AlertsColumn,
     FoundByColumn,
     ColumnCount
 };
@@ -33,7 +36,7 @@ FindPrintersDialog::FindPrintersDialog(QWidget *parent)
 {
     ui->setupUi(this);
     m_model->setHorizontalHeaderLabels({tr("Address"), tr("Port"), tr("Name"), tr("Make and Model"),
-                                        tr("Serial"), tr("Status"), tr("Found By")});
+                                        tr("Serial"), tr("Status"), tr("Alerts"), tr("Found By")});
     m_filter->setSourceModel(m_model);
     m_filter->setFilterKeyColumn(-1);
     m_filter->setFilterCaseSensitivity(Qt::CaseInsensitive);
@@ -41,6 +44,11 @@ FindPrintersDialog::FindPrintersDialog(QWidget *parent)
     ui->PrintersGrid->setModel(m_filter);
     ui->PrintersGrid->horizontalHeader()->setStretchLastSection(true);
     ui->PrintersGrid->verticalHeader()->hide();
+    // Every caption whole from the start; the rows widen them as they come.
+    ui->PrintersGrid->resizeColumnsToContents();
+    // The list has the room; the details of one printer take what is left.
+    ui->FindSplitter->setStretchFactor(0, 3);
+    ui->FindSplitter->setStretchFactor(1, 2);
     ui->RangeTxt->setText(ownRange());
     connectControls();
     updateButtons();
@@ -77,6 +85,9 @@ void FindPrintersDialog::connectControls()
             &QSortFilterProxyModel::setFilterFixedString);
     connect(ui->PrintersGrid->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &FindPrintersDialog::updateButtons);
+    connect(ui->PrintersGrid->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &FindPrintersDialog::showDetails);
+    connect(ui->WatchChk, &QCheckBox::toggled, this, &FindPrintersDialog::rewatch);
     connect(&m_discovery, &Discovery::printerAdded, this, [this](int row) {
         m_model->insertRow(row);
         showRow(row);
@@ -99,6 +110,10 @@ void FindPrintersDialog::connectControls()
                 .join(QLatin1Char(' ')));
         ui->PrintersGrid->resizeColumnsToContents();
         updateButtons();
+        // Every printer found is watched from now on, not only those found
+        // before Watch was ticked or by an earlier search.
+        if (ui->WatchChk->isChecked())
+            rewatch();
     });
 }
 
@@ -109,6 +124,8 @@ void FindPrintersDialog::start()
                                                 Qt::SkipEmptyParts);
     options.dnsSd = true;
     options.snmp = m_snmp;
+    m_watch.reset();
+    m_watched.clear();
     m_model->removeRows(0, m_model->rowCount());
     ui->FindStatusLbl->setText(tr("Looking..."));
     if (const QString problem = m_discovery.start(options); !problem.isEmpty()) {
@@ -119,15 +136,37 @@ void FindPrintersDialog::start()
     updateButtons();
 }
 
+FoundPrinter FindPrintersDialog::rowPrinter(int row, QString *failure) const
+{
+    FoundPrinter printer = m_discovery.printers().at(row);
+    const auto watched = m_watched.constFind(printer.address);
+    if (watched != m_watched.cend() && watched->known) {
+        if (watched->online)
+            printer.takeSnmp(watched->last);
+        else if (failure)
+            *failure = watched->failure;
+    }
+    return printer;
+}
+
 void FindPrintersDialog::showRow(int row)
 {
-    const FoundPrinter &printer = m_discovery.printers().at(row);
+    QString failure;
+    const FoundPrinter printer = rowPrinter(row, &failure);
+    // A printer that stopped answering has no alerts anyone knows of.
+    QStringList alerts;
+    for (const PrinterAlert &alert : printer.details.alerts) {
+        if (failure.isEmpty())
+            alerts << TerminalText::escaped(alert.description.isEmpty() ? alert.severityWord()
+                                                                        : alert.description);
+    }
     const QString texts[ColumnCount] = {printer.address,
                                         printer.port ? QString::number(printer.port) : QString(),
                                         printer.name,
                                         printer.makeModel,
                                         printer.serial,
-                                        printer.status(),
+                                        failure.isEmpty() ? printer.status() : failure,
+                                        alerts.join(QStringLiteral("; ")),
                                         printer.foundBy.join(QStringLiteral(", "))};
     for (int column = 0; column < ColumnCount; ++column) {
         auto *item = new QStandardItem(texts[column]);
@@ -139,12 +178,129 @@ void FindPrintersDialog::showRow(int row)
             key = int(printer.port);
         item->setData(key, Qt::UserRole);
         item->setData(QVariant::fromValue(int(printer.port)), Qt::UserRole + 1);
-        if (column == StatusColumn && printer.snmpAnswered)
-            item->setForeground(printer.isError()                      ? QColor(0xb0, 0x00, 0x20)
-                                : printer.state.conditions().isEmpty() ? QColor(0x00, 0x80, 0x30)
-                                                                       : QColor(0xa0, 0x60, 0x00));
+        if (column == StatusColumn && (printer.snmpAnswered || !failure.isEmpty()))
+            item->setForeground(printer.isError() || !failure.isEmpty() ? QColor(0xb0, 0x00, 0x20)
+                                : printer.state.conditions().isEmpty()  ? QColor(0x00, 0x80, 0x30)
+                                                                        : QColor(0xa0, 0x60, 0x00));
         m_model->setItem(row, column, item);
     }
+    showDetails();
+}
+
+namespace
+{
+
+QString severityText(const PrinterAlert &alert)
+{
+    switch (alert.severity) {
+    case 3:
+        return FindPrintersDialog::tr("critical");
+    case 4:
+    case 5:
+        return FindPrintersDialog::tr("warning");
+    default:
+        return FindPrintersDialog::tr("other");
+    }
+}
+
+// When the alert was raised, by the clock of this computer: the printer
+// tells it as its own uptime then, and its uptime at the read.
+QString raisedText(const SnmpAnswer &told, const PrinterAlert &alert)
+{
+    if (alert.time < 0)
+        return {};
+    if (told.readAt.isValid() && told.upTime >= alert.time)
+        return told.readAt.addMSecs(-(told.upTime - alert.time) * 10)
+            .toLocalTime()
+            .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    return FindPrintersDialog::tr("at uptime %1").arg(uptimeWords(alert.time));
+}
+
+} // namespace
+
+QString FindPrintersDialog::detailsText(const FoundPrinter &printer, const QString &failure)
+{
+    const SnmpAnswer &told = printer.details;
+    QStringList lines;
+    const auto add = [&lines](const QString &label, const QString &value) {
+        if (!value.isEmpty())
+            lines << label + QLatin1Char(' ') + TerminalText::escaped(value);
+    };
+    add(tr("Printer:"), printer.shownTarget());
+    add(tr("Status:"), failure.isEmpty() ? printer.status() : failure);
+    add(tr("Name:"), printer.name);
+    add(tr("Model:"), printer.makeModel);
+    add(tr("Serial:"), printer.serial);
+    add(tr("Location:"), told.sysLocation);
+    if (told.upTime >= 0)
+        add(tr("Uptime:"), uptimeWords(told.upTime));
+    for (const QString &line : told.consoleLines)
+        add(tr("Front panel:"), line);
+    for (const PrinterAlert &alert : told.alerts) {
+        const QString what = alert.description.isEmpty()
+                                 ? tr("group %1, code %2").arg(alert.group).arg(alert.code)
+                                 : alert.description;
+        const QString raised = raisedText(told, alert);
+        add(tr("Alert:"), raised.isEmpty()
+                              ? tr("%1: %2").arg(severityText(alert), what)
+                              : tr("%1: %2, raised %3").arg(severityText(alert), what, raised));
+    }
+    for (const QString &media : told.media)
+        add(tr("Media:"), media);
+    if (told.lifeCount >= 0) {
+        const QString unit = QCoreApplication::translate(
+            "SnmpAnswer", told.counterUnitWord().toLatin1().constData());
+        add(tr("Odometer:"), (QString::number(told.lifeCount) + QLatin1Char(' ') + unit).trimmed());
+    }
+    if (told.readAt.isValid())
+        add(tr("Last answer:"),
+            told.readAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    return lines.join(QLatin1Char('\n'));
+}
+
+void FindPrintersDialog::showDetails()
+{
+    const QModelIndexList rows = ui->PrintersGrid->selectionModel()->selectedRows();
+    QString text;
+    if (!rows.isEmpty()) {
+        QString failure;
+        const FoundPrinter printer =
+            rowPrinter(m_filter->mapToSource(rows.first()).row(), &failure);
+        text = detailsText(printer, failure);
+    }
+    // Unchanged text keeps where the user scrolled to and what they selected.
+    if (text != ui->PrinterDetailsTxt->toPlainText())
+        ui->PrinterDetailsTxt->setPlainText(text);
+}
+
+void FindPrintersDialog::rewatch()
+{
+    m_watch.reset();
+    if (!ui->WatchChk->isChecked())
+        return;
+    m_watch = std::make_unique<PrinterWatch>(m_snmp, m_watchIntervalMs);
+    QSet<QString> addresses;
+    for (const FoundPrinter &printer : m_discovery.printers()) {
+        if (printer.line.isEmpty() && !addresses.contains(printer.address)) {
+            addresses.insert(printer.address);
+            m_watch->add(printer.address, printer.address);
+        }
+    }
+    connect(m_watch.get(), &PrinterWatch::read, this, &FindPrintersDialog::watchRead);
+    m_watch->start();
+}
+
+void FindPrintersDialog::watchRead(int index)
+{
+    const WatchedPrinter &watched = m_watch->printers().at(index);
+    m_watched.insert(watched.host, watched);
+    for (int row = 0; row < int(m_discovery.printers().size()); ++row) {
+        if (m_discovery.printers().at(row).address == watched.host)
+            showRow(row);
+    }
+    SnmpAnswer answer = watched.online ? watched.last : SnmpAnswer();
+    answer.failure = watched.failure;
+    emit printerRead(watched.host, answer);
 }
 
 void FindPrintersDialog::useSelected()

@@ -201,28 +201,39 @@ QString SnmpAnswer::counterUnitWord() const
 {
     switch (counterUnit) {
     case 3:
-        return QStringLiteral("ten-thousandths of an inch");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("SnmpAnswer", "ten-thousandths of an inch"));
     case 4:
-        return QStringLiteral("micrometers");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("SnmpAnswer", "micrometers"));
     case 5:
-        return QStringLiteral("characters");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("SnmpAnswer", "characters"));
     case 6:
-        return QStringLiteral("lines");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("SnmpAnswer", "lines"));
     case 7:
-        return QStringLiteral("impressions");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("SnmpAnswer", "impressions"));
     case 8:
-        return QStringLiteral("sheets");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("SnmpAnswer", "sheets"));
     case 9:
-        return QStringLiteral("dot rows");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("SnmpAnswer", "dot rows"));
     case 11:
-        return QStringLiteral("hours");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("SnmpAnswer", "hours"));
     case 16:
-        return QStringLiteral("feet");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("SnmpAnswer", "feet"));
     case 17:
-        return QStringLiteral("meters");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("SnmpAnswer", "meters"));
     default:
-        return counterUnit ? QStringLiteral("other") : QString();
+        return counterUnit ? QString::fromLatin1(QT_TRANSLATE_NOOP("SnmpAnswer", "other"))
+                           : QString();
     }
+}
+
+QString uptimeWords(qint64 hundredths)
+{
+    const qint64 seconds = hundredths / 100;
+    return QStringLiteral("%1 d %2:%3:%4")
+        .arg(seconds / 86400)
+        .arg(seconds / 3600 % 24, 2, 10, QLatin1Char('0'))
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
 namespace

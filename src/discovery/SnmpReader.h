@@ -67,13 +67,17 @@ struct SnmpAnswer {
     QStringList media; // the media name of each input
     QDateTime readAt;  // when the answer came, UTC
 
-    // "impressions", "feet", "meters"... of the odometer's unit.
+    // "impressions", "feet", "meters"... of the odometer's unit; the window
+    // translates the word in the context "SnmpAnswer".
     QString counterUnitWord() const;
 
     // Why a send to this printer is refused, or empty when it may go (no
     // answer refuses nothing).
     QString refusal() const { return answered ? state.refusal() : QString(); }
 };
+
+// A printer's uptime, given in hundredths of a second, as "1 d 02:03:04".
+QString uptimeWords(qint64 hundredths);
 
 // Reads the system group, the printer's status, front panel, alerts,
 // odometer and media from one host. Every query runs in the event loop of

@@ -38,7 +38,7 @@ public:
     {
         if (!port) {
             QUdpSocket probe;
-            probe.bind(QHostAddress::LocalHost, 0);
+            probe.bind(QHostAddress(address), 0);
             port = probe.localPort();
         }
         const QString script = QStringLiteral(VARIMONDE_TEST_SUPPORT_DIR "/printer-agent.py");
@@ -53,7 +53,7 @@ public:
                              .toUtf8());
         config.close();
         return startSnmpd(agent, dir, config.fileName(),
-                          QStringLiteral("udp:127.0.0.1:%1").arg(port));
+                          QStringLiteral("udp:%1:%2").arg(address).arg(port));
     }
 
     void stop()
@@ -78,5 +78,6 @@ public:
 
     QTemporaryDir dir;
     QProcess agent;
+    QString address = QStringLiteral("127.0.0.1");
     quint16 port = 0;
 };
