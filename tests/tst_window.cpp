@@ -59,18 +59,6 @@ namespace
 
 const QString formatFile = "NAME\r\nA 1\rB\n2\r\n";
 
-// The columns of a data table, one of each type given, in order.
-template <typename... T> void columns(const std::array<const char *, sizeof...(T)> &names)
-{
-    std::size_t column = 0;
-    (QTest::addColumn<T>(names[column++]), ...);
-}
-// One row of a data table, its values in column order.
-template <typename... T> void row(const char *name, const T &...values)
-{
-    (QTest::newRow(name) << ... << values);
-}
-
 // Whether a UDP socket of this machine is bound to `port` (IPv4).
 bool udpPortBound(quint16 port)
 {
