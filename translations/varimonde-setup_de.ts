@@ -225,6 +225,14 @@
         <source>&amp;Ribbon Material:</source>
         <translation>Fa&amp;rbband:</translation>
     </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Kalibrierung</translation>
+    </message>
+    <message>
+        <source>Test label %1</source>
+        <translation>Testetikett %1</translation>
+    </message>
 </context>
 <context>
     <name>CommPage</name>
@@ -886,6 +894,10 @@
         <source>Overflow Buffer Warning</source>
         <translation>Warnung zum Überlaufpuffer</translation>
     </message>
+    <message>
+        <source>Configuration block</source>
+        <translation>Konfigurationsblock</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>
@@ -1137,6 +1149,33 @@
     </message>
 </context>
 <context>
+    <name>LinkAddress</name>
+    <message>
+        <source>Serial %1 %2</source>
+        <translation>Seriell %1 %2</translation>
+    </message>
+    <message>
+        <source>Parallel %1 (%2)</source>
+        <translation>Parallel %1 (%2)</translation>
+    </message>
+    <message>
+        <source>USB Printer %1</source>
+        <translation>USB-Drucker %1</translation>
+    </message>
+    <message>
+        <source>(none found)</source>
+        <translation>(keiner gefunden)</translation>
+    </message>
+    <message>
+        <source>Network %1</source>
+        <translation>Netzwerk %1</translation>
+    </message>
+    <message>
+        <source>(no address set)</source>
+        <translation>(keine Adresse eingestellt)</translation>
+    </message>
+</context>
+<context>
     <name>LogWindow</name>
     <message>
         <source>Send Log</source>
@@ -1291,6 +1330,13 @@ Gibt nach %2 s ohne Fortschritt auf</translation>
     </message>
 </context>
 <context>
+    <name>PortDiscovery</name>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1 (nicht angeschlossen)</translation>
+    </message>
+</context>
+<context>
     <name>ProfileActions</name>
     <message>
         <source>Error Opening File</source>
@@ -1333,6 +1379,36 @@ Gibt nach %2 s ohne Fortschritt auf</translation>
     <message>
         <source>Duration</source>
         <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <comment>a send&apos;s outcome</comment>
+        <translation>Gesendet</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <comment>a send&apos;s outcome</comment>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>... %1 bytes not kept ...</source>
+        <translation>... %1 Byte nicht aufbewahrt ...</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 Byte</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>%1 von %2 Byte zugestellt</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>
@@ -1647,6 +1723,34 @@ Gibt nach %2 s ohne Fortschritt auf</translation>
     <message>
         <source>Enter Identifier of Object to Delete</source>
         <translation>Kennung des zu löschenden Objekts eingeben</translation>
+    </message>
+    <message>
+        <source>Graphic %1, %2 bytes</source>
+        <translation>Grafik %1, %2 Byte</translation>
+    </message>
+    <message>
+        <source>Label format %1</source>
+        <translation>Etikettenformat %1</translation>
+    </message>
+    <message>
+        <source>Label format %1, stored as %2</source>
+        <translation>Etikettenformat %1, gespeichert als %2</translation>
+    </message>
+    <message>
+        <source>Recall graphic %1</source>
+        <translation>Grafik %1 abrufen</translation>
+    </message>
+    <message>
+        <source>Recall format %1</source>
+        <translation>Format %1 abrufen</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>%1 löschen</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
     </message>
 </context>
 <context>

@@ -225,6 +225,14 @@
         <source>&amp;Ribbon Material:</source>
         <translation>R&amp;uban :</translation>
     </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Étalonnage</translation>
+    </message>
+    <message>
+        <source>Test label %1</source>
+        <translation>Étiquette de test %1</translation>
+    </message>
 </context>
 <context>
     <name>CommPage</name>
@@ -886,6 +894,10 @@
         <source>Overflow Buffer Warning</source>
         <translation>Avertissement sur le tampon de débordement</translation>
     </message>
+    <message>
+        <source>Configuration block</source>
+        <translation>Bloc de configuration</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>
@@ -1137,6 +1149,33 @@
     </message>
 </context>
 <context>
+    <name>LinkAddress</name>
+    <message>
+        <source>Serial %1 %2</source>
+        <translation>Série %1 %2</translation>
+    </message>
+    <message>
+        <source>Parallel %1 (%2)</source>
+        <translation>Parallèle %1 (%2)</translation>
+    </message>
+    <message>
+        <source>USB Printer %1</source>
+        <translation>Imprimante USB %1</translation>
+    </message>
+    <message>
+        <source>(none found)</source>
+        <translation>(aucune trouvée)</translation>
+    </message>
+    <message>
+        <source>Network %1</source>
+        <translation>Réseau %1</translation>
+    </message>
+    <message>
+        <source>(no address set)</source>
+        <translation>(aucune adresse définie)</translation>
+    </message>
+</context>
+<context>
     <name>LogWindow</name>
     <message>
         <source>Send Log</source>
@@ -1291,6 +1330,13 @@ Abandonne après %2 s sans progression</translation>
     </message>
 </context>
 <context>
+    <name>PortDiscovery</name>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1 (non connectée)</translation>
+    </message>
+</context>
+<context>
     <name>ProfileActions</name>
     <message>
         <source>Error Opening File</source>
@@ -1333,6 +1379,36 @@ Abandonne après %2 s sans progression</translation>
     <message>
         <source>Duration</source>
         <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <comment>a send&apos;s outcome</comment>
+        <translation>Envoyé</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <comment>a send&apos;s outcome</comment>
+        <translation>Annulé</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Échec : %1</translation>
+    </message>
+    <message>
+        <source>... %1 bytes not kept ...</source>
+        <translation>... %1 octets non conservés ...</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 octets</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>%1 octets sur %2 livrés</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>
@@ -1647,6 +1723,34 @@ Abandonne après %2 s sans progression</translation>
     <message>
         <source>Enter Identifier of Object to Delete</source>
         <translation>Entrez l&apos;identifiant de l&apos;objet à supprimer</translation>
+    </message>
+    <message>
+        <source>Graphic %1, %2 bytes</source>
+        <translation>Graphique %1, %2 octets</translation>
+    </message>
+    <message>
+        <source>Label format %1</source>
+        <translation>Format d’étiquette %1</translation>
+    </message>
+    <message>
+        <source>Label format %1, stored as %2</source>
+        <translation>Format d’étiquette %1, enregistré sous %2</translation>
+    </message>
+    <message>
+        <source>Recall graphic %1</source>
+        <translation>Rappel du graphique %1</translation>
+    </message>
+    <message>
+        <source>Recall format %1</source>
+        <translation>Rappel du format %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Suppression de %1</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
     </message>
 </context>
 <context>

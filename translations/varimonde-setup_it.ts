@@ -225,6 +225,14 @@
         <source>&amp;Ribbon Material:</source>
         <translation>&amp;Nastro:</translation>
     </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibrazione</translation>
+    </message>
+    <message>
+        <source>Test label %1</source>
+        <translation>Etichetta di prova %1</translation>
+    </message>
 </context>
 <context>
     <name>CommPage</name>
@@ -886,6 +894,10 @@
         <source>Overflow Buffer Warning</source>
         <translation>Avviso sul buffer di overflow</translation>
     </message>
+    <message>
+        <source>Configuration block</source>
+        <translation>Blocco di configurazione</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>
@@ -1137,6 +1149,33 @@
     </message>
 </context>
 <context>
+    <name>LinkAddress</name>
+    <message>
+        <source>Serial %1 %2</source>
+        <translation>Seriale %1 %2</translation>
+    </message>
+    <message>
+        <source>Parallel %1 (%2)</source>
+        <translation>Parallela %1 (%2)</translation>
+    </message>
+    <message>
+        <source>USB Printer %1</source>
+        <translation>Stampante USB %1</translation>
+    </message>
+    <message>
+        <source>(none found)</source>
+        <translation>(nessuna trovata)</translation>
+    </message>
+    <message>
+        <source>Network %1</source>
+        <translation>Rete %1</translation>
+    </message>
+    <message>
+        <source>(no address set)</source>
+        <translation>(nessun indirizzo impostato)</translation>
+    </message>
+</context>
+<context>
     <name>LogWindow</name>
     <message>
         <source>Send Log</source>
@@ -1291,6 +1330,13 @@ Rinuncia dopo %2 s senza avanzamento</translation>
     </message>
 </context>
 <context>
+    <name>PortDiscovery</name>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1 (non collegata)</translation>
+    </message>
+</context>
+<context>
     <name>ProfileActions</name>
     <message>
         <source>Error Opening File</source>
@@ -1333,6 +1379,36 @@ Rinuncia dopo %2 s senza avanzamento</translation>
     <message>
         <source>Duration</source>
         <translation>Durata</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <comment>a send&apos;s outcome</comment>
+        <translation>Inviato</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <comment>a send&apos;s outcome</comment>
+        <translation>Annullato</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Non riuscito: %1</translation>
+    </message>
+    <message>
+        <source>... %1 bytes not kept ...</source>
+        <translation>... %1 byte non conservati ...</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 byte</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>%1 di %2 byte consegnati</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>
@@ -1647,6 +1723,34 @@ Rinuncia dopo %2 s senza avanzamento</translation>
     <message>
         <source>Enter Identifier of Object to Delete</source>
         <translation>Inserisci l&apos;identificatore dell&apos;oggetto da eliminare</translation>
+    </message>
+    <message>
+        <source>Graphic %1, %2 bytes</source>
+        <translation>Grafica %1, %2 byte</translation>
+    </message>
+    <message>
+        <source>Label format %1</source>
+        <translation>Formato etichetta %1</translation>
+    </message>
+    <message>
+        <source>Label format %1, stored as %2</source>
+        <translation>Formato etichetta %1, memorizzato come %2</translation>
+    </message>
+    <message>
+        <source>Recall graphic %1</source>
+        <translation>Richiama grafica %1</translation>
+    </message>
+    <message>
+        <source>Recall format %1</source>
+        <translation>Richiama formato %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Elimina %1</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Elenco</translation>
     </message>
 </context>
 <context>

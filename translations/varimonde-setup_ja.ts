@@ -225,6 +225,14 @@
         <source>&amp;Ribbon Material:</source>
         <translation>リボン(&amp;R):</translation>
     </message>
+    <message>
+        <source>Calibration</source>
+        <translation>キャリブレーション</translation>
+    </message>
+    <message>
+        <source>Test label %1</source>
+        <translation>テストラベル %1</translation>
+    </message>
 </context>
 <context>
     <name>CommPage</name>
@@ -886,6 +894,10 @@
         <source>Overflow Buffer Warning</source>
         <translation>予備バッファーの警告</translation>
     </message>
+    <message>
+        <source>Configuration block</source>
+        <translation>設定ブロック</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>
@@ -1137,6 +1149,33 @@
     </message>
 </context>
 <context>
+    <name>LinkAddress</name>
+    <message>
+        <source>Serial %1 %2</source>
+        <translation>シリアル %1 %2</translation>
+    </message>
+    <message>
+        <source>Parallel %1 (%2)</source>
+        <translation>パラレル %1 (%2)</translation>
+    </message>
+    <message>
+        <source>USB Printer %1</source>
+        <translation>USB プリンター %1</translation>
+    </message>
+    <message>
+        <source>(none found)</source>
+        <translation>(見つかりません)</translation>
+    </message>
+    <message>
+        <source>Network %1</source>
+        <translation>ネットワーク %1</translation>
+    </message>
+    <message>
+        <source>(no address set)</source>
+        <translation>(アドレス未設定)</translation>
+    </message>
+</context>
+<context>
     <name>LogWindow</name>
     <message>
         <source>Send Log</source>
@@ -1291,6 +1330,13 @@ Gives up after %2 s without progress</source>
     </message>
 </context>
 <context>
+    <name>PortDiscovery</name>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1 (未接続)</translation>
+    </message>
+</context>
+<context>
     <name>ProfileActions</name>
     <message>
         <source>Error Opening File</source>
@@ -1333,6 +1379,36 @@ Gives up after %2 s without progress</source>
     <message>
         <source>Duration</source>
         <translation>所要時間</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <comment>a send&apos;s outcome</comment>
+        <translation>送信済み</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <comment>a send&apos;s outcome</comment>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>失敗: %1</translation>
+    </message>
+    <message>
+        <source>... %1 bytes not kept ...</source>
+        <translation>... %1 バイトは保持していません ...</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 バイト</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>%2 バイト中 %1 バイトを送達</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 秒</translation>
     </message>
 </context>
 <context>
@@ -1647,6 +1723,34 @@ Gives up after %2 s without progress</source>
     <message>
         <source>Enter Identifier of Object to Delete</source>
         <translation>削除するオブジェクトの識別子を入力してください</translation>
+    </message>
+    <message>
+        <source>Graphic %1, %2 bytes</source>
+        <translation>グラフィック %1、%2 バイト</translation>
+    </message>
+    <message>
+        <source>Label format %1</source>
+        <translation>ラベルフォーマット %1</translation>
+    </message>
+    <message>
+        <source>Label format %1, stored as %2</source>
+        <translation>ラベルフォーマット %1、%2 として保存</translation>
+    </message>
+    <message>
+        <source>Recall graphic %1</source>
+        <translation>グラフィック %1 の呼び出し</translation>
+    </message>
+    <message>
+        <source>Recall format %1</source>
+        <translation>フォーマット %1 の呼び出し</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>%1 の削除</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>一覧</translation>
     </message>
 </context>
 <context>

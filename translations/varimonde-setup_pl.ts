@@ -225,6 +225,14 @@
         <source>&amp;Ribbon Material:</source>
         <translation>Taś&amp;ma:</translation>
     </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Kalibracja</translation>
+    </message>
+    <message>
+        <source>Test label %1</source>
+        <translation>Etykieta testowa %1</translation>
+    </message>
 </context>
 <context>
     <name>CommPage</name>
@@ -886,6 +894,10 @@
         <source>Overflow Buffer Warning</source>
         <translation>Ostrzeżenie o buforze nadmiaru</translation>
     </message>
+    <message>
+        <source>Configuration block</source>
+        <translation>Blok konfiguracji</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>
@@ -1137,6 +1149,33 @@
     </message>
 </context>
 <context>
+    <name>LinkAddress</name>
+    <message>
+        <source>Serial %1 %2</source>
+        <translation>Szeregowy %1 %2</translation>
+    </message>
+    <message>
+        <source>Parallel %1 (%2)</source>
+        <translation>Równoległy %1 (%2)</translation>
+    </message>
+    <message>
+        <source>USB Printer %1</source>
+        <translation>Drukarka USB %1</translation>
+    </message>
+    <message>
+        <source>(none found)</source>
+        <translation>(nie znaleziono)</translation>
+    </message>
+    <message>
+        <source>Network %1</source>
+        <translation>Sieć %1</translation>
+    </message>
+    <message>
+        <source>(no address set)</source>
+        <translation>(nie ustawiono adresu)</translation>
+    </message>
+</context>
+<context>
     <name>LogWindow</name>
     <message>
         <source>Send Log</source>
@@ -1291,6 +1330,13 @@ Rezygnuje po %2 s bez postępu</translation>
     </message>
 </context>
 <context>
+    <name>PortDiscovery</name>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1 (niepodłączona)</translation>
+    </message>
+</context>
+<context>
     <name>ProfileActions</name>
     <message>
         <source>Error Opening File</source>
@@ -1333,6 +1379,36 @@ Rezygnuje po %2 s bez postępu</translation>
     <message>
         <source>Duration</source>
         <translation>Czas trwania</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <comment>a send&apos;s outcome</comment>
+        <translation>Wysłano</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <comment>a send&apos;s outcome</comment>
+        <translation>Anulowano</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Niepowodzenie: %1</translation>
+    </message>
+    <message>
+        <source>... %1 bytes not kept ...</source>
+        <translation>... %1 bajtów nie zachowano ...</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bajtów</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>dostarczono %1 z %2 bajtów</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>
@@ -1647,6 +1723,34 @@ Rezygnuje po %2 s bez postępu</translation>
     <message>
         <source>Enter Identifier of Object to Delete</source>
         <translation>Podaj identyfikator obiektu do usunięcia</translation>
+    </message>
+    <message>
+        <source>Graphic %1, %2 bytes</source>
+        <translation>Grafika %1, %2 bajtów</translation>
+    </message>
+    <message>
+        <source>Label format %1</source>
+        <translation>Format etykiety %1</translation>
+    </message>
+    <message>
+        <source>Label format %1, stored as %2</source>
+        <translation>Format etykiety %1, zapisany jako %2</translation>
+    </message>
+    <message>
+        <source>Recall graphic %1</source>
+        <translation>Przywołanie grafiki %1</translation>
+    </message>
+    <message>
+        <source>Recall format %1</source>
+        <translation>Przywołanie formatu %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Usunięcie %1</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Lista</translation>
     </message>
 </context>
 <context>

@@ -225,6 +225,14 @@
         <source>&amp;Ribbon Material:</source>
         <translation>&amp;Ribbon:</translation>
     </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibração</translation>
+    </message>
+    <message>
+        <source>Test label %1</source>
+        <translation>Etiqueta de teste %1</translation>
+    </message>
 </context>
 <context>
     <name>CommPage</name>
@@ -886,6 +894,10 @@
         <source>Overflow Buffer Warning</source>
         <translation>Aviso do buffer excedente</translation>
     </message>
+    <message>
+        <source>Configuration block</source>
+        <translation>Bloco de configuração</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>
@@ -1137,6 +1149,33 @@
     </message>
 </context>
 <context>
+    <name>LinkAddress</name>
+    <message>
+        <source>Serial %1 %2</source>
+        <translation>Serial %1 %2</translation>
+    </message>
+    <message>
+        <source>Parallel %1 (%2)</source>
+        <translation>Paralela %1 (%2)</translation>
+    </message>
+    <message>
+        <source>USB Printer %1</source>
+        <translation>Impressora USB %1</translation>
+    </message>
+    <message>
+        <source>(none found)</source>
+        <translation>(nenhuma encontrada)</translation>
+    </message>
+    <message>
+        <source>Network %1</source>
+        <translation>Rede %1</translation>
+    </message>
+    <message>
+        <source>(no address set)</source>
+        <translation>(nenhum endereço definido)</translation>
+    </message>
+</context>
+<context>
     <name>LogWindow</name>
     <message>
         <source>Send Log</source>
@@ -1291,6 +1330,13 @@ Desiste após %2 s sem progresso</translation>
     </message>
 </context>
 <context>
+    <name>PortDiscovery</name>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1 (não conectada)</translation>
+    </message>
+</context>
+<context>
     <name>ProfileActions</name>
     <message>
         <source>Error Opening File</source>
@@ -1333,6 +1379,36 @@ Desiste após %2 s sem progresso</translation>
     <message>
         <source>Duration</source>
         <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <comment>a send&apos;s outcome</comment>
+        <translation>Enviado</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <comment>a send&apos;s outcome</comment>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Falhou: %1</translation>
+    </message>
+    <message>
+        <source>... %1 bytes not kept ...</source>
+        <translation>... %1 bytes não guardados ...</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>%1 de %2 bytes entregues</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>
@@ -1647,6 +1723,34 @@ Desiste após %2 s sem progresso</translation>
     <message>
         <source>Enter Identifier of Object to Delete</source>
         <translation>Digite o identificador do objeto a excluir</translation>
+    </message>
+    <message>
+        <source>Graphic %1, %2 bytes</source>
+        <translation>Gráfico %1, %2 bytes</translation>
+    </message>
+    <message>
+        <source>Label format %1</source>
+        <translation>Formato de etiqueta %1</translation>
+    </message>
+    <message>
+        <source>Label format %1, stored as %2</source>
+        <translation>Formato de etiqueta %1, armazenado como %2</translation>
+    </message>
+    <message>
+        <source>Recall graphic %1</source>
+        <translation>Recuperar gráfico %1</translation>
+    </message>
+    <message>
+        <source>Recall format %1</source>
+        <translation>Recuperar formato %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Excluir %1</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Lista</translation>
     </message>
 </context>
 <context>

@@ -225,6 +225,14 @@
         <source>&amp;Ribbon Material:</source>
         <translation>碳带(&amp;R)：</translation>
     </message>
+    <message>
+        <source>Calibration</source>
+        <translation>校准</translation>
+    </message>
+    <message>
+        <source>Test label %1</source>
+        <translation>测试标签 %1</translation>
+    </message>
 </context>
 <context>
     <name>CommPage</name>
@@ -886,6 +894,10 @@
         <source>Overflow Buffer Warning</source>
         <translation>溢出缓冲区警告</translation>
     </message>
+    <message>
+        <source>Configuration block</source>
+        <translation>配置块</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>
@@ -1137,6 +1149,33 @@
     </message>
 </context>
 <context>
+    <name>LinkAddress</name>
+    <message>
+        <source>Serial %1 %2</source>
+        <translation>串口 %1 %2</translation>
+    </message>
+    <message>
+        <source>Parallel %1 (%2)</source>
+        <translation>并口 %1 (%2)</translation>
+    </message>
+    <message>
+        <source>USB Printer %1</source>
+        <translation>USB 打印机 %1</translation>
+    </message>
+    <message>
+        <source>(none found)</source>
+        <translation>(未找到)</translation>
+    </message>
+    <message>
+        <source>Network %1</source>
+        <translation>网络 %1</translation>
+    </message>
+    <message>
+        <source>(no address set)</source>
+        <translation>(未设置地址)</translation>
+    </message>
+</context>
+<context>
     <name>LogWindow</name>
     <message>
         <source>Send Log</source>
@@ -1291,6 +1330,13 @@ Gives up after %2 s without progress</source>
     </message>
 </context>
 <context>
+    <name>PortDiscovery</name>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1 (未连接)</translation>
+    </message>
+</context>
+<context>
     <name>ProfileActions</name>
     <message>
         <source>Error Opening File</source>
@@ -1333,6 +1379,36 @@ Gives up after %2 s without progress</source>
     <message>
         <source>Duration</source>
         <translation>持续时间</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <comment>a send&apos;s outcome</comment>
+        <translation>已发送</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <comment>a send&apos;s outcome</comment>
+        <translation>已取消</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>失败：%1</translation>
+    </message>
+    <message>
+        <source>... %1 bytes not kept ...</source>
+        <translation>... 未保留 %1 字节 ...</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 字节</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>已送达 %1 / %2 字节</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 秒</translation>
     </message>
 </context>
 <context>
@@ -1647,6 +1723,34 @@ Gives up after %2 s without progress</source>
     <message>
         <source>Enter Identifier of Object to Delete</source>
         <translation>请输入要删除对象的标识符</translation>
+    </message>
+    <message>
+        <source>Graphic %1, %2 bytes</source>
+        <translation>图形 %1，%2 字节</translation>
+    </message>
+    <message>
+        <source>Label format %1</source>
+        <translation>标签格式 %1</translation>
+    </message>
+    <message>
+        <source>Label format %1, stored as %2</source>
+        <translation>标签格式 %1，存储为 %2</translation>
+    </message>
+    <message>
+        <source>Recall graphic %1</source>
+        <translation>调用图形 %1</translation>
+    </message>
+    <message>
+        <source>Recall format %1</source>
+        <translation>调用格式 %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>删除 %1</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>列表</translation>
     </message>
 </context>
 <context>

@@ -159,10 +159,12 @@ void OperationJob::closeRow(const SendOutcome &outcome)
 {
     if (!m_row)
         return;
-    m_row->outcome = !outcome ? QStringLiteral("Sent")
-                     : outcome->code == FailureCode::Cancelled
-                         ? QStringLiteral("Cancelled")
-                         : QStringLiteral("Failed: ") + outcome->description;
+    using End = SendLog::Entry::End;
+    m_row->end = !outcome                                  ? End::Sent
+                 : outcome->code == FailureCode::Cancelled ? End::Cancelled
+                                                           : End::Failed;
+    if (outcome)
+        m_row->cause = outcome->description;
     m_row->durationMs = m_rowClock.elapsed();
     m_options.log->add(std::move(*m_row));
     m_row.reset();
