@@ -639,6 +639,12 @@ private slots:
         QTest::newRow("refused") << "--to " + refusedTarget() + " --list --report REPORT" << 1
                                  << ": failed: "
                                  << ": fehlgeschlagen: ";
+        // What failed is told in German as well; the report keeps it in English.
+        QTest::newRow("refused, why") << "--to " + refusedTarget() + " --list --report REPORT" << 1
+                                      << " refused the connection: check that this is the "
+                                         "printer's address"
+                                      << " hat die Verbindung abgelehnt: Prüfen Sie, ob dies "
+                                         "die Adresse des Druckers ist";
         QTest::newRow("dry run") << "--dry-run --to LPT1 --list --report REPORT" << 0 << ""
                                  << "";
     }

@@ -88,7 +88,7 @@ std::variant<LinkAddress, QString> LinkAddress::parse(const QString &written)
                               "usb:DEVICE or tcp://HOST[:PORT]");
     }
     if (refused)
-        return refused->description;
+        return refused->shown();
     return address;
 }
 

@@ -163,7 +163,7 @@ void StoragePage::readGraphicFile(const QString &path)
     const std::optional<Failure> opened = file->open();
     if (opened &&
         (opened->code == FailureCode::FileTooLarge || opened->code == FailureCode::BadFileName)) {
-        Dialogs::showMessage(m_services.window, opened->description, graphicTitle());
+        Dialogs::showMessage(m_services.window, opened->shown(), graphicTitle());
         return;
     }
     ui->FilePathTxt->setText(path);

@@ -108,7 +108,8 @@ QByteArray fileBytes(const QString &path)
 
 QString shown(const SendOutcome &outcome)
 {
-    return outcome ? outcome->boxText() + '|' + outcome->boxTitle() + '|' + outcome->description
+    return outcome ? outcome->boxText() + '|' + outcome->boxTitle() + '|' +
+                         outcome->description.english()
                    : QStringLiteral("sent");
 }
 
