@@ -2,6 +2,9 @@
 // compared with those the window puts on a pseudo-terminal for the same
 // clicks; a profile the window refuses is refused with the window's words;
 // several printers at once report each outcome; an interrupt cancels all.
+// Both front ends read a printer's status before the same operations,
+// refuse the same USB device names and stop a calibration whose settings
+// block failed.
 #include "cli/DryRun.h"
 #include "cli/ProgressLog.h"
 #include "cli/Target.h"
@@ -14,6 +17,9 @@
 #include "support/Pictures.h"
 #include "support/TestMain.h"
 #include "support/WindowDriver.h"
+#include "ui/Settings.h"
+#include "virtual/Fleet.h"
+#include "virtual/VirtualPrinter.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -25,6 +31,8 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSerialPort>
+#include <QSettings>
 #include <QSpinBox>
 #include <QUdpSocket>
 
@@ -406,11 +414,14 @@ private slots:
         QCOMPARE(cli.out, QByteArray());
     }
 
-    // A USB printer is lp<n> in the USB device folder, as the window takes
-    // it from its settings: any other device named is refused before a run.
+    // A USB printer is lp<n> in the USB device folder, on the command line
+    // as in the window, which takes it from its settings: any other device
+    // named is refused by both, the command line before a run, the window
+    // with a warning, keeping the link it starts with.
     void usbPrintersAreNamedAsTheWindowNamesThem_data()
     {
-        textTable({"target", "says"}, {{"usb:/dev/sda", "No such USB printer"},
+        textTable({"target", "says"}, {{"usb:ANY", "No such USB printer"},
+                                       {"usb:/dev/sda", "No such USB printer"},
                                        {"usb:/dev/usb/../../etc/lp0", "No such USB printer"},
                                        {"usb:/dev/usb/printer", "No such USB printer"},
                                        {"usb:/dev/usb/lp3", ""}});
@@ -422,30 +433,51 @@ private slots:
         const Ran cli = runCli({"--to", target, "--list", "--dry-run"});
         QCOMPARE(cli.status, says.isEmpty() ? 0 : 2);
         QVERIFY2(cli.err.contains(says), qPrintable(cli.err));
+
+        const QString device = target.mid(4);
+        const SettingsKept kept;
+        {
+            QSettings settings(Settings::filePath(), QSettings::IniFormat);
+            settings.setValue("link/kind", "usb");
+            settings.setValue("link/usbDevice", device);
+        }
+        if (says.isEmpty())
+            QTest::failOnWarning(QRegularExpression("remembered"));
+        else
+            QTest::ignoreMessage(QtWarningMsg,
+                                 QRegularExpression("remembered .*\"" +
+                                                    QRegularExpression::escape(device) +
+                                                    "\": " + says));
+        MainWindow window;
+        QCOMPARE(window.link().address().usbDevice() == device, says.isEmpty());
     }
 
     // Which operations look at a network printer's status first is the
-    // operation's own: the same from the options as from the builders the
-    // window calls.
+    // operation's own: the same from the options as from the window's
+    // buttons. A printer reporting no paper is asked about by the window
+    // for exactly the operations whose options read the status first.
     void statusPoliciesAreTheOperations_data()
     {
-        textTable({"arguments", "reads"}, {{"--profile p.vsp", "1"},
-                                           {"--store-graphic pic.bmp --id A", "1"},
-                                           {"--store-format fmt.txt --id A", "1"},
-                                           {"--firmware fw.bin", "1"},
-                                           {"--send fw.bin", "0"},
-                                           {"--print-format fmt.txt", "0"},
-                                           {"--calibrate gap --print-type DT", "0"},
-                                           {"--test-label 1", "0"},
-                                           {"--recall-image A", "0"},
-                                           {"--recall-format A", "0"},
-                                           {"--delete A", "0"},
-                                           {"--list", "0"}});
+        textTable({"arguments", "reads", "clicks"},
+                  {{"--profile p.vsp", "1", "UploadCMD"},
+                   {"--store-graphic pic.bmp --id A", "1", "BrowseCMD=file:pic.bmp StoreCMD=A"},
+                   {"--store-format fmt.txt --id A", "1",
+                    "FSTandardOp1 FBrowseCMD=file:fmt.txt FStoreCMD=A"},
+                   {"--firmware fw.bin", "1", "BMemCMD=file:fw.bin BUpLoadCMD"},
+                   {"--send fw.bin", "0"},
+                   {"--print-format fmt.txt", "0", "FPrintOp1 FBrowseCMD=file:fmt.txt FStoreCMD"},
+                   {"--calibrate gap --print-type DT", "0", "CalCmd"},
+                   {"--test-label 1", "0", "TestOp1 TestCMD"},
+                   {"--recall-image A", "0", "Option1 RecallCMD=A"},
+                   {"--recall-format A", "0", "Option2 RecallCMD=A;1"},
+                   {"--delete A", "0", "DeleteCMD=A"},
+                   {"--list", "0", "ListCMD"}});
     }
     void statusPoliciesAreTheOperations()
     {
         QFETCH(QString, arguments);
         QFETCH(QString, reads);
+        QFETCH(QString, clicks);
         file("pic.bmp", Pictures::bmp(8, 8));
         file("fmt.txt", formatFile);
         file("fw.bin", firmware);
@@ -456,6 +488,59 @@ private slots:
         QVERIFY2(parsed.errors.isEmpty(), qPrintable(parsed.errors.join('\n')));
         QCOMPARE(parsed.plan.actions.size(), 1);
         QCOMPARE(parsed.plan.actions[0].status == StatusPolicy::ReadFirst, reads == "1");
+        if (clicks.isEmpty())
+            return;
+
+        Fleet fleet;
+        QString failure;
+        VirtualPrinter *printer =
+            fleet.addNetworkPrinter(QHostAddress::LocalHost, 0, quint16(0), &failure);
+        QVERIFY2(printer, qPrintable(failure));
+        QVERIFY(fleet.control(QJsonObject{{"printer", "*"}, {"set", "no-paper"}})["ok"].toBool());
+        const SettingsKept kept;
+        QSettings(Settings::filePath(), QSettings::IniFormat)
+            .setValue("link/snmpPort", printer->snmpPort());
+        WindowDriver ui;
+        for (const char *name : {"pic.bmp", "fmt.txt", "fw.bin"})
+            QVERIFY(QFile::copy(dir.filePath(name), ui.dir.filePath(name)));
+        ui.window.link().setAddress(std::get<LinkAddress>(
+            LinkAddress::parse(QStringLiteral("tcp://127.0.0.1:%1").arg(printer->port()))));
+        // The question, if asked, is answered Cancel.
+        QStringList steps = words(clicks);
+        steps.last() += steps.last().contains('=') ? ";press:Cancel" : "=press:Cancel";
+        const QStringList boxes = ui.run(steps);
+        QCOMPARE(boxes.filter("|Printer Not Ready|").size(), reads == "1" ? 1 : 0);
+    }
+
+    // As in the window, a calibration whose settings block fails sends no
+    // Calibrate, even when the port is free again by then: the port is held
+    // by another program for the block and let go as the Calibrate would
+    // begin.
+    void aFailedSettingsBlockEndsTheCalibration()
+    {
+        PseudoTerminal pty;
+        QSerialPort other;
+        other.setPortName(pty.slavePath());
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        const ParsedArguments parsed =
+            parseArguments({"varimonde-setup", "--to", pty.slavePath() + ":9600,N,8,1",
+                            "--calibrate", "gap", "--print-type", "DT"});
+        QVERIFY2(parsed.errors.isEmpty(), qPrintable(parsed.errors.join('\n')));
+        TargetJob job(parsed.plan.targets.value(0), parsed.plan.actions, {{}, 5000, std::nullopt});
+        QList<int> begun;
+        connect(&job, &OperationJob::partStarted, &other, [&](int, int part) {
+            begun << part;
+            if (part > 0)
+                other.close();
+        });
+        job.start();
+        QTRY_VERIFY(job.outcome() != OperationJob::Outcome::Waiting);
+        QCOMPARE(job.outcome(), OperationJob::Outcome::Failed);
+        QVERIFY2(job.failure().startsWith("--calibrate gap --print-type DT: ") &&
+                     job.failure().contains("is in use by another program"),
+                 qPrintable(job.failure()));
+        QCOMPARE(begun, QList<int>{0});
+        QVERIFY(pty.readAvailable(1, 300).isEmpty());
     }
 
     // A target as the command line reads it: the link it describes; parsing
@@ -755,25 +840,32 @@ private slots:
     // Every other mode ends on an interrupt within a second too, status 130,
     // its report written with what it had: --discover and --status while
     // SNMP is asked of a printer that keeps silent, a dry run while nothing
-    // reads the pipe its output goes to.
+    // reads the pipe its output goes to. A send whose printer's status is
+    // still being read drops the read at once.
     void everyModeEndsOnAnInterrupt_data()
     {
-        // {P}: the printer's port, {S}: SNMP's, {R}: the report.
+        // {P}: the printer's port, {S}: SNMP's, {R}: the report, {F} a firmware file.
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<QString>("reported"); // a line of the report
+        QTest::addColumn<int>("withinMs");
         const QString discover = "--discover --range 127.0.0.1 --scan-port {P} --snmp-port {S}";
         const QString status = "--status --to tcp://127.0.0.1:{P} --snmp-port {S}";
         QTest::newRow("discover") << discover + " --report {R}"
-                                  << "target\": \"tcp://127.0.0.1:{P}";
+                                  << "target\": \"tcp://127.0.0.1:{P}" << 1000;
         QTest::newRow("status") << status + " --report {R}"
-                                << "status\": \"unknown";
+                                << "status\": \"unknown" << 1000;
         QTest::newRow("dry run") << "--list --dry-run --output {pipe} --report {R}"
-                                 << "dryRun\": true";
+                                 << "dryRun\": true" << 1000;
+        QTest::newRow("send, status read")
+            << "--to tcp://127.0.0.1:{P} --snmp-port {S} --firmware {F} --report {R}"
+            << "outcome\": \"cancelled" << 400;
     }
     void everyModeEndsOnAnInterrupt()
     {
         QFETCH(QString, arguments);
         QFETCH(QString, reported);
+        QFETCH(int, withinMs);
+        const QString image = file("status.bin", firmware);
         LoopbackPrinter printer;
         QUdpSocket silent;
         QVERIFY(printer.listening && silent.bind(QHostAddress::LocalHost, 0));
@@ -785,6 +877,7 @@ private slots:
             return text.replace("{P}", QString::number(printer.serverPort()))
                 .replace("{S}", QString::number(silent.localPort()))
                 .replace("{R}", report)
+                .replace("{F}", image)
                 .replace("{pipe}", unread.path);
         };
         QProcess cli;
@@ -796,9 +889,10 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         QVERIFY(cli.waitForFinished(5000));
-        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY2(clock.elapsed() < withinMs, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
         QCOMPARE(cli.exitCode(), 130);
+        QCOMPARE(printer.received, QByteArray());
         const QByteArray written = fileBytes(report);
         QVERIFY2(written.contains(filled(reported).toUtf8()), written.constData());
         QVERIFY2(written.contains("\"exitStatus\": 130") == !arguments.contains("dry-run"),

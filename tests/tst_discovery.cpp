@@ -13,6 +13,8 @@
 #include "support/SnmpRelay.h"
 #include "support/TestMain.h"
 #include "support/WindowDriver.h"
+#include "virtual/Fleet.h"
+#include "virtual/VirtualPrinter.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -749,13 +751,27 @@ private slots:
     void aPrinterNotReadyIsSentToOnlyWhenAsked()
     {
         REQUIRE_PRIVATE_NETWORK();
-        Agent agent;
-        if (!agent.start({"127.0.0.71"}, printerOverrides("label-2", "SN2", "0x4000")))
-            QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
-        askWindowWith(agent.port);
+        Fleet fleet;
+        fleet.setRestartMs(0);
+        QString failure;
+        VirtualPrinter *noPaper =
+            fleet.addNetworkPrinter(QHostAddress("127.0.0.71"), 9100, quint16(0), &failure);
+        QVERIFY2(noPaper, qPrintable(failure));
+        VirtualPrinter *withoutSnmp =
+            fleet.addNetworkPrinter(QHostAddress("127.0.0.72"), 9100, std::nullopt, &failure);
+        QVERIFY2(withoutSnmp, qPrintable(failure));
+        for (const QJsonObject &request :
+             {QJsonObject{{"printer", "*"}, {"community", "tested"}},
+              QJsonObject{{"printer", "127.0.0.71"}, {"set", "no-paper"}}})
+            QVERIFY(fleet.control(request)["ok"].toBool());
+        const auto received = [&fleet](const QString &address) {
+            return fleet.printer(address)->model().bytesReceived();
+        };
+        askWindowWith(noPaper->snmpPort());
         WindowDriver ui;
         const QString firmware = ui.file("fw.bin", QByteArray(1000, 'F'));
-        const QStringList snmp{"--community", "tested", "--snmp-port", QString::number(agent.port)};
+        const QStringList snmp{"--community", "tested", "--snmp-port",
+                               QString::number(noPaper->snmpPort())};
         const QString refusal =
             "The printer reports no paper: nothing was sent. Load labels, close "
             "the printer and try again.";
@@ -775,19 +791,17 @@ private slots:
             {"127.0.0.72", "", ""},
         };
         for (const auto &[address, extra, says] : cases) {
-            LoopbackPrinter printer(address, 9100);
-            QVERIFY(printer.listening);
+            const qint64 before = received(address);
             const Ran run =
                 runCli(snmp + words(QStringLiteral("--to tcp://%1 %2").arg(address, extra)) +
                        QStringList{"--firmware", firmware});
             QCOMPARE(run.status, says.isEmpty() ? 0 : 1);
             QVERIFY2(run.out.contains(says.toUtf8()), qPrintable(run.out));
             QTest::qWait(50);
-            QCOMPARE(printer.received.size(), says.isEmpty() ? 1000 : 0);
+            QCOMPARE(received(address) - before, says.isEmpty() ? 1000 : 0);
         }
 
-        LoopbackPrinter printer("127.0.0.71", 9100);
-        QVERIFY(printer.listening);
+        const qint64 before = received("127.0.0.71");
         ui.window.link().setAddress(
             std::get<LinkAddress>(LinkAddress::parse("tcp://127.0.0.71:9100")));
         QCOMPARE(ui.run({"BMemCMD=file:fw.bin"}), QStringList());
@@ -795,9 +809,9 @@ private slots:
         QCOMPARE(ui.click("BUpLoadCMD", {"press:Cancel"}), asked);
         QCOMPARE(ui.control<QLabel>("UStatLbl")->text(), "Upload Cancelled");
         QTest::qWait(50);
-        QCOMPARE(printer.received.size(), 0);
+        QCOMPARE(received("127.0.0.71"), before);
         QCOMPARE(ui.click("BUpLoadCMD", {"press:Send Anyway"}), asked);
-        QTRY_COMPARE(printer.received.size(), 1000);
+        QTRY_COMPARE(received("127.0.0.71"), before + 1000);
         QCOMPARE(ui.control<QLabel>("UStatLbl")->text(), "File Uploaded");
     }
 

@@ -6,7 +6,6 @@
 #include "support/TestMain.h"
 
 #include <QBuffer>
-#include <QElapsedTimer>
 
 using GraphicCheck::Type;
 
@@ -271,11 +270,8 @@ private slots:
         Pictures::put(large, 66, 2, 2048);
         const QByteArray run("\xFF\xFF", 2);
         large += run.repeated(16384 * 2048 / 63 + 1);
-        QElapsedTimer clock;
-        clock.start();
         const QImage shown = GraphicConvert::picture(large, Type::Pcx);
         QCOMPARE(shown.size(), QSize(2048, 2048));
-        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(shown.pixelIndex(2047, 2047), 1);
         // Every second dot of every second line of the usual pattern.
         const QImage half = GraphicConvert::picture(Pictures::pcx(4096, 3), Type::Pcx);

@@ -5,6 +5,7 @@
 #include "printer/StorageCommands.h"
 #include "printer/TestLabels.h"
 #include "support/Pictures.h"
+#include "support/RawSend.h"
 #include "support/TestMain.h"
 #include "virtual/CommandStream.h"
 #include "virtual/Fleet.h"
@@ -110,18 +111,6 @@ QJsonObject stateOf(Fleet &fleet, const QString &printer)
         .toObject();
 }
 
-// A raw client that sends `bytes` and closes, as the utility's network link does.
-void sendTo(VirtualPrinter &printer, const QByteArray &bytes)
-{
-    QTcpSocket socket;
-    socket.connectToHost(printer.address(), printer.port());
-    QTRY_COMPARE(socket.state(), QAbstractSocket::ConnectedState);
-    socket.write(bytes);
-    QTRY_COMPARE(socket.bytesToWrite(), 0);
-    socket.disconnectFromHost();
-    QTRY_VERIFY(socket.state() == QAbstractSocket::UnconnectedState);
-}
-
 } // namespace
 
 class VirtualTest : public QObject
@@ -138,6 +127,9 @@ private slots:
     void firmwareRestartsThePrinter();
     void snmpAgreesWithTheCondition();
     void debianClientsWalkTheAgent();
+    void snmpV3Users_data();
+    void snmpV3Users();
+    void utilityReadsV3Printers();
     void utilityMeetsTheFaults_data();
     void utilityMeetsTheFaults();
     void serialLineAtItsPace();
@@ -293,6 +285,15 @@ void VirtualTest::controlRequests_data()
     QTest::newRow("nothing asked") << QByteArray(R"({"printer":"*"})") << "nothing to do"
                                    << "ready"
                                    << "{}";
+    QTest::newRow("v3 user, no agent") << QByteArray(R"({"printer":"*","snmp-user":"labels"})")
+                                       << "printer 127.0.0.1 has no SNMP agent"
+                                       << "ready"
+                                       << "{}";
+    QTest::newRow("privacy without authentication")
+        << QByteArray(R"({"printer":"*","snmp-user":"labels","priv":"labelpriv2"})")
+        << "SNMP privacy needs an authentication pass phrase"
+        << "ready"
+        << "{}";
 }
 
 void VirtualTest::controlRequests()
@@ -482,6 +483,137 @@ void VirtualTest::debianClientsWalkTheAgent()
     };
     for (const QString &line : expected)
         QVERIFY2(walked.contains(line + "\n"), qPrintable(line + " not in:\n" + walked));
+}
+
+void VirtualTest::snmpV3Users_data()
+{
+    QTest::addColumn<QByteArray>("user"); // the first printer's, by the control channel
+    QTest::addColumn<QString>("asked");   // snmpget's options before the address
+    QTest::addColumn<QString>("said");    // in its output; SERIAL: the first printer's serial
+    const char *authPriv = R"({"snmp-user":"labels","auth":"labelpass1","priv":"labelpriv2"})";
+    const char *both = "-v3 -u labels -l authPriv -a SHA -x AES";
+    // The printer beside it has a user of the same name with its own phrases.
+    const struct {
+        const char *name, *user, *asked, *said;
+    } rows[] = {
+        {"noAuthNoPriv", R"({"snmp-user":"viewer"})", "-v3 -u viewer -l noAuthNoPriv", "SERIAL"},
+        {"authNoPriv", R"({"snmp-user":"labels","auth":"labelpass1"})",
+         "-v3 -u labels -l authNoPriv -a SHA -A labelpass1", "SERIAL"},
+        {"authPriv", authPriv, "-A labelpass1 -X labelpriv2", "SERIAL"},
+        {"wrong pass phrase", authPriv, "-A labelpassX -X labelpriv2", "Authentication failure"},
+        {"the neighbour's phrases", authPriv, "-A otherpass1 -X otherpriv2",
+         "Authentication failure"},
+        {"less security than given", authPriv, "-v3 -u labels -l authNoPriv -a SHA -A labelpass1",
+         "authorizationError"},
+        {"v2c beside it", authPriv, "-v2c -c public", "SERIAL"},
+        {"user taken away", R"({"snmp-user":""})", "-v3 -u labels -l noAuthNoPriv",
+         "Unknown user name"},
+    };
+    for (const auto &row : rows) {
+        const QString asked = QString(row.asked);
+        QTest::newRow(row.name) << QByteArray(row.user)
+                                << (asked.startsWith('-') && !asked.startsWith("-v")
+                                        ? QString(both) + ' ' + asked
+                                        : asked)
+                                << row.said;
+    }
+}
+
+void VirtualTest::snmpV3Users()
+{
+    QFETCH(QByteArray, user);
+    QFETCH(QString, asked);
+    QFETCH(QString, said);
+    const QString get = QStandardPaths::findExecutable("snmpget");
+    if (get.isEmpty())
+        QSKIP("snmpget is not installed: scripts/install-deps.sh --tests");
+    Fleet fleet;
+    QString failure;
+    VirtualPrinter *printer =
+        fleet.addNetworkPrinter(QHostAddress::LocalHost, 0, quint16(0), &failure);
+    QVERIFY2(printer, qPrintable(failure));
+    VirtualPrinter *neighbour =
+        fleet.addNetworkPrinter(QHostAddress::LocalHost, 0, quint16(0), &failure);
+    QVERIFY2(neighbour, qPrintable(failure));
+    // Both printers are called 127.0.0.1: every printer takes the
+    // neighbour's user, then the first (found first by name) its own.
+    QVERIFY(fleet
+                .control(QJsonObject{{"printer", "*"},
+                                     {"snmp-user", "labels"},
+                                     {"auth", "otherpass1"},
+                                     {"priv", "otherpriv2"}})["ok"]
+                .toBool());
+    QJsonObject request = QJsonDocument::fromJson(user).object();
+    request.insert("printer", "127.0.0.1");
+    const QJsonObject set = fleet.control(request);
+    QVERIFY2(set["ok"].toBool(), qPrintable(set["error"].toString()));
+    QVERIFY(printer->snmpAgent()->engineId() != neighbour->snmpAgent()->engineId());
+
+    QProcess client;
+    client.start(get, asked.split(' ') +
+                          QStringList{"-On", "-t", "1", "-r", "0",
+                                      QStringLiteral("127.0.0.1:%1").arg(printer->snmpPort()),
+                                      ".1.3.6.1.2.1.43.5.1.1.17.1"});
+    QTRY_COMPARE_WITH_TIMEOUT(client.state(), QProcess::NotRunning, 10000);
+    const QString output =
+        QString::fromUtf8(client.readAllStandardOutput() + client.readAllStandardError());
+    const bool answered = said == "SERIAL";
+    if (answered)
+        said = ".1.3.6.1.2.1.43.5.1.1.17.1 = STRING: \"" + printer->model().serialNumber + "\"";
+    QVERIFY2(output.contains(said), qPrintable(output));
+    QCOMPARE(client.exitCode() == 0, answered);
+}
+
+void VirtualTest::utilityReadsV3Printers()
+{
+    // Two printers with one user of different pass phrases, the second on
+    // another loopback address with the first one's SNMP port, as the
+    // utility asks every target on one port.
+    Fleet fleet;
+    QString failure;
+    VirtualPrinter *first =
+        fleet.addNetworkPrinter(QHostAddress::LocalHost, 0, quint16(0), &failure);
+    QVERIFY2(first, qPrintable(failure));
+    VirtualPrinter *second =
+        fleet.addNetworkPrinter(QHostAddress("127.31.41.59"), 0, first->snmpPort(), &failure);
+    QVERIFY2(second, qPrintable(failure));
+    for (const auto &[name, pass] :
+         {std::pair{"127.0.0.1", "labelpass1"}, std::pair{"127.31.41.59", "otherpass1"}})
+        QVERIFY(fleet
+                    .control(QJsonObject{{"printer", name},
+                                         {"snmp-user", "labels"},
+                                         {"auth", pass},
+                                         {"priv", "labelpriv2"}})["ok"]
+                    .toBool());
+    QVERIFY(
+        fleet.control(QJsonObject{{"printer", "127.0.0.1"}, {"set", "no-paper"}})["ok"].toBool());
+    QTemporaryDir dir;
+    QFile secrets(dir.filePath("secrets"));
+    QVERIFY(secrets.open(QIODevice::WriteOnly) &&
+            secrets.write("# the label room\nauth=labelpass1\npriv=labelpriv2\n") > 0);
+    secrets.close();
+    QVERIFY(secrets.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+    QProcess utility;
+    utility.start(VARIMONDE_SETUP_BINARY,
+                  {"--status", "--to", QStringLiteral("tcp://127.0.0.1:%1").arg(first->port()),
+                   "--to", QStringLiteral("tcp://127.31.41.59:%1").arg(second->port()),
+                   "--snmp-port", QString::number(first->snmpPort()), "--snmp-user", "labels",
+                   "--snmp-secrets", secrets.fileName(), "--report", dir.filePath("report.json")});
+    QTRY_COMPARE_WITH_TIMEOUT(utility.state(), QProcess::NotRunning, 20000);
+    QFile reportFile(dir.filePath("report.json"));
+    QVERIFY2(reportFile.open(QIODevice::ReadOnly), utility.readAllStandardError().constData());
+    const QJsonObject report = QJsonDocument::fromJson(reportFile.readAll()).object();
+    const QJsonArray printers = report["printers"].toArray();
+    QCOMPARE(printers.size(), 2);
+    QCOMPARE(printers[0]["status"].toString() + printers[0]["serial"].toString(),
+             "no paper" + first->model().serialNumber);
+    // The second printer's keys are not the file's: it says no, at once.
+    QCOMPARE(printers[1]["snmp"].toBool(), false);
+    QCOMPARE(report["notes"].toArray().size(), 1);
+    QVERIFY2(report["notes"][0].toString().startsWith(
+                 QStringLiteral("tcp://127.31.41.59:%1: SNMP failed: ").arg(second->port())),
+             qPrintable(report["notes"][0].toString()));
+    QCOMPARE(utility.exitCode(), 1);
 }
 
 void VirtualTest::utilityMeetsTheFaults_data()

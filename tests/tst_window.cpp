@@ -13,11 +13,14 @@
 #include "printer/TestLabels.h"
 #include "profile/ProfileRecord.h"
 #include "storage/GraphicConvertDialog.h"
+#include "support/LoopbackPrinter.h"
 #include "support/Pictures.h"
 #include "support/TestMain.h"
 #include "support/WindowDriver.h"
+#include "ui/Settings.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
@@ -25,6 +28,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -35,11 +41,16 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QScrollBar>
 #include <QSerialPort>
+#include <QSet>
+#include <QSettings>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTemporaryDir>
+#include <QUdpSocket>
 
 #include <array>
 
@@ -58,6 +69,22 @@ template <typename... T> void columns(const std::array<const char *, sizeof...(T
 template <typename... T> void row(const char *name, const T &...values)
 {
     (QTest::newRow(name) << ... << values);
+}
+
+// Whether a UDP socket of this machine is bound to `port` (IPv4).
+bool udpPortBound(quint16 port)
+{
+    QFile table("/proc/net/udp");
+    if (!table.open(QIODevice::ReadOnly))
+        return true;
+    const QString local = QStringLiteral(":%1").arg(port, 4, 16, QLatin1Char('0')).toUpper();
+    const QList<QByteArray> lines = table.readAll().split('\n');
+    for (const QByteArray &line : lines.mid(1)) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() > 1 && QString::fromLatin1(fields[1]).endsWith(local))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -213,8 +240,9 @@ private slots:
     // A remembered value is taken through its own check: one refused is
     // named in a warning and leaves its starting value, the others are
     // taken. A USB printer stays the link while it is unplugged, without a
-    // word for the network printer it has not; no other file is taken for
-    // one. A file that cannot be read is passed over whole, with a warning.
+    // word for the network printer it has not (tst_cli has the devices
+    // refused for one, with the command line's refusal of the same names).
+    // A file that cannot be read is passed over whole, with a warning.
     void rememberedValuesAreChecked_data()
     {
         // file: the settings file's text, none for a folder in its place;
@@ -222,12 +250,8 @@ private slots:
         columns<QString, QString, QString>({"file", "warning", "shown"});
         const QString usb = "[link]\nkind=usb\nusbDevice=";
         const QString network = "[link]\nkind=network\nnetworkHost=127.0.0.1\nnetworkPort=9101\n";
-        const QString noUsb = "USB Printer (none found) 1 9600 N 8  9100 0";
         row("unplugged USB printer", usb + "/dev/usb/lp7\n", "",
             "USB Printer /dev/usb/lp7 (not connected) 1 9600 N 8  9100 0");
-        row("another device", usb + "/dev/sda\n", "remembered .*\"/dev/sda\": No such USB", noUsb);
-        row("climbing out", usb + "/dev/usb/../../etc/lp0\n",
-            "remembered .*\"/dev/usb/../../etc/lp0\": No such USB", noUsb);
         row("no such port", network + "commPort=COM999\nserialSettings=\"19200,E,7,1\"\n",
             "remembered .*\"COM999\"", "Network 127.0.0.1:9101 1 19200 E 7 127.0.0.1 9101 1");
         row("nine data bits", network + "commPort=COM3\nserialSettings=\"19200,E,9,1\"\n",
@@ -829,6 +853,143 @@ private slots:
         QCOMPARE(openDescriptors(ui->pty.slavePath()), 1); // the terminal's own
     }
 
+    // The window's one busy state: while an upload runs the tab bar and
+    // every input of every page are off but the upload's Cancel; once it has
+    // been sent, has failed (its box closed) or was cancelled, every control
+    // is as it was, a settings group off with its switch and a format's
+    // send, off until the next browse, included.
+    void aSendLeavesEveryControlAsItWas_data()
+    {
+        columns<QString>({"outcome"});
+        row("sent", QString("sent"));
+        row("failed", QString("failed"));
+        row("cancelled", QString("cancelled"));
+    }
+    void aSendLeavesEveryControlAsItWas()
+    {
+        QFETCH(QString, outcome);
+        WindowDriver other;
+        const auto controls = [&other](bool inputsOnly) {
+            QStringList shown;
+            if (!inputsOnly || other.tabBar()->isEnabled())
+                shown << QString("tabs=%1").arg(other.tabBar()->isEnabled());
+            for (QWidget *control : other.window.tabs()->findChildren<QWidget *>()) {
+                const bool input =
+                    (qobject_cast<QAbstractButton *>(control) ||
+                     qobject_cast<QLineEdit *>(control) || qobject_cast<QComboBox *>(control) ||
+                     qobject_cast<QAbstractSlider *>(control) ||
+                     qobject_cast<QAbstractSpinBox *>(control)) &&
+                    !qobject_cast<QScrollBar *>(control);
+                if (!control->objectName().isEmpty() && (!inputsOnly || input) &&
+                    (!inputsOnly || control->isEnabled()))
+                    shown << QString("%1=%2").arg(control->objectName()).arg(control->isEnabled());
+            }
+            return shown.join(' ');
+        };
+        other.file("fw.bin", outcome == "cancelled" ? QByteArray(1 << 20, 'F') : firmware);
+        other.file("fmt.txt", formatFile.toLatin1());
+        QCOMPARE(other.run(
+                     {"DarkChk", "FBrowseCMD=file:fmt.txt", "FSTandardOp1", "BMemCMD=file:fw.bin"}),
+                 QStringList());
+        const QString before = controls(false);
+        QVERIFY(before.contains("Slider1=1") && before.contains("WidthTxt=0") &&
+                before.contains("FStoreCMD=0") && before.contains("FBrowseCMD=1") &&
+                before.contains("CancelCMD=0"));
+        QSerialPort holder;
+        holder.setPortName(other.pty.slavePath());
+        if (outcome == "failed")
+            QVERIFY(holder.open(QIODevice::WriteOnly));
+        other.window.link().setStallLimitMs(5000);
+        other.pty.pauseReading(outcome == "cancelled");
+        QString during;
+        QObject scope; // no timer outlives the test
+        OnBusy busy(other.tabBar(), [&] {
+            if (during.isEmpty())
+                QTimer::singleShot(outcome == "cancelled" ? 200 : 0, &scope, [&] {
+                    during = controls(true);
+                    if (outcome == "cancelled")
+                        other.window.tabs()
+                            ->currentWidget()
+                            ->findChild<QPushButton *>("CancelCMD")
+                            ->click();
+                });
+        });
+        const QStringList boxes = other.run({"BUpLoadCMD=<ok>"});
+        other.pty.pauseReading(false);
+        QCOMPARE(boxes.size(), outcome == "failed" ? 1 : 0);
+        QCOMPARE(other.control<QLabel>("UStatLbl")->text(), outcome == "sent" ? "File Uploaded"
+                                                            : outcome == "failed"
+                                                                ? "Upload Failed"
+                                                                : "Upload Cancelled");
+        QCOMPARE(during, "CancelCMD=1");
+        QCOMPARE(controls(false), before);
+    }
+
+    // A network printer's status is read before an upload; its SNMP agent
+    // keeps silent. Cancel, or closing the window, ends the upload at once,
+    // not when the read gives up, and leaves no socket open.
+    void cancelDuringAStatusReadEndsAtOnce_data()
+    {
+        columns<bool>({"closing"});
+        row("Cancel", false);
+        row("closing the window", true);
+    }
+    void cancelDuringAStatusReadEndsAtOnce()
+    {
+        QFETCH(bool, closing);
+        QUdpSocket silent;
+        LoopbackPrinter printer;
+        QVERIFY(silent.bind(QHostAddress::LocalHost, 0) && printer.listening);
+        // The link applied below is remembered too.
+        const SettingsKept kept;
+        QSettings(Settings::filePath(), QSettings::IniFormat)
+            .setValue("link/snmpPort", silent.localPort());
+        WindowDriver other;
+        other.file("fw.bin", firmware);
+        QCOMPARE(other.run({"BMemCMD=file:fw.bin"}), QStringList());
+        // The link applied on its tab, so that no change waits to be asked
+        // about. The window reads the status of the link it shows, from a
+        // socket of its own; the upload's read comes from another.
+        other.control<QAbstractButton>("CommOp_3")->click();
+        other.control<QLineEdit>("NetHostTxt")->setText("127.0.0.1");
+        other.control<QLineEdit>("NetPortTxt")->setText(QString::number(printer.serverPort()));
+        other.click("NetApplyCmd");
+        QCOMPARE(other.window.link().description(), "Network " + printer.target().mid(6));
+        const auto askers = [&silent] {
+            QSet<quint16> ports;
+            char datagram[1500];
+            quint16 port = 0;
+            while (silent.hasPendingDatagrams())
+                if (silent.readDatagram(datagram, sizeof datagram, nullptr, &port) >= 0)
+                    ports << port;
+            return ports;
+        };
+        QTest::qWait(50);
+        const QSet<quint16> shown = askers();
+        other.control<QPushButton>("BUpLoadCMD")->click();
+        quint16 uploading = 0;
+        QVERIFY(QTest::qWaitFor([&] {
+            const QSet<quint16> now = askers() - shown;
+            uploading = now.isEmpty() ? 0 : *now.begin();
+            return uploading != 0;
+        }));
+        QElapsedTimer clock;
+        clock.start();
+        if (closing)
+            other.window.close();
+        else
+            other.window.tabs()
+                ->widget(MainWindow::BinaryTab)
+                ->findChild<QPushButton *>("CancelCMD")
+                ->click();
+        QTRY_VERIFY_WITH_TIMEOUT(other.idle(), 100);
+        QVERIFY2(clock.elapsed() < 100, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(other.control<QLabel>("UStatLbl")->text(), "Upload Cancelled");
+        QTRY_COMPARE_WITH_TIMEOUT(other.window.isVisible(), !closing, 100);
+        QVERIFY(!udpPortBound(uploading));
+        QCOMPARE(printer.received, QByteArray());
+    }
+
     // The sliders that take a typed value open its box on the right button,
     // the Menu key and Shift+F10 alike; each value is shown beside its
     // slider and follows the arrow keys.
@@ -924,6 +1085,81 @@ private slots:
         const QString question = "A transfer to the printer is running. Stop it and quit?|"
                                  "Labelsmithy|icon";
         QCOMPARE(boxes, (QStringList{question, question}));
+    }
+
+    // A serial virtual printer at 115200 baud, its own program on a
+    // pseudo-terminal, takes a configuration and a 64 KiB graphic from the
+    // window: the settings in force and the graphic whole, every byte in
+    // order and none unknown. It reads 11520 bytes a second: about 6 s.
+    void serialVirtualPrinterTakesAGraphicInOrder()
+    {
+        QTemporaryDir dir;
+        QProcess printer;
+        printer.start(VARIMONDE_VIRTUAL_BINARY,
+                      {"--serial", "115200,N,8,1", "--state", dir.filePath("state.json")});
+        const auto stop = qScopeGuard([&printer] {
+            printer.terminate();
+            printer.waitForFinished(5000);
+        });
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += printer.readAllStandardOutput()).contains("ready"),
+                                 10000);
+        const QRegularExpressionMatch path =
+            QRegularExpression("printer serial1 serial (\\S+) at 115200,N,8,1\n")
+                .match(QString::fromUtf8(said));
+        QVERIFY2(path.hasMatch(), said.constData());
+
+        WindowDriver window;
+        window.window.link().portNames().redirect("COM1", path.captured(1));
+        window.window.tabs()->setCurrentIndex(MainWindow::CommunicationTab);
+        window.control<QAbstractButton>("CommOp_0")->click();
+        window.control<QComboBox>("SBaudCombo")->setEditText("115200");
+        QCOMPARE(window.run({"SApplyCmd_0"}), QStringList());
+        QVERIFY(window.window.link().description().endsWith("115200,N,8,1"));
+        // The link stays remembered: the next window starts at 9600 again.
+        const auto restore = qScopeGuard([&window] {
+            window.control<QComboBox>("SBaudCombo")->setEditText("9600");
+            window.run({"SApplyCmd_0"});
+        });
+
+        window.click("DarkChk");
+        auto *darkness = window.control<QSlider>("Slider1");
+        darkness->setSliderPosition(-7);
+        darkness->triggerAction(QAbstractSlider::SliderMove);
+        window.click("UploadCMD");
+        const QByteArray graphic = Pictures::bmp(800, 655); // 64 KiB and a header
+        window.file("big.bmp", graphic);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(window.run({"GSBMPop", "BrowseCMD=file:big.bmp", "StoreCMD=big"}).size(), 1);
+        const qint64 sending = clock.elapsed();
+        QJsonObject state;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                QFile file(dir.filePath("state.json"));
+                if (file.open(QIODevice::ReadOnly))
+                    state = QJsonDocument::fromJson(file.readAll())["printers"][0].toObject();
+                return !state["objects"].toArray().isEmpty();
+            }(),
+            10000);
+        // Taken at the printer's pace; the send ended a little earlier, when
+        // the last byte was in the terminal's buffer.
+        const qint64 taken = clock.elapsed();
+        QVERIFY2(taken >= graphic.size() * 1000 / 11520 * 9 / 10,
+                 qPrintable(QString::number(taken)));
+        QCOMPARE(state["unknown bytes"].toInteger(), 0);
+        QCOMPARE(state["settings"].toObject()["DARKNESS"].toString(), "-7");
+        QCOMPARE(
+            state["objects"].toArray()[0].toObject(),
+            (QJsonObject{
+                {"name", "BIG"},
+                {"kind", "BMP"},
+                {"size", graphic.size()},
+                {"sha256",
+                 QString::fromLatin1(
+                     QCryptographicHash::hash(graphic, QCryptographicHash::Sha256).toHex())}}));
+        qInfo("64 KiB graphic at 115200 baud: sent in %lld ms, all taken in %lld ms", sending,
+              taken);
     }
 };
 

@@ -126,7 +126,7 @@ QSize frameOrGuess(const QWidget *window)
 
 MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent), m_link(&m_stop), m_printer(this, m_link, m_stop, &m_sendLog),
-      m_tabs(new QTabWidget(this)), m_busy(std::make_unique<BusyIndicators>(this, m_tabs)),
+      m_tabs(new QTabWidget(this)), m_busy(std::make_unique<BusyIndicators>(this)),
       m_commonDialog(this, m_settings), m_services{this,           m_link,    m_printer, *m_busy,
                                                    m_commonDialog, m_details, m_stop,    m_settings}
 {
@@ -140,7 +140,6 @@ MainWindow::MainWindow(QWidget *parent)
     m_linkStatus = std::make_unique<SnmpReader>(snmp.beforeSend());
     setWindowTitle(WindowTitle::plain);
     setWindowIcon(applicationIcon());
-    unsetCursor();
 
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
     buildTabs();
@@ -293,6 +292,7 @@ void MainWindow::connectControls()
     connect(&m_link, &PrinterLink::finished, this, &MainWindow::showLink);
     // A close asked for during an operation waits for its end.
     connect(m_busy.get(), &BusyIndicators::busyChanged, this, [this](bool busy) {
+        updateEnabled();
         if (!busy && m_stop.isRaised())
             QTimer::singleShot(0, this, &QWidget::close);
     });
@@ -374,11 +374,7 @@ void MainWindow::showLog()
         m_logWindow = new LogWindow(m_sendLog, m_settings, this);
         m_logWindow->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_logWindow, &LogWindow::resetRequested, this, &MainWindow::resetSettings);
-        // Settings are not reset under a running transfer: it keeps its link.
-        auto *reset = m_logWindow->findChild<QWidget *>(QStringLiteral("ResetCMD"));
-        reset->setEnabled(!m_busy->isBusy());
-        connect(m_busy.get(), &BusyIndicators::busyChanged, reset,
-                [reset](bool busy) { reset->setEnabled(!busy); });
+        updateEnabled();
         // Beside this window and wholly on its screen; its frame taken as
         // large as this window's.
         const QSize frame = frameOrGuess(this);
@@ -392,6 +388,16 @@ void MainWindow::showLog()
     m_logWindow->show();
     m_logWindow->raise();
     m_logWindow->activateWindow();
+}
+
+void MainWindow::updateEnabled()
+{
+    const bool idle = !m_busy->isBusy();
+    // No other page while an operation runs: its own page shows how it goes.
+    m_tabs->tabBar()->setEnabled(idle);
+    // Settings are not reset under a running transfer: it keeps its link.
+    if (m_logWindow)
+        m_logWindow->findChild<QWidget *>(QStringLiteral("ResetCMD"))->setEnabled(idle);
 }
 
 void MainWindow::resetSettings()

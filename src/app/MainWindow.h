@@ -71,6 +71,8 @@ private:
     // window keeps the size fitToScreen gave it.
     void refitToFrame();
     void showLog();
+    // What may be used beside the pages: the tab bar, the log window's Reset.
+    void updateEnabled();
     // After the user's confirmation, forgets everything remembered and
     // takes the starting printer link again.
     void resetSettings();

@@ -1,6 +1,7 @@
 #include "calibration/CalibrationPage.h"
 
 #include "operation/OperationBuilders.h"
+#include "ui/BusyIndicators.h"
 #include "ui/Dialogs.h"
 #include "ui/SendPresenter.h"
 
@@ -39,6 +40,12 @@ void CalibrationPage::connectControls()
     connect(ui->RibbonCMB, &QComboBox::editTextChanged, this, &CalibrationPage::checkRibbon);
     connect(ui->CalCmd, &QPushButton::clicked, this, &CalibrationPage::calibrate);
     connect(ui->TestCMD, &QPushButton::clicked, this, &CalibrationPage::printTestLabel);
+    connect(&m_services.busy, &BusyIndicators::busyChanged, this, &CalibrationPage::updateEnabled);
+}
+
+void CalibrationPage::updateEnabled()
+{
+    BusyIndicators::setInputsEnabled(this, !m_services.busy.isBusy());
 }
 
 void CalibrationPage::check(QComboBox *combo, const Choice &choice)

@@ -26,6 +26,8 @@ public:
 private:
     void fillLists();
     void connectControls();
+    // Nothing here may be used while the window is busy.
+    void updateEnabled();
 
     void checkIndexType();
     void checkPrintType();

@@ -3,7 +3,7 @@
 #include "cli/CommandLineWords.h"
 #include "cli/DryRun.h"
 #include "cli/ProfileImport.h"
-#include "cli/SnmpSecrets.h"
+#include "discovery/SnmpSecrets.h"
 #include "cli/TargetList.h"
 #include "common/ChunkedFileReader.h"
 #include "common/ProcessSignals.h"

@@ -1,14 +1,8 @@
 #pragma once
 
-#include <QCoreApplication>
-#include <QString>
+#include "common/CommandLineText.h"
 
-// The command line's own texts, translated as the window's are. What a
-// script reads (JSON, reports, exit codes) never goes through it.
-class CommandLineText
-{
-    Q_DECLARE_TR_FUNCTIONS(CommandLineText)
-};
+#include <QString>
 
 // The window and the command line share every check and its message; where
 // a message tells the user what to do in the window (a tab, a button, a

@@ -90,7 +90,10 @@ void Runner::interrupt(const Wording &unstarted)
         ++m_done;
     }
     m_waiting.clear();
-    for (TargetJob *job : std::as_const(m_running))
+    // A job waiting for its printer's status ends at once, leaving the
+    // running ones from inside this loop: it goes over a copy.
+    const QList<TargetJob *> running = m_running;
+    for (TargetJob *job : running)
         job->cancel();
     if (m_running.isEmpty())
         m_shell.finish();

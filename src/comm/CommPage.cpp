@@ -4,6 +4,7 @@
 #include "common/NumberText.h"
 #include "link/PrinterLink.h"
 #include "operation/OperationBuilders.h"
+#include "ui/BusyIndicators.h"
 #include "ui/ComboLists.h"
 #include "ui/Dialogs.h"
 #include "ui/SendPresenter.h"
@@ -175,6 +176,13 @@ void CommPage::connectControls()
     connect(ui->NetPortTxt, &QLineEdit::returnPressed, this, applyNetwork);
     connect(ui->NetHostTxt, &QLineEdit::textChanged, this, &CommPage::showWhatIsApplied);
     connect(ui->NetPortTxt, &QLineEdit::textChanged, this, &CommPage::showWhatIsApplied);
+    connect(&m_services.busy, &BusyIndicators::busyChanged, this, &CommPage::updateEnabled);
+}
+
+void CommPage::updateEnabled()
+{
+    // The link does not change under a running operation.
+    BusyIndicators::setInputsEnabled(this, !m_services.busy.isBusy());
 }
 
 QRadioButton *CommPage::linkOption(LinkAddress::Kind kind) const

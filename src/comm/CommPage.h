@@ -52,6 +52,8 @@ private:
     void showPanel(LinkAddress::Kind kind);
     void fillLists();
     void connectControls();
+    // Nothing here may be used while the window is busy.
+    void updateEnabled();
     // Each apply checks the values shown and returns whether the link took
     // them. `remembered` names a remembered value being restored: a refusal
     // is then a note on stderr, not a box, and the start goes on.

@@ -5,6 +5,7 @@
 #include "printer/ConfigRules.h"
 #include "printer/ProfileApply.h"
 #include "ui/Accessible.h"
+#include "ui/BusyIndicators.h"
 #include "ui/ComboLists.h"
 #include "ui/DetailsWindow.h"
 #include "ui/Dialogs.h"
@@ -13,6 +14,7 @@
 
 #include <QGroupBox>
 #include <QMouseEvent>
+#include <QSet>
 #include <QStyleOptionGroupBox>
 
 namespace
@@ -140,8 +142,7 @@ ConfigPage::ConfigPage(PageServices services, QWidget *parent)
     }
 
     connectControls();
-    for (QCheckBox *settingSwitch : switches())
-        setGroupEnabled(groupOf(settingSwitch), isOn(settingSwitch));
+    updateEnabled();
     setStartValues();
     fillLists();
     settle();
@@ -206,8 +207,8 @@ QList<QCheckBox *> ConfigPage::switches() const
 void ConfigPage::connectControls()
 {
     for (QCheckBox *settingSwitch : switches())
-        connect(settingSwitch, &QCheckBox::stateChanged, this,
-                [this, settingSwitch] { followSwitch(settingSwitch); });
+        connect(settingSwitch, &QCheckBox::stateChanged, this, &ConfigPage::followSwitch);
+    connect(&m_services.busy, &BusyIndicators::busyChanged, this, &ConfigPage::updateEnabled);
     connect(m_emulationOffSwitch, &QCheckBox::stateChanged, this,
             &ConfigPage::showScalerUnlessEmulationOff);
 
@@ -403,18 +404,27 @@ std::optional<Failure> ConfigPage::setSliderValue(QAbstractSlider &slider, std::
     return std::nullopt;
 }
 
-void ConfigPage::setGroupEnabled(int group, bool enabled)
+void ConfigPage::updateEnabled()
 {
+    const bool idle = !m_services.busy.isBusy();
+    QSet<int> groupsOn;
+    for (const QCheckBox *settingSwitch : switches())
+        if (isOn(settingSwitch))
+            groupsOn.insert(groupOf(settingSwitch));
+    const QList<QWidget *> inputs = BusyIndicators::inputsOf(this);
     const QList<QWidget *> controls = findChildren<QWidget *>();
     for (QWidget *control : controls) {
-        if (groupOf(control) == group && followsGroup(control))
-            control->setEnabled(enabled);
+        const bool grouped = groupOf(control) != 0 && followsGroup(control);
+        const bool input = inputs.contains(control);
+        if (grouped || input)
+            control->setEnabled((!grouped || groupsOn.contains(groupOf(control))) &&
+                                (!input || idle));
     }
 }
 
-void ConfigPage::followSwitch(QCheckBox *settingSwitch)
+void ConfigPage::followSwitch()
 {
-    setGroupEnabled(groupOf(settingSwitch), isOn(settingSwitch));
+    updateEnabled();
     updateDetails();
 }
 

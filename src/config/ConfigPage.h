@@ -86,10 +86,11 @@ private:
     void setStartValues();
     void fillLists();
 
-    // Enables or disables the frames, labels, text boxes, combo boxes and
-    // sliders of one settings group; never a check box or a button.
-    void setGroupEnabled(int group, bool enabled);
-    void followSwitch(QCheckBox *settingSwitch);
+    // What may be used now: no input while the window is busy; the frames,
+    // labels, text boxes, combo boxes and sliders of a settings group only
+    // while its switch is on (its check box and buttons keep their state).
+    void updateEnabled();
+    void followSwitch();
     void showScalerUnlessEmulationOff();
 
     void showDarknessBeingMoved();

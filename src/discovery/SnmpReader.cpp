@@ -161,31 +161,6 @@ QString peerName(const QString &host, quint16 port)
     return written + QStringLiteral(":%1").arg(port);
 }
 
-// A pass phrase's key takes a million bytes hashed, some milliseconds: made
-// once, not for each of a hundred printers asked at once on the event loop.
-bool setKey(const QString &pass, const oid *protocol, size_t protocolLength, u_char *key,
-            size_t *keyLength)
-{
-    static std::mutex guard;
-    static QHash<QString, QByteArray> made;
-    std::lock_guard<std::mutex> lock(guard);
-    auto found = made.constFind(pass);
-    if (found == made.cend()) {
-        *keyLength = USM_AUTH_KU_LEN;
-        QByteArray bytes = pass.toUtf8();
-        if (generate_Ku(protocol, protocolLength, reinterpret_cast<u_char *>(bytes.data()),
-                        size_t(bytes.size()), key, keyLength) != SNMPERR_SUCCESS)
-            return false;
-        // Only the phrases of this run: a few.
-        if (made.size() >= 16)
-            made.clear();
-        found = made.insert(pass, QByteArray(reinterpret_cast<const char *>(key), int(*keyLength)));
-    }
-    std::copy(found->cbegin(), found->cend(), key);
-    *keyLength = size_t(found->size());
-    return true;
-}
-
 } // namespace
 
 QString SnmpOptions::problem() const
@@ -292,8 +267,7 @@ void *openSession(const QString &host, const SnmpOptions &options, QString *fail
             if (key.pass.isEmpty())
                 continue;
             settings.securityLevel = key.level;
-            if (!setKey(key.pass, settings.securityAuthProto, settings.securityAuthProtoLen,
-                        key.key, key.length)) {
+            if (!SnmpLibrary::masterKey(key.pass, key.key, key.length)) {
                 *failure = QStringLiteral("an SNMP v3 pass phrase is unusable");
                 return nullptr;
             }
@@ -329,9 +303,13 @@ QString failureOf(void *session, int status, const netsnmp_pdu *response)
     char *text = nullptr;
     int systemError = 0, libraryError = 0;
     snmp_sess_error(session, &systemError, &libraryError, &text);
+    // The library keeps no word when it let a request go on a v3 Report.
+    const QString why = text && *text ? QString::fromUtf8(text).trimmed()
+                                      : QStringLiteral("the printer refused the request "
+                                                       "(the SNMP user or its pass phrases)");
     const QString failure = libraryError == SNMPERR_TIMEOUT
                                 ? QStringLiteral("no SNMP answer")
-                                : QStringLiteral("SNMP failed: %1").arg(QString::fromUtf8(text));
+                                : QStringLiteral("SNMP failed: %1").arg(why);
     SNMP_FREE(text);
     return failure;
 }
@@ -692,8 +670,17 @@ private:
         netsnmp_large_fd_set_init(&unused, FD_SETSIZE);
         snmp_sess_select_info2(m_session, &descriptors, &unused, &due, &block);
         netsnmp_large_fd_set_cleanup(&unused);
-        if (!block)
+        if (!block) {
             m_timer.start(int(due.tv_sec * 1000 + (due.tv_usec + 999) / 1000));
+        } else if (m_asked) {
+            // Nothing is due, yet the request has not ended: the library has
+            // let it go without a word (a v3 agent's Report that the keys
+            // are wrong). It has failed, for the reason the session keeps.
+            m_asked = false;
+            m_request = 0;
+            m_reading.take(m_session, STAT_ERROR, nullptr);
+            step();
+        }
     }
 
     // The reader may go in `done`: this query is out of its hands by then

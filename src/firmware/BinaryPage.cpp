@@ -28,7 +28,6 @@ BinaryPage::BinaryPage(PageServices services, QWidget *parent)
     ui->HashLbl->setFont(fixedPitch);
     ui->HashLbl->hide();
     m_services.busy.setProgressBar(ui->ProgressBar1);
-    m_services.busy.keepUsable(ui->CancelCMD);
     connectControls();
     new FileDrop(this, ui->BMemCMD, m_services.window,
                  [this](const QString &path) { loadChosenFile(path); });
@@ -40,6 +39,15 @@ void BinaryPage::connectControls()
 {
     connect(ui->BMemCMD, &QPushButton::clicked, this, &BinaryPage::chooseAndLoadFile);
     connect(ui->BUpLoadCMD, &QPushButton::clicked, this, &BinaryPage::uploadFile);
+    connect(&m_services.busy, &BusyIndicators::busyChanged, this, &BinaryPage::updateEnabled);
+}
+
+void BinaryPage::updateEnabled()
+{
+    const bool idle = !m_services.busy.isBusy();
+    for (QWidget *input : BusyIndicators::inputsOf(this))
+        // Cancel while an upload runs, which only a busy window does.
+        input->setEnabled(input == ui->CancelCMD ? m_watch != nullptr : idle);
 }
 
 void BinaryPage::chooseAndLoadFile()
@@ -131,12 +139,14 @@ void BinaryPage::uploadFile()
     using Outcome = SendPresenter::Outcome;
     auto busy = std::make_shared<BusyScope>(m_services.busy, BusyScope::TitleAnimation);
     ui->UStatLbl->setText(tr("Uploading File"));
-    auto watch = std::make_shared<TransferWatch>(m_services.link, ui->CancelCMD, ui->ProgressBar1,
-                                                 ui->UStatLbl, tr("Uploading"));
+    m_watch = std::make_unique<TransferWatch>(m_services.link, m_services.printer, ui->CancelCMD,
+                                              ui->ProgressBar1, ui->UStatLbl, tr("Uploading"));
+    updateEnabled();
     const OperationBuilders::Built built = OperationBuilders::firmware(
         m_binaryBytes ? m_description : tr("Firmware, none loaded"), m_binaryBytes);
-    m_services.printer.run(*built.operation, [this, busy, watch](Outcome outcome) mutable {
-        watch.reset();
+    m_services.printer.run(*built.operation, [this, busy](Outcome outcome) {
+        m_watch.reset();
+        updateEnabled();
         busy->end();
         ui->UStatLbl->setText(outcome == Outcome::Sent        ? tr("File Uploaded")
                               : outcome == Outcome::Cancelled ? tr("Upload Cancelled")

@@ -10,6 +10,7 @@
 #include <optional>
 
 class ChunkedFileReader;
+class TransferWatch;
 
 namespace Ui
 {
@@ -30,6 +31,8 @@ public:
 
 private:
     void connectControls();
+    // What may be used now, from the window's busy state and the upload's.
+    void updateEnabled();
     void chooseAndLoadFile();
     // As after the file dialog: reads `path`, telling what went wrong.
     void loadChosenFile(const QString &path);
@@ -48,4 +51,6 @@ private:
     PrinterBytes m_binaryBytes;
     // How the send log names an upload of the file in memory.
     QString m_description;
+    // The progress of an upload, and its Cancel.
+    std::unique_ptr<TransferWatch> m_watch;
 };

@@ -205,8 +205,12 @@ void OperationJob::cancel()
     m_cancelled = true;
     if (!m_link)
         return;
-    if (m_asking) {
+    // A question or a status read under way is dropped at once: a silent
+    // agent would otherwise keep the job for the whole of its timeout, and
+    // its session's socket open with it.
+    if (m_asking || m_status) {
         m_asking.reset();
+        m_status.reset();
         m_failure = nothingMoreSent();
         end(Outcome::Cancelled);
         return;

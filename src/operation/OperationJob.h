@@ -56,7 +56,8 @@ public:
     void start(PrinterLink &link);
     void answer(Answer answer);
     // Ends the running transfer at once (what is queued is discarded) and
-    // sends nothing more; a question waiting for its answer ends too.
+    // sends nothing more; a question waiting for its answer, or a status
+    // read waiting for the printer, ends too, at once.
     void cancel();
     // A job that never started ends as cancelled, for the reason given.
     void cancelUnstarted(const Wording &why);

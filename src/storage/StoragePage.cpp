@@ -106,7 +106,6 @@ StoragePage::StoragePage(PageServices services, QWidget *parent)
     greyOut(ui->FilePathTxt);
     greyOut(ui->FFnameTxt);
     m_viewFormatSwitch->hide();
-    m_services.busy.keepUsable(ui->CancelCMD);
     // An empty bar looks like a field to type in: it shows while a store
     // makes progress only.
     ui->GraphicProgress->hide();
@@ -142,6 +141,22 @@ void StoragePage::connectControls()
     connect(ui->RecallCMD, &QPushButton::clicked, this, &StoragePage::recall);
     connect(ui->DeleteCMD, &QPushButton::clicked, this, &StoragePage::deleteObject);
     connect(ui->ListCMD, &QPushButton::clicked, this, &StoragePage::listObjects);
+    connect(&m_services.busy, &BusyIndicators::busyChanged, this, &StoragePage::updateEnabled);
+}
+
+void StoragePage::updateEnabled()
+{
+    const bool idle = !m_services.busy.isBusy();
+    for (QWidget *input : BusyIndicators::inputsOf(this)) {
+        // Cancel while this page's bytes go out, which only a busy window does.
+        if (input == ui->CancelCMD)
+            input->setEnabled(m_watch != nullptr);
+        // A new format type asks for a fresh browse before the next send.
+        else if (input == ui->FStoreCMD)
+            input->setEnabled(idle && m_formatChosen);
+        else
+            input->setEnabled(idle);
+    }
 }
 
 // Reads the chosen picture whole into memory. Cancel and failures end
@@ -332,17 +347,19 @@ void StoragePage::storeGraphic()
 
     using Outcome = SendPresenter::Outcome;
     auto busy = std::make_shared<BusyScope>(m_services.busy, busySigns);
-    auto watch = std::make_shared<std::unique_ptr<TransferWatch>>();
-    const auto partStarted = [this, watch](int part) {
-        watch->reset();
-        if (part != 1)
-            return;
-        ui->StatLbl->setText(tr("SENDING FILE TO PRINTER"));
-        *watch = std::make_unique<TransferWatch>(m_services.link, ui->CancelCMD,
-                                                 ui->GraphicProgress, ui->StatLbl, tr("Sending"));
+    const auto partStarted = [this](int part) {
+        m_watch.reset();
+        if (part == 1) {
+            ui->StatLbl->setText(tr("SENDING FILE TO PRINTER"));
+            m_watch =
+                std::make_unique<TransferWatch>(m_services.link, m_services.printer, ui->CancelCMD,
+                                                ui->GraphicProgress, ui->StatLbl, tr("Sending"));
+        }
+        updateEnabled();
     };
-    const auto ended = [this, busy, watch, identifier](Outcome outcome) {
-        watch->reset();
+    const auto ended = [this, busy, identifier](Outcome outcome) {
+        m_watch.reset();
+        updateEnabled();
         busy->end();
         ui->StatLbl->setText(outcome == Outcome::Sent ? tr("FINISHED STORING %1").arg(identifier)
                              : outcome == Outcome::Cancelled ? tr("STORING CANCELLED")
@@ -364,8 +381,9 @@ void StoragePage::chooseStoreFormat()
 // A new format type asks for a fresh browse before the next send.
 void StoragePage::chooseFormatType(const QString &storeCaption)
 {
-    ui->FStoreCMD->setEnabled(false);
+    m_formatChosen = false;
     ui->FStoreCMD->setText(storeCaption);
+    updateEnabled();
 }
 
 void StoragePage::chooseFormatFile()
@@ -384,7 +402,8 @@ void StoragePage::useFormatFile(const QString &path)
         return;
     }
     ui->FFnameTxt->setText(path);
-    ui->FStoreCMD->setEnabled(true);
+    m_formatChosen = true;
+    updateEnabled();
 }
 
 // Prints the format file as it is, or stores it under an identifier in

@@ -11,6 +11,7 @@
 #include <memory>
 
 class BusyScope;
+class TransferWatch;
 class QCheckBox;
 class QRadioButton;
 
@@ -33,6 +34,8 @@ public:
 
 private:
     void connectControls();
+    // What may be used now, from the window's busy state and the page's own.
+    void updateEnabled();
 
     void readGraphic();
     void readGraphicFile(const QString &path);
@@ -74,4 +77,8 @@ private:
     QRadioButton *m_recallImageOption = nullptr;
     QRadioButton *m_recallFormatOption = nullptr;
     QCheckBox *m_viewFormatSwitch = nullptr;
+    // A format file browsed for since the format type was last chosen.
+    bool m_formatChosen = false;
+    // The progress of a graphic's bytes going out, and its Cancel.
+    std::unique_ptr<TransferWatch> m_watch;
 };

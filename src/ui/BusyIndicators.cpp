@@ -8,15 +8,11 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QScrollBar>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QWidget>
 
 namespace
 {
 
-// The controls the user works with; labels, frames and scroll bars stay as
-// they are, so a long page can still be scrolled to its Cancel.
 bool takesInput(const QWidget *widget)
 {
     return (qobject_cast<const QAbstractButton *>(widget) ||
@@ -28,8 +24,22 @@ bool takesInput(const QWidget *widget)
 
 } // namespace
 
-BusyIndicators::BusyIndicators(QWidget *window, QTabWidget *tabs) : m_window(window), m_tabs(tabs)
+QList<QWidget *> BusyIndicators::inputsOf(const QWidget *page)
 {
+    QList<QWidget *> inputs = page->findChildren<QWidget *>();
+    inputs.removeIf([](const QWidget *widget) { return !takesInput(widget); });
+    return inputs;
+}
+
+void BusyIndicators::setInputsEnabled(const QWidget *page, bool enabled)
+{
+    for (QWidget *input : inputsOf(page))
+        input->setEnabled(enabled);
+}
+
+BusyIndicators::BusyIndicators(QWidget *window) : m_window(window)
+{
+    m_window->unsetCursor();
     m_titleTimer.setObjectName(QStringLiteral("Timer2"));
     m_uploadTimer.setObjectName(QStringLiteral("UploadTimer"));
     m_titleTimer.setInterval(tickMs);
@@ -88,7 +98,6 @@ void BusyIndicators::hold()
     if (m_holds++ > 0)
         return;
     m_focusBefore = m_window ? m_window->focusWidget() : nullptr;
-    holdInputs();
     emit busyChanged(true);
 }
 
@@ -96,39 +105,11 @@ void BusyIndicators::release()
 {
     if (m_holds == 0 || --m_holds > 0)
         return;
-    releaseInputs();
-    // Disabling moved the focus away, perhaps to Exit, where the next Space
-    // would quit: it goes back to the control that had it.
-    if (m_focusBefore && m_focusBefore->isEnabled())
-        m_focusBefore->setFocus(Qt::OtherFocusReason);
     emit busyChanged(false);
-}
-
-void BusyIndicators::holdInputs()
-{
-    if (!m_tabs)
-        return;
-    m_tabs->tabBar()->setEnabled(false);
-    for (int page = 0; page < m_tabs->count(); ++page) {
-        const QList<QWidget *> controls = m_tabs->widget(page)->findChildren<QWidget *>();
-        for (QWidget *control : controls) {
-            if (takesInput(control) && control->isEnabled() && !m_keptUsable.contains(control)) {
-                control->setEnabled(false);
-                m_heldInputs << control;
-            }
-        }
-    }
-}
-
-void BusyIndicators::releaseInputs()
-{
-    // Only what this state turned off comes back on.
-    for (const QPointer<QWidget> &control : std::as_const(m_heldInputs))
-        if (control)
-            control->setEnabled(true);
-    m_heldInputs.clear();
-    if (m_tabs)
-        m_tabs->tabBar()->setEnabled(true);
+    // Disabling moved the focus away, perhaps to Exit, where the next Space
+    // would quit: it goes back to the control that had it, now usable again.
+    if (!isBusy() && m_focusBefore && m_focusBefore->isEnabled())
+        m_focusBefore->setFocus(Qt::OtherFocusReason);
 }
 
 void BusyIndicators::stepTitleAnimation()

@@ -8,34 +8,41 @@
 
 #include <utility>
 
-class QTabWidget;
 class QWidget;
 
-// The window's one busy state and the signs of it. While a transfer or a
-// file read runs the tab bar and every input of the pages are off, except
-// the Cancel buttons, which stay usable; when the last operation ends they
-// come back as they were, and the keyboard focus returns to the control that
-// had it. Beside it, the signs a long operation asks for: a title that grows
-// by one full stop a second, a progress bar that climbs by 10 a second, and
-// the hourglass pointer. None of them measures real progress.
+// The window's one busy state and the signs of it. Every send and every
+// file read holds it while it runs; whoever shows controls hears
+// busyChanged() and works out from isBusy() what may be used (the tab bar
+// and the pages' inputs are off, a running send's Cancel on), and once the
+// last operation has ended the keyboard focus returns to the control that
+// had it. Beside it, the signs a long operation asks for, shown only from
+// here: a title that grows by one full stop a second, a progress bar that
+// climbs by 10 a second, and the hourglass pointer. None of them measures
+// real progress.
 class BusyIndicators : public QObject
 {
     Q_OBJECT
 public:
     static constexpr int tickMs = 1000;
 
-    BusyIndicators(QWidget *window, QTabWidget *tabs);
+    // The window starts with the default pointer and its plain title.
+    explicit BusyIndicators(QWidget *window);
 
     // The progress bar lives on the Binary Transfer tab.
     void setProgressBar(QProgressBar *bar) { m_progressBar = bar; }
-    // A control that stays usable while the window is busy: a Cancel.
-    void keepUsable(QWidget *control) { m_keptUsable << control; }
 
     // Each operation holds the busy state while it runs; operations may
     // overlap, as a file read followed by its send.
     void hold();
     void release();
     bool isBusy() const { return m_holds > 0; }
+
+    // The controls of `page` the user works with, which a busy window turns
+    // off; labels, frames and scroll bars stay as they are, so that a long
+    // page can still be scrolled to its Cancel.
+    static QList<QWidget *> inputsOf(const QWidget *page);
+    // All of them on or off, for a page with no rules of its own.
+    static void setInputsEnabled(const QWidget *page, bool enabled);
 
     // The title animation and the hourglass, like the busy state, last
     // until the last operation that asked for them is done.
@@ -57,11 +64,7 @@ signals:
     void busyChanged(bool busy);
 
 private:
-    void holdInputs();
-    void releaseInputs();
-
     QPointer<QWidget> m_window;
-    QPointer<QTabWidget> m_tabs;
     QPointer<QProgressBar> m_progressBar;
     QTimer m_titleTimer;
     QTimer m_uploadTimer;
@@ -70,8 +73,6 @@ private:
     int m_holds = 0;
     int m_titleHolds = 0;
     int m_hourglassHolds = 0;
-    QList<QPointer<QWidget>> m_keptUsable;
-    QList<QPointer<QWidget>> m_heldInputs;
     QPointer<QWidget> m_focusBefore;
 };
 

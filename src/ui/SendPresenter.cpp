@@ -15,9 +15,15 @@ SendPresenter::SendPresenter(QWidget *window, PrinterLink &link, const StopSigna
                              SendLog *log)
     : m_window(window), m_link(link), m_stop(stop), m_log(log)
 {
+    // A closing window waits for the operation's end: it ends now, even
+    // while the printer's status is still being read.
+    m_stopping = QObject::connect(&m_stop, &StopSignal::raised, &m_stop, [this] { cancel(); });
 }
 
-SendPresenter::~SendPresenter() = default;
+SendPresenter::~SendPresenter()
+{
+    QObject::disconnect(m_stopping);
+}
 
 void SendPresenter::setBusyIndicators(BusyIndicators *busy)
 {
@@ -47,6 +53,7 @@ void SendPresenter::run(const Operation &operation, Done done, PartStarted start
     options.unappliedChange = m_unapplied.pending ? m_unapplied.pending() : QString();
     options.log = m_log;
     auto *job = new OperationJob({operation}, options, &m_link);
+    m_running = job;
     // A network printer that does not answer keeps the operation waiting:
     // the status says so from the first moment the window is busy.
     const bool network = m_link.kind() == LinkAddress::Kind::Network;
@@ -90,6 +97,14 @@ void SendPresenter::run(const Operation &operation, Done done, PartStarted start
         job->deleteLater();
     });
     job->start(m_link);
+}
+
+void SendPresenter::cancel()
+{
+    if (m_running)
+        m_running->cancel();
+    else
+        m_link.cancel();
 }
 
 void SendPresenter::ask(OperationJob &job, OperationJob::Question question, const QString &text)

@@ -38,6 +38,9 @@ public:
     void setBusyIndicators(BusyIndicators *busy);
 
     void run(const Operation &operation, Done done = {}, PartStarted started = {});
+    // Ends the running operation at once, whatever step it is at: a status
+    // read, a question or a transfer. Nothing more of it is sent.
+    void cancel();
 
     // A network printer's status is read this way before an operation
     // whose policy asks for it: one that reports an error gets a box with
@@ -71,6 +74,8 @@ private:
     const StopSignal &m_stop;
     SendLog *m_log;
     QPointer<BusyIndicators> m_busy;
+    QPointer<OperationJob> m_running;
+    QMetaObject::Connection m_stopping;
     UnappliedLink m_unapplied;
     ActivityShown m_activityShown;
     Activity m_activity = Activity::Idle;

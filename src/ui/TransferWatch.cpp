@@ -1,25 +1,25 @@
 #include "ui/TransferWatch.h"
 
 #include "link/PrinterLink.h"
+#include "ui/SendPresenter.h"
 
 #include <QAbstractButton>
 #include <QLabel>
 #include <QProgressBar>
 #include <QShortcut>
 
-TransferWatch::TransferWatch(PrinterLink &link, QAbstractButton *cancel, QProgressBar *bar,
-                             QLabel *status, QString verb)
+TransferWatch::TransferWatch(PrinterLink &link, SendPresenter &printer, QAbstractButton *cancel,
+                             QProgressBar *bar, QLabel *status, QString verb)
     : m_cancel(cancel), m_bar(bar), m_status(status), m_verb(std::move(verb))
 {
     m_clock.start();
     m_watching = QObject::connect(&link, &PrinterLink::progress,
                                   [this](qint64 sent, qint64 total) { show(sent, total); });
     if (m_cancel) {
-        m_cancel->setEnabled(true);
-        m_cancelling =
-            QObject::connect(m_cancel, &QAbstractButton::clicked, &link, &PrinterLink::cancel);
+        const auto cancelled = [&printer] { printer.cancel(); };
+        m_cancelling = QObject::connect(m_cancel, &QAbstractButton::clicked, m_cancel, cancelled);
         m_escape = std::make_unique<QShortcut>(QKeySequence(Qt::Key_Escape), m_cancel->window());
-        QObject::connect(m_escape.get(), &QShortcut::activated, &link, &PrinterLink::cancel);
+        QObject::connect(m_escape.get(), &QShortcut::activated, m_escape.get(), cancelled);
     }
 }
 
@@ -27,8 +27,6 @@ TransferWatch::~TransferWatch()
 {
     QObject::disconnect(m_watching);
     QObject::disconnect(m_cancelling);
-    if (m_cancel)
-        m_cancel->setEnabled(false);
     if (m_bar)
         m_bar->setValue(0);
 }

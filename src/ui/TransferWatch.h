@@ -10,6 +10,7 @@
 #include <memory>
 
 class PrinterLink;
+class SendPresenter;
 class QAbstractButton;
 class QLabel;
 class QProgressBar;
@@ -18,13 +19,15 @@ class QWidget;
 
 // What a page shows while its bytes go out, for the length of one send: the
 // progress bar and a status line by the bytes the line has taken, and a
-// Cancel button (and Esc) that ends the transfer. All of it is undone when
-// the watch ends.
+// Cancel button (and Esc) that ends the operation at whatever step it is,
+// the status read before the bytes included. All of it is undone when the
+// watch ends. Whether the Cancel can be pressed is the page's to say, from
+// whether it has a watch.
 class TransferWatch
 {
 public:
-    TransferWatch(PrinterLink &link, QAbstractButton *cancel, QProgressBar *bar, QLabel *status,
-                  QString verb);
+    TransferWatch(PrinterLink &link, SendPresenter &printer, QAbstractButton *cancel,
+                  QProgressBar *bar, QLabel *status, QString verb);
     ~TransferWatch();
     TransferWatch(const TransferWatch &) = delete;
     TransferWatch &operator=(const TransferWatch &) = delete;

@@ -1,6 +1,7 @@
 #include "virtual/Fleet.h"
 
 #include "common/SafeWrite.h"
+#include "virtual/SnmpAgent.h"
 #include "virtual/VirtualPrinter.h"
 
 #include <QDir>
@@ -93,16 +94,25 @@ VirtualPrinter *Fleet::addNetworkPrinter(const QHostAddress &address, quint16 po
 void Fleet::adopt(VirtualPrinter *printer)
 {
     m_printers << printer;
-    connect(printer, &VirtualPrinter::changed, this, &Fleet::changed);
+    connect(printer, &VirtualPrinter::changed, this, [this, printer] {
+        changed();
+        emit printerChanged(printer);
+    });
     connect(printer, &VirtualPrinter::graphicStored, this,
             [this, printer](const QString &graphic) { savePicture(printer, graphic); });
     changed();
+    emit printerChanged(printer);
 }
 
 VirtualPrinter *Fleet::printer(const QString &name) const
 {
     for (VirtualPrinter *printer : m_printers) {
         if (printer->model().name() == name)
+            return printer;
+    }
+    // Printers that share an address go by address and port.
+    for (VirtualPrinter *printer : m_printers) {
+        if (printer->link() == name)
             return printer;
     }
     return nullptr;
@@ -137,8 +147,16 @@ QJsonObject Fleet::state(int transcript) const
             lines.removeFirst();
         json.insert(QStringLiteral("transcript"), lines);
         json.insert(QStringLiteral("port"), printer->port());
-        if (printer->snmpPort())
+        if (const SnmpAgent *agent = printer->snmpAgent()) {
             json.insert(QStringLiteral("snmp port"), printer->snmpPort());
+            json.insert(QStringLiteral("snmp engine id"),
+                        QString::fromLatin1(agent->engineId().toHex()));
+            // The user and how it is asked in; never its pass phrases.
+            if (!agent->user().isEmpty()) {
+                json.insert(QStringLiteral("snmp user"), agent->user());
+                json.insert(QStringLiteral("snmp security"), agent->securityLevel());
+            }
+        }
         if (!m_pictures.isEmpty()) {
             QJsonArray objects = json.value(QStringLiteral("objects")).toArray();
             for (QJsonValueRef object : objects) {
@@ -207,7 +225,8 @@ QJsonObject Fleet::control(const QJsonObject &request)
     static const QStringList known{
         QStringLiteral("printer"),      QStringLiteral("get"),      QStringLiteral("set"),
         QStringLiteral("after-labels"), QStringLiteral("fault"),    QStringLiteral("rate"),
-        QStringLiteral("after-bytes"),  QStringLiteral("delay-ms"), QStringLiteral("community")};
+        QStringLiteral("after-bytes"),  QStringLiteral("delay-ms"), QStringLiteral("community"),
+        QStringLiteral("snmp-user"),    QStringLiteral("auth"),     QStringLiteral("priv")};
     for (auto it = request.begin(); it != request.end(); ++it) {
         if (!known.contains(it.key()))
             return refused(QStringLiteral("unknown field \"%1\"; known: %2")
@@ -230,9 +249,9 @@ QJsonObject Fleet::control(const QJsonObject &request)
         const QString word = request.value(QStringLiteral("set")).toString();
         condition = PrinterModel::conditionOf(word);
         if (!condition)
-            return refused(QStringLiteral("no state \"%1\"; states: ready, paper-low, no-paper, "
-                                          "ribbon-out, head-open, jammed, paused")
-                               .arg(word));
+            return refused(
+                QStringLiteral("no state \"%1\"; states: %2")
+                    .arg(word, PrinterModel::conditionWords().join(QStringLiteral(", "))));
         if (request.contains(QStringLiteral("after-labels"))) {
             afterLabels = count(request, QStringLiteral("after-labels"));
             if (!afterLabels)
@@ -276,11 +295,29 @@ QJsonObject Fleet::control(const QJsonObject &request)
         if (community->isEmpty() || community->size() > 64)
             return refused(QStringLiteral("a community is 1 to 64 characters"));
     }
+    std::optional<QString> user;
+    const QString authPass = request.value(QStringLiteral("auth")).toString();
+    const QString privPass = request.value(QStringLiteral("priv")).toString();
+    if (request.contains(QStringLiteral("snmp-user"))) {
+        user = request.value(QStringLiteral("snmp-user")).toString();
+        if (const QString problem = SnmpAgent::userProblem(*user, authPass, privPass);
+            !problem.isEmpty())
+            return refused(problem);
+        for (const VirtualPrinter *printer : std::as_const(chosen)) {
+            if (!printer->snmpAgent())
+                return refused(
+                    QStringLiteral("printer %1 has no SNMP agent").arg(printer->model().name()));
+        }
+    } else if (request.contains(QStringLiteral("auth")) ||
+               request.contains(QStringLiteral("priv"))) {
+        return refused(QStringLiteral("auth and priv go with snmp-user"));
+    }
     const QString get = request.value(QStringLiteral("get")).toString();
     if (request.contains(QStringLiteral("get")) && get != QLatin1String("state"))
         return refused(QStringLiteral("get takes \"state\""));
-    if (!condition && !faults && !community && get.isEmpty())
-        return refused(QStringLiteral("nothing to do: give set, fault, community or get"));
+    if (!condition && !faults && !community && !user && get.isEmpty())
+        return refused(
+            QStringLiteral("nothing to do: give set, fault, community, snmp-user or get"));
 
     for (VirtualPrinter *printer : std::as_const(chosen)) {
         PrinterModel &model = printer->model();
@@ -297,8 +334,15 @@ QJsonObject Fleet::control(const QJsonObject &request)
         }
         if (community)
             model.community = *community;
+        if (user) {
+            if (const QString failure = printer->snmpAgent()->setUser(*user, authPass, privPass);
+                !failure.isEmpty())
+                return refused(failure);
+        }
+        if (condition || faults || community || user)
+            emit printerChanged(printer);
     }
-    if (condition || faults || community)
+    if (condition || faults || community || user)
         changed();
 
     QJsonObject reply{{QStringLiteral("ok"), true}, {QStringLiteral("printers"), chosen.size()}};

@@ -59,6 +59,9 @@ public:
 
 signals:
     void stateWritten();
+    // Something of `printer` has changed: its state, what it was sent, or
+    // what it keeps. Often, while printers take data.
+    void printerChanged(VirtualPrinter *printer);
 
 private:
     void changed();

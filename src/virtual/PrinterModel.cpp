@@ -63,6 +63,14 @@ std::optional<PrinterModel::Condition> PrinterModel::conditionOf(const QString &
     return std::nullopt;
 }
 
+QStringList PrinterModel::conditionWords()
+{
+    QStringList words;
+    for (const ConditionName &name : conditionNames)
+        words << QLatin1String(name.word);
+    return words;
+}
+
 bool PrinterModel::prints(Condition condition)
 {
     return condition == Condition::Ready || condition == Condition::PaperLow;

@@ -22,6 +22,8 @@ public:
     enum class Condition { Ready, PaperLow, NoPaper, RibbonOut, HeadOpen, Jammed, Paused };
     static QString conditionWord(Condition condition);
     static std::optional<Condition> conditionOf(const QString &word);
+    // Every condition's word, in the order above.
+    static QStringList conditionWords();
     // Whether a label comes out in this condition.
     static bool prints(Condition condition);
 

@@ -1,10 +1,13 @@
 #include "virtual/Program.h"
 
 #include "common/ProcessSignals.h"
+#include "discovery/SnmpReader.h"
+#include "discovery/SnmpSecrets.h"
 #include "link/SerialSettings.h"
 #include "virtual/DnsSdAnnouncer.h"
 #include "virtual/Fleet.h"
 #include "virtual/SerialLine.h"
+#include "virtual/SnmpAgent.h"
 #include "virtual/VirtualPrinter.h"
 
 #include <QCommandLineParser>
@@ -126,10 +129,33 @@ int tell(const QString &path, const QString &request)
 
 } // namespace
 
-int VirtualProgram::main(int argc, char *argv[])
+bool VirtualProgram::wantsWindow(int argc, char *argv[])
+{
+    // Options end at "--"; an option's value is never "--window" in
+    // practice, and would only cost an application object with a display.
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--") == 0)
+            return false;
+        if (qstrcmp(argv[i], "--window") == 0)
+            return true;
+    }
+    return false;
+}
+
+int VirtualProgram::main(int argc, char *argv[], const Window &window)
 {
     ignoreBrokenPipeSignal();
-    QCoreApplication app(argc, argv);
+    const bool windowed = wantsWindow(argc, argv);
+    if (windowed && (!window.application || !window.open))
+        return fail(QStringLiteral("--window: this program was built without windows"));
+    if (windowed && window.missingDisplay) {
+        // Without a display Qt would end the process with a core dump.
+        if (const std::optional<QString> why = window.missingDisplay(argc, argv))
+            return fail(QStringLiteral("--window: ") + *why);
+    }
+    const std::unique_ptr<QCoreApplication> application =
+        windowed ? window.application(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication &app = *application;
     QCoreApplication::setApplicationName(QStringLiteral("varimonde-virtual-printer"));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -155,6 +181,14 @@ int VirtualProgram::main(int argc, char *argv[])
          QStringLiteral("The SNMP community of every printer, the first line of FILE (default "
                         "public)."),
          QStringLiteral("file")},
+        {QStringLiteral("snmp-user"),
+         QStringLiteral("Each printer's agent answers SNMP v3 as this user too, with the pass "
+                        "phrases of --snmp-secrets."),
+         QStringLiteral("name")},
+        {QStringLiteral("snmp-secrets"),
+         QStringLiteral("The SNMP secrets, lines community=, auth= and priv=, from FILE (only its "
+                        "owner may read it) or - for standard input."),
+         QStringLiteral("file")},
         {QStringLiteral("serial"),
          QStringLiteral("A serial printer on a pseudo-terminal with these line settings "
                         "(9600,N,8,1). Repeatable."),
@@ -175,6 +209,10 @@ int VirtualProgram::main(int argc, char *argv[])
         {QStringLiteral("pictures"),
          QStringLiteral("Save each stored graphic as a PNG picture in FOLDER."),
          QStringLiteral("folder")},
+        {QStringLiteral("window"),
+         QStringLiteral("Show the printers in a window, with buttons that open the door, run "
+                        "out of paper, jam or make a printer ready. Needs a display; closing "
+                        "the window ends the program.")},
         {QStringLiteral("restart-seconds"),
          QStringLiteral("How long a printer restarts after a firmware image (default 3)."),
          QStringLiteral("seconds")},
@@ -220,6 +258,32 @@ int VirtualProgram::main(int argc, char *argv[])
             return fail(
                 QStringLiteral("%1 holds no community on its first line").arg(file.fileName()));
     }
+    SnmpOptions secrets;
+    secrets.community.clear();
+    if (parser.isSet(QStringLiteral("snmp-secrets"))) {
+        const QString label = QStringLiteral("--snmp-secrets: ");
+        bool interrupted = false;
+        auto loaded = SnmpSecrets::load(parser.value(QStringLiteral("snmp-secrets")), interrupted);
+        if (interrupted)
+            return 130;
+        if (const QString *why = std::get_if<QString>(&loaded))
+            return fail(label + *why);
+        if (const std::optional<QString> why =
+                SnmpSecrets::parse(std::get<QByteArray>(loaded), secrets))
+            return fail(label + *why);
+        if (!secrets.community.isEmpty()) {
+            if (parser.isSet(QStringLiteral("community-file")))
+                return fail(QStringLiteral("give the community with --community-file or in "
+                                           "--snmp-secrets, not both"));
+            community = secrets.community;
+        }
+    }
+    const QString user = parser.value(QStringLiteral("snmp-user"));
+    if (const QString problem = SnmpAgent::userProblem(user, secrets.authPass, secrets.privPass);
+        !problem.isEmpty())
+        return fail(problem);
+    if (!user.isEmpty() && !snmpPort)
+        return fail(QStringLiteral("--snmp-user needs SNMP agents: drop --no-snmp"));
     int restartMs = 3000;
     if (parser.isSet(QStringLiteral("restart-seconds"))) {
         bool number = false;
@@ -266,6 +330,12 @@ int VirtualProgram::main(int argc, char *argv[])
             if (!printer)
                 return fail(failure);
             printer->model().community = community;
+            if (!user.isEmpty()) {
+                if (const QString failure =
+                        printer->snmpAgent()->setUser(user, secrets.authPass, secrets.privPass);
+                    !failure.isEmpty())
+                    return fail(failure);
+            }
             say(QStringLiteral("printer %1 port %2")
                     .arg(printer->model().name())
                     .arg(printer->port()) +
@@ -291,6 +361,14 @@ int VirtualProgram::main(int argc, char *argv[])
                 .arg(printer->model().name(), line->path(), serials[i].toText()));
     }
     for (const QString &request : parser.values(QStringLiteral("apply"))) {
+        // A command line is seen by every user of the computer.
+        const QJsonObject asked = QJsonDocument::fromJson(request.toUtf8()).object();
+        for (const char *secret : {"community", "auth", "priv"}) {
+            if (asked.contains(QLatin1String(secret)))
+                return fail(QStringLiteral("--apply takes no %1: secrets go in --snmp-secrets or "
+                                           "to the control socket")
+                                .arg(QLatin1String(secret)));
+        }
         const QJsonObject answer = fleet.control(request.toUtf8());
         if (!answer[QStringLiteral("ok")].toBool())
             return fail(QStringLiteral("--apply %1: %2")
@@ -306,6 +384,11 @@ int VirtualProgram::main(int argc, char *argv[])
         if (const std::optional<QString> failure = fleet.writeState())
             return fail(*failure);
     }
+
+    // Made after the state file's first writing, deleted before the fleet.
+    std::unique_ptr<QObject> shown;
+    if (windowed)
+        shown = window.open(fleet);
 
     Interrupts::catchThem();
     QSocketNotifier interrupted(Interrupts::descriptor(), QSocketNotifier::Read);

@@ -69,6 +69,7 @@ SerialLine::SerialLine(VirtualPrinter &printer, const SerialSettings &settings, 
         return;
     }
     m_path = QString::fromLocal8Bit(name);
+    printer.setLink(QStringLiteral("%1 at %2").arg(m_path, settings.toText()));
     // The printer's own settings stand until the sender sets the line; the
     // slave side stays open here so the line survives the sender's close.
     termios line{};

@@ -2,6 +2,7 @@
 
 #include "discovery/PrinterState.h"
 #include "discovery/SnmpLibrary.h"
+#include "discovery/SnmpReader.h"
 #include "virtual/PrinterModel.h"
 
 #include <QDateTime>
@@ -10,6 +11,13 @@
 
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
+// After the two above, which they need first.
+#include <net-snmp/library/keytools.h>
+#include <net-snmp/library/lcd_time.h>
+#include <net-snmp/library/snmpusm.h>
+#include <net-snmp/library/snmpv3.h>
+
+#include <algorithm>
 
 #include <sys/socket.h>
 
@@ -180,6 +188,23 @@ SnmpAgent::SnmpAgent(PrinterModel &model, const QHostAddress &address, quint16 p
         m_port =
             ntohs(bound.ss_family == AF_INET6 ? reinterpret_cast<sockaddr_in6 *>(&bound)->sin6_port
                                               : reinterpret_cast<sockaddr_in *>(&bound)->sin_port);
+    // An engine of its own for each printer, as each real printer has: a
+    // format of "octets" (5) after the library's enterprise number, then the
+    // agent's address and port, so that two agents of one process differ.
+    m_engineId = QByteArray::fromHex("80001f8805");
+    if (bound.ss_family == AF_INET6)
+        m_engineId.append(
+            reinterpret_cast<const char *>(&reinterpret_cast<sockaddr_in6 *>(&bound)->sin6_addr),
+            16);
+    else
+        m_engineId.append(
+            reinterpret_cast<const char *>(&reinterpret_cast<sockaddr_in *>(&bound)->sin_addr), 4);
+    m_engineId.append(char(m_port >> 8)).append(char(m_port & 0xff));
+    // The library checks a request's engine against those it keeps the time
+    // of; all agents of the process share its boots and clock.
+    set_enginetime(reinterpret_cast<const u_char *>(m_engineId.constData()),
+                   u_int(m_engineId.size()), u_int(snmpv3_local_snmpEngineBoots()),
+                   u_int(snmpv3_local_snmpEngineTime()), TRUE);
     m_notifier = new QSocketNotifier(transport->sock, QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &SnmpAgent::readReady);
 }
@@ -187,14 +212,135 @@ SnmpAgent::SnmpAgent(PrinterModel &model, const QHostAddress &address, quint16 p
 SnmpAgent::~SnmpAgent()
 {
     delete m_notifier;
+    dropUser();
     for (snmp_pdu *response : std::as_const(m_delayed))
         snmp_free_pdu(response);
     if (m_session)
         snmp_sess_close(m_session);
 }
 
+QString SnmpAgent::setUser(const QString &name, const QString &authPass, const QString &privPass)
+{
+    if (const QString problem = userProblem(name, authPass, privPass); !problem.isEmpty())
+        return problem;
+    if (name.isEmpty()) {
+        dropUser();
+        return {};
+    }
+    if (!m_session)
+        return m_failure;
+
+    const QByteArray userName = name.toUtf8();
+    usmUser *user = usm_create_user();
+    if (!user)
+        return QStringLiteral("no memory for an SNMP user");
+    user->name = strdup(userName.constData());
+    user->secName = strdup(userName.constData());
+    user->engineID =
+        static_cast<u_char *>(netsnmp_memdup(m_engineId.constData(), size_t(m_engineId.size())));
+    user->engineIDLen = size_t(m_engineId.size());
+    user->userStatus = RS_ACTIVE;
+    user->userStorageType = ST_READONLY;
+    // A key is the pass phrase's master key, localised to this engine.
+    const auto localise = [this](const QString &pass, u_char **key, size_t *length) {
+        u_char master[USM_AUTH_KU_LEN];
+        size_t masterLength = sizeof master;
+        if (!SnmpLibrary::masterKey(pass, master, &masterLength))
+            return false;
+        *length = USM_LENGTH_KU_HASHBLOCK;
+        *key = static_cast<u_char *>(calloc(1, *length));
+        return *key && generate_kul(usmHMACSHA1AuthProtocol, USM_AUTH_PROTO_SHA_LEN,
+                                    reinterpret_cast<const u_char *>(m_engineId.constData()),
+                                    size_t(m_engineId.size()), master, masterLength, *key,
+                                    length) == SNMPERR_SUCCESS;
+    };
+    bool made = user->name && user->secName && user->engineID;
+    int level = SNMP_SEC_LEVEL_NOAUTH;
+    if (made && !authPass.isEmpty()) {
+        SNMP_FREE(user->authProtocol);
+        user->authProtocol = snmp_duplicate_objid(usmHMACSHA1AuthProtocol, USM_AUTH_PROTO_SHA_LEN);
+        user->authProtocolLen = USM_AUTH_PROTO_SHA_LEN;
+        made = user->authProtocol && localise(authPass, &user->authKey, &user->authKeyLen);
+        level = SNMP_SEC_LEVEL_AUTHNOPRIV;
+    }
+    if (made && !privPass.isEmpty()) {
+        SNMP_FREE(user->privProtocol);
+        user->privProtocol = snmp_duplicate_objid(usmAESPrivProtocol, USM_PRIV_PROTO_AES_LEN);
+        user->privProtocolLen = USM_PRIV_PROTO_AES_LEN;
+        made = user->privProtocol && localise(privPass, &user->privKey, &user->privKeyLen);
+        level = SNMP_SEC_LEVEL_AUTHPRIV;
+    }
+    if (!made) {
+        usm_free_user(user);
+        return QStringLiteral("an SNMP v3 pass phrase is unusable");
+    }
+    dropUser();
+    // The library returns the head of its list, or nothing when a user of
+    // that name and engine is there already (none is: this agent's was
+    // dropped).
+    if (!usm_add_user(user)) {
+        usm_free_user(user);
+        return QStringLiteral("the SNMP user %1 is there already").arg(name);
+    }
+    m_user = user;
+    m_userName = name;
+    m_level = level;
+    return {};
+}
+
+QString SnmpAgent::userProblem(const QString &name, const QString &authPass,
+                               const QString &privPass)
+{
+    if (name.isEmpty())
+        return authPass.isEmpty() && privPass.isEmpty()
+                   ? QString()
+                   : QStringLiteral("SNMP v3 pass phrases need a user");
+    if (name.toUtf8().size() > 32 || std::any_of(name.cbegin(), name.cend(), [](QChar c) {
+            return c.unicode() < 0x20 || c.unicode() == 0x7f;
+        }))
+        return QStringLiteral("an SNMP v3 user name is 1 to 32 bytes, no control characters");
+    if (!privPass.isEmpty() && authPass.isEmpty())
+        return QStringLiteral("SNMP privacy needs an authentication pass phrase");
+    SnmpOptions wanted;
+    wanted.user = name;
+    wanted.authPass = authPass;
+    wanted.privPass = privPass;
+    return wanted.problem();
+}
+
+QString SnmpAgent::securityLevel() const
+{
+    if (!m_user)
+        return {};
+    switch (m_level) {
+    case SNMP_SEC_LEVEL_AUTHPRIV:
+        return QStringLiteral("authPriv");
+    case SNMP_SEC_LEVEL_AUTHNOPRIV:
+        return QStringLiteral("authNoPriv");
+    default:
+        return QStringLiteral("noAuthNoPriv");
+    }
+}
+
+void SnmpAgent::dropUser()
+{
+    if (!m_user)
+        return;
+    usm_remove_user(m_user);
+    // Freed out of the list, so that freeing it does not join the list anew.
+    m_user->next = m_user->prev = nullptr;
+    usm_free_user(m_user);
+    m_user = nullptr;
+    m_userName.clear();
+    m_level = 0;
+}
+
 void SnmpAgent::readReady()
 {
+    // The library answers an engine's discovery, and checks a request's
+    // time, with the process's engine: for this read, this printer's.
+    set_exact_engineID(reinterpret_cast<const u_char *>(m_engineId.constData()),
+                       size_t(m_engineId.size()));
     netsnmp_transport *transport = snmp_sess_transport(m_session);
     fd_set readable;
     FD_ZERO(&readable);
@@ -202,22 +348,37 @@ void SnmpAgent::readReady()
     snmp_sess_read(m_session, &readable);
 }
 
-int SnmpAgent::received(int operation, snmp_session *, int, snmp_pdu *pdu, void *magic)
+int SnmpAgent::received(int operation, snmp_session *session, int, snmp_pdu *pdu, void *magic)
 {
-    if (operation == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE)
+    // A v3 message whose digest is wrong comes here too, after the library
+    // has sent its report: it is not answered.
+    if (operation == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE &&
+        session->s_snmp_errno != SNMPERR_USM_AUTHENTICATIONFAILURE)
         static_cast<SnmpAgent *>(magic)->answer(pdu);
     return 1;
+}
+
+// Whether a request comes with this printer's community, or as its v3 user
+// to its engine at the user's security level.
+bool SnmpAgent::allowed(const snmp_pdu *request) const
+{
+    if (request->version == SNMP_VERSION_3)
+        return m_user && request->securityModel == SNMP_SEC_MODEL_USM &&
+               QByteArray(reinterpret_cast<const char *>(request->securityEngineID),
+                          qsizetype(request->securityEngineIDLen)) == m_engineId &&
+               QByteArray(request->securityName, qsizetype(request->securityNameLen)) ==
+                   m_userName.toUtf8();
+    if (request->version != SNMP_VERSION_1 && request->version != SNMP_VERSION_2c)
+        return false;
+    return QByteArray(reinterpret_cast<const char *>(request->community),
+                      qsizetype(request->community_len)) == m_model.community.toUtf8();
 }
 
 void SnmpAgent::answer(snmp_pdu *request)
 {
     const bool v1 = request->version == SNMP_VERSION_1;
-    if ((!v1 && request->version != SNMP_VERSION_2c) || m_model.faults.vanished ||
-        m_model.faults.snmpSilent || m_model.restarting)
-        return;
-    const QByteArray community = m_model.community.toUtf8();
-    if (QByteArray(reinterpret_cast<const char *>(request->community),
-                   qsizetype(request->community_len)) != community)
+    if (m_model.faults.vanished || m_model.faults.snmpSilent || m_model.restarting ||
+        !allowed(request))
         return;
     const int command = request->command;
     if (command != SNMP_MSG_GET && command != SNMP_MSG_GETNEXT &&
@@ -247,6 +408,10 @@ void SnmpAgent::answer(snmp_pdu *request)
     netsnmp_pdu *response = snmp_clone_pdu(request);
     if (!response)
         return;
+    // The clone points at the request's security state (the keys the
+    // answer is made with): the answer takes it, so that one frees it.
+    response->securityStateRef = request->securityStateRef;
+    request->securityStateRef = nullptr;
     snmp_free_varbind(response->variables);
     response->variables = nullptr;
     response->command = SNMP_MSG_RESPONSE;
@@ -264,7 +429,12 @@ void SnmpAgent::answer(snmp_pdu *request)
 
     int index = 0;
     bool failed = false;
-    if (command == SNMP_MSG_GETBULK) {
+    if (request->version == SNMP_VERSION_3 && request->securityLevel < m_level) {
+        // The user is asked in with less security than it was given: as an
+        // agent whose access rules want more.
+        failed = true;
+        response->errstat = SNMP_ERR_AUTHORIZATIONERROR;
+    } else if (command == SNMP_MSG_GETBULK) {
         // errstat and errindex carry non-repeaters and max-repetitions.
         const long nonRepeaters = std::max(0L, request->non_repeaters);
         const long repetitions = std::clamp(request->max_repetitions, 0L, 64L);
@@ -308,12 +478,14 @@ void SnmpAgent::answer(snmp_pdu *request)
         }
     }
     if (failed) {
-        // A v1 error answer carries the request's own variables.
+        // An error answer carries the request's own variables.
         snmp_free_varbind(response->variables);
         response->variables = snmp_clone_varbind(request->variables);
     }
     const auto send = [this, response] {
         m_delayed.removeOne(response);
+        set_exact_engineID(reinterpret_cast<const u_char *>(m_engineId.constData()),
+                           size_t(m_engineId.size()));
         if (!snmp_sess_send(m_session, response))
             snmp_free_pdu(response);
         else

@@ -14,9 +14,9 @@ class PrinterModel;
 class QSocketNotifier;
 
 // One printer's SNMP agent: answers v1 and v2c get, get-next and get-bulk
-// requests for its community on its own address, the values read from
-// the printer's model at each request. The library parses and builds the
-// messages; the event loop watches its socket.
+// requests for its community, and v3 ones for its user, on its own address,
+// the values read from the printer's model at each request. The library
+// parses, checks and builds the messages; the event loop watches its socket.
 class SnmpAgent : public QObject
 {
     Q_OBJECT
@@ -31,6 +31,20 @@ public:
     quint16 port() const { return m_port; }
     // Requests answered so far.
     qint64 answered() const { return m_answered; }
+
+    // The v3 user, known to this agent's engine only: without pass phrases
+    // it asks for no authentication; with `authPass` it takes SHA and no
+    // less; with `privPass` as well, AES privacy and no less. An empty name
+    // takes the user away. Returns why the user cannot be, or empty.
+    QString setUser(const QString &name, const QString &authPass, const QString &privPass);
+    // Why setUser() would refuse these, or empty.
+    static QString userProblem(const QString &name, const QString &authPass,
+                               const QString &privPass);
+    QString user() const { return m_userName; }
+    // "noAuthNoPriv", "authNoPriv" or "authPriv"; empty without a user.
+    QString securityLevel() const;
+    // The engine ID, of this agent's address and port: one per printer.
+    QByteArray engineId() const { return m_engineId; }
 
     // One object of the agent's tree: its number and its value, typed as
     // the library writes it (ASN_INTEGER, ASN_OCTET_STR, ...).
@@ -48,7 +62,9 @@ private:
     static int received(int operation, struct snmp_session *session, int requestId,
                         struct snmp_pdu *pdu, void *magic);
     void answer(struct snmp_pdu *request);
+    bool allowed(const struct snmp_pdu *request) const;
     void readReady();
+    void dropUser();
 
     PrinterModel &m_model;
     void *m_session = nullptr;
@@ -58,4 +74,8 @@ private:
     qint64 m_answered = 0;
     qint64 m_started = 0;
     QList<struct snmp_pdu *> m_delayed;
+    QByteArray m_engineId;
+    QString m_userName;
+    struct usmUser *m_user = nullptr;
+    int m_level = 0; // the least security level the user is asked in
 };

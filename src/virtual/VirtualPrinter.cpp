@@ -62,6 +62,10 @@ bool VirtualPrinter::listen(QString *failure)
         return false;
     }
     m_port = m_server.serverPort();
+    m_link = (m_address.protocol() == QAbstractSocket::IPv6Protocol ? QStringLiteral("[%1]:%2")
+                                                                    : QStringLiteral("%1:%2"))
+                 .arg(m_address.toString())
+                 .arg(m_port);
     // Accepted connections inherit the listener's buffer, window scale included.
     ::setsockopt(int(m_server.socketDescriptor()), SOL_SOCKET, SO_RCVBUF, &kernelReceiveBuffer,
                  sizeof kernelReceiveBuffer);

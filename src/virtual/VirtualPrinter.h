@@ -31,6 +31,12 @@ public:
     QHostAddress address() const { return m_address; }
     quint16 port() const { return m_port; }
     quint16 snmpPort() const;
+    // Where the utility finds it: "127.0.1.5:9100", or a serial line's path
+    // and settings.
+    QString link() const { return m_link; }
+    void setLink(const QString &link) { m_link = link; }
+    // The SNMP agent, while it runs.
+    SnmpAgent *snmpAgent() const { return m_agent.get(); }
 
     // Opens the raw port; false with why when it cannot.
     bool listen(QString *failure);
@@ -69,6 +75,7 @@ private:
 
     QHostAddress m_address;
     quint16 m_port;
+    QString m_link;
     PrinterModel m_model;
     CommandStream m_stream;
     QTcpServer m_server;

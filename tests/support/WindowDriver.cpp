@@ -1,5 +1,7 @@
 #include "support/WindowDriver.h"
 
+#include "ui/Settings.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -104,6 +106,20 @@ QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+SettingsKept::SettingsKept()
+    : m_existed(QFile::exists(Settings::filePath())), m_bytes(fileBytes(Settings::filePath()))
+{
+}
+
+SettingsKept::~SettingsKept()
+{
+    QFile file(Settings::filePath());
+    if (!m_existed)
+        file.remove();
+    else if (file.open(QIODevice::WriteOnly))
+        file.write(m_bytes);
 }
 
 QString shown(const SendOutcome &outcome)

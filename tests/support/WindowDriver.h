@@ -73,6 +73,21 @@ private:
     std::function<void()> m_action;
 };
 
+// The window's settings file as it is now, put back when this goes: a test
+// may change what windows made after it remember.
+class SettingsKept
+{
+public:
+    SettingsKept();
+    ~SettingsKept();
+    SettingsKept(const SettingsKept &) = delete;
+    SettingsKept &operator=(const SettingsKept &) = delete;
+
+private:
+    bool m_existed;
+    QByteArray m_bytes;
+};
+
 // How many of this process's descriptors lead to `path`.
 int openDescriptors(const QString &path);
 // A send's outcome as "box text|box title|description", or "sent".

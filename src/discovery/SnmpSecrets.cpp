@@ -1,6 +1,6 @@
-#include "cli/SnmpSecrets.h"
+#include "discovery/SnmpSecrets.h"
 
-#include "cli/CommandLineWords.h"
+#include "common/CommandLineText.h"
 
 #include "common/ProcessSignals.h"
 #include "discovery/SnmpReader.h"
