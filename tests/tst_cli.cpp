@@ -536,9 +536,9 @@ private slots:
         job.start();
         QTRY_VERIFY(job.outcome() != OperationJob::Outcome::Waiting);
         QCOMPARE(job.outcome(), OperationJob::Outcome::Failed);
-        QVERIFY2(job.failure().startsWith("--calibrate gap --print-type DT: ") &&
-                     job.failure().contains("is in use by another program"),
-                 qPrintable(job.failure()));
+        QVERIFY2(job.failure().english().startsWith("--calibrate gap --print-type DT: ") &&
+                     job.failure().english().contains("is in use by another program"),
+                 qPrintable(job.failure().english()));
         QCOMPARE(begun, QList<int>{0});
         QVERIFY(pty.readAvailable(1, 300).isEmpty());
     }
