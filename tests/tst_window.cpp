@@ -414,7 +414,7 @@ private slots:
         const SendLog::Entry &entry = log.entry(log.rowCount() - 1);
         QVERIFY2(entry.what.startsWith(logged), qPrintable(entry.what));
         QCOMPARE(entry.head, sent);
-        QCOMPARE(entry.outcome, "Sent");
+        QCOMPARE(entry.outcome(), "Sent");
         QCOMPARE(entry.link, "Serial COM1 (" + ui->pty.slavePath() + ") 9600,N,8,1");
     }
 
@@ -614,9 +614,9 @@ sys.stdin.read()
         QCOMPARE(ui->pty.readAvailable(4), StorageCommands::listObjects().toLatin1());
         QCOMPARE(log.rowCount(), rows + 2);
         QCOMPARE(log.entry(rows).what, "Calibration");
-        QCOMPARE(log.entry(rows).outcome, "Failed: " + cause);
+        QCOMPARE(log.entry(rows).outcome(), "Failed: " + cause);
         QCOMPARE(log.entry(rows + 1).what, "List");
-        QCOMPARE(log.entry(rows + 1).outcome, "Sent");
+        QCOMPARE(log.entry(rows + 1).outcome(), "Sent");
 
         // Another printer: the outcome of the last one is no news of it.
         const LinkAddress before = ui->window.link().address();
