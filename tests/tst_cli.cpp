@@ -730,6 +730,13 @@ private slots:
                                          "printer's address"
                                       << " hat die Verbindung abgelehnt: Prüfen Sie, ob dies "
                                          "die Adresse des Druckers ist";
+        // An option's value refused, and a choice a calibration refuses.
+        QTest::newRow("test label")
+            << "--to LPT1 --test-label 3" << 2 << "--test-label takes 1 (the 4X3 label) or 2"
+            << "--test-label nimmt 1 (das 4X3-Etikett) oder 2";
+        QTest::newRow("calibration") << "--to LPT1 --calibrate bra --print-type XX" << 2
+                                     << "XX: Index type must be BAR or GAP\n"
+                                     << "XX: Der Indextyp muss BAR oder GAP sein\n";
         QTest::newRow("dry run") << "--dry-run --to LPT1 --list --report REPORT" << 0 << ""
                                  << "";
     }

@@ -386,7 +386,7 @@ private slots:
         send("recall format", "Option2 RecallCMD=fmt;3", recallFormat, "Recall format FMT",
              StorageCommands::formatRecall("fmt", 3).toLatin1());
         send("recall format, no number", "Option2 RecallCMD=fmt;abc;<ok>",
-             recallFormat + QStringList{StorageCommands::invalidQuantity + "|DATA STORAGE"}, "",
+             recallFormat + QStringList{StorageCommands::invalidQuantity() + "|DATA STORAGE"}, "",
              {});
         send("delete", "DeleteCMD=logo",
              {"Enter Identifier of Object to Delete|Delete Stored Object|"}, "Delete logo",

@@ -148,6 +148,29 @@
     </message>
 </context>
 <context>
+    <name>CalibrationBlocks</name>
+    <message>
+        <source>Index type must be BAR or GAP</source>
+        <translation>Der Indextyp muss BAR oder GAP sein</translation>
+    </message>
+    <message>
+        <source>CALIBRATION</source>
+        <translation>KALIBRIERUNG</translation>
+    </message>
+    <message>
+        <source>Print Type must be DT or TT</source>
+        <translation>Der Drucktyp muss DT oder TT sein</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Kalibrierung</translation>
+    </message>
+    <message>
+        <source>Type must be Wax, Wax/Resin, or Preimum Resin</source>
+        <translation>Der Typ muss Wachs, Wachs/Harz oder Premium-Harz sein</translation>
+    </message>
+</context>
+<context>
     <name>CalibrationPage</name>
     <message>
         <source>Calibration Information</source>
@@ -1107,6 +1130,26 @@
         <source>Interrupted: the transfer was stopped and what was queued discarded; %1 bytes delivered.</source>
         <translation>Unterbrochen: Die Übertragung wurde angehalten und die Warteschlange verworfen; %1 Byte zugestellt.</translation>
     </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Druckereinrichtung</translation>
+    </message>
+    <message>
+        <source>Invalid Width Argument.</source>
+        <translation>Ungültige Breitenangabe.</translation>
+    </message>
+    <message>
+        <source>Maximum Width is 416</source>
+        <translation>Die größte Breite ist 416</translation>
+    </message>
+    <message>
+        <source>Invalid Print Mode. Valid Modes are DT and TT</source>
+        <translation>Ungültiger Druckmodus. Gültige Modi sind DT und TT</translation>
+    </message>
+    <message>
+        <source>Invalid Print Speed</source>
+        <translation>Ungültige Druckgeschwindigkeit</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -1331,6 +1374,106 @@
     <message>
         <source>%1 × %2 dots, %3 × %4 mm</source>
         <translation>%1 × %2 Punkte, %3 × %4 mm</translation>
+    </message>
+    <message>
+        <source> Use Convert… to make one.</source>
+        <translation> Mit „Konvertieren…“ lässt sich eines erstellen.</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 ist leer.</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 image, but %3 is chosen as its type: store it as %2.</source>
+        <translation>%1 ist ein %2-Bild, als Typ ist aber %3 gewählt: speichern Sie es als %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 image, not a %3: the printer stores 1-bit BMP or PCX images only.</source>
+        <translation>%1 ist ein %2-Bild, kein %3: der Drucker speichert nur 1-Bit-BMP- oder -PCX-Bilder.</translation>
+    </message>
+    <message>
+        <source>%1 is not a %2 image.</source>
+        <translation>%1 ist kein %2-Bild.</translation>
+    </message>
+    <message>
+        <source>%1 is an %2-bit colour image: the printer stores black-and-white (1-bit) images only.</source>
+        <translation>%1 ist ein %2-Bit-Farbbild: der Drucker speichert nur Schwarzweißbilder (1 Bit).</translation>
+    </message>
+    <message>
+        <source>%1 is a %2-bit colour image: the printer stores black-and-white (1-bit) images only.</source>
+        <translation>%1 ist ein %2-Bit-Farbbild: der Drucker speichert nur Schwarzweißbilder (1 Bit).</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: it ends inside its header.</source>
+        <translation>%1 ist abgeschnitten: die Datei endet in ihrem Kopf.</translation>
+    </message>
+    <message>
+        <source>%1 has no pixels: its header gives %2 × %3 dots.</source>
+        <translation>%1 hat keine Pixel: sein Kopf gibt %2 × %3 Punkte an.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: its header gives %2 bytes, the file has %3.</source>
+        <translation>%1 ist abgeschnitten: sein Kopf gibt %2 Bytes an, die Datei hat %3.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s header gives its size as %2 bytes, but the file has %3.</source>
+        <translation>Der Kopf von %1 gibt die Größe mit %2 Bytes an, die Datei hat aber %3.</translation>
+    </message>
+    <message>
+        <source>%1 has a bitmap header of %2 bytes, which no Windows bitmap has.</source>
+        <translation>%1 hat einen Bitmap-Kopf von %2 Bytes, den keine Windows-Bitmap hat.</translation>
+    </message>
+    <message>
+        <source>%1 gives %2 colour planes; a Windows bitmap has one.</source>
+        <translation>%1 gibt %2 Farbebenen an; eine Windows-Bitmap hat eine.</translation>
+    </message>
+    <message>
+        <source>%1 gives a bit depth of %2, which no Windows bitmap has.</source>
+        <translation>%1 gibt eine Farbtiefe von %2 an, die keine Windows-Bitmap hat.</translation>
+    </message>
+    <message>
+        <source>method %1</source>
+        <translation>Verfahren %1</translation>
+    </message>
+    <message>
+        <source>%1 is compressed (%2): the printer stores uncompressed bitmaps only.</source>
+        <translation>%1 ist komprimiert (%2): der Drucker speichert nur unkomprimierte Bitmaps.</translation>
+    </message>
+    <message>
+        <source>%1 has a palette of %2 colours; a 1-bit image has 2 at most.</source>
+        <translation>%1 hat eine Palette von %2 Farben; ein 1-Bit-Bild hat höchstens 2.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s pixel data would start at byte %2, inside its header and palette.</source>
+        <translation>Die Pixeldaten von %1 begännen bei Byte %2, innerhalb von Kopf und Palette.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s header gives %2 bytes of pixel data, but %3 × %4 dots need %5.</source>
+        <translation>Der Kopf von %1 gibt %2 Bytes Pixeldaten an, %3 × %4 Punkte brauchen aber %5.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: %2 × %3 dots need %4 bytes of pixel data, the file has %5 after its header.</source>
+        <translation>%1 ist abgeschnitten: %2 × %3 Punkte brauchen %4 Bytes Pixeldaten, die Datei hat nach ihrem Kopf %5.</translation>
+    </message>
+    <message>
+        <source>%1 is not a PCX image.</source>
+        <translation>%1 ist kein PCX-Bild.</translation>
+    </message>
+    <message>
+        <source>%1 is not run-length encoded as a PCX image is.</source>
+        <translation>%1 ist nicht lauflängenkodiert, wie es ein PCX-Bild ist.</translation>
+    </message>
+    <message>
+        <source>%1 gives %2 bits per pixel in %3 planes, which no PCX image has.</source>
+        <translation>%1 gibt %2 Bits je Pixel in %3 Ebenen an, was kein PCX-Bild hat.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s lines of %2 bytes cannot hold %3 dots.</source>
+        <translation>Die Zeilen von %1 mit %2 Bytes fassen keine %3 Punkte.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: its pixel data ends after %2 of %3 lines.</source>
+        <translation>%1 ist abgeschnitten: die Pixeldaten enden nach %2 von %3 Zeilen.</translation>
     </message>
 </context>
 <context>
@@ -1625,6 +1768,29 @@ Gibt nach %2 s ohne Fortschritt auf</translation>
     </message>
 </context>
 <context>
+    <name>OperationBuilders</name>
+    <message>
+        <source>an empty identifier: the printer could never be asked for it</source>
+        <translation>ein leerer Bezeichner: der Drucker könnte nie danach gefragt werden</translation>
+    </message>
+    <message>
+        <source>No such USB printer: a USB printer is lp&lt;n&gt; in %1, such as %1/lp0</source>
+        <translation>Kein solcher USB-Drucker: ein USB-Drucker ist lp&lt;n&gt; in %1, etwa %1/lp0</translation>
+    </message>
+    <message>
+        <source>Darkness must be a whole number from %1 to %2</source>
+        <translation>Die Schwärzung muss eine ganze Zahl von %1 bis %2 sein</translation>
+    </message>
+    <message>
+        <source>--ribbon is for thermal transfer (--print-type TT) only</source>
+        <translation>--ribbon gilt nur für Thermotransfer (--print-type TT)</translation>
+    </message>
+    <message>
+        <source>--test-label takes 1 (the 4X3 label) or 2 (the 2.4X1 label), not &quot;%1&quot;</source>
+        <translation>--test-label nimmt 1 (das 4X3-Etikett) oder 2 (das 2.4X1-Etikett), nicht „%1“</translation>
+    </message>
+</context>
+<context>
     <name>PortDiscovery</name>
     <message>
         <source>%1 (not connected)</source>
@@ -1782,6 +1948,29 @@ Gibt nach %2 s ohne Fortschritt auf</translation>
     <message>
         <source>other</source>
         <translation>sonstige Einheit</translation>
+    </message>
+</context>
+<context>
+    <name>StorageCommands</name>
+    <message>
+        <source>The identifier contains a control character (%1), which the printer would take as part of a command. Use letters, digits and symbols.</source>
+        <translation>Der Bezeichner enthält ein Steuerzeichen (%1), das der Drucker als Teil eines Befehls nähme. Verwenden Sie Buchstaben, Ziffern und Symbole.</translation>
+    </message>
+    <message>
+        <source>The identifier contains “%1”, which the printer cannot receive. Use letters, digits and symbols of Western European text.</source>
+        <translation>Der Bezeichner enthält „%1“, das der Drucker nicht empfangen kann. Verwenden Sie Buchstaben, Ziffern und Symbole westeuropäischer Schrift.</translation>
+    </message>
+    <message>
+        <source>Valid Identifier must be no more than 8 characters.</source>
+        <translation>Ein gültiger Bezeichner hat höchstens 8 Zeichen.</translation>
+    </message>
+    <message>
+        <source>Identifier must be 8 chars or less</source>
+        <translation>Der Bezeichner darf höchstens 8 Zeichen haben</translation>
+    </message>
+    <message>
+        <source>Invalid Quantity: enter a whole number of labels from 1 to 32767</source>
+        <translation>Ungültige Anzahl: geben Sie eine ganze Zahl von Etiketten von 1 bis 32767 ein</translation>
     </message>
 </context>
 <context>

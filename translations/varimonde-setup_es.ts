@@ -148,6 +148,29 @@
     </message>
 </context>
 <context>
+    <name>CalibrationBlocks</name>
+    <message>
+        <source>Index type must be BAR or GAP</source>
+        <translation>El tipo de índice debe ser BAR o GAP</translation>
+    </message>
+    <message>
+        <source>CALIBRATION</source>
+        <translation>CALIBRACIÓN</translation>
+    </message>
+    <message>
+        <source>Print Type must be DT or TT</source>
+        <translation>El tipo de impresión debe ser DT o TT</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibración</translation>
+    </message>
+    <message>
+        <source>Type must be Wax, Wax/Resin, or Preimum Resin</source>
+        <translation>El tipo debe ser Cera, Cera/Resina o Resina Premium</translation>
+    </message>
+</context>
+<context>
     <name>CalibrationPage</name>
     <message>
         <source>Calibration Information</source>
@@ -1107,6 +1130,26 @@
         <source>Interrupted: the transfer was stopped and what was queued discarded; %1 bytes delivered.</source>
         <translation>Interrumpido: se detuvo la transferencia y se descartó lo que estaba en cola; %1 bytes entregados.</translation>
     </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Configuración de la impresora</translation>
+    </message>
+    <message>
+        <source>Invalid Width Argument.</source>
+        <translation>Ancho no válido.</translation>
+    </message>
+    <message>
+        <source>Maximum Width is 416</source>
+        <translation>El ancho máximo es 416</translation>
+    </message>
+    <message>
+        <source>Invalid Print Mode. Valid Modes are DT and TT</source>
+        <translation>Modo de impresión no válido. Los modos válidos son DT y TT</translation>
+    </message>
+    <message>
+        <source>Invalid Print Speed</source>
+        <translation>Velocidad de impresión no válida</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -1331,6 +1374,106 @@
     <message>
         <source>%1 × %2 dots, %3 × %4 mm</source>
         <translation>%1 × %2 puntos, %3 × %4 mm</translation>
+    </message>
+    <message>
+        <source> Use Convert… to make one.</source>
+        <translation> Use Convertir… para crear una.</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 está vacío.</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 image, but %3 is chosen as its type: store it as %2.</source>
+        <translation>%1 es una imagen %2, pero se eligió %3 como tipo: guárdela como %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 image, not a %3: the printer stores 1-bit BMP or PCX images only.</source>
+        <translation>%1 es una imagen %2, no %3: la impresora solo guarda imágenes BMP o PCX de 1 bit.</translation>
+    </message>
+    <message>
+        <source>%1 is not a %2 image.</source>
+        <translation>%1 no es una imagen %2.</translation>
+    </message>
+    <message>
+        <source>%1 is an %2-bit colour image: the printer stores black-and-white (1-bit) images only.</source>
+        <translation>%1 es una imagen en color de %2 bits: la impresora solo guarda imágenes en blanco y negro (1 bit).</translation>
+    </message>
+    <message>
+        <source>%1 is a %2-bit colour image: the printer stores black-and-white (1-bit) images only.</source>
+        <translation>%1 es una imagen en color de %2 bits: la impresora solo guarda imágenes en blanco y negro (1 bit).</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: it ends inside its header.</source>
+        <translation>%1 está truncado: termina dentro de su cabecera.</translation>
+    </message>
+    <message>
+        <source>%1 has no pixels: its header gives %2 × %3 dots.</source>
+        <translation>%1 no tiene píxeles: su cabecera indica %2 × %3 puntos.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: its header gives %2 bytes, the file has %3.</source>
+        <translation>%1 está truncado: su cabecera indica %2 bytes y el archivo tiene %3.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s header gives its size as %2 bytes, but the file has %3.</source>
+        <translation>La cabecera de %1 indica un tamaño de %2 bytes, pero el archivo tiene %3.</translation>
+    </message>
+    <message>
+        <source>%1 has a bitmap header of %2 bytes, which no Windows bitmap has.</source>
+        <translation>%1 tiene una cabecera de mapa de bits de %2 bytes, que ningún mapa de bits de Windows tiene.</translation>
+    </message>
+    <message>
+        <source>%1 gives %2 colour planes; a Windows bitmap has one.</source>
+        <translation>%1 indica %2 planos de color; un mapa de bits de Windows tiene uno.</translation>
+    </message>
+    <message>
+        <source>%1 gives a bit depth of %2, which no Windows bitmap has.</source>
+        <translation>%1 indica una profundidad de bits de %2, que ningún mapa de bits de Windows tiene.</translation>
+    </message>
+    <message>
+        <source>method %1</source>
+        <translation>método %1</translation>
+    </message>
+    <message>
+        <source>%1 is compressed (%2): the printer stores uncompressed bitmaps only.</source>
+        <translation>%1 está comprimido (%2): la impresora solo guarda mapas de bits sin comprimir.</translation>
+    </message>
+    <message>
+        <source>%1 has a palette of %2 colours; a 1-bit image has 2 at most.</source>
+        <translation>%1 tiene una paleta de %2 colores; una imagen de 1 bit tiene 2 como máximo.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s pixel data would start at byte %2, inside its header and palette.</source>
+        <translation>Los datos de píxeles de %1 empezarían en el byte %2, dentro de su cabecera y su paleta.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s header gives %2 bytes of pixel data, but %3 × %4 dots need %5.</source>
+        <translation>La cabecera de %1 indica %2 bytes de datos de píxeles, pero %3 × %4 puntos necesitan %5.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: %2 × %3 dots need %4 bytes of pixel data, the file has %5 after its header.</source>
+        <translation>%1 está truncado: %2 × %3 puntos necesitan %4 bytes de datos de píxeles y el archivo tiene %5 tras su cabecera.</translation>
+    </message>
+    <message>
+        <source>%1 is not a PCX image.</source>
+        <translation>%1 no es una imagen PCX.</translation>
+    </message>
+    <message>
+        <source>%1 is not run-length encoded as a PCX image is.</source>
+        <translation>%1 no tiene la codificación por longitud de series de una imagen PCX.</translation>
+    </message>
+    <message>
+        <source>%1 gives %2 bits per pixel in %3 planes, which no PCX image has.</source>
+        <translation>%1 indica %2 bits por píxel en %3 planos, que ninguna imagen PCX tiene.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s lines of %2 bytes cannot hold %3 dots.</source>
+        <translation>Las líneas de %2 bytes de %1 no pueden contener %3 puntos.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: its pixel data ends after %2 of %3 lines.</source>
+        <translation>%1 está truncado: sus datos de píxeles terminan tras %2 de %3 líneas.</translation>
     </message>
 </context>
 <context>
@@ -1625,6 +1768,29 @@ Se abandona tras %2 s sin progreso</translation>
     </message>
 </context>
 <context>
+    <name>OperationBuilders</name>
+    <message>
+        <source>an empty identifier: the printer could never be asked for it</source>
+        <translation>un identificador vacío: nunca se podría pedir a la impresora</translation>
+    </message>
+    <message>
+        <source>No such USB printer: a USB printer is lp&lt;n&gt; in %1, such as %1/lp0</source>
+        <translation>No existe esa impresora USB: una impresora USB es lp&lt;n&gt; en %1, como %1/lp0</translation>
+    </message>
+    <message>
+        <source>Darkness must be a whole number from %1 to %2</source>
+        <translation>La oscuridad debe ser un número entero de %1 a %2</translation>
+    </message>
+    <message>
+        <source>--ribbon is for thermal transfer (--print-type TT) only</source>
+        <translation>--ribbon solo es para transferencia térmica (--print-type TT)</translation>
+    </message>
+    <message>
+        <source>--test-label takes 1 (the 4X3 label) or 2 (the 2.4X1 label), not &quot;%1&quot;</source>
+        <translation>--test-label admite 1 (la etiqueta 4X3) o 2 (la etiqueta 2.4X1), no &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
     <name>PortDiscovery</name>
     <message>
         <source>%1 (not connected)</source>
@@ -1782,6 +1948,29 @@ Se abandona tras %2 s sin progreso</translation>
     <message>
         <source>other</source>
         <translation>otra unidad</translation>
+    </message>
+</context>
+<context>
+    <name>StorageCommands</name>
+    <message>
+        <source>The identifier contains a control character (%1), which the printer would take as part of a command. Use letters, digits and symbols.</source>
+        <translation>El identificador contiene un carácter de control (%1), que la impresora tomaría como parte de una orden. Use letras, dígitos y símbolos.</translation>
+    </message>
+    <message>
+        <source>The identifier contains “%1”, which the printer cannot receive. Use letters, digits and symbols of Western European text.</source>
+        <translation>El identificador contiene «%1», que la impresora no puede recibir. Use letras, dígitos y símbolos de Europa occidental.</translation>
+    </message>
+    <message>
+        <source>Valid Identifier must be no more than 8 characters.</source>
+        <translation>Un identificador válido no debe superar los 8 caracteres.</translation>
+    </message>
+    <message>
+        <source>Identifier must be 8 chars or less</source>
+        <translation>El identificador debe tener 8 caracteres o menos</translation>
+    </message>
+    <message>
+        <source>Invalid Quantity: enter a whole number of labels from 1 to 32767</source>
+        <translation>Cantidad no válida: introduzca un número entero de etiquetas de 1 a 32767</translation>
     </message>
 </context>
 <context>

@@ -148,6 +148,29 @@
     </message>
 </context>
 <context>
+    <name>CalibrationBlocks</name>
+    <message>
+        <source>Index type must be BAR or GAP</source>
+        <translation>Le type d&apos;index doit être BAR ou GAP</translation>
+    </message>
+    <message>
+        <source>CALIBRATION</source>
+        <translation>ÉTALONNAGE</translation>
+    </message>
+    <message>
+        <source>Print Type must be DT or TT</source>
+        <translation>Le type d&apos;impression doit être DT ou TT</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Étalonnage</translation>
+    </message>
+    <message>
+        <source>Type must be Wax, Wax/Resin, or Preimum Resin</source>
+        <translation>Le type doit être Cire, Cire/Résine ou Résine Premium</translation>
+    </message>
+</context>
+<context>
     <name>CalibrationPage</name>
     <message>
         <source>Calibration Information</source>
@@ -1107,6 +1130,26 @@
         <source>Interrupted: the transfer was stopped and what was queued discarded; %1 bytes delivered.</source>
         <translation>Interrompu : le transfert a été arrêté et ce qui était en file d’attente abandonné ; %1 octets livrés.</translation>
     </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Configuration de l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>Invalid Width Argument.</source>
+        <translation>Largeur non valide.</translation>
+    </message>
+    <message>
+        <source>Maximum Width is 416</source>
+        <translation>La largeur maximale est 416</translation>
+    </message>
+    <message>
+        <source>Invalid Print Mode. Valid Modes are DT and TT</source>
+        <translation>Mode d&apos;impression non valide. Les modes valides sont DT et TT</translation>
+    </message>
+    <message>
+        <source>Invalid Print Speed</source>
+        <translation>Vitesse d&apos;impression non valide</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -1331,6 +1374,106 @@
     <message>
         <source>%1 × %2 dots, %3 × %4 mm</source>
         <translation>%1 × %2 points, %3 × %4 mm</translation>
+    </message>
+    <message>
+        <source> Use Convert… to make one.</source>
+        <translation> Utilisez Convertir… pour en créer une.</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 est vide.</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 image, but %3 is chosen as its type: store it as %2.</source>
+        <translation>%1 est une image %2, mais %3 est choisi comme type : enregistrez-la en tant que %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 image, not a %3: the printer stores 1-bit BMP or PCX images only.</source>
+        <translation>%1 est une image %2, pas %3 : l&apos;imprimante n&apos;enregistre que des images BMP ou PCX 1 bit.</translation>
+    </message>
+    <message>
+        <source>%1 is not a %2 image.</source>
+        <translation>%1 n&apos;est pas une image %2.</translation>
+    </message>
+    <message>
+        <source>%1 is an %2-bit colour image: the printer stores black-and-white (1-bit) images only.</source>
+        <translation>%1 est une image couleur %2 bits : l&apos;imprimante n&apos;enregistre que des images en noir et blanc (1 bit).</translation>
+    </message>
+    <message>
+        <source>%1 is a %2-bit colour image: the printer stores black-and-white (1-bit) images only.</source>
+        <translation>%1 est une image couleur %2 bits : l&apos;imprimante n&apos;enregistre que des images en noir et blanc (1 bit).</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: it ends inside its header.</source>
+        <translation>%1 est tronqué : il se termine dans son en-tête.</translation>
+    </message>
+    <message>
+        <source>%1 has no pixels: its header gives %2 × %3 dots.</source>
+        <translation>%1 n&apos;a aucun pixel : son en-tête indique %2 × %3 points.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: its header gives %2 bytes, the file has %3.</source>
+        <translation>%1 est tronqué : son en-tête indique %2 octets, le fichier en a %3.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s header gives its size as %2 bytes, but the file has %3.</source>
+        <translation>L&apos;en-tête de %1 indique une taille de %2 octets, mais le fichier en a %3.</translation>
+    </message>
+    <message>
+        <source>%1 has a bitmap header of %2 bytes, which no Windows bitmap has.</source>
+        <translation>%1 a un en-tête bitmap de %2 octets, ce qu&apos;aucun bitmap Windows n&apos;a.</translation>
+    </message>
+    <message>
+        <source>%1 gives %2 colour planes; a Windows bitmap has one.</source>
+        <translation>%1 indique %2 plans de couleur ; un bitmap Windows n&apos;en a qu&apos;un.</translation>
+    </message>
+    <message>
+        <source>%1 gives a bit depth of %2, which no Windows bitmap has.</source>
+        <translation>%1 indique une profondeur de %2 bits, ce qu&apos;aucun bitmap Windows n&apos;a.</translation>
+    </message>
+    <message>
+        <source>method %1</source>
+        <translation>méthode %1</translation>
+    </message>
+    <message>
+        <source>%1 is compressed (%2): the printer stores uncompressed bitmaps only.</source>
+        <translation>%1 est compressé (%2) : l&apos;imprimante n&apos;enregistre que des bitmaps non compressés.</translation>
+    </message>
+    <message>
+        <source>%1 has a palette of %2 colours; a 1-bit image has 2 at most.</source>
+        <translation>%1 a une palette de %2 couleurs ; une image 1 bit en a 2 au plus.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s pixel data would start at byte %2, inside its header and palette.</source>
+        <translation>Les données de pixels de %1 commenceraient à l&apos;octet %2, dans son en-tête et sa palette.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s header gives %2 bytes of pixel data, but %3 × %4 dots need %5.</source>
+        <translation>L&apos;en-tête de %1 indique %2 octets de données de pixels, mais %3 × %4 points en demandent %5.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: %2 × %3 dots need %4 bytes of pixel data, the file has %5 after its header.</source>
+        <translation>%1 est tronqué : %2 × %3 points demandent %4 octets de données de pixels, le fichier en a %5 après son en-tête.</translation>
+    </message>
+    <message>
+        <source>%1 is not a PCX image.</source>
+        <translation>%1 n&apos;est pas une image PCX.</translation>
+    </message>
+    <message>
+        <source>%1 is not run-length encoded as a PCX image is.</source>
+        <translation>%1 n&apos;est pas codé par plages comme l&apos;est une image PCX.</translation>
+    </message>
+    <message>
+        <source>%1 gives %2 bits per pixel in %3 planes, which no PCX image has.</source>
+        <translation>%1 indique %2 bits par pixel sur %3 plans, ce qu&apos;aucune image PCX n&apos;a.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s lines of %2 bytes cannot hold %3 dots.</source>
+        <translation>Les lignes de %2 octets de %1 ne peuvent pas contenir %3 points.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: its pixel data ends after %2 of %3 lines.</source>
+        <translation>%1 est tronqué : ses données de pixels s&apos;arrêtent après %2 lignes sur %3.</translation>
     </message>
 </context>
 <context>
@@ -1625,6 +1768,29 @@ Abandonne après %2 s sans progression</translation>
     </message>
 </context>
 <context>
+    <name>OperationBuilders</name>
+    <message>
+        <source>an empty identifier: the printer could never be asked for it</source>
+        <translation>un identifiant vide : l&apos;imprimante ne pourrait jamais être interrogée à son sujet</translation>
+    </message>
+    <message>
+        <source>No such USB printer: a USB printer is lp&lt;n&gt; in %1, such as %1/lp0</source>
+        <translation>Imprimante USB inexistante : une imprimante USB est lp&lt;n&gt; dans %1, par exemple %1/lp0</translation>
+    </message>
+    <message>
+        <source>Darkness must be a whole number from %1 to %2</source>
+        <translation>La densité doit être un nombre entier de %1 à %2</translation>
+    </message>
+    <message>
+        <source>--ribbon is for thermal transfer (--print-type TT) only</source>
+        <translation>--ribbon ne vaut que pour le transfert thermique (--print-type TT)</translation>
+    </message>
+    <message>
+        <source>--test-label takes 1 (the 4X3 label) or 2 (the 2.4X1 label), not &quot;%1&quot;</source>
+        <translation>--test-label prend 1 (l&apos;étiquette 4X3) ou 2 (l&apos;étiquette 2.4X1), pas « %1 »</translation>
+    </message>
+</context>
+<context>
     <name>PortDiscovery</name>
     <message>
         <source>%1 (not connected)</source>
@@ -1782,6 +1948,29 @@ Abandonne après %2 s sans progression</translation>
     <message>
         <source>other</source>
         <translation>autre unité</translation>
+    </message>
+</context>
+<context>
+    <name>StorageCommands</name>
+    <message>
+        <source>The identifier contains a control character (%1), which the printer would take as part of a command. Use letters, digits and symbols.</source>
+        <translation>L&apos;identifiant contient un caractère de contrôle (%1), que l&apos;imprimante prendrait pour une partie d&apos;une commande. Utilisez des lettres, des chiffres et des symboles.</translation>
+    </message>
+    <message>
+        <source>The identifier contains “%1”, which the printer cannot receive. Use letters, digits and symbols of Western European text.</source>
+        <translation>L&apos;identifiant contient « %1 », que l&apos;imprimante ne peut pas recevoir. Utilisez des lettres, des chiffres et des symboles d&apos;Europe occidentale.</translation>
+    </message>
+    <message>
+        <source>Valid Identifier must be no more than 8 characters.</source>
+        <translation>Un identifiant valide comporte au plus 8 caractères.</translation>
+    </message>
+    <message>
+        <source>Identifier must be 8 chars or less</source>
+        <translation>L&apos;identifiant doit comporter 8 caractères au plus</translation>
+    </message>
+    <message>
+        <source>Invalid Quantity: enter a whole number of labels from 1 to 32767</source>
+        <translation>Quantité non valide : entrez un nombre entier d&apos;étiquettes de 1 à 32767</translation>
     </message>
 </context>
 <context>

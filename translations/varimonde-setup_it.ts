@@ -148,6 +148,29 @@
     </message>
 </context>
 <context>
+    <name>CalibrationBlocks</name>
+    <message>
+        <source>Index type must be BAR or GAP</source>
+        <translation>Il tipo di indice deve essere BAR o GAP</translation>
+    </message>
+    <message>
+        <source>CALIBRATION</source>
+        <translation>CALIBRAZIONE</translation>
+    </message>
+    <message>
+        <source>Print Type must be DT or TT</source>
+        <translation>Il tipo di stampa deve essere DT o TT</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibrazione</translation>
+    </message>
+    <message>
+        <source>Type must be Wax, Wax/Resin, or Preimum Resin</source>
+        <translation>Il tipo deve essere Cera, Cera/Resina o Resina Premium</translation>
+    </message>
+</context>
+<context>
     <name>CalibrationPage</name>
     <message>
         <source>Calibration Information</source>
@@ -1107,6 +1130,26 @@
         <source>Interrupted: the transfer was stopped and what was queued discarded; %1 bytes delivered.</source>
         <translation>Interrotto: il trasferimento è stato fermato e ciò che era in coda scartato; %1 byte consegnati.</translation>
     </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Configurazione stampante</translation>
+    </message>
+    <message>
+        <source>Invalid Width Argument.</source>
+        <translation>Larghezza non valida.</translation>
+    </message>
+    <message>
+        <source>Maximum Width is 416</source>
+        <translation>La larghezza massima è 416</translation>
+    </message>
+    <message>
+        <source>Invalid Print Mode. Valid Modes are DT and TT</source>
+        <translation>Modalità di stampa non valida. Le modalità valide sono DT e TT</translation>
+    </message>
+    <message>
+        <source>Invalid Print Speed</source>
+        <translation>Velocità di stampa non valida</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -1331,6 +1374,106 @@
     <message>
         <source>%1 × %2 dots, %3 × %4 mm</source>
         <translation>%1 × %2 punti, %3 × %4 mm</translation>
+    </message>
+    <message>
+        <source> Use Convert… to make one.</source>
+        <translation> Usare Converti… per crearne una.</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 è vuoto.</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 image, but %3 is chosen as its type: store it as %2.</source>
+        <translation>%1 è un&apos;immagine %2, ma come tipo è scelto %3: memorizzarla come %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 image, not a %3: the printer stores 1-bit BMP or PCX images only.</source>
+        <translation>%1 è un&apos;immagine %2, non %3: la stampante memorizza solo immagini BMP o PCX a 1 bit.</translation>
+    </message>
+    <message>
+        <source>%1 is not a %2 image.</source>
+        <translation>%1 non è un&apos;immagine %2.</translation>
+    </message>
+    <message>
+        <source>%1 is an %2-bit colour image: the printer stores black-and-white (1-bit) images only.</source>
+        <translation>%1 è un&apos;immagine a colori a %2 bit: la stampante memorizza solo immagini in bianco e nero (1 bit).</translation>
+    </message>
+    <message>
+        <source>%1 is a %2-bit colour image: the printer stores black-and-white (1-bit) images only.</source>
+        <translation>%1 è un&apos;immagine a colori a %2 bit: la stampante memorizza solo immagini in bianco e nero (1 bit).</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: it ends inside its header.</source>
+        <translation>%1 è troncato: termina dentro la sua intestazione.</translation>
+    </message>
+    <message>
+        <source>%1 has no pixels: its header gives %2 × %3 dots.</source>
+        <translation>%1 non ha pixel: la sua intestazione indica %2 × %3 punti.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: its header gives %2 bytes, the file has %3.</source>
+        <translation>%1 è troncato: l&apos;intestazione indica %2 byte, il file ne ha %3.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s header gives its size as %2 bytes, but the file has %3.</source>
+        <translation>L&apos;intestazione di %1 indica una dimensione di %2 byte, ma il file ne ha %3.</translation>
+    </message>
+    <message>
+        <source>%1 has a bitmap header of %2 bytes, which no Windows bitmap has.</source>
+        <translation>%1 ha un&apos;intestazione bitmap di %2 byte, che nessuna bitmap Windows ha.</translation>
+    </message>
+    <message>
+        <source>%1 gives %2 colour planes; a Windows bitmap has one.</source>
+        <translation>%1 indica %2 piani di colore; una bitmap Windows ne ha uno.</translation>
+    </message>
+    <message>
+        <source>%1 gives a bit depth of %2, which no Windows bitmap has.</source>
+        <translation>%1 indica una profondità di %2 bit, che nessuna bitmap Windows ha.</translation>
+    </message>
+    <message>
+        <source>method %1</source>
+        <translation>metodo %1</translation>
+    </message>
+    <message>
+        <source>%1 is compressed (%2): the printer stores uncompressed bitmaps only.</source>
+        <translation>%1 è compresso (%2): la stampante memorizza solo bitmap non compresse.</translation>
+    </message>
+    <message>
+        <source>%1 has a palette of %2 colours; a 1-bit image has 2 at most.</source>
+        <translation>%1 ha una tavolozza di %2 colori; un&apos;immagine a 1 bit ne ha al massimo 2.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s pixel data would start at byte %2, inside its header and palette.</source>
+        <translation>I dati dei pixel di %1 inizierebbero al byte %2, dentro l&apos;intestazione e la tavolozza.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s header gives %2 bytes of pixel data, but %3 × %4 dots need %5.</source>
+        <translation>L&apos;intestazione di %1 indica %2 byte di dati dei pixel, ma %3 × %4 punti ne richiedono %5.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: %2 × %3 dots need %4 bytes of pixel data, the file has %5 after its header.</source>
+        <translation>%1 è troncato: %2 × %3 punti richiedono %4 byte di dati dei pixel, il file ne ha %5 dopo l&apos;intestazione.</translation>
+    </message>
+    <message>
+        <source>%1 is not a PCX image.</source>
+        <translation>%1 non è un&apos;immagine PCX.</translation>
+    </message>
+    <message>
+        <source>%1 is not run-length encoded as a PCX image is.</source>
+        <translation>%1 non ha la codifica run-length di un&apos;immagine PCX.</translation>
+    </message>
+    <message>
+        <source>%1 gives %2 bits per pixel in %3 planes, which no PCX image has.</source>
+        <translation>%1 indica %2 bit per pixel in %3 piani, che nessuna immagine PCX ha.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s lines of %2 bytes cannot hold %3 dots.</source>
+        <translation>Le righe di %2 byte di %1 non possono contenere %3 punti.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: its pixel data ends after %2 of %3 lines.</source>
+        <translation>%1 è troncato: i dati dei pixel finiscono dopo %2 righe su %3.</translation>
     </message>
 </context>
 <context>
@@ -1625,6 +1768,29 @@ Rinuncia dopo %2 s senza avanzamento</translation>
     </message>
 </context>
 <context>
+    <name>OperationBuilders</name>
+    <message>
+        <source>an empty identifier: the printer could never be asked for it</source>
+        <translation>un identificatore vuoto: non si potrebbe mai chiederlo alla stampante</translation>
+    </message>
+    <message>
+        <source>No such USB printer: a USB printer is lp&lt;n&gt; in %1, such as %1/lp0</source>
+        <translation>Stampante USB inesistente: una stampante USB è lp&lt;n&gt; in %1, ad esempio %1/lp0</translation>
+    </message>
+    <message>
+        <source>Darkness must be a whole number from %1 to %2</source>
+        <translation>La densità deve essere un numero intero da %1 a %2</translation>
+    </message>
+    <message>
+        <source>--ribbon is for thermal transfer (--print-type TT) only</source>
+        <translation>--ribbon vale solo per il trasferimento termico (--print-type TT)</translation>
+    </message>
+    <message>
+        <source>--test-label takes 1 (the 4X3 label) or 2 (the 2.4X1 label), not &quot;%1&quot;</source>
+        <translation>--test-label accetta 1 (l&apos;etichetta 4X3) o 2 (l&apos;etichetta 2.4X1), non &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
     <name>PortDiscovery</name>
     <message>
         <source>%1 (not connected)</source>
@@ -1782,6 +1948,29 @@ Rinuncia dopo %2 s senza avanzamento</translation>
     <message>
         <source>other</source>
         <translation>altra unità</translation>
+    </message>
+</context>
+<context>
+    <name>StorageCommands</name>
+    <message>
+        <source>The identifier contains a control character (%1), which the printer would take as part of a command. Use letters, digits and symbols.</source>
+        <translation>L&apos;identificatore contiene un carattere di controllo (%1), che la stampante prenderebbe come parte di un comando. Usare lettere, cifre e simboli.</translation>
+    </message>
+    <message>
+        <source>The identifier contains “%1”, which the printer cannot receive. Use letters, digits and symbols of Western European text.</source>
+        <translation>L&apos;identificatore contiene «%1», che la stampante non può ricevere. Usare lettere, cifre e simboli dell&apos;Europa occidentale.</translation>
+    </message>
+    <message>
+        <source>Valid Identifier must be no more than 8 characters.</source>
+        <translation>Un identificatore valido non deve superare gli 8 caratteri.</translation>
+    </message>
+    <message>
+        <source>Identifier must be 8 chars or less</source>
+        <translation>L&apos;identificatore deve avere al massimo 8 caratteri</translation>
+    </message>
+    <message>
+        <source>Invalid Quantity: enter a whole number of labels from 1 to 32767</source>
+        <translation>Quantità non valida: inserire un numero intero di etichette da 1 a 32767</translation>
     </message>
 </context>
 <context>

@@ -148,6 +148,29 @@
     </message>
 </context>
 <context>
+    <name>CalibrationBlocks</name>
+    <message>
+        <source>Index type must be BAR or GAP</source>
+        <translation>インデックスの種類は BAR または GAP にしてください</translation>
+    </message>
+    <message>
+        <source>CALIBRATION</source>
+        <translation>キャリブレーション</translation>
+    </message>
+    <message>
+        <source>Print Type must be DT or TT</source>
+        <translation>印刷の種類は DT または TT にしてください</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>キャリブレーション</translation>
+    </message>
+    <message>
+        <source>Type must be Wax, Wax/Resin, or Preimum Resin</source>
+        <translation>種類はワックス、ワックス/レジン、プレミアムレジンのいずれかにしてください</translation>
+    </message>
+</context>
+<context>
     <name>CalibrationPage</name>
     <message>
         <source>Calibration Information</source>
@@ -1107,6 +1130,26 @@
         <source>Interrupted: the transfer was stopped and what was queued discarded; %1 bytes delivered.</source>
         <translation>中断されました: 転送を停止し、キューにあったものを破棄しました。%1 バイトを送達。</translation>
     </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>プリンターのセットアップ</translation>
+    </message>
+    <message>
+        <source>Invalid Width Argument.</source>
+        <translation>幅の値が正しくありません。</translation>
+    </message>
+    <message>
+        <source>Maximum Width is 416</source>
+        <translation>最大幅は 416 です</translation>
+    </message>
+    <message>
+        <source>Invalid Print Mode. Valid Modes are DT and TT</source>
+        <translation>印刷モードが正しくありません。有効なモードは DT と TT です</translation>
+    </message>
+    <message>
+        <source>Invalid Print Speed</source>
+        <translation>印刷速度が正しくありません</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -1331,6 +1374,106 @@
     <message>
         <source>%1 × %2 dots, %3 × %4 mm</source>
         <translation>%1 × %2 ドット、%3 × %4 mm</translation>
+    </message>
+    <message>
+        <source> Use Convert… to make one.</source>
+        <translation> 「変換…」で作成できます。</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 は空です。</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 image, but %3 is chosen as its type: store it as %2.</source>
+        <translation>%1 は %2 画像ですが、種類に %3 が選ばれています。%2 として保存してください。</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 image, not a %3: the printer stores 1-bit BMP or PCX images only.</source>
+        <translation>%1 は %3 ではなく %2 画像です。プリンターが保存できるのは 1 ビットの BMP または PCX 画像だけです。</translation>
+    </message>
+    <message>
+        <source>%1 is not a %2 image.</source>
+        <translation>%1 は %2 画像ではありません。</translation>
+    </message>
+    <message>
+        <source>%1 is an %2-bit colour image: the printer stores black-and-white (1-bit) images only.</source>
+        <translation>%1 は %2 ビットのカラー画像です。プリンターが保存できるのは白黒 (1 ビット) 画像だけです。</translation>
+    </message>
+    <message>
+        <source>%1 is a %2-bit colour image: the printer stores black-and-white (1-bit) images only.</source>
+        <translation>%1 は %2 ビットのカラー画像です。プリンターが保存できるのは白黒 (1 ビット) 画像だけです。</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: it ends inside its header.</source>
+        <translation>%1 は途中で切れています。ヘッダーの中で終わっています。</translation>
+    </message>
+    <message>
+        <source>%1 has no pixels: its header gives %2 × %3 dots.</source>
+        <translation>%1 には画素がありません。ヘッダーは %2 × %3 ドットとしています。</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: its header gives %2 bytes, the file has %3.</source>
+        <translation>%1 は途中で切れています。ヘッダーは %2 バイトとしていますが、ファイルは %3 バイトです。</translation>
+    </message>
+    <message>
+        <source>%1&apos;s header gives its size as %2 bytes, but the file has %3.</source>
+        <translation>%1 のヘッダーはサイズを %2 バイトとしていますが、ファイルは %3 バイトです。</translation>
+    </message>
+    <message>
+        <source>%1 has a bitmap header of %2 bytes, which no Windows bitmap has.</source>
+        <translation>%1 のビットマップヘッダーは %2 バイトですが、そのような Windows ビットマップはありません。</translation>
+    </message>
+    <message>
+        <source>%1 gives %2 colour planes; a Windows bitmap has one.</source>
+        <translation>%1 はカラープレーンを %2 としていますが、Windows ビットマップは 1 つです。</translation>
+    </message>
+    <message>
+        <source>%1 gives a bit depth of %2, which no Windows bitmap has.</source>
+        <translation>%1 はビット深度を %2 としていますが、そのような Windows ビットマップはありません。</translation>
+    </message>
+    <message>
+        <source>method %1</source>
+        <translation>方式 %1</translation>
+    </message>
+    <message>
+        <source>%1 is compressed (%2): the printer stores uncompressed bitmaps only.</source>
+        <translation>%1 は圧縮されています (%2)。プリンターが保存できるのは非圧縮のビットマップだけです。</translation>
+    </message>
+    <message>
+        <source>%1 has a palette of %2 colours; a 1-bit image has 2 at most.</source>
+        <translation>%1 のパレットは %2 色ですが、1 ビット画像は 2 色までです。</translation>
+    </message>
+    <message>
+        <source>%1&apos;s pixel data would start at byte %2, inside its header and palette.</source>
+        <translation>%1 の画素データはバイト %2 から始まることになり、ヘッダーとパレットの中です。</translation>
+    </message>
+    <message>
+        <source>%1&apos;s header gives %2 bytes of pixel data, but %3 × %4 dots need %5.</source>
+        <translation>%1 のヘッダーは画素データを %2 バイトとしていますが、%3 × %4 ドットには %5 バイト必要です。</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: %2 × %3 dots need %4 bytes of pixel data, the file has %5 after its header.</source>
+        <translation>%1 は途中で切れています。%2 × %3 ドットには画素データが %4 バイト必要ですが、ヘッダーの後は %5 バイトです。</translation>
+    </message>
+    <message>
+        <source>%1 is not a PCX image.</source>
+        <translation>%1 は PCX 画像ではありません。</translation>
+    </message>
+    <message>
+        <source>%1 is not run-length encoded as a PCX image is.</source>
+        <translation>%1 は PCX 画像のようにランレングス符号化されていません。</translation>
+    </message>
+    <message>
+        <source>%1 gives %2 bits per pixel in %3 planes, which no PCX image has.</source>
+        <translation>%1 は %3 プレーンで 1 画素あたり %2 ビットとしていますが、そのような PCX 画像はありません。</translation>
+    </message>
+    <message>
+        <source>%1&apos;s lines of %2 bytes cannot hold %3 dots.</source>
+        <translation>%1 の %2 バイトの行には %3 ドットが収まりません。</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: its pixel data ends after %2 of %3 lines.</source>
+        <translation>%1 は途中で切れています。画素データは %3 行のうち %2 行で終わっています。</translation>
     </message>
 </context>
 <context>
@@ -1625,6 +1768,29 @@ Gives up after %2 s without progress</source>
     </message>
 </context>
 <context>
+    <name>OperationBuilders</name>
+    <message>
+        <source>an empty identifier: the printer could never be asked for it</source>
+        <translation>空の識別子です。プリンターに問い合わせることができません</translation>
+    </message>
+    <message>
+        <source>No such USB printer: a USB printer is lp&lt;n&gt; in %1, such as %1/lp0</source>
+        <translation>その USB プリンターはありません。USB プリンターは %1 の lp&lt;n&gt; です (例: %1/lp0)</translation>
+    </message>
+    <message>
+        <source>Darkness must be a whole number from %1 to %2</source>
+        <translation>濃度は %1 から %2 までの整数にしてください</translation>
+    </message>
+    <message>
+        <source>--ribbon is for thermal transfer (--print-type TT) only</source>
+        <translation>--ribbon は熱転写 (--print-type TT) 専用です</translation>
+    </message>
+    <message>
+        <source>--test-label takes 1 (the 4X3 label) or 2 (the 2.4X1 label), not &quot;%1&quot;</source>
+        <translation>--test-label には 1 (4X3 ラベル) または 2 (2.4X1 ラベル) を指定します。「%1」は使えません</translation>
+    </message>
+</context>
+<context>
     <name>PortDiscovery</name>
     <message>
         <source>%1 (not connected)</source>
@@ -1782,6 +1948,29 @@ Gives up after %2 s without progress</source>
     <message>
         <source>other</source>
         <translation>その他の単位</translation>
+    </message>
+</context>
+<context>
+    <name>StorageCommands</name>
+    <message>
+        <source>The identifier contains a control character (%1), which the printer would take as part of a command. Use letters, digits and symbols.</source>
+        <translation>識別子に制御文字 (%1) が含まれています。プリンターはこれをコマンドの一部とみなします。文字、数字、記号を使ってください。</translation>
+    </message>
+    <message>
+        <source>The identifier contains “%1”, which the printer cannot receive. Use letters, digits and symbols of Western European text.</source>
+        <translation>識別子に「%1」が含まれていますが、プリンターはこれを受け取れません。西ヨーロッパの文字、数字、記号を使ってください。</translation>
+    </message>
+    <message>
+        <source>Valid Identifier must be no more than 8 characters.</source>
+        <translation>有効な識別子は 8 文字以内です。</translation>
+    </message>
+    <message>
+        <source>Identifier must be 8 chars or less</source>
+        <translation>識別子は 8 文字以内にしてください</translation>
+    </message>
+    <message>
+        <source>Invalid Quantity: enter a whole number of labels from 1 to 32767</source>
+        <translation>数量が正しくありません。ラベル数を 1 から 32767 までの整数で入力してください</translation>
     </message>
 </context>
 <context>

@@ -148,6 +148,29 @@
     </message>
 </context>
 <context>
+    <name>CalibrationBlocks</name>
+    <message>
+        <source>Index type must be BAR or GAP</source>
+        <translation>Typ indeksu musi być BAR lub GAP</translation>
+    </message>
+    <message>
+        <source>CALIBRATION</source>
+        <translation>KALIBRACJA</translation>
+    </message>
+    <message>
+        <source>Print Type must be DT or TT</source>
+        <translation>Typ druku musi być DT lub TT</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Kalibracja</translation>
+    </message>
+    <message>
+        <source>Type must be Wax, Wax/Resin, or Preimum Resin</source>
+        <translation>Typ musi być Wosk, Wosk/Żywica lub Żywica Premium</translation>
+    </message>
+</context>
+<context>
     <name>CalibrationPage</name>
     <message>
         <source>Calibration Information</source>
@@ -1107,6 +1130,26 @@
         <source>Interrupted: the transfer was stopped and what was queued discarded; %1 bytes delivered.</source>
         <translation>Przerwano: przesyłanie zatrzymano, a kolejkę odrzucono; dostarczono %1 bajtów.</translation>
     </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Konfiguracja drukarki</translation>
+    </message>
+    <message>
+        <source>Invalid Width Argument.</source>
+        <translation>Nieprawidłowa szerokość.</translation>
+    </message>
+    <message>
+        <source>Maximum Width is 416</source>
+        <translation>Maksymalna szerokość to 416</translation>
+    </message>
+    <message>
+        <source>Invalid Print Mode. Valid Modes are DT and TT</source>
+        <translation>Nieprawidłowy tryb druku. Prawidłowe tryby to DT i TT</translation>
+    </message>
+    <message>
+        <source>Invalid Print Speed</source>
+        <translation>Nieprawidłowa szybkość druku</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -1331,6 +1374,106 @@
     <message>
         <source>%1 × %2 dots, %3 × %4 mm</source>
         <translation>%1 × %2 punktów, %3 × %4 mm</translation>
+    </message>
+    <message>
+        <source> Use Convert… to make one.</source>
+        <translation> Użyj opcji Konwertuj…, aby ją utworzyć.</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 jest pusty.</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 image, but %3 is chosen as its type: store it as %2.</source>
+        <translation>%1 to obraz %2, ale jako typ wybrano %3: zapisz go jako %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 image, not a %3: the printer stores 1-bit BMP or PCX images only.</source>
+        <translation>%1 to obraz %2, a nie %3: drukarka przechowuje tylko 1-bitowe obrazy BMP lub PCX.</translation>
+    </message>
+    <message>
+        <source>%1 is not a %2 image.</source>
+        <translation>%1 nie jest obrazem %2.</translation>
+    </message>
+    <message>
+        <source>%1 is an %2-bit colour image: the printer stores black-and-white (1-bit) images only.</source>
+        <translation>%1 to kolorowy obraz %2-bitowy: drukarka przechowuje tylko obrazy czarno-białe (1-bitowe).</translation>
+    </message>
+    <message>
+        <source>%1 is a %2-bit colour image: the printer stores black-and-white (1-bit) images only.</source>
+        <translation>%1 to kolorowy obraz %2-bitowy: drukarka przechowuje tylko obrazy czarno-białe (1-bitowe).</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: it ends inside its header.</source>
+        <translation>%1 jest ucięty: kończy się w nagłówku.</translation>
+    </message>
+    <message>
+        <source>%1 has no pixels: its header gives %2 × %3 dots.</source>
+        <translation>%1 nie ma pikseli: nagłówek podaje %2 × %3 punktów.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: its header gives %2 bytes, the file has %3.</source>
+        <translation>%1 jest ucięty: nagłówek podaje %2 bajtów, plik ma %3.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s header gives its size as %2 bytes, but the file has %3.</source>
+        <translation>Nagłówek %1 podaje rozmiar %2 bajtów, ale plik ma %3.</translation>
+    </message>
+    <message>
+        <source>%1 has a bitmap header of %2 bytes, which no Windows bitmap has.</source>
+        <translation>%1 ma nagłówek mapy bitowej o rozmiarze %2 bajtów, jakiego nie ma żadna mapa bitowa Windows.</translation>
+    </message>
+    <message>
+        <source>%1 gives %2 colour planes; a Windows bitmap has one.</source>
+        <translation>%1 podaje %2 płaszczyzn kolorów; mapa bitowa Windows ma jedną.</translation>
+    </message>
+    <message>
+        <source>%1 gives a bit depth of %2, which no Windows bitmap has.</source>
+        <translation>%1 podaje głębię %2 bitów, jakiej nie ma żadna mapa bitowa Windows.</translation>
+    </message>
+    <message>
+        <source>method %1</source>
+        <translation>metoda %1</translation>
+    </message>
+    <message>
+        <source>%1 is compressed (%2): the printer stores uncompressed bitmaps only.</source>
+        <translation>%1 jest skompresowany (%2): drukarka przechowuje tylko nieskompresowane mapy bitowe.</translation>
+    </message>
+    <message>
+        <source>%1 has a palette of %2 colours; a 1-bit image has 2 at most.</source>
+        <translation>%1 ma paletę %2 kolorów; obraz 1-bitowy ma najwyżej 2.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s pixel data would start at byte %2, inside its header and palette.</source>
+        <translation>Dane pikseli %1 zaczynałyby się od bajtu %2, wewnątrz nagłówka i palety.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s header gives %2 bytes of pixel data, but %3 × %4 dots need %5.</source>
+        <translation>Nagłówek %1 podaje %2 bajtów danych pikseli, ale %3 × %4 punktów wymaga %5.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: %2 × %3 dots need %4 bytes of pixel data, the file has %5 after its header.</source>
+        <translation>%1 jest ucięty: %2 × %3 punktów wymaga %4 bajtów danych pikseli, plik ma %5 po nagłówku.</translation>
+    </message>
+    <message>
+        <source>%1 is not a PCX image.</source>
+        <translation>%1 nie jest obrazem PCX.</translation>
+    </message>
+    <message>
+        <source>%1 is not run-length encoded as a PCX image is.</source>
+        <translation>%1 nie jest zakodowany metodą RLE jak obraz PCX.</translation>
+    </message>
+    <message>
+        <source>%1 gives %2 bits per pixel in %3 planes, which no PCX image has.</source>
+        <translation>%1 podaje %2 bitów na piksel w %3 płaszczyznach, czego nie ma żaden obraz PCX.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s lines of %2 bytes cannot hold %3 dots.</source>
+        <translation>Wiersze %1 o długości %2 bajtów nie pomieszczą %3 punktów.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: its pixel data ends after %2 of %3 lines.</source>
+        <translation>%1 jest ucięty: dane pikseli kończą się po %2 z %3 wierszy.</translation>
     </message>
 </context>
 <context>
@@ -1625,6 +1768,29 @@ Rezygnuje po %2 s bez postępu</translation>
     </message>
 </context>
 <context>
+    <name>OperationBuilders</name>
+    <message>
+        <source>an empty identifier: the printer could never be asked for it</source>
+        <translation>pusty identyfikator: nie można by nigdy zapytać o niego drukarki</translation>
+    </message>
+    <message>
+        <source>No such USB printer: a USB printer is lp&lt;n&gt; in %1, such as %1/lp0</source>
+        <translation>Nie ma takiej drukarki USB: drukarka USB to lp&lt;n&gt; w %1, np. %1/lp0</translation>
+    </message>
+    <message>
+        <source>Darkness must be a whole number from %1 to %2</source>
+        <translation>Zaczernienie musi być liczbą całkowitą od %1 do %2</translation>
+    </message>
+    <message>
+        <source>--ribbon is for thermal transfer (--print-type TT) only</source>
+        <translation>--ribbon dotyczy tylko termotransferu (--print-type TT)</translation>
+    </message>
+    <message>
+        <source>--test-label takes 1 (the 4X3 label) or 2 (the 2.4X1 label), not &quot;%1&quot;</source>
+        <translation>--test-label przyjmuje 1 (etykieta 4X3) lub 2 (etykieta 2.4X1), a nie „%1”</translation>
+    </message>
+</context>
+<context>
     <name>PortDiscovery</name>
     <message>
         <source>%1 (not connected)</source>
@@ -1782,6 +1948,29 @@ Rezygnuje po %2 s bez postępu</translation>
     <message>
         <source>other</source>
         <translation>inna jednostka</translation>
+    </message>
+</context>
+<context>
+    <name>StorageCommands</name>
+    <message>
+        <source>The identifier contains a control character (%1), which the printer would take as part of a command. Use letters, digits and symbols.</source>
+        <translation>Identyfikator zawiera znak sterujący (%1), który drukarka wzięłaby za część polecenia. Użyj liter, cyfr i symboli.</translation>
+    </message>
+    <message>
+        <source>The identifier contains “%1”, which the printer cannot receive. Use letters, digits and symbols of Western European text.</source>
+        <translation>Identyfikator zawiera „%1”, którego drukarka nie może odebrać. Użyj liter, cyfr i symboli pisma zachodnioeuropejskiego.</translation>
+    </message>
+    <message>
+        <source>Valid Identifier must be no more than 8 characters.</source>
+        <translation>Prawidłowy identyfikator może mieć najwyżej 8 znaków.</translation>
+    </message>
+    <message>
+        <source>Identifier must be 8 chars or less</source>
+        <translation>Identyfikator może mieć najwyżej 8 znaków</translation>
+    </message>
+    <message>
+        <source>Invalid Quantity: enter a whole number of labels from 1 to 32767</source>
+        <translation>Nieprawidłowa liczba: wpisz całkowitą liczbę etykiet od 1 do 32767</translation>
     </message>
 </context>
 <context>

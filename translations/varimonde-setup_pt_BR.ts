@@ -148,6 +148,29 @@
     </message>
 </context>
 <context>
+    <name>CalibrationBlocks</name>
+    <message>
+        <source>Index type must be BAR or GAP</source>
+        <translation>O tipo de índice deve ser BAR ou GAP</translation>
+    </message>
+    <message>
+        <source>CALIBRATION</source>
+        <translation>CALIBRAÇÃO</translation>
+    </message>
+    <message>
+        <source>Print Type must be DT or TT</source>
+        <translation>O tipo de impressão deve ser DT ou TT</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibração</translation>
+    </message>
+    <message>
+        <source>Type must be Wax, Wax/Resin, or Preimum Resin</source>
+        <translation>O tipo deve ser Cera, Cera/Resina ou Resina Premium</translation>
+    </message>
+</context>
+<context>
     <name>CalibrationPage</name>
     <message>
         <source>Calibration Information</source>
@@ -1107,6 +1130,26 @@
         <source>Interrupted: the transfer was stopped and what was queued discarded; %1 bytes delivered.</source>
         <translation>Interrompido: a transferência foi parada e o que estava na fila descartado; %1 bytes entregues.</translation>
     </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Configuração da impressora</translation>
+    </message>
+    <message>
+        <source>Invalid Width Argument.</source>
+        <translation>Largura inválida.</translation>
+    </message>
+    <message>
+        <source>Maximum Width is 416</source>
+        <translation>A largura máxima é 416</translation>
+    </message>
+    <message>
+        <source>Invalid Print Mode. Valid Modes are DT and TT</source>
+        <translation>Modo de impressão inválido. Os modos válidos são DT e TT</translation>
+    </message>
+    <message>
+        <source>Invalid Print Speed</source>
+        <translation>Velocidade de impressão inválida</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -1331,6 +1374,106 @@
     <message>
         <source>%1 × %2 dots, %3 × %4 mm</source>
         <translation>%1 × %2 pontos, %3 × %4 mm</translation>
+    </message>
+    <message>
+        <source> Use Convert… to make one.</source>
+        <translation> Use Converter… para criar uma.</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 está vazio.</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 image, but %3 is chosen as its type: store it as %2.</source>
+        <translation>%1 é uma imagem %2, mas %3 foi escolhido como tipo: armazene-a como %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 image, not a %3: the printer stores 1-bit BMP or PCX images only.</source>
+        <translation>%1 é uma imagem %2, não %3: a impressora armazena apenas imagens BMP ou PCX de 1 bit.</translation>
+    </message>
+    <message>
+        <source>%1 is not a %2 image.</source>
+        <translation>%1 não é uma imagem %2.</translation>
+    </message>
+    <message>
+        <source>%1 is an %2-bit colour image: the printer stores black-and-white (1-bit) images only.</source>
+        <translation>%1 é uma imagem colorida de %2 bits: a impressora armazena apenas imagens em preto e branco (1 bit).</translation>
+    </message>
+    <message>
+        <source>%1 is a %2-bit colour image: the printer stores black-and-white (1-bit) images only.</source>
+        <translation>%1 é uma imagem colorida de %2 bits: a impressora armazena apenas imagens em preto e branco (1 bit).</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: it ends inside its header.</source>
+        <translation>%1 está truncado: termina dentro do cabeçalho.</translation>
+    </message>
+    <message>
+        <source>%1 has no pixels: its header gives %2 × %3 dots.</source>
+        <translation>%1 não tem pixels: o cabeçalho indica %2 × %3 pontos.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: its header gives %2 bytes, the file has %3.</source>
+        <translation>%1 está truncado: o cabeçalho indica %2 bytes, o arquivo tem %3.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s header gives its size as %2 bytes, but the file has %3.</source>
+        <translation>O cabeçalho de %1 indica o tamanho de %2 bytes, mas o arquivo tem %3.</translation>
+    </message>
+    <message>
+        <source>%1 has a bitmap header of %2 bytes, which no Windows bitmap has.</source>
+        <translation>%1 tem um cabeçalho de bitmap de %2 bytes, que nenhum bitmap do Windows tem.</translation>
+    </message>
+    <message>
+        <source>%1 gives %2 colour planes; a Windows bitmap has one.</source>
+        <translation>%1 indica %2 planos de cor; um bitmap do Windows tem um.</translation>
+    </message>
+    <message>
+        <source>%1 gives a bit depth of %2, which no Windows bitmap has.</source>
+        <translation>%1 indica uma profundidade de %2 bits, que nenhum bitmap do Windows tem.</translation>
+    </message>
+    <message>
+        <source>method %1</source>
+        <translation>método %1</translation>
+    </message>
+    <message>
+        <source>%1 is compressed (%2): the printer stores uncompressed bitmaps only.</source>
+        <translation>%1 está compactado (%2): a impressora armazena apenas bitmaps sem compactação.</translation>
+    </message>
+    <message>
+        <source>%1 has a palette of %2 colours; a 1-bit image has 2 at most.</source>
+        <translation>%1 tem uma paleta de %2 cores; uma imagem de 1 bit tem no máximo 2.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s pixel data would start at byte %2, inside its header and palette.</source>
+        <translation>Os dados de pixels de %1 começariam no byte %2, dentro do cabeçalho e da paleta.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s header gives %2 bytes of pixel data, but %3 × %4 dots need %5.</source>
+        <translation>O cabeçalho de %1 indica %2 bytes de dados de pixels, mas %3 × %4 pontos precisam de %5.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: %2 × %3 dots need %4 bytes of pixel data, the file has %5 after its header.</source>
+        <translation>%1 está truncado: %2 × %3 pontos precisam de %4 bytes de dados de pixels, o arquivo tem %5 após o cabeçalho.</translation>
+    </message>
+    <message>
+        <source>%1 is not a PCX image.</source>
+        <translation>%1 não é uma imagem PCX.</translation>
+    </message>
+    <message>
+        <source>%1 is not run-length encoded as a PCX image is.</source>
+        <translation>%1 não tem a codificação run-length de uma imagem PCX.</translation>
+    </message>
+    <message>
+        <source>%1 gives %2 bits per pixel in %3 planes, which no PCX image has.</source>
+        <translation>%1 indica %2 bits por pixel em %3 planos, que nenhuma imagem PCX tem.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s lines of %2 bytes cannot hold %3 dots.</source>
+        <translation>As linhas de %2 bytes de %1 não comportam %3 pontos.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: its pixel data ends after %2 of %3 lines.</source>
+        <translation>%1 está truncado: os dados de pixels terminam após %2 de %3 linhas.</translation>
     </message>
 </context>
 <context>
@@ -1625,6 +1768,29 @@ Desiste após %2 s sem progresso</translation>
     </message>
 </context>
 <context>
+    <name>OperationBuilders</name>
+    <message>
+        <source>an empty identifier: the printer could never be asked for it</source>
+        <translation>um identificador vazio: a impressora nunca poderia ser consultada sobre ele</translation>
+    </message>
+    <message>
+        <source>No such USB printer: a USB printer is lp&lt;n&gt; in %1, such as %1/lp0</source>
+        <translation>Impressora USB inexistente: uma impressora USB é lp&lt;n&gt; em %1, como %1/lp0</translation>
+    </message>
+    <message>
+        <source>Darkness must be a whole number from %1 to %2</source>
+        <translation>A densidade deve ser um número inteiro de %1 a %2</translation>
+    </message>
+    <message>
+        <source>--ribbon is for thermal transfer (--print-type TT) only</source>
+        <translation>--ribbon é apenas para transferência térmica (--print-type TT)</translation>
+    </message>
+    <message>
+        <source>--test-label takes 1 (the 4X3 label) or 2 (the 2.4X1 label), not &quot;%1&quot;</source>
+        <translation>--test-label aceita 1 (a etiqueta 4X3) ou 2 (a etiqueta 2.4X1), não &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
     <name>PortDiscovery</name>
     <message>
         <source>%1 (not connected)</source>
@@ -1782,6 +1948,29 @@ Desiste após %2 s sem progresso</translation>
     <message>
         <source>other</source>
         <translation>outra unidade</translation>
+    </message>
+</context>
+<context>
+    <name>StorageCommands</name>
+    <message>
+        <source>The identifier contains a control character (%1), which the printer would take as part of a command. Use letters, digits and symbols.</source>
+        <translation>O identificador contém um caractere de controle (%1), que a impressora tomaria como parte de um comando. Use letras, dígitos e símbolos.</translation>
+    </message>
+    <message>
+        <source>The identifier contains “%1”, which the printer cannot receive. Use letters, digits and symbols of Western European text.</source>
+        <translation>O identificador contém “%1”, que a impressora não pode receber. Use letras, dígitos e símbolos da Europa Ocidental.</translation>
+    </message>
+    <message>
+        <source>Valid Identifier must be no more than 8 characters.</source>
+        <translation>Um identificador válido deve ter no máximo 8 caracteres.</translation>
+    </message>
+    <message>
+        <source>Identifier must be 8 chars or less</source>
+        <translation>O identificador deve ter 8 caracteres ou menos</translation>
+    </message>
+    <message>
+        <source>Invalid Quantity: enter a whole number of labels from 1 to 32767</source>
+        <translation>Quantidade inválida: digite um número inteiro de etiquetas de 1 a 32767</translation>
     </message>
 </context>
 <context>

@@ -148,6 +148,29 @@
     </message>
 </context>
 <context>
+    <name>CalibrationBlocks</name>
+    <message>
+        <source>Index type must be BAR or GAP</source>
+        <translation>索引类型必须为 BAR 或 GAP</translation>
+    </message>
+    <message>
+        <source>CALIBRATION</source>
+        <translation>校准</translation>
+    </message>
+    <message>
+        <source>Print Type must be DT or TT</source>
+        <translation>打印类型必须为 DT 或 TT</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>校准</translation>
+    </message>
+    <message>
+        <source>Type must be Wax, Wax/Resin, or Preimum Resin</source>
+        <translation>类型必须为蜡基、混合基或高级树脂基</translation>
+    </message>
+</context>
+<context>
     <name>CalibrationPage</name>
     <message>
         <source>Calibration Information</source>
@@ -1107,6 +1130,26 @@
         <source>Interrupted: the transfer was stopped and what was queued discarded; %1 bytes delivered.</source>
         <translation>已中断：传输已停止，队列中的内容已丢弃；已送达 %1 字节。</translation>
     </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>打印机设置</translation>
+    </message>
+    <message>
+        <source>Invalid Width Argument.</source>
+        <translation>宽度值无效。</translation>
+    </message>
+    <message>
+        <source>Maximum Width is 416</source>
+        <translation>最大宽度为 416</translation>
+    </message>
+    <message>
+        <source>Invalid Print Mode. Valid Modes are DT and TT</source>
+        <translation>打印模式无效。有效模式为 DT 和 TT</translation>
+    </message>
+    <message>
+        <source>Invalid Print Speed</source>
+        <translation>打印速度无效</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -1331,6 +1374,106 @@
     <message>
         <source>%1 × %2 dots, %3 × %4 mm</source>
         <translation>%1 × %2 点，%3 × %4 毫米</translation>
+    </message>
+    <message>
+        <source> Use Convert… to make one.</source>
+        <translation> 请使用“转换…”生成一个。</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 为空。</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 image, but %3 is chosen as its type: store it as %2.</source>
+        <translation>%1 是 %2 图像，但所选类型为 %3：请以 %2 存储。</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 image, not a %3: the printer stores 1-bit BMP or PCX images only.</source>
+        <translation>%1 是 %2 图像，不是 %3：打印机只存储 1 位 BMP 或 PCX 图像。</translation>
+    </message>
+    <message>
+        <source>%1 is not a %2 image.</source>
+        <translation>%1 不是 %2 图像。</translation>
+    </message>
+    <message>
+        <source>%1 is an %2-bit colour image: the printer stores black-and-white (1-bit) images only.</source>
+        <translation>%1 是 %2 位彩色图像：打印机只存储黑白（1 位）图像。</translation>
+    </message>
+    <message>
+        <source>%1 is a %2-bit colour image: the printer stores black-and-white (1-bit) images only.</source>
+        <translation>%1 是 %2 位彩色图像：打印机只存储黑白（1 位）图像。</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: it ends inside its header.</source>
+        <translation>%1 不完整：文件在其文件头内结束。</translation>
+    </message>
+    <message>
+        <source>%1 has no pixels: its header gives %2 × %3 dots.</source>
+        <translation>%1 没有像素：其文件头给出 %2 × %3 点。</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: its header gives %2 bytes, the file has %3.</source>
+        <translation>%1 不完整：文件头给出 %2 字节，文件只有 %3 字节。</translation>
+    </message>
+    <message>
+        <source>%1&apos;s header gives its size as %2 bytes, but the file has %3.</source>
+        <translation>%1 的文件头给出的大小为 %2 字节，但文件有 %3 字节。</translation>
+    </message>
+    <message>
+        <source>%1 has a bitmap header of %2 bytes, which no Windows bitmap has.</source>
+        <translation>%1 的位图文件头为 %2 字节，没有任何 Windows 位图是这样的。</translation>
+    </message>
+    <message>
+        <source>%1 gives %2 colour planes; a Windows bitmap has one.</source>
+        <translation>%1 给出 %2 个颜色平面；Windows 位图只有一个。</translation>
+    </message>
+    <message>
+        <source>%1 gives a bit depth of %2, which no Windows bitmap has.</source>
+        <translation>%1 给出的位深为 %2，没有任何 Windows 位图是这样的。</translation>
+    </message>
+    <message>
+        <source>method %1</source>
+        <translation>方法 %1</translation>
+    </message>
+    <message>
+        <source>%1 is compressed (%2): the printer stores uncompressed bitmaps only.</source>
+        <translation>%1 已压缩（%2）：打印机只存储未压缩的位图。</translation>
+    </message>
+    <message>
+        <source>%1 has a palette of %2 colours; a 1-bit image has 2 at most.</source>
+        <translation>%1 的调色板有 %2 种颜色；1 位图像最多只有 2 种。</translation>
+    </message>
+    <message>
+        <source>%1&apos;s pixel data would start at byte %2, inside its header and palette.</source>
+        <translation>%1 的像素数据将从第 %2 字节开始，位于文件头和调色板之内。</translation>
+    </message>
+    <message>
+        <source>%1&apos;s header gives %2 bytes of pixel data, but %3 × %4 dots need %5.</source>
+        <translation>%1 的文件头给出 %2 字节像素数据，但 %3 × %4 点需要 %5 字节。</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: %2 × %3 dots need %4 bytes of pixel data, the file has %5 after its header.</source>
+        <translation>%1 不完整：%2 × %3 点需要 %4 字节像素数据，文件头之后只有 %5 字节。</translation>
+    </message>
+    <message>
+        <source>%1 is not a PCX image.</source>
+        <translation>%1 不是 PCX 图像。</translation>
+    </message>
+    <message>
+        <source>%1 is not run-length encoded as a PCX image is.</source>
+        <translation>%1 没有像 PCX 图像那样采用行程编码。</translation>
+    </message>
+    <message>
+        <source>%1 gives %2 bits per pixel in %3 planes, which no PCX image has.</source>
+        <translation>%1 给出每像素 %2 位、%3 个平面，没有任何 PCX 图像是这样的。</translation>
+    </message>
+    <message>
+        <source>%1&apos;s lines of %2 bytes cannot hold %3 dots.</source>
+        <translation>%1 的每行 %2 字节容纳不下 %3 点。</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: its pixel data ends after %2 of %3 lines.</source>
+        <translation>%1 不完整：像素数据在 %3 行中的第 %2 行之后结束。</translation>
     </message>
 </context>
 <context>
@@ -1625,6 +1768,29 @@ Gives up after %2 s without progress</source>
     </message>
 </context>
 <context>
+    <name>OperationBuilders</name>
+    <message>
+        <source>an empty identifier: the printer could never be asked for it</source>
+        <translation>标识符为空：永远无法向打印机查询它</translation>
+    </message>
+    <message>
+        <source>No such USB printer: a USB printer is lp&lt;n&gt; in %1, such as %1/lp0</source>
+        <translation>没有这台 USB 打印机：USB 打印机是 %1 中的 lp&lt;n&gt;，例如 %1/lp0</translation>
+    </message>
+    <message>
+        <source>Darkness must be a whole number from %1 to %2</source>
+        <translation>浓度必须是 %1 到 %2 之间的整数</translation>
+    </message>
+    <message>
+        <source>--ribbon is for thermal transfer (--print-type TT) only</source>
+        <translation>--ribbon 仅用于热转印（--print-type TT）</translation>
+    </message>
+    <message>
+        <source>--test-label takes 1 (the 4X3 label) or 2 (the 2.4X1 label), not &quot;%1&quot;</source>
+        <translation>--test-label 取 1（4X3 标签）或 2（2.4X1 标签），而不是“%1”</translation>
+    </message>
+</context>
+<context>
     <name>PortDiscovery</name>
     <message>
         <source>%1 (not connected)</source>
@@ -1782,6 +1948,29 @@ Gives up after %2 s without progress</source>
     <message>
         <source>other</source>
         <translation>其他单位</translation>
+    </message>
+</context>
+<context>
+    <name>StorageCommands</name>
+    <message>
+        <source>The identifier contains a control character (%1), which the printer would take as part of a command. Use letters, digits and symbols.</source>
+        <translation>标识符包含控制字符（%1），打印机会把它当作命令的一部分。请使用字母、数字和符号。</translation>
+    </message>
+    <message>
+        <source>The identifier contains “%1”, which the printer cannot receive. Use letters, digits and symbols of Western European text.</source>
+        <translation>标识符包含“%1”，打印机无法接收。请使用西欧文字的字母、数字和符号。</translation>
+    </message>
+    <message>
+        <source>Valid Identifier must be no more than 8 characters.</source>
+        <translation>有效的标识符不能超过 8 个字符。</translation>
+    </message>
+    <message>
+        <source>Identifier must be 8 chars or less</source>
+        <translation>标识符不能超过 8 个字符</translation>
+    </message>
+    <message>
+        <source>Invalid Quantity: enter a whole number of labels from 1 to 32767</source>
+        <translation>数量无效：请输入 1 到 32767 之间的整数标签数</translation>
     </message>
 </context>
 <context>

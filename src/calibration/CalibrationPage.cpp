@@ -52,7 +52,7 @@ void CalibrationPage::check(QComboBox *combo, const Choice &choice)
 {
     if (choice.accepts(combo->currentText()))
         return;
-    Dialogs::showMessage(m_services.window, choice.message, choice.title);
+    Dialogs::showMessage(m_services.window, choice.message(), choice.title());
     combo->setEditText(choice.fallback);
 }
 
@@ -96,7 +96,7 @@ void CalibrationPage::run(const OperationBuilders::Built &built)
 {
     if (!built.operation) {
         Dialogs::showMessage(m_services.window, built.refusals.join(QLatin1Char('\n')),
-                             indexTypes().title);
+                             indexTypes().title());
         return;
     }
     m_services.printer.run(*built.operation);

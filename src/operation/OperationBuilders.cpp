@@ -8,6 +8,7 @@
 #include "printer/StorageCommands.h"
 #include "printer/TestLabels.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -58,7 +59,8 @@ QByteArray formatText(QByteArray file)
 std::optional<QString> identifierRefusal(const QString &identifier, IdentifierUse use)
 {
     if (identifier.isEmpty())
-        return QStringLiteral("an empty identifier: the printer could never be asked for it");
+        return QCoreApplication::translate(
+            "OperationBuilders", "an empty identifier: the printer could never be asked for it");
     return StorageCommands::identifierRefusal(identifier, use);
 }
 
@@ -77,7 +79,9 @@ std::optional<QString> usbDeviceRefusal(const QString &device, const PortNames &
     const QFileInfo path(device);
     if (path.path() == names.usbDeviceRoot() && printerName.match(path.fileName()).hasMatch())
         return std::nullopt;
-    return QStringLiteral("No such USB printer: a USB printer is lp<n> in %1, such as %1/lp0")
+    return QCoreApplication::translate(
+               "OperationBuilders",
+               "No such USB printer: a USB printer is lp<n> in %1, such as %1/lp0")
         .arg(names.usbDeviceRoot());
 }
 
@@ -100,9 +104,11 @@ Built configuration(const QString &label, const ConfigValues &values)
         bool whole = false;
         const int darkness = values.darkness.toInt(&whole);
         if (!whole || !ConfigRules::darknessRange.contains(darkness))
-            return Built::refused(QStringLiteral("Darkness must be a whole number from %1 to %2")
-                                      .arg(ConfigRules::darknessRange.minimum)
-                                      .arg(ConfigRules::darknessRange.maximum));
+            return Built::refused(
+                QCoreApplication::translate("OperationBuilders",
+                                            "Darkness must be a whole number from %1 to %2")
+                    .arg(ConfigRules::darknessRange.minimum)
+                    .arg(ConfigRules::darknessRange.maximum));
     }
     return built(label, {OperationPart::ofText(ConfigBlock::build(values))},
                  StatusPolicy::ReadFirst);
@@ -115,18 +121,19 @@ Built calibrate(const QString &label, const QString &indexType, const QString &p
     QStringList refusals;
     const std::optional<QString> index = listed(indexTypes(), indexType);
     if (!index)
-        refusals << indexTypes().message;
+        refusals << indexTypes().message();
     const std::optional<QString> print = listed(printTypes(), printType);
     if (!print)
-        refusals << printTypes().message;
+        refusals << printTypes().message();
     // The window's start text; it hides the ribbon for direct thermal.
     QString ribbonType = ribbonTypes().fallback;
     if (ribbon) {
         const std::optional<QString> chosen = listed(ribbonTypes(), *ribbon, true);
         if (!chosen)
-            refusals << ribbonTypes().message;
+            refusals << ribbonTypes().message();
         else if (print && !needsRibbon(*print))
-            refusals << QStringLiteral("--ribbon is for thermal transfer (--print-type TT) only");
+            refusals << QCoreApplication::translate(
+                "OperationBuilders", "--ribbon is for thermal transfer (--print-type TT) only");
         else
             ribbonType = *chosen;
     }
@@ -144,9 +151,11 @@ Built testLabel(const QString &label, const QString &which)
         return text(label, TestLabels::fourByThree());
     if (which == QLatin1String("2"))
         return text(label, TestLabels::twoPointFourByOne());
-    return Built::refused(QStringLiteral("--test-label takes 1 (the 4X3 label) or 2 (the 2.4X1 "
-                                         "label), not \"%1\"")
-                              .arg(which));
+    return Built::refused(
+        QCoreApplication::translate("OperationBuilders",
+                                    "--test-label takes 1 (the 4X3 label) or 2 (the 2.4X1 "
+                                    "label), not \"%1\"")
+            .arg(which));
 }
 
 Built storeGraphic(const QString &label, const QString &path, const QByteArray &file,
@@ -214,7 +223,7 @@ Built recallFormat(const QString &label, const QString &identifier, const QStrin
         refusals << *refusal;
     const std::optional<std::int16_t> count = StorageCommands::recallQuantity(quantity);
     if (!count)
-        refusals << StorageCommands::invalidQuantity;
+        refusals << StorageCommands::invalidQuantity();
     if (!refusals.isEmpty())
         return {std::nullopt, refusals};
     return text(label, StorageCommands::formatRecall(identifier, *count));

@@ -7,20 +7,22 @@ namespace CalibrationBlocks
 
 const Choice &indexTypes()
 {
-    static const Choice choice{{QStringLiteral("GAP"), QStringLiteral("BAR")},
-                               QStringLiteral("Index type must be BAR or GAP"),
-                               QStringLiteral("CALIBRATION"),
-                               QStringLiteral("GAP")};
+    static const Choice choice{
+        {QStringLiteral("GAP"), QStringLiteral("BAR")},
+        QT_TRANSLATE_NOOP("CalibrationBlocks", "Index type must be BAR or GAP"),
+        QT_TRANSLATE_NOOP("CalibrationBlocks", "CALIBRATION"),
+        QStringLiteral("GAP")};
     return choice;
 }
 
 const Choice &printTypes()
 {
     // Mixed-case title, unlike the other two checks: users know it this way.
-    static const Choice choice{{QStringLiteral("DT"), QStringLiteral("TT")},
-                               QStringLiteral("Print Type must be DT or TT"),
-                               QStringLiteral("Calibration"),
-                               QStringLiteral("DT")};
+    static const Choice choice{
+        {QStringLiteral("DT"), QStringLiteral("TT")},
+        QT_TRANSLATE_NOOP("CalibrationBlocks", "Print Type must be DT or TT"),
+        QT_TRANSLATE_NOOP("CalibrationBlocks", "Calibration"),
+        QStringLiteral("DT")};
     return choice;
 }
 
@@ -29,8 +31,8 @@ const Choice &ribbonTypes()
     // "Preimum" is the message's established spelling; keep it.
     static const Choice choice{
         {QStringLiteral("WAX"), QStringLiteral("WAX/RESIN COMBO"), QStringLiteral("PREMIUM RESIN")},
-        QStringLiteral("Type must be Wax, Wax/Resin, or Preimum Resin"),
-        QStringLiteral("CALIBRATION"),
+        QT_TRANSLATE_NOOP("CalibrationBlocks", "Type must be Wax, Wax/Resin, or Preimum Resin"),
+        QT_TRANSLATE_NOOP("CalibrationBlocks", "CALIBRATION"),
         QStringLiteral("WAX")};
     return choice;
 }

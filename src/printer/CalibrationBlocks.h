@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -13,9 +14,16 @@ namespace CalibrationBlocks
 // a refused text gets: a message, its title, and the text put back.
 struct Choice {
     QStringList items;
-    QString message;
-    QString title;
+    const char *messageSource;
+    const char *titleSource;
     QString fallback;
+
+    // In the language of the program's texts.
+    QString message() const
+    {
+        return QCoreApplication::translate("CalibrationBlocks", messageSource);
+    }
+    QString title() const { return QCoreApplication::translate("CalibrationBlocks", titleSource); }
 
     bool accepts(const QString &text) const { return items.contains(text); }
 };

@@ -2,6 +2,8 @@
 
 #include "common/NumberText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace ConfigRules
@@ -11,16 +13,15 @@ namespace
 {
 
 // A box of the tab's own: its message, titled "Printer Setup".
-Failure setupBox(FailureCode code, const QString &message)
+Failure setupBox(FailureCode code, const char *message)
 {
-    Failure box{code, message};
-    box.text = message;
+    Failure box{code, Wording::of(message)};
     box.title = setupTitle();
     return box;
 }
 
 std::optional<Refusal> checkListed(const QString &text, const QStringList &valid,
-                                   const QString &message)
+                                   const char *message)
 {
     if (valid.contains(text))
         return std::nullopt;
@@ -29,10 +30,9 @@ std::optional<Refusal> checkListed(const QString &text, const QStringList &valid
 
 } // namespace
 
-const QString &setupTitle()
+QString setupTitle()
 {
-    static const QString title = QStringLiteral("Printer Setup");
-    return title;
+    return QCoreApplication::translate("Failure", "Printer Setup");
 }
 
 std::optional<Refusal> checkWidth(const QString &width)
@@ -44,12 +44,13 @@ std::optional<Refusal> checkWidth(const QString &width)
             // A number too large for any arithmetic is above the maximum
             // too; its box is that of the failure itself.
             return Refusal{*failure, fallback};
-        return Refusal{
-            setupBox(FailureCode::TypeMismatch, QStringLiteral("Invalid Width Argument.")),
-            fallback};
+        return Refusal{setupBox(FailureCode::TypeMismatch,
+                                QT_TRANSLATE_NOOP("Failure", "Invalid Width Argument.")),
+                       fallback};
     }
     if (std::get<double>(number) > maxWidth) {
-        return Refusal{setupBox(FailureCode::InvalidValue, QStringLiteral("Maximum Width is 416")),
+        return Refusal{setupBox(FailureCode::InvalidValue,
+                                QT_TRANSLATE_NOOP("Failure", "Maximum Width is 416")),
                        fallback};
     }
     return std::nullopt;
@@ -70,13 +71,14 @@ const QStringList &printSpeeds()
 
 std::optional<Refusal> checkPrintMode(const QString &mode)
 {
-    return checkListed(mode, printModes(),
-                       QStringLiteral("Invalid Print Mode. Valid Modes are DT and TT"));
+    return checkListed(
+        mode, printModes(),
+        QT_TRANSLATE_NOOP("Failure", "Invalid Print Mode. Valid Modes are DT and TT"));
 }
 
 std::optional<Refusal> checkPrintSpeed(const QString &speed)
 {
-    return checkListed(speed, printSpeeds(), QStringLiteral("Invalid Print Speed"));
+    return checkListed(speed, printSpeeds(), QT_TRANSLATE_NOOP("Failure", "Invalid Print Speed"));
 }
 
 std::optional<SwitchState> switchState(std::int16_t stored)

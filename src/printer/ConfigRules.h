@@ -24,7 +24,7 @@ struct Refusal {
 };
 
 // The title of the tab's own messages.
-const QString &setupTitle();
+QString setupTitle();
 
 // Widths are in dots: 416 is 4.16 inches, the widest print head.
 constexpr double maxWidth = 416;

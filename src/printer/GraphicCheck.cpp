@@ -11,7 +11,11 @@ namespace GraphicCheck
 namespace
 {
 
-const QString convertHint = QStringLiteral(" Use Convert… to make one.");
+// Said after a refusal that a conversion cures.
+QString convertHint()
+{
+    return QCoreApplication::translate("GraphicCheck", " Use Convert… to make one.");
+}
 
 QString number(qint64 value)
 {
@@ -47,36 +51,47 @@ QString kindOf(const QByteArray &bytes)
 QString notOfType(const QByteArray &bytes, const QString &wanted, const QString &name)
 {
     if (bytes.isEmpty())
-        return QStringLiteral("%1 is empty.").arg(name);
+        return QCoreApplication::translate("GraphicCheck", "%1 is empty.").arg(name);
     const QString kind = kindOf(bytes);
     if (kind == QLatin1String("BMP") || kind == QLatin1String("PCX"))
-        return QStringLiteral("%1 is a %2 image, but %3 is chosen as its type: store it as %2.")
+        return QCoreApplication::translate(
+                   "GraphicCheck",
+                   "%1 is a %2 image, but %3 is chosen as its type: store it as %2.")
             .arg(name, kind, wanted);
     if (!kind.isEmpty())
-        return QStringLiteral("%1 is a %2 image, not a %3: the printer stores 1-bit BMP or PCX "
-                              "images only.")
+        return QCoreApplication::translate(
+                   "GraphicCheck",
+                   "%1 is a %2 image, not a %3: the printer stores 1-bit BMP or PCX "
+                   "images only.")
                    .arg(name, kind, wanted) +
-               convertHint;
-    return QStringLiteral("%1 is not a %2 image.").arg(name, wanted);
+               convertHint();
+    return QCoreApplication::translate("GraphicCheck", "%1 is not a %2 image.").arg(name, wanted);
 }
 
 QString colour(const QString &name, int bits)
 {
-    return QStringLiteral("%1 is %2 %3-bit colour image: the printer stores black-and-white "
-                          "(1-bit) images only.")
-               .arg(name, bits == 8 ? QStringLiteral("an") : QStringLiteral("a"),
-                    QString::number(bits)) +
-           convertHint;
+    // "an 8-bit", "a 4-bit": two wordings, as a translation may need.
+    const char *const source =
+        bits == 8
+            ? QT_TRANSLATE_NOOP("GraphicCheck", "%1 is an %2-bit colour image: the printer "
+                                                "stores black-and-white (1-bit) images only.")
+            : QT_TRANSLATE_NOOP("GraphicCheck", "%1 is a %2-bit colour image: the printer "
+                                                "stores black-and-white (1-bit) images only.");
+    return QCoreApplication::translate("GraphicCheck", source).arg(name, QString::number(bits)) +
+           convertHint();
 }
 
 QString cutShort(const QString &name)
 {
-    return QStringLiteral("%1 is cut short: it ends inside its header.").arg(name);
+    return QCoreApplication::translate("GraphicCheck",
+                                       "%1 is cut short: it ends inside its header.")
+        .arg(name);
 }
 
 QString noPixels(const QString &name, qint64 width, qint64 height)
 {
-    return QStringLiteral("%1 has no pixels: its header gives %2 × %3 dots.")
+    return QCoreApplication::translate("GraphicCheck",
+                                       "%1 has no pixels: its header gives %2 × %3 dots.")
         .arg(name, number(width), number(height));
 }
 
@@ -89,16 +104,20 @@ std::variant<Dots, QString> checkBmp(const QByteArray &bytes, const QString &nam
         return cutShort(name);
     const qint64 declared = field(bytes, 2, 4);
     if (declared > size)
-        return QStringLiteral("%1 is cut short: its header gives %2 bytes, the file has %3.")
+        return QCoreApplication::translate(
+                   "GraphicCheck", "%1 is cut short: its header gives %2 bytes, the file has %3.")
             .arg(name, number(declared), number(size));
     if (declared < size)
-        return QStringLiteral("%1's header gives its size as %2 bytes, but the file has %3.")
+        return QCoreApplication::translate(
+                   "GraphicCheck", "%1's header gives its size as %2 bytes, but the file has %3.")
             .arg(name, number(declared), number(size));
     const quint32 headerSize = field(bytes, 14, 4);
     const bool core = headerSize == 12;
     if (!core && headerSize != 40 && headerSize != 52 && headerSize != 56 && headerSize != 108 &&
         headerSize != 124)
-        return QStringLiteral("%1 has a bitmap header of %2 bytes, which no Windows bitmap has.")
+        return QCoreApplication::translate(
+                   "GraphicCheck",
+                   "%1 has a bitmap header of %2 bytes, which no Windows bitmap has.")
             .arg(name, number(headerSize));
     if (14 + qint64(headerSize) > size)
         return cutShort(name);
@@ -113,43 +132,53 @@ std::variant<Dots, QString> checkBmp(const QByteArray &bytes, const QString &nam
     const quint32 colours = core ? 0 : field(bytes, 46, 4);
 
     if (planes != 1)
-        return QStringLiteral("%1 gives %2 colour planes; a Windows bitmap has one.")
+        return QCoreApplication::translate("GraphicCheck",
+                                           "%1 gives %2 colour planes; a Windows bitmap has one.")
             .arg(name, number(planes));
     if (width <= 0 || height == 0)
         return noPixels(name, width, height);
     if (bits != 1) {
         if (bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32)
             return colour(name, int(bits));
-        return QStringLiteral("%1 gives a bit depth of %2, which no Windows bitmap has.")
+        return QCoreApplication::translate(
+                   "GraphicCheck", "%1 gives a bit depth of %2, which no Windows bitmap has.")
             .arg(name, number(bits));
     }
     if (compression != 0) {
         static const char *const kinds[] = {"", "RLE8", "RLE4", "bit fields", "JPEG", "PNG"};
-        const QString kind = compression < 6 ? QLatin1String(kinds[compression])
-                                             : QStringLiteral("method ") + number(compression);
-        return QStringLiteral("%1 is compressed (%2): the printer stores uncompressed bitmaps "
-                              "only.")
+        const QString kind =
+            compression < 6
+                ? QLatin1String(kinds[compression])
+                : QCoreApplication::translate("GraphicCheck", "method %1").arg(number(compression));
+        return QCoreApplication::translate(
+                   "GraphicCheck", "%1 is compressed (%2): the printer stores uncompressed bitmaps "
+                                   "only.")
                    .arg(name, kind) +
-               convertHint;
+               convertHint();
     }
     if (colours > 2)
-        return QStringLiteral("%1 has a palette of %2 colours; a 1-bit image has 2 at most.")
+        return QCoreApplication::translate(
+                   "GraphicCheck", "%1 has a palette of %2 colours; a 1-bit image has 2 at most.")
             .arg(name, number(colours));
     const qint64 paletteEnd = 14 + qint64(headerSize) + (colours ? colours : 2) * (core ? 3 : 4);
     const qint64 dataStart = field(bytes, 10, 4);
     if (dataStart < paletteEnd)
-        return QStringLiteral("%1's pixel data would start at byte %2, inside its header and "
-                              "palette.")
+        return QCoreApplication::translate(
+                   "GraphicCheck", "%1's pixel data would start at byte %2, inside its header and "
+                                   "palette.")
             .arg(name, number(dataStart));
     const qint64 lines = height < 0 ? -height : height;
     const qint64 needed = (width + 31) / 32 * 4 * lines;
     if (dataSize != 0 && dataSize < needed)
-        return QStringLiteral("%1's header gives %2 bytes of pixel data, but %3 × %4 dots need "
-                              "%5.")
+        return QCoreApplication::translate(
+                   "GraphicCheck",
+                   "%1's header gives %2 bytes of pixel data, but %3 × %4 dots need "
+                   "%5.")
             .arg(name, number(dataSize), number(width), number(lines), number(needed));
     if (dataStart + needed > size)
-        return QStringLiteral("%1 is cut short: %2 × %3 dots need %4 bytes of pixel data, the "
-                              "file has %5 after its header.")
+        return QCoreApplication::translate(
+                   "GraphicCheck", "%1 is cut short: %2 × %3 dots need %4 bytes of pixel data, the "
+                                   "file has %5 after its header.")
             .arg(name, number(width), number(lines), number(needed),
                  number(qMax<qint64>(0, size - dataStart)));
     return Dots{int(width), int(lines)};
@@ -164,15 +193,19 @@ std::variant<Dots, QString> checkPcx(const QByteArray &bytes, const QString &nam
         return cutShort(name);
     const uchar version = uchar(bytes[1]);
     if (version > 5 || version == 1)
-        return QStringLiteral("%1 is not a PCX image.").arg(name);
+        return QCoreApplication::translate("GraphicCheck", "%1 is not a PCX image.").arg(name);
     if (bytes[2] != 1)
-        return QStringLiteral("%1 is not run-length encoded as a PCX image is.").arg(name);
+        return QCoreApplication::translate("GraphicCheck",
+                                           "%1 is not run-length encoded as a PCX image is.")
+            .arg(name);
     const int bits = uchar(bytes[3]);
     const int planes = uchar(bytes[65]);
     if (bits * planes != 1) {
         if (planes == 0 || planes > 4 || (bits != 1 && bits != 2 && bits != 4 && bits != 8))
-            return QStringLiteral("%1 gives %2 bits per pixel in %3 planes, which no PCX image "
-                                  "has.")
+            return QCoreApplication::translate(
+                       "GraphicCheck",
+                       "%1 gives %2 bits per pixel in %3 planes, which no PCX image "
+                       "has.")
                 .arg(name, QString::number(bits), QString::number(planes));
         return colour(name, bits * planes);
     }
@@ -182,7 +215,8 @@ std::variant<Dots, QString> checkPcx(const QByteArray &bytes, const QString &nam
         return noPixels(name, width, height);
     const qint64 lineBytes = field(bytes, 66, 2);
     if (lineBytes * 8 < width)
-        return QStringLiteral("%1's lines of %2 bytes cannot hold %3 dots.")
+        return QCoreApplication::translate("GraphicCheck",
+                                           "%1's lines of %2 bytes cannot hold %3 dots.")
             .arg(name, number(lineBytes), number(width));
 
     // Runs may cross from one line into the next; the data must cover all lines.
@@ -197,7 +231,8 @@ std::variant<Dots, QString> checkPcx(const QByteArray &bytes, const QString &nam
         }
     }
     if (decoded < needed)
-        return QStringLiteral("%1 is cut short: its pixel data ends after %2 of %3 lines.")
+        return QCoreApplication::translate(
+                   "GraphicCheck", "%1 is cut short: its pixel data ends after %2 of %3 lines.")
             .arg(name, number(decoded / lineBytes), number(height));
     return Dots{int(width), int(height)};
 }

@@ -3,6 +3,8 @@
 #include "common/NumberText.h"
 #include "printer/CommandLines.h"
 
+#include <QCoreApplication>
+
 #include <cstring>
 
 namespace StorageCommands
@@ -43,28 +45,40 @@ std::optional<QString> identifierRefusal(const QString &identifier, IdentifierUs
     // rest of the name; no control character belongs in a name.
     for (const QChar character : identifier) {
         if (character.category() == QChar::Other_Control)
-            return QStringLiteral("The identifier contains a control character (%1), which "
-                                  "the printer would take as part of a command. Use letters, "
-                                  "digits and symbols.")
+            return QCoreApplication::translate(
+                       "StorageCommands",
+                       "The identifier contains a control character (%1), which "
+                       "the printer would take as part of a command. Use letters, "
+                       "digits and symbols.")
                 .arg(controlCharacterName(character.unicode()));
     }
     if (const std::optional<char32_t> character = unsendableCharacter(identifier))
-        return QStringLiteral("The identifier contains \u201C") +
-               QString::fromUcs4(&*character, 1) +
-               QStringLiteral("\u201D, which the printer cannot receive. Use letters, digits "
-                              "and symbols of Western European text.");
+        return QCoreApplication::translate("StorageCommands",
+                                           "The identifier contains “%1”, which the "
+                                           "printer cannot receive. Use letters, "
+                                           "digits and symbols of Western "
+                                           "European text.")
+            .arg(QString::fromUcs4(&*character, 1));
     if (identifier.size() <= maxIdentifierLength)
         return std::nullopt;
     switch (use) {
     case IdentifierUse::StoreGraphic:
-        return QStringLiteral("Valid Identifier must be no more than 8 characters.");
+        return QCoreApplication::translate("StorageCommands",
+                                           "Valid Identifier must be no more than 8 characters.");
     case IdentifierUse::StoreFormat:
-        return QStringLiteral("Identifier must be 8 chars or less");
+        return QCoreApplication::translate("StorageCommands", "Identifier must be 8 chars or less");
     case IdentifierUse::Recall:
     case IdentifierUse::Delete:
         break;
     }
     return std::nullopt;
+}
+
+QString invalidQuantity()
+{
+    return QCoreApplication::translate("StorageCommands",
+                                       "Invalid Quantity: enter a whole number of labels from 1 "
+                                       "to 32767");
 }
 
 QString upperIdentifier(const QString &identifier)

@@ -34,12 +34,11 @@ std::optional<QString> identifierRefusal(const QString &identifier, IdentifierUs
 
 // A recall quantity that is not a number of labels the printer takes,
 // with what is.
-inline const QString invalidQuantity =
-    QStringLiteral("Invalid Quantity: enter a whole number of labels from 1 to 32767");
+QString invalidQuantity();
 
 // The number of labels a recall prints, read from what was typed or given
 // (NumberText::toInt16); none or fewer than none is refused with
-// invalidQuantity, as a number beyond a 16-bit one is.
+// invalidQuantity(), as a number beyond a 16-bit one is.
 std::optional<std::int16_t> recallQuantity(const QString &text);
 
 // Upper case, character for character: the length stays, and a character
