@@ -737,6 +737,8 @@ private slots:
         QTest::newRow("calibration") << "--to LPT1 --calibrate bra --print-type XX" << 2
                                      << "XX: Index type must be BAR or GAP\n"
                                      << "XX: Der Indextyp muss BAR oder GAP sein\n";
+        QTest::newRow("address") << "--to COM999 --list" << 2 << "COM ports are numbered 1 to 255"
+                                 << "COM-Anschlüsse sind von 1 bis 255 nummeriert";
         QTest::newRow("dry run") << "--dry-run --to LPT1 --list --report REPORT" << 0 << ""
                                  << "";
     }

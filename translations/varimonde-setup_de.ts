@@ -1150,6 +1150,42 @@
         <source>Invalid Print Speed</source>
         <translation>Ungültige Druckgeschwindigkeit</translation>
     </message>
+    <message>
+        <source>an IPv6 address needs its closing ]</source>
+        <translation>einer IPv6-Adresse fehlt die schließende ]</translation>
+    </message>
+    <message>
+        <source>write an IPv6 address in brackets: tcp://[2001:db8::5]:9100</source>
+        <translation>eine IPv6-Adresse in eckigen Klammern schreiben: tcp://[2001:db8::5]:9100</translation>
+    </message>
+    <message>
+        <source>name the USB printer device: usb:/dev/usb/lp0</source>
+        <translation>das Gerät des USB-Druckers angeben: usb:/dev/usb/lp0</translation>
+    </message>
+    <message>
+        <source>give COMn[:settings], a serial device path[:settings], LPT1, LPT2, usb:DEVICE or tcp://HOST[:PORT]</source>
+        <translation>COMn[:Einstellungen], einen seriellen Gerätepfad[:Einstellungen], LPT1, LPT2, usb:GERÄT oder tcp://HOST[:PORT] angeben</translation>
+    </message>
+    <message>
+        <source>COM ports are numbered 1 to %1</source>
+        <translation>COM-Anschlüsse sind von 1 bis %1 nummeriert</translation>
+    </message>
+    <message>
+        <source>the line settings &quot;%1&quot; must read baud,parity,data bits,stop bits, such as 9600,N,8,1</source>
+        <translation>die Leitungseinstellungen „%1“ müssen Baud,Parität,Datenbits,Stoppbits lauten, etwa 9600,N,8,1</translation>
+    </message>
+    <message>
+        <source>Invalid Parallel Port</source>
+        <translation>Ungültige parallele Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Invalid Network Printer: enter the printer&apos;s network name or its IPv4 or IPv6 address.</source>
+        <translation>Ungültiger Netzwerkdrucker: geben Sie den Netzwerknamen des Druckers oder seine IPv4- oder IPv6-Adresse ein.</translation>
+    </message>
+    <message>
+        <source>Invalid Network Port: enter a number from 1 to 65535 (9100 on most printers).</source>
+        <translation>Ungültiger Netzwerkport: geben Sie eine Zahl von 1 bis 65535 ein (9100 bei den meisten Druckern).</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>

@@ -1150,6 +1150,42 @@
         <source>Invalid Print Speed</source>
         <translation>Velocidad de impresión no válida</translation>
     </message>
+    <message>
+        <source>an IPv6 address needs its closing ]</source>
+        <translation>a la dirección IPv6 le falta su ] de cierre</translation>
+    </message>
+    <message>
+        <source>write an IPv6 address in brackets: tcp://[2001:db8::5]:9100</source>
+        <translation>escriba la dirección IPv6 entre corchetes: tcp://[2001:db8::5]:9100</translation>
+    </message>
+    <message>
+        <source>name the USB printer device: usb:/dev/usb/lp0</source>
+        <translation>indique el dispositivo de la impresora USB: usb:/dev/usb/lp0</translation>
+    </message>
+    <message>
+        <source>give COMn[:settings], a serial device path[:settings], LPT1, LPT2, usb:DEVICE or tcp://HOST[:PORT]</source>
+        <translation>indique COMn[:ajustes], una ruta de dispositivo serie[:ajustes], LPT1, LPT2, usb:DISPOSITIVO o tcp://HOST[:PUERTO]</translation>
+    </message>
+    <message>
+        <source>COM ports are numbered 1 to %1</source>
+        <translation>los puertos COM van del 1 al %1</translation>
+    </message>
+    <message>
+        <source>the line settings &quot;%1&quot; must read baud,parity,data bits,stop bits, such as 9600,N,8,1</source>
+        <translation>los ajustes de línea &quot;%1&quot; deben ser baudios,paridad,bits de datos,bits de parada, como 9600,N,8,1</translation>
+    </message>
+    <message>
+        <source>Invalid Parallel Port</source>
+        <translation>Puerto paralelo no válido</translation>
+    </message>
+    <message>
+        <source>Invalid Network Printer: enter the printer&apos;s network name or its IPv4 or IPv6 address.</source>
+        <translation>Impresora de red no válida: introduzca el nombre de red de la impresora o su dirección IPv4 o IPv6.</translation>
+    </message>
+    <message>
+        <source>Invalid Network Port: enter a number from 1 to 65535 (9100 on most printers).</source>
+        <translation>Puerto de red no válido: introduzca un número de 1 a 65535 (9100 en la mayoría de las impresoras).</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>

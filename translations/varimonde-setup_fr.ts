@@ -1150,6 +1150,42 @@
         <source>Invalid Print Speed</source>
         <translation>Vitesse d&apos;impression non valide</translation>
     </message>
+    <message>
+        <source>an IPv6 address needs its closing ]</source>
+        <translation>il manque le ] fermant de l&apos;adresse IPv6</translation>
+    </message>
+    <message>
+        <source>write an IPv6 address in brackets: tcp://[2001:db8::5]:9100</source>
+        <translation>écrivez une adresse IPv6 entre crochets : tcp://[2001:db8::5]:9100</translation>
+    </message>
+    <message>
+        <source>name the USB printer device: usb:/dev/usb/lp0</source>
+        <translation>indiquez le périphérique de l&apos;imprimante USB : usb:/dev/usb/lp0</translation>
+    </message>
+    <message>
+        <source>give COMn[:settings], a serial device path[:settings], LPT1, LPT2, usb:DEVICE or tcp://HOST[:PORT]</source>
+        <translation>indiquez COMn[:réglages], un chemin de périphérique série[:réglages], LPT1, LPT2, usb:PÉRIPHÉRIQUE ou tcp://HÔTE[:PORT]</translation>
+    </message>
+    <message>
+        <source>COM ports are numbered 1 to %1</source>
+        <translation>les ports COM sont numérotés de 1 à %1</translation>
+    </message>
+    <message>
+        <source>the line settings &quot;%1&quot; must read baud,parity,data bits,stop bits, such as 9600,N,8,1</source>
+        <translation>les réglages de ligne « %1 » doivent s&apos;écrire bauds,parité,bits de données,bits d&apos;arrêt, par exemple 9600,N,8,1</translation>
+    </message>
+    <message>
+        <source>Invalid Parallel Port</source>
+        <translation>Port parallèle non valide</translation>
+    </message>
+    <message>
+        <source>Invalid Network Printer: enter the printer&apos;s network name or its IPv4 or IPv6 address.</source>
+        <translation>Imprimante réseau non valide : entrez le nom réseau de l&apos;imprimante ou son adresse IPv4 ou IPv6.</translation>
+    </message>
+    <message>
+        <source>Invalid Network Port: enter a number from 1 to 65535 (9100 on most printers).</source>
+        <translation>Port réseau non valide : entrez un nombre de 1 à 65535 (9100 sur la plupart des imprimantes).</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>

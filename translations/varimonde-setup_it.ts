@@ -1150,6 +1150,42 @@
         <source>Invalid Print Speed</source>
         <translation>Velocità di stampa non valida</translation>
     </message>
+    <message>
+        <source>an IPv6 address needs its closing ]</source>
+        <translation>all&apos;indirizzo IPv6 manca la ] di chiusura</translation>
+    </message>
+    <message>
+        <source>write an IPv6 address in brackets: tcp://[2001:db8::5]:9100</source>
+        <translation>scrivere l&apos;indirizzo IPv6 tra parentesi quadre: tcp://[2001:db8::5]:9100</translation>
+    </message>
+    <message>
+        <source>name the USB printer device: usb:/dev/usb/lp0</source>
+        <translation>indicare il dispositivo della stampante USB: usb:/dev/usb/lp0</translation>
+    </message>
+    <message>
+        <source>give COMn[:settings], a serial device path[:settings], LPT1, LPT2, usb:DEVICE or tcp://HOST[:PORT]</source>
+        <translation>indicare COMn[:impostazioni], un percorso di dispositivo seriale[:impostazioni], LPT1, LPT2, usb:DISPOSITIVO o tcp://HOST[:PORTA]</translation>
+    </message>
+    <message>
+        <source>COM ports are numbered 1 to %1</source>
+        <translation>le porte COM sono numerate da 1 a %1</translation>
+    </message>
+    <message>
+        <source>the line settings &quot;%1&quot; must read baud,parity,data bits,stop bits, such as 9600,N,8,1</source>
+        <translation>le impostazioni di linea &quot;%1&quot; devono essere baud,parità,bit di dati,bit di stop, ad esempio 9600,N,8,1</translation>
+    </message>
+    <message>
+        <source>Invalid Parallel Port</source>
+        <translation>Porta parallela non valida</translation>
+    </message>
+    <message>
+        <source>Invalid Network Printer: enter the printer&apos;s network name or its IPv4 or IPv6 address.</source>
+        <translation>Stampante di rete non valida: inserire il nome di rete della stampante o il suo indirizzo IPv4 o IPv6.</translation>
+    </message>
+    <message>
+        <source>Invalid Network Port: enter a number from 1 to 65535 (9100 on most printers).</source>
+        <translation>Porta di rete non valida: inserire un numero da 1 a 65535 (9100 sulla maggior parte delle stampanti).</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>

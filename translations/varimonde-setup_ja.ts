@@ -1150,6 +1150,42 @@
         <source>Invalid Print Speed</source>
         <translation>印刷速度が正しくありません</translation>
     </message>
+    <message>
+        <source>an IPv6 address needs its closing ]</source>
+        <translation>IPv6 アドレスに閉じる ] がありません</translation>
+    </message>
+    <message>
+        <source>write an IPv6 address in brackets: tcp://[2001:db8::5]:9100</source>
+        <translation>IPv6 アドレスは角かっこで囲んでください: tcp://[2001:db8::5]:9100</translation>
+    </message>
+    <message>
+        <source>name the USB printer device: usb:/dev/usb/lp0</source>
+        <translation>USB プリンターのデバイスを指定してください: usb:/dev/usb/lp0</translation>
+    </message>
+    <message>
+        <source>give COMn[:settings], a serial device path[:settings], LPT1, LPT2, usb:DEVICE or tcp://HOST[:PORT]</source>
+        <translation>COMn[:設定]、シリアルデバイスのパス[:設定]、LPT1、LPT2、usb:デバイス、tcp://ホスト[:ポート] のいずれかを指定してください</translation>
+    </message>
+    <message>
+        <source>COM ports are numbered 1 to %1</source>
+        <translation>COM ポートの番号は 1 から %1 までです</translation>
+    </message>
+    <message>
+        <source>the line settings &quot;%1&quot; must read baud,parity,data bits,stop bits, such as 9600,N,8,1</source>
+        <translation>回線設定「%1」は ボーレート,パリティ,データビット,ストップビット の形にしてください (例: 9600,N,8,1)</translation>
+    </message>
+    <message>
+        <source>Invalid Parallel Port</source>
+        <translation>パラレルポートが正しくありません</translation>
+    </message>
+    <message>
+        <source>Invalid Network Printer: enter the printer&apos;s network name or its IPv4 or IPv6 address.</source>
+        <translation>ネットワークプリンターが正しくありません。プリンターのネットワーク名または IPv4/IPv6 アドレスを入力してください。</translation>
+    </message>
+    <message>
+        <source>Invalid Network Port: enter a number from 1 to 65535 (9100 on most printers).</source>
+        <translation>ネットワークポートが正しくありません。1 から 65535 までの数を入力してください (ほとんどのプリンターは 9100)。</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>

@@ -1150,6 +1150,42 @@
         <source>Invalid Print Speed</source>
         <translation>Nieprawidłowa szybkość druku</translation>
     </message>
+    <message>
+        <source>an IPv6 address needs its closing ]</source>
+        <translation>adresowi IPv6 brakuje zamykającego ]</translation>
+    </message>
+    <message>
+        <source>write an IPv6 address in brackets: tcp://[2001:db8::5]:9100</source>
+        <translation>zapisz adres IPv6 w nawiasach kwadratowych: tcp://[2001:db8::5]:9100</translation>
+    </message>
+    <message>
+        <source>name the USB printer device: usb:/dev/usb/lp0</source>
+        <translation>podaj urządzenie drukarki USB: usb:/dev/usb/lp0</translation>
+    </message>
+    <message>
+        <source>give COMn[:settings], a serial device path[:settings], LPT1, LPT2, usb:DEVICE or tcp://HOST[:PORT]</source>
+        <translation>podaj COMn[:ustawienia], ścieżkę urządzenia szeregowego[:ustawienia], LPT1, LPT2, usb:URZĄDZENIE lub tcp://HOST[:PORT]</translation>
+    </message>
+    <message>
+        <source>COM ports are numbered 1 to %1</source>
+        <translation>porty COM mają numery od 1 do %1</translation>
+    </message>
+    <message>
+        <source>the line settings &quot;%1&quot; must read baud,parity,data bits,stop bits, such as 9600,N,8,1</source>
+        <translation>ustawienia linii „%1” muszą mieć postać szybkość,parzystość,bity danych,bity stopu, np. 9600,N,8,1</translation>
+    </message>
+    <message>
+        <source>Invalid Parallel Port</source>
+        <translation>Nieprawidłowy port równoległy</translation>
+    </message>
+    <message>
+        <source>Invalid Network Printer: enter the printer&apos;s network name or its IPv4 or IPv6 address.</source>
+        <translation>Nieprawidłowa drukarka sieciowa: wpisz nazwę sieciową drukarki lub jej adres IPv4 albo IPv6.</translation>
+    </message>
+    <message>
+        <source>Invalid Network Port: enter a number from 1 to 65535 (9100 on most printers).</source>
+        <translation>Nieprawidłowy port sieciowy: wpisz liczbę od 1 do 65535 (9100 w większości drukarek).</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>

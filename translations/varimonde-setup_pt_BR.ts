@@ -1150,6 +1150,42 @@
         <source>Invalid Print Speed</source>
         <translation>Velocidade de impressão inválida</translation>
     </message>
+    <message>
+        <source>an IPv6 address needs its closing ]</source>
+        <translation>falta o ] de fechamento do endereço IPv6</translation>
+    </message>
+    <message>
+        <source>write an IPv6 address in brackets: tcp://[2001:db8::5]:9100</source>
+        <translation>escreva o endereço IPv6 entre colchetes: tcp://[2001:db8::5]:9100</translation>
+    </message>
+    <message>
+        <source>name the USB printer device: usb:/dev/usb/lp0</source>
+        <translation>informe o dispositivo da impressora USB: usb:/dev/usb/lp0</translation>
+    </message>
+    <message>
+        <source>give COMn[:settings], a serial device path[:settings], LPT1, LPT2, usb:DEVICE or tcp://HOST[:PORT]</source>
+        <translation>informe COMn[:ajustes], um caminho de dispositivo serial[:ajustes], LPT1, LPT2, usb:DISPOSITIVO ou tcp://HOST[:PORTA]</translation>
+    </message>
+    <message>
+        <source>COM ports are numbered 1 to %1</source>
+        <translation>as portas COM são numeradas de 1 a %1</translation>
+    </message>
+    <message>
+        <source>the line settings &quot;%1&quot; must read baud,parity,data bits,stop bits, such as 9600,N,8,1</source>
+        <translation>os ajustes de linha &quot;%1&quot; devem ser baud,paridade,bits de dados,bits de parada, como 9600,N,8,1</translation>
+    </message>
+    <message>
+        <source>Invalid Parallel Port</source>
+        <translation>Porta paralela inválida</translation>
+    </message>
+    <message>
+        <source>Invalid Network Printer: enter the printer&apos;s network name or its IPv4 or IPv6 address.</source>
+        <translation>Impressora de rede inválida: digite o nome de rede da impressora ou seu endereço IPv4 ou IPv6.</translation>
+    </message>
+    <message>
+        <source>Invalid Network Port: enter a number from 1 to 65535 (9100 on most printers).</source>
+        <translation>Porta de rede inválida: digite um número de 1 a 65535 (9100 na maioria das impressoras).</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>

@@ -1150,6 +1150,42 @@
         <source>Invalid Print Speed</source>
         <translation>打印速度无效</translation>
     </message>
+    <message>
+        <source>an IPv6 address needs its closing ]</source>
+        <translation>IPv6 地址缺少右方括号 ]</translation>
+    </message>
+    <message>
+        <source>write an IPv6 address in brackets: tcp://[2001:db8::5]:9100</source>
+        <translation>请将 IPv6 地址写在方括号中：tcp://[2001:db8::5]:9100</translation>
+    </message>
+    <message>
+        <source>name the USB printer device: usb:/dev/usb/lp0</source>
+        <translation>请指定 USB 打印机设备：usb:/dev/usb/lp0</translation>
+    </message>
+    <message>
+        <source>give COMn[:settings], a serial device path[:settings], LPT1, LPT2, usb:DEVICE or tcp://HOST[:PORT]</source>
+        <translation>请给出 COMn[:设置]、串行设备路径[:设置]、LPT1、LPT2、usb:设备 或 tcp://主机[:端口]</translation>
+    </message>
+    <message>
+        <source>COM ports are numbered 1 to %1</source>
+        <translation>COM 端口编号为 1 到 %1</translation>
+    </message>
+    <message>
+        <source>the line settings &quot;%1&quot; must read baud,parity,data bits,stop bits, such as 9600,N,8,1</source>
+        <translation>线路设置“%1”必须写成 波特率,校验,数据位,停止位，例如 9600,N,8,1</translation>
+    </message>
+    <message>
+        <source>Invalid Parallel Port</source>
+        <translation>并行端口无效</translation>
+    </message>
+    <message>
+        <source>Invalid Network Printer: enter the printer&apos;s network name or its IPv4 or IPv6 address.</source>
+        <translation>网络打印机无效：请输入打印机的网络名称或其 IPv4 或 IPv6 地址。</translation>
+    </message>
+    <message>
+        <source>Invalid Network Port: enter a number from 1 to 65535 (9100 on most printers).</source>
+        <translation>网络端口无效：请输入 1 到 65535 之间的数字（大多数打印机为 9100）。</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>

@@ -15,9 +15,9 @@ constexpr int highestCommPort = 255;
 const QString kindNames[] = {QStringLiteral("serial"), QStringLiteral("parallel"),
                              QStringLiteral("usb"), QStringLiteral("network")};
 
-Failure refusal(const QString &why)
+Failure refusal(const char *why, QList<Wording> values = {})
 {
-    return {FailureCode::InvalidValue, why};
+    return {FailureCode::InvalidValue, Wording::of(why, std::move(values))};
 }
 
 // "PATH" or "PATH:settings"; a colon that is not followed by settings
@@ -41,15 +41,15 @@ std::optional<Failure> readNetworkPrinter(LinkAddress &address, const QString &w
     if (written.startsWith(QLatin1Char('['))) {
         const int close = written.indexOf(QLatin1Char(']'));
         if (close < 0)
-            return refusal(QStringLiteral("an IPv6 address needs its closing ]"));
+            return refusal(QT_TRANSLATE_NOOP("Failure", "an IPv6 address needs its closing ]"));
         host = written.left(close + 1);
         const QString rest = written.mid(close + 1);
         if (!rest.isEmpty())
             port = rest.startsWith(QLatin1Char(':')) ? rest.mid(1) : QString();
     } else if (const int colon = written.indexOf(QLatin1Char(':')); colon >= 0) {
         if (written.lastIndexOf(QLatin1Char(':')) != colon)
-            return refusal(QStringLiteral("write an IPv6 address in brackets: "
-                                          "tcp://[2001:db8::5]:9100"));
+            return refusal(QT_TRANSLATE_NOOP("Failure", "write an IPv6 address in brackets: "
+                                                        "tcp://[2001:db8::5]:9100"));
         host = written.left(colon);
         port = written.mid(colon + 1);
     }
@@ -72,7 +72,8 @@ std::variant<LinkAddress, QString> LinkAddress::parse(const QString &written)
         address.setKind(Kind::UsbPrinter);
         address.setUsbDevice(written.mid(4));
         if (address.usbDevice().isEmpty())
-            refused = refusal(QStringLiteral("name the USB printer device: usb:/dev/usb/lp0"));
+            refused = refusal(
+                QT_TRANSLATE_NOOP("Failure", "name the USB printer device: usb:/dev/usb/lp0"));
     } else if (written.startsWith(QLatin1String("LPT"), Qt::CaseInsensitive)) {
         address.setKind(Kind::Parallel);
         refused = address.setParallelName(written.toUpper());
@@ -84,8 +85,9 @@ std::variant<LinkAddress, QString> LinkAddress::parse(const QString &written)
     } else if (written.startsWith(QLatin1Char('/'))) {
         refused = readSerialPath(address, written);
     } else {
-        return QStringLiteral("give COMn[:settings], a serial device path[:settings], LPT1, LPT2, "
-                              "usb:DEVICE or tcp://HOST[:PORT]");
+        return QCoreApplication::translate("Failure", "give COMn[:settings], a serial device "
+                                                      "path[:settings], LPT1, LPT2, usb:DEVICE or "
+                                                      "tcp://HOST[:PORT]");
     }
     if (refused)
         return refused->shown();
@@ -109,7 +111,8 @@ std::optional<LinkAddress::Kind> LinkAddress::kindNamed(const QString &name)
 std::optional<Failure> LinkAddress::setCommPort(int port)
 {
     if (port < 1 || port > highestCommPort)
-        return refusal(QStringLiteral("COM ports are numbered 1 to %1").arg(highestCommPort));
+        return refusal(QT_TRANSLATE_NOOP("Failure", "COM ports are numbered 1 to %1"),
+                       {QString::number(highestCommPort)});
     m_commPort = port;
     m_serialPath.clear();
     return std::nullopt;
@@ -129,9 +132,10 @@ std::optional<Failure> LinkAddress::setSerialSettings(const QString &text)
 {
     const std::optional<SerialSettings> parsed = SerialSettings::parse(text);
     if (!parsed)
-        return refusal(QStringLiteral("the line settings \"%1\" must read baud,parity,data "
-                                      "bits,stop bits, such as 9600,N,8,1")
-                           .arg(text));
+        return refusal(QT_TRANSLATE_NOOP("Failure", "the line settings \"%1\" must read "
+                                                    "baud,parity,data bits,stop bits, such as "
+                                                    "9600,N,8,1"),
+                       {text});
     m_settings = *parsed;
     return std::nullopt;
 }
@@ -139,7 +143,7 @@ std::optional<Failure> LinkAddress::setSerialSettings(const QString &text)
 std::optional<Failure> LinkAddress::setParallelName(const QString &name)
 {
     if (name != QLatin1String("LPT1") && name != QLatin1String("LPT2"))
-        return refusal(QStringLiteral("Invalid Parallel Port"));
+        return refusal(QT_TRANSLATE_NOOP("Failure", "Invalid Parallel Port"));
     m_parallelName = name;
     return std::nullopt;
 }
@@ -153,13 +157,15 @@ std::optional<Failure> LinkAddress::setNetworkPrinter(const QString &host, const
     // No name or address holds a blank, a slash or a stray bracket.
     static const QRegularExpression unusable(QStringLiteral("[\\s/\\[\\]]"));
     if (name.isEmpty() || name.contains(unusable))
-        return refusal(QStringLiteral("Invalid Network Printer: enter the printer's network name "
-                                      "or its IPv4 or IPv6 address."));
+        return refusal(QT_TRANSLATE_NOOP(
+            "Failure", "Invalid Network Printer: enter the printer's network name "
+                       "or its IPv4 or IPv6 address."));
     bool number = false;
     const uint portNumber = port.trimmed().toUInt(&number);
     if (!number || portNumber < 1 || portNumber > 65535)
-        return refusal(QStringLiteral("Invalid Network Port: enter a number from 1 to 65535 "
-                                      "(9100 on most printers)."));
+        return refusal(QT_TRANSLATE_NOOP("Failure",
+                                         "Invalid Network Port: enter a number from 1 to 65535 "
+                                         "(9100 on most printers)."));
     m_host = name;
     m_port = quint16(portNumber);
     return std::nullopt;
