@@ -739,6 +739,11 @@ private slots:
                                      << "XX: Der Indextyp muss BAR oder GAP sein\n";
         QTest::newRow("address") << "--to COM999 --list" << 2 << "COM ports are numbered 1 to 255"
                                  << "COM-Anschlüsse sind von 1 bis 255 nummeriert";
+        // A file not written: why, told in German; a folder is no report.
+        QTest::newRow("report refused")
+            << "--dry-run --to LPT1 --list --report " + dir.path() << 1
+            << " was not written: it is a folder; name a file in it."
+            << " wurde nicht geschrieben: es ist ein Ordner; nennen Sie eine Datei darin.";
         QTest::newRow("dry run") << "--dry-run --to LPT1 --list --report REPORT" << 0 << ""
                                  << "";
     }

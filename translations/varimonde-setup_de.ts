@@ -640,7 +640,7 @@
     </message>
     <message>
         <source>varimonde-setup: cannot write %1: %2</source>
-        <translation>varimonde-setup: %1 kann nicht geschrieben werden: %2</translation>
+        <translation>varimonde-setup: kann %1 nicht schreiben: %2</translation>
     </message>
     <message>
         <source>sent %1 bytes in %2 s</source>
@@ -1185,6 +1185,82 @@
     <message>
         <source>Invalid Network Port: enter a number from 1 to 65535 (9100 on most printers).</source>
         <translation>Ungültiger Netzwerkport: geben Sie eine Zahl von 1 bis 65535 ein (9100 bei den meisten Druckern).</translation>
+    </message>
+    <message>
+        <source>File not found: %1</source>
+        <translation>Datei nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>Permission denied: %1</source>
+        <translation>Zugriff verweigert: %1</translation>
+    </message>
+    <message>
+        <source>Disk full: %1</source>
+        <translation>Datenträger voll: %1</translation>
+    </message>
+    <message>
+        <source>Device I/O error: %1 (%2)</source>
+        <translation>E/A-Fehler des Geräts: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Bad file name: %1</source>
+        <translation>Ungültiger Dateiname: %1</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1 (%2)</source>
+        <translation>Fehler beim Zugriff auf Pfad/Datei: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Permission denied: %1 (%2)</source>
+        <translation>Zugriff verweigert: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Disk full or out of resources: %1 (%2)</source>
+        <translation>Datenträger voll oder keine Ressourcen mehr: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 was not written: %2</source>
+        <translation>%1 wurde nicht geschrieben: %2</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, and nothing is written through one; name the file itself.</source>
+        <translation>es ist ein symbolischer Link, und durch einen solchen wird nichts geschrieben; nennen Sie die Datei selbst.</translation>
+    </message>
+    <message>
+        <source>it is a folder; name a file in it.</source>
+        <translation>es ist ein Ordner; nennen Sie eine Datei darin.</translation>
+    </message>
+    <message>
+        <source>only a regular file is written here.</source>
+        <translation>hier wird nur eine gewöhnliche Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>it is neither a file, a character device nor a pipe.</source>
+        <translation>es ist weder eine Datei noch ein zeichenorientiertes Gerät noch eine Pipe.</translation>
+    </message>
+    <message>
+        <source>it belongs to user %1, not to user %2 for whom the program runs as root.</source>
+        <translation>es gehört Benutzer %1, nicht Benutzer %2, für den das Programm als root läuft.</translation>
+    </message>
+    <message>
+        <source>%1 was not written: nothing opened the pipe to read it within %2 s.</source>
+        <translation>%1 wurde nicht geschrieben: niemand hat die Pipe innerhalb von %2 s zum Lesen geöffnet.</translation>
+    </message>
+    <message>
+        <source>%1 was not written: interrupted.</source>
+        <translation>%1 wurde nicht geschrieben: unterbrochen.</translation>
+    </message>
+    <message>
+        <source>it changed while it was being written.</source>
+        <translation>es hat sich beim Schreiben geändert.</translation>
+    </message>
+    <message>
+        <source>no file name was given.</source>
+        <translation>es wurde kein Dateiname angegeben.</translation>
+    </message>
+    <message>
+        <source>only a regular file is written.</source>
+        <translation>es wird nur eine gewöhnliche Datei geschrieben.</translation>
     </message>
 </context>
 <context>

@@ -1186,6 +1186,82 @@
         <source>Invalid Network Port: enter a number from 1 to 65535 (9100 on most printers).</source>
         <translation>Puerto de red no válido: introduzca un número de 1 a 65535 (9100 en la mayoría de las impresoras).</translation>
     </message>
+    <message>
+        <source>File not found: %1</source>
+        <translation>No se encuentra el archivo: %1</translation>
+    </message>
+    <message>
+        <source>Permission denied: %1</source>
+        <translation>Permiso denegado: %1</translation>
+    </message>
+    <message>
+        <source>Disk full: %1</source>
+        <translation>Disco lleno: %1</translation>
+    </message>
+    <message>
+        <source>Device I/O error: %1 (%2)</source>
+        <translation>Error de E/S del dispositivo: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Bad file name: %1</source>
+        <translation>Nombre de archivo no válido: %1</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1 (%2)</source>
+        <translation>Error de acceso a ruta/archivo: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Permission denied: %1 (%2)</source>
+        <translation>Permiso denegado: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Disk full or out of resources: %1 (%2)</source>
+        <translation>Disco lleno o sin recursos: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 was not written: %2</source>
+        <translation>%1 no se escribió: %2</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, and nothing is written through one; name the file itself.</source>
+        <translation>es un enlace simbólico, y nada se escribe a través de uno; indique el propio archivo.</translation>
+    </message>
+    <message>
+        <source>it is a folder; name a file in it.</source>
+        <translation>es una carpeta; indique un archivo dentro de ella.</translation>
+    </message>
+    <message>
+        <source>only a regular file is written here.</source>
+        <translation>aquí solo se escribe un archivo normal.</translation>
+    </message>
+    <message>
+        <source>it is neither a file, a character device nor a pipe.</source>
+        <translation>no es un archivo, ni un dispositivo de caracteres, ni una tubería.</translation>
+    </message>
+    <message>
+        <source>it belongs to user %1, not to user %2 for whom the program runs as root.</source>
+        <translation>pertenece al usuario %1, no al usuario %2 para quien el programa se ejecuta como root.</translation>
+    </message>
+    <message>
+        <source>%1 was not written: nothing opened the pipe to read it within %2 s.</source>
+        <translation>%1 no se escribió: nadie abrió la tubería para leerla en %2 s.</translation>
+    </message>
+    <message>
+        <source>%1 was not written: interrupted.</source>
+        <translation>%1 no se escribió: interrumpido.</translation>
+    </message>
+    <message>
+        <source>it changed while it was being written.</source>
+        <translation>cambió mientras se escribía.</translation>
+    </message>
+    <message>
+        <source>no file name was given.</source>
+        <translation>no se indicó ningún nombre de archivo.</translation>
+    </message>
+    <message>
+        <source>only a regular file is written.</source>
+        <translation>solo se escribe un archivo normal.</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>

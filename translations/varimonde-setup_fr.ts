@@ -1186,6 +1186,82 @@
         <source>Invalid Network Port: enter a number from 1 to 65535 (9100 on most printers).</source>
         <translation>Port réseau non valide : entrez un nombre de 1 à 65535 (9100 sur la plupart des imprimantes).</translation>
     </message>
+    <message>
+        <source>File not found: %1</source>
+        <translation>Fichier introuvable : %1</translation>
+    </message>
+    <message>
+        <source>Permission denied: %1</source>
+        <translation>Accès refusé : %1</translation>
+    </message>
+    <message>
+        <source>Disk full: %1</source>
+        <translation>Disque plein : %1</translation>
+    </message>
+    <message>
+        <source>Device I/O error: %1 (%2)</source>
+        <translation>Erreur d&apos;E/S du périphérique : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Bad file name: %1</source>
+        <translation>Nom de fichier incorrect : %1</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1 (%2)</source>
+        <translation>Erreur d&apos;accès au chemin/fichier : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Permission denied: %1 (%2)</source>
+        <translation>Accès refusé : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Disk full or out of resources: %1 (%2)</source>
+        <translation>Disque plein ou ressources épuisées : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 was not written: %2</source>
+        <translation>%1 n&apos;a pas été écrit : %2</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, and nothing is written through one; name the file itself.</source>
+        <translation>c&apos;est un lien symbolique, et rien n&apos;est écrit à travers un lien ; indiquez le fichier lui-même.</translation>
+    </message>
+    <message>
+        <source>it is a folder; name a file in it.</source>
+        <translation>c&apos;est un dossier ; indiquez un fichier qu&apos;il contient.</translation>
+    </message>
+    <message>
+        <source>only a regular file is written here.</source>
+        <translation>seul un fichier ordinaire est écrit ici.</translation>
+    </message>
+    <message>
+        <source>it is neither a file, a character device nor a pipe.</source>
+        <translation>ce n&apos;est ni un fichier, ni un périphérique caractère, ni un tube.</translation>
+    </message>
+    <message>
+        <source>it belongs to user %1, not to user %2 for whom the program runs as root.</source>
+        <translation>il appartient à l&apos;utilisateur %1, et non à l&apos;utilisateur %2 pour qui le programme tourne en root.</translation>
+    </message>
+    <message>
+        <source>%1 was not written: nothing opened the pipe to read it within %2 s.</source>
+        <translation>%1 n&apos;a pas été écrit : personne n&apos;a ouvert le tube en lecture dans les %2 s.</translation>
+    </message>
+    <message>
+        <source>%1 was not written: interrupted.</source>
+        <translation>%1 n&apos;a pas été écrit : interrompu.</translation>
+    </message>
+    <message>
+        <source>it changed while it was being written.</source>
+        <translation>il a changé pendant son écriture.</translation>
+    </message>
+    <message>
+        <source>no file name was given.</source>
+        <translation>aucun nom de fichier n&apos;a été donné.</translation>
+    </message>
+    <message>
+        <source>only a regular file is written.</source>
+        <translation>seul un fichier ordinaire est écrit.</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>

@@ -1186,6 +1186,82 @@
         <source>Invalid Network Port: enter a number from 1 to 65535 (9100 on most printers).</source>
         <translation>Porta di rete non valida: inserire un numero da 1 a 65535 (9100 sulla maggior parte delle stampanti).</translation>
     </message>
+    <message>
+        <source>File not found: %1</source>
+        <translation>File non trovato: %1</translation>
+    </message>
+    <message>
+        <source>Permission denied: %1</source>
+        <translation>Permesso negato: %1</translation>
+    </message>
+    <message>
+        <source>Disk full: %1</source>
+        <translation>Disco pieno: %1</translation>
+    </message>
+    <message>
+        <source>Device I/O error: %1 (%2)</source>
+        <translation>Errore di I/O del dispositivo: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Bad file name: %1</source>
+        <translation>Nome di file non valido: %1</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1 (%2)</source>
+        <translation>Errore di accesso a percorso/file: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Permission denied: %1 (%2)</source>
+        <translation>Permesso negato: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Disk full or out of resources: %1 (%2)</source>
+        <translation>Disco pieno o risorse esaurite: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 was not written: %2</source>
+        <translation>%1 non è stato scritto: %2</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, and nothing is written through one; name the file itself.</source>
+        <translation>è un collegamento simbolico, e nulla viene scritto attraverso uno di essi; indicare il file stesso.</translation>
+    </message>
+    <message>
+        <source>it is a folder; name a file in it.</source>
+        <translation>è una cartella; indicare un file al suo interno.</translation>
+    </message>
+    <message>
+        <source>only a regular file is written here.</source>
+        <translation>qui viene scritto solo un file normale.</translation>
+    </message>
+    <message>
+        <source>it is neither a file, a character device nor a pipe.</source>
+        <translation>non è né un file, né un dispositivo a caratteri, né una pipe.</translation>
+    </message>
+    <message>
+        <source>it belongs to user %1, not to user %2 for whom the program runs as root.</source>
+        <translation>appartiene all&apos;utente %1, non all&apos;utente %2 per cui il programma è eseguito come root.</translation>
+    </message>
+    <message>
+        <source>%1 was not written: nothing opened the pipe to read it within %2 s.</source>
+        <translation>%1 non è stato scritto: nessuno ha aperto la pipe in lettura entro %2 s.</translation>
+    </message>
+    <message>
+        <source>%1 was not written: interrupted.</source>
+        <translation>%1 non è stato scritto: interrotto.</translation>
+    </message>
+    <message>
+        <source>it changed while it was being written.</source>
+        <translation>è cambiato durante la scrittura.</translation>
+    </message>
+    <message>
+        <source>no file name was given.</source>
+        <translation>non è stato indicato alcun nome di file.</translation>
+    </message>
+    <message>
+        <source>only a regular file is written.</source>
+        <translation>viene scritto solo un file normale.</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>

@@ -1186,6 +1186,82 @@
         <source>Invalid Network Port: enter a number from 1 to 65535 (9100 on most printers).</source>
         <translation>ネットワークポートが正しくありません。1 から 65535 までの数を入力してください (ほとんどのプリンターは 9100)。</translation>
     </message>
+    <message>
+        <source>File not found: %1</source>
+        <translation>ファイルが見つかりません: %1</translation>
+    </message>
+    <message>
+        <source>Permission denied: %1</source>
+        <translation>アクセスが拒否されました: %1</translation>
+    </message>
+    <message>
+        <source>Disk full: %1</source>
+        <translation>ディスクがいっぱいです: %1</translation>
+    </message>
+    <message>
+        <source>Device I/O error: %1 (%2)</source>
+        <translation>デバイスの入出力エラー: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Bad file name: %1</source>
+        <translation>ファイル名が正しくありません: %1</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1 (%2)</source>
+        <translation>パス/ファイルのアクセスエラー: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Permission denied: %1 (%2)</source>
+        <translation>アクセスが拒否されました: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Disk full or out of resources: %1 (%2)</source>
+        <translation>ディスクがいっぱいか、リソースが足りません: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 was not written: %2</source>
+        <translation>%1 は書き込まれませんでした: %2</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, and nothing is written through one; name the file itself.</source>
+        <translation>シンボリックリンクです。リンクを通しては何も書き込みません。ファイルそのものを指定してください。</translation>
+    </message>
+    <message>
+        <source>it is a folder; name a file in it.</source>
+        <translation>フォルダーです。その中のファイルを指定してください。</translation>
+    </message>
+    <message>
+        <source>only a regular file is written here.</source>
+        <translation>ここに書き込むのは通常のファイルだけです。</translation>
+    </message>
+    <message>
+        <source>it is neither a file, a character device nor a pipe.</source>
+        <translation>ファイルでも、キャラクターデバイスでも、パイプでもありません。</translation>
+    </message>
+    <message>
+        <source>it belongs to user %1, not to user %2 for whom the program runs as root.</source>
+        <translation>ユーザー %1 の所有です。プログラムが root として動いている対象のユーザー %2 のものではありません。</translation>
+    </message>
+    <message>
+        <source>%1 was not written: nothing opened the pipe to read it within %2 s.</source>
+        <translation>%1 は書き込まれませんでした: %2 秒以内にパイプを読み取り用に開くものがありませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 was not written: interrupted.</source>
+        <translation>%1 は書き込まれませんでした: 中断されました。</translation>
+    </message>
+    <message>
+        <source>it changed while it was being written.</source>
+        <translation>書き込み中に変更されました。</translation>
+    </message>
+    <message>
+        <source>no file name was given.</source>
+        <translation>ファイル名が指定されていません。</translation>
+    </message>
+    <message>
+        <source>only a regular file is written.</source>
+        <translation>書き込むのは通常のファイルだけです。</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>

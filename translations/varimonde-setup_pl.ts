@@ -1186,6 +1186,82 @@
         <source>Invalid Network Port: enter a number from 1 to 65535 (9100 on most printers).</source>
         <translation>Nieprawidłowy port sieciowy: wpisz liczbę od 1 do 65535 (9100 w większości drukarek).</translation>
     </message>
+    <message>
+        <source>File not found: %1</source>
+        <translation>Nie znaleziono pliku: %1</translation>
+    </message>
+    <message>
+        <source>Permission denied: %1</source>
+        <translation>Odmowa dostępu: %1</translation>
+    </message>
+    <message>
+        <source>Disk full: %1</source>
+        <translation>Dysk pełny: %1</translation>
+    </message>
+    <message>
+        <source>Device I/O error: %1 (%2)</source>
+        <translation>Błąd we/wy urządzenia: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Bad file name: %1</source>
+        <translation>Nieprawidłowa nazwa pliku: %1</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1 (%2)</source>
+        <translation>Błąd dostępu do ścieżki/pliku: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Permission denied: %1 (%2)</source>
+        <translation>Odmowa dostępu: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Disk full or out of resources: %1 (%2)</source>
+        <translation>Dysk pełny lub brak zasobów: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 was not written: %2</source>
+        <translation>%1 nie został zapisany: %2</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, and nothing is written through one; name the file itself.</source>
+        <translation>to dowiązanie symboliczne, a przez dowiązanie nic nie jest zapisywane; podaj sam plik.</translation>
+    </message>
+    <message>
+        <source>it is a folder; name a file in it.</source>
+        <translation>to folder; podaj plik w nim.</translation>
+    </message>
+    <message>
+        <source>only a regular file is written here.</source>
+        <translation>tutaj zapisywany jest tylko zwykły plik.</translation>
+    </message>
+    <message>
+        <source>it is neither a file, a character device nor a pipe.</source>
+        <translation>to nie jest ani plik, ani urządzenie znakowe, ani potok.</translation>
+    </message>
+    <message>
+        <source>it belongs to user %1, not to user %2 for whom the program runs as root.</source>
+        <translation>należy do użytkownika %1, a nie do użytkownika %2, dla którego program działa jako root.</translation>
+    </message>
+    <message>
+        <source>%1 was not written: nothing opened the pipe to read it within %2 s.</source>
+        <translation>%1 nie został zapisany: nikt nie otworzył potoku do odczytu w ciągu %2 s.</translation>
+    </message>
+    <message>
+        <source>%1 was not written: interrupted.</source>
+        <translation>%1 nie został zapisany: przerwano.</translation>
+    </message>
+    <message>
+        <source>it changed while it was being written.</source>
+        <translation>zmienił się w trakcie zapisu.</translation>
+    </message>
+    <message>
+        <source>no file name was given.</source>
+        <translation>nie podano nazwy pliku.</translation>
+    </message>
+    <message>
+        <source>only a regular file is written.</source>
+        <translation>zapisywany jest tylko zwykły plik.</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>

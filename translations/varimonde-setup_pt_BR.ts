@@ -1186,6 +1186,82 @@
         <source>Invalid Network Port: enter a number from 1 to 65535 (9100 on most printers).</source>
         <translation>Porta de rede inválida: digite um número de 1 a 65535 (9100 na maioria das impressoras).</translation>
     </message>
+    <message>
+        <source>File not found: %1</source>
+        <translation>Arquivo não encontrado: %1</translation>
+    </message>
+    <message>
+        <source>Permission denied: %1</source>
+        <translation>Permissão negada: %1</translation>
+    </message>
+    <message>
+        <source>Disk full: %1</source>
+        <translation>Disco cheio: %1</translation>
+    </message>
+    <message>
+        <source>Device I/O error: %1 (%2)</source>
+        <translation>Erro de E/S do dispositivo: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Bad file name: %1</source>
+        <translation>Nome de arquivo inválido: %1</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1 (%2)</source>
+        <translation>Erro de acesso ao caminho/arquivo: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Permission denied: %1 (%2)</source>
+        <translation>Permissão negada: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Disk full or out of resources: %1 (%2)</source>
+        <translation>Disco cheio ou sem recursos: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 was not written: %2</source>
+        <translation>%1 não foi gravado: %2</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, and nothing is written through one; name the file itself.</source>
+        <translation>é um link simbólico, e nada é gravado através de um; informe o próprio arquivo.</translation>
+    </message>
+    <message>
+        <source>it is a folder; name a file in it.</source>
+        <translation>é uma pasta; informe um arquivo dentro dela.</translation>
+    </message>
+    <message>
+        <source>only a regular file is written here.</source>
+        <translation>aqui só se grava um arquivo comum.</translation>
+    </message>
+    <message>
+        <source>it is neither a file, a character device nor a pipe.</source>
+        <translation>não é um arquivo, nem um dispositivo de caracteres, nem um pipe.</translation>
+    </message>
+    <message>
+        <source>it belongs to user %1, not to user %2 for whom the program runs as root.</source>
+        <translation>pertence ao usuário %1, não ao usuário %2 para quem o programa roda como root.</translation>
+    </message>
+    <message>
+        <source>%1 was not written: nothing opened the pipe to read it within %2 s.</source>
+        <translation>%1 não foi gravado: ninguém abriu o pipe para leitura em %2 s.</translation>
+    </message>
+    <message>
+        <source>%1 was not written: interrupted.</source>
+        <translation>%1 não foi gravado: interrompido.</translation>
+    </message>
+    <message>
+        <source>it changed while it was being written.</source>
+        <translation>mudou enquanto era gravado.</translation>
+    </message>
+    <message>
+        <source>no file name was given.</source>
+        <translation>nenhum nome de arquivo foi informado.</translation>
+    </message>
+    <message>
+        <source>only a regular file is written.</source>
+        <translation>só se grava um arquivo comum.</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>

@@ -1186,6 +1186,82 @@
         <source>Invalid Network Port: enter a number from 1 to 65535 (9100 on most printers).</source>
         <translation>网络端口无效：请输入 1 到 65535 之间的数字（大多数打印机为 9100）。</translation>
     </message>
+    <message>
+        <source>File not found: %1</source>
+        <translation>找不到文件：%1</translation>
+    </message>
+    <message>
+        <source>Permission denied: %1</source>
+        <translation>权限被拒绝：%1</translation>
+    </message>
+    <message>
+        <source>Disk full: %1</source>
+        <translation>磁盘已满：%1</translation>
+    </message>
+    <message>
+        <source>Device I/O error: %1 (%2)</source>
+        <translation>设备输入/输出错误：%1（%2）</translation>
+    </message>
+    <message>
+        <source>Bad file name: %1</source>
+        <translation>文件名无效：%1</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1 (%2)</source>
+        <translation>路径/文件访问错误：%1（%2）</translation>
+    </message>
+    <message>
+        <source>Permission denied: %1 (%2)</source>
+        <translation>权限被拒绝：%1（%2）</translation>
+    </message>
+    <message>
+        <source>Disk full or out of resources: %1 (%2)</source>
+        <translation>磁盘已满或资源不足：%1（%2）</translation>
+    </message>
+    <message>
+        <source>%1 was not written: %2</source>
+        <translation>%1 未写入：%2</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, and nothing is written through one; name the file itself.</source>
+        <translation>它是符号链接，不会通过链接写入任何内容；请指定文件本身。</translation>
+    </message>
+    <message>
+        <source>it is a folder; name a file in it.</source>
+        <translation>它是文件夹；请指定其中的文件。</translation>
+    </message>
+    <message>
+        <source>only a regular file is written here.</source>
+        <translation>此处只写入普通文件。</translation>
+    </message>
+    <message>
+        <source>it is neither a file, a character device nor a pipe.</source>
+        <translation>它既不是文件，也不是字符设备或管道。</translation>
+    </message>
+    <message>
+        <source>it belongs to user %1, not to user %2 for whom the program runs as root.</source>
+        <translation>它属于用户 %1，而不属于程序以 root 身份为之运行的用户 %2。</translation>
+    </message>
+    <message>
+        <source>%1 was not written: nothing opened the pipe to read it within %2 s.</source>
+        <translation>%1 未写入：%2 秒内没有任何程序打开管道读取。</translation>
+    </message>
+    <message>
+        <source>%1 was not written: interrupted.</source>
+        <translation>%1 未写入：已中断。</translation>
+    </message>
+    <message>
+        <source>it changed while it was being written.</source>
+        <translation>它在写入期间发生了变化。</translation>
+    </message>
+    <message>
+        <source>no file name was given.</source>
+        <translation>未给出文件名。</translation>
+    </message>
+    <message>
+        <source>only a regular file is written.</source>
+        <translation>只写入普通文件。</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>

@@ -17,25 +17,29 @@ Failure fromErrno(int error, const QString &path)
     case ENOENT:
     case ENXIO:
     case ENODEV:
-        return {FailureCode::FileNotFound, QStringLiteral("File not found: %1").arg(where)};
+        return {FailureCode::FileNotFound,
+                Wording::of(QT_TRANSLATE_NOOP("Failure", "File not found: %1"), {where})};
     case EACCES:
     case EPERM:
     case EROFS:
-        return {FailureCode::PermissionDenied, QStringLiteral("Permission denied: %1").arg(where)};
+        return {FailureCode::PermissionDenied,
+                Wording::of(QT_TRANSLATE_NOOP("Failure", "Permission denied: %1"), {where})};
     case ENOSPC:
-        return {FailureCode::DiskFull, QStringLiteral("Disk full: %1").arg(where)};
+        return {FailureCode::DiskFull,
+                Wording::of(QT_TRANSLATE_NOOP("Failure", "Disk full: %1"), {where})};
     case EIO:
     case EBUSY:
         return {FailureCode::DeviceIoError,
-                QStringLiteral("Device I/O error: %1 (%2)")
-                    .arg(where, QString::fromLocal8Bit(std::strerror(error)))};
+                Wording::of(QT_TRANSLATE_NOOP("Failure", "Device I/O error: %1 (%2)"),
+                            {where, QString::fromLocal8Bit(std::strerror(error))})};
     case EISDIR:
     case ENAMETOOLONG:
-        return {FailureCode::BadFileName, QStringLiteral("Bad file name: %1").arg(where)};
+        return {FailureCode::BadFileName,
+                Wording::of(QT_TRANSLATE_NOOP("Failure", "Bad file name: %1"), {where})};
     default:
         return {FailureCode::PathAccessError,
-                QStringLiteral("Path/File access error: %1 (%2)")
-                    .arg(where, QString::fromLocal8Bit(std::strerror(error)))};
+                Wording::of(QT_TRANSLATE_NOOP("Failure", "Path/File access error: %1 (%2)"),
+                            {where, QString::fromLocal8Bit(std::strerror(error))})};
     }
 }
 
@@ -46,21 +50,27 @@ Failure fromFile(const QFileDevice &file, const QString &path)
     switch (file.error()) {
     case QFileDevice::OpenError:
         if (!name.isEmpty() && !QFileInfo::exists(name))
-            return {FailureCode::FileNotFound, QStringLiteral("File not found: %1").arg(where)};
+            return {FailureCode::FileNotFound,
+                    Wording::of(QT_TRANSLATE_NOOP("Failure", "File not found: %1"), {where})};
         return {FailureCode::PermissionDenied,
-                QStringLiteral("Permission denied: %1 (%2)").arg(where, file.errorString())};
+                Wording::of(QT_TRANSLATE_NOOP("Failure", "Permission denied: %1 (%2)"),
+                            {where, file.errorString()})};
     case QFileDevice::PermissionsError:
-        return {FailureCode::PermissionDenied, QStringLiteral("Permission denied: %1").arg(where)};
+        return {FailureCode::PermissionDenied,
+                Wording::of(QT_TRANSLATE_NOOP("Failure", "Permission denied: %1"), {where})};
     case QFileDevice::ResourceError:
-        return {FailureCode::DiskFull, QStringLiteral("Disk full or out of resources: %1 (%2)")
-                                           .arg(where, file.errorString())};
+        return {FailureCode::DiskFull,
+                Wording::of(QT_TRANSLATE_NOOP("Failure", "Disk full or out of resources: %1 (%2)"),
+                            {where, file.errorString()})};
     case QFileDevice::ReadError:
     case QFileDevice::WriteError:
         return {FailureCode::DeviceIoError,
-                QStringLiteral("Device I/O error: %1 (%2)").arg(where, file.errorString())};
+                Wording::of(QT_TRANSLATE_NOOP("Failure", "Device I/O error: %1 (%2)"),
+                            {where, file.errorString()})};
     default:
         return {FailureCode::PathAccessError,
-                QStringLiteral("Path/File access error: %1 (%2)").arg(where, file.errorString())};
+                Wording::of(QT_TRANSLATE_NOOP("Failure", "Path/File access error: %1 (%2)"),
+                            {where, file.errorString()})};
     }
 }
 

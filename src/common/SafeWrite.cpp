@@ -31,9 +31,16 @@ QString shown(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
-Failure refused(const QString &path, const QString &why)
+Failure refused(const QString &path, const Wording &why)
 {
-    return {FailureCode::BadFileName, shown(path) + QStringLiteral(" was not written: ") + why};
+    return {
+        FailureCode::BadFileName,
+        Wording::of(QT_TRANSLATE_NOOP("Failure", "%1 was not written: %2"), {shown(path), why})};
+}
+
+Failure refused(const QString &path, const char *why)
+{
+    return refused(path, Wording::of(why));
 }
 
 #ifdef Q_OS_UNIX
@@ -90,38 +97,43 @@ std::optional<Failure> refusalOf(const QString &path, const struct stat &status,
                                  const Caller &caller)
 {
     if (S_ISLNK(status.st_mode))
-        return refused(path, QStringLiteral("it is a symbolic link, and nothing is written "
-                                            "through one; name the file itself."));
+        return refused(path,
+                       QT_TRANSLATE_NOOP("Failure", "it is a symbolic link, and nothing is written "
+                                                    "through one; name the file itself."));
     if (S_ISDIR(status.st_mode))
-        return refused(path, QStringLiteral("it is a folder; name a file in it."));
+        return refused(path, QT_TRANSLATE_NOOP("Failure", "it is a folder; name a file in it."));
     const bool stream = S_ISCHR(status.st_mode) || S_ISFIFO(status.st_mode);
     if (!S_ISREG(status.st_mode) && !(stream && targets == Targets::FilesOrStreams))
-        return refused(path, targets == Targets::FilesOnly
-                                 ? QStringLiteral("only a regular file is written here.")
-                                 : QStringLiteral("it is neither a file, a character device "
-                                                  "nor a pipe."));
+        return refused(
+            path, targets == Targets::FilesOnly
+                      ? QT_TRANSLATE_NOOP("Failure", "only a regular file is written here.")
+                      : QT_TRANSLATE_NOOP("Failure", "it is neither a file, a character device "
+                                                     "nor a pipe."));
     // A device everyone may write to (a terminal, the null device) is no
     // one's property.
     const bool everyones = stream && (status.st_mode & S_IWOTH);
     if (caller.root && status.st_uid != caller.realUser && !everyones)
-        return refused(path,
-                       QStringLiteral("it belongs to user %1, not to user %2 for whom "
-                                      "the program runs as root.")
-                           .arg(QString::number(status.st_uid), QString::number(caller.realUser)));
+        return refused(
+            path, Wording::of(QT_TRANSLATE_NOOP("Failure", "it belongs to user %1, not to user "
+                                                           "%2 for whom the program runs as "
+                                                           "root."),
+                              {QString::number(status.st_uid), QString::number(caller.realUser)}));
     return std::nullopt;
 }
 
 Failure notRead(const QString &path, int readerWaitMs)
 {
     return {FailureCode::DeviceIoError,
-            shown(path) + QStringLiteral(" was not written: nothing opened the pipe to read it "
-                                         "within %1 s.")
-                              .arg(readerWaitMs / 1000.0)};
+            Wording::of(QT_TRANSLATE_NOOP("Failure", "%1 was not written: nothing opened the pipe "
+                                                     "to read it within %2 s."),
+                        {shown(path), QString::number(readerWaitMs / 1000.0)})};
 }
 
 Failure interrupted(const QString &path)
 {
-    return {FailureCode::Cancelled, shown(path) + QStringLiteral(" was not written: interrupted.")};
+    return {FailureCode::Cancelled,
+            Wording::of(QT_TRANSLATE_NOOP("Failure", "%1 was not written: interrupted."),
+                        {shown(path)})};
 }
 
 // Opens a device or pipe to write into. Opening a pipe for writing waits for
@@ -167,7 +179,8 @@ std::optional<Failure> writeStream(const QString &path, QByteArrayView bytes, Ta
     if (::fstat(fd, &status) != 0)
         failure = FileFailure::fromErrno(errno, path);
     else if (S_ISREG(status.st_mode))
-        failure = refused(path, QStringLiteral("it changed while it was being written."));
+        failure =
+            refused(path, QT_TRANSLATE_NOOP("Failure", "it changed while it was being written."));
     else
         failure = refusalOf(path, status, targets, caller);
     if (!failure) {
@@ -246,15 +259,16 @@ Caller Caller::current()
 Checked check(const QString &path, Targets targets, const Caller &caller)
 {
     if (path.isEmpty())
-        return {std::nullopt, refused(path, QStringLiteral("no file name was given."))};
+        return {std::nullopt,
+                refused(path, QT_TRANSLATE_NOOP("Failure", "no file name was given."))};
 #ifdef Q_OS_UNIX
     if (standardStream(path) >= 0)
-        return {targets == Targets::FilesOrStreams ? std::optional<Kind>(Kind::Stream)
-                                                   : std::nullopt,
-                targets == Targets::FilesOrStreams
-                    ? std::nullopt
-                    : std::optional<Failure>(
-                          refused(path, QStringLiteral("only a regular file is written here.")))};
+        return {
+            targets == Targets::FilesOrStreams ? std::optional<Kind>(Kind::Stream) : std::nullopt,
+            targets == Targets::FilesOrStreams
+                ? std::nullopt
+                : std::optional<Failure>(refused(
+                      path, QT_TRANSLATE_NOOP("Failure", "only a regular file is written here.")))};
     struct stat status {
     };
     if (::lstat(QFile::encodeName(path).constData(), &status) != 0) {
@@ -269,7 +283,8 @@ Checked check(const QString &path, Targets targets, const Caller &caller)
     Q_UNUSED(caller);
     const QFileInfo info(path);
     if (info.isSymLink() || info.isDir() || (info.exists() && !info.isFile()))
-        return {std::nullopt, refused(path, QStringLiteral("only a regular file is written."))};
+        return {std::nullopt,
+                refused(path, QT_TRANSLATE_NOOP("Failure", "only a regular file is written."))};
     Q_UNUSED(targets);
     return {info.exists() ? Kind::ReplaceFile : Kind::NewFile, std::nullopt};
 #endif
