@@ -739,6 +739,12 @@ private slots:
                                      << "XX: Der Indextyp muss BAR oder GAP sein\n";
         QTest::newRow("address") << "--to COM999 --list" << 2 << "COM ports are numbered 1 to 255"
                                  << "COM-Anschlüsse sind von 1 bis 255 nummeriert";
+        // Advice in the command line's words, in German too.
+        QTest::newRow("convert advice")
+            << "--to LPT1 --store-graphic " + file("colour.bmp", Pictures::bmp(8, 8, 24)) +
+                   " --id A"
+            << 2 << "images only. Add --convert to make one."
+            << "(1 Bit). Mit --convert lässt sich eines erstellen.";
         // A file not written: why, told in German; a folder is no report.
         QTest::newRow("report refused")
             << "--dry-run --to LPT1 --list --report " + dir.path() << 1

@@ -712,6 +712,13 @@
     </message>
 </context>
 <context>
+    <name>CommandLineWords</name>
+    <message>
+        <source> Add --convert to make one.</source>
+        <translation> Mit --convert lässt sich eines erstellen.</translation>
+    </message>
+</context>
+<context>
     <name>ConfigPage</name>
     <message>
         <source>&amp;Darkness </source>
@@ -1261,6 +1268,10 @@
     <message>
         <source>only a regular file is written.</source>
         <translation>es wird nur eine gewöhnliche Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 (no COM number reaches it)</source>
+        <translation>%1 (keine COM-Nummer erreicht ihn)</translation>
     </message>
 </context>
 <context>

@@ -712,6 +712,13 @@
     </message>
 </context>
 <context>
+    <name>CommandLineWords</name>
+    <message>
+        <source> Add --convert to make one.</source>
+        <translation> Añada --convert para crear una.</translation>
+    </message>
+</context>
+<context>
     <name>ConfigPage</name>
     <message>
         <source>&amp;Darkness </source>
@@ -1261,6 +1268,10 @@
     <message>
         <source>only a regular file is written.</source>
         <translation>solo se escribe un archivo normal.</translation>
+    </message>
+    <message>
+        <source>%1 (no COM number reaches it)</source>
+        <translation>%1 (ningún número COM llega a él)</translation>
     </message>
 </context>
 <context>

@@ -712,6 +712,13 @@
     </message>
 </context>
 <context>
+    <name>CommandLineWords</name>
+    <message>
+        <source> Add --convert to make one.</source>
+        <translation> Ajoutez --convert pour en créer une.</translation>
+    </message>
+</context>
+<context>
     <name>ConfigPage</name>
     <message>
         <source>&amp;Darkness </source>
@@ -1261,6 +1268,10 @@
     <message>
         <source>only a regular file is written.</source>
         <translation>seul un fichier ordinaire est écrit.</translation>
+    </message>
+    <message>
+        <source>%1 (no COM number reaches it)</source>
+        <translation>%1 (aucun numéro COM ne l&apos;atteint)</translation>
     </message>
 </context>
 <context>

@@ -712,6 +712,13 @@
     </message>
 </context>
 <context>
+    <name>CommandLineWords</name>
+    <message>
+        <source> Add --convert to make one.</source>
+        <translation> Aggiungere --convert per crearne una.</translation>
+    </message>
+</context>
+<context>
     <name>ConfigPage</name>
     <message>
         <source>&amp;Darkness </source>
@@ -1261,6 +1268,10 @@
     <message>
         <source>only a regular file is written.</source>
         <translation>viene scritto solo un file normale.</translation>
+    </message>
+    <message>
+        <source>%1 (no COM number reaches it)</source>
+        <translation>%1 (nessun numero COM lo raggiunge)</translation>
     </message>
 </context>
 <context>

@@ -712,6 +712,13 @@
     </message>
 </context>
 <context>
+    <name>CommandLineWords</name>
+    <message>
+        <source> Add --convert to make one.</source>
+        <translation> --convert を付けると作成できます。</translation>
+    </message>
+</context>
+<context>
     <name>ConfigPage</name>
     <message>
         <source>&amp;Darkness </source>
@@ -1261,6 +1268,10 @@
     <message>
         <source>only a regular file is written.</source>
         <translation>書き込むのは通常のファイルだけです。</translation>
+    </message>
+    <message>
+        <source>%1 (no COM number reaches it)</source>
+        <translation>%1 (どの COM 番号からも使えません)</translation>
     </message>
 </context>
 <context>

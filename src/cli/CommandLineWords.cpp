@@ -1,5 +1,6 @@
 #include "cli/CommandLineWords.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace CommandLineWords
@@ -16,7 +17,6 @@ struct Rewording {
 // Each piece of window advice a shared message may carry, and what a
 // command-line user does instead.
 constexpr Rewording rewordings[] = {
-    {u"Use Convert… to make one.", u"Add --convert to make one."},
     {u"Choose one of them on the Communication Settings tab and press Apply.",
      u"Name one of them with --to."},
     {u"Choose one of them on the Communication Settings tab.", u"Name one of them with --to."},
@@ -33,6 +33,10 @@ constexpr Rewording rewordings[] = {
 QString of(const QString &windowText)
 {
     QString text = windowText;
+    // Advice that is a text of its own, so a translation has it whole:
+    // reworded in the language it is shown in.
+    text.replace(QCoreApplication::translate("GraphicCheck", " Use Convert… to make one."),
+                 QCoreApplication::translate("CommandLineWords", " Add --convert to make one."));
     for (const Rewording &rewording : rewordings)
         text.replace(QString::fromUtf16(rewording.window),
                      QString::fromUtf16(rewording.commandLine));

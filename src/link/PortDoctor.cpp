@@ -42,7 +42,7 @@ bool lacksPermission(const QString &device)
 
 Failure noSuchPort(int commPort, const QString &device, const PortNames &names)
 {
-    const QString available = availablePortsText(names);
+    const Wording available = availablePortsText(names);
     const QString port = portLabel(commPort, device);
     if (available.isEmpty())
         return {FailureCode::PortInvalid,
@@ -158,17 +158,22 @@ QString holdersOf(const QString &device)
     return holders.join(QStringLiteral("; "));
 }
 
-QString availablePortsText(const PortNames &names)
+Wording availablePortsText(const PortNames &names)
 {
-    QStringList found;
+    Wording found;
     const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
     for (const QSerialPortInfo &port : ports) {
         const QString device = port.systemLocation();
         const int commPort = names.commPortOf(device);
-        found << (commPort > 0 ? portLabel(commPort, device)
-                               : QStringLiteral("%1 (no COM number reaches it)").arg(device));
+        const Wording named =
+            commPort > 0
+                ? Wording(portLabel(commPort, device))
+                : Wording::of(QT_TRANSLATE_NOOP("Failure", "%1 (no COM number reaches it)"),
+                              {device});
+        // A list, not a sentence: no translation changes its commas.
+        found = found.isEmpty() ? named : Wording::of("%1, %2", {found, named});
     }
-    return found.join(QStringLiteral(", "));
+    return found;
 }
 
 Wording printerPortsAdvice(const PortNames &names)

@@ -20,7 +20,7 @@ QString holdersOf(const QString &device);
 
 // The serial ports that exist, each with the COM number that reaches it,
 // for example "COM1 (/dev/ttyS0), COM33 (/dev/ttyUSB0)"; empty when none.
-QString availablePortsText(const PortNames &names);
+Wording availablePortsText(const PortNames &names);
 
 // What to do when a parallel or USB printer device is missing: which of
 // them exist, for example "Parallel and USB printer ports found: LPT2
