@@ -230,7 +230,8 @@ private slots:
         QCOMPARE(state.words(), words);
         QCOMPARE(state.isError(), error);
         // A printer in error is refused, saying so (the advice: with the send).
-        QCOMPARE(state.refusal().section(':', 0, 0), error ? "The printer reports " + words : "");
+        QCOMPARE(state.refusal().english().section(':', 0, 0),
+                 error ? "The printer reports " + words : "");
     }
 
     void ranges_data()
@@ -846,6 +847,21 @@ private slots:
             QTest::qWait(50);
             QCOMPARE(received(address) - before, says.isEmpty() ? 1000 : 0);
         }
+        // In German people read the refusal and the option in German; the
+        // summary a script reads stays in English.
+        QProcess german;
+        german.start(VARIMONDE_SETUP_BINARY,
+                     QStringList{"--lang", "de", "--to", "tcp://127.0.0.71"} + snmp +
+                         QStringList{"--firmware", firmware});
+        // The printers answer from this process: its events must go on.
+        QTRY_VERIFY_WITH_TIMEOUT(german.state() == QProcess::NotRunning, 10000);
+        QCOMPARE(german.exitCode(), 1);
+        const QString germanErr = QString::fromUtf8(german.readAllStandardError());
+        QVERIFY2(germanErr.contains("Der Drucker meldet no paper: es wurde nichts gesendet. Legen "
+                                    "Sie Etiketten ein, schließen Sie den Drucker und versuchen "
+                                    "Sie es erneut. Mit --ignore-status wird trotzdem gesendet."),
+                 qPrintable(germanErr));
+        QVERIFY(german.readAllStandardOutput().contains(std::get<2>(cases[0]).toUtf8()));
 
         const qint64 before = received("127.0.0.71");
         ui.window.link().setAddress(

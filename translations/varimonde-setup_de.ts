@@ -717,6 +717,10 @@
         <source> Add --convert to make one.</source>
         <translation> Mit --convert lässt sich eines erstellen.</translation>
     </message>
+    <message>
+        <source> Give --ignore-status to send anyway.</source>
+        <translation> Mit --ignore-status wird trotzdem gesendet.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPage</name>
@@ -1272,6 +1276,34 @@
     <message>
         <source>%1 (no COM number reaches it)</source>
         <translation>%1 (keine COM-Nummer erreicht ihn)</translation>
+    </message>
+    <message>
+        <source>Put the printer online (its pause or feed button) and try again.</source>
+        <translation>Schalten Sie den Drucker online (Pause- oder Vorschubtaste) und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Open the printer, clear the jammed labels, close it and try again.</source>
+        <translation>Öffnen Sie den Drucker, entfernen Sie die gestauten Etiketten, schließen Sie ihn und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Close the printer&apos;s cover and try again.</source>
+        <translation>Schließen Sie die Abdeckung des Druckers und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Load labels, close the printer and try again.</source>
+        <translation>Legen Sie Etiketten ein, schließen Sie den Drucker und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Load a ribbon, close the printer and try again.</source>
+        <translation>Legen Sie ein Farbband ein, schließen Sie den Drucker und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Take the printed labels out and try again.</source>
+        <translation>Nehmen Sie die gedruckten Etiketten heraus und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The printer reports %1: nothing was sent. %2</source>
+        <translation>Der Drucker meldet %1: es wurde nichts gesendet. %2</translation>
     </message>
 </context>
 <context>

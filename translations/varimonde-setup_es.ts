@@ -717,6 +717,10 @@
         <source> Add --convert to make one.</source>
         <translation> Añada --convert para crear una.</translation>
     </message>
+    <message>
+        <source> Give --ignore-status to send anyway.</source>
+        <translation> Indique --ignore-status para enviar de todos modos.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPage</name>
@@ -1272,6 +1276,34 @@
     <message>
         <source>%1 (no COM number reaches it)</source>
         <translation>%1 (ningún número COM llega a él)</translation>
+    </message>
+    <message>
+        <source>Put the printer online (its pause or feed button) and try again.</source>
+        <translation>Ponga la impresora en línea (botón de pausa o avance) e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Open the printer, clear the jammed labels, close it and try again.</source>
+        <translation>Abra la impresora, retire las etiquetas atascadas, ciérrela e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Close the printer&apos;s cover and try again.</source>
+        <translation>Cierre la tapa de la impresora e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Load labels, close the printer and try again.</source>
+        <translation>Cargue etiquetas, cierre la impresora e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Load a ribbon, close the printer and try again.</source>
+        <translation>Cargue una cinta, cierre la impresora e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Take the printed labels out and try again.</source>
+        <translation>Retire las etiquetas impresas e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The printer reports %1: nothing was sent. %2</source>
+        <translation>La impresora informa %1: no se envió nada. %2</translation>
     </message>
 </context>
 <context>

@@ -717,6 +717,10 @@
         <source> Add --convert to make one.</source>
         <translation> Ajoutez --convert pour en créer une.</translation>
     </message>
+    <message>
+        <source> Give --ignore-status to send anyway.</source>
+        <translation> Donnez --ignore-status pour envoyer quand même.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPage</name>
@@ -1272,6 +1276,34 @@
     <message>
         <source>%1 (no COM number reaches it)</source>
         <translation>%1 (aucun numéro COM ne l&apos;atteint)</translation>
+    </message>
+    <message>
+        <source>Put the printer online (its pause or feed button) and try again.</source>
+        <translation>Mettez l&apos;imprimante en ligne (bouton pause ou avance) et réessayez.</translation>
+    </message>
+    <message>
+        <source>Open the printer, clear the jammed labels, close it and try again.</source>
+        <translation>Ouvrez l&apos;imprimante, retirez les étiquettes coincées, refermez-la et réessayez.</translation>
+    </message>
+    <message>
+        <source>Close the printer&apos;s cover and try again.</source>
+        <translation>Fermez le capot de l&apos;imprimante et réessayez.</translation>
+    </message>
+    <message>
+        <source>Load labels, close the printer and try again.</source>
+        <translation>Chargez des étiquettes, fermez l&apos;imprimante et réessayez.</translation>
+    </message>
+    <message>
+        <source>Load a ribbon, close the printer and try again.</source>
+        <translation>Chargez un ruban, fermez l&apos;imprimante et réessayez.</translation>
+    </message>
+    <message>
+        <source>Take the printed labels out and try again.</source>
+        <translation>Retirez les étiquettes imprimées et réessayez.</translation>
+    </message>
+    <message>
+        <source>The printer reports %1: nothing was sent. %2</source>
+        <translation>L&apos;imprimante signale %1 : rien n&apos;a été envoyé. %2</translation>
     </message>
 </context>
 <context>

@@ -717,6 +717,10 @@
         <source> Add --convert to make one.</source>
         <translation> Aggiungere --convert per crearne una.</translation>
     </message>
+    <message>
+        <source> Give --ignore-status to send anyway.</source>
+        <translation> Indicare --ignore-status per inviare comunque.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPage</name>
@@ -1272,6 +1276,34 @@
     <message>
         <source>%1 (no COM number reaches it)</source>
         <translation>%1 (nessun numero COM lo raggiunge)</translation>
+    </message>
+    <message>
+        <source>Put the printer online (its pause or feed button) and try again.</source>
+        <translation>Mettere la stampante in linea (tasto pausa o avanzamento) e riprovare.</translation>
+    </message>
+    <message>
+        <source>Open the printer, clear the jammed labels, close it and try again.</source>
+        <translation>Aprire la stampante, rimuovere le etichette inceppate, richiuderla e riprovare.</translation>
+    </message>
+    <message>
+        <source>Close the printer&apos;s cover and try again.</source>
+        <translation>Chiudere il coperchio della stampante e riprovare.</translation>
+    </message>
+    <message>
+        <source>Load labels, close the printer and try again.</source>
+        <translation>Caricare le etichette, chiudere la stampante e riprovare.</translation>
+    </message>
+    <message>
+        <source>Load a ribbon, close the printer and try again.</source>
+        <translation>Caricare un nastro, chiudere la stampante e riprovare.</translation>
+    </message>
+    <message>
+        <source>Take the printed labels out and try again.</source>
+        <translation>Togliere le etichette stampate e riprovare.</translation>
+    </message>
+    <message>
+        <source>The printer reports %1: nothing was sent. %2</source>
+        <translation>La stampante segnala %1: non è stato inviato nulla. %2</translation>
     </message>
 </context>
 <context>

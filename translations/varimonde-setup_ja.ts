@@ -717,6 +717,10 @@
         <source> Add --convert to make one.</source>
         <translation> --convert を付けると作成できます。</translation>
     </message>
+    <message>
+        <source> Give --ignore-status to send anyway.</source>
+        <translation> それでも送るには --ignore-status を指定してください。</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPage</name>
@@ -1272,6 +1276,34 @@
     <message>
         <source>%1 (no COM number reaches it)</source>
         <translation>%1 (どの COM 番号からも使えません)</translation>
+    </message>
+    <message>
+        <source>Put the printer online (its pause or feed button) and try again.</source>
+        <translation>プリンターをオンラインにして (一時停止またはフィードボタン)、もう一度試してください。</translation>
+    </message>
+    <message>
+        <source>Open the printer, clear the jammed labels, close it and try again.</source>
+        <translation>プリンターを開けて詰まったラベルを取り除き、閉じてからもう一度試してください。</translation>
+    </message>
+    <message>
+        <source>Close the printer&apos;s cover and try again.</source>
+        <translation>プリンターのカバーを閉じて、もう一度試してください。</translation>
+    </message>
+    <message>
+        <source>Load labels, close the printer and try again.</source>
+        <translation>ラベルをセットし、プリンターを閉じてからもう一度試してください。</translation>
+    </message>
+    <message>
+        <source>Load a ribbon, close the printer and try again.</source>
+        <translation>リボンをセットし、プリンターを閉じてからもう一度試してください。</translation>
+    </message>
+    <message>
+        <source>Take the printed labels out and try again.</source>
+        <translation>印刷済みのラベルを取り出して、もう一度試してください。</translation>
+    </message>
+    <message>
+        <source>The printer reports %1: nothing was sent. %2</source>
+        <translation>プリンターは %1 と報告しています。何も送っていません。%2</translation>
     </message>
 </context>
 <context>

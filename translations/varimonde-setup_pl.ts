@@ -717,6 +717,10 @@
         <source> Add --convert to make one.</source>
         <translation> Dodaj --convert, aby ją utworzyć.</translation>
     </message>
+    <message>
+        <source> Give --ignore-status to send anyway.</source>
+        <translation> Podaj --ignore-status, aby mimo to wysłać.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPage</name>
@@ -1272,6 +1276,34 @@
     <message>
         <source>%1 (no COM number reaches it)</source>
         <translation>%1 (żaden numer COM do niego nie prowadzi)</translation>
+    </message>
+    <message>
+        <source>Put the printer online (its pause or feed button) and try again.</source>
+        <translation>Przełącz drukarkę w tryb online (przycisk pauzy lub wysuwu) i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>Open the printer, clear the jammed labels, close it and try again.</source>
+        <translation>Otwórz drukarkę, usuń zacięte etykiety, zamknij ją i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>Close the printer&apos;s cover and try again.</source>
+        <translation>Zamknij pokrywę drukarki i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>Load labels, close the printer and try again.</source>
+        <translation>Załaduj etykiety, zamknij drukarkę i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>Load a ribbon, close the printer and try again.</source>
+        <translation>Załaduj taśmę, zamknij drukarkę i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>Take the printed labels out and try again.</source>
+        <translation>Wyjmij wydrukowane etykiety i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>The printer reports %1: nothing was sent. %2</source>
+        <translation>Drukarka zgłasza %1: nic nie wysłano. %2</translation>
     </message>
 </context>
 <context>

@@ -717,6 +717,10 @@
         <source> Add --convert to make one.</source>
         <translation> Adicione --convert para criar uma.</translation>
     </message>
+    <message>
+        <source> Give --ignore-status to send anyway.</source>
+        <translation> Informe --ignore-status para enviar mesmo assim.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPage</name>
@@ -1272,6 +1276,34 @@
     <message>
         <source>%1 (no COM number reaches it)</source>
         <translation>%1 (nenhum número COM chega a ela)</translation>
+    </message>
+    <message>
+        <source>Put the printer online (its pause or feed button) and try again.</source>
+        <translation>Coloque a impressora on-line (botão de pausa ou avanço) e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Open the printer, clear the jammed labels, close it and try again.</source>
+        <translation>Abra a impressora, retire as etiquetas presas, feche-a e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Close the printer&apos;s cover and try again.</source>
+        <translation>Feche a tampa da impressora e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Load labels, close the printer and try again.</source>
+        <translation>Coloque etiquetas, feche a impressora e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Load a ribbon, close the printer and try again.</source>
+        <translation>Coloque uma fita, feche a impressora e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Take the printed labels out and try again.</source>
+        <translation>Retire as etiquetas impressas e tente novamente.</translation>
+    </message>
+    <message>
+        <source>The printer reports %1: nothing was sent. %2</source>
+        <translation>A impressora informa %1: nada foi enviado. %2</translation>
     </message>
 </context>
 <context>

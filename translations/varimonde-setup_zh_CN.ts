@@ -717,6 +717,10 @@
         <source> Add --convert to make one.</source>
         <translation> 添加 --convert 即可生成一个。</translation>
     </message>
+    <message>
+        <source> Give --ignore-status to send anyway.</source>
+        <translation> 如仍要发送，请给出 --ignore-status。</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPage</name>
@@ -1272,6 +1276,34 @@
     <message>
         <source>%1 (no COM number reaches it)</source>
         <translation>%1（没有 COM 编号对应它）</translation>
+    </message>
+    <message>
+        <source>Put the printer online (its pause or feed button) and try again.</source>
+        <translation>请让打印机联机（按暂停或进纸按钮）后重试。</translation>
+    </message>
+    <message>
+        <source>Open the printer, clear the jammed labels, close it and try again.</source>
+        <translation>请打开打印机，清除卡住的标签，关上后重试。</translation>
+    </message>
+    <message>
+        <source>Close the printer&apos;s cover and try again.</source>
+        <translation>请关上打印机盖后重试。</translation>
+    </message>
+    <message>
+        <source>Load labels, close the printer and try again.</source>
+        <translation>请装入标签，关上打印机后重试。</translation>
+    </message>
+    <message>
+        <source>Load a ribbon, close the printer and try again.</source>
+        <translation>请装入色带，关上打印机后重试。</translation>
+    </message>
+    <message>
+        <source>Take the printed labels out and try again.</source>
+        <translation>请取出已打印的标签后重试。</translation>
+    </message>
+    <message>
+        <source>The printer reports %1: nothing was sent. %2</source>
+        <translation>打印机报告 %1：未发送任何内容。%2</translation>
     </message>
 </context>
 <context>

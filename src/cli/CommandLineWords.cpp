@@ -46,6 +46,20 @@ QString of(const QString &windowText)
         QStringLiteral("(The printer reports [^\\n]*: nothing was sent\\. [^\\n]*) try again\\."));
     text.replace(notReady,
                  QStringLiteral("\\1 try again, or give --ignore-status to send anyway."));
+    // In another language the sentence is matched by its translated shape,
+    // and the option is told after it.
+    const char *const refused = "The printer reports %1: nothing was sent. %2";
+    const QString translated = QCoreApplication::translate("Failure", refused);
+    if (translated != QLatin1String(refused)) {
+        QStringList pieces;
+        for (const QString &piece : translated.split(QRegularExpression(QStringLiteral("%[12]"))))
+            pieces << QRegularExpression::escape(piece);
+        const QRegularExpression shape(QLatin1Char('(') + pieces.join(QStringLiteral("[^\\n]*")) +
+                                       QStringLiteral("[^\\n]*)"));
+        text.replace(shape, QStringLiteral("\\1") +
+                                QCoreApplication::translate(
+                                    "CommandLineWords", " Give --ignore-status to send anyway."));
+    }
     return text;
 }
 

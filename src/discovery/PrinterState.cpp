@@ -1,5 +1,7 @@
 #include "discovery/PrinterState.h"
 
+#include <QCoreApplication>
+
 namespace
 {
 
@@ -30,13 +32,22 @@ struct Advice {
 
 // What the user does about each condition that refuses a send.
 constexpr Advice errors[] = {
-    {PrinterState::Offline, "Put the printer online (its pause or feed button) and try again."},
-    {PrinterState::Jammed, "Open the printer, clear the jammed labels, close it and try again."},
-    {PrinterState::DoorOpen, "Close the printer's cover and try again."},
-    {PrinterState::NoPaper, "Load labels, close the printer and try again."},
-    {PrinterState::InputTrayEmpty, "Load labels, close the printer and try again."},
-    {PrinterState::NoToner, "Load a ribbon, close the printer and try again."},
-    {PrinterState::OutputFull, "Take the printed labels out and try again."},
+    {PrinterState::Offline,
+     QT_TRANSLATE_NOOP("Failure",
+                       "Put the printer online (its pause or feed button) and try again.")},
+    {PrinterState::Jammed,
+     QT_TRANSLATE_NOOP("Failure",
+                       "Open the printer, clear the jammed labels, close it and try again.")},
+    {PrinterState::DoorOpen,
+     QT_TRANSLATE_NOOP("Failure", "Close the printer's cover and try again.")},
+    {PrinterState::NoPaper,
+     QT_TRANSLATE_NOOP("Failure", "Load labels, close the printer and try again.")},
+    {PrinterState::InputTrayEmpty,
+     QT_TRANSLATE_NOOP("Failure", "Load labels, close the printer and try again.")},
+    {PrinterState::NoToner,
+     QT_TRANSLATE_NOOP("Failure", "Load a ribbon, close the printer and try again.")},
+    {PrinterState::OutputFull,
+     QT_TRANSLATE_NOOP("Failure", "Take the printed labels out and try again.")},
 };
 
 } // namespace
@@ -125,12 +136,14 @@ QString PrinterState::words() const
     return QStringLiteral("unknown");
 }
 
-QString PrinterState::refusal() const
+Wording PrinterState::refusal() const
 {
+    // The conditions stay as the printer's status reads them, in English.
     for (const Advice &advice : errors) {
         if (has(advice.condition))
-            return QStringLiteral("The printer reports %1: nothing was sent. %2")
-                .arg(words(), QLatin1String(advice.what));
+            return Wording::of(
+                QT_TRANSLATE_NOOP("Failure", "The printer reports %1: nothing was sent. %2"),
+                {words(), Wording::of(advice.what)});
     }
     return {};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Wording.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -42,7 +44,7 @@ struct PrinterState {
     // One line: "ready", "printing", "no paper, door open".
     QString words() const;
     // Why a send is refused and what to do, when isError().
-    QString refusal() const;
+    Wording refusal() const;
 
     static QString conditionWord(Condition condition);
 };

@@ -73,7 +73,7 @@ struct SnmpAnswer {
 
     // Why a send to this printer is refused, or empty when it may go (no
     // answer refuses nothing).
-    QString refusal() const { return answered ? state.refusal() : QString(); }
+    Wording refusal() const { return answered ? state.refusal() : Wording(); }
 };
 
 // A printer's uptime, given in hundredths of a second, as "1 d 02:03:04".

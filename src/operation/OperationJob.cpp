@@ -106,7 +106,7 @@ bool OperationJob::readingStatus()
         m_status.release()->deleteLater();
         m_notReady = answer.refusal();
         if (!m_notReady.isEmpty() && !m_cancelled)
-            ask(Question::PrinterNotReady, m_notReady);
+            ask(Question::PrinterNotReady, m_notReady.shown());
         else
             next();
     });
@@ -132,9 +132,9 @@ void OperationJob::answer(Answer answer)
         end(Outcome::Cancelled);
         return;
     case Answer::Refuse:
-        m_failure =
-            labelled(m_operations[m_operationIndex].label,
-                     asked == Question::PrinterNotReady ? m_notReady : m_options.unappliedChange);
+        m_failure = labelled(
+            m_operations[m_operationIndex].label,
+            asked == Question::PrinterNotReady ? m_notReady : Wording(m_options.unappliedChange));
         end(Outcome::Failed);
         return;
     }

@@ -108,7 +108,7 @@ private:
     bool m_changeAsked = false;
     bool m_statusRead = false;
     std::optional<Question> m_asking;
-    QString m_notReady;
+    Wording m_notReady;
     int m_operationIndex = 0;
     int m_partIndex = 0;
     qint64 m_done = 0; // bytes of the parts already sent
