@@ -189,8 +189,8 @@ void stalledPrinter(PrinterLink &link, Bench::EventLoopGapMeter &gaps)
     const double seconds = clock.nsecsElapsed() / 1e9;
     const double worstGap = gaps.stop();
     const double limit = defaultBusyLimitMs / 1000.0;
-    const bool stalled =
-        outcome && outcome->description.contains(QStringLiteral("though it still answers"));
+    const bool stalled = outcome && outcome->description.english().contains(
+                                        QStringLiteral("though it still answers"));
     Bench::row("printer taking no data reported after", seconds, "s", limit, "busy limit",
                stalled && std::abs(seconds - limit) <= 1 ? "ok (limit +- 1 s)"
                                                          : "MISSED (limit +- 1 s)");
@@ -210,7 +210,7 @@ void unansweredConnect(PrinterLink &link, Bench::EventLoopGapMeter &gaps)
     const double seconds = clock.nsecsElapsed() / 1e9;
     const double worstGap = gaps.stop();
     const bool timedOut =
-        outcome && outcome->description.contains(QStringLiteral("did not answer"));
+        outcome && outcome->description.english().contains(QStringLiteral("did not answer"));
     Bench::row("connect to a full accept queue times out after", seconds, "s", 5, "connect timeout",
                listener.port() != 0 && timedOut && std::abs(seconds - 5) <= 0.5
                    ? "ok (5 +- 0.5 s)"

@@ -158,7 +158,6 @@ int main(int argc, char *argv[])
             entry.time = QDateTime::currentDateTime();
             entry.link = QStringLiteral("Serial COM1 (/dev/ttyS0) 9600,N,8,1");
             entry.what = QStringLiteral("Firmware fw.bin, 1,048,576 bytes, SHA-256 9f86\u2026");
-            entry.outcome = QStringLiteral("Sent");
             entry.append(payload);
             log.add(std::move(entry));
         }

@@ -536,9 +536,9 @@ private slots:
         job.start();
         QTRY_VERIFY(job.outcome() != OperationJob::Outcome::Waiting);
         QCOMPARE(job.outcome(), OperationJob::Outcome::Failed);
-        QVERIFY2(job.failure().startsWith("--calibrate gap --print-type DT: ") &&
-                     job.failure().contains("is in use by another program"),
-                 qPrintable(job.failure()));
+        QVERIFY2(job.failure().english().startsWith("--calibrate gap --print-type DT: ") &&
+                     job.failure().english().contains("is in use by another program"),
+                 qPrintable(job.failure().english()));
         QCOMPARE(begun, QList<int>{0});
         QVERIFY(pty.readAvailable(1, 300).isEmpty());
     }
@@ -724,6 +724,12 @@ private slots:
         QTest::newRow("refused") << "--to " + refusedTarget() + " --list --report REPORT" << 1
                                  << ": failed: "
                                  << ": fehlgeschlagen: ";
+        // What failed is told in German as well; the report keeps it in English.
+        QTest::newRow("refused, why") << "--to " + refusedTarget() + " --list --report REPORT" << 1
+                                      << " refused the connection: check that this is the "
+                                         "printer's address"
+                                      << " hat die Verbindung abgelehnt: Prüfen Sie, ob dies "
+                                         "die Adresse des Druckers ist";
         QTest::newRow("dry run") << "--dry-run --to LPT1 --list --report REPORT" << 0 << ""
                                  << "";
     }

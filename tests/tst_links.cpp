@@ -212,9 +212,9 @@ private slots:
         // answers but takes nothing fails at the busy limit.
         QVERIFY(fault != "no answer" || (clock.elapsed() >= 300 && clock.elapsed() < 1000));
         QVERIFY(fault != "stalls" || (clock.elapsed() >= 1000 && clock.elapsed() < 1900));
-        QVERIFY2(
-            outcome->description.startsWith(why.replace("%1", host + ':' + QString::number(port))),
-            qPrintable(outcome->description));
+        QVERIFY2(outcome->description.english().startsWith(
+                     why.replace("%1", host + ':' + QString::number(port))),
+                 qPrintable(outcome->description.english()));
         if (fault == "stalls" || hangUp) {
             printer.drain = true;
             QTRY_VERIFY(printer.ended);

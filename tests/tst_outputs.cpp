@@ -219,8 +219,9 @@ private slots:
         const std::optional<Failure> failure =
             SafeWrite::write(unread.path, list, anyTarget, SafeWrite::Caller::current(), 300);
         QVERIFY(failure);
-        QVERIFY2(failure->description.endsWith("nothing opened the pipe to read it within 0.3 s."),
-                 qPrintable(failure->description));
+        QVERIFY2(failure->description.english().endsWith(
+                     "nothing opened the pipe to read it within 0.3 s."),
+                 qPrintable(failure->description.english()));
         QVERIFY2(clock.elapsed() >= 300 && clock.elapsed() < 1000,
                  qPrintable(QString::number(clock.elapsed())));
     }
@@ -275,8 +276,8 @@ private slots:
                                                        : kind == "file" ? "before"
                                                                         : "");
         if (failure)
-            QVERIFY2(failure->description.contains("for whom the program runs as root"),
-                     qPrintable(failure->description));
+            QVERIFY2(failure->description.english().contains("for whom the program runs as root"),
+                     qPrintable(failure->description.english()));
         if (kind == "new" && ::geteuid() == 0)
             QCOMPARE(QFileInfo(path).ownerId(), caller.realUser);
     }

@@ -3,6 +3,7 @@
 // byte form of a profile record.
 #include "common/NumberText.h"
 #include "common/SendLog.h"
+#include "common/Wording.h"
 #include "printer/CalibrationBlocks.h"
 #include "printer/ConfigBlock.h"
 #include "printer/FormatLines.h"
@@ -202,6 +203,15 @@ private slots:
             {"filter", "Labels (old) v2|*.lbl", "Labels old v2 (*.lbl)"},
             {"filter", "A;;B|*.a", "A;B (*.a)"},
         };
+        // A failure's words filled once: a host or path holding "%2" is
+        // not a place to fill, and a cause within a cause is filled too.
+        const Wording cause = Wording::of("%1 cannot be reached: %2", {QString("h%2st"), {"%1"}});
+        MADE("failure, values holding places", cause.english()) << QByteArray("h%2st cannot be "
+                                                                              "reached: %1");
+        MADE("failure within a failure", Wording::of("%1: %2", {{"--list"}, cause}).shown())
+            << QByteArray("--list: h%2st cannot be reached: %1");
+        MADE("failure, a place left unfilled", Wording::of("%1 of %2", {{"5"}}).english())
+            << QByteArray("5 of %2");
         for (const auto &row : rows) {
             const QString kind = row[0], text = row[1];
             QTest::addRow("%s %s", row[0], row[1]) << Text([kind, text] {

@@ -104,6 +104,39 @@ QString hex(const QByteArray &bytes)
         QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().left(8));
 }
 
+// A printer of `fleet` on a free loopback port; null, the cause given, when none could be had.
+VirtualPrinter *addPrinter(Fleet &fleet, std::optional<quint16> snmpPort,
+                           const QHostAddress &address = QHostAddress(QHostAddress::LocalHost))
+{
+    QString failure;
+    VirtualPrinter *printer = fleet.addNetworkPrinter(address, 0, snmpPort, &failure);
+    if (!printer)
+        qWarning("%s", qPrintable(failure));
+    return printer;
+}
+
+// Whether `fleet` carried out the control request, made of every printer unless one is named.
+bool controlled(Fleet &fleet, QJsonObject request)
+{
+    if (!request.contains("printer"))
+        request.insert("printer", "*");
+    return fleet.control(request)["ok"].toBool();
+}
+
+// The utility run to its end with `arguments` and a report in `dir`: the report read back.
+QJsonObject reportOfRun(const QTemporaryDir &dir, const QStringList &arguments, int &exitCode)
+{
+    QProcess utility;
+    utility.start(VARIMONDE_SETUP_BINARY,
+                  arguments + QStringList{"--report", dir.filePath("report.json")});
+    [&] { QTRY_COMPARE_WITH_TIMEOUT(utility.state(), QProcess::NotRunning, 20000); }();
+    QFile file(dir.filePath("report.json"));
+    if (!file.open(QIODevice::ReadOnly))
+        qWarning("%s", utility.readAllStandardError().constData());
+    exitCode = utility.exitCode();
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
+
 QJsonObject stateOf(Fleet &fleet, const QString &printer)
 {
     return fleet.control(QJsonObject{{"printer", printer}, {"get", "state"}})["printers"]
@@ -238,62 +271,31 @@ void VirtualTest::countsLabelsUntilTheScheduledCondition()
 
 void VirtualTest::controlRequests_data()
 {
-    QTest::addColumn<QByteArray>("request");
-    QTest::addColumn<QString>("error"); // empty when it is carried out
-    QTest::addColumn<QString>("state");
-    QTest::addColumn<QString>("faults");
-
-    QTest::newRow("set") << QByteArray(R"({"printer":"127.0.0.1","set":"jammed"})") << ""
-                         << "jammed"
-                         << "{}";
-    QTest::newRow("all, scheduled")
-        << QByteArray(R"({"printer":"*","set":"no-paper","after-labels":30})") << ""
-        << "ready"
-        << "{}";
-    QTest::newRow("fault") << QByteArray(R"({"printer":"*","fault":"reset","after-bytes":100})")
-                           << ""
-                           << "ready"
-                           << R"({"reset":100})";
-    QTest::newRow("no such printer")
-        << QByteArray(R"({"printer":"10.1.1.1","set":"ready"})") << "no printer 10.1.1.1"
-        << "ready"
-        << "{}";
-    QTest::newRow("no printer") << QByteArray(R"({"set":"ready"})")
-                                << "name a printer, or \"*\" for all"
-                                << "ready"
-                                << "{}";
-    QTest::newRow("unknown state")
-        << QByteArray(R"({"printer":"*","set":"on-fire"})") << "no state \"on-fire\""
-        << "ready"
-        << "{}";
-    QTest::newRow("fault without its number")
-        << QByteArray(R"({"printer":"*","fault":"slow"})") << "fault slow needs a number above 0"
-        << "ready"
-        << "{}";
-    QTest::newRow("bad count changes nothing")
-        << QByteArray(R"({"printer":"*","set":"jammed","after-labels":-1})")
-        << "after-labels is a number of labels"
-        << "ready"
-        << "{}";
-    QTest::newRow("unknown field")
-        << QByteArray(R"({"printer":"*","colour":"red"})") << "unknown field \"colour\""
-        << "ready"
-        << "{}";
-    QTest::newRow("not JSON") << QByteArray("set jammed") << "not a JSON object"
-                              << "ready"
-                              << "{}";
-    QTest::newRow("nothing asked") << QByteArray(R"({"printer":"*"})") << "nothing to do"
-                                   << "ready"
-                                   << "{}";
-    QTest::newRow("v3 user, no agent") << QByteArray(R"({"printer":"*","snmp-user":"labels"})")
-                                       << "printer 127.0.0.1 has no SNMP agent"
-                                       << "ready"
-                                       << "{}";
-    QTest::newRow("privacy without authentication")
-        << QByteArray(R"({"printer":"*","snmp-user":"labels","priv":"labelpriv2"})")
-        << "SNMP privacy needs an authentication pass phrase"
-        << "ready"
-        << "{}";
+    columns<QByteArray, QString, QString, QString>(
+        {"request", "error", "state", "faults"}); // error: empty when it is carried out
+    const auto refused = [](const char *name, const char *request, const char *error) {
+        row(name, QByteArray(request), error, "ready", "{}");
+    };
+    row("set", QByteArray(R"({"printer":"127.0.0.1","set":"jammed"})"), "", "jammed", "{}");
+    row("all, scheduled", QByteArray(R"({"printer":"*","set":"no-paper","after-labels":30})"), "",
+        "ready", "{}");
+    row("fault", QByteArray(R"({"printer":"*","fault":"reset","after-bytes":100})"), "", "ready",
+        R"({"reset":100})");
+    refused("no such printer", R"({"printer":"10.1.1.1","set":"ready"})", "no printer 10.1.1.1");
+    refused("no printer", R"({"set":"ready"})", "name a printer, or \"*\" for all");
+    refused("unknown state", R"({"printer":"*","set":"on-fire"})", "no state \"on-fire\"");
+    refused("fault without its number", R"({"printer":"*","fault":"slow"})",
+            "fault slow needs a number above 0");
+    refused("bad count changes nothing", R"({"printer":"*","set":"jammed","after-labels":-1})",
+            "after-labels is a number of labels");
+    refused("unknown field", R"({"printer":"*","colour":"red"})", "unknown field \"colour\"");
+    refused("not JSON", "set jammed", "not a JSON object");
+    refused("nothing asked", R"({"printer":"*"})", "nothing to do");
+    refused("v3 user, no agent", R"({"printer":"*","snmp-user":"labels"})",
+            "printer 127.0.0.1 has no SNMP agent");
+    refused("privacy without authentication",
+            R"({"printer":"*","snmp-user":"labels","priv":"labelpriv2"})",
+            "SNMP privacy needs an authentication pass phrase");
 }
 
 void VirtualTest::controlRequests()
@@ -303,9 +305,7 @@ void VirtualTest::controlRequests()
     QFETCH(QString, state);
     QFETCH(QString, faults);
     Fleet fleet;
-    QString failure;
-    QVERIFY2(fleet.addNetworkPrinter(QHostAddress::LocalHost, 0, std::nullopt, &failure),
-             qPrintable(failure));
+    QVERIFY(addPrinter(fleet, std::nullopt));
     const QJsonObject answer = fleet.control(request);
     QCOMPARE(answer["ok"].toBool(), error.isEmpty());
     QVERIFY2(error.isEmpty() ? !answer.contains("error")
@@ -320,16 +320,12 @@ void VirtualTest::controlRequests()
 void VirtualTest::networkFaults()
 {
     Fleet fleet;
-    QString failure;
-    VirtualPrinter *printer =
-        fleet.addNetworkPrinter(QHostAddress::LocalHost, 0, std::nullopt, &failure);
-    QVERIFY2(printer, qPrintable(failure));
+    VirtualPrinter *printer = addPrinter(fleet, std::nullopt);
+    QVERIFY(printer);
     const QByteArray block = latin1(TestLabels::fourByThree());
 
     // Reset after exactly N bytes: the sender sees the connection go.
-    QVERIFY(
-        fleet.control(QJsonObject{{"printer", "*"}, {"fault", "reset"}, {"after-bytes", 100}})["ok"]
-            .toBool());
+    QVERIFY(controlled(fleet, {{"fault", "reset"}, {"after-bytes", 100}}));
     {
         QTcpSocket socket;
         socket.connectToHost(printer->address(), printer->port());
@@ -340,8 +336,7 @@ void VirtualTest::networkFaults()
     QCOMPARE(printer->model().bytesReceived(), 100);
 
     // Slow: at 2000 bytes a second, half a second takes about a thousand.
-    QVERIFY(fleet.control(QJsonObject{{"printer", "*"}, {"fault", "slow"}, {"rate", 2000}})["ok"]
-                .toBool());
+    QVERIFY(controlled(fleet, {{"fault", "slow"}, {"rate", 2000}}));
     {
         QTcpSocket socket;
         socket.connectToHost(printer->address(), printer->port());
@@ -353,7 +348,7 @@ void VirtualTest::networkFaults()
     }
 
     // Stalled: nothing is taken, yet SNMP would still answer.
-    QVERIFY(fleet.control(QJsonObject{{"printer", "*"}, {"fault", "stall"}})["ok"].toBool());
+    QVERIFY(controlled(fleet, {{"fault", "stall"}}));
     const qint64 before = printer->model().bytesReceived();
     {
         QTcpSocket socket;
@@ -365,14 +360,14 @@ void VirtualTest::networkFaults()
     }
 
     // Vanished: the port is gone; back, it takes a label whole.
-    QVERIFY(fleet.control(QJsonObject{{"printer", "*"}, {"fault", "vanish"}})["ok"].toBool());
+    QVERIFY(controlled(fleet, {{"fault", "vanish"}}));
     {
         QTcpSocket socket;
         socket.connectToHost(printer->address(), printer->port());
         QTRY_COMPARE(socket.state(), QAbstractSocket::UnconnectedState);
         QCOMPARE(socket.error(), QAbstractSocket::ConnectionRefusedError);
     }
-    QVERIFY(fleet.control(QJsonObject{{"printer", "*"}, {"fault", "none"}})["ok"].toBool());
+    QVERIFY(controlled(fleet, {{"fault", "none"}}));
     const qint64 odometer = printer->model().odometer();
     sendTo(*printer, block);
     QTRY_COMPARE(printer->model().odometer(), odometer + 1);
@@ -382,10 +377,8 @@ void VirtualTest::firmwareRestartsThePrinter()
 {
     Fleet fleet;
     fleet.setRestartMs(300);
-    QString failure;
-    VirtualPrinter *printer =
-        fleet.addNetworkPrinter(QHostAddress::LocalHost, 0, std::nullopt, &failure);
-    QVERIFY2(printer, qPrintable(failure));
+    VirtualPrinter *printer = addPrinter(fleet, std::nullopt);
+    QVERIFY(printer);
     QByteArray image(1 << 20, Qt::Uninitialized);
     for (int i = 0; i < image.size(); ++i)
         image[i] = char((quint32(i) * 7919u) >> 3);
@@ -408,10 +401,8 @@ void VirtualTest::firmwareRestartsThePrinter()
 void VirtualTest::snmpAgreesWithTheCondition()
 {
     Fleet fleet;
-    QString failure;
-    VirtualPrinter *printer =
-        fleet.addNetworkPrinter(QHostAddress::LocalHost, 0, quint16(0), &failure);
-    QVERIFY2(printer, qPrintable(failure));
+    VirtualPrinter *printer = addPrinter(fleet, quint16(0));
+    QVERIFY(printer);
     printer->model().community = QStringLiteral("label-room");
     SnmpOptions options;
     options.community = QStringLiteral("label-room");
@@ -436,7 +427,7 @@ void VirtualTest::snmpAgreesWithTheCondition()
         {"paused", "offline", true},
     };
     for (const auto &row : rows) {
-        QVERIFY(fleet.control(QJsonObject{{"printer", "*"}, {"set", row.set}})["ok"].toBool());
+        QVERIFY(controlled(fleet, {{"set", row.set}}));
         const SnmpAnswer answer = ask(options);
         QVERIFY2(answer.answered, qPrintable(answer.failure));
         QCOMPARE(answer.state.words(), QString::fromLatin1(row.words));
@@ -447,7 +438,7 @@ void VirtualTest::snmpAgreesWithTheCondition()
     SnmpOptions wrong = options;
     wrong.community = QStringLiteral("public");
     QVERIFY(!ask(wrong).answered);
-    QVERIFY(fleet.control(QJsonObject{{"printer", "*"}, {"fault", "snmp-silent"}})["ok"].toBool());
+    QVERIFY(controlled(fleet, {{"fault", "snmp-silent"}}));
     QVERIFY(!ask(options).answered);
 }
 
@@ -457,12 +448,10 @@ void VirtualTest::debianClientsWalkTheAgent()
     if (walk.isEmpty())
         QSKIP("snmpwalk is not installed: scripts/install-deps.sh --tests");
     Fleet fleet;
-    QString failure;
-    VirtualPrinter *printer =
-        fleet.addNetworkPrinter(QHostAddress::LocalHost, 0, quint16(0), &failure);
-    QVERIFY2(printer, qPrintable(failure));
+    VirtualPrinter *printer = addPrinter(fleet, quint16(0));
+    QVERIFY(printer);
     printer->receive(latin1(TestLabels::fourByThree() + TestLabels::fourByThree()));
-    QVERIFY(fleet.control(QJsonObject{{"printer", "*"}, {"set", "head-open"}})["ok"].toBool());
+    QVERIFY(controlled(fleet, {{"set", "head-open"}}));
     // The client runs while this event loop answers it.
     QProcess client;
     client.start(walk, {"-v2c", "-c", "public", "-On", "-t", "2", "-r", "1",
@@ -528,21 +517,14 @@ void VirtualTest::snmpV3Users()
     if (get.isEmpty())
         QSKIP("snmpget is not installed: scripts/install-deps.sh --tests");
     Fleet fleet;
-    QString failure;
-    VirtualPrinter *printer =
-        fleet.addNetworkPrinter(QHostAddress::LocalHost, 0, quint16(0), &failure);
-    QVERIFY2(printer, qPrintable(failure));
-    VirtualPrinter *neighbour =
-        fleet.addNetworkPrinter(QHostAddress::LocalHost, 0, quint16(0), &failure);
-    QVERIFY2(neighbour, qPrintable(failure));
+    VirtualPrinter *printer = addPrinter(fleet, quint16(0));
+    QVERIFY(printer);
+    VirtualPrinter *neighbour = addPrinter(fleet, quint16(0));
+    QVERIFY(neighbour);
     // Both printers are called 127.0.0.1: every printer takes the
     // neighbour's user, then the first (found first by name) its own.
-    QVERIFY(fleet
-                .control(QJsonObject{{"printer", "*"},
-                                     {"snmp-user", "labels"},
-                                     {"auth", "otherpass1"},
-                                     {"priv", "otherpriv2"}})["ok"]
-                .toBool());
+    QVERIFY(controlled(fleet,
+                       {{"snmp-user", "labels"}, {"auth", "otherpass1"}, {"priv", "otherpriv2"}}));
     QJsonObject request = QJsonDocument::fromJson(user).object();
     request.insert("printer", "127.0.0.1");
     const QJsonObject set = fleet.control(request);
@@ -570,39 +552,30 @@ void VirtualTest::utilityReadsV3Printers()
     // another loopback address with the first one's SNMP port, as the
     // utility asks every target on one port.
     Fleet fleet;
-    QString failure;
-    VirtualPrinter *first =
-        fleet.addNetworkPrinter(QHostAddress::LocalHost, 0, quint16(0), &failure);
-    QVERIFY2(first, qPrintable(failure));
-    VirtualPrinter *second =
-        fleet.addNetworkPrinter(QHostAddress("127.31.41.59"), 0, first->snmpPort(), &failure);
-    QVERIFY2(second, qPrintable(failure));
+    VirtualPrinter *first = addPrinter(fleet, quint16(0));
+    QVERIFY(first);
+    VirtualPrinter *second = addPrinter(fleet, first->snmpPort(), QHostAddress("127.31.41.59"));
+    QVERIFY(second);
     for (const auto &[name, pass] :
          {std::pair{"127.0.0.1", "labelpass1"}, std::pair{"127.31.41.59", "otherpass1"}})
-        QVERIFY(fleet
-                    .control(QJsonObject{{"printer", name},
-                                         {"snmp-user", "labels"},
-                                         {"auth", pass},
-                                         {"priv", "labelpriv2"}})["ok"]
-                    .toBool());
-    QVERIFY(
-        fleet.control(QJsonObject{{"printer", "127.0.0.1"}, {"set", "no-paper"}})["ok"].toBool());
+        QVERIFY(controlled(
+            fleet,
+            {{"printer", name}, {"snmp-user", "labels"}, {"auth", pass}, {"priv", "labelpriv2"}}));
+    QVERIFY(controlled(fleet, {{"printer", "127.0.0.1"}, {"set", "no-paper"}}));
     QTemporaryDir dir;
     QFile secrets(dir.filePath("secrets"));
     QVERIFY(secrets.open(QIODevice::WriteOnly) &&
             secrets.write("# the label room\nauth=labelpass1\npriv=labelpriv2\n") > 0);
     secrets.close();
     QVERIFY(secrets.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
-    QProcess utility;
-    utility.start(VARIMONDE_SETUP_BINARY,
-                  {"--status", "--to", QStringLiteral("tcp://127.0.0.1:%1").arg(first->port()),
-                   "--to", QStringLiteral("tcp://127.31.41.59:%1").arg(second->port()),
-                   "--snmp-port", QString::number(first->snmpPort()), "--snmp-user", "labels",
-                   "--snmp-secrets", secrets.fileName(), "--report", dir.filePath("report.json")});
-    QTRY_COMPARE_WITH_TIMEOUT(utility.state(), QProcess::NotRunning, 20000);
-    QFile reportFile(dir.filePath("report.json"));
-    QVERIFY2(reportFile.open(QIODevice::ReadOnly), utility.readAllStandardError().constData());
-    const QJsonObject report = QJsonDocument::fromJson(reportFile.readAll()).object();
+    int exitCode = -1;
+    const QJsonObject report =
+        reportOfRun(dir,
+                    {"--status", "--to", QStringLiteral("tcp://127.0.0.1:%1").arg(first->port()),
+                     "--to", QStringLiteral("tcp://127.31.41.59:%1").arg(second->port()),
+                     "--snmp-port", QString::number(first->snmpPort()), "--snmp-user", "labels",
+                     "--snmp-secrets", secrets.fileName()},
+                    exitCode);
     const QJsonArray printers = report["printers"].toArray();
     QCOMPARE(printers.size(), 2);
     QCOMPARE(printers[0]["status"].toString() + printers[0]["serial"].toString(),
@@ -613,22 +586,19 @@ void VirtualTest::utilityReadsV3Printers()
     QVERIFY2(report["notes"][0].toString().startsWith(
                  QStringLiteral("tcp://127.31.41.59:%1: SNMP failed: ").arg(second->port())),
              qPrintable(report["notes"][0].toString()));
-    QCOMPARE(utility.exitCode(), 1);
+    QCOMPARE(exitCode, 1);
 }
 
 void VirtualTest::utilityMeetsTheFaults_data()
 {
-    QTest::addColumn<QJsonObject>("request");
-    QTest::addColumn<QString>("said");    // in the utility's report of the printer
-    QTest::addColumn<qint64>("received"); // by the printer; -1: some, not all
-
-    QTest::newRow("refused before a send")
-        << QJsonObject{{"set", "no-paper"}} << "no paper" << qint64(0);
-    QTest::newRow("stalled") << QJsonObject{{"fault", "stall"}} << "took no data" << qint64(0);
-    QTest::newRow("reset") << QJsonObject{{"fault", "reset"}, {"after-bytes", 3000}}
-                           << "closed the connection during the transfer" << qint64(3000);
-    QTest::newRow("slow, within the limits")
-        << QJsonObject{{"fault", "slow"}, {"rate", 400000}} << "" << qint64(-1);
+    // said: in the utility's report of the printer; received: by the printer, -1 some, not all.
+    columns<QJsonObject, QString, qint64>({"request", "said", "received"});
+    row("refused before a send", QJsonObject{{"set", "no-paper"}}, "no paper", qint64(0));
+    row("stalled", QJsonObject{{"fault", "stall"}}, "took no data", qint64(0));
+    row("reset", QJsonObject{{"fault", "reset"}, {"after-bytes", 3000}},
+        "closed the connection during the transfer", qint64(3000));
+    row("slow, within the limits", QJsonObject{{"fault", "slow"}, {"rate", 400000}}, "",
+        qint64(-1));
 }
 
 void VirtualTest::utilityMeetsTheFaults()
@@ -637,30 +607,25 @@ void VirtualTest::utilityMeetsTheFaults()
     QFETCH(QString, said);
     QFETCH(qint64, received);
     Fleet fleet;
-    QString failure;
-    VirtualPrinter *printer =
-        fleet.addNetworkPrinter(QHostAddress::LocalHost, 0, quint16(0), &failure);
-    QVERIFY2(printer, qPrintable(failure));
-    request.insert("printer", "*");
-    QVERIFY(fleet.control(request)["ok"].toBool());
+    VirtualPrinter *printer = addPrinter(fleet, quint16(0));
+    QVERIFY(printer);
+    QVERIFY(controlled(fleet, request));
     QTemporaryDir dir;
     QFile image(dir.filePath("fw.bin"));
     QVERIFY(image.open(QIODevice::WriteOnly));
     image.write(QByteArray(300000, '\x5a'));
     image.close();
-    QProcess utility;
-    utility.start(VARIMONDE_SETUP_BINARY,
-                  {"--to", QStringLiteral("tcp://127.0.0.1:%1").arg(printer->port()), "--snmp-port",
-                   QString::number(printer->snmpPort()), "--firmware", image.fileName(),
-                   "--stall-limit", "1", "--busy-limit", "1", "--report",
-                   dir.filePath("report.json"), "--quiet"});
-    QTRY_COMPARE_WITH_TIMEOUT(utility.state(), QProcess::NotRunning, 20000);
-    QFile reportFile(dir.filePath("report.json"));
-    QVERIFY(reportFile.open(QIODevice::ReadOnly));
-    const QJsonObject report = QJsonDocument::fromJson(reportFile.readAll()).object();
+    int exitCode = -1;
+    const QJsonObject report =
+        reportOfRun(dir,
+                    {"--to", QStringLiteral("tcp://127.0.0.1:%1").arg(printer->port()),
+                     "--snmp-port", QString::number(printer->snmpPort()), "--firmware",
+                     image.fileName(), "--stall-limit", "1", "--busy-limit", "1", "--quiet"},
+                    exitCode);
     const QString outcome = QJsonDocument(report["printers"][0].toObject()).toJson();
     const bool whole = received < 0;
     QCOMPARE(report["exitStatus"].toInt(), whole ? 0 : 1);
+    QCOMPARE(exitCode, whole ? 0 : 1);
     QVERIFY2(outcome.contains(said), qPrintable(outcome));
     if (whole) {
         QTRY_VERIFY(printer->model().firmware().has_value());
@@ -707,10 +672,8 @@ void VirtualTest::stateFileAndPictures()
     Fleet fleet;
     fleet.setStatePath(dir.filePath("state.json"));
     fleet.setPicturesFolder(dir.path());
-    QString failure;
-    VirtualPrinter *printer =
-        fleet.addNetworkPrinter(QHostAddress::LocalHost, 0, std::nullopt, &failure);
-    QVERIFY2(printer, qPrintable(failure));
+    VirtualPrinter *printer = addPrinter(fleet, std::nullopt);
+    QVERIFY(printer);
     // A name that would leave the folder, were it used as it is.
     sendTo(*printer, latin1(StorageCommands::graphicStoreHeader("PCX", "../x")) +
                          Pictures::pcx(16, 4) + latin1(StorageCommands::graphicStoreEnd()));

@@ -73,18 +73,10 @@ private slots:
 
 void VirtualWindowTest::buttonsSetWhatStatusReadersSee_data()
 {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("state");
-    QTest::addColumn<QString>("read");
-    QTest::newRow("door") << "DoorCmd"
-                          << "head-open"
-                          << "door open";
-    QTest::newRow("paper") << "PaperCmd"
-                           << "no-paper"
-                           << "no paper";
-    QTest::newRow("jam") << "JamCmd"
-                         << "jammed"
-                         << "jammed";
+    columns<QString, QString, QString>({"button", "state", "read"});
+    row("door", "DoorCmd", "head-open", "door open");
+    row("paper", "PaperCmd", "no-paper", "no paper");
+    row("jam", "JamCmd", "jammed", "jammed");
 }
 
 void VirtualWindowTest::buttonsSetWhatStatusReadersSee()
@@ -189,18 +181,10 @@ void VirtualWindowTest::storedObjectsAndPictures()
 
 void VirtualWindowTest::withoutDisplayItSaysSo_data()
 {
-    QTest::addColumn<QString>("display");
-    QTest::addColumn<QString>("platform");
-    QTest::addColumn<QString>("said");
-    QTest::newRow("none") << ""
-                          << ""
-                          << "DISPLAY is not set";
-    QTest::newRow("nothing there") << ":63999"
-                                   << "xcb"
-                                   << "no X server answers on DISPLAY :63999";
-    QTest::newRow("offscreen") << ""
-                               << "offscreen"
-                               << "";
+    columns<QString, QString, QString>({"display", "platform", "said"});
+    row("none", "", "", "DISPLAY is not set");
+    row("nothing there", ":63999", "xcb", "no X server answers on DISPLAY :63999");
+    row("offscreen", "", "offscreen", "");
 }
 
 void VirtualWindowTest::withoutDisplayItSaysSo()

@@ -59,18 +59,6 @@ namespace
 
 const QString formatFile = "NAME\r\nA 1\rB\n2\r\n";
 
-// The columns of a data table, one of each type given, in order.
-template <typename... T> void columns(const std::array<const char *, sizeof...(T)> &names)
-{
-    std::size_t column = 0;
-    (QTest::addColumn<T>(names[column++]), ...);
-}
-// One row of a data table, its values in column order.
-template <typename... T> void row(const char *name, const T &...values)
-{
-    (QTest::newRow(name) << ... << values);
-}
-
 // Whether a UDP socket of this machine is bound to `port` (IPv4).
 bool udpPortBound(quint16 port)
 {
@@ -426,7 +414,7 @@ private slots:
         const SendLog::Entry &entry = log.entry(log.rowCount() - 1);
         QVERIFY2(entry.what.startsWith(logged), qPrintable(entry.what));
         QCOMPARE(entry.head, sent);
-        QCOMPARE(entry.outcome, "Sent");
+        QCOMPARE(entry.outcome(), "Sent");
         QCOMPARE(entry.link, "Serial COM1 (" + ui->pty.slavePath() + ") 9600,N,8,1");
     }
 
@@ -626,9 +614,9 @@ sys.stdin.read()
         QCOMPARE(ui->pty.readAvailable(4), StorageCommands::listObjects().toLatin1());
         QCOMPARE(log.rowCount(), rows + 2);
         QCOMPARE(log.entry(rows).what, "Calibration");
-        QCOMPARE(log.entry(rows).outcome, "Failed: " + cause);
+        QCOMPARE(log.entry(rows).outcome(), "Failed: " + cause);
         QCOMPARE(log.entry(rows + 1).what, "List");
-        QCOMPARE(log.entry(rows + 1).outcome, "Sent");
+        QCOMPARE(log.entry(rows + 1).outcome(), "Sent");
 
         // Another printer: the outcome of the last one is no news of it.
         const LinkAddress before = ui->window.link().address();

@@ -225,6 +225,14 @@
         <source>&amp;Ribbon Material:</source>
         <translation>Fa&amp;rbband:</translation>
     </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Kalibrierung</translation>
+    </message>
+    <message>
+        <source>Test label %1</source>
+        <translation>Testetikett %1</translation>
+    </message>
 </context>
 <context>
     <name>CommPage</name>
@@ -886,6 +894,10 @@
         <source>Overflow Buffer Warning</source>
         <translation>Warnung zum Überlaufpuffer</translation>
     </message>
+    <message>
+        <source>Configuration block</source>
+        <translation>Konfigurationsblock</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>
@@ -899,6 +911,201 @@
     <message>
         <source>Send Anyway</source>
         <translation>Trotzdem senden</translation>
+    </message>
+</context>
+<context>
+    <name>Failure</name>
+    <message>
+        <source>Interrupted while the files were read: cancelled before sending.</source>
+        <translation>Beim Lesen der Dateien unterbrochen: vor dem Senden abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Interrupted: the transfer was stopped and its end not waited for.</source>
+        <translation>Unterbrochen: Die Übertragung wurde angehalten, ohne auf ihr Ende zu warten.</translation>
+    </message>
+    <message>
+        <source>Interrupted before this printer&apos;s turn: nothing was sent.</source>
+        <translation>Unterbrochen, bevor dieser Drucker an der Reihe war: Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Ungültiger Eigenschaftswert</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Typen unverträglich</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+    <message>
+        <source>Cancel was selected.</source>
+        <translation>Abbrechen wurde gewählt.</translation>
+    </message>
+    <message>
+        <source>Subscript out of range: there are no bytes in memory to send</source>
+        <translation>Index außerhalb des gültigen Bereichs: Es sind keine Bytes zum Senden im Speicher</translation>
+    </message>
+    <message>
+        <source>The transfer was cancelled.</source>
+        <translation>Die Übertragung wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The transfer was stopped.</source>
+        <translation>Die Übertragung wurde angehalten.</translation>
+    </message>
+    <message>
+        <source>Bad file name or number</source>
+        <translation>Dateiname oder -nummer falsch</translation>
+    </message>
+    <message>
+        <source>%1 is out of paper: load labels and try again.</source>
+        <translation>%1 hat kein Papier: Etiketten einlegen und erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>%1 is offline: put the printer online and try again.</source>
+        <translation>%1 ist offline: Drucker online schalten und erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>%1 reports an error: check the printer&apos;s cover, labels and ribbon, then try again.</source>
+        <translation>%1 meldet einen Fehler: Prüfen Sie Abdeckung, Etiketten und Farbband des Druckers und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Device I/O error: %1 accepted no data for %2 seconds. Check that the printer is on, online and has paper.</source>
+        <translation>Geräte-E/A-Fehler: %1 hat %2 Sekunden lang keine Daten angenommen. Prüfen Sie, ob der Drucker eingeschaltet und online ist und Papier hat.</translation>
+    </message>
+    <message>
+        <source>%1 bytes delivered</source>
+        <translation>%1 Byte zugestellt</translation>
+    </message>
+    <message>
+        <source>No printer address is set: enter the printer&apos;s network name or IP address on the Communication Settings tab.</source>
+        <translation>Keine Druckeradresse eingestellt: Geben Sie den Netzwerknamen oder die IP-Adresse des Druckers auf der Registerkarte „Verbindung“ ein.</translation>
+    </message>
+    <message>
+        <source>could not look %1 up within %2 s: check the name and the DNS server</source>
+        <translation>%1 konnte nicht innerhalb von %2 s aufgelöst werden: Namen und DNS-Server prüfen</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s network name &quot;%1&quot; could not be found (port %2): check the name, or enter the printer&apos;s IP address instead.</source>
+        <translation>Der Netzwerkname „%1“ des Druckers wurde nicht gefunden (Port %2): Prüfen Sie den Namen oder geben Sie stattdessen die IP-Adresse des Druckers ein.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds: check the address, and that the printer is on and connected to the network.</source>
+        <translation>%1 hat nicht innerhalb von %2 Sekunden geantwortet: Prüfen Sie die Adresse und ob der Drucker eingeschaltet und mit dem Netzwerk verbunden ist.</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: check that this is the printer&apos;s address and that it takes print jobs on port %2 (9100 on most printers).</source>
+        <translation>%1 hat die Verbindung abgelehnt: Prüfen Sie, ob dies die Adresse des Druckers ist und ob er Druckaufträge an Port %2 annimmt (9100 bei den meisten Druckern).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached: %2</source>
+        <translation>%1 ist nicht erreichbar: %2</translation>
+    </message>
+    <message>
+        <source>%1 closed the connection during the transfer: the printer may have been switched off or restarted.</source>
+        <translation>%1 hat die Verbindung während der Übertragung geschlossen: Der Drucker wurde vielleicht ausgeschaltet oder neu gestartet.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed during the transfer: %2</source>
+        <translation>Die Verbindung zu %1 ist während der Übertragung ausgefallen: %2</translation>
+    </message>
+    <message>
+        <source>%1 stopped answering: nothing came back for %2 s. Check that the printer is on and connected to the network.</source>
+        <translation>%1 antwortet nicht mehr: %2 s lang kam nichts zurück. Prüfen Sie, ob der Drucker eingeschaltet und mit dem Netzwerk verbunden ist.</translation>
+    </message>
+    <message>
+        <source>%1 %2; the wait for an answer is set on the Communication Settings tab (Give up after) or with --stall-limit.</source>
+        <translation>%1 %2; die Wartezeit auf eine Antwort wird auf der Registerkarte „Verbindung“ (Abbruch nach) oder mit --stall-limit eingestellt.</translation>
+    </message>
+    <message>
+        <source>%1 took no data for %2 s though it still answers: check paper, ribbon and the printer&apos;s display. %3; the wait for progress is set on the Communication Settings tab (Give up after) or with --busy-limit.</source>
+        <translation>%1 hat %2 s lang keine Daten angenommen, antwortet aber noch: Papier, Farbband und Druckeranzeige prüfen. %3; die Wartezeit auf Fortschritt wird auf der Registerkarte „Verbindung“ (Abbruch nach) oder mit --busy-limit eingestellt.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on this computer. No serial ports were found: check that the printer&apos;s cable or USB adapter is plugged in.</source>
+        <translation>%1 gibt es auf diesem Computer nicht. Es wurden keine seriellen Schnittstellen gefunden: Prüfen Sie, ob das Druckerkabel oder der USB-Adapter eingesteckt ist.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on this computer. Serial ports found: %2. Choose one of them on the Communication Settings tab and press Apply.</source>
+        <translation>%1 gibt es auf diesem Computer nicht. Gefundene serielle Schnittstellen: %2. Wählen Sie eine davon auf der Registerkarte „Verbindung“ und drücken Sie „Übernehmen“.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1. Your user must be in the group &apos;%2&apos; that owns the port: run &apos;sudo usermod -aG %2 $USER&apos;, then log out and in again.</source>
+        <translation>Zugriff auf %1 verweigert. Ihr Benutzer muss in der Gruppe &apos;%2&apos; sein, der die Schnittstelle gehört: Führen Sie &apos;sudo usermod -aG %2 $USER&apos; aus, melden Sie sich dann ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1. Ask your administrator for read and write access to it.</source>
+        <translation>Zugriff auf %1 verweigert. Bitten Sie Ihren Administrator um Lese- und Schreibrechte.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program%2. Close that program and try again.</source>
+        <translation>%1 wird von einem anderen Programm benutzt%2. Schließen Sie dieses Programm und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>%1 is already open: another transfer is still running.</source>
+        <translation>%1 ist bereits geöffnet: Eine andere Übertragung läuft noch.</translation>
+    </message>
+    <message>
+        <source>%1 does not accept the line settings: %2</source>
+        <translation>%1 nimmt die Leitungseinstellungen nicht an: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>No parallel or USB printer ports were found.</source>
+        <translation>Es wurden keine parallelen oder USB-Druckeranschlüsse gefunden.</translation>
+    </message>
+    <message>
+        <source>Parallel and USB printer ports found: %1. Choose one of them on the Communication Settings tab.</source>
+        <translation>Gefundene parallele und USB-Druckeranschlüsse: %1. Wählen Sie einen davon auf der Registerkarte „Verbindung“.</translation>
+    </message>
+    <message>
+        <source>Another transfer to the printer is still running: wait for it to finish, or cancel it, then try again.</source>
+        <translation>Eine andere Übertragung zum Drucker läuft noch: Warten Sie, bis sie fertig ist, oder brechen Sie sie ab, und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>No USB printer is connected.</source>
+        <translation>Es ist kein USB-Drucker angeschlossen.</translation>
+    </message>
+    <message>
+        <source>USB Printer %1 is not connected.</source>
+        <translation>USB-Drucker %1 ist nicht angeschlossen.</translation>
+    </message>
+    <message>
+        <source>Check that the printer is switched on and its USB cable is plugged in at both ends, and that the usblp driver is loaded (lsmod | grep usblp; load it with: sudo modprobe usblp).</source>
+        <translation>Prüfen Sie, ob der Drucker eingeschaltet und sein USB-Kabel an beiden Enden eingesteckt ist und ob der Treiber usblp geladen ist (lsmod | grep usblp; laden mit: sudo modprobe usblp).</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Fehler: %1</translation>
+    </message>
+    <message>
+        <source>Could not set comm state: the serial port cannot send with %1 data bits. Choose 5 to 8 data bits.</source>
+        <translation>Schnittstellenzustand nicht einstellbar: Die serielle Schnittstelle kann nicht mit %1 Datenbits senden. Wählen Sie 5 bis 8 Datenbits.</translation>
+    </message>
+    <message>
+        <source>%1 stopped working during the transfer: the device or its USB adapter was removed or failed (%2).</source>
+        <translation>%1 hat während der Übertragung versagt: Das Gerät oder sein USB-Adapter wurde entfernt oder ist ausgefallen (%2).</translation>
+    </message>
+    <message>
+        <source>%1 failed during the transfer: %2</source>
+        <translation>%1 ist während der Übertragung ausgefallen: %2</translation>
+    </message>
+    <message>
+        <source>%1 accepted no data for %2 seconds: check that the printer is on, online and connected.</source>
+        <translation>%1 hat %2 Sekunden lang keine Daten angenommen: Prüfen Sie, ob der Drucker eingeschaltet, online und angeschlossen ist.</translation>
+    </message>
+    <message>
+        <source>Interrupted: nothing more was sent.</source>
+        <translation>Unterbrochen: Es wurde nichts mehr gesendet.</translation>
+    </message>
+    <message>
+        <source>Interrupted: the transfer was stopped and what was queued discarded; %1 bytes delivered.</source>
+        <translation>Unterbrochen: Die Übertragung wurde angehalten und die Warteschlange verworfen; %1 Byte zugestellt.</translation>
     </message>
 </context>
 <context>
@@ -1237,6 +1444,33 @@
     </message>
 </context>
 <context>
+    <name>LinkAddress</name>
+    <message>
+        <source>Serial %1 %2</source>
+        <translation>Seriell %1 %2</translation>
+    </message>
+    <message>
+        <source>Parallel %1 (%2)</source>
+        <translation>Parallel %1 (%2)</translation>
+    </message>
+    <message>
+        <source>USB Printer %1</source>
+        <translation>USB-Drucker %1</translation>
+    </message>
+    <message>
+        <source>(none found)</source>
+        <translation>(keiner gefunden)</translation>
+    </message>
+    <message>
+        <source>Network %1</source>
+        <translation>Netzwerk %1</translation>
+    </message>
+    <message>
+        <source>(no address set)</source>
+        <translation>(keine Adresse eingestellt)</translation>
+    </message>
+</context>
+<context>
     <name>LogWindow</name>
     <message>
         <source>Send Log</source>
@@ -1391,6 +1625,13 @@ Gibt nach %2 s ohne Fortschritt auf</translation>
     </message>
 </context>
 <context>
+    <name>PortDiscovery</name>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1 (nicht angeschlossen)</translation>
+    </message>
+</context>
+<context>
     <name>ProfileActions</name>
     <message>
         <source>Error Opening File</source>
@@ -1433,6 +1674,36 @@ Gibt nach %2 s ohne Fortschritt auf</translation>
     <message>
         <source>Duration</source>
         <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <comment>a send&apos;s outcome</comment>
+        <translation>Gesendet</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <comment>a send&apos;s outcome</comment>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>... %1 bytes not kept ...</source>
+        <translation>... %1 Byte nicht aufbewahrt ...</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 Byte</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>%1 von %2 Byte zugestellt</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>
@@ -1794,6 +2065,34 @@ Gibt nach %2 s ohne Fortschritt auf</translation>
     <message>
         <source>Enter Identifier of Object to Delete</source>
         <translation>Kennung des zu löschenden Objekts eingeben</translation>
+    </message>
+    <message>
+        <source>Graphic %1, %2 bytes</source>
+        <translation>Grafik %1, %2 Byte</translation>
+    </message>
+    <message>
+        <source>Label format %1</source>
+        <translation>Etikettenformat %1</translation>
+    </message>
+    <message>
+        <source>Label format %1, stored as %2</source>
+        <translation>Etikettenformat %1, gespeichert als %2</translation>
+    </message>
+    <message>
+        <source>Recall graphic %1</source>
+        <translation>Grafik %1 abrufen</translation>
+    </message>
+    <message>
+        <source>Recall format %1</source>
+        <translation>Format %1 abrufen</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>%1 löschen</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
     </message>
 </context>
 <context>

@@ -225,6 +225,14 @@
         <source>&amp;Ribbon Material:</source>
         <translation>Ci&amp;nta:</translation>
     </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibración</translation>
+    </message>
+    <message>
+        <source>Test label %1</source>
+        <translation>Etiqueta de prueba %1</translation>
+    </message>
 </context>
 <context>
     <name>CommPage</name>
@@ -886,6 +894,10 @@
         <source>Overflow Buffer Warning</source>
         <translation>Aviso del búfer de desborde</translation>
     </message>
+    <message>
+        <source>Configuration block</source>
+        <translation>Bloque de configuración</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>
@@ -899,6 +911,201 @@
     <message>
         <source>Send Anyway</source>
         <translation>Enviar de todos modos</translation>
+    </message>
+</context>
+<context>
+    <name>Failure</name>
+    <message>
+        <source>Interrupted while the files were read: cancelled before sending.</source>
+        <translation>Interrumpido mientras se leían los archivos: cancelado antes de enviar.</translation>
+    </message>
+    <message>
+        <source>Interrupted: the transfer was stopped and its end not waited for.</source>
+        <translation>Interrumpido: se detuvo la transferencia sin esperar a su final.</translation>
+    </message>
+    <message>
+        <source>Interrupted before this printer&apos;s turn: nothing was sent.</source>
+        <translation>Interrumpido antes del turno de esta impresora: no se envió nada.</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Valor de propiedad no válido</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>No coinciden los tipos</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Desbordamiento</translation>
+    </message>
+    <message>
+        <source>Cancel was selected.</source>
+        <translation>Se eligió Cancelar.</translation>
+    </message>
+    <message>
+        <source>Subscript out of range: there are no bytes in memory to send</source>
+        <translation>Subíndice fuera del intervalo: no hay bytes en memoria para enviar</translation>
+    </message>
+    <message>
+        <source>The transfer was cancelled.</source>
+        <translation>Se canceló la transferencia.</translation>
+    </message>
+    <message>
+        <source>The transfer was stopped.</source>
+        <translation>Se detuvo la transferencia.</translation>
+    </message>
+    <message>
+        <source>Bad file name or number</source>
+        <translation>Nombre o número de archivo incorrecto</translation>
+    </message>
+    <message>
+        <source>%1 is out of paper: load labels and try again.</source>
+        <translation>%1 no tiene papel: cargue etiquetas e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>%1 is offline: put the printer online and try again.</source>
+        <translation>%1 está fuera de línea: ponga la impresora en línea e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>%1 reports an error: check the printer&apos;s cover, labels and ribbon, then try again.</source>
+        <translation>%1 informa de un error: revise la tapa, las etiquetas y la cinta de la impresora e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Device I/O error: %1 accepted no data for %2 seconds. Check that the printer is on, online and has paper.</source>
+        <translation>Error de E/S del dispositivo: %1 no aceptó datos durante %2 segundos. Compruebe que la impresora está encendida, en línea y tiene papel.</translation>
+    </message>
+    <message>
+        <source>%1 bytes delivered</source>
+        <translation>%1 bytes entregados</translation>
+    </message>
+    <message>
+        <source>No printer address is set: enter the printer&apos;s network name or IP address on the Communication Settings tab.</source>
+        <translation>No hay dirección de impresora: escriba el nombre de red o la dirección IP de la impresora en la pestaña Comunicación.</translation>
+    </message>
+    <message>
+        <source>could not look %1 up within %2 s: check the name and the DNS server</source>
+        <translation>no se pudo resolver %1 en %2 s: compruebe el nombre y el servidor DNS</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s network name &quot;%1&quot; could not be found (port %2): check the name, or enter the printer&apos;s IP address instead.</source>
+        <translation>No se encontró el nombre de red «%1» de la impresora (puerto %2): compruebe el nombre o escriba en su lugar la dirección IP de la impresora.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds: check the address, and that the printer is on and connected to the network.</source>
+        <translation>%1 no respondió en %2 segundos: compruebe la dirección y que la impresora está encendida y conectada a la red.</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: check that this is the printer&apos;s address and that it takes print jobs on port %2 (9100 on most printers).</source>
+        <translation>%1 rechazó la conexión: compruebe que es la dirección de la impresora y que acepta trabajos en el puerto %2 (9100 en la mayoría de las impresoras).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached: %2</source>
+        <translation>No se puede acceder a %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 closed the connection during the transfer: the printer may have been switched off or restarted.</source>
+        <translation>%1 cerró la conexión durante la transferencia: puede que la impresora se haya apagado o reiniciado.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed during the transfer: %2</source>
+        <translation>La conexión con %1 falló durante la transferencia: %2</translation>
+    </message>
+    <message>
+        <source>%1 stopped answering: nothing came back for %2 s. Check that the printer is on and connected to the network.</source>
+        <translation>%1 dejó de responder: no llegó nada durante %2 s. Compruebe que la impresora está encendida y conectada a la red.</translation>
+    </message>
+    <message>
+        <source>%1 %2; the wait for an answer is set on the Communication Settings tab (Give up after) or with --stall-limit.</source>
+        <translation>%1 %2; la espera de una respuesta se ajusta en la pestaña Comunicación (Abandonar tras) o con --stall-limit.</translation>
+    </message>
+    <message>
+        <source>%1 took no data for %2 s though it still answers: check paper, ribbon and the printer&apos;s display. %3; the wait for progress is set on the Communication Settings tab (Give up after) or with --busy-limit.</source>
+        <translation>%1 no tomó datos durante %2 s aunque sigue respondiendo: revise el papel, la cinta y la pantalla de la impresora. %3; la espera de progreso se ajusta en la pestaña Comunicación (Abandonar tras) o con --busy-limit.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on this computer. No serial ports were found: check that the printer&apos;s cable or USB adapter is plugged in.</source>
+        <translation>%1 no existe en este equipo. No se encontró ningún puerto serie: compruebe que el cable de la impresora o el adaptador USB está conectado.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on this computer. Serial ports found: %2. Choose one of them on the Communication Settings tab and press Apply.</source>
+        <translation>%1 no existe en este equipo. Puertos serie encontrados: %2. Elija uno en la pestaña Comunicación y pulse Aplicar.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1. Your user must be in the group &apos;%2&apos; that owns the port: run &apos;sudo usermod -aG %2 $USER&apos;, then log out and in again.</source>
+        <translation>Permiso denegado en %1. Su usuario debe pertenecer al grupo &apos;%2&apos; propietario del puerto: ejecute &apos;sudo usermod -aG %2 $USER&apos; y cierre e inicie sesión de nuevo.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1. Ask your administrator for read and write access to it.</source>
+        <translation>Permiso denegado en %1. Pida a su administrador acceso de lectura y escritura.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program%2. Close that program and try again.</source>
+        <translation>%1 lo está usando otro programa%2. Cierre ese programa e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>%1 is already open: another transfer is still running.</source>
+        <translation>%1 ya está abierto: todavía hay otra transferencia en curso.</translation>
+    </message>
+    <message>
+        <source>%1 does not accept the line settings: %2</source>
+        <translation>%1 no acepta los parámetros de línea: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>No se puede abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>No parallel or USB printer ports were found.</source>
+        <translation>No se encontró ningún puerto paralelo ni de impresora USB.</translation>
+    </message>
+    <message>
+        <source>Parallel and USB printer ports found: %1. Choose one of them on the Communication Settings tab.</source>
+        <translation>Puertos paralelos y de impresora USB encontrados: %1. Elija uno en la pestaña Comunicación.</translation>
+    </message>
+    <message>
+        <source>Another transfer to the printer is still running: wait for it to finish, or cancel it, then try again.</source>
+        <translation>Todavía hay otra transferencia a la impresora en curso: espere a que termine o cancélela e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>No USB printer is connected.</source>
+        <translation>No hay ninguna impresora USB conectada.</translation>
+    </message>
+    <message>
+        <source>USB Printer %1 is not connected.</source>
+        <translation>La impresora USB %1 no está conectada.</translation>
+    </message>
+    <message>
+        <source>Check that the printer is switched on and its USB cable is plugged in at both ends, and that the usblp driver is loaded (lsmod | grep usblp; load it with: sudo modprobe usblp).</source>
+        <translation>Compruebe que la impresora está encendida, que su cable USB está conectado por ambos extremos y que el controlador usblp está cargado (lsmod | grep usblp; cárguelo con: sudo modprobe usblp).</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Error: %1</translation>
+    </message>
+    <message>
+        <source>Could not set comm state: the serial port cannot send with %1 data bits. Choose 5 to 8 data bits.</source>
+        <translation>No se pudo establecer el estado del puerto: el puerto serie no puede enviar con %1 bits de datos. Elija de 5 a 8 bits de datos.</translation>
+    </message>
+    <message>
+        <source>%1 stopped working during the transfer: the device or its USB adapter was removed or failed (%2).</source>
+        <translation>%1 dejó de funcionar durante la transferencia: se retiró o falló el dispositivo o su adaptador USB (%2).</translation>
+    </message>
+    <message>
+        <source>%1 failed during the transfer: %2</source>
+        <translation>%1 falló durante la transferencia: %2</translation>
+    </message>
+    <message>
+        <source>%1 accepted no data for %2 seconds: check that the printer is on, online and connected.</source>
+        <translation>%1 no aceptó datos durante %2 segundos: compruebe que la impresora está encendida, en línea y conectada.</translation>
+    </message>
+    <message>
+        <source>Interrupted: nothing more was sent.</source>
+        <translation>Interrumpido: no se envió nada más.</translation>
+    </message>
+    <message>
+        <source>Interrupted: the transfer was stopped and what was queued discarded; %1 bytes delivered.</source>
+        <translation>Interrumpido: se detuvo la transferencia y se descartó lo que estaba en cola; %1 bytes entregados.</translation>
     </message>
 </context>
 <context>
@@ -1237,6 +1444,33 @@
     </message>
 </context>
 <context>
+    <name>LinkAddress</name>
+    <message>
+        <source>Serial %1 %2</source>
+        <translation>Serie %1 %2</translation>
+    </message>
+    <message>
+        <source>Parallel %1 (%2)</source>
+        <translation>Paralelo %1 (%2)</translation>
+    </message>
+    <message>
+        <source>USB Printer %1</source>
+        <translation>Impresora USB %1</translation>
+    </message>
+    <message>
+        <source>(none found)</source>
+        <translation>(ninguna encontrada)</translation>
+    </message>
+    <message>
+        <source>Network %1</source>
+        <translation>Red %1</translation>
+    </message>
+    <message>
+        <source>(no address set)</source>
+        <translation>(sin dirección)</translation>
+    </message>
+</context>
+<context>
     <name>LogWindow</name>
     <message>
         <source>Send Log</source>
@@ -1391,6 +1625,13 @@ Se abandona tras %2 s sin progreso</translation>
     </message>
 </context>
 <context>
+    <name>PortDiscovery</name>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1 (no conectada)</translation>
+    </message>
+</context>
+<context>
     <name>ProfileActions</name>
     <message>
         <source>Error Opening File</source>
@@ -1433,6 +1674,36 @@ Se abandona tras %2 s sin progreso</translation>
     <message>
         <source>Duration</source>
         <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <comment>a send&apos;s outcome</comment>
+        <translation>Enviado</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <comment>a send&apos;s outcome</comment>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Error: %1</translation>
+    </message>
+    <message>
+        <source>... %1 bytes not kept ...</source>
+        <translation>... %1 bytes no conservados ...</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>%1 de %2 bytes entregados</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>
@@ -1794,6 +2065,34 @@ Se abandona tras %2 s sin progreso</translation>
     <message>
         <source>Enter Identifier of Object to Delete</source>
         <translation>Introduzca el identificador del objeto que borrar</translation>
+    </message>
+    <message>
+        <source>Graphic %1, %2 bytes</source>
+        <translation>Gráfico %1, %2 bytes</translation>
+    </message>
+    <message>
+        <source>Label format %1</source>
+        <translation>Formato de etiqueta %1</translation>
+    </message>
+    <message>
+        <source>Label format %1, stored as %2</source>
+        <translation>Formato de etiqueta %1, guardado como %2</translation>
+    </message>
+    <message>
+        <source>Recall graphic %1</source>
+        <translation>Recuperar gráfico %1</translation>
+    </message>
+    <message>
+        <source>Recall format %1</source>
+        <translation>Recuperar formato %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Eliminar %1</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Lista</translation>
     </message>
 </context>
 <context>

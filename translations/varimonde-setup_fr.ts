@@ -225,6 +225,14 @@
         <source>&amp;Ribbon Material:</source>
         <translation>R&amp;uban :</translation>
     </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Étalonnage</translation>
+    </message>
+    <message>
+        <source>Test label %1</source>
+        <translation>Étiquette de test %1</translation>
+    </message>
 </context>
 <context>
     <name>CommPage</name>
@@ -886,6 +894,10 @@
         <source>Overflow Buffer Warning</source>
         <translation>Avertissement sur le tampon de débordement</translation>
     </message>
+    <message>
+        <source>Configuration block</source>
+        <translation>Bloc de configuration</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>
@@ -899,6 +911,201 @@
     <message>
         <source>Send Anyway</source>
         <translation>Envoyer quand même</translation>
+    </message>
+</context>
+<context>
+    <name>Failure</name>
+    <message>
+        <source>Interrupted while the files were read: cancelled before sending.</source>
+        <translation>Interrompu pendant la lecture des fichiers : annulé avant l’envoi.</translation>
+    </message>
+    <message>
+        <source>Interrupted: the transfer was stopped and its end not waited for.</source>
+        <translation>Interrompu : le transfert a été arrêté sans en attendre la fin.</translation>
+    </message>
+    <message>
+        <source>Interrupted before this printer&apos;s turn: nothing was sent.</source>
+        <translation>Interrompu avant le tour de cette imprimante : rien n’a été envoyé.</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Valeur de propriété non valide</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Incompatibilité de type</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Dépassement de capacité</translation>
+    </message>
+    <message>
+        <source>Cancel was selected.</source>
+        <translation>Annuler a été choisi.</translation>
+    </message>
+    <message>
+        <source>Subscript out of range: there are no bytes in memory to send</source>
+        <translation>Indice hors limites : aucun octet à envoyer en mémoire</translation>
+    </message>
+    <message>
+        <source>The transfer was cancelled.</source>
+        <translation>Le transfert a été annulé.</translation>
+    </message>
+    <message>
+        <source>The transfer was stopped.</source>
+        <translation>Le transfert a été arrêté.</translation>
+    </message>
+    <message>
+        <source>Bad file name or number</source>
+        <translation>Nom ou numéro de fichier incorrect</translation>
+    </message>
+    <message>
+        <source>%1 is out of paper: load labels and try again.</source>
+        <translation>%1 n’a plus de papier : chargez des étiquettes et réessayez.</translation>
+    </message>
+    <message>
+        <source>%1 is offline: put the printer online and try again.</source>
+        <translation>%1 est hors ligne : mettez l’imprimante en ligne et réessayez.</translation>
+    </message>
+    <message>
+        <source>%1 reports an error: check the printer&apos;s cover, labels and ribbon, then try again.</source>
+        <translation>%1 signale une erreur : vérifiez le capot, les étiquettes et le ruban de l’imprimante, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Device I/O error: %1 accepted no data for %2 seconds. Check that the printer is on, online and has paper.</source>
+        <translation>Erreur d’E/S de périphérique : %1 n’a accepté aucune donnée pendant %2 secondes. Vérifiez que l’imprimante est allumée, en ligne et a du papier.</translation>
+    </message>
+    <message>
+        <source>%1 bytes delivered</source>
+        <translation>%1 octets livrés</translation>
+    </message>
+    <message>
+        <source>No printer address is set: enter the printer&apos;s network name or IP address on the Communication Settings tab.</source>
+        <translation>Aucune adresse d’imprimante définie : saisissez le nom réseau ou l’adresse IP de l’imprimante dans l’onglet Communication.</translation>
+    </message>
+    <message>
+        <source>could not look %1 up within %2 s: check the name and the DNS server</source>
+        <translation>impossible de résoudre %1 en %2 s : vérifiez le nom et le serveur DNS</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s network name &quot;%1&quot; could not be found (port %2): check the name, or enter the printer&apos;s IP address instead.</source>
+        <translation>Le nom réseau « %1 » de l’imprimante est introuvable (port %2) : vérifiez le nom ou saisissez plutôt l’adresse IP de l’imprimante.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds: check the address, and that the printer is on and connected to the network.</source>
+        <translation>%1 n’a pas répondu en %2 secondes : vérifiez l’adresse, et que l’imprimante est allumée et connectée au réseau.</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: check that this is the printer&apos;s address and that it takes print jobs on port %2 (9100 on most printers).</source>
+        <translation>%1 a refusé la connexion : vérifiez qu’il s’agit bien de l’adresse de l’imprimante et qu’elle accepte les travaux sur le port %2 (9100 sur la plupart des imprimantes).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached: %2</source>
+        <translation>%1 est injoignable : %2</translation>
+    </message>
+    <message>
+        <source>%1 closed the connection during the transfer: the printer may have been switched off or restarted.</source>
+        <translation>%1 a fermé la connexion pendant le transfert : l’imprimante a peut-être été éteinte ou redémarrée.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed during the transfer: %2</source>
+        <translation>La connexion à %1 a échoué pendant le transfert : %2</translation>
+    </message>
+    <message>
+        <source>%1 stopped answering: nothing came back for %2 s. Check that the printer is on and connected to the network.</source>
+        <translation>%1 ne répond plus : rien n’est revenu pendant %2 s. Vérifiez que l’imprimante est allumée et connectée au réseau.</translation>
+    </message>
+    <message>
+        <source>%1 %2; the wait for an answer is set on the Communication Settings tab (Give up after) or with --stall-limit.</source>
+        <translation>%1 %2 ; l’attente d’une réponse se règle dans l’onglet Communication (Abandonner après) ou avec --stall-limit.</translation>
+    </message>
+    <message>
+        <source>%1 took no data for %2 s though it still answers: check paper, ribbon and the printer&apos;s display. %3; the wait for progress is set on the Communication Settings tab (Give up after) or with --busy-limit.</source>
+        <translation>%1 n’a pris aucune donnée pendant %2 s bien qu’elle réponde encore : vérifiez le papier, le ruban et l’écran de l’imprimante. %3 ; l’attente d’une progression se règle dans l’onglet Communication (Abandonner après) ou avec --busy-limit.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on this computer. No serial ports were found: check that the printer&apos;s cable or USB adapter is plugged in.</source>
+        <translation>%1 n’existe pas sur cet ordinateur. Aucun port série trouvé : vérifiez que le câble de l’imprimante ou l’adaptateur USB est branché.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on this computer. Serial ports found: %2. Choose one of them on the Communication Settings tab and press Apply.</source>
+        <translation>%1 n’existe pas sur cet ordinateur. Ports série trouvés : %2. Choisissez-en un dans l’onglet Communication et appuyez sur Appliquer.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1. Your user must be in the group &apos;%2&apos; that owns the port: run &apos;sudo usermod -aG %2 $USER&apos;, then log out and in again.</source>
+        <translation>Accès refusé à %1. Votre utilisateur doit appartenir au groupe &apos;%2&apos; propriétaire du port : exécutez &apos;sudo usermod -aG %2 $USER&apos;, puis déconnectez-vous et reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1. Ask your administrator for read and write access to it.</source>
+        <translation>Accès refusé à %1. Demandez à votre administrateur l’accès en lecture et en écriture.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program%2. Close that program and try again.</source>
+        <translation>%1 est utilisé par un autre programme%2. Fermez ce programme et réessayez.</translation>
+    </message>
+    <message>
+        <source>%1 is already open: another transfer is still running.</source>
+        <translation>%1 est déjà ouvert : un autre transfert est en cours.</translation>
+    </message>
+    <message>
+        <source>%1 does not accept the line settings: %2</source>
+        <translation>%1 n’accepte pas les paramètres de ligne : %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>Impossible d’ouvrir %1 : %2</translation>
+    </message>
+    <message>
+        <source>No parallel or USB printer ports were found.</source>
+        <translation>Aucun port parallèle ni port d’imprimante USB trouvé.</translation>
+    </message>
+    <message>
+        <source>Parallel and USB printer ports found: %1. Choose one of them on the Communication Settings tab.</source>
+        <translation>Ports parallèles et d’imprimante USB trouvés : %1. Choisissez-en un dans l’onglet Communication.</translation>
+    </message>
+    <message>
+        <source>Another transfer to the printer is still running: wait for it to finish, or cancel it, then try again.</source>
+        <translation>Un autre transfert vers l’imprimante est en cours : attendez qu’il se termine ou annulez-le, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>No USB printer is connected.</source>
+        <translation>Aucune imprimante USB n’est connectée.</translation>
+    </message>
+    <message>
+        <source>USB Printer %1 is not connected.</source>
+        <translation>L’imprimante USB %1 n’est pas connectée.</translation>
+    </message>
+    <message>
+        <source>Check that the printer is switched on and its USB cable is plugged in at both ends, and that the usblp driver is loaded (lsmod | grep usblp; load it with: sudo modprobe usblp).</source>
+        <translation>Vérifiez que l’imprimante est allumée, que son câble USB est branché aux deux bouts et que le pilote usblp est chargé (lsmod | grep usblp ; chargez-le avec : sudo modprobe usblp).</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Erreur : %1</translation>
+    </message>
+    <message>
+        <source>Could not set comm state: the serial port cannot send with %1 data bits. Choose 5 to 8 data bits.</source>
+        <translation>Impossible de régler l’état du port : le port série ne peut pas envoyer avec %1 bits de données. Choisissez 5 à 8 bits de données.</translation>
+    </message>
+    <message>
+        <source>%1 stopped working during the transfer: the device or its USB adapter was removed or failed (%2).</source>
+        <translation>%1 a cessé de fonctionner pendant le transfert : le périphérique ou son adaptateur USB a été retiré ou est tombé en panne (%2).</translation>
+    </message>
+    <message>
+        <source>%1 failed during the transfer: %2</source>
+        <translation>%1 a échoué pendant le transfert : %2</translation>
+    </message>
+    <message>
+        <source>%1 accepted no data for %2 seconds: check that the printer is on, online and connected.</source>
+        <translation>%1 n’a accepté aucune donnée pendant %2 secondes : vérifiez que l’imprimante est allumée, en ligne et connectée.</translation>
+    </message>
+    <message>
+        <source>Interrupted: nothing more was sent.</source>
+        <translation>Interrompu : rien de plus n’a été envoyé.</translation>
+    </message>
+    <message>
+        <source>Interrupted: the transfer was stopped and what was queued discarded; %1 bytes delivered.</source>
+        <translation>Interrompu : le transfert a été arrêté et ce qui était en file d’attente abandonné ; %1 octets livrés.</translation>
     </message>
 </context>
 <context>
@@ -1237,6 +1444,33 @@
     </message>
 </context>
 <context>
+    <name>LinkAddress</name>
+    <message>
+        <source>Serial %1 %2</source>
+        <translation>Série %1 %2</translation>
+    </message>
+    <message>
+        <source>Parallel %1 (%2)</source>
+        <translation>Parallèle %1 (%2)</translation>
+    </message>
+    <message>
+        <source>USB Printer %1</source>
+        <translation>Imprimante USB %1</translation>
+    </message>
+    <message>
+        <source>(none found)</source>
+        <translation>(aucune trouvée)</translation>
+    </message>
+    <message>
+        <source>Network %1</source>
+        <translation>Réseau %1</translation>
+    </message>
+    <message>
+        <source>(no address set)</source>
+        <translation>(aucune adresse définie)</translation>
+    </message>
+</context>
+<context>
     <name>LogWindow</name>
     <message>
         <source>Send Log</source>
@@ -1391,6 +1625,13 @@ Abandonne après %2 s sans progression</translation>
     </message>
 </context>
 <context>
+    <name>PortDiscovery</name>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1 (non connectée)</translation>
+    </message>
+</context>
+<context>
     <name>ProfileActions</name>
     <message>
         <source>Error Opening File</source>
@@ -1433,6 +1674,36 @@ Abandonne après %2 s sans progression</translation>
     <message>
         <source>Duration</source>
         <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <comment>a send&apos;s outcome</comment>
+        <translation>Envoyé</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <comment>a send&apos;s outcome</comment>
+        <translation>Annulé</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Échec : %1</translation>
+    </message>
+    <message>
+        <source>... %1 bytes not kept ...</source>
+        <translation>... %1 octets non conservés ...</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 octets</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>%1 octets sur %2 livrés</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>
@@ -1794,6 +2065,34 @@ Abandonne après %2 s sans progression</translation>
     <message>
         <source>Enter Identifier of Object to Delete</source>
         <translation>Entrez l&apos;identifiant de l&apos;objet à supprimer</translation>
+    </message>
+    <message>
+        <source>Graphic %1, %2 bytes</source>
+        <translation>Graphique %1, %2 octets</translation>
+    </message>
+    <message>
+        <source>Label format %1</source>
+        <translation>Format d’étiquette %1</translation>
+    </message>
+    <message>
+        <source>Label format %1, stored as %2</source>
+        <translation>Format d’étiquette %1, enregistré sous %2</translation>
+    </message>
+    <message>
+        <source>Recall graphic %1</source>
+        <translation>Rappel du graphique %1</translation>
+    </message>
+    <message>
+        <source>Recall format %1</source>
+        <translation>Rappel du format %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Suppression de %1</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
     </message>
 </context>
 <context>

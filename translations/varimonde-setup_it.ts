@@ -225,6 +225,14 @@
         <source>&amp;Ribbon Material:</source>
         <translation>&amp;Nastro:</translation>
     </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibrazione</translation>
+    </message>
+    <message>
+        <source>Test label %1</source>
+        <translation>Etichetta di prova %1</translation>
+    </message>
 </context>
 <context>
     <name>CommPage</name>
@@ -886,6 +894,10 @@
         <source>Overflow Buffer Warning</source>
         <translation>Avviso sul buffer di overflow</translation>
     </message>
+    <message>
+        <source>Configuration block</source>
+        <translation>Blocco di configurazione</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>
@@ -899,6 +911,201 @@
     <message>
         <source>Send Anyway</source>
         <translation>Invia comunque</translation>
+    </message>
+</context>
+<context>
+    <name>Failure</name>
+    <message>
+        <source>Interrupted while the files were read: cancelled before sending.</source>
+        <translation>Interrotto durante la lettura dei file: annullato prima dell&apos;invio.</translation>
+    </message>
+    <message>
+        <source>Interrupted: the transfer was stopped and its end not waited for.</source>
+        <translation>Interrotto: il trasferimento è stato fermato senza attenderne la fine.</translation>
+    </message>
+    <message>
+        <source>Interrupted before this printer&apos;s turn: nothing was sent.</source>
+        <translation>Interrotto prima del turno di questa stampante: non è stato inviato nulla.</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Valore della proprietà non valido</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Tipo non corrispondente</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Overflow</translation>
+    </message>
+    <message>
+        <source>Cancel was selected.</source>
+        <translation>È stato scelto Annulla.</translation>
+    </message>
+    <message>
+        <source>Subscript out of range: there are no bytes in memory to send</source>
+        <translation>Indice non compreso nell&apos;intervallo: nessun byte in memoria da inviare</translation>
+    </message>
+    <message>
+        <source>The transfer was cancelled.</source>
+        <translation>Il trasferimento è stato annullato.</translation>
+    </message>
+    <message>
+        <source>The transfer was stopped.</source>
+        <translation>Il trasferimento è stato interrotto.</translation>
+    </message>
+    <message>
+        <source>Bad file name or number</source>
+        <translation>Nome o numero di file non valido</translation>
+    </message>
+    <message>
+        <source>%1 is out of paper: load labels and try again.</source>
+        <translation>%1 ha finito la carta: caricare le etichette e riprovare.</translation>
+    </message>
+    <message>
+        <source>%1 is offline: put the printer online and try again.</source>
+        <translation>%1 è fuori linea: mettere in linea la stampante e riprovare.</translation>
+    </message>
+    <message>
+        <source>%1 reports an error: check the printer&apos;s cover, labels and ribbon, then try again.</source>
+        <translation>%1 segnala un errore: controllare il coperchio, le etichette e il nastro della stampante, poi riprovare.</translation>
+    </message>
+    <message>
+        <source>Device I/O error: %1 accepted no data for %2 seconds. Check that the printer is on, online and has paper.</source>
+        <translation>Errore di I/O del dispositivo: %1 non ha accettato dati per %2 secondi. Verificare che la stampante sia accesa, in linea e abbia carta.</translation>
+    </message>
+    <message>
+        <source>%1 bytes delivered</source>
+        <translation>%1 byte consegnati</translation>
+    </message>
+    <message>
+        <source>No printer address is set: enter the printer&apos;s network name or IP address on the Communication Settings tab.</source>
+        <translation>Nessun indirizzo di stampante impostato: inserire il nome di rete o l&apos;indirizzo IP della stampante nella scheda Comunicazione.</translation>
+    </message>
+    <message>
+        <source>could not look %1 up within %2 s: check the name and the DNS server</source>
+        <translation>impossibile risolvere %1 entro %2 s: controllare il nome e il server DNS</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s network name &quot;%1&quot; could not be found (port %2): check the name, or enter the printer&apos;s IP address instead.</source>
+        <translation>Impossibile trovare il nome di rete «%1» della stampante (porta %2): controllare il nome o inserire l&apos;indirizzo IP della stampante.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds: check the address, and that the printer is on and connected to the network.</source>
+        <translation>%1 non ha risposto entro %2 secondi: controllare l&apos;indirizzo e che la stampante sia accesa e collegata alla rete.</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: check that this is the printer&apos;s address and that it takes print jobs on port %2 (9100 on most printers).</source>
+        <translation>%1 ha rifiutato la connessione: verificare che sia l&apos;indirizzo della stampante e che accetti lavori sulla porta %2 (9100 nella maggior parte delle stampanti).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached: %2</source>
+        <translation>%1 non è raggiungibile: %2</translation>
+    </message>
+    <message>
+        <source>%1 closed the connection during the transfer: the printer may have been switched off or restarted.</source>
+        <translation>%1 ha chiuso la connessione durante il trasferimento: la stampante potrebbe essere stata spenta o riavviata.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed during the transfer: %2</source>
+        <translation>La connessione a %1 non è riuscita durante il trasferimento: %2</translation>
+    </message>
+    <message>
+        <source>%1 stopped answering: nothing came back for %2 s. Check that the printer is on and connected to the network.</source>
+        <translation>%1 ha smesso di rispondere: nessuna risposta per %2 s. Verificare che la stampante sia accesa e collegata alla rete.</translation>
+    </message>
+    <message>
+        <source>%1 %2; the wait for an answer is set on the Communication Settings tab (Give up after) or with --stall-limit.</source>
+        <translation>%1 %2; l&apos;attesa di una risposta si imposta nella scheda Comunicazione (Rinuncia dopo) o con --stall-limit.</translation>
+    </message>
+    <message>
+        <source>%1 took no data for %2 s though it still answers: check paper, ribbon and the printer&apos;s display. %3; the wait for progress is set on the Communication Settings tab (Give up after) or with --busy-limit.</source>
+        <translation>%1 non ha preso dati per %2 s pur rispondendo ancora: controllare carta, nastro e display della stampante. %3; l&apos;attesa di un progresso si imposta nella scheda Comunicazione (Rinuncia dopo) o con --busy-limit.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on this computer. No serial ports were found: check that the printer&apos;s cable or USB adapter is plugged in.</source>
+        <translation>%1 non esiste su questo computer. Nessuna porta seriale trovata: verificare che il cavo della stampante o l&apos;adattatore USB sia collegato.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on this computer. Serial ports found: %2. Choose one of them on the Communication Settings tab and press Apply.</source>
+        <translation>%1 non esiste su questo computer. Porte seriali trovate: %2. Sceglierne una nella scheda Comunicazione e premere Applica.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1. Your user must be in the group &apos;%2&apos; that owns the port: run &apos;sudo usermod -aG %2 $USER&apos;, then log out and in again.</source>
+        <translation>Permesso negato su %1. L&apos;utente deve far parte del gruppo &apos;%2&apos; proprietario della porta: eseguire &apos;sudo usermod -aG %2 $USER&apos;, poi uscire e rientrare.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1. Ask your administrator for read and write access to it.</source>
+        <translation>Permesso negato su %1. Chiedere all&apos;amministratore l&apos;accesso in lettura e scrittura.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program%2. Close that program and try again.</source>
+        <translation>%1 è in uso da parte di un altro programma%2. Chiudere quel programma e riprovare.</translation>
+    </message>
+    <message>
+        <source>%1 is already open: another transfer is still running.</source>
+        <translation>%1 è già aperta: è ancora in corso un altro trasferimento.</translation>
+    </message>
+    <message>
+        <source>%1 does not accept the line settings: %2</source>
+        <translation>%1 non accetta le impostazioni di linea: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>Impossibile aprire %1: %2</translation>
+    </message>
+    <message>
+        <source>No parallel or USB printer ports were found.</source>
+        <translation>Nessuna porta parallela o di stampante USB trovata.</translation>
+    </message>
+    <message>
+        <source>Parallel and USB printer ports found: %1. Choose one of them on the Communication Settings tab.</source>
+        <translation>Porte parallele e di stampante USB trovate: %1. Sceglierne una nella scheda Comunicazione.</translation>
+    </message>
+    <message>
+        <source>Another transfer to the printer is still running: wait for it to finish, or cancel it, then try again.</source>
+        <translation>È ancora in corso un altro trasferimento alla stampante: attendere che finisca o annullarlo, poi riprovare.</translation>
+    </message>
+    <message>
+        <source>No USB printer is connected.</source>
+        <translation>Nessuna stampante USB collegata.</translation>
+    </message>
+    <message>
+        <source>USB Printer %1 is not connected.</source>
+        <translation>La stampante USB %1 non è collegata.</translation>
+    </message>
+    <message>
+        <source>Check that the printer is switched on and its USB cable is plugged in at both ends, and that the usblp driver is loaded (lsmod | grep usblp; load it with: sudo modprobe usblp).</source>
+        <translation>Verificare che la stampante sia accesa, che il cavo USB sia collegato a entrambe le estremità e che il driver usblp sia caricato (lsmod | grep usblp; caricarlo con: sudo modprobe usblp).</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Errore: %1</translation>
+    </message>
+    <message>
+        <source>Could not set comm state: the serial port cannot send with %1 data bits. Choose 5 to 8 data bits.</source>
+        <translation>Impossibile impostare lo stato della porta: la porta seriale non può inviare con %1 bit di dati. Scegliere da 5 a 8 bit di dati.</translation>
+    </message>
+    <message>
+        <source>%1 stopped working during the transfer: the device or its USB adapter was removed or failed (%2).</source>
+        <translation>%1 ha smesso di funzionare durante il trasferimento: il dispositivo o il suo adattatore USB è stato rimosso o si è guastato (%2).</translation>
+    </message>
+    <message>
+        <source>%1 failed during the transfer: %2</source>
+        <translation>%1 non ha funzionato durante il trasferimento: %2</translation>
+    </message>
+    <message>
+        <source>%1 accepted no data for %2 seconds: check that the printer is on, online and connected.</source>
+        <translation>%1 non ha accettato dati per %2 secondi: verificare che la stampante sia accesa, in linea e collegata.</translation>
+    </message>
+    <message>
+        <source>Interrupted: nothing more was sent.</source>
+        <translation>Interrotto: non è stato inviato altro.</translation>
+    </message>
+    <message>
+        <source>Interrupted: the transfer was stopped and what was queued discarded; %1 bytes delivered.</source>
+        <translation>Interrotto: il trasferimento è stato fermato e ciò che era in coda scartato; %1 byte consegnati.</translation>
     </message>
 </context>
 <context>
@@ -1237,6 +1444,33 @@
     </message>
 </context>
 <context>
+    <name>LinkAddress</name>
+    <message>
+        <source>Serial %1 %2</source>
+        <translation>Seriale %1 %2</translation>
+    </message>
+    <message>
+        <source>Parallel %1 (%2)</source>
+        <translation>Parallela %1 (%2)</translation>
+    </message>
+    <message>
+        <source>USB Printer %1</source>
+        <translation>Stampante USB %1</translation>
+    </message>
+    <message>
+        <source>(none found)</source>
+        <translation>(nessuna trovata)</translation>
+    </message>
+    <message>
+        <source>Network %1</source>
+        <translation>Rete %1</translation>
+    </message>
+    <message>
+        <source>(no address set)</source>
+        <translation>(nessun indirizzo impostato)</translation>
+    </message>
+</context>
+<context>
     <name>LogWindow</name>
     <message>
         <source>Send Log</source>
@@ -1391,6 +1625,13 @@ Rinuncia dopo %2 s senza avanzamento</translation>
     </message>
 </context>
 <context>
+    <name>PortDiscovery</name>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1 (non collegata)</translation>
+    </message>
+</context>
+<context>
     <name>ProfileActions</name>
     <message>
         <source>Error Opening File</source>
@@ -1433,6 +1674,36 @@ Rinuncia dopo %2 s senza avanzamento</translation>
     <message>
         <source>Duration</source>
         <translation>Durata</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <comment>a send&apos;s outcome</comment>
+        <translation>Inviato</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <comment>a send&apos;s outcome</comment>
+        <translation>Annullato</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Non riuscito: %1</translation>
+    </message>
+    <message>
+        <source>... %1 bytes not kept ...</source>
+        <translation>... %1 byte non conservati ...</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 byte</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>%1 di %2 byte consegnati</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>
@@ -1794,6 +2065,34 @@ Rinuncia dopo %2 s senza avanzamento</translation>
     <message>
         <source>Enter Identifier of Object to Delete</source>
         <translation>Inserisci l&apos;identificatore dell&apos;oggetto da eliminare</translation>
+    </message>
+    <message>
+        <source>Graphic %1, %2 bytes</source>
+        <translation>Grafica %1, %2 byte</translation>
+    </message>
+    <message>
+        <source>Label format %1</source>
+        <translation>Formato etichetta %1</translation>
+    </message>
+    <message>
+        <source>Label format %1, stored as %2</source>
+        <translation>Formato etichetta %1, memorizzato come %2</translation>
+    </message>
+    <message>
+        <source>Recall graphic %1</source>
+        <translation>Richiama grafica %1</translation>
+    </message>
+    <message>
+        <source>Recall format %1</source>
+        <translation>Richiama formato %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Elimina %1</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Elenco</translation>
     </message>
 </context>
 <context>

@@ -225,6 +225,14 @@
         <source>&amp;Ribbon Material:</source>
         <translation>リボン(&amp;R):</translation>
     </message>
+    <message>
+        <source>Calibration</source>
+        <translation>キャリブレーション</translation>
+    </message>
+    <message>
+        <source>Test label %1</source>
+        <translation>テストラベル %1</translation>
+    </message>
 </context>
 <context>
     <name>CommPage</name>
@@ -886,6 +894,10 @@
         <source>Overflow Buffer Warning</source>
         <translation>予備バッファーの警告</translation>
     </message>
+    <message>
+        <source>Configuration block</source>
+        <translation>設定ブロック</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>
@@ -899,6 +911,201 @@
     <message>
         <source>Send Anyway</source>
         <translation>それでも送信</translation>
+    </message>
+</context>
+<context>
+    <name>Failure</name>
+    <message>
+        <source>Interrupted while the files were read: cancelled before sending.</source>
+        <translation>ファイルの読み込み中に中断されました: 送信前にキャンセルしました。</translation>
+    </message>
+    <message>
+        <source>Interrupted: the transfer was stopped and its end not waited for.</source>
+        <translation>中断されました: 転送を停止し、その終了は待ちませんでした。</translation>
+    </message>
+    <message>
+        <source>Interrupted before this printer&apos;s turn: nothing was sent.</source>
+        <translation>このプリンターの順番の前に中断されました: 何も送信していません。</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>無効なプロパティ値</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>型が一致しません</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>オーバーフロー</translation>
+    </message>
+    <message>
+        <source>Cancel was selected.</source>
+        <translation>キャンセルが選択されました。</translation>
+    </message>
+    <message>
+        <source>Subscript out of range: there are no bytes in memory to send</source>
+        <translation>インデックスが範囲外です: 送信するバイトがメモリにありません</translation>
+    </message>
+    <message>
+        <source>The transfer was cancelled.</source>
+        <translation>転送はキャンセルされました。</translation>
+    </message>
+    <message>
+        <source>The transfer was stopped.</source>
+        <translation>転送は停止されました。</translation>
+    </message>
+    <message>
+        <source>Bad file name or number</source>
+        <translation>ファイル名または番号が不正です</translation>
+    </message>
+    <message>
+        <source>%1 is out of paper: load labels and try again.</source>
+        <translation>%1 は用紙切れです: ラベルをセットして再試行してください。</translation>
+    </message>
+    <message>
+        <source>%1 is offline: put the printer online and try again.</source>
+        <translation>%1 はオフラインです: プリンターをオンラインにして再試行してください。</translation>
+    </message>
+    <message>
+        <source>%1 reports an error: check the printer&apos;s cover, labels and ribbon, then try again.</source>
+        <translation>%1 がエラーを報告しています: プリンターのカバー、ラベル、リボンを確認してから再試行してください。</translation>
+    </message>
+    <message>
+        <source>Device I/O error: %1 accepted no data for %2 seconds. Check that the printer is on, online and has paper.</source>
+        <translation>デバイス I/O エラー: %1 は %2 秒間データを受け付けませんでした。プリンターの電源、オンライン状態、用紙を確認してください。</translation>
+    </message>
+    <message>
+        <source>%1 bytes delivered</source>
+        <translation>%1 バイトを送達</translation>
+    </message>
+    <message>
+        <source>No printer address is set: enter the printer&apos;s network name or IP address on the Communication Settings tab.</source>
+        <translation>プリンターのアドレスが設定されていません: 通信設定タブでプリンターのネットワーク名または IP アドレスを入力してください。</translation>
+    </message>
+    <message>
+        <source>could not look %1 up within %2 s: check the name and the DNS server</source>
+        <translation>%2 秒以内に %1 を名前解決できませんでした: 名前と DNS サーバーを確認してください</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s network name &quot;%1&quot; could not be found (port %2): check the name, or enter the printer&apos;s IP address instead.</source>
+        <translation>プリンターのネットワーク名「%1」が見つかりません (ポート %2): 名前を確認するか、代わりにプリンターの IP アドレスを入力してください。</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds: check the address, and that the printer is on and connected to the network.</source>
+        <translation>%1 は %2 秒以内に応答しませんでした: アドレスと、プリンターの電源およびネットワーク接続を確認してください。</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: check that this is the printer&apos;s address and that it takes print jobs on port %2 (9100 on most printers).</source>
+        <translation>%1 が接続を拒否しました: プリンターのアドレスであること、ポート %2 (ほとんどのプリンターは 9100) で印刷ジョブを受け付けることを確認してください。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached: %2</source>
+        <translation>%1 に到達できません: %2</translation>
+    </message>
+    <message>
+        <source>%1 closed the connection during the transfer: the printer may have been switched off or restarted.</source>
+        <translation>%1 が転送中に接続を閉じました: プリンターの電源が切られたか再起動した可能性があります。</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed during the transfer: %2</source>
+        <translation>転送中に %1 への接続が失敗しました: %2</translation>
+    </message>
+    <message>
+        <source>%1 stopped answering: nothing came back for %2 s. Check that the printer is on and connected to the network.</source>
+        <translation>%1 が応答しなくなりました: %2 秒間何も返ってきません。プリンターの電源とネットワーク接続を確認してください。</translation>
+    </message>
+    <message>
+        <source>%1 %2; the wait for an answer is set on the Communication Settings tab (Give up after) or with --stall-limit.</source>
+        <translation>%1 %2。応答の待ち時間は通信設定タブ (打ち切り) または --stall-limit で設定します。</translation>
+    </message>
+    <message>
+        <source>%1 took no data for %2 s though it still answers: check paper, ribbon and the printer&apos;s display. %3; the wait for progress is set on the Communication Settings tab (Give up after) or with --busy-limit.</source>
+        <translation>%1 は応答していますが %2 秒間データを受け取っていません: 用紙、リボン、プリンターの表示を確認してください。%3。進行の待ち時間は通信設定タブ (打ち切り) または --busy-limit で設定します。</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on this computer. No serial ports were found: check that the printer&apos;s cable or USB adapter is plugged in.</source>
+        <translation>%1 はこのコンピューターにありません。シリアルポートが見つかりません: プリンターのケーブルまたは USB アダプターが接続されているか確認してください。</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on this computer. Serial ports found: %2. Choose one of them on the Communication Settings tab and press Apply.</source>
+        <translation>%1 はこのコンピューターにありません。見つかったシリアルポート: %2。通信設定タブでいずれかを選び、適用を押してください。</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1. Your user must be in the group &apos;%2&apos; that owns the port: run &apos;sudo usermod -aG %2 $USER&apos;, then log out and in again.</source>
+        <translation>%1 へのアクセスが拒否されました。ユーザーはポートを所有するグループ &apos;%2&apos; に属している必要があります: &apos;sudo usermod -aG %2 $USER&apos; を実行し、ログインし直してください。</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1. Ask your administrator for read and write access to it.</source>
+        <translation>%1 へのアクセスが拒否されました。管理者に読み書きの権限を依頼してください。</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program%2. Close that program and try again.</source>
+        <translation>%1 は別のプログラムが使用中です%2。そのプログラムを閉じてから再試行してください。</translation>
+    </message>
+    <message>
+        <source>%1 is already open: another transfer is still running.</source>
+        <translation>%1 は既に開かれています: 別の転送が実行中です。</translation>
+    </message>
+    <message>
+        <source>%1 does not accept the line settings: %2</source>
+        <translation>%1 は回線設定を受け付けません: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 を開けません: %2</translation>
+    </message>
+    <message>
+        <source>No parallel or USB printer ports were found.</source>
+        <translation>パラレルポートも USB プリンターポートも見つかりません。</translation>
+    </message>
+    <message>
+        <source>Parallel and USB printer ports found: %1. Choose one of them on the Communication Settings tab.</source>
+        <translation>見つかったパラレル/USB プリンターポート: %1。通信設定タブでいずれかを選んでください。</translation>
+    </message>
+    <message>
+        <source>Another transfer to the printer is still running: wait for it to finish, or cancel it, then try again.</source>
+        <translation>プリンターへの別の転送が実行中です: 終了を待つかキャンセルしてから再試行してください。</translation>
+    </message>
+    <message>
+        <source>No USB printer is connected.</source>
+        <translation>USB プリンターが接続されていません。</translation>
+    </message>
+    <message>
+        <source>USB Printer %1 is not connected.</source>
+        <translation>USB プリンター %1 は接続されていません。</translation>
+    </message>
+    <message>
+        <source>Check that the printer is switched on and its USB cable is plugged in at both ends, and that the usblp driver is loaded (lsmod | grep usblp; load it with: sudo modprobe usblp).</source>
+        <translation>プリンターの電源が入っていること、USB ケーブルが両端で接続されていること、usblp ドライバーが読み込まれていることを確認してください (lsmod | grep usblp、読み込むには sudo modprobe usblp)。</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>エラー: %1</translation>
+    </message>
+    <message>
+        <source>Could not set comm state: the serial port cannot send with %1 data bits. Choose 5 to 8 data bits.</source>
+        <translation>ポートの状態を設定できません: シリアルポートは %1 データビットでは送信できません。5～8 データビットを選んでください。</translation>
+    </message>
+    <message>
+        <source>%1 stopped working during the transfer: the device or its USB adapter was removed or failed (%2).</source>
+        <translation>%1 は転送中に動作を停止しました: デバイスまたは USB アダプターが取り外されたか故障しました (%2)。</translation>
+    </message>
+    <message>
+        <source>%1 failed during the transfer: %2</source>
+        <translation>%1 は転送中に失敗しました: %2</translation>
+    </message>
+    <message>
+        <source>%1 accepted no data for %2 seconds: check that the printer is on, online and connected.</source>
+        <translation>%1 は %2 秒間データを受け付けませんでした: プリンターの電源、オンライン状態、接続を確認してください。</translation>
+    </message>
+    <message>
+        <source>Interrupted: nothing more was sent.</source>
+        <translation>中断されました: それ以上は送信していません。</translation>
+    </message>
+    <message>
+        <source>Interrupted: the transfer was stopped and what was queued discarded; %1 bytes delivered.</source>
+        <translation>中断されました: 転送を停止し、キューにあったものを破棄しました。%1 バイトを送達。</translation>
     </message>
 </context>
 <context>
@@ -1237,6 +1444,33 @@
     </message>
 </context>
 <context>
+    <name>LinkAddress</name>
+    <message>
+        <source>Serial %1 %2</source>
+        <translation>シリアル %1 %2</translation>
+    </message>
+    <message>
+        <source>Parallel %1 (%2)</source>
+        <translation>パラレル %1 (%2)</translation>
+    </message>
+    <message>
+        <source>USB Printer %1</source>
+        <translation>USB プリンター %1</translation>
+    </message>
+    <message>
+        <source>(none found)</source>
+        <translation>(見つかりません)</translation>
+    </message>
+    <message>
+        <source>Network %1</source>
+        <translation>ネットワーク %1</translation>
+    </message>
+    <message>
+        <source>(no address set)</source>
+        <translation>(アドレス未設定)</translation>
+    </message>
+</context>
+<context>
     <name>LogWindow</name>
     <message>
         <source>Send Log</source>
@@ -1391,6 +1625,13 @@ Gives up after %2 s without progress</source>
     </message>
 </context>
 <context>
+    <name>PortDiscovery</name>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1 (未接続)</translation>
+    </message>
+</context>
+<context>
     <name>ProfileActions</name>
     <message>
         <source>Error Opening File</source>
@@ -1433,6 +1674,36 @@ Gives up after %2 s without progress</source>
     <message>
         <source>Duration</source>
         <translation>所要時間</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <comment>a send&apos;s outcome</comment>
+        <translation>送信済み</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <comment>a send&apos;s outcome</comment>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>失敗: %1</translation>
+    </message>
+    <message>
+        <source>... %1 bytes not kept ...</source>
+        <translation>... %1 バイトは保持していません ...</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 バイト</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>%2 バイト中 %1 バイトを送達</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 秒</translation>
     </message>
 </context>
 <context>
@@ -1794,6 +2065,34 @@ Gives up after %2 s without progress</source>
     <message>
         <source>Enter Identifier of Object to Delete</source>
         <translation>削除するオブジェクトの識別子を入力してください</translation>
+    </message>
+    <message>
+        <source>Graphic %1, %2 bytes</source>
+        <translation>グラフィック %1、%2 バイト</translation>
+    </message>
+    <message>
+        <source>Label format %1</source>
+        <translation>ラベルフォーマット %1</translation>
+    </message>
+    <message>
+        <source>Label format %1, stored as %2</source>
+        <translation>ラベルフォーマット %1、%2 として保存</translation>
+    </message>
+    <message>
+        <source>Recall graphic %1</source>
+        <translation>グラフィック %1 の呼び出し</translation>
+    </message>
+    <message>
+        <source>Recall format %1</source>
+        <translation>フォーマット %1 の呼び出し</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>%1 の削除</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>一覧</translation>
     </message>
 </context>
 <context>

@@ -225,6 +225,14 @@
         <source>&amp;Ribbon Material:</source>
         <translation>Taś&amp;ma:</translation>
     </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Kalibracja</translation>
+    </message>
+    <message>
+        <source>Test label %1</source>
+        <translation>Etykieta testowa %1</translation>
+    </message>
 </context>
 <context>
     <name>CommPage</name>
@@ -886,6 +894,10 @@
         <source>Overflow Buffer Warning</source>
         <translation>Ostrzeżenie o buforze nadmiaru</translation>
     </message>
+    <message>
+        <source>Configuration block</source>
+        <translation>Blok konfiguracji</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>
@@ -899,6 +911,201 @@
     <message>
         <source>Send Anyway</source>
         <translation>Wyślij mimo to</translation>
+    </message>
+</context>
+<context>
+    <name>Failure</name>
+    <message>
+        <source>Interrupted while the files were read: cancelled before sending.</source>
+        <translation>Przerwano podczas odczytu plików: anulowano przed wysłaniem.</translation>
+    </message>
+    <message>
+        <source>Interrupted: the transfer was stopped and its end not waited for.</source>
+        <translation>Przerwano: przesyłanie zatrzymano bez czekania na jego koniec.</translation>
+    </message>
+    <message>
+        <source>Interrupted before this printer&apos;s turn: nothing was sent.</source>
+        <translation>Przerwano przed kolejką tej drukarki: nic nie wysłano.</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Nieprawidłowa wartość właściwości</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Niezgodność typów</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Przepełnienie</translation>
+    </message>
+    <message>
+        <source>Cancel was selected.</source>
+        <translation>Wybrano Anuluj.</translation>
+    </message>
+    <message>
+        <source>Subscript out of range: there are no bytes in memory to send</source>
+        <translation>Indeks poza zakresem: w pamięci nie ma bajtów do wysłania</translation>
+    </message>
+    <message>
+        <source>The transfer was cancelled.</source>
+        <translation>Przesyłanie zostało anulowane.</translation>
+    </message>
+    <message>
+        <source>The transfer was stopped.</source>
+        <translation>Przesyłanie zostało zatrzymane.</translation>
+    </message>
+    <message>
+        <source>Bad file name or number</source>
+        <translation>Zła nazwa lub numer pliku</translation>
+    </message>
+    <message>
+        <source>%1 is out of paper: load labels and try again.</source>
+        <translation>W %1 skończył się papier: załaduj etykiety i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>%1 is offline: put the printer online and try again.</source>
+        <translation>%1 jest w trybie offline: przełącz drukarkę w tryb online i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>%1 reports an error: check the printer&apos;s cover, labels and ribbon, then try again.</source>
+        <translation>%1 zgłasza błąd: sprawdź pokrywę, etykiety i taśmę drukarki, a następnie spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>Device I/O error: %1 accepted no data for %2 seconds. Check that the printer is on, online and has paper.</source>
+        <translation>Błąd we/wy urządzenia: %1 nie przyjął danych przez %2 s. Sprawdź, czy drukarka jest włączona, w trybie online i ma papier.</translation>
+    </message>
+    <message>
+        <source>%1 bytes delivered</source>
+        <translation>dostarczono %1 bajtów</translation>
+    </message>
+    <message>
+        <source>No printer address is set: enter the printer&apos;s network name or IP address on the Communication Settings tab.</source>
+        <translation>Nie ustawiono adresu drukarki: wpisz nazwę sieciową lub adres IP drukarki na karcie Komunikacja.</translation>
+    </message>
+    <message>
+        <source>could not look %1 up within %2 s: check the name and the DNS server</source>
+        <translation>nie udało się odnaleźć %1 w ciągu %2 s: sprawdź nazwę i serwer DNS</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s network name &quot;%1&quot; could not be found (port %2): check the name, or enter the printer&apos;s IP address instead.</source>
+        <translation>Nie znaleziono nazwy sieciowej drukarki „%1” (port %2): sprawdź nazwę lub wpisz zamiast niej adres IP drukarki.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds: check the address, and that the printer is on and connected to the network.</source>
+        <translation>%1 nie odpowiedział w ciągu %2 s: sprawdź adres oraz czy drukarka jest włączona i podłączona do sieci.</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: check that this is the printer&apos;s address and that it takes print jobs on port %2 (9100 on most printers).</source>
+        <translation>%1 odrzucił połączenie: sprawdź, czy to adres drukarki i czy przyjmuje zadania na porcie %2 (9100 w większości drukarek).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached: %2</source>
+        <translation>%1 jest nieosiągalny: %2</translation>
+    </message>
+    <message>
+        <source>%1 closed the connection during the transfer: the printer may have been switched off or restarted.</source>
+        <translation>%1 zamknął połączenie podczas przesyłania: drukarka mogła zostać wyłączona lub uruchomiona ponownie.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed during the transfer: %2</source>
+        <translation>Połączenie z %1 zawiodło podczas przesyłania: %2</translation>
+    </message>
+    <message>
+        <source>%1 stopped answering: nothing came back for %2 s. Check that the printer is on and connected to the network.</source>
+        <translation>%1 przestał odpowiadać: przez %2 s nic nie wróciło. Sprawdź, czy drukarka jest włączona i podłączona do sieci.</translation>
+    </message>
+    <message>
+        <source>%1 %2; the wait for an answer is set on the Communication Settings tab (Give up after) or with --stall-limit.</source>
+        <translation>%1 %2; czas oczekiwania na odpowiedź ustawia się na karcie Komunikacja (Zrezygnuj po) lub opcją --stall-limit.</translation>
+    </message>
+    <message>
+        <source>%1 took no data for %2 s though it still answers: check paper, ribbon and the printer&apos;s display. %3; the wait for progress is set on the Communication Settings tab (Give up after) or with --busy-limit.</source>
+        <translation>%1 nie przyjął danych przez %2 s, choć nadal odpowiada: sprawdź papier, taśmę i wyświetlacz drukarki. %3; czas oczekiwania na postęp ustawia się na karcie Komunikacja (Zrezygnuj po) lub opcją --busy-limit.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on this computer. No serial ports were found: check that the printer&apos;s cable or USB adapter is plugged in.</source>
+        <translation>%1 nie istnieje na tym komputerze. Nie znaleziono portów szeregowych: sprawdź, czy kabel drukarki lub adapter USB jest podłączony.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on this computer. Serial ports found: %2. Choose one of them on the Communication Settings tab and press Apply.</source>
+        <translation>%1 nie istnieje na tym komputerze. Znalezione porty szeregowe: %2. Wybierz jeden z nich na karcie Komunikacja i naciśnij Zastosuj.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1. Your user must be in the group &apos;%2&apos; that owns the port: run &apos;sudo usermod -aG %2 $USER&apos;, then log out and in again.</source>
+        <translation>Brak dostępu do %1. Twój użytkownik musi należeć do grupy &apos;%2&apos;, do której należy port: uruchom &apos;sudo usermod -aG %2 $USER&apos;, a następnie wyloguj się i zaloguj ponownie.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1. Ask your administrator for read and write access to it.</source>
+        <translation>Brak dostępu do %1. Poproś administratora o prawo odczytu i zapisu.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program%2. Close that program and try again.</source>
+        <translation>%1 jest używany przez inny program%2. Zamknij ten program i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>%1 is already open: another transfer is still running.</source>
+        <translation>%1 jest już otwarty: trwa inne przesyłanie.</translation>
+    </message>
+    <message>
+        <source>%1 does not accept the line settings: %2</source>
+        <translation>%1 nie przyjmuje ustawień linii: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>Nie można otworzyć %1: %2</translation>
+    </message>
+    <message>
+        <source>No parallel or USB printer ports were found.</source>
+        <translation>Nie znaleziono portów równoległych ani portów drukarek USB.</translation>
+    </message>
+    <message>
+        <source>Parallel and USB printer ports found: %1. Choose one of them on the Communication Settings tab.</source>
+        <translation>Znalezione porty równoległe i porty drukarek USB: %1. Wybierz jeden z nich na karcie Komunikacja.</translation>
+    </message>
+    <message>
+        <source>Another transfer to the printer is still running: wait for it to finish, or cancel it, then try again.</source>
+        <translation>Trwa jeszcze inne przesyłanie do drukarki: poczekaj na jego koniec lub je anuluj, a następnie spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>No USB printer is connected.</source>
+        <translation>Nie podłączono drukarki USB.</translation>
+    </message>
+    <message>
+        <source>USB Printer %1 is not connected.</source>
+        <translation>Drukarka USB %1 nie jest podłączona.</translation>
+    </message>
+    <message>
+        <source>Check that the printer is switched on and its USB cable is plugged in at both ends, and that the usblp driver is loaded (lsmod | grep usblp; load it with: sudo modprobe usblp).</source>
+        <translation>Sprawdź, czy drukarka jest włączona, kabel USB podłączony z obu stron, a sterownik usblp załadowany (lsmod | grep usblp; załaduj go poleceniem: sudo modprobe usblp).</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Błąd: %1</translation>
+    </message>
+    <message>
+        <source>Could not set comm state: the serial port cannot send with %1 data bits. Choose 5 to 8 data bits.</source>
+        <translation>Nie można ustawić stanu portu: port szeregowy nie wysyła z %1 bitami danych. Wybierz od 5 do 8 bitów danych.</translation>
+    </message>
+    <message>
+        <source>%1 stopped working during the transfer: the device or its USB adapter was removed or failed (%2).</source>
+        <translation>%1 przestał działać podczas przesyłania: urządzenie lub jego adapter USB odłączono albo uległ awarii (%2).</translation>
+    </message>
+    <message>
+        <source>%1 failed during the transfer: %2</source>
+        <translation>%1 zawiódł podczas przesyłania: %2</translation>
+    </message>
+    <message>
+        <source>%1 accepted no data for %2 seconds: check that the printer is on, online and connected.</source>
+        <translation>%1 nie przyjął danych przez %2 s: sprawdź, czy drukarka jest włączona, w trybie online i podłączona.</translation>
+    </message>
+    <message>
+        <source>Interrupted: nothing more was sent.</source>
+        <translation>Przerwano: nic więcej nie wysłano.</translation>
+    </message>
+    <message>
+        <source>Interrupted: the transfer was stopped and what was queued discarded; %1 bytes delivered.</source>
+        <translation>Przerwano: przesyłanie zatrzymano, a kolejkę odrzucono; dostarczono %1 bajtów.</translation>
     </message>
 </context>
 <context>
@@ -1237,6 +1444,33 @@
     </message>
 </context>
 <context>
+    <name>LinkAddress</name>
+    <message>
+        <source>Serial %1 %2</source>
+        <translation>Szeregowy %1 %2</translation>
+    </message>
+    <message>
+        <source>Parallel %1 (%2)</source>
+        <translation>Równoległy %1 (%2)</translation>
+    </message>
+    <message>
+        <source>USB Printer %1</source>
+        <translation>Drukarka USB %1</translation>
+    </message>
+    <message>
+        <source>(none found)</source>
+        <translation>(nie znaleziono)</translation>
+    </message>
+    <message>
+        <source>Network %1</source>
+        <translation>Sieć %1</translation>
+    </message>
+    <message>
+        <source>(no address set)</source>
+        <translation>(nie ustawiono adresu)</translation>
+    </message>
+</context>
+<context>
     <name>LogWindow</name>
     <message>
         <source>Send Log</source>
@@ -1391,6 +1625,13 @@ Rezygnuje po %2 s bez postępu</translation>
     </message>
 </context>
 <context>
+    <name>PortDiscovery</name>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1 (niepodłączona)</translation>
+    </message>
+</context>
+<context>
     <name>ProfileActions</name>
     <message>
         <source>Error Opening File</source>
@@ -1433,6 +1674,36 @@ Rezygnuje po %2 s bez postępu</translation>
     <message>
         <source>Duration</source>
         <translation>Czas trwania</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <comment>a send&apos;s outcome</comment>
+        <translation>Wysłano</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <comment>a send&apos;s outcome</comment>
+        <translation>Anulowano</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Niepowodzenie: %1</translation>
+    </message>
+    <message>
+        <source>... %1 bytes not kept ...</source>
+        <translation>... %1 bajtów nie zachowano ...</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bajtów</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>dostarczono %1 z %2 bajtów</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>
@@ -1794,6 +2065,34 @@ Rezygnuje po %2 s bez postępu</translation>
     <message>
         <source>Enter Identifier of Object to Delete</source>
         <translation>Podaj identyfikator obiektu do usunięcia</translation>
+    </message>
+    <message>
+        <source>Graphic %1, %2 bytes</source>
+        <translation>Grafika %1, %2 bajtów</translation>
+    </message>
+    <message>
+        <source>Label format %1</source>
+        <translation>Format etykiety %1</translation>
+    </message>
+    <message>
+        <source>Label format %1, stored as %2</source>
+        <translation>Format etykiety %1, zapisany jako %2</translation>
+    </message>
+    <message>
+        <source>Recall graphic %1</source>
+        <translation>Przywołanie grafiki %1</translation>
+    </message>
+    <message>
+        <source>Recall format %1</source>
+        <translation>Przywołanie formatu %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Usunięcie %1</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Lista</translation>
     </message>
 </context>
 <context>

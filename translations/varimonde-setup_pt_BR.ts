@@ -225,6 +225,14 @@
         <source>&amp;Ribbon Material:</source>
         <translation>&amp;Ribbon:</translation>
     </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibração</translation>
+    </message>
+    <message>
+        <source>Test label %1</source>
+        <translation>Etiqueta de teste %1</translation>
+    </message>
 </context>
 <context>
     <name>CommPage</name>
@@ -886,6 +894,10 @@
         <source>Overflow Buffer Warning</source>
         <translation>Aviso do buffer excedente</translation>
     </message>
+    <message>
+        <source>Configuration block</source>
+        <translation>Bloco de configuração</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>
@@ -899,6 +911,201 @@
     <message>
         <source>Send Anyway</source>
         <translation>Enviar mesmo assim</translation>
+    </message>
+</context>
+<context>
+    <name>Failure</name>
+    <message>
+        <source>Interrupted while the files were read: cancelled before sending.</source>
+        <translation>Interrompido durante a leitura dos arquivos: cancelado antes do envio.</translation>
+    </message>
+    <message>
+        <source>Interrupted: the transfer was stopped and its end not waited for.</source>
+        <translation>Interrompido: a transferência foi parada sem esperar seu fim.</translation>
+    </message>
+    <message>
+        <source>Interrupted before this printer&apos;s turn: nothing was sent.</source>
+        <translation>Interrompido antes da vez desta impressora: nada foi enviado.</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Valor de propriedade inválido</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Tipos incompatíveis</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Estouro</translation>
+    </message>
+    <message>
+        <source>Cancel was selected.</source>
+        <translation>Cancelar foi escolhido.</translation>
+    </message>
+    <message>
+        <source>Subscript out of range: there are no bytes in memory to send</source>
+        <translation>Subscrito fora do intervalo: não há bytes na memória para enviar</translation>
+    </message>
+    <message>
+        <source>The transfer was cancelled.</source>
+        <translation>A transferência foi cancelada.</translation>
+    </message>
+    <message>
+        <source>The transfer was stopped.</source>
+        <translation>A transferência foi interrompida.</translation>
+    </message>
+    <message>
+        <source>Bad file name or number</source>
+        <translation>Nome ou número de arquivo inválido</translation>
+    </message>
+    <message>
+        <source>%1 is out of paper: load labels and try again.</source>
+        <translation>%1 está sem papel: coloque etiquetas e tente novamente.</translation>
+    </message>
+    <message>
+        <source>%1 is offline: put the printer online and try again.</source>
+        <translation>%1 está off-line: coloque a impressora on-line e tente novamente.</translation>
+    </message>
+    <message>
+        <source>%1 reports an error: check the printer&apos;s cover, labels and ribbon, then try again.</source>
+        <translation>%1 relata um erro: verifique a tampa, as etiquetas e a fita da impressora e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Device I/O error: %1 accepted no data for %2 seconds. Check that the printer is on, online and has paper.</source>
+        <translation>Erro de E/S do dispositivo: %1 não aceitou dados por %2 segundos. Verifique se a impressora está ligada, on-line e tem papel.</translation>
+    </message>
+    <message>
+        <source>%1 bytes delivered</source>
+        <translation>%1 bytes entregues</translation>
+    </message>
+    <message>
+        <source>No printer address is set: enter the printer&apos;s network name or IP address on the Communication Settings tab.</source>
+        <translation>Nenhum endereço de impressora definido: informe o nome de rede ou o endereço IP da impressora na aba Comunicação.</translation>
+    </message>
+    <message>
+        <source>could not look %1 up within %2 s: check the name and the DNS server</source>
+        <translation>não foi possível resolver %1 em %2 s: verifique o nome e o servidor DNS</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s network name &quot;%1&quot; could not be found (port %2): check the name, or enter the printer&apos;s IP address instead.</source>
+        <translation>O nome de rede &quot;%1&quot; da impressora não foi encontrado (porta %2): verifique o nome ou informe o endereço IP da impressora.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds: check the address, and that the printer is on and connected to the network.</source>
+        <translation>%1 não respondeu em %2 segundos: verifique o endereço e se a impressora está ligada e conectada à rede.</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: check that this is the printer&apos;s address and that it takes print jobs on port %2 (9100 on most printers).</source>
+        <translation>%1 recusou a conexão: verifique se este é o endereço da impressora e se ela aceita trabalhos na porta %2 (9100 na maioria das impressoras).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached: %2</source>
+        <translation>%1 não pode ser alcançada: %2</translation>
+    </message>
+    <message>
+        <source>%1 closed the connection during the transfer: the printer may have been switched off or restarted.</source>
+        <translation>%1 fechou a conexão durante a transferência: a impressora pode ter sido desligada ou reiniciada.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed during the transfer: %2</source>
+        <translation>A conexão com %1 falhou durante a transferência: %2</translation>
+    </message>
+    <message>
+        <source>%1 stopped answering: nothing came back for %2 s. Check that the printer is on and connected to the network.</source>
+        <translation>%1 parou de responder: nada voltou por %2 s. Verifique se a impressora está ligada e conectada à rede.</translation>
+    </message>
+    <message>
+        <source>%1 %2; the wait for an answer is set on the Communication Settings tab (Give up after) or with --stall-limit.</source>
+        <translation>%1 %2; a espera por uma resposta é definida na aba Comunicação (Desistir após) ou com --stall-limit.</translation>
+    </message>
+    <message>
+        <source>%1 took no data for %2 s though it still answers: check paper, ribbon and the printer&apos;s display. %3; the wait for progress is set on the Communication Settings tab (Give up after) or with --busy-limit.</source>
+        <translation>%1 não recebeu dados por %2 s, embora ainda responda: verifique o papel, a fita e o visor da impressora. %3; a espera por progresso é definida na aba Comunicação (Desistir após) ou com --busy-limit.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on this computer. No serial ports were found: check that the printer&apos;s cable or USB adapter is plugged in.</source>
+        <translation>%1 não existe neste computador. Nenhuma porta serial encontrada: verifique se o cabo da impressora ou o adaptador USB está conectado.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on this computer. Serial ports found: %2. Choose one of them on the Communication Settings tab and press Apply.</source>
+        <translation>%1 não existe neste computador. Portas seriais encontradas: %2. Escolha uma delas na aba Comunicação e pressione Aplicar.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1. Your user must be in the group &apos;%2&apos; that owns the port: run &apos;sudo usermod -aG %2 $USER&apos;, then log out and in again.</source>
+        <translation>Permissão negada em %1. Seu usuário precisa estar no grupo &apos;%2&apos; dono da porta: execute &apos;sudo usermod -aG %2 $USER&apos; e depois saia e entre novamente.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1. Ask your administrator for read and write access to it.</source>
+        <translation>Permissão negada em %1. Peça ao administrador acesso de leitura e escrita.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program%2. Close that program and try again.</source>
+        <translation>%1 está em uso por outro programa%2. Feche esse programa e tente novamente.</translation>
+    </message>
+    <message>
+        <source>%1 is already open: another transfer is still running.</source>
+        <translation>%1 já está aberta: outra transferência ainda está em andamento.</translation>
+    </message>
+    <message>
+        <source>%1 does not accept the line settings: %2</source>
+        <translation>%1 não aceita as configurações de linha: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>Não é possível abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>No parallel or USB printer ports were found.</source>
+        <translation>Nenhuma porta paralela ou de impressora USB encontrada.</translation>
+    </message>
+    <message>
+        <source>Parallel and USB printer ports found: %1. Choose one of them on the Communication Settings tab.</source>
+        <translation>Portas paralelas e de impressora USB encontradas: %1. Escolha uma delas na aba Comunicação.</translation>
+    </message>
+    <message>
+        <source>Another transfer to the printer is still running: wait for it to finish, or cancel it, then try again.</source>
+        <translation>Outra transferência para a impressora ainda está em andamento: aguarde o fim ou cancele-a e tente novamente.</translation>
+    </message>
+    <message>
+        <source>No USB printer is connected.</source>
+        <translation>Nenhuma impressora USB está conectada.</translation>
+    </message>
+    <message>
+        <source>USB Printer %1 is not connected.</source>
+        <translation>A impressora USB %1 não está conectada.</translation>
+    </message>
+    <message>
+        <source>Check that the printer is switched on and its USB cable is plugged in at both ends, and that the usblp driver is loaded (lsmod | grep usblp; load it with: sudo modprobe usblp).</source>
+        <translation>Verifique se a impressora está ligada, se o cabo USB está conectado nas duas pontas e se o driver usblp está carregado (lsmod | grep usblp; carregue-o com: sudo modprobe usblp).</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Erro: %1</translation>
+    </message>
+    <message>
+        <source>Could not set comm state: the serial port cannot send with %1 data bits. Choose 5 to 8 data bits.</source>
+        <translation>Não foi possível definir o estado da porta: a porta serial não envia com %1 bits de dados. Escolha de 5 a 8 bits de dados.</translation>
+    </message>
+    <message>
+        <source>%1 stopped working during the transfer: the device or its USB adapter was removed or failed (%2).</source>
+        <translation>%1 parou de funcionar durante a transferência: o dispositivo ou seu adaptador USB foi removido ou falhou (%2).</translation>
+    </message>
+    <message>
+        <source>%1 failed during the transfer: %2</source>
+        <translation>%1 falhou durante a transferência: %2</translation>
+    </message>
+    <message>
+        <source>%1 accepted no data for %2 seconds: check that the printer is on, online and connected.</source>
+        <translation>%1 não aceitou dados por %2 segundos: verifique se a impressora está ligada, on-line e conectada.</translation>
+    </message>
+    <message>
+        <source>Interrupted: nothing more was sent.</source>
+        <translation>Interrompido: nada mais foi enviado.</translation>
+    </message>
+    <message>
+        <source>Interrupted: the transfer was stopped and what was queued discarded; %1 bytes delivered.</source>
+        <translation>Interrompido: a transferência foi parada e o que estava na fila descartado; %1 bytes entregues.</translation>
     </message>
 </context>
 <context>
@@ -1237,6 +1444,33 @@
     </message>
 </context>
 <context>
+    <name>LinkAddress</name>
+    <message>
+        <source>Serial %1 %2</source>
+        <translation>Serial %1 %2</translation>
+    </message>
+    <message>
+        <source>Parallel %1 (%2)</source>
+        <translation>Paralela %1 (%2)</translation>
+    </message>
+    <message>
+        <source>USB Printer %1</source>
+        <translation>Impressora USB %1</translation>
+    </message>
+    <message>
+        <source>(none found)</source>
+        <translation>(nenhuma encontrada)</translation>
+    </message>
+    <message>
+        <source>Network %1</source>
+        <translation>Rede %1</translation>
+    </message>
+    <message>
+        <source>(no address set)</source>
+        <translation>(nenhum endereço definido)</translation>
+    </message>
+</context>
+<context>
     <name>LogWindow</name>
     <message>
         <source>Send Log</source>
@@ -1391,6 +1625,13 @@ Desiste após %2 s sem progresso</translation>
     </message>
 </context>
 <context>
+    <name>PortDiscovery</name>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1 (não conectada)</translation>
+    </message>
+</context>
+<context>
     <name>ProfileActions</name>
     <message>
         <source>Error Opening File</source>
@@ -1433,6 +1674,36 @@ Desiste após %2 s sem progresso</translation>
     <message>
         <source>Duration</source>
         <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <comment>a send&apos;s outcome</comment>
+        <translation>Enviado</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <comment>a send&apos;s outcome</comment>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Falhou: %1</translation>
+    </message>
+    <message>
+        <source>... %1 bytes not kept ...</source>
+        <translation>... %1 bytes não guardados ...</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>%1 de %2 bytes entregues</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>
@@ -1794,6 +2065,34 @@ Desiste após %2 s sem progresso</translation>
     <message>
         <source>Enter Identifier of Object to Delete</source>
         <translation>Digite o identificador do objeto a excluir</translation>
+    </message>
+    <message>
+        <source>Graphic %1, %2 bytes</source>
+        <translation>Gráfico %1, %2 bytes</translation>
+    </message>
+    <message>
+        <source>Label format %1</source>
+        <translation>Formato de etiqueta %1</translation>
+    </message>
+    <message>
+        <source>Label format %1, stored as %2</source>
+        <translation>Formato de etiqueta %1, armazenado como %2</translation>
+    </message>
+    <message>
+        <source>Recall graphic %1</source>
+        <translation>Recuperar gráfico %1</translation>
+    </message>
+    <message>
+        <source>Recall format %1</source>
+        <translation>Recuperar formato %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Excluir %1</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Lista</translation>
     </message>
 </context>
 <context>

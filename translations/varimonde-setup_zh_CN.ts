@@ -225,6 +225,14 @@
         <source>&amp;Ribbon Material:</source>
         <translation>碳带(&amp;R)：</translation>
     </message>
+    <message>
+        <source>Calibration</source>
+        <translation>校准</translation>
+    </message>
+    <message>
+        <source>Test label %1</source>
+        <translation>测试标签 %1</translation>
+    </message>
 </context>
 <context>
     <name>CommPage</name>
@@ -886,6 +894,10 @@
         <source>Overflow Buffer Warning</source>
         <translation>溢出缓冲区警告</translation>
     </message>
+    <message>
+        <source>Configuration block</source>
+        <translation>配置块</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>
@@ -899,6 +911,201 @@
     <message>
         <source>Send Anyway</source>
         <translation>仍然发送</translation>
+    </message>
+</context>
+<context>
+    <name>Failure</name>
+    <message>
+        <source>Interrupted while the files were read: cancelled before sending.</source>
+        <translation>读取文件时中断：已在发送前取消。</translation>
+    </message>
+    <message>
+        <source>Interrupted: the transfer was stopped and its end not waited for.</source>
+        <translation>已中断：传输已停止，未等待其结束。</translation>
+    </message>
+    <message>
+        <source>Interrupted before this printer&apos;s turn: nothing was sent.</source>
+        <translation>在轮到此打印机之前已中断：未发送任何内容。</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>无效的属性值</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>类型不匹配</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>溢出</translation>
+    </message>
+    <message>
+        <source>Cancel was selected.</source>
+        <translation>已选择取消。</translation>
+    </message>
+    <message>
+        <source>Subscript out of range: there are no bytes in memory to send</source>
+        <translation>下标越界：内存中没有可发送的字节</translation>
+    </message>
+    <message>
+        <source>The transfer was cancelled.</source>
+        <translation>传输已取消。</translation>
+    </message>
+    <message>
+        <source>The transfer was stopped.</source>
+        <translation>传输已停止。</translation>
+    </message>
+    <message>
+        <source>Bad file name or number</source>
+        <translation>文件名或文件号错误</translation>
+    </message>
+    <message>
+        <source>%1 is out of paper: load labels and try again.</source>
+        <translation>%1 缺纸：请装入标签后重试。</translation>
+    </message>
+    <message>
+        <source>%1 is offline: put the printer online and try again.</source>
+        <translation>%1 处于脱机状态：请将打印机联机后重试。</translation>
+    </message>
+    <message>
+        <source>%1 reports an error: check the printer&apos;s cover, labels and ribbon, then try again.</source>
+        <translation>%1 报告错误：请检查打印机的盖子、标签和色带，然后重试。</translation>
+    </message>
+    <message>
+        <source>Device I/O error: %1 accepted no data for %2 seconds. Check that the printer is on, online and has paper.</source>
+        <translation>设备 I/O 错误：%1 在 %2 秒内未接受任何数据。请检查打印机是否已开机、联机并有纸。</translation>
+    </message>
+    <message>
+        <source>%1 bytes delivered</source>
+        <translation>已送达 %1 字节</translation>
+    </message>
+    <message>
+        <source>No printer address is set: enter the printer&apos;s network name or IP address on the Communication Settings tab.</source>
+        <translation>未设置打印机地址：请在通信设置选项卡中输入打印机的网络名称或 IP 地址。</translation>
+    </message>
+    <message>
+        <source>could not look %1 up within %2 s: check the name and the DNS server</source>
+        <translation>无法在 %2 秒内解析 %1：请检查名称和 DNS 服务器</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s network name &quot;%1&quot; could not be found (port %2): check the name, or enter the printer&apos;s IP address instead.</source>
+        <translation>找不到打印机的网络名称“%1”（端口 %2）：请检查名称，或改为输入打印机的 IP 地址。</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds: check the address, and that the printer is on and connected to the network.</source>
+        <translation>%1 在 %2 秒内无应答：请检查地址，以及打印机是否已开机并连接到网络。</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: check that this is the printer&apos;s address and that it takes print jobs on port %2 (9100 on most printers).</source>
+        <translation>%1 拒绝了连接：请检查这是否为打印机的地址，以及它是否在端口 %2（大多数打印机为 9100）上接受打印作业。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached: %2</source>
+        <translation>无法访问 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 closed the connection during the transfer: the printer may have been switched off or restarted.</source>
+        <translation>%1 在传输过程中关闭了连接：打印机可能已关机或重启。</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed during the transfer: %2</source>
+        <translation>与 %1 的连接在传输过程中失败：%2</translation>
+    </message>
+    <message>
+        <source>%1 stopped answering: nothing came back for %2 s. Check that the printer is on and connected to the network.</source>
+        <translation>%1 停止响应：%2 秒内没有任何回应。请检查打印机是否已开机并连接到网络。</translation>
+    </message>
+    <message>
+        <source>%1 %2; the wait for an answer is set on the Communication Settings tab (Give up after) or with --stall-limit.</source>
+        <translation>%1 %2；等待应答的时间可在通信设置选项卡（放弃时限）或用 --stall-limit 设置。</translation>
+    </message>
+    <message>
+        <source>%1 took no data for %2 s though it still answers: check paper, ribbon and the printer&apos;s display. %3; the wait for progress is set on the Communication Settings tab (Give up after) or with --busy-limit.</source>
+        <translation>%1 仍有应答，但 %2 秒内未接收数据：请检查纸张、色带和打印机显示屏。%3；等待进展的时间可在通信设置选项卡（放弃时限）或用 --busy-limit 设置。</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on this computer. No serial ports were found: check that the printer&apos;s cable or USB adapter is plugged in.</source>
+        <translation>此计算机上不存在 %1。未找到串口：请检查打印机电缆或 USB 适配器是否已插好。</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on this computer. Serial ports found: %2. Choose one of them on the Communication Settings tab and press Apply.</source>
+        <translation>此计算机上不存在 %1。找到的串口：%2。请在通信设置选项卡中选择其中一个并按“应用”。</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1. Your user must be in the group &apos;%2&apos; that owns the port: run &apos;sudo usermod -aG %2 $USER&apos;, then log out and in again.</source>
+        <translation>%1 权限被拒绝。您的用户必须属于拥有该端口的组 &apos;%2&apos;：运行 &apos;sudo usermod -aG %2 $USER&apos;，然后注销并重新登录。</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1. Ask your administrator for read and write access to it.</source>
+        <translation>%1 权限被拒绝。请向管理员申请读写权限。</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program%2. Close that program and try again.</source>
+        <translation>%1 正被另一个程序使用%2。请关闭该程序后重试。</translation>
+    </message>
+    <message>
+        <source>%1 is already open: another transfer is still running.</source>
+        <translation>%1 已打开：另一个传输仍在进行。</translation>
+    </message>
+    <message>
+        <source>%1 does not accept the line settings: %2</source>
+        <translation>%1 不接受线路设置：%2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>无法打开 %1：%2</translation>
+    </message>
+    <message>
+        <source>No parallel or USB printer ports were found.</source>
+        <translation>未找到并口或 USB 打印机端口。</translation>
+    </message>
+    <message>
+        <source>Parallel and USB printer ports found: %1. Choose one of them on the Communication Settings tab.</source>
+        <translation>找到的并口和 USB 打印机端口：%1。请在通信设置选项卡中选择其中一个。</translation>
+    </message>
+    <message>
+        <source>Another transfer to the printer is still running: wait for it to finish, or cancel it, then try again.</source>
+        <translation>另一个到打印机的传输仍在进行：请等待其完成或取消它，然后重试。</translation>
+    </message>
+    <message>
+        <source>No USB printer is connected.</source>
+        <translation>未连接 USB 打印机。</translation>
+    </message>
+    <message>
+        <source>USB Printer %1 is not connected.</source>
+        <translation>USB 打印机 %1 未连接。</translation>
+    </message>
+    <message>
+        <source>Check that the printer is switched on and its USB cable is plugged in at both ends, and that the usblp driver is loaded (lsmod | grep usblp; load it with: sudo modprobe usblp).</source>
+        <translation>请检查打印机是否已开机、USB 电缆两端是否插好，以及 usblp 驱动是否已加载（lsmod | grep usblp；加载方法：sudo modprobe usblp）。</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>错误：%1</translation>
+    </message>
+    <message>
+        <source>Could not set comm state: the serial port cannot send with %1 data bits. Choose 5 to 8 data bits.</source>
+        <translation>无法设置端口状态：串口无法以 %1 个数据位发送。请选择 5 到 8 个数据位。</translation>
+    </message>
+    <message>
+        <source>%1 stopped working during the transfer: the device or its USB adapter was removed or failed (%2).</source>
+        <translation>%1 在传输过程中停止工作：设备或其 USB 适配器已被拔出或出现故障（%2）。</translation>
+    </message>
+    <message>
+        <source>%1 failed during the transfer: %2</source>
+        <translation>%1 在传输过程中出错：%2</translation>
+    </message>
+    <message>
+        <source>%1 accepted no data for %2 seconds: check that the printer is on, online and connected.</source>
+        <translation>%1 在 %2 秒内未接受任何数据：请检查打印机是否已开机、联机并已连接。</translation>
+    </message>
+    <message>
+        <source>Interrupted: nothing more was sent.</source>
+        <translation>已中断：未再发送任何内容。</translation>
+    </message>
+    <message>
+        <source>Interrupted: the transfer was stopped and what was queued discarded; %1 bytes delivered.</source>
+        <translation>已中断：传输已停止，队列中的内容已丢弃；已送达 %1 字节。</translation>
     </message>
 </context>
 <context>
@@ -1237,6 +1444,33 @@
     </message>
 </context>
 <context>
+    <name>LinkAddress</name>
+    <message>
+        <source>Serial %1 %2</source>
+        <translation>串口 %1 %2</translation>
+    </message>
+    <message>
+        <source>Parallel %1 (%2)</source>
+        <translation>并口 %1 (%2)</translation>
+    </message>
+    <message>
+        <source>USB Printer %1</source>
+        <translation>USB 打印机 %1</translation>
+    </message>
+    <message>
+        <source>(none found)</source>
+        <translation>(未找到)</translation>
+    </message>
+    <message>
+        <source>Network %1</source>
+        <translation>网络 %1</translation>
+    </message>
+    <message>
+        <source>(no address set)</source>
+        <translation>(未设置地址)</translation>
+    </message>
+</context>
+<context>
     <name>LogWindow</name>
     <message>
         <source>Send Log</source>
@@ -1391,6 +1625,13 @@ Gives up after %2 s without progress</source>
     </message>
 </context>
 <context>
+    <name>PortDiscovery</name>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1 (未连接)</translation>
+    </message>
+</context>
+<context>
     <name>ProfileActions</name>
     <message>
         <source>Error Opening File</source>
@@ -1433,6 +1674,36 @@ Gives up after %2 s without progress</source>
     <message>
         <source>Duration</source>
         <translation>持续时间</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <comment>a send&apos;s outcome</comment>
+        <translation>已发送</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <comment>a send&apos;s outcome</comment>
+        <translation>已取消</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>失败：%1</translation>
+    </message>
+    <message>
+        <source>... %1 bytes not kept ...</source>
+        <translation>... 未保留 %1 字节 ...</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 字节</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes delivered</source>
+        <translation>已送达 %1 / %2 字节</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 秒</translation>
     </message>
 </context>
 <context>
@@ -1794,6 +2065,34 @@ Gives up after %2 s without progress</source>
     <message>
         <source>Enter Identifier of Object to Delete</source>
         <translation>请输入要删除对象的标识符</translation>
+    </message>
+    <message>
+        <source>Graphic %1, %2 bytes</source>
+        <translation>图形 %1，%2 字节</translation>
+    </message>
+    <message>
+        <source>Label format %1</source>
+        <translation>标签格式 %1</translation>
+    </message>
+    <message>
+        <source>Label format %1, stored as %2</source>
+        <translation>标签格式 %1，存储为 %2</translation>
+    </message>
+    <message>
+        <source>Recall graphic %1</source>
+        <translation>调用图形 %1</translation>
+    </message>
+    <message>
+        <source>Recall format %1</source>
+        <translation>调用格式 %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>删除 %1</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>列表</translation>
     </message>
 </context>
 <context>

@@ -277,13 +277,17 @@ void MainWindow::showLastSend(const SendLog::Entry &send)
     const QString delivered = tr("%1 of %2 bytes delivered")
                                   .arg(QString::number(send.delivered), QString::number(send.size));
     QString text;
-    if (send.outcome == QLatin1String("Sent"))
+    switch (send.end) {
+    case SendLog::Entry::End::Sent:
         text = tr("Sent at %1 (%2)").arg(time, delivered);
-    else if (send.outcome == QLatin1String("Cancelled"))
+        break;
+    case SendLog::Entry::End::Cancelled:
         text = tr("Cancelled at %1 (%2)").arg(time, delivered);
-    else
-        text = tr("Failed at %1: %2 (%3)")
-                   .arg(time, send.outcome.section(QStringLiteral(": "), 1), delivered);
+        break;
+    case SendLog::Entry::End::Failed:
+        text = tr("Failed at %1: %2 (%3)").arg(time, send.cause, delivered);
+        break;
+    }
     m_activityText.clear();
     m_lastSendLbl->setText(text);
     m_lastSendLbl->setToolTip(text);

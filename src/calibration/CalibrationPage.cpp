@@ -78,18 +78,17 @@ void CalibrationPage::calibrate()
     // Two parts; the calibration request is not sent once the settings
     // block has failed.
     const QString printType = ui->CPrintModeCMB->currentText();
-    run(OperationBuilders::calibrate(
-        QStringLiteral("Calibration"), ui->CIndexCmb->currentText(), printType,
-        needsRibbon(printType) ? std::optional<QString>(ui->RibbonCMB->currentText())
-                               : std::nullopt));
+    run(OperationBuilders::calibrate(tr("Calibration"), ui->CIndexCmb->currentText(), printType,
+                                     needsRibbon(printType)
+                                         ? std::optional<QString>(ui->RibbonCMB->currentText())
+                                         : std::nullopt));
 }
 
 void CalibrationPage::printTestLabel()
 {
     const bool fourByThree = ui->TestOp1->isChecked();
     run(OperationBuilders::testLabel(
-        QStringLiteral("Test label ") +
-            (fourByThree ? QStringLiteral("4X3") : QStringLiteral("2.4X1")),
+        tr("Test label %1").arg(fourByThree ? QStringLiteral("4X3") : QStringLiteral("2.4X1")),
         fourByThree ? QStringLiteral("1") : QStringLiteral("2")));
 }
 

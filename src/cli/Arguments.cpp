@@ -268,8 +268,7 @@ public:
                 break;
             }
         }
-        errors
-            << reader.failure().value_or(Failure{FailureCode::PathAccessError, path}).description;
+        errors << reader.failure().value_or(Failure{FailureCode::PathAccessError, path}).shown();
         return std::nullopt;
     }
 

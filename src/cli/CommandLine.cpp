@@ -70,7 +70,7 @@ int writeDryRun(const Plan &plan, const Console &console)
     }
     if (const std::optional<Failure> failure = SafeWrite::write(plan.output, bytes)) {
         console.say(CommandLineText::tr("varimonde-setup: cannot write the output: %1")
-                        .arg(failure->description));
+                        .arg(failure->shown()));
         return status(1);
     }
     return status(0);

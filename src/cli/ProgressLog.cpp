@@ -92,6 +92,6 @@ void ProgressLog::event(const QString &name, const TargetJob &job, qint64 delive
             object.insert(QStringLiteral("secondsLeft"), double(*left));
     }
     if (name == QLatin1String("failed") || name == QLatin1String("cancelled"))
-        object.insert(QStringLiteral("reason"), CommandLineWords::of(job.failure()));
+        object.insert(QStringLiteral("reason"), CommandLineWords::of(job.failure().english()));
     m_console.out.write(QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n');
 }

@@ -58,7 +58,7 @@ QString table(const QList<TargetJob *> &jobs)
         cancelled += word == QLatin1String("cancelled");
         text += row(job->target().written, word, QLocale::c().toString(job->sent()),
                     QString::number(job->seconds(), 'f', 1),
-                    TerminalText::escaped(CommandLineWords::of(job->failure())));
+                    TerminalText::escaped(CommandLineWords::of(job->failure().english())));
     }
     return text + QStringLiteral("%1 printer%2: %3 sent, %4 failed, %5 cancelled\n")
                       .arg(jobs.size())
@@ -114,9 +114,9 @@ QByteArray json(const QList<TargetJob *> &jobs, int exitStatus)
 {
     QJsonArray printers;
     for (const TargetJob *job : jobs)
-        printers.append(
-            printer({job->target().written, job->operations(), job->sent(), job->total(),
-                     job->seconds(), outcomeWord(*job), CommandLineWords::of(job->failure())}));
+        printers.append(printer({job->target().written, job->operations(), job->sent(),
+                                 job->total(), job->seconds(), outcomeWord(*job),
+                                 CommandLineWords::of(job->failure().english())}));
     return QJsonDocument(document(printers, exitStatus)).toJson(QJsonDocument::Indented);
 }
 
@@ -155,6 +155,6 @@ bool Report::save(const QString &path, const QByteArray &bytes, const Console &c
     const std::optional<Failure> failure = SafeWrite::write(path, bytes);
     if (failure)
         console.say(CommandLineText::tr("varimonde-setup: cannot write %1: %2")
-                        .arg(what, failure->description));
+                        .arg(what, failure->shown()));
     return !failure;
 }

@@ -79,7 +79,7 @@ int Runner::descriptorBudget()
     return std::max(1, FileLimit::raise() - reserved);
 }
 
-void Runner::interrupt(const QString &unstarted)
+void Runner::interrupt(const Wording &unstarted)
 {
     if (m_interrupted)
         return;
@@ -181,7 +181,7 @@ void Runner::printDone(TargetJob *job)
                     .arg(job->seconds(), 0, 'f', 1);
         break;
     case TargetJob::Outcome::Failed:
-        line += CommandLineText::tr("failed: %1").arg(job->failure());
+        line += CommandLineText::tr("failed: %1").arg(job->failure().shown());
         break;
     default:
         line +=
@@ -262,8 +262,8 @@ int Runner::run()
     // that interrupt has been heard.
     if (m_plan.interrupted) {
         Interrupts::drain();
-        interrupt(QStringLiteral("Interrupted while the files were read: cancelled before "
-                                 "sending."));
+        interrupt(Wording::of(QT_TRANSLATE_NOOP("Failure", "Interrupted while the files were read: "
+                                                           "cancelled before sending.")));
     }
     // Every printer runs in the program's one event loop: starting them
     // waits for the loop, so that an end quits a loop that is running.
@@ -283,8 +283,9 @@ int Runner::run()
     // the run all the same.
     for (TargetJob *job : std::as_const(m_running)) {
         if (job->outcome() == TargetJob::Outcome::Waiting)
-            job->cancelUnstarted(QStringLiteral("Interrupted: the transfer was stopped and "
-                                                "its end not waited for."));
+            job->cancelUnstarted(
+                Wording::of(QT_TRANSLATE_NOOP("Failure", "Interrupted: the transfer was stopped "
+                                                         "and its end not waited for.")));
     }
     m_ticker.stop();
     if (m_live)

@@ -6,6 +6,7 @@
 #include "cli/RunShell.h"
 #include "cli/TargetLookup.h"
 #include "common/ProcessSignals.h"
+#include "common/Wording.h"
 #include "link/TransferProgress.h"
 
 #include <QElapsedTimer>
@@ -36,8 +37,8 @@ public:
     // Cancels every transfer and starts no more; those not yet started end
     // with `unstarted`. The program's own run is interrupted by the signals
     // Interrupts catches.
-    void interrupt(const QString &unstarted =
-                       QStringLiteral("Interrupted before this printer's turn: nothing was sent."));
+    void interrupt(const Wording &unstarted = Wording::of(QT_TRANSLATE_NOOP(
+                       "Failure", "Interrupted before this printer's turn: nothing was sent.")));
 
     int run();
 

@@ -255,7 +255,7 @@ bool CommPage::applySerialSettings(const QString &remembered)
     const bool badValue =
         failure->code == FailureCode::TypeMismatch || failure->code == FailureCode::InvalidValue;
     if (badValue || !remembered.isEmpty())
-        refuse(remembered, badValue ? tr("Invalid Value in COMM Settings") : failure->description);
+        refuse(remembered, badValue ? tr("Invalid Value in COMM Settings") : failure->shown());
     else
         Dialogs::showFailure(m_services.window, *failure);
     return false;
@@ -267,7 +267,7 @@ bool CommPage::applyParallelDevice(const QString &remembered)
     const std::optional<Failure> failure = changeAddress(
         m_services.link, [&](LinkAddress &address) { return address.setParallelName(name); });
     if (failure)
-        refuse(remembered, failure->description);
+        refuse(remembered, failure->shown());
     return !failure;
 }
 
@@ -285,7 +285,7 @@ bool CommPage::applyNetworkPrinter(const QString &remembered)
             return refused;
         });
     if (failure) {
-        refuse(remembered, failure->description);
+        refuse(remembered, failure->shown());
         return false;
     }
     m_appliedNetwork = {host, port};

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "common/Wording.h"
+
+#include <QCoreApplication>
 #include <QString>
 
 // The numbers a failure carries; message boxes that report an unexpected
@@ -29,21 +32,23 @@ enum class FailureCode {
 };
 
 // A failure as the user sees it. The description says what went wrong (for
-// a port, the cause its doctor found). A box reporting it shows the
+// a port, the cause its doctor found): in English for what scripts read,
+// shown() in the user's language. A box reporting it shows the
 // description as text and the number as title, unless the code that failed
 // gives a box of its own (a sender's fixed text and title).
 struct Failure {
-    Failure(FailureCode failureCode, QString what) : code(failureCode), description(std::move(what))
+    Failure(FailureCode failureCode, Wording what) : code(failureCode), description(std::move(what))
     {
     }
 
     FailureCode code;
-    QString description;
+    Wording description;
     QString text;
     QString title;
 
     QString codeText() const { return QString::number(int(code)); }
-    QString boxText() const { return text.isEmpty() ? description : text; }
+    QString shown() const { return description.shown(); }
+    QString boxText() const { return text.isEmpty() ? shown() : text; }
     QString boxTitle() const { return title.isEmpty() ? codeText() : title; }
 };
 
@@ -54,44 +59,48 @@ namespace Failures
 // A value that a control or the port refuses.
 inline Failure invalidValue()
 {
-    return {FailureCode::InvalidValue, QStringLiteral("Invalid property value")};
+    return {FailureCode::InvalidValue,
+            Wording::of(QT_TRANSLATE_NOOP("Failure", "Invalid property value"))};
 }
 
 // A text that does not read as a number.
 inline Failure typeMismatch()
 {
-    return {FailureCode::TypeMismatch, QStringLiteral("Type mismatch")};
+    return {FailureCode::TypeMismatch, Wording::of(QT_TRANSLATE_NOOP("Failure", "Type mismatch"))};
 }
 
 // A number outside the range it must fit.
 inline Failure overflow()
 {
-    return {FailureCode::Overflow, QStringLiteral("Overflow")};
+    return {FailureCode::Overflow, Wording::of(QT_TRANSLATE_NOOP("Failure", "Overflow"))};
 }
 
 // The user pressed Cancel in a file dialog.
 inline Failure dialogCancelled()
 {
-    return {FailureCode::DialogCancelled, QStringLiteral("Cancel was selected.")};
+    return {FailureCode::DialogCancelled,
+            Wording::of(QT_TRANSLATE_NOOP("Failure", "Cancel was selected."))};
 }
 
 // A byte buffer that no file has filled yet.
 inline Failure neverFilled()
 {
     return {FailureCode::SubscriptOutOfRange,
-            QStringLiteral("Subscript out of range: there are no bytes in memory to send")};
+            Wording::of(QT_TRANSLATE_NOOP(
+                "Failure", "Subscript out of range: there are no bytes in memory to send"))};
 }
 
 // A transfer the user cancelled.
 inline Failure cancelled()
 {
-    return {FailureCode::Cancelled, QStringLiteral("The transfer was cancelled.")};
+    return {FailureCode::Cancelled,
+            Wording::of(QT_TRANSLATE_NOOP("Failure", "The transfer was cancelled."))};
 }
 
 // A transfer ended because the program is closing.
 inline Failure stopped(FailureCode code)
 {
-    return {code, QStringLiteral("The transfer was stopped.")};
+    return {code, Wording::of(QT_TRANSLATE_NOOP("Failure", "The transfer was stopped."))};
 }
 
 } // namespace Failures

@@ -48,6 +48,19 @@ void SendLog::Entry::append(QByteArrayView data)
         tail = tail.right(edge - data.size()) + data.toByteArray();
 }
 
+QString SendLog::Entry::outcome() const
+{
+    switch (end) {
+    case End::Sent:
+        return SendLog::tr("Sent", "a send's outcome");
+    case End::Cancelled:
+        return SendLog::tr("Cancelled", "a send's outcome");
+    case End::Failed:
+        break;
+    }
+    return SendLog::tr("Failed: %1").arg(cause);
+}
+
 SendLog::SendLog(int capacity, QObject *parent) : QAbstractTableModel(parent), m_capacity(capacity)
 {
 }
@@ -84,9 +97,9 @@ QString SendLog::dump(const Entry &entry)
     if (entry.whole())
         return dumpLines(entry.head, 0);
     return dumpLines(entry.head, 0) +
-           QStringLiteral("... %1 bytes not kept ...\n")
+           tr("... %1 bytes not kept ...")
                .arg(grouped(entry.size - entry.head.size() - entry.tail.size())) +
-           dumpLines(entry.tail, entry.size - entry.tail.size());
+           QLatin1Char('\n') + dumpLines(entry.tail, entry.size - entry.tail.size());
 }
 
 QString SendLog::field(const Entry &entry, int column) const
@@ -100,13 +113,13 @@ QString SendLog::field(const Entry &entry, int column) const
         return entry.what;
     case Size:
         // A send that ended early says how much of it the printer took.
-        return entry.complete() ? grouped(entry.size) + QStringLiteral(" bytes")
-                                : grouped(entry.delivered) + QStringLiteral(" of ") +
-                                      grouped(entry.size) + QStringLiteral(" bytes delivered");
+        return entry.complete() ? tr("%1 bytes").arg(grouped(entry.size))
+                                : tr("%1 of %2 bytes delivered")
+                                      .arg(grouped(entry.delivered), grouped(entry.size));
     case Outcome:
-        return entry.outcome;
+        return entry.outcome();
     case Duration:
-        return QString::number(entry.durationMs / 1000.0, 'f', 2) + QStringLiteral(" s");
+        return tr("%1 s").arg(entry.durationMs / 1000.0, 0, 'f', 2);
     }
     return QString();
 }

@@ -29,8 +29,13 @@ public:
         qint64 delivered = 0; // bytes the printer took: all of size once sent
         QByteArray head;      // the first bytes: all of them when whole()
         QByteArray tail;      // the last bytes, when not whole()
-        QString outcome;
+        enum class End { Sent, Cancelled, Failed } end = End::Sent;
+        QString cause; // why it failed, as people read it
         qint64 durationMs = 0;
+
+        // "Sent", "Cancelled" or "Failed: " and the cause, in the language
+        // of the texts.
+        QString outcome() const;
 
         // Adds the next bytes sent; what is kept stays within
         // wholeLimit + edge while the send runs.

@@ -88,8 +88,7 @@ SettingsFile::SettingsFile(const QString &path) : m_path(path)
     const SafeWrite::Checked checked = SafeWrite::check(path, SafeWrite::Targets::FilesOnly);
     if (checked.refusal) {
         m_saves = false;
-        m_warnings << QStringLiteral("the settings will not be saved: ") +
-                          checked.refusal->description;
+        m_warnings << QStringLiteral("the settings will not be saved: ") + checked.refusal->shown();
     }
 }
 
@@ -120,8 +119,7 @@ void SettingsFile::sync()
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     if (const std::optional<Failure> failure =
             SafeWrite::write(m_path, bytes, SafeWrite::Targets::FilesOnly)) {
-        qWarning("varimonde-setup: the settings were not saved: %s",
-                 qPrintable(failure->description));
+        qWarning("varimonde-setup: the settings were not saved: %s", qPrintable(failure->shown()));
         return;
     }
     m_written = bytes;

@@ -639,7 +639,7 @@ void ConfigPage::uploadSettings()
 {
     const ConfigValues shown = values();
     const OperationBuilders::Built built =
-        OperationBuilders::configuration(QStringLiteral("Configuration block"), shown);
+        OperationBuilders::configuration(tr("Configuration block"), shown);
     if (!built.operation) {
         Dialogs::showMessage(m_services.window, built.refusals.join(QLatin1Char('\n')));
         return;

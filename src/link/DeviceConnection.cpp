@@ -86,12 +86,15 @@ DeviceConnection::~DeviceConnection()
 
 SendOutcome DeviceConnection::openNow()
 {
-    const auto withHint = [this](QString text) {
-        return m_missingDeviceHint.isEmpty() ? text : text + QLatin1Char(' ') + m_missingDeviceHint;
+    // Pieces joined as they are: each is translated on its own.
+    const auto withHint = [this](const Wording &text) {
+        return m_missingDeviceHint.isEmpty() ? text
+                                             : Wording::of("%1 %2", {text, m_missingDeviceHint});
     };
     if (m_path.isEmpty())
         return m_missingDeviceText.isEmpty()
-                   ? Failure{FailureCode::BadFileName, QStringLiteral("Bad file name or number")}
+                   ? Failure{FailureCode::BadFileName,
+                             Wording::of(QT_TRANSLATE_NOOP("Failure", "Bad file name or number"))}
                    : Failure{FailureCode::FileNotFound, withHint(m_missingDeviceText)};
     int fd;
     do {
@@ -101,10 +104,10 @@ SendOutcome DeviceConnection::openNow()
         Failure failure = FileFailure::fromErrno(errno, m_path);
         // Which ports there are instead, as a missing serial port says.
         if (failure.code == FailureCode::FileNotFound)
-            failure.description =
-                withHint((m_missingDeviceText.isEmpty() ? failure.description + QLatin1Char('.')
-                                                        : m_missingDeviceText) +
-                         QLatin1Char(' ') + PortDoctor::printerPortsAdvice(m_names));
+            failure.description = withHint(Wording::of(
+                "%1 %2", {m_missingDeviceText.isEmpty() ? Wording::of("%1.", {failure.description})
+                                                        : m_missingDeviceText,
+                          PortDoctor::printerPortsAdvice(m_names)}));
         return failure;
     }
     m_fd = fd;
@@ -123,15 +126,21 @@ SendOutcome DeviceConnection::printerStatus() const
     const QString where = m_name + QStringLiteral(" (") + m_path + QLatin1Char(')');
     if (status & LP_POUTPA)
         return Failure{FailureCode::DeviceIoError,
-                       where + QStringLiteral(" is out of paper: load labels and try again.")};
+                       Wording::of(QT_TRANSLATE_NOOP(
+                                       "Failure", "%1 is out of paper: load labels and try again."),
+                                   {where})};
     if (!(status & LP_PSELECD))
         return Failure{FailureCode::DeviceIoError,
-                       where +
-                           QStringLiteral(" is offline: put the printer online and try again.")};
+                       Wording::of(QT_TRANSLATE_NOOP(
+                                       "Failure", "%1 is offline: put the printer online and try "
+                                                  "again."),
+                                   {where})};
     if (!(status & LP_PERRORP))
-        return Failure{FailureCode::DeviceIoError,
-                       where + QStringLiteral(" reports an error: check the printer's cover, "
-                                              "labels and ribbon, then try again.")};
+        return Failure{
+            FailureCode::DeviceIoError,
+            Wording::of(QT_TRANSLATE_NOOP("Failure", "%1 reports an error: check the printer's "
+                                                     "cover, labels and ribbon, then try again."),
+                        {where})};
 #endif
     return std::nullopt;
 }
@@ -166,9 +175,11 @@ Connection::Written DeviceConnection::write(QByteArrayView bytes)
 Failure DeviceConnection::stalled(int limitMs) const
 {
     return {FailureCode::DeviceIoError,
-            QStringLiteral("Device I/O error: %1 accepted no data for %2 seconds. Check that the "
-                           "printer is on, online and has paper.")
-                .arg(QDir::toNativeSeparators(m_path), QString::number(limitMs / 1000.0))};
+            Wording::of(QT_TRANSLATE_NOOP("Failure",
+                                          "Device I/O error: %1 accepted no data for %2 "
+                                          "seconds. Check that the printer is on, online and has "
+                                          "paper."),
+                        {QDir::toNativeSeparators(m_path), QString::number(limitMs / 1000.0)})};
 }
 
 SendOutcome DeviceConnection::close()

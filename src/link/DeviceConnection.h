@@ -43,7 +43,7 @@ public:
     // What a missing device is called instead of the system's words, and
     // what to check, such as a cable or a driver; a send with no device at
     // all says only these.
-    void setMissingDevice(const QString &text, const QString &hint)
+    void setMissingDevice(const Wording &text, const Wording &hint)
     {
         m_missingDeviceText = text;
         m_missingDeviceHint = hint;
@@ -60,8 +60,8 @@ private:
     QString m_name;
     QString m_textFailureText;
     QString m_textFailureTitle;
-    QString m_missingDeviceText;
-    QString m_missingDeviceHint;
+    Wording m_missingDeviceText;
+    Wording m_missingDeviceHint;
     const PortNames &m_names;
     int m_fd = -1;
     mutable qint64 m_inFlight = 0;

@@ -4,6 +4,7 @@
 #include "link/PortDiscovery.h"
 #include "link/PortNames.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace
@@ -87,7 +88,7 @@ std::variant<LinkAddress, QString> LinkAddress::parse(const QString &written)
                               "usb:DEVICE or tcp://HOST[:PORT]");
     }
     if (refused)
-        return refused->description;
+        return refused->shown();
     return address;
 }
 
@@ -182,6 +183,8 @@ int LinkAddress::serialCommPort(const PortNames &names) const
 
 QString LinkAddress::description(const PortNames &names) const
 {
+    // The kinds' words are read by people only: the status bar, the log,
+    // the questions before a send. Ports, paths and settings stay as written.
     switch (m_kind) {
     case Kind::Serial: {
         const QString device = serialDevice(names);
@@ -189,19 +192,20 @@ QString LinkAddress::description(const PortNames &names) const
         const QString port = commPort > 0 ? PortNames::serialLogicalName(commPort) +
                                                 QStringLiteral(" (") + device + QLatin1Char(')')
                                           : device;
-        return QStringLiteral("Serial ") + port + QLatin1Char(' ') + m_settings.toText();
+        return QCoreApplication::translate("LinkAddress", "Serial %1 %2")
+            .arg(port, m_settings.toText());
     }
     case Kind::Parallel:
-        return QStringLiteral("Parallel ") + m_parallelName + QStringLiteral(" (") +
-               names.parallelDevice(m_parallelName) + QLatin1Char(')');
+        return QCoreApplication::translate("LinkAddress", "Parallel %1 (%2)")
+            .arg(m_parallelName, names.parallelDevice(m_parallelName));
     case Kind::UsbPrinter:
-        return QStringLiteral("USB Printer ") + (m_usbDevice.isEmpty()
-                                                     ? QStringLiteral("(none found)")
-                                                     : PortDiscovery::usbPrinterShown(m_usbDevice));
+        return QCoreApplication::translate("LinkAddress", "USB Printer %1")
+            .arg(m_usbDevice.isEmpty() ? QCoreApplication::translate("LinkAddress", "(none found)")
+                                       : PortDiscovery::usbPrinterShown(m_usbDevice));
     case Kind::Network:
-        return QStringLiteral("Network ") + (m_host.isEmpty()
-                                                 ? QStringLiteral("(no address set)")
-                                                 : NetworkConnection::displayName(m_host, m_port));
+        return QCoreApplication::translate("LinkAddress", "Network %1")
+            .arg(m_host.isEmpty() ? QCoreApplication::translate("LinkAddress", "(no address set)")
+                                  : NetworkConnection::displayName(m_host, m_port));
     }
     return QString();
 }

@@ -27,9 +27,10 @@ constexpr int unsentBound = 128 * 1024;
 // unanswered only once it has waited this long.
 constexpr int answerGraceMs = 1000;
 
-QString bytesDelivered(qint64 delivered)
+Wording bytesDelivered(qint64 delivered)
 {
-    return QStringLiteral("%1 bytes delivered").arg(delivered);
+    return Wording::of(QT_TRANSLATE_NOOP("Failure", "%1 bytes delivered"),
+                       {QString::number(delivered)});
 }
 
 } // namespace
@@ -119,10 +120,11 @@ QString NetworkConnection::name() const
 void NetworkConnection::open()
 {
     if (m_host.trimmed().isEmpty()) {
-        emit opened(Failure{FailureCode::PortInvalid,
-                            QStringLiteral("No printer address is set: enter the printer's "
-                                           "network name or IP address on the Communication "
-                                           "Settings tab.")});
+        emit opened(Failure{
+            FailureCode::PortInvalid,
+            Wording::of(QT_TRANSLATE_NOOP("Failure", "No printer address is set: enter the "
+                                                     "printer's network name or IP address "
+                                                     "on the Communication Settings tab."))});
         return;
     }
     m_opening = true;
@@ -178,14 +180,17 @@ Failure NetworkConnection::nameFailure(const QString &host, quint16 port, bool t
                                        int connectTimeoutMs)
 {
     if (timedOut)
-        return {
-            FailureCode::PortUnavailable,
-            QStringLiteral("could not look %1 up within %2 s: check the name and the DNS server")
-                .arg(host, QString::number(connectTimeoutMs / 1000.0))};
-    return {FailureCode::PortInvalid,
-            QStringLiteral("The printer's network name \"%1\" could not be found (port %2): "
-                           "check the name, or enter the printer's IP address instead.")
-                .arg(host, QString::number(port))};
+        return {FailureCode::PortUnavailable,
+                Wording::of(QT_TRANSLATE_NOOP("Failure",
+                                              "could not look %1 up within %2 s: check the name "
+                                              "and the DNS server"),
+                            {host, QString::number(connectTimeoutMs / 1000.0)})};
+    return {
+        FailureCode::PortInvalid,
+        Wording::of(QT_TRANSLATE_NOOP("Failure", "The printer's network name \"%1\" could not be "
+                                                 "found (port %2): check the name, or enter the "
+                                                 "printer's IP address instead."),
+                    {host, QString::number(port)})};
 }
 
 Failure NetworkConnection::openFailure() const
@@ -195,21 +200,25 @@ Failure NetworkConnection::openFailure() const
         return nameFailure(m_host, m_port, true, m_connectTimeoutMs);
     if (m_timedOut)
         return {FailureCode::PortUnavailable,
-                QStringLiteral("%1 did not answer within %2 seconds: check the address, and that "
-                               "the printer is on and connected to the network.")
-                    .arg(where, QString::number(m_connectTimeoutMs / 1000.0))};
+                Wording::of(QT_TRANSLATE_NOOP("Failure",
+                                              "%1 did not answer within %2 seconds: check the "
+                                              "address, and that the printer is on and connected "
+                                              "to the network."),
+                            {where, QString::number(m_connectTimeoutMs / 1000.0)})};
     if (m_notFound)
         return nameFailure(m_host, m_port, false, m_connectTimeoutMs);
     switch (m_socket.error()) {
     case QAbstractSocket::ConnectionRefusedError:
         return {FailureCode::PortUnavailable,
-                QStringLiteral("%1 refused the connection: check that this is the printer's "
-                               "address and that it takes print jobs on port %2 (9100 on most "
-                               "printers).")
-                    .arg(where, QString::number(m_port))};
+                Wording::of(QT_TRANSLATE_NOOP("Failure",
+                                              "%1 refused the connection: check that this is "
+                                              "the printer's address and that it takes print jobs "
+                                              "on port %2 (9100 on most printers)."),
+                            {where, QString::number(m_port)})};
     default:
         return {FailureCode::PortUnavailable,
-                QStringLiteral("%1 cannot be reached: %2").arg(where, m_socket.errorString())};
+                Wording::of(QT_TRANSLATE_NOOP("Failure", "%1 cannot be reached: %2"),
+                            {where, m_socket.errorString()})};
     }
 }
 
@@ -251,40 +260,51 @@ SendOutcome NetworkConnection::linkFailure() const
         return std::nullopt;
     if (m_socket.error() == QAbstractSocket::RemoteHostClosedError ||
         m_socket.state() == QAbstractSocket::UnconnectedState)
-        return Failure{FailureCode::PortWriteFailed,
-                       QStringLiteral("%1 closed the connection during the transfer: the printer "
-                                      "may have been switched off or restarted.")
-                           .arg(name())};
-    return Failure{FailureCode::PortWriteFailed,
-                   QStringLiteral("The connection to %1 failed during the transfer: %2")
-                       .arg(name(), m_socket.errorString())};
+        return Failure{
+            FailureCode::PortWriteFailed,
+            Wording::of(QT_TRANSLATE_NOOP("Failure", "%1 closed the connection during the "
+                                                     "transfer: the printer may have been "
+                                                     "switched off or restarted."),
+                        {name()})};
+    return Failure{
+        FailureCode::PortWriteFailed,
+        Wording::of(QT_TRANSLATE_NOOP("Failure", "The connection to %1 failed during the transfer: "
+                                                 "%2"),
+                    {name(), m_socket.errorString()})};
 }
 
 Failure NetworkConnection::stalled(int limitMs) const
 {
     return {FailureCode::PortWriteFailed,
-            QStringLiteral("%1 stopped answering: nothing came back for %2 s. Check that the "
-                           "printer is on and connected to the network.")
-                .arg(name(), QString::number(limitMs / 1000.0))};
+            Wording::of(QT_TRANSLATE_NOOP("Failure",
+                                          "%1 stopped answering: nothing came back for %2 "
+                                          "s. Check that the printer is on and connected to the "
+                                          "network."),
+                        {name(), QString::number(limitMs / 1000.0)})};
 }
 
 Failure NetworkConnection::unanswered(int limitMs, qint64 delivered) const
 {
     Failure failure = stalled(limitMs);
-    failure.description += QLatin1Char(' ') + bytesDelivered(delivered) +
-                           QStringLiteral("; the wait for an answer is set on the Communication "
-                                          "Settings tab (Give up after) or with --stall-limit.");
+    failure.description =
+        Wording::of(QT_TRANSLATE_NOOP("Failure", "%1 %2; the wait for an answer is set on "
+                                                 "the Communication Settings tab "
+                                                 "(Give up after) or with "
+                                                 "--stall-limit."),
+                    {failure.description, bytesDelivered(delivered)});
     return failure;
 }
 
 Failure NetworkConnection::tookNoData(int limitMs, qint64 delivered) const
 {
     return {FailureCode::PortWriteFailed,
-            QStringLiteral("%1 took no data for %2 s though it still answers: check paper, "
-                           "ribbon and the printer's display. %3; the wait for progress is set "
-                           "on the Communication Settings tab (Give up after) or with "
-                           "--busy-limit.")
-                .arg(name(), QString::number(limitMs / 1000.0), bytesDelivered(delivered))};
+            Wording::of(QT_TRANSLATE_NOOP("Failure",
+                                          "%1 took no data for %2 s though it still "
+                                          "answers: check paper, ribbon and the printer's "
+                                          "display. %3; the wait for progress is set on the "
+                                          "Communication Settings tab (Give up after) or with "
+                                          "--busy-limit."),
+                        {name(), QString::number(limitMs / 1000.0), bytesDelivered(delivered)})};
 }
 
 std::optional<qint64> NetworkConnection::silentMs()

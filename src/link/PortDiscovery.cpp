@@ -2,6 +2,7 @@
 
 #include "link/PortNames.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -83,7 +84,9 @@ QList<UsbPrinterEntry> usbPrinters(const PortNames &names)
 
 QString usbPrinterShown(const QString &device)
 {
-    return QFileInfo::exists(device) ? device : device + QStringLiteral(" (not connected)");
+    return QFileInfo::exists(device)
+               ? device
+               : QCoreApplication::translate("PortDiscovery", "%1 (not connected)").arg(device);
 }
 
 } // namespace PortDiscovery

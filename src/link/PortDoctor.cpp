@@ -43,29 +43,38 @@ bool lacksPermission(const QString &device)
 Failure noSuchPort(int commPort, const QString &device, const PortNames &names)
 {
     const QString available = availablePortsText(names);
-    QString text =
-        QStringLiteral("%1 does not exist on this computer. ").arg(portLabel(commPort, device));
+    const QString port = portLabel(commPort, device);
     if (available.isEmpty())
-        text += QStringLiteral("No serial ports were found: check that the printer's cable or "
-                               "USB adapter is plugged in.");
-    else
-        text += QStringLiteral("Serial ports found: %1. Choose one of them on the Communication "
-                               "Settings tab and press Apply.")
-                    .arg(available);
-    return {FailureCode::PortInvalid, text};
+        return {FailureCode::PortInvalid,
+                Wording::of(QT_TRANSLATE_NOOP("Failure",
+                                              "%1 does not exist on this computer. No serial "
+                                              "ports were found: check that the printer's cable "
+                                              "or USB adapter is plugged in."),
+                            {port})};
+    return {FailureCode::PortInvalid,
+            Wording::of(QT_TRANSLATE_NOOP("Failure",
+                                          "%1 does not exist on this computer. Serial ports "
+                                          "found: %2. Choose one of them on the Communication "
+                                          "Settings tab and press Apply."),
+                        {port, available})};
 }
 
 Failure noPermission(int commPort, const QString &device)
 {
     const QString group = QFileInfo(device).group();
-    QString text = QStringLiteral("Permission denied on %1. ").arg(portLabel(commPort, device));
+    const QString port = portLabel(commPort, device);
     if (!group.isEmpty() && group != QLatin1String("root"))
-        text += QStringLiteral("Your user must be in the group '%1' that owns the port: run "
-                               "'sudo usermod -aG %1 $USER', then log out and in again.")
-                    .arg(group);
-    else
-        text += QStringLiteral("Ask your administrator for read and write access to it.");
-    return {FailureCode::PortUnavailable, text};
+        return {FailureCode::PortUnavailable,
+                Wording::of(QT_TRANSLATE_NOOP("Failure",
+                                              "Permission denied on %1. Your user must be in "
+                                              "the group '%2' that owns the port: run 'sudo "
+                                              "usermod -aG %2 $USER', then log out and in again."),
+                            {port, group})};
+    return {
+        FailureCode::PortUnavailable,
+        Wording::of(QT_TRANSLATE_NOOP("Failure", "Permission denied on %1. Ask your administrator "
+                                                 "for read and write access to it."),
+                    {port})};
 }
 
 } // namespace
@@ -82,25 +91,28 @@ Failure serialOpenFailure(QSerialPort::SerialPortError error, const QString &sys
         {
             const QString holders = holdersOf(device);
             return {FailureCode::PortUnavailable,
-                    QStringLiteral("%1 is in use by another program%2. Close that program and try "
-                                   "again.")
-                        .arg(portLabel(commPort, device),
-                             holders.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(holders))};
+                    Wording::of(
+                        QT_TRANSLATE_NOOP("Failure", "%1 is in use by another program%2. Close "
+                                                     "that program and try again."),
+                        {portLabel(commPort, device),
+                         holders.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(holders)})};
         }
     case QSerialPort::OpenError:
         return {FailureCode::PortAlreadyOpen,
-                QStringLiteral("%1 is already open: another transfer is still running.")
-                    .arg(portLabel(commPort, device))};
+                Wording::of(QT_TRANSLATE_NOOP("Failure", "%1 is already open: another transfer is "
+                                                         "still running."),
+                            {portLabel(commPort, device)})};
     case QSerialPort::UnsupportedOperationError:
-        return {FailureCode::PortSettingsFailed,
-                QStringLiteral("%1 does not accept the line settings: %2")
-                    .arg(portLabel(commPort, device), systemText)};
+        return {
+            FailureCode::PortSettingsFailed,
+            Wording::of(QT_TRANSLATE_NOOP("Failure", "%1 does not accept the line settings: %2"),
+                        {portLabel(commPort, device), systemText})};
     default:
         if (!QFileInfo::exists(device) && device.startsWith(QLatin1Char('/')))
             return noSuchPort(commPort, device, names);
-        return {
-            FailureCode::PortUnavailable,
-            QStringLiteral("%1 cannot be opened: %2").arg(portLabel(commPort, device), systemText)};
+        return {FailureCode::PortUnavailable,
+                Wording::of(QT_TRANSLATE_NOOP("Failure", "%1 cannot be opened: %2"),
+                            {portLabel(commPort, device), systemText})};
     }
 }
 
@@ -159,7 +171,7 @@ QString availablePortsText(const PortNames &names)
     return found.join(QStringLiteral(", "));
 }
 
-QString printerPortsAdvice(const PortNames &names)
+Wording printerPortsAdvice(const PortNames &names)
 {
     QStringList found;
     for (const QString &parallel : {QStringLiteral("LPT1"), QStringLiteral("LPT2")}) {
@@ -172,10 +184,12 @@ QString printerPortsAdvice(const PortNames &names)
     for (const PortDiscovery::UsbPrinterEntry &printer : usb)
         found << printer.label();
     if (found.isEmpty())
-        return QStringLiteral("No parallel or USB printer ports were found.");
-    return QStringLiteral("Parallel and USB printer ports found: %1. Choose one of them on the "
-                          "Communication Settings tab.")
-        .arg(found.join(QStringLiteral(", ")));
+        return Wording::of(
+            QT_TRANSLATE_NOOP("Failure", "No parallel or USB printer ports were found."));
+    return Wording::of(QT_TRANSLATE_NOOP("Failure",
+                                         "Parallel and USB printer ports found: %1. Choose one "
+                                         "of them on the Communication Settings tab."),
+                       {found.join(QStringLiteral(", "))});
 }
 
 } // namespace PortDoctor

@@ -25,6 +25,6 @@ QString availablePortsText(const PortNames &names);
 // What to do when a parallel or USB printer device is missing: which of
 // them exist, for example "Parallel and USB printer ports found: LPT2
 // (/dev/lp1), /dev/usb/lp0 (Acme T4). Choose ...", or that none does.
-QString printerPortsAdvice(const PortNames &names);
+Wording printerPortsAdvice(const PortNames &names);
 
 } // namespace PortDoctor

@@ -7,6 +7,7 @@
 
 #include "common/StopSignal.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 namespace
@@ -15,8 +16,10 @@ namespace
 Failure anotherTransferRunning()
 {
     return {FailureCode::PortAlreadyOpen,
-            QStringLiteral("Another transfer to the printer is still running: wait for it to "
-                           "finish, or cancel it, then try again.")};
+            Wording::of(QT_TRANSLATE_NOOP("Failure",
+                                          "Another transfer to the printer is still "
+                                          "running: wait for it to finish, or cancel it, then "
+                                          "try again."))};
 }
 
 } // namespace
@@ -66,11 +69,14 @@ std::unique_ptr<Connection> PrinterLink::openableConnection() const
         // chosen while it is away, and nothing goes to another instead.
         connection->setMissingDevice(
             link.usbDevice().isEmpty()
-                ? QStringLiteral("No USB printer is connected.")
-                : QStringLiteral("USB Printer %1 is not connected.").arg(link.usbDevice()),
-            QStringLiteral("Check that the printer is switched on and its USB cable is plugged "
-                           "in at both ends, and that the usblp driver is loaded (lsmod | grep "
-                           "usblp; load it with: sudo modprobe usblp)."));
+                ? Wording::of(QT_TRANSLATE_NOOP("Failure", "No USB printer is connected."))
+                : Wording::of(QT_TRANSLATE_NOOP("Failure", "USB Printer %1 is not connected."),
+                              {link.usbDevice()}),
+            Wording::of(QT_TRANSLATE_NOOP("Failure",
+                                          "Check that the printer is switched on and its USB "
+                                          "cable is plugged in at both ends, and that the usblp "
+                                          "driver is loaded (lsmod | grep usblp; load it with: "
+                                          "sudo modprobe usblp).")));
         return connection;
     }
     case Kind::Network:
@@ -108,7 +114,7 @@ void PrinterLink::send(QByteArray data, Shape shape, Done done)
                     shape(*outcome, transfer->connection());
                 emit busyChanged(false);
                 emit finished(transfer->sent(), transfer->total(),
-                              outcome ? outcome->description : QString());
+                              outcome ? outcome->shown() : QString());
                 if (done)
                     done(outcome);
             });
@@ -137,7 +143,7 @@ void PrinterLink::sendLatin1Text(const QByteArray &text, Done done)
 void PrinterLink::sendBytes(const PrinterBytes &bytes, Done done)
 {
     const Shape shape = [](Failure &failure, const Connection &) {
-        failure.text = QStringLiteral("Error: ") + failure.description;
+        failure.text = QCoreApplication::translate("Failure", "Error: %1").arg(failure.shown());
     };
     if (!bytes) {
         Failure failure = Failures::neverFilled();

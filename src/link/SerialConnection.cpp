@@ -31,10 +31,12 @@ SendOutcome SerialConnection::openNow()
     const QString &device = m_device;
     const std::optional<QSerialPort::DataBits> dataBits = m_settings.qtDataBits();
     if (!dataBits)
-        return Failure{FailureCode::PortSettingsFailed,
-                       QStringLiteral("Could not set comm state: the serial port cannot send "
-                                      "with %1 data bits. Choose 5 to 8 data bits.")
-                           .arg(m_settings.dataBits)};
+        return Failure{
+            FailureCode::PortSettingsFailed,
+            Wording::of(QT_TRANSLATE_NOOP("Failure", "Could not set comm state: the serial port "
+                                                     "cannot send with %1 data bits. Choose 5 "
+                                                     "to 8 data bits."),
+                        {QString::number(m_settings.dataBits)})};
 
     m_port.setPortName(device);
     m_port.setBaudRate(m_settings.baudRate);
@@ -86,23 +88,27 @@ SendOutcome SerialConnection::linkFailure() const
     case QSerialPort::TimeoutError: // a wait that ran out, not a fault of the port
         return std::nullopt;
     case QSerialPort::ResourceError:
-        return Failure{FailureCode::PortWriteFailed,
-                       QStringLiteral("%1 stopped working during the transfer: the device or "
-                                      "its USB adapter was removed or failed (%2).")
-                           .arg(name(), m_port.errorString())};
+        return Failure{
+            FailureCode::PortWriteFailed,
+            Wording::of(QT_TRANSLATE_NOOP("Failure", "%1 stopped working during the transfer: "
+                                                     "the device or its USB adapter was "
+                                                     "removed or failed (%2)."),
+                        {name(), m_port.errorString()})};
     default:
         return Failure{
             FailureCode::PortWriteFailed,
-            QStringLiteral("%1 failed during the transfer: %2").arg(name(), m_port.errorString())};
+            Wording::of(QT_TRANSLATE_NOOP("Failure", "%1 failed during the transfer: %2"),
+                        {name(), m_port.errorString()})};
     }
 }
 
 Failure SerialConnection::stalled(int limitMs) const
 {
-    return {FailureCode::PortWriteFailed,
-            QStringLiteral("%1 accepted no data for %2 seconds: check that the printer is on, "
-                           "online and connected.")
-                .arg(name(), QString::number(limitMs / 1000.0))};
+    return {
+        FailureCode::PortWriteFailed,
+        Wording::of(QT_TRANSLATE_NOOP("Failure", "%1 accepted no data for %2 seconds: check that "
+                                                 "the printer is on, online and connected."),
+                    {name(), QString::number(limitMs / 1000.0)})};
 }
 
 SendOutcome SerialConnection::close()

@@ -4,6 +4,22 @@
 
 #include <QTimer>
 
+namespace
+{
+
+Wording nothingMoreSent()
+{
+    return Wording::of(QT_TRANSLATE_NOOP("Failure", "Interrupted: nothing more was sent."));
+}
+
+// The operation's own name, as its builder was given it, before the cause.
+Wording labelled(const QString &label, const Wording &cause)
+{
+    return Wording::of("%1: %2", {label, cause});
+}
+
+} // namespace
+
 OperationJob::OperationJob(QList<Operation> operations, Options options, QObject *parent)
     : QObject(parent), m_operations(std::move(operations)), m_options(std::move(options))
 {
@@ -56,7 +72,7 @@ void OperationJob::next()
         return;
     }
     if (m_cancelled) {
-        m_failure = QStringLiteral("Interrupted: nothing more was sent.");
+        m_failure = nothingMoreSent();
         end(Outcome::Cancelled);
         return;
     }
@@ -116,8 +132,9 @@ void OperationJob::answer(Answer answer)
         end(Outcome::Cancelled);
         return;
     case Answer::Refuse:
-        m_failure = m_operations[m_operationIndex].label + QStringLiteral(": ") +
-                    (asked == Question::PrinterNotReady ? m_notReady : m_options.unappliedChange);
+        m_failure =
+            labelled(m_operations[m_operationIndex].label,
+                     asked == Question::PrinterNotReady ? m_notReady : m_options.unappliedChange);
         end(Outcome::Failed);
         return;
     }
@@ -128,11 +145,13 @@ void OperationJob::partEnded(qint64 size, const SendOutcome &outcome)
     if (outcome) {
         closeRow(outcome);
         m_partFailure = outcome;
-        m_failure = m_cancelled ? QStringLiteral("Interrupted: the transfer was stopped and "
-                                                 "what was queued discarded; %1 bytes delivered.")
-                                      .arg(m_sent)
-                                : m_operations[m_operationIndex].label + QStringLiteral(": ") +
-                                      outcome->description;
+        m_failure = m_cancelled
+                        ? Wording::of(QT_TRANSLATE_NOOP("Failure",
+                                                        "Interrupted: the transfer was stopped and "
+                                                        "what was queued discarded; %1 bytes "
+                                                        "delivered."),
+                                      {QString::number(m_sent)})
+                        : labelled(m_operations[m_operationIndex].label, outcome->description);
         end(m_cancelled || outcome->code == FailureCode::Cancelled ? Outcome::Cancelled
                                                                    : Outcome::Failed);
         return;
@@ -159,10 +178,12 @@ void OperationJob::closeRow(const SendOutcome &outcome)
 {
     if (!m_row)
         return;
-    m_row->outcome = !outcome ? QStringLiteral("Sent")
-                     : outcome->code == FailureCode::Cancelled
-                         ? QStringLiteral("Cancelled")
-                         : QStringLiteral("Failed: ") + outcome->description;
+    using End = SendLog::Entry::End;
+    m_row->end = !outcome                                  ? End::Sent
+                 : outcome->code == FailureCode::Cancelled ? End::Cancelled
+                                                           : End::Failed;
+    if (outcome)
+        m_row->cause = outcome->shown();
     m_row->durationMs = m_rowClock.elapsed();
     m_options.log->add(std::move(*m_row));
     m_row.reset();
@@ -190,7 +211,7 @@ void OperationJob::cancel()
     if (m_asking || m_status) {
         m_asking.reset();
         m_status.reset();
-        m_failure = QStringLiteral("Interrupted: nothing more was sent.");
+        m_failure = nothingMoreSent();
         end(Outcome::Cancelled);
         return;
     }
@@ -201,12 +222,11 @@ void OperationJob::failUnstarted(const Failure &failure)
 {
     m_outcome = Outcome::Failed;
     m_partFailure = failure;
-    m_failure =
-        (m_operations.isEmpty() ? QString() : m_operations.first().label + QStringLiteral(": ")) +
-        failure.description;
+    m_failure = m_operations.isEmpty() ? failure.description
+                                       : labelled(m_operations.first().label, failure.description);
 }
 
-void OperationJob::cancelUnstarted(const QString &why)
+void OperationJob::cancelUnstarted(const Wording &why)
 {
     m_outcome = Outcome::Cancelled;
     m_failure = why;

@@ -60,7 +60,7 @@ public:
     // read waiting for the printer, ends too, at once.
     void cancel();
     // A job that never started ends as cancelled, for the reason given.
-    void cancelUnstarted(const QString &why);
+    void cancelUnstarted(const Wording &why);
     // A job that cannot start ends as failed, as its first part would have.
     void failUnstarted(const Failure &failure);
 
@@ -71,8 +71,9 @@ public:
 
     // Once the job has finished (or was cancelled before it started).
     Outcome outcome() const { return m_outcome; }
-    // Why it did not send everything, for the command line: "label: cause".
-    QString failure() const { return m_failure; }
+    // Why it did not send everything, for the command line: "label: cause";
+    // English in reports, shown() to people.
+    const Wording &failure() const { return m_failure; }
     // The failed part's own failure, for the window's box; none when no
     // part failed (refused, cancelled, not ready).
     const std::optional<Failure> &partFailure() const { return m_partFailure; }
@@ -119,7 +120,7 @@ private:
     QElapsedTimer m_rowClock;
 
     Outcome m_outcome = Outcome::Waiting;
-    QString m_failure;
+    Wording m_failure;
     std::optional<Failure> m_partFailure;
     double m_seconds = 0;
 };

@@ -178,7 +178,7 @@ void StoragePage::readGraphicFile(const QString &path)
     const std::optional<Failure> opened = file->open();
     if (opened &&
         (opened->code == FailureCode::FileTooLarge || opened->code == FailureCode::BadFileName)) {
-        Dialogs::showMessage(m_services.window, opened->description, graphicTitle());
+        Dialogs::showMessage(m_services.window, opened->shown(), graphicTitle());
         return;
     }
     ui->FilePathTxt->setText(path);
@@ -338,7 +338,7 @@ void StoragePage::storeGraphic()
         return;
     // Header, file and closing line end are one store: one row of the log.
     const OperationBuilders::Built built = OperationBuilders::storeGraphic(
-        QStringLiteral("Graphic %1, %2 bytes")
+        tr("Graphic %1, %2 bytes")
             .arg(identifier, QLocale(QLocale::English).toString(qint64(m_graphicBytes->size()))),
         ui->FilePathTxt->text(), *m_graphicBytes, identifier, ui->GSPCXOp->isChecked(),
         std::nullopt);
@@ -450,7 +450,7 @@ void StoragePage::sendFormatText(QByteArray text, const QString &path, bool stor
     OperationBuilders::Built built;
     if (!storing) {
         if (withinMemory(*busy, m_services.window, path, [&] {
-                built = OperationBuilders::printFormat(QStringLiteral("Label format ") + fileName,
+                built = OperationBuilders::printFormat(tr("Label format %1").arg(fileName),
                                                        std::move(text));
             }))
             m_services.printer.run(*built.operation, sent);
@@ -463,13 +463,12 @@ void StoragePage::sendFormatText(QByteArray text, const QString &path, bool stor
         busy->end();
         return;
     }
-    if (!withinMemory(
-            *busy, m_services.window, path,
-            [&] {
-                built = OperationBuilders::storeFormat(
-                    QStringLiteral("Label format %1, stored as %2").arg(fileName, identifier),
-                    std::move(text), identifier);
-            }) ||
+    if (!withinMemory(*busy, m_services.window, path,
+                      [&] {
+                          built = OperationBuilders::storeFormat(
+                              tr("Label format %1, stored as %2").arg(fileName, identifier),
+                              std::move(text), identifier);
+                      }) ||
         !accepted(m_services.window, built, tr("File Format Storage"), busy.get()))
         return;
     // The Details window shows the stored text once it has gone out.
@@ -500,9 +499,8 @@ void StoragePage::recallGraphic()
         Dialogs::inputBox(m_services.window, tr("Enter Stored Graphic to Print"), storageTitle());
     if (identifier.isEmpty())
         return;
-    run(OperationBuilders::recallImage(QStringLiteral("Recall graphic ") +
-                                           StorageCommands::upperIdentifier(identifier),
-                                       identifier),
+    run(OperationBuilders::recallImage(
+            tr("Recall graphic %1").arg(StorageCommands::upperIdentifier(identifier)), identifier),
         storageTitle());
 }
 
@@ -514,9 +512,9 @@ void StoragePage::recallFormat()
                                                storageTitle(), QStringLiteral("1"));
     if (identifier.isEmpty())
         return;
-    run(OperationBuilders::recallFormat(QStringLiteral("Recall format ") +
-                                            StorageCommands::upperIdentifier(identifier),
-                                        identifier, quantity),
+    run(OperationBuilders::recallFormat(
+            tr("Recall format %1").arg(StorageCommands::upperIdentifier(identifier)), identifier,
+            quantity),
         storageTitle());
 }
 
@@ -527,12 +525,12 @@ void StoragePage::deleteObject()
         Dialogs::inputBox(m_services.window, tr("Enter Identifier of Object to Delete"), title);
     if (identifier.isEmpty())
         return;
-    run(OperationBuilders::deleteObject(QStringLiteral("Delete ") + identifier, identifier), title);
+    run(OperationBuilders::deleteObject(tr("Delete %1").arg(identifier), identifier), title);
 }
 
 void StoragePage::listObjects()
 {
-    run(OperationBuilders::listObjects(QStringLiteral("List")), storageTitle());
+    run(OperationBuilders::listObjects(tr("List")), storageTitle());
 }
 
 void StoragePage::run(const OperationBuilders::Built &built, const QString &title)

@@ -26,8 +26,8 @@ void fillFailure(QMessageBox &box, const Failure &failure)
 {
     box.setObjectName(QStringLiteral("MessageBox"));
     // A box with a fixed text of its own says why below it.
-    if (!failure.boxText().contains(failure.description))
-        box.setInformativeText(failure.description);
+    if (!failure.boxText().contains(failure.shown()))
+        box.setInformativeText(failure.shown());
 }
 
 QPushButton *fillSendAnyway(QMessageBox &box)

@@ -110,6 +110,6 @@ void LogWindow::saveAs()
         return;
     if (const std::optional<Failure> failure =
             SafeWrite::write(m_saveDialog.fileName(), m_log.toText().toUtf8()))
-        Dialogs::showMessage(this, tr("The log could not be saved: %1").arg(failure->description),
+        Dialogs::showMessage(this, tr("The log could not be saved: %1").arg(failure->shown()),
                              windowTitle());
 }

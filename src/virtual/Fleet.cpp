@@ -185,7 +185,7 @@ std::optional<QString> Fleet::writeState()
     if (const std::optional<Failure> failure =
             SafeWrite::write(m_statePath, json, SafeWrite::Targets::FilesOnly))
         return QStringLiteral("The state file %1 was not written: %2")
-            .arg(m_statePath, failure->description);
+            .arg(m_statePath, failure->description.english());
     emit stateWritten();
     return std::nullopt;
 }
@@ -208,7 +208,8 @@ void Fleet::savePicture(VirtualPrinter *printer, const QString &graphic)
     const QString path = QDir(m_pictures).filePath(pictureName(printer->model().name(), graphic));
     if (const std::optional<Failure> failure =
             SafeWrite::write(path, found->png, SafeWrite::Targets::FilesOnly))
-        printer->model().note(QStringLiteral("picture not written: ") + failure->description);
+        printer->model().note(QStringLiteral("picture not written: ") +
+                              failure->description.english());
 }
 
 QJsonObject Fleet::control(const QByteArray &line)

@@ -41,7 +41,10 @@ public:
     qint64 unsent() const override { return m_inQueue; }
     SendOutcome linkFailure() const override { return std::nullopt; }
     FailureCode writeFailureCode() const override { return FailureCode::PortWriteFailed; }
-    Failure stalled(int) const override { return {FailureCode::PortWriteFailed, "stalled"}; }
+    Failure stalled(int) const override
+    {
+        return {FailureCode::PortWriteFailed, QStringLiteral("stalled")};
+    }
     SendOutcome close() override
     {
         closed = true;

@@ -6,10 +6,24 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <array>
+
 // "a b c" as {"a", "b", "c"}: keeps lists of names to one line.
 inline QStringList words(const QString &list)
 {
     return list.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+// The columns of a data table, one of each type given, in order.
+template <typename... T> void columns(const std::array<const char *, sizeof...(T)> &names)
+{
+    std::size_t column = 0;
+    (QTest::addColumn<T>(names[column++]), ...);
+}
+// One row of a data table, its values in column order.
+template <typename... T> void row(const char *name, const T &...values)
+{
+    (QTest::newRow(name) << ... << values);
 }
 
 // Settings of the test's own, empty at start: test mode keeps the user's

@@ -124,7 +124,8 @@ SettingsKept::~SettingsKept()
 
 QString shown(const SendOutcome &outcome)
 {
-    return outcome ? outcome->boxText() + '|' + outcome->boxTitle() + '|' + outcome->description
+    return outcome ? outcome->boxText() + '|' + outcome->boxTitle() + '|' +
+                         outcome->description.english()
                    : QStringLiteral("sent");
 }
 
