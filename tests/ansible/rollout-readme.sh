@@ -13,7 +13,7 @@ set -euo pipefail
 source_dir=$1
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../namespace-entry.sh"
-[[ -n "${VARIMONDE_IN_NAMESPACE:-}" ]] || check_namespace "--net --mount" python3 ansible-playbook jq
+[[ -n "${VARIMONDE_IN_NAMESPACE:-}" ]] || check_namespace "--net --mount" python3 ansible-playbook
 readme_namespace "$0" "$@"
 # Every address of the subnet is this namespace's own: one without a printer
 # refuses at once.
