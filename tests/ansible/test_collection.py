@@ -4,9 +4,9 @@ the command line sends for the same options; check mode sends nothing and
 shows the diff; a refused printer fails its host, which the next play leaves
 out; a bad combination fails before anything is sent. printer_facts: the
 status and the printers found, read from real SNMP agents on loopback. The
-README's roll-out and inventory file, read from the README as written, run
-against loopback printers and agents; ansible-lint finds nothing in them nor
-in the modules' examples.
+README's inventory file, read from the README as written, runs against
+loopback printers and agents; ansible-lint finds nothing in it, the README's
+roll-out (run by rollout-readme.sh) nor the modules' examples.
 
     test_collection.py PROGRAM COLLECTIONS
 """
@@ -364,92 +364,6 @@ class CollectionTest(unittest.TestCase):
                 self.assertIn(message, result['msg'])
                 self.assertFalse(result['changed'])
         self.assertEqual(network.connections, 0)
-
-    def tasks(self):
-        """Each task's result per host from the last playbook run."""
-        results = {}
-        with open(self.env['TASK_RESULTS']) as lines:
-            for line in lines:
-                kept = json.loads(line)
-                results.setdefault(kept['host'], {})[kept['task']] = kept['result']
-        os.remove(self.env['TASK_RESULTS'])
-        return results
-
-    def test_the_readmes_rollout_checks_then_sends_and_stops_at_the_first_failed_site(self):
-        playbook = self.file('rollout.yml', readme_block('A firmware roll-out').encode())
-        image = self.file('fw-2.3.bin', bytes(range(256)) * 8)  # next to the playbook
-        port = free_udp_port(['127.0.0.2', '127.0.0.3'])
-        self.printers.append(Agent(self.dir, ['127.0.0.2', '127.0.0.3'], port, 'label1', '0x00'))
-        sites = {'site1': [self.network('127.0.0.2')],
-                 'site2': [self.network('127.0.0.3'), None],  # no SNMP, refuses the connection
-                 'site3': [self.network('127.0.0.2')]}
-        refused = closed_port()
-        hosts = {}
-        for site, printers in sites.items():
-            # Only what the README says a reader sets, as the inventory's host variables.
-            hosts[site] = dict(
-                printers_file=self.file(site + '.txt', '\n'.join(p.target if p else refused
-                                                                 for p in printers).encode()),
-                firmware_copy=os.path.join(self.dir, site, 'cache', 'fw-2.3.bin'),
-                printer_community='tested', printer_snmp_port=port)
-        # The program from the PATH, as installed; each task's result kept.
-        self.env.update(PATH=os.path.dirname(PROGRAM) + os.pathsep + self.env['PATH'],
-                        ANSIBLE_CALLBACKS_ENABLED='tree,task_results',
-                        ANSIBLE_CALLBACK_PLUGINS=os.path.join(HERE, 'callback_plugins'),
-                        TASK_RESULTS=os.path.join(self.dir, 'tasks.json'))
-
-        checked = self.playbook(playbook, hosts, None, '--check', '--diff')
-        self.assertEqual(checked.returncode, 0, checked.stdout + checked.stderr)
-        results = self.tasks()
-        for site in sites:
-            upload = results[site]['Upload']
-            self.assertTrue(upload['changed'])
-            self.assertEqual(upload['missing'], [hosts[site]['firmware_copy']])
-            self.assertIn('a real run sends firmware: %s to the printers of %s'
-                          % (hosts[site]['firmware_copy'], hosts[site]['printers_file']),
-                          upload['msg'])
-            self.assertEqual([p['status'] for p in results[site]["Read the site's printers"]
-                              ['ansible_facts']['varimonde_printers']],
-                             ['ready'] if site != 'site2' else ['ready', 'unknown'])
-            self.assertFalse(os.path.exists(os.path.join(self.dir, site)))
-            # The community went to the program's standard input, not its command line.
-            for task in ("Read the site's printers", 'Upload'):
-                self.assertNotIn('--community', results[site][task]['cmd'])
-            self.assertIn('--snmp-secrets', results[site]["Read the site's printers"]['cmd'])
-        self.assertEqual([p.connections for ps in sites.values() for p in ps if p], [0, 0, 0])
-        self.assertFalse(os.path.exists(os.path.join(self.dir, 'reports')))
-
-        ran = self.playbook(playbook, hosts, None)
-        self.assertEqual(ran.returncode, 2, ran.stdout + ran.stderr)
-        self.assertEqual(sites['site1'][0].received(), bytes(range(256)) * 8)
-        self.assertEqual(sites['site2'][0].received(), bytes(range(256)) * 8)
-        self.assertEqual(sites['site3'][0].connections, 0)
-        with open(os.path.join(self.dir, 'site1', 'cache', 'fw-2.3.bin'), 'rb') as copied, \
-                open(image, 'rb') as original:
-            self.assertEqual(copied.read(), original.read())
-        reports = os.path.join(self.dir, 'reports')
-        self.assertEqual(sorted(os.listdir(reports)), ['site1.json', 'site2.json'])
-        outcomes = []
-        for site in ('site1', 'site2'):
-            with open(os.path.join(reports, site + '.json')) as report:
-                outcomes += [(p['target'], p['result']) for p in json.load(report)['printers']]
-        self.assertEqual(outcomes, [(sites['site1'][0].target, 'sent'),
-                                    (sites['site2'][0].target, 'sent'), (refused, 'failed')])
-
-    def test_a_printer_that_reports_an_error_stops_the_readmes_rollout_before_it_sends(self):
-        playbook = self.file('rollout.yml', readme_block('A firmware roll-out').encode())
-        self.file('fw-2.3.bin', b'image')
-        port = free_udp_port(['127.0.0.2'])
-        self.printers.append(Agent(self.dir, ['127.0.0.2'], port, 'label1', '0x4000'))  # no paper
-        printer = self.network('127.0.0.2')
-        self.env['PATH'] = os.path.dirname(PROGRAM) + os.pathsep + self.env['PATH']
-        ran = self.playbook(playbook, {'site1': dict(
-            printers_file=self.file('site1.txt', printer.target.encode()),
-            firmware_copy=os.path.join(self.dir, 'fw.bin'),
-            printer_community='tested', printer_snmp_port=port)}, None)
-        self.assertEqual(ran.returncode, 2, ran.stdout + ran.stderr)
-        self.assertIn('Needs someone: %s' % printer.target, ran.stdout)
-        self.assertEqual(printer.connections, 0)
 
     def inventory_file(self, ranges, scan_ports, port, **more):
         """The README's printers.varimonde.yml with the test's own ranges and SNMP options."""

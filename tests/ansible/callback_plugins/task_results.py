@@ -14,7 +14,7 @@ class CallbackModule(CallbackBase):
     CALLBACK_NAME = 'task_results'
     CALLBACK_NEEDS_ENABLED = True
 
-    def keep(self, result):
+    def keep(self, result, **_):
         with open(os.environ['TASK_RESULTS'], 'a') as out:
             out.write(json.dumps(dict(host=result._host.get_name(), task=result._task.get_name(),
                                       result=result._result)) + '\n')
