@@ -1630,6 +1630,11 @@
         <source>%1 is cut short: its pixel data ends after %2 of %3 lines.</source>
         <translation>%1 est tronqué : ses données de pixels s&apos;arrêtent après %2 lignes sur %3.</translation>
     </message>
+    <message>
+        <source>bit fields</source>
+        <extracomment>A BMP compression kind: the pixels are read through colour masks.</extracomment>
+        <translation>champs de bits</translation>
+    </message>
 </context>
 <context>
     <name>GraphicConvertDialog</name>

@@ -1630,6 +1630,11 @@
         <source>%1 is cut short: its pixel data ends after %2 of %3 lines.</source>
         <translation>%1 は途中で切れています。画素データは %3 行のうち %2 行で終わっています。</translation>
     </message>
+    <message>
+        <source>bit fields</source>
+        <extracomment>A BMP compression kind: the pixels are read through colour masks.</extracomment>
+        <translation>ビットフィールド</translation>
+    </message>
 </context>
 <context>
     <name>GraphicConvertDialog</name>

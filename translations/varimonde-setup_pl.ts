@@ -1630,6 +1630,11 @@
         <source>%1 is cut short: its pixel data ends after %2 of %3 lines.</source>
         <translation>%1 jest ucięty: dane pikseli kończą się po %2 z %3 wierszy.</translation>
     </message>
+    <message>
+        <source>bit fields</source>
+        <extracomment>A BMP compression kind: the pixels are read through colour masks.</extracomment>
+        <translation>pola bitowe</translation>
+    </message>
 </context>
 <context>
     <name>GraphicConvertDialog</name>

@@ -1630,6 +1630,11 @@
         <source>%1 is cut short: its pixel data ends after %2 of %3 lines.</source>
         <translation>%1 不完整：像素数据在 %3 行中的第 %2 行之后结束。</translation>
     </message>
+    <message>
+        <source>bit fields</source>
+        <extracomment>A BMP compression kind: the pixels are read through colour masks.</extracomment>
+        <translation>位域</translation>
+    </message>
 </context>
 <context>
     <name>GraphicConvertDialog</name>
