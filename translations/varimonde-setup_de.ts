@@ -536,11 +536,11 @@
     </message>
     <message>
         <source>Seconds a printer may take no data before it has failed (default 10, at most 86400); a network printer: seconds it may leave us without any answer.</source>
-        <translation>Sekunden, die ein Drucker keine Daten annehmen darf, bevor er als fehlgeschlagen gilt (Voreinstellung 10, höchstens 86400); bei einem Netzwerkdrucker: Sekunden, die er uns ganz ohne Antwort lassen darf.</translation>
+        <translation>Sekunden, die ein Drucker ohne Datenannahme bleiben darf, bevor er als fehlgeschlagen gilt (Voreinstellung 10, höchstens 86400); bei einem Netzwerkdrucker: Sekunden, die er uns ganz ohne Antwort lassen darf.</translation>
     </message>
     <message>
         <source>Seconds a network printer that still answers may take no data before it has failed (default 60, at most 86400).</source>
-        <translation>Sekunden, die ein Netzwerkdrucker, der noch antwortet, keine Daten annehmen darf, bevor er als fehlgeschlagen gilt (Voreinstellung 60, höchstens 86400).</translation>
+        <translation>Sekunden, die ein Netzwerkdrucker, der noch antwortet, ohne Datenannahme bleiben darf, bevor er als fehlgeschlagen gilt (Voreinstellung 60, höchstens 86400).</translation>
     </message>
     <message>
         <source>Seconds to wait for a network printer to answer (default 5, at most 86400).</source>

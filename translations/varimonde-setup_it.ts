@@ -536,11 +536,11 @@
     </message>
     <message>
         <source>Seconds a printer may take no data before it has failed (default 10, at most 86400); a network printer: seconds it may leave us without any answer.</source>
-        <translation>Secondi in cui una stampante può non prendere dati prima di essere fallita (predefinito 10, al massimo 86400); una stampante di rete: secondi in cui può lasciarci senza alcuna risposta.</translation>
+        <translation>Secondi in cui una stampante può non prendere dati prima che l&apos;invio fallisca (predefinito 10, al massimo 86400); una stampante di rete: secondi in cui può lasciarci senza alcuna risposta.</translation>
     </message>
     <message>
         <source>Seconds a network printer that still answers may take no data before it has failed (default 60, at most 86400).</source>
-        <translation>Secondi in cui una stampante di rete che risponde ancora può non prendere dati prima di essere fallita (predefinito 60, al massimo 86400).</translation>
+        <translation>Secondi in cui una stampante di rete che risponde ancora può non prendere dati prima che l&apos;invio fallisca (predefinito 60, al massimo 86400).</translation>
     </message>
     <message>
         <source>Seconds to wait for a network printer to answer (default 5, at most 86400).</source>

@@ -536,11 +536,11 @@
     </message>
     <message>
         <source>Seconds a printer may take no data before it has failed (default 10, at most 86400); a network printer: seconds it may leave us without any answer.</source>
-        <translation>Liczba sekund, przez które drukarka może nie przyjmować danych, zanim uzna się ją za nieudaną (domyślnie 10, najwyżej 86400); drukarka sieciowa: sekundy, przez które może nic nie odpowiadać.</translation>
+        <translation>Liczba sekund, przez które drukarka może nie przyjmować danych, zanim jej wysyłanie zakończy się niepowodzeniem (domyślnie 10, najwyżej 86400); drukarka sieciowa: sekundy, przez które może nic nie odpowiadać.</translation>
     </message>
     <message>
         <source>Seconds a network printer that still answers may take no data before it has failed (default 60, at most 86400).</source>
-        <translation>Liczba sekund, przez które drukarka sieciowa, która jeszcze odpowiada, może nie przyjmować danych, zanim uzna się ją za nieudaną (domyślnie 60, najwyżej 86400).</translation>
+        <translation>Liczba sekund, przez które drukarka sieciowa, która jeszcze odpowiada, może nie przyjmować danych, zanim jej wysyłanie zakończy się niepowodzeniem (domyślnie 60, najwyżej 86400).</translation>
     </message>
     <message>
         <source>Seconds to wait for a network printer to answer (default 5, at most 86400).</source>
