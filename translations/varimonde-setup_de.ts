@@ -949,6 +949,58 @@ Exit-Status: 0 jeder Drucker fertig, 1 ein Drucker fehlgeschlagen, 2 falsche Arg
         <source>sent</source>
         <translation>gesendet</translation>
     </message>
+    <message>
+        <source>--watch takes seconds from 1 to 86400, not &quot;%1&quot;</source>
+        <translation>--watch nimmt Sekunden von 1 bis 86400, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--metrics takes ADDRESS:PORT, such as 127.0.0.1:9464 or [::1]:9464, not &quot;%1&quot;</source>
+        <translation>--metrics nimmt ADRESSE:PORT, etwa 127.0.0.1:9464 oder [::1]:9464, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--%1 takes a port from 1 to 65535, not &quot;%2&quot;</source>
+        <translation>--%1 nimmt einen Port von 1 bis 65535, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>--discover needs --range or --dns-sd: nothing is swept unless asked</source>
+        <translation>--discover braucht --range oder --dns-sd: ohne Auftrag wird nichts abgesucht</translation>
+    </message>
+    <message>
+        <source>pass phrases (--snmp-auth, --snmp-priv, auth=, priv=) go with --snmp-user</source>
+        <translation>Passphrasen (--snmp-auth, --snmp-priv, auth=, priv=) gehören zu --snmp-user</translation>
+    </message>
+    <message>
+        <source>--write-targets %1: the file was not written by --discover (a targets file made by hand?) and is left as it is; give --force to replace it</source>
+        <translation>--write-targets %1: die Datei wurde nicht von --discover geschrieben (eine von Hand erstellte Zieldatei?) und bleibt, wie sie ist; mit --force wird sie ersetzt</translation>
+    </message>
+    <message>
+        <source>SNMP privacy needs authentication: give --snmp-auth too</source>
+        <translation>SNMP-Verschlüsselung braucht Authentifizierung: auch --snmp-auth angeben</translation>
+    </message>
+    <message>
+        <source>SNMP v3 pass phrases have at least 8 characters</source>
+        <translation>SNMP-v3-Passphrasen haben mindestens 8 Zeichen</translation>
+    </message>
+    <message>
+        <source>the SNMP community is empty</source>
+        <translation>die SNMP-Community ist leer</translation>
+    </message>
+    <message>
+        <source>an empty range</source>
+        <translation>ein leerer Bereich</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a host name or address</source>
+        <translation>„%1“ ist kein Hostname und keine Adresse</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 range such as 192.168.1.0/24</source>
+        <translation>„%1“ ist kein IPv4-Bereich wie 192.168.1.0/24</translation>
+    </message>
+    <message>
+        <source>the range %1 is wider than /%2 (%3 addresses): give smaller ranges</source>
+        <translation>der Bereich %1 ist breiter als /%2 (%3 Adressen): kleinere Bereiche angeben</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineWords</name>

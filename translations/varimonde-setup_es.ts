@@ -949,6 +949,58 @@ Estado de salida: 0 todas las impresoras terminadas, 1 falló una impresora, 2 a
         <source>sent</source>
         <translation>enviados</translation>
     </message>
+    <message>
+        <source>--watch takes seconds from 1 to 86400, not &quot;%1&quot;</source>
+        <translation>--watch toma segundos de 1 a 86400, no «%1»</translation>
+    </message>
+    <message>
+        <source>--metrics takes ADDRESS:PORT, such as 127.0.0.1:9464 or [::1]:9464, not &quot;%1&quot;</source>
+        <translation>--metrics toma DIRECCIÓN:PUERTO, como 127.0.0.1:9464 o [::1]:9464, no «%1»</translation>
+    </message>
+    <message>
+        <source>--%1 takes a port from 1 to 65535, not &quot;%2&quot;</source>
+        <translation>--%1 toma un puerto de 1 a 65535, no «%2»</translation>
+    </message>
+    <message>
+        <source>--discover needs --range or --dns-sd: nothing is swept unless asked</source>
+        <translation>--discover necesita --range o --dns-sd: no se barre nada sin pedirlo</translation>
+    </message>
+    <message>
+        <source>pass phrases (--snmp-auth, --snmp-priv, auth=, priv=) go with --snmp-user</source>
+        <translation>las frases de paso (--snmp-auth, --snmp-priv, auth=, priv=) van con --snmp-user</translation>
+    </message>
+    <message>
+        <source>--write-targets %1: the file was not written by --discover (a targets file made by hand?) and is left as it is; give --force to replace it</source>
+        <translation>--write-targets %1: el archivo no lo escribió --discover (¿un archivo de destinos hecho a mano?) y se deja como está; use --force para reemplazarlo</translation>
+    </message>
+    <message>
+        <source>SNMP privacy needs authentication: give --snmp-auth too</source>
+        <translation>el cifrado SNMP necesita autenticación: indique también --snmp-auth</translation>
+    </message>
+    <message>
+        <source>SNMP v3 pass phrases have at least 8 characters</source>
+        <translation>las frases de paso de SNMP v3 tienen al menos 8 caracteres</translation>
+    </message>
+    <message>
+        <source>the SNMP community is empty</source>
+        <translation>la comunidad SNMP está vacía</translation>
+    </message>
+    <message>
+        <source>an empty range</source>
+        <translation>un rango vacío</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a host name or address</source>
+        <translation>«%1» no es un nombre de host ni una dirección</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 range such as 192.168.1.0/24</source>
+        <translation>«%1» no es un rango IPv4 como 192.168.1.0/24</translation>
+    </message>
+    <message>
+        <source>the range %1 is wider than /%2 (%3 addresses): give smaller ranges</source>
+        <translation>el rango %1 es más amplio que /%2 (%3 direcciones): indique rangos más pequeños</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineWords</name>

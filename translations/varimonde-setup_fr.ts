@@ -949,6 +949,58 @@ Code de sortie : 0 toutes les imprimantes terminées, 1 une imprimante en échec
         <source>sent</source>
         <translation>envoyé</translation>
     </message>
+    <message>
+        <source>--watch takes seconds from 1 to 86400, not &quot;%1&quot;</source>
+        <translation>--watch prend des secondes de 1 à 86400, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--metrics takes ADDRESS:PORT, such as 127.0.0.1:9464 or [::1]:9464, not &quot;%1&quot;</source>
+        <translation>--metrics prend ADRESSE:PORT, par exemple 127.0.0.1:9464 ou [::1]:9464, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--%1 takes a port from 1 to 65535, not &quot;%2&quot;</source>
+        <translation>--%1 prend un port de 1 à 65535, pas « %2 »</translation>
+    </message>
+    <message>
+        <source>--discover needs --range or --dns-sd: nothing is swept unless asked</source>
+        <translation>--discover a besoin de --range ou de --dns-sd : rien n&apos;est balayé sans demande</translation>
+    </message>
+    <message>
+        <source>pass phrases (--snmp-auth, --snmp-priv, auth=, priv=) go with --snmp-user</source>
+        <translation>les phrases secrètes (--snmp-auth, --snmp-priv, auth=, priv=) vont avec --snmp-user</translation>
+    </message>
+    <message>
+        <source>--write-targets %1: the file was not written by --discover (a targets file made by hand?) and is left as it is; give --force to replace it</source>
+        <translation>--write-targets %1 : le fichier n&apos;a pas été écrit par --discover (un fichier des cibles fait à la main ?) et reste tel quel ; donnez --force pour le remplacer</translation>
+    </message>
+    <message>
+        <source>SNMP privacy needs authentication: give --snmp-auth too</source>
+        <translation>le chiffrement SNMP demande l&apos;authentification : donnez aussi --snmp-auth</translation>
+    </message>
+    <message>
+        <source>SNMP v3 pass phrases have at least 8 characters</source>
+        <translation>les phrases secrètes SNMP v3 ont au moins 8 caractères</translation>
+    </message>
+    <message>
+        <source>the SNMP community is empty</source>
+        <translation>la communauté SNMP est vide</translation>
+    </message>
+    <message>
+        <source>an empty range</source>
+        <translation>une plage vide</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a host name or address</source>
+        <translation>« %1 » n&apos;est ni un nom d&apos;hôte ni une adresse</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 range such as 192.168.1.0/24</source>
+        <translation>« %1 » n&apos;est pas une plage IPv4 comme 192.168.1.0/24</translation>
+    </message>
+    <message>
+        <source>the range %1 is wider than /%2 (%3 addresses): give smaller ranges</source>
+        <translation>la plage %1 est plus large que /%2 (%3 adresses) : donnez des plages plus petites</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineWords</name>

@@ -949,6 +949,58 @@ Stato di uscita: 0 tutte le stampanti completate, 1 una stampante fallita, 2 arg
         <source>sent</source>
         <translation>inviati</translation>
     </message>
+    <message>
+        <source>--watch takes seconds from 1 to 86400, not &quot;%1&quot;</source>
+        <translation>--watch accetta secondi da 1 a 86400, non «%1»</translation>
+    </message>
+    <message>
+        <source>--metrics takes ADDRESS:PORT, such as 127.0.0.1:9464 or [::1]:9464, not &quot;%1&quot;</source>
+        <translation>--metrics accetta INDIRIZZO:PORTA, come 127.0.0.1:9464 o [::1]:9464, non «%1»</translation>
+    </message>
+    <message>
+        <source>--%1 takes a port from 1 to 65535, not &quot;%2&quot;</source>
+        <translation>--%1 accetta una porta da 1 a 65535, non «%2»</translation>
+    </message>
+    <message>
+        <source>--discover needs --range or --dns-sd: nothing is swept unless asked</source>
+        <translation>--discover richiede --range o --dns-sd: nulla viene scandito se non richiesto</translation>
+    </message>
+    <message>
+        <source>pass phrases (--snmp-auth, --snmp-priv, auth=, priv=) go with --snmp-user</source>
+        <translation>le passphrase (--snmp-auth, --snmp-priv, auth=, priv=) vanno con --snmp-user</translation>
+    </message>
+    <message>
+        <source>--write-targets %1: the file was not written by --discover (a targets file made by hand?) and is left as it is; give --force to replace it</source>
+        <translation>--write-targets %1: il file non è stato scritto da --discover (un file delle destinazioni fatto a mano?) e resta com&apos;è; indicare --force per sostituirlo</translation>
+    </message>
+    <message>
+        <source>SNMP privacy needs authentication: give --snmp-auth too</source>
+        <translation>la cifratura SNMP richiede l&apos;autenticazione: indicare anche --snmp-auth</translation>
+    </message>
+    <message>
+        <source>SNMP v3 pass phrases have at least 8 characters</source>
+        <translation>le passphrase SNMP v3 hanno almeno 8 caratteri</translation>
+    </message>
+    <message>
+        <source>the SNMP community is empty</source>
+        <translation>la community SNMP è vuota</translation>
+    </message>
+    <message>
+        <source>an empty range</source>
+        <translation>un intervallo vuoto</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a host name or address</source>
+        <translation>«%1» non è un nome host né un indirizzo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 range such as 192.168.1.0/24</source>
+        <translation>«%1» non è un intervallo IPv4 come 192.168.1.0/24</translation>
+    </message>
+    <message>
+        <source>the range %1 is wider than /%2 (%3 addresses): give smaller ranges</source>
+        <translation>l&apos;intervallo %1 è più ampio di /%2 (%3 indirizzi): indicare intervalli più piccoli</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineWords</name>

@@ -949,6 +949,58 @@ Exit status: 0 every printer done, 1 a printer failed, 2 bad arguments or input,
         <source>sent</source>
         <translation>送信済み</translation>
     </message>
+    <message>
+        <source>--watch takes seconds from 1 to 86400, not &quot;%1&quot;</source>
+        <translation>--watch には 1 から 86400 の秒数を指定します (「%1」ではなく)</translation>
+    </message>
+    <message>
+        <source>--metrics takes ADDRESS:PORT, such as 127.0.0.1:9464 or [::1]:9464, not &quot;%1&quot;</source>
+        <translation>--metrics には 127.0.0.1:9464 や [::1]:9464 のような ADDRESS:PORT を指定します (「%1」ではなく)</translation>
+    </message>
+    <message>
+        <source>--%1 takes a port from 1 to 65535, not &quot;%2&quot;</source>
+        <translation>--%1 には 1 から 65535 のポートを指定します (「%2」ではなく)</translation>
+    </message>
+    <message>
+        <source>--discover needs --range or --dns-sd: nothing is swept unless asked</source>
+        <translation>--discover には --range か --dns-sd が必要です: 指定がなければ何も探索しません</translation>
+    </message>
+    <message>
+        <source>pass phrases (--snmp-auth, --snmp-priv, auth=, priv=) go with --snmp-user</source>
+        <translation>パスフレーズ (--snmp-auth, --snmp-priv, auth=, priv=) は --snmp-user と一緒に使います</translation>
+    </message>
+    <message>
+        <source>--write-targets %1: the file was not written by --discover (a targets file made by hand?) and is left as it is; give --force to replace it</source>
+        <translation>--write-targets %1: このファイルは --discover が書いたものではない (手作業で作った送信先ファイル?) ため、そのままにします。置き換えるには --force を指定してください</translation>
+    </message>
+    <message>
+        <source>SNMP privacy needs authentication: give --snmp-auth too</source>
+        <translation>SNMP の暗号化には認証が必要です: --snmp-auth も指定してください</translation>
+    </message>
+    <message>
+        <source>SNMP v3 pass phrases have at least 8 characters</source>
+        <translation>SNMP v3 のパスフレーズは 8 文字以上です</translation>
+    </message>
+    <message>
+        <source>the SNMP community is empty</source>
+        <translation>SNMP コミュニティが空です</translation>
+    </message>
+    <message>
+        <source>an empty range</source>
+        <translation>空の範囲</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a host name or address</source>
+        <translation>「%1」はホスト名でもアドレスでもありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 range such as 192.168.1.0/24</source>
+        <translation>「%1」は 192.168.1.0/24 のような IPv4 の範囲ではありません</translation>
+    </message>
+    <message>
+        <source>the range %1 is wider than /%2 (%3 addresses): give smaller ranges</source>
+        <translation>範囲 %1 は /%2 (%3 アドレス) より広いです: より小さい範囲を指定してください</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineWords</name>

@@ -949,6 +949,58 @@ Kod wyjścia: 0 każda drukarka gotowa, 1 drukarka zawiodła, 2 błędne argumen
         <source>sent</source>
         <translation>wysłano</translation>
     </message>
+    <message>
+        <source>--watch takes seconds from 1 to 86400, not &quot;%1&quot;</source>
+        <translation>--watch przyjmuje sekundy od 1 do 86400, nie „%1”</translation>
+    </message>
+    <message>
+        <source>--metrics takes ADDRESS:PORT, such as 127.0.0.1:9464 or [::1]:9464, not &quot;%1&quot;</source>
+        <translation>--metrics przyjmuje ADRES:PORT, np. 127.0.0.1:9464 lub [::1]:9464, nie „%1”</translation>
+    </message>
+    <message>
+        <source>--%1 takes a port from 1 to 65535, not &quot;%2&quot;</source>
+        <translation>--%1 przyjmuje port od 1 do 65535, nie „%2”</translation>
+    </message>
+    <message>
+        <source>--discover needs --range or --dns-sd: nothing is swept unless asked</source>
+        <translation>--discover wymaga --range lub --dns-sd: nic nie jest przeszukiwane bez polecenia</translation>
+    </message>
+    <message>
+        <source>pass phrases (--snmp-auth, --snmp-priv, auth=, priv=) go with --snmp-user</source>
+        <translation>hasła (--snmp-auth, --snmp-priv, auth=, priv=) idą w parze z --snmp-user</translation>
+    </message>
+    <message>
+        <source>--write-targets %1: the file was not written by --discover (a targets file made by hand?) and is left as it is; give --force to replace it</source>
+        <translation>--write-targets %1: pliku nie zapisało --discover (plik celów zrobiony ręcznie?) i zostaje bez zmian; podaj --force, aby go zastąpić</translation>
+    </message>
+    <message>
+        <source>SNMP privacy needs authentication: give --snmp-auth too</source>
+        <translation>szyfrowanie SNMP wymaga uwierzytelniania: podaj też --snmp-auth</translation>
+    </message>
+    <message>
+        <source>SNMP v3 pass phrases have at least 8 characters</source>
+        <translation>hasła SNMP v3 mają co najmniej 8 znaków</translation>
+    </message>
+    <message>
+        <source>the SNMP community is empty</source>
+        <translation>społeczność SNMP jest pusta</translation>
+    </message>
+    <message>
+        <source>an empty range</source>
+        <translation>pusty zakres</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a host name or address</source>
+        <translation>„%1” nie jest nazwą hosta ani adresem</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 range such as 192.168.1.0/24</source>
+        <translation>„%1” nie jest zakresem IPv4, takim jak 192.168.1.0/24</translation>
+    </message>
+    <message>
+        <source>the range %1 is wider than /%2 (%3 addresses): give smaller ranges</source>
+        <translation>zakres %1 jest szerszy niż /%2 (%3 adresów): podaj mniejsze zakresy</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineWords</name>

@@ -949,6 +949,58 @@ Status de saída: 0 todas as impressoras concluídas, 1 uma impressora falhou, 2
         <source>sent</source>
         <translation>enviados</translation>
     </message>
+    <message>
+        <source>--watch takes seconds from 1 to 86400, not &quot;%1&quot;</source>
+        <translation>--watch aceita segundos de 1 a 86400, não “%1”</translation>
+    </message>
+    <message>
+        <source>--metrics takes ADDRESS:PORT, such as 127.0.0.1:9464 or [::1]:9464, not &quot;%1&quot;</source>
+        <translation>--metrics aceita ENDEREÇO:PORTA, como 127.0.0.1:9464 ou [::1]:9464, não “%1”</translation>
+    </message>
+    <message>
+        <source>--%1 takes a port from 1 to 65535, not &quot;%2&quot;</source>
+        <translation>--%1 aceita uma porta de 1 a 65535, não “%2”</translation>
+    </message>
+    <message>
+        <source>--discover needs --range or --dns-sd: nothing is swept unless asked</source>
+        <translation>--discover precisa de --range ou --dns-sd: nada é varrido sem pedido</translation>
+    </message>
+    <message>
+        <source>pass phrases (--snmp-auth, --snmp-priv, auth=, priv=) go with --snmp-user</source>
+        <translation>frases secretas (--snmp-auth, --snmp-priv, auth=, priv=) acompanham --snmp-user</translation>
+    </message>
+    <message>
+        <source>--write-targets %1: the file was not written by --discover (a targets file made by hand?) and is left as it is; give --force to replace it</source>
+        <translation>--write-targets %1: o arquivo não foi escrito por --discover (um arquivo de destinos feito à mão?) e fica como está; use --force para substituí-lo</translation>
+    </message>
+    <message>
+        <source>SNMP privacy needs authentication: give --snmp-auth too</source>
+        <translation>a privacidade SNMP precisa de autenticação: informe também --snmp-auth</translation>
+    </message>
+    <message>
+        <source>SNMP v3 pass phrases have at least 8 characters</source>
+        <translation>frases secretas SNMP v3 têm pelo menos 8 caracteres</translation>
+    </message>
+    <message>
+        <source>the SNMP community is empty</source>
+        <translation>a comunidade SNMP está vazia</translation>
+    </message>
+    <message>
+        <source>an empty range</source>
+        <translation>um intervalo vazio</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a host name or address</source>
+        <translation>“%1” não é um nome de host nem um endereço</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 range such as 192.168.1.0/24</source>
+        <translation>“%1” não é um intervalo IPv4 como 192.168.1.0/24</translation>
+    </message>
+    <message>
+        <source>the range %1 is wider than /%2 (%3 addresses): give smaller ranges</source>
+        <translation>o intervalo %1 é maior que /%2 (%3 endereços): informe intervalos menores</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineWords</name>

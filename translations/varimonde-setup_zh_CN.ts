@@ -949,6 +949,58 @@ Exit status: 0 every printer done, 1 a printer failed, 2 bad arguments or input,
         <source>sent</source>
         <translation>已发送</translation>
     </message>
+    <message>
+        <source>--watch takes seconds from 1 to 86400, not &quot;%1&quot;</source>
+        <translation>--watch 需要 1 到 86400 之间的秒数，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>--metrics takes ADDRESS:PORT, such as 127.0.0.1:9464 or [::1]:9464, not &quot;%1&quot;</source>
+        <translation>--metrics 需要 ADDRESS:PORT，例如 127.0.0.1:9464 或 [::1]:9464，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>--%1 takes a port from 1 to 65535, not &quot;%2&quot;</source>
+        <translation>--%1 需要 1 到 65535 之间的端口，而不是“%2”</translation>
+    </message>
+    <message>
+        <source>--discover needs --range or --dns-sd: nothing is swept unless asked</source>
+        <translation>--discover 需要 --range 或 --dns-sd：未经要求不扫描任何地址</translation>
+    </message>
+    <message>
+        <source>pass phrases (--snmp-auth, --snmp-priv, auth=, priv=) go with --snmp-user</source>
+        <translation>口令 (--snmp-auth、--snmp-priv、auth=、priv=) 需与 --snmp-user 一起使用</translation>
+    </message>
+    <message>
+        <source>--write-targets %1: the file was not written by --discover (a targets file made by hand?) and is left as it is; give --force to replace it</source>
+        <translation>--write-targets %1：该文件不是由 --discover 写入的（手工编写的目标文件？），保持原样；给出 --force 才会替换它</translation>
+    </message>
+    <message>
+        <source>SNMP privacy needs authentication: give --snmp-auth too</source>
+        <translation>SNMP 加密需要认证：请同时给出 --snmp-auth</translation>
+    </message>
+    <message>
+        <source>SNMP v3 pass phrases have at least 8 characters</source>
+        <translation>SNMP v3 口令至少有 8 个字符</translation>
+    </message>
+    <message>
+        <source>the SNMP community is empty</source>
+        <translation>SNMP 团体名为空</translation>
+    </message>
+    <message>
+        <source>an empty range</source>
+        <translation>空范围</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a host name or address</source>
+        <translation>“%1”不是主机名或地址</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv4 range such as 192.168.1.0/24</source>
+        <translation>“%1”不是 IPv4 范围，例如 192.168.1.0/24</translation>
+    </message>
+    <message>
+        <source>the range %1 is wider than /%2 (%3 addresses): give smaller ranges</source>
+        <translation>范围 %1 宽于 /%2（%3 个地址）：请给出更小的范围</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineWords</name>

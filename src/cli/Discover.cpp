@@ -136,16 +136,16 @@ void read(const QCommandLineParser &parser, Options &options, QStringList &usage
         const QString written = parser.value(QStringLiteral("watch"));
         options.watchSeconds = written.toInt(&ok);
         if (!ok || options.watchSeconds < 1 || options.watchSeconds > 86400)
-            usage
-                << QStringLiteral("--watch takes seconds from 1 to 86400, not \"%1\"").arg(written);
+            usage << CommandLineText::tr("--watch takes seconds from 1 to 86400, not \"%1\"")
+                         .arg(written);
     }
     options.metrics = parser.value(QStringLiteral("metrics"));
     if (parser.isSet(QStringLiteral("metrics")) && !watch)
         usage << CommandLineText::tr("--metrics goes with --watch");
     else if (watch && parser.isSet(QStringLiteral("metrics")) &&
              !Fleet::metricsEndpoint(options.metrics))
-        usage << QStringLiteral("--metrics takes ADDRESS:PORT, such as 127.0.0.1:9464 or "
-                                "[::1]:9464, not \"%1\"")
+        usage << CommandLineText::tr("--metrics takes ADDRESS:PORT, such as 127.0.0.1:9464 or "
+                                     "[::1]:9464, not \"%1\"")
                      .arg(options.metrics);
     for (const char *name : {"range", "scan-port", "dns-sd", "write-targets"}) {
         if (parser.isSet(QLatin1String(name)) && !discover)
@@ -161,8 +161,8 @@ void read(const QCommandLineParser &parser, Options &options, QStringList &usage
         const uint number = written.toUInt(&ok);
         if (ok && number >= 1 && number <= 65535)
             return quint16(number);
-        usage
-            << QStringLiteral("--%1 takes a port from 1 to 65535, not \"%2\"").arg(option, written);
+        usage << CommandLineText::tr("--%1 takes a port from 1 to 65535, not \"%2\"")
+                     .arg(option, written);
         return quint16(0);
     };
     for (const QString &written : parser.values(QStringLiteral("scan-port"))) {
@@ -172,8 +172,8 @@ void read(const QCommandLineParser &parser, Options &options, QStringList &usage
     }
     found.dnsSd = parser.isSet(QStringLiteral("dns-sd"));
     if (discover && found.ranges.isEmpty() && !found.dnsSd)
-        usage << QStringLiteral("--discover needs --range or --dns-sd: nothing is swept "
-                                "unless asked");
+        usage << CommandLineText::tr("--discover needs --range or --dns-sd: nothing is swept "
+                                     "unless asked");
     SnmpOptions &snmp = found.snmp;
     if (parser.isSet(QStringLiteral("community")))
         snmp.community = parser.value(QStringLiteral("community"));
@@ -194,8 +194,9 @@ void read(const QCommandLineParser &parser, Options &options, QStringList &usage
 void checkSnmp(const SnmpOptions &snmp, QStringList &usage)
 {
     if (snmp.user.isEmpty() && (!snmp.authPass.isEmpty() || !snmp.privPass.isEmpty()))
-        usage << QStringLiteral("pass phrases (--snmp-auth, --snmp-priv, auth=, priv=) go with "
-                                "--snmp-user");
+        usage << CommandLineText::tr(
+            "pass phrases (--snmp-auth, --snmp-priv, auth=, priv=) go with "
+            "--snmp-user");
     else if (const QString problem = snmp.problem(); !problem.isEmpty())
         usage << problem;
 }
@@ -331,9 +332,9 @@ QString targetsRefusal(const QString &path, bool force)
     const QByteArray first = file.readLine(sizeof(targetsHeader) + 1);
     if (first.startsWith(targetsHeader) && first.mid(sizeof(targetsHeader) - 1).trimmed().isEmpty())
         return {};
-    return QStringLiteral("--write-targets %1: the file was not written by --discover (a "
-                          "targets file made by hand?) and is left as it is; give --force to "
-                          "replace it")
+    return CommandLineText::tr("--write-targets %1: the file was not written by --discover (a "
+                               "targets file made by hand?) and is left as it is; give --force to "
+                               "replace it")
         .arg(path);
 }
 

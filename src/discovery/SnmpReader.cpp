@@ -1,6 +1,8 @@
 #include "discovery/SnmpReader.h"
 
 #include "discovery/SnmpLibrary.h"
+
+#include "common/CommandLineText.h"
 #include "link/HostLookup.h"
 
 #include <QHash>
@@ -167,13 +169,13 @@ QString SnmpOptions::problem() const
 {
     if (isV3()) {
         if (!privPass.isEmpty() && authPass.isEmpty())
-            return QStringLiteral("SNMP privacy needs authentication: give --snmp-auth too");
+            return CommandLineText::tr("SNMP privacy needs authentication: give --snmp-auth too");
         for (const QString *pass : {&authPass, &privPass}) {
             if (!pass->isEmpty() && pass->size() < 8)
-                return QStringLiteral("SNMP v3 pass phrases have at least 8 characters");
+                return CommandLineText::tr("SNMP v3 pass phrases have at least 8 characters");
         }
     } else if (community.isEmpty()) {
-        return QStringLiteral("the SNMP community is empty");
+        return CommandLineText::tr("the SNMP community is empty");
     }
     return {};
 }

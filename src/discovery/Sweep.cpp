@@ -1,5 +1,6 @@
 #include "discovery/Sweep.h"
 
+#include "common/CommandLineText.h"
 #include "common/FileLimit.h"
 #include "link/HostLookup.h"
 
@@ -40,17 +41,18 @@ std::variant<QStringList, QString> Sweep::hostsOf(const QString &written)
 {
     const QString text = written.trimmed();
     if (text.isEmpty())
-        return QStringLiteral("an empty range");
+        return CommandLineText::tr("an empty range");
     if (!text.contains(QLatin1Char('/'))) {
         if (text.contains(QLatin1Char(' ')))
-            return QStringLiteral("\"%1\" is not a host name or address").arg(text);
+            return CommandLineText::tr("\"%1\" is not a host name or address").arg(text);
         return QStringList{text};
     }
     const QPair<QHostAddress, int> subnet = QHostAddress::parseSubnet(text);
     if (subnet.second < 0 || subnet.first.protocol() != QAbstractSocket::IPv4Protocol)
-        return QStringLiteral("\"%1\" is not an IPv4 range such as 192.168.1.0/24").arg(text);
+        return CommandLineText::tr("\"%1\" is not an IPv4 range such as 192.168.1.0/24").arg(text);
     if (subnet.second < widestPrefix)
-        return QStringLiteral("the range %1 is wider than /%2 (%3 addresses): give smaller ranges")
+        return CommandLineText::tr(
+                   "the range %1 is wider than /%2 (%3 addresses): give smaller ranges")
             .arg(text)
             .arg(widestPrefix)
             .arg(1 << (32 - widestPrefix));
