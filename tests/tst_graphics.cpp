@@ -62,13 +62,14 @@ QString verdict(const QByteArray &bytes, bool pcx)
            dots(GraphicConvert::picture(bytes, type));
 }
 
-// The one-bit picture of a conversion that must succeed.
-QImage converted(const QImage &image, const GraphicConvert::Options &options)
+// What a conversion makes: the dots of its one-bit picture, or its refusal.
+QString conversion(const QImage &image, const GraphicConvert::Options &options)
 {
     const auto result = GraphicConvert::convert(image, options, name);
     if (const QString *why = std::get_if<QString>(&result))
-        qFatal("refused: %s", qPrintable(*why));
-    return std::get<GraphicConvert::Converted>(result).mono;
+        return *why;
+    const QImage &mono = std::get<GraphicConvert::Converted>(result).mono;
+    return mono.format() == QImage::Format_Mono ? dots(mono) : QStringLiteral("not one bit");
 }
 
 QImage greys(int width, int height, const std::function<int(int, int)> &grey)
@@ -152,7 +153,10 @@ private slots:
 
     // A dot is black when its grey is below the threshold (white, inverted);
     // colours count by their brightness and clear parts as paper; a width
-    // scales keeping the aspect; dithering passes each dot's error on.
+    // scales keeping the aspect; dithering passes each dot's error on. A
+    // conversion is bounded in dots and bytes before it takes memory: a thin
+    // picture made wide would need gigabytes, or overflow its height; within
+    // the bounds, the thinnest and longest still convert.
     void picturesBecomeDots()
     {
         // Greys 0, 32, ... 224 in the first row, 16 more in the second.
@@ -166,6 +170,9 @@ private slots:
         const auto grey = [](int width, int height, int value) {
             return greys(width, height, [value](int, int) { return value; });
         };
+        const QString bounds = ": the printer stores graphics of at most 4,000 × 16,000 dots and "
+                               "2,097,152 bytes.";
+        const QString longest = QStringLiteral("#/").repeated(16000);
         // width, dither, threshold, invert
         using Options = GraphicConvert::Options;
         const std::tuple<const char *, QImage, Options, QString> rows[] = {
@@ -176,27 +183,40 @@ private slots:
             {"threshold 255", ramp, {0, false, 255}, "########/########/"},
             {"colours", colours, {}, ".##./"},
             {"width 10 of 40", halves, {10}, QString("#####...../").repeated(5)},
+            {"width 4 of 40", halves, {4}, "##../##../"},
             {"dithered grey 100 in a row", grey(4, 1, 100), {0, true}, "#.##/"},
             {"dithered mid grey", grey(2, 2, 128), {0, true}, ".#/#./"},
             {"dithered black and white stay",
              greys(3, 2, [](int x, int) { return x == 1 ? 255 : 0; }),
              {0, true},
              "#.#/#.#/"},
+            {"1 × 600000 made 4000 wide",
+             grey(1, 600000, 0),
+             {4000},
+             "logo.bmp would convert to 4,000 × 2,400,000,000 dots" + bounds},
+            {"too wide as it is",
+             grey(4001, 1, 0),
+             {},
+             "logo.bmp would convert to 4,001 × 1 dots" + bounds},
+            {"null picture", QImage(), {10}, "logo.bmp has no dots to convert."},
+            {"as long as may be", grey(1, 16000, 0), {}, longest},
+            {"made 1 wide", grey(3, 48000, 0), {1}, longest},
         };
-        for (const auto &[row, image, options, expected] : rows) {
-            const QImage mono = converted(image, options);
-            QCOMPARE(mono.format(), QImage::Format_Mono);
-            QCOMPARE(row + (": " + dots(mono)), row + (": " + expected));
-        }
-        QCOMPARE(converted(halves, {3}).size(), QSize(3, 2));
+        for (const auto &[row, image, options, expected] : rows)
+            QCOMPARE(row + (": " + conversion(image, options)), row + (": " + expected));
         // Over a field of one grey, the share of black dots is the darkness.
-        for (const int grey : {32, 64, 128, 192}) {
-            const QImage field = greys(40, 40, [&](int, int) { return grey; });
-            const QString rows = dots(converted(field, {0, true}));
-            const double black = rows.count('#') / 1600.0;
-            QVERIFY2(qAbs(black - (1 - grey / 255.0)) < 0.02,
-                     qPrintable(QStringLiteral("grey %1: %2 black").arg(grey).arg(black)));
+        for (const int value : {32, 64, 128, 192}) {
+            const double black = conversion(grey(40, 40, value), {0, true}).count('#') / 1600.0;
+            QVERIFY2(qAbs(black - (1 - value / 255.0)) < 0.02,
+                     qPrintable(QStringLiteral("grey %1: %2 black").arg(value).arg(black)));
         }
+        // The byte bound holds where neither side does: 4000 × 4195 dots
+        // take 2,097,562 bytes as a BMP, 4194 lines 2,097,062.
+        const auto size = [](int height) {
+            return GraphicConvert::resultSize({4000, height}, {}, name).index();
+        };
+        QCOMPARE(size(4194), 0u);
+        QCOMPARE(size(4195), 1u);
     }
 
     // A conversion is written as a one-bit BMP, palette black then white,
@@ -218,44 +238,6 @@ private slots:
         // The palette, then the lines from the bottom up.
         QCOMPARE(file.mid(54).toHex(), "00000000ffffff00"
                                        "b6c00000db4000006d800000");
-    }
-
-    // A conversion is bounded in dots and bytes before it takes memory: a
-    // thin picture made wide would need gigabytes, or overflow its height.
-    // Within the bounds, the thinnest and longest still convert.
-    void conversionsAreBounded()
-    {
-        const auto thin = [](int height) { return greys(1, height, [](int, int) { return 0; }); };
-        const QString bounds = ": the printer stores graphics of at most 4,000 × 16,000 dots and "
-                               "2,097,152 bytes.";
-        const std::tuple<const char *, QImage, int, QString> rows[] = {
-            {"1 × 30000 made 400 wide", thin(30000), 400,
-             "logo.bmp would convert to 400 × 12,000,000 dots" + bounds},
-            {"1 × 600000 made 4000 wide", thin(600000), 4000,
-             "logo.bmp would convert to 4,000 × 2,400,000,000 dots" + bounds},
-            {"too wide as it is", greys(4001, 1, [](int, int) { return 0; }), 0,
-             "logo.bmp would convert to 4,001 × 1 dots" + bounds},
-            {"null picture", QImage(), 10, "logo.bmp has no dots to convert."},
-            {"as long as may be", thin(16000), 0, "1 × 16000"},
-            {"made 1 wide", greys(3, 48000, [](int, int) { return 0; }), 1, "1 × 16000"},
-        };
-        for (const auto &[row, image, width, expected] : rows) {
-            const auto result = GraphicConvert::convert(image, {width}, name);
-            QString verdict;
-            if (const auto *made = std::get_if<GraphicConvert::Converted>(&result))
-                verdict =
-                    QStringLiteral("%1 × %2").arg(made->mono.width()).arg(made->mono.height());
-            else
-                verdict = std::get<QString>(result);
-            QCOMPARE(row + (": " + verdict), row + (": " + expected));
-        }
-        // The byte bound holds where neither side does: 4000 × 4195 dots
-        // take 2,097,562 bytes as a BMP, 4194 lines 2,097,062.
-        const auto size = [](int height) {
-            return GraphicConvert::resultSize({4000, height}, {}, name).index();
-        };
-        QCOMPARE(size(4194), 0u);
-        QCOMPARE(size(4195), 1u);
     }
 
     // A preview draws at most 2048 dots on either side, every n-th dot of

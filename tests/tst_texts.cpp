@@ -121,18 +121,15 @@ private slots:
         MADE("config, emulation off", ConfigBlock::build(emulationOff))
             << head + "VARIABLE MODE 0\r\n" + tail;
 
+        // Thermal transfer with wax (2) and wax/resin (3), and the calibrate
+        // block, are sent from the window's test.
         using namespace CalibrationBlocks;
         MADE("calibration, gap, direct", settingsBlock("GAP", "DT", "WAX"))
             << head + "V INDEX SETTING 0\r\nV FEED_TYPE GAP\r\nV WRITE\r\nEND";
-        MADE("calibration, bar, wax", settingsBlock("BAR", "TT", "WAX"))
-            << head + "V INDEX SETTING 2\r\nV FEED_TYPE BAR\r\nV WRITE\r\nEND";
-        MADE("calibration, combo", indexSettingLine("TT", "WAX/RESIN COMBO"))
-            << QByteArray("V INDEX SETTING 3");
         MADE("calibration, premium", indexSettingLine("TT", "PREMIUM RESIN"))
             << QByteArray("V INDEX SETTING 3");
         MADE("calibration, unknown ribbon", indexSettingLine("TT", "wax"))
             << QByteArray("V INDEX SETTING 0");
-        MADE("calibrate", calibrateBlock()) << head + "V INDEX SETTING CALIBRATE\r\nV WRITE\r\nEND";
 
         using namespace StorageCommands;
         MADE("graphic store, bmp", graphicStoreHeader("BMP", "logo"))
