@@ -260,34 +260,28 @@ private slots:
     // A USB printer's block is sent after its write has returned: the next
     // block and the close wait until the device is writable again, and a
     // block that never goes is not counted as sent.
-    void usbBlocksDrainBeforeTheClose_data()
-    {
-        QTest::addColumn<int>("drained");
-        QTest::addColumn<QString>("calls");
-        QTest::addColumn<QString>("end");
-        QTest::newRow("every block goes") << 1000 << "^(w-+\\+){3}c$"
-                                          << "sent, 20480 bytes";
-        QTest::newRow("the last block stays")
-            << 2 << "^(w-+\\+){2}w-+c$"
-            << "Error: Device I/O error: %1 accepted no data for 0.3 seconds. Check that the "
-               "printer is on, online and has paper.|57, 16384 bytes";
-    }
     void usbBlocksDrainBeforeTheClose()
     {
-        QFETCH(int, drained);
-        QFETCH(QString, calls);
-        QFETCH(QString, end);
         const QString device = dir->filePath("lp0");
         QFile(device).open(QIODevice::WriteOnly);
         link->setAddress(std::get<LinkAddress>(LinkAddress::parse("usb:" + device)));
         qint64 sent = -1;
         connect(link.get(), &PrinterLink::finished, this, [&](qint64 taken) { sent = taken; });
-        watch(device, true, drained);
-        const SendOutcome outcome = sendBytesAndWait(*link, patterned(20480));
-        QCOMPARE(shown(outcome).section('|', 0, 1) + ", " + QString::number(sent) + " bytes",
-                 end.replace("%1", device));
-        const QString made = QString::fromStdString(deviceLog.calls);
-        QVERIFY2(QRegularExpression(calls).match(made).hasMatch(), qPrintable(made));
+        // Blocks the device takes, the calls made, and the end.
+        const std::tuple<int, const char *, QString> rows[] = {
+            {1000, "^(w-+\\+){3}c$", "sent, 20480 bytes"},
+            {2, "^(w-+\\+){2}w-+c$",
+             "Error: Device I/O error: " + device +
+                 " accepted no data for 0.3 seconds. Check that the printer is on, online and "
+                 "has paper.|57, 16384 bytes"}};
+        for (const auto &[drained, calls, end] : rows) {
+            watch(device, true, drained);
+            const SendOutcome outcome = sendBytesAndWait(*link, patterned(20480));
+            QCOMPARE(shown(outcome).section('|', 0, 1) + ", " + QString::number(sent) + " bytes",
+                     end);
+            const QString made = QString::fromStdString(deviceLog.calls);
+            QVERIFY2(QRegularExpression(calls).match(made).hasMatch(), qPrintable(made));
+        }
     }
 
     // A second send while the first waits on a full printer is refused and
@@ -313,44 +307,39 @@ private slots:
     // program's own queue moves; one that stops fails at the limit. Cancel
     // ends the transfer at its next step: nothing more is written. A
     // transfer that fails throws the queue away.
-    void transfersAreJudgedAtTheLine_data()
-    {
-        QTest::addColumn<qint64>("bytesPerTick");
-        QTest::addColumn<QString>("end");
-        QTest::newRow("draining") << qint64(20) << "sent";
-        QTest::newRow("stopped") << qint64(0) << "stalled|8020|stalled";
-        QTest::newRow("cancelled")
-            << qint64(50) << "The transfer was cancelled.|18|The transfer was cancelled.";
-    }
     void transfersAreJudgedAtTheLine()
     {
-        QFETCH(qint64, bytesPerTick);
-        QFETCH(QString, end);
-        auto owned = std::make_unique<QueueingLine>(bytesPerTick);
-        QueueingLine &line = *owned;
-        Transfer transfer(std::move(owned), QByteArray(600, 'p'), {300});
-        QList<qint64> reports;
-        connect(&transfer, &Transfer::progress, [&](qint64 sent) { reports << sent; });
-        if (end.contains("cancelled"))
-            QTimer::singleShot(150, [&] {
-                transfer.cancel();
-                line.writesAfterCancel = 0;
-            });
-        QElapsedTimer clock;
-        clock.start();
-        QCOMPARE(shown(runTransfer(transfer)), end);
-        const qint64 elapsed = clock.elapsed();
-        QCOMPARE(line.closed, end == "sent");
-        QCOMPARE(line.discarded, end != "sent");
-        if (end == "sent") {
-            QCOMPARE(reports.last(), 600);
-            // Reports at least once a second, at most ten times, and the last.
-            QVERIFY2(reports.size() > elapsed / 1000 && reports.size() <= elapsed / 100 + 2,
-                     qPrintable(QString::number(reports.size())));
-        } else if (bytesPerTick == 0) {
-            QVERIFY2(elapsed >= 300 && elapsed < 500, qPrintable(QString::number(elapsed)));
-        } else {
-            QCOMPARE(line.writesAfterCancel, 0);
+        const std::pair<qint64, QString> rows[] = {
+            {20, "sent"},
+            {0, "stalled|8020|stalled"},
+            {50, "The transfer was cancelled.|18|The transfer was cancelled."}};
+        for (const auto &[bytesPerTick, end] : rows) {
+            auto owned = std::make_unique<QueueingLine>(bytesPerTick);
+            QueueingLine &line = *owned;
+            Transfer transfer(std::move(owned), QByteArray(600, 'p'), {300});
+            QList<qint64> reports;
+            connect(&transfer, &Transfer::progress, [&](qint64 sent) { reports << sent; });
+            if (end.contains("cancelled"))
+                QTimer::singleShot(150, [&] {
+                    transfer.cancel();
+                    line.writesAfterCancel = 0;
+                });
+            QElapsedTimer clock;
+            clock.start();
+            QCOMPARE(shown(runTransfer(transfer)), end);
+            const qint64 elapsed = clock.elapsed();
+            QCOMPARE(line.closed, end == "sent");
+            QCOMPARE(line.discarded, end != "sent");
+            if (end == "sent") {
+                QCOMPARE(reports.last(), 600);
+                // Reports at least once a second, at most ten times, and the last.
+                QVERIFY2(reports.size() > elapsed / 1000 && reports.size() <= elapsed / 100 + 2,
+                         qPrintable(QString::number(reports.size())));
+            } else if (bytesPerTick == 0) {
+                QVERIFY2(elapsed >= 300 && elapsed < 500, qPrintable(QString::number(elapsed)));
+            } else {
+                QCOMPARE(line.writesAfterCancel, 0);
+            }
         }
     }
 
@@ -359,11 +348,8 @@ private slots:
     // at once, then in steps seconds apart: the rate runs from step to step,
     // falls once a step is overdue, and is never 0 while bytes move. Sizes
     // beyond the reach of a 32-bit count, too.
-    void progressReadsAsAUserWouldSayIt_data()
+    void progressReadsAsAUserWouldSayIt()
     {
-        QTest::addColumn<qint64>("total");
-        QTest::addColumn<QString>("reports");
-        QTest::addColumn<QString>("said");
         const qint64 mb = 5000000, gib = qint64(1) << 30;
         const QString steps = "0=0 10=65536 1000=65536 4010=69536 5000=69536 8010=73536 ";
         const std::tuple<const char *, qint64, QString, const char *> rows[] = {
@@ -384,19 +370,15 @@ private slots:
              "66% Uploading 2.1 GB of 3.2 GB"},
             {"nothing to send", 0, "0=0", "100% Uploading 0 bytes of 0 bytes"},
         };
-        for (const auto &[name, total, reports, said] : rows)
-            QTest::newRow(name) << total << reports << QString(said);
-    }
-    void progressReadsAsAUserWouldSayIt()
-    {
-        QFETCH(qint64, total);
-        QFETCH(QString, reports);
-        QFETCH(QString, said);
-        TransferProgress progress(total);
-        for (const QString &report : reports.split(' '))
-            progress.update(report.section('=', 1).toLongLong(),
-                            report.section('=', 0, 0).toLongLong());
-        QCOMPARE(QString("%1% ").arg(progress.percent()) + progress.describe("Uploading"), said);
+        for (const auto &[name, total, reports, said] : rows) {
+            TransferProgress progress(total);
+            for (const QString &report : reports.split(' '))
+                progress.update(report.section('=', 1).toLongLong(),
+                                report.section('=', 0, 0).toLongLong());
+            QCOMPARE(QString("%1: %2% ").arg(name).arg(progress.percent()) +
+                         progress.describe("Uploading"),
+                     name + QString(": ") + said);
+        }
     }
 };
 

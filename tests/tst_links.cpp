@@ -299,32 +299,8 @@ private slots:
     // Devices "name=IEEE 1284 ID" are plugged in, the entry `chosen` is
     // picked, unplugged and plugged in again; %1: the device root. The
     // printer chosen stays chosen while it is away: nothing goes to another.
-    void usbPrintersAreListedAsTheyCome_data()
-    {
-        QTest::addColumn<QStringList>("devices");
-        QTest::addColumn<QString>("listed");
-        QTest::addColumn<int>("chosen");
-        QTest::addColumn<QString>("unplugged");
-        QTest::newRow("ID fields in any order, blanks")
-            << QStringList{"lp0=CMD:V;MANUFACTURER: Acme ;MODEL:A 2;\n"} << "%1/lp0 (Acme A 2)" << 0
-            << "%1/lp0 (not connected)";
-        QTest::newRow("no ID, model only")
-            << QStringList{"lp0=", "lp1=MDL:T4;"} << "%1/lp0|%1/lp1 (T4)" << 1
-            << "%1/lp0|%1/lp1 (not connected)";
-        QTest::newRow("in number order, others left out")
-            << QStringList{"lp10=MFG:C;", "hid0=MFG:M;", "lp2=MFG:B;MDL:2;"}
-            << "%1/lp2 (B 2)|%1/lp10 (C)" << 0 << "%1/lp10 (C)|%1/lp2 (not connected)";
-    }
     void usbPrintersAreListedAsTheyCome()
     {
-        QFETCH(QStringList, devices);
-        QFETCH(QString, listed);
-        QFETCH(int, chosen);
-        QFETCH(QString, unplugged);
-        // Nothing plugged in and no USB printer chosen yet.
-        QVERIFY(QDir(devRoot).removeRecursively() && QDir(sysRoot).removeRecursively());
-        ui->window.findChild<CommPage *>()->resetLink();
-        apply("CommOp_2", {}, "");
         auto *list = ui->control<QComboBox>("UsbCombo");
         const auto items = [&] {
             QStringList texts;
@@ -332,75 +308,86 @@ private slots:
                 texts << list->itemText(texts.size()).replace(devRoot, "%1");
             return texts.join('|');
         };
-        QTRY_COMPARE(items(), "No USB printer found");
-        QCOMPARE(ui->click("ListCMD", {"<ok>"}).value(0).section("why: ", 1).left(60),
-                 "No USB printer is connected. Check that the printer is switc");
-        QDir().mkpath(devRoot);
-        for (const QString &device : devices) {
-            const QString name = device.section('=', 0, 0);
-            QDir().mkpath(sysRoot + '/' + name + "/device");
-            if (!device.endsWith('='))
-                ui->file("sys/" + name + "/device/ieee1284_id", device.section('=', 1).toLatin1());
-            QFile(devRoot + '/' + name).open(QIODevice::WriteOnly);
-        }
-        QTRY_COMPARE(items(), listed);
-        QCOMPARE(shown("LinkLbl"),
-                 "USB Printer " + listed.section(' ', 0, 0).section('|', 0, 0).arg(devRoot));
-        apply("CommOp_2", {"UsbCombo=#" + QString::number(chosen)}, "");
-        const QString device = list->currentData().toString();
+        const std::tuple<QStringList, QString, int, QString> rows[] = {
+            {{"lp0=CMD:V;MANUFACTURER: Acme ;MODEL:A 2;\n"}, // ID fields in any order, blanks
+             "%1/lp0 (Acme A 2)",
+             0,
+             "%1/lp0 (not connected)"},
+            {{"lp0=", "lp1=MDL:T4;"}, "%1/lp0|%1/lp1 (T4)", 1, "%1/lp0|%1/lp1 (not connected)"},
+            // In number order, others left out.
+            {{"lp10=MFG:C;", "hid0=MFG:M;", "lp2=MFG:B;MDL:2;"},
+             "%1/lp2 (B 2)|%1/lp10 (C)",
+             0,
+             "%1/lp10 (C)|%1/lp2 (not connected)"}};
+        for (const auto &[devices, listed, chosen, unplugged] : rows) {
+            // Nothing plugged in and no USB printer chosen yet.
+            QVERIFY(QDir(devRoot).removeRecursively() && QDir(sysRoot).removeRecursively());
+            ui->window.findChild<CommPage *>()->resetLink();
+            apply("CommOp_2", {}, "");
+            QTRY_COMPARE(items(), "No USB printer found");
+            QCOMPARE(ui->click("ListCMD", {"<ok>"}).value(0).section("why: ", 1).left(60),
+                     "No USB printer is connected. Check that the printer is switc");
+            QDir().mkpath(devRoot);
+            for (const QString &device : devices) {
+                const QString name = device.section('=', 0, 0);
+                QDir().mkpath(sysRoot + '/' + name + "/device");
+                if (!device.endsWith('='))
+                    ui->file("sys/" + name + "/device/ieee1284_id",
+                             device.section('=', 1).toLatin1());
+                QFile(devRoot + '/' + name).open(QIODevice::WriteOnly);
+            }
+            QTRY_COMPARE(items(), listed);
+            QCOMPARE(shown("LinkLbl"),
+                     "USB Printer " + listed.section(' ', 0, 0).section('|', 0, 0).arg(devRoot));
+            apply("CommOp_2", {"UsbCombo=#" + QString::number(chosen)}, "");
+            const QString device = list->currentData().toString();
 
-        QVERIFY(QFile::remove(device));
-        QTRY_COMPARE(items(), unplugged);
-        QCOMPARE(shown("LinkLbl"), "USB Printer " + device + " (not connected)");
-        QCOMPARE(ui->click("ListCMD", {"<ok>"}).value(0).section("why: ", 1).section(". ", 0, 0),
-                 "USB Printer " + device + " is not connected");
-        QFile(device).open(QIODevice::WriteOnly);
-        QTRY_COMPARE(items(), listed);
-        QCOMPARE(shown("LinkLbl"), "USB Printer " + device);
-        QCOMPARE(ui->click("ListCMD", {}), QStringList());
-        for (const QFileInfo &file : QDir(devRoot).entryInfoList(QDir::Files))
-            QCOMPARE(file.size(),
-                     file.filePath() == device ? StorageCommands::listObjects().size() : 0);
+            QVERIFY(QFile::remove(device));
+            QTRY_COMPARE(items(), unplugged);
+            QCOMPARE(shown("LinkLbl"), "USB Printer " + device + " (not connected)");
+            QCOMPARE(
+                ui->click("ListCMD", {"<ok>"}).value(0).section("why: ", 1).section(". ", 0, 0),
+                "USB Printer " + device + " is not connected");
+            QFile(device).open(QIODevice::WriteOnly);
+            QTRY_COMPARE(items(), listed);
+            QCOMPARE(shown("LinkLbl"), "USB Printer " + device);
+            QCOMPARE(ui->click("ListCMD", {}), QStringList());
+            for (const QFileInfo &file : QDir(devRoot).entryInfoList(QDir::Files))
+                QCOMPARE(file.size(),
+                         file.filePath() == device ? StorageCommands::listObjects().size() : 0);
+        }
     }
 
     // Either the box that refuses the port, or the link the status bar
     // shows once "Not applied" goes. The network ports' range is tested
     // through both front ends with the targets of the command line.
-    void typedPortsAreCheckedOnApply_data()
-    {
-        QTest::addColumn<QStringList>("fields");
-        QTest::addColumn<QString>("result");
-        QTest::newRow("COM entry picked")
-            << QStringList{"SPortCombo=#0"} << "Serial COM33 (/dev/ttyUSB0) 9600,N,8,1";
-        QTest::newRow("device entry picked")
-            << QStringList{"SPortCombo=#1"} << "Serial /dev/serial/by-id/usb-Y 9600,N,8,1";
-        QTest::newRow("entry's text typed")
-            << QStringList{"SPortCombo=33 \u2014 /dev/ttyUSB0 \u2014 U"}
-            << "Invalid Value in COMM Settings|Utility Settings";
-        QTest::newRow("device path")
-            << QStringList{"SPortCombo=/dev/ttyACM1"} << "Serial COM66 (/dev/ttyACM1) 9600,N,8,1";
-        QTest::newRow("stable name")
-            << QStringList{"SPortCombo=/dev/serial/by-id/usb-X", "SBaudCombo=300"}
-            << "Serial /dev/serial/by-id/usb-X 300,N,8,1";
-        for (const char *port : {"91OO", ""})
-            QTest::addRow("port \"%s\"", port)
-                << QStringList{"NetHostTxt=h", QString("NetPortTxt=") + port}
-                << "Invalid Network Port: enter a number from 1 to 65535 (9100 on most "
-                   "printers).|Utility Settings";
-    }
     void typedPortsAreCheckedOnApply()
     {
-        QFETCH(QStringList, fields);
-        QFETCH(QString, result);
-        const bool serial = fields[0].startsWith("S");
-        const bool refused = result.startsWith("Invalid");
-        apply(serial ? "CommOp_0" : "CommOp_3", {}, "");
-        const QString before = shown("LinkLbl");
-        QCOMPARE(
-            apply(serial ? "CommOp_0" : "CommOp_3", fields, serial ? "SApplyCmd_0" : "NetApplyCmd"),
-            refused ? QStringList{result} : QStringList());
-        QCOMPARE(shown("LinkLbl"), refused ? before : result);
-        QCOMPARE(ui->control(serial ? "NotAppliedLbl" : "NetNotAppliedLbl")->isVisible(), refused);
+        const QString wrongPort = "Invalid Network Port: enter a number from 1 to 65535 (9100 on "
+                                  "most printers).|Utility Settings";
+        const std::pair<QStringList, QString> rows[] = {
+            {{"SPortCombo=#0"}, "Serial COM33 (/dev/ttyUSB0) 9600,N,8,1"},
+            {{"SPortCombo=#1"}, "Serial /dev/serial/by-id/usb-Y 9600,N,8,1"},
+            // The entry's text typed.
+            {{"SPortCombo=33 \u2014 /dev/ttyUSB0 \u2014 U"},
+             "Invalid Value in COMM Settings|Utility Settings"},
+            {{"SPortCombo=/dev/ttyACM1"}, "Serial COM66 (/dev/ttyACM1) 9600,N,8,1"},
+            {{"SPortCombo=/dev/serial/by-id/usb-X", "SBaudCombo=300"},
+             "Serial /dev/serial/by-id/usb-X 300,N,8,1"},
+            {{"NetHostTxt=h", "NetPortTxt=91OO"}, wrongPort},
+            {{"NetHostTxt=h", "NetPortTxt="}, wrongPort}};
+        for (const auto &[fields, result] : rows) {
+            const bool serial = fields[0].startsWith("S");
+            const bool refused = result.startsWith("Invalid");
+            apply(serial ? "CommOp_0" : "CommOp_3", {}, "");
+            const QString before = shown("LinkLbl");
+            QCOMPARE(apply(serial ? "CommOp_0" : "CommOp_3", fields,
+                           serial ? "SApplyCmd_0" : "NetApplyCmd"),
+                     refused ? QStringList{result} : QStringList());
+            QCOMPARE(shown("LinkLbl"), refused ? before : result);
+            QCOMPARE(ui->control(serial ? "NotAppliedLbl" : "NetNotAppliedLbl")->isVisible(),
+                     refused);
+        }
     }
 };
 
