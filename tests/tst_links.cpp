@@ -120,106 +120,102 @@ private slots:
     }
 
     // %1: where the bytes go.
-    void sameBlockOverEveryLink_data()
-    {
-        QTest::addColumn<QString>("link");
-        for (const char *link : {"Serial COM1 (%1) 9600,N,8,1", "Parallel LPT1 (%1)",
-                                 "USB Printer %1", "Network 127.0.0.1:%1", "Network [::1]:%1"})
-            QTest::newRow(link) << QString(link);
-    }
     void sameBlockOverEveryLink()
     {
-        QFETCH(QString, link);
-        const int way =
-            QStringList{"Serial", "Parallel", "USB", "Network"}.indexOf(link.section(' ', 0, 0));
-        const bool ipv6 = link.contains("::1");
-        LoopbackPrinter printer(ipv6 ? "::1" : "127.0.0.1");
-        const QString port = QString::number(printer.serverPort());
-        const QString parallel = ui->file("lp0", {});
-        ui->window.link().portNames().redirect("LPT1", parallel);
-        QDir().mkpath(devRoot);
-        QFile(devRoot + "/lp0").open(QIODevice::WriteOnly);
-        apply("CommOp_" + QString::number(way),
-              {QString("NetHostTxt=") + (ipv6 ? "[::1]" : "127.0.0.1"), "NetPortTxt=" + port},
-              way == 3 ? "NetApplyCmd" : "");
-        const QString where =
-            QStringList{ui->pty.slavePath(), parallel, devRoot + "/lp0", port}[way];
-        QTRY_COMPARE(shown("LinkLbl"), link.arg(where));
-        // Only a network printer is waited for with the busy signs on and
-        // the status saying so, from the first moment.
-        QString waiting;
-        OnBusy busy(ui->tabBar(), [&] {
-            if (waiting.isNull())
-                waiting = shown("LastSendLbl") +
-                          (ui->window.cursor().shape() == Qt::WaitCursor ? ", hourglass" : "");
-        });
-        QCOMPARE(ui->click("ListCMD", {}), QStringList());
-        QCOMPARE(waiting.startsWith("Connecting") ? waiting : QString(),
-                 way == 3 ? "Connecting to " + link.arg(where).section(' ', 1) + "\u2026, hourglass"
-                          : QString());
-        // What each link delivers is tested on the link itself.
-        const QByteArray block = StorageCommands::listObjects().toLatin1();
-        if (way == 3)
-            QTRY_COMPARE(printer.received, block);
-        QVERIFY(shown("LastSendLbl")
-                    .contains(QRegularExpression(
-                        QString("^Sent at \\d\\d:\\d\\d:\\d\\d \\(%1 of %1 bytes delivered\\)$")
-                            .arg(block.size()))));
+        for (const QString link : {"Serial COM1 (%1) 9600,N,8,1", "Parallel LPT1 (%1)",
+                                   "USB Printer %1", "Network 127.0.0.1:%1", "Network [::1]:%1"}) {
+            const int way = QStringList{"Serial", "Parallel", "USB", "Network"}.indexOf(
+                link.section(' ', 0, 0));
+            const bool ipv6 = link.contains("::1");
+            LoopbackPrinter printer(ipv6 ? "::1" : "127.0.0.1");
+            const QString port = QString::number(printer.serverPort());
+            const QString parallel = ui->file("lp0", {});
+            ui->window.link().portNames().redirect("LPT1", parallel);
+            QDir().mkpath(devRoot);
+            QFile(devRoot + "/lp0").open(QIODevice::WriteOnly);
+            apply("CommOp_" + QString::number(way),
+                  {QString("NetHostTxt=") + (ipv6 ? "[::1]" : "127.0.0.1"), "NetPortTxt=" + port},
+                  way == 3 ? "NetApplyCmd" : "");
+            const QString where =
+                QStringList{ui->pty.slavePath(), parallel, devRoot + "/lp0", port}[way];
+            QTRY_COMPARE(shown("LinkLbl"), link.arg(where));
+            // Only a network printer is waited for with the busy signs on and
+            // the status saying so, from the first moment.
+            QString waiting;
+            OnBusy busy(ui->tabBar(), [&] {
+                if (waiting.isNull())
+                    waiting = shown("LastSendLbl") +
+                              (ui->window.cursor().shape() == Qt::WaitCursor ? ", hourglass" : "");
+            });
+            QCOMPARE(ui->click("ListCMD", {}), QStringList());
+            QCOMPARE(waiting.startsWith("Connecting") ? waiting : QString(),
+                     way == 3
+                         ? "Connecting to " + link.arg(where).section(' ', 1) + "\u2026, hourglass"
+                         : QString());
+            // What each link delivers is tested on the link itself.
+            const QByteArray block = StorageCommands::listObjects().toLatin1();
+            if (way == 3)
+                QTRY_COMPARE(printer.received, block);
+            QVERIFY(shown("LastSendLbl")
+                        .contains(QRegularExpression(
+                            QString("^Sent at \\d\\d:\\d\\d:\\d\\d \\(%1 of %1 bytes delivered\\)$")
+                                .arg(block.size()))));
+        }
     }
 
     // %1: the printer's "address:port". A send given up is reset: the
     // printer gets what was reported sent, and nothing after.
-    void networkFailuresSayWhy_data()
-    {
-        QTest::addColumn<QString>("why");
-        QTest::newRow("no address") << "No printer address is set: enter the printer's";
-        // A name refused before any lookup: no question leaves this machine.
-        QTest::newRow("printer..invalid") << "The printer's network name \"printer..invalid\" "
-                                             "could not be found (port 9100)";
-        QTest::newRow("refused") << "%1 refused the connection: check that this is";
-        QTest::newRow("no answer") << "%1 did not answer within 0.3 seconds: check the";
-        QTest::newRow("stalls") << "%1 took no data for 1 s though it still answers: check "
-                                   "paper, ribbon and the printer's display.";
-        // It shuts its own side but goes on reading: a clean end would make
-        // the part it got look like a whole job.
-        QTest::newRow("hangs up") << "%1 closed the connection during the transfer:";
-    }
     void networkFailuresSayWhy()
     {
-        QFETCH(QString, why);
-        const QString fault = QTest::currentDataTag();
-        const bool hangUp = fault == "hangs up";
-        PacedPrinter printer(hangUp ? 40000 : 0, 4096, hangUp); // else it takes nothing
-        FullListener full;
-        quint16 refused = 0; // nobody listens there now
-        ::close(segmentedListener(refused));
-        const QString host = fault.contains('.') ? fault : fault == "no address" ? "" : "127.0.0.1";
-        const quint16 port = !host.startsWith("127") ? 9100
-                             : fault == "no answer"  ? full.port()
-                             : fault == "refused"    ? refused
-                                                     : printer.port;
-        QSignalSpy finished(&ui->window.link(), &PrinterLink::finished);
-        LinkAddress address;
-        address.setKind(LinkAddress::Kind::Network);
-        if (!host.isEmpty()) // no printer address is what Apply never takes
-            QVERIFY(!address.setNetworkPrinter(host, QString::number(port)));
-        ui->window.link().setAddress(address);
-        QElapsedTimer clock;
-        clock.start();
-        const SendOutcome outcome = sendBytesAndWait(ui->window.link(), QByteArray(8 << 20, 'x'));
-        QVERIFY(outcome);
-        // The wait for an answer is the one set, kept whole; a printer that
-        // answers but takes nothing fails at the busy limit.
-        QVERIFY(fault != "no answer" || (clock.elapsed() >= 300 && clock.elapsed() < 1000));
-        QVERIFY(fault != "stalls" || (clock.elapsed() >= 1000 && clock.elapsed() < 1900));
-        QVERIFY2(outcome->description.english().startsWith(
-                     why.replace("%1", host + ':' + QString::number(port))),
-                 qPrintable(outcome->description.english()));
-        if (fault == "stalls" || hangUp) {
-            printer.drain = true;
-            QTRY_VERIFY(printer.ended);
-            QVERIFY(printer.reset);
-            QVERIFY(hangUp || printer.received == finished.value(0).value(0).toLongLong());
+        const std::pair<QString, QString> rows[] = {
+            {"no address", "No printer address is set: enter the printer's"},
+            // A name refused before any lookup: no question leaves this machine.
+            {"printer..invalid",
+             "The printer's network name \"printer..invalid\" could not be found (port 9100)"},
+            {"refused", "%1 refused the connection: check that this is"},
+            {"no answer", "%1 did not answer within 0.3 seconds: check the"},
+            {"stalls", "%1 took no data for 1 s though it still answers: check paper, ribbon and "
+                       "the printer's display."},
+            // It shuts its own side but goes on reading: a clean end would
+            // make the part it got look like a whole job.
+            {"hangs up", "%1 closed the connection during the transfer:"}};
+        for (auto [fault, why] : rows) {
+            const bool hangUp = fault == "hangs up";
+            PacedPrinter printer(hangUp ? 40000 : 0, 4096, hangUp); // else it takes nothing
+            FullListener full;
+            quint16 refused = 0; // nobody listens there now
+            ::close(segmentedListener(refused));
+            const QString host = fault.contains('.')     ? fault
+                                 : fault == "no address" ? ""
+                                                         : "127.0.0.1";
+            const quint16 port = !host.startsWith("127") ? 9100
+                                 : fault == "no answer"  ? full.port()
+                                 : fault == "refused"    ? refused
+                                                         : printer.port;
+            QSignalSpy finished(&ui->window.link(), &PrinterLink::finished);
+            LinkAddress address;
+            address.setKind(LinkAddress::Kind::Network);
+            if (!host.isEmpty()) // no printer address is what Apply never takes
+                QVERIFY(!address.setNetworkPrinter(host, QString::number(port)));
+            ui->window.link().setAddress(address);
+            QElapsedTimer clock;
+            clock.start();
+            const SendOutcome outcome =
+                sendBytesAndWait(ui->window.link(), QByteArray(8 << 20, 'x'));
+            QVERIFY(outcome);
+            // The wait for an answer is the one set, kept whole; a printer that
+            // answers but takes nothing fails at the busy limit.
+            QVERIFY(fault != "no answer" || (clock.elapsed() >= 300 && clock.elapsed() < 1000));
+            QVERIFY(fault != "stalls" || (clock.elapsed() >= 1000 && clock.elapsed() < 1900));
+            QVERIFY2(outcome->description.english().startsWith(
+                         why.replace("%1", host + ':' + QString::number(port))),
+                     qPrintable(outcome->description.english()));
+            if (fault == "stalls" || hangUp) {
+                printer.drain = true;
+                QTRY_VERIFY(printer.ended);
+                QVERIFY(printer.reset);
+                QVERIFY(hangUp || printer.received == finished.value(0).value(0).toLongLong());
+            }
         }
     }
 
