@@ -1,13 +1,13 @@
 #include "cli/Arguments.h"
 
-#include "cli/CommandLineWords.h"
 #include "cli/DryRun.h"
 #include "cli/ProfileImport.h"
-#include "discovery/SnmpSecrets.h"
 #include "cli/TargetList.h"
 #include "common/ChunkedFileReader.h"
+#include "common/CommandLineText.h"
 #include "common/ProcessSignals.h"
 #include "common/Sha256.h"
+#include "discovery/SnmpSecrets.h"
 #include "printer/ConfigBlock.h"
 #include "profile/ProfileStore.h"
 
@@ -623,7 +623,8 @@ const QList<ActionOption> &actionOptions()
                  const QByteArray &bytes = file.bytes;
                  return storeGraphic(action.label(), action.value, bytes, action.modifier("id"),
                                      action.givenModifier("pcx").has_value(),
-                                     std::get<std::optional<GraphicConvert::Options>>(convert));
+                                     std::get<std::optional<GraphicConvert::Options>>(convert),
+                                     Audience::CommandLine);
              });
          }},
         {"print-format",
