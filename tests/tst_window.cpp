@@ -75,6 +75,28 @@ bool udpPortBound(quint16 port)
     return false;
 }
 
+// Sets each "control=value" as a user would: a list's or a field's text, a
+// slider dragged there (its label follows the thumb), a check box on (1) or
+// off (0); a name alone chooses that option.
+void set(WindowDriver &window, const QStringList &assignments)
+{
+    for (const QString &assignment : assignments) {
+        QWidget *control = window.control(assignment.section('=', 0, 0));
+        const QString value = assignment.section('=', 1);
+        if (auto *combo = qobject_cast<QComboBox *>(control))
+            combo->setCurrentText(value);
+        else if (auto *field = qobject_cast<QLineEdit *>(control))
+            field->setText(value);
+        else if (auto *slider = qobject_cast<QSlider *>(control)) {
+            slider->setSliderPosition(value.toInt());
+            slider->triggerAction(QAbstractSlider::SliderMove);
+        } else if (auto *box = qobject_cast<QCheckBox *>(control))
+            box->setChecked(value == "1");
+        else
+            qobject_cast<QAbstractButton *>(control)->click(); // its middle may be past its text
+    }
+}
+
 } // namespace
 
 class TestWindow : public QObject
@@ -205,13 +227,10 @@ private slots:
         QCOMPARE(ui->click("ResetCMD", {"<cancel>"}).size(), 1);
         QCOMPARE(folderOf("BMemCMD"), ui->dir.filePath("BMemCMD"));
         const QString starting = linkShown(ui->window);
-        for (const QString &field : words("SPortCombo=3 SBaudCombo=19200 SParityCombo=E "
-                                          "SBitsCombo=7 NetHostTxt=127.0.0.1 NetPortTxt=9101"))
-            ui->control(field.section('=', 0, 0))
-                ->setProperty(field.contains("Txt") ? "text" : "currentText",
-                              field.section('=', 1));
+        set(*ui, words("SPortCombo=3 SBaudCombo=19200 SParityCombo=E SBitsCombo=7 "
+                       "NetHostTxt=127.0.0.1 NetPortTxt=9101"));
         QCOMPARE(ui->run({"SApplyCmd_0"}), QStringList());
-        ui->control<QAbstractButton>("CommOp_3")->click(); // its middle may be past its text
+        set(*ui, {"CommOp_3"});
         QCOMPARE(ui->run({"NetApplyCmd"}), QStringList());
         QCOMPARE(linkShown(*std::make_unique<MainWindow>()),
                  "Network 127.0.0.1:9101 3 19200 E 7 127.0.0.1 9101 1");
@@ -337,14 +356,19 @@ private slots:
     }
 
     // The bytes each row expects are built in the test itself, from the
-    // printer's commands whose exact bytes tst_texts holds.
+    // printer's commands whose exact bytes tst_texts holds, or written out
+    // where other choices than the start values are made: two lists or two
+    // values taken for each other show there. A step "control=value" of a
+    // list or a slider sets it; any other is clicked. An identifier is one
+    // name: a line end in it would end the printer's command there and make
+    // the rest a command of its own, so it is refused and nothing is sent.
     void featuresSendTheirCommands_data()
     {
         columns<QStringList, QStringList, QString, QByteArray>(
             {"steps", "boxes", "logged", "sent"});
-        const auto send = [](const char *name, const QString &steps, const QStringList &boxes,
+        const auto send = [](const char *name, const QStringList &steps, const QStringList &boxes,
                              const QString &logged, const QByteArray &sent) {
-            QTest::newRow(name) << words(steps) << boxes << logged << sent;
+            QTest::newRow(name) << steps << boxes << logged << sent;
         };
         QByteArray format = formatFile.toLatin1();
         FormatLines::toPrinterText(format);
@@ -354,45 +378,68 @@ private slots:
         const QString formatAsked = "Enter Format Identifier|8 Characters or less please|";
         const QStringList recallFormat = {"Enter Label Format to Print|DATA STORAGE|",
                                           "Enter Quantity|DATA STORAGE|1"};
-        send("upload, nothing on", "UploadCMD", {}, "Configuration block",
+        const QString recallImage = "Enter Stored Graphic to Print|DATA STORAGE|";
+        const QString deleteAsked = "Enter Identifier of Object to Delete|Delete Stored Object|";
+        const QString refusal = "The identifier contains a control character (%1), which the "
+                                "printer would take as part of a command. Use letters, digits "
+                                "and symbols.|%2";
+        const QByteArray head = "! 0 0 0 0\r\n";
+        const QByteArray calibrate = head + "V INDEX SETTING CALIBRATE\r\nV WRITE\r\nEND";
+        send("upload, nothing on", {"UploadCMD"}, {}, "Configuration block",
              ConfigBlock::build({}).toLatin1());
-        send("calibrate", "CalCmd", {}, "Calibration",
+        send("calibrate", {"CalCmd"}, {}, "Calibration",
              (CalibrationBlocks::settingsBlock("GAP", "DT", "WAX") +
               CalibrationBlocks::calibrateBlock())
                  .toLatin1());
-        send("4X3 label", "TestOp1 TestCMD", {}, "Test label 4X3",
+        send("bar, thermal transfer, wax/resin",
+             {"CIndexCmb=BAR", "CPrintModeCMB=TT", "RibbonCMB=WAX/RESIN COMBO", "CalCmd"}, {},
+             "Calibration",
+             head + "V INDEX SETTING 3\r\nV FEED_TYPE BAR\r\nV WRITE\r\nEND" + calibrate);
+        send("gap, thermal transfer, wax",
+             {"CIndexCmb=GAP", "CPrintModeCMB=TT", "RibbonCMB=WAX", "CalCmd"}, {}, "Calibration",
+             head + "V INDEX SETTING 2\r\nV FEED_TYPE GAP\r\nV WRITE\r\nEND" + calibrate);
+        send("darkness -7", {"DarkChk", "Slider1=-7", "UploadCMD"}, {}, "Configuration block",
+             head + "VARIABLE DARKNESS -7\r\nVARIABLE WRITE\r\nEND");
+        send("4X3 label", words("TestOp1 TestCMD"), {}, "Test label 4X3",
              TestLabels::fourByThree().toLatin1());
-        send("2.4X1 label", "TestOp2 TestCMD", {}, "Test label 2.4X1",
+        send("2.4X1 label", words("TestOp2 TestCMD"), {}, "Test label 2.4X1",
              TestLabels::twoPointFourByOne().toLatin1());
-        send("graphic", "GSPCXOp BrowseCMD=file:pic.pcx StoreCMD=logo GSBMPop", {graphicAsked},
+        send("graphic", words("GSPCXOp BrowseCMD=file:pic.pcx StoreCMD=logo"), {graphicAsked},
              QString("Graphic LOGO, %1 bytes").arg(pcxPicture.size()),
              StorageCommands::graphicStoreHeader("PCX", "LOGO").toLatin1() + pcxPicture +
                  StorageCommands::graphicStoreEnd().toLatin1());
         // Nine characters are one too many; eight go through (tst_cli).
         send("graphic, 9 characters",
-             "GSPCXOp BrowseCMD=file:pic.pcx StoreCMD=abcdefghi;<ok> GSBMPop",
+             words("GSPCXOp BrowseCMD=file:pic.pcx StoreCMD=abcdefghi;<ok>"),
              {graphicAsked, "Valid Identifier must be no more than 8 characters.|Graphic Storage"},
              "", {});
-        send("print format", "FPrintOp1 FBrowseCMD=file:fmt.txt FStoreCMD", {},
+        send("graphic, a tab in its name",
+             {"GSPCXOp", "BrowseCMD=file:pic.pcx", "StoreCMD=A\tB;<ok>"},
+             {graphicAsked, refusal.arg("TAB", "Graphic Storage")}, "", {});
+        send("print format", words("FPrintOp1 FBrowseCMD=file:fmt.txt FStoreCMD"), {},
              "Label format fmt.txt", format);
-        send("store format", "FSTandardOp1 FBrowseCMD=file:fmt.txt FStoreCMD=Fmt", {formatAsked},
-             "Label format fmt.txt, stored as Fmt", stored);
+        send("store format", words("FSTandardOp1 FBrowseCMD=file:fmt.txt FStoreCMD=Fmt"),
+             {formatAsked}, "Label format fmt.txt, stored as Fmt", stored);
         send("store format, 9 characters",
-             "FSTandardOp1 FBrowseCMD=file:fmt.txt FStoreCMD=Fmt456789;<ok>",
+             words("FSTandardOp1 FBrowseCMD=file:fmt.txt FStoreCMD=Fmt456789;<ok>"),
              {formatAsked, "Identifier must be 8 chars or less|File Format Storage"}, "", {});
-        send("recall image", "Option1 RecallCMD=logo",
-             {"Enter Stored Graphic to Print|DATA STORAGE|"}, "Recall graphic LOGO",
+        send("recall image", {"Option1", "RecallCMD=logo"}, {recallImage}, "Recall graphic LOGO",
              StorageCommands::graphicRecall("logo").toLatin1());
-        send("recall format", "Option2 RecallCMD=fmt;3", recallFormat, "Recall format FMT",
-             StorageCommands::formatRecall("fmt", 3).toLatin1());
-        send("recall format, no number", "Option2 RecallCMD=fmt;abc;<ok>",
+        send("recall image, a line feed in its name", {"Option1", "RecallCMD=L\n!D ALL;<ok>"},
+             {recallImage, refusal.arg("LF", "DATA STORAGE")}, "", {});
+        send("recall twelve of a format", {"Option2", "RecallCMD=fmt;12"}, recallFormat,
+             "Recall format FMT", "!R F FMT 0 100 A 12\r\n");
+        send("recall format, no number", {"Option2", "RecallCMD=fmt;abc;<ok>"},
              recallFormat + QStringList{StorageCommands::invalidQuantity() + "|DATA STORAGE"}, "",
              {});
-        send("delete", "DeleteCMD=logo",
-             {"Enter Identifier of Object to Delete|Delete Stored Object|"}, "Delete logo",
+        send("recall format, a line end in its name", {"Option2", "RecallCMD=F\r\n!D ALL;1;<ok>"},
+             recallFormat + QStringList{refusal.arg("CR", "DATA STORAGE")}, "", {});
+        send("delete", {"DeleteCMD=logo"}, {deleteAsked}, "Delete logo",
              StorageCommands::deleteObject("logo").toLatin1());
-        send("list", "ListCMD", {}, "List", StorageCommands::listObjects().toLatin1());
-        send("firmware", "BMemCMD=file:fw.bin BUpLoadCMD", {},
+        send("delete, a carriage return in its name", {"DeleteCMD=A\r!D ALL;<ok>"},
+             {deleteAsked, refusal.arg("CR", "Delete Stored Object")}, "", {});
+        send("list", {"ListCMD"}, {}, "List", StorageCommands::listObjects().toLatin1());
+        send("firmware", words("BMemCMD=file:fw.bin BUpLoadCMD"), {},
              "Firmware fw.bin, 903 bytes, SHA-256 " +
                  QCryptographicHash::hash(firmware, QCryptographicHash::Sha256).toHex(),
              firmware);
@@ -403,10 +450,23 @@ private slots:
         QFETCH(QStringList, boxes);
         QFETCH(QString, logged);
         QFETCH(QByteArray, sent);
+        const auto restore = qScopeGuard([this] {
+            set(*ui, {"CIndexCmb=GAP", "CPrintModeCMB=DT", "RibbonCMB=WAX", "DarkChk=0",
+                      "Slider1=0", "GSBMPop", "Option1"});
+        });
         const SendLog &log = ui->window.sendLog();
         const int rows = log.rowCount();
-        QCOMPARE(ui->run(steps), boxes);
+        QStringList shown;
+        for (const QString &step : steps) {
+            QWidget *control = ui->control(step.section('=', 0, 0));
+            if (qobject_cast<QComboBox *>(control) || qobject_cast<QSlider *>(control))
+                set(*ui, {step});
+            else
+                shown += ui->run({step});
+        }
+        QCOMPARE(shown, boxes);
         QCOMPARE(ui->pty.readAvailable(sent.size()), sent);
+        QVERIFY(ui->pty.readAvailable(1, 100).isEmpty());
         QCOMPARE(log.rowCount(), rows + (logged.isEmpty() ? 0 : 1));
         if (logged.isEmpty())
             return;
@@ -416,85 +476,6 @@ private slots:
         QCOMPARE(entry.head, sent);
         QCOMPARE(entry.outcome(), "Sent");
         QCOMPARE(entry.link, "Serial COM1 (" + ui->pty.slavePath() + ") 9600,N,8,1");
-    }
-
-    // Choices other than the start values, against the printer's bytes as
-    // written out: two lists or two values taken for each other show here.
-    void otherChoicesSendTheirBytes_data()
-    {
-        columns<QStringList, QByteArray>({"steps", "sent"});
-        const QByteArray head = "! 0 0 0 0\r\n";
-        row("bar, thermal transfer, wax/resin",
-            QStringList{"CIndexCmb=BAR", "CPrintModeCMB=TT", "RibbonCMB=WAX/RESIN COMBO", "CalCmd"},
-            head + "V INDEX SETTING 3\r\nV FEED_TYPE BAR\r\nV WRITE\r\nEND" + head +
-                "V INDEX SETTING CALIBRATE\r\nV WRITE\r\nEND");
-        row("gap, thermal transfer, wax",
-            QStringList{"CIndexCmb=GAP", "CPrintModeCMB=TT", "RibbonCMB=WAX", "CalCmd"},
-            head + "V INDEX SETTING 2\r\nV FEED_TYPE GAP\r\nV WRITE\r\nEND" + head +
-                "V INDEX SETTING CALIBRATE\r\nV WRITE\r\nEND");
-        row("darkness -7", QStringList{"DarkChk", "Slider1=-7", "UploadCMD"},
-            head + "VARIABLE DARKNESS -7\r\nVARIABLE WRITE\r\nEND");
-        row("twelve of a format", QStringList{"Option2", "RecallCMD=fmt;12"},
-            QByteArray("!R F FMT 0 100 A 12\r\n"));
-    }
-    void otherChoicesSendTheirBytes()
-    {
-        QFETCH(QStringList, steps);
-        QFETCH(QByteArray, sent);
-        const auto restore = qScopeGuard([this] {
-            for (const char *name : {"CIndexCmb", "CPrintModeCMB", "RibbonCMB"})
-                ui->control<QComboBox>(name)->setCurrentIndex(0);
-            if (ui->control<QCheckBox>("DarkChk")->isChecked())
-                ui->click("DarkChk");
-            auto *darkness = ui->control<QSlider>("Slider1");
-            darkness->setSliderPosition(0);
-            darkness->triggerAction(QAbstractSlider::SliderMove);
-            ui->control<QAbstractButton>("Option1")->click();
-        });
-        for (const QString &step : steps) {
-            const QString name = step.section('=', 0, 0), value = step.section('=', 1);
-            if (auto *combo = qobject_cast<QComboBox *>(ui->control(name)))
-                combo->setEditText(value);
-            else if (auto *slider = qobject_cast<QSlider *>(ui->control(name))) {
-                // As dragged: the label follows the thumb.
-                slider->setSliderPosition(value.toInt());
-                slider->triggerAction(QAbstractSlider::SliderMove);
-            } else
-                QCOMPARE(ui->run({step}).size(), step.count(';') + step.contains('='));
-        }
-        QCOMPARE(ui->pty.readAvailable(sent.size()), sent);
-        QVERIFY(ui->pty.readAvailable(1, 100).isEmpty());
-    }
-
-    // An identifier is one name: a line end in it would end the printer's
-    // command there and make the rest a command of its own.
-    void identifiersWithLineEndsAreRefused_data()
-    {
-        columns<QStringList, QString>({"steps", "box"});
-        const QString refusal = "The identifier contains a control character (%1), which the "
-                                "printer would take as part of a command. Use letters, digits "
-                                "and symbols.|";
-        row("recall format", QStringList{"Option2", "RecallCMD=F\r\n!D ALL;1;<ok>"},
-            refusal.arg("CR") + "DATA STORAGE");
-        row("recall graphic", QStringList{"Option1", "RecallCMD=L\n!D ALL;<ok>"},
-            refusal.arg("LF") + "DATA STORAGE");
-        row("delete", QStringList{"DeleteCMD=A\r!D ALL;<ok>"},
-            refusal.arg("CR") + "Delete Stored Object");
-        row("store graphic", QStringList{"GSPCXOp", "BrowseCMD=file:pic.pcx", "StoreCMD=A\tB;<ok>"},
-            refusal.arg("TAB") + "Graphic Storage");
-    }
-    void identifiersWithLineEndsAreRefused()
-    {
-        QFETCH(QStringList, steps);
-        QFETCH(QString, box);
-        const int rows = ui->window.sendLog().rowCount();
-        const auto restore = qScopeGuard([this] {
-            ui->control<QAbstractButton>("GSBMPop")->click();
-            ui->control<QAbstractButton>("Option1")->click();
-        });
-        QCOMPARE(ui->run(steps).constLast(), box);
-        QVERIFY(ui->pty.readAvailable(1, 200).isEmpty());
-        QCOMPARE(ui->window.sendLog().rowCount(), rows);
     }
 
     // A send while Communication Settings shows a change not applied asks
@@ -528,20 +509,14 @@ private slots:
         const QString before = ui->window.link().description();
         // The serial link as it was, whatever the row found.
         const auto restore = qScopeGuard([this, before] {
-            ui->control<QAbstractButton>("CommOp_0")->click();
-            ui->control<QComboBox>("SBaudCombo")->setEditText("9600");
+            set(*ui, {"CommOp_0", "SBaudCombo=9600"});
             QCOMPARE(ui->run({"SApplyCmd_0"}), QStringList());
             QCOMPARE(ui->window.link().description(), before);
         });
         ui->window.tabs()->setCurrentIndex(MainWindow::CommunicationTab);
-        if (change.startsWith("CommOp")) {
-            ui->control<QAbstractButton>(change)->click();
-        } else {
-            auto *field = ui->control<QComboBox>(change.section('=', 0, 0));
-            field->setEditText(change.section('=', 1).section('+', 0, 0));
-            if (change.endsWith("+Enter"))
-                QTest::keyClick(field->lineEdit(), Qt::Key_Return);
-        }
+        set(*ui, {change.section('+', 0, 0)});
+        if (change.endsWith("+Enter"))
+            QTest::keyClick(ui->control<QComboBox>("SBaudCombo")->lineEdit(), Qt::Key_Return);
         QCOMPARE(ui->window.link().description() == before, boxes > 0);
         QCOMPARE(ui->control(change.startsWith("CommOp") ? "NetNotAppliedLbl" : "NotAppliedLbl")
                      ->isVisible(),
@@ -958,9 +933,8 @@ sys.stdin.read()
         // The link applied on its tab, so that no change waits to be asked
         // about. The window reads the status of the link it shows, from a
         // socket of its own; the upload's read comes from another.
-        other.control<QAbstractButton>("CommOp_3")->click();
-        other.control<QLineEdit>("NetHostTxt")->setText("127.0.0.1");
-        other.control<QLineEdit>("NetPortTxt")->setText(QString::number(printer.serverPort()));
+        set(other, {"CommOp_3", "NetHostTxt=127.0.0.1",
+                    "NetPortTxt=" + QString::number(printer.serverPort())});
         other.click("NetApplyCmd");
         QCOMPARE(other.window.link().description(), "Network " + printer.target().mid(6));
         const auto askers = [&silent] {
@@ -1018,8 +992,7 @@ sys.stdin.read()
         QFETCH(int, key);
         QFETCH(QString, box);
         QFETCH(QString, label);
-        for (const char *name : {"KestraChk", "TextBufferChk"})
-            ui->control<QCheckBox>(name)->setChecked(true);
+        set(*ui, {"KestraChk=1", "TextBufferChk=1"});
         auto *control = ui->control<QSlider>(slider);
         const int start = control->value();
         ModalAnswerer boxes;
@@ -1031,8 +1004,7 @@ sys.stdin.read()
             QTest::keyClick(control, Qt::Key_Right);
         QCOMPARE(state(label), "123");
         control->setValue(start);
-        for (const char *name : {"KestraChk", "TextBufferChk"})
-            ui->control<QCheckBox>(name)->setChecked(false);
+        set(*ui, {"KestraChk=0", "TextBufferChk=0"});
     }
 
     // Quitting with configuration settings changed since they were last
@@ -1120,20 +1092,16 @@ sys.stdin.read()
         WindowDriver window;
         window.window.link().portNames().redirect("COM1", path.captured(1));
         window.window.tabs()->setCurrentIndex(MainWindow::CommunicationTab);
-        window.control<QAbstractButton>("CommOp_0")->click();
-        window.control<QComboBox>("SBaudCombo")->setEditText("115200");
+        set(window, {"CommOp_0", "SBaudCombo=115200"});
         QCOMPARE(window.run({"SApplyCmd_0"}), QStringList());
         QVERIFY(window.window.link().description().endsWith("115200,N,8,1"));
         // The link stays remembered: the next window starts at 9600 again.
         const auto restore = qScopeGuard([&window] {
-            window.control<QComboBox>("SBaudCombo")->setEditText("9600");
+            set(window, {"SBaudCombo=9600"});
             window.run({"SApplyCmd_0"});
         });
 
-        window.click("DarkChk");
-        auto *darkness = window.control<QSlider>("Slider1");
-        darkness->setSliderPosition(-7);
-        darkness->triggerAction(QAbstractSlider::SliderMove);
+        set(window, {"DarkChk=1", "Slider1=-7"});
         window.click("UploadCMD");
         const QByteArray graphic = Pictures::bmp(800, 655); // 64 KiB and a header
         window.file("big.bmp", graphic);
