@@ -1066,31 +1066,24 @@ sys.stdin.read()
         clock.start();
         QCOMPARE(window.run({"GSBMPop", "BrowseCMD=file:big.bmp", "StoreCMD=big"}).size(), 1);
         const qint64 sending = clock.elapsed();
-        QJsonObject state;
-        QTRY_VERIFY_WITH_TIMEOUT(
-            [&] {
-                QFile file(dir.filePath("state.json"));
-                if (file.open(QIODevice::ReadOnly))
-                    state = QJsonDocument::fromJson(file.readAll())["printers"][0].toObject();
-                return !state["objects"].toArray().isEmpty();
-            }(),
-            10000);
+        const auto printerState = [&dir] {
+            return QJsonDocument::fromJson(fileBytes(dir.filePath("state.json")))["printers"][0];
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(!printerState()["objects"].toArray().isEmpty(), 10000);
         // Taken at the printer's pace; the send ended a little earlier, when
         // the last byte was in the terminal's buffer.
         const qint64 taken = clock.elapsed();
+        const QJsonObject state = printerState().toObject();
         QVERIFY2(taken >= graphic.size() * 1000 / 11520 * 9 / 10,
                  qPrintable(QString::number(taken)));
         QCOMPARE(state["unknown bytes"].toInteger(), 0);
         QCOMPARE(state["settings"].toObject()["DARKNESS"].toString(), "-7");
+        const QString sha256 =
+            QCryptographicHash::hash(graphic, QCryptographicHash::Sha256).toHex();
         QCOMPARE(
-            state["objects"].toArray()[0].toObject(),
+            state["objects"][0].toObject(),
             (QJsonObject{
-                {"name", "BIG"},
-                {"kind", "BMP"},
-                {"size", graphic.size()},
-                {"sha256",
-                 QString::fromLatin1(
-                     QCryptographicHash::hash(graphic, QCryptographicHash::Sha256).toHex())}}));
+                {"name", "BIG"}, {"kind", "BMP"}, {"size", graphic.size()}, {"sha256", sha256}}));
         qInfo("64 KiB graphic at 115200 baud: sent in %lld ms, all taken in %lld ms", sending,
               taken);
     }
