@@ -58,6 +58,7 @@ private slots:
         auto *list = window.findChild<QTreeWidget *>("PrintersLst");
         const auto rowOf = [list](int row) { return list->topLevelItem(row); };
         QCOMPARE(rowOf(1)->text(0), second->link());
+        QCOMPARE(list->currentItem(), rowOf(0)); // the first is shown at start
         list->setCurrentItem(rowOf(1));
 
         // Each button sets what status readers see of the printer chosen;

@@ -856,6 +856,8 @@ sys.stdin.read()
         const QStringList shownBoxes = other.run({send});
         other.pty.pauseReading(false);
         QCOMPARE(shownBoxes.size(), boxes);
+        if (escape) // then no box but the identifier's
+            QCOMPARE(shownBoxes.value(0), "Enter Identifier|Graphic Storage|Image_1");
         QCOMPARE(other.control<QLabel>(escape ? "StatLbl" : "UStatLbl")->text(), status);
         QCOMPARE(during, "CancelCMD=1");
         QCOMPARE(controls(false), before);
