@@ -197,7 +197,7 @@ private slots:
     // On the first start each kind of file is looked for in the home folder,
     // then where the last one of its kind came from; Reset forgets that, the
     // window's place and the printer link, which a new start takes up.
-    void dialogsStartWhereTheirKindWasFound()
+    void dialogsStartWhereTheirKindWasFoundUntilReset()
     {
         const QString home = QDir::homePath();
         QVERIFY(home != QDir::currentPath());
@@ -210,10 +210,7 @@ private slots:
             QVERIFY2(!lastOffered.contains("chosen"), qPrintable(lastOffered));
             QCOMPARE(folderOf(button), ui->dir.filePath(button));
         }
-    }
-    // The log window, which holds Reset, shows the bytes of the row chosen.
-    void resetForgetsWhatWasRemembered()
-    {
+        // The log window, which holds Reset, shows the bytes of the row chosen.
         ui->window.setGeometry(startGeometry.adjusted(10, 10, 30, 30));
         ui->click("ListCMD");
         ui->click("LogCMD");
