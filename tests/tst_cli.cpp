@@ -796,6 +796,52 @@ private slots:
         QCOMPARE(de.report, en.report);
     }
 
+    // --help in the language asked for: the descriptions translated beside
+    // the same option names, English as it always was, and Japanese broken
+    // to fit 80 columns, a wide character taking two.
+    void helpInTheLanguageAsked_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("en") << "en"
+                            << "\n  --to <target>                  A printer to send to; give it "
+                               "once for each\n";
+        QTest::newRow("de") << "de"
+                            << "\n  --to <target>                  Ein Drucker, an den gesendet "
+                               "wird; für jeden\n";
+        QTest::newRow("ja") << "ja"
+                            << "\n  --to <target>                  送信先のプリンター。"
+                               "プリンターごとに 1 回ずつ\n";
+    }
+    void helpInTheLanguageAsked()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, line);
+        const auto help = [](const QStringList &language) {
+            QProcess cli;
+            cli.start(VARIMONDE_SETUP_BINARY, language + QStringList{"--help"});
+            return cli.waitForFinished(10000) && cli.exitCode() == 0
+                       ? QString::fromUtf8(cli.readAllStandardOutput())
+                       : QString();
+        };
+        const auto names = [](const QString &help) {
+            static const QRegularExpression named("^  (-.*?)(  |$)",
+                                                  QRegularExpression::MultilineOption);
+            QStringList found;
+            for (auto match = named.globalMatch(help); match.hasNext();)
+                found << match.next().captured(1);
+            return found;
+        };
+        const QString shown = help({"--lang", language});
+        QVERIFY2(shown.contains(line), qPrintable(shown));
+        QCOMPARE(names(shown), names(help({"--lang", "en"})));
+        for (const QString &row : shown.mid(shown.indexOf("\n  -h")).split('\n')) {
+            const auto wide = std::count_if(row.begin(), row.end(),
+                                            [](QChar c) { return c.unicode() >= 0x2E80; });
+            QVERIFY2(row.size() + wide <= 80, qPrintable(row));
+        }
+    }
+
     // SIGINT mid-transfer or SIGTERM while a large firmware image is still
     // read: the run ends within a second, status 130, the report still
     // written, every printer cancelled (before sending, if the file was

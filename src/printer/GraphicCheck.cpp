@@ -145,10 +145,15 @@ std::variant<Dots, QString> checkBmp(const QByteArray &bytes, const QString &nam
             .arg(name, number(bits));
     }
     if (compression != 0) {
-        static const char *const kinds[] = {"", "RLE8", "RLE4", "bit fields", "JPEG", "PNG"};
+        // The format names read the same in every language; the masks'
+        // kind is words, said in the sentence's language.
+        static const char *const kinds[] = {
+            "", "RLE8", "RLE4",
+            //: A BMP compression kind: the pixels are read through colour masks.
+            QT_TRANSLATE_NOOP("GraphicCheck", "bit fields"), "JPEG", "PNG"};
         const QString kind =
             compression < 6
-                ? QLatin1String(kinds[compression])
+                ? QCoreApplication::translate("GraphicCheck", kinds[compression])
                 : QCoreApplication::translate("GraphicCheck", "method %1").arg(number(compression));
         return QCoreApplication::translate(
                    "GraphicCheck", "%1 is compressed (%2): the printer stores uncompressed bitmaps "
