@@ -9,6 +9,7 @@
 #include "cli/ProgressLog.h"
 #include "cli/Target.h"
 #include "cli/TargetJob.h"
+#include "link/PortDoctor.h"
 #include "link/PortNames.h"
 #include "printer/StorageCommands.h"
 #include "profile/ProfileRecord.h"
@@ -34,6 +35,7 @@
 #include <QSerialPort>
 #include <QSettings>
 #include <QSpinBox>
+#include <QTranslator>
 #include <QUdpSocket>
 
 #include <csignal>
@@ -794,6 +796,32 @@ private slots:
         QVERIFY2(de.err != en.err || english.isEmpty(), qPrintable(de.err));
         QCOMPARE(de.out, en.out);
         QCOMPARE(de.report, en.report);
+    }
+
+    // Advice that names a tab in the window names an option on the command
+    // line, in German too; the window's own words stay as they were (in
+    // English, tst_link's failuresSayWhy).
+    void adviceNamesTheCommandLinesOption()
+    {
+        PortNames names;
+        names.setUsbRoots(dir.filePath("none"), dir.filePath("none"));
+        names.redirect("LPT1", dir.filePath("none"));
+        names.redirect("LPT2", file("lp1", {}));
+        const Wording advice = PortDoctor::printerPortsAdvice(names);
+        const QString found = "LPT2 (" + dir.filePath("lp1") + "). ";
+        QTranslator german;
+        QVERIFY(german.load("varimonde-setup_de", QCoreApplication::applicationDirPath() +
+                                                      "/../share/varimonde-setup/translations"));
+        QCoreApplication::installTranslator(&german);
+        const QStringList shown{advice.shown(), advice.shown(Audience::CommandLine)};
+        QCoreApplication::removeTranslator(&german);
+        QCOMPARE(shown,
+                 (QStringList{"Gefundene parallele und USB-Druckeranschlüsse: " + found +
+                                  "Wählen Sie einen davon auf der Registerkarte „Verbindung“.",
+                              "Gefundene parallele und USB-Druckeranschlüsse: " + found +
+                                  "Nennen Sie einen davon mit --to."}));
+        QCOMPARE(advice.english(Audience::CommandLine),
+                 "Parallel and USB printer ports found: " + found + "Name one of them with --to.");
     }
 
     // --help in the language asked for: the descriptions translated beside

@@ -1003,17 +1003,6 @@ Exit-Status: 0 jeder Drucker fertig, 1 ein Drucker fehlgeschlagen, 2 falsche Arg
     </message>
 </context>
 <context>
-    <name>CommandLineWords</name>
-    <message>
-        <source> Add --convert to make one.</source>
-        <translation> Mit --convert lässt sich eines erstellen.</translation>
-    </message>
-    <message>
-        <source> Give --ignore-status to send anyway.</source>
-        <translation> Mit --ignore-status wird trotzdem gesendet.</translation>
-    </message>
-</context>
-<context>
     <name>ConfigPage</name>
     <message>
         <source>&amp;Darkness </source>
@@ -1596,6 +1585,30 @@ Exit-Status: 0 jeder Drucker fertig, 1 ein Drucker fehlgeschlagen, 2 falsche Arg
         <source>The printer reports %1: nothing was sent. %2</source>
         <translation>Der Drucker meldet %1: es wurde nichts gesendet. %2</translation>
     </message>
+    <message>
+        <source>The printer reports %1: nothing was sent. %2 Give --ignore-status to send anyway.</source>
+        <translation>Der Drucker meldet %1: es wurde nichts gesendet. %2 Mit --ignore-status wird trotzdem gesendet.</translation>
+    </message>
+    <message>
+        <source>No printer address is set: name the printer with --to tcp://HOST.</source>
+        <translation>Keine Druckeradresse eingestellt: Nennen Sie den Drucker mit --to tcp://HOST.</translation>
+    </message>
+    <message>
+        <source>%1 %2; the wait for an answer is set with --stall-limit.</source>
+        <translation>%1 %2; die Wartezeit auf eine Antwort wird mit --stall-limit eingestellt.</translation>
+    </message>
+    <message>
+        <source>%1 took no data for %2 s though it still answers: check paper, ribbon and the printer&apos;s display. %3; the wait for progress is set with --busy-limit.</source>
+        <translation>%1 hat %2 s lang keine Daten angenommen, antwortet aber noch: Papier, Farbband und Druckeranzeige prüfen. %3; die Wartezeit auf Fortschritt wird mit --busy-limit eingestellt.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on this computer. Serial ports found: %2. Name one of them with --to.</source>
+        <translation>%1 gibt es auf diesem Computer nicht. Gefundene serielle Schnittstellen: %2. Nennen Sie eine davon mit --to.</translation>
+    </message>
+    <message>
+        <source>Parallel and USB printer ports found: %1. Name one of them with --to.</source>
+        <translation>Gefundene parallele und USB-Druckeranschlüsse: %1. Nennen Sie einen davon mit --to.</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -1925,6 +1938,10 @@ Exit-Status: 0 jeder Drucker fertig, 1 ein Drucker fehlgeschlagen, 2 falsche Arg
         <source>bit fields</source>
         <extracomment>A BMP compression kind: the pixels are read through colour masks.</extracomment>
         <translation>Bitfelder</translation>
+    </message>
+    <message>
+        <source> Add --convert to make one.</source>
+        <translation> Mit --convert lässt sich eines erstellen.</translation>
     </message>
 </context>
 <context>

@@ -1003,17 +1003,6 @@ Estado de salida: 0 todas las impresoras terminadas, 1 falló una impresora, 2 a
     </message>
 </context>
 <context>
-    <name>CommandLineWords</name>
-    <message>
-        <source> Add --convert to make one.</source>
-        <translation> Añada --convert para crear una.</translation>
-    </message>
-    <message>
-        <source> Give --ignore-status to send anyway.</source>
-        <translation> Indique --ignore-status para enviar de todos modos.</translation>
-    </message>
-</context>
-<context>
     <name>ConfigPage</name>
     <message>
         <source>&amp;Darkness </source>
@@ -1596,6 +1585,30 @@ Estado de salida: 0 todas las impresoras terminadas, 1 falló una impresora, 2 a
         <source>The printer reports %1: nothing was sent. %2</source>
         <translation>La impresora informa %1: no se envió nada. %2</translation>
     </message>
+    <message>
+        <source>The printer reports %1: nothing was sent. %2 Give --ignore-status to send anyway.</source>
+        <translation>La impresora informa %1: no se envió nada. %2 Indique --ignore-status para enviar de todos modos.</translation>
+    </message>
+    <message>
+        <source>No printer address is set: name the printer with --to tcp://HOST.</source>
+        <translation>No hay dirección de impresora: indique la impresora con --to tcp://HOST.</translation>
+    </message>
+    <message>
+        <source>%1 %2; the wait for an answer is set with --stall-limit.</source>
+        <translation>%1 %2; la espera de una respuesta se ajusta con --stall-limit.</translation>
+    </message>
+    <message>
+        <source>%1 took no data for %2 s though it still answers: check paper, ribbon and the printer&apos;s display. %3; the wait for progress is set with --busy-limit.</source>
+        <translation>%1 no tomó datos durante %2 s aunque sigue respondiendo: revise el papel, la cinta y la pantalla de la impresora. %3; la espera de progreso se ajusta con --busy-limit.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on this computer. Serial ports found: %2. Name one of them with --to.</source>
+        <translation>%1 no existe en este equipo. Puertos serie encontrados: %2. Indique uno con --to.</translation>
+    </message>
+    <message>
+        <source>Parallel and USB printer ports found: %1. Name one of them with --to.</source>
+        <translation>Puertos paralelos y de impresora USB encontrados: %1. Indique uno con --to.</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -1925,6 +1938,10 @@ Estado de salida: 0 todas las impresoras terminadas, 1 falló una impresora, 2 a
         <source>bit fields</source>
         <extracomment>A BMP compression kind: the pixels are read through colour masks.</extracomment>
         <translation>campos de bits</translation>
+    </message>
+    <message>
+        <source> Add --convert to make one.</source>
+        <translation> Añada --convert para crear una.</translation>
     </message>
 </context>
 <context>

@@ -1003,17 +1003,6 @@ Code de sortie : 0 toutes les imprimantes terminées, 1 une imprimante en échec
     </message>
 </context>
 <context>
-    <name>CommandLineWords</name>
-    <message>
-        <source> Add --convert to make one.</source>
-        <translation> Ajoutez --convert pour en créer une.</translation>
-    </message>
-    <message>
-        <source> Give --ignore-status to send anyway.</source>
-        <translation> Donnez --ignore-status pour envoyer quand même.</translation>
-    </message>
-</context>
-<context>
     <name>ConfigPage</name>
     <message>
         <source>&amp;Darkness </source>
@@ -1596,6 +1585,30 @@ Code de sortie : 0 toutes les imprimantes terminées, 1 une imprimante en échec
         <source>The printer reports %1: nothing was sent. %2</source>
         <translation>L&apos;imprimante signale %1 : rien n&apos;a été envoyé. %2</translation>
     </message>
+    <message>
+        <source>The printer reports %1: nothing was sent. %2 Give --ignore-status to send anyway.</source>
+        <translation>L&apos;imprimante signale %1 : rien n&apos;a été envoyé. %2 Donnez --ignore-status pour envoyer quand même.</translation>
+    </message>
+    <message>
+        <source>No printer address is set: name the printer with --to tcp://HOST.</source>
+        <translation>Aucune adresse d’imprimante définie : désignez l’imprimante avec --to tcp://HÔTE.</translation>
+    </message>
+    <message>
+        <source>%1 %2; the wait for an answer is set with --stall-limit.</source>
+        <translation>%1 %2 ; l’attente d’une réponse se règle avec --stall-limit.</translation>
+    </message>
+    <message>
+        <source>%1 took no data for %2 s though it still answers: check paper, ribbon and the printer&apos;s display. %3; the wait for progress is set with --busy-limit.</source>
+        <translation>%1 n’a pris aucune donnée pendant %2 s bien qu’elle réponde encore : vérifiez le papier, le ruban et l’écran de l’imprimante. %3 ; l’attente d’une progression se règle avec --busy-limit.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on this computer. Serial ports found: %2. Name one of them with --to.</source>
+        <translation>%1 n’existe pas sur cet ordinateur. Ports série trouvés : %2. Désignez-en un avec --to.</translation>
+    </message>
+    <message>
+        <source>Parallel and USB printer ports found: %1. Name one of them with --to.</source>
+        <translation>Ports parallèles et d’imprimante USB trouvés : %1. Désignez-en un avec --to.</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -1925,6 +1938,10 @@ Code de sortie : 0 toutes les imprimantes terminées, 1 une imprimante en échec
         <source>bit fields</source>
         <extracomment>A BMP compression kind: the pixels are read through colour masks.</extracomment>
         <translation>champs de bits</translation>
+    </message>
+    <message>
+        <source> Add --convert to make one.</source>
+        <translation> Ajoutez --convert pour en créer une.</translation>
     </message>
 </context>
 <context>

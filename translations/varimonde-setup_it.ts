@@ -1003,17 +1003,6 @@ Stato di uscita: 0 tutte le stampanti completate, 1 una stampante fallita, 2 arg
     </message>
 </context>
 <context>
-    <name>CommandLineWords</name>
-    <message>
-        <source> Add --convert to make one.</source>
-        <translation> Aggiungere --convert per crearne una.</translation>
-    </message>
-    <message>
-        <source> Give --ignore-status to send anyway.</source>
-        <translation> Indicare --ignore-status per inviare comunque.</translation>
-    </message>
-</context>
-<context>
     <name>ConfigPage</name>
     <message>
         <source>&amp;Darkness </source>
@@ -1596,6 +1585,30 @@ Stato di uscita: 0 tutte le stampanti completate, 1 una stampante fallita, 2 arg
         <source>The printer reports %1: nothing was sent. %2</source>
         <translation>La stampante segnala %1: non è stato inviato nulla. %2</translation>
     </message>
+    <message>
+        <source>The printer reports %1: nothing was sent. %2 Give --ignore-status to send anyway.</source>
+        <translation>La stampante segnala %1: non è stato inviato nulla. %2 Indicare --ignore-status per inviare comunque.</translation>
+    </message>
+    <message>
+        <source>No printer address is set: name the printer with --to tcp://HOST.</source>
+        <translation>Nessun indirizzo di stampante impostato: indicare la stampante con --to tcp://HOST.</translation>
+    </message>
+    <message>
+        <source>%1 %2; the wait for an answer is set with --stall-limit.</source>
+        <translation>%1 %2; l&apos;attesa di una risposta si imposta con --stall-limit.</translation>
+    </message>
+    <message>
+        <source>%1 took no data for %2 s though it still answers: check paper, ribbon and the printer&apos;s display. %3; the wait for progress is set with --busy-limit.</source>
+        <translation>%1 non ha preso dati per %2 s pur rispondendo ancora: controllare carta, nastro e display della stampante. %3; l&apos;attesa di un progresso si imposta con --busy-limit.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on this computer. Serial ports found: %2. Name one of them with --to.</source>
+        <translation>%1 non esiste su questo computer. Porte seriali trovate: %2. Indicarne una con --to.</translation>
+    </message>
+    <message>
+        <source>Parallel and USB printer ports found: %1. Name one of them with --to.</source>
+        <translation>Porte parallele e di stampante USB trovate: %1. Indicarne una con --to.</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -1925,6 +1938,10 @@ Stato di uscita: 0 tutte le stampanti completate, 1 una stampante fallita, 2 arg
         <source>bit fields</source>
         <extracomment>A BMP compression kind: the pixels are read through colour masks.</extracomment>
         <translation>campi di bit</translation>
+    </message>
+    <message>
+        <source> Add --convert to make one.</source>
+        <translation> Aggiungere --convert per crearne una.</translation>
     </message>
 </context>
 <context>

@@ -1003,17 +1003,6 @@ Exit status: 0 every printer done, 1 a printer failed, 2 bad arguments or input,
     </message>
 </context>
 <context>
-    <name>CommandLineWords</name>
-    <message>
-        <source> Add --convert to make one.</source>
-        <translation> --convert を付けると作成できます。</translation>
-    </message>
-    <message>
-        <source> Give --ignore-status to send anyway.</source>
-        <translation> それでも送るには --ignore-status を指定してください。</translation>
-    </message>
-</context>
-<context>
     <name>ConfigPage</name>
     <message>
         <source>&amp;Darkness </source>
@@ -1596,6 +1585,30 @@ Exit status: 0 every printer done, 1 a printer failed, 2 bad arguments or input,
         <source>The printer reports %1: nothing was sent. %2</source>
         <translation>プリンターは %1 と報告しています。何も送っていません。%2</translation>
     </message>
+    <message>
+        <source>The printer reports %1: nothing was sent. %2 Give --ignore-status to send anyway.</source>
+        <translation>プリンターは %1 と報告しています。何も送っていません。%2 それでも送るには --ignore-status を指定してください。</translation>
+    </message>
+    <message>
+        <source>No printer address is set: name the printer with --to tcp://HOST.</source>
+        <translation>プリンターのアドレスが設定されていません: --to tcp://ホスト でプリンターを指定してください。</translation>
+    </message>
+    <message>
+        <source>%1 %2; the wait for an answer is set with --stall-limit.</source>
+        <translation>%1 %2。応答の待ち時間は --stall-limit で設定します。</translation>
+    </message>
+    <message>
+        <source>%1 took no data for %2 s though it still answers: check paper, ribbon and the printer&apos;s display. %3; the wait for progress is set with --busy-limit.</source>
+        <translation>%1 は応答していますが %2 秒間データを受け取っていません: 用紙、リボン、プリンターの表示を確認してください。%3。進行の待ち時間は --busy-limit で設定します。</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on this computer. Serial ports found: %2. Name one of them with --to.</source>
+        <translation>%1 はこのコンピューターにありません。見つかったシリアルポート: %2。いずれかを --to で指定してください。</translation>
+    </message>
+    <message>
+        <source>Parallel and USB printer ports found: %1. Name one of them with --to.</source>
+        <translation>見つかったパラレル/USB プリンターポート: %1。いずれかを --to で指定してください。</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -1925,6 +1938,10 @@ Exit status: 0 every printer done, 1 a printer failed, 2 bad arguments or input,
         <source>bit fields</source>
         <extracomment>A BMP compression kind: the pixels are read through colour masks.</extracomment>
         <translation>ビットフィールド</translation>
+    </message>
+    <message>
+        <source> Add --convert to make one.</source>
+        <translation> --convert を付けると作成できます。</translation>
     </message>
 </context>
 <context>

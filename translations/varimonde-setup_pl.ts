@@ -1003,17 +1003,6 @@ Kod wyjścia: 0 każda drukarka gotowa, 1 drukarka zawiodła, 2 błędne argumen
     </message>
 </context>
 <context>
-    <name>CommandLineWords</name>
-    <message>
-        <source> Add --convert to make one.</source>
-        <translation> Dodaj --convert, aby ją utworzyć.</translation>
-    </message>
-    <message>
-        <source> Give --ignore-status to send anyway.</source>
-        <translation> Podaj --ignore-status, aby mimo to wysłać.</translation>
-    </message>
-</context>
-<context>
     <name>ConfigPage</name>
     <message>
         <source>&amp;Darkness </source>
@@ -1596,6 +1585,30 @@ Kod wyjścia: 0 każda drukarka gotowa, 1 drukarka zawiodła, 2 błędne argumen
         <source>The printer reports %1: nothing was sent. %2</source>
         <translation>Drukarka zgłasza %1: nic nie wysłano. %2</translation>
     </message>
+    <message>
+        <source>The printer reports %1: nothing was sent. %2 Give --ignore-status to send anyway.</source>
+        <translation>Drukarka zgłasza %1: nic nie wysłano. %2 Podaj --ignore-status, aby mimo to wysłać.</translation>
+    </message>
+    <message>
+        <source>No printer address is set: name the printer with --to tcp://HOST.</source>
+        <translation>Nie ustawiono adresu drukarki: wskaż drukarkę opcją --to tcp://HOST.</translation>
+    </message>
+    <message>
+        <source>%1 %2; the wait for an answer is set with --stall-limit.</source>
+        <translation>%1 %2; czas oczekiwania na odpowiedź ustawia się opcją --stall-limit.</translation>
+    </message>
+    <message>
+        <source>%1 took no data for %2 s though it still answers: check paper, ribbon and the printer&apos;s display. %3; the wait for progress is set with --busy-limit.</source>
+        <translation>%1 nie przyjął danych przez %2 s, choć nadal odpowiada: sprawdź papier, taśmę i wyświetlacz drukarki. %3; czas oczekiwania na postęp ustawia się opcją --busy-limit.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on this computer. Serial ports found: %2. Name one of them with --to.</source>
+        <translation>%1 nie istnieje na tym komputerze. Znalezione porty szeregowe: %2. Wskaż jeden z nich opcją --to.</translation>
+    </message>
+    <message>
+        <source>Parallel and USB printer ports found: %1. Name one of them with --to.</source>
+        <translation>Znalezione porty równoległe i porty drukarek USB: %1. Wskaż jeden z nich opcją --to.</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -1925,6 +1938,10 @@ Kod wyjścia: 0 każda drukarka gotowa, 1 drukarka zawiodła, 2 błędne argumen
         <source>bit fields</source>
         <extracomment>A BMP compression kind: the pixels are read through colour masks.</extracomment>
         <translation>pola bitowe</translation>
+    </message>
+    <message>
+        <source> Add --convert to make one.</source>
+        <translation> Dodaj --convert, aby ją utworzyć.</translation>
     </message>
 </context>
 <context>

@@ -1003,17 +1003,6 @@ Status de saída: 0 todas as impressoras concluídas, 1 uma impressora falhou, 2
     </message>
 </context>
 <context>
-    <name>CommandLineWords</name>
-    <message>
-        <source> Add --convert to make one.</source>
-        <translation> Adicione --convert para criar uma.</translation>
-    </message>
-    <message>
-        <source> Give --ignore-status to send anyway.</source>
-        <translation> Informe --ignore-status para enviar mesmo assim.</translation>
-    </message>
-</context>
-<context>
     <name>ConfigPage</name>
     <message>
         <source>&amp;Darkness </source>
@@ -1596,6 +1585,30 @@ Status de saída: 0 todas as impressoras concluídas, 1 uma impressora falhou, 2
         <source>The printer reports %1: nothing was sent. %2</source>
         <translation>A impressora informa %1: nada foi enviado. %2</translation>
     </message>
+    <message>
+        <source>The printer reports %1: nothing was sent. %2 Give --ignore-status to send anyway.</source>
+        <translation>A impressora informa %1: nada foi enviado. %2 Informe --ignore-status para enviar mesmo assim.</translation>
+    </message>
+    <message>
+        <source>No printer address is set: name the printer with --to tcp://HOST.</source>
+        <translation>Nenhum endereço de impressora definido: indique a impressora com --to tcp://HOST.</translation>
+    </message>
+    <message>
+        <source>%1 %2; the wait for an answer is set with --stall-limit.</source>
+        <translation>%1 %2; a espera por uma resposta é definida com --stall-limit.</translation>
+    </message>
+    <message>
+        <source>%1 took no data for %2 s though it still answers: check paper, ribbon and the printer&apos;s display. %3; the wait for progress is set with --busy-limit.</source>
+        <translation>%1 não recebeu dados por %2 s, embora ainda responda: verifique o papel, a fita e o visor da impressora. %3; a espera por progresso é definida com --busy-limit.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on this computer. Serial ports found: %2. Name one of them with --to.</source>
+        <translation>%1 não existe neste computador. Portas seriais encontradas: %2. Indique uma delas com --to.</translation>
+    </message>
+    <message>
+        <source>Parallel and USB printer ports found: %1. Name one of them with --to.</source>
+        <translation>Portas paralelas e de impressora USB encontradas: %1. Indique uma delas com --to.</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -1925,6 +1938,10 @@ Status de saída: 0 todas as impressoras concluídas, 1 uma impressora falhou, 2
         <source>bit fields</source>
         <extracomment>A BMP compression kind: the pixels are read through colour masks.</extracomment>
         <translation>campos de bits</translation>
+    </message>
+    <message>
+        <source> Add --convert to make one.</source>
+        <translation> Adicione --convert para criar uma.</translation>
     </message>
 </context>
 <context>

@@ -1003,17 +1003,6 @@ Exit status: 0 every printer done, 1 a printer failed, 2 bad arguments or input,
     </message>
 </context>
 <context>
-    <name>CommandLineWords</name>
-    <message>
-        <source> Add --convert to make one.</source>
-        <translation> 添加 --convert 即可生成一个。</translation>
-    </message>
-    <message>
-        <source> Give --ignore-status to send anyway.</source>
-        <translation> 如仍要发送，请给出 --ignore-status。</translation>
-    </message>
-</context>
-<context>
     <name>ConfigPage</name>
     <message>
         <source>&amp;Darkness </source>
@@ -1596,6 +1585,30 @@ Exit status: 0 every printer done, 1 a printer failed, 2 bad arguments or input,
         <source>The printer reports %1: nothing was sent. %2</source>
         <translation>打印机报告 %1：未发送任何内容。%2</translation>
     </message>
+    <message>
+        <source>The printer reports %1: nothing was sent. %2 Give --ignore-status to send anyway.</source>
+        <translation>打印机报告 %1：未发送任何内容。%2 如仍要发送，请给出 --ignore-status。</translation>
+    </message>
+    <message>
+        <source>No printer address is set: name the printer with --to tcp://HOST.</source>
+        <translation>未设置打印机地址：请用 --to tcp://主机 指定打印机。</translation>
+    </message>
+    <message>
+        <source>%1 %2; the wait for an answer is set with --stall-limit.</source>
+        <translation>%1 %2；等待应答的时间可用 --stall-limit 设置。</translation>
+    </message>
+    <message>
+        <source>%1 took no data for %2 s though it still answers: check paper, ribbon and the printer&apos;s display. %3; the wait for progress is set with --busy-limit.</source>
+        <translation>%1 仍有应答，但 %2 秒内未接收数据：请检查纸张、色带和打印机显示屏。%3；等待进展的时间可用 --busy-limit 设置。</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on this computer. Serial ports found: %2. Name one of them with --to.</source>
+        <translation>此计算机上不存在 %1。找到的串口：%2。请用 --to 指定其中一个。</translation>
+    </message>
+    <message>
+        <source>Parallel and USB printer ports found: %1. Name one of them with --to.</source>
+        <translation>找到的并口和 USB 打印机端口：%1。请用 --to 指定其中一个。</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -1925,6 +1938,10 @@ Exit status: 0 every printer done, 1 a printer failed, 2 bad arguments or input,
         <source>bit fields</source>
         <extracomment>A BMP compression kind: the pixels are read through colour masks.</extracomment>
         <translation>位域</translation>
+    </message>
+    <message>
+        <source> Add --convert to make one.</source>
+        <translation> 添加 --convert 即可生成一个。</translation>
     </message>
 </context>
 <context>

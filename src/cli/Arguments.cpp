@@ -1,11 +1,11 @@
 #include "cli/Arguments.h"
 
-#include "cli/CommandLineWords.h"
 #include "cli/DryRun.h"
 #include "cli/Help.h"
 #include "cli/ProfileImport.h"
 #include "cli/TargetList.h"
 #include "common/ChunkedFileReader.h"
+#include "common/CommandLineText.h"
 #include "common/ProcessSignals.h"
 #include "common/Sha256.h"
 #include "discovery/SnmpSecrets.h"
@@ -667,7 +667,8 @@ const QList<ActionOption> &actionOptions()
                  const QByteArray &bytes = file.bytes;
                  return storeGraphic(action.label(), action.value, bytes, action.modifier("id"),
                                      action.givenModifier("pcx").has_value(),
-                                     std::get<std::optional<GraphicConvert::Options>>(convert));
+                                     std::get<std::optional<GraphicConvert::Options>>(convert),
+                                     Audience::CommandLine);
              });
          }},
         {"print-format",

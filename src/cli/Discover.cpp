@@ -5,6 +5,7 @@
 #include "cli/Fleet.h"
 #include "cli/RunShell.h"
 #include "cli/Target.h"
+#include "common/CommandLineText.h"
 #include "common/ProcessSignals.h"
 
 #include "Version.h"
