@@ -9,6 +9,7 @@
 #include "cli/ProgressLog.h"
 #include "cli/Target.h"
 #include "cli/TargetJob.h"
+#include "common/TerminalText.h"
 #include "link/PortNames.h"
 #include "printer/StorageCommands.h"
 #include "profile/ProfileRecord.h"
@@ -50,7 +51,7 @@ void textTable(const QList<const char *> &columns, const QList<QStringList> &row
     for (const char *column : columns)
         QTest::addColumn<QString>(column);
     for (const QStringList &row : rows) {
-        QTestData &data = QTest::newRow(qPrintable(row[0]));
+        QTestData &data = QTest::newRow(qPrintable(TerminalText::escaped(row[0])));
         for (int column = 0; column < columns.size(); ++column)
             data << row.value(column); // a missing last text is empty
     }
@@ -168,6 +169,14 @@ private slots:
             for (int x = 0; x < 30; ++x)
                 drawn.setPixel(x, y, qRgba(x * 8, y * 12, 200 - x * 6, 255 - y * 5));
         logo = Pictures::png(drawn);
+        // The files the tables below name.
+        file("pic.bmp", Pictures::bmp(8, 8));
+        file("colour.bmp", Pictures::bmp(8, 8, 24));
+        file("fmt.txt", formatFile);
+        file("fw.bin", firmware);
+        QImage thin(1, 30000, QImage::Format_RGB32);
+        thin.fill(Qt::black);
+        file("tall.png", Pictures::png(thin));
     }
 
     // The same action through the window's buttons and through the command
@@ -313,8 +322,6 @@ private slots:
             {{"--lisst", "Unknown option 'lisst'"},
              {"--tagrets t --list", "Unknown option 'tagrets'. Did you mean --targets?"},
              {"--list --dry-rnu", "Unknown option 'dry-rnu'. Did you mean --dry-run?"},
-             {"--list", "no printer to send to"},
-             {"--to COM1", "nothing to send"},
              {"--list --id A", "--id belongs right after"},
              // Targets read wrong: nothing is opened or looked up.
              {"--to tcp://::1 --list", "target \"tcp://::1\": write an IPv6 address in brackets"},
@@ -329,13 +336,18 @@ private slots:
              {"--store-graphic pic.bmp --id ABCDEFGHI",
               "Valid Identifier must be no more than 8 characters."},
              {"--store-format fmt.txt --id ABCDEFGHI", "Identifier must be 8 chars or less"},
+             // An identifier is one name: a control character in it is
+             // refused, named, before anything is built, as in the window.
+             {"--recall-format F\r\n!D --dry-run", "control character (CR)"},
+             {"--store-format fmt.txt --id A\r\nB --dry-run", "control character (CR)"},
+             {"--delete X\n!D --dry-run", "control character (LF)"},
+             {"--recall-image L\x1b --dry-run", "control character (ESC)"},
              {"--delete A\u20ACB", "contains \u201C\u20AC\u201D, which the printer cannot receive"},
              {"--calibrate notch --print-type DT", "Index type must be BAR or GAP"},
              {"--calibrate gap --print-type XX", "Print Type must be DT or TT"},
              {"--calibrate gap --print-type TT --ribbon 3",
               "Type must be Wax, Wax/Resin, or Preimum Resin"},
              {"--calibrate gap --print-type DT --ribbon 0", "thermal transfer"},
-             {"--test-label 3", "--test-label takes 1"},
              {"--firmware .", "is not a regular file"},
              {"--firmware none.bin", "File not found"},
              {"--list --jobs 0", "--jobs takes a whole number"},
@@ -363,52 +375,13 @@ private slots:
              // Thin pictures made wide: bounded before any memory is taken.
              {"--store-graphic tall.png --id L --convert --width 400 --dry-run --output x.bin",
               "tall.png would convert to 400 × 12,000,000 dots: the printer stores graphics of "
-              "at most 4,000 × 16,000 dots and 2,097,152 bytes."},
-             {"--store-graphic taller.png --id L --convert --width 4000 --dry-run --output x.bin",
-              "taller.png would convert to 4,000 × 2,400,000,000 dots"}});
+              "at most 4,000 × 16,000 dots and 2,097,152 bytes."}});
     }
     void badArgumentsEndWithStatus2()
     {
         QFETCH(QString, arguments);
         QFETCH(QString, says);
-        file("pic.bmp", Pictures::bmp(8, 8));
-        file("colour.bmp", Pictures::bmp(8, 8, 24));
-        file("fmt.txt", formatFile);
-        for (const auto &[name, height] : {std::pair{"tall.png", 30000}, {"taller.png", 600000}}) {
-            QImage thin(1, height, QImage::Format_RGB32);
-            thin.fill(Qt::black);
-            file(name, Pictures::png(thin));
-        }
         const Ran cli = runCli(withPaths(arguments, dir));
-        QCOMPARE(cli.status, 2);
-        QVERIFY2(cli.err.contains(says), qPrintable(cli.err));
-        QCOMPARE(cli.out, QByteArray());
-    }
-
-    // An identifier is one name: a control character in it is refused,
-    // named, before anything is built, as the window refuses it.
-    void identifiersWithControlCharactersAreRefused_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("says");
-        const QString fmt = dir.filePath("fmt.txt");
-        QTest::newRow("recall format")
-            << QStringList{"--recall-format", "F\r\n!D ALL", "--dry-run", "--hex"}
-            << "control character (CR)";
-        QTest::newRow("store format")
-            << QStringList{"--store-format", fmt, "--id", "A\r\nB", "--dry-run"}
-            << "control character (CR)";
-        QTest::newRow("delete") << QStringList{"--delete", "X\n!D ALL", "--dry-run"}
-                                << "control character (LF)";
-        QTest::newRow("recall image")
-            << QStringList{"--recall-image", "L\x1b", "--dry-run"} << "control character (ESC)";
-    }
-    void identifiersWithControlCharactersAreRefused()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, says);
-        file("fmt.txt", formatFile);
-        const Ran cli = runCli(arguments);
         QCOMPARE(cli.status, 2);
         QVERIFY2(cli.err.contains(says), qPrintable(cli.err));
         QCOMPARE(cli.out, QByteArray());
@@ -478,9 +451,6 @@ private slots:
         QFETCH(QString, arguments);
         QFETCH(QString, reads);
         QFETCH(QString, clicks);
-        file("pic.bmp", Pictures::bmp(8, 8));
-        file("fmt.txt", formatFile);
-        file("fw.bin", firmware);
         file("p.vsp", std::get<QByteArray>(ProfileCodec::encode(
                           profile("1|30|1|300|1|HIGHSPEED|1|0|180|1|8192|5000|1|TT"))));
         const ParsedArguments parsed = parseArguments(
@@ -622,7 +592,7 @@ private slots:
                      named.out.contains("fw\\x1b]0;x\\x07\\x0a.bin"),
                  named.out.constData());
 
-        const QString path = file("fw.bin", firmware);
+        const QString path = dir.filePath("fw.bin");
         const QString report = dir.filePath("dry.json");
         const Ran cli = runCli({"--calibrate", "bar", "--print-type", "TT", "--firmware", path,
                                 "--list", "--dry-run", "--targets", targets, "--report", report});
@@ -1031,7 +1001,7 @@ private slots:
             QSKIP("needs root for a name server on port 53 and a mount namespace");
         const QString resolv = file("resolv.conf", "nameserver 127.0.0.153\n");
         const QString hosts = file("nsswitch.conf", "hosts: files dns\n");
-        const QString path = file("fw.bin", firmware);
+        const QString path = dir.filePath("fw.bin");
         const QString report = dir.filePath("lookup.json");
         QProcess cli;
         cli.start("unshare", {"--mount", "sh", "-c",
