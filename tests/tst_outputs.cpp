@@ -413,20 +413,9 @@ private slots:
             QVERIFY2(err.contains(line), qPrintable(err));
     }
 
-    // Names in messages as they are: a %2 in a target (an IPv6 scope) in the
-    // closing table, and a %1 in a file's name (terminalsSeeEscapes) once
-    // took the line number's place.
-    void messagesInOnePass()
-    {
-        const QString scoped = "tcp://[::1%2]:1";
-        const Ran table = runCli({"--to", scoped, "--list", "--connect-timeout", "1"});
-        QCOMPARE(table.status, 1);
-        QVERIFY2(table.out.split('\n').value(1).startsWith(scoped.toUtf8() + "  failed  "),
-                 table.out);
-    }
-
     // On a terminal, control characters and bidirectional marks from files
     // and names are shown written out; into a pipe they pass as they are.
+    // A %1 in the file's name once took the line number's place.
     void terminalsSeeEscapes()
     {
         const QString path = dir.filePath("evil%1%2\u202Etxt.targets");
