@@ -121,6 +121,16 @@ QStringList printerRows(const QJsonObject &report)
     return rows;
 }
 
+// Sends `signal` to the running program and waits for its end: how long
+// that took, in milliseconds, or -1 where it did not end within 5 s.
+qint64 endAfter(QProcess &cli, int signal)
+{
+    ::kill(pid_t(cli.processId()), signal);
+    QElapsedTimer clock;
+    clock.start();
+    return cli.waitForFinished(5000) ? clock.elapsed() : -1;
+}
+
 // A printer on loopback that takes `perTick` bytes every 100 ms behind a
 // small receive buffer, so that a send to it lasts and its progress moves.
 struct SlowPrinter : LoopbackPrinter {
@@ -747,127 +757,106 @@ private slots:
         QCOMPARE(de.report, en.report);
     }
 
-    // SIGINT mid-transfer or SIGTERM while a large firmware image is still
-    // read: the run ends within a second, status 130, the report still
-    // written, every printer cancelled (before sending, if the file was
-    // still being read); a dry run says so rather than print a part.
-    void aSignalCancelsEveryPrinter_data()
+    // An interrupt ends every mode within a second, status 130, its report
+    // written with what it had. SIGINT mid-transfer, or SIGTERM while a
+    // large firmware image is still read, cancels every printer (before
+    // sending, if the file was still read); a dry run then says so rather
+    // than print a part. --discover and --status end while SNMP is asked of
+    // a printer that keeps silent, a dry run while nothing reads the pipe its
+    // output goes to; a send whose printer's status is still read drops the
+    // read at once.
+    void anInterruptEndsEveryMode_data()
     {
-        QTest::addColumn<bool>("reading");
-        QTest::addColumn<bool>("dryRun");
-        QTest::newRow("mid-transfer") << false << false;
-        QTest::newRow("while the file is read") << true << false;
-        QTest::newRow("dry run, while the file is read") << true << true;
+        // {P}, {Q}: printers that take a byte every 100 ms ({port}: {P}'s),
+        // {S}: a silent SNMP port, {R}: the report, {F}: a firmware file,
+        // {H}: a huge one, {pipe}: a pipe nobody reads. Under way: a byte
+        // sent, {H} open or, by default, SNMP asked or the report written.
+        // Said: a line of the report, or with no report what is told.
+        columns<QString, QString, int, int, QString, QString>(
+            {"arguments", "underWay", "signal", "withinMs", "said", "outcomes"});
+        const QString send = "--firmware {H} --stall-limit 30 --to {P} --to ";
+        row("mid-transfer", send + "{Q} --report {R}", "sent", SIGINT, 1000, "",
+            "cancelled cancelled");
+        row("while the file is read", send + "LPT2 --report {R}", "read", SIGTERM, 1000, "",
+            "cancelled cancelled");
+        row("dry run, while the file is read", send + "LPT2 --dry-run", "read", SIGTERM, 1000,
+            "varimonde-setup: interrupted while the files were read\n", "");
+        row("discover",
+            "--discover --range 127.0.0.1 --scan-port {port} --snmp-port {S} --report {R}", "",
+            SIGINT, 1000, "target\": \"tcp://127.0.0.1:{port}", "");
+        row("status", "--status --to {P} --snmp-port {S} --report {R}", "", SIGINT, 1000,
+            "status\": \"unknown", "");
+        row("dry run", "--list --dry-run --output {pipe} --report {R}", "", SIGINT, 1000,
+            "dryRun\": true", "");
+        row("send, status read", "--to {P} --snmp-port {S} --firmware {F} --report {R}", "", SIGINT,
+            400, "", "cancelled");
     }
-    void aSignalCancelsEveryPrinter()
-    {
-        QFETCH(bool, reading);
-        QFETCH(bool, dryRun);
-        SlowPrinter printer(1), other(1);           // a byte every 100 ms: a transfer lasts
-        const QString image = file("huge.bin", {}); // then sparse:
-        QVERIFY(QFile::resize(image, reading ? qint64(1) << 30 : 16 << 20));
-        const QString report = dir.filePath("interrupted.json");
-        QProcess cli;
-        cli.start(VARIMONDE_SETUP_BINARY,
-                  QStringList{"--to", printer.target(), "--to", reading ? "LPT2" : other.target(),
-                              "--firmware", image, "--stall-limit", "30"} +
-                      (dryRun ? QStringList{"--dry-run"} : QStringList{"--report", report}));
-        QVERIFY(cli.waitForStarted());
-        const auto started = [&] {
-            if (!reading)
-                return !printer.received.isEmpty();
-            const QDir fds("/proc/" + QString::number(cli.processId()) + "/fd");
-            for (const QFileInfo &fd : fds.entryInfoList(QDir::AllEntries | QDir::System))
-                if (fd.symLinkTarget() == image)
-                    return true;
-            return false;
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(started(), 5000);
-        ::kill(pid_t(cli.processId()), reading ? SIGTERM : SIGINT);
-        QElapsedTimer clock;
-        clock.start();
-        QVERIFY(cli.waitForFinished(5000));
-        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
-        QCOMPARE(cli.exitCode(), 130);
-        if (dryRun) {
-            QCOMPARE(cli.readAllStandardOutput(), QByteArray());
-            QCOMPARE(cli.readAllStandardError(),
-                     "varimonde-setup: interrupted while the files were read\n");
-            return;
-        }
-        const QJsonObject root = QJsonDocument::fromJson(fileBytes(report)).object();
-        QCOMPARE(root["exitStatus"].toInt(), 130);
-        QCOMPARE(root["printers"].toArray().size(), 2);
-        for (const QJsonValue row : root["printers"].toArray()) {
-            QCOMPARE(row["outcome"].toString(), "cancelled");
-            QVERIFY(row["bytesSent"].toDouble() < 16 << 20);
-            if (reading)
-                QVERIFY(row["failure"].toString().contains("cancelled before sending"));
-        }
-        if (reading)
-            QVERIFY(printer.received.isEmpty());
-    }
-
-    // Every other mode ends on an interrupt within a second too, status 130,
-    // its report written with what it had: --discover and --status while
-    // SNMP is asked of a printer that keeps silent, a dry run while nothing
-    // reads the pipe its output goes to. A send whose printer's status is
-    // still being read drops the read at once.
-    void everyModeEndsOnAnInterrupt_data()
-    {
-        // {P}: the printer's port, {S}: SNMP's, {R}: the report, {F} a firmware file.
-        QTest::addColumn<QString>("arguments");
-        QTest::addColumn<QString>("reported"); // a line of the report
-        QTest::addColumn<int>("withinMs");
-        const QString discover = "--discover --range 127.0.0.1 --scan-port {P} --snmp-port {S}";
-        const QString status = "--status --to tcp://127.0.0.1:{P} --snmp-port {S}";
-        QTest::newRow("discover") << discover + " --report {R}"
-                                  << "target\": \"tcp://127.0.0.1:{P}" << 1000;
-        QTest::newRow("status") << status + " --report {R}"
-                                << "status\": \"unknown" << 1000;
-        QTest::newRow("dry run") << "--list --dry-run --output {pipe} --report {R}"
-                                 << "dryRun\": true" << 1000;
-        QTest::newRow("send, status read")
-            << "--to tcp://127.0.0.1:{P} --snmp-port {S} --firmware {F} --report {R}"
-            << "outcome\": \"cancelled" << 400;
-    }
-    void everyModeEndsOnAnInterrupt()
+    void anInterruptEndsEveryMode()
     {
         QFETCH(QString, arguments);
-        QFETCH(QString, reported);
-        QFETCH(int, withinMs);
-        const QString image = file("status.bin", firmware);
-        LoopbackPrinter printer;
+        QFETCH(QString, underWay);
+        QFETCH(QString, said);
+        SlowPrinter printer(1), other(1);
         QUdpSocket silent;
         QVERIFY(printer.listening && silent.bind(QHostAddress::LocalHost, 0));
-        const QString report = dir.filePath("modes.json");
+        const QString huge = file("huge.bin", {}); // then sparse:
+        QVERIFY(QFile::resize(huge, underWay == "read" ? qint64(1) << 30 : 16 << 20));
+        const QString report = dir.filePath("interrupted.json");
         QFile::remove(report);
         QFile::remove(dir.filePath("unread.pipe"));
         const Fifo unread(dir.filePath("unread.pipe"), false);
         const auto filled = [&](QString text) {
-            return text.replace("{P}", QString::number(printer.serverPort()))
+            return text.replace("{P}", printer.target())
+                .replace("{Q}", other.target())
+                .replace("{port}", QString::number(printer.serverPort()))
                 .replace("{S}", QString::number(silent.localPort()))
                 .replace("{R}", report)
-                .replace("{F}", image)
+                .replace("{F}", dir.filePath("fw.bin"))
+                .replace("{H}", huge)
                 .replace("{pipe}", unread.path);
         };
         QProcess cli;
         cli.start(VARIMONDE_SETUP_BINARY, words(filled(arguments)));
         QVERIFY(cli.waitForStarted());
-        // Under way: SNMP asked, or the report written before the output.
-        QTRY_VERIFY_WITH_TIMEOUT(silent.hasPendingDatagrams() || QFile::exists(report), 5000);
-        ::kill(pid_t(cli.processId()), SIGINT);
-        QElapsedTimer clock;
-        clock.start();
-        QVERIFY(cli.waitForFinished(5000));
-        QVERIFY2(clock.elapsed() < withinMs, qPrintable(QString::number(clock.elapsed())));
+        const auto started = [&] {
+            if (underWay == "sent")
+                return !printer.received.isEmpty();
+            const QDir fds("/proc/" + QString::number(cli.processId()) + "/fd");
+            for (const QFileInfo &fd : fds.entryInfoList(QDir::AllEntries | QDir::System))
+                if (fd.symLinkTarget() == huge)
+                    return true;
+            // SNMP asked, or the report written before the output.
+            return underWay.isEmpty() && (silent.hasPendingDatagrams() || QFile::exists(report));
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(started(), 5000);
+        QFETCH(int, signal);
+        QFETCH(int, withinMs);
+        const qint64 took = endAfter(cli, signal);
+        QVERIFY2(took >= 0 && took < withinMs, qPrintable(QString::number(took)));
         QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
         QCOMPARE(cli.exitCode(), 130);
-        QCOMPARE(printer.received, QByteArray());
+        if (underWay != "sent")
+            QCOMPARE(printer.received, QByteArray());
+        if (!arguments.contains("{R}")) {
+            QCOMPARE(cli.readAllStandardOutput(), QByteArray());
+            QCOMPARE(QString::fromUtf8(cli.readAllStandardError()), said);
+            return;
+        }
         const QByteArray written = fileBytes(report);
-        QVERIFY2(written.contains(filled(reported).toUtf8()), written.constData());
-        QVERIFY2(written.contains("\"exitStatus\": 130") == !arguments.contains("dry-run"),
+        QVERIFY2(written.contains(filled(said).toUtf8()) &&
+                     written.contains("\"exitStatus\": 130") == !arguments.contains("dry-run"),
                  written.constData());
+        // Each printer sent to is cancelled before it took all of the huge file.
+        QStringList outcomes;
+        for (const QJsonValue row : QJsonDocument::fromJson(written)["printers"].toArray()) {
+            if (!row.toObject().contains("outcome"))
+                continue;
+            outcomes << row["outcome"].toString();
+            QVERIFY(row["bytesSent"].toInteger() < 16 << 20);
+            if (underWay == "read")
+                QVERIFY(row["failure"].toString().contains("cancelled before sending"));
+        }
+        QTEST(outcomes.join(' '), "outcomes");
     }
 
     // A second interrupt ends the program at once, whatever holds it: here
@@ -884,11 +873,8 @@ private slots:
         QVERIFY(!cli.waitForFinished(500));
         ::kill(pid_t(cli.processId()), SIGINT);
         QVERIFY(!cli.waitForFinished(300));
-        ::kill(pid_t(cli.processId()), SIGINT);
-        QElapsedTimer clock;
-        clock.start();
-        QVERIFY(cli.waitForFinished(5000));
-        QVERIFY2(clock.elapsed() < 200, qPrintable(QString::number(clock.elapsed())));
+        const qint64 took = endAfter(cli, SIGINT);
+        QVERIFY2(took >= 0 && took < 200, qPrintable(QString::number(took)));
         QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
         QCOMPARE(cli.exitCode(), 130);
     }
