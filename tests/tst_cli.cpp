@@ -731,6 +731,7 @@ private slots:
         };
         const auto run = [&](const QString &language) {
             const QString report = dir.filePath("report-" + language + ".json");
+            QFile::remove(report); // none left from another row
             QProcess cli;
             cli.start(VARIMONDE_SETUP_BINARY,
                       QStringList{"--lang", language} +
