@@ -209,8 +209,8 @@ private slots:
     // Rows at start come first: the longest texts stay once shown.
     void everyTabFollowsTheRules_data()
     {
-        QTest::addColumn<int>("tab");
-        QTest::addColumn<QString>("state"); // at start (""), or the longest texts and a link
+        // state: at start (""), or the longest texts and a link
+        columns<int, QString>({"tab", "state"});
         for (const char *state : {"", "longest texts"})
             for (int tab = 0; tab < tabs()->count(); ++tab)
                 QTest::addRow("%s, %s", qPrintable(tabs()->tabText(tab)),
