@@ -113,9 +113,7 @@ class DiscoveryTest : public QObject
 private slots:
     void stateWords_data()
     {
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QByteArray>("bits");
-        QTest::addColumn<bool>("error");
+        columns<int, QByteArray, bool>({"status", "bits", "error"});
         // hrPrinterStatus, hrPrinterDetectedErrorState in hex, the words (the
         // row's name), whether a send is refused
         const std::tuple<int, const char *, const char *, bool> rows[] = {
@@ -151,8 +149,8 @@ private slots:
 
     void ranges_data()
     {
-        QTest::addColumn<QString>("written");
-        QTest::addColumn<QString>("hosts"); // "count: first .. last", or part of the refusal
+        // hosts: "count: first .. last", or part of the refusal
+        columns<QString, QString>({"written", "hosts"});
         const char *rows[][2] = {
             {"127.0.3.0/24", "254: 127.0.3.1 .. 127.0.3.254"},
             {"127.0.5.9/22", "1022: 127.0.4.1 .. 127.0.7.254"}, // written off its start
@@ -188,8 +186,7 @@ private slots:
     // one printer; a service that only names a printer gives no target.
     void rowsJoinAsFound_data()
     {
-        QTest::addColumn<QStringList>("events");
-        QTest::addColumn<QStringList>("rows");
+        columns<QStringList, QStringList>({"events", "rows"});
         const QString a = "127.0.0.5", b = "127.0.0.6";
         QTest::newRow("two raw ports of one address, SNMP between")
             << QStringList{"sweep " + a + ":9100", "snmp " + a + " SN1 lab", "sweep " + a + ":9101"}
@@ -422,7 +419,6 @@ private slots:
         // v3 from the event loop: the engine learnt first, then the objects.
         QCOMPARE(seen(readThrough(v3)), whole);
         const std::tuple<const char *, SnmpRelay::Change, QString> relayed[] = {
-            {"as asked", [](QList<QByteArray> objects) { return objects; }, whole},
             {"reversed",
              [](QList<QByteArray> objects) {
                  std::reverse(objects.begin(), objects.end());
@@ -935,8 +931,7 @@ private slots:
 
     void commandLineRefusals_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("error");
+        columns<QStringList, QString>({"arguments", "error"});
         const char *rows[][2] = {
             {"--discover", "--discover needs --range or --dns-sd"},
             {"--range 127.0.0.0/24 --to tcp://127.0.0.1 --list", "--range goes with --discover"},

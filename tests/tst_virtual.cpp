@@ -138,13 +138,6 @@ QJsonObject reportOfRun(const QTemporaryDir &dir, const QStringList &arguments, 
     return QJsonDocument::fromJson(file.readAll()).object();
 }
 
-QJsonObject stateOf(Fleet &fleet, const QString &printer)
-{
-    return fleet.control(QJsonObject{{"printer", printer}, {"get", "state"}})["printers"]
-        .toArray()[0]
-        .toObject();
-}
-
 } // namespace
 
 class VirtualTest : public QObject
@@ -310,7 +303,8 @@ void VirtualTest::controlRequests()
     QVERIFY2(error.isEmpty() ? !answer.contains("error")
                              : answer["error"].toString().startsWith(error),
              qPrintable(answer["error"].toString()));
-    const QJsonObject printer = stateOf(fleet, "127.0.0.1");
+    const QJsonObject printer =
+        fleet.control({{"printer", "127.0.0.1"}, {"get", "state"}})["printers"][0].toObject();
     QCOMPARE(printer["state"].toString(), state);
     QCOMPARE(QJsonDocument(printer["faults"].toObject()).toJson(QJsonDocument::Compact),
              faults.toLatin1());
