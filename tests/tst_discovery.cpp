@@ -451,29 +451,25 @@ private slots:
         QUdpSocket mute;
         QVERIFY(mute.bind(QHostAddress::LocalHost, 0));
         const SnmpOptions silent = testedCommunity(mute.localPort());
-        struct Case {
-            SnmpOptions options;
-            bool now;
-            QString failure; // how it begins
-            int fromMs, toMs;
-        };
         // Silence is worded alike in v2c and v3.
         SnmpOptions silentV3 = v3;
         silentV3.port = mute.localPort();
         silentV3.timeoutMs = 300;
-        for (const Case &each : {Case{wrongPass, false, "SNMP ", 0, 1500},
-                                 Case{silent, false, "no SNMP answer", 1900, 3000},
-                                 Case{silent, true, "no SNMP answer", 1900, 3000},
-                                 Case{silentV3, false, "no SNMP answer", 0, 3000},
-                                 Case{silentV3, true, "no SNMP answer", 0, 3000}}) {
+        // Read on the calling thread or not; how the failure begins; within what time.
+        const std::tuple<SnmpOptions, bool, const char *, int, int> failures[] = {
+            {wrongPass, false, "SNMP ", 0, 1500},
+            {silent, false, "no SNMP answer", 1900, 3000},
+            {silent, true, "no SNMP answer", 1900, 3000},
+            {silentV3, false, "no SNMP answer", 0, 3000},
+            {silentV3, true, "no SNMP answer", 0, 3000}};
+        for (const auto &[options, now, failure, fromMs, toMs] : failures) {
             QElapsedTimer clock;
             clock.start();
-            const SnmpAnswer answer = each.now ? SnmpReader::readNow("127.0.0.1", each.options)
-                                               : readThrough(each.options);
-            const QString seen = answer.failure + " after " + QString::number(clock.elapsed());
-            QVERIFY2(answer.failure.startsWith(each.failure), qPrintable(seen));
-            QVERIFY2(clock.elapsed() >= each.fromMs && clock.elapsed() < each.toMs,
-                     qPrintable(seen));
+            const SnmpAnswer answer =
+                now ? SnmpReader::readNow("127.0.0.1", options) : readThrough(options);
+            const QString said = answer.failure + " after " + QString::number(clock.elapsed());
+            QVERIFY2(answer.failure.startsWith(failure), qPrintable(said));
+            QVERIFY2(clock.elapsed() >= fromMs && clock.elapsed() < toMs, qPrintable(said));
         }
 
         // Many silent printers at once wait their timeout together, without a

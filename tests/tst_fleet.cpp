@@ -86,13 +86,6 @@ std::pair<bool, QByteArray> promtool(const QStringList &arguments, const QByteAr
             run.readAll()};
 }
 
-quint16 freeTcpPort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
-
 } // namespace
 
 class FleetTest : public QObject
@@ -354,7 +347,10 @@ private:
         if (server.isEmpty())
             return;
         QTemporaryDir dir;
-        const quint16 port = freeTcpPort();
+        QTcpServer probe; // a free port for Prometheus, let go before it starts
+        probe.listen(QHostAddress::LocalHost, 0);
+        const quint16 port = probe.serverPort();
+        probe.close();
         QString scrape = QString::fromUtf8(readmeYaml(1));
         scrape.replace("127.0.0.1:9464", QStringLiteral("127.0.0.1:%1").arg(metrics.port()));
         // Once a second, not the README's fifteen: the test waits for two.
