@@ -11,6 +11,7 @@
 #include "support/LoopbackPrinter.h"
 #include "support/PrinterAgent.h"
 #include "support/PrivateNetwork.h"
+#include "support/SnmpRead.h"
 #include "support/SnmpRelay.h"
 #include "support/TestMain.h"
 #include "support/WindowDriver.h"
@@ -399,13 +400,6 @@ private slots:
         const QString whole = " | lab-printer | Dock 3 | SN77 | no paper | PAPER OUT / LX-4 V2.1 | "
                               "critical 8/808 Load labels #7 | 4x6 direct thermal | 4711 "
                               "impressions";
-        const auto readThrough = [](const SnmpOptions &options) {
-            SnmpReader reader(options);
-            std::optional<SnmpAnswer> heard;
-            reader.read("127.0.0.1",
-                        [&](const QString &, const SnmpAnswer &answer) { heard = answer; });
-            return QTest::qWaitFor([&] { return heard.has_value(); }, 5000) ? *heard : SnmpAnswer{};
-        };
         const SnmpAnswer v2c = SnmpReader::readNow("127.0.0.1", testedCommunity(agent.port));
         QCOMPARE(seen(v2c), whole);
         QCOMPARE(v2c.deviceDescr, "Varimonde LX-4");

@@ -7,6 +7,7 @@
 #include "support/Files.h"
 #include "support/Pictures.h"
 #include "support/RawSend.h"
+#include "support/SnmpRead.h"
 #include "support/TestMain.h"
 #include "virtual/CommandStream.h"
 #include "virtual/Fleet.h"
@@ -379,14 +380,6 @@ void VirtualTest::snmpAgreesWithTheCondition()
     options.community = QStringLiteral("label-room");
     options.port = printer->snmpPort();
     options.timeoutMs = 300;
-    const auto ask = [&](const SnmpOptions &asked) {
-        SnmpReader reader(asked);
-        std::optional<SnmpAnswer> got;
-        reader.read("127.0.0.1",
-                    [&got](const QString &, const SnmpAnswer &answer) { got = answer; });
-        [&] { QTRY_VERIFY_WITH_TIMEOUT(got.has_value(), 5000); }();
-        return got.value_or(SnmpAnswer{});
-    };
     const struct {
         const char *set;
         const char *words;
@@ -399,7 +392,7 @@ void VirtualTest::snmpAgreesWithTheCondition()
     };
     for (const auto &row : rows) {
         QVERIFY(controlled(fleet, {{"set", row.set}}));
-        const SnmpAnswer answer = ask(options);
+        const SnmpAnswer answer = readThrough(options);
         QVERIFY2(answer.answered, qPrintable(answer.failure));
         QCOMPARE(answer.state.words(), QString::fromLatin1(row.words));
         QCOMPARE(!answer.refusal().isEmpty(), row.refused);
@@ -408,9 +401,9 @@ void VirtualTest::snmpAgreesWithTheCondition()
     // Another community, or a silent printer, gets no answer.
     SnmpOptions wrong = options;
     wrong.community = QStringLiteral("public");
-    QVERIFY(!ask(wrong).answered);
+    QVERIFY(!readThrough(wrong).answered);
     QVERIFY(controlled(fleet, {{"fault", "snmp-silent"}}));
-    QVERIFY(!ask(options).answered);
+    QVERIFY(!readThrough(options).answered);
 
     // Debian's client walks it, while this event loop answers it.
     const QString walk = QStandardPaths::findExecutable("snmpwalk");
