@@ -31,7 +31,6 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QTcpServer>
 #include <QUdpSocket>
@@ -942,7 +941,9 @@ private slots:
             {"--watch 5 --metrics 127.0.0.1:65536 --to tcp://127.0.0.1", "--metrics takes"},
             {"--watch 5 --metrics [::1:9464 --to tcp://127.0.0.1", "--metrics takes"},
             {"--status --to tcp://127.0.0.1 --force", "--force goes with --write-targets"},
-            {"--inventory x.csv --to tcp://127.0.0.1", "--inventory goes with --status"},
+            {"--inventory x.csv --to tcp://127.0.0.1",
+             "varimonde-setup: --inventory goes with --status\n"
+             "Try 'varimonde-setup --help' for more information.\n"},
         };
         for (const auto &[arguments, error] : rows)
             QTest::newRow(arguments) << words(arguments) << QString(error);

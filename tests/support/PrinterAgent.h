@@ -12,23 +12,6 @@
 #include <QTemporaryDir>
 #include <QUdpSocket>
 
-// Starts snmpd in the foreground with only the configuration given, no MIB
-// files and its state in `dir`, listening on `endpoints`.
-inline bool startSnmpd(QProcess &agent, const QTemporaryDir &dir, const QString &config,
-                       const QString &endpoints)
-{
-    const QString program = QStandardPaths::findExecutable("snmpd", {"/usr/sbin", "/usr/bin"});
-    if (program.isEmpty())
-        return false;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("MIBS", QString());
-    environment.insert("SNMP_PERSISTENT_DIR", dir.filePath("p"));
-    environment.insert("SNMPCONFPATH", dir.path());
-    agent.setProcessEnvironment(environment);
-    agent.start(program, {"-f", "-Lo", "-C", "-c", config, "-M", dir.filePath("none"), endpoints});
-    return agent.waitForStarted();
-}
-
 // The "tested" community on `port`.
 inline SnmpOptions testedCommunity(quint16 port)
 {
@@ -109,7 +92,19 @@ public:
         QStringList endpoints;
         for (const QString &address : std::as_const(addresses))
             endpoints << QStringLiteral("udp:%1:%2").arg(address).arg(port);
-        if (!startSnmpd(agent, dir, config.fileName(), endpoints.join(',')))
+        // In the foreground, with only this configuration, no MIB files and
+        // its state here.
+        const QString program = QStandardPaths::findExecutable("snmpd", {"/usr/sbin", "/usr/bin"});
+        if (program.isEmpty())
+            return false;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("MIBS", QString());
+        environment.insert("SNMP_PERSISTENT_DIR", dir.filePath("p"));
+        environment.insert("SNMPCONFPATH", dir.path());
+        agent.setProcessEnvironment(environment);
+        agent.start(program, {"-f", "-Lo", "-C", "-c", config.fileName(), "-M",
+                              dir.filePath("none"), endpoints.join(',')});
+        if (!agent.waitForStarted())
             return false;
         SnmpOptions options = testedCommunity(port);
         options.timeoutMs = 200;
