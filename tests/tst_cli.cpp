@@ -9,6 +9,7 @@
 #include "cli/ProgressLog.h"
 #include "cli/Target.h"
 #include "cli/TargetJob.h"
+#include "link/PortDoctor.h"
 #include "link/PortNames.h"
 #include "printer/StorageCommands.h"
 #include "profile/ProfileRecord.h"
@@ -34,6 +35,7 @@
 #include <QSerialPort>
 #include <QSettings>
 #include <QSpinBox>
+#include <QTranslator>
 #include <QUdpSocket>
 
 #include <csignal>
@@ -794,6 +796,78 @@ private slots:
         QVERIFY2(de.err != en.err || english.isEmpty(), qPrintable(de.err));
         QCOMPARE(de.out, en.out);
         QCOMPARE(de.report, en.report);
+    }
+
+    // Advice that names a tab in the window names an option on the command
+    // line, in German too; the window's own words stay as they were (in
+    // English, tst_link's failuresSayWhy).
+    void adviceNamesTheCommandLinesOption()
+    {
+        PortNames names;
+        names.setUsbRoots(dir.filePath("none"), dir.filePath("none"));
+        names.redirect("LPT1", dir.filePath("none"));
+        names.redirect("LPT2", file("lp1", {}));
+        const Wording advice = PortDoctor::printerPortsAdvice(names);
+        const QString found = "LPT2 (" + dir.filePath("lp1") + "). ";
+        QTranslator german;
+        QVERIFY(german.load("varimonde-setup_de", QCoreApplication::applicationDirPath() +
+                                                      "/../share/varimonde-setup/translations"));
+        QCoreApplication::installTranslator(&german);
+        const QStringList shown{advice.shown(), advice.shown(Audience::CommandLine)};
+        QCoreApplication::removeTranslator(&german);
+        QCOMPARE(shown,
+                 (QStringList{"Gefundene parallele und USB-Druckeranschlüsse: " + found +
+                                  "Wählen Sie einen davon auf der Registerkarte „Verbindung“.",
+                              "Gefundene parallele und USB-Druckeranschlüsse: " + found +
+                                  "Nennen Sie einen davon mit --to."}));
+        QCOMPARE(advice.english(Audience::CommandLine),
+                 "Parallel and USB printer ports found: " + found + "Name one of them with --to.");
+    }
+
+    // --help in the language asked for: the descriptions translated beside
+    // the same option names, English as it always was, and Japanese broken
+    // to fit 80 columns, a wide character taking two.
+    void helpInTheLanguageAsked_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("en") << "en"
+                            << "\n  --to <target>                  A printer to send to; give it "
+                               "once for each\n";
+        QTest::newRow("de") << "de"
+                            << "\n  --to <target>                  Ein Drucker, an den gesendet "
+                               "wird; für jeden\n";
+        QTest::newRow("ja") << "ja"
+                            << "\n  --to <target>                  送信先のプリンター。"
+                               "プリンターごとに 1 回ずつ\n";
+    }
+    void helpInTheLanguageAsked()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, line);
+        const auto help = [](const QStringList &language) {
+            QProcess cli;
+            cli.start(VARIMONDE_SETUP_BINARY, language + QStringList{"--help"});
+            return cli.waitForFinished(10000) && cli.exitCode() == 0
+                       ? QString::fromUtf8(cli.readAllStandardOutput())
+                       : QString();
+        };
+        const auto names = [](const QString &help) {
+            static const QRegularExpression named("^  (-.*?)(  |$)",
+                                                  QRegularExpression::MultilineOption);
+            QStringList found;
+            for (auto match = named.globalMatch(help); match.hasNext();)
+                found << match.next().captured(1);
+            return found;
+        };
+        const QString shown = help({"--lang", language});
+        QVERIFY2(shown.contains(line), qPrintable(shown));
+        QCOMPARE(names(shown), names(help({"--lang", "en"})));
+        for (const QString &row : shown.mid(shown.indexOf("\n  -h")).split('\n')) {
+            const auto wide = std::count_if(row.begin(), row.end(),
+                                            [](QChar c) { return c.unicode() >= 0x2E80; });
+            QVERIFY2(row.size() + wide <= 80, qPrintable(row));
+        }
     }
 
     // SIGINT mid-transfer or SIGTERM while a large firmware image is still

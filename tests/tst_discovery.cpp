@@ -709,9 +709,7 @@ private slots:
         const std::tuple<const char *, const char *, QString> cases[] = {
             // The command line names its own way to send anyway.
             {"127.0.0.71", "",
-             "--firmware " + firmware + ": " +
-                 QString(refusal).replace("try again.",
-                                          "try again, or give --ignore-status to send anyway.")},
+             "--firmware " + firmware + ": " + refusal + " Give --ignore-status to send anyway."},
             {"127.0.0.71", "--ignore-status", ""},
             {"127.0.0.72", "", ""},
         };

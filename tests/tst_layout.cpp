@@ -25,6 +25,7 @@
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QTextBoundaryFinder>
+#include <QTextLayout>
 
 namespace
 {
@@ -59,17 +60,19 @@ bool cutOff(const QWidget *widget)
 }
 
 // The first word of a wrapping caption too wide for its line, which the
-// caption would have to break in its middle, or an empty text. A word is
-// what lies between two places a line may break (a space, or between two
-// Chinese or Japanese characters), its trailing spaces left out. A run with
-// a digit in it (a checksum, a size) is no word and may break where it must.
+// caption would have to break in its middle, or a mnemonic's key in
+// brackets ("(I)" of "文字(&I)") on a line of its own, or an empty text.
+// A word is what lies between two places a line may break (a space, or
+// between two Chinese or Japanese characters), its trailing spaces left
+// out. A run with a digit in it (a checksum, a size) is no word and may
+// break where it must.
 QString brokenWord(const QWidget *widget)
 {
     QString text;
     int room = 0;
     QFontMetrics metrics = widget->fontMetrics();
     if (auto *wrapping = qobject_cast<const WrappingButton *>(widget)) {
-        text = wrapping->text();
+        text = wrapping->caption();
         room = wrapping->contentsArea().width();
     } else if (auto *label = qobject_cast<const QLabel *>(widget); label && label->wordWrap()) {
         text = label->text();
@@ -85,7 +88,21 @@ QString brokenWord(const QWidget *widget)
         if (metrics.horizontalAdvance(word) > room && !word.contains(digit))
             return word;
     }
-    return {};
+    QTextLayout layout(text, widget->font());
+    QTextOption wrap;
+    wrap.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(wrap);
+    layout.beginLayout();
+    QString alone;
+    static const QRegularExpression key("^\\(.\\)[\\p{P}\\s]*$");
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(room);
+        const QString shown = text.mid(line.textStart(), line.textLength()).trimmed();
+        if (line.textStart() > 0 && alone.isEmpty() && key.match(shown).hasMatch())
+            alone = shown;
+    }
+    layout.endLayout();
+    return alone;
 }
 
 // The controls under `root` that show, without the parts of a composite
@@ -192,8 +209,8 @@ private slots:
     // Rows at start come first: the longest texts stay once shown.
     void everyTabFollowsTheRules_data()
     {
-        QTest::addColumn<int>("tab");
-        QTest::addColumn<QString>("state"); // at start (""), or the longest texts and a link
+        // state: at start (""), or the longest texts and a link
+        columns<int, QString>({"tab", "state"});
         for (const char *state : {"", "longest texts"})
             for (int tab = 0; tab < tabs()->count(); ++tab)
                 QTest::addRow("%s, %s", qPrintable(tabs()->tabText(tab)),

@@ -47,12 +47,9 @@
 #include <QSettings>
 #include <QSlider>
 #include <QSpinBox>
-#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QUdpSocket>
-
-#include <array>
 
 namespace
 {
@@ -73,6 +70,28 @@ bool udpPortBound(quint16 port)
             return true;
     }
     return false;
+}
+
+// Sets each "control=value" as a user would: a list's or a field's text, a
+// slider dragged there (its label follows the thumb), a check box on (1) or
+// off (0); a name alone chooses that option.
+void set(WindowDriver &window, const QStringList &assignments)
+{
+    for (const QString &assignment : assignments) {
+        QWidget *control = window.control(assignment.section('=', 0, 0));
+        const QString value = assignment.section('=', 1);
+        if (auto *combo = qobject_cast<QComboBox *>(control))
+            combo->setCurrentText(value);
+        else if (auto *field = qobject_cast<QLineEdit *>(control))
+            field->setText(value);
+        else if (auto *slider = qobject_cast<QSlider *>(control)) {
+            slider->setSliderPosition(value.toInt());
+            slider->triggerAction(QAbstractSlider::SliderMove);
+        } else if (auto *box = qobject_cast<QCheckBox *>(control))
+            box->setChecked(value == "1");
+        else
+            qobject_cast<QAbstractButton *>(control)->click(); // its middle may be past its text
+    }
 }
 
 } // namespace
@@ -114,14 +133,14 @@ class TestWindow : public QObject
     // Drags files of the driver's folder onto `target` as a file manager
     // would, and drops them if it takes them on entering; says how far it
     // got: "refused", "entered" or "dropped".
-    QString drop(const QString &target, const QStringList &names)
+    static QString drop(WindowDriver &window, const QString &target, const QStringList &names)
     {
         QMimeData data;
         QList<QUrl> urls;
         for (const QString &name : names)
-            urls << QUrl::fromLocalFile(ui->dir.filePath(name));
+            urls << QUrl::fromLocalFile(window.dir.filePath(name));
         data.setUrls(urls);
-        QWidget *widget = ui->control(target);
+        QWidget *widget = window.control(target);
         const QPoint at = widget->rect().center();
         QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
         QCoreApplication::sendEvent(widget, &enter);
@@ -178,7 +197,7 @@ private slots:
     // On the first start each kind of file is looked for in the home folder,
     // then where the last one of its kind came from; Reset forgets that, the
     // window's place and the printer link, which a new start takes up.
-    void dialogsStartWhereTheirKindWasFound()
+    void dialogsStartWhereTheirKindWasFoundUntilReset()
     {
         const QString home = QDir::homePath();
         QVERIFY(home != QDir::currentPath());
@@ -191,10 +210,7 @@ private slots:
             QVERIFY2(!lastOffered.contains("chosen"), qPrintable(lastOffered));
             QCOMPARE(folderOf(button), ui->dir.filePath(button));
         }
-    }
-    // The log window, which holds Reset, shows the bytes of the row chosen.
-    void resetForgetsWhatWasRemembered()
-    {
+        // The log window, which holds Reset, shows the bytes of the row chosen.
         ui->window.setGeometry(startGeometry.adjusted(10, 10, 30, 30));
         ui->click("ListCMD");
         ui->click("LogCMD");
@@ -205,13 +221,10 @@ private slots:
         QCOMPARE(ui->click("ResetCMD", {"<cancel>"}).size(), 1);
         QCOMPARE(folderOf("BMemCMD"), ui->dir.filePath("BMemCMD"));
         const QString starting = linkShown(ui->window);
-        for (const QString &field : words("SPortCombo=3 SBaudCombo=19200 SParityCombo=E "
-                                          "SBitsCombo=7 NetHostTxt=127.0.0.1 NetPortTxt=9101"))
-            ui->control(field.section('=', 0, 0))
-                ->setProperty(field.contains("Txt") ? "text" : "currentText",
-                              field.section('=', 1));
+        set(*ui, words("SPortCombo=3 SBaudCombo=19200 SParityCombo=E SBitsCombo=7 "
+                       "NetHostTxt=127.0.0.1 NetPortTxt=9101"));
         QCOMPARE(ui->run({"SApplyCmd_0"}), QStringList());
-        ui->control<QAbstractButton>("CommOp_3")->click(); // its middle may be past its text
+        set(*ui, {"CommOp_3"});
         QCOMPARE(ui->run({"NetApplyCmd"}), QStringList());
         QCOMPARE(linkShown(*std::make_unique<MainWindow>()),
                  "Network 127.0.0.1:9101 3 19200 E 7 127.0.0.1 9101 1");
@@ -328,7 +341,7 @@ private slots:
         answers.pressOk(); // a refusal's
         const QString shownPaths = "FnameTxt FilePathTxt FFnameTxt";
         const QString before = state(shownPaths);
-        QCOMPARE(drop(target, names.split(' ')), "dropped");
+        QCOMPARE(drop(*ui, target, names.split(' ')), "dropped");
         QTRY_COMPARE(answers.summary().join('\n'), box.replace("DIR", ui->dir.path()));
         if (shown.isEmpty())
             QCOMPARE(state(shownPaths), before);
@@ -337,14 +350,19 @@ private slots:
     }
 
     // The bytes each row expects are built in the test itself, from the
-    // printer's commands whose exact bytes tst_texts holds.
+    // printer's commands whose exact bytes tst_texts holds, or written out
+    // where other choices than the start values are made: two lists or two
+    // values taken for each other show there. A step "control=value" of a
+    // list or a slider sets it; any other is clicked. An identifier is one
+    // name: a line end in it would end the printer's command there and make
+    // the rest a command of its own, so it is refused and nothing is sent.
     void featuresSendTheirCommands_data()
     {
         columns<QStringList, QStringList, QString, QByteArray>(
             {"steps", "boxes", "logged", "sent"});
-        const auto send = [](const char *name, const QString &steps, const QStringList &boxes,
+        const auto send = [](const char *name, const QStringList &steps, const QStringList &boxes,
                              const QString &logged, const QByteArray &sent) {
-            QTest::newRow(name) << words(steps) << boxes << logged << sent;
+            QTest::newRow(name) << steps << boxes << logged << sent;
         };
         QByteArray format = formatFile.toLatin1();
         FormatLines::toPrinterText(format);
@@ -354,45 +372,68 @@ private slots:
         const QString formatAsked = "Enter Format Identifier|8 Characters or less please|";
         const QStringList recallFormat = {"Enter Label Format to Print|DATA STORAGE|",
                                           "Enter Quantity|DATA STORAGE|1"};
-        send("upload, nothing on", "UploadCMD", {}, "Configuration block",
+        const QString recallImage = "Enter Stored Graphic to Print|DATA STORAGE|";
+        const QString deleteAsked = "Enter Identifier of Object to Delete|Delete Stored Object|";
+        const QString refusal = "The identifier contains a control character (%1), which the "
+                                "printer would take as part of a command. Use letters, digits "
+                                "and symbols.|%2";
+        const QByteArray head = "! 0 0 0 0\r\n";
+        const QByteArray calibrate = head + "V INDEX SETTING CALIBRATE\r\nV WRITE\r\nEND";
+        send("upload, nothing on", {"UploadCMD"}, {}, "Configuration block",
              ConfigBlock::build({}).toLatin1());
-        send("calibrate", "CalCmd", {}, "Calibration",
+        send("calibrate", {"CalCmd"}, {}, "Calibration",
              (CalibrationBlocks::settingsBlock("GAP", "DT", "WAX") +
               CalibrationBlocks::calibrateBlock())
                  .toLatin1());
-        send("4X3 label", "TestOp1 TestCMD", {}, "Test label 4X3",
+        send("bar, thermal transfer, wax/resin",
+             {"CIndexCmb=BAR", "CPrintModeCMB=TT", "RibbonCMB=WAX/RESIN COMBO", "CalCmd"}, {},
+             "Calibration",
+             head + "V INDEX SETTING 3\r\nV FEED_TYPE BAR\r\nV WRITE\r\nEND" + calibrate);
+        send("gap, thermal transfer, wax",
+             {"CIndexCmb=GAP", "CPrintModeCMB=TT", "RibbonCMB=WAX", "CalCmd"}, {}, "Calibration",
+             head + "V INDEX SETTING 2\r\nV FEED_TYPE GAP\r\nV WRITE\r\nEND" + calibrate);
+        send("darkness -7", {"DarkChk", "Slider1=-7", "UploadCMD"}, {}, "Configuration block",
+             head + "VARIABLE DARKNESS -7\r\nVARIABLE WRITE\r\nEND");
+        send("4X3 label", words("TestOp1 TestCMD"), {}, "Test label 4X3",
              TestLabels::fourByThree().toLatin1());
-        send("2.4X1 label", "TestOp2 TestCMD", {}, "Test label 2.4X1",
+        send("2.4X1 label", words("TestOp2 TestCMD"), {}, "Test label 2.4X1",
              TestLabels::twoPointFourByOne().toLatin1());
-        send("graphic", "GSPCXOp BrowseCMD=file:pic.pcx StoreCMD=logo GSBMPop", {graphicAsked},
+        send("graphic", words("GSPCXOp BrowseCMD=file:pic.pcx StoreCMD=logo"), {graphicAsked},
              QString("Graphic LOGO, %1 bytes").arg(pcxPicture.size()),
              StorageCommands::graphicStoreHeader("PCX", "LOGO").toLatin1() + pcxPicture +
                  StorageCommands::graphicStoreEnd().toLatin1());
         // Nine characters are one too many; eight go through (tst_cli).
         send("graphic, 9 characters",
-             "GSPCXOp BrowseCMD=file:pic.pcx StoreCMD=abcdefghi;<ok> GSBMPop",
+             words("GSPCXOp BrowseCMD=file:pic.pcx StoreCMD=abcdefghi;<ok>"),
              {graphicAsked, "Valid Identifier must be no more than 8 characters.|Graphic Storage"},
              "", {});
-        send("print format", "FPrintOp1 FBrowseCMD=file:fmt.txt FStoreCMD", {},
+        send("graphic, a tab in its name",
+             {"GSPCXOp", "BrowseCMD=file:pic.pcx", "StoreCMD=A\tB;<ok>"},
+             {graphicAsked, refusal.arg("TAB", "Graphic Storage")}, "", {});
+        send("print format", words("FPrintOp1 FBrowseCMD=file:fmt.txt FStoreCMD"), {},
              "Label format fmt.txt", format);
-        send("store format", "FSTandardOp1 FBrowseCMD=file:fmt.txt FStoreCMD=Fmt", {formatAsked},
-             "Label format fmt.txt, stored as Fmt", stored);
+        send("store format", words("FSTandardOp1 FBrowseCMD=file:fmt.txt FStoreCMD=Fmt"),
+             {formatAsked}, "Label format fmt.txt, stored as Fmt", stored);
         send("store format, 9 characters",
-             "FSTandardOp1 FBrowseCMD=file:fmt.txt FStoreCMD=Fmt456789;<ok>",
+             words("FSTandardOp1 FBrowseCMD=file:fmt.txt FStoreCMD=Fmt456789;<ok>"),
              {formatAsked, "Identifier must be 8 chars or less|File Format Storage"}, "", {});
-        send("recall image", "Option1 RecallCMD=logo",
-             {"Enter Stored Graphic to Print|DATA STORAGE|"}, "Recall graphic LOGO",
+        send("recall image", {"Option1", "RecallCMD=logo"}, {recallImage}, "Recall graphic LOGO",
              StorageCommands::graphicRecall("logo").toLatin1());
-        send("recall format", "Option2 RecallCMD=fmt;3", recallFormat, "Recall format FMT",
-             StorageCommands::formatRecall("fmt", 3).toLatin1());
-        send("recall format, no number", "Option2 RecallCMD=fmt;abc;<ok>",
+        send("recall image, a line feed in its name", {"Option1", "RecallCMD=L\n!D ALL;<ok>"},
+             {recallImage, refusal.arg("LF", "DATA STORAGE")}, "", {});
+        send("recall twelve of a format", {"Option2", "RecallCMD=fmt;12"}, recallFormat,
+             "Recall format FMT", "!R F FMT 0 100 A 12\r\n");
+        send("recall format, no number", {"Option2", "RecallCMD=fmt;abc;<ok>"},
              recallFormat + QStringList{StorageCommands::invalidQuantity() + "|DATA STORAGE"}, "",
              {});
-        send("delete", "DeleteCMD=logo",
-             {"Enter Identifier of Object to Delete|Delete Stored Object|"}, "Delete logo",
+        send("recall format, a line end in its name", {"Option2", "RecallCMD=F\r\n!D ALL;1;<ok>"},
+             recallFormat + QStringList{refusal.arg("CR", "DATA STORAGE")}, "", {});
+        send("delete", {"DeleteCMD=logo"}, {deleteAsked}, "Delete logo",
              StorageCommands::deleteObject("logo").toLatin1());
-        send("list", "ListCMD", {}, "List", StorageCommands::listObjects().toLatin1());
-        send("firmware", "BMemCMD=file:fw.bin BUpLoadCMD", {},
+        send("delete, a carriage return in its name", {"DeleteCMD=A\r!D ALL;<ok>"},
+             {deleteAsked, refusal.arg("CR", "Delete Stored Object")}, "", {});
+        send("list", {"ListCMD"}, {}, "List", StorageCommands::listObjects().toLatin1());
+        send("firmware", words("BMemCMD=file:fw.bin BUpLoadCMD"), {},
              "Firmware fw.bin, 903 bytes, SHA-256 " +
                  QCryptographicHash::hash(firmware, QCryptographicHash::Sha256).toHex(),
              firmware);
@@ -403,10 +444,23 @@ private slots:
         QFETCH(QStringList, boxes);
         QFETCH(QString, logged);
         QFETCH(QByteArray, sent);
+        const auto restore = qScopeGuard([this] {
+            set(*ui, {"CIndexCmb=GAP", "CPrintModeCMB=DT", "RibbonCMB=WAX", "DarkChk=0",
+                      "Slider1=0", "GSBMPop", "Option1"});
+        });
         const SendLog &log = ui->window.sendLog();
         const int rows = log.rowCount();
-        QCOMPARE(ui->run(steps), boxes);
+        QStringList shown;
+        for (const QString &step : steps) {
+            QWidget *control = ui->control(step.section('=', 0, 0));
+            if (qobject_cast<QComboBox *>(control) || qobject_cast<QSlider *>(control))
+                set(*ui, {step});
+            else
+                shown += ui->run({step});
+        }
+        QCOMPARE(shown, boxes);
         QCOMPARE(ui->pty.readAvailable(sent.size()), sent);
+        QVERIFY(ui->pty.readAvailable(1, 100).isEmpty());
         QCOMPARE(log.rowCount(), rows + (logged.isEmpty() ? 0 : 1));
         if (logged.isEmpty())
             return;
@@ -416,85 +470,6 @@ private slots:
         QCOMPARE(entry.head, sent);
         QCOMPARE(entry.outcome(), "Sent");
         QCOMPARE(entry.link, "Serial COM1 (" + ui->pty.slavePath() + ") 9600,N,8,1");
-    }
-
-    // Choices other than the start values, against the printer's bytes as
-    // written out: two lists or two values taken for each other show here.
-    void otherChoicesSendTheirBytes_data()
-    {
-        columns<QStringList, QByteArray>({"steps", "sent"});
-        const QByteArray head = "! 0 0 0 0\r\n";
-        row("bar, thermal transfer, wax/resin",
-            QStringList{"CIndexCmb=BAR", "CPrintModeCMB=TT", "RibbonCMB=WAX/RESIN COMBO", "CalCmd"},
-            head + "V INDEX SETTING 3\r\nV FEED_TYPE BAR\r\nV WRITE\r\nEND" + head +
-                "V INDEX SETTING CALIBRATE\r\nV WRITE\r\nEND");
-        row("gap, thermal transfer, wax",
-            QStringList{"CIndexCmb=GAP", "CPrintModeCMB=TT", "RibbonCMB=WAX", "CalCmd"},
-            head + "V INDEX SETTING 2\r\nV FEED_TYPE GAP\r\nV WRITE\r\nEND" + head +
-                "V INDEX SETTING CALIBRATE\r\nV WRITE\r\nEND");
-        row("darkness -7", QStringList{"DarkChk", "Slider1=-7", "UploadCMD"},
-            head + "VARIABLE DARKNESS -7\r\nVARIABLE WRITE\r\nEND");
-        row("twelve of a format", QStringList{"Option2", "RecallCMD=fmt;12"},
-            QByteArray("!R F FMT 0 100 A 12\r\n"));
-    }
-    void otherChoicesSendTheirBytes()
-    {
-        QFETCH(QStringList, steps);
-        QFETCH(QByteArray, sent);
-        const auto restore = qScopeGuard([this] {
-            for (const char *name : {"CIndexCmb", "CPrintModeCMB", "RibbonCMB"})
-                ui->control<QComboBox>(name)->setCurrentIndex(0);
-            if (ui->control<QCheckBox>("DarkChk")->isChecked())
-                ui->click("DarkChk");
-            auto *darkness = ui->control<QSlider>("Slider1");
-            darkness->setSliderPosition(0);
-            darkness->triggerAction(QAbstractSlider::SliderMove);
-            ui->control<QAbstractButton>("Option1")->click();
-        });
-        for (const QString &step : steps) {
-            const QString name = step.section('=', 0, 0), value = step.section('=', 1);
-            if (auto *combo = qobject_cast<QComboBox *>(ui->control(name)))
-                combo->setEditText(value);
-            else if (auto *slider = qobject_cast<QSlider *>(ui->control(name))) {
-                // As dragged: the label follows the thumb.
-                slider->setSliderPosition(value.toInt());
-                slider->triggerAction(QAbstractSlider::SliderMove);
-            } else
-                QCOMPARE(ui->run({step}).size(), step.count(';') + step.contains('='));
-        }
-        QCOMPARE(ui->pty.readAvailable(sent.size()), sent);
-        QVERIFY(ui->pty.readAvailable(1, 100).isEmpty());
-    }
-
-    // An identifier is one name: a line end in it would end the printer's
-    // command there and make the rest a command of its own.
-    void identifiersWithLineEndsAreRefused_data()
-    {
-        columns<QStringList, QString>({"steps", "box"});
-        const QString refusal = "The identifier contains a control character (%1), which the "
-                                "printer would take as part of a command. Use letters, digits "
-                                "and symbols.|";
-        row("recall format", QStringList{"Option2", "RecallCMD=F\r\n!D ALL;1;<ok>"},
-            refusal.arg("CR") + "DATA STORAGE");
-        row("recall graphic", QStringList{"Option1", "RecallCMD=L\n!D ALL;<ok>"},
-            refusal.arg("LF") + "DATA STORAGE");
-        row("delete", QStringList{"DeleteCMD=A\r!D ALL;<ok>"},
-            refusal.arg("CR") + "Delete Stored Object");
-        row("store graphic", QStringList{"GSPCXOp", "BrowseCMD=file:pic.pcx", "StoreCMD=A\tB;<ok>"},
-            refusal.arg("TAB") + "Graphic Storage");
-    }
-    void identifiersWithLineEndsAreRefused()
-    {
-        QFETCH(QStringList, steps);
-        QFETCH(QString, box);
-        const int rows = ui->window.sendLog().rowCount();
-        const auto restore = qScopeGuard([this] {
-            ui->control<QAbstractButton>("GSBMPop")->click();
-            ui->control<QAbstractButton>("Option1")->click();
-        });
-        QCOMPARE(ui->run(steps).constLast(), box);
-        QVERIFY(ui->pty.readAvailable(1, 200).isEmpty());
-        QCOMPARE(ui->window.sendLog().rowCount(), rows);
     }
 
     // A send while Communication Settings shows a change not applied asks
@@ -528,20 +503,14 @@ private slots:
         const QString before = ui->window.link().description();
         // The serial link as it was, whatever the row found.
         const auto restore = qScopeGuard([this, before] {
-            ui->control<QAbstractButton>("CommOp_0")->click();
-            ui->control<QComboBox>("SBaudCombo")->setEditText("9600");
+            set(*ui, {"CommOp_0", "SBaudCombo=9600"});
             QCOMPARE(ui->run({"SApplyCmd_0"}), QStringList());
             QCOMPARE(ui->window.link().description(), before);
         });
         ui->window.tabs()->setCurrentIndex(MainWindow::CommunicationTab);
-        if (change.startsWith("CommOp")) {
-            ui->control<QAbstractButton>(change)->click();
-        } else {
-            auto *field = ui->control<QComboBox>(change.section('=', 0, 0));
-            field->setEditText(change.section('=', 1).section('+', 0, 0));
-            if (change.endsWith("+Enter"))
-                QTest::keyClick(field->lineEdit(), Qt::Key_Return);
-        }
+        set(*ui, {change.section('+', 0, 0)});
+        if (change.endsWith("+Enter"))
+            QTest::keyClick(ui->control<QComboBox>("SBaudCombo")->lineEdit(), Qt::Key_Return);
         QCOMPARE(ui->window.link().description() == before, boxes > 0);
         QCOMPARE(ui->control(change.startsWith("CommOp") ? "NetNotAppliedLbl" : "NotAppliedLbl")
                      ->isVisible(),
@@ -786,96 +755,35 @@ sys.stdin.read()
             ui->click(name);
     }
 
-    // Cancel (the button or Esc) ends a byte transfer that waits on a full
-    // printer: no box, the port closed, the status says so; meanwhile the
-    // status tells how far it is.
-    void cancelEndsATransferQuietly_data()
+    // The window's one busy state: while a transfer runs the tab bar, every
+    // input of every page but the transfer's Cancel, and the log window's
+    // Reset Settings are off; once it has been sent, has failed (its box
+    // closed) or was cancelled, every control is as it was, a settings group
+    // off with its switch and a format's send, off until the next browse,
+    // included. Cancel (the button or Esc) ends a transfer that waits on a
+    // full printer at once: no box, the port closed, the status says so;
+    // meanwhile the status tells how far it is. Closing the window asks
+    // first: Enter keeps sending, as Keep Sending does; stopping ends it as
+    // Cancel does, and the window with it.
+    void aTransferLeavesEveryControlAsItWas_data()
     {
-        columns<QString, QString, bool>({"load", "send", "escape"}); // else Cancel is clicked
-        row("upload, button", "BMemCMD", "BUpLoadCMD", false);
-        row("graphic, Esc", "BrowseCMD", "StoreCMD=logo", true);
+        columns<QString, QString, QString, int>({"load", "send", "status", "boxes"});
+        // An unforeseen box is answered, and counted.
+        row("upload sent", "BMemCMD", "BUpLoadCMD=<ok>", "File Uploaded", 0);
+        row("upload failed", "BMemCMD", "BUpLoadCMD=<ok>", "Upload Failed", 1);
+        row("upload cancelled", "BMemCMD", "BUpLoadCMD=<ok>", "Upload Cancelled", 0);
+        row("graphic cancelled by Esc", "BrowseCMD", "StoreCMD=logo;<ok>", "STORING CANCELLED", 1);
+        row("upload stopped to quit", "BMemCMD", "BUpLoadCMD=<enter>;press:Stop and Quit;<ok>",
+            "Upload Cancelled", 2);
     }
-    void cancelEndsATransferQuietly()
+    void aTransferLeavesEveryControlAsItWas()
     {
         QFETCH(QString, load);
         QFETCH(QString, send);
-        QFETCH(bool, escape);
-        const QString status = escape ? "StatLbl" : "UStatLbl";
-        ui->window.link().setStallLimitMs(5000);
-        QCOMPARE(ui->run({load + "=file:big.bin"}), QStringList());
-        auto *cancel = ui->window.tabs()->currentWidget()->findChild<QPushButton *>("CancelCMD");
-        QVERIFY(!cancel->isEnabled());
-        ui->click("LogCMD"); // its Reset Settings is off while the transfer runs
-        auto *reset = ui->control("ResetCMD");
-        ui->pty.pauseReading(true);
-        QString during, bar;
-        bool started = false;
-        QObject scope; // no timer outlives the test
-        OnBusy cancelling(ui->tabBar(), [&] {
-            if (std::exchange(started, true))
-                return;
-            QTimer::singleShot(300, &scope, [&] {
-                during = ui->control<QLabel>(status)->text();
-                // The status bar tells of this transfer, not the last one.
-                bar = state("LastSendLbl");
-                QVERIFY(cancel->isEnabled());
-                QVERIFY(!reset->isEnabled());
-                // A file dropped now would be read over the bytes being sent.
-                QCOMPARE(drop(escape ? "FilePathTxt" : "BinaryPage", {"fw.bin"}), "refused");
-                if (escape) {
-                    // The identifier box just closed: the window is active again.
-                    ui->window.activateWindow();
-                    QVERIFY(QTest::qWaitForWindowActive(&ui->window));
-                    QTest::keyClick(&ui->window, Qt::Key_Escape);
-                } else
-                    cancel->click();
-            });
-        });
-        QElapsedTimer clock;
-        clock.start();
-        const QStringList boxes = ui->run({send});
-        ui->pty.pauseReading(false);
-        QCOMPARE(boxes.join('\n'), escape ? "Enter Identifier|Graphic Storage|Image_1" : "");
-        QVERIFY(clock.elapsed() < 1500);
-        QVERIFY2(bar.startsWith("Sending to Serial COM1 (" + ui->pty.slavePath()), qPrintable(bar));
-        QVERIFY2(during.contains(
-                     QRegularExpression("^(Uploading|Sending) \\d+(\\.\\d)? kB of 1\\.0 MB")),
-                 qPrintable(during));
-        QCOMPARE(ui->control<QLabel>(status)->text(),
-                 escape ? "STORING CANCELLED" : "Upload Cancelled");
-        // The log row and the status bar tell how much of it the printer took.
-        const SendLog &log = ui->window.sendLog();
-        const SendLog::Entry &row = log.entry(log.rowCount() - 1);
-        QVERIFY(row.delivered > 0 && row.delivered < row.size);
-        const QLocale english(QLocale::English);
-        QCOMPARE(log.index(log.rowCount() - 1, SendLog::Size).data().toString(),
-                 english.toString(row.delivered) + " of " + english.toString(row.size) +
-                     " bytes delivered");
-        QCOMPARE(state("LastSendLbl").replace(QRegularExpression("\\d\\d:\\d\\d:\\d\\d"), "TIME"),
-                 QString("Cancelled at TIME (%1 of %2 bytes delivered)")
-                     .arg(row.delivered)
-                     .arg(row.size));
-        QVERIFY(!cancel->isEnabled());
-        QVERIFY(reset->isEnabled());
-        ui->control("LogFrm")->close();
-        QCOMPARE(openDescriptors(ui->pty.slavePath()), 1); // the terminal's own
-    }
-
-    // The window's one busy state: while an upload runs the tab bar and
-    // every input of every page are off but the upload's Cancel; once it has
-    // been sent, has failed (its box closed) or was cancelled, every control
-    // is as it was, a settings group off with its switch and a format's
-    // send, off until the next browse, included.
-    void aSendLeavesEveryControlAsItWas_data()
-    {
-        columns<QString>({"outcome"});
-        row("sent", QString("sent"));
-        row("failed", QString("failed"));
-        row("cancelled", QString("cancelled"));
-    }
-    void aSendLeavesEveryControlAsItWas()
-    {
-        QFETCH(QString, outcome);
+        QFETCH(QString, status);
+        QFETCH(int, boxes);
+        const bool cancelled = status.contains("cancelled", Qt::CaseInsensitive);
+        const bool escape = send.startsWith("Store"), closing = send.contains("Quit");
         WindowDriver other;
         const auto controls = [&other](bool inputsOnly) {
             QStringList shown;
@@ -894,43 +802,94 @@ sys.stdin.read()
             }
             return shown.join(' ');
         };
-        other.file("fw.bin", outcome == "cancelled" ? QByteArray(1 << 20, 'F') : firmware);
+        other.file("big.bin", cancelled ? Pictures::bmp(4096, 2048) : firmware);
+        other.file("fw.bin", firmware);
         other.file("fmt.txt", formatFile.toLatin1());
-        QCOMPARE(other.run(
-                     {"DarkChk", "FBrowseCMD=file:fmt.txt", "FSTandardOp1", "BMemCMD=file:fw.bin"}),
+        QCOMPARE(other.run({"DarkChk", "FBrowseCMD=file:fmt.txt", "FSTandardOp1",
+                            load + "=file:big.bin", "LogCMD"}),
                  QStringList());
         const QString before = controls(false);
         QVERIFY(before.contains("Slider1=1") && before.contains("WidthTxt=0") &&
                 before.contains("FStoreCMD=0") && before.contains("FBrowseCMD=1") &&
                 before.contains("CancelCMD=0"));
+        QWidget *reset = other.control("ResetCMD");
+        other.window.findChild<ConfigPage *>()->settle(); // no settings left to send
         QSerialPort holder;
         holder.setPortName(other.pty.slavePath());
-        if (outcome == "failed")
+        if (status == "Upload Failed")
             QVERIFY(holder.open(QIODevice::WriteOnly));
         other.window.link().setStallLimitMs(5000);
-        other.pty.pauseReading(outcome == "cancelled");
-        QString during;
+        other.pty.pauseReading(cancelled);
+        QString during, shown, bar;
+        bool started = false;
         QObject scope; // no timer outlives the test
         OnBusy busy(other.tabBar(), [&] {
-            if (during.isEmpty())
-                QTimer::singleShot(outcome == "cancelled" ? 200 : 0, &scope, [&] {
-                    during = controls(true);
-                    if (outcome == "cancelled")
-                        other.window.tabs()
-                            ->currentWidget()
-                            ->findChild<QPushButton *>("CancelCMD")
-                            ->click();
-                });
+            if (std::exchange(started, true))
+                return;
+            QTimer::singleShot(cancelled ? 300 : 0, &scope, [&] {
+                during = controls(true) + (reset->isEnabled() ? " ResetCMD=1" : "");
+                shown = other.control<QLabel>(escape ? "StatLbl" : "UStatLbl")->text();
+                // The status bar tells of this transfer, not the last one.
+                bar = state("LastSendLbl", &other.window);
+                // A file dropped now would be read over the bytes being sent.
+                QCOMPARE(drop(other, escape ? "FilePathTxt" : "BinaryPage", {"fw.bin"}), "refused");
+                if (escape) {
+                    // The identifier box just closed: the window is active again.
+                    other.window.activateWindow();
+                    QVERIFY(QTest::qWaitForWindowActive(&other.window));
+                    QTest::keyClick(&other.window, Qt::Key_Escape);
+                } else if (closing) {
+                    other.window.close();
+                    QTimer::singleShot(300, &scope, [&] { other.window.close(); });
+                } else if (cancelled)
+                    other.window.tabs()
+                        ->currentWidget()
+                        ->findChild<QPushButton *>("CancelCMD")
+                        ->click();
+            });
         });
-        const QStringList boxes = other.run({"BUpLoadCMD=<ok>"});
+        QElapsedTimer clock;
+        clock.start();
+        const QStringList shownBoxes = other.run({send});
         other.pty.pauseReading(false);
-        QCOMPARE(boxes.size(), outcome == "failed" ? 1 : 0);
-        QCOMPARE(other.control<QLabel>("UStatLbl")->text(), outcome == "sent" ? "File Uploaded"
-                                                            : outcome == "failed"
-                                                                ? "Upload Failed"
-                                                                : "Upload Cancelled");
+        QCOMPARE(shownBoxes.size(), boxes);
+        if (escape) // then no box but the identifier's
+            QCOMPARE(shownBoxes.value(0), "Enter Identifier|Graphic Storage|Image_1");
+        QCOMPARE(other.control<QLabel>(escape ? "StatLbl" : "UStatLbl")->text(), status);
         QCOMPARE(during, "CancelCMD=1");
         QCOMPARE(controls(false), before);
+        QVERIFY(reset->isEnabled());
+        holder.close();
+        QCOMPARE(openDescriptors(other.pty.slavePath()), 1); // the terminal's own
+        if (!cancelled)
+            return;
+        QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY2(bar.startsWith("Sending to Serial COM1 (" + other.pty.slavePath()),
+                 qPrintable(bar));
+        QVERIFY2(
+            shown.contains(QRegularExpression("^(Uploading|Sending) \\d+(\\.\\d)? kB of 1\\.0 MB")),
+            qPrintable(shown));
+        // The log row and the status bar tell how much of it the printer took
+        // (but for a window gone).
+        const SendLog &log = other.window.sendLog();
+        const SendLog::Entry &row = log.entry(log.rowCount() - 1);
+        QVERIFY(row.delivered > 0 && row.delivered < row.size);
+        const QLocale english(QLocale::English);
+        QCOMPARE(log.index(log.rowCount() - 1, SendLog::Size).data().toString(),
+                 english.toString(row.delivered) + " of " + english.toString(row.size) +
+                     " bytes delivered");
+        QTRY_COMPARE(other.window.isVisible(), !closing);
+        QCOMPARE(other.window.stopSignal().isRaised(), closing);
+        if (closing) {
+            QCOMPARE(shownBoxes, QStringList(2, "A transfer to the printer is running. Stop it "
+                                                "and quit?|Labelsmithy|icon"));
+            return;
+        }
+        QCOMPARE(state("LastSendLbl", &other.window)
+                     .replace(QRegularExpression("\\d\\d:\\d\\d:\\d\\d"), "TIME"),
+                 QString("Cancelled at TIME (%1 of %2 bytes delivered)")
+                     .arg(row.delivered)
+                     .arg(row.size));
     }
 
     // A network printer's status is read before an upload; its SNMP agent
@@ -958,9 +917,8 @@ sys.stdin.read()
         // The link applied on its tab, so that no change waits to be asked
         // about. The window reads the status of the link it shows, from a
         // socket of its own; the upload's read comes from another.
-        other.control<QAbstractButton>("CommOp_3")->click();
-        other.control<QLineEdit>("NetHostTxt")->setText("127.0.0.1");
-        other.control<QLineEdit>("NetPortTxt")->setText(QString::number(printer.serverPort()));
+        set(other, {"CommOp_3", "NetHostTxt=127.0.0.1",
+                    "NetPortTxt=" + QString::number(printer.serverPort())});
         other.click("NetApplyCmd");
         QCOMPARE(other.window.link().description(), "Network " + printer.target().mid(6));
         const auto askers = [&silent] {
@@ -1018,8 +976,7 @@ sys.stdin.read()
         QFETCH(int, key);
         QFETCH(QString, box);
         QFETCH(QString, label);
-        for (const char *name : {"KestraChk", "TextBufferChk"})
-            ui->control<QCheckBox>(name)->setChecked(true);
+        set(*ui, {"KestraChk=1", "TextBufferChk=1"});
         auto *control = ui->control<QSlider>(slider);
         const int start = control->value();
         ModalAnswerer boxes;
@@ -1031,8 +988,7 @@ sys.stdin.read()
             QTest::keyClick(control, Qt::Key_Right);
         QCOMPARE(state(label), "123");
         control->setValue(start);
-        for (const char *name : {"KestraChk", "TextBufferChk"})
-            ui->control<QCheckBox>(name)->setChecked(false);
+        set(*ui, {"KestraChk=0", "TextBufferChk=0"});
     }
 
     // Quitting with configuration settings changed since they were last
@@ -1067,34 +1023,6 @@ sys.stdin.read()
                  asked ? QStringList({question, question, question}) : QStringList());
     }
 
-    // Closing during a transfer asks first; keeping on sends on, stopping
-    // ends it at once with no failure box and the port closed.
-    void closingDuringATransferAsksFirst()
-    {
-        ui->window.link().setStallLimitMs(5000);
-        QCOMPARE(ui->run({"BMemCMD=file:big.bin"}), QStringList());
-        ui->pty.pauseReading(true);
-        ui->window.findChild<ConfigPage *>()->settle(); // no settings left to send
-        bool asked = false;
-        OnBusy closing(ui->tabBar(), [&] {
-            if (std::exchange(asked, true))
-                return;
-            QTimer::singleShot(100, &ui->window, &QWidget::close);
-            QTimer::singleShot(400, &ui->window, &QWidget::close);
-        });
-        QElapsedTimer clock;
-        clock.start();
-        // Enter keeps sending, as Keep Sending does.
-        const QStringList boxes = ui->run({"BUpLoadCMD=<enter>;press:Stop and Quit"});
-        QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
-        QTRY_VERIFY(!ui->window.isVisible());
-        QVERIFY(ui->window.stopSignal().isRaised());
-        QCOMPARE(openDescriptors(ui->pty.slavePath()), 1); // the terminal's own
-        const QString question = "A transfer to the printer is running. Stop it and quit?|"
-                                 "Labelsmithy|icon";
-        QCOMPARE(boxes, (QStringList{question, question}));
-    }
-
     // A serial virtual printer at 115200 baud, its own program on a
     // pseudo-terminal, takes a configuration and a 64 KiB graphic from the
     // window: the settings in force and the graphic whole, every byte in
@@ -1120,20 +1048,16 @@ sys.stdin.read()
         WindowDriver window;
         window.window.link().portNames().redirect("COM1", path.captured(1));
         window.window.tabs()->setCurrentIndex(MainWindow::CommunicationTab);
-        window.control<QAbstractButton>("CommOp_0")->click();
-        window.control<QComboBox>("SBaudCombo")->setEditText("115200");
+        set(window, {"CommOp_0", "SBaudCombo=115200"});
         QCOMPARE(window.run({"SApplyCmd_0"}), QStringList());
         QVERIFY(window.window.link().description().endsWith("115200,N,8,1"));
         // The link stays remembered: the next window starts at 9600 again.
         const auto restore = qScopeGuard([&window] {
-            window.control<QComboBox>("SBaudCombo")->setEditText("9600");
+            set(window, {"SBaudCombo=9600"});
             window.run({"SApplyCmd_0"});
         });
 
-        window.click("DarkChk");
-        auto *darkness = window.control<QSlider>("Slider1");
-        darkness->setSliderPosition(-7);
-        darkness->triggerAction(QAbstractSlider::SliderMove);
+        set(window, {"DarkChk=1", "Slider1=-7"});
         window.click("UploadCMD");
         const QByteArray graphic = Pictures::bmp(800, 655); // 64 KiB and a header
         window.file("big.bmp", graphic);
@@ -1141,31 +1065,24 @@ sys.stdin.read()
         clock.start();
         QCOMPARE(window.run({"GSBMPop", "BrowseCMD=file:big.bmp", "StoreCMD=big"}).size(), 1);
         const qint64 sending = clock.elapsed();
-        QJsonObject state;
-        QTRY_VERIFY_WITH_TIMEOUT(
-            [&] {
-                QFile file(dir.filePath("state.json"));
-                if (file.open(QIODevice::ReadOnly))
-                    state = QJsonDocument::fromJson(file.readAll())["printers"][0].toObject();
-                return !state["objects"].toArray().isEmpty();
-            }(),
-            10000);
+        const auto printerState = [&dir] {
+            return QJsonDocument::fromJson(fileBytes(dir.filePath("state.json")))["printers"][0];
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(!printerState()["objects"].toArray().isEmpty(), 10000);
         // Taken at the printer's pace; the send ended a little earlier, when
         // the last byte was in the terminal's buffer.
         const qint64 taken = clock.elapsed();
+        const QJsonObject state = printerState().toObject();
         QVERIFY2(taken >= graphic.size() * 1000 / 11520 * 9 / 10,
                  qPrintable(QString::number(taken)));
         QCOMPARE(state["unknown bytes"].toInteger(), 0);
         QCOMPARE(state["settings"].toObject()["DARKNESS"].toString(), "-7");
+        const QString sha256 =
+            QCryptographicHash::hash(graphic, QCryptographicHash::Sha256).toHex();
         QCOMPARE(
-            state["objects"].toArray()[0].toObject(),
+            state["objects"][0].toObject(),
             (QJsonObject{
-                {"name", "BIG"},
-                {"kind", "BMP"},
-                {"size", graphic.size()},
-                {"sha256",
-                 QString::fromLatin1(
-                     QCryptographicHash::hash(graphic, QCryptographicHash::Sha256).toHex())}}));
+                {"name", "BIG"}, {"kind", "BMP"}, {"size", graphic.size()}, {"sha256", sha256}}));
         qInfo("64 KiB graphic at 115200 baud: sent in %lld ms, all taken in %lld ms", sending,
               taken);
     }

@@ -465,6 +465,245 @@
     </message>
 </context>
 <context>
+    <name>CommandLineHelp</name>
+    <message>
+        <source>After --calibrate: DT (direct thermal) or TT (thermal transfer).</source>
+        <translation>Nach --calibrate: DT (Thermodirekt) oder TT (Thermotransfer).</translation>
+    </message>
+    <message>
+        <source>After --calibrate with TT: WAX (0, the default), &quot;WAX/RESIN COMBO&quot; (1) or &quot;PREMIUM RESIN&quot; (2).</source>
+        <translation>Nach --calibrate mit TT: WAX (0, die Voreinstellung), &quot;WAX/RESIN COMBO&quot; (1) oder &quot;PREMIUM RESIN&quot; (2).</translation>
+    </message>
+    <message>
+        <source>After --store-graphic or --store-format: the identifier, at most 8 characters.</source>
+        <translation>Nach --store-graphic oder --store-format: der Bezeichner, höchstens 8 Zeichen.</translation>
+    </message>
+    <message>
+        <source>After --store-graphic: the file is a PCX.</source>
+        <translation>Nach --store-graphic: die Datei ist ein PCX.</translation>
+    </message>
+    <message>
+        <source>After --store-graphic: make the picture (PNG, JPEG, GIF, BMP) a 1-bit BMP, dots darker than the threshold black.</source>
+        <translation>Nach --store-graphic: das Bild (PNG, JPEG, GIF, BMP) zu einem 1-Bit-BMP machen; Punkte dunkler als die Schwelle werden schwarz.</translation>
+    </message>
+    <message>
+        <source>With --convert: spread the greys by error diffusion.</source>
+        <translation>Mit --convert: die Grautöne durch Fehlerdiffusion verteilen.</translation>
+    </message>
+    <message>
+        <source>With --convert: the grey (1-255, default 128) below which a dot is black.</source>
+        <translation>Mit --convert: der Grauwert (1-255, Voreinstellung 128), unter dem ein Punkt schwarz wird.</translation>
+    </message>
+    <message>
+        <source>With --convert: scale to this many dots across, keeping the aspect (the printer prints 203 dots an inch).</source>
+        <translation>Mit --convert: auf so viele Punkte Breite skalieren, das Seitenverhältnis bleibt (der Drucker druckt 203 Punkte pro Zoll).</translation>
+    </message>
+    <message>
+        <source>With --convert: swap black and white.</source>
+        <translation>Mit --convert: Schwarz und Weiß vertauschen.</translation>
+    </message>
+    <message>
+        <source>After --recall-format: how many labels.</source>
+        <translation>Nach --recall-format: wie viele Etiketten.</translation>
+    </message>
+    <message>
+        <source>A printer to send to; give it once for each printer.</source>
+        <translation>Ein Drucker, an den gesendet wird; für jeden Drucker einmal angeben.</translation>
+    </message>
+    <message>
+        <source>Read targets from a file, one a line; blank lines and comments (from a # at the start or after a blank) are skipped.</source>
+        <translation>Ziele aus einer Datei lesen, eines je Zeile; Leerzeilen und Kommentare (ab einem # am Zeilenanfang oder nach einem Leerzeichen) werden übersprungen.</translation>
+    </message>
+    <message>
+        <source>Send nothing: write what would be sent to each printer to standard output.</source>
+        <translation>Nichts senden: was jeder Drucker erhielte, auf die Standardausgabe schreiben.</translation>
+    </message>
+    <message>
+        <source>With --dry-run: write to a file instead; a name ending in .bmp gets the image of the one --convert alone.</source>
+        <translation>Mit --dry-run: stattdessen in eine Datei schreiben; ein Name auf .bmp erhält das Bild eines einzelnen --convert.</translation>
+    </message>
+    <message>
+        <source>With --dry-run: a hex dump, one block per transmission.</source>
+        <translation>Mit --dry-run: ein Hex-Dump, ein Block je Übertragung.</translation>
+    </message>
+    <message>
+        <source>At most this many printers at once (default: 1000 network and USB printers, one transfer per serial or parallel port).</source>
+        <translation>Höchstens so viele Drucker gleichzeitig (Voreinstellung: 1000 Netzwerk- und USB-Drucker, eine Übertragung je seriellem oder parallelem Anschluss).</translation>
+    </message>
+    <message>
+        <source>Write a JSON report of every printer&apos;s outcome; with --dry-run, of what each would be sent.</source>
+        <translation>Einen JSON-Bericht über das Ergebnis jedes Druckers schreiben; mit --dry-run über das, was jeder erhielte.</translation>
+    </message>
+    <message>
+        <source>Seconds a printer may take no data before it has failed (default 10, at most 86400); a network printer: seconds it may leave us without any answer.</source>
+        <translation>Sekunden, die ein Drucker ohne Datenannahme bleiben darf, bevor er als fehlgeschlagen gilt (Voreinstellung 10, höchstens 86400); bei einem Netzwerkdrucker: Sekunden, die er uns ganz ohne Antwort lassen darf.</translation>
+    </message>
+    <message>
+        <source>Seconds a network printer that still answers may take no data before it has failed (default 60, at most 86400).</source>
+        <translation>Sekunden, die ein Netzwerkdrucker, der noch antwortet, ohne Datenannahme bleiben darf, bevor er als fehlgeschlagen gilt (Voreinstellung 60, höchstens 86400).</translation>
+    </message>
+    <message>
+        <source>Seconds to wait for a network printer to answer (default 5, at most 86400).</source>
+        <translation>Sekunden, die auf die Antwort eines Netzwerkdruckers gewartet wird (Voreinstellung 5, höchstens 86400).</translation>
+    </message>
+    <message>
+        <source>Write progress as JSON Lines events on standard output (start, progress, done, failed, cancelled); the summary then goes to standard error.</source>
+        <translation>Den Fortschritt als JSON-Lines-Ereignisse auf die Standardausgabe schreiben (start, progress, done, failed, cancelled); die Zusammenfassung geht dann auf die Standardfehlerausgabe.</translation>
+    </message>
+    <message>
+        <source>Seconds between progress lines or events of each printer when standard error is not a terminal (default 10, at most 86400); one also comes at each tenth of the way.</source>
+        <translation>Sekunden zwischen den Fortschrittszeilen oder -ereignissen jedes Druckers, wenn die Standardfehlerausgabe kein Terminal ist (Voreinstellung 10, höchstens 86400); zudem kommt eine bei jedem Zehntel des Wegs.</translation>
+    </message>
+    <message>
+        <source>Write only failures and the summary.</source>
+        <translation>Nur Fehlschläge und die Zusammenfassung schreiben.</translation>
+    </message>
+    <message>
+        <source>The language of the texts (de, es, fr, it, ja, pl, pt_BR, zh_CN; en for English); without it the LANGUAGE variable and the locale decide. Reports, events and exit codes are the same in every language.</source>
+        <translation>Die Sprache der Texte (de, es, fr, it, ja, pl, pt_BR, zh_CN; en für Englisch); ohne sie entscheiden die Variable LANGUAGE und das Gebietsschema. Berichte, Ereignisse und Exit-Codes sind in jeder Sprache gleich.</translation>
+    </message>
+    <message>
+        <source>Send the configuration of a profile, as Upload Settings to Printer does after Import Profile.</source>
+        <translation>Die Einstellungen eines Profils senden, wie es „An Drucker senden“ nach „Importieren“ tut.</translation>
+    </message>
+    <message>
+        <source>Calibrate media sensing for the index type; needs --print-type, and takes --ribbon for thermal transfer.</source>
+        <translation>Die Materialerkennung für den Markentyp kalibrieren; braucht --print-type und nimmt --ribbon für Thermotransfer.</translation>
+    </message>
+    <message>
+        <source>Print test label 1 (4X3) or 2 (2.4X1).</source>
+        <translation>Testetikett 1 (4X3) oder 2 (2.4X1) drucken.</translation>
+    </message>
+    <message>
+        <source>Store a 1-bit BMP graphic (PCX with --pcx) under the identifier given with --id; with --convert, any picture made into a 1-bit BMP.</source>
+        <translation>Eine 1-Bit-BMP-Grafik (PCX mit --pcx) unter dem mit --id angegebenen Bezeichner speichern; mit --convert jedes Bild, zu einem 1-Bit-BMP gemacht.</translation>
+    </message>
+    <message>
+        <source>Print a label format file as it is.</source>
+        <translation>Eine Etikettenformat-Datei unverändert drucken.</translation>
+    </message>
+    <message>
+        <source>Store a label format file under the identifier of --id.</source>
+        <translation>Eine Etikettenformat-Datei unter dem Bezeichner von --id speichern.</translation>
+    </message>
+    <message>
+        <source>Print a stored graphic.</source>
+        <translation>Eine gespeicherte Grafik drucken.</translation>
+    </message>
+    <message>
+        <source>Print a stored format, --quantity labels (1 unless given).</source>
+        <translation>Ein gespeichertes Format drucken, --quantity Etiketten (1, wenn nicht angegeben).</translation>
+    </message>
+    <message>
+        <source>Delete a stored graphic or format.</source>
+        <translation>Eine gespeicherte Grafik oder ein gespeichertes Format löschen.</translation>
+    </message>
+    <message>
+        <source>Have the printer print the list of stored objects.</source>
+        <translation>Den Drucker die Liste der gespeicherten Objekte drucken lassen.</translation>
+    </message>
+    <message>
+        <source>Upload a firmware image; its SHA-256 is shown first.</source>
+        <translation>Ein Firmware-Abbild hochladen; zuerst wird seine SHA-256 angezeigt.</translation>
+    </message>
+    <message>
+        <source>Send a file&apos;s bytes unchanged.</source>
+        <translation>Die Bytes einer Datei unverändert senden.</translation>
+    </message>
+    <message>
+        <source>Sets up Varimonde thermal label printers without a window: sends each printer the same bytes as the window&apos;s buttons would, to one printer or many at once.
+Without options the window opens.
+
+Targets: COMn[:baud,parity,data,stop], a serial device path[:settings], LPT1, LPT2, usb:DEVICE, tcp://HOST[:PORT] (9100 unless given; an IPv6 address in brackets).
+Actions run in the order given, the same on every printer; each printer&apos;s run stops at its first failure.
+
+Exit status: 0 every printer done, 1 a printer failed, 2 bad arguments or input, 130 interrupted.</source>
+        <translation>Richtet Varimonde-Thermoetikettendrucker ohne Fenster ein: sendet jedem Drucker dieselben Bytes wie die Schaltflächen des Fensters, an einen Drucker oder an viele zugleich.
+Ohne Optionen öffnet sich das Fenster.
+
+Ziele: COMn[:baud,parity,data,stop], der Pfad eines seriellen Geräts[:Einstellungen], LPT1, LPT2, usb:DEVICE, tcp://HOST[:PORT] (9100, wenn nicht angegeben; eine IPv6-Adresse in eckigen Klammern).
+Aktionen laufen in der angegebenen Reihenfolge, auf jedem Drucker gleich; der Lauf eines Druckers endet bei seinem ersten Fehlschlag.
+
+Exit-Status: 0 jeder Drucker fertig, 1 ein Drucker fehlgeschlagen, 2 falsche Argumente oder Eingaben, 130 unterbrochen.</translation>
+    </message>
+    <message>
+        <source>Show this help and end.</source>
+        <translation>Diese Hilfe anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and end.</source>
+        <translation>Die Version anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Find network printers: sweep the --range given (port 9100), browse DNS-SD with --dns-sd, and ask each over SNMP; prints a table (JSON with --report).</source>
+        <translation>Netzwerkdrucker finden: den mit --range angegebenen Bereich absuchen (Port 9100), mit --dns-sd DNS-SD durchsuchen und jeden über SNMP fragen; gibt eine Tabelle aus (JSON mit --report).</translation>
+    </message>
+    <message>
+        <source>With --discover: a CIDR range (at most /22) or a host; repeatable.</source>
+        <translation>Mit --discover: ein CIDR-Bereich (höchstens /22) oder ein Host; wiederholbar.</translation>
+    </message>
+    <message>
+        <source>With --discover: a raw port to try besides 9100; repeatable.</source>
+        <translation>Mit --discover: ein Raw-Port, der neben 9100 versucht wird; wiederholbar.</translation>
+    </message>
+    <message>
+        <source>With --discover: also browse DNS-SD (_pdl-datastream, _printer, _ipp) through the Avahi daemon.</source>
+        <translation>Mit --discover: auch DNS-SD (_pdl-datastream, _printer, _ipp) über den Avahi-Dienst durchsuchen.</translation>
+    </message>
+    <message>
+        <source>With --discover: write a targets file of the printers found. A file that --discover did not write is not replaced without --force.</source>
+        <translation>Mit --discover: eine Zieldatei mit den gefundenen Druckern schreiben. Eine Datei, die --discover nicht geschrieben hat, wird ohne --force nicht ersetzt.</translation>
+    </message>
+    <message>
+        <source>With --write-targets: replace the file even when it was not written by --discover (a targets file made by hand).</source>
+        <translation>Mit --write-targets: die Datei auch dann ersetzen, wenn --discover sie nicht geschrieben hat (eine von Hand erstellte Zieldatei).</translation>
+    </message>
+    <message>
+        <source>Read the status of every network target over SNMP; the exit status is 1 when any reports an error or does not answer. A printer on a serial, parallel or USB line cannot be asked: it is listed and counted apart.</source>
+        <translation>Den Status jedes Netzwerkziels über SNMP lesen; der Exit-Status ist 1, wenn eines einen Fehler meldet oder nicht antwortet. Ein Drucker an einer seriellen, parallelen oder USB-Leitung kann nicht gefragt werden: er wird aufgeführt und gesondert gezählt.</translation>
+    </message>
+    <message>
+        <source>Read the SNMP secrets from a file only its owner may read, or from standard input (-): lines community=NAME, auth=PHRASE, priv=PHRASE.</source>
+        <translation>Die SNMP-Geheimnisse aus einer Datei lesen, die nur ihr Eigentümer lesen darf, oder von der Standardeingabe (-): Zeilen community=NAME, auth=PHRASE, priv=PHRASE.</translation>
+    </message>
+    <message>
+        <source>The SNMP v2c community (default public); other users see it: prefer --snmp-secrets.</source>
+        <translation>Die SNMP-v2c-Community (Voreinstellung public); andere Benutzer sehen sie: besser --snmp-secrets.</translation>
+    </message>
+    <message>
+        <source>The UDP port printers answer SNMP on (default 161).</source>
+        <translation>Der UDP-Port, auf dem Drucker SNMP beantworten (Voreinstellung 161).</translation>
+    </message>
+    <message>
+        <source>Ask over SNMP v3 as this user.</source>
+        <translation>Über SNMP v3 als dieser Benutzer fragen.</translation>
+    </message>
+    <message>
+        <source>With --snmp-user: the SHA authentication pass phrase; other users see it: prefer --snmp-secrets.</source>
+        <translation>Mit --snmp-user: die SHA-Authentifizierungspassphrase; andere Benutzer sehen sie: besser --snmp-secrets.</translation>
+    </message>
+    <message>
+        <source>With --snmp-user: the AES privacy pass phrase; other users see it: prefer --snmp-secrets.</source>
+        <translation>Mit --snmp-user: die AES-Verschlüsselungspassphrase; andere Benutzer sehen sie: besser --snmp-secrets.</translation>
+    </message>
+    <message>
+        <source>With --status: also write one row per printer (name, location, model, serial, status, alerts, odometer, media, when read) to this file: CSV, or JSON when its name ends in .json.</source>
+        <translation>Mit --status: zusätzlich eine Zeile je Drucker (Name, Standort, Modell, Seriennummer, Status, Warnungen, Zähler, Material, Zeitpunkt des Lesens) in diese Datei schreiben: CSV, oder JSON, wenn ihr Name auf .json endet.</translation>
+    </message>
+    <message>
+        <source>Read every network target over SNMP again and again, each at most once in this many seconds, and write a JSON line on standard output for each change (online, offline, status, alert-raised, alert-cleared) and each odometer read; Ctrl-C ends it (exit 130).</source>
+        <translation>Jedes Netzwerkziel immer wieder über SNMP lesen, jedes höchstens einmal in so vielen Sekunden, und für jede Änderung (online, offline, status, alert-raised, alert-cleared) und jeden gelesenen Zählerstand eine JSON-Zeile auf die Standardausgabe schreiben; Strg-C beendet es (Exit 130).</translation>
+    </message>
+    <message>
+        <source>With --watch: serve the printers&apos; state for Prometheus at http://ADDRESS:PORT/metrics (port 0: any free port, said on standard error).</source>
+        <translation>Mit --watch: den Zustand der Drucker für Prometheus unter http://ADDRESS:PORT/metrics bereitstellen (Port 0: irgendein freier Port, auf der Standardfehlerausgabe genannt).</translation>
+    </message>
+    <message>
+        <source>Send even to a network printer whose SNMP status reports an error (no paper, door open, jammed, offline).</source>
+        <translation>Auch an einen Netzwerkdrucker senden, dessen SNMP-Status einen Fehler meldet (kein Papier, Klappe offen, Stau, offline).</translation>
+    </message>
+</context>
+<context>
     <name>CommandLineText</name>
     <message>
         <source> Did you mean --%1?</source>
@@ -709,17 +948,6 @@
     <message>
         <source>sent</source>
         <translation>gesendet</translation>
-    </message>
-</context>
-<context>
-    <name>CommandLineWords</name>
-    <message>
-        <source> Add --convert to make one.</source>
-        <translation> Mit --convert lässt sich eines erstellen.</translation>
-    </message>
-    <message>
-        <source> Give --ignore-status to send anyway.</source>
-        <translation> Mit --ignore-status wird trotzdem gesendet.</translation>
     </message>
 </context>
 <context>
@@ -1305,6 +1533,30 @@
         <source>The printer reports %1: nothing was sent. %2</source>
         <translation>Der Drucker meldet %1: es wurde nichts gesendet. %2</translation>
     </message>
+    <message>
+        <source>The printer reports %1: nothing was sent. %2 Give --ignore-status to send anyway.</source>
+        <translation>Der Drucker meldet %1: es wurde nichts gesendet. %2 Mit --ignore-status wird trotzdem gesendet.</translation>
+    </message>
+    <message>
+        <source>No printer address is set: name the printer with --to tcp://HOST.</source>
+        <translation>Keine Druckeradresse eingestellt: Nennen Sie den Drucker mit --to tcp://HOST.</translation>
+    </message>
+    <message>
+        <source>%1 %2; the wait for an answer is set with --stall-limit.</source>
+        <translation>%1 %2; die Wartezeit auf eine Antwort wird mit --stall-limit eingestellt.</translation>
+    </message>
+    <message>
+        <source>%1 took no data for %2 s though it still answers: check paper, ribbon and the printer&apos;s display. %3; the wait for progress is set with --busy-limit.</source>
+        <translation>%1 hat %2 s lang keine Daten angenommen, antwortet aber noch: Papier, Farbband und Druckeranzeige prüfen. %3; die Wartezeit auf Fortschritt wird mit --busy-limit eingestellt.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on this computer. Serial ports found: %2. Name one of them with --to.</source>
+        <translation>%1 gibt es auf diesem Computer nicht. Gefundene serielle Schnittstellen: %2. Nennen Sie eine davon mit --to.</translation>
+    </message>
+    <message>
+        <source>Parallel and USB printer ports found: %1. Name one of them with --to.</source>
+        <translation>Gefundene parallele und USB-Druckeranschlüsse: %1. Nennen Sie einen davon mit --to.</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -1629,6 +1881,15 @@
     <message>
         <source>%1 is cut short: its pixel data ends after %2 of %3 lines.</source>
         <translation>%1 ist abgeschnitten: die Pixeldaten enden nach %2 von %3 Zeilen.</translation>
+    </message>
+    <message>
+        <source>bit fields</source>
+        <extracomment>A BMP compression kind: the pixels are read through colour masks.</extracomment>
+        <translation>Bitfelder</translation>
+    </message>
+    <message>
+        <source> Add --convert to make one.</source>
+        <translation> Mit --convert lässt sich eines erstellen.</translation>
     </message>
 </context>
 <context>

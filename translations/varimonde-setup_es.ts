@@ -465,6 +465,245 @@
     </message>
 </context>
 <context>
+    <name>CommandLineHelp</name>
+    <message>
+        <source>After --calibrate: DT (direct thermal) or TT (thermal transfer).</source>
+        <translation>Tras --calibrate: DT (térmico directo) o TT (transferencia térmica).</translation>
+    </message>
+    <message>
+        <source>After --calibrate with TT: WAX (0, the default), &quot;WAX/RESIN COMBO&quot; (1) or &quot;PREMIUM RESIN&quot; (2).</source>
+        <translation>Tras --calibrate con TT: WAX (0, por omisión), &quot;WAX/RESIN COMBO&quot; (1) o &quot;PREMIUM RESIN&quot; (2).</translation>
+    </message>
+    <message>
+        <source>After --store-graphic or --store-format: the identifier, at most 8 characters.</source>
+        <translation>Tras --store-graphic o --store-format: el identificador, 8 caracteres como máximo.</translation>
+    </message>
+    <message>
+        <source>After --store-graphic: the file is a PCX.</source>
+        <translation>Tras --store-graphic: el archivo es un PCX.</translation>
+    </message>
+    <message>
+        <source>After --store-graphic: make the picture (PNG, JPEG, GIF, BMP) a 1-bit BMP, dots darker than the threshold black.</source>
+        <translation>Tras --store-graphic: convertir la imagen (PNG, JPEG, GIF, BMP) en un BMP de 1 bit; los puntos más oscuros que el umbral, en negro.</translation>
+    </message>
+    <message>
+        <source>With --convert: spread the greys by error diffusion.</source>
+        <translation>Con --convert: repartir los grises por difusión de error.</translation>
+    </message>
+    <message>
+        <source>With --convert: the grey (1-255, default 128) below which a dot is black.</source>
+        <translation>Con --convert: el gris (1-255, por omisión 128) por debajo del cual un punto es negro.</translation>
+    </message>
+    <message>
+        <source>With --convert: scale to this many dots across, keeping the aspect (the printer prints 203 dots an inch).</source>
+        <translation>Con --convert: escalar a este ancho en puntos, conservando la proporción (la impresora imprime 203 puntos por pulgada).</translation>
+    </message>
+    <message>
+        <source>With --convert: swap black and white.</source>
+        <translation>Con --convert: intercambiar blanco y negro.</translation>
+    </message>
+    <message>
+        <source>After --recall-format: how many labels.</source>
+        <translation>Tras --recall-format: cuántas etiquetas.</translation>
+    </message>
+    <message>
+        <source>A printer to send to; give it once for each printer.</source>
+        <translation>Una impresora a la que enviar; se da una vez por cada impresora.</translation>
+    </message>
+    <message>
+        <source>Read targets from a file, one a line; blank lines and comments (from a # at the start or after a blank) are skipped.</source>
+        <translation>Leer los destinos de un archivo, uno por línea; se omiten las líneas en blanco y los comentarios (desde un # al principio o tras un blanco).</translation>
+    </message>
+    <message>
+        <source>Send nothing: write what would be sent to each printer to standard output.</source>
+        <translation>No enviar nada: escribir en la salida estándar lo que se enviaría a cada impresora.</translation>
+    </message>
+    <message>
+        <source>With --dry-run: write to a file instead; a name ending in .bmp gets the image of the one --convert alone.</source>
+        <translation>Con --dry-run: escribir en un archivo; un nombre que termina en .bmp recibe la imagen de un único --convert.</translation>
+    </message>
+    <message>
+        <source>With --dry-run: a hex dump, one block per transmission.</source>
+        <translation>Con --dry-run: un volcado hexadecimal, un bloque por transmisión.</translation>
+    </message>
+    <message>
+        <source>At most this many printers at once (default: 1000 network and USB printers, one transfer per serial or parallel port).</source>
+        <translation>Como máximo este número de impresoras a la vez (por omisión: 1000 impresoras de red y USB, una transferencia por puerto serie o paralelo).</translation>
+    </message>
+    <message>
+        <source>Write a JSON report of every printer&apos;s outcome; with --dry-run, of what each would be sent.</source>
+        <translation>Escribir un informe JSON del resultado de cada impresora; con --dry-run, de lo que se enviaría a cada una.</translation>
+    </message>
+    <message>
+        <source>Seconds a printer may take no data before it has failed (default 10, at most 86400); a network printer: seconds it may leave us without any answer.</source>
+        <translation>Segundos que una impresora puede pasar sin tomar datos antes de darse por fallida (por omisión 10, como máximo 86400); una impresora de red: segundos que puede pasar sin respondernos nada.</translation>
+    </message>
+    <message>
+        <source>Seconds a network printer that still answers may take no data before it has failed (default 60, at most 86400).</source>
+        <translation>Segundos que una impresora de red que aún responde puede pasar sin tomar datos antes de darse por fallida (por omisión 60, como máximo 86400).</translation>
+    </message>
+    <message>
+        <source>Seconds to wait for a network printer to answer (default 5, at most 86400).</source>
+        <translation>Segundos de espera a que responda una impresora de red (por omisión 5, como máximo 86400).</translation>
+    </message>
+    <message>
+        <source>Write progress as JSON Lines events on standard output (start, progress, done, failed, cancelled); the summary then goes to standard error.</source>
+        <translation>Escribir el progreso como eventos JSON Lines en la salida estándar (start, progress, done, failed, cancelled); el resumen va entonces a la salida de error estándar.</translation>
+    </message>
+    <message>
+        <source>Seconds between progress lines or events of each printer when standard error is not a terminal (default 10, at most 86400); one also comes at each tenth of the way.</source>
+        <translation>Segundos entre las líneas o eventos de progreso de cada impresora cuando la salida de error estándar no es un terminal (por omisión 10, como máximo 86400); también llega uno en cada décima parte del recorrido.</translation>
+    </message>
+    <message>
+        <source>Write only failures and the summary.</source>
+        <translation>Escribir solo los fallos y el resumen.</translation>
+    </message>
+    <message>
+        <source>The language of the texts (de, es, fr, it, ja, pl, pt_BR, zh_CN; en for English); without it the LANGUAGE variable and the locale decide. Reports, events and exit codes are the same in every language.</source>
+        <translation>El idioma de los textos (de, es, fr, it, ja, pl, pt_BR, zh_CN; en para inglés); sin ella deciden la variable LANGUAGE y la configuración regional. Los informes, los eventos y los códigos de salida son iguales en todos los idiomas.</translation>
+    </message>
+    <message>
+        <source>Send the configuration of a profile, as Upload Settings to Printer does after Import Profile.</source>
+        <translation>Enviar la configuración de un perfil, como hace «Enviar a la impresora» tras «Importar».</translation>
+    </message>
+    <message>
+        <source>Calibrate media sensing for the index type; needs --print-type, and takes --ribbon for thermal transfer.</source>
+        <translation>Calibrar la detección del soporte para el tipo de marca; necesita --print-type y admite --ribbon para transferencia térmica.</translation>
+    </message>
+    <message>
+        <source>Print test label 1 (4X3) or 2 (2.4X1).</source>
+        <translation>Imprimir la etiqueta de prueba 1 (4X3) o 2 (2.4X1).</translation>
+    </message>
+    <message>
+        <source>Store a 1-bit BMP graphic (PCX with --pcx) under the identifier given with --id; with --convert, any picture made into a 1-bit BMP.</source>
+        <translation>Guardar un gráfico BMP de 1 bit (PCX con --pcx) con el identificador dado en --id; con --convert, cualquier imagen convertida en BMP de 1 bit.</translation>
+    </message>
+    <message>
+        <source>Print a label format file as it is.</source>
+        <translation>Imprimir tal cual un archivo de formato de etiqueta.</translation>
+    </message>
+    <message>
+        <source>Store a label format file under the identifier of --id.</source>
+        <translation>Guardar un archivo de formato de etiqueta con el identificador de --id.</translation>
+    </message>
+    <message>
+        <source>Print a stored graphic.</source>
+        <translation>Imprimir un gráfico guardado.</translation>
+    </message>
+    <message>
+        <source>Print a stored format, --quantity labels (1 unless given).</source>
+        <translation>Imprimir un formato guardado, --quantity etiquetas (1 si no se indica).</translation>
+    </message>
+    <message>
+        <source>Delete a stored graphic or format.</source>
+        <translation>Borrar un gráfico o un formato guardado.</translation>
+    </message>
+    <message>
+        <source>Have the printer print the list of stored objects.</source>
+        <translation>Hacer que la impresora imprima la lista de objetos guardados.</translation>
+    </message>
+    <message>
+        <source>Upload a firmware image; its SHA-256 is shown first.</source>
+        <translation>Cargar una imagen de firmware; primero se muestra su SHA-256.</translation>
+    </message>
+    <message>
+        <source>Send a file&apos;s bytes unchanged.</source>
+        <translation>Enviar los bytes de un archivo sin cambios.</translation>
+    </message>
+    <message>
+        <source>Sets up Varimonde thermal label printers without a window: sends each printer the same bytes as the window&apos;s buttons would, to one printer or many at once.
+Without options the window opens.
+
+Targets: COMn[:baud,parity,data,stop], a serial device path[:settings], LPT1, LPT2, usb:DEVICE, tcp://HOST[:PORT] (9100 unless given; an IPv6 address in brackets).
+Actions run in the order given, the same on every printer; each printer&apos;s run stops at its first failure.
+
+Exit status: 0 every printer done, 1 a printer failed, 2 bad arguments or input, 130 interrupted.</source>
+        <translation>Configura las impresoras de etiquetas térmicas Varimonde sin ventana: envía a cada impresora los mismos bytes que los botones de la ventana, a una impresora o a muchas a la vez.
+Sin opciones se abre la ventana.
+
+Destinos: COMn[:baud,parity,data,stop], la ruta de un dispositivo serie[:ajustes], LPT1, LPT2, usb:DEVICE, tcp://HOST[:PORT] (9100 si no se indica; una dirección IPv6 entre corchetes).
+Las acciones se ejecutan en el orden dado, las mismas en cada impresora; cada impresora se detiene en su primer fallo.
+
+Estado de salida: 0 todas las impresoras terminadas, 1 falló una impresora, 2 argumentos o entrada incorrectos, 130 interrumpido.</translation>
+    </message>
+    <message>
+        <source>Show this help and end.</source>
+        <translation>Mostrar esta ayuda y terminar.</translation>
+    </message>
+    <message>
+        <source>Show the version and end.</source>
+        <translation>Mostrar la versión y terminar.</translation>
+    </message>
+    <message>
+        <source>Find network printers: sweep the --range given (port 9100), browse DNS-SD with --dns-sd, and ask each over SNMP; prints a table (JSON with --report).</source>
+        <translation>Buscar impresoras de red: recorrer el rango de --range (puerto 9100), explorar DNS-SD con --dns-sd y preguntar a cada una por SNMP; muestra una tabla (JSON con --report).</translation>
+    </message>
+    <message>
+        <source>With --discover: a CIDR range (at most /22) or a host; repeatable.</source>
+        <translation>Con --discover: un rango CIDR (como máximo /22) o un host; repetible.</translation>
+    </message>
+    <message>
+        <source>With --discover: a raw port to try besides 9100; repeatable.</source>
+        <translation>Con --discover: un puerto raw que probar además del 9100; repetible.</translation>
+    </message>
+    <message>
+        <source>With --discover: also browse DNS-SD (_pdl-datastream, _printer, _ipp) through the Avahi daemon.</source>
+        <translation>Con --discover: explorar también DNS-SD (_pdl-datastream, _printer, _ipp) a través del demonio Avahi.</translation>
+    </message>
+    <message>
+        <source>With --discover: write a targets file of the printers found. A file that --discover did not write is not replaced without --force.</source>
+        <translation>Con --discover: escribir un archivo de destinos con las impresoras encontradas. Un archivo que --discover no escribió no se reemplaza sin --force.</translation>
+    </message>
+    <message>
+        <source>With --write-targets: replace the file even when it was not written by --discover (a targets file made by hand).</source>
+        <translation>Con --write-targets: reemplazar el archivo aunque no lo haya escrito --discover (un archivo de destinos hecho a mano).</translation>
+    </message>
+    <message>
+        <source>Read the status of every network target over SNMP; the exit status is 1 when any reports an error or does not answer. A printer on a serial, parallel or USB line cannot be asked: it is listed and counted apart.</source>
+        <translation>Leer por SNMP el estado de cada destino de red; el estado de salida es 1 cuando alguno informa de un error o no responde. A una impresora en una línea serie, paralela o USB no se le puede preguntar: se lista y se cuenta aparte.</translation>
+    </message>
+    <message>
+        <source>Read the SNMP secrets from a file only its owner may read, or from standard input (-): lines community=NAME, auth=PHRASE, priv=PHRASE.</source>
+        <translation>Leer los secretos SNMP de un archivo que solo su propietario puede leer, o de la entrada estándar (-): líneas community=NAME, auth=PHRASE, priv=PHRASE.</translation>
+    </message>
+    <message>
+        <source>The SNMP v2c community (default public); other users see it: prefer --snmp-secrets.</source>
+        <translation>La comunidad SNMP v2c (por omisión public); otros usuarios la ven: mejor --snmp-secrets.</translation>
+    </message>
+    <message>
+        <source>The UDP port printers answer SNMP on (default 161).</source>
+        <translation>El puerto UDP en el que las impresoras responden a SNMP (por omisión 161).</translation>
+    </message>
+    <message>
+        <source>Ask over SNMP v3 as this user.</source>
+        <translation>Preguntar por SNMP v3 como este usuario.</translation>
+    </message>
+    <message>
+        <source>With --snmp-user: the SHA authentication pass phrase; other users see it: prefer --snmp-secrets.</source>
+        <translation>Con --snmp-user: la frase de paso de autenticación SHA; otros usuarios la ven: mejor --snmp-secrets.</translation>
+    </message>
+    <message>
+        <source>With --snmp-user: the AES privacy pass phrase; other users see it: prefer --snmp-secrets.</source>
+        <translation>Con --snmp-user: la frase de paso de privacidad AES; otros usuarios la ven: mejor --snmp-secrets.</translation>
+    </message>
+    <message>
+        <source>With --status: also write one row per printer (name, location, model, serial, status, alerts, odometer, media, when read) to this file: CSV, or JSON when its name ends in .json.</source>
+        <translation>Con --status: escribir también una fila por impresora (nombre, ubicación, modelo, número de serie, estado, alertas, contador, soporte, momento de la lectura) en este archivo: CSV, o JSON si su nombre termina en .json.</translation>
+    </message>
+    <message>
+        <source>Read every network target over SNMP again and again, each at most once in this many seconds, and write a JSON line on standard output for each change (online, offline, status, alert-raised, alert-cleared) and each odometer read; Ctrl-C ends it (exit 130).</source>
+        <translation>Leer una y otra vez por SNMP cada destino de red, cada uno como mucho una vez en este número de segundos, y escribir una línea JSON en la salida estándar por cada cambio (online, offline, status, alert-raised, alert-cleared) y cada lectura del contador; Ctrl-C lo termina (salida 130).</translation>
+    </message>
+    <message>
+        <source>With --watch: serve the printers&apos; state for Prometheus at http://ADDRESS:PORT/metrics (port 0: any free port, said on standard error).</source>
+        <translation>Con --watch: servir el estado de las impresoras para Prometheus en http://ADDRESS:PORT/metrics (puerto 0: cualquier puerto libre, indicado en la salida de error estándar).</translation>
+    </message>
+    <message>
+        <source>Send even to a network printer whose SNMP status reports an error (no paper, door open, jammed, offline).</source>
+        <translation>Enviar incluso a una impresora de red cuyo estado SNMP informa de un error (sin papel, tapa abierta, atasco, fuera de línea).</translation>
+    </message>
+</context>
+<context>
     <name>CommandLineText</name>
     <message>
         <source> Did you mean --%1?</source>
@@ -709,17 +948,6 @@
     <message>
         <source>sent</source>
         <translation>enviados</translation>
-    </message>
-</context>
-<context>
-    <name>CommandLineWords</name>
-    <message>
-        <source> Add --convert to make one.</source>
-        <translation> Añada --convert para crear una.</translation>
-    </message>
-    <message>
-        <source> Give --ignore-status to send anyway.</source>
-        <translation> Indique --ignore-status para enviar de todos modos.</translation>
     </message>
 </context>
 <context>
@@ -1305,6 +1533,30 @@
         <source>The printer reports %1: nothing was sent. %2</source>
         <translation>La impresora informa %1: no se envió nada. %2</translation>
     </message>
+    <message>
+        <source>The printer reports %1: nothing was sent. %2 Give --ignore-status to send anyway.</source>
+        <translation>La impresora informa %1: no se envió nada. %2 Indique --ignore-status para enviar de todos modos.</translation>
+    </message>
+    <message>
+        <source>No printer address is set: name the printer with --to tcp://HOST.</source>
+        <translation>No hay dirección de impresora: indique la impresora con --to tcp://HOST.</translation>
+    </message>
+    <message>
+        <source>%1 %2; the wait for an answer is set with --stall-limit.</source>
+        <translation>%1 %2; la espera de una respuesta se ajusta con --stall-limit.</translation>
+    </message>
+    <message>
+        <source>%1 took no data for %2 s though it still answers: check paper, ribbon and the printer&apos;s display. %3; the wait for progress is set with --busy-limit.</source>
+        <translation>%1 no tomó datos durante %2 s aunque sigue respondiendo: revise el papel, la cinta y la pantalla de la impresora. %3; la espera de progreso se ajusta con --busy-limit.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on this computer. Serial ports found: %2. Name one of them with --to.</source>
+        <translation>%1 no existe en este equipo. Puertos serie encontrados: %2. Indique uno con --to.</translation>
+    </message>
+    <message>
+        <source>Parallel and USB printer ports found: %1. Name one of them with --to.</source>
+        <translation>Puertos paralelos y de impresora USB encontrados: %1. Indique uno con --to.</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -1629,6 +1881,15 @@
     <message>
         <source>%1 is cut short: its pixel data ends after %2 of %3 lines.</source>
         <translation>%1 está truncado: sus datos de píxeles terminan tras %2 de %3 líneas.</translation>
+    </message>
+    <message>
+        <source>bit fields</source>
+        <extracomment>A BMP compression kind: the pixels are read through colour masks.</extracomment>
+        <translation>campos de bits</translation>
+    </message>
+    <message>
+        <source> Add --convert to make one.</source>
+        <translation> Añada --convert para crear una.</translation>
     </message>
 </context>
 <context>

@@ -465,6 +465,245 @@
     </message>
 </context>
 <context>
+    <name>CommandLineHelp</name>
+    <message>
+        <source>After --calibrate: DT (direct thermal) or TT (thermal transfer).</source>
+        <translation>Après --calibrate : DT (thermique direct) ou TT (transfert thermique).</translation>
+    </message>
+    <message>
+        <source>After --calibrate with TT: WAX (0, the default), &quot;WAX/RESIN COMBO&quot; (1) or &quot;PREMIUM RESIN&quot; (2).</source>
+        <translation>Après --calibrate avec TT : WAX (0, par défaut), &quot;WAX/RESIN COMBO&quot; (1) ou &quot;PREMIUM RESIN&quot; (2).</translation>
+    </message>
+    <message>
+        <source>After --store-graphic or --store-format: the identifier, at most 8 characters.</source>
+        <translation>Après --store-graphic ou --store-format : l&apos;identifiant, 8 caractères au plus.</translation>
+    </message>
+    <message>
+        <source>After --store-graphic: the file is a PCX.</source>
+        <translation>Après --store-graphic : le fichier est un PCX.</translation>
+    </message>
+    <message>
+        <source>After --store-graphic: make the picture (PNG, JPEG, GIF, BMP) a 1-bit BMP, dots darker than the threshold black.</source>
+        <translation>Après --store-graphic : faire de l&apos;image (PNG, JPEG, GIF, BMP) un BMP 1 bit, les points plus sombres que le seuil en noir.</translation>
+    </message>
+    <message>
+        <source>With --convert: spread the greys by error diffusion.</source>
+        <translation>Avec --convert : répartir les gris par diffusion d&apos;erreur.</translation>
+    </message>
+    <message>
+        <source>With --convert: the grey (1-255, default 128) below which a dot is black.</source>
+        <translation>Avec --convert : le gris (1-255, 128 par défaut) en dessous duquel un point est noir.</translation>
+    </message>
+    <message>
+        <source>With --convert: scale to this many dots across, keeping the aspect (the printer prints 203 dots an inch).</source>
+        <translation>Avec --convert : mettre à l&apos;échelle sur ce nombre de points de large, en gardant les proportions (l&apos;imprimante imprime 203 points par pouce).</translation>
+    </message>
+    <message>
+        <source>With --convert: swap black and white.</source>
+        <translation>Avec --convert : inverser le noir et le blanc.</translation>
+    </message>
+    <message>
+        <source>After --recall-format: how many labels.</source>
+        <translation>Après --recall-format : combien d&apos;étiquettes.</translation>
+    </message>
+    <message>
+        <source>A printer to send to; give it once for each printer.</source>
+        <translation>Une imprimante à laquelle envoyer ; à donner une fois par imprimante.</translation>
+    </message>
+    <message>
+        <source>Read targets from a file, one a line; blank lines and comments (from a # at the start or after a blank) are skipped.</source>
+        <translation>Lire les cibles dans un fichier, une par ligne ; les lignes vides et les commentaires (depuis un # en début de ligne ou après un blanc) sont ignorés.</translation>
+    </message>
+    <message>
+        <source>Send nothing: write what would be sent to each printer to standard output.</source>
+        <translation>N&apos;envoyer rien : écrire sur la sortie standard ce que chaque imprimante recevrait.</translation>
+    </message>
+    <message>
+        <source>With --dry-run: write to a file instead; a name ending in .bmp gets the image of the one --convert alone.</source>
+        <translation>Avec --dry-run : écrire plutôt dans un fichier ; un nom finissant par .bmp reçoit l&apos;image d&apos;un --convert seul.</translation>
+    </message>
+    <message>
+        <source>With --dry-run: a hex dump, one block per transmission.</source>
+        <translation>Avec --dry-run : un vidage hexadécimal, un bloc par transmission.</translation>
+    </message>
+    <message>
+        <source>At most this many printers at once (default: 1000 network and USB printers, one transfer per serial or parallel port).</source>
+        <translation>Au plus ce nombre d&apos;imprimantes à la fois (par défaut : 1000 imprimantes réseau et USB, un transfert par port série ou parallèle).</translation>
+    </message>
+    <message>
+        <source>Write a JSON report of every printer&apos;s outcome; with --dry-run, of what each would be sent.</source>
+        <translation>Écrire un rapport JSON du résultat de chaque imprimante ; avec --dry-run, de ce que chacune recevrait.</translation>
+    </message>
+    <message>
+        <source>Seconds a printer may take no data before it has failed (default 10, at most 86400); a network printer: seconds it may leave us without any answer.</source>
+        <translation>Secondes pendant lesquelles une imprimante peut ne prendre aucune donnée avant d&apos;être en échec (10 par défaut, 86400 au plus) ; pour une imprimante réseau : secondes pendant lesquelles elle peut ne rien répondre.</translation>
+    </message>
+    <message>
+        <source>Seconds a network printer that still answers may take no data before it has failed (default 60, at most 86400).</source>
+        <translation>Secondes pendant lesquelles une imprimante réseau qui répond encore peut ne prendre aucune donnée avant d&apos;être en échec (60 par défaut, 86400 au plus).</translation>
+    </message>
+    <message>
+        <source>Seconds to wait for a network printer to answer (default 5, at most 86400).</source>
+        <translation>Secondes d&apos;attente de la réponse d&apos;une imprimante réseau (5 par défaut, 86400 au plus).</translation>
+    </message>
+    <message>
+        <source>Write progress as JSON Lines events on standard output (start, progress, done, failed, cancelled); the summary then goes to standard error.</source>
+        <translation>Écrire la progression en événements JSON Lines sur la sortie standard (start, progress, done, failed, cancelled) ; le résumé va alors sur l&apos;erreur standard.</translation>
+    </message>
+    <message>
+        <source>Seconds between progress lines or events of each printer when standard error is not a terminal (default 10, at most 86400); one also comes at each tenth of the way.</source>
+        <translation>Secondes entre les lignes ou événements de progression de chaque imprimante quand l&apos;erreur standard n&apos;est pas un terminal (10 par défaut, 86400 au plus) ; il en vient aussi un à chaque dixième du parcours.</translation>
+    </message>
+    <message>
+        <source>Write only failures and the summary.</source>
+        <translation>N&apos;écrire que les échecs et le résumé.</translation>
+    </message>
+    <message>
+        <source>The language of the texts (de, es, fr, it, ja, pl, pt_BR, zh_CN; en for English); without it the LANGUAGE variable and the locale decide. Reports, events and exit codes are the same in every language.</source>
+        <translation>La langue des textes (de, es, fr, it, ja, pl, pt_BR, zh_CN ; en pour l&apos;anglais) ; sans elle, la variable LANGUAGE et les paramètres régionaux décident. Les rapports, les événements et les codes de sortie sont les mêmes dans toutes les langues.</translation>
+    </message>
+    <message>
+        <source>Send the configuration of a profile, as Upload Settings to Printer does after Import Profile.</source>
+        <translation>Envoyer la configuration d&apos;un profil, comme le fait « Envoyer à l&apos;imprimante » après « Importer ».</translation>
+    </message>
+    <message>
+        <source>Calibrate media sensing for the index type; needs --print-type, and takes --ribbon for thermal transfer.</source>
+        <translation>Étalonner la détection du support pour le type de repère ; demande --print-type et prend --ribbon pour le transfert thermique.</translation>
+    </message>
+    <message>
+        <source>Print test label 1 (4X3) or 2 (2.4X1).</source>
+        <translation>Imprimer l&apos;étiquette de test 1 (4X3) ou 2 (2.4X1).</translation>
+    </message>
+    <message>
+        <source>Store a 1-bit BMP graphic (PCX with --pcx) under the identifier given with --id; with --convert, any picture made into a 1-bit BMP.</source>
+        <translation>Enregistrer un graphique BMP 1 bit (PCX avec --pcx) sous l&apos;identifiant donné par --id ; avec --convert, toute image transformée en BMP 1 bit.</translation>
+    </message>
+    <message>
+        <source>Print a label format file as it is.</source>
+        <translation>Imprimer tel quel un fichier de format d&apos;étiquette.</translation>
+    </message>
+    <message>
+        <source>Store a label format file under the identifier of --id.</source>
+        <translation>Enregistrer un fichier de format d&apos;étiquette sous l&apos;identifiant de --id.</translation>
+    </message>
+    <message>
+        <source>Print a stored graphic.</source>
+        <translation>Imprimer un graphique enregistré.</translation>
+    </message>
+    <message>
+        <source>Print a stored format, --quantity labels (1 unless given).</source>
+        <translation>Imprimer un format enregistré, --quantity étiquettes (1 sauf indication).</translation>
+    </message>
+    <message>
+        <source>Delete a stored graphic or format.</source>
+        <translation>Supprimer un graphique ou un format enregistré.</translation>
+    </message>
+    <message>
+        <source>Have the printer print the list of stored objects.</source>
+        <translation>Faire imprimer par l&apos;imprimante la liste des objets enregistrés.</translation>
+    </message>
+    <message>
+        <source>Upload a firmware image; its SHA-256 is shown first.</source>
+        <translation>Téléverser une image de micrologiciel ; son SHA-256 est affiché d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>Send a file&apos;s bytes unchanged.</source>
+        <translation>Envoyer les octets d&apos;un fichier sans les modifier.</translation>
+    </message>
+    <message>
+        <source>Sets up Varimonde thermal label printers without a window: sends each printer the same bytes as the window&apos;s buttons would, to one printer or many at once.
+Without options the window opens.
+
+Targets: COMn[:baud,parity,data,stop], a serial device path[:settings], LPT1, LPT2, usb:DEVICE, tcp://HOST[:PORT] (9100 unless given; an IPv6 address in brackets).
+Actions run in the order given, the same on every printer; each printer&apos;s run stops at its first failure.
+
+Exit status: 0 every printer done, 1 a printer failed, 2 bad arguments or input, 130 interrupted.</source>
+        <translation>Configure les imprimantes d&apos;étiquettes thermiques Varimonde sans fenêtre : envoie à chaque imprimante les mêmes octets que les boutons de la fenêtre, à une imprimante ou à plusieurs à la fois.
+Sans option, la fenêtre s&apos;ouvre.
+
+Cibles : COMn[:baud,parity,data,stop], le chemin d&apos;un périphérique série[:réglages], LPT1, LPT2, usb:DEVICE, tcp://HOST[:PORT] (9100 sauf indication ; une adresse IPv6 entre crochets).
+Les actions s&apos;exécutent dans l&apos;ordre donné, les mêmes sur chaque imprimante ; chaque imprimante s&apos;arrête à son premier échec.
+
+Code de sortie : 0 toutes les imprimantes terminées, 1 une imprimante en échec, 2 arguments ou entrée incorrects, 130 interrompu.</translation>
+    </message>
+    <message>
+        <source>Show this help and end.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version and end.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>Find network printers: sweep the --range given (port 9100), browse DNS-SD with --dns-sd, and ask each over SNMP; prints a table (JSON with --report).</source>
+        <translation>Trouver les imprimantes réseau : balayer la plage --range donnée (port 9100), parcourir DNS-SD avec --dns-sd et interroger chacune par SNMP ; affiche un tableau (JSON avec --report).</translation>
+    </message>
+    <message>
+        <source>With --discover: a CIDR range (at most /22) or a host; repeatable.</source>
+        <translation>Avec --discover : une plage CIDR (/22 au plus) ou un hôte ; répétable.</translation>
+    </message>
+    <message>
+        <source>With --discover: a raw port to try besides 9100; repeatable.</source>
+        <translation>Avec --discover : un port brut à essayer en plus de 9100 ; répétable.</translation>
+    </message>
+    <message>
+        <source>With --discover: also browse DNS-SD (_pdl-datastream, _printer, _ipp) through the Avahi daemon.</source>
+        <translation>Avec --discover : parcourir aussi DNS-SD (_pdl-datastream, _printer, _ipp) par le démon Avahi.</translation>
+    </message>
+    <message>
+        <source>With --discover: write a targets file of the printers found. A file that --discover did not write is not replaced without --force.</source>
+        <translation>Avec --discover : écrire un fichier de cibles des imprimantes trouvées. Un fichier que --discover n&apos;a pas écrit n&apos;est pas remplacé sans --force.</translation>
+    </message>
+    <message>
+        <source>With --write-targets: replace the file even when it was not written by --discover (a targets file made by hand).</source>
+        <translation>Avec --write-targets : remplacer le fichier même s&apos;il n&apos;a pas été écrit par --discover (un fichier de cibles fait à la main).</translation>
+    </message>
+    <message>
+        <source>Read the status of every network target over SNMP; the exit status is 1 when any reports an error or does not answer. A printer on a serial, parallel or USB line cannot be asked: it is listed and counted apart.</source>
+        <translation>Lire par SNMP l&apos;état de chaque cible réseau ; le code de sortie est 1 quand l&apos;une signale une erreur ou ne répond pas. Une imprimante sur une liaison série, parallèle ou USB ne peut pas être interrogée : elle est listée et comptée à part.</translation>
+    </message>
+    <message>
+        <source>Read the SNMP secrets from a file only its owner may read, or from standard input (-): lines community=NAME, auth=PHRASE, priv=PHRASE.</source>
+        <translation>Lire les secrets SNMP dans un fichier que seul son propriétaire peut lire, ou sur l&apos;entrée standard (-) : lignes community=NAME, auth=PHRASE, priv=PHRASE.</translation>
+    </message>
+    <message>
+        <source>The SNMP v2c community (default public); other users see it: prefer --snmp-secrets.</source>
+        <translation>La communauté SNMP v2c (public par défaut) ; les autres utilisateurs la voient : préférez --snmp-secrets.</translation>
+    </message>
+    <message>
+        <source>The UDP port printers answer SNMP on (default 161).</source>
+        <translation>Le port UDP sur lequel les imprimantes répondent en SNMP (161 par défaut).</translation>
+    </message>
+    <message>
+        <source>Ask over SNMP v3 as this user.</source>
+        <translation>Interroger en SNMP v3 sous cet utilisateur.</translation>
+    </message>
+    <message>
+        <source>With --snmp-user: the SHA authentication pass phrase; other users see it: prefer --snmp-secrets.</source>
+        <translation>Avec --snmp-user : la phrase secrète d&apos;authentification SHA ; les autres utilisateurs la voient : préférez --snmp-secrets.</translation>
+    </message>
+    <message>
+        <source>With --snmp-user: the AES privacy pass phrase; other users see it: prefer --snmp-secrets.</source>
+        <translation>Avec --snmp-user : la phrase secrète de confidentialité AES ; les autres utilisateurs la voient : préférez --snmp-secrets.</translation>
+    </message>
+    <message>
+        <source>With --status: also write one row per printer (name, location, model, serial, status, alerts, odometer, media, when read) to this file: CSV, or JSON when its name ends in .json.</source>
+        <translation>Avec --status : écrire aussi une ligne par imprimante (nom, emplacement, modèle, numéro de série, état, alertes, compteur, support, heure de lecture) dans ce fichier : CSV, ou JSON si son nom finit par .json.</translation>
+    </message>
+    <message>
+        <source>Read every network target over SNMP again and again, each at most once in this many seconds, and write a JSON line on standard output for each change (online, offline, status, alert-raised, alert-cleared) and each odometer read; Ctrl-C ends it (exit 130).</source>
+        <translation>Lire chaque cible réseau par SNMP encore et encore, chacune au plus une fois par ce nombre de secondes, et écrire une ligne JSON sur la sortie standard pour chaque changement (online, offline, status, alert-raised, alert-cleared) et chaque relevé du compteur ; Ctrl-C y met fin (sortie 130).</translation>
+    </message>
+    <message>
+        <source>With --watch: serve the printers&apos; state for Prometheus at http://ADDRESS:PORT/metrics (port 0: any free port, said on standard error).</source>
+        <translation>Avec --watch : servir l&apos;état des imprimantes pour Prometheus à http://ADDRESS:PORT/metrics (port 0 : un port libre quelconque, indiqué sur l&apos;erreur standard).</translation>
+    </message>
+    <message>
+        <source>Send even to a network printer whose SNMP status reports an error (no paper, door open, jammed, offline).</source>
+        <translation>Envoyer même à une imprimante réseau dont l&apos;état SNMP signale une erreur (plus de papier, capot ouvert, bourrage, hors ligne).</translation>
+    </message>
+</context>
+<context>
     <name>CommandLineText</name>
     <message>
         <source> Did you mean --%1?</source>
@@ -709,17 +948,6 @@
     <message>
         <source>sent</source>
         <translation>envoyé</translation>
-    </message>
-</context>
-<context>
-    <name>CommandLineWords</name>
-    <message>
-        <source> Add --convert to make one.</source>
-        <translation> Ajoutez --convert pour en créer une.</translation>
-    </message>
-    <message>
-        <source> Give --ignore-status to send anyway.</source>
-        <translation> Donnez --ignore-status pour envoyer quand même.</translation>
     </message>
 </context>
 <context>
@@ -1305,6 +1533,30 @@
         <source>The printer reports %1: nothing was sent. %2</source>
         <translation>L&apos;imprimante signale %1 : rien n&apos;a été envoyé. %2</translation>
     </message>
+    <message>
+        <source>The printer reports %1: nothing was sent. %2 Give --ignore-status to send anyway.</source>
+        <translation>L&apos;imprimante signale %1 : rien n&apos;a été envoyé. %2 Donnez --ignore-status pour envoyer quand même.</translation>
+    </message>
+    <message>
+        <source>No printer address is set: name the printer with --to tcp://HOST.</source>
+        <translation>Aucune adresse d’imprimante définie : désignez l’imprimante avec --to tcp://HÔTE.</translation>
+    </message>
+    <message>
+        <source>%1 %2; the wait for an answer is set with --stall-limit.</source>
+        <translation>%1 %2 ; l’attente d’une réponse se règle avec --stall-limit.</translation>
+    </message>
+    <message>
+        <source>%1 took no data for %2 s though it still answers: check paper, ribbon and the printer&apos;s display. %3; the wait for progress is set with --busy-limit.</source>
+        <translation>%1 n’a pris aucune donnée pendant %2 s bien qu’elle réponde encore : vérifiez le papier, le ruban et l’écran de l’imprimante. %3 ; l’attente d’une progression se règle avec --busy-limit.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on this computer. Serial ports found: %2. Name one of them with --to.</source>
+        <translation>%1 n’existe pas sur cet ordinateur. Ports série trouvés : %2. Désignez-en un avec --to.</translation>
+    </message>
+    <message>
+        <source>Parallel and USB printer ports found: %1. Name one of them with --to.</source>
+        <translation>Ports parallèles et d’imprimante USB trouvés : %1. Désignez-en un avec --to.</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -1629,6 +1881,15 @@
     <message>
         <source>%1 is cut short: its pixel data ends after %2 of %3 lines.</source>
         <translation>%1 est tronqué : ses données de pixels s&apos;arrêtent après %2 lignes sur %3.</translation>
+    </message>
+    <message>
+        <source>bit fields</source>
+        <extracomment>A BMP compression kind: the pixels are read through colour masks.</extracomment>
+        <translation>champs de bits</translation>
+    </message>
+    <message>
+        <source> Add --convert to make one.</source>
+        <translation> Ajoutez --convert pour en créer une.</translation>
     </message>
 </context>
 <context>

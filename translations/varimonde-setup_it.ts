@@ -465,6 +465,245 @@
     </message>
 </context>
 <context>
+    <name>CommandLineHelp</name>
+    <message>
+        <source>After --calibrate: DT (direct thermal) or TT (thermal transfer).</source>
+        <translation>Dopo --calibrate: DT (termico diretto) o TT (trasferimento termico).</translation>
+    </message>
+    <message>
+        <source>After --calibrate with TT: WAX (0, the default), &quot;WAX/RESIN COMBO&quot; (1) or &quot;PREMIUM RESIN&quot; (2).</source>
+        <translation>Dopo --calibrate con TT: WAX (0, il predefinito), &quot;WAX/RESIN COMBO&quot; (1) o &quot;PREMIUM RESIN&quot; (2).</translation>
+    </message>
+    <message>
+        <source>After --store-graphic or --store-format: the identifier, at most 8 characters.</source>
+        <translation>Dopo --store-graphic o --store-format: l&apos;identificatore, al massimo 8 caratteri.</translation>
+    </message>
+    <message>
+        <source>After --store-graphic: the file is a PCX.</source>
+        <translation>Dopo --store-graphic: il file è un PCX.</translation>
+    </message>
+    <message>
+        <source>After --store-graphic: make the picture (PNG, JPEG, GIF, BMP) a 1-bit BMP, dots darker than the threshold black.</source>
+        <translation>Dopo --store-graphic: rendere l&apos;immagine (PNG, JPEG, GIF, BMP) un BMP a 1 bit, con i punti più scuri della soglia in nero.</translation>
+    </message>
+    <message>
+        <source>With --convert: spread the greys by error diffusion.</source>
+        <translation>Con --convert: distribuire i grigi con la diffusione dell&apos;errore.</translation>
+    </message>
+    <message>
+        <source>With --convert: the grey (1-255, default 128) below which a dot is black.</source>
+        <translation>Con --convert: il grigio (1-255, predefinito 128) sotto il quale un punto è nero.</translation>
+    </message>
+    <message>
+        <source>With --convert: scale to this many dots across, keeping the aspect (the printer prints 203 dots an inch).</source>
+        <translation>Con --convert: scalare a questa larghezza in punti, mantenendo le proporzioni (la stampante stampa 203 punti per pollice).</translation>
+    </message>
+    <message>
+        <source>With --convert: swap black and white.</source>
+        <translation>Con --convert: scambiare il nero e il bianco.</translation>
+    </message>
+    <message>
+        <source>After --recall-format: how many labels.</source>
+        <translation>Dopo --recall-format: quante etichette.</translation>
+    </message>
+    <message>
+        <source>A printer to send to; give it once for each printer.</source>
+        <translation>Una stampante a cui inviare; va data una volta per ogni stampante.</translation>
+    </message>
+    <message>
+        <source>Read targets from a file, one a line; blank lines and comments (from a # at the start or after a blank) are skipped.</source>
+        <translation>Leggere le destinazioni da un file, una per riga; le righe vuote e i commenti (da un # a inizio riga o dopo uno spazio) vengono saltati.</translation>
+    </message>
+    <message>
+        <source>Send nothing: write what would be sent to each printer to standard output.</source>
+        <translation>Non inviare nulla: scrivere sullo standard output ciò che verrebbe inviato a ogni stampante.</translation>
+    </message>
+    <message>
+        <source>With --dry-run: write to a file instead; a name ending in .bmp gets the image of the one --convert alone.</source>
+        <translation>Con --dry-run: scrivere invece in un file; un nome che finisce in .bmp riceve l&apos;immagine di un solo --convert.</translation>
+    </message>
+    <message>
+        <source>With --dry-run: a hex dump, one block per transmission.</source>
+        <translation>Con --dry-run: un dump esadecimale, un blocco per trasmissione.</translation>
+    </message>
+    <message>
+        <source>At most this many printers at once (default: 1000 network and USB printers, one transfer per serial or parallel port).</source>
+        <translation>Al massimo questo numero di stampanti alla volta (predefinito: 1000 stampanti di rete e USB, un trasferimento per porta seriale o parallela).</translation>
+    </message>
+    <message>
+        <source>Write a JSON report of every printer&apos;s outcome; with --dry-run, of what each would be sent.</source>
+        <translation>Scrivere un rapporto JSON dell&apos;esito di ogni stampante; con --dry-run, di ciò che verrebbe inviato a ciascuna.</translation>
+    </message>
+    <message>
+        <source>Seconds a printer may take no data before it has failed (default 10, at most 86400); a network printer: seconds it may leave us without any answer.</source>
+        <translation>Secondi in cui una stampante può non prendere dati prima che l&apos;invio fallisca (predefinito 10, al massimo 86400); una stampante di rete: secondi in cui può lasciarci senza alcuna risposta.</translation>
+    </message>
+    <message>
+        <source>Seconds a network printer that still answers may take no data before it has failed (default 60, at most 86400).</source>
+        <translation>Secondi in cui una stampante di rete che risponde ancora può non prendere dati prima che l&apos;invio fallisca (predefinito 60, al massimo 86400).</translation>
+    </message>
+    <message>
+        <source>Seconds to wait for a network printer to answer (default 5, at most 86400).</source>
+        <translation>Secondi di attesa della risposta di una stampante di rete (predefinito 5, al massimo 86400).</translation>
+    </message>
+    <message>
+        <source>Write progress as JSON Lines events on standard output (start, progress, done, failed, cancelled); the summary then goes to standard error.</source>
+        <translation>Scrivere l&apos;avanzamento come eventi JSON Lines sullo standard output (start, progress, done, failed, cancelled); il riepilogo va allora sullo standard error.</translation>
+    </message>
+    <message>
+        <source>Seconds between progress lines or events of each printer when standard error is not a terminal (default 10, at most 86400); one also comes at each tenth of the way.</source>
+        <translation>Secondi tra le righe o gli eventi di avanzamento di ogni stampante quando lo standard error non è un terminale (predefinito 10, al massimo 86400); ne arriva uno anche a ogni decimo del percorso.</translation>
+    </message>
+    <message>
+        <source>Write only failures and the summary.</source>
+        <translation>Scrivere solo i fallimenti e il riepilogo.</translation>
+    </message>
+    <message>
+        <source>The language of the texts (de, es, fr, it, ja, pl, pt_BR, zh_CN; en for English); without it the LANGUAGE variable and the locale decide. Reports, events and exit codes are the same in every language.</source>
+        <translation>La lingua dei testi (de, es, fr, it, ja, pl, pt_BR, zh_CN; en per l&apos;inglese); senza di essa decidono la variabile LANGUAGE e le impostazioni locali. Rapporti, eventi e codici di uscita sono uguali in ogni lingua.</translation>
+    </message>
+    <message>
+        <source>Send the configuration of a profile, as Upload Settings to Printer does after Import Profile.</source>
+        <translation>Inviare la configurazione di un profilo, come fa «Invia alla stampante» dopo «Importa».</translation>
+    </message>
+    <message>
+        <source>Calibrate media sensing for the index type; needs --print-type, and takes --ribbon for thermal transfer.</source>
+        <translation>Calibrare il rilevamento del supporto per il tipo di tacca; richiede --print-type e accetta --ribbon per il trasferimento termico.</translation>
+    </message>
+    <message>
+        <source>Print test label 1 (4X3) or 2 (2.4X1).</source>
+        <translation>Stampare l&apos;etichetta di prova 1 (4X3) o 2 (2.4X1).</translation>
+    </message>
+    <message>
+        <source>Store a 1-bit BMP graphic (PCX with --pcx) under the identifier given with --id; with --convert, any picture made into a 1-bit BMP.</source>
+        <translation>Memorizzare una grafica BMP a 1 bit (PCX con --pcx) con l&apos;identificatore dato da --id; con --convert, qualsiasi immagine resa un BMP a 1 bit.</translation>
+    </message>
+    <message>
+        <source>Print a label format file as it is.</source>
+        <translation>Stampare così com&apos;è un file di formato etichetta.</translation>
+    </message>
+    <message>
+        <source>Store a label format file under the identifier of --id.</source>
+        <translation>Memorizzare un file di formato etichetta con l&apos;identificatore di --id.</translation>
+    </message>
+    <message>
+        <source>Print a stored graphic.</source>
+        <translation>Stampare una grafica memorizzata.</translation>
+    </message>
+    <message>
+        <source>Print a stored format, --quantity labels (1 unless given).</source>
+        <translation>Stampare un formato memorizzato, --quantity etichette (1 se non indicato).</translation>
+    </message>
+    <message>
+        <source>Delete a stored graphic or format.</source>
+        <translation>Eliminare una grafica o un formato memorizzati.</translation>
+    </message>
+    <message>
+        <source>Have the printer print the list of stored objects.</source>
+        <translation>Far stampare alla stampante l&apos;elenco degli oggetti memorizzati.</translation>
+    </message>
+    <message>
+        <source>Upload a firmware image; its SHA-256 is shown first.</source>
+        <translation>Caricare un&apos;immagine del firmware; prima viene mostrato il suo SHA-256.</translation>
+    </message>
+    <message>
+        <source>Send a file&apos;s bytes unchanged.</source>
+        <translation>Inviare i byte di un file senza modifiche.</translation>
+    </message>
+    <message>
+        <source>Sets up Varimonde thermal label printers without a window: sends each printer the same bytes as the window&apos;s buttons would, to one printer or many at once.
+Without options the window opens.
+
+Targets: COMn[:baud,parity,data,stop], a serial device path[:settings], LPT1, LPT2, usb:DEVICE, tcp://HOST[:PORT] (9100 unless given; an IPv6 address in brackets).
+Actions run in the order given, the same on every printer; each printer&apos;s run stops at its first failure.
+
+Exit status: 0 every printer done, 1 a printer failed, 2 bad arguments or input, 130 interrupted.</source>
+        <translation>Configura le stampanti di etichette termiche Varimonde senza finestra: invia a ogni stampante gli stessi byte dei pulsanti della finestra, a una stampante o a molte insieme.
+Senza opzioni si apre la finestra.
+
+Destinazioni: COMn[:baud,parity,data,stop], il percorso di un dispositivo seriale[:impostazioni], LPT1, LPT2, usb:DEVICE, tcp://HOST[:PORT] (9100 se non indicata; un indirizzo IPv6 tra parentesi quadre).
+Le azioni vengono eseguite nell&apos;ordine dato, uguali su ogni stampante; ogni stampante si ferma al suo primo fallimento.
+
+Stato di uscita: 0 tutte le stampanti completate, 1 una stampante fallita, 2 argomenti o input errati, 130 interrotto.</translation>
+    </message>
+    <message>
+        <source>Show this help and end.</source>
+        <translation>Mostrare questo aiuto e terminare.</translation>
+    </message>
+    <message>
+        <source>Show the version and end.</source>
+        <translation>Mostrare la versione e terminare.</translation>
+    </message>
+    <message>
+        <source>Find network printers: sweep the --range given (port 9100), browse DNS-SD with --dns-sd, and ask each over SNMP; prints a table (JSON with --report).</source>
+        <translation>Trovare le stampanti di rete: scandire l&apos;intervallo --range dato (porta 9100), esplorare DNS-SD con --dns-sd e interrogare ciascuna via SNMP; stampa una tabella (JSON con --report).</translation>
+    </message>
+    <message>
+        <source>With --discover: a CIDR range (at most /22) or a host; repeatable.</source>
+        <translation>Con --discover: un intervallo CIDR (al massimo /22) o un host; ripetibile.</translation>
+    </message>
+    <message>
+        <source>With --discover: a raw port to try besides 9100; repeatable.</source>
+        <translation>Con --discover: una porta raw da provare oltre alla 9100; ripetibile.</translation>
+    </message>
+    <message>
+        <source>With --discover: also browse DNS-SD (_pdl-datastream, _printer, _ipp) through the Avahi daemon.</source>
+        <translation>Con --discover: esplorare anche DNS-SD (_pdl-datastream, _printer, _ipp) tramite il demone Avahi.</translation>
+    </message>
+    <message>
+        <source>With --discover: write a targets file of the printers found. A file that --discover did not write is not replaced without --force.</source>
+        <translation>Con --discover: scrivere un file di destinazioni delle stampanti trovate. Un file che --discover non ha scritto non viene sostituito senza --force.</translation>
+    </message>
+    <message>
+        <source>With --write-targets: replace the file even when it was not written by --discover (a targets file made by hand).</source>
+        <translation>Con --write-targets: sostituire il file anche se non è stato scritto da --discover (un file di destinazioni fatto a mano).</translation>
+    </message>
+    <message>
+        <source>Read the status of every network target over SNMP; the exit status is 1 when any reports an error or does not answer. A printer on a serial, parallel or USB line cannot be asked: it is listed and counted apart.</source>
+        <translation>Leggere via SNMP lo stato di ogni destinazione di rete; lo stato di uscita è 1 quando una segnala un errore o non risponde. Una stampante su una linea seriale, parallela o USB non può essere interrogata: viene elencata e contata a parte.</translation>
+    </message>
+    <message>
+        <source>Read the SNMP secrets from a file only its owner may read, or from standard input (-): lines community=NAME, auth=PHRASE, priv=PHRASE.</source>
+        <translation>Leggere i segreti SNMP da un file che solo il suo proprietario può leggere, o dallo standard input (-): righe community=NAME, auth=PHRASE, priv=PHRASE.</translation>
+    </message>
+    <message>
+        <source>The SNMP v2c community (default public); other users see it: prefer --snmp-secrets.</source>
+        <translation>La community SNMP v2c (predefinita public); gli altri utenti la vedono: meglio --snmp-secrets.</translation>
+    </message>
+    <message>
+        <source>The UDP port printers answer SNMP on (default 161).</source>
+        <translation>La porta UDP su cui le stampanti rispondono a SNMP (predefinita 161).</translation>
+    </message>
+    <message>
+        <source>Ask over SNMP v3 as this user.</source>
+        <translation>Interrogare via SNMP v3 come questo utente.</translation>
+    </message>
+    <message>
+        <source>With --snmp-user: the SHA authentication pass phrase; other users see it: prefer --snmp-secrets.</source>
+        <translation>Con --snmp-user: la passphrase di autenticazione SHA; gli altri utenti la vedono: meglio --snmp-secrets.</translation>
+    </message>
+    <message>
+        <source>With --snmp-user: the AES privacy pass phrase; other users see it: prefer --snmp-secrets.</source>
+        <translation>Con --snmp-user: la passphrase di riservatezza AES; gli altri utenti la vedono: meglio --snmp-secrets.</translation>
+    </message>
+    <message>
+        <source>With --status: also write one row per printer (name, location, model, serial, status, alerts, odometer, media, when read) to this file: CSV, or JSON when its name ends in .json.</source>
+        <translation>Con --status: scrivere anche una riga per stampante (nome, posizione, modello, numero di serie, stato, avvisi, contatore, supporto, ora della lettura) in questo file: CSV, o JSON se il suo nome finisce in .json.</translation>
+    </message>
+    <message>
+        <source>Read every network target over SNMP again and again, each at most once in this many seconds, and write a JSON line on standard output for each change (online, offline, status, alert-raised, alert-cleared) and each odometer read; Ctrl-C ends it (exit 130).</source>
+        <translation>Leggere via SNMP ogni destinazione di rete più e più volte, ciascuna al massimo una volta in questo numero di secondi, e scrivere una riga JSON sullo standard output per ogni cambiamento (online, offline, status, alert-raised, alert-cleared) e ogni lettura del contatore; Ctrl-C lo termina (uscita 130).</translation>
+    </message>
+    <message>
+        <source>With --watch: serve the printers&apos; state for Prometheus at http://ADDRESS:PORT/metrics (port 0: any free port, said on standard error).</source>
+        <translation>Con --watch: servire lo stato delle stampanti per Prometheus su http://ADDRESS:PORT/metrics (porta 0: una porta libera qualsiasi, indicata sullo standard error).</translation>
+    </message>
+    <message>
+        <source>Send even to a network printer whose SNMP status reports an error (no paper, door open, jammed, offline).</source>
+        <translation>Inviare anche a una stampante di rete il cui stato SNMP segnala un errore (carta esaurita, sportello aperto, inceppamento, fuori linea).</translation>
+    </message>
+</context>
+<context>
     <name>CommandLineText</name>
     <message>
         <source> Did you mean --%1?</source>
@@ -709,17 +948,6 @@
     <message>
         <source>sent</source>
         <translation>inviati</translation>
-    </message>
-</context>
-<context>
-    <name>CommandLineWords</name>
-    <message>
-        <source> Add --convert to make one.</source>
-        <translation> Aggiungere --convert per crearne una.</translation>
-    </message>
-    <message>
-        <source> Give --ignore-status to send anyway.</source>
-        <translation> Indicare --ignore-status per inviare comunque.</translation>
     </message>
 </context>
 <context>
@@ -1305,6 +1533,30 @@
         <source>The printer reports %1: nothing was sent. %2</source>
         <translation>La stampante segnala %1: non è stato inviato nulla. %2</translation>
     </message>
+    <message>
+        <source>The printer reports %1: nothing was sent. %2 Give --ignore-status to send anyway.</source>
+        <translation>La stampante segnala %1: non è stato inviato nulla. %2 Indicare --ignore-status per inviare comunque.</translation>
+    </message>
+    <message>
+        <source>No printer address is set: name the printer with --to tcp://HOST.</source>
+        <translation>Nessun indirizzo di stampante impostato: indicare la stampante con --to tcp://HOST.</translation>
+    </message>
+    <message>
+        <source>%1 %2; the wait for an answer is set with --stall-limit.</source>
+        <translation>%1 %2; l&apos;attesa di una risposta si imposta con --stall-limit.</translation>
+    </message>
+    <message>
+        <source>%1 took no data for %2 s though it still answers: check paper, ribbon and the printer&apos;s display. %3; the wait for progress is set with --busy-limit.</source>
+        <translation>%1 non ha preso dati per %2 s pur rispondendo ancora: controllare carta, nastro e display della stampante. %3; l&apos;attesa di un progresso si imposta con --busy-limit.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on this computer. Serial ports found: %2. Name one of them with --to.</source>
+        <translation>%1 non esiste su questo computer. Porte seriali trovate: %2. Indicarne una con --to.</translation>
+    </message>
+    <message>
+        <source>Parallel and USB printer ports found: %1. Name one of them with --to.</source>
+        <translation>Porte parallele e di stampante USB trovate: %1. Indicarne una con --to.</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -1629,6 +1881,15 @@
     <message>
         <source>%1 is cut short: its pixel data ends after %2 of %3 lines.</source>
         <translation>%1 è troncato: i dati dei pixel finiscono dopo %2 righe su %3.</translation>
+    </message>
+    <message>
+        <source>bit fields</source>
+        <extracomment>A BMP compression kind: the pixels are read through colour masks.</extracomment>
+        <translation>campi di bit</translation>
+    </message>
+    <message>
+        <source> Add --convert to make one.</source>
+        <translation> Aggiungere --convert per crearne una.</translation>
     </message>
 </context>
 <context>

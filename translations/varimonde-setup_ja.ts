@@ -465,6 +465,245 @@
     </message>
 </context>
 <context>
+    <name>CommandLineHelp</name>
+    <message>
+        <source>After --calibrate: DT (direct thermal) or TT (thermal transfer).</source>
+        <translation>--calibrate の後に: DT (ダイレクトサーマル) または TT (熱転写)。</translation>
+    </message>
+    <message>
+        <source>After --calibrate with TT: WAX (0, the default), &quot;WAX/RESIN COMBO&quot; (1) or &quot;PREMIUM RESIN&quot; (2).</source>
+        <translation>--calibrate で TT のとき: WAX (0、既定)、&quot;WAX/RESIN COMBO&quot; (1) または &quot;PREMIUM RESIN&quot; (2)。</translation>
+    </message>
+    <message>
+        <source>After --store-graphic or --store-format: the identifier, at most 8 characters.</source>
+        <translation>--store-graphic または --store-format の後に: 識別子 (8 文字まで)。</translation>
+    </message>
+    <message>
+        <source>After --store-graphic: the file is a PCX.</source>
+        <translation>--store-graphic の後に: ファイルは PCX です。</translation>
+    </message>
+    <message>
+        <source>After --store-graphic: make the picture (PNG, JPEG, GIF, BMP) a 1-bit BMP, dots darker than the threshold black.</source>
+        <translation>--store-graphic の後に: 画像 (PNG、JPEG、GIF、BMP) を 1 ビット BMP にします。しきい値より暗いドットが黒になります。</translation>
+    </message>
+    <message>
+        <source>With --convert: spread the greys by error diffusion.</source>
+        <translation>--convert と共に: 灰色を誤差拡散で表現します。</translation>
+    </message>
+    <message>
+        <source>With --convert: the grey (1-255, default 128) below which a dot is black.</source>
+        <translation>--convert と共に: これより暗い灰色のドットを黒にするしきい値 (1-255、既定 128)。</translation>
+    </message>
+    <message>
+        <source>With --convert: scale to this many dots across, keeping the aspect (the printer prints 203 dots an inch).</source>
+        <translation>--convert と共に: 縦横比を保ったまま、この幅 (ドット数) に拡大・縮小します (プリンターは 1 インチに 203 ドット印字します)。</translation>
+    </message>
+    <message>
+        <source>With --convert: swap black and white.</source>
+        <translation>--convert と共に: 白と黒を反転します。</translation>
+    </message>
+    <message>
+        <source>After --recall-format: how many labels.</source>
+        <translation>--recall-format の後に: ラベルの枚数。</translation>
+    </message>
+    <message>
+        <source>A printer to send to; give it once for each printer.</source>
+        <translation>送信先のプリンター。プリンターごとに 1 回ずつ指定します。</translation>
+    </message>
+    <message>
+        <source>Read targets from a file, one a line; blank lines and comments (from a # at the start or after a blank) are skipped.</source>
+        <translation>送信先をファイルから 1 行に 1 つずつ読み込みます。空行とコメント (行頭または空白の後の # から) は読み飛ばします。</translation>
+    </message>
+    <message>
+        <source>Send nothing: write what would be sent to each printer to standard output.</source>
+        <translation>何も送信しません。各プリンターに送信される内容を標準出力に書き出します。</translation>
+    </message>
+    <message>
+        <source>With --dry-run: write to a file instead; a name ending in .bmp gets the image of the one --convert alone.</source>
+        <translation>--dry-run と共に: 代わりにファイルに書き出します。名前が .bmp で終わるファイルには、ただ 1 つの --convert の画像を書き出します。</translation>
+    </message>
+    <message>
+        <source>With --dry-run: a hex dump, one block per transmission.</source>
+        <translation>--dry-run と共に: 16 進ダンプ (送信 1 回につき 1 ブロック)。</translation>
+    </message>
+    <message>
+        <source>At most this many printers at once (default: 1000 network and USB printers, one transfer per serial or parallel port).</source>
+        <translation>同時に扱うプリンターの最大数 (既定: ネットワークと USB のプリンターは 1000、シリアル・パラレルポートはポートごとに 1 転送)。</translation>
+    </message>
+    <message>
+        <source>Write a JSON report of every printer&apos;s outcome; with --dry-run, of what each would be sent.</source>
+        <translation>各プリンターの結果を JSON レポートに書き出します。--dry-run では、各プリンターに送信される内容を書き出します。</translation>
+    </message>
+    <message>
+        <source>Seconds a printer may take no data before it has failed (default 10, at most 86400); a network printer: seconds it may leave us without any answer.</source>
+        <translation>プリンターがデータを受け取らないまま失敗とみなすまでの秒数 (既定 10、最大 86400)。ネットワークプリンターでは、まったく応答がないまま待つ秒数です。</translation>
+    </message>
+    <message>
+        <source>Seconds a network printer that still answers may take no data before it has failed (default 60, at most 86400).</source>
+        <translation>応答はあるネットワークプリンターがデータを受け取らないまま失敗とみなすまでの秒数 (既定 60、最大 86400)。</translation>
+    </message>
+    <message>
+        <source>Seconds to wait for a network printer to answer (default 5, at most 86400).</source>
+        <translation>ネットワークプリンターの応答を待つ秒数 (既定 5、最大 86400)。</translation>
+    </message>
+    <message>
+        <source>Write progress as JSON Lines events on standard output (start, progress, done, failed, cancelled); the summary then goes to standard error.</source>
+        <translation>進行状況を JSON Lines のイベント (start、progress、done、failed、cancelled) として標準出力に書き出します。このとき要約は標準エラー出力に出ます。</translation>
+    </message>
+    <message>
+        <source>Seconds between progress lines or events of each printer when standard error is not a terminal (default 10, at most 86400); one also comes at each tenth of the way.</source>
+        <translation>標準エラー出力が端末でないとき、各プリンターの進行状況の行またはイベントの間隔の秒数 (既定 10、最大 86400)。10 分の 1 進むごとにも 1 つ出ます。</translation>
+    </message>
+    <message>
+        <source>Write only failures and the summary.</source>
+        <translation>失敗と要約だけを書き出します。</translation>
+    </message>
+    <message>
+        <source>The language of the texts (de, es, fr, it, ja, pl, pt_BR, zh_CN; en for English); without it the LANGUAGE variable and the locale decide. Reports, events and exit codes are the same in every language.</source>
+        <translation>テキストの言語 (de、es、fr、it、ja、pl、pt_BR、zh_CN。英語は en)。指定しなければ LANGUAGE 変数とロケールで決まります。レポート、イベント、終了コードはどの言語でも同じです。</translation>
+    </message>
+    <message>
+        <source>Send the configuration of a profile, as Upload Settings to Printer does after Import Profile.</source>
+        <translation>プロファイルの設定を送信します。「読み込み」の後の「プリンターへ送信」と同じです。</translation>
+    </message>
+    <message>
+        <source>Calibrate media sensing for the index type; needs --print-type, and takes --ribbon for thermal transfer.</source>
+        <translation>検出方式に合わせて用紙検出をキャリブレーションします。--print-type が必要で、熱転写では --ribbon も指定できます。</translation>
+    </message>
+    <message>
+        <source>Print test label 1 (4X3) or 2 (2.4X1).</source>
+        <translation>テストラベル 1 (4X3) または 2 (2.4X1) を印刷します。</translation>
+    </message>
+    <message>
+        <source>Store a 1-bit BMP graphic (PCX with --pcx) under the identifier given with --id; with --convert, any picture made into a 1-bit BMP.</source>
+        <translation>1 ビット BMP のグラフィック (--pcx では PCX) を --id で指定した識別子で保存します。--convert では、どんな画像も 1 ビット BMP にして保存します。</translation>
+    </message>
+    <message>
+        <source>Print a label format file as it is.</source>
+        <translation>ラベルフォーマットのファイルをそのまま印刷します。</translation>
+    </message>
+    <message>
+        <source>Store a label format file under the identifier of --id.</source>
+        <translation>ラベルフォーマットのファイルを --id の識別子で保存します。</translation>
+    </message>
+    <message>
+        <source>Print a stored graphic.</source>
+        <translation>保存したグラフィックを印刷します。</translation>
+    </message>
+    <message>
+        <source>Print a stored format, --quantity labels (1 unless given).</source>
+        <translation>保存したフォーマットを --quantity 枚 (指定がなければ 1 枚) 印刷します。</translation>
+    </message>
+    <message>
+        <source>Delete a stored graphic or format.</source>
+        <translation>保存したグラフィックまたはフォーマットを削除します。</translation>
+    </message>
+    <message>
+        <source>Have the printer print the list of stored objects.</source>
+        <translation>保存されているオブジェクトの一覧をプリンターに印刷させます。</translation>
+    </message>
+    <message>
+        <source>Upload a firmware image; its SHA-256 is shown first.</source>
+        <translation>ファームウェアイメージをアップロードします。最初にその SHA-256 を表示します。</translation>
+    </message>
+    <message>
+        <source>Send a file&apos;s bytes unchanged.</source>
+        <translation>ファイルのバイトを変更せずに送信します。</translation>
+    </message>
+    <message>
+        <source>Sets up Varimonde thermal label printers without a window: sends each printer the same bytes as the window&apos;s buttons would, to one printer or many at once.
+Without options the window opens.
+
+Targets: COMn[:baud,parity,data,stop], a serial device path[:settings], LPT1, LPT2, usb:DEVICE, tcp://HOST[:PORT] (9100 unless given; an IPv6 address in brackets).
+Actions run in the order given, the same on every printer; each printer&apos;s run stops at its first failure.
+
+Exit status: 0 every printer done, 1 a printer failed, 2 bad arguments or input, 130 interrupted.</source>
+        <translation>Varimonde サーマルラベルプリンターをウィンドウなしで設定します。ウィンドウのボタンと同じバイトを、1 台または多数のプリンターに同時に送信します。
+オプションがなければウィンドウが開きます。
+
+送信先: COMn[:baud,parity,data,stop]、シリアルデバイスのパス[:設定]、LPT1、LPT2、usb:DEVICE、tcp://HOST[:PORT] (指定がなければ 9100。IPv6 アドレスは角かっこで囲みます)。
+アクションは指定した順に、どのプリンターでも同じように実行します。各プリンターは最初の失敗で止まります。
+
+終了ステータス: 0 すべてのプリンターが完了、1 失敗したプリンターがある、2 引数または入力が不正、130 中断。</translation>
+    </message>
+    <message>
+        <source>Show this help and end.</source>
+        <translation>このヘルプを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Show the version and end.</source>
+        <translation>バージョンを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Find network printers: sweep the --range given (port 9100), browse DNS-SD with --dns-sd, and ask each over SNMP; prints a table (JSON with --report).</source>
+        <translation>ネットワークプリンターを探します。--range の範囲を走査し (ポート 9100)、--dns-sd で DNS-SD を探索し、見つけた各プリンターに SNMP で問い合わせて表を出力します (--report では JSON)。</translation>
+    </message>
+    <message>
+        <source>With --discover: a CIDR range (at most /22) or a host; repeatable.</source>
+        <translation>--discover と共に: CIDR の範囲 (最大 /22) またはホスト。繰り返し指定できます。</translation>
+    </message>
+    <message>
+        <source>With --discover: a raw port to try besides 9100; repeatable.</source>
+        <translation>--discover と共に: 9100 のほかに試す RAW ポート。繰り返し指定できます。</translation>
+    </message>
+    <message>
+        <source>With --discover: also browse DNS-SD (_pdl-datastream, _printer, _ipp) through the Avahi daemon.</source>
+        <translation>--discover と共に: Avahi デーモンを通して DNS-SD (_pdl-datastream、_printer、_ipp) も探索します。</translation>
+    </message>
+    <message>
+        <source>With --discover: write a targets file of the printers found. A file that --discover did not write is not replaced without --force.</source>
+        <translation>--discover と共に: 見つかったプリンターの送信先ファイルを書き出します。--discover が書いたものでないファイルは、--force がなければ置き換えません。</translation>
+    </message>
+    <message>
+        <source>With --write-targets: replace the file even when it was not written by --discover (a targets file made by hand).</source>
+        <translation>--write-targets と共に: --discover が書いたものでないファイル (手で作った送信先ファイル) でも置き換えます。</translation>
+    </message>
+    <message>
+        <source>Read the status of every network target over SNMP; the exit status is 1 when any reports an error or does not answer. A printer on a serial, parallel or USB line cannot be asked: it is listed and counted apart.</source>
+        <translation>ネットワーク上の各送信先の状態を SNMP で読み取ります。エラーを報告するか応答しないものがあれば終了ステータスは 1 です。シリアル、パラレル、USB で接続したプリンターには問い合わせできないため、一覧に載せて別に数えます。</translation>
+    </message>
+    <message>
+        <source>Read the SNMP secrets from a file only its owner may read, or from standard input (-): lines community=NAME, auth=PHRASE, priv=PHRASE.</source>
+        <translation>SNMP の秘密情報を、所有者だけが読めるファイルまたは標準入力 (-) から読み込みます。行の形式は community=NAME、auth=PHRASE、priv=PHRASE です。</translation>
+    </message>
+    <message>
+        <source>The SNMP v2c community (default public); other users see it: prefer --snmp-secrets.</source>
+        <translation>SNMP v2c のコミュニティ (既定 public)。他のユーザーから見えるため、--snmp-secrets を使ってください。</translation>
+    </message>
+    <message>
+        <source>The UDP port printers answer SNMP on (default 161).</source>
+        <translation>プリンターが SNMP に応答する UDP ポート (既定 161)。</translation>
+    </message>
+    <message>
+        <source>Ask over SNMP v3 as this user.</source>
+        <translation>このユーザーとして SNMP v3 で問い合わせます。</translation>
+    </message>
+    <message>
+        <source>With --snmp-user: the SHA authentication pass phrase; other users see it: prefer --snmp-secrets.</source>
+        <translation>--snmp-user と共に: SHA 認証のパスフレーズ。他のユーザーから見えるため、--snmp-secrets を使ってください。</translation>
+    </message>
+    <message>
+        <source>With --snmp-user: the AES privacy pass phrase; other users see it: prefer --snmp-secrets.</source>
+        <translation>--snmp-user と共に: AES 暗号化のパスフレーズ。他のユーザーから見えるため、--snmp-secrets を使ってください。</translation>
+    </message>
+    <message>
+        <source>With --status: also write one row per printer (name, location, model, serial, status, alerts, odometer, media, when read) to this file: CSV, or JSON when its name ends in .json.</source>
+        <translation>--status と共に: プリンターごとに 1 行 (名前、場所、モデル、シリアル番号、状態、警告、積算カウンター、用紙、読み取り時刻) をこのファイルにも書き出します。CSV 形式、名前が .json で終わるときは JSON 形式です。</translation>
+    </message>
+    <message>
+        <source>Read every network target over SNMP again and again, each at most once in this many seconds, and write a JSON line on standard output for each change (online, offline, status, alert-raised, alert-cleared) and each odometer read; Ctrl-C ends it (exit 130).</source>
+        <translation>ネットワーク上の各送信先を SNMP で繰り返し読み取り (それぞれこの秒数に最大 1 回)、変化 (online、offline、status、alert-raised、alert-cleared) と積算カウンターの読み取りのたびに JSON の行を標準出力に書き出します。Ctrl-C で終了します (終了コード 130)。</translation>
+    </message>
+    <message>
+        <source>With --watch: serve the printers&apos; state for Prometheus at http://ADDRESS:PORT/metrics (port 0: any free port, said on standard error).</source>
+        <translation>--watch と共に: プリンターの状態を Prometheus 向けに http://ADDRESS:PORT/metrics で提供します (ポート 0 は空いている任意のポートで、標準エラー出力に表示します)。</translation>
+    </message>
+    <message>
+        <source>Send even to a network printer whose SNMP status reports an error (no paper, door open, jammed, offline).</source>
+        <translation>SNMP の状態がエラー (用紙切れ、カバー開放、紙詰まり、オフライン) を報告しているネットワークプリンターにも送信します。</translation>
+    </message>
+</context>
+<context>
     <name>CommandLineText</name>
     <message>
         <source> Did you mean --%1?</source>
@@ -709,17 +948,6 @@
     <message>
         <source>sent</source>
         <translation>送信済み</translation>
-    </message>
-</context>
-<context>
-    <name>CommandLineWords</name>
-    <message>
-        <source> Add --convert to make one.</source>
-        <translation> --convert を付けると作成できます。</translation>
-    </message>
-    <message>
-        <source> Give --ignore-status to send anyway.</source>
-        <translation> それでも送るには --ignore-status を指定してください。</translation>
     </message>
 </context>
 <context>
@@ -1305,6 +1533,30 @@
         <source>The printer reports %1: nothing was sent. %2</source>
         <translation>プリンターは %1 と報告しています。何も送っていません。%2</translation>
     </message>
+    <message>
+        <source>The printer reports %1: nothing was sent. %2 Give --ignore-status to send anyway.</source>
+        <translation>プリンターは %1 と報告しています。何も送っていません。%2 それでも送るには --ignore-status を指定してください。</translation>
+    </message>
+    <message>
+        <source>No printer address is set: name the printer with --to tcp://HOST.</source>
+        <translation>プリンターのアドレスが設定されていません: --to tcp://ホスト でプリンターを指定してください。</translation>
+    </message>
+    <message>
+        <source>%1 %2; the wait for an answer is set with --stall-limit.</source>
+        <translation>%1 %2。応答の待ち時間は --stall-limit で設定します。</translation>
+    </message>
+    <message>
+        <source>%1 took no data for %2 s though it still answers: check paper, ribbon and the printer&apos;s display. %3; the wait for progress is set with --busy-limit.</source>
+        <translation>%1 は応答していますが %2 秒間データを受け取っていません: 用紙、リボン、プリンターの表示を確認してください。%3。進行の待ち時間は --busy-limit で設定します。</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on this computer. Serial ports found: %2. Name one of them with --to.</source>
+        <translation>%1 はこのコンピューターにありません。見つかったシリアルポート: %2。いずれかを --to で指定してください。</translation>
+    </message>
+    <message>
+        <source>Parallel and USB printer ports found: %1. Name one of them with --to.</source>
+        <translation>見つかったパラレル/USB プリンターポート: %1。いずれかを --to で指定してください。</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -1629,6 +1881,15 @@
     <message>
         <source>%1 is cut short: its pixel data ends after %2 of %3 lines.</source>
         <translation>%1 は途中で切れています。画素データは %3 行のうち %2 行で終わっています。</translation>
+    </message>
+    <message>
+        <source>bit fields</source>
+        <extracomment>A BMP compression kind: the pixels are read through colour masks.</extracomment>
+        <translation>ビットフィールド</translation>
+    </message>
+    <message>
+        <source> Add --convert to make one.</source>
+        <translation> --convert を付けると作成できます。</translation>
     </message>
 </context>
 <context>

@@ -465,6 +465,245 @@
     </message>
 </context>
 <context>
+    <name>CommandLineHelp</name>
+    <message>
+        <source>After --calibrate: DT (direct thermal) or TT (thermal transfer).</source>
+        <translation>Po --calibrate: DT (druk termiczny bezpośredni) lub TT (termotransfer).</translation>
+    </message>
+    <message>
+        <source>After --calibrate with TT: WAX (0, the default), &quot;WAX/RESIN COMBO&quot; (1) or &quot;PREMIUM RESIN&quot; (2).</source>
+        <translation>Po --calibrate z TT: WAX (0, domyślnie), &quot;WAX/RESIN COMBO&quot; (1) lub &quot;PREMIUM RESIN&quot; (2).</translation>
+    </message>
+    <message>
+        <source>After --store-graphic or --store-format: the identifier, at most 8 characters.</source>
+        <translation>Po --store-graphic lub --store-format: identyfikator, najwyżej 8 znaków.</translation>
+    </message>
+    <message>
+        <source>After --store-graphic: the file is a PCX.</source>
+        <translation>Po --store-graphic: plik jest w formacie PCX.</translation>
+    </message>
+    <message>
+        <source>After --store-graphic: make the picture (PNG, JPEG, GIF, BMP) a 1-bit BMP, dots darker than the threshold black.</source>
+        <translation>Po --store-graphic: zamienić obraz (PNG, JPEG, GIF, BMP) na 1-bitowy BMP; punkty ciemniejsze od progu stają się czarne.</translation>
+    </message>
+    <message>
+        <source>With --convert: spread the greys by error diffusion.</source>
+        <translation>Z --convert: rozproszyć szarości metodą dyfuzji błędu.</translation>
+    </message>
+    <message>
+        <source>With --convert: the grey (1-255, default 128) below which a dot is black.</source>
+        <translation>Z --convert: szarość (1-255, domyślnie 128), poniżej której punkt jest czarny.</translation>
+    </message>
+    <message>
+        <source>With --convert: scale to this many dots across, keeping the aspect (the printer prints 203 dots an inch).</source>
+        <translation>Z --convert: przeskalować do tylu punktów szerokości, z zachowaniem proporcji (drukarka drukuje 203 punkty na cal).</translation>
+    </message>
+    <message>
+        <source>With --convert: swap black and white.</source>
+        <translation>Z --convert: zamienić czerń i biel.</translation>
+    </message>
+    <message>
+        <source>After --recall-format: how many labels.</source>
+        <translation>Po --recall-format: ile etykiet.</translation>
+    </message>
+    <message>
+        <source>A printer to send to; give it once for each printer.</source>
+        <translation>Drukarka, do której wysłać; podaj raz dla każdej drukarki.</translation>
+    </message>
+    <message>
+        <source>Read targets from a file, one a line; blank lines and comments (from a # at the start or after a blank) are skipped.</source>
+        <translation>Wczytać cele z pliku, po jednym w wierszu; puste wiersze i komentarze (od # na początku lub po odstępie) są pomijane.</translation>
+    </message>
+    <message>
+        <source>Send nothing: write what would be sent to each printer to standard output.</source>
+        <translation>Nic nie wysyłać: wypisać na standardowe wyjście to, co otrzymałaby każda drukarka.</translation>
+    </message>
+    <message>
+        <source>With --dry-run: write to a file instead; a name ending in .bmp gets the image of the one --convert alone.</source>
+        <translation>Z --dry-run: zapisać zamiast tego do pliku; nazwa kończąca się na .bmp dostaje obraz jedynego --convert.</translation>
+    </message>
+    <message>
+        <source>With --dry-run: a hex dump, one block per transmission.</source>
+        <translation>Z --dry-run: zrzut szesnastkowy, jeden blok na transmisję.</translation>
+    </message>
+    <message>
+        <source>At most this many printers at once (default: 1000 network and USB printers, one transfer per serial or parallel port).</source>
+        <translation>Najwyżej tyle drukarek naraz (domyślnie: 1000 drukarek sieciowych i USB, jedna transmisja na port szeregowy lub równoległy).</translation>
+    </message>
+    <message>
+        <source>Write a JSON report of every printer&apos;s outcome; with --dry-run, of what each would be sent.</source>
+        <translation>Zapisać raport JSON z wyniku każdej drukarki; z --dry-run z tego, co otrzymałaby każda.</translation>
+    </message>
+    <message>
+        <source>Seconds a printer may take no data before it has failed (default 10, at most 86400); a network printer: seconds it may leave us without any answer.</source>
+        <translation>Liczba sekund, przez które drukarka może nie przyjmować danych, zanim jej wysyłanie zakończy się niepowodzeniem (domyślnie 10, najwyżej 86400); drukarka sieciowa: sekundy, przez które może nic nie odpowiadać.</translation>
+    </message>
+    <message>
+        <source>Seconds a network printer that still answers may take no data before it has failed (default 60, at most 86400).</source>
+        <translation>Liczba sekund, przez które drukarka sieciowa, która jeszcze odpowiada, może nie przyjmować danych, zanim jej wysyłanie zakończy się niepowodzeniem (domyślnie 60, najwyżej 86400).</translation>
+    </message>
+    <message>
+        <source>Seconds to wait for a network printer to answer (default 5, at most 86400).</source>
+        <translation>Liczba sekund oczekiwania na odpowiedź drukarki sieciowej (domyślnie 5, najwyżej 86400).</translation>
+    </message>
+    <message>
+        <source>Write progress as JSON Lines events on standard output (start, progress, done, failed, cancelled); the summary then goes to standard error.</source>
+        <translation>Wypisywać postęp jako zdarzenia JSON Lines na standardowe wyjście (start, progress, done, failed, cancelled); podsumowanie trafia wtedy na standardowe wyjście błędów.</translation>
+    </message>
+    <message>
+        <source>Seconds between progress lines or events of each printer when standard error is not a terminal (default 10, at most 86400); one also comes at each tenth of the way.</source>
+        <translation>Liczba sekund między wierszami lub zdarzeniami postępu każdej drukarki, gdy standardowe wyjście błędów nie jest terminalem (domyślnie 10, najwyżej 86400); jeden pojawia się też po każdej dziesiątej części.</translation>
+    </message>
+    <message>
+        <source>Write only failures and the summary.</source>
+        <translation>Wypisywać tylko niepowodzenia i podsumowanie.</translation>
+    </message>
+    <message>
+        <source>The language of the texts (de, es, fr, it, ja, pl, pt_BR, zh_CN; en for English); without it the LANGUAGE variable and the locale decide. Reports, events and exit codes are the same in every language.</source>
+        <translation>Język tekstów (de, es, fr, it, ja, pl, pt_BR, zh_CN; en dla angielskiego); bez niej decydują zmienna LANGUAGE i ustawienia regionalne. Raporty, zdarzenia i kody wyjścia są takie same w każdym języku.</translation>
+    </message>
+    <message>
+        <source>Send the configuration of a profile, as Upload Settings to Printer does after Import Profile.</source>
+        <translation>Wysłać konfigurację z profilu, tak jak robi to „Wyślij do drukarki” po „Importuj”.</translation>
+    </message>
+    <message>
+        <source>Calibrate media sensing for the index type; needs --print-type, and takes --ribbon for thermal transfer.</source>
+        <translation>Skalibrować wykrywanie nośnika dla rodzaju znacznika; wymaga --print-type i przyjmuje --ribbon dla termotransferu.</translation>
+    </message>
+    <message>
+        <source>Print test label 1 (4X3) or 2 (2.4X1).</source>
+        <translation>Wydrukować etykietę testową 1 (4X3) lub 2 (2.4X1).</translation>
+    </message>
+    <message>
+        <source>Store a 1-bit BMP graphic (PCX with --pcx) under the identifier given with --id; with --convert, any picture made into a 1-bit BMP.</source>
+        <translation>Zapisać grafikę BMP 1-bitową (PCX z --pcx) pod identyfikatorem podanym w --id; z --convert dowolny obraz zamieniony na 1-bitowy BMP.</translation>
+    </message>
+    <message>
+        <source>Print a label format file as it is.</source>
+        <translation>Wydrukować plik formatu etykiety bez zmian.</translation>
+    </message>
+    <message>
+        <source>Store a label format file under the identifier of --id.</source>
+        <translation>Zapisać plik formatu etykiety pod identyfikatorem z --id.</translation>
+    </message>
+    <message>
+        <source>Print a stored graphic.</source>
+        <translation>Wydrukować zapisaną grafikę.</translation>
+    </message>
+    <message>
+        <source>Print a stored format, --quantity labels (1 unless given).</source>
+        <translation>Wydrukować zapisany format, --quantity etykiet (1, jeśli nie podano).</translation>
+    </message>
+    <message>
+        <source>Delete a stored graphic or format.</source>
+        <translation>Usunąć zapisaną grafikę lub format.</translation>
+    </message>
+    <message>
+        <source>Have the printer print the list of stored objects.</source>
+        <translation>Kazać drukarce wydrukować listę zapisanych obiektów.</translation>
+    </message>
+    <message>
+        <source>Upload a firmware image; its SHA-256 is shown first.</source>
+        <translation>Wgrać obraz oprogramowania układowego; najpierw wyświetlany jest jego SHA-256.</translation>
+    </message>
+    <message>
+        <source>Send a file&apos;s bytes unchanged.</source>
+        <translation>Wysłać bajty pliku bez zmian.</translation>
+    </message>
+    <message>
+        <source>Sets up Varimonde thermal label printers without a window: sends each printer the same bytes as the window&apos;s buttons would, to one printer or many at once.
+Without options the window opens.
+
+Targets: COMn[:baud,parity,data,stop], a serial device path[:settings], LPT1, LPT2, usb:DEVICE, tcp://HOST[:PORT] (9100 unless given; an IPv6 address in brackets).
+Actions run in the order given, the same on every printer; each printer&apos;s run stops at its first failure.
+
+Exit status: 0 every printer done, 1 a printer failed, 2 bad arguments or input, 130 interrupted.</source>
+        <translation>Konfiguruje termiczne drukarki etykiet Varimonde bez okna: wysyła każdej drukarce te same bajty co przyciski okna, do jednej drukarki lub do wielu naraz.
+Bez opcji otwiera się okno.
+
+Cele: COMn[:baud,parity,data,stop], ścieżka urządzenia szeregowego[:ustawienia], LPT1, LPT2, usb:DEVICE, tcp://HOST[:PORT] (9100, jeśli nie podano; adres IPv6 w nawiasach kwadratowych).
+Akcje wykonują się w podanej kolejności, takie same na każdej drukarce; praca każdej drukarki kończy się na jej pierwszym niepowodzeniu.
+
+Kod wyjścia: 0 każda drukarka gotowa, 1 drukarka zawiodła, 2 błędne argumenty lub dane, 130 przerwano.</translation>
+    </message>
+    <message>
+        <source>Show this help and end.</source>
+        <translation>Wyświetlić tę pomoc i zakończyć.</translation>
+    </message>
+    <message>
+        <source>Show the version and end.</source>
+        <translation>Wyświetlić wersję i zakończyć.</translation>
+    </message>
+    <message>
+        <source>Find network printers: sweep the --range given (port 9100), browse DNS-SD with --dns-sd, and ask each over SNMP; prints a table (JSON with --report).</source>
+        <translation>Znaleźć drukarki sieciowe: przeszukać zakres podany w --range (port 9100), przeglądać DNS-SD z --dns-sd i zapytać każdą przez SNMP; wypisuje tabelę (JSON z --report).</translation>
+    </message>
+    <message>
+        <source>With --discover: a CIDR range (at most /22) or a host; repeatable.</source>
+        <translation>Z --discover: zakres CIDR (najwyżej /22) lub host; można powtarzać.</translation>
+    </message>
+    <message>
+        <source>With --discover: a raw port to try besides 9100; repeatable.</source>
+        <translation>Z --discover: port raw do wypróbowania oprócz 9100; można powtarzać.</translation>
+    </message>
+    <message>
+        <source>With --discover: also browse DNS-SD (_pdl-datastream, _printer, _ipp) through the Avahi daemon.</source>
+        <translation>Z --discover: przeglądać też DNS-SD (_pdl-datastream, _printer, _ipp) przez demona Avahi.</translation>
+    </message>
+    <message>
+        <source>With --discover: write a targets file of the printers found. A file that --discover did not write is not replaced without --force.</source>
+        <translation>Z --discover: zapisać plik celów ze znalezionymi drukarkami. Plik, którego nie zapisało --discover, nie jest zastępowany bez --force.</translation>
+    </message>
+    <message>
+        <source>With --write-targets: replace the file even when it was not written by --discover (a targets file made by hand).</source>
+        <translation>Z --write-targets: zastąpić plik, nawet jeśli nie zapisało go --discover (plik celów przygotowany ręcznie).</translation>
+    </message>
+    <message>
+        <source>Read the status of every network target over SNMP; the exit status is 1 when any reports an error or does not answer. A printer on a serial, parallel or USB line cannot be asked: it is listed and counted apart.</source>
+        <translation>Odczytać przez SNMP stan każdego celu sieciowego; kod wyjścia to 1, gdy któryś zgłasza błąd lub nie odpowiada. Drukarki na łączu szeregowym, równoległym lub USB nie można zapytać: jest wymieniana i liczona osobno.</translation>
+    </message>
+    <message>
+        <source>Read the SNMP secrets from a file only its owner may read, or from standard input (-): lines community=NAME, auth=PHRASE, priv=PHRASE.</source>
+        <translation>Wczytać sekrety SNMP z pliku, który może czytać tylko jego właściciel, lub ze standardowego wejścia (-): wiersze community=NAME, auth=PHRASE, priv=PHRASE.</translation>
+    </message>
+    <message>
+        <source>The SNMP v2c community (default public); other users see it: prefer --snmp-secrets.</source>
+        <translation>Społeczność SNMP v2c (domyślnie public); inni użytkownicy ją widzą: lepiej --snmp-secrets.</translation>
+    </message>
+    <message>
+        <source>The UDP port printers answer SNMP on (default 161).</source>
+        <translation>Port UDP, na którym drukarki odpowiadają przez SNMP (domyślnie 161).</translation>
+    </message>
+    <message>
+        <source>Ask over SNMP v3 as this user.</source>
+        <translation>Pytać przez SNMP v3 jako ten użytkownik.</translation>
+    </message>
+    <message>
+        <source>With --snmp-user: the SHA authentication pass phrase; other users see it: prefer --snmp-secrets.</source>
+        <translation>Z --snmp-user: hasło uwierzytelniania SHA; inni użytkownicy je widzą: lepiej --snmp-secrets.</translation>
+    </message>
+    <message>
+        <source>With --snmp-user: the AES privacy pass phrase; other users see it: prefer --snmp-secrets.</source>
+        <translation>Z --snmp-user: hasło szyfrowania AES; inni użytkownicy je widzą: lepiej --snmp-secrets.</translation>
+    </message>
+    <message>
+        <source>With --status: also write one row per printer (name, location, model, serial, status, alerts, odometer, media, when read) to this file: CSV, or JSON when its name ends in .json.</source>
+        <translation>Z --status: zapisać też po jednym wierszu na drukarkę (nazwa, lokalizacja, model, numer seryjny, stan, alerty, licznik, nośnik, czas odczytu) do tego pliku: CSV albo JSON, gdy nazwa kończy się na .json.</translation>
+    </message>
+    <message>
+        <source>Read every network target over SNMP again and again, each at most once in this many seconds, and write a JSON line on standard output for each change (online, offline, status, alert-raised, alert-cleared) and each odometer read; Ctrl-C ends it (exit 130).</source>
+        <translation>Odczytywać przez SNMP każdy cel sieciowy raz po raz, każdy najwyżej raz na tyle sekund, i wypisywać wiersz JSON na standardowe wyjście przy każdej zmianie (online, offline, status, alert-raised, alert-cleared) i każdym odczycie licznika; Ctrl-C kończy (kod 130).</translation>
+    </message>
+    <message>
+        <source>With --watch: serve the printers&apos; state for Prometheus at http://ADDRESS:PORT/metrics (port 0: any free port, said on standard error).</source>
+        <translation>Z --watch: udostępniać stan drukarek dla Prometheusa pod http://ADDRESS:PORT/metrics (port 0: dowolny wolny port, podany na standardowym wyjściu błędów).</translation>
+    </message>
+    <message>
+        <source>Send even to a network printer whose SNMP status reports an error (no paper, door open, jammed, offline).</source>
+        <translation>Wysyłać nawet do drukarki sieciowej, której stan SNMP zgłasza błąd (brak papieru, otwarta pokrywa, zacięcie, offline).</translation>
+    </message>
+</context>
+<context>
     <name>CommandLineText</name>
     <message>
         <source> Did you mean --%1?</source>
@@ -709,17 +948,6 @@
     <message>
         <source>sent</source>
         <translation>wysłano</translation>
-    </message>
-</context>
-<context>
-    <name>CommandLineWords</name>
-    <message>
-        <source> Add --convert to make one.</source>
-        <translation> Dodaj --convert, aby ją utworzyć.</translation>
-    </message>
-    <message>
-        <source> Give --ignore-status to send anyway.</source>
-        <translation> Podaj --ignore-status, aby mimo to wysłać.</translation>
     </message>
 </context>
 <context>
@@ -1305,6 +1533,30 @@
         <source>The printer reports %1: nothing was sent. %2</source>
         <translation>Drukarka zgłasza %1: nic nie wysłano. %2</translation>
     </message>
+    <message>
+        <source>The printer reports %1: nothing was sent. %2 Give --ignore-status to send anyway.</source>
+        <translation>Drukarka zgłasza %1: nic nie wysłano. %2 Podaj --ignore-status, aby mimo to wysłać.</translation>
+    </message>
+    <message>
+        <source>No printer address is set: name the printer with --to tcp://HOST.</source>
+        <translation>Nie ustawiono adresu drukarki: wskaż drukarkę opcją --to tcp://HOST.</translation>
+    </message>
+    <message>
+        <source>%1 %2; the wait for an answer is set with --stall-limit.</source>
+        <translation>%1 %2; czas oczekiwania na odpowiedź ustawia się opcją --stall-limit.</translation>
+    </message>
+    <message>
+        <source>%1 took no data for %2 s though it still answers: check paper, ribbon and the printer&apos;s display. %3; the wait for progress is set with --busy-limit.</source>
+        <translation>%1 nie przyjął danych przez %2 s, choć nadal odpowiada: sprawdź papier, taśmę i wyświetlacz drukarki. %3; czas oczekiwania na postęp ustawia się opcją --busy-limit.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on this computer. Serial ports found: %2. Name one of them with --to.</source>
+        <translation>%1 nie istnieje na tym komputerze. Znalezione porty szeregowe: %2. Wskaż jeden z nich opcją --to.</translation>
+    </message>
+    <message>
+        <source>Parallel and USB printer ports found: %1. Name one of them with --to.</source>
+        <translation>Znalezione porty równoległe i porty drukarek USB: %1. Wskaż jeden z nich opcją --to.</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -1629,6 +1881,15 @@
     <message>
         <source>%1 is cut short: its pixel data ends after %2 of %3 lines.</source>
         <translation>%1 jest ucięty: dane pikseli kończą się po %2 z %3 wierszy.</translation>
+    </message>
+    <message>
+        <source>bit fields</source>
+        <extracomment>A BMP compression kind: the pixels are read through colour masks.</extracomment>
+        <translation>pola bitowe</translation>
+    </message>
+    <message>
+        <source> Add --convert to make one.</source>
+        <translation> Dodaj --convert, aby ją utworzyć.</translation>
     </message>
 </context>
 <context>

@@ -465,6 +465,245 @@
     </message>
 </context>
 <context>
+    <name>CommandLineHelp</name>
+    <message>
+        <source>After --calibrate: DT (direct thermal) or TT (thermal transfer).</source>
+        <translation>Após --calibrate: DT (térmica direta) ou TT (transferência térmica).</translation>
+    </message>
+    <message>
+        <source>After --calibrate with TT: WAX (0, the default), &quot;WAX/RESIN COMBO&quot; (1) or &quot;PREMIUM RESIN&quot; (2).</source>
+        <translation>Após --calibrate com TT: WAX (0, o padrão), &quot;WAX/RESIN COMBO&quot; (1) ou &quot;PREMIUM RESIN&quot; (2).</translation>
+    </message>
+    <message>
+        <source>After --store-graphic or --store-format: the identifier, at most 8 characters.</source>
+        <translation>Após --store-graphic ou --store-format: o identificador, no máximo 8 caracteres.</translation>
+    </message>
+    <message>
+        <source>After --store-graphic: the file is a PCX.</source>
+        <translation>Após --store-graphic: o arquivo é um PCX.</translation>
+    </message>
+    <message>
+        <source>After --store-graphic: make the picture (PNG, JPEG, GIF, BMP) a 1-bit BMP, dots darker than the threshold black.</source>
+        <translation>Após --store-graphic: transformar a imagem (PNG, JPEG, GIF, BMP) em um BMP de 1 bit, com os pontos mais escuros que o limiar em preto.</translation>
+    </message>
+    <message>
+        <source>With --convert: spread the greys by error diffusion.</source>
+        <translation>Com --convert: distribuir os cinzas por difusão de erro.</translation>
+    </message>
+    <message>
+        <source>With --convert: the grey (1-255, default 128) below which a dot is black.</source>
+        <translation>Com --convert: o cinza (1-255, padrão 128) abaixo do qual um ponto fica preto.</translation>
+    </message>
+    <message>
+        <source>With --convert: scale to this many dots across, keeping the aspect (the printer prints 203 dots an inch).</source>
+        <translation>Com --convert: redimensionar para esta largura em pontos, mantendo a proporção (a impressora imprime 203 pontos por polegada).</translation>
+    </message>
+    <message>
+        <source>With --convert: swap black and white.</source>
+        <translation>Com --convert: trocar preto e branco.</translation>
+    </message>
+    <message>
+        <source>After --recall-format: how many labels.</source>
+        <translation>Após --recall-format: quantas etiquetas.</translation>
+    </message>
+    <message>
+        <source>A printer to send to; give it once for each printer.</source>
+        <translation>Uma impressora para onde enviar; informe uma vez para cada impressora.</translation>
+    </message>
+    <message>
+        <source>Read targets from a file, one a line; blank lines and comments (from a # at the start or after a blank) are skipped.</source>
+        <translation>Ler os destinos de um arquivo, um por linha; linhas em branco e comentários (a partir de um # no início ou após um espaço) são ignorados.</translation>
+    </message>
+    <message>
+        <source>Send nothing: write what would be sent to each printer to standard output.</source>
+        <translation>Não enviar nada: escrever na saída padrão o que seria enviado a cada impressora.</translation>
+    </message>
+    <message>
+        <source>With --dry-run: write to a file instead; a name ending in .bmp gets the image of the one --convert alone.</source>
+        <translation>Com --dry-run: escrever em um arquivo; um nome terminado em .bmp recebe a imagem de um único --convert.</translation>
+    </message>
+    <message>
+        <source>With --dry-run: a hex dump, one block per transmission.</source>
+        <translation>Com --dry-run: um despejo hexadecimal, um bloco por transmissão.</translation>
+    </message>
+    <message>
+        <source>At most this many printers at once (default: 1000 network and USB printers, one transfer per serial or parallel port).</source>
+        <translation>No máximo este número de impressoras ao mesmo tempo (padrão: 1000 impressoras de rede e USB, uma transferência por porta serial ou paralela).</translation>
+    </message>
+    <message>
+        <source>Write a JSON report of every printer&apos;s outcome; with --dry-run, of what each would be sent.</source>
+        <translation>Escrever um relatório JSON do resultado de cada impressora; com --dry-run, do que seria enviado a cada uma.</translation>
+    </message>
+    <message>
+        <source>Seconds a printer may take no data before it has failed (default 10, at most 86400); a network printer: seconds it may leave us without any answer.</source>
+        <translation>Segundos que uma impressora pode ficar sem receber dados antes de falhar (padrão 10, no máximo 86400); uma impressora de rede: segundos que pode ficar sem nos responder nada.</translation>
+    </message>
+    <message>
+        <source>Seconds a network printer that still answers may take no data before it has failed (default 60, at most 86400).</source>
+        <translation>Segundos que uma impressora de rede que ainda responde pode ficar sem receber dados antes de falhar (padrão 60, no máximo 86400).</translation>
+    </message>
+    <message>
+        <source>Seconds to wait for a network printer to answer (default 5, at most 86400).</source>
+        <translation>Segundos de espera pela resposta de uma impressora de rede (padrão 5, no máximo 86400).</translation>
+    </message>
+    <message>
+        <source>Write progress as JSON Lines events on standard output (start, progress, done, failed, cancelled); the summary then goes to standard error.</source>
+        <translation>Escrever o progresso como eventos JSON Lines na saída padrão (start, progress, done, failed, cancelled); o resumo vai então para a saída de erro padrão.</translation>
+    </message>
+    <message>
+        <source>Seconds between progress lines or events of each printer when standard error is not a terminal (default 10, at most 86400); one also comes at each tenth of the way.</source>
+        <translation>Segundos entre as linhas ou eventos de progresso de cada impressora quando a saída de erro padrão não é um terminal (padrão 10, no máximo 86400); também vem um a cada décimo do caminho.</translation>
+    </message>
+    <message>
+        <source>Write only failures and the summary.</source>
+        <translation>Escrever apenas as falhas e o resumo.</translation>
+    </message>
+    <message>
+        <source>The language of the texts (de, es, fr, it, ja, pl, pt_BR, zh_CN; en for English); without it the LANGUAGE variable and the locale decide. Reports, events and exit codes are the same in every language.</source>
+        <translation>O idioma dos textos (de, es, fr, it, ja, pl, pt_BR, zh_CN; en para inglês); sem ela, decidem a variável LANGUAGE e a localidade. Relatórios, eventos e códigos de saída são os mesmos em todos os idiomas.</translation>
+    </message>
+    <message>
+        <source>Send the configuration of a profile, as Upload Settings to Printer does after Import Profile.</source>
+        <translation>Enviar a configuração de um perfil, como faz &quot;Enviar à impressora&quot; após &quot;Importar&quot;.</translation>
+    </message>
+    <message>
+        <source>Calibrate media sensing for the index type; needs --print-type, and takes --ribbon for thermal transfer.</source>
+        <translation>Calibrar a detecção da mídia para o tipo de marca; requer --print-type e aceita --ribbon para transferência térmica.</translation>
+    </message>
+    <message>
+        <source>Print test label 1 (4X3) or 2 (2.4X1).</source>
+        <translation>Imprimir a etiqueta de teste 1 (4X3) ou 2 (2.4X1).</translation>
+    </message>
+    <message>
+        <source>Store a 1-bit BMP graphic (PCX with --pcx) under the identifier given with --id; with --convert, any picture made into a 1-bit BMP.</source>
+        <translation>Armazenar um gráfico BMP de 1 bit (PCX com --pcx) com o identificador dado em --id; com --convert, qualquer imagem transformada em BMP de 1 bit.</translation>
+    </message>
+    <message>
+        <source>Print a label format file as it is.</source>
+        <translation>Imprimir um arquivo de formato de etiqueta como está.</translation>
+    </message>
+    <message>
+        <source>Store a label format file under the identifier of --id.</source>
+        <translation>Armazenar um arquivo de formato de etiqueta com o identificador de --id.</translation>
+    </message>
+    <message>
+        <source>Print a stored graphic.</source>
+        <translation>Imprimir um gráfico armazenado.</translation>
+    </message>
+    <message>
+        <source>Print a stored format, --quantity labels (1 unless given).</source>
+        <translation>Imprimir um formato armazenado, --quantity etiquetas (1 se não informado).</translation>
+    </message>
+    <message>
+        <source>Delete a stored graphic or format.</source>
+        <translation>Excluir um gráfico ou formato armazenado.</translation>
+    </message>
+    <message>
+        <source>Have the printer print the list of stored objects.</source>
+        <translation>Fazer a impressora imprimir a lista de objetos armazenados.</translation>
+    </message>
+    <message>
+        <source>Upload a firmware image; its SHA-256 is shown first.</source>
+        <translation>Enviar uma imagem de firmware; seu SHA-256 é mostrado primeiro.</translation>
+    </message>
+    <message>
+        <source>Send a file&apos;s bytes unchanged.</source>
+        <translation>Enviar os bytes de um arquivo sem alteração.</translation>
+    </message>
+    <message>
+        <source>Sets up Varimonde thermal label printers without a window: sends each printer the same bytes as the window&apos;s buttons would, to one printer or many at once.
+Without options the window opens.
+
+Targets: COMn[:baud,parity,data,stop], a serial device path[:settings], LPT1, LPT2, usb:DEVICE, tcp://HOST[:PORT] (9100 unless given; an IPv6 address in brackets).
+Actions run in the order given, the same on every printer; each printer&apos;s run stops at its first failure.
+
+Exit status: 0 every printer done, 1 a printer failed, 2 bad arguments or input, 130 interrupted.</source>
+        <translation>Configura impressoras de etiquetas térmicas Varimonde sem janela: envia a cada impressora os mesmos bytes que os botões da janela, a uma impressora ou a muitas ao mesmo tempo.
+Sem opções, a janela se abre.
+
+Destinos: COMn[:baud,parity,data,stop], o caminho de um dispositivo serial[:ajustes], LPT1, LPT2, usb:DEVICE, tcp://HOST[:PORT] (9100 se não informada; um endereço IPv6 entre colchetes).
+As ações são executadas na ordem dada, as mesmas em cada impressora; cada impressora para na sua primeira falha.
+
+Status de saída: 0 todas as impressoras concluídas, 1 uma impressora falhou, 2 argumentos ou entrada inválidos, 130 interrompido.</translation>
+    </message>
+    <message>
+        <source>Show this help and end.</source>
+        <translation>Mostrar esta ajuda e sair.</translation>
+    </message>
+    <message>
+        <source>Show the version and end.</source>
+        <translation>Mostrar a versão e sair.</translation>
+    </message>
+    <message>
+        <source>Find network printers: sweep the --range given (port 9100), browse DNS-SD with --dns-sd, and ask each over SNMP; prints a table (JSON with --report).</source>
+        <translation>Encontrar impressoras de rede: varrer a faixa --range dada (porta 9100), procurar no DNS-SD com --dns-sd e consultar cada uma por SNMP; mostra uma tabela (JSON com --report).</translation>
+    </message>
+    <message>
+        <source>With --discover: a CIDR range (at most /22) or a host; repeatable.</source>
+        <translation>Com --discover: uma faixa CIDR (no máximo /22) ou um host; pode ser repetida.</translation>
+    </message>
+    <message>
+        <source>With --discover: a raw port to try besides 9100; repeatable.</source>
+        <translation>Com --discover: uma porta raw a tentar além da 9100; pode ser repetida.</translation>
+    </message>
+    <message>
+        <source>With --discover: also browse DNS-SD (_pdl-datastream, _printer, _ipp) through the Avahi daemon.</source>
+        <translation>Com --discover: procurar também no DNS-SD (_pdl-datastream, _printer, _ipp) pelo daemon Avahi.</translation>
+    </message>
+    <message>
+        <source>With --discover: write a targets file of the printers found. A file that --discover did not write is not replaced without --force.</source>
+        <translation>Com --discover: escrever um arquivo de destinos com as impressoras encontradas. Um arquivo que --discover não escreveu não é substituído sem --force.</translation>
+    </message>
+    <message>
+        <source>With --write-targets: replace the file even when it was not written by --discover (a targets file made by hand).</source>
+        <translation>Com --write-targets: substituir o arquivo mesmo que não tenha sido escrito por --discover (um arquivo de destinos feito à mão).</translation>
+    </message>
+    <message>
+        <source>Read the status of every network target over SNMP; the exit status is 1 when any reports an error or does not answer. A printer on a serial, parallel or USB line cannot be asked: it is listed and counted apart.</source>
+        <translation>Ler por SNMP o status de cada destino de rede; o status de saída é 1 quando algum informa um erro ou não responde. Uma impressora em uma linha serial, paralela ou USB não pode ser consultada: é listada e contada à parte.</translation>
+    </message>
+    <message>
+        <source>Read the SNMP secrets from a file only its owner may read, or from standard input (-): lines community=NAME, auth=PHRASE, priv=PHRASE.</source>
+        <translation>Ler os segredos SNMP de um arquivo que só o seu dono pode ler, ou da entrada padrão (-): linhas community=NAME, auth=PHRASE, priv=PHRASE.</translation>
+    </message>
+    <message>
+        <source>The SNMP v2c community (default public); other users see it: prefer --snmp-secrets.</source>
+        <translation>A comunidade SNMP v2c (padrão public); outros usuários a veem: prefira --snmp-secrets.</translation>
+    </message>
+    <message>
+        <source>The UDP port printers answer SNMP on (default 161).</source>
+        <translation>A porta UDP em que as impressoras respondem a SNMP (padrão 161).</translation>
+    </message>
+    <message>
+        <source>Ask over SNMP v3 as this user.</source>
+        <translation>Consultar por SNMP v3 como este usuário.</translation>
+    </message>
+    <message>
+        <source>With --snmp-user: the SHA authentication pass phrase; other users see it: prefer --snmp-secrets.</source>
+        <translation>Com --snmp-user: a frase secreta de autenticação SHA; outros usuários a veem: prefira --snmp-secrets.</translation>
+    </message>
+    <message>
+        <source>With --snmp-user: the AES privacy pass phrase; other users see it: prefer --snmp-secrets.</source>
+        <translation>Com --snmp-user: a frase secreta de privacidade AES; outros usuários a veem: prefira --snmp-secrets.</translation>
+    </message>
+    <message>
+        <source>With --status: also write one row per printer (name, location, model, serial, status, alerts, odometer, media, when read) to this file: CSV, or JSON when its name ends in .json.</source>
+        <translation>Com --status: escrever também uma linha por impressora (nome, local, modelo, número de série, status, alertas, contador, mídia, hora da leitura) neste arquivo: CSV, ou JSON se o nome terminar em .json.</translation>
+    </message>
+    <message>
+        <source>Read every network target over SNMP again and again, each at most once in this many seconds, and write a JSON line on standard output for each change (online, offline, status, alert-raised, alert-cleared) and each odometer read; Ctrl-C ends it (exit 130).</source>
+        <translation>Ler por SNMP cada destino de rede de novo e de novo, cada um no máximo uma vez nesse número de segundos, e escrever uma linha JSON na saída padrão a cada mudança (online, offline, status, alert-raised, alert-cleared) e a cada leitura do contador; Ctrl-C encerra (saída 130).</translation>
+    </message>
+    <message>
+        <source>With --watch: serve the printers&apos; state for Prometheus at http://ADDRESS:PORT/metrics (port 0: any free port, said on standard error).</source>
+        <translation>Com --watch: servir o estado das impressoras para o Prometheus em http://ADDRESS:PORT/metrics (porta 0: qualquer porta livre, informada na saída de erro padrão).</translation>
+    </message>
+    <message>
+        <source>Send even to a network printer whose SNMP status reports an error (no paper, door open, jammed, offline).</source>
+        <translation>Enviar mesmo a uma impressora de rede cujo status SNMP informa um erro (sem papel, tampa aberta, atolamento, offline).</translation>
+    </message>
+</context>
+<context>
     <name>CommandLineText</name>
     <message>
         <source> Did you mean --%1?</source>
@@ -709,17 +948,6 @@
     <message>
         <source>sent</source>
         <translation>enviados</translation>
-    </message>
-</context>
-<context>
-    <name>CommandLineWords</name>
-    <message>
-        <source> Add --convert to make one.</source>
-        <translation> Adicione --convert para criar uma.</translation>
-    </message>
-    <message>
-        <source> Give --ignore-status to send anyway.</source>
-        <translation> Informe --ignore-status para enviar mesmo assim.</translation>
     </message>
 </context>
 <context>
@@ -1305,6 +1533,30 @@
         <source>The printer reports %1: nothing was sent. %2</source>
         <translation>A impressora informa %1: nada foi enviado. %2</translation>
     </message>
+    <message>
+        <source>The printer reports %1: nothing was sent. %2 Give --ignore-status to send anyway.</source>
+        <translation>A impressora informa %1: nada foi enviado. %2 Informe --ignore-status para enviar mesmo assim.</translation>
+    </message>
+    <message>
+        <source>No printer address is set: name the printer with --to tcp://HOST.</source>
+        <translation>Nenhum endereço de impressora definido: indique a impressora com --to tcp://HOST.</translation>
+    </message>
+    <message>
+        <source>%1 %2; the wait for an answer is set with --stall-limit.</source>
+        <translation>%1 %2; a espera por uma resposta é definida com --stall-limit.</translation>
+    </message>
+    <message>
+        <source>%1 took no data for %2 s though it still answers: check paper, ribbon and the printer&apos;s display. %3; the wait for progress is set with --busy-limit.</source>
+        <translation>%1 não recebeu dados por %2 s, embora ainda responda: verifique o papel, a fita e o visor da impressora. %3; a espera por progresso é definida com --busy-limit.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on this computer. Serial ports found: %2. Name one of them with --to.</source>
+        <translation>%1 não existe neste computador. Portas seriais encontradas: %2. Indique uma delas com --to.</translation>
+    </message>
+    <message>
+        <source>Parallel and USB printer ports found: %1. Name one of them with --to.</source>
+        <translation>Portas paralelas e de impressora USB encontradas: %1. Indique uma delas com --to.</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -1629,6 +1881,15 @@
     <message>
         <source>%1 is cut short: its pixel data ends after %2 of %3 lines.</source>
         <translation>%1 está truncado: os dados de pixels terminam após %2 de %3 linhas.</translation>
+    </message>
+    <message>
+        <source>bit fields</source>
+        <extracomment>A BMP compression kind: the pixels are read through colour masks.</extracomment>
+        <translation>campos de bits</translation>
+    </message>
+    <message>
+        <source> Add --convert to make one.</source>
+        <translation> Adicione --convert para criar uma.</translation>
     </message>
 </context>
 <context>

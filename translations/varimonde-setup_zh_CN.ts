@@ -465,6 +465,245 @@
     </message>
 </context>
 <context>
+    <name>CommandLineHelp</name>
+    <message>
+        <source>After --calibrate: DT (direct thermal) or TT (thermal transfer).</source>
+        <translation>用在 --calibrate 之后：DT（热敏）或 TT（热转印）。</translation>
+    </message>
+    <message>
+        <source>After --calibrate with TT: WAX (0, the default), &quot;WAX/RESIN COMBO&quot; (1) or &quot;PREMIUM RESIN&quot; (2).</source>
+        <translation>用在带 TT 的 --calibrate 之后：WAX（0，默认）、&quot;WAX/RESIN COMBO&quot;（1）或 &quot;PREMIUM RESIN&quot;（2）。</translation>
+    </message>
+    <message>
+        <source>After --store-graphic or --store-format: the identifier, at most 8 characters.</source>
+        <translation>用在 --store-graphic 或 --store-format 之后：标识符，最多 8 个字符。</translation>
+    </message>
+    <message>
+        <source>After --store-graphic: the file is a PCX.</source>
+        <translation>用在 --store-graphic 之后：文件为 PCX。</translation>
+    </message>
+    <message>
+        <source>After --store-graphic: make the picture (PNG, JPEG, GIF, BMP) a 1-bit BMP, dots darker than the threshold black.</source>
+        <translation>用在 --store-graphic 之后：将图片（PNG、JPEG、GIF、BMP）转为 1 位 BMP，比阈值暗的点为黑色。</translation>
+    </message>
+    <message>
+        <source>With --convert: spread the greys by error diffusion.</source>
+        <translation>与 --convert 一起使用：以误差扩散表现灰度。</translation>
+    </message>
+    <message>
+        <source>With --convert: the grey (1-255, default 128) below which a dot is black.</source>
+        <translation>与 --convert 一起使用：灰度阈值（1-255，默认 128），低于它的点为黑色。</translation>
+    </message>
+    <message>
+        <source>With --convert: scale to this many dots across, keeping the aspect (the printer prints 203 dots an inch).</source>
+        <translation>与 --convert 一起使用：保持宽高比缩放到这么多点宽（打印机每英寸打印 203 点）。</translation>
+    </message>
+    <message>
+        <source>With --convert: swap black and white.</source>
+        <translation>与 --convert 一起使用：黑白互换。</translation>
+    </message>
+    <message>
+        <source>After --recall-format: how many labels.</source>
+        <translation>用在 --recall-format 之后：标签张数。</translation>
+    </message>
+    <message>
+        <source>A printer to send to; give it once for each printer.</source>
+        <translation>要发送到的打印机；每台打印机给出一次。</translation>
+    </message>
+    <message>
+        <source>Read targets from a file, one a line; blank lines and comments (from a # at the start or after a blank) are skipped.</source>
+        <translation>从文件读取目标，每行一个；空行和注释（从行首或空白后的 # 开始）将被跳过。</translation>
+    </message>
+    <message>
+        <source>Send nothing: write what would be sent to each printer to standard output.</source>
+        <translation>不发送任何内容：将要发送到每台打印机的内容写到标准输出。</translation>
+    </message>
+    <message>
+        <source>With --dry-run: write to a file instead; a name ending in .bmp gets the image of the one --convert alone.</source>
+        <translation>与 --dry-run 一起使用：改为写入文件；以 .bmp 结尾的文件名得到唯一一个 --convert 的图像。</translation>
+    </message>
+    <message>
+        <source>With --dry-run: a hex dump, one block per transmission.</source>
+        <translation>与 --dry-run 一起使用：十六进制转储，每次传输一个块。</translation>
+    </message>
+    <message>
+        <source>At most this many printers at once (default: 1000 network and USB printers, one transfer per serial or parallel port).</source>
+        <translation>同时处理的打印机数上限（默认：网络和 USB 打印机 1000 台，串口或并口每个端口一次传输）。</translation>
+    </message>
+    <message>
+        <source>Write a JSON report of every printer&apos;s outcome; with --dry-run, of what each would be sent.</source>
+        <translation>写出每台打印机结果的 JSON 报告；与 --dry-run 一起时，写出每台将收到的内容。</translation>
+    </message>
+    <message>
+        <source>Seconds a printer may take no data before it has failed (default 10, at most 86400); a network printer: seconds it may leave us without any answer.</source>
+        <translation>打印机不接收数据多少秒后判为失败（默认 10，最多 86400）；网络打印机：完全没有应答多少秒后判为失败。</translation>
+    </message>
+    <message>
+        <source>Seconds a network printer that still answers may take no data before it has failed (default 60, at most 86400).</source>
+        <translation>仍在应答的网络打印机不接收数据多少秒后判为失败（默认 60，最多 86400）。</translation>
+    </message>
+    <message>
+        <source>Seconds to wait for a network printer to answer (default 5, at most 86400).</source>
+        <translation>等待网络打印机应答的秒数（默认 5，最多 86400）。</translation>
+    </message>
+    <message>
+        <source>Write progress as JSON Lines events on standard output (start, progress, done, failed, cancelled); the summary then goes to standard error.</source>
+        <translation>以 JSON Lines 事件（start、progress、done、failed、cancelled）将进度写到标准输出；此时摘要写到标准错误。</translation>
+    </message>
+    <message>
+        <source>Seconds between progress lines or events of each printer when standard error is not a terminal (default 10, at most 86400); one also comes at each tenth of the way.</source>
+        <translation>标准错误不是终端时，每台打印机进度行或事件的间隔秒数（默认 10，最多 86400）；每完成十分之一也会输出一次。</translation>
+    </message>
+    <message>
+        <source>Write only failures and the summary.</source>
+        <translation>只写出失败和摘要。</translation>
+    </message>
+    <message>
+        <source>The language of the texts (de, es, fr, it, ja, pl, pt_BR, zh_CN; en for English); without it the LANGUAGE variable and the locale decide. Reports, events and exit codes are the same in every language.</source>
+        <translation>文本的语言（de、es、fr、it、ja、pl、pt_BR、zh_CN；英语为 en）；不指定时由 LANGUAGE 变量和区域设置决定。报告、事件和退出码在各语言中都相同。</translation>
+    </message>
+    <message>
+        <source>Send the configuration of a profile, as Upload Settings to Printer does after Import Profile.</source>
+        <translation>发送配置文件中的设置，与“导入”之后“将设置上传到打印机”的作用相同。</translation>
+    </message>
+    <message>
+        <source>Calibrate media sensing for the index type; needs --print-type, and takes --ribbon for thermal transfer.</source>
+        <translation>按索引类型校准介质检测；需要 --print-type，热转印时可加 --ribbon。</translation>
+    </message>
+    <message>
+        <source>Print test label 1 (4X3) or 2 (2.4X1).</source>
+        <translation>打印测试标签 1（4X3）或 2（2.4X1）。</translation>
+    </message>
+    <message>
+        <source>Store a 1-bit BMP graphic (PCX with --pcx) under the identifier given with --id; with --convert, any picture made into a 1-bit BMP.</source>
+        <translation>以 --id 给出的标识符存储 1 位 BMP 图形（使用 --pcx 时为 PCX）；使用 --convert 时，任何图片都先转为 1 位 BMP。</translation>
+    </message>
+    <message>
+        <source>Print a label format file as it is.</source>
+        <translation>按原样打印标签格式文件。</translation>
+    </message>
+    <message>
+        <source>Store a label format file under the identifier of --id.</source>
+        <translation>以 --id 的标识符存储标签格式文件。</translation>
+    </message>
+    <message>
+        <source>Print a stored graphic.</source>
+        <translation>打印已存储的图形。</translation>
+    </message>
+    <message>
+        <source>Print a stored format, --quantity labels (1 unless given).</source>
+        <translation>打印已存储的格式，共 --quantity 张标签（未给出时为 1）。</translation>
+    </message>
+    <message>
+        <source>Delete a stored graphic or format.</source>
+        <translation>删除已存储的图形或格式。</translation>
+    </message>
+    <message>
+        <source>Have the printer print the list of stored objects.</source>
+        <translation>让打印机打印已存储对象的列表。</translation>
+    </message>
+    <message>
+        <source>Upload a firmware image; its SHA-256 is shown first.</source>
+        <translation>上传固件映像；先显示其 SHA-256。</translation>
+    </message>
+    <message>
+        <source>Send a file&apos;s bytes unchanged.</source>
+        <translation>原样发送文件的字节。</translation>
+    </message>
+    <message>
+        <source>Sets up Varimonde thermal label printers without a window: sends each printer the same bytes as the window&apos;s buttons would, to one printer or many at once.
+Without options the window opens.
+
+Targets: COMn[:baud,parity,data,stop], a serial device path[:settings], LPT1, LPT2, usb:DEVICE, tcp://HOST[:PORT] (9100 unless given; an IPv6 address in brackets).
+Actions run in the order given, the same on every printer; each printer&apos;s run stops at its first failure.
+
+Exit status: 0 every printer done, 1 a printer failed, 2 bad arguments or input, 130 interrupted.</source>
+        <translation>无需窗口即可设置 Varimonde 热敏标签打印机：向每台打印机发送与窗口按钮相同的字节，可发送到一台或同时发送到多台打印机。
+不带选项时打开窗口。
+
+目标：COMn[:baud,parity,data,stop]、串口设备路径[:设置]、LPT1、LPT2、usb:DEVICE、tcp://HOST[:PORT]（未给出时为 9100；IPv6 地址放在方括号中）。
+操作按给出的顺序执行，每台打印机上都相同；每台打印机在第一次失败时停止。
+
+退出状态：0 所有打印机完成，1 有打印机失败，2 参数或输入有误，130 已中断。</translation>
+    </message>
+    <message>
+        <source>Show this help and end.</source>
+        <translation>显示此帮助并退出。</translation>
+    </message>
+    <message>
+        <source>Show the version and end.</source>
+        <translation>显示版本并退出。</translation>
+    </message>
+    <message>
+        <source>Find network printers: sweep the --range given (port 9100), browse DNS-SD with --dns-sd, and ask each over SNMP; prints a table (JSON with --report).</source>
+        <translation>查找网络打印机：扫描 --range 给出的范围（端口 9100），用 --dns-sd 浏览 DNS-SD，并通过 SNMP 询问每一台；输出表格（使用 --report 时为 JSON）。</translation>
+    </message>
+    <message>
+        <source>With --discover: a CIDR range (at most /22) or a host; repeatable.</source>
+        <translation>与 --discover 一起使用：CIDR 范围（最多 /22）或主机；可重复。</translation>
+    </message>
+    <message>
+        <source>With --discover: a raw port to try besides 9100; repeatable.</source>
+        <translation>与 --discover 一起使用：除 9100 外还要尝试的原始端口；可重复。</translation>
+    </message>
+    <message>
+        <source>With --discover: also browse DNS-SD (_pdl-datastream, _printer, _ipp) through the Avahi daemon.</source>
+        <translation>与 --discover 一起使用：还通过 Avahi 守护进程浏览 DNS-SD（_pdl-datastream、_printer、_ipp）。</translation>
+    </message>
+    <message>
+        <source>With --discover: write a targets file of the printers found. A file that --discover did not write is not replaced without --force.</source>
+        <translation>与 --discover 一起使用：写出所找到打印机的目标文件。不是 --discover 写的文件，没有 --force 时不会被替换。</translation>
+    </message>
+    <message>
+        <source>With --write-targets: replace the file even when it was not written by --discover (a targets file made by hand).</source>
+        <translation>与 --write-targets 一起使用：即使文件不是 --discover 写的（手工编写的目标文件）也替换它。</translation>
+    </message>
+    <message>
+        <source>Read the status of every network target over SNMP; the exit status is 1 when any reports an error or does not answer. A printer on a serial, parallel or USB line cannot be asked: it is listed and counted apart.</source>
+        <translation>通过 SNMP 读取每个网络目标的状态；任何一台报告错误或不应答时退出状态为 1。串口、并口或 USB 线路上的打印机无法询问：将单独列出并计数。</translation>
+    </message>
+    <message>
+        <source>Read the SNMP secrets from a file only its owner may read, or from standard input (-): lines community=NAME, auth=PHRASE, priv=PHRASE.</source>
+        <translation>从只有其所有者可读的文件或标准输入（-）读取 SNMP 机密：各行为 community=NAME、auth=PHRASE、priv=PHRASE。</translation>
+    </message>
+    <message>
+        <source>The SNMP v2c community (default public); other users see it: prefer --snmp-secrets.</source>
+        <translation>SNMP v2c 团体名（默认 public）；其他用户能看到它：请优先使用 --snmp-secrets。</translation>
+    </message>
+    <message>
+        <source>The UDP port printers answer SNMP on (default 161).</source>
+        <translation>打印机应答 SNMP 的 UDP 端口（默认 161）。</translation>
+    </message>
+    <message>
+        <source>Ask over SNMP v3 as this user.</source>
+        <translation>以此用户通过 SNMP v3 询问。</translation>
+    </message>
+    <message>
+        <source>With --snmp-user: the SHA authentication pass phrase; other users see it: prefer --snmp-secrets.</source>
+        <translation>与 --snmp-user 一起使用：SHA 认证口令；其他用户能看到它：请优先使用 --snmp-secrets。</translation>
+    </message>
+    <message>
+        <source>With --snmp-user: the AES privacy pass phrase; other users see it: prefer --snmp-secrets.</source>
+        <translation>与 --snmp-user 一起使用：AES 加密口令；其他用户能看到它：请优先使用 --snmp-secrets。</translation>
+    </message>
+    <message>
+        <source>With --status: also write one row per printer (name, location, model, serial, status, alerts, odometer, media, when read) to this file: CSV, or JSON when its name ends in .json.</source>
+        <translation>与 --status 一起使用：另外将每台打印机一行（名称、位置、型号、序列号、状态、警报、计数器、介质、读取时间）写入此文件：CSV，文件名以 .json 结尾时为 JSON。</translation>
+    </message>
+    <message>
+        <source>Read every network target over SNMP again and again, each at most once in this many seconds, and write a JSON line on standard output for each change (online, offline, status, alert-raised, alert-cleared) and each odometer read; Ctrl-C ends it (exit 130).</source>
+        <translation>通过 SNMP 反复读取每个网络目标，每个最多每隔这么多秒读取一次，并在每次变化（online、offline、status、alert-raised、alert-cleared）和每次读取计数器时向标准输出写一行 JSON；按 Ctrl-C 结束（退出码 130）。</translation>
+    </message>
+    <message>
+        <source>With --watch: serve the printers&apos; state for Prometheus at http://ADDRESS:PORT/metrics (port 0: any free port, said on standard error).</source>
+        <translation>与 --watch 一起使用：在 http://ADDRESS:PORT/metrics 为 Prometheus 提供打印机状态（端口 0：任意空闲端口，在标准错误中给出）。</translation>
+    </message>
+    <message>
+        <source>Send even to a network printer whose SNMP status reports an error (no paper, door open, jammed, offline).</source>
+        <translation>即使网络打印机的 SNMP 状态报告错误（缺纸、盖子打开、卡纸、脱机）也发送。</translation>
+    </message>
+</context>
+<context>
     <name>CommandLineText</name>
     <message>
         <source> Did you mean --%1?</source>
@@ -709,17 +948,6 @@
     <message>
         <source>sent</source>
         <translation>已发送</translation>
-    </message>
-</context>
-<context>
-    <name>CommandLineWords</name>
-    <message>
-        <source> Add --convert to make one.</source>
-        <translation> 添加 --convert 即可生成一个。</translation>
-    </message>
-    <message>
-        <source> Give --ignore-status to send anyway.</source>
-        <translation> 如仍要发送，请给出 --ignore-status。</translation>
     </message>
 </context>
 <context>
@@ -1305,6 +1533,30 @@
         <source>The printer reports %1: nothing was sent. %2</source>
         <translation>打印机报告 %1：未发送任何内容。%2</translation>
     </message>
+    <message>
+        <source>The printer reports %1: nothing was sent. %2 Give --ignore-status to send anyway.</source>
+        <translation>打印机报告 %1：未发送任何内容。%2 如仍要发送，请给出 --ignore-status。</translation>
+    </message>
+    <message>
+        <source>No printer address is set: name the printer with --to tcp://HOST.</source>
+        <translation>未设置打印机地址：请用 --to tcp://主机 指定打印机。</translation>
+    </message>
+    <message>
+        <source>%1 %2; the wait for an answer is set with --stall-limit.</source>
+        <translation>%1 %2；等待应答的时间可用 --stall-limit 设置。</translation>
+    </message>
+    <message>
+        <source>%1 took no data for %2 s though it still answers: check paper, ribbon and the printer&apos;s display. %3; the wait for progress is set with --busy-limit.</source>
+        <translation>%1 仍有应答，但 %2 秒内未接收数据：请检查纸张、色带和打印机显示屏。%3；等待进展的时间可用 --busy-limit 设置。</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on this computer. Serial ports found: %2. Name one of them with --to.</source>
+        <translation>此计算机上不存在 %1。找到的串口：%2。请用 --to 指定其中一个。</translation>
+    </message>
+    <message>
+        <source>Parallel and USB printer ports found: %1. Name one of them with --to.</source>
+        <translation>找到的并口和 USB 打印机端口：%1。请用 --to 指定其中一个。</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -1629,6 +1881,15 @@
     <message>
         <source>%1 is cut short: its pixel data ends after %2 of %3 lines.</source>
         <translation>%1 不完整：像素数据在 %3 行中的第 %2 行之后结束。</translation>
+    </message>
+    <message>
+        <source>bit fields</source>
+        <extracomment>A BMP compression kind: the pixels are read through colour masks.</extracomment>
+        <translation>位域</translation>
+    </message>
+    <message>
+        <source> Add --convert to make one.</source>
+        <translation> 添加 --convert 即可生成一个。</translation>
     </message>
 </context>
 <context>

@@ -1,13 +1,14 @@
 #include "cli/Arguments.h"
 
-#include "cli/CommandLineWords.h"
 #include "cli/DryRun.h"
+#include "cli/Help.h"
 #include "cli/ProfileImport.h"
-#include "discovery/SnmpSecrets.h"
 #include "cli/TargetList.h"
 #include "common/ChunkedFileReader.h"
+#include "common/CommandLineText.h"
 #include "common/ProcessSignals.h"
 #include "common/Sha256.h"
+#include "discovery/SnmpSecrets.h"
 #include "printer/ConfigBlock.h"
 #include "profile/ProfileStore.h"
 
@@ -56,24 +57,38 @@ struct ActionOption {
 const QList<PlainOption> &modifierOptions()
 {
     static const QList<PlainOption> options{
-        {"print-type", "DT|TT", "After --calibrate: DT (direct thermal) or TT (thermal transfer)."},
+        {"print-type", "DT|TT",
+         QT_TRANSLATE_NOOP("CommandLineHelp",
+                           "After --calibrate: DT (direct thermal) or TT (thermal transfer).")},
         {"ribbon", "ribbon",
-         "After --calibrate with TT: WAX (0, the default), \"WAX/RESIN COMBO\" (1) or \"PREMIUM "
-         "RESIN\" (2)."},
+         QT_TRANSLATE_NOOP("CommandLineHelp", "After --calibrate with TT: WAX (0, the default), "
+                                              "\"WAX/RESIN COMBO\" (1) or \"PREMIUM "
+                                              "RESIN\" (2).")},
         {"id", "id",
-         "After --store-graphic or --store-format: the identifier, at most 8 characters."},
-        {"pcx", nullptr, "After --store-graphic: the file is a PCX."},
+         QT_TRANSLATE_NOOP(
+             "CommandLineHelp",
+             "After --store-graphic or --store-format: the identifier, at most 8 characters.")},
+        {"pcx", nullptr,
+         QT_TRANSLATE_NOOP("CommandLineHelp", "After --store-graphic: the file is a PCX.")},
         {"convert", nullptr,
-         "After --store-graphic: make the picture (PNG, JPEG, GIF, BMP) a 1-bit BMP, dots darker "
-         "than the threshold black."},
-        {"dither", nullptr, "With --convert: spread the greys by error diffusion."},
+         QT_TRANSLATE_NOOP("CommandLineHelp", "After --store-graphic: make the picture (PNG, JPEG, "
+                                              "GIF, BMP) a 1-bit BMP, dots darker "
+                                              "than the threshold black.")},
+        {"dither", nullptr,
+         QT_TRANSLATE_NOOP("CommandLineHelp",
+                           "With --convert: spread the greys by error diffusion.")},
         {"threshold", "N",
-         "With --convert: the grey (1-255, default 128) below which a dot is black."},
+         QT_TRANSLATE_NOOP(
+             "CommandLineHelp",
+             "With --convert: the grey (1-255, default 128) below which a dot is black.")},
         {"width", "dots",
-         "With --convert: scale to this many dots across, keeping the aspect (the printer prints "
-         "203 dots an inch)."},
-        {"invert", nullptr, "With --convert: swap black and white."},
-        {"quantity", "n", "After --recall-format: how many labels."},
+         QT_TRANSLATE_NOOP("CommandLineHelp", "With --convert: scale to this many dots across, "
+                                              "keeping the aspect (the printer prints "
+                                              "203 dots an inch).")},
+        {"invert", nullptr,
+         QT_TRANSLATE_NOOP("CommandLineHelp", "With --convert: swap black and white.")},
+        {"quantity", "n",
+         QT_TRANSLATE_NOOP("CommandLineHelp", "After --recall-format: how many labels.")},
     };
     return options;
 }
@@ -91,10 +106,13 @@ template <typename Option> const Option *find(const QList<Option> &options, cons
 const QList<PlainOption> &targetOptions()
 {
     static const QList<PlainOption> options{
-        {"to", "target", "A printer to send to; give it once for each printer."},
+        {"to", "target",
+         QT_TRANSLATE_NOOP("CommandLineHelp",
+                           "A printer to send to; give it once for each printer.")},
         {"targets", "file",
-         "Read targets from a file, one a line; blank lines and comments (from a # at the start "
-         "or after a blank) are skipped."},
+         QT_TRANSLATE_NOOP("CommandLineHelp", "Read targets from a file, one a line; blank lines "
+                                              "and comments (from a # at the start "
+                                              "or after a blank) are skipped.")},
     };
     return options;
 }
@@ -103,51 +121,73 @@ const QList<PlainOption> &runOptions()
 {
     static const QList<PlainOption> options{
         {"dry-run", nullptr,
-         "Send nothing: write what would be sent to each printer to standard output."},
+         QT_TRANSLATE_NOOP(
+             "CommandLineHelp",
+             "Send nothing: write what would be sent to each printer to standard output.")},
         {"output", "file",
-         "With --dry-run: write to a file instead; a name ending in .bmp gets the image of the one "
-         "--convert alone."},
-        {"hex", nullptr, "With --dry-run: a hex dump, one block per transmission."},
+         QT_TRANSLATE_NOOP("CommandLineHelp", "With --dry-run: write to a file instead; a name "
+                                              "ending in .bmp gets the image of the one "
+                                              "--convert alone.")},
+        {"hex", nullptr,
+         QT_TRANSLATE_NOOP("CommandLineHelp",
+                           "With --dry-run: a hex dump, one block per transmission.")},
         {"jobs", "n",
-         "At most this many printers at once (default: 1000 network and USB printers, one "
-         "transfer per serial or parallel port)."},
+         QT_TRANSLATE_NOOP(
+             "CommandLineHelp",
+             "At most this many printers at once (default: 1000 network and USB printers, one "
+             "transfer per serial or parallel port).")},
         {"report", "file",
-         "Write a JSON report of every printer's outcome; with --dry-run, of what each would be "
-         "sent."},
+         QT_TRANSLATE_NOOP("CommandLineHelp", "Write a JSON report of every printer's outcome; "
+                                              "with --dry-run, of what each would be "
+                                              "sent.")},
         {"stall-limit", "seconds",
-         "Seconds a printer may take no data before it has failed (default 10, at most 86400); "
-         "a network printer: seconds it may leave us without any answer."},
+         QT_TRANSLATE_NOOP(
+             "CommandLineHelp",
+             "Seconds a printer may take no data before it has failed (default 10, at most 86400); "
+             "a network printer: seconds it may leave us without any answer.")},
         {"busy-limit", "seconds",
-         "Seconds a network printer that still answers may take no data before it has failed "
-         "(default 60, at most 86400)."},
+         QT_TRANSLATE_NOOP(
+             "CommandLineHelp",
+             "Seconds a network printer that still answers may take no data before it has failed "
+             "(default 60, at most 86400).")},
         {"connect-timeout", "seconds",
-         "Seconds to wait for a network printer to answer (default 5, at most 86400)."},
+         QT_TRANSLATE_NOOP(
+             "CommandLineHelp",
+             "Seconds to wait for a network printer to answer (default 5, at most 86400).")},
         {"progress", "json",
-         "Write progress as JSON Lines events on standard output (start, progress, done, "
-         "failed, cancelled); the summary then goes to standard error."},
+         QT_TRANSLATE_NOOP(
+             "CommandLineHelp",
+             "Write progress as JSON Lines events on standard output (start, progress, done, "
+             "failed, cancelled); the summary then goes to standard error.")},
         {"progress-interval", "seconds",
-         "Seconds between progress lines or events of each printer when standard error is not "
-         "a terminal (default 10, at most 86400); one also comes at each tenth of the way."},
-        {"quiet", nullptr, "Write only failures and the summary."},
+         QT_TRANSLATE_NOOP(
+             "CommandLineHelp",
+             "Seconds between progress lines or events of each printer when standard error is not "
+             "a terminal (default 10, at most 86400); one also comes at each tenth of the way.")},
+        {"quiet", nullptr,
+         QT_TRANSLATE_NOOP("CommandLineHelp", "Write only failures and the summary.")},
         {"lang", "language",
-         "The language of the texts (de, es, fr, it, ja, pl, pt_BR, zh_CN; en for English); "
-         "without it the LANGUAGE variable and the locale decide. Reports, events and exit codes "
-         "are the same in every language."},
+         QT_TRANSLATE_NOOP(
+             "CommandLineHelp",
+             "The language of the texts (de, es, fr, it, ja, pl, pt_BR, zh_CN; en for English); "
+             "without it the LANGUAGE variable and the locale decide. Reports, events and exit "
+             "codes "
+             "are the same in every language.")},
     };
     return options;
 }
 
 const QList<ActionOption> &actionOptions();
 
-template <typename Option> void addOptions(QCommandLineParser &parser, const QList<Option> &options)
+// The parser's options of a table, described in English: --help
+// translates them once the language is chosen.
+template <typename Option> QList<QCommandLineOption> parserOptions(const QList<Option> &options)
 {
-    for (const Option &option : options) {
-        if (option.valueName)
-            parser.addOption({QLatin1String(option.name), QLatin1String(option.help),
-                              QLatin1String(option.valueName)});
-        else
-            parser.addOption({QLatin1String(option.name), QLatin1String(option.help)});
-    }
+    QList<QCommandLineOption> made;
+    for (const Option &option : options)
+        made.append({QLatin1String(option.name), QLatin1String(option.help),
+                     QLatin1String(option.valueName)});
+    return made;
 }
 
 // Edits (insert, delete, change, swap two neighbours) from one word to
@@ -584,8 +624,10 @@ const QList<ActionOption> &actionOptions()
     static const QList<ActionOption> options{
         {"profile",
          "file.vsp",
-         "Send the configuration of a profile, as Upload Settings to Printer does after Import "
-         "Profile.",
+         QT_TRANSLATE_NOOP(
+             "CommandLineHelp",
+             "Send the configuration of a profile, as Upload Settings to Printer does after Import "
+             "Profile."),
          {},
          {},
          [](Reader &reader, const Written &action) {
@@ -593,8 +635,9 @@ const QList<ActionOption> &actionOptions()
          }},
         {"calibrate",
          "gap|bar",
-         "Calibrate media sensing for the index type; needs --print-type, and takes --ribbon for "
-         "thermal transfer.",
+         QT_TRANSLATE_NOOP("CommandLineHelp", "Calibrate media sensing for the index type; needs "
+                                              "--print-type, and takes --ribbon for "
+                                              "thermal transfer."),
          {QStringLiteral("print-type"), QStringLiteral("ribbon")},
          {QStringLiteral("print-type")},
          [](Reader &, const Written &action) {
@@ -603,14 +646,15 @@ const QList<ActionOption> &actionOptions()
          }},
         {"test-label",
          "1|2",
-         "Print test label 1 (4X3) or 2 (2.4X1).",
+         QT_TRANSLATE_NOOP("CommandLineHelp", "Print test label 1 (4X3) or 2 (2.4X1)."),
          {},
          {},
          [](Reader &, const Written &action) { return testLabel(action.label(), action.value); }},
         {"store-graphic",
          "file",
-         "Store a 1-bit BMP graphic (PCX with --pcx) under the identifier given with --id; with "
-         "--convert, any picture made into a 1-bit BMP.",
+         QT_TRANSLATE_NOOP("CommandLineHelp", "Store a 1-bit BMP graphic (PCX with --pcx) under "
+                                              "the identifier given with --id; with "
+                                              "--convert, any picture made into a 1-bit BMP."),
          {QStringLiteral("id"), QStringLiteral("pcx"), QStringLiteral("convert"),
           QStringLiteral("dither"), QStringLiteral("threshold"), QStringLiteral("width"),
           QStringLiteral("invert")},
@@ -623,12 +667,13 @@ const QList<ActionOption> &actionOptions()
                  const QByteArray &bytes = file.bytes;
                  return storeGraphic(action.label(), action.value, bytes, action.modifier("id"),
                                      action.givenModifier("pcx").has_value(),
-                                     std::get<std::optional<GraphicConvert::Options>>(convert));
+                                     std::get<std::optional<GraphicConvert::Options>>(convert),
+                                     Audience::CommandLine);
              });
          }},
         {"print-format",
          "file",
-         "Print a label format file as it is.",
+         QT_TRANSLATE_NOOP("CommandLineHelp", "Print a label format file as it is."),
          {},
          {},
          [](Reader &reader, const Written &action) {
@@ -639,7 +684,8 @@ const QList<ActionOption> &actionOptions()
          }},
         {"store-format",
          "file",
-         "Store a label format file under the identifier of --id.",
+         QT_TRANSLATE_NOOP("CommandLineHelp",
+                           "Store a label format file under the identifier of --id."),
          {QStringLiteral("id")},
          {QStringLiteral("id")},
          [](Reader &reader, const Written &action) {
@@ -650,13 +696,14 @@ const QList<ActionOption> &actionOptions()
          }},
         {"recall-image",
          "id",
-         "Print a stored graphic.",
+         QT_TRANSLATE_NOOP("CommandLineHelp", "Print a stored graphic."),
          {},
          {},
          [](Reader &, const Written &action) { return recallImage(action.label(), action.value); }},
         {"recall-format",
          "id",
-         "Print a stored format, --quantity labels (1 unless given).",
+         QT_TRANSLATE_NOOP("CommandLineHelp",
+                           "Print a stored format, --quantity labels (1 unless given)."),
          {QStringLiteral("quantity")},
          {},
          [](Reader &, const Written &action) {
@@ -665,7 +712,7 @@ const QList<ActionOption> &actionOptions()
          }},
         {"delete",
          "id",
-         "Delete a stored graphic or format.",
+         QT_TRANSLATE_NOOP("CommandLineHelp", "Delete a stored graphic or format."),
          {},
          {},
          [](Reader &, const Written &action) {
@@ -673,13 +720,14 @@ const QList<ActionOption> &actionOptions()
          }},
         {"list",
          nullptr,
-         "Have the printer print the list of stored objects.",
+         QT_TRANSLATE_NOOP("CommandLineHelp", "Have the printer print the list of stored objects."),
          {},
          {},
          [](Reader &, const Written &action) { return listObjects(action.label()); }},
         {"firmware",
          "file",
-         "Upload a firmware image; its SHA-256 is shown first.",
+         QT_TRANSLATE_NOOP("CommandLineHelp",
+                           "Upload a firmware image; its SHA-256 is shown first."),
          {},
          {},
          [](Reader &reader, const Written &action) {
@@ -693,7 +741,7 @@ const QList<ActionOption> &actionOptions()
          }},
         {"send",
          "file",
-         "Send a file's bytes unchanged.",
+         QT_TRANSLATE_NOOP("CommandLineHelp", "Send a file's bytes unchanged."),
          {},
          {},
          [](Reader &reader, const Written &action) {
@@ -708,7 +756,8 @@ const QList<ActionOption> &actionOptions()
 
 QString description()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "CommandLineHelp",
         "Sets up Varimonde thermal label printers without a window: sends each printer the same "
         "bytes as the window's buttons would, to one printer or many at once.\n"
         "Without options the window opens.\n\n"
@@ -728,18 +777,16 @@ ParsedArguments parseArguments(const QStringList &arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(description());
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and end."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and end."));
-    parser.addOption(help);
-    parser.addOption(version);
-    addOptions(parser, targetOptions());
-    addOptions(parser, actionOptions());
-    addOptions(parser, modifierOptions());
-    addOptions(parser, runOptions());
-
-    Discover::addOptions(parser);
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QLatin1String(QT_TRANSLATE_NOOP("CommandLineHelp", "Show this help and end.")));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QLatin1String(QT_TRANSLATE_NOOP("CommandLineHelp", "Show the version and end.")));
+    parser.addOptions(
+        Help::translated(QList<QCommandLineOption>{help, version} + parserOptions(targetOptions()) +
+                         parserOptions(actionOptions()) + parserOptions(modifierOptions()) +
+                         parserOptions(runOptions()) + Discover::options()));
 
     Reader reader{parsed, {}, {}, {}};
     if (!parser.parse(arguments)) {

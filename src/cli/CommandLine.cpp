@@ -5,6 +5,7 @@
 #include "cli/Fleet.h"
 #include "cli/Report.h"
 #include "cli/Runner.h"
+#include "common/CommandLineText.h"
 #include "common/Language.h"
 #include "common/ProcessSignals.h"
 #include "common/SafeWrite.h"

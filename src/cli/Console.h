@@ -1,6 +1,5 @@
 #pragma once
 
-#include "cli/CommandLineWords.h"
 #include "common/TerminalText.h"
 
 #include <QIODevice>
@@ -18,12 +17,11 @@ struct Console {
     bool errIsTerminal = false;
     bool outIsTerminal = false;
 
-    // A line for people, in the command line's own words (CommandLineWords).
+    // A line for people, already in the command line's own words.
     void say(const QString &line) const
     {
-        const QString words = CommandLineWords::of(line);
         err.write(
-            ((errIsTerminal ? TerminalText::escaped(words) : words) + QLatin1Char('\n')).toUtf8());
+            ((errIsTerminal ? TerminalText::escaped(line) : line) + QLatin1Char('\n')).toUtf8());
     }
     void print(const QString &text) const
     {

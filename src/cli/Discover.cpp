@@ -5,6 +5,7 @@
 #include "cli/Fleet.h"
 #include "cli/RunShell.h"
 #include "cli/Target.h"
+#include "common/CommandLineText.h"
 #include "common/ProcessSignals.h"
 
 #include "Version.h"
@@ -19,75 +20,102 @@
 namespace Discover
 {
 
-void addOptions(QCommandLineParser &parser)
+QList<QCommandLineOption> options()
 {
-    parser.addOptions({
+    return {
         {QStringLiteral("discover"),
-         QStringLiteral("Find network printers: sweep the --range given (port 9100), browse "
-                        "DNS-SD with --dns-sd, and ask each over SNMP; prints a table (JSON "
-                        "with --report).")},
+         QLatin1String(
+             QT_TRANSLATE_NOOP("CommandLineHelp",
+                               "Find network printers: sweep the --range given (port 9100), browse "
+                               "DNS-SD with --dns-sd, and ask each over SNMP; prints a table (JSON "
+                               "with --report)."))},
         {QStringLiteral("range"),
-         QStringLiteral("With --discover: a CIDR range (at most /22) or a host; repeatable."),
+         QLatin1String(QT_TRANSLATE_NOOP(
+             "CommandLineHelp",
+             "With --discover: a CIDR range (at most /22) or a host; repeatable.")),
          QStringLiteral("CIDR")},
         {QStringLiteral("scan-port"),
-         QStringLiteral("With --discover: a raw port to try besides 9100; repeatable."),
+         QLatin1String(QT_TRANSLATE_NOOP(
+             "CommandLineHelp", "With --discover: a raw port to try besides 9100; repeatable.")),
          QStringLiteral("port")},
         {QStringLiteral("dns-sd"),
-         QStringLiteral("With --discover: also browse DNS-SD (_pdl-datastream, _printer, "
-                        "_ipp) through the Avahi daemon.")},
+         QLatin1String(QT_TRANSLATE_NOOP(
+             "CommandLineHelp", "With --discover: also browse DNS-SD (_pdl-datastream, _printer, "
+                                "_ipp) through the Avahi daemon."))},
         {QStringLiteral("write-targets"),
-         QStringLiteral("With --discover: write a targets file of the printers found. A file "
-                        "that --discover did not write is not replaced without --force."),
+         QLatin1String(QT_TRANSLATE_NOOP(
+             "CommandLineHelp",
+             "With --discover: write a targets file of the printers found. A file "
+             "that --discover did not write is not replaced without --force.")),
          QStringLiteral("file")},
         {QStringLiteral("force"),
-         QStringLiteral("With --write-targets: replace the file even when it was not written "
-                        "by --discover (a targets file made by hand).")},
+         QLatin1String(QT_TRANSLATE_NOOP(
+             "CommandLineHelp",
+             "With --write-targets: replace the file even when it was not written "
+             "by --discover (a targets file made by hand)."))},
         {QStringLiteral("status"),
-         QStringLiteral("Read the status of every network target over SNMP; the exit status "
-                        "is 1 when any reports an error or does not answer. A printer on a "
-                        "serial, parallel or USB line cannot be asked: it is listed and "
-                        "counted apart.")},
+         QLatin1String(
+             QT_TRANSLATE_NOOP("CommandLineHelp",
+                               "Read the status of every network target over SNMP; the exit status "
+                               "is 1 when any reports an error or does not answer. A printer on a "
+                               "serial, parallel or USB line cannot be asked: it is listed and "
+                               "counted apart."))},
         {QStringLiteral("snmp-secrets"),
-         QStringLiteral("Read the SNMP secrets from a file only its owner may read, or from "
-                        "standard input (-): lines community=NAME, auth=PHRASE, priv=PHRASE."),
+         QLatin1String(QT_TRANSLATE_NOOP(
+             "CommandLineHelp",
+             "Read the SNMP secrets from a file only its owner may read, or from "
+             "standard input (-): lines community=NAME, auth=PHRASE, priv=PHRASE.")),
          QStringLiteral("file")},
         {QStringLiteral("community"),
-         QStringLiteral("The SNMP v2c community (default public); other users see it: prefer "
-                        "--snmp-secrets."),
+         QLatin1String(QT_TRANSLATE_NOOP(
+             "CommandLineHelp",
+             "The SNMP v2c community (default public); other users see it: prefer "
+             "--snmp-secrets.")),
          QStringLiteral("name")},
         {QStringLiteral("snmp-port"),
-         QStringLiteral("The UDP port printers answer SNMP on (default 161)."),
+         QLatin1String(QT_TRANSLATE_NOOP("CommandLineHelp",
+                                         "The UDP port printers answer SNMP on (default 161).")),
          QStringLiteral("port")},
-        {QStringLiteral("snmp-user"), QStringLiteral("Ask over SNMP v3 as this user."),
+        {QStringLiteral("snmp-user"),
+         QLatin1String(QT_TRANSLATE_NOOP("CommandLineHelp", "Ask over SNMP v3 as this user.")),
          QStringLiteral("user")},
         {QStringLiteral("snmp-auth"),
-         QStringLiteral("With --snmp-user: the SHA authentication pass phrase; other users "
-                        "see it: prefer --snmp-secrets."),
+         QLatin1String(QT_TRANSLATE_NOOP(
+             "CommandLineHelp", "With --snmp-user: the SHA authentication pass phrase; other users "
+                                "see it: prefer --snmp-secrets.")),
          QStringLiteral("phrase")},
         {QStringLiteral("snmp-priv"),
-         QStringLiteral("With --snmp-user: the AES privacy pass phrase; other users see it: "
-                        "prefer --snmp-secrets."),
+         QLatin1String(
+             QT_TRANSLATE_NOOP("CommandLineHelp",
+                               "With --snmp-user: the AES privacy pass phrase; other users see it: "
+                               "prefer --snmp-secrets.")),
          QStringLiteral("phrase")},
         {QStringLiteral("inventory"),
-         QStringLiteral("With --status: also write one row per printer (name, location, "
-                        "model, serial, status, alerts, odometer, media, when read) to this "
-                        "file: CSV, or JSON when its name ends in .json."),
+         QLatin1String(
+             QT_TRANSLATE_NOOP("CommandLineHelp",
+                               "With --status: also write one row per printer (name, location, "
+                               "model, serial, status, alerts, odometer, media, when read) to this "
+                               "file: CSV, or JSON when its name ends in .json.")),
          QStringLiteral("file")},
         {QStringLiteral("watch"),
-         QStringLiteral("Read every network target over SNMP again and again, each at most "
-                        "once in this many seconds, and write a JSON line on standard output "
-                        "for each change (online, offline, status, alert-raised, "
-                        "alert-cleared) and each odometer read; Ctrl-C ends it (exit 130)."),
+         QLatin1String(QT_TRANSLATE_NOOP(
+             "CommandLineHelp",
+             "Read every network target over SNMP again and again, each at most "
+             "once in this many seconds, and write a JSON line on standard output "
+             "for each change (online, offline, status, alert-raised, "
+             "alert-cleared) and each odometer read; Ctrl-C ends it (exit 130).")),
          QStringLiteral("seconds")},
         {QStringLiteral("metrics"),
-         QStringLiteral("With --watch: serve the printers' state for Prometheus at "
-                        "http://ADDRESS:PORT/metrics (port 0: any free port, said on "
-                        "standard error)."),
+         QLatin1String(QT_TRANSLATE_NOOP(
+             "CommandLineHelp", "With --watch: serve the printers' state for Prometheus at "
+                                "http://ADDRESS:PORT/metrics (port 0: any free port, said on "
+                                "standard error).")),
          QStringLiteral("address:port")},
         {QStringLiteral("ignore-status"),
-         QStringLiteral("Send even to a network printer whose SNMP status reports an error "
-                        "(no paper, door open, jammed, offline).")},
-    });
+         QLatin1String(QT_TRANSLATE_NOOP(
+             "CommandLineHelp", "Send even to a network printer whose SNMP status reports an error "
+                                "(no paper, door open, jammed, offline)."))},
+    };
 }
 
 void read(const QCommandLineParser &parser, Options &options, QStringList &usage)

@@ -3,6 +3,7 @@
 #include "cli/Console.h"
 #include "discovery/Discovery.h"
 
+#include <QCommandLineOption>
 #include <QList>
 
 struct Plan;
@@ -27,7 +28,8 @@ struct Options {
     QString metrics;      // with --watch: ADDRESS:PORT to serve /metrics on
 };
 
-void addOptions(QCommandLineParser &parser);
+// Its options, described in English.
+QList<QCommandLineOption> options();
 // Reads the options into `options`; usage errors go to `usage`.
 void read(const QCommandLineParser &parser, Options &options, QStringList &usage);
 // The SNMP options once the secrets are read: v3 pass phrases need a user.

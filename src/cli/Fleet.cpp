@@ -3,6 +3,7 @@
 #include "cli/Arguments.h"
 #include "cli/Report.h"
 #include "cli/Runner.h"
+#include "common/CommandLineText.h"
 #include "common/ProcessSignals.h"
 #include "discovery/PrinterWatch.h"
 

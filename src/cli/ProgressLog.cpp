@@ -1,7 +1,7 @@
 #include "cli/ProgressLog.h"
 
-#include "cli/CommandLineWords.h"
 #include "cli/TargetJob.h"
+#include "common/CommandLineText.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -92,6 +92,6 @@ void ProgressLog::event(const QString &name, const TargetJob &job, qint64 delive
             object.insert(QStringLiteral("secondsLeft"), double(*left));
     }
     if (name == QLatin1String("failed") || name == QLatin1String("cancelled"))
-        object.insert(QStringLiteral("reason"), CommandLineWords::of(job.failure().english()));
+        object.insert(QStringLiteral("reason"), job.failure().english(Audience::CommandLine));
     m_console.out.write(QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n');
 }

@@ -1,7 +1,7 @@
 #include "cli/Report.h"
 
-#include "cli/CommandLineWords.h"
 #include "cli/Console.h"
+#include "common/CommandLineText.h"
 #include "common/SafeWrite.h"
 #include "common/Sha256.h"
 #include "common/TerminalText.h"
@@ -58,7 +58,7 @@ QString table(const QList<TargetJob *> &jobs)
         cancelled += word == QLatin1String("cancelled");
         text += row(job->target().written, word, QLocale::c().toString(job->sent()),
                     QString::number(job->seconds(), 'f', 1),
-                    TerminalText::escaped(CommandLineWords::of(job->failure().english())));
+                    TerminalText::escaped(job->failure().english(Audience::CommandLine)));
     }
     return text + QStringLiteral("%1 printer%2: %3 sent, %4 failed, %5 cancelled\n")
                       .arg(jobs.size())
@@ -116,7 +116,7 @@ QByteArray json(const QList<TargetJob *> &jobs, int exitStatus)
     for (const TargetJob *job : jobs)
         printers.append(printer({job->target().written, job->operations(), job->sent(),
                                  job->total(), job->seconds(), outcomeWord(*job),
-                                 CommandLineWords::of(job->failure().english())}));
+                                 job->failure().english(Audience::CommandLine)}));
     return QJsonDocument(document(printers, exitStatus)).toJson(QJsonDocument::Indented);
 }
 

@@ -3,6 +3,7 @@
 #include "cli/Report.h"
 #include "cli/TargetJob.h"
 #include "cli/TargetList.h"
+#include "common/CommandLineText.h"
 #include "common/FileLimit.h"
 #include "common/ProcessSignals.h"
 #include "common/SafeWrite.h"
@@ -181,7 +182,7 @@ void Runner::printDone(TargetJob *job)
                     .arg(job->seconds(), 0, 'f', 1);
         break;
     case TargetJob::Outcome::Failed:
-        line += CommandLineText::tr("failed: %1").arg(job->failure().shown());
+        line += CommandLineText::tr("failed: %1").arg(job->failure().shown(Audience::CommandLine));
         break;
     default:
         line +=

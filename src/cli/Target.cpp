@@ -1,6 +1,6 @@
 #include "cli/Target.h"
 
-#include "cli/CommandLineWords.h"
+#include "common/CommandLineText.h"
 
 #include "link/DeviceIdentity.h"
 #include "link/PortNames.h"

@@ -10,8 +10,17 @@ Wording Wording::of(const char *source, QList<Wording> arguments)
     return wording;
 }
 
-QString Wording::text(bool translated) const
+Wording Wording::either(const char *window, const char *commandLine, QList<Wording> arguments)
 {
+    Wording wording = of(window, arguments);
+    wording.m_commandLine = std::make_shared<const Wording>(of(commandLine, std::move(arguments)));
+    return wording;
+}
+
+QString Wording::text(bool translated, Audience audience) const
+{
+    if (audience == Audience::CommandLine && m_commandLine)
+        return m_commandLine->text(translated, audience);
     if (!m_source)
         return m_plain;
     const QString pattern =
@@ -24,7 +33,7 @@ QString Wording::text(bool translated) const
         const QChar c = pattern[i];
         const int place = i + 1 < pattern.size() ? pattern[i + 1].digitValue() : -1;
         if (c == QLatin1Char('%') && place >= 1 && place <= m_arguments.size()) {
-            filled += m_arguments[place - 1].text(translated);
+            filled += m_arguments[place - 1].text(translated, audience);
             ++i;
         } else {
             filled += c;

@@ -139,10 +139,14 @@ QString PrinterState::words() const
 Wording PrinterState::refusal() const
 {
     // The conditions stay as the printer's status reads them, in English.
+    // The window asks whether to send anyway; the command line names the
+    // option that does.
     for (const Advice &advice : errors) {
         if (has(advice.condition))
-            return Wording::of(
+            return Wording::either(
                 QT_TRANSLATE_NOOP("Failure", "The printer reports %1: nothing was sent. %2"),
+                QT_TRANSLATE_NOOP("Failure", "The printer reports %1: nothing was sent. %2 Give "
+                                             "--ignore-status to send anyway."),
                 {words(), Wording::of(advice.what)});
     }
     return {};

@@ -122,9 +122,11 @@ void NetworkConnection::open()
     if (m_host.trimmed().isEmpty()) {
         emit opened(Failure{
             FailureCode::PortInvalid,
-            Wording::of(QT_TRANSLATE_NOOP("Failure", "No printer address is set: enter the "
-                                                     "printer's network name or IP address "
-                                                     "on the Communication Settings tab."))});
+            Wording::either(QT_TRANSLATE_NOOP("Failure", "No printer address is set: enter the "
+                                                         "printer's network name or IP address "
+                                                         "on the Communication Settings tab."),
+                            QT_TRANSLATE_NOOP("Failure", "No printer address is set: name the "
+                                                         "printer with --to tcp://HOST."))});
         return;
     }
     m_opening = true;
@@ -287,24 +289,30 @@ Failure NetworkConnection::unanswered(int limitMs, qint64 delivered) const
 {
     Failure failure = stalled(limitMs);
     failure.description =
-        Wording::of(QT_TRANSLATE_NOOP("Failure", "%1 %2; the wait for an answer is set on "
-                                                 "the Communication Settings tab "
-                                                 "(Give up after) or with "
-                                                 "--stall-limit."),
-                    {failure.description, bytesDelivered(delivered)});
+        Wording::either(QT_TRANSLATE_NOOP("Failure", "%1 %2; the wait for an answer is set on "
+                                                     "the Communication Settings tab "
+                                                     "(Give up after) or with "
+                                                     "--stall-limit."),
+                        QT_TRANSLATE_NOOP("Failure", "%1 %2; the wait for an answer is set with "
+                                                     "--stall-limit."),
+                        {failure.description, bytesDelivered(delivered)});
     return failure;
 }
 
 Failure NetworkConnection::tookNoData(int limitMs, qint64 delivered) const
 {
     return {FailureCode::PortWriteFailed,
-            Wording::of(QT_TRANSLATE_NOOP("Failure",
-                                          "%1 took no data for %2 s though it still "
-                                          "answers: check paper, ribbon and the printer's "
-                                          "display. %3; the wait for progress is set on the "
-                                          "Communication Settings tab (Give up after) or with "
-                                          "--busy-limit."),
-                        {name(), QString::number(limitMs / 1000.0), bytesDelivered(delivered)})};
+            Wording::either(
+                QT_TRANSLATE_NOOP("Failure", "%1 took no data for %2 s though it still "
+                                             "answers: check paper, ribbon and the printer's "
+                                             "display. %3; the wait for progress is set on the "
+                                             "Communication Settings tab (Give up after) or with "
+                                             "--busy-limit."),
+                QT_TRANSLATE_NOOP("Failure", "%1 took no data for %2 s though it still "
+                                             "answers: check paper, ribbon and the printer's "
+                                             "display. %3; the wait for progress is set with "
+                                             "--busy-limit."),
+                {name(), QString::number(limitMs / 1000.0), bytesDelivered(delivered)})};
 }
 
 std::optional<qint64> NetworkConnection::silentMs()

@@ -52,11 +52,13 @@ Failure noSuchPort(int commPort, const QString &device, const PortNames &names)
                                               "or USB adapter is plugged in."),
                             {port})};
     return {FailureCode::PortInvalid,
-            Wording::of(QT_TRANSLATE_NOOP("Failure",
-                                          "%1 does not exist on this computer. Serial ports "
-                                          "found: %2. Choose one of them on the Communication "
-                                          "Settings tab and press Apply."),
-                        {port, available})};
+            Wording::either(
+                QT_TRANSLATE_NOOP("Failure", "%1 does not exist on this computer. Serial ports "
+                                             "found: %2. Choose one of them on the Communication "
+                                             "Settings tab and press Apply."),
+                QT_TRANSLATE_NOOP("Failure", "%1 does not exist on this computer. Serial ports "
+                                             "found: %2. Name one of them with --to."),
+                {port, available})};
 }
 
 Failure noPermission(int commPort, const QString &device)
@@ -191,10 +193,12 @@ Wording printerPortsAdvice(const PortNames &names)
     if (found.isEmpty())
         return Wording::of(
             QT_TRANSLATE_NOOP("Failure", "No parallel or USB printer ports were found."));
-    return Wording::of(QT_TRANSLATE_NOOP("Failure",
-                                         "Parallel and USB printer ports found: %1. Choose one "
-                                         "of them on the Communication Settings tab."),
-                       {found.join(QStringLiteral(", "))});
+    return Wording::either(
+        QT_TRANSLATE_NOOP("Failure", "Parallel and USB printer ports found: %1. Choose "
+                                     "one of them on the Communication Settings tab."),
+        QT_TRANSLATE_NOOP("Failure", "Parallel and USB printer ports found: %1. Name one "
+                                     "of them with --to."),
+        {found.join(QStringLiteral(", "))});
 }
 
 } // namespace PortDoctor

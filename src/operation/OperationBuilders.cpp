@@ -64,10 +64,11 @@ std::optional<QString> identifierRefusal(const QString &identifier, IdentifierUs
     return StorageCommands::identifierRefusal(identifier, use);
 }
 
-std::optional<QString> graphicRefusal(const QByteArray &file, bool pcx, const QString &fileName)
+std::optional<QString> graphicRefusal(const QByteArray &file, bool pcx, const QString &fileName,
+                                      Audience audience)
 {
     const auto checked = GraphicCheck::check(
-        file, pcx ? GraphicCheck::Type::Pcx : GraphicCheck::Type::Bmp, fileName);
+        file, pcx ? GraphicCheck::Type::Pcx : GraphicCheck::Type::Bmp, fileName, audience);
     if (const QString *why = std::get_if<QString>(&checked))
         return *why;
     return std::nullopt;
@@ -160,7 +161,7 @@ Built testLabel(const QString &label, const QString &which)
 
 Built storeGraphic(const QString &label, const QString &path, const QByteArray &file,
                    const QString &identifier, bool pcx,
-                   const std::optional<GraphicConvert::Options> &convert)
+                   const std::optional<GraphicConvert::Options> &convert, Audience audience)
 {
     const QString upper = StorageCommands::upperIdentifier(identifier);
     if (const std::optional<QString> refusal =
@@ -177,7 +178,7 @@ Built storeGraphic(const QString &label, const QString &path, const QByteArray &
         if (const QString *why = std::get_if<QString>(&converted))
             return Built::refused(*why);
         graphic = std::get<GraphicConvert::Converted>(converted).bmp;
-    } else if (const std::optional<QString> why = graphicRefusal(file, pcx, fileName)) {
+    } else if (const std::optional<QString> why = graphicRefusal(file, pcx, fileName, audience)) {
         return Built::refused(*why);
     }
     // Header, the graphic's bytes, a closing line end: three sends.

@@ -39,8 +39,9 @@ using StorageCommands::IdentifierUse;
 std::optional<QString> identifierRefusal(const QString &identifier, IdentifierUse use);
 
 // What is wrong, in words, with a graphic the printer cannot take as the
-// type given; nothing when it can.
-std::optional<QString> graphicRefusal(const QByteArray &file, bool pcx, const QString &fileName);
+// type given, with advice for `audience`; nothing when it can.
+std::optional<QString> graphicRefusal(const QByteArray &file, bool pcx, const QString &fileName,
+                                      Audience audience);
 
 // A USB printer is a device named lp<n> in the USB device folder; nothing
 // else is ever opened as one.
@@ -59,7 +60,7 @@ Built testLabel(const QString &label, const QString &which);
 // given; `convert`, when given, makes it one from any picture instead.
 Built storeGraphic(const QString &label, const QString &path, const QByteArray &file,
                    const QString &identifier, bool pcx,
-                   const std::optional<GraphicConvert::Options> &convert);
+                   const std::optional<GraphicConvert::Options> &convert, Audience audience);
 // A format's text is made printer text in place: give it up (std::move)
 // and a large file is not held twice.
 Built printFormat(const QString &label, QByteArray file);

@@ -11,10 +11,13 @@ namespace GraphicCheck
 namespace
 {
 
-// Said after a refusal that a conversion cures.
-QString convertHint()
+// Said after a refusal that a conversion cures: the window's dialog or the
+// command line's option that makes one.
+QString convertHint(Audience audience)
 {
-    return QCoreApplication::translate("GraphicCheck", " Use Convert… to make one.");
+    return audience == Audience::Window
+               ? QCoreApplication::translate("GraphicCheck", " Use Convert… to make one.")
+               : QCoreApplication::translate("GraphicCheck", " Add --convert to make one.");
 }
 
 QString number(qint64 value)
@@ -48,7 +51,8 @@ QString kindOf(const QByteArray &bytes)
     return QString();
 }
 
-QString notOfType(const QByteArray &bytes, const QString &wanted, const QString &name)
+QString notOfType(const QByteArray &bytes, const QString &wanted, const QString &name,
+                  Audience audience)
 {
     if (bytes.isEmpty())
         return QCoreApplication::translate("GraphicCheck", "%1 is empty.").arg(name);
@@ -64,11 +68,11 @@ QString notOfType(const QByteArray &bytes, const QString &wanted, const QString 
                    "%1 is a %2 image, not a %3: the printer stores 1-bit BMP or PCX "
                    "images only.")
                    .arg(name, kind, wanted) +
-               convertHint();
+               convertHint(audience);
     return QCoreApplication::translate("GraphicCheck", "%1 is not a %2 image.").arg(name, wanted);
 }
 
-QString colour(const QString &name, int bits)
+QString colour(const QString &name, int bits, Audience audience)
 {
     // "an 8-bit", "a 4-bit": two wordings, as a translation may need.
     const char *const source =
@@ -78,7 +82,7 @@ QString colour(const QString &name, int bits)
             : QT_TRANSLATE_NOOP("GraphicCheck", "%1 is a %2-bit colour image: the printer "
                                                 "stores black-and-white (1-bit) images only.");
     return QCoreApplication::translate("GraphicCheck", source).arg(name, QString::number(bits)) +
-           convertHint();
+           convertHint(audience);
 }
 
 QString cutShort(const QString &name)
@@ -95,10 +99,11 @@ QString noPixels(const QString &name, qint64 width, qint64 height)
         .arg(name, number(width), number(height));
 }
 
-std::variant<Dots, QString> checkBmp(const QByteArray &bytes, const QString &name)
+std::variant<Dots, QString> checkBmp(const QByteArray &bytes, const QString &name,
+                                     Audience audience)
 {
     if (!bytes.startsWith("BM"))
-        return notOfType(bytes, QStringLiteral("BMP"), name);
+        return notOfType(bytes, QStringLiteral("BMP"), name, audience);
     const qsizetype size = bytes.size();
     if (size < 18)
         return cutShort(name);
@@ -139,22 +144,27 @@ std::variant<Dots, QString> checkBmp(const QByteArray &bytes, const QString &nam
         return noPixels(name, width, height);
     if (bits != 1) {
         if (bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32)
-            return colour(name, int(bits));
+            return colour(name, int(bits), audience);
         return QCoreApplication::translate(
                    "GraphicCheck", "%1 gives a bit depth of %2, which no Windows bitmap has.")
             .arg(name, number(bits));
     }
     if (compression != 0) {
-        static const char *const kinds[] = {"", "RLE8", "RLE4", "bit fields", "JPEG", "PNG"};
+        // The format names read the same in every language; the masks'
+        // kind is words, said in the sentence's language.
+        static const char *const kinds[] = {
+            "", "RLE8", "RLE4",
+            //: A BMP compression kind: the pixels are read through colour masks.
+            QT_TRANSLATE_NOOP("GraphicCheck", "bit fields"), "JPEG", "PNG"};
         const QString kind =
             compression < 6
-                ? QLatin1String(kinds[compression])
+                ? QCoreApplication::translate("GraphicCheck", kinds[compression])
                 : QCoreApplication::translate("GraphicCheck", "method %1").arg(number(compression));
         return QCoreApplication::translate(
                    "GraphicCheck", "%1 is compressed (%2): the printer stores uncompressed bitmaps "
                                    "only.")
                    .arg(name, kind) +
-               convertHint();
+               convertHint(audience);
     }
     if (colours > 2)
         return QCoreApplication::translate(
@@ -184,10 +194,11 @@ std::variant<Dots, QString> checkBmp(const QByteArray &bytes, const QString &nam
     return Dots{int(width), int(lines)};
 }
 
-std::variant<Dots, QString> checkPcx(const QByteArray &bytes, const QString &name)
+std::variant<Dots, QString> checkPcx(const QByteArray &bytes, const QString &name,
+                                     Audience audience)
 {
     if (bytes.isEmpty() || uchar(bytes[0]) != 0x0A || bytes.startsWith("BM"))
-        return notOfType(bytes, QStringLiteral("PCX"), name);
+        return notOfType(bytes, QStringLiteral("PCX"), name, audience);
     const qsizetype size = bytes.size();
     if (size < 128)
         return cutShort(name);
@@ -207,7 +218,7 @@ std::variant<Dots, QString> checkPcx(const QByteArray &bytes, const QString &nam
                        "%1 gives %2 bits per pixel in %3 planes, which no PCX image "
                        "has.")
                 .arg(name, QString::number(bits), QString::number(planes));
-        return colour(name, bits * planes);
+        return colour(name, bits * planes, audience);
     }
     const qint64 width = qint64(field(bytes, 8, 2)) - field(bytes, 4, 2) + 1;
     const qint64 height = qint64(field(bytes, 10, 2)) - field(bytes, 6, 2) + 1;
@@ -239,9 +250,11 @@ std::variant<Dots, QString> checkPcx(const QByteArray &bytes, const QString &nam
 
 } // namespace
 
-std::variant<Dots, QString> check(const QByteArray &bytes, Type type, const QString &fileName)
+std::variant<Dots, QString> check(const QByteArray &bytes, Type type, const QString &fileName,
+                                  Audience audience)
 {
-    return type == Type::Bmp ? checkBmp(bytes, fileName) : checkPcx(bytes, fileName);
+    return type == Type::Bmp ? checkBmp(bytes, fileName, audience)
+                             : checkPcx(bytes, fileName, audience);
 }
 
 QString sizeText(Dots size)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Wording.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -22,8 +24,9 @@ struct Dots {
 };
 
 // The graphic's size when the printer can take `bytes` as `type`; otherwise
-// why not, naming the file as `fileName`.
-std::variant<Dots, QString> check(const QByteArray &bytes, Type type, const QString &fileName);
+// why not, naming the file as `fileName`, with advice for `audience`.
+std::variant<Dots, QString> check(const QByteArray &bytes, Type type, const QString &fileName,
+                                  Audience audience = Audience::Window);
 
 // "400 × 200 dots, 50.0 × 25.0 mm"
 QString sizeText(Dots size);

@@ -311,9 +311,9 @@ void StoragePage::showGraphic()
 // as the type chosen: nothing of it is sent.
 bool StoragePage::refuseGraphic()
 {
-    const std::optional<QString> why =
-        OperationBuilders::graphicRefusal(*m_graphicBytes, graphicType() == GraphicCheck::Type::Pcx,
-                                          QFileInfo(ui->FilePathTxt->text()).fileName());
+    const std::optional<QString> why = OperationBuilders::graphicRefusal(
+        *m_graphicBytes, graphicType() == GraphicCheck::Type::Pcx,
+        QFileInfo(ui->FilePathTxt->text()).fileName(), Audience::Window);
     if (why)
         Dialogs::showMessage(m_services.window, *why, graphicTitle());
     return why.has_value();
@@ -341,7 +341,7 @@ void StoragePage::storeGraphic()
         tr("Graphic %1, %2 bytes")
             .arg(identifier, QLocale(QLocale::English).toString(qint64(m_graphicBytes->size()))),
         ui->FilePathTxt->text(), *m_graphicBytes, identifier, ui->GSPCXOp->isChecked(),
-        std::nullopt);
+        std::nullopt, Audience::Window);
     if (!accepted(m_services.window, built, graphicTitle()))
         return;
 

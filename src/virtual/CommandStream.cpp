@@ -87,6 +87,15 @@ bool isEndLine(const QByteArray &line)
     return line.compare(words().endLine.toLatin1(), Qt::CaseInsensitive) == 0;
 }
 
+// Whether `bytes` begin with a command's "!", after any line ends.
+bool beginsAsCommand(const QByteArray &bytes)
+{
+    for (const char byte : bytes)
+        if (byte != '\r' && byte != '\n')
+            return byte == '!';
+    return false;
+}
+
 } // namespace
 
 CommandStream::CommandStream(Sink sink) : m_sink(std::move(sink)) {}
@@ -113,11 +122,22 @@ void CommandStream::endConnection()
         flushUnknown();
         m_mode = Mode::Idle;
     } else if (m_mode == Mode::Firmware && m_firmwareSize < minFirmware) {
-        // Too short for an image: garbage, as a line at the wrong rate brings.
-        unknown(m_firmwareHead, QStringLiteral("not a command"), m_firmwareSize);
+        // Too short for an image: garbage, as a line at the wrong rate
+        // brings, or commands after all when it began as one does.
+        const QByteArray head = m_firmwareHead;
+        const qint64 size = m_firmwareSize;
         m_firmwareHash.reset();
         m_firmwareSize = 0;
         m_mode = Mode::Idle;
+        if (beginsAsCommand(head)) {
+            feed(head);
+            endConnection();
+        } else {
+            unknown(head, QStringLiteral("not a command"), size);
+        }
+    } else if (m_mode == Mode::FirstLine) {
+        // A command's line may go on in the next connection.
+        m_mode = Mode::Header;
     } else if (m_mode == Mode::Firmware) {
         PrinterCommand done{Kind::Firmware};
         done.size = m_firmwareSize;
@@ -135,6 +155,7 @@ void CommandStream::reset()
 {
     QByteArray partial;
     switch (m_mode) {
+    case Mode::FirstLine:
     case Mode::Header:
     case Mode::Unknown:
         partial = m_line;
@@ -213,16 +234,31 @@ void CommandStream::feed(const char *data, qsizetype size)
                 break;
             }
             if (byte == '!') {
-                m_mode = Mode::Header;
+                m_mode = Mode::FirstLine;
                 m_line = "!";
                 break;
             }
-            m_mode = Mode::Firmware;
-            m_firmwareHash = std::make_unique<Sha256>();
-            m_firmwareHash->add(m_leading);
-            m_firmwareHead = m_leading;
-            m_firmwareSize = m_leading.size();
+            startFirmware(m_leading);
             --data; // taken again as the image's
+            break;
+        }
+        case Mode::FirstLine: {
+            // An image may begin with "!" too: only a line the printer
+            // knows as a command makes the connection commands.
+            const char byte = *data++;
+            m_line += byte;
+            QByteArray line = m_line;
+            if (byte == '\n') {
+                line.chop(line.endsWith("\r\n") ? 2 : 1);
+                if (header(QString::fromLatin1(line))) {
+                    m_line.clear();
+                    break;
+                }
+            } else if (m_leading.size() + m_line.size() < minFirmware) {
+                break;
+            }
+            startFirmware(m_leading + m_line);
+            m_line.clear();
             break;
         }
         case Mode::Idle:
@@ -300,7 +336,8 @@ void CommandStream::endLine()
     const QString text = QString::fromLatin1(line);
     switch (m_mode) {
     case Mode::Header:
-        header(text);
+        if (!header(text))
+            unknown(line, QStringLiteral("unknown command"));
         break;
     case Mode::Block:
         m_blockText += line + "\r\n";
@@ -327,7 +364,7 @@ void CommandStream::endLine()
     }
 }
 
-void CommandStream::header(const QString &line)
+bool CommandStream::header(const QString &line)
 {
     const Words &w = words();
     m_mode = Mode::Idle;
@@ -340,13 +377,13 @@ void CommandStream::header(const QString &line)
         m_blockText = line.toLatin1() + "\r\n";
         m_pendingSettings.clear();
         m_objectName.clear();
-        return;
+        return true;
     }
     if (line.startsWith(w.formatStorePrefix) && line.size() > w.formatStorePrefix.size()) {
         m_mode = Mode::Format;
         m_objectName = line.mid(w.formatStorePrefix.size());
         m_blockText.clear();
-        return;
+        return true;
     }
     if (line.startsWith(w.recallPrefix)) {
         const qsizetype middle = line.lastIndexOf(w.recallMiddle);
@@ -357,20 +394,31 @@ void CommandStream::header(const QString &line)
             recalled.name = line.mid(w.recallPrefix.size(), middle - w.recallPrefix.size());
             recalled.count = quantity;
             emitCommand(recalled);
-            return;
+            return true;
         }
     }
     if (line.startsWith(w.deletePrefix) && line.size() > w.deletePrefix.size()) {
         PrinterCommand deleted{Kind::Deleted};
         deleted.name = line.mid(w.deletePrefix.size());
         emitCommand(deleted);
-        return;
+        return true;
     }
     if (line == w.listLine) {
         emitCommand(PrinterCommand{Kind::ListObjects});
-        return;
+        return true;
     }
-    unknown(line.toLatin1(), QStringLiteral("unknown command"));
+    return false;
+}
+
+void CommandStream::startFirmware(const QByteArray &head)
+{
+    m_mode = Mode::Firmware;
+    m_firmwareHash = std::make_unique<Sha256>();
+    m_firmwareHash->add(head);
+    m_firmwareHead = head;
+    m_firmwareSize = head.size();
+    if (m_firmwareSize >= minFirmware)
+        emitCommand(PrinterCommand{Kind::FirmwareStarted});
 }
 
 void CommandStream::blockLine(const QString &line)

@@ -39,10 +39,10 @@ struct PrinterCommand {
 
 // Reads what a printer is sent, as the printer does: command blocks that
 // begin with "!", graphics and formats stored inside them, and a
-// connection that does not begin with a command as a firmware image. The
-// reading goes on across connections (the utility sends a graphic's header,
-// bytes and end on three); bytes arrive in any pieces and each command is
-// reported once it is whole.
+// connection whose first line is not a command as a firmware image (an
+// image may well begin with "!"). The reading goes on across connections
+// (the utility sends a graphic's header, bytes and end on three); bytes
+// arrive in any pieces and each command is reported once it is whole.
 class CommandStream
 {
 public:
@@ -55,7 +55,8 @@ public:
     // Unknown bytes kept of one run; the rest is counted.
     static constexpr qsizetype keptUnknown = 1024;
     // A connection that does not begin with a command is a firmware image
-    // from this size on; shorter, it is garbage.
+    // from this size on; shorter, it is garbage, read again as commands
+    // when it began with "!".
     static constexpr qint64 minFirmware = 256;
 
     explicit CommandStream(Sink sink);
@@ -75,12 +76,17 @@ public:
     bool inFirmware() const { return m_mode == Mode::Firmware; }
 
 private:
-    enum class Mode { Start, Idle, Unknown, Header, Block, Graphic, Format, Firmware };
+    // FirstLine: a connection's first line, begun with "!", until it shows
+    // itself a command or not.
+    enum class Mode { Start, FirstLine, Idle, Unknown, Header, Block, Graphic, Format, Firmware };
     enum class Block { Settings, Label };
 
     void takeIdle(char byte);
     void endLine();
-    void header(const QString &line);
+    // Acts on a command's first line; false, and nothing done, when the
+    // printer knows no such command.
+    bool header(const QString &line);
+    void startFirmware(const QByteArray &head);
     void blockLine(const QString &line);
     void endBlock();
     void takeGraphic(const char *&data, const char *end);

@@ -1,5 +1,6 @@
 #include "widgets/WrappingButton.h"
 
+#include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -13,6 +14,14 @@ int WrappingButton::textFlags() const
     return flags;
 }
 
+QString WrappingButton::caption() const
+{
+    // A word joiner: no line may break between the word and its key, which
+    // would stand alone on a line of its own.
+    static const QRegularExpression key(QStringLiteral("(?<=\\S)(\\(&[^&]\\))"));
+    return QString(text()).replace(key, QStringLiteral("\u2060\\1"));
+}
+
 QRect WrappingButton::contentsArea() const
 {
     QStyleOptionButton option;
@@ -22,7 +31,7 @@ QRect WrappingButton::contentsArea() const
 
 QRect WrappingButton::captionRect() const
 {
-    return fontMetrics().boundingRect(contentsArea(), textFlags(), text());
+    return fontMetrics().boundingRect(contentsArea(), textFlags(), caption());
 }
 
 void WrappingButton::paintEvent(QPaintEvent *)
@@ -34,6 +43,6 @@ void WrappingButton::paintEvent(QPaintEvent *)
     // wrapped to the button's width.
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
-    painter.drawItemText(contentsArea(), textFlags(), palette(), isEnabled(), text(),
+    painter.drawItemText(contentsArea(), textFlags(), palette(), isEnabled(), caption(),
                          QPalette::ButtonText);
 }

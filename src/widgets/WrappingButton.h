@@ -11,6 +11,9 @@ class WrappingButton : public QPushButton
 public:
     using QPushButton::QPushButton;
 
+    // The caption as drawn: text() with a mnemonic in brackets after the
+    // word ("文字(&I)", the Chinese and Japanese way) kept on its line.
+    QString caption() const;
     // The room the caption takes at the button's present width.
     QRect captionRect() const;
     // The room available to the caption.
