@@ -6,10 +6,12 @@
 #include "discovery/SnmpReader.h"
 #include "discovery/Sweep.h"
 #include "support/CliRun.h"
+#include "support/Files.h"
 #include "support/FullListener.h"
 #include "support/LoopbackPrinter.h"
 #include "support/PrinterAgent.h"
 #include "support/PrivateNetwork.h"
+#include "support/SnmpRead.h"
 #include "support/SnmpRelay.h"
 #include "support/TestMain.h"
 #include "support/WindowDriver.h"
@@ -27,9 +29,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
-#include <QSettings>
+#include <QScopeGuard>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QTcpServer>
 #include <QUdpSocket>
@@ -43,92 +44,6 @@
 
 namespace
 {
-
-SnmpOptions testedCommunity(quint16 port)
-{
-    SnmpOptions options;
-    options.community = "tested";
-    options.port = port;
-    return options;
-}
-
-// A real SNMP agent on loopback addresses and a free port, with a
-// configuration of the test's own that answers the printer tables with
-// the values given; stopped with the test.
-class Agent
-{
-public:
-    // `printers`: the address each printer answers on, with its override
-    // lines (OID, type, value).
-    bool start(const QStringList &addresses, const QStringList &overrides)
-    {
-        QUdpSocket probe;
-        probe.bind(QHostAddress::LocalHost, 0);
-        port = probe.localPort();
-        probe.close(); // snmpd takes the port
-        QFile config(dir.filePath("snmpd.conf"));
-        config.open(QIODevice::WriteOnly);
-        config.write("rocommunity tested 127.0.0.0/8\n"
-                     "createUser printeruser SHA \"authpass123\" AES \"privpass123\"\n"
-                     "rouser printeruser priv\n");
-        for (const QString &line : overrides)
-            config.write(("override " + line + "\n").toUtf8());
-        config.close();
-        QStringList endpoints;
-        for (const QString &address : addresses)
-            endpoints << QStringLiteral("udp:%1:%2").arg(address).arg(port);
-        if (!startSnmpd(agent, dir, config.fileName(), endpoints.join(',')))
-            return false;
-        // Ready once it answers.
-        SnmpOptions options = testedCommunity(port);
-        options.timeoutMs = 200;
-        for (int tries = 0; tries < 25; ++tries)
-            if (SnmpReader::readNow(addresses.first(), options).answered)
-                return true;
-        return false;
-    }
-
-    ~Agent()
-    {
-        agent.terminate();
-        agent.waitForFinished(3000);
-    }
-
-    QTemporaryDir dir;
-    QProcess agent;
-    quint16 port = 0;
-};
-
-// The program's only name server, on loopback: it hears every question and
-// answers none, for as long as it lives.
-struct SilentNameServer {
-    SilentNameServer()
-    {
-        refusal = socket.bind(QHostAddress::LocalHost, 53)
-                      ? PrivateNetwork::useResolverConfiguration(
-                            "nameserver 127.0.0.1\noptions timeout:5 attempts:2\n")
-                      : QStringLiteral("port 53 is taken");
-    }
-    ~SilentNameServer() { PrivateNetwork::restoreResolverConfiguration(); }
-    QUdpSocket socket;
-    QString refusal; // why it is not the program's name server; empty once it is
-};
-
-// The window asks printers over SNMP as its settings file says.
-void askWindowWith(quint16 port)
-{
-    QSettings settings(Settings::filePath(), QSettings::IniFormat);
-    settings.setValue("link/snmpCommunity", "tested");
-    settings.setValue("link/snmpPort", port);
-}
-
-QStringList printerOverrides(const QString &name, const QString &serial, const QString &bits)
-{
-    return {QStringLiteral("1.3.6.1.2.1.1.5.0 octet_str \"%1\"").arg(name),
-            "1.3.6.1.2.1.25.3.2.1.3.1 octet_str \"Varimonde LX-4\"",
-            QStringLiteral("1.3.6.1.2.1.43.5.1.1.17.1 octet_str \"%1\"").arg(serial),
-            "1.3.6.1.2.1.25.3.5.1.1.1 integer 3", "1.3.6.1.2.1.25.3.5.1.2.1 octet_str " + bits};
-}
 
 // A table's row as one line, its cells between " | ".
 QString cells(const QAbstractItemModel *model, int row)
@@ -198,9 +113,7 @@ class DiscoveryTest : public QObject
 private slots:
     void stateWords_data()
     {
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QByteArray>("bits");
-        QTest::addColumn<bool>("error");
+        columns<int, QByteArray, bool>({"status", "bits", "error"});
         // hrPrinterStatus, hrPrinterDetectedErrorState in hex, the words (the
         // row's name), whether a send is refused
         const std::tuple<int, const char *, const char *, bool> rows[] = {
@@ -236,8 +149,8 @@ private slots:
 
     void ranges_data()
     {
-        QTest::addColumn<QString>("written");
-        QTest::addColumn<QString>("hosts"); // "count: first .. last", or part of the refusal
+        // hosts: "count: first .. last", or part of the refusal
+        columns<QString, QString>({"written", "hosts"});
         const char *rows[][2] = {
             {"127.0.3.0/24", "254: 127.0.3.1 .. 127.0.3.254"},
             {"127.0.5.9/22", "1022: 127.0.4.1 .. 127.0.7.254"}, // written off its start
@@ -273,8 +186,7 @@ private slots:
     // one printer; a service that only names a printer gives no target.
     void rowsJoinAsFound_data()
     {
-        QTest::addColumn<QStringList>("events");
-        QTest::addColumn<QStringList>("rows");
+        columns<QStringList, QStringList>({"events", "rows"});
         const QString a = "127.0.0.5", b = "127.0.0.6";
         QTest::newRow("two raw ports of one address, SNMP between")
             << QStringList{"sweep " + a + ":9100", "snmp " + a + " SN1 lab", "sweep " + a + ":9101"}
@@ -452,131 +364,18 @@ private slots:
         QCOMPARE(none, std::tuple(true, QStringList{}, 50));
     }
 
+    // One printer read every way: v2c and v3, on the calling thread and from
+    // the event loop, and through agents that answer in another order or
+    // leave an object out: each value is taken by the name it came back
+    // with, never one value in another's field.
     void snmpReadsThePrinter()
     {
-        Agent agent;
-        if (!agent.start({"127.0.0.1"}, printerOverrides("label-7", "SN0042", "0x4000")))
-            QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
-        const SnmpAnswer v2c = SnmpReader::readNow("127.0.0.1", testedCommunity(agent.port));
-        QVERIFY2(v2c.answered, qPrintable(v2c.failure));
-        QCOMPARE(QStringList({v2c.sysName, v2c.deviceDescr, v2c.serial, v2c.state.words()}),
-                 QStringList({"label-7", "Varimonde LX-4", "SN0042", "no paper"}));
-        QVERIFY(v2c.sysObjectId.startsWith("1.3.6.1.4.1.") && !v2c.sysDescr.isEmpty());
-
-        SnmpOptions v3 = testedCommunity(agent.port);
-        v3.community.clear();
-        v3.user = "printeruser";
-        v3.authPass = "authpass123";
-        v3.privPass = "privpass123";
-        const SnmpAnswer secure = SnmpReader::readNow("127.0.0.1", v3);
-        QVERIFY2(secure.answered, qPrintable(secure.failure));
-        QCOMPARE(secure.serial + ", " + secure.state.words(), "SN0042, no paper");
-
-        // Through the reader, from the event loop.
-        const auto readThrough = [](const SnmpOptions &options) {
-            SnmpReader reader(options);
-            std::optional<SnmpAnswer> heard;
-            reader.read("127.0.0.1",
-                        [&](const QString &, const SnmpAnswer &answer) { heard = answer; });
-            return QTest::qWaitFor([&] { return heard.has_value(); }, 5000) ? *heard : SnmpAnswer{};
-        };
-        // v3 from the event loop: the engine learnt first, then the objects.
-        const SnmpAnswer secureThrough = readThrough(v3);
-        QVERIFY2(secureThrough.answered, qPrintable(secureThrough.failure));
-        QCOMPARE(secureThrough.serial + ", " + secureThrough.state.words(), "SN0042, no paper");
-        // Failures: a refused pass phrase at once; a port that takes
-        // datagrams and never answers (as the agent does to a wrong
-        // community) after the timeout, a second by default, and one retry,
-        // through the reader and on the calling thread.
-        SnmpOptions wrongPass = testedCommunity(agent.port);
-        wrongPass.user = "printeruser";
-        wrongPass.authPass = "wrongpass123";
-        wrongPass.timeoutMs = 300;
-        QUdpSocket mute;
-        QVERIFY(mute.bind(QHostAddress::LocalHost, 0));
-        const SnmpOptions silent = testedCommunity(mute.localPort());
-        struct Case {
-            SnmpOptions options;
-            bool now;
-            QString failure; // how it begins
-            int fromMs, toMs;
-        };
-        // Silence is worded alike in v2c and v3.
-        SnmpOptions silentV3 = v3;
-        silentV3.port = mute.localPort();
-        silentV3.timeoutMs = 300;
-        for (const Case &each : {Case{wrongPass, false, "SNMP ", 0, 1500},
-                                 Case{silent, false, "no SNMP answer", 1900, 3000},
-                                 Case{silent, true, "no SNMP answer", 1900, 3000},
-                                 Case{silentV3, false, "no SNMP answer", 0, 3000},
-                                 Case{silentV3, true, "no SNMP answer", 0, 3000}}) {
-            QElapsedTimer clock;
-            clock.start();
-            const SnmpAnswer answer = each.now ? SnmpReader::readNow("127.0.0.1", each.options)
-                                               : readThrough(each.options);
-            const QString seen = answer.failure + " after " + QString::number(clock.elapsed());
-            QVERIFY2(answer.failure.startsWith(each.failure), qPrintable(seen));
-            QVERIFY2(clock.elapsed() >= each.fromMs && clock.elapsed() < each.toMs,
-                     qPrintable(seen));
-        }
-
-        // Many silent printers at once wait their timeout together, without a
-        // thread each.
-        const auto threads = [] {
-            return QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
-        };
-        const int before = threads();
-        SnmpOptions quick = silent;
-        quick.timeoutMs = 300;
-        SnmpReader crowd(quick);
-        int unanswered = 0;
-        QElapsedTimer clock;
-        clock.start();
-        for (int i = 0; i < 100; ++i)
-            crowd.read("127.0.0.1", [&](const QString &, const SnmpAnswer &answer) {
-                unanswered += answer.failure == "no SNMP answer";
-            });
-        QVERIFY(threads() <= before + 1);
-        QTRY_COMPARE_WITH_TIMEOUT(unanswered, 100, 5000);
-        QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
-
-        // So do v3 ones: learning the agent's engine is a request like any
-        // other, on the event loop; nothing waits for it.
-        SnmpOptions quickV3 = quick;
-        quickV3.user = "printeruser";
-        quickV3.authPass = "authpass123";
-        SnmpReader v3Crowd(quickV3);
-        unanswered = 0;
-        clock.restart();
-        for (int i = 0; i < 100; ++i)
-            v3Crowd.read("127.0.0.1", [&](const QString &, const SnmpAnswer &answer) {
-                unanswered += answer.failure == "no SNMP answer";
-            });
-        QVERIFY2(clock.elapsed() < 250, qPrintable(QString::number(clock.elapsed())));
-        QVERIFY(threads() <= before + 1);
-        QTRY_COMPARE_WITH_TIMEOUT(unanswered, 100, 5000);
-        QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
-    }
-
-    // Each value is taken by the name it came back with: an agent that
-    // answers in another order, or leaves an object out, gives the same
-    // printer, never one value in another's field.
-    void snmpValuesAreTakenByTheirNames()
-    {
-        Agent agent;
-        QStringList answers = printerOverrides("lab-printer", "SN9", "0x4000");
-        answers << "1.3.6.1.2.1.1.6.0 octet_str \"Dock 3\""
-                << "1.3.6.1.2.1.43.16.5.1.2.1.1 octet_str \"PAPER OUT\""
-                << "1.3.6.1.2.1.43.16.5.1.2.1.2 octet_str \"LX-4 V2.1\""
-                << "1.3.6.1.2.1.43.18.1.1.2.1.7 integer 3"
-                << "1.3.6.1.2.1.43.18.1.1.4.1.7 integer 8"
-                << "1.3.6.1.2.1.43.18.1.1.7.1.7 integer 808"
-                << "1.3.6.1.2.1.43.18.1.1.8.1.7 octet_str \"Load labels\""
-                << "1.3.6.1.2.1.43.8.2.1.12.1.1 octet_str \"4x6 direct thermal\""
-                << "1.3.6.1.2.1.43.10.2.1.4.1.1 counter 4711"
-                << "1.3.6.1.2.1.43.10.2.1.3.1.1 integer 7";
-        if (!agent.start({"127.0.0.1"}, answers))
-            QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
+        PrinterAgent agent;
+        agent.set(
+            printerTables("40 00", 4711,
+                          paperOut + QStringList{".1.3.6.1.2.1.43.16.5.1.2.1.1 string PAPER OUT",
+                                                 ".1.3.6.1.2.1.43.16.5.1.2.1.2 string LX-4 V2.1"}));
+        START_AGENT_OR_SKIP(agent.start(printerSystem("lab-printer")));
         const auto seen = [](const SnmpAnswer &answer) {
             QStringList alerts;
             for (const PrinterAlert &alert : answer.alerts)
@@ -597,11 +396,22 @@ private slots:
                                QString::number(answer.lifeCount) + " " + answer.counterUnitWord()}
                 .join(" | ");
         };
-        const QString whole = " | lab-printer | Dock 3 | SN9 | no paper | PAPER OUT / LX-4 V2.1 | "
+        const QString whole = " | lab-printer | Dock 3 | SN77 | no paper | PAPER OUT / LX-4 V2.1 | "
                               "critical 8/808 Load labels #7 | 4x6 direct thermal | 4711 "
                               "impressions";
-        const std::tuple<const char *, SnmpRelay::Change, QString> cases[] = {
-            {"as asked", [](QList<QByteArray> objects) { return objects; }, whole},
+        const SnmpAnswer v2c = SnmpReader::readNow("127.0.0.1", testedCommunity(agent.port));
+        QCOMPARE(seen(v2c), whole);
+        QCOMPARE(v2c.deviceDescr, "Varimonde LX-4");
+        QVERIFY(v2c.sysObjectId.startsWith("1.3.6.1.4.1.") && !v2c.sysDescr.isEmpty());
+        SnmpOptions v3 = testedCommunity(agent.port);
+        v3.community.clear();
+        v3.user = "printeruser";
+        v3.authPass = "authpass123";
+        v3.privPass = "privpass123";
+        QCOMPARE(seen(SnmpReader::readNow("127.0.0.1", v3)), whole);
+        // v3 from the event loop: the engine learnt first, then the objects.
+        QCOMPARE(seen(readThrough(v3)), whole);
+        const std::tuple<const char *, SnmpRelay::Change, QString> relayed[] = {
             {"reversed",
              [](QList<QByteArray> objects) {
                  std::reverse(objects.begin(), objects.end());
@@ -616,25 +426,81 @@ private slots:
              },
              QString(whole).replace(" lab-printer ", "  ")},
         };
-        for (const auto &[name, change, expected] : cases) {
+        for (const auto &[name, change, expected] : relayed) {
             SnmpRelay relay(agent.port, change);
-            SnmpReader reader(testedCommunity(relay.port()));
-            std::optional<SnmpAnswer> heard;
-            reader.read("127.0.0.1",
-                        [&](const QString &, const SnmpAnswer &answer) { heard = answer; });
-            QVERIFY2(QTest::qWaitFor([&] { return heard.has_value(); }, 5000), name);
-            QVERIFY2(heard->readAt.isValid(), name);
-            QCOMPARE(seen(*heard), expected);
+            const SnmpAnswer heard = readThrough(testedCommunity(relay.port()));
+            QVERIFY2(heard.readAt.isValid(), name);
+            QCOMPARE(seen(heard), expected);
+        }
+
+        // Failures: a refused pass phrase at once; a port that takes
+        // datagrams and never answers (as the agent does to a wrong
+        // community) after the timeout, a second by default, and one retry,
+        // through the reader and on the calling thread.
+        SnmpOptions wrongPass = testedCommunity(agent.port);
+        wrongPass.user = "printeruser";
+        wrongPass.authPass = "wrongpass123";
+        wrongPass.timeoutMs = 300;
+        QUdpSocket mute;
+        QVERIFY(mute.bind(QHostAddress::LocalHost, 0));
+        const SnmpOptions silent = testedCommunity(mute.localPort());
+        // Silence is worded alike in v2c and v3.
+        SnmpOptions silentV3 = v3;
+        silentV3.port = mute.localPort();
+        silentV3.timeoutMs = 300;
+        // Read on the calling thread or not; how the failure begins; within what time.
+        const std::tuple<SnmpOptions, bool, const char *, int, int> failures[] = {
+            {wrongPass, false, "SNMP ", 0, 1500},
+            {silent, false, "no SNMP answer", 1900, 3000},
+            {silent, true, "no SNMP answer", 1900, 3000},
+            {silentV3, false, "no SNMP answer", 0, 3000},
+            {silentV3, true, "no SNMP answer", 0, 3000}};
+        for (const auto &[options, now, failure, fromMs, toMs] : failures) {
+            QElapsedTimer clock;
+            clock.start();
+            const SnmpAnswer answer =
+                now ? SnmpReader::readNow("127.0.0.1", options) : readThrough(options);
+            const QString said = answer.failure + " after " + QString::number(clock.elapsed());
+            QVERIFY2(answer.failure.startsWith(failure), qPrintable(said));
+            QVERIFY2(clock.elapsed() >= fromMs && clock.elapsed() < toMs, qPrintable(said));
+        }
+
+        // Many silent printers at once wait their timeout together, without a
+        // thread each; v3 ones too: learning the agent's engine is a request
+        // like any other, on the event loop, and nothing waits for it.
+        const auto threads = [] {
+            return QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+        };
+        const int before = threads();
+        SnmpOptions quick = silent;
+        quick.timeoutMs = 300;
+        SnmpOptions quickV3 = quick;
+        quickV3.user = "printeruser";
+        quickV3.authPass = "authpass123";
+        for (const SnmpOptions &options : {quick, quickV3}) {
+            SnmpReader crowd(options);
+            int unanswered = 0;
+            QElapsedTimer clock;
+            clock.start();
+            for (int i = 0; i < 100; ++i)
+                crowd.read("127.0.0.1", [&](const QString &, const SnmpAnswer &answer) {
+                    unanswered += answer.failure == "no SNMP answer";
+                });
+            QVERIFY2(clock.elapsed() < 250, qPrintable(QString::number(clock.elapsed())));
+            QVERIFY(threads() <= before + 1);
+            QTRY_COMPARE_WITH_TIMEOUT(unanswered, 100, 5000);
+            QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
         }
     }
 
     void printersAreFoundAndAsked()
     {
         REQUIRE_PRIVATE_NETWORK();
-        Agent agent;
-        if (!agent.start({"127.0.0.61", "127.0.0.62", "127.0.0.9"},
-                         printerOverrides("label-1", "SN1", "0x0000")))
-            QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
+        PrinterAgent agent;
+        agent.addresses = {"127.0.0.61", "127.0.0.62", "127.0.0.9"};
+        agent.set(
+            {".1.3.6.1.2.1.43.5.1.1.17.1 string SN1", ".1.3.6.1.2.1.25.3.5.1.2.1 octet 00 00"});
+        START_AGENT_OR_SKIP(agent.start(printerSystem("label-1")));
         // Two addresses of one printer (the same serial), a second raw port
         // of it at one address (a printer of its own), and one more
         // listening without SNMP.
@@ -691,13 +557,25 @@ private slots:
         QVERIFY2(status.out.contains("ready"), status.out.constData());
         QVERIFY(status.err.contains("tcp://127.0.0.60:9100: no SNMP answer"));
         // Every printer that could be asked is ready: 0, with the one on a
-        // line counted apart.
-        const Ran ready =
-            runCli(QStringList{"--status", "--to", "tcp://127.0.0.62", "--to", "LPT1"} + snmp);
+        // line listed and counted apart, so that a script tells "all ready"
+        // from "all that could be asked are ready".
+        const Ran ready = runCli(QStringList{"--status", "--to", "tcp://127.0.0.62", "--to", "LPT1",
+                                             "--report", dir.filePath("status.json")} +
+                                 snmp);
         QCOMPARE(ready.status, 0);
-        QVERIFY2(ready.out.endsWith("2 printers: 1 ready, 0 not ready, 0 not answering, 1 not "
-                                    "asked (serial, parallel or USB)\n"),
+        QVERIFY2(ready.err.endsWith("\nLPT1: not a network printer: its status cannot be read\n"),
+                 qPrintable(ready.err));
+        QVERIFY2(ready.out.contains("\nLPT1                      ") &&
+                     ready.out.contains("cannot be read") &&
+                     ready.out.endsWith("\n2 printers: 1 ready, 0 not ready, 0 not answering, 1 "
+                                        "not asked (serial, parallel or USB)\n"),
                  ready.out.constData());
+        QCOMPARE(
+            QJsonDocument(QJsonDocument::fromJson(fileBytes(dir.filePath("status.json")))["summary"]
+                              .toObject())
+                .toJson(QJsonDocument::Compact),
+            R"({"allAskedReady":true,"allReady":false,"cannotBeRead":1,"noAnswer":0,)"
+            R"("notReady":0,"printers":2,"ready":1})");
 
         // The window finds printers too, and takes one for its link.
         LoopbackPrinter answering("127.0.0.9", 9100);
@@ -876,19 +754,27 @@ private slots:
     }
 
     // A name whose name server keeps silent: the sweep gives it up with its
-    // connect's timeout, and the program ends then, waiting for nothing.
-    void aNameNobodyAnswersEndsWithTheSweep()
+    // connect's timeout, and the program ends then, waiting for nothing. A
+    // printer's name nobody answers for: its status read and its connect
+    // share the one connect limit, and the run ends when that has passed.
+    void aNameNobodyAnswersEndsWithinTheConnectLimit()
     {
         REQUIRE_PRIVATE_NETWORK();
-        SilentNameServer nameServer;
-        QVERIFY2(nameServer.refusal.isEmpty(), qPrintable(nameServer.refusal));
+        // The program's only name server, on loopback: it hears every
+        // question and answers none.
+        QUdpSocket nameServer;
+        QVERIFY2(nameServer.bind(QHostAddress::LocalHost, 53), "port 53 is taken");
+        const auto restore = qScopeGuard(&PrivateNetwork::restoreResolverConfiguration);
+        const QString refusal = PrivateNetwork::useResolverConfiguration(
+            "nameserver 127.0.0.1\noptions timeout:5 attempts:2\n");
+        QVERIFY2(refusal.isEmpty(), qPrintable(refusal));
         QTemporaryDir dir;
         QProcess cli;
         cli.start(VARIMONDE_SETUP_BINARY, {"--discover", "--range", "printer.invalid", "--report",
                                            dir.filePath("found.json")});
         QVERIFY(cli.waitForStarted());
         // The name server is asked, from no thread of the program's own.
-        QTRY_VERIFY_WITH_TIMEOUT(nameServer.socket.hasPendingDatagrams(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(nameServer.hasPendingDatagrams(), 3000);
         const QDir tasks("/proc/" + QString::number(cli.processId()) + "/task");
         const int threads = tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
         QElapsedTimer clock;
@@ -899,24 +785,11 @@ private slots:
         QVERIFY(threads <= 2);
         QCOMPARE(QJsonDocument::fromJson(fileBytes(dir.filePath("found.json")))["printers"],
                  QJsonArray());
-    }
 
-    // A printer's name nobody answers for: its status read and its connect
-    // share the one connect limit, and the run ends when that has passed.
-    void aSilentNameFailsWithinTheConnectLimit()
-    {
-        REQUIRE_PRIVATE_NETWORK();
-        SilentNameServer nameServer;
-        QVERIFY2(nameServer.refusal.isEmpty(), qPrintable(nameServer.refusal));
-        QTemporaryDir dir;
-        QFile firmware(dir.filePath("fw.bin"));
-        QVERIFY(firmware.open(QIODevice::WriteOnly) && firmware.write(QByteArray(900, 'x')) == 900);
-        firmware.close();
-        QProcess cli;
-        QElapsedTimer clock;
-        clock.start();
+        QVERIFY(writeFile(dir.filePath("fw.bin"), QByteArray(900, 'x')));
+        clock.restart();
         cli.start(VARIMONDE_SETUP_BINARY, {"--to", "tcp://printer.invalid", "--firmware",
-                                           firmware.fileName(), "--connect-timeout", "2"});
+                                           dir.filePath("fw.bin"), "--connect-timeout", "2"});
         cli.closeWriteChannel();
         QVERIFY(cli.waitForFinished(10000));
         const qint64 took = clock.elapsed();
@@ -924,27 +797,6 @@ private slots:
         QVERIFY2(took < 3000, qPrintable(QString::number(took)));
         QCOMPARE(cli.exitCode(), 1);
         QVERIFY2(err.contains("could not look printer.invalid up within 2 s"), err.constData());
-    }
-
-    // --status lists a printer on a line it cannot ask, and counts it apart:
-    // a script tells "all ready" from "all that could be asked are ready".
-    void statusCountsLinesApart()
-    {
-        QTemporaryDir dir;
-        const QString report = dir.filePath("status.json");
-        const Ran run = runCli({"--status", "--to", "COM1", "--report", report});
-        QCOMPARE(run.status, 0);
-        QCOMPARE(run.err, "COM1: not a network printer: its status cannot be read\n");
-        QVERIFY2(run.out.contains("\nCOM1                      "), run.out.constData());
-        QVERIFY2(run.out.contains("cannot be read"), run.out.constData());
-        QVERIFY2(run.out.endsWith("\n1 printer: 0 ready, 0 not ready, 0 not answering, 1 not "
-                                  "asked (serial, parallel or USB)\n"),
-                 run.out.constData());
-        const QJsonObject summary =
-            QJsonDocument::fromJson(fileBytes(report))["summary"].toObject();
-        QCOMPARE(QJsonDocument(summary).toJson(QJsonDocument::Compact),
-                 R"({"allAskedReady":true,"allReady":false,"cannotBeRead":1,"noAnswer":0,)"
-                 R"("notReady":0,"printers":1,"ready":0})");
     }
 
     // A targets file made by hand is not replaced unless asked; one that
@@ -958,9 +810,7 @@ private slots:
         QTemporaryDir dir;
         const QString targets = dir.filePath("targets");
         const QByteArray handMade = "# the lab's printers\nCOM3:19200,N,8,1  # bench\n";
-        QFile file(targets);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(handMade) == handMade.size());
-        file.close();
+        QVERIFY(writeFile(targets, handMade));
         const QString port = QString::number(printer.serverPort());
         const QStringList discover = words("--discover --range 127.0.0.87 --scan-port " + port +
                                            " --snmp-port " + QString::number(mute.localPort())) +
@@ -978,25 +828,35 @@ private slots:
         QCOMPARE(runCli(discover + QStringList{"--force"}).status, 0);
         QCOMPARE(fileBytes(targets), written);
         // Written by --discover: replaced without asking.
-        QVERIFY(file.open(QIODevice::Append) && file.write("tcp://127.0.0.88\n") > 0);
-        file.close();
+        QVERIFY(writeFile(targets, written + "tcp://127.0.0.88\n"));
         QCOMPARE(runCli(discover).status, 0);
         QCOMPARE(fileBytes(targets), written);
     }
 
     // The secrets reach the agent from a file only its owner may read, or
     // from standard input; anything else is refused without showing them.
-    void snmpSecrets_data()
+    void snmpSecrets()
     {
-        QTest::addColumn<QByteArray>("secrets");
-        QTest::addColumn<int>("mode"); // of the file; 0: standard input; -1: none
-        QTest::addColumn<QString>("extra");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("says");
+        // Awaited on a standard input that never ends (a terminal no one
+        // types into), an interrupt still ends the run, as any other wait.
+        QProcess waiting;
+        waiting.start(VARIMONDE_SETUP_BINARY,
+                      {"--status", "--to", "tcp://127.0.0.1", "--snmp-secrets", "-"});
+        QVERIFY(waiting.waitForStarted());
+        QTest::qWait(300);
+        QCOMPARE(waiting.state(), QProcess::Running);
+        ::kill(pid_t(waiting.processId()), SIGINT);
+        QVERIFY(waiting.waitForFinished(2000));
+        QCOMPARE(waiting.exitCode(), 130);
+
+        PrinterAgent agent;
+        agent.addresses = {"127.0.0.81"};
+        agent.set(printerTables("00 00", 0));
+        START_AGENT_OR_SKIP(agent.start(printerSystem("label-81")));
         const QString v3 = "--snmp-user printeruser";
         const struct {
             const char *name, *secrets;
-            int mode;
+            int mode; // of the file; 0: standard input; -1: none
             QString extra;
             int status;
             const char *says;
@@ -1027,69 +887,38 @@ private slots:
             {"both the file and the option", "community=s3cr3t-x9\n", 0600, "--community other", 2,
              "--community gives what the file gives"},
         };
-        for (const auto &row : rows)
-            QTest::newRow(row.name) << QByteArray(row.secrets) << row.mode << row.extra
-                                    << row.status << QString(row.says);
-    }
-
-    void snmpSecrets()
-    {
-        QFETCH(QByteArray, secrets);
-        QFETCH(int, mode);
-        QFETCH(QString, extra);
-        QFETCH(int, status);
-        QFETCH(QString, says);
-        Agent agent;
-        if (!agent.start({"127.0.0.81"}, printerOverrides("label-81", "SN81", "0x0000")))
-            QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
         QTemporaryDir dir;
         const QString path = dir.filePath("secrets");
-        QStringList arguments{"--status", "--to", "tcp://127.0.0.81", "--snmp-port",
-                              QString::number(agent.port)};
-        arguments += words(extra);
-        if (mode > 0) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(secrets);
-            file.close();
-            QVERIFY(::chmod(QFile::encodeName(path).constData(), mode_t(mode)) == 0);
+        for (const auto &row : rows) {
+            QStringList arguments = words("--status --to tcp://127.0.0.81 --snmp-port " +
+                                          QString::number(agent.port) + " " + row.extra);
+            if (row.mode > 0)
+                QVERIFY(writeFile(path, row.secrets) &&
+                        ::chmod(QFile::encodeName(path).constData(), mode_t(row.mode)) == 0);
+            if (row.mode >= 0)
+                arguments << "--snmp-secrets" << (row.mode ? path : "-");
+            QProcess cli;
+            cli.start(VARIMONDE_SETUP_BINARY, arguments);
+            QVERIFY(cli.waitForStarted());
+            cli.write(row.mode == 0 ? QByteArray(row.secrets) : QByteArray());
+            cli.closeWriteChannel();
+            QVERIFY(cli.waitForFinished(10000));
+            const QString out =
+                QString::fromUtf8(cli.readAllStandardOutput() + cli.readAllStandardError());
+            const QString seen =
+                QStringLiteral("%1: %2, %3").arg(row.name).arg(cli.exitCode()).arg(out);
+            QVERIFY2(cli.exitCode() == row.status && out.contains(row.says) &&
+                         !out.contains("s3cr3t"),
+                     qPrintable(seen));
+            if (row.status != 2)
+                QVERIFY2(out.contains("shows its secret") == row.extra.contains("--community"),
+                         qPrintable(seen));
         }
-        if (mode >= 0)
-            arguments << "--snmp-secrets" << (mode ? path : "-");
-        QProcess cli;
-        cli.start(VARIMONDE_SETUP_BINARY, arguments);
-        QVERIFY(cli.waitForStarted());
-        cli.write(mode == 0 ? secrets : QByteArray());
-        cli.closeWriteChannel();
-        QVERIFY(cli.waitForFinished(10000));
-        const QString out =
-            QString::fromUtf8(cli.readAllStandardOutput() + cli.readAllStandardError());
-        QCOMPARE(cli.exitCode(), status);
-        QVERIFY2(out.contains(says), qPrintable(out));
-        QVERIFY2(!out.contains("s3cr3t"), qPrintable(out));
-        if (status != 2)
-            QCOMPARE(out.contains("shows its secret"), extra.contains("--community"));
-    }
-
-    // Secrets awaited on a standard input that never ends (a terminal no
-    // one types into): an interrupt still ends the run, as any other wait.
-    void anInterruptEndsTheWaitForSecrets()
-    {
-        QProcess cli;
-        cli.start(VARIMONDE_SETUP_BINARY,
-                  {"--status", "--to", "tcp://127.0.0.1", "--snmp-secrets", "-"});
-        QVERIFY(cli.waitForStarted());
-        QTest::qWait(300);
-        QCOMPARE(cli.state(), QProcess::Running);
-        ::kill(pid_t(cli.processId()), SIGINT);
-        QVERIFY(cli.waitForFinished(2000));
-        QCOMPARE(cli.exitCode(), 130);
     }
 
     void commandLineRefusals_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("error");
+        columns<QStringList, QString>({"arguments", "error"});
         const char *rows[][2] = {
             {"--discover", "--discover needs --range or --dns-sd"},
             {"--range 127.0.0.0/24 --to tcp://127.0.0.1 --list", "--range goes with --discover"},
@@ -1110,6 +939,9 @@ private slots:
             {"--watch 5 --metrics 127.0.0.1:65536 --to tcp://127.0.0.1", "--metrics takes"},
             {"--watch 5 --metrics [::1:9464 --to tcp://127.0.0.1", "--metrics takes"},
             {"--status --to tcp://127.0.0.1 --force", "--force goes with --write-targets"},
+            {"--inventory x.csv --to tcp://127.0.0.1",
+             "varimonde-setup: --inventory goes with --status\n"
+             "Try 'varimonde-setup --help' for more information.\n"},
         };
         for (const auto &[arguments, error] : rows)
             QTest::newRow(arguments) << words(arguments) << QString(error);

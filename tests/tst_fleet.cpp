@@ -5,6 +5,7 @@
 // window.
 #include "comm/FindPrintersDialog.h"
 #include "support/CliRun.h"
+#include "support/Files.h"
 #include "support/LoopbackPrinter.h"
 #include "support/PrinterAgent.h"
 #include "support/TestMain.h"
@@ -20,7 +21,6 @@
 #include <QNetworkReply>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QTableView>
 #include <QTcpServer>
 
@@ -29,26 +29,7 @@
 namespace
 {
 
-const QStringList systemGroup{
-    "1.3.6.1.2.1.1.5.0 octet_str \"=lab,\\\"7\\\"\"", "1.3.6.1.2.1.1.6.0 octet_str \"Dock 3\"",
-    "1.3.6.1.2.1.25.3.2.1.3.1 octet_str \"Varimonde LX-4\"", "1.3.6.1.2.1.25.3.5.1.1.1 integer 3"};
-
-// The printer's tables: error bits (hex), odometer, and what else is given.
-QStringList printer(const char *bits, int odometer, const QStringList &more = {})
-{
-    return QStringList{QStringLiteral(".1.3.6.1.2.1.25.3.5.1.2.1 octet %1").arg(bits),
-                       ".1.3.6.1.2.1.43.5.1.1.17.1 string SN77",
-                       ".1.3.6.1.2.1.43.8.2.1.12.1.1 string 4x6 direct thermal",
-                       ".1.3.6.1.2.1.43.10.2.1.3.1.1 integer 7",
-                       QStringLiteral(".1.3.6.1.2.1.43.10.2.1.4.1.1 counter %1").arg(odometer)} +
-           more;
-}
-
-// A standing alert: critical, input group, "media empty".
-const QStringList paperOut{
-    ".1.3.6.1.2.1.43.18.1.1.2.1.7 integer 3", ".1.3.6.1.2.1.43.18.1.1.4.1.7 integer 8",
-    ".1.3.6.1.2.1.43.18.1.1.7.1.7 integer 808", ".1.3.6.1.2.1.43.18.1.1.8.1.7 string Load labels",
-    ".1.3.6.1.2.1.43.18.1.1.9.1.7 timeticks 12345"};
+const QStringList systemGroup = printerSystem("=lab,\\\"7\\\"");
 
 QStringList snmp(quint16 port)
 {
@@ -80,11 +61,33 @@ QByteArray readmeYaml(int index)
         .toUtf8();
 }
 
-quint16 freeTcpPort()
+// The README's alerting rule, and `scrape` as its scrape configuration beside
+// it, where the configuration's relative name finds the rule: the
+// configuration's path, empty when they could not be written.
+QString prometheusFiles(const QTemporaryDir &dir, const QByteArray &scrape)
 {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
+    const QString config = dir.filePath("prometheus.yml");
+    return writeFile(config, scrape) &&
+                   writeFile(dir.filePath("varimonde-rules.yml"), readmeYaml(2))
+               ? config
+               : QString();
+}
+
+// Whether promtool passes what it is asked, given `input`; what it said. The
+// test dependencies bring Prometheus: missing, it is a failure.
+std::pair<bool, QByteArray> promtool(const QStringList &arguments, const QByteArray &input = {})
+{
+    const QString program = QStandardPaths::findExecutable("promtool");
+    if (program.isEmpty())
+        return {false, "promtool is missing: scripts/install-deps.sh --tests"};
+    QProcess run;
+    run.setProcessChannelMode(QProcess::MergedChannels);
+    run.start(program, arguments);
+    run.write(input);
+    run.closeWriteChannel();
+    const bool ended = run.waitForFinished(20000);
+    return {ended && run.exitStatus() == QProcess::NormalExit && run.exitCode() == 0,
+            run.readAll()};
 }
 
 } // namespace
@@ -96,22 +99,16 @@ private slots:
     void statusTellsDetailsAndWritesTheInventory()
     {
         PrinterAgent agent;
-        if (!agent.start(systemGroup))
-            QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
-        agent.set(printer("40 00", 4711,
+        START_AGENT_OR_SKIP(agent.start(systemGroup));
+        agent.set(
+            printerTables("40 00", 4711,
                           paperOut + QStringList{".1.3.6.1.2.1.43.16.5.1.2.1.1 string PAPER "
                                                  "\x1b]0;owned\x07OUT",
                                                  ".1.3.6.1.2.1.43.16.5.1.2.1.2 string LX-4 V2.1"}));
         QTemporaryDir dir;
         const QStringList status =
             QStringList{"--status", "--to", "tcp://127.0.0.1"} + snmp(agent.port);
-        Ran ran;
-        QVERIFY(QTest::qWaitFor(
-            [&] {
-                ran = runCli(status + QStringList{"--inventory", dir.filePath("fleet.csv")});
-                return ran.out.contains("panel:");
-            },
-            5000));
+        const Ran ran = runCli(status + QStringList{"--inventory", dir.filePath("fleet.csv")});
         QCOMPARE(ran.status, 1);
         QString details = QString::fromUtf8(ran.out).section("TARGET ", 0, 0);
         details.replace(QRegularExpression("uptime: \\d+ d \\d\\d:\\d\\d:\\d\\d"), "uptime: U");
@@ -154,10 +151,6 @@ private slots:
                  "[\"=lab,\\\"7\\\"\",\"Dock 3\",4711,\"impressions\",[\"4x6 direct thermal\"],"
                  "[\"no paper\"]]");
         QVERIFY(QDateTime::fromString(row["readAt"].toString(), Qt::ISODateWithMs).isValid());
-
-        QCOMPARE(runCli(QStringList{"--inventory", json, "--to", "tcp://127.0.0.1"}).err,
-                 "varimonde-setup: --inventory goes with --status\n"
-                 "Try 'varimonde-setup --help' for more information.\n");
     }
 
     // Each change is one event, in the order it happened; the metrics
@@ -165,9 +158,8 @@ private slots:
     void watchTellsEachChange()
     {
         PrinterAgent agent;
-        if (!agent.start(systemGroup))
-            QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
-        agent.set(printer("00 00", 100));
+        START_AGENT_OR_SKIP(agent.start(systemGroup));
+        agent.set(printerTables("00 00", 100));
         QProcess watch;
         watch.start(VARIMONDE_SETUP_BINARY, QStringList{"--watch", "1", "--to", "tcp://127.0.0.1",
                                                         "--metrics", "127.0.0.1:0"} +
@@ -207,7 +199,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(lastOdometer(), 100, 3000);
         QCOMPARE(events.first()["target"], "tcp://127.0.0.1");
 
-        agent.set(printer("40 00", 105, paperOut));
+        agent.set(printerTables("40 00", 105, paperOut));
         QTRY_COMPARE_WITH_TIMEOUT(told(), "online status:no paper alert-raised:808", 4000);
         QTRY_COMPARE_WITH_TIMEOUT(lastOdometer(), 105, 3000);
         const QByteArray metrics = httpGet(metricsUrl);
@@ -221,12 +213,13 @@ private slots:
               "varimonde_printer_odometer_total{target=\"tcp://127.0.0.1\",unit=\"impressions\"} "
               "105\n"})
             QVERIFY2(metrics.contains(line), metrics.constData());
-        checkWithPromtool(metrics);
+        const auto [passed, said] = promtool({"check", "metrics"}, metrics);
+        QVERIFY2(passed, said.constData());
         scrapeWithPrometheus(QUrl(metricsUrl));
         if (QTest::currentTestFailed())
             return;
 
-        agent.set(printer("00 00", 110));
+        agent.set(printerTables("00 00", 110));
         QTRY_COMPARE_WITH_TIMEOUT(
             told(), "online status:no paper alert-raised:808 status:ready alert-cleared:808", 4000);
         agent.stop();
@@ -278,16 +271,13 @@ private slots:
     void findPrintersWatchFollowsThePrinter()
     {
         PrinterAgent agent;
-        agent.address = "127.0.5.17";
-        if (!agent.start(systemGroup))
-            QSKIP("snmpd is not installed or did not start: scripts/install-deps.sh --tests");
+        agent.addresses = {"127.0.5.17"};
+        START_AGENT_OR_SKIP(agent.start(systemGroup));
         const QString panel = ".1.3.6.1.2.1.43.16.5.1.2.1.1 string ";
-        agent.set(printer("00 00", 100, {panel + "READY"}));
+        agent.set(printerTables("00 00", 100, {panel + "READY"}));
         LoopbackPrinter raw("127.0.5.17", 9100);
         QVERIFY(raw.listening);
-        QSettings(Settings::filePath(), QSettings::IniFormat).setValue("link/snmpPort", agent.port);
-        QSettings(Settings::filePath(), QSettings::IniFormat)
-            .setValue("link/snmpCommunity", "tested");
+        askWindowWith(agent.port);
         WindowDriver ui;
         ui.control<QAbstractButton>("CommOp_3")->click();
         ui.control<QLineEdit>("NetHostTxt")->setText("127.0.5.17");
@@ -314,7 +304,7 @@ private slots:
         QVERIFY2(details().contains("Model: Varimonde LX-4\nSerial: SN77\nLocation: Dock 3\n"),
                  qPrintable(details()));
 
-        agent.set(printer("40 00", 105, paperOut + QStringList{panel + "PAPER OUT"}));
+        agent.set(printerTables("40 00", 105, paperOut + QStringList{panel + "PAPER OUT"}));
         QTRY_COMPARE_WITH_TIMEOUT(row(), "no paper | Load labels", 5000);
         QTRY_COMPARE_WITH_TIMEOUT(link->text(), "Network 127.0.5.17:9100 — no paper", 3000);
         QTRY_VERIFY2(details().contains("Front panel: PAPER OUT\nAlert: critical: Load labels, "
@@ -338,42 +328,19 @@ private slots:
     // rule file it names beside it, and the rule file alone.
     void readmePrometheusBlocksPassPromtool()
     {
-        // The test dependencies bring Prometheus: missing, it is a failure.
-        const QString promtool = QStandardPaths::findExecutable("promtool");
-        QVERIFY2(!promtool.isEmpty(), "promtool is missing: scripts/install-deps.sh --tests");
         QTemporaryDir dir;
-        const QByteArray scrape = readmeYaml(1), rules = readmeYaml(2);
-        QVERIFY(scrape.contains("scrape_configs:") && rules.contains("groups:"));
-        QFile config(dir.filePath("prometheus.yml")), ruleFile(dir.filePath("varimonde-rules.yml"));
-        QVERIFY(config.open(QIODevice::WriteOnly) && ruleFile.open(QIODevice::WriteOnly));
-        config.write(scrape);
-        ruleFile.write(rules);
-        config.close();
-        ruleFile.close();
-        for (const QStringList &check : {QStringList{"check", "config", config.fileName()},
-                                         QStringList{"check", "rules", ruleFile.fileName()}}) {
-            QProcess run;
-            run.setProcessChannelMode(QProcess::MergedChannels);
-            run.start(promtool, check);
-            QVERIFY(run.waitForFinished(20000));
-            const QByteArray said = run.readAll();
-            QVERIFY2(run.exitCode() == 0 && said.contains("SUCCESS"), said.constData());
+        QVERIFY(readmeYaml(1).contains("scrape_configs:") && readmeYaml(2).contains("groups:"));
+        const QString config = prometheusFiles(dir, readmeYaml(1));
+        QVERIFY(!config.isEmpty());
+        for (const QStringList &check :
+             {QStringList{"check", "config", config},
+              QStringList{"check", "rules", dir.filePath("varimonde-rules.yml")}}) {
+            const auto [passed, said] = promtool(check);
+            QVERIFY2(passed, said.constData());
         }
     }
 
 private:
-    void checkWithPromtool(const QByteArray &metrics)
-    {
-        const QString promtool = QStandardPaths::findExecutable("promtool");
-        QVERIFY2(!promtool.isEmpty(), "promtool is missing: scripts/install-deps.sh --tests");
-        QProcess check;
-        check.start(promtool, {"check", "metrics"});
-        check.write(metrics);
-        check.closeWriteChannel();
-        QVERIFY(check.waitForFinished(10000));
-        QVERIFY2(check.exitCode() == 0, check.readAllStandardError().constData());
-    }
-
     // The README's scrape configuration and rule, on the test's own ports:
     // the printer's "no paper" reaches Prometheus within two scrapes.
     void scrapeWithPrometheus(const QUrl &metrics)
@@ -381,23 +348,20 @@ private:
         const QString server = QStandardPaths::findExecutable("prometheus");
         QVERIFY2(!server.isEmpty(), "prometheus is missing: scripts/install-deps.sh --tests");
         QTemporaryDir dir;
-        const quint16 port = freeTcpPort();
+        QTcpServer probe; // a free port for Prometheus, let go before it starts
+        probe.listen(QHostAddress::LocalHost, 0);
+        const quint16 port = probe.serverPort();
+        probe.close();
         QString scrape = QString::fromUtf8(readmeYaml(1));
         scrape.replace("127.0.0.1:9464", QStringLiteral("127.0.0.1:%1").arg(metrics.port()));
         // Once a second, not the README's fifteen: the test waits for two.
         scrape.replace("scrape_interval: 15s", "scrape_interval: 1s");
-        QFile config(dir.filePath("prometheus.yml"));
-        // Beside the configuration, where its relative name finds it.
-        QFile rules(dir.filePath("varimonde-rules.yml"));
-        QVERIFY(config.open(QIODevice::WriteOnly) && rules.open(QIODevice::WriteOnly));
-        config.write(scrape.toUtf8());
-        rules.write(readmeYaml(2));
-        config.close();
-        rules.close();
+        const QString config = prometheusFiles(dir, scrape.toUtf8());
+        QVERIFY(!config.isEmpty());
         QProcess prometheus;
-        prometheus.start(server, {"--config.file=" + config.fileName(),
-                                  "--storage.tsdb.path=" + dir.filePath("data"),
-                                  QStringLiteral("--web.listen-address=127.0.0.1:%1").arg(port)});
+        prometheus.start(server,
+                         {"--config.file=" + config, "--storage.tsdb.path=" + dir.filePath("data"),
+                          QStringLiteral("--web.listen-address=127.0.0.1:%1").arg(port)});
         QVERIFY(prometheus.waitForStarted());
         const QString query =
             QStringLiteral("http://127.0.0.1:%1/api/v1/query?query=varimonde_printer_condition"
