@@ -375,7 +375,7 @@ private slots:
             printerTables("40 00", 4711,
                           paperOut + QStringList{".1.3.6.1.2.1.43.16.5.1.2.1.1 string PAPER OUT",
                                                  ".1.3.6.1.2.1.43.16.5.1.2.1.2 string LX-4 V2.1"}));
-        START_AGENT_OR_SKIP(agent.start(printerSystem("lab-printer")));
+        START_AGENT_OR_FAIL(agent.start(printerSystem("lab-printer")));
         const auto seen = [](const SnmpAnswer &answer) {
             QStringList alerts;
             for (const PrinterAlert &alert : answer.alerts)
@@ -500,7 +500,7 @@ private slots:
         agent.addresses = {"127.0.0.61", "127.0.0.62", "127.0.0.9"};
         agent.set(
             {".1.3.6.1.2.1.43.5.1.1.17.1 string SN1", ".1.3.6.1.2.1.25.3.5.1.2.1 octet 00 00"});
-        START_AGENT_OR_SKIP(agent.start(printerSystem("label-1")));
+        START_AGENT_OR_FAIL(agent.start(printerSystem("label-1")));
         // Two addresses of one printer (the same serial), a second raw port
         // of it at one address (a printer of its own), and one more
         // listening without SNMP.
@@ -852,7 +852,7 @@ private slots:
         PrinterAgent agent;
         agent.addresses = {"127.0.0.81"};
         agent.set(printerTables("00 00", 0));
-        START_AGENT_OR_SKIP(agent.start(printerSystem("label-81")));
+        START_AGENT_OR_FAIL(agent.start(printerSystem("label-81")));
         const QString v3 = "--snmp-user printeruser";
         const struct {
             const char *name, *secrets;

@@ -99,7 +99,7 @@ private slots:
     void statusTellsDetailsAndWritesTheInventory()
     {
         PrinterAgent agent;
-        START_AGENT_OR_SKIP(agent.start(systemGroup));
+        START_AGENT_OR_FAIL(agent.start(systemGroup));
         agent.set(
             printerTables("40 00", 4711,
                           paperOut + QStringList{".1.3.6.1.2.1.43.16.5.1.2.1.1 string PAPER "
@@ -158,7 +158,7 @@ private slots:
     void watchTellsEachChange()
     {
         PrinterAgent agent;
-        START_AGENT_OR_SKIP(agent.start(systemGroup));
+        START_AGENT_OR_FAIL(agent.start(systemGroup));
         agent.set(printerTables("00 00", 100));
         QProcess watch;
         watch.start(VARIMONDE_SETUP_BINARY, QStringList{"--watch", "1", "--to", "tcp://127.0.0.1",
@@ -272,7 +272,7 @@ private slots:
     {
         PrinterAgent agent;
         agent.addresses = {"127.0.5.17"};
-        START_AGENT_OR_SKIP(agent.start(systemGroup));
+        START_AGENT_OR_FAIL(agent.start(systemGroup));
         const QString panel = ".1.3.6.1.2.1.43.16.5.1.2.1.1 string ";
         agent.set(printerTables("00 00", 100, {panel + "READY"}));
         LoopbackPrinter raw("127.0.5.17", 9100);

@@ -408,7 +408,7 @@ void VirtualTest::snmpAgreesWithTheCondition()
     // Debian's client walks it, while this event loop answers it.
     const QString walk = QStandardPaths::findExecutable("snmpwalk");
     if (walk.isEmpty())
-        QSKIP("snmpwalk is not installed: scripts/install-deps.sh --tests");
+        QFAIL("snmpwalk is not installed: scripts/install-deps.sh --tests");
     QVERIFY(controlled(fleet, {{"fault", "none"}}) && controlled(fleet, {{"set", "ready"}}));
     printer->receive(latin1(TestLabels::fourByThree() + TestLabels::fourByThree()));
     QVERIFY(controlled(fleet, {{"set", "head-open"}}));
@@ -465,7 +465,7 @@ void VirtualTest::snmpV3Users()
     QFETCH(QString, said);
     const QString get = QStandardPaths::findExecutable("snmpget");
     if (get.isEmpty())
-        QSKIP("snmpget is not installed: scripts/install-deps.sh --tests");
+        QFAIL("snmpget is not installed: scripts/install-deps.sh --tests");
     Fleet fleet;
     VirtualPrinter *printer = addPrinter(fleet, quint16(0));
     QVERIFY(printer);
