@@ -393,7 +393,7 @@ void VirtualTest::snmpAgreesWithTheCondition()
     for (const auto &row : rows) {
         QVERIFY(controlled(fleet, {{"set", row.set}}));
         const SnmpAnswer answer = readThrough(options);
-        QVERIFY2(answer.answered, qPrintable(answer.failure));
+        QVERIFY2(answer.answered, qPrintable(answer.failure.english()));
         QCOMPARE(answer.state.words(), QString::fromLatin1(row.words));
         QCOMPARE(!answer.refusal().isEmpty(), row.refused);
         QCOMPARE(answer.serial, printer->model().serialNumber);

@@ -846,10 +846,6 @@ Exit-Status: 0 jeder Drucker fertig, 1 ein Drucker fehlgeschlagen, 2 falsche Arg
         <translation>die Zieldatei</translation>
     </message>
     <message>
-        <source>%1: not a network printer: its status cannot be read</source>
-        <translation>%1: kein Netzwerkdrucker: sein Status kann nicht gelesen werden</translation>
-    </message>
-    <message>
         <source>the inventory</source>
         <translation>das Inventar</translation>
     </message>
@@ -1608,6 +1604,58 @@ Exit-Status: 0 jeder Drucker fertig, 1 ein Drucker fehlgeschlagen, 2 falsche Arg
     <message>
         <source>Parallel and USB printer ports found: %1. Name one of them with --to.</source>
         <translation>Gefundene parallele und USB-Druckeranschlüsse: %1. Nennen Sie einen davon mit --to.</translation>
+    </message>
+    <message>
+        <source>%1: not a network printer: its status cannot be read</source>
+        <translation>%1: kein Netzwerkdrucker: sein Status kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>File too large: %1 has %2 bytes; a file must be smaller than 2 GiB (%3 bytes) to be held in memory.</source>
+        <translation>Datei zu groß: %1 hat %2 Bytes; eine Datei muss kleiner als 2 GiB (%3 Bytes) sein, um im Speicher gehalten zu werden.</translation>
+    </message>
+    <message>
+        <source>Out of memory: %1 bytes do not fit in memory.</source>
+        <translation>Zu wenig Speicher: %1 Bytes passen nicht in den Speicher.</translation>
+    </message>
+    <message>
+        <source>Input past end of file: %1</source>
+        <translation>Eingabe hinter dem Dateiende: %1</translation>
+    </message>
+    <message>
+        <source>an SNMP v3 pass phrase is unusable</source>
+        <translation>eine SNMP-v3-Passphrase ist unbrauchbar</translation>
+    </message>
+    <message>
+        <source>cannot open an SNMP session</source>
+        <translation>eine SNMP-Sitzung kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>no SNMP answer</source>
+        <translation>keine SNMP-Antwort</translation>
+    </message>
+    <message>
+        <source>SNMP failed: %1</source>
+        <translation>SNMP fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>SNMP error: %1</source>
+        <translation>SNMP-Fehler: %1</translation>
+    </message>
+    <message>
+        <source>the printer refused the request (the SNMP user or its pass phrases)</source>
+        <translation>der Drucker hat die Anfrage abgelehnt (der SNMP-Benutzer oder seine Passphrasen)</translation>
+    </message>
+    <message>
+        <source>SNMP failed: the agent named no engine</source>
+        <translation>SNMP fehlgeschlagen: der Agent hat keine Engine genannt</translation>
+    </message>
+    <message>
+        <source>the name was not looked up in time</source>
+        <translation>der Name wurde nicht rechtzeitig aufgelöst</translation>
+    </message>
+    <message>
+        <source>the name could not be found</source>
+        <translation>der Name wurde nicht gefunden</translation>
     </message>
 </context>
 <context>

@@ -846,10 +846,6 @@ Estado de salida: 0 todas las impresoras terminadas, 1 falló una impresora, 2 a
         <translation>el archivo de destinos</translation>
     </message>
     <message>
-        <source>%1: not a network printer: its status cannot be read</source>
-        <translation>%1: no es una impresora de red: no se puede leer su estado</translation>
-    </message>
-    <message>
         <source>the inventory</source>
         <translation>el inventario</translation>
     </message>
@@ -1608,6 +1604,58 @@ Estado de salida: 0 todas las impresoras terminadas, 1 falló una impresora, 2 a
     <message>
         <source>Parallel and USB printer ports found: %1. Name one of them with --to.</source>
         <translation>Puertos paralelos y de impresora USB encontrados: %1. Indique uno con --to.</translation>
+    </message>
+    <message>
+        <source>%1: not a network printer: its status cannot be read</source>
+        <translation>%1: no es una impresora de red: no se puede leer su estado</translation>
+    </message>
+    <message>
+        <source>File too large: %1 has %2 bytes; a file must be smaller than 2 GiB (%3 bytes) to be held in memory.</source>
+        <translation>Archivo demasiado grande: %1 tiene %2 bytes; un archivo debe ser menor de 2 GiB (%3 bytes) para caber en memoria.</translation>
+    </message>
+    <message>
+        <source>Out of memory: %1 bytes do not fit in memory.</source>
+        <translation>Memoria insuficiente: %1 bytes no caben en memoria.</translation>
+    </message>
+    <message>
+        <source>Input past end of file: %1</source>
+        <translation>Lectura más allá del final del archivo: %1</translation>
+    </message>
+    <message>
+        <source>an SNMP v3 pass phrase is unusable</source>
+        <translation>una frase de paso SNMP v3 no se puede usar</translation>
+    </message>
+    <message>
+        <source>cannot open an SNMP session</source>
+        <translation>no se puede abrir una sesión SNMP</translation>
+    </message>
+    <message>
+        <source>no SNMP answer</source>
+        <translation>sin respuesta SNMP</translation>
+    </message>
+    <message>
+        <source>SNMP failed: %1</source>
+        <translation>falló SNMP: %1</translation>
+    </message>
+    <message>
+        <source>SNMP error: %1</source>
+        <translation>error SNMP: %1</translation>
+    </message>
+    <message>
+        <source>the printer refused the request (the SNMP user or its pass phrases)</source>
+        <translation>la impresora rechazó la petición (el usuario SNMP o sus frases de paso)</translation>
+    </message>
+    <message>
+        <source>SNMP failed: the agent named no engine</source>
+        <translation>falló SNMP: el agente no indicó ningún motor</translation>
+    </message>
+    <message>
+        <source>the name was not looked up in time</source>
+        <translation>el nombre no se resolvió a tiempo</translation>
+    </message>
+    <message>
+        <source>the name could not be found</source>
+        <translation>no se encuentra el nombre</translation>
     </message>
 </context>
 <context>

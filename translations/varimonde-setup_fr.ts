@@ -846,10 +846,6 @@ Code de sortie : 0 toutes les imprimantes terminées, 1 une imprimante en échec
         <translation>le fichier des cibles</translation>
     </message>
     <message>
-        <source>%1: not a network printer: its status cannot be read</source>
-        <translation>%1 : pas une imprimante réseau : son état ne peut pas être lu</translation>
-    </message>
-    <message>
         <source>the inventory</source>
         <translation>l&apos;inventaire</translation>
     </message>
@@ -1608,6 +1604,58 @@ Code de sortie : 0 toutes les imprimantes terminées, 1 une imprimante en échec
     <message>
         <source>Parallel and USB printer ports found: %1. Name one of them with --to.</source>
         <translation>Ports parallèles et d’imprimante USB trouvés : %1. Désignez-en un avec --to.</translation>
+    </message>
+    <message>
+        <source>%1: not a network printer: its status cannot be read</source>
+        <translation>%1 : pas une imprimante réseau : son état ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>File too large: %1 has %2 bytes; a file must be smaller than 2 GiB (%3 bytes) to be held in memory.</source>
+        <translation>Fichier trop volumineux : %1 fait %2 octets ; un fichier doit faire moins de 2 Gio (%3 octets) pour être tenu en mémoire.</translation>
+    </message>
+    <message>
+        <source>Out of memory: %1 bytes do not fit in memory.</source>
+        <translation>Mémoire insuffisante : %1 octets ne tiennent pas en mémoire.</translation>
+    </message>
+    <message>
+        <source>Input past end of file: %1</source>
+        <translation>Lecture au-delà de la fin du fichier : %1</translation>
+    </message>
+    <message>
+        <source>an SNMP v3 pass phrase is unusable</source>
+        <translation>une phrase secrète SNMP v3 est inutilisable</translation>
+    </message>
+    <message>
+        <source>cannot open an SNMP session</source>
+        <translation>impossible d&apos;ouvrir une session SNMP</translation>
+    </message>
+    <message>
+        <source>no SNMP answer</source>
+        <translation>pas de réponse SNMP</translation>
+    </message>
+    <message>
+        <source>SNMP failed: %1</source>
+        <translation>échec SNMP : %1</translation>
+    </message>
+    <message>
+        <source>SNMP error: %1</source>
+        <translation>erreur SNMP : %1</translation>
+    </message>
+    <message>
+        <source>the printer refused the request (the SNMP user or its pass phrases)</source>
+        <translation>l&apos;imprimante a refusé la requête (l&apos;utilisateur SNMP ou ses phrases secrètes)</translation>
+    </message>
+    <message>
+        <source>SNMP failed: the agent named no engine</source>
+        <translation>échec SNMP : l&apos;agent n&apos;a nommé aucun moteur</translation>
+    </message>
+    <message>
+        <source>the name was not looked up in time</source>
+        <translation>le nom n&apos;a pas été résolu à temps</translation>
+    </message>
+    <message>
+        <source>the name could not be found</source>
+        <translation>le nom est introuvable</translation>
     </message>
 </context>
 <context>

@@ -846,10 +846,6 @@ Stato di uscita: 0 tutte le stampanti completate, 1 una stampante fallita, 2 arg
         <translation>il file delle destinazioni</translation>
     </message>
     <message>
-        <source>%1: not a network printer: its status cannot be read</source>
-        <translation>%1: non è una stampante di rete: il suo stato non si può leggere</translation>
-    </message>
-    <message>
         <source>the inventory</source>
         <translation>l&apos;inventario</translation>
     </message>
@@ -1608,6 +1604,58 @@ Stato di uscita: 0 tutte le stampanti completate, 1 una stampante fallita, 2 arg
     <message>
         <source>Parallel and USB printer ports found: %1. Name one of them with --to.</source>
         <translation>Porte parallele e di stampante USB trovate: %1. Indicarne una con --to.</translation>
+    </message>
+    <message>
+        <source>%1: not a network printer: its status cannot be read</source>
+        <translation>%1: non è una stampante di rete: il suo stato non si può leggere</translation>
+    </message>
+    <message>
+        <source>File too large: %1 has %2 bytes; a file must be smaller than 2 GiB (%3 bytes) to be held in memory.</source>
+        <translation>File troppo grande: %1 ha %2 byte; un file deve essere più piccolo di 2 GiB (%3 byte) per stare in memoria.</translation>
+    </message>
+    <message>
+        <source>Out of memory: %1 bytes do not fit in memory.</source>
+        <translation>Memoria insufficiente: %1 byte non entrano in memoria.</translation>
+    </message>
+    <message>
+        <source>Input past end of file: %1</source>
+        <translation>Lettura oltre la fine del file: %1</translation>
+    </message>
+    <message>
+        <source>an SNMP v3 pass phrase is unusable</source>
+        <translation>una passphrase SNMP v3 non è utilizzabile</translation>
+    </message>
+    <message>
+        <source>cannot open an SNMP session</source>
+        <translation>impossibile aprire una sessione SNMP</translation>
+    </message>
+    <message>
+        <source>no SNMP answer</source>
+        <translation>nessuna risposta SNMP</translation>
+    </message>
+    <message>
+        <source>SNMP failed: %1</source>
+        <translation>SNMP non riuscito: %1</translation>
+    </message>
+    <message>
+        <source>SNMP error: %1</source>
+        <translation>errore SNMP: %1</translation>
+    </message>
+    <message>
+        <source>the printer refused the request (the SNMP user or its pass phrases)</source>
+        <translation>la stampante ha rifiutato la richiesta (l&apos;utente SNMP o le sue passphrase)</translation>
+    </message>
+    <message>
+        <source>SNMP failed: the agent named no engine</source>
+        <translation>SNMP non riuscito: l&apos;agente non ha indicato alcun motore</translation>
+    </message>
+    <message>
+        <source>the name was not looked up in time</source>
+        <translation>il nome non è stato risolto in tempo</translation>
+    </message>
+    <message>
+        <source>the name could not be found</source>
+        <translation>il nome non è stato trovato</translation>
     </message>
 </context>
 <context>

@@ -846,10 +846,6 @@ Exit status: 0 every printer done, 1 a printer failed, 2 bad arguments or input,
         <translation>送信先ファイル</translation>
     </message>
     <message>
-        <source>%1: not a network printer: its status cannot be read</source>
-        <translation>%1: ネットワークプリンターではありません: 状態を読み取れません</translation>
-    </message>
-    <message>
         <source>the inventory</source>
         <translation>インベントリ</translation>
     </message>
@@ -1608,6 +1604,58 @@ Exit status: 0 every printer done, 1 a printer failed, 2 bad arguments or input,
     <message>
         <source>Parallel and USB printer ports found: %1. Name one of them with --to.</source>
         <translation>見つかったパラレル/USB プリンターポート: %1。いずれかを --to で指定してください。</translation>
+    </message>
+    <message>
+        <source>%1: not a network printer: its status cannot be read</source>
+        <translation>%1: ネットワークプリンターではありません: 状態を読み取れません</translation>
+    </message>
+    <message>
+        <source>File too large: %1 has %2 bytes; a file must be smaller than 2 GiB (%3 bytes) to be held in memory.</source>
+        <translation>ファイルが大きすぎます: %1 は %2 バイトです。メモリーに保持するには 2 GiB (%3 バイト) 未満である必要があります。</translation>
+    </message>
+    <message>
+        <source>Out of memory: %1 bytes do not fit in memory.</source>
+        <translation>メモリ不足: %1 バイトがメモリーに収まりません。</translation>
+    </message>
+    <message>
+        <source>Input past end of file: %1</source>
+        <translation>ファイルの終わりを越えて読み取りました: %1</translation>
+    </message>
+    <message>
+        <source>an SNMP v3 pass phrase is unusable</source>
+        <translation>SNMP v3 のパスフレーズが使用できません</translation>
+    </message>
+    <message>
+        <source>cannot open an SNMP session</source>
+        <translation>SNMP セッションを開けません</translation>
+    </message>
+    <message>
+        <source>no SNMP answer</source>
+        <translation>SNMP の応答がありません</translation>
+    </message>
+    <message>
+        <source>SNMP failed: %1</source>
+        <translation>SNMP に失敗しました: %1</translation>
+    </message>
+    <message>
+        <source>SNMP error: %1</source>
+        <translation>SNMP エラー: %1</translation>
+    </message>
+    <message>
+        <source>the printer refused the request (the SNMP user or its pass phrases)</source>
+        <translation>プリンターが要求を拒否しました (SNMP ユーザーまたはそのパスフレーズ)</translation>
+    </message>
+    <message>
+        <source>SNMP failed: the agent named no engine</source>
+        <translation>SNMP に失敗しました: エージェントがエンジンを示しませんでした</translation>
+    </message>
+    <message>
+        <source>the name was not looked up in time</source>
+        <translation>名前を時間内に解決できませんでした</translation>
+    </message>
+    <message>
+        <source>the name could not be found</source>
+        <translation>名前が見つかりません</translation>
     </message>
 </context>
 <context>

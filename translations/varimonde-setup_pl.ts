@@ -846,10 +846,6 @@ Kod wyjścia: 0 każda drukarka gotowa, 1 drukarka zawiodła, 2 błędne argumen
         <translation>pliku celów</translation>
     </message>
     <message>
-        <source>%1: not a network printer: its status cannot be read</source>
-        <translation>%1: to nie drukarka sieciowa: nie można odczytać jej stanu</translation>
-    </message>
-    <message>
         <source>the inventory</source>
         <translation>inwentarza</translation>
     </message>
@@ -1608,6 +1604,58 @@ Kod wyjścia: 0 każda drukarka gotowa, 1 drukarka zawiodła, 2 błędne argumen
     <message>
         <source>Parallel and USB printer ports found: %1. Name one of them with --to.</source>
         <translation>Znalezione porty równoległe i porty drukarek USB: %1. Wskaż jeden z nich opcją --to.</translation>
+    </message>
+    <message>
+        <source>%1: not a network printer: its status cannot be read</source>
+        <translation>%1: to nie drukarka sieciowa: nie można odczytać jej stanu</translation>
+    </message>
+    <message>
+        <source>File too large: %1 has %2 bytes; a file must be smaller than 2 GiB (%3 bytes) to be held in memory.</source>
+        <translation>Plik zbyt duży: %1 ma %2 bajtów; plik musi być mniejszy niż 2 GiB (%3 bajtów), by zmieścić się w pamięci.</translation>
+    </message>
+    <message>
+        <source>Out of memory: %1 bytes do not fit in memory.</source>
+        <translation>Za mało pamięci: %1 bajtów nie mieści się w pamięci.</translation>
+    </message>
+    <message>
+        <source>Input past end of file: %1</source>
+        <translation>Odczyt poza końcem pliku: %1</translation>
+    </message>
+    <message>
+        <source>an SNMP v3 pass phrase is unusable</source>
+        <translation>hasło SNMP v3 jest nie do użycia</translation>
+    </message>
+    <message>
+        <source>cannot open an SNMP session</source>
+        <translation>nie można otworzyć sesji SNMP</translation>
+    </message>
+    <message>
+        <source>no SNMP answer</source>
+        <translation>brak odpowiedzi SNMP</translation>
+    </message>
+    <message>
+        <source>SNMP failed: %1</source>
+        <translation>SNMP nie powiodło się: %1</translation>
+    </message>
+    <message>
+        <source>SNMP error: %1</source>
+        <translation>błąd SNMP: %1</translation>
+    </message>
+    <message>
+        <source>the printer refused the request (the SNMP user or its pass phrases)</source>
+        <translation>drukarka odrzuciła żądanie (użytkownik SNMP lub jego hasła)</translation>
+    </message>
+    <message>
+        <source>SNMP failed: the agent named no engine</source>
+        <translation>SNMP nie powiodło się: agent nie podał silnika</translation>
+    </message>
+    <message>
+        <source>the name was not looked up in time</source>
+        <translation>nazwa nie została ustalona na czas</translation>
+    </message>
+    <message>
+        <source>the name could not be found</source>
+        <translation>nie znaleziono nazwy</translation>
     </message>
 </context>
 <context>

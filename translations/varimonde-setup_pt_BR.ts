@@ -846,10 +846,6 @@ Status de saída: 0 todas as impressoras concluídas, 1 uma impressora falhou, 2
         <translation>o arquivo de destinos</translation>
     </message>
     <message>
-        <source>%1: not a network printer: its status cannot be read</source>
-        <translation>%1: não é uma impressora de rede: seu status não pode ser lido</translation>
-    </message>
-    <message>
         <source>the inventory</source>
         <translation>o inventário</translation>
     </message>
@@ -1608,6 +1604,58 @@ Status de saída: 0 todas as impressoras concluídas, 1 uma impressora falhou, 2
     <message>
         <source>Parallel and USB printer ports found: %1. Name one of them with --to.</source>
         <translation>Portas paralelas e de impressora USB encontradas: %1. Indique uma delas com --to.</translation>
+    </message>
+    <message>
+        <source>%1: not a network printer: its status cannot be read</source>
+        <translation>%1: não é uma impressora de rede: seu status não pode ser lido</translation>
+    </message>
+    <message>
+        <source>File too large: %1 has %2 bytes; a file must be smaller than 2 GiB (%3 bytes) to be held in memory.</source>
+        <translation>Arquivo grande demais: %1 tem %2 bytes; um arquivo precisa ter menos de 2 GiB (%3 bytes) para caber na memória.</translation>
+    </message>
+    <message>
+        <source>Out of memory: %1 bytes do not fit in memory.</source>
+        <translation>Memória insuficiente: %1 bytes não cabem na memória.</translation>
+    </message>
+    <message>
+        <source>Input past end of file: %1</source>
+        <translation>Leitura além do fim do arquivo: %1</translation>
+    </message>
+    <message>
+        <source>an SNMP v3 pass phrase is unusable</source>
+        <translation>uma frase secreta SNMP v3 não pode ser usada</translation>
+    </message>
+    <message>
+        <source>cannot open an SNMP session</source>
+        <translation>não foi possível abrir uma sessão SNMP</translation>
+    </message>
+    <message>
+        <source>no SNMP answer</source>
+        <translation>sem resposta SNMP</translation>
+    </message>
+    <message>
+        <source>SNMP failed: %1</source>
+        <translation>falha de SNMP: %1</translation>
+    </message>
+    <message>
+        <source>SNMP error: %1</source>
+        <translation>erro de SNMP: %1</translation>
+    </message>
+    <message>
+        <source>the printer refused the request (the SNMP user or its pass phrases)</source>
+        <translation>a impressora recusou o pedido (o usuário SNMP ou suas frases secretas)</translation>
+    </message>
+    <message>
+        <source>SNMP failed: the agent named no engine</source>
+        <translation>falha de SNMP: o agente não indicou nenhum motor</translation>
+    </message>
+    <message>
+        <source>the name was not looked up in time</source>
+        <translation>o nome não foi resolvido a tempo</translation>
+    </message>
+    <message>
+        <source>the name could not be found</source>
+        <translation>o nome não foi encontrado</translation>
     </message>
 </context>
 <context>

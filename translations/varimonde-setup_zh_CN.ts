@@ -846,10 +846,6 @@ Exit status: 0 every printer done, 1 a printer failed, 2 bad arguments or input,
         <translation>目标文件</translation>
     </message>
     <message>
-        <source>%1: not a network printer: its status cannot be read</source>
-        <translation>%1：不是网络打印机：无法读取其状态</translation>
-    </message>
-    <message>
         <source>the inventory</source>
         <translation>清单</translation>
     </message>
@@ -1608,6 +1604,58 @@ Exit status: 0 every printer done, 1 a printer failed, 2 bad arguments or input,
     <message>
         <source>Parallel and USB printer ports found: %1. Name one of them with --to.</source>
         <translation>找到的并口和 USB 打印机端口：%1。请用 --to 指定其中一个。</translation>
+    </message>
+    <message>
+        <source>%1: not a network printer: its status cannot be read</source>
+        <translation>%1：不是网络打印机：无法读取其状态</translation>
+    </message>
+    <message>
+        <source>File too large: %1 has %2 bytes; a file must be smaller than 2 GiB (%3 bytes) to be held in memory.</source>
+        <translation>文件太大：%1 有 %2 字节；文件必须小于 2 GiB（%3 字节）才能保存在内存中。</translation>
+    </message>
+    <message>
+        <source>Out of memory: %1 bytes do not fit in memory.</source>
+        <translation>内存不足：%1 字节无法放入内存。</translation>
+    </message>
+    <message>
+        <source>Input past end of file: %1</source>
+        <translation>读取超出文件末尾：%1</translation>
+    </message>
+    <message>
+        <source>an SNMP v3 pass phrase is unusable</source>
+        <translation>SNMP v3 密码短语不可用</translation>
+    </message>
+    <message>
+        <source>cannot open an SNMP session</source>
+        <translation>无法打开 SNMP 会话</translation>
+    </message>
+    <message>
+        <source>no SNMP answer</source>
+        <translation>无 SNMP 应答</translation>
+    </message>
+    <message>
+        <source>SNMP failed: %1</source>
+        <translation>SNMP 失败：%1</translation>
+    </message>
+    <message>
+        <source>SNMP error: %1</source>
+        <translation>SNMP 错误：%1</translation>
+    </message>
+    <message>
+        <source>the printer refused the request (the SNMP user or its pass phrases)</source>
+        <translation>打印机拒绝了请求（SNMP 用户或其密码短语）</translation>
+    </message>
+    <message>
+        <source>SNMP failed: the agent named no engine</source>
+        <translation>SNMP 失败：代理未给出引擎</translation>
+    </message>
+    <message>
+        <source>the name was not looked up in time</source>
+        <translation>未能及时解析该名称</translation>
+    </message>
+    <message>
+        <source>the name could not be found</source>
+        <translation>找不到该名称</translation>
     </message>
 </context>
 <context>

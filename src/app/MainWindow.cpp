@@ -266,7 +266,7 @@ void MainWindow::showPrinterStatus(const QString &host, const SnmpAnswer &answer
     const QString link = m_link.description();
     // One that stopped answering is no longer "ready".
     m_linkLbl->setText(link + QStringLiteral(" — ") +
-                       (answer.answered ? answer.state.words() : answer.failure));
+                       (answer.answered ? answer.state.words() : answer.failure.shown()));
     m_linkLbl->setToolTip(tr("The next send goes to: %1").arg(m_linkLbl->text()));
 }
 

@@ -398,15 +398,19 @@ int status(const Plan &plan, const Console &console)
     RunShell shell;
     auto reader = std::make_unique<SnmpReader>(plan.discover.discovery.snmp);
     QList<FoundPrinter> printers;
-    QStringList notes;
+    // In English in the report, which scripts read; in the user's language
+    // on the terminal.
+    QList<Wording> notes;
     int waiting = 0;
     for (const Target &target : plan.targets) {
         if (target.address.kind() != LinkAddress::Kind::Network) {
             FoundPrinter line;
             line.line = target.written;
             printers << line;
-            notes << CommandLineText::tr("%1: not a network printer: its status cannot be read")
-                         .arg(target.written);
+            notes << Wording::of(
+                QT_TRANSLATE_NOOP("Failure",
+                                  "%1: not a network printer: its status cannot be read"),
+                {target.written});
             continue;
         }
         FoundPrinter printer;
@@ -418,7 +422,7 @@ int status(const Plan &plan, const Console &console)
         reader->read(target.address.host(), [&, row](const QString &, const SnmpAnswer &answer) {
             printers[row].takeSnmp(answer);
             if (!answer.answered)
-                notes << QStringLiteral("%1: %2").arg(printers[row].target(), answer.failure);
+                notes << Wording::of("%1: %2", {printers[row].target(), answer.failure});
             if (--waiting == 0)
                 shell.finish();
         });
@@ -440,11 +444,14 @@ int status(const Plan &plan, const Console &console)
     }
     if (shell.wasInterrupted())
         exit = Interrupts::exitStatus;
-    for (const QString &note : std::as_const(notes))
-        console.say(note);
+    QStringList english;
+    for (const Wording &note : std::as_const(notes)) {
+        console.say(note.shown(Audience::CommandLine));
+        english << note.english(Audience::CommandLine);
+    }
     // The details first: the summary stays the last line, as scripts read it.
     console.print(Fleet::details(printers));
-    const int status = finish(plan, printers, notes, exit, console);
+    const int status = finish(plan, printers, english, exit, console);
     if (!plan.discover.inventory.isEmpty() &&
         !Report::save(plan.discover.inventory, Fleet::inventory(printers, plan.discover.inventory),
                       console, CommandLineText::tr("the inventory")))

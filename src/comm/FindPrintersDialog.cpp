@@ -146,7 +146,7 @@ FoundPrinter FindPrintersDialog::rowPrinter(int row, QString *failure) const
         if (watched->online)
             printer.takeSnmp(watched->last);
         else if (failure)
-            *failure = watched->failure;
+            *failure = watched->failure.shown();
     }
     return printer;
 }

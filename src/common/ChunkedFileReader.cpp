@@ -44,12 +44,13 @@ std::optional<Failure> ChunkedFileReader::open()
     m_size = m_file.size();
     if (m_size >= sizeLimit) {
         m_file.close();
-        // In one pass: a path may hold "%1" of its own.
-        m_failure = Failure{FailureCode::FileTooLarge,
-                            QStringLiteral("File too large: %1 has %2 bytes; a file must be "
-                                           "smaller than 2 GiB (%3 bytes) to be held in memory.")
-                                .arg(QDir::toNativeSeparators(m_path), QString::number(m_size),
-                                     QString::number(sizeLimit))};
+        m_failure = Failure{
+            FailureCode::FileTooLarge,
+            Wording::of(QT_TRANSLATE_NOOP("Failure",
+                                          "File too large: %1 has %2 bytes; a file must be "
+                                          "smaller than 2 GiB (%3 bytes) to be held in memory."),
+                        {QDir::toNativeSeparators(m_path), QString::number(m_size),
+                         QString::number(sizeLimit)})};
     }
     return m_failure;
 }
@@ -61,7 +62,9 @@ std::optional<Failure> ChunkedFileReader::allocate()
         m_bytes.resize(m_size);
     } catch (const std::bad_alloc &) {
         fail({FailureCode::OutOfMemory,
-              QStringLiteral("Out of memory: %1 bytes do not fit in memory.").arg(m_size)});
+              Wording::of(
+                  QT_TRANSLATE_NOOP("Failure", "Out of memory: %1 bytes do not fit in memory."),
+                  {QString::number(m_size)})});
         return m_failure;
     }
     m_allocated = true;
@@ -125,9 +128,9 @@ ChunkedFileReader::Status ChunkedFileReader::readChunk()
         if (got < 0)
             return fail(FileFailure::fromFile(m_file, m_path));
         if (got == 0) // the file shrank after its size was taken
-            return fail(
-                {FailureCode::InputPastEndOfFile, QStringLiteral("Input past end of file: %1")
-                                                      .arg(QDir::toNativeSeparators(m_path))});
+            return fail({FailureCode::InputPastEndOfFile,
+                         Wording::of(QT_TRANSLATE_NOOP("Failure", "Input past end of file: %1"),
+                                     {QDir::toNativeSeparators(m_path)})});
         if (m_hash) {
             // The one worker hashes the chunks in the order they were read,
             // while the next ones are read; only the end waits for it.

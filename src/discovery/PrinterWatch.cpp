@@ -93,11 +93,12 @@ void PrinterWatch::answered(int index, const SnmpAnswer &answer)
     if (!answer.answered) {
         printer.failure = answer.failure;
         if (!wasKnown || wasOnline)
-            tell(printer, QStringLiteral("offline"), {{QStringLiteral("failure"), answer.failure}});
+            tell(printer, QStringLiteral("offline"),
+                 {{QStringLiteral("failure"), answer.failure.english()}});
         emit read(index);
         return;
     }
-    printer.failure.clear();
+    printer.failure = Wording();
     printer.last = answer;
     if (!wasOnline) {
         tell(printer, QStringLiteral("online"),

@@ -15,7 +15,7 @@ struct WatchedPrinter {
     QString host;
     bool known = false;  // read at least once
     bool online = false; // answered its last read
-    QString failure;     // why not, when offline
+    Wording failure;     // why not, when offline
     SnmpAnswer last;     // the last answer that answered
     QDateTime lastRead;  // when the last read ended, answered or not
     int reads = 0;

@@ -245,7 +245,7 @@ namespace
 // copied by the library. A v3 session does not learn the agent's engine
 // here nor at its first send (the library would wait for it): the reading
 // asks for it as a request of its own.
-void *openSession(const QString &host, const SnmpOptions &options, QString *failure)
+void *openSession(const QString &host, const SnmpOptions &options, Wording *failure)
 {
     netsnmp_session settings;
     snmp_sess_init(&settings);
@@ -281,7 +281,8 @@ void *openSession(const QString &host, const SnmpOptions &options, QString *fail
                 continue;
             settings.securityLevel = key.level;
             if (!SnmpLibrary::masterKey(key.pass, key.key, key.length)) {
-                *failure = QStringLiteral("an SNMP v3 pass phrase is unusable");
+                *failure =
+                    Wording::of(QT_TRANSLATE_NOOP("Failure", "an SNMP v3 pass phrase is unusable"));
                 return nullptr;
             }
         }
@@ -293,7 +294,7 @@ void *openSession(const QString &host, const SnmpOptions &options, QString *fail
 
     void *session = snmp_sess_open(&settings);
     if (!session) {
-        *failure = QStringLiteral("cannot open an SNMP session");
+        *failure = Wording::of(QT_TRANSLATE_NOOP("Failure", "cannot open an SNMP session"));
         return nullptr;
     }
     if (options.isV3())
@@ -301,28 +302,29 @@ void *openSession(const QString &host, const SnmpOptions &options, QString *fail
     return session;
 }
 
-QString failureOf(void *session, int status, const netsnmp_pdu *response)
+Wording failureOf(void *session, int status, const netsnmp_pdu *response)
 {
+    const Wording noAnswer = Wording::of(QT_TRANSLATE_NOOP("Failure", "no SNMP answer"));
+    const char *failed = QT_TRANSLATE_NOOP("Failure", "SNMP failed: %1");
     if (status == STAT_TIMEOUT)
-        return QStringLiteral("no SNMP answer");
+        return noAnswer;
     // A v3 agent that refuses the user or the keys says why in a Report.
     if (status == STAT_SUCCESS && response && response->command == SNMP_MSG_REPORT)
-        return QStringLiteral("SNMP failed: %1")
-            .arg(QString::fromUtf8(
-                snmp_api_errstring(snmpv3_get_report_type(const_cast<netsnmp_pdu *>(response)))));
+        return Wording::of(failed, {QString::fromUtf8(snmp_api_errstring(snmpv3_get_report_type(
+                                       const_cast<netsnmp_pdu *>(response))))});
     if (status == STAT_SUCCESS && response)
-        return QStringLiteral("SNMP error: %1")
-            .arg(QString::fromUtf8(snmp_errstring(int(response->errstat))));
+        return Wording::of(QT_TRANSLATE_NOOP("Failure", "SNMP error: %1"),
+                           {QString::fromUtf8(snmp_errstring(int(response->errstat)))});
     char *text = nullptr;
     int systemError = 0, libraryError = 0;
     snmp_sess_error(session, &systemError, &libraryError, &text);
     // The library keeps no word when it let a request go on a v3 Report.
-    const QString why = text && *text ? QString::fromUtf8(text).trimmed()
-                                      : QStringLiteral("the printer refused the request "
-                                                       "(the SNMP user or its pass phrases)");
-    const QString failure = libraryError == SNMPERR_TIMEOUT
-                                ? QStringLiteral("no SNMP answer")
-                                : QStringLiteral("SNMP failed: %1").arg(why);
+    const Wording why =
+        text && *text
+            ? Wording(QString::fromUtf8(text).trimmed())
+            : Wording::of(QT_TRANSLATE_NOOP("Failure", "the printer refused the request "
+                                                       "(the SNMP user or its pass phrases)"));
+    const Wording failure = libraryError == SNMPERR_TIMEOUT ? noAnswer : Wording::of(failed, {why});
     SNMP_FREE(text);
     return failure;
 }
@@ -418,7 +420,8 @@ public:
             }
             m_answer.failure = status == STAT_TIMEOUT
                                    ? failureOf(session, status, response)
-                                   : QStringLiteral("SNMP failed: the agent named no engine");
+                                   : Wording::of(QT_TRANSLATE_NOOP(
+                                         "Failure", "SNMP failed: the agent named no engine"));
             m_stage = Stage::Over;
             return;
         }
@@ -718,7 +721,7 @@ private:
     QString m_address;
     Done m_done;
     Reading m_reading;
-    QString m_failure; // the session could not be opened
+    Wording m_failure; // the session could not be opened
     void *m_session = nullptr;
     bool m_asked = false;
     int m_request = 0; // the request under way
@@ -750,7 +753,7 @@ void SnmpReader::read(const QString &host, Done done)
     auto *lookup = new HostLookup(this);
     auto *limit = new QTimer(lookup);
     limit->setSingleShot(true);
-    const auto end = [this, lookup, limit, host, done](const QString &why) {
+    const auto end = [this, lookup, limit, host, done](const Wording &why) {
         limit->stop();
         lookup->abandon();
         lookup->deleteLater();
@@ -759,12 +762,13 @@ void SnmpReader::read(const QString &host, Done done)
         answer.failure = why;
         done(host, answer);
     };
-    connect(limit, &QTimer::timeout, this,
-            [end] { end(QStringLiteral("the name was not looked up in time")); });
+    connect(limit, &QTimer::timeout, this, [end] {
+        end(Wording::of(QT_TRANSLATE_NOOP("Failure", "the name was not looked up in time")));
+    });
     connect(lookup, &HostLookup::found, this,
             [this, lookup, limit, host, done, end](const QList<QHostAddress> &addresses) {
                 if (addresses.isEmpty()) {
-                    end(QStringLiteral("the name could not be found"));
+                    end(Wording::of(QT_TRANSLATE_NOOP("Failure", "the name could not be found")));
                     return;
                 }
                 limit->stop();

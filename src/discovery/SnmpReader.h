@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Wording.h"
 #include "discovery/PrinterState.h"
 
 #include <QDateTime>
@@ -51,7 +52,7 @@ struct PrinterAlert {
 // What one printer answered.
 struct SnmpAnswer {
     bool answered = false;
-    QString failure; // why not, when not answered
+    Wording failure; // why not, when not answered
     QString sysName;
     QString sysDescr;
     QString sysObjectId;
