@@ -100,7 +100,6 @@ std::unique_ptr<Fifo> make(const QString &kind, const QString &path, const QByte
     return nullptr;
 }
 constexpr SafeWrite::Targets anyTarget = SafeWrite::Targets::FilesOrStreams;
-const char *quantity = "Invalid Quantity: enter a whole number of labels from 1 to 32767";
 
 } // namespace
 
@@ -119,20 +118,18 @@ private slots:
     // refused, or a link, is left as it is on the way out.
     void outputsLandOnlyWhereNamed_data()
     {
-        // Each row is named by the kind of path it makes (see make()).
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<QByteArray>("holds");
-        QTest::addColumn<QString>("says");  // the refusal; none: written, status 0
-        QTest::addColumn<bool>("readable"); // as the settings
-        QTest::addColumn<bool>("saved");
-        QTest::newRow("new") << "file 644" << list << QString() << true << true;
-        QTest::newRow("file") << "file 640" << list << QString() << true << true;
-        QTest::newRow("big") << "file 644" << list << QString() << false << false;
-        QTest::newRow("fifo") << "fifo" << list << QString() << false << false;
-        QTest::newRow("link") << "link" << older << "is a symbolic link" << true << false;
-        QTest::newRow("dangling") << "link" << QByteArray() << "is a symbolic link" << false
-                                  << false;
-        QTest::newRow("folder") << "folder" << QByteArray() << "is a folder" << false << false;
+        // Each row is named by the kind of path it makes (see make()); says:
+        // the refusal, none where written with status 0; readable and saved:
+        // as the settings.
+        columns<QString, QByteArray, QString, bool, bool>(
+            {"after", "holds", "says", "readable", "saved"});
+        row("new", "file 644", list, "", true, true);
+        row("file", "file 640", list, "", true, true);
+        row("big", "file 644", list, "", false, false);
+        row("fifo", "fifo", list, "", false, false);
+        row("link", "link", older, "is a symbolic link", true, false);
+        row("dangling", "link", QByteArray(), "is a symbolic link", false, false);
+        row("folder", "folder", QByteArray(), "is a folder", false, false);
     }
     void outputsLandOnlyWhereNamed()
     {
@@ -247,16 +244,14 @@ private slots:
     // that user is that user's.
     void rootWritesOnlyTheRealUsersFiles_data()
     {
-        QTest::addColumn<bool>("root");
-        QTest::addColumn<int>("user"); // the real user, relative to the file's owner
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<bool>("written");
-        QTest::newRow("not root") << false << 1 << "file" << true;
-        QTest::newRow("root for the owner") << true << 0 << "file" << true;
-        QTest::newRow("root for another user") << true << 1 << "file" << false;
-        QTest::newRow("root for another user, own pipe") << true << 1 << "fifo" << false;
-        QTest::newRow("root for another user, anyone's pipe") << true << 1 << "fifo 666" << true;
-        QTest::newRow("root for another user, a new file: theirs") << true << 1 << "new" << true;
+        // user: the real user, relative to the file's owner.
+        columns<bool, int, QString, bool>({"root", "user", "kind", "written"});
+        row("not root", false, 1, "file", true);
+        row("root for the owner", true, 0, "file", true);
+        row("root for another user", true, 1, "file", false);
+        row("root for another user, own pipe", true, 1, "fifo", false);
+        row("root for another user, anyone's pipe", true, 1, "fifo 666", true);
+        row("root for another user, a new file: theirs", true, 1, "new", true);
     }
     void rootWritesOnlyTheRealUsersFiles()
     {
@@ -334,38 +329,33 @@ private slots:
     // of labels: none or fewer is refused, saying what is valid.
     void numbersOutOfRange_data()
     {
-        // Each row is named by its arguments.
-        QTest::addColumn<QByteArray>("sent");
-        QTest::addColumn<QString>("says"); // an option: its refusal of the last word
-        QTest::newRow("--list --stall-limit 2147484") << QByteArray() << "--stall-limit";
-        QTest::newRow("--list --stall-limit 86401") << QByteArray() << "--stall-limit";
-        QTest::newRow("--list --busy-limit 86401") << QByteArray() << "--busy-limit";
-        QTest::newRow("--list --connect-timeout 86401") << QByteArray() << "--connect-timeout";
-        QTest::newRow("--list --stall-limit 0") << QByteArray() << "--stall-limit";
-        QTest::newRow("--list --stall-limit 86400 --busy-limit 86400 --connect-timeout 86400")
-            << list << QString();
-        QTest::newRow("--recall-format F --quantity -5") << QByteArray() << quantity;
-        QTest::newRow("--recall-format F --quantity 0") << QByteArray() << quantity;
-        QTest::newRow("--recall-format F --quantity 32768") << QByteArray() << quantity;
-        QTest::newRow("--recall-format F --quantity 1")
-            << QByteArray("!R F F 0 100 A 1\r\n") << QString();
-        QTest::newRow("--recall-format F --quantity 32767")
-            << QByteArray("!R F F 0 100 A 32767\r\n") << QString();
+        // Each row is named by its arguments; sent: none where refused.
+        columns<QByteArray>({"sent"});
+        for (const char *refused :
+             {"--list --stall-limit 2147484", "--list --stall-limit 86401",
+              "--list --busy-limit 86401", "--list --connect-timeout 86401",
+              "--list --stall-limit 0", "--recall-format F --quantity -5",
+              "--recall-format F --quantity 0", "--recall-format F --quantity 32768"})
+            row(refused, QByteArray());
+        row("--list --stall-limit 86400 --busy-limit 86400 --connect-timeout 86400", list);
+        row("--recall-format F --quantity 1", QByteArray("!R F F 0 100 A 1\r\n"));
+        row("--recall-format F --quantity 32767", QByteArray("!R F F 0 100 A 32767\r\n"));
     }
     void numbersOutOfRange()
     {
-        const QString arguments = QTest::currentDataTag();
+        const QStringList arguments = words(QTest::currentDataTag());
         QFETCH(QByteArray, sent);
-        QFETCH(QString, says);
-        const Ran cli = runCli(words(arguments) + QStringList{"--dry-run"});
+        const Ran cli = runCli(arguments + QStringList{"--dry-run"});
         QCOMPARE(cli.out, sent);
         QCOMPARE(cli.status, sent.isEmpty() ? 2 : 0);
-        if (says.startsWith("--"))
-            says += " takes a whole number of seconds from 1 to 86400, not \"" +
-                    words(arguments).last() + "\"";
-        else if (!says.isEmpty())
-            says = arguments + ": " + says;
-        QCOMPARE(cli.err.section('\n', 0, 0), says.isEmpty() ? "" : "varimonde-setup: " + says);
+        const QString option = arguments.value(arguments.size() - 2);
+        const QString says =
+            option == "--quantity"
+                ? arguments.join(' ') +
+                      ": Invalid Quantity: enter a whole number of labels from 1 to 32767"
+                : option + " takes a whole number of seconds from 1 to 86400, not \"" +
+                      arguments.last() + "\"";
+        QCOMPARE(cli.err.section('\n', 0, 0), sent.isEmpty() ? "varimonde-setup: " + says : "");
     }
 
     // A printer named twice, or by two names, is sent to once, with a word
@@ -373,36 +363,26 @@ private slots:
     // is a pseudo-terminal, LINK a link to it, DIR the test's folder.
     void eachPrinterOnce_data()
     {
-        QTest::addColumn<QString>("targets");
-        QTest::addColumn<QString>("file"); // a targets file's lines
-        QTest::addColumn<int>("sends");
-        QTest::addColumn<QString>("says"); // its lines, split at '|'
-        QTest::newRow("twice the same")
-            << "COM1 COM1" << QString() << 1
-            << "--to: \"COM1\" is the same printer as \"COM1\" (--to): it is sent to once";
-        QTest::newRow("COM1 and its device")
-            << "COM1 /dev/ttyS0" << QString() << 1 << "is the same printer as \"COM1\"";
-        QTest::newRow("a device and a link to it")
-            << "PTY LINK" << QString() << 1 << "--to: \"LINK\" is the same printer as \"PTY\"";
-        QTest::newRow("host spellings, a file's lines")
-            << "tcp://printer.example"
-            << "tcp://Printer.Example.:9100\n#\ntcp://printer.example\ntcp://h\n"
-            << 2
-            << "targets.txt:1: \"tcp://Printer.Example.:9100\" is the same printer as "
-               "\"tcp://printer.example\" (--to): it is sent to once|"
-               "targets.txt:3: \"tcp://printer.example\" is the same";
-        QTest::newRow("IPv6 spellings")
-            << "tcp://[0:0::1] tcp://[::1]" << QString() << 1 << "is the same printer";
-        QTest::newRow("IPv4 as IPv6")
-            << "tcp://[::ffff:127.0.0.1] tcp://127.0.0.1" << QString() << 1 << "is the same";
-        QTest::newRow("other ports") << "tcp://h:9100 tcp://h:9101" << QString() << 2 << QString();
-        QTest::newRow("missing devices, one path")
-            << "DIR/x/../y DIR/y" << QString() << 1 << "is the same printer";
-        QTest::newRow("missing devices, two paths") << "DIR/x DIR/y" << QString() << 2 << QString();
-        QTest::newRow("other line settings")
-            << "COM1:9600,N,8,1 COM1:19200,N,8,1" << QString() << 0
-            << "\"COM1:19200,N,8,1\" is the same printer as \"COM1:9600,N,8,1\" (--to) with "
-               "other line settings: give it once";
+        // file: a targets file's lines; says: its lines, split at '|'.
+        columns<QString, QString, int, QString>({"targets", "file", "sends", "says"});
+        row("twice the same", "COM1 COM1", "", 1,
+            "--to: \"COM1\" is the same printer as \"COM1\" (--to): it is sent to once");
+        row("COM1 and its device", "COM1 /dev/ttyS0", "", 1, "is the same printer as \"COM1\"");
+        row("a device and a link to it", "PTY LINK", "", 1,
+            "--to: \"LINK\" is the same printer as \"PTY\"");
+        row("host spellings, a file's lines", "tcp://printer.example",
+            "tcp://Printer.Example.:9100\n#\ntcp://printer.example\ntcp://h\n", 2,
+            "targets.txt:1: \"tcp://Printer.Example.:9100\" is the same printer as "
+            "\"tcp://printer.example\" (--to): it is sent to once|"
+            "targets.txt:3: \"tcp://printer.example\" is the same");
+        row("IPv6 spellings", "tcp://[0:0::1] tcp://[::1]", "", 1, "is the same printer");
+        row("IPv4 as IPv6", "tcp://[::ffff:127.0.0.1] tcp://127.0.0.1", "", 1, "is the same");
+        row("other ports", "tcp://h:9100 tcp://h:9101", "", 2, "");
+        row("missing devices, one path", "DIR/x/../y DIR/y", "", 1, "is the same printer");
+        row("missing devices, two paths", "DIR/x DIR/y", "", 2, "");
+        row("other line settings", "COM1:9600,N,8,1 COM1:19200,N,8,1", "", 0,
+            "\"COM1:19200,N,8,1\" is the same printer as \"COM1:9600,N,8,1\" (--to) with "
+            "other line settings: give it once");
     }
     void eachPrinterOnce()
     {
@@ -433,20 +413,9 @@ private slots:
             QVERIFY2(err.contains(line), qPrintable(err));
     }
 
-    // Names in messages as they are: a %2 in a target (an IPv6 scope) in the
-    // closing table, and a %1 in a file's name (terminalsSeeEscapes) once
-    // took the line number's place.
-    void messagesInOnePass()
-    {
-        const QString scoped = "tcp://[::1%2]:1";
-        const Ran table = runCli({"--to", scoped, "--list", "--connect-timeout", "1"});
-        QCOMPARE(table.status, 1);
-        QVERIFY2(table.out.split('\n').value(1).startsWith(scoped.toUtf8() + "  failed  "),
-                 table.out);
-    }
-
     // On a terminal, control characters and bidirectional marks from files
     // and names are shown written out; into a pipe they pass as they are.
+    // A %1 in the file's name once took the line number's place.
     void terminalsSeeEscapes()
     {
         const QString path = dir.filePath("evil%1%2\u202Etxt.targets");
