@@ -1609,6 +1609,26 @@ Exit-Status: 0 jeder Drucker fertig, 1 ein Drucker fehlgeschlagen, 2 falsche Arg
         <source>Parallel and USB printer ports found: %1. Name one of them with --to.</source>
         <translation>Gefundene parallele und USB-Druckeranschlüsse: %1. Nennen Sie einen davon mit --to.</translation>
     </message>
+    <message>
+        <source>the sweep could not try %1 of %2 addresses and ports (too many open files): printers may be missing</source>
+        <translation>die Suche konnte %1 von %2 Adressen und Ports nicht versuchen (zu viele offene Dateien): es können Drucker fehlen</translation>
+    </message>
+    <message>
+        <source>DNS-SD browsing failed: %1</source>
+        <translation>DNS-SD-Suche fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>DNS-SD: the Avahi daemon went away (%1)</source>
+        <translation>DNS-SD: der Avahi-Dienst ist nicht mehr da (%1)</translation>
+    </message>
+    <message>
+        <source>DNS-SD is not available: no Avahi daemon runs; looking the other ways.</source>
+        <translation>DNS-SD ist nicht verfügbar: kein Avahi-Dienst läuft; es wird auf den anderen Wegen gesucht.</translation>
+    </message>
+    <message>
+        <source>DNS-SD is not available: %1; looking the other ways.</source>
+        <translation>DNS-SD ist nicht verfügbar: %1; es wird auf den anderen Wegen gesucht.</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>

@@ -1609,6 +1609,26 @@ Estado de salida: 0 todas las impresoras terminadas, 1 falló una impresora, 2 a
         <source>Parallel and USB printer ports found: %1. Name one of them with --to.</source>
         <translation>Puertos paralelos y de impresora USB encontrados: %1. Indique uno con --to.</translation>
     </message>
+    <message>
+        <source>the sweep could not try %1 of %2 addresses and ports (too many open files): printers may be missing</source>
+        <translation>el barrido no pudo probar %1 de %2 direcciones y puertos (demasiados archivos abiertos): puede faltar alguna impresora</translation>
+    </message>
+    <message>
+        <source>DNS-SD browsing failed: %1</source>
+        <translation>la búsqueda DNS-SD falló: %1</translation>
+    </message>
+    <message>
+        <source>DNS-SD: the Avahi daemon went away (%1)</source>
+        <translation>DNS-SD: el servicio Avahi ya no está (%1)</translation>
+    </message>
+    <message>
+        <source>DNS-SD is not available: no Avahi daemon runs; looking the other ways.</source>
+        <translation>DNS-SD no está disponible: no hay ningún servicio Avahi en marcha; se busca por las otras vías.</translation>
+    </message>
+    <message>
+        <source>DNS-SD is not available: %1; looking the other ways.</source>
+        <translation>DNS-SD no está disponible: %1; se busca por las otras vías.</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>

@@ -1609,6 +1609,26 @@ Code de sortie : 0 toutes les imprimantes terminées, 1 une imprimante en échec
         <source>Parallel and USB printer ports found: %1. Name one of them with --to.</source>
         <translation>Ports parallèles et d’imprimante USB trouvés : %1. Désignez-en un avec --to.</translation>
     </message>
+    <message>
+        <source>the sweep could not try %1 of %2 addresses and ports (too many open files): printers may be missing</source>
+        <translation>le balayage n’a pas pu essayer %1 des %2 adresses et ports (trop de fichiers ouverts) : des imprimantes peuvent manquer</translation>
+    </message>
+    <message>
+        <source>DNS-SD browsing failed: %1</source>
+        <translation>la recherche DNS-SD a échoué : %1</translation>
+    </message>
+    <message>
+        <source>DNS-SD: the Avahi daemon went away (%1)</source>
+        <translation>DNS-SD : le service Avahi a disparu (%1)</translation>
+    </message>
+    <message>
+        <source>DNS-SD is not available: no Avahi daemon runs; looking the other ways.</source>
+        <translation>DNS-SD n’est pas disponible : aucun service Avahi ne tourne ; la recherche se poursuit par les autres moyens.</translation>
+    </message>
+    <message>
+        <source>DNS-SD is not available: %1; looking the other ways.</source>
+        <translation>DNS-SD n’est pas disponible : %1 ; la recherche se poursuit par les autres moyens.</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>

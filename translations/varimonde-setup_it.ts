@@ -1609,6 +1609,26 @@ Stato di uscita: 0 tutte le stampanti completate, 1 una stampante fallita, 2 arg
         <source>Parallel and USB printer ports found: %1. Name one of them with --to.</source>
         <translation>Porte parallele e di stampante USB trovate: %1. Indicarne una con --to.</translation>
     </message>
+    <message>
+        <source>the sweep could not try %1 of %2 addresses and ports (too many open files): printers may be missing</source>
+        <translation>la scansione non ha potuto provare %1 di %2 indirizzi e porte (troppi file aperti): potrebbero mancare delle stampanti</translation>
+    </message>
+    <message>
+        <source>DNS-SD browsing failed: %1</source>
+        <translation>ricerca DNS-SD non riuscita: %1</translation>
+    </message>
+    <message>
+        <source>DNS-SD: the Avahi daemon went away (%1)</source>
+        <translation>DNS-SD: il servizio Avahi non c’è più (%1)</translation>
+    </message>
+    <message>
+        <source>DNS-SD is not available: no Avahi daemon runs; looking the other ways.</source>
+        <translation>DNS-SD non è disponibile: nessun servizio Avahi è in esecuzione; la ricerca prosegue per le altre vie.</translation>
+    </message>
+    <message>
+        <source>DNS-SD is not available: %1; looking the other ways.</source>
+        <translation>DNS-SD non è disponibile: %1; la ricerca prosegue per le altre vie.</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>

@@ -1609,6 +1609,26 @@ Exit status: 0 every printer done, 1 a printer failed, 2 bad arguments or input,
         <source>Parallel and USB printer ports found: %1. Name one of them with --to.</source>
         <translation>見つかったパラレル/USB プリンターポート: %1。いずれかを --to で指定してください。</translation>
     </message>
+    <message>
+        <source>the sweep could not try %1 of %2 addresses and ports (too many open files): printers may be missing</source>
+        <translation>%2 個のアドレスとポートのうち %1 個を試せませんでした (開いているファイルが多すぎます)。見つかっていないプリンターがあるかもしれません</translation>
+    </message>
+    <message>
+        <source>DNS-SD browsing failed: %1</source>
+        <translation>DNS-SD の検索に失敗しました: %1</translation>
+    </message>
+    <message>
+        <source>DNS-SD: the Avahi daemon went away (%1)</source>
+        <translation>DNS-SD: Avahi デーモンが停止しました (%1)</translation>
+    </message>
+    <message>
+        <source>DNS-SD is not available: no Avahi daemon runs; looking the other ways.</source>
+        <translation>DNS-SD を使えません: Avahi デーモンが動いていません。ほかの方法で探します。</translation>
+    </message>
+    <message>
+        <source>DNS-SD is not available: %1; looking the other ways.</source>
+        <translation>DNS-SD を使えません: %1。ほかの方法で探します。</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>

@@ -1609,6 +1609,26 @@ Kod wyjścia: 0 każda drukarka gotowa, 1 drukarka zawiodła, 2 błędne argumen
         <source>Parallel and USB printer ports found: %1. Name one of them with --to.</source>
         <translation>Znalezione porty równoległe i porty drukarek USB: %1. Wskaż jeden z nich opcją --to.</translation>
     </message>
+    <message>
+        <source>the sweep could not try %1 of %2 addresses and ports (too many open files): printers may be missing</source>
+        <translation>przeszukiwanie nie mogło sprawdzić %1 z %2 adresów i portów (zbyt wiele otwartych plików): może brakować drukarek</translation>
+    </message>
+    <message>
+        <source>DNS-SD browsing failed: %1</source>
+        <translation>wyszukiwanie DNS-SD nie powiodło się: %1</translation>
+    </message>
+    <message>
+        <source>DNS-SD: the Avahi daemon went away (%1)</source>
+        <translation>DNS-SD: usługa Avahi przestała działać (%1)</translation>
+    </message>
+    <message>
+        <source>DNS-SD is not available: no Avahi daemon runs; looking the other ways.</source>
+        <translation>DNS-SD jest niedostępne: usługa Avahi nie działa; szukam innymi sposobami.</translation>
+    </message>
+    <message>
+        <source>DNS-SD is not available: %1; looking the other ways.</source>
+        <translation>DNS-SD jest niedostępne: %1; szukam innymi sposobami.</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>

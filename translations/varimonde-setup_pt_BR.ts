@@ -1609,6 +1609,26 @@ Status de saída: 0 todas as impressoras concluídas, 1 uma impressora falhou, 2
         <source>Parallel and USB printer ports found: %1. Name one of them with --to.</source>
         <translation>Portas paralelas e de impressora USB encontradas: %1. Indique uma delas com --to.</translation>
     </message>
+    <message>
+        <source>the sweep could not try %1 of %2 addresses and ports (too many open files): printers may be missing</source>
+        <translation>a varredura não pôde testar %1 de %2 endereços e portas (arquivos abertos demais): pode haver impressoras faltando</translation>
+    </message>
+    <message>
+        <source>DNS-SD browsing failed: %1</source>
+        <translation>a busca DNS-SD falhou: %1</translation>
+    </message>
+    <message>
+        <source>DNS-SD: the Avahi daemon went away (%1)</source>
+        <translation>DNS-SD: o serviço Avahi deixou de responder (%1)</translation>
+    </message>
+    <message>
+        <source>DNS-SD is not available: no Avahi daemon runs; looking the other ways.</source>
+        <translation>DNS-SD não está disponível: nenhum serviço Avahi em execução; buscando pelos outros meios.</translation>
+    </message>
+    <message>
+        <source>DNS-SD is not available: %1; looking the other ways.</source>
+        <translation>DNS-SD não está disponível: %1; buscando pelos outros meios.</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>

@@ -1609,6 +1609,26 @@ Exit status: 0 every printer done, 1 a printer failed, 2 bad arguments or input,
         <source>Parallel and USB printer ports found: %1. Name one of them with --to.</source>
         <translation>找到的并口和 USB 打印机端口：%1。请用 --to 指定其中一个。</translation>
     </message>
+    <message>
+        <source>the sweep could not try %1 of %2 addresses and ports (too many open files): printers may be missing</source>
+        <translation>扫描未能尝试 %2 个地址和端口中的 %1 个（打开的文件过多）：可能有打印机未被发现</translation>
+    </message>
+    <message>
+        <source>DNS-SD browsing failed: %1</source>
+        <translation>DNS-SD 浏览失败：%1</translation>
+    </message>
+    <message>
+        <source>DNS-SD: the Avahi daemon went away (%1)</source>
+        <translation>DNS-SD：Avahi 守护进程已退出（%1）</translation>
+    </message>
+    <message>
+        <source>DNS-SD is not available: no Avahi daemon runs; looking the other ways.</source>
+        <translation>DNS-SD 不可用：没有正在运行的 Avahi 守护进程；改用其他方式查找。</translation>
+    </message>
+    <message>
+        <source>DNS-SD is not available: %1; looking the other ways.</source>
+        <translation>DNS-SD 不可用：%1；改用其他方式查找。</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
