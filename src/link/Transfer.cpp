@@ -87,10 +87,13 @@ void Transfer::wakeWithin(int ms)
 
 SendOutcome Transfer::interruption() const
 {
-    if (m_stopped)
-        return Failures::stopped(m_connection->writeFailureCode());
+    // A window that closes cancels its transfer as the user's Cancel does,
+    // and the close reaches the link at the same moment: the cancel is what
+    // the user chose, and is told, whichever came first.
     if (m_cancelled)
         return Failures::cancelled();
+    if (m_stopped)
+        return Failures::stopped(m_connection->writeFailureCode());
     return std::nullopt;
 }
 

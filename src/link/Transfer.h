@@ -37,7 +37,8 @@ public:
     void start();
     // Ends the transfer at its next step: nothing more is written.
     void cancel();
-    // The same, for a program that is closing: ends as "stopped".
+    // The same, for a program that is closing: ends as "stopped", unless it
+    // was cancelled too.
     void stop();
 
     bool isRunning() const { return m_state == State::Opening || m_state == State::Sending; }
