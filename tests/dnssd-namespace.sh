@@ -12,16 +12,17 @@ window_tests=$2
 if [[ -z "${VARIMONDE_IN_NAMESPACE:-}" ]]; then
     source "$(dirname "$0")/namespace-entry.sh"
     check_namespace "--net --mount" avahi-daemon avahi-publish dbus-daemon dbus-send python3
-    # Without a daemon, --dns-sd says so once and the run goes on.
+    # Without a daemon, --dns-sd says so once and the run goes on: in
+    # German to the person, in English in the report scripts read.
     no_bus=$(mktemp -d)
-    DBUS_SYSTEM_BUS_ADDRESS="unix:path=$no_bus/none" "$program" --discover --dns-sd \
+    DBUS_SYSTEM_BUS_ADDRESS="unix:path=$no_bus/none" "$program" --lang de --discover --dns-sd \
         --report "$no_bus/report.json" >/dev/null 2>"$no_bus/said"
     python3 - "$no_bus/report.json" "$no_bus/said" <<'PY'
 import json, sys
 report = json.load(open(sys.argv[1]))
-said = open(sys.argv[2]).read()
+said = open(sys.argv[2], encoding="utf-8").read()
 notes = [n for n in report["notes"] if n.startswith("DNS-SD is not available")]
-assert len(notes) == 1 and said.count("DNS-SD is not available") == 1, (report, said)
+assert len(notes) == 1 and said.count("DNS-SD ist nicht verfügbar") == 1, (report, said)
 assert report["printers"] == [] and report["exitStatus"] == 0, report
 PY
     rm -rf "$no_bus"

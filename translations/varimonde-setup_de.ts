@@ -1606,6 +1606,54 @@ Exit-Status: 0 jeder Drucker fertig, 1 ein Drucker fehlgeschlagen, 2 falsche Arg
         <translation>Gefundene parallele und USB-Druckeranschlüsse: %1. Nennen Sie einen davon mit --to.</translation>
     </message>
     <message>
+        <source>ignoring the settings in %1, which cannot be read: it is not a regular file; starting values apply, and the file is left as it is</source>
+        <translation>die Einstellungen in %1 werden übergangen, die Datei kann nicht gelesen werden: sie ist keine reguläre Datei; es gelten die Anfangswerte, und die Datei bleibt, wie sie ist</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %1, which cannot be read: it is larger than %2 KiB; starting values apply, and the file is left as it is</source>
+        <translation>die Einstellungen in %1 werden übergangen, die Datei kann nicht gelesen werden: sie ist größer als %2 KiB; es gelten die Anfangswerte, und die Datei bleibt, wie sie ist</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %1, which cannot be read; starting values apply, and the file is left as it is</source>
+        <translation>die Einstellungen in %1 werden übergangen, die Datei kann nicht gelesen werden; es gelten die Anfangswerte, und die Datei bleibt, wie sie ist</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %1, which cannot be read; starting values apply, and the file is written afresh</source>
+        <translation>die Einstellungen in %1 werden übergangen, die Datei kann nicht gelesen werden; es gelten die Anfangswerte, und die Datei wird neu geschrieben</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %1, which cannot be understood; starting values apply, and the file is written afresh</source>
+        <translation>die Einstellungen in %1 werden übergangen, die Datei ist nicht verständlich; es gelten die Anfangswerte, und die Datei wird neu geschrieben</translation>
+    </message>
+    <message>
+        <source>the settings will not be saved: %1</source>
+        <translation>die Einstellungen werden nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>the settings were not saved: %1</source>
+        <translation>die Einstellungen wurden nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>the sweep could not try %1 of %2 addresses and ports (too many open files): printers may be missing</source>
+        <translation>die Suche konnte %1 von %2 Adressen und Ports nicht versuchen (zu viele offene Dateien): es können Drucker fehlen</translation>
+    </message>
+    <message>
+        <source>DNS-SD browsing failed: %1</source>
+        <translation>DNS-SD-Suche fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>DNS-SD: the Avahi daemon went away (%1)</source>
+        <translation>DNS-SD: der Avahi-Dienst ist nicht mehr da (%1)</translation>
+    </message>
+    <message>
+        <source>DNS-SD is not available: no Avahi daemon runs; looking the other ways.</source>
+        <translation>DNS-SD ist nicht verfügbar: kein Avahi-Dienst läuft; es wird auf den anderen Wegen gesucht.</translation>
+    </message>
+    <message>
+        <source>DNS-SD is not available: %1; looking the other ways.</source>
+        <translation>DNS-SD ist nicht verfügbar: %1; es wird auf den anderen Wegen gesucht.</translation>
+    </message>
+    <message>
         <source>%1: not a network printer: its status cannot be read</source>
         <translation>%1: kein Netzwerkdrucker: sein Status kann nicht gelesen werden</translation>
     </message>

@@ -1606,6 +1606,54 @@ Estado de salida: 0 todas las impresoras terminadas, 1 falló una impresora, 2 a
         <translation>Puertos paralelos y de impresora USB encontrados: %1. Indique uno con --to.</translation>
     </message>
     <message>
+        <source>ignoring the settings in %1, which cannot be read: it is not a regular file; starting values apply, and the file is left as it is</source>
+        <translation>se ignoran los ajustes de %1, que no se pueden leer: no es un archivo normal; se aplican los valores iniciales y el archivo se deja como está</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %1, which cannot be read: it is larger than %2 KiB; starting values apply, and the file is left as it is</source>
+        <translation>se ignoran los ajustes de %1, que no se pueden leer: ocupa más de %2 KiB; se aplican los valores iniciales y el archivo se deja como está</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %1, which cannot be read; starting values apply, and the file is left as it is</source>
+        <translation>se ignoran los ajustes de %1, que no se pueden leer; se aplican los valores iniciales y el archivo se deja como está</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %1, which cannot be read; starting values apply, and the file is written afresh</source>
+        <translation>se ignoran los ajustes de %1, que no se pueden leer; se aplican los valores iniciales y el archivo se escribe de nuevo</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %1, which cannot be understood; starting values apply, and the file is written afresh</source>
+        <translation>se ignoran los ajustes de %1, que no se pueden entender; se aplican los valores iniciales y el archivo se escribe de nuevo</translation>
+    </message>
+    <message>
+        <source>the settings will not be saved: %1</source>
+        <translation>los ajustes no se guardarán: %1</translation>
+    </message>
+    <message>
+        <source>the settings were not saved: %1</source>
+        <translation>los ajustes no se guardaron: %1</translation>
+    </message>
+    <message>
+        <source>the sweep could not try %1 of %2 addresses and ports (too many open files): printers may be missing</source>
+        <translation>el barrido no pudo probar %1 de %2 direcciones y puertos (demasiados archivos abiertos): puede faltar alguna impresora</translation>
+    </message>
+    <message>
+        <source>DNS-SD browsing failed: %1</source>
+        <translation>la búsqueda DNS-SD falló: %1</translation>
+    </message>
+    <message>
+        <source>DNS-SD: the Avahi daemon went away (%1)</source>
+        <translation>DNS-SD: el servicio Avahi ya no está (%1)</translation>
+    </message>
+    <message>
+        <source>DNS-SD is not available: no Avahi daemon runs; looking the other ways.</source>
+        <translation>DNS-SD no está disponible: no hay ningún servicio Avahi en marcha; se busca por las otras vías.</translation>
+    </message>
+    <message>
+        <source>DNS-SD is not available: %1; looking the other ways.</source>
+        <translation>DNS-SD no está disponible: %1; se busca por las otras vías.</translation>
+    </message>
+    <message>
         <source>%1: not a network printer: its status cannot be read</source>
         <translation>%1: no es una impresora de red: no se puede leer su estado</translation>
     </message>

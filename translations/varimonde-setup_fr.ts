@@ -1606,6 +1606,54 @@ Code de sortie : 0 toutes les imprimantes terminées, 1 une imprimante en échec
         <translation>Ports parallèles et d’imprimante USB trouvés : %1. Désignez-en un avec --to.</translation>
     </message>
     <message>
+        <source>ignoring the settings in %1, which cannot be read: it is not a regular file; starting values apply, and the file is left as it is</source>
+        <translation>les réglages de %1 sont ignorés, car ils ne peuvent pas être lus : ce n’est pas un fichier ordinaire ; les valeurs de départ s’appliquent et le fichier est laissé tel quel</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %1, which cannot be read: it is larger than %2 KiB; starting values apply, and the file is left as it is</source>
+        <translation>les réglages de %1 sont ignorés, car ils ne peuvent pas être lus : le fichier dépasse %2 Kio ; les valeurs de départ s’appliquent et le fichier est laissé tel quel</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %1, which cannot be read; starting values apply, and the file is left as it is</source>
+        <translation>les réglages de %1 sont ignorés, car ils ne peuvent pas être lus ; les valeurs de départ s’appliquent et le fichier est laissé tel quel</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %1, which cannot be read; starting values apply, and the file is written afresh</source>
+        <translation>les réglages de %1 sont ignorés, car ils ne peuvent pas être lus ; les valeurs de départ s’appliquent et le fichier est réécrit</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %1, which cannot be understood; starting values apply, and the file is written afresh</source>
+        <translation>les réglages de %1 sont ignorés, car ils ne peuvent pas être compris ; les valeurs de départ s’appliquent et le fichier est réécrit</translation>
+    </message>
+    <message>
+        <source>the settings will not be saved: %1</source>
+        <translation>les réglages ne seront pas enregistrés : %1</translation>
+    </message>
+    <message>
+        <source>the settings were not saved: %1</source>
+        <translation>les réglages n’ont pas été enregistrés : %1</translation>
+    </message>
+    <message>
+        <source>the sweep could not try %1 of %2 addresses and ports (too many open files): printers may be missing</source>
+        <translation>le balayage n’a pas pu essayer %1 des %2 adresses et ports (trop de fichiers ouverts) : des imprimantes peuvent manquer</translation>
+    </message>
+    <message>
+        <source>DNS-SD browsing failed: %1</source>
+        <translation>la recherche DNS-SD a échoué : %1</translation>
+    </message>
+    <message>
+        <source>DNS-SD: the Avahi daemon went away (%1)</source>
+        <translation>DNS-SD : le service Avahi a disparu (%1)</translation>
+    </message>
+    <message>
+        <source>DNS-SD is not available: no Avahi daemon runs; looking the other ways.</source>
+        <translation>DNS-SD n’est pas disponible : aucun service Avahi ne tourne ; la recherche se poursuit par les autres moyens.</translation>
+    </message>
+    <message>
+        <source>DNS-SD is not available: %1; looking the other ways.</source>
+        <translation>DNS-SD n’est pas disponible : %1 ; la recherche se poursuit par les autres moyens.</translation>
+    </message>
+    <message>
         <source>%1: not a network printer: its status cannot be read</source>
         <translation>%1 : pas une imprimante réseau : son état ne peut pas être lu</translation>
     </message>

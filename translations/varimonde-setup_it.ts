@@ -1606,6 +1606,54 @@ Stato di uscita: 0 tutte le stampanti completate, 1 una stampante fallita, 2 arg
         <translation>Porte parallele e di stampante USB trovate: %1. Indicarne una con --to.</translation>
     </message>
     <message>
+        <source>ignoring the settings in %1, which cannot be read: it is not a regular file; starting values apply, and the file is left as it is</source>
+        <translation>le impostazioni in %1 vengono ignorate, perché non si possono leggere: non è un file normale; valgono i valori iniziali e il file resta com’è</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %1, which cannot be read: it is larger than %2 KiB; starting values apply, and the file is left as it is</source>
+        <translation>le impostazioni in %1 vengono ignorate, perché non si possono leggere: il file supera %2 KiB; valgono i valori iniziali e il file resta com’è</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %1, which cannot be read; starting values apply, and the file is left as it is</source>
+        <translation>le impostazioni in %1 vengono ignorate, perché non si possono leggere; valgono i valori iniziali e il file resta com’è</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %1, which cannot be read; starting values apply, and the file is written afresh</source>
+        <translation>le impostazioni in %1 vengono ignorate, perché non si possono leggere; valgono i valori iniziali e il file viene riscritto</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %1, which cannot be understood; starting values apply, and the file is written afresh</source>
+        <translation>le impostazioni in %1 vengono ignorate, perché non si possono interpretare; valgono i valori iniziali e il file viene riscritto</translation>
+    </message>
+    <message>
+        <source>the settings will not be saved: %1</source>
+        <translation>le impostazioni non verranno salvate: %1</translation>
+    </message>
+    <message>
+        <source>the settings were not saved: %1</source>
+        <translation>le impostazioni non sono state salvate: %1</translation>
+    </message>
+    <message>
+        <source>the sweep could not try %1 of %2 addresses and ports (too many open files): printers may be missing</source>
+        <translation>la scansione non ha potuto provare %1 di %2 indirizzi e porte (troppi file aperti): potrebbero mancare delle stampanti</translation>
+    </message>
+    <message>
+        <source>DNS-SD browsing failed: %1</source>
+        <translation>ricerca DNS-SD non riuscita: %1</translation>
+    </message>
+    <message>
+        <source>DNS-SD: the Avahi daemon went away (%1)</source>
+        <translation>DNS-SD: il servizio Avahi non c’è più (%1)</translation>
+    </message>
+    <message>
+        <source>DNS-SD is not available: no Avahi daemon runs; looking the other ways.</source>
+        <translation>DNS-SD non è disponibile: nessun servizio Avahi è in esecuzione; la ricerca prosegue per le altre vie.</translation>
+    </message>
+    <message>
+        <source>DNS-SD is not available: %1; looking the other ways.</source>
+        <translation>DNS-SD non è disponibile: %1; la ricerca prosegue per le altre vie.</translation>
+    </message>
+    <message>
         <source>%1: not a network printer: its status cannot be read</source>
         <translation>%1: non è una stampante di rete: il suo stato non si può leggere</translation>
     </message>

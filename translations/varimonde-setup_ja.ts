@@ -1606,6 +1606,54 @@ Exit status: 0 every printer done, 1 a printer failed, 2 bad arguments or input,
         <translation>見つかったパラレル/USB プリンターポート: %1。いずれかを --to で指定してください。</translation>
     </message>
     <message>
+        <source>ignoring the settings in %1, which cannot be read: it is not a regular file; starting values apply, and the file is left as it is</source>
+        <translation>%1 の設定を無視します。通常のファイルではないため読み込めません。初期値を使い、ファイルはそのままにします</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %1, which cannot be read: it is larger than %2 KiB; starting values apply, and the file is left as it is</source>
+        <translation>%1 の設定を無視します。%2 KiB を超えるため読み込めません。初期値を使い、ファイルはそのままにします</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %1, which cannot be read; starting values apply, and the file is left as it is</source>
+        <translation>%1 の設定を無視します。読み込めません。初期値を使い、ファイルはそのままにします</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %1, which cannot be read; starting values apply, and the file is written afresh</source>
+        <translation>%1 の設定を無視します。読み込めません。初期値を使い、ファイルは新しく書き直します</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %1, which cannot be understood; starting values apply, and the file is written afresh</source>
+        <translation>%1 の設定を無視します。内容を解釈できません。初期値を使い、ファイルは新しく書き直します</translation>
+    </message>
+    <message>
+        <source>the settings will not be saved: %1</source>
+        <translation>設定は保存されません: %1</translation>
+    </message>
+    <message>
+        <source>the settings were not saved: %1</source>
+        <translation>設定を保存できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>the sweep could not try %1 of %2 addresses and ports (too many open files): printers may be missing</source>
+        <translation>%2 個のアドレスとポートのうち %1 個を試せませんでした (開いているファイルが多すぎます)。見つかっていないプリンターがあるかもしれません</translation>
+    </message>
+    <message>
+        <source>DNS-SD browsing failed: %1</source>
+        <translation>DNS-SD の検索に失敗しました: %1</translation>
+    </message>
+    <message>
+        <source>DNS-SD: the Avahi daemon went away (%1)</source>
+        <translation>DNS-SD: Avahi デーモンが停止しました (%1)</translation>
+    </message>
+    <message>
+        <source>DNS-SD is not available: no Avahi daemon runs; looking the other ways.</source>
+        <translation>DNS-SD を使えません: Avahi デーモンが動いていません。ほかの方法で探します。</translation>
+    </message>
+    <message>
+        <source>DNS-SD is not available: %1; looking the other ways.</source>
+        <translation>DNS-SD を使えません: %1。ほかの方法で探します。</translation>
+    </message>
+    <message>
         <source>%1: not a network printer: its status cannot be read</source>
         <translation>%1: ネットワークプリンターではありません: 状態を読み取れません</translation>
     </message>

@@ -1606,6 +1606,54 @@ Kod wyjścia: 0 każda drukarka gotowa, 1 drukarka zawiodła, 2 błędne argumen
         <translation>Znalezione porty równoległe i porty drukarek USB: %1. Wskaż jeden z nich opcją --to.</translation>
     </message>
     <message>
+        <source>ignoring the settings in %1, which cannot be read: it is not a regular file; starting values apply, and the file is left as it is</source>
+        <translation>pomijam ustawienia w %1, których nie można odczytać: to nie jest zwykły plik; obowiązują wartości początkowe, a plik pozostaje bez zmian</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %1, which cannot be read: it is larger than %2 KiB; starting values apply, and the file is left as it is</source>
+        <translation>pomijam ustawienia w %1, których nie można odczytać: plik jest większy niż %2 KiB; obowiązują wartości początkowe, a plik pozostaje bez zmian</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %1, which cannot be read; starting values apply, and the file is left as it is</source>
+        <translation>pomijam ustawienia w %1, których nie można odczytać; obowiązują wartości początkowe, a plik pozostaje bez zmian</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %1, which cannot be read; starting values apply, and the file is written afresh</source>
+        <translation>pomijam ustawienia w %1, których nie można odczytać; obowiązują wartości początkowe, a plik zostanie zapisany od nowa</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %1, which cannot be understood; starting values apply, and the file is written afresh</source>
+        <translation>pomijam ustawienia w %1, których nie można zrozumieć; obowiązują wartości początkowe, a plik zostanie zapisany od nowa</translation>
+    </message>
+    <message>
+        <source>the settings will not be saved: %1</source>
+        <translation>ustawienia nie zostaną zapisane: %1</translation>
+    </message>
+    <message>
+        <source>the settings were not saved: %1</source>
+        <translation>ustawienia nie zostały zapisane: %1</translation>
+    </message>
+    <message>
+        <source>the sweep could not try %1 of %2 addresses and ports (too many open files): printers may be missing</source>
+        <translation>przeszukiwanie nie mogło sprawdzić %1 z %2 adresów i portów (zbyt wiele otwartych plików): może brakować drukarek</translation>
+    </message>
+    <message>
+        <source>DNS-SD browsing failed: %1</source>
+        <translation>wyszukiwanie DNS-SD nie powiodło się: %1</translation>
+    </message>
+    <message>
+        <source>DNS-SD: the Avahi daemon went away (%1)</source>
+        <translation>DNS-SD: usługa Avahi przestała działać (%1)</translation>
+    </message>
+    <message>
+        <source>DNS-SD is not available: no Avahi daemon runs; looking the other ways.</source>
+        <translation>DNS-SD jest niedostępne: usługa Avahi nie działa; szukam innymi sposobami.</translation>
+    </message>
+    <message>
+        <source>DNS-SD is not available: %1; looking the other ways.</source>
+        <translation>DNS-SD jest niedostępne: %1; szukam innymi sposobami.</translation>
+    </message>
+    <message>
         <source>%1: not a network printer: its status cannot be read</source>
         <translation>%1: to nie drukarka sieciowa: nie można odczytać jej stanu</translation>
     </message>

@@ -1606,6 +1606,54 @@ Status de saída: 0 todas as impressoras concluídas, 1 uma impressora falhou, 2
         <translation>Portas paralelas e de impressora USB encontradas: %1. Indique uma delas com --to.</translation>
     </message>
     <message>
+        <source>ignoring the settings in %1, which cannot be read: it is not a regular file; starting values apply, and the file is left as it is</source>
+        <translation>ignorando as configurações em %1, que não podem ser lidas: não é um arquivo comum; valem os valores iniciais, e o arquivo fica como está</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %1, which cannot be read: it is larger than %2 KiB; starting values apply, and the file is left as it is</source>
+        <translation>ignorando as configurações em %1, que não podem ser lidas: o arquivo tem mais de %2 KiB; valem os valores iniciais, e o arquivo fica como está</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %1, which cannot be read; starting values apply, and the file is left as it is</source>
+        <translation>ignorando as configurações em %1, que não podem ser lidas; valem os valores iniciais, e o arquivo fica como está</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %1, which cannot be read; starting values apply, and the file is written afresh</source>
+        <translation>ignorando as configurações em %1, que não podem ser lidas; valem os valores iniciais, e o arquivo é gravado de novo</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %1, which cannot be understood; starting values apply, and the file is written afresh</source>
+        <translation>ignorando as configurações em %1, que não podem ser entendidas; valem os valores iniciais, e o arquivo é gravado de novo</translation>
+    </message>
+    <message>
+        <source>the settings will not be saved: %1</source>
+        <translation>as configurações não serão salvas: %1</translation>
+    </message>
+    <message>
+        <source>the settings were not saved: %1</source>
+        <translation>as configurações não foram salvas: %1</translation>
+    </message>
+    <message>
+        <source>the sweep could not try %1 of %2 addresses and ports (too many open files): printers may be missing</source>
+        <translation>a varredura não pôde testar %1 de %2 endereços e portas (arquivos abertos demais): pode haver impressoras faltando</translation>
+    </message>
+    <message>
+        <source>DNS-SD browsing failed: %1</source>
+        <translation>a busca DNS-SD falhou: %1</translation>
+    </message>
+    <message>
+        <source>DNS-SD: the Avahi daemon went away (%1)</source>
+        <translation>DNS-SD: o serviço Avahi deixou de responder (%1)</translation>
+    </message>
+    <message>
+        <source>DNS-SD is not available: no Avahi daemon runs; looking the other ways.</source>
+        <translation>DNS-SD não está disponível: nenhum serviço Avahi em execução; buscando pelos outros meios.</translation>
+    </message>
+    <message>
+        <source>DNS-SD is not available: %1; looking the other ways.</source>
+        <translation>DNS-SD não está disponível: %1; buscando pelos outros meios.</translation>
+    </message>
+    <message>
         <source>%1: not a network printer: its status cannot be read</source>
         <translation>%1: não é uma impressora de rede: seu status não pode ser lido</translation>
     </message>

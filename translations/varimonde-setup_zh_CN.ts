@@ -1606,6 +1606,54 @@ Exit status: 0 every printer done, 1 a printer failed, 2 bad arguments or input,
         <translation>找到的并口和 USB 打印机端口：%1。请用 --to 指定其中一个。</translation>
     </message>
     <message>
+        <source>ignoring the settings in %1, which cannot be read: it is not a regular file; starting values apply, and the file is left as it is</source>
+        <translation>忽略 %1 中的设置：它不是普通文件，无法读取；使用初始值，文件保持原样</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %1, which cannot be read: it is larger than %2 KiB; starting values apply, and the file is left as it is</source>
+        <translation>忽略 %1 中的设置：文件大于 %2 KiB，无法读取；使用初始值，文件保持原样</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %1, which cannot be read; starting values apply, and the file is left as it is</source>
+        <translation>忽略 %1 中的设置：无法读取；使用初始值，文件保持原样</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %1, which cannot be read; starting values apply, and the file is written afresh</source>
+        <translation>忽略 %1 中的设置：无法读取；使用初始值，文件将重新写入</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %1, which cannot be understood; starting values apply, and the file is written afresh</source>
+        <translation>忽略 %1 中的设置：无法理解其内容；使用初始值，文件将重新写入</translation>
+    </message>
+    <message>
+        <source>the settings will not be saved: %1</source>
+        <translation>设置将不会保存：%1</translation>
+    </message>
+    <message>
+        <source>the settings were not saved: %1</source>
+        <translation>设置未能保存：%1</translation>
+    </message>
+    <message>
+        <source>the sweep could not try %1 of %2 addresses and ports (too many open files): printers may be missing</source>
+        <translation>扫描未能尝试 %2 个地址和端口中的 %1 个（打开的文件过多）：可能有打印机未被发现</translation>
+    </message>
+    <message>
+        <source>DNS-SD browsing failed: %1</source>
+        <translation>DNS-SD 浏览失败：%1</translation>
+    </message>
+    <message>
+        <source>DNS-SD: the Avahi daemon went away (%1)</source>
+        <translation>DNS-SD：Avahi 守护进程已退出（%1）</translation>
+    </message>
+    <message>
+        <source>DNS-SD is not available: no Avahi daemon runs; looking the other ways.</source>
+        <translation>DNS-SD 不可用：没有正在运行的 Avahi 守护进程；改用其他方式查找。</translation>
+    </message>
+    <message>
+        <source>DNS-SD is not available: %1; looking the other ways.</source>
+        <translation>DNS-SD 不可用：%1；改用其他方式查找。</translation>
+    </message>
+    <message>
         <source>%1: not a network printer: its status cannot be read</source>
         <translation>%1：不是网络打印机：无法读取其状态</translation>
     </message>

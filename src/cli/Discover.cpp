@@ -368,7 +368,7 @@ int discover(const Plan &plan, const Console &console)
     RunShell shell;
     Discovery discovery;
     QObject::connect(&discovery, &Discovery::note, &discovery,
-                     [&console](const QString &text) { console.say(text); });
+                     [&console](const Wording &text) { console.say(text.shown()); });
     QObject::connect(&discovery, &Discovery::finished, &shell, &RunShell::finish);
     // What was found until then is reported.
     QObject::connect(&shell, &RunShell::interrupted, &discovery, &Discovery::stop);
@@ -390,7 +390,11 @@ int discover(const Plan &plan, const Console &console)
         status = 1;
     if (shell.wasInterrupted())
         status = Interrupts::exitStatus;
-    return finish(plan, discovery.printers(), discovery.notes(), status, console);
+    // The report's notes are read by scripts: in English in any language.
+    QStringList notes;
+    for (const Wording &note : discovery.notes())
+        notes << note.english();
+    return finish(plan, discovery.printers(), notes, status, console);
 }
 
 int status(const Plan &plan, const Console &console)

@@ -101,15 +101,16 @@ void FindPrintersDialog::connectControls()
         ui->FindProgress->setMaximum(std::max(total, 1));
         ui->FindProgress->setValue(done);
     });
-    connect(&m_discovery, &Discovery::note, ui->FindStatusLbl, &QLabel::setText);
+    connect(&m_discovery, &Discovery::note, ui->FindStatusLbl,
+            [this](const Wording &text) { ui->FindStatusLbl->setText(text.shown()); });
     connect(&m_discovery, &Discovery::finished, this, [this] {
         ui->FindProgress->setValue(ui->FindProgress->maximum());
-        ui->FindStatusLbl->setText(
-            (QStringList{m_model->rowCount() == 1
+        QStringList said{m_model->rowCount() == 1
                              ? tr("1 printer found.")
-                             : tr("%1 printers found.").arg(m_model->rowCount())} +
-             m_discovery.notes())
-                .join(QLatin1Char(' ')));
+                             : tr("%1 printers found.").arg(m_model->rowCount())};
+        for (const Wording &note : m_discovery.notes())
+            said << note.shown();
+        ui->FindStatusLbl->setText(said.join(QLatin1Char(' ')));
         ui->PrintersGrid->resizeColumnsToContents();
         updateButtons();
         // Every printer found is watched from now on, not only those found

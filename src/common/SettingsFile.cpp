@@ -14,21 +14,34 @@
 namespace
 {
 
-// The file's bytes (none when there is no file), or why they are not read.
-std::variant<QByteArray, QString> readSane(const QString &path)
+// The file's bytes (none when there is no file), or the warning that it is
+// ignored and why.
+std::variant<QByteArray, Wording> readSane(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
         return QByteArray();
+    const QString shown = QDir::toNativeSeparators(path);
     QFile file(path);
     if (RegularFile::openForReading(file, QIODevice::ReadOnly))
-        return QStringLiteral("which cannot be read: it is not a regular file");
+        return Wording::of(QT_TRANSLATE_NOOP("Failure",
+                                             "ignoring the settings in %1, which cannot be read: "
+                                             "it is not a regular file; starting values apply, "
+                                             "and the file is left as it is"),
+                           {shown});
     if (file.size() > SettingsFile::sizeLimit)
-        return QStringLiteral("which cannot be read: it is larger than %1 KiB")
-            .arg(QString::number(SettingsFile::sizeLimit / 1024));
+        return Wording::of(QT_TRANSLATE_NOOP("Failure",
+                                             "ignoring the settings in %1, which cannot be read: "
+                                             "it is larger than %2 KiB; starting values apply, "
+                                             "and the file is left as it is"),
+                           {shown, QString::number(SettingsFile::sizeLimit / 1024)});
     const QByteArray bytes = file.read(SettingsFile::sizeLimit + 1);
     if (file.error() != QFileDevice::NoError || bytes.size() > SettingsFile::sizeLimit)
-        return QStringLiteral("which cannot be read");
+        return Wording::of(QT_TRANSLATE_NOOP("Failure",
+                                             "ignoring the settings in %1, which cannot be read; "
+                                             "starting values apply, and the file is left as it "
+                                             "is"),
+                           {shown});
     return bytes;
 }
 
@@ -59,14 +72,11 @@ bool replace(const QString &path, const QByteArray &bytes)
 SettingsFile::SettingsFile(const QString &path) : m_path(path)
 {
     const QString copy = m_scratch.filePath(QStringLiteral("settings.conf"));
-    const QString shown = QDir::toNativeSeparators(path);
-    const std::variant<QByteArray, QString> read = readSane(path);
-    if (const QString *why = std::get_if<QString>(&read)) {
+    const std::variant<QByteArray, Wording> read = readSane(path);
+    if (const Wording *warning = std::get_if<Wording>(&read)) {
         m_read = false;
         m_saves = false;
-        m_warnings << QStringLiteral("ignoring the settings in %1, %2; starting values apply, "
-                                     "and the file is left as it is")
-                          .arg(shown, *why);
+        m_warnings << *warning;
     } else {
         m_written = std::get<QByteArray>(read);
         replace(copy, m_written);
@@ -74,11 +84,18 @@ SettingsFile::SettingsFile(const QString &path) : m_path(path)
     m_store = std::make_unique<HeldSettings>(copy, QSettings::IniFormat);
     if (m_read && m_store->status() != QSettings::NoError) {
         m_read = false;
-        m_warnings << QStringLiteral("ignoring the settings in %1, which cannot be %2; starting "
-                                     "values apply, and the file is written afresh")
-                          .arg(shown, m_store->status() == QSettings::AccessError
-                                          ? QStringLiteral("read")
-                                          : QStringLiteral("understood"));
+        const QString shown = QDir::toNativeSeparators(path);
+        m_warnings << (m_store->status() == QSettings::AccessError
+                           ? Wording::of(QT_TRANSLATE_NOOP("Failure",
+                                                           "ignoring the settings in %1, which "
+                                                           "cannot be read; starting values "
+                                                           "apply, and the file is written afresh"),
+                                         {shown})
+                           : Wording::of(QT_TRANSLATE_NOOP("Failure",
+                                                           "ignoring the settings in %1, which "
+                                                           "cannot be understood; starting values "
+                                                           "apply, and the file is written afresh"),
+                                         {shown}));
         // What could be parsed of a damaged file is no more trustworthy than
         // the rest.
         m_store->clear();
@@ -88,7 +105,9 @@ SettingsFile::SettingsFile(const QString &path) : m_path(path)
     const SafeWrite::Checked checked = SafeWrite::check(path, SafeWrite::Targets::FilesOnly);
     if (checked.refusal) {
         m_saves = false;
-        m_warnings << QStringLiteral("the settings will not be saved: ") + checked.refusal->shown();
+        m_warnings << Wording::of(
+            QT_TRANSLATE_NOOP("Failure", "the settings will not be saved: %1"),
+            {checked.refusal->description});
     }
 }
 
@@ -102,7 +121,7 @@ void SettingsFile::sync()
     // Another run of the program may have saved meanwhile: given the file
     // as it is now, QSettings merges only what changed here into it.
     if (m_saves) {
-        const std::variant<QByteArray, QString> read = readSane(m_path);
+        const std::variant<QByteArray, Wording> read = readSane(m_path);
         const QByteArray *current = std::get_if<QByteArray>(&read);
         if (current && *current != m_written && replace(m_store->fileName(), *current))
             m_written = *current;
@@ -119,7 +138,11 @@ void SettingsFile::sync()
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     if (const std::optional<Failure> failure =
             SafeWrite::write(m_path, bytes, SafeWrite::Targets::FilesOnly)) {
-        qWarning("varimonde-setup: the settings were not saved: %s", qPrintable(failure->shown()));
+        qWarning(
+            "varimonde-setup: %s",
+            qPrintable(Wording::of(QT_TRANSLATE_NOOP("Failure", "the settings were not saved: %1"),
+                                   {failure->description})
+                           .shown()));
         return;
     }
     m_written = bytes;

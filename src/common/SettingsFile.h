@@ -1,8 +1,9 @@
 #pragma once
 
+#include "common/Wording.h"
+
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -31,7 +32,7 @@ public:
     bool saves() const { return m_saves; }
     // What the user should be told: why the file was not read or will not
     // be written. Empty when all is well.
-    QStringList warnings() const { return m_warnings; }
+    const QList<Wording> &warnings() const { return m_warnings; }
 
     // Writes what changed to the file, when it may be written.
     void sync();
@@ -43,5 +44,5 @@ private:
     QByteArray m_written; // what the file holds, as far as this program knows
     bool m_read = true;
     bool m_saves = true;
-    QStringList m_warnings;
+    QList<Wording> m_warnings;
 };

@@ -4,6 +4,8 @@
 #include <QJsonArray>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace
 {
 
@@ -288,9 +290,10 @@ Discovery::Discovery(QObject *parent) : QObject(parent)
         m_rows.serviceFound(service);
         askSnmp(service.address);
     });
-    connect(&m_dnsSd, &DnsSdBrowser::failed, this, [this](const QString &reason) {
+    connect(&m_dnsSd, &DnsSdBrowser::failed, this, [this](const Wording &reason) {
         m_dnsSdSettling = false;
-        if (!m_notes.contains(reason)) {
+        if (std::none_of(m_notes.cbegin(), m_notes.cend(),
+                         [&](const Wording &said) { return said.english() == reason.english(); })) {
             m_notes << reason;
             emit note(reason);
         }
@@ -366,11 +369,11 @@ void Discovery::checkEnd()
     if (!isComplete()) {
         // A printer may be among the connects not made: an incomplete sweep
         // is not reported as done.
-        const QString incomplete =
-            QStringLiteral("the sweep could not try %1 of %2 addresses and ports (too many open "
-                           "files): printers may be missing")
-                .arg(m_sweep.untried())
-                .arg(m_sweep.total());
+        const Wording incomplete =
+            Wording::of(QT_TRANSLATE_NOOP("Failure", "the sweep could not try %1 of %2 addresses "
+                                                     "and ports (too many open files): printers "
+                                                     "may be missing"),
+                        {QString::number(m_sweep.untried()), QString::number(m_sweep.total())});
         m_notes << incomplete;
         emit note(incomplete);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Wording.h"
 #include "discovery/DnsSdBrowser.h"
 #include "discovery/SnmpReader.h"
 #include "discovery/Sweep.h"
@@ -117,8 +118,9 @@ public:
     bool isRunning() const { return m_running; }
 
     const QList<FoundPrinter> &printers() const { return m_rows.printers(); }
-    // Things worth saying once, such as DNS-SD being unavailable.
-    const QStringList &notes() const { return m_notes; }
+    // Things worth saying once, such as DNS-SD being unavailable: shown to
+    // people in their language, written to a report in English.
+    const QList<Wording> &notes() const { return m_notes; }
     // Whether every address and port asked for was tried: false when
     // connects could not even be made (no descriptors left), and a printer
     // may have been missed.
@@ -129,7 +131,7 @@ signals:
     void printerChanged(int row);
     void printerRemoved(int row);
     void progress(int done, int total);
-    void note(const QString &text);
+    void note(const Wording &text);
     void finished();
 
 private:
@@ -141,7 +143,7 @@ private:
     std::unique_ptr<SnmpReader> m_snmp;
     FoundRows m_rows;
     QSet<QString> m_asked;
-    QStringList m_notes;
+    QList<Wording> m_notes;
     bool m_running = false;
     bool m_dnsSdSettling = false;
 };

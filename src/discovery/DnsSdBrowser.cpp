@@ -107,7 +107,8 @@ struct DnsSdBrowser::Impl {
             const QString reason =
                 QString::fromUtf8(avahi_strerror(avahi_client_errno(impl->client)));
             impl->post([reason](DnsSdBrowser *to) {
-                emit to->failed(QStringLiteral("DNS-SD browsing failed: %1").arg(reason));
+                emit to->failed(Wording::of(
+                    QT_TRANSLATE_NOOP("Failure", "DNS-SD browsing failed: %1"), {reason}));
             });
             break;
         }
@@ -122,8 +123,9 @@ struct DnsSdBrowser::Impl {
         if (state == AVAHI_CLIENT_FAILURE) {
             const QString reason = QString::fromUtf8(avahi_strerror(avahi_client_errno(client)));
             impl->post([reason](DnsSdBrowser *to) {
-                emit to->failed(
-                    QStringLiteral("DNS-SD: the Avahi daemon went away (%1)").arg(reason));
+                emit to->failed(Wording::of(
+                    QT_TRANSLATE_NOOP("Failure", "DNS-SD: the Avahi daemon went away (%1)"),
+                    {reason}));
             });
         }
     }
@@ -150,11 +152,14 @@ bool DnsSdBrowser::start()
     impl->client = avahi_client_new(impl->loop.poll(), AvahiClientFlags(0), Impl::clientChanged,
                                     impl.get(), &error);
     if (!impl->client) {
-        const QString reason = error == AVAHI_ERR_NO_DAEMON
-                                   ? QStringLiteral("no Avahi daemon runs")
-                                   : QString::fromUtf8(avahi_strerror(error));
         emit failed(
-            QStringLiteral("DNS-SD is not available: %1; looking the other ways.").arg(reason));
+            error == AVAHI_ERR_NO_DAEMON
+                ? Wording::of(QT_TRANSLATE_NOOP(
+                      "Failure", "DNS-SD is not available: no Avahi daemon runs; looking the other "
+                                 "ways."))
+                : Wording::of(QT_TRANSLATE_NOOP("Failure", "DNS-SD is not available: %1; "
+                                                           "looking the other ways."),
+                              {QString::fromUtf8(avahi_strerror(error))}));
         return false;
     }
     for (const char *type : types) {

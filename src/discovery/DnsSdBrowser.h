@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Wording.h"
+
 #include <QObject>
 #include <QString>
 
@@ -38,7 +40,7 @@ public:
 signals:
     void found(const DnsSdService &service);
     // Browsing cannot go on: the reason, said once.
-    void failed(const QString &reason);
+    void failed(const Wording &reason);
     // Every browser has listed what the network holds now; more may follow.
     void settled();
 

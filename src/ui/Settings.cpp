@@ -38,8 +38,8 @@ Settings::Settings()
     : m_file(std::make_unique<SettingsFile>(filePath())), m_store(&m_file->store()),
       m_readable(m_file->wasRead())
 {
-    for (const QString &warning : m_file->warnings())
-        qWarning("varimonde-setup: %s", qPrintable(warning));
+    for (const Wording &warning : m_file->warnings())
+        qWarning("varimonde-setup: %s", qPrintable(warning.shown()));
 }
 
 Settings::~Settings() = default;
