@@ -1705,6 +1705,10 @@ Exit-Status: 0 jeder Drucker fertig, 1 ein Drucker fehlgeschlagen, 2 falsche Arg
         <source>the name could not be found</source>
         <translation>der Name wurde nicht gefunden</translation>
     </message>
+    <message>
+        <source>Input past end of file: the profile is empty or cut off</source>
+        <translation>Eingabe hinter dem Dateiende: das Profil ist leer oder abgeschnitten</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -2512,6 +2516,10 @@ Gibt nach %2 s ohne Fortschritt auf</translation>
     <message>
         <source>other</source>
         <translation>sonstige Einheit</translation>
+    </message>
+    <message>
+        <source>%1 d %2:%3:%4</source>
+        <translation>%1 T %2:%3:%4</translation>
     </message>
 </context>
 <context>

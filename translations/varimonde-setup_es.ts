@@ -1705,6 +1705,10 @@ Estado de salida: 0 todas las impresoras terminadas, 1 falló una impresora, 2 a
         <source>the name could not be found</source>
         <translation>no se encuentra el nombre</translation>
     </message>
+    <message>
+        <source>Input past end of file: the profile is empty or cut off</source>
+        <translation>Lectura más allá del final del archivo: el perfil está vacío o cortado</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -2512,6 +2516,10 @@ Se abandona tras %2 s sin progreso</translation>
     <message>
         <source>other</source>
         <translation>otra unidad</translation>
+    </message>
+    <message>
+        <source>%1 d %2:%3:%4</source>
+        <translation>%1 d %2:%3:%4</translation>
     </message>
 </context>
 <context>

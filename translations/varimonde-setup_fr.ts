@@ -1705,6 +1705,10 @@ Code de sortie : 0 toutes les imprimantes terminées, 1 une imprimante en échec
         <source>the name could not be found</source>
         <translation>le nom est introuvable</translation>
     </message>
+    <message>
+        <source>Input past end of file: the profile is empty or cut off</source>
+        <translation>Lecture au-delà de la fin du fichier : le profil est vide ou tronqué</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -2512,6 +2516,10 @@ Abandonne après %2 s sans progression</translation>
     <message>
         <source>other</source>
         <translation>autre unité</translation>
+    </message>
+    <message>
+        <source>%1 d %2:%3:%4</source>
+        <translation>%1 j %2:%3:%4</translation>
     </message>
 </context>
 <context>

@@ -1705,6 +1705,10 @@ Stato di uscita: 0 tutte le stampanti completate, 1 una stampante fallita, 2 arg
         <source>the name could not be found</source>
         <translation>il nome non è stato trovato</translation>
     </message>
+    <message>
+        <source>Input past end of file: the profile is empty or cut off</source>
+        <translation>Lettura oltre la fine del file: il profilo è vuoto o troncato</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -2512,6 +2516,10 @@ Rinuncia dopo %2 s senza avanzamento</translation>
     <message>
         <source>other</source>
         <translation>altra unità</translation>
+    </message>
+    <message>
+        <source>%1 d %2:%3:%4</source>
+        <translation>%1 g %2:%3:%4</translation>
     </message>
 </context>
 <context>

@@ -1705,6 +1705,10 @@ Exit status: 0 every printer done, 1 a printer failed, 2 bad arguments or input,
         <source>the name could not be found</source>
         <translation>名前が見つかりません</translation>
     </message>
+    <message>
+        <source>Input past end of file: the profile is empty or cut off</source>
+        <translation>ファイルの終わりを越えて読み取りました: プロファイルが空か、途中で切れています</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -2512,6 +2516,10 @@ Gives up after %2 s without progress</source>
     <message>
         <source>other</source>
         <translation>その他の単位</translation>
+    </message>
+    <message>
+        <source>%1 d %2:%3:%4</source>
+        <translation>%1 日 %2:%3:%4</translation>
     </message>
 </context>
 <context>

@@ -1705,6 +1705,10 @@ Kod wyjścia: 0 każda drukarka gotowa, 1 drukarka zawiodła, 2 błędne argumen
         <source>the name could not be found</source>
         <translation>nie znaleziono nazwy</translation>
     </message>
+    <message>
+        <source>Input past end of file: the profile is empty or cut off</source>
+        <translation>Odczyt poza końcem pliku: profil jest pusty lub ucięty</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -2512,6 +2516,10 @@ Rezygnuje po %2 s bez postępu</translation>
     <message>
         <source>other</source>
         <translation>inna jednostka</translation>
+    </message>
+    <message>
+        <source>%1 d %2:%3:%4</source>
+        <translation>%1 d %2:%3:%4</translation>
     </message>
 </context>
 <context>

@@ -1705,6 +1705,10 @@ Status de saída: 0 todas as impressoras concluídas, 1 uma impressora falhou, 2
         <source>the name could not be found</source>
         <translation>o nome não foi encontrado</translation>
     </message>
+    <message>
+        <source>Input past end of file: the profile is empty or cut off</source>
+        <translation>Leitura além do fim do arquivo: o perfil está vazio ou cortado</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -2512,6 +2516,10 @@ Desiste após %2 s sem progresso</translation>
     <message>
         <source>other</source>
         <translation>outra unidade</translation>
+    </message>
+    <message>
+        <source>%1 d %2:%3:%4</source>
+        <translation>%1 d %2:%3:%4</translation>
     </message>
 </context>
 <context>

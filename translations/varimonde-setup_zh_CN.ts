@@ -1705,6 +1705,10 @@ Exit status: 0 every printer done, 1 a printer failed, 2 bad arguments or input,
         <source>the name could not be found</source>
         <translation>找不到该名称</translation>
     </message>
+    <message>
+        <source>Input past end of file: the profile is empty or cut off</source>
+        <translation>读取超出文件末尾：配置文件为空或不完整</translation>
+    </message>
 </context>
 <context>
     <name>FileDrop</name>
@@ -2512,6 +2516,10 @@ Gives up after %2 s without progress</source>
     <message>
         <source>other</source>
         <translation>其他单位</translation>
+    </message>
+    <message>
+        <source>%1 d %2:%3:%4</source>
+        <translation>%1 天 %2:%3:%4</translation>
     </message>
 </context>
 <context>

@@ -152,6 +152,37 @@ FoundPrinter FindPrintersDialog::rowPrinter(int row, QString *failure) const
     return printer;
 }
 
+namespace
+{
+
+QString severityText(const PrinterAlert &alert)
+{
+    switch (alert.severity) {
+    case 3:
+        return FindPrintersDialog::tr("critical");
+    case 4:
+    case 5:
+        return FindPrintersDialog::tr("warning");
+    default:
+        return FindPrintersDialog::tr("other");
+    }
+}
+
+// When the alert was raised, by the clock of this computer: the printer
+// tells it as its own uptime then, and its uptime at the read.
+QString raisedText(const SnmpAnswer &told, const PrinterAlert &alert)
+{
+    if (alert.time < 0)
+        return {};
+    if (told.readAt.isValid() && told.upTime >= alert.time)
+        return told.readAt.addMSecs(-(told.upTime - alert.time) * 10)
+            .toLocalTime()
+            .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    return FindPrintersDialog::tr("at uptime %1").arg(uptimeShown(alert.time));
+}
+
+} // namespace
+
 void FindPrintersDialog::showRow(int row)
 {
     QString failure;
@@ -160,8 +191,8 @@ void FindPrintersDialog::showRow(int row)
     QStringList alerts;
     for (const PrinterAlert &alert : printer.details.alerts) {
         if (failure.isEmpty())
-            alerts << TerminalText::escaped(alert.description.isEmpty() ? alert.severityWord()
-                                                                        : alert.description);
+            alerts << (alert.description.isEmpty() ? severityText(alert)
+                                                   : TerminalText::escaped(alert.description));
     }
     const QString texts[ColumnCount] = {printer.address,
                                         printer.port ? QString::number(printer.port) : QString(),
@@ -191,37 +222,6 @@ void FindPrintersDialog::showRow(int row)
     updateButtons();
 }
 
-namespace
-{
-
-QString severityText(const PrinterAlert &alert)
-{
-    switch (alert.severity) {
-    case 3:
-        return FindPrintersDialog::tr("critical");
-    case 4:
-    case 5:
-        return FindPrintersDialog::tr("warning");
-    default:
-        return FindPrintersDialog::tr("other");
-    }
-}
-
-// When the alert was raised, by the clock of this computer: the printer
-// tells it as its own uptime then, and its uptime at the read.
-QString raisedText(const SnmpAnswer &told, const PrinterAlert &alert)
-{
-    if (alert.time < 0)
-        return {};
-    if (told.readAt.isValid() && told.upTime >= alert.time)
-        return told.readAt.addMSecs(-(told.upTime - alert.time) * 10)
-            .toLocalTime()
-            .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    return FindPrintersDialog::tr("at uptime %1").arg(uptimeWords(alert.time));
-}
-
-} // namespace
-
 QString FindPrintersDialog::detailsText(const FoundPrinter &printer, const QString &failure)
 {
     const SnmpAnswer &told = printer.details;
@@ -237,7 +237,7 @@ QString FindPrintersDialog::detailsText(const FoundPrinter &printer, const QStri
     add(tr("Serial:"), printer.serial);
     add(tr("Location:"), told.sysLocation);
     if (told.upTime >= 0)
-        add(tr("Uptime:"), uptimeWords(told.upTime));
+        add(tr("Uptime:"), uptimeShown(told.upTime));
     for (const QString &line : told.consoleLines)
         add(tr("Front panel:"), line);
     for (const PrinterAlert &alert : told.alerts) {

@@ -228,14 +228,30 @@ QString SnmpAnswer::counterUnitWord() const
     }
 }
 
-QString uptimeWords(qint64 hundredths)
+namespace
+{
+
+const char *const uptimePattern = QT_TRANSLATE_NOOP("SnmpAnswer", "%1 d %2:%3:%4");
+
+QString uptimeIn(const QString &pattern, qint64 hundredths)
 {
     const qint64 seconds = hundredths / 100;
-    return QStringLiteral("%1 d %2:%3:%4")
-        .arg(seconds / 86400)
+    return pattern.arg(seconds / 86400)
         .arg(seconds / 3600 % 24, 2, 10, QLatin1Char('0'))
         .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
         .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+QString uptimeWords(qint64 hundredths)
+{
+    return uptimeIn(QString::fromLatin1(uptimePattern), hundredths);
+}
+
+QString uptimeShown(qint64 hundredths)
+{
+    return uptimeIn(QCoreApplication::translate("SnmpAnswer", uptimePattern), hundredths);
 }
 
 namespace

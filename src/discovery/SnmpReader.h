@@ -77,8 +77,10 @@ struct SnmpAnswer {
     Wording refusal() const { return answered ? state.refusal() : Wording(); }
 };
 
-// A printer's uptime, given in hundredths of a second, as "1 d 02:03:04".
+// A printer's uptime, given in hundredths of a second, as "1 d 02:03:04":
+// as scripts read it, and as a person reads it in the program's language.
 QString uptimeWords(qint64 hundredths);
+QString uptimeShown(qint64 hundredths);
 
 // Reads the system group, the printer's status, front panel, alerts,
 // odometer and media from one host. Every query runs in the event loop of

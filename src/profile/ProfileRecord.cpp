@@ -74,9 +74,10 @@ private:
             return false;
         }
         if (m_offset + count > m_data.size()) {
-            m_failure = Failure{FailureCode::InputPastEndOfFile,
-                                QStringLiteral("Input past end of file: the profile is empty or "
-                                               "cut off")};
+            m_failure =
+                Failure{FailureCode::InputPastEndOfFile,
+                        Wording::of(QT_TRANSLATE_NOOP(
+                            "Failure", "Input past end of file: the profile is empty or cut off"))};
             return false;
         }
         m_offset += count;
