@@ -247,10 +247,9 @@ void CommandStream::feed(const char *data, qsizetype size)
             // knows as a command makes the connection commands.
             const char byte = *data++;
             m_line += byte;
-            QByteArray line = m_line;
             if (byte == '\n') {
-                line.chop(line.endsWith("\r\n") ? 2 : 1);
-                if (header(QString::fromLatin1(line))) {
+                const qsizetype end = m_line.size() - (m_line.endsWith("\r\n") ? 2 : 1);
+                if (header(QString::fromLatin1(m_line.first(end)))) {
                     m_line.clear();
                     break;
                 }
